@@ -1,0 +1,33 @@
+#pragma once
+// The program's bundle: its resource folder and the information file (Info.json) in it.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace fnd {
+
+class Bundle {
+public:
+    static Bundle main();
+
+    explicit Bundle(std::filesystem::path resourceFolder);
+
+    const std::filesystem::path& resourcePath() const { return folder_; }
+    // The path of NAME.TYPE (TYPE may be empty) in the folder or one of its subfolders given;
+    // nothing when there is no such file.
+    std::optional<std::filesystem::path> pathForResource(const std::string& name, const std::string& type,
+                                                         const std::string& subfolder = {}) const;
+    // A resource read whole as text; nothing when it is missing.
+    std::optional<std::string> textResource(const std::string& name, const std::string& type) const;
+
+    // A value of the information file ("CFBundleVersion", "CFBundleIdentifier"); empty when absent.
+    std::string infoValue(const std::string& key) const;
+    std::string version() const { return infoValue("CFBundleVersion"); }
+    std::string identifier() const { return infoValue("CFBundleIdentifier"); }
+
+private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace fnd

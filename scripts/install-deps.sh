@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need and is not there yet.
+# Idempotent: asks dpkg first, touches apt only when something is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config python3
+  libicu-dev zlib1g-dev libminizip-dev nlohmann-json3-dev libexpat1-dev
+  libcurl4-openssl-dev libcairo2-dev libjpeg-dev libboost-dev
+  fonts-dejavu-core libplist-utils libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  chromium
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "installed" ] || missing+=("$p")
+done
+
+# Node.js may come from another packaging that bundles npm; only install it when absent.
+command -v node >/dev/null 2>&1 || missing+=(nodejs)
+command -v npm >/dev/null 2>&1 || missing+=(npm)
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}" >&2
+  if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Browser tests drive Debian's Chromium through playwright-core; never a downloaded browser.
+if [ -f tests/e2e/package.json ] && [ ! -d tests/e2e/node_modules/playwright-core ]; then
+  (cd tests/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm install --no-audit --no-fund --silent)
+fi

@@ -1,0 +1,77 @@
+#include "tests/support/TestEnvironment.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
+
+#include "platform/foundation/Paths.h"
+
+namespace fs = std::filesystem;
+
+namespace testing_support {
+
+// Aborts the process when a test runs longer than a limit of real time, so a deadlock shows as a
+// failure with a message instead of a silent hang until ctest's time-out.
+struct TestEnvironment::Watchdog {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    std::thread thread;
+
+    explicit Watchdog(double seconds, std::string name) {
+        thread = std::thread([this, seconds, name = std::move(name)] {
+            std::unique_lock lock(mutex);
+            if (!finished.wait_for(lock, std::chrono::duration<double>(seconds), [this] { return done; })) {
+                std::fprintf(stderr, "watchdog: %s still running after %.0f s\n", name.c_str(), seconds);
+                std::_Exit(3);
+            }
+        });
+    }
+    ~Watchdog() {
+        {
+            std::lock_guard lock(mutex);
+            done = true;
+        }
+        finished.notify_all();
+        thread.join();
+    }
+};
+
+void TestEnvironment::SetUp() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    watchdog_ = std::make_shared<Watchdog>(30.0, name);
+
+    clock = std::make_shared<fnd::ManualClock>();
+    fnd::Clock::setShared(clock);
+    loop = std::make_shared<fnd::RunLoop>(clock);
+    loop->setWatchdog(10.0);
+    fnd::RunLoop::setMain(loop);
+
+    static std::atomic<int> counter{0};
+    fs::path root = fs::temp_directory_path() /
+                    ("orvakit-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    documents = root / "Documents";
+    temporary = root / "tmp";
+    fs::create_directories(documents);
+    fs::create_directories(temporary);
+    fnd::Paths::setDocuments(documents);
+    fnd::Paths::setTemporary(temporary);
+    fnd::Paths::setResources(ORVA_SOURCE_RESOURCES);
+}
+
+void TestEnvironment::TearDown() {
+    fnd::RunLoop::setMain(nullptr);
+    loop.reset();
+    fnd::Clock::setShared(nullptr);
+    std::error_code ec;
+    fs::remove_all(documents.parent_path(), ec);
+    watchdog_.reset();
+}
+
+}  // namespace testing_support
