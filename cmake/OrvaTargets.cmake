@@ -32,7 +32,7 @@ function(orva_test_folder dir)
   endif()
   string(REPLACE "/" "_" name ${dir})
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE test_support ${ARGN} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE test_support ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     ORVA_SOURCE_RESOURCES="${CMAKE_SOURCE_DIR}/resources"
     ORVA_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")

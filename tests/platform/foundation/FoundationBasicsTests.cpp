@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/Date.h"
+#include "platform/foundation/Paths.h"
+#include "platform/foundation/Random.h"
+#include "platform/foundation/Unicode.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+using FoundationBasics = testing_support::TestEnvironment;
+
+TEST_F(FoundationBasics, DatesComeFromTheClockInSecondsSince2001) {
+    fnd::Date start = fnd::Date::now();
+    EXPECT_DOUBLE_EQ(start.timeIntervalSinceReferenceDate(), fnd::ManualClock::kDefaultWallStart);
+    clock->advance(90);
+    EXPECT_DOUBLE_EQ(fnd::Date::now().timeIntervalSince(start), 90);
+    // 2001-01-01 00:00 UTC is 978307200 in Unix time.
+    EXPECT_DOUBLE_EQ(fnd::Date::fromUnix(978307200).timeIntervalSinceReferenceDate(), 0);
+    EXPECT_LT(fnd::Date::distantPast(), start);
+}
+
+TEST_F(FoundationBasics, DocumentsFolderFollowsTheEnvironment) {
+    EXPECT_EQ(fnd::Paths::defaultDocuments("/x/data", "/home/u"), "/x/data/orvakit");
+    EXPECT_EQ(fnd::Paths::defaultDocuments("", "/home/u"), "/home/u/.local/share/orvakit");
+    EXPECT_EQ(fnd::Paths::defaultDocuments(nullptr, "/home/u"), "/home/u/.local/share/orvakit");
+    EXPECT_EQ(fnd::Paths::documents(), documents);
+}
+
+TEST_F(FoundationBasics, BundleReadsItsInformationAndRefusesPathsOutOfItsFolder) {
+    auto bundle = fnd::Bundle::main();
+    EXPECT_FALSE(bundle.version().empty());
+    EXPECT_FALSE(bundle.identifier().empty());
+    EXPECT_TRUE(bundle.pathForResource("Info", "json"));
+    EXPECT_FALSE(bundle.pathForResource("../CMakeLists", "txt"));
+    EXPECT_FALSE(bundle.pathForResource("NoSuchFile", "png"));
+
+    std::ofstream(temporary / "Info.json") << "{ not json";
+    EXPECT_EQ(fnd::Bundle(temporary).version(), "");
+}
+
+TEST_F(FoundationBasics, Utf16LengthsCountSurrogatePairsAndSurviveBadBytes) {
+    EXPECT_EQ(fnd::utf16Length("abc"), 3u);
+    EXPECT_EQ(fnd::utf16Length("caf\xC3\xA9"), 4u);         // é: one unit
+    EXPECT_EQ(fnd::utf16Length("\xF0\x9F\x98\x80!"), 3u);   // an emoji is a surrogate pair
+    EXPECT_EQ(fnd::utf16Length("a\xFF\xC3"), 3u);           // invalid and truncated bytes: one unit each
+    EXPECT_EQ(fnd::utf16Prefix("\xF0\x9F\x98\x80!", 1), "");  // never half a character
+    EXPECT_EQ(fnd::utf16Prefix("caf\xC3\xA9s", 4), "caf\xC3\xA9");
+}
+
+TEST_F(FoundationBasics, SeededRandomnessRepeats) {
+    fnd::Random::seed(11);
+    auto a = fnd::Random::next32(), b = fnd::Random::uniform(1000);
+    fnd::Random::seed(11);
+    EXPECT_EQ(fnd::Random::next32(), a);
+    EXPECT_EQ(fnd::Random::uniform(1000), b);
+    EXPECT_EQ(fnd::Random::uniform(0), 0u);
+}
+
+}  // namespace
