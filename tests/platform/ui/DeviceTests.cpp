@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/Accelerometer.h"
+#include "platform/ui/Device.h"
+#include "platform/ui/Pasteboard.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+class DeviceTest : public testing_support::TestEnvironment {
+protected:
+    void SetUp() override {
+        TestEnvironment::SetUp();
+        device().reset(ui::Idiom::Phone);
+    }
+    static ui::Device& device() { return ui::Device::current(); }
+};
+
+TEST_F(DeviceTest, ModelStringIsIndependentOfTheIdiom) {
+    EXPECT_NE(device().model().find("iPhone"), std::string::npos);
+    device().setIdiom(ui::Idiom::Tablet);
+    EXPECT_TRUE(device().isTablet());
+    EXPECT_EQ(device().screenWidth(), 768);
+    EXPECT_EQ(device().model().find("iPhone"), std::string::npos);
+    // A phone-sized device that is no phone.
+    device().setIdiom(ui::Idiom::Phone);
+    device().setModel("iPod4,1");
+    EXPECT_FALSE(device().isTablet());
+    EXPECT_EQ(device().model(), "iPod4,1");
+}
+
+TEST_F(DeviceTest, OrientationNotificationsNestAndStopWhenTheLastGeneratorEnds) {
+    int changes = 0;
+    int observer = 0;
+    auto& center = fnd::NotificationCenter::defaultCenter();
+    center.addObserver(&observer, ui::Device::kOrientationDidChangeNotification, nullptr,
+                       [&](const fnd::Notification&) { ++changes; });
+    device().setOrientation(ui::DeviceOrientation::LandscapeLeft);
+    EXPECT_EQ(changes, 0);
+    device().beginGeneratingDeviceOrientationNotifications();
+    device().beginGeneratingDeviceOrientationNotifications();
+    device().setOrientation(ui::DeviceOrientation::Portrait);
+    device().setOrientation(ui::DeviceOrientation::Portrait);  // no change, no notification
+    device().endGeneratingDeviceOrientationNotifications();
+    device().setOrientation(ui::DeviceOrientation::LandscapeRight);
+    EXPECT_EQ(changes, 2);
+    device().endGeneratingDeviceOrientationNotifications();
+    device().endGeneratingDeviceOrientationNotifications();  // one end too many is harmless
+    device().setOrientation(ui::DeviceOrientation::Portrait);
+    EXPECT_EQ(changes, 2);
+    device().beginGeneratingDeviceOrientationNotifications();
+    device().setOrientation(ui::DeviceOrientation::LandscapeLeft);
+    EXPECT_EQ(changes, 3);
+    center.removeObserver(&observer);
+}
+
+TEST_F(DeviceTest, BatteryIsKnownOnlyWhileMonitored) {
+    device().setBattery(0.15f, ui::BatteryState::Unplugged);
+    EXPECT_EQ(device().batteryLevel(), -1);
+    EXPECT_EQ(device().batteryState(), ui::BatteryState::Unknown);
+    device().setBatteryMonitoringEnabled(true);
+    EXPECT_FLOAT_EQ(device().batteryLevel(), 0.15f);
+    EXPECT_EQ(device().batteryState(), ui::BatteryState::Unplugged);
+}
+
+TEST_F(DeviceTest, UniqueIdentifierIsStableAcrossStarts) {
+    std::string first = device().uniqueIdentifier();
+    EXPECT_EQ(first.size(), 40u);
+    device().reset();  // as a new process over the same documents folder
+    EXPECT_EQ(device().uniqueIdentifier(), first);
+}
+
+TEST_F(DeviceTest, EffectsAreQueuedForTheDisplay) {
+    int told = 0;
+    device().setEffectListener([&] { ++told; });
+    device().vibrate();
+    device().playSystemSound(1104);
+    EXPECT_EQ(told, 2);
+    EXPECT_EQ(device().takeEffects(), (std::vector<std::string>{"vibrate", "sound:1104"}));
+    EXPECT_TRUE(device().takeEffects().empty());
+}
+
+// A delegate that filters samples the way shake detection does: deviation from a low-pass value.
+struct ShakeDetector : ui::AccelerometerDelegate {
+    double ax = 0, ay = -1, az = 0;
+    double largest = 0;
+    int samples = 0;
+    void accelerometerDidAccelerate(double x, double y, double z) override {
+        ax = 0.9 * ax + 0.1 * x;
+        ay = 0.9 * ay + 0.1 * y;
+        az = 0.9 * az + 0.1 * z;
+        largest = std::max(largest, std::sqrt((x - ax) * (x - ax) + (y - ay) * (y - ay) + (z - az) * (z - az)));
+        ++samples;
+    }
+};
+
+TEST_F(DeviceTest, ADisplayShakeReadsAsAShakeThroughALowPassFilter) {
+    auto detector = std::make_shared<ShakeDetector>();
+    auto& accelerometer = ui::Accelerometer::shared();
+    accelerometer.setUpdateInterval(0.04);
+    accelerometer.setDelegate(detector);
+    accelerometer.shake();
+    runFor(1.0);
+    EXPECT_GE(detector->samples, 6);
+    EXPECT_GE(detector->largest, 2.4);
+    detector.reset();
+    accelerometer.shake();  // a delegate that is gone receives nothing and nothing breaks
+    runFor(1.0);
+}
+
+TEST_F(DeviceTest, PasteboardCountsChanges) {
+    auto& pasteboard = ui::Pasteboard::general();
+    long before = pasteboard.changeCount();
+    pasteboard.setString("backup text");
+    EXPECT_EQ(pasteboard.string(), "backup text");
+    pasteboard.setString(std::nullopt);
+    EXPECT_FALSE(pasteboard.string());
+    EXPECT_EQ(pasteboard.changeCount(), before + 2);
+}
+
+}  // namespace
