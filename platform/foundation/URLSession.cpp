@@ -158,7 +158,11 @@ struct URLSession::Impl : std::enable_shared_from_this<Impl> {
         for (const auto& [name, value] : request.headers()) {
             // libcurl counts the body itself; a stated length that differs would corrupt the request.
             if (HTTPHeaders::sameName(name, "Content-Length")) continue;
-            std::string line = value.empty() ? name + ";" : name + ": " + value;
+            if (name.empty() || name.find_first_of(": \t\r\n") != std::string::npos) continue;
+            // A line break in a value would start a header field of the value's choosing.
+            std::string flat = value;
+            std::replace_if(flat.begin(), flat.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+            std::string line = flat.empty() ? name + ";" : name + ": " + flat;
             task.headerList = curl_slist_append(task.headerList, line.c_str());
         }
         // No "Expect: 100-continue" round trip before larger bodies.
