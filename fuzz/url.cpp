@@ -1,16 +1,17 @@
 // Addresses come from pages and outside services: any bytes must parse and resolve without harm.
 // The input is a base address, a line break, then a reference to resolve against it.
+#include "platform/foundation/URL.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#include "platform/foundation/URL.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
     auto newline = input.find('\n');
     std::string_view baseText = input.substr(0, newline);
-    std::string_view reference = newline == std::string_view::npos ? std::string_view() : input.substr(newline + 1);
+    std::string_view reference =
+        newline == std::string_view::npos ? std::string_view() : input.substr(newline + 1);
 
     fnd::URL base(baseText);
     fnd::URL resolved(reference, base);

@@ -1,16 +1,18 @@
 #include "platform/foundation/CurlMulti.h"
 
+// clang-format off
+#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
+// clang-format on
+
 #include <curl/curl.h>
 #include <poll.h>
 
+#include <boost/asio/posix/stream_descriptor.hpp>
+#include <boost/asio/post.hpp>
+#include <boost/asio/steady_timer.hpp>
 #include <chrono>
 #include <cstdint>
 #include <unordered_map>
-#include <utility>  // before Asio
-
-#include <boost/asio/post.hpp>
-#include <boost/asio/posix/stream_descriptor.hpp>
-#include <boost/asio/steady_timer.hpp>
 
 #include "platform/foundation/IOContext.h"
 #include "platform/foundation/Log.h"
@@ -130,8 +132,9 @@ struct CurlMulti::Impl {
             asio::post(io, [handler] { handler({}); });
             return;
         }
-        watch->descriptor.async_wait(direction == CURL_CSELECT_IN ? asio::posix::stream_descriptor::wait_read
-                                                                  : asio::posix::stream_descriptor::wait_write,
+        watch->descriptor.async_wait(direction == CURL_CSELECT_IN
+                                         ? asio::posix::stream_descriptor::wait_read
+                                         : asio::posix::stream_descriptor::wait_write,
                                      handler);
     }
 
@@ -162,19 +165,20 @@ struct CurlMulti::Impl {
     }
 
     void watchIdle(Transfer* transfer) {
-        auto left = transfer->lastActivity + std::chrono::duration<double>(transfer->idleTimeout) - Clock::now();
+        auto left =
+            transfer->lastActivity + std::chrono::duration<double>(transfer->idleTimeout) - Clock::now();
         transfer->idleTimer.expires_after(std::chrono::duration_cast<Clock::duration>(left));
-        transfer->idleTimer.async_wait([this, easy = transfer->easy, serial = transfer->serial](
-                                           const boost::system::error_code& ec) {
-            auto it = transfers.find(easy);
-            if (ec || it == transfers.end() || it->second->serial != serial) return;
-            Transfer* current = it->second.get();
-            auto idle = std::chrono::duration<double>(Clock::now() - current->lastActivity).count();
-            if (idle >= current->idleTimeout)
-                finish(easy, CURLE_OPERATION_TIMEDOUT);
-            else
-                watchIdle(current);
-        });
+        transfer->idleTimer.async_wait(
+            [this, easy = transfer->easy, serial = transfer->serial](const boost::system::error_code& ec) {
+                auto it = transfers.find(easy);
+                if (ec || it == transfers.end() || it->second->serial != serial) return;
+                Transfer* current = it->second.get();
+                auto idle = std::chrono::duration<double>(Clock::now() - current->lastActivity).count();
+                if (idle >= current->idleTimeout)
+                    finish(easy, CURLE_OPERATION_TIMEDOUT);
+                else
+                    watchIdle(current);
+            });
     }
 
     asio::io_context& io;
@@ -200,7 +204,8 @@ CurlMulti::~CurlMulti() = default;
 
 void CurlMulti::add(void* handle, double idleTimeout, Done done) {
     auto* easy = static_cast<CURL*>(handle);
-    auto transfer = std::make_unique<Impl::Transfer>(impl_->io, easy, idleTimeout, std::move(done), impl_->nextSerial++);
+    auto transfer =
+        std::make_unique<Impl::Transfer>(impl_->io, easy, idleTimeout, std::move(done), impl_->nextSerial++);
     Impl::Transfer* raw = transfer.get();
     curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &Impl::onProgress);

@@ -12,7 +12,7 @@ namespace fnd {
 class IOThread;
 
 class CurlMulti {
-public:
+  public:
     // libcurl's result code for the transfer; called on the I/O thread.
     using Done = std::function<void(int result)>;
 
@@ -28,7 +28,7 @@ public:
     void remove(void* easy);
     std::size_t activeCount() const;
 
-private:
+  private:
     explicit CurlMulti(IOThread& thread);
     ~CurlMulti();
 

@@ -10,7 +10,7 @@
 namespace fnd {
 
 class HTTPHeaders {
-public:
+  public:
     using Field = std::pair<std::string, std::string>;
 
     // Replaces every field of that name by one (in the first one's place).
@@ -29,7 +29,7 @@ public:
 
     static bool sameName(std::string_view a, std::string_view b);
 
-private:
+  private:
     std::vector<Field> fields_;
 };
 

@@ -29,7 +29,15 @@ void appendEscaped(std::string& out, unsigned char byte) {
 bool needsEscape(unsigned char c) {
     if (c <= 0x20 || c >= 0x7F) return true;
     switch (c) {
-        case '"': case '<': case '>': case '\\': case '^': case '`': case '{': case '|': case '}':
+        case '"':
+        case '<':
+        case '>':
+        case '\\':
+        case '^':
+        case '`':
+        case '{':
+        case '|':
+        case '}':
             return true;
         default:
             return false;
@@ -125,7 +133,8 @@ URL::URL(std::string_view text, const URL& base) : URL(text) {
                     merged = "/" + ref.path_;
                 } else {
                     auto slash = base.path_.rfind('/');
-                    merged = (slash == std::string::npos ? std::string() : base.path_.substr(0, slash + 1)) + ref.path_;
+                    merged = (slash == std::string::npos ? std::string() : base.path_.substr(0, slash + 1)) +
+                             ref.path_;
                 }
                 path_ = removeDotSegments(merged);
             }
@@ -178,7 +187,8 @@ URL URL::fileURL(const std::filesystem::path& path) {
     std::string text = "file://";
     for (char ch : raw) {
         auto c = static_cast<unsigned char>(ch);
-        bool keep = isAlpha(ch) || isDigit(ch) || std::string_view("-._~/!$&'()*+,;=:@").find(ch) != std::string_view::npos;
+        bool keep = isAlpha(ch) || isDigit(ch) ||
+                    std::string_view("-._~/!$&'()*+,;=:@").find(ch) != std::string_view::npos;
         if (keep)
             text += ch;
         else
@@ -203,7 +213,8 @@ std::string URL::host() const {
     if (auto at = hostPort.rfind('@'); at != std::string_view::npos) hostPort.remove_prefix(at + 1);
     if (hostPort.starts_with('[')) {
         auto close = hostPort.find(']');
-        return std::string(hostPort.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+        return std::string(
+            hostPort.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
     }
     return std::string(hostPort.substr(0, hostPort.find(':')));
 }

@@ -13,7 +13,7 @@
 namespace fnd {
 
 class URL {
-public:
+  public:
     URL() = default;
     explicit URL(std::string_view text);
     // `text` resolved against `base` as a link in a page at `base` is.
@@ -47,7 +47,7 @@ public:
 
     bool operator==(const URL& other) const { return text_ == other.text_; }
 
-private:
+  private:
     void split();
 
     std::string text_;

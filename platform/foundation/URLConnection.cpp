@@ -8,19 +8,23 @@ URLConnection::URLConnection(URLRequest request, std::shared_ptr<URLConnectionDe
                              std::shared_ptr<URLSession> session)
     : request_(std::move(request)), delegate_(std::move(delegate)), session_(std::move(session)) {}
 
-std::shared_ptr<URLConnection> URLConnection::start(URLRequest request, std::shared_ptr<URLConnectionDelegate> delegate,
+std::shared_ptr<URLConnection> URLConnection::start(URLRequest request,
+                                                    std::shared_ptr<URLConnectionDelegate> delegate,
                                                     std::shared_ptr<URLSession> session) {
     if (!session) session = URLSession::shared();
     auto connection = std::make_shared<URLConnection>(request, std::move(delegate), session);
     std::weak_ptr<RunLoop> loop = RunLoop::mainShared();
     connection->task_ = session->load(std::move(request), [connection, loop](URLSession::Result result) {
         if (auto target = loop.lock())
-            target->post([connection, result = std::move(result)]() mutable { connection->deliver(std::move(result)); });
+            target->post([connection, result = std::move(result)]() mutable {
+                connection->deliver(std::move(result));
+            });
     });
     return connection;
 }
 
-URLSession::Result URLConnection::sendSynchronousRequest(URLRequest request, std::shared_ptr<URLSession> session) {
+URLSession::Result URLConnection::sendSynchronousRequest(URLRequest request,
+                                                         std::shared_ptr<URLSession> session) {
     if (!session) session = URLSession::shared();
     return session->loadSynchronously(std::move(request));
 }

@@ -15,12 +15,14 @@ namespace fnd {
 class RunLoop;
 
 class URLConnection : public Object {
-public:
+  public:
     // Starts loading at once, in `session` (the shared one when none is given).
-    static std::shared_ptr<URLConnection> start(URLRequest request, std::shared_ptr<URLConnectionDelegate> delegate,
+    static std::shared_ptr<URLConnection> start(URLRequest request,
+                                                std::shared_ptr<URLConnectionDelegate> delegate,
                                                 std::shared_ptr<URLSession> session = nullptr);
     // Loads and waits; for worker threads, never the main thread's run loop work.
-    static URLSession::Result sendSynchronousRequest(URLRequest request, std::shared_ptr<URLSession> session = nullptr);
+    static URLSession::Result sendSynchronousRequest(URLRequest request,
+                                                     std::shared_ptr<URLSession> session = nullptr);
 
     // Main thread. Nothing more reaches the delegate, which is let go.
     void cancel();
@@ -31,7 +33,7 @@ public:
     URLConnection(URLRequest request, std::shared_ptr<URLConnectionDelegate> delegate,
                   std::shared_ptr<URLSession> session);
 
-private:
+  private:
     void deliver(URLSession::Result result);
 
     URLRequest request_;

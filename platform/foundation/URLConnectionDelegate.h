@@ -13,7 +13,7 @@ namespace fnd {
 class URLConnection;
 
 class URLConnectionDelegate {
-public:
+  public:
     virtual ~URLConnectionDelegate() = default;
 
     virtual void didReceiveResponse(URLConnection&, const URLResponse&) {}

@@ -7,19 +7,19 @@
 namespace fnd {
 
 class URLError {
-public:
+  public:
     enum class Code {
-        BadURL,                  // no address, or no host
-        UnsupportedScheme,       // anything but http and https, also as a redirect's target
-        NotConnected,            // the machine has no network
+        BadURL,             // no address, or no host
+        UnsupportedScheme,  // anything but http and https, also as a redirect's target
+        NotConnected,       // the machine has no network
         CannotFindHost,
         CannotConnectToHost,
         TimedOut,
-        ConnectionLost,          // the server went away during the reply
+        ConnectionLost,  // the server went away during the reply
         TooManyRedirects,
-        BodyTooLarge,            // the reply passed the request's size limit
+        BodyTooLarge,  // the reply passed the request's size limit
         SecureConnectionFailed,
-        Failed,                  // anything else
+        Failed,  // anything else
     };
 
     explicit URLError(Code code, std::string detail = {}) : code_(code), detail_(std::move(detail)) {}
@@ -29,7 +29,7 @@ public:
     std::string description() const;
     const std::string& detail() const { return detail_; }
 
-private:
+  private:
     Code code_;
     std::string detail_;
 };

@@ -11,7 +11,7 @@
 namespace fnd {
 
 class URLRequest {
-public:
+  public:
     enum class NavigationType { LinkClicked, FormSubmitted, BackForward, Reload, FormResubmitted, Other };
 
     URLRequest() = default;
@@ -45,7 +45,7 @@ public:
     std::size_t maximumBodySize() const { return maximumBodySize_; }
     void setMaximumBodySize(std::size_t bytes) { maximumBodySize_ = bytes; }
 
-private:
+  private:
     URL url_;
     std::string method_ = "GET";
     HTTPHeaders headers_;

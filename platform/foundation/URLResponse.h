@@ -9,7 +9,7 @@
 namespace fnd {
 
 class URLResponse {
-public:
+  public:
     URLResponse() = default;
     URLResponse(URL url, int statusCode, HTTPHeaders headers)
         : url_(std::move(url)), statusCode_(statusCode), headers_(std::move(headers)) {}
@@ -20,7 +20,7 @@ public:
     // The content type without parameters, lower-cased ("text/json"); empty when not given.
     std::string mimeType() const;
 
-private:
+  private:
     URL url_;
     int statusCode_ = 0;
     HTTPHeaders headers_;

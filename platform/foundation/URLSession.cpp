@@ -130,7 +130,8 @@ struct URLSession::Impl : std::enable_shared_from_this<Impl> {
         Task* raw = task.get();
         tasks.emplace(id, std::move(task));
         double timeout = raw->request.timeout() > 0 ? raw->request.timeout() : 60.0;
-        multi.add(raw->easy, timeout, [self = shared_from_this(), id](int result) { self->finish(id, result); });
+        multi.add(raw->easy, timeout,
+                  [self = shared_from_this(), id](int result) { self->finish(id, result); });
     }
 
     void configure(Task& task) {
@@ -161,7 +162,8 @@ struct URLSession::Impl : std::enable_shared_from_this<Impl> {
             if (name.empty() || name.find_first_of(": \t\r\n") != std::string::npos) continue;
             // A line break in a value would start a header field of the value's choosing.
             std::string flat = value;
-            std::replace_if(flat.begin(), flat.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+            std::replace_if(
+                flat.begin(), flat.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
             std::string line = flat.empty() ? name + ";" : name + ": " + flat;
             task.headerList = curl_slist_append(task.headerList, line.c_str());
         }
@@ -176,7 +178,8 @@ struct URLSession::Impl : std::enable_shared_from_this<Impl> {
             curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
         } else {
             if (method == "POST" || !request.body().empty()) {
-                curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.body().size()));
+                curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE,
+                                 static_cast<curl_off_t>(request.body().size()));
                 curl_easy_setopt(easy, CURLOPT_POSTFIELDS, request.body().data());
             }
             if (method != "POST") curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, method.c_str());
@@ -193,12 +196,13 @@ struct URLSession::Impl : std::enable_shared_from_this<Impl> {
             char* effective = nullptr;
             curl_easy_getinfo(task.easy, CURLINFO_RESPONSE_CODE, &status);
             curl_easy_getinfo(task.easy, CURLINFO_EFFECTIVE_URL, &effective);
-            result.response = URLResponse(effective ? URL(effective) : task.request.url(), static_cast<int>(status),
-                                          std::move(task.replyHeaders));
+            result.response = URLResponse(effective ? URL(effective) : task.request.url(),
+                                          static_cast<int>(status), std::move(task.replyHeaders));
             result.body = std::move(task.body);
         } else {
             result.error = classify(task, static_cast<CURLcode>(code));
-            Log::info("url loading: ", task.request.url().absoluteString(), " failed: ", result.error->detail());
+            Log::info("url loading: ", task.request.url().absoluteString(),
+                      " failed: ", result.error->detail());
         }
         deliver(task, std::move(result));
     }
@@ -207,20 +211,26 @@ struct URLSession::Impl : std::enable_shared_from_this<Impl> {
         using Code = URLError::Code;
         std::string detail = task.errorText[0] ? task.errorText : curl_easy_strerror(code);
         if (task.overLimit || code == CURLE_FILESIZE_EXCEEDED)
-            return URLError(Code::BodyTooLarge, "reply larger than " + std::to_string(task.maximumBodySize) + " bytes");
+            return URLError(Code::BodyTooLarge,
+                            "reply larger than " + std::to_string(task.maximumBodySize) + " bytes");
         switch (code) {
             case CURLE_OPERATION_TIMEDOUT:
-                return URLError(Code::TimedOut, "no progress for " + std::to_string(task.request.timeout()) + " s");
-            case CURLE_UNSUPPORTED_PROTOCOL: return URLError(Code::UnsupportedScheme, detail);
-            case CURLE_URL_MALFORMAT: return URLError(Code::BadURL, detail);
-            case CURLE_TOO_MANY_REDIRECTS: return URLError(Code::TooManyRedirects, detail);
+                return URLError(Code::TimedOut,
+                                "no progress for " + std::to_string(task.request.timeout()) + " s");
+            case CURLE_UNSUPPORTED_PROTOCOL:
+                return URLError(Code::UnsupportedScheme, detail);
+            case CURLE_URL_MALFORMAT:
+                return URLError(Code::BadURL, detail);
+            case CURLE_TOO_MANY_REDIRECTS:
+                return URLError(Code::TooManyRedirects, detail);
             case CURLE_COULDNT_RESOLVE_HOST:
                 return URLError(hasNetwork() ? Code::CannotFindHost : Code::NotConnected, detail);
             case CURLE_COULDNT_CONNECT: {
                 long osError = 0;
                 curl_easy_getinfo(task.easy, CURLINFO_OS_ERRNO, &osError);
                 bool unreachable = osError == ENETUNREACH || osError == ENETDOWN || osError == EHOSTUNREACH;
-                return URLError(unreachable || !hasNetwork() ? Code::NotConnected : Code::CannotConnectToHost, detail);
+                return URLError(unreachable || !hasNetwork() ? Code::NotConnected : Code::CannotConnectToHost,
+                                detail);
             }
             case CURLE_GOT_NOTHING:
             case CURLE_PARTIAL_FILE:
@@ -271,8 +281,8 @@ URLSession::~URLSession() = default;
 URLSession::TaskId URLSession::load(URLRequest request, Completion completion) {
     TaskId id = impl_->nextId++;
     std::optional<URLError> refused = Impl::refusal(request.url());
-    impl_->multi.thread().post([impl = impl_, id, request = std::move(request), completion = std::move(completion),
-                                refused]() mutable {
+    impl_->multi.thread().post([impl = impl_, id, request = std::move(request),
+                                completion = std::move(completion), refused]() mutable {
         if (refused) {
             completion(Result{{}, {}, *refused});
             return;
@@ -291,7 +301,8 @@ void URLSession::cancel(TaskId id) {
 
 URLSession::Result URLSession::loadSynchronously(URLRequest request) {
     if (impl_->multi.thread().isCurrent())
-        return Result{{}, {}, URLError(URLError::Code::Failed, "a synchronous load cannot run on the I/O thread")};
+        return Result{
+            {}, {}, URLError(URLError::Code::Failed, "a synchronous load cannot run on the I/O thread")};
     auto promise = std::make_shared<std::promise<Result>>();
     auto future = promise->get_future();
     load(std::move(request), [promise](Result result) { promise->set_value(std::move(result)); });

@@ -19,7 +19,7 @@
 namespace fnd {
 
 class URLSession {
-public:
+  public:
     static constexpr std::size_t kDefaultMaximumBodySize = 8 * 1024 * 1024;
 
     struct Result {
@@ -53,7 +53,7 @@ public:
 
     struct Impl;
 
-private:
+  private:
     std::shared_ptr<Impl> impl_;
 };
 

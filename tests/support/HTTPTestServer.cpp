@@ -1,6 +1,8 @@
 #include "tests/support/HTTPTestServer.h"
 
+// clang-format off
 #include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
+// clang-format on
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
@@ -54,17 +56,18 @@ namespace {
 
 // One client connection: reads requests one after another and answers each.
 class Connection : public std::enable_shared_from_this<Connection> {
-public:
+  public:
     Connection(HTTPTestServer::Impl& server, tcp::socket socket)
         : server_(server), socket_(std::move(socket)), timer_(socket_.get_executor()) {}
 
     void read() {
         parser_.emplace();
         parser_->body_limit(256 * 1024 * 1024);
-        http::async_read(socket_, buffer_, *parser_, [self = shared_from_this()](boost::system::error_code ec, std::size_t) {
-            if (ec) return self->close();
-            self->handle(self->parser_->release());
-        });
+        http::async_read(socket_, buffer_, *parser_,
+                         [self = shared_from_this()](boost::system::error_code ec, std::size_t) {
+                             if (ec) return self->close();
+                             self->handle(self->parser_->release());
+                         });
     }
 
     void close() {
@@ -74,7 +77,7 @@ public:
         socket_.close(ignored);
     }
 
-private:
+  private:
     void handle(http::request<http::string_body> message) {
         HTTPTestServer::Request request;
         request.method = std::string(message.method_string());
@@ -82,7 +85,8 @@ private:
         auto question = request.target.find('?');
         request.path = request.target.substr(0, question);
         if (question != std::string::npos) request.query = request.target.substr(question + 1);
-        for (const auto& field : message) request.headers.add(std::string(field.name_string()), std::string(field.value()));
+        for (const auto& field : message)
+            request.headers.add(std::string(field.name_string()), std::string(field.value()));
         request.body = std::move(message.body());
         keepAlive_ = message.keep_alive();
 
@@ -97,7 +101,8 @@ private:
 
     void send(const std::shared_ptr<HTTPTestServer::Reply>& reply) {
         if (reply->cutAfter) return sendCut(*reply);
-        auto response = std::make_shared<http::response<http::string_body>>(http::int_to_status(reply->status), 11);
+        auto response =
+            std::make_shared<http::response<http::string_body>>(http::int_to_status(reply->status), 11);
         response->result(reply->status);
         for (const auto& [name, value] : reply->headers) response->insert(name, value);
         response->body() = reply->body;
@@ -106,10 +111,11 @@ private:
             response->chunked(true);
         else
             response->prepare_payload();
-        http::async_write(socket_, *response, [self = shared_from_this(), response](boost::system::error_code ec, std::size_t) {
-            if (ec || !response->keep_alive()) return self->close();
-            self->read();
-        });
+        http::async_write(socket_, *response,
+                          [self = shared_from_this(), response](boost::system::error_code ec, std::size_t) {
+                              if (ec || !response->keep_alive()) return self->close();
+                              self->read();
+                          });
     }
 
     // The head promises the whole body; the connection closes part way.
@@ -120,11 +126,10 @@ private:
         for (const auto& [name, value] : reply.headers) *text += name + ": " + value + "\r\n";
         *text += "Content-Length: " + std::to_string(reply.body.size()) + "\r\n\r\n";
         *text += reply.body.substr(0, *reply.cutAfter);
-        asio::async_write(socket_, asio::buffer(*text), [self = shared_from_this(), text](boost::system::error_code, std::size_t) {
-            self->close();
-        });
+        asio::async_write(
+            socket_, asio::buffer(*text),
+            [self = shared_from_this(), text](boost::system::error_code, std::size_t) { self->close(); });
     }
-
 
     HTTPTestServer::Impl& server_;
     tcp::socket socket_;

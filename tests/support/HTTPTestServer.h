@@ -17,7 +17,7 @@
 namespace testing_support {
 
 class HTTPTestServer {
-public:
+  public:
     struct Request {
         std::string method;
         std::string target;  // path and query, as sent
@@ -31,11 +31,12 @@ public:
         int status = 200;
         fnd::HTTPHeaders headers;
         std::string body;
-        double delay = 0;                      // real seconds before the reply starts
-        bool chunked = false;                  // sent without a length
-        std::optional<std::size_t> cutAfter;   // connection closed after this many body bytes
+        double delay = 0;                     // real seconds before the reply starts
+        bool chunked = false;                 // sent without a length
+        std::optional<std::size_t> cutAfter;  // connection closed after this many body bytes
 
-        static Reply text(std::string body, std::string contentType = "text/html; charset=utf-8", int status = 200);
+        static Reply text(std::string body, std::string contentType = "text/html; charset=utf-8",
+                          int status = 200);
         static Reply redirect(std::string location, int status = 302);
     };
     // Runs on the server's thread.
@@ -65,7 +66,7 @@ public:
 
     struct Impl;
 
-private:
+  private:
     std::shared_ptr<Impl> impl_;
     std::uint16_t port_ = 0;
 };

@@ -52,9 +52,11 @@ const std::vector<std::string> kSucceeded{"response", "data", "finished"};
 const std::vector<std::string> kFailed{"failed"};
 
 class URLLoadingTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     // Whatever this machine's network, failures to connect count as the server's.
-    URLLoadingTest() { session->setNetworkCheck([] { return true; }); }
+    URLLoadingTest() {
+        session->setNetworkCheck([] { return true; });
+    }
 
     URLRequest get(std::string_view path) { return URLRequest(URL(server.url(path))); }
 
@@ -159,11 +161,12 @@ TEST_F(URLLoadingTest, CookiesAreKeptPerSessionAcrossRedirects) {
 TEST_F(URLLoadingTest, RedirectsAreFollowedWithTheirHeadersButOnlyToWebAddresses) {
     server.route("/old", HTTPTestServer::Reply::redirect(server.url("/new"), 301));
     // Another host name for the same server: the custom header must survive the change of host.
-    server.route("/elsewhere",
-                 HTTPTestServer::Reply::redirect("http://localhost:" + std::to_string(server.port()) + "/new"));
+    server.route("/elsewhere", HTTPTestServer::Reply::redirect(
+                                   "http://localhost:" + std::to_string(server.port()) + "/new"));
     server.route("/new", HTTPTestServer::Reply::text("moved here"));
     server.route("/to-file", HTTPTestServer::Reply::redirect("file:///etc/passwd"));
-    server.route("/to-ftp", HTTPTestServer::Reply::redirect("ftp://127.0.0.1:" + std::to_string(server.port()) + "/"));
+    server.route("/to-ftp",
+                 HTTPTestServer::Reply::redirect("ftp://127.0.0.1:" + std::to_string(server.port()) + "/"));
     server.route("/loop", HTTPTestServer::Reply::redirect("/loop"));
 
     URLRequest request = get("/elsewhere");

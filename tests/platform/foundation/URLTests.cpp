@@ -20,7 +20,8 @@ TEST_F(URLTest, WebAddressesSplitIntoTheirParts) {
     EXPECT_EQ(url.path(), "/forum/view topic.php");
     EXPECT_EQ(url.query(), "t=12&x=%41");
     EXPECT_EQ(url.fragment(), "post-3");
-    EXPECT_EQ(url.resourceSpecifier(), "//user:pw@Forum.Example.org:8080/forum/view%20topic.php?t=12&x=%41#post-3");
+    EXPECT_EQ(url.resourceSpecifier(),
+              "//user:pw@Forum.Example.org:8080/forum/view%20topic.php?t=12&x=%41#post-3");
 
     URL v6("HTTPS://[::1]:443/");
     EXPECT_EQ(v6.scheme(), "https");
@@ -92,7 +93,8 @@ TEST_F(URLTest, RelativeAddressesResolveAgainstTheirBase) {
         {"../../../g", "http://a/g"},
         {"Events:openCourse", "Events:openCourse"},
     };
-    for (const auto& [reference, expected] : cases) EXPECT_EQ(URL(reference, base).absoluteString(), expected) << reference;
+    for (const auto& [reference, expected] : cases)
+        EXPECT_EQ(URL(reference, base).absoluteString(), expected) << reference;
 
     EXPECT_EQ(URL("a", URL("http://host")).absoluteString(), "http://host/a");
     EXPECT_EQ(URL("x.htm", URL()).absoluteString(), "x.htm");
