@@ -53,7 +53,7 @@ Image::PixelSize Image::pixelSize(const std::string& h) {
     if (h.size() >= 4 && byteAt(h, 0) == 0xFF && byteAt(h, 1) == 0xD8) {
         // Walk the JPEG segments to the first start-of-frame marker.
         std::size_t i = 2;
-        while (i + 9 < h.size()) {
+        while (i + 4 <= h.size()) {
             if (byteAt(h, i) != 0xFF) return {};
             unsigned marker = byteAt(h, i + 1);
             if (marker == 0xFF) {
@@ -62,7 +62,7 @@ Image::PixelSize Image::pixelSize(const std::string& h) {
             }
             unsigned length = be16(h, i + 2);
             bool sof = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-            if (sof) return {int(be16(h, i + 7)), int(be16(h, i + 5))};
+            if (sof) return i + 9 <= h.size() ? PixelSize{int(be16(h, i + 7)), int(be16(h, i + 5))} : PixelSize{};
             if (length < 2) return {};
             i += 2 + length;
         }

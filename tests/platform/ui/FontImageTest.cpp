@@ -115,7 +115,7 @@ TEST_F(FontImageTest, BundleImagesByName) {
 }
 
 TEST_F(FontImageTest, PixelSizesOfImageHeaders) {
-    std::string gif = std::string("GIF89a") + "\x0a\x00\x14\x00";
+    std::string gif("GIF89a\x0a\x00\x14\x00", 10);
     EXPECT_EQ(Image::pixelSize(gif).width, 10);
     EXPECT_EQ(Image::pixelSize(gif).height, 20);
     // A JPEG with an application segment before its frame header.
