@@ -12,8 +12,8 @@ AffineTransform AffineTransform::rotation(double radians) {
 }
 
 AffineTransform AffineTransform::concat(const AffineTransform& t) const {
-    return {a * t.a + b * t.c,         a * t.b + b * t.d,         c * t.a + d * t.c,
-            c * t.b + d * t.d,         tx * t.a + ty * t.c + t.tx, tx * t.b + ty * t.d + t.ty};
+    return {a * t.a + b * t.c, a * t.b + b * t.d,          c * t.a + d * t.c,
+            c * t.b + d * t.d, tx * t.a + ty * t.c + t.tx, tx * t.b + ty * t.d + t.ty};
 }
 
 bool AffineTransform::isInvertible() const {
@@ -53,8 +53,10 @@ AffineTransform::Parts AffineTransform::decompose() const {
     p.scaleX = std::hypot(r0x, r0y);
     p.scaleY = std::hypot(r1x, r1y);
     if (a * d - b * c < 0) {
-        if (a < d) p.scaleX = -p.scaleX;
-        else p.scaleY = -p.scaleY;
+        if (a < d)
+            p.scaleX = -p.scaleX;
+        else
+            p.scaleY = -p.scaleY;
     }
     if (p.scaleX != 0) r0x /= p.scaleX, r0y /= p.scaleX;
     if (p.scaleY != 0) r1x /= p.scaleY, r1y /= p.scaleY;
@@ -73,8 +75,8 @@ AffineTransform AffineTransform::compose(const Parts& p) {
     // scale x residual x rotation, with rows as vectors.
     double m11 = p.scaleX * p.r11, m12 = p.scaleX * p.r12;
     double m21 = p.scaleY * p.r21, m22 = p.scaleY * p.r22;
-    return {m11 * cs - m12 * sn, m11 * sn + m12 * cs, m21 * cs - m22 * sn, m21 * sn + m22 * cs,
-            p.translateX,        p.translateY};
+    return {m11 * cs - m12 * sn, m11 * sn + m12 * cs, m21 * cs - m22 * sn,
+            m21 * sn + m22 * cs, p.translateX,        p.translateY};
 }
 
 AffineTransform AffineTransform::interpolate(const AffineTransform& from, const AffineTransform& to,
@@ -91,8 +93,10 @@ AffineTransform AffineTransform::interpolate(const AffineTransform& from, const 
     }
     // Never turn the long way round.
     if (std::abs(x.angle - y.angle) > pi) {
-        if (x.angle > y.angle) x.angle -= 2 * pi;
-        else y.angle -= 2 * pi;
+        if (x.angle > y.angle)
+            x.angle -= 2 * pi;
+        else
+            y.angle -= 2 * pi;
     }
     auto mix = [f](double u, double v) { return u + (v - u) * f; };
     Parts m;

@@ -39,7 +39,8 @@ struct AffineTransform {
     };
     Parts decompose() const;
     static AffineTransform compose(const Parts& parts);
-    static AffineTransform interpolate(const AffineTransform& from, const AffineTransform& to, double fraction);
+    static AffineTransform interpolate(const AffineTransform& from, const AffineTransform& to,
+                                       double fraction);
 };
 
 }  // namespace ui

@@ -25,7 +25,7 @@ namespace ui {
 class View;
 
 class Animation {
-public:
+  public:
     using Completion = std::function<void(bool finished)>;
 
     static constexpr double kDefaultDuration = 0.2;
@@ -59,7 +59,7 @@ public:
     void interrupt() { interrupted_ = true; }
     void addView(const std::shared_ptr<View>& view);
 
-private:
+  private:
     explicit Animation(std::string name) : name_(std::move(name)) {}
     void finish();
 

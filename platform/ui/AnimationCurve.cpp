@@ -30,8 +30,10 @@ double bezier(double x1, double y1, double x2, double y2, double fraction) {
     for (int i = 0; i < 60; ++i) {
         double x = coord(x1, x2, t);
         if (std::abs(x - fraction) < 1e-9) break;
-        if (x < fraction) lo = t;
-        else hi = t;
+        if (x < fraction)
+            lo = t;
+        else
+            hi = t;
         t = (lo + hi) / 2;
     }
     return coord(y1, y2, t);
@@ -43,20 +45,28 @@ double curveProgress(AnimationCurve curve, double fraction) {
     if (!(fraction > 0)) return 0;
     if (fraction >= 1) return 1;
     switch (curve) {
-        case AnimationCurve::EaseInOut: return bezier(0.42, 0, 0.58, 1, fraction);
-        case AnimationCurve::EaseIn: return bezier(0.42, 0, 1, 1, fraction);
-        case AnimationCurve::EaseOut: return bezier(0, 0, 0.58, 1, fraction);
-        case AnimationCurve::Linear: break;
+        case AnimationCurve::EaseInOut:
+            return bezier(0.42, 0, 0.58, 1, fraction);
+        case AnimationCurve::EaseIn:
+            return bezier(0.42, 0, 1, 1, fraction);
+        case AnimationCurve::EaseOut:
+            return bezier(0, 0, 0.58, 1, fraction);
+        case AnimationCurve::Linear:
+            break;
     }
     return fraction;
 }
 
 const char* curveName(AnimationCurve curve) {
     switch (curve) {
-        case AnimationCurve::EaseInOut: return "easeInOut";
-        case AnimationCurve::EaseIn: return "easeIn";
-        case AnimationCurve::EaseOut: return "easeOut";
-        case AnimationCurve::Linear: break;
+        case AnimationCurve::EaseInOut:
+            return "easeInOut";
+        case AnimationCurve::EaseIn:
+            return "easeIn";
+        case AnimationCurve::EaseOut:
+            return "easeOut";
+        case AnimationCurve::Linear:
+            break;
     }
     return "linear";
 }

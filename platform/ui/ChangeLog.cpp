@@ -11,7 +11,11 @@ namespace ui {
 
 namespace {
 
-ChangeLog* activeLog = nullptr;
+// The live logs, latest last: the latest is the active one.
+std::vector<ChangeLog*>& liveLogs() {
+    static std::vector<ChangeLog*> logs;
+    return logs;
+}
 std::uint64_t lastGeneration = 0;
 
 std::string base64(const std::string& bytes) {
@@ -33,8 +37,10 @@ std::string base64(const std::string& bytes) {
 json toJson(const Image& image) {
     json j;
     j["name"] = image.name();
-    if (image.pngData().empty()) j["src"] = image.resourcePath();
-    else j["png"] = base64(image.pngData());
+    if (image.pngData().empty())
+        j["src"] = image.resourcePath();
+    else
+        j["png"] = base64(image.pngData());
     j["size"] = {image.size().width, image.size().height};
     j["scale"] = image.scale();
     if (image.isStretchable())
@@ -66,7 +72,9 @@ struct ToJson {
     json operator()(const AffineTransform& t) const { return {t.a, t.b, t.c, t.d, t.tx, t.ty}; }
     json operator()(const Color& c) const { return {c.red, c.green, c.blue, c.alpha}; }
     json operator()(const Font& f) const { return toJson(f); }
-    json operator()(const PrimitiveValue::ImageRef& image) const { return image ? toJson(*image) : json(nullptr); }
+    json operator()(const PrimitiveValue::ImageRef& image) const {
+        return image ? toJson(*image) : json(nullptr);
+    }
 };
 
 json toJson(const PrimitiveValue& value) { return std::visit(ToJson{}, value.value()); }
@@ -83,7 +91,8 @@ json animationEntry(const PropertyAnimation& a, double now) {
             {"curve", curveName(a.animation->curve())}};
 }
 
-const PrimitiveValue* findProperty(const PrimitiveProperties& props, std::size_t hint, const std::string& name) {
+const PrimitiveValue* findProperty(const PrimitiveProperties& props, std::size_t hint,
+                                   const std::string& name) {
     if (hint < props.size() && props[hint].first == name) return &props[hint].second;
     for (const auto& [n, v] : props)
         if (n == name) return &v;
@@ -111,8 +120,7 @@ struct ChangeLog::Patch {
 };
 
 ChangeLog::ChangeLog(std::shared_ptr<View> root) : root_(std::move(root)), generation_(++lastGeneration) {
-    previous_ = activeLog;
-    activeLog = this;
+    liveLogs().push_back(this);
     std::shared_ptr<fnd::RunLoop> loop = fnd::RunLoop::mainShared();
     loop_ = loop;
     if (loop) observer_ = loop->addTurnObserver([this] { flush(); });
@@ -120,13 +128,13 @@ ChangeLog::ChangeLog(std::shared_ptr<View> root) : root_(std::move(root)), gener
 
 ChangeLog::~ChangeLog() {
     if (auto loop = loop_.lock()) loop->removeTurnObserver(observer_);
-    if (activeLog == this) activeLog = previous_;
+    std::erase(liveLogs(), this);
 }
 
-ChangeLog* ChangeLog::active() { return activeLog; }
+ChangeLog* ChangeLog::active() { return liveLogs().empty() ? nullptr : liveLogs().back(); }
 
 void ChangeLog::noteChange(View& view) {
-    ChangeLog* log = activeLog;
+    ChangeLog* log = active();
     if (!log || view.loggedGeneration_ == log->generation_) return;
     std::shared_ptr<View> self = view.sharedAs<View>();
     if (!self) return;  // not owned yet, so in no tree

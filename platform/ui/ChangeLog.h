@@ -22,7 +22,7 @@ namespace ui {
 class View;
 
 class ChangeLog {
-public:
+  public:
     using Listener = std::function<void(const std::string& message)>;
 
     // Logs the tree under `root`, sending at the end of every turn of the main run loop.
@@ -53,7 +53,7 @@ public:
     // A view's change; views call it themselves.
     static void noteChange(View& view);
 
-private:
+  private:
     struct Sent {
         std::weak_ptr<View> view;
         PrimitiveKind kind = PrimitiveKind::Box;
@@ -80,7 +80,6 @@ private:
     int nextListener_ = 1;
     std::weak_ptr<fnd::RunLoop> loop_;
     fnd::RunLoop::ObserverId observer_ = 0;
-    ChangeLog* previous_ = nullptr;
 };
 
 }  // namespace ui

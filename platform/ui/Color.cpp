@@ -20,12 +20,18 @@ Color Color::hsb(double hue, double saturation, double brightness, double alpha)
     double f = sector - std::floor(sector);
     double p = v * (1 - s), q = v * (1 - s * f), t = v * (1 - s * (1 - f));
     switch (i) {
-        case 0: return rgb(v, t, p, alpha);
-        case 1: return rgb(q, v, p, alpha);
-        case 2: return rgb(p, v, t, alpha);
-        case 3: return rgb(p, q, v, alpha);
-        case 4: return rgb(t, p, v, alpha);
-        default: return rgb(v, p, q, alpha);
+        case 0:
+            return rgb(v, t, p, alpha);
+        case 1:
+            return rgb(q, v, p, alpha);
+        case 2:
+            return rgb(p, v, t, alpha);
+        case 3:
+            return rgb(p, q, v, alpha);
+        case 4:
+            return rgb(t, p, v, alpha);
+        default:
+            return rgb(v, p, q, alpha);
     }
 }
 
@@ -36,9 +42,12 @@ Color::HSB Color::toHSB() const {
     if (mx <= 0 || delta <= 0) return out;
     out.saturation = delta / mx;
     double h;
-    if (mx == red) h = (green - blue) / delta;
-    else if (mx == green) h = 2 + (blue - red) / delta;
-    else h = 4 + (red - green) / delta;
+    if (mx == red)
+        h = (green - blue) / delta;
+    else if (mx == green)
+        h = 2 + (blue - red) / delta;
+    else
+        h = 4 + (red - green) / delta;
     h /= 6;
     if (h < 0) h += 1;
     out.hue = h;
@@ -49,7 +58,8 @@ Color Color::interpolate(const Color& from, const Color& to, double f) {
     if (f <= 0) return from;
     if (f >= 1) return to;
     auto mix = [f](double u, double v) { return u + (v - u) * f; };
-    return {mix(from.red, to.red), mix(from.green, to.green), mix(from.blue, to.blue), mix(from.alpha, to.alpha)};
+    return {mix(from.red, to.red), mix(from.green, to.green), mix(from.blue, to.blue),
+            mix(from.alpha, to.alpha)};
 }
 
 }  // namespace ui

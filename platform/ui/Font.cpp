@@ -29,7 +29,7 @@ struct FaceMetrics {
 };
 
 class FontFiles {
-public:
+  public:
     static FontFiles& shared() {
         static FontFiles files;
         return files;
@@ -67,7 +67,7 @@ public:
         return m.advances[ch] = static_cast<double>(adv);
     }
 
-private:
+  private:
     FontFiles() : folder_(kDefaultFolder) {
         if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
     }
@@ -113,8 +113,10 @@ void forEachCharacter(std::string_view s, F f) {
         bool ok = extra >= 0 && i + extra < s.size();
         for (int k = 1; ok && k <= extra; ++k) {
             unsigned char cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80) ok = false;
-            else cp = (cp << 6) | (cc & 0x3F);
+            if ((cc & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (cc & 0x3F);
         }
         if (!ok) {
             f(U'\uFFFD');
@@ -139,8 +141,9 @@ Font::Font(std::string family, double size, Weight weight, Slant slant)
 
 std::string Font::fileName() const {
     bool bold = weight_ == Weight::Bold, italic = slant_ == Slant::Italic;
-    std::string base = family_ == "DejaVu Serif" ? "DejaVuSerif" : family_ == "DejaVu Sans Mono" ? "DejaVuSansMono"
-                                                                                                 : "DejaVuSans";
+    std::string base = family_ == "DejaVu Serif"       ? "DejaVuSerif"
+                       : family_ == "DejaVu Sans Mono" ? "DejaVuSansMono"
+                                                       : "DejaVuSans";
     // The serif face calls its slanted variant italic, the sans faces oblique.
     std::string slanted = family_ == "DejaVu Serif" ? "Italic" : "Oblique";
     std::string suffix = bold && italic ? "-Bold" + slanted : bold ? "-Bold" : italic ? "-" + slanted : "";
@@ -148,15 +151,18 @@ std::string Font::fileName() const {
 }
 
 double Font::ascender() const {
-    return FontFiles::shared().with(fileName(), [&](FaceMetrics& m) { return m.ascender * size_ / m.unitsPerEm; });
+    return FontFiles::shared().with(fileName(),
+                                    [&](FaceMetrics& m) { return m.ascender * size_ / m.unitsPerEm; });
 }
 
 double Font::descender() const {
-    return FontFiles::shared().with(fileName(), [&](FaceMetrics& m) { return m.descender * size_ / m.unitsPerEm; });
+    return FontFiles::shared().with(fileName(),
+                                    [&](FaceMetrics& m) { return m.descender * size_ / m.unitsPerEm; });
 }
 
 double Font::lineHeight() const {
-    return FontFiles::shared().with(fileName(), [&](FaceMetrics& m) { return m.height * size_ / m.unitsPerEm; });
+    return FontFiles::shared().with(fileName(),
+                                    [&](FaceMetrics& m) { return m.height * size_ / m.unitsPerEm; });
 }
 
 double Font::widthOf(std::string_view utf8) const {

@@ -12,7 +12,7 @@
 namespace ui {
 
 class Font {
-public:
+  public:
     enum class Weight { Regular, Bold };
     enum class Slant { Upright, Italic };
 
@@ -50,7 +50,7 @@ public:
     static std::filesystem::path folder();
     static void setFolder(std::filesystem::path folder);
 
-private:
+  private:
     std::string family_;
     double size_;
     Weight weight_;

@@ -62,7 +62,8 @@ Image::PixelSize Image::pixelSize(const std::string& h) {
             }
             unsigned length = be16(h, i + 2);
             bool sof = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-            if (sof) return i + 9 <= h.size() ? PixelSize{int(be16(h, i + 7)), int(be16(h, i + 5))} : PixelSize{};
+            if (sof)
+                return i + 9 <= h.size() ? PixelSize{int(be16(h, i + 7)), int(be16(h, i + 5))} : PixelSize{};
             if (length < 2) return {};
             i += 2 + length;
         }
@@ -85,8 +86,10 @@ std::shared_ptr<const Image> Image::named(const std::string& name) {
     } else {
         std::string doubled = file.substr(0, ext) + "@2x" + file.substr(ext);
         path = findFile(bundle, doubled, relative);
-        if (path) scale = 2;
-        else path = findFile(bundle, file, relative);
+        if (path)
+            scale = 2;
+        else
+            path = findFile(bundle, file, relative);
     }
     if (!path) return nullptr;
     PixelSize px = pixelSize(readStart(*path, 64 * 1024));

@@ -11,7 +11,7 @@
 namespace ui {
 
 class Image {
-public:
+  public:
     // The bundle image of that file name (".png" added when the name has no extension), looked up in
     // the resource folder and its "images" folder. A name with "@2x" is loaded as given at scale 2;
     // for a plain name the "@2x" file is taken when there is one (the screen's scale is 2). Null when
@@ -45,7 +45,7 @@ public:
     };
     static PixelSize pixelSize(const std::string& header);
 
-private:
+  private:
     std::string name_;
     std::string resourcePath_;
     std::string png_;

@@ -11,8 +11,16 @@ struct Point {
     Point operator+(const Point& o) const { return {x + o.x, y + o.y}; }
     Point operator-(const Point& o) const { return {x - o.x, y - o.y}; }
     Point operator*(double f) const { return {x * f, y * f}; }
-    Point& operator+=(const Point& o) { x += o.x; y += o.y; return *this; }
-    Point& operator-=(const Point& o) { x -= o.x; y -= o.y; return *this; }
+    Point& operator+=(const Point& o) {
+        x += o.x;
+        y += o.y;
+        return *this;
+    }
+    Point& operator-=(const Point& o) {
+        x -= o.x;
+        y -= o.y;
+        return *this;
+    }
 };
 
 }  // namespace ui

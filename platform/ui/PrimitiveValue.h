@@ -20,7 +20,7 @@
 namespace ui {
 
 class PrimitiveValue {
-public:
+  public:
     using ImageRef = std::shared_ptr<const Image>;
     using Variant = std::variant<std::monostate, bool, std::int64_t, double, std::string, Point, Size, Rect,
                                  AffineTransform, Color, Font, ImageRef>;
@@ -50,7 +50,7 @@ public:
     // Images compare by content, so an equal image made again is no change.
     friend bool operator==(const PrimitiveValue& a, const PrimitiveValue& b);
 
-private:
+  private:
     Variant value_;
 };
 

@@ -9,7 +9,9 @@ double mix(double a, double b, double f) { return a + (b - a) * f; }
 struct Interpolate {
     double f;
     AnimatedValue operator()(double a, double b) const { return mix(a, b, f); }
-    AnimatedValue operator()(const Point& a, const Point& b) const { return Point{mix(a.x, b.x, f), mix(a.y, b.y, f)}; }
+    AnimatedValue operator()(const Point& a, const Point& b) const {
+        return Point{mix(a.x, b.x, f), mix(a.y, b.y, f)};
+    }
     AnimatedValue operator()(const Size& a, const Size& b) const {
         return Size{mix(a.width, b.width, f), mix(a.height, b.height, f)};
     }
@@ -35,12 +37,18 @@ AnimatedValue PropertyAnimation::valueAt(double time) const {
 
 const char* animatedPropertyName(AnimatedProperty property) {
     switch (property) {
-        case AnimatedProperty::Center: return "center";
-        case AnimatedProperty::Size: return "size";
-        case AnimatedProperty::Origin: return "origin";
-        case AnimatedProperty::Transform: return "transform";
-        case AnimatedProperty::Alpha: return "alpha";
-        case AnimatedProperty::Background: return "background";
+        case AnimatedProperty::Center:
+            return "center";
+        case AnimatedProperty::Size:
+            return "size";
+        case AnimatedProperty::Origin:
+            return "origin";
+        case AnimatedProperty::Transform:
+            return "transform";
+        case AnimatedProperty::Alpha:
+            return "alpha";
+        case AnimatedProperty::Background:
+            return "background";
     }
     return "";
 }

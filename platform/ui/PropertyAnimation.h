@@ -27,9 +27,7 @@ struct PropertyAnimation {
     // The value shown at a run-loop time: `from` until the block starts (also before its commit),
     // then along the curve to `to`.
     AnimatedValue valueAt(double time) const;
-    bool isFinishedAt(double time) const {
-        return animation->isCommitted() && time >= animation->endTime();
-    }
+    bool isFinishedAt(double time) const { return animation->isCommitted() && time >= animation->endTime(); }
 };
 
 // The property's name in the change log ("center", "size", "origin", "transform", "alpha", "background").

@@ -34,7 +34,9 @@ struct Rect {
     bool intersects(const Rect& other) const;
     Rect intersection(const Rect& other) const;  // empty (zero size) when they do not meet
     Rect united(const Rect& other) const;
-    Rect offsetBy(double dx, double dy) const { return {origin.x + dx, origin.y + dy, size.width, size.height}; }
+    Rect offsetBy(double dx, double dy) const {
+        return {origin.x + dx, origin.y + dy, size.width, size.height};
+    }
     Rect insetBy(double dx, double dy) const;
 };
 

@@ -13,7 +13,7 @@ class Touch;
 using Touches = std::vector<std::shared_ptr<Touch>>;
 
 class Responder : public fnd::Object {
-public:
+  public:
     virtual std::shared_ptr<Responder> nextResponder() const { return nullptr; }
 
     // By default each passes the touches on to the next responder.

@@ -4,7 +4,8 @@
 
 namespace ui {
 
-Touch::Touch(int identifier, std::shared_ptr<View> view, std::shared_ptr<View> root, Point location, double time)
+Touch::Touch(int identifier, std::shared_ptr<View> view, std::shared_ptr<View> root, Point location,
+             double time)
     : id_(identifier), view_(view), root_(root), location_(location), previous_(location), time_(time) {}
 
 Point Touch::convert(Point rootPoint, const View* view) const {

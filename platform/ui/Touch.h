@@ -14,8 +14,9 @@ class View;
 enum class TouchPhase { Began, Moved, Ended, Cancelled };
 
 class Touch {
-public:
-    Touch(int identifier, std::shared_ptr<View> view, std::shared_ptr<View> root, Point location, double time);
+  public:
+    Touch(int identifier, std::shared_ptr<View> view, std::shared_ptr<View> root, Point location,
+          double time);
 
     int identifier() const { return id_; }
     TouchPhase phase() const { return phase_; }
@@ -31,7 +32,7 @@ public:
     // The touch router's updates.
     void update(TouchPhase phase, Point location, double time);
 
-private:
+  private:
     Point convert(Point rootPoint, const View* view) const;
 
     int id_;

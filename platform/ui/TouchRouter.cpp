@@ -54,8 +54,10 @@ void TouchRouter::finish(int identifier, TouchPhase phase, Point location) {
     touch->update(phase, location, now());
     auto view = touch->view();
     if (!view) return;
-    if (phase == TouchPhase::Ended) view->touchesEnded({touch});
-    else view->touchesCancelled({touch});
+    if (phase == TouchPhase::Ended)
+        view->touchesEnded({touch});
+    else
+        view->touchesCancelled({touch});
 }
 
 std::shared_ptr<Touch> TouchRouter::touch(int identifier) const {
@@ -64,4 +66,3 @@ std::shared_ptr<Touch> TouchRouter::touch(int identifier) const {
 }
 
 }  // namespace ui
-

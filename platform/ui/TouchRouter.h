@@ -13,7 +13,7 @@ namespace ui {
 class View;
 
 class TouchRouter {
-public:
+  public:
     explicit TouchRouter(std::weak_ptr<View> root) : root_(std::move(root)) {}
 
     // A finger touches at a point of the root. Answers the view that took the touch (null when the
@@ -29,7 +29,7 @@ public:
     std::shared_ptr<Touch> touch(int identifier) const;
     bool isTracking() const { return !touches_.empty(); }
 
-private:
+  private:
     void finish(int identifier, TouchPhase phase, Point location);
 
     std::weak_ptr<View> root_;

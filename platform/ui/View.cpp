@@ -28,8 +28,8 @@ unsigned bit(AnimatedProperty p) { return 1u << static_cast<unsigned>(p); }
 // One axis of the springs and struts: the superview's change of length is shared among the
 // flexible parts (leading margin, length, trailing margin) in proportion to their present lengths,
 // equally when those are all zero.
-void resizeAxis(double& position, double& length, double oldSuper, double newSuper, bool flexLead, bool flexLength,
-                bool flexTrail) {
+void resizeAxis(double& position, double& length, double oldSuper, double newSuper, bool flexLead,
+                bool flexLength, bool flexTrail) {
     double delta = newSuper - oldSuper;
     int count = int(flexLead) + int(flexLength) + int(flexTrail);
     if (delta == 0 || count == 0) return;
@@ -52,9 +52,7 @@ View::~View() {
 
 void View::init(const Rect& frame) { setFrame(frame); }
 
-std::shared_ptr<View> View::superview() const {
-    return superview_ ? superview_->sharedAs<View>() : nullptr;
-}
+std::shared_ptr<View> View::superview() const { return superview_ ? superview_->sharedAs<View>() : nullptr; }
 
 // ---- Properties
 
@@ -85,12 +83,18 @@ void View::assign(AnimatedProperty property, T& field, const T& value) {
 
 AnimatedValue View::modelValue(AnimatedProperty property) const {
     switch (property) {
-        case AnimatedProperty::Center: return center_;
-        case AnimatedProperty::Size: return size_;
-        case AnimatedProperty::Origin: return origin_;
-        case AnimatedProperty::Transform: return transform_;
-        case AnimatedProperty::Alpha: return alpha_;
-        case AnimatedProperty::Background: return background_;
+        case AnimatedProperty::Center:
+            return center_;
+        case AnimatedProperty::Size:
+            return size_;
+        case AnimatedProperty::Origin:
+            return origin_;
+        case AnimatedProperty::Transform:
+            return transform_;
+        case AnimatedProperty::Alpha:
+            return alpha_;
+        case AnimatedProperty::Background:
+            return background_;
     }
     return alpha_;
 }
@@ -141,8 +145,8 @@ void View::autoresize(Size oldSuper, Size newSuper) {
     unsigned m = autoresizingMask_;
     if (m == AutoresizingNone) return;
     Rect f = frame();
-    resizeAxis(f.origin.x, f.size.width, oldSuper.width, newSuper.width, m & FlexibleLeftMargin, m & FlexibleWidth,
-               m & FlexibleRightMargin);
+    resizeAxis(f.origin.x, f.size.width, oldSuper.width, newSuper.width, m & FlexibleLeftMargin,
+               m & FlexibleWidth, m & FlexibleRightMargin);
     resizeAxis(f.origin.y, f.size.height, oldSuper.height, newSuper.height, m & FlexibleTopMargin,
                m & FlexibleHeight, m & FlexibleBottomMargin);
     setFrame(f);
@@ -163,7 +167,9 @@ void View::setAlpha(double alpha) {
     assign(AnimatedProperty::Alpha, alpha_, std::clamp(alpha, 0.0, 1.0));
 }
 
-void View::setBackgroundColor(const Color& color) { assign(AnimatedProperty::Background, background_, color); }
+void View::setBackgroundColor(const Color& color) {
+    assign(AnimatedProperty::Background, background_, color);
+}
 
 namespace {
 template <class T>
@@ -236,7 +242,8 @@ void View::insertSubview(const std::shared_ptr<View>& view, std::size_t index) {
     if (view->superview_) {
         auto& siblings = view->superview_->subviews_;
         auto at = std::find(siblings.begin(), siblings.end(), view);
-        if (view->superview_ == this && at != siblings.end() && std::size_t(at - siblings.begin()) < index) --index;
+        if (view->superview_ == this && at != siblings.end() && std::size_t(at - siblings.begin()) < index)
+            --index;
         view->superview_->detach(view.get());
     }
     index = std::min(index, subviews_.size());
@@ -245,9 +252,7 @@ void View::insertSubview(const std::shared_ptr<View>& view, std::size_t index) {
     subviewsChanged();
 }
 
-void View::addSubview(const std::shared_ptr<View>& view) {
-    insertSubview(view, subviews_.size());
-}
+void View::addSubview(const std::shared_ptr<View>& view) { insertSubview(view, subviews_.size()); }
 
 void View::insertSubviewAbove(const std::shared_ptr<View>& view, const View* sibling) {
     auto at = std::find_if(subviews_.begin(), subviews_.end(), [&](auto& s) { return s.get() == sibling; });
@@ -359,8 +364,8 @@ namespace {
 template <class F>
 Rect convertCorners(const Rect& rect, F convert) {
     Rect r = rect.standardized();
-    Point a = convert(r.origin), b = convert(Point{r.maxX(), r.minY()}), c = convert(Point{r.minX(), r.maxY()}),
-          d = convert(Point{r.maxX(), r.maxY()});
+    Point a = convert(r.origin), b = convert(Point{r.maxX(), r.minY()}),
+          c = convert(Point{r.minX(), r.maxY()}), d = convert(Point{r.maxX(), r.maxY()});
     double x0 = std::min({a.x, b.x, c.x, d.x}), x1 = std::max({a.x, b.x, c.x, d.x});
     double y0 = std::min({a.y, b.y, c.y, d.y}), y1 = std::max({a.y, b.y, c.y, d.y});
     return {x0, y0, x1 - x0, y1 - y0};
@@ -398,14 +403,18 @@ std::shared_ptr<Responder> View::nextResponder() const {
 Point View::presentedCenter(double time) const {
     return std::get<Point>(presented(AnimatedProperty::Center, time));
 }
-Size View::presentedSize(double time) const { return std::get<Size>(presented(AnimatedProperty::Size, time)); }
+Size View::presentedSize(double time) const {
+    return std::get<Size>(presented(AnimatedProperty::Size, time));
+}
 Point View::presentedOrigin(double time) const {
     return std::get<Point>(presented(AnimatedProperty::Origin, time));
 }
 AffineTransform View::presentedTransform(double time) const {
     return std::get<AffineTransform>(presented(AnimatedProperty::Transform, time));
 }
-double View::presentedAlpha(double time) const { return std::get<double>(presented(AnimatedProperty::Alpha, time)); }
+double View::presentedAlpha(double time) const {
+    return std::get<double>(presented(AnimatedProperty::Alpha, time));
+}
 Color View::presentedBackgroundColor(double time) const {
     return std::get<Color>(presented(AnimatedProperty::Background, time));
 }
@@ -413,7 +422,9 @@ Color View::presentedBackgroundColor(double time) const {
 Rect View::presentedFrame(double time) const {
     Size s = presentedSize(time);
     Point c = presentedCenter(time);
-    return presentedTransform(time).apply(Rect{-s.width / 2, -s.height / 2, s.width, s.height}).offsetBy(c.x, c.y);
+    return presentedTransform(time)
+        .apply(Rect{-s.width / 2, -s.height / 2, s.width, s.height})
+        .offsetBy(c.x, c.y);
 }
 
 // ---- The change log

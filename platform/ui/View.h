@@ -36,7 +36,7 @@ enum Autoresizing : unsigned {
 };
 
 class View : public Responder {
-public:
+  public:
     View();
     ~View() override;
 
@@ -146,11 +146,11 @@ public:
     virtual PrimitiveKind primitiveKind() const { return PrimitiveKind::Box; }
     virtual void describe(PrimitiveProperties& properties) const;
 
-protected:
+  protected:
     // Notes a change of a described property for the change log.
     void changed();
 
-private:
+  private:
     friend class Animation;
     friend class ChangeLog;
 

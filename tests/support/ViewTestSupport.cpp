@@ -1,10 +1,10 @@
 #include "tests/support/ViewTestSupport.h"
 
+#include <cxxabi.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
-#include <cxxabi.h>
 #include <typeinfo>
 
 namespace testing_support {
@@ -52,8 +52,8 @@ void dump(const ui::View& view, int depth, std::string& out) {
     if (view.isHidden()) out += " hidden";
     const ui::AffineTransform& t = view.transform();
     if (!t.isIdentity())
-        out += " transform=[" + number(t.a) + " " + number(t.b) + " " + number(t.c) + " " + number(t.d) + " " +
-               number(t.tx) + " " + number(t.ty) + "]";
+        out += " transform=[" + number(t.a) + " " + number(t.b) + " " + number(t.c) + " " + number(t.d) +
+               " " + number(t.tx) + " " + number(t.ty) + "]";
     ui::PrimitiveProperties props;
     view.describe(props);
     if (const std::string* text = stringProperty(props, "text")) out += " \"" + *text + "\"";

@@ -20,7 +20,8 @@ std::shared_ptr<ui::View> findByText(const std::shared_ptr<ui::View>& root, cons
 
 // Outlets are bound by the interface-file loader; it installs the resolver that finds an owner's
 // outlet by name. Without one, findByOutlet fails the test and answers null.
-using OutletResolver = std::function<std::shared_ptr<ui::View>(const fnd::Object& owner, const std::string& name)>;
+using OutletResolver =
+    std::function<std::shared_ptr<ui::View>(const fnd::Object& owner, const std::string& name)>;
 void setOutletResolver(OutletResolver resolver);
 std::shared_ptr<ui::View> findByOutlet(const fnd::Object& owner, const std::string& name);
 
@@ -31,7 +32,7 @@ ui::Point centreInRoot(const ui::View& view);
 
 // One finger on a tree, in the root's coordinates.
 class Finger {
-public:
+  public:
     explicit Finger(std::shared_ptr<ui::View> root, int identifier = 1)
         : root_(std::move(root)), router_(root_), id_(identifier) {}
     // Answers the view that took the touch; null when nothing was hit.
@@ -43,7 +44,7 @@ public:
     void cancel();
     ui::Point location() const { return at_; }
 
-private:
+  private:
     std::shared_ptr<ui::View> root_;
     ui::TouchRouter router_;
     int id_;

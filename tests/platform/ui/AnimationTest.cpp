@@ -14,7 +14,7 @@ using namespace ui;
 namespace {
 
 class AnimationTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         root = make<View>(Rect{0, 0, 320, 480});

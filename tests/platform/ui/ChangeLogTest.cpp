@@ -17,7 +17,7 @@ namespace {
 
 // A text element as label-like views describe themselves.
 class Caption : public View {
-public:
+  public:
     using View::init;
     void setText(std::string text) {
         text_ = std::move(text);
@@ -31,12 +31,12 @@ public:
         p.emplace_back("color", Color::whiteColor());
     }
 
-private:
+  private:
     std::string text_;
 };
 
 class ChangeLogTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         root = make<View>(Rect{0, 0, 320, 480});
@@ -125,8 +125,8 @@ TEST_F(ChangeLogTest, OneTurnOfChangesIsOnePatch) {
     ASSERT_EQ(m["create"].size(), 1u);
     EXPECT_EQ(m["create"][0]["id"], badge->elementId());
     EXPECT_EQ(m["create"][0]["props"]["size"], json::parse("[10, 10]"));
-    EXPECT_EQ(m["children"], json::parse(R"([{"id": )" + std::to_string(panel->elementId()) + R"(, "children": [)" +
-                                         std::to_string(badge->elementId()) + "]}]"));
+    EXPECT_EQ(m["children"], json::parse(R"([{"id": )" + std::to_string(panel->elementId()) +
+                                         R"(, "children": [)" + std::to_string(badge->elementId()) + "]}]"));
     EXPECT_EQ(m["remove"], json::array({caption->elementId()}));
     ASSERT_EQ(m["update"].size(), 1u);
     EXPECT_EQ(m["update"][0]["props"], json::parse(R"({"alpha": 0.75})"));
@@ -168,7 +168,8 @@ TEST_F(ChangeLogTest, AnimationsCarryTheirStartDelayDurationAndCurve) {
     // Alpha ends where it was, but moves: it is sent with its animation.
     EXPECT_EQ(u["props"]["alpha"], 1.0);
     EXPECT_EQ(u["props"]["center"], json::parse("[100, 100]"));
-    EXPECT_EQ(u["animate"]["alpha"], json::parse(R"({"from": 0.0, "delay": 0.1, "duration": 0.2, "curve": "easeInOut"})"));
+    EXPECT_EQ(u["animate"]["alpha"],
+              json::parse(R"({"from": 0.0, "delay": 0.1, "duration": 0.2, "curve": "easeInOut"})"));
     EXPECT_EQ(u["animate"]["center"]["from"], json::parse("[60, 45]"));
 
     // A whole tree taken while the animation runs starts it part way (a negative delay).

@@ -1,8 +1,8 @@
 // Text measurement with the DejaVu files, and bundle images.
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <cairo.h>
 #include <filesystem>
 #include <fstream>
 
@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class FontImageTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     // Writes a real PNG of the given pixel size into the test's resource folder.
     void writePng(const std::string& relative, int width, int height) {
         fs::path path = temporary / "bundle" / relative;
@@ -37,7 +37,8 @@ double cairoWidth(const char* family, bool bold, double size, const char* text) 
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
     cairo_set_font_options(cr, options);
-    cairo_select_font_face(cr, family, CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_select_font_face(cr, family, CAIRO_FONT_SLANT_NORMAL,
+                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, size);
     cairo_text_extents_t extents;
     cairo_text_extents(cr, text, &extents);
@@ -50,7 +51,8 @@ double cairoWidth(const char* family, bool bold, double size, const char* text) 
 TEST_F(FontImageTest, WidthsAreTheFontFilesAdvances) {
     for (const char* text : {"Statistics", "Flashcards 12%", "WAVE tool", "Ünïcødé — “quotes”"}) {
         EXPECT_NEAR(Font::system(17).widthOf(text), cairoWidth("DejaVu Sans", false, 17, text), 0.01) << text;
-        EXPECT_NEAR(Font::boldSystem(12).widthOf(text), cairoWidth("DejaVu Sans", true, 12, text), 0.01) << text;
+        EXPECT_NEAR(Font::boldSystem(12).widthOf(text), cairoWidth("DejaVu Sans", true, 12, text), 0.01)
+            << text;
     }
     Font f = Font::boldSystem(16);
     EXPECT_NEAR(f.withSize(32).widthOf("Tags"), 2 * f.widthOf("Tags"), 1e-9);
@@ -67,7 +69,8 @@ TEST_F(FontImageTest, WidthsAreTheFontFilesAdvances) {
 
 TEST_F(FontImageTest, FamiliesAndStylesNameExistingFiles) {
     EXPECT_EQ(Font::italicSystem(20).fileName(), "DejaVuSans-Oblique.ttf");
-    EXPECT_EQ(Font("DejaVu Serif", 12, Font::Weight::Bold, Font::Slant::Italic).fileName(), "DejaVuSerif-BoldItalic.ttf");
+    EXPECT_EQ(Font("DejaVu Serif", 12, Font::Weight::Bold, Font::Slant::Italic).fileName(),
+              "DejaVuSerif-BoldItalic.ttf");
     EXPECT_EQ(Font("Helvetica", 12).family(), "DejaVu Sans");
     EXPECT_EQ(Font("DejaVu Sans Mono", -3).size(), 17);
     for (auto family : {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"})
@@ -119,7 +122,8 @@ TEST_F(FontImageTest, PixelSizesOfImageHeaders) {
     EXPECT_EQ(Image::pixelSize(gif).width, 10);
     EXPECT_EQ(Image::pixelSize(gif).height, 20);
     // A JPEG with an application segment before its frame header.
-    std::string jpeg = std::string("\xFF\xD8\xFF\xE0\x00\x04\x00\x00\xFF\xC0\x00\x11\x08\x00\x30\x00\x40", 17);
+    std::string jpeg =
+        std::string("\xFF\xD8\xFF\xE0\x00\x04\x00\x00\xFF\xC0\x00\x11\x08\x00\x30\x00\x40", 17);
     EXPECT_EQ(Image::pixelSize(jpeg).width, 64);
     EXPECT_EQ(Image::pixelSize(jpeg).height, 48);
     // Truncated or damaged headers give no size.

@@ -50,8 +50,9 @@ TEST(GeometryTest, TransformsComposeInvertAndDecompose) {
     EXPECT_EQ(AffineTransform::scale(0).inverted(), AffineTransform::scale(0));
     EXPECT_EQ(AffineTransform::scale(2).apply(Rect{-1, -1, 2, 2}), (Rect{-2, -2, 4, 4}));
 
-    for (const AffineTransform& m : {t, AffineTransform::scale(-1, 1), AffineTransform::scale(1, 0.05),
-                                     AffineTransform{1, 0, 0.5, 1, 0, 0}, AffineTransform::rotation(-pi / 80)}) {
+    for (const AffineTransform& m :
+         {t, AffineTransform::scale(-1, 1), AffineTransform::scale(1, 0.05),
+          AffineTransform{1, 0, 0.5, 1, 0, 0}, AffineTransform::rotation(-pi / 80)}) {
         expectNear(AffineTransform::compose(m.decompose()), m);
     }
 }

@@ -17,7 +17,7 @@ namespace {
 
 // Records the touches it gets and, when it handles them, keeps them from its superview.
 class RecordingView : public View {
-public:
+  public:
     using View::init;
     std::vector<std::string> log;
     std::vector<Point> locations;
@@ -28,22 +28,26 @@ public:
     void touchesEnded(const Touches& t) override { note("ended", t); }
     void touchesCancelled(const Touches& t) override { note("cancelled", t); }
 
-private:
+  private:
     void note(const char* what, const Touches& t) {
         log.push_back(what);
         locations.push_back(t.front()->locationIn(this));
         if (!handles) {
-            if (std::string(what) == "began") View::touchesBegan(t);
-            else if (std::string(what) == "moved") View::touchesMoved(t);
-            else if (std::string(what) == "ended") View::touchesEnded(t);
-            else View::touchesCancelled(t);
+            if (std::string(what) == "began")
+                View::touchesBegan(t);
+            else if (std::string(what) == "moved")
+                View::touchesMoved(t);
+            else if (std::string(what) == "ended")
+                View::touchesEnded(t);
+            else
+                View::touchesCancelled(t);
         }
     }
 };
 
 // A controller-like responder between a view and its superview.
 class RecordingResponder : public Responder {
-public:
+  public:
     std::shared_ptr<View> after;
     int began = 0;
     std::shared_ptr<Responder> nextResponder() const override { return after; }
@@ -55,7 +59,7 @@ public:
 
 // Follows the finger: each move shifts its centre by the move in its own coordinates.
 class DraggedView : public View {
-public:
+  public:
     using View::init;
     void touchesMoved(const Touches& t) override {
         Point move = t.front()->locationIn(this) - t.front()->previousLocationIn(this);
@@ -64,7 +68,7 @@ public:
 };
 
 class TouchTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         root = make<RecordingView>(Rect{0, 0, 320, 480});
@@ -106,7 +110,7 @@ TEST_F(TouchTest, AnOverlayTakesTheTouchesOfWhatItCovers) {
 TEST_F(TouchTest, ASequenceStaysWithTheViewItBeganOn) {
     Finger finger(root);
     EXPECT_EQ(finger.down({30, 30}), button);
-    finger.moveTo({250, 40});  // over the other view
+    finger.moveTo({250, 40});   // over the other view
     finger.moveTo({500, 900});  // off the screen
     finger.up();
     EXPECT_EQ(button->log, (std::vector<std::string>{"began", "moved", "moved", "ended"}));
