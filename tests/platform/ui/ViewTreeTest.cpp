@@ -15,6 +15,20 @@ namespace {
 
 class ViewTreeTest : public testing_support::TestEnvironment {};
 
+// Builds its content in its initialiser, where it is already shared.
+class Panel : public View {
+public:
+    using View::init;
+    void init(const Rect& frame) override {
+        View::init(frame);
+        auto close = make<View>(Rect{0, 0, 20, 20});
+        close->setTag(-1);
+        addSubview(close);
+        selfWhileInitialising = sharedAs<View>();
+    }
+    std::weak_ptr<View> selfWhileInitialising;
+};
+
 std::shared_ptr<View> tagged(int tag, Rect frame = {}) {
     auto v = make<View>(frame);
     v->setTag(tag);
@@ -66,6 +80,13 @@ TEST_F(ViewTreeTest, SubviewsKeepTheirOrderAndMoveBetweenSuperviews) {
     // Subviews outlive a superview that ends.
     b.reset();
     EXPECT_EQ(v2->superview(), nullptr);
+}
+
+TEST_F(ViewTreeTest, MakeRunsTheInitialiserOnTheSharedObject) {
+    auto panel = make<Panel>(Rect{0, 0, 100, 100});
+    EXPECT_EQ(panel->selfWhileInitialising.lock(), panel);
+    EXPECT_EQ(panel->viewWithTag(-1)->superview(), panel);
+    EXPECT_EQ(make<Panel>()->frame(), Rect{});
 }
 
 TEST_F(ViewTreeTest, ViewWithTagSearchesItselfThenDepthFirst) {
