@@ -1,0 +1,58 @@
+#pragma once
+// An image: a file of the bundle by name, or PNG bytes (drawn content). Immutable; shared by pointer.
+// A stretchable image keeps its left and top caps (and the matching right and bottom caps) when it
+// is drawn larger and stretches the middle.
+
+#include <memory>
+#include <string>
+
+#include "platform/ui/Size.h"
+
+namespace ui {
+
+class Image {
+  public:
+    // The bundle image of that file name (".png" added when the name has no extension), looked up in
+    // the resource folder and its "images" folder. A name with "@2x" is loaded as given at scale 2;
+    // for a plain name the "@2x" file is taken when there is one (the screen's scale is 2). Null when
+    // there is no such file or it is not a PNG, JPEG or GIF image.
+    static std::shared_ptr<const Image> named(const std::string& name);
+    // PNG bytes; null when they are not a PNG image.
+    static std::shared_ptr<const Image> fromPNG(std::string bytes, double scale = 1.0);
+
+    // A copy that stretches with the given caps in points: the right cap is width - left - 1 and the
+    // bottom cap height - top - 1; a cap of 0 stretches the whole image along that axis.
+    std::shared_ptr<const Image> stretchable(double leftCap, double topCap) const;
+
+    // The name it was asked for; empty for PNG bytes.
+    const std::string& name() const { return name_; }
+    // The file's path relative to the resource folder ("images/btn@2x.png"); empty for PNG bytes.
+    const std::string& resourcePath() const { return resourcePath_; }
+    const std::string& pngData() const { return png_; }
+    Size size() const { return size_; }  // in points
+    double scale() const { return scale_; }
+    bool isStretchable() const { return stretchable_; }
+    double leftCap() const { return left_; }
+    double topCap() const { return top_; }
+    double rightCap() const;
+    double bottomCap() const;
+
+    friend bool operator==(const Image&, const Image&) = default;
+
+    // Pixel size from a file's first bytes (PNG, JPEG, GIF); a zero size when they are none of these.
+    struct PixelSize {
+        int width = 0, height = 0;
+    };
+    static PixelSize pixelSize(const std::string& header);
+
+  private:
+    std::string name_;
+    std::string resourcePath_;
+    std::string png_;
+    Size size_;
+    double scale_ = 1;
+    bool stretchable_ = false;
+    double left_ = 0, top_ = 0;
+};
+
+}  // namespace ui
