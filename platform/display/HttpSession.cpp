@@ -1,0 +1,214 @@
+#include "platform/display/HttpSession.h"
+
+#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
+#include <chrono>
+#include <optional>
+
+#include "platform/display/Connection.h"
+#include "platform/display/ServerCore.h"
+#include "platform/display/WebSocketSession.h"
+#include "platform/foundation/IOContext.h"
+
+namespace display {
+
+namespace beast = boost::beast;
+namespace http = beast::http;
+using tcp = boost::asio::ip::tcp;
+
+namespace {
+
+constexpr auto kTimeout = std::chrono::seconds(30);
+
+// Beast's string view is Boost's in this version.
+std::string_view sv(beast::string_view s) { return {s.data(), s.size()}; }
+
+bool headerHasToken(beast::string_view value, beast::string_view token) {
+    // Comma-separated, case-insensitive ("keep-alive, Upgrade").
+    for (auto const& part : http::token_list(value))
+        if (beast::iequals(part, token)) return true;
+    return false;
+}
+
+}  // namespace
+
+struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> {
+    using Request = http::request<http::string_body>;
+
+    beast::tcp_stream stream;
+    beast::flat_buffer buffer;
+    std::optional<http::request_parser<http::string_body>> parser;
+    std::shared_ptr<ServerCore> core;
+    std::uint64_t id = 0;
+
+    Session(tcp::socket socket, std::shared_ptr<ServerCore> c) : stream(std::move(socket)), core(std::move(c)) {}
+
+    void run() {
+        id = core->track(weak_from_this());
+        if (id == 0) return shutDown();
+        read();
+    }
+
+    void shutDown() override {
+        beast::error_code ec;
+        stream.socket().close(ec);
+    }
+
+    void read() {
+        parser.emplace();
+        parser->body_limit(kBodyLimit);
+        stream.expires_after(kTimeout);
+        http::async_read(stream, buffer, *parser, [self = shared_from_this()](beast::error_code ec, std::size_t) {
+            self->onRead(ec);
+        });
+    }
+
+    void onRead(beast::error_code ec) {
+        if (ec == http::error::body_limit) {
+            return reply(http::status::payload_too_large, "The request is too large.\n", false, true);
+        }
+        if (ec) return finish();
+        handle(parser->get());
+    }
+
+    void handle(Request& req) {
+        const AccessPolicy& policy = core->policy();
+        if (!policy.hostAllowed(sv(req[http::field::host])))
+            return reply(http::status::forbidden, "This server answers only to a loopback address.\n", true);
+
+        bool tokenInTarget = policy.tokenInTarget(sv(req.target()));
+        bool tokenInCookie = policy.tokenInCookies(sv(req[http::field::cookie]));
+
+        if (headerHasToken(req[http::field::connection], "upgrade") &&
+            beast::iequals(req[http::field::upgrade], "websocket"))
+            return upgrade(req, tokenInTarget || tokenInCookie);
+
+        if (req.method() != http::verb::get && req.method() != http::verb::head)
+            return reply(http::status::method_not_allowed, "Only GET and HEAD are served.\n", true);
+
+        bool cookieCounts = tokenInCookie && AccessPolicy::cookieRequestSiteAllowed(sv(req["Sec-Fetch-Site"]));
+        auto found = core->files().resolve(sv(req.target()));
+        if (found.needsToken && !tokenInTarget && !cookieCounts)
+            return reply(http::status::forbidden,
+                         "A valid access token is needed: open the address the program printed.\n", true);
+
+        switch (found.kind) {
+            case ServedFiles::Resolution::Kind::BadPath:
+                return reply(http::status::bad_request, "Malformed or escaping path.\n", found.needsToken);
+            case ServedFiles::Resolution::Kind::NotFound:
+                return reply(http::status::not_found, "Not found.\n", found.needsToken);
+            case ServedFiles::Resolution::Kind::Document:
+                return sendDocument(req, std::move(found), tokenInTarget);
+            case ServedFiles::Resolution::Kind::File:
+                return sendFile(req, found, tokenInTarget);
+        }
+    }
+
+    void upgrade(Request& req, bool tokenGiven) {
+        auto segments = ServedFiles::pathSegments(sv(req.target().substr(0, req.target().find('?'))));
+        if (!segments || *segments != std::vector<std::string>{"ws"})
+            return reply(http::status::not_found, "Not found.\n", true);
+        // Only the display's own page may open the socket: a page of another site, or a web view's
+        // sandboxed frame (origin "null"), may not, whatever cookie its request carries.
+        if (!core->policy().originAllowed(sv(req[http::field::origin])))
+            return reply(http::status::forbidden, "Connections are accepted from the display's page only.\n", true);
+        if (!tokenGiven)
+            return reply(http::status::forbidden,
+                         "A valid access token is needed: open the address the program printed.\n", true);
+
+        WebSocketSession::Upgrade handshake;
+        handshake.target = std::string(req.target());
+        for (auto const& field : req) handshake.fields.emplace_back(field.name_string(), field.value());
+        beast::error_code ec;
+        stream.expires_never();
+        tcp::socket socket = stream.release_socket();
+        core->forget(id);
+        id = 0;
+        int fd = socket.release(ec);
+        if (!ec) WebSocketSession::start(fd, std::move(handshake), core);
+    }
+
+    template <class Body>
+    void prepare(http::response<Body>& res, bool keepAlive, bool ownPage) {
+        res.set(http::field::server, "orvakit");
+        res.set(http::field::cache_control, "no-store");
+        res.set("X-Content-Type-Options", "nosniff");
+        res.set("Referrer-Policy", "no-referrer");
+        // The display's own pages are never shown inside another page's frame.
+        if (ownPage) res.set("Content-Security-Policy", "frame-ancestors 'none'");
+        res.keep_alive(keepAlive);
+    }
+
+    void reply(http::status status, const std::string& text, bool ownPage, bool close = false) {
+        auto res = std::make_shared<http::response<http::string_body>>(status, 11);
+        prepare(*res, !close && parser && parser->is_done() && parser->get().keep_alive(), ownPage);
+        res->set(http::field::content_type, "text/plain; charset=utf-8");
+        res->body() = text;
+        res->prepare_payload();
+        write(res);
+    }
+
+    void sendDocument(const Request& req, ServedFiles::Resolution found, bool setCookie) {
+        auto res = std::make_shared<http::response<http::string_body>>(http::status::ok, req.version());
+        prepare(*res, req.keep_alive(), found.needsToken);
+        res->set(http::field::content_type, found.contentType);
+        if (setCookie) res->set(http::field::set_cookie, core->policy().setCookieHeader());
+        res->body() = std::move(found.body);
+        res->prepare_payload();
+        if (req.method() == http::verb::head) res->body().clear();
+        write(res);
+    }
+
+    void sendFile(const Request& req, const ServedFiles::Resolution& found, bool setCookie) {
+        http::file_body::value_type body;
+        beast::error_code ec;
+        body.open(found.file.c_str(), beast::file_mode::scan, ec);
+        if (ec) return reply(http::status::not_found, "Not found.\n", found.needsToken);
+        auto size = body.size();
+        auto fill = [&](auto& res) {
+            prepare(res, req.keep_alive(), found.needsToken);
+            res.set(http::field::content_type, found.contentType);
+            if (setCookie) res.set(http::field::set_cookie, core->policy().setCookieHeader());
+        };
+        if (req.method() == http::verb::head) {
+            auto res = std::make_shared<http::response<http::empty_body>>(http::status::ok, req.version());
+            fill(*res);
+            res->content_length(size);
+            return write(res);
+        }
+        auto res = std::make_shared<http::response<http::file_body>>(
+            std::piecewise_construct, std::make_tuple(std::move(body)), std::make_tuple(http::status::ok, req.version()));
+        fill(*res);
+        res->content_length(size);
+        write(res);
+    }
+
+    template <class Body>
+    void write(std::shared_ptr<http::response<Body>> res) {
+        stream.expires_after(kTimeout);
+        http::async_write(stream, *res, [self = shared_from_this(), res](beast::error_code ec, std::size_t) {
+            if (ec || !res->keep_alive()) return self->finish();
+            self->read();
+        });
+    }
+
+    void finish() {
+        beast::error_code ec;
+        stream.socket().shutdown(tcp::socket::shutdown_send, ec);
+        stream.socket().close(ec);
+        if (id != 0) core->forget(id);
+        id = 0;
+    }
+};
+
+void HttpSession::start(int socket, std::shared_ptr<ServerCore> core) {
+    tcp::socket s(fnd::ioContext(core->ioThread()));
+    beast::error_code ec;
+    s.assign(tcp::v4(), socket, ec);
+    if (ec) return;
+    std::make_shared<Session>(std::move(s), std::move(core))->run();
+}
+
+}  // namespace display

@@ -1,0 +1,69 @@
+#include "platform/display/Listener.h"
+
+#include <boost/asio/ip/tcp.hpp>
+
+#include "platform/display/HttpSession.h"
+#include "platform/display/ServerCore.h"
+#include "platform/foundation/IOContext.h"
+#include "platform/foundation/Log.h"
+
+namespace display {
+
+using tcp = boost::asio::ip::tcp;
+
+struct Listener::Impl {
+    fnd::IOThread& io;
+    tcp::acceptor acceptor;
+    std::shared_ptr<ServerCore> core;
+};
+
+std::shared_ptr<Listener> Listener::open(fnd::IOThread& io, unsigned short port, std::string& error) {
+    // Opened on the calling thread: no operation runs on the acceptor before start() posts one.
+    auto impl = std::unique_ptr<Impl>(new Impl{io, tcp::acceptor(fnd::ioContext(io)), nullptr});
+    boost::system::error_code ec;
+    tcp::endpoint endpoint(boost::asio::ip::address_v4::loopback(), port);
+    impl->acceptor.open(endpoint.protocol(), ec);
+    if (!ec) impl->acceptor.set_option(tcp::acceptor::reuse_address(true), ec);
+    if (!ec) impl->acceptor.bind(endpoint, ec);
+    if (!ec) impl->acceptor.listen(boost::asio::socket_base::max_listen_connections, ec);
+    if (ec) {
+        error = "cannot listen on 127.0.0.1:" + std::to_string(port) + ": " + ec.message();
+        return nullptr;
+    }
+    unsigned short bound = impl->acceptor.local_endpoint(ec).port();
+    return std::make_shared<Listener>(std::move(impl), bound);
+}
+
+Listener::Listener(std::unique_ptr<Impl> impl, unsigned short port) : impl_(std::move(impl)), port_(port) {}
+
+Listener::~Listener() = default;
+
+void Listener::start(std::shared_ptr<ServerCore> core) {
+    impl_->io.post([self = shared_from_this(), core = std::move(core)] {
+        self->impl_->core = core;
+        self->accept();
+    });
+}
+
+void Listener::close() {
+    boost::system::error_code ec;
+    impl_->acceptor.close(ec);
+    impl_->core.reset();
+}
+
+void Listener::accept() {
+    impl_->acceptor.async_accept([self = shared_from_this()](boost::system::error_code ec, tcp::socket socket) {
+        if (!self->impl_->acceptor.is_open() || !self->impl_->core) return;
+        if (ec) {
+            fnd::Log::warning("display: accept failed: ", ec.message());
+        } else {
+            boost::system::error_code optionError;
+            socket.set_option(tcp::no_delay(true), optionError);
+            int fd = socket.release(optionError);
+            if (!optionError) HttpSession::start(fd, self->impl_->core);
+        }
+        self->accept();
+    });
+}
+
+}  // namespace display

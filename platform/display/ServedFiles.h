@@ -1,0 +1,71 @@
+#pragma once
+// What the display's server answers a request path with: files of the served folders, and
+// documents that are fetched once. No path leaves its folder: the path is percent-decoded,
+// ".." is refused outright, and the file found must lie inside the folder after every link is
+// resolved. Safe to use from any thread.
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace display {
+
+class ServedFiles {
+public:
+    struct Resolution {
+        enum class Kind { File, Document, NotFound, BadPath };
+        Kind kind = Kind::NotFound;
+        // Only the addresses handed out by serveFolder and serveDocumentOnce are open without the
+        // token: their random part is the proof.
+        bool needsToken = true;
+        std::filesystem::path file;
+        std::string body;  // a document's text
+        std::string contentType;
+    };
+
+    // The front end's folder (its index.html answers "/") and the fonts under "/fonts/".
+    ServedFiles(std::filesystem::path webFolder, std::filesystem::path fontsFolder);
+
+    // Serves a further folder under a fresh address ("/s/<random>/") that is its own proof; answers
+    // the address, which ends in "/". Web views serve their base folder this way.
+    std::string serveFolder(const std::filesystem::path& folder);
+    void stopServingFolder(const std::string& prefix);
+    // A document answered once, at a fresh address; under a folder's address when given (so that
+    // its relative addresses reach that folder), else under "/d/".
+    std::string serveDocumentOnce(std::string body, std::string contentType, const std::string& folderPrefix = {});
+
+    // Looks up the path of a request target (a query is ignored). A one-time document is handed
+    // out here and forgotten.
+    Resolution resolve(std::string_view target);
+
+    // Decodes %XX escapes; nothing for a malformed escape or a NUL byte.
+    static std::optional<std::string> percentDecode(std::string_view text);
+    // The path's segments, without empty and "." segments; nothing for a malformed path or one
+    // with a ".." segment (also when escaped).
+    static std::optional<std::vector<std::string>> pathSegments(std::string_view path);
+    // The Content-Type for a file name, by its extension.
+    static std::string contentTypeFor(const std::filesystem::path& file);
+
+private:
+    struct Document {
+        std::string body;
+        std::string contentType;
+    };
+
+    static std::string randomName();
+    Resolution fileIn(const std::filesystem::path& folder, const std::vector<std::string>& segments,
+                      std::size_t first) const;
+
+    std::filesystem::path webFolder_;
+    std::filesystem::path fontsFolder_;
+    std::mutex mutex_;
+    std::map<std::string, std::filesystem::path> folders_;  // random name -> folder
+    std::map<std::string, Document> documents_;              // path -> document
+};
+
+}  // namespace display

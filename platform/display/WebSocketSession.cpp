@@ -1,0 +1,129 @@
+#include "platform/display/WebSocketSession.h"
+
+#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
+#include <boost/beast/websocket.hpp>
+#include <deque>
+
+#include "platform/display/ServerCore.h"
+#include "platform/display/Tab.h"
+#include "platform/foundation/IOContext.h"
+#include "platform/foundation/Log.h"
+
+namespace display {
+
+namespace beast = boost::beast;
+namespace http = beast::http;
+namespace websocket = beast::websocket;
+using tcp = boost::asio::ip::tcp;
+
+struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
+    websocket::stream<beast::tcp_stream> ws;
+    beast::flat_buffer buffer;
+    std::shared_ptr<ServerCore> core;
+    std::uint64_t id = 0;      // as a tracked connection
+    std::uint64_t number = 0;  // as a tab
+    std::deque<std::shared_ptr<const std::string>> queue;
+    std::size_t queued = 0;
+    bool writing = false;
+    bool movingAway = false;
+    bool closing = false;
+    bool finished = false;
+
+    Session(tcp::socket socket, std::shared_ptr<ServerCore> c) : ws(std::move(socket)), core(std::move(c)) {}
+
+    void run(const Upgrade& upgrade) {
+        id = core->track(weak_from_this());
+        if (id == 0) return shutDown();
+        http::request<http::empty_body> req{http::verb::get, upgrade.target, 11};
+        for (auto const& [name, value] : upgrade.fields) req.insert(name, value);
+
+        ws.set_option(websocket::stream_base::timeout::suggested(beast::role_type::server));
+        ws.set_option(websocket::stream_base::decorator(
+            [](websocket::response_type& res) { res.set(http::field::server, "orvakit"); }));
+        ws.read_message_max(kMessageLimit);
+        ws.text(true);
+        ws.async_accept(req, [self = shared_from_this()](beast::error_code ec) {
+            if (ec) return self->finish();
+            self->number = self->core->attach(self);
+            self->read();
+        });
+    }
+
+    void read() {
+        ws.async_read(buffer, [self = shared_from_this()](beast::error_code ec, std::size_t) {
+            if (ec) return self->finish();
+            if (self->ws.got_text()) self->core->received(self->number, beast::buffers_to_string(self->buffer.data()));
+            self->buffer.consume(self->buffer.size());
+            self->read();
+        });
+    }
+
+    void send(std::shared_ptr<const std::string> text) override {
+        if (closing || finished) return;
+        queued += text->size();
+        if (queued > kQueueLimit) {
+            fnd::Log::warning("display: the tab reads too slowly; closing its connection");
+            return shutDown();
+        }
+        queue.push_back(std::move(text));
+        if (!writing) writeNext();
+    }
+
+    void writeNext() {
+        if (queue.empty()) {
+            if (movingAway && !closing) closeMoved();
+            return;
+        }
+        writing = true;
+        ws.async_write(boost::asio::buffer(*queue.front()), [self = shared_from_this()](beast::error_code ec, std::size_t) {
+            self->writing = false;
+            if (ec || self->finished) return self->finish();
+            self->queued -= self->queue.front()->size();
+            self->queue.pop_front();
+            self->writeNext();
+        });
+    }
+
+    void moveAway() override {
+        if (closing || finished) return;
+        send(std::make_shared<const std::string>(kMovedMessage));
+        movingAway = true;
+        if (!writing) writeNext();
+    }
+
+    void closeMoved() {
+        closing = true;
+        // The read in progress ends when the page answers the close.
+        ws.async_close(websocket::close_reason(static_cast<websocket::close_code>(kMovedCloseCode), "moved to another tab"),
+                       [self = shared_from_this()](beast::error_code) {});
+    }
+
+    void shutDown() override {
+        closing = true;
+        beast::error_code ec;
+        beast::get_lowest_layer(ws).socket().close(ec);
+    }
+
+    void finish() {
+        if (finished) return;
+        finished = true;
+        queue.clear();
+        core->detached(number);
+        if (id != 0) core->forget(id);
+        beast::error_code ec;
+        beast::get_lowest_layer(ws).socket().close(ec);
+    }
+};
+
+void WebSocketSession::start(int socket, Upgrade request, std::shared_ptr<ServerCore> core) {
+    tcp::socket s(fnd::ioContext(core->ioThread()));
+    beast::error_code ec;
+    s.assign(tcp::v4(), socket, ec);
+    if (ec) return;
+    std::make_shared<Session>(std::move(s), std::move(core))->run(request);
+}
+
+}  // namespace display

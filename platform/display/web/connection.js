@@ -1,0 +1,52 @@
+// The page's link to the program: one WebSocket carrying JSON text both ways. It shows the state
+// of the link and hands every message from the program to the listeners of "orva-message".
+'use strict';
+
+(function () {
+    const stateView = document.getElementById('connection');
+    const texts = {
+        connecting: 'Connecting…',
+        connected: 'Connected',
+        moved: 'The device moved to another tab.',
+        disconnected: 'Disconnected: the program has ended or is unreachable.',
+    };
+    const MOVED_CLOSE_CODE = 4001;
+
+    function setState(state) {
+        if (stateView.dataset.state === 'moved') return;  // final: another tab has the device
+        stateView.dataset.state = state;
+        stateView.textContent = texts[state];
+        window.dispatchEvent(new CustomEvent('orva-state', { detail: state }));
+    }
+
+    // The token arrives in the address only on the first visit; later the cookie carries it.
+    const token = new URLSearchParams(location.search).get('token');
+    const address = 'ws://' + location.host + '/ws' + (token ? '?token=' + encodeURIComponent(token) : '');
+    const socket = new WebSocket(address);
+
+    socket.addEventListener('open', () => setState('connected'));
+    socket.addEventListener('message', (event) => {
+        let message;
+        try {
+            message = JSON.parse(event.data);
+        } catch (e) {
+            console.warn('display: a message that is not JSON', e);
+            return;
+        }
+        if (message && message.type === 'moved') {
+            setState('moved');
+            return;
+        }
+        window.dispatchEvent(new CustomEvent('orva-message', { detail: message }));
+    });
+    socket.addEventListener('close', (event) => setState(event.code === MOVED_CLOSE_CODE ? 'moved' : 'disconnected'));
+
+    window.orvaConnection = {
+        send(message) {
+            if (socket.readyState === WebSocket.OPEN) socket.send(JSON.stringify(message));
+        },
+        get state() {
+            return stateView.dataset.state;
+        },
+    };
+})();

@@ -1,0 +1,246 @@
+#include "platform/display/Server.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/platform/display/TestClient.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace fs = std::filesystem;
+using display_test::Headers;
+using display_test::httpRequest;
+using display_test::WebSocketClient;
+
+namespace display {
+namespace {
+
+class ServerTest : public testing_support::TestEnvironment {
+protected:
+    void SetUp() override {
+        TestEnvironment::SetUp();
+        web = temporary / "web";
+        fs::create_directories(web);
+        std::ofstream(web / "index.html") << "<p>front end</p>";
+        std::ofstream(temporary / "secret.txt") << "secret";
+        fs::create_symlink(temporary / "secret.txt", web / "out.txt");
+
+        Server::Options options;
+        options.webFolder = web;
+        server = std::make_unique<Server>(options);
+        server->setOnConnect([this] { ++connects; });
+        server->setOnMessage([this](const std::string& text) { messages.push_back(text); });
+        server->setOnDisconnect([this] { ++disconnects; });
+        ASSERT_TRUE(server->start()) << server->error();
+        port = server->port();
+    }
+    void TearDown() override {
+        server.reset();
+        TestEnvironment::TearDown();
+    }
+
+    std::string host() const { return "127.0.0.1:" + std::to_string(port); }
+    std::string withToken(const std::string& path) const { return path + "?token=" + server->token(); }
+    Headers pageHeaders() const { return {{"Origin", "http://" + host()}}; }
+
+    // Opens the active tab's socket and waits until the main thread has heard of it.
+    void connectTab(WebSocketClient& tab) {
+        int before = connects;
+        ASSERT_TRUE(tab.connect(port, withToken("/ws"), pageHeaders()));
+        ASSERT_TRUE(runUntil([&] { return connects > before; }));
+    }
+
+    fs::path web;
+    std::unique_ptr<Server> server;
+    unsigned short port = 0;
+    int connects = 0;
+    int disconnects = 0;
+    std::vector<std::string> messages;
+};
+
+TEST_F(ServerTest, AddressNeedsTheTokenThenTheCookieServes) {
+    EXPECT_EQ(server->address(), "http://127.0.0.1:" + std::to_string(port) + "/?token=" + server->token());
+
+    auto refused = httpRequest(port, "/");
+    EXPECT_EQ(refused.status, 403);
+    EXPECT_EQ(refused.body.find("front end"), std::string::npos);
+    EXPECT_EQ(httpRequest(port, "/?token=wrong").status, 403);
+
+    auto first = httpRequest(port, withToken("/"));
+    EXPECT_EQ(first.status, 200);
+    EXPECT_EQ(first.body, "<p>front end</p>");
+    EXPECT_EQ(first.headers["content-type"], "text/html; charset=utf-8");
+    std::string cookie = first.headers["set-cookie"];
+    ASSERT_FALSE(cookie.empty());
+    cookie = cookie.substr(0, cookie.find(';'));
+
+    EXPECT_EQ(httpRequest(port, "/index.html", {{"Cookie", cookie}}).status, 200);
+    EXPECT_EQ(httpRequest(port, "/index.html", {{"Cookie", cookie}, {"Sec-Fetch-Site", "same-origin"}}).status, 200);
+    // The cookie does not make a request from another site (or from a web view's frame) valid.
+    EXPECT_EQ(httpRequest(port, "/index.html", {{"Cookie", cookie}, {"Sec-Fetch-Site", "cross-site"}}).status, 403);
+
+    auto head = httpRequest(port, withToken("/"), {}, "HEAD");
+    EXPECT_EQ(head.status, 200);
+    EXPECT_EQ(head.headers["content-length"], "16");
+    EXPECT_EQ(httpRequest(port, withToken("/"), {}, "POST").status, 405);
+}
+
+TEST_F(ServerTest, ForeignHostIsRefusedEvenWithTheToken) {
+    EXPECT_EQ(httpRequest(port, withToken("/"), {{"Host", "localhost:" + std::to_string(port)}}).status, 200);
+    EXPECT_EQ(httpRequest(port, withToken("/"), {{"Host", "evil.example:" + std::to_string(port)}}).status, 403);
+    EXPECT_EQ(httpRequest(port, withToken("/"), {{"Host", "127.0.0.1"}}).status, 403);
+}
+
+TEST_F(ServerTest, PathsStayInsideTheServedFolders) {
+    for (std::string path : {"/../secret.txt", "/%2e%2e/secret.txt", "/%2E%2E%2Fsecret.txt", "/fonts/../../secret.txt",
+                             "/out.txt"}) {
+        auto reply = httpRequest(port, withToken(path));
+        EXPECT_GE(reply.status, 400) << path;
+        EXPECT_EQ(reply.body.find("secret"), std::string::npos) << path;
+    }
+    EXPECT_EQ(httpRequest(port, withToken("/nothing-here.js")).status, 404);
+
+    auto font = httpRequest(port, withToken("/fonts/DejaVuSans.ttf"));
+    if (fs::exists(Server::defaultFontsFolder() / "DejaVuSans.ttf")) {
+        EXPECT_EQ(font.status, 200);
+        EXPECT_EQ(font.headers["content-type"], "font/ttf");
+        EXPECT_EQ(font.body.size(), fs::file_size(Server::defaultFontsFolder() / "DejaVuSans.ttf"));
+    }
+}
+
+TEST_F(ServerTest, RegisteredFolderAndOneTimeDocumentNeedNoToken) {
+    fs::path book = temporary / "book";
+    fs::create_directories(book);
+    std::ofstream(book / "style.css") << "p{}";
+    std::string prefix = server->serveFolder(book);
+    auto css = httpRequest(port, prefix + "style.css");
+    EXPECT_EQ(css.status, 200);
+    EXPECT_EQ(css.body, "p{}");
+
+    std::string doc = server->serveDocumentOnce("<p>page</p>", "text/html; charset=utf-8", prefix);
+    auto first = httpRequest(port, doc);
+    EXPECT_EQ(first.status, 200);
+    EXPECT_EQ(first.body, "<p>page</p>");
+    EXPECT_NE(httpRequest(port, doc).status, 200);
+    // The Host check still holds for them.
+    EXPECT_EQ(httpRequest(port, prefix + "style.css", {{"Host", "evil.example:" + std::to_string(port)}}).status, 403);
+}
+
+TEST_F(ServerTest, WebSocketOnlyFromTheDisplaysPageWithTheToken) {
+    struct Case {
+        const char* what;
+        std::string target;
+        Headers headers;
+    };
+    std::vector<Case> refused = {
+        {"foreign origin", withToken("/ws"), {{"Origin", "http://evil.example"}}},
+        {"sandboxed frame", withToken("/ws"), {{"Origin", "null"}}},
+        {"no origin", withToken("/ws"), {}},
+        {"no token", "/ws", pageHeaders()},
+        {"foreign host", withToken("/ws"), {{"Origin", "http://" + host()}, {"Host", "evil.example:" + std::to_string(port)}}},
+        {"other path", withToken("/socket"), pageHeaders()},
+    };
+    for (auto& c : refused) {
+        WebSocketClient client;
+        EXPECT_FALSE(client.connect(port, c.target, c.headers)) << c.what;
+        EXPECT_GE(client.refusedStatus(), 400) << c.what;
+    }
+    runFor(0.1);
+    EXPECT_EQ(connects, 0);
+
+    auto page = httpRequest(port, withToken("/"));
+    std::string cookie = page.headers["set-cookie"].substr(0, page.headers["set-cookie"].find(';'));
+    WebSocketClient tab;
+    Headers withCookie = pageHeaders();
+    withCookie.emplace_back("Cookie", cookie);
+    ASSERT_TRUE(tab.connect(port, "/ws", withCookie));
+    EXPECT_TRUE(runUntil([&] { return connects == 1; }));
+    EXPECT_TRUE(server->hasActiveTab());
+}
+
+TEST_F(ServerTest, MessagesBothWaysInOrder) {
+    WebSocketClient tab;
+    connectTab(tab);
+    tab.send(R"({"type":"down","x":1})");
+    tab.send(R"({"type":"up","x":2})");
+    ASSERT_TRUE(runUntil([&] { return messages.size() == 2; }));
+    EXPECT_EQ(messages[0], R"({"type":"down","x":1})");
+    EXPECT_EQ(messages[1], R"({"type":"up","x":2})");
+
+    std::string big(200000, 'x');
+    server->send("first");
+    server->send(big);
+    EXPECT_EQ(tab.read(), "first");
+    EXPECT_EQ(tab.read(), big);
+
+    tab.close();
+    EXPECT_TRUE(runUntil([&] { return disconnects == 1; }));
+    EXPECT_FALSE(server->hasActiveTab());
+    server->send("nobody listens");  // dropped quietly
+}
+
+TEST_F(ServerTest, NewTabTakesOverAndTheOldOneIsToldAndClosed) {
+    WebSocketClient first, second;
+    connectTab(first);
+    connectTab(second);
+    EXPECT_EQ(connects, 2);
+
+    EXPECT_EQ(first.read(), R"({"type":"moved"})");
+    EXPECT_EQ(first.read(), std::nullopt);
+    EXPECT_EQ(first.closeCode(), 4001);
+
+    server->send("to the new tab");
+    EXPECT_EQ(second.read(), "to the new tab");
+    second.send("from the new tab");
+    ASSERT_TRUE(runUntil([&] { return messages.size() == 1; }));
+    EXPECT_EQ(messages[0], "from the new tab");
+
+    // The old tab's close was no disconnection of the device.
+    runFor(0.1);
+    EXPECT_EQ(disconnects, 0);
+    second.close();
+    EXPECT_TRUE(runUntil([&] { return disconnects == 1; }));
+}
+
+TEST_F(ServerTest, PatchMeantForTheOldTabNeverReachesTheNewOne) {
+    WebSocketClient first, second;
+    server->setOnConnect([this] {
+        ++connects;
+        server->send("whole tree");
+    });
+    connectTab(first);
+    EXPECT_EQ(first.read(), "whole tree");
+
+    // The new tab is open, but the main thread has not heard of it yet: what it sends now was
+    // meant for the old tab.
+    ASSERT_TRUE(second.connect(port, withToken("/ws"), pageHeaders()));
+    server->send("patch for the old tab");
+    ASSERT_TRUE(runUntil([&] { return connects == 2; }));
+    EXPECT_EQ(second.read(), "whole tree");
+}
+
+TEST_F(ServerTest, StopClosesEverythingAndSilencesCallbacks) {
+    WebSocketClient tab;
+    connectTab(tab);
+    tab.send("late");
+    server->stop();
+    EXPECT_EQ(tab.read(), std::nullopt);
+    runFor(0.1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(disconnects, 0);
+    EXPECT_FALSE(server->hasActiveTab());
+    EXPECT_THROW(httpRequest(port, withToken("/")), std::exception);
+}
+
+TEST_F(ServerTest, BusyPortIsReported) {
+    Server::Options options;
+    options.port = port;
+    Server other(options);
+    EXPECT_FALSE(other.start());
+    EXPECT_NE(other.error().find(std::to_string(port)), std::string::npos);
+}
+
+}  // namespace
+}  // namespace display

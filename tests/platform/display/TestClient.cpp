@@ -1,0 +1,123 @@
+#include "tests/platform/display/TestClient.h"
+
+#include <sys/socket.h>
+#include <sys/time.h>
+
+#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
+#include <algorithm>
+#include <boost/asio/connect.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
+#include <boost/beast/websocket.hpp>
+#include <cctype>
+
+namespace display_test {
+
+namespace beast = boost::beast;
+namespace http = beast::http;
+namespace websocket = beast::websocket;
+namespace asio = boost::asio;
+using tcp = asio::ip::tcp;
+
+namespace {
+
+asio::io_context& context() {
+    static asio::io_context ctx;
+    return ctx;
+}
+
+void connectWithTimeout(tcp::socket& socket, unsigned short port) {
+    socket.connect(tcp::endpoint(asio::ip::address_v4::loopback(), port));
+    timeval limit{5, 0};
+    ::setsockopt(socket.native_handle(), SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    ::setsockopt(socket.native_handle(), SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+}
+
+template <class Request>
+void addHeaders(Request& req, unsigned short port, const Headers& headers) {
+    bool hostGiven = false;
+    for (auto const& [name, value] : headers) {
+        if (beast::iequals(name, "host")) hostGiven = true;
+        req.set(name, value);
+    }
+    if (!hostGiven) req.set(http::field::host, "127.0.0.1:" + std::to_string(port));
+}
+
+}  // namespace
+
+HttpReply httpRequest(unsigned short port, const std::string& target, const Headers& headers,
+                      const std::string& method) {
+    tcp::socket socket(context());
+    connectWithTimeout(socket, port);
+    http::request<http::string_body> req{http::string_to_verb(method), target, 11};
+    addHeaders(req, port, headers);
+    req.keep_alive(false);
+    http::write(socket, req);
+
+    beast::flat_buffer buffer;
+    http::response_parser<http::string_body> parser;
+    parser.skip(method == "HEAD");
+    http::read(socket, buffer, parser);
+    auto& res = parser.get();
+    HttpReply reply;
+    reply.status = static_cast<int>(res.result_int());
+    reply.body = res.body();
+    for (auto const& field : res) {
+        std::string name(field.name_string());
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        reply.headers[name] = std::string(field.value());
+    }
+    beast::error_code ec;
+    socket.shutdown(tcp::socket::shutdown_both, ec);
+    return reply;
+}
+
+struct WebSocketClient::Impl {
+    websocket::stream<tcp::socket> ws{context()};
+};
+
+WebSocketClient::WebSocketClient() : impl_(std::make_unique<Impl>()) {}
+
+WebSocketClient::~WebSocketClient() {
+    beast::error_code ec;
+    impl_->ws.next_layer().close(ec);
+}
+
+bool WebSocketClient::connect(unsigned short port, const std::string& target, const Headers& headers) {
+    connectWithTimeout(impl_->ws.next_layer(), port);
+    impl_->ws.set_option(websocket::stream_base::decorator([port, headers](websocket::request_type& req) {
+        addHeaders(req, port, headers);
+    }));
+    websocket::response_type res;
+    beast::error_code ec;
+    impl_->ws.handshake(res, "127.0.0.1:" + std::to_string(port), target, ec);
+    if (ec) {
+        refusedStatus_ = static_cast<int>(res.result_int());
+        return false;
+    }
+    return true;
+}
+
+void WebSocketClient::send(const std::string& text) {
+    impl_->ws.text(true);
+    impl_->ws.write(asio::buffer(text));
+}
+
+std::optional<std::string> WebSocketClient::read() {
+    beast::flat_buffer buffer;
+    beast::error_code ec;
+    impl_->ws.read(buffer, ec);
+    if (ec) {
+        closeCode_ = impl_->ws.reason().code;
+        return std::nullopt;
+    }
+    return beast::buffers_to_string(buffer.data());
+}
+
+void WebSocketClient::close() {
+    beast::error_code ec;
+    impl_->ws.close(websocket::close_code::normal, ec);
+}
+
+}  // namespace display_test

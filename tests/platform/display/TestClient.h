@@ -1,0 +1,50 @@
+#pragma once
+// A small blocking HTTP and WebSocket client for the display server's tests. Every read gives up
+// after a few seconds, so a server that stays silent fails the test instead of hanging it.
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace display_test {
+
+using Headers = std::vector<std::pair<std::string, std::string>>;
+
+struct HttpReply {
+    int status = 0;
+    std::string body;
+    std::map<std::string, std::string> headers;  // names in lower case
+};
+
+// One request on a fresh connection. The target is sent exactly as given; "Host" defaults to
+// 127.0.0.1 with the port.
+HttpReply httpRequest(unsigned short port, const std::string& target, const Headers& headers = {},
+                      const std::string& method = "GET");
+
+class WebSocketClient {
+public:
+    WebSocketClient();
+    ~WebSocketClient();
+
+    // Opens a WebSocket at the target. False when the server refuses the handshake (the HTTP
+    // status is then in refusedStatus()).
+    bool connect(unsigned short port, const std::string& target, const Headers& headers);
+    int refusedStatus() const { return refusedStatus_; }
+
+    void send(const std::string& text);
+    // The next text message; nothing once the connection has closed (closeCode() tells why).
+    std::optional<std::string> read();
+    int closeCode() const { return closeCode_; }
+    void close();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    int refusedStatus_ = 0;
+    int closeCode_ = 0;
+};
+
+}  // namespace display_test
