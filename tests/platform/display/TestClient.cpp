@@ -73,6 +73,14 @@ HttpReply httpRequest(unsigned short port, const std::string& target, const Head
     return reply;
 }
 
+int upgradeStatus(unsigned short port, const std::string& target, Headers headers) {
+    headers.emplace_back("Connection", "Upgrade");
+    headers.emplace_back("Upgrade", "websocket");
+    headers.emplace_back("Sec-WebSocket-Version", "13");
+    headers.emplace_back("Sec-WebSocket-Key", "dGhlIHNhbXBsZSBub25jZQ==");
+    return httpRequest(port, target, headers).status;
+}
+
 struct WebSocketClient::Impl {
     websocket::stream<tcp::socket> ws{context()};
 };
@@ -89,14 +97,9 @@ bool WebSocketClient::connect(unsigned short port, const std::string& target, co
     impl_->ws.set_option(websocket::stream_base::decorator([port, headers](websocket::request_type& req) {
         addHeaders(req, port, headers);
     }));
-    websocket::response_type res;
     beast::error_code ec;
-    impl_->ws.handshake(res, "127.0.0.1:" + std::to_string(port), target, ec);
-    if (ec) {
-        refusedStatus_ = static_cast<int>(res.result_int());
-        return false;
-    }
-    return true;
+    impl_->ws.handshake("127.0.0.1:" + std::to_string(port), target, ec);
+    return !ec;
 }
 
 void WebSocketClient::send(const std::string& text) {

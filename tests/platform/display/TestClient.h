@@ -24,15 +24,16 @@ struct HttpReply {
 HttpReply httpRequest(unsigned short port, const std::string& target, const Headers& headers = {},
                       const std::string& method = "GET");
 
+// The status with which the server answers a WebSocket upgrade request (101 when it accepts).
+int upgradeStatus(unsigned short port, const std::string& target, Headers headers);
+
 class WebSocketClient {
 public:
     WebSocketClient();
     ~WebSocketClient();
 
-    // Opens a WebSocket at the target. False when the server refuses the handshake (the HTTP
-    // status is then in refusedStatus()).
+    // Opens a WebSocket at the target. False when the server refuses the handshake.
     bool connect(unsigned short port, const std::string& target, const Headers& headers);
-    int refusedStatus() const { return refusedStatus_; }
 
     void send(const std::string& text);
     // The next text message; nothing once the connection has closed (closeCode() tells why).
@@ -43,7 +44,6 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
-    int refusedStatus_ = 0;
     int closeCode_ = 0;
 };
 
