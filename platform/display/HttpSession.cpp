@@ -5,6 +5,8 @@
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 #include "platform/display/Connection.h"
@@ -130,8 +132,7 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
         if (!ec) WebSocketSession::start(fd, std::move(handshake), core);
     }
 
-    template <class Body>
-    void prepare(http::response<Body>& res, bool keepAlive, bool ownPage) {
+    void prepare(http::response<http::string_body>& res, bool keepAlive, bool ownPage) {
         res.set(http::field::server, "orvakit");
         res.set(http::field::cache_control, "no-store");
         res.set("X-Content-Type-Options", "nosniff");
@@ -151,42 +152,29 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
     }
 
     void sendDocument(const Request& req, ServedFiles::Resolution found, bool setCookie) {
+        send(req, std::move(found.body), found, setCookie);
+    }
+
+    void sendFile(const Request& req, const ServedFiles::Resolution& found, bool setCookie) {
+        // Read whole: the served files are pages, scripts, images and fonts of modest size, and
+        // one body type keeps this source quicker to compile.
+        std::ifstream in(found.file, std::ios::binary);
+        std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!in.good() && !in.eof()) return reply(http::status::not_found, "Not found.\n", found.needsToken);
+        send(req, std::move(content), found, setCookie);
+    }
+
+    void send(const Request& req, std::string content, const ServedFiles::Resolution& found, bool setCookie) {
         auto res = std::make_shared<http::response<http::string_body>>(http::status::ok, req.version());
         prepare(*res, req.keep_alive(), found.needsToken);
         res->set(http::field::content_type, found.contentType);
         if (setCookie) res->set(http::field::set_cookie, core->policy().setCookieHeader());
-        res->body() = std::move(found.body);
-        res->prepare_payload();
-        if (req.method() == http::verb::head) res->body().clear();
+        res->content_length(content.size());
+        if (req.method() != http::verb::head) res->body() = std::move(content);
         write(res);
     }
 
-    void sendFile(const Request& req, const ServedFiles::Resolution& found, bool setCookie) {
-        http::file_body::value_type body;
-        beast::error_code ec;
-        body.open(found.file.c_str(), beast::file_mode::scan, ec);
-        if (ec) return reply(http::status::not_found, "Not found.\n", found.needsToken);
-        auto size = body.size();
-        auto fill = [&](auto& res) {
-            prepare(res, req.keep_alive(), found.needsToken);
-            res.set(http::field::content_type, found.contentType);
-            if (setCookie) res.set(http::field::set_cookie, core->policy().setCookieHeader());
-        };
-        if (req.method() == http::verb::head) {
-            auto res = std::make_shared<http::response<http::empty_body>>(http::status::ok, req.version());
-            fill(*res);
-            res->content_length(size);
-            return write(res);
-        }
-        auto res = std::make_shared<http::response<http::file_body>>(
-            std::piecewise_construct, std::make_tuple(std::move(body)), std::make_tuple(http::status::ok, req.version()));
-        fill(*res);
-        res->content_length(size);
-        write(res);
-    }
-
-    template <class Body>
-    void write(std::shared_ptr<http::response<Body>> res) {
+    void write(std::shared_ptr<http::response<http::string_body>> res) {
         stream.expires_after(kTimeout);
         http::async_write(stream, *res, [self = shared_from_this(), res](beast::error_code ec, std::size_t) {
             if (ec || !res->keep_alive()) return self->finish();

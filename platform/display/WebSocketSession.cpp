@@ -20,7 +20,7 @@ namespace websocket = beast::websocket;
 using tcp = boost::asio::ip::tcp;
 
 struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
-    websocket::stream<beast::tcp_stream> ws;
+    websocket::stream<tcp::socket> ws;
     beast::flat_buffer buffer;
     std::shared_ptr<ServerCore> core;
     std::uint64_t id = 0;      // as a tracked connection
@@ -104,7 +104,7 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
     void shutDown() override {
         closing = true;
         beast::error_code ec;
-        beast::get_lowest_layer(ws).socket().close(ec);
+        ws.next_layer().close(ec);
     }
 
     void finish() {
@@ -114,7 +114,7 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
         core->detached(number);
         if (id != 0) core->forget(id);
         beast::error_code ec;
-        beast::get_lowest_layer(ws).socket().close(ec);
+        ws.next_layer().close(ec);
     }
 };
 
