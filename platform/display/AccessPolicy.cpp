@@ -15,7 +15,8 @@ namespace {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -106,7 +107,8 @@ bool AccessPolicy::tokenInCookies(std::string_view cookieHeader) const {
         std::string_view pair = trim(cookieHeader.substr(0, semi));
         cookieHeader = semi == std::string_view::npos ? std::string_view{} : cookieHeader.substr(semi + 1);
         auto eq = pair.find('=');
-        if (eq != std::string_view::npos && trim(pair.substr(0, eq)) == name && matches(trim(pair.substr(eq + 1))))
+        if (eq != std::string_view::npos && trim(pair.substr(0, eq)) == name &&
+            matches(trim(pair.substr(eq + 1))))
             return true;
     }
     return false;

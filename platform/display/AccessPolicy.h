@@ -11,7 +11,7 @@
 namespace display {
 
 class AccessPolicy {
-public:
+  public:
     AccessPolicy(std::string token, unsigned short port);
 
     // A fresh token of 128 random bits from the system's random source, as 32 hex digits.
@@ -39,7 +39,7 @@ public:
     std::string cookieName() const;
     std::string setCookieHeader() const;
 
-private:
+  private:
     bool matches(std::string_view candidate) const;
 
     std::string token_;

@@ -5,7 +5,7 @@
 namespace display {
 
 class Connection {
-public:
+  public:
     virtual ~Connection() = default;
     // Closes the connection now; its pending operations end with an error.
     virtual void shutDown() = 0;

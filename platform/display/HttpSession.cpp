@@ -1,6 +1,5 @@
 #include "platform/display/HttpSession.h"
 
-#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
@@ -8,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 
 #include "platform/display/Connection.h"
 #include "platform/display/ServerCore.h"
@@ -45,7 +45,8 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
     std::shared_ptr<ServerCore> core;
     std::uint64_t id = 0;
 
-    Session(tcp::socket socket, std::shared_ptr<ServerCore> c) : stream(std::move(socket)), core(std::move(c)) {}
+    Session(tcp::socket socket, std::shared_ptr<ServerCore> c)
+        : stream(std::move(socket)), core(std::move(c)) {}
 
     void run() {
         id = core->track(weak_from_this());
@@ -62,9 +63,9 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
         parser.emplace();
         parser->body_limit(kBodyLimit);
         stream.expires_after(kTimeout);
-        http::async_read(stream, buffer, *parser, [self = shared_from_this()](beast::error_code ec, std::size_t) {
-            self->onRead(ec);
-        });
+        http::async_read(
+            stream, buffer, *parser,
+            [self = shared_from_this()](beast::error_code ec, std::size_t) { self->onRead(ec); });
     }
 
     void onRead(beast::error_code ec) {
@@ -90,7 +91,8 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
         if (req.method() != http::verb::get && req.method() != http::verb::head)
             return reply(http::status::method_not_allowed, "Only GET and HEAD are served.\n", true);
 
-        bool cookieCounts = tokenInCookie && AccessPolicy::cookieRequestSiteAllowed(sv(req["Sec-Fetch-Site"]));
+        bool cookieCounts =
+            tokenInCookie && AccessPolicy::cookieRequestSiteAllowed(sv(req["Sec-Fetch-Site"]));
         auto found = core->files().resolve(sv(req.target()));
         if (found.needsToken && !tokenInTarget && !cookieCounts)
             return reply(http::status::forbidden,
@@ -115,7 +117,8 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
         // Only the display's own page may open the socket: a page of another site, or a web view's
         // sandboxed frame (origin "null"), may not, whatever cookie its request carries.
         if (!core->policy().originAllowed(sv(req[http::field::origin])))
-            return reply(http::status::forbidden, "Connections are accepted from the display's page only.\n", true);
+            return reply(http::status::forbidden, "Connections are accepted from the display's page only.\n",
+                         true);
         if (!tokenGiven)
             return reply(http::status::forbidden,
                          "A valid access token is needed: open the address the program printed.\n", true);

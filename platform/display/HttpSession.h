@@ -10,14 +10,14 @@ namespace display {
 class ServerCore;
 
 class HttpSession {
-public:
+  public:
     // Takes over an accepted socket (its descriptor). I/O thread.
     static void start(int socket, std::shared_ptr<ServerCore> core);
 
     // Requests carry no bodies of any size here; anything bigger is refused.
     static constexpr unsigned long kBodyLimit = 1024 * 1024;
 
-private:
+  private:
     struct Session;
 };
 

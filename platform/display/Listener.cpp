@@ -52,18 +52,19 @@ void Listener::close() {
 }
 
 void Listener::accept() {
-    impl_->acceptor.async_accept([self = shared_from_this()](boost::system::error_code ec, tcp::socket socket) {
-        if (!self->impl_->acceptor.is_open() || !self->impl_->core) return;
-        if (ec) {
-            fnd::Log::warning("display: accept failed: ", ec.message());
-        } else {
-            boost::system::error_code optionError;
-            socket.set_option(tcp::no_delay(true), optionError);
-            int fd = socket.release(optionError);
-            if (!optionError) HttpSession::start(fd, self->impl_->core);
-        }
-        self->accept();
-    });
+    impl_->acceptor.async_accept(
+        [self = shared_from_this()](boost::system::error_code ec, tcp::socket socket) {
+            if (!self->impl_->acceptor.is_open() || !self->impl_->core) return;
+            if (ec) {
+                fnd::Log::warning("display: accept failed: ", ec.message());
+            } else {
+                boost::system::error_code optionError;
+                socket.set_option(tcp::no_delay(true), optionError);
+                int fd = socket.release(optionError);
+                if (!optionError) HttpSession::start(fd, self->impl_->core);
+            }
+            self->accept();
+        });
 }
 
 }  // namespace display

@@ -15,7 +15,7 @@ namespace display {
 class ServerCore;
 
 class Listener : public std::enable_shared_from_this<Listener> {
-public:
+  public:
     // Binds 127.0.0.1 at `port` (0: a free port). Null, with `error` set, when that fails.
     static std::shared_ptr<Listener> open(fnd::IOThread& io, unsigned short port, std::string& error);
     ~Listener();
@@ -29,7 +29,7 @@ public:
     struct Impl;
     explicit Listener(std::unique_ptr<Impl> impl, unsigned short port);
 
-private:
+  private:
     void accept();
 
     std::unique_ptr<Impl> impl_;

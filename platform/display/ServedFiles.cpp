@@ -63,7 +63,8 @@ void ServedFiles::stopServingFolder(const std::string& prefix) {
     }
 }
 
-std::string ServedFiles::serveDocumentOnce(std::string body, std::string contentType, const std::string& folderPrefix) {
+std::string ServedFiles::serveDocumentOnce(std::string body, std::string contentType,
+                                           const std::string& folderPrefix) {
     std::string base = folderPrefix.empty() ? std::string("/d/") : folderPrefix;
     if (!base.ends_with('/')) base += '/';
     std::string path = base + randomName();
@@ -113,17 +114,28 @@ std::string ServedFiles::contentTypeFor(const fs::path& file) {
     std::string ext = file.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     static const std::map<std::string, std::string> types = {
-        {".html", "text/html; charset=utf-8"},  {".htm", "text/html; charset=utf-8"},
-        {".js", "text/javascript; charset=utf-8"}, {".mjs", "text/javascript; charset=utf-8"},
-        {".css", "text/css; charset=utf-8"},    {".json", "application/json"},
-        {".txt", "text/plain; charset=utf-8"},  {".xml", "application/xml"},
-        {".svg", "image/svg+xml"},              {".png", "image/png"},
-        {".jpg", "image/jpeg"},                 {".jpeg", "image/jpeg"},
-        {".gif", "image/gif"},                  {".ico", "image/x-icon"},
-        {".ttf", "font/ttf"},                   {".otf", "font/otf"},
-        {".woff", "font/woff"},                 {".woff2", "font/woff2"},
-        {".mp3", "audio/mpeg"},                 {".wav", "audio/wav"},
-        {".caf", "audio/x-caf"},                {".m4a", "audio/mp4"},
+        {".html", "text/html; charset=utf-8"},
+        {".htm", "text/html; charset=utf-8"},
+        {".js", "text/javascript; charset=utf-8"},
+        {".mjs", "text/javascript; charset=utf-8"},
+        {".css", "text/css; charset=utf-8"},
+        {".json", "application/json"},
+        {".txt", "text/plain; charset=utf-8"},
+        {".xml", "application/xml"},
+        {".svg", "image/svg+xml"},
+        {".png", "image/png"},
+        {".jpg", "image/jpeg"},
+        {".jpeg", "image/jpeg"},
+        {".gif", "image/gif"},
+        {".ico", "image/x-icon"},
+        {".ttf", "font/ttf"},
+        {".otf", "font/otf"},
+        {".woff", "font/woff"},
+        {".woff2", "font/woff2"},
+        {".mp3", "audio/mpeg"},
+        {".wav", "audio/wav"},
+        {".caf", "audio/x-caf"},
+        {".m4a", "audio/mp4"},
         {".pdf", "application/pdf"},
     };
     auto it = types.find(ext);

@@ -16,7 +16,7 @@
 namespace display {
 
 class ServedFiles {
-public:
+  public:
     struct Resolution {
         enum class Kind { File, Document, NotFound, BadPath };
         Kind kind = Kind::NotFound;
@@ -37,7 +37,8 @@ public:
     void stopServingFolder(const std::string& prefix);
     // A document answered once, at a fresh address; under a folder's address when given (so that
     // its relative addresses reach that folder), else under "/d/".
-    std::string serveDocumentOnce(std::string body, std::string contentType, const std::string& folderPrefix = {});
+    std::string serveDocumentOnce(std::string body, std::string contentType,
+                                  const std::string& folderPrefix = {});
 
     // Looks up the path of a request target (a query is ignored). A one-time document is handed
     // out here and forgotten.
@@ -51,7 +52,7 @@ public:
     // The Content-Type for a file name, by its extension.
     static std::string contentTypeFor(const std::filesystem::path& file);
 
-private:
+  private:
     struct Document {
         std::string body;
         std::string contentType;
@@ -65,7 +66,7 @@ private:
     std::filesystem::path fontsFolder_;
     std::mutex mutex_;
     std::map<std::string, std::filesystem::path> folders_;  // random name -> folder
-    std::map<std::string, Document> documents_;              // path -> document
+    std::map<std::string, Document> documents_;             // path -> document
 };
 
 }  // namespace display

@@ -45,7 +45,10 @@ struct Server::MainSide {
 
 struct Server::Impl {
     Impl(Options o, fnd::IOThread& thread)
-        : options(std::move(o)), io(thread), mainLoop(fnd::RunLoop::mainShared()), token(AccessPolicy::makeToken()) {}
+        : options(std::move(o)),
+          io(thread),
+          mainLoop(fnd::RunLoop::mainShared()),
+          token(AccessPolicy::makeToken()) {}
 
     Options options;
     fnd::IOThread& io;
@@ -79,7 +82,8 @@ bool Server::start() {
     impl_->listener = Listener::open(impl_->io, impl_->options.port, impl_->error);
     if (!impl_->listener) return false;
 
-    auto sink = [loop = impl_->mainLoop, main = std::weak_ptr<MainSide>(impl_->main)](ServerCore::TabEvent event) {
+    auto sink = [loop = impl_->mainLoop,
+                 main = std::weak_ptr<MainSide>(impl_->main)](ServerCore::TabEvent event) {
         if (auto l = loop.lock())
             l->post([main, event = std::move(event)]() mutable {
                 if (auto side = main.lock()) side->handle(event);
@@ -125,7 +129,9 @@ void Server::setOnMessage(std::function<void(const std::string&)> callback) {
     impl_->main->onMessage = std::move(callback);
 }
 
-void Server::setOnDisconnect(std::function<void()> callback) { impl_->main->onDisconnect = std::move(callback); }
+void Server::setOnDisconnect(std::function<void()> callback) {
+    impl_->main->onDisconnect = std::move(callback);
+}
 
 bool Server::hasActiveTab() const { return impl_->main->tab != 0; }
 
@@ -136,11 +142,14 @@ void Server::send(std::string text) {
     impl_->io.post([core = impl_->core, tab, message] { core->deliver(tab, message); });
 }
 
-std::string Server::serveFolder(const std::filesystem::path& folder) { return impl_->files->serveFolder(folder); }
+std::string Server::serveFolder(const std::filesystem::path& folder) {
+    return impl_->files->serveFolder(folder);
+}
 
 void Server::stopServingFolder(const std::string& prefix) { impl_->files->stopServingFolder(prefix); }
 
-std::string Server::serveDocumentOnce(std::string body, std::string contentType, const std::string& folderPrefix) {
+std::string Server::serveDocumentOnce(std::string body, std::string contentType,
+                                      const std::string& folderPrefix) {
     return impl_->files->serveDocumentOnce(std::move(body), std::move(contentType), folderPrefix);
 }
 

@@ -23,12 +23,12 @@ class IOThread;
 namespace display {
 
 class Server {
-public:
+  public:
     struct Options {
-        unsigned short port = 0;             // 0: a free port
-        std::filesystem::path webFolder;     // empty: the front end of the source tree
-        std::filesystem::path fontsFolder;   // empty: the system's DejaVu fonts
-        fnd::IOThread* ioThread = nullptr;   // null: the process's I/O thread
+        unsigned short port = 0;            // 0: a free port
+        std::filesystem::path webFolder;    // empty: the front end of the source tree
+        std::filesystem::path fontsFolder;  // empty: the system's DejaVu fonts
+        fnd::IOThread* ioThread = nullptr;  // null: the process's I/O thread
     };
 
     Server();
@@ -64,13 +64,14 @@ public:
     std::string serveFolder(const std::filesystem::path& folder);
     void stopServingFolder(const std::string& prefix);
     // Serves a document once at a fresh address (inside a served folder's address when given).
-    std::string serveDocumentOnce(std::string body, std::string contentType, const std::string& folderPrefix = {});
+    std::string serveDocumentOnce(std::string body, std::string contentType,
+                                  const std::string& folderPrefix = {});
 
     // The front end of the source tree and the system's DejaVu fonts.
     static std::filesystem::path defaultWebFolder();
     static std::filesystem::path defaultFontsFolder();
 
-private:
+  private:
     struct Impl;
     struct MainSide;
     std::unique_ptr<Impl> impl_;

@@ -7,7 +7,8 @@
 
 namespace display {
 
-ServerCore::ServerCore(fnd::IOThread& io, AccessPolicy policy, std::shared_ptr<ServedFiles> files, EventSink sink)
+ServerCore::ServerCore(fnd::IOThread& io, AccessPolicy policy, std::shared_ptr<ServedFiles> files,
+                       EventSink sink)
     : io_(io), policy_(std::move(policy)), files_(std::move(files)), sink_(std::move(sink)) {}
 
 std::uint64_t ServerCore::track(std::weak_ptr<Connection> connection) {

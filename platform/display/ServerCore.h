@@ -26,7 +26,7 @@ class Connection;
 class Tab;
 
 class ServerCore {
-public:
+  public:
     struct TabEvent {
         enum class Kind { Connected, Message, Disconnected };
         Kind kind;
@@ -60,7 +60,7 @@ public:
     // Closes every connection; no events follow.
     void shutDown();
 
-private:
+  private:
     void emit(TabEvent event);
 
     fnd::IOThread& io_;

@@ -9,7 +9,7 @@
 namespace display {
 
 class Tab : public Connection {
-public:
+  public:
     // Queues a text message.
     virtual void send(std::shared_ptr<const std::string> text) = 0;
     // Another tab took over: tells the page so, then closes once the queue has gone out.

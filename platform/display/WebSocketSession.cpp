@@ -1,11 +1,11 @@
 #include "platform/display/WebSocketSession.h"
 
-#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 #include <deque>
+#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 
 #include "platform/display/ServerCore.h"
 #include "platform/display/Tab.h"
@@ -55,7 +55,8 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
     void read() {
         ws.async_read(buffer, [self = shared_from_this()](beast::error_code ec, std::size_t) {
             if (ec) return self->finish();
-            if (self->ws.got_text()) self->core->received(self->number, beast::buffers_to_string(self->buffer.data()));
+            if (self->ws.got_text())
+                self->core->received(self->number, beast::buffers_to_string(self->buffer.data()));
             self->buffer.consume(self->buffer.size());
             self->read();
         });
@@ -78,13 +79,14 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
             return;
         }
         writing = true;
-        ws.async_write(boost::asio::buffer(*queue.front()), [self = shared_from_this()](beast::error_code ec, std::size_t) {
-            self->writing = false;
-            if (ec || self->finished) return self->finish();
-            self->queued -= self->queue.front()->size();
-            self->queue.pop_front();
-            self->writeNext();
-        });
+        ws.async_write(boost::asio::buffer(*queue.front()),
+                       [self = shared_from_this()](beast::error_code ec, std::size_t) {
+                           self->writing = false;
+                           if (ec || self->finished) return self->finish();
+                           self->queued -= self->queue.front()->size();
+                           self->queue.pop_front();
+                           self->writeNext();
+                       });
     }
 
     void moveAway() override {
@@ -97,7 +99,8 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
     void closeMoved() {
         closing = true;
         // The read in progress ends when the page answers the close.
-        ws.async_close(websocket::close_reason(static_cast<websocket::close_code>(kMovedCloseCode), "moved to another tab"),
+        ws.async_close(websocket::close_reason(static_cast<websocket::close_code>(kMovedCloseCode),
+                                               "moved to another tab"),
                        [self = shared_from_this()](beast::error_code) {});
     }
 

@@ -13,7 +13,7 @@ namespace display {
 class ServerCore;
 
 class WebSocketSession {
-public:
+  public:
     // The upgrade request as the HTTP session read it.
     struct Upgrade {
         std::string target;
@@ -32,7 +32,7 @@ public:
     static constexpr unsigned short kMovedCloseCode = 4001;
     static constexpr const char* kMovedMessage = "{\"type\":\"moved\"}";
 
-private:
+  private:
     struct Session;
 };
 

@@ -1,6 +1,6 @@
-#include "platform/display/AccessPolicy.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/display/AccessPolicy.h"
 
 namespace display {
 namespace {

@@ -1,9 +1,8 @@
-#include "platform/display/ServedFiles.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "platform/display/ServedFiles.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace fs = std::filesystem;
@@ -35,7 +34,7 @@ TEST(ServedFilesPathTest, ContentTypes) {
 }
 
 class ServedFilesTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         web = temporary / "web";

@@ -1,11 +1,10 @@
-#include "platform/display/Server.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "platform/display/Server.h"
 #include "tests/platform/display/TestClient.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -18,7 +17,7 @@ namespace display {
 namespace {
 
 class ServerTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         web = temporary / "web";
@@ -77,9 +76,12 @@ TEST_F(ServerTest, AddressNeedsTheTokenThenTheCookieServes) {
     cookie = cookie.substr(0, cookie.find(';'));
 
     EXPECT_EQ(httpRequest(port, "/index.html", {{"Cookie", cookie}}).status, 200);
-    EXPECT_EQ(httpRequest(port, "/index.html", {{"Cookie", cookie}, {"Sec-Fetch-Site", "same-origin"}}).status, 200);
+    EXPECT_EQ(
+        httpRequest(port, "/index.html", {{"Cookie", cookie}, {"Sec-Fetch-Site", "same-origin"}}).status,
+        200);
     // The cookie does not make a request from another site (or from a web view's frame) valid.
-    EXPECT_EQ(httpRequest(port, "/index.html", {{"Cookie", cookie}, {"Sec-Fetch-Site", "cross-site"}}).status, 403);
+    EXPECT_EQ(httpRequest(port, "/index.html", {{"Cookie", cookie}, {"Sec-Fetch-Site", "cross-site"}}).status,
+              403);
 
     auto head = httpRequest(port, withToken("/"), {}, "HEAD");
     EXPECT_EQ(head.status, 200);
@@ -89,13 +91,14 @@ TEST_F(ServerTest, AddressNeedsTheTokenThenTheCookieServes) {
 
 TEST_F(ServerTest, ForeignHostIsRefusedEvenWithTheToken) {
     EXPECT_EQ(httpRequest(port, withToken("/"), {{"Host", "localhost:" + std::to_string(port)}}).status, 200);
-    EXPECT_EQ(httpRequest(port, withToken("/"), {{"Host", "evil.example:" + std::to_string(port)}}).status, 403);
+    EXPECT_EQ(httpRequest(port, withToken("/"), {{"Host", "evil.example:" + std::to_string(port)}}).status,
+              403);
     EXPECT_EQ(httpRequest(port, withToken("/"), {{"Host", "127.0.0.1"}}).status, 403);
 }
 
 TEST_F(ServerTest, PathsStayInsideTheServedFolders) {
-    for (std::string path : {"/../secret.txt", "/%2e%2e/secret.txt", "/%2E%2E%2Fsecret.txt", "/fonts/../../secret.txt",
-                             "/out.txt"}) {
+    for (std::string path : {"/../secret.txt", "/%2e%2e/secret.txt", "/%2E%2E%2Fsecret.txt",
+                             "/fonts/../../secret.txt", "/out.txt"}) {
         auto reply = httpRequest(port, withToken(path));
         EXPECT_GE(reply.status, 400) << path;
         EXPECT_EQ(reply.body.find("secret"), std::string::npos) << path;
@@ -125,7 +128,9 @@ TEST_F(ServerTest, RegisteredFolderAndOneTimeDocumentNeedNoToken) {
     EXPECT_EQ(first.body, "<p>page</p>");
     EXPECT_NE(httpRequest(port, doc).status, 200);
     // The Host check still holds for them.
-    EXPECT_EQ(httpRequest(port, prefix + "style.css", {{"Host", "evil.example:" + std::to_string(port)}}).status, 403);
+    EXPECT_EQ(
+        httpRequest(port, prefix + "style.css", {{"Host", "evil.example:" + std::to_string(port)}}).status,
+        403);
 }
 
 TEST_F(ServerTest, WebSocketOnlyFromTheDisplaysPageWithTheToken) {
@@ -140,8 +145,10 @@ TEST_F(ServerTest, WebSocketOnlyFromTheDisplaysPageWithTheToken) {
         {"sandboxed frame", withToken("/ws"), {{"Origin", "null"}}, 403},
         {"no origin", withToken("/ws"), {}, 403},
         {"no token", "/ws", pageHeaders(), 403},
-        {"foreign host", withToken("/ws"),
-         {{"Origin", "http://" + host()}, {"Host", "evil.example:" + std::to_string(port)}}, 403},
+        {"foreign host",
+         withToken("/ws"),
+         {{"Origin", "http://" + host()}, {"Host", "evil.example:" + std::to_string(port)}},
+         403},
         {"other path", withToken("/socket"), pageHeaders(), 404},
     };
     for (auto& c : refused) {

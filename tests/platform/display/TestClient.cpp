@@ -3,7 +3,6 @@
 #include <sys/socket.h>
 #include <sys/time.h>
 
-#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 #include <algorithm>
 #include <boost/asio/connect.hpp>
 #include <boost/asio/ip/tcp.hpp>
@@ -11,6 +10,7 @@
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 #include <cctype>
+#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 
 namespace display_test {
 
@@ -65,7 +65,8 @@ HttpReply httpRequest(unsigned short port, const std::string& target, const Head
     reply.body = res.body();
     for (auto const& field : res) {
         std::string name(field.name_string());
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         reply.headers[name] = std::string(field.value());
     }
     beast::error_code ec;
@@ -94,9 +95,8 @@ WebSocketClient::~WebSocketClient() {
 
 bool WebSocketClient::connect(unsigned short port, const std::string& target, const Headers& headers) {
     connectWithTimeout(impl_->ws.next_layer(), port);
-    impl_->ws.set_option(websocket::stream_base::decorator([port, headers](websocket::request_type& req) {
-        addHeaders(req, port, headers);
-    }));
+    impl_->ws.set_option(websocket::stream_base::decorator(
+        [port, headers](websocket::request_type& req) { addHeaders(req, port, headers); }));
     beast::error_code ec;
     impl_->ws.handshake("127.0.0.1:" + std::to_string(port), target, ec);
     return !ec;

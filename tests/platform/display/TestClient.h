@@ -28,7 +28,7 @@ HttpReply httpRequest(unsigned short port, const std::string& target, const Head
 int upgradeStatus(unsigned short port, const std::string& target, Headers headers);
 
 class WebSocketClient {
-public:
+  public:
     WebSocketClient();
     ~WebSocketClient();
 
@@ -41,7 +41,7 @@ public:
     int closeCode() const { return closeCode_; }
     void close();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
     int closeCode_ = 0;
