@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 
 #include "platform/display/Connection.h"
 #include "platform/display/ServerCore.h"

@@ -5,7 +5,6 @@
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 #include <deque>
-#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 
 #include "platform/display/ServerCore.h"
 #include "platform/display/Tab.h"

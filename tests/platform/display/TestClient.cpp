@@ -10,7 +10,6 @@
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 #include <cctype>
-#include <utility>  // before Asio, which GCC 12 in C++20 mode otherwise trips over
 
 namespace display_test {
 
