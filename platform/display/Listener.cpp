@@ -1,6 +1,8 @@
 #include "platform/display/Listener.h"
 
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <chrono>
 
 #include "platform/display/HttpSession.h"
 #include "platform/display/ServerCore.h"
@@ -14,12 +16,14 @@ using tcp = boost::asio::ip::tcp;
 struct Listener::Impl {
     fnd::IOThread& io;
     tcp::acceptor acceptor;
+    boost::asio::steady_timer retry;
     std::shared_ptr<ServerCore> core;
 };
 
 std::shared_ptr<Listener> Listener::open(fnd::IOThread& io, unsigned short port, std::string& error) {
     // Opened on the calling thread: no operation runs on the acceptor before start() posts one.
-    auto impl = std::unique_ptr<Impl>(new Impl{io, tcp::acceptor(fnd::ioContext(io)), nullptr});
+    auto impl = std::unique_ptr<Impl>(new Impl{io, tcp::acceptor(fnd::ioContext(io)),
+                                               boost::asio::steady_timer(fnd::ioContext(io)), nullptr});
     boost::system::error_code ec;
     tcp::endpoint endpoint(boost::asio::ip::address_v4::loopback(), port);
     impl->acceptor.open(endpoint.protocol(), ec);
@@ -48,6 +52,7 @@ void Listener::start(std::shared_ptr<ServerCore> core) {
 void Listener::close() {
     boost::system::error_code ec;
     impl_->acceptor.close(ec);
+    impl_->retry.cancel();
     impl_->core.reset();
 }
 
@@ -56,13 +61,18 @@ void Listener::accept() {
         [self = shared_from_this()](boost::system::error_code ec, tcp::socket socket) {
             if (!self->impl_->acceptor.is_open() || !self->impl_->core) return;
             if (ec) {
+                // Out of descriptors, most likely: wait a little instead of failing in a tight loop.
                 fnd::Log::warning("display: accept failed: ", ec.message());
-            } else {
-                boost::system::error_code optionError;
-                socket.set_option(tcp::no_delay(true), optionError);
-                int fd = socket.release(optionError);
-                if (!optionError) HttpSession::start(fd, self->impl_->core);
+                self->impl_->retry.expires_after(std::chrono::milliseconds(100));
+                self->impl_->retry.async_wait([self](boost::system::error_code) {
+                    if (self->impl_->acceptor.is_open()) self->accept();
+                });
+                return;
             }
+            boost::system::error_code optionError;
+            socket.set_option(tcp::no_delay(true), optionError);
+            int fd = socket.release(optionError);
+            if (!optionError) HttpSession::start(fd, self->impl_->core);
             self->accept();
         });
 }
