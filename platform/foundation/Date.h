@@ -2,6 +2,7 @@
 // A moment in wall-clock time: seconds since 2001-01-01 00:00 UTC, as archives store it.
 
 #include <compare>
+#include <string>
 
 namespace fnd {
 
@@ -23,6 +24,9 @@ public:
     constexpr double timeIntervalSince(Date other) const { return seconds_ - other.seconds_; }
     double timeIntervalSinceNow() const;
     constexpr Date addingTimeInterval(double seconds) const { return Date(seconds_ + seconds); }
+
+    // "2024-01-02 10:01:30 +0000": the date in UTC to the whole second.
+    std::string description() const;
 
     constexpr auto operator<=>(const Date&) const = default;
 

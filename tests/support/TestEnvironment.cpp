@@ -9,7 +9,9 @@
 #include <thread>
 #include <unistd.h>
 
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/Paths.h"
+#include "platform/foundation/TimeZone.h"
 
 namespace fs = std::filesystem;
 
@@ -63,6 +65,9 @@ void TestEnvironment::SetUp() {
     fnd::Paths::setDocuments(documents);
     fnd::Paths::setTemporary(temporary);
     fnd::Paths::setResources(ORVA_SOURCE_RESOURCES);
+    // The device's locale and time zone start as the program's: "en_US" and the machine's zone.
+    fnd::Locale::resetCurrent();
+    fnd::TimeZone::resetCurrent();
 }
 
 void TestEnvironment::TearDown() {

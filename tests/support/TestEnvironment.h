@@ -1,6 +1,7 @@
 #pragma once
 // What every test starts from: a manual clock, a fresh main run loop on the test's thread, a
-// temporary documents folder of its own, and a watchdog that fails a hanging test.
+// temporary documents folder of its own, the device's own locale and time zone, and a watchdog
+// that fails a hanging test.
 
 #include <gtest/gtest.h>
 
