@@ -54,7 +54,7 @@ std::string percentEscapeStrict(std::string_view text) {
     return escape(text, [](unsigned char c) { return isAlphanumeric(c) || c == '-' || c == '.' || c == '_' || c == '~'; });
 }
 
-std::string percentUnescape(std::string_view text) {
+std::string percentDecodeBytes(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -70,9 +70,13 @@ std::string percentUnescape(std::string_view text) {
             bytes += text[i];
         }
     }
+    return bytes;
+}
+
+std::string percentUnescape(std::string_view text) {
     // Decoded bytes need not be UTF-8; the text handed on always is.
     std::string out;
-    icu::UnicodeString::fromUTF8(bytes).toUTF8String(out);
+    icu::UnicodeString::fromUTF8(percentDecodeBytes(text)).toUTF8String(out);
     return out;
 }
 

@@ -18,4 +18,7 @@ std::string percentEscapeStrict(std::string_view text);
 // do not form UTF-8 become U+FFFD. "+" stays "+".
 std::string percentUnescape(std::string_view text);
 
+// The same decoding to the bytes as they are, UTF-8 or not (parts of addresses, file names).
+std::string percentDecodeBytes(std::string_view text);
+
 }  // namespace fnd

@@ -4,19 +4,14 @@
 #include <cctype>
 #include <system_error>
 
+#include "platform/foundation/PercentEscaping.h"
+
 namespace fnd {
 
 namespace {
 
 bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int hexValue(char c) {
-    if (isDigit(c)) return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 void appendEscaped(std::string& out, unsigned char byte) {
     static const char digits[] = "0123456789ABCDEF";
@@ -57,24 +52,6 @@ std::string cleanText(std::string_view text) {
             appendEscaped(out, c);
         else
             out += ch;
-    }
-    return out;
-}
-
-// Decodes %XX escapes; a "%" without two hex digits stays as it is.
-std::string percentDecode(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            int hi = hexValue(text[i + 1]), lo = hexValue(text[i + 2]);
-            if (hi >= 0 && lo >= 0) {
-                out += static_cast<char>(hi * 16 + lo);
-                i += 2;
-                continue;
-            }
-        }
-        out += text[i];
     }
     return out;
 }
@@ -238,7 +215,7 @@ std::optional<int> URL::port() const {
     return value;
 }
 
-std::string URL::path() const { return percentDecode(path_); }
+std::string URL::path() const { return percentDecodeBytes(path_); }
 std::string URL::query() const { return query_.value_or(""); }
 std::string URL::fragment() const { return fragment_.value_or(""); }
 

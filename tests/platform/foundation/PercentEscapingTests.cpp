@@ -44,6 +44,8 @@ TEST_F(PercentEscaping, UnescapingLeavesMalformedEscapesAndRepairsUtf8) {
     EXPECT_EQ(fnd::percentUnescape("%C3"), "\xEF\xBF\xBD");
     EXPECT_EQ(fnd::percentUnescape(std::string("raw\xC3(")), "raw\xEF\xBF\xBD(");
     EXPECT_EQ(fnd::percentUnescape("a%00b"), std::string("a\0b", 3));
+    // Parts of addresses decode to their bytes as they are.
+    EXPECT_EQ(fnd::percentDecodeBytes("a%FFb%2"), "a\xff" "b%2");
 }
 
 }  // namespace
