@@ -29,7 +29,7 @@ std::string forumPage(std::size_t targetBytes) {
         "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\">\n<html><head>\n"
         "<title>Study Forum &bull; View topic</title>\n"
         "<link rel=\"alternate\" type=\"application/atom+xml\" title=\"Feed - Topic\" "
-        "href=\"./feed.php?f=3&amp;t=120456\" />\n</head>\n<body id=\"phpbb\">\n<div id=\"wrap\">\n";
+        "href=\"./feed.php?f=3&amp;t=120456\" />\n</head>\n<body>\n<div id=\"wrap\">\n";
     page += "<ul class=\"topiclist topics\">\n";
     for (int t = 0; t < 60; ++t) {
         page += "\t<li class=\"row bg" + std::to_string(t % 2 + 1) + "\"><dl class=\"icon\"><dt>";
