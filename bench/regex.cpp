@@ -1,11 +1,11 @@
 // The regular-expression layer over a forum page of about 100 KB, as the forum scanner reads one:
 // a topic list, then the posts of a topic with quotes, statements of the answer and a tag line.
+#include "Ostrand_Library/Classes/Regex.h"
+
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <string>
-
-#include "Ostrand_Library/Classes/Regex.h"
 
 namespace {
 
@@ -15,8 +15,9 @@ using ostrand::RegexOptions;
 // A made-up page of the same build as the forum's: same markup, invented words.
 std::string forumPage(std::size_t targetBytes) {
     std::mt19937 random(2024);
-    const char* words[] = {"ratio", "integer", "remainder", "sentence", "argument", "passage", "sum",
-                           "probability", "the", "of", "is", "and", "which", "value", "positive", "author"};
+    const char* words[] = {"ratio", "integer",     "remainder", "sentence", "argument", "passage",
+                           "sum",   "probability", "the",       "of",       "is",       "and",
+                           "which", "value",       "positive",  "author"};
     auto sentence = [&](int count) {
         std::string s;
         for (int i = 0; i < count; ++i) {
@@ -33,21 +34,22 @@ std::string forumPage(std::size_t targetBytes) {
     page += "<ul class=\"topiclist topics\">\n";
     for (int t = 0; t < 60; ++t) {
         page += "\t<li class=\"row bg" + std::to_string(t % 2 + 1) + "\"><dl class=\"icon\"><dt>";
-        page += "<a href=\"./viewtopic.php?f=3&amp;t=" + std::to_string(120000 + t * 7) + "\" class=\"topictitle\">" +
-                sentence(5) + "</a>";
-        page += "<br />by <a href=\"./memberlist.php?mode=viewprofile&amp;u=" + std::to_string(500 + t) + "\">user" +
-                std::to_string(t) + "</a></dt>\n\t<dd class=\"posts\">" + std::to_string(random() % 40) +
-                "</dd></dl></li>\n";
+        page += "<a href=\"./viewtopic.php?f=3&amp;t=" + std::to_string(120000 + t * 7) +
+                "\" class=\"topictitle\">" + sentence(5) + "</a>";
+        page += "<br />by <a href=\"./memberlist.php?mode=viewprofile&amp;u=" + std::to_string(500 + t) +
+                "\">user" + std::to_string(t) + "</a></dt>\n\t<dd class=\"posts\">" +
+                std::to_string(random() % 40) + "</dd></dl></li>\n";
     }
     page += "</ul>\n";
     int post = 0;
     while (page.size() + 400 < targetBytes) {
         ++post;
-        page += "<div id=\"p" + std::to_string(900000 + post) + "\" class=\"post bg" + std::to_string(post % 2 + 1) +
-                "\">\n<div class=\"inner\"><div class=\"postbody\">\n";
+        page += "<div id=\"p" + std::to_string(900000 + post) + "\" class=\"post bg" +
+                std::to_string(post % 2 + 1) + "\">\n<div class=\"inner\"><div class=\"postbody\">\n";
         page += "<h3><a href=\"#p" + std::to_string(900000 + post) + "\">Re: " + sentence(4) + "</a></h3>\n";
         page += "<div class=\"content\">";
-        if (post % 5 == 0) page += "<blockquote><div><cite>user wrote:</cite>" + sentence(25) + "</div></blockquote>";
+        if (post % 5 == 0)
+            page += "<blockquote><div><cite>user wrote:</cite>" + sentence(25) + "</div></blockquote>";
         for (int line = 0; line < 4; ++line) page += sentence(18) + "<br />\n";
         page += "A) " + sentence(3) + "<br />B) " + sentence(3) + "<br />C) " + sentence(3) + "<br />\n";
         if (post % 7 == 3) page += "OA is " + std::string(1, static_cast<char>('A' + post % 5)) + "<br />\n";
@@ -87,7 +89,8 @@ void AllMatchesWithGroups(benchmark::State& state) {
     std::size_t found = 0;
     for (auto _ : state) {
         auto rows = Regex::allMatchGroups(
-            page(), "<a href=\"\\./viewtopic\\.php\\?f=(\\d+)&amp;t=(\\d{1,7})\" class=\"topictitle\">([^<]*)</a>");
+            page(),
+            "<a href=\"\\./viewtopic\\.php\\?f=(\\d+)&amp;t=(\\d{1,7})\" class=\"topictitle\">([^<]*)</a>");
         found = rows.size();
         benchmark::DoNotOptimize(rows);
     }

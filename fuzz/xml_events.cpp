@@ -10,7 +10,7 @@
 namespace {
 
 class Checker : public fnd::XmlParserDelegate {
-public:
+  public:
     std::vector<std::string> open;
     std::size_t textBytes = 0;
     int events = 0;
@@ -24,7 +24,8 @@ public:
         // Now and then a reader stops early, as a feed reader does after its fiftieth item.
         if (++events == 200) parser.abortParsing();
     }
-    void didEndElement(fnd::XmlParser&, const std::string& name, const std::string&, const std::string&) override {
+    void didEndElement(fnd::XmlParser&, const std::string& name, const std::string&,
+                       const std::string&) override {
         if (errors || open.empty() || open.back() != name) std::abort();
         open.pop_back();
     }

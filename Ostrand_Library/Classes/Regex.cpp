@@ -37,7 +37,7 @@ std::string_view shown(std::string_view pattern) { return pattern.substr(0, 160)
 // Compiled patterns by options and text, most recently used first. A pattern that failed to compile
 // is kept as null, so its failure is logged once rather than at every use.
 class PatternCache {
-public:
+  public:
     CompiledPattern get(std::string_view pattern, RegexOptions options) {
         std::string key(4 + pattern.size(), '\0');
         auto bits = static_cast<std::uint32_t>(options);
@@ -78,7 +78,7 @@ public:
         order_.clear();
     }
 
-private:
+  private:
     static CompiledPattern compile(std::string_view pattern, RegexOptions options) {
         UErrorCode status = U_ZERO_ERROR;
         UParseError where{};
@@ -86,8 +86,8 @@ private:
         std::unique_ptr<icu::RegexPattern> compiled(
             icu::RegexPattern::compile(source, icuFlags(options), where, status));
         if (U_FAILURE(status) || !compiled) {
-            fnd::Log::warning("regular expression \"", shown(pattern), "\" does not compile (", u_errorName(status),
-                              " at line ", where.line, ", offset ", where.offset, ")");
+            fnd::Log::warning("regular expression \"", shown(pattern), "\" does not compile (",
+                              u_errorName(status), " at line ", where.line, ", offset ", where.offset, ")");
             return nullptr;
         }
         return CompiledPattern(std::move(compiled));
@@ -119,7 +119,7 @@ std::string toUtf8(const icu::UnicodeString& s) {
 // One pattern applied to one text. The matcher refers to the converted text, which therefore
 // lives here beside it.
 class Search {
-public:
+  public:
     Search(std::string_view text, std::string_view pattern, RegexOptions options)
         : pattern_(pattern),
           input_(icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), text.size()))),
@@ -165,12 +165,12 @@ public:
     // Logs the engine's failure and marks the search as finding nothing; always false.
     bool fail(UErrorCode status) {
         failed_ = true;
-        fnd::Log::warning("regular expression \"", shown(pattern_), "\" gave up on a text of ", input_.length(),
-                          " characters (", u_errorName(status), "); taken as no match");
+        fnd::Log::warning("regular expression \"", shown(pattern_), "\" gave up on a text of ",
+                          input_.length(), " characters (", u_errorName(status), "); taken as no match");
         return false;
     }
 
-private:
+  private:
     std::string_view pattern_;
     icu::UnicodeString input_;
     CompiledPattern compiled_;
@@ -191,8 +191,8 @@ std::optional<std::pair<std::string, int>> replaced(std::string_view text, std::
         UErrorCode status = U_ZERO_ERROR;
         search.matcher().appendReplacement(out, with, status);
         if (U_FAILURE(status)) {
-            fnd::Log::warning("replacement \"", shown(replacement), "\" of regular expression \"", shown(pattern),
-                              "\" is not valid (", u_errorName(status), ")");
+            fnd::Log::warning("replacement \"", shown(replacement), "\" of regular expression \"",
+                              shown(pattern), "\" is not valid (", u_errorName(status), ")");
             return std::nullopt;
         }
         ++count;

@@ -33,7 +33,7 @@ constexpr RegexOptions operator|(RegexOptions a, RegexOptions b) {
 }
 
 class Regex {
-public:
+  public:
     using Groups = std::vector<std::string>;
 
     // The first whole match; nothing when the pattern does not match.

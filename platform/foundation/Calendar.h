@@ -23,7 +23,7 @@ struct DateComponents {
 };
 
 class Calendar {
-public:
+  public:
     explicit Calendar(TimeZone zone) : zone_(std::move(zone)) {}
     // In the device's time zone.
     static Calendar current() { return Calendar(TimeZone::current()); }
@@ -36,7 +36,7 @@ public:
     // hour 24); a wall time that a daylight-saving change skips moves forward by the change.
     std::optional<Date> date(const DateComponents& components) const;
 
-private:
+  private:
     TimeZone zone_;
 };
 

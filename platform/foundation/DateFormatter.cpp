@@ -16,11 +16,16 @@ namespace {
 
 icu::DateFormat::EStyle icuStyle(DateFormatter::Style style) {
     switch (style) {
-        case DateFormatter::Style::None: return icu::DateFormat::kNone;
-        case DateFormatter::Style::Short: return icu::DateFormat::kShort;
-        case DateFormatter::Style::Medium: return icu::DateFormat::kMedium;
-        case DateFormatter::Style::Long: return icu::DateFormat::kLong;
-        case DateFormatter::Style::Full: return icu::DateFormat::kFull;
+        case DateFormatter::Style::None:
+            return icu::DateFormat::kNone;
+        case DateFormatter::Style::Short:
+            return icu::DateFormat::kShort;
+        case DateFormatter::Style::Medium:
+            return icu::DateFormat::kMedium;
+        case DateFormatter::Style::Long:
+            return icu::DateFormat::kLong;
+        case DateFormatter::Style::Full:
+            return icu::DateFormat::kFull;
     }
     return icu::DateFormat::kNone;
 }
@@ -47,7 +52,8 @@ struct DateFormatter::Impl {
         pattern.clear();
         if (dateStyle == Style::None && timeStyle == Style::None) return;
         std::unique_ptr<icu::DateFormat> styled(icu::DateFormat::createDateTimeInstance(
-            icuStyle(dateStyle), icuStyle(timeStyle), icu::Locale::createCanonical(locale.identifier().c_str())));
+            icuStyle(dateStyle), icuStyle(timeStyle),
+            icu::Locale::createCanonical(locale.identifier().c_str())));
         auto* simple = dynamic_cast<icu::SimpleDateFormat*>(styled.get());
         if (!simple) return;
         icu::UnicodeString p;
@@ -60,7 +66,8 @@ struct DateFormatter::Impl {
         if (icu_ || pattern.empty()) return icu_.get();
         UErrorCode status = U_ZERO_ERROR;
         auto made = std::make_unique<icu::SimpleDateFormat>(
-            icu::UnicodeString::fromUTF8(pattern), icu::Locale::createCanonical(locale.identifier().c_str()), status);
+            icu::UnicodeString::fromUTF8(pattern), icu::Locale::createCanonical(locale.identifier().c_str()),
+            status);
         if (U_FAILURE(status)) return nullptr;
         made->adoptTimeZone(icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(zone.name())));
         made->setLenient(false);

@@ -22,7 +22,7 @@
 namespace fnd {
 
 class DateFormatter {
-public:
+  public:
     enum class Style { None, Short, Medium, Long, Full };
 
     // The device's locale and zone, and no pattern yet (writes "" and reads nothing).
@@ -48,7 +48,7 @@ public:
     std::string stringFromDate(Date date) const;
     std::optional<Date> dateFromString(std::string_view text) const;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

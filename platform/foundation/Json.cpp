@@ -14,7 +14,7 @@ using nlohmann::json;
 // Builds the value as the parser reports it, so that no intermediate document is made and the
 // nesting is bounded before anything deep is built.
 class Builder : public nlohmann::json_sax<json> {
-public:
+  public:
     JsonValue root;
 
     bool null() override { return add(JsonValue()); }
@@ -32,9 +32,11 @@ public:
     bool end_object() override { return close(); }
     bool start_array(std::size_t) override { return open(JsonValue(JsonValue::Array())); }
     bool end_array() override { return close(); }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return false;
+    }
 
-private:
+  private:
     JsonValue* place(JsonValue value) {
         if (open_.empty()) {
             root = std::move(value);
@@ -75,16 +77,20 @@ std::optional<json> toJson(const JsonValue& value, const Json::Proxy& proxy, int
         return std::nullopt;
     }
     switch (value.kind()) {
-        case JsonValue::Kind::Null: return json(nullptr);
-        case JsonValue::Kind::Bool: return json(value.asBool());
-        case JsonValue::Kind::Integer: return json(value.asInteger());
+        case JsonValue::Kind::Null:
+            return json(nullptr);
+        case JsonValue::Kind::Bool:
+            return json(value.asBool());
+        case JsonValue::Kind::Integer:
+            return json(value.asInteger());
         case JsonValue::Kind::Real:
             if (!std::isfinite(value.asReal())) {
                 Log::warning("JSON writer: a number that is not finite has no JSON form");
                 return std::nullopt;
             }
             return json(value.asReal());
-        case JsonValue::Kind::String: return json(value.asString());
+        case JsonValue::Kind::String:
+            return json(value.asString());
         case JsonValue::Kind::Array: {
             json out = json::array();
             for (const JsonValue& element : value.asArray()) {
@@ -124,7 +130,8 @@ std::optional<JsonValue> Json::parse(std::string_view text) {
     if (text.find('\0') != std::string_view::npos) return std::nullopt;
     Builder builder;
     try {
-        if (!json::sax_parse(text.begin(), text.end(), &builder, nlohmann::detail::input_format_t::json, true))
+        if (!json::sax_parse(text.begin(), text.end(), &builder, nlohmann::detail::input_format_t::json,
+                             true))
             return std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;

@@ -14,7 +14,7 @@
 namespace fnd {
 
 class Json {
-public:
+  public:
     static constexpr int kMaxDepth = 512;
 
     static std::optional<JsonValue> parse(std::string_view text);

@@ -22,7 +22,7 @@ namespace fnd {
 class Object;
 
 class JsonValue {
-public:
+  public:
     using Array = std::vector<JsonValue>;
     using Map = std::map<std::string, JsonValue, std::less<>>;
     enum class Kind { Null, Bool, Integer, Real, String, Array, Map, Date, Object };
@@ -31,11 +31,11 @@ public:
     JsonValue(std::nullptr_t) {}
     JsonValue(bool value) : value_(value) {}
     template <std::integral T>
-        requires(!std::same_as<T, bool>)
-    JsonValue(T value) {
+    requires(!std::same_as<T, bool>) JsonValue(T value) {
         // Unsigned values beyond the signed range are kept as reals.
         if constexpr (std::is_unsigned_v<T>) {
-            if (value > static_cast<std::make_unsigned_t<std::int64_t>>(std::numeric_limits<std::int64_t>::max())) {
+            if (value >
+                static_cast<std::make_unsigned_t<std::int64_t>>(std::numeric_limits<std::int64_t>::max())) {
                 value_ = static_cast<double>(value);
                 return;
             }
@@ -81,7 +81,7 @@ public:
 
     bool operator==(const JsonValue& other) const { return value_ == other.value_; }
 
-private:
+  private:
     std::variant<std::monostate, bool, std::int64_t, double, std::string, Array, Map, fnd::Date,
                  std::shared_ptr<fnd::Object>>
         value_;

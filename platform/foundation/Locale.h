@@ -7,7 +7,7 @@
 namespace fnd {
 
 class Locale {
-public:
+  public:
     static constexpr const char* kDeviceDefault = "en_US";
 
     explicit Locale(std::string identifier) : identifier_(std::move(identifier)) {}
@@ -25,7 +25,7 @@ public:
 
     bool operator==(const Locale&) const = default;
 
-private:
+  private:
     std::string identifier_;
 };
 

@@ -41,8 +41,20 @@ std::string percentEscapeValue(std::string_view text) {
     return escape(text, [](unsigned char c) {
         if (isAlphanumeric(c)) return true;
         switch (c) {
-            case '!': case '$': case '\'': case '(': case ')': case '*': case ',':
-            case '-': case '.': case '/': case ':': case '@': case '_': case '~':
+            case '!':
+            case '$':
+            case '\'':
+            case '(':
+            case ')':
+            case '*':
+            case ',':
+            case '-':
+            case '.':
+            case '/':
+            case ':':
+            case '@':
+            case '_':
+            case '~':
                 return true;
             default:
                 return false;
@@ -51,7 +63,9 @@ std::string percentEscapeValue(std::string_view text) {
 }
 
 std::string percentEscapeStrict(std::string_view text) {
-    return escape(text, [](unsigned char c) { return isAlphanumeric(c) || c == '-' || c == '.' || c == '_' || c == '~'; });
+    return escape(text, [](unsigned char c) {
+        return isAlphanumeric(c) || c == '-' || c == '.' || c == '_' || c == '~';
+    });
 }
 
 std::string percentDecodeBytes(std::string_view text) {

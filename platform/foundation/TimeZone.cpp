@@ -38,8 +38,8 @@ bool isUnknown(const icu::TimeZone& zone) {
 
 std::optional<TimeZone> TimeZone::named(std::string_view name) {
     if (name.empty()) return std::nullopt;
-    std::unique_ptr<icu::TimeZone> zone(
-        icu::TimeZone::createTimeZone(icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), name.size()))));
+    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(
+        icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(), name.size()))));
     if (!zone || isUnknown(*zone)) return std::nullopt;
     return TimeZone(std::string(name));
 }

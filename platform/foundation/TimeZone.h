@@ -11,7 +11,7 @@
 namespace fnd {
 
 class TimeZone {
-public:
+  public:
     // A zone by name; nothing for a name that names no zone.
     static std::optional<TimeZone> named(std::string_view name);
     static TimeZone gmt();
@@ -30,7 +30,7 @@ public:
 
     bool operator==(const TimeZone&) const = default;
 
-private:
+  private:
     explicit TimeZone(std::string name) : name_(std::move(name)) {}
     std::string name_;
 };

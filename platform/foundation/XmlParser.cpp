@@ -31,8 +31,8 @@ Name splitName(const XML_Char* raw) {
     }
     name.namespaceURI = std::string(text.substr(0, first));
     auto second = text.find(kSeparator, first + 1);
-    name.local = std::string(text.substr(first + 1, second == std::string_view::npos ? std::string_view::npos
-                                                                                     : second - first - 1));
+    name.local = std::string(text.substr(
+        first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1));
     name.qualified = second == std::string_view::npos
                          ? name.local
                          : std::string(text.substr(second + 1)) + ":" + name.local;
@@ -128,7 +128,8 @@ struct XmlParser::Run {
     static void XMLCALL characters(void* data, const XML_Char* text, int length) {
         Run& run = of(data);
         if (!run.owner.delegate_) return;
-        run.owner.delegate_->foundCharacters(run.owner, std::string_view(text, static_cast<std::size_t>(length)));
+        run.owner.delegate_->foundCharacters(run.owner,
+                                             std::string_view(text, static_cast<std::size_t>(length)));
         run.afterEvent();
     }
 

@@ -11,7 +11,7 @@
 namespace fnd {
 
 class XmlParser {
-public:
+  public:
     explicit XmlParser(std::string data) : data_(std::move(data)) {}
 
     // Not owned; it must outlive parse().
@@ -28,7 +28,7 @@ public:
 
     const std::optional<XmlParseError>& parserError() const { return error_; }
 
-private:
+  private:
     struct Run;
     friend struct Run;
 

@@ -20,7 +20,7 @@ struct XmlParseError {
 };
 
 class XmlParserDelegate {
-public:
+  public:
     virtual ~XmlParserDelegate() = default;
 
     // Without namespace processing `name` is the name as written ("content:encoded") and the

@@ -1,5 +1,3 @@
-#include "Ostrand_Library/Classes/Regex.h"
-
 #include <gmock/gmock.h>
 #include <unicode/regex.h>
 
@@ -7,6 +5,7 @@
 #include <mutex>
 #include <thread>
 
+#include "Ostrand_Library/Classes/Regex.h"
 #include "platform/foundation/Log.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -18,7 +17,7 @@ using ::testing::HasSubstr;
 namespace {
 
 class RegexTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         previousSink_ = fnd::Log::setSink([this](fnd::Log::Level level, std::string_view line) {
@@ -36,7 +35,7 @@ protected:
         return warnings_;
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::vector<std::string> warnings_;
     fnd::Log::Sink previousSink_;
@@ -62,7 +61,7 @@ TEST_F(RegexTest, FindsWithLookaroundAnchorsAndInlineFlags) {
     EXPECT_EQ(Regex::firstMatch("ogButton:42x", "(?<=(?i)ogButton(?-i):)\\d+\\z"), std::nullopt);
     // Lazy quantifiers stop at the first close.
     EXPECT_THAT(Regex::allMatches("<b>bold</b> and <i\nclass=x>", "<(.|\\n)*?>"),
-              ElementsAre("<b>", "</b>", "<i\nclass=x>"));
+                ElementsAre("<b>", "</b>", "<i\nclass=x>"));
     // An empty match is a match.
     EXPECT_EQ(Regex::firstMatch("abc", "\\A\\s*"), "");
     EXPECT_EQ(Regex::firstMatch("", "x"), std::nullopt);
@@ -81,10 +80,10 @@ TEST_F(RegexTest, GroupsOfFirstAndEveryMatch) {
         "Timer-My-set-2-5-20-A-guess-right-600-10:00:00.000|01022024-10:01:30.250|01022024;\n"
         "rule ----\n"
         "Timer-Verbal-1-6-20-B-sure-grade it-600-10:00:00.000|01022024-10:02:00.000|01022024;";
-    auto all = Regex::allMatchGroups(
-        backup,
-        "^Timer-(.*)-(\\d{1})-(\\d+)-(\\d+)-([A-E])-(guess|sure)-(grade it|right|wrong)-(\\d+)-([^-]{21})-([^-]{21});$",
-        RegexOptions::MultiLine);
+    auto all = Regex::allMatchGroups(backup,
+                                     "^Timer-(.*)-(\\d{1})-(\\d+)-(\\d+)-([A-E])-(guess|sure)-(grade "
+                                     "it|right|wrong)-(\\d+)-([^-]{21})-([^-]{21});$",
+                                     RegexOptions::MultiLine);
     ASSERT_EQ(all.size(), 2u);
     EXPECT_THAT(all[0], ElementsAre(::testing::_, "My-set", "2", "5", "20", "A", "guess", "right", "600",
                                     "10:00:00.000|01022024", "10:01:30.250|01022024"));
@@ -177,7 +176,11 @@ TEST_F(RegexTest, WorksInUtf8AndSurvivesInvalidBytes) {
     // Characters outside the basic plane are one character to ".".
     EXPECT_EQ(Regex::firstMatch("x😀y", "x.y"), "x😀y");
     // Invalid UTF-8 reads as U+FFFD and never stops the search.
-    EXPECT_EQ(Regex::replaceAll(std::string("a\xff" "b"), "b", "c"), "a\xEF\xBF\xBD" "c");
+    EXPECT_EQ(Regex::replaceAll(std::string("a\xff"
+                                            "b"),
+                                "b", "c"),
+              "a\xEF\xBF\xBD"
+              "c");
 }
 
 TEST_F(RegexTest, InvalidPatternsAndReplacementsAnswerNoMatchAndAreLogged) {
@@ -245,7 +248,8 @@ TEST_F(RegexTest, CacheIsSharedAcrossThreadsAndBounded) {
                 std::string text = "t=" + std::to_string(i) + " id" + std::to_string(t);
                 if (Regex::firstMatchGroups(text, "t=(\\d+)").at(1) != std::to_string(i)) ++wrong;
                 if (!Regex::isMatched(text, "id" + std::to_string(t) + "\\z")) ++wrong;
-                if (Regex::replaceAll(text, "\\d", "#").find_first_of("0123456789") != std::string::npos) ++wrong;
+                if (Regex::replaceAll(text, "\\d", "#").find_first_of("0123456789") != std::string::npos)
+                    ++wrong;
             }
         });
     }
@@ -253,7 +257,8 @@ TEST_F(RegexTest, CacheIsSharedAcrossThreadsAndBounded) {
     EXPECT_EQ(wrong.load(), 0);
     EXPECT_EQ(Regex::cachedPatternCount(), 2u + 8u);
 
-    for (std::size_t i = 0; i < Regex::kCacheCapacity + 50; ++i) Regex::isMatched("x", "x{" + std::to_string(i + 1) + "}");
+    for (std::size_t i = 0; i < Regex::kCacheCapacity + 50; ++i)
+        Regex::isMatched("x", "x{" + std::to_string(i + 1) + "}");
     EXPECT_EQ(Regex::cachedPatternCount(), Regex::kCacheCapacity);
 }
 

@@ -1,9 +1,8 @@
-#include "platform/foundation/Calendar.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
+#include "platform/foundation/Calendar.h"
 #include "platform/foundation/Locale.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -45,8 +44,9 @@ TEST_F(CalendarTest, DaylightSavingChanges) {
     EXPECT_EQ(berlin.date({2024, 3, 31, 2, 30, 0}), berlin.date({2024, 3, 31, 3, 30, 0}));
     EXPECT_EQ(berlin.components(*berlin.date({2024, 3, 31, 2, 30, 0})).hour, 3);
     // Noon to noon across the change is 23 hours.
-    EXPECT_DOUBLE_EQ(berlin.date({2024, 3, 31, 12, 0, 0})->timeIntervalSince(*berlin.date({2024, 3, 30, 12, 0, 0})),
-                     23 * 3600.0);
+    EXPECT_DOUBLE_EQ(
+        berlin.date({2024, 3, 31, 12, 0, 0})->timeIntervalSince(*berlin.date({2024, 3, 30, 12, 0, 0})),
+        23 * 3600.0);
     EXPECT_EQ(TimeZone::named("Europe/Berlin")->secondsFromGMT(Date::fromUnix(1704067200)), 3600);
     EXPECT_EQ(TimeZone::named("Europe/Berlin")->secondsFromGMT(Date::fromUnix(1719792000)), 7200);
 }
@@ -62,8 +62,10 @@ TEST_F(CalendarTest, DeviceZoneFollowsTheMachineUnlessSet) {
     EXPECT_EQ(Calendar::current().timeZone().name(), "GMT");
     TimeZone::resetCurrent();
     EXPECT_EQ(TimeZone::current().name(), "Asia/Tokyo");
-    if (saved) ::setenv("TZ", before.c_str(), 1);
-    else ::unsetenv("TZ");
+    if (saved)
+        ::setenv("TZ", before.c_str(), 1);
+    else
+        ::unsetenv("TZ");
 
     EXPECT_EQ(TimeZone::named("Mars/Olympus"), std::nullopt);
     EXPECT_EQ(TimeZone::named(""), std::nullopt);

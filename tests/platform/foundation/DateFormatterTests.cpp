@@ -1,10 +1,9 @@
-#include "platform/foundation/DateFormatter.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <thread>
 
+#include "platform/foundation/DateFormatter.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -62,11 +61,12 @@ TEST_F(DateFormatterTest, MillisecondPatternRoundTripsToTheMillisecond) {
 
 TEST_F(DateFormatterTest, TextThatDoesNotMatchGivesNothing) {
     DateFormatter wire("yyyyMMddHHmmss.SSS", Locale("en_US"), TimeZone::gmt());
-    for (const char* bad : {"", "garbage", "20240102100130", "20240102100130.250x", "2024 0102100130.250", " 20240102100130.250",
-                            "20240230100130.250",   // 30 February
-                            "20241302100130.250",   // month 13
-                            "20240102250130.250",   // hour 25
-                            "20240102106130.250",   // minute 61
+    for (const char* bad : {"", "garbage", "20240102100130", "20240102100130.250x", "2024 0102100130.250",
+                            " 20240102100130.250",
+                            "20240230100130.250",  // 30 February
+                            "20241302100130.250",  // month 13
+                            "20240102250130.250",  // hour 25
+                            "20240102106130.250",  // minute 61
                             "2024-01-02 10:01:30"}) {
         EXPECT_EQ(wire.dateFromString(bad), std::nullopt) << bad;
     }
@@ -104,7 +104,8 @@ TEST_F(DateFormatterTest, ShortDatesUseTheLocaleMonthNamesAndDefaultTo1970) {
 }
 
 TEST_F(DateFormatterTest, FeedDatesInTheirUsualForms) {
-    const char* patterns[] = {"EEE, dd MMM yyyy HH:mm:ss zzzz", "yyyy-MM-dd'T'HH:mm:ss", "EEE, dd MMM yyyy HH:mm:ss"};
+    const char* patterns[] = {"EEE, dd MMM yyyy HH:mm:ss zzzz", "yyyy-MM-dd'T'HH:mm:ss",
+                              "EEE, dd MMM yyyy HH:mm:ss"};
     auto read = [&](const char* text) -> std::optional<Date> {
         for (const char* pattern : patterns)
             if (auto d = DateFormatter(pattern, Locale("en"), TimeZone::gmt()).dateFromString(text)) return d;

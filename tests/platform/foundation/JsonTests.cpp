@@ -1,10 +1,9 @@
-#include "platform/foundation/Json.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "platform/foundation/DateFormatter.h"
+#include "platform/foundation/Json.h"
 #include "platform/foundation/Object.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -47,8 +46,9 @@ TEST_F(JsonTest, ParsesRepliesIntoValues) {
 }
 
 TEST_F(JsonTest, MalformedTextYieldsNothing) {
-    for (const char* bad : {"", " ", "[3", "[3]x", "[3] [4]", "{'a': 1}", "[1,]", "{\"a\" 1}", "NaN", "[01]",
-                            "\"unterminated", "{\"a\":}", "[\"\\ud800\"]", "[\"bad \\q escape\"]", "<html>"}) {
+    for (const char* bad :
+         {"", " ", "[3", "[3]x", "[3] [4]", "{'a': 1}", "[1,]", "{\"a\" 1}", "NaN", "[01]", "\"unterminated",
+          "{\"a\":}", "[\"\\ud800\"]", "[\"bad \\q escape\"]", "<html>"}) {
         EXPECT_EQ(Json::parse(bad), std::nullopt) << bad;
     }
     EXPECT_EQ(Json::parse(std::string("[\"\xff\"]")), std::nullopt);
@@ -92,10 +92,11 @@ TEST_F(JsonTest, WritesCompactlyWithAProxyForDatesAndObjects) {
         {"nothing", nullptr},
         {"text", "line\nbreak \"and\" tab\t"},
     });
-    EXPECT_EQ(Json::write(request, proxy),
-              R"({"answer":[2],"info":{"created":"20240102100130.250","section":"PS"},"login":"me@example.com",)"
-              R"("n":7,"nothing":null,"ok":false,"text":"line\nbreak \"and\" tab\t","when":"19700101000000.000",)"
-              R"("x":0.5})");
+    EXPECT_EQ(
+        Json::write(request, proxy),
+        R"({"answer":[2],"info":{"created":"20240102100130.250","section":"PS"},"login":"me@example.com",)"
+        R"("n":7,"nothing":null,"ok":false,"text":"line\nbreak \"and\" tab\t","when":"19700101000000.000",)"
+        R"("x":0.5})");
     EXPECT_EQ(Json::write(JsonValue::Array{3}), "[3]");
 
     // Without an answer for a foreign value, or with a number JSON cannot hold, nothing is written.

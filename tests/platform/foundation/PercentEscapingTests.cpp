@@ -1,7 +1,6 @@
-#include "platform/foundation/PercentEscaping.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/foundation/PercentEscaping.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -26,8 +25,9 @@ TEST_F(PercentEscaping, StrictEscapingLeavesOnlyUnreservedCharacters) {
     std::string all;
     for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
     std::string escaped = fnd::percentEscapeStrict(all);
-    EXPECT_EQ(escaped.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~%"),
-              std::string::npos);
+    EXPECT_EQ(
+        escaped.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~%"),
+        std::string::npos);
     std::string text = "Timer-Set #2 & more-0-1-A;\nBooks-OG12-PS-?=+;";
     EXPECT_EQ(fnd::percentUnescape(fnd::percentEscapeStrict(text)), text);
     EXPECT_EQ(fnd::percentUnescape(fnd::percentEscapeValue(text)), text);
@@ -40,12 +40,16 @@ TEST_F(PercentEscaping, UnescapingLeavesMalformedEscapesAndRepairsUtf8) {
     EXPECT_EQ(fnd::percentUnescape("%zz%4"), "%zz%4");
     EXPECT_EQ(fnd::percentUnescape("%%41"), "%A");
     // Bytes that are no UTF-8 become U+FFFD; the text around them stays.
-    EXPECT_EQ(fnd::percentUnescape("a%FFb"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(fnd::percentUnescape("a%FFb"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(fnd::percentUnescape("%C3"), "\xEF\xBF\xBD");
     EXPECT_EQ(fnd::percentUnescape(std::string("raw\xC3(")), "raw\xEF\xBF\xBD(");
     EXPECT_EQ(fnd::percentUnescape("a%00b"), std::string("a\0b", 3));
     // Parts of addresses decode to their bytes as they are.
-    EXPECT_EQ(fnd::percentDecodeBytes("a%FFb%2"), "a\xff" "b%2");
+    EXPECT_EQ(fnd::percentDecodeBytes("a%FFb%2"),
+              "a\xff"
+              "b%2");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-#include "platform/foundation/XmlParser.h"
-
 #include <gmock/gmock.h>
 
+#include "platform/foundation/XmlParser.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -11,12 +10,12 @@ using ::testing::HasSubstr;
 
 // Writes every event as a line; runs of text are joined as the readers of feeds join them.
 class Recorder : public fnd::XmlParserDelegate {
-public:
+  public:
     std::vector<std::string> events;
     int abortAfterEnds = -1;
 
-    void didStartElement(fnd::XmlParser&, const std::string& name, const std::string& uri, const std::string& qname,
-                         const fnd::XmlAttributes& attributes) override {
+    void didStartElement(fnd::XmlParser&, const std::string& name, const std::string& uri,
+                         const std::string& qname, const fnd::XmlAttributes& attributes) override {
         flush();
         std::string line = "<" + name;
         if (!uri.empty() || !qname.empty()) line += " {" + uri + "} " + qname;
@@ -35,7 +34,7 @@ public:
         events.push_back("error at line " + std::to_string(error.line) + ": " + error.message);
     }
 
-private:
+  private:
     void flush() {
         if (text_.find_first_not_of(" \n\t") != std::string::npos) events.push_back("'" + text_ + "'");
         text_.clear();
@@ -64,11 +63,12 @@ TEST_F(XmlParserTest, ReportsElementsAttributesAndTextAsWritten) {
  </channel>
 </rss>)";
     bool ok = false;
-    EXPECT_THAT(parse(feed, false, &ok),
-                ElementsAre("<rss version=2.0 xmlns:content=http://purl.org/rss/1.0/modules/content/>", "<channel>",
-                            "<title>", "'News & notes'", "</title>", "<item>", "<title>", "'Café <open>'",
-                            "</title>", "<link>", "'http://example.com/?a=1&b=2'", "</link>", "<content:encoded>",
-                            "'<p>Raw <b>HTML</b></p>'", "</content:encoded>", "</item>", "</channel>", "</rss>"));
+    EXPECT_THAT(
+        parse(feed, false, &ok),
+        ElementsAre("<rss version=2.0 xmlns:content=http://purl.org/rss/1.0/modules/content/>", "<channel>",
+                    "<title>", "'News & notes'", "</title>", "<item>", "<title>", "'Café <open>'", "</title>",
+                    "<link>", "'http://example.com/?a=1&b=2'", "</link>", "<content:encoded>",
+                    "'<p>Raw <b>HTML</b></p>'", "</content:encoded>", "</item>", "</channel>", "</rss>"));
     EXPECT_TRUE(ok);
 }
 
@@ -76,7 +76,8 @@ TEST_F(XmlParserTest, NamespaceProcessingGivesLocalNamesNamespacesAndPrefixes) {
     std::string atom = R"(<feed xmlns="http://www.w3.org/2005/Atom" xmlns:x="urn:x">
 <entry x:id="7"><x:link href="a"/></entry></feed>)";
     EXPECT_THAT(parse(atom, true),
-                ElementsAre("<feed {http://www.w3.org/2005/Atom} feed>", "<entry {http://www.w3.org/2005/Atom} entry x:id=7>",
+                ElementsAre("<feed {http://www.w3.org/2005/Atom} feed>",
+                            "<entry {http://www.w3.org/2005/Atom} entry x:id=7>",
                             "<link {urn:x} x:link href=a>", "</link>", "</entry>", "</feed>"));
     // The same file read without namespace processing keeps the names as written.
     EXPECT_THAT(parse(atom, false)[2], "<x:link href=a>");
@@ -88,16 +89,17 @@ TEST_F(XmlParserTest, NamespaceProcessingGivesLocalNamesNamespacesAndPrefixes) {
 
 TEST_F(XmlParserTest, NotWellFormedDocumentsEndWithAnErrorEvent) {
     bool ok = true;
-    auto events = parse("<rss>\n<item><title>One</title></item>\n<item><title>Two</item>\n</rss>", false, &ok);
+    auto events =
+        parse("<rss>\n<item><title>One</title></item>\n<item><title>Two</item>\n</rss>", false, &ok);
     EXPECT_FALSE(ok);
     ASSERT_GE(events.size(), 2u);
     EXPECT_EQ(events[events.size() - 2], "'Two'");
     EXPECT_THAT(events.back(), HasSubstr("error at line 3: mismatched tag"));
 
-    for (const std::string& bad : {std::string(), std::string("<a>"), std::string("just text"),
-                                   std::string("<a>&nbsp;</a>"), std::string("<a b='1' b='2'/>"),
-                                   std::string("<a/><b/>"), std::string("\xff\xfe<\x00", 4),
-                                   std::string("<?xml version=\"1.0\" encoding=\"x-no-such\"?><a/>")}) {
+    for (const std::string& bad :
+         {std::string(), std::string("<a>"), std::string("just text"), std::string("<a>&nbsp;</a>"),
+          std::string("<a b='1' b='2'/>"), std::string("<a/><b/>"), std::string("\xff\xfe<\x00", 4),
+          std::string("<?xml version=\"1.0\" encoding=\"x-no-such\"?><a/>")}) {
         fnd::XmlParser parser(bad);
         Recorder recorder;
         parser.setDelegate(&recorder);
@@ -121,8 +123,10 @@ TEST_F(XmlParserTest, AbortStopsWithoutAnErrorEvent) {
 TEST_F(XmlParserTest, ReadsOneByteEncodingsIntoUtf8) {
     EXPECT_THAT(parse("<?xml version=\"1.0\" encoding=\"windows-1252\"?><t>caf\xe9 \x80</t>"),
                 ElementsAre("<t>", "'café €'", "</t>"));
-    EXPECT_THAT(parse("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><t>\xe9</t>"), ElementsAre("<t>", "'é'", "</t>"));
-    EXPECT_THAT(parse("<?xml version=\"1.0\" encoding=\"KOI8-R\"?><t>\xc1</t>"), ElementsAre("<t>", "'а'", "</t>"));
+    EXPECT_THAT(parse("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><t>\xe9</t>"),
+                ElementsAre("<t>", "'é'", "</t>"));
+    EXPECT_THAT(parse("<?xml version=\"1.0\" encoding=\"KOI8-R\"?><t>\xc1</t>"),
+                ElementsAre("<t>", "'а'", "</t>"));
 }
 
 TEST_F(XmlParserTest, NoExternalEntitiesAndNoEntityExplosion) {
