@@ -9,6 +9,7 @@
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/TerminationSignals.h"
+#include "platform/location/DeviceLocation.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ void usage(FILE* out) {
         "  --data-dir DIR         where the user's data are kept\n"
         "                         (default $XDG_DATA_HOME/orvakit, else ~/.local/share/orvakit)\n"
         "  --resources DIR        the bundle's resource folder (default the source tree's resources/)\n"
+        "  --location LAT,LON     the device's position in decimal degrees (default unknown)\n"
         "  --help                 this text\n",
         out);
 }
@@ -49,6 +51,13 @@ int main(int argc, char** argv) {
             fnd::Paths::setDocuments(value());
         } else if (arg == "--resources") {
             fnd::Paths::setResources(value());
+        } else if (arg == "--location") {
+            auto position = loc::Location::parse(value());
+            if (!position) {
+                std::fprintf(stderr, "orvakit: --location is LAT,LON in degrees, as 48.8566,2.3522\n");
+                return 2;
+            }
+            loc::DeviceLocation::current().setPosition(*position);
         } else {
             std::fprintf(stderr, "orvakit: unknown option %s\n", arg.c_str());
             usage(stderr);
