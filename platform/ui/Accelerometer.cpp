@@ -32,6 +32,11 @@ std::shared_ptr<AccelerometerDelegate> Accelerometer::delegate() const {
 }
 
 void Accelerometer::deliver(double x, double y, double z) {
+    std::shared_ptr<fnd::RunLoop> main = fnd::RunLoop::mainShared();
+    if (!main->isCurrent()) {
+        main->post([this, x, y, z] { deliver(x, y, z); });
+        return;
+    }
     if (auto d = delegate()) d->accelerometerDidAccelerate(x, y, z);
 }
 

@@ -23,7 +23,7 @@ public:
     void setDelegate(std::weak_ptr<AccelerometerDelegate> delegate);
     std::shared_ptr<AccelerometerDelegate> delegate() const;
 
-    // One sample, on the main thread.
+    // One sample to the delegate, on the main thread (a sample from another thread goes there).
     void deliver(double x, double y, double z);
     // A shake: samples at the update interval swinging hard along x around gravity, then still;
     // scheduled on the main run loop.

@@ -46,6 +46,8 @@ void Device::reset(Idiom idiom) {
     identifier_.clear();
     effects_.clear();
     effectListener_ = nullptr;
+    sounds_.clear();
+    nextSound_ = kFirstCreatedSound;
 }
 
 void Device::setIdiom(Idiom idiom) {
@@ -172,6 +174,29 @@ void Device::playSystemSound(int soundId) {
         listener = effectListener_;
     }
     if (listener) listener();
+}
+
+int Device::createSystemSound(const std::string& resourceName) {
+    fs::path name(resourceName);
+    if (name.empty() || name.is_absolute() || resourceName.find("..") != std::string::npos) return 0;
+    std::error_code ec;
+    fs::path folder = fnd::Paths::resources();
+    if (!fs::is_regular_file(folder / name, ec)) return 0;
+    std::lock_guard lock(mutex_);
+    int id = nextSound_++;
+    sounds_[id] = name.generic_string();
+    return id;
+}
+
+void Device::disposeSystemSound(int soundId) {
+    std::lock_guard lock(mutex_);
+    sounds_.erase(soundId);
+}
+
+std::string Device::systemSoundFile(int soundId) const {
+    std::lock_guard lock(mutex_);
+    auto it = sounds_.find(soundId);
+    return it == sounds_.end() ? std::string() : it->second;
 }
 
 std::vector<std::string> Device::takeEffects() {

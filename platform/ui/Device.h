@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -50,6 +51,9 @@ public:
     std::string systemVersion() const { return "4.3"; }
     double systemVersionNumber() const { return 4.3; }
 
+    // Several programs may run at once; the program is told when it goes to the background.
+    bool isMultitaskingSupported() const { return true; }
+
     double screenScale() const { return 2.0; }
     // Points of the whole screen in portrait: 320 x 480 or 768 x 1024.
     double screenWidth() const { return isTablet() ? 768 : 320; }
@@ -79,6 +83,12 @@ public:
     // Effects for the display to play: "vibrate" or "sound:<id>".
     void vibrate();
     void playSystemSound(int soundId);
+    // A system sound made from a sound file of the bundle: an id from 4096 up (the device's own
+    // sounds have lower ids), valid until disposed of. Zero when there is no such file.
+    int createSystemSound(const std::string& resourceName);
+    void disposeSystemSound(int soundId);
+    // The file of a sound made from one, relative to the resource folder; empty for other ids.
+    std::string systemSoundFile(int soundId) const;
     std::vector<std::string> takeEffects();
     void setEffectListener(std::function<void()> listener);
 
@@ -96,6 +106,9 @@ private:
     BatteryState batteryState_ = BatteryState::Unknown;
     std::string identifier_;
     std::vector<std::string> effects_;
+    std::map<int, std::string> sounds_;
+    int nextSound_ = kFirstCreatedSound;
+    static constexpr int kFirstCreatedSound = 4096;
     std::function<void()> effectListener_;
 };
 

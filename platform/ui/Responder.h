@@ -1,19 +1,29 @@
 #pragma once
-// An object that touches can reach. What a responder does not handle it passes to its next
-// responder: a view's is its controller when it has one, else its superview.
+// An object that touches, actions and motions can reach. What a responder does not handle it passes
+// to its next responder: a view's is its controller when it has one, else its superview; a
+// controller's is its view's superview.
+//
+// Actions go by name. A responder's class declares the actions it performs in its connection table
+// (see ConnectionTable); controls call them on their targets, the edit menu on the responder chain.
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/foundation/Object.h"
+#include "platform/ui/ConnectionTable.h"
 
 namespace ui {
 
 class Touch;
 using Touches = std::vector<std::shared_ptr<Touch>>;
 
+enum class Motion { Shake };
+
 class Responder : public fnd::Object {
   public:
+    using Sender = ConnectionTable::Sender;
+
     virtual std::shared_ptr<Responder> nextResponder() const { return nullptr; }
 
     // By default each passes the touches on to the next responder.
@@ -21,6 +31,23 @@ class Responder : public fnd::Object {
     virtual void touchesMoved(const Touches& touches);
     virtual void touchesEnded(const Touches& touches);
     virtual void touchesCancelled(const Touches& touches);
+    // A motion of the device (a shake) after it ended; passed on by default.
+    virtual void motionEnded(Motion motion);
+
+    // The outlets and actions of the responder's class; a class with its own overrides both.
+    static const ConnectionTable& classConnections();
+    virtual const ConnectionTable& connections() const { return classConnections(); }
+
+    // Whether the responder's class declares the action.
+    bool respondsToAction(const std::string& action) const;
+    // Whether the responder can perform the action now, as the edit menu asks before offering an
+    // item. By default: when its class declares the action, else as its next responder answers.
+    // An override that answers without asking further ends the question there.
+    virtual bool canPerformAction(const std::string& action, const Sender& sender);
+    // Performs a declared action; answers false (and logs) when the class declares none of that name.
+    bool performAction(const std::string& action, const Sender& sender);
+    // This responder or the first one after it whose class declares the action; null when none does.
+    std::shared_ptr<Responder> targetForAction(const std::string& action);
 };
 
 }  // namespace ui

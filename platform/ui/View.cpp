@@ -7,6 +7,7 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/ChangeLog.h"
+#include "platform/ui/EditMenu.h"
 
 namespace ui {
 
@@ -211,7 +212,10 @@ void View::setClipsToBounds(bool clips) {
 }
 
 void View::setUserInteractionEnabled(bool enabled) {
-    if (update(interactive_, enabled)) changed();
+    if (!update(interactive_, enabled)) return;
+    changed();
+    // Switching it off ends a text selection in the view, as a person's tap elsewhere would.
+    if (!enabled) EditMenu::shared().userInteractionDisabled(*this);
 }
 
 Size View::sizeThatFits(Size) const { return size_; }

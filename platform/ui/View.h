@@ -78,6 +78,7 @@ class View : public Responder {
     bool clipsToBounds() const { return clips_; }
     void setClipsToBounds(bool clips);
     bool isUserInteractionEnabled() const { return interactive_; }
+    // Switching it off ends a text selection in the view or below it (and hides the edit menu).
     void setUserInteractionEnabled(bool enabled);
     unsigned autoresizingMask() const { return autoresizingMask_; }
     void setAutoresizingMask(unsigned mask) { autoresizingMask_ = mask; }

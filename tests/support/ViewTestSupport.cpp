@@ -83,11 +83,14 @@ std::shared_ptr<ui::View> findByText(const std::shared_ptr<ui::View>& root, cons
 void setOutletResolver(OutletResolver resolver) { outletResolver() = std::move(resolver); }
 
 std::shared_ptr<ui::View> findByOutlet(const fnd::Object& owner, const std::string& name) {
-    if (!outletResolver()) {
-        ADD_FAILURE() << "no outlet resolver is installed; cannot find outlet " << name;
+    if (outletResolver()) return outletResolver()(owner, name);
+    const auto* responder = dynamic_cast<const ui::Responder*>(&owner);
+    const ui::ConnectionTable::Outlet* outlet = responder ? responder->connections().outletNamed(name) : nullptr;
+    if (!outlet) {
+        ADD_FAILURE() << "the owner has no outlet " << name;
         return nullptr;
     }
-    return outletResolver()(owner, name);
+    return outlet->get(*responder);
 }
 
 std::shared_ptr<ui::View> rootOf(const ui::View& view) {

@@ -18,8 +18,8 @@ std::shared_ptr<ui::View> findByTag(const std::shared_ptr<ui::View>& root, int t
 // The first view (depth-first) whose "text" or "value" property is the text; null when none.
 std::shared_ptr<ui::View> findByText(const std::shared_ptr<ui::View>& root, const std::string& text);
 
-// Outlets are bound by the interface-file loader; it installs the resolver that finds an owner's
-// outlet by name. Without one, findByOutlet fails the test and answers null.
+// An owner's outlet by name, read through the owner's connection table. A test may install a
+// resolver of its own instead. An owner without such an outlet fails the test and answers null.
 using OutletResolver =
     std::function<std::shared_ptr<ui::View>(const fnd::Object& owner, const std::string& name)>;
 void setOutletResolver(OutletResolver resolver);
