@@ -10,6 +10,8 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/TerminationSignals.h"
 #include "platform/location/DeviceLocation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Device.h"
 
 namespace {
 
@@ -65,9 +67,13 @@ int main(int argc, char** argv) {
         }
     }
 
+    ui::Device::current().reset(device == "tablet" ? ui::Idiom::Tablet : ui::Idiom::Phone);
     auto loop = std::make_shared<fnd::RunLoop>();
     fnd::RunLoop::setMain(loop);
-    fnd::TerminationSignals::install([loop](int) { loop->stop(); });
+    fnd::TerminationSignals::install([loop](int) {
+        ui::Application::shared().terminate();
+        loop->stop();
+    });
     fnd::Log::info("documents in ", fnd::Paths::documents().string());
     loop->run();
     return 0;

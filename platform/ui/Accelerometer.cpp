@@ -47,7 +47,8 @@ void Accelerometer::shake() {
     auto& loop = fnd::RunLoop::main();
     for (std::size_t i = 0; i < swing.size(); ++i) {
         double x = swing[i];
-        loop.performAfterDelay(step * static_cast<double>(i), this, "shakeSample", [this, x] { deliver(x, -1.0, 0.0); });
+        loop.performAfterDelay(step * static_cast<double>(i), this, "shakeSample",
+                               [this, x] { deliver(x, -1.0, 0.0); });
     }
 }
 

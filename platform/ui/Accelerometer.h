@@ -8,13 +8,13 @@
 namespace ui {
 
 class AccelerometerDelegate {
-public:
+  public:
     virtual ~AccelerometerDelegate() = default;
     virtual void accelerometerDidAccelerate(double x, double y, double z) = 0;
 };
 
 class Accelerometer {
-public:
+  public:
     static Accelerometer& shared();
 
     double updateInterval() const;
@@ -29,7 +29,7 @@ public:
     // scheduled on the main run loop.
     void shake();
 
-private:
+  private:
     mutable std::mutex mutex_;
     double interval_ = 0.1;
     std::weak_ptr<AccelerometerDelegate> delegate_;

@@ -207,7 +207,8 @@ void Application::rootViewControllerChanged(Window& window) {
     // A new root's view is laid out upright: turn it to the device's orientation, or keep the
     // interface's, when it accepts that; else the interface goes back upright.
     InterfaceOrientation target = InterfaceOrientation::Portrait;
-    if (deviceInterfaceOrientation_ && root->shouldAutorotateToInterfaceOrientation(*deviceInterfaceOrientation_))
+    if (deviceInterfaceOrientation_ &&
+        root->shouldAutorotateToInterfaceOrientation(*deviceInterfaceOrientation_))
         target = *deviceInterfaceOrientation_;
     else if (root->shouldAutorotateToInterfaceOrientation(orientation_))
         target = orientation_;
@@ -243,7 +244,8 @@ void Application::rotate(const std::shared_ptr<ViewController>& root, InterfaceO
 void Application::placeInterfaceLayer() {
     if (!interfaceLayer_) return;
     Size screen = screenSize();
-    InterfacePlacement p = placeInInterface(Rect{{0, 0}, interfaceSize(orientation_, screen)}, orientation_, screen);
+    InterfacePlacement p =
+        placeInInterface(Rect{{0, 0}, interfaceSize(orientation_, screen)}, orientation_, screen);
     interfaceLayer_->setTransform(p.transform);
     interfaceLayer_->setBounds({interfaceLayer_->bounds().origin, p.size});
     interfaceLayer_->setCenter(p.center);
@@ -281,7 +283,9 @@ bool Application::openURL(const fnd::URL& url) {
     return true;
 }
 
-void Application::setURLOpener(std::function<void(const std::string&)> opener) { opener_ = std::move(opener); }
+void Application::setURLOpener(std::function<void(const std::string&)> opener) {
+    opener_ = std::move(opener);
+}
 
 void Application::setNetworkActivityIndicatorVisible(bool visible) {
     networkActivity_ = visible;
@@ -318,7 +322,8 @@ Rect Application::statusBarFrame() const {
     if (statusBarHidden_ || !statusBar_) return {};
     Size screen = screenSize();
     Size turned = interfaceSize(orientation_, screen);
-    InterfacePlacement p = placeInInterface(Rect{0, 0, turned.width, StatusBar::kHeight}, orientation_, screen);
+    InterfacePlacement p =
+        placeInInterface(Rect{0, 0, turned.width, StatusBar::kHeight}, orientation_, screen);
     return p.transform.apply(Rect{-p.size.width / 2, -p.size.height / 2, p.size.width, p.size.height})
         .offsetBy(p.center.x, p.center.y);
 }

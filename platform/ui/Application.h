@@ -37,9 +37,11 @@ class Window;
 class Application {
   public:
     // Posted after the delegate was told, with the application as object.
-    static constexpr const char* kDidFinishLaunchingNotification = "ApplicationDidFinishLaunchingNotification";
+    static constexpr const char* kDidFinishLaunchingNotification =
+        "ApplicationDidFinishLaunchingNotification";
     static constexpr const char* kDidBecomeActiveNotification = "ApplicationDidBecomeActiveNotification";
-    static constexpr const char* kDidEnterBackgroundNotification = "ApplicationDidEnterBackgroundNotification";
+    static constexpr const char* kDidEnterBackgroundNotification =
+        "ApplicationDidEnterBackgroundNotification";
     static constexpr const char* kWillTerminateNotification = "ApplicationWillTerminateNotification";
 
     // A quarter turn of the interface, and the status bar's fade.
@@ -135,7 +137,8 @@ class Application {
     void post(const char* name);
     std::shared_ptr<ViewController> rootController() const;
     // Turns the interface to `to`: the root controller (whose view shows `from`) is told around it.
-    void rotate(const std::shared_ptr<ViewController>& root, InterfaceOrientation from, InterfaceOrientation to);
+    void rotate(const std::shared_ptr<ViewController>& root, InterfaceOrientation from,
+                InterfaceOrientation to);
     void placeInterfaceLayer();
     void placeRootView(View& view);
 

@@ -84,6 +84,8 @@ class ConnectionTable {
     static Owner* ownerCast(Responder& owner) {
         return dynamic_cast<Owner*>(&owner);
     }
+    template <class Owner, class V, class Set, class Get>
+    ConnectionTable& addOutlet(std::string name, Set set, Get get);
     template <class V, class Base>
     static bool isA(const Base& view) {
         if constexpr (std::is_same_v<V, Base>)
@@ -98,45 +100,40 @@ class ConnectionTable {
     std::vector<Action> actions_;
 };
 
-template <class Owner, class V>
-ConnectionTable& ConnectionTable::outlet(std::string name, std::shared_ptr<V> Owner::*member) {
+template <class Owner, class V, class Set, class Get>
+ConnectionTable& ConnectionTable::addOutlet(std::string name, Set set, Get get) {
     Outlet o;
     o.name = std::move(name);
     o.accepts = [](const View& view) { return isA<V>(view); };
-    o.set = [member](Responder& owner, const std::shared_ptr<View>& value) {
+    o.set = [set](Responder& owner, const std::shared_ptr<View>& value) {
         Owner* self = ownerCast<Owner>(owner);
         std::shared_ptr<V> typed = std::dynamic_pointer_cast<V>(value);
         if (!self || (value && !typed)) return false;
-        self->*member = std::move(typed);
+        set(*self, std::move(typed));
         return true;
     };
-    o.get = [member](const Responder& owner) -> std::shared_ptr<View> {
+    o.get = [get](const Responder& owner) -> std::shared_ptr<View> {
         const Owner* self = dynamic_cast<const Owner*>(&owner);
-        return self ? std::shared_ptr<View>(self->*member) : nullptr;
+        return self ? std::shared_ptr<View>(get(*self)) : nullptr;
     };
     outlets_.push_back(std::move(o));
     return *this;
 }
 
 template <class Owner, class V>
+ConnectionTable& ConnectionTable::outlet(std::string name, std::shared_ptr<V> Owner::*member) {
+    return addOutlet<Owner, V>(
+        std::move(name), [member](Owner& self, std::shared_ptr<V> value) { self.*member = std::move(value); },
+        [member](const Owner& self) { return self.*member; });
+}
+
+template <class Owner, class V>
 ConnectionTable& ConnectionTable::outlet(std::string name, void (Owner::*setter)(std::shared_ptr<V>),
                                          std::shared_ptr<V> (Owner::*getter)() const) {
-    Outlet o;
-    o.name = std::move(name);
-    o.accepts = [](const View& view) { return isA<V>(view); };
-    o.set = [setter](Responder& owner, const std::shared_ptr<View>& value) {
-        Owner* self = ownerCast<Owner>(owner);
-        std::shared_ptr<V> typed = std::dynamic_pointer_cast<V>(value);
-        if (!self || (value && !typed)) return false;
-        (self->*setter)(std::move(typed));
-        return true;
-    };
-    o.get = [getter](const Responder& owner) -> std::shared_ptr<View> {
-        const Owner* self = dynamic_cast<const Owner*>(&owner);
-        return self ? std::shared_ptr<View>((self->*getter)()) : nullptr;
-    };
-    outlets_.push_back(std::move(o));
-    return *this;
+    return addOutlet<Owner, V>(
+        std::move(name),
+        [setter](Owner& self, std::shared_ptr<V> value) { (self.*setter)(std::move(value)); },
+        [getter](const Owner& self) { return (self.*getter)(); });
 }
 
 template <class Owner>

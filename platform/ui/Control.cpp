@@ -40,22 +40,17 @@ const char* Control::eventName(ControlEvent event) {
 }
 
 void Control::setEnabled(bool enabled) {
-    if (enabled_ == enabled) return;
-    enabled_ = enabled;
+    if (!update(enabled_, enabled)) return;
     if (!enabled) setHighlighted(false);
     changed();
 }
 
 void Control::setSelected(bool selected) {
-    if (selected_ == selected) return;
-    selected_ = selected;
-    changed();
+    if (update(selected_, selected)) changed();
 }
 
 void Control::setHighlighted(bool highlighted) {
-    if (highlighted_ == highlighted) return;
-    highlighted_ = highlighted;
-    changed();
+    if (update(highlighted_, highlighted)) changed();
 }
 
 void Control::addTarget(const std::shared_ptr<Responder>& target, std::string action, unsigned events) {
@@ -89,7 +84,8 @@ void Control::sendActionsForControlEvents(unsigned events) {
     std::vector<TargetAction> entries = targets_;
     for (const auto& entry : entries) {
         if (!(entry.events & events)) continue;
-        std::shared_ptr<Responder> target = entry.hasTarget ? entry.target.lock() : targetForAction(entry.action);
+        std::shared_ptr<Responder> target =
+            entry.hasTarget ? entry.target.lock() : targetForAction(entry.action);
         if (target) target->performAction(entry.action, self);
     }
 }

@@ -1,11 +1,11 @@
 #include "platform/ui/Device.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
 #include <utility>
-#include <algorithm>
 
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"

@@ -27,10 +27,12 @@ enum class DeviceOrientation {
 enum class BatteryState { Unknown = 0, Unplugged = 1, Charging = 2, Full = 3 };
 
 class Device {
-public:
+  public:
     static constexpr const char* kOrientationDidChangeNotification = "DeviceOrientationDidChangeNotification";
-    static constexpr const char* kBatteryLevelDidChangeNotification = "DeviceBatteryLevelDidChangeNotification";
-    static constexpr const char* kBatteryStateDidChangeNotification = "DeviceBatteryStateDidChangeNotification";
+    static constexpr const char* kBatteryLevelDidChangeNotification =
+        "DeviceBatteryLevelDidChangeNotification";
+    static constexpr const char* kBatteryStateDidChangeNotification =
+        "DeviceBatteryStateDidChangeNotification";
 
     static Device& current();
 
@@ -92,7 +94,7 @@ public:
     std::vector<std::string> takeEffects();
     void setEffectListener(std::function<void()> listener);
 
-private:
+  private:
     Device();
 
     std::atomic<Idiom> idiom_{Idiom::Phone};

@@ -70,7 +70,11 @@ void EditMenu::reset() {
 
 const std::vector<MenuItem>& EditMenu::standardItems() {
     static const std::vector<MenuItem> items{
-        {"Cut", "cut:"}, {"Copy", "copy:"}, {"Paste", "paste:"}, {"Select", "select:"}, {"Select All", "selectAll:"},
+        {"Cut", "cut:"},
+        {"Copy", "copy:"},
+        {"Paste", "paste:"},
+        {"Select", "select:"},
+        {"Select All", "selectAll:"},
     };
     return items;
 }
@@ -146,7 +150,8 @@ void EditMenu::setMenuVisible(bool visible) {
     host->addSubview(menu_);
 }
 
-std::shared_ptr<View> EditMenu::compose(const std::vector<MenuItem>& items, View& host, const View& selected) {
+std::shared_ptr<View> EditMenu::compose(const std::vector<MenuItem>& items, View& host,
+                                        const View& selected) {
     Font font = Font::boldSystem(14);
     std::vector<double> widths;
     double total = 0;
@@ -158,7 +163,8 @@ std::shared_ptr<View> EditMenu::compose(const std::vector<MenuItem>& items, View
 
     Rect target = selected.convertTo(rect_, &host);
     Size area = host.bounds().size;
-    double x = std::clamp(target.midX() - total / 2, kMargin, std::max(kMargin, area.width - total - kMargin));
+    double x =
+        std::clamp(target.midX() - total / 2, kMargin, std::max(kMargin, area.width - total - kMargin));
     double y = target.minY() - kGap - kItemHeight;
     if (y < kTopLimit) y = target.maxY() + kGap;
     y = std::clamp(y, kTopLimit, std::max(kTopLimit, area.height - kItemHeight - kMargin));
@@ -187,7 +193,8 @@ std::shared_ptr<View> EditMenu::compose(const std::vector<MenuItem>& items, View
 void EditMenu::choose(const std::string& action) {
     std::shared_ptr<View> view = selected_.lock();
     std::vector<MenuItem> offered = offeredItems();
-    bool allowed = std::any_of(offered.begin(), offered.end(), [&](const MenuItem& i) { return i.action == action; });
+    bool allowed =
+        std::any_of(offered.begin(), offered.end(), [&](const MenuItem& i) { return i.action == action; });
     std::shared_ptr<View> sender = menu_;
     if (menu_) {
         for (const auto& sub : menu_->subviews()) {
@@ -197,7 +204,8 @@ void EditMenu::choose(const std::string& action) {
     }
     setMenuVisible(false);
     if (!view || !allowed) return;
-    if (std::shared_ptr<Responder> target = view->targetForAction(action)) target->performAction(action, sender);
+    if (std::shared_ptr<Responder> target = view->targetForAction(action))
+        target->performAction(action, sender);
 }
 
 }  // namespace ui

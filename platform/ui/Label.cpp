@@ -39,13 +39,6 @@ std::optional<E> valueOf(const std::array<std::pair<E, const char*>, N>& names, 
     return std::nullopt;
 }
 
-template <class T>
-bool update(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
 }  // namespace
 
 void Label::setText(std::string text) {

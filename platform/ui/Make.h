@@ -21,9 +21,8 @@ void destroyOnMainThread(void* object, void (*destroy)(void*));
 
 template <class T, class... Args>
 std::shared_ptr<T> make(Args&&... args) {
-    std::shared_ptr<T> object(new T(), [](T* p) {
-        detail::destroyOnMainThread(p, [](void* q) { delete static_cast<T*>(q); });
-    });
+    std::shared_ptr<T> object(
+        new T(), [](T* p) { detail::destroyOnMainThread(p, [](void* q) { delete static_cast<T*>(q); }); });
     object->init(std::forward<Args>(args)...);
     return object;
 }

@@ -243,10 +243,13 @@ Nib::Contents Nib::build(const ConnectionTable* table, Responder* owner, Problem
         auto it = contents.objectsById.find(outlet.objectId);
         if (it == contents.objectsById.end()) continue;  // its object was not made, already reported
         bool fits = owner ? entry->set(*owner, it->second) : entry->accepts(*it->second);
-        if (!fits) report("outlets." + outlet.name, "the outlet does not take the object \"" + outlet.objectId + "\"");
+        if (!fits)
+            report("outlets." + outlet.name,
+                   "the outlet does not take the object \"" + outlet.objectId + "\"");
     }
     std::shared_ptr<Responder> target = owner ? owner->sharedAs<Responder>() : nullptr;
-    if (owner && !target && !actions.empty()) report("", "the owner is not shared, so no action is connected");
+    if (owner && !target && !actions.empty())
+        report("", "the owner is not shared, so no action is connected");
     for (const PendingAction& a : actions) {
         if (!table->actionNamed(a.action)) {
             report(a.location + ".actions." + Control::eventName(a.event),

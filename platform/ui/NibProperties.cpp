@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-
 #include <nlohmann/json.hpp>
 
 namespace ui {
@@ -41,7 +40,8 @@ const char* typeName(const Json& value) {
 }
 
 // The numbers of an array of exactly `count` (or, with `alternative`, that many) finite numbers.
-std::optional<std::vector<double>> numbers(const Json& value, std::size_t count, std::size_t alternative = 0) {
+std::optional<std::vector<double>> numbers(const Json& value, std::size_t count,
+                                           std::size_t alternative = 0) {
     if (!value.is_array() || (value.size() != count && value.size() != alternative)) return std::nullopt;
     std::vector<double> out;
     for (const Json& v : value) {
@@ -157,7 +157,8 @@ std::optional<std::vector<std::string>> NibProperties::strings(std::string_view 
     const void* v = find(key);
     if (!v) return std::nullopt;
     const Json& value = json(v);
-    bool ok = value.is_array() && std::all_of(value.begin(), value.end(), [](const Json& e) { return e.is_string(); });
+    bool ok = value.is_array() &&
+              std::all_of(value.begin(), value.end(), [](const Json& e) { return e.is_string(); });
     if (!ok) {
         problem(key, "expected an array of strings");
         return std::nullopt;
@@ -273,7 +274,8 @@ std::optional<std::vector<NibProperties>> NibProperties::objects(std::string_vie
             if (sink_) sink_(at + ": expected an object, found " + typeName(value[i]));
             continue;
         }
-        out.push_back(NibProperties(std::make_shared<const Node>(Node{node_->document, &value[i]}), at, sink_));
+        out.push_back(
+            NibProperties(std::make_shared<const Node>(Node{node_->document, &value[i]}), at, sink_));
     }
     return out;
 }

@@ -172,15 +172,6 @@ void View::setBackgroundColor(const Color& color) {
     assign(AnimatedProperty::Background, background_, color);
 }
 
-namespace {
-template <class T>
-bool update(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-}  // namespace
-
 void View::setHidden(bool hidden) {
     if (update(hidden_, hidden)) changed();
 }

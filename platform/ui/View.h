@@ -150,6 +150,13 @@ class View : public Responder {
   protected:
     // Notes a change of a described property for the change log.
     void changed();
+    // Sets a field; answers whether its value changed.
+    template <class T>
+    static bool update(T& field, const T& value) {
+        if (field == value) return false;
+        field = value;
+        return true;
+    }
 
   private:
     friend class Animation;

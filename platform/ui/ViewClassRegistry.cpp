@@ -31,8 +31,10 @@ ViewClassRegistry& ViewClassRegistry::shared() {
 
 ViewClassRegistry::ViewClassRegistry() {
     registerClass<View>("View", "", std::function<void(View&, NibProperties&)>(applyViewProperties));
-    registerClass<Control>("Control", "View", std::function<void(Control&, NibProperties&)>(Control::applyNibProperties));
-    registerClass<Label>("Label", "View", std::function<void(Label&, NibProperties&)>(Label::applyNibProperties));
+    registerClass<Control>("Control", "View",
+                           std::function<void(Control&, NibProperties&)>(Control::applyNibProperties));
+    registerClass<Label>("Label", "View",
+                         std::function<void(Label&, NibProperties&)>(Label::applyNibProperties));
 }
 
 void ViewClassRegistry::add(Entry entry) {
@@ -61,7 +63,8 @@ void ViewClassRegistry::applyProperties(std::string_view name, View& view, NibPr
     for (auto e = find(name); e && chain.size() < 32; e = e->base.empty() ? nullptr : find(e->base)) {
         chain.push_back(e);
         if (!e->base.empty() && !find(e->base)) {
-            properties.problem("", "the class \"" + e->name + "\" names an unknown base class \"" + e->base + "\"");
+            properties.problem(
+                "", "the class \"" + e->name + "\" names an unknown base class \"" + e->base + "\"");
             break;
         }
     }

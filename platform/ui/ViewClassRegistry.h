@@ -40,7 +40,8 @@ class ViewClassRegistry {
     // T is made with ui::make<T>(frame). `base` names a registered class (or one registered later)
     // whose properties are read first. Registering a name again replaces the entry.
     template <class T>
-    void registerClass(std::string name, std::string base, std::function<void(T&, NibProperties&)> apply = {});
+    void registerClass(std::string name, std::string base,
+                       std::function<void(T&, NibProperties&)> apply = {});
 
     bool contains(std::string_view name) const;
     // A new view of the class; null when the class is not registered.
@@ -69,8 +70,8 @@ void ViewClassRegistry::registerClass(std::string name, std::string base,
                 properties.problem("", "the view is not of the class \"" + name + "\"");
         };
     }
-    add({std::move(name), std::move(base), [](const Rect& frame) -> std::shared_ptr<View> { return ui::make<T>(frame); },
-         std::move(applier)});
+    add({std::move(name), std::move(base),
+         [](const Rect& frame) -> std::shared_ptr<View> { return ui::make<T>(frame); }, std::move(applier)});
 }
 
 }  // namespace ui

@@ -9,8 +9,9 @@
 namespace ui {
 
 const ConnectionTable& ViewController::classConnections() {
-    static const ConnectionTable table = ConnectionTable("ViewController", &Responder::classConnections())
-                                             .outlet("view", &ViewController::setView, &ViewController::viewIfLoaded);
+    static const ConnectionTable table =
+        ConnectionTable("ViewController", &Responder::classConnections())
+            .outlet("view", &ViewController::setView, &ViewController::viewIfLoaded);
     return table;
 }
 
@@ -23,7 +24,8 @@ std::shared_ptr<View> ViewController::view() {
         loading_ = true;
         loadView();
         if (!view_) {
-            fnd::Log::error("screen: interface file \"", nibName_, "\" set no view for ", connections().className());
+            fnd::Log::error("screen: interface file \"", nibName_, "\" set no view for ",
+                            connections().className());
             setView(ui::make<View>(Application::shared().applicationFrame()));
         }
         loading_ = false;
@@ -55,6 +57,8 @@ InterfaceOrientation ViewController::interfaceOrientation() const {
     return Application::shared().statusBarOrientation();
 }
 
-std::shared_ptr<Responder> ViewController::nextResponder() const { return view_ ? view_->superview() : nullptr; }
+std::shared_ptr<Responder> ViewController::nextResponder() const {
+    return view_ ? view_->superview() : nullptr;
+}
 
 }  // namespace ui

@@ -85,7 +85,8 @@ void setOutletResolver(OutletResolver resolver) { outletResolver() = std::move(r
 std::shared_ptr<ui::View> findByOutlet(const fnd::Object& owner, const std::string& name) {
     if (outletResolver()) return outletResolver()(owner, name);
     const auto* responder = dynamic_cast<const ui::Responder*>(&owner);
-    const ui::ConnectionTable::Outlet* outlet = responder ? responder->connections().outletNamed(name) : nullptr;
+    const ui::ConnectionTable::Outlet* outlet =
+        responder ? responder->connections().outletNamed(name) : nullptr;
     if (!outlet) {
         ADD_FAILURE() << "the owner has no outlet " << name;
         return nullptr;

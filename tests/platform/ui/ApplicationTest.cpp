@@ -28,8 +28,9 @@ class ApplicationTest : public testing_support::ScreenTestEnvironment {
   protected:
     void SetUp() override {
         ScreenTestEnvironment::SetUp();
-        for (const char* name : {Application::kDidFinishLaunchingNotification, Application::kDidBecomeActiveNotification,
-                                  Application::kDidEnterBackgroundNotification, Application::kWillTerminateNotification}) {
+        for (const char* name :
+             {Application::kDidFinishLaunchingNotification, Application::kDidBecomeActiveNotification,
+              Application::kDidEnterBackgroundNotification, Application::kWillTerminateNotification}) {
             fnd::NotificationCenter::defaultCenter().addObserver(
                 this, name, nullptr, [this](const fnd::Notification& n) { recorder->log.push_back(n.name); });
         }
@@ -64,13 +65,15 @@ TEST_F(ApplicationTest, OnlyOutsideAddressesOfTheKnownSchemesAreHandedToTheDispl
     std::vector<std::string> opened;
     EXPECT_FALSE(application().openURL(fnd::URL("https://example.org/")));  // no display yet
     application().setURLOpener([&](const std::string& address) { opened.push_back(address); });
-    for (const char* address : {"http://example.org/a", "HTTPS://example.org/b", "mailto:?subject=Hi&body=x%26y",
-                                "tel:+15551234", "skype:someone?call", "javascript:alert(1)", "file:///etc/passwd",
-                                "data:text/html,<b>", "events:opencourse", "about:blank", ""}) {
+    for (const char* address :
+         {"http://example.org/a", "HTTPS://example.org/b", "mailto:?subject=Hi&body=x%26y", "tel:+15551234",
+          "skype:someone?call", "javascript:alert(1)", "file:///etc/passwd", "data:text/html,<b>",
+          "events:opencourse", "about:blank", ""}) {
         application().openURL(fnd::URL(address));
     }
-    EXPECT_THAT(opened, testing::ElementsAre("http://example.org/a", "HTTPS://example.org/b",
-                                             "mailto:?subject=Hi&body=x%26y", "tel:+15551234", "skype:someone?call"));
+    EXPECT_THAT(opened,
+                testing::ElementsAre("http://example.org/a", "HTTPS://example.org/b",
+                                     "mailto:?subject=Hi&body=x%26y", "tel:+15551234", "skype:someone?call"));
 }
 
 TEST_F(ApplicationTest, TheStatusBarFadesOutAndInAndShowsNetworkActivity) {

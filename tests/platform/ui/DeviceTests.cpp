@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Paths.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Pasteboard.h"
@@ -11,7 +15,7 @@
 namespace {
 
 class DeviceTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         device().reset(ui::Idiom::Phone);
@@ -92,7 +96,8 @@ struct ShakeDetector : ui::AccelerometerDelegate {
         ax = 0.9 * ax + 0.1 * x;
         ay = 0.9 * ay + 0.1 * y;
         az = 0.9 * az + 0.1 * z;
-        largest = std::max(largest, std::sqrt((x - ax) * (x - ax) + (y - ay) * (y - ay) + (z - az) * (z - az)));
+        largest =
+            std::max(largest, std::sqrt((x - ax) * (x - ax) + (y - ay) * (y - ay) + (z - az) * (z - az)));
         ++samples;
     }
 };
@@ -109,6 +114,42 @@ TEST_F(DeviceTest, ADisplayShakeReadsAsAShakeThroughALowPassFilter) {
     detector.reset();
     accelerometer.shake();  // a delegate that is gone receives nothing and nothing breaks
     runFor(1.0);
+}
+
+TEST_F(DeviceTest, SystemSoundsMadeFromBundleFilesAreKnownToTheDisplayUntilDisposedOf) {
+    std::filesystem::create_directories(temporary / "sounds");
+    std::ofstream(temporary / "sounds" / "KeyboardTap.wav") << "RIFF";
+    fnd::Paths::setResources(temporary);
+    int tap = device().createSystemSound("sounds/KeyboardTap.wav");
+    EXPECT_GE(tap, 4096);
+    EXPECT_EQ(device().systemSoundFile(tap), "sounds/KeyboardTap.wav");
+    device().playSystemSound(tap);
+    EXPECT_EQ(device().takeEffects(), (std::vector<std::string>{"sound:" + std::to_string(tap)}));
+    device().disposeSystemSound(tap);
+    EXPECT_EQ(device().systemSoundFile(tap), "");
+    // Nothing outside the bundle, and nothing that is not there.
+    EXPECT_EQ(device().createSystemSound("../Documents/x.wav"), 0);
+    EXPECT_EQ(device().createSystemSound("/etc/passwd"), 0);
+    EXPECT_EQ(device().createSystemSound("sounds/Missing.wav"), 0);
+}
+
+TEST_F(DeviceTest, SamplesFromAnotherThreadReachTheDelegateOnTheMainThread) {
+    struct Watcher : ui::AccelerometerDelegate {
+        std::thread::id thread;
+        double x = 0;
+        void accelerometerDidAccelerate(double ax, double, double) override {
+            thread = std::this_thread::get_id();
+            x = ax;
+        }
+    };
+    auto watcher = std::make_shared<Watcher>();
+    ui::Accelerometer::shared().setDelegate(watcher);
+    std::thread([] { ui::Accelerometer::shared().deliver(0.5, -1, 0); }).join();
+    EXPECT_EQ(watcher->x, 0);
+    loop->runTurn();
+    EXPECT_EQ(watcher->x, 0.5);
+    EXPECT_EQ(watcher->thread, std::this_thread::get_id());
+    ui::Accelerometer::shared().setDelegate({});
 }
 
 TEST_F(DeviceTest, PasteboardCountsChanges) {

@@ -27,7 +27,9 @@ class TextBox : public ui::View {
         if (action == "copy:") return !EditMenu::shared().selectedTextIn(*this).empty();
         return Responder::canPerformAction(action, sender);
     }
-    void copy(const Sender&) { ui::Pasteboard::general().setString(EditMenu::shared().selectedTextIn(*this)); }
+    void copy(const Sender&) {
+        ui::Pasteboard::general().setString(EditMenu::shared().selectedTextIn(*this));
+    }
 };
 
 // A page that offers no edit menu at all.
@@ -42,12 +44,15 @@ class QuietPage : public ui::View {
 class Screen : public ui::ViewController {
   public:
     static const ui::ConnectionTable& classConnections() {
-        static const ui::ConnectionTable table = ui::ConnectionTable("Screen", &ViewController::classConnections())
-                                                     .action("openDictionary:", &Screen::openDictionary);
+        static const ui::ConnectionTable table =
+            ui::ConnectionTable("Screen", &ViewController::classConnections())
+                .action("openDictionary:", &Screen::openDictionary);
         return table;
     }
     const ui::ConnectionTable& connections() const override { return classConnections(); }
-    bool canPerformAction(const std::string& action, const Sender&) override { return action == "openDictionary:"; }
+    bool canPerformAction(const std::string& action, const Sender&) override {
+        return action == "openDictionary:";
+    }
 
     void openDictionary(const Sender& sender) {
         for (const auto& sub : view()->subviews()) {

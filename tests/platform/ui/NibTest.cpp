@@ -22,7 +22,8 @@ class NibTest : public testing_support::ScreenTestEnvironment {
     }
 
     // Reads a file's text and loads it for the owner; answers the problems.
-    static ui::Nib::Problems load(const std::string& text, ui::Responder* owner, ui::Nib::Contents* contents = nullptr) {
+    static ui::Nib::Problems load(const std::string& text, ui::Responder* owner,
+                                  ui::Nib::Contents* contents = nullptr) {
         ui::Nib::Problems problems;
         auto nib = ui::Nib::parse(text, "Test", problems);
         if (!nib) return problems;
@@ -93,7 +94,8 @@ TEST_F(NibTest, ProblemsAreReportedWithTheirPlaceAndTheRestIsLoaded) {
          ]}
       ],
       "outlets": {"theCell": "cell", "title": "a", "other": "nowhere"}
-    })", screen.get(), &contents);
+    })",
+                                      screen.get(), &contents);
 
     std::string all;
     for (const auto& p : problems) all += p + "\n";
@@ -131,7 +133,8 @@ TEST_F(NibTest, AnOutletGetsOnlyAViewOfItsClass) {
 }
 
 TEST_F(NibTest, TextThatIsNoInterfaceFileIsRefused) {
-    EXPECT_THAT(load("{\"owner\": \"X\", \"objects\": [", nullptr), testing::ElementsAre("Test: not JSON text"));
+    EXPECT_THAT(load("{\"owner\": \"X\", \"objects\": [", nullptr),
+                testing::ElementsAre("Test: not JSON text"));
     EXPECT_THAT(load("[1, 2]", nullptr), testing::ElementsAre("Test: the file is an array, not an object"));
     EXPECT_THAT(load("{\"objects\": []}", nullptr),
                 testing::ElementsAre("Test: owner: the file needs the owner's class as \"owner\""));

@@ -26,7 +26,9 @@ TEST_F(NibValidatorTest, TheSampleSetIsSound) {
 }
 
 TEST_F(NibValidatorTest, EachOutletAndActionIsCheckedAgainstItsOwnersTable) {
-    write("Good.json", R"({"owner": "SampleList", "objects": [{"class": "View", "id": "c"}], "outlets": {"theCell": "c"}})");
+    write(
+        "Good.json",
+        R"({"owner": "SampleList", "objects": [{"class": "View", "id": "c"}], "outlets": {"theCell": "c"}})");
     write("Stranger.json", R"({"owner": "StrangerVC", "objects": [{"class": "Gadget"}]})");
     write("Mismatch.json", R"({"owner": "SampleScreen",
         "objects": [{"class": "View", "id": "main", "subviews": [
@@ -37,14 +39,17 @@ TEST_F(NibValidatorTest, EachOutletAndActionIsCheckedAgainstItsOwnersTable) {
     write("notes.txt", "not an interface file");
 
     std::vector<std::string> problems = ui::NibValidator::validateFolder(temporary);
-    EXPECT_THAT(problems, testing::ElementsAre(
-                              "Broken: not JSON text",
-                              "Mismatch: outlets.titleLabel: the outlet does not take the object \"t\"",
-                              "Mismatch: outlets.subtitle: SampleScreen has no such outlet",
-                              "Mismatch: objects[0].subviews[0].actions.valueChanged: SampleScreen has no action \"changed:\"",
-                              "Stranger: owner class \"StrangerVC\" is not registered",
-                              "Stranger: objects[0]: unknown view class \"Gadget\""));
-    EXPECT_THAT(ui::NibValidator::validateFolder(temporary / "none"), testing::ElementsAre(HasSubstr("no such folder")));
+    EXPECT_THAT(
+        problems,
+        testing::ElementsAre(
+            "Broken: not JSON text",
+            "Mismatch: outlets.titleLabel: the outlet does not take the object \"t\"",
+            "Mismatch: outlets.subtitle: SampleScreen has no such outlet",
+            "Mismatch: objects[0].subviews[0].actions.valueChanged: SampleScreen has no action \"changed:\"",
+            "Stranger: owner class \"StrangerVC\" is not registered",
+            "Stranger: objects[0]: unknown view class \"Gadget\""));
+    EXPECT_THAT(ui::NibValidator::validateFolder(temporary / "none"),
+                testing::ElementsAre(HasSubstr("no such folder")));
 }
 
 }  // namespace

@@ -132,7 +132,8 @@ TEST_F(RotationTest, DeviceOrientationNotificationsNestAcrossScreens) {
     application().deviceDidRotate(DeviceOrientation::LandscapeRight);
     device.endGeneratingDeviceOrientationNotifications();  // the viewer closes
     application().deviceDidRotate(DeviceOrientation::Portrait);
-    EXPECT_THAT(seen, testing::ElementsAre(DeviceOrientation::LandscapeLeft, DeviceOrientation::LandscapeRight));
+    EXPECT_THAT(seen,
+                testing::ElementsAre(DeviceOrientation::LandscapeLeft, DeviceOrientation::LandscapeRight));
     EXPECT_FALSE(device.isGeneratingDeviceOrientationNotifications());
     fnd::NotificationCenter::defaultCenter().removeObserver(&observer);
 }

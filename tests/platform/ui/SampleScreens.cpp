@@ -17,12 +17,13 @@ std::string text(double d) {
 }  // namespace
 
 const ui::ConnectionTable& SampleScreen::classConnections() {
-    static const ui::ConnectionTable table = ui::ConnectionTable("SampleScreen", &ViewController::classConnections())
-                                                 .outlet("titleLabel", &SampleScreen::titleLabel)
-                                                 .outlet("badge", &SampleScreen::badge)
-                                                 .outlet("doneButton", &SampleScreen::doneButton)
-                                                 .action("done:", &SampleScreen::done)
-                                                 .action("pressed", &SampleScreen::pressed);
+    static const ui::ConnectionTable table =
+        ui::ConnectionTable("SampleScreen", &ViewController::classConnections())
+            .outlet("titleLabel", &SampleScreen::titleLabel)
+            .outlet("badge", &SampleScreen::badge)
+            .outlet("doneButton", &SampleScreen::doneButton)
+            .action("done:", &SampleScreen::done)
+            .action("pressed", &SampleScreen::pressed);
     return table;
 }
 
@@ -44,7 +45,8 @@ bool SampleScreen::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientati
 
 void SampleScreen::willRotateToInterfaceOrientation(ui::InterfaceOrientation to, double duration) {
     ui::Size size = view()->bounds().size;
-    events.push_back("will rotate " + text(to) + " " + text(duration) + " " + text(size.width) + "x" + text(size.height));
+    events.push_back("will rotate " + text(to) + " " + text(duration) + " " + text(size.width) + "x" +
+                     text(size.height));
 }
 
 void SampleScreen::willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation to, double duration) {
@@ -74,7 +76,8 @@ void SampleScreen_iPad::init() {
 
 const ui::ConnectionTable& SampleList::classConnections() {
     static const ui::ConnectionTable table =
-        ui::ConnectionTable("SampleList", &ViewController::classConnections()).outlet("theCell", &SampleList::theCell);
+        ui::ConnectionTable("SampleList", &ViewController::classConnections())
+            .outlet("theCell", &SampleList::theCell);
     return table;
 }
 
@@ -84,10 +87,11 @@ std::shared_ptr<ui::View> SampleList::makeCell() {
 }
 
 void useSamples() {
-    ui::ViewClassRegistry::shared().registerClass<SampleBadge>(
-        "SampleBadge", "View", [](SampleBadge& badge, ui::NibProperties& p) {
-            if (auto text = p.string("badgeText")) badge.badgeText = *text;
-        });
+    ui::ViewClassRegistry::shared().registerClass<SampleBadge>("SampleBadge", "View",
+                                                               [](SampleBadge& badge, ui::NibProperties& p) {
+                                                                   if (auto text = p.string("badgeText"))
+                                                                       badge.badgeText = *text;
+                                                               });
     ui::ConnectionTable::registerOwner(SampleScreen::classConnections());
     ui::ConnectionTable::registerOwner(SampleScreen_iPad::classConnections());
     ui::ConnectionTable::registerOwner(SampleList::classConnections());

@@ -26,7 +26,8 @@ class ViewControllerTest : public testing_support::ScreenTestEnvironment {
 TEST_F(ViewControllerTest, AScreenThatTouchesItsViewInItsInitialiserHasLoadedItBeforeItReturns) {
     auto screen = ui::make<SampleScreen>();
     screen->events.push_back("made");
-    EXPECT_EQ(screen->events, (std::vector<std::string>{"init", "viewDidLoad with outlets", "init ends", "made"}));
+    EXPECT_EQ(screen->events,
+              (std::vector<std::string>{"init", "viewDidLoad with outlets", "init ends", "made"}));
     // The view knows its controller: what its subviews do not handle reaches the screen.
     EXPECT_EQ(screen->view()->controller(), screen);
     EXPECT_EQ(screen->titleLabel->nextResponder(), screen->view());
@@ -60,7 +61,8 @@ TEST_F(ViewControllerTest, AMissingInterfaceFileGivesAnEmptyViewAndALoggedError)
         std::string nibIdentifier() const override { return "NoSuchView"; }
     };
     std::vector<std::string> lines;
-    auto previous = fnd::Log::setSink([&](fnd::Log::Level, std::string_view line) { lines.emplace_back(line); });
+    auto previous =
+        fnd::Log::setSink([&](fnd::Log::Level, std::string_view line) { lines.emplace_back(line); });
     auto lost = ui::make<Lost>();
     std::shared_ptr<ui::View> view = lost->view();
     fnd::Log::setSink(previous);
