@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <nlohmann/json.hpp>
+
+#include "platform/foundation/Json.h"
 
 namespace ui {
 
-using Json = nlohmann::ordered_json;  // keys in file order, so problems come in file order
+using Json = fnd::JsonValue;
 
 struct NibProperties::Node {
     std::shared_ptr<const Json> document;
@@ -19,36 +20,36 @@ namespace {
 const Json& json(const void* p) { return *static_cast<const Json*>(p); }
 
 const char* typeName(const Json& value) {
-    switch (value.type()) {
-        case Json::value_t::null:
+    switch (value.kind()) {
+        case Json::Kind::Null:
             return "null";
-        case Json::value_t::boolean:
+        case Json::Kind::Bool:
             return "a boolean";
-        case Json::value_t::string:
+        case Json::Kind::String:
             return "a string";
-        case Json::value_t::array:
+        case Json::Kind::Array:
             return "an array";
-        case Json::value_t::object:
+        case Json::Kind::Map:
             return "an object";
-        case Json::value_t::number_integer:
-        case Json::value_t::number_unsigned:
-        case Json::value_t::number_float:
+        case Json::Kind::Integer:
+        case Json::Kind::Real:
             return "a number";
         default:
             return "an unknown value";
     }
 }
 
+bool isFiniteNumber(const Json& value) { return value.isNumber() && std::isfinite(value.asReal()); }
+
 // The numbers of an array of exactly `count` (or, with `alternative`, that many) finite numbers.
 std::optional<std::vector<double>> numbers(const Json& value, std::size_t count,
                                            std::size_t alternative = 0) {
-    if (!value.is_array() || (value.size() != count && value.size() != alternative)) return std::nullopt;
+    const Json::Array& items = value.asArray();
+    if (!value.isArray() || (items.size() != count && items.size() != alternative)) return std::nullopt;
     std::vector<double> out;
-    for (const Json& v : value) {
-        if (!v.is_number()) return std::nullopt;
-        double d = v.get<double>();
-        if (!std::isfinite(d)) return std::nullopt;
-        out.push_back(d);
+    for (const Json& v : items) {
+        if (!isFiniteNumber(v)) return std::nullopt;
+        out.push_back(v.asReal());
     }
     return out;
 }
@@ -56,7 +57,7 @@ std::optional<std::vector<double>> numbers(const Json& value, std::size_t count,
 }  // namespace
 
 NibProperties::NibProperties() {
-    auto document = std::make_shared<const Json>(Json::object());
+    auto document = std::make_shared<const Json>(Json::Map{});
     node_ = std::make_shared<const Node>(Node{document, document.get()});
 }
 
@@ -68,16 +69,16 @@ NibProperties::NibProperties(const NibProperties&) = default;
 NibProperties& NibProperties::operator=(const NibProperties&) = default;
 
 std::optional<NibProperties> NibProperties::parse(std::string_view text, ProblemSink sink) {
-    auto document = std::make_shared<Json>(Json::parse(text, nullptr, false));
-    if (document->is_discarded()) {
+    std::optional<Json> parsed = fnd::Json::parse(text);
+    if (!parsed) {
         if (sink) sink("not JSON text");
         return std::nullopt;
     }
-    if (!document->is_object()) {
-        if (sink) sink("the file is " + std::string(typeName(*document)) + ", not an object");
+    if (!parsed->isMap()) {
+        if (sink) sink("the file is " + std::string(typeName(*parsed)) + ", not an object");
         return std::nullopt;
     }
-    std::shared_ptr<const Json> doc = std::move(document);
+    auto doc = std::make_shared<const Json>(std::move(*parsed));
     return NibProperties(std::make_shared<const Node>(Node{doc, doc.get()}), "", std::move(sink));
 }
 
@@ -85,14 +86,14 @@ bool NibProperties::has(std::string_view key) const { return node_->value->conta
 
 std::vector<std::string> NibProperties::keys() const {
     std::vector<std::string> out;
-    for (const auto& item : node_->value->items()) out.push_back(item.key());
+    for (const auto& [key, value] : node_->value->asMap()) out.push_back(key);
     return out;
 }
 
 std::vector<std::string> NibProperties::unreadKeys() const {
     std::vector<std::string> out;
-    for (const auto& item : node_->value->items())
-        if (std::find(read_.begin(), read_.end(), item.key()) == read_.end()) out.push_back(item.key());
+    for (const auto& [key, value] : node_->value->asMap())
+        if (std::find(read_.begin(), read_.end(), key) == read_.end()) out.push_back(key);
     return out;
 }
 
@@ -112,16 +113,17 @@ void NibProperties::problem(std::string_view key, const std::string& text) const
 }
 
 const void* NibProperties::find(std::string_view key) {
-    auto it = node_->value->find(key);
-    if (it == node_->value->end()) return nullptr;
+    const Json::Map& map = node_->value->asMap();
+    auto it = map.find(key);
+    if (it == map.end()) return nullptr;
     if (std::find(read_.begin(), read_.end(), key) == read_.end()) read_.emplace_back(key);
-    return &*it;
+    return &it->second;
 }
 
 std::optional<bool> NibProperties::boolean(std::string_view key) {
     const void* v = find(key);
     if (!v) return std::nullopt;
-    if (json(v).is_boolean()) return json(v).get<bool>();
+    if (json(v).isBool()) return json(v).asBool();
     problem(key, std::string("expected a boolean, found ") + typeName(json(v)));
     return std::nullopt;
 }
@@ -129,7 +131,7 @@ std::optional<bool> NibProperties::boolean(std::string_view key) {
 std::optional<double> NibProperties::number(std::string_view key) {
     const void* v = find(key);
     if (!v) return std::nullopt;
-    if (json(v).is_number() && std::isfinite(json(v).get<double>())) return json(v).get<double>();
+    if (isFiniteNumber(json(v))) return json(v).asReal();
     problem(key, std::string("expected a number, found ") + typeName(json(v)));
     return std::nullopt;
 }
@@ -137,8 +139,8 @@ std::optional<double> NibProperties::number(std::string_view key) {
 std::optional<int> NibProperties::integer(std::string_view key) {
     const void* v = find(key);
     if (!v) return std::nullopt;
-    if (json(v).is_number()) {
-        double d = json(v).get<double>();
+    if (isFiniteNumber(json(v))) {
+        double d = json(v).asReal();
         if (d == std::floor(d) && d >= INT_MIN && d <= INT_MAX) return static_cast<int>(d);
     }
     problem(key, std::string("expected a whole number, found ") + typeName(json(v)));
@@ -148,7 +150,7 @@ std::optional<int> NibProperties::integer(std::string_view key) {
 std::optional<std::string> NibProperties::string(std::string_view key) {
     const void* v = find(key);
     if (!v) return std::nullopt;
-    if (json(v).is_string()) return json(v).get<std::string>();
+    if (json(v).isString()) return json(v).asString();
     problem(key, std::string("expected a string, found ") + typeName(json(v)));
     return std::nullopt;
 }
@@ -156,14 +158,16 @@ std::optional<std::string> NibProperties::string(std::string_view key) {
 std::optional<std::vector<std::string>> NibProperties::strings(std::string_view key) {
     const void* v = find(key);
     if (!v) return std::nullopt;
-    const Json& value = json(v);
-    bool ok = value.is_array() &&
-              std::all_of(value.begin(), value.end(), [](const Json& e) { return e.is_string(); });
+    const Json::Array& items = json(v).asArray();
+    bool ok = json(v).isArray() &&
+              std::all_of(items.begin(), items.end(), [](const Json& e) { return e.isString(); });
     if (!ok) {
         problem(key, "expected an array of strings");
         return std::nullopt;
     }
-    return value.get<std::vector<std::string>>();
+    std::vector<std::string> out;
+    for (const Json& e : items) out.push_back(e.asString());
+    return out;
 }
 
 std::optional<Point> NibProperties::point(std::string_view key) {
@@ -221,13 +225,13 @@ std::optional<std::shared_ptr<const Image>> NibProperties::image(std::string_vie
     const void* v = find(key);
     if (!v) return std::nullopt;
     const Json& value = json(v);
-    if (value.is_null()) return std::shared_ptr<const Image>();
+    if (value.isNull()) return std::shared_ptr<const Image>();
     std::optional<std::string> name;
     double leftCap = 0, topCap = 0;
     bool stretch = false;
-    if (value.is_string()) {
-        name = value.get<std::string>();
-    } else if (value.is_object()) {
+    if (value.isString()) {
+        name = value.asString();
+    } else if (value.isMap()) {
         auto spec = object(key);
         name = spec->string("name");
         auto left = spec->number("leftCap");
@@ -252,7 +256,7 @@ std::optional<std::shared_ptr<const Image>> NibProperties::image(std::string_vie
 std::optional<NibProperties> NibProperties::object(std::string_view key) {
     const void* v = find(key);
     if (!v) return std::nullopt;
-    if (!json(v).is_object()) {
+    if (!json(v).isMap()) {
         problem(key, std::string("expected an object, found ") + typeName(json(v)));
         return std::nullopt;
     }
@@ -263,19 +267,20 @@ std::optional<std::vector<NibProperties>> NibProperties::objects(std::string_vie
     const void* v = find(key);
     if (!v) return std::nullopt;
     const Json& value = json(v);
-    if (!value.is_array()) {
+    if (!value.isArray()) {
         problem(key, std::string("expected an array of objects, found ") + typeName(value));
         return std::nullopt;
     }
+    const Json::Array& items = value.asArray();
     std::vector<NibProperties> out;
-    for (std::size_t i = 0; i < value.size(); ++i) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
         std::string at = where(key) + "[" + std::to_string(i) + "]";
-        if (!value[i].is_object()) {
-            if (sink_) sink_(at + ": expected an object, found " + typeName(value[i]));
+        if (!items[i].isMap()) {
+            if (sink_) sink_(at + ": expected an object, found " + typeName(items[i]));
             continue;
         }
         out.push_back(
-            NibProperties(std::make_shared<const Node>(Node{node_->document, &value[i]}), at, sink_));
+            NibProperties(std::make_shared<const Node>(Node{node_->document, &items[i]}), at, sink_));
     }
     return out;
 }

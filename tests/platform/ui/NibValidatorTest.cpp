@@ -42,9 +42,8 @@ TEST_F(NibValidatorTest, EachOutletAndActionIsCheckedAgainstItsOwnersTable) {
     EXPECT_THAT(
         problems,
         testing::ElementsAre(
-            "Broken: not JSON text",
+            "Broken: not JSON text", "Mismatch: outlets.subtitle: SampleScreen has no such outlet",
             "Mismatch: outlets.titleLabel: the outlet does not take the object \"t\"",
-            "Mismatch: outlets.subtitle: SampleScreen has no such outlet",
             "Mismatch: objects[0].subviews[0].actions.valueChanged: SampleScreen has no action \"changed:\"",
             "Stranger: owner class \"StrangerVC\" is not registered",
             "Stranger: objects[0]: unknown view class \"Gadget\""));
