@@ -46,6 +46,11 @@ std::shared_ptr<RunLoop> RunLoop::mainShared() {
     return slot;
 }
 
+std::shared_ptr<RunLoop> RunLoop::installedMain() {
+    std::lock_guard lock(mainMutex());
+    return mainSlot();
+}
+
 void RunLoop::setMain(std::shared_ptr<RunLoop> loop) {
     std::shared_ptr<RunLoop> old;
     {

@@ -33,6 +33,8 @@ public:
     // The application's main loop, created on first use on the calling thread.
     static RunLoop& main();
     static std::shared_ptr<RunLoop> mainShared();
+    // The installed main loop without making one; null when none is installed.
+    static std::shared_ptr<RunLoop> installedMain();
     // Installs a new main loop (program start, each test). Null drops the current one.
     static void setMain(std::shared_ptr<RunLoop> loop);
 

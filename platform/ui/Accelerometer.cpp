@@ -32,8 +32,8 @@ std::shared_ptr<AccelerometerDelegate> Accelerometer::delegate() const {
 }
 
 void Accelerometer::deliver(double x, double y, double z) {
-    std::shared_ptr<fnd::RunLoop> main = fnd::RunLoop::mainShared();
-    if (!main->isCurrent()) {
+    std::shared_ptr<fnd::RunLoop> main = fnd::RunLoop::installedMain();
+    if (main && !main->isCurrent()) {
         main->post([this, x, y, z] { deliver(x, y, z); });
         return;
     }

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/foundation/Locale.h"
+#include "platform/foundation/TimeZone.h"
+
 namespace ui {
 
 enum class Idiom { Phone = 0, Tablet = 1 };
@@ -52,6 +55,10 @@ class Device {
     // Recent enough for multitasking and edit menus.
     std::string systemVersion() const { return "4.3"; }
     double systemVersionNumber() const { return 4.3; }
+
+    // The device's locale ("en_US") and time zone (the machine's), as the foundation keeps them.
+    fnd::Locale locale() const { return fnd::Locale::current(); }
+    fnd::TimeZone timeZone() const { return fnd::TimeZone::current(); }
 
     // Several programs may run at once; the program is told when it goes to the background.
     bool isMultitaskingSupported() const { return true; }

@@ -5,8 +5,9 @@
 namespace ui::detail {
 
 void destroyOnMainThread(void* object, void (*destroy)(void*)) {
-    std::shared_ptr<fnd::RunLoop> main = fnd::RunLoop::mainShared();
-    if (main->isCurrent()) {
+    // Without a main loop (the program has ended) there is nothing to hand it to.
+    std::shared_ptr<fnd::RunLoop> main = fnd::RunLoop::installedMain();
+    if (!main || main->isCurrent()) {
         destroy(object);
         return;
     }
