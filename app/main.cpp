@@ -1,80 +1,212 @@
-// orvakit: the study kit. Reads its options, then runs the application until it is told to end.
+// orvakit: the study kit. Reads its options, serves the device's screen to a browser tab and runs
+// the application until it is told to end.
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <functional>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "platform/display/DeviceSession.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/TerminationSignals.h"
 #include "platform/location/DeviceLocation.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/View.h"
+
+extern char** environ;
 
 namespace {
 
-void usage(FILE* out) {
-    std::fputs(
-        "usage: orvakit [options]\n"
-        "  --device phone|tablet  the device shown (default phone, 320 x 480; tablet 768 x 1024)\n"
-        "  --data-dir DIR         where the user's data are kept\n"
-        "                         (default $XDG_DATA_HOME/orvakit, else ~/.local/share/orvakit)\n"
-        "  --resources DIR        the bundle's resource folder (default the source tree's resources/)\n"
-        "  --location LAT,LON     the device's position in decimal degrees (default unknown)\n"
-        "  --help                 this text\n",
-        out);
+struct Settings {
+    ui::Idiom idiom = ui::Idiom::Phone;
+    std::string model;
+    unsigned short port = 0;
+    bool open = false;
+};
+
+// One entry per option; an option with a value gets it as the argument of its handler, which
+// answers an error text (empty when the value is fine).
+struct Option {
+    const char* name;
+    const char* value;  // the value's name in the usage text; null for a flag
+    const char* help;
+    std::function<std::string(const std::string&)> apply;
+};
+
+std::vector<Option> options(Settings& s) {
+    return {
+        {"--device", "phone|tablet", "the device shown (default phone, 320 x 480; tablet 768 x 1024)",
+         [&s](const std::string& v) -> std::string {
+             if (v == "phone")
+                 s.idiom = ui::Idiom::Phone;
+             else if (v == "tablet")
+                 s.idiom = ui::Idiom::Tablet;
+             else
+                 return "--device is phone or tablet";
+             return {};
+         }},
+        {"--model", "STRING", "the device's model string (default one of the device)",
+         [&s](const std::string& v) -> std::string {
+             if (v.empty()) return "--model needs a model string";
+             s.model = v;
+             return {};
+         }},
+        {"--data-dir", "DIR",
+         "where the user's data are kept\n"
+         "                         (default $XDG_DATA_HOME/orvakit, else ~/.local/share/orvakit)",
+         [](const std::string& v) -> std::string {
+             if (v.empty()) return "--data-dir needs a folder";
+             fnd::Paths::setDocuments(v);
+             return {};
+         }},
+        {"--port", "N", "the port to serve on (default a free one)",
+         [&s](const std::string& v) -> std::string {
+             char* end = nullptr;
+             long port = std::strtol(v.c_str(), &end, 10);
+             if (v.empty() || *end != '\0' || port < 0 || port > 65535) return "--port needs a port number";
+             s.port = static_cast<unsigned short>(port);
+             return {};
+         }},
+        {"--open", nullptr, "open the address in the desktop's browser, where there is one",
+         [&s](const std::string&) -> std::string {
+             s.open = true;
+             return {};
+         }},
+        {"--resources", "DIR", "the bundle's resource folder (default the source tree's resources/)",
+         [](const std::string& v) -> std::string {
+             if (v.empty()) return "--resources needs a folder";
+             fnd::Paths::setResources(v);
+             return {};
+         }},
+        {"--location", "LAT,LON", "the device's position in decimal degrees (default unknown)",
+         [](const std::string& v) -> std::string {
+             auto position = loc::Location::parse(v);
+             if (!position) return "--location is LAT,LON in degrees, as 48.8566,2.3522";
+             loc::DeviceLocation::current().setPosition(*position);
+             return {};
+         }},
+    };
+}
+
+void usage(FILE* out, const std::vector<Option>& all) {
+    std::fputs("usage: orvakit [options]\n", out);
+    for (const Option& o : all) {
+        std::string left = std::string(o.name) + (o.value ? std::string(" ") + o.value : "");
+        std::fprintf(out, "  %-22s %s\n", left.c_str(), o.help);
+    }
+    std::fprintf(out, "  %-22s %s\n", "--help", "this text");
+}
+
+// Answers 0 to go on, else the exit status.
+int parse(int argc, char** argv, Settings& settings) {
+    std::vector<Option> all = options(settings);
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            usage(stdout, all);
+            return -1;
+        }
+        std::string value;
+        bool inline_value = false;
+        if (auto eq = arg.find('='); arg.starts_with("--") && eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+            arg.resize(eq);
+            inline_value = true;
+        }
+        const Option* option = nullptr;
+        for (const Option& o : all)
+            if (arg == o.name) option = &o;
+        if (!option) {
+            std::fprintf(stderr, "orvakit: unknown option %s\n", arg.c_str());
+            usage(stderr, all);
+            return 2;
+        }
+        if (option->value && !inline_value) {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "orvakit: %s needs a value\n", arg.c_str());
+                return 2;
+            }
+            value = argv[++i];
+        } else if (!option->value && inline_value) {
+            std::fprintf(stderr, "orvakit: %s takes no value\n", arg.c_str());
+            return 2;
+        }
+        if (std::string error = option->apply(value); !error.empty()) {
+            std::fprintf(stderr, "orvakit: %s\n", error.c_str());
+            return 2;
+        }
+    }
+    return 0;
+}
+
+// Hands the address to the desktop's opener, when there is one. Its output stays off our
+// standard output, which carries the address alone; it gets the signals this process blocks.
+void openInBrowser(const std::string& address) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    std::string program = "xdg-open";
+    char* args[] = {program.data(), const_cast<char*>(address.c_str()), nullptr};
+    pid_t pid = 0;
+    int failed = posix_spawnp(&pid, program.c_str(), &actions, &attributes, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    if (failed) {
+        fnd::Log::info("no desktop opener here; open the address by hand");
+        return;
+    }
+    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string device = "phone";
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "orvakit: %s needs a value\n", arg.c_str());
-                std::exit(2);
-            }
-            return argv[++i];
-        };
-        if (arg == "--help" || arg == "-h") {
-            usage(stdout);
-            return 0;
-        } else if (arg == "--device") {
-            device = value();
-            if (device != "phone" && device != "tablet") {
-                std::fprintf(stderr, "orvakit: --device is phone or tablet\n");
-                return 2;
-            }
-        } else if (arg == "--data-dir") {
-            fnd::Paths::setDocuments(value());
-        } else if (arg == "--resources") {
-            fnd::Paths::setResources(value());
-        } else if (arg == "--location") {
-            auto position = loc::Location::parse(value());
-            if (!position) {
-                std::fprintf(stderr, "orvakit: --location is LAT,LON in degrees, as 48.8566,2.3522\n");
-                return 2;
-            }
-            loc::DeviceLocation::current().setPosition(*position);
-        } else {
-            std::fprintf(stderr, "orvakit: unknown option %s\n", arg.c_str());
-            usage(stderr);
-            return 2;
-        }
-    }
+    Settings settings;
+    if (int status = parse(argc, argv, settings)) return status < 0 ? 0 : status;
 
-    ui::Device::current().reset(device == "tablet" ? ui::Idiom::Tablet : ui::Idiom::Phone);
+    ui::Device& device = ui::Device::current();
+    device.reset(settings.idiom);
+    if (!settings.model.empty()) device.setModel(settings.model);
+
     auto loop = std::make_shared<fnd::RunLoop>();
     fnd::RunLoop::setMain(loop);
-    fnd::TerminationSignals::install([loop](int) {
-        ui::Application::shared().terminate();
-        loop->stop();
-    });
+    fnd::TerminationSignals::install([loop](int) { loop->stop(); });
     fnd::Log::info("documents in ", fnd::Paths::documents().string());
+
+    // Until the application's own delegate is in place: a plain window of the device's size.
+    auto window = ui::make<ui::View>(ui::Rect{0, 0, device.screenWidth(), device.screenHeight()});
+    window->setBackgroundColor(ui::Color::whiteColor());
+
+    display::DeviceSession::Options sessionOptions;
+    sessionOptions.server.port = settings.port;
+    display::DeviceSession session(window, sessionOptions);
+    if (!session.start()) {
+        std::fprintf(stderr, "orvakit: cannot serve the display: %s\n", session.error().c_str());
+        return 1;
+    }
+    std::printf("%s\n", session.address().c_str());
+    std::fflush(stdout);
+    if (settings.open) openInBrowser(session.address());
+
     loop->run();
+    session.stop();
     return 0;
 }

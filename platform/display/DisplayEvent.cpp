@@ -1,0 +1,137 @@
+#include "platform/display/DisplayEvent.h"
+
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+namespace display {
+
+namespace {
+
+using json = nlohmann::json;
+
+bool number(const json& object, const char* key, double& out) {
+    auto it = object.find(key);
+    if (it == object.end() || !it->is_number()) return false;
+    out = it->get<double>();
+    return std::isfinite(out);
+}
+
+// A whole number in [low, high].
+template <class T>
+bool integer(const json& object, const char* key, T low, T high, T& out) {
+    double v;
+    if (!number(object, key, v) || v != std::floor(v) || v < static_cast<double>(low) ||
+        v > static_cast<double>(high))
+        return false;
+    out = static_cast<T>(v);
+    return true;
+}
+
+bool string(const json& object, const char* key, std::string& out) {
+    auto it = object.find(key);
+    if (it == object.end() || !it->is_string()) return false;
+    out = it->get<std::string>();
+    return true;
+}
+
+bool point(const json& object, ui::Point& out) {
+    return number(object, "x", out.x) && number(object, "y", out.y);
+}
+
+// A selection within a text: counts of UTF-16 units, at most a few million.
+bool selection(const json& object, std::size_t& start, std::size_t& length) {
+    constexpr std::size_t kMost = 1u << 26;
+    return integer<std::size_t>(object, "start", 0, kMost, start) &&
+           integer<std::size_t>(object, "length", 0, kMost, length);
+}
+
+bool elementId(const json& object, std::uint64_t& out) {
+    // Element ids are positive and stay well inside the numbers JSON carries exactly.
+    return integer<std::uint64_t>(object, "id", 1, std::uint64_t{1} << 52, out);
+}
+
+bool placeRect(const json& object, ui::Rect& out) {
+    auto it = object.find("rect");
+    if (it == object.end() || !it->is_array() || it->size() != 4) return false;
+    double v[4];
+    for (int i = 0; i < 4; ++i) {
+        if (!(*it)[i].is_number()) return false;
+        v[i] = (*it)[i].get<double>();
+        if (!std::isfinite(v[i])) return false;
+    }
+    out = ui::Rect{{v[0], v[1]}, {v[2], v[3]}};
+    return true;
+}
+
+}  // namespace
+
+std::optional<DisplayEvent> DisplayEvent::parse(std::string_view message) {
+    json object = json::parse(message, nullptr, false);
+    if (!object.is_object()) return std::nullopt;
+    std::string type;
+    if (!string(object, "type", type)) return std::nullopt;
+
+    DisplayEvent e;
+    if (type == "pointer") {
+        e.kind = Kind::Pointer;
+        std::string phase;
+        if (!string(object, "phase", phase)) return std::nullopt;
+        if (phase == "down")
+            e.phase = Phase::Down;
+        else if (phase == "move")
+            e.phase = Phase::Move;
+        else if (phase == "up")
+            e.phase = Phase::Up;
+        else if (phase == "cancel")
+            e.phase = Phase::Cancel;
+        else
+            return std::nullopt;
+        if (!integer(object, "id", std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), e.pointer))
+            return std::nullopt;
+        if (e.phase != Phase::Cancel && !point(object, e.location)) return std::nullopt;
+    } else if (type == "wheel") {
+        e.kind = Kind::Wheel;
+        if (!point(object, e.location) || !number(object, "dx", e.dx) || !number(object, "dy", e.dy))
+            return std::nullopt;
+    } else if (type == "text") {
+        e.kind = Kind::Text;
+        if (!elementId(object, e.element) || !string(object, "value", e.text) ||
+            !selection(object, e.start, e.length))
+            return std::nullopt;
+    } else if (type == "select") {
+        e.kind = Kind::Select;
+        if (!elementId(object, e.element) || !selection(object, e.start, e.length)) return std::nullopt;
+        string(object, "text", e.text);
+        placeRect(object, e.rect);
+    } else if (type == "return") {
+        e.kind = Kind::Return;
+        if (!elementId(object, e.element)) return std::nullopt;
+    } else if (type == "rotate") {
+        e.kind = Kind::Rotate;
+        std::string direction;
+        if (!string(object, "direction", direction)) return std::nullopt;
+        if (direction == "left")
+            e.turn = -1;
+        else if (direction == "right")
+            e.turn = 1;
+        else
+            return std::nullopt;
+    } else if (type == "shake") {
+        e.kind = Kind::Shake;
+    } else if (type == "home") {
+        e.kind = Kind::Home;
+    } else if (type == "activate") {
+        e.kind = Kind::Activate;
+    } else if (type == "visibility") {
+        e.kind = Kind::Visibility;
+        auto it = object.find("visible");
+        if (it == object.end() || !it->is_boolean()) return std::nullopt;
+        e.visible = it->get<bool>();
+    } else {
+        return std::nullopt;
+    }
+    return e;
+}
+
+}  // namespace display

@@ -1,0 +1,48 @@
+#pragma once
+// One event from the display's page: what the person did with the device's screen and the
+// controls around it. Messages are JSON objects with a "type"; anything malformed (not JSON, an
+// unknown type, a missing or non-finite number, an out-of-range value) parses to nothing.
+//
+//   {"type":"pointer","phase":"down"|"move"|"up"|"cancel","id":1,"x":160,"y":240}
+//   {"type":"wheel","x":160,"y":240,"dx":0,"dy":40}
+//   {"type":"text","id":12,"value":"abc","start":3,"length":0}      an input's text was edited
+//   {"type":"select","id":12,"start":0,"length":3,"text":"abc","rect":[x,y,w,h]}
+//   {"type":"return","id":12}
+//   {"type":"rotate","direction":"left"|"right"}
+//   {"type":"shake"}  {"type":"home"}  {"type":"activate"}
+//   {"type":"visibility","visible":true|false}
+//
+// Points are the device's, in the coordinates of the root view; text positions count UTF-16 units.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/ui/Point.h"
+#include "platform/ui/Rect.h"
+
+namespace display {
+
+struct DisplayEvent {
+    enum class Kind { Pointer, Wheel, Text, Select, Return, Rotate, Shake, Home, Activate, Visibility };
+    enum class Phase { Down, Move, Up, Cancel };
+
+    Kind kind = Kind::Shake;
+    Phase phase = Phase::Down;  // pointer
+    int pointer = 0;            // pointer: one identifier per finger or mouse
+    ui::Point location;         // pointer, wheel
+    double dx = 0, dy = 0;      // wheel, in points
+    std::uint64_t element = 0;  // text, select, return: the input's element id
+    std::string text;           // text: the new value; select: the selected text
+    std::size_t start = 0;      // text, select: the selection
+    std::size_t length = 0;
+    ui::Rect rect;    // select: where the selection is on the screen
+    int turn = 0;     // rotate: -1 to the left (counter-clockwise), +1 to the right
+    bool visible = true;  // visibility
+
+    static std::optional<DisplayEvent> parse(std::string_view message);
+};
+
+}  // namespace display

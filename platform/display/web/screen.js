@@ -1,0 +1,479 @@
+// The device's screen: builds the view tree that the program sends (a whole tree, then one patch
+// per turn) as absolutely positioned elements in device points, and runs its animations as CSS
+// transitions. It draws only; what the person does goes back through device.js.
+'use strict';
+
+(function () {
+    const CURVES = {
+        easeInOut: 'cubic-bezier(0.42, 0, 0.58, 1)',
+        easeIn: 'cubic-bezier(0.42, 0, 1, 1)',
+        easeOut: 'cubic-bezier(0, 0, 0.58, 1)',
+        linear: 'linear',
+    };
+    // The CSS properties behind each animated property, and on which node of the element they are.
+    const ANIMATED = {
+        center: { node: 'node', css: ['left', 'top'] },
+        size: { node: 'node', css: ['width', 'height'] },
+        origin: { node: 'kids', css: ['transform'] },
+        transform: { node: 'node', css: ['transform'] },
+        alpha: { node: 'node', css: ['opacity'] },
+        background: { node: 'node', css: ['background-color'] },
+    };
+    const BOX = new Set(['center', 'size', 'origin', 'transform', 'alpha', 'hidden', 'tag', 'background',
+        'backgroundImage', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive']);
+
+    const rgba = (c) => (Array.isArray(c) && c.length === 4
+        ? `rgba(${Math.round(c[0] * 255)}, ${Math.round(c[1] * 255)}, ${Math.round(c[2] * 255)}, ${c[3]})`
+        : 'transparent');
+    const num = (v, d = 0) => (typeof v === 'number' && Number.isFinite(v) ? v : d);
+
+    // One FontFace per font file, under a family name of its own.
+    const faces = new Map();
+    function faceOf(font) {
+        const file = String(font.file || 'DejaVuSans.ttf');
+        let face = faces.get(file);
+        if (!face) {
+            const family = 'orva ' + file.replace(/[^A-Za-z0-9_-]/g, '_');
+            const fontFace = new FontFace(family, `url("fonts/${encodeURIComponent(file)}")`);
+            document.fonts.add(fontFace);
+            face = { family, loaded: fontFace.load().catch(() => null) };
+            faces.set(file, face);
+        }
+        return face;
+    }
+    function applyFont(style, font) {
+        if (!font) return;
+        style.fontFamily = `"${faceOf(font).family}"`;
+        style.fontSize = num(font.size, 17) + 'px';
+        style.lineHeight = num(font.lineHeight, num(font.size, 17) * 1.2) + 'px';
+        style.fontWeight = 'normal';  // the file is the weight and the slant
+        style.fontStyle = 'normal';
+    }
+
+    let measureContext = null;
+    function widthOf(text, font) {
+        if (!measureContext) {
+            measureContext = document.createElement('canvas').getContext('2d');
+            measureContext.fontKerning = 'none';
+        }
+        measureContext.font = `${num(font.size, 17)}px "${faceOf(font).family}"`;
+        return measureContext.measureText(text).width;
+    }
+    // One line cut to the width with an ellipsis at its head or in its middle.
+    function truncated(text, font, width, mode) {
+        if (widthOf(text, font) <= width) return text;
+        const chars = Array.from(text);
+        const make = (keep) => {
+            if (mode === 'truncateHead') return '…' + chars.slice(chars.length - keep).join('');
+            const head = Math.ceil(keep / 2);
+            return chars.slice(0, head).join('') + '…' + chars.slice(chars.length - (keep - head)).join('');
+        };
+        let low = 0;
+        let high = chars.length;
+        while (low < high) {
+            const mid = Math.ceil((low + high) / 2);
+            if (widthOf(make(mid), font) <= width) low = mid; else high = mid - 1;
+        }
+        return make(low);
+    }
+
+    class Screen {
+        constructor(host) {
+            this.host = host;
+            this.elements = new Map();
+            this.root = null;
+            this.seq = 0;
+            this.resources = '';
+            this.pending = [];  // animations waiting for the style flush
+        }
+
+        imageURL(image) {
+            if (image.png) return 'data:image/png;base64,' + image.png;
+            return this.resources + String(image.src || '').split('/').map(encodeURIComponent).join('/');
+        }
+
+        // Draws an image stretched over a layer: by its caps (nine parts) or whole.
+        imageLayer(layer, image) {
+            const url = this.imageURL(image);
+            const s = layer.style;
+            if (Array.isArray(image.caps)) {
+                const caps = image.caps.map((c) => num(c));
+                const scale = num(image.scale, 1);
+                s.backgroundImage = '';
+                s.borderStyle = 'solid';
+                s.borderWidth = caps.map((c) => c + 'px').join(' ');
+                s.borderImage = `url("${url}") ${caps.map((c) => c * scale).join(' ')} fill / `
+                    + `${caps.map((c) => c + 'px').join(' ')} stretch`;
+            } else {
+                s.borderImage = 'none';
+                s.borderWidth = '0';
+                s.backgroundImage = `url("${url}")`;
+                s.backgroundSize = '100% 100%';
+            }
+        }
+
+        // --- messages -------------------------------------------------------------------------
+
+        apply(message) {
+            if (message.type === 'tree') this.tree(message);
+            else if (message.type === 'patch') this.patch(message);
+        }
+
+        tree(message) {
+            for (const rec of this.elements.values()) rec.node.remove();
+            this.elements.clear();
+            this.host.replaceChildren();
+            this.seq = message.seq;
+            const elements = Array.isArray(message.elements) ? message.elements : [];
+            for (const e of elements) this.create(e);
+            for (const e of elements) this.placeChildren(e.id, e.children);
+            this.root = this.elements.get(message.root) || null;
+            if (this.root) {
+                this.root.isRoot = true;
+                this.placeRoot();
+                this.host.append(this.root.node);
+            }
+            this.startAnimations();
+            this.host.dispatchEvent(new CustomEvent('orva-screen', { detail: message }));
+        }
+
+        patch(message) {
+            if (!this.root) return;  // a patch belongs to a tree
+            if (message.seq !== this.seq + 1) console.warn('display: patch', message.seq, 'after', this.seq);
+            this.seq = message.seq;
+            const created = message.create || [];
+            for (const e of created) this.create(e);
+            for (const e of created) this.placeChildren(e.id, e.children);
+            for (const c of message.children || []) this.placeChildren(c.id, c.children);
+            for (const id of message.remove || []) {
+                const rec = this.elements.get(id);
+                if (!rec) continue;
+                rec.node.remove();
+                this.elements.delete(id);
+            }
+            for (const u of message.update || []) {
+                const rec = this.elements.get(u.id);
+                if (rec) this.setProps(rec, u.props || {}, u.animate);
+            }
+            this.startAnimations();
+            this.host.dispatchEvent(new CustomEvent('orva-screen', { detail: message }));
+        }
+
+        // --- elements -------------------------------------------------------------------------
+
+        create(e) {
+            const node = document.createElement('div');
+            node.className = 'el';
+            node.dataset.id = e.id;
+            node.dataset.kind = e.kind;
+            const kids = document.createElement('div');
+            kids.className = 'kids';
+            node.append(kids);
+            const rec = { id: e.id, kind: e.kind, node, kids, content: null, props: {}, transitions: new Map() };
+            rec.transitions.set(node, new Map());
+            rec.transitions.set(kids, new Map());
+            this.elements.set(e.id, rec);
+            this.setProps(rec, e.props || {}, e.animate);
+            rec.ready = true;
+            return rec;
+        }
+
+        // Makes the element's children exactly these, in order, moving as few nodes as it can.
+        placeChildren(id, ids) {
+            const rec = this.elements.get(id);
+            if (!rec || !Array.isArray(ids)) return;
+            let ref = rec.kids.firstChild;
+            for (const childId of ids) {
+                const child = this.elements.get(childId);
+                if (!child) continue;
+                if (child.node === ref) {
+                    ref = ref.nextSibling;
+                    continue;
+                }
+                try {
+                    // moves without dropping the node's state where the browser can
+                    if (rec.kids.moveBefore && child.node.isConnected && rec.kids.isConnected) {
+                        rec.kids.moveBefore(child.node, ref);
+                        continue;
+                    }
+                } catch (err) { /* falls back to a plain move */ }
+                rec.kids.insertBefore(child.node, ref);
+            }
+        }
+
+        // The root's rectangle is the screen: its top-left corner at the screen's.
+        placeRoot() {
+            const size = this.root.props.size || [0, 0];
+            this.root.node.style.left = num(size[0]) / 2 + 'px';
+            this.root.node.style.top = num(size[1]) / 2 + 'px';
+        }
+
+        setTransition(rec, target, cssNames, spec) {
+            const map = rec.transitions.get(target);
+            for (const name of cssNames) {
+                if (spec) map.set(name, `${name} ${spec.duration}s ${spec.curve} ${spec.delay}s`);
+                else map.delete(name);
+            }
+            target.style.transition = map.size ? [...map.values()].join(', ') : 'none';
+        }
+
+        setProps(rec, props, animate) {
+            let kindDirty = false;
+            for (const [name, value] of Object.entries(props)) {
+                rec.props[name] = value;
+                if (name === 'size' && rec.kind === 'text') kindDirty = true;  // truncation follows the width
+                if (!BOX.has(name)) {
+                    kindDirty = true;
+                    continue;
+                }
+                const animated = ANIMATED[name];
+                const a = animate && animate[name];
+                if (animated) {
+                    const target = rec[animated.node];
+                    // A property set without an animation stops the one running.
+                    this.setTransition(rec, target, animated.css, null);
+                    if (a && typeof a === 'object' && num(a.duration) > 0) {
+                        this.boxProp(rec, name, a.from);
+                        this.pending.push({ rec, name, value, target, css: animated.css, spec: {
+                            duration: num(a.duration),
+                            delay: num(a.delay),
+                            curve: CURVES[a.curve] || CURVES.easeInOut,
+                        } });
+                        continue;
+                    }
+                }
+                this.boxProp(rec, name, value);
+            }
+            if (kindDirty || !rec.ready) this.renderKind(rec, props);
+        }
+
+        // Moves every animation of the message from its start to its end, after one style flush.
+        startAnimations() {
+            if (!this.pending.length) return;
+            const pending = this.pending;
+            this.pending = [];
+            void this.host.offsetWidth;
+            for (const p of pending) {
+                this.setTransition(p.rec, p.target, p.css, p.spec);
+                this.boxProp(p.rec, p.name, p.value);
+            }
+        }
+
+        boxProp(rec, name, value) {
+            const s = rec.node.style;
+            switch (name) {
+                case 'center':
+                    if (rec.isRoot) break;
+                    s.left = num(value[0]) + 'px';
+                    s.top = num(value[1]) + 'px';
+                    break;
+                case 'size':
+                    s.width = Math.max(0, num(value[0])) + 'px';
+                    s.height = Math.max(0, num(value[1])) + 'px';
+                    if (rec.isRoot) this.placeRoot();
+                    this.updateIndicators(rec, false);
+                    break;
+                case 'origin':
+                    rec.kids.style.transform = `translate(${-num(value[0])}px, ${-num(value[1])}px)`;
+                    this.updateIndicators(rec, !!rec.ready);
+                    break;
+                case 'transform': {
+                    const t = Array.isArray(value) && value.length === 6 ? value.map((v) => num(v)) : [1, 0, 0, 1, 0, 0];
+                    s.transform = `translate(-50%, -50%) matrix(${t.join(', ')})`;
+                    break;
+                }
+                case 'alpha':
+                    s.opacity = Math.min(1, Math.max(0, num(value, 1)));
+                    break;
+                case 'hidden':
+                    s.display = value ? 'none' : '';
+                    break;
+                case 'tag':
+                    rec.node.dataset.tag = num(value);
+                    break;
+                case 'background':
+                    s.backgroundColor = rgba(value);
+                    break;
+                case 'backgroundImage': {
+                    let layer = rec.node.querySelector(':scope > .bgimage');
+                    if (!value) {
+                        if (layer) layer.remove();
+                        break;
+                    }
+                    if (!layer) {
+                        layer = document.createElement('div');
+                        layer.className = 'bgimage';
+                        rec.node.prepend(layer);
+                    }
+                    this.imageLayer(layer, value);
+                    break;
+                }
+                case 'borderWidth':
+                    s.setProperty('--border-width', Math.max(0, num(value)) + 'px');
+                    break;
+                case 'borderColor':
+                    s.setProperty('--border-color', rgba(value));
+                    break;
+                case 'cornerRadius':
+                    s.borderRadius = Math.max(0, num(value)) + 'px';
+                    break;
+                case 'clips':
+                    rec.node.classList.toggle('clips', !!value);
+                    break;
+                case 'interactive':
+                    rec.node.dataset.interactive = value ? 'true' : 'false';
+                    // Switching a view off ends a text selection in it.
+                    if (!value) {
+                        const selection = document.getSelection();
+                        if (selection && selection.rangeCount && rec.node.contains(selection.anchorNode))
+                            selection.removeAllRanges();
+                        if (rec.node.contains(document.activeElement)) document.activeElement.blur();
+                    }
+                    break;
+            }
+        }
+
+        // --- kinds ----------------------------------------------------------------------------
+
+        content(rec, tagName, className) {
+            if (rec.content && rec.content.tagName === tagName.toUpperCase()) return rec.content;
+            const node = document.createElement(tagName);
+            node.className = 'content ' + className;
+            if (rec.content) rec.content.replaceWith(node);
+            else rec.kids.before(node);
+            rec.content = node;
+            return node;
+        }
+
+        renderKind(rec, changed) {
+            switch (rec.kind) {
+                case 'text': return this.renderText(rec);
+                case 'image': return this.renderImage(rec);
+                case 'bitmap': return this.renderBitmap(rec);
+                case 'input': return window.orvaInputs.render(this, rec, changed);
+                case 'scroll': return this.updateIndicators(rec, false);
+                case 'frame': return this.renderFrame(rec);
+                default: return undefined;  // a box draws nothing of its own
+            }
+        }
+
+        renderText(rec) {
+            const p = rec.props;
+            const box = this.content(rec, 'div', 'text');
+            let line = box.firstChild;
+            if (!line) {
+                line = document.createElement('span');
+                box.append(line);
+            }
+            const font = p.font || { size: 17, lineHeight: 20, file: 'DejaVuSans.ttf' };
+            const s = line.style;
+            applyFont(s, font);
+            s.color = rgba(p.color || [0, 0, 0, 1]);
+            box.style.textAlign = ['left', 'center', 'right'].includes(p.align) ? p.align : 'left';
+            const shadow = p.shadowColor && p.shadowColor[3] > 0;
+            const offset = p.shadowOffset || [0, 0];
+            s.textShadow = shadow ? `${num(offset[0])}px ${num(offset[1])}px 0 ${rgba(p.shadowColor)}` : 'none';
+
+            const lines = Math.max(0, Math.floor(num(p.lines)));
+            const mode = p.lineBreak || 'truncateTail';
+            const text = String(p.text ?? '');
+            line.className = 'mode-' + (lines === 1 ? 'single' : 'multi');
+            s.webkitLineClamp = '';
+            s.maxHeight = lines > 0 ? lines * num(font.lineHeight, 20) + 'px' : 'none';
+            s.wordBreak = mode === 'charWrap' ? 'break-all' : '';
+            s.textOverflow = lines === 1 && mode === 'truncateTail' ? 'ellipsis' : 'clip';
+            if (lines > 1 && mode === 'truncateTail') {
+                line.className = 'mode-clamp';
+                s.webkitLineClamp = String(lines);
+            }
+            const cut = lines === 1 && (mode === 'truncateHead' || mode === 'truncateMiddle');
+            line.textContent = cut ? truncated(text, font, num((p.size || [0])[0]), mode) : text;
+            if (cut) faceOf(font).loaded.then(() => {
+                if (this.elements.get(rec.id) === rec) line.textContent = truncated(text, font, num((rec.props.size || [0])[0]), mode);
+            });
+        }
+
+        renderImage(rec) {
+            const box = this.content(rec, 'div', 'image');
+            const image = rec.props.image;
+            box.replaceChildren();
+            box.removeAttribute('style');
+            if (!image) return;
+            const mode = rec.props.contentMode || 'scaleToFill';
+            if (Array.isArray(image.caps) && mode === 'scaleToFill') {
+                this.imageLayer(box, image);
+                return;
+            }
+            const img = document.createElement('img');
+            img.draggable = false;
+            img.alt = '';
+            img.src = this.imageURL(image);
+            const fit = { scaleToFill: 'fill', aspectFit: 'contain', aspectFill: 'cover' }[mode];
+            if (fit) {
+                img.className = 'fill';
+                img.style.objectFit = fit;
+            } else {
+                // unscaled, placed by the mode's name
+                const size = image.size || [0, 0];
+                img.style.width = num(size[0]) + 'px';
+                img.style.height = num(size[1]) + 'px';
+                const lower = mode.toLowerCase();
+                const x = lower.includes('left') ? '0%' : lower.includes('right') ? '100%' : '50%';
+                const y = lower.includes('top') ? '0%' : lower.includes('bottom') ? '100%' : '50%';
+                img.style.left = x;
+                img.style.top = y;
+                img.style.transform = `translate(-${x}, -${y})`;
+            }
+            box.append(img);
+        }
+
+        renderBitmap(rec) {
+            const img = this.content(rec, 'img', 'bitmap fill');
+            img.draggable = false;
+            img.alt = '';
+            const image = rec.props.image;
+            if (image) img.src = this.imageURL(image);
+            else img.removeAttribute('src');
+        }
+
+        renderFrame(rec) {
+            const frame = this.content(rec, 'iframe', 'frame');
+            // Documents of web views never run with the display's origin.
+            frame.setAttribute('sandbox', 'allow-scripts allow-forms');
+            const src = String(rec.props.src || '');
+            if (frame.getAttribute('src') !== src) frame.setAttribute('src', src || 'about:blank');
+        }
+
+        // Scroll indicators appear while the offset changes and fade soon after.
+        updateIndicators(rec, show) {
+            if (rec.kind !== 'scroll' || !rec.props.indicators) return;
+            const size = rec.props.size || [0, 0];
+            const content = rec.props.contentSize || [0, 0];
+            const origin = rec.props.origin || [0, 0];
+            let bars = rec.node.querySelector(':scope > .indicators');
+            if (!bars) {
+                bars = document.createElement('div');
+                bars.className = 'indicators';
+                bars.innerHTML = '<div class="bar vertical"></div><div class="bar horizontal"></div>';
+                rec.node.append(bars);
+            }
+            const place = (bar, visible, length, total, offset, vertical) => {
+                bar.style.display = visible ? '' : 'none';
+                if (!visible) return;
+                const extent = Math.max(12, (length * length) / total);
+                const at = Math.min(length - extent, Math.max(0, (offset / (total - length)) * (length - extent)));
+                bar.style[vertical ? 'top' : 'left'] = at + 'px';
+                bar.style[vertical ? 'height' : 'width'] = extent + 'px';
+            };
+            place(bars.children[0], num(content[1]) > num(size[1]), num(size[1]), num(content[1]), num(origin[1]), true);
+            place(bars.children[1], num(content[0]) > num(size[0]), num(size[0]), num(content[0]), num(origin[0]), false);
+            if (!show) return;
+            bars.classList.add('showing');
+            clearTimeout(rec.indicatorTimer);
+            rec.indicatorTimer = setTimeout(() => bars.classList.remove('showing'), 600);
+        }
+    }
+
+    window.OrvaScreen = Screen;
+    window.orvaFonts = { applyFont, rgba, num };
+})();
