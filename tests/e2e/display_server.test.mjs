@@ -2,49 +2,28 @@
 // messages go both ways, and a second tab takes the device over from the first.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
-import { mkdtempSync, mkdirSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { mkdirSync } from 'node:fs';
 import path from 'node:path';
-import { createInterface } from 'node:readline';
-import { chromium } from 'playwright-core';
+import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
 
 const program = process.env.ORVA_DISPLAY_ECHO;
-const artifacts = process.env.ORVA_E2E_ARTIFACTS ?? path.join(tmpdir(), 'orvakit-e2e-artifacts');
 
 let server;
 let address;
 let context;
-const profiles = [];
-
-// A browser with a fresh profile of its own: no cookie from earlier visits.
-async function launchBrowser() {
-    const profile = mkdtempSync(path.join(tmpdir(), 'orvakit-chromium-'));
-    profiles.push(profile);
-    return chromium.launchPersistentContext(profile, {
-        executablePath: '/usr/bin/chromium',
-        headless: true,
-        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    });
-}
 
 before(async () => {
     assert.ok(program, 'ORVA_DISPLAY_ECHO names the test program');
     mkdirSync(artifacts, { recursive: true });
-    server = spawn(program, [], { stdio: ['ignore', 'pipe', 'inherit'] });
-    address = await new Promise((resolve, reject) => {
-        server.once('error', reject);
-        server.once('exit', (code) => reject(new Error(`the test program ended with ${code}`)));
-        createInterface({ input: server.stdout }).once('line', resolve);
-    });
+    server = await startProgram(program);
+    address = server.address;
     context = await launchBrowser();
 });
 
 after(async () => {
     await context?.close();
-    server?.kill('SIGTERM');
-    for (const profile of profiles) rmSync(profile, { recursive: true, force: true });
+    server?.child.kill('SIGTERM');
+    removeProfiles();
 });
 
 async function openDisplay(url) {

@@ -2,7 +2,9 @@
 // input, a button that counts taps, a scroll box, images and a view that animates on request.
 // It prints its address, then one line for everything the person did that the screen saw:
 //   tap N | text VALUE | return | select START LENGTH | state active|background | orientation N |
-//   shake N | animation done
+//   shake N | animation done | opened URL | refused URL
+// Return in the input with "effects" in it vibrates and plays a sound; with "links" the program
+// asks for a link of its own server and for a script address, which must be refused.
 // Usage: display_testscreen [--device phone|tablet]
 
 #include <zlib.h>
@@ -94,6 +96,7 @@ class TapBox : public ui::View {
 class Field : public ui::View, public ui::TextInputClient {
   public:
     std::function<void(const std::string&)> onEdit;
+    std::function<void(const std::string&)> onReturn;
     void touchesEnded(const ui::Touches&) override { setFocused(true); }
     void displayDidEditText(const std::string& value, std::size_t start, std::size_t length) override {
         value_ = value;
@@ -108,6 +111,7 @@ class Field : public ui::View, public ui::TextInputClient {
     void displayDidPressReturn() override {
         say("return");
         setFocused(false);
+        if (onReturn) onReturn(value_);
     }
     void setFocused(bool focused) {
         focused_ = focused;
@@ -360,6 +364,16 @@ int main(int argc, char** argv) {
         showStatus();
         say("state %s", state.c_str());
     });
+    field->onReturn = [&](const std::string& value) {
+        if (value == "effects") {
+            device.vibrate();
+            device.playSystemSound(1104);
+        } else if (value == "links") {
+            for (std::string url : {"http://127.0.0.1:" + std::to_string(session.server().port()) + "/opened-link",
+                                    std::string("javascript:alert(1)")})
+                say("%s %s", session.openURL(url) ? "opened" : "refused", url.c_str());
+        }
+    };
     session.setOnTextSelection([&](const display::DeviceSession::TextSelection& s) {
         say("select %zu %zu", s.start, s.length);
     });

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/display/Server.h"
-#include "tests/platform/display/TestClient.h"
+#include "tests/support/TestClient.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "tests/platform/display/TestClient.h"
+#include "tests/support/TestClient.h"
 
 #include <sys/socket.h>
 #include <sys/time.h>
@@ -28,6 +28,7 @@ asio::io_context& context() {
 
 void connectWithTimeout(tcp::socket& socket, unsigned short port) {
     socket.connect(tcp::endpoint(asio::ip::address_v4::loopback(), port));
+    socket.set_option(tcp::no_delay(true));  // as browsers do: small messages go out at once
     timeval limit{5, 0};
     ::setsockopt(socket.native_handle(), SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     ::setsockopt(socket.native_handle(), SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);

@@ -1,0 +1,291 @@
+// The device's screen in a real browser: the test screen program draws boxes, texts, an input,
+// images, a scroll box and an animated view; the test taps, types, drags, scrolls, turns and
+// shakes the device as a person would and checks that the program saw it and the page shows it.
+// Screenshots of the phone and the tablet are kept as artefacts.
+import { test, describe, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdirSync } from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+import { mkdtempSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+
+const testScreen = process.env.ORVA_DISPLAY_TESTSCREEN;
+const orvakit = process.env.ORVAKIT;
+
+let context;
+
+before(async () => {
+    assert.ok(testScreen, 'ORVA_DISPLAY_TESTSCREEN names the test program');
+    mkdirSync(artifacts, { recursive: true });
+    context = await launchBrowser({ viewport: { width: 900, height: 820 } });
+});
+
+after(async () => {
+    await context?.close();
+    removeProfiles();
+});
+
+const element = (tag) => `.el[data-tag="${tag}"]`;
+const textOf = (page, tag) => page.locator(`${element(tag)} > .text > span`).textContent();
+
+// The centre of an element on the page (through the picture's scaling and turning).
+async function centreOf(page, tag) {
+    const box = await page.locator(element(tag)).boundingBox();
+    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+}
+
+async function openScreen(address) {
+    const page = await context.newPage();
+    await page.goto(address);
+    await page.waitForSelector(element(10));
+    await page.evaluate(() => document.fonts.ready);
+    return page;
+}
+
+const waitForText = (page, tag, text) => page.waitForFunction(
+    ([selector, t]) => document.querySelector(selector)?.textContent === t,
+    [`${element(tag)} > .text > span`, text]);
+
+describe('the phone', () => {
+    let program;
+    let page;
+
+    before(async () => {
+        program = await startProgram(testScreen, ['--device', 'phone']);
+        page = await openScreen(program.address);
+    });
+    after(async () => {
+        await page?.close().catch(() => {});
+        program?.child.kill('SIGTERM');
+    });
+
+    test('draws the tree at the device size with every kind of element', async () => {
+        const screen = await page.locator('#screen').evaluate((s) => [s.offsetWidth, s.offsetHeight]);
+        assert.deepEqual(screen, [320, 480]);
+        assert.equal(await textOf(page, 1), 'Display test screen');
+        const kinds = await page.evaluate(() => [...new Set([...document.querySelectorAll('.el')].map((e) => e.dataset.kind))].sort());
+        assert.deepEqual(kinds, ['bitmap', 'box', 'image', 'input', 'scroll', 'text']);
+        // Images from PNG bytes are real images; the rotated box keeps its transform.
+        const images = await page.locator(`${element(5)} img, ${element(6)} img`).evaluateAll(
+            (imgs) => imgs.map((i) => i.complete && i.naturalWidth));
+        assert.deepEqual(images, [64, 64]);
+        const turned = await page.locator(element(4)).evaluate((e) => e.style.transform);
+        assert.match(turned, /^translate\(-50%, -50%\) matrix\(0\.96/);
+        // Text is drawn with the font file the program measured with.
+        const family = await page.locator(`${element(11)} > .text > span`).evaluate((s) => getComputedStyle(s).fontFamily);
+        assert.match(family, /DejaVuSans_ttf/);
+    });
+
+    test('a tap reaches the program and its answer reaches the page', async () => {
+        const { x, y } = await centreOf(page, 10);
+        await page.mouse.click(x, y);
+        await program.next(/^tap 1$/);
+        await waitForText(page, 11, 'Taps: 1');
+        await page.mouse.click(x, y);
+        await program.next(/^tap 2$/);
+        await waitForText(page, 11, 'Taps: 2');
+    });
+
+    test('typing goes into the input and the program keeps the text', async () => {
+        const { x, y } = await centreOf(page, 20);
+        await page.mouse.click(x, y);
+        const field = page.locator(`${element(20)} > input`);
+        await page.waitForFunction(() => document.activeElement?.tagName === 'INPUT');
+        await page.keyboard.type('hello wörld');
+        await program.next(/^text hello wörld$/);
+        await waitForText(page, 21, 'Typed: hello wörld');
+        assert.equal(await field.inputValue(), 'hello wörld');
+
+        // A selection goes to the program with its place.
+        await page.keyboard.press('Shift+Home');
+        await program.next(/^select 0 11$/);
+
+        // Return: the program takes the focus away.
+        await page.keyboard.press('End');
+        await page.keyboard.press('Enter');
+        await program.next(/^return$/);
+        await page.waitForFunction(() => document.activeElement?.tagName !== 'INPUT');
+    });
+
+    test('a drag and the wheel scroll the scroll box on the program side', async () => {
+        const box = await page.locator(element(30)).boundingBox();
+        const scale = box.width / 180;  // the picture's scaling of device points
+        const x = box.x + box.width / 2;
+        const y = box.y + box.height * 0.8;
+        await page.mouse.move(x, y);
+        await page.mouse.down();
+        for (let i = 1; i <= 5; ++i) await page.mouse.move(x, y - i * 20 * scale);
+        await page.mouse.up();
+        await waitForText(page, 31, 'Offset: 100');
+        const offset = await page.locator(`${element(30)} > .kids`).evaluate((k) => k.style.transform);
+        assert.equal(offset, 'translate(0px, -100px)');
+
+        await page.mouse.move(x, y);
+        await page.mouse.wheel(0, 50 * scale);
+        await waitForText(page, 31, 'Offset: 150');
+    });
+
+    test('an animated view moves to its end state', async () => {
+        const mover = page.locator(element(40));
+        const before = await mover.evaluate((e) => parseFloat(getComputedStyle(e).left));
+        assert.equal(before, 40);
+        const { x, y } = await centreOf(page, 41);
+        await page.mouse.click(x, y);
+        // On its way: between the ends, for a while.
+        await page.waitForFunction((sel) => {
+            const left = parseFloat(getComputedStyle(document.querySelector(sel)).left);
+            return left > 60 && left < 260;
+        }, element(40));
+        await program.next(/^animation done$/);
+        await page.waitForFunction((sel) => {
+            const style = getComputedStyle(document.querySelector(sel));
+            return style.left === '280px' && style.opacity === '0.5';
+        }, element(40));
+        await waitForText(page, 51, 'Shakes: 0 · Animation: done');
+        await page.screenshot({ path: path.join(artifacts, 'display_testscreen-phone.png') });
+    });
+
+    test('the controls around the device turn it, shake it and press home', async () => {
+        await page.click('#rotate-right');
+        await program.next(/^orientation 4$/);
+        await page.waitForFunction(() => document.getElementById('device').dataset.orientation === '4');
+        await waitForText(page, 50, 'Orientation: landscape right · State: active');
+        await page.waitForTimeout(500);  // the picture's turn
+        await page.screenshot({ path: path.join(artifacts, 'display_testscreen-phone-turned.png') });
+        // Pointers on the turned picture still land on the right views.
+        const { x, y } = await centreOf(page, 10);
+        await page.mouse.click(x, y);
+        await program.next(/^tap 3$/);
+        await page.click('#rotate-left');
+        await program.next(/^orientation 1$/);
+
+        await page.click('#shake');
+        await program.next(/^shake 1$/);
+
+        await page.click('#home');
+        await program.next(/^state background$/);
+        await page.waitForSelector('#home-screen:not([hidden])');
+        await page.click('#reopen');
+        await program.next(/^state active$/);
+        await page.waitForSelector('#home-screen[hidden]', { state: 'attached' });
+    });
+
+    test('the page hidden sends the application to the background, shown again it is active', async () => {
+        const setVisibility = (state) => page.evaluate((s) => {
+            Object.defineProperty(document, 'visibilityState', { value: s, configurable: true });
+            document.dispatchEvent(new Event('visibilitychange'));
+        }, state);
+        await setVisibility('hidden');
+        await program.next(/^state background$/);
+        await setVisibility('visible');
+        await program.next(/^state active$/);
+    });
+
+    test('effects play in the browser and only safe links are handed to it', async () => {
+        const field = await centreOf(page, 20);
+        for (const word of ['effects', 'links']) {
+            await page.mouse.click(field.x, field.y);
+            await page.waitForFunction(() => document.activeElement?.tagName === 'INPUT');
+            await page.keyboard.press('Control+A');
+            await page.keyboard.type(word);
+            await program.next(new RegExp(`^text ${word}$`));
+            await page.keyboard.press('Enter');
+            await program.next(/^return$/);
+        }
+        await page.waitForFunction(() => window.orvaDevice.state.effects.length >= 2);
+        assert.deepEqual(await page.evaluate(() => window.orvaDevice.state.effects), ['vibrate', 'sound:1104']);
+        const opened = (await program.next(/^opened /)).slice(7);
+        assert.equal((await program.next(/^refused /)).slice(8), 'javascript:alert(1)');
+        await page.waitForFunction(() => window.orvaDevice.state.opened.length >= 1);
+        assert.deepEqual(await page.evaluate(() => window.orvaDevice.state.opened), [opened]);
+    });
+
+    test('closing the tab sends the application to the background', async () => {
+        await page.close();
+        page = null;
+        await program.next(/^state background$/);
+    });
+});
+
+describe('the tablet', () => {
+    let program;
+    let page;
+
+    before(async () => {
+        program = await startProgram(testScreen, ['--device', 'tablet']);
+        page = await openScreen(program.address);
+    });
+    after(async () => {
+        await page?.close();
+        program?.child.kill('SIGTERM');
+    });
+
+    test('shows the test screen at 768 x 1024 and takes its taps', async () => {
+        const screen = await page.locator('#screen').evaluate((s) => [s.offsetWidth, s.offsetHeight]);
+        assert.deepEqual(screen, [768, 1024]);
+        const { x, y } = await centreOf(page, 10);
+        await page.mouse.click(x, y);
+        await program.next(/^tap 1$/);
+        await waitForText(page, 11, 'Taps: 1');
+        await page.screenshot({ path: path.join(artifacts, 'display_testscreen-tablet.png') });
+
+        await page.click('#rotate-left');
+        await program.next(/^orientation 3$/);
+        await page.waitForTimeout(500);
+        await page.screenshot({ path: path.join(artifacts, 'display_testscreen-tablet-turned.png') });
+    });
+});
+
+// A raw request, so that the Host header and the path go out exactly as written.
+function request(port, target, headers = {}) {
+    return new Promise((resolve, reject) => {
+        const req = http.request({ host: '127.0.0.1', port, path: target, headers, agent: false }, (res) => {
+            let body = '';
+            res.on('data', (chunk) => { body += chunk; });
+            res.on('end', () => resolve({ status: res.statusCode, body }));
+        });
+        req.on('error', reject);
+        req.end();
+    });
+}
+
+describe('the program', () => {
+    test('prints one address, refuses strangers, serves its window and ends on SIGTERM', async () => {
+        assert.ok(orvakit, 'ORVAKIT names the program');
+        const data = mkdtempSync(path.join(tmpdir(), 'orvakit-data-'));
+        const program = await startProgram(orvakit, ['--device', 'tablet', '--data-dir', data]);
+        try {
+            const address = new URL(program.address);
+            assert.equal(address.hostname, '127.0.0.1');
+            assert.match(address.search, /^\?token=[0-9a-f]{32}$/);
+            const port = Number(address.port);
+            const token = address.search;
+
+            const good = await request(port, '/' + token);
+            assert.equal(good.status, 200);
+            assert.equal((await request(port, '/')).status, 403, 'without the token');
+            assert.equal((await request(port, '/' + token, { Host: `attacker.example:${port}` })).status, 403,
+                'with a foreign Host');
+            for (const target of ['/../../../etc/passwd', '/fonts/../../../../etc/passwd', '/%2e%2e/%2e%2e/etc/passwd']) {
+                const reply = await request(port, target + token);
+                assert.ok(reply.status === 403 || reply.status === 404 || reply.status === 400,
+                    `${target} answered ${reply.status}`);
+                assert.ok(!reply.body.includes('root:'), target);
+            }
+
+            const page = await context.newPage();
+            await page.goto(program.address);
+            await page.waitForSelector('#screen > .el');
+            const root = await page.locator('#screen > .el').evaluate((e) => [e.offsetWidth, e.offsetHeight, e.style.backgroundColor]);
+            assert.deepEqual(root, [768, 1024, 'rgb(255, 255, 255)']);
+            await page.close();
+        } finally {
+            program.child.kill('SIGTERM');
+        }
+        const end = await program.exited;
+        assert.equal(end.code, 0);
+        assert.deepEqual(program.lines, [], 'nothing but the address on standard output');
+    });
+});

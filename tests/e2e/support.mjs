@@ -1,0 +1,65 @@
+// What the browser tests share: starting a test program that prints its address first, reading
+// the lines it prints after that, and a headless Chromium with a fresh profile.
+import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { createInterface } from 'node:readline';
+import { chromium } from 'playwright-core';
+
+export const artifacts = process.env.ORVA_E2E_ARTIFACTS ?? path.join(tmpdir(), 'orvakit-e2e-artifacts');
+
+const profiles = [];
+
+// A browser with a fresh profile of its own: no cookie from earlier visits.
+export async function launchBrowser(options = {}) {
+    const profile = mkdtempSync(path.join(tmpdir(), 'orvakit-chromium-'));
+    profiles.push(profile);
+    return chromium.launchPersistentContext(profile, {
+        executablePath: '/usr/bin/chromium',
+        headless: true,
+        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+        ...options,
+    });
+}
+
+export function removeProfiles() {
+    for (const profile of profiles.splice(0)) rmSync(profile, { recursive: true, force: true });
+}
+
+// Starts a program and waits for the first line it prints (its address). `next(pattern)` waits
+// for a later line that matches (lines already printed count), `exited` for the program's end.
+export async function startProgram(program, args = []) {
+    const child = spawn(program, args, { stdio: ['ignore', 'pipe', 'inherit'] });
+    const lines = [];
+    const waiters = [];
+    const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
+    const reader = createInterface({ input: child.stdout });
+    const first = new Promise((resolve, reject) => {
+        child.once('error', reject);
+        exited.then(({ code }) => reject(new Error(`${path.basename(program)} ended with ${code}`)));
+        reader.once('line', resolve);
+    });
+    const address = await first;
+    reader.on('line', (line) => {
+        lines.push(line);
+        for (const w of waiters.splice(0)) if (!w.settle()) waiters.push(w);
+    });
+    const next = (pattern, timeout = 10000) => new Promise((resolve, reject) => {
+        const w = {
+            settle() {
+                const found = lines.find((l) => pattern.test(l));
+                if (found === undefined) return false;
+                lines.splice(lines.indexOf(found), 1);
+                clearTimeout(w.timer);
+                resolve(found);
+                return true;
+            },
+        };
+        if (w.settle()) return;
+        w.timer = setTimeout(() => reject(new Error(`no line like ${pattern}; printed: ${lines.join(' | ')}`)), timeout);
+        waiters.push(w);
+    });
+    return { child, address, lines, next, exited };
+}

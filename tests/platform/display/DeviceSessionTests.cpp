@@ -1,0 +1,347 @@
+#include "platform/display/DeviceSession.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/Accelerometer.h"
+#include "platform/ui/ChangeLog.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/ScrollWheelTarget.h"
+#include "platform/ui/TextInputClient.h"
+#include "platform/ui/Touch.h"
+#include "platform/ui/View.h"
+#include "tests/support/TestClient.h"
+#include "tests/support/TestEnvironment.h"
+
+using json = nlohmann::json;
+using display_test::WebSocketClient;
+
+namespace display {
+namespace {
+
+// Notes every touch it gets, in its own coordinates, and shows that it is pressed.
+class Pad : public ui::View {
+  public:
+    std::vector<std::string> seen;
+    void touchesBegan(const ui::Touches& t) override { note("began", t, ui::Color::redColor()); }
+    void touchesMoved(const ui::Touches& t) override { note("moved", t, ui::Color::redColor()); }
+    void touchesEnded(const ui::Touches& t) override { note("ended", t, ui::Color::clear()); }
+    void touchesCancelled(const ui::Touches& t) override { note("cancelled", t, ui::Color::clear()); }
+
+  private:
+    void note(const char* phase, const ui::Touches& touches, ui::Color colour) {
+        ui::Point p = touches.front()->locationIn(this);
+        seen.push_back(std::string(phase) + " " + std::to_string(touches.front()->identifier()) + " " +
+                       std::to_string(static_cast<int>(p.x)) + "," + std::to_string(static_cast<int>(p.y)));
+        setBackgroundColor(colour);
+    }
+};
+
+class Scroller : public ui::View, public ui::ScrollWheelTarget {
+  public:
+    double room = 0;  // how far it can still move down
+    double moved = 0;
+    bool scrollWheel(double, double dy) override {
+        double step = std::min(dy, room);
+        if (step <= 0) return false;
+        room -= step;
+        moved += step;
+        return true;
+    }
+};
+
+class Entry : public ui::View, public ui::TextInputClient {
+  public:
+    std::vector<std::string> calls;
+    void displayDidEditText(const std::string& value, std::size_t start, std::size_t length) override {
+        calls.push_back("edit " + value + " " + std::to_string(start) + "+" + std::to_string(length));
+    }
+    void displayDidChangeSelection(std::size_t start, std::size_t length) override {
+        calls.push_back("select " + std::to_string(start) + "+" + std::to_string(length));
+    }
+    void displayDidPressReturn() override { calls.push_back("return"); }
+};
+
+class Samples : public ui::AccelerometerDelegate {
+  public:
+    std::vector<double> xs;
+    void accelerometerDidAccelerate(double x, double, double) override { xs.push_back(x); }
+};
+
+class DeviceSessionTest : public testing_support::TestEnvironment {
+  protected:
+    void SetUp() override {
+        TestEnvironment::SetUp();
+        ui::Device::current().reset(ui::Idiom::Phone);
+        root = ui::make<ui::View>(ui::Rect{0, 0, 320, 480});
+        pad = ui::make<Pad>(ui::Rect{100, 100, 50, 50});
+        root->addSubview(pad);
+        DeviceSession::Options options;
+        options.resources = temporary;
+        session = std::make_unique<DeviceSession>(root, options);
+        session->setOnStateChange([this](DeviceSession::AppState s) {
+            states.push_back(s == DeviceSession::AppState::Active ? "active" : "background");
+        });
+        ASSERT_TRUE(session->start()) << session->error();
+    }
+    void TearDown() override {
+        session.reset();
+        ui::Accelerometer::shared().setDelegate({});
+        ui::Device::current().reset();
+        TestEnvironment::TearDown();
+    }
+
+    // Opens a tab when none is active and waits until the session has given it the device.
+    void connect(WebSocketClient& tab) {
+        ASSERT_FALSE(session->server().hasActiveTab());
+        std::string host = "127.0.0.1:" + std::to_string(session->server().port());
+        ASSERT_TRUE(tab.connect(session->server().port(), "/ws?token=" + session->server().token(),
+                                {{"Origin", "http://" + host}}));
+        ASSERT_TRUE(runUntil([&] { return session->server().hasActiveTab(); }));
+    }
+    // The next message of a type, skipping the others.
+    json next(WebSocketClient& tab, const std::string& type) {
+        while (auto text = tab.read()) {
+            json message = json::parse(*text);
+            if (message["type"] == type) return message;
+        }
+        ADD_FAILURE() << "no " << type << " message";
+        return {};
+    }
+    // Connects and reads what a new tab gets before the patches.
+    json connectAndReadTree(WebSocketClient& tab) {
+        connect(tab);
+        next(tab, "application");
+        return next(tab, "tree");
+    }
+    void send(WebSocketClient& tab, const json& event) { tab.send(event.dump()); }
+    // Sends events and runs the loop until the condition holds.
+    void sendAndRun(WebSocketClient& tab, const json& event, const std::function<bool()>& done) {
+        send(tab, event);
+        ASSERT_TRUE(runUntil(done));
+    }
+    static json pointer(const char* phase, int id, double x, double y) {
+        return {{"type", "pointer"}, {"phase", phase}, {"id", id}, {"x", x}, {"y", y}};
+    }
+
+    std::shared_ptr<ui::View> root;
+    std::shared_ptr<Pad> pad;
+    std::unique_ptr<DeviceSession> session;
+    std::vector<std::string> states;
+};
+
+TEST_F(DeviceSessionTest, ATabGetsTheDeviceTheStateAndTheTreeThenOnePatchPerTurn) {
+    WebSocketClient tab;
+    connect(tab);
+    json device = next(tab, "device");
+    EXPECT_EQ(device["idiom"], "phone");
+    EXPECT_EQ(device["screen"], json::array({320, 480}));
+    EXPECT_EQ(device["orientation"], 1);
+    EXPECT_TRUE(device["resources"].get<std::string>().starts_with("/s/"));
+    EXPECT_EQ(next(tab, "application")["state"], "active");
+    json tree = next(tab, "tree");
+    EXPECT_EQ(tree["root"], root->elementId());
+    ASSERT_EQ(tree["elements"].size(), 2u);
+    EXPECT_EQ(tree["elements"][1]["id"], pad->elementId());
+
+    // Changes made before a tab came are in its tree, not sent again; later ones come as patches.
+    pad->setAlpha(0.5);
+    pad->setTag(7);
+    session->changeLog().flush();  // as the end of the turn does
+    json patch = next(tab, "patch");
+    EXPECT_EQ(patch["seq"], tree["seq"].get<int>() + 1);
+    ASSERT_EQ(patch["update"].size(), 1u);
+    EXPECT_EQ(patch["update"][0]["props"], json({{"alpha", 0.5}, {"tag", 7}}));
+}
+
+TEST_F(DeviceSessionTest, PointersBecomeTouchesOfTheViewHitAndItsChangeGoesBack) {
+    WebSocketClient tab;
+    json tree = connectAndReadTree(tab);
+    sendAndRun(tab, pointer("down", 3, 110, 120), [&] { return pad->seen.size() == 1; });
+    json patch = next(tab, "patch");
+    EXPECT_EQ(patch["update"][0]["props"]["background"], json::array({1, 0, 0, 1}));
+
+    // The touch stays with the view it began on, wherever the pointer goes.
+    sendAndRun(tab, pointer("move", 3, 300, 400), [&] { return pad->seen.size() == 2; });
+    sendAndRun(tab, pointer("up", 3, 301, 401), [&] { return pad->seen.size() == 3; });
+    EXPECT_EQ(pad->seen, (std::vector<std::string>{"began 3 10,20", "moved 3 200,300", "ended 3 201,301"}));
+
+    // A second pointer down while the first is: two touches; the tab going away cancels it.
+    sendAndRun(tab, pointer("down", 4, 140, 140), [&] { return pad->seen.size() == 4; });
+    tab.close();
+    ASSERT_TRUE(runUntil([&] { return pad->seen.size() == 5; }));
+    EXPECT_EQ(pad->seen.back(), "cancelled 4 40,40");
+}
+
+TEST_F(DeviceSessionTest, TheWheelScrollsTheInnermostViewThatCanStillMove) {
+    auto outer = ui::make<Scroller>(ui::Rect{0, 200, 320, 200});
+    auto inner = ui::make<Scroller>(ui::Rect{10, 10, 100, 100});
+    outer->room = 1000;
+    inner->room = 30;
+    outer->addSubview(inner);
+    root->addSubview(outer);
+    WebSocketClient tab;
+    connectAndReadTree(tab);
+    json wheel = {{"type", "wheel"}, {"x", 50}, {"y", 250}, {"dx", 0}, {"dy", 20}};
+    sendAndRun(tab, wheel, [&] { return inner->moved == 20; });
+    sendAndRun(tab, wheel, [&] { return inner->moved == 30; });
+    // The inner one is at its end: the next movement goes to the one around it.
+    sendAndRun(tab, wheel, [&] { return outer->moved == 20; });
+    EXPECT_EQ(inner->moved, 30);
+}
+
+TEST_F(DeviceSessionTest, TypingSelectingAndReturnReachTheInput) {
+    auto entry = ui::make<Entry>(ui::Rect{10, 10, 200, 30});
+    root->addSubview(entry);
+    std::vector<DeviceSession::TextSelection> selections;
+    session->setOnTextSelection([&](const DeviceSession::TextSelection& s) { selections.push_back(s); });
+    WebSocketClient tab;
+    connectAndReadTree(tab);
+    auto id = entry->elementId();
+    send(tab, {{"type", "text"}, {"id", id}, {"value", "grüße ✓"}, {"start", 7}, {"length", 0}});
+    // Events for elements that are gone or take no text are ignored.
+    send(tab, {{"type", "text"}, {"id", 999999}, {"value", "x"}, {"start", 1}, {"length", 0}});
+    send(tab, {{"type", "text"}, {"id", pad->elementId()}, {"value", "x"}, {"start", 1}, {"length", 0}});
+    send(tab, {{"type", "select"}, {"id", id}, {"start", 0}, {"length", 5}, {"text", "grüße"},
+               {"rect", {10, 10, 200, 30}}});
+    sendAndRun(tab, {{"type", "return"}, {"id", id}}, [&] { return entry->calls.size() == 3; });
+    EXPECT_EQ(entry->calls, (std::vector<std::string>{"edit grüße ✓ 7+0", "select 0+5", "return"}));
+    ASSERT_EQ(selections.size(), 1u);
+    EXPECT_EQ(selections[0].view, entry);
+    EXPECT_EQ(selections[0].text, "grüße");
+    EXPECT_EQ(selections[0].rect, (ui::Rect{10, 10, 200, 30}));
+}
+
+TEST_F(DeviceSessionTest, TurningTheDeviceSetsItsOrientationAndTellsTheTab) {
+    ui::Device& device = ui::Device::current();
+    device.beginGeneratingDeviceOrientationNotifications();
+    int notices = 0;
+    fnd::NotificationCenter::defaultCenter().addObserver(this, ui::Device::kOrientationDidChangeNotification,
+                                                         nullptr, [&](const fnd::Notification&) { ++notices; });
+    WebSocketClient tab;
+    connectAndReadTree(tab);
+    sendAndRun(tab, {{"type", "rotate"}, {"direction", "left"}}, [&] { return notices == 1; });
+    EXPECT_EQ(device.orientation(), ui::DeviceOrientation::LandscapeLeft);
+    EXPECT_EQ(next(tab, "orientation")["orientation"], 3);
+    sendAndRun(tab, {{"type", "rotate"}, {"direction", "right"}}, [&] { return notices == 2; });
+    EXPECT_EQ(device.orientation(), ui::DeviceOrientation::Portrait);
+    EXPECT_EQ(next(tab, "orientation")["orientation"], 1);
+    fnd::NotificationCenter::defaultCenter().removeObserver(this);
+    device.endGeneratingDeviceOrientationNotifications();
+
+    // A tab that comes later is told where the device stands.
+    device.setOrientation(ui::DeviceOrientation::PortraitUpsideDown);
+    tab.close();
+    ASSERT_TRUE(runUntil([&] { return !session->server().hasActiveTab(); }));
+    WebSocketClient later;
+    connect(later);
+    EXPECT_EQ(next(later, "device")["orientation"], 2);
+}
+
+TEST_F(DeviceSessionTest, OrientationsRunRoundBothWays) {
+    using O = ui::DeviceOrientation;
+    const O right[] = {O::Portrait, O::LandscapeRight, O::PortraitUpsideDown, O::LandscapeLeft, O::Portrait};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(DeviceSession::turned(right[i], 1), right[i + 1]);
+        EXPECT_EQ(DeviceSession::turned(right[i + 1], -1), right[i]);
+    }
+    EXPECT_EQ(DeviceSession::turned(O::FaceUp, 1), O::LandscapeRight);
+    EXPECT_EQ(DeviceSession::turned(O::Unknown, -1), O::LandscapeLeft);
+}
+
+TEST_F(DeviceSessionTest, ShakeSendsABurstOfSamples) {
+    auto samples = std::make_shared<Samples>();
+    ui::Accelerometer::shared().setDelegate(samples);
+    WebSocketClient tab;
+    connectAndReadTree(tab);
+    sendAndRun(tab, {{"type", "shake"}}, [&] { return !samples->xs.empty(); });
+    runFor(2);
+    double strongest = 0;
+    for (double x : samples->xs) strongest = std::max(strongest, std::abs(x));
+    EXPECT_GT(samples->xs.size(), 4u);
+    EXPECT_GT(strongest, 2.0);
+}
+
+TEST_F(DeviceSessionTest, HomeVisibilityAndClosingTheTabMoveTheApplicationBetweenStates) {
+    WebSocketClient tab;
+    connectAndReadTree(tab);
+    EXPECT_EQ(session->state(), DeviceSession::AppState::Active);
+    sendAndRun(tab, {{"type", "home"}}, [&] { return states.size() == 1; });
+    EXPECT_EQ(next(tab, "application")["state"], "background");
+    // Already in the background: a hidden page changes nothing.
+    send(tab, {{"type", "visibility"}, {"visible", false}});
+    sendAndRun(tab, {{"type", "activate"}}, [&] { return states.size() == 2; });
+    EXPECT_EQ(next(tab, "application")["state"], "active");
+    sendAndRun(tab, {{"type", "visibility"}, {"visible", false}}, [&] { return states.size() == 3; });
+    sendAndRun(tab, {{"type", "visibility"}, {"visible", true}}, [&] { return states.size() == 4; });
+    tab.close();
+    ASSERT_TRUE(runUntil([&] { return states.size() == 5; }));
+    EXPECT_EQ(states, (std::vector<std::string>{"background", "active", "background", "active", "background"}));
+
+    // A tab that takes the device shows it: the application is active again.
+    WebSocketClient next;
+    connect(next);
+    EXPECT_EQ(states.back(), "active");
+}
+
+TEST_F(DeviceSessionTest, EffectsAndSafeLinksGoToTheTab) {
+    EXPECT_FALSE(session->openURL("https://example.org/"));  // no tab yet
+    WebSocketClient tab;
+    connectAndReadTree(tab);
+    ui::Device::current().vibrate();
+    ui::Device::current().playSystemSound(1104);
+    runFor(0.01);
+    EXPECT_EQ(next(tab, "effects")["effects"], json::array({"vibrate", "sound:1104"}));
+
+    EXPECT_FALSE(session->openURL("javascript:alert(1)"));
+    EXPECT_TRUE(session->openURL("mailto:help@example.org?subject=a%20b"));
+    EXPECT_EQ(next(tab, "open")["url"], "mailto:help@example.org?subject=a%20b");
+}
+
+TEST_F(DeviceSessionTest, OnlyWebMailPhoneAndSkypeLinksAreOpenable) {
+    for (const char* url : {"http://example.org", "HTTPS://example.org/a?b#c", "mailto:a@b.c", "tel:+1234",
+                            "skype:someone?call"})
+        EXPECT_TRUE(DeviceSession::isOpenableURL(url)) << url;
+    for (const char* url : {"javascript:alert(1)", "JavaScript:alert(1)", "data:text/html,x", "file:///etc/passwd",
+                            "events:next", "http:/example.org", "http:///x", "https://exa mple.org",
+                            "http://example.org/\n", "mailto:", "", ":", "no scheme"})
+        EXPECT_FALSE(DeviceSession::isOpenableURL(url)) << url;
+}
+
+TEST_F(DeviceSessionTest, NonsenseFromTheTabIsDroppedAndTheSessionGoesOn) {
+    WebSocketClient tab;
+    connectAndReadTree(tab);
+    for (const char* junk : {"", "not json", "[1,2]", "{}", R"({"type":7})", R"({"type":"teleport"})",
+                             R"({"type":"pointer","phase":"down","id":1,"x":"1","y":2})",
+                             R"({"type":"pointer","phase":"down","id":1.5,"x":1,"y":2})",
+                             R"({"type":"pointer","phase":"down","id":1e300,"x":1,"y":2})",
+                             R"({"type":"pointer","phase":"hover","id":1,"x":1,"y":2})",
+                             R"({"type":"text","id":-4,"value":"x","start":0,"length":0})",
+                             R"({"type":"rotate","direction":"up"})"})
+        tab.send(junk);
+    sendAndRun(tab, pointer("down", 1, 120, 120), [&] { return pad->seen.size() == 1; });
+    EXPECT_EQ(pad->seen, (std::vector<std::string>{"began 1 20,20"}));
+}
+
+TEST_F(DeviceSessionTest, ANewRootIsSentWhole) {
+    WebSocketClient tab;
+    connectAndReadTree(tab);
+    auto window = ui::make<ui::View>(ui::Rect{0, 0, 320, 480});
+    auto child = ui::make<Pad>(ui::Rect{0, 0, 10, 10});
+    window->addSubview(child);
+    session->setRoot(window);
+    session->changeLog().flush();  // as the end of the turn does
+    json tree = next(tab, "tree");
+    EXPECT_EQ(tree["root"], window->elementId());
+    EXPECT_EQ(tree["elements"].size(), 2u);
+    // Touches go to the new tree.
+    sendAndRun(tab, pointer("down", 1, 5, 5), [&] { return child->seen.size() == 1; });
+    EXPECT_TRUE(pad->seen.empty());
+}
+
+}  // namespace
+}  // namespace display
