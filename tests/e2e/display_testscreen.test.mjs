@@ -4,7 +4,7 @@
 // Screenshots of the phone and the tablet are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
+import { mkdirSync, writeFileSync } from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import { mkdtempSync } from 'node:fs';
@@ -36,8 +36,13 @@ async function centreOf(page, tag) {
     return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }
 
+// Opens the display; the sizes of the whole-tree messages it receives are kept in page.trees.
 async function openScreen(address) {
     const page = await context.newPage();
+    page.trees = [];
+    page.on('websocket', (socket) => socket.on('framereceived', ({ payload }) => {
+        if (typeof payload === 'string' && payload.startsWith('{"elements"')) page.trees.push(Buffer.byteLength(payload));
+    }));
     await page.goto(address);
     await page.waitForSelector(element(10));
     await page.evaluate(() => document.fonts.ready);
@@ -61,7 +66,10 @@ describe('the phone', () => {
         program?.child.kill('SIGTERM');
     });
 
-    test('draws the tree at the device size with every kind of element', async () => {
+    test('draws the tree at the device size with every kind of element', async (t) => {
+        assert.equal(page.trees.length, 1);
+        t.diagnostic(`whole tree of the test screen: ${page.trees[0]} bytes`);
+        writeFileSync(path.join(artifacts, 'display_testscreen-tree-bytes.txt'), `${page.trees[0]}\n`);
         const screen = await page.locator('#screen').evaluate((s) => [s.offsetWidth, s.offsetHeight]);
         assert.deepEqual(screen, [320, 480]);
         assert.equal(await textOf(page, 1), 'Display test screen');
@@ -193,6 +201,8 @@ describe('the phone', () => {
             await program.next(new RegExp(`^text ${word}$`));
             await page.keyboard.press('Enter');
             await program.next(/^return$/);
+            // The program takes the focus away; the next click gives it back.
+            await page.waitForFunction(() => document.activeElement?.tagName !== 'INPUT');
         }
         await page.waitForFunction(() => window.orvaDevice.state.effects.length >= 2);
         assert.deepEqual(await page.evaluate(() => window.orvaDevice.state.effects), ['vibrate', 'sound:1104']);

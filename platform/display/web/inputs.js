@@ -33,9 +33,9 @@
         if (document.activeElement !== field || field.selectionStart === null) return;
         const start = field.selectionStart;
         const length = field.selectionEnd - start;
-        const last = rec.reportedSelection;
+        const last = rec.reported[rec.reported.length - 1];
         if (last && last[0] === start && last[1] === length) return;
-        rec.reportedSelection = [start, length];
+        rec.reported.push([start, length]);
         send({ type: 'select', id: rec.id, start, length, text: field.value.slice(start, start + length),
             rect: placeOf(field) });
     }
@@ -48,8 +48,9 @@
         field.addEventListener('input', () => {
             rec.unanswered.push(field.value);
             const start = field.selectionStart ?? field.value.length;
-            rec.reportedSelection = [start, (field.selectionEnd ?? start) - start];
-            send({ type: 'text', id: rec.id, value: field.value, start, length: rec.reportedSelection[1] });
+            const length = (field.selectionEnd ?? start) - start;
+            rec.reported.push([start, length]);
+            send({ type: 'text', id: rec.id, value: field.value, start, length });
         });
         field.addEventListener('keydown', (event) => {
             if (event.key === 'Enter' && !multiline && !event.isComposing) {
@@ -62,10 +63,21 @@
         return field;
     }
 
+    // Whether the program's selection answers one sent from here; drops that one and those before.
+    function answered(reported, selection) {
+        const i = Array.isArray(selection)
+            ? reported.findIndex((r) => r[0] === selection[0] && r[1] === selection[1]) : -1;
+        reported.splice(0, i >= 0 ? i + 1 : reported.length);
+        return i >= 0;
+    }
+
     function render(screen, rec, changed) {
         const p = rec.props;
         const multiline = !!p.multiline;
-        if (!rec.unanswered) rec.unanswered = [];
+        if (!rec.unanswered) {
+            rec.unanswered = [];  // values typed here that the program has not answered yet
+            rec.reported = [];  // selections sent, likewise
+        }
         let field = rec.content;
         if (!field || (field.tagName === 'TEXTAREA') !== multiline) {
             const fresh = makeField(rec, multiline);
@@ -92,17 +104,23 @@
         if ('keyboard' in changed) field.inputMode = INPUT_MODES[p.keyboard] || 'text';
         if ('returnKey' in changed) field.enterKeyHint = ENTER_HINTS[p.returnKey] || 'enter';
         if ('editable' in changed) field.readOnly = p.editable === false;
+        let focusedHere = false;
         if ('focused' in changed) {
-            if (p.focused && document.activeElement !== field) field.focus({ preventScroll: true });
-            else if (!p.focused && document.activeElement === field) field.blur();
+            if (p.focused && document.activeElement !== field) {
+                field.focus({ preventScroll: true });
+                focusedHere = true;
+            } else if (!p.focused && document.activeElement === field) {
+                field.blur();
+            }
         }
-        if (('selection' in changed || 'focused' in changed) && Array.isArray(p.selection)
+        // The program's own selection is shown; its answers to selections made here are not
+        // written back over newer ones.
+        const programsSelection = 'selection' in changed && !answered(rec.reported, p.selection);
+        if ((programsSelection || focusedHere) && Array.isArray(p.selection)
             && document.activeElement === field && rec.unanswered.length === 0) {
             const [start, length] = p.selection;
-            if (field.selectionStart !== start || field.selectionEnd !== start + length) {
+            if (field.selectionStart !== start || field.selectionEnd !== start + length)
                 field.setSelectionRange(start, start + length);
-                rec.reportedSelection = [start, length];
-            }
         }
     }
 
