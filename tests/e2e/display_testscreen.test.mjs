@@ -53,20 +53,25 @@ const waitForText = (page, tag, text) => page.waitForFunction(
     ([selector, t]) => document.querySelector(selector)?.textContent === t,
     [`${element(tag)} > .text > span`, text]);
 
-describe('the phone', () => {
-    let program;
-    let page;
-
+// Inside a describe: the test program on that device and a page that shows it, for its tests.
+function withTestScreen(device) {
+    const s = {};
     before(async () => {
-        program = await startProgram(testScreen, ['--device', 'phone']);
-        page = await openScreen(program.address);
+        s.program = await startProgram(testScreen, ['--device', device]);
+        s.page = await openScreen(s.program.address);
     });
     after(async () => {
-        await page?.close().catch(() => {});
-        program?.child.kill('SIGTERM');
+        await s.page?.close().catch(() => {});
+        s.program?.child.kill('SIGTERM');
     });
+    return s;
+}
+
+describe('the phone', () => {
+    const s = withTestScreen('phone');
 
     test('draws the tree at the device size with every kind of element', async (t) => {
+        const { program, page } = s;
         assert.equal(page.trees.length, 1);
         t.diagnostic(`whole tree of the test screen: ${page.trees[0]} bytes`);
         writeFileSync(path.join(artifacts, 'display_testscreen-tree-bytes.txt'), `${page.trees[0]}\n`);
@@ -87,6 +92,7 @@ describe('the phone', () => {
     });
 
     test('a tap reaches the program and its answer reaches the page', async () => {
+        const { program, page } = s;
         const { x, y } = await centreOf(page, 10);
         await page.mouse.click(x, y);
         await program.next(/^tap 1$/);
@@ -97,6 +103,7 @@ describe('the phone', () => {
     });
 
     test('typing goes into the input and the program keeps the text', async () => {
+        const { program, page } = s;
         const { x, y } = await centreOf(page, 20);
         await page.mouse.click(x, y);
         const field = page.locator(`${element(20)} > input`);
@@ -118,6 +125,7 @@ describe('the phone', () => {
     });
 
     test('a drag and the wheel scroll the scroll box on the program side', async () => {
+        const { program, page } = s;
         const box = await page.locator(element(30)).boundingBox();
         const scale = box.width / 180;  // the picture's scaling of device points
         const x = box.x + box.width / 2;
@@ -136,6 +144,7 @@ describe('the phone', () => {
     });
 
     test('an animated view moves to its end state', async () => {
+        const { program, page } = s;
         const mover = page.locator(element(40));
         const before = await mover.evaluate((e) => parseFloat(getComputedStyle(e).left));
         assert.equal(before, 40);
@@ -156,6 +165,7 @@ describe('the phone', () => {
     });
 
     test('the controls around the device turn it, shake it and press home', async () => {
+        const { program, page } = s;
         await page.click('#rotate-right');
         await program.next(/^orientation 4$/);
         await page.waitForFunction(() => document.getElementById('device').dataset.orientation === '4');
@@ -181,6 +191,7 @@ describe('the phone', () => {
     });
 
     test('the page hidden sends the application to the background, shown again it is active', async () => {
+        const { program, page } = s;
         const setVisibility = (state) => page.evaluate((s) => {
             Object.defineProperty(document, 'visibilityState', { value: s, configurable: true });
             document.dispatchEvent(new Event('visibilitychange'));
@@ -192,6 +203,7 @@ describe('the phone', () => {
     });
 
     test('effects play in the browser and only safe links are handed to it', async () => {
+        const { program, page } = s;
         const field = await centreOf(page, 20);
         for (const word of ['effects', 'links']) {
             await page.mouse.click(field.x, field.y);
@@ -213,26 +225,18 @@ describe('the phone', () => {
     });
 
     test('closing the tab sends the application to the background', async () => {
+        const { program, page } = s;
         await page.close();
-        page = null;
+        s.page = null;
         await program.next(/^state background$/);
     });
 });
 
 describe('the tablet', () => {
-    let program;
-    let page;
-
-    before(async () => {
-        program = await startProgram(testScreen, ['--device', 'tablet']);
-        page = await openScreen(program.address);
-    });
-    after(async () => {
-        await page?.close();
-        program?.child.kill('SIGTERM');
-    });
+    const s = withTestScreen('tablet');
 
     test('shows the test screen at 768 x 1024 and takes its taps', async () => {
+        const { program, page } = s;
         const screen = await page.locator('#screen').evaluate((s) => [s.offsetWidth, s.offsetHeight]);
         assert.deepEqual(screen, [768, 1024]);
         const { x, y } = await centreOf(page, 10);
