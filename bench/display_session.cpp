@@ -60,7 +60,8 @@ void TapToPatch(benchmark::State& state) {
 
     display_test::WebSocketClient tab;
     const auto port = session.server().port();
-    tab.connect(port, "/ws?token=" + session.server().token(), {{"Origin", "http://127.0.0.1:" + std::to_string(port)}});
+    tab.connect(port, "/ws?token=" + session.server().token(),
+                {{"Origin", "http://127.0.0.1:" + std::to_string(port)}});
     loop->runUntil([&] { return session.server().hasActiveTab(); }, 5);
     for (int i = 0; i < 3; ++i) tab.read();  // the device, the state, the tree
 

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (event->turn < -1 || event->turn > 1) __builtin_trap();
     if (event->start > (1u << 26) || event->length > (1u << 26)) __builtin_trap();
     using Kind = display::DisplayEvent::Kind;
-    if ((event->kind == Kind::Text || event->kind == Kind::Select || event->kind == Kind::Return) && event->element == 0)
+    if ((event->kind == Kind::Text || event->kind == Kind::Select || event->kind == Kind::Return) &&
+        event->element == 0)
         __builtin_trap();
     return 0;
 }

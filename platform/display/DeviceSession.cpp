@@ -205,7 +205,8 @@ bool DeviceSession::start() {
     std::filesystem::path resources =
         impl_->options.resources.empty() ? fnd::Paths::resources() : impl_->options.resources;
     std::error_code ec;
-    if (std::filesystem::is_directory(resources, ec)) impl_->resourcesAddress = impl_->server.serveFolder(resources);
+    if (std::filesystem::is_directory(resources, ec))
+        impl_->resourcesAddress = impl_->server.serveFolder(resources);
     return true;
 }
 
@@ -239,14 +240,17 @@ void DeviceSession::setOnTextSelection(std::function<void(const TextSelection&)>
 }
 
 bool DeviceSession::isOpenableURL(std::string_view url) {
-    if (std::any_of(url.begin(), url.end(), [](unsigned char c) { return c < 0x20 || c == 0x7f || c == ' '; }))
+    if (std::any_of(url.begin(), url.end(),
+                    [](unsigned char c) { return c < 0x20 || c == 0x7f || c == ' '; }))
         return false;
     std::size_t colon = url.find(':');
     if (colon == std::string_view::npos || colon == 0) return false;
     std::string scheme;
-    for (char c : url.substr(0, colon)) scheme += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char c : url.substr(0, colon))
+        scheme += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     std::string_view rest = url.substr(colon + 1);
-    if (scheme == "http" || scheme == "https") return rest.size() > 2 && rest.starts_with("//") && rest[2] != '/';
+    if (scheme == "http" || scheme == "https")
+        return rest.size() > 2 && rest.starts_with("//") && rest[2] != '/';
     return (scheme == "mailto" || scheme == "tel" || scheme == "skype") && !rest.empty();
 }
 

@@ -87,7 +87,8 @@ std::optional<DisplayEvent> DisplayEvent::parse(std::string_view message) {
             e.phase = Phase::Cancel;
         else
             return std::nullopt;
-        if (!integer(object, "id", std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), e.pointer))
+        if (!integer(object, "id", std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+                     e.pointer))
             return std::nullopt;
         if (e.phase != Phase::Cancel && !point(object, e.location)) return std::nullopt;
     } else if (type == "wheel") {

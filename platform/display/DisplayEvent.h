@@ -38,8 +38,8 @@ struct DisplayEvent {
     std::string text;           // text: the new value; select: the selected text
     std::size_t start = 0;      // text, select: the selection
     std::size_t length = 0;
-    ui::Rect rect;    // select: where the selection is on the screen
-    int turn = 0;     // rotate: -1 to the left (counter-clockwise), +1 to the right
+    ui::Rect rect;        // select: where the selection is on the screen
+    int turn = 0;         // rotate: -1 to the left (counter-clockwise), +1 to the right
     bool visible = true;  // visibility
 
     static std::optional<DisplayEvent> parse(std::string_view message);

@@ -44,8 +44,8 @@ class Label : public ui::View {
         View::init(frame);
         setUserInteractionEnabled(false);
     }
-    void set(std::string text, ui::Font font = ui::Font::system(14), ui::Color color = ui::Color::blackColor(),
-             std::string align = "left") {
+    void set(std::string text, ui::Font font = ui::Font::system(14),
+             ui::Color color = ui::Color::blackColor(), std::string align = "left") {
         text_ = std::move(text);
         font_ = std::move(font);
         color_ = color;
@@ -125,8 +125,8 @@ class Field : public ui::View, public ui::TextInputClient {
         p.emplace_back("font", ui::Font::system(16));
         p.emplace_back("color", ui::Color::blackColor());
         p.emplace_back("focused", focused_);
-        p.emplace_back("selection",
-                       ui::Size{static_cast<double>(selection_.first), static_cast<double>(selection_.second)});
+        p.emplace_back("selection", ui::Size{static_cast<double>(selection_.first),
+                                             static_cast<double>(selection_.second)});
     }
 
   private:
@@ -213,7 +213,8 @@ std::string testPNG() {
     }
     uLongf size = compressBound(raw.size());
     std::string packed(size, '\0');
-    compress(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(raw.data()), raw.size());
+    compress(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
+             raw.size());
     packed.resize(size);
     auto be32 = [](std::string& s, unsigned v) {
         for (int i = 3; i >= 0; --i) s += static_cast<char>((v >> (8 * i)) & 0xff);
@@ -236,7 +237,8 @@ std::string testPNG() {
 }
 
 template <class T = ui::View>
-std::shared_ptr<T> add(const std::shared_ptr<ui::View>& parent, ui::Rect frame, int tag, ui::Color background) {
+std::shared_ptr<T> add(const std::shared_ptr<ui::View>& parent, ui::Rect frame, int tag,
+                       ui::Color background) {
     auto view = ui::make<T>(frame);
     view->setTag(tag);
     view->setBackgroundColor(background);
@@ -244,9 +246,9 @@ std::shared_ptr<T> add(const std::shared_ptr<ui::View>& parent, ui::Rect frame, 
     return view;
 }
 
-std::shared_ptr<Label> label(const std::shared_ptr<ui::View>& parent, ui::Rect frame, int tag, std::string text,
-                             ui::Font font = ui::Font::system(14), std::string align = "left",
-                             ui::Color color = ui::Color::blackColor()) {
+std::shared_ptr<Label> label(const std::shared_ptr<ui::View>& parent, ui::Rect frame, int tag,
+                             std::string text, ui::Font font = ui::Font::system(14),
+                             std::string align = "left", ui::Color color = ui::Color::blackColor()) {
     auto view = add<Label>(parent, frame, tag, ui::Color::clear());
     view->set(std::move(text), std::move(font), color, std::move(align));
     return view;
@@ -274,7 +276,8 @@ int main(int argc, char** argv) {
     red->setBorderWidth(3);
     red->setBorderColor(ui::Color::rgb(0.4, 0, 0));
     add(root, {m + 57.5, 40, 50, 50}, 3, ui::Color::rgb(0.1, 0.7, 0.3))->setAlpha(0.6);
-    add(root, {m + 115, 40, 50, 50}, 4, ui::Color::rgb(0.2, 0.4, 0.9))->setTransform(ui::AffineTransform::rotation(0.26));
+    add(root, {m + 115, 40, 50, 50}, 4, ui::Color::rgb(0.2, 0.4, 0.9))
+        ->setTransform(ui::AffineTransform::rotation(0.26));
     auto png = ui::Image::fromPNG(testPNG(), 2.0);
     auto image = add<Picture>(root, {m + 172.5, 40, 50, 50}, 5, ui::Color::white(1));
     image->image = png;
@@ -302,7 +305,8 @@ int main(int argc, char** argv) {
     auto field = add<Field>(root, {m, 186, w, 32}, 20, ui::Color::whiteColor());
     field->setBorderWidth(1);
     field->setBorderColor(ui::Color::lightGrayColor());
-    auto typed = label(root, {m, 220, w, 22}, 21, "Typed: ", ui::Font::system(13), "left", ui::Color::darkGrayColor());
+    auto typed =
+        label(root, {m, 220, w, 22}, 21, "Typed: ", ui::Font::system(13), "left", ui::Color::darkGrayColor());
     field->onEdit = [&](const std::string& value) {
         typed->setText("Typed: " + value);
         say("text %s", value.c_str());
@@ -320,11 +324,14 @@ int main(int argc, char** argv) {
         label(stripe, {10, 0, 160, 40}, 0, "Row " + std::to_string(row + 1), ui::Font::system(15));
     }
     auto offset = label(root, {m + 190, 248, w - 190, 30}, 31, "Offset: 0", ui::Font::system(13));
-    scroll->onScroll = [&](double y) { offset->setText("Offset: " + std::to_string(static_cast<int>(std::lround(y)))); };
+    scroll->onScroll = [&](double y) {
+        offset->setText("Offset: " + std::to_string(static_cast<int>(std::lround(y))));
+    };
 
     auto animate = add<TapBox>(root, {m + 190, 288, w - 190, 40}, 41, ui::Color::rgb(0.95, 0.55, 0.1));
     animate->setCornerRadius(8);
-    label(animate, {0, 0, w - 190, 40}, 0, "Animate", ui::Font::boldSystem(15), "center", ui::Color::whiteColor());
+    label(animate, {0, 0, w - 190, 40}, 0, "Animate", ui::Font::boldSystem(15), "center",
+          ui::Color::whiteColor());
     add(root, {m, 396, w, 8}, 42, ui::Color::rgb(0.85, 0.86, 0.88))->setCornerRadius(4);
     auto mover = add(root, {m, 380, 40, 40}, 40, ui::Color::rgb(0.95, 0.55, 0.1));
     mover->setCornerRadius(6);
@@ -369,20 +376,20 @@ int main(int argc, char** argv) {
             device.vibrate();
             device.playSystemSound(1104);
         } else if (value == "links") {
-            for (std::string url : {"http://127.0.0.1:" + std::to_string(session.server().port()) + "/opened-link",
-                                    std::string("javascript:alert(1)")})
+            for (std::string url :
+                 {"http://127.0.0.1:" + std::to_string(session.server().port()) + "/opened-link",
+                  std::string("javascript:alert(1)")})
                 say("%s %s", session.openURL(url) ? "opened" : "refused", url.c_str());
         }
     };
-    session.setOnTextSelection([&](const display::DeviceSession::TextSelection& s) {
-        say("select %zu %zu", s.start, s.length);
-    });
+    session.setOnTextSelection(
+        [&](const display::DeviceSession::TextSelection& s) { say("select %zu %zu", s.start, s.length); });
 
     device.beginGeneratingDeviceOrientationNotifications();
     fnd::NotificationCenter::defaultCenter().addObserver(
         &device, ui::Device::kOrientationDidChangeNotification, nullptr, [&](const fnd::Notification&) {
-            static const char* names[] = {"unknown",        "portrait",  "upside down", "landscape left",
-                                          "landscape right", "face up", "face down"};
+            static const char* names[] = {"unknown",         "portrait", "upside down", "landscape left",
+                                          "landscape right", "face up",  "face down"};
             int o = static_cast<int>(device.orientation());
             orientation = names[o];
             showStatus();

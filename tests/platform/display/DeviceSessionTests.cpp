@@ -1,11 +1,10 @@
-#include "platform/display/DeviceSession.h"
-
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "platform/display/DeviceSession.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/ChangeLog.h"
@@ -206,7 +205,11 @@ TEST_F(DeviceSessionTest, TypingSelectingAndReturnReachTheInput) {
     // Events for elements that are gone or take no text are ignored.
     send(tab, {{"type", "text"}, {"id", 999999}, {"value", "x"}, {"start", 1}, {"length", 0}});
     send(tab, {{"type", "text"}, {"id", pad->elementId()}, {"value", "x"}, {"start", 1}, {"length", 0}});
-    send(tab, {{"type", "select"}, {"id", id}, {"start", 0}, {"length", 5}, {"text", "grüße"},
+    send(tab, {{"type", "select"},
+               {"id", id},
+               {"start", 0},
+               {"length", 5},
+               {"text", "grüße"},
                {"rect", {10, 10, 200, 30}}});
     sendAndRun(tab, {{"type", "return"}, {"id", id}}, [&] { return entry->calls.size() == 3; });
     EXPECT_EQ(entry->calls, (std::vector<std::string>{"edit grüße ✓ 7+0", "select 0+5", "return"}));
@@ -221,7 +224,8 @@ TEST_F(DeviceSessionTest, TurningTheDeviceSetsItsOrientationAndTellsTheTab) {
     device.beginGeneratingDeviceOrientationNotifications();
     int notices = 0;
     fnd::NotificationCenter::defaultCenter().addObserver(this, ui::Device::kOrientationDidChangeNotification,
-                                                         nullptr, [&](const fnd::Notification&) { ++notices; });
+                                                         nullptr,
+                                                         [&](const fnd::Notification&) { ++notices; });
     WebSocketClient tab;
     connectAndReadTree(tab);
     sendAndRun(tab, {{"type", "rotate"}, {"direction", "left"}}, [&] { return notices == 1; });
@@ -280,7 +284,8 @@ TEST_F(DeviceSessionTest, HomeVisibilityAndClosingTheTabMoveTheApplicationBetwee
     sendAndRun(tab, {{"type", "visibility"}, {"visible", true}}, [&] { return states.size() == 4; });
     tab.close();
     ASSERT_TRUE(runUntil([&] { return states.size() == 5; }));
-    EXPECT_EQ(states, (std::vector<std::string>{"background", "active", "background", "active", "background"}));
+    EXPECT_EQ(states,
+              (std::vector<std::string>{"background", "active", "background", "active", "background"}));
 
     // A tab that takes the device shows it: the application is active again.
     WebSocketClient next;
@@ -306,9 +311,9 @@ TEST_F(DeviceSessionTest, OnlyWebMailPhoneAndSkypeLinksAreOpenable) {
     for (const char* url : {"http://example.org", "HTTPS://example.org/a?b#c", "mailto:a@b.c", "tel:+1234",
                             "skype:someone?call"})
         EXPECT_TRUE(DeviceSession::isOpenableURL(url)) << url;
-    for (const char* url : {"javascript:alert(1)", "JavaScript:alert(1)", "data:text/html,x", "file:///etc/passwd",
-                            "events:next", "http:/example.org", "http:///x", "https://exa mple.org",
-                            "http://example.org/\n", "mailto:", "", ":", "no scheme"})
+    for (const char* url : {"javascript:alert(1)", "JavaScript:alert(1)", "data:text/html,x",
+                            "file:///etc/passwd", "events:next", "http:/example.org", "http:///x",
+                            "https://exa mple.org", "http://example.org/\n", "mailto:", "", ":", "no scheme"})
         EXPECT_FALSE(DeviceSession::isOpenableURL(url)) << url;
 }
 
