@@ -134,7 +134,6 @@
                 this.host.append(this.root.node);
             }
             this.startAnimations();
-            this.host.dispatchEvent(new CustomEvent('orva-screen', { detail: message }));
         }
 
         patch(message) {
@@ -156,7 +155,6 @@
                 if (rec) this.setProps(rec, u.props || {}, u.animate);
             }
             this.startAnimations();
-            this.host.dispatchEvent(new CustomEvent('orva-screen', { detail: message }));
         }
 
         // --- elements -------------------------------------------------------------------------
