@@ -20,9 +20,10 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/TerminationSignals.h"
 #include "platform/location/DeviceLocation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Device.h"
-#include "platform/ui/Make.h"
-#include "platform/ui/View.h"
+#include "platform/ui/Window.h"
 
 extern char** environ;
 
@@ -176,6 +177,15 @@ void openInBrowser(const std::string& address) {
     std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
 }
 
+// Until the application's own delegate is in place: a plain window, shown.
+class PlainDelegate : public ui::ApplicationDelegate {
+  public:
+    void applicationDidFinishLaunching(ui::Application&) override {
+        window()->setBackgroundColor(ui::Color::whiteColor());
+        window()->makeKeyAndVisible();
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -188,16 +198,16 @@ int main(int argc, char** argv) {
 
     auto loop = std::make_shared<fnd::RunLoop>();
     fnd::RunLoop::setMain(loop);
-    fnd::TerminationSignals::install([loop](int) { loop->stop(); });
+    fnd::TerminationSignals::install([loop](int) {
+        ui::Application::shared().terminate();
+        loop->stop();
+    });
     fnd::Log::info("documents in ", fnd::Paths::documents().string());
 
-    // Until the application's own delegate is in place: a plain window of the device's size.
-    auto window = ui::make<ui::View>(ui::Rect{0, 0, device.screenWidth(), device.screenHeight()});
-    window->setBackgroundColor(ui::Color::whiteColor());
-
+    ui::Application::shared().launch(std::make_shared<PlainDelegate>());
     display::DeviceSession::Options sessionOptions;
     sessionOptions.server.port = settings.port;
-    display::DeviceSession session(window, sessionOptions);
+    display::DeviceSession session(sessionOptions);
     if (!session.start()) {
         std::fprintf(stderr, "orvakit: cannot serve the display: %s\n", session.error().c_str());
         return 1;

@@ -13,10 +13,13 @@
 
 #include "platform/display/DeviceSession.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/ChangeLog.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/View.h"
+#include "platform/ui/Window.h"
 #include "tests/support/TestClient.h"
 
 namespace {
@@ -47,10 +50,12 @@ void TapToPatch(benchmark::State& state) {
     auto loop = std::make_shared<fnd::RunLoop>(std::make_shared<fnd::RealClock>());
     fnd::RunLoop::setMain(loop);
     ui::Device::current().reset(ui::Idiom::Phone);
-    auto root = ui::make<ui::View>(ui::Rect{0, 0, 320, 480});
+    ui::Application& application = ui::Application::shared();
+    application.launch(std::make_shared<ui::ApplicationDelegate>());
+    application.windows().front()->makeKeyAndVisible();
     auto key = ui::make<Key>(ui::Rect{100, 100, 80, 40});
-    root->addSubview(key);
-    display::DeviceSession session(root);
+    application.keyWindow()->addSubview(key);
+    display::DeviceSession session;
     if (!session.start()) {
         state.SkipWithError("the display's server did not start");
         return;
@@ -93,6 +98,7 @@ void TapToPatch(benchmark::State& state) {
     state.counters["main_loop_p99_us"] = percentile(mainLoop, 0.99);
     tab.close();
     session.stop();
+    application.reset();
     fnd::RunLoop::setMain(nullptr);
 }
 BENCHMARK(TapToPatch)->Iterations(1000)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -2,40 +2,45 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "platform/display/DisplayEvent.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
-#include "platform/ui/Accelerometer.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/ChangeLog.h"
+#include "platform/ui/EditMenu.h"
 #include "platform/ui/ScrollWheelTarget.h"
 #include "platform/ui/TextInputClient.h"
-#include "platform/ui/TouchRouter.h"
 #include "platform/ui/View.h"
 
 namespace display {
 
 using json = nlohmann::json;
 
+namespace {
+
+ui::Application& application() { return ui::Application::shared(); }
+
+const char* stateName(ui::Application::State state) {
+    return state == ui::Application::State::Background ? "background" : "active";
+}
+
+}  // namespace
+
 struct DeviceSession::Impl {
-    Impl(std::shared_ptr<ui::View> rootView, Options o)
+    explicit Impl(Options o)
         : options(std::move(o)),
           server(options.server),
-          root(std::move(rootView)),
-          log(std::make_unique<ui::ChangeLog>(root)),
-          router(std::make_unique<ui::TouchRouter>(root)) {}
+          log(std::make_unique<ui::ChangeLog>(application().screenView())) {}
 
     Options options;
     Server server;
-    std::shared_ptr<ui::View> root;
     std::unique_ptr<ui::ChangeLog> log;
-    std::unique_ptr<ui::TouchRouter> router;
     std::string resourcesAddress;
-    AppState state = AppState::Active;
-    std::function<void(AppState)> onStateChange;
-    std::function<void(const TextSelection&)> onTextSelection;
+    std::string sentState;  // the application's state as the tab last heard it
     // While a tab is being given the whole tree, the changes flushed before it are not sent.
     bool quiet = false;
     // Lets calls posted from other threads find out that the session has gone.
@@ -52,63 +57,70 @@ struct DeviceSession::Impl {
               {"resources", resourcesAddress}});
     }
 
-    void sendState() {
-        send({{"type", "application"}, {"state", state == AppState::Active ? "active" : "background"}});
+    // Tells the tab the application's state when it changed (or always).
+    void sendState(bool always) {
+        std::string state = stateName(application().state());
+        if (!always && state == sentState) return;
+        sentState = state;
+        send({{"type", "application"}, {"state", state}});
     }
 
     void connected() {
+        // The application may have been launched anew since (tests do).
+        if (log->root() != application().screenView()) log->setRoot(application().screenView());
         quiet = true;
         std::string tree = log->snapshot();
         quiet = false;
         sendDevice();
-        setState(AppState::Active, true);
+        application().becomeActive();
+        sendState(true);
         server.send(std::move(tree));
     }
 
     void disconnected() {
-        router->cancelAll();
-        setState(AppState::Background, false);
-    }
-
-    void setState(AppState next, bool announce) {
-        bool changed = next != state;
-        state = next;
-        if (announce || changed) sendState();
-        if (changed && onStateChange) onStateChange(state);
+        application().cancelAllTouches();
+        application().enterBackground();
+        sentState.clear();
     }
 
     void sendEffects() {
-        std::vector<std::string> effects = ui::Device::current().takeEffects();
+        ui::Device& device = ui::Device::current();
+        std::vector<std::string> effects = device.takeEffects();
+        // A sound made from a bundle file is played from that file.
+        for (std::string& effect : effects) {
+            if (!effect.starts_with("sound:")) continue;
+            int id = std::atoi(effect.c_str() + 6);
+            if (std::string file = device.systemSoundFile(id); !file.empty()) effect = "sound:" + file;
+        }
         if (!effects.empty()) send({{"type", "effects"}, {"effects", effects}});
     }
 
-    std::shared_ptr<ui::View> viewWithElement(std::uint64_t id) const {
-        std::vector<ui::View*> stack{root.get()};
-        while (!stack.empty()) {
-            ui::View* view = stack.back();
-            stack.pop_back();
-            if (!view) continue;
-            if (view->elementId() == id) return view->sharedAs<ui::View>();
-            for (const auto& sub : view->subviews()) stack.push_back(sub.get());
-        }
-        return nullptr;
-    }
-
-    ui::TextInputClient* inputOf(const std::shared_ptr<ui::View>& view) const {
-        return dynamic_cast<ui::TextInputClient*>(view.get());
+    ui::TextInputClient* inputWithElement(std::uint64_t id) const {
+        return dynamic_cast<ui::TextInputClient*>(application().viewWithElementId(id).get());
     }
 
     void wheel(const DisplayEvent& e) {
-        if (!root) return;
-        for (std::shared_ptr<ui::View> view = root->hitTest(e.location); view; view = view->superview())
+        std::shared_ptr<ui::View> screen = application().screenView();
+        if (!screen) return;
+        for (std::shared_ptr<ui::View> view = screen->hitTest(e.location); view; view = view->superview())
             if (auto* target = dynamic_cast<ui::ScrollWheelTarget*>(view.get()))
                 if (target->scrollWheel(e.dx, e.dy)) return;
     }
 
+    void select(const DisplayEvent& e) {
+        std::shared_ptr<ui::View> view = application().viewWithElementId(e.element);
+        if (!view) return;
+        if (auto* input = dynamic_cast<ui::TextInputClient*>(view.get()))
+            input->displayDidChangeSelection(e.start, e.length);
+        // The edit menu wants the place in the element's own coordinates.
+        application().selectionChanged(e.element, e.length ? e.text : std::string(),
+                                       view->convertFrom(e.rect, nullptr));
+    }
+
     void turn(int direction) {
-        ui::Device& device = ui::Device::current();
-        device.setOrientation(turned(device.orientation(), direction));
-        send({{"type", "orientation"}, {"orientation", static_cast<int>(device.orientation())}});
+        application().deviceDidRotate(turned(ui::Device::current().orientation(), direction));
+        send({{"type", "orientation"},
+              {"orientation", static_cast<int>(ui::Device::current().orientation())}});
     }
 
     void handle(const std::string& message) {
@@ -118,22 +130,23 @@ struct DeviceSession::Impl {
             return;
         }
         const DisplayEvent& e = *parsed;
+        ui::Application& app = application();
         using Kind = DisplayEvent::Kind;
         using Phase = DisplayEvent::Phase;
         switch (e.kind) {
             case Kind::Pointer:
                 switch (e.phase) {
                     case Phase::Down:
-                        router->began(e.pointer, e.location);
+                        app.touchBegan(e.pointer, e.location);
                         break;
                     case Phase::Move:
-                        router->moved(e.pointer, e.location);
+                        app.touchMoved(e.pointer, e.location);
                         break;
                     case Phase::Up:
-                        router->ended(e.pointer, e.location);
+                        app.touchEnded(e.pointer, e.location);
                         break;
                     case Phase::Cancel:
-                        router->cancelled(e.pointer);
+                        app.touchCancelled(e.pointer);
                         break;
                 }
                 break;
@@ -141,42 +154,41 @@ struct DeviceSession::Impl {
                 wheel(e);
                 break;
             case Kind::Text:
-                if (auto view = viewWithElement(e.element))
-                    if (auto* input = inputOf(view)) input->displayDidEditText(e.text, e.start, e.length);
+                if (auto* input = inputWithElement(e.element))
+                    input->displayDidEditText(e.text, e.start, e.length);
                 break;
             case Kind::Select:
-                if (auto view = viewWithElement(e.element)) {
-                    if (auto* input = inputOf(view)) input->displayDidChangeSelection(e.start, e.length);
-                    if (onTextSelection) onTextSelection({view, e.text, e.start, e.length, e.rect});
-                }
+                select(e);
                 break;
             case Kind::Return:
-                if (auto view = viewWithElement(e.element))
-                    if (auto* input = inputOf(view)) input->displayDidPressReturn();
+                if (auto* input = inputWithElement(e.element)) input->displayDidPressReturn();
                 break;
             case Kind::Rotate:
                 turn(e.turn);
                 break;
             case Kind::Shake:
-                ui::Accelerometer::shared().shake();
+                app.shake();
                 break;
             case Kind::Home:
-                setState(AppState::Background, false);
+                app.enterBackground();
                 break;
             case Kind::Activate:
-                setState(AppState::Active, false);
+                app.becomeActive();
                 break;
             case Kind::Visibility:
-                setState(e.visible ? AppState::Active : AppState::Background, false);
+                if (e.visible)
+                    app.becomeActive();
+                else
+                    app.enterBackground();
                 break;
         }
+        sendState(false);
     }
 };
 
-DeviceSession::DeviceSession(std::shared_ptr<ui::View> root) : DeviceSession(std::move(root), Options{}) {}
+DeviceSession::DeviceSession() : DeviceSession(Options{}) {}
 
-DeviceSession::DeviceSession(std::shared_ptr<ui::View> root, Options options)
-    : impl_(std::make_unique<Impl>(std::move(root), std::move(options))) {
+DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std::move(options))) {
     Impl* impl = impl_.get();
     impl->log->addListener([impl](const std::string& message) {
         if (!impl->quiet) impl->server.send(message);
@@ -193,10 +205,15 @@ DeviceSession::DeviceSession(std::shared_ptr<ui::View> root, Options options)
                 if (alive.lock()) impl->sendEffects();
             });
     });
+    ui::EditMenu::shared().setSelectionEndedListener([impl](std::uint64_t element) {
+        impl->send({{"type", "endSelection"}, {"id", element}});
+    });
 }
 
 DeviceSession::~DeviceSession() {
     ui::Device::current().setEffectListener(nullptr);
+    ui::EditMenu::shared().setSelectionEndedListener(nullptr);
+    application().setURLOpener(nullptr);
     impl_->server.stop();
 }
 
@@ -207,6 +224,7 @@ bool DeviceSession::start() {
     std::error_code ec;
     if (std::filesystem::is_directory(resources, ec))
         impl_->resourcesAddress = impl_->server.serveFolder(resources);
+    application().setURLOpener([this](const std::string& address) { openURL(address); });
     return true;
 }
 
@@ -218,26 +236,7 @@ std::string DeviceSession::address() const { return impl_->server.address(); }
 
 Server& DeviceSession::server() { return impl_->server; }
 
-const std::shared_ptr<ui::View>& DeviceSession::root() const { return impl_->root; }
-
-void DeviceSession::setRoot(std::shared_ptr<ui::View> root) {
-    impl_->router->cancelAll();
-    impl_->root = std::move(root);
-    impl_->router = std::make_unique<ui::TouchRouter>(impl_->root);
-    impl_->log->setRoot(impl_->root);
-}
-
 ui::ChangeLog& DeviceSession::changeLog() { return *impl_->log; }
-
-DeviceSession::AppState DeviceSession::state() const { return impl_->state; }
-
-void DeviceSession::setOnStateChange(std::function<void(AppState)> callback) {
-    impl_->onStateChange = std::move(callback);
-}
-
-void DeviceSession::setOnTextSelection(std::function<void(const TextSelection&)> callback) {
-    impl_->onTextSelection = std::move(callback);
-}
 
 bool DeviceSession::isOpenableURL(std::string_view url) {
     if (std::any_of(url.begin(), url.end(),

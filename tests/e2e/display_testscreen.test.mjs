@@ -292,8 +292,15 @@ describe('the program', () => {
             const page = await context.newPage();
             await page.goto(program.address);
             await page.waitForSelector('#screen > .el');
-            const root = await page.locator('#screen > .el').evaluate((e) => [e.offsetWidth, e.offsetHeight, e.style.backgroundColor]);
-            assert.deepEqual(root, [768, 1024, 'rgb(255, 255, 255)']);
+            // The screen holds the plain window of the program, white, the size of the screen.
+            const shown = await page.locator('#screen > .el').evaluate((screen) => {
+                const window = screen.querySelector(':scope > .kids > .el');
+                return [screen.offsetWidth, screen.offsetHeight, window.offsetWidth, window.offsetHeight,
+                    window.style.backgroundColor];
+            });
+            assert.deepEqual(shown, [768, 1024, 768, 1024, 'rgb(255, 255, 255)']);
+            await page.evaluate(() => document.fonts.ready);
+            await page.screenshot({ path: path.join(artifacts, 'orvakit-tablet.png') });
             await page.close();
         } finally {
             program.child.kill('SIGTERM');

@@ -266,6 +266,9 @@
             case 'open':
                 open(m.url);
                 break;
+            case 'endSelection':
+                screen.endSelection(m.id);
+                break;
             case 'tree':
             case 'patch':
                 screen.apply(m);

@@ -331,6 +331,19 @@
             }
         }
 
+        // The program ended a selection in an element: the page drops it too.
+        endSelection(id) {
+            const rec = this.elements.get(id);
+            if (!rec) return;
+            const field = rec.content;
+            if (field && (field.tagName === 'INPUT' || field.tagName === 'TEXTAREA') && field.selectionEnd !== null) {
+                field.setSelectionRange(field.selectionEnd, field.selectionEnd);
+                return;
+            }
+            const selection = document.getSelection();
+            if (selection && selection.rangeCount && rec.node.contains(selection.anchorNode)) selection.removeAllRanges();
+        }
+
         // --- kinds ----------------------------------------------------------------------------
 
         content(rec, tagName, className) {

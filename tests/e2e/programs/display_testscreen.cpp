@@ -3,8 +3,8 @@
 // It prints its address, then one line for everything the person did that the screen saw:
 //   tap N | text VALUE | return | select START LENGTH | state active|background | orientation N |
 //   shake N | animation done | opened URL | refused URL
-// Return in the input with "effects" in it vibrates and plays a sound; with "links" the program
-// asks for a link of its own server and for a script address, which must be refused.
+// Return in the input with "effects" in it vibrates and plays a sound; with "links" the application
+// asks for a link of the program's own server and for a script address, which must be refused.
 // Usage: display_testscreen [--device phone|tablet]
 
 #include <zlib.h>
@@ -21,12 +21,15 @@
 #include "platform/foundation/TerminationSignals.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/Animation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/ScrollWheelTarget.h"
 #include "platform/ui/TextInputClient.h"
 #include "platform/ui/Touch.h"
 #include "platform/ui/View.h"
+#include "platform/ui/Window.h"
 
 namespace {
 
@@ -107,6 +110,7 @@ class Field : public ui::View, public ui::TextInputClient {
     void displayDidChangeSelection(std::size_t start, std::size_t length) override {
         selection_ = {start, length};
         changed();
+        say("select %zu %zu", start, length);
     }
     void displayDidPressReturn() override {
         say("return");
@@ -173,6 +177,19 @@ class Picture : public ui::View {
         View::describe(p);
         p.emplace_back("image", image);
         if (!drawn) p.emplace_back("contentMode", "aspectFit");
+    }
+};
+
+// Tells of the application's life.
+class Delegate : public ui::ApplicationDelegate {
+  public:
+    std::function<void(const char*)> onState;
+    void applicationDidBecomeActive(ui::Application&) override { tell("active"); }
+    void applicationDidEnterBackground(ui::Application&) override { tell("background"); }
+
+  private:
+    void tell(const char* state) {
+        if (onState) onState(state);
     }
 };
 
@@ -265,9 +282,17 @@ int main(int argc, char** argv) {
     fnd::RunLoop::setMain(loop);
     fnd::TerminationSignals::install([loop](int) { loop->stop(); });
 
+    auto delegate = std::make_shared<Delegate>();
+    ui::Application& application = ui::Application::shared();
+    application.launch(delegate);
+    application.setStatusBarHidden(true);
+    auto window = application.windows().front();
+    window->makeKeyAndVisible();
+
     const double W = device.screenWidth(), H = device.screenHeight(), m = 20, w = W - 2 * m;
     auto root = ui::make<ui::View>(ui::Rect{0, 0, W, H});
     root->setBackgroundColor(ui::Color::rgb(0.94, 0.95, 0.97));
+    window->addSubview(root);
 
     label(root, {m, 8, w, 26}, 1, "Display test screen", ui::Font::boldSystem(18), "center");
 
@@ -365,12 +390,12 @@ int main(int argc, char** argv) {
         ui::Animation::commit();
     };
 
-    display::DeviceSession session(root);
-    session.setOnStateChange([&](display::DeviceSession::AppState s) {
-        state = s == display::DeviceSession::AppState::Active ? "active" : "background";
+    display::DeviceSession session;
+    delegate->onState = [&](const char* s) {
+        state = s;
         showStatus();
-        say("state %s", state.c_str());
-    });
+        say("state %s", s);
+    };
     field->onReturn = [&](const std::string& value) {
         if (value == "effects") {
             device.vibrate();
@@ -379,11 +404,9 @@ int main(int argc, char** argv) {
             for (std::string url :
                  {"http://127.0.0.1:" + std::to_string(session.server().port()) + "/opened-link",
                   std::string("javascript:alert(1)")})
-                say("%s %s", session.openURL(url) ? "opened" : "refused", url.c_str());
+                say("%s %s", application.openURL(fnd::URL(url)) ? "opened" : "refused", url.c_str());
         }
     };
-    session.setOnTextSelection(
-        [&](const display::DeviceSession::TextSelection& s) { say("select %zu %zu", s.start, s.length); });
 
     device.beginGeneratingDeviceOrientationNotifications();
     fnd::NotificationCenter::defaultCenter().addObserver(

@@ -1,20 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "platform/display/DeviceSession.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Paths.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/ChangeLog.h"
+#include "platform/ui/EditMenu.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/ScrollWheelTarget.h"
 #include "platform/ui/TextInputClient.h"
 #include "platform/ui/Touch.h"
 #include "platform/ui/View.h"
+#include "tests/support/ScreenTestEnvironment.h"
 #include "tests/support/TestClient.h"
-#include "tests/support/TestEnvironment.h"
 
 using json = nlohmann::json;
 using display_test::WebSocketClient;
@@ -71,27 +74,29 @@ class Samples : public ui::AccelerometerDelegate {
     void accelerometerDidAccelerate(double x, double, double) override { xs.push_back(x); }
 };
 
-class DeviceSessionTest : public testing_support::TestEnvironment {
+// Writes down the application's life.
+struct Life : ui::ApplicationDelegate {
+    std::vector<std::string> states;
+    void applicationDidBecomeActive(ui::Application&) override { states.push_back("active"); }
+    void applicationDidEnterBackground(ui::Application&) override { states.push_back("background"); }
+};
+
+class DeviceSessionTest : public testing_support::ScreenTestEnvironment {
   protected:
     void SetUp() override {
-        TestEnvironment::SetUp();
-        ui::Device::current().reset(ui::Idiom::Phone);
-        root = ui::make<ui::View>(ui::Rect{0, 0, 320, 480});
+        ScreenTestEnvironment::SetUp();
+        launch(ui::Idiom::Phone, life);
+        life->states.clear();
         pad = ui::make<Pad>(ui::Rect{100, 100, 50, 50});
-        root->addSubview(pad);
+        window()->addSubview(pad);
         DeviceSession::Options options;
         options.resources = temporary;
-        session = std::make_unique<DeviceSession>(root, options);
-        session->setOnStateChange([this](DeviceSession::AppState s) {
-            states.push_back(s == DeviceSession::AppState::Active ? "active" : "background");
-        });
+        session = std::make_unique<DeviceSession>(options);
         ASSERT_TRUE(session->start()) << session->error();
     }
     void TearDown() override {
         session.reset();
-        ui::Accelerometer::shared().setDelegate({});
-        ui::Device::current().reset();
-        TestEnvironment::TearDown();
+        ScreenTestEnvironment::TearDown();
     }
 
     // Opens a tab when none is active and waits until the session has given it the device.
@@ -127,10 +132,9 @@ class DeviceSessionTest : public testing_support::TestEnvironment {
         return {{"type", "pointer"}, {"phase", phase}, {"id", id}, {"x", x}, {"y", y}};
     }
 
-    std::shared_ptr<ui::View> root;
+    std::shared_ptr<Life> life = std::make_shared<Life>();
     std::shared_ptr<Pad> pad;
     std::unique_ptr<DeviceSession> session;
-    std::vector<std::string> states;
 };
 
 TEST_F(DeviceSessionTest, ATabGetsTheDeviceTheStateAndTheTreeThenOnePatchPerTurn) {
@@ -143,9 +147,10 @@ TEST_F(DeviceSessionTest, ATabGetsTheDeviceTheStateAndTheTreeThenOnePatchPerTurn
     EXPECT_TRUE(device["resources"].get<std::string>().starts_with("/s/"));
     EXPECT_EQ(next(tab, "application")["state"], "active");
     json tree = next(tab, "tree");
-    EXPECT_EQ(tree["root"], root->elementId());
-    ASSERT_EQ(tree["elements"].size(), 2u);
-    EXPECT_EQ(tree["elements"][1]["id"], pad->elementId());
+    EXPECT_EQ(tree["root"], application().screenView()->elementId());
+    bool padSent = false;
+    for (const json& element : tree["elements"]) padSent |= element["id"] == pad->elementId();
+    EXPECT_TRUE(padSent);
 
     // Changes made before a tab came are in its tree, not sent again; later ones come as patches.
     pad->setAlpha(0.5);
@@ -182,7 +187,7 @@ TEST_F(DeviceSessionTest, TheWheelScrollsTheInnermostViewThatCanStillMove) {
     outer->room = 1000;
     inner->room = 30;
     outer->addSubview(inner);
-    root->addSubview(outer);
+    window()->addSubview(outer);
     WebSocketClient tab;
     connectAndReadTree(tab);
     json wheel = {{"type", "wheel"}, {"x", 50}, {"y", 250}, {"dx", 0}, {"dy", 20}};
@@ -195,9 +200,7 @@ TEST_F(DeviceSessionTest, TheWheelScrollsTheInnermostViewThatCanStillMove) {
 
 TEST_F(DeviceSessionTest, TypingSelectingAndReturnReachTheInput) {
     auto entry = ui::make<Entry>(ui::Rect{10, 10, 200, 30});
-    root->addSubview(entry);
-    std::vector<DeviceSession::TextSelection> selections;
-    session->setOnTextSelection([&](const DeviceSession::TextSelection& s) { selections.push_back(s); });
+    window()->addSubview(entry);
     WebSocketClient tab;
     connectAndReadTree(tab);
     auto id = entry->elementId();
@@ -213,10 +216,12 @@ TEST_F(DeviceSessionTest, TypingSelectingAndReturnReachTheInput) {
                {"rect", {10, 10, 200, 30}}});
     sendAndRun(tab, {{"type", "return"}, {"id", id}}, [&] { return entry->calls.size() == 3; });
     EXPECT_EQ(entry->calls, (std::vector<std::string>{"edit grüße ✓ 7+0", "select 0+5", "return"}));
-    ASSERT_EQ(selections.size(), 1u);
-    EXPECT_EQ(selections[0].view, entry);
-    EXPECT_EQ(selections[0].text, "grüße");
-    EXPECT_EQ(selections[0].rect, (ui::Rect{10, 10, 200, 30}));
+
+    // The selection went to the edit menu; when the application ends it, the tab is told to drop it.
+    ui::EditMenu& menu = ui::EditMenu::shared();
+    EXPECT_EQ(menu.selectedView(), entry);
+    menu.endSelection();
+    EXPECT_EQ(next(tab, "endSelection")["id"], id);
 }
 
 TEST_F(DeviceSessionTest, TurningTheDeviceSetsItsOrientationAndTellsTheTab) {
@@ -273,7 +278,8 @@ TEST_F(DeviceSessionTest, ShakeSendsABurstOfSamples) {
 TEST_F(DeviceSessionTest, HomeVisibilityAndClosingTheTabMoveTheApplicationBetweenStates) {
     WebSocketClient tab;
     connectAndReadTree(tab);
-    EXPECT_EQ(session->state(), DeviceSession::AppState::Active);
+    EXPECT_EQ(application().state(), ui::Application::State::Active);
+    auto& states = life->states;
     sendAndRun(tab, {{"type", "home"}}, [&] { return states.size() == 1; });
     EXPECT_EQ(next(tab, "application")["state"], "background");
     // Already in the background: a hidden page changes nothing.
@@ -297,13 +303,23 @@ TEST_F(DeviceSessionTest, EffectsAndSafeLinksGoToTheTab) {
     EXPECT_FALSE(session->openURL("https://example.org/"));  // no tab yet
     WebSocketClient tab;
     connectAndReadTree(tab);
-    ui::Device::current().vibrate();
-    ui::Device::current().playSystemSound(1104);
+    // A sound made from a bundle file is played from that file.
+    fnd::Paths::setResources(temporary);
+    std::filesystem::create_directories(temporary / "sounds");
+    std::ofstream(temporary / "sounds" / "tap.wav") << "RIFF";
+    ui::Device& device = ui::Device::current();
+    int tap = device.createSystemSound("sounds/tap.wav");
+    device.vibrate();
+    device.playSystemSound(1104);
+    device.playSystemSound(tap);
     runFor(0.01);
-    EXPECT_EQ(next(tab, "effects")["effects"], json::array({"vibrate", "sound:1104"}));
+    EXPECT_EQ(next(tab, "effects")["effects"],
+              json::array({"vibrate", "sound:1104", "sound:sounds/tap.wav"}));
 
+    // The application's links go through the session, which checks them again.
+    EXPECT_FALSE(application().openURL(fnd::URL("javascript:alert(1)")));
     EXPECT_FALSE(session->openURL("javascript:alert(1)"));
-    EXPECT_TRUE(session->openURL("mailto:help@example.org?subject=a%20b"));
+    EXPECT_TRUE(application().openURL(fnd::URL("mailto:help@example.org?subject=a%20b")));
     EXPECT_EQ(next(tab, "open")["url"], "mailto:help@example.org?subject=a%20b");
 }
 
@@ -332,19 +348,19 @@ TEST_F(DeviceSessionTest, NonsenseFromTheTabIsDroppedAndTheSessionGoesOn) {
     EXPECT_EQ(pad->seen, (std::vector<std::string>{"began 1 20,20"}));
 }
 
-TEST_F(DeviceSessionTest, ANewRootIsSentWhole) {
+TEST_F(DeviceSessionTest, AnApplicationLaunchedAgainIsSentWholeToTheNextTab) {
     WebSocketClient tab;
     connectAndReadTree(tab);
-    auto window = ui::make<ui::View>(ui::Rect{0, 0, 320, 480});
-    auto child = ui::make<Pad>(ui::Rect{0, 0, 10, 10});
-    window->addSubview(child);
-    session->setRoot(window);
-    session->changeLog().flush();  // as the end of the turn does
-    json tree = next(tab, "tree");
-    EXPECT_EQ(tree["root"], window->elementId());
-    EXPECT_EQ(tree["elements"].size(), 2u);
-    // Touches go to the new tree.
-    sendAndRun(tab, pointer("down", 1, 5, 5), [&] { return child->seen.size() == 1; });
+    tab.close();
+    ASSERT_TRUE(runUntil([&] { return !session->server().hasActiveTab(); }));
+    launch(ui::Idiom::Phone);
+    auto child = ui::make<Pad>(ui::Rect{0, 100, 10, 10});
+    window()->addSubview(child);
+    WebSocketClient next;
+    connect(next);
+    EXPECT_EQ(this->next(next, "tree")["root"], application().screenView()->elementId());
+    // Touches go to the new screen.
+    sendAndRun(next, pointer("down", 1, 5, 105), [&] { return child->seen.size() == 1; });
     EXPECT_TRUE(pad->seen.empty());
 }
 
