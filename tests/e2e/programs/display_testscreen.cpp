@@ -24,6 +24,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Device.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/ScrollWheelTarget.h"
 #include "platform/ui/TextInputClient.h"
@@ -39,50 +40,6 @@ void say(const char* format, Args... args) {
     std::putchar('\n');
     std::fflush(stdout);
 }
-
-class Label : public ui::View {
-  public:
-    using View::init;
-    void init(const ui::Rect& frame) override {
-        View::init(frame);
-        setUserInteractionEnabled(false);
-    }
-    void set(std::string text, ui::Font font = ui::Font::system(14),
-             ui::Color color = ui::Color::blackColor(), std::string align = "left") {
-        text_ = std::move(text);
-        font_ = std::move(font);
-        color_ = color;
-        align_ = std::move(align);
-        changed();
-    }
-    void setText(std::string text) {
-        text_ = std::move(text);
-        changed();
-    }
-    void setLines(int lines, std::string lineBreak) {
-        lines_ = lines;
-        lineBreak_ = std::move(lineBreak);
-        changed();
-    }
-    ui::PrimitiveKind primitiveKind() const override { return ui::PrimitiveKind::Text; }
-    void describe(ui::PrimitiveProperties& p) const override {
-        View::describe(p);
-        p.emplace_back("text", text_);
-        p.emplace_back("font", font_);
-        p.emplace_back("color", color_);
-        p.emplace_back("align", align_);
-        p.emplace_back("lines", lines_);
-        p.emplace_back("lineBreak", lineBreak_);
-    }
-
-  private:
-    std::string text_;
-    ui::Font font_ = ui::Font::system(14);
-    ui::Color color_ = ui::Color::blackColor();
-    std::string align_ = "left";
-    int lines_ = 1;
-    std::string lineBreak_ = "truncateTail";
-};
 
 // A button: darkens while pressed, counts the touches that end inside it.
 class TapBox : public ui::View {
@@ -263,11 +220,16 @@ std::shared_ptr<T> add(const std::shared_ptr<ui::View>& parent, ui::Rect frame, 
     return view;
 }
 
-std::shared_ptr<Label> label(const std::shared_ptr<ui::View>& parent, ui::Rect frame, int tag,
-                             std::string text, ui::Font font = ui::Font::system(14),
-                             std::string align = "left", ui::Color color = ui::Color::blackColor()) {
-    auto view = add<Label>(parent, frame, tag, ui::Color::clear());
-    view->set(std::move(text), std::move(font), color, std::move(align));
+std::shared_ptr<ui::Label> label(const std::shared_ptr<ui::View>& parent, ui::Rect frame, int tag,
+                                 std::string text, ui::Font font = ui::Font::system(14),
+                                 ui::TextAlignment align = ui::TextAlignment::Left,
+                                 ui::Color color = ui::Color::blackColor()) {
+    auto view = add<ui::Label>(parent, frame, tag, ui::Color::clear());
+    view->setUserInteractionEnabled(false);
+    view->setText(std::move(text));
+    view->setFont(font);
+    view->setTextColor(color);
+    view->setTextAlignment(align);
     return view;
 }
 
@@ -294,7 +256,7 @@ int main(int argc, char** argv) {
     root->setBackgroundColor(ui::Color::rgb(0.94, 0.95, 0.97));
     window->addSubview(root);
 
-    label(root, {m, 8, w, 26}, 1, "Display test screen", ui::Font::boldSystem(18), "center");
+    label(root, {m, 8, w, 26}, 1, "Display test screen", ui::Font::boldSystem(18), ui::TextAlignment::Center);
 
     auto red = add(root, {m, 40, 50, 50}, 2, ui::Color::rgb(0.9, 0.2, 0.2));
     red->setCornerRadius(10);
@@ -313,12 +275,13 @@ int main(int argc, char** argv) {
     auto wrapped = label(root, {m, 96, w, 36}, 7,
                          "A label of two lines wraps its words at the width of its view and ends the second "
                          "line with an ellipsis when the text goes on beyond it, as this one does.",
-                         ui::Font::system(12), "left", ui::Color::darkGrayColor());
-    wrapped->setLines(2, "truncateTail");
+                         ui::Font::system(12), ui::TextAlignment::Left, ui::Color::darkGrayColor());
+    wrapped->setNumberOfLines(2);
 
     auto button = add<TapBox>(root, {m, 138, 130, 40}, 10, ui::Color::rgb(0.16, 0.45, 0.85));
     button->setCornerRadius(8);
-    label(button, {0, 0, 130, 40}, 0, "Tap me", ui::Font::boldSystem(16), "center", ui::Color::whiteColor());
+    label(button, {0, 0, 130, 40}, 0, "Tap me", ui::Font::boldSystem(16), ui::TextAlignment::Center,
+          ui::Color::whiteColor());
     auto taps = label(root, {m + 145, 138, w - 145, 40}, 11, "Taps: 0", ui::Font::system(16));
     int tapCount = 0;
     button->onTap = [&] {
@@ -330,8 +293,8 @@ int main(int argc, char** argv) {
     auto field = add<Field>(root, {m, 186, w, 32}, 20, ui::Color::whiteColor());
     field->setBorderWidth(1);
     field->setBorderColor(ui::Color::lightGrayColor());
-    auto typed =
-        label(root, {m, 220, w, 22}, 21, "Typed: ", ui::Font::system(13), "left", ui::Color::darkGrayColor());
+    auto typed = label(root, {m, 220, w, 22}, 21, "Typed: ", ui::Font::system(13), ui::TextAlignment::Left,
+                       ui::Color::darkGrayColor());
     field->onEdit = [&](const std::string& value) {
         typed->setText("Typed: " + value);
         say("text %s", value.c_str());
@@ -355,7 +318,7 @@ int main(int argc, char** argv) {
 
     auto animate = add<TapBox>(root, {m + 190, 288, w - 190, 40}, 41, ui::Color::rgb(0.95, 0.55, 0.1));
     animate->setCornerRadius(8);
-    label(animate, {0, 0, w - 190, 40}, 0, "Animate", ui::Font::boldSystem(15), "center",
+    label(animate, {0, 0, w - 190, 40}, 0, "Animate", ui::Font::boldSystem(15), ui::TextAlignment::Center,
           ui::Color::whiteColor());
     add(root, {m, 396, w, 8}, 42, ui::Color::rgb(0.85, 0.86, 0.88))->setCornerRadius(4);
     auto mover = add(root, {m, 380, 40, 40}, 40, ui::Color::rgb(0.95, 0.55, 0.1));
