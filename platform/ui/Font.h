@@ -33,6 +33,8 @@ class Font {
     Font withSize(double size) const { return {family_, size, weight_, slant_}; }
     // The font file's name in the font folder, e.g. "DejaVuSans-Bold.ttf".
     std::string fileName() const;
+    // The font file's full path, in folder().
+    std::filesystem::path filePath() const { return folder() / fileName(); }
 
     friend bool operator==(const Font&, const Font&) = default;
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/foundation/Bundle.h"
+#include "platform/graphics/Bitmap.h"
 
 namespace fs = std::filesystem;
 
@@ -111,6 +112,22 @@ std::shared_ptr<const Image> Image::fromPNG(std::string bytes, double scale) {
     image->scale_ = scale;
     image->size_ = {px.width / scale, px.height / scale};
     return image;
+}
+
+std::shared_ptr<const Image> Image::fromData(const std::string& bytes, double scale) {
+    if (bytes.size() >= 8 && bytes.compare(1, 3, "PNG") == 0) return fromPNG(bytes, scale);
+    std::optional<gfx::Bitmap> bitmap = gfx::Bitmap::decode(bytes);
+    return bitmap ? fromPNG(bitmap->encodePNG(), scale) : nullptr;
+}
+
+std::string Image::jpegData(double quality) const {
+    std::string bytes = png_;
+    if (bytes.empty() && !resourcePath_.empty()) {
+        std::ifstream in(fnd::Bundle::main().resourcePath() / resourcePath_, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::optional<gfx::Bitmap> bitmap = gfx::Bitmap::decode(bytes);
+    return bitmap ? bitmap->encodeJPEG(quality) : std::string();
 }
 
 std::shared_ptr<const Image> Image::stretchable(double leftCap, double topCap) const {

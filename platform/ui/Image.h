@@ -19,6 +19,12 @@ class Image {
     static std::shared_ptr<const Image> named(const std::string& name);
     // PNG bytes; null when they are not a PNG image.
     static std::shared_ptr<const Image> fromPNG(std::string bytes, double scale = 1.0);
+    // PNG or JPEG bytes (a downloaded picture); JPEG is turned into PNG for the display. Null when
+    // the bytes are not a picture that can be read.
+    static std::shared_ptr<const Image> fromData(const std::string& bytes, double scale = 1.0);
+
+    // The picture as JPEG bytes at a quality from 0 to 1; empty when it cannot be read.
+    std::string jpegData(double quality) const;
 
     // A copy that stretches with the given caps in points: the right cap is width - left - 1 and the
     // bottom cap height - top - 1; a cap of 0 stretches the whole image along that axis.
