@@ -1,8 +1,13 @@
 #pragma once
-// A control: a view that turns touches into control events and sends each event's actions to
-// their targets by name. Touches are tracked from the moment a finger goes down on the control:
-// it is highlighted while the finger is on it or near it, and a lift there is a touch-up-inside.
+// A control: a view that turns touches into control events and sends each event's actions. An
+// action goes to a target by name (as interface files connect them; a null target sends it to the
+// first responder from the control up that declares it) or runs a function. The control follows
+// the first finger that touches it: it is highlighted while the finger is on it or near it (within
+// 70 points of the bounds, as a fingertip covers more than the point it reports), and a lift there
+// is a touch-up-inside. Subclasses that take over raw touches pass them on to the control's own
+// handlers, so that taps still make events.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,8 +23,11 @@ class NibProperties;
 // Control events, as a mask.
 enum ControlEvent : unsigned {
     ControlEventTouchDown = 1u << 0,
+    ControlEventTouchDownRepeat = 1u << 1,
     ControlEventTouchDragInside = 1u << 2,
     ControlEventTouchDragOutside = 1u << 3,
+    ControlEventTouchDragEnter = 1u << 4,
+    ControlEventTouchDragExit = 1u << 5,
     ControlEventTouchUpInside = 1u << 6,
     ControlEventTouchUpOutside = 1u << 7,
     ControlEventTouchCancel = 1u << 8,
@@ -28,10 +36,21 @@ enum ControlEvent : unsigned {
     ControlEventEditingChanged = 1u << 17,
     ControlEventEditingDidEnd = 1u << 18,
     ControlEventEditingDidEndOnExit = 1u << 19,
+    ControlEventAllTouchEvents = 0x0FFFu,
+    ControlEventAllEvents = 0xFFFFFFFFu,
+};
+
+// States of a control, combined as flags; Normal is none of them.
+enum ControlState : unsigned {
+    StateNormal = 0,
+    StateHighlighted = 1u << 0,
+    StateDisabled = 1u << 1,
+    StateSelected = 1u << 2,
 };
 
 class Control : public View {
   public:
+    using Action = std::function<void(const std::shared_ptr<Control>& sender)>;
     // How far around its bounds a finger still counts as on the control.
     static constexpr double kTouchSlop = 70;
 
@@ -46,7 +65,9 @@ class Control : public View {
     virtual void setSelected(bool selected);
     bool isHighlighted() const { return highlighted_; }
     virtual void setHighlighted(bool highlighted);
-    bool isTracking() const { return tracking_; }
+    unsigned state() const;
+    bool isTracking() const { return tracking_ != nullptr; }
+    bool isTouchInside() const { return touchInside_; }
 
     // Sends `action` to `target` on any of the events. The target is held weakly; a null target
     // sends the action to the first responder from the control up that declares it.
@@ -56,7 +77,14 @@ class Control : public View {
     // The actions sent to a target on an event.
     std::vector<std::string> actionsForTarget(const Responder* target, ControlEvent event) const;
 
-    // Sends the actions of the events to their targets, in the order they were added.
+    // Runs a function on any of the events. With an owner, it runs only while the owner lives.
+    // Answers an id for removeAction.
+    int addAction(unsigned events, Action action);
+    int addAction(unsigned events, Action action, std::weak_ptr<const void> owner);
+    void removeAction(int id);
+    bool hasActions(unsigned events) const;
+
+    // Sends the actions of the events, in the order they were added.
     void sendActionsForControlEvents(unsigned events);
 
     void touchesBegan(const Touches& touches) override;
@@ -67,20 +95,37 @@ class Control : public View {
     // Interface-file properties: "enabled", "selected".
     static void applyNibProperties(Control& control, NibProperties& properties);
 
+  protected:
+    // The subclass's part of tracking, at points in the control's coordinates. beginTracking
+    // answers whether to follow the touch at all.
+    virtual bool beginTracking(Point) { return true; }
+    virtual void continueTracking(Point, bool /*inside*/) {}
+    virtual void endTracking(Point, bool /*inside*/) {}
+    virtual void cancelTracking() {}
+    // The look follows a change of enabled, selected or highlighted.
+    virtual void stateChanged() {}
+
   private:
-    struct TargetAction {
-        std::weak_ptr<Responder> target;
+    // An action by name for a target, or a function.
+    struct Entry {
+        int id;
+        unsigned events;
+        std::weak_ptr<const void> target;  // a Responder for named actions
         bool hasTarget;
         std::string action;
-        unsigned events;
+        Action function;
     };
-    bool isNear(const Touch& touch) const;
+    int add(Entry entry);
+    bool isNear(Point point) const;
+    std::shared_ptr<Touch> trackedAmong(const Touches& touches) const;
 
     bool enabled_ = true;
     bool selected_ = false;
     bool highlighted_ = false;
-    bool tracking_ = false;
-    std::vector<TargetAction> targets_;
+    std::shared_ptr<Touch> tracking_;
+    bool touchInside_ = false;
+    std::vector<Entry> entries_;
+    int nextEntry_ = 1;
 };
 
 }  // namespace ui

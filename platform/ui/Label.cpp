@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <optional>
 #include <utility>
 
 #include "platform/ui/NibProperties.h"
+#include "platform/ui/TextLayout.h"
 
 namespace ui {
 
@@ -41,38 +44,67 @@ std::optional<E> valueOf(const std::array<std::pair<E, const char*>, N>& names, 
 
 }  // namespace
 
-void Label::setText(std::string text) {
-    if (update(text_, text)) changed();
+void Label::init(const Rect& frame) {
+    View::init(frame);
+    setUserInteractionEnabled(false);
 }
 
-void Label::setFont(const Font& font) {
-    if (update(font_, font)) changed();
+template <class T>
+void Label::set(T& field, const T& value) {
+    if (update(field, value)) changed();
 }
 
-void Label::setTextColor(const Color& color) {
-    if (update(textColor_, color)) changed();
+void Label::setText(std::string text) { set(text_, text); }
+void Label::setFont(const Font& font) { set(font_, font); }
+void Label::setTextColor(const Color& color) { set(textColor_, color); }
+void Label::setTextAlignment(TextAlignment alignment) { set(alignment_, alignment); }
+void Label::setNumberOfLines(int lines) { set(lines_, std::max(0, lines)); }
+void Label::setLineBreakMode(LineBreakMode mode) { set(lineBreak_, mode); }
+void Label::setAdjustsFontSizeToFitWidth(bool on) { set(shrinks_, on); }
+void Label::setMinimumFontSize(double size) {
+    if (std::isfinite(size)) set(minimumFontSize_, std::max(0.0, size));
+}
+void Label::setShadowColor(const Color& color) { set(shadowColor_, color); }
+void Label::setShadowOffset(Size offset) { set(shadowOffset_, offset); }
+void Label::setEnabled(bool enabled) { set(enabled_, enabled); }
+void Label::setHighlighted(bool highlighted) { set(highlighted_, highlighted); }
+void Label::setHighlightedTextColor(const Color& color) {
+    hasHighlightedColor_ = true;
+    set(highlightedColor_, color);
 }
 
-void Label::setTextAlignment(TextAlignment alignment) {
-    if (update(alignment_, alignment)) changed();
+Font Label::displayedFont() const {
+    if (!shrinks_ || lines_ != 1 || text_.empty()) return font_;
+    double available = bounds().size.width;
+    double width = font_.widthOf(text_);
+    if (width <= available || width <= 0) return font_;
+    // Widths grow in proportion to the size; a tenth of a point less keeps clear of rounding.
+    double fitting = std::floor(font_.size() * available / width * 10) / 10;
+    double smallest = minimumFontSize_ > 0 ? std::min(minimumFontSize_, font_.size()) : 1.0;
+    return font_.withSize(std::max(smallest, fitting));
 }
 
-void Label::setNumberOfLines(int lines) {
-    if (update(lines_, std::max(0, lines))) changed();
+Color Label::displayedTextColor() const {
+    if (highlighted_ && hasHighlightedColor_) return highlightedColor_;
+    if (!enabled_) return textColor_.withAlpha(textColor_.alpha * 0.5);
+    return textColor_;
 }
 
-void Label::setLineBreakMode(LineBreakMode mode) {
-    if (update(lineBreak_, mode)) changed();
+Size Label::sizeThatFits(Size size) const {
+    double width = lines_ == 1 ? 0 : size.width;
+    return TextLayout::size(text_, font_, width, lines_);
 }
 
 void Label::describe(PrimitiveProperties& p) const {
     View::describe(p);
     p.emplace_back("text", text_);
-    p.emplace_back("font", font_);
-    p.emplace_back("color", textColor_);
+    p.emplace_back("font", displayedFont());
+    p.emplace_back("color", displayedTextColor());
     p.emplace_back("align", nameOf(kAlignments, alignment_));
     p.emplace_back("lines", lines_);
     p.emplace_back("lineBreak", nameOf(kLineBreaks, lineBreak_));
+    p.emplace_back("shadowColor", shadowColor_);
+    p.emplace_back("shadowOffset", shadowOffset_);
 }
 
 void Label::applyNibProperties(Label& label, NibProperties& p) {
@@ -92,6 +124,12 @@ void Label::applyNibProperties(Label& label, NibProperties& p) {
         else
             p.problem("lineBreakMode", "not a line-break mode: \"" + *v + "\"");
     }
+    if (auto v = p.boolean("adjustsFontSizeToFitWidth")) label.setAdjustsFontSizeToFitWidth(*v);
+    if (auto v = p.number("minimumFontSize")) label.setMinimumFontSize(*v);
+    if (auto v = p.color("shadowColor")) label.setShadowColor(*v);
+    if (auto v = p.size("shadowOffset")) label.setShadowOffset(*v);
+    if (auto v = p.color("highlightedTextColor")) label.setHighlightedTextColor(*v);
+    if (auto v = p.boolean("enabled")) label.setEnabled(*v);
 }
 
 }  // namespace ui

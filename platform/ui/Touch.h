@@ -29,8 +29,9 @@ class Touch {
     // The location before the last move, likewise.
     Point previousLocationIn(const View* view) const;
 
-    // The touch router's updates.
+    // The touch router's updates; setView hands the touch to a view that takes it over.
     void update(TouchPhase phase, Point location, double time);
+    void setView(std::weak_ptr<View> view) { view_ = std::move(view); }
 
   private:
     Point convert(Point rootPoint, const View* view) const;

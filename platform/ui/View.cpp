@@ -138,8 +138,10 @@ void View::setBounds(const Rect& bounds) {
 void View::setSize(Size size) {
     Size old = size_;
     assign(AnimatedProperty::Size, size_, size);
-    if (old == size_ || !autoresizesSubviews_) return;
-    for (auto& sub : subviews_) sub->autoresize(old, size_);
+    if (old == size_) return;
+    if (autoresizesSubviews_)
+        for (auto& sub : subviews_) sub->autoresize(old, size_);
+    layoutSubviews();
 }
 
 void View::autoresize(Size oldSuper, Size newSuper) {

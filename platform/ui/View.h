@@ -103,6 +103,10 @@ class View : public Responder {
     // The topmost ancestor (the view itself when it has no superview).
     const View* topmost() const;
 
+    // Places the subviews after the view's size changed (after their autoresizing); kinds of view
+    // whose parts follow their size override it. It runs at once, within the size change.
+    virtual void layoutSubviews() {}
+
     // The size the view would like within the given size; by default its present size.
     virtual Size sizeThatFits(Size size) const;
     void sizeToFit();

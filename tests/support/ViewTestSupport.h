@@ -42,6 +42,8 @@ class Finger {
     void moveBy(ui::Point delta, int steps = 1);
     void up();
     void cancel();
+    // The wheel or trackpad scrolls by `delta` points with the pointer at `location`.
+    void wheel(ui::Point location, ui::Point delta) { router_.scrollWheel(location, delta); }
     ui::Point location() const { return at_; }
 
   private:

@@ -1,0 +1,134 @@
+#include "platform/ui/Button.h"
+
+#include <algorithm>
+
+#include "platform/ui/Make.h"
+
+namespace ui {
+
+namespace {
+const Color kRoundedTitle = Color::rgb(0.196, 0.310, 0.522);
+const Color kRoundedHighlight = Color::rgb(0.02, 0.45, 0.96);
+const Color kRoundedBorder = Color::white(0.6);
+}  // namespace
+
+void Button::init(const Rect& frame) {
+    Control::init(frame);
+    image_ = make<ImageView>();
+    image_->setContentMode(ContentMode::AspectFit);
+    title_ = make<Label>();
+    title_->setBackgroundColor(Color::clear());
+    title_->setFont(Font::boldSystem(15));
+    title_->setTextAlignment(TextAlignment::Center);
+    addSubview(image_);
+    addSubview(title_);
+    titleColors_[StateNormal] = Color::whiteColor();
+    refresh();
+}
+
+void Button::init(ButtonType type) {
+    init(Rect{});
+    type_ = type;
+    if (type == ButtonType::RoundedRect) {
+        titleColors_[StateNormal] = kRoundedTitle;
+        titleColors_[StateHighlighted] = Color::whiteColor();
+        setCornerRadius(9);
+        setBorderWidth(1);
+        setBorderColor(kRoundedBorder);
+        setClipsToBounds(true);
+    }
+    refresh();
+}
+
+std::shared_ptr<Button> Button::withType(ButtonType type) { return make<Button>(type); }
+
+template <class T>
+std::optional<T> Button::lookup(const std::map<unsigned, T>& values, unsigned state) {
+    auto it = values.find(state);
+    if (it == values.end()) it = values.find(StateNormal);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+}
+
+void Button::setTitle(const std::string& title, unsigned state) {
+    titles_[state] = title;
+    refresh();
+}
+
+std::string Button::titleForState(unsigned state) const { return lookup(titles_, state).value_or(""); }
+
+void Button::setTitleColor(const Color& color, unsigned state) {
+    titleColors_[state] = color;
+    refresh();
+}
+
+Color Button::titleColorForState(unsigned state) const {
+    return lookup(titleColors_, state).value_or(Color::whiteColor());
+}
+
+void Button::setImage(std::shared_ptr<const Image> image, unsigned state) {
+    if (image)
+        images_[state] = std::move(image);
+    else
+        images_.erase(state);
+    refresh();
+}
+
+std::shared_ptr<const Image> Button::imageForState(unsigned state) const {
+    return lookup(images_, state).value_or(nullptr);
+}
+
+void Button::setBackgroundImage(std::shared_ptr<const Image> image, unsigned state) {
+    if (image)
+        backgrounds_[state] = std::move(image);
+    else
+        backgrounds_.erase(state);
+    refresh();
+}
+
+std::shared_ptr<const Image> Button::backgroundImageForState(unsigned state) const {
+    return lookup(backgrounds_, state).value_or(nullptr);
+}
+
+void Button::stateChanged() { refresh(); }
+
+void Button::refresh() {
+    if (!title_) return;  // still in init
+    unsigned s = state();
+    title_->setText(currentTitle());
+    title_->setTextColor(currentTitleColor());
+    image_->setImage(currentImage());
+    View::setBackgroundImage(currentBackgroundImage());
+    if (type_ == ButtonType::RoundedRect)
+        setBackgroundColor((s & StateHighlighted) ? kRoundedHighlight : Color::whiteColor());
+    layoutSubviews();
+}
+
+void Button::layoutSubviews() {
+    if (!title_) return;
+    Size box = bounds().size;
+    Size picture = image_->image() ? image_->image()->size() : Size{};
+    picture.width = std::min(picture.width, box.width);
+    picture.height = std::min(picture.height, box.height);
+    std::string text = title_->text();
+    double textWidth = text.empty() ? 0 : title_->font().widthOf(text);
+    textWidth = std::min(textWidth, std::max(0.0, box.width - picture.width));
+    double x = (box.width - picture.width - textWidth) / 2;
+    image_->setFrame({x, (box.height - picture.height) / 2, picture.width, picture.height});
+    // With an image the title sits right beside it; alone it has the whole width to centre in.
+    if (picture.width > 0)
+        title_->setFrame({x + picture.width, 0, textWidth, box.height});
+    else
+        title_->setFrame({0, 0, box.width, box.height});
+}
+
+Size Button::sizeThatFits(Size) const {
+    Size picture = image_->image() ? image_->image()->size() : Size{};
+    std::string text = title_->text();
+    double textWidth = text.empty() ? 0 : title_->font().widthOf(text);
+    double height = std::max(picture.height, text.empty() ? 0 : title_->font().lineHeight());
+    if (type_ == ButtonType::RoundedRect) return {textWidth + picture.width + 24, std::max(height + 12, 37.0)};
+    return {textWidth + picture.width, height};
+}
+
+}  // namespace ui
