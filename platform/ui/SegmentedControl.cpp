@@ -1,0 +1,144 @@
+#include "platform/ui/SegmentedControl.h"
+
+#include <algorithm>
+
+#include "platform/ui/Make.h"
+
+namespace ui {
+
+void SegmentedControl::init(const Rect& frame) {
+    Control::init(frame);
+    setClipsToBounds(true);
+    restyle();
+}
+
+void SegmentedControl::init(const std::vector<std::string>& titles) {
+    init(Rect{0, 0, 0, 44});
+    titles_ = titles;
+    double width = 0;
+    Font font = Font::boldSystem(13);
+    for (const auto& t : titles_) width += std::max(font.widthOf(t) + 20, 40.0);
+    setFrame({0, 0, width, 44});
+    rebuild();
+}
+
+void SegmentedControl::insertSegment(const std::string& title, int index) {
+    index = std::clamp(index, 0, numberOfSegments());
+    titles_.insert(titles_.begin() + index, title);
+    if (selected_ >= index) ++selected_;
+    rebuild();
+}
+
+void SegmentedControl::removeSegment(int index) {
+    if (index < 0 || index >= numberOfSegments()) return;
+    titles_.erase(titles_.begin() + index);
+    if (selected_ == index)
+        selected_ = kNoSegment;
+    else if (selected_ > index)
+        --selected_;
+    rebuild();
+}
+
+void SegmentedControl::removeAllSegments() {
+    titles_.clear();
+    selected_ = kNoSegment;
+    rebuild();
+}
+
+void SegmentedControl::setTitle(const std::string& title, int segment) {
+    if (segment < 0 || segment >= numberOfSegments()) return;
+    titles_[std::size_t(segment)] = title;
+    segments_[std::size_t(segment)].label->setText(title);
+}
+
+std::string SegmentedControl::titleForSegment(int segment) const {
+    if (segment < 0 || segment >= numberOfSegments()) return {};
+    return titles_[std::size_t(segment)];
+}
+
+void SegmentedControl::setSelectedSegmentIndex(int index) {
+    selected_ = index >= 0 && index < numberOfSegments() ? index : kNoSegment;
+    restyle();
+}
+
+void SegmentedControl::setStyle(SegmentedControlStyle style) {
+    style_ = style;
+    if (style == SegmentedControlStyle::Bar) {
+        Rect f = frame();
+        setFrame({f.origin, {f.size.width, 30}});  // the bar style has its own height
+    }
+    restyle();
+}
+
+void SegmentedControl::setTintColor(const Color& color) {
+    tint_ = color;
+    restyle();
+}
+
+void SegmentedControl::rebuild() {
+    for (auto& s : segments_) s.box->removeFromSuperview();
+    segments_.clear();
+    for (const auto& title : titles_) {
+        Segment s{make<View>(), make<Label>()};
+        s.box->setUserInteractionEnabled(false);
+        s.label->setText(title);
+        s.label->setTextAlignment(TextAlignment::Center);
+        s.label->setBackgroundColor(Color::clear());
+        s.label->setFont(Font::boldSystem(13));
+        s.label->setAdjustsFontSizeToFitWidth(true);
+        s.label->setMinimumFontSize(8);
+        s.box->addSubview(s.label);
+        addSubview(s.box);
+        segments_.push_back(std::move(s));
+    }
+    layoutSubviews();
+    restyle();
+}
+
+void SegmentedControl::layoutSubviews() {
+    Size box = bounds().size;
+    double width = segments_.empty() ? 0 : box.width / double(segments_.size());
+    for (std::size_t i = 0; i < segments_.size(); ++i) {
+        segments_[i].box->setFrame({double(i) * width, 0, width, box.height});
+        segments_[i].label->setFrame({4, 0, std::max(0.0, width - 8), box.height});
+    }
+}
+
+void SegmentedControl::restyle() {
+    bool bar = style_ == SegmentedControlStyle::Bar;
+    setCornerRadius(bar ? 4 : 8);
+    setBorderWidth(1);
+    setBorderColor(bar ? Color::interpolate(tint_, Color::blackColor(), 0.4) : Color::white(0.55));
+    setBackgroundColor(bar ? tint_ : Color::whiteColor());
+    Color selectedFill = bar ? Color::interpolate(tint_, Color::blackColor(), 0.3) : tint_;
+    for (std::size_t i = 0; i < segments_.size(); ++i) {
+        bool on = !momentary_ && int(i) == selected_;
+        segments_[i].box->setBackgroundColor(on ? selectedFill : Color::clear());
+        segments_[i].box->setBorderWidth(i > 0 ? 0.5 : 0);
+        segments_[i].box->setBorderColor(Color::white(0.55));
+        segments_[i].label->setTextColor(on || bar ? Color::whiteColor() : Color::white(0.3));
+    }
+}
+
+int SegmentedControl::segmentAt(Point p) const {
+    if (!bounds().contains(p)) return kNoSegment;
+    for (std::size_t i = 0; i < segments_.size(); ++i)
+        if (segments_[i].box->frame().contains(p - bounds().origin)) return int(i);
+    return kNoSegment;
+}
+
+void SegmentedControl::endTracking(Point p, bool inside) {
+    int segment = inside ? segmentAt(p) : kNoSegment;
+    if (segment == kNoSegment) return;
+    if (momentary_) {
+        selected_ = segment;  // the action reads which was tapped; nothing stays shown
+        sendActions(ValueChanged);
+        return;
+    }
+    if (segment == selected_) return;
+    selected_ = segment;
+    restyle();
+    sendActions(ValueChanged);
+}
+
+}  // namespace ui

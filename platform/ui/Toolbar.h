@@ -1,0 +1,44 @@
+#pragma once
+// A toolbar: a bar of items laid out from left to right, the flexible spaces sharing the width
+// the other items leave. Keys show their item's title or image, in a bordered box for bordered
+// and done items, and run the item's action when tapped. The bar takes its tint colour.
+
+#include <memory>
+#include <vector>
+
+#include "platform/ui/BarButtonItem.h"
+#include "platform/ui/View.h"
+
+namespace ui {
+
+class Toolbar : public View {
+  public:
+    static constexpr double kHeight = 44;
+    static constexpr double kMargin = 6;  // at each end
+    static constexpr double kGap = 10;    // between two keys
+
+    using View::init;
+    void init(const Rect& frame) override;
+
+    const std::vector<std::shared_ptr<BarButtonItem>>& items() const { return items_; }
+    // Animated, the new keys fade in.
+    void setItems(std::vector<std::shared_ptr<BarButtonItem>> items, bool animated = false);
+    const Color& tintColor() const { return tint_; }
+    void setTintColor(const Color& color);
+
+    // The view that shows an item; null for spaces and for items not on the bar.
+    std::shared_ptr<View> viewForItem(const BarButtonItem* item) const;
+
+    void layoutSubviews() override;
+
+  private:
+    std::shared_ptr<View> makeKey(const std::shared_ptr<BarButtonItem>& item) const;
+    double widthOf(const BarButtonItem& item, const View* view) const;
+    void rebuild(bool animated);
+
+    std::vector<std::shared_ptr<BarButtonItem>> items_;
+    std::vector<std::shared_ptr<View>> views_;  // one per item; null for spaces
+    Color tint_ = Color::rgb(0.43, 0.52, 0.62);
+};
+
+}  // namespace ui
