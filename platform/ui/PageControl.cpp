@@ -76,7 +76,7 @@ void PageControl::endTracking(Point p, bool inside) {
     current_ = page;
     if (!defers_) displayed_ = current_;
     showDots();
-    sendActions(ValueChanged);
+    sendActionsForControlEvents(ControlEventValueChanged);
 }
 
 }  // namespace ui

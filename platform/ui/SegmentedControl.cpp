@@ -132,13 +132,13 @@ void SegmentedControl::endTracking(Point p, bool inside) {
     if (segment == kNoSegment) return;
     if (momentary_) {
         selected_ = segment;  // the action reads which was tapped; nothing stays shown
-        sendActions(ValueChanged);
+        sendActionsForControlEvents(ControlEventValueChanged);
         return;
     }
     if (segment == selected_) return;
     selected_ = segment;
     restyle();
-    sendActions(ValueChanged);
+    sendActionsForControlEvents(ControlEventValueChanged);
 }
 
 }  // namespace ui

@@ -90,7 +90,7 @@ void Switch::endTracking(Point p, bool inside) {
     bool value = slid ? p.x > kWidth / 2 : (inside ? !on_ : on_);
     if (value == on_) return;
     setOn(value, true);
-    sendActions(ValueChanged);
+    sendActionsForControlEvents(ControlEventValueChanged);
 }
 
 }  // namespace ui

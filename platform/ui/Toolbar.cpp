@@ -54,7 +54,7 @@ std::shared_ptr<View> Toolbar::makeKey(const std::shared_ptr<BarButtonItem>& ite
         key->setBorderColor(Color::interpolate(tint_, Color::blackColor(), 0.5));
     }
     std::weak_ptr<BarButtonItem> weakItem = item;
-    key->addAction(TouchUpInside, [weakItem](auto&) {
+    key->addAction(ControlEventTouchUpInside, [weakItem](auto&) {
         if (auto i = weakItem.lock()) i->perform();
     });
     return key;

@@ -68,12 +68,12 @@ TEST_F(ControlsTest, TouchUpInsideStillFiresAfterASubclassHandledHoldAndDrag) {
     auto button = make<DraggableButton>(Rect{20, 20, 80, 80});
     root->addSubview(button);
     std::vector<std::string> events;
-    button->addAction(TouchDown, [&](auto&) { events.push_back("down"); });
-    button->addAction(TouchUpInside, [&](auto& sender) {
+    button->addAction(ControlEventTouchDown, [&](auto&) { events.push_back("down"); });
+    button->addAction(ControlEventTouchUpInside, [&](auto& sender) {
         events.push_back("up-inside");
         EXPECT_EQ(sender.get(), button.get());
     });
-    button->addAction(TouchUpOutside, [&](auto&) { events.push_back("up-outside"); });
+    button->addAction(ControlEventTouchUpOutside, [&](auto&) { events.push_back("up-outside"); });
 
     Finger finger(root);
     finger.down({60, 60});
@@ -92,10 +92,10 @@ TEST_F(ControlsTest, InsideMeansWithinSeventyPointsAndDisabledButtonsStayQuiet) 
     auto button = make<Button>(Rect{100, 100, 50, 30});
     root->addSubview(button);
     std::vector<std::string> events;
-    button->addAction(AllTouchEvents, [&](auto&) {});
-    button->addAction(TouchUpInside, [&](auto&) { events.push_back("inside"); });
-    button->addAction(TouchUpOutside, [&](auto&) { events.push_back("outside"); });
-    button->addAction(TouchDragExit, [&](auto&) { events.push_back("exit"); });
+    button->addAction(ControlEventAllTouchEvents, [&](auto&) {});
+    button->addAction(ControlEventTouchUpInside, [&](auto&) { events.push_back("inside"); });
+    button->addAction(ControlEventTouchUpOutside, [&](auto&) { events.push_back("outside"); });
+    button->addAction(ControlEventTouchDragExit, [&](auto&) { events.push_back("exit"); });
 
     Finger finger(root);
     finger.down({120, 110});
@@ -123,15 +123,15 @@ TEST_F(ControlsTest, ActionsOfAnOwnerRunOnlyWhileItLives) {
     root->addSubview(button);
     int fired = 0;
     auto owner = std::make_shared<int>(0);
-    button->addAction(TouchUpInside, [&](auto&) { ++fired; }, owner);
-    int id = button->addAction(TouchUpInside, [&](auto&) { fired += 10; });
+    button->addAction(ControlEventTouchUpInside, [&](auto&) { ++fired; }, owner);
+    int id = button->addAction(ControlEventTouchUpInside, [&](auto&) { fired += 10; });
     testing_support::tap(*button);
     EXPECT_EQ(fired, 11);
     owner.reset();
     button->removeAction(id);
     testing_support::tap(*button);
     EXPECT_EQ(fired, 11);
-    EXPECT_FALSE(button->hasActions(TouchUpInside));
+    EXPECT_FALSE(button->hasActions(ControlEventTouchUpInside));
 }
 
 TEST_F(ControlsTest, TitlesColoursAndImagesFollowTheStateWithTheNormalOnesAsFallback) {
@@ -181,7 +181,7 @@ TEST_F(ControlsTest, TitlesColoursAndImagesFollowTheStateWithTheNormalOnesAsFall
 
     // What a person sees: the title text is in the tree, and tapping it taps the button.
     int taps = 0;
-    button->addAction(TouchUpInside, [&](auto&) { ++taps; });
+    button->addAction(ControlEventTouchUpInside, [&](auto&) { ++taps; });
     auto title = testing_support::findByText(root, " Start ");
     ASSERT_TRUE(title);
     EXPECT_EQ(testing_support::tap(*title), button);

@@ -56,7 +56,7 @@ class ScrollViewTest : public testing_support::TestEnvironment {
         scroll->setContentSize(tools->frame().size);
         button = make<HeldButton>(Rect{20, 20, 80, 96});
         tools->addSubview(button);
-        button->addAction(TouchUpInside, [this](auto&) { ++taps; });
+        button->addAction(ControlEventTouchUpInside, [this](auto&) { ++taps; });
         caption = make<Label>(Rect{20, 300, 200, 22});
         caption->setText("Drag me");
         tools->addSubview(caption);

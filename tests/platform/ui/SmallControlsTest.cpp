@@ -26,7 +26,7 @@ class SmallControlsTest : public testing_support::TestEnvironment {
     }
     // Counts value-changed events and remembers the sender's tag.
     void watch(const std::shared_ptr<Control>& control) {
-        control->addAction(ValueChanged, [this](const std::shared_ptr<Control>& sender) {
+        control->addAction(ControlEventValueChanged, [this](const std::shared_ptr<Control>& sender) {
             ++changes;
             lastTag = sender->tag();
         });
