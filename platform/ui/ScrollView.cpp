@@ -66,6 +66,7 @@ void ScrollView::moveTo(Point offset) {
     if (!std::isfinite(offset.x) || !std::isfinite(offset.y) || offset == contentOffset()) return;
     std::shared_ptr<View> keep = sharedAs<View>();
     setBounds({offset, bounds().size});
+    contentOffsetChanged();
     if (auto d = delegate()) d->scrollViewDidScroll(*this);
 }
 

@@ -87,6 +87,10 @@ class ScrollView : public View, public TouchInterceptor {
     PrimitiveKind primitiveKind() const override { return PrimitiveKind::Scroll; }
     void describe(PrimitiveProperties& properties) const override;
 
+  protected:
+    // The offset changed (before the delegate hears of it).
+    virtual void contentOffsetChanged() {}
+
   private:
     enum class Motion { None, Animation, Deceleration };
     bool canScrollHorizontally() const;

@@ -1,0 +1,369 @@
+#include "platform/ui/TableView.h"
+
+#include <algorithm>
+
+#include "platform/foundation/RunLoop.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/Touch.h"
+
+namespace ui {
+
+namespace {
+constexpr double kGroupedPadding = 10;  // above and below each group
+const Color kGroupedBackground = Color::rgb(0.77, 0.80, 0.84);
+const Color kPlainHeader = Color::rgb(0.55, 0.62, 0.70);
+const Color kGroupedTitle = Color::rgb(0.30, 0.34, 0.42);
+}  // namespace
+
+void TableView::init(const Rect& frame) { init(frame, TableViewStyle::Plain); }
+
+void TableView::init(const Rect& frame, TableViewStyle style) {
+    style_ = style;
+    ScrollView::init(frame);
+    if (style == TableViewStyle::Grouped) {
+        headerHeight_ = 36;
+        setBackgroundColor(kGroupedBackground);
+    } else {
+        setBackgroundColor(Color::whiteColor());
+    }
+}
+
+void TableView::setDataSource(std::weak_ptr<TableViewDataSource> dataSource) {
+    dataSource_ = std::move(dataSource);
+    // Rows load when first asked for, or at the end of this turn, as the table is shown.
+    std::weak_ptr<TableView> weak = sharedAs<TableView>();
+    fnd::RunLoop::main().post([weak] {
+        if (auto self = weak.lock(); self && !self->loaded_) self->reloadData();
+    });
+}
+
+void TableView::setDelegate(std::weak_ptr<TableViewDelegate> delegate) {
+    tableDelegate_ = delegate;
+    ScrollView::setDelegate(std::weak_ptr<ScrollViewDelegate>(delegate.lock()));
+}
+
+void TableView::setRowHeight(double height) {
+    if (height > 0) rowHeight_ = height;
+}
+
+void TableView::setSectionHeaderHeight(double height) {
+    if (height >= 0) headerHeight_ = height;
+}
+
+void TableView::setSeparatorColor(const Color& color) {
+    separatorColor_ = color;
+    for (auto& [path, cell] : visible_) placeCell(*cell, path);
+}
+
+void TableView::setBackgroundView(std::shared_ptr<View> view) {
+    if (backgroundView_) backgroundView_->removeFromSuperview();
+    backgroundView_ = std::move(view);
+    if (!backgroundView_) return;
+    backgroundView_->setUserInteractionEnabled(false);
+    insertSubview(backgroundView_, 0);
+    backgroundView_->setFrame(bounds());
+}
+
+double TableView::rowX() const {
+    if (style_ == TableViewStyle::Plain) return 0;
+    return bounds().size.width >= 700 ? 45 : 10;
+}
+
+double TableView::rowWidth() const { return std::max(0.0, bounds().size.width - 2 * rowX()); }
+
+// ---- Loading
+
+void TableView::ensureLoaded() const {
+    if (!loaded_) const_cast<TableView*>(this)->reloadData();
+}
+
+void TableView::reloadData() {
+    loaded_ = true;
+    for (auto& [path, cell] : std::map(visible_)) enqueue(path);
+    selected_.reset();
+    measure();
+    fillVisibleRows();
+}
+
+void TableView::measure() {
+    for (auto& section : sections_) {
+        if (section.header) section.header->removeFromSuperview();
+        if (section.group) section.group->removeFromSuperview();
+    }
+    sections_.clear();
+    auto source = dataSource();
+    auto delegate = tableDelegate();
+    bool grouped = style_ == TableViewStyle::Grouped;
+    int count = source ? std::max(0, source->numberOfSections(*this)) : 0;
+    double y = 0;
+    for (int s = 0; s < count; ++s) {
+        Section section;
+        section.title = source->titleForHeader(*this, s);
+        double header = delegate ? delegate->heightForHeader(*this, s) : -1;
+        if (header < 0) header = section.title.empty() ? 0 : headerHeight_;
+        section.headerTop = y + (grouped ? kGroupedPadding : 0);
+        section.headerHeight = header;
+        y = section.headerTop + header;
+        section.top = y;
+        int rows = std::max(0, source->numberOfRows(*this, s));
+        for (int r = 0; r < rows; ++r) {
+            double h = delegate ? delegate->heightForRow(*this, {s, r}) : -1;
+            if (h < 0) h = rowHeight_;
+            section.rowTops.push_back(y);
+            section.rowHeights.push_back(h);
+            y += h;
+        }
+        if (grouped) y += kGroupedPadding;
+        sections_.push_back(std::move(section));
+    }
+    setContentSize({bounds().size.width, y});
+    // Group boxes go behind the rows, headers in front.
+    std::size_t behind = backgroundView_ ? 1 : 0;
+    for (auto& section : sections_) {
+        if (grouped && !section.rowTops.empty()) {
+            section.group = make<View>();
+            double height = section.rowTops.back() + section.rowHeights.back() - section.top;
+            section.group->setFrame({rowX(), section.top, rowWidth(), height});
+            section.group->setBackgroundColor(Color::whiteColor());
+            section.group->setCornerRadius(10);
+            section.group->setBorderWidth(1);
+            section.group->setBorderColor(Color::white(0.67));
+            section.group->setUserInteractionEnabled(false);
+            insertSubview(section.group, behind++);
+        }
+        if (section.title.empty() || section.headerHeight <= 0) continue;
+        auto title = make<Label>();
+        title->setText(section.title);
+        title->setFont(Font::boldSystem(grouped ? 17 : 18));
+        if (grouped) {
+            title->setBackgroundColor(Color::clear());
+            title->setTextColor(kGroupedTitle);
+            title->setShadowColor(Color::whiteColor());
+            title->setFrame({rowX() + 10, section.headerTop, rowWidth() - 20, section.headerHeight});
+            section.header = title;
+        } else {
+            title->setBackgroundColor(Color::clear());
+            title->setTextColor(Color::whiteColor());
+            auto bar = make<View>(Rect{0, section.headerTop, bounds().size.width, section.headerHeight});
+            bar->setBackgroundColor(kPlainHeader);
+            bar->setUserInteractionEnabled(false);
+            title->setFrame({12, 0, bounds().size.width - 24, section.headerHeight});
+            bar->addSubview(title);
+            section.header = bar;
+        }
+        addSubview(section.header);
+    }
+}
+
+bool TableView::isValid(const IndexPath& p) const {
+    return p.section >= 0 && p.section < int(sections_.size()) && p.row >= 0 &&
+           p.row < int(sections_[std::size_t(p.section)].rowTops.size());
+}
+
+int TableView::numberOfRows(int section) const {
+    ensureLoaded();
+    if (section < 0 || section >= int(sections_.size())) return 0;
+    return int(sections_[std::size_t(section)].rowTops.size());
+}
+
+Rect TableView::rectForRow(const IndexPath& p) const {
+    ensureLoaded();
+    if (!isValid(p)) return {};
+    const Section& s = sections_[std::size_t(p.section)];
+    return {rowX(), s.rowTops[std::size_t(p.row)], rowWidth(), s.rowHeights[std::size_t(p.row)]};
+}
+
+std::optional<IndexPath> TableView::indexPathForRow(Point point) const {
+    ensureLoaded();
+    for (std::size_t s = 0; s < sections_.size(); ++s)
+        for (std::size_t r = 0; r < sections_[s].rowTops.size(); ++r) {
+            IndexPath p{int(s), int(r)};
+            if (rectForRow(p).contains(point)) return p;
+        }
+    return std::nullopt;
+}
+
+void TableView::placeCell(TableViewCell& cell, const IndexPath& p) const {
+    cell.setFrame(rectForRow(p));
+    bool lastInGroup = style_ == TableViewStyle::Grouped &&
+                       p.row + 1 == int(sections_[std::size_t(p.section)].rowTops.size());
+    cell.setSeparator(separatorColor_, !lastInGroup);
+}
+
+void TableView::enqueue(const IndexPath& p) {
+    auto it = visible_.find(p);
+    if (it == visible_.end()) return;
+    std::shared_ptr<TableViewCell> cell = it->second;
+    visible_.erase(it);
+    cell->removeFromSuperview();
+    cell->setHighlighted(false);
+    if (!cell->reuseIdentifier().empty()) reusable_[cell->reuseIdentifier()].push_back(cell);
+}
+
+std::shared_ptr<TableViewCell> TableView::dequeueReusableCell(const std::string& identifier) {
+    auto it = reusable_.find(identifier);
+    if (it == reusable_.end() || it->second.empty()) return nullptr;
+    std::shared_ptr<TableViewCell> cell = it->second.back();
+    it->second.pop_back();
+    cell->setSelected(false);
+    cell->prepareForReuse();
+    return cell;
+}
+
+std::size_t TableView::firstHeaderIndex() const {
+    const auto& subs = subviews();
+    for (std::size_t i = 0; i < subs.size(); ++i)
+        for (const auto& section : sections_)
+            if (section.header == subs[i]) return i;
+    return subs.size();
+}
+
+void TableView::fillVisibleRows() {
+    if (filling_) return;
+    filling_ = true;
+    auto source = dataSource();
+    Rect view = bounds();
+    for (auto& [path, cell] : std::map(visible_))
+        if (!isValid(path) || !rectForRow(path).intersects(view)) enqueue(path);
+    for (std::size_t s = 0; source && s < sections_.size(); ++s)
+        for (std::size_t r = 0; r < sections_[s].rowTops.size(); ++r) {
+            IndexPath p{int(s), int(r)};
+            Rect rect = rectForRow(p);
+            if (rect.minY() >= view.maxY()) break;
+            if (!rect.intersects(view) || visible_.contains(p)) continue;
+            std::shared_ptr<TableViewCell> cell = source->cellForRow(*this, p);
+            if (!cell) continue;
+            if (style_ == TableViewStyle::Grouped) cell->setBackgroundColor(Color::clear());
+            placeCell(*cell, p);
+            cell->setSelected(selected_ == p);
+            visible_[p] = cell;
+            insertSubview(cell, firstHeaderIndex());  // rows go under the headers
+        }
+    filling_ = false;
+}
+
+std::shared_ptr<TableViewCell> TableView::cellForRow(const IndexPath& p) const {
+    ensureLoaded();
+    auto it = visible_.find(p);
+    return it == visible_.end() ? nullptr : it->second;
+}
+
+std::vector<IndexPath> TableView::indexPathsForVisibleRows() const {
+    ensureLoaded();
+    std::vector<IndexPath> paths;
+    for (const auto& [path, cell] : visible_) paths.push_back(path);
+    return paths;
+}
+
+std::vector<std::shared_ptr<TableViewCell>> TableView::visibleCells() const {
+    ensureLoaded();
+    std::vector<std::shared_ptr<TableViewCell>> cells;
+    for (const auto& [path, cell] : visible_) cells.push_back(cell);
+    return cells;
+}
+
+void TableView::contentOffsetChanged() {
+    if (backgroundView_) backgroundView_->setFrame(bounds());
+    if (loaded_) fillVisibleRows();
+}
+
+void TableView::layoutSubviews() {
+    ScrollView::layoutSubviews();
+    if (backgroundView_) backgroundView_->setFrame(bounds());
+    if (!loaded_) return;
+    measure();
+    for (auto& [path, cell] : visible_) placeCell(*cell, path);
+    fillVisibleRows();
+}
+
+// ---- Selection
+
+void TableView::selectRow(const IndexPath& p, bool, TableViewScrollPosition position) {
+    ensureLoaded();
+    if (!isValid(p)) return;
+    if (selected_) deselectRow(*selected_, false);
+    selected_ = p;
+    if (auto cell = cellForRow(p)) cell->setSelected(true);
+    if (position != TableViewScrollPosition::None) scrollToRow(p, position, false);
+}
+
+void TableView::deselectRow(const IndexPath& p, bool) {
+    if (selected_ != p) return;
+    selected_.reset();
+    if (auto cell = cellForRow(p)) cell->setSelected(false);
+}
+
+void TableView::scrollToRow(const IndexPath& p, TableViewScrollPosition position, bool animated) {
+    Rect row = rectForRow(p);
+    if (row.isEmpty()) return;
+    double height = bounds().size.height;
+    double y = contentOffset().y;
+    switch (position) {
+        case TableViewScrollPosition::Top:
+            y = row.minY();
+            break;
+        case TableViewScrollPosition::Middle:
+            y = row.midY() - height / 2;
+            break;
+        case TableViewScrollPosition::Bottom:
+            y = row.maxY() - height;
+            break;
+        case TableViewScrollPosition::None:
+            scrollRectToVisible(row, animated);
+            return;
+    }
+    y = std::clamp(y, 0.0, maximumContentOffset().y);
+    setContentOffset({contentOffset().x, y}, animated);
+}
+
+std::shared_ptr<TableViewCell> TableView::cellHit(const Touch& touch) const {
+    for (auto v = touch.view(); v; v = v->superview()) {
+        if (v.get() == this) return nullptr;
+        auto cell = std::dynamic_pointer_cast<TableViewCell>(v);
+        if (cell && cell->superview().get() == this) return cell;
+    }
+    return nullptr;
+}
+
+void TableView::touchesBegan(const Touches& touches) {
+    auto cell = allowsSelection_ ? cellHit(*touches.front()) : nullptr;
+    if (!cell) return ScrollView::touchesBegan(touches);
+    pressed_ = cell;
+    if (cell->selectionStyle() != TableViewCellSelectionStyle::None) cell->setHighlighted(true);
+}
+
+void TableView::touchesMoved(const Touches& touches) {
+    if (pressed_.expired()) ScrollView::touchesMoved(touches);
+}
+
+void TableView::touchesCancelled(const Touches& touches) {
+    auto cell = pressed_.lock();
+    if (!cell) return ScrollView::touchesCancelled(touches);
+    pressed_.reset();
+    cell->setHighlighted(false);
+}
+
+void TableView::touchesEnded(const Touches& touches) {
+    auto cell = pressed_.lock();
+    if (!cell) return ScrollView::touchesEnded(touches);
+    pressed_.reset();
+    cell->setHighlighted(false);
+    std::optional<IndexPath> path;
+    for (const auto& [p, c] : visible_)
+        if (c == cell) path = p;
+    if (!path) return;
+    std::shared_ptr<View> keep = sharedAs<View>();
+    auto delegate = tableDelegate();
+    std::optional<IndexPath> chosen = delegate ? delegate->willSelectRow(*this, *path) : path;
+    if (!chosen || !isValid(*chosen)) return;
+    if (selected_ && *selected_ != *chosen) {
+        IndexPath old = *selected_;
+        deselectRow(old, false);
+        if (delegate) delegate->didDeselectRow(*this, old);
+    }
+    selectRow(*chosen, false, TableViewScrollPosition::None);
+    if (delegate) delegate->didSelectRow(*this, *chosen);
+}
+
+}  // namespace ui

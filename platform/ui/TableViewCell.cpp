@@ -1,0 +1,142 @@
+#include "platform/ui/TableViewCell.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "platform/ui/Make.h"
+
+namespace ui {
+
+namespace {
+constexpr double kAccessoryWidth = 30;
+constexpr double kInset = 10;
+
+// Every label in the tree, the cell's own parts and those an interface file brought.
+void forEachLabel(View& view, const std::function<void(Label&)>& f) {
+    if (auto* label = dynamic_cast<Label*>(&view)) f(*label);
+    for (const auto& sub : view.subviews()) forEachLabel(*sub, f);
+}
+}  // namespace
+
+void TableViewCell::init(const Rect& frame) {
+    View::init(frame.size.height > 0 ? frame : Rect{frame.origin, {320, 44}});
+    setBackgroundColor(Color::whiteColor());
+    selectionBackground_ = make<View>();
+    selectionBackground_->setHidden(true);
+    selectionBackground_->setUserInteractionEnabled(false);
+    content_ = make<View>(Rect{{}, bounds().size});
+    content_->setAutoresizingMask(FlexibleWidth | FlexibleHeight);
+    textLabel_ = make<Label>();
+    textLabel_->setFont(Font::boldSystem(style_ == TableViewCellStyle::Subtitle ? 18 : 20));
+    textLabel_->setBackgroundColor(Color::clear());
+    textLabel_->setHighlightedTextColor(Color::whiteColor());
+    imageView_ = make<ImageView>();
+    content_->addSubview(imageView_);
+    content_->addSubview(textLabel_);
+    if (style_ != TableViewCellStyle::Default) {
+        detailLabel_ = make<Label>();
+        detailLabel_->setBackgroundColor(Color::clear());
+        detailLabel_->setHighlightedTextColor(Color::whiteColor());
+        detailLabel_->setFont(Font::system(style_ == TableViewCellStyle::Subtitle ? 14 : 17));
+        detailLabel_->setTextColor(style_ == TableViewCellStyle::Subtitle ? Color::grayColor()
+                                                                          : Color::rgb(0.22, 0.33, 0.53));
+        content_->addSubview(detailLabel_);
+    }
+    accessoryView_ = make<Label>();
+    accessoryView_->setBackgroundColor(Color::clear());
+    accessoryView_->setTextAlignment(TextAlignment::Center);
+    accessoryView_->setFont(Font::boldSystem(20));
+    accessoryView_->setTextColor(Color::grayColor());
+    accessoryView_->setHighlightedTextColor(Color::whiteColor());
+    separator_ = make<View>();
+    separator_->setUserInteractionEnabled(false);
+    separator_->setHidden(true);
+    addSubview(selectionBackground_);
+    addSubview(content_);
+    addSubview(accessoryView_);
+    addSubview(separator_);
+    placeParts();
+}
+
+void TableViewCell::init(TableViewCellStyle style, std::string reuseIdentifier) {
+    style_ = style;
+    reuseIdentifier_ = std::move(reuseIdentifier);
+    init(Rect{0, 0, 320, 44});
+}
+
+void TableViewCell::setSelectionStyle(TableViewCellSelectionStyle style) {
+    selectionStyle_ = style;
+    showSelection();
+}
+
+void TableViewCell::setAccessoryType(TableViewCellAccessory accessory) {
+    accessory_ = accessory;
+    accessoryView_->setText(accessory == TableViewCellAccessory::DisclosureIndicator ? "\u203A"
+                            : accessory == TableViewCellAccessory::Checkmark        ? "\u2713"
+                                                                                    : "");
+    placeParts();
+}
+
+void TableViewCell::setSelected(bool selected, bool) {
+    selected_ = selected;
+    showSelection();
+}
+
+void TableViewCell::setHighlighted(bool highlighted) {
+    highlighted_ = highlighted;
+    showSelection();
+}
+
+void TableViewCell::showSelection() {
+    bool shown = (selected_ || highlighted_) && selectionStyle_ != TableViewCellSelectionStyle::None;
+    selectionBackground_->setHidden(!shown);
+    selectionBackground_->setBackgroundColor(selectionStyle_ == TableViewCellSelectionStyle::Gray
+                                                 ? Color::white(0.55)
+                                                 : Color::rgb(0.02, 0.45, 0.96));
+    forEachLabel(*this, [shown](Label& label) { label.setHighlighted(shown); });
+}
+
+void TableViewCell::setSeparator(const Color& color, bool shown) {
+    separator_->setBackgroundColor(color);
+    separator_->setHidden(!shown);
+}
+
+void TableViewCell::layoutSubviews() { placeParts(); }
+
+void TableViewCell::placeParts() {
+    if (!separator_) return;  // still in init
+    Size s = bounds().size;
+    selectionBackground_->setFrame({{}, s});
+    separator_->setFrame({0, s.height - 1, s.width, 1});
+    bool accessory = accessory_ != TableViewCellAccessory::None;
+    accessoryView_->setFrame({s.width - kAccessoryWidth, 0, kAccessoryWidth, s.height});
+    accessoryView_->setHidden(!accessory);
+    content_->setFrame({0, 0, s.width - (accessory ? kAccessoryWidth : 0), s.height});
+    Size c = content_->bounds().size;
+    double x = kInset;
+    if (auto image = imageView_->image()) {
+        Size is = image->size();
+        imageView_->setFrame({0, (c.height - is.height) / 2, is.width, is.height});
+        x = is.width + kInset;
+    } else {
+        imageView_->setFrame({});
+    }
+    double width = std::max(0.0, c.width - x - kInset);
+    switch (style_) {
+        case TableViewCellStyle::Default:
+            textLabel_->setFrame({x, 0, width, c.height});
+            break;
+        case TableViewCellStyle::Subtitle:
+            textLabel_->setFrame({x, 2, width, c.height * 0.55});
+            detailLabel_->setFrame({x, c.height * 0.55, width, c.height * 0.4});
+            break;
+        case TableViewCellStyle::Value1:
+        case TableViewCellStyle::Value2:
+            textLabel_->setFrame({x, 0, width / 2, c.height});
+            detailLabel_->setFrame({x + width / 2, 0, width / 2, c.height});
+            detailLabel_->setTextAlignment(TextAlignment::Right);
+            break;
+    }
+}
+
+}  // namespace ui
