@@ -107,7 +107,8 @@ std::optional<Bitmap> Bitmap::decode(const std::string& bytes) {
 std::optional<Bitmap> Bitmap::decodePNG(const std::string& bytes) {
     // The header's size is checked first, so that a damaged or hostile file cannot make the
     // reader allocate a huge picture.
-    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || bytes.compare(12, 4, "IHDR") != 0)
+    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
+        bytes.compare(12, 4, "IHDR") != 0)
         return std::nullopt;
     if (!acceptableSide(long(bigEndian32(bytes, 16))) || !acceptableSide(long(bigEndian32(bytes, 20))))
         return std::nullopt;

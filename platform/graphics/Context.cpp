@@ -91,7 +91,8 @@ Context::Context(double width, double height, double scale)
     static std::uint32_t nowhere = 0;
     bool empty = impl_->bitmap.isEmpty();
     impl_->surface = cairo_image_surface_create_for_data(
-        empty ? reinterpret_cast<unsigned char*>(&nowhere) : reinterpret_cast<unsigned char*>(impl_->bitmap.data()),
+        empty ? reinterpret_cast<unsigned char*>(&nowhere)
+              : reinterpret_cast<unsigned char*>(impl_->bitmap.data()),
         CAIRO_FORMAT_ARGB32, empty ? 1 : impl_->bitmap.width(), empty ? 1 : impl_->bitmap.height(),
         empty ? 4 : impl_->bitmap.stride());
     impl_->cr = cairo_create(impl_->surface);
@@ -278,7 +279,8 @@ void Context::clearRect(double x, double y, double width, double height) {
 // ---- Gradients
 
 namespace {
-void paintGradient(cairo_t* cr, cairo_pattern_t* pattern, const std::vector<GradientStop>& stops, double alpha) {
+void paintGradient(cairo_t* cr, cairo_pattern_t* pattern, const std::vector<GradientStop>& stops,
+                   double alpha) {
     for (const GradientStop& s : stops) {
         if (!finite(s.offset)) continue;
         cairo_pattern_add_color_stop_rgba(pattern, std::clamp(s.offset, 0.0, 1.0), s.red, s.green, s.blue,
@@ -294,15 +296,16 @@ void paintGradient(cairo_t* cr, cairo_pattern_t* pattern, const std::vector<Grad
 }
 }  // namespace
 
-void Context::drawLinearGradient(const std::vector<GradientStop>& stops, double x0, double y0, double x1, double y1) {
+void Context::drawLinearGradient(const std::vector<GradientStop>& stops, double x0, double y0, double x1,
+                                 double y1) {
     for (double v : {x0, y0, x1, y1})
         if (!finite(v)) return;
     if (stops.empty()) return;
     paintGradient(impl_->cr, cairo_pattern_create_linear(x0, y0, x1, y1), stops, impl_->state.alpha);
 }
 
-void Context::drawRadialGradient(const std::vector<GradientStop>& stops, double x0, double y0, double r0, double x1,
-                                 double y1, double r1) {
+void Context::drawRadialGradient(const std::vector<GradientStop>& stops, double x0, double y0, double r0,
+                                 double x1, double y1, double r1) {
     for (double v : {x0, y0, r0, x1, y1, r1})
         if (!finite(v)) return;
     if (stops.empty() || r0 < 0 || r1 < 0) return;

@@ -101,9 +101,10 @@ class Context {
 
     // Paints a gradient over the clip: along the band between two points (nothing beyond them),
     // or between two circles (nothing outside them). Between stops the colours mix evenly.
-    void drawLinearGradient(const std::vector<GradientStop>& stops, double x0, double y0, double x1, double y1);
-    void drawRadialGradient(const std::vector<GradientStop>& stops, double x0, double y0, double r0, double x1,
-                            double y1, double r1);
+    void drawLinearGradient(const std::vector<GradientStop>& stops, double x0, double y0, double x1,
+                            double y1);
+    void drawRadialGradient(const std::vector<GradientStop>& stops, double x0, double y0, double r0,
+                            double x1, double y1, double r1);
 
     // Text: the font file and its size in points. A file that cannot be read leaves the font as
     // it was (and text is drawn in cairo's own fallback until a font is set).

@@ -11,7 +11,8 @@ std::shared_ptr<BarButtonItem> BarButtonItem::withTitle(std::string title, BarBu
     return item;
 }
 
-std::shared_ptr<BarButtonItem> BarButtonItem::withImage(std::shared_ptr<const Image> image, BarButtonItemStyle style) {
+std::shared_ptr<BarButtonItem> BarButtonItem::withImage(std::shared_ptr<const Image> image,
+                                                        BarButtonItemStyle style) {
     auto item = std::make_shared<BarButtonItem>();
     item->image_ = std::move(image);
     item->style_ = style;
@@ -67,7 +68,9 @@ std::shared_ptr<BarButtonItem> BarButtonItem::fixedSpace(double width) {
     return item;
 }
 
-std::shared_ptr<BarButtonItem> BarButtonItem::flexibleSpace() { return withSystemItem(BarButtonSystemItem::FlexibleSpace); }
+std::shared_ptr<BarButtonItem> BarButtonItem::flexibleSpace() {
+    return withSystemItem(BarButtonSystemItem::FlexibleSpace);
+}
 
 void BarButtonItem::changed() const {
     if (changed_) changed_();

@@ -21,7 +21,8 @@ class BarButtonItem : public fnd::Object {
   public:
     using Action = std::function<void(const std::shared_ptr<BarButtonItem>& sender)>;
 
-    static std::shared_ptr<BarButtonItem> withTitle(std::string title, BarButtonItemStyle style = BarButtonItemStyle::Bordered);
+    static std::shared_ptr<BarButtonItem> withTitle(std::string title,
+                                                    BarButtonItemStyle style = BarButtonItemStyle::Bordered);
     static std::shared_ptr<BarButtonItem> withImage(std::shared_ptr<const Image> image,
                                                     BarButtonItemStyle style = BarButtonItemStyle::Plain);
     static std::shared_ptr<BarButtonItem> withSystemItem(BarButtonSystemItem item);
@@ -51,7 +52,9 @@ class BarButtonItem : public fnd::Object {
 
     // The action; with a target it runs only while the target lives.
     void setAction(Action action) { setAction(std::move(action), {}, false); }
-    void setAction(Action action, std::weak_ptr<const void> target) { setAction(std::move(action), std::move(target), true); }
+    void setAction(Action action, std::weak_ptr<const void> target) {
+        setAction(std::move(action), std::move(target), true);
+    }
     // Runs the action (the toolbar's key calls it when tapped).
     void perform();
 

@@ -127,7 +127,8 @@ Size Button::sizeThatFits(Size) const {
     std::string text = title_->text();
     double textWidth = text.empty() ? 0 : title_->font().widthOf(text);
     double height = std::max(picture.height, text.empty() ? 0 : title_->font().lineHeight());
-    if (type_ == ButtonType::RoundedRect) return {textWidth + picture.width + 24, std::max(height + 12, 37.0)};
+    if (type_ == ButtonType::RoundedRect)
+        return {textWidth + picture.width + 24, std::max(height + 12, 37.0)};
     return {textWidth + picture.width, height};
 }
 

@@ -175,7 +175,8 @@ void Control::touchesMoved(const Touches& touches) {
     touchInside_ = inside;
     setHighlighted(inside);
     continueTracking(p, inside);
-    if (inside != was) sendActionsForControlEvents(inside ? ControlEventTouchDragEnter : ControlEventTouchDragExit);
+    if (inside != was)
+        sendActionsForControlEvents(inside ? ControlEventTouchDragEnter : ControlEventTouchDragExit);
     sendActionsForControlEvents(inside ? ControlEventTouchDragInside : ControlEventTouchDragOutside);
 }
 

@@ -59,7 +59,8 @@ void PageControl::layoutSubviews() {
     Size box = bounds().size;
     double width = sizeForNumberOfPages(pages_).width;
     double x = (box.width - width) / 2 + kDotSize / 2;
-    for (std::size_t i = 0; i < dots_.size(); ++i) dots_[i]->setCenter({x + double(i) * kDotSpacing, box.height / 2});
+    for (std::size_t i = 0; i < dots_.size(); ++i)
+        dots_[i]->setCenter({x + double(i) * kDotSpacing, box.height / 2});
 }
 
 void PageControl::showDots() {

@@ -99,14 +99,15 @@ void ScrollView::startMotion(Point target, double duration, AnimationCurve curve
     Point from = contentOffset();
     double start = now();
     std::weak_ptr<ScrollView> weak = sharedAs<ScrollView>();
-    ticker_ = fnd::RunLoop::main().addDisplayLink([weak, from, target, start, duration, curve, kind](double time) {
-        auto self = weak.lock();
-        if (!self) return;
-        double fraction = std::clamp((time - start) / duration, 0.0, 1.0);
-        double p = curveProgress(curve, fraction);
-        self->moveTo(fraction >= 1 ? target : from + (target - from) * p);
-        if (fraction >= 1) self->finishMotion(kind);
-    });
+    ticker_ =
+        fnd::RunLoop::main().addDisplayLink([weak, from, target, start, duration, curve, kind](double time) {
+            auto self = weak.lock();
+            if (!self) return;
+            double fraction = std::clamp((time - start) / duration, 0.0, 1.0);
+            double p = curveProgress(curve, fraction);
+            self->moveTo(fraction >= 1 ? target : from + (target - from) * p);
+            if (fraction >= 1) self->finishMotion(kind);
+        });
 }
 
 void ScrollView::stopMotion() {
@@ -162,10 +163,12 @@ Point ScrollView::restingOffset(Point velocity) const {
         return std::clamp(offset, 0.0, maxOffset);
     };
     if (paging_) {
-        return {canScrollHorizontally() ? std::min(pageAxis(offset.x, dragStartOffset_.x, velocity.x, page.width, max.x), max.x)
-                                        : offset.x,
-                canScrollVertically() ? std::min(pageAxis(offset.y, dragStartOffset_.y, velocity.y, page.height, max.y), max.y)
-                                      : offset.y};
+        return {canScrollHorizontally()
+                    ? std::min(pageAxis(offset.x, dragStartOffset_.x, velocity.x, page.width, max.x), max.x)
+                    : offset.x,
+                canScrollVertically()
+                    ? std::min(pageAxis(offset.y, dragStartOffset_.y, velocity.y, page.height, max.y), max.y)
+                    : offset.y};
     }
     return {canScrollHorizontally() ? freeAxis(offset.x, velocity.x, max.x) : offset.x,
             canScrollVertically() ? freeAxis(offset.y, velocity.y, max.y) : offset.y};
@@ -183,7 +186,8 @@ void ScrollView::endDrag(bool cancelled) {
     decelerating_ = true;
     if (auto d = delegate()) d->scrollViewWillBeginDecelerating(*this);
     if (!decelerating_) return;  // the delegate stopped it
-    startMotion(target, paging_ ? kAnimationDuration : kDecelerationTime, AnimationCurve::EaseOut, Motion::Deceleration);
+    startMotion(target, paging_ ? kAnimationDuration : kDecelerationTime, AnimationCurve::EaseOut,
+                Motion::Deceleration);
     decelerating_ = true;
 }
 
@@ -256,7 +260,9 @@ void ScrollView::contentTouchBegan(const Touch& touch) {
     contentTouch_ = &touch;
 }
 
-bool ScrollView::takesOverTouch(const Touch& touch) { return scrollEnabled_ && beyondThreshold(fingerAt(*this, touch)); }
+bool ScrollView::takesOverTouch(const Touch& touch) {
+    return scrollEnabled_ && beyondThreshold(fingerAt(*this, touch));
+}
 
 bool ScrollView::contentGivesUpTouch(const View& content) const {
     return canCancelContentTouches_ && touchesShouldCancelInContentView(content);
@@ -300,7 +306,8 @@ void ScrollView::settleWheel() {
     Point velocity;
     if (paging_) {
         if (std::abs(moved.x) > page.width / 5) velocity.x = moved.x > 0 ? -2 * kFlickSpeed : 2 * kFlickSpeed;
-        if (std::abs(moved.y) > page.height / 5) velocity.y = moved.y > 0 ? -2 * kFlickSpeed : 2 * kFlickSpeed;
+        if (std::abs(moved.y) > page.height / 5)
+            velocity.y = moved.y > 0 ? -2 * kFlickSpeed : 2 * kFlickSpeed;
     }
     velocity_ = velocity;
     lastTime_ = now();

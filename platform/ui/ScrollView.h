@@ -121,7 +121,7 @@ class ScrollView : public View, public TouchInterceptor {
     Point dragStartOffset_;
     Point lastLocation_;
     double lastTime_ = 0;
-    Point velocity_;  // points per second, in root coordinates
+    Point velocity_;                       // points per second, in root coordinates
     const Touch* contentTouch_ = nullptr;  // the touch on the content it watches (compared only)
     bool tracking_ = false;
     bool dragging_ = false;

@@ -39,7 +39,9 @@ class TableViewDelegate : public ScrollViewDelegate {
     // Negative: the table's section header height (used only where there is a title).
     virtual double heightForHeader(TableView&, int /*section*/) { return -1; }
     // The row to select instead, or none to refuse the selection.
-    virtual std::optional<IndexPath> willSelectRow(TableView&, const IndexPath& indexPath) { return indexPath; }
+    virtual std::optional<IndexPath> willSelectRow(TableView&, const IndexPath& indexPath) {
+        return indexPath;
+    }
     virtual void didSelectRow(TableView&, const IndexPath&) {}
     virtual void didDeselectRow(TableView&, const IndexPath&) {}
 };

@@ -72,8 +72,8 @@ void TableViewCell::setSelectionStyle(TableViewCellSelectionStyle style) {
 void TableViewCell::setAccessoryType(TableViewCellAccessory accessory) {
     accessory_ = accessory;
     accessoryView_->setText(accessory == TableViewCellAccessory::DisclosureIndicator ? "\u203A"
-                            : accessory == TableViewCellAccessory::Checkmark        ? "\u2713"
-                                                                                    : "");
+                            : accessory == TableViewCellAccessory::Checkmark         ? "\u2713"
+                                                                                     : "");
     placeParts();
 }
 

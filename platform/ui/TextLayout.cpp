@@ -46,7 +46,8 @@ void breakParagraph(std::string_view text, const Font& font, double width, std::
 
 }  // namespace
 
-std::vector<std::string> TextLayout::lines(std::string_view text, const Font& font, double width, int maxLines) {
+std::vector<std::string> TextLayout::lines(std::string_view text, const Font& font, double width,
+                                           int maxLines) {
     std::vector<std::string> out;
     std::size_t start = 0;
     while (true) {

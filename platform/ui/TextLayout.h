@@ -16,7 +16,8 @@ class TextLayout {
   public:
     // The lines of the text within `width` (no limit when 0 or less); at most `maxLines` of them
     // when that is above 0.
-    static std::vector<std::string> lines(std::string_view text, const Font& font, double width, int maxLines = 0);
+    static std::vector<std::string> lines(std::string_view text, const Font& font, double width,
+                                          int maxLines = 0);
     // The size of those lines: the widest line's width, and the line height times their number.
     static Size size(std::string_view text, const Font& font, double width, int maxLines = 0);
 };

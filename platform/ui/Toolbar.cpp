@@ -47,8 +47,9 @@ std::shared_ptr<View> Toolbar::makeKey(const std::shared_ptr<BarButtonItem>& ite
     key->setTitleColor(Color::white(1, 0.4), StateDisabled);
     key->titleLabel()->setFont(bordered(*item) ? Font::boldSystem(12) : Font::boldSystem(20));
     if (bordered(*item)) {
-        key->setBackgroundColor(item->style() == BarButtonItemStyle::Done ? kDoneColor
-                                                                          : Color::interpolate(tint_, Color::blackColor(), 0.2));
+        key->setBackgroundColor(item->style() == BarButtonItemStyle::Done
+                                    ? kDoneColor
+                                    : Color::interpolate(tint_, Color::blackColor(), 0.2));
         key->setCornerRadius(5);
         key->setBorderWidth(1);
         key->setBorderColor(Color::interpolate(tint_, Color::blackColor(), 0.5));

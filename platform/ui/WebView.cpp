@@ -58,7 +58,9 @@ void WebView::loadHTMLString(const std::string& html, const fnd::URL& baseURL) {
     start(entry, Nav::Other, true);
 }
 
-void WebView::loadRequest(const fnd::URLRequest& request) { start(Entry{request, false, {}}, Nav::Other, true); }
+void WebView::loadRequest(const fnd::URLRequest& request) {
+    start(Entry{request, false, {}}, Nav::Other, true);
+}
 
 void WebView::reload() {
     if (!history_.empty()) start(history_[position_], Nav::Reload, false);
@@ -113,7 +115,8 @@ bool WebView::start(const Entry& entry, Nav navigation, bool addToHistory) {
     } else if (scheme == "file") {
         std::ifstream in(request.url().filePath(), std::ios::binary);
         if (!in) {
-            fail(fnd::URLError(fnd::URLError::Code::Failed, "no such file: " + request.url().filePath().string()));
+            fail(fnd::URLError(fnd::URLError::Code::Failed,
+                               "no such file: " + request.url().filePath().string()));
             return true;
         }
         std::ostringstream bytes;

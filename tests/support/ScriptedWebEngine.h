@@ -27,7 +27,9 @@ class ScriptedWebEngine : public ui::WebEngine {
 
     // Answers: the exact script, or any script through the handler (tried when no exact one fits).
     void answer(const std::string& script, std::string result) { answers_[script] = std::move(result); }
-    void answerWith(std::function<std::string(const std::string& script)> handler) { handler_ = std::move(handler); }
+    void answerWith(std::function<std::string(const std::string& script)> handler) {
+        handler_ = std::move(handler);
+    }
 
     // Loads finish by themselves (the default) or when the test calls finishLoad / failLoad.
     void setFinishesLoadsItself(bool on) { automatic_ = on; }

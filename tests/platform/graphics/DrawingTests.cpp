@@ -81,7 +81,8 @@ double differingShare(const Bitmap& a, const Bitmap& b, int tolerance) {
             Bitmap::RGBA p = a.pixel(x, y), q = b.pixel(x, y);
             // Components of nearly transparent pixels carry little; compare them premultiplied.
             auto pre = [](int c, int alpha) { return c * alpha / 255; };
-            if (std::abs(p.alpha - q.alpha) > tolerance || std::abs(pre(p.red, p.alpha) - pre(q.red, q.alpha)) > tolerance ||
+            if (std::abs(p.alpha - q.alpha) > tolerance ||
+                std::abs(pre(p.red, p.alpha) - pre(q.red, q.alpha)) > tolerance ||
                 std::abs(pre(p.green, p.alpha) - pre(q.green, q.alpha)) > tolerance ||
                 std::abs(pre(p.blue, p.alpha) - pre(q.blue, q.alpha)) > tolerance)
                 ++differing;
@@ -109,8 +110,8 @@ TEST_F(DrawingTest, DrawnViewMatchesItsReferencePicture) {
     EXPECT_LT(differingShare(*drawn, *expected, 24), 0.01);
 
     // Spot checks that hold whatever the reference: pixels are at twice the point coordinates.
-    EXPECT_EQ(drawn->pixel(60, 130), (Bitmap::RGBA{255, 0, 0, 255}));    // inside the red box
-    EXPECT_EQ(drawn->pixel(20, 100).alpha, 255);                          // its frame
+    EXPECT_EQ(drawn->pixel(60, 130), (Bitmap::RGBA{255, 0, 0, 255}));  // inside the red box
+    EXPECT_EQ(drawn->pixel(20, 100).alpha, 255);                       // its frame
     EXPECT_EQ(drawn->pixel(20, 100).red, 0);
     EXPECT_EQ(drawn->pixel(270, 130), (Bitmap::RGBA{255, 128, 0, 255}));  // the rotated square's centre
     EXPECT_EQ(drawn->pixel(270, 114).alpha, 255);  // its corner reaches up past the unrotated square's top
@@ -204,7 +205,8 @@ TEST_F(DrawingTest, ClearRectRadialGradientAndPictures) {
 TEST_F(DrawingTest, PngAndJpegBytes) {
     Bitmap b(16, 8);
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) b.setPixel(x, y, x < 8 ? Bitmap::RGBA{200, 30, 30, 255} : Bitmap::RGBA{0, 0, 0, 0});
+        for (int x = 0; x < 16; ++x)
+            b.setPixel(x, y, x < 8 ? Bitmap::RGBA{200, 30, 30, 255} : Bitmap::RGBA{0, 0, 0, 0});
     b.setPixel(15, 7, {10, 200, 100, 128});
 
     auto png = Bitmap::decode(b.encodePNG());

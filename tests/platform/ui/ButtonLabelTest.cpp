@@ -123,7 +123,8 @@ TEST_F(ControlsTest, ActionsOfAnOwnerRunOnlyWhileItLives) {
     root->addSubview(button);
     int fired = 0;
     auto owner = std::make_shared<int>(0);
-    button->addAction(ControlEventTouchUpInside, [&](auto&) { ++fired; }, owner);
+    button->addAction(
+        ControlEventTouchUpInside, [&](auto&) { ++fired; }, owner);
     int id = button->addAction(ControlEventTouchUpInside, [&](auto&) { fired += 10; });
     testing_support::tap(*button);
     EXPECT_EQ(fired, 11);

@@ -77,7 +77,7 @@ TEST_F(ScrollViewTest, AQuickSwipeOnAButtonTurnsThePage) {
     Finger finger(root);
     finger.down({60, 60});
     EXPECT_FALSE(button->isHighlighted());  // the button waits to see whether this is a drag
-    for (int i = 0; i < 7; ++i) {  // 140 points in 70 ms: a flick, though short of half a page
+    for (int i = 0; i < 7; ++i) {           // 140 points in 70 ms: a flick, though short of half a page
         runFor(0.01);
         finger.moveBy({-20, 0});
     }

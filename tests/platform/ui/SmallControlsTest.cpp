@@ -155,7 +155,8 @@ TEST_F(SmallControlsTest, ToolbarSharesTheWidthAmongFlexibleSpacesAndRunsItemAct
     auto done = BarButtonItem::withSystemItem(BarButtonSystemItem::Done);
     std::vector<std::string> pressed;
     for (auto& item : {main, edit, refresh, done})
-        item->setAction([&](const std::shared_ptr<BarButtonItem>& sender) { pressed.push_back(sender->title()); });
+        item->setAction(
+            [&](const std::shared_ptr<BarButtonItem>& sender) { pressed.push_back(sender->title()); });
     bar->setItems({main, BarButtonItem::flexibleSpace(), edit, BarButtonItem::fixedSpace(26), refresh,
                    BarButtonItem::flexibleSpace(), done});
 

@@ -86,7 +86,8 @@ TEST_F(TableViewTest, GroupedSectionsWithTitlesAndCellsReachedByTag) {
     EXPECT_EQ(caption(table->cellForRow({1, 0})), "Version");
 
     // Groups are inset and follow their titles; rows of a group touch.
-    Rect first = table->rectForRow({0, 0}), second = table->rectForRow({0, 1}), third = table->rectForRow({1, 0});
+    Rect first = table->rectForRow({0, 0}), second = table->rectForRow({0, 1}),
+         third = table->rectForRow({1, 0});
     EXPECT_EQ(first.origin.x, 10);
     EXPECT_EQ(first.size.width, 300);
     EXPECT_EQ(second.minY(), first.maxY());

@@ -32,7 +32,9 @@ class RecordingDelegate : public WebViewDelegate {
     }
     void webViewDidStartLoad(WebView&) override { calls.push_back("start"); }
     void webViewDidFinishLoad(WebView&) override { calls.push_back("finish"); }
-    void webViewDidFailLoad(WebView&, const fnd::URLError& e) override { calls.push_back("fail " + e.detail()); }
+    void webViewDidFailLoad(WebView&, const fnd::URLError& e) override {
+        calls.push_back("fail " + e.detail());
+    }
 };
 
 class WebViewTest : public testing_support::TestEnvironment {
@@ -119,7 +121,8 @@ TEST_F(WebViewTest, NoBaseAddressGivesABlankPageAndAJumpWithinThePageLoadsNothin
 
 TEST_F(WebViewTest, OutsidePagesAreFetchedWithTheirHeadersAndFormBodies) {
     HTTPTestServer server;
-    server.route("/forum/index.php", HTTPTestServer::Reply::text("<html><head><title>Forum</title></head></html>"));
+    server.route("/forum/index.php",
+                 HTTPTestServer::Reply::text("<html><head><title>Forum</title></head></html>"));
     server.route("/forum/login.php", HTTPTestServer::Reply::text("<p>welcome</p>"));
     server.route("/gone", HTTPTestServer::Reply::text("", "text/html", 404));
 
@@ -148,7 +151,8 @@ TEST_F(WebViewTest, OutsidePagesAreFetchedWithTheirHeadersAndFormBodies) {
     ASSERT_TRUE(runUntil([&] { return !web->isLoading(); }, 10));
     EXPECT_EQ(delegate->calls.back(), "finish");
     server.stop();
-    web->loadRequest(fnd::URLRequest(fnd::URL("http://127.0.0.1:" + std::to_string(HTTPTestServer::unusedPort()) + "/")));
+    web->loadRequest(
+        fnd::URLRequest(fnd::URL("http://127.0.0.1:" + std::to_string(HTTPTestServer::unusedPort()) + "/")));
     ASSERT_TRUE(runUntil([&] { return !web->isLoading(); }, 10));
     EXPECT_EQ(delegate->calls.back().rfind("fail", 0), 0u);
 }
@@ -178,9 +182,11 @@ TEST_F(WebViewTest, ScriptsAnswerTextAndSelectionIsKept) {
     EXPECT_TRUE(engine->scripts().empty());
     web->loadHTMLString("<title>Topic</title>", fnd::URL());
     engine->answer("document.title", "Topic");
-    engine->answerWith([](const std::string& s) { return s.find("innerHTML") != std::string::npos ? "<meta>" : ""; });
+    engine->answerWith(
+        [](const std::string& s) { return s.find("innerHTML") != std::string::npos ? "<meta>" : ""; });
     EXPECT_EQ(web->stringByEvaluatingJavaScript("document.title"), "Topic");  // also before the load ends
-    EXPECT_EQ(web->stringByEvaluatingJavaScript("document.getElementsByTagName('head')[0].innerHTML;"), "<meta>");
+    EXPECT_EQ(web->stringByEvaluatingJavaScript("document.getElementsByTagName('head')[0].innerHTML;"),
+              "<meta>");
     EXPECT_EQ(web->stringByEvaluatingJavaScript("checked=true"), "");
     EXPECT_EQ(engine->scripts().size(), 3u);  // in the order they were run
 
