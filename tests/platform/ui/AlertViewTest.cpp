@@ -14,7 +14,9 @@ namespace {
 class Recorder : public AlertViewDelegate {
   public:
     std::vector<std::string> calls;
-    void alertViewClickedButton(AlertView&, int i) override { calls.push_back("clicked " + std::to_string(i)); }
+    void alertViewClickedButton(AlertView&, int i) override {
+        calls.push_back("clicked " + std::to_string(i));
+    }
     void alertViewWillDismiss(AlertView&, int i) override { calls.push_back("will " + std::to_string(i)); }
     void alertViewDidDismiss(AlertView&, int i) override { calls.push_back("did " + std::to_string(i)); }
 };
@@ -54,7 +56,8 @@ TEST_F(AlertViewTest, CancelIsIndexZeroAndStandsLeftOfASecondButton) {
     EXPECT_EQ(shown->center(), (Point{160, 240}));
     EXPECT_LT(shown->button(0)->frame().maxX(), shown->button(1)->frame().minX());
     EXPECT_EQ(shown->button(0)->frame().minY(), shown->button(1)->frame().minY());
-    EXPECT_TRUE(testing_support::findByText(window, "Are you sure you want to delete history for this deck?"));
+    EXPECT_TRUE(
+        testing_support::findByText(window, "Are you sure you want to delete history for this deck?"));
 
     // The screen under the alert cannot be touched.
     EXPECT_NE(window->hitTest({5, 5}), window);
