@@ -1,13 +1,16 @@
 #include "platform/ui/ActivityIndicator.h"
 
+#include <array>
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <utility>
 
 #include "platform/graphics/Context.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Make.h"
+#include "platform/ui/NibProperties.h"
 
 namespace ui {
 
@@ -111,6 +114,17 @@ void ActivityIndicator::turn() {
     });
     wheel_->setTransform(AffineTransform::rotation(step_ * 2 * std::numbers::pi / 3));
     Animation::commit();
+}
+
+void ActivityIndicator::applyNibProperties(ActivityIndicator& indicator, NibProperties& p) {
+    static constexpr std::array<std::pair<ActivityIndicatorStyle, const char*>, 3> kStyles{{
+        {ActivityIndicatorStyle::WhiteLarge, "whiteLarge"},
+        {ActivityIndicatorStyle::White, "white"},
+        {ActivityIndicatorStyle::Gray, "gray"},
+    }};
+    if (auto v = p.choice("style", kStyles)) indicator.setStyle(*v);
+    if (auto v = p.boolean("hidesWhenStopped")) indicator.setHidesWhenStopped(*v);
+    if (auto v = p.boolean("animating"); v && *v) indicator.startAnimating();
 }
 
 }  // namespace ui

@@ -9,6 +9,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 enum class ActivityIndicatorStyle { WhiteLarge, White, Gray };
 
 class ActivityIndicator : public View {
@@ -30,6 +32,10 @@ class ActivityIndicator : public View {
 
     Size sizeThatFits(Size) const override;
     void layoutSubviews() override;
+
+    // Interface-file properties: "style" ("whiteLarge", "white", "gray"), "hidesWhenStopped",
+    // "animating".
+    static void applyNibProperties(ActivityIndicator& indicator, NibProperties& properties);
 
   private:
     void turn();

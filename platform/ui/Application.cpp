@@ -6,6 +6,7 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Accelerometer.h"
+#include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/EditMenu.h"
@@ -67,6 +68,9 @@ void Application::launch(std::shared_ptr<ApplicationDelegate> delegate) {
     placeInterfaceLayer();
     router_ = std::make_unique<TouchRouter>(screen_);
     EditMenu::shared().setHost(interfaceLayer_);
+    // Alerts appear over the window and turn with the interface, as the edit menu does.
+    std::weak_ptr<View> layer = interfaceLayer_;
+    AlertView::setHost([layer] { return layer.lock(); });
 
     state_ = State::Inactive;
     delegate_ = std::move(delegate);
@@ -82,6 +86,7 @@ void Application::reset() {
     if (router_) router_->cancelAll();
     router_.reset();
     EditMenu::shared().reset();
+    AlertView::setHost(nullptr);
     state_ = State::NotRunning;
     delegate_.reset();
     keyWindow_.reset();
@@ -163,6 +168,10 @@ void Application::touchCancelled(int identifier) {
 
 void Application::cancelAllTouches() {
     if (router_) router_->cancelAll();
+}
+
+void Application::scrollWheel(Point location, Point delta) {
+    if (router_) router_->scrollWheel(location, delta);
 }
 
 // ---- Selections and motion

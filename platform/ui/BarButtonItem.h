@@ -55,6 +55,9 @@ class BarButtonItem : public fnd::Object {
     void setAction(Action action, std::weak_ptr<const void> target) {
         setAction(std::move(action), std::move(target), true);
     }
+    // An action by name, sent up the responder chain from the bar that shows the item.
+    const std::string& actionName() const { return actionName_; }
+    void setActionName(std::string name) { actionName_ = std::move(name); }
     // Runs the action (the toolbar's key calls it when tapped).
     void perform();
 
@@ -77,6 +80,7 @@ class BarButtonItem : public fnd::Object {
     Action action_;
     std::weak_ptr<const void> target_;
     bool hasTarget_ = false;
+    std::string actionName_;
     std::function<void()> changed_;
 };
 

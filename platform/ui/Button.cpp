@@ -1,8 +1,11 @@
 #include "platform/ui/Button.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 
 #include "platform/ui/Make.h"
+#include "platform/ui/NibProperties.h"
 
 namespace ui {
 
@@ -28,6 +31,10 @@ void Button::init(const Rect& frame) {
 
 void Button::init(ButtonType type) {
     init(Rect{});
+    applyType(type);
+}
+
+void Button::applyType(ButtonType type) {
     type_ = type;
     if (type == ButtonType::RoundedRect) {
         titleColors_[StateNormal] = kRoundedTitle;
@@ -130,6 +137,29 @@ Size Button::sizeThatFits(Size) const {
     if (type_ == ButtonType::RoundedRect)
         return {textWidth + picture.width + 24, std::max(height + 12, 37.0)};
     return {textWidth + picture.width, height};
+}
+
+void Button::applyNibProperties(Button& button, NibProperties& p) {
+    static constexpr std::array<std::pair<ButtonType, const char*>, 2> kTypes{{
+        {ButtonType::Custom, "custom"},
+        {ButtonType::RoundedRect, "roundedRect"},
+    }};
+    if (auto v = p.choice("buttonType", kTypes)) button.applyType(*v);
+    if (auto v = p.font("font")) button.titleLabel()->setFont(*v);
+    const std::pair<unsigned, std::string> states[] = {
+        {StateNormal, ""}, {StateHighlighted, "highlighted"}, {StateSelected, "selected"}};
+    for (const auto& [state, prefix] : states) {
+        // "title" for the normal state, "highlightedTitle" for the highlighted one.
+        auto key = [&prefix](std::string name) {
+            if (prefix.empty()) return name;
+            name[0] = char(std::toupper(static_cast<unsigned char>(name[0])));
+            return prefix + name;
+        };
+        if (auto v = p.string(key("title"))) button.setTitle(*v, state);
+        if (auto v = p.color(key("titleColor"))) button.setTitleColor(*v, state);
+        if (auto v = p.image(key("image"))) button.setImage(*v, state);
+        if (auto v = p.image(key("backgroundImage"))) button.setBackgroundImage(*v, state);
+    }
 }
 
 }  // namespace ui

@@ -15,6 +15,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 enum class ButtonType { Custom, RoundedRect };
 
 class Button : public Control {
@@ -49,6 +51,11 @@ class Button : public Control {
     void layoutSubviews() override;
     Size sizeThatFits(Size size) const override;
 
+    // Interface-file properties: "buttonType" ("custom", "roundedRect"); for the normal state
+    // "title", "titleColor", "image", "backgroundImage", and the same with "highlighted" or
+    // "selected" before them ("highlightedTitle", "selectedBackgroundImage", ...); "font" of the title.
+    static void applyNibProperties(Button& button, NibProperties& properties);
+
   protected:
     void stateChanged() override;
 
@@ -56,6 +63,7 @@ class Button : public Control {
     template <class T>
     static std::optional<T> lookup(const std::map<unsigned, T>& values, unsigned state);
     void refresh();
+    void applyType(ButtonType type);
 
     ButtonType type_ = ButtonType::Custom;
     std::map<unsigned, std::string> titles_;

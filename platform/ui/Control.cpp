@@ -138,8 +138,9 @@ void Control::sendActionsForControlEvents(unsigned events) {
             continue;
         }
         std::shared_ptr<Responder> responder =
-            entry.hasTarget ? std::const_pointer_cast<Responder>(std::static_pointer_cast<const Responder>(target))
-                            : targetForAction(entry.action);
+            entry.hasTarget
+                ? std::const_pointer_cast<Responder>(std::static_pointer_cast<const Responder>(target))
+                : targetForAction(entry.action);
         if (responder) responder->performAction(entry.action, self);
     }
 }

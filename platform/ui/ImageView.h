@@ -9,6 +9,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 enum class ContentMode {
     ScaleToFill,
     AspectFit,
@@ -39,6 +41,9 @@ class ImageView : public View {
     Size sizeThatFits(Size size) const override;
     PrimitiveKind primitiveKind() const override { return PrimitiveKind::Image; }
     void describe(PrimitiveProperties& properties) const override;
+
+    // Interface-file properties: "image", "contentMode" (the change log's names).
+    static void applyNibProperties(ImageView& view, NibProperties& properties);
 
   private:
     std::shared_ptr<const Image> image_;

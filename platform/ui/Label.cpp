@@ -35,13 +35,6 @@ const char* nameOf(const std::array<std::pair<E, const char*>, N>& names, E valu
     return names[0].second;
 }
 
-template <class E, std::size_t N>
-std::optional<E> valueOf(const std::array<std::pair<E, const char*>, N>& names, const std::string& name) {
-    for (const auto& [v, n] : names)
-        if (name == n) return v;
-    return std::nullopt;
-}
-
 }  // namespace
 
 void Label::init(const Rect& frame) {
@@ -111,19 +104,9 @@ void Label::applyNibProperties(Label& label, NibProperties& p) {
     if (auto v = p.string("text")) label.setText(*v);
     if (auto v = p.font("font")) label.setFont(*v);
     if (auto v = p.color("textColor")) label.setTextColor(*v);
-    if (auto v = p.string("textAlignment")) {
-        if (auto a = valueOf(kAlignments, *v))
-            label.setTextAlignment(*a);
-        else
-            p.problem("textAlignment", "expected \"left\", \"center\" or \"right\"");
-    }
+    if (auto v = p.choice("textAlignment", kAlignments)) label.setTextAlignment(*v);
     if (auto v = p.integer("numberOfLines")) label.setNumberOfLines(*v);
-    if (auto v = p.string("lineBreakMode")) {
-        if (auto m = valueOf(kLineBreaks, *v))
-            label.setLineBreakMode(*m);
-        else
-            p.problem("lineBreakMode", "not a line-break mode: \"" + *v + "\"");
-    }
+    if (auto v = p.choice("lineBreakMode", kLineBreaks)) label.setLineBreakMode(*v);
     if (auto v = p.boolean("adjustsFontSizeToFitWidth")) label.setAdjustsFontSizeToFitWidth(*v);
     if (auto v = p.number("minimumFontSize")) label.setMinimumFontSize(*v);
     if (auto v = p.color("shadowColor")) label.setShadowColor(*v);

@@ -225,7 +225,7 @@ Nib::Contents Nib::build(const ConnectionTable* table, Responder* owner, Problem
         }
         if (!o.id.empty()) contents.objectsById[o.id] = view;
         for (const Object& sub : o.subviews)
-            if (auto subview = make(sub)) view->addSubview(subview);
+            if (auto subview = make(sub)) view->nibContentView().addSubview(subview);
         return view;
     };
     for (const Object& o : objects_)

@@ -4,6 +4,7 @@
 // unknown; a value of another type than asked for is reported as a problem and reads as absent.
 // Problems go to the sink given at parsing, prefixed with where the value is in the file.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -59,6 +60,22 @@ class NibProperties {
     // A bundle image's name, or {"name": ..., "leftCap": ..., "topCap": ...} for a stretchable one.
     // A null value reads as an empty image pointer; a missing image is a problem.
     std::optional<std::shared_ptr<const Image>> image(std::string_view key);
+    // A string naming one of the choices; any other string is a problem and reads as absent.
+    template <class E, std::size_t N>
+    std::optional<E> choice(std::string_view key, const std::array<std::pair<E, const char*>, N>& choices) {
+        std::optional<std::string> name = string(key);
+        if (!name) return std::nullopt;
+        std::string expected;
+        for (std::size_t i = 0; i < N; ++i) {
+            if (*name == choices[i].second) return choices[i].first;
+            expected += std::string(i == 0       ? ""
+                                    : i + 1 == N ? " or "
+                                                 : ", ") +
+                        "\"" + choices[i].second + "\"";
+        }
+        problem(key, "expected " + expected);
+        return std::nullopt;
+    }
     // A nested object, or an array of objects.
     std::optional<NibProperties> object(std::string_view key);
     std::optional<std::vector<NibProperties>> objects(std::string_view key);

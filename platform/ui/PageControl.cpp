@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/Make.h"
+#include "platform/ui/NibProperties.h"
 
 namespace ui {
 
@@ -78,6 +79,13 @@ void PageControl::endTracking(Point p, bool inside) {
     if (!defers_) displayed_ = current_;
     showDots();
     sendActionsForControlEvents(ControlEventValueChanged);
+}
+
+void PageControl::applyNibProperties(PageControl& control, NibProperties& p) {
+    if (auto v = p.integer("numberOfPages")) control.setNumberOfPages(*v);
+    if (auto v = p.integer("currentPage")) control.setCurrentPage(*v);
+    if (auto v = p.boolean("hidesForSinglePage")) control.setHidesForSinglePage(*v);
+    if (auto v = p.boolean("defersCurrentPageDisplay")) control.setDefersCurrentPageDisplay(*v);
 }
 
 }  // namespace ui

@@ -10,6 +10,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 class PageControl : public Control {
   public:
     static constexpr double kDotSize = 7;
@@ -33,6 +35,10 @@ class PageControl : public Control {
 
     Size sizeForNumberOfPages(int pages) const;
     void layoutSubviews() override;
+
+    // Interface-file properties: "numberOfPages", "currentPage", "hidesForSinglePage",
+    // "defersCurrentPageDisplay".
+    static void applyNibProperties(PageControl& control, NibProperties& properties);
 
   protected:
     void endTracking(Point point, bool inside) override;

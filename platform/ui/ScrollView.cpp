@@ -5,6 +5,7 @@
 
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/NibProperties.h"
 #include "platform/ui/Touch.h"
 
 namespace ui {
@@ -318,6 +319,16 @@ void ScrollView::describe(PrimitiveProperties& p) const {
     View::describe(p);
     p.emplace_back("contentSize", contentSize_);
     p.emplace_back("indicators", indicators_);
+}
+
+void ScrollView::applyNibProperties(ScrollView& view, NibProperties& p) {
+    if (auto v = p.size("contentSize")) view.setContentSize(*v);
+    if (auto v = p.boolean("pagingEnabled")) view.setPagingEnabled(*v);
+    if (auto v = p.boolean("scrollEnabled")) view.setScrollEnabled(*v);
+    if (auto v = p.boolean("bounces")) view.setBounces(*v);
+    if (auto v = p.boolean("showsScrollIndicators")) view.setShowsScrollIndicators(*v);
+    if (auto v = p.boolean("delaysContentTouches")) view.setDelaysContentTouches(*v);
+    if (auto v = p.boolean("canCancelContentTouches")) view.setCanCancelContentTouches(*v);
 }
 
 }  // namespace ui

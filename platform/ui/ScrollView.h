@@ -14,6 +14,7 @@
 
 namespace ui {
 
+class NibProperties;
 class ScrollView;
 
 class ScrollViewDelegate {
@@ -86,6 +87,10 @@ class ScrollView : public View, public TouchInterceptor {
 
     PrimitiveKind primitiveKind() const override { return PrimitiveKind::Scroll; }
     void describe(PrimitiveProperties& properties) const override;
+
+    // Interface-file properties: "contentSize", "pagingEnabled", "scrollEnabled", "bounces",
+    // "showsScrollIndicators", "delaysContentTouches", "canCancelContentTouches".
+    static void applyNibProperties(ScrollView& view, NibProperties& properties);
 
   protected:
     // The offset changed (before the delegate hears of it).

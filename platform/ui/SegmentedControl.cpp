@@ -1,8 +1,11 @@
 #include "platform/ui/SegmentedControl.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "platform/ui/Make.h"
+#include "platform/ui/NibProperties.h"
 
 namespace ui {
 
@@ -139,6 +142,23 @@ void SegmentedControl::endTracking(Point p, bool inside) {
     selected_ = segment;
     restyle();
     sendActionsForControlEvents(ControlEventValueChanged);
+}
+
+void SegmentedControl::applyNibProperties(SegmentedControl& control, NibProperties& p) {
+    static constexpr std::array<std::pair<SegmentedControlStyle, const char*>, 3> kStyles{{
+        {SegmentedControlStyle::Plain, "plain"},
+        {SegmentedControlStyle::Bordered, "bordered"},
+        {SegmentedControlStyle::Bar, "bar"},
+    }};
+    if (auto v = p.strings("segments")) {
+        control.titles_ = *v;
+        control.selected_ = kNoSegment;
+        control.rebuild();
+    }
+    if (auto v = p.choice("style", kStyles)) control.setStyle(*v);
+    if (auto v = p.color("tintColor")) control.setTintColor(*v);
+    if (auto v = p.boolean("momentary")) control.setMomentary(*v);
+    if (auto v = p.integer("selectedSegmentIndex")) control.setSelectedSegmentIndex(*v);
 }
 
 }  // namespace ui

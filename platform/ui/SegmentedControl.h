@@ -12,6 +12,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 enum class SegmentedControlStyle { Plain, Bordered, Bar };
 
 class SegmentedControl : public Control {
@@ -43,6 +45,10 @@ class SegmentedControl : public Control {
     // The segment under a point of the control; kNoSegment outside them.
     int segmentAt(Point point) const;
     void layoutSubviews() override;
+
+    // Interface-file properties: "segments" (their titles), "selectedSegmentIndex", "momentary",
+    // "style" ("plain", "bordered", "bar"), "tintColor".
+    static void applyNibProperties(SegmentedControl& control, NibProperties& properties);
 
   protected:
     void endTracking(Point point, bool inside) override;

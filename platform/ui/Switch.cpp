@@ -4,6 +4,7 @@
 
 #include "platform/ui/Animation.h"
 #include "platform/ui/Make.h"
+#include "platform/ui/NibProperties.h"
 
 namespace ui {
 
@@ -91,6 +92,11 @@ void Switch::endTracking(Point p, bool inside) {
     if (value == on_) return;
     setOn(value, true);
     sendActionsForControlEvents(ControlEventValueChanged);
+}
+
+void Switch::applyNibProperties(Switch& control, NibProperties& p) {
+    if (auto v = p.boolean("on")) control.setOn(*v);
+    if (auto v = p.color("onTintColor")) control.setOnTintColor(*v);
 }
 
 }  // namespace ui

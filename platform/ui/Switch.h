@@ -10,6 +10,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 class Switch : public Control {
   public:
     static constexpr double kWidth = 94;
@@ -26,6 +28,9 @@ class Switch : public Control {
 
     Size sizeThatFits(Size) const override { return {kWidth, kHeight}; }
     void layoutSubviews() override;
+
+    // Interface-file properties: "on", "onTintColor".
+    static void applyNibProperties(Switch& control, NibProperties& properties);
 
   protected:
     bool beginTracking(Point point) override;

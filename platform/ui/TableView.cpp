@@ -1,10 +1,13 @@
 #include "platform/ui/TableView.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
+#include "platform/ui/NibProperties.h"
 #include "platform/ui/Touch.h"
 
 namespace ui {
@@ -19,12 +22,17 @@ const Color kGroupedTitle = Color::rgb(0.30, 0.34, 0.42);
 void TableView::init(const Rect& frame) { init(frame, TableViewStyle::Plain); }
 
 void TableView::init(const Rect& frame, TableViewStyle style) {
-    style_ = style;
     ScrollView::init(frame);
+    applyStyle(style);
+}
+
+void TableView::applyStyle(TableViewStyle style) {
+    style_ = style;
     if (style == TableViewStyle::Grouped) {
         headerHeight_ = 36;
         setBackgroundColor(kGroupedBackground);
     } else {
+        headerHeight_ = 22;
         setBackgroundColor(Color::whiteColor());
     }
 }
@@ -364,6 +372,20 @@ void TableView::touchesEnded(const Touches& touches) {
     }
     selectRow(*chosen, false, TableViewScrollPosition::None);
     if (delegate) delegate->didSelectRow(*this, *chosen);
+}
+
+void TableView::applyNibProperties(TableView& table, NibProperties& p) {
+    static constexpr std::array<std::pair<TableViewStyle, const char*>, 2> kStyles{{
+        {TableViewStyle::Plain, "plain"},
+        {TableViewStyle::Grouped, "grouped"},
+    }};
+    // The style first: it brings its own colours and header height, which the file may change.
+    if (auto v = p.choice("style", kStyles)) table.applyStyle(*v);
+    if (auto v = p.color("backgroundColor")) table.setBackgroundColor(*v);
+    if (auto v = p.number("rowHeight")) table.setRowHeight(*v);
+    if (auto v = p.number("sectionHeaderHeight")) table.setSectionHeaderHeight(*v);
+    if (auto v = p.color("separatorColor")) table.setSeparatorColor(*v);
+    if (auto v = p.boolean("allowsSelection")) table.setAllowsSelection(*v);
 }
 
 }  // namespace ui

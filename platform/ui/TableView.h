@@ -17,6 +17,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 class TableView;
 
 enum class TableViewStyle { Plain, Grouped };
@@ -97,6 +99,10 @@ class TableView : public ScrollView {
     void touchesCancelled(const Touches& touches) override;
     void layoutSubviews() override;
 
+    // Interface-file properties: "style" ("plain", "grouped"), "rowHeight", "sectionHeaderHeight",
+    // "separatorColor", "allowsSelection".
+    static void applyNibProperties(TableView& table, NibProperties& properties);
+
   protected:
     void contentOffsetChanged() override;
 
@@ -110,6 +116,7 @@ class TableView : public ScrollView {
         std::shared_ptr<View> header;
         std::shared_ptr<View> group;  // the rounded box behind a grouped section's rows
     };
+    void applyStyle(TableViewStyle style);
     double rowX() const;
     double rowWidth() const;
     bool isValid(const IndexPath& indexPath) const;

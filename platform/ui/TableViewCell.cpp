@@ -1,9 +1,11 @@
 #include "platform/ui/TableViewCell.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 #include "platform/ui/Make.h"
+#include "platform/ui/NibProperties.h"
 
 namespace ui {
 
@@ -137,6 +139,22 @@ void TableViewCell::placeParts() {
             detailLabel_->setTextAlignment(TextAlignment::Right);
             break;
     }
+}
+
+void TableViewCell::applyNibProperties(TableViewCell& cell, NibProperties& p) {
+    static constexpr std::array<std::pair<TableViewCellSelectionStyle, const char*>, 3> kSelection{{
+        {TableViewCellSelectionStyle::None, "none"},
+        {TableViewCellSelectionStyle::Blue, "blue"},
+        {TableViewCellSelectionStyle::Gray, "gray"},
+    }};
+    static constexpr std::array<std::pair<TableViewCellAccessory, const char*>, 3> kAccessories{{
+        {TableViewCellAccessory::None, "none"},
+        {TableViewCellAccessory::DisclosureIndicator, "disclosureIndicator"},
+        {TableViewCellAccessory::Checkmark, "checkmark"},
+    }};
+    if (auto v = p.string("reuseIdentifier")) cell.setReuseIdentifier(*v);
+    if (auto v = p.choice("selectionStyle", kSelection)) cell.setSelectionStyle(*v);
+    if (auto v = p.choice("accessoryType", kAccessories)) cell.setAccessoryType(*v);
 }
 
 }  // namespace ui

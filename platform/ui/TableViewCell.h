@@ -13,6 +13,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 enum class TableViewCellStyle { Default, Value1, Value2, Subtitle };
 enum class TableViewCellSelectionStyle { None, Blue, Gray };
 enum class TableViewCellAccessory { None, DisclosureIndicator, Checkmark };
@@ -49,6 +51,13 @@ class TableViewCell : public View {
     void setSeparator(const Color& color, bool shown);
 
     void layoutSubviews() override;
+    // An interface file's subviews of a cell go to its content view.
+    View& nibContentView() override { return *content_; }
+
+    // Interface-file properties: "reuseIdentifier", "style" ("default", "value1", "value2",
+    // "subtitle"), "selectionStyle" ("none", "blue", "gray"), "accessoryType" ("none",
+    // "disclosureIndicator", "checkmark").
+    static void applyNibProperties(TableViewCell& cell, NibProperties& properties);
 
   private:
     void showSelection();

@@ -1,10 +1,13 @@
 #include "platform/ui/Toolbar.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "platform/ui/Animation.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Make.h"
+#include "platform/ui/NibProperties.h"
 
 namespace ui {
 
@@ -55,8 +58,13 @@ std::shared_ptr<View> Toolbar::makeKey(const std::shared_ptr<BarButtonItem>& ite
         key->setBorderColor(Color::interpolate(tint_, Color::blackColor(), 0.5));
     }
     std::weak_ptr<BarButtonItem> weakItem = item;
-    key->addAction(ControlEventTouchUpInside, [weakItem](auto&) {
-        if (auto i = weakItem.lock()) i->perform();
+    key->addAction(ControlEventTouchUpInside, [weakItem](const std::shared_ptr<Control>& sender) {
+        auto i = weakItem.lock();
+        if (!i || !i->isEnabled()) return;
+        i->perform();
+        // A named action goes up the responder chain from the bar, with the item as sender.
+        if (i->actionName().empty()) return;
+        if (auto target = sender->targetForAction(i->actionName())) target->performAction(i->actionName(), i);
     });
     return key;
 }
@@ -117,6 +125,45 @@ std::shared_ptr<View> Toolbar::viewForItem(const BarButtonItem* item) const {
     for (std::size_t i = 0; i < items_.size(); ++i)
         if (items_[i].get() == item) return views_[i];
     return nullptr;
+}
+
+void Toolbar::applyNibProperties(Toolbar& toolbar, NibProperties& p) {
+    static constexpr std::array<std::pair<BarButtonItemStyle, const char*>, 3> kStyles{{
+        {BarButtonItemStyle::Plain, "plain"},
+        {BarButtonItemStyle::Bordered, "bordered"},
+        {BarButtonItemStyle::Done, "done"},
+    }};
+    static constexpr std::array<std::pair<BarButtonSystemItem, const char*>, 8> kSystemItems{{
+        {BarButtonSystemItem::Done, "done"},
+        {BarButtonSystemItem::Cancel, "cancel"},
+        {BarButtonSystemItem::Edit, "edit"},
+        {BarButtonSystemItem::Save, "save"},
+        {BarButtonSystemItem::Add, "add"},
+        {BarButtonSystemItem::Refresh, "refresh"},
+        {BarButtonSystemItem::FlexibleSpace, "flexibleSpace"},
+        {BarButtonSystemItem::FixedSpace, "fixedSpace"},
+    }};
+    if (auto v = p.color("tintColor")) toolbar.setTintColor(*v);
+    auto entries = p.objects("items");
+    if (!entries) return;
+    std::vector<std::shared_ptr<BarButtonItem>> items;
+    for (NibProperties& e : *entries) {
+        std::shared_ptr<BarButtonItem> item;
+        if (auto system = e.choice("system", kSystemItems))
+            item = BarButtonItem::withSystemItem(*system);
+        else if (auto image = e.image("image"))
+            item = BarButtonItem::withImage(*image);
+        else
+            item = BarButtonItem::withTitle(e.string("title").value_or(""));
+        if (auto v = e.choice("style", kStyles)) item->setStyle(*v);
+        if (auto v = e.number("width")) item->setWidth(*v);
+        if (auto v = e.integer("tag")) item->setTag(*v);
+        if (auto v = e.boolean("enabled")) item->setEnabled(*v);
+        if (auto v = e.string("action")) item->setActionName(*v);
+        for (const std::string& key : e.unreadKeys()) e.problem(key, "not a property of a bar item");
+        items.push_back(item);
+    }
+    toolbar.setItems(std::move(items));
 }
 
 }  // namespace ui

@@ -11,6 +11,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 class Toolbar : public View {
   public:
     static constexpr double kHeight = 44;
@@ -30,6 +32,13 @@ class Toolbar : public View {
     std::shared_ptr<View> viewForItem(const BarButtonItem* item) const;
 
     void layoutSubviews() override;
+
+    // Interface-file properties: "tintColor", and "items": an array of objects, each one of
+    // {"title": ..., "style": "plain"/"bordered"/"done"}, {"image": ...}, {"system": "done",
+    // "cancel", "edit", "save", "add", "refresh", "flexibleSpace" or "fixedSpace"}, with an optional
+    // "width", "tag", "enabled" and "action": the name of an action sent up the responder chain
+    // from the bar (to the screen that owns it) with the item as sender.
+    static void applyNibProperties(Toolbar& toolbar, NibProperties& properties);
 
   private:
     std::shared_ptr<View> makeKey(const std::shared_ptr<BarButtonItem>& item) const;

@@ -106,6 +106,9 @@ class View : public Responder {
     // Places the subviews after the view's size changed (after their autoresizing); kinds of view
     // whose parts follow their size override it. It runs at once, within the size change.
     virtual void layoutSubviews() {}
+    // The view that takes the subviews an interface file gives this one: itself, or a part of it
+    // (a table cell's content view).
+    virtual View& nibContentView() { return *this; }
 
     // The size the view would like within the given size; by default its present size.
     virtual Size sizeThatFits(Size size) const;

@@ -1,8 +1,20 @@
 #include "platform/ui/ViewClassRegistry.h"
 
+#include "platform/ui/ActivityIndicator.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/DrawnView.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/SegmentedControl.h"
+#include "platform/ui/Switch.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/TableViewCell.h"
+#include "platform/ui/Toolbar.h"
 #include "platform/ui/View.h"
+#include "platform/ui/WebView.h"
 
 namespace ui {
 
@@ -35,6 +47,18 @@ ViewClassRegistry::ViewClassRegistry() {
                            std::function<void(Control&, NibProperties&)>(Control::applyNibProperties));
     registerClass<Label>("Label", "View",
                          std::function<void(Label&, NibProperties&)>(Label::applyNibProperties));
+    registerOwn<Button>("Button", "Control", Button::applyNibProperties);
+    registerOwn<ImageView>("ImageView", "View", ImageView::applyNibProperties);
+    registerOwn<ScrollView>("ScrollView", "View", ScrollView::applyNibProperties);
+    registerOwn<TableView>("TableView", "ScrollView", TableView::applyNibProperties);
+    registerOwn<TableViewCell>("TableViewCell", "View", TableViewCell::applyNibProperties);
+    registerOwn<PageControl>("PageControl", "Control", PageControl::applyNibProperties);
+    registerOwn<SegmentedControl>("SegmentedControl", "Control", SegmentedControl::applyNibProperties);
+    registerOwn<Switch>("Switch", "Control", Switch::applyNibProperties);
+    registerOwn<Toolbar>("Toolbar", "View", Toolbar::applyNibProperties);
+    registerOwn<ActivityIndicator>("ActivityIndicator", "View", ActivityIndicator::applyNibProperties);
+    registerOwn<WebView>("WebView", "View", WebView::applyNibProperties);
+    registerClass<DrawnView>("DrawnView", "View");
 }
 
 void ViewClassRegistry::add(Entry entry) {

@@ -51,6 +51,10 @@ class ViewClassRegistry {
 
   private:
     ViewClassRegistry();
+    template <class T>
+    void registerOwn(std::string name, std::string base, void (*apply)(T&, NibProperties&)) {
+        registerClass<T>(std::move(name), std::move(base), std::function<void(T&, NibProperties&)>(apply));
+    }
     void add(Entry entry);
     std::shared_ptr<const Entry> find(std::string_view name) const;
 

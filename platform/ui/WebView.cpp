@@ -7,6 +7,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/ChangeLog.h"
 #include "platform/ui/HeadlessWebEngine.h"
+#include "platform/ui/NibProperties.h"
 
 namespace ui {
 
@@ -192,6 +193,17 @@ void WebView::describe(PrimitiveProperties& p) const {
     View::describe(p);
     p.emplace_back("src", address_);
     p.emplace_back("scalesToFit", scalesToFit_);
+}
+
+void WebView::applyNibProperties(WebView& view, NibProperties& p) {
+    if (auto v = p.boolean("scalesPageToFit")) view.setScalesPageToFit(*v);
+    auto detector = [&](const char* key, DataDetector which) {
+        if (auto on = p.boolean(key))
+            view.setDataDetectorTypes(*on ? view.dataDetectorTypes() | which
+                                          : view.dataDetectorTypes() & ~which);
+    };
+    detector("detectsPhoneNumbers", DataDetectorPhoneNumber);
+    detector("detectsLinks", DataDetectorLink);
 }
 
 }  // namespace ui

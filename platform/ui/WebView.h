@@ -21,6 +21,8 @@
 
 namespace ui {
 
+class NibProperties;
+
 class WebView;
 
 class WebViewDelegate {
@@ -83,6 +85,9 @@ class WebView : public View, public WebEngineClient {
     void documentDidLoad(std::uint64_t serial) override;
     void documentDidFail(std::uint64_t serial, const std::string& reason) override;
     void selectionChanged(const std::string& text) override;
+
+    // Interface-file properties: "scalesPageToFit", "detectsPhoneNumbers", "detectsLinks".
+    static void applyNibProperties(WebView& view, NibProperties& properties);
 
     PrimitiveKind primitiveKind() const override { return PrimitiveKind::Frame; }
     void describe(PrimitiveProperties& properties) const override;

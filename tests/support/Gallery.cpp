@@ -6,6 +6,7 @@
 #include "platform/ui/ActivityIndicator.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Device.h"
 #include "platform/ui/DrawnView.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -95,7 +96,16 @@ struct Gallery::Parts : TableViewDataSource, TableViewDelegate, AlertViewDelegat
     void say(const std::string& text) { status->setText(text); }
 };
 
-Gallery::Gallery(Size screen) : parts_(std::make_shared<Parts>()) {
+void Gallery::loadView() {
+    Device& device = Device::current();
+    build({device.screenWidth(), device.screenHeight() - 20});
+    root_->setFrame({0, 20, device.screenWidth(), device.screenHeight() - 20});
+    root_->setAutoresizingMask(FlexibleWidth | FlexibleHeight);
+    setView(root_);
+}
+
+void Gallery::build(Size screen) {
+    parts_ = std::make_shared<Parts>();
     double w = screen.width;
     root_ = make<View>(Rect{{}, screen});
     root_->setBackgroundColor(Color::white(0.93));
@@ -221,7 +231,5 @@ Gallery::Gallery(Size screen) : parts_(std::make_shared<Parts>()) {
             ->show();
     });
 }
-
-Gallery::~Gallery() = default;
 
 }  // namespace testing_support

@@ -1,6 +1,6 @@
 #pragma once
-// A screen that holds one of each control of the UI layer, for tests of the browser display and
-// for looking at the controls: labels, buttons, an image view, a paging scroll view, a page
+// A screen (made with ui::make) that holds one of each control of the UI layer, for tests of the browser
+// display and for looking at the controls: labels, buttons, an image view, a paging scroll view, a page
 // control, a segmented control, a switch, a toolbar, an activity indicator, a grouped table, a web
 // view, a drawn view, and a button that shows an alert.
 
@@ -8,16 +8,14 @@
 
 #include "platform/ui/Size.h"
 #include "platform/ui/View.h"
+#include "platform/ui/ViewController.h"
 
 namespace testing_support {
 
-class Gallery {
+class Gallery : public ui::ViewController {
   public:
-    // Lays the gallery out for a screen of that size.
-    explicit Gallery(ui::Size screen);
-    ~Gallery();
-
-    const std::shared_ptr<ui::View>& view() const { return root_; }
+    // Lays the gallery out in the application's frame of the device's screen (below the status bar).
+    void loadView() override;
 
     // Tags of the controls in the gallery's tree.
     enum Tag {
@@ -40,6 +38,8 @@ class Gallery {
 
   private:
     struct Parts;
+    void build(ui::Size size);
+
     std::shared_ptr<ui::View> root_;
     std::shared_ptr<Parts> parts_;
 };

@@ -208,7 +208,7 @@ TEST_F(ControlsTest, RoundedRectButtonsDrawTheirOwnBox) {
 TEST_F(ControlsTest, LabelsShrinkToFitDownToTheirMinimumAndMeasureTheirLines) {
     auto label = make<Label>(Rect{0, 0, 200, 22});
     root->addSubview(label);
-    EXPECT_EQ(label->backgroundColor(), Color::whiteColor());
+    EXPECT_EQ(label->backgroundColor(), Color::clear());
     label->setFont(Font::boldSystem(17));
     label->setText("A rather long caption for a tool");
     EXPECT_EQ(label->displayedFont().size(), 17);  // no shrinking unless asked

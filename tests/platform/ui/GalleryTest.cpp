@@ -6,7 +6,9 @@
 
 #include "platform/ui/AlertView.h"
 #include "platform/ui/ChangeLog.h"
+#include "platform/ui/Device.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/TableView.h"
 #include "tests/support/Gallery.h"
@@ -20,7 +22,13 @@ using testing_support::tap;
 
 namespace {
 
-class GalleryTest : public testing_support::TestEnvironment {};
+class GalleryTest : public testing_support::TestEnvironment {
+  protected:
+    void TearDown() override {
+        Device::current().reset();
+        TestEnvironment::TearDown();
+    }
+};
 
 void collectKinds(const View& view, std::set<std::string>& kinds) {
     kinds.insert(primitiveKindName(view.primitiveKind()));
@@ -30,17 +38,19 @@ void collectKinds(const View& view, std::set<std::string>& kinds) {
 }  // namespace
 
 TEST_F(GalleryTest, HoldsEveryKindOfElementOnPhoneAndTablet) {
-    for (Size screen : {Size{320, 480}, Size{768, 1024}}) {
-        Gallery gallery(screen);
-        ChangeLog log(gallery.view());
+    for (Idiom idiom : {Idiom::Phone, Idiom::Tablet}) {
+        Device::current().setIdiom(idiom);
+        auto gallery = make<Gallery>();
+        Size screen{Device::current().screenWidth(), Device::current().screenHeight() - 20};
+        ChangeLog log(gallery->view());
         std::string tree = log.snapshot();
         std::set<std::string> kinds;
-        collectKinds(*gallery.view(), kinds);
+        collectKinds(*gallery->view(), kinds);
         EXPECT_EQ(kinds, (std::set<std::string>{"box", "text", "image", "scroll", "frame", "bitmap"}));
         for (const char* kind : {"\"bitmap\"", "\"frame\"", "\"scroll\""})
             EXPECT_NE(tree.find(kind), std::string::npos) << kind;
         // Everything lies on the screen.
-        for (const auto& v : gallery.view()->subviews()) {
+        for (const auto& v : gallery->view()->subviews()) {
             Rect f = v->frame();
             EXPECT_GE(f.minX(), 0);
             EXPECT_LE(f.maxX(), screen.width + 1e-9);
@@ -50,8 +60,8 @@ TEST_F(GalleryTest, HoldsEveryKindOfElementOnPhoneAndTablet) {
 }
 
 TEST_F(GalleryTest, EachControlAnswers) {
-    Gallery gallery({320, 480});
-    const auto& root = gallery.view();
+    auto gallery = make<Gallery>();
+    auto root = gallery->view();
     AlertView::setHost([root] { return root; });
     runFor(0.1);
     auto status = std::static_pointer_cast<Label>(root->viewWithTag(Gallery::StatusTag));
