@@ -25,7 +25,7 @@ std::shared_ptr<View> watchingInterceptor(const std::shared_ptr<View>& view) {
 }  // namespace
 
 TouchRouter::~TouchRouter() {
-    if (auto loop = fnd::RunLoop::mainShared()) loop->cancelPerforms(this);
+    if (auto loop = fnd::RunLoop::installedMain()) loop->cancelPerforms(this);
 }
 
 std::shared_ptr<View> TouchRouter::began(int identifier, Point location) {

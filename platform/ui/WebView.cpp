@@ -26,6 +26,8 @@ std::string withoutFragment(const fnd::URL& url) {
 
 }  // namespace
 
+WebView::~WebView() { cancelFetch(); }
+
 void WebView::init(const Rect& frame) {
     View::init(frame);
     setBackgroundColor(Color::whiteColor());

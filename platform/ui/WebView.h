@@ -42,6 +42,7 @@ class WebView : public View, public WebEngineClient {
     // How long an evaluation waits for the page.
     static constexpr double kEvaluationDeadline = 1.0;
 
+    ~WebView() override;
     using View::init;
     void init(const Rect& frame) override;
 

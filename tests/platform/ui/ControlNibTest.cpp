@@ -30,17 +30,18 @@ namespace {
 class SettingsScreen : public ViewController, public TableViewDataSource, public TableViewDelegate {
   public:
     static const ConnectionTable& classConnections() {
-        static const ConnectionTable table = ConnectionTable("SettingsScreen", &ViewController::classConnections())
-                                                 .outlet("toolbar", &SettingsScreen::toolbar)
-                                                 .outlet("tipsControl", &SettingsScreen::tipsControl)
-                                                 .outlet("toggle", &SettingsScreen::toggle)
-                                                 .outlet("pages", &SettingsScreen::pages)
-                                                 .outlet("dots", &SettingsScreen::dots)
-                                                 .outlet("tableView", &SettingsScreen::tableView)
-                                                 .outlet("theCell", &SettingsScreen::theCell)
-                                                 .action("done:", &SettingsScreen::done)
-                                                 .action("back:", &SettingsScreen::back)
-                                                 .action("tipsChanged:", &SettingsScreen::tipsChanged);
+        static const ConnectionTable table =
+            ConnectionTable("SettingsScreen", &ViewController::classConnections())
+                .outlet("toolbar", &SettingsScreen::toolbar)
+                .outlet("tipsControl", &SettingsScreen::tipsControl)
+                .outlet("toggle", &SettingsScreen::toggle)
+                .outlet("pages", &SettingsScreen::pages)
+                .outlet("dots", &SettingsScreen::dots)
+                .outlet("tableView", &SettingsScreen::tableView)
+                .outlet("theCell", &SettingsScreen::theCell)
+                .action("done:", &SettingsScreen::done)
+                .action("back:", &SettingsScreen::back)
+                .action("tipsChanged:", &SettingsScreen::tipsChanged);
         return table;
     }
     const ConnectionTable& connections() const override { return classConnections(); }
@@ -77,7 +78,9 @@ class SettingsScreen : public ViewController, public TableViewDataSource, public
         lastSender = sender;
     }
     void back(const Sender&) { events.push_back("back"); }
-    void tipsChanged(const Sender&) { events.push_back("tips " + std::to_string(tipsControl->selectedSegmentIndex())); }
+    void tipsChanged(const Sender&) {
+        events.push_back("tips " + std::to_string(tipsControl->selectedSegmentIndex()));
+    }
 
     std::shared_ptr<Toolbar> toolbar;
     std::shared_ptr<SegmentedControl> tipsControl;
@@ -159,7 +162,8 @@ TEST_F(ControlNibTest, GroupedListCellsComeFromTheirOwnFileAndAreReachedByTag) {
     testing_support::Finger finger(root);
     finger.down(testing_support::centreInRoot(*cell));
     runFor(0.2);  // the list scrolls, so it waits a moment before it takes a touch as a press
-    EXPECT_EQ(std::static_pointer_cast<Label>(cell->viewWithTag(4))->displayedTextColor(), Color::whiteColor());
+    EXPECT_EQ(std::static_pointer_cast<Label>(cell->viewWithTag(4))->displayedTextColor(),
+              Color::whiteColor());
     finger.up();
     EXPECT_EQ(screen->events, (std::vector<std::string>{"row 0.1"}));
 
@@ -182,11 +186,13 @@ TEST_F(ControlNibTest, BadValuesAreReportedAndLeftOut) {
     ASSERT_EQ(contents.topLevelObjects.size(), 3u);
     std::string all;
     for (const auto& p : problems) all += p + "\n";
-    EXPECT_NE(all.find("properties.style: expected \"plain\", \"bordered\" or \"bar\""), std::string::npos) << all;
+    EXPECT_NE(all.find("properties.style: expected \"plain\", \"bordered\" or \"bar\""), std::string::npos)
+        << all;
     EXPECT_NE(all.find("items[0].system: expected \"done\""), std::string::npos) << all;
     EXPECT_NE(all.find("colour"), std::string::npos) << all;
     EXPECT_NE(all.find("\"plain\" or \"grouped\""), std::string::npos) << all;
     auto bar = std::dynamic_pointer_cast<Toolbar>(contents.topLevelObjects[1]);
     EXPECT_EQ(bar->items().size(), 2u);  // the unknown system item became a plain key
-    EXPECT_EQ(std::dynamic_pointer_cast<TableView>(contents.topLevelObjects[2])->style(), TableViewStyle::Plain);
+    EXPECT_EQ(std::dynamic_pointer_cast<TableView>(contents.topLevelObjects[2])->style(),
+              TableViewStyle::Plain);
 }
