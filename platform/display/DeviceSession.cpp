@@ -100,11 +100,7 @@ struct DeviceSession::Impl {
     }
 
     void wheel(const DisplayEvent& e) {
-        std::shared_ptr<ui::View> screen = application().screenView();
-        if (!screen) return;
-        for (std::shared_ptr<ui::View> view = screen->hitTest(e.location); view; view = view->superview())
-            if (auto* target = dynamic_cast<ui::ScrollWheelTarget*>(view.get()))
-                if (target->scrollWheel(e.dx, e.dy)) return;
+        ui::ScrollWheelTarget::deliver(application().screenView(), e.location, e.dx, e.dy);
     }
 
     void select(const DisplayEvent& e) {

@@ -170,10 +170,6 @@ void Application::cancelAllTouches() {
     if (router_) router_->cancelAll();
 }
 
-void Application::scrollWheel(Point location, Point delta) {
-    if (router_) router_->scrollWheel(location, delta);
-}
-
 // ---- Selections and motion
 
 void Application::selectionChanged(std::uint64_t elementId, const std::string& text, const Rect& rect) {

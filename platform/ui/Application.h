@@ -84,9 +84,6 @@ class Application {
     void touchEnded(int identifier, Point location);
     void touchCancelled(int identifier);
     void cancelAllTouches();
-    // The wheel or trackpad scrolled by `delta` points (as the page's wheel event has them) with the
-    // pointer at a point of the screen view.
-    void scrollWheel(Point location, Point delta);
 
     // The device turned: the device's orientation changes (and its notification is posted while
     // generated); the interface turns when the root controller accepts the new orientation.

@@ -275,18 +275,19 @@ bool ScrollView::touchesShouldCancelInContentView(const View& view) const {
 
 // ---- Wheel and trackpad
 
-bool ScrollView::scrollWheel(Point delta) {
+bool ScrollView::scrollWheel(double dx, double dy) {
     if (!scrollEnabled_) return false;
-    bool horizontal = canScrollHorizontally() && delta.x != 0;
-    bool vertical = canScrollVertically() && delta.y != 0;
+    bool horizontal = canScrollHorizontally() && dx != 0;
+    bool vertical = canScrollVertically() && dy != 0;
     if (!horizontal && !vertical) return false;
     if (!wheeling_) {
         wheeling_ = true;
         beginDrag(contentOffset());
     }
-    Point offset = contentOffset();
-    if (horizontal) offset.x += delta.x;
-    if (vertical) offset.y += delta.y;
+    Point before = contentOffset();
+    Point offset = before;
+    if (horizontal) offset.x += dx;
+    if (vertical) offset.y += dy;
     moveTo(clamped(offset));
     lastTime_ = now();
     auto& loop = fnd::RunLoop::main();
@@ -295,7 +296,7 @@ bool ScrollView::scrollWheel(Point delta) {
     loop.performAfterDelay(kWheelSettleDelay, this, "settleWheel", [weak] {
         if (auto self = weak.lock()) self->settleWheel();
     });
-    return true;
+    return contentOffset() != before;
 }
 
 void ScrollView::settleWheel() {

@@ -9,6 +9,7 @@
 
 #include "platform/foundation/Timer.h"
 #include "platform/ui/AnimationCurve.h"
+#include "platform/ui/ScrollWheelTarget.h"
 #include "platform/ui/TouchInterceptor.h"
 #include "platform/ui/View.h"
 
@@ -28,7 +29,7 @@ class ScrollViewDelegate {
     virtual void scrollViewDidEndScrollingAnimation(ScrollView&) {}
 };
 
-class ScrollView : public View, public TouchInterceptor {
+class ScrollView : public View, public TouchInterceptor, public ScrollWheelTarget {
   public:
     // How far a finger moves before a drag starts, in points.
     static constexpr double kDragThreshold = 10;
@@ -83,7 +84,9 @@ class ScrollView : public View, public TouchInterceptor {
     void contentTouchBegan(const Touch& touch) override;
     bool takesOverTouch(const Touch& touch) override;
     bool contentGivesUpTouch(const View& content) const override;
-    bool scrollWheel(Point delta) override;
+    // The wheel moves the offset within the content; a paging view comes to rest on a page once
+    // the wheel stops. Answers whether the offset moved.
+    bool scrollWheel(double dx, double dy) override;
 
     PrimitiveKind primitiveKind() const override { return PrimitiveKind::Scroll; }
     void describe(PrimitiveProperties& properties) const override;

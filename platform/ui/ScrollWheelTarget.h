@@ -3,7 +3,13 @@
 // the innermost such view under the pointer; one that cannot move any further that way passes the
 // movement to the next one out.
 
+#include <memory>
+
+#include "platform/ui/Point.h"
+
 namespace ui {
+
+class View;
 
 class ScrollWheelTarget {
   public:
@@ -12,6 +18,10 @@ class ScrollWheelTarget {
     // Moves the content offset by (dx, dy) points (positive: towards the end of the content).
     // Answers whether the offset changed.
     virtual bool scrollWheel(double dx, double dy) = 0;
+
+    // Gives a movement of the wheel with the pointer at a point of the root to the targets under
+    // it, innermost first, until one moves.
+    static void deliver(const std::shared_ptr<View>& root, Point location, double dx, double dy);
 };
 
 }  // namespace ui

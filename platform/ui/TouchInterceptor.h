@@ -7,7 +7,6 @@
 // - When the finger has moved far enough for the interceptor, it takes the touch over: content that
 //   has not seen the touch yet never does; content that has is told the touch was cancelled, unless
 //   it keeps it (a control keeps a drag that began on it).
-// - Wheel and trackpad scrolling goes to the innermost interceptor under the pointer that takes it.
 
 #include "platform/ui/Point.h"
 
@@ -30,8 +29,6 @@ class TouchInterceptor {
     virtual bool takesOverTouch(const Touch& touch) = 0;
     // Whether content that has the touch already gives it up to the interceptor.
     virtual bool contentGivesUpTouch(const View& content) const = 0;
-    // Wheel scrolling by `delta` points; answers whether it was taken.
-    virtual bool scrollWheel(Point delta) = 0;
 };
 
 }  // namespace ui

@@ -138,15 +138,6 @@ void TouchRouter::finish(int identifier, TouchPhase phase, Point location) {
         view->touchesCancelled({touch});
 }
 
-void TouchRouter::scrollWheel(Point location, Point delta) {
-    auto root = root_.lock();
-    if (!root || !finite(location) || !finite(delta)) return;
-    for (auto v = root->hitTest(location); v; v = v->superview()) {
-        auto* interceptor = dynamic_cast<TouchInterceptor*>(v.get());
-        if (interceptor && interceptor->scrollWheel(delta)) return;
-    }
-}
-
 std::shared_ptr<Touch> TouchRouter::touch(int identifier) const {
     auto it = touches_.find(identifier);
     return it == touches_.end() ? nullptr : it->second;

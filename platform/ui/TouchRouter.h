@@ -30,8 +30,6 @@ class TouchRouter {
     void cancelled(int identifier);
     // Cancels every touch that is down (the display went away).
     void cancelAll();
-    // The wheel or trackpad scrolled by `delta` points with the pointer at `location`.
-    void scrollWheel(Point location, Point delta);
 
     std::shared_ptr<Touch> touch(int identifier) const;
     bool isTracking() const { return !touches_.empty(); }

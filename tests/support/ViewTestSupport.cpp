@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <typeinfo>
 
+#include "platform/ui/ScrollWheelTarget.h"
+
 namespace testing_support {
 
 namespace {
@@ -114,6 +116,10 @@ void Finger::moveBy(ui::Point delta, int steps) {
     ui::Point start = at_;
     steps = std::max(1, steps);
     for (int i = 1; i <= steps; ++i) moveTo(start + delta * (double(i) / steps));
+}
+
+void Finger::wheel(ui::Point location, ui::Point delta) {
+    ui::ScrollWheelTarget::deliver(root_, location, delta.x, delta.y);
 }
 
 void Finger::up() { router_.ended(id_, at_); }

@@ -43,7 +43,7 @@ class Finger {
     void up();
     void cancel();
     // The wheel or trackpad scrolls by `delta` points with the pointer at `location`.
-    void wheel(ui::Point location, ui::Point delta) { router_.scrollWheel(location, delta); }
+    void wheel(ui::Point location, ui::Point delta);
     ui::Point location() const { return at_; }
 
   private:
