@@ -1,0 +1,48 @@
+#include "platform/foundation/AtomicFile.h"
+
+#include <cstring>
+
+#include "platform/foundation/Log.h"
+
+namespace fnd {
+
+namespace {
+AtomicFile::Result failure(const std::filesystem::path& target, const char* step, int code) {
+    AtomicFile::Result result;
+    result.error = "could not save " + target.string() + ": " + step + ": " + std::strerror(code);
+    Log::error(result.error);
+    return result;
+}
+}  // namespace
+
+AtomicFile::Result AtomicFile::write(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                                     FileSystem& files) {
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::filesystem::path temporary;
+    int fd = -1;
+    if (int e = files.createUnique(folder, "." + target.filename().string() + ".saving-", fd, temporary))
+        return failure(target, "creating a temporary file", e);
+
+    // Until the rename, a failure discards the temporary file and leaves the target untouched.
+    auto discard = [&](const char* step, int code, bool open) {
+        if (open) files.close(fd);
+        if (int e = files.remove(temporary))
+            Log::warning("could not remove ", temporary.string(), ": ", std::strerror(e));
+        return failure(target, step, code);
+    };
+    if (int e = files.write(fd, bytes)) return discard("writing", e, true);
+    if (int e = files.sync(fd)) return discard("syncing the file", e, true);
+    if (int e = files.close(fd)) return discard("closing the file", e, false);
+    if (int e = files.rename(temporary, target)) return discard("replacing the file", e, false);
+
+    // The new file is in place; only its durability is left to secure.
+    int folderFd = -1;
+    if (int e = files.openFolder(folder, folderFd)) return failure(target, "opening the folder to sync it", e);
+    int synced = files.sync(folderFd);
+    files.close(folderFd);
+    if (synced) return failure(target, "syncing the folder", synced);
+    return Result{true, {}};
+}
+
+}  // namespace fnd

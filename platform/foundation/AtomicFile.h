@@ -1,0 +1,28 @@
+#pragma once
+// The one way user data is written: to a new file with a unique name beside the target, synced,
+// then renamed over the target, then the folder synced. A crash at any moment leaves the old file
+// or the new one, whole. A failed step fails the save (a failed sync is never retried), removes the
+// new file and leaves the old one as it was.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "platform/foundation/FileSystem.h"
+
+namespace fnd {
+
+class AtomicFile {
+public:
+    struct Result {
+        bool saved = false;
+        std::string error;  // what failed, when not saved
+        explicit operator bool() const { return saved; }
+    };
+
+    static Result write(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                        FileSystem& files = FileSystem::standard());
+};
+
+}  // namespace fnd

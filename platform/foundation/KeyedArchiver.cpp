@@ -1,0 +1,261 @@
+#include "platform/foundation/KeyedArchiver.h"
+
+#include <bit>
+#include <span>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/foundation/BinaryPropertyListWriter.h"
+#include "platform/foundation/ClassRegistry.h"
+#include "platform/foundation/Coding.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/PropertyList.h"
+
+namespace fnd {
+
+namespace {
+using Ref = PropertyList::Ref;
+using Kind = ArchiveValue::Kind;
+
+// The platform classes values are archived as, with their class chains.
+enum Builtin { kArray, kDictionary, kDate, kData, kURL, kBuiltinCount };
+const std::vector<std::string> kBuiltinChains[kBuiltinCount] = {
+    {"NSArray", "NSObject"},
+    {"NSDictionary", "NSObject"},
+    {"NSDate", "NSObject"},
+    {"NSMutableData", "NSData", "NSObject"},
+    {"NSURL", "NSObject"},
+};
+}  // namespace
+
+struct KeyedArchiver::State {
+    PropertyList plist;
+    std::vector<Ref> objects;  // "$objects": the entry of each UID
+    std::unordered_map<const void*, std::uint32_t> uidOfIdentity;
+    std::vector<ArchiveValue> pinned;  // keeps every identity-keyed value alive until the end
+    std::unordered_map<Ref, std::uint32_t> uidOfPlain;    // strings and numbers, already uniqued by plist
+    std::unordered_map<std::uint64_t, std::uint32_t> uidOfDate;
+    std::unordered_map<const ClassRegistry::Entry*, std::uint32_t> uidOfClass;
+    std::uint32_t uidOfBuiltin[kBuiltinCount] = {};
+    // Keys and values of the entries being written, innermost last; frameStart is where the
+    // innermost begins. Frame 0 is "$top".
+    std::vector<Ref> keys, values, items;
+    std::size_t frameStart = 0;
+    Ref classKey;
+    std::string error;
+    bool finished = false;
+
+    State() {
+        objects.push_back(plist.addString("$null"));
+        classKey = plist.addString("$class");
+    }
+
+    void fail(std::string why) {
+        if (error.empty()) error = std::move(why);
+        Log::error("keyed archiver: ", error);
+    }
+
+    bool open() {
+        if (!finished) return true;
+        fail("value encoded after the archive was finished");
+        return false;
+    }
+
+    void put(std::string_view key, Ref value) {
+        keys.push_back(plist.addString(key));
+        values.push_back(value);
+    }
+
+    std::uint32_t reserve() {
+        objects.push_back(0);
+        return static_cast<std::uint32_t>(objects.size() - 1);
+    }
+
+    std::uint32_t plain(Ref ref) {
+        auto [it, inserted] = uidOfPlain.try_emplace(ref, 0);
+        if (inserted) {
+            it->second = reserve();
+            objects[it->second] = ref;
+        }
+        return it->second;
+    }
+
+    // Runs `body` to add keys to a new entry, then stores the entry as a dictionary of class `cls`.
+    template <class Body>
+    void entry(std::uint32_t uid, std::uint32_t cls, Body body) {
+        std::size_t saved = frameStart;
+        frameStart = keys.size();
+        body();
+        keys.push_back(classKey);
+        values.push_back(plist.addUid(cls));
+        std::span<const Ref> k(keys.data() + frameStart, keys.size() - frameStart);
+        std::span<const Ref> v(values.data() + frameStart, values.size() - frameStart);
+        objects[uid] = plist.addDictionary(k, v);
+        keys.resize(frameStart);
+        values.resize(frameStart);
+        frameStart = saved;
+    }
+
+    std::uint32_t classUid(const std::vector<std::string>& chain) {
+        std::uint32_t uid = reserve();
+        std::vector<Ref> names;
+        names.reserve(chain.size());
+        for (const auto& n : chain) names.push_back(plist.addString(n));
+        Ref k[] = {plist.addString("$classname"), plist.addString("$classes")};
+        Ref v[] = {names.front(), plist.addArray(names)};
+        objects[uid] = plist.addDictionary(k, v);
+        return uid;
+    }
+
+    std::uint32_t builtin(Builtin b) {
+        if (!uidOfBuiltin[b]) uidOfBuiltin[b] = classUid(kBuiltinChains[b]);
+        return uidOfBuiltin[b];
+    }
+
+    // The array `refs` of a container's members, from the items stack above `mark`.
+    Ref takeItems(std::size_t mark, std::size_t count) {
+        Ref r = plist.addArray(std::span<const Ref>(items.data() + mark, count));
+        return r;
+    }
+
+    std::uint32_t uidOf(const ArchiveValue& value) {
+        switch (value.kind()) {
+            case Kind::Nil: return 0;
+            case Kind::Boolean: return plain(plist.addBoolean(*value.boolValue()));
+            case Kind::Integer: return plain(plist.addInteger(*value.int64Value()));
+            case Kind::UnsignedInteger: return plain(plist.addUnsignedInteger(*value.uint64Value()));
+            case Kind::Real: return plain(plist.addReal(*value.doubleValue()));
+            case Kind::String: return plain(plist.addString(*value.string()));
+            case Kind::Date: {
+                double seconds = value.date()->timeIntervalSinceReferenceDate();
+                auto [it, inserted] = uidOfDate.try_emplace(std::bit_cast<std::uint64_t>(seconds), 0);
+                if (inserted) {
+                    it->second = reserve();
+                    entry(it->second, builtin(kDate), [&] { put("NS.time", plist.addReal(seconds)); });
+                }
+                return it->second;
+            }
+            case Kind::Data: {
+                std::uint32_t uid = reserve();
+                entry(uid, builtin(kData), [&] { put("NS.data", plist.addData(*value.data())); });
+                return uid;
+            }
+            case Kind::URL: {
+                std::uint32_t relative = plain(plist.addString(*value.url()));
+                std::uint32_t uid = reserve();
+                entry(uid, builtin(kURL), [&] {
+                    put("NS.base", plist.addUid(0));
+                    put("NS.relative", plist.addUid(relative));
+                });
+                return uid;
+            }
+            case Kind::Array:
+            case Kind::Dictionary:
+            case Kind::Object: break;
+        }
+        auto [it, inserted] = uidOfIdentity.try_emplace(value.identity(), 0);
+        if (!inserted) return it->second;
+        std::uint32_t uid = it->second = reserve();
+        pinned.push_back(value);
+        if (auto array = value.array()) {
+            entry(uid, builtin(kArray), [&] {
+                std::size_t mark = items.size();
+                for (const ArchiveValue& item : *array) {
+                    std::uint32_t u = uidOf(item);
+                    items.push_back(plist.addUid(u));
+                }
+                put("NS.objects", takeItems(mark, array->size()));
+                items.resize(mark);
+            });
+        } else if (auto dictionary = value.dictionary()) {
+            entry(uid, builtin(kDictionary), [&] {
+                std::size_t mark = items.size();
+                for (const auto& [key, item] : *dictionary) items.push_back(plist.addUid(plain(plist.addString(key))));
+                for (const auto& [key, item] : *dictionary) {
+                    std::uint32_t u = uidOf(item);
+                    items.push_back(plist.addUid(u));
+                }
+                put("NS.keys", takeItems(mark, dictionary->size()));
+                put("NS.objects", takeItems(mark + dictionary->size(), dictionary->size()));
+                items.resize(mark);
+            });
+        } else {
+            auto object = value.object();
+            auto coding = std::dynamic_pointer_cast<const Coding>(object);
+            const ClassRegistry::Entry* cls = ClassRegistry::shared().classOf(*object);
+            if (!coding || !cls) {
+                fail(std::string("no archivable class registered for ") + typeid(*object).name());
+                objects[uid] = objects[0];
+                return 0;
+            }
+            auto [c, first] = uidOfClass.try_emplace(cls, 0);
+            if (first) c->second = classUid(cls->chain);
+            return encodeModel(uid, c->second, *coding);
+        }
+        return uid;
+    }
+
+    std::uint32_t encodeModel(std::uint32_t uid, std::uint32_t cls, const Coding& coding);
+    KeyedArchiver* owner = nullptr;
+};
+
+std::uint32_t KeyedArchiver::State::encodeModel(std::uint32_t uid, std::uint32_t cls, const Coding& coding) {
+    entry(uid, cls, [&] { coding.encodeWithCoder(*owner); });
+    return uid;
+}
+
+KeyedArchiver::KeyedArchiver() : state_(std::make_unique<State>()) { state_->owner = this; }
+KeyedArchiver::~KeyedArchiver() = default;
+
+void KeyedArchiver::encodeInt32(std::string_view key, std::int32_t value) { encodeInt64(key, value); }
+
+void KeyedArchiver::encodeInt64(std::string_view key, std::int64_t value) {
+    if (state_->open()) state_->put(key, state_->plist.addInteger(value));
+}
+
+void KeyedArchiver::encodeBool(std::string_view key, bool value) {
+    if (state_->open()) state_->put(key, state_->plist.addBoolean(value));
+}
+
+void KeyedArchiver::encodeFloat(std::string_view key, float value) {
+    if (state_->open()) state_->put(key, state_->plist.addFloat(value));
+}
+
+void KeyedArchiver::encodeDouble(std::string_view key, double value) {
+    if (state_->open()) state_->put(key, state_->plist.addReal(value));
+}
+
+void KeyedArchiver::encodeObject(std::string_view key, const ArchiveValue& value) {
+    if (!state_->open()) return;
+    std::uint32_t uid = state_->uidOf(value);
+    state_->put(key, state_->plist.addUid(uid));
+}
+
+void KeyedArchiver::encodeURL(std::string_view key, std::string_view absolute) {
+    encodeObject(key, ArchiveValue::url(std::string(absolute)));
+}
+
+std::optional<Bytes> KeyedArchiver::finishEncoding() {
+    State& s = *state_;
+    if (!s.open()) return std::nullopt;
+    s.finished = true;
+    if (!s.error.empty()) return std::nullopt;
+    PropertyList& pl = s.plist;
+    Ref top = pl.addDictionary(s.keys, s.values);
+    Ref k[] = {pl.addString("$archiver"), pl.addString("$objects"), pl.addString("$top"), pl.addString("$version")};
+    Ref v[] = {pl.addString("NSKeyedArchiver"), pl.addArray(s.objects), top, pl.addInteger(100000)};
+    pl.setTop(pl.addDictionary(k, v));
+    return BinaryPropertyListWriter::write(pl);
+}
+
+const std::string& KeyedArchiver::error() const { return state_->error; }
+
+std::optional<Bytes> KeyedArchiver::archive(std::string_view rootKey, const ArchiveValue& root, std::string* error) {
+    KeyedArchiver archiver;
+    archiver.encodeObject(rootKey, root);
+    auto bytes = archiver.finishEncoding();
+    if (!bytes && error) *error = archiver.error();
+    return bytes;
+}
+
+}  // namespace fnd

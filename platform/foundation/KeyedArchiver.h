@@ -1,0 +1,49 @@
+#pragma once
+// Writes an object graph as a keyed archive: a binary property list with "$archiver"
+// "NSKeyedArchiver", "$version" 100000, the caller's root keys in "$top" and every object once in
+// "$objects", referred to by UID. Values encoded at the top level go under "$top"; values encoded
+// while an object's encodeWithCoder runs go into that object's own keys.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/foundation/ArchiveValue.h"
+
+namespace fnd {
+
+class KeyedArchiver {
+public:
+    KeyedArchiver();
+    ~KeyedArchiver();
+    KeyedArchiver(const KeyedArchiver&) = delete;
+    KeyedArchiver& operator=(const KeyedArchiver&) = delete;
+
+    void encodeInt32(std::string_view key, std::int32_t value);
+    void encodeInt64(std::string_view key, std::int64_t value);
+    void encodeBool(std::string_view key, bool value);
+    void encodeFloat(std::string_view key, float value);
+    void encodeDouble(std::string_view key, double value);
+    // A string, number, date, data, URL, array, dictionary, archivable object or nil. An array,
+    // dictionary or object met again anywhere in the archive is written once and referred to.
+    void encodeObject(std::string_view key, const ArchiveValue& value);
+    // A URL given by its absolute address.
+    void encodeURL(std::string_view key, std::string_view absolute);
+
+    // Ends the archive and answers its bytes; nothing when a value could not be archived (an
+    // object whose class is not registered), and then error() says why.
+    std::optional<Bytes> finishEncoding();
+    const std::string& error() const;
+
+    // The archive of one value under a root key (for example "kRepository").
+    static std::optional<Bytes> archive(std::string_view rootKey, const ArchiveValue& root,
+                                        std::string* error = nullptr);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace fnd

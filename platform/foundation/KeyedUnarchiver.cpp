@@ -1,0 +1,468 @@
+#include "platform/foundation/KeyedUnarchiver.h"
+
+#include <limits>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/foundation/BinaryPropertyListReader.h"
+#include "platform/foundation/ClassRegistry.h"
+#include "platform/foundation/Coding.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/PropertyList.h"
+
+namespace fnd {
+
+namespace {
+
+using Ref = PropertyList::Ref;
+using PKind = PropertyList::Kind;
+using Kind = ArchiveValue::Kind;
+
+// Objects nest at most this deep (an array in an object in an array ...), so that a hostile archive
+// cannot exhaust the stack. Shared and cyclic references do not add depth once decoded.
+constexpr int kMaxDepth = 400;
+// Problems logged per archive; a damaged archive may have thousands.
+constexpr int kMaxWarnings = 20;
+
+enum class ClassKind { Unknown, Array, Dictionary, Date, Data, URL, String, Model };
+
+struct ResolvedClass {
+    ClassKind kind = ClassKind::Unknown;
+    const ClassRegistry::Entry* model = nullptr;
+    std::string name;
+};
+
+ClassKind builtinNamed(std::string_view name) {
+    static const std::unordered_map<std::string_view, ClassKind> kBuiltins = {
+        {"NSArray", ClassKind::Array},       {"NSMutableArray", ClassKind::Array},
+        {"NSDictionary", ClassKind::Dictionary}, {"NSMutableDictionary", ClassKind::Dictionary},
+        {"NSDate", ClassKind::Date},         {"NSData", ClassKind::Data},
+        {"NSMutableData", ClassKind::Data},  {"NSURL", ClassKind::URL},
+        {"NSString", ClassKind::String},     {"NSMutableString", ClassKind::String},
+    };
+    auto it = kBuiltins.find(name);
+    return it == kBuiltins.end() ? ClassKind::Unknown : it->second;
+}
+
+// The parts of a URL reference (RFC 3986 appendix B).
+struct UrlParts {
+    std::string_view scheme, authority, path, query, fragment;
+    bool hasScheme = false, hasAuthority = false, hasQuery = false, hasFragment = false;
+
+    explicit UrlParts(std::string_view s) {
+        std::size_t colon = s.find_first_of(":/?#");
+        if (colon != std::string_view::npos && colon > 0 && s[colon] == ':') {
+            scheme = s.substr(0, colon);
+            hasScheme = true;
+            s.remove_prefix(colon + 1);
+        }
+        if (s.starts_with("//")) {
+            std::size_t end = s.find_first_of("/?#", 2);
+            authority = s.substr(2, end == std::string_view::npos ? std::string_view::npos : end - 2);
+            hasAuthority = true;
+            s.remove_prefix(std::min(s.size(), end));
+        }
+        std::size_t hash = s.find('#');
+        if (hash != std::string_view::npos) {
+            fragment = s.substr(hash + 1);
+            hasFragment = true;
+            s = s.substr(0, hash);
+        }
+        std::size_t question = s.find('?');
+        if (question != std::string_view::npos) {
+            query = s.substr(question + 1);
+            hasQuery = true;
+            s = s.substr(0, question);
+        }
+        path = s;
+    }
+};
+
+std::string removeDotSegments(std::string_view in) {
+    std::string out;
+    while (!in.empty()) {
+        if (in.starts_with("../")) in.remove_prefix(3);
+        else if (in.starts_with("./")) in.remove_prefix(2);
+        else if (in.starts_with("/./")) in.remove_prefix(2);
+        else if (in == "/.") in = "/";
+        else if (in.starts_with("/../") || in == "/..") {
+            in = in.size() == 3 ? std::string_view("/") : in.substr(3);
+            std::size_t cut = out.rfind('/');
+            out.resize(cut == std::string::npos ? 0 : cut);
+        } else if (in == "." || in == "..") in = {};
+        else {
+            std::size_t next = in.find('/', 1);
+            std::size_t n = next == std::string_view::npos ? in.size() : next;
+            out.append(in.substr(0, n));
+            in.remove_prefix(n);
+        }
+    }
+    return out;
+}
+
+// The absolute address of a reference read against a base address (RFC 3986 section 5.2).
+std::string resolveReference(std::string_view baseText, std::string_view refText) {
+    UrlParts base(baseText), ref(refText);
+    std::string path, out;
+    std::string_view scheme = ref.hasScheme ? ref.scheme : base.scheme;
+    bool hasAuthority = ref.hasScheme || ref.hasAuthority ? ref.hasAuthority : base.hasAuthority;
+    std::string_view authority = ref.hasScheme || ref.hasAuthority ? ref.authority : base.authority;
+    std::string_view query = ref.query;
+    bool hasQuery = ref.hasQuery;
+    if (ref.hasScheme || ref.hasAuthority) {
+        path = removeDotSegments(ref.path);
+    } else if (ref.path.empty()) {
+        path = std::string(base.path);
+        if (!ref.hasQuery) {
+            query = base.query;
+            hasQuery = base.hasQuery;
+        }
+    } else if (ref.path.starts_with('/')) {
+        path = removeDotSegments(ref.path);
+    } else {
+        std::string merged;
+        if (base.hasAuthority && base.path.empty()) merged = "/" + std::string(ref.path);
+        else {
+            std::size_t slash = base.path.rfind('/');
+            merged = std::string(slash == std::string_view::npos ? "" : base.path.substr(0, slash + 1));
+            merged += ref.path;
+        }
+        path = removeDotSegments(merged);
+    }
+    if (!scheme.empty() || ref.hasScheme || base.hasScheme) out.append(scheme).append(":");
+    if (hasAuthority) out.append("//").append(authority);
+    out.append(path);
+    if (hasQuery) out.append("?").append(query);
+    if (ref.hasFragment) out.append("#").append(ref.fragment);
+    return out;
+}
+
+}  // namespace
+
+struct KeyedUnarchiver::State {
+    KeyedUnarchiver* owner = nullptr;
+    PropertyList plist;
+    std::string error;
+    bool valid = false;
+    std::span<const Ref> objects;  // the entry of each UID
+    Ref current = 0;               // the dictionary whose keys are read now
+    std::vector<std::uint32_t> slot;           // per UID: 0, or 1 + the index of its decoded value
+    std::vector<ArchiveValue> decoded;         // arrays, dictionaries and objects already made
+    std::unordered_map<std::uint32_t, ResolvedClass> classes;  // by the UID of the class entry
+    int depth = 0;
+    std::uint64_t budget = 0;  // bytes of text and data that decoding may still make
+    bool exhausted = false;
+    int warnings = 0;
+
+    template <class... Args>
+    void warn(const Args&... args) {
+        if (warnings < kMaxWarnings) Log::warning("keyed unarchiver: ", args...);
+        else if (warnings == kMaxWarnings) Log::warning("keyed unarchiver: further problems in this archive not logged");
+        ++warnings;
+    }
+
+    bool open(std::span<const std::uint8_t> bytes) {
+        auto parsed = BinaryPropertyListReader::read(bytes, &error);
+        if (!parsed) return false;
+        plist = std::move(*parsed);
+        Ref root = plist.top();
+        if (plist.kind(root) != PKind::Dictionary) return fail("the archive's root is not a dictionary");
+        auto archiver = plist.find(root, "$archiver");
+        if (!archiver || !plist.is(*archiver, PKind::String) || plist.string(*archiver) != "NSKeyedArchiver")
+            return fail("not a keyed archive");
+        auto top = plist.find(root, "$top");
+        auto table = plist.find(root, "$objects");
+        if (!top || !plist.is(*top, PKind::Dictionary)) return fail("the archive has no top keys");
+        if (!table || !plist.is(*table, PKind::Array)) return fail("the archive has no object table");
+        objects = plist.items(*table);
+        current = *top;
+        slot.assign(objects.size(), 0);
+        budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
+        return valid = true;
+    }
+
+    bool fail(std::string why) {
+        error = "keyed archive: " + std::move(why);
+        return false;
+    }
+
+    bool spend(std::size_t bytes) {
+        if (bytes <= budget) {
+            budget -= bytes;
+            return true;
+        }
+        if (!exhausted) warn("the archive expands far beyond its size; the rest reads as absent");
+        exhausted = true;
+        return false;
+    }
+
+    // A value written in place or a UID of one.
+    ArchiveValue value(Ref ref) {
+        switch (plist.kind(ref)) {
+            case PKind::Uid: return decodeUid(plist.uid(ref));
+            case PKind::Boolean: return ArchiveValue::boolean(plist.boolean(ref));
+            case PKind::Integer: return ArchiveValue::integer(plist.integer(ref));
+            case PKind::UnsignedInteger: return ArchiveValue::unsignedInteger(plist.unsignedInteger(ref));
+            case PKind::Real: return ArchiveValue::real(plist.real(ref));
+            case PKind::Date: return Date(plist.real(ref));
+            case PKind::String: {
+                std::string_view s = plist.string(ref);
+                return spend(s.size()) ? ArchiveValue(std::string(s)) : ArchiveValue();
+            }
+            case PKind::Data: {
+                auto d = plist.data(ref);
+                return spend(d.size()) ? ArchiveValue::data(Bytes(d.begin(), d.end())) : ArchiveValue();
+            }
+            case PKind::Null: return {};
+            case PKind::Array:
+            case PKind::Dictionary: break;
+        }
+        warn("a container where a reference belongs");
+        return {};
+    }
+
+    ArchiveValue decodeUid(std::uint32_t uid) {
+        if (uid == 0) return {};
+        if (uid >= objects.size()) {
+            warn("reference ", uid, " outside the object table");
+            return {};
+        }
+        if (slot[uid]) return decoded[slot[uid] - 1];
+        Ref entry = objects[uid];
+        if (plist.kind(entry) != PKind::Dictionary) return value(entry);
+        if (depth >= kMaxDepth) {
+            warn("objects nested too deeply");
+            return {};
+        }
+        ++depth;
+        ArchiveValue result = decodeEntry(uid, entry);
+        --depth;
+        return result;
+    }
+
+    void remember(std::uint32_t uid, const ArchiveValue& v) {
+        decoded.push_back(v);
+        slot[uid] = static_cast<std::uint32_t>(decoded.size());
+    }
+
+    const ResolvedClass& classOf(Ref entry) {
+        static const ResolvedClass kNone;
+        auto ref = plist.find(entry, "$class");
+        if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return kNone;
+        std::uint32_t uid = plist.uid(*ref);
+        auto [it, inserted] = classes.try_emplace(uid);
+        if (!inserted) return it->second;
+        ResolvedClass& resolved = it->second;
+        Ref cls = objects[uid];
+        if (plist.kind(cls) != PKind::Dictionary) return resolved;
+        auto name = plist.find(cls, "$classname");
+        if (!name || plist.kind(*name) != PKind::String) return resolved;
+        resolved.name = plist.string(*name);
+        std::vector<std::string_view> chain{plist.string(*name)};
+        if (auto classes = plist.find(cls, "$classes"); classes && plist.kind(*classes) == PKind::Array)
+            for (Ref c : plist.items(*classes))
+                if (plist.kind(c) == PKind::String) chain.push_back(plist.string(c));
+        for (std::string_view n : chain) {
+            if ((resolved.kind = builtinNamed(n)) != ClassKind::Unknown) break;
+            if ((resolved.model = ClassRegistry::shared().classNamed(n))) {
+                resolved.kind = ClassKind::Model;
+                break;
+            }
+        }
+        return resolved;
+    }
+
+    // The member references of an entry's key that holds a plain array (NS.objects, NS.keys).
+    std::span<const Ref> members(Ref entry, std::string_view key) {
+        auto ref = plist.find(entry, key);
+        if (ref && plist.kind(*ref) == PKind::Array) return plist.items(*ref);
+        if (ref) warn("\"", key, "\" is not an array");
+        return {};
+    }
+
+    ArchiveValue field(Ref entry, std::string_view key) {
+        auto ref = plist.find(entry, key);
+        return ref ? value(*ref) : ArchiveValue();
+    }
+
+    ArchiveValue decodeEntry(std::uint32_t uid, Ref entry) {
+        const ResolvedClass& cls = classOf(entry);
+        switch (cls.kind) {
+            case ClassKind::Array: {
+                auto array = ArchiveValue::makeArray();
+                remember(uid, array);
+                auto items = members(entry, "NS.objects");
+                array->reserve(items.size());
+                for (Ref r : items) array->push_back(value(r));
+                return array;
+            }
+            case ClassKind::Dictionary: {
+                auto dictionary = ArchiveValue::makeDictionary();
+                remember(uid, dictionary);
+                auto keys = members(entry, "NS.keys");
+                auto items = members(entry, "NS.objects");
+                if (keys.size() != items.size()) warn("a dictionary with ", keys.size(), " keys and ", items.size(), " values");
+                for (std::size_t i = 0; i < std::min(keys.size(), items.size()); ++i) {
+                    ArchiveValue key = value(keys[i]);
+                    if (const std::string* k = key.string()) (*dictionary)[*k] = value(items[i]);
+                    else warn("a dictionary key that is not a string (", ArchiveValue::className(key.kind()), ")");
+                }
+                return dictionary;
+            }
+            case ClassKind::Date: {
+                auto seconds = field(entry, "NS.time").doubleValue();
+                return Date(seconds.value_or(0.0));
+            }
+            case ClassKind::Data: {
+                ArchiveValue data = field(entry, "NS.data");
+                if (data.kind() == Kind::Data) return data;
+                warn("data without bytes");
+                return {};
+            }
+            case ClassKind::String: {
+                ArchiveValue text = field(entry, "NS.string");
+                if (text.kind() == Kind::String) return text;
+                warn("a string object without text");
+                return {};
+            }
+            case ClassKind::URL: return decodeURL(entry);
+            case ClassKind::Model: {
+                std::shared_ptr<Object> object = cls.model->factory();
+                auto coding = std::dynamic_pointer_cast<Coding>(object);
+                if (!coding) return {};
+                remember(uid, object);
+                Ref saved = current;
+                current = entry;
+                coding->initWithCoder(*owner);
+                current = saved;
+                return object;
+            }
+            case ClassKind::Unknown: break;
+        }
+        if (cls.name.empty()) warn("an object without a class read as absent");
+        else warn("an object of unknown class \"", cls.name, "\" read as absent");
+        return {};
+    }
+
+    ArchiveValue decodeURL(Ref entry) {
+        ArchiveValue relative = field(entry, "NS.relative");
+        ArchiveValue base = field(entry, "NS.base");
+        const std::string* text = relative.string();
+        if (!text) text = relative.url();
+        if (!text) {
+            warn("a URL without an address");
+            return {};
+        }
+        if (base.isNil()) return ArchiveValue::url(*text);
+        if (!base.url()) {
+            warn("a URL whose base is not a URL");
+            return {};
+        }
+        return ArchiveValue::url(resolveReference(*base.url(), *text));
+    }
+};
+
+KeyedUnarchiver::KeyedUnarchiver(std::span<const std::uint8_t> archive) : state_(std::make_unique<State>()) {
+    state_->owner = this;
+    if (!state_->open(archive)) Log::warning(state_->error);
+}
+
+KeyedUnarchiver::~KeyedUnarchiver() = default;
+
+bool KeyedUnarchiver::valid() const { return state_->valid; }
+const std::string& KeyedUnarchiver::error() const { return state_->error; }
+
+bool KeyedUnarchiver::containsValueForKey(std::string_view key) const {
+    return state_->valid && state_->plist.find(state_->current, key).has_value();
+}
+
+ArchiveValue KeyedUnarchiver::decodeObject(std::string_view key) {
+    if (!state_->valid) return {};
+    return state_->field(state_->current, key);
+}
+
+void KeyedUnarchiver::reportMismatch(std::string_view key, const ArchiveValue& found, const char* wanted) {
+    const char* name = ArchiveValue::className(found.kind());
+    std::string detail;
+    if (auto object = found.object())
+        if (auto cls = ClassRegistry::shared().classOf(*object)) detail = " " + cls->name;
+    state_->warn("\"", key, "\" holds ", name, detail, " where ", wanted, " was expected; read as absent");
+}
+
+ArchiveValue KeyedUnarchiver::decodeKind(std::string_view key, ArchiveValue::Kind kind) {
+    ArchiveValue value = decodeObject(key);
+    if (value.kind() == kind || value.isNil()) return value;
+    reportMismatch(key, value, ArchiveValue::className(kind));
+    return {};
+}
+
+ArchiveValue KeyedUnarchiver::decodeNumber(std::string_view key) {
+    ArchiveValue value = decodeObject(key);
+    if (value.isNumber() || value.isNil()) return value;
+    reportMismatch(key, value, "a number");
+    return {};
+}
+
+std::int64_t KeyedUnarchiver::decodeInt64(std::string_view key) {
+    ArchiveValue number = decodeNumber(key);
+    if (number.isNil()) return 0;
+    if (auto v = number.int64Value()) return *v;
+    reportMismatch(key, number, "a 64-bit integer");
+    return 0;
+}
+
+std::int32_t KeyedUnarchiver::decodeInt32(std::string_view key) {
+    ArchiveValue number = decodeNumber(key);
+    if (number.isNil()) return 0;
+    auto v = number.int64Value();
+    if (v && *v >= std::numeric_limits<std::int32_t>::min() && *v <= std::numeric_limits<std::int32_t>::max())
+        return static_cast<std::int32_t>(*v);
+    reportMismatch(key, number, "a 32-bit integer");
+    return 0;
+}
+
+bool KeyedUnarchiver::decodeBool(std::string_view key) { return decodeNumber(key).boolValue().value_or(false); }
+
+double KeyedUnarchiver::decodeDouble(std::string_view key) { return decodeNumber(key).doubleValue().value_or(0.0); }
+
+float KeyedUnarchiver::decodeFloat(std::string_view key) { return static_cast<float>(decodeDouble(key)); }
+
+std::optional<std::string> KeyedUnarchiver::decodeString(std::string_view key) {
+    ArchiveValue value = decodeKind(key, Kind::String);
+    if (const std::string* s = value.string()) return *s;
+    return std::nullopt;
+}
+
+std::optional<Date> KeyedUnarchiver::decodeDate(std::string_view key) { return decodeKind(key, Kind::Date).date(); }
+
+std::optional<Bytes> KeyedUnarchiver::decodeData(std::string_view key) {
+    ArchiveValue value = decodeKind(key, Kind::Data);
+    if (const Bytes* d = value.data()) return *d;
+    return std::nullopt;
+}
+
+std::optional<std::string> KeyedUnarchiver::decodeURL(std::string_view key) {
+    ArchiveValue value = decodeKind(key, Kind::URL);
+    if (const std::string* u = value.url()) return *u;
+    return std::nullopt;
+}
+
+std::shared_ptr<ArchiveArray> KeyedUnarchiver::decodeArray(std::string_view key) {
+    return decodeKind(key, Kind::Array).array();
+}
+
+std::shared_ptr<ArchiveDictionary> KeyedUnarchiver::decodeDictionary(std::string_view key) {
+    return decodeKind(key, Kind::Dictionary).dictionary();
+}
+
+ArchiveValue KeyedUnarchiver::unarchive(std::span<const std::uint8_t> archive, std::string_view rootKey,
+                                        std::string* error) {
+    KeyedUnarchiver unarchiver(archive);
+    if (!unarchiver.valid()) {
+        if (error) *error = unarchiver.error();
+        return {};
+    }
+    return unarchiver.decodeObject(rootKey);
+}
+
+}  // namespace fnd

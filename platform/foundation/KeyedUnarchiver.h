@@ -1,0 +1,71 @@
+#pragma once
+// Reads a keyed archive that KeyedArchiver (or another writer of the format) wrote. Keys are read
+// from "$top" at the top level and from the object being decoded while its initWithCoder runs;
+// several readers may read keys from the same coder. A missing key reads as 0, false or nil; a value
+// of another kind or class than asked for, an unknown class or a damaged reference reads as absent
+// and is logged. A damaged archive is never a crash: valid() is false and every key is absent.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/foundation/ArchiveValue.h"
+
+namespace fnd {
+
+class KeyedUnarchiver {
+public:
+    explicit KeyedUnarchiver(std::span<const std::uint8_t> archive);
+    ~KeyedUnarchiver();
+    KeyedUnarchiver(const KeyedUnarchiver&) = delete;
+    KeyedUnarchiver& operator=(const KeyedUnarchiver&) = delete;
+
+    // Whether the bytes are a keyed archive; when not, error() says why.
+    bool valid() const;
+    const std::string& error() const;
+
+    bool containsValueForKey(std::string_view key) const;
+    std::int32_t decodeInt32(std::string_view key);
+    std::int64_t decodeInt64(std::string_view key);
+    bool decodeBool(std::string_view key);
+    float decodeFloat(std::string_view key);
+    double decodeDouble(std::string_view key);
+    // Whatever the key holds. Arrays, dictionaries and objects are decoded once per archive, so a
+    // value stored under two keys reads as one shared value, and cycles close.
+    ArchiveValue decodeObject(std::string_view key);
+    // An archived object of class T (or a subclass), else null.
+    template <class T>
+    std::shared_ptr<T> decodeObjectOfClass(std::string_view key) {
+        ArchiveValue value = decodeObject(key);
+        std::shared_ptr<T> object = value.object<T>();
+        if (!object && !value.isNil()) reportMismatch(key, value, "an object of another class");
+        return object;
+    }
+    std::optional<std::string> decodeString(std::string_view key);
+    std::optional<Date> decodeDate(std::string_view key);
+    std::optional<Bytes> decodeData(std::string_view key);
+    // A URL as its absolute address.
+    std::optional<std::string> decodeURL(std::string_view key);
+    std::shared_ptr<ArchiveArray> decodeArray(std::string_view key);
+    std::shared_ptr<ArchiveDictionary> decodeDictionary(std::string_view key);
+    // A number object (nil when absent or of another kind).
+    ArchiveValue decodeNumber(std::string_view key);
+
+    // The value under a root key (for example "kRepository") of an archive; nil, with the reason in
+    // `error`, when the archive is damaged.
+    static ArchiveValue unarchive(std::span<const std::uint8_t> archive, std::string_view rootKey,
+                                  std::string* error = nullptr);
+
+private:
+    void reportMismatch(std::string_view key, const ArchiveValue& found, const char* wanted);
+    // The key's value when it is of `kind`; logged and nil when it is of another.
+    ArchiveValue decodeKind(std::string_view key, ArchiveValue::Kind kind);
+
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace fnd

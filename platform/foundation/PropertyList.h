@@ -1,0 +1,100 @@
+#pragma once
+// A property list held as the binary format holds it: a flat table of objects that refer to one
+// another by index. Containers list the indexes of their members, so a shared member is stored once
+// and nothing is nested in memory. Text is kept as UTF-8.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fnd {
+
+class PropertyList {
+public:
+    using Ref = std::uint32_t;
+    enum class Kind : std::uint8_t {
+        Null,
+        Boolean,
+        Integer,          // a signed 64-bit integer
+        UnsignedInteger,  // an integer above the signed 64-bit range (stored in 16 bytes)
+        Real,
+        Date,             // seconds since 2001-01-01 00:00 UTC
+        Data,
+        String,
+        Uid,              // a reference into a keyed archive's object table
+        Array,
+        Dictionary,
+    };
+
+    PropertyList();
+    ~PropertyList();
+    PropertyList(PropertyList&&) noexcept;
+    PropertyList& operator=(PropertyList&&) noexcept;
+
+    // Building. Equal strings, numbers, dates and UIDs are stored once: adding one again answers
+    // the index it already has. Containers are always new objects; their members must exist.
+    Ref addNull();
+    Ref addBoolean(bool value);
+    Ref addInteger(std::int64_t value);
+    Ref addUnsignedInteger(std::uint64_t value);  // stored as Integer when it fits
+    Ref addReal(double value);
+    Ref addFloat(float value);  // a real written in 4 bytes
+    Ref addDate(double secondsSinceReference);
+    Ref addData(std::span<const std::uint8_t> bytes);
+    Ref addString(std::string_view utf8);
+    Ref addUid(std::uint32_t uid);
+    Ref addArray(std::span<const Ref> items);
+    Ref addDictionary(std::span<const Ref> keys, std::span<const Ref> values);
+
+    void setTop(Ref ref) { top_ = ref; }
+    Ref top() const { return top_; }
+    std::size_t size() const { return nodes_.size(); }
+    void reserve(std::size_t objects, std::size_t textBytes, std::size_t members);
+
+    // Reading. Each accessor expects an index below size() and an object of its kind.
+    Kind kind(Ref ref) const { return nodes_[ref].kind; }
+    bool boolean(Ref ref) const { return nodes_[ref].value != 0; }
+    std::int64_t integer(Ref ref) const { return static_cast<std::int64_t>(nodes_[ref].value); }
+    std::uint64_t unsignedInteger(Ref ref) const { return nodes_[ref].value; }
+    double real(Ref ref) const;  // also a date's seconds
+    bool isFloat(Ref ref) const { return (nodes_[ref].flags & kFloat) != 0; }
+    std::uint32_t uid(Ref ref) const { return static_cast<std::uint32_t>(nodes_[ref].value); }
+    std::string_view string(Ref ref) const;
+    std::span<const std::uint8_t> data(Ref ref) const;
+    std::span<const Ref> items(Ref array) const;
+    std::span<const Ref> keys(Ref dictionary) const;
+    std::span<const Ref> values(Ref dictionary) const;
+    std::size_t count(Ref ref) const { return nodes_[ref].count; }
+
+    // The value of the last entry of a dictionary whose key is the string `key`.
+    std::optional<Ref> find(Ref dictionary, std::string_view key) const;
+    // Whether an index names an object of the given kind.
+    bool is(Ref ref, Kind kind) const { return ref < nodes_.size() && nodes_[ref].kind == kind; }
+
+private:
+    friend class BinaryPropertyListReader;
+
+    static constexpr std::uint8_t kFloat = 1;
+    struct Node {
+        Kind kind;
+        std::uint8_t flags;
+        std::uint32_t count;   // bytes of text or data, members of an array, entries of a dictionary
+        std::uint64_t value;   // number bits, UID, or offset into text_ or members_
+    };
+    struct Uniquing;
+
+    Ref push(Kind kind, std::uint64_t value, std::uint32_t count = 0, std::uint8_t flags = 0);
+    Ref unique(Kind kind, std::uint64_t bits, std::uint8_t flags = 0);
+
+    std::vector<Node> nodes_;
+    std::string text_;           // UTF-8 of strings and bytes of data
+    std::vector<Ref> members_;   // array members; dictionary keys then values
+    Ref top_ = 0;
+    std::unique_ptr<Uniquing> uniquing_;  // made by the first add
+};
+
+}  // namespace fnd
