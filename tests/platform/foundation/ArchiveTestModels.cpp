@@ -1,0 +1,83 @@
+#include "tests/platform/foundation/ArchiveTestModels.h"
+
+#include <mutex>
+
+#include "platform/foundation/ClassRegistry.h"
+
+namespace archive_test {
+
+void Record::encodeWithCoder(fnd::KeyedArchiver& coder) const {
+    coder.encodeInt32("count", count);
+    coder.encodeInt64("big", big);
+    coder.encodeBool("flag", flag);
+    coder.encodeFloat("ratio", ratio);
+    coder.encodeDouble("seconds", seconds);
+    if (name) coder.encodeObject("name", *name);
+    if (when) coder.encodeObject("when", *when);
+    if (bytes) coder.encodeObject("bytes", fnd::ArchiveValue::data(*bytes));
+    if (link) coder.encodeURL("link", *link);
+    if (!extra.isNil()) coder.encodeObject("extra", extra);
+}
+
+void Record::initWithCoder(fnd::KeyedUnarchiver& coder) {
+    count = coder.decodeInt32("count");
+    big = coder.decodeInt64("big");
+    hadFlag = coder.containsValueForKey("flag");
+    flag = coder.decodeBool("flag");
+    ratio = coder.decodeFloat("ratio");
+    seconds = coder.decodeDouble("seconds");
+    name = coder.decodeString("name");
+    when = coder.decodeDate("when");
+    bytes = coder.decodeData("bytes");
+    link = coder.decodeURL("link");
+    extra = coder.decodeObject("extra");
+}
+
+void QuestionSet::encodeWithCoder(fnd::KeyedArchiver& coder) const {
+    coder.encodeObject("title", title);
+    auto list = fnd::ArchiveValue::makeArray();
+    for (const auto& q : questions) list->push_back(q);
+    coder.encodeObject("questions", list);
+}
+
+void QuestionSet::initWithCoder(fnd::KeyedUnarchiver& coder) {
+    title = coder.decodeString("title").value_or("");
+    if (auto list = coder.decodeArray("questions"))
+        for (const auto& item : *list)
+            if (auto q = item.object<Question>()) questions.push_back(q);
+}
+
+void Question::encodeWithCoder(fnd::KeyedArchiver& coder) const {
+    coder.encodeInt32("number", number);
+    coder.encodeObject("set", set.lock());
+}
+
+void Question::initWithCoder(fnd::KeyedUnarchiver& coder) {
+    number = coder.decodeInt32("number");
+    set = coder.decodeObjectOfClass<QuestionSet>("set");
+}
+
+void Clock::encodeWithCoder(fnd::KeyedArchiver& coder) const {
+    coder.encodeInt32("kSeconds", seconds);
+    coder.encodeBool("kRunning", running);
+}
+
+void Clock::initWithCoder(fnd::KeyedUnarchiver& coder) {
+    seconds = coder.decodeInt32("kSeconds");
+    running = coder.decodeBool("kRunning");
+}
+
+void registerClasses() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        auto& registry = fnd::ClassRegistry::shared();
+        registry.registerClass<Record>("TestRecord");
+        registry.registerClass<QuestionSet>("TestQuestionSet");
+        registry.registerClass<Question>("TestQuestion", {"TestItem", "NSObject"});
+        registry.registerClass<Clock>("TestClock");
+        registry.registerAlias("OldClockScreen", "TestClock");
+        registry.registerAlias("OldClockScreenLarge", "TestClock");
+    });
+}
+
+}  // namespace archive_test

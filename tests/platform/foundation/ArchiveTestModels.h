@@ -1,0 +1,69 @@
+#pragma once
+// Small archivable models the archive tests share.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/ArchiveValue.h"
+#include "platform/foundation/Coding.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+
+namespace archive_test {
+
+// One value of every kind under its own key.
+class Record : public fnd::Object, public fnd::Coding {
+public:
+    std::int32_t count = 0;
+    std::int64_t big = 0;
+    bool flag = false;
+    float ratio = 0;
+    double seconds = 0;
+    std::optional<std::string> name;
+    std::optional<fnd::Date> when;
+    std::optional<fnd::Bytes> bytes;
+    std::optional<std::string> link;
+    fnd::ArchiveValue extra;  // any value
+    bool hadFlag = false;     // whether the archive held "flag"
+
+    void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override;
+};
+
+class Question;
+
+// A set that holds its questions; each question refers back to its set.
+class QuestionSet : public fnd::Object, public fnd::Coding {
+public:
+    std::string title;
+    std::vector<std::shared_ptr<Question>> questions;
+
+    void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override;
+};
+
+class Question : public fnd::Object, public fnd::Coding {
+public:
+    std::int32_t number = 0;
+    std::weak_ptr<QuestionSet> set;
+
+    void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override;
+};
+
+// A model that old archives stored under other class names (registered as aliases).
+class Clock : public fnd::Object, public fnd::Coding {
+public:
+    std::int32_t seconds = 0;
+    bool running = false;
+
+    void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override;
+};
+
+// Registers the classes above once per process.
+void registerClasses();
+
+}  // namespace archive_test

@@ -1,0 +1,447 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/foundation/BinaryPropertyListReader.h"
+#include "platform/foundation/BinaryPropertyListWriter.h"
+#include "platform/foundation/ClassRegistry.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/PropertyList.h"
+#include "tests/platform/foundation/ArchiveTestModels.h"
+#include "tests/support/TestEnvironment.h"
+
+using namespace fnd;
+using archive_test::Question;
+using archive_test::QuestionSet;
+using archive_test::Record;
+
+namespace {
+
+class KeyedArchiverTest : public testing_support::TestEnvironment {
+protected:
+    void SetUp() override {
+        TestEnvironment::SetUp();
+        archive_test::registerClasses();
+        previousSink = Log::setSink([this](Log::Level level, std::string_view line) {
+            if (level >= Log::Level::Warning) logged.emplace_back(line);
+        });
+    }
+    void TearDown() override {
+        Log::setSink(previousSink);
+        TestEnvironment::TearDown();
+    }
+
+    static Bytes archive(const ArchiveValue& root, std::string_view key = "kRepository") {
+        std::string error;
+        auto bytes = KeyedArchiver::archive(key, root, &error);
+        EXPECT_TRUE(bytes) << error;
+        return bytes.value_or(Bytes{});
+    }
+    static ArchiveValue roundTrip(const ArchiveValue& root) {
+        return KeyedUnarchiver::unarchive(archive(root), "kRepository");
+    }
+    bool loggedAbout(std::string_view text) const {
+        for (const auto& line : logged)
+            if (line.find(text) != std::string::npos) return true;
+        return false;
+    }
+
+    std::vector<std::string> logged;
+    Log::Sink previousSink;
+};
+
+std::shared_ptr<Record> fullRecord() {
+    auto r = std::make_shared<Record>();
+    r->count = -2147483647 - 1;
+    r->big = 9007199254740993LL;
+    r->flag = true;
+    r->ratio = 0.1f;
+    r->seconds = -1.0 / 3.0;
+    r->name = "Caf\xC3\xA9 \xF0\x9F\x98\x80 and a name longer than fifteen characters";
+    r->when = Date(-12345.678);
+    r->bytes = Bytes{0, 1, 2, 255};
+    r->link = "https://example.org/path?q=%20";
+    return r;
+}
+
+// The dictionary entry of the object a root key refers to, read with the bare property-list reader.
+struct Layout {
+    PropertyList plist;
+    std::span<const PropertyList::Ref> objects;
+
+    explicit Layout(const Bytes& bytes) : plist(*BinaryPropertyListReader::read(bytes)) {
+        objects = plist.items(*plist.find(plist.top(), "$objects"));
+    }
+    PropertyList::Ref entry(PropertyList::Ref uidRef) const { return objects[plist.uid(uidRef)]; }
+    std::vector<std::string> classChain(PropertyList::Ref entryRef) const {
+        PropertyList::Ref cls = entry(*plist.find(entryRef, "$class"));
+        std::vector<std::string> chain;
+        for (auto c : plist.items(*plist.find(cls, "$classes"))) chain.emplace_back(plist.string(c));
+        EXPECT_EQ(plist.string(*plist.find(cls, "$classname")), chain.front());
+        return chain;
+    }
+    int entriesOfClass(std::string_view name) const {
+        int n = 0;
+        for (auto e : objects)
+            if (plist.kind(e) == PropertyList::Kind::Dictionary && plist.find(e, "$class") &&
+                classChain(e).front() == name)
+                ++n;
+        return n;
+    }
+};
+
+TEST_F(KeyedArchiverTest, EveryValueKindRoundTripsInsideAnObject) {
+    auto r = fullRecord();
+    auto list = ArchiveValue::makeArray();
+    *list = {ArchiveValue::integer(-1), ArchiveValue::unsignedInteger(18446744073709551615ull), ArchiveValue::real(2.5),
+             ArchiveValue::boolean(false), "text", Date(5), ArchiveValue::url("file:///tmp/x"), nullptr,
+             ArchiveValue::data({9, 8})};
+    r->extra = list;
+
+    auto back = roundTrip(r).object<Record>();
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->count, r->count);
+    EXPECT_EQ(back->big, r->big);
+    EXPECT_TRUE(back->flag);
+    EXPECT_EQ(back->ratio, 0.1f);
+    EXPECT_EQ(back->seconds, r->seconds);
+    EXPECT_EQ(back->name, r->name);
+    EXPECT_EQ(back->when, r->when);
+    EXPECT_EQ(back->bytes, r->bytes);
+    EXPECT_EQ(back->link, r->link);
+    auto items = back->extra.array();
+    ASSERT_TRUE(items);
+    ASSERT_EQ(items->size(), list->size());
+    for (std::size_t i = 0; i < list->size(); ++i) EXPECT_EQ((*items)[i], (*list)[i]) << "item " << i;
+    EXPECT_TRUE(logged.empty());
+}
+
+TEST_F(KeyedArchiverTest, TopLevelKeysOfEveryKind) {
+    KeyedArchiver archiver;
+    archiver.encodeInt32("i", 42);
+    archiver.encodeInt64("l", -5000000000LL);
+    archiver.encodeBool("b", true);
+    archiver.encodeFloat("f", 1.5f);
+    archiver.encodeDouble("d", 1e300);
+    archiver.encodeObject("s", "");
+    archiver.encodeObject("nil", nullptr);
+    archiver.encodeURL("u", "https://example.org/");
+    auto bytes = archiver.finishEncoding();
+    ASSERT_TRUE(bytes);
+
+    KeyedUnarchiver in(*bytes);
+    ASSERT_TRUE(in.valid());
+    EXPECT_EQ(in.decodeInt32("i"), 42);
+    EXPECT_EQ(in.decodeInt64("l"), -5000000000LL);
+    EXPECT_TRUE(in.decodeBool("b"));
+    EXPECT_EQ(in.decodeFloat("f"), 1.5f);
+    EXPECT_EQ(in.decodeDouble("d"), 1e300);
+    EXPECT_EQ(in.decodeString("s"), "");
+    EXPECT_TRUE(in.containsValueForKey("nil"));
+    EXPECT_TRUE(in.decodeObject("nil").isNil());
+    EXPECT_EQ(in.decodeURL("u"), "https://example.org/");
+}
+
+TEST_F(KeyedArchiverTest, WritesTheKeyedArchiveLayout) {
+    auto set = std::make_shared<QuestionSet>();
+    auto q = std::make_shared<Question>();
+    q->set = set;
+    set->questions = {q};
+    auto dict = ArchiveValue::makeDictionary();
+    (*dict)["set"] = set;
+    (*dict)["when"] = Date(100.5);
+    (*dict)["bytes"] = ArchiveValue::data({1});
+    (*dict)["link"] = ArchiveValue::url("https://example.org/");
+    Bytes bytes = archive(dict);
+
+    Layout layout(bytes);
+    const PropertyList& pl = layout.plist;
+    PropertyList::Ref root = pl.top();
+    EXPECT_EQ(pl.string(*pl.find(root, "$archiver")), "NSKeyedArchiver");
+    EXPECT_EQ(pl.integer(*pl.find(root, "$version")), 100000);
+    EXPECT_EQ(pl.string(layout.objects[0]), "$null");
+    PropertyList::Ref top = *pl.find(root, "$top");
+    ASSERT_EQ(pl.count(top), 1u);
+    PropertyList::Ref d = layout.entry(*pl.find(top, "kRepository"));
+    EXPECT_EQ(layout.classChain(d), (std::vector<std::string>{"NSDictionary", "NSObject"}));
+    auto keys = pl.items(*pl.find(d, "NS.keys"));
+    auto values = pl.items(*pl.find(d, "NS.objects"));
+    ASSERT_EQ(keys.size(), 4u);
+    ASSERT_EQ(values.size(), 4u);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        std::string_view key = pl.string(layout.entry(keys[i]));
+        PropertyList::Ref v = layout.entry(values[i]);
+        if (key == "when") {
+            EXPECT_EQ(layout.classChain(v), (std::vector<std::string>{"NSDate", "NSObject"}));
+            EXPECT_EQ(pl.real(*pl.find(v, "NS.time")), 100.5);
+        } else if (key == "bytes") {
+            EXPECT_EQ(layout.classChain(v).back(), "NSObject");
+            EXPECT_EQ(pl.data(*pl.find(v, "NS.data")).size(), 1u);
+        } else if (key == "link") {
+            EXPECT_EQ(layout.classChain(v).front(), "NSURL");
+            EXPECT_EQ(pl.uid(*pl.find(v, "NS.base")), 0u);
+            EXPECT_EQ(pl.string(layout.entry(*pl.find(v, "NS.relative"))), "https://example.org/");
+        } else {
+            EXPECT_EQ(key, "set");
+            EXPECT_EQ(layout.classChain(v), (std::vector<std::string>{"TestQuestionSet", "NSObject"}));
+            PropertyList::Ref list = layout.entry(*pl.find(v, "questions"));
+            EXPECT_EQ(layout.classChain(list).front(), "NSArray");
+            PropertyList::Ref question = layout.entry(pl.items(*pl.find(list, "NS.objects"))[0]);
+            EXPECT_EQ(layout.classChain(question), (std::vector<std::string>{"TestQuestion", "TestItem", "NSObject"}));
+            EXPECT_EQ(layout.entry(*pl.find(question, "set")), v);
+        }
+    }
+}
+
+TEST_F(KeyedArchiverTest, SharedValuesAreWrittenOnceAndReadAsOne) {
+    auto record = fullRecord();
+    auto list = ArchiveValue::makeArray();
+    list->push_back(record);
+    auto dict = ArchiveValue::makeDictionary();
+    (*dict)["a"] = list;
+    (*dict)["b"] = list;
+    (*dict)["c"] = record;
+    Bytes bytes = archive(dict);
+
+    Layout layout(bytes);
+    EXPECT_EQ(layout.entriesOfClass("TestRecord"), 1);
+    EXPECT_EQ(layout.entriesOfClass("NSArray"), 1);
+
+    auto back = KeyedUnarchiver::unarchive(bytes, "kRepository").dictionary();
+    ASSERT_TRUE(back);
+    auto a = back->at("a").array();
+    EXPECT_EQ(a, back->at("b").array());
+    ASSERT_EQ(a->size(), 1u);
+    EXPECT_EQ((*a)[0].object<Record>(), back->at("c").object<Record>());
+}
+
+TEST_F(KeyedArchiverTest, CyclesRoundTrip) {
+    auto set = std::make_shared<QuestionSet>();
+    set->title = "Set";
+    for (int i = 0; i < 3; ++i) {
+        auto q = std::make_shared<Question>();
+        q->number = i;
+        q->set = set;
+        set->questions.push_back(q);
+    }
+    // Entered from a question, the graph still closes on the same set.
+    auto back = roundTrip(set->questions[1]).object<Question>();
+    ASSERT_TRUE(back);
+    auto backSet = back->set.lock();
+    ASSERT_TRUE(backSet);
+    EXPECT_EQ(backSet->title, "Set");
+    ASSERT_EQ(backSet->questions.size(), 3u);
+    EXPECT_EQ(backSet->questions[1], back);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(backSet->questions[i]->number, i);
+        EXPECT_EQ(backSet->questions[i]->set.lock(), backSet);
+    }
+    // A container that holds itself.
+    auto self = ArchiveValue::makeArray();
+    self->push_back(self);
+    auto selfBack = roundTrip(self).array();
+    ASSERT_TRUE(selfBack);
+    EXPECT_EQ((*selfBack)[0].array(), selfBack);
+    selfBack->clear();  // break the cycles so the test leaks nothing
+    self->clear();
+}
+
+TEST_F(KeyedArchiverTest, NestedContainers) {
+    auto inner = ArchiveValue::makeDictionary();
+    (*inner)["deep"] = ArchiveValue::integer(7);
+    auto level = ArchiveValue::makeArray();
+    level->push_back(inner);
+    auto root = ArchiveValue::makeDictionary();
+    for (int i = 0; i < 40; ++i) {  // more keys than fit in a marker's count nibble
+        auto l = ArchiveValue::makeArray();
+        *l = {level, ArchiveValue::integer(i)};
+        (*root)["k" + std::to_string(i)] = l;
+    }
+    auto back = roundTrip(root).dictionary();
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->size(), 40u);
+    auto k39 = back->at("k39").array();
+    EXPECT_EQ((*k39)[1].int64Value(), 39);
+    auto deep = (*(*k39)[0].array())[0].dictionary();
+    EXPECT_EQ(deep->at("deep").int64Value(), 7);
+    EXPECT_EQ((*back->at("k0").array())[0].array(), (*k39)[0].array());
+}
+
+TEST_F(KeyedArchiverTest, MissingKeysReadAsZeroFalseAndNil) {
+    auto back = roundTrip(std::make_shared<Record>()).object<Record>();
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->hadFlag);
+    EXPECT_FALSE(back->name || back->when || back->bytes || back->link);
+    EXPECT_TRUE(back->extra.isNil());
+
+    KeyedUnarchiver in(archive(ArchiveValue::integer(1)));
+    EXPECT_FALSE(in.containsValueForKey("absent"));
+    EXPECT_EQ(in.decodeInt32("absent"), 0);
+    EXPECT_EQ(in.decodeInt64("absent"), 0);
+    EXPECT_FALSE(in.decodeBool("absent"));
+    EXPECT_EQ(in.decodeDouble("absent"), 0.0);
+    EXPECT_TRUE(in.decodeObject("absent").isNil());
+    EXPECT_FALSE(in.decodeString("absent"));
+    EXPECT_FALSE(in.decodeArray("absent"));
+    EXPECT_TRUE(logged.empty());
+}
+
+TEST_F(KeyedArchiverTest, ValuesOfAnotherKindOrClassReadAsAbsentAndAreLogged) {
+    KeyedArchiver archiver;
+    archiver.encodeObject("text", "not a number");
+    archiver.encodeObject("record", std::make_shared<Record>());
+    archiver.encodeInt64("huge", 1LL << 40);
+    archiver.encodeDouble("real", 3.9);
+    archiver.encodeObject("unsigned", ArchiveValue::unsignedInteger(1ull << 63));
+    auto bytes = archiver.finishEncoding();
+    ASSERT_TRUE(bytes);
+
+    KeyedUnarchiver in(*bytes);
+    EXPECT_EQ(in.decodeInt32("text"), 0);
+    EXPECT_FALSE(in.decodeDate("text"));
+    EXPECT_FALSE(in.decodeObjectOfClass<QuestionSet>("record"));
+    EXPECT_TRUE(in.decodeObjectOfClass<Record>("record"));
+    EXPECT_FALSE(in.decodeArray("record"));
+    EXPECT_EQ(in.decodeInt32("huge"), 0);  // does not fit 32 bits
+    EXPECT_EQ(in.decodeInt64("huge"), 1LL << 40);
+    EXPECT_EQ(in.decodeInt32("real"), 3);  // numbers convert as number objects do
+    EXPECT_EQ(in.decodeInt64("unsigned"), 0);
+    EXPECT_EQ(in.decodeNumber("unsigned").uint64Value(), 1ull << 63);
+    EXPECT_TRUE(loggedAbout("\"text\" holds NSString"));
+    EXPECT_TRUE(loggedAbout("\"record\" holds an archived object TestRecord"));
+    EXPECT_TRUE(loggedAbout("\"huge\""));
+}
+
+// A reader of an older archive reads its keys from the coder another reader is reading.
+class Combined : public Object, public Coding {
+public:
+    std::int32_t own = 0, helperValue = 0;
+    void encodeWithCoder(KeyedArchiver& coder) const override {
+        coder.encodeInt32("own", 1);
+        coder.encodeInt32("helper.value", 2);
+    }
+    void initWithCoder(KeyedUnarchiver& coder) override {
+        own = coder.decodeInt32("own");
+        helperValue = readHelper(coder);
+    }
+    static std::int32_t readHelper(KeyedUnarchiver& coder) { return coder.decodeInt32("helper.value"); }
+};
+
+TEST_F(KeyedArchiverTest, SeveralReadersShareOneCoderAndObjectsReadTheirOwnKeys) {
+    ClassRegistry::shared().registerClass<Combined>("TestCombined");
+    auto outer = std::make_shared<Record>();
+    outer->count = 5;
+    outer->extra = std::make_shared<Combined>();
+    KeyedArchiver archiver;
+    archiver.encodeObject("kRepository", outer);
+    archiver.encodeInt32("own", 99);  // a top-level key of the same name
+    auto bytes = archiver.finishEncoding();
+    ASSERT_TRUE(bytes);
+
+    KeyedUnarchiver in(*bytes);
+    auto back = in.decodeObjectOfClass<Record>("kRepository");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->count, 5);
+    auto combined = back->extra.object<Combined>();
+    ASSERT_TRUE(combined);
+    EXPECT_EQ(combined->own, 1);
+    EXPECT_EQ(combined->helperValue, 2);
+    EXPECT_EQ(in.decodeInt32("own"), 99);  // back at the top after decoding
+}
+
+TEST_F(KeyedArchiverTest, AnotherRootKey) {
+    auto clock = std::make_shared<archive_test::Clock>();
+    clock->seconds = 61;
+    Bytes bytes = archive(clock, "kTimer");
+    EXPECT_TRUE(KeyedUnarchiver::unarchive(bytes, "kRepository").isNil());
+    auto back = KeyedUnarchiver::unarchive(bytes, "kTimer").object<archive_test::Clock>();
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->seconds, 61);
+}
+
+TEST_F(KeyedArchiverTest, AnUnregisteredClassFailsTheArchive) {
+    class Stray : public Object, public Coding {
+        void encodeWithCoder(KeyedArchiver&) const override {}
+        void initWithCoder(KeyedUnarchiver&) override {}
+    };
+    KeyedArchiver archiver;
+    archiver.encodeObject("kRepository", std::make_shared<Stray>());
+    EXPECT_FALSE(archiver.finishEncoding());
+    EXPECT_NE(archiver.error().find("no archivable class"), std::string::npos);
+}
+
+TEST_F(KeyedArchiverTest, DamagedArchivesAreInvalidNotFatal) {
+    Bytes notPlist{'h', 'e', 'l', 'l', 'o'};
+    KeyedUnarchiver a(notPlist);
+    EXPECT_FALSE(a.valid());
+    EXPECT_FALSE(a.error().empty());
+    EXPECT_FALSE(a.containsValueForKey("kRepository"));
+    EXPECT_EQ(a.decodeInt32("kRepository"), 0);
+
+    PropertyList plain;
+    plain.setTop(plain.addString("just a string"));
+    KeyedUnarchiver b(BinaryPropertyListWriter::write(plain));
+    EXPECT_FALSE(b.valid());
+
+    // Every truncation of a real archive is either rejected or read without crashing.
+    Bytes bytes = archive(fullRecord());
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        Bytes cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n));
+        KeyedUnarchiver c(cut);
+        c.decodeObject("kRepository");
+    }
+}
+
+// An archive built by hand: $objects given as property-list values, the root key on UID 1.
+Bytes handMade(PropertyList& pl, std::vector<PropertyList::Ref> objects) {
+    objects.insert(objects.begin(), pl.addString("$null"));
+    PropertyList::Ref topKey[] = {pl.addString("kRepository")};
+    PropertyList::Ref topValue[] = {pl.addUid(1)};
+    PropertyList::Ref k[] = {pl.addString("$archiver"), pl.addString("$top"), pl.addString("$objects")};
+    PropertyList::Ref v[] = {pl.addString("NSKeyedArchiver"), pl.addDictionary(topKey, topValue), pl.addArray(objects)};
+    pl.setTop(pl.addDictionary(k, v));
+    return BinaryPropertyListWriter::write(pl);
+}
+
+PropertyList::Ref arrayEntry(PropertyList& pl, std::vector<PropertyList::Ref> members, std::uint32_t classUid) {
+    PropertyList::Ref k[] = {pl.addString("NS.objects"), pl.addString("$class")};
+    PropertyList::Ref v[] = {pl.addArray(members), pl.addUid(classUid)};
+    return pl.addDictionary(k, v);
+}
+
+PropertyList::Ref classEntry(PropertyList& pl, std::string_view name) {
+    PropertyList::Ref names[] = {pl.addString(name)};
+    PropertyList::Ref k[] = {pl.addString("$classname"), pl.addString("$classes")};
+    PropertyList::Ref v[] = {names[0], pl.addArray(names)};
+    return pl.addDictionary(k, v);
+}
+
+TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
+    {  // arrays nested far deeper than any real archive: cut off, not a stack overflow
+        PropertyList pl;
+        std::vector<PropertyList::Ref> objects;
+        const std::uint32_t depth = 20000;
+        for (std::uint32_t i = 1; i <= depth; ++i) objects.push_back(arrayEntry(pl, {pl.addUid(i + 1)}, depth + 1));
+        objects.push_back(classEntry(pl, "NSArray"));
+        auto value = KeyedUnarchiver::unarchive(handMade(pl, objects), "kRepository");
+        EXPECT_TRUE(value.array());
+        EXPECT_TRUE(loggedAbout("nested too deeply"));
+    }
+    {  // one large string referred to 100,000 times may not expand to gigabytes
+        PropertyList pl;
+        std::vector<PropertyList::Ref> refs(100000, pl.addUid(2));
+        PropertyList::Ref list = arrayEntry(pl, refs, 3);
+        auto value = KeyedUnarchiver::unarchive(
+            handMade(pl, {list, pl.addString(std::string(100000, 'x')), classEntry(pl, "NSArray")}), "kRepository");
+        ASSERT_TRUE(value.array());
+        EXPECT_EQ(value.array()->size(), 100000u);
+        EXPECT_TRUE((*value.array())[0].string());
+        EXPECT_TRUE(value.array()->back().isNil());
+        EXPECT_TRUE(loggedAbout("expands far beyond its size"));
+    }
+}
+
+}  // namespace
