@@ -45,7 +45,7 @@ struct BinaryPropertyListReader::Parser {
 
     std::size_t offsetSize = 0, refSize = 0;
     std::uint64_t objectCount = 0, tableOffset = 0;
-    std::uint64_t budget = 0;  // bytes the objects may still occupy: they may not overlap
+    std::uint64_t budget = 0;  // bytes the objects may still claim: shared bytes may not multiply them
 
     bool fail(std::string why) {
         message = std::move(why);
@@ -218,7 +218,7 @@ struct BinaryPropertyListReader::Parser {
                 return fail("unsupported object type");
         }
         std::uint64_t extent = p - pos;
-        if (extent > budget) return fail("objects overlap");
+        if (extent > budget) return fail("objects claim more bytes than the file holds");
         budget -= extent;
         return true;
     }

@@ -227,11 +227,17 @@ TEST_F(KeyedArchiverTest, CyclesRoundTrip) {
         q->set = set;
         set->questions.push_back(q);
     }
-    // Entered from a question, the graph still closes on the same set.
-    auto back = roundTrip(set->questions[1]).object<Question>();
+    // Entered from a question (keys are written in order), the graph still closes on the same set.
+    auto root = ArchiveValue::makeDictionary();
+    (*root)["a.question"] = set->questions[1];
+    (*root)["b.set"] = set;
+    auto backRoot = roundTrip(root).dictionary();
+    ASSERT_TRUE(backRoot);
+    auto back = backRoot->at("a.question").object<Question>();
     ASSERT_TRUE(back);
     auto backSet = back->set.lock();
     ASSERT_TRUE(backSet);
+    EXPECT_EQ(backSet, backRoot->at("b.set").object<QuestionSet>());
     EXPECT_EQ(backSet->title, "Set");
     ASSERT_EQ(backSet->questions.size(), 3u);
     EXPECT_EQ(backSet->questions[1], back);

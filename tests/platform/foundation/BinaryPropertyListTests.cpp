@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/BinaryPropertyListReader.h"
+#include "platform/foundation/BinaryPropertyListWriter.h"
+#include "platform/foundation/PropertyList.h"
+
+using namespace fnd;
+using Kind = PropertyList::Kind;
+using Ref = PropertyList::Ref;
+
+namespace {
+
+PropertyList reread(const PropertyList& pl) {
+    std::string error;
+    auto back = BinaryPropertyListReader::read(BinaryPropertyListWriter::write(pl), &error);
+    EXPECT_TRUE(back) << error;
+    return back ? std::move(*back) : PropertyList();
+}
+
+std::string readError(const std::vector<std::uint8_t>& bytes) {
+    std::string error;
+    auto result = BinaryPropertyListReader::read(bytes, &error);
+    EXPECT_FALSE(result);
+    return error;
+}
+
+// The trailer fields of a written list.
+struct Trailer {
+    unsigned offsetSize, refSize;
+    std::uint64_t objects;
+    explicit Trailer(const std::vector<std::uint8_t>& b) {
+        const std::uint8_t* t = b.data() + b.size() - 32;
+        offsetSize = t[6];
+        refSize = t[7];
+        objects = 0;
+        for (int i = 8; i < 16; ++i) objects = objects << 8 | t[i];
+    }
+};
+
+TEST(BinaryPropertyList, EveryKindRoundTrips) {
+    PropertyList pl;
+    const std::int64_t integers[] = {0, 1, 255, 256, 65535, 65536, 4294967295LL, 4294967296LL, -1,
+                                     std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()};
+    std::vector<Ref> items;
+    for (auto i : integers) items.push_back(pl.addInteger(i));
+    items.push_back(pl.addUnsignedInteger(std::numeric_limits<std::uint64_t>::max()));
+    items.push_back(pl.addReal(-0.25));
+    items.push_back(pl.addFloat(3.5f));
+    items.push_back(pl.addDate(-978307200.0));
+    items.push_back(pl.addBoolean(true));
+    items.push_back(pl.addBoolean(false));
+    items.push_back(pl.addNull());
+    items.push_back(pl.addData(std::vector<std::uint8_t>(300, 0xAB)));
+    items.push_back(pl.addString(""));
+    items.push_back(pl.addString("plain ASCII that is longer than fifteen"));
+    items.push_back(pl.addString("\xC3\xA9t\xC3\xA9 \xE2\x9C\x93 \xF0\x9F\x98\x80"));
+    items.push_back(pl.addUid(0));
+    items.push_back(pl.addUid(70000));
+    Ref inner[] = {pl.addString("key")};
+    Ref innerValues[] = {pl.addArray({})};
+    items.push_back(pl.addDictionary(inner, innerValues));
+    pl.setTop(pl.addArray(items));
+
+    PropertyList back = reread(pl);
+    ASSERT_EQ(back.kind(back.top()), Kind::Array);
+    auto got = back.items(back.top());
+    ASSERT_EQ(got.size(), items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        Ref a = items[i], b = got[i];
+        ASSERT_EQ(pl.kind(a), back.kind(b)) << "item " << i;
+        switch (pl.kind(a)) {
+            case Kind::Integer:
+            case Kind::UnsignedInteger: EXPECT_EQ(pl.unsignedInteger(a), back.unsignedInteger(b)) << i; break;
+            case Kind::Real:
+            case Kind::Date:
+                EXPECT_EQ(pl.real(a), back.real(b));
+                EXPECT_EQ(pl.isFloat(a), back.isFloat(b));
+                break;
+            case Kind::Boolean: EXPECT_EQ(pl.boolean(a), back.boolean(b)); break;
+            case Kind::Data:
+                EXPECT_TRUE(std::equal(pl.data(a).begin(), pl.data(a).end(), back.data(b).begin(), back.data(b).end()));
+                break;
+            case Kind::String: EXPECT_EQ(pl.string(a), back.string(b)); break;
+            case Kind::Uid: EXPECT_EQ(pl.uid(a), back.uid(b)); break;
+            case Kind::Dictionary:
+                EXPECT_EQ(back.kind(*back.find(b, "key")), Kind::Array);
+                EXPECT_FALSE(back.find(b, "other"));
+                break;
+            case Kind::Null:
+            case Kind::Array: break;
+        }
+    }
+}
+
+TEST(BinaryPropertyList, EqualScalarsAreStoredOnceAndSizesAreTheSmallest) {
+    PropertyList pl;
+    EXPECT_EQ(pl.addString("same"), pl.addString("same"));
+    EXPECT_EQ(pl.addInteger(7), pl.addInteger(7));
+    EXPECT_EQ(pl.addUnsignedInteger(7), pl.addInteger(7));
+    EXPECT_EQ(pl.addReal(7.0), pl.addReal(7.0));
+    EXPECT_NE(pl.addReal(7.0), pl.addFloat(7.0f));
+    EXPECT_NE(pl.addReal(7.0), pl.addDate(7.0));
+    EXPECT_EQ(pl.addUid(3), pl.addUid(3));
+    EXPECT_NE(pl.addUid(7), pl.addInteger(7));
+    pl.setTop(pl.addString("same"));
+    auto small = BinaryPropertyListWriter::write(pl);
+    EXPECT_EQ(Trailer(small).objects, pl.size());
+    EXPECT_EQ(Trailer(small).refSize, 1u);
+    EXPECT_EQ(Trailer(small).offsetSize, 1u);
+
+    std::vector<Ref> many;
+    for (int i = 0; i < 300; ++i) many.push_back(pl.addInteger(1000 + i));
+    pl.setTop(pl.addArray(many));
+    auto larger = BinaryPropertyListWriter::write(pl);
+    EXPECT_EQ(Trailer(larger).refSize, 2u);
+    EXPECT_EQ(Trailer(larger).offsetSize, 2u);
+}
+
+TEST(BinaryPropertyList, TextIsMendedNotRejected) {
+    PropertyList pl;
+    pl.setTop(pl.addString("a\xFF" "b\xC3"));  // a stray byte and a cut sequence
+    PropertyList back = reread(pl);
+    EXPECT_EQ(back.string(back.top()), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+
+    // UTF-16 with a lone surrogate, and Latin-1 bytes in an ASCII string, as other writers produce.
+    std::vector<std::uint8_t> file = {'b', 'p', 'l', 'i', 's', 't', '0', '0',
+                                      0xA2, 1, 2,                    // at 8: an array of objects 1 and 2
+                                      0x62, 0xD8, 0x3D, 0x00, 0x41,  // at 11: "\xD83D" "A"
+                                      0x51, 0xE9,                    // at 16: "é" in Latin-1
+                                      8, 11, 16,                     // at 18: the offsets
+                                      0, 0, 0, 0, 0, 0, 1, 1,        // one-byte offsets and references
+                                      0, 0, 0, 0, 0, 0, 0, 3,        // three objects
+                                      0, 0, 0, 0, 0, 0, 0, 0,        // the top is object 0
+                                      0, 0, 0, 0, 0, 0, 0, 18};      // the offset table's place
+    auto read = BinaryPropertyListReader::read(file);
+    ASSERT_TRUE(read);
+    auto items = read->items(read->top());
+    EXPECT_EQ(read->string(items[0]), "\xEF\xBF\xBD" "A");
+    EXPECT_EQ(read->string(items[1]), "\xC3\xA9");
+}
+
+// A valid file to damage: an array holding a string, a number and a dictionary.
+std::vector<std::uint8_t> sample() {
+    PropertyList pl;
+    Ref k[] = {pl.addString("k")};
+    Ref v[] = {pl.addData(std::vector<std::uint8_t>(20, 1))};
+    Ref items[] = {pl.addString("hello"), pl.addInteger(1 << 20), pl.addDictionary(k, v)};
+    pl.setTop(pl.addArray(items));
+    return BinaryPropertyListWriter::write(pl);
+}
+
+TEST(BinaryPropertyList, DamagedFilesAreErrors) {
+    const auto good = sample();
+    ASSERT_TRUE(BinaryPropertyListReader::read(good));
+    const std::size_t t = good.size() - 32;  // the trailer
+    const std::size_t table = good[good.size() - 1];
+    auto with = [&](std::size_t at, std::uint8_t value) {
+        auto b = good;
+        b[at] = value;
+        return b;
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Case cases[] = {
+        {"empty", {}},
+        {"too short", std::vector<std::uint8_t>(good.begin(), good.begin() + 39)},
+        {"wrong magic", with(6, '1')},
+        {"zero offset size", with(t + 6, 0)},
+        {"nine-byte references", with(t + 7, 9)},
+        {"object count beyond the table", with(t + 8, 0x80)},
+        {"top object out of range", with(t + 23, 200)},
+        {"offset table beyond the file", with(t + 31, 0xF0)},
+        {"offset into the header", with(table, 3)},
+        {"offset into the offset table", with(table, static_cast<std::uint8_t>(table))},
+        {"objects claiming more bytes than the file", with(table, good[table + 1])},
+        {"reference out of range", with(good[table + 6] + 1, 0x7F)},  // the array's first member
+        {"unsupported type", with(good[table], 0x70)},
+        {"bad integer size", with(good[table + 1], 0x15)},
+        {"huge count", with(good[table + 2], 0x5F)},
+    };
+    for (const auto& c : cases) EXPECT_FALSE(readError(c.bytes).empty()) << c.what;
+}
+
+TEST(BinaryPropertyList, NoDamageCrashesTheReader) {
+    const auto good = sample();
+    for (std::size_t n = 0; n < good.size(); ++n)
+        BinaryPropertyListReader::read(std::span<const std::uint8_t>(good.data(), n));
+    for (std::size_t i = 0; i < good.size(); ++i)
+        for (int bit = 0; bit < 8; ++bit) {
+            auto b = good;
+            b[i] ^= static_cast<std::uint8_t>(1 << bit);
+            BinaryPropertyListReader::read(b);
+        }
+}
+
+}  // namespace
