@@ -148,6 +148,8 @@ struct KeyedUnarchiver::State {
     Ref current = 0;               // the dictionary whose keys are read now
     std::vector<std::uint32_t> slot;           // per UID: 0, or 1 + the index of its decoded value
     std::vector<ArchiveValue> decoded;         // arrays, dictionaries and objects already made
+    std::vector<std::uint32_t> opened;         // UIDs of those still being decoded, innermost last
+    std::vector<std::uint8_t> isOpen;          // per UID: whether it is in `opened`
     std::unordered_map<std::uint32_t, ResolvedClass> classes;  // by the UID of the class entry
     int depth = 0;
     std::uint64_t budget = 0;  // bytes of text and data that decoding may still make
@@ -177,6 +179,7 @@ struct KeyedUnarchiver::State {
         objects = plist.items(*table);
         current = *top;
         slot.assign(objects.size(), 0);
+        isOpen.assign(objects.size(), 0);
         budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
         return valid = true;
     }
@@ -227,7 +230,7 @@ struct KeyedUnarchiver::State {
             warn("reference ", uid, " outside the object table");
             return {};
         }
-        if (slot[uid]) return decoded[slot[uid] - 1];
+        if (slot[uid]) return isOpen[uid] ? closeCycle(uid) : decoded[slot[uid] - 1];
         Ref entry = objects[uid];
         if (plist.kind(entry) != PKind::Dictionary) return value(entry);
         if (depth >= kMaxDepth) {
@@ -237,12 +240,30 @@ struct KeyedUnarchiver::State {
         ++depth;
         ArchiveValue result = decodeEntry(uid, entry);
         --depth;
+        if (!opened.empty() && opened.back() == uid) {
+            opened.pop_back();
+            isOpen[uid] = 0;
+        }
         return result;
     }
 
     void remember(std::uint32_t uid, const ArchiveValue& v) {
         decoded.push_back(v);
         slot[uid] = static_cast<std::uint32_t>(decoded.size());
+        opened.push_back(uid);
+        isOpen[uid] = 1;
+    }
+
+    // A reference back to a value still being decoded. Through an object the cycle is the model's
+    // to hold (weakly, as a back reference); collections alone would hold one another forever.
+    ArchiveValue closeCycle(std::uint32_t uid) {
+        const ArchiveValue& target = decoded[slot[uid] - 1];
+        for (auto it = opened.rbegin(); it != opened.rend(); ++it) {
+            if (decoded[slot[*it] - 1].kind() == Kind::Object) return target;
+            if (*it == uid) break;
+        }
+        warn("a collection that contains itself; the inner reference reads as absent");
+        return {};
     }
 
     const ResolvedClass& classOf(Ref entry) {
