@@ -230,28 +230,50 @@ struct KeyedUnarchiver::State {
             warn("reference ", uid, " outside the object table");
             return {};
         }
-        if (slot[uid]) return isOpen[uid] ? closeCycle(uid) : decoded[slot[uid] - 1];
+        if (slot[uid]) {
+            if (isOpen[uid]) return closeCycle(uid);
+            const ArchiveValue& v = decoded[slot[uid] - 1];
+            return spendOn(v) ? v : ArchiveValue();
+        }
+        if (isOpen[uid]) {
+            warn("an object that refers to itself read as absent");
+            return {};
+        }
         Ref entry = objects[uid];
-        if (plist.kind(entry) != PKind::Dictionary) return value(entry);
+        PKind kind = plist.kind(entry);
+        if (kind == PKind::Uid) {
+            warn("a reference in the object table");
+            return {};
+        }
+        if (kind != PKind::Dictionary) return value(entry);
         if (depth >= kMaxDepth) {
             warn("objects nested too deeply");
             return {};
         }
         ++depth;
+        opened.push_back(uid);
+        isOpen[uid] = 1;
         ArchiveValue result = decodeEntry(uid, entry);
+        opened.pop_back();
+        isOpen[uid] = 0;
         --depth;
-        if (!opened.empty() && opened.back() == uid) {
-            opened.pop_back();
-            isOpen[uid] = 0;
-        }
+        if (!slot[uid]) remember(uid, result);  // dates, data, strings and URLs are kept once made
         return result;
     }
 
+    // Arrays, dictionaries and objects are remembered before their members are read, so that
+    // references back to them close cycles.
     void remember(std::uint32_t uid, const ArchiveValue& v) {
         decoded.push_back(v);
         slot[uid] = static_cast<std::uint32_t>(decoded.size());
-        opened.push_back(uid);
-        isOpen[uid] = 1;
+    }
+
+    // Text and bytes handed out again count against the budget each time.
+    bool spendOn(const ArchiveValue& v) {
+        if (const std::string* s = v.string()) return spend(s->size());
+        if (const std::string* u = v.url()) return spend(u->size());
+        if (const Bytes* d = v.data()) return spend(d->size());
+        return true;
     }
 
     // A reference back to a value still being decoded. Through an object the cycle is the model's
@@ -259,7 +281,7 @@ struct KeyedUnarchiver::State {
     ArchiveValue closeCycle(std::uint32_t uid) {
         const ArchiveValue& target = decoded[slot[uid] - 1];
         for (auto it = opened.rbegin(); it != opened.rend(); ++it) {
-            if (decoded[slot[*it] - 1].kind() == Kind::Object) return target;
+            if (slot[*it] && decoded[slot[*it] - 1].kind() == Kind::Object) return target;
             if (*it == uid) break;
         }
         warn("a collection that contains itself; the inner reference reads as absent");

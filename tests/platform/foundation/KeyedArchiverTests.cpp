@@ -444,6 +444,27 @@ TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
         EXPECT_TRUE(value.array());
         EXPECT_TRUE(loggedAbout("nested too deeply"));
     }
+    {  // a table entry that is itself a reference (to itself)
+        PropertyList pl;
+        EXPECT_TRUE(KeyedUnarchiver::unarchive(handMade(pl, {pl.addUid(1)}), "kRepository").isNil());
+        EXPECT_TRUE(loggedAbout("a reference in the object table"));
+    }
+    {  // URLs whose address and base both refer to the next: each is read once, not 2^300 times
+        PropertyList pl;
+        std::vector<PropertyList::Ref> objects;
+        const std::uint32_t count = 300, classUid = count + 2;
+        for (std::uint32_t i = 1; i <= count; ++i) {
+            PropertyList::Ref k[] = {pl.addString("NS.relative"), pl.addString("NS.base"), pl.addString("$class")};
+            PropertyList::Ref v[] = {pl.addUid(i == count ? count + 1 : i + 1), pl.addUid(i == count ? 0 : i + 1),
+                                     pl.addUid(classUid)};
+            objects.push_back(pl.addDictionary(k, v));
+        }
+        objects.push_back(pl.addString("https://example.org/a/b"));
+        objects.push_back(classEntry(pl, "NSURL"));
+        auto value = KeyedUnarchiver::unarchive(handMade(pl, objects), "kRepository");
+        ASSERT_TRUE(value.url());
+        EXPECT_EQ(*value.url(), "https://example.org/a/b");
+    }
     {  // one large string referred to 100,000 times may not expand to gigabytes
         PropertyList pl;
         std::vector<PropertyList::Ref> refs(100000, pl.addUid(2));
