@@ -1,5 +1,6 @@
 #include "platform/foundation/BinaryPropertyListReader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -162,7 +163,7 @@ struct BinaryPropertyListReader::Parser {
                 if (!count(info, p, n)) return false;
                 if (!fits(p, n)) return fail("truncated data or string");
                 push(type == 0x4 ? Kind::Data : Kind::String, out.text_.size(), 0);
-                if (type == 0x4) {
+                if (type == 0x4 || std::all_of(in + p, in + p + n, [](std::uint8_t b) { return b < 0x80; })) {
                     out.text_.append(reinterpret_cast<const char*>(in + p), n);
                 } else {
                     for (std::uint64_t i = 0; i < n; ++i) appendUtf8(out.text_, in[p + i]);  // bytes as Latin-1

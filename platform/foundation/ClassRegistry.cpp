@@ -33,13 +33,13 @@ ClassRegistry& ClassRegistry::shared() {
 }
 
 void ClassRegistry::add(std::type_index type, std::string name, std::vector<std::string> superclasses,
-                        Factory factory) {
+                        Factory factory, Coding* (*coding)(Object*)) {
     std::unique_lock lock(tables_->mutex);
     std::vector<std::string> chain;
     chain.reserve(superclasses.size() + 1);
     chain.push_back(name);
     for (auto& s : superclasses) chain.push_back(std::move(s));
-    const Entry& entry = tables_->entries.emplace_back(Entry{name, std::move(chain), std::move(factory)});
+    const Entry& entry = tables_->entries.emplace_back(Entry{name, std::move(chain), std::move(factory), coding});
     tables_->byName[std::move(name)] = &entry;
     tables_->byType[type] = &entry;
 }

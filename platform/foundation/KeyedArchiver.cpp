@@ -1,10 +1,12 @@
 #include "platform/foundation/KeyedArchiver.h"
 
+#include <algorithm>
 #include <bit>
 #include <span>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/foundation/HashIndex.h"
 #include "platform/foundation/BinaryPropertyListWriter.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/Coding.h"
@@ -31,23 +33,21 @@ const std::vector<std::string> kBuiltinChains[kBuiltinCount] = {
 struct KeyedArchiver::State {
     PropertyList plist;
     std::vector<Ref> objects;  // "$objects": the entry of each UID
-    std::unordered_map<const void*, std::uint32_t> uidOfIdentity;
-    std::vector<ArchiveValue> pinned;  // keeps every identity-keyed value alive until the end
-    std::unordered_map<Ref, std::uint32_t> uidOfPlain;    // strings and numbers, already uniqued by plist
-    std::unordered_map<std::uint64_t, std::uint32_t> uidOfDate;
+    HashIndex uidOfIdentity;           // arrays, dictionaries and objects by address
+    std::vector<ArchiveValue> pinned;  // keeps every one of them alive (and its address unique) until the end
+    std::vector<std::uint32_t> uidOfPlain;  // strings and numbers by their (uniqued) property-list object
+    HashIndex uidOfDate;               // dates by the bits of their seconds
     std::unordered_map<const ClassRegistry::Entry*, std::uint32_t> uidOfClass;
     std::uint32_t uidOfBuiltin[kBuiltinCount] = {};
     // Keys and values of the entries being written, innermost last; frameStart is where the
     // innermost begins. Frame 0 is "$top".
     std::vector<Ref> keys, values, items;
     std::size_t frameStart = 0;
-    Ref classKey;
     std::string error;
     bool finished = false;
 
     State() {
         objects.push_back(plist.addString("$null"));
-        classKey = plist.addString("$class");
     }
 
     void fail(std::string why) {
@@ -61,8 +61,15 @@ struct KeyedArchiver::State {
         return false;
     }
 
+    // A key encoded again in the same object replaces its value.
     void put(std::string_view key, Ref value) {
-        keys.push_back(plist.addString(key));
+        Ref name = plist.addString(key);
+        for (std::size_t i = frameStart; i < keys.size(); ++i)
+            if (keys[i] == name) {
+                values[i] = value;
+                return;
+            }
+        keys.push_back(name);
         values.push_back(value);
     }
 
@@ -72,12 +79,12 @@ struct KeyedArchiver::State {
     }
 
     std::uint32_t plain(Ref ref) {
-        auto [it, inserted] = uidOfPlain.try_emplace(ref, 0);
-        if (inserted) {
-            it->second = reserve();
-            objects[it->second] = ref;
+        if (ref >= uidOfPlain.size()) uidOfPlain.resize(std::max<std::size_t>(ref + 1, 2 * uidOfPlain.size()), 0);
+        if (!uidOfPlain[ref]) {  // 0 is "$null", never a plain value's UID
+            objects.push_back(ref);
+            uidOfPlain[ref] = static_cast<std::uint32_t>(objects.size() - 1);
         }
-        return it->second;
+        return uidOfPlain[ref];
     }
 
     // Runs `body` to add keys to a new entry, then stores the entry as a dictionary of class `cls`.
@@ -86,8 +93,7 @@ struct KeyedArchiver::State {
         std::size_t saved = frameStart;
         frameStart = keys.size();
         body();
-        keys.push_back(classKey);
-        values.push_back(plist.addUid(cls));
+        put("$class", plist.addUid(cls));
         std::span<const Ref> k(keys.data() + frameStart, keys.size() - frameStart);
         std::span<const Ref> v(values.data() + frameStart, values.size() - frameStart);
         objects[uid] = plist.addDictionary(k, v);
@@ -112,10 +118,9 @@ struct KeyedArchiver::State {
         return uidOfBuiltin[b];
     }
 
-    // The array `refs` of a container's members, from the items stack above `mark`.
-    Ref takeItems(std::size_t mark, std::size_t count) {
-        Ref r = plist.addArray(std::span<const Ref>(items.data() + mark, count));
-        return r;
+    // An array of `count` members of the items stack from `from`.
+    Ref itemsArray(std::size_t from, std::size_t count) {
+        return plist.addArray(std::span<const Ref>(items.data() + from, count));
     }
 
     std::uint32_t uidOf(const ArchiveValue& value) {
@@ -126,15 +131,7 @@ struct KeyedArchiver::State {
             case Kind::UnsignedInteger: return plain(plist.addUnsignedInteger(*value.uint64Value()));
             case Kind::Real: return plain(plist.addReal(*value.doubleValue()));
             case Kind::String: return plain(plist.addString(*value.string()));
-            case Kind::Date: {
-                double seconds = value.date()->timeIntervalSinceReferenceDate();
-                auto [it, inserted] = uidOfDate.try_emplace(std::bit_cast<std::uint64_t>(seconds), 0);
-                if (inserted) {
-                    it->second = reserve();
-                    entry(it->second, builtin(kDate), [&] { put("NS.time", plist.addReal(seconds)); });
-                }
-                return it->second;
-            }
+            case Kind::Date: return date(value.date()->timeIntervalSinceReferenceDate());
             case Kind::Data: {
                 std::uint32_t uid = reserve();
                 entry(uid, builtin(kData), [&] { put("NS.data", plist.addData(*value.data())); });
@@ -153,9 +150,12 @@ struct KeyedArchiver::State {
             case Kind::Dictionary:
             case Kind::Object: break;
         }
-        auto [it, inserted] = uidOfIdentity.try_emplace(value.identity(), 0);
-        if (!inserted) return it->second;
-        std::uint32_t uid = it->second = reserve();
+        bool added = false;
+        std::uint32_t uid = uidOfIdentity.findOrInsert(reinterpret_cast<std::uintptr_t>(value.identity()), [&] {
+            added = true;
+            return reserve();
+        });
+        if (!added) return uid;
         pinned.push_back(value);
         if (auto array = value.array()) {
             entry(uid, builtin(kArray), [&] {
@@ -164,7 +164,7 @@ struct KeyedArchiver::State {
                     std::uint32_t u = uidOf(item);
                     items.push_back(plist.addUid(u));
                 }
-                put("NS.objects", takeItems(mark, array->size()));
+                put("NS.objects", itemsArray(mark, array->size()));
                 items.resize(mark);
             });
         } else if (auto dictionary = value.dictionary()) {
@@ -175,23 +175,32 @@ struct KeyedArchiver::State {
                     std::uint32_t u = uidOf(item);
                     items.push_back(plist.addUid(u));
                 }
-                put("NS.keys", takeItems(mark, dictionary->size()));
-                put("NS.objects", takeItems(mark + dictionary->size(), dictionary->size()));
+                put("NS.keys", itemsArray(mark, dictionary->size()));
+                put("NS.objects", itemsArray(mark + dictionary->size(), dictionary->size()));
                 items.resize(mark);
             });
         } else {
             auto object = value.object();
-            auto coding = std::dynamic_pointer_cast<const Coding>(object);
             const ClassRegistry::Entry* cls = ClassRegistry::shared().classOf(*object);
-            if (!coding || !cls) {
+            if (!cls) {
                 fail(std::string("no archivable class registered for ") + typeid(*object).name());
                 objects[uid] = objects[0];
                 return 0;
             }
             auto [c, first] = uidOfClass.try_emplace(cls, 0);
             if (first) c->second = classUid(cls->chain);
-            return encodeModel(uid, c->second, *coding);
+            return encodeModel(uid, c->second, *cls->coding(object.get()));
         }
+        return uid;
+    }
+
+    std::uint32_t date(double seconds) {
+        bool added = false;
+        std::uint32_t uid = uidOfDate.findOrInsert(std::bit_cast<std::uint64_t>(seconds), [&] {
+            added = true;
+            return reserve();
+        });
+        if (added) entry(uid, builtin(kDate), [&] { put("NS.time", plist.addReal(seconds)); });
         return uid;
     }
 
@@ -229,6 +238,14 @@ void KeyedArchiver::encodeObject(std::string_view key, const ArchiveValue& value
     if (!state_->open()) return;
     std::uint32_t uid = state_->uidOf(value);
     state_->put(key, state_->plist.addUid(uid));
+}
+
+void KeyedArchiver::encodeString(std::string_view key, std::string_view text) {
+    if (state_->open()) state_->put(key, state_->plist.addUid(state_->plain(state_->plist.addString(text))));
+}
+
+void KeyedArchiver::encodeDate(std::string_view key, Date date) {
+    if (state_->open()) state_->put(key, state_->plist.addUid(state_->date(date.timeIntervalSinceReferenceDate())));
 }
 
 void KeyedArchiver::encodeURL(std::string_view key, std::string_view absolute) {

@@ -29,6 +29,9 @@ public:
     // A string, number, date, data, URL, array, dictionary, archivable object or nil. An array,
     // dictionary or object met again anywhere in the archive is written once and referred to.
     void encodeObject(std::string_view key, const ArchiveValue& value);
+    // The same as encodeObject for a string or a date, without making a value first.
+    void encodeString(std::string_view key, std::string_view text);
+    void encodeDate(std::string_view key, Date date);
     // A URL given by its absolute address.
     void encodeURL(std::string_view key, std::string_view absolute);
 

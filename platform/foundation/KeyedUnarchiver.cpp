@@ -146,6 +146,7 @@ struct KeyedUnarchiver::State {
     bool valid = false;
     std::span<const Ref> objects;  // the entry of each UID
     Ref current = 0;               // the dictionary whose keys are read now
+    std::uint32_t cursor = 0;      // where the next search of its keys starts
     std::vector<std::uint32_t> slot;           // per UID: 0, or 1 + the index of its decoded value
     std::vector<ArchiveValue> decoded;         // arrays, dictionaries and objects already made
     std::vector<std::uint32_t> opened;         // UIDs of those still being decoded, innermost last
@@ -290,7 +291,8 @@ struct KeyedUnarchiver::State {
 
     const ResolvedClass& classOf(Ref entry) {
         static const ResolvedClass kNone;
-        auto ref = plist.find(entry, "$class");
+        std::uint32_t last = static_cast<std::uint32_t>(plist.count(entry)) - 1;  // where writers put it
+        auto ref = plist.find(entry, "$class", last);
         if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return kNone;
         std::uint32_t uid = plist.uid(*ref);
         auto [it, inserted] = classes.try_emplace(uid);
@@ -371,13 +373,15 @@ struct KeyedUnarchiver::State {
             case ClassKind::URL: return decodeURL(entry);
             case ClassKind::Model: {
                 std::shared_ptr<Object> object = cls.model->factory();
-                auto coding = std::dynamic_pointer_cast<Coding>(object);
-                if (!coding) return {};
+                Coding* coding = cls.model->coding(object.get());
                 remember(uid, object);
                 Ref saved = current;
+                std::uint32_t savedCursor = cursor;
                 current = entry;
+                cursor = 0;
                 coding->initWithCoder(*owner);
                 current = saved;
+                cursor = savedCursor;
                 return object;
             }
             case ClassKind::Unknown: break;
@@ -416,12 +420,14 @@ bool KeyedUnarchiver::valid() const { return state_->valid; }
 const std::string& KeyedUnarchiver::error() const { return state_->error; }
 
 bool KeyedUnarchiver::containsValueForKey(std::string_view key) const {
-    return state_->valid && state_->plist.find(state_->current, key).has_value();
+    std::uint32_t cursor = state_->cursor;
+    return state_->valid && state_->plist.find(state_->current, key, cursor).has_value();
 }
 
 ArchiveValue KeyedUnarchiver::decodeObject(std::string_view key) {
     if (!state_->valid) return {};
-    return state_->field(state_->current, key);
+    auto ref = state_->plist.find(state_->current, key, state_->cursor);
+    return ref ? state_->value(*ref) : ArchiveValue();
 }
 
 void KeyedUnarchiver::reportMismatch(std::string_view key, const ArchiveValue& found, const char* wanted) {

@@ -2,20 +2,24 @@
 
 #include <bit>
 #include <cstring>
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <stdexcept>
-#include <unordered_map>
+
+#include "platform/foundation/HashIndex.h"
 
 namespace fnd {
 
-// Hash tables that find an equal scalar or string already in the table. Strings are found by the
-// hash of their text, then compared, so the tables never point into text_ (which moves as it grows).
+// Tables that find an equal scalar or string already in the list. Strings are found by the hash of
+// their text and then compared, so the tables never point into text_ (which moves as it grows).
 struct PropertyList::Uniquing {
-    enum Slot { Integer, Unsigned, Double, Float, Date, Uid, SlotCount };
-    std::unordered_map<std::uint64_t, Ref> scalars[SlotCount];
-    std::unordered_multimap<std::size_t, Ref> strings;
+    enum Slot { Integer, Unsigned, Double, Float, Date, Uid, String, SlotCount };
+    HashIndex tables[SlotCount];
     std::optional<Ref> null, no, yes;
+    // UIDs of a keyed archive are dense, from 0 up to the object count: a plain table serves them.
+    static constexpr Ref kNone = std::numeric_limits<Ref>::max();
+    std::vector<Ref> uids;
 };
 
 PropertyList::PropertyList() = default;
@@ -44,9 +48,7 @@ PropertyList::Ref PropertyList::unique(Kind kind, std::uint64_t bits, std::uint8
                : kind == Kind::Uid             ? Uniquing::Uid
                : (flags & kFloat)              ? Uniquing::Float
                                                : Uniquing::Double;
-    auto [it, inserted] = uniquing_->scalars[slot].try_emplace(bits, 0);
-    if (inserted) it->second = push(kind, bits, 0, flags);
-    return it->second;
+    return uniquing_->tables[slot].findOrInsert(bits, [&] { return push(kind, bits, 0, flags); });
 }
 
 PropertyList::Ref PropertyList::addNull() {
@@ -82,7 +84,16 @@ PropertyList::Ref PropertyList::addDate(double secondsSinceReference) {
     return unique(Kind::Date, std::bit_cast<std::uint64_t>(secondsSinceReference));
 }
 
-PropertyList::Ref PropertyList::addUid(std::uint32_t uid) { return unique(Kind::Uid, uid); }
+PropertyList::Ref PropertyList::addUid(std::uint32_t uid) {
+    if (!uniquing_) uniquing_ = std::make_unique<Uniquing>();
+    std::vector<Ref>& dense = uniquing_->uids;
+    if (uid >= dense.size()) {
+        if (uid > 2 * nodes_.size() + 1024) return unique(Kind::Uid, uid);
+        dense.resize(std::max<std::size_t>(uid + 1, dense.size() * 2), Uniquing::kNone);
+    }
+    if (dense[uid] == Uniquing::kNone) dense[uid] = push(Kind::Uid, uid);
+    return dense[uid];
+}
 
 PropertyList::Ref PropertyList::addData(std::span<const std::uint8_t> bytes) {
     if (bytes.size() > std::numeric_limits<std::uint32_t>::max())
@@ -96,15 +107,13 @@ PropertyList::Ref PropertyList::addString(std::string_view utf8) {
     if (utf8.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("property list: string too large");
     if (!uniquing_) uniquing_ = std::make_unique<Uniquing>();
-    std::size_t hash = std::hash<std::string_view>{}(utf8);
-    auto [first, last] = uniquing_->strings.equal_range(hash);
-    for (auto it = first; it != last; ++it)
-        if (string(it->second) == utf8) return it->second;
-    std::uint64_t offset = text_.size();
-    text_.append(utf8);
-    Ref ref = push(Kind::String, offset, static_cast<std::uint32_t>(utf8.size()));
-    uniquing_->strings.emplace(hash, ref);
-    return ref;
+    return uniquing_->tables[Uniquing::String].findOrInsert(
+        std::hash<std::string_view>{}(utf8), [&](Ref ref) { return string(ref) == utf8; },
+        [&] {
+            std::uint64_t offset = text_.size();
+            text_.append(utf8);
+            return push(Kind::String, offset, static_cast<std::uint32_t>(utf8.size()));
+        });
 }
 
 PropertyList::Ref PropertyList::addArray(std::span<const Ref> items) {
@@ -148,14 +157,18 @@ std::span<const PropertyList::Ref> PropertyList::values(Ref dictionary) const {
     return {members_.data() + n.value + n.count, n.count};
 }
 
-std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, std::string_view key) const {
+std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, std::string_view key,
+                                                    std::uint32_t& cursor) const {
     const Node& n = nodes_[dictionary];
     const Ref* keys = members_.data() + n.value;
-    for (std::uint32_t i = n.count; i-- > 0;) {
-        const Node& k = nodes_[keys[i]];
-        if (k.kind == Kind::String && k.count == key.size() &&
-            (key.empty() || std::memcmp(text_.data() + k.value, key.data(), key.size()) == 0))
+    if (cursor >= n.count) cursor = 0;
+    for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1) {
+        const Node& name = nodes_[keys[i]];
+        if (name.kind == Kind::String && name.count == key.size() &&
+            (key.empty() || std::memcmp(text_.data() + name.value, key.data(), key.size()) == 0)) {
+            cursor = i + 1;
             return keys[i + n.count];
+        }
     }
     return std::nullopt;
 }

@@ -70,8 +70,15 @@ public:
     std::span<const Ref> values(Ref dictionary) const;
     std::size_t count(Ref ref) const { return nodes_[ref].count; }
 
-    // The value of the last entry of a dictionary whose key is the string `key`.
-    std::optional<Ref> find(Ref dictionary, std::string_view key) const;
+    // The value under the string `key` in a dictionary. The search starts at entry `cursor` and
+    // wraps around; the cursor is left after the entry found, so keys read in the order they were
+    // written are each found at the first look. (A key that appears twice, which writers never
+    // do, reads as one of its values.)
+    std::optional<Ref> find(Ref dictionary, std::string_view key, std::uint32_t& cursor) const;
+    std::optional<Ref> find(Ref dictionary, std::string_view key) const {
+        std::uint32_t cursor = 0;
+        return find(dictionary, key, cursor);
+    }
     // Whether an index names an object of the given kind.
     bool is(Ref ref, Kind kind) const { return ref < nodes_.size() && nodes_[ref].kind == kind; }
 
