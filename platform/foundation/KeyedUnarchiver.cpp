@@ -277,16 +277,21 @@ struct KeyedUnarchiver::State {
         return true;
     }
 
-    // A reference back to a value still being decoded. Through an object the cycle is the model's
-    // to hold (weakly, as a back reference); collections alone would hold one another forever.
+    // A reference back to a value still being decoded. A cycle through an object is the model's
+    // to hold (weakly, as a back reference). Collections alone would hold one another forever, and
+    // every cycle made of collections only is closed by a collection taking one still being
+    // decoded, so that reference reads as absent.
     ArchiveValue closeCycle(std::uint32_t uid) {
         const ArchiveValue& target = decoded[slot[uid] - 1];
-        for (auto it = opened.rbegin(); it != opened.rend(); ++it) {
-            if (slot[*it] && decoded[slot[*it] - 1].kind() == Kind::Object) return target;
-            if (*it == uid) break;
+        auto isCollection = [](const ArchiveValue& v) {
+            return v.kind() == Kind::Array || v.kind() == Kind::Dictionary;
+        };
+        std::uint32_t referrer = opened.back();
+        if (isCollection(target) && slot[referrer] && isCollection(decoded[slot[referrer] - 1])) {
+            warn("a collection that contains itself; the inner reference reads as absent");
+            return {};
         }
-        warn("a collection that contains itself; the inner reference reads as absent");
-        return {};
+        return target;
     }
 
     const ResolvedClass& classOf(Ref entry) {

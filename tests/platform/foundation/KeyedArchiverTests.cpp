@@ -249,14 +249,19 @@ TEST_F(KeyedArchiverTest, CyclesRoundTrip) {
 
     // Collections that hold one another with no object between could never be freed: the
     // reference that would close such a cycle reads as absent.
+    // Also when the inner one is first reached through an object.
     auto outer = ArchiveValue::makeArray();
     auto inner = ArchiveValue::makeDictionary();
-    outer->push_back(inner);
+    auto holder = std::make_shared<Record>();
+    holder->extra = inner;
+    *outer = {holder, inner};
     (*inner)["outer"] = outer;
     auto outerBack = roundTrip(outer).array();
     ASSERT_TRUE(outerBack);
-    auto innerBack = (*outerBack)[0].dictionary();
+    ASSERT_EQ(outerBack->size(), 2u);
+    auto innerBack = (*outerBack)[1].dictionary();
     ASSERT_TRUE(innerBack);
+    EXPECT_EQ((*outerBack)[0].object<Record>()->extra.dictionary(), innerBack);
     EXPECT_TRUE(innerBack->at("outer").isNil());
     EXPECT_EQ(outerBack.use_count(), 1);
     EXPECT_TRUE(loggedAbout("contains itself"));
