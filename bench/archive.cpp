@@ -3,6 +3,7 @@
 // write, read + decode, our bare property-list parse (the floor), and Python's plistlib reading the
 // same file (the tool a user would reach for).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -10,7 +11,6 @@
 #include <fstream>
 #include <map>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "platform/foundation/AtomicFile.h"
@@ -26,7 +26,7 @@ constexpr int kSections = 2000;
 constexpr int kRecordsPerSection = 100;
 
 class Record : public fnd::Object, public fnd::Coding {
-public:
+  public:
     std::int32_t number = 0, answer = 0, tries = 0;
     double seconds = 0;
     std::string name;
@@ -51,7 +51,7 @@ public:
 };
 
 class Repository : public fnd::Object, public fnd::Coding {
-public:
+  public:
     std::map<std::string, std::vector<std::shared_ptr<Record>>> sections;
 
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override {
@@ -164,7 +164,8 @@ void ReadAndDecode(benchmark::State& state) {
         records = 0;
         for (const auto& [key, list] : repository->sections) records += list.size();
     }
-    if (records != static_cast<std::size_t>(kSections * kRecordsPerSection)) state.SkipWithError("records lost");
+    if (records != static_cast<std::size_t>(kSections * kRecordsPerSection))
+        state.SkipWithError("records lost");
     state.counters["records"] = static_cast<double>(records);
 }
 BENCHMARK(ReadAndDecode)->Unit(benchmark::kMillisecond)->MinTime(2.0);
@@ -172,11 +173,12 @@ BENCHMARK(ReadAndDecode)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // Python's plistlib loading the same file, timed inside the interpreter (start-up excluded).
 void PythonPlistlib(benchmark::State& state) {
     Sample& s = sample();
-    std::string command = "python3 -c 'import plistlib, sys, time\n"
-                          "t = time.perf_counter()\n"
-                          "with open(sys.argv[1], \"rb\") as f: plistlib.load(f)\n"
-                          "print(time.perf_counter() - t)' " +
-                          s.file.string();
+    std::string command =
+        "python3 -c 'import plistlib, sys, time\n"
+        "t = time.perf_counter()\n"
+        "with open(sys.argv[1], \"rb\") as f: plistlib.load(f)\n"
+        "print(time.perf_counter() - t)' " +
+        s.file.string();
     for (auto _ : state) {
         FILE* pipe = ::popen(command.c_str(), "r");
         double seconds = -1;

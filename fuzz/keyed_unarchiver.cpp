@@ -33,7 +33,7 @@ void walk(const fnd::ArchiveValue& root) {
 }
 
 class Probe : public fnd::Object, public fnd::Coding {
-public:
+  public:
     void encodeWithCoder(fnd::KeyedArchiver&) const override {}
     void initWithCoder(fnd::KeyedUnarchiver& coder) override {
         for (const char* key : {"count", "number", "kSeconds", "value"}) {

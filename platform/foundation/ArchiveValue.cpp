@@ -18,18 +18,27 @@ bool ArchiveValue::isNumber() const {
 
 const char* ArchiveValue::className(Kind kind) {
     switch (kind) {
-        case Kind::Nil: return "nil";
+        case Kind::Nil:
+            return "nil";
         case Kind::Boolean:
         case Kind::Integer:
         case Kind::UnsignedInteger:
-        case Kind::Real: return "NSNumber";
-        case Kind::String: return "NSString";
-        case Kind::Date: return "NSDate";
-        case Kind::Data: return "NSData";
-        case Kind::URL: return "NSURL";
-        case Kind::Array: return "NSArray";
-        case Kind::Dictionary: return "NSDictionary";
-        case Kind::Object: return "an archived object";
+        case Kind::Real:
+            return "NSNumber";
+        case Kind::String:
+            return "NSString";
+        case Kind::Date:
+            return "NSDate";
+        case Kind::Data:
+            return "NSData";
+        case Kind::URL:
+            return "NSURL";
+        case Kind::Array:
+            return "NSArray";
+        case Kind::Dictionary:
+            return "NSDictionary";
+        case Kind::Object:
+            return "an archived object";
     }
     return "?";
 }
@@ -56,15 +65,18 @@ std::shared_ptr<ArchiveDictionary> ArchiveValue::dictionary() const {
 
 std::optional<std::int64_t> ArchiveValue::int64Value() const {
     switch (kind()) {
-        case Kind::Boolean: return std::get<bool>(value_) ? 1 : 0;
-        case Kind::Integer: return std::get<std::int64_t>(value_);
+        case Kind::Boolean:
+            return std::get<bool>(value_) ? 1 : 0;
+        case Kind::Integer:
+            return std::get<std::int64_t>(value_);
         case Kind::Real: {
             double d = std::trunc(std::get<double>(value_));
             // The range check keeps the conversion defined: -2^63 <= d < 2^63.
             if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) return std::nullopt;
             return static_cast<std::int64_t>(d);
         }
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -82,11 +94,16 @@ std::optional<std::uint64_t> ArchiveValue::uint64Value() const {
 
 std::optional<double> ArchiveValue::doubleValue() const {
     switch (kind()) {
-        case Kind::Boolean: return std::get<bool>(value_) ? 1.0 : 0.0;
-        case Kind::Integer: return static_cast<double>(std::get<std::int64_t>(value_));
-        case Kind::UnsignedInteger: return static_cast<double>(std::get<std::uint64_t>(value_));
-        case Kind::Real: return std::get<double>(value_);
-        default: return std::nullopt;
+        case Kind::Boolean:
+            return std::get<bool>(value_) ? 1.0 : 0.0;
+        case Kind::Integer:
+            return static_cast<double>(std::get<std::int64_t>(value_));
+        case Kind::UnsignedInteger:
+            return static_cast<double>(std::get<std::uint64_t>(value_));
+        case Kind::Real:
+            return std::get<double>(value_);
+        default:
+            return std::nullopt;
     }
 }
 

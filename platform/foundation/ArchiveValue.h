@@ -24,21 +24,36 @@ using ArchiveDictionary = std::map<std::string, ArchiveValue, std::less<>>;
 using Bytes = std::vector<std::uint8_t>;
 
 class ArchiveValue {
-public:
-    enum class Kind { Nil, Boolean, Integer, UnsignedInteger, Real, String, Date, Data, URL, Array, Dictionary, Object };
+  public:
+    enum class Kind {
+        Nil,
+        Boolean,
+        Integer,
+        UnsignedInteger,
+        Real,
+        String,
+        Date,
+        Data,
+        URL,
+        Array,
+        Dictionary,
+        Object
+    };
 
     ArchiveValue() = default;
     ArchiveValue(std::nullptr_t) {}
     ArchiveValue(std::string text) : value_(std::move(text)) {}
     ArchiveValue(const char* text) : value_(std::string(text)) {}
     ArchiveValue(Date date) : value_(date) {}
-    ArchiveValue(std::shared_ptr<ArchiveArray> array) : value_(std::move(array)) { nilIfEmpty<ArchiveArray>(); }
+    ArchiveValue(std::shared_ptr<ArchiveArray> array) : value_(std::move(array)) {
+        nilIfEmpty<ArchiveArray>();
+    }
     ArchiveValue(std::shared_ptr<ArchiveDictionary> dictionary) : value_(std::move(dictionary)) {
         nilIfEmpty<ArchiveDictionary>();
     }
     template <class T>
-        requires std::derived_from<T, Object>
-    ArchiveValue(std::shared_ptr<T> object) : value_(std::static_pointer_cast<Object>(std::move(object))) {
+    requires std::derived_from<T, Object> ArchiveValue(std::shared_ptr<T> object)
+        : value_(std::static_pointer_cast<Object>(std::move(object))) {
         nilIfEmpty<Object>();
     }
 
@@ -48,10 +63,14 @@ public:
     static ArchiveValue unsignedInteger(std::uint64_t value);
     static ArchiveValue real(double value) { return ArchiveValue(Storage(value)); }
     static ArchiveValue data(Bytes bytes) { return ArchiveValue(Storage(std::move(bytes))); }
-    static ArchiveValue url(std::string absolute) { return ArchiveValue(Storage(URLString{std::move(absolute)})); }
+    static ArchiveValue url(std::string absolute) {
+        return ArchiveValue(Storage(URLString{std::move(absolute)}));
+    }
     // A new, empty array or dictionary to fill.
     static std::shared_ptr<ArchiveArray> makeArray() { return std::make_shared<ArchiveArray>(); }
-    static std::shared_ptr<ArchiveDictionary> makeDictionary() { return std::make_shared<ArchiveDictionary>(); }
+    static std::shared_ptr<ArchiveDictionary> makeDictionary() {
+        return std::make_shared<ArchiveDictionary>();
+    }
 
     Kind kind() const { return static_cast<Kind>(value_.index()); }
     bool isNil() const { return kind() == Kind::Nil; }
@@ -85,14 +104,14 @@ public:
     // The address of the array, dictionary or object held, else null: what identity-keyed tables use.
     const void* identity() const;
 
-private:
+  private:
     struct URLString {
         std::string absolute;
         bool operator==(const URLString&) const = default;
     };
-    using Storage = std::variant<std::monostate, bool, std::int64_t, std::uint64_t, double, std::string, Date, Bytes,
-                                 URLString, std::shared_ptr<ArchiveArray>, std::shared_ptr<ArchiveDictionary>,
-                                 std::shared_ptr<Object>>;
+    using Storage = std::variant<std::monostate, bool, std::int64_t, std::uint64_t, double, std::string, Date,
+                                 Bytes, URLString, std::shared_ptr<ArchiveArray>,
+                                 std::shared_ptr<ArchiveDictionary>, std::shared_ptr<Object>>;
     explicit ArchiveValue(Storage value) : value_(std::move(value)) {}
     template <class T>
     void nilIfEmpty() {

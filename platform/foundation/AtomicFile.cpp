@@ -38,7 +38,8 @@ AtomicFile::Result AtomicFile::write(const std::filesystem::path& target, std::s
 
     // The new file is in place; only its durability is left to secure.
     int folderFd = -1;
-    if (int e = files.openFolder(folder, folderFd)) return failure(target, "opening the folder to sync it", e);
+    if (int e = files.openFolder(folder, folderFd))
+        return failure(target, "opening the folder to sync it", e);
     int synced = files.sync(folderFd);
     files.close(folderFd);
     if (synced) return failure(target, "syncing the folder", synced);

@@ -14,7 +14,7 @@
 namespace fnd {
 
 class AtomicFile {
-public:
+  public:
     struct Result {
         bool saved = false;
         std::string error;  // what failed, when not saved

@@ -122,9 +122,12 @@ struct BinaryPropertyListReader::Parser {
         std::uint64_t n = 0;
         switch (type) {
             case 0x0:
-                if (info == 0x0 || info == 0xF) push(Kind::Null, 0);
-                else if (info == 0x8 || info == 0x9) push(Kind::Boolean, info == 0x9);
-                else return fail("unknown simple object");
+                if (info == 0x0 || info == 0xF)
+                    push(Kind::Null, 0);
+                else if (info == 0x8 || info == 0x9)
+                    push(Kind::Boolean, info == 0x9);
+                else
+                    return fail("unknown simple object");
                 break;
             case 0x1: {
                 if (info > 4) return fail("bad integer size");
@@ -144,7 +147,8 @@ struct BinaryPropertyListReader::Parser {
             case 0x2:
                 if (info == 2 && fits(p, 4)) {
                     float f = std::bit_cast<float>(static_cast<std::uint32_t>(bigEndian(in + p, 4)));
-                    push(Kind::Real, std::bit_cast<std::uint64_t>(static_cast<double>(f)), 0, PropertyList::kFloat);
+                    push(Kind::Real, std::bit_cast<std::uint64_t>(static_cast<double>(f)), 0,
+                         PropertyList::kFloat);
                     p += 4;
                 } else if (info == 3 && fits(p, 8)) {
                     push(Kind::Real, bigEndian(in + p, 8));
@@ -166,11 +170,13 @@ struct BinaryPropertyListReader::Parser {
                 if (type == 0x4 || std::all_of(in + p, in + p + n, [](std::uint8_t b) { return b < 0x80; })) {
                     out.text_.append(reinterpret_cast<const char*>(in + p), n);
                 } else {
-                    for (std::uint64_t i = 0; i < n; ++i) appendUtf8(out.text_, in[p + i]);  // bytes as Latin-1
+                    for (std::uint64_t i = 0; i < n; ++i)
+                        appendUtf8(out.text_, in[p + i]);  // bytes as Latin-1
                 }
                 if (out.text_.size() - out.nodes_.back().value > std::numeric_limits<std::uint32_t>::max())
                     return fail("string too large");
-                out.nodes_.back().count = static_cast<std::uint32_t>(out.text_.size() - out.nodes_.back().value);
+                out.nodes_.back().count =
+                    static_cast<std::uint32_t>(out.text_.size() - out.nodes_.back().value);
                 p += n;
                 break;
             case 0x6: {
@@ -200,7 +206,8 @@ struct BinaryPropertyListReader::Parser {
                 if (!fits(p, bytes)) return fail("truncated reference");
                 std::uint64_t high = bytes > 8 ? bigEndian(in + p, bytes - 8) : 0;
                 std::uint64_t uid = bigEndian(in + p + (bytes > 8 ? bytes - 8 : 0), bytes > 8 ? 8 : bytes);
-                if (high != 0 || uid > std::numeric_limits<std::uint32_t>::max()) return fail("reference too large");
+                if (high != 0 || uid > std::numeric_limits<std::uint32_t>::max())
+                    return fail("reference too large");
                 push(Kind::Uid, uid);
                 p += bytes;
                 break;
@@ -225,7 +232,8 @@ struct BinaryPropertyListReader::Parser {
     }
 };
 
-std::optional<PropertyList> BinaryPropertyListReader::read(std::span<const std::uint8_t> bytes, std::string* error) {
+std::optional<PropertyList> BinaryPropertyListReader::read(std::span<const std::uint8_t> bytes,
+                                                           std::string* error) {
     PropertyList list;
     Parser parser{bytes.data(), bytes.size(), list, {}};
     if (!parser.run()) {

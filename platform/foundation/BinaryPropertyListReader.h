@@ -11,14 +11,15 @@
 namespace fnd {
 
 class BinaryPropertyListReader {
-public:
+  public:
     // Parses a whole binary property list. A damaged or hostile input answers nothing and, when
     // `error` is given, says what is wrong. Every offset, count and reference is checked against the
     // input, and the objects together may not claim more bytes than the input holds, so the work and
     // memory stay proportional to the input's size.
-    static std::optional<PropertyList> read(std::span<const std::uint8_t> bytes, std::string* error = nullptr);
+    static std::optional<PropertyList> read(std::span<const std::uint8_t> bytes,
+                                            std::string* error = nullptr);
 
-private:
+  private:
     struct Parser;
 };
 

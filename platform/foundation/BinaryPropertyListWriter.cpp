@@ -44,7 +44,7 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
 }
 
 class Output {
-public:
+  public:
     explicit Output(std::size_t estimate) { bytes_.reserve(estimate); }
 
     void byte(std::uint8_t b) { bytes_.push_back(b); }
@@ -71,7 +71,7 @@ public:
     std::size_t size() const { return bytes_.size(); }
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 
@@ -129,10 +129,18 @@ std::vector<std::uint8_t> BinaryPropertyListWriter::write(const PropertyList& li
     for (Ref r = 0; r < count; ++r) {
         offsets[r] = out.size();
         switch (pl.kind(r)) {
-            case Kind::Null: out.byte(0x00); break;
-            case Kind::Boolean: out.byte(pl.boolean(r) ? 0x09 : 0x08); break;
-            case Kind::Integer: writeInteger(out, pl.unsignedInteger(r), false); break;
-            case Kind::UnsignedInteger: writeInteger(out, pl.unsignedInteger(r), true); break;
+            case Kind::Null:
+                out.byte(0x00);
+                break;
+            case Kind::Boolean:
+                out.byte(pl.boolean(r) ? 0x09 : 0x08);
+                break;
+            case Kind::Integer:
+                writeInteger(out, pl.unsignedInteger(r), false);
+                break;
+            case Kind::UnsignedInteger:
+                writeInteger(out, pl.unsignedInteger(r), true);
+                break;
             case Kind::Real:
                 if (pl.isFloat(r)) {
                     out.byte(0x22);
@@ -152,7 +160,9 @@ std::vector<std::uint8_t> BinaryPropertyListWriter::write(const PropertyList& li
                 out.raw(bytes.data(), bytes.size());
                 break;
             }
-            case Kind::String: writeString(out, pl.string(r)); break;
+            case Kind::String:
+                writeString(out, pl.string(r));
+                break;
             case Kind::Uid: {
                 unsigned n = bytesFor(pl.uid(r));
                 out.byte(static_cast<std::uint8_t>(0x80 | (n - 1)));

@@ -9,7 +9,7 @@
 namespace fnd {
 
 class BinaryPropertyListWriter {
-public:
+  public:
     // Every object of the table, in its order, with the table's top object as the root. Offsets and
     // references take the fewest bytes (1, 2, 4 or 8) that hold them. Text that is not valid UTF-8
     // is written with U+FFFD in place of each bad byte.

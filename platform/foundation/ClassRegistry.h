@@ -17,13 +17,13 @@
 namespace fnd {
 
 class ClassRegistry {
-public:
+  public:
     using Factory = std::function<std::shared_ptr<Object>()>;
     struct Entry {
         std::string name;
         std::vector<std::string> chain;  // the class name, then its superclasses up to the root
         Factory factory;
-        Coding* (*coding)(Object*);      // the Coding side of an object the factory made
+        Coding* (*coding)(Object*);  // the Coding side of an object the factory made
     };
 
     // The registry of the process. Registering is safe from any thread.
@@ -35,7 +35,8 @@ public:
     void registerClass(std::string name, std::vector<std::string> superclasses = {"NSObject"}) {
         static_assert(std::is_base_of_v<Object, T> && std::is_base_of_v<Coding, T>,
                       "an archivable class is an Object and Coding");
-        add(typeid(T), std::move(name), std::move(superclasses), [] { return std::make_shared<T>(); },
+        add(
+            typeid(T), std::move(name), std::move(superclasses), [] { return std::make_shared<T>(); },
             [](Object* object) -> Coding* { return static_cast<T*>(object); });
     }
     // Makes `alias` read as the registered class `className` (which may be registered later).
@@ -49,7 +50,7 @@ public:
     ClassRegistry();
     ~ClassRegistry();
 
-private:
+  private:
     void add(std::type_index type, std::string name, std::vector<std::string> superclasses, Factory factory,
              Coding* (*coding)(Object*));
 

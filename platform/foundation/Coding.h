@@ -9,7 +9,7 @@ class KeyedArchiver;
 class KeyedUnarchiver;
 
 class Coding {
-public:
+  public:
     virtual ~Coding() = default;
     // Writes the object's values. Encoding must not change the object.
     virtual void encodeWithCoder(KeyedArchiver& coder) const = 0;

@@ -10,7 +10,7 @@
 namespace fnd {
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Creates and opens for writing a new file in `folder` whose name is `prefix` followed by

@@ -10,7 +10,7 @@
 namespace fnd {
 
 class HashIndex {
-public:
+  public:
     // The value of the first entry under `key` that `same(value)` accepts; when there is none,
     // stores and answers `make()`. `make` must not use this index.
     template <class Same, class Make>
@@ -30,11 +30,12 @@ public:
     // For keys that are the thing itself.
     template <class Make>
     std::uint32_t findOrInsert(std::uint64_t key, Make make) {
-        return findOrInsert(key, [](std::uint32_t) { return true; }, make);
+        return findOrInsert(
+            key, [](std::uint32_t) { return true; }, make);
     }
     std::size_t size() const { return size_; }
 
-private:
+  private:
     struct Slot {
         std::uint64_t key;
         std::uint32_t value;

@@ -6,10 +6,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/foundation/HashIndex.h"
 #include "platform/foundation/BinaryPropertyListWriter.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/Coding.h"
+#include "platform/foundation/HashIndex.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
 
@@ -22,21 +22,19 @@ using Kind = ArchiveValue::Kind;
 // The platform classes values are archived as, with their class chains.
 enum Builtin { kArray, kDictionary, kDate, kData, kURL, kBuiltinCount };
 const std::vector<std::string> kBuiltinChains[kBuiltinCount] = {
-    {"NSArray", "NSObject"},
-    {"NSDictionary", "NSObject"},
-    {"NSDate", "NSObject"},
-    {"NSMutableData", "NSData", "NSObject"},
+    {"NSArray", "NSObject"}, {"NSDictionary", "NSObject"},
+    {"NSDate", "NSObject"},  {"NSMutableData", "NSData", "NSObject"},
     {"NSURL", "NSObject"},
 };
 }  // namespace
 
 struct KeyedArchiver::State {
     PropertyList plist;
-    std::vector<Ref> objects;  // "$objects": the entry of each UID
+    std::vector<Ref> objects;          // "$objects": the entry of each UID
     HashIndex uidOfIdentity;           // arrays, dictionaries and objects by address
     std::vector<ArchiveValue> pinned;  // keeps every one of them alive (and its address unique) until the end
     std::vector<std::uint32_t> uidOfPlain;  // strings and numbers by their (uniqued) property-list object
-    HashIndex uidOfDate;               // dates by the bits of their seconds
+    HashIndex uidOfDate;                    // dates by the bits of their seconds
     std::unordered_map<const ClassRegistry::Entry*, std::uint32_t> uidOfClass;
     std::uint32_t uidOfBuiltin[kBuiltinCount] = {};
     // Keys and values of the entries being written, innermost last; frameStart is where the
@@ -46,9 +44,7 @@ struct KeyedArchiver::State {
     std::string error;
     bool finished = false;
 
-    State() {
-        objects.push_back(plist.addString("$null"));
-    }
+    State() { objects.push_back(plist.addString("$null")); }
 
     void fail(std::string why) {
         if (error.empty()) error = std::move(why);
@@ -79,7 +75,8 @@ struct KeyedArchiver::State {
     }
 
     std::uint32_t plain(Ref ref) {
-        if (ref >= uidOfPlain.size()) uidOfPlain.resize(std::max<std::size_t>(ref + 1, 2 * uidOfPlain.size()), 0);
+        if (ref >= uidOfPlain.size())
+            uidOfPlain.resize(std::max<std::size_t>(ref + 1, 2 * uidOfPlain.size()), 0);
         if (!uidOfPlain[ref]) {  // 0 is "$null", never a plain value's UID
             objects.push_back(ref);
             uidOfPlain[ref] = static_cast<std::uint32_t>(objects.size() - 1);
@@ -125,13 +122,20 @@ struct KeyedArchiver::State {
 
     std::uint32_t uidOf(const ArchiveValue& value) {
         switch (value.kind()) {
-            case Kind::Nil: return 0;
-            case Kind::Boolean: return plain(plist.addBoolean(*value.boolValue()));
-            case Kind::Integer: return plain(plist.addInteger(*value.int64Value()));
-            case Kind::UnsignedInteger: return plain(plist.addUnsignedInteger(*value.uint64Value()));
-            case Kind::Real: return plain(plist.addReal(*value.doubleValue()));
-            case Kind::String: return plain(plist.addString(*value.string()));
-            case Kind::Date: return date(value.date()->timeIntervalSinceReferenceDate());
+            case Kind::Nil:
+                return 0;
+            case Kind::Boolean:
+                return plain(plist.addBoolean(*value.boolValue()));
+            case Kind::Integer:
+                return plain(plist.addInteger(*value.int64Value()));
+            case Kind::UnsignedInteger:
+                return plain(plist.addUnsignedInteger(*value.uint64Value()));
+            case Kind::Real:
+                return plain(plist.addReal(*value.doubleValue()));
+            case Kind::String:
+                return plain(plist.addString(*value.string()));
+            case Kind::Date:
+                return date(value.date()->timeIntervalSinceReferenceDate());
             case Kind::Data: {
                 std::uint32_t uid = reserve();
                 entry(uid, builtin(kData), [&] { put("NS.data", plist.addData(*value.data())); });
@@ -148,13 +152,15 @@ struct KeyedArchiver::State {
             }
             case Kind::Array:
             case Kind::Dictionary:
-            case Kind::Object: break;
+            case Kind::Object:
+                break;
         }
         bool added = false;
-        std::uint32_t uid = uidOfIdentity.findOrInsert(reinterpret_cast<std::uintptr_t>(value.identity()), [&] {
-            added = true;
-            return reserve();
-        });
+        std::uint32_t uid =
+            uidOfIdentity.findOrInsert(reinterpret_cast<std::uintptr_t>(value.identity()), [&] {
+                added = true;
+                return reserve();
+            });
         if (!added) return uid;
         pinned.push_back(value);
         if (auto array = value.array()) {
@@ -170,7 +176,8 @@ struct KeyedArchiver::State {
         } else if (auto dictionary = value.dictionary()) {
             entry(uid, builtin(kDictionary), [&] {
                 std::size_t mark = items.size();
-                for (const auto& [key, item] : *dictionary) items.push_back(plist.addUid(plain(plist.addString(key))));
+                for (const auto& [key, item] : *dictionary)
+                    items.push_back(plist.addUid(plain(plist.addString(key))));
                 for (const auto& [key, item] : *dictionary) {
                     std::uint32_t u = uidOf(item);
                     items.push_back(plist.addUid(u));
@@ -245,7 +252,8 @@ void KeyedArchiver::encodeString(std::string_view key, std::string_view text) {
 }
 
 void KeyedArchiver::encodeDate(std::string_view key, Date date) {
-    if (state_->open()) state_->put(key, state_->plist.addUid(state_->date(date.timeIntervalSinceReferenceDate())));
+    if (state_->open())
+        state_->put(key, state_->plist.addUid(state_->date(date.timeIntervalSinceReferenceDate())));
 }
 
 void KeyedArchiver::encodeURL(std::string_view key, std::string_view absolute) {
@@ -259,7 +267,8 @@ std::optional<Bytes> KeyedArchiver::finishEncoding() {
     if (!s.error.empty()) return std::nullopt;
     PropertyList& pl = s.plist;
     Ref top = pl.addDictionary(s.keys, s.values);
-    Ref k[] = {pl.addString("$archiver"), pl.addString("$objects"), pl.addString("$top"), pl.addString("$version")};
+    Ref k[] = {pl.addString("$archiver"), pl.addString("$objects"), pl.addString("$top"),
+               pl.addString("$version")};
     Ref v[] = {pl.addString("NSKeyedArchiver"), pl.addArray(s.objects), top, pl.addInteger(100000)};
     pl.setTop(pl.addDictionary(k, v));
     return BinaryPropertyListWriter::write(pl);
@@ -267,7 +276,8 @@ std::optional<Bytes> KeyedArchiver::finishEncoding() {
 
 const std::string& KeyedArchiver::error() const { return state_->error; }
 
-std::optional<Bytes> KeyedArchiver::archive(std::string_view rootKey, const ArchiveValue& root, std::string* error) {
+std::optional<Bytes> KeyedArchiver::archive(std::string_view rootKey, const ArchiveValue& root,
+                                            std::string* error) {
     KeyedArchiver archiver;
     archiver.encodeObject(rootKey, root);
     auto bytes = archiver.finishEncoding();

@@ -15,7 +15,7 @@
 namespace fnd {
 
 class KeyedArchiver {
-public:
+  public:
     KeyedArchiver();
     ~KeyedArchiver();
     KeyedArchiver(const KeyedArchiver&) = delete;
@@ -44,7 +44,7 @@ public:
     static std::optional<Bytes> archive(std::string_view rootKey, const ArchiveValue& root,
                                         std::string* error = nullptr);
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };

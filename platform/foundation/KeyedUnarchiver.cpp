@@ -9,6 +9,7 @@
 #include "platform/foundation/Coding.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
+#include "platform/foundation/URL.h"
 
 namespace fnd {
 
@@ -34,107 +35,19 @@ struct ResolvedClass {
 
 ClassKind builtinNamed(std::string_view name) {
     static const std::unordered_map<std::string_view, ClassKind> kBuiltins = {
-        {"NSArray", ClassKind::Array},       {"NSMutableArray", ClassKind::Array},
-        {"NSDictionary", ClassKind::Dictionary}, {"NSMutableDictionary", ClassKind::Dictionary},
-        {"NSDate", ClassKind::Date},         {"NSData", ClassKind::Data},
-        {"NSMutableData", ClassKind::Data},  {"NSURL", ClassKind::URL},
-        {"NSString", ClassKind::String},     {"NSMutableString", ClassKind::String},
+        {"NSArray", ClassKind::Array},
+        {"NSMutableArray", ClassKind::Array},
+        {"NSDictionary", ClassKind::Dictionary},
+        {"NSMutableDictionary", ClassKind::Dictionary},
+        {"NSDate", ClassKind::Date},
+        {"NSData", ClassKind::Data},
+        {"NSMutableData", ClassKind::Data},
+        {"NSURL", ClassKind::URL},
+        {"NSString", ClassKind::String},
+        {"NSMutableString", ClassKind::String},
     };
     auto it = kBuiltins.find(name);
     return it == kBuiltins.end() ? ClassKind::Unknown : it->second;
-}
-
-// The parts of a URL reference (RFC 3986 appendix B).
-struct UrlParts {
-    std::string_view scheme, authority, path, query, fragment;
-    bool hasScheme = false, hasAuthority = false, hasQuery = false, hasFragment = false;
-
-    explicit UrlParts(std::string_view s) {
-        std::size_t colon = s.find_first_of(":/?#");
-        if (colon != std::string_view::npos && colon > 0 && s[colon] == ':') {
-            scheme = s.substr(0, colon);
-            hasScheme = true;
-            s.remove_prefix(colon + 1);
-        }
-        if (s.starts_with("//")) {
-            std::size_t end = s.find_first_of("/?#", 2);
-            authority = s.substr(2, end == std::string_view::npos ? std::string_view::npos : end - 2);
-            hasAuthority = true;
-            s.remove_prefix(std::min(s.size(), end));
-        }
-        std::size_t hash = s.find('#');
-        if (hash != std::string_view::npos) {
-            fragment = s.substr(hash + 1);
-            hasFragment = true;
-            s = s.substr(0, hash);
-        }
-        std::size_t question = s.find('?');
-        if (question != std::string_view::npos) {
-            query = s.substr(question + 1);
-            hasQuery = true;
-            s = s.substr(0, question);
-        }
-        path = s;
-    }
-};
-
-std::string removeDotSegments(std::string_view in) {
-    std::string out;
-    while (!in.empty()) {
-        if (in.starts_with("../")) in.remove_prefix(3);
-        else if (in.starts_with("./")) in.remove_prefix(2);
-        else if (in.starts_with("/./")) in.remove_prefix(2);
-        else if (in == "/.") in = "/";
-        else if (in.starts_with("/../") || in == "/..") {
-            in = in.size() == 3 ? std::string_view("/") : in.substr(3);
-            std::size_t cut = out.rfind('/');
-            out.resize(cut == std::string::npos ? 0 : cut);
-        } else if (in == "." || in == "..") in = {};
-        else {
-            std::size_t next = in.find('/', 1);
-            std::size_t n = next == std::string_view::npos ? in.size() : next;
-            out.append(in.substr(0, n));
-            in.remove_prefix(n);
-        }
-    }
-    return out;
-}
-
-// The absolute address of a reference read against a base address (RFC 3986 section 5.2).
-std::string resolveReference(std::string_view baseText, std::string_view refText) {
-    UrlParts base(baseText), ref(refText);
-    std::string path, out;
-    std::string_view scheme = ref.hasScheme ? ref.scheme : base.scheme;
-    bool hasAuthority = ref.hasScheme || ref.hasAuthority ? ref.hasAuthority : base.hasAuthority;
-    std::string_view authority = ref.hasScheme || ref.hasAuthority ? ref.authority : base.authority;
-    std::string_view query = ref.query;
-    bool hasQuery = ref.hasQuery;
-    if (ref.hasScheme || ref.hasAuthority) {
-        path = removeDotSegments(ref.path);
-    } else if (ref.path.empty()) {
-        path = std::string(base.path);
-        if (!ref.hasQuery) {
-            query = base.query;
-            hasQuery = base.hasQuery;
-        }
-    } else if (ref.path.starts_with('/')) {
-        path = removeDotSegments(ref.path);
-    } else {
-        std::string merged;
-        if (base.hasAuthority && base.path.empty()) merged = "/" + std::string(ref.path);
-        else {
-            std::size_t slash = base.path.rfind('/');
-            merged = std::string(slash == std::string_view::npos ? "" : base.path.substr(0, slash + 1));
-            merged += ref.path;
-        }
-        path = removeDotSegments(merged);
-    }
-    if (!scheme.empty() || ref.hasScheme || base.hasScheme) out.append(scheme).append(":");
-    if (hasAuthority) out.append("//").append(authority);
-    out.append(path);
-    if (hasQuery) out.append("?").append(query);
-    if (ref.hasFragment) out.append("#").append(ref.fragment);
-    return out;
 }
 
 }  // namespace
@@ -144,13 +57,13 @@ struct KeyedUnarchiver::State {
     PropertyList plist;
     std::string error;
     bool valid = false;
-    std::span<const Ref> objects;  // the entry of each UID
-    Ref current = 0;               // the dictionary whose keys are read now
-    std::uint32_t cursor = 0;      // where the next search of its keys starts
-    std::vector<std::uint32_t> slot;           // per UID: 0, or 1 + the index of its decoded value
-    std::vector<ArchiveValue> decoded;         // arrays, dictionaries and objects already made
-    std::vector<std::uint32_t> opened;         // UIDs of those still being decoded, innermost last
-    std::vector<std::uint8_t> isOpen;          // per UID: whether it is in `opened`
+    std::span<const Ref> objects;       // the entry of each UID
+    Ref current = 0;                    // the dictionary whose keys are read now
+    std::uint32_t cursor = 0;           // where the next search of its keys starts
+    std::vector<std::uint32_t> slot;    // per UID: 0, or 1 + the index of its decoded value
+    std::vector<ArchiveValue> decoded;  // arrays, dictionaries and objects already made
+    std::vector<std::uint32_t> opened;  // UIDs of those still being decoded, innermost last
+    std::vector<std::uint8_t> isOpen;   // per UID: whether it is in `opened`
     std::unordered_map<std::uint32_t, ResolvedClass> classes;  // by the UID of the class entry
     int depth = 0;
     std::uint64_t budget = 0;  // bytes of text and data that decoding may still make
@@ -159,8 +72,10 @@ struct KeyedUnarchiver::State {
 
     template <class... Args>
     void warn(const Args&... args) {
-        if (warnings < kMaxWarnings) Log::warning("keyed unarchiver: ", args...);
-        else if (warnings == kMaxWarnings) Log::warning("keyed unarchiver: further problems in this archive not logged");
+        if (warnings < kMaxWarnings)
+            Log::warning("keyed unarchiver: ", args...);
+        else if (warnings == kMaxWarnings)
+            Log::warning("keyed unarchiver: further problems in this archive not logged");
         ++warnings;
     }
 
@@ -203,12 +118,18 @@ struct KeyedUnarchiver::State {
     // A value written in place or a UID of one.
     ArchiveValue value(Ref ref) {
         switch (plist.kind(ref)) {
-            case PKind::Uid: return decodeUid(plist.uid(ref));
-            case PKind::Boolean: return ArchiveValue::boolean(plist.boolean(ref));
-            case PKind::Integer: return ArchiveValue::integer(plist.integer(ref));
-            case PKind::UnsignedInteger: return ArchiveValue::unsignedInteger(plist.unsignedInteger(ref));
-            case PKind::Real: return ArchiveValue::real(plist.real(ref));
-            case PKind::Date: return Date(plist.real(ref));
+            case PKind::Uid:
+                return decodeUid(plist.uid(ref));
+            case PKind::Boolean:
+                return ArchiveValue::boolean(plist.boolean(ref));
+            case PKind::Integer:
+                return ArchiveValue::integer(plist.integer(ref));
+            case PKind::UnsignedInteger:
+                return ArchiveValue::unsignedInteger(plist.unsignedInteger(ref));
+            case PKind::Real:
+                return ArchiveValue::real(plist.real(ref));
+            case PKind::Date:
+                return Date(plist.real(ref));
             case PKind::String: {
                 std::string_view s = plist.string(ref);
                 return spend(s.size()) ? ArchiveValue(std::string(s)) : ArchiveValue();
@@ -217,9 +138,11 @@ struct KeyedUnarchiver::State {
                 auto d = plist.data(ref);
                 return spend(d.size()) ? ArchiveValue::data(Bytes(d.begin(), d.end())) : ArchiveValue();
             }
-            case PKind::Null: return {};
+            case PKind::Null:
+                return {};
             case PKind::Array:
-            case PKind::Dictionary: break;
+            case PKind::Dictionary:
+                break;
         }
         warn("a container where a reference belongs");
         return {};
@@ -351,11 +274,15 @@ struct KeyedUnarchiver::State {
                 remember(uid, dictionary);
                 auto keys = members(entry, "NS.keys");
                 auto items = members(entry, "NS.objects");
-                if (keys.size() != items.size()) warn("a dictionary with ", keys.size(), " keys and ", items.size(), " values");
+                if (keys.size() != items.size())
+                    warn("a dictionary with ", keys.size(), " keys and ", items.size(), " values");
                 for (std::size_t i = 0; i < std::min(keys.size(), items.size()); ++i) {
                     ArchiveValue key = value(keys[i]);
-                    if (const std::string* k = key.string()) (*dictionary)[*k] = value(items[i]);
-                    else warn("a dictionary key that is not a string (", ArchiveValue::className(key.kind()), ")");
+                    if (const std::string* k = key.string())
+                        (*dictionary)[*k] = value(items[i]);
+                    else
+                        warn("a dictionary key that is not a string (", ArchiveValue::className(key.kind()),
+                             ")");
                 }
                 return dictionary;
             }
@@ -375,7 +302,8 @@ struct KeyedUnarchiver::State {
                 warn("a string object without text");
                 return {};
             }
-            case ClassKind::URL: return decodeURL(entry);
+            case ClassKind::URL:
+                return decodeURL(entry);
             case ClassKind::Model: {
                 std::shared_ptr<Object> object = cls.model->factory();
                 Coding* coding = cls.model->coding(object.get());
@@ -389,10 +317,13 @@ struct KeyedUnarchiver::State {
                 cursor = savedCursor;
                 return object;
             }
-            case ClassKind::Unknown: break;
+            case ClassKind::Unknown:
+                break;
         }
-        if (cls.name.empty()) warn("an object without a class read as absent");
-        else warn("an object of unknown class \"", cls.name, "\" read as absent");
+        if (cls.name.empty())
+            warn("an object without a class read as absent");
+        else
+            warn("an object of unknown class \"", cls.name, "\" read as absent");
         return {};
     }
 
@@ -410,7 +341,7 @@ struct KeyedUnarchiver::State {
             warn("a URL whose base is not a URL");
             return {};
         }
-        return ArchiveValue::url(resolveReference(*base.url(), *text));
+        return ArchiveValue::url(URL(*text, URL(*base.url())).absoluteString());
     }
 };
 
@@ -475,9 +406,13 @@ std::int32_t KeyedUnarchiver::decodeInt32(std::string_view key) {
     return 0;
 }
 
-bool KeyedUnarchiver::decodeBool(std::string_view key) { return decodeNumber(key).boolValue().value_or(false); }
+bool KeyedUnarchiver::decodeBool(std::string_view key) {
+    return decodeNumber(key).boolValue().value_or(false);
+}
 
-double KeyedUnarchiver::decodeDouble(std::string_view key) { return decodeNumber(key).doubleValue().value_or(0.0); }
+double KeyedUnarchiver::decodeDouble(std::string_view key) {
+    return decodeNumber(key).doubleValue().value_or(0.0);
+}
 
 float KeyedUnarchiver::decodeFloat(std::string_view key) { return static_cast<float>(decodeDouble(key)); }
 
@@ -487,7 +422,9 @@ std::optional<std::string> KeyedUnarchiver::decodeString(std::string_view key) {
     return std::nullopt;
 }
 
-std::optional<Date> KeyedUnarchiver::decodeDate(std::string_view key) { return decodeKind(key, Kind::Date).date(); }
+std::optional<Date> KeyedUnarchiver::decodeDate(std::string_view key) {
+    return decodeKind(key, Kind::Date).date();
+}
 
 std::optional<Bytes> KeyedUnarchiver::decodeData(std::string_view key) {
     ArchiveValue value = decodeKind(key, Kind::Data);

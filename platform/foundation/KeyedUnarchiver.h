@@ -17,7 +17,7 @@
 namespace fnd {
 
 class KeyedUnarchiver {
-public:
+  public:
     explicit KeyedUnarchiver(std::span<const std::uint8_t> archive);
     ~KeyedUnarchiver();
     KeyedUnarchiver(const KeyedUnarchiver&) = delete;
@@ -59,7 +59,7 @@ public:
     static ArchiveValue unarchive(std::span<const std::uint8_t> archive, std::string_view rootKey,
                                   std::string* error = nullptr);
 
-private:
+  private:
     void reportMismatch(std::string_view key, const ArchiveValue& found, const char* wanted);
     // The key's value when it is of `kind`; logged and nil when it is of another.
     ArchiveValue decodeKind(std::string_view key, ArchiveValue::Kind kind);

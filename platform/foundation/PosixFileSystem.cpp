@@ -1,10 +1,11 @@
 #include "platform/foundation/PosixFileSystem.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace fnd {
 
@@ -44,6 +45,8 @@ int PosixFileSystem::openFolder(const std::filesystem::path& folder, int& fd) {
     return fd < 0 ? errno : 0;
 }
 
-int PosixFileSystem::remove(const std::filesystem::path& file) { return ::unlink(file.c_str()) == 0 ? 0 : errno; }
+int PosixFileSystem::remove(const std::filesystem::path& file) {
+    return ::unlink(file.c_str()) == 0 ? 0 : errno;
+}
 
 }  // namespace fnd

@@ -6,7 +6,7 @@
 namespace fnd {
 
 class PosixFileSystem : public FileSystem {
-public:
+  public:
     int createUnique(const std::filesystem::path& folder, const std::string& prefix, int& fd,
                      std::filesystem::path& created) override;
     int write(int fd, std::span<const std::uint8_t> bytes) override;

@@ -1,8 +1,8 @@
 #include "platform/foundation/PropertyList.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
-#include <algorithm>
 #include <functional>
 #include <limits>
 #include <stdexcept>
@@ -33,7 +33,8 @@ void PropertyList::reserve(std::size_t objects, std::size_t textBytes, std::size
     members_.reserve(members);
 }
 
-PropertyList::Ref PropertyList::push(Kind kind, std::uint64_t value, std::uint32_t count, std::uint8_t flags) {
+PropertyList::Ref PropertyList::push(Kind kind, std::uint64_t value, std::uint32_t count,
+                                     std::uint8_t flags) {
     if (nodes_.size() >= std::numeric_limits<Ref>::max())
         throw std::length_error("property list: too many objects");
     nodes_.push_back(Node{kind, flags, count, value});
@@ -74,7 +75,9 @@ PropertyList::Ref PropertyList::addUnsignedInteger(std::uint64_t value) {
     return unique(Kind::UnsignedInteger, value);
 }
 
-PropertyList::Ref PropertyList::addReal(double value) { return unique(Kind::Real, std::bit_cast<std::uint64_t>(value)); }
+PropertyList::Ref PropertyList::addReal(double value) {
+    return unique(Kind::Real, std::bit_cast<std::uint64_t>(value));
+}
 
 PropertyList::Ref PropertyList::addFloat(float value) {
     return unique(Kind::Real, std::bit_cast<std::uint64_t>(static_cast<double>(value)), kFloat);
@@ -123,7 +126,8 @@ PropertyList::Ref PropertyList::addArray(std::span<const Ref> items) {
 }
 
 PropertyList::Ref PropertyList::addDictionary(std::span<const Ref> keys, std::span<const Ref> values) {
-    if (keys.size() != values.size()) throw std::invalid_argument("property list: keys and values differ in count");
+    if (keys.size() != values.size())
+        throw std::invalid_argument("property list: keys and values differ in count");
     std::uint64_t offset = members_.size();
     members_.insert(members_.end(), keys.begin(), keys.end());
     members_.insert(members_.end(), values.begin(), values.end());

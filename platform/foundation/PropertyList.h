@@ -14,7 +14,7 @@
 namespace fnd {
 
 class PropertyList {
-public:
+  public:
     using Ref = std::uint32_t;
     enum class Kind : std::uint8_t {
         Null,
@@ -22,10 +22,10 @@ public:
         Integer,          // a signed 64-bit integer
         UnsignedInteger,  // an integer above the signed 64-bit range (stored in 16 bytes)
         Real,
-        Date,             // seconds since 2001-01-01 00:00 UTC
+        Date,  // seconds since 2001-01-01 00:00 UTC
         Data,
         String,
-        Uid,              // a reference into a keyed archive's object table
+        Uid,  // a reference into a keyed archive's object table
         Array,
         Dictionary,
     };
@@ -82,15 +82,15 @@ public:
     // Whether an index names an object of the given kind.
     bool is(Ref ref, Kind kind) const { return ref < nodes_.size() && nodes_[ref].kind == kind; }
 
-private:
+  private:
     friend class BinaryPropertyListReader;
 
     static constexpr std::uint8_t kFloat = 1;
     struct Node {
         Kind kind;
         std::uint8_t flags;
-        std::uint32_t count;   // bytes of text or data, members of an array, entries of a dictionary
-        std::uint64_t value;   // number bits, UID, or offset into text_ or members_
+        std::uint32_t count;  // bytes of text or data, members of an array, entries of a dictionary
+        std::uint64_t value;  // number bits, UID, or offset into text_ or members_
     };
     struct Uniquing;
 
@@ -98,8 +98,8 @@ private:
     Ref unique(Kind kind, std::uint64_t bits, std::uint8_t flags = 0);
 
     std::vector<Node> nodes_;
-    std::string text_;           // UTF-8 of strings and bytes of data
-    std::vector<Ref> members_;   // array members; dictionary keys then values
+    std::string text_;          // UTF-8 of strings and bytes of data
+    std::vector<Ref> members_;  // array members; dictionary keys then values
     Ref top_ = 0;
     std::unique_ptr<Uniquing> uniquing_;  // made by the first add
 };

@@ -42,12 +42,12 @@ Bytes readFile(const std::filesystem::path& path) {
 }
 
 void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 class ArchiveInteropTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         archive_test::registerClasses();
@@ -66,7 +66,9 @@ protected:
         record->flag = true;
         record->ratio = 0.5f;
         record->seconds = 12.25;
-        record->name = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x9C\x93";
+        record->name =
+            "Gr\xC3\xBC\xC3\x9F"
+            "e \xE2\x9C\x93";
         record->when = Date(700000000.5);
         record->bytes = Bytes{0, 1, 254};
         record->link = "https://example.org/a%20b?x=1";
@@ -159,7 +161,8 @@ print(json.dumps({'archiver': archive['$archiver'], 'version': archive['$version
 )PY";
 
 TEST_F(ArchiveInteropTest, PythonPlistlibReadsWhatWeWrite) {
-    if (run("python3 -c 'import plistlib'").status != 0) GTEST_SKIP() << "python3 with plistlib is not available";
+    if (run("python3 -c 'import plistlib'").status != 0)
+        GTEST_SKIP() << "python3 with plistlib is not available";
     auto archivePath = writeSample();
     auto script = temporary / "read_archive.py";
     std::ofstream(script) << kPythonReader;
@@ -178,7 +181,8 @@ TEST_F(ArchiveInteropTest, PythonPlistlibReadsWhatWeWrite) {
 }
 
 TEST_F(ArchiveInteropTest, PlistutilReadsWhatWeWriteAndWeReadItsOutput) {
-    if (run("plistutil -h").output.find("plist") == std::string::npos) GTEST_SKIP() << "plistutil is not installed";
+    if (run("plistutil -h").output.find("plist") == std::string::npos)
+        GTEST_SKIP() << "plistutil is not installed";
     auto archivePath = writeSample();
     auto xml = temporary / "sample.xml";
     CommandResult toXml = run("plistutil -i " + archivePath.string() + " -o " + xml.string());
@@ -187,8 +191,9 @@ TEST_F(ArchiveInteropTest, PlistutilReadsWhatWeWriteAndWeReadItsOutput) {
     std::string s(text.begin(), text.end());
     for (const char* expected : {"<string>NSKeyedArchiver</string>", "<key>kRepository</key>",
                                  "<string>TestQuestionSet</string>", "<integer>1099511627781</integer>",
-                                 "<string>Gr\xC3\xBC\xC3\x9F" "e \xE2\x9C\x93</string>", "<real>12.25",
-                                 "<integer>100000</integer>"})
+                                 "<string>Gr\xC3\xBC\xC3\x9F"
+                                 "e \xE2\x9C\x93</string>",
+                                 "<real>12.25", "<integer>100000</integer>"})
         EXPECT_NE(s.find(expected), std::string::npos) << expected;
 
     // Rewritten in binary by plistutil's own writer, it reads here as the same graph.
@@ -210,7 +215,9 @@ TEST_F(ArchiveInteropTest, ReadsArchivesPlistlibWrote) {
     EXPECT_EQ(r->big, (1LL << 40) + 5);
     EXPECT_TRUE(r->flag);
     EXPECT_EQ(r->ratio, 0.5f);
-    EXPECT_EQ(r->name, "Gr\xC3\xBC\xC3\x9F" "e \xE2\x9C\x93 \xF0\x9F\x98\x80");
+    EXPECT_EQ(r->name,
+              "Gr\xC3\xBC\xC3\x9F"
+              "e \xE2\x9C\x93 \xF0\x9F\x98\x80");
     EXPECT_EQ(r->when, Date(700000000.5));
     ASSERT_TRUE(r->bytes);  // a data object stored bare in the table
     ASSERT_EQ(r->bytes->size(), 256u);

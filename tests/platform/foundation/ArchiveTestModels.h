@@ -15,7 +15,7 @@ namespace archive_test {
 
 // One value of every kind under its own key.
 class Record : public fnd::Object, public fnd::Coding {
-public:
+  public:
     std::int32_t count = 0;
     std::int64_t big = 0;
     bool flag = false;
@@ -36,7 +36,7 @@ class Question;
 
 // A set that holds its questions; each question refers back to its set.
 class QuestionSet : public fnd::Object, public fnd::Coding {
-public:
+  public:
     std::string title;
     std::vector<std::shared_ptr<Question>> questions;
 
@@ -45,7 +45,7 @@ public:
 };
 
 class Question : public fnd::Object, public fnd::Coding {
-public:
+  public:
     std::int32_t number = 0;
     std::weak_ptr<QuestionSet> set;
 
@@ -55,7 +55,7 @@ public:
 
 // A model that old archives stored under other class names (registered as aliases).
 class Clock : public fnd::Object, public fnd::Coding {
-public:
+  public:
     std::int32_t seconds = 0;
     bool running = false;
 

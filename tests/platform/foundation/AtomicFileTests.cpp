@@ -25,7 +25,7 @@ std::string contents(const fs::path& p) {
 }
 
 class AtomicFileTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         previousSink = Log::setSink([](Log::Level, std::string_view) {});
@@ -71,7 +71,7 @@ TEST_F(AtomicFileTest, FailuresOnTheRealDiskAreReportedAndCleanedUp) {
 // One folder on a disk that loses power: file contents reach the disk only when the file is synced,
 // and the folder's entries only when the folder is synced (or, at the disk's whim, earlier).
 class SimulatedDisk : public FileSystem {
-public:
+  public:
     struct Crash {};
     enum class Mode { Fail, Crash };
 
@@ -118,8 +118,10 @@ public:
     int sync(int fd) override {
         if (fd != kFolder) ++fileSyncs;
         if (int e = step()) return e;
-        if (fd == kFolder) durableEntries = entries;
-        else durableData[fd - 100] = data[fd - 100];
+        if (fd == kFolder)
+            durableEntries = entries;
+        else
+            durableData[fd - 100] = data[fd - 100];
         return 0;
     }
     int close(int) override { return step(); }
@@ -140,7 +142,7 @@ public:
         return 0;
     }
 
-private:
+  private:
     static constexpr int kFolder = 7;
     int step() {
         int n = operations++;

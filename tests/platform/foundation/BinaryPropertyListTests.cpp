@@ -44,8 +44,17 @@ struct Trailer {
 
 TEST(BinaryPropertyList, EveryKindRoundTrips) {
     PropertyList pl;
-    const std::int64_t integers[] = {0, 1, 255, 256, 65535, 65536, 4294967295LL, 4294967296LL, -1,
-                                     std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()};
+    const std::int64_t integers[] = {0,
+                                     1,
+                                     255,
+                                     256,
+                                     65535,
+                                     65536,
+                                     4294967295LL,
+                                     4294967296LL,
+                                     -1,
+                                     std::numeric_limits<std::int64_t>::min(),
+                                     std::numeric_limits<std::int64_t>::max()};
     std::vector<Ref> items;
     for (auto i : integers) items.push_back(pl.addInteger(i));
     items.push_back(pl.addUnsignedInteger(std::numeric_limits<std::uint64_t>::max()));
@@ -75,24 +84,34 @@ TEST(BinaryPropertyList, EveryKindRoundTrips) {
         ASSERT_EQ(pl.kind(a), back.kind(b)) << "item " << i;
         switch (pl.kind(a)) {
             case Kind::Integer:
-            case Kind::UnsignedInteger: EXPECT_EQ(pl.unsignedInteger(a), back.unsignedInteger(b)) << i; break;
+            case Kind::UnsignedInteger:
+                EXPECT_EQ(pl.unsignedInteger(a), back.unsignedInteger(b)) << i;
+                break;
             case Kind::Real:
             case Kind::Date:
                 EXPECT_EQ(pl.real(a), back.real(b));
                 EXPECT_EQ(pl.isFloat(a), back.isFloat(b));
                 break;
-            case Kind::Boolean: EXPECT_EQ(pl.boolean(a), back.boolean(b)); break;
-            case Kind::Data:
-                EXPECT_TRUE(std::equal(pl.data(a).begin(), pl.data(a).end(), back.data(b).begin(), back.data(b).end()));
+            case Kind::Boolean:
+                EXPECT_EQ(pl.boolean(a), back.boolean(b));
                 break;
-            case Kind::String: EXPECT_EQ(pl.string(a), back.string(b)); break;
-            case Kind::Uid: EXPECT_EQ(pl.uid(a), back.uid(b)); break;
+            case Kind::Data:
+                EXPECT_TRUE(std::equal(pl.data(a).begin(), pl.data(a).end(), back.data(b).begin(),
+                                       back.data(b).end()));
+                break;
+            case Kind::String:
+                EXPECT_EQ(pl.string(a), back.string(b));
+                break;
+            case Kind::Uid:
+                EXPECT_EQ(pl.uid(a), back.uid(b));
+                break;
             case Kind::Dictionary:
                 EXPECT_EQ(back.kind(*back.find(b, "key")), Kind::Array);
                 EXPECT_FALSE(back.find(b, "other"));
                 break;
             case Kind::Null:
-            case Kind::Array: break;
+            case Kind::Array:
+                break;
         }
     }
 }
@@ -123,24 +142,30 @@ TEST(BinaryPropertyList, EqualScalarsAreStoredOnceAndSizesAreTheSmallest) {
 
 TEST(BinaryPropertyList, TextIsMendedNotRejected) {
     PropertyList pl;
-    pl.setTop(pl.addString("a\xFF" "b\xC3"));  // a stray byte and a cut sequence
+    pl.setTop(
+        pl.addString("a\xFF"
+                     "b\xC3"));  // a stray byte and a cut sequence
     PropertyList back = reread(pl);
-    EXPECT_EQ(back.string(back.top()), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(back.string(back.top()),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
 
     // UTF-16 with a lone surrogate, and Latin-1 bytes in an ASCII string, as other writers produce.
-    std::vector<std::uint8_t> file = {'b', 'p', 'l', 'i', 's', 't', '0', '0',
-                                      0xA2, 1, 2,                    // at 8: an array of objects 1 and 2
-                                      0x62, 0xD8, 0x3D, 0x00, 0x41,  // at 11: "\xD83D" "A"
-                                      0x51, 0xE9,                    // at 16: "é" in Latin-1
-                                      8, 11, 16,                     // at 18: the offsets
-                                      0, 0, 0, 0, 0, 0, 1, 1,        // one-byte offsets and references
-                                      0, 0, 0, 0, 0, 0, 0, 3,        // three objects
-                                      0, 0, 0, 0, 0, 0, 0, 0,        // the top is object 0
-                                      0, 0, 0, 0, 0, 0, 0, 18};      // the offset table's place
+    std::vector<std::uint8_t> file = {
+        'b',  'p',  'l',  'i',  's',  't', '0', '0', 0xA2, 1, 2,  // at 8: an array of objects 1 and 2
+        0x62, 0xD8, 0x3D, 0x00, 0x41,                             // at 11: "\xD83D" "A"
+        0x51, 0xE9,                                               // at 16: "é" in Latin-1
+        8,    11,   16,                                           // at 18: the offsets
+        0,    0,    0,    0,    0,    0,   1,   1,                // one-byte offsets and references
+        0,    0,    0,    0,    0,    0,   0,   3,                // three objects
+        0,    0,    0,    0,    0,    0,   0,   0,                // the top is object 0
+        0,    0,    0,    0,    0,    0,   0,   18};              // the offset table's place
     auto read = BinaryPropertyListReader::read(file);
     ASSERT_TRUE(read);
     auto items = read->items(read->top());
-    EXPECT_EQ(read->string(items[0]), "\xEF\xBF\xBD" "A");
+    EXPECT_EQ(read->string(items[0]),
+              "\xEF\xBF\xBD"
+              "A");
     EXPECT_EQ(read->string(items[1]), "\xC3\xA9");
 }
 

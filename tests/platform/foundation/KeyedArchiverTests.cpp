@@ -21,7 +21,7 @@ using archive_test::Record;
 namespace {
 
 class KeyedArchiverTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     void SetUp() override {
         TestEnvironment::SetUp();
         archive_test::registerClasses();
@@ -96,8 +96,14 @@ struct Layout {
 TEST_F(KeyedArchiverTest, EveryValueKindRoundTripsInsideAnObject) {
     auto r = fullRecord();
     auto list = ArchiveValue::makeArray();
-    *list = {ArchiveValue::integer(-1), ArchiveValue::unsignedInteger(18446744073709551615ull), ArchiveValue::real(2.5),
-             ArchiveValue::boolean(false), "text", Date(5), ArchiveValue::url("file:///tmp/x"), nullptr,
+    *list = {ArchiveValue::integer(-1),
+             ArchiveValue::unsignedInteger(18446744073709551615ull),
+             ArchiveValue::real(2.5),
+             ArchiveValue::boolean(false),
+             "text",
+             Date(5),
+             ArchiveValue::url("file:///tmp/x"),
+             nullptr,
              ArchiveValue::data({9, 8})};
     r->extra = list;
 
@@ -190,7 +196,8 @@ TEST_F(KeyedArchiverTest, WritesTheKeyedArchiveLayout) {
             PropertyList::Ref list = layout.entry(*pl.find(v, "questions"));
             EXPECT_EQ(layout.classChain(list).front(), "NSArray");
             PropertyList::Ref question = layout.entry(pl.items(*pl.find(list, "NS.objects"))[0]);
-            EXPECT_EQ(layout.classChain(question), (std::vector<std::string>{"TestQuestion", "TestItem", "NSObject"}));
+            EXPECT_EQ(layout.classChain(question),
+                      (std::vector<std::string>{"TestQuestion", "TestItem", "NSObject"}));
             EXPECT_EQ(layout.entry(*pl.find(question, "set")), v);
         }
     }
@@ -336,7 +343,7 @@ TEST_F(KeyedArchiverTest, ValuesOfAnotherKindOrClassReadAsAbsentAndAreLogged) {
 
 // A reader of an older archive reads its keys from the coder another reader is reading.
 class Combined : public Object, public Coding {
-public:
+  public:
     std::int32_t own = 0, helperValue = 0;
     void encodeWithCoder(KeyedArchiver& coder) const override {
         coder.encodeInt32("own", 1);
@@ -420,12 +427,14 @@ Bytes handMade(PropertyList& pl, std::vector<PropertyList::Ref> objects) {
     PropertyList::Ref topKey[] = {pl.addString("kRepository")};
     PropertyList::Ref topValue[] = {pl.addUid(1)};
     PropertyList::Ref k[] = {pl.addString("$archiver"), pl.addString("$top"), pl.addString("$objects")};
-    PropertyList::Ref v[] = {pl.addString("NSKeyedArchiver"), pl.addDictionary(topKey, topValue), pl.addArray(objects)};
+    PropertyList::Ref v[] = {pl.addString("NSKeyedArchiver"), pl.addDictionary(topKey, topValue),
+                             pl.addArray(objects)};
     pl.setTop(pl.addDictionary(k, v));
     return BinaryPropertyListWriter::write(pl);
 }
 
-PropertyList::Ref arrayEntry(PropertyList& pl, std::vector<PropertyList::Ref> members, std::uint32_t classUid) {
+PropertyList::Ref arrayEntry(PropertyList& pl, std::vector<PropertyList::Ref> members,
+                             std::uint32_t classUid) {
     PropertyList::Ref k[] = {pl.addString("NS.objects"), pl.addString("$class")};
     PropertyList::Ref v[] = {pl.addArray(members), pl.addUid(classUid)};
     return pl.addDictionary(k, v);
@@ -443,7 +452,8 @@ TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
         PropertyList pl;
         std::vector<PropertyList::Ref> objects;
         const std::uint32_t depth = 20000;
-        for (std::uint32_t i = 1; i <= depth; ++i) objects.push_back(arrayEntry(pl, {pl.addUid(i + 1)}, depth + 1));
+        for (std::uint32_t i = 1; i <= depth; ++i)
+            objects.push_back(arrayEntry(pl, {pl.addUid(i + 1)}, depth + 1));
         objects.push_back(classEntry(pl, "NSArray"));
         auto value = KeyedUnarchiver::unarchive(handMade(pl, objects), "kRepository");
         EXPECT_TRUE(value.array());
@@ -459,9 +469,10 @@ TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
         std::vector<PropertyList::Ref> objects;
         const std::uint32_t count = 300, classUid = count + 2;
         for (std::uint32_t i = 1; i <= count; ++i) {
-            PropertyList::Ref k[] = {pl.addString("NS.relative"), pl.addString("NS.base"), pl.addString("$class")};
-            PropertyList::Ref v[] = {pl.addUid(i == count ? count + 1 : i + 1), pl.addUid(i == count ? 0 : i + 1),
-                                     pl.addUid(classUid)};
+            PropertyList::Ref k[] = {pl.addString("NS.relative"), pl.addString("NS.base"),
+                                     pl.addString("$class")};
+            PropertyList::Ref v[] = {pl.addUid(i == count ? count + 1 : i + 1),
+                                     pl.addUid(i == count ? 0 : i + 1), pl.addUid(classUid)};
             objects.push_back(pl.addDictionary(k, v));
         }
         objects.push_back(pl.addString("https://example.org/a/b"));
@@ -475,7 +486,8 @@ TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
         std::vector<PropertyList::Ref> refs(100000, pl.addUid(2));
         PropertyList::Ref list = arrayEntry(pl, refs, 3);
         auto value = KeyedUnarchiver::unarchive(
-            handMade(pl, {list, pl.addString(std::string(100000, 'x')), classEntry(pl, "NSArray")}), "kRepository");
+            handMade(pl, {list, pl.addString(std::string(100000, 'x')), classEntry(pl, "NSArray")}),
+            "kRepository");
         ASSERT_TRUE(value.array());
         EXPECT_EQ(value.array()->size(), 100000u);
         EXPECT_TRUE((*value.array())[0].string());
