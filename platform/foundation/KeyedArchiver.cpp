@@ -53,7 +53,7 @@ struct KeyedArchiver::State {
 
     bool open() {
         if (!finished) return true;
-        fail("value encoded after the archive was finished");
+        fail("the archive is already finished");
         return false;
     }
 

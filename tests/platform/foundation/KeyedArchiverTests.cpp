@@ -135,8 +135,12 @@ TEST_F(KeyedArchiverTest, TopLevelKeysOfEveryKind) {
     archiver.encodeObject("s", "");
     archiver.encodeObject("nil", nullptr);
     archiver.encodeURL("u", "https://example.org/");
+    archiver.encodeString("text", "first");
+    archiver.encodeString("text", "second");  // a key encoded again replaces its value
+    archiver.encodeDate("when", Date(-1.5));
     auto bytes = archiver.finishEncoding();
     ASSERT_TRUE(bytes);
+    EXPECT_FALSE(archiver.finishEncoding());  // an archive is finished once
 
     KeyedUnarchiver in(*bytes);
     ASSERT_TRUE(in.valid());
@@ -149,6 +153,8 @@ TEST_F(KeyedArchiverTest, TopLevelKeysOfEveryKind) {
     EXPECT_TRUE(in.containsValueForKey("nil"));
     EXPECT_TRUE(in.decodeObject("nil").isNil());
     EXPECT_EQ(in.decodeURL("u"), "https://example.org/");
+    EXPECT_EQ(in.decodeString("text"), "second");
+    EXPECT_EQ(in.decodeDate("when"), Date(-1.5));
 }
 
 TEST_F(KeyedArchiverTest, WritesTheKeyedArchiveLayout) {
