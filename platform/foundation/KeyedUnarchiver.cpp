@@ -416,10 +416,14 @@ double KeyedUnarchiver::decodeDouble(std::string_view key) {
 
 float KeyedUnarchiver::decodeFloat(std::string_view key) { return static_cast<float>(decodeDouble(key)); }
 
+// A copy of what an accessor of a temporary value points at (the copy is made before it goes).
+template <class T>
+static std::optional<T> copyOf(const T* value) {
+    return value ? std::optional<T>(*value) : std::nullopt;
+}
+
 std::optional<std::string> KeyedUnarchiver::decodeString(std::string_view key) {
-    ArchiveValue value = decodeKind(key, Kind::String);
-    if (const std::string* s = value.string()) return *s;
-    return std::nullopt;
+    return copyOf(decodeKind(key, Kind::String).string());
 }
 
 std::optional<Date> KeyedUnarchiver::decodeDate(std::string_view key) {
@@ -427,15 +431,11 @@ std::optional<Date> KeyedUnarchiver::decodeDate(std::string_view key) {
 }
 
 std::optional<Bytes> KeyedUnarchiver::decodeData(std::string_view key) {
-    ArchiveValue value = decodeKind(key, Kind::Data);
-    if (const Bytes* d = value.data()) return *d;
-    return std::nullopt;
+    return copyOf(decodeKind(key, Kind::Data).data());
 }
 
 std::optional<std::string> KeyedUnarchiver::decodeURL(std::string_view key) {
-    ArchiveValue value = decodeKind(key, Kind::URL);
-    if (const std::string* u = value.url()) return *u;
-    return std::nullopt;
+    return copyOf(decodeKind(key, Kind::URL).url());
 }
 
 std::shared_ptr<ArchiveArray> KeyedUnarchiver::decodeArray(std::string_view key) {
