@@ -7,6 +7,8 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/foundation/AtomicFile.h"
+#include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/Random.h"
@@ -152,7 +154,9 @@ std::string Device::uniqueIdentifier() {
     std::ostringstream id;
     for (int i = 0; i < 5; ++i) id << std::hex << std::setw(8) << std::setfill('0') << fnd::Random::next32();
     identifier_ = id.str();
-    std::ofstream(file) << identifier_ << "\n";
+    std::string line = identifier_ + "\n";
+    if (auto saved = fnd::AtomicFile::write(file, {reinterpret_cast<const std::uint8_t*>(line.data()), line.size()}); !saved)
+        fnd::Log::error("device identifier not kept: ", saved.error);
     return identifier_;
 }
 
