@@ -1,0 +1,57 @@
+// Draws the bundle's artwork and writes it as PNG files, each at scale 1 and 2.
+//
+//   orva_artwork [--out FOLDER] [--list] [NAME...]
+//
+// Without names every picture is written; the folder defaults to the source tree's resources/images.
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/StudyAidsArtwork.h"
+
+int main(int argc, char** argv) {
+    ArtworkRegistry registry;
+    StudyAidsArtwork::addTo(registry);
+
+    std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";
+    std::vector<std::string> names;
+    bool list = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
+            folder = argv[++i];
+        } else if (std::strcmp(argv[i], "--list") == 0) {
+            list = true;
+        } else if (argv[i][0] == '-') {
+            std::cerr << "usage: " << argv[0] << " [--out FOLDER] [--list] [NAME...]\n";
+            return 2;
+        } else {
+            names.emplace_back(argv[i]);
+        }
+    }
+
+    std::vector<const ArtworkRegistry::Drawing*> chosen;
+    if (names.empty()) {
+        for (const auto& drawing : registry.drawings()) chosen.push_back(&drawing);
+    } else {
+        for (const auto& name : names) {
+            const ArtworkRegistry::Drawing* drawing = registry.find(name);
+            if (!drawing) {
+                std::cerr << "no picture named " << name << "\n";
+                return 2;
+            }
+            chosen.push_back(drawing);
+        }
+    }
+
+    if (list) {
+        for (const auto* drawing : chosen)
+            std::cout << drawing->name << " " << drawing->width << "x" << drawing->height << "\n";
+        return 0;
+    }
+    bool ok = true;
+    for (const auto* drawing : chosen) ok = registry.write(*drawing, folder, std::cout) && ok;
+    return ok ? 0 : 1;
+}
