@@ -1,0 +1,148 @@
+#include "Classes/core/AbstractAppDelegate.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <system_error>
+
+#include "Classes/core/CustomWebView.h"
+#include "Classes/core/DeviceHardware.h"
+#include "Classes/core/MRepository.h"
+#include "platform/foundation/AtomicFile.h"
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/Paths.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Device.h"
+#include "platform/ui/Window.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The whole file, or nothing when it cannot be read.
+std::optional<fnd::Bytes> readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    fnd::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+std::shared_ptr<AbstractAppDelegate> AbstractAppDelegate::shared() {
+    return std::dynamic_pointer_cast<AbstractAppDelegate>(ui::Application::shared().delegate());
+}
+
+std::shared_ptr<MRepository> AbstractAppDelegate::sharedRep() {
+    auto delegate = shared();
+    return delegate ? delegate->rep() : nullptr;
+}
+
+void AbstractAppDelegate::registerClasses() {
+    static std::once_flag once;
+    std::call_once(once, [] { CustomWebView::registerViewClass(); });
+}
+
+bool AbstractAppDelegate::isiPad() { return ui::Device::current().idiom() == ui::Idiom::Tablet; }
+
+std::string AbstractAppDelegate::version() { return fnd::Bundle::main().version(); }
+
+fs::path AbstractAppDelegate::dataFilePath() { return fnd::Paths::documents() / kRepositoryFileName; }
+
+bool AbstractAppDelegate::saveRepository(const fnd::ArchiveValue& object, const fs::path& path) const {
+    if (!launchDate() || object.isNil()) return false;
+    std::optional<fnd::Bytes> archive = archiveRepository(object);
+    return archive && writeRepository(*archive, path);
+}
+
+std::optional<fnd::Bytes> AbstractAppDelegate::archiveRepository(const fnd::ArchiveValue& object) {
+    if (object.isNil()) return std::nullopt;
+    std::string error;
+    std::optional<fnd::Bytes> archive = fnd::KeyedArchiver::archive(kRootKey, object, &error);
+    if (!archive) fnd::Log::error("cannot archive the repository: ", error);
+    return archive;
+}
+
+bool AbstractAppDelegate::writeRepository(const fnd::Bytes& archive, const fs::path& path) const {
+    if (!launchDate()) return false;
+    fnd::AtomicFile::Result result = fnd::AtomicFile::write(path, archive);
+    if (!result) fnd::Log::error("cannot save ", path.string(), ": ", result.error);
+    return result.saved;
+}
+
+std::shared_ptr<fnd::Object> AbstractAppDelegate::loadRepositoryFromFile(
+    const fs::path& path, const std::function<bool(const fnd::Object&)>& accepts) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return nullptr;
+
+    std::string problem;
+    std::shared_ptr<fnd::Object> object;
+    if (std::optional<fnd::Bytes> bytes = readFile(path); !bytes) {
+        problem = "it cannot be read";
+    } else {
+        fnd::ArchiveValue root = fnd::KeyedUnarchiver::unarchive(*bytes, kRootKey, &problem);
+        object = root.object();
+        if (object && accepts && !accepts(*object)) {
+            problem = "it holds an object of another kind";
+            object = nullptr;
+        } else if (!object && problem.empty()) {
+            problem = std::string("it holds no object under \"") + kRootKey + "\"";
+        }
+    }
+    if (object) return object;
+
+    fs::path aside = moveAside(path);
+    if (aside.empty())
+        fnd::Log::error("the file ", path.string(), " is not used: ", problem, "; it could not be moved aside");
+    else
+        fnd::Log::error("the file ", path.string(), " is not used: ", problem, "; kept as ", aside.string());
+    return nullptr;
+}
+
+fs::path AbstractAppDelegate::moveAside(const fs::path& path) {
+    auto seconds = static_cast<long long>(std::floor(fnd::Date::now().timeIntervalSince1970()));
+    std::string stem = path.filename().string() + ".bad-" + std::to_string(seconds);
+    std::error_code ec;
+    for (int attempt = 1; attempt < 100; ++attempt) {
+        fs::path aside = path.parent_path() / (attempt == 1 ? stem : stem + "-" + std::to_string(attempt));
+        if (fs::exists(aside, ec)) continue;
+        fs::rename(path, aside, ec);
+        return ec ? fs::path() : aside;
+    }
+    return {};
+}
+
+bool AbstractAppDelegate::save() const { return saveRepository(rep_, dataFilePath()); }
+
+void AbstractAppDelegate::applicationDidFinishLaunching(ui::Application&) {
+    registerClasses();
+    if (window()) window()->makeKeyAndVisible();
+    readDeviceFlags();
+}
+
+void AbstractAppDelegate::setup() { setLaunchDate(fnd::Date::now()); }
+
+void AbstractAppDelegate::setupTools() {
+    fnd::Log::warning("TovridaAppDelegate::setupTools should be reimplemented!");
+}
+
+void AbstractAppDelegate::readDeviceFlags() {
+    bool phone = DeviceHardware::platform().find("iPhone") != std::string::npos;
+    isPhone_ = phone;
+    vibrationAllowed_ = phone;
+}
+
+std::optional<fnd::Date> AbstractAppDelegate::launchDate() const {
+    double seconds = launchDate_.load();
+    if (std::isnan(seconds)) return std::nullopt;
+    return fnd::Date(seconds);
+}
+
+void AbstractAppDelegate::setLaunchDate(std::optional<fnd::Date> date) {
+    launchDate_.store(date ? date->timeIntervalSinceReferenceDate() : std::numeric_limits<double>::quiet_NaN());
+}

@@ -1,0 +1,233 @@
+#pragma once
+// The root of the user's data and options: one object, archived whole into the file "Repository".
+// It holds the options of every tool, the state of the tools kept in the main file (timer,
+// flashcards, maths game, news feeds, forum, tips, e-books), the two sub-repositories that have
+// files of their own (practice and tracker), and the reference data rebuilt at every start
+// (concepts, courses). Screens reach it as the application delegate's rep().
+//
+// Properties are plain: the repository is built on the loading thread and then used from the main
+// thread. subRepsAreSaving() may be asked from any thread.
+//
+// Subsystems add the operations they place on the repository in sources of their own folder,
+// named after the class and the concern (MRepository+EBooks.cpp).
+
+#include <concepts>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Classes/core/MSubRepository.h"
+#include "platform/foundation/Date.h"
+#include "platform/foundation/Object.h"
+
+class MBookmarks;
+class MConcepts;
+class MCourses;
+class MEBook;
+class MFeeds;
+class MFlashcards;
+class MGameQuestion;
+class MGameTopics;
+class MIBHRecord;
+class MOGTrackerRepository;
+class MPracticeRepository;
+class MTimer;
+class MTips;
+
+class MRepository : public fnd::Object {
+  public:
+    // The product ids of the e-books kept in the bundle's resources.
+    static constexpr const char* kLocalEBooks[] = {"Sample", "OfficialGuideCompanion", "SentenceCorrection"};
+
+    // ---- Services
+
+    // Whether either sub-repository is being saved. Any thread.
+    bool subRepsAreSaving() const;
+
+    // The page script library ("zepto.min.js" of the resources) as text, read on the first call
+    // and kept; nothing when it cannot be read (tried again on the next call). Main thread.
+    std::optional<std::string> jQuery();
+
+    // The script that fits the page's images into width x height and lets a tap show an image at
+    // three times its fitted size and back. Needs the page script library.
+    static std::string fixImageSizeToWidth(int width, int height);
+
+    // A text escaped to stand as a value in an address or a form (UTF-8): everything but
+    // letters, digits and ! $ ' ( ) * , - . / : @ _ ~ is escaped, among others ? = & + ; # and
+    // line breaks.
+    static std::string urlEncodeValue(std::string_view text);
+    // Every escape replaced by its byte; a malformed escape stays as text, bytes that are no
+    // UTF-8 become U+FFFD.
+    static std::string urlDecodeValue(std::string_view text);
+
+    // Where the companion explanations of the official-guide books are: the "parts" folder of the
+    // official-guide companion e-book.
+    static std::filesystem::path companionExplanationHomePath();
+    // Whether the e-book is one of those kept in the bundle's resources.
+    static bool isLocalEBook(std::string_view productId);
+    // An e-book's folder: under "eBooks" of the resources for a local one, of the documents else.
+    static std::filesystem::path dataFolderPathForEBook(std::string_view productId);
+
+    // ---- Sub-repositories. Set from where their classes are known (hence the templates).
+
+    const std::shared_ptr<MPracticeRepository>& practiceRep() const { return practiceRep_; }
+    template <std::derived_from<MSubRepository> Practice>
+    void setPracticeRep(std::shared_ptr<Practice> repository) {
+        practiceSaving_ = repository;
+        practiceRep_ = std::move(repository);
+    }
+    void setPracticeRep(std::nullptr_t) { practiceRep_ = nullptr, practiceSaving_ = nullptr; }
+
+    const std::shared_ptr<MOGTrackerRepository>& trackerRep() const { return trackerRep_; }
+    template <std::derived_from<MSubRepository> Tracker>
+    void setTrackerRep(std::shared_ptr<Tracker> repository) {
+        trackerSaving_ = repository;
+        trackerRep_ = std::move(repository);
+    }
+    void setTrackerRep(std::nullptr_t) { trackerRep_ = nullptr, trackerSaving_ = nullptr; }
+
+    // ---- Fields
+
+    // Home-screen position of each tool button by button index; none until first stored.
+    const std::optional<std::vector<int>>& toolButtonsOrder() const { return toolButtonsOrder_; }
+    void setToolButtonsOrder(std::optional<std::vector<int>> order) { toolButtonsOrder_ = std::move(order); }
+
+    const std::shared_ptr<MFeeds>& feedSet() const { return feedSet_; }
+    void setFeedSet(std::shared_ptr<MFeeds> feeds) { feedSet_ = std::move(feeds); }
+
+    // -1 for a fresh repository, the stored version after reading, 3 once archived.
+    int fileFormatVersion() const { return fileFormatVersion_; }
+
+    bool fSetsShake() const { return fSetsShake_; }
+    void setFSetsShake(bool on) { fSetsShake_ = on; }
+    bool fSetsVibrateOnShake() const { return fSetsVibrateOnShake_; }
+    void setFSetsVibrateOnShake(bool on) { fSetsVibrateOnShake_ = on; }
+    bool fSetsVibrateOnWrongAnswer() const { return fSetsVibrateOnWrongAnswer_; }
+    void setFSetsVibrateOnWrongAnswer(bool on) { fSetsVibrateOnWrongAnswer_ = on; }
+
+    // Rebuilt at every start, never archived.
+    const std::shared_ptr<MCourses>& courseSet() const { return courseSet_; }
+    void setCourseSet(std::shared_ptr<MCourses> courses) { courseSet_ = std::move(courses); }
+
+    int setsShakeMode() const { return setsShakeMode_; }
+    void setSetsShakeMode(int mode) { setsShakeMode_ = mode; }
+    int sessionsShakeMode() const { return sessionsShakeMode_; }
+    void setSessionsShakeMode(int mode) { sessionsShakeMode_ = mode; }
+    // Points of the question, explanation and e-book pages' text.
+    int baseFontSize() const { return baseFontSize_; }
+    void setBaseFontSize(int size) { baseFontSize_ = size; }
+    int feedbackOpenCounter() const { return feedbackOpenCounter_; }
+    void setFeedbackOpenCounter(int count) { feedbackOpenCounter_ = count; }
+    // Question type the statistics show (0: all).
+    int currentStatisticsType() const { return currentStatisticsType_; }
+    void setCurrentStatisticsType(int type) { currentStatisticsType_ = type; }
+
+    const std::optional<fnd::Date>& testDate() const { return testDate_; }
+    void setTestDate(std::optional<fnd::Date> date) { testDate_ = date; }
+
+    const std::string& dictLanguage() const { return dictLanguage_; }
+    void setDictLanguage(std::string language) { dictLanguage_ = std::move(language); }
+
+    // Seconds after which an answer no longer counts as recent in the official-guide rows (0: never).
+    int booksShowTime() const { return booksShowTime_; }
+    void setBooksShowTime(int seconds) { booksShowTime_ = seconds; }
+    bool stopTrackerInBackground() const { return stopTrackerInBackground_; }
+    void setStopTrackerInBackground(bool on) { stopTrackerInBackground_ = on; }
+
+    const std::shared_ptr<MTips>& tipSet() const { return tipSet_; }
+    void setTipSet(std::shared_ptr<MTips> tips) { tipSet_ = std::move(tips); }
+    bool doNotShowTips() const { return doNotShowTips_; }
+    void setDoNotShowTips(bool on) { doNotShowTips_ = on; }
+
+    const std::shared_ptr<MFlashcards>& flashcardsSet() const { return flashcardsSet_; }
+    void setFlashcardsSet(std::shared_ptr<MFlashcards> flashcards) { flashcardsSet_ = std::move(flashcards); }
+
+    // The installed e-books in library order, and the answer histories of interactive books by
+    // question key.
+    std::vector<std::shared_ptr<MEBook>>& eBooks() { return eBooks_; }
+    const std::vector<std::shared_ptr<MEBook>>& eBooks() const { return eBooks_; }
+    void setEBooks(std::vector<std::shared_ptr<MEBook>> books) { eBooks_ = std::move(books); }
+    using BooksData = std::map<std::string, std::vector<std::shared_ptr<MIBHRecord>>, std::less<>>;
+    BooksData& booksData() { return booksData_; }
+    const BooksData& booksData() const { return booksData_; }
+    void setBooksData(BooksData data) { booksData_ = std::move(data); }
+
+    const std::shared_ptr<MTimer>& timer() const { return timer_; }
+    void setTimer(std::shared_ptr<MTimer> timer) { timer_ = std::move(timer); }
+
+    const std::shared_ptr<MGameTopics>& gameTopicsSet() const { return gameTopicsSet_; }
+    void setGameTopicsSet(std::shared_ptr<MGameTopics> topics) { gameTopicsSet_ = std::move(topics); }
+    std::vector<std::shared_ptr<MGameQuestion>>& gameReviewQuestions() { return gameReviewQuestions_; }
+    const std::vector<std::shared_ptr<MGameQuestion>>& gameReviewQuestions() const { return gameReviewQuestions_; }
+    void setGameReviewQuestions(std::vector<std::shared_ptr<MGameQuestion>> questions) {
+        gameReviewQuestions_ = std::move(questions);
+    }
+
+    // Rebuilt at every start, never archived.
+    const std::shared_ptr<MConcepts>& conceptSet() const { return conceptSet_; }
+    void setConceptSet(std::shared_ptr<MConcepts> concepts) { conceptSet_ = std::move(concepts); }
+
+    const std::optional<std::string>& forumLogin() const { return forumLogin_; }
+    void setForumLogin(std::optional<std::string> login) { forumLogin_ = std::move(login); }
+    const std::optional<std::string>& forumPassword() const { return forumPassword_; }
+    void setForumPassword(std::optional<std::string> password) { forumPassword_ = std::move(password); }
+    const std::shared_ptr<MBookmarks>& forumBookmarks() const { return forumBookmarks_; }
+    void setForumBookmarks(std::shared_ptr<MBookmarks> bookmarks) { forumBookmarks_ = std::move(bookmarks); }
+
+    bool fSetsAutoscanStopOnLowBattery() const { return fSetsAutoscanStopOnLowBattery_; }
+    void setFSetsAutoscanStopOnLowBattery(bool on) { fSetsAutoscanStopOnLowBattery_ = on; }
+    // The forum question scan's time limit in seconds.
+    int setsAutoscanStopTime() const { return setsAutoscanStopTime_; }
+    void setSetsAutoscanStopTime(int seconds) { setsAutoscanStopTime_ = seconds; }
+
+    // The products being unpacked, and the lock of the e-book install that guards them.
+    std::set<std::string, std::less<>>& parsingProducts() { return parsingProducts_; }
+    std::mutex& mutex() { return mutex_; }
+
+  private:
+    std::shared_ptr<MPracticeRepository> practiceRep_;
+    std::shared_ptr<MOGTrackerRepository> trackerRep_;
+    // The same two, as what saves them.
+    std::shared_ptr<MSubRepository> practiceSaving_;
+    std::shared_ptr<MSubRepository> trackerSaving_;
+
+    std::optional<std::vector<int>> toolButtonsOrder_;
+    std::shared_ptr<MFeeds> feedSet_;
+    int fileFormatVersion_ = -1;
+    bool fSetsShake_ = true;
+    bool fSetsVibrateOnShake_ = true;
+    bool fSetsVibrateOnWrongAnswer_ = true;
+    std::shared_ptr<MCourses> courseSet_;
+    int setsShakeMode_ = 0;
+    int sessionsShakeMode_ = 0;
+    int baseFontSize_ = 13;
+    int feedbackOpenCounter_ = 0;
+    int currentStatisticsType_ = 0;
+    std::optional<fnd::Date> testDate_;
+    std::string dictLanguage_ = "en";
+    int booksShowTime_ = 86400;
+    bool stopTrackerInBackground_ = true;
+    std::shared_ptr<MTips> tipSet_;
+    bool doNotShowTips_ = false;
+    std::shared_ptr<MFlashcards> flashcardsSet_;
+    std::vector<std::shared_ptr<MEBook>> eBooks_;
+    BooksData booksData_;
+    std::optional<std::string> jquery_;
+    std::shared_ptr<MTimer> timer_;
+    std::shared_ptr<MGameTopics> gameTopicsSet_;
+    std::vector<std::shared_ptr<MGameQuestion>> gameReviewQuestions_;
+    std::shared_ptr<MConcepts> conceptSet_;
+    std::optional<std::string> forumLogin_;
+    std::optional<std::string> forumPassword_;
+    std::shared_ptr<MBookmarks> forumBookmarks_;
+    bool fSetsAutoscanStopOnLowBattery_ = true;
+    int setsAutoscanStopTime_ = 1200;
+    std::set<std::string, std::less<>> parsingProducts_;
+    std::mutex mutex_;
+};

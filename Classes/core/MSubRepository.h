@@ -1,0 +1,57 @@
+#pragma once
+// The base of the parts of the user's data kept in files of their own beside the central
+// repository (practice, tracker). It saves the object into its class's file, one save at a time,
+// and tells when a save has ended; each subclass supplies its file and its archive keys.
+//
+// A save may run on any thread. The archive is made from the models, which live on the main
+// thread, so a save on another thread takes an archive encoded beforehand on the main thread
+// (encodeForSave) and only writes it:
+//
+//     auto archive = rep->encodeForSave();                         // main thread
+//     std::thread([rep, archive] { rep->save(archive); }).detach();
+//
+// "MSubRepositorySaveDone" is posted with the object on the saving thread after every save that
+// ran, also when nothing could be written. A save asked for while one runs is skipped, without a
+// notification: the running save's ends every wait.
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "platform/foundation/ArchiveValue.h"
+#include "platform/foundation/Coding.h"
+#include "platform/foundation/Object.h"
+
+class MSubRepository : public fnd::Object, public fnd::Coding {
+  public:
+    static constexpr const char* kSaveDoneNotification = "MSubRepositorySaveDone";
+
+    // The class's file in the documents folder; the base has none. A subclass declares its own
+    // and answers it from classDataFilePath().
+    static std::filesystem::path dataFilePath() { return {}; }
+    virtual std::filesystem::path classDataFilePath() const { return dataFilePath(); }
+
+    bool isSaving() const { return saving_.load(); }
+
+    // Archives the object and writes it to its class's file through the application delegate,
+    // all on the calling thread; nothing is written while the delegate's launchDate is unset.
+    void save();
+    // The object's archive for its file, made now; nothing when its class has no file or the
+    // object cannot be archived. Main thread.
+    std::optional<fnd::Bytes> encodeForSave();
+    // Writes an archive that encodeForSave made, as save() does but for the encoding.
+    void save(std::optional<fnd::Bytes> archive);
+
+    // Reads the subclass's values from a coder: its own file's, or an older central file's, which
+    // holds them beside the central repository's.
+    virtual void loadWithCoder(fnd::KeyedUnarchiver& coder);
+    void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override;
+
+  private:
+    // One save: skipped while another runs; the archive is asked for once the save is under way.
+    void run(const std::function<std::optional<fnd::Bytes>()>& archive);
+
+    std::atomic<bool> saving_{false};
+};

@@ -1,0 +1,167 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <thread>
+
+#include "Classes/core/MSubRepository.h"
+#include "platform/foundation/ClassRegistry.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Paths.h"
+#include "tests/Classes/core/CoreTestEnvironment.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A sub-repository of one text in the file "TestSubRepository", with a hook that runs while it is
+// being archived.
+class TestSubRepository : public MSubRepository {
+  public:
+    static fs::path dataFilePath() { return fnd::Paths::documents() / "TestSubRepository"; }
+    fs::path classDataFilePath() const override { return dataFilePath(); }
+
+    void loadWithCoder(fnd::KeyedUnarchiver& coder) override { text = coder.decodeString("ktext").value_or(""); }
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override { loadWithCoder(coder); }
+    void encodeWithCoder(fnd::KeyedArchiver& coder) const override {
+        if (whileEncoding) whileEncoding();
+        coder.encodeString("ktext", text);
+    }
+
+    std::string text;
+    std::function<void()> whileEncoding;
+};
+
+// One that has no file.
+class FilelessRepository : public TestSubRepository {
+  public:
+    fs::path classDataFilePath() const override { return {}; }
+};
+
+// One that forgot its archive keys.
+class KeylessRepository : public MSubRepository {
+  public:
+    fs::path classDataFilePath() const override { return fnd::Paths::documents() / "Keyless"; }
+};
+
+}  // namespace
+
+class MSubRepositoryTest : public core_test::CoreTestEnvironment {
+  protected:
+    void SetUp() override {
+        CoreTestEnvironment::SetUp();
+        fnd::ClassRegistry::shared().registerClass<TestSubRepository>("TestSubRepository",
+                                                                      {"MSubRepository", "NSObject"});
+        fnd::ClassRegistry::shared().registerClass<KeylessRepository>("KeylessRepository",
+                                                                      {"MSubRepository", "NSObject"});
+        fnd::NotificationCenter::defaultCenter().addObserver(
+            this, MSubRepository::kSaveDoneNotification, nullptr, [this](const fnd::Notification& n) {
+                std::lock_guard lock(mutex);
+                done.push_back(n.object);
+                doneOn.push_back(std::this_thread::get_id());
+            });
+        rep = std::make_shared<TestSubRepository>();
+        rep->text = "answers";
+    }
+    void TearDown() override {
+        fnd::NotificationCenter::defaultCenter().removeObserver(this);
+        CoreTestEnvironment::TearDown();
+    }
+    std::string stored() {
+        auto loaded = AbstractAppDelegate::loadRepositoryOfClass<TestSubRepository>(TestSubRepository::dataFilePath());
+        return loaded ? loaded->text : "(none)";
+    }
+
+    std::shared_ptr<TestSubRepository> rep;
+    std::mutex mutex;
+    std::vector<std::shared_ptr<fnd::Object>> done;
+    std::vector<std::thread::id> doneOn;
+};
+
+TEST_F(MSubRepositoryTest, EachSaveWritesItsClassesFileAndTellsItIsDone) {
+    delegate->setup();
+    rep->save();
+    EXPECT_EQ(stored(), "answers");
+    EXPECT_FALSE(rep->isSaving());
+
+    rep->text = "more answers";
+    rep->save();
+    EXPECT_EQ(stored(), "more answers");
+    EXPECT_THAT(done, testing::ElementsAre(rep, rep));
+}
+
+TEST_F(MSubRepositoryTest, ASaveAskedForWhileOneRunsIsSkippedWithoutNotice) {
+    delegate->setup();
+    std::optional<fnd::Bytes> encodedBefore = rep->encodeForSave();
+    int inner = 0;
+    rep->whileEncoding = [&] {
+        EXPECT_TRUE(rep->isSaving());
+        rep->save();
+        rep->save(encodedBefore);
+        ++inner;
+    };
+    rep->save();
+    // The inner saves neither archived again nor posted.
+    EXPECT_EQ(inner, 1);
+    EXPECT_THAT(done, testing::ElementsAre(rep));
+    EXPECT_EQ(stored(), "answers");
+}
+
+TEST_F(MSubRepositoryTest, TheNoticeComesAlsoWhenNothingWasWritten) {
+    // Before the set-up has ended.
+    rep->save();
+    EXPECT_FALSE(fs::exists(TestSubRepository::dataFilePath()));
+
+    delegate->setup();
+    // A class without a file.
+    auto fileless = std::make_shared<FilelessRepository>();
+    fileless->save();
+    EXPECT_EQ(fileless->encodeForSave(), std::nullopt);
+
+    // A write that fails: the file's place is taken by a folder.
+    fs::create_directories(TestSubRepository::dataFilePath() / "inside");
+    rep->save();
+    EXPECT_FALSE(rep->isSaving());
+    EXPECT_THAT(done, testing::ElementsAre(rep, fileless, rep));
+
+    // And once the way is free, the next save writes.
+    fs::remove_all(TestSubRepository::dataFilePath());
+    rep->save();
+    EXPECT_EQ(stored(), "answers");
+}
+
+TEST_F(MSubRepositoryTest, AnArchiveEncodedOnTheMainThreadIsWrittenOnTheSavingThread) {
+    delegate->setup();
+    std::optional<fnd::Bytes> archive = rep->encodeForSave();
+    ASSERT_TRUE(archive);
+    // The main thread goes on changing the data while the file is written.
+    rep->text = "changed after the save began";
+
+    std::thread::id saver;
+    std::thread thread([&] {
+        saver = std::this_thread::get_id();
+        rep->save(archive);
+    });
+    thread.join();
+    EXPECT_EQ(stored(), "answers");
+    ASSERT_THAT(done, testing::ElementsAre(rep));
+    EXPECT_EQ(doneOn.front(), saver);
+}
+
+TEST_F(MSubRepositoryTest, AbstractOperationsAreProgrammingErrors) {
+    delegate->setup();
+    MSubRepository base;
+    fnd::KeyedArchiver archiver;
+    EXPECT_THROW(base.encodeWithCoder(archiver), fnd::UnrecognizedSelector);
+    fnd::Bytes archive = *fnd::KeyedArchiver::archive("kRepository", nullptr);
+    fnd::KeyedUnarchiver unarchiver(archive);
+    EXPECT_THROW(base.initWithCoder(unarchiver), fnd::UnrecognizedSelector);
+    EXPECT_THROW(base.loadWithCoder(unarchiver), fnd::UnrecognizedSelector);
+    EXPECT_TRUE(MSubRepository::dataFilePath().empty());
+
+    // A subclass without its keys fails its save loudly, and is not left marked as saving.
+    auto keyless = std::make_shared<KeylessRepository>();
+    EXPECT_THROW(keyless->save(), fnd::UnrecognizedSelector);
+    EXPECT_FALSE(keyless->isSaving());
+    EXPECT_FALSE(fs::exists(keyless->classDataFilePath()));
+}
