@@ -31,6 +31,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Browser tests drive Debian's Chromium through playwright-core; never a downloaded browser.
-if [ -f tests/e2e/package.json ] && [ ! -d tests/e2e/node_modules/playwright-core ]; then
+# The page script library the page tests load comes from the same install.
+if [ -f tests/e2e/package.json ] &&
+   { [ ! -d tests/e2e/node_modules/playwright-core ] || [ ! -d tests/e2e/node_modules/zepto ]; }; then
   (cd tests/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm install --no-audit --no-fund --silent)
 fi
