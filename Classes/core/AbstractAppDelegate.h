@@ -36,7 +36,8 @@ class AbstractAppDelegate : public ui::ApplicationDelegate {
     static constexpr const char* kRootKey = "kRepository";
     static constexpr const char* kRepositoryFileName = "Repository";
 
-    // The shared application's delegate when it is one of ours; null before launch.
+    // The shared application's delegate when it is one of ours; null before launch. Any thread
+    // once launched (a save thread asks it for the write).
     static std::shared_ptr<AbstractAppDelegate> shared();
     // The shared delegate's repository; null until it is loaded.
     static std::shared_ptr<MRepository> sharedRep();

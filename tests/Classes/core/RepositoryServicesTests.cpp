@@ -38,17 +38,3 @@ TEST_F(RepositoryServicesTest, ThePageScriptLibraryIsReadOnceItIsThere) {
     fs::remove(resources / "zepto.min.js");
     EXPECT_EQ(rep.jQuery(), "/* library */");
 }
-
-TEST_F(RepositoryServicesTest, TheFittingScriptTakesTheNumbersAsThePagesLimits) {
-    std::string script = MRepository::fixImageSizeToWidth(300, 100);
-    EXPECT_EQ(script.rfind("var max_w = 300;\nvar max_h = 100;\n", 0), 0u);
-    EXPECT_EQ(script.find("MAX_"), std::string::npos);
-}
-
-TEST_F(RepositoryServicesTest, CompanionExplanationsLiveInTheDownloadedCompanionBook) {
-    EXPECT_EQ(MRepository::companionExplanationHomePath(),
-              documents / "eBooks" / "org.orvakit.studykit.official_guide_companion" / "parts");
-    EXPECT_EQ(MRepository::dataFolderPathForEBook("OfficialGuideCompanion"),
-              fnd::Paths::resources() / "eBooks" / "OfficialGuideCompanion");
-    EXPECT_FALSE(MRepository::isLocalEBook("sample"));
-}

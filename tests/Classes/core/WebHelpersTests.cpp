@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "Classes/core/CustomWebView.h"
-#include "Classes/core/DeviceHardware.h"
 #include "Classes/core/WebViewCustom.h"
 #include "platform/foundation/URL.h"
-#include "platform/ui/Device.h"
 #include "platform/ui/EditMenu.h"
 #include "platform/ui/ViewClassRegistry.h"
 #include "platform/ui/ViewController.h"
@@ -96,10 +94,4 @@ TEST_F(WebHelpersTest, ACustomWebViewComesFromInterfaceFilesAndNeverShowsTheEdit
     application().selectionChanged(custom->elementId(), "word", ui::Rect{10, 10, 40, 20});
     EXPECT_FALSE(ui::EditMenu::shared().isMenuVisible());
     EXPECT_TRUE(ui::EditMenu::shared().offeredItems().empty());
-}
-
-TEST_F(WebHelpersTest, ThePlatformIsTheDevicesModelString) {
-    EXPECT_EQ(DeviceHardware::platform(), ui::Device::defaultModel(ui::Idiom::Phone));
-    ui::Device::current().setModel("iPhone1,2");
-    EXPECT_EQ(DeviceHardware::platform(), "iPhone1,2");
 }
