@@ -31,8 +31,11 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Browser tests drive Debian's Chromium through playwright-core; never a downloaded browser.
-# The page script library the page tests load comes from the same install.
-if [ -f tests/e2e/package.json ] &&
-   { [ ! -d tests/e2e/node_modules/playwright-core ] || [ ! -d tests/e2e/node_modules/zepto ]; }; then
-  (cd tests/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm install --no-audit --no-fund --silent)
+# npm records what it installed in node_modules/.package-lock.json: install again whenever the
+# project's lock file is newer than that record (a dependency was added or changed).
+if [ -f tests/e2e/package.json ]; then
+  record=tests/e2e/node_modules/.package-lock.json
+  if [ ! -f "$record" ] || [ tests/e2e/package-lock.json -nt "$record" ]; then
+    (cd tests/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
+  fi
 fi
