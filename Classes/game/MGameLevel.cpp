@@ -6,13 +6,9 @@ MGameLevel::MGameLevel(int startTestLevel, int endTestLevel, int numberOfQuestio
       numberOfQuestions_(numberOfQuestions),
       keywords_(std::move(keywords)) {}
 
-int MGameLevel::maxScore() const {
-    return 200 * numberOfQuestions_ + 300;
-}
+int MGameLevel::maxScore() const { return 200 * numberOfQuestions_ + 300; }
 
-int MGameLevel::semistars() const {
-    return semistarsForLevel(*this, highScore_);
-}
+int MGameLevel::semistars() const { return semistarsForLevel(*this, highScore_); }
 
 int MGameLevel::semistarsForLevel(const MGameLevel& level, int score) {
     // A score of 100 a question less 100 earns the first half star, the level's maximum the sixth.

@@ -9,6 +9,7 @@
 #include <functional>
 #include <utility>
 
+#include "Classes/game/MGameProbabilityWaterfall.h"
 #include "Classes/game/MGameQuestion.h"
 #include "Classes/game/MGameRandom.h"
 #include "Classes/game/MGameTestLabel.h"
@@ -51,23 +52,19 @@ MGameMetaQuestion::Strings texts(const std::vector<int>& values) {
     return strings;
 }
 
-long long powerOfTen(int k) {
-    return std::llround(std::pow(10.0, k));
-}
+long long powerOfTen(int k) { return std::llround(std::pow(10.0, k)); }
 
-const char* const kMaleNames[] = {"James",   "Christopher", "Ronald",  "John",    "Daniel",
-                                  "Anthony", "Robert",      "Paul",    "Kevin",   "Michael",
-                                  "Mark",    "Jason",       "William", "Donald",  "Jeff",
-                                  "David",   "George",      "Richard", "Kenneth", "Charles",
-                                  "Steven",  "Joseph",      "Edward",  "Thomas",  "Brian"};
-const char* const kFemaleNames[] = {"Mary",      "Lisa",     "Michelle", "Patricia", "Nancy",
-                                    "Laura",     "Linda",    "Karen",    "Sarah",    "Barbara",
-                                    "Betty",     "Kimberly", "Elizabeth", "Helen",   "Deborah",
-                                    "Jennifer",  "Sandra",   "Maria",    "Donna",    "Susan",
-                                    "Carol",     "Margaret", "Ruth",     "Dorothy",  "Sharon"};
-const char* const kColorNames[] = {"white", "pink", "red", "orange", "brown",
-                                   "yellow", "gray", "green", "blue", "black"};
-const char* const kDigitWords[] = {"zero", "one", "two", "three", "four",
+const char* const kMaleNames[] = {
+    "James",   "Christopher", "Ronald", "John",    "Daniel", "Anthony", "Robert", "Paul",   "Kevin",
+    "Michael", "Mark",        "Jason",  "William", "Donald", "Jeff",    "David",  "George", "Richard",
+    "Kenneth", "Charles",     "Steven", "Joseph",  "Edward", "Thomas",  "Brian"};
+const char* const kFemaleNames[] = {
+    "Mary",    "Lisa",  "Michelle", "Patricia",  "Nancy", "Laura",   "Linda",    "Karen",  "Sarah",
+    "Barbara", "Betty", "Kimberly", "Elizabeth", "Helen", "Deborah", "Jennifer", "Sandra", "Maria",
+    "Donna",   "Susan", "Carol",    "Margaret",  "Ruth",  "Dorothy", "Sharon"};
+const char* const kColorNames[] = {"white",  "pink", "red",   "orange", "brown",
+                                   "yellow", "gray", "green", "blue",   "black"};
+const char* const kDigitWords[] = {"zero", "one", "two",   "three", "four",
                                    "five", "six", "seven", "eight", "nine"};
 
 }  // namespace
@@ -77,8 +74,8 @@ MGameMetaQuestion::MGameMetaQuestion(Labels testLabels)
 
 MGameMetaQuestion::MGameMetaQuestion(int levelMin, int levelMax, std::vector<std::string> tags,
                                      double readTime, double totalTime)
-    : MGameMetaQuestion(Labels{std::make_shared<MGameTestLabel>(kGameTestType, levelMin, levelMax,
-                                                                std::move(tags))}) {
+    : MGameMetaQuestion(
+          Labels{std::make_shared<MGameTestLabel>(kGameTestType, levelMin, levelMax, std::move(tags))}) {
     readTime_ = readTime;
     totalTime_ = totalTime;
 }
@@ -102,33 +99,21 @@ float MGameMetaQuestion::complexityForTestType(int testType, int level) const {
     return c;
 }
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestion::generateForTestType(int, int) {
-    return nullptr;
-}
+std::shared_ptr<MGameQuestion> MGameMetaQuestion::generateForTestType(int, int) { return nullptr; }
 
 void MGameMetaQuestion::setRandom(std::shared_ptr<MGameRandom> random) {
     random_ = random ? std::move(random) : MGameRandom::system();
 }
 
-int MGameMetaQuestion::randomIntBetweenMin(int min, int max) {
-    return random_->intBetween(min, max);
-}
+int MGameMetaQuestion::randomIntBetweenMin(int min, int max) { return random_->intBetween(min, max); }
 
-float MGameMetaQuestion::randomFloat() {
-    return random_->unitFloat();
-}
+float MGameMetaQuestion::randomFloat() { return random_->unitFloat(); }
 
-int MGameMetaQuestion::randomSign() {
-    return 2 * randomIntBetweenMin(0, 1) - 1;
-}
+int MGameMetaQuestion::randomSign() { return 2 * randomIntBetweenMin(0, 1) - 1; }
 
-bool MGameMetaQuestion::randomBOOL() {
-    return randomIntBetweenMin(0, 1) != 0;
-}
+bool MGameMetaQuestion::randomBOOL() { return randomIntBetweenMin(0, 1) != 0; }
 
-bool MGameMetaQuestion::randomBOOLWithProbability(float p) {
-    return randomFloat() <= p;
-}
+bool MGameMetaQuestion::randomBOOLWithProbability(float p) { return randomFloat() <= p; }
 
 MGameMetaQuestion::Strings MGameMetaQuestion::generateOptionsForInt(int right, int from, int to) {
     return texts(distinctFromRange(*this, right, from, to));
@@ -203,7 +188,8 @@ void MGameMetaQuestion::formatOptions(Strings& options, const std::string& befor
     for (auto& option : options) option = before + option + after;
 }
 
-MGameMetaQuestion::Strings MGameMetaQuestion::randomNameSetWithNumber(int n, bool maleNames, bool femaleNames) {
+MGameMetaQuestion::Strings MGameMetaQuestion::randomNameSetWithNumber(int n, bool maleNames,
+                                                                      bool femaleNames) {
     Strings pool;
     if (maleNames) pool.insert(pool.end(), std::begin(kMaleNames), std::end(kMaleNames));
     if (femaleNames) pool.insert(pool.end(), std::begin(kFemaleNames), std::end(kFemaleNames));
@@ -219,17 +205,11 @@ MGameMetaQuestion::Strings MGameMetaQuestion::randomNameSetWithNumber(int n, boo
     return pool;
 }
 
-std::string MGameMetaQuestion::randomMaleName() {
-    return randomNameSetWithNumber(1, true, false).back();
-}
+std::string MGameMetaQuestion::randomMaleName() { return randomNameSetWithNumber(1, true, false).back(); }
 
-std::string MGameMetaQuestion::randomFemaleName() {
-    return randomNameSetWithNumber(1, false, true).back();
-}
+std::string MGameMetaQuestion::randomFemaleName() { return randomNameSetWithNumber(1, false, true).back(); }
 
-std::string MGameMetaQuestion::randomName() {
-    return randomNameSetWithNumber(1, true, true).back();
-}
+std::string MGameMetaQuestion::randomName() { return randomNameSetWithNumber(1, true, true).back(); }
 
 std::optional<std::string> MGameMetaQuestion::randomColorNameExcluding(const Strings& excluded) {
     Strings colors;
@@ -239,9 +219,7 @@ std::optional<std::string> MGameMetaQuestion::randomColorNameExcluding(const Str
     return colors[randomIntBetweenMin(0, static_cast<int>(colors.size()) - 1)];
 }
 
-std::string MGameMetaQuestion::randomColorName() {
-    return *randomColorNameExcluding({});
-}
+std::string MGameMetaQuestion::randomColorName() { return *randomColorNameExcluding({}); }
 
 std::vector<int> MGameMetaQuestion::generateArrayOfIntWithMin(int min, int max, int numberOfMembers) {
     std::vector<int> values;
@@ -346,20 +324,24 @@ std::shared_ptr<MGameQuestion> MGameMetaQuestion::questionWithOptions(int testTy
     return makeQuestion(testType, std::move(body), std::move(options), r);
 }
 
+int MGameMetaQuestion::variantForComplexity(float c, std::initializer_list<std::pair<float, float>> steps) {
+    MGameProbabilityWaterfall waterfall(random_);
+    for (const auto& [x, y] : steps) waterfall.addIntervalX(x, y);
+    return waterfall.numberForComplexity(c);
+}
+
 std::shared_ptr<MGameQuestion> MGameMetaQuestion::yesNoQuestion(int testType, std::string body, bool yes) {
     return makeQuestion(testType, std::move(body), {"Yes", "No", "-", "-"}, yes ? 0 : 1);
 }
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestion::makeQuestion(int testType, std::string body, Strings options,
-                                                               int right) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestion::makeQuestion(int testType, std::string body,
+                                                               Strings options, int right) {
     auto label = testLabelForTestType(testType);
-    return std::make_shared<MGameQuestion>(label ? label->tags() : Strings{}, std::move(body), std::move(options),
-                                           right, readTime_, totalTime_);
+    return std::make_shared<MGameQuestion>(label ? label->tags() : Strings{}, std::move(body),
+                                           std::move(options), right, readTime_, totalTime_);
 }
 
-int MGameMetaQuestion::rounded(double x) {
-    return static_cast<int>(std::lround(x));
-}
+int MGameMetaQuestion::rounded(double x) { return static_cast<int>(std::lround(x)); }
 
 std::string MGameMetaQuestion::stringWithFormat(const char* format, ...) {
     va_list args;

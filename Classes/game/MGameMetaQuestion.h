@@ -5,9 +5,11 @@
 // with it. The base supplies what generators build their questions from: random draws, the four
 // answer options with their distractors, names, colours, primes, fractions and counting.
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/foundation/Object.h"
@@ -105,6 +107,8 @@ class MGameMetaQuestion : public fnd::Object {
 
     // The question from the options with the right one first: it moves to a random place.
     std::shared_ptr<MGameQuestion> questionWithOptions(int testType, std::string body, Strings options);
+    // The variant (from 1) that a fresh waterfall of the given steps (x, y) chooses for complexity c.
+    int variantForComplexity(float c, std::initializer_list<std::pair<float, float>> steps);
     // A question answered Yes or No; its last two buttons are "-".
     std::shared_ptr<MGameQuestion> yesNoQuestion(int testType, std::string body, bool yes);
 

@@ -29,14 +29,22 @@ constexpr int kGameTestType = 1;
 MGameMetaQuestionCollection::MGameMetaQuestionCollection(std::shared_ptr<MGameRandom> random)
     : random_(random ? std::move(random) : MGameRandom::system()) {
     metaQuestions_ = {
-        std::make_shared<MGameMetaQuestionORVAArithmetic1>(),  std::make_shared<MGameMetaQuestionORVAArithmetic2>(),
-        std::make_shared<MGameMetaQuestionORVAArithmetic3>(),  std::make_shared<MGameMetaQuestionORVAArithmetic4>(),
-        std::make_shared<MGameMetaQuestionORVAArithmetic5>(),  std::make_shared<MGameMetaQuestionORVAArithmetic6>(),
-        std::make_shared<MGameMetaQuestionORVAArithmetic7>(),  std::make_shared<MGameMetaQuestionORVAArithmetic8>(),
-        std::make_shared<MGameMetaQuestionORVAArithmetic9>(),  std::make_shared<MGameMetaQuestionORVAArithmetic10>(),
-        std::make_shared<MGameMetaQuestionORVAArithmetic11>(), std::make_shared<MGameMetaQuestionORVAArithmetic12>(),
-        std::make_shared<MGameMetaQuestionORVAArithmetic13>(), std::make_shared<MGameMetaQuestionORVAArithmetic14>(),
-        std::make_shared<MGameMetaQuestionORVAArithmetic15>(), std::make_shared<MGameMetaQuestionORVAArithmetic16>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic1>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic2>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic3>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic4>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic5>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic6>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic7>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic8>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic9>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic10>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic11>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic12>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic13>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic14>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic15>(),
+        std::make_shared<MGameMetaQuestionORVAArithmetic16>(),
     };
     for (const auto& generator : metaQuestions_) generator->setRandom(random_);
 }
@@ -54,8 +62,8 @@ MGameMetaQuestionCollection::Generators MGameMetaQuestionCollection::metaQuestio
 
 int MGameMetaQuestionCollection::targetLevel(int start, int end, int n, int k) {
     if (n < 2) return end;
-    float level = static_cast<float>(end) - static_cast<float>(end - start) * static_cast<float>(n - k) /
-                                                static_cast<float>(n - 1);
+    float level = static_cast<float>(end) -
+                  static_cast<float>(end - start) * static_cast<float>(n - k) / static_cast<float>(n - 1);
     return static_cast<int>(level);
 }
 
@@ -64,7 +72,8 @@ MGameMetaQuestionCollection::Generators MGameMetaQuestionCollection::candidatesF
     Generators candidates;
     for (const auto& generator : generators) {
         auto label = generator->testLabelForTestType(kGameTestType);
-        if (label && label->level_min() <= level && level <= label->level_max()) candidates.push_back(generator);
+        if (label && label->level_min() <= level && level <= label->level_max())
+            candidates.push_back(generator);
     }
     return candidates;
 }

@@ -3,7 +3,8 @@
 MGameMetaQuestionORVAArithmetic10::MGameMetaQuestionORVAArithmetic10()
     : MGameMetaQuestion(600, 800, {"Arithmetic", "Properties of Integers", "Enumeration"}, 3, 15) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic10::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic10::generateForTestType(int testType,
+                                                                                      int level) {
     float c = complexityForTestType(testType, level);
     setTotalTime((1 - c) * 10 + 15);
     int a = randomIntBetweenMin(10, truncated(25 * static_cast<double>(c) + 15));
@@ -14,5 +15,6 @@ std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic10::generateForTes
     int right = b / d - firstMultiple / d + 1;
     std::string body = stringWithFormat(
         "<p>How many numbers between <i>%d</i> and <i>%d</i> inclusive is divisible by %d?</p>", a, b, d);
-    return questionWithOptions(testType, std::move(body), generateOptionsForIntMaxDeviationSteps(right, 3, 1));
+    return questionWithOptions(testType, std::move(body),
+                               generateOptionsForIntMaxDeviationSteps(right, 3, 1));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Questions of the "Properties of Integers" topic: how many two-digit integers below or above a bound have a property of their digits.
+// Questions of the "Properties of Integers" topic: how many two-digit integers below or above a bound have a
+// property of their digits.
 
 #include "Classes/game/MGameMetaQuestion.h"
 

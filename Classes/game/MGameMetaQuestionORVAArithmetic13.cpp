@@ -6,7 +6,8 @@
 MGameMetaQuestionORVAArithmetic13::MGameMetaQuestionORVAArithmetic13()
     : MGameMetaQuestion(550, 800, {"Arithmetic", "Properties of Integers", "Aproximation"}, 5, 20) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic13::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic13::generateForTestType(int testType,
+                                                                                      int level) {
     float c = complexityForTestType(testType, level);
     int count = truncated(4 * c + 2);
     std::vector<int> factors;

@@ -1,5 +1,6 @@
 #pragma once
-// Questions of the "Properties of Integers" topic: which power of ten a product of several factors is closest to.
+// Questions of the "Properties of Integers" topic: which power of ten a product of several factors is closest
+// to.
 
 #include "Classes/game/MGameMetaQuestion.h"
 

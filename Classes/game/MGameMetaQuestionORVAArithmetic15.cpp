@@ -2,17 +2,13 @@
 
 #include <cmath>
 
-#include "Classes/game/MGameProbabilityWaterfall.h"
-
 MGameMetaQuestionORVAArithmetic15::MGameMetaQuestionORVAArithmetic15()
     : MGameMetaQuestion(600, 800, {"Arithmetic", "Properties of Integers", "Power"}, 2, 15) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic15::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic15::generateForTestType(int testType,
+                                                                                      int level) {
     float c = complexityForTestType(testType, level);
-    MGameProbabilityWaterfall waterfall(random());
-    waterfall.addIntervalX(0, 0.5);
-    waterfall.addIntervalX(0.5, 0.75);
-    int variant = waterfall.numberForComplexity(c);
+    int variant = variantForComplexity(c, {{0, 0.5f}, {0.5f, 0.75f}});
 
     auto drawExponent = [&] { return randomIntBetweenMin(truncated(10 * c + 2), truncated(20 * c + 5)); };
     // Units digits of powers repeat every four exponents, so a power between the 4th and the 7th

@@ -1,5 +1,6 @@
 #pragma once
-// Questions of the "Properties of Integers" topic: the units digit of a power, in three variants of rising difficulty.
+// Questions of the "Properties of Integers" topic: the units digit of a power, in three variants of rising
+// difficulty.
 
 #include "Classes/game/MGameMetaQuestion.h"
 

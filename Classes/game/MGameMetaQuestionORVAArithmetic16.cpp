@@ -1,16 +1,12 @@
 #include "Classes/game/MGameMetaQuestionORVAArithmetic16.h"
 
-#include "Classes/game/MGameProbabilityWaterfall.h"
-
 MGameMetaQuestionORVAArithmetic16::MGameMetaQuestionORVAArithmetic16()
     : MGameMetaQuestion(580, 750, {"Arithmetic", "Properties of Integers", "Divisors"}, 2, 15) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic16::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic16::generateForTestType(int testType,
+                                                                                      int level) {
     float c = complexityForTestType(testType, level);
-    MGameProbabilityWaterfall waterfall(random());
-    waterfall.addIntervalX(0, 0.25);
-    waterfall.addIntervalX(0.25, 1.25);
-    int variant = waterfall.numberForComplexity(c);
+    int variant = variantForComplexity(c, {{0, 0.25f}, {0.25f, 1.25f}});
 
     auto smaller = [&] { return randomIntBetweenMin(truncated(10 * c + 2), truncated(30 * c + 9)); };
     auto larger = [&] { return randomIntBetweenMin(truncated(15 * c + 2), truncated(50 * c + 9)); };

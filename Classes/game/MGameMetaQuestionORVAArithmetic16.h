@@ -1,5 +1,6 @@
 #pragma once
-// Questions of the "Properties of Integers" topic: whether m has at least k prime factors when it is a multiple of given numbers (Yes or No).
+// Questions of the "Properties of Integers" topic: whether m has at least k prime factors when it is a
+// multiple of given numbers (Yes or No).
 
 #include "Classes/game/MGameMetaQuestion.h"
 

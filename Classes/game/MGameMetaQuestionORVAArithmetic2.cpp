@@ -3,7 +3,8 @@
 MGameMetaQuestionORVAArithmetic2::MGameMetaQuestionORVAArithmetic2()
     : MGameMetaQuestion(200, 520, {"Arithmetic", "Properties of Integers", "Multipication"}, 0.5, 10) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic2::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic2::generateForTestType(int testType,
+                                                                                     int level) {
     float c = complexityForTestType(testType, level);
     setReadTime(0.5 + c);
     // From the middle of the band on, the first factor is never 2.

@@ -5,7 +5,8 @@
 MGameMetaQuestionORVAArithmetic3::MGameMetaQuestionORVAArithmetic3()
     : MGameMetaQuestion(200, 600, {"Arithmetic", "Properties of Integers", "Divisibility"}, 0.5, 10) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic3::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic3::generateForTestType(int testType,
+                                                                                     int level) {
     float c = complexityForTestType(testType, level);
     int v = randomIntBetweenMin(0, 1);
     // The numbers grow slowly at first and fast near the top of the band.

@@ -3,7 +3,8 @@
 MGameMetaQuestionORVAArithmetic4::MGameMetaQuestionORVAArithmetic4()
     : MGameMetaQuestion(400, 580, {"Arithmetic", "Properties of Integers", "Even/Odd"}, 1, 10) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic4::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic4::generateForTestType(int testType,
+                                                                                     int level) {
     float c = complexityForTestType(testType, level);
     setReadTime(1 + c);
     int odd = randomIntBetweenMin(0, 1);

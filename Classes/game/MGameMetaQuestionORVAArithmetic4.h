@@ -1,5 +1,6 @@
 #pragma once
-// Questions of the "Properties of Integers" topic: whether a sum of integers and powers is odd or even (Yes or No).
+// Questions of the "Properties of Integers" topic: whether a sum of integers and powers is odd or even (Yes
+// or No).
 
 #include "Classes/game/MGameMetaQuestion.h"
 

@@ -3,7 +3,8 @@
 MGameMetaQuestionORVAArithmetic5::MGameMetaQuestionORVAArithmetic5()
     : MGameMetaQuestion(300, 700, {"Arithmetic", "Properties of Integers", "Prime"}, 1, 10) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic5::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic5::generateForTestType(int testType,
+                                                                                     int level) {
     float c = complexityForTestType(testType, level);
     bool prime = randomBOOL();
     int n;

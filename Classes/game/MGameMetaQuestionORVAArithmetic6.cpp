@@ -3,7 +3,8 @@
 MGameMetaQuestionORVAArithmetic6::MGameMetaQuestionORVAArithmetic6()
     : MGameMetaQuestion(500, 600, {"Arithmetic", "Properties of Integers", "Even/Odd"}, 1, 15) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic6::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic6::generateForTestType(int testType,
+                                                                                     int level) {
     float c = complexityForTestType(testType, level);
     setReadTime(2 + 2 * c);
     int odd = randomIntBetweenMin(0, 1);

@@ -1,5 +1,6 @@
 #pragma once
-// Questions of the "Properties of Integers" topic: whether a*m^k + b is odd (or even) for every integer m (Yes or No).
+// Questions of the "Properties of Integers" topic: whether a*m^k + b is odd (or even) for every integer m
+// (Yes or No).
 
 #include "Classes/game/MGameMetaQuestion.h"
 

@@ -3,7 +3,8 @@
 MGameMetaQuestionORVAArithmetic7::MGameMetaQuestionORVAArithmetic7()
     : MGameMetaQuestion(500, 700, {"Arithmetic", "Properties of Integers", "LCM", "GCD"}, 0.5, 10) {}
 
-std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic7::generateForTestType(int testType, int level) {
+std::shared_ptr<MGameQuestion> MGameMetaQuestionORVAArithmetic7::generateForTestType(int testType,
+                                                                                     int level) {
     float c = complexityForTestType(testType, level);
     setReadTime(0.5 + c);
     bool gcd = randomBOOL();

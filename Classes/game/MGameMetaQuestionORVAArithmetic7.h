@@ -1,5 +1,6 @@
 #pragma once
-// Questions of the "Properties of Integers" topic: the greatest common divisor or the least common multiple of two numbers.
+// Questions of the "Properties of Integers" topic: the greatest common divisor or the least common multiple
+// of two numbers.
 
 #include "Classes/game/MGameMetaQuestion.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// Questions of the "Properties of Integers" topic: how many divisors a number made of the primes 2, 3 and 5 has.
+// Questions of the "Properties of Integers" topic: how many divisors a number made of the primes 2, 3 and 5
+// has.
 
 #include "Classes/game/MGameMetaQuestion.h"
 

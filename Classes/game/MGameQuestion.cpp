@@ -28,9 +28,7 @@ MGameQuestion::Strings decodeStrings(fnd::KeyedUnarchiver& coder, const char* ke
 
 }  // namespace
 
-MGameQuestion::MGameQuestion() {
-    registerArchiveClass();
-}
+MGameQuestion::MGameQuestion() { registerArchiveClass(); }
 
 MGameQuestion::MGameQuestion(Strings tags, std::string body, Strings answerOptions, int rightAnswer,
                              double readTime, double totalTime)

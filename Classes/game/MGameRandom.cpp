@@ -20,6 +20,4 @@ int MGameRandom::intBetween(int min, int max) {
     return static_cast<int>(static_cast<std::int64_t>(min) + draw % width);
 }
 
-float MGameRandom::unitFloat() {
-    return static_cast<float>(next32()) * 0x1p-32f;
-}
+float MGameRandom::unitFloat() { return static_cast<float>(next32()) * 0x1p-32f; }

@@ -19,9 +19,7 @@ std::shared_ptr<MGameTopic> MGameTopic::makeAsPropertiesOfNumbers() {
     return makeWithLadder("Properties of Integers", 420, 20, 15);
 }
 
-std::shared_ptr<MGameTopic> MGameTopic::makeAsPercent() {
-    return makeWithLadder("Percents", 430, 30, 10);
-}
+std::shared_ptr<MGameTopic> MGameTopic::makeAsPercent() { return makeWithLadder("Percents", 430, 30, 10); }
 
 std::shared_ptr<MGameTopic> MGameTopic::makeAsProbabilityAndCounting() {
     return makeWithLadder("Probability and Counting", 420, 20, 15);

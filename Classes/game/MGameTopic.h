@@ -37,7 +37,8 @@ class MGameTopic : public fnd::Object {
   private:
     // A ladder of `count` levels, 100 wide, the first starting at `firstStart`, each `spacing` after
     // the last; every fifth level plays 24 questions, the others 12.
-    static std::shared_ptr<MGameTopic> makeWithLadder(std::string name, int firstStart, int spacing, int count);
+    static std::shared_ptr<MGameTopic> makeWithLadder(std::string name, int firstStart, int spacing,
+                                                      int count);
 
     std::string name_;
     Levels levels_;

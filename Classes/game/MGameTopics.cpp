@@ -46,9 +46,7 @@ std::optional<int> storedHighScore(const fnd::ArchiveValue& value) {
 
 }  // namespace
 
-MGameTopics::MGameTopics() {
-    populate();
-}
+MGameTopics::MGameTopics() { populate(); }
 
 void MGameTopics::populate() {
     topics_.push_back(MGameTopic::makeAsPropertiesOfNumbers());
