@@ -1,0 +1,26 @@
+#pragma once
+// A five-choice answer: choice 1 to 5 stands for A to E.
+
+#include <cstdint>
+
+#include "Classes/practice/MQSetAnswer.h"
+
+class MQSetSimpleAnswer : public MQSetAnswer {
+  public:
+    MQSetSimpleAnswer() = default;
+    explicit MQSetSimpleAnswer(std::int32_t choice) : choice_(choice) {}
+
+    void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override;
+
+    bool isTheSameAs(const MQSetAnswer* other) const override;
+    std::optional<std::string> stringWithAnswer() const override;
+    // "[3]" for choice 3.
+    std::optional<std::string> jsString() const override;
+
+    std::int32_t choice() const { return choice_; }
+    void setChoice(std::int32_t choice) { choice_ = choice; }
+
+  private:
+    std::int32_t choice_ = 0;
+};

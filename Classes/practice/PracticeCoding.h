@@ -1,0 +1,34 @@
+#pragma once
+// Lists of the practice models as archives hold them: arrays of strings and of objects. An item of
+// another kind than expected is left out, so a damaged archive cannot plant a foreign object.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/foundation/ArchiveValue.h"
+
+class PracticeCoding {
+  public:
+    static std::shared_ptr<fnd::ArchiveArray> stringArray(const std::vector<std::string>& strings);
+    static std::vector<std::string> strings(const fnd::ArchiveValue& value);
+
+    template <class T>
+    static std::shared_ptr<fnd::ArchiveArray> objectArray(const std::vector<std::shared_ptr<T>>& objects) {
+        auto array = fnd::ArchiveValue::makeArray();
+        array->reserve(objects.size());
+        for (const auto& object : objects)
+            if (object) array->emplace_back(object);
+        return array;
+    }
+    template <class T>
+    static std::vector<std::shared_ptr<T>> objects(const fnd::ArchiveValue& value) {
+        std::vector<std::shared_ptr<T>> result;
+        if (auto array = value.array()) {
+            result.reserve(array->size());
+            for (const auto& item : *array)
+                if (auto object = item.object<T>()) result.push_back(std::move(object));
+        }
+        return result;
+    }
+};
