@@ -93,32 +93,32 @@ std::string markOutsideTags(const std::string& fragment, const std::string& patt
     return result;
 }
 
-void replaceEvery(std::string& text, const std::string& from, const std::string& to) {
-    if (from.empty() || from == to) return;
-    std::size_t pos = 0;
-    while ((pos = text.find(from, pos)) != std::string::npos) {
-        text.replace(pos, from.size(), to);
-        pos += to.size();
-    }
-}
-
 }  // namespace
 
 std::string MKeyWordsSet::addKeyWordsTagsToString(const std::string& html, std::int32_t type, bool isActive) const {
     auto list = keyWordsForQType(type);
     if (!list) return html;
+    // The text between tags as pieces in place: marks go exactly where their text was, never into
+    // another piece that happens to read the same.
     std::vector<std::string> fragments = ostrand::Regex::allMatches(html, ">+([^\\>]+)<+");
-    std::string result = html;
+    std::vector<std::string> gaps;
+    std::size_t pos = 0;
+    for (const auto& fragment : fragments) {
+        std::size_t at = html.find(fragment, pos);
+        if (at == std::string::npos) return html;  // cannot happen: the matches come in order
+        gaps.push_back(html.substr(pos, at - pos));
+        pos = at + fragment.size();
+    }
+    gaps.push_back(html.substr(pos));
+
     const std::string replacement =
         isActive ? "<span class=\"kwselected\">$1</span>" : "<span class=\"kwdeselected\">$1</span>";
     for (const auto& keyword : *list) {
         if (fnd::utf16Length(keyword) < 2) continue;
         const std::string pattern = "(?i)(\\b" + keyword + "\\b)";
-        for (auto& fragment : fragments) {
-            std::string marked = markOutsideTags(fragment, pattern, replacement);
-            replaceEvery(result, fragment, marked);
-            fragment = std::move(marked);
-        }
+        for (auto& fragment : fragments) fragment = markOutsideTags(fragment, pattern, replacement);
     }
+    std::string result = gaps[0];
+    for (std::size_t i = 0; i < fragments.size(); ++i) result += fragments[i] + gaps[i + 1];
     return result;
 }
