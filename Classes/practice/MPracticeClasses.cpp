@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "Classes/practice/MKeyWordsSet.h"
+#include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQFilter.h"
 #include "Classes/practice/MQFilterItem.h"
 #include "Classes/practice/MQSet.h"
@@ -28,5 +29,6 @@ void MPracticeClasses::registerAll() {
         registry.registerClass<MKeyWordsSet>("MKeyWordsSet");
         registry.registerClass<MSession>("MSession");
         registry.registerClass<MSessions>("MSessions");
+        registry.registerClass<MPracticeRepository>("MPracticeRepository", {"MSubRepository", "NSObject"});
     });
 }

@@ -1,0 +1,259 @@
+#include "Classes/practice/MPracticeRepository.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "Classes/practice/MHardQuantSet.h"
+#include "Classes/practice/MHardQuantSet200.h"
+#include "Classes/practice/MKaplanSet.h"
+#include "Classes/practice/MKeyWordsSet.h"
+#include "Classes/practice/MKnewtonSet.h"
+#include "Classes/practice/MManhattanORVASet.h"
+#include "Classes/practice/MManhattanReviewSet.h"
+#include "Classes/practice/MPracticeClasses.h"
+#include "Classes/practice/MPrincetonReviewSet.h"
+#include "Classes/practice/MQFilter.h"
+#include "Classes/practice/MQSet.h"
+#include "Classes/practice/MQSetHRecord.h"
+#include "Classes/practice/MQSetQuestion.h"
+#include "Classes/practice/MSessions.h"
+#include "Classes/practice/PracticeCoding.h"
+#include "Classes/study_aids/MCourses.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+#include "platform/foundation/Paths.h"
+
+const std::vector<MPracticeRepository::BuiltIn>& MPracticeRepository::builtInSets() {
+    static const std::vector<BuiltIn> sets = {
+        {&MPracticeRepository::hardQuantSet_, &MPracticeRepository::hardQuantSetCreator, "hardQuantSetActive"},
+        {&MPracticeRepository::manhattanORVASet_, &MPracticeRepository::manhattanORVASetCreator,
+         "manhattanORVASetActive"},
+        {&MPracticeRepository::knewtonSet_, &MPracticeRepository::knewtonSetCreator, "knewtonSetActive"},
+        {&MPracticeRepository::manhattanReviewSet_, &MPracticeRepository::manhattanReviewSetCreator,
+         "manhattanReviewSetActive"},
+        {&MPracticeRepository::princetonReviewSet_, &MPracticeRepository::princetonReviewSetCreator,
+         "princetonReviewSetActive"},
+        {&MPracticeRepository::kaplanSet_, &MPracticeRepository::kaplanSetCreator, "kaplanSetActive"},
+    };
+    return sets;
+}
+
+std::shared_ptr<MQSet> MPracticeRepository::makeBookmarkSet() {
+    return MQSet::make(MQSet::kBookmarksSetUID, "Bookmarks", "Bookmarks", "Sets_hard_quant.png", true);
+}
+
+std::shared_ptr<MQSet> MPracticeRepository::makeWebSet() {
+    return MQSet::make(MQSet::kForumSetUID, "My Set", "Questions collected from Vessark forums", "Sets_myset.png",
+                       true);
+}
+
+std::shared_ptr<MPracticeRepository> MPracticeRepository::makeWithData() {
+    auto repository = std::make_shared<MPracticeRepository>();
+    repository->initWithData();
+    return repository;
+}
+
+void MPracticeRepository::initWithData() {
+    bookmarkQSet_ = makeBookmarkSet();
+    webQSet_ = makeWebSet();
+    customQSets_.clear();
+    hardQuantSetCreator();
+    knewtonSetCreator();
+    manhattanORVASetCreator();
+    princetonReviewSetCreator();
+    manhattanReviewSetCreator();
+    kaplanSetCreator();
+    createQSets();
+    filter_ = MQFilter::makeWithTagsFromSets(qSets_);
+    createWorkSetAndMoveToCursor(0);
+    keyWordsSet_ = std::make_shared<MKeyWordsSet>();
+    isKWActive_ = false;
+    practiceCSLastUID_ = kFirstCustomSetUID;
+    sessions_ = std::make_shared<MSessions>();
+}
+
+std::filesystem::path MPracticeRepository::dataFilePath() { return fnd::Paths::documents() / "PracticeRepository"; }
+
+void MPracticeRepository::hardQuantSetCreator() {
+    hardQuantSet_ = MQSet::make(1, "Hard Quant Set", "Hard 700+ ORVA Quantitaitive Questions from Vessark Tests",
+                                "Sets_hard_quant.png", true);
+    MHardQuantSet::fillSet(hardQuantSet_);
+    MHardQuantSet200::fillSet(hardQuantSet_);
+}
+
+void MPracticeRepository::manhattanReviewSetCreator() {
+    manhattanReviewSet_ = MQSet::make(100, "Manhattan Review",
+                                      "Questions by Manhattan Review (ORVA Prep and MBA Admissions).",
+                                      "Sets_ManhattanReview.png", true);
+    MManhattanReviewSet::fillSet(manhattanReviewSet_);
+}
+
+void MPracticeRepository::princetonReviewSetCreator() {
+    princetonReviewSet_ =
+        MQSet::make(1000, "Princeton Review", "Questions by Princeton Review", "Sets_PrincetonReview.png", true);
+    MPrincetonReviewSet::fillSet(princetonReviewSet_);
+}
+
+void MPracticeRepository::manhattanORVASetCreator() {
+    manhattanORVASet_ = MQSet::make(2000, "Manhattan ORVA", "Challenge Questions by Manhattan ORVA",
+                                    "Sets_ManhattanORVA.png", true);
+    MManhattanORVASet::fillSet(manhattanORVASet_);
+}
+
+void MPracticeRepository::knewtonSetCreator() {
+    knewtonSet_ = MQSet::make(3000, "Knewton", "Questions by Knewton", "Sets_Knewton.png", true);
+    MKnewtonSet::fillSet(knewtonSet_);
+}
+
+void MPracticeRepository::kaplanSetCreator() {
+    kaplanSet_ = MQSet::make(4000, "Kaplan", "Questions by Kaplan", "Sets_Kaplan.png", true);
+    MKaplanSet::fillSet(kaplanSet_);
+}
+
+void MPracticeRepository::createQSets() {
+    qSets_ = {kaplanSet_, knewtonSet_, manhattanORVASet_, princetonReviewSet_, manhattanReviewSet_, hardQuantSet_,
+              webQSet_};
+    qSets_.insert(qSets_.end(), customQSets_.begin(), customQSets_.end());
+    std::erase(qSets_, nullptr);
+}
+
+void MPracticeRepository::createWorkSetAndMoveToCursor(std::int32_t cursor) {
+    workQSet_ = MQSet::make(MQSet::kWorkSetUID, "Work Set", "Work Set", "Sets_hard_quant.png", true);
+    if (filter_) filter_->fillQSet(*workQSet_, qSets_);
+    auto count = workQSet_->questions().size();
+    workQSet_->setCursor(static_cast<std::uint32_t>(cursor) < count ? cursor : 0);
+}
+
+void MPracticeRepository::attachCoursesFromSet(const MCourses& courses) {
+    knewtonSet_->setCourse(courses.courseForName("Knewton"));
+    manhattanORVASet_->setCourse(courses.courseForName("Manhattan ORVA"));
+    princetonReviewSet_->setCourse(courses.courseForName("Princeton Review"));
+    manhattanReviewSet_->setCourse(courses.courseForName("Manhattan Review"));
+    kaplanSet_->setCourse(courses.courseForName("Kaplan"));
+    hardQuantSet_->setCourse(nullptr);
+    webQSet_->setCourse(nullptr);
+}
+
+// Archive
+
+void MPracticeRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
+    std::vector<std::string> bookmarks;
+    for (const auto& q : bookmarkQSet_->questions())
+        if (!q->key().empty()) bookmarks.push_back(q->key());
+    coder.encodeObject("bookmarkAr", PracticeCoding::stringArray(bookmarks));
+    coder.encodeObject("kwebQSet", webQSet_);
+    coder.encodeObject("customQSets", PracticeCoding::objectArray(customQSets_));
+
+    auto histories = fnd::ArchiveValue::makeDictionary();
+    for (const auto& builtIn : builtInSets()) {
+        const auto& set = this->*builtIn.set;
+        if (!set) continue;
+        for (const auto& q : set->questions())
+            if (q->hasHistory()) (*histories)[q->key()] = PracticeCoding::objectArray(q->history());
+        (*histories)[builtIn.activeKey] = fnd::ArchiveValue::boolean(set->isActive());
+    }
+    coder.encodeObject("historyDict", histories);
+    coder.encodeInt32("kworkQSetCursor", workQSet_ ? workQSet_->cursor() : 0);
+    coder.encodeObject("kfilter", filter_);
+    coder.encodeObject("kSessions", sessions_);
+    coder.encodeObject("keyWordsSet", keyWordsSet_);
+    coder.encodeBool("isKWActive", isKWActive_);
+    coder.encodeInt32("practiceCSLastUID", practiceCSLastUID_);
+}
+
+void MPracticeRepository::initWithCoder(fnd::KeyedUnarchiver& coder) { loadWithCoder(coder); }
+
+void MPracticeRepository::loadWithCoder(fnd::KeyedUnarchiver& coder) {
+    MPracticeClasses::registerAll();
+    // Sessions first: restoring the sets hands them their answers.
+    loadSessionsWithCoder(coder);
+    if (coder.containsValueForKey("historyDict"))
+        applyHistoryWithCoder(coder);
+    else
+        loadSetsWithCoder(coder);
+    loadLocalSetsWithCoder(coder);
+    createQSets();
+    restoreBookmarksWithCoder(coder);
+    filter_ = coder.decodeObjectOfClass<MQFilter>("kfilter");
+    // An archive without a filter gets a fresh one rather than an empty work set for good.
+    if (!filter_) filter_ = MQFilter::makeWithTagsFromSets(qSets_);
+    createWorkSetAndMoveToCursor(coder.decodeInt32("kworkQSetCursor"));
+    loadKWWithCoder(coder);
+    practiceCSLastUID_ = coder.containsValueForKey("practiceCSLastUID") ? coder.decodeInt32("practiceCSLastUID")
+                                                                        : kFirstCustomSetUID;
+    // Every set has given its answers back: a session saved while it ran stays if it has any.
+    sessions_->finishLoading();
+}
+
+void MPracticeRepository::loadSessionsWithCoder(fnd::KeyedUnarchiver& coder) {
+    sessions_ = coder.decodeObjectOfClass<MSessions>("kSessions");
+    if (!sessions_) sessions_ = std::make_shared<MSessions>();
+}
+
+void MPracticeRepository::applyHistoryWithCoder(fnd::KeyedUnarchiver& coder) {
+    MQSet::HistoryDictionary histories;
+    auto stored = coder.decodeDictionary("historyDict");
+    if (stored)
+        for (const auto& [key, value] : *stored) {
+            // A value that is not a list of records reads as no history.
+            auto records = PracticeCoding::objects<MQSetHRecord>(value);
+            if (!records.empty()) histories.emplace(key, std::move(records));
+        }
+    for (const auto& builtIn : builtInSets()) {
+        (this->*builtIn.creator)();
+        auto& set = this->*builtIn.set;
+        set->restoreHistory(histories);
+        set->restoreSessions(*sessions_);
+        std::optional<bool> active;
+        if (stored) {
+            auto found = stored->find(builtIn.activeKey);
+            if (found != stored->end()) active = found->second.boolValue();
+        }
+        // A missing flag reads as off, except for the set that came last and was on from the start.
+        if (active)
+            set->setIsActive(*active);
+        else if (builtIn.set != &MPracticeRepository::kaplanSet_)
+            set->setIsActive(false);
+    }
+}
+
+void MPracticeRepository::loadSetsWithCoder(fnd::KeyedUnarchiver& coder) {
+    hardQuantSet_ = coder.decodeObjectOfClass<MQSet>("khardQuantSet");
+    if (!hardQuantSet_) hardQuantSetCreator();
+    manhattanORVASetCreator();
+    knewtonSetCreator();
+    kaplanSetCreator();
+    princetonReviewSet_ = coder.decodeObjectOfClass<MQSet>("kprincetonReviewSet");
+    if (!princetonReviewSet_) princetonReviewSetCreator();
+    manhattanReviewSet_ = coder.decodeObjectOfClass<MQSet>("kmanhattanReviewSet");
+    if (!manhattanReviewSet_) manhattanReviewSetCreator();
+    for (const auto& builtIn : builtInSets()) (this->*builtIn.set)->restoreSessions(*sessions_);
+}
+
+void MPracticeRepository::loadLocalSetsWithCoder(fnd::KeyedUnarchiver& coder) {
+    webQSet_ = coder.decodeObjectOfClass<MQSet>("kwebQSet");
+    if (!webQSet_) webQSet_ = makeWebSet();
+    webQSet_->restoreSessions(*sessions_);
+    customQSets_ = PracticeCoding::objects<MQSet>(coder.decodeObject("customQSets"));
+    for (auto& set : customQSets_) set->restoreSessions(*sessions_);
+}
+
+void MPracticeRepository::restoreBookmarksWithCoder(fnd::KeyedUnarchiver& coder) {
+    if (coder.containsValueForKey("bookmarkAr")) {
+        auto stored = PracticeCoding::strings(coder.decodeObject("bookmarkAr"));
+        std::unordered_set<std::string> keys(stored.begin(), stored.end());
+        bookmarkQSet_ = makeBookmarkSet();
+        for (const auto& set : qSets_)
+            for (const auto& q : set->questions())
+                if (keys.count(q->key())) bookmarkQSet_->addQuestion(q);
+        return;
+    }
+    bookmarkQSet_ = coder.decodeObjectOfClass<MQSet>("kbookmarkQSet");
+    if (!bookmarkQSet_) bookmarkQSet_ = makeBookmarkSet();
+}
+
+void MPracticeRepository::loadKWWithCoder(fnd::KeyedUnarchiver& coder) {
+    keyWordsSet_ = coder.decodeObjectOfClass<MKeyWordsSet>("keyWordsSet");
+    if (!keyWordsSet_) keyWordsSet_ = std::make_shared<MKeyWordsSet>();
+    isKWActive_ = coder.containsValueForKey("isKWActive") && coder.decodeBool("isKWActive");
+}

@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+
+#include "Classes/practice/MKeyWordsSet.h"
+#include "Classes/practice/MPracticeRepository.h"
+#include "Classes/practice/MQFilter.h"
+#include "Classes/practice/MQFilterItem.h"
+#include "Classes/practice/MSession.h"
+#include "Classes/practice/MSessionRecord.h"
+#include "Classes/practice/MSessions.h"
+#include "Classes/practice/PracticeCoding.h"
+#include "platform/foundation/ClassRegistry.h"
+#include "tests/Classes/practice/PracticeTestSupport.h"
+
+using namespace practice_test;
+
+namespace {
+
+// Reads the practice data out of a central archive of the older layout, where it sits beside the
+// central repository's own keys.
+class CentralArchiveReader : public fnd::Object, public fnd::Coding {
+  public:
+    void encodeWithCoder(fnd::KeyedArchiver&) const override {}
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override {
+        if (coder.decodeInt32("kFileFormatVersion") >= 3) return;
+        practice = std::make_shared<MPracticeRepository>();
+        practice->loadWithCoder(coder);
+    }
+    std::shared_ptr<MPracticeRepository> practice;
+};
+
+class PracticeRepository : public testing_support::TestEnvironment {
+  protected:
+    void SetUp() override {
+        TestEnvironment::SetUp();
+        MPracticeClasses::registerAll();
+    }
+    void TearDown() override {
+        MQSetQuestion::setSessionsSource(nullptr);
+        TestEnvironment::TearDown();
+    }
+    void useSessionsOf(const std::shared_ptr<MPracticeRepository>& repository) {
+        MQSetQuestion::setSessionsSource([repository] { return repository->sessions(); });
+    }
+    static std::shared_ptr<MPracticeRepository> saveAndLoad(const std::shared_ptr<MPracticeRepository>& repository) {
+        std::string error;
+        auto bytes = fnd::KeyedArchiver::archive("kRepository", repository, &error);
+        EXPECT_TRUE(bytes) << error;
+        return fnd::KeyedUnarchiver::unarchive(*bytes, "kRepository").object<MPracticeRepository>();
+    }
+    // A repository loaded from an archive that holds just the keys written here.
+    static std::shared_ptr<MPracticeRepository> loadFromKeys(const std::function<void(fnd::KeyedArchiver&)>& write) {
+        fnd::KeyedArchiver archiver;
+        write(archiver);
+        auto bytes = archiver.finishEncoding();
+        EXPECT_TRUE(bytes);
+        fnd::KeyedUnarchiver coder(*bytes);
+        auto repository = std::make_shared<MPracticeRepository>();
+        repository->loadWithCoder(coder);
+        return repository;
+    }
+    static std::shared_ptr<MQSetQuestion> find(const std::shared_ptr<MQSet>& set, const std::string& key) {
+        for (const auto& q : set->questions())
+            if (q->key() == key) return q;
+        return nullptr;
+    }
+    static std::size_t builtInCount(const MPracticeRepository& r) {
+        std::size_t n = 0;
+        for (const auto& set : {r.hardQuantSet(), r.knewtonSet(), r.manhattanORVASet(), r.princetonReviewSet(),
+                                r.manhattanReviewSet(), r.kaplanSet()})
+            n += set->questions().size();
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST_F(PracticeRepository, FreshData) {
+    auto r = MPracticeRepository::makeWithData();
+    ASSERT_EQ(r->qSets().size(), 7u);
+    EXPECT_EQ(r->qSets().front(), r->kaplanSet());
+    EXPECT_EQ(r->qSets().back(), r->webQSet());
+    EXPECT_EQ(r->webQSet()->setUID(), 90000);
+    EXPECT_TRUE(r->webQSet()->questions().empty());
+    EXPECT_TRUE(r->customQSets().empty());
+    EXPECT_EQ(r->practiceCSLastUID(), 7000);
+    EXPECT_EQ(r->bookmarkQSet()->setUID(), 99999);
+    EXPECT_EQ(r->workQSet()->setUID(), 0);
+    EXPECT_GT(builtInCount(*r), 0u);
+    EXPECT_EQ(r->workQSet()->questions().size(), builtInCount(*r));
+    EXPECT_EQ(r->workQSet()->cursor(), 0);
+    EXPECT_EQ(r->hardQuantSet()->description(), "Hard 700+ ORVA Quantitaitive Questions from Vessark Tests");
+    EXPECT_FALSE(r->isKWActive());
+    EXPECT_TRUE(r->sessions()->list().empty());
+    EXPECT_EQ(MPracticeRepository::dataFilePath(), documents / "PracticeRepository");
+}
+
+TEST_F(PracticeRepository, RoundTripWithHistoriesSessionsBookmarksAndCustomSets) {
+    auto r = MPracticeRepository::makeWithData();
+    useSessionsOf(r);
+    auto hardFirst = find(r->hardQuantSet(), "1_1_2");
+    auto knewtonFirst = find(r->knewtonSet(), "3000_1_3");
+    auto princetonCR = find(r->princetonReviewSet(), "1000_1_4");
+    ASSERT_TRUE(hardFirst && knewtonFirst && princetonCR);
+
+    auto forum = MQSetSimpleQuestion::make(r->webQSet(), 4, 4, 2, {}, "<p>Argument</p>", {"a", "b", "c", "d", "e"},
+                                           "", "https://forum.example/viewtopic.php?f=9&t=55");
+    r->webQSet()->questions().push_back(forum);
+    auto custom = MQSet::make(7001, "My practice", "Own questions", "Sets_myset.png", true);
+    auto own = addQuestion(custom, 1, 4, 3);
+    r->customQSets().push_back(custom);
+    r->qSets().push_back(custom);
+    r->setPracticeCSLastUID(7001);
+
+    r->sessions()->startSession();
+    answer(hardFirst, 3, 100);
+    answer(knewtonFirst, 1, 40);
+    r->sessions()->stopSession();
+    answer(hardFirst, 2, 150);  // outside any session
+    r->sessions()->startSession();
+    answer(own, 3, 20);
+    answer(forum, 2, 35);
+    // Saved while this second session runs.
+
+    r->bookmarkQSet()->addQuestion(forum);
+    r->bookmarkQSet()->addQuestion(hardFirst);
+    r->bookmarkQSet()->addQuestion(knewtonFirst);
+    r->kaplanSet()->setIsActive(false);
+    for (auto& item : r->filter()->qTypeArray()) item->setIsActive(item->itemName() == "CR");
+    r->createWorkSetAndMoveToCursor(1);
+    r->setIsKWActive(true);
+    r->keyWordsSet()->keyWordsForQType(3)->push_back("whom");
+
+    auto back = saveAndLoad(r);
+    ASSERT_TRUE(back);
+    auto hard = find(back->hardQuantSet(), "1_1_2");
+    ASSERT_TRUE(hard);
+    EXPECT_NE(hard, hardFirst);  // built anew, history found by key
+    ASSERT_EQ(hard->history().size(), 2u);
+    EXPECT_EQ(hard->history()[1]->time(), 150);
+    EXPECT_FALSE(hard->history()[1]->isInSession());
+    ASSERT_EQ(find(back->knewtonSet(), "3000_1_3")->history().size(), 1u);
+    EXPECT_FALSE(find(back->knewtonSet(), "3000_2_3")->hasHistory());
+
+    // Sessions: the finished one and the one that ran, each with its answers in order.
+    const auto& list = back->sessions()->list();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_FALSE(back->sessions()->started());
+    ASSERT_EQ(list[0]->records().size(), 2u);
+    EXPECT_EQ(list[0]->records()[0]->historyRecord(), hard->history()[0]);
+    ASSERT_EQ(list[1]->records().size(), 2u);
+    EXPECT_EQ(back->sessions()->freeSessionId(), 2);
+
+    // Forum and custom sets whole; bookmarks in set order.
+    ASSERT_EQ(back->webQSet()->questions().size(), 1u);
+    EXPECT_EQ(back->webQSet()->questions()[0]->key(), "90000_4_4_55");
+    ASSERT_EQ(back->customQSets().size(), 1u);
+    EXPECT_EQ(back->qSets().size(), 8u);
+    EXPECT_EQ(back->qSets().back(), back->customQSets()[0]);
+    EXPECT_EQ(back->customQSets()[0]->questions()[0]->history().size(), 1u);
+    EXPECT_EQ(back->practiceCSLastUID(), 7001);
+    std::vector<std::string> bookmarks;
+    for (const auto& q : back->bookmarkQSet()->questions()) bookmarks.push_back(q->key());
+    EXPECT_EQ(bookmarks, (std::vector<std::string>{"3000_1_3", "1_1_2", "90000_4_4_55"}));
+
+    // Flags, filter, work set, keywords.
+    EXPECT_FALSE(back->kaplanSet()->isActive());
+    EXPECT_TRUE(back->knewtonSet()->isActive());
+    std::vector<std::string> work;
+    for (const auto& q : back->workQSet()->questions()) work.push_back(q->key());
+    ASSERT_GE(work.size(), 2u);
+    for (const auto& q : back->workQSet()->questions()) EXPECT_EQ(q->questionType(), 4);
+    EXPECT_EQ(back->workQSet()->questions().size(), r->workQSet()->questions().size());
+    EXPECT_EQ(back->workQSet()->cursor(), 1);
+    EXPECT_TRUE(back->isKWActive());
+    EXPECT_EQ(back->keyWordsSet()->keyWordsForQType(3)->back(), "whom");
+}
+
+TEST_F(PracticeRepository, StaleBookmarksCursorAndActiveFlags) {
+    auto r = loadFromKeys([](fnd::KeyedArchiver& coder) {
+        coder.encodeObject("bookmarkAr", PracticeCoding::stringArray({"4000_99_4", "4000_1_4"}));
+        auto histories = fnd::ArchiveValue::makeDictionary();
+        (*histories)["hardQuantSetActive"] = fnd::ArchiveValue::boolean(true);
+        (*histories)["manhattanORVASetActive"] = fnd::ArchiveValue::boolean(true);
+        (*histories)["manhattanReviewSetActive"] = fnd::ArchiveValue::boolean(true);
+        (*histories)["princetonReviewSetActive"] = fnd::ArchiveValue::boolean(false);
+        (*histories)["1_1_2"] = "not a history";
+        coder.encodeObject("historyDict", histories);
+        coder.encodeInt32("kworkQSetCursor", 100000);
+    });
+    // Without a flag the Knewton set reads as off, the Kaplan set stays on.
+    EXPECT_FALSE(r->knewtonSet()->isActive());
+    EXPECT_TRUE(r->kaplanSet()->isActive());
+    EXPECT_FALSE(r->princetonReviewSet()->isActive());
+    EXPECT_FALSE(find(r->hardQuantSet(), "1_1_2")->hasHistory());
+    // Missing filter and forum set are made fresh.
+    ASSERT_TRUE(r->filter());
+    EXPECT_EQ(r->filter()->qTypeArray().size(), 5u);
+    EXPECT_EQ(r->webQSet()->setUID(), 90000);
+    EXPECT_EQ(r->qSets().size(), 7u);
+    EXPECT_EQ(r->workQSet()->cursor(), 0);
+    EXPECT_FALSE(r->workQSet()->questions().empty());
+    ASSERT_EQ(r->bookmarkQSet()->questions().size(), 1u);
+
+    auto again = saveAndLoad(r);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->bookmarkQSet()->questions().size(), 1u);
+    EXPECT_EQ(again->bookmarkQSet()->questions()[0]->key(), "4000_1_4");
+    EXPECT_FALSE(again->knewtonSet()->isActive());
+}
+
+TEST_F(PracticeRepository, OlderCentralArchiveMigrates) {
+    fnd::ClassRegistry::shared().registerClass<CentralArchiveReader>("MRepository");
+    std::ifstream in(std::string(ORVA_FIXTURES) + "/archives/central-format2.archive", std::ios::binary);
+    fnd::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(bytes.empty());
+    auto central = fnd::KeyedUnarchiver::unarchive(bytes, "kRepository").object<CentralArchiveReader>();
+    ASSERT_TRUE(central && central->practice);
+    auto r = central->practice;
+
+    // The stored hard set is taken as it was, answers read from plain integers.
+    ASSERT_EQ(r->hardQuantSet()->questions().size(), 2u);
+    auto old = r->hardQuantSet()->questions()[0];
+    EXPECT_EQ(old->body(), "<p>Old first question</p>");
+    EXPECT_EQ(old->key(), "1_1_2");
+    EXPECT_EQ(old->tags(), MQSetQuestion::Strings{"Algebra"});
+    ASSERT_EQ(old->history().size(), 2u);
+    EXPECT_EQ(old->history()[0]->stringWithAnswer(), "[3]");
+    EXPECT_EQ(old->rightAnswer()->stringWithAnswer(), "C");
+    ASSERT_EQ(r->bookmarkQSet()->questions().size(), 2u);
+    EXPECT_EQ(r->bookmarkQSet()->questions()[0], r->hardQuantSet()->questions()[1]);
+    EXPECT_EQ(r->bookmarkQSet()->questions()[1], r->webQSet()->questions()[0]);
+    EXPECT_EQ(r->webQSet()->questions()[0]->key(), "90000_4_4_4242");
+    EXPECT_FALSE(r->knewtonSet()->questions().empty());  // built by its builder
+    EXPECT_TRUE(r->sessions()->list().empty());
+    EXPECT_EQ(r->practiceCSLastUID(), 7000);
+    EXPECT_FALSE(r->isKWActive());
+    for (const auto& q : r->workQSet()->questions()) EXPECT_TRUE(q->questionType() == 1 || q->questionType() == 2);
+    EXPECT_EQ(r->workQSet()->cursor(), 1);
+
+    // The next save writes the current form; the histories then attach to the built content.
+    auto migrated = saveAndLoad(r);
+    ASSERT_TRUE(migrated);
+    auto built = find(migrated->hardQuantSet(), "1_1_2");
+    ASSERT_TRUE(built);
+    EXPECT_NE(built->body(), "<p>Old first question</p>");
+    EXPECT_EQ(built->history().size(), 2u);
+    EXPECT_EQ(find(migrated->hardQuantSet(), "1_3_1")->history().size(), 1u);
+    std::vector<std::string> bookmarks;
+    for (const auto& q : migrated->bookmarkQSet()->questions()) bookmarks.push_back(q->key());
+    EXPECT_EQ(bookmarks, (std::vector<std::string>{"1_3_1", "90000_4_4_4242"}));
+    EXPECT_EQ(migrated->webQSet()->questions()[0]->history().size(), 1u);
+}
