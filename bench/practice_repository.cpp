@@ -1,0 +1,132 @@
+// Loading and saving the practice repository with 100,000 answer records spread over the built-in
+// sets. The built-in sets are built from stand-in data files of the sets' full sizes (992 questions,
+// made up here for timing only, never shipped), so the history dictionary has its real shape:
+// about 100 records under each of 992 question keys. Load is read + decode + rebuilding the
+// built-in sets + putting histories and sessions back + the work set; save is encode + atomic write.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "Classes/practice/MPracticeClasses.h"
+#include "Classes/practice/MPracticeRepository.h"
+#include "Classes/practice/MQSet.h"
+#include "Classes/practice/MQSetHRecord.h"
+#include "Classes/practice/MQSetQuestion.h"
+#include "Classes/practice/MQSetSimpleAnswer.h"
+#include "Classes/practice/MSessions.h"
+#include "platform/foundation/AtomicFile.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+#include "platform/foundation/Paths.h"
+
+namespace {
+
+constexpr int kRecords = 100000;
+
+// Stand-in content: each builder's number of records, with a paragraph of text each.
+void writeStandInData(const std::filesystem::path& folder) {
+    const std::pair<const char*, int> builders[] = {
+        {"MKnewtonSet", 103},        {"MManhattanORVASet", 77}, {"MPrincetonReviewSet", 202},
+        {"MManhattanReviewSet", 236}, {"MHardQuantSet", 111},    {"MHardQuantSet200", 200},
+        {"MKaplanSet", 63}};
+    std::filesystem::create_directories(folder / "question_sets");
+    for (auto [name, count] : builders) {
+        std::ofstream out(folder / "question_sets" / (std::string(name) + ".json"));
+        out << "{\"builder\": \"" << name << "\", \"records\": [";
+        int first = std::string(name) == "MHardQuantSet200" ? 112 : 1;
+        for (int i = 0; i < count; ++i) {
+            out << (i ? "," : "") << "{\"number\": " << first + i << ", \"type\": " << 1 + i % 4
+                << ", \"answer\": " << 1 + i % 5 << ", \"tags\": [\"Algebra\"], \"body\": \"<p>"
+                << std::string(400, 'x') << "</p>\", \"options\": [\"1\", \"2\", \"3\", \"4\", \"5\"],"
+                << " \"explanation\": \"<p>" << std::string(1200, 'y') << "</p>\"}";
+        }
+        out << "]}\n";
+    }
+}
+
+struct Sample {
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("orvakit-bench-practice-" + std::to_string(::getpid()));
+    std::filesystem::path file = folder / "PracticeRepository";
+    std::size_t bytes = 0;
+
+    Sample() {
+        writeStandInData(folder / "resources");
+        fnd::Paths::setResources(folder / "resources");
+        fnd::Paths::setDocuments(folder);
+        MPracticeClasses::registerAll();
+        auto repository = MPracticeRepository::makeWithData();
+        MQSetQuestion::setSessionsSource([repository] { return repository->sessions(); });
+        std::vector<std::shared_ptr<MQSetQuestion>> questions;
+        for (const auto& set : repository->qSets())
+            if (set->setUID() != MQSet::kForumSetUID)
+                questions.insert(questions.end(), set->questions().begin(), set->questions().end());
+        // A session of 25 answers now and then, the rest outside sessions.
+        for (int i = 0; i < kRecords; ++i) {
+            if (i % 400 == 0) repository->sessions()->startSession();
+            if (i % 400 == 25) repository->sessions()->stopSession();
+            auto record = std::make_shared<MQSetHRecord>(fnd::Date(700000000.0 + i * 37.0), 20.0 + i % 180,
+                                                         std::make_shared<MQSetSimpleAnswer>(1 + i % 5));
+            questions[static_cast<std::size_t>(i) % questions.size()]->addHistoryRecord(record);
+        }
+        repository->sessions()->stopSession();
+        MQSetQuestion::setSessionsSource(nullptr);
+        auto archive = fnd::KeyedArchiver::archive("kRepository", repository).value();
+        bytes = archive.size();
+        fnd::AtomicFile::write(file, archive);
+    }
+    ~Sample() { std::filesystem::remove_all(folder); }
+
+    std::shared_ptr<MPracticeRepository> load() const {
+        std::ifstream in(file, std::ios::binary);
+        fnd::Bytes data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return fnd::KeyedUnarchiver::unarchive(data, "kRepository").object<MPracticeRepository>();
+    }
+};
+
+Sample& sample() {
+    static Sample s;
+    return s;
+}
+
+std::size_t countRecords(const MPracticeRepository& repository) {
+    std::size_t n = 0;
+    for (const auto& set : repository.qSets())
+        for (const auto& q : set->questions()) n += q->history().size();
+    return n;
+}
+
+void LoadPracticeRepository(benchmark::State& state) {
+    Sample& s = sample();
+    std::size_t records = 0;
+    for (auto _ : state) {
+        auto repository = s.load();
+        records = repository ? countRecords(*repository) : 0;
+    }
+    if (records != static_cast<std::size_t>(kRecords)) state.SkipWithError("records lost");
+    state.counters["records"] = static_cast<double>(records);
+    state.counters["MB"] = static_cast<double>(s.bytes) / 1e6;
+}
+BENCHMARK(LoadPracticeRepository)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void SavePracticeRepository(benchmark::State& state) {
+    Sample& s = sample();
+    auto repository = s.load();
+    for (auto _ : state) {
+        auto archive = fnd::KeyedArchiver::archive("kRepository", repository);
+        auto saved = fnd::AtomicFile::write(s.folder / "Written", *archive);
+        if (!saved) state.SkipWithError(saved.error.c_str());
+    }
+}
+BENCHMARK(SavePracticeRepository)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void FreshPracticeData(benchmark::State& state) {
+    sample();
+    for (auto _ : state) benchmark::DoNotOptimize(MPracticeRepository::makeWithData());
+}
+BENCHMARK(FreshPracticeData)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
