@@ -111,8 +111,10 @@ std::string MKeyWordsSet::addKeyWordsTagsToString(const std::string& html, std::
     }
     gaps.push_back(html.substr(pos));
 
+    // The whole match goes into the mark: a keyword that closes and opens groups of its own would
+    // otherwise lose the text after its first group.
     const std::string replacement =
-        isActive ? "<span class=\"kwselected\">$1</span>" : "<span class=\"kwdeselected\">$1</span>";
+        isActive ? "<span class=\"kwselected\">$0</span>" : "<span class=\"kwdeselected\">$0</span>";
     for (const auto& keyword : *list) {
         if (fnd::utf16Length(keyword) < 2) continue;
         const std::string pattern = "(?i)(\\b" + keyword + "\\b)";

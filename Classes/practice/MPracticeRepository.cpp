@@ -136,6 +136,13 @@ void MPracticeRepository::attachCoursesFromSet(const MCourses& courses) {
 
 // Archive
 
+void MPracticeRepository::fillHistoryDict(fnd::ArchiveDictionary& histories, const MQSet& set,
+                                          const std::string& activeKey) {
+    for (const auto& q : set.questions())
+        if (q->hasHistory()) histories[q->key()] = PracticeCoding::objectArray(q->history());
+    histories[activeKey] = fnd::ArchiveValue::boolean(set.isActive());
+}
+
 void MPracticeRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     std::vector<std::string> bookmarks;
     for (const auto& q : bookmarkQSet_->questions())
@@ -146,11 +153,7 @@ void MPracticeRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
 
     auto histories = fnd::ArchiveValue::makeDictionary();
     for (const auto& builtIn : builtInSets()) {
-        const auto& set = this->*builtIn.set;
-        if (!set) continue;
-        for (const auto& q : set->questions())
-            if (q->hasHistory()) (*histories)[q->key()] = PracticeCoding::objectArray(q->history());
-        (*histories)[builtIn.activeKey] = fnd::ArchiveValue::boolean(set->isActive());
+        if (const auto& set = this->*builtIn.set) fillHistoryDict(*histories, *set, builtIn.activeKey);
     }
     coder.encodeObject("historyDict", histories);
     coder.encodeInt32("kworkQSetCursor", workQSet_ ? workQSet_->cursor() : 0);

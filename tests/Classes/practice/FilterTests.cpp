@@ -132,6 +132,10 @@ TEST_F(Filter, UsersKeywordsNeverBreakThePage) {
               "<p><span class=\"kwselected\">That</span> <span class=\"kwselected\">span</span> of "
               "<span class=\"kwselected\">class</span> <span class=\"kwselected\">that</span> "
               "<span class=\"kwselected\">THAT</span></p><p><span class=\"kwselected\">That</span></p>");
+    // A keyword with groups of its own keeps all of the text it matched.
+    *keywords.keyWordsForQType(4) = {"c)(lass"};
+    EXPECT_EQ(keywords.addKeyWordsTagsToString("<p>A class.</p>", 4, false),
+              "<p>A <span class=\"kwdeselected\">class</span>.</p>");
     // Types 1 and 2 share their list.
     keywords.keyWordsForQType(1)->push_back("prime");
     EXPECT_EQ(keywords.keyWordsForQType(2)->back(), "prime");

@@ -11,6 +11,7 @@
 #include "Classes/practice/MSessionRecord.h"
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/PracticeCoding.h"
+#include "Classes/study_aids/MCourses.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "tests/Classes/practice/PracticeTestSupport.h"
 
@@ -95,6 +96,13 @@ TEST_F(PracticeRepository, FreshData) {
     EXPECT_FALSE(r->isKWActive());
     EXPECT_TRUE(r->sessions()->list().empty());
     EXPECT_EQ(MPracticeRepository::dataFilePath(), documents / "PracticeRepository");
+
+    MCourses courses;
+    r->attachCoursesFromSet(courses);
+    EXPECT_EQ(r->kaplanSet()->course(), courses.courseForName("Kaplan"));
+    EXPECT_EQ(r->manhattanORVASet()->course(), courses.courseForName("Manhattan ORVA"));
+    EXPECT_TRUE(r->kaplanSet()->course());
+    EXPECT_FALSE(r->hardQuantSet()->course());
 }
 
 TEST_F(PracticeRepository, RoundTripWithHistoriesSessionsBookmarksAndCustomSets) {
