@@ -9,6 +9,7 @@
 #include "Classes/core/CustomWebView.h"
 #include "Classes/core/DeviceHardware.h"
 #include "Classes/core/MRepository.h"
+#include "Classes/practice/MPracticeClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/KeyedArchiver.h"
@@ -45,7 +46,10 @@ std::shared_ptr<MRepository> AbstractAppDelegate::sharedRep() {
 
 void AbstractAppDelegate::registerClasses() {
     static std::once_flag once;
-    std::call_once(once, [] { CustomWebView::registerViewClass(); });
+    std::call_once(once, [] {
+        CustomWebView::registerViewClass();
+        MPracticeClasses::registerAll();
+    });
 }
 
 bool AbstractAppDelegate::isiPad() { return ui::Device::current().idiom() == ui::Idiom::Tablet; }

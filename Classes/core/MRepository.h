@@ -35,8 +35,12 @@ class MFlashcards;
 class MGameQuestion;
 class MGameTopics;
 class MIBHRecord;
+class MKeyWordsSet;
 class MOGTrackerRepository;
 class MPracticeRepository;
+class MQFilter;
+class MQSet;
+class MSessions;
 class MTimer;
 class MTips;
 
@@ -91,6 +95,20 @@ class MRepository : public fnd::Object {
         trackerRep_ = std::move(repository);
     }
     void setTrackerRep(std::nullptr_t) { trackerRep_ = nullptr, trackerSaving_ = nullptr; }
+
+    // ---- The practice repository's data (MRepository+Practice.cpp). The objects answer null, and
+    // isKWActive NO, while there is no practice repository; the two lists need one.
+
+    std::shared_ptr<MQSet> webQSet() const;
+    std::shared_ptr<MKeyWordsSet> keyWordsSet() const;
+    std::shared_ptr<MQSet> bookmarkQSet() const;
+    std::shared_ptr<MQSet> workQSet() const;
+    std::shared_ptr<MSessions> sessions() const;
+    std::vector<std::shared_ptr<MQSet>>& qSets() const;
+    std::vector<std::shared_ptr<MQSet>>& customQSets() const;
+    std::shared_ptr<MQFilter> filter() const;
+    bool isKWActive() const;
+    void setIsKWActive(bool active);
 
     // ---- Fields
 

@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "Classes/core/MSubRepository.h"
 #include "platform/foundation/ArchiveValue.h"
-#include "platform/foundation/Coding.h"
-#include "platform/foundation/Object.h"
 
 class MCourses;
 class MKeyWordsSet;
@@ -21,7 +20,7 @@ class MQFilter;
 class MQSet;
 class MSessions;
 
-class MPracticeRepository : public fnd::Object, public fnd::Coding {
+class MPracticeRepository : public MSubRepository {
   public:
     using Sets = std::vector<std::shared_ptr<MQSet>>;
 
@@ -35,12 +34,13 @@ class MPracticeRepository : public fnd::Object, public fnd::Coding {
 
     // The file "PracticeRepository" in the documents folder.
     static std::filesystem::path dataFilePath();
+    std::filesystem::path classDataFilePath() const override { return dataFilePath(); }
 
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
     // Restores everything from an archive: the repository's own file, or the central file of an
     // older format, which holds the same keys beside its own.
-    void loadWithCoder(fnd::KeyedUnarchiver& coder);
+    void loadWithCoder(fnd::KeyedUnarchiver& coder) override;
 
     // Links each provider's set to its course.
     void attachCoursesFromSet(const MCourses& courses);

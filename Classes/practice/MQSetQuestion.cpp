@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "Classes/core/AbstractAppDelegate.h"
+#include "Classes/core/MRepository.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetBlock.h"
 #include "Classes/practice/MQSetHRecord.h"
@@ -69,9 +71,14 @@ void MQSetQuestion::setupKey() {
 void MQSetQuestion::addHistoryRecord(const std::shared_ptr<MQSetHRecord>& record) {
     if (!record) return;
     history_.push_back(record);
+    // The practice repository's sessions, through the central repository unless told otherwise.
     auto& source = sessionsSource();
-    if (!source) return;
-    if (auto sessions = source())
+    std::shared_ptr<MSessions> sessions;
+    if (source)
+        sessions = source();
+    else if (auto rep = AbstractAppDelegate::sharedRep())
+        sessions = rep->sessions();
+    if (sessions)
         if (auto session = sessions->currentSession())
             session->addQuestion(sharedAs<MQSetQuestion>(), record);
 }

@@ -43,8 +43,8 @@ class MQSetQuestion : public fnd::Object, public fnd::Coding {
     // Parses an answer from the text its jsString writes; null for text it cannot read.
     virtual std::shared_ptr<MQSetAnswer> answerFromString(const std::string& text) const;
 
-    // Where addHistoryRecord finds the practice sessions (the practice repository's); without one,
-    // attempts join no session.
+    // Where addHistoryRecord finds the practice sessions; by default the central repository's
+    // (its practice repository's). Tests and tools that run without the application set their own.
     using SessionsSource = std::function<std::shared_ptr<MSessions>()>;
     static void setSessionsSource(SessionsSource source);
 

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "Classes/core/MRepository.h"
+#include "Classes/core/TovridaAppDelegate.h"
+#include "Classes/practice/MKeyWordsSet.h"
+#include "Classes/practice/MPracticeRepository.h"
+#include "Classes/practice/MSession.h"
+#include "Classes/practice/MSessions.h"
+#include "tests/Classes/practice/PracticeTestSupport.h"
+#include "tests/support/ScreenTestEnvironment.h"
+
+using namespace practice_test;
+
+namespace {
+
+// The practice repository inside the launched application: reached through the central
+// repository, saved to and read from its own file.
+class PracticeInTheApplication : public testing_support::ScreenTestEnvironment {
+  protected:
+    void SetUp() override {
+        ScreenTestEnvironment::SetUp();
+        delegate = std::make_shared<TovridaAppDelegate>();
+        launch(ui::Idiom::Phone, delegate);
+        delegate->setLaunchDate(fnd::Date::now());
+        practice = MPracticeRepository::makeWithData();
+        rep = std::make_shared<MRepository>();
+        rep->setPracticeRep(practice);
+        delegate->setRep(rep);
+    }
+
+    std::shared_ptr<TovridaAppDelegate> delegate;
+    std::shared_ptr<MRepository> rep;
+    std::shared_ptr<MPracticeRepository> practice;
+};
+
+}  // namespace
+
+TEST_F(PracticeInTheApplication, CentralRepositoryForwardsAndAnswersReachTheRunningSession) {
+    EXPECT_EQ(rep->webQSet(), practice->webQSet());
+    EXPECT_EQ(rep->bookmarkQSet(), practice->bookmarkQSet());
+    EXPECT_EQ(rep->workQSet(), practice->workQSet());
+    EXPECT_EQ(rep->filter(), practice->filter());
+    EXPECT_EQ(rep->keyWordsSet(), practice->keyWordsSet());
+    EXPECT_EQ(&rep->qSets(), &practice->qSets());
+    EXPECT_EQ(&rep->customQSets(), &practice->customQSets());
+    rep->setIsKWActive(true);
+    EXPECT_TRUE(practice->isKWActive());
+    EXPECT_TRUE(rep->isKWActive());
+
+    rep->sessions()->startSession();
+    auto question = practice->workQSet()->cursorQuestion();
+    ASSERT_TRUE(question);
+    auto record = answer(question, 2, 48);
+    ASSERT_EQ(practice->sessions()->currentSession()->records().size(), 1u);
+    EXPECT_EQ(record->sessionId(), 0);
+
+    MRepository bare;
+    EXPECT_FALSE(bare.sessions());
+    EXPECT_FALSE(bare.isKWActive());
+}
+
+TEST_F(PracticeInTheApplication, SavedToItsFileAndReadBack) {
+    practice->sessions()->startSession();
+    auto question = practice->kaplanSet()->questions().front();
+    answer(question, 4, 75);
+    practice->bookmarkQSet()->addQuestion(question);
+    practice->save();
+    ASSERT_TRUE(std::filesystem::exists(documents / "PracticeRepository"));
+    EXPECT_FALSE(practice->isSaving());
+
+    auto loaded = AbstractAppDelegate::loadRepositoryOfClass<MPracticeRepository>(MPracticeRepository::dataFilePath());
+    ASSERT_TRUE(loaded);
+    auto back = loaded->kaplanSet()->questions().front();
+    ASSERT_EQ(back->history().size(), 1u);
+    EXPECT_EQ(back->history()[0]->time(), 75);
+    EXPECT_EQ(loaded->bookmarkQSet()->questions(), std::vector<std::shared_ptr<MQSetQuestion>>{back});
+    ASSERT_EQ(loaded->sessions()->list().size(), 1u);
+    EXPECT_EQ(loaded->sessions()->list()[0]->records().size(), 1u);
+}
