@@ -28,10 +28,13 @@ constexpr int kRecords = 100000;
 
 // Stand-in content: each builder's number of records, with a paragraph of text each.
 void writeStandInData(const std::filesystem::path& folder) {
-    const std::pair<const char*, int> builders[] = {
-        {"MKnewtonSet", 103},        {"MManhattanORVASet", 77}, {"MPrincetonReviewSet", 202},
-        {"MManhattanReviewSet", 236}, {"MHardQuantSet", 111},    {"MHardQuantSet200", 200},
-        {"MKaplanSet", 63}};
+    const std::pair<const char*, int> builders[] = {{"MKnewtonSet", 103},
+                                                    {"MManhattanORVASet", 77},
+                                                    {"MPrincetonReviewSet", 202},
+                                                    {"MManhattanReviewSet", 236},
+                                                    {"MHardQuantSet", 111},
+                                                    {"MHardQuantSet200", 200},
+                                                    {"MKaplanSet", 63}};
     std::filesystem::create_directories(folder / "question_sets");
     for (auto [name, count] : builders) {
         std::ofstream out(folder / "question_sets" / (std::string(name) + ".json"));

@@ -50,8 +50,10 @@ std::optional<MBuiltInSetData::Content> MBuiltInSetData::parse(const std::string
         record.explanation = r["explanation"].asString();
         if (r.contains("passage")) {
             auto index = r["passage"].asInteger(-1);
-            if (!isInteger(r["passage"]) || index < 0 || static_cast<std::size_t>(index) >= content.passages.size()) {
-                fnd::Log::warning("built-in set ", builderName, ": record ", i, " names no passage and is left out");
+            if (!isInteger(r["passage"]) || index < 0 ||
+                static_cast<std::size_t>(index) >= content.passages.size()) {
+                fnd::Log::warning("built-in set ", builderName, ": record ", i,
+                                  " names no passage and is left out");
                 continue;
             }
             record.passage = static_cast<int>(index);
@@ -87,8 +89,8 @@ void MBuiltInSetData::fill(const std::shared_ptr<MQSet>& set, const std::string&
             block.reset();
             blockIndex = -1;
             set->questions().push_back(MQSetSimpleQuestion::make(set, r.number, r.questionType, r.rightAnswer,
-                                                                 r.tags, r.body, r.answerOptions, r.explanation,
-                                                                 std::nullopt));
+                                                                 r.tags, r.body, r.answerOptions,
+                                                                 r.explanation, std::nullopt));
             continue;
         }
         if (!block || r.passage != blockIndex) {
@@ -97,8 +99,9 @@ void MBuiltInSetData::fill(const std::shared_ptr<MQSet>& set, const std::string&
             set->blocks().push_back(block);
             blockIndex = r.passage;
         }
-        auto question = MQSetSimpleQuestion::make(set, r.number, r.questionType, r.rightAnswer, block, r.highlight,
-                                                  r.tags, r.body, r.answerOptions, r.explanation, std::nullopt);
+        auto question =
+            MQSetSimpleQuestion::make(set, r.number, r.questionType, r.rightAnswer, block, r.highlight,
+                                      r.tags, r.body, r.answerOptions, r.explanation, std::nullopt);
         set->questions().push_back(question);
         block->addQuestion(question);
     }

@@ -2,4 +2,6 @@
 
 #include "Classes/practice/MBuiltInSetData.h"
 
-void MHardQuantSet::fillSet(const std::shared_ptr<MQSet>& set) { MBuiltInSetData::fill(set, "MHardQuantSet"); }
+void MHardQuantSet::fillSet(const std::shared_ptr<MQSet>& set) {
+    MBuiltInSetData::fill(set, "MHardQuantSet");
+}

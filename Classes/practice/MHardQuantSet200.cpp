@@ -2,4 +2,6 @@
 
 #include "Classes/practice/MBuiltInSetData.h"
 
-void MHardQuantSet200::fillSet(const std::shared_ptr<MQSet>& set) { MBuiltInSetData::fill(set, "MHardQuantSet200"); }
+void MHardQuantSet200::fillSet(const std::shared_ptr<MQSet>& set) {
+    MBuiltInSetData::fill(set, "MHardQuantSet200");
+}

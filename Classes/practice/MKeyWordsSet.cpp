@@ -13,13 +13,13 @@ MKeyWordsSet::MKeyWordsSet() {
         "despite", "thus", "although", "however", "previously", "recent", "today", "early", "hypothesis",
         "history", "seem", "critics", "author", "true", "false", "least", "except", "[12]\\d{3}s*"});
     kws_[4] = std::make_shared<KeyWords>(KeyWords{
-        "must",     "true",     "false",   "weakens*", "strengthens*", "supports*", "most",    "majority",
-        "doubt",    "thus",     "increase[sd]*", "decrease[sd]*", "reduce[sd]*", "thus", "therefore",
-        "thereby",  "because",  "but",     "however",  "likely",  "greater", "large",   "few",
-        "fewer",    "lower",    "small",   "higher",   "all",     "better",  "than",    "number",
-        "amount",   "more",     "less",    "only",     "lack\\sof", "best",  "strongest", "lowest",
-        "equal",    "same",     "every",   "sometimes", "main",   "conclusion", "inferred", "effect",
-        "cause"});
+        "must",      "true",    "false",      "weakens*",      "strengthens*",  "supports*",   "most",
+        "majority",  "doubt",   "thus",       "increase[sd]*", "decrease[sd]*", "reduce[sd]*", "thus",
+        "therefore", "thereby", "because",    "but",           "however",       "likely",      "greater",
+        "large",     "few",     "fewer",      "lower",         "small",         "higher",      "all",
+        "better",    "than",    "number",     "amount",        "more",          "less",        "only",
+        "lack\\sof", "best",    "strongest",  "lowest",        "equal",         "same",        "every",
+        "sometimes", "main",    "conclusion", "inferred",      "effect",        "cause"});
     kws_[3] = std::make_shared<KeyWords>(
         KeyWords{"that", "which", "it", "its", "he", "his", "she", "her", "they", "their", "them"});
     auto quant = std::make_shared<KeyWords>(KeyWords{"distinct", "even", "odd", "consecutive", "integers*",
@@ -65,7 +65,8 @@ namespace {
 
 // Marks the keyword in the text pieces of a fragment, leaving every tag (a "<" followed by a
 // letter, "/" or "!", up to the next ">") as it is.
-std::string markOutsideTags(const std::string& fragment, const std::string& pattern, const std::string& replacement) {
+std::string markOutsideTags(const std::string& fragment, const std::string& pattern,
+                            const std::string& replacement) {
     std::string result;
     std::size_t pos = 0;
     while (pos < fragment.size()) {
@@ -77,14 +78,15 @@ std::string markOutsideTags(const std::string& fragment, const std::string& patt
                 break;
             }
             unsigned char next = static_cast<unsigned char>(fragment[tag + 1]);
-            if ((std::isalpha(next) || next == '/' || next == '!') && fragment.find('>', tag) != std::string::npos)
+            if ((std::isalpha(next) || next == '/' || next == '!') &&
+                fragment.find('>', tag) != std::string::npos)
                 break;
             ++tag;
         }
         std::size_t textEnd = tag == std::string::npos ? fragment.size() : tag;
         if (textEnd > pos)
-            result += ostrand::Regex::replaceAll(std::string_view(fragment).substr(pos, textEnd - pos), pattern,
-                                                 replacement);
+            result += ostrand::Regex::replaceAll(std::string_view(fragment).substr(pos, textEnd - pos),
+                                                 pattern, replacement);
         if (tag == std::string::npos) break;
         std::size_t tagEnd = fragment.find('>', tag) + 1;
         result.append(fragment, tag, tagEnd - tag);
@@ -95,7 +97,8 @@ std::string markOutsideTags(const std::string& fragment, const std::string& patt
 
 }  // namespace
 
-std::string MKeyWordsSet::addKeyWordsTagsToString(const std::string& html, std::int32_t type, bool isActive) const {
+std::string MKeyWordsSet::addKeyWordsTagsToString(const std::string& html, std::int32_t type,
+                                                  bool isActive) const {
     auto list = keyWordsForQType(type);
     if (!list) return html;
     // The text between tags as pieces in place: marks go exactly where their text was, never into

@@ -2,4 +2,6 @@
 
 #include "Classes/practice/MBuiltInSetData.h"
 
-void MManhattanORVASet::fillSet(const std::shared_ptr<MQSet>& set) { MBuiltInSetData::fill(set, "MManhattanORVASet"); }
+void MManhattanORVASet::fillSet(const std::shared_ptr<MQSet>& set) {
+    MBuiltInSetData::fill(set, "MManhattanORVASet");
+}

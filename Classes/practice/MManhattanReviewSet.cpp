@@ -2,4 +2,6 @@
 
 #include "Classes/practice/MBuiltInSetData.h"
 
-void MManhattanReviewSet::fillSet(const std::shared_ptr<MQSet>& set) { MBuiltInSetData::fill(set, "MManhattanReviewSet"); }
+void MManhattanReviewSet::fillSet(const std::shared_ptr<MQSet>& set) {
+    MBuiltInSetData::fill(set, "MManhattanReviewSet");
+}

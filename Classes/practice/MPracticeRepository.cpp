@@ -25,7 +25,8 @@
 
 const std::vector<MPracticeRepository::BuiltIn>& MPracticeRepository::builtInSets() {
     static const std::vector<BuiltIn> sets = {
-        {&MPracticeRepository::hardQuantSet_, &MPracticeRepository::hardQuantSetCreator, "hardQuantSetActive"},
+        {&MPracticeRepository::hardQuantSet_, &MPracticeRepository::hardQuantSetCreator,
+         "hardQuantSetActive"},
         {&MPracticeRepository::manhattanORVASet_, &MPracticeRepository::manhattanORVASetCreator,
          "manhattanORVASetActive"},
         {&MPracticeRepository::knewtonSet_, &MPracticeRepository::knewtonSetCreator, "knewtonSetActive"},
@@ -43,8 +44,8 @@ std::shared_ptr<MQSet> MPracticeRepository::makeBookmarkSet() {
 }
 
 std::shared_ptr<MQSet> MPracticeRepository::makeWebSet() {
-    return MQSet::make(MQSet::kForumSetUID, "My Set", "Questions collected from Vessark forums", "Sets_myset.png",
-                       true);
+    return MQSet::make(MQSet::kForumSetUID, "My Set", "Questions collected from Vessark forums",
+                       "Sets_myset.png", true);
 }
 
 std::shared_ptr<MPracticeRepository> MPracticeRepository::makeWithData() {
@@ -72,25 +73,28 @@ void MPracticeRepository::initWithData() {
     sessions_ = std::make_shared<MSessions>();
 }
 
-std::filesystem::path MPracticeRepository::dataFilePath() { return fnd::Paths::documents() / "PracticeRepository"; }
+std::filesystem::path MPracticeRepository::dataFilePath() {
+    return fnd::Paths::documents() / "PracticeRepository";
+}
 
 void MPracticeRepository::hardQuantSetCreator() {
-    hardQuantSet_ = MQSet::make(1, "Hard Quant Set", "Hard 700+ ORVA Quantitaitive Questions from Vessark Tests",
-                                "Sets_hard_quant.png", true);
+    hardQuantSet_ =
+        MQSet::make(1, "Hard Quant Set", "Hard 700+ ORVA Quantitaitive Questions from Vessark Tests",
+                    "Sets_hard_quant.png", true);
     MHardQuantSet::fillSet(hardQuantSet_);
     MHardQuantSet200::fillSet(hardQuantSet_);
 }
 
 void MPracticeRepository::manhattanReviewSetCreator() {
-    manhattanReviewSet_ = MQSet::make(100, "Manhattan Review",
-                                      "Questions by Manhattan Review (ORVA Prep and MBA Admissions).",
-                                      "Sets_ManhattanReview.png", true);
+    manhattanReviewSet_ =
+        MQSet::make(100, "Manhattan Review", "Questions by Manhattan Review (ORVA Prep and MBA Admissions).",
+                    "Sets_ManhattanReview.png", true);
     MManhattanReviewSet::fillSet(manhattanReviewSet_);
 }
 
 void MPracticeRepository::princetonReviewSetCreator() {
-    princetonReviewSet_ =
-        MQSet::make(1000, "Princeton Review", "Questions by Princeton Review", "Sets_PrincetonReview.png", true);
+    princetonReviewSet_ = MQSet::make(1000, "Princeton Review", "Questions by Princeton Review",
+                                      "Sets_PrincetonReview.png", true);
     MPrincetonReviewSet::fillSet(princetonReviewSet_);
 }
 
@@ -111,8 +115,8 @@ void MPracticeRepository::kaplanSetCreator() {
 }
 
 void MPracticeRepository::createQSets() {
-    qSets_ = {kaplanSet_, knewtonSet_, manhattanORVASet_, princetonReviewSet_, manhattanReviewSet_, hardQuantSet_,
-              webQSet_};
+    qSets_ = {kaplanSet_,          knewtonSet_,   manhattanORVASet_, princetonReviewSet_,
+              manhattanReviewSet_, hardQuantSet_, webQSet_};
     qSets_.insert(qSets_.end(), customQSets_.begin(), customQSets_.end());
     std::erase(qSets_, nullptr);
 }
@@ -182,8 +186,9 @@ void MPracticeRepository::loadWithCoder(fnd::KeyedUnarchiver& coder) {
     if (!filter_) filter_ = MQFilter::makeWithTagsFromSets(qSets_);
     createWorkSetAndMoveToCursor(coder.decodeInt32("kworkQSetCursor"));
     loadKWWithCoder(coder);
-    practiceCSLastUID_ = coder.containsValueForKey("practiceCSLastUID") ? coder.decodeInt32("practiceCSLastUID")
-                                                                        : kFirstCustomSetUID;
+    practiceCSLastUID_ = coder.containsValueForKey("practiceCSLastUID")
+                             ? coder.decodeInt32("practiceCSLastUID")
+                             : kFirstCustomSetUID;
     // Every set has given its answers back: a session saved while it ran stays if it has any.
     sessions_->finishLoading();
 }

@@ -45,7 +45,8 @@ class MPracticeRepository : public MSubRepository {
     // Links each provider's set to its course.
     void attachCoursesFromSet(const MCourses& courses);
     // Adds the histories of the set's answered questions under their keys, and the set's active flag.
-    static void fillHistoryDict(fnd::ArchiveDictionary& histories, const MQSet& set, const std::string& activeKey);
+    static void fillHistoryDict(fnd::ArchiveDictionary& histories, const MQSet& set,
+                                const std::string& activeKey);
     // A new work set filled by the filter, its cursor at the given place when that is inside it.
     void createWorkSetAndMoveToCursor(std::int32_t cursor);
     // The sets tool's list: the built-in sets, the forum set, then the custom sets.

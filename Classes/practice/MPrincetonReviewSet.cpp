@@ -2,4 +2,6 @@
 
 #include "Classes/practice/MBuiltInSetData.h"
 
-void MPrincetonReviewSet::fillSet(const std::shared_ptr<MQSet>& set) { MBuiltInSetData::fill(set, "MPrincetonReviewSet"); }
+void MPrincetonReviewSet::fillSet(const std::shared_ptr<MQSet>& set) {
+    MBuiltInSetData::fill(set, "MPrincetonReviewSet");
+}

@@ -13,10 +13,10 @@
 #include "platform/foundation/KeyedUnarchiver.h"
 
 namespace {
-const char* const kMathsTags[] = {"Algebra",  "Arithmetic",        "Combinations", "Geometry",   "Fractions",
-                                  "Min/Max",  "Mixtures",          "Modules",      "Number Properties",
-                                  "Powers",   "Probability",       "Rate",         "Roots",      "Sequences",
-                                  "Sets",     "Statistics",        "Word Problems", "Work"};
+const char* const kMathsTags[] = {
+    "Algebra", "Arithmetic",        "Combinations",  "Geometry",    "Fractions", "Min/Max", "Mixtures",
+    "Modules", "Number Properties", "Powers",        "Probability", "Rate",      "Roots",   "Sequences",
+    "Sets",    "Statistics",        "Word Problems", "Work"};
 
 bool anyActive(const MQFilter::Items& items) {
     return std::any_of(items.begin(), items.end(), [](const auto& item) { return item->isActive(); });
@@ -52,8 +52,10 @@ std::shared_ptr<MQFilter> MQFilter::makeWithTagsFromSets(const Sets& sets) {
     auto filter = std::make_shared<MQFilter>();
     MQuestionType::fillTypesArray(filter->qTypeArray_);
     filter->addHistoryTag("Unanswered", "Unanswered questions including new added questions.");
-    filter->addHistoryTag("Answered wrong", "Questions answered wrong at least one time out of three attempts.");
-    filter->addHistoryTag("Answered for more than 1:30", "Questions answered for more than 1 minute and 30 seconds.");
+    filter->addHistoryTag("Answered wrong",
+                          "Questions answered wrong at least one time out of three attempts.");
+    filter->addHistoryTag("Answered for more than 1:30",
+                          "Questions answered for more than 1 minute and 30 seconds.");
     filter->addHistoryTag("Answered for more than 2:00", "Questions answered for more than 2 minutes.");
     for (const char* tag : kMathsTags) filter->addTag(tag);
     for (const auto& set : sets)

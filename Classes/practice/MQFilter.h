@@ -20,7 +20,13 @@ class MQFilter : public fnd::Object, public fnd::Coding {
     using Sets = std::vector<std::shared_ptr<MQSet>>;
 
     // The history criteria by position.
-    enum HistoryCriterion { kUnanswered = 0, kAnsweredWrong, kLongerThan90s, kLongerThan120s, kHistoryCriteria };
+    enum HistoryCriterion {
+        kUnanswered = 0,
+        kAnsweredWrong,
+        kLongerThan90s,
+        kLongerThan120s,
+        kHistoryCriteria
+    };
 
     MQFilter() = default;
     // A filter with the type and history items, the fixed maths tags and every tag of the sets'

@@ -4,9 +4,7 @@ void MQSetAnswer::encodeWithCoder(fnd::KeyedArchiver&) const {}
 
 void MQSetAnswer::initWithCoder(fnd::KeyedUnarchiver&) {}
 
-bool MQSetAnswer::isTheSameAs(const MQSetAnswer*) const {
-    throw fnd::UnrecognizedSelector("isTheSameAs:");
-}
+bool MQSetAnswer::isTheSameAs(const MQSetAnswer*) const { throw fnd::UnrecognizedSelector("isTheSameAs:"); }
 
 std::optional<std::string> MQSetAnswer::stringWithAnswer() const {
     throw fnd::UnrecognizedSelector("stringWithAnswer");

@@ -15,7 +15,8 @@ void MQSetBlock::encodeWithCoder(fnd::KeyedArchiver& coder) const {
 void MQSetBlock::initWithCoder(fnd::KeyedUnarchiver& coder) {
     commonText_ = coder.decodeString("commonText");
     questions_.clear();
-    for (auto& q : PracticeCoding::objects<MQSetQuestion>(coder.decodeObject("questions"))) questions_.push_back(q);
+    for (auto& q : PracticeCoding::objects<MQSetQuestion>(coder.decodeObject("questions")))
+        questions_.push_back(q);
 }
 
 bool MQSetBlock::isCommonTextShort(std::size_t n) const {

@@ -36,9 +36,10 @@ MQSetQuestion::Strings MQSetQuestion::filterTags(const Strings& tags) {
     return kept;
 }
 
-void MQSetQuestion::initWith(const std::shared_ptr<MQSet>& set, std::int32_t number, std::int32_t questionType,
-                             std::int32_t rightAnswer, std::shared_ptr<MQSetBlock> block, std::int32_t highlight,
-                             Strings tags, std::string body, Strings answerOptions, std::string explanation,
+void MQSetQuestion::initWith(const std::shared_ptr<MQSet>& set, std::int32_t number,
+                             std::int32_t questionType, std::int32_t rightAnswer,
+                             std::shared_ptr<MQSetBlock> block, std::int32_t highlight, Strings tags,
+                             std::string body, Strings answerOptions, std::string explanation,
                              std::optional<std::string> threadURL) {
     set_ = set;
     number_ = number;

@@ -3,7 +3,9 @@
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 
-void MQSetSimpleAnswer::encodeWithCoder(fnd::KeyedArchiver& coder) const { coder.encodeInt32("choice", choice_); }
+void MQSetSimpleAnswer::encodeWithCoder(fnd::KeyedArchiver& coder) const {
+    coder.encodeInt32("choice", choice_);
+}
 
 void MQSetSimpleAnswer::initWithCoder(fnd::KeyedUnarchiver& coder) { choice_ = coder.decodeInt32("choice"); }
 

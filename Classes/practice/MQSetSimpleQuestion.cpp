@@ -5,12 +5,13 @@
 #include "platform/foundation/Json.h"
 
 std::shared_ptr<MQSetSimpleQuestion> MQSetSimpleQuestion::make(
-    const std::shared_ptr<MQSet>& set, std::int32_t number, std::int32_t questionType, std::int32_t rightAnswer,
-    std::shared_ptr<MQSetBlock> block, std::int32_t highlight, Strings tags, std::string body,
-    Strings answerOptions, std::string explanation, std::optional<std::string> threadURL) {
+    const std::shared_ptr<MQSet>& set, std::int32_t number, std::int32_t questionType,
+    std::int32_t rightAnswer, std::shared_ptr<MQSetBlock> block, std::int32_t highlight, Strings tags,
+    std::string body, Strings answerOptions, std::string explanation, std::optional<std::string> threadURL) {
     auto question = std::make_shared<MQSetSimpleQuestion>();
     question->initWith(set, number, questionType, rightAnswer, std::move(block), highlight, std::move(tags),
-                       std::move(body), std::move(answerOptions), std::move(explanation), std::move(threadURL));
+                       std::move(body), std::move(answerOptions), std::move(explanation),
+                       std::move(threadURL));
     return question;
 }
 
@@ -29,7 +30,8 @@ std::string MQSetSimpleQuestion::describeItself() const {
     if (owner && owner->setUID() == MQSet::kForumSetUID) {
         std::string text = threadURL().value_or("") + "\n";
         text += "Type: " + stringWithType().value_or("") + "\n";
-        text += "OA: " + (rightAnswer() ? rightAnswer()->stringWithAnswer().value_or("") : std::string()) + "\n";
+        text +=
+            "OA: " + (rightAnswer() ? rightAnswer()->stringWithAnswer().value_or("") : std::string()) + "\n";
         text += "====\n" + body() + "\n====\n";
         const auto& options = answerOptions();
         for (std::size_t i = 0; i < options.size(); ++i) {

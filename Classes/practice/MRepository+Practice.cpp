@@ -2,7 +2,9 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/practice/MPracticeRepository.h"
 
-std::shared_ptr<MQSet> MRepository::webQSet() const { return practiceRep_ ? practiceRep_->webQSet() : nullptr; }
+std::shared_ptr<MQSet> MRepository::webQSet() const {
+    return practiceRep_ ? practiceRep_->webQSet() : nullptr;
+}
 
 std::shared_ptr<MKeyWordsSet> MRepository::keyWordsSet() const {
     return practiceRep_ ? practiceRep_->keyWordsSet() : nullptr;
@@ -12,7 +14,9 @@ std::shared_ptr<MQSet> MRepository::bookmarkQSet() const {
     return practiceRep_ ? practiceRep_->bookmarkQSet() : nullptr;
 }
 
-std::shared_ptr<MQSet> MRepository::workQSet() const { return practiceRep_ ? practiceRep_->workQSet() : nullptr; }
+std::shared_ptr<MQSet> MRepository::workQSet() const {
+    return practiceRep_ ? practiceRep_->workQSet() : nullptr;
+}
 
 std::shared_ptr<MSessions> MRepository::sessions() const {
     return practiceRep_ ? practiceRep_->sessions() : nullptr;
@@ -22,7 +26,9 @@ std::vector<std::shared_ptr<MQSet>>& MRepository::qSets() const { return practic
 
 std::vector<std::shared_ptr<MQSet>>& MRepository::customQSets() const { return practiceRep_->customQSets(); }
 
-std::shared_ptr<MQFilter> MRepository::filter() const { return practiceRep_ ? practiceRep_->filter() : nullptr; }
+std::shared_ptr<MQFilter> MRepository::filter() const {
+    return practiceRep_ ? practiceRep_->filter() : nullptr;
+}
 
 bool MRepository::isKWActive() const { return practiceRep_ && practiceRep_->isKWActive(); }
 

@@ -26,7 +26,8 @@ std::string MSession::sessionDate(fnd::Date date) {
     double age = fnd::Date::now().timeIntervalSince(date);
     auto days = static_cast<long long>(age / 86400);
     auto formatted = [&](const char* pattern) {
-        return fnd::DateFormatter(pattern, fnd::Locale("en_US"), fnd::TimeZone::current()).stringFromDate(date);
+        return fnd::DateFormatter(pattern, fnd::Locale("en_US"), fnd::TimeZone::current())
+            .stringFromDate(date);
     };
     if (days >= 365) return formatted("MMM dd\n yyyy");
     if (days >= 1) return formatted("MMM dd");
@@ -46,7 +47,8 @@ void MSession::addQuestion(const std::shared_ptr<MQSetQuestion>& question,
     if (record->indexInSession() == MQSetHRecord::kNoSession)
         record->setIndexInSession(static_cast<std::int32_t>(records_.size()));
     auto position = records_.begin();
-    while (position != records_.end() && (*position)->historyRecord()->indexInSession() < record->indexInSession())
+    while (position != records_.end() &&
+           (*position)->historyRecord()->indexInSession() < record->indexInSession())
         ++position;
     records_.insert(position, std::move(entry));
 }

@@ -30,7 +30,8 @@ class MSession : public fnd::Object, public fnd::Coding {
     static std::string sessionDate(fnd::Date date);
 
     // Takes the attempt into the session: a new one goes to the end, a restored one to its index.
-    void addQuestion(const std::shared_ptr<MQSetQuestion>& question, const std::shared_ptr<MQSetHRecord>& record);
+    void addQuestion(const std::shared_ptr<MQSetQuestion>& question,
+                     const std::shared_ptr<MQSetHRecord>& record);
     // The mean time of the answers; 0 for a session without answers.
     double avgQuestionTime() const;
     int numberOfRightAnswers() const;

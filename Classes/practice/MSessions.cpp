@@ -74,7 +74,8 @@ void MSessions::finishLoading() {
 
 void MSessions::removeSessionAtIndex(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= list_.size()) return;
-    for (const auto& r : list_[static_cast<std::size_t>(index)]->records()) r->historyRecord()->detachFromSession();
+    for (const auto& r : list_[static_cast<std::size_t>(index)]->records())
+        r->historyRecord()->detachFromSession();
     list_.erase(list_.begin() + index);
 }
 

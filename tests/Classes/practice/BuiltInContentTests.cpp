@@ -48,48 +48,149 @@ struct Inventory {
 
 const std::vector<Inventory>& inventory() {
     static const std::vector<Inventory> table = {
-        {"MKnewtonSet", 3000, 103, {18, 21, 21, 30, 13},
+        {"MKnewtonSet",
+         3000,
+         103,
+         {18, 21, 21, 30, 13},
          "SC 1-10,24-34; RC 11-23; CR 35-64; DS 65-74,81,87,90-92,94,98-99,101-103; "
          "PS 75-80,82-86,88-89,93,95-97,100",
-         1, 103, false, {{11, 16}, {17, 19}, {20, 23}}, {14, 18, 22, 19, 30}, DSOptions::Standard, {}},
-        {"MManhattanORVASet", 2000, 77, {53, 24, 0, 0, 0},
-         "DS 5-6,8,10,12-13,15,18-20,23,30,33,35,41,44-45,48,57,59,62,66,68,70; PS *", 1, 77, false, {},
-         {8, 8, 25, 22, 14}, DSOptions::LongWording, {}},
-        {"MPrincetonReviewSet", 1000, 202, {47, 40, 61, 33, 21},
+         1,
+         103,
+         false,
+         {{11, 16}, {17, 19}, {20, 23}},
+         {14, 18, 22, 19, 30},
+         DSOptions::Standard,
+         {}},
+        {"MManhattanORVASet",
+         2000,
+         77,
+         {53, 24, 0, 0, 0},
+         "DS 5-6,8,10,12-13,15,18-20,23,30,33,35,41,44-45,48,57,59,62,66,68,70; PS *",
+         1,
+         77,
+         false,
+         {},
+         {8, 8, 25, 22, 14},
+         DSOptions::LongWording,
+         {}},
+        {"MPrincetonReviewSet",
+         1000,
+         202,
+         {47, 40, 61, 33, 21},
          "CR 1-8,92-94,100-101,137-156; SC 9-29,107-136,167-176; "
          "PS 30-63,97-99,102-103,105,159-160,162-163,165,179-180; "
          "DS 64-91,95-96,104,106,157-158,161,164,166,177-178,181; RC 182-202",
-         1, 202, false, {{182, 187}, {188, 193}, {194, 196}, {197, 199}, {200, 202}}, {30, 46, 45, 43, 38},
+         1,
+         202,
+         false,
+         {{182, 187}, {188, 193}, {194, 196}, {197, 199}, {200, 202}},
+         {30, 46, 45, 43, 38},
          DSOptions::StandardVariants,
          {"Arguments", "Retired Question Cat", "PS Exponents/Roots", "PS PITA", "Weaken", "Assumption",
           "Resolve/Explain", "Evaluate", "Reasoning", "Parallel ", "Strengthen", "Inference"}},
-        {"MManhattanReviewSet", 100, 236, {71, 75, 60, 30, 0}, "PS 1-71; DS 72-146; SC 1-60; CR 1-30", 1, 146, true,
-         {}, {32, 53, 48, 50, 53}, DSOptions::LongWording,
-         {"Arithmetic", "Fractions", "Algebra", "Rate", "Roots", "Geometry", "Work", "Sets", "Statistics",
-          "Mixture", "Inequalities", "Percents", "Triangles", "Remainder", "Ratios", "Counting", "Equations",
-          "Mixtures", "Area", "Profit/Loss", "Logical Predication", "Parallelism", "Agreement", "Pronouns",
-          "Comparisons", "Usage/Style", "Idiom", "Verb Errors (Tense)", "Verb Errors (Number)",
-          "Verb Errors (Tense)/Idiom", "Diction/Redundancy", "Pronouns/Parallelism", "Sentence Construction",
-          "Parallelism/Idiom", "Diction", "Pronoun/Idiom", "Strengthen", "Weaken", "Plan/Proposal", "Inference",
-          "ID Assumption", "Paradox", "Explanation", "Conclusion"}},
-        {"MHardQuantSet", 1, 111, {52, 59, 0, 0, 0},
-         "DS 1-2,5-6,12-13,16-17,19-21,23,25-26,28,30-34,36,39-40,42,45,48,50-52,60-61,64,66-67,70,72,74-75,77,"
+        {"MManhattanReviewSet",
+         100,
+         236,
+         {71, 75, 60, 30, 0},
+         "PS 1-71; DS 72-146; SC 1-60; CR 1-30",
+         1,
+         146,
+         true,
+         {},
+         {32, 53, 48, 50, 53},
+         DSOptions::LongWording,
+         {"Arithmetic",
+          "Fractions",
+          "Algebra",
+          "Rate",
+          "Roots",
+          "Geometry",
+          "Work",
+          "Sets",
+          "Statistics",
+          "Mixture",
+          "Inequalities",
+          "Percents",
+          "Triangles",
+          "Remainder",
+          "Ratios",
+          "Counting",
+          "Equations",
+          "Mixtures",
+          "Area",
+          "Profit/Loss",
+          "Logical Predication",
+          "Parallelism",
+          "Agreement",
+          "Pronouns",
+          "Comparisons",
+          "Usage/Style",
+          "Idiom",
+          "Verb Errors (Tense)",
+          "Verb Errors (Number)",
+          "Verb Errors (Tense)/Idiom",
+          "Diction/Redundancy",
+          "Pronouns/Parallelism",
+          "Sentence Construction",
+          "Parallelism/Idiom",
+          "Diction",
+          "Pronoun/Idiom",
+          "Strengthen",
+          "Weaken",
+          "Plan/Proposal",
+          "Inference",
+          "ID Assumption",
+          "Paradox",
+          "Explanation",
+          "Conclusion"}},
+        {"MHardQuantSet",
+         1,
+         111,
+         {52, 59, 0, 0, 0},
+         "DS "
+         "1-2,5-6,12-13,16-17,19-21,23,25-26,28,30-34,36,39-40,42,45,48,50-52,60-61,64,66-67,70,72,74-75,77,"
          "81-84,86,88-92,94-96,98-101,104,106,111; PS *",
-         1, 111, false, {}, {20, 22, 27, 22, 20}, DSOptions::LongWording,
+         1,
+         111,
+         false,
+         {},
+         {20, 22, 27, 22, 20},
+         DSOptions::LongWording,
          {"Algebra", "Statistics", "Probability", "Arithmetic", "Roots", "Geometry", "Powers", "Rate",
-          "Combinations", "Min/Max", "Sets", "Modules", "Fractions", "Number Properties", "Sequences", "Mixtures",
-          "Word Problems", "Work"}},
-        {"MHardQuantSet200", 1, 200, {103, 97, 0, 0, 0},
-         "DS 112,114,116-119,121-124,126,130-131,133-134,139,141,143-145,147-149,151-153,159,162-163,165-167,169,"
-         "171-174,176-177,179,193-194,196,199,208-209,212,219,222,224-226,229,234-235,238,240-243,246-248,250,"
+          "Combinations", "Min/Max", "Sets", "Modules", "Fractions", "Number Properties", "Sequences",
+          "Mixtures", "Word Problems", "Work"}},
+        {"MHardQuantSet200",
+         1,
+         200,
+         {103, 97, 0, 0, 0},
+         "DS "
+         "112,114,116-119,121-124,126,130-131,133-134,139,141,143-145,147-149,151-153,159,162-163,165-167,"
+         "169,"
+         "171-174,176-177,179,193-194,196,199,208-209,212,219,222,224-226,229,234-235,238,240-243,246-248,"
+         "250,"
          "254,257,260-262,265,267,269-274,277-278,280,283-285,288-291,294,299-301,305,307-311; PS *",
-         112, 311, false, {}, {39, 42, 40, 39, 40}, DSOptions::EmptyArray,
-         {"Arithmetic", "Number Properties", "Powers", "Combinations", "Word Problems", "Work Problems", "Algebra",
-          "Statistics", "Word Problems Other", "Mixture Problems", "Overlapping Sets", "Probability", "Sequences",
-          "Fractions", "Rate Problems", "Geometry", "Modules", "Roots", "Coordinate Geometry", "Min Max Problems",
+         112,
+         311,
+         false,
+         {},
+         {39, 42, 40, 39, 40},
+         DSOptions::EmptyArray,
+         {"Arithmetic",        "Number Properties", "Powers",     "Combinations",        "Word Problems",
+          "Work Problems",     "Algebra",           "Statistics", "Word Problems Other", "Mixture Problems",
+          "Overlapping Sets",  "Probability",       "Sequences",  "Fractions",           "Rate Problems",
+          "Geometry",          "Modules",           "Roots",      "Coordinate Geometry", "Min Max Problems",
           "Special Operations"}},
-        {"MKaplanSet", 4000, 63, {16, 16, 15, 16, 0}, "CR 1-6,46-55; DS 7-9,24-36; PS 10-14,22-23,37-45; SC 15-21,56-63",
-         1, 63, false, {}, {6, 14, 13, 19, 11}, DSOptions::Absent,
+        {"MKaplanSet",
+         4000,
+         63,
+         {16, 16, 15, 16, 0},
+         "CR 1-6,46-55; DS 7-9,24-36; PS 10-14,22-23,37-45; SC 15-21,56-63",
+         1,
+         63,
+         false,
+         {},
+         {6, 14, 13, 19, 11},
+         DSOptions::Absent,
          {"Assumption", "Inference", "Weaken", "Strengthen", "Geometry", "Number Properties", "Algebra",
           "Proportions", "Comparisons", "Modifiers", "Parallelism", "Usage", "Verbs", "Explain", "Pronouns"}},
     };
@@ -100,8 +201,7 @@ const std::vector<std::string> kStandardDS = {
     "Statement (1) ALONE is sufficient, but statement (2) alone is not sufficient.",
     "Statement (2) ALONE is sufficient, but statement (1) alone is not sufficient.",
     "BOTH statements TOGETHER are sufficient, but NEITHER statement ALONE is sufficient.",
-    "EACH statement ALONE is sufficient.",
-    "Statements (1) and (2) TOGETHER are NOT sufficient."};
+    "EACH statement ALONE is sufficient.", "Statements (1) and (2) TOGETHER are NOT sufficient."};
 
 int typeCode(const std::string& name) {
     static const std::map<std::string, int> codes = {{"PS", 1}, {"DS", 2}, {"SC", 3}, {"CR", 4}, {"RC", 5}};
@@ -144,7 +244,8 @@ std::vector<std::pair<int, int>> expectedOrder(const Inventory& inv) {
 
 std::vector<std::string> strings(const fnd::JsonValue& value) {
     std::vector<std::string> list;
-    for (const auto& item : value.asArray()) list.push_back(item.isString() ? item.asString() : "<not a string>");
+    for (const auto& item : value.asArray())
+        list.push_back(item.isString() ? item.asString() : "<not a string>");
     return list;
 }
 
@@ -155,12 +256,14 @@ void checkFragment(const std::string& where, const std::string& html) {
     EXPECT_FALSE(Regex::isMatched(html, "<\\s*(script|a|form|style|link|iframe|html|body)\\b",
                                   RegexOptions::CaseInsensitive))
         << where << " holds an element that a fragment may not";
-    EXPECT_FALSE(Regex::isMatched(html, "\\sid\\s*=", RegexOptions::CaseInsensitive)) << where << " holds an id";
+    EXPECT_FALSE(Regex::isMatched(html, "\\sid\\s*=", RegexOptions::CaseInsensitive))
+        << where << " holds an id";
     EXPECT_FALSE(Regex::isMatched(html, "(https?|file|ftp):", RegexOptions::CaseInsensitive))
         << where << " refers to an address";
-    for (const auto& src : Regex::allMatchGroups(html, "\\ssrc\\s*=\\s*[\"']?([^\"'\\s>]*)", RegexOptions::CaseInsensitive))
-        EXPECT_TRUE(Regex::isMatched(src[1], "\\Adata:image/(png|gif);base64,")) << where << " has an image "
-                                                                                  << src[1].substr(0, 40);
+    for (const auto& src :
+         Regex::allMatchGroups(html, "\\ssrc\\s*=\\s*[\"']?([^\"'\\s>]*)", RegexOptions::CaseInsensitive))
+        EXPECT_TRUE(Regex::isMatched(src[1], "\\Adata:image/(png|gif);base64,"))
+            << where << " has an image " << src[1].substr(0, 40);
 }
 
 struct Report {
@@ -183,7 +286,8 @@ Report validate(const Inventory& inv, const fnd::JsonValue& file) {
     for (std::size_t i = 0; i < order.size(); ++i) position[order[i]] = i;
     auto passageOf = [&](int number) {
         for (std::size_t k = 0; k < inv.passages.size(); ++k)
-            if (number >= inv.passages[k].first && number <= inv.passages[k].second) return static_cast<int>(k);
+            if (number >= inv.passages[k].first && number <= inv.passages[k].second)
+                return static_cast<int>(k);
         return -1;
     };
 
@@ -226,14 +330,16 @@ Report validate(const Inventory& inv, const fnd::JsonValue& file) {
         const bool highlighted = name == "MKnewtonSet" && number == 11 && type == 5;
         EXPECT_EQ(r["highlight"].asInteger(0), highlighted ? 1 : 0) << where << ": highlight";
         if (highlighted && r.contains("passage")) {
-            EXPECT_NE(passages.at(static_cast<std::size_t>(r["passage"].asInteger())).find("class=\"highlight1\""),
-                      std::string::npos)
+            EXPECT_NE(
+                passages.at(static_cast<std::size_t>(r["passage"].asInteger())).find("class=\"highlight1\""),
+                std::string::npos)
                 << where;
         }
 
         // Text.
         EXPECT_TRUE(r["body"].isString() && !r["body"].asString().empty()) << where << ": body";
-        EXPECT_TRUE(r["explanation"].isString() && !r["explanation"].asString().empty()) << where << ": explanation";
+        EXPECT_TRUE(r["explanation"].isString() && !r["explanation"].asString().empty())
+            << where << ": explanation";
         checkFragment(where + " body", r["body"].asString());
         checkFragment(where + " explanation", r["explanation"].asString());
         const std::string& body = r["body"].asString();
@@ -243,15 +349,17 @@ Report validate(const Inventory& inv, const fnd::JsonValue& file) {
                 << where << ": nothing underlined";
         }
         if (type == 2) {
-            EXPECT_TRUE(ostrand::Regex::isMatched(body, "<ol[^>]*>\\s*<li[^>]*>.*</li>\\s*<li[^>]*>.*</li>\\s*</ol>",
-                                                  ostrand::RegexOptions::DotAll) ||
-                        (body.find("(1)") != std::string::npos && body.find("(2)") != std::string::npos))
+            EXPECT_TRUE(
+                ostrand::Regex::isMatched(body, "<ol[^>]*>\\s*<li[^>]*>.*</li>\\s*<li[^>]*>.*</li>\\s*</ol>",
+                                          ostrand::RegexOptions::DotAll) ||
+                (body.find("(1)") != std::string::npos && body.find("(2)") != std::string::npos))
                 << where << ": the two statements";
         }
 
         // Options.
         if (type != 2) {
-            EXPECT_TRUE(r["options"].isArray() && r["options"].asArray().size() == 5u) << where << ": five options";
+            EXPECT_TRUE(r["options"].isArray() && r["options"].asArray().size() == 5u)
+                << where << ": five options";
         } else {
             switch (inv.dsOptions) {
                 case DSOptions::Standard:
@@ -287,7 +395,8 @@ Report validate(const Inventory& inv, const fnd::JsonValue& file) {
             if (number == 26 && type == 2) {
                 EXPECT_EQ(tags, std::vector<std::string>{"Hard"}) << where;
             } else {
-                EXPECT_TRUE(tags.size() == 2u && std::find(inv.tags.begin(), inv.tags.end(), tags[0]) != inv.tags.end() &&
+                EXPECT_TRUE(tags.size() == 2u &&
+                            std::find(inv.tags.begin(), inv.tags.end(), tags[0]) != inv.tags.end() &&
                             levels.count(tags[1]))
                     << where << ": a topic, then a difficulty";
             }
@@ -362,7 +471,8 @@ TEST_F(BuiltInContent, BuildersFillTheirSetsWithKeyedQuestions) {
 TEST_F(BuiltInContent, PassagesBecomeBlocksAndBadRecordsAreLeftOut) {
     auto folder = temporary / "resources";
     std::filesystem::create_directories(folder / "question_sets");
-    const char* data = R"({"builder": "TestPassageSet", "passages": ["<p>One <span class=\"highlight1\">x</span></p>", "<p>Two</p>"],
+    const char* data =
+        R"({"builder": "TestPassageSet", "passages": ["<p>One <span class=\"highlight1\">x</span></p>", "<p>Two</p>"],
       "records": [
         {"number": 10, "type": 3, "answer": 1, "body": "<u>b</u>", "options": ["a","b","c","d","e"], "explanation": "e"},
         {"number": 11, "type": 5, "answer": 2, "passage": 0, "highlight": 1, "body": "q", "options": [], "explanation": "e"},

@@ -117,7 +117,8 @@ TEST_F(Filter, KeywordMarkingOnAPassageWithMarkup) {
               "<span class=\"kwselected\">1920s</span> were calm.</p><p><span class=\"highlight1\">"
               "<span class=\"kwselected\">However</span></span>, <span class=\"kwselected\">critics</span> "
               "disagree.</p>");
-    EXPECT_NE(keywords.addKeyWordsTagsToString(passage, 5, false).find("<span class=\"kwdeselected\">despite</span>"),
+    EXPECT_NE(keywords.addKeyWordsTagsToString(passage, 5, false)
+                  .find("<span class=\"kwdeselected\">despite</span>"),
               std::string::npos);
     // A type without a list comes back unchanged.
     EXPECT_EQ(keywords.addKeyWordsTagsToString(passage, 9, true), passage);

@@ -68,7 +68,8 @@ TEST_F(PracticeInTheApplication, SavedToItsFileAndReadBack) {
     ASSERT_TRUE(std::filesystem::exists(documents / "PracticeRepository"));
     EXPECT_FALSE(practice->isSaving());
 
-    auto loaded = AbstractAppDelegate::loadRepositoryOfClass<MPracticeRepository>(MPracticeRepository::dataFilePath());
+    auto loaded =
+        AbstractAppDelegate::loadRepositoryOfClass<MPracticeRepository>(MPracticeRepository::dataFilePath());
     ASSERT_TRUE(loaded);
     auto back = loaded->kaplanSet()->questions().front();
     ASSERT_EQ(back->history().size(), 1u);

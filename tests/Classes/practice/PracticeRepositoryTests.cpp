@@ -45,14 +45,16 @@ class PracticeRepository : public testing_support::TestEnvironment {
     void useSessionsOf(const std::shared_ptr<MPracticeRepository>& repository) {
         MQSetQuestion::setSessionsSource([repository] { return repository->sessions(); });
     }
-    static std::shared_ptr<MPracticeRepository> saveAndLoad(const std::shared_ptr<MPracticeRepository>& repository) {
+    static std::shared_ptr<MPracticeRepository> saveAndLoad(
+        const std::shared_ptr<MPracticeRepository>& repository) {
         std::string error;
         auto bytes = fnd::KeyedArchiver::archive("kRepository", repository, &error);
         EXPECT_TRUE(bytes) << error;
         return fnd::KeyedUnarchiver::unarchive(*bytes, "kRepository").object<MPracticeRepository>();
     }
     // A repository loaded from an archive that holds just the keys written here.
-    static std::shared_ptr<MPracticeRepository> loadFromKeys(const std::function<void(fnd::KeyedArchiver&)>& write) {
+    static std::shared_ptr<MPracticeRepository> loadFromKeys(
+        const std::function<void(fnd::KeyedArchiver&)>& write) {
         fnd::KeyedArchiver archiver;
         write(archiver);
         auto bytes = archiver.finishEncoding();
@@ -69,8 +71,8 @@ class PracticeRepository : public testing_support::TestEnvironment {
     }
     static std::size_t builtInCount(const MPracticeRepository& r) {
         std::size_t n = 0;
-        for (const auto& set : {r.hardQuantSet(), r.knewtonSet(), r.manhattanORVASet(), r.princetonReviewSet(),
-                                r.manhattanReviewSet(), r.kaplanSet()})
+        for (const auto& set : {r.hardQuantSet(), r.knewtonSet(), r.manhattanORVASet(),
+                                r.princetonReviewSet(), r.manhattanReviewSet(), r.kaplanSet()})
             n += set->questions().size();
         return n;
     }
@@ -113,8 +115,9 @@ TEST_F(PracticeRepository, RoundTripWithHistoriesSessionsBookmarksAndCustomSets)
     auto princetonCR = find(r->princetonReviewSet(), "1000_1_4");
     ASSERT_TRUE(hardFirst && knewtonFirst && princetonCR);
 
-    auto forum = MQSetSimpleQuestion::make(r->webQSet(), 4, 4, 2, {}, "<p>Argument</p>", {"a", "b", "c", "d", "e"},
-                                           "", "https://forum.example/viewtopic.php?f=9&t=55");
+    auto forum =
+        MQSetSimpleQuestion::make(r->webQSet(), 4, 4, 2, {}, "<p>Argument</p>", {"a", "b", "c", "d", "e"}, "",
+                                  "https://forum.example/viewtopic.php?f=9&t=55");
     r->webQSet()->questions().push_back(forum);
     auto custom = MQSet::make(7001, "My practice", "Own questions", "Sets_myset.png", true);
     auto own = addQuestion(custom, 1, 4, 3);
@@ -245,7 +248,8 @@ TEST_F(PracticeRepository, OlderCentralArchiveMigrates) {
     EXPECT_TRUE(r->sessions()->list().empty());
     EXPECT_EQ(r->practiceCSLastUID(), 7000);
     EXPECT_FALSE(r->isKWActive());
-    for (const auto& q : r->workQSet()->questions()) EXPECT_TRUE(q->questionType() == 1 || q->questionType() == 2);
+    for (const auto& q : r->workQSet()->questions())
+        EXPECT_TRUE(q->questionType() == 1 || q->questionType() == 2);
     EXPECT_EQ(r->workQSet()->cursor(), 1);
 
     // The next save writes the current form; the histories then attach to the built content.

@@ -28,17 +28,20 @@ std::shared_ptr<T> roundTrip(const std::shared_ptr<T>& value) {
     return fnd::KeyedUnarchiver::unarchive(*bytes, "root", &error).template object<T>();
 }
 
-inline std::shared_ptr<MQSetSimpleQuestion> addQuestion(const std::shared_ptr<MQSet>& set, int number, int type,
-                                                        int right, std::vector<std::string> tags = {}) {
-    auto q = MQSetSimpleQuestion::make(set, number, type, right, std::move(tags), "<p>Question " + std::to_string(number) + "</p>",
+inline std::shared_ptr<MQSetSimpleQuestion> addQuestion(const std::shared_ptr<MQSet>& set, int number,
+                                                        int type, int right,
+                                                        std::vector<std::string> tags = {}) {
+    auto q = MQSetSimpleQuestion::make(set, number, type, right, std::move(tags),
+                                       "<p>Question " + std::to_string(number) + "</p>",
                                        {"a", "b", "c", "d", "e"}, "<p>Because.</p>", std::nullopt);
     set->questions().push_back(q);
     return q;
 }
 
-inline std::shared_ptr<MQSetHRecord> answer(const std::shared_ptr<MQSetQuestion>& q, int choice, double seconds,
-                                            double when = 1000) {
-    auto record = std::make_shared<MQSetHRecord>(fnd::Date(when), seconds, std::make_shared<MQSetSimpleAnswer>(choice));
+inline std::shared_ptr<MQSetHRecord> answer(const std::shared_ptr<MQSetQuestion>& q, int choice,
+                                            double seconds, double when = 1000) {
+    auto record =
+        std::make_shared<MQSetHRecord>(fnd::Date(when), seconds, std::make_shared<MQSetSimpleAnswer>(choice));
     q->addHistoryRecord(record);
     return record;
 }

@@ -48,9 +48,11 @@ class OldQuestion : public fnd::Object, public fnd::Coding {
 
 TEST_F(QuestionModel, KeysTypesAndTimeTexts) {
     auto forum = MQSet::make(MQSet::kForumSetUID, "My Set", "", "", true);
-    auto q = MQSetSimpleQuestion::make(nullptr, 1, 3, 2, {}, "b", {}, "", "https://forum.example/viewtopic.php?f=5&t=123");
+    auto q = MQSetSimpleQuestion::make(nullptr, 1, 3, 2, {}, "b", {}, "",
+                                       "https://forum.example/viewtopic.php?f=5&t=123");
     EXPECT_EQ(q->key(), "0_1_3_123");
-    auto noTopic = MQSetSimpleQuestion::make(forum, 4, 1, 2, {}, "b", {}, "", "https://forum.example/viewtopic.php?f=5");
+    auto noTopic =
+        MQSetSimpleQuestion::make(forum, 4, 1, 2, {}, "b", {}, "", "https://forum.example/viewtopic.php?f=5");
     EXPECT_EQ(noTopic->key(), "90000_4_1");
     // The key is fixed until it is rebuilt.
     noTopic->setNumber(5);
@@ -69,7 +71,8 @@ TEST_F(QuestionModel, KeysTypesAndTimeTexts) {
     EXPECT_EQ(MQSetHRecord::timeText(61), "01:01");
     EXPECT_EQ(MQSetHRecord::timeText(6000), "100:00");
 
-    EXPECT_EQ(MQSetQuestion::filterTags({"Algebra", "Source: book", "SOURCES"}), MQSetQuestion::Strings{"Algebra"});
+    EXPECT_EQ(MQSetQuestion::filterTags({"Algebra", "Source: book", "SOURCES"}),
+              MQSetQuestion::Strings{"Algebra"});
 }
 
 TEST_F(QuestionModel, AnswersCompareAndParse) {
@@ -139,8 +142,12 @@ TEST_F(QuestionModel, PassageTexts) {
     EXPECT_TRUE(block.isCommonTextShort(100));
     EXPECT_EQ(block.shortCommonString(100), "<p>Short <b>passage</b> text</p>");
     EXPECT_EQ(block.shortCommonString(10), "Short pass");
-    block.setCommonText("<p>\xE2\x80\x9C" "abc</p>");  // a quotation mark counts as one unit
-    EXPECT_EQ(block.shortCommonString(2), "\xE2\x80\x9C" "a");
+    block.setCommonText(
+        "<p>\xE2\x80\x9C"
+        "abc</p>");  // a quotation mark counts as one unit
+    EXPECT_EQ(block.shortCommonString(2),
+              "\xE2\x80\x9C"
+              "a");
 }
 
 TEST_F(QuestionModel, SetWithPassageAndHistoryRoundTrips) {
@@ -150,8 +157,8 @@ TEST_F(QuestionModel, SetWithPassageAndHistoryRoundTrips) {
     block->setCommonText("<p>The <span class=\"highlight1\">passage</span>.</p>");
     set->blocks().push_back(block);
     for (int n : {11, 12}) {
-        auto q = MQSetSimpleQuestion::make(set, n, 5, 2, block, n == 11 ? 1 : 0, {"Inference"}, "b", {"1", "2", "3", "4", "5"},
-                                           "e", std::nullopt);
+        auto q = MQSetSimpleQuestion::make(set, n, 5, 2, block, n == 11 ? 1 : 0, {"Inference"}, "b",
+                                           {"1", "2", "3", "4", "5"}, "e", std::nullopt);
         set->questions().push_back(q);
         block->addQuestion(q);
     }
