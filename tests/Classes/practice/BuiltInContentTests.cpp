@@ -13,10 +13,6 @@
 #include <sstream>
 
 #include "Classes/practice/MBuiltInSetData.h"
-#include "Classes/practice/MHardQuantSet.h"
-#include "Classes/practice/MHardQuantSet200.h"
-#include "Classes/practice/MKaplanSet.h"
-#include "Classes/practice/MKnewtonSet.h"
 #include "Classes/practice/MQSetBlock.h"
 #include "Ostrand_Library/Classes/Regex.h"
 #include "platform/foundation/Bundle.h"
@@ -450,22 +446,6 @@ TEST_F(BuiltInContent, EveryDataFileMatchesItsSet) {
     for (const auto& line : incomplete) summary += (summary.empty() ? "" : ", ") + line;
     RecordProperty("incomplete_sets", summary);
     if (!incomplete.empty()) std::cout << "Built-in sets still incomplete: " << summary << "\n";
-}
-
-TEST_F(BuiltInContent, BuildersFillTheirSetsWithKeyedQuestions) {
-    auto hard = MQSet::make(1, "Hard Quant Set", "", "Sets_hard_quant.png", true);
-    MHardQuantSet::fillSet(hard);
-    MHardQuantSet200::fillSet(hard);
-    ASSERT_FALSE(hard->questions().empty());
-    EXPECT_EQ(hard->questions().front()->key(), "1_1_2");
-    EXPECT_EQ(hard->questions().back()->key(), "1_114_2");
-    EXPECT_TRUE(hard->blocks().empty());
-    EXPECT_EQ(hard->questions().front()->set(), hard);
-
-    auto kaplan = MQSet::make(4000, "Kaplan", "", "", true);
-    MKaplanSet::fillSet(kaplan);
-    ASSERT_FALSE(kaplan->questions().empty());
-    EXPECT_EQ(kaplan->questions().front()->tags(), (MQSetQuestion::Strings{"Assumption", "Easy"}));
 }
 
 TEST_F(BuiltInContent, PassagesBecomeBlocksAndBadRecordsAreLeftOut) {

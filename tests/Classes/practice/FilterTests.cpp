@@ -45,18 +45,6 @@ using Questions = std::vector<std::shared_ptr<MQSetQuestion>>;
 
 }  // namespace
 
-TEST_F(Filter, NewFilterLists) {
-    std::vector<std::string> types, tags;
-    for (const auto& item : filter->qTypeArray()) types.push_back(item->itemName());
-    EXPECT_EQ(types, (std::vector<std::string>{"RC", "PS", "DS", "SC", "CR"}));
-    ASSERT_EQ(filter->historyArray().size(), 4u);
-    EXPECT_EQ(filter->historyArray()[3]->itemName(), "Answered for more than 2:00");
-    for (const auto& item : filter->tagArray()) tags.push_back(item->itemName());
-    ASSERT_EQ(tags.size(), 19u);  // the 18 maths tags, then "Parallel " with its blank
-    EXPECT_EQ(tags.front(), "Algebra");
-    EXPECT_EQ(tags.back(), "Parallel ");
-}
-
 TEST_F(Filter, WorkSetByTypeHistoryAndTag) {
     EXPECT_EQ(build(), (Questions{fresh, slowRight, slowWrong, oldWrong, rcFirst}));
     EXPECT_EQ(work->cursor(), 0);

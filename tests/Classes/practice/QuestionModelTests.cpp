@@ -60,9 +60,6 @@ TEST_F(QuestionModel, KeysTypesAndTimeTexts) {
     noTopic->setupKey();
     EXPECT_EQ(noTopic->key(), "90000_5_1");
 
-    EXPECT_FALSE(MQSet::nameForType(0));
-    EXPECT_FALSE(MQSet::nameForType(12));
-    EXPECT_EQ(MQSet::nameForType(6), "RCFirst");
     EXPECT_TRUE(MQSet::nameMatchesType("CR", 4));
     EXPECT_FALSE(MQSet::nameMatchesType("cr", 4));
 
@@ -73,24 +70,6 @@ TEST_F(QuestionModel, KeysTypesAndTimeTexts) {
 
     EXPECT_EQ(MQSetQuestion::filterTags({"Algebra", "Source: book", "SOURCES"}),
               MQSetQuestion::Strings{"Algebra"});
-}
-
-TEST_F(QuestionModel, AnswersCompareAndParse) {
-    MQSetSimpleAnswer c(3);
-    EXPECT_TRUE(c.isTheSameAs(std::make_shared<MQSetSimpleAnswer>(3).get()));
-    EXPECT_FALSE(c.isTheSameAs(std::make_shared<MQSetSimpleAnswer>(4).get()));
-    EXPECT_FALSE(c.isTheSameAs(nullptr));
-    EXPECT_EQ(c.stringWithAnswer(), "C");
-    EXPECT_FALSE(MQSetSimpleAnswer(6).stringWithAnswer());
-    EXPECT_EQ(c.jsString(), "[3]");
-    EXPECT_THROW(MQSetAnswer().isTheSameAs(&c), fnd::UnrecognizedSelector);
-
-    auto q = MQSetSimpleQuestion::make(nullptr, 1, 1, 1, {}, "", {}, "", std::nullopt);
-    auto parsed = std::dynamic_pointer_cast<MQSetSimpleAnswer>(q->answerFromString("[4]"));
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(parsed->choice(), 4);
-    EXPECT_FALSE(q->answerFromString("[]"));
-    EXPECT_FALSE(q->answerFromString("x"));
 }
 
 TEST_F(QuestionModel, SetOperations) {
