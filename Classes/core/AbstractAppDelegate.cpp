@@ -9,6 +9,7 @@
 #include "Classes/core/CustomWebView.h"
 #include "Classes/core/DeviceHardware.h"
 #include "Classes/core/MRepository.h"
+#include "Classes/flashcards/MFlashcards.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
@@ -49,6 +50,7 @@ void AbstractAppDelegate::registerClasses() {
     std::call_once(once, [] {
         CustomWebView::registerViewClass();
         MPracticeClasses::registerAll();
+        MFlashcards::registerClasses();
     });
 }
 

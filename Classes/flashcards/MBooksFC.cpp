@@ -1,0 +1,5 @@
+#include "Classes/flashcards/MBooksFC.h"
+
+MBooksFC::MBooksFC() : MSharedDeck(kIndex, "Books", "This deck is for citing selected books") {
+    setKeywords({"books"});
+}

@@ -1,0 +1,23 @@
+#include "Classes/flashcards/MVessarkFC.h"
+
+#include "Classes/core/AbstractAppDelegate.h"
+#include "Classes/flashcards/MDeckStyle.h"
+#include "Classes/flashcards/MDeckStyleSheets.h"
+#include "Classes/flashcards/MVessarkFCCards.h"
+#include "platform/ui/Image.h"
+
+MVessarkFC::MVessarkFC()
+    : MDeck(kID, kBuiltInCreator, kBuiltInDate, kBuiltInDate, "Vessark's Quant",
+            "Quantitative cards put together by members of the ORVA study forum", {"ORVA", "Vessark"},
+            ui::Image::named("fc_icon_vessark.png"), nullptr, true) {
+    setupTheStyle();
+    MVessarkFCCards::fillDeck(*this);
+}
+
+std::shared_ptr<MDeckStyle> MVessarkFC::setupTheStyle() {
+    auto style = MDeckStyle::make(AbstractAppDelegate::isiPad(),
+                                  MDeckStyle::kUsualPictures,
+                                  MDeckStyleSheets::quant(AbstractAppDelegate::isiPad()));
+    setStyle(style);
+    return style;
+}
