@@ -82,7 +82,8 @@ std::vector<MBuiltInDeckData::QuantCard> MBuiltInDeckData::quantCards(std::vecto
         const JsonValue& row = (*rows)[i];
         std::string where = "flashcards/quant.json card " + std::to_string(i + 1);
         std::int64_t id = row["id"].asInteger(-1);
-        auto position = std::find(expected.begin() + static_cast<std::ptrdiff_t>(nextExpected), expected.end(), id);
+        auto position =
+            std::find(expected.begin() + static_cast<std::ptrdiff_t>(nextExpected), expected.end(), id);
         if (position == expected.end()) {
             note(problems, where + ": identifier " + std::to_string(id) +
                                " is not a quant card's, is repeated or out of order");
@@ -101,8 +102,8 @@ std::vector<MBuiltInDeckData::QuantCard> MBuiltInDeckData::quantCards(std::vecto
         std::string heading = topic + (number > 1 ? " " + std::to_string(number) : "");
         if (row["ultraHard"].asBool()) heading += " (Ultra Hard)";
         std::string head = "<body><h1>" + heading + "</h1>";
-        std::string face = head + list("ul", row.contains("faceClass") ? row["faceClass"].asString() : "large",
-                                       row["face"]);
+        std::string face =
+            head + list("ul", row.contains("faceClass") ? row["faceClass"].asString() : "large", row["face"]);
         if (row.contains("choices")) face += list("ol", "answers", row["choices"]);
         std::string back = head + list("ul", row["backClass"].asString(), row["back"]);
         cards.push_back({static_cast<std::uint32_t>(id), face + "</body>", back + "</body>"});
@@ -119,7 +120,8 @@ std::vector<MBuiltInDeckData::Idiom> MBuiltInDeckData::idioms(std::vector<std::s
         auto title = optionalText(row, "title");
         auto example = optionalText(row, "example");
         if (!title || !example) {
-            note(problems, "flashcards/idioms.json idiom " + std::to_string(i + 1) + ": needs a title and an example");
+            note(problems,
+                 "flashcards/idioms.json idiom " + std::to_string(i + 1) + ": needs a title and an example");
             continue;
         }
         idioms.push_back({*title, optionalText(row, "description"), *example});

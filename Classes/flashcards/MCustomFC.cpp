@@ -58,7 +58,8 @@ std::shared_ptr<const ui::Image> readStoredImage(const std::string& path) {
 MCustomFC::MCustomFC(std::uint32_t id) : MCustomFC(id, "fc_icon_flashcards.png") {}
 
 MCustomFC::MCustomFC(std::uint32_t id, const std::string& iconName)
-    : MDeck(id, "", fnd::Date::now(), fnd::Date::now(), "", "", {}, ui::Image::named(iconName), nullptr, false) {
+    : MDeck(id, "", fnd::Date::now(), fnd::Date::now(), "", "", {}, ui::Image::named(iconName), nullptr,
+            false) {
     setupTheStyle();
 }
 
@@ -71,7 +72,8 @@ void MCustomFC::setupTheStyles() {
                                                   MDeckStyleSheets::centredText(tablet)};
     styles_.clear();
     for (const auto& back : backs)
-        for (const auto& face : faces) styles_.push_back(MDeckStyle::make(tablet, MDeckStyle::kUsualPictures, face, back));
+        for (const auto& face : faces)
+            styles_.push_back(MDeckStyle::make(tablet, MDeckStyle::kUsualPictures, face, back));
 }
 
 std::shared_ptr<MDeckStyle> MCustomFC::setupTheStyle() {
@@ -132,8 +134,8 @@ void MCustomFC::loadInBackgroundImageForFlashcard(const std::shared_ptr<MFlashca
         });
 }
 
-void MCustomFC::takeDownloadedImage(const std::shared_ptr<MFlashcard>& card, std::shared_ptr<const ui::Image> image,
-                                    const fs::path& path) {
+void MCustomFC::takeDownloadedImage(const std::shared_ptr<MFlashcard>& card,
+                                    std::shared_ptr<const ui::Image> image, const fs::path& path) {
     const auto& cards = flashcards();
     if (deleted_ || !card || std::find(cards.begin(), cards.end(), card) == cards.end()) {
         std::error_code ignored;

@@ -24,7 +24,8 @@ constexpr double kLeastAcceptance = 0.001;
 
 MDeck::MDeck(std::uint32_t id, std::string creator, std::optional<fnd::Date> dateOfCreation,
              std::optional<fnd::Date> dateOfLastModification, std::string title, std::string description,
-             std::vector<std::string> keywords, Image image, std::shared_ptr<MDeckStyle> style, bool permanent)
+             std::vector<std::string> keywords, Image image, std::shared_ptr<MDeckStyle> style,
+             bool permanent)
     : id_(id),
       isPermanent_(permanent),
       creator_(std::move(creator)),
@@ -86,14 +87,18 @@ std::shared_ptr<MFlashcard> MDeck::getRandomCardWithProbabilityTbS() {
         justAppeared_ = false;
         return flashcards_[cursor_];
     }
-    auto count = static_cast<std::uint32_t>(flashcards_.size());
-    auto card = flashcards_[randomNumber() % count];
+    auto card = getRandomCard();
     while (card->probabilityTbS() < 1.0) {
         double r = static_cast<double>(randomNumber() % 1000) * 0.001;
         if (r < std::max(card->probabilityTbS(), kLeastAcceptance)) break;
-        card = flashcards_[randomNumber() % count];
+        card = getRandomCard();
     }
     return card;
+}
+
+std::shared_ptr<MFlashcard> MDeck::getRandomCard() {
+    if (flashcards_.empty()) return nullptr;
+    return flashcards_[randomNumber() % static_cast<std::uint32_t>(flashcards_.size())];
 }
 
 void MDeck::changeSequence() {
@@ -179,12 +184,14 @@ void MDeck::setKeywordsWithString(const std::string& text) {
 
 std::string MDeck::textWithFaceFormatting(const std::string& text) const {
     if (isPermanent_) return text;
-    return "<div class='container'>  <div class=\"vcentered\">    <h1 class=\"hcentered\"> " + text + " </h1></div>";
+    return "<div class='container'>  <div class=\"vcentered\">    <h1 class=\"hcentered\"> " + text +
+           " </h1></div>";
 }
 
 std::string MDeck::textWithBackFormatting(const std::string& text) const {
     if (isPermanent_) return text;
-    return "<div class='container'>  <div class=\"vcentered\">    <h2 class=\"hcentered\"> " + text + " </h2></div>";
+    return "<div class='container'>  <div class=\"vcentered\">    <h2 class=\"hcentered\"> " + text +
+           " </h2></div>";
 }
 
 // ---- Archive
@@ -250,7 +257,7 @@ void MDeck::fillHistoryDictionary(fnd::ArchiveDictionary& dictionary) const {
 void MDeck::restoreDeckEntry(const fnd::ArchiveDictionary& entry) {
     auto sequence = MHistoryEntry::integer(entry, "sequence");
     sequence_ = sequence && (*sequence == kOrdered || *sequence == kAdaptive) ? static_cast<int>(*sequence)
-                                                                             : kAdaptive;
+                                                                              : kAdaptive;
     faceIsFrontside_ = MHistoryEntry::boolean(entry, "frontside").value_or(true);
     cursor_ = MHistoryEntry::unsigned32(entry, "cursor").value_or(0);
     restoreCardEntries(entry);

@@ -58,6 +58,8 @@ class MDeck : public fnd::Object {
     std::shared_ptr<MFlashcard> getCard();
     std::shared_ptr<MFlashcard> getCardInOrderDirect(bool forward);
     std::shared_ptr<MFlashcard> getRandomCardWithProbabilityTbS();
+    // A card drawn uniformly.
+    std::shared_ptr<MFlashcard> getRandomCard();
     // Adaptive turns ordered (continuing after the card on top) and ordered adaptive.
     void changeSequence();
     void changeFrontside() { faceIsFrontside_ = !faceIsFrontside_; }
@@ -138,6 +140,11 @@ class MDeck : public fnd::Object {
     double knownPercentage() const { return knownPercentage_; }
 
   protected:
+    // Makes the style current and answers it: the end of each kind's setupTheStyle.
+    std::shared_ptr<MDeckStyle> useStyle(std::shared_ptr<MDeckStyle> style) {
+        style_ = style;
+        return style;
+    }
     // The base entry's values, read back into this deck (no entry: nothing changes).
     void restoreDeckEntry(const fnd::ArchiveDictionary& entry);
     // Every card's own entry in the deck's entry.

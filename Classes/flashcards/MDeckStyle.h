@@ -31,8 +31,9 @@ class MDeckStyle : public fnd::Object {
         const char* tabletBack;
     };
     // The pictures of the user's and shared decks.
-    static constexpr Pictures kUsualPictures = {"flashcards_bg_vessark_usual.png", "flashcards_bg_vessark_usual_b.png",
-                                                "fc_bg_vessark_usual_iPad.png", "fc_bg_vessark_usual_b_iPad.png"};
+    static constexpr Pictures kUsualPictures = {
+        "flashcards_bg_vessark_usual.png", "flashcards_bg_vessark_usual_b.png",
+        "fc_bg_vessark_usual_iPad.png", "fc_bg_vessark_usual_b_iPad.png"};
     static std::shared_ptr<MDeckStyle> make(bool tablet, const Pictures& pictures, std::string css,
                                             std::optional<std::string> backCSS = std::nullopt);
 

@@ -9,20 +9,21 @@ std::string pt(int value) { return std::to_string(value) + "pt"; }
 
 // The absolutely placed table that the text of a card lies in: 380 x 253 px on the phone.
 std::string containerRule(bool tablet) {
-    return ".container { position: absolute; left: 0; top: 0; display: table; width: " + px(tablet ? 608 : 380) +
-           "; height: " + px(tablet ? 404 : 253) + "; }\n";
+    return ".container { position: absolute; left: 0; top: 0; display: table; width: " +
+           px(tablet ? 608 : 380) + "; height: " + px(tablet ? 404 : 253) + "; }\n";
 }
 
 std::string boxRules(bool tablet, bool centred) {
     std::string vertical = centred ? "vertical-align: middle; " : "vertical-align: top; ";
     return containerRule(tablet) + ".vcentered { display: table-cell; " + vertical +
-           "padding-left: 10%; padding-right: 10%; }\n" + ".hcentered { text-align: " +
-           (centred ? "center" : "left") + "; }\n";
+           "padding-left: 10%; padding-right: 10%; }\n" +
+           ".hcentered { text-align: " + (centred ? "center" : "left") + "; }\n";
 }
 
 std::string textRules(int size, const char* extra = "") {
-    return ".normal { font-size: " + pt(size) + "; font-style: normal; }\n.emphasized { font-size: " + pt(size) +
-           "; font-style: italic; }\n" + extra;
+    return ".normal { font-size: " + pt(size) +
+           "; font-style: normal; }\n.emphasized { font-size: " + pt(size) + "; font-style: italic; }\n" +
+           extra;
 }
 
 // Formula pictures drawn at a share of their nominal height (heightN), in plain, small and large text.
@@ -88,14 +89,15 @@ std::string MDeckStyleSheets::topLeftBoxes(bool tablet) { return boxRules(tablet
 
 std::string MDeckStyleSheets::quotation(bool tablet) {
     int text = tablet ? 18 : 14;
-    return ".container1 { position: absolute; left: 0; top: 0; display: table; width: " + px(tablet ? 608 : 380) +
-           "; height: " + px(tablet ? 328 : 173) +
+    return ".container1 { position: absolute; left: 0; top: 0; display: table; width: " +
+           px(tablet ? 608 : 380) + "; height: " + px(tablet ? 328 : 173) +
            "; }\n"
            ".container2 { position: absolute; left: 0; top: " +
            px(tablet ? 328 : 198) + "; display: table; width: " + px(tablet ? 608 : 380) +
            "; height: " + px(tablet ? 76 : 80) +
            "; }\n"
-           ".vcentered { display: table-cell; vertical-align: middle; padding-left: 10%; padding-right: 10%; }\n"
+           ".vcentered { display: table-cell; vertical-align: middle; padding-left: 10%; padding-right: 10%; "
+           "}\n"
            ".hcentered { width: 90%; margin: 0 auto; }\n"
            ".citation { font-size: " +
            pt(text) +
@@ -112,5 +114,6 @@ std::string MDeckStyleSheets::quotation(bool tablet) {
 }
 
 std::string MDeckStyleSheets::sharedDeck(bool tablet) {
-    return centredBoxes(tablet) + textRules(tablet ? 12 : 10, ".p { font-size: 10pt; font-style: normal; }\n");
+    return centredBoxes(tablet) +
+           textRules(tablet ? 12 : 10, ".p { font-size: 10pt; font-style: normal; }\n");
 }

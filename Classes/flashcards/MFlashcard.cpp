@@ -7,12 +7,11 @@
 #include "Classes/flashcards/MHistoryEntry.h"
 #include "platform/ui/Image.h"
 
-
-MFlashcard::MFlashcard(std::uint32_t id, std::optional<std::string> question, std::optional<std::string> answer,
-                       std::shared_ptr<const ui::Image> image)
+MFlashcard::MFlashcard(std::uint32_t id, std::optional<std::string> question,
+                       std::optional<std::string> answer, std::shared_ptr<const ui::Image> image)
     : id_(id), question_(std::move(question)), answer_(std::move(answer)), image_(std::move(image)) {}
 
-void MFlashcard::addHRecord(std::int32_t sessionId, std::int32_t indexInSession) {
+void MFlashcard::addHRecordWithSessionID(std::int32_t sessionId, std::int32_t indexInSession) {
     history_.push_back(std::make_shared<MFlashcardHRecord>(sessionId, indexInSession));
 }
 

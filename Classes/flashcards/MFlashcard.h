@@ -27,7 +27,7 @@ class MFlashcard : public fnd::Object {
                std::shared_ptr<const ui::Image> image);
 
     // A showing begins.
-    void addHRecord(std::int32_t sessionId, std::int32_t indexInSession);
+    void addHRecordWithSessionID(std::int32_t sessionId, std::int32_t indexInSession);
     // Forwarded to the latest showing; nothing without one.
     void flip(bool wasFront);
     void next(bool wasFront);

@@ -9,7 +9,8 @@ MFlashcardHRecord::MFlashcardHRecord(std::int32_t sessionId, std::int32_t indexI
     : sessionId_(sessionId), indexInSession_(indexInSession), date_(fnd::Date::now()) {}
 
 void MFlashcardHRecord::closeSide(bool wasFront) {
-    double elapsed = fnd::Date::now().timeIntervalSinceReferenceDate() - date_.timeIntervalSinceReferenceDate();
+    double elapsed =
+        fnd::Date::now().timeIntervalSinceReferenceDate() - date_.timeIntervalSinceReferenceDate();
     if (wasFront)
         timeForFrontSide_ = elapsed - timeForBackSide_;
     else

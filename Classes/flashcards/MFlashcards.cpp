@@ -23,9 +23,9 @@ void MFlashcards::registerClasses() {
 }
 
 void MFlashcards::populate() {
-    for (std::shared_ptr<MDeck> deck :
-         {std::shared_ptr<MDeck>(std::make_shared<MVessarkFC>()), std::shared_ptr<MDeck>(std::make_shared<MIdiomsFC>()),
-          std::shared_ptr<MDeck>(std::make_shared<MVoicesFC>())}) {
+    for (std::shared_ptr<MDeck> deck : {std::shared_ptr<MDeck>(std::make_shared<MVessarkFC>()),
+                                        std::shared_ptr<MDeck>(std::make_shared<MIdiomsFC>()),
+                                        std::shared_ptr<MDeck>(std::make_shared<MVoicesFC>())}) {
         decks_.push_back(deck);
         lastID_forCustomDeck_ = std::max(lastID_forCustomDeck_, deck->ID());
     }
@@ -66,15 +66,17 @@ std::shared_ptr<MDeck> MFlashcards::addSharedDeckWithID(std::uint32_t id) {
     return deck;
 }
 
-void MFlashcards::addCard(std::string faceHTMLText, std::string backHTMLText, std::uint32_t sharedDeckIndex) {
+void MFlashcards::addCardWithFaceHTMLText(std::string faceHTMLText, std::string backHTMLText,
+                                          std::uint32_t sharedDeckIndex) {
     std::uint32_t id = kFirstSharedID + sharedDeckIndex;
     auto deck = std::dynamic_pointer_cast<MSharedDeck>(addSharedDeckWithID(id));
     if (!deck) deck = std::dynamic_pointer_cast<MSharedDeck>(deckWithID(id));
-    if (deck) deck->addCard(std::move(faceHTMLText), std::move(backHTMLText));
+    if (deck) deck->addCardWithFaceHTMLText(std::move(faceHTMLText), std::move(backHTMLText));
 }
 
 std::shared_ptr<MDeck> MFlashcards::deckWithID(std::uint32_t id) const {
-    auto found = std::find_if(decks_.begin(), decks_.end(), [id](const auto& deck) { return deck->ID() == id; });
+    auto found =
+        std::find_if(decks_.begin(), decks_.end(), [id](const auto& deck) { return deck->ID() == id; });
     return found == decks_.end() ? nullptr : *found;
 }
 
@@ -117,7 +119,8 @@ void MFlashcards::restoreHistory(const fnd::ArchiveDictionary& dictionary) {
         decks_ = std::move(listed);
     }
     for (const auto& deck : decks_) deck->restoreHistory(dictionary);
-    if (auto counter = MHistoryEntry::unsigned32(dictionary, "lastID_forCustomDeck")) lastID_forCustomDeck_ = *counter;
+    if (auto counter = MHistoryEntry::unsigned32(dictionary, "lastID_forCustomDeck"))
+        lastID_forCustomDeck_ = *counter;
     if (auto counter = MHistoryEntry::unsigned32(dictionary, "lastID_forQuizletDeck"))
         lastID_forQuizletDeck_ = *counter;
 }

@@ -45,7 +45,8 @@ class MFlashcards : public fnd::Object {
     std::shared_ptr<MDeck> addSharedDeckWithID(std::uint32_t id);
     // A card for the shared deck of that index; a waiting deck is listed first. Nothing happens
     // when no shared deck has that index.
-    void addCard(std::string faceHTMLText, std::string backHTMLText, std::uint32_t sharedDeckIndex);
+    void addCardWithFaceHTMLText(std::string faceHTMLText, std::string backHTMLText,
+                                 std::uint32_t sharedDeckIndex);
     // Raises the counter of the identifier's range (user or imported decks) to it when higher;
     // identifiers of other ranges raise nothing.
     void noteDeckIdentifier(std::uint32_t id);
@@ -65,7 +66,9 @@ class MFlashcards : public fnd::Object {
     void setDecks(Decks decks) { decks_ = std::move(decks); }
     std::vector<std::shared_ptr<MSharedDeck>>& emptySharedDecks() { return emptySharedDecks_; }
     const std::vector<std::shared_ptr<MSharedDeck>>& emptySharedDecks() const { return emptySharedDecks_; }
-    void setEmptySharedDecks(std::vector<std::shared_ptr<MSharedDeck>> decks) { emptySharedDecks_ = std::move(decks); }
+    void setEmptySharedDecks(std::vector<std::shared_ptr<MSharedDeck>> decks) {
+        emptySharedDecks_ = std::move(decks);
+    }
     std::uint32_t lastID_forCustomDeck() const { return lastID_forCustomDeck_; }
     void setLastID_forCustomDeck(std::uint32_t id) { lastID_forCustomDeck_ = id; }
     std::uint32_t lastID_forQuizletDeck() const { return lastID_forQuizletDeck_; }

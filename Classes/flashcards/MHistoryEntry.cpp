@@ -62,12 +62,14 @@ std::shared_ptr<fnd::ArchiveArray> MHistoryEntry::array(const Dictionary& entry,
     return value ? value->array() : nullptr;
 }
 
-std::shared_ptr<fnd::ArchiveDictionary> MHistoryEntry::dictionary(const Dictionary& entry, const std::string& key) {
+std::shared_ptr<fnd::ArchiveDictionary> MHistoryEntry::dictionary(const Dictionary& entry,
+                                                                  const std::string& key) {
     const fnd::ArchiveValue* value = find(entry, key);
     return value ? value->dictionary() : nullptr;
 }
 
-std::optional<std::vector<std::string>> MHistoryEntry::strings(const Dictionary& entry, const std::string& key) {
+std::optional<std::vector<std::string>> MHistoryEntry::strings(const Dictionary& entry,
+                                                               const std::string& key) {
     auto values = array(entry, key);
     if (!values) return std::nullopt;
     std::vector<std::string> texts;

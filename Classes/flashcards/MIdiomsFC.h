@@ -18,9 +18,10 @@ class MIdiomsFC : public MDeck {
 
     // Appends one idiom card with the identifier `counter`. The type, guide references, pattern
     // and importance describe the idiom in the data but are not shown on the card.
-    void addIdiom(int type, const std::string& title, const std::optional<std::string>& description,
-                  const std::optional<std::string>& example, const std::vector<std::string>& exampleLinks = {},
-                  const std::optional<std::string>& regex = std::nullopt, bool important = false);
+    void addIdiomWithType(int type, const std::string& title, const std::optional<std::string>& description,
+                          const std::optional<std::string>& example,
+                          const std::vector<std::string>& exampleLinks = {},
+                          const std::optional<std::string>& regex = std::nullopt, bool important = false);
 
     std::uint32_t counter() const { return counter_; }
 

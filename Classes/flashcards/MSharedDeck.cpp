@@ -10,24 +10,23 @@
 #include "platform/ui/Image.h"
 
 MSharedDeck::MSharedDeck(std::uint32_t index, std::string title, std::string description)
-    : MDeck(kFirstID + index, kBuiltInCreator, kBuiltInDate, kBuiltInDate, std::move(title), std::move(description),
-            {}, ui::Image::named("fc_icon_vessark.png"), nullptr, false) {
+    : MDeck(kFirstID + index, kBuiltInCreator, kBuiltInDate, kBuiltInDate, std::move(title),
+            std::move(description), {}, ui::Image::named("fc_icon_vessark.png"), nullptr, false) {
     setupTheStyle();
 }
 
 std::shared_ptr<MDeckStyle> MSharedDeck::setupTheStyle() {
     bool tablet = AbstractAppDelegate::isiPad();
-    auto style = MDeckStyle::make(tablet,
-                                  MDeckStyle::kUsualPictures,
-                                  MDeckStyleSheets::sharedDeck(tablet));
-    setStyle(style);
-    return style;
+    return useStyle(
+        MDeckStyle::make(tablet, MDeckStyle::kUsualPictures, MDeckStyleSheets::sharedDeck(tablet)));
 }
 
-std::shared_ptr<MFlashcard> MSharedDeck::addCard(std::string faceHTMLText, std::string backHTMLText) {
+std::shared_ptr<MFlashcard> MSharedDeck::addCardWithFaceHTMLText(std::string faceHTMLText,
+                                                                 std::string backHTMLText) {
     std::uint32_t largest = 0;
     for (const auto& card : flashcards()) largest = std::max(largest, card->ID());
-    auto card = std::make_shared<MFlashcard>(largest + 1, std::move(faceHTMLText), std::move(backHTMLText), nullptr);
+    auto card =
+        std::make_shared<MFlashcard>(largest + 1, std::move(faceHTMLText), std::move(backHTMLText), nullptr);
     flashcards().push_back(card);
     return card;
 }

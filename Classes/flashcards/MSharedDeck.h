@@ -16,7 +16,7 @@ class MSharedDeck : public MDeck {
 
     std::shared_ptr<MDeckStyle> setupTheStyle() override;
     // A new card at the end, numbered one above the deck's largest card identifier.
-    std::shared_ptr<MFlashcard> addCard(std::string faceHTMLText, std::string backHTMLText);
+    std::shared_ptr<MFlashcard> addCardWithFaceHTMLText(std::string faceHTMLText, std::string backHTMLText);
 
     void fillHistoryDictionary(fnd::ArchiveDictionary& dictionary) const override;
     void restoreHistory(const fnd::ArchiveDictionary& dictionary) override;

@@ -15,9 +15,6 @@ MVessarkFC::MVessarkFC()
 }
 
 std::shared_ptr<MDeckStyle> MVessarkFC::setupTheStyle() {
-    auto style = MDeckStyle::make(AbstractAppDelegate::isiPad(),
-                                  MDeckStyle::kUsualPictures,
-                                  MDeckStyleSheets::quant(AbstractAppDelegate::isiPad()));
-    setStyle(style);
-    return style;
+    return useStyle(MDeckStyle::make(AbstractAppDelegate::isiPad(), MDeckStyle::kUsualPictures,
+                                     MDeckStyleSheets::quant(AbstractAppDelegate::isiPad())));
 }

@@ -8,7 +8,7 @@
 void MVessarkFCCards::fillDeck(MDeck& deck) {
     std::vector<std::string> problems;
     for (auto& card : MBuiltInDeckData::quantCards(&problems))
-        deck.flashcards().push_back(std::make_shared<MFlashcard>(card.id, std::move(card.face),
-                                                                 std::move(card.back), nullptr));
+        deck.flashcards().push_back(
+            std::make_shared<MFlashcard>(card.id, std::move(card.face), std::move(card.back), nullptr));
     for (const auto& problem : problems) fnd::Log::error(problem);
 }

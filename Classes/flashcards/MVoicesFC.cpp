@@ -20,22 +20,22 @@ MVoicesFC::MVoicesFC()
 }
 
 std::shared_ptr<MDeckStyle> MVoicesFC::setupTheStyle() {
-    auto style = MDeckStyle::make(AbstractAppDelegate::isiPad(),
-                                  {"flashcards_bg_voices.png", "flashcards_bg_voices.png", "fc_bg_voices_iPad.png",
-                                   "fc_bg_voices_iPad.png"},
-                                  MDeckStyleSheets::quotation(AbstractAppDelegate::isiPad()));
-    setStyle(style);
-    return style;
+    return useStyle(MDeckStyle::make(AbstractAppDelegate::isiPad(),
+                                     {"flashcards_bg_voices.png", "flashcards_bg_voices.png",
+                                      "fc_bg_voices_iPad.png", "fc_bg_voices_iPad.png"},
+                                     MDeckStyleSheets::quotation(AbstractAppDelegate::isiPad())));
 }
 
-void MVoicesFC::addVoice(const std::vector<std::string>&, const std::string& cite, const std::string& nickName,
-                         int orvaScore, const std::optional<std::string>&) {
-    std::string score = orvaScore == -1 ? "" : "<p class=\"score\"> ORVA " + std::to_string(orvaScore) + " </p>";
-    std::string face = "<div class=\"container1\">  <div class=\"vcentered\">    <div class=\"hcentered\">       "
-                       "<p class=\"citation\"> \"" +
-                       cite +
-                       "...\" </p>    </div>  </div></div><div class=\"container2\">  <div class=\"right\">    "
-                       "<p class=\"author\"> " +
-                       nickName + " </p>    " + score + "  </div></div>";
+void MVoicesFC::addVoice(const std::vector<std::string>&, const std::string& cite,
+                         const std::string& nickName, int orvaScore, const std::optional<std::string>&) {
+    std::string score =
+        orvaScore == -1 ? "" : "<p class=\"score\"> ORVA " + std::to_string(orvaScore) + " </p>";
+    std::string face =
+        "<div class=\"container1\">  <div class=\"vcentered\">    <div class=\"hcentered\">       "
+        "<p class=\"citation\"> \"" +
+        cite +
+        "...\" </p>    </div>  </div></div><div class=\"container2\">  <div class=\"right\">    "
+        "<p class=\"author\"> " +
+        nickName + " </p>    " + score + "  </div></div>";
     flashcards().push_back(std::make_shared<MFlashcard>(counter_++, std::move(face), std::nullopt, nullptr));
 }

@@ -18,8 +18,9 @@ class MVoicesFC : public MDeck {
 
     // Appends one quotation card with the identifier `counter`; a score of -1 shows no score
     // line. The categories and the school describe the quotation in the data only.
-    void addVoice(const std::vector<std::string>& categories, const std::string& cite, const std::string& nickName,
-                  int orvaScore, const std::optional<std::string>& bschool = std::nullopt);
+    void addVoice(const std::vector<std::string>& categories, const std::string& cite,
+                  const std::string& nickName, int orvaScore,
+                  const std::optional<std::string>& bschool = std::nullopt);
 
     std::uint32_t counter() const { return counter_; }
 

@@ -23,7 +23,8 @@ namespace {
 using BuiltInDeckData = FlashcardsTest;
 
 bool mentions(const std::vector<std::string>& lines, const std::string& text) {
-    return std::any_of(lines.begin(), lines.end(), [&](const auto& line) { return line.find(text) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const auto& line) { return line.find(text) != std::string::npos; });
 }
 
 TEST_F(BuiltInDeckData, FilesAreValid) {
@@ -52,7 +53,8 @@ TEST_F(BuiltInDeckData, FaultsInTheFilesAreReportedAndTheirRowsLeftOut) {
         {"id": 2, "topic": "Earlier", "face": ["a"], "back": ["b"]},
         {"id": 3, "topic": "Twice", "face": ["a"], "back": ["b"]},
         {"id": 4, "topic": "No back", "face": ["a"], "back": []}]})";
-    std::ofstream(folder / "idioms.json") << R"({"idioms": [{"title": "as X as Y"}, {"title": "t", "example": "e"}]})";
+    std::ofstream(folder / "idioms.json")
+        << R"({"idioms": [{"title": "as X as Y"}, {"title": "t", "example": "e"}]})";
     std::ofstream(folder / "voices.json") << "{\"voices\": [";
     fnd::Paths::setResources(temporary / "bundle");
 
@@ -64,8 +66,9 @@ TEST_F(BuiltInDeckData, FaultsInTheFilesAreReportedAndTheirRowsLeftOut) {
     EXPECT_TRUE(mentions(report.problems, "card 6: needs"));
     EXPECT_TRUE(mentions(report.problems, "idiom 1: needs"));
     EXPECT_TRUE(mentions(report.problems, "voices.json: not a JSON"));
-    EXPECT_EQ(report.incomplete, (std::vector<std::string>{"Vessark's Quant: 2 of 103 cards", "Idioms: 1 of 191 cards",
-                                                           "Voices: 0 of 94 cards"}));
+    EXPECT_EQ(report.incomplete,
+              (std::vector<std::string>{"Vessark's Quant: 2 of 103 cards", "Idioms: 1 of 191 cards",
+                                        "Voices: 0 of 94 cards"}));
 
     // The decks are built from what is sound; a deck without its file has no cards.
     auto sink = fnd::Log::setSink([](fnd::Log::Level, std::string_view) {});
@@ -80,9 +83,10 @@ TEST_F(BuiltInDeckData, FaultsInTheFilesAreReportedAndTheirRowsLeftOut) {
 TEST_F(BuiltInDeckData, QuantCardsAreWholePagesWithNumberedTopics) {
     MVessarkFC deck;
     ASSERT_GE(deck.flashcards().size(), 10u);
-    EXPECT_EQ(*deck.flashcards()[0]->question(),
-              "<body><h1>Percent</h1><ul class=\"large\"><li>What is the percent formula?</li><li>How much is 15 "
-              "percent of 20?</li></ul></body>");
+    EXPECT_EQ(
+        *deck.flashcards()[0]->question(),
+        "<body><h1>Percent</h1><ul class=\"large\"><li>What is the percent formula?</li><li>How much is 15 "
+        "percent of 20?</li></ul></body>");
     EXPECT_EQ(deck.flashcards()[1]->question()->rfind("<body><h1>Percent 2</h1>", 0), 0u);
     bool choices = std::any_of(deck.flashcards().begin(), deck.flashcards().end(), [](const auto& card) {
         return card->question()->find("<ol class=\"answers\"><li>") != std::string::npos;
@@ -105,12 +109,14 @@ TEST_F(BuiltInDeckData, IdiomsAndVoicesAreNumberedInDataOrder) {
         EXPECT_EQ(idioms.flashcards()[i]->answer()->rfind("<h2> ", 0), 0u);
     }
     EXPECT_EQ(idioms.counter(), idioms.flashcards().size() + 1);
-    idioms.addIdiom(1, "rather than", std::nullopt, "Prices rose rather than fell.");
+    idioms.addIdiomWithType(1, "rather than", std::nullopt, "Prices rose rather than fell.");
     const auto& added = *idioms.flashcards().back();
-    EXPECT_EQ(*added.question(),
-              "<div class='container'>  <div class=\"vcentered\">    <h1 class=\"hcentered\"> rather than </h1>  "
-              "</div></div>");
-    EXPECT_EQ(*added.answer(), "<h2> rather than </h2><p class = \"normal\"> Prices rose rather than fell. </p>");
+    EXPECT_EQ(
+        *added.question(),
+        "<div class='container'>  <div class=\"vcentered\">    <h1 class=\"hcentered\"> rather than </h1>  "
+        "</div></div>");
+    EXPECT_EQ(*added.answer(),
+              "<h2> rather than </h2><p class = \"normal\"> Prices rose rather than fell. </p>");
 
     MVoicesFC voices;
     ASSERT_GE(voices.flashcards().size(), 8u);
@@ -120,7 +126,8 @@ TEST_F(BuiltInDeckData, IdiomsAndVoicesAreNumberedInDataOrder) {
     voices.addVoice({"Advice"}, "Read the stem first", "someone", 760);
     const std::string& face = *voices.flashcards().back()->question();
     EXPECT_NE(face.find("<p class=\"citation\"> \"Read the stem first...\" </p>"), std::string::npos);
-    EXPECT_NE(face.find("<p class=\"author\"> someone </p>    <p class=\"score\"> ORVA 760 </p>"), std::string::npos);
+    EXPECT_NE(face.find("<p class=\"author\"> someone </p>    <p class=\"score\"> ORVA 760 </p>"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -28,9 +28,12 @@ class CardPictures : public FlashcardsTest {
         gfx::Bitmap bitmap(6, 4);
         for (int x = 0; x < 6; ++x)
             for (int y = 0; y < 4; ++y) bitmap.setPixel(x, y, {200, 40, 40, 255});
-        server.route("/red.png", testing_support::HTTPTestServer::Reply::text(bitmap.encodePNG(), "image/png"));
-        server.route("/broken.png", testing_support::HTTPTestServer::Reply::text("not a picture", "image/png"));
-        previousSink = fnd::Log::setSink([this](fnd::Log::Level, std::string_view line) { logged.emplace_back(line); });
+        server.route("/red.png",
+                     testing_support::HTTPTestServer::Reply::text(bitmap.encodePNG(), "image/png"));
+        server.route("/broken.png",
+                     testing_support::HTTPTestServer::Reply::text("not a picture", "image/png"));
+        previousSink =
+            fnd::Log::setSink([this](fnd::Log::Level, std::string_view line) { logged.emplace_back(line); });
     }
     void TearDown() override {
         fnd::Log::setSink(previousSink);
@@ -139,7 +142,8 @@ TEST_F(CardPictures, AStoredPictureIsFoundAgainAfterTheDocumentsFolderMoved) {
     EXPECT_EQ(cards[0]->pathToImageFile(), "/old/home/Documents/FlashcardsImage_4_2.jpg");  // kept as written
     EXPECT_FALSE(cards[1]->image());
     EXPECT_TRUE(cards[1]->imageIsStoredLocally());
-    EXPECT_EQ(logged, std::vector<std::string>{"Can't open file /old/home/Documents/FlashcardsImage_4_3.jpg. "});
+    EXPECT_EQ(logged,
+              std::vector<std::string>{"Can't open file /old/home/Documents/FlashcardsImage_4_3.jpg. "});
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ std::vector<std::uint32_t> cardIds(const MDeck& deck) {
     return ids;
 }
 
-std::shared_ptr<MFlashcard> addCard(MDeck& deck, std::uint32_t id, std::string face, std::string back) {
+std::shared_ptr<MFlashcard> appendCard(MDeck& deck, std::uint32_t id, std::string face, std::string back) {
     auto card = std::make_shared<MFlashcard>(id, std::move(face), std::move(back), nullptr);
     deck.flashcards().push_back(card);
     return card;
@@ -40,7 +40,7 @@ std::shared_ptr<MFlashcard> addCard(MDeck& deck, std::uint32_t id, std::string f
 
 void showAndMarkKnown(MFlashcard& card, int times) {
     for (int i = 0; i < times; ++i) {
-        card.addHRecord(2, i);
+        card.addHRecordWithSessionID(2, i);
         card.addEstimation(MFlashcardHRecord::kKnown);
         card.setProbabilityTbS(card.probabilityTbS() * 0.25);
     }
@@ -139,8 +139,8 @@ TEST_F(CollectionArchive, AUserDeckComesBackWholeButAdaptiveAndFaceFirst) {
     deck->setCreator("me");
     deck->setDescription("Irregular verbs");
     deck->setKeywordsWithString("verbs, grammar");
-    addCard(*deck, 5, "go", "went");
-    auto second = addCard(*deck, 2, "see", "saw");
+    appendCard(*deck, 5, "go", "went");
+    auto second = appendCard(*deck, 2, "see", "saw");
     second->setImageURL("http://127.0.0.1:9/see.png");
     second->setPathToImageFile((documents / "FlashcardsImage_4_2.jpg").string());
     second->setImageIsStoredLocally(true);  // a stored picture: no fetch at restore
@@ -182,7 +182,7 @@ TEST_F(CollectionArchive, AnImportedDeckKeepsItsSetNumberInAnEntryOfItsOwn) {
     auto deck = std::dynamic_pointer_cast<MQuizletDeck>(flashcards->addQuizletDeckWithID(27001));
     deck->setQuizletsID(123456);
     deck->setHas_images(true);
-    addCard(*deck, 1, "term", "definition");
+    appendCard(*deck, 1, "term", "definition");
     EXPECT_EQ(deck->deckImageName(), "fc_icon_quizlet.png");
     EXPECT_EQ(flashcards->lastID_forQuizletDeck(), 27001u);
 
@@ -201,16 +201,16 @@ TEST_F(CollectionArchive, AnImportedDeckKeepsItsSetNumberInAnEntryOfItsOwn) {
 
 TEST_F(CollectionArchive, SharedDeckCardsAreNumberedAfterTheLargestAndTheDeckStaysListed) {
     auto flashcards = std::make_shared<MFlashcards>();
-    flashcards->addCard("abate", "to lessen", MDictionaryFC::kIndex);
-    flashcards->addCard("candid", "frank", MDictionaryFC::kIndex);
-    flashcards->addCard("ignored", "no such deck", 7);
+    flashcards->addCardWithFaceHTMLText("abate", "to lessen", MDictionaryFC::kIndex);
+    flashcards->addCardWithFaceHTMLText("candid", "frank", MDictionaryFC::kIndex);
+    flashcards->addCardWithFaceHTMLText("ignored", "no such deck", 7);
     EXPECT_EQ(deckIds(*flashcards), (std::vector<std::uint32_t>{1, 2, 3, 77000}));
     auto dictionary = flashcards->deckWithID(77000);
     EXPECT_EQ(cardIds(*dictionary), (std::vector<std::uint32_t>{1, 2}));
     EXPECT_EQ(flashcards->emptySharedDecks().size(), 1u);
 
     dictionary->flashcards().erase(dictionary->flashcards().begin());
-    flashcards->addCard("laconic", "brief", MDictionaryFC::kIndex);
+    flashcards->addCardWithFaceHTMLText("laconic", "brief", MDictionaryFC::kIndex);
     EXPECT_EQ(cardIds(*dictionary), (std::vector<std::uint32_t>{2, 3}));
 
     auto restarted = restart(flashcards);
@@ -231,7 +231,7 @@ TEST_F(CollectionArchive, TheArrangementAndCountersComeBackAfterARestart) {
     flashcards->addCustomDeckWithID(4);
     flashcards->addCustomDeckWithID(5);
     flashcards->addQuizletDeckWithID(27001);
-    flashcards->addCard("word", "meaning", MDictionaryFC::kIndex);
+    flashcards->addCardWithFaceHTMLText("word", "meaning", MDictionaryFC::kIndex);
     // The user moved the decks: 27001, Idioms, Dictionary, 4; deck 5 was deleted.
     auto& decks = flashcards->decks();
     decks = {flashcards->deckWithID(27001), flashcards->deckWithID(2), flashcards->deckWithID(77000),

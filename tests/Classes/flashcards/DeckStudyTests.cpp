@@ -30,7 +30,7 @@ std::vector<std::shared_ptr<MFlashcard>> draw(MDeck& deck, int times) {
 
 void markKnown(MFlashcard& card, int known, int unrated = 0) {
     for (int i = 0; i < known + unrated; ++i) {
-        card.addHRecord(1, i);
+        card.addHRecordWithSessionID(1, i);
         if (i < known) card.addEstimation(MFlashcardHRecord::kKnown);
     }
 }
@@ -125,18 +125,20 @@ TEST_F(DeckStudy, RewindAcceleratesStopsAtTheEndAndHandsOverItsCard) {
     deck->setCursor(0);
     std::vector<double> times;
     std::vector<int> indexes;
-    fnd::NotificationCenter::defaultCenter().addObserver(
-        this, std::string(MDeck::kRewoundIndexChangedNotification), deck.get(), [&](const fnd::Notification&) {
-            times.push_back(loop->now());
-            indexes.push_back(deck->rewoundIndex());
-        });
+    fnd::NotificationCenter::defaultCenter().addObserver(this,
+                                                         std::string(MDeck::kRewoundIndexChangedNotification),
+                                                         deck.get(), [&](const fnd::Notification&) {
+                                                             times.push_back(loop->now());
+                                                             indexes.push_back(deck->rewoundIndex());
+                                                         });
     deck->startRewinding();
     runFor(20);
     fnd::NotificationCenter::defaultCenter().removeObserver(this);
 
     EXPECT_EQ(indexes, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     const double delays[] = {0.7071, 0.5, 0.3913, 0.3230, 0.2757, 0.2409};
-    for (std::size_t i = 0; i < std::size(delays); ++i) EXPECT_NEAR(times[i + 1] - times[i], delays[i], 1e-3) << i;
+    for (std::size_t i = 0; i < std::size(delays); ++i)
+        EXPECT_NEAR(times[i + 1] - times[i], delays[i], 1e-3) << i;
     EXPECT_TRUE(deck->isRewinding());
 
     deck->finishRewinding();
@@ -146,8 +148,9 @@ TEST_F(DeckStudy, RewindAcceleratesStopsAtTheEndAndHandsOverItsCard) {
 
 TEST_F(DeckStudy, RewindBackwardClampsAndFinishingStopsPendingSteps) {
     int notes = 0;
-    fnd::NotificationCenter::defaultCenter().addObserver(
-        this, std::string(MDeck::kRewoundIndexChangedNotification), nullptr, [&](const fnd::Notification&) { ++notes; });
+    fnd::NotificationCenter::defaultCenter().addObserver(this,
+                                                         std::string(MDeck::kRewoundIndexChangedNotification),
+                                                         nullptr, [&](const fnd::Notification&) { ++notes; });
 
     auto single = deckWithCards(1);
     single->startRewinding();
@@ -203,7 +206,7 @@ TEST_F(DeckStudy, TurningACardSplitsTheShowingBetweenItsSides) {
     card.addEstimation(1);
     EXPECT_TRUE(card.history().empty());
 
-    card.addHRecord(4, 0);
+    card.addHRecordWithSessionID(4, 0);
     clock->advance(3);
     card.flip(true);  // face for 3 s
     clock->advance(5);
@@ -228,10 +231,12 @@ TEST_F(DeckStudy, KeywordsAndSideTexts) {
     deck->setKeywords({});
     EXPECT_EQ(deck->stringWithKeywords(), "");
 
-    EXPECT_EQ(deck->textWithFaceFormatting("word"),
-              "<div class='container'>  <div class=\"vcentered\">    <h1 class=\"hcentered\"> word </h1></div>");
-    EXPECT_EQ(deck->textWithBackFormatting("meaning"),
-              "<div class='container'>  <div class=\"vcentered\">    <h2 class=\"hcentered\"> meaning </h2></div>");
+    EXPECT_EQ(
+        deck->textWithFaceFormatting("word"),
+        "<div class='container'>  <div class=\"vcentered\">    <h1 class=\"hcentered\"> word </h1></div>");
+    EXPECT_EQ(
+        deck->textWithBackFormatting("meaning"),
+        "<div class='container'>  <div class=\"vcentered\">    <h2 class=\"hcentered\"> meaning </h2></div>");
     MIdiomsFC idioms;
     EXPECT_EQ(idioms.textWithFaceFormatting("<p>x</p>"), "<p>x</p>");
     EXPECT_FALSE(deck->isSharedDeck());

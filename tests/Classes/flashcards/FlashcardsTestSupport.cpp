@@ -27,8 +27,8 @@ class RepositoryStandIn : public fnd::Object, public fnd::Coding {
 std::shared_ptr<MCustomFC> deckWithCards(std::uint32_t count, std::uint32_t id) {
     auto deck = std::make_shared<MCustomFC>(id);
     for (std::uint32_t n = 1; n <= count; ++n)
-        deck->flashcards().push_back(std::make_shared<MFlashcard>(n, "Q" + std::to_string(n),
-                                                                  "A" + std::to_string(n), nullptr));
+        deck->flashcards().push_back(
+            std::make_shared<MFlashcard>(n, "Q" + std::to_string(n), "A" + std::to_string(n), nullptr));
     return deck;
 }
 
