@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <span>
 #include <system_error>
 
 #include "Classes/core/AbstractAppDelegate.h"

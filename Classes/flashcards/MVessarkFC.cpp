@@ -8,7 +8,7 @@
 
 MVessarkFC::MVessarkFC()
     : MDeck(kID, kBuiltInCreator, kBuiltInDate, kBuiltInDate, "Vessark's Quant",
-            "Quantitative cards put together by members of the ORVA study forum", {"ORVA", "Vessark"},
+            "Formulas, rules and worked examples for the quantitative section", {"ORVA", "Vessark"},
             ui::Image::named("fc_icon_vessark.png"), nullptr, true) {
     setupTheStyle();
     MVessarkFCCards::fillDeck(*this);

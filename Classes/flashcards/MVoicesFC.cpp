@@ -10,7 +10,8 @@
 
 MVoicesFC::MVoicesFC()
     : MDeck(kID, kBuiltInCreator, kBuiltInDate, kBuiltInDate, "Voices",
-            "Voices: Useful tips from those who got 700+ score", {"Voices", "Tips"},
+            // The tips are the kit's own advice, so the description claims no authors' scores.
+            "Voices: Useful tips for your ORVA preparation", {"Voices", "Tips"},
             ui::Image::named("fc_icon_vessark.png"), nullptr, true) {
     setupTheStyle();
     std::vector<std::string> problems;
