@@ -270,9 +270,14 @@ TEST_F(CollectionArchive, OlderAndDamagedUserDeckEntriesReadSafely) {
     (*entry)["flashcardsCount"] = fnd::ArchiveValue::integer(2);
     (*entry)["faceStyleIndex"] = fnd::ArchiveValue::integer(7);
     (*entry)["backStyleIndex"] = fnd::ArchiveValue::integer(3);
+    // Values of the wrong kind read as absent.
+    (*entry)["cursor"] = "first";
+    (*entry)["keywords"] = fnd::ArchiveValue::integer(3);
     for (const char* key : {"Card_9", "Card_4", "Card_x"}) {
         auto card = fnd::ArchiveValue::makeDictionary();
         (*card)["question"] = std::string(key);
+        (*card)["history"] = "none";
+        (*card)["probabilityTbS"] = "low";
         (*entry)[key] = card;
     }
     fnd::ArchiveDictionary dictionary;
@@ -287,6 +292,10 @@ TEST_F(CollectionArchive, OlderAndDamagedUserDeckEntriesReadSafely) {
     EXPECT_EQ(deck->faceStyleIndex(), 0u);
     EXPECT_EQ(deck->backStyleIndex(), 0u);
     EXPECT_EQ(deck->style(), deck->styles()[0]);
+    EXPECT_EQ(deck->cursor(), 0u);
+    EXPECT_TRUE(deck->keywords().empty());
+    EXPECT_TRUE(deck->flashcards()[0]->history().empty());
+    EXPECT_EQ(deck->flashcards()[0]->probabilityTbS(), 1.0);
 }
 
 TEST_F(CollectionArchive, CountersRiseOnlyFromTheirOwnRanges) {
