@@ -145,21 +145,14 @@ TEST_F(MTimerTest, ArchiveRoundTripNeverMigrates) {
     timer->timerRecordSet()->addTimerRecord(MTimerRecord::makeVerbalType());
     installOldFile("old-timer-phone.archive");
 
+    // Every archived field comes back (the copy archives to the same bytes); the old file is
+    // not consulted, and the unconfirmed letter is not kept.
     auto copy = roundTrip(timer);
     ASSERT_TRUE(copy);
-    EXPECT_TRUE(copy->fXInfo());
-    EXPECT_EQ(copy->customNumberOfQuestion(), -1);
-    EXPECT_EQ(copy->customTotalTime(), -1.0);
+    EXPECT_EQ(fnd::KeyedArchiver::archive("timer", copy), fnd::KeyedArchiver::archive("timer", timer));
     EXPECT_EQ(copy->customStartNumber(), 42);
-    EXPECT_TRUE(copy->vibrate130());
-    EXPECT_FALSE(copy->vibrate200());
-    EXPECT_FALSE(copy->color());
     EXPECT_EQ(copy->unconfirmedUserAnswer(), "");
-    EXPECT_EQ(copy->noVibrationTillDate(), timer->noVibrationTillDate());
-    EXPECT_TRUE(copy->currentRecord()->isOpenEnded());
-    EXPECT_EQ(copy->currentRecord()->dateStamps(), timer->currentRecord()->dateStamps());
     EXPECT_DOUBLE_EQ(copy->currentRecord()->leftOrPassedTime(), 12.5);
-    EXPECT_EQ(copy->timerRecordSet()->count(), 1);
 }
 
 TEST_F(MTimerTest, KindCycleAndRenewal) {
