@@ -87,12 +87,16 @@ void MTimer::setTimerRecordSet(std::shared_ptr<MTimerRecordSet> set) {
 
 void MTimer::reallocCurrentRecord() {
     switch (currentRecord_->setType()) {
-        case MTimerRecord::kQuantitative: currentRecord_ = MTimerRecord::makeVerbalType(); break;
-        case MTimerRecord::kVerbal:
-            currentRecord_ = MTimerRecord::makeWithType(MTimerRecord::kCustom, customNumberOfQuestion_, customTotalTime_,
-                                                        customStartNumber_);
+        case MTimerRecord::kQuantitative:
+            currentRecord_ = MTimerRecord::makeVerbalType();
             break;
-        default: currentRecord_ = MTimerRecord::makeQuantitativeType(); break;
+        case MTimerRecord::kVerbal:
+            currentRecord_ = MTimerRecord::makeWithType(MTimerRecord::kCustom, customNumberOfQuestion_,
+                                                        customTotalTime_, customStartNumber_);
+            break;
+        default:
+            currentRecord_ = MTimerRecord::makeQuantitativeType();
+            break;
     }
 }
 
@@ -103,12 +107,11 @@ void MTimer::renewCurrentRecord() {
 }
 
 void MTimer::updateCurrentRecord() {
-    currentRecord_ = MTimerRecord::makeCustomType(customNumberOfQuestion_, customTotalTime_, customStartNumber_);
+    currentRecord_ =
+        MTimerRecord::makeCustomType(customNumberOfQuestion_, customTotalTime_, customStartNumber_);
 }
 
-bool MTimer::vibrationAllowed() {
-    return ui::Device::current().model().find("iPhone") != std::string::npos;
-}
+bool MTimer::vibrationAllowed() { return ui::Device::current().model().find("iPhone") != std::string::npos; }
 
 void MTimer::doVibrate() {
     const fnd::Date now = fnd::Date::now();

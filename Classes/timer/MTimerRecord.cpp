@@ -58,12 +58,17 @@ std::shared_ptr<MTimerRecord> MTimerRecord::makeCustomType(int number, double se
     return record;
 }
 
-std::shared_ptr<MTimerRecord> MTimerRecord::makeWithType(int setType, int number, double seconds, int startNumber) {
+std::shared_ptr<MTimerRecord> MTimerRecord::makeWithType(int setType, int number, double seconds,
+                                                         int startNumber) {
     switch (setType) {
-        case kQuantitative: return makeQuantitativeType();
-        case kVerbal: return makeVerbalType();
-        case kCustom: return makeCustomType(number, seconds, startNumber);
-        default: return nullptr;
+        case kQuantitative:
+            return makeQuantitativeType();
+        case kVerbal:
+            return makeVerbalType();
+        case kCustom:
+            return makeCustomType(number, seconds, startNumber);
+        default:
+            return nullptr;
     }
 }
 
@@ -76,8 +81,14 @@ void MTimerRecord::changeStatus(int status) {
                 dateStamps_.push_back(now);
             } else if (status_ == kPaused && pauseDate_) {
                 // Every stamp moves later by the length of the pause, so no figure counts it.
-                for (fnd::Date& stamp : dateStamps_) stamp = now.addingTimeInterval(stamp.timeIntervalSince(*pauseDate_));
+                for (fnd::Date& stamp : dateStamps_)
+                    stamp = now.addingTimeInterval(stamp.timeIntervalSince(*pauseDate_));
             }
+            break;
+        case kReady:
+            // A started section cannot become ready again: a second start would add a second start
+            // stamp before the answers.
+            if (!dateStamps_.empty()) return;
             break;
         case kPaused:
             // A section that never started has nothing to pause; pausing it would let it resume
@@ -85,7 +96,8 @@ void MTimerRecord::changeStatus(int status) {
             if (dateStamps_.empty()) return;
             pauseDate_ = now;
             break;
-        default: break;
+        default:
+            break;
     }
     status_ = status;
 }
@@ -109,20 +121,27 @@ double MTimerRecord::elapsedTime() const {
     if (dateStamps_.empty()) return 0;
     const fnd::Date first = dateStamps_.front();
     switch (status_) {
-        case kFinished: return dateStamps_.back().timeIntervalSince(first);
-        case kPaused: return pauseDate_.value_or(fnd::Date::now()).timeIntervalSince(first);
-        case kRunning: return fnd::Date::now().timeIntervalSince(first);
-        default: return 0;
+        case kFinished:
+            return dateStamps_.back().timeIntervalSince(first);
+        case kPaused:
+            return pauseDate_.value_or(fnd::Date::now()).timeIntervalSince(first);
+        case kRunning:
+            return fnd::Date::now().timeIntervalSince(first);
+        default:
+            return 0;
     }
 }
 
 double MTimerRecord::leftOrPassedTime() const {
     if (isOpenEnded()) return elapsedTime();
     switch (status_) {
-        case kReady: return totalTime_;
+        case kReady:
+            return totalTime_;
         case kRunning:
-        case kPaused: return totalTime_ - elapsedTime();
-        default: return elapsedTime();
+        case kPaused:
+            return totalTime_ - elapsedTime();
+        default:
+            return elapsedTime();
     }
 }
 
@@ -130,9 +149,12 @@ double MTimerRecord::currentQuestionTime() const {
     if (dateStamps_.empty()) return -1.0;
     const fnd::Date last = dateStamps_.back();
     switch (status_) {
-        case kPaused: return pauseDate_.value_or(fnd::Date::now()).timeIntervalSince(last);
-        case kRunning: return fnd::Date::now().timeIntervalSince(last);
-        default: return -1.0;
+        case kPaused:
+            return pauseDate_.value_or(fnd::Date::now()).timeIntervalSince(last);
+        case kRunning:
+            return fnd::Date::now().timeIntervalSince(last);
+        default:
+            return -1.0;
     }
 }
 
@@ -164,10 +186,14 @@ double MTimerRecord::questionTimeAtIndex(int index) const {
 
 std::optional<std::string> MTimerRecord::stringForSetType() const {
     switch (setType_) {
-        case kQuantitative: return "Quantitative";
-        case kVerbal: return "Verbal";
-        case kCustom: return "Custom";
-        default: return std::nullopt;
+        case kQuantitative:
+            return "Quantitative";
+        case kVerbal:
+            return "Verbal";
+        case kCustom:
+            return "Custom";
+        default:
+            return std::nullopt;
     }
 }
 

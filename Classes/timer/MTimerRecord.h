@@ -42,7 +42,8 @@ class MTimerRecord : public fnd::Object, public fnd::Coding {
     static std::shared_ptr<MTimerRecord> makeCustomType(int number, double seconds, int startNumber);
     // A section of any kind; number, seconds and start count only for the custom kind. Null for a
     // kind that does not exist.
-    static std::shared_ptr<MTimerRecord> makeWithType(int setType, int number, double seconds, int startNumber);
+    static std::shared_ptr<MTimerRecord> makeWithType(int setType, int number, double seconds,
+                                                      int startNumber);
 
     // Starts or resumes (1), pauses (2) or finishes (3) the section; a finished record stays so.
     void changeStatus(int status);

@@ -39,7 +39,7 @@ TEST_F(MTimerRecordTest, QuantitativePaceByHand) {
     EXPECT_DOUBLE_EQ(r->currentQuestionTime(), 45);
     EXPECT_DOUBLE_EQ(r->averageQuestionTime(), 130);
     EXPECT_DOUBLE_EQ(r->reserveTime(), 1216 - 1300);  // 4500 x 10 / 37 = 1216.2
-    EXPECT_EQ(r->expecedQuestion(), 12);               // 1345 / 121 = 11.1
+    EXPECT_EQ(r->expecedQuestion(), 12);              // 1345 / 121 = 11.1
     EXPECT_DOUBLE_EQ(r->questionTimeAtIndex(3), 130);
     EXPECT_EQ(r->questionTimeAtIndex(10), 0);
     EXPECT_EQ(r->questionTimeAtIndex(-1), 0);
@@ -57,6 +57,8 @@ TEST_F(MTimerRecordTest, PausedTimeCountsNowhere) {
     EXPECT_EQ(r->expecedQuestion(), 4);  // keeps going with the clock: 390 / 121 = 3.2
     r->changeStatus(MTimerRecord::kRunning);
     EXPECT_EQ(r->expecedQuestion(), 3);  // falls back: the start moved to 30 s
+    r->changeStatus(MTimerRecord::kReady);
+    EXPECT_EQ(r->status(), MTimerRecord::kRunning);
     EXPECT_DOUBLE_EQ(r->leftOrPassedTime(), 4500 - 360);
     answerAt(*r, {430});
     EXPECT_DOUBLE_EQ(r->questionTimeAtIndex(3), 100);  // 60 s before the pause, 40 s after

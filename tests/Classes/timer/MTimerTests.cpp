@@ -40,7 +40,9 @@ class MTimerTest : public testing_support::TestEnvironment {
     void installOldFile(const std::string& fixture) {
         fs::copy_file(fs::path(ORVA_FIXTURES) / "timer" / fixture, MTimer::dataFilePath());
     }
-    void writeOldFile(const std::string& bytes) { std::ofstream(MTimer::dataFilePath(), std::ios::binary) << bytes; }
+    void writeOldFile(const std::string& bytes) {
+        std::ofstream(MTimer::dataFilePath(), std::ios::binary) << bytes;
+    }
     static std::shared_ptr<MTimer> roundTrip(const std::shared_ptr<MTimer>& timer) {
         auto bytes = fnd::KeyedArchiver::archive("timer", timer);
         return bytes ? fnd::KeyedUnarchiver::unarchive(*bytes, "timer").object<MTimer>() : nullptr;
