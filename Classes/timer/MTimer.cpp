@@ -46,12 +46,17 @@ bool MTimer::loadOldTimerData() {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream file(path, std::ios::binary);
-    fnd::Bytes bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (!file.good() && !file.eof()) {
+    fnd::Bytes bytes;
+    if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (!file || file.bad()) {
         fnd::Log::warning("old timer file not read: ", path.string());
         return false;
     }
-    fnd::KeyedUnarchiver coder(bytes);
+    return loadOldTimerData(bytes);
+}
+
+bool MTimer::loadOldTimerData(std::span<const std::uint8_t> archive) {
+    fnd::KeyedUnarchiver coder(archive);
     if (!coder.valid()) {
         fnd::Log::warning("old timer file is no archive: ", coder.error());
         return false;

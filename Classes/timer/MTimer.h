@@ -4,9 +4,11 @@
 // and archives it with itself. It also guards the vibration alert to once a second, and takes over,
 // once, the state an earlier version of the timer kept in a file of its own.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "platform/foundation/Coding.h"
@@ -31,6 +33,8 @@ class MTimer : public fnd::Object, public fnd::Coding {
     // Takes over the state in the old timer file; false (and nothing changed) when there is no
     // file, it is not a keyed archive, or it holds no timer.
     bool loadOldTimerData();
+    // The same from the bytes of such a file.
+    bool loadOldTimerData(std::span<const std::uint8_t> archive);
 
     // The next section kind, ready: quantitative, verbal, custom (from the custom settings), again.
     void reallocCurrentRecord();
