@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/timer/MTimerRecord.h"
 #include "Classes/timer/MTimerRecordSet.h"
 #include "platform/foundation/ArchiveValue.h"
@@ -116,7 +117,10 @@ void MTimer::updateCurrentRecord() {
         MTimerRecord::makeCustomType(customNumberOfQuestion_, customTotalTime_, customStartNumber_);
 }
 
-bool MTimer::vibrationAllowed() { return ui::Device::current().model().find("iPhone") != std::string::npos; }
+bool MTimer::vibrationAllowed() {
+    auto delegate = AbstractAppDelegate::shared();
+    return delegate && delegate->fvibrationAllowed();
+}
 
 void MTimer::doVibrate() {
     const fnd::Date now = fnd::Date::now();

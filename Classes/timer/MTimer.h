@@ -74,7 +74,7 @@ class MTimer : public fnd::Object, public fnd::Coding {
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
 
   private:
-    // Whether this device vibrates at all.
+    // Whether this device vibrates at all, as the application's delegate found at launch.
     static bool vibrationAllowed();
     // The archived state of another timer, as this one's.
     void takeStateOf(const MTimer& other);

@@ -7,13 +7,14 @@
 #include <fstream>
 #include <iterator>
 
+#include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/timer/MTimer.h"
 #include "Classes/timer/MTimerRecord.h"
 #include "Classes/timer/MTimerRecordSet.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/ui/Device.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/ScreenTestEnvironment.h"
 
 namespace fs = std::filesystem;
 
@@ -26,17 +27,8 @@ std::string readAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class MTimerTest : public testing_support::TestEnvironment {
+class MTimerTest : public testing_support::ScreenTestEnvironment {
   protected:
-    void SetUp() override {
-        TestEnvironment::SetUp();
-        ui::Device::current().reset();
-        ui::Device::current().takeEffects();
-    }
-    void TearDown() override {
-        ui::Device::current().reset();
-        TestEnvironment::TearDown();
-    }
     void installOldFile(const std::string& fixture) {
         fs::copy_file(fs::path(ORVA_FIXTURES) / "timer" / fixture, MTimer::dataFilePath());
     }
@@ -192,9 +184,12 @@ TEST_F(MTimerTest, KindCycleAndRenewal) {
     EXPECT_EQ(timer->currentRecord()->startNumber(), 8);
 }
 
-TEST_F(MTimerTest, VibratesAtMostOnceASecondAndOnlyOnAPhone) {
+TEST_F(MTimerTest, VibratesAtMostOnceASecondAndOnlyWhereTheDeviceCan) {
+    auto delegate = std::make_shared<AbstractAppDelegate>();
+    launch(ui::Idiom::Phone, delegate);
+    delegate->setFvibrationAllowed(true);
+    ui::Device::current().takeEffects();
     auto timer = std::make_shared<MTimer>();
-    ui::Device::current().setModel("iPhone3,1");
     for (int i = 0; i < 3; ++i) {
         timer->doVibrate();
         clock->advance(0.1);
@@ -204,7 +199,7 @@ TEST_F(MTimerTest, VibratesAtMostOnceASecondAndOnlyOnAPhone) {
     timer->doVibrate();
     EXPECT_EQ(ui::Device::current().takeEffects().size(), 1u);
 
-    ui::Device::current().setModel("iPod4,1");
+    delegate->setFvibrationAllowed(false);
     clock->advance(5);
     const auto guard = timer->noVibrationTillDate();
     timer->doVibrate();
