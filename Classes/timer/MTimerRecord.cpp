@@ -174,9 +174,11 @@ int MTimerRecord::expecedQuestion() const {
     if (status_ == kReady || isOpenEnded() || totalNumber_ <= 0 || dateStamps_.empty()) return 0;
     const int allotment = totalTime_ / totalNumber_;
     if (allotment <= 0) return 0;
-    const double passed = std::trunc(fnd::Date::now().timeIntervalSince(dateStamps_.front()) / allotment);
-    if (!(passed + 1 <= totalNumber_)) return 0;
-    return static_cast<int>(passed) + 1;
+    const double question =
+        std::trunc(fnd::Date::now().timeIntervalSince(dateStamps_.front()) / allotment) + 1;
+    // Past the last question there is none to expect; nor before the first (a clock set back).
+    if (!(question >= 1 && question <= totalNumber_)) return 0;
+    return static_cast<int>(question);
 }
 
 double MTimerRecord::questionTimeAtIndex(int index) const {

@@ -150,6 +150,14 @@ TEST_F(MTimerRecordTest, KindsAndCustomSizes) {
     answerAt(sizeless, {10, 20});
     EXPECT_EQ(sizeless.reserveTime(), 0);
     EXPECT_EQ(sizeless.expecedQuestion(), 0);
+
+    // A start after now (the clock was set back) expects no question.
+    MTimerRecord early;
+    early.setDateStamps({fnd::Date::now().addingTimeInterval(1000)});
+    early.setTotalNumber(37);
+    early.setTotalTime(4500);
+    early.setStatus(MTimerRecord::kRunning);
+    EXPECT_EQ(early.expecedQuestion(), 0);
 }
 
 TEST_F(MTimerRecordTest, RecordSetKeepsNewestFirstThroughAnArchive) {
