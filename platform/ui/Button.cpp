@@ -148,7 +148,9 @@ void Button::applyNibProperties(Button& button, NibProperties& p) {
     if (auto v = p.font("font")) button.titleLabel()->setFont(*v);
     const std::pair<unsigned, std::string> states[] = {
         {StateNormal, ""}, {StateHighlighted, "highlighted"}, {StateSelected, "selected"}};
-    for (const auto& [state, prefix] : states) {
+    for (const auto& entry : states) {
+        const unsigned state = entry.first;
+        const std::string& prefix = entry.second;
         // "title" for the normal state, "highlightedTitle" for the highlighted one.
         auto key = [&prefix](std::string name) {
             if (prefix.empty()) return name;
