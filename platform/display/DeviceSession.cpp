@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/display/DisplayEvent.h"
+#include "platform/display/ScriptAnswers.h"
+#include "platform/display/WebViewHost.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
@@ -15,6 +17,7 @@
 #include "platform/ui/ScrollWheelTarget.h"
 #include "platform/ui/TextInputClient.h"
 #include "platform/ui/View.h"
+#include "platform/ui/WebView.h"
 
 namespace display {
 
@@ -34,11 +37,15 @@ struct DeviceSession::Impl {
     explicit Impl(Options o)
         : options(std::move(o)),
           server(options.server),
-          log(std::make_unique<ui::ChangeLog>(application().screenView())) {}
+          log(std::make_unique<ui::ChangeLog>(application().screenView())),
+          web(std::make_shared<WebViewHost>(server, PageBridge(options.server.webFolder.empty()
+                                                                   ? Server::defaultWebFolder()
+                                                                   : options.server.webFolder))) {}
 
     Options options;
     Server server;
     std::unique_ptr<ui::ChangeLog> log;
+    std::shared_ptr<WebViewHost> web;
     std::string resourcesAddress;
     std::string sentState;  // the application's state as the tab last heard it
     // While a tab is being given the whole tree, the changes flushed before it are not sent.
@@ -75,6 +82,7 @@ struct DeviceSession::Impl {
         application().becomeActive();
         sendState(true);
         server.send(std::move(tree));
+        web->replay();
     }
 
     void disconnected() {
@@ -177,6 +185,9 @@ struct DeviceSession::Impl {
                 else
                     app.enterBackground();
                 break;
+            case Kind::Web:
+                web->handle(e);
+                break;
         }
         sendState(false);
     }
@@ -192,6 +203,9 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
     impl->server.setOnConnect([impl] { impl->connected(); });
     impl->server.setOnDisconnect([impl] { impl->disconnected(); });
     impl->server.setOnMessage([impl](const std::string& message) { impl->handle(message); });
+    // The answers to scripts reach the main thread while it waits for them.
+    impl->server.setOnMessageNow(
+        [answers = impl->web->answers()](const std::string& message) { return answers->take(message); });
 
     std::weak_ptr<fnd::RunLoop> loop = fnd::RunLoop::mainShared();
     std::weak_ptr<int> alive = impl->alive;
@@ -207,6 +221,7 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
 }
 
 DeviceSession::~DeviceSession() {
+    ui::WebView::setEngineFactory(nullptr);
     ui::Device::current().setEffectListener(nullptr);
     ui::EditMenu::shared().setSelectionEndedListener(nullptr);
     application().setURLOpener(nullptr);
@@ -221,6 +236,12 @@ bool DeviceSession::start() {
     if (std::filesystem::is_directory(resources, ec))
         impl_->resourcesAddress = impl_->server.serveFolder(resources);
     application().setURLOpener([this](const std::string& address) { openURL(address); });
+    // Web views made from now on show their pages in the tab's frames.
+    ui::WebView::setEngineFactory(
+        [web = std::weak_ptr<WebViewHost>(impl_->web)](ui::WebView& view) -> std::shared_ptr<ui::WebEngine> {
+            auto host = web.lock();
+            return host ? host->makeEngine(view) : nullptr;
+        });
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/display/DisplayEvent.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -61,6 +62,43 @@ bool placeRect(const json& object, ui::Rect& out) {
         if (!std::isfinite(v[i])) return false;
     }
     out = ui::Rect{{v[0], v[1]}, {v[2], v[3]}};
+    return true;
+}
+
+// A web view's event: what its frame's bridge said, or that the frame never spoke.
+bool webEvent(const json& object, DisplayEvent& e) {
+    using Nav = fnd::URLRequest::NavigationType;
+    std::string event;
+    if (!elementId(object, e.element) || !string(object, "event", event)) return false;
+    if (event == "failed") {
+        e.web = DisplayEvent::WebEvent::Failed;
+        string(object, "reason", e.text);
+        return string(object, "src", e.url);
+    }
+    if (!integer<std::uint64_t>(object, "serial", 1, std::uint64_t{1} << 52, e.serial)) return false;
+    if (event == "loaded") {
+        e.web = DisplayEvent::WebEvent::Loaded;
+    } else if (event == "selection") {
+        e.web = DisplayEvent::WebEvent::Selection;
+        string(object, "text", e.text);
+        placeRect(object, e.rect);
+    } else if (event == "request") {
+        e.web = DisplayEvent::WebEvent::Request;
+        static const std::pair<const char*, Nav> kinds[] = {
+            {"link", Nav::LinkClicked}, {"form", Nav::FormSubmitted}, {"reload", Nav::Reload},
+            {"backForward", Nav::BackForward}, {"other", Nav::Other}};
+        std::string navigation;
+        if (!string(object, "url", e.url) || e.url.empty() || !string(object, "navigation", navigation) ||
+            !string(object, "method", e.method))
+            return false;
+        auto kind = std::find_if(std::begin(kinds), std::end(kinds),
+                                 [&](const auto& k) { return navigation == k.first; });
+        if (kind == std::end(kinds) || (e.method != "GET" && e.method != "POST")) return false;
+        e.navigation = kind->second;
+        string(object, "body", e.body);
+    } else {
+        return false;
+    }
     return true;
 }
 
@@ -129,6 +167,9 @@ std::optional<DisplayEvent> DisplayEvent::parse(std::string_view message) {
         auto it = object.find("visible");
         if (it == object.end() || !it->is_boolean()) return std::nullopt;
         e.visible = it->get<bool>();
+    } else if (type == "web") {
+        e.kind = Kind::Web;
+        if (!webEvent(object, e)) return std::nullopt;
     } else {
         return std::nullopt;
     }

@@ -11,6 +11,12 @@
 //   {"type":"rotate","direction":"left"|"right"}
 //   {"type":"shake"}  {"type":"home"}  {"type":"activate"}
 //   {"type":"visibility","visible":true|false}
+//   {"type":"web","id":7,"serial":3,"event":"loaded"}                  a web view's page, through
+//   {"type":"web","id":7,"serial":3,"event":"request","navigation":"link"|"form"|"reload"|
+//        "backForward"|"other","url":"...","method":"GET"|"POST","body":"a=1"}    its frame's bridge
+//   {"type":"web","id":7,"serial":3,"event":"selection","text":"...","rect":[x,y,w,h]}
+//   {"type":"web","id":7,"event":"failed","src":"/d/...","reason":"..."}   the frame's document
+//                                                                          never spoke
 //
 // Points are the device's, in the coordinates of the root view; text positions count UTF-16 units.
 
@@ -20,27 +26,37 @@
 #include <string>
 #include <string_view>
 
+#include "platform/foundation/URLRequest.h"
 #include "platform/ui/Point.h"
 #include "platform/ui/Rect.h"
 
 namespace display {
 
 struct DisplayEvent {
-    enum class Kind { Pointer, Wheel, Text, Select, Return, Rotate, Shake, Home, Activate, Visibility };
+    enum class Kind { Pointer, Wheel, Text, Select, Return, Rotate, Shake, Home, Activate, Visibility, Web };
     enum class Phase { Down, Move, Up, Cancel };
+    enum class WebEvent { Loaded, Failed, Request, Selection };
 
     Kind kind = Kind::Shake;
     Phase phase = Phase::Down;  // pointer
     int pointer = 0;            // pointer: one identifier per finger or mouse
     ui::Point location;         // pointer, wheel
     double dx = 0, dy = 0;      // wheel, in points
-    std::uint64_t element = 0;  // text, select, return: the input's element id
-    std::string text;           // text: the new value; select: the selected text
+    std::uint64_t element = 0;  // text, select, return: the input's element id; web: the web view's
+    std::string text;           // text: the new value; select, web selection: the selected text;
+                                // web failed: why
     std::size_t start = 0;      // text, select: the selection
     std::size_t length = 0;
-    ui::Rect rect;        // select: where the selection is on the screen
+    ui::Rect rect;        // select: where the selection is on the screen; web: in the web view
     int turn = 0;         // rotate: -1 to the left (counter-clockwise), +1 to the right
     bool visible = true;  // visibility
+    // web
+    WebEvent web = WebEvent::Loaded;
+    std::uint64_t serial = 0;  // the document the frame shows (0 when unknown)
+    std::string url;           // request: the address the browser made; failed: the frame's src
+    std::string method = "GET";
+    std::string body;  // a POST form's fields, form-encoded
+    fnd::URLRequest::NavigationType navigation = fnd::URLRequest::NavigationType::Other;
 
     static std::optional<DisplayEvent> parse(std::string_view message);
 };

@@ -27,14 +27,6 @@ fs::path canonicalFolder(const fs::path& folder) {
     return canonical;
 }
 
-bool isInside(const fs::path& file, const fs::path& folder) {
-    auto f = file.begin();
-    for (auto d = folder.begin(); d != folder.end(); ++d, ++f) {
-        if (f == file.end() || *f != *d) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 ServedFiles::ServedFiles(fs::path webFolder, fs::path fontsFolder)
@@ -63,14 +55,28 @@ void ServedFiles::stopServingFolder(const std::string& prefix) {
     }
 }
 
-std::string ServedFiles::serveDocumentOnce(std::string body, std::string contentType,
-                                           const std::string& folderPrefix) {
+std::string ServedFiles::serveDocument(std::string body, std::string contentType, const std::string& folderPrefix,
+                                       const std::string& name) {
     std::string base = folderPrefix.empty() ? std::string("/d/") : folderPrefix;
     if (!base.ends_with('/')) base += '/';
-    std::string path = base + randomName();
+    bool named = !folderPrefix.empty() && !name.empty() && name.find('/') == std::string::npos;
+    std::string path = base + (named ? name : randomName());
     std::lock_guard lock(mutex_);
     documents_[path] = Document{std::move(body), std::move(contentType)};
     return path;
+}
+
+void ServedFiles::withdrawDocument(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    documents_.erase(path);
+}
+
+bool ServedFiles::contains(const fs::path& folder, const fs::path& path) {
+    auto p = path.begin();
+    for (auto d = folder.begin(); d != folder.end(); ++d, ++p) {
+        if (p == path.end() || *p != *d) return false;
+    }
+    return true;
 }
 
 std::optional<std::string> ServedFiles::percentDecode(std::string_view text) {
@@ -153,7 +159,7 @@ ServedFiles::Resolution ServedFiles::fileIn(const fs::path& folder, const std::v
     fs::path found = fs::canonical(candidate, ec);
     if (!ec && fs::is_directory(found, ec)) found = fs::canonical(found / "index.html", ec);
     // Links are resolved by canonical(): one that leads out of the folder lands outside it here.
-    if (ec || !isInside(found, root) || !fs::is_regular_file(found, ec)) return result;
+    if (ec || !contains(root, found) || !fs::is_regular_file(found, ec)) return result;
     result.kind = Resolution::Kind::File;
     result.file = found;
     result.contentType = contentTypeFor(found);
@@ -174,9 +180,8 @@ ServedFiles::Resolution ServedFiles::resolve(std::string_view target) {
         Resolution result;
         result.kind = Resolution::Kind::Document;
         result.needsToken = false;
-        result.body = std::move(doc->second.body);
-        result.contentType = std::move(doc->second.contentType);
-        documents_.erase(doc);
+        result.body = doc->second.body;
+        result.contentType = doc->second.contentType;
         return result;
     }
     if (segments->size() >= 2 && (*segments)[0] == "s") {

@@ -1,6 +1,6 @@
 #pragma once
 // What the display's server answers a request path with: files of the served folders, and
-// documents that are fetched once. No path leaves its folder: the path is percent-decoded,
+// documents placed at addresses of their own. No path leaves its folder: the path is percent-decoded,
 // ".." is refused outright, and the file found must lie inside the folder after every link is
 // resolved. Safe to use from any thread.
 
@@ -20,7 +20,7 @@ class ServedFiles {
     struct Resolution {
         enum class Kind { File, Document, NotFound, BadPath };
         Kind kind = Kind::NotFound;
-        // Only the addresses handed out by serveFolder and serveDocumentOnce are open without the
+        // Only the addresses handed out by serveFolder and serveDocument are open without the
         // token: their random part is the proof.
         bool needsToken = true;
         std::filesystem::path file;
@@ -35,13 +35,16 @@ class ServedFiles {
     // the address, which ends in "/". Web views serve their base folder this way.
     std::string serveFolder(const std::filesystem::path& folder);
     void stopServingFolder(const std::string& prefix);
-    // A document answered once, at a fresh address; under a folder's address when given (so that
-    // its relative addresses reach that folder), else under "/d/".
-    std::string serveDocumentOnce(std::string body, std::string contentType,
-                                  const std::string& folderPrefix = {});
+    // A document at a fresh address that is never used again: under a folder's address when given
+    // (so that its relative addresses reach that folder; with `name` it stands for the folder's
+    // file of that name there), else under "/d/". It is answered until withdrawn (or its folder
+    // stops being served): a frame that the browser loads again (a tab that takes over, a frame
+    // moved in the page) gets it again.
+    std::string serveDocument(std::string body, std::string contentType, const std::string& folderPrefix = {},
+                              const std::string& name = {});
+    void withdrawDocument(const std::string& path);
 
-    // Looks up the path of a request target (a query is ignored). A one-time document is handed
-    // out here and forgotten.
+    // Looks up the path of a request target (a query is ignored).
     Resolution resolve(std::string_view target);
 
     // Decodes %XX escapes; nothing for a malformed escape or a NUL byte.
@@ -49,6 +52,8 @@ class ServedFiles {
     // The path's segments, without empty and "." segments; nothing for a malformed path or one
     // with a ".." segment (also when escaped).
     static std::optional<std::vector<std::string>> pathSegments(std::string_view path);
+    // Whether `path` is `folder` or lies below it (both already canonical).
+    static bool contains(const std::filesystem::path& folder, const std::filesystem::path& path);
     // The Content-Type for a file name, by its extension.
     static std::string contentTypeFor(const std::filesystem::path& file);
 

@@ -57,6 +57,7 @@ struct Server::Impl {
     std::string error;
     std::shared_ptr<ServedFiles> files;
     std::shared_ptr<MainSide> main = std::make_shared<MainSide>();
+    std::function<bool(const std::string&)> takeNow;
     std::shared_ptr<Listener> listener;
     std::shared_ptr<ServerCore> core;
 };
@@ -82,8 +83,9 @@ bool Server::start() {
     impl_->listener = Listener::open(impl_->io, impl_->options.port, impl_->error);
     if (!impl_->listener) return false;
 
-    auto sink = [loop = impl_->mainLoop,
-                 main = std::weak_ptr<MainSide>(impl_->main)](ServerCore::TabEvent event) {
+    auto sink = [loop = impl_->mainLoop, main = std::weak_ptr<MainSide>(impl_->main),
+                 takeNow = impl_->takeNow](ServerCore::TabEvent event) {
+        if (event.kind == ServerCore::TabEvent::Kind::Message && takeNow && takeNow(event.text)) return;
         if (auto l = loop.lock())
             l->post([main, event = std::move(event)]() mutable {
                 if (auto side = main.lock()) side->handle(event);
@@ -133,6 +135,10 @@ void Server::setOnDisconnect(std::function<void()> callback) {
     impl_->main->onDisconnect = std::move(callback);
 }
 
+void Server::setOnMessageNow(std::function<bool(const std::string&)> callback) {
+    impl_->takeNow = std::move(callback);
+}
+
 bool Server::hasActiveTab() const { return impl_->main->tab != 0; }
 
 void Server::send(std::string text) {
@@ -148,9 +154,11 @@ std::string Server::serveFolder(const std::filesystem::path& folder) {
 
 void Server::stopServingFolder(const std::string& prefix) { impl_->files->stopServingFolder(prefix); }
 
-std::string Server::serveDocumentOnce(std::string body, std::string contentType,
-                                      const std::string& folderPrefix) {
-    return impl_->files->serveDocumentOnce(std::move(body), std::move(contentType), folderPrefix);
+std::string Server::serveDocument(std::string body, std::string contentType, const std::string& folderPrefix,
+                                  const std::string& name) {
+    return impl_->files->serveDocument(std::move(body), std::move(contentType), folderPrefix, name);
 }
+
+void Server::withdrawDocument(const std::string& path) { impl_->files->withdrawDocument(path); }
 
 }  // namespace display

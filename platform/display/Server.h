@@ -4,8 +4,8 @@
 // The printed address carries a random token; the first visit keeps it in a cookie. Every
 // request must show the token and name a loopback host; the WebSocket must also come from the
 // display's own page. Files come only from the served folders: the front end (at "/") and the
-// fonts (at "/fonts/"), plus folders and one-time documents registered for web views, whose
-// random addresses are their own proof.
+// fonts (at "/fonts/"), plus folders and documents registered for web views, whose random
+// addresses are their own proof.
 //
 // One tab is active at a time. A tab that connects takes over: the one before is told that the
 // device moved to another tab and is closed. The callbacks run on the main run loop (the one
@@ -54,6 +54,10 @@ class Server {
     void setOnMessage(std::function<void(const std::string&)> callback);
     // The active tab closed and no other took over.
     void setOnDisconnect(std::function<void()> callback);
+    // Sees every message of the active tab first, on the I/O thread, while the main thread may be
+    // busy (waiting for that very message); a message it takes (answers true) goes no further.
+    // Set it before start().
+    void setOnMessageNow(std::function<bool(const std::string&)> callback);
 
     bool hasActiveTab() const;
     // Sends a text message to the active tab; nothing when there is none. Messages are sent in
@@ -63,9 +67,11 @@ class Server {
     // Serves a folder under a fresh address ending in "/", open without the token.
     std::string serveFolder(const std::filesystem::path& folder);
     void stopServingFolder(const std::string& prefix);
-    // Serves a document once at a fresh address (inside a served folder's address when given).
-    std::string serveDocumentOnce(std::string body, std::string contentType,
-                                  const std::string& folderPrefix = {});
+    // Serves a document at a fresh address (inside a served folder's address when given, in the
+    // place of the file `name` there) until it is withdrawn.
+    std::string serveDocument(std::string body, std::string contentType, const std::string& folderPrefix = {},
+                              const std::string& name = {});
+    void withdrawDocument(const std::string& path);
 
     // The front end of the source tree and the system's DejaVu fonts.
     static std::filesystem::path defaultWebFolder();

@@ -19,6 +19,8 @@ class URLResponse {
     const HTTPHeaders& headers() const { return headers_; }
     // The content type without parameters, lower-cased ("text/json"); empty when not given.
     std::string mimeType() const;
+    // The content type's "charset" parameter, lower-cased ("iso-8859-1"); empty when not given.
+    std::string textEncodingName() const;
 
   private:
     URL url_;

@@ -27,6 +27,11 @@ class PassThroughView : public View {
         std::shared_ptr<View> hit = View::hitTest(point);
         return hit.get() == this ? nullptr : hit;
     }
+    // The display lets pointers through it too, to the web views' frames below.
+    void describe(PrimitiveProperties& p) const override {
+        View::describe(p);
+        p.emplace_back("passesTouches", true);
+    }
 };
 
 Size screenSize() { return {Device::current().screenWidth(), Device::current().screenHeight()}; }

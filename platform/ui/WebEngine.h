@@ -32,6 +32,7 @@ struct WebDocument {
     std::uint64_t serial = 0;  // told back when it has loaded
     std::string content;       // the page's bytes
     std::string mimeType = "text/html";
+    std::string textEncoding;  // the bytes' character set as the server named it; empty: unknown
     // The page's address: links, pictures and scripts resolve against it. For HTML given with a
     // base address it is that address ("about:blank" when there is none).
     fnd::URL url;

@@ -112,7 +112,7 @@ bool WebView::start(const Entry& entry, Nav navigation, bool addToHistory) {
     if (loading_ != load) return true;  // the delegate started something else
 
     if (entry.isHTML) {
-        show(entry.html, "text/html", request.url());
+        show(entry.html, "text/html", request.url(), "utf-8");  // the program's strings are UTF-8
     } else if (scheme == "about") {
         show("", "text/html", request.url());
     } else if (scheme == "file") {
@@ -135,19 +135,21 @@ bool WebView::start(const Entry& entry, Nav navigation, bool addToHistory) {
                 if (result.error)
                     self->fail(*result.error);
                 else
-                    self->show(std::move(result.body), result.response.mimeType(), result.response.url());
+                    self->show(std::move(result.body), result.response.mimeType(), result.response.url(),
+                               result.response.textEncodingName());
             });
         });
     }
     return true;
 }
 
-void WebView::show(std::string content, std::string mimeType, const fnd::URL& url) {
+void WebView::show(std::string content, std::string mimeType, const fnd::URL& url, std::string encoding) {
     WebDocument document;
     document.serial = loading_;
     document.content = std::move(content);
     if (!mimeType.empty()) document.mimeType = std::move(mimeType);
     document.url = url;
+    document.textEncoding = std::move(encoding);
     document.dataDetectors = detectors_;
     document.scalesPageToFit = scalesToFit_;
     shownSerial_ = loading_;

@@ -103,7 +103,7 @@ class WebView : public View, public WebEngineClient {
     using Nav = fnd::URLRequest::NavigationType;
     // Offers the load to the delegate and starts it; answers whether it was allowed.
     bool start(const Entry& entry, Nav navigation, bool addToHistory);
-    void show(std::string content, std::string mimeType, const fnd::URL& url);
+    void show(std::string content, std::string mimeType, const fnd::URL& url, std::string encoding = {});
     void fail(const fnd::URLError& error);
     void cancelFetch();
 

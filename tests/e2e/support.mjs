@@ -29,23 +29,32 @@ export function removeProfiles() {
 }
 
 // Starts a program and waits for the first line it prints (its address). `next(pattern)` waits
-// for a later line that matches (lines already printed count), `exited` for the program's end.
+// for a later line that matches (lines already printed count), `exited` for the program's end;
+// `tell(line)` writes a line to its standard input.
 export async function startProgram(program, args = []) {
-    const child = spawn(program, args, { stdio: ['ignore', 'pipe', 'inherit'] });
+    const child = spawn(program, args, { stdio: ['pipe', 'pipe', 'inherit'] });
     const lines = [];
     const waiters = [];
     const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
     const reader = createInterface({ input: child.stdout });
+    let gotAddress;
     const first = new Promise((resolve, reject) => {
+        gotAddress = resolve;
         child.once('error', reject);
         exited.then(({ code }) => reject(new Error(`${path.basename(program)} ended with ${code}`)));
-        reader.once('line', resolve);
     });
-    const address = await first;
+    // One listener from the start: lines that come in the same chunk as the address are kept.
+    let addressLine = null;
     reader.on('line', (line) => {
+        if (addressLine === null) {
+            addressLine = line;
+            gotAddress(line);
+            return;
+        }
         lines.push(line);
         for (const w of waiters.splice(0)) if (!w.settle()) waiters.push(w);
     });
+    const address = await first;
     const next = (pattern, timeout = 10000) => new Promise((resolve, reject) => {
         const w = {
             settle() {
@@ -61,5 +70,6 @@ export async function startProgram(program, args = []) {
         w.timer = setTimeout(() => reject(new Error(`no line like ${pattern}; printed: ${lines.join(' | ')}`)), timeout);
         waiters.push(w);
     });
-    return { child, address, lines, next, exited };
+    const tell = (line) => child.stdin.write(line + '\n');
+    return { child, address, lines, next, exited, tell };
 }

@@ -19,6 +19,7 @@
     const overlay = document.getElementById('home-screen');
     const linkBar = document.getElementById('link-bar');
     const screen = new window.OrvaScreen(screenNode);
+    window.orvaFrames.attach(screen);
     const send = (message) => window.orvaConnection.send(message);
 
     const state = {
@@ -268,6 +269,12 @@
                 break;
             case 'endSelection':
                 screen.endSelection(m.id);
+                break;
+            case 'evaluate':
+                window.orvaFrames.evaluate(m);
+                break;
+            case 'webGone':
+                window.orvaFrames.gone(m.id);
                 break;
             case 'tree':
             case 'patch':

@@ -20,7 +20,7 @@
         background: { node: 'node', css: ['background-color'] },
     };
     const BOX = new Set(['center', 'size', 'origin', 'transform', 'alpha', 'hidden', 'tag', 'background',
-        'backgroundImage', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive']);
+        'backgroundImage', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches']);
 
     const rgba = (c) => (Array.isArray(c) && c.length === 4
         ? `rgba(${Math.round(c[0] * 255)}, ${Math.round(c[1] * 255)}, ${Math.round(c[2] * 255)}, ${c[3]})`
@@ -120,6 +120,7 @@
         }
 
         tree(message) {
+            window.orvaFrames.reset();
             for (const rec of this.elements.values()) rec.node.remove();
             this.elements.clear();
             this.host.replaceChildren();
@@ -282,6 +283,11 @@
                 }
                 case 'alpha':
                     s.opacity = Math.min(1, Math.max(0, num(value, 1)));
+                    // As good as gone for touches, as on the C++ side.
+                    rec.node.classList.toggle('faded', num(value, 1) < 0.01);
+                    break;
+                case 'passesTouches':
+                    rec.node.classList.toggle('passes', !!value);
                     break;
                 case 'hidden':
                     s.display = value ? 'none' : '';
@@ -326,6 +332,7 @@
                         if (selection && selection.rangeCount && rec.node.contains(selection.anchorNode))
                             selection.removeAllRanges();
                         if (rec.node.contains(document.activeElement)) document.activeElement.blur();
+                        window.orvaFrames.endSelectionsWithin(rec.node);
                     }
                     break;
             }
@@ -335,6 +342,10 @@
         endSelection(id) {
             const rec = this.elements.get(id);
             if (!rec) return;
+            if (rec.kind === 'frame') {
+                window.orvaFrames.endSelection(rec);
+                return;
+            }
             const field = rec.content;
             if (field && (field.tagName === 'INPUT' || field.tagName === 'TEXTAREA') && field.selectionEnd !== null) {
                 field.setSelectionRange(field.selectionEnd, field.selectionEnd);
@@ -448,11 +459,7 @@
         }
 
         renderFrame(rec) {
-            const frame = this.content(rec, 'iframe', 'frame');
-            // Documents of web views never run with the display's origin.
-            frame.setAttribute('sandbox', 'allow-scripts allow-forms');
-            const src = String(rec.props.src || '');
-            if (frame.getAttribute('src') !== src) frame.setAttribute('src', src || 'about:blank');
+            window.orvaFrames.render(this, rec);
         }
 
         // Scroll indicators appear while the offset changes and fade soon after.

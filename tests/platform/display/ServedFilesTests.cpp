@@ -72,7 +72,7 @@ TEST_F(ServedFilesTest, ServesOnlyInsideItsFolders) {
     EXPECT_EQ(files.resolve("/dir-out/secret.txt").kind, Kind::NotFound);
 }
 
-TEST_F(ServedFilesTest, RegisteredFoldersAndOneTimeDocuments) {
+TEST_F(ServedFilesTest, RegisteredFoldersAndDocumentsUntilWithdrawn) {
     ServedFiles files(web, fonts);
     fs::path book = temporary / "book";
     fs::create_directories(book);
@@ -86,17 +86,20 @@ TEST_F(ServedFilesTest, RegisteredFoldersAndOneTimeDocuments) {
     EXPECT_EQ(files.resolve(prefix + "..%2fsecret.txt").kind, Kind::BadPath);
     EXPECT_EQ(files.resolve("/s/unknown/page.css").kind, Kind::NotFound);
 
-    std::string docPath = files.serveDocumentOnce("<p>doc</p>", "text/html; charset=utf-8", prefix);
+    std::string docPath = files.serveDocument("<p>doc</p>", "text/html; charset=utf-8", prefix);
     EXPECT_TRUE(docPath.starts_with(prefix));
-    auto doc = files.resolve(docPath);
+    auto doc = files.resolve(docPath + "?q#f");
     EXPECT_EQ(doc.kind, Kind::Document);
     EXPECT_FALSE(doc.needsToken);
     EXPECT_EQ(doc.body, "<p>doc</p>");
+    EXPECT_EQ(files.resolve(docPath).body, "<p>doc</p>");  // a frame loaded again gets it again
+    EXPECT_NE(files.serveDocument("<p>doc</p>", "text/html", prefix), docPath);
+    files.withdrawDocument(docPath);
     EXPECT_NE(files.resolve(docPath).kind, Kind::Document);
 
-    std::string loose = files.serveDocumentOnce("x", "text/plain");
+    std::string loose = files.serveDocument("x", "text/plain");
     EXPECT_TRUE(loose.starts_with("/d/"));
-    std::string dropped = files.serveDocumentOnce("y", "text/plain", prefix);
+    std::string dropped = files.serveDocument("y", "text/plain", prefix);
     files.stopServingFolder(prefix);
     EXPECT_EQ(files.resolve(prefix + "page.css").kind, Kind::NotFound);
     EXPECT_NE(files.resolve(dropped).kind, Kind::Document);

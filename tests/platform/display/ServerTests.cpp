@@ -113,7 +113,7 @@ TEST_F(ServerTest, PathsStayInsideTheServedFolders) {
     }
 }
 
-TEST_F(ServerTest, RegisteredFolderAndOneTimeDocumentNeedNoToken) {
+TEST_F(ServerTest, RegisteredFolderAndDocumentNeedNoToken) {
     fs::path book = temporary / "book";
     fs::create_directories(book);
     std::ofstream(book / "style.css") << "p{}";
@@ -122,11 +122,12 @@ TEST_F(ServerTest, RegisteredFolderAndOneTimeDocumentNeedNoToken) {
     EXPECT_EQ(css.status, 200);
     EXPECT_EQ(css.body, "p{}");
 
-    std::string doc = server->serveDocumentOnce("<p>page</p>", "text/html; charset=utf-8", prefix);
+    std::string doc = server->serveDocument("<p>page</p>", "text/html; charset=utf-8", prefix);
     auto first = httpRequest(port, doc);
     EXPECT_EQ(first.status, 200);
     EXPECT_EQ(first.body, "<p>page</p>");
-    EXPECT_NE(httpRequest(port, doc).status, 200);
+    server->withdrawDocument(doc);
+    EXPECT_EQ(httpRequest(port, doc).status, 404);
     // The Host check still holds for them.
     EXPECT_EQ(
         httpRequest(port, prefix + "style.css", {{"Host", "evil.example:" + std::to_string(port)}}).status,

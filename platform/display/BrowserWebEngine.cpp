@@ -1,0 +1,214 @@
+#include "platform/display/BrowserWebEngine.h"
+
+#include <algorithm>
+#include <cctype>
+#include <nlohmann/json.hpp>
+#include <system_error>
+
+#include "platform/display/Server.h"
+#include "platform/display/ServedFiles.h"
+#include "platform/display/WebViewHost.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/Paths.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/WebView.h"
+
+namespace fs = std::filesystem;
+
+namespace display {
+
+namespace {
+
+// The address without its query and fragment.
+std::string bare(const std::string& address) { return address.substr(0, address.find_first_of("?#")); }
+
+std::string withoutFragment(const std::string& address) { return address.substr(0, address.find('#')); }
+
+// Canonical, without a trailing separator; empty when it cannot be made.
+fs::path canonicalPath(const fs::path& path) {
+    std::error_code ec;
+    fs::path canonical = fs::weakly_canonical(path, ec);
+    if (ec || canonical.empty()) return {};
+    if (!canonical.has_filename()) canonical = canonical.parent_path();
+    return canonical;
+}
+
+}  // namespace
+
+BrowserWebEngine::BrowserWebEngine(std::weak_ptr<WebViewHost> host, ui::WebView& view)
+    : host_(std::move(host)), view_(view.sharedAs<ui::WebView>()), element_(view.elementId()) {}
+
+BrowserWebEngine::~BrowserWebEngine() {
+    stopServing();
+    if (auto host = host_.lock()) host->forget(element_);
+}
+
+bool BrowserWebEngine::mayServe(const fs::path& folder) {
+    fs::path f = canonicalPath(folder);
+    if (f.empty()) return false;
+    fs::path resources = canonicalPath(fnd::Paths::resources());
+    fs::path documents = canonicalPath(fnd::Paths::documents());
+    if (!resources.empty() && ServedFiles::contains(resources, f)) return true;
+    return !documents.empty() && f != documents && ServedFiles::contains(documents, f);
+}
+
+void BrowserWebEngine::stopServing() {
+    auto host = host_.lock();
+    if (host && !address_.empty()) host->server().withdrawDocument(address_);
+    if (host && !folderPrefix_.empty()) host->server().stopServingFolder(folderPrefix_);
+    address_.clear();
+    folderPrefix_.clear();
+    folder_.clear();
+    folderAddress_.clear();
+}
+
+void BrowserWebEngine::serveFolderOf(const fnd::URL& url) {
+    // Every document gets the folder under a fresh address, so that no address is used twice.
+    stopServing();
+    auto host = host_.lock();
+    if (!url.isFileURL() || !host) return;
+    std::string text = bare(url.absoluteString());
+    std::string folderAddress = text.substr(0, text.rfind('/') + 1);
+    fs::path folder = fnd::URL(folderAddress).filePath();
+    if (!mayServe(folder)) {
+        fnd::Log::warning("web view: not serving the page's folder, which lies outside the resources and books: ",
+                          folder.string());
+        return;
+    }
+    folder_ = folder;
+    folderAddress_ = folderAddress;
+    folderPrefix_ = host->server().serveFolder(folder);
+}
+
+std::string BrowserWebEngine::documentName(const fnd::URL& url) const {
+    // In its folder, the document takes the place of its file, so that the page finds its own name
+    // where it looks for it; a name that would need escaping, or none, gives a random one.
+    if (folderPrefix_.empty()) return {};
+    std::string text = bare(url.absoluteString());
+    std::string name = text.substr(text.rfind('/') + 1);
+    bool plain = !name.empty() && name != "." && name != ".." && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-' || c == '~';
+    });
+    return plain ? name : std::string();
+}
+
+void BrowserWebEngine::showDocument(const ui::WebDocument& document) {
+    auto host = host_.lock();
+    std::weak_ptr<ui::WebEngineClient> client = client_;
+    std::weak_ptr<int> alive = alive_;
+    std::uint64_t serial = document.serial;
+    auto tell = [client, alive, serial](std::string failure) {
+        fnd::RunLoop::main().post([client, alive, serial, failure = std::move(failure)] {
+            auto c = client.lock();
+            if (alive.expired() || !c) return;
+            if (failure.empty())
+                c->documentDidLoad(serial);
+            else
+                c->documentDidFail(serial, failure);
+        });
+    };
+    if (!host) return tell({});  // the display has gone: the page loads nowhere, as without one
+    PageBridge::Served served = host->bridge().prepare(document);
+    // A document that cannot be shown fails, and the page shown stays, as after any failed load.
+    if (!served.ok) return tell(served.error);
+
+    scripts_.clear();
+    scriptBytes_ = 0;
+    serial_ = serial;
+    url_ = document.url;
+    serveFolderOf(document.url);
+    address_ = host->server().serveDocument(std::move(served.body), std::move(served.contentType), folderPrefix_,
+                                            documentName(document.url));
+    // The frame's address keeps the page's query and fragment, which its scripts may read.
+    const std::string& text = document.url.absoluteString();
+    if (auto view = view_.lock()) view->setDocumentAddress(address_ + text.substr(bare(text).size()));
+}
+
+bool BrowserWebEngine::inTree() const {
+    auto view = view_.lock();
+    std::shared_ptr<ui::View> root = ui::Application::shared().screenView();
+    for (std::shared_ptr<ui::View> v = view; v; v = v->superview())
+        if (v == root) return true;
+    return false;
+}
+
+void BrowserWebEngine::keep(const std::string& script) {
+    scripts_.push_back(script);
+    scriptBytes_ += script.size();
+    if (scriptBytes_ <= kReplayLimit) return;
+    std::size_t drop = 0;
+    while (scriptBytes_ > kReplayLimit && drop + 1 < scripts_.size()) scriptBytes_ -= scripts_[drop++].size();
+    scripts_.erase(scripts_.begin(), scripts_.begin() + static_cast<std::ptrdiff_t>(drop));
+    fnd::Log::warning("web view: too many scripts to show the page again as it is; the oldest are dropped");
+}
+
+std::string BrowserWebEngine::evaluate(const std::string& script, double deadline) {
+    auto host = host_.lock();
+    if (!host || address_.empty()) return {};
+    keep(script);
+    // A web view that is not on the screen has no frame yet: the tab keeps the script for it.
+    return host->evaluate(element_, serial_, script, deadline, inTree());
+}
+
+void BrowserWebEngine::replay() {
+    auto host = host_.lock();
+    if (!host || address_.empty()) return;
+    for (const std::string& script : scripts_) host->evaluate(element_, serial_, script, 0, false);
+}
+
+fnd::URL BrowserWebEngine::pageAddress(std::string_view browserAddress) const {
+    fnd::URL used{browserAddress};
+    auto host = host_.lock();
+    std::string host_name = used.host();
+    bool ours = host && used.scheme() == "http" && used.port() == int(host->server().port()) &&
+                (host_name == "127.0.0.1" || host_name == "localhost" || host_name == "::1");
+    if (!ours) return used;
+    // "//127.0.0.1:PORT/path?query#fragment": the path and what follows, as the browser wrote them.
+    std::string specifier = used.resourceSpecifier();
+    std::size_t slash = specifier.find('/', 2);
+    std::string target = slash == std::string::npos ? "/" : specifier.substr(slash);
+    std::string path = bare(target);
+    std::string rest = target.substr(path.size());
+    if (!address_.empty() && path == address_) return fnd::URL(bare(url_.absoluteString()) + rest);
+    if (!folderPrefix_.empty() && target.starts_with(folderPrefix_))
+        return fnd::URL(folderAddress_ + target.substr(folderPrefix_.size()));
+    return used;
+}
+
+void BrowserWebEngine::frameLoaded(std::uint64_t serial) {
+    if (serial != serial_ || address_.empty()) return;
+    if (auto c = client_.lock()) c->documentDidLoad(serial);
+}
+
+void BrowserWebEngine::frameFailed(const std::string& src, const std::string& reason) {
+    if (src.empty() || src != address_) return;
+    if (auto c = client_.lock()) c->documentDidFail(serial_, reason.empty() ? "the page did not load" : reason);
+}
+
+void BrowserWebEngine::frameRequests(std::uint64_t serial, fnd::URLRequest request) {
+    if (serial != serial_ || address_.empty()) return;  // a page that is no longer shown
+    auto client = client_.lock();
+    if (!client) return;
+    request.setURL(pageAddress(request.url().absoluteString()));
+    // A jump within the page: when it is allowed, the frame moves there itself.
+    const fnd::URL& url = request.url();
+    bool jump = url.hasFragment() && request.method() == "GET" &&
+                withoutFragment(url.absoluteString()) == withoutFragment(url_.absoluteString());
+    bool allowed = client->pageRequests(request);
+    auto host = host_.lock();
+    if (!allowed || !jump || serial != serial_ || !host) return;
+    using json = nlohmann::json;
+    std::string fragment = json("#" + url.fragment()).dump(-1, ' ', false, json::error_handler_t::replace);
+    std::string script = "location.hash = " + fragment;
+    keep(script);
+    host->evaluate(element_, serial_, script, 0, false);
+}
+
+void BrowserWebEngine::frameSelected(std::uint64_t serial, const std::string& text, const ui::Rect& rect) {
+    if (serial != serial_) return;
+    if (auto c = client_.lock()) c->selectionChanged(text);
+    ui::Application::shared().selectionChanged(element_, text, rect);
+}
+
+}  // namespace display

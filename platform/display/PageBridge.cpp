@@ -1,0 +1,173 @@
+#include "platform/display/PageBridge.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+#include "platform/foundation/Log.h"
+
+namespace display {
+
+namespace {
+
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    return out;
+}
+
+bool endsTagName(const std::string& text, std::size_t at) {
+    if (at >= text.size()) return false;
+    char c = text[at];
+    return c == '>' || c == '/' || std::isspace(static_cast<unsigned char>(c));
+}
+
+// Where the first element `<name ...>` of the text opens, or npos.
+std::size_t findTag(const std::string& lower, std::string_view name, std::size_t from = 0) {
+    for (std::size_t at = lower.find(name, from); at != std::string::npos; at = lower.find(name, at + 1))
+        if (endsTagName(lower, at + name.size())) return at;
+    return std::string::npos;
+}
+
+// Just after the '>' that closes the tag opening at `at`, or npos.
+std::size_t afterTag(const std::string& lower, std::size_t at) {
+    if (at == std::string::npos) return at;
+    std::size_t close = lower.find('>', at);
+    return close == std::string::npos ? close : close + 1;
+}
+
+bool charsetCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.' || c == ':';
+}
+
+// A name of a character set as it may stand in a header, or empty.
+std::string cleanCharset(std::string_view name) {
+    if (name.empty() || name.size() > 40 || !std::all_of(name.begin(), name.end(), charsetCharacter)) return {};
+    return lowered(name);
+}
+
+}  // namespace
+
+PageBridge::PageBridge(const std::filesystem::path& webFolder) {
+    std::ifstream in(webFolder / "bridge.js", std::ios::binary);
+    script_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // The file is one function expression; the call with the serial follows it.
+    while (!script_.empty() && (std::isspace(static_cast<unsigned char>(script_.back())) || script_.back() == ';'))
+        script_.pop_back();
+    if (script_.empty())
+        fnd::Log::error("display: no bridge script in ", webFolder.string(), ": web views will not answer");
+}
+
+PageBridge PageBridge::withScript(std::string script) {
+    PageBridge bridge;
+    bridge.script_ = std::move(script);
+    return bridge;
+}
+
+std::size_t PageBridge::insertionPoint(std::string_view html) {
+    std::string lower = lowered(html);
+    if (std::size_t at = afterTag(lower, findTag(lower, "<head")); at != std::string::npos) return at;
+    if (std::size_t at = afterTag(lower, findTag(lower, "<html")); at != std::string::npos) return at;
+    // Past a byte order mark, blanks, declarations, the document type and comments.
+    std::size_t at = lower.starts_with("\xef\xbb\xbf") ? 3 : 0;
+    while (true) {
+        while (at < lower.size() && std::isspace(static_cast<unsigned char>(lower[at]))) ++at;
+        std::size_t end = std::string::npos;
+        if (lower.compare(at, 2, "<?") == 0)
+            end = lower.find("?>", at), end = end == std::string::npos ? end : end + 2;
+        else if (lower.compare(at, 4, "<!--") == 0)
+            end = lower.find("-->", at), end = end == std::string::npos ? end : end + 3;
+        else if (lower.compare(at, 9, "<!doctype") == 0)
+            end = afterTag(lower, at);
+        else
+            return at;
+        if (end == std::string::npos) return at;
+        at = end;
+    }
+}
+
+std::string PageBridge::declaredCharset(std::string_view html) {
+    std::string lower = lowered(html.substr(0, 1024));
+    for (std::size_t meta = findTag(lower, "<meta"); meta != std::string::npos;
+         meta = findTag(lower, "<meta", meta + 1)) {
+        std::size_t close = lower.find('>', meta);
+        std::string tag = lower.substr(meta, close == std::string::npos ? close : close - meta);
+        std::size_t at = tag.find("charset");
+        if (at == std::string::npos) continue;
+        at += 7;
+        while (at < tag.size() && std::isspace(static_cast<unsigned char>(tag[at]))) ++at;
+        if (at >= tag.size() || tag[at] != '=') continue;
+        ++at;
+        while (at < tag.size() && (std::isspace(static_cast<unsigned char>(tag[at])) || tag[at] == '"' || tag[at] == '\''))
+            ++at;
+        std::size_t end = at;
+        while (end < tag.size() && charsetCharacter(tag[end])) ++end;
+        if (std::string name = cleanCharset(std::string_view(tag).substr(at, end - at)); !name.empty()) return name;
+    }
+    return {};
+}
+
+std::string PageBridge::escapeHTML(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string PageBridge::snippet(const ui::WebDocument& document, bool withBase) const {
+    std::string out;
+    if (withBase) out += "<base href=\"" + escapeHTML(document.url.absoluteString()) + "\">";
+    if (!script_.empty()) out += "<script>" + script_ + "(" + std::to_string(document.serial) + ");</script>";
+    return out;
+}
+
+PageBridge::Served PageBridge::prepare(const ui::WebDocument& document) const {
+    Served served;
+    std::string type = lowered(document.mimeType.empty() ? "text/html" : document.mimeType);
+    std::string charset = cleanCharset(document.textEncoding);
+    if (charset.empty()) charset = declaredCharset(document.content);
+    if (charset.empty()) charset = "utf-8";  // what the program's own pages are written in
+    served.contentType = "text/html; charset=" + charset;
+
+    if (type == "text/html" || type == "application/xhtml+xml") {
+        // An outside page's links and pictures resolve against where it came from, unless it
+        // names a base itself.
+        std::string scheme = document.url.scheme();
+        bool outside = scheme == "http" || scheme == "https";
+        bool ownBase = outside && findTag(lowered(document.content), "<base") != std::string::npos;
+        served.body = document.content;
+        served.body.insert(insertionPoint(served.body), snippet(document, outside && !ownBase));
+        served.ok = true;
+    } else if (type.starts_with("text/")) {
+        served.body = "<!DOCTYPE html><html><head>" + snippet(document, false) +
+                      "</head><body><pre style=\"white-space: pre-wrap\">" + escapeHTML(document.content) +
+                      "</pre></body></html>";
+        served.ok = true;
+    } else {
+        served.error = "a document of type " + type + " cannot be shown";
+    }
+    return served;
+}
+
+}  // namespace display

@@ -1,0 +1,53 @@
+#pragma once
+// Turns a web view's document into what its frame is served: the bridge script (web/bridge.js)
+// goes first into every HTML document, with the document's serial, so that the frame can talk to
+// the display; an outside page also gets its own address as the base of its links and pictures
+// (it is served from the display's server, not from where it came). The bytes keep their
+// character set, which the served content type names: a header beats the page's own declaration,
+// which the script put before it could push out of the browser's first look.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/ui/WebEngine.h"
+
+namespace display {
+
+class PageBridge {
+  public:
+    struct Served {
+        bool ok = false;
+        std::string body;
+        std::string contentType;
+        std::string error;  // why the document cannot be shown, when not ok
+    };
+
+    // Reads the bridge script from the display's front-end folder.
+    explicit PageBridge(const std::filesystem::path& webFolder);
+    // With the script's text itself (a function expression taking the serial).
+    static PageBridge withScript(std::string script);
+
+    bool hasScript() const { return !script_.empty(); }
+
+    // HTML (and XHTML) gets the bridge; plain text is shown as such in a page with the bridge;
+    // anything else cannot be shown.
+    Served prepare(const ui::WebDocument& document) const;
+
+    // Where the head's content begins: after "<head ...>", else after "<html ...>", else after the
+    // document type or XML declaration, else at the start (never before a document type, which
+    // would put the page in quirks mode).
+    static std::size_t insertionPoint(std::string_view html);
+    // The character set a page declares in a meta element within its first 1024 bytes.
+    static std::string declaredCharset(std::string_view html);
+    static std::string escapeHTML(std::string_view text);
+
+  private:
+    PageBridge() = default;
+    std::string snippet(const ui::WebDocument& document, bool withBase) const;
+
+    std::string script_;
+};
+
+}  // namespace display

@@ -1,0 +1,160 @@
+// The bridge: put first into every document of a web view's frame, called with the document's
+// serial. The frame is sandboxed apart from the display's origin; the bridge talks to the display
+// only by messages to its parent page, which knows the frame by the window they come from and so
+// can only ever speak for this web view. It hands every navigation the page starts (link taps,
+// form submissions, script navigation) to the program, which decides and loads; it tells when the
+// page has loaded, where the person selected text, and runs the program's scripts, answering their
+// results. Messages from anywhere but the parent page are ignored.
+(function (serial) {
+    'use strict';
+    const parentPage = window.parent;
+    if (parentPage === window) return;  // not in a frame: nothing to talk to
+    // The page's own scripts run after this one and may change these globals: keep what is used.
+    const postToParent = (message) => parentPage.postMessage(message, '*');
+    const indirectEval = eval;
+    const FormDataOf = window.FormData;
+    const Params = window.URLSearchParams;
+    const URLOf = window.URL;
+    const nativeSubmit = HTMLFormElement.prototype.submit;
+    const getSelectionOf = window.getSelection.bind(window);
+    const later = window.setTimeout.bind(window);
+
+    function post(kind, fields) {
+        postToParent(Object.assign({ orvaBridge: 1, serial, kind }, fields));
+    }
+    function request(navigation, url, method, body) {
+        post('request', { navigation, url: String(url), method, body: body || '' });
+    }
+
+    // --- navigation ------------------------------------------------------------------------------
+
+    // A link tap, after the page's own handlers had their say: a page that prevented it keeps it.
+    window.addEventListener('click', (event) => {
+        if (event.defaultPrevented || event.button !== 0) return;
+        const path = event.composedPath ? event.composedPath() : [];
+        const link = path.find((n) => (n instanceof HTMLAnchorElement || n instanceof HTMLAreaElement)
+            && n.hasAttribute('href'));
+        if (!link) return;
+        const href = link.href;
+        if (/^javascript:/i.test(href)) return;  // runs in the page itself
+        event.preventDefault();
+        request('link', href, 'GET');
+    });
+
+    function submitForm(form, submitter) {
+        const method = String((submitter && submitter.getAttribute('formmethod')) || form.method || 'get').toLowerCase();
+        if (method === 'dialog') return;
+        const action = (submitter && submitter.hasAttribute('formaction')) ? submitter.formAction : form.action;
+        let data;
+        try {
+            data = submitter ? new FormDataOf(form, submitter) : new FormDataOf(form);
+        } catch (err) {
+            data = new FormDataOf(form);
+        }
+        const fields = new Params();
+        for (const [name, value] of data) fields.append(name, typeof value === 'string' ? value : value.name);
+        if (method === 'post') {
+            request('form', action, 'POST', fields.toString());
+            return;
+        }
+        const target = new URLOf(action);
+        target.search = '?' + fields.toString();
+        target.hash = '';
+        request('form', target.href, 'GET');
+    }
+    window.addEventListener('submit', (event) => {
+        if (event.defaultPrevented || !(event.target instanceof HTMLFormElement)) return;
+        event.preventDefault();
+        submitForm(event.target, event.submitter || null);
+    });
+    // A script's form.submit() fires no submit event.
+    HTMLFormElement.prototype.submit = function submit() {
+        if (this instanceof HTMLFormElement) submitForm(this, null);
+        else nativeSubmit.call(this);
+    };
+
+    // Whatever else would leave the page (a script setting the location, a link whose tap the page
+    // stopped short of the window) goes to the program too; moves within the page stay here.
+    if (window.navigation) {
+        window.navigation.addEventListener('navigate', (event) => {
+            if (event.hashChange || !event.cancelable || event.downloadRequest) return;
+            const kind = event.navigationType === 'reload' ? 'reload'
+                : event.navigationType === 'traverse' ? 'backForward'
+                    : event.formData ? 'form' : event.userInitiated ? 'link' : 'other';
+            event.preventDefault();
+            if (event.formData) {
+                const fields = new Params();
+                for (const [name, value] of event.formData) fields.append(name, typeof value === 'string' ? value : value.name);
+                request(kind, event.destination.url, 'POST', fields.toString());
+            } else {
+                request(kind, event.destination.url, 'GET');
+            }
+        });
+    }
+
+    // --- load, selection ---------------------------------------------------------------------------
+
+    // Scripts of the program run once the page is whole and its own load handlers have run.
+    let loaded = false;
+    const waiting = [];
+    window.addEventListener('load', () => later(() => {
+        loaded = true;
+        post('loaded', {});
+        for (const job of waiting.splice(0)) job();
+    }, 0));
+
+    let reported = { text: '', rect: '' };
+    let pending = 0;
+    function reportSelection() {
+        pending = 0;
+        const selection = getSelectionOf();
+        const text = selection ? selection.toString() : '';
+        let rect = [0, 0, 0, 0];
+        if (text && selection.rangeCount) {
+            const r = selection.getRangeAt(0).getBoundingClientRect();
+            rect = [r.left, r.top, r.width, r.height];
+        }
+        const key = rect.join(',');
+        if (text === reported.text && (key === reported.rect || !text)) return;
+        reported = { text, rect: key };
+        post('selection', { text, rect });
+    }
+    document.addEventListener('selectionchange', () => {
+        if (!pending) pending = later(reportSelection, 60);
+    });
+
+    // --- the program's messages -------------------------------------------------------------------
+
+    function asText(value) {
+        if (typeof value === 'string') return value;
+        if (typeof value === 'number' || typeof value === 'boolean') return String(value);
+        return '';
+    }
+    function run(script, call) {
+        let result = '';
+        try {
+            result = asText(indirectEval(String(script)));
+        } catch (err) {
+            console.warn('web view: a script of the program failed:', err);
+        }
+        if (call) post('answer', { call, result });
+    }
+
+    // Listening first, while capturing: the page's own listeners cannot hold the program's
+    // messages back.
+    window.addEventListener('message', (event) => {
+        if (event.source !== parentPage) return;  // another frame, or the page itself
+        const m = event.data;
+        if (!m || typeof m !== 'object' || m.orvaDisplay !== 1) return;
+        event.stopImmediatePropagation();
+        if (m.kind === 'evaluate') {
+            const job = () => run(m.script, m.call);
+            if (loaded) job(); else waiting.push(job);
+        } else if (m.kind === 'endSelection') {
+            const selection = getSelectionOf();
+            if (selection) selection.removeAllRanges();
+        }
+    }, true);
+
+    post('hello', {});
+})

@@ -1,0 +1,275 @@
+// Web views in a real browser: the test program shows two web views (the second inside a pad that
+// notes the touches reaching the program) and prints what their delegate hears. The test taps
+// links and submits forms in the frames as a person would, has the program evaluate scripts,
+// loads an outside page from a local server, shows a page that tries to break out of its frame,
+// and reloads the tab. Screenshots are kept as artefacts.
+import { test, describe, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdirSync, writeFileSync } from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+
+const program = process.env.ORVA_DISPLAY_WEBVIEW;
+const pages = path.join(path.dirname(fileURLToPath(import.meta.url)), 'pages');
+const pagesURL = pathToFileURL(pages).href + '/';
+
+let context;
+let app;
+let page;
+let outside;  // a local server that stands for an outside site
+const outsideRequests = [];
+
+const webView = (tag) => `.el[data-tag="${tag}"][data-kind="frame"]`;
+async function frameOf(tag) {
+    const handle = await page.locator(`${webView(tag)} iframe`).elementHandle();
+    return handle.contentFrame();
+}
+// Waits for the frame of a web view to show a document whose body has this text.
+async function frameShows(tag, text) {
+    for (let i = 0; i < 100; ++i) {
+        const frame = await frameOf(tag);
+        const body = await frame?.evaluate(() => document.body?.innerText ?? '').catch(() => '');
+        if (body && body.includes(text)) return frame;
+        await new Promise((r) => setTimeout(r, 50));
+    }
+    const frame = await frameOf(tag);
+    const what = await frame?.evaluate(() => location.href + ' ' + document.body?.innerText).catch((e) => String(e));
+    const src = await page.locator(`${webView(tag)} iframe`).getAttribute('src');
+    throw new Error(`web view ${tag} never showed "${text}": ${what} (src ${src})`);
+}
+const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_webview-${name}.png`) });
+const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+// The browser routes pointers to frames by what it last drew: a change of where pointers go takes
+// a frame or two to count.
+async function settled() {
+    await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+    await pause(100);
+}
+
+async function openTab() {
+    const p = await context.newPage();
+    await p.goto(app.address);
+    await p.waitForSelector(`${webView(1)} iframe`);
+    return p;
+}
+
+before(async () => {
+    assert.ok(program, 'ORVA_DISPLAY_WEBVIEW names the test program');
+    mkdirSync(artifacts, { recursive: true });
+    outside = http.createServer((req, res) => {
+        let body = '';
+        req.on('data', (chunk) => { body += chunk; });
+        req.on('end', () => {
+            outsideRequests.push({ method: req.method, url: req.url, agent: req.headers['my-agent'], body });
+            if (req.url === '/logo.svg') {
+                res.writeHead(200, { 'Content-Type': 'image/svg+xml' });
+                res.end('<svg xmlns="http://www.w3.org/2000/svg" width="20" height="20"><rect width="20" height="20" fill="#b71c1c"/></svg>');
+                return;
+            }
+            if (req.url === '/data.bin') {
+                res.writeHead(200, { 'Content-Type': 'application/octet-stream' });
+                res.end('\x00\x01');
+                return;
+            }
+            res.writeHead(200, { 'Content-Type': 'text/html; charset=iso-8859-1' });
+            if (req.method === 'POST') {
+                const user = new URLSearchParams(body).get('user');
+                res.end(Buffer.from(`<html><body><h2>Welcome ${user}</h2><p>Caf\xe9 au lait</p></body></html>`, 'latin1'));
+                return;
+            }
+            res.end(Buffer.from(`<!DOCTYPE html><html><head><title>Forum</title></head><body>
+<h2><img id="logo" src="/logo.svg" alt=""> Forum</h2>
+<form id="login" action="login.php" method="post"><input name="user" value="ann">
+<input name="password" value="a&amp;b"><button id="login-send">Log in</button></form>
+<p><a id="topic" href="viewtopic.php?t=5&amp;refuse=1">A topic</a></p>
+</body></html>`, 'latin1'));
+        });
+    });
+    await new Promise((resolve) => outside.listen(0, '127.0.0.1', resolve));
+    // A window in which the phone's picture is drawn at its own size: Playwright places its clicks
+    // in frames wrongly under a scaling ancestor (a person's clicks are the browser's own).
+    context = await launchBrowser({ viewport: { width: 700, height: 688 } });
+    app = await startProgram(program, ['--resources', pages]);
+});
+
+after(async () => {
+    await context?.close();
+    removeProfiles();
+    app?.child.kill('SIGTERM');
+    outside?.close();
+});
+
+describe('web views', () => {
+    test('a page loaded before any tab is there finishes when a tab shows it, with its folder', async () => {
+        await app.next(/^should 1 other GET /);
+        await pause(300);
+        assert.ok(!app.lines.some((l) => l.startsWith('finish')), 'nothing finished without a tab');
+        page = await openTab();
+        assert.equal(await app.next(/^finish 1 /), `finish 1 ${pagesURL}`);
+        const frame = await frameShows(1, 'Start page');
+        // Pictures and styles come from the page's folder, served beside it.
+        await frame.waitForFunction(() => document.getElementById('mark').naturalWidth === 24);
+        assert.equal(await frame.evaluate(() => getComputedStyle(document.body).marginTop), '10px');
+        // The frame is of no origin: neither the display's nor any other.
+        assert.equal(await frame.evaluate(() => window.origin), 'null');
+        assert.match(await frame.evaluate(() => location.href), /^http:\/\/127\.0\.0\.1:\d+\/s\/[0-9a-f]+\/[0-9a-f]+$/);
+        await shot('start');
+    });
+
+    test('a form the delegate refuses leaves the page as it is; one it allows loads', async () => {
+        const frame = await frameOf(1);
+        const stamp = await frame.evaluate(() => window.stamp);
+        await frame.click('#refuse-send');
+        assert.equal(await app.next(/^should 1 form/), `should 1 form GET ${pagesURL}refuse.html?answer=2`);
+        await pause(300);
+        assert.equal(await frame.evaluate(() => window.stamp), stamp, 'the page stayed');
+
+        // A link of the program's own scheme: allowed, loads nothing, the page stays.
+        await frame.click('#course');
+        assert.equal(await app.next(/^should 1 link/), 'should 1 link GET events:opencourse');
+        // A jump within the page is asked about too, and then made by the page itself.
+        await frame.click('#jump');
+        assert.equal(await app.next(/^should 1 link/), `should 1 link GET ${pagesURL}#bottom`);
+        await frame.waitForFunction(() => location.hash === '#bottom');
+        assert.equal(await frame.evaluate(() => window.stamp), stamp, 'the page stayed');
+        assert.ok(!app.lines.some((l) => l.startsWith('finish')), 'no load finished');
+    });
+
+    test('a synchronous evaluation answers at once, and its round trip is short', async (t) => {
+        app.tell('eval 1 document.title');
+        assert.equal(await app.next(/^result /), 'result Start page');
+        app.tell('eval 1 6 * 7');
+        assert.equal(await app.next(/^result /), 'result 42');
+        app.tell("eval 1 document.getElementById('marker').textContent = 'changed by the program'");
+        assert.equal(await app.next(/^result /), 'result changed by the program');
+        const frame = await frameOf(1);
+        assert.equal(await frame.textContent('#marker'), 'changed by the program');
+        app.tell('eval 1 window.missing.property');
+        assert.equal(await app.next(/^result/), 'result ');
+
+        app.tell('time 1 300 document.title');
+        const timing = await app.next(/^(median|no answer)/, 30000);
+        assert.match(timing, /^median /);
+        t.diagnostic(`synchronous evaluation round trip: ${timing}`);
+        writeFileSync(path.join(artifacts, 'display_webview-evaluation.txt'), `${timing}\n`);
+    });
+
+    test('a reload of the tab brings the scripted page back as it was, silently', async () => {
+        await page.reload();
+        await page.waitForSelector(`${webView(1)} iframe`);
+        const frame = await frameShows(1, 'changed by the program');
+        assert.equal(await frame.textContent('#marker'), 'changed by the program');
+        await frame.waitForFunction(() => location.hash === '#bottom');
+        await pause(500);
+        assert.ok(!app.lines.some((l) => l.startsWith('finish') || l.startsWith('should')),
+            `nothing was asked or told again: ${app.lines.join(' | ')}`);
+        await shot('reloaded');
+    });
+
+    test('the form the delegate allows loads its page', async () => {
+        const frame = await frameOf(1);
+        await frame.click('#allowed-send');
+        const query = 'answer=3&btnType=check';
+        assert.equal(await app.next(/^should 1 form/), `should 1 form GET ${pagesURL}answer.html?${query}`);
+        assert.equal(await app.next(/^finish 1/), `finish 1 ${pagesURL}answer.html?${query}`);
+        const answer = await frameShows(1, 'Answer page');
+        // The page sees the address the browser used; the delegate saw the file address.
+        assert.equal(await answer.textContent('#query'), `?${query}`);
+    });
+
+    test('an outside page is fetched by the program, and its form posts through the delegate', async () => {
+        const base = `http://127.0.0.1:${outside.address().port}`;
+        app.tell(`request 1 ${base}/forum My-Agent:kit`);
+        assert.equal(await app.next(/^should 1/), `should 1 other GET ${base}/forum`);
+        assert.equal(await app.next(/^finish 1/), `finish 1 ${base}/forum`);
+        const frame = await frameShows(1, 'Forum');
+        assert.equal(outsideRequests.find((r) => r.url === '/forum').agent, 'kit');
+        // Its pictures and links resolve against where it came from.
+        await frame.waitForFunction(() => document.getElementById('logo').naturalWidth === 20);
+        await frame.click('#topic');
+        assert.equal(await app.next(/^should 1/), `should 1 link GET ${base}/viewtopic.php?t=5&refuse=1`);
+
+        await frame.click('#login-send');
+        assert.equal(await app.next(/^should 1/), `should 1 form POST ${base}/login.php user=ann&password=a%26b`);
+        assert.equal(await app.next(/^finish 1/), `finish 1 ${base}/login.php`);
+        await frameShows(1, 'Welcome ann');
+        assert.deepEqual(outsideRequests.filter((r) => r.method === 'POST').map((r) => r.body), ['user=ann&password=a%26b']);
+        // Its bytes kept their character set.
+        assert.equal(await (await frameOf(1)).textContent('p'), 'Café au lait');
+        await shot('outside');
+
+        app.tell(`request 1 ${base}/data.bin`);
+        assert.match(await app.next(/^(fail|finish) 1/), /^fail 1 a document of type application\/octet-stream cannot be shown/);
+    });
+
+    test('a hostile page reaches neither the display nor another frame', async () => {
+        app.tell('page 1 start.html');
+        await app.next(/^finish 1/);
+        await frameShows(1, 'Start page');
+        app.tell('page 2 hostile.html');
+        await app.next(/^finish 2/);
+        const hostile = await frameOf(2);
+        await hostile.waitForFunction(() => document.body.dataset.done === '1', null, { timeout: 10000 });
+        const results = JSON.parse(await hostile.textContent('#results'));
+        for (const name of ['parentDocument', 'otherFrameDocument', 'parentConnection', 'cookie', 'popup',
+            'socket', 'socketGuessedToken', 'displayPage', 'displayScript'])
+            assert.match(String(results[name]), /^blocked/, `${name}: ${results[name]}`);
+        assert.ok(page.url().startsWith(app.address.split('?')[0]) && !page.url().includes('hijacked'),
+            `the display stayed where it was: ${page.url()}`);
+        await pause(500);
+        const victim = await frameOf(1);
+        assert.equal(await victim.textContent('#marker'), 'as loaded', 'no script reached the other frame');
+        // Whatever it forged spoke for its own web view only.
+        const forged = app.lines.filter((l) => l.includes('forged'));
+        assert.ok(forged.every((l) => l.startsWith('should 2 ')), forged.join(' | '));
+        assert.ok(forged.length <= 1, forged.join(' | '));
+        assert.ok(!app.lines.some((l) => l.startsWith('tap')), 'no pointer was forged');
+        assert.equal(await page.evaluate(() => document.getElementById('connection').dataset.state), 'connected');
+        await shot('hostile');
+        app.lines.splice(0);
+    });
+
+    test('a web view whose user interaction is off lets the pointer through to the program', async () => {
+        const box = await page.locator(webView(2)).boundingBox();
+        app.tell('interactive 2 0');
+        await app.next(/^interactive 0/);
+        await page.waitForFunction((sel) => document.querySelector(sel).dataset.interactive === 'false', webView(2));
+        await settled();
+        await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+        assert.match(await app.next(/^tap /), /^tap 16\d,8\d$/);
+        app.tell('interactive 2 1');
+        await app.next(/^interactive 1/);
+        await page.waitForFunction((sel) => document.querySelector(sel).dataset.interactive === 'true', webView(2));
+        await settled();
+        await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+        await pause(300);
+        assert.ok(!app.lines.some((l) => l.startsWith('tap')), 'the frame took the click itself');
+    });
+
+    test('a selection in a page reaches the program', async () => {
+        const frame = await frameOf(1);
+        await frame.evaluate(() => {
+            const range = document.createRange();
+            range.selectNodeContents(document.getElementById('bottom'));
+            getSelection().removeAllRanges();
+            getSelection().addRange(range);
+        });
+        let line = '';
+        for (let i = 0; i < 40 && line !== 'selection Café crème: the bottom of the page.'; ++i) {
+            await pause(50);
+            app.tell('selection 1');
+            line = await app.next(/^selection/);
+        }
+        assert.equal(line, 'selection Café crème: the bottom of the page.');
+        // The program's edit menu shows just above the selected text.
+        const item = page.locator('.el .text > span', { hasText: 'Look up' });
+        await item.waitFor();
+        const menu = await item.boundingBox();
+        const selected = await frame.locator('#bottom').boundingBox();
+        assert.ok(menu.y + menu.height <= selected.y && menu.y + menu.height > selected.y - 30,
+            `menu at ${JSON.stringify(menu)}, selection at ${JSON.stringify(selected)}`);
+        await shot('selection');
+    });
+});
