@@ -182,7 +182,7 @@ void BrowserWebEngine::frameLoaded(std::uint64_t serial) {
 }
 
 void BrowserWebEngine::frameFailed(const std::string& src, const std::string& reason) {
-    if (src.empty() || src != address_) return;
+    if (address_.empty() || bare(src) != address_) return;
     if (auto c = client_.lock()) c->documentDidFail(serial_, reason.empty() ? "the page did not load" : reason);
 }
 

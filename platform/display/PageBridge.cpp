@@ -52,7 +52,12 @@ std::string cleanCharset(std::string_view name) {
 PageBridge::PageBridge(const std::filesystem::path& webFolder) {
     std::ifstream in(webFolder / "bridge.js", std::ios::binary);
     script_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    // The file is one function expression; the call with the serial follows it.
+    // The file is one function expression; the call with the serial follows it. Its opening
+    // comment is for the reader of the file, not for every page.
+    while (script_.starts_with("//")) {
+        std::size_t end = script_.find('\n');
+        script_.erase(0, end == std::string::npos ? end : end + 1);
+    }
     while (!script_.empty() && (std::isspace(static_cast<unsigned char>(script_.back())) || script_.back() == ';'))
         script_.pop_back();
     if (script_.empty())

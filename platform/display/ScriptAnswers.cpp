@@ -26,11 +26,12 @@ std::string ScriptAnswers::wait(Call& call, double seconds) {
 }
 
 bool ScriptAnswers::take(const std::string& message) {
-    // The page writes the type first; other messages are not parsed here.
-    if (!message.starts_with(R"({"type":"answer")")) return false;
+    // Only what may be an answer is parsed here; the rest goes on to the main thread untouched.
+    if (message.find(R"("answer")") == std::string::npos) return false;
     using json = nlohmann::json;
     json object = json::parse(message, nullptr, false);
-    if (!object.is_object()) return true;
+    auto type = object.is_object() ? object.find("type") : object.end();
+    if (!object.is_object() || type == object.end() || *type != "answer") return false;
     auto call = object.find("call");
     auto result = object.find("result");
     if (call == object.end() || !call->is_number_unsigned() || result == object.end() || !result->is_string())

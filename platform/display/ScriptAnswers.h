@@ -24,7 +24,7 @@ class ScriptAnswers {
     std::string wait(Call& call, double seconds);
 
     // Takes a tab's message when it is an answer ({"type":"answer","call":N,"result":"..."}),
-    // waited for or not; answers false for any other message.
+    // waited for or not (a malformed answer is dropped too); answers false for any other message.
     bool take(const std::string& message);
 
   private:

@@ -43,23 +43,31 @@
         state.window.postMessage({ orvaDisplay: 1, kind: 'evaluate', script: job.script, call }, '*');
     }
 
+    function makeFrame(rec) {
+        const frame = document.createElement('iframe');
+        frame.className = 'content frame';
+        // Documents of web views never run with the display's origin.
+        frame.setAttribute('sandbox', 'allow-scripts allow-forms');
+        frame.setAttribute('referrerpolicy', 'no-referrer');
+        frame.addEventListener('load', () => frameLoaded(rec, frame));
+        return frame;
+    }
+
     function render(screenOfRec, rec) {
         screen = screenOfRec;
-        const frame = screen.content(rec, 'iframe', 'frame');
-        if (!frame.dataset.ready) {
-            frame.dataset.ready = '1';
-            // Documents of web views never run with the display's origin.
-            frame.setAttribute('sandbox', 'allow-scripts allow-forms');
-            frame.setAttribute('referrerpolicy', 'no-referrer');
-            frame.addEventListener('load', () => frameLoaded(rec, frame));
-        }
         const src = String(rec.props.src || '') || 'about:blank';
-        if (frame.getAttribute('src') === src) return;
+        let frame = rec.content;
+        if (frame && frame.getAttribute('src') === src) return;
         const state = stateOf(rec.id);
         state.ready = 0;
         state.window = null;
         state.spoke = false;
-        frame.setAttribute('src', src);
+        // A new document gets a new frame: loading it in the old one would add an entry to the
+        // tab's history, and the browser's Back button would take the frame to a page that is gone.
+        const fresh = makeFrame(rec);
+        fresh.setAttribute('src', src);
+        if (frame) frame.replaceWith(fresh); else rec.kids.before(fresh);
+        rec.content = fresh;
     }
 
     // The frame's document loaded; one whose bridge never spoke did not load as a page.

@@ -319,3 +319,18 @@ TEST_F(URLLoadingTest, SynchronousLoadsServeWorkerThreads) {
 }
 
 }  // namespace
+
+TEST(URLResponseTest, TheContentTypeGivesTheMimeTypeAndTheCharacterSet) {
+    auto response = [](std::string type) {
+        fnd::HTTPHeaders headers;
+        headers.set("Content-Type", std::move(type));
+        return fnd::URLResponse(URL("http://h/"), 200, headers);
+    };
+    EXPECT_EQ(response("text/html; charset=ISO-8859-1").textEncodingName(), "iso-8859-1");
+    EXPECT_EQ(response("Text/HTML;Charset=\"UTF-8\"; format=flowed").textEncodingName(), "utf-8");
+    EXPECT_EQ(response("text/plain; format=flowed; charset = 'latin1' ").textEncodingName(), "latin1");
+    EXPECT_EQ(response("text/html").textEncodingName(), "");
+    EXPECT_EQ(response("text/html; notcharset=x").textEncodingName(), "");
+    EXPECT_EQ(response("Text/HTML;Charset=\"UTF-8\"").mimeType(), "text/html");
+    EXPECT_EQ(fnd::URLResponse().textEncodingName(), "");
+}

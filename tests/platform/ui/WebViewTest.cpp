@@ -66,6 +66,7 @@ TEST_F(WebViewTest, HtmlWithABaseAddressAndThePagesOwnRequests) {
     ASSERT_TRUE(engine->shown());
     EXPECT_EQ(engine->shown()->url, base);
     EXPECT_EQ(engine->shown()->content, "<a href='page2.html'>next</a>");
+    EXPECT_EQ(engine->shown()->textEncoding, "utf-8");
     runFor(0.01);
     EXPECT_FALSE(web->isLoading());
     EXPECT_EQ(delegate->calls, (Calls{"should other " + base.absoluteString(), "start", "finish"}));
@@ -121,8 +122,8 @@ TEST_F(WebViewTest, NoBaseAddressGivesABlankPageAndAJumpWithinThePageLoadsNothin
 
 TEST_F(WebViewTest, OutsidePagesAreFetchedWithTheirHeadersAndFormBodies) {
     HTTPTestServer server;
-    server.route("/forum/index.php",
-                 HTTPTestServer::Reply::text("<html><head><title>Forum</title></head></html>"));
+    server.route("/forum/index.php", HTTPTestServer::Reply::text("<html><head><title>Forum</title></head></html>",
+                                                                 "text/html; charset=ISO-8859-1"));
     server.route("/forum/login.php", HTTPTestServer::Reply::text("<p>welcome</p>"));
     server.route("/gone", HTTPTestServer::Reply::text("", "text/html", 404));
 
@@ -135,6 +136,7 @@ TEST_F(WebViewTest, OutsidePagesAreFetchedWithTheirHeadersAndFormBodies) {
     ASSERT_TRUE(engine->shown());
     EXPECT_EQ(engine->shown()->content, "<html><head><title>Forum</title></head></html>");
     EXPECT_EQ(engine->shown()->url.absoluteString(), server.url("/forum/index.php"));
+    EXPECT_EQ(engine->shown()->textEncoding, "iso-8859-1");  // the page's bytes are not UTF-8
     EXPECT_EQ(server.requests().at(0).headers.value("My-Agent"), "kit");
 
     // The page posts a form: the delegate sees the body, the server gets it.
