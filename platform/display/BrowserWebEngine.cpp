@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
-#include "platform/display/Server.h"
 #include "platform/display/ServedFiles.h"
+#include "platform/display/Server.h"
 #include "platform/display/WebViewHost.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
@@ -72,8 +72,9 @@ void BrowserWebEngine::serveFolderOf(const fnd::URL& url) {
     std::string folderAddress = text.substr(0, text.rfind('/') + 1);
     fs::path folder = fnd::URL(folderAddress).filePath();
     if (!mayServe(folder)) {
-        fnd::Log::warning("web view: not serving the page's folder, which lies outside the resources and books: ",
-                          folder.string());
+        fnd::Log::warning(
+            "web view: not serving the page's folder, which lies outside the resources and books: ",
+            folder.string());
         return;
     }
     folder_ = folder;
@@ -87,9 +88,11 @@ std::string BrowserWebEngine::documentName(const fnd::URL& url) const {
     if (folderPrefix_.empty()) return {};
     std::string text = bare(url.absoluteString());
     std::string name = text.substr(text.rfind('/') + 1);
-    bool plain = !name.empty() && name != "." && name != ".." && std::all_of(name.begin(), name.end(), [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-' || c == '~';
-    });
+    bool plain =
+        !name.empty() && name != "." && name != ".." && std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == '-' ||
+                   c == '~';
+        });
     return plain ? name : std::string();
 }
 
@@ -118,8 +121,8 @@ void BrowserWebEngine::showDocument(const ui::WebDocument& document) {
     serial_ = serial;
     url_ = document.url;
     serveFolderOf(document.url);
-    address_ = host->server().serveDocument(std::move(served.body), std::move(served.contentType), folderPrefix_,
-                                            documentName(document.url));
+    address_ = host->server().serveDocument(std::move(served.body), std::move(served.contentType),
+                                            folderPrefix_, documentName(document.url));
     // The frame's address keeps the page's query and fragment, which its scripts may read.
     const std::string& text = document.url.absoluteString();
     if (auto view = view_.lock()) view->setDocumentAddress(address_ + text.substr(bare(text).size()));
@@ -183,7 +186,8 @@ void BrowserWebEngine::frameLoaded(std::uint64_t serial) {
 
 void BrowserWebEngine::frameFailed(const std::string& src, const std::string& reason) {
     if (address_.empty() || bare(src) != address_) return;
-    if (auto c = client_.lock()) c->documentDidFail(serial_, reason.empty() ? "the page did not load" : reason);
+    if (auto c = client_.lock())
+        c->documentDidFail(serial_, reason.empty() ? "the page did not load" : reason);
 }
 
 void BrowserWebEngine::frameRequests(std::uint64_t serial, fnd::URLRequest request) {

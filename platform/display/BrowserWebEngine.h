@@ -71,8 +71,8 @@ class BrowserWebEngine : public ui::WebEngine {
     std::weak_ptr<ui::WebEngineClient> client_;
     std::uint64_t element_;
     std::uint64_t serial_ = 0;
-    fnd::URL url_;         // the page's own address
-    std::string address_;  // the display's address of the document
+    fnd::URL url_;               // the page's own address
+    std::string address_;        // the display's address of the document
     std::string folderAddress_;  // the page's folder as the page knows it ("file:///.../")
     std::filesystem::path folder_;
     std::string folderPrefix_;  // where the display serves that folder ("/s/<random>/")

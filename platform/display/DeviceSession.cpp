@@ -38,9 +38,9 @@ struct DeviceSession::Impl {
         : options(std::move(o)),
           server(options.server),
           log(std::make_unique<ui::ChangeLog>(application().screenView())),
-          web(std::make_shared<WebViewHost>(server, PageBridge(options.server.webFolder.empty()
-                                                                   ? Server::defaultWebFolder()
-                                                                   : options.server.webFolder))) {}
+          web(std::make_shared<WebViewHost>(
+              server, PageBridge(options.server.webFolder.empty() ? Server::defaultWebFolder()
+                                                                  : options.server.webFolder))) {}
 
     Options options;
     Server server;

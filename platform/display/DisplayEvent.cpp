@@ -84,9 +84,11 @@ bool webEvent(const json& object, DisplayEvent& e) {
         placeRect(object, e.rect);
     } else if (event == "request") {
         e.web = DisplayEvent::WebEvent::Request;
-        static const std::pair<const char*, Nav> kinds[] = {
-            {"link", Nav::LinkClicked}, {"form", Nav::FormSubmitted}, {"reload", Nav::Reload},
-            {"backForward", Nav::BackForward}, {"other", Nav::Other}};
+        static const std::pair<const char*, Nav> kinds[] = {{"link", Nav::LinkClicked},
+                                                            {"form", Nav::FormSubmitted},
+                                                            {"reload", Nav::Reload},
+                                                            {"backForward", Nav::BackForward},
+                                                            {"other", Nav::Other}};
         std::string navigation;
         if (!string(object, "url", e.url) || e.url.empty() || !string(object, "navigation", navigation) ||
             !string(object, "method", e.method))

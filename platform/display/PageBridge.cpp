@@ -43,7 +43,8 @@ bool charsetCharacter(char c) {
 
 // A name of a character set as it may stand in a header, or empty.
 std::string cleanCharset(std::string_view name) {
-    if (name.empty() || name.size() > 40 || !std::all_of(name.begin(), name.end(), charsetCharacter)) return {};
+    if (name.empty() || name.size() > 40 || !std::all_of(name.begin(), name.end(), charsetCharacter))
+        return {};
     return lowered(name);
 }
 
@@ -58,7 +59,8 @@ PageBridge::PageBridge(const std::filesystem::path& webFolder) {
         std::size_t end = script_.find('\n');
         script_.erase(0, end == std::string::npos ? end : end + 1);
     }
-    while (!script_.empty() && (std::isspace(static_cast<unsigned char>(script_.back())) || script_.back() == ';'))
+    while (!script_.empty() &&
+           (std::isspace(static_cast<unsigned char>(script_.back())) || script_.back() == ';'))
         script_.pop_back();
     if (script_.empty())
         fnd::Log::error("display: no bridge script in ", webFolder.string(), ": web views will not answer");
@@ -104,11 +106,13 @@ std::string PageBridge::declaredCharset(std::string_view html) {
         while (at < tag.size() && std::isspace(static_cast<unsigned char>(tag[at]))) ++at;
         if (at >= tag.size() || tag[at] != '=') continue;
         ++at;
-        while (at < tag.size() && (std::isspace(static_cast<unsigned char>(tag[at])) || tag[at] == '"' || tag[at] == '\''))
+        while (at < tag.size() &&
+               (std::isspace(static_cast<unsigned char>(tag[at])) || tag[at] == '"' || tag[at] == '\''))
             ++at;
         std::size_t end = at;
         while (end < tag.size() && charsetCharacter(tag[end])) ++end;
-        if (std::string name = cleanCharset(std::string_view(tag).substr(at, end - at)); !name.empty()) return name;
+        if (std::string name = cleanCharset(std::string_view(tag).substr(at, end - at)); !name.empty())
+            return name;
     }
     return {};
 }

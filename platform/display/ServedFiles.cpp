@@ -55,8 +55,8 @@ void ServedFiles::stopServingFolder(const std::string& prefix) {
     }
 }
 
-std::string ServedFiles::serveDocument(std::string body, std::string contentType, const std::string& folderPrefix,
-                                       const std::string& name) {
+std::string ServedFiles::serveDocument(std::string body, std::string contentType,
+                                       const std::string& folderPrefix, const std::string& name) {
     std::string base = folderPrefix.empty() ? std::string("/d/") : folderPrefix;
     if (!base.ends_with('/')) base += '/';
     bool named = !folderPrefix.empty() && !name.empty() && name.find('/') == std::string::npos;

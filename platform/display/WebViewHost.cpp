@@ -64,7 +64,8 @@ void WebViewHost::replay() {
 std::string WebViewHost::evaluate(std::uint64_t element, std::uint64_t serial, const std::string& script,
                                   double deadline, bool wait) {
     if (!server_.hasActiveTab()) return {};
-    json message = {{"type", "evaluate"}, {"id", element}, {"serial", serial}, {"call", 0}, {"script", script}};
+    json message = {
+        {"type", "evaluate"}, {"id", element}, {"serial", serial}, {"call", 0}, {"script", script}};
     // A script is the program's text; a broken byte in it must not stop the message.
     auto text = [&] { return message.dump(-1, ' ', false, json::error_handler_t::replace); };
     if (!wait) {

@@ -44,8 +44,8 @@ class WebViewHost : public std::enable_shared_from_this<WebViewHost> {
     const PageBridge& bridge() const { return bridge_; }
     // Sends the script to the tab for the web view's document; when `wait`, waits for the answer
     // at most `deadline` seconds. "" without a tab, when not waiting, or when no answer came.
-    std::string evaluate(std::uint64_t element, std::uint64_t serial, const std::string& script, double deadline,
-                         bool wait);
+    std::string evaluate(std::uint64_t element, std::uint64_t serial, const std::string& script,
+                         double deadline, bool wait);
     void forget(std::uint64_t element);
 
   private:

@@ -29,18 +29,13 @@
 #include <thread>
 #include <vector>
 
-#include "platform/display/DeviceSession.h"
 #include "platform/foundation/Paths.h"
-#include "platform/foundation/RunLoop.h"
-#include "platform/foundation/TerminationSignals.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/ApplicationDelegate.h"
-#include "platform/ui/Device.h"
 #include "platform/ui/EditMenu.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/Touch.h"
 #include "platform/ui/WebView.h"
 #include "platform/ui/Window.h"
+#include "tests/support/DisplayTestProgram.h"
 
 namespace {
 
@@ -169,23 +164,10 @@ class Commands {
 int main(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i)
         if (std::string(argv[i]) == "--resources") fnd::Paths::setResources(argv[i + 1]);
-    ui::Device::current().reset(ui::Idiom::Phone);
-    auto loop = std::make_shared<fnd::RunLoop>();
-    fnd::RunLoop::setMain(loop);
-    fnd::TerminationSignals::install([loop](int) { loop->stop(); });
-
-    ui::Application& application = ui::Application::shared();
-    application.launch(std::make_shared<ui::ApplicationDelegate>());
-    auto window = application.windows().front();
+    testing_support::DisplayTestProgram program("display_webview", ui::Idiom::Phone);
+    auto window = program.window();
     window->setBackgroundColor(ui::Color::whiteColor());
-    window->makeKeyAndVisible();
-
-    display::DeviceSession session;
-    if (!session.start()) {
-        std::fprintf(stderr, "display_webview: %s\n", session.error().c_str());
-        return 1;
-    }
-    say(session.address());
+    if (!program.serve()) return 1;
 
     // Made once the session runs, so that they show in the tab.
     auto delegate = std::make_shared<Delegate>();
@@ -208,12 +190,10 @@ int main(int argc, char** argv) {
     first->loadHTMLString(readPage("start.html"), fnd::URL::fileURL(fnd::Paths::resources()));
 
     // The commands come on a thread of their own and run on the main loop.
-    std::thread([loop, &commands] {
+    std::thread([loop = program.loop(), &commands] {
         std::string line;
         while (std::getline(std::cin, line)) loop->post([&commands, line] { commands.run(line); });
     }).detach();
 
-    loop->run();
-    session.stop();
-    return 0;
+    return program.run();
 }

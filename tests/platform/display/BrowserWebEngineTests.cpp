@@ -40,7 +40,9 @@ class Recorder : public ui::WebViewDelegate {
         return r.url().absoluteString().find("refuse") == std::string::npos;
     }
     void webViewDidFinishLoad(ui::WebView&) override { calls.push_back("finish"); }
-    void webViewDidFailLoad(ui::WebView&, const fnd::URLError& e) override { calls.push_back("fail " + e.detail()); }
+    void webViewDidFailLoad(ui::WebView&, const fnd::URLError& e) override {
+        calls.push_back("fail " + e.detail());
+    }
 };
 
 class BrowserWebEngineTest : public testing_support::ScreenTestEnvironment {
@@ -70,9 +72,13 @@ class BrowserWebEngineTest : public testing_support::ScreenTestEnvironment {
 
     BrowserWebEngine& engine() { return dynamic_cast<BrowserWebEngine&>(*web->engine()); }
     std::string base() const { return fnd::URL::fileURL(resources).absoluteString(); }
-    std::string local(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(port) + path; }
+    std::string local(const std::string& path) const {
+        return "http://127.0.0.1:" + std::to_string(port) + path;
+    }
     // The served document's path, and the folder's address it lies in.
-    std::string src() const { return web->documentAddress().substr(0, web->documentAddress().find_first_of("?#")); }
+    std::string src() const {
+        return web->documentAddress().substr(0, web->documentAddress().find_first_of("?#"));
+    }
     std::string prefix() const { return src().substr(0, src().rfind('/') + 1); }
     // The serial the bridge of the served document was given.
     std::uint64_t servedSerial() {
@@ -164,8 +170,8 @@ TEST_F(BrowserWebEngineTest, TheDelegateSeesTheAddressesThePageExpects) {
               base() + "pictures/a%20b.png?x#y");
     EXPECT_EQ(engine().pageAddress(localhost + src() + "#bottom").absoluteString(), base() + "#bottom");
     EXPECT_EQ(engine().pageAddress(local(src() + "?answer=2")).absoluteString(), base() + "?answer=2");
-    for (std::string kept : {"http://127.0.0.1:1" + src(), "http://example.com" + src(), std::string("events:opencourse"),
-                             local("/screen.js")})
+    for (std::string kept : {"http://127.0.0.1:1" + src(), "http://example.com" + src(),
+                             std::string("events:opencourse"), local("/screen.js")})
         EXPECT_EQ(engine().pageAddress(kept).absoluteString(), kept);
 
     web->loadHTMLString("<p>y</p>", fnd::URL());
@@ -221,7 +227,8 @@ TEST_F(BrowserWebEngineTest, RequestsOfTheFrameLoadOnlyWhatTheDelegateAllows) {
     ASSERT_TRUE(runUntil([&] { return web->isLoading(); }));
     EXPECT_EQ(delegate->asked.back().url().absoluteString(), base() + "answer.html");
     EXPECT_EQ(delegate->asked.size(), 5u);
-    EXPECT_EQ(httpRequest(port, src()).body.substr(httpRequest(port, src()).body.find("</script>") + 9), "<p>answer</p>");
+    EXPECT_EQ(httpRequest(port, src()).body.substr(httpRequest(port, src()).body.find("</script>") + 9),
+              "<p>answer</p>");
     std::uint64_t second = servedSerial();
     EXPECT_GT(second, serial);
     tab.send(frameEvent("loaded", serial).dump());  // the old page, late
@@ -257,7 +264,9 @@ TEST_F(BrowserWebEngineTest, ASynchronousEvaluationSendsTheTurnsChangesFirstAndW
             seen.push_back(asked ? "asked " + m["script"].get<std::string>() : m["type"].get<std::string>());
             if (!asked) continue;
             ++answered;
-            json answer = {{"type", "answer"}, {"call", m["call"]}, {"result", "answer to " + m["script"].get<std::string>()}};
+            json answer = {{"type", "answer"},
+                           {"call", m["call"]},
+                           {"result", "answer to " + m["script"].get<std::string>()}};
             tab.send(answer.dump());
         }
     });

@@ -30,12 +30,14 @@ TEST(PageBridgeTest, TheBridgeGoesFirstIntoTheHeadWithoutDisturbingTheDocumentTy
         {"<!DOCTYPE html><html lang=en><head><title>t</title></head>", "<!DOCTYPE html><html lang=en><head>"},
         {"<HTML><HEAD profile=x>", "<HTML><HEAD profile=x>"},
         {"<html><header>no head</header>", "<html>"},
-        {"\xef\xbb\xbf<?xml version='1.0'?>\n<!-- c --><!DOCTYPE html><p>x", "\xef\xbb\xbf<?xml version='1.0'?>\n<!-- c --><!DOCTYPE html>"},
+        {"\xef\xbb\xbf<?xml version='1.0'?>\n<!-- c --><!DOCTYPE html><p>x",
+         "\xef\xbb\xbf<?xml version='1.0'?>\n<!-- c --><!DOCTYPE html>"},
         {"<p>a fragment</p>", ""},
         {"", ""},
         {"<!DOCTYPE html", ""},  // cut short: nothing to go after
     };
-    for (const Case& c : cases) EXPECT_EQ(PageBridge::insertionPoint(c.html), std::string(c.before).size()) << c.html;
+    for (const Case& c : cases)
+        EXPECT_EQ(PageBridge::insertionPoint(c.html), std::string(c.before).size()) << c.html;
 }
 
 TEST(PageBridgeTest, TheCharacterSetIsNamedForTheBrowser) {
@@ -60,15 +62,18 @@ TEST(PageBridgeTest, TheCharacterSetIsNamedForTheBrowser) {
 
 TEST(PageBridgeTest, OutsidePagesKeepTheirAddressTextIsShownAndOtherKindsAreRefused) {
     PageBridge bridge = PageBridge::withScript("(function(serial){})");
-    auto page = bridge.prepare(document("<html><head><title>F</title>", "http://forum.example/a?b=1&c=\"2\""));
+    auto page =
+        bridge.prepare(document("<html><head><title>F</title>", "http://forum.example/a?b=1&c=\"2\""));
     ASSERT_TRUE(page.ok);
     EXPECT_EQ(page.body,
               "<html><head><base href=\"http://forum.example/a?b=1&amp;c=%222%22\">"
               "<script>(function(serial){})(7);</script><title>F</title>");
     // A page that names its own base keeps it; a page of the program's gets none.
-    auto own = bridge.prepare(document("<head><BASE href=\"http://cdn.example/\">", "https://forum.example/"));
+    auto own =
+        bridge.prepare(document("<head><BASE href=\"http://cdn.example/\">", "https://forum.example/"));
     EXPECT_EQ(own.body.find("forum.example"), std::string::npos);
-    EXPECT_EQ(bridge.prepare(document("<p>", "file:///r/page.html")).body, "<script>(function(serial){})(7);</script><p>");
+    EXPECT_EQ(bridge.prepare(document("<p>", "file:///r/page.html")).body,
+              "<script>(function(serial){})(7);</script><p>");
 
     auto text = bridge.prepare(document("a < b & \"c\"", "http://x.example/t.txt", "text/plain"));
     ASSERT_TRUE(text.ok);
@@ -85,18 +90,21 @@ TEST(ScriptAnswersTest, AnAnswerReachesItsWaiterFromAnotherThreadAndALateOneIsDr
     ScriptAnswers answers;
     // Answered before the wait begins, from the I/O thread's side.
     auto first = answers.expect();
-    std::thread([&] { EXPECT_TRUE(answers.take(R"({"type":"answer","call":)" + std::to_string(first.number) +
-                                               R"(,"result":"Topic"})")); })
-        .join();
+    std::thread([&] {
+        EXPECT_TRUE(answers.take(R"({"type":"answer","call":)" + std::to_string(first.number) +
+                                 R"(,"result":"Topic"})"));
+    }).join();
     EXPECT_EQ(answers.wait(first, 1.0), "Topic");
 
     // Nobody answers in time: "", and the late answer is taken but goes nowhere.
     auto late = answers.expect();
     EXPECT_EQ(answers.wait(late, 0.01), "");
-    EXPECT_TRUE(answers.take(R"({"result":"too late","call":)" + std::to_string(late.number) + R"(,"type":"answer"})"));
+    EXPECT_TRUE(answers.take(R"({"result":"too late","call":)" + std::to_string(late.number) +
+                             R"(,"type":"answer"})"));
     auto next = answers.expect();
     auto waiting = std::async(std::launch::async, [&] { return answers.wait(next, 5.0); });
-    EXPECT_TRUE(answers.take(R"({"type":"answer","call":)" + std::to_string(next.number) + R"(,"result":"mine"})"));
+    EXPECT_TRUE(
+        answers.take(R"({"type":"answer","call":)" + std::to_string(next.number) + R"(,"result":"mine"})"));
     EXPECT_EQ(waiting.get(), "mine");
 
     // Other messages go on; malformed answers are dropped here.
@@ -119,21 +127,22 @@ TEST(DisplayEventTest, FramesEventsParseOnlyWhenWhole) {
     auto failed = DisplayEvent::parse(R"({"type":"web","id":6,"event":"failed","src":"/d/x"})");
     ASSERT_TRUE(failed);
     EXPECT_EQ(failed->url, "/d/x");
-    auto selection =
-        DisplayEvent::parse(R"({"type":"web","id":6,"serial":2,"event":"selection","text":"é","rect":[1,2,3,4]})");
+    auto selection = DisplayEvent::parse(
+        R"({"type":"web","id":6,"serial":2,"event":"selection","text":"é","rect":[1,2,3,4]})");
     ASSERT_TRUE(selection);
     EXPECT_EQ(selection->rect.size.width, 3);
 
-    for (const char* bad : {
-             R"({"type":"web","id":6,"serial":0,"event":"loaded"})",
-             R"({"type":"web","id":6,"event":"loaded"})",
-             R"({"type":"web","serial":1,"event":"loaded"})",
-             R"({"type":"web","id":6,"serial":1,"event":"unknown"})",
-             R"({"type":"web","id":6,"serial":1,"event":"request","navigation":"link","url":"","method":"GET"})",
-             R"({"type":"web","id":6,"serial":1,"event":"request","navigation":"teleport","url":"x","method":"GET"})",
-             R"({"type":"web","id":6,"serial":1,"event":"request","navigation":"link","url":"x","method":"PUT"})",
-             R"({"type":"web","id":6,"event":"failed"})",
-         })
+    for (
+        const char* bad : {
+            R"({"type":"web","id":6,"serial":0,"event":"loaded"})",
+            R"({"type":"web","id":6,"event":"loaded"})",
+            R"({"type":"web","serial":1,"event":"loaded"})",
+            R"({"type":"web","id":6,"serial":1,"event":"unknown"})",
+            R"({"type":"web","id":6,"serial":1,"event":"request","navigation":"link","url":"","method":"GET"})",
+            R"({"type":"web","id":6,"serial":1,"event":"request","navigation":"teleport","url":"x","method":"GET"})",
+            R"({"type":"web","id":6,"serial":1,"event":"request","navigation":"link","url":"x","method":"PUT"})",
+            R"({"type":"web","id":6,"event":"failed"})",
+        })
         EXPECT_FALSE(DisplayEvent::parse(bad)) << bad;
 }
 

@@ -122,8 +122,9 @@ TEST_F(WebViewTest, NoBaseAddressGivesABlankPageAndAJumpWithinThePageLoadsNothin
 
 TEST_F(WebViewTest, OutsidePagesAreFetchedWithTheirHeadersAndFormBodies) {
     HTTPTestServer server;
-    server.route("/forum/index.php", HTTPTestServer::Reply::text("<html><head><title>Forum</title></head></html>",
-                                                                 "text/html; charset=ISO-8859-1"));
+    server.route("/forum/index.php",
+                 HTTPTestServer::Reply::text("<html><head><title>Forum</title></head></html>",
+                                             "text/html; charset=ISO-8859-1"));
     server.route("/forum/login.php", HTTPTestServer::Reply::text("<p>welcome</p>"));
     server.route("/gone", HTTPTestServer::Reply::text("", "text/html", 404));
 
