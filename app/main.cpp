@@ -204,7 +204,7 @@ int main(int argc, char** argv) {
     });
     fnd::Log::info("documents in ", fnd::Paths::documents().string());
 
-    ui::Application::shared().launch(std::make_shared<PlainDelegate>());
+    // The display first, so that the web views the application makes at launch show in the tab.
     display::DeviceSession::Options sessionOptions;
     sessionOptions.server.port = settings.port;
     display::DeviceSession session(sessionOptions);
@@ -212,6 +212,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvakit: cannot serve the display: %s\n", session.error().c_str());
         return 1;
     }
+    ui::Application::shared().launch(std::make_shared<PlainDelegate>());
     std::printf("%s\n", session.address().c_str());
     std::fflush(stdout);
     if (settings.open) openInBrowser(session.address());

@@ -31,7 +31,8 @@ class DeviceSession {
         std::filesystem::path resources;  // served for bundle images; empty: fnd::Paths::resources()
     };
 
-    // Shows ui::Application's screen view: launch the application first.
+    // Shows ui::Application's screen view, as it is when a tab comes. Start it before launching
+    // the application, so that the web views made at launch already show their pages in the tab.
     DeviceSession();
     explicit DeviceSession(Options options);
     ~DeviceSession();

@@ -13,9 +13,6 @@ DisplayTestProgram::DisplayTestProgram(std::string name, ui::Idiom idiom)
     ui::Device::current().reset(idiom);
     fnd::RunLoop::setMain(loop_);
     fnd::TerminationSignals::install([loop = loop_](int) { loop->stop(); });
-    ui::Application& application = ui::Application::shared();
-    application.launch(std::make_shared<ui::ApplicationDelegate>());
-    window()->makeKeyAndVisible();
 }
 
 std::shared_ptr<ui::Window> DisplayTestProgram::window() const {
@@ -30,6 +27,8 @@ bool DisplayTestProgram::serve() {
     }
     std::printf("%s\n", session_->address().c_str());
     std::fflush(stdout);
+    ui::Application::shared().launch(std::make_shared<ui::ApplicationDelegate>());
+    window()->makeKeyAndVisible();
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The common start of the browser tests' programs: the device of an idiom, a main run loop that
-// SIGINT and SIGTERM stop, the application launched with a plain delegate and its window shown,
-// and the device session, whose address is the first line the program prints.
+// SIGINT and SIGTERM stop, the device session, whose address is the first line the program prints,
+// and then the application launched with a plain delegate and its window shown.
 
 #include <memory>
 #include <string>
@@ -21,8 +21,8 @@ class DisplayTestProgram {
     std::shared_ptr<ui::Window> window() const;
     display::DeviceSession& session() { return *session_; }
 
-    // Starts serving and prints the address; false (with the reason on standard error) when the
-    // display cannot be served.
+    // Starts serving, prints the address and launches the application; false (with the reason on
+    // standard error) when the display cannot be served.
     bool serve();
     // Runs until a signal ends the program; answers its exit status.
     int run();

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     bool tablet = argc > 2 && std::string(argv[1]) == "--device" && std::string(argv[2]) == "tablet";
     testing_support::DisplayTestProgram program("display_gallery",
                                                 tablet ? ui::Idiom::Tablet : ui::Idiom::Phone);
-    program.window()->setRootViewController(ui::make<testing_support::Gallery>());
     if (!program.serve()) return 1;
+    program.window()->setRootViewController(ui::make<testing_support::Gallery>());
     return program.run();
 }

@@ -165,11 +165,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i)
         if (std::string(argv[i]) == "--resources") fnd::Paths::setResources(argv[i + 1]);
     testing_support::DisplayTestProgram program("display_webview", ui::Idiom::Phone);
+    if (!program.serve()) return 1;
     auto window = program.window();
     window->setBackgroundColor(ui::Color::whiteColor());
-    if (!program.serve()) return 1;
 
-    // Made once the session runs, so that they show in the tab.
     auto delegate = std::make_shared<Delegate>();
     Commands commands;
     ui::EditMenu::shared().setMenuItems({{"Look up", "lookUp:"}});
