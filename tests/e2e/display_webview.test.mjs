@@ -248,6 +248,20 @@ describe('web views', () => {
         assert.ok(!app.lines.some((l) => l.startsWith('tap')), 'the frame took the click itself');
     });
 
+    test('a page wider than its frame is scaled to fit when the web view says so', async () => {
+        app.tell('page 2 wide.html');
+        await app.next(/^finish 2/);
+        const frame = await frameShows(2, 'twice as wide');
+        assert.equal(await frame.evaluate(() => document.documentElement.style.zoom), '');
+        app.tell('fit 2 1');
+        await app.next(/^fit 1/);
+        await frame.waitForFunction(() => document.documentElement.style.zoom !== '');
+        assert.equal(Number(await frame.evaluate(() => document.documentElement.style.zoom)).toFixed(3), (300 / 640).toFixed(3));
+        app.tell('fit 2 0');
+        await app.next(/^fit 0/);
+        await frame.waitForFunction(() => document.documentElement.style.zoom === '');
+    });
+
     test('a selection in a page reaches the program', async () => {
         const frame = await frameOf(1);
         await frame.evaluate(() => {

@@ -94,11 +94,23 @@
 
     // --- load, selection ---------------------------------------------------------------------------
 
+    // A page wider than its frame, when the web view scales pages to fit, is shown smaller.
+    let fit = false;
+    function applyFit() {
+        const root = document.documentElement;
+        if (!root) return;
+        root.style.zoom = '';
+        if (!fit) return;
+        const width = Math.max(root.scrollWidth, document.body ? document.body.scrollWidth : 0);
+        if (width > window.innerWidth + 1) root.style.zoom = String(window.innerWidth / width);
+    }
+
     // Scripts of the program run once the page is whole and its own load handlers have run.
     let loaded = false;
     const waiting = [];
     window.addEventListener('load', () => later(() => {
         loaded = true;
+        applyFit();
         post('loaded', {});
         for (const job of waiting.splice(0)) job();
     }, 0));
@@ -150,6 +162,9 @@
         if (m.kind === 'evaluate') {
             const job = () => run(m.script, m.call);
             if (loaded) job(); else waiting.push(job);
+        } else if (m.kind === 'fit') {
+            fit = m.on === true;
+            if (loaded) applyFit();
         } else if (m.kind === 'endSelection') {
             const selection = getSelectionOf();
             if (selection) selection.removeAllRanges();

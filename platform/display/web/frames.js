@@ -53,11 +53,19 @@
         return frame;
     }
 
+    // Whether the page is to be scaled to fit its frame's width.
+    function tellFit(rec, state) {
+        if (state.window) state.window.postMessage({ orvaDisplay: 1, kind: 'fit', on: !!rec.props.scalesToFit }, '*');
+    }
+
     function render(screenOfRec, rec) {
         screen = screenOfRec;
         const src = String(rec.props.src || '') || 'about:blank';
         let frame = rec.content;
-        if (frame && frame.getAttribute('src') === src) return;
+        if (frame && frame.getAttribute('src') === src) {
+            tellFit(rec, stateOf(rec.id));
+            return;
+        }
         const state = stateOf(rec.id);
         state.ready = 0;
         state.window = null;
@@ -82,12 +90,13 @@
         }, FAIL_AFTER);
     }
 
-    function hello(state, serial, source) {
+    function hello(rec, state, serial, source) {
         if (serial < state.serial) return;  // an older document still in the frame
         if (serial > state.serial) newDocument(state, serial);
         state.window = source;
         state.ready = serial;
         state.spoke = true;
+        tellFit(rec, state);
         for (const job of state.jobs) deliver(state, job);
     }
 
@@ -102,7 +111,7 @@
         const id = rec.id;
         switch (m.kind) {
             case 'hello':
-                hello(state, serial, event.source);
+                hello(rec, state, serial, event.source);
                 break;
             case 'loaded':
                 send({ type: 'web', id, serial, event: 'loaded' });

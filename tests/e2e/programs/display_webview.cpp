@@ -13,6 +13,7 @@
 //   eval TAG SCRIPT                a synchronous evaluation: "result TEXT" ("" as nothing)
 //   time TAG COUNT SCRIPT          COUNT evaluations: "median MS" of their round trips
 //   interactive TAG 0|1            switch the web view's user interaction
+//   fit TAG 0|1                    switch the web view's scaling of pages to fit
 //   selection TAG                  "selection TEXT": the text selected in the web view
 // The pad says "tap X,Y" for a touch that ends in it.
 // Usage: display_webview --resources DIR
@@ -151,6 +152,9 @@ class Commands {
         } else if (command == "interactive") {
             view.setUserInteractionEnabled(rest == "1");
             say("interactive " + rest);
+        } else if (command == "fit") {
+            view.setScalesPageToFit(rest == "1");
+            say("fit " + rest);
         } else if (command == "selection") {
             say("selection " + view.selectedText());
         } else {
