@@ -9,10 +9,12 @@
 #include "Classes/core/CustomWebView.h"
 #include "Classes/core/DeviceHardware.h"
 #include "Classes/core/MRepository.h"
+#include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Log.h"
@@ -51,6 +53,7 @@ void AbstractAppDelegate::registerClasses() {
         CustomWebView::registerViewClass();
         MPracticeClasses::registerAll();
         MFlashcards::registerClasses();
+        MErrorLogClasses::registerAll();
     });
 }
 
