@@ -11,6 +11,7 @@
 #include "Classes/errorlog/MSection.h"
 #include "platform/foundation/Object.h"
 
+class BookSkeleton;
 namespace ui {
 class Image;
 }
@@ -24,6 +25,17 @@ class MBook : public fnd::Object {
 
     // "PS", "DS", "SC", "CR", "RC", "RCFirst" for 1 to 6; nothing otherwise.
     static std::optional<std::string> nameForType(int type);
+
+    // The six books, each from its skeleton with its answer key laid over it where one is installed.
+    static std::shared_ptr<MBook> initAsOG12();
+    static std::shared_ptr<MBook> initAsOGQuantitative2();
+    static std::shared_ptr<MBook> initAsOGVerbal2();
+    static std::shared_ptr<MBook> initAsOG11();
+    static std::shared_ptr<MBook> initAsOGQuantitative1();
+    static std::shared_ptr<MBook> initAsOGVerbal1();
+
+    // A book of the skeleton with the rows of its answer key, where one is installed.
+    static std::shared_ptr<MBook> build(const BookSkeleton& skeleton);
 
     void addSection(std::shared_ptr<MSection> section) { sections_.push_back(std::move(section)); }
     void clearHistory();
