@@ -14,7 +14,6 @@
 #include "Classes/practice/MPracticeClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
-#include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Log.h"

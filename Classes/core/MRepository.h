@@ -26,6 +26,7 @@
 #include "platform/foundation/Date.h"
 #include "platform/foundation/Object.h"
 
+class MBook;
 class MBookmarks;
 class MConcepts;
 class MCourses;
@@ -95,6 +96,8 @@ class MRepository : public fnd::Object {
         trackerRep_ = std::move(repository);
     }
     void setTrackerRep(std::nullptr_t) { trackerRep_ = nullptr, trackerSaving_ = nullptr; }
+    // The tracker's books (none without a tracker). Defined with the error log.
+    const std::vector<std::shared_ptr<MBook>>& books() const;
 
     // ---- The practice repository's data (MRepository+Practice.cpp). The objects answer null, and
     // isKWActive NO, while there is no practice repository; the two lists need one.

@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "Classes/errorlog/MHRecord.h"
+#include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/errorlog/SyncInfo.h"
 #include "platform/foundation/ClassRegistry.h"
 
@@ -12,5 +13,6 @@ void MErrorLogClasses::registerAll() {
         auto& registry = fnd::ClassRegistry::shared();
         registry.registerClass<MHRecord>(MHRecord::kClassName);
         registry.registerClass<SyncInfo>(SyncInfo::kClassName);
+        registry.registerClass<MOGTrackerRepository>(MOGTrackerRepository::kClassName, {"MSubRepository", "NSObject"});
     });
 }
