@@ -1,0 +1,53 @@
+// The error log's tracker file with 10 attempts on each of the 3,008 questions: building the books
+// and encoding the archive (what a save does on the main thread), and decoding it onto freshly built
+// books (what start-up does).
+#include <benchmark/benchmark.h>
+
+#include "Classes/core/AbstractAppDelegate.h"
+#include "Classes/errorlog/MOGTrackerRepository.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+
+namespace {
+
+std::shared_ptr<MOGTrackerRepository> fullRepository() {
+    AbstractAppDelegate::registerClasses();
+    auto rep = MOGTrackerRepository::initWithData();
+    double t = 700000000;
+    for (const auto& book : rep->books())
+        for (const auto& section : book->sections()) {
+            for (const auto& q : section->questions())
+                for (int i = 0; i < 10; ++i, t += 37)
+                    q->addHRecord(MHRecord::initWithDate(fnd::Date(t), 20 + (i * 13) % 150, 1 + i % 5, i % 4 == 0));
+            section->syncInfo()->updated();
+        }
+    return rep;
+}
+
+void BM_SetUpBooks(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(MOGTrackerRepository::initWithData());
+}
+BENCHMARK(BM_SetUpBooks)->Unit(benchmark::kMillisecond);
+
+void BM_SaveTracker(benchmark::State& state) {
+    auto rep = fullRepository();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        auto archive = fnd::KeyedArchiver::archive("kRepository", rep);
+        bytes = archive ? archive->size() : 0;
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SaveTracker)->Unit(benchmark::kMillisecond);
+
+void BM_LoadTracker(benchmark::State& state) {
+    auto archive = fnd::KeyedArchiver::archive("kRepository", fullRepository());
+    for (auto _ : state) {
+        auto rep = fnd::KeyedUnarchiver::unarchive(*archive, "kRepository").object<MOGTrackerRepository>();
+        if (!rep) state.SkipWithError("the archive did not load");
+        benchmark::DoNotOptimize(rep);
+    }
+}
+BENCHMARK(BM_LoadTracker)->Unit(benchmark::kMillisecond);
+
+}  // namespace
