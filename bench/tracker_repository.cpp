@@ -18,7 +18,8 @@ std::shared_ptr<MOGTrackerRepository> fullRepository() {
         for (const auto& section : book->sections()) {
             for (const auto& q : section->questions())
                 for (int i = 0; i < 10; ++i, t += 37)
-                    q->addHRecord(MHRecord::initWithDate(fnd::Date(t), 20 + (i * 13) % 150, 1 + i % 5, i % 4 == 0));
+                    q->addHRecord(
+                        MHRecord::initWithDate(fnd::Date(t), 20 + (i * 13) % 150, 1 + i % 5, i % 4 == 0));
             section->syncInfo()->updated();
         }
     return rep;

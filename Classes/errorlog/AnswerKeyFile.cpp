@@ -18,14 +18,16 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
     return text;
 }
 
 std::optional<int> positive(std::string_view text) {
     int value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > 9999) return std::nullopt;
+    if (ec != std::errc() || end != text.data() + text.size() || value < 1 || value > 9999)
+        return std::nullopt;
     return value;
 }
 

@@ -25,8 +25,8 @@ fs::path AnswerKeyLoader::shippedKeyPath(const BookSkeleton& book) {
     return fnd::Paths::resources() / kFolderName / book.keyFileName;
 }
 
-std::optional<std::vector<std::vector<BookSkeleton::Row>>> AnswerKeyLoader::rowsFromFile(const BookSkeleton& book,
-                                                                                        const fs::path& path) {
+std::optional<std::vector<std::vector<BookSkeleton::Row>>> AnswerKeyLoader::rowsFromFile(
+    const BookSkeleton& book, const fs::path& path) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return std::nullopt;
     auto reject = [&](const std::string& why) {
@@ -56,6 +56,7 @@ std::vector<std::vector<BookSkeleton::Row>> AnswerKeyLoader::rowsForBook(const B
     if (auto rows = rowsFromFile(book, userKeyPath(book))) return std::move(*rows);
     if (auto rows = rowsFromFile(book, shippedKeyPath(book))) return std::move(*rows);
     std::vector<std::vector<BookSkeleton::Row>> sections;
-    for (const BookSkeleton::Section& section : book.sections) sections.push_back(BookSkeleton::skeletonRows(section));
+    for (const BookSkeleton::Section& section : book.sections)
+        sections.push_back(BookSkeleton::skeletonRows(section));
     return sections;
 }

@@ -17,8 +17,8 @@ class AnswerKeyLoader {
     // The rows of every section of the book, in book and build order.
     static std::vector<std::vector<BookSkeleton::Row>> rowsForBook(const BookSkeleton& book);
     // The rows from one file, or nothing (logged) when it is missing, unreadable or breaks a rule.
-    static std::optional<std::vector<std::vector<BookSkeleton::Row>>> rowsFromFile(const BookSkeleton& book,
-                                                                                  const std::filesystem::path& path);
+    static std::optional<std::vector<std::vector<BookSkeleton::Row>>> rowsFromFile(
+        const BookSkeleton& book, const std::filesystem::path& path);
     static std::filesystem::path userKeyPath(const BookSkeleton& book);
     static std::filesystem::path shippedKeyPath(const BookSkeleton& book);
 };

@@ -43,8 +43,10 @@ class Checker {
                 continue;
             }
             if (!line.type) {
-                if (passages && i > 0) typesKnown = false;
-                else if (!passages) problem(section, "the type must be given", row.number);
+                if (passages && i > 0)
+                    typesKnown = false;
+                else if (!passages)
+                    problem(section, "the type must be given", row.number);
             } else if (passages && i > 0 && (*line.type == 5 || *line.type == kRCFirst)) {
                 row.type = *line.type;
             } else if (*line.type != row.type) {
@@ -54,9 +56,10 @@ class Checker {
             if (line.page) {
                 row.page = *line.page;
                 row.pageKnown = true;
-                if (row.page < section.startPage || row.page > section.endPage || row.page < block.firstPage ||
-                    row.page > block.lastPage)
-                    problem(section, "page " + std::to_string(row.page) + " is outside the pages of its questions",
+                if (row.page < section.startPage || row.page > section.endPage ||
+                    row.page < block.firstPage || row.page > block.lastPage)
+                    problem(section,
+                            "page " + std::to_string(row.page) + " is outside the pages of its questions",
                             row.number);
             } else {
                 pagesKnown = false;
@@ -64,7 +67,8 @@ class Checker {
             }
             row.answer = line.answer.value_or(0);
             if (line.tags == AnswerKeyFile::Tags::None) row.tags = nullptr;
-            if (line.tags == AnswerKeyFile::Tags::List) row.tags = std::make_shared<const std::vector<std::string>>(line.tagList);
+            if (line.tags == AnswerKeyFile::Tags::List)
+                row.tags = std::make_shared<const std::vector<std::string>>(line.tagList);
             tagsKnown[i] = line.tags != AnswerKeyFile::Tags::Unknown;
         }
         return rows;
@@ -88,7 +92,8 @@ class Checker {
                                  std::to_string(section.distinctPages));
         for (auto [page, count] : perPage) {
             if (section.maxRowsPerPage && (count < section.minRowsPerPage || count > section.maxRowsPerPage))
-                problem(section, "page " + std::to_string(page) + " holds " + std::to_string(count) + " questions");
+                problem(section,
+                        "page " + std::to_string(page) + " holds " + std::to_string(count) + " questions");
         }
     }
 
@@ -97,7 +102,8 @@ class Checker {
         std::vector<std::size_t> starts;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (rows[i].type != kRCFirst) continue;
-            if (!starts.empty() && starts.back() + 1 == i) problem(section, "a passage of one question", rows[i].number);
+            if (!starts.empty() && starts.back() + 1 == i)
+                problem(section, "a passage of one question", rows[i].number);
             starts.push_back(i);
         }
         if (!typesKnown) return;
@@ -112,17 +118,19 @@ class Checker {
         if (sizes != section.passageSizes) problem(section, "the passages' sizes are not the book's");
     }
 
-    void checkPassagePages(const Section& section, const std::vector<Row>& rows, std::size_t first, std::size_t end,
-                           int index, bool last) {
+    void checkPassagePages(const Section& section, const std::vector<Row>& rows, std::size_t first,
+                           std::size_t end, int index, bool last) {
         const Row& opening = rows[first];
-        if (first > 0 && opening.pageKnown && rows[first - 1].pageKnown && rows[first - 1].page >= opening.page)
+        if (first > 0 && opening.pageKnown && rows[first - 1].pageKnown &&
+            rows[first - 1].page >= opening.page)
             problem(section, "a passage begins on the page of the passage before it", opening.number);
         if (!opening.pageKnown) return;
         int lastPage = opening.page;
         for (std::size_t i = first; i < end; ++i)
             if (rows[i].pageKnown) lastPage = std::max(lastPage, rows[i].page);
         if (lastPage - opening.page + 1 > section.maxPassagePages)
-            problem(section, "a passage spans more than " + std::to_string(section.maxPassagePages) + " pages",
+            problem(section,
+                    "a passage spans more than " + std::to_string(section.maxPassagePages) + " pages",
                     opening.number);
         if (section.passagesOnPagePairs) {
             int start = section.blocks.front().firstPage + 2 * index;
@@ -143,7 +151,8 @@ class Checker {
                     continue;
                 }
                 bool hard = false;
-                if (checkList(section, block, row, hard)) counted += block.tags == Rule::TopicsOrNone ? 1 : hard;
+                if (checkList(section, block, row, hard))
+                    counted += block.tags == Rule::TopicsOrNone ? 1 : hard;
             }
             bool fixed = block.tags == Rule::TopicsOrNone || block.tags == Rule::TopicsMaybeHard;
             if (fixed && allKnown && counted != block.fixedCount)
@@ -169,27 +178,29 @@ class Checker {
         if (tags.empty() || tags.size() > 6 || seen.size() != tags.size())
             problem(section, "a tag list holds 1 to 6 different tags", row.number);
         for (std::size_t t = 0; t + 1 < tags.size(); ++t)
-            if (ConceptTags::isDifficulty(tags[t])) problem(section, "a difficulty tag stands only last", row.number);
+            if (ConceptTags::isDifficulty(tags[t]))
+                problem(section, "a difficulty tag stands only last", row.number);
         bool graded = !tags.empty() && ConceptTags::isDifficulty(tags.back());
         int topics = static_cast<int>(tags.size()) - graded;
         if (topics < book_.minTopicsPerList || topics > book_.maxTopicsPerList)
             problem(section, "a tag list with " + std::to_string(topics) + " topic tags", row.number);
         hard = graded && tags.back() == ConceptTags::kHard;
         switch (block.tags) {
-        case Rule::Graded:
-            if (!graded || tags.back() != BookSkeleton::difficultyOf(section, row.number))
-                problem(section, std::string("the list must end with \"") +
-                                     BookSkeleton::difficultyOf(section, row.number) + "\"",
-                        row.number);
-            break;
-        case Rule::DifficultyLast:
-            if (!graded) problem(section, "the list must end with a difficulty", row.number);
-            break;
-        case Rule::TopicsMaybeHard:
-            if (graded && !hard) problem(section, "no difficulty but \"Hard\" here", row.number);
-            break;
-        default:
-            if (graded) problem(section, "this book has no difficulty tags here", row.number);
+            case Rule::Graded:
+                if (!graded || tags.back() != BookSkeleton::difficultyOf(section, row.number))
+                    problem(section,
+                            std::string("the list must end with \"") +
+                                BookSkeleton::difficultyOf(section, row.number) + "\"",
+                            row.number);
+                break;
+            case Rule::DifficultyLast:
+                if (!graded) problem(section, "the list must end with a difficulty", row.number);
+                break;
+            case Rule::TopicsMaybeHard:
+                if (graded && !hard) problem(section, "no difficulty but \"Hard\" here", row.number);
+                break;
+            default:
+                if (graded) problem(section, "this book has no difficulty tags here", row.number);
         }
         return true;
     }
@@ -210,8 +221,8 @@ AnswerKeyValidator::Result AnswerKeyValidator::check(const BookSkeleton& book, c
     std::size_t total = 0;
     for (const Section& section : book.sections) total += static_cast<std::size_t>(section.rows());
     if (file.lines.size() != total) {
-        result.problems.push_back("the file has " + std::to_string(file.lines.size()) + " questions, the book " +
-                                  std::to_string(total));
+        result.problems.push_back("the file has " + std::to_string(file.lines.size()) +
+                                  " questions, the book " + std::to_string(total));
         return result;
     }
     Checker checker(book, result);

@@ -18,12 +18,12 @@ class BookSkeleton {
   public:
     // What a block's tag lists look like.
     enum class TagRule {
-        Graded,          // always a list, ending with the difficulty that the row's number gives
-        DifficultyLast,  // always a list, ending with some difficulty
-        TopicsOnly,      // always a list, no difficulty
-        TopicsMaybeHard, // always a list, no difficulty but "Hard" on a fixed number of rows
-        TopicsOrNone,    // a list of topics only on a fixed number of rows, else none
-        None,            // never a list
+        Graded,           // always a list, ending with the difficulty that the row's number gives
+        DifficultyLast,   // always a list, ending with some difficulty
+        TopicsOnly,       // always a list, no difficulty
+        TopicsMaybeHard,  // always a list, no difficulty but "Hard" on a fixed number of rows
+        TopicsOrNone,     // a list of topics only on a fixed number of rows, else none
+        None,             // never a list
     };
 
     // A run of rows of one type, numbered on from firstNumber, on the pages firstPage to lastPage.
@@ -48,10 +48,10 @@ class BookSkeleton {
         int distinctPages = 0;      // pages holding rows; 0 when not fixed
         int minRowsPerPage = 0;     // bounds of rows per page; 0 when not fixed
         int maxRowsPerPage = 0;
-        int lastEasy = 0;           // graded sections: the last Easy and last Medium numbers
+        int lastEasy = 0;  // graded sections: the last Easy and last Medium numbers
         int lastMedium = 0;
-        std::vector<int> passageSizes;  // reading sections: the passages' sizes, ascending
-        int maxPassagePages = 0;        // pages one passage may span
+        std::vector<int> passageSizes;     // reading sections: the passages' sizes, ascending
+        int maxPassagePages = 0;           // pages one passage may span
         bool passagesOnPagePairs = false;  // passage k begins on the page firstPage + 2k
 
         int rows() const;

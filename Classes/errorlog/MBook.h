@@ -20,8 +20,12 @@ class MBook : public fnd::Object {
   public:
     MBook(std::string fullName, std::string shortName, std::optional<std::string> description, int bookType,
           int numberOfPages, std::shared_ptr<const ui::Image> frontPage)
-        : fullName_(std::move(fullName)), shortName_(std::move(shortName)), description_(std::move(description)),
-          bookType_(bookType), numberOfPages_(numberOfPages), frontPage_(std::move(frontPage)) {}
+        : fullName_(std::move(fullName)),
+          shortName_(std::move(shortName)),
+          description_(std::move(description)),
+          bookType_(bookType),
+          numberOfPages_(numberOfPages),
+          frontPage_(std::move(frontPage)) {}
 
     // "PS", "DS", "SC", "CR", "RC", "RCFirst" for 1 to 6; nothing otherwise.
     static std::optional<std::string> nameForType(int type);

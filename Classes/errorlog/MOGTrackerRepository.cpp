@@ -13,15 +13,16 @@ std::shared_ptr<MOGTrackerRepository> MOGTrackerRepository::initWithData() {
 }
 
 void MOGTrackerRepository::setupBooks() {
-    books_ = {MBook::initAsOG12(),  MBook::initAsOGQuantitative2(), MBook::initAsOGVerbal2(),
-              MBook::initAsOG11(),  MBook::initAsOGQuantitative1(), MBook::initAsOGVerbal1()};
+    books_ = {MBook::initAsOG12(), MBook::initAsOGQuantitative2(), MBook::initAsOGVerbal2(),
+              MBook::initAsOG11(), MBook::initAsOGQuantitative1(), MBook::initAsOGVerbal1()};
 }
 
 std::string MOGTrackerRepository::syncInfoKey(const MBook& book, const MSection& section) {
     return "SyncInfoFor" + book.shortName() + section.shortName();
 }
 
-std::string MOGTrackerRepository::historyKey(const MBook& book, const MSection& section, std::size_t position) {
+std::string MOGTrackerRepository::historyKey(const MBook& book, const MSection& section,
+                                             std::size_t position) {
     return "booksHistory" + book.shortName() + section.shortName() + std::to_string(position);
 }
 
@@ -29,7 +30,8 @@ void MOGTrackerRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     auto dictionary = fnd::ArchiveValue::makeDictionary();
     for (const auto& book : books_) {
         for (const auto& section : book->sections()) {
-            if (section->syncInfo()) (*dictionary)[syncInfoKey(*book, *section)] = fnd::ArchiveValue(section->syncInfo());
+            if (section->syncInfo())
+                (*dictionary)[syncInfoKey(*book, *section)] = fnd::ArchiveValue(section->syncInfo());
             // Positions count in page-and-number order. A sorted copy gives them, so a save never
             // reorders a list on screen.
             std::vector<std::shared_ptr<MQuestion>> ordered = section->questionsByNumber();

@@ -21,8 +21,9 @@ bool containsIgnoringCase(std::string_view text, std::string_view part) {
 
 const std::string& MQuestion::key() const {
     if (key_.empty()) {
-        key_ = (book_ ? book_->shortName() : std::string()) + "_" + (section_ ? section_->shortName() : std::string()) +
-               "_" + std::to_string(page_) + "_" + std::to_string(number_);
+        key_ = (book_ ? book_->shortName() : std::string()) + "_" +
+               (section_ ? section_->shortName() : std::string()) + "_" + std::to_string(page_) + "_" +
+               std::to_string(number_);
     }
     return key_;
 }

@@ -25,13 +25,21 @@ class MQuestion : public fnd::Object {
     // book and section hold the question, so the back references stay valid for its life.
     MQuestion(const MBook* book, const MSection* section, int type, int number, int page, int rightAnswer,
               Tags conceptNames, std::optional<History> history = std::nullopt, bool pageKnown = true)
-        : book_(book), section_(section), questionType_(type), number_(number), page_(page),
-          rightAnswer_(rightAnswer), pageKnown_(pageKnown), conceptNames_(std::move(conceptNames)),
+        : book_(book),
+          section_(section),
+          questionType_(type),
+          number_(number),
+          page_(page),
+          rightAnswer_(rightAnswer),
+          pageKnown_(pageKnown),
+          conceptNames_(std::move(conceptNames)),
           history_(std::move(history)) {}
 
     // "book_section_page_number", made on first use.
     const std::string& key() const;
-    std::optional<std::string> stringWithRightAnswer() const { return MHRecord::letterForAnswer(rightAnswer_); }
+    std::optional<std::string> stringWithRightAnswer() const {
+        return MHRecord::letterForAnswer(rightAnswer_);
+    }
     std::optional<std::string> stringWithType() const;
     // Whether some tag contains the text, ignoring case. An empty text matches nothing.
     bool isTagsContainText(std::string_view text) const;

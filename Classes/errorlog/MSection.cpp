@@ -17,7 +17,8 @@ int countOf(const std::vector<std::shared_ptr<MQuestion>>& questions, Verdict ve
                                           [verdict](const auto& q) { return verdictOf(*q) == verdict; }));
 }
 
-void sortBy(std::vector<std::shared_ptr<MQuestion>>& questions, int (MQuestion::*compare)(const MQuestion&) const) {
+void sortBy(std::vector<std::shared_ptr<MQuestion>>& questions,
+            int (MQuestion::*compare)(const MQuestion&) const) {
     std::stable_sort(questions.begin(), questions.end(),
                      [compare](const auto& a, const auto& b) { return ((*a).*compare)(*b) < 0; });
 }
@@ -36,11 +37,16 @@ void MSection::clearHistory() {
 void MSection::sortSection(int sortType) {
     sortType_ = sortType;
     switch (sortType) {
-    case kByNumber: return sortBy(questions_, &MQuestion::compareByNumber);
-    case kByTime: return sortBy(questions_, &MQuestion::compareByTime);
-    case kByAnswer: return sortBy(questions_, &MQuestion::compareByAnswer);
-    case kByGuess: return sortBy(questions_, &MQuestion::compareByGuess);
-    default: return;
+        case kByNumber:
+            return sortBy(questions_, &MQuestion::compareByNumber);
+        case kByTime:
+            return sortBy(questions_, &MQuestion::compareByTime);
+        case kByAnswer:
+            return sortBy(questions_, &MQuestion::compareByAnswer);
+        case kByGuess:
+            return sortBy(questions_, &MQuestion::compareByGuess);
+        default:
+            return;
     }
 }
 

@@ -15,10 +15,15 @@ class MSection : public fnd::Object {
     enum SortType { kByNumber = 1, kByTime = 2, kByAnswer = 3, kByGuess = 4 };
 
     // An empty section sorted by number, with fresh sync information.
-    MSection(std::string fullName, std::string shortName, std::string description, int sectionType, int startPage,
-             int endPage)
-        : fullName_(std::move(fullName)), shortName_(std::move(shortName)), description_(std::move(description)),
-          sectionType_(sectionType), startPage_(startPage), endPage_(endPage), syncInfo_(SyncInfo::initWithData()) {}
+    MSection(std::string fullName, std::string shortName, std::string description, int sectionType,
+             int startPage, int endPage)
+        : fullName_(std::move(fullName)),
+          shortName_(std::move(shortName)),
+          description_(std::move(description)),
+          sectionType_(sectionType),
+          startPage_(startPage),
+          endPage_(endPage),
+          syncInfo_(SyncInfo::initWithData()) {}
 
     void addQuestion(std::shared_ptr<MQuestion> question) { questions_.push_back(std::move(question)); }
 

@@ -19,7 +19,8 @@ std::string RequestManager::formBody(const Parameters& parameters) {
     return body;
 }
 
-void RequestManager::sendRequest(const std::string& method, Parameters parameters, std::shared_ptr<RPCCaller> caller) {
+void RequestManager::sendRequest(const std::string& method, Parameters parameters,
+                                 std::shared_ptr<RPCCaller> caller) {
     parameters["device_udid"] = ui::Device::current().uniqueIdentifier();
     fnd::URLRequest request(fnd::URL(baseAddress_ + "/" + method + ".cgi"));
     request.setFormBody(formBody(parameters));
@@ -73,6 +74,7 @@ void RequestManager::finish(fnd::URLConnection& connection) {
 }
 
 void RequestManager::alert(const std::string& title, const std::string& message) {
-    ui::make<ui::AlertView>(title, message, std::weak_ptr<ui::AlertViewDelegate>(), "Ok", std::vector<std::string>{})
+    ui::make<ui::AlertView>(title, message, std::weak_ptr<ui::AlertViewDelegate>(), "Ok",
+                            std::vector<std::string>{})
         ->show();
 }

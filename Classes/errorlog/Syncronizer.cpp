@@ -34,14 +34,16 @@ std::string letter(int answer) { return MHRecord::letterForAnswer(answer).value_
 
 std::map<std::string, std::string, std::less<>> texts(const fnd::JsonValue& map) {
     std::map<std::string, std::string, std::less<>> out;
-    for (const auto& [key, value] : map.asMap()) out[key] = value.isString() ? value.asString() : std::string();
+    for (const auto& [key, value] : map.asMap())
+        out[key] = value.isString() ? value.asString() : std::string();
     return out;
 }
 
 // A reply row [date text, seconds, letter, "Y"/"N"] as an attempt; nothing unless every field reads.
 std::shared_ptr<MHRecord> attemptOf(const fnd::JsonValue& row) {
     if (!row.isArray() || row.asArray().size() < 4) return nullptr;
-    std::optional<fnd::Date> date = row[0].isString() ? SyncInfo::dateFromWireText(row[0].asString()) : std::nullopt;
+    std::optional<fnd::Date> date =
+        row[0].isString() ? SyncInfo::dateFromWireText(row[0].asString()) : std::nullopt;
     const std::string& choice = row[2].asString();
     const std::string& guess = row[3].asString();
     double seconds = row[1].asReal(-1);
@@ -92,8 +94,7 @@ void Syncronizer::syncIn(const std::string& objects) {
     Array data;
     if (objects == kBookSections && rep)
         for (const auto& book : rep->books())
-            for (const auto& section : book->sections())
-                data.emplace_back(entry(*book, *section));
+            for (const auto& section : book->sections()) data.emplace_back(entry(*book, *section));
     if (data.empty()) return;
     parameters["objects"] = objects;
     parameters["data"] = std::move(data);
@@ -103,17 +104,19 @@ void Syncronizer::syncIn(const std::string& objects) {
 void Syncronizer::addToExportData(Array& list, const MSection& section, const MBook& book,
                                   const fnd::JsonValue& syncData) {
     const fnd::JsonValue& known = syncData[book.shortName()][section.shortName()];
-    std::optional<fnd::Date> since = known.isString() ? SyncInfo::dateFromWireText(known.asString()) : std::nullopt;
+    std::optional<fnd::Date> since =
+        known.isString() ? SyncInfo::dateFromWireText(known.asString()) : std::nullopt;
     if (!section.syncInfo() || !section.syncInfo()->isDirtyAgainstTime(since)) return;
     Array rows;
     for (const auto& q : section.questions()) {
         if (!q->history()) continue;
         for (const auto& attempt : *q->history()) {
-            if (since && (!attempt->date() || SyncInfo::compareLessStrictly(*attempt->date(), *since) <= 0)) continue;
+            if (since && (!attempt->date() || SyncInfo::compareLessStrictly(*attempt->date(), *since) <= 0))
+                continue;
             rows.emplace_back(arrayOf(q->number(), q->stringWithType().value_or(""), letter(q->rightAnswer()),
-                                 attempt->date() ? SyncInfo::wireText(*attempt->date()) : std::string(),
-                                 static_cast<std::int64_t>(attempt->time()), letter(attempt->answer()),
-                                 attempt->fguess() ? "Y" : "N"));
+                                      attempt->date() ? SyncInfo::wireText(*attempt->date()) : std::string(),
+                                      static_cast<std::int64_t>(attempt->time()), letter(attempt->answer()),
+                                      attempt->fguess() ? "Y" : "N"));
         }
     }
     Map exported = entry(book, section);
@@ -123,11 +126,16 @@ void Syncronizer::addToExportData(Array& list, const MSection& section, const MB
 
 void Syncronizer::processResult(const std::optional<fnd::JsonValue>& result, const std::string& method) {
     const fnd::JsonValue& ok = result ? (*result)["ok"] : fnd::JsonValue();
-    fnd::Log::debug("R:", method, ", ", result ? fnd::Json::write(*result).value_or("") : std::string("(none)"),
-                    ", ", ok.isBool() ? "boolean" : ok.isNumber() ? "number" : "other");
+    fnd::Log::debug("R:", method, ", ",
+                    result ? fnd::Json::write(*result).value_or("") : std::string("(none)"), ", ",
+                    ok.isBool()     ? "boolean"
+                    : ok.isNumber() ? "number"
+                                    : "other");
     if (!result || !ok.asBool(ok.asInteger(0) != 0)) return;
-    if (method == "presync") syncOut(kBookSections, (*result)["sync_info"]);
-    else if (method == "sync_in") merge((*result)["update_data"]);
+    if (method == "presync")
+        syncOut(kBookSections, (*result)["sync_info"]);
+    else if (method == "sync_in")
+        merge((*result)["update_data"]);
 }
 
 void Syncronizer::callMethodFailed(const std::string& method, const std::string& message) {
@@ -141,7 +149,8 @@ void Syncronizer::merge(const fnd::JsonValue& updateData) {
         const fnd::JsonValue& sections = updateData[book->shortName()];
         if (!sections.isMap()) continue;
         for (const auto& section : book->sections())
-            if (sections.contains(section->shortName())) mergeSection(*section, sections[section->shortName()]);
+            if (sections.contains(section->shortName()))
+                mergeSection(*section, sections[section->shortName()]);
     }
 }
 
@@ -154,7 +163,8 @@ void Syncronizer::mergeSection(MSection& section, const fnd::JsonValue& update) 
     const fnd::JsonValue& info = update["i"];
     const fnd::JsonValue& clearText = info["cl"];
     // An unreadable clear time removes nothing.
-    std::optional<fnd::Date> clear = clearText.isString() ? SyncInfo::dateFromWireText(clearText.asString()) : std::nullopt;
+    std::optional<fnd::Date> clear =
+        clearText.isString() ? SyncInfo::dateFromWireText(clearText.asString()) : std::nullopt;
     const std::optional<fnd::Date>& localClear = section.syncInfo()->clearTime();
     bool toClear = clear && (!localClear || SyncInfo::compareLessStrictly(*clear, *localClear) > 0);
     const fnd::JsonValue& histories = update["h"];
@@ -167,7 +177,8 @@ void Syncronizer::mergeSection(MSection& section, const fnd::JsonValue& update) 
             });
             if (history.empty()) q->setHistory(std::nullopt);
         }
-        const fnd::JsonValue& rows = histories[q->stringWithType().value_or("") + "_" + std::to_string(q->number())];
+        const fnd::JsonValue& rows =
+            histories[q->stringWithType().value_or("") + "_" + std::to_string(q->number())];
         if (!rows.isArray()) continue;
         bool added = false;
         for (const fnd::JsonValue& row : rows.asArray()) {
@@ -190,8 +201,9 @@ void Syncronizer::fillHistoryRecords(Array& list, const MBook& book) {
         for (const auto& q : section->questions())
             if (q->history())
                 for (const auto& attempt : *q->history())
-                    list.emplace_back(arrayOf(book.shortName(), section->shortName(), q->number(),
-                                         static_cast<std::int64_t>(attempt->time()), letter(attempt->answer()),
-                                         letter(q->rightAnswer()), attempt->fguess() ? "Y" : "N",
-                                         attempt->date() ? SyncInfo::wireText(*attempt->date()) : std::string()));
+                    list.emplace_back(
+                        arrayOf(book.shortName(), section->shortName(), q->number(),
+                                static_cast<std::int64_t>(attempt->time()), letter(attempt->answer()),
+                                letter(q->rightAnswer()), attempt->fguess() ? "Y" : "N",
+                                attempt->date() ? SyncInfo::wireText(*attempt->date()) : std::string()));
 }

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <map>
 #include <regex>
-#include <sstream>
 #include <set>
+#include <sstream>
 
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/errorlog/AnswerKeyFile.h"
@@ -66,12 +66,13 @@ void expectStructure(const std::vector<std::shared_ptr<MBook>>& books) {
         const char* sections;
         int questions;
     };
-    const Header headers[] = {{"OG12", "The Official Guide, 12th Edition", 840, "DT PS DS RC CR SC", 907},
-                              {"OG Quant 2", "The Official Guide, Quantitative 2nd Edition", 216, "PS DS", 300},
-                              {"OG Verbal 2", "The Official Guide, Verbal 2nd Edition", 332, "RC CR SC", 300},
-                              {"OG11", "The Official Guide, 11th Edition", 832, "DT PS DS RC CR SC", 907},
-                              {"OG Quant 1", "The Official Guide, Quantitative 1st Edition", 215, "PS DS", 294},
-                              {"OG Verbal 1", "The Official Guide, Verbal 1st Edition", 328, "RC CR SC", 300}};
+    const Header headers[] = {
+        {"OG12", "The Official Guide, 12th Edition", 840, "DT PS DS RC CR SC", 907},
+        {"OG Quant 2", "The Official Guide, Quantitative 2nd Edition", 216, "PS DS", 300},
+        {"OG Verbal 2", "The Official Guide, Verbal 2nd Edition", 332, "RC CR SC", 300},
+        {"OG11", "The Official Guide, 11th Edition", 832, "DT PS DS RC CR SC", 907},
+        {"OG Quant 1", "The Official Guide, Quantitative 1st Edition", 215, "PS DS", 294},
+        {"OG Verbal 1", "The Official Guide, Verbal 1st Edition", 328, "RC CR SC", 300}};
     const std::map<std::string, std::pair<int, std::set<int>>> kinds = {
         {"DT", {2, {1, 2, 3, 4, 5}}}, {"PS", {5, {1}}}, {"DS", {6, {2}}},
         {"RC", {9, {5, 6}}},          {"CR", {8, {4}}}, {"SC", {7, {3}}}};
@@ -152,7 +153,10 @@ TEST_F(AnswerKeyTest, BuiltBooksKeepTheirStructureWithoutKeys) {
     }
     // The determined difficulty runs are searchable without a key; nothing else is tagged.
     auto found = [&](int book, int section, const char* text) {
-        return books[static_cast<std::size_t>(book)]->sections()[static_cast<std::size_t>(section)]->searchTags({text}).size();
+        return books[static_cast<std::size_t>(book)]
+            ->sections()[static_cast<std::size_t>(section)]
+            ->searchTags({text})
+            .size();
     };
     EXPECT_EQ(found(1, 0, "easy"), 59u);
     EXPECT_EQ(found(1, 1, "Medium"), 41u);
@@ -162,7 +166,8 @@ TEST_F(AnswerKeyTest, BuiltBooksKeepTheirStructureWithoutKeys) {
     EXPECT_EQ(found(2, 0, "Easy"), 32u);
     EXPECT_EQ(found(5, 0, ""), 0u);
     for (int s = 0; s < 3; ++s)
-        for (const auto& q : books[5]->sections()[static_cast<std::size_t>(s)]->questions()) EXPECT_FALSE(q->conceptNames());
+        for (const auto& q : books[5]->sections()[static_cast<std::size_t>(s)]->questions())
+            EXPECT_FALSE(q->conceptNames());
 }
 
 TEST_F(AnswerKeyTest, VocabularyTable) {
@@ -186,10 +191,15 @@ TEST_F(AnswerKeyTest, VocabularyTable) {
         EXPECT_EQ(usesPerBook[b], uses[b]) << b;
     }
     for (auto [one, other] : std::vector<std::pair<std::string, std::string>>{
-             {"Applied problems", "Applied Problems"}, {"Evaluation of a Plan", "Evaluation Of A Plan"},
-             {"Must be True", "Must Be True"}, {"Pythagorean theorem", "Pythagorean Theorem"},
-             {"Simultaneous equations", "Simultaneous Equations"}, {"Venn diagrams", "Venn Diagrams"},
-             {"Mixture", "Mixtures"}, {"Proportion", "Proportions"}, {"Ratio", "Ratios"},
+             {"Applied problems", "Applied Problems"},
+             {"Evaluation of a Plan", "Evaluation Of A Plan"},
+             {"Must be True", "Must Be True"},
+             {"Pythagorean theorem", "Pythagorean Theorem"},
+             {"Simultaneous equations", "Simultaneous Equations"},
+             {"Venn diagrams", "Venn Diagrams"},
+             {"Mixture", "Mixtures"},
+             {"Proportion", "Proportions"},
+             {"Ratio", "Ratios"},
              {"Comparison", "Comparisons"}})
         EXPECT_TRUE(texts.contains(one) && texts.contains(other)) << one;
 
@@ -198,13 +208,16 @@ TEST_F(AnswerKeyTest, VocabularyTable) {
         MQuestion probe(nullptr, nullptr, 1, 1, 1, 0, nullptr);
         std::set<std::string> found;
         for (const std::string& text : texts)
-            if (MQuestion(nullptr, nullptr, 1, 1, 1, 0, std::make_shared<const std::vector<std::string>>(1, text))
+            if (MQuestion(nullptr, nullptr, 1, 1, 1, 0,
+                          std::make_shared<const std::vector<std::string>>(1, text))
                     .isTagsContainText(word))
                 found.insert(text);
         return found;
     };
-    EXPECT_EQ(hits("plan"), (std::set<std::string>{"Plan", "Evaluation of a Plan", "Evaluation Of A Plan", "Explanation"}));
-    EXPECT_EQ(hits("ratio"), (std::set<std::string>{"Ratio", "Ratios", "Rational Numbers", "Arithmetic Operations"}));
+    EXPECT_EQ(hits("plan"),
+              (std::set<std::string>{"Plan", "Evaluation of a Plan", "Evaluation Of A Plan", "Explanation"}));
+    EXPECT_EQ(hits("ratio"),
+              (std::set<std::string>{"Ratio", "Ratios", "Rational Numbers", "Arithmetic Operations"}));
     EXPECT_TRUE(hits("weaken").contains("Least Weaken"));
     EXPECT_TRUE(hits("strengthen").contains("Least Strengthen"));
     EXPECT_EQ(hits("hard"), std::set<std::string>{"Hard"});
@@ -237,7 +250,8 @@ TEST_F(AnswerKeyTest, SyntheticKeysPassAndBuildBooksThatKeepEveryRule) {
     for (int unknownEvery : {0, 5}) {
         for (const BookSkeleton& book : BookSkeleton::all()) {
             AnswerKeyValidator::Result result = check(book, syntheticKeyText(book, unknownEvery));
-            EXPECT_TRUE(result.ok()) << book.shortName << ": " << (result.ok() ? "" : result.problems.front());
+            EXPECT_TRUE(result.ok()) << book.shortName << ": "
+                                     << (result.ok() ? "" : result.problems.front());
         }
     }
     errorlog_test::writeSyntheticKeys(documents / AnswerKeyLoader::kFolderName);
@@ -254,7 +268,8 @@ TEST_F(AnswerKeyTest, SyntheticKeysPassAndBuildBooksThatKeepEveryRule) {
             }
             const BookSkeleton::Section& form =
                 BookSkeleton::named(book->shortName())->sections[&section - book->sections().data()];
-            EXPECT_EQ(static_cast<int>(pages.size()), form.distinctPages) << book->shortName() << section->shortName();
+            EXPECT_EQ(static_cast<int>(pages.size()), form.distinctPages)
+                << book->shortName() << section->shortName();
         }
     }
     EXPECT_EQ(passages["OG12RC"], 24);
@@ -278,8 +293,8 @@ TEST_F(AnswerKeyTest, ValidatorRejectsKeysThatBreakARule) {
         return text;
     };
     // Replaces field `field` of the row of `section` and `number` (the first such, or the second).
-    auto edit = [&](const BookSkeleton& book, const std::string& section, int number, int field, const std::string& value,
-                    int occurrence = 1) {
+    auto edit = [&](const BookSkeleton& book, const std::string& section, int number, int field,
+                    const std::string& value, int occurrence = 1) {
         std::vector<std::string> rows = lines(syntheticKeyText(book));
         for (auto& row : rows) {
             if (row.rfind(section + "\t" + std::to_string(number) + "\t", 0) != 0 || --occurrence) continue;
@@ -341,7 +356,9 @@ TEST_F(AnswerKeyTest, UserKeyComesFirstAndABadOneIsSkippedWhole) {
     fs::path user = documents / AnswerKeyLoader::kFolderName / book.keyFileName;
     write(shipped, syntheticKeyText(book, 0, 0));
     write(user, syntheticKeyText(book, 0, 1));
-    auto firstAnswer = [] { return MBook::initAsOGQuantitative2()->sections()[0]->questions()[0]->rightAnswer(); };
+    auto firstAnswer = [] {
+        return MBook::initAsOGQuantitative2()->sections()[0]->questions()[0]->rightAnswer();
+    };
     int userAnswer = firstAnswer();
     fs::remove(user);
     int shippedAnswer = firstAnswer();

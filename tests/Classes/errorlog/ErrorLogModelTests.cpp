@@ -28,7 +28,8 @@ class ErrorLogModelTest : public testing_support::TestEnvironment {
     // Question `number` on page 10 + number / 3, right answer `right` (0: unknown).
     std::shared_ptr<MQuestion> add(int number, int right, std::optional<Tags> tags = std::nullopt) {
         MQuestion::Tags list = tags ? std::make_shared<const Tags>(*tags) : nullptr;
-        auto q = std::make_shared<MQuestion>(book.get(), section.get(), 1, number, 10 + number / 3, right, list);
+        auto q =
+            std::make_shared<MQuestion>(book.get(), section.get(), 1, number, 10 + number / 3, right, list);
         section->addQuestion(q);
         return q;
     }
@@ -55,15 +56,17 @@ TEST_F(ErrorLogModelTest, TextsOfTypesAnswersAndTimes) {
     EXPECT_FALSE(MHRecord::letterForAnswer(0));
     EXPECT_FALSE(MHRecord::letterForAnswer(6));
     EXPECT_FALSE(add(1, 0)->stringWithRightAnswer());
-    for (auto [seconds, text] : std::vector<std::pair<double, std::string>>{
-             {0, "00:00"}, {0.5, "00:01"}, {59, "00:59"}, {59.2, "01:00"}, {59.5, "01:00"}, {754, "12:34"},
-             {6000, "100:00"}})
+    for (auto [seconds, text] : std::vector<std::pair<double, std::string>>{{0, "00:00"},
+                                                                            {0.5, "00:01"},
+                                                                            {59, "00:59"},
+                                                                            {59.2, "01:00"},
+                                                                            {59.5, "01:00"},
+                                                                            {754, "12:34"},
+                                                                            {6000, "100:00"}})
         EXPECT_EQ(MHRecord::stringWithTime(seconds), text) << seconds;
 }
 
-TEST_F(ErrorLogModelTest, KeyNamesBookSectionPageAndNumber) {
-    EXPECT_EQ(add(6, 2)->key(), "BK_PS_12_6");
-}
+TEST_F(ErrorLogModelTest, KeyNamesBookSectionPageAndNumber) { EXPECT_EQ(add(6, 2)->key(), "BK_PS_12_6"); }
 
 TEST_F(ErrorLogModelTest, CountsUseTheLastAttemptAndSkipUnscoredQuestions) {
     auto wrongThenRight = add(1, 2);

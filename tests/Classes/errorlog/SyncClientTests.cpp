@@ -66,7 +66,8 @@ class SyncClientTest : public testing_support::TestEnvironment {
                 std::size_t end = std::min(body.find('&', start), body.size());
                 std::string pair = body.substr(start, end - start);
                 std::size_t eq = pair.find('=');
-                out[MRepository::urlDecodeValue(pair.substr(0, eq))] = MRepository::urlDecodeValue(pair.substr(eq + 1));
+                out[MRepository::urlDecodeValue(pair.substr(0, eq))] =
+                    MRepository::urlDecodeValue(pair.substr(eq + 1));
                 start = end + 1;
             }
         }
@@ -123,8 +124,9 @@ TEST_F(SyncClientTest, PresyncLeadsToExportingOnlyWhatChangedSince) {
     answer(*ds.questions()[0], 1, 20);  // the back-end has it already
     MSection& sc = section(2, 2);
     sc.clearHistory();
-    std::string reply = "{\"ok\":true,\"sync_info\":{\"OG12\":{\"PS\":\"" + SyncInfo::wireText(fnd::Date(800000050)) +
-                        "\",\"DS\":\"" + SyncInfo::wireText(fnd::Date(800000200)) + "\"}}}";
+    std::string reply = "{\"ok\":true,\"sync_info\":{\"OG12\":{\"PS\":\"" +
+                        SyncInfo::wireText(fnd::Date(800000050)) + "\",\"DS\":\"" +
+                        SyncInfo::wireText(fnd::Date(800000200)) + "\"}}}";
     server.route("/sync/presync.cgi", HTTPTestServer::Reply::text(reply, "text/json; charset=utf-8"));
     server.route("/sync/sync_out.cgi", HTTPTestServer::Reply::text("{\"ok\":true}", "text/json"));
     sync->preSync(Syncronizer::kBookSections);
@@ -161,12 +163,19 @@ TEST_F(SyncClientTest, SyncInMergesValidRowsAndClearsUpToTheRemoteClearTime) {
 
     auto t = [](double s) { return SyncInfo::wireText(fnd::Date(s)); };
     std::string reply = R"({"ok":true,"update_data":{"OG Quant 2":{"PS":{"c":false,
-        "h":{"PS_1":[[")" + t(800000200) + R"(",75.5,"C","N"],[")" + t(800000250) + R"(",5,"Z","N"],
-                     ["garbage",5,"A","N"],[")" + t(800000260) + R"(","5","A","N"],[")" + t(800000270) + R"("],
-                     [")" + t(800000280) + R"(",40,"B","Y"]]},
-        "i":{"s":{"*":")" + t(800000500) + R"("},"u":{"*":")" + t(800000450) + R"("},"cl":")" + t(800000100) + R"("}}},
-      "OG Verbal 2":{"CR":{"c":true,"h":{"CR_1":[[")" + t(800000200) + R"(",1,"A","N"]]},"i":{"cl":")" + t(800000600) + R"("}},
-                     "RC":{"h":{},"i":{"cl":")" + t(800000350) + R"("}}}}})";
+        "h":{"PS_1":[[")" +
+                        t(800000200) + R"(",75.5,"C","N"],[")" + t(800000250) + R"(",5,"Z","N"],
+                     ["garbage",5,"A","N"],[")" +
+                        t(800000260) + R"(","5","A","N"],[")" + t(800000270) + R"("],
+                     [")" +
+                        t(800000280) + R"(",40,"B","Y"]]},
+        "i":{"s":{"*":")" +
+                        t(800000500) + R"("},"u":{"*":")" + t(800000450) + R"("},"cl":")" + t(800000100) +
+                        R"("}}},
+      "OG Verbal 2":{"CR":{"c":true,"h":{"CR_1":[[")" +
+                        t(800000200) + R"(",1,"A","N"]]},"i":{"cl":")" + t(800000600) + R"("}},
+                     "RC":{"h":{},"i":{"cl":")" +
+                        t(800000350) + R"("}}}}})";
     server.route("/sync/sync_in.cgi", HTTPTestServer::Reply::text(reply, "text/json"));
     sync->syncIn(Syncronizer::kBookSections);
     ASSERT_TRUE(waitForRequests(1));
@@ -177,7 +186,8 @@ TEST_F(SyncClientTest, SyncInMergesValidRowsAndClearsUpToTheRemoteClearTime) {
     // Cleared up to the remote time (the first attempt went), then the two valid rows in date order.
     const auto& history = *ps.questions()[0]->history();
     std::vector<std::string> attempts;
-    for (const auto& a : history) attempts.push_back(*a->stringWithAnswer() + " " + a->stringWithTime() + (a->fguess() ? "?" : ""));
+    for (const auto& a : history)
+        attempts.push_back(*a->stringWithAnswer() + " " + a->stringWithTime() + (a->fguess() ? "?" : ""));
     EXPECT_EQ(attempts, (std::vector<std::string>{"C 01:16", "B 00:40?", "B 00:11"}));
     EXPECT_EQ(ps.questions()[1]->history()->size(), 1u);
     EXPECT_EQ(ps.syncInfo()->syncVector().at("*"), fnd::Date(800000500));
@@ -204,7 +214,8 @@ TEST_F(SyncClientTest, FailuresAreShownAndToldToTheCaller) {
               (std::vector<std::string>{"failed plain: The response is unsuported", "result broken (none)"}));
     EXPECT_TRUE(testing_support::findByText(window, "Server response is unsuported"));
 
-    auto closed = std::make_shared<RequestManager>("http://127.0.0.1:" + std::to_string(HTTPTestServer::unusedPort()));
+    auto closed =
+        std::make_shared<RequestManager>("http://127.0.0.1:" + std::to_string(HTTPTestServer::unusedPort()));
     recorder->calls.clear();
     closed->sendRequest("presync", {}, recorder);
     ASSERT_TRUE(runUntil([&] { return closed->pendingRequests() == 0; }));

@@ -19,14 +19,16 @@ std::vector<int> spreadPages(int first, int last, int count) {
     std::vector<int> pages;
     int span = last - first + 1;
     for (int j = 0; j < count; ++j)
-        pages.push_back(count == 1 ? first : first + static_cast<int>((static_cast<long>(j) * (span - 1)) / (count - 1)));
+        pages.push_back(
+            count == 1 ? first : first + static_cast<int>((static_cast<long>(j) * (span - 1)) / (count - 1)));
     return pages;
 }
 
 // `rows` rows laid over the pages as evenly as they go, in order.
 void fill(std::vector<int>& out, const std::vector<int>& pages, int rows) {
     auto n = static_cast<int>(pages.size());
-    for (int j = 0; j < n; ++j) out.insert(out.end(), rows / n + (j < rows % n ? 1 : 0), pages[static_cast<std::size_t>(j)]);
+    for (int j = 0; j < n; ++j)
+        out.insert(out.end(), rows / n + (j < rows % n ? 1 : 0), pages[static_cast<std::size_t>(j)]);
 }
 
 // Pages and types of a reading section: passages of one to three pages, a few pages left empty
@@ -77,7 +79,8 @@ std::vector<std::string> topicsFor(std::size_t bookIndex, int type) {
 
 std::string syntheticKeyText(const BookSkeleton& book, int unknownEvery, int letterShift) {
     std::size_t bookIndex = static_cast<std::size_t>(&book - BookSkeleton::all().data());
-    std::string text = "# synthetic test data, not an answer key\nbook\t" + std::string(book.shortName) + "\n";
+    std::string text =
+        "# synthetic test data, not an answer key\nbook\t" + std::string(book.shortName) + "\n";
     int counter = 0;
     for (std::size_t si = 0; si < book.sections.size(); ++si) {
         const Section& section = book.sections[si];
@@ -87,7 +90,8 @@ std::string syntheticKeyText(const BookSkeleton& book, int unknownEvery, int let
             layPassages(section, pages, types);
         } else {
             for (const BookSkeleton::Block& block : section.blocks) {
-                int count = section.blocks.size() > 1 ? block.lastPage - block.firstPage + 1 : section.distinctPages;
+                int count =
+                    section.blocks.size() > 1 ? block.lastPage - block.firstPage + 1 : section.distinctPages;
                 fill(pages, spreadPages(block.firstPage, block.lastPage, count), block.rows);
                 types.insert(types.end(), static_cast<std::size_t>(block.rows), block.type);
             }
@@ -100,16 +104,28 @@ std::string syntheticKeyText(const BookSkeleton& book, int unknownEvery, int let
                 std::string topic = topics[(i * 7 + si) % topics.size()];
                 std::string tags = "-";
                 switch (block.tags) {
-                case Rule::Graded: tags = topic + ";" + BookSkeleton::difficultyOf(section, row.number); break;
-                case Rule::DifficultyLast: tags = topic + ";" + (r % 3 == 0 ? "Easy" : r % 3 == 1 ? "Medium" : "Hard"); break;
-                case Rule::TopicsOnly: tags = topic; break;
-                case Rule::TopicsMaybeHard: tags = r < block.fixedCount ? topic + ";Hard" : topic; break;
-                case Rule::TopicsOrNone: tags = r < block.fixedCount ? topic : "-"; break;
-                case Rule::None: break;
+                    case Rule::Graded:
+                        tags = topic + ";" + BookSkeleton::difficultyOf(section, row.number);
+                        break;
+                    case Rule::DifficultyLast:
+                        tags = topic + ";" + (r % 3 == 0 ? "Easy" : r % 3 == 1 ? "Medium" : "Hard");
+                        break;
+                    case Rule::TopicsOnly:
+                        tags = topic;
+                        break;
+                    case Rule::TopicsMaybeHard:
+                        tags = r < block.fixedCount ? topic + ";Hard" : topic;
+                        break;
+                    case Rule::TopicsOrNone:
+                        tags = r < block.fixedCount ? topic : "-";
+                        break;
+                    case Rule::None:
+                        break;
                 }
                 std::string type = *MBook::nameForType(types[i]);
                 std::string page = std::to_string(pages[i]);
-                std::string letter(1, static_cast<char>('A' + (row.number * 3 + static_cast<int>(si) + letterShift) % 5));
+                std::string letter(
+                    1, static_cast<char>('A' + (row.number * 3 + static_cast<int>(si) + letterShift) % 5));
                 if (unknownEvery > 0) {
                     int slot = counter % unknownEvery;
                     if (slot == 1) page = "?";
@@ -117,8 +133,8 @@ std::string syntheticKeyText(const BookSkeleton& book, int unknownEvery, int let
                     if (slot == 3) tags = "?";
                     if (slot == 4 && types[i] == 5 && !section.passageSizes.empty()) type = "?";
                 }
-                text += std::string(section.shortName) + "\t" + std::to_string(row.number) + "\t" + type + "\t" + page +
-                        "\t" + letter + "\t" + tags + "\n";
+                text += std::string(section.shortName) + "\t" + std::to_string(row.number) + "\t" + type +
+                        "\t" + page + "\t" + letter + "\t" + tags + "\n";
             }
         }
     }

@@ -62,7 +62,8 @@ class TrackerRepositoryTest : public testing_support::TestEnvironment {
                 for (const auto& q : section->questionsByNumber()) {
                     if (!q->history()) continue;
                     std::string line = book->shortName() + " " + section->shortName() + " " +
-                                       q->stringWithType().value_or("?") + " " + std::to_string(q->number()) + ":";
+                                       q->stringWithType().value_or("?") + " " + std::to_string(q->number()) +
+                                       ":";
                     for (const auto& r : *q->history())
                         line += " " + r->stringWithAnswer().value_or("-") + (r->fguess() ? "?" : "") + "/" +
                                 r->stringWithTime();
@@ -115,7 +116,8 @@ TEST_F(TrackerRepositoryTest, HistoriesKeepTheirQuestionsWhenAKeyIsInstalledAndG
     auto rep = MOGTrackerRepository::initWithData();
     for (std::size_t b = 0; b < 6; ++b)
         for (const auto& s : rep->books()[b]->sections())
-            for (std::size_t i = 0; i < s->questions().size(); i += 17) answer(*s->questions()[i], 1 + int(i % 5), 30);
+            for (std::size_t i = 0; i < s->questions().size(); i += 17)
+                answer(*s->questions()[i], 1 + int(i % 5), 30);
     std::vector<std::string> before = histories(*rep);
     EXPECT_EQ(rep->books()[0]->numberOfRightAnswers() + rep->books()[0]->numberOfWrongAnswers(), 0);
 
@@ -131,7 +133,8 @@ TEST_F(TrackerRepositoryTest, HistoriesKeepTheirQuestionsWhenAKeyIsInstalledAndG
         if (auto at = line.find(" RCFirst "); at != std::string::npos) line.replace(at, 9, " RC ");
         return line;
     };
-    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(withoutPassage(after[i]), withoutPassage(before[i]));
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(withoutPassage(after[i]), withoutPassage(before[i]));
     // Now scored against the key, attempt by attempt.
     int right = 0, wrong = 0;
     for (const auto& book : keyed->books())
@@ -139,7 +142,8 @@ TEST_F(TrackerRepositoryTest, HistoriesKeepTheirQuestionsWhenAKeyIsInstalledAndG
             for (const auto& q : s->questions())
                 if (q->history()) (q->lastAttempt()->answer() == q->rightAnswer() ? right : wrong)++;
     int counted = 0;
-    for (const auto& book : keyed->books()) counted += book->numberOfRightAnswers() + book->numberOfWrongAnswers();
+    for (const auto& book : keyed->books())
+        counted += book->numberOfRightAnswers() + book->numberOfWrongAnswers();
     EXPECT_EQ(counted, right + wrong);
     EXPECT_GT(right, 0);
     EXPECT_GT(wrong, 0);
@@ -161,7 +165,8 @@ TEST_F(TrackerRepositoryTest, MissingAndDamagedEntriesLeaveFreshData) {
     fnd::ClassRegistry& classes = fnd::ClassRegistry::shared();
     classes.registerClass<Empty>(MOGTrackerRepository::kClassName, {"MSubRepository", "NSObject"});
     fnd::Bytes empty = archive(std::make_shared<Empty>());
-    classes.registerClass<MOGTrackerRepository>(MOGTrackerRepository::kClassName, {"MSubRepository", "NSObject"});
+    classes.registerClass<MOGTrackerRepository>(MOGTrackerRepository::kClassName,
+                                                {"MSubRepository", "NSObject"});
     auto fresh = load(empty);
     ASSERT_TRUE(fresh);
     EXPECT_TRUE(histories(*fresh).empty());
@@ -190,7 +195,8 @@ TEST_F(TrackerRepositoryTest, MissingAndDamagedEntriesLeaveFreshData) {
     };
     classes.registerClass<Tampered>(MOGTrackerRepository::kClassName, {"MSubRepository", "NSObject"});
     fnd::Bytes tampered = archive(std::make_shared<Tampered>());
-    classes.registerClass<MOGTrackerRepository>(MOGTrackerRepository::kClassName, {"MSubRepository", "NSObject"});
+    classes.registerClass<MOGTrackerRepository>(MOGTrackerRepository::kClassName,
+                                                {"MSubRepository", "NSObject"});
     clock->setWallTime(800000900);
     auto read = load(tampered);
     ASSERT_TRUE(read);
