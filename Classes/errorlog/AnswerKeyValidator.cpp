@@ -182,7 +182,8 @@ class Checker {
                 problem(section, "a difficulty tag stands only last", row.number);
         bool graded = !tags.empty() && ConceptTags::isDifficulty(tags.back());
         int topics = static_cast<int>(tags.size()) - graded;
-        if (topics < book_.minTopicsPerList || topics > book_.maxTopicsPerList)
+        int maxTopics = block.maxTopics >= 0 ? block.maxTopics : book_.maxTopicsPerList;
+        if (topics < book_.minTopicsPerList || topics > maxTopics)
             problem(section, "a tag list with " + std::to_string(topics) + " topic tags", row.number);
         hard = graded && tags.back() == ConceptTags::kHard;
         switch (block.tags) {

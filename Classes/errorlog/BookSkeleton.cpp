@@ -43,7 +43,7 @@ Section header(const Kind& kind, int startPage, int endPage) {
 // A chapter: one block of its kind's type numbered from 1.
 Section chapter(const Kind& kind, Span span, Used used, Rule tags, int fixedCount = -1) {
     Section s = header(kind, span.start, span.end);
-    s.blocks.push_back({kind.questionType, span.rows, 1, used.first, used.last, tags, fixedCount});
+    s.blocks.push_back({kind.questionType, span.rows, 1, used.first, used.last, tags, fixedCount, -1});
     s.distinctPages = used.distinct;
     s.minRowsPerPage = used.minPerPage;
     s.maxRowsPerPage = used.maxPerPage;
@@ -70,14 +70,15 @@ struct BlockForm {
     int firstPage, lastPage;
     Rule tags;
     int fixedCount = -1;
+    int maxTopics = -1;
 };
 Section diagnostic(Used used, BlockForm ps, BlockForm ds, BlockForm rc, BlockForm cr, BlockForm sc) {
     Section s = header(kDT, 18, 105);
-    s.blocks = {{PS, 24, 1, ps.firstPage, ps.lastPage, ps.tags, ps.fixedCount},
-                {DS, 24, 25, ds.firstPage, ds.lastPage, ds.tags, ds.fixedCount},
-                {RC, 17, 1, rc.firstPage, rc.lastPage, rc.tags, rc.fixedCount},
-                {CR, 17, 18, cr.firstPage, cr.lastPage, cr.tags, cr.fixedCount},
-                {SC, 18, 35, sc.firstPage, sc.lastPage, sc.tags, sc.fixedCount}};
+    s.blocks = {{PS, 24, 1, ps.firstPage, ps.lastPage, ps.tags, ps.fixedCount, ps.maxTopics},
+                {DS, 24, 25, ds.firstPage, ds.lastPage, ds.tags, ds.fixedCount, ds.maxTopics},
+                {RC, 17, 1, rc.firstPage, rc.lastPage, rc.tags, rc.fixedCount, rc.maxTopics},
+                {CR, 17, 18, cr.firstPage, cr.lastPage, cr.tags, cr.fixedCount, cr.maxTopics},
+                {SC, 18, 35, sc.firstPage, sc.lastPage, sc.tags, sc.fixedCount, sc.maxTopics}};
     s.distinctPages = used.distinct;
     s.minRowsPerPage = used.minPerPage;
     s.maxRowsPerPage = used.maxPerPage;
@@ -93,9 +94,9 @@ std::vector<BookSkeleton> makeBooks() {
                      "OG12.tsv",
                      1,
                      5,
-                     {diagnostic({20, 44, 24, 2, 13}, {20, 23, Rule::DifficultyLast},
-                                 {25, 26, Rule::DifficultyLast}, {27, 32, Rule::TopicsOnly},
-                                 {33, 39, Rule::TopicsMaybeHard, 2}, {40, 44, Rule::TopicsOnly}),
+                     {diagnostic({20, 44, 24, 2, 13}, {20, 23, Rule::DifficultyLast, -1, 2},
+                                 {25, 26, Rule::DifficultyLast, -1, 2}, {27, 32, Rule::TopicsOnly, -1, 1},
+                                 {33, 39, Rule::TopicsMaybeHard, 2, 3}, {40, 44, Rule::TopicsOnly, -1, 2}),
                       graded(kPS, {148, 265, 230}, {152, 185, 34, 4, 9}, 77, 154),
                       graded(kDS, {266, 351, 174}, {273, 288, 16, 8, 13}, 58, 106),
                       withPassages(graded(kRC, {352, 481, 139}, {358, 407, 48, 1, 6}, 46, 92),
@@ -130,7 +131,7 @@ std::vector<BookSkeleton> makeBooks() {
          "OG11.tsv",
          1,
          4,
-         {diagnostic({20, 43, 24}, {20, 23, Rule::TopicsOrNone, 4}, {24, 25, Rule::TopicsOrNone, 4},
+         {diagnostic({20, 43, 24}, {20, 23, Rule::TopicsOrNone, 4, 1}, {24, 25, Rule::TopicsOrNone, 4, 1},
                      {26, 31, Rule::None}, {32, 38, Rule::None}, {39, 43, Rule::None}),
           chapter(kPS, {148, 271, 249}, {152, 186, 35}, Rule::TopicsOnly),
           chapter(kDS, {272, 339, 155}, {278, 290, 13}, Rule::TopicsOnly),

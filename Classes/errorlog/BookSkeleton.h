@@ -36,6 +36,8 @@ class BookSkeleton {
         TagRule tags;
         // With TopicsMaybeHard: rows that end with "Hard"; with TopicsOrNone: rows with a list.
         int fixedCount = -1;
+        // Topic tags a list of this block holds at most, when fewer than the book allows.
+        int maxTopics = -1;
     };
 
     struct Section {

@@ -13,6 +13,7 @@ void MErrorLogClasses::registerAll() {
         auto& registry = fnd::ClassRegistry::shared();
         registry.registerClass<MHRecord>(MHRecord::kClassName);
         registry.registerClass<SyncInfo>(SyncInfo::kClassName);
-        registry.registerClass<MOGTrackerRepository>(MOGTrackerRepository::kClassName, {"MSubRepository", "NSObject"});
+        registry.registerClass<MOGTrackerRepository>(MOGTrackerRepository::kClassName,
+                                                     {"MSubRepository", "NSObject"});
     });
 }

@@ -310,6 +310,7 @@ TEST_F(AnswerKeyTest, ValidatorRejectsKeysThatBreakARule) {
     };
     const BookSkeleton& og12 = BookSkeleton::all()[0];
     const BookSkeleton& verbal1 = BookSkeleton::all()[5];
+    const BookSkeleton& og11 = BookSkeleton::all()[3];
     const BookSkeleton& quant1 = BookSkeleton::all()[4];
     struct Case {
         const char* what;
@@ -339,6 +340,7 @@ TEST_F(AnswerKeyTest, ValidatorRejectsKeysThatBreakARule) {
         {"a missing list", og12, edit(og12, "SC", 5, 5, "-")},
         {"a third Hard in the DT's reasoning", og12, edit(og12, "DT", 30, 5, "Weaken;Hard", 2)},
         {"a list where the book has none", verbal1, edit(verbal1, "CR", 5, 5, "Weaken")},
+        {"two tags where the test has one", og11, edit(og11, "DT", 1, 5, "Circles;Triangles")},
         {"one list too many", quant1, edit(quant1, "DS", 100, 5, "Circles")},
         {"rows per page out of bounds", og12, edit(og12, "CR", 5, 3, "486")},
         {"a passage off its pages", verbal1, edit(verbal1, "RC", 1, 3, "23")},
