@@ -47,6 +47,7 @@ std::optional<AnswerKeyFile> AnswerKeyFile::parse(std::string_view text, std::st
         return std::nullopt;
     };
     bool haveBook = false;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // editors may add a byte-order mark
     for (std::string_view raw : split(text, '\n')) {
         ++lineNumber;
         std::string_view line = trimmed(raw);
