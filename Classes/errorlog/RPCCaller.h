@@ -11,5 +11,6 @@ class RPCCaller {
     virtual ~RPCCaller() = default;
     // The reply of a method, parsed; nothing when it did not parse as JSON.
     virtual void processResult(const std::optional<fnd::JsonValue>& result, const std::string& method) = 0;
-    virtual void callMethodFailed(const std::string& method, const std::string& message) = 0;
+    // The method failed; the message says why.
+    virtual void callMethod(const std::string& method, const std::string& message) = 0;
 };

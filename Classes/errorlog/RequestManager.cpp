@@ -27,7 +27,7 @@ void RequestManager::sendRequest(const std::string& method, Parameters parameter
     auto self = sharedAs<RequestManager>();
     if (!self || request.url().isEmpty()) {
         fnd::Log::error("Failure to create URL connection.");
-        if (caller) caller->callMethodFailed(method, "Failure to create URL connection.");
+        if (caller) caller->callMethod(method, "Failure to create URL connection.");
         return;
     }
     std::shared_ptr<fnd::URLConnection> connection = fnd::URLConnection::start(std::move(request), self);
@@ -52,7 +52,7 @@ void RequestManager::didFail(fnd::URLConnection& connection, const fnd::URLError
     Pending pending = std::move(it->second);
     finish(connection);
     alert("Communication with server failed", error.description());
-    if (pending.caller) pending.caller->callMethodFailed(pending.method, error.description());
+    if (pending.caller) pending.caller->callMethod(pending.method, error.description());
 }
 
 void RequestManager::didFinishLoading(fnd::URLConnection& connection) {
@@ -64,7 +64,7 @@ void RequestManager::didFinishLoading(fnd::URLConnection& connection) {
         if (pending.caller) pending.caller->processResult(fnd::Json::parse(pending.content), pending.method);
     } else {
         alert("Communication wisth server failed", "Server response is unsuported");
-        if (pending.caller) pending.caller->callMethodFailed(pending.method, "The response is unsuported");
+        if (pending.caller) pending.caller->callMethod(pending.method, "The response is unsuported");
     }
 }
 

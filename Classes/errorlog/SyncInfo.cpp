@@ -80,9 +80,9 @@ void SyncInfo::updated() {
     syncVector_["*"] = now;
 }
 
-void SyncInfo::syncedIn(const std::map<std::string, std::string, std::less<>>& syncVector,
-                        const std::map<std::string, std::string, std::less<>>& updateVector,
-                        const std::optional<std::string>& clearTime) {
+void SyncInfo::syncedInWithSyncVector(const std::map<std::string, std::string, std::less<>>& syncVector,
+                                      const std::map<std::string, std::string, std::less<>>& updateVector,
+                                      const std::optional<std::string>& clearTime) {
     mergeTexts(syncVector_, syncVector);
     mergeTexts(updateVector_, updateVector);
     if (clearTime) clearTime_ = dateFromWireText(*clearTime);

@@ -34,9 +34,9 @@ class SyncInfo : public fnd::Object, public fnd::Coding {
     void updated();
     // The back-end's vectors after a merge, as wire texts. A text that does not read removes its
     // key; a clear text replaces the clear time (none when it does not read); no clear text keeps it.
-    void syncedIn(const std::map<std::string, std::string, std::less<>>& syncVector,
-                  const std::map<std::string, std::string, std::less<>>& updateVector,
-                  const std::optional<std::string>& clearTime);
+    void syncedInWithSyncVector(const std::map<std::string, std::string, std::less<>>& syncVector,
+                                const std::map<std::string, std::string, std::less<>>& updateVector,
+                                const std::optional<std::string>& clearTime);
     // {"s": sync vector, "u": update vector, "cr": create time, "cl": clear time when set}, dates as
     // wire texts.
     fnd::JsonValue proxyForJson() const;

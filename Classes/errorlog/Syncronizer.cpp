@@ -138,7 +138,7 @@ void Syncronizer::processResult(const std::optional<fnd::JsonValue>& result, con
         merge((*result)["update_data"]);
 }
 
-void Syncronizer::callMethodFailed(const std::string& method, const std::string& message) {
+void Syncronizer::callMethod(const std::string& method, const std::string& message) {
     fnd::Log::debug("E:", method, ", ", message);
 }
 
@@ -193,7 +193,7 @@ void Syncronizer::mergeSection(MSection& section, const fnd::JsonValue& update) 
     }
     std::optional<std::string> clearValue;
     if (info.contains("cl")) clearValue = clearText.isString() ? clearText.asString() : std::string();
-    section.syncInfo()->syncedIn(texts(info["s"]), texts(info["u"]), clearValue);
+    section.syncInfo()->syncedInWithSyncVector(texts(info["s"]), texts(info["u"]), clearValue);
 }
 
 void Syncronizer::fillHistoryRecords(Array& list, const MBook& book) {

@@ -31,7 +31,7 @@ class Syncronizer : public fnd::Object, public RPCCaller {
     void syncOut(const std::string& objects, const fnd::JsonValue& syncData);
 
     void processResult(const std::optional<fnd::JsonValue>& result, const std::string& method) override;
-    void callMethodFailed(const std::string& method, const std::string& message) override;
+    void callMethod(const std::string& method, const std::string& message) override;
 
     // One row per attempt of the book: book, section, number, whole seconds, letter, right letter
     // ("" when unknown), "Y"/"N" for a guess, date.

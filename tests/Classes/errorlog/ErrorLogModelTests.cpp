@@ -199,15 +199,15 @@ TEST_F(ErrorLogModelTest, SyncInfoJsonAndMergeOfWireTexts) {
     EXPECT_EQ(SyncInfo::dateFromWireText("20260509061320.250"), fnd::Date(800000000.25));
     EXPECT_FALSE(SyncInfo::dateFromWireText("2026-05-09"));
 
-    info->syncedIn({{"*", "20260509061330.000"}, {"x", "junk"}}, {{"*", "junk"}}, std::nullopt);
+    info->syncedInWithSyncVector({{"*", "20260509061330.000"}, {"x", "junk"}}, {{"*", "junk"}}, std::nullopt);
     EXPECT_EQ(info->syncVector().at("*"), fnd::Date(800000010));
     EXPECT_FALSE(info->syncVector().contains("x"));
     EXPECT_FALSE(info->updateTime());
     EXPECT_FALSE(info->clearTime());
-    info->syncedIn({}, {}, std::string("20260509061320.000"));
+    info->syncedInWithSyncVector({}, {}, std::string("20260509061320.000"));
     EXPECT_EQ(info->clearTime(), fnd::Date(800000000));
     EXPECT_TRUE(info->proxyForJson().contains("cl"));
-    info->syncedIn({}, {}, std::string("never"));
+    info->syncedInWithSyncVector({}, {}, std::string("never"));
     EXPECT_FALSE(info->clearTime());
 }
 

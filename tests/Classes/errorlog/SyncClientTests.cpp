@@ -25,7 +25,7 @@ class Recorder : public RPCCaller {
     void processResult(const std::optional<fnd::JsonValue>& result, const std::string& method) override {
         calls.push_back("result " + method + (result ? "" : " (none)"));
     }
-    void callMethodFailed(const std::string& method, const std::string& message) override {
+    void callMethod(const std::string& method, const std::string& message) override {
         calls.push_back("failed " + method + ": " + message);
     }
 };
