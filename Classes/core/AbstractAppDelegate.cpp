@@ -11,6 +11,7 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/flashcards/MFlashcards.h"
+#include "Classes/forum_news/MForumNewsClasses.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
@@ -53,6 +54,7 @@ void AbstractAppDelegate::registerClasses() {
         MPracticeClasses::registerAll();
         MFlashcards::registerClasses();
         MErrorLogClasses::registerAll();
+        MForumNewsClasses::registerAll();
     });
 }
 
