@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+#include "Classes/forum_news/MBookmark.h"
+#include "Classes/forum_news/MBookmarks.h"
 #include "Classes/forum_news/MFeed.h"
 #include "Classes/forum_news/MFeeds.h"
 #include "Classes/forum_news/MItem.h"
@@ -14,5 +16,7 @@ void MForumNewsClasses::registerAll() {
         registry.registerClass<MItem>("MItem");
         registry.registerClass<MFeed>("MFeed");
         registry.registerClass<MFeeds>("MFeeds");
+        registry.registerClass<MBookmark>("MBookmark");
+        registry.registerClass<MBookmarks>("MBookmarks");
     });
 }
