@@ -11,8 +11,9 @@ namespace {
 
 std::string topicPage(std::size_t targetBytes) {
     std::mt19937 random(7);
-    const char* words[] = {"ratio", "integer", "remainder", "so", "the", "of", "is", "and", "which", "value",
-                           "positive", "we", "get", "both", "sides", "divide", "multiply", "answer"};
+    const char* words[] = {"ratio", "integer", "remainder", "so",     "the",      "of",
+                           "is",    "and",     "which",     "value",  "positive", "we",
+                           "get",   "both",    "sides",     "divide", "multiply", "answer"};
     auto sentence = [&](int count) {
         std::string s;
         for (int i = 0; i < count; ++i) s += (i ? " " : "") + std::string(words[random() % std::size(words)]);
@@ -33,7 +34,8 @@ std::string topicPage(std::size_t targetBytes) {
     for (int post = 2; page.size() < targetBytes; ++post) {
         page += "<div id=\"p" + std::to_string(post) + "\" class=\"post bg" + std::to_string(post % 2 + 1) +
                 "\"><div class=\"inner\"><div class=\"postbody\">\n<p class=\"author\">by <strong>member" +
-                std::to_string(post) + "</strong> &raquo; Wed Mar 04, 2026 8:40 am</p>\n<div class=\"content\">";
+                std::to_string(post) +
+                "</strong> &raquo; Wed Mar 04, 2026 8:40 am</p>\n<div class=\"content\">";
         for (int line = 0; line < 6; ++line) page += sentence(12) + "<br />";
         page += "</div>\n</div></div></div>\n";
     }

@@ -71,8 +71,10 @@ void removeAllTagsAndSpaces(std::string& piece) {
 
 // Greetings, thanks, sources and the like on the lines before the question.
 void removeOpeningLines(std::string& stem, std::int32_t type) {
-    remove(stem, R"(.*(Hi[\s,]|Hey\s|Could\s|Can\s|Please|Plz|Pls|please|Hello\s|Hello,|Guys|\sme\s)[^<]*<br />)");
-    remove(stem, R"(.*(I|i)\s('d like|am|came|can|dont|don't|did|found|got|know|like|see|think|was)[^<]*<br />)");
+    remove(stem,
+           R"(.*(Hi[\s,]|Hey\s|Could\s|Can\s|Please|Plz|Pls|please|Hello\s|Hello,|Guys|\sme\s)[^<]*<br />)");
+    remove(stem,
+           R"(.*(I|i)\s('d like|am|came|can|dont|don't|did|found|got|know|like|see|think|was)[^<]*<br />)");
     std::string words = type == ForumPageReader::kPS ? "OA|Thanks|" : "OA|!|Thanks|";
     words += R"(thanks|Thank\syou|Here\sis|---|Need\s|Interesting\sproblem|MORVA|)";
     if (type == ForumPageReader::kDS) words += "OG|Knewton|";
@@ -155,9 +157,7 @@ std::vector<std::string> tagsOfPage(const std::string& page) {
 
 }  // namespace
 
-const char* ForumPageReader::splitter() {
-    return R"(<br\s*/?>\s*(?:\([A-Ea-e]\)\s|[A-E]\.\s|[A-Ea-e]\)\s))";
-}
+const char* ForumPageReader::splitter() { return R"(<br\s*/?>\s*(?:\([A-Ea-e]\)\s|[A-E]\.\s|[A-Ea-e]\)\s))"; }
 
 bool ForumPageReader::didFindImageInHTMLStringsArray(const std::vector<std::string>& texts) {
     for (const auto& text : texts)
@@ -169,13 +169,15 @@ void ForumPageReader::convertMaths(std::string& text) {
     for (int pass = 0; pass < kMathsPasses; ++pass) {
         int replaced = Regex::replaceAllInPlace(text, R"(\^\{([^{}]+)\})", "<sup>$1</sup>");
         replaced += Regex::replaceAllInPlace(text, R"(\^(\d+)([^0-9]))", "<sup>$1</sup>$2");
-        replaced += Regex::replaceAllInPlace(text, R"(\\sqrt\{([^{}]+)\})", "√<span class=\"upperline\">$1</span>");
+        replaced +=
+            Regex::replaceAllInPlace(text, R"(\\sqrt\{([^{}]+)\})", "√<span class=\"upperline\">$1</span>");
         replaced += Regex::replaceAllInPlace(text, R"(\\frac\{([^{}]+)\}\{([^{}]+)\})", "($1)/($2)");
         if (replaced == 0) break;
     }
 }
 
-std::optional<ForumPageReader::Question> ForumPageReader::questionFromPage(const std::string& text, std::int32_t type,
+std::optional<ForumPageReader::Question> ForumPageReader::questionFromPage(const std::string& text,
+                                                                           std::int32_t type,
                                                                            const std::string& baseAddress) {
     if (type < kPS || type > kCR) return std::nullopt;
     std::vector<std::string> posts = Regex::split(text, kPostStart);
@@ -193,7 +195,8 @@ std::optional<ForumPageReader::Question> ForumPageReader::questionFromPage(const
         if (pieces.size() != 6) return std::nullopt;
         if (type == kPS && Regex::isMatched(pieces[1], "Statement")) return std::nullopt;
     }
-    if ((type == kPS || type == kDS) && fnd::utf16Length(pieces[0]) >= kMaximumStemLength) return std::nullopt;
+    if ((type == kPS || type == kDS) && fnd::utf16Length(pieces[0]) >= kMaximumStemLength)
+        return std::nullopt;
     // Questions that need a figure are not taken; looked for before the tags are gone.
     if (didFindImageInHTMLStringsArray(pieces)) return std::nullopt;
 
@@ -233,7 +236,8 @@ std::optional<ForumPageReader::Question> ForumPageReader::questionFromPage(const
         if (first.empty() || stem.find(first) == std::string::npos) return std::nullopt;
         std::string marked;
         std::size_t at = 0;
-        for (std::size_t found; (found = stem.find(first, at)) != std::string::npos; at = found + first.size())
+        for (std::size_t found; (found = stem.find(first, at)) != std::string::npos;
+             at = found + first.size())
             marked += stem.substr(at, found - at) + "<u>" + first + "</u>";
         stem = marked + stem.substr(at);
         if (fnd::utf16Length(stem) < 11) return std::nullopt;

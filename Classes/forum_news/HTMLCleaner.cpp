@@ -8,15 +8,15 @@
 
 namespace {
 
-constexpr std::array kKept{"a",  "b",  "big",   "blockquote", "br",    "caption", "center", "code",  "dd",
-                           "div", "dl", "dt",   "em",         "h1",    "h2",      "h3",     "h4",    "h5",
-                           "h6",  "hr", "i",    "img",        "li",    "ol",      "p",      "pre",   "s",
-                           "small", "span", "strike", "strong", "sub", "sup", "table", "tbody", "td",
-                           "tfoot", "th", "thead", "tr", "tt", "u", "ul"};
+constexpr std::array kKept{"a",     "b",    "big",    "blockquote", "br",  "caption", "center", "code",  "dd",
+                           "div",   "dl",   "dt",     "em",         "h1",  "h2",      "h3",     "h4",    "h5",
+                           "h6",    "hr",   "i",      "img",        "li",  "ol",      "p",      "pre",   "s",
+                           "small", "span", "strike", "strong",     "sub", "sup",     "table",  "tbody", "td",
+                           "tfoot", "th",   "thead",  "tr",         "tt",  "u",       "ul"};
 // Dropped with everything inside them.
-constexpr std::array kDropped{"applet", "embed", "form", "frame", "frameset", "head", "iframe", "math",
-                              "noscript", "object", "script", "select", "style", "svg", "template",
-                              "textarea", "title"};
+constexpr std::array kDropped{"applet", "embed", "form",     "frame",    "frameset", "head",
+                              "iframe", "math",  "noscript", "object",   "script",   "select",
+                              "style",  "svg",   "template", "textarea", "title"};
 constexpr std::array kVoid{"br", "hr", "img"};
 
 template <std::size_t N>
@@ -38,10 +38,17 @@ std::string escapeAttribute(std::string_view value) {
     std::string out;
     for (char c : value) {
         switch (c) {
-            case '"': out += "&quot;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            default: out += c;
+            case '"':
+                out += "&quot;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -66,8 +73,10 @@ bool isColourStyle(std::string_view value) {
 
 bool keepsAttribute(std::string_view tag, std::string_view name, std::string_view value) {
     if (tag == "a") return name == "href" ? isWebAddress(value) : name == "title";
-    if (tag == "img") return name == "src" ? isWebAddress(value) : name == "alt" || name == "width" || name == "height";
-    if (tag == "span" || tag == "div" || tag == "p") return name == "class" || (name == "style" && isColourStyle(value));
+    if (tag == "img")
+        return name == "src" ? isWebAddress(value) : name == "alt" || name == "width" || name == "height";
+    if (tag == "span" || tag == "div" || tag == "p")
+        return name == "class" || (name == "style" && isColourStyle(value));
     if (tag == "td" || tag == "th") return name == "colspan" || name == "rowspan" || name == "align";
     if (tag == "table") return name == "border" || name == "cellpadding" || name == "cellspacing";
     return false;
@@ -114,7 +123,9 @@ bool readTag(std::string_view html, std::size_t at, Tag& tag) {
                 i = close + 1;
             } else {
                 std::size_t valueStart = i;
-                while (i < html.size() && html[i] != '>' && !std::isspace(static_cast<unsigned char>(html[i]))) ++i;
+                while (i < html.size() && html[i] != '>' &&
+                       !std::isspace(static_cast<unsigned char>(html[i])))
+                    ++i;
                 value = std::string(html.substr(valueStart, i - valueStart));
             }
         }
@@ -175,7 +186,8 @@ std::string HTMLCleaner::clean(std::string_view html) {
         }
         out += "<" + tag.name;
         for (const auto& [name, value] : tag.attributes)
-            if (keepsAttribute(tag.name, name, value)) out += " " + name + "=\"" + escapeAttribute(value) + "\"";
+            if (keepsAttribute(tag.name, name, value))
+                out += " " + name + "=\"" + escapeAttribute(value) + "\"";
         out += contains(kVoid, tag.name) ? " />" : ">";
     }
     return out;

@@ -14,7 +14,8 @@ void MBookmarks::initWithCoder(fnd::KeyedUnarchiver& coder) {
     bookmarkID_last_ = 0;
     for (const auto& bookmark : bookmarks_)
         // A damaged archive holding the largest number cannot make the next one wrap to 0.
-        if (bookmark->ID() >= bookmarkID_last_ && bookmark->ID() < UINT32_MAX) bookmarkID_last_ = bookmark->ID() + 1;
+        if (bookmark->ID() >= bookmarkID_last_ && bookmark->ID() < UINT32_MAX)
+            bookmarkID_last_ = bookmark->ID() + 1;
 }
 
 std::shared_ptr<MBookmark> MBookmarks::addBookmarkWithName(std::string name, std::string url) {

@@ -47,8 +47,8 @@ class FeedParser : public fnd::XmlParserDelegate {
         }
         // An item that begins inside another is malformed: the outer one is dropped.
         if (name == "item" || name == "entry") current_ = std::make_shared<MItem>(), open_ = true;
-        if (isOneOf(name, {"link", "title", "description", "content", "content:encoded", "pubDate", "published",
-                           "guid", "summary", "id"})) {
+        if (isOneOf(name, {"link", "title", "description", "content", "content:encoded", "pubDate",
+                           "published", "guid", "summary", "id"})) {
             buffer_.clear();
             collecting_ = true;
             if (name == "link" && current_) {
@@ -63,7 +63,8 @@ class FeedParser : public fnd::XmlParserDelegate {
         if (collecting_) buffer_.append(characters);
     }
 
-    void didEndElement(fnd::XmlParser&, const std::string& name, const std::string&, const std::string&) override {
+    void didEndElement(fnd::XmlParser&, const std::string& name, const std::string&,
+                       const std::string&) override {
         if (!path_.empty()) path_.pop_back();
         if (name == "item" || name == "entry") {
             if (open_ && carriesAnything(*current_)) {
@@ -113,9 +114,9 @@ class FeedParser : public fnd::XmlParserDelegate {
 
 std::shared_ptr<MFeed> MFeed::make(std::string urlString, std::optional<std::string> rssType,
                                    std::optional<std::string> title, std::optional<std::string> frontPage,
-                                   std::optional<std::string> organization, std::optional<std::string> personName,
-                                   std::optional<std::string> position, std::optional<std::string> department,
-                                   bool isActive, bool isPermanent) {
+                                   std::optional<std::string> organization,
+                                   std::optional<std::string> personName, std::optional<std::string> position,
+                                   std::optional<std::string> department, bool isActive, bool isPermanent) {
     auto feed = std::make_shared<MFeed>();
     feed->urlString_ = std::move(urlString);
     feed->rssType_ = std::move(rssType);
@@ -179,7 +180,8 @@ void MFeed::update() {
 }
 
 int MFeed::numberOfUnreadItems() const {
-    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const auto& item) { return !item->isRead(); }));
+    return static_cast<int>(
+        std::count_if(items_.begin(), items_.end(), [](const auto& item) { return !item->isRead(); }));
 }
 
 void MFeed::addItemsToFeed(Items items) {

@@ -40,8 +40,10 @@ class MFeed : public fnd::Object, public fnd::Coding, public fnd::URLConnectionD
     static std::shared_ptr<MFeed> make(std::string urlString, std::optional<std::string> rssType,
                                        std::optional<std::string> title, std::optional<std::string> frontPage,
                                        std::optional<std::string> organization,
-                                       std::optional<std::string> personName, std::optional<std::string> position,
-                                       std::optional<std::string> department, bool isActive, bool isPermanent);
+                                       std::optional<std::string> personName,
+                                       std::optional<std::string> position,
+                                       std::optional<std::string> department, bool isActive,
+                                       bool isPermanent);
 
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;

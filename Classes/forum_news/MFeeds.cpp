@@ -51,7 +51,8 @@ void MFeeds::finishUpdate() {
 }
 
 int MFeeds::countActive() const {
-    return static_cast<int>(std::count_if(feeds_.begin(), feeds_.end(), [](const auto& f) { return f->isActive(); }));
+    return static_cast<int>(
+        std::count_if(feeds_.begin(), feeds_.end(), [](const auto& f) { return f->isActive(); }));
 }
 
 void MFeeds::sortFeeds() {

@@ -28,7 +28,8 @@ std::string modelName() {
 
 }  // namespace
 
-std::shared_ptr<MForumScan> MForumScan::make(std::string baseAddress, std::shared_ptr<fnd::URLSession> session) {
+std::shared_ptr<MForumScan> MForumScan::make(std::string baseAddress,
+                                             std::shared_ptr<fnd::URLSession> session) {
     return std::make_shared<MForumScan>(std::move(baseAddress), std::move(session));
 }
 
@@ -44,11 +45,16 @@ MForumScan::~MForumScan() {
 
 int MForumScan::subForumNumber(std::int32_t type) {
     switch (type) {
-        case ForumPageReader::kPS: return 140;
-        case ForumPageReader::kDS: return 141;
-        case ForumPageReader::kSC: return 138;
-        case ForumPageReader::kCR: return 139;
-        default: return 0;
+        case ForumPageReader::kPS:
+            return 140;
+        case ForumPageReader::kDS:
+            return 141;
+        case ForumPageReader::kSC:
+            return 138;
+        case ForumPageReader::kCR:
+            return 139;
+        default:
+            return 0;
     }
 }
 
@@ -57,10 +63,13 @@ std::string MForumScan::firstTopicAddress(std::int32_t type) const {
 }
 
 std::string MForumScan::userAgent() {
-    return "iPhone/iPod " + DeviceHardware::platform() + " (autoscan) Tovrida/" + AbstractAppDelegate::version();
+    return "iPhone/iPod " + DeviceHardware::platform() + " (autoscan) Tovrida/" +
+           AbstractAppDelegate::version();
 }
 
-std::string MForumScan::myAgent() { return modelName() + " Tovrida/" + AbstractAppDelegate::version() + " (autoscan)"; }
+std::string MForumScan::myAgent() {
+    return modelName() + " Tovrida/" + AbstractAppDelegate::version() + " (autoscan)";
+}
 
 void MForumScan::startScan(std::int32_t type) {
     setNetworkActivity(true);
@@ -143,11 +152,10 @@ void MForumScan::takePage(std::uint64_t generation, ForumPageReader::Page page) 
             return;
         }
         ++emptyPages_;
-        fnd::RunLoop::main().performAfterDelay(kEmptyPageRetryDelay, this, "retry",
-                                               [self = sharedAs<MForumScan>(), generation] {
-                                                   if (generation == self->generation_ && self->shouldContinue_)
-                                                       self->loadURL(self->url_);
-                                               });
+        fnd::RunLoop::main().performAfterDelay(
+            kEmptyPageRetryDelay, this, "retry", [self = sharedAs<MForumScan>(), generation] {
+                if (generation == self->generation_ && self->shouldContinue_) self->loadURL(self->url_);
+            });
         return;
     }
     emptyPages_ = 0;
@@ -189,7 +197,8 @@ void MForumScan::stopConnection() {
             for (auto& question : autoScanQSet_->questions()) forumSet->questions().push_back(question);
             autoScanQSet_->questions().clear();
         } else {
-            fnd::Log::warning("forum scan: no forum set to keep ", autoScanQSet_->questions().size(), " questions");
+            fnd::Log::warning("forum scan: no forum set to keep ", autoScanQSet_->questions().size(),
+                              " questions");
         }
     }
     totalNumberOfScannedThreads_ = 0;

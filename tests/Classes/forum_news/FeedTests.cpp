@@ -34,7 +34,8 @@ std::vector<std::string> titles(const MFeed& feed) {
 }
 
 fnd::Date utc(const std::string& text) {
-    return *fnd::DateFormatter("yyyy-MM-dd HH:mm:ss", fnd::Locale("en"), fnd::TimeZone::gmt()).dateFromString(text);
+    return *fnd::DateFormatter("yyyy-MM-dd HH:mm:ss", fnd::Locale("en"), fnd::TimeZone::gmt())
+                .dateFromString(text);
 }
 
 class FeedTest : public testing_support::TestEnvironment {
@@ -42,11 +43,14 @@ class FeedTest : public testing_support::TestEnvironment {
     void SetUp() override {
         TestEnvironment::SetUp();
         session->setNetworkCheck([] { return true; });
-        server.route("/notes.rss", HTTPTestServer::Reply::text(fixture("channel.rss"), "application/rss+xml"));
-        server.route("/journal.atom", HTTPTestServer::Reply::text(fixture("journal.atom"), "application/atom+xml"));
-        server.route("/broken.rss", HTTPTestServer::Reply::text(fixture("broken.rss"), "application/rss+xml"));
-        fnd::NotificationCenter::defaultCenter().addObserver(this, MFeed::kUpdateDoneNotification, nullptr,
-                                                             [this](const fnd::Notification&) { ++doneCount; });
+        server.route("/notes.rss",
+                     HTTPTestServer::Reply::text(fixture("channel.rss"), "application/rss+xml"));
+        server.route("/journal.atom",
+                     HTTPTestServer::Reply::text(fixture("journal.atom"), "application/atom+xml"));
+        server.route("/broken.rss",
+                     HTTPTestServer::Reply::text(fixture("broken.rss"), "application/rss+xml"));
+        fnd::NotificationCenter::defaultCenter().addObserver(
+            this, MFeed::kUpdateDoneNotification, nullptr, [this](const fnd::Notification&) { ++doneCount; });
     }
     void TearDown() override {
         fnd::NotificationCenter::defaultCenter().removeObserver(this);
@@ -80,8 +84,9 @@ TEST_F(FeedTest, RssItemsTakeTheirOwnValuesOnly) {
     update(f);
     ASSERT_EQ(f->items().size(), 3u);
     EXPECT_EQ(f->title(), "Harbour Lane Study Notes");  // not the image's title
-    EXPECT_EQ(titles(*f), (std::vector<std::string>{"Three habits for the quantitative section",
-                                                     "Reading a passage & its structure", "Office hours moved"}));
+    EXPECT_EQ(titles(*f),
+              (std::vector<std::string>{"Three habits for the quantitative section",
+                                        "Reading a passage & its structure", "Office hours moved"}));
     const MItem& first = *f->items()[0];
     EXPECT_EQ(first.link(), "http://127.0.0.1/notes/three-habits");
     EXPECT_EQ(first.guid(), "notes-101");
@@ -115,7 +120,8 @@ TEST_F(FeedTest, AtomEntriesTakeLinksFromHrefAndNotTheFeedsLink) {
 TEST_F(FeedTest, UpdateKeepsReadMarksByGuid) {
     auto f = feed("/notes.rss");
     update(f);
-    for (const auto& item : f->items()) item->setIsRead(item->guid() != std::optional<std::string>("notes-102"));
+    for (const auto& item : f->items())
+        item->setIsRead(item->guid() != std::optional<std::string>("notes-102"));
     EXPECT_EQ(f->numberOfUnreadItems(), 1);
     update(f);
     ASSERT_EQ(f->items().size(), 3u);
@@ -127,7 +133,8 @@ TEST_F(FeedTest, UpdateKeepsReadMarksByGuid) {
 TEST_F(FeedTest, LongFeedKeepsTheFirstFiftyItems) {
     std::string rss = "<rss version=\"2.0\"><channel><title>Long</title>";
     for (int i = 1; i <= 120; ++i)
-        rss += "<item><title>Note " + std::to_string(i) + "</title><guid>n" + std::to_string(i) + "</guid></item>";
+        rss += "<item><title>Note " + std::to_string(i) + "</title><guid>n" + std::to_string(i) +
+               "</guid></item>";
     rss += "</channel></rss>";
     auto result = MFeed::parseFeedData(rss);
     ASSERT_EQ(result.items.size(), MFeed::kMaximumItems);
@@ -139,7 +146,8 @@ TEST_F(FeedTest, MalformedItemsAreSkippedAndABrokenFeedKeepsWhatCameBefore) {
     auto f = feed("/broken.rss");
     update(f);
     EXPECT_EQ(f->title(), "Broken Bench Digest");
-    EXPECT_EQ(titles(*f), (std::vector<std::string>{"First note survives", "Inner note", "Last note before the break"}));
+    EXPECT_EQ(titles(*f),
+              (std::vector<std::string>{"First note survives", "Inner note", "Last note before the break"}));
     // Garbage gives nothing and leaves the items alone.
     server.route("/broken.rss", HTTPTestServer::Reply::text("<html><body>gone", "text/html"));
     update(f);
@@ -234,10 +242,12 @@ TEST_F(FeedTest, ArchiveRoundTripOmitsLabelsOfPermanentFeeds) {
 }
 
 TEST(ItemText, PlainTextAndShortTitles) {
-    EXPECT_EQ(MItem::htmlToText(" <p class=\"a\nb\">Two&nbsp;&nbsp;words</p>\n<b>it&#39;s</b>"), "Two words it's ");
-    EXPECT_EQ(MItem::simpleHTML("<p style=\"x\">a <span class=\"k\" style=\"text-decoration:underline\">b</span> "
-                                "<span id=\"s\">c</span><font color=\"red\">d</font></p>"),
-              "<p>a <u>b</u> <span>c</span>d</p>");
+    EXPECT_EQ(MItem::htmlToText(" <p class=\"a\nb\">Two&nbsp;&nbsp;words</p>\n<b>it&#39;s</b>"),
+              "Two words it's ");
+    EXPECT_EQ(
+        MItem::simpleHTML("<p style=\"x\">a <span class=\"k\" style=\"text-decoration:underline\">b</span> "
+                          "<span id=\"s\">c</span><font color=\"red\">d</font></p>"),
+        "<p>a <u>b</u> <span>c</span>d</p>");
 
     MItem item;
     item.setTitle("New practice set is out http://127.0.0.1/x/y");

@@ -97,7 +97,9 @@ class ForumScanTest : public testing_support::ScreenTestEnvironment {
 
     // Waits in real time for the pages, without moving the manual clock (the stop rules read it).
     bool waitFor(const std::function<bool()>& done) { return runUntil(done, 0); }
-    void runScan() { ASSERT_TRUE(waitFor([&] { return !scanner->shouldContinue(); })); }
+    void runScan() {
+        ASSERT_TRUE(waitFor([&] { return !scanner->shouldContinue(); }));
+    }
 
     std::vector<std::shared_ptr<MQSetQuestion>> forumQuestionsOfType(int type) const {
         std::vector<std::shared_ptr<MQSetQuestion>> found;
@@ -144,9 +146,10 @@ TEST_F(ForumScanTest, ProblemSolvingScanHarvestsCleanQuestionsAndMovesThemOnStop
     ASSERT_EQ(rep->webQSet()->questions().size(), before + 2);
     ASSERT_EQ(harvested.size(), 2u);
     const MQSetQuestion& roots = *harvested[0];
-    EXPECT_EQ(roots.body(),
-              "<p>If x<sup>2</sup> = 2 and x &gt; 0, what is the value of (1)/(√<span class=\"upperline\">2</span>)"
-              " multiplied by x?<br /></p>");
+    EXPECT_EQ(
+        roots.body(),
+        "<p>If x<sup>2</sup> = 2 and x &gt; 0, what is the value of (1)/(√<span class=\"upperline\">2</span>)"
+        " multiplied by x?<br /></p>");
     EXPECT_EQ(roots.answerOptions(), (Strings{"1/2", "1", "√<span class=\"upperline\">2</span>", "2",
                                               "2√<span class=\"upperline\">2</span>"}));
     EXPECT_EQ(roots.rightAnswer()->jsString(), "[2]");
@@ -171,7 +174,8 @@ TEST_F(ForumScanTest, ProblemSolvingScanHarvestsCleanQuestionsAndMovesThemOnStop
     for (const auto& request : requests) {
         EXPECT_EQ(request.headers.value("User-Agent"),
                   "iPhone/iPod iPhone3,1 (autoscan) Tovrida/" + AbstractAppDelegate::version());
-        EXPECT_EQ(request.headers.value("My-Agent"), "iPhone Tovrida/" + AbstractAppDelegate::version() + " (autoscan)");
+        EXPECT_EQ(request.headers.value("My-Agent"),
+                  "iPhone Tovrida/" + AbstractAppDelegate::version() + " (autoscan)");
     }
 }
 
@@ -180,7 +184,8 @@ TEST_F(ForumScanTest, OtherTypesGiveStatementsUnderlinesAndSeparatedQuestions) {
     runScan();
     auto ds = forumQuestionsOfType(2);
     ASSERT_EQ(ds.size(), 1u);
-    EXPECT_EQ(ds[0]->body(), "<p>Is k positive?<br /></p><p>(1) k<sup>3</sup> &gt; k</p><p>(2) k<sup>2</sup> &gt; 1</p>");
+    EXPECT_EQ(ds[0]->body(),
+              "<p>Is k positive?<br /></p><p>(1) k<sup>3</sup> &gt; k</p><p>(2) k<sup>2</sup> &gt; 1</p>");
     EXPECT_TRUE(ds[0]->answerOptions().empty());
     EXPECT_EQ(ds[0]->rightAnswer()->jsString(), "[5]");
     EXPECT_EQ(ds[0]->tags(), (Strings{"inequalities"}));
@@ -189,19 +194,22 @@ TEST_F(ForumScanTest, OtherTypesGiveStatementsUnderlinesAndSeparatedQuestions) {
     runScan();
     auto sc = forumQuestionsOfType(3);
     ASSERT_EQ(sc.size(), 1u);  // the post whose first choice is not in the sentence gave none
-    EXPECT_EQ(sc[0]->body(),
-              "<p>Neither the coach nor the players <u>was ready</u> when the bus arrived at the stadium.</p>");
-    EXPECT_EQ(sc[0]->answerOptions(), (Strings{"was ready", "were ready", "are ready", "have been ready", "is ready"}));
+    EXPECT_EQ(
+        sc[0]->body(),
+        "<p>Neither the coach nor the players <u>was ready</u> when the bus arrived at the stadium.</p>");
+    EXPECT_EQ(sc[0]->answerOptions(),
+              (Strings{"was ready", "were ready", "are ready", "have been ready", "is ready"}));
     EXPECT_EQ(sc[0]->rightAnswer()->jsString(), "[2]");
 
     scanner->startCRScan();
     runScan();
     auto cr = forumQuestionsOfType(4);
     ASSERT_EQ(cr.size(), 1u);
-    EXPECT_EQ(cr[0]->body(),
-              "<p>Since the town painted cycle lanes on its main road, fewer cyclists were hurt there.<br />The "
-              "council concludes that the lanes made cycling safer.<br /><br />Which of the following, if true, "
-              "most weakens the conclusion?<br /></p>");
+    EXPECT_EQ(
+        cr[0]->body(),
+        "<p>Since the town painted cycle lanes on its main road, fewer cyclists were hurt there.<br />The "
+        "council concludes that the lanes made cycling safer.<br /><br />Which of the following, if true, "
+        "most weakens the conclusion?<br /></p>");
     EXPECT_EQ(cr[0]->answerOptions(),
               (Strings{"Cyclists like the lanes", "The lanes were painted in spring",
                        "Far fewer people cycled on the main road after a new bridge opened",
@@ -215,12 +223,12 @@ TEST_F(ForumScanTest, KnownTopicMakesTheScanResumeFromTheLastHarvestedTopic) {
     rep->webQSet()->questions().push_back(knownQuestion(9999, "5103"));
     scanner->startPSScan();
     runScan();
-    EXPECT_EQ(requestedTargets(), (Strings{"/forum/viewtopic.php?f=140&view=first_normal",
-                                           "/forum/viewtopic.php?t=5105&view=previous_normal",
-                                           "/forum/viewtopic.php?t=5103",
-                                           "/forum/viewtopic.php?t=5103&view=previous_normal",
-                                           "/forum/viewtopic.php?t=5102&view=previous_normal",
-                                           "/forum/viewtopic.php?t=5101&view=previous_normal"}));
+    EXPECT_EQ(requestedTargets(),
+              (Strings{"/forum/viewtopic.php?f=140&view=first_normal",
+                       "/forum/viewtopic.php?t=5105&view=previous_normal", "/forum/viewtopic.php?t=5103",
+                       "/forum/viewtopic.php?t=5103&view=previous_normal",
+                       "/forum/viewtopic.php?t=5102&view=previous_normal",
+                       "/forum/viewtopic.php?t=5101&view=previous_normal"}));
     auto harvested = forumQuestionsOfType(1);
     ASSERT_EQ(harvested.size(), 4u);
     EXPECT_EQ(harvested[2]->threadURL(), server.url("/forum/viewtopic.php?t=5105"));
