@@ -306,7 +306,9 @@ TEST(ForumPageReader, PagesThatEndTheWalk) {
     const std::string base = "http://127.0.0.1/forum/";
     using Kind = ForumPageReader::Page::Kind;
     EXPECT_EQ(ForumPageReader::readPage("", 1, base).kind, Kind::Empty);
-    EXPECT_EQ(ForumPageReader::readPage(fixture("no-older-topics.html"), 1, base).kind, Kind::End);
+    // Pages that are no topic: the end of the sub-forum, a topic list, the login form.
+    for (const char* name : {"no-older-topics.html", "topic-list.html", "login.html"})
+        EXPECT_EQ(ForumPageReader::readPage(fixture(name), 1, base).kind, Kind::End) << name;
     std::string page = fixture("cr-8401.html");
     EXPECT_EQ(ForumPageReader::readPage(page, 4, base).kind, Kind::Topic);
     EXPECT_EQ(ForumPageReader::readPage(page, 4, base).otherAddress, base + "t8401.html");
