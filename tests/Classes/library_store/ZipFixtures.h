@@ -1,0 +1,23 @@
+#pragma once
+// Zip archives made by the tests: any entry names (hostile ones included), written with minizip
+// directly, and damage done to an archive's bytes.
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zip_fixtures {
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// Writes the entries in order (a name ending in "/" is a folder entry); false when minizip fails.
+bool writeZip(const std::filesystem::path& path, const Entries& entries, bool store = false);
+// The archive's bytes, and bytes written back.
+std::string readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+// Changes the CRC that the first entry's local header and the central directory record, so that
+// the entry reads whole and then fails its check.
+void damageCrc(const std::filesystem::path& path);
+
+}  // namespace zip_fixtures
