@@ -83,7 +83,16 @@ bool MRepository::isLocalEBook(std::string_view productId) {
     return std::find(std::begin(kLocalEBooks), std::end(kLocalEBooks), productId) != std::end(kLocalEBooks);
 }
 
+bool MRepository::isValidProductId(std::string_view productId) {
+    if (productId.empty() || productId == "." || productId == "..") return false;
+    auto isAlnum = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); };
+    return isAlnum(productId.front()) && std::all_of(productId.begin(), productId.end(), [&](char c) {
+        return isAlnum(c) || c == '.' || c == '_' || c == '-';
+    });
+}
+
 std::filesystem::path MRepository::dataFolderPathForEBook(std::string_view productId) {
+    if (!isValidProductId(productId)) return {};
     std::filesystem::path root = isLocalEBook(productId) ? fnd::Paths::resources() : fnd::Paths::documents();
     return root / "eBooks" / std::string(productId);
 }

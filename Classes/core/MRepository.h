@@ -13,6 +13,7 @@
 
 #include <concepts>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "Classes/core/MSubRepository.h"
+#include "platform/foundation/ArchiveValue.h"
 #include "platform/foundation/Date.h"
 #include "platform/foundation/Object.h"
 
@@ -39,11 +41,16 @@ class MIBHRecord;
 class MKeyWordsSet;
 class MOGTrackerRepository;
 class MPracticeRepository;
+class MProductInfo;
 class MQFilter;
 class MQSet;
 class MSessions;
 class MTimer;
 class MTips;
+namespace fnd {
+class KeyedArchiver;
+class KeyedUnarchiver;
+}  // namespace fnd
 
 class MRepository : public fnd::Object {
   public:
@@ -77,7 +84,46 @@ class MRepository : public fnd::Object {
     // Whether the e-book is one of those kept in the bundle's resources.
     static bool isLocalEBook(std::string_view productId);
     // An e-book's folder: under "eBooks" of the resources for a local one, of the documents else.
+    // Empty for an identifier that is no valid product identifier (isValidProductId), so that no
+    // identifier ever names a folder outside "eBooks".
     static std::filesystem::path dataFolderPathForEBook(std::string_view productId);
+
+    // ---- E-books (MRepository+EBooks.cpp)
+
+    // Letters, digits, ".", "_" and "-", beginning with a letter or digit.
+    static bool isValidProductId(std::string_view productId);
+    // The folder a downloaded book is unpacked into before it replaces the installed one.
+    static std::filesystem::path folderPathForUpdatedEBook(std::string_view productId);
+    // The downloaded archive: "ebook_<id>.zip" in the temporary folder.
+    static std::filesystem::path dataFilePathForEBook(std::string_view productId);
+    // The store record of the book shipped with the program.
+    static std::shared_ptr<MProductInfo> sampleProductInfo();
+
+    // The list holding the sample book alone, with its question index. Main thread (or before the
+    // repository is handed to it).
+    void setupEBooks();
+    // A new repository's e-books: the lock's companions, the sample book, no answers.
+    void initEBooks();
+    // The archived books before the sample, the answers, and every book's question index.
+    void loadEBooksWithCoder(fnd::KeyedUnarchiver& coder);
+    // "kEBooks" (every book not held in the resources) and "booksData".
+    void encodeEBooksWithCoder(fnd::KeyedArchiver& coder) const;
+
+    bool isParsingProduct(std::string_view productId) const;
+    std::shared_ptr<MEBook> findEBookByProductId(std::string_view productId) const;
+    // A mode-1 book's index from its folder, with the stored answers; other books are left alone.
+    void loadIndexForEbook(const std::shared_ptr<MEBook>& book);
+
+    // Installs a downloaded book: the archive is saved and unpacked on a thread of its own under
+    // the lock, the new book replaces the old one only once it has been read, and the old folder
+    // and list entry stay when anything fails. Main thread. False when nothing was started (an
+    // identifier that is invalid or held in the resources, no catalogue record, the archive not
+    // written); the book is then not marked as being read.
+    bool loadEBook(const std::string& productId, const fnd::Bytes& content);
+    // The same with the catalogue record given. `done` (may be empty) runs on the main thread at
+    // the end with whether a book was installed.
+    bool installEBook(std::shared_ptr<MProductInfo> record, const fnd::Bytes& content,
+                      std::function<void(bool)> done = {});
 
     // ---- Sub-repositories. Set from where their classes are known (hence the templates).
 
@@ -212,6 +258,9 @@ class MRepository : public fnd::Object {
     std::mutex& mutex() { return mutex_; }
 
   private:
+    bool installInThread(const std::shared_ptr<MProductInfo>& record);
+    bool replaceInstalledBook(const std::shared_ptr<MProductInfo>& record);
+
     std::shared_ptr<MPracticeRepository> practiceRep_;
     std::shared_ptr<MOGTrackerRepository> trackerRep_;
     // The same two, as what saves them.

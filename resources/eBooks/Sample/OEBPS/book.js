@@ -1,0 +1,50 @@
+// The page side of the interactive book. The reader calls these functions after every page load
+// and after every answer: preprocess() once the page is shown, getData() for the question groups
+// ("key,key|key,key", one group per block of questions), userAnswer(key, status) with "right",
+// "wrong" or "none" for each question, and stats(id, right, wrong) with the shares of a group.
+// An answer is a link "booksQButton:<key>:<right|wrong>:<letter>" that the reader records.
+
+function groupsOnPage() {
+    return Array.prototype.slice.call(document.querySelectorAll('.qgroup'));
+}
+
+function preprocess() {
+    groupsOnPage().forEach(function (group, g) {
+        var bar = group.querySelector('.stat');
+        if (bar) bar.id = 'stat' + (g + 1);
+    });
+    return 'Ok';
+}
+
+function getData() {
+    return groupsOnPage().map(function (group) {
+        return Array.prototype.slice.call(group.querySelectorAll('.question')).map(function (q) {
+            return q.getAttribute('data-key');
+        }).join(',');
+    }).join('|');
+}
+
+function userAnswer(key, status) {
+    var question = document.querySelector('.question[data-key="' + key + '"]');
+    if (!question) return 'no question ' + key;
+    question.classList.remove('right', 'wrong', 'none');
+    question.classList.add(status);
+    var mark = question.querySelector('.mark');
+    if (mark) mark.textContent = status === 'right' ? 'Answered right' : status === 'wrong' ? 'Answered wrong' : '';
+    return 'Ok';
+}
+
+function stats(id, right, wrong) {
+    var bar = document.getElementById(id);
+    if (!bar) return 'no ' + id;
+    var r = Math.round(right * 100), w = Math.round(wrong * 100);
+    bar.querySelector('.right').style.width = r + '%';
+    bar.querySelector('.wrong').style.width = w + '%';
+    bar.setAttribute('title', r + '% right, ' + w + '% wrong');
+    return 'Ok';
+}
+
+// This book has no official-guide questions to open.
+function getDataForOGButton(button) {
+    return '';
+}
