@@ -1,0 +1,260 @@
+// The repository's e-book operations: the list of installed books, their archive, their question
+// indexes and answers, and the install of a downloaded book.
+//
+// An install runs on a thread of its own under the repository's lock. The received archive is
+// unpacked into a fresh folder; the installed book's folder is moved aside, the new one moved in
+// and read; only a book that was read replaces the list entry (on the main thread, where the list,
+// the answers and the save live), and only then is the old folder deleted. Any failure puts the
+// old folder back, and the old list entry never left.
+
+#include <algorithm>
+#include <system_error>
+
+#include "Classes/core/MRepository.h"
+#include "Classes/core/TovridaAppDelegate.h"
+#include "Classes/library_store/MEBook.h"
+#include "Classes/library_store/MEBookLoader.h"
+#include "Classes/library_store/MIBHRecord.h"
+#include "Classes/library_store/MIBIndex.h"
+#include "Classes/library_store/MProductInfo.h"
+#include "Classes/library_store/ProductsObserver.h"
+#include "Classes/library_store/ZipArchive.h"
+#include "platform/foundation/AtomicFile.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/Paths.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/foundation/Thread.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void updateShop() {
+    if (auto delegate = TovridaAppDelegate::shared()) delegate->updateShop();
+}
+
+void saveRepository() {
+    if (auto delegate = AbstractAppDelegate::shared()) delegate->save();
+}
+
+void removeFolder(const fs::path& folder) {
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+    if (ec) fnd::Log::error("cannot remove ", folder.string(), ": ", ec.message());
+}
+
+}  // namespace
+
+fs::path MRepository::folderPathForUpdatedEBook(std::string_view productId) {
+    fs::path folder = dataFolderPathForEBook(productId);
+    return folder.empty() ? folder : fs::path(folder.string() + "_new");
+}
+
+fs::path MRepository::dataFilePathForEBook(std::string_view productId) {
+    if (!isValidProductId(productId)) return {};
+    return fnd::Paths::temporary() / ("ebook_" + std::string(productId) + ".zip");
+}
+
+std::shared_ptr<MProductInfo> MRepository::sampleProductInfo() {
+    auto info = std::make_shared<MProductInfo>("Sample", 100, 1, "[Try-it] Interactive Book", "Tutorial",
+                                               "Ostrand Ventures", "IB_example");
+    info->setDescription(
+        "The book demonstrates what benefits the interactive format has especially for the users of mobile devices.");
+    info->setSmartBookMode(1);
+    return info;
+}
+
+void MRepository::setupEBooks() {
+    eBooks_.clear();
+    MEBookLoader loader(eBooks_);
+    loader.loadData(dataFolderPathForEBook("Sample"), *sampleProductInfo());
+    loadIndexForEbook(loader.currentBook());
+}
+
+void MRepository::initEBooks() {
+    parsingProducts_.clear();
+    setupEBooks();
+    booksData_.clear();
+}
+
+void MRepository::loadEBooksWithCoder(fnd::KeyedUnarchiver& coder) {
+    MEBook::registerArchiveClass();
+    MIBHRecord::registerArchiveClass();
+    parsingProducts_.clear();
+    setupEBooks();
+    std::vector<std::shared_ptr<MEBook>> archived;
+    if (auto array = coder.decodeArray("kEBooks"))
+        for (const auto& value : *array)
+            if (auto book = value.object<MEBook>(); book && isValidProductId(book->productId()) &&
+                                                    !isLocalEBook(book->productId()))
+                archived.push_back(book);
+    eBooks_.insert(eBooks_.begin(), archived.begin(), archived.end());
+
+    booksData_.clear();
+    if (auto dictionary = coder.decodeDictionary("booksData")) {
+        for (const auto& [key, value] : *dictionary) {
+            auto records = value.array();
+            if (!records) continue;
+            std::vector<std::shared_ptr<MIBHRecord>>& history = booksData_[key];
+            for (const auto& record : *records)
+                if (auto r = record.object<MIBHRecord>()) history.push_back(r);
+        }
+    }
+    for (const auto& book : eBooks_) loadIndexForEbook(book);
+}
+
+void MRepository::encodeEBooksWithCoder(fnd::KeyedArchiver& coder) const {
+    auto books = fnd::ArchiveValue::makeArray();
+    for (const auto& book : eBooks_)
+        if (!isLocalEBook(book->productId())) books->emplace_back(book);
+    coder.encodeObject("kEBooks", books);
+    auto dictionary = fnd::ArchiveValue::makeDictionary();
+    for (const auto& [key, history] : booksData_) {
+        auto records = fnd::ArchiveValue::makeArray();
+        for (const auto& record : history) records->emplace_back(record);
+        dictionary->emplace(key, records);
+    }
+    coder.encodeObject("booksData", dictionary);
+}
+
+bool MRepository::isParsingProduct(std::string_view productId) const {
+    return parsingProducts_.find(productId) != parsingProducts_.end();
+}
+
+std::shared_ptr<MEBook> MRepository::findEBookByProductId(std::string_view productId) const {
+    auto found = std::find_if(eBooks_.begin(), eBooks_.end(),
+                              [&](const auto& book) { return book->productId() == productId; });
+    return found == eBooks_.end() ? nullptr : *found;
+}
+
+void MRepository::loadIndexForEbook(const std::shared_ptr<MEBook>& book) {
+    if (!book || !book->hasHistory()) return;
+    fs::path folder = dataFolderPathForEBook(book->productId());
+    fs::path file = fs::path(folder.string() + "/" + book->dataPath() + "/" + MIBIndex::kFileName).lexically_normal();
+    auto index = MEBook::isInsideFolder(file, folder) ? MIBIndex::initWithContentsOfFile(file)
+                                                      : std::make_shared<MIBIndex>();
+    index->addHistoryFromHistoryDictionary(booksData_);
+    book->setIbIndex(index);
+}
+
+bool MRepository::loadEBook(const std::string& productId, const fnd::Bytes& content) {
+    auto delegate = TovridaAppDelegate::shared();
+    std::shared_ptr<MProductInfo> record;
+    if (delegate && delegate->productsObserver()) record = delegate->productsObserver()->productInfo(productId);
+    if (!record) {
+        fnd::Log::error("no catalogue record for the downloaded product ", productId);
+        return false;
+    }
+    return installEBook(record, content);
+}
+
+bool MRepository::installEBook(std::shared_ptr<MProductInfo> record, const fnd::Bytes& content,
+                               std::function<void(bool)> done) {
+    const std::string productId = record->productId();
+    if (!isValidProductId(productId) || isLocalEBook(productId)) {
+        fnd::Log::error("refused to install the product ", productId);
+        return false;
+    }
+    fs::path archive = dataFilePathForEBook(productId);
+    fnd::AtomicFile::Result written = fnd::AtomicFile::write(archive, content);
+    if (!written) {
+        fnd::Log::error("cannot save the downloaded e-book ", archive.string(), ": ", written.error);
+        return false;
+    }
+    parsingProducts_.insert(productId);
+    updateShop();
+
+    auto self = sharedAs<MRepository>();
+    fnd::Thread::detach("e-book install", [self, record, productId, done = std::move(done)] {
+        bool installed;
+        {
+            std::lock_guard lock(self->mutex_);
+            installed = self->installInThread(record);
+        }
+        fnd::RunLoop::main().performAndWait([&] {
+            self->parsingProducts_.erase(productId);
+            saveRepository();
+            updateShop();
+            if (done) done(installed);
+        });
+    });
+    return true;
+}
+
+bool MRepository::installInThread(const std::shared_ptr<MProductInfo>& record) {
+    const std::string& productId = record->productId();
+    fs::path archive = dataFilePathForEBook(productId);
+    fs::path unpacked = folderPathForUpdatedEBook(productId);
+    removeFolder(unpacked);
+
+    ZipArchive zip;
+    if (!zip.UnzipOpenFile(archive)) {
+        fnd::Log::error("ZipArchive: Failed open file: ", archive.string());
+        return false;
+    }
+    bool ok = zip.UnzipFileTo(unpacked, true);
+    zip.UnzipCloseFile();
+    if (!ok) {
+        fnd::Log::error("ZipArchive: Failed write to folder: ", unpacked.string());
+        removeFolder(unpacked);
+        return false;
+    }
+    return replaceInstalledBook(record);
+}
+
+bool MRepository::replaceInstalledBook(const std::shared_ptr<MProductInfo>& record) {
+    const std::string& productId = record->productId();
+    fs::path folder = dataFolderPathForEBook(productId);
+    fs::path unpacked = folderPathForUpdatedEBook(productId);
+    fs::path aside = fs::path(folder.string() + "_old");
+    std::error_code ec;
+    removeFolder(aside);
+    bool hadFolder = fs::exists(fs::symlink_status(folder, ec));
+    if (hadFolder) {
+        fs::rename(folder, aside, ec);
+        if (ec) {
+            fnd::Log::error("cannot move the installed e-book ", folder.string(), " aside: ", ec.message());
+            removeFolder(unpacked);
+            return false;
+        }
+    }
+    auto putBack = [&] {
+        removeFolder(folder);
+        if (hadFolder) {
+            fs::rename(aside, folder, ec);
+            if (ec) fnd::Log::error("cannot put the e-book ", folder.string(), " back: ", ec.message());
+        }
+    };
+    fs::rename(unpacked, folder, ec);
+    if (ec) {
+        fnd::Log::error("Failed to move ", unpacked.string(), " folder into ", folder.string(), " path: ", ec.message());
+        removeFolder(unpacked);
+        putBack();
+        return false;
+    }
+
+    // The new book is read into a list of its own; the repository's list changes only once it is
+    // there, together with its index, on the main thread.
+    std::vector<std::shared_ptr<MEBook>> read;
+    MEBookLoader loader(read);
+    loader.loadData(folder, *record);
+    std::shared_ptr<MEBook> book = loader.currentBook();
+    if (!book) {
+        fnd::Log::error("the downloaded e-book ", productId, " could not be read; the installed one stays");
+        putBack();
+        return false;
+    }
+    fnd::RunLoop::main().performAndWait([&] {
+        auto old = std::find_if(eBooks_.begin(), eBooks_.end(),
+                                [&](const auto& installed) { return installed->productId() == productId; });
+        if (old != eBooks_.end())
+            *old = book;
+        else
+            eBooks_.insert(eBooks_.begin(), book);
+        loadIndexForEbook(book);
+    });
+    removeFolder(aside);
+    return true;
+}
