@@ -4,6 +4,7 @@
 #include "Classes/library_store/MEBookLoader.h"
 #include "Classes/library_store/MProductInfo.h"
 #include "Classes/library_store/MStartItem.h"
+#include "tests/Classes/library_store/BookDescription.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace fs = std::filesystem;
@@ -23,21 +24,7 @@ std::string navPoint(const std::string& title, const std::string& src, const std
            "</navPoint>";
 }
 
-// What a page of the list says about itself, for comparing whole lists at once.
-std::string describe(const MStartItem& page) {
-    std::string text = page.fileName();
-    if (page.anchor()) text += "#" + *page.anchor();
-    text += " " + page.title().value_or("-") + " " + std::to_string(page.level());
-    if (page.isTocItem()) text += " toc";
-    if (page.isHidden()) text += " hidden";
-    return text;
-}
-
-std::vector<std::string> describe(const MEBook& book) {
-    std::vector<std::string> pages;
-    for (const auto& page : book.items()) pages.push_back(describe(*page));
-    return pages;
-}
+using book_description::describe;
 
 class EBookLoaderTest : public testing_support::TestEnvironment {
   protected:

@@ -12,27 +12,14 @@
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "tests/Classes/library_store/ZipFixtures.h"
+#include "tests/Classes/library_store/BookDescription.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// What a page of the list says about itself, for comparing whole lists at once.
-std::string describe(const MStartItem& page) {
-    std::string text = page.fileName();
-    if (page.anchor()) text += "#" + *page.anchor();
-    text += " " + page.title().value_or("-") + " " + std::to_string(page.level());
-    if (page.isTocItem()) text += " toc";
-    if (page.isHidden()) text += " hidden";
-    return text;
-}
-
-std::vector<std::string> describe(const MEBook& book) {
-    std::vector<std::string> pages;
-    for (const auto& page : book.items()) pages.push_back(describe(*page));
-    return pages;
-}
+using book_description::describe;
 
 // Carries a repository's e-books through a keyed archive as the repository's own archive does.
 class Holder : public fnd::Object, public fnd::Coding {
