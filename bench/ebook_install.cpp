@@ -37,7 +37,8 @@ struct Fixture {
         std::string manifest, spine, nav;
         std::mt19937 random(7);
         std::uniform_int_distribution<int> word(0, 9);
-        const char* words[] = {"ratio", "angle", "prime", "the", "of", "sum", "circle", "argument", "premise", "rate"};
+        const char* words[] = {"ratio", "angle",  "prime",    "the",     "of",
+                               "sum",   "circle", "argument", "premise", "rate"};
         for (int p = 0; p < kPages; ++p) {
             std::string name = "p" + std::to_string(p) + ".html";
             std::string text = "<html><body><h1>Chapter " + std::to_string(p) + "</h1>";
@@ -49,17 +50,19 @@ struct Fixture {
             std::ofstream(source / "OPS" / name) << text << "</body></html>";
             manifest += "<item id=\"p" + std::to_string(p) + "\" href=\"" + name + "\"/>";
             spine += "<itemref idref=\"p" + std::to_string(p) + "\"/>";
-            nav += "<navPoint><navLabel><text>Chapter " + std::to_string(p) + "</text></navLabel><content src=\"" +
-                   name + "\"/></navPoint>";
+            nav += "<navPoint><navLabel><text>Chapter " + std::to_string(p) +
+                   "</text></navLabel><content src=\"" + name + "\"/></navPoint>";
         }
-        std::ofstream(source / "OPS/book.opf") << "<package><manifest>" << manifest
-                                               << "<item id=\"n\" href=\"toc.ncx\"/></manifest><spine toc=\"n\">"
-                                               << spine << "</spine></package>";
+        std::ofstream(source / "OPS/book.opf")
+            << "<package><manifest>" << manifest
+            << "<item id=\"n\" href=\"toc.ncx\"/></manifest><spine toc=\"n\">" << spine
+            << "</spine></package>";
         std::ofstream(source / "OPS/toc.ncx") << "<ncx><navMap>" << nav << "</navMap></ncx>";
         std::string picture(1 << 20, '\0');
         for (int i = 0; i < kPictures; ++i) {
             for (char& c : picture) c = static_cast<char>(random());
-            std::ofstream(source / "OPS/images" / ("i" + std::to_string(i) + ".png"), std::ios::binary) << picture;
+            std::ofstream(source / "OPS/images" / ("i" + std::to_string(i) + ".png"), std::ios::binary)
+                << picture;
         }
         ZipArchive writer;
         writer.CreateZipFile2(archive);

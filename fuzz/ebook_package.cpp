@@ -22,7 +22,8 @@
 namespace fs = std::filesystem;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const fs::path documents = fs::temp_directory_path() / ("fuzz_ebook_package_" + std::to_string(::getpid()));
+    static const fs::path documents =
+        fs::temp_directory_path() / ("fuzz_ebook_package_" + std::to_string(::getpid()));
     static const bool ready = [] {
         fnd::Paths::setDocuments(documents);
         fnd::RunLoop::setMain(std::make_shared<fnd::RunLoop>());
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     parts.push_back(input.substr(start));
     // With one part it is the package, found through a fixed container.
-    if (parts.size() == 1) parts.insert(parts.begin(), R"(<container><rootfile full-path="OPS/p.opf"/></container>)");
+    if (parts.size() == 1)
+        parts.insert(parts.begin(), R"(<container><rootfile full-path="OPS/p.opf"/></container>)");
     fs::create_directories(folder / "META-INF");
     fs::create_directories(folder / "OPS");
     std::ofstream(folder / "META-INF/container.xml") << parts[0];

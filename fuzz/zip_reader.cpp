@@ -13,13 +13,15 @@
 namespace fs = std::filesystem;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const fs::path root = fs::temp_directory_path() / ("fuzz_zip_reader_" + std::to_string(::getpid()));
+    static const fs::path root =
+        fs::temp_directory_path() / ("fuzz_zip_reader_" + std::to_string(::getpid()));
     const fs::path archive = root / "input.zip";
     const fs::path target = root / "out" / "book";
     std::error_code ec;
     fs::remove_all(root, ec);
     fs::create_directories(root);
-    std::ofstream(archive, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::ofstream(archive, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     ZipArchive zip;
     zip.setLimits({.maxEntryBytes = 1 << 20, .maxTotalBytes = 4 << 20, .maxEntries = 200});

@@ -84,11 +84,12 @@ bool MRepository::isLocalEBook(std::string_view productId) {
 }
 
 bool MRepository::isValidProductId(std::string_view productId) {
-    if (productId.empty() || productId == "." || productId == "..") return false;
-    auto isAlnum = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); };
-    return isAlnum(productId.front()) && std::all_of(productId.begin(), productId.end(), [&](char c) {
-        return isAlnum(c) || c == '.' || c == '_' || c == '-';
-    });
+    auto isAlnum = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    };
+    auto isNameCharacter = [&](char c) { return isAlnum(c) || c == '.' || c == '_' || c == '-'; };
+    return !productId.empty() && isAlnum(productId.front()) &&
+           std::all_of(productId.begin(), productId.end(), isNameCharacter);
 }
 
 std::filesystem::path MRepository::dataFolderPathForEBook(std::string_view productId) {

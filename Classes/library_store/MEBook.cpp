@@ -18,7 +18,8 @@ namespace {
 // characters an address never holds unescaped.
 bool isURLText(std::string_view text) {
     for (unsigned char c : text)
-        if (c <= 0x20 || c >= 0x7f || std::string_view("\"<>\\^`{|}").find(static_cast<char>(c)) != std::string_view::npos)
+        if (c <= 0x20 || c >= 0x7f ||
+            std::string_view("\"<>\\^`{|}").find(static_cast<char>(c)) != std::string_view::npos)
             return false;
     return true;
 }

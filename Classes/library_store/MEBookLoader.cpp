@@ -48,7 +48,8 @@ void MEBookLoader::loadData(const fs::path& folder, const MProductInfo& info) {
     MContainerReader(*this).parseData(readBookFile("META-INF/container.xml"));
 
     if (currentBook_->title().empty() || leftFolder_) {
-        if (leftFolder_) fnd::Log::error("the e-book ", info.productId(), " names a package outside its folder");
+        if (leftFolder_)
+            fnd::Log::error("the e-book ", info.productId(), " names a package outside its folder");
         currentBook_.reset();
         return;
     }

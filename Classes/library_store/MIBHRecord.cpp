@@ -10,7 +10,8 @@
 
 MIBHRecord::MIBHRecord() { registerArchiveClass(); }
 
-MIBHRecord::MIBHRecord(std::optional<fnd::Date> date, double time, bool isRight, std::optional<std::string> answer)
+MIBHRecord::MIBHRecord(std::optional<fnd::Date> date, double time, bool isRight,
+                       std::optional<std::string> answer)
     : date_(date), time_(time), isRight_(isRight), answer_(std::move(answer)) {
     registerArchiveClass();
 }

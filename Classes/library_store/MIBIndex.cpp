@@ -44,7 +44,8 @@ std::string decodeText(std::string_view bytes) {
     std::string out;
     for (std::size_t at = 2; at + 1 < bytes.size(); at += 2) {
         char16_t u = unit(at);
-        if (u >= 0xd800 && u < 0xdc00 && at + 3 < bytes.size() && unit(at + 2) >= 0xdc00 && unit(at + 2) < 0xe000) {
+        if (u >= 0xd800 && u < 0xdc00 && at + 3 < bytes.size() && unit(at + 2) >= 0xdc00 &&
+            unit(at + 2) < 0xe000) {
             appendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xd800) << 10) + (unit(at + 2) - 0xdc00));
             at += 2;
         } else {
@@ -167,7 +168,8 @@ MIBStats MIBIndex::statsForKeys(const std::optional<std::vector<std::string>>& k
     std::vector<const MIBQuestion*> questions;
     if (keys) {
         for (const std::string& key : *keys)
-            if (auto found = questionDict_.find(key); found != questionDict_.end()) questions.push_back(found->second.get());
+            if (auto found = questionDict_.find(key); found != questionDict_.end())
+                questions.push_back(found->second.get());
     } else {
         for (const auto& [key, question] : questionDict_) questions.push_back(question.get());
     }

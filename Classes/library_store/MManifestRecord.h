@@ -5,7 +5,8 @@
 
 class MManifestRecord {
   public:
-    MManifestRecord(std::string mediaType, std::string hRef) : mediaType_(std::move(mediaType)), hRef_(std::move(hRef)) {}
+    MManifestRecord(std::string mediaType, std::string hRef)
+        : mediaType_(std::move(mediaType)), hRef_(std::move(hRef)) {}
     const std::string& mediaType() const { return mediaType_; }
     const std::string& hRef() const { return hRef_; }
 

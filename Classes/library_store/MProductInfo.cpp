@@ -16,14 +16,18 @@ int MProductInfo::compare(const MProductInfo& other) const {
     return orderNumber_ < other.orderNumber_ ? -1 : orderNumber_ > other.orderNumber_ ? 1 : 0;
 }
 
-std::optional<std::string> MProductInfo::buildIconNameForType(int type,
-                                                              const std::optional<std::string>& defaultId) const {
+std::optional<std::string> MProductInfo::buildIconNameForType(
+    int type, const std::optional<std::string>& defaultId) const {
     auto nameFor = [type](const std::string& stem) -> std::optional<std::string> {
         switch (type) {
-            case 1: return "Product_" + stem;
-            case 2: return "Store_" + stem + "_b";
-            case 3: return "Store_" + stem + "_a";
-            default: return std::nullopt;
+            case 1:
+                return "Product_" + stem;
+            case 2:
+                return "Store_" + stem + "_b";
+            case 3:
+                return "Store_" + stem + "_a";
+            default:
+                return std::nullopt;
         }
     };
     for (const std::optional<std::string>& stem : {std::optional<std::string>(picId_), defaultId}) {

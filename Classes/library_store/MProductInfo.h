@@ -44,7 +44,8 @@ class MProductInfo : public fnd::Object {
 
     // The icon "<pattern of type>.png" for picId when the resources hold it, else for the default
     // stem, else nothing. Types: 1 "Product_%@", 2 "Store_%@_b", 3 "Store_%@_a".
-    std::optional<std::string> buildIconNameForType(int type, const std::optional<std::string>& defaultId) const;
+    std::optional<std::string> buildIconNameForType(int type,
+                                                    const std::optional<std::string>& defaultId) const;
 
   private:
     std::string productId_;

@@ -61,7 +61,8 @@ std::shared_ptr<MProductInfo> MRepository::sampleProductInfo() {
     auto info = std::make_shared<MProductInfo>("Sample", 100, 1, "[Try-it] Interactive Book", "Tutorial",
                                                "Ostrand Ventures", "IB_example");
     info->setDescription(
-        "The book demonstrates what benefits the interactive format has especially for the users of mobile devices.");
+        "The book demonstrates what benefits the interactive format has especially for the users of mobile "
+        "devices.");
     info->setSmartBookMode(1);
     return info;
 }
@@ -87,8 +88,8 @@ void MRepository::loadEBooksWithCoder(fnd::KeyedUnarchiver& coder) {
     std::vector<std::shared_ptr<MEBook>> archived;
     if (auto array = coder.decodeArray("kEBooks"))
         for (const auto& value : *array)
-            if (auto book = value.object<MEBook>(); book && isValidProductId(book->productId()) &&
-                                                    !isLocalEBook(book->productId()))
+            if (auto book = value.object<MEBook>();
+                book && isValidProductId(book->productId()) && !isLocalEBook(book->productId()))
                 archived.push_back(book);
     eBooks_.insert(eBooks_.begin(), archived.begin(), archived.end());
 
@@ -132,7 +133,8 @@ std::shared_ptr<MEBook> MRepository::findEBookByProductId(std::string_view produ
 void MRepository::loadIndexForEbook(const std::shared_ptr<MEBook>& book) {
     if (!book || !book->hasHistory()) return;
     fs::path folder = dataFolderPathForEBook(book->productId());
-    fs::path file = fs::path(folder.string() + "/" + book->dataPath() + "/" + MIBIndex::kFileName).lexically_normal();
+    fs::path file =
+        fs::path(folder.string() + "/" + book->dataPath() + "/" + MIBIndex::kFileName).lexically_normal();
     auto index = MEBook::isInsideFolder(file, folder) ? MIBIndex::initWithContentsOfFile(file)
                                                       : std::make_shared<MIBIndex>();
     index->addHistoryFromHistoryDictionary(booksData_);
@@ -142,7 +144,8 @@ void MRepository::loadIndexForEbook(const std::shared_ptr<MEBook>& book) {
 bool MRepository::loadEBook(const std::string& productId, const fnd::Bytes& content) {
     auto delegate = TovridaAppDelegate::shared();
     std::shared_ptr<MProductInfo> record;
-    if (delegate && delegate->productsObserver()) record = delegate->productsObserver()->productInfo(productId);
+    if (delegate && delegate->productsObserver())
+        record = delegate->productsObserver()->productInfo(productId);
     if (!record) {
         fnd::Log::error("no catalogue record for the downloaded product ", productId);
         return false;
@@ -229,7 +232,8 @@ bool MRepository::replaceInstalledBook(const std::shared_ptr<MProductInfo>& reco
     };
     fs::rename(unpacked, folder, ec);
     if (ec) {
-        fnd::Log::error("Failed to move ", unpacked.string(), " folder into ", folder.string(), " path: ", ec.message());
+        fnd::Log::error("Failed to move ", unpacked.string(), " folder into ", folder.string(),
+                        " path: ", ec.message());
         removeFolder(unpacked);
         putBack();
         return false;

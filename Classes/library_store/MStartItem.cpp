@@ -8,7 +8,8 @@
 
 MStartItem::MStartItem() { registerArchiveClass(); }
 
-std::shared_ptr<MStartItem> MStartItem::initItemWithImage(std::string imageName, std::optional<std::string> title,
+std::shared_ptr<MStartItem> MStartItem::initItemWithImage(std::string imageName,
+                                                          std::optional<std::string> title,
                                                           std::string description, std::string fileName) {
     auto item = std::make_shared<MStartItem>();
     item->imageName_ = std::move(imageName);

@@ -15,7 +15,8 @@ class MStartItem : public fnd::Object, public fnd::Coding {
     // Every field empty, level 0, neither listed nor hidden.
     MStartItem();
     // A listed top-level page at the start of its file.
-    static std::shared_ptr<MStartItem> initItemWithImage(std::string imageName, std::optional<std::string> title,
+    static std::shared_ptr<MStartItem> initItemWithImage(std::string imageName,
+                                                         std::optional<std::string> title,
                                                          std::string description, std::string fileName);
 
     const std::string& imageName() const { return imageName_; }

@@ -18,8 +18,8 @@ void MTocReader::parseData(const std::optional<std::string>& data) {
     parser.parse();
 }
 
-void MTocReader::didStartElement(fnd::XmlParser&, const std::string& name, const std::string&, const std::string&,
-                                 const fnd::XmlAttributes& attributes) {
+void MTocReader::didStartElement(fnd::XmlParser&, const std::string& name, const std::string&,
+                                 const std::string&, const fnd::XmlAttributes& attributes) {
     if (name == "navPoint") {
         if (currentItem_) stack_.push_back(currentItem_);
         ++level_;
@@ -61,7 +61,8 @@ void MTocReader::placeEntry(const std::string& src) {
     items.insert(end, currentItem_);
 }
 
-void MTocReader::didEndElement(fnd::XmlParser&, const std::string& name, const std::string&, const std::string&) {
+void MTocReader::didEndElement(fnd::XmlParser&, const std::string& name, const std::string&,
+                               const std::string&) {
     if (name == "text") {
         readCharacters_ = false;
         currentText_ = characters_;

@@ -7,13 +7,13 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/core/TovridaAppDelegate.h"
 #include "Classes/library_store/MProductInfo.h"
+#include "Classes/library_store/StoreAlert.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
 #include "platform/foundation/URLConnection.h"
 #include "platform/foundation/URLRequest.h"
-#include "Classes/library_store/StoreAlert.h"
 
 namespace {
 
@@ -48,11 +48,13 @@ ProductsObserver::ProductsObserver()
                        fnd::Bundle::main().identifier()) {}
 
 ProductsObserver::ProductsObserver(fnd::URL contentServer, std::string bundleIdentifier)
-    : contentServer_(std::move(contentServer)), bundleIdentifier_(std::move(bundleIdentifier)), alert_(StoreAlert::show) {
-    for (const char* name : {"critical_reasoning", "eq_in_vics", "fdps", "foundations_of_orva_math", "geometry",
-                             "number_properties", "official_guide_companion", "reading_comprehension",
-                             "sentence_correction", "word_translations", "advanced_orva_quant",
-                             "foundations_of_orva_verbal"})
+    : contentServer_(std::move(contentServer)),
+      bundleIdentifier_(std::move(bundleIdentifier)),
+      alert_(StoreAlert::show) {
+    for (const char* name :
+         {"critical_reasoning", "eq_in_vics", "fdps", "foundations_of_orva_math", "geometry",
+          "number_properties", "official_guide_companion", "reading_comprehension", "sentence_correction",
+          "word_translations", "advanced_orva_quant", "foundations_of_orva_verbal"})
         productIDSet_[bundleIdentifier_ + "." + name] = name;
     productIDSet_[bundleIdentifier_ + ".case_studies_and_cocktails"] = "case_studies_n_cocktails";
 }
@@ -62,8 +64,8 @@ ProductsObserver::ProductsInfo ProductsObserver::parseCatalogue(std::string_view
     for (const std::string& line : split(text, '\n')) {
         std::vector<std::string> fields = split(line, '\t');
         if (fields.size() < 7 || !MRepository::isValidProductId(fields[0])) continue;
-        auto info = std::make_shared<MProductInfo>(fields[0], intValue(fields[1]), intValue(fields[2]), fields[3],
-                                                   fields[4], fields[5], fields[6]);
+        auto info = std::make_shared<MProductInfo>(fields[0], intValue(fields[1]), intValue(fields[2]),
+                                                   fields[3], fields[4], fields[5], fields[6]);
         if (fields.size() > 7) info->setSpecial(fields[7]);
         if (fields.size() > 8) info->setSmartBookMode(fields[8] == "e_v1" ? 2 : fields[8] == "i_v1" ? 1 : 0);
         if (fields.size() > 9) info->setIsNew(boolValue(fields[9]));
@@ -156,7 +158,8 @@ void ProductsObserver::productsRequestDidReceiveResponse(store::ProductsRequest&
     std::stable_sort(products_.begin(), products_.end(),
                      [&](const auto& a, const auto& b) { return order(a) < order(b); });
     for (const auto& product : products_)
-        if (auto info = productInfo(product.productIdentifier)) info->setDescription(product.localizedDescription);
+        if (auto info = productInfo(product.productIdentifier))
+            info->setDescription(product.localizedDescription);
     if (auto delegate = TovridaAppDelegate::shared()) delegate->updateShop();
 }
 

@@ -10,7 +10,6 @@
 // identifier are skipped. Everything here but the fetch itself runs on the main thread.
 
 #include <functional>
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>

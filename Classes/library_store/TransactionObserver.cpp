@@ -5,12 +5,12 @@
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/TovridaAppDelegate.h"
+#include "Classes/library_store/StoreAlert.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/PercentEscaping.h"
 #include "platform/foundation/URLConnection.h"
 #include "platform/foundation/URLError.h"
 #include "platform/foundation/URLRequest.h"
-#include "Classes/library_store/StoreAlert.h"
 
 namespace {
 
@@ -64,7 +64,8 @@ void TransactionObserver::finishReloadingProduct(const std::string& productId) {
     std::erase(markedToReload_, productId);
 }
 
-void TransactionObserver::registerConnection(const fnd::URLConnection& connection, const std::string& productId) {
+void TransactionObserver::registerConnection(const fnd::URLConnection& connection,
+                                             const std::string& productId) {
     std::string key = keyFor(connection);
     contentDict_[key].clear();
     productIDDict_[key] = productId;
@@ -76,12 +77,14 @@ void TransactionObserver::removeConnection(const std::string& key) {
     productIDDict_.erase(key);
 }
 
-void TransactionObserver::didReceiveResponse(fnd::URLConnection& connection, const fnd::URLResponse& response) {
+void TransactionObserver::didReceiveResponse(fnd::URLConnection& connection,
+                                             const fnd::URLResponse& response) {
     responseDict_[keyFor(connection)] = response;
 }
 
 void TransactionObserver::didReceiveData(fnd::URLConnection& connection, const std::string& data) {
-    if (auto buffer = contentDict_.find(keyFor(connection)); buffer != contentDict_.end()) buffer->second += data;
+    if (auto buffer = contentDict_.find(keyFor(connection)); buffer != contentDict_.end())
+        buffer->second += data;
 }
 
 void TransactionObserver::didFail(fnd::URLConnection& connection, const fnd::URLError& error) {

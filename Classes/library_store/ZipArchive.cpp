@@ -77,7 +77,8 @@ std::optional<fs::path> ZipArchive::safeRelativePath(std::string_view name) {
     std::size_t start = 0;
     while (true) {
         std::size_t end = text.find('/', start);
-        std::string_view part = std::string_view(text).substr(start, end == std::string::npos ? end : end - start);
+        std::string_view part =
+            std::string_view(text).substr(start, end == std::string::npos ? end : end - start);
         if (part.empty() || part == "..") return std::nullopt;
         if (part != ".") relative /= std::string(part);
         if (end == std::string::npos) break;
@@ -138,7 +139,8 @@ bool ZipArchive::UnzipFileTo(const fs::path& folder, bool overWrite) {
         std::string_view entryName(name.data(), info.size_filename);
         std::optional<fs::path> relative = safeRelativePath(entryName);
         if (!relative) {
-            OutputErrorMessage("Refused entry name: " + std::string(entryName.substr(0, entryName.find('\0'))));
+            OutputErrorMessage("Refused entry name: " +
+                               std::string(entryName.substr(0, entryName.find('\0'))));
             return false;
         }
         if (info.uncompressed_size > limits_.maxEntryBytes ||
@@ -262,11 +264,12 @@ bool ZipArchive::addFileToZip(const fs::path& file, const std::string& newname) 
     int opened;
     if (password_) {
         uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size()));
-        opened = zipOpenNewFileInZip3(zipFile_, newname.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                      Z_DEFAULT_COMPRESSION, 0, 15, 8, Z_DEFAULT_STRATEGY, password_->c_str(), crc);
+        opened = zipOpenNewFileInZip3(zipFile_, newname.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                      Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0, 15, 8, Z_DEFAULT_STRATEGY,
+                                      password_->c_str(), crc);
     } else {
-        opened = zipOpenNewFileInZip(zipFile_, newname.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                     Z_DEFAULT_COMPRESSION);
+        opened = zipOpenNewFileInZip(zipFile_, newname.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                     Z_DEFLATED, Z_DEFAULT_COMPRESSION);
     }
     if (opened != ZIP_OK) return false;
     bool wrote = zipWriteInFileInZip(zipFile_, bytes.data(), static_cast<unsigned>(bytes.size())) == ZIP_OK;
@@ -294,4 +297,6 @@ void ZipArchive::OutputErrorMessage(const std::string& message) {
     if (delegate_) delegate_->ErrorMessage(message);
 }
 
-bool ZipArchive::OverWrite(const fs::path& path) { return delegate_ ? delegate_->OverWriteOperation(path) : true; }
+bool ZipArchive::OverWrite(const fs::path& path) {
+    return delegate_ ? delegate_->OverWriteOperation(path) : true;
+}

@@ -19,7 +19,8 @@ class ProductsRequest;
 class ProductsRequestDelegate {
   public:
     virtual ~ProductsRequestDelegate() = default;
-    virtual void productsRequestDidReceiveResponse(ProductsRequest& request, const std::vector<Product>& products) = 0;
+    virtual void productsRequestDidReceiveResponse(ProductsRequest& request,
+                                                   const std::vector<Product>& products) = 0;
     virtual void requestDidFailWithError(ProductsRequest& request, const std::string& description) = 0;
     virtual void requestDidFinish(ProductsRequest& request) { (void)request; }
 };

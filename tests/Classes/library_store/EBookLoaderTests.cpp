@@ -15,7 +15,8 @@ constexpr const char* kContainer = R"(<?xml version="1.0"?>
 <container><rootfiles><rootfile full-path="OPS/book.opf"/></rootfiles></container>)";
 
 std::string package(const std::string& manifest, const std::string& spine) {
-    return "<package><manifest>" + manifest + R"(<item id="ncx" href="toc.ncx" media-type="application/x-dtbncx+xml"/>)" +
+    return "<package><manifest>" + manifest +
+           R"(<item id="ncx" href="toc.ncx" media-type="application/x-dtbncx+xml"/>)" +
            "</manifest><spine toc=\"ncx\">" + spine + "</spine></package>";
 }
 
@@ -39,7 +40,8 @@ class EBookLoaderTest : public testing_support::TestEnvironment {
         std::string manifest, spine;
         for (std::size_t i = 0; i < files.size(); ++i) {
             std::string id = "p" + std::to_string(i);
-            manifest += "<item id=\"" + id + "\" href=\"" + files[i] + "\" media-type=\"application/xhtml+xml\"/>";
+            manifest +=
+                "<item id=\"" + id + "\" href=\"" + files[i] + "\" media-type=\"application/xhtml+xml\"/>";
             spine += "<itemref idref=\"" + id + "\"/>";
         }
         write("META-INF/container.xml", container);
@@ -94,7 +96,8 @@ TEST_F(EBookLoaderTest, NestingLevelsAndLabelsWithoutText) {
 TEST_F(EBookLoaderTest, ContainerChoicesAndPackagesAtTheTop) {
     writeBook({"a.html"}, navPoint("A", "a.html"),
               R"(<container><rootfile full-path="nowhere.opf"/><rootfile full-path="top.opf"/></container>)");
-    write("top.opf", package(R"(<item id="p" href="OPS/a.html"/>)", R"(<itemref idref="p"/><itemref idref="missing"/>)"));
+    write("top.opf", package(R"(<item id="p" href="OPS/a.html"/>)",
+                             R"(<itemref idref="p"/><itemref idref="missing"/>)"));
     auto book = load();
     ASSERT_TRUE(book);
     EXPECT_EQ(book->dataPath(), "");
@@ -141,16 +144,20 @@ TEST_F(EBookLoaderTest, PathsLeavingTheBookAreNotFollowed) {
 
     // A table of contents outside the book is not read; the pages stay untitled.
     writeBook({"a.html"}, "");
-    write("OPS/book.opf", R"(<package><manifest><item id="p" href="a.html"/><item id="ncx" href="../../outside.ncx"/>
+    write("OPS/book.opf",
+          R"(<package><manifest><item id="p" href="a.html"/><item id="ncx" href="../../outside.ncx"/>
         </manifest><spine toc="ncx"><itemref idref="p"/></spine></package>)");
-    std::ofstream(documents / "eBooks" / "outside.ncx") << "<ncx><navMap>" + navPoint("Stolen", "a.html") + "</navMap></ncx>";
+    std::ofstream(documents / "eBooks" / "outside.ncx")
+        << "<ncx><navMap>" + navPoint("Stolen", "a.html") + "</navMap></ncx>";
     auto book = load();
     ASSERT_TRUE(book);
     EXPECT_EQ(describe(*book), std::vector<std::string>{"a.html - 1"});
 }
 
 TEST_F(EBookLoaderTest, MalformedXmlKeepsWhatWasReadBeforeTheError) {
-    writeBook({"a.html", "b.html"}, navPoint("A", "a.html") + "<navPoint><navLabel><text>B</text></navLabel><content src=\"b.html\"");
+    writeBook(
+        {"a.html", "b.html"},
+        navPoint("A", "a.html") + "<navPoint><navLabel><text>B</text></navLabel><content src=\"b.html\"");
     auto book = load();
     ASSERT_TRUE(book);
     EXPECT_EQ(describe(*book), (std::vector<std::string>{"a.html A 1 toc", "b.html - 1"}));

@@ -38,7 +38,8 @@ TEST_F(IBIndexTest, ReadsQuestionsKeysAndFileSections) {
 
     // UTF-16 with a byte-order mark reads the same.
     std::string utf16 = "\xFF\xFE";
-    for (char c : std::string(R"({"name":"B\u00e9","questions":[{"section":"1","number":1}]})")) utf16 += c, utf16 += '\0';
+    for (char c : std::string(R"({"name":"B\u00e9","questions":[{"section":"1","number":1}]})"))
+        utf16 += c, utf16 += '\0';
     EXPECT_EQ(MIBIndex::initWithText(utf16)->bookName(), "B\xc3\xa9");
 
     for (const char* bad : {"", "[1,2]", "{\"name\": ", "not json"}) {
@@ -64,8 +65,10 @@ TEST_F(IBIndexTest, StatisticsCountTheLastAnswerAndUseAPrefixTestForSections) {
     EXPECT_EQ(index->statsForKey("nope"), (MIBStats{}));
     EXPECT_EQ(index->statsForTag("Algebra"), (MIBStats{2, 1, 1}));
     // A question with two of the given tags counts twice.
-    EXPECT_EQ(index->statsForKeys(std::nullopt, std::vector<std::string>{"Ratios", "Algebra"}), (MIBStats{3, 2, 1}));
-    EXPECT_EQ(index->statsForKeys(std::vector<std::string>{"Bk_1_1", "Bk_2_1"}, std::nullopt), (MIBStats{2, 1, 0}));
+    EXPECT_EQ(index->statsForKeys(std::nullopt, std::vector<std::string>{"Ratios", "Algebra"}),
+              (MIBStats{3, 2, 1}));
+    EXPECT_EQ(index->statsForKeys(std::vector<std::string>{"Bk_1_1", "Bk_2_1"}, std::nullopt),
+              (MIBStats{2, 1, 0}));
 }
 
 TEST_F(IBIndexTest, HistoriesMoveToAndFromTheRepositoryDictionary) {
@@ -91,7 +94,9 @@ TEST_F(IBIndexTest, HistoriesMoveToAndFromTheRepositoryDictionary) {
 }
 
 TEST_F(IBIndexTest, AnswerTimesAndTheirArchive) {
-    auto text = [](double seconds) { return MIBHRecord(std::nullopt, seconds, true, std::nullopt).stringWithTime(); };
+    auto text = [](double seconds) {
+        return MIBHRecord(std::nullopt, seconds, true, std::nullopt).stringWithTime();
+    };
     EXPECT_EQ(text(0), "00:00");
     EXPECT_EQ(text(59.2), "01:00");
     EXPECT_EQ(text(60.2), "01:01");

@@ -1,6 +1,5 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/library_store/MEBook.h"
-#include "Classes/library_store/MProductInfo.h"
 #include "Classes/library_store/MStartItem.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
@@ -52,7 +51,8 @@ TEST_F(LibraryModelTest, EBooksArchiveWithTheirPagesButNotTheirIndex) {
     book->setDataPath("OPS/");
     book->setVersion(4);
     book->setSmartBookMode(2);
-    book->items().push_back(MStartItem::initItemWithImage(MStartItem::kPointerImage, "Circles", "", "c.html"));
+    book->items().push_back(
+        MStartItem::initItemWithImage(MStartItem::kPointerImage, "Circles", "", "c.html"));
     auto back = roundTrip(book);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->productId(), "org.orvakit.studykit.geometry");
@@ -64,7 +64,6 @@ TEST_F(LibraryModelTest, EBooksArchiveWithTheirPagesButNotTheirIndex) {
     ASSERT_EQ(back->items().size(), 1u);
     EXPECT_EQ(back->items()[0]->title(), "Circles");
     EXPECT_FALSE(back->ibIndex());
-
 }
 
 TEST_F(LibraryModelTest, PageAddressesStayInsideTheBookFolder) {
@@ -78,8 +77,9 @@ TEST_F(LibraryModelTest, PageAddressesStayInsideTheBookFolder) {
     EXPECT_EQ(book.URLForFileName("p1.html", std::nullopt)->filePath(), folder / "OPS/p1.html");
     EXPECT_FALSE(book.URLForFileName("p1.html", std::nullopt)->hasFragment());
 
-    for (std::string bad : {"../../other/p.html", "../../../../etc/passwd", "/etc/passwd", "http://example.com/x",
-                            "file:///etc/passwd", "with space.html", "caf\xc3\xa9.html"}) {
+    for (std::string bad :
+         {"../../other/p.html", "../../../../etc/passwd", "/etc/passwd", "http://example.com/x",
+          "file:///etc/passwd", "with space.html", "caf\xc3\xa9.html"}) {
         EXPECT_FALSE(book.URLForFileName(bad, std::nullopt)) << bad;
     }
     // Inside the book but outside the package folder is still the book's.
@@ -94,20 +94,12 @@ TEST_F(LibraryModelTest, PageAddressesStayInsideTheBookFolder) {
 TEST_F(LibraryModelTest, ProductIdentifiersNeverNameAFolderOutsideTheBooks) {
     for (std::string id : {"Sample", "org.orvakit.studykit.geometry", "a-b_c.1"})
         EXPECT_TRUE(MRepository::isValidProductId(id)) << id;
-    for (std::string id : std::vector<std::string>{"", ".", "..", "../x", "a/b", ".hidden", "-x", "a\\b", "a b", std::string("a\0b", 3)}) {
+    for (std::string id : std::vector<std::string>{"", ".", "..", "../x", "a/b", ".hidden", "-x", "a\\b",
+                                                   "a b", std::string("a\0b", 3)}) {
         EXPECT_FALSE(MRepository::isValidProductId(id)) << id;
         EXPECT_TRUE(MRepository::dataFolderPathForEBook(id).empty()) << id;
     }
     EXPECT_EQ(MRepository::dataFolderPathForEBook("b1"), documents / "eBooks" / "b1");
-}
-
-TEST_F(LibraryModelTest, CatalogueRecordsOrderAndIcons) {
-    MProductInfo five("a", 5, 1, "A", "", "", "none_such"), two("b", 2, 1, "B", "", "", "none_such");
-    EXPECT_GT(five.compare(two), 0);
-    EXPECT_LT(two.compare(five), 0);
-    EXPECT_EQ(two.compare(two), 0);
-    EXPECT_FALSE(five.buildIconNameForType(1, std::nullopt));
-    EXPECT_FALSE(five.buildIconNameForType(7, "none_such"));
 }
 
 }  // namespace

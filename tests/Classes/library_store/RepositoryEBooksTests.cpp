@@ -11,8 +11,8 @@
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
-#include "tests/Classes/library_store/ZipFixtures.h"
 #include "tests/Classes/library_store/BookDescription.h"
+#include "tests/Classes/library_store/ZipFixtures.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace fs = std::filesystem;
@@ -38,7 +38,8 @@ zip_fixtures::Entries bookEntries(const std::string& version, const std::string&
         {"OPS/toc.ncx", "<ncx><navMap><navPoint><navLabel><text>Version " + version +
                             "</text></navLabel><content src=\"p.html\"/></navPoint></navMap></ncx>"},
         {"OPS/p.html", "<p>version " + version + "</p>"},
-        {"OPS/intbooks_index.txt", "{\"name\": \"" + indexName + "\", \"questions\": [{\"section\": \"1\", \"number\": 1}]}"},
+        {"OPS/intbooks_index.txt",
+         "{\"name\": \"" + indexName + "\", \"questions\": [{\"section\": \"1\", \"number\": 1}]}"},
     };
 }
 
@@ -56,7 +57,8 @@ class RepositoryEBooksTest : public testing_support::TestEnvironment {
         std::string bytes = zip_fixtures::readBytes(path);
         return fnd::Bytes(bytes.begin(), bytes.end());
     }
-    std::shared_ptr<MProductInfo> record(const std::string& id, int mode = 1, const std::string& title = "Geometry") {
+    std::shared_ptr<MProductInfo> record(const std::string& id, int mode = 1,
+                                         const std::string& title = "Geometry") {
         auto info = std::make_shared<MProductInfo>(id, 1, 2, title, "", "", "none");
         info->setSmartBookMode(mode);
         return info;
@@ -110,7 +112,6 @@ TEST_F(RepositoryEBooksTest, AFreshRepositoryListsTheSampleBookWithItsContentsAn
     }
 }
 
-
 TEST_F(RepositoryEBooksTest, ADownloadedBookIsInstalledListedArchivedAndRestored) {
     ASSERT_TRUE(install(record("geo.book"), zipOf(bookEntries("1"))));
     EXPECT_EQ(listed(), (std::vector<std::string>{"geo.book", "Sample"}));
@@ -121,7 +122,8 @@ TEST_F(RepositoryEBooksTest, ADownloadedBookIsInstalledListedArchivedAndRestored
     EXPECT_TRUE(fs::exists(MRepository::dataFilePathForEBook("geo.book")));
     EXPECT_EQ(MRepository::dataFilePathForEBook("geo.book"), temporary / "ebook_geo.book.zip");
     ASSERT_TRUE(book->ibIndex());
-    book->ibIndex()->questionDict().at("Geo_1_1")->addIBHRecord(std::make_shared<MIBHRecord>(std::nullopt, 0, true, "B"));
+    book->ibIndex()->questionDict().at("Geo_1_1")->addIBHRecord(
+        std::make_shared<MIBHRecord>(std::nullopt, 0, true, "B"));
     book->ibIndex()->fillHistoryDictionary(rep->booksData());
 
     ASSERT_TRUE(install(record("plain.book", 0), zipOf(bookEntries("1", "Plain"))));
@@ -175,14 +177,18 @@ TEST_F(RepositoryEBooksTest, HostileOrDamagedDownloadsKeepTheInstalledBook) {
     zip_fixtures::damageCrc(damaged);
     std::string damagedBytes = zip_fixtures::readBytes(damaged);
     std::string truncated = damagedBytes.substr(0, damagedBytes.size() / 2);
+    fs::path huge = temporary / "huge.zip";
+    ASSERT_TRUE(zip_fixtures::writeZip(huge, bookEntries("2")));
+    zip_fixtures::setRecordedSize(huge, 0xF0000000u);  // an entry that claims 3.75 GB
+    std::string hugeBytes = zip_fixtures::readBytes(huge);
 
-    std::vector<fnd::Bytes> downloads = {zipOf(traversal), fnd::Bytes(damagedBytes.begin(), damagedBytes.end()),
-                                         fnd::Bytes(truncated.begin(), truncated.end()),
-                                         zipOf({{"README", "no book here"}})};
+    auto asBytes = [](const std::string& text) { return fnd::Bytes(text.begin(), text.end()); };
+    std::vector<fnd::Bytes> downloads = {zipOf(traversal), asBytes(damagedBytes), asBytes(truncated),
+                                         asBytes(hugeBytes), zipOf({{"README", "no book here"}})};
     for (std::size_t i = 0; i < downloads.size(); ++i) {
         SCOPED_TRACE(i);
         auto info = record("geo.book");
-        if (i == 3) info->setTitle("");  // read, but a book without title is dropped
+        if (i == 4) info->setTitle("");  // read, but a book without title is dropped
         EXPECT_FALSE(install(info, downloads[i]));
         EXPECT_EQ(listed(), (std::vector<std::string>{"geo.book", "Sample"}));
         EXPECT_EQ(rep->findEBookByProductId("geo.book"), installed);

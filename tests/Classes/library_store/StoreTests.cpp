@@ -24,7 +24,9 @@ constexpr const char* kCatalogue =
 struct Alerts {
     std::vector<std::pair<std::string, std::string>> shown;
     StoreAlert::Presenter presenter() {
-        return [this](const std::string& title, const std::string& message) { shown.emplace_back(title, message); };
+        return [this](const std::string& title, const std::string& message) {
+            shown.emplace_back(title, message);
+        };
     }
 };
 
@@ -103,7 +105,8 @@ TEST_F(StoreTest, ErrorPagesAndUnreachableServersKeepTheCatalogue) {
     ASSERT_TRUE(runUntil([&] { return finished == 1; }, 20));
     ASSERT_EQ(observer->productsInfo().size(), 4u);
 
-    server.route("/get_products.cgi", HTTPTestServer::Reply::text("<html>Internal error</html>", "text/html", 500));
+    server.route("/get_products.cgi",
+                 HTTPTestServer::Reply::text("<html>Internal error</html>", "text/html", 500));
     observer->startLoading();
     ASSERT_TRUE(runUntil([&] { return finished == 2; }, 20));
     ASSERT_EQ(alerts.shown.size(), 1u);
@@ -159,7 +162,8 @@ class DownloadTest : public StoreTest {
 TEST_F(DownloadTest, ArchivesGoToTheInstallAndOtherRepliesFail) {
     server.route("/get_content.cgi", [](const HTTPTestServer::Request& request) {
         if (request.body.find("pid=good.book") != std::string::npos)
-            return HTTPTestServer::Reply::text(std::string("PK\x03\x04 archive bytes", 20), "application/epub+zip");
+            return HTTPTestServer::Reply::text(std::string("PK\x03\x04 archive bytes", 20),
+                                               "application/epub+zip");
         return HTTPTestServer::Reply::text("<html>Try later</html>", "text/html");
     });
     auto observer = downloads();
@@ -173,7 +177,9 @@ TEST_F(DownloadTest, ArchivesGoToTheInstallAndOtherRepliesFail) {
     EXPECT_FALSE(observer->isLoadingProduct("other.book"));
     EXPECT_TRUE(observer->isUpdatingProduct("good.book"));
 
-    ASSERT_TRUE(runUntil([&] { return !observer->isLoadingProduct("good.book") && !observer->isLoadingProduct("bad.book"); }, 20));
+    ASSERT_TRUE(runUntil(
+        [&] { return !observer->isLoadingProduct("good.book") && !observer->isLoadingProduct("bad.book"); },
+        20));
     ASSERT_EQ(installed.size(), 1u);
     EXPECT_EQ(installed[0].first, "good.book");
     EXPECT_EQ(installed[0].second, std::string("PK\x03\x04 archive bytes", 20));

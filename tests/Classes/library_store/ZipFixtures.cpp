@@ -41,4 +41,15 @@ void damageCrc(const std::filesystem::path& path) {
     writeBytes(path, bytes);
 }
 
+void setRecordedSize(const std::filesystem::path& path, std::uint32_t size) {
+    std::string bytes = readBytes(path);
+    for (auto [signature, offset] :
+         {std::pair{std::string("PK\x03\x04", 4), 22}, {std::string("PK\x01\x02", 4), 24}}) {
+        std::size_t at = bytes.find(signature);
+        if (at == std::string::npos) return;
+        for (int i = 0; i < 4; ++i) bytes[at + offset + i] = static_cast<char>((size >> (8 * i)) & 0xff);
+    }
+    writeBytes(path, bytes);
+}
+
 }  // namespace zip_fixtures

@@ -2,6 +2,7 @@
 // Zip archives made by the tests: any entry names (hostile ones included), written with minizip
 // directly, and damage done to an archive's bytes.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -19,5 +20,9 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 // Changes the CRC that the first entry's local header and the central directory record, so that
 // the entry reads whole and then fails its check.
 void damageCrc(const std::filesystem::path& path);
+
+// Changes the uncompressed size that the first entry's local header and the central directory
+// record (the content stays as it is).
+void setRecordedSize(const std::filesystem::path& path, std::uint32_t size);
 
 }  // namespace zip_fixtures
