@@ -8,6 +8,7 @@ std::shared_ptr<TovridaAppDelegate> TovridaAppDelegate::shared() {
 
 void TovridaAppDelegate::setup() {
     setColorScheme(kMainHue);
+    setupStore();
     AbstractAppDelegate::setup();
 }
 

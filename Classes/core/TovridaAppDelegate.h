@@ -25,10 +25,14 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     // The shared application's delegate when it is the product's; null otherwise.
     static std::shared_ptr<TovridaAppDelegate> shared();
 
-    // The colour scheme, then the base's set-up (launchDate).
+    // The colour scheme and the store's objects, then the base's set-up (launchDate).
     void setup() override;
     // mainHue and the three colours of the scheme for a hue.
     void setColorScheme(float hue);
+
+    // Makes the download bookkeeping and the catalogue observer when there are none yet
+    // (TovridaAppDelegate+Store.cpp).
+    void setupStore();
 
     // ---- The store's hooks. They live with the store's classes, which they forward to
     // (TovridaAppDelegate+Store.cpp in the store's folder).

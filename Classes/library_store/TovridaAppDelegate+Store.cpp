@@ -3,7 +3,13 @@
 // and the refresh has nobody to tell.
 
 #include "Classes/core/TovridaAppDelegate.h"
+#include "Classes/library_store/ProductsObserver.h"
 #include "Classes/library_store/TransactionObserver.h"
+
+void TovridaAppDelegate::setupStore() {
+    if (!observer_) observer_ = std::make_shared<TransactionObserver>();
+    if (!productsObserver_) productsObserver_ = std::make_shared<ProductsObserver>();
+}
 
 void TovridaAppDelegate::updateShop() {}
 

@@ -108,8 +108,8 @@ void TransactionObserver::didFinishLoading(fnd::URLConnection& connection) {
     removeConnection(key);
     finishReloadingProduct(productId);
     if (wellTyped && install_ && install_(productId, content)) return;
-    updateShop();
     if (alert_)
         alert_(kFailureTitle, wellTyped ? "The content could not be installed."
                                         : "A network problem occurred. Please try the download again later.");
+    updateShop();
 }
