@@ -35,12 +35,14 @@ void MTocReader::didStartElement(fnd::XmlParser&, const std::string& name, const
 }
 
 void MTocReader::placeEntry(const std::string& src) {
+    auto& items = loader_.currentBook()->items();
+    // An entry is placed once: a second content element must not rename the page it took.
+    if (std::find(items.begin(), items.end(), currentItem_) != items.end()) return;
     std::size_t hash = src.find('#');
     if (hash != std::string::npos && src.find('#', hash + 1) != std::string::npos) return;
     if (hash != std::string::npos) currentItem_->setAnchor(src.substr(hash + 1));
     currentItem_->setFileName(src.substr(0, hash));
 
-    auto& items = loader_.currentBook()->items();
     auto first = std::find_if(items.begin(), items.end(),
                               [&](const auto& page) { return page->fileName() == currentItem_->fileName(); });
     if (first == items.end()) return;  // a file outside the reading order: the entry is dropped

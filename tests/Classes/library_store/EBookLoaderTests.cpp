@@ -83,6 +83,15 @@ TEST_F(EBookLoaderTest, EntriesIntoOneFileAndRepeatedFilesInTheReadingOrder) {
                                }));
 }
 
+TEST_F(EBookLoaderTest, AnEntryPlacesItselfOnce) {
+    writeBook({"a.html", "b.html"},
+              "<navPoint><navLabel><text>A</text></navLabel><content src=\"a.html\"/>"
+              "<content src=\"b.html#x\"/><content/></navPoint>");
+    auto book = load();
+    ASSERT_TRUE(book);
+    EXPECT_EQ(describe(*book), (std::vector<std::string>{"a.html A 1 toc", "b.html - 1"}));
+}
+
 TEST_F(EBookLoaderTest, NestingLevelsAndLabelsWithoutText) {
     writeBook({"a.html", "b.html", "c.html"},
               navPoint("A", "a.html", navPoint("B", "b.html", navPoint("C", "c.html"))) +
