@@ -24,4 +24,8 @@ cmake --build "$build" --target "fuzz_$name" -j "${ORVA_JOBS:-4}"
 mkdir -p "$build/corpus/$name" "$build/artifacts" "fuzz/corpus/$name"
 options=(-max_total_time="$seconds" -artifact_prefix="$build/artifacts/$name-" -print_final_stats=1)
 [ -f "fuzz/$name.dict" ] && options+=(-dict="fuzz/$name.dict")
-exec "$build/fuzz/fuzz_$name" "${options[@]}" "$@" "$build/corpus/$name" "fuzz/corpus/$name"
+seeds=("fuzz/corpus/$name")
+if [ -f "fuzz/$name.seeds" ]; then
+  while IFS= read -r dir; do [ -n "$dir" ] && seeds+=("$dir"); done < "fuzz/$name.seeds"
+fi
+exec "$build/fuzz/fuzz_$name" "${options[@]}" "$@" "$build/corpus/$name" "${seeds[@]}"
