@@ -96,11 +96,7 @@ void StatCounter::setupWindow(float width, float height) {
     hasCounts_ = true;
 }
 
-float StatCounter::valueFor(float x) const {
-    long j = std::lround(x);
-    if (!hasCounts_ || j < 0 || j >= N_) return -1.0f;
-    return counts_[static_cast<std::size_t>(j)];
-}
+float StatCounter::valueFor(float x) const { return columnValue(counts_, x); }
 
 float StatCounter::lastValue() const {
     if (!hasCounts_ || !(height_ > 0)) return -1.0f;

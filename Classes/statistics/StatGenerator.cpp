@@ -61,11 +61,7 @@ void StatGenerator::setupWindow(float width, float height) {
     hasValues_ = true;
 }
 
-float StatGenerator::valueFor(float x) const {
-    long j = std::lround(x);
-    if (!hasValues_ || j < 0 || j >= N_) return -1.0f;
-    return values_[static_cast<std::size_t>(j)];
-}
+float StatGenerator::valueFor(float x) const { return columnValue(values_, x); }
 
 float StatGenerator::lastValue() const {
     if (!hasValues_ || static_cast<float>(firstPoint_) > width_ || !(height_ > 0)) return -1.0f;

@@ -1,6 +1,9 @@
 #pragma once
 // A series the statistics plots draw: one value per screen column of a plot area.
 
+#include <cmath>
+#include <vector>
+
 class StatViewDelegate {
   public:
     // Plot corners a series can leave free for a caption (bits of emptySpace()).
@@ -21,4 +24,12 @@ class StatViewDelegate {
     virtual bool isEnoughData() const = 0;
     // The corners that the drawn part of the series leaves free for a caption of that size.
     virtual int emptySpace(float captionWidth, float captionHeight) const = 0;
+
+  protected:
+    // The value of the column nearest x; -1 outside the columns.
+    static float columnValue(const std::vector<float>& values, float x) {
+        long j = std::lround(x);
+        if (j < 0 || static_cast<std::size_t>(j) >= values.size()) return -1.0f;
+        return values[static_cast<std::size_t>(j)];
+    }
 };

@@ -67,13 +67,19 @@ TEST(StatCounter, StepFollowsTheOldestAnswersAge) {
     for (const auto& k : cases) EXPECT_EQ(counter({0}, 10, false, k.age).stepName(), k.step) << k.age;
 }
 
-TEST(StatCounter, NoAnswersAndAnswersAtThisInstant) {
+TEST(StatCounter, NoAnswersOneAnswerAndAnswersAtThisInstant) {
     auto none = counter({}, 10);
     EXPECT_FALSE(none.stepName());
     EXPECT_EQ(none.max(), 0);
     EXPECT_EQ(none.valueFor(0), -1);
     EXPECT_EQ(none.lastValue(), -1);
     EXPECT_FALSE(StatCounter(nullptr).stepName());
+
+    // One answer two hours old: its hour covers columns 0 to 2 of 6.
+    auto one = counter({0}, 5, false, 7200);
+    EXPECT_EQ(one.max(), 2);
+    EXPECT_FLOAT_EQ(one.valueFor(2), 55);
+    EXPECT_EQ(one.valueFor(3), 0);
 
     auto bars = counter({1000, 1000, 1000}, 9);
     EXPECT_EQ(bars.max(), 4);
