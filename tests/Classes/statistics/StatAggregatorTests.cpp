@@ -71,17 +71,4 @@ TEST(StatAggregator, AttemptsWithoutAKnownRightAnswerAreLeftOut) {
     EXPECT_DOUBLE_EQ(all.totalTime(), 13);
 }
 
-TEST(StatAggregator, EqualDatesKeepTheirOrder) {
-    StatSnapshot snapshot;
-    snapshot.addAttempt({fnd::Date(5), 0, 1, true});
-    snapshot.addAttempt({fnd::Date(5), 0, 1, false});
-    snapshot.addAttempt({fnd::Date(1), 0, 1, false});
-    StatAggregator all(snapshot, 0);
-    ASSERT_EQ(all.statRecords().size(), 3u);
-    EXPECT_TRUE(all.statRecords()[1].isRight());
-    EXPECT_EQ(all.statRecords()[1].compare(all.statRecords()[2]), 0);
-    EXPECT_EQ(all.statRecords()[0].compare(all.statRecords()[1]), -1);
-    EXPECT_EQ(all.statRecords()[2].compare(all.statRecords()[0]), 1);
-}
-
 }  // namespace

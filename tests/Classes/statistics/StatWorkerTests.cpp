@@ -2,8 +2,7 @@
 // back on the main thread, and a cancellation drops both the waiting job and the running one's result.
 
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <vector>
 
 #include "Classes/statistics/StatWorker.h"
@@ -13,29 +12,17 @@
 namespace {
 
 // Holds a job on the worker until released.
-class Gate {
-  public:
-    void wait() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return open_; });
-    }
-    void open() {
-        std::lock_guard lock(mutex_);
-        open_ = true;
-        changed_.notify_all();
-    }
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool open_ = false;
+struct Gate {
+    std::promise<void> opened;
+    std::shared_future<void> wait = opened.get_future().share();
+    void open() { opened.set_value(); }
 };
 
 class StatWorkerTest : public testing_support::TestEnvironment {
   protected:
     StatWorker::Job job(int name, Gate* gate = nullptr) {
         return [this, name, gate]() -> std::function<void()> {
-            if (gate) gate->wait();
+            if (gate) gate->wait.wait();
             ran.fetch_add(1);
             return [this, name] {
                 EXPECT_TRUE(fnd::Thread::isMainThread());
