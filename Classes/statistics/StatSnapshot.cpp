@@ -1,5 +1,7 @@
 #include "Classes/statistics/StatSnapshot.h"
 
+#include <optional>
+
 #include "Classes/core/MRepository.h"
 #include "Classes/errorlog/MBook.h"
 #include "Classes/errorlog/MHRecord.h"
@@ -15,6 +17,17 @@ namespace {
 constexpr std::int32_t kReadingComprehension = 5;
 constexpr std::int32_t kPassageFirst = 6;
 
+// Nothing when the given answer is of a kind that cannot be compared (damaged data): such an
+// attempt is left out rather than stopping the statistics.
+std::optional<bool> isRight(const MQSetAnswer* given, const MQSetAnswer* right) {
+    if (!given) return false;
+    try {
+        return given->isTheSameAs(right);
+    } catch (const fnd::UnrecognizedSelector&) {
+        return std::nullopt;
+    }
+}
+
 void addPractice(StatSnapshot& snapshot, const std::vector<std::shared_ptr<MQSet>>& qSets) {
     for (const auto& set : qSets) {
         if (!set) continue;
@@ -23,9 +36,9 @@ void addPractice(StatSnapshot& snapshot, const std::vector<std::shared_ptr<MQSet
             const MQSetAnswer* right = question->rightAnswer().get();
             for (const auto& record : question->history()) {
                 if (!record) continue;
-                const auto& given = record->answer();
-                snapshot.addAttempt({record->date(), record->time(), question->questionType(),
-                                     given && given->isTheSameAs(right)});
+                const auto verdict = isRight(record->answer().get(), right);
+                if (verdict)
+                    snapshot.addAttempt({record->date(), record->time(), question->questionType(), *verdict});
             }
         }
     }

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "Classes/practice/MQSet.h"
+#include "Classes/practice/MQSetAnswer.h"
+#include "Classes/practice/MQSetHRecord.h"
+#include "Classes/practice/MQSetQuestion.h"
 #include "Classes/statistics/StatAggregator.h"
 #include "tests/support/StatisticsFixtures.h"
 
@@ -65,6 +69,9 @@ TEST(StatAggregator, AttemptsWithoutAKnownRightAnswerAreLeftOut) {
     ErrorLogFixture log;
     log.addQuestion(1, 0, {{20, 50, 1}, {30, 60, 2}});  // no key installed: unscored
     log.addQuestion(1, 3, {{40, 8, 2}});
+    // An answer of no comparable kind, as only a damaged file can give.
+    practice.sets.front()->questions().front()->addHistoryRecord(
+        std::make_shared<MQSetHRecord>(fnd::Date(50), 9, std::make_shared<MQSetAnswer>()));
     StatAggregator all(*StatSnapshot::take(practice.sets, log.books), 0);
     EXPECT_EQ(datesOf(all), (std::vector<double>{10, 40}));
     EXPECT_FALSE(all.statRecords()[1].isRight());
