@@ -10,6 +10,7 @@
 #include "Classes/core/DeviceHardware.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
+#include "Classes/core/MTipHistory.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
 #include "Classes/practice/MPracticeClasses.h"
@@ -55,6 +56,7 @@ void AbstractAppDelegate::registerClasses() {
         MFlashcards::registerClasses();
         MErrorLogClasses::registerAll();
         MForumNewsClasses::registerAll();
+        MTipHistory::registerClass();
     });
 }
 

@@ -1,0 +1,62 @@
+#include "Classes/core/MTip.h"
+
+#include "platform/foundation/RunLoop.h"
+#include "platform/foundation/Thread.h"
+
+MTip::MTip(std::string tipID, std::string text, int impressionsLimit)
+    : tipID_(std::move(tipID)), text_(std::move(text)), impressionsLimit_(impressionsLimit) {}
+
+MTip::~MTip() {
+    // Waits for a delivery in progress on another thread.
+    for (Event* event : {&activation_, &deactivation_})
+        if (event->token) fnd::NotificationCenter::defaultCenter().removeToken(*event->token);
+}
+
+void MTip::setupActivationEvent(const std::optional<std::string>& name, int limit) {
+    setupEvent(activation_, name, limit, true);
+}
+
+void MTip::setupDeactivationEvent(const std::optional<std::string>& name, int limit) {
+    setupEvent(deactivation_, name, limit, false);
+}
+
+void MTip::setupEvent(Event& event, const std::optional<std::string>& name, int limit, bool activation) {
+    fnd::NotificationCenter& center = fnd::NotificationCenter::defaultCenter();
+    if (event.token) center.removeToken(*event.token);
+    event.token.reset();
+    if (!name) return;
+    event.name = name;
+    event.limit = limit;
+    std::shared_ptr<MTip> self = sharedAs<MTip>();
+    if (!self) return;
+    std::weak_ptr<MTip> weak = self;
+    event.token = center.addObserver(self, *name, nullptr, [weak, activation](const fnd::Notification& n) {
+        auto proceed = [weak, activation](const fnd::Notification& notification) {
+            if (std::shared_ptr<MTip> tip = weak.lock())
+                activation ? tip->proceedActivationEvent(notification)
+                           : tip->proceedDeactivationEvent(notification);
+        };
+        if (fnd::Thread::isMainThread())
+            proceed(n);
+        else
+            fnd::RunLoop::main().post([proceed, n] { proceed(n); });
+    });
+}
+
+void MTip::count(const Event& event, const fnd::Notification& notification, int& counter) {
+    if (event.name && notification.name == *event.name && event.limit != kNoLimit && counter < event.limit)
+        ++counter;
+}
+
+void MTip::proceedActivationEvent(const fnd::Notification& notification) {
+    count(activation_, notification, history_->activationCount);
+}
+
+void MTip::proceedDeactivationEvent(const fnd::Notification& notification) {
+    count(deactivation_, notification, history_->deactivationCount);
+}
+
+void MTip::shown() {
+    ++history_->impressionsCount;
+    beforeShow_ = 3;
+}

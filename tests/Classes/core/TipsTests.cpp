@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "Classes/core/MTip.h"
+#include "Classes/core/MTips.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "tests/Classes/core/CoreTestEnvironment.h"
+
+namespace {
+
+void post(const std::string& event, int times = 1) {
+    for (int i = 0; i < times; ++i) fnd::NotificationCenter::defaultCenter().post(event);
+}
+
+std::shared_ptr<MTip> find(MTips& tips, const std::string& id) {
+    for (auto& tip : tips.tips())
+        if (tip->tipID() == id) return tip;
+    return nullptr;
+}
+
+bool offers(MTips& tips, const std::string& id) {
+    auto eligible = tips.filteredTips();
+    return std::any_of(eligible.begin(), eligible.end(), [&](auto& tip) { return tip->tipID() == id; });
+}
+
+}  // namespace
+
+class TipsTest : public core_test::CoreTestEnvironment {};
+
+TEST_F(TipsTest, TheBuiltInTableInOrderWithItsEvents) {
+    MTips tips;
+    std::vector<std::string> ids;
+    for (auto& tip : tips.tips()) ids.push_back(tip->tipID());
+    // The two tips that name an outside address need it configured; the test bundle has none.
+    EXPECT_EQ(ids,
+              (std::vector<std::string>{
+                  "UseScan", "PracticeDice", "PracticeReview", "Keywords", "ChangeKeywords", "PracticeFilter",
+                  "GlobalSettings", "ORVAUncovered", "MathBook", "XInfo", "FontSize", "Dictionary", "EBooks",
+                  "Tutoring1", "News", "CustomFlashcards", "CustomNews", "RearrangeMode", "Quizlet"}));
+    auto eBooks = find(tips, "EBooks");
+    EXPECT_EQ(
+        eBooks->text(),
+        "The \u201CStore\u201D has all of the Manhattan ORVA guides available for immediate download \u2013 "
+        "each for $9.99");
+    EXPECT_EQ(eBooks->deactivationEventName(), "TipsEvent_StoreOpened");
+    EXPECT_EQ(eBooks->activationLimit(), MTip::kNoLimit);
+    EXPECT_FALSE(eBooks->activationEventName());
+}
+
+TEST_F(TipsTest, ATipWaitsForItsActivationAndRetiresAtItsDeactivation) {
+    MTips tips;
+    auto useScan = find(tips, "UseScan");
+    EXPECT_FALSE(offers(tips, "UseScan"));
+    post("TipsEvent_QuestionSolved", 499);
+    EXPECT_FALSE(offers(tips, "UseScan"));
+    post("TipsEvent_QuestionSolved", 10);
+    EXPECT_EQ(useScan->history()->activationCount, 500);  // never past the limit
+    EXPECT_TRUE(offers(tips, "UseScan"));
+
+    post("TipsEvent_QuestionDownloaded", 49);
+    EXPECT_TRUE(offers(tips, "UseScan"));
+    post("TipsEvent_QuestionDownloaded");
+    EXPECT_FALSE(offers(tips, "UseScan"));
+
+    // Impressions retire a tip too; FontSize has no limit.
+    auto filter = find(tips, "PracticeFilter");
+    filter->history()->impressionsCount = 10;
+    EXPECT_FALSE(offers(tips, "PracticeFilter"));
+    find(tips, "FontSize")->history()->impressionsCount = 1000000;
+    EXPECT_TRUE(offers(tips, "FontSize"));
+}
+
+TEST_F(TipsTest, AShownTipIsPassedOverByTheNextThreeRequests) {
+    MTips tips;
+    post("TipsEvent_QuestionOpend");
+    auto dice = find(tips, "PracticeDice");
+    dice->shown();
+    EXPECT_EQ(dice->history()->impressionsCount, 1);
+    for (int request = 1; request <= 3; ++request) EXPECT_FALSE(offers(tips, "PracticeDice")) << request;
+    EXPECT_TRUE(offers(tips, "PracticeDice"));
+
+    // With one tip eligible, it cannot follow itself, and the choice then finds none.
+    for (auto& tip : tips.tips())
+        if (tip != dice) tip->history()->impressionsCount = 1000;
+    find(tips, "FontSize")->setBeforeShow(1000);
+    EXPECT_EQ(tips.randomTip(), dice);
+    dice->shown();
+    EXPECT_EQ(tips.randomTip(), nullptr);
+}
+
+TEST_F(TipsTest, CountersSurviveAnArchiveAndOlderOrForeignEntriesAreHarmless) {
+    MTips tips;
+    post("TipsEvent_QuestionSolved", 3);
+    find(tips, "News")->shown();
+    auto stored = tips.storeTipsHistory();
+    EXPECT_EQ(stored->size(), tips.tips().size());
+    (*stored)["RetiredTip"] = std::make_shared<MTipHistory>();
+    (*stored)["Dictionary"] = fnd::ArchiveValue("not counters");
+    stored->erase("Keywords");
+
+    auto bytes = fnd::KeyedArchiver::archive("kRepository", stored);
+    ASSERT_TRUE(bytes);
+    auto read = fnd::KeyedUnarchiver::unarchive(*bytes, "kRepository").dictionary();
+    ASSERT_TRUE(read);
+
+    MTips restored;
+    restored.restoreTipsHistory(*read);
+    EXPECT_EQ(find(restored, "PracticeReview")->history()->activationCount, 1);
+    EXPECT_EQ(find(restored, "ChangeKeywords")->history()->activationCount, 3);
+    EXPECT_EQ(find(restored, "Keywords")->history()->activationCount, 0);  // absent from the older dictionary
+    EXPECT_EQ(find(restored, "News")->history()->impressionsCount, 1);
+    EXPECT_EQ(find(restored, "Dictionary")->history()->impressionsCount, 0);
+    EXPECT_EQ(restored.storeTipsHistory()->count("RetiredTip"), 0u);
+}
+
+TEST_F(TipsTest, EventsFromOtherThreadsAreCountedOnTheMainThreadAndNotAfterTheTipIsGone) {
+    auto tips = std::make_shared<MTips>();
+    auto review = find(*tips, "PracticeReview");
+    std::thread([] { post("TipsEvent_ReviewOpened"); }).join();
+    EXPECT_EQ(review->history()->deactivationCount, 0);
+    loop->runTurn();
+    EXPECT_EQ(review->history()->deactivationCount, 1);
+
+    std::thread([] { post("TipsEvent_QuestionSolved"); }).join();
+    auto history = review->history();
+    review.reset();
+    tips.reset();
+    loop->runTurn();
+    EXPECT_EQ(history->activationCount, 0);
+}
