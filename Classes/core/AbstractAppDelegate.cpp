@@ -11,17 +11,25 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/core/MTipHistory.h"
+#include "Classes/core/SplashVC.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
 #include "Classes/practice/MPracticeClasses.h"
+#include "Classes/practice/MPracticeRepository.h"
+#include "Classes/practice/MSessions.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/foundation/Thread.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/View.h"
 #include "platform/ui/Window.h"
 
 namespace fs = std::filesystem;
@@ -57,6 +65,8 @@ void AbstractAppDelegate::registerClasses() {
         MErrorLogClasses::registerAll();
         MForumNewsClasses::registerAll();
         MTipHistory::registerClass();
+        MRepository::registerClass();
+        SplashVC::registerOwners();
     });
 }
 
@@ -110,7 +120,8 @@ std::shared_ptr<fnd::Object> AbstractAppDelegate::loadRepositoryFromFile(
 
     fs::path aside = moveAside(path);
     if (aside.empty())
-        fnd::Log::error("the file ", path.string(), " is not used: ", problem, "; it could not be moved aside");
+        fnd::Log::error("the file ", path.string(), " is not used: ", problem,
+                        "; it could not be moved aside");
     else
         fnd::Log::error("the file ", path.string(), " is not used: ", problem, "; kept as ", aside.string());
     return nullptr;
@@ -133,8 +144,113 @@ bool AbstractAppDelegate::save() const { return saveRepository(rep_, dataFilePat
 
 void AbstractAppDelegate::applicationDidFinishLaunching(ui::Application&) {
     registerClasses();
-    if (window()) window()->makeKeyAndVisible();
+    // Every device here runs programs in the background.
+    backgroundSupported_ = true;
+    if (isiPad())
+        splashVC_ = ui::make<SplashVC_iPad>();
+    else
+        splashVC_ = ui::make<SplashVC>();
+    if (window()) {
+        window()->addSubview(splashVC_->view());
+        if (isiPad()) {
+            ui::Point centre = window()->center();
+            splashVC_->view()->setCenter({centre.x, centre.y + 10});
+        }
+        window()->makeKeyAndVisible();
+    }
     readDeviceFlags();
+    startLoading();
+}
+
+void AbstractAppDelegate::startLoading() {
+    loadingInProgress_.store(true);
+    std::shared_ptr<AbstractAppDelegate> self = sharedAs<AbstractAppDelegate>();
+    fnd::Thread::detach("loading", [self] { self->setupRepository(); });
+}
+
+namespace {
+
+// A sub-repository from its own file when there is one; `existed` tells whether a file was there
+// (an unreadable one is moved aside and counts as none).
+template <class Sub>
+std::shared_ptr<Sub> loadSubRepository(bool& existed) {
+    std::shared_ptr<Sub> sub = AbstractAppDelegate::loadRepositoryOfClass<Sub>(Sub::dataFilePath());
+    existed = sub != nullptr;
+    return sub;
+}
+
+}  // namespace
+
+void AbstractAppDelegate::setupRepository() {
+    std::shared_ptr<MRepository> rep = loadRepositoryOfClass<MRepository>(dataFilePath());
+    if (!rep) rep = MRepository::makeWithData();
+
+    // An older central file brought its own practice data; a file of their own is newer.
+    bool practiceFileExisted = false;
+    if (auto practice = loadSubRepository<MPracticeRepository>(practiceFileExisted))
+        rep->setPracticeRep(practice);
+    else if (!rep->practiceRep())
+        rep->setPracticeRep(MPracticeRepository::makeWithData());
+
+    loading_ = rep;
+    setup();
+
+    // Only a file that is not there is written now: the central file follows at the next save.
+    if (!practiceFileExisted) rep->practiceRep()->save();
+
+    std::shared_ptr<AbstractAppDelegate> self = sharedAs<AbstractAppDelegate>();
+    fnd::RunLoop::main().post([self] { self->splashDisappear(); });
+}
+
+void AbstractAppDelegate::publishLoaded() { rep_ = std::move(loading_); }
+
+void AbstractAppDelegate::splashDisappear() {
+    if (splashVC_) {
+        if (splashVC_->isViewLoaded()) splashVC_->view()->removeFromSuperview();
+        splashVC_ = nullptr;
+    }
+    publishLoaded();
+    loadingInProgress_.store(false);
+    setupTools();
+    if (homeScreen_ && window()) {
+        std::shared_ptr<ui::View> view = homeScreen_->view();
+        ui::Point centre = window()->center();
+        view->setCenter({centre.x, centre.y + 10});
+        window()->addSubview(view);
+        window()->setRootViewController(homeScreen_);
+    }
+}
+
+void AbstractAppDelegate::applicationDidEnterBackground(ui::Application&) {
+    enteringBackgroundDate_ = fnd::Date::now();
+    saveHomeScreen();
+    save();
+    fnd::NotificationCenter::defaultCenter().post(kDidEnterBackgroundNotification, sharedAs());
+}
+
+void AbstractAppDelegate::applicationDidBecomeActive(ui::Application&) {
+    if (rep_)
+        if (std::shared_ptr<MSessions> sessions = rep_->sessions()) sessions->restartSession();
+    timeInBackground_ =
+        enteringBackgroundDate_ ? fnd::Date::now().timeIntervalSince(*enteringBackgroundDate_) : 0;
+}
+
+void AbstractAppDelegate::applicationWillTerminate(ui::Application&) {
+    // A save thread may need the main thread, so the loop keeps serving while it waits. A save that
+    // ends posts on its own thread; the wake-up call lets the loop look again at once.
+    fnd::RunLoop& loop = fnd::RunLoop::main();
+    auto busy = [this] { return isLoading() || (rep_ && rep_->subRepsAreSaving()); };
+    if (busy()) {
+        int token = 0;
+        fnd::NotificationCenter& center = fnd::NotificationCenter::defaultCenter();
+        center.addObserver(&token, std::string(MSubRepository::kSaveDoneNotification), nullptr,
+                           [&loop](const fnd::Notification&) { loop.post([] {}); });
+        if (!loop.runUntil([&busy] { return !busy(); }, kEndingSaveWait))
+            fnd::Log::warning("ending while a save is still writing");
+        center.removeObserver(&token);
+    }
+    saveHomeScreen();
+    save();
 }
 
 void AbstractAppDelegate::setup() { setLaunchDate(fnd::Date::now()); }
@@ -156,5 +272,6 @@ std::optional<fnd::Date> AbstractAppDelegate::launchDate() const {
 }
 
 void AbstractAppDelegate::setLaunchDate(std::optional<fnd::Date> date) {
-    launchDate_.store(date ? date->timeIntervalSinceReferenceDate() : std::numeric_limits<double>::quiet_NaN());
+    launchDate_.store(date ? date->timeIntervalSinceReferenceDate()
+                           : std::numeric_limits<double>::quiet_NaN());
 }

@@ -30,6 +30,9 @@
 class MRepository;
 class SplashVC;
 class ToolChooseVC;
+namespace ui {
+class ViewController;
+}
 
 class AbstractAppDelegate : public ui::ApplicationDelegate {
   public:
@@ -81,15 +84,42 @@ class AbstractAppDelegate : public ui::ApplicationDelegate {
     // Saves `rep` into dataFilePath().
     bool save() const;
 
-    // Launch: the product's classes are registered, the window made key and visible, and the
-    // device flags read.
+    // The bound of the wait for saves still writing when the application ends, in seconds.
+    static constexpr double kEndingSaveWait = 10;
+    static constexpr const char* kDidEnterBackgroundNotification =
+        "customUIApplicationDidEnterBackgroundNotification";
+
+    // Launch: the product's classes are registered, the splash screen shown, the window made key
+    // and visible, the device flags read, and the loading thread started.
     void applicationDidFinishLaunching(ui::Application& application) override;
+    // Saves the home screen's tool and the central file, then tells the screens that count time.
+    void applicationDidEnterBackground(ui::Application& application) override;
+    // Restarts the practice session and measures the time spent in the background.
+    void applicationDidBecomeActive(ui::Application& application) override;
+    // Lets the saves still writing end (bounded), then saves as on going to the background.
+    void applicationWillTerminate(ui::Application& application) override;
+
+    // The loading thread's work: the repository is built from the files (or fresh) in an object of
+    // its own, set up, its missing sub-repository files written, and handed to the main thread.
+    // An existing sub-repository file always wins over data of an older central file.
+    void setupRepository();
+    // The repository being loaded; only the loading thread touches it, until splashDisappear.
+    const std::shared_ptr<MRepository>& loadingRep() const { return loading_; }
+    // Whether the loading thread has not handed its repository over yet.
+    bool isLoading() const { return loadingInProgress_.load(); }
 
     // The end of the set-up: from now on repository files may be written. A subclass does its own
     // work first and ends by calling this.
     virtual void setup();
     // Creates the home screen; the product's delegate supplies it.
     virtual void setupTools();
+    // Main thread: the loaded repository (and what the set-up prepared) becomes the delegate's,
+    // the splash screen goes and the home screen takes the window.
+    void splashDisappear();
+    // The splash screen while it shows; null afterwards.
+    const std::shared_ptr<SplashVC>& splashVC() const { return splashVC_; }
+    // The screen in the window once loaded: the home screen.
+    const std::shared_ptr<ui::ViewController>& homeScreen() const { return homeScreen_; }
 
     // isPhone and fvibrationAllowed from the device's model string: both hold on a phone only.
     void readDeviceFlags();
@@ -126,8 +156,15 @@ class AbstractAppDelegate : public ui::ApplicationDelegate {
 
   protected:
     void setMainHue(float hue) { mainHue_ = hue; }
+    // Starts the loading thread on setupRepository.
+    virtual void startLoading();
+    // What the set-up prepared on the loading thread becomes visible; the base publishes `rep`.
+    virtual void publishLoaded();
+    // The home screen's own save (its open tool), before the central file is written.
+    virtual void saveHomeScreen() {}
 
     std::shared_ptr<SplashVC> splashVC_;
+    std::shared_ptr<ui::ViewController> homeScreen_;
     bool backgroundSupported_ = false;
 
   private:
@@ -142,5 +179,7 @@ class AbstractAppDelegate : public ui::ApplicationDelegate {
     // Seconds since the reference date; NaN while unset.
     std::atomic<double> launchDate_{std::numeric_limits<double>::quiet_NaN()};
     std::optional<fnd::Date> enteringBackgroundDate_;
+    std::shared_ptr<MRepository> loading_;
+    std::atomic<bool> loadingInProgress_{false};
     double timeInBackground_ = 0;
 };

@@ -25,6 +25,7 @@
 
 #include "Classes/core/MSubRepository.h"
 #include "platform/foundation/ArchiveValue.h"
+#include "platform/foundation/Coding.h"
 #include "platform/foundation/Date.h"
 #include "platform/foundation/Object.h"
 
@@ -52,8 +53,25 @@ class KeyedArchiver;
 class KeyedUnarchiver;
 }  // namespace fnd
 
-class MRepository : public fnd::Object {
+class MRepository : public fnd::Object, public fnd::Coding {
   public:
+    // The version of the archive's layout that encodeWithCoder writes; below 3 the central file
+    // also held the sub-repositories.
+    static constexpr int kFileFormatVersion = 3;
+
+    static void registerClass();
+
+    // A fresh repository: fresh sub-repositories, tools and options.
+    static std::shared_ptr<MRepository> makeWithData();
+    void initWithData();
+
+    // The archive of the central file. Reading falls back to the fresh value for every key that is
+    // missing or of the wrong kind; an archive of an older layout also gives the sub-repositories.
+    // The values of tools this build cannot read yet (feeds, timer, forum bookmarks, downloaded
+    // e-books and their answers) are kept as read and written back unchanged.
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override;
+    void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
+
     // The product ids of the e-books kept in the bundle's resources.
     static constexpr const char* kLocalEBooks[] = {"Sample", "OfficialGuideCompanion", "SentenceCorrection"};
 
@@ -231,7 +249,9 @@ class MRepository : public fnd::Object {
     const std::shared_ptr<MGameTopics>& gameTopicsSet() const { return gameTopicsSet_; }
     void setGameTopicsSet(std::shared_ptr<MGameTopics> topics) { gameTopicsSet_ = std::move(topics); }
     std::vector<std::shared_ptr<MGameQuestion>>& gameReviewQuestions() { return gameReviewQuestions_; }
-    const std::vector<std::shared_ptr<MGameQuestion>>& gameReviewQuestions() const { return gameReviewQuestions_; }
+    const std::vector<std::shared_ptr<MGameQuestion>>& gameReviewQuestions() const {
+        return gameReviewQuestions_;
+    }
     void setGameReviewQuestions(std::vector<std::shared_ptr<MGameQuestion>> questions) {
         gameReviewQuestions_ = std::move(questions);
     }
@@ -260,6 +280,11 @@ class MRepository : public fnd::Object {
   private:
     bool installInThread(const std::shared_ptr<MProductInfo>& record);
     bool replaceInstalledBook(const std::shared_ptr<MProductInfo>& record);
+    void loadTipsWithCoder(fnd::KeyedUnarchiver& coder);
+    void loadAutoscanOptionsWithCoder(fnd::KeyedUnarchiver& coder);
+    void loadOptionsWithCoder(fnd::KeyedUnarchiver& coder);
+    // Values of the keys whose tools this build does not hold, as read.
+    fnd::ArchiveDictionary keptValues_;
 
     std::shared_ptr<MPracticeRepository> practiceRep_;
     std::shared_ptr<MOGTrackerRepository> trackerRep_;
@@ -269,7 +294,7 @@ class MRepository : public fnd::Object {
 
     std::optional<std::vector<int>> toolButtonsOrder_;
     std::shared_ptr<MFeeds> feedSet_;
-    int fileFormatVersion_ = -1;
+    mutable int fileFormatVersion_ = -1;
     bool fSetsShake_ = true;
     bool fSetsVibrateOnShake_ = true;
     bool fSetsVibrateOnWrongAnswer_ = true;

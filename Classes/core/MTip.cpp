@@ -6,11 +6,8 @@
 MTip::MTip(std::string tipID, std::string text, int impressionsLimit)
     : tipID_(std::move(tipID)), text_(std::move(text)), impressionsLimit_(impressionsLimit) {}
 
-MTip::~MTip() {
-    // Waits for a delivery in progress on another thread.
-    for (Event* event : {&activation_, &deactivation_})
-        if (event->token) fnd::NotificationCenter::defaultCenter().removeToken(*event->token);
-}
+// The centre holds the tip weakly and forgets it once it is gone.
+MTip::~MTip() = default;
 
 void MTip::setupActivationEvent(const std::optional<std::string>& name, int limit) {
     setupEvent(activation_, name, limit, true);

@@ -1,15 +1,41 @@
 #include "Classes/core/TovridaAppDelegate.h"
 
+#include "Classes/core/MRepository.h"
+#include "Classes/practice/MPracticeRepository.h"
+#include "Classes/study_aids/MConcepts.h"
+#include "Classes/study_aids/MCourses.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/View.h"
+#include "platform/ui/ViewController.h"
 
 std::shared_ptr<TovridaAppDelegate> TovridaAppDelegate::shared() {
     return std::dynamic_pointer_cast<TovridaAppDelegate>(ui::Application::shared().delegate());
 }
 
 void TovridaAppDelegate::setup() {
-    setColorScheme(kMainHue);
-    setupStore();
+    if (const std::shared_ptr<MRepository>& rep = loadingRep()) {
+        rep->setConceptSet(std::make_shared<MConcepts>());
+        rep->setCourseSet(std::make_shared<MCourses>());
+        if (rep->practiceRep()) rep->practiceRep()->attachCoursesFromSet(*rep->courseSet());
+        loadedHue_.store(kMainHue);
+    } else {
+        // Set up without a loading thread: everything at once, here.
+        setColorScheme(kMainHue);
+        setupStore();
+    }
     AbstractAppDelegate::setup();
+}
+
+void TovridaAppDelegate::publishLoaded() {
+    AbstractAppDelegate::publishLoaded();
+    setColorScheme(loadedHue_.load());
+}
+
+void TovridaAppDelegate::setupTools() {
+    // The empty home view: the whole frame below the status bar, in the light colour of the scheme.
+    homeScreen_ = ui::make<ui::ViewController>();
+    homeScreen_->view()->setBackgroundColor(lightColor());
 }
 
 void TovridaAppDelegate::setColorScheme(float hue) {

@@ -3,6 +3,7 @@
 // client's objects that live as long as the process, and the hooks through which the store's
 // download code reaches the store screen.
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -25,8 +26,12 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     // The shared application's delegate when it is the product's; null otherwise.
     static std::shared_ptr<TovridaAppDelegate> shared();
 
-    // The colour scheme and the store's objects, then the base's set-up (launchDate).
+    // The reference data rebuilt at every start (concepts, courses linked to the provider sets) and
+    // the colour scheme, then the base's set-up (launchDate). On the loading thread, on the
+    // repository being loaded; the scheme is applied when the repository is handed over.
     void setup() override;
+    // Until the tools' home screen exists: an empty home view.
+    void setupTools() override;
     // mainHue and the three colours of the scheme for a hue.
     void setColorScheme(float hue);
 
@@ -60,7 +65,10 @@ class TovridaAppDelegate : public AbstractAppDelegate {
   protected:
     void setSyncronizer(std::shared_ptr<Syncronizer> syncronizer) { syncronizer_ = std::move(syncronizer); }
 
+    void publishLoaded() override;
+
   private:
+    std::atomic<float> loadedHue_{kMainHue};
     std::shared_ptr<TransactionObserver> observer_;
     std::shared_ptr<ProductsObserver> productsObserver_;
     std::shared_ptr<RequestManager> requestManager_;

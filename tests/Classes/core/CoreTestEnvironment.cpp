@@ -16,8 +16,23 @@ void CoreTestEnvironment::SetUp() {
     relaunch(ui::Idiom::Phone);
 }
 
-void CoreTestEnvironment::relaunch(ui::Idiom idiom, const std::string& model) {
-    delegate = std::make_shared<TovridaAppDelegate>();
+namespace {
+
+// The product's delegate without its loading thread.
+class StillDelegate : public TovridaAppDelegate {
+  protected:
+    void startLoading() override {}
+};
+
+}  // namespace
+
+void CoreTestEnvironment::launchAndLoad(ui::Idiom idiom) {
+    relaunch(idiom, {}, true);
+    ASSERT_TRUE(runUntil([this] { return delegate->homeScreen() != nullptr; }));
+}
+
+void CoreTestEnvironment::relaunch(ui::Idiom idiom, const std::string& model, bool loading) {
+    delegate = loading ? std::make_shared<TovridaAppDelegate>() : std::make_shared<StillDelegate>();
     // The model string is the device's before the delegate hears of the launch.
     ui::Device::current().reset(idiom);
     if (!model.empty()) ui::Device::current().setModel(model);

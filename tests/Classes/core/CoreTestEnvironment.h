@@ -18,7 +18,9 @@ class Note : public fnd::Object, public fnd::Coding {
   public:
     std::string text;
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override { coder.encodeString("ktext", text); }
-    void initWithCoder(fnd::KeyedUnarchiver& coder) override { text = coder.decodeString("ktext").value_or(""); }
+    void initWithCoder(fnd::KeyedUnarchiver& coder) override {
+        text = coder.decodeString("ktext").value_or("");
+    }
 };
 
 // Another archivable model, for a file that holds the wrong kind of object.
@@ -29,8 +31,11 @@ void registerClasses();
 class CoreTestEnvironment : public testing_support::ScreenTestEnvironment {
   protected:
     void SetUp() override;
-    // Launches again with a fresh product delegate on the idiom's device of that model string.
-    void relaunch(ui::Idiom idiom, const std::string& model = {});
+    // Launches again with a fresh product delegate on the idiom's device of that model string. The
+    // delegate loads the user's data only when asked to; else the test sets the repository up.
+    void relaunch(ui::Idiom idiom, const std::string& model = {}, bool loading = false);
+    // Launches a delegate that loads, and runs the loop until the home screen is in the window.
+    void launchAndLoad(ui::Idiom idiom = ui::Idiom::Phone);
 
     std::shared_ptr<TovridaAppDelegate> delegate;
 };

@@ -21,6 +21,8 @@ class PracticeInTheApplication : public testing_support::ScreenTestEnvironment {
         ScreenTestEnvironment::SetUp();
         delegate = std::make_shared<TovridaAppDelegate>();
         launch(ui::Idiom::Phone, delegate);
+        // The launch loads the user's data on its own thread; this test's repository replaces them.
+        ASSERT_TRUE(runUntil([this] { return !delegate->isLoading(); }));
         delegate->setLaunchDate(fnd::Date::now());
         practice = MPracticeRepository::makeWithData();
         rep = std::make_shared<MRepository>();

@@ -1,0 +1,182 @@
+// The central repository's archive and its fresh values.
+
+#include <climits>
+
+#include "Classes/core/MRepository.h"
+#include "Classes/core/MTips.h"
+#include "Classes/flashcards/MFlashcards.h"
+#include "Classes/game/MGameQuestion.h"
+#include "Classes/game/MGameTopics.h"
+#include "Classes/practice/MPracticeRepository.h"
+#include "platform/foundation/ClassRegistry.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+
+namespace {
+
+// The keys whose values are kept as read, in the order they are written among the others.
+constexpr const char* kFeedSetKey = "kFeedSet";
+constexpr const char* kTimerKey = "timer";
+constexpr const char* kEBooksKey = "kEBooks";
+constexpr const char* kBooksDataKey = "booksData";
+constexpr const char* kForumBookmarksKey = "forumBookmarks";
+
+// The scan's old default time, read as the present one.
+constexpr int kOldAutoscanStopTime = 300;
+constexpr int kAutoscanStopTime = 1200;
+
+}  // namespace
+
+void MRepository::registerClass() { fnd::ClassRegistry::shared().registerClass<MRepository>("MRepository"); }
+
+std::shared_ptr<MRepository> MRepository::makeWithData() {
+    auto rep = std::make_shared<MRepository>();
+    rep->initWithData();
+    return rep;
+}
+
+void MRepository::initWithData() {
+    setPracticeRep(MPracticeRepository::makeWithData());
+    flashcardsSet_ = std::make_shared<MFlashcards>();
+    gameTopicsSet_ = std::make_shared<MGameTopics>();
+    gameReviewQuestions_.clear();
+    tipSet_ = std::make_shared<MTips>();
+    fSetsShake_ = fSetsVibrateOnShake_ = fSetsVibrateOnWrongAnswer_ = true;
+    fSetsAutoscanStopOnLowBattery_ = stopTrackerInBackground_ = true;
+    setsAutoscanStopTime_ = kAutoscanStopTime;
+    baseFontSize_ = 13;
+    booksShowTime_ = 86400;
+    dictLanguage_ = "en";
+    doNotShowTips_ = false;
+    setsShakeMode_ = sessionsShakeMode_ = currentStatisticsType_ = feedbackOpenCounter_ = 0;
+    testDate_.reset();
+    toolButtonsOrder_.reset();
+    forumLogin_.reset();
+    forumPassword_.reset();
+    booksData_.clear();
+    fileFormatVersion_ = -1;
+}
+
+void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
+    if (auto order = coder.decodeArray("toolButtonsOrder")) {
+        std::vector<int> positions;
+        bool numbers = true;
+        for (const fnd::ArchiveValue& value : *order) {
+            std::optional<std::int64_t> n = value.int64Value();
+            if (!n || *n < INT_MIN || *n > INT_MAX) {
+                numbers = false;
+                break;
+            }
+            positions.push_back(static_cast<int>(*n));
+        }
+        if (numbers) toolButtonsOrder_ = std::move(positions);
+    }
+    fileFormatVersion_ = coder.decodeInt32("kFileFormatVersion");
+
+    for (const char* key : {kFeedSetKey, kTimerKey})
+        if (coder.containsValueForKey(key)) keptValues_[key] = coder.decodeObject(key);
+
+    loadTipsWithCoder(coder);
+
+    flashcardsSet_ = std::make_shared<MFlashcards>();
+    flashcardsSet_->restoreFromCoder(coder);
+
+    gameTopicsSet_ = std::make_shared<MGameTopics>();
+    gameTopicsSet_->restoreHistory(coder);
+    gameReviewQuestions_ = MGameQuestion::decodeReviewQuestions(coder);
+
+    loadAutoscanOptionsWithCoder(coder);
+
+    if (fileFormatVersion_ < kFileFormatVersion) {
+        auto practice = std::make_shared<MPracticeRepository>();
+        practice->loadWithCoder(coder);
+        setPracticeRep(practice);
+    }
+
+    booksShowTime_ = coder.decodeInt32("booksShowTime");
+    stopTrackerInBackground_ = coder.containsValueForKey("stopTrackerInBackground")
+                                   ? coder.decodeBool("stopTrackerInBackground")
+                                   : true;
+
+    loadOptionsWithCoder(coder);
+
+    for (const char* key : {kEBooksKey, kBooksDataKey})
+        if (coder.containsValueForKey(key)) keptValues_[key] = coder.decodeObject(key);
+}
+
+void MRepository::loadTipsWithCoder(fnd::KeyedUnarchiver& coder) {
+    doNotShowTips_ = coder.decodeBool("doNotShowTips");
+    tipSet_ = std::make_shared<MTips>();
+    if (auto history = coder.decodeDictionary("kTipsHistory")) tipSet_->restoreTipsHistory(*history);
+}
+
+void MRepository::loadAutoscanOptionsWithCoder(fnd::KeyedUnarchiver& coder) {
+    int stopTime = coder.decodeInt32("ksetsAutoscanStopTime");
+    setsAutoscanStopTime_ =
+        coder.containsValueForKey("ksetsAutoscanStopTime") && stopTime != kOldAutoscanStopTime
+            ? stopTime
+            : kAutoscanStopTime;
+    fSetsAutoscanStopOnLowBattery_ = coder.containsValueForKey("kfSetsAutoscanStopOnLowBattery")
+                                         ? coder.decodeBool("kfSetsAutoscanStopOnLowBattery")
+                                         : true;
+}
+
+void MRepository::loadOptionsWithCoder(fnd::KeyedUnarchiver& coder) {
+    fSetsShake_ = coder.decodeBool("kfSetsShake");
+    fSetsVibrateOnShake_ = coder.decodeBool("kfSetsVibrateOnShake");
+    fSetsVibrateOnWrongAnswer_ = coder.decodeBool("kfSetsVibrateOnWrongAnswer");
+    setsShakeMode_ = coder.decodeInt32("ksetsShakeMode");
+    testDate_ = coder.decodeDate("testDate");
+    sessionsShakeMode_ =
+        coder.containsValueForKey("ksessionsShakeMode") ? coder.decodeInt32("ksessionsShakeMode") : 1;
+    baseFontSize_ = coder.containsValueForKey("baseFontSize") ? coder.decodeInt32("baseFontSize") : 13;
+    currentStatisticsType_ = coder.decodeInt32("currentStatisticsType");
+    feedbackOpenCounter_ = coder.decodeInt32("kfeedbackOpenCounter");
+    dictLanguage_ = coder.decodeString("dictLanguage").value_or("en");
+    forumLogin_ = coder.decodeString("forumLogin");
+    forumPassword_ = coder.decodeString("forumPassword");
+    if (coder.containsValueForKey(kForumBookmarksKey))
+        keptValues_[kForumBookmarksKey] = coder.decodeObject(kForumBookmarksKey);
+}
+
+void MRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
+    // Encoding is the one place where the version changes: what is written is the present layout.
+    fileFormatVersion_ = kFileFormatVersion;
+    auto kept = [&](const char* key) {
+        if (auto found = keptValues_.find(key); found != keptValues_.end())
+            coder.encodeObject(key, found->second);
+    };
+
+    if (toolButtonsOrder_) {
+        auto order = fnd::ArchiveValue::makeArray();
+        for (int position : *toolButtonsOrder_) order->push_back(fnd::ArchiveValue::integer(position));
+        coder.encodeObject("toolButtonsOrder", order);
+    }
+    coder.encodeInt32("kFileFormatVersion", kFileFormatVersion);
+    kept(kFeedSetKey);
+    if (testDate_) coder.encodeDate("testDate", *testDate_);
+    if (flashcardsSet_) flashcardsSet_->encodeWithCoder(coder);
+    kept(kTimerKey);
+    if (gameTopicsSet_) gameTopicsSet_->encodeHistory(coder);
+    MGameQuestion::encodeReviewQuestions(coder, gameReviewQuestions_);
+    coder.encodeBool("kfSetsShake", fSetsShake_);
+    coder.encodeBool("kfSetsVibrateOnShake", fSetsVibrateOnShake_);
+    coder.encodeBool("kfSetsVibrateOnWrongAnswer", fSetsVibrateOnWrongAnswer_);
+    coder.encodeInt32("ksetsShakeMode", setsShakeMode_);
+    coder.encodeInt32("ksessionsShakeMode", sessionsShakeMode_);
+    coder.encodeInt32("baseFontSize", baseFontSize_);
+    coder.encodeInt32("currentStatisticsType", currentStatisticsType_);
+    coder.encodeInt32("kfeedbackOpenCounter", feedbackOpenCounter_);
+    coder.encodeBool("kfSetsAutoscanStopOnLowBattery", fSetsAutoscanStopOnLowBattery_);
+    coder.encodeInt32("ksetsAutoscanStopTime", setsAutoscanStopTime_);
+    coder.encodeInt32("booksShowTime", booksShowTime_);
+    coder.encodeBool("stopTrackerInBackground", stopTrackerInBackground_);
+    coder.encodeBool("doNotShowTips", doNotShowTips_);
+    if (tipSet_) coder.encodeObject("kTipsHistory", tipSet_->storeTipsHistory());
+    kept(kEBooksKey);
+    kept(kBooksDataKey);
+    if (forumLogin_) coder.encodeString("forumLogin", *forumLogin_);
+    if (forumPassword_) coder.encodeString("forumPassword", *forumPassword_);
+    kept(kForumBookmarksKey);
+    coder.encodeString("dictLanguage", dictLanguage_);
+}
