@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "Classes/core/TovridaAppDelegate.h"
 #include "platform/display/DeviceSession.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
@@ -21,9 +22,7 @@
 #include "platform/foundation/TerminationSignals.h"
 #include "platform/location/DeviceLocation.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Device.h"
-#include "platform/ui/Window.h"
 
 extern char** environ;
 
@@ -177,15 +176,6 @@ void openInBrowser(const std::string& address) {
     std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
 }
 
-// Until the application's own delegate is in place: a plain window, shown.
-class PlainDelegate : public ui::ApplicationDelegate {
-  public:
-    void applicationDidFinishLaunching(ui::Application&) override {
-        window()->setBackgroundColor(ui::Color::whiteColor());
-        window()->makeKeyAndVisible();
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -212,7 +202,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvakit: cannot serve the display: %s\n", session.error().c_str());
         return 1;
     }
-    ui::Application::shared().launch(std::make_shared<PlainDelegate>());
+    ui::Application::shared().launch(std::make_shared<TovridaAppDelegate>());
     std::printf("%s\n", session.address().c_str());
     std::fflush(stdout);
     if (settings.open) openInBrowser(session.address());

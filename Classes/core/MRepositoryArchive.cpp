@@ -25,6 +25,16 @@ constexpr const char* kForumBookmarksKey = "forumBookmarks";
 constexpr int kOldAutoscanStopTime = 300;
 constexpr int kAutoscanStopTime = 1200;
 
+// A number under the key, or the fallback when it is missing or no number (or out of range).
+int intOr(fnd::KeyedUnarchiver& coder, const char* key, int fallback) {
+    std::optional<std::int64_t> n = coder.decodeNumber(key).int64Value();
+    return n && *n >= INT_MIN && *n <= INT_MAX ? static_cast<int>(*n) : fallback;
+}
+
+bool boolOr(fnd::KeyedUnarchiver& coder, const char* key, bool fallback) {
+    return coder.decodeNumber(key).boolValue().value_or(fallback);
+}
+
 }  // namespace
 
 void MRepository::registerClass() { fnd::ClassRegistry::shared().registerClass<MRepository>("MRepository"); }
@@ -71,7 +81,7 @@ void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
         }
         if (numbers) toolButtonsOrder_ = std::move(positions);
     }
-    fileFormatVersion_ = coder.decodeInt32("kFileFormatVersion");
+    fileFormatVersion_ = intOr(coder, "kFileFormatVersion", 0);
 
     for (const char* key : {kFeedSetKey, kTimerKey})
         if (coder.containsValueForKey(key)) keptValues_[key] = coder.decodeObject(key);
@@ -105,7 +115,7 @@ void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
 }
 
 void MRepository::loadTipsWithCoder(fnd::KeyedUnarchiver& coder) {
-    doNotShowTips_ = coder.decodeBool("doNotShowTips");
+    doNotShowTips_ = boolOr(coder, "doNotShowTips", false);
     tipSet_ = std::make_shared<MTips>();
     if (auto history = coder.decodeDictionary("kTipsHistory")) tipSet_->restoreTipsHistory(*history);
 }
@@ -122,16 +132,15 @@ void MRepository::loadAutoscanOptionsWithCoder(fnd::KeyedUnarchiver& coder) {
 }
 
 void MRepository::loadOptionsWithCoder(fnd::KeyedUnarchiver& coder) {
-    fSetsShake_ = coder.decodeBool("kfSetsShake");
-    fSetsVibrateOnShake_ = coder.decodeBool("kfSetsVibrateOnShake");
-    fSetsVibrateOnWrongAnswer_ = coder.decodeBool("kfSetsVibrateOnWrongAnswer");
-    setsShakeMode_ = coder.decodeInt32("ksetsShakeMode");
+    fSetsShake_ = boolOr(coder, "kfSetsShake", false);
+    fSetsVibrateOnShake_ = boolOr(coder, "kfSetsVibrateOnShake", false);
+    fSetsVibrateOnWrongAnswer_ = boolOr(coder, "kfSetsVibrateOnWrongAnswer", false);
+    setsShakeMode_ = intOr(coder, "ksetsShakeMode", 0);
     testDate_ = coder.decodeDate("testDate");
-    sessionsShakeMode_ =
-        coder.containsValueForKey("ksessionsShakeMode") ? coder.decodeInt32("ksessionsShakeMode") : 1;
-    baseFontSize_ = coder.containsValueForKey("baseFontSize") ? coder.decodeInt32("baseFontSize") : 13;
-    currentStatisticsType_ = coder.decodeInt32("currentStatisticsType");
-    feedbackOpenCounter_ = coder.decodeInt32("kfeedbackOpenCounter");
+    sessionsShakeMode_ = intOr(coder, "ksessionsShakeMode", 1);
+    baseFontSize_ = intOr(coder, "baseFontSize", 13);
+    currentStatisticsType_ = intOr(coder, "currentStatisticsType", 0);
+    feedbackOpenCounter_ = intOr(coder, "kfeedbackOpenCounter", 0);
     dictLanguage_ = coder.decodeString("dictLanguage").value_or("en");
     forumLogin_ = coder.decodeString("forumLogin");
     forumPassword_ = coder.decodeString("forumPassword");
