@@ -183,7 +183,12 @@ std::shared_ptr<Sub> loadSubRepository(bool& existed) {
 
 void AbstractAppDelegate::setupRepository() {
     std::shared_ptr<MRepository> rep = loadRepositoryOfClass<MRepository>(dataFilePath());
-    if (!rep) rep = MRepository::makeWithData();
+    if (rep) {
+        fnd::Log::info("the user's data read from ", dataFilePath().string());
+    } else {
+        fnd::Log::info("fresh user data");
+        rep = MRepository::makeWithData();
+    }
 
     // An older central file brought its own practice data; a file of their own is newer.
     bool practiceFileExisted = false;

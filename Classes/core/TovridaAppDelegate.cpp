@@ -33,9 +33,9 @@ void TovridaAppDelegate::publishLoaded() {
 }
 
 void TovridaAppDelegate::setupTools() {
-    // The empty home view: the whole frame below the status bar, in the light colour of the scheme.
+    // An empty home view: the whole frame below the status bar.
     homeScreen_ = ui::make<ui::ViewController>();
-    homeScreen_->view()->setBackgroundColor(lightColor());
+    homeScreen_->view()->setBackgroundColor(ui::Color::whiteColor());
 }
 
 void TovridaAppDelegate::setColorScheme(float hue) {

@@ -1,0 +1,79 @@
+// The program itself on a fresh data folder: it loads, goes to the background when the device's
+// home button is pressed (saving), ends on SIGTERM, and the next start finds what it saved.
+import { test, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { createInterface } from 'node:readline';
+import { artifacts, launchBrowser, removeProfiles } from './support.mjs';
+
+const program = process.env.ORVAKIT;
+const dataDir = mkdtempSync(path.join(tmpdir(), 'orvakit-data-'));
+
+after(() => {
+    removeProfiles();
+    rmSync(dataDir, { recursive: true, force: true });
+});
+
+// Starts orvakit on the data folder; its address comes on standard output, its log on standard error.
+async function start() {
+    const child = spawn(program, ['--data-dir', dataDir], { stdio: ['ignore', 'pipe', 'pipe'] });
+    let log = '';
+    child.stderr.on('data', (chunk) => { log += chunk; });
+    const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
+    const address = await new Promise((resolve, reject) => {
+        createInterface({ input: child.stdout }).once('line', resolve);
+        exited.then(({ code }) => reject(new Error(`orvakit ended with ${code}: ${log}`)));
+    });
+    return { child, address, exited, log: () => log };
+}
+
+async function until(condition, what, timeout = 10000) {
+    const end = Date.now() + timeout;
+    while (!condition()) {
+        if (Date.now() > end) throw new Error(`timed out waiting for ${what}`);
+        await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+}
+
+const file = (name) => path.join(dataDir, name);
+
+test('a fresh start saves on the way to the background and the next start finds the data', async () => {
+    assert.ok(program, 'ORVAKIT names the program');
+    mkdirSync(artifacts, { recursive: true });
+
+    const first = await start();
+    await until(() => first.log().includes('fresh user data'), 'the fresh data');
+    await until(() => existsSync(file('PracticeRepository')), 'the practice file written while loading');
+
+    const context = await launchBrowser();
+    const page = await context.newPage();
+    await page.goto(first.address);
+    await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'connected');
+    // The splash screen gives way to the home view.
+    await page.waitForFunction(() => !document.getElementById('screen')?.textContent.includes('Study kit for the ORVA'));
+    await page.screenshot({ path: path.join(artifacts, 'core_startup-home.png') });
+    assert.equal(existsSync(file('Repository')), false);
+
+    await page.click('#home');
+    await until(() => existsSync(file('Repository')), 'the central file written on going to the background');
+    const practiceWritten = statSync(file('PracticeRepository')).mtimeMs;
+
+    first.child.kill('SIGTERM');
+    const ended = await first.exited;
+    assert.equal(ended.code, 0);
+    await context.close();
+
+    const second = await start();
+    await until(() => /the user's data read from/.test(second.log()), 'the saved data read');
+    assert.equal(second.log().includes('is not used'), false, second.log());
+    assert.deepEqual(readdirSync(dataDir).filter((n) => n.includes('.bad-')), []);
+    // An existing practice file is read, not written again.
+    assert.equal(statSync(file('PracticeRepository')).mtimeMs, practiceWritten);
+    assert.ok(readFileSync(file('Repository')).subarray(0, 8).equals(Buffer.from('bplist00')));
+
+    second.child.kill('SIGTERM');
+    assert.equal((await second.exited).code, 0);
+});
