@@ -9,9 +9,10 @@
 #include "Classes/core/CustomWebView.h"
 #include "Classes/core/DeviceHardware.h"
 #include "Classes/core/MRepository.h"
-#include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/core/MTipHistory.h"
 #include "Classes/core/SplashVC.h"
+#include "Classes/errorlog/MErrorLogClasses.h"
+#include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
 #include "Classes/practice/MPracticeClasses.h"
@@ -151,6 +152,7 @@ void AbstractAppDelegate::applicationDidFinishLaunching(ui::Application&) {
     else
         splashVC_ = ui::make<SplashVC>();
     if (window()) {
+        window()->setBackgroundColor(ui::Color::whiteColor());
         window()->addSubview(splashVC_->view());
         if (isiPad()) {
             ui::Point centre = window()->center();
@@ -197,11 +199,18 @@ void AbstractAppDelegate::setupRepository() {
     else if (!rep->practiceRep())
         rep->setPracticeRep(MPracticeRepository::makeWithData());
 
+    bool trackerFileExisted = false;
+    if (auto tracker = loadSubRepository<MOGTrackerRepository>(trackerFileExisted))
+        rep->setTrackerRep(tracker);
+    else if (!rep->trackerRep())
+        rep->setTrackerRep(MOGTrackerRepository::initWithData());
+
     loading_ = rep;
     setup();
 
     // Only a file that is not there is written now: the central file follows at the next save.
     if (!practiceFileExisted) rep->practiceRep()->save();
+    if (!trackerFileExisted) rep->trackerRep()->save();
 
     std::shared_ptr<AbstractAppDelegate> self = sharedAs<AbstractAppDelegate>();
     fnd::RunLoop::main().post([self] { self->splashDisappear(); });

@@ -4,10 +4,12 @@
 
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTips.h"
+#include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/game/MGameQuestion.h"
 #include "Classes/game/MGameTopics.h"
 #include "Classes/practice/MPracticeRepository.h"
+#include "Classes/timer/MTimer.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
@@ -16,7 +18,6 @@ namespace {
 
 // The keys whose values are kept as read, in the order they are written among the others.
 constexpr const char* kFeedSetKey = "kFeedSet";
-constexpr const char* kTimerKey = "timer";
 constexpr const char* kEBooksKey = "kEBooks";
 constexpr const char* kBooksDataKey = "booksData";
 constexpr const char* kForumBookmarksKey = "forumBookmarks";
@@ -47,6 +48,8 @@ std::shared_ptr<MRepository> MRepository::makeWithData() {
 
 void MRepository::initWithData() {
     setPracticeRep(MPracticeRepository::makeWithData());
+    setTrackerRep(MOGTrackerRepository::initWithData());
+    timer_ = MTimer::make();
     flashcardsSet_ = std::make_shared<MFlashcards>();
     gameTopicsSet_ = std::make_shared<MGameTopics>();
     gameReviewQuestions_.clear();
@@ -83,8 +86,9 @@ void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
     }
     fileFormatVersion_ = intOr(coder, "kFileFormatVersion", 0);
 
-    for (const char* key : {kFeedSetKey, kTimerKey})
-        if (coder.containsValueForKey(key)) keptValues_[key] = coder.decodeObject(key);
+    if (coder.containsValueForKey(kFeedSetKey)) keptValues_[kFeedSetKey] = coder.decodeObject(kFeedSetKey);
+    timer_ = coder.decodeObjectOfClass<MTimer>("timer");
+    if (!timer_) timer_ = MTimer::make();
 
     loadTipsWithCoder(coder);
 
@@ -101,6 +105,9 @@ void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
         auto practice = std::make_shared<MPracticeRepository>();
         practice->loadWithCoder(coder);
         setPracticeRep(practice);
+        auto tracker = std::make_shared<MOGTrackerRepository>();
+        tracker->loadWithCoder(coder);
+        setTrackerRep(tracker);
     }
 
     booksShowTime_ = coder.decodeInt32("booksShowTime");
@@ -165,7 +172,7 @@ void MRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     kept(kFeedSetKey);
     if (testDate_) coder.encodeDate("testDate", *testDate_);
     if (flashcardsSet_) flashcardsSet_->encodeWithCoder(coder);
-    kept(kTimerKey);
+    if (timer_) coder.encodeObject("timer", timer_);
     if (gameTopicsSet_) gameTopicsSet_->encodeHistory(coder);
     MGameQuestion::encodeReviewQuestions(coder, gameReviewQuestions_);
     coder.encodeBool("kfSetsShake", fSetsShake_);

@@ -8,6 +8,7 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTips.h"
 #include "Classes/core/SplashVC.h"
+#include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/study_aids/MConcepts.h"
 #include "Classes/study_aids/MCourses.h"
@@ -40,6 +41,7 @@ TEST_F(LaunchTest, FirstStartWritesThePracticeFileWhileLoadingAndTheCentralFileO
     ASSERT_TRUE(runUntil([this] { return delegate->homeScreen() != nullptr; }));
     EXPECT_FALSE(delegate->splashVC());
     EXPECT_TRUE(fs::exists(practiceFile()));
+    EXPECT_TRUE(fs::exists(MOGTrackerRepository::dataFilePath()));
     EXPECT_FALSE(fs::exists(centralFile()));
 
     auto rep = delegate->rep();

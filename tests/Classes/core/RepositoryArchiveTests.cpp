@@ -6,6 +6,7 @@
 
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTips.h"
+#include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/game/MGameTopics.h"
 #include "Classes/practice/MPracticeRepository.h"
@@ -68,6 +69,7 @@ TEST_F(RepositoryArchiveTest, EveryMissingKeyTakesItsFallback) {
     EXPECT_FALSE(rep->toolButtonsOrder());
     EXPECT_FALSE(rep->testDate());
     EXPECT_TRUE(rep->flashcardsSet());
+    EXPECT_TRUE(rep->timer());
     EXPECT_TRUE(rep->gameTopicsSet());
     EXPECT_TRUE(rep->gameReviewQuestions().empty());
     EXPECT_FALSE(rep->fSetsShake());
@@ -88,8 +90,9 @@ TEST_F(RepositoryArchiveTest, EveryMissingKeyTakesItsFallback) {
     EXPECT_FALSE(rep->forumLogin());
     EXPECT_FALSE(rep->forumPassword());
     EXPECT_EQ(rep->dictLanguage(), "en");
-    // Below the present layout, the practice data come from the same archive.
+    // Below the present layout, the practice and tracker data come from the same archive.
     EXPECT_TRUE(rep->practiceRep());
+    EXPECT_TRUE(rep->trackerRep());
 
     // Values of the wrong kind read as missing; the scan's old default reads as the present one.
     rep = read(centralArchive([](fnd::KeyedArchiver& coder) {
@@ -112,7 +115,6 @@ TEST_F(RepositoryArchiveTest, EveryKeyComesBackAndToolsNotBuiltHereAreKeptAsThey
     auto bytes = centralArchive([&](fnd::KeyedArchiver& coder) {
         coder.encodeInt32("kFileFormatVersion", 3);
         coder.encodeObject("kFeedSet", kept);
-        coder.encodeObject("timer", fnd::ArchiveValue("timer state"));
         coder.encodeObject("kEBooks", fnd::ArchiveValue("downloaded books"));
         coder.encodeObject("booksData", fnd::ArchiveValue("book answers"));
         coder.encodeObject("forumBookmarks", fnd::ArchiveValue("bookmarks"));
@@ -174,7 +176,9 @@ TEST_F(RepositoryArchiveTest, EveryKeyComesBackAndToolsNotBuiltHereAreKeptAsThey
     for (const char* key : {"kFeedSet", "timer", "kEBooks", "booksData", "forumBookmarks",
                             "flashcardsHistoryDict", "gameTopicsHistoryDict", "kTipsHistory"})
         EXPECT_TRUE(CentralProbe::found[key]) << key;
-    EXPECT_FALSE(CentralProbe::found["isKWActive"]);  // no sub-repository keys in the present layout
+    // No sub-repository keys in the present layout.
+    EXPECT_FALSE(CentralProbe::found["isKWActive"]);
+    EXPECT_FALSE(CentralProbe::found["booksHistoryDict"]);
 }
 
 TEST_F(RepositoryArchiveTest, AnOlderCentralFileMigratesItsPracticeDataToTheirOwnFile) {
