@@ -161,7 +161,6 @@ void AbstractAppDelegate::applicationDidFinishLaunching(ui::Application&) {
         window()->makeKeyAndVisible();
     }
     readDeviceFlags();
-    startLoading();
 }
 
 void AbstractAppDelegate::startLoading() {

@@ -90,7 +90,8 @@ class AbstractAppDelegate : public ui::ApplicationDelegate {
         "customUIApplicationDidEnterBackgroundNotification";
 
     // Launch: the product's classes are registered, the splash screen shown, the window made key
-    // and visible, the device flags read, and the loading thread started.
+    // and visible and the device flags read. The product's delegate then starts the loading
+    // thread (startLoading), so that a bare delegate launched by a tool's tests loads nothing.
     void applicationDidFinishLaunching(ui::Application& application) override;
     // Saves the home screen's tool and the central file, then tells the screens that count time.
     void applicationDidEnterBackground(ui::Application& application) override;

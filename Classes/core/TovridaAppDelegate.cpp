@@ -13,6 +13,11 @@ std::shared_ptr<TovridaAppDelegate> TovridaAppDelegate::shared() {
     return std::dynamic_pointer_cast<TovridaAppDelegate>(ui::Application::shared().delegate());
 }
 
+void TovridaAppDelegate::applicationDidFinishLaunching(ui::Application& application) {
+    AbstractAppDelegate::applicationDidFinishLaunching(application);
+    startLoading();
+}
+
 void TovridaAppDelegate::setup() {
     if (const std::shared_ptr<MRepository>& rep = loadingRep()) {
         rep->setConceptSet(std::make_shared<MConcepts>());

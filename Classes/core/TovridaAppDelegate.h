@@ -30,6 +30,8 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     // the colour scheme, then the base's set-up (launchDate). On the loading thread, on the
     // repository being loaded; the scheme is applied when the repository is handed over.
     void setup() override;
+    // The base's launch, then the loading thread.
+    void applicationDidFinishLaunching(ui::Application& application) override;
     // Until the tools' home screen exists: an empty home view.
     void setupTools() override;
     // mainHue and the three colours of the scheme for a hue.

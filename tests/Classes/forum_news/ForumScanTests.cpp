@@ -77,6 +77,8 @@ class ForumScanTest : public testing_support::ScreenTestEnvironment {
         ScreenTestEnvironment::SetUp();
         delegate = std::make_shared<TovridaAppDelegate>();
         launch(ui::Idiom::Phone, delegate);
+        // The launch loads the user's data on its own thread; this test's repository replaces them.
+        ASSERT_TRUE(runUntil([this] { return !delegate->isLoading(); }));
         practice = MPracticeRepository::makeWithData();
         rep = std::make_shared<MRepository>();
         rep->setPracticeRep(practice);
