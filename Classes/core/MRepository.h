@@ -67,7 +67,7 @@ class MRepository : public fnd::Object, public fnd::Coding {
 
     // The archive of the central file. Reading falls back to the fresh value for every key that is
     // missing or of the wrong kind; an archive of an older layout also gives the sub-repositories.
-    // The values of tools this build cannot read yet (feeds, forum bookmarks, downloaded
+    // The values of tools this build cannot read yet (downloaded
     // e-books and their answers) are kept as read and written back unchanged.
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;

@@ -6,6 +6,8 @@
 #include "Classes/core/MTips.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
+#include "Classes/forum_news/MBookmarks.h"
+#include "Classes/forum_news/MFeeds.h"
 #include "Classes/game/MGameQuestion.h"
 #include "Classes/game/MGameTopics.h"
 #include "Classes/practice/MPracticeRepository.h"
@@ -17,10 +19,8 @@
 namespace {
 
 // The keys whose values are kept as read, in the order they are written among the others.
-constexpr const char* kFeedSetKey = "kFeedSet";
 constexpr const char* kEBooksKey = "kEBooks";
 constexpr const char* kBooksDataKey = "booksData";
-constexpr const char* kForumBookmarksKey = "forumBookmarks";
 
 // The scan's old default time, read as the present one.
 constexpr int kOldAutoscanStopTime = 300;
@@ -50,6 +50,8 @@ void MRepository::initWithData() {
     setPracticeRep(MPracticeRepository::makeWithData());
     setTrackerRep(MOGTrackerRepository::initWithData());
     timer_ = MTimer::make();
+    forumBookmarks_ = std::make_shared<MBookmarks>();
+    feedSet_ = std::make_shared<MFeeds>();
     flashcardsSet_ = std::make_shared<MFlashcards>();
     gameTopicsSet_ = std::make_shared<MGameTopics>();
     gameReviewQuestions_.clear();
@@ -86,7 +88,10 @@ void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
     }
     fileFormatVersion_ = intOr(coder, "kFileFormatVersion", 0);
 
-    if (coder.containsValueForKey(kFeedSetKey)) keptValues_[kFeedSetKey] = coder.decodeObject(kFeedSetKey);
+    // A list that cannot be read is an empty one: the default feeds are merged into it.
+    feedSet_ = coder.decodeObjectOfClass<MFeeds>("kFeedSet");
+    if (!feedSet_) feedSet_ = std::make_shared<MFeeds>();
+    feedSet_->sortFeeds();
     timer_ = coder.decodeObjectOfClass<MTimer>("timer");
     if (!timer_) timer_ = MTimer::make();
 
@@ -151,8 +156,8 @@ void MRepository::loadOptionsWithCoder(fnd::KeyedUnarchiver& coder) {
     dictLanguage_ = coder.decodeString("dictLanguage").value_or("en");
     forumLogin_ = coder.decodeString("forumLogin");
     forumPassword_ = coder.decodeString("forumPassword");
-    if (coder.containsValueForKey(kForumBookmarksKey))
-        keptValues_[kForumBookmarksKey] = coder.decodeObject(kForumBookmarksKey);
+    forumBookmarks_ = coder.decodeObjectOfClass<MBookmarks>("forumBookmarks");
+    if (!forumBookmarks_) forumBookmarks_ = std::make_shared<MBookmarks>();
 }
 
 void MRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
@@ -169,7 +174,7 @@ void MRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
         coder.encodeObject("toolButtonsOrder", order);
     }
     coder.encodeInt32("kFileFormatVersion", kFileFormatVersion);
-    kept(kFeedSetKey);
+    if (feedSet_) coder.encodeObject("kFeedSet", feedSet_);
     if (testDate_) coder.encodeDate("testDate", *testDate_);
     if (flashcardsSet_) flashcardsSet_->encodeWithCoder(coder);
     if (timer_) coder.encodeObject("timer", timer_);
@@ -193,6 +198,6 @@ void MRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     kept(kBooksDataKey);
     if (forumLogin_) coder.encodeString("forumLogin", *forumLogin_);
     if (forumPassword_) coder.encodeString("forumPassword", *forumPassword_);
-    kept(kForumBookmarksKey);
+    if (forumBookmarks_) coder.encodeObject("forumBookmarks", forumBookmarks_);
     coder.encodeString("dictLanguage", dictLanguage_);
 }

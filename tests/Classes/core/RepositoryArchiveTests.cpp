@@ -70,6 +70,8 @@ TEST_F(RepositoryArchiveTest, EveryMissingKeyTakesItsFallback) {
     EXPECT_FALSE(rep->testDate());
     EXPECT_TRUE(rep->flashcardsSet());
     EXPECT_TRUE(rep->timer());
+    EXPECT_TRUE(rep->feedSet());
+    EXPECT_TRUE(rep->forumBookmarks());
     EXPECT_TRUE(rep->gameTopicsSet());
     EXPECT_TRUE(rep->gameReviewQuestions().empty());
     EXPECT_FALSE(rep->fSetsShake());
@@ -111,13 +113,11 @@ TEST_F(RepositoryArchiveTest, EveryMissingKeyTakesItsFallback) {
 
 TEST_F(RepositoryArchiveTest, EveryKeyComesBackAndToolsNotBuiltHereAreKeptAsTheyWere) {
     auto kept = fnd::ArchiveValue::makeDictionary();
-    (*kept)["kFeedSetStandIn"] = fnd::ArchiveValue("feeds");
+    (*kept)["Sample"] = fnd::ArchiveValue("answers");
     auto bytes = centralArchive([&](fnd::KeyedArchiver& coder) {
         coder.encodeInt32("kFileFormatVersion", 3);
-        coder.encodeObject("kFeedSet", kept);
         coder.encodeObject("kEBooks", fnd::ArchiveValue("downloaded books"));
-        coder.encodeObject("booksData", fnd::ArchiveValue("book answers"));
-        coder.encodeObject("forumBookmarks", fnd::ArchiveValue("bookmarks"));
+        coder.encodeObject("booksData", kept);
     });
     auto rep = read(bytes);
     ASSERT_TRUE(rep);
