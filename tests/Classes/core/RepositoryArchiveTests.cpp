@@ -164,21 +164,25 @@ TEST_F(RepositoryArchiveTest, EveryKeyComesBackAndToolsNotBuiltHereAreKeptAsThey
     EXPECT_EQ(again->forumPassword(), "secret");
     EXPECT_EQ(again->dictLanguage(), "de");
 
-    // The kept values are written back unchanged, beside the keys of the models.
-    std::map<std::string, bool> keys;
-    for (const char* key : {"kFeedSet", "timer", "kEBooks", "booksData", "forumBookmarks",
-                            "flashcardsHistoryDict", "gameTopicsHistoryDict", "kTipsHistory", "isKWActive"})
-        keys[key] = false;
-    CentralProbe::found = keys;
+    // The kept values are written back, beside the keys of the models; no sub-repository keys in the
+    // present layout.
+    const char* written[] = {"kFeedSet",
+                             "timer",
+                             "kEBooks",
+                             "booksData",
+                             "forumBookmarks",
+                             "flashcardsHistoryDict",
+                             "gameTopicsHistoryDict",
+                             "kTipsHistory"};
+    const char* notWritten[] = {"isKWActive", "booksHistoryDict"};
+    CentralProbe::found.clear();
+    for (const char* key : written) CentralProbe::found[key] = false;
+    for (const char* key : notWritten) CentralProbe::found[key] = true;
     asProbe([&] {
         fnd::KeyedUnarchiver::unarchive(*fnd::KeyedArchiver::archive("kRepository", again), "kRepository");
     });
-    for (const char* key : {"kFeedSet", "timer", "kEBooks", "booksData", "forumBookmarks",
-                            "flashcardsHistoryDict", "gameTopicsHistoryDict", "kTipsHistory"})
-        EXPECT_TRUE(CentralProbe::found[key]) << key;
-    // No sub-repository keys in the present layout.
-    EXPECT_FALSE(CentralProbe::found["isKWActive"]);
-    EXPECT_FALSE(CentralProbe::found["booksHistoryDict"]);
+    for (const char* key : written) EXPECT_TRUE(CentralProbe::found[key]) << key;
+    for (const char* key : notWritten) EXPECT_FALSE(CentralProbe::found[key]) << key;
 }
 
 TEST_F(RepositoryArchiveTest, AnOlderCentralFileMigratesItsPracticeDataToTheirOwnFile) {
