@@ -67,8 +67,6 @@ class MRepository : public fnd::Object, public fnd::Coding {
 
     // The archive of the central file. Reading falls back to the fresh value for every key that is
     // missing or of the wrong kind; an archive of an older layout also gives the sub-repositories.
-    // The values of tools this build cannot read yet (downloaded
-    // e-books and their answers) are kept as read and written back unchanged.
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
 
@@ -283,9 +281,6 @@ class MRepository : public fnd::Object, public fnd::Coding {
     void loadTipsWithCoder(fnd::KeyedUnarchiver& coder);
     void loadAutoscanOptionsWithCoder(fnd::KeyedUnarchiver& coder);
     void loadOptionsWithCoder(fnd::KeyedUnarchiver& coder);
-    // Values of the keys whose tools this build does not hold, as read.
-    fnd::ArchiveDictionary keptValues_;
-
     std::shared_ptr<MPracticeRepository> practiceRep_;
     std::shared_ptr<MOGTrackerRepository> trackerRep_;
     // The same two, as what saves them.

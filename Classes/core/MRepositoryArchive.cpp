@@ -18,10 +18,6 @@
 
 namespace {
 
-// The keys whose values are kept as read, in the order they are written among the others.
-constexpr const char* kEBooksKey = "kEBooks";
-constexpr const char* kBooksDataKey = "booksData";
-
 // The scan's old default time, read as the present one.
 constexpr int kOldAutoscanStopTime = 300;
 constexpr int kAutoscanStopTime = 1200;
@@ -68,7 +64,7 @@ void MRepository::initWithData() {
     toolButtonsOrder_.reset();
     forumLogin_.reset();
     forumPassword_.reset();
-    booksData_.clear();
+    initEBooks();
     fileFormatVersion_ = -1;
 }
 
@@ -122,8 +118,7 @@ void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
 
     loadOptionsWithCoder(coder);
 
-    for (const char* key : {kEBooksKey, kBooksDataKey})
-        if (coder.containsValueForKey(key)) keptValues_[key] = coder.decodeObject(key);
+    loadEBooksWithCoder(coder);
 }
 
 void MRepository::loadTipsWithCoder(fnd::KeyedUnarchiver& coder) {
@@ -163,10 +158,6 @@ void MRepository::loadOptionsWithCoder(fnd::KeyedUnarchiver& coder) {
 void MRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     // Encoding is the one place where the version changes: what is written is the present layout.
     fileFormatVersion_ = kFileFormatVersion;
-    auto kept = [&](const char* key) {
-        if (auto found = keptValues_.find(key); found != keptValues_.end())
-            coder.encodeObject(key, found->second);
-    };
 
     if (toolButtonsOrder_) {
         auto order = fnd::ArchiveValue::makeArray();
@@ -194,8 +185,7 @@ void MRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     coder.encodeBool("stopTrackerInBackground", stopTrackerInBackground_);
     coder.encodeBool("doNotShowTips", doNotShowTips_);
     if (tipSet_) coder.encodeObject("kTipsHistory", tipSet_->storeTipsHistory());
-    kept(kEBooksKey);
-    kept(kBooksDataKey);
+    encodeEBooksWithCoder(coder);
     if (forumLogin_) coder.encodeString("forumLogin", *forumLogin_);
     if (forumPassword_) coder.encodeString("forumPassword", *forumPassword_);
     if (forumBookmarks_) coder.encodeObject("forumBookmarks", forumBookmarks_);

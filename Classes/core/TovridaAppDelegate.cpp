@@ -16,6 +16,7 @@ std::shared_ptr<TovridaAppDelegate> TovridaAppDelegate::shared() {
 void TovridaAppDelegate::applicationDidFinishLaunching(ui::Application& application) {
     AbstractAppDelegate::applicationDidFinishLaunching(application);
     startLoading();
+    setupStore();
 }
 
 void TovridaAppDelegate::setup() {

@@ -30,7 +30,7 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     // the colour scheme, then the base's set-up (launchDate). On the loading thread, on the
     // repository being loaded; the scheme is applied when the repository is handed over.
     void setup() override;
-    // The base's launch, then the loading thread.
+    // The base's launch, then the loading thread and the store's objects.
     void applicationDidFinishLaunching(ui::Application& application) override;
     // Until the tools' home screen exists: an empty home view.
     void setupTools() override;

@@ -111,14 +111,9 @@ TEST_F(RepositoryArchiveTest, EveryMissingKeyTakesItsFallback) {
     EXPECT_FALSE(rep->toolButtonsOrder());
 }
 
-TEST_F(RepositoryArchiveTest, EveryKeyComesBackAndToolsNotBuiltHereAreKeptAsTheyWere) {
-    auto kept = fnd::ArchiveValue::makeDictionary();
-    (*kept)["Sample"] = fnd::ArchiveValue("answers");
-    auto bytes = centralArchive([&](fnd::KeyedArchiver& coder) {
-        coder.encodeInt32("kFileFormatVersion", 3);
-        coder.encodeObject("kEBooks", fnd::ArchiveValue("downloaded books"));
-        coder.encodeObject("booksData", kept);
-    });
+TEST_F(RepositoryArchiveTest, EveryKeyComesBack) {
+    auto bytes =
+        centralArchive([&](fnd::KeyedArchiver& coder) { coder.encodeInt32("kFileFormatVersion", 3); });
     auto rep = read(bytes);
     ASSERT_TRUE(rep);
     EXPECT_FALSE(rep->practiceRep());  // read from its own file by the launch
@@ -164,8 +159,7 @@ TEST_F(RepositoryArchiveTest, EveryKeyComesBackAndToolsNotBuiltHereAreKeptAsThey
     EXPECT_EQ(again->forumPassword(), "secret");
     EXPECT_EQ(again->dictLanguage(), "de");
 
-    // The kept values are written back, beside the keys of the models; no sub-repository keys in the
-    // present layout.
+    // The tools' keys are written; no sub-repository keys in the present layout.
     const char* written[] = {"kFeedSet",
                              "timer",
                              "kEBooks",
