@@ -13,5 +13,8 @@ std::size_t utf16Length(std::string_view utf8);
 std::size_t utf8OffsetOfUtf16(std::string_view utf8, std::size_t units);
 // The text's first `units` UTF-16 units (never splitting a character).
 std::string utf16Prefix(std::string_view utf8, std::size_t units);
+// The text as UTF-16 units (an invalid byte becomes U+FFFD), and back (a lone surrogate becomes U+FFFD).
+std::u16string toUtf16(std::string_view utf8);
+std::string fromUtf16(std::u16string_view utf16);
 
 }  // namespace fnd

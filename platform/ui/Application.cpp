@@ -330,10 +330,12 @@ void Application::setStatusBarHidden(bool hidden, bool fade) {
 
 Rect Application::statusBarFrame() const {
     if (statusBarHidden_ || !statusBar_) return {};
-    Size screen = screenSize();
-    Size turned = interfaceSize(orientation_, screen);
-    InterfacePlacement p =
-        placeInInterface(Rect{0, 0, turned.width, StatusBar::kHeight}, orientation_, screen);
+    Size turned = interfaceSize(orientation_, screenSize());
+    return screenRectOfInterfaceRect(Rect{0, 0, turned.width, StatusBar::kHeight});
+}
+
+Rect Application::screenRectOfInterfaceRect(const Rect& rect) const {
+    InterfacePlacement p = placeInInterface(rect, orientation_, screenSize());
     return p.transform.apply(Rect{-p.size.width / 2, -p.size.height / 2, p.size.width, p.size.height})
         .offsetBy(p.center.x, p.center.y);
 }

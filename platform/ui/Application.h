@@ -122,6 +122,9 @@ class Application {
     double statusBarOrientationAnimationDuration() const { return kRotationDuration; }
     // In screen-view coordinates; empty while hidden.
     Rect statusBarFrame() const;
+    // A rectangle of the interface as it is turned now (its own coordinates, the status bar's
+    // place included) in screen-view coordinates.
+    Rect screenRectOfInterfaceRect(const Rect& rect) const;
     std::shared_ptr<StatusBar> statusBar() const { return statusBar_; }
 
     // ---- Windows tell the application

@@ -170,6 +170,7 @@ bool ChangeLog::inTree(const View& view) const {
 
 void ChangeLog::settle(View& view) {
     view.forced_ = 0;
+    view.resent_.clear();
     view.subviewsChanged_ = false;
 }
 
@@ -219,6 +220,8 @@ void ChangeLog::update(View& view, Sent& sent, Patch& patch) {
         for (int p = 0; p < kAnimatedPropertyCount; ++p)
             if ((view.forced_ & (1u << p)) && name == animatedPropertyName(static_cast<AnimatedProperty>(p)))
                 forced = true;
+        for (const char* resent : view.resent_)
+            if (name == resent) forced = true;
         if (!before || !(*before == value) || forced || animate.contains(name)) props[name] = toJson(value);
     }
     sent.properties = std::move(now);

@@ -13,12 +13,6 @@ namespace ui {
 
 namespace {
 
-constexpr std::array<std::pair<TextAlignment, const char*>, 3> kAlignments{{
-    {TextAlignment::Left, "left"},
-    {TextAlignment::Center, "center"},
-    {TextAlignment::Right, "right"},
-}};
-
 constexpr std::array<std::pair<LineBreakMode, const char*>, 6> kLineBreaks{{
     {LineBreakMode::WordWrap, "wordWrap"},
     {LineBreakMode::CharacterWrap, "charWrap"},
@@ -36,6 +30,8 @@ const char* nameOf(const std::array<std::pair<E, const char*>, N>& names, E valu
 }
 
 }  // namespace
+
+const char* textAlignmentName(TextAlignment alignment) { return nameOf(kTextAlignmentNames, alignment); }
 
 void Label::init(const Rect& frame) {
     View::init(frame);
@@ -93,7 +89,7 @@ void Label::describe(PrimitiveProperties& p) const {
     p.emplace_back("text", text_);
     p.emplace_back("font", displayedFont());
     p.emplace_back("color", displayedTextColor());
-    p.emplace_back("align", nameOf(kAlignments, alignment_));
+    p.emplace_back("align", textAlignmentName(alignment_));
     p.emplace_back("lines", lines_);
     p.emplace_back("lineBreak", nameOf(kLineBreaks, lineBreak_));
     p.emplace_back("shadowColor", shadowColor_);
@@ -104,7 +100,7 @@ void Label::applyNibProperties(Label& label, NibProperties& p) {
     if (auto v = p.string("text")) label.setText(*v);
     if (auto v = p.font("font")) label.setFont(*v);
     if (auto v = p.color("textColor")) label.setTextColor(*v);
-    if (auto v = p.choice("textAlignment", kAlignments)) label.setTextAlignment(*v);
+    if (auto v = p.choice("textAlignment", kTextAlignmentNames)) label.setTextAlignment(*v);
     if (auto v = p.integer("numberOfLines")) label.setNumberOfLines(*v);
     if (auto v = p.choice("lineBreakMode", kLineBreaks)) label.setLineBreakMode(*v);
     if (auto v = p.boolean("adjustsFontSizeToFitWidth")) label.setAdjustsFontSizeToFitWidth(*v);

@@ -4,7 +4,9 @@
 // smaller font when the text is wider than the label, down to the minimum font size. A label lets
 // touches through to the views behind it.
 
+#include <array>
 #include <string>
+#include <utility>
 
 #include "platform/ui/Font.h"
 #include "platform/ui/View.h"
@@ -16,6 +18,14 @@ class NibProperties;
 enum class TextAlignment { Left, Center, Right };
 enum class LineBreakMode { WordWrap, CharacterWrap, Clip, TruncateHead, TruncateTail, TruncateMiddle };
 enum class BaselineAdjustment { AlignBaselines, AlignCenters, None };
+
+// Alignments' names in the change log and in interface files.
+inline constexpr std::array<std::pair<TextAlignment, const char*>, 3> kTextAlignmentNames{{
+    {TextAlignment::Left, "left"},
+    {TextAlignment::Center, "center"},
+    {TextAlignment::Right, "right"},
+}};
+const char* textAlignmentName(TextAlignment alignment);
 
 class Label : public View {
   public:

@@ -228,6 +228,11 @@ void View::drawRect(const Rect&) {}
 
 void View::changed() { ChangeLog::noteChange(*this); }
 
+void View::resend(const char* property) {
+    resent_.push_back(property);
+    changed();
+}
+
 // ---- The tree
 
 void View::insertSubview(const std::shared_ptr<View>& view, std::size_t index) {
@@ -286,6 +291,12 @@ void View::sendSubviewToBack(const View* view) {
 void View::removeFromSuperview() {
     if (!superview_) return;
     std::shared_ptr<View> keep = sharedAs<View>();  // the superview may hold the last reference
+    // An input that leaves the screen stops being edited, whatever its delegate would say.
+    if (std::shared_ptr<Responder> first = firstResponder()) {
+        auto* view = dynamic_cast<View*>(first.get());
+        if (view && view->isDescendantOf(this)) first->relinquishFirstResponder();
+        if (!superview_) return;  // the input's delegate took it away already
+    }
     superview_->detach(this);
 }
 

@@ -157,6 +157,9 @@ class View : public Responder {
   protected:
     // Notes a change of a described property for the change log.
     void changed();
+    // Has the change log pass the property on at the end of the turn even when its value is the
+    // one it passed on last (the display changed it on its own side: an edit that was refused).
+    void resend(const char* property);
     // Sets a field; answers whether its value changed.
     template <class T>
     static bool update(T& field, const T& value) {
@@ -217,6 +220,7 @@ class View : public Responder {
     std::uint64_t loggedGeneration_ = 0;  // the log generation this view is queued in
     bool subviewsChanged_ = false;
     unsigned forced_ = 0;  // properties to pass on even when unchanged (a superseded animation)
+    std::vector<const char*> resent_;  // likewise, by name (see resend)
 };
 
 }  // namespace ui

@@ -12,6 +12,8 @@
 #include "platform/ui/Switch.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewCell.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/TextView.h"
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WebView.h"
@@ -59,6 +61,8 @@ ViewClassRegistry::ViewClassRegistry() {
     registerOwn<ActivityIndicator>("ActivityIndicator", "View", ActivityIndicator::applyNibProperties);
     registerOwn<WebView>("WebView", "View", WebView::applyNibProperties);
     registerClass<DrawnView>("DrawnView", "View");
+    registerOwn<TextField>("TextField", "Control", TextField::applyNibProperties);
+    registerOwn<TextView>("TextView", "View", TextView::applyNibProperties);
 }
 
 void ViewClassRegistry::add(Entry entry) {
