@@ -10,6 +10,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/EditMenu.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/TouchRouter.h"
@@ -92,6 +93,8 @@ void Application::reset() {
     router_.reset();
     EditMenu::shared().reset();
     AlertView::setHost(nullptr);
+    if (auto first = Responder::firstResponder()) first->relinquishFirstResponder();
+    Keyboard::shared().reset();
     state_ = State::NotRunning;
     delegate_.reset();
     keyWindow_.reset();
@@ -187,7 +190,11 @@ void Application::accelerate(double x, double y, double z) { Accelerometer::shar
 
 void Application::shake() {
     Accelerometer::shared().shake();
-    if (auto root = rootController()) root->motionEnded(Motion::Shake);
+    // The first responder hears of it first and passes it up its chain; else the root screen.
+    if (auto first = Responder::firstResponder())
+        first->motionEnded(Motion::Shake);
+    else if (auto root = rootController())
+        root->motionEnded(Motion::Shake);
 }
 
 std::shared_ptr<View> Application::viewWithElementId(std::uint64_t elementId) const {

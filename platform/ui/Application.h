@@ -94,7 +94,7 @@ class Application {
     void selectionChanged(std::uint64_t elementId, const std::string& text, const Rect& rect);
 
     // Accelerometer samples; a shake sends a burst of samples and then the shake motion to the
-    // root controller.
+    // first responder (which passes it up its chain), or to the root controller when there is none.
     void accelerate(double x, double y, double z);
     void shake();
 

@@ -3,11 +3,13 @@
 #include "platform/ui/ActivityIndicator.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/ui/DrawnView.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/SearchBar.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/Switch.h"
 #include "platform/ui/TableView.h"
@@ -63,6 +65,8 @@ ViewClassRegistry::ViewClassRegistry() {
     registerClass<DrawnView>("DrawnView", "View");
     registerOwn<TextField>("TextField", "Control", TextField::applyNibProperties);
     registerOwn<TextView>("TextView", "View", TextView::applyNibProperties);
+    registerOwn<SearchBar>("SearchBar", "View", SearchBar::applyNibProperties);
+    registerOwn<DatePicker>("DatePicker", "Control", DatePicker::applyNibProperties);
 }
 
 void ViewClassRegistry::add(Entry entry) {

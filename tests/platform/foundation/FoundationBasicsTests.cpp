@@ -51,6 +51,17 @@ TEST_F(FoundationBasics, Utf16LengthsCountSurrogatePairsAndSurviveBadBytes) {
     EXPECT_EQ(fnd::utf16Prefix("caf\xC3\xA9s", 4), "caf\xC3\xA9");
 }
 
+TEST_F(FoundationBasics, Utf16UnitsRoundTripAndBadBytesBecomeReplacementCharacters) {
+    std::string text = "a\xC3\xA9\xF0\x9F\x98\x80z";
+    std::u16string units = fnd::toUtf16(text);
+    EXPECT_EQ(units, (std::u16string{u'a', 0xE9, 0xD83D, 0xDE00, u'z'}));
+    EXPECT_EQ(fnd::fromUtf16(units), text);
+    // One unit per bad byte, as the lengths count them; a lone surrogate comes back as U+FFFD.
+    EXPECT_EQ(fnd::toUtf16("a\xFF\xC3"), (std::u16string{u'a', 0xFFFD, 0xFFFD}));
+    EXPECT_EQ(fnd::toUtf16("a\xFF\xC3").size(), fnd::utf16Length("a\xFF\xC3"));
+    EXPECT_EQ(fnd::fromUtf16(std::u16string{0xD83D, u'x'}), "\xEF\xBF\xBDx");
+}
+
 TEST_F(FoundationBasics, SeededRandomnessRepeats) {
     fnd::Random::seed(11);
     auto a = fnd::Random::next32(), b = fnd::Random::uniform(1000);

@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Make.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/ui/Nib.h"
+#include "platform/ui/SearchBar.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/TextInput.h"
+#include "platform/ui/TextView.h"
 #include "tests/platform/ui/SampleScreens.h"
 #include "tests/support/ScreenTestEnvironment.h"
 #include "tests/support/ViewTestSupport.h"
@@ -119,6 +124,40 @@ TEST_F(NibTest, ProblemsAreReportedWithTheirPlaceAndTheRestIsLoaded) {
     ASSERT_EQ(contents.topLevelObjects.size(), 1u);
     EXPECT_EQ(screen->theCell, contents.topLevelObjects[0]);
     EXPECT_EQ(screen->theCell->subviews().size(), 5u);
+}
+
+TEST_F(NibTest, TextEntryAndDatePickersTakeTheirSettingsFromTheFile) {
+    ui::Nib::Contents contents;
+    ui::Nib::Problems problems = load(R"({"owner": "SampleScreen", "objects": [
+        {"class": "TextField", "id": "count", "frame": [20, 45, 245, 25],
+         "properties": {"keyboardType": "numberPad", "returnKeyType": "done", "borderStyle": "roundedRect",
+                        "clearButtonMode": "whileEditing", "placeholder": "how many", "font": {"size": 16, "bold": true}}},
+        {"class": "TextView", "id": "notes", "properties": {"editable": false, "text": "read only"}},
+        {"class": "DatePicker", "id": "time", "properties": {"datePickerMode": "time"}},
+        {"class": "SearchBar", "id": "search", "properties": {"barStyle": "blackTranslucent", "keyboardType": "phone"}}
+      ]})",
+                                      nullptr, &contents);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_THAT(problems[0], HasSubstr("objects[3].properties.keyboardType: expected \"default\", \"ascii\""));
+
+    auto count = std::dynamic_pointer_cast<ui::TextField>(contents.objectsById.at("count"));
+    ASSERT_TRUE(count);
+    EXPECT_EQ(count->keyboardType(), ui::KeyboardType::NumberPad);
+    EXPECT_EQ(count->returnKeyType(), ui::ReturnKeyType::Done);
+    EXPECT_EQ(count->borderStyle(), ui::TextBorderStyle::RoundedRect);
+    EXPECT_EQ(count->clearButtonMode(), ui::TextFieldViewMode::WhileEditing);
+    EXPECT_EQ(count->placeholder(), "how many");
+    EXPECT_EQ(count->input()->font(), ui::Font::boldSystem(16));
+    auto notes = std::dynamic_pointer_cast<ui::TextView>(contents.objectsById.at("notes"));
+    ASSERT_TRUE(notes);
+    EXPECT_FALSE(notes->isEditable());
+    EXPECT_EQ(notes->text(), "read only");
+    auto time = std::dynamic_pointer_cast<ui::DatePicker>(contents.objectsById.at("time"));
+    ASSERT_TRUE(time);
+    EXPECT_EQ(time->datePickerMode(), ui::DatePickerMode::Time);
+    auto search = std::dynamic_pointer_cast<ui::SearchBar>(contents.objectsById.at("search"));
+    ASSERT_TRUE(search);
+    EXPECT_EQ(search->barStyle(), ui::BarStyle::BlackTranslucent);
 }
 
 TEST_F(NibTest, AnOutletGetsOnlyAViewOfItsClass) {
