@@ -140,14 +140,8 @@ void DatePicker::build() {
     for (const Column& column : columns_) column.wheel->removeFromSuperview();
     columns_.clear();
     if (band_) band_->removeFromSuperview();
-
-    Size size = bounds().size;
-    std::vector<Layout> layout = layoutOf(mode_);
-    double room = size.width - 2 * kMargin - kGap * double(layout.size() - 1);
-    double x = kMargin;
-    for (const Layout& l : layout) {
-        double width = room * l.share;
-        auto wheel = ui::make<PickerWheel>(Rect{x, kMargin, width, std::max(0.0, size.height - 2 * kMargin)});
+    for (const Layout& l : layoutOf(mode_)) {
+        auto wheel = ui::make<PickerWheel>(Rect{});
         wheel->setTextAlignment(l.alignment);
         std::weak_ptr<DatePicker> weak = sharedAs<DatePicker>();
         const PickerWheel* raw = wheel.get();
@@ -157,17 +151,31 @@ void DatePicker::build() {
         });
         addSubview(wheel);
         columns_.push_back({l.part, wheel});
-        x += width + kGap;
     }
     // The band across the wheels that marks the selected rows.
-    band_ = ui::make<View>(Rect{kMargin - 2, size.height / 2 - PickerWheel::kRowHeight / 2, size.width - 2 * kMargin + 4,
-                                PickerWheel::kRowHeight});
+    band_ = ui::make<View>(Rect{});
     band_->setBackgroundColor(Color::rgb(0.45, 0.5, 0.75, 0.25));
     band_->setBorderWidth(1);
     band_->setBorderColor(Color::rgb(0.35, 0.38, 0.55, 0.8));
     band_->setCornerRadius(3);
     band_->setUserInteractionEnabled(false);
     addSubview(band_);
+    layoutSubviews();
+}
+
+void DatePicker::layoutSubviews() {
+    if (!band_) return;  // not made yet
+    Size size = bounds().size;
+    std::vector<Layout> layout = layoutOf(mode_);
+    double room = size.width - 2 * kMargin - kGap * double(layout.size() - 1);
+    double x = kMargin;
+    for (std::size_t i = 0; i < columns_.size() && i < layout.size(); ++i) {
+        double width = room * layout[i].share;
+        columns_[i].wheel->setFrame({x, kMargin, width, std::max(0.0, size.height - 2 * kMargin)});
+        x += width + kGap;
+    }
+    double row = PickerWheel::kRowHeight;
+    band_->setFrame({kMargin - 2, size.height / 2 - row / 2, size.width - 2 * kMargin + 4, row});
     reloadWheels(nullptr);
 }
 

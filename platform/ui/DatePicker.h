@@ -48,6 +48,8 @@ class DatePicker : public Control {
     // Turns a part's wheel by some rows as the person would, with the value-changed event.
     void turn(Part part, int rows);
 
+    void layoutSubviews() override;
+
     // Interface-file properties: "datePickerMode" ("time", "date", "dateAndTime").
     static void applyNibProperties(DatePicker& picker, NibProperties& properties);
 

@@ -8,7 +8,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/NibProperties.h"
-#include "platform/ui/TapControl.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/TextField.h"
 
 namespace ui {
@@ -68,41 +68,33 @@ void SearchBar::init(const Rect& frame) {
     fieldDelegate_ = std::make_shared<FieldDelegate>();
     fieldDelegate_->bar = this;
     field_->setDelegate(fieldDelegate_);
-    field_->addTarget(sharedAs<SearchBar>(), "searchFieldChanged:", ControlEventEditingChanged);
+    std::weak_ptr<SearchBar> weak = sharedAs<SearchBar>();
+    field_->addAction(
+        ControlEventEditingChanged,
+        [weak](const std::shared_ptr<Control>&) {
+            auto bar = weak.lock();
+            if (auto d = bar ? bar->delegate() : nullptr) d->searchBarTextDidChange(*bar, bar->text());
+        },
+        weak);
     addSubview(field_);
 
-    cancel_ = ui::make<TapControl>(Rect{});
+    cancel_ = Button::withType(ButtonType::Custom);
     cancel_->setCornerRadius(5);
     cancel_->setBorderWidth(1);
-    auto title = ui::make<Label>(Rect{});
-    title->setText("Cancel");
-    title->setFont(Font::boldSystem(12));
-    title->setTextColor(Color::whiteColor());
-    title->setTextAlignment(TextAlignment::Center);
-    title->setUserInteractionEnabled(false);
-    title->setAutoresizingMask(FlexibleWidth | FlexibleHeight);
-    cancel_->addSubview(title);
+    cancel_->setTitle("Cancel");
+    cancel_->titleLabel()->setFont(Font::boldSystem(12));
     cancel_->setAutoresizingMask(FlexibleLeftMargin);
     cancel_->setHidden(true);
-    std::weak_ptr<SearchBar> weak = sharedAs<SearchBar>();
-    cancel_->setOnTap([weak] {
-        auto bar = weak.lock();
-        if (auto d = bar ? bar->delegate() : nullptr) d->searchBarCancelButtonClicked(*bar);
-    });
+    cancel_->addAction(
+        ControlEventTouchUpInside,
+        [weak](const std::shared_ptr<Control>&) {
+            auto bar = weak.lock();
+            if (auto d = bar ? bar->delegate() : nullptr) d->searchBarCancelButtonClicked(*bar);
+        },
+        weak);
     addSubview(cancel_);
     applyStyle();
     layout();
-}
-
-const ConnectionTable& SearchBar::classConnections() {
-    static const ConnectionTable table = ConnectionTable("SearchBar", &Responder::classConnections())
-                                             .action("searchFieldChanged:", &SearchBar::fieldChanged);
-    return table;
-}
-
-void SearchBar::fieldChanged(const Sender&) {
-    std::shared_ptr<SearchBar> keep = sharedAs<SearchBar>();
-    if (auto d = delegate()) d->searchBarTextDidChange(*this, text());
 }
 
 const std::string& SearchBar::text() const { return field_->text(); }
@@ -111,7 +103,6 @@ const std::string& SearchBar::placeholder() const { return field_->placeholder()
 void SearchBar::setPlaceholder(std::string placeholder) { field_->setPlaceholder(std::move(placeholder)); }
 KeyboardType SearchBar::keyboardType() const { return field_->keyboardType(); }
 void SearchBar::setKeyboardType(KeyboardType type) { field_->setKeyboardType(type); }
-std::shared_ptr<View> SearchBar::cancelKey() const { return cancel_; }
 
 void SearchBar::setBarStyle(BarStyle style) {
     style_ = style;
@@ -138,13 +129,13 @@ void SearchBar::applyStyle() {
 }
 
 void SearchBar::layout() {
+    if (!field_) return;  // not made yet
     Size size = bounds().size;
     double cancelWidth = Font::boldSystem(12).widthOf("Cancel") + 2 * kCancelPadding;
     double fieldWidth = size.width - 2 * kMargin - (showsCancel_ ? cancelWidth + kMargin : 0);
     double top = (size.height - kFieldHeight) / 2;
     field_->setFrame({kMargin, top, std::max(0.0, fieldWidth), kFieldHeight});
     cancel_->setFrame({size.width - kMargin - cancelWidth, top, cancelWidth, kFieldHeight});
-    for (const auto& sub : cancel_->subviews()) sub->setFrame(cancel_->bounds());
     cancel_->setHidden(!showsCancel_);
 }
 

@@ -16,7 +16,7 @@ namespace ui {
 class Label;
 class NibProperties;
 class SearchBar;
-class TapControl;
+class Button;
 class TextField;
 
 class SearchBarDelegate {
@@ -62,15 +62,13 @@ class SearchBar : public View {
     void setDelegate(std::weak_ptr<SearchBarDelegate> delegate) { delegate_ = std::move(delegate); }
 
     const std::shared_ptr<TextField>& textField() const { return field_; }
-    std::shared_ptr<View> cancelKey() const;
+    const std::shared_ptr<Button>& cancelKey() const { return cancel_; }
 
     // The field's.
     bool becomeFirstResponder() override;
     bool resignFirstResponder() override;
 
-    // The field tells the bar of every change the person makes.
-    static const ConnectionTable& classConnections();
-    const ConnectionTable& connections() const override { return classConnections(); }
+    void layoutSubviews() override { layout(); }
 
     // Interface-file properties: "text", "placeholder", "barStyle" ("default", "black",
     // "blackTranslucent"), "translucent", "showsCancelButton", "keyboardType".
@@ -78,12 +76,11 @@ class SearchBar : public View {
 
   private:
     struct FieldDelegate;
-    void fieldChanged(const Sender& sender);
     void layout();
     void applyStyle();
 
     std::shared_ptr<TextField> field_;
-    std::shared_ptr<TapControl> cancel_;
+    std::shared_ptr<Button> cancel_;
     std::shared_ptr<FieldDelegate> fieldDelegate_;
     std::weak_ptr<SearchBarDelegate> delegate_;
     BarStyle style_ = BarStyle::Default;

@@ -6,9 +6,8 @@
 
 #include "platform/ui/Make.h"
 #include "platform/ui/NibProperties.h"
-#include "platform/ui/TapControl.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/TextInput.h"
-#include "platform/ui/Touch.h"
 
 namespace ui {
 
@@ -53,21 +52,19 @@ void TextField::init(const Rect& frame) {
     input_->setFont(font_);
     addSubview(input_);
 
-    clearKey_ = ui::make<TapControl>(Rect{0, 0, kClearKeySize, kClearKeySize});
+    clearKey_ = Button::withType(ButtonType::Custom);
+    clearKey_->setFrame({0, 0, kClearKeySize, kClearKeySize});
     clearKey_->setBackgroundColor(Color::white(0.7));
     clearKey_->setCornerRadius(kClearKeySize / 2);
-    auto cross = ui::make<Label>(clearKey_->bounds());
-    cross->setText("\u00D7");
-    cross->setFont(Font::boldSystem(15));
-    cross->setTextColor(Color::whiteColor());
-    cross->setTextAlignment(TextAlignment::Center);
-    cross->setUserInteractionEnabled(false);
-    clearKey_->addSubview(cross);
+    clearKey_->setTitle("\u00D7");
+    clearKey_->titleLabel()->setFont(Font::boldSystem(15));
     clearKey_->setHidden(true);
     std::weak_ptr<TextField> weak = sharedAs<TextField>();
-    clearKey_->setOnTap([weak] {
-        if (auto field = weak.lock()) field->clear();
-    });
+    clearKey_->addAction(
+        ControlEventTouchUpInside, [weak](const std::shared_ptr<Control>&) {
+            if (auto field = weak.lock()) field->clear();
+        },
+        weak);
     addSubview(clearKey_);
 
     input_->setHooks({
@@ -168,8 +165,6 @@ void TextField::setReturnKeyType(ReturnKeyType type) { input_->setReturnKeyType(
 TextRange TextField::selectedRange() const { return input_->selectedRange(); }
 void TextField::setSelectedRange(TextRange range) { input_->setSelectedRange(range); }
 
-std::shared_ptr<Control> TextField::clearKey() const { return clearKey_; }
-
 Font TextField::displayedFont() const {
     if (!shrinks_ || text().empty()) return font_;
     double width = font_.widthOf(text());
@@ -180,7 +175,7 @@ Font TextField::displayedFont() const {
 }
 
 void TextField::layout() {
-    if (!input_) return;
+    if (!input_) return;  // not made yet
     bool hasText = !text().empty();
     bool showClear = hasText && (clearMode_ == TextFieldViewMode::Always ||
                                  (clearMode_ == TextFieldViewMode::WhileEditing && editing_) ||
@@ -232,11 +227,8 @@ void TextField::setEnabled(bool enabled) {
     input_->setEditable(enabled);
 }
 
-void TextField::touchesEnded(const Touches& touches) {
-    bool tracked = isTracking();
-    Control::touchesEnded(touches);
-    if (tracked && !touches.empty() && bounds().contains(touches.front()->locationIn(this)))
-        becomeFirstResponder();
+void TextField::endTracking(Point point, bool) {
+    if (bounds().contains(point)) becomeFirstResponder();
 }
 
 void TextField::returnPressed() {

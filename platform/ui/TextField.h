@@ -18,7 +18,7 @@ namespace ui {
 class NibProperties;
 class TextField;
 class TextInput;
-class TapControl;
+class Button;
 
 class TextFieldDelegate {
   public:
@@ -95,7 +95,7 @@ class TextField : public Control {
     // The input element inside, where the display's typing arrives.
     const std::shared_ptr<TextInput>& input() const { return input_; }
     // The clear key (for tests and the gallery); hidden when its mode does not show it now.
-    std::shared_ptr<Control> clearKey() const;
+    const std::shared_ptr<Button>& clearKey() const { return clearKey_; }
 
     bool canBecomeFirstResponder() override;
     bool becomeFirstResponder() override;
@@ -103,7 +103,7 @@ class TextField : public Control {
     bool takesTypedText() const override { return true; }
 
     void setEnabled(bool enabled) override;
-    void touchesEnded(const Touches& touches) override;
+    void layoutSubviews() override { layout(); }
 
     // Interface-file properties: those of text entry (see TextInput::applyNibProperties),
     // "borderStyle" ("none", "line", "bezel", "roundedRect"), "clearButtonMode" ("never",
@@ -113,6 +113,8 @@ class TextField : public Control {
   protected:
     void didBecomeFirstResponder() override;
     void didResignFirstResponder() override;
+    // A tap that lifts on the field begins editing.
+    void endTracking(Point point, bool inside) override;
 
   private:
     void layout();
@@ -120,7 +122,7 @@ class TextField : public Control {
     void clear();
 
     std::shared_ptr<TextInput> input_;
-    std::shared_ptr<TapControl> clearKey_;
+    std::shared_ptr<Button> clearKey_;
     Font font_ = Font::system(17);
     TextBorderStyle border_ = TextBorderStyle::None;
     TextFieldViewMode clearMode_ = TextFieldViewMode::Never;

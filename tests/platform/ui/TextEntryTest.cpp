@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ChangeLog.h"
 #include "platform/ui/EditMenu.h"
 #include "platform/ui/Keyboard.h"
