@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/foundation/Log.h"
-#include "platform/foundation/RunLoop.h"
-#include "platform/ui/Animation.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TextLayout.h"
 
@@ -17,14 +14,7 @@ constexpr double kButtonGap = 8;
 const Color kPanel = Color::rgb(0.08, 0.16, 0.38, 0.92);
 const Color kButtonFill = Color::rgb(0.22, 0.30, 0.50);
 const Color kCancelFill = Color::rgb(0.16, 0.20, 0.30);
-
-std::function<std::shared_ptr<View>()>& host() {
-    static std::function<std::shared_ptr<View>()> h;
-    return h;
-}
 }  // namespace
-
-void AlertView::setHost(std::function<std::shared_ptr<View>()> h) { host() = std::move(h); }
 
 void AlertView::init(const Rect& frame) {
     View::init(frame);
@@ -52,7 +42,7 @@ void AlertView::init(std::string title, std::string message, std::weak_ptr<Alert
     title_->setText(std::move(title));
     message_->setText(std::move(message));
     delegate_ = std::move(delegate);
-    if (!cancelButtonTitle.empty()) cancelIndex_ = addButton(cancelButtonTitle);
+    if (!cancelButtonTitle.empty()) setCancelButtonIndex(addButton(cancelButtonTitle));
     for (const auto& other : otherButtonTitles) addButton(other);
     arrange();
 }
@@ -68,36 +58,19 @@ void AlertView::setMessage(std::string message) {
 }
 
 int AlertView::addButton(const std::string& title) {
-    auto button = make<Button>(Rect{});
-    button->setTitle(title);
-    button->titleLabel()->setFont(Font::boldSystem(18));
-    button->setCornerRadius(6);
-    button->setBorderWidth(1);
-    button->setBorderColor(Color::white(1, 0.5));
-    int index = int(buttons_.size());
-    std::weak_ptr<AlertView> weak = sharedAs<AlertView>();
-    button->addAction(ControlEventTouchUpInside, [weak, index](auto&) {
-        if (auto self = weak.lock()) self->clicked(index);
-    });
-    buttons_.push_back(button);
-    addSubview(button);
+    int index = appendButton(title);
+    auto b = button(index);
+    b->titleLabel()->setFont(Font::boldSystem(18));
+    b->setCornerRadius(6);
+    b->setBorderWidth(1);
+    b->setBorderColor(Color::white(1, 0.5));
     arrange();
     return index;
 }
 
-std::string AlertView::buttonTitle(int index) const {
-    auto b = button(index);
-    return b ? b->titleForState(StateNormal) : std::string();
-}
-
 int AlertView::firstOtherButtonIndex() const {
-    int first = cancelIndex_ == 0 ? 1 : 0;
+    int first = cancelButtonIndex() == 0 ? 1 : 0;
     return first < numberOfButtons() ? first : -1;
-}
-
-std::shared_ptr<Button> AlertView::button(int index) const {
-    if (index < 0 || index >= numberOfButtons()) return nullptr;
-    return buttons_[std::size_t(index)];
 }
 
 void AlertView::layoutSubviews() {
@@ -123,17 +96,17 @@ void AlertView::arrange() {
     // Drawing order on the panel: two side by side with cancel left; else stacked, cancel last.
     std::vector<int> order;
     for (int i = 0; i < numberOfButtons(); ++i)
-        if (i != cancelIndex_) order.push_back(i);
+        if (i != cancelButtonIndex()) order.push_back(i);
     bool sideBySide = numberOfButtons() == 2;
-    if (cancelIndex_ >= 0) {
+    if (cancelButtonIndex() >= 0) {
         if (sideBySide)
-            order.insert(order.begin(), cancelIndex_);
+            order.insert(order.begin(), cancelButtonIndex());
         else
-            order.push_back(cancelIndex_);
+            order.push_back(cancelButtonIndex());
     }
     for (std::size_t k = 0; k < order.size(); ++k) {
-        auto& b = buttons_[std::size_t(order[k])];
-        b->setBackgroundColor(order[k] == cancelIndex_ ? kCancelFill : kButtonFill);
+        auto& b = buttons()[std::size_t(order[k])];
+        b->setBackgroundColor(order[k] == cancelButtonIndex() ? kCancelFill : kButtonFill);
         if (sideBySide) {
             double w = (inner - kButtonGap) / 2;
             b->setFrame({kPadding + double(k) * (w + kButtonGap), y, w, kButtonHeight});
@@ -151,46 +124,22 @@ void AlertView::arrange() {
 }
 
 void AlertView::show() {
-    auto over = host() ? host()() : nullptr;
-    if (!over) {
-        fnd::Log::warning("alert: nowhere to show \"", title(), "\"");
-        return;
-    }
-    dimming_ = make<View>(over->bounds());
-    dimming_->setBackgroundColor(Color::white(0, 0.4));
-    dimming_->setAutoresizingMask(FlexibleWidth | FlexibleHeight);
-    over->addSubview(dimming_);
-    over->addSubview(sharedAs<View>());
+    auto over = present(title());
+    if (!over) return;
     arrange();
     setCenter(over->bounds().mid());
-    visible_ = true;
-    keepAlive_ = sharedAs<AlertView>();
 }
 
-void AlertView::clicked(int index) {
-    std::shared_ptr<AlertView> keep = sharedAs<AlertView>();
+void AlertView::clickedButton(int index) {
     if (auto d = delegate()) d->alertViewClickedButton(*this, index);
-    dismiss(index, true);
 }
 
-void AlertView::dismiss(int index, bool animated) {
-    if (!visible_) return;
-    visible_ = false;
-    std::shared_ptr<AlertView> keep = std::move(keepAlive_);
+void AlertView::willDismiss(int index) {
     if (auto d = delegate()) d->alertViewWillDismiss(*this, index);
-    auto finish = [keep, index] {
-        keep->removeFromSuperview();
-        if (keep->dimming_) keep->dimming_->removeFromSuperview();
-        keep->dimming_.reset();
-        if (auto d = keep->delegate()) d->alertViewDidDismiss(*keep, index);
-    };
-    if (!animated) return finish();
-    Animation::begin();
-    Animation::setDuration(kDismissDuration);
-    setAlpha(0);
-    if (dimming_) dimming_->setAlpha(0);
-    Animation::commit();
-    fnd::RunLoop::main().performAfterDelay(kDismissDuration, this, "dismiss", finish);
+}
+
+void AlertView::didDismiss(int index) {
+    if (auto d = delegate()) d->alertViewDidDismiss(*this, index);
 }
 
 }  // namespace ui

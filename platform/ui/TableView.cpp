@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 #include "platform/foundation/RunLoop.h"
+#include "platform/ui/Animation.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/NibProperties.h"
@@ -14,6 +16,8 @@ namespace ui {
 
 namespace {
 constexpr double kGroupedPadding = 10;  // above and below each group
+constexpr double kRowAnimationDuration = 0.3;
+constexpr double kSwipeDistance = 30;  // sideways, at least twice as far as up or down
 const Color kGroupedBackground = Color::rgb(0.77, 0.80, 0.84);
 const Color kPlainHeader = Color::rgb(0.55, 0.62, 0.70);
 const Color kGroupedTitle = Color::rgb(0.30, 0.34, 0.42);
@@ -88,9 +92,12 @@ void TableView::ensureLoaded() const {
 
 void TableView::reloadData() {
     loaded_ = true;
+    ++reloads_;
     for (auto& [path, cell] : std::map(visible_)) enqueue(path);
     selected_.reset();
+    confirming_.reset();
     measure();
+    updateSectionIndex();
     fillVisibleRows();
 }
 
@@ -206,6 +213,7 @@ void TableView::enqueue(const IndexPath& p) {
     visible_.erase(it);
     cell->removeFromSuperview();
     cell->setHighlighted(false);
+    cell->setShowingDeleteConfirmation(false, false);
     if (!cell->reuseIdentifier().empty()) reusable_[cell->reuseIdentifier()].push_back(cell);
 }
 
@@ -219,11 +227,14 @@ std::shared_ptr<TableViewCell> TableView::dequeueReusableCell(const std::string&
     return cell;
 }
 
+// Rows go under the section headers and the index.
 std::size_t TableView::firstHeaderIndex() const {
     const auto& subs = subviews();
-    for (std::size_t i = 0; i < subs.size(); ++i)
+    for (std::size_t i = 0; i < subs.size(); ++i) {
+        if (index_ && subs[i] == index_) return i;
         for (const auto& section : sections_)
             if (section.header == subs[i]) return i;
+    }
     return subs.size();
 }
 
@@ -245,6 +256,7 @@ void TableView::fillVisibleRows() {
             if (style_ == TableViewStyle::Grouped) cell->setBackgroundColor(Color::clear());
             placeCell(*cell, p);
             cell->setSelected(selected_ == p);
+            configureEditing(*cell, p, false);
             visible_[p] = cell;
             insertSubview(cell, firstHeaderIndex());  // rows go under the headers
         }
@@ -273,14 +285,18 @@ std::vector<std::shared_ptr<TableViewCell>> TableView::visibleCells() const {
 
 void TableView::contentOffsetChanged() {
     if (backgroundView_) backgroundView_->setFrame(bounds());
+    placeSectionIndex();
+    if (isDragging() && confirming_) confirmDeletion(std::nullopt);
     if (loaded_) fillVisibleRows();
 }
 
 void TableView::layoutSubviews() {
     ScrollView::layoutSubviews();
     if (backgroundView_) backgroundView_->setFrame(bounds());
+    placeSectionIndex();
     if (!loaded_) return;
     measure();
+    if (index_) bringSubviewToFront(index_.get());
     for (auto& [path, cell] : visible_) placeCell(*cell, path);
     fillVisibleRows();
 }
@@ -334,18 +350,63 @@ std::shared_ptr<TableViewCell> TableView::cellHit(const Touch& touch) const {
     return nullptr;
 }
 
+Point TableView::fingerAt(const Touch& touch) const { return touch.locationIn(superview().get()); }
+
+void TableView::contentTouchBegan(const Touch& touch) {
+    ScrollView::contentTouchBegan(touch);
+    rowTouch_ = &touch;
+    rowTouchStart_ = fingerAt(touch);
+    touchUsed_ = false;
+    announced_ = true;
+}
+
+bool TableView::takesOverTouch(const Touch& touch) {
+    if (reorder_) return false;
+    if (auto view = touch.view(); view && index_ && view->isDescendantOf(index_.get())) return false;
+    auto cell = cellHit(touch);
+    auto view = touch.view();
+    if (cell && cell->reorderControl() && view && view->isDescendantOf(cell->reorderControl().get())) return false;
+    if (swiped(touch)) return true;
+    return ScrollView::takesOverTouch(touch);
+}
+
 void TableView::touchesBegan(const Touches& touches) {
-    auto cell = allowsSelection_ ? cellHit(*touches.front()) : nullptr;
-    if (!cell) return ScrollView::touchesBegan(touches);
+    const auto& touch = touches.front();
+    // A touch the table watched from its start keeps where it began (and what it did meanwhile).
+    if (!announced_ || touch.get() != rowTouch_) {
+        rowTouch_ = touch.get();
+        rowTouchStart_ = fingerAt(*touch);
+        touchUsed_ = false;
+    }
+    announced_ = false;
+    auto cell = cellHit(*touch);
+    // A new touch anywhere puts away a delete button that shows, and does nothing else.
+    if (confirming_ && !touchUsed_) {
+        confirmDeletion(std::nullopt);
+        touchUsed_ = true;
+        if (cell) return;
+    }
+    if (cell && editing_ && startReorder(*touch)) return;
+    bool selectable = allowsSelection_ && (!editing_ || allowsSelectionDuringEditing_);
+    if (!cell || touchUsed_ || !selectable) {
+        if (!cell) return ScrollView::touchesBegan(touches);
+        return;
+    }
     pressed_ = cell;
     if (cell->selectionStyle() != TableViewCellSelectionStyle::None) cell->setHighlighted(true);
 }
 
 void TableView::touchesMoved(const Touches& touches) {
-    if (pressed_.expired()) ScrollView::touchesMoved(touches);
+    const auto& touch = touches.front();
+    if (reorder_) return continueReorder(*touch);
+    if (touch->view().get() == this) return ScrollView::touchesMoved(touches);
+    if (!swiped(*touch)) return;
+    if (auto cell = pressed_.lock()) cell->setHighlighted(false);
+    pressed_.reset();
 }
 
 void TableView::touchesCancelled(const Touches& touches) {
+    if (reorder_) return endReorder(true);
     auto cell = pressed_.lock();
     if (!cell) return ScrollView::touchesCancelled(touches);
     pressed_.reset();
@@ -353,13 +414,15 @@ void TableView::touchesCancelled(const Touches& touches) {
 }
 
 void TableView::touchesEnded(const Touches& touches) {
+    if (reorder_) return endReorder(false);
     auto cell = pressed_.lock();
-    if (!cell) return ScrollView::touchesEnded(touches);
+    if (!cell) {
+        if (touches.front()->view().get() == this) ScrollView::touchesEnded(touches);
+        return;
+    }
     pressed_.reset();
     cell->setHighlighted(false);
-    std::optional<IndexPath> path;
-    for (const auto& [p, c] : visible_)
-        if (c == cell) path = p;
+    std::optional<IndexPath> path = pathOf(*cell);
     if (!path) return;
     std::shared_ptr<View> keep = sharedAs<View>();
     auto delegate = tableDelegate();
@@ -372,6 +435,307 @@ void TableView::touchesEnded(const Touches& touches) {
     }
     selectRow(*chosen, false, TableViewScrollPosition::None);
     if (delegate) delegate->didSelectRow(*this, *chosen);
+}
+
+std::optional<IndexPath> TableView::pathOf(const TableViewCell& cell) const {
+    for (const auto& [p, c] : visible_)
+        if (c.get() == &cell) return p;
+    return std::nullopt;
+}
+
+// ---- Editing
+
+void TableView::setEditing(bool editing, bool animated) {
+    confirmDeletion(std::nullopt);
+    if (editing == editing_) return;
+    editing_ = editing;
+    for (auto& [path, cell] : visible_) configureEditing(*cell, path, animated);
+}
+
+void TableView::configureEditing(TableViewCell& cell, const IndexPath& p, bool animated) {
+    auto source = dataSource();
+    auto delegate = tableDelegate();
+    bool editable = source && source->canEditRow(*this, p);
+    TableViewCellEditingStyle style = !editable ? TableViewCellEditingStyle::None
+                                      : delegate ? delegate->editingStyleForRow(*this, p)
+                                                 : TableViewCellEditingStyle::Delete;
+    bool indents = delegate ? delegate->shouldIndentWhileEditingRow(*this, p) : true;
+    bool movable = source && source->canMoveRow(*this, p);
+    // Out of edit mode only a row that confirms a swiped deletion shows anything.
+    cell.setEditing(editing_, style, indents, movable, animated);
+    cell.setShowingDeleteConfirmation(confirming_ == p, animated);
+    std::weak_ptr<TableView> weak = sharedAs<TableView>();
+    TableViewCell* raw = &cell;
+    cell.setEditingHandlers(
+        [weak, raw] {
+            auto table = weak.lock();
+            std::optional<IndexPath> path = table ? table->pathOf(*raw) : std::nullopt;
+            if (!path) return;
+            if (raw->editingStyle() == TableViewCellEditingStyle::Insert)
+                table->commit(TableViewCellEditingStyle::Insert, *path);
+            else
+                table->confirmDeletion(table->confirming_ == path ? std::nullopt : path);
+        },
+        [weak, raw] {
+            auto table = weak.lock();
+            if (auto path = table ? table->pathOf(*raw) : std::nullopt)
+                table->commit(TableViewCellEditingStyle::Delete, *path);
+        });
+}
+
+bool TableView::canSwipeDelete(const IndexPath& p) {
+    auto source = dataSource();
+    if (editing_ || !source || !isValid(p) || !source->canEditRow(*this, p)) return false;
+    auto delegate = tableDelegate();
+    return !delegate || delegate->editingStyleForRow(*this, p) == TableViewCellEditingStyle::Delete;
+}
+
+bool TableView::swiped(const Touch& touch) {
+    if (touchUsed_ || &touch != rowTouch_) return false;
+    Point moved = fingerAt(touch) - rowTouchStart_;
+    if (std::abs(moved.x) < kSwipeDistance || std::abs(moved.x) < 2 * std::abs(moved.y)) return false;
+    auto cell = cellHit(touch);
+    std::optional<IndexPath> path = cell ? pathOf(*cell) : std::nullopt;
+    if (!path || !canSwipeDelete(*path)) return false;
+    touchUsed_ = true;
+    confirmDeletion(path);
+    return true;
+}
+
+void TableView::confirmDeletion(std::optional<IndexPath> p) {
+    if (p == confirming_) return;
+    std::optional<IndexPath> old = confirming_;
+    confirming_ = p;
+    for (const auto& path : {old, p})
+        if (path)
+            if (auto cell = cellForRow(*path)) configureEditing(*cell, *path, true);
+}
+
+void TableView::commit(TableViewCellEditingStyle style, const IndexPath& p) {
+    std::shared_ptr<View> keep = sharedAs<View>();
+    confirmDeletion(std::nullopt);
+    if (auto source = dataSource()) source->commitEditingStyle(*this, style, p);
+}
+
+// ---- Rows that go, come and change
+
+void TableView::deleteRows(const std::vector<IndexPath>& paths, TableViewRowAnimation animation) {
+    changeRows(
+        [&paths](const IndexPath& p) -> std::optional<IndexPath> {
+            int before = 0;
+            for (const IndexPath& gone : paths) {
+                if (gone == p) return std::nullopt;
+                if (gone.section == p.section && gone.row < p.row) ++before;
+            }
+            return IndexPath{p.section, p.row - before};
+        },
+        {}, animation);
+}
+
+void TableView::insertRows(const std::vector<IndexPath>& paths, TableViewRowAnimation animation) {
+    std::vector<IndexPath> sorted = paths;
+    std::sort(sorted.begin(), sorted.end());
+    changeRows(
+        [&sorted](const IndexPath& p) -> std::optional<IndexPath> {
+            int row = p.row;
+            for (const IndexPath& added : sorted)
+                if (added.section == p.section && added.row <= row) ++row;
+            return IndexPath{p.section, row};
+        },
+        paths, animation);
+}
+
+void TableView::reloadRows(const std::vector<IndexPath>& paths, TableViewRowAnimation animation) {
+    changeRows(
+        [&paths](const IndexPath& p) -> std::optional<IndexPath> {
+            if (std::find(paths.begin(), paths.end(), p) != paths.end()) return std::nullopt;
+            return p;
+        },
+        paths, animation);
+}
+
+void TableView::changeRows(const std::function<std::optional<IndexPath>(const IndexPath&)>& renumber,
+                           const std::vector<IndexPath>& arrived, TableViewRowAnimation animation) {
+    if (!loaded_) return reloadData();
+    std::shared_ptr<View> keep = sharedAs<View>();
+    confirmDeletion(std::nullopt);
+    std::map<IndexPath, std::shared_ptr<TableViewCell>> kept;
+    for (auto& [path, cell] : visible_) {
+        if (std::optional<IndexPath> now = renumber(path))
+            kept[*now] = cell;
+        else
+            animateOut(cell, animation);
+    }
+    visible_ = std::move(kept);
+    if (selected_) selected_ = renumber(*selected_);
+    measure();
+    updateSectionIndex();
+    bool animated = animation != TableViewRowAnimation::None;
+    if (animated) {
+        Animation::begin("TableViewRows");
+        Animation::setDuration(kRowAnimationDuration);
+    }
+    for (auto& [path, cell] : std::map(visible_)) {
+        if (!isValid(path)) {
+            visible_.erase(path);
+            animateOut(cell, TableViewRowAnimation::None);
+            continue;
+        }
+        placeCell(*cell, path);
+        configureEditing(*cell, path, false);
+    }
+    if (animated) Animation::commit();
+    fillVisibleRows();
+    if (!animated) return;
+    // The rows that came in start where the animation says and move into place.
+    for (const IndexPath& p : arrived) {
+        auto cell = cellForRow(p);
+        if (!cell) continue;
+        Point home = cell->center();
+        double width = bounds().size.width;
+        if (animation == TableViewRowAnimation::Right) cell->setCenter({home.x + width, home.y});
+        else if (animation == TableViewRowAnimation::Left) cell->setCenter({home.x - width, home.y});
+        else cell->setAlpha(0);
+        Animation::begin("TableViewRowIn");
+        Animation::setDuration(kRowAnimationDuration);
+        cell->setCenter(home);
+        cell->setAlpha(1);
+        Animation::commit();
+    }
+}
+
+void TableView::animateOut(std::shared_ptr<TableViewCell> cell, TableViewRowAnimation animation) {
+    auto finish = [weak = std::weak_ptr<TableView>(sharedAs<TableView>()), cell] {
+        cell->removeFromSuperview();
+        cell->setAlpha(1);
+        cell->setHighlighted(false);
+        cell->setSelected(false);
+        auto table = weak.lock();
+        if (table && !cell->reuseIdentifier().empty()) table->reusable_[cell->reuseIdentifier()].push_back(cell);
+    };
+    if (animation == TableViewRowAnimation::None) return finish();
+    cell->setUserInteractionEnabled(false);
+    Animation::begin("TableViewRowOut");
+    Animation::setDuration(kRowAnimationDuration);
+    double width = bounds().size.width;
+    Point c = cell->center();
+    if (animation == TableViewRowAnimation::Right)
+        cell->setCenter({c.x + width, c.y});
+    else if (animation == TableViewRowAnimation::Left)
+        cell->setCenter({c.x - width, c.y});
+    else
+        cell->setAlpha(0);
+    Animation::setCompletion([finish, cell](bool) {
+        cell->setUserInteractionEnabled(true);
+        finish();
+    });
+    Animation::commit();
+}
+
+// ---- Moving a row by its grip
+
+bool TableView::startReorder(const Touch& touch) {
+    auto cell = cellHit(touch);
+    auto view = touch.view();
+    if (!cell || !cell->reorderControl() || cell->reorderControl()->isHidden() || !view ||
+        !view->isDescendantOf(cell->reorderControl().get()))
+        return false;
+    std::optional<IndexPath> path = pathOf(*cell);
+    if (!path) return false;
+    reorder_ = Reorder{cell, *path, *path, touch.locationIn(this).y, cell->frame().minY()};
+    bringSubviewToFront(cell.get());
+    cell->setAlpha(0.85);
+    return true;
+}
+
+void TableView::continueReorder(const Touch& touch) {
+    Reorder& r = *reorder_;
+    const Section& section = sections_[std::size_t(r.from.section)];
+    double height = section.rowHeights[std::size_t(r.from.row)];
+    double first = section.top;
+    double last = section.rowTops.back() + section.rowHeights.back() - height;
+    double top = std::clamp(r.cellTop + touch.locationIn(this).y - r.grabY, first, last);
+    r.cell->setCenter({r.cell->center().x, top + height / 2});
+    // The row it would land on: the one whose middle its middle has passed.
+    int to = r.from.row;
+    double middle = top + height / 2;
+    for (std::size_t i = 0; i < section.rowTops.size(); ++i) {
+        double rowMiddle = section.rowTops[i] + section.rowHeights[i] / 2;
+        if (int(i) > r.from.row && middle > rowMiddle) to = int(i);
+        if (int(i) < r.from.row && middle < rowMiddle && to == r.from.row) to = int(i);
+    }
+    if (to == r.to.row) return;
+    r.to.row = to;
+    // The rows between make room, gliding up or down by the moving row's height.
+    Animation::begin("TableViewReorder");
+    Animation::setDuration(0.2);
+    for (auto& [p, c] : visible_) {
+        if (c == r.cell || p.section != r.from.section) continue;
+        Rect home = rectForRow(p);
+        double shift = 0;
+        if (r.from.row < p.row && p.row <= to) shift = -height;
+        if (to <= p.row && p.row < r.from.row) shift = height;
+        c->setFrame(home.offsetBy(0, shift));
+    }
+    Animation::commit();
+}
+
+void TableView::endReorder(bool cancelled) {
+    Reorder r = *reorder_;
+    reorder_.reset();
+    r.cell->setAlpha(1);
+    std::shared_ptr<View> keep = sharedAs<View>();
+    unsigned reloads = reloads_;
+    if (!cancelled && r.to != r.from)
+        if (auto source = dataSource()) source->moveRow(*this, r.from, r.to);
+    if (reloads != reloads_) return;  // the data source showed its rows anew itself
+    // The rows take their places in the new order.
+    changeRows(
+        [&r, cancelled](const IndexPath& p) -> std::optional<IndexPath> {
+            if (cancelled || p.section != r.from.section) return p;
+            if (p == r.from) return r.to;
+            if (r.from.row < p.row && p.row <= r.to.row) return IndexPath{p.section, p.row - 1};
+            if (r.to.row <= p.row && p.row < r.from.row) return IndexPath{p.section, p.row + 1};
+            return p;
+        },
+        {}, TableViewRowAnimation::Fade);
+}
+
+// ---- The section index
+
+std::shared_ptr<SectionIndex> TableView::sectionIndex() const {
+    return index_ && !index_->isHidden() ? index_ : nullptr;
+}
+
+void TableView::updateSectionIndex() {
+    auto source = dataSource();
+    std::vector<std::string> titles = source ? source->sectionIndexTitles(*this) : std::vector<std::string>{};
+    if (titles.empty() && !index_) return;
+    if (!index_) {
+        index_ = make<SectionIndex>();
+        std::weak_ptr<TableView> weak = sharedAs<TableView>();
+        index_->setOnChoose([weak](int i) {
+            auto table = weak.lock();
+            auto source = table ? table->dataSource() : nullptr;
+            if (!source) return;
+            const auto& titles = table->index_->titles();
+            int section = source->sectionForSectionIndexTitle(*table, titles[std::size_t(i)], i);
+            if (section < 0 || section >= int(table->sections_.size())) return;
+            const Section& s = table->sections_[std::size_t(section)];
+            double y = std::clamp(s.headerTop, 0.0, table->maximumContentOffset().y);
+            table->setContentOffset({table->contentOffset().x, y});
+        });
+        addSubview(index_);
+    }
+    if (titles != index_->titles()) index_->setTitles(std::move(titles));
+    bringSubviewToFront(index_.get());
+    placeSectionIndex();
+}
+
+void TableView::placeSectionIndex() {
+    if (!index_) return;
+    Rect b = bounds();
+    index_->setFrame({b.maxX() - SectionIndex::kWidth, b.minY(), SectionIndex::kWidth, b.size.height});
 }
 
 void TableView::applyNibProperties(TableView& table, NibProperties& p) {

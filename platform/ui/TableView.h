@@ -4,7 +4,16 @@
 // its title above. Rows come from the data source as cells, only for the rows in view; a cell
 // that scrolls out of view waits, under its reuse identifier, to be dequeued for another row.
 // A tap on a row selects it (the delegate may refuse) and tells the delegate.
+//
+// Editing. Rows whose data source says they can be edited are deleted by a sideways swipe across
+// them (a delete button asks to confirm) or, in edit mode, through the control on their left; in
+// edit mode rows of the insert style insert with a tap on theirs, and rows that can move are
+// dragged by the grip on their right. The data source commits each edit (updating its rows and
+// telling the table, for example with deleteRows); a move it makes itself in moveRow. Rows deleted,
+// inserted or reloaded from code go and come with an animation while the others glide to their new
+// places. A data source with section index titles gets an index down the right edge.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -12,6 +21,7 @@
 #include <vector>
 
 #include "platform/ui/IndexPath.h"
+#include "platform/ui/SectionIndex.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/TableViewCell.h"
 
@@ -23,6 +33,8 @@ class TableView;
 
 enum class TableViewStyle { Plain, Grouped };
 enum class TableViewScrollPosition { None, Top, Middle, Bottom };
+// Numbered as stored values expect.
+enum class TableViewRowAnimation { Fade = 0, Right = 1, Left = 2, Top = 3, Bottom = 4, None = 5, Middle = 6 };
 
 class TableViewDataSource {
   public:
@@ -32,6 +44,18 @@ class TableViewDataSource {
     virtual std::shared_ptr<TableViewCell> cellForRow(TableView&, const IndexPath& indexPath) = 0;
     // No header when empty.
     virtual std::string titleForHeader(TableView&, int /*section*/) { return {}; }
+
+    // A data source whose rows can be deleted or inserted says which and commits the edits; by
+    // default no row can be edited (no swipe, no control in edit mode).
+    virtual bool canEditRow(TableView&, const IndexPath&) { return false; }
+    virtual void commitEditingStyle(TableView&, TableViewCellEditingStyle, const IndexPath&) {}
+    // Likewise for rows that can be moved (within their section) by their grip in edit mode.
+    virtual bool canMoveRow(TableView&, const IndexPath&) { return false; }
+    virtual void moveRow(TableView&, const IndexPath& /*from*/, const IndexPath& /*to*/) {}
+
+    // The section index's titles (none: no index), and the section a title shows.
+    virtual std::vector<std::string> sectionIndexTitles(TableView&) { return {}; }
+    virtual int sectionForSectionIndexTitle(TableView&, const std::string& /*title*/, int index) { return index; }
 };
 
 class TableViewDelegate : public ScrollViewDelegate {
@@ -46,6 +70,11 @@ class TableViewDelegate : public ScrollViewDelegate {
     }
     virtual void didSelectRow(TableView&, const IndexPath&) {}
     virtual void didDeselectRow(TableView&, const IndexPath&) {}
+    // Of a row the data source lets edit.
+    virtual TableViewCellEditingStyle editingStyleForRow(TableView&, const IndexPath&) {
+        return TableViewCellEditingStyle::Delete;
+    }
+    virtual bool shouldIndentWhileEditingRow(TableView&, const IndexPath&) { return true; }
 };
 
 class TableView : public ScrollView {
@@ -70,6 +99,21 @@ class TableView : public ScrollView {
     void setSeparatorColor(const Color& color);
     bool allowsSelection() const { return allowsSelection_; }
     void setAllowsSelection(bool on) { allowsSelection_ = on; }
+    bool allowsSelectionDuringEditing() const { return allowsSelectionDuringEditing_; }
+    void setAllowsSelectionDuringEditing(bool on) { allowsSelectionDuringEditing_ = on; }
+
+    // Edit mode: every row shows its editing control and grip; animated, they slide in.
+    bool isEditing() const { return editing_; }
+    void setEditing(bool editing, bool animated);
+    // The row whose delete button shows (after a swipe or a tap on its minus); none when none.
+    std::optional<IndexPath> rowConfirmingDeletion() const { return confirming_; }
+
+    // The data source has already dropped / added / changed these rows.
+    void deleteRows(const std::vector<IndexPath>& indexPaths, TableViewRowAnimation animation);
+    void insertRows(const std::vector<IndexPath>& indexPaths, TableViewRowAnimation animation);
+    void reloadRows(const std::vector<IndexPath>& indexPaths, TableViewRowAnimation animation);
+    // The index of section titles; null while the data source gives none.
+    std::shared_ptr<SectionIndex> sectionIndex() const;
     // A view behind the rows that stays in place when they scroll; null for none.
     const std::shared_ptr<View>& backgroundView() const { return backgroundView_; }
     void setBackgroundView(std::shared_ptr<View> view);
@@ -98,6 +142,8 @@ class TableView : public ScrollView {
     void touchesEnded(const Touches& touches) override;
     void touchesCancelled(const Touches& touches) override;
     void layoutSubviews() override;
+    void contentTouchBegan(const Touch& touch) override;
+    bool takesOverTouch(const Touch& touch) override;
 
     // Interface-file properties: "style" ("plain", "grouped"), "rowHeight", "sectionHeaderHeight",
     // "separatorColor", "allowsSelection".
@@ -126,7 +172,30 @@ class TableView : public ScrollView {
     void enqueue(const IndexPath& indexPath);
     void placeCell(TableViewCell& cell, const IndexPath& indexPath) const;
     std::shared_ptr<TableViewCell> cellHit(const Touch& touch) const;
+    std::optional<IndexPath> pathOf(const TableViewCell& cell) const;
 
+    // Editing.
+    void configureEditing(TableViewCell& cell, const IndexPath& indexPath, bool animated);
+    bool canSwipeDelete(const IndexPath& indexPath);
+    // A sideways swipe of the touch across a row that may be deleted: shows its delete button.
+    bool swiped(const Touch& touch);
+    void confirmDeletion(std::optional<IndexPath> indexPath);
+    void commit(TableViewCellEditingStyle style, const IndexPath& indexPath);
+    Point fingerAt(const Touch& touch) const;
+
+    // Rows that went, came or changed: the cells left glide from their rows (old numbering) to
+    // where `renumber` puts them; `gone` cells leave and the rows `arrived` come in animated.
+    void changeRows(const std::function<std::optional<IndexPath>(const IndexPath&)>& renumber,
+                    const std::vector<IndexPath>& arrived, TableViewRowAnimation animation);
+    void animateOut(std::shared_ptr<TableViewCell> cell, TableViewRowAnimation animation);
+
+    // Moving a row by its grip.
+    bool startReorder(const Touch& touch);
+    void continueReorder(const Touch& touch);
+    void endReorder(bool cancelled);
+
+    void updateSectionIndex();
+    void placeSectionIndex();
     TableViewStyle style_ = TableViewStyle::Plain;
     std::weak_ptr<TableViewDataSource> dataSource_;
     std::weak_ptr<TableViewDelegate> tableDelegate_;
@@ -142,6 +211,25 @@ class TableView : public ScrollView {
     std::weak_ptr<TableViewCell> pressed_;
     bool filling_ = false;
     bool loaded_ = false;
+
+    bool allowsSelectionDuringEditing_ = false;
+    bool editing_ = false;
+    std::optional<IndexPath> confirming_;
+    // The touch on the rows: where it began (coordinates that do not scroll) and whether it is used
+    // up (it hid a delete button or swiped): such a touch selects nothing.
+    const Touch* rowTouch_ = nullptr;
+    Point rowTouchStart_;
+    bool touchUsed_ = false;
+    bool announced_ = false;  // rowTouch_ came through contentTouchBegan and has not begun yet
+    struct Reorder {
+        std::shared_ptr<TableViewCell> cell;
+        IndexPath from, to;
+        double grabY = 0;      // the finger's content y when it took the grip
+        double cellTop = 0;    // the row's top then
+    };
+    std::optional<Reorder> reorder_;
+    unsigned reloads_ = 0;
+    std::shared_ptr<SectionIndex> index_;
 };
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "platform/ui/Animation.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/NibProperties.h"
 
@@ -12,6 +13,13 @@ namespace ui {
 namespace {
 constexpr double kAccessoryWidth = 30;
 constexpr double kInset = 10;
+constexpr double kEditingIndent = 38;
+constexpr double kControlSize = 28;
+constexpr double kGripWidth = 36;
+constexpr double kDeleteWidth = 68;
+constexpr double kEditingDuration = 0.3;
+const Color kDeleteRed = Color::rgb(0.85, 0.12, 0.12);
+const Color kInsertGreen = Color::rgb(0.15, 0.65, 0.2);
 
 // Every label in the tree, the cell's own parts and those an interface file brought.
 void forEachLabel(View& view, const std::function<void(Label&)>& f) {
@@ -105,15 +113,108 @@ void TableViewCell::setSeparator(const Color& color, bool shown) {
 
 void TableViewCell::layoutSubviews() { placeParts(); }
 
+// ---- Editing
+
+void TableViewCell::makeEditingParts() {
+    if (editingControl_) return;
+    editingControl_ = Button::withType(ButtonType::Custom);
+    editingControl_->setCornerRadius(kControlSize / 2);
+    editingControl_->setBorderWidth(2);
+    editingControl_->setBorderColor(Color::whiteColor());
+    editingControl_->titleLabel()->setFont(Font::boldSystem(20));
+    editingControl_->addAction(ControlEventTouchUpInside, [this](const std::shared_ptr<Control>&) {
+        if (onControl_) onControl_();
+    });
+    deleteButton_ = Button::withType(ButtonType::Custom);
+    deleteButton_->setTitle("Delete");
+    deleteButton_->setBackgroundColor(kDeleteRed);
+    deleteButton_->setCornerRadius(6);
+    deleteButton_->titleLabel()->setFont(Font::boldSystem(15));
+    deleteButton_->addAction(ControlEventTouchUpInside, [this](const std::shared_ptr<Control>&) {
+        if (onConfirm_) onConfirm_();
+    });
+    reorderControl_ = make<View>();
+    for (int i = 0; i < 3; ++i) {
+        auto bar = make<View>(Rect{9, 14 + 6.0 * i, 18, 2});
+        bar->setBackgroundColor(Color::white(0.6));
+        bar->setUserInteractionEnabled(false);
+        bar->setAutoresizingMask(FlexibleTopMargin | FlexibleBottomMargin);
+        reorderControl_->addSubview(bar);
+    }
+    for (const auto& part : {std::shared_ptr<View>(editingControl_), std::shared_ptr<View>(deleteButton_), reorderControl_}) {
+        part->setHidden(true);
+        addSubview(part);
+    }
+    separator_->removeFromSuperview();
+    addSubview(separator_);
+}
+
+void TableViewCell::setEditing(bool editing, TableViewCellEditingStyle style, bool indents, bool movable,
+                               bool animated) {
+    if (editing == editing_ && style == editingStyle_ && indents == indents_ && movable == movable_) return;
+    editing_ = editing;
+    editingStyle_ = style;
+    indents_ = indents;
+    movable_ = movable;
+    if (!editing) confirming_ = false;
+    if (!editing && !editingControl_) return;  // the parts come with the first edit
+    makeEditingParts();
+    placeAnimated(animated);
+}
+
+void TableViewCell::setShowingDeleteConfirmation(bool shows, bool animated) {
+    if (shows == confirming_) return;
+    makeEditingParts();
+    confirming_ = shows;
+    placeAnimated(animated);
+}
+
+void TableViewCell::setEditingHandlers(std::function<void()> control, std::function<void()> confirm) {
+    onControl_ = std::move(control);
+    onConfirm_ = std::move(confirm);
+}
+
+void TableViewCell::placeAnimated(bool animated) {
+    if (!animated) return placeParts();
+    Animation::begin("TableViewCellEditing");
+    Animation::setDuration(kEditingDuration);
+    placeParts();
+    Animation::commit();
+}
+
 void TableViewCell::placeParts() {
     if (!separator_) return;  // still in init
     Size s = bounds().size;
     selectionBackground_->setFrame({{}, s});
     separator_->setFrame({0, s.height - 1, s.width, 1});
-    bool accessory = accessory_ != TableViewCellAccessory::None;
+    bool accessory = accessory_ != TableViewCellAccessory::None && !editing_;
     accessoryView_->setFrame({s.width - kAccessoryWidth, 0, kAccessoryWidth, s.height});
     accessoryView_->setHidden(!accessory);
-    content_->setFrame({0, 0, s.width - (accessory ? kAccessoryWidth : 0), s.height});
+    double left = 0, right = accessory ? kAccessoryWidth : 0;
+    if (editingControl_) {
+        bool control = editing_ && editingStyle_ != TableViewCellEditingStyle::None;
+        bool insert = editingStyle_ == TableViewCellEditingStyle::Insert;
+        editingControl_->setTitle(insert ? "+" : "\u2212");
+        editingControl_->setBackgroundColor(insert ? kInsertGreen : kDeleteRed);
+        if (editing_ && indents_) left = kEditingIndent;
+        bool grip = editing_ && movable_;
+        if (grip) right = kGripWidth;
+        editingControl_->setFrame({control ? (kEditingIndent - kControlSize) / 2 : -kEditingIndent,
+                                   (s.height - kControlSize) / 2, kControlSize, kControlSize});
+        editingControl_->setHidden(!control);
+        // The minus turns upright while its row asks to confirm.
+        editingControl_->setTransform(confirming_ && editing_ ? AffineTransform::rotation(-1.5707963267948966)
+                                                              : AffineTransform());
+        reorderControl_->setFrame({s.width - kGripWidth, 0, kGripWidth, s.height});
+        reorderControl_->setHidden(!grip || confirming_);
+        double buttonHeight = std::min(s.height - 14, 32.0);
+        deleteButton_->setFrame({confirming_ ? s.width - kDeleteWidth - 8 : s.width, (s.height - buttonHeight) / 2,
+                                 kDeleteWidth, buttonHeight});
+        deleteButton_->setAlpha(confirming_ ? 1 : 0);
+        deleteButton_->setHidden(!confirming_);
+        if (confirming_) right = kDeleteWidth + 16;
+    }
+    content_->setFrame({left, 0, std::max(0.0, s.width - left - right), s.height});
     Size c = content_->bounds().size;
     double x = kInset;
     if (auto image = imageView_->image()) {

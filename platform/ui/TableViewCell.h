@@ -3,10 +3,18 @@
 // styles that have one) and an image view; cells loaded from interface files bring their own
 // parts, reached by tag. A selected or highlighted cell shows its selection colour behind the
 // content and its labels' highlighted colours.
+//
+// While its table is editing, a cell shows the control of its editing style on the left (a red
+// minus to delete, a green plus to insert), moves its content right when it indents, hides its
+// accessory and shows a grip on the right when its row can be moved. A delete button on the right
+// asks to confirm a deletion (after a swipe, or a tap on the minus). The table handles what these
+// parts do.
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/View.h"
@@ -18,6 +26,8 @@ class NibProperties;
 enum class TableViewCellStyle { Default, Value1, Value2, Subtitle };
 enum class TableViewCellSelectionStyle { None, Blue, Gray };
 enum class TableViewCellAccessory { None, DisclosureIndicator, Checkmark };
+// Numbered as stored values expect.
+enum class TableViewCellEditingStyle { None = 0, Delete = 1, Insert = 2 };
 
 class TableViewCell : public View {
   public:
@@ -50,6 +60,20 @@ class TableViewCell : public View {
     // The table's line under the cell.
     void setSeparator(const Color& color, bool shown);
 
+    // Editing, as the table sets it: the style's control, whether the content indents, whether the
+    // row can be moved. Animated, the parts slide into place.
+    void setEditing(bool editing, TableViewCellEditingStyle style, bool indents, bool movable, bool animated);
+    bool isEditing() const { return editing_; }
+    TableViewCellEditingStyle editingStyle() const { return editingStyle_; }
+    void setShowingDeleteConfirmation(bool shows, bool animated);
+    bool showingDeleteConfirmation() const { return confirming_; }
+    // What the table does when the editing control or the delete button is tapped.
+    void setEditingHandlers(std::function<void()> control, std::function<void()> confirm);
+    // The parts; null until the cell first edits.
+    const std::shared_ptr<Button>& editingControl() const { return editingControl_; }
+    const std::shared_ptr<Button>& deleteConfirmationButton() const { return deleteButton_; }
+    const std::shared_ptr<View>& reorderControl() const { return reorderControl_; }
+
     void layoutSubviews() override;
     // An interface file's subviews of a cell go to its content view.
     View& nibContentView() override { return *content_; }
@@ -62,6 +86,8 @@ class TableViewCell : public View {
   private:
     void showSelection();
     void placeParts();
+    void makeEditingParts();
+    void placeAnimated(bool animated);
 
     TableViewCellStyle style_ = TableViewCellStyle::Default;
     std::string reuseIdentifier_;
@@ -76,6 +102,17 @@ class TableViewCell : public View {
     TableViewCellAccessory accessory_ = TableViewCellAccessory::None;
     bool selected_ = false;
     bool highlighted_ = false;
+
+    std::shared_ptr<Button> editingControl_;
+    std::shared_ptr<Button> deleteButton_;
+    std::shared_ptr<View> reorderControl_;
+    std::function<void()> onControl_;
+    std::function<void()> onConfirm_;
+    bool editing_ = false;
+    TableViewCellEditingStyle editingStyle_ = TableViewCellEditingStyle::None;
+    bool indents_ = false;
+    bool movable_ = false;
+    bool confirming_ = false;
 };
 
 }  // namespace ui
