@@ -115,7 +115,7 @@ struct DeviceSession::Impl {
         std::shared_ptr<ui::View> view = application().viewWithElementId(e.element);
         if (!view) return;
         if (auto* input = dynamic_cast<ui::TextInputClient*>(view.get()))
-            input->displayDidChangeSelection(e.start, e.length);
+            input->displayDidChangeSelection(e.start, e.length, e.text);
         // The edit menu wants the place in the element's own coordinates.
         application().selectionChanged(e.element, e.length ? e.text : std::string(),
                                        view->convertFrom(e.rect, nullptr));

@@ -13,6 +13,7 @@
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/StatusBar.h"
+#include "platform/ui/TextInput.h"
 #include "platform/ui/TouchRouter.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
@@ -183,6 +184,10 @@ void Application::cancelAllTouches() {
 void Application::selectionChanged(std::uint64_t elementId, const std::string& text, const Rect& rect) {
     std::shared_ptr<View> view = viewWithElementId(elementId);
     if (!view) return;
+    // An input's own selection decides: a report made before the display had its latest text says
+    // nothing about what is selected now.
+    if (auto* input = dynamic_cast<TextInput*>(view.get()); input && !text.empty() && input->selectedText() != text)
+        return;
     EditMenu::shared().selectionChanged(view, text, rect);
 }
 

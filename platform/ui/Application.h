@@ -91,6 +91,8 @@ class Application {
 
     // Text selected in an input or web view (by its element id), with the selection's rectangle in
     // the element's own coordinates; empty text ends the selection. The edit menu shows above it.
+    // For an input, after its displayDidChangeSelection: text it does not have selected is a
+    // report of an older value, and shows no menu.
     void selectionChanged(std::uint64_t elementId, const std::string& text, const Rect& rect);
 
     // Accelerometer samples; a shake sends a burst of samples and then the shake motion to the

@@ -96,6 +96,9 @@ void EditMenu::selectionChanged(const std::shared_ptr<View>& view, std::string t
         }
         return;
     }
+    // The display repeats a selection at times (a focus, a lifted finger): the menu put away from
+    // it stays away.
+    if (selected_.lock() == view && text_ == text && rect_ == rect) return;
     selected_ = view;
     text_ = std::move(text);
     rect_ = rect;

@@ -46,7 +46,8 @@ class EditMenu {
     void setHost(std::weak_ptr<View> host);
 
     // Text selected in a view, with the selection's rectangle in the view's coordinates: the
-    // menu shows above it when any item is allowed. Empty text ends the selection.
+    // menu shows above it when any item is allowed. Empty text ends the selection; the selection
+    // there is already changes nothing.
     void selectionChanged(const std::shared_ptr<View>& view, std::string text, const Rect& rect);
     // Ends the selection (telling the listener) and hides the menu.
     void endSelection();

@@ -49,6 +49,8 @@ void PickerWheel::place(double offset) {
     while (labels_.size() < count) {
         auto label = ui::make<Label>(Rect{});
         label->setFont(Font::boldSystem(20));
+        label->setAdjustsFontSizeToFitWidth(true);  // a weekday and date in a narrow wheel
+        label->setMinimumFontSize(12);
         label->setTextAlignment(alignment_);
         label->setUserInteractionEnabled(false);
         addSubview(label);

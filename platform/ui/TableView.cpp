@@ -82,7 +82,12 @@ double TableView::rowX() const {
     return bounds().size.width >= 700 ? 45 : 10;
 }
 
-double TableView::rowWidth() const { return std::max(0.0, bounds().size.width - 2 * rowX()); }
+// A plain table's rows leave the section index its strip.
+double TableView::rowWidth() const {
+    double width = bounds().size.width - 2 * rowX();
+    if (style_ == TableViewStyle::Plain && sectionIndex()) width -= SectionIndex::kWidth;
+    return std::max(0.0, width);
+}
 
 // ---- Loading
 
@@ -352,20 +357,28 @@ std::shared_ptr<TableViewCell> TableView::cellHit(const Touch& touch) const {
 
 Point TableView::fingerAt(const Touch& touch) const { return touch.locationIn(superview().get()); }
 
+// A grip or the index takes its touch at once and keeps it: a drag there does not scroll.
+bool TableView::onGripOrIndex(const Touch& touch) const {
+    auto view = touch.view();
+    if (!view) return false;
+    if (index_ && view->isDescendantOf(index_.get())) return true;
+    auto cell = cellHit(touch);
+    return cell && cell->reorderControl() && view->isDescendantOf(cell->reorderControl().get());
+}
+
 void TableView::contentTouchBegan(const Touch& touch) {
     ScrollView::contentTouchBegan(touch);
     rowTouch_ = &touch;
     rowTouchStart_ = fingerAt(touch);
     touchUsed_ = false;
     announced_ = true;
+    immediate_ = onGripOrIndex(touch);
 }
 
+double TableView::contentTouchDelay() const { return immediate_ ? 0 : ScrollView::contentTouchDelay(); }
+
 bool TableView::takesOverTouch(const Touch& touch) {
-    if (reorder_) return false;
-    if (auto view = touch.view(); view && index_ && view->isDescendantOf(index_.get())) return false;
-    auto cell = cellHit(touch);
-    auto view = touch.view();
-    if (cell && cell->reorderControl() && view && view->isDescendantOf(cell->reorderControl().get())) return false;
+    if (reorder_ || onGripOrIndex(touch)) return false;
     if (swiped(touch)) return true;
     return ScrollView::takesOverTouch(touch);
 }
@@ -656,13 +669,13 @@ void TableView::continueReorder(const Touch& touch) {
     double last = section.rowTops.back() + section.rowHeights.back() - height;
     double top = std::clamp(r.cellTop + touch.locationIn(this).y - r.grabY, first, last);
     r.cell->setCenter({r.cell->center().x, top + height / 2});
-    // The row it would land on: the one whose middle its middle has passed.
+    // The row it would land on: the farthest one whose middle its middle has reached.
     int to = r.from.row;
     double middle = top + height / 2;
     for (std::size_t i = 0; i < section.rowTops.size(); ++i) {
         double rowMiddle = section.rowTops[i] + section.rowHeights[i] / 2;
-        if (int(i) > r.from.row && middle > rowMiddle) to = int(i);
-        if (int(i) < r.from.row && middle < rowMiddle && to == r.from.row) to = int(i);
+        if (int(i) > r.from.row && middle >= rowMiddle) to = int(i);
+        if (int(i) < r.from.row && middle <= rowMiddle && to == r.from.row) to = int(i);
     }
     if (to == r.to.row) return;
     r.to.row = to;

@@ -143,6 +143,7 @@ class TableView : public ScrollView {
     void touchesCancelled(const Touches& touches) override;
     void layoutSubviews() override;
     void contentTouchBegan(const Touch& touch) override;
+    double contentTouchDelay() const override;
     bool takesOverTouch(const Touch& touch) override;
 
     // Interface-file properties: "style" ("plain", "grouped"), "rowHeight", "sectionHeaderHeight",
@@ -173,6 +174,7 @@ class TableView : public ScrollView {
     void placeCell(TableViewCell& cell, const IndexPath& indexPath) const;
     std::shared_ptr<TableViewCell> cellHit(const Touch& touch) const;
     std::optional<IndexPath> pathOf(const TableViewCell& cell) const;
+    bool onGripOrIndex(const Touch& touch) const;
 
     // Editing.
     void configureEditing(TableViewCell& cell, const IndexPath& indexPath, bool animated);
@@ -221,6 +223,7 @@ class TableView : public ScrollView {
     Point rowTouchStart_;
     bool touchUsed_ = false;
     bool announced_ = false;  // rowTouch_ came through contentTouchBegan and has not begun yet
+    bool immediate_ = false;  // it began on a grip or the index
     struct Reorder {
         std::shared_ptr<TableViewCell> cell;
         IndexPath from, to;

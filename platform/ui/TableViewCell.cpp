@@ -135,10 +135,9 @@ void TableViewCell::makeEditingParts() {
     });
     reorderControl_ = make<View>();
     for (int i = 0; i < 3; ++i) {
-        auto bar = make<View>(Rect{9, 14 + 6.0 * i, 18, 2});
+        auto bar = make<View>();
         bar->setBackgroundColor(Color::white(0.6));
         bar->setUserInteractionEnabled(false);
-        bar->setAutoresizingMask(FlexibleTopMargin | FlexibleBottomMargin);
         reorderControl_->addSubview(bar);
     }
     for (const auto& part : {std::shared_ptr<View>(editingControl_), std::shared_ptr<View>(deleteButton_), reorderControl_}) {
@@ -206,6 +205,8 @@ void TableViewCell::placeParts() {
         editingControl_->setTransform(confirming_ && editing_ ? AffineTransform::rotation(-1.5707963267948966)
                                                               : AffineTransform());
         reorderControl_->setFrame({s.width - kGripWidth, 0, kGripWidth, s.height});
+        for (std::size_t i = 0; i < reorderControl_->subviews().size(); ++i)
+            reorderControl_->subviews()[i]->setFrame({9, s.height / 2 - 7 + 6.0 * double(i), 18, 2});
         reorderControl_->setHidden(!grip || confirming_);
         double buttonHeight = std::min(s.height - 14, 32.0);
         deleteButton_->setFrame({confirming_ ? s.width - kDeleteWidth - 8 : s.width, (s.height - buttonHeight) / 2,

@@ -141,11 +141,12 @@ void TextInput::displayDidEditText(const std::string& value, std::size_t start, 
     answerDisplay();
 }
 
-void TextInput::displayDidChangeSelection(std::size_t start, std::size_t length) {
+void TextInput::displayDidChangeSelection(std::size_t start, std::size_t length, const std::string& text) {
     std::shared_ptr<View> keep = sharedAs<View>();
     TextRange before = selection_;
-    store(units_, {start, length});
     resend("selection");
+    if (textIn({start, length}) != text) return;  // stale
+    store(units_, {start, length});
     if (selection_ != before && hooks_.didChangeSelection) hooks_.didChangeSelection();
 }
 

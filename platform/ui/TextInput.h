@@ -80,7 +80,9 @@ class TextInput : public View, public TextInputClient {
     // What the display reports.
     void displayDidEditText(const std::string& value, std::size_t selectionStart,
                             std::size_t selectionLength) override;
-    void displayDidChangeSelection(std::size_t start, std::size_t length) override;
+    // A selection whose text is not this side's text in that range was made before the display
+    // had this side's latest value: it is answered with this side's selection instead.
+    void displayDidChangeSelection(std::size_t start, std::size_t length, const std::string& text) override;
     void displayDidPressReturn() override;
 
     // The edit menu's actions.

@@ -15,8 +15,9 @@ class TextInputClient {
     // The person changed the text; the selection is where the caret is now.
     virtual void displayDidEditText(const std::string& value, std::size_t selectionStart,
                                     std::size_t selectionLength) = 0;
-    // The caret moved or a range was selected, the text unchanged.
-    virtual void displayDidChangeSelection(std::size_t start, std::size_t length) = 0;
+    // The caret moved or a range was selected, the text unchanged; `text` is what the display has
+    // in that range (a report made before the display had the view's latest value may not match).
+    virtual void displayDidChangeSelection(std::size_t start, std::size_t length, const std::string& text) = 0;
     // The return key.
     virtual void displayDidPressReturn() {}
 };

@@ -34,7 +34,10 @@ async function centreOfText(page, text) {
 const status = (page) => page.locator(`${element(Tag.status)} > .text > span`).textContent();
 const waitForStatus = (page, text) => page.waitForFunction(
     ([selector, t]) => document.querySelector(selector)?.textContent === t,
-    [`${element(Tag.status)} > .text > span`, text]);
+    [`${element(Tag.status)} > .text > span`, text]).catch(async (error) => {
+    await page.screenshot({ path: path.join(artifacts, `display_gallery-waiting-for-${text.replace(/\W+/g, '_')}.png`) });
+    throw new Error(`status "${await status(page)}", not "${text}": ${error.message}`);
+});
 
 for (const device of ['phone', 'tablet']) {
     describe(`the gallery on the ${device}`, () => {
@@ -92,6 +95,178 @@ for (const device of ['phone', 'tablet']) {
             await waitForStatus(page, 'alert button 1');
             await page.waitForSelector('.text > span:text-is("Delete")', { state: 'detached' });
             assert.equal(await status(page), 'alert button 1');
+        });
+    });
+}
+
+// The gallery's further pages: text entry with selection and copy through the program's edit menu,
+// a search bar, an action sheet, the alert with a number field, a list that is edited by swipes, in
+// edit mode and through its section index, and a date picker that keeps to its limits.
+const More = {
+    textPage: 16, name: 17, password: 18, search: 19, notes: 20, sheet: 21, goTo: 22, add: 23, edit: 24, list: 25,
+    datePage: 26, dateMode: 27, datePicker: 28, dateLimits: 29,
+};
+const visibleText = (page, text) => page.locator('.text > span:visible', { hasText: new RegExp(`^${text}$`) });
+async function clickText(page, text, which = 'first') {
+    const box = await visibleText(page, text)[which]().boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+async function clickElement(page, tag) {
+    const box = await page.locator(element(tag)).boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+// A tap on a field; the program gives it the keyboard focus.
+async function tapField(page, tag) {
+    await clickElement(page, tag);
+    await page.waitForFunction((s) => document.activeElement?.matches(s), `${element(tag)} input, ${element(tag)} textarea`);
+}
+// Selects a range in an input or text area as a person would, so the page reports it.
+async function selectIn(page, selector, start, end) {
+    await page.locator(selector).evaluate((field, [s, e]) => {
+        field.focus();
+        field.setSelectionRange(s, e);
+        field.dispatchEvent(new Event('select'));
+    }, [start, end]);
+}
+
+for (const device of ['phone', 'tablet']) {
+    describe(`the gallery's further pages on the ${device}`, () => {
+        let program;
+        let page;
+        const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
+        before(async () => {
+            program = await startProgram(gallery, ['--device', device]);
+            page = await context.newPage();
+            await page.goto(program.address);
+            await page.waitForSelector(element(Tag.title));
+            await page.evaluate(() => document.fonts.ready);
+            await clickText(page, 'More');
+            await waitForStatus(page, 'page Text and lists');
+        });
+        after(async () => {
+            await page?.close().catch(() => {});
+            program?.child.kill('SIGTERM');
+        });
+
+        test('text typed, selected, copied and pasted', async () => {
+            await shot('text');
+            await tapField(page, More.name);
+            await page.keyboard.type('Ann');
+            await waitForStatus(page, 'name Ann');
+
+            // A word selected in the notes is copied through the program's edit menu.
+            await tapField(page, More.notes);
+            await selectIn(page, `${element(More.notes)} textarea`, 0, 5);
+            await visibleText(page, 'Copy').waitFor();
+            assert.equal(await visibleText(page, 'Paste').count(), 0, 'nothing to paste yet');
+            await shot('menu');
+            await clickText(page, 'Copy');
+            await visibleText(page, 'Copy').waitFor({ state: 'detached' });
+
+            // In the name field the menu offers to paste what was copied.
+            await tapField(page, More.name);
+            await selectIn(page, `${element(More.name)} input`, 0, 3);
+            await visibleText(page, 'Paste').waitFor();
+            await clickText(page, 'Paste');
+            await waitForStatus(page, 'name Notes');
+            await page.waitForFunction((s) => document.querySelector(s)?.value === 'Notes', `${element(More.name)} input`);
+
+            assert.equal(await page.locator(`${element(More.password)} input`).getAttribute('type'), 'password');
+            await tapField(page, More.search);
+            await page.keyboard.type('geo');
+            await waitForStatus(page, 'typed geo');
+            await page.keyboard.press('Enter');
+            await waitForStatus(page, 'search geo');
+        });
+
+        test('an action sheet and the alert with a number field answer', async () => {
+            await clickElement(page, More.sheet);
+            await visibleText(page, 'Delete All').waitFor();
+            await page.waitForTimeout(400);  // the sheet has risen
+            await shot('sheet');
+            await clickText(page, 'Add Bookmark');
+            await waitForStatus(page, 'sheet Add Bookmark 1');
+            await visibleText(page, 'Delete All').waitFor({ state: 'detached' });
+
+            await clickElement(page, More.goTo);
+            await visibleText(page, 'Go to question number').waitFor();
+            await page.waitForFunction(() => document.activeElement?.tagName === 'INPUT');  // the field has the keyboard
+            await page.keyboard.type('12');
+            await page.waitForTimeout(200);
+            await shot('goto');
+            await clickText(page, 'OK');
+            await waitForStatus(page, 'go to 12');
+        });
+
+        test('the list: a swipe deletes, edit mode moves and deletes, the index scrolls', async () => {
+            const row = await visibleText(page, 'Apricot').boundingBox();
+            const y = row.y + row.height / 2;
+            await page.mouse.move(row.x + 200, y);
+            await page.mouse.down();
+            for (let i = 1; i <= 6; ++i) await page.mouse.move(row.x + 200 - i * 25, y);
+            await page.mouse.up();
+            await visibleText(page, 'Delete').waitFor();
+            await page.waitForTimeout(400);
+            await shot('swipe');
+            await clickText(page, 'Delete');
+            await waitForStatus(page, 'deleted Apricot');
+
+            await clickElement(page, More.edit);
+            await waitForStatus(page, 'editing');
+            await page.waitForTimeout(400);
+            await shot('editing');
+            // Avocado dragged up by its grip (on the right of its row, left of the index) above Apple.
+            const list = await page.locator(element(More.list)).boundingBox();
+            const scale = list.width / (device === 'phone' ? 320 : 768);
+            const avocado = await visibleText(page, 'Avocado').boundingBox();
+            const grip = { x: list.x + list.width - (30 + 18) * scale, y: avocado.y + avocado.height / 2 };
+            await page.mouse.move(grip.x, grip.y);
+            await page.mouse.down();
+            for (let i = 1; i <= 5; ++i) await page.mouse.move(grip.x, grip.y - (i * 54 * scale) / 5);
+            await page.mouse.up();
+            await waitForStatus(page, 'moved Avocado to 1');
+            await page.waitForTimeout(400);
+            // The minus of the first row: the topmost one.
+            const minuses = await visibleText(page, '\u2212').all();
+            const boxes = await Promise.all(minuses.map((m) => m.boundingBox()));
+            const top = boxes.reduce((a, b) => (b.y < a.y ? b : a));
+            await page.mouse.click(top.x + top.width / 2, top.y + top.height / 2);
+            await visibleText(page, 'Delete').waitFor();
+            await page.waitForTimeout(400);  // the button has slid in
+            await clickText(page, 'Delete');
+            await waitForStatus(page, 'deleted Avocado');
+            await clickElement(page, More.edit);
+            await waitForStatus(page, 'not editing');
+
+            // The index's "B" (the rightmost one: the section's header has one too) shows the
+            // section's first row.
+            const bs = await Promise.all((await visibleText(page, 'B').all()).map((l) => l.boundingBox()));
+            const b = bs.reduce((x, y) => (y.x > x.x ? y : x));
+            assert.ok(b.x + b.width / 2 > list.x + list.width * 0.9, 'the index lies along the right edge');
+            await page.mouse.click(b.x + b.width / 2, b.y + b.height / 2);
+            await page.waitForTimeout(300);
+            const banana = await visibleText(page, 'Banana').boundingBox();
+            assert.ok(banana.y < list.y + list.height / 2, 'section B is in the upper half of the list');
+        });
+
+        test('the date picker keeps to its limits', async () => {
+            await clickText(page, 'More');
+            await waitForStatus(page, 'page Dates');
+            await page.waitForTimeout(300);
+            await shot('dates');
+            const year = new Date().getFullYear();
+            await clickText(page, String(year + 1));  // the row below the selected year
+            await page.waitForFunction(([s, y]) => document.querySelector(s)?.textContent.startsWith(`date ${y}-`),
+                [`${element(Tag.status)} > .text > span`, year + 1]);
+            const atLimit = await status(page);
+            // The next year is past the maximum: faded, and turning to it stays at the limit.
+            await page.waitForTimeout(300);
+            await clickText(page, String(year + 2));
+            await page.waitForTimeout(300);
+            assert.equal(await status(page), atLimit);
+            await clickText(page, 'Date & Time');
+            await page.waitForTimeout(300);
+            await shot('datetime');
         });
     });
 }

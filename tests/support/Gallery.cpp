@@ -18,6 +18,7 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/WebView.h"
+#include "tests/support/GalleryPages.h"
 
 using namespace ui;
 
@@ -71,6 +72,10 @@ struct PageFollower : ScrollViewDelegate {
 
 struct Gallery::Parts : TableViewDataSource, TableViewDelegate, AlertViewDelegate {
     std::shared_ptr<Label> status;
+    std::shared_ptr<Label> title;
+    std::unique_ptr<GalleryPages> pages2;
+    std::vector<std::shared_ptr<View>> firstPage;  // hidden while another page shows
+    int page = 0;
     std::shared_ptr<PageFollower> pages = std::make_shared<PageFollower>();
 
     int numberOfSections(TableView&) override { return 2; }
@@ -190,16 +195,35 @@ void Gallery::build(Size screen) {
     parts_->status = status;
     add(status, StatusTag);
 
+    // The further pages take this one's place below the title, one at a time.
+    parts_->title = title;
+    for (const auto& v : root_->subviews())
+        if (v != title && v != status) parts_->firstPage.push_back(v);
+    std::weak_ptr<Parts> weak = parts_;
+    parts_->pages2 = std::make_unique<GalleryPages>(Size{w, toolbarTop - 22 - 36}, [weak](const std::string& text) {
+        if (auto p = weak.lock()) p->say(text);
+    });
+    for (const auto& page : {parts_->pages2->textPage(), parts_->pages2->datePage()}) {
+        page->setFrame(page->frame().offsetBy(0, 36));
+        page->setHidden(true);
+        root_->insertSubviewBelow(page, status.get());
+    }
+
     auto toolbar = make<Toolbar>(Rect{0, toolbarTop, w, Toolbar::kHeight});
     auto main = BarButtonItem::withTitle("Main");
     auto done = BarButtonItem::withSystemItem(BarButtonSystemItem::Done);
     auto refresh = BarButtonItem::withSystemItem(BarButtonSystemItem::Refresh);
-    std::weak_ptr<Parts> weak = parts_;
     for (auto& item : {main, done, refresh})
         item->setAction([weak](const std::shared_ptr<BarButtonItem>& sender) {
             if (auto p = weak.lock()) p->say("item " + sender->title());
         });
-    toolbar->setItems({main, BarButtonItem::flexibleSpace(), refresh, BarButtonItem::fixedSpace(26), done});
+    auto more = BarButtonItem::withTitle("More");
+    std::weak_ptr<Gallery> gallery = sharedAs<Gallery>();
+    more->setAction([gallery](const std::shared_ptr<BarButtonItem>&) {
+        if (auto g = gallery.lock()) g->turnPage();
+    });
+    toolbar->setItems({main, BarButtonItem::flexibleSpace(), refresh, BarButtonItem::fixedSpace(26), more,
+                       BarButtonItem::fixedSpace(10), done});
     add(toolbar, ToolbarTag);
 
     auto describe = [weak](const std::string& what) {
@@ -230,6 +254,16 @@ void Gallery::build(Size screen) {
                         std::weak_ptr<AlertViewDelegate>(p), "Cancel", std::vector<std::string>{"Delete"})
             ->show();
     });
+}
+
+void Gallery::turnPage() {
+    Parts& p = *parts_;
+    p.page = (p.page + 1) % 3;
+    p.pages2->textPage()->setHidden(p.page != 1);
+    p.pages2->datePage()->setHidden(p.page != 2);
+    for (const auto& v : p.firstPage) v->setHidden(p.page != 0);
+    p.title->setText(kPageTitles[p.page]);
+    p.say("page " + std::string(kPageTitles[p.page]));
 }
 
 }  // namespace testing_support

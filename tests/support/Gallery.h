@@ -2,7 +2,8 @@
 // A screen (made with ui::make) that holds one of each control of the UI layer, for tests of the browser
 // display and for looking at the controls: labels, buttons, an image view, a paging scroll view, a page
 // control, a segmented control, a switch, a toolbar, an activity indicator, a grouped table, a web
-// view, a drawn view, and a button that shows an alert.
+// view, a drawn view, and a button that shows an alert. The toolbar's "More" key turns to the
+// pages of text entry and lists (see GalleryPages) and of dates, and back.
 
 #include <memory>
 
@@ -34,7 +35,28 @@ class Gallery : public ui::ViewController {
         AlertButtonTag,
         ToolbarTag,
         StatusTag,  // a label that tells what the last control did
+        // The page of text entry and lists.
+        TextPageTag,
+        NameFieldTag,
+        PasswordFieldTag,
+        SearchTag,
+        NotesTag,
+        SheetButtonTag,
+        GoToButtonTag,
+        AddRowButtonTag,
+        EditButtonTag,
+        ListTag,
+        // The page of dates.
+        DatePageTag,
+        DateModeTag,
+        DatePickerTag,
+        DateLimitsTag,
     };
+    // The titles of the pages the "More" key turns to, in turn.
+    static constexpr const char* kPageTitles[] = {"Gallery", "Text and lists", "Dates"};
+
+    // Turns to the next page (after the last, back to the first).
+    void turnPage();
 
   private:
     struct Parts;

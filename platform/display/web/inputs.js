@@ -33,7 +33,8 @@
         if (document.activeElement !== field || field.selectionStart === null) return;
         const start = field.selectionStart;
         const length = field.selectionEnd - start;
-        const last = rec.reported[rec.reported.length - 1];
+        // Not again what was sent last or what the program answered last.
+        const last = rec.reported[rec.reported.length - 1] || rec.known;
         if (last && last[0] === start && last[1] === length) return;
         rec.reported.push([start, length]);
         send({ type: 'select', id: rec.id, start, length, text: field.value.slice(start, start + length),
@@ -106,7 +107,16 @@
         if ('editable' in changed) field.readOnly = p.editable === false;
         let focusedHere = false;
         if ('focused' in changed) {
-            if (p.focused && document.activeElement !== field) {
+            if (p.focused && document.activeElement !== field && !field.isConnected) {
+                // A field made in this message is put in its place after it is drawn: focus it then.
+                queueMicrotask(() => {
+                    if (rec.content !== field || !rec.props.focused || !field.isConnected) return;
+                    if (document.activeElement === field) return;
+                    field.focus({ preventScroll: true });
+                    const [start, length] = Array.isArray(rec.props.selection) ? rec.props.selection : [0, 0];
+                    field.setSelectionRange(start, start + length);
+                });
+            } else if (p.focused && document.activeElement !== field) {
                 field.focus({ preventScroll: true });
                 focusedHere = true;
             } else if (!p.focused && document.activeElement === field) {
@@ -116,6 +126,7 @@
         // The program's own selection is shown; its answers to selections made here are not
         // written back over newer ones.
         const programsSelection = 'selection' in changed && !answered(rec.reported, p.selection);
+        if ('selection' in changed && Array.isArray(p.selection)) rec.known = p.selection;
         if ((programsSelection || focusedHere) && Array.isArray(p.selection)
             && document.activeElement === field && rec.unanswered.length === 0) {
             const [start, length] = p.selection;

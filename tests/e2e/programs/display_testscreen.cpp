@@ -64,7 +64,7 @@ class Field : public ui::View, public ui::TextInputClient {
         changed();
         if (onEdit) onEdit(value_);
     }
-    void displayDidChangeSelection(std::size_t start, std::size_t length) override {
+    void displayDidChangeSelection(std::size_t start, std::size_t length, const std::string&) override {
         selection_ = {start, length};
         changed();
         say("select %zu %zu", start, length);

@@ -62,7 +62,7 @@ class Entry : public ui::View, public ui::TextInputClient {
     void displayDidEditText(const std::string& value, std::size_t start, std::size_t length) override {
         calls.push_back("edit " + value + " " + std::to_string(start) + "+" + std::to_string(length));
     }
-    void displayDidChangeSelection(std::size_t start, std::size_t length) override {
+    void displayDidChangeSelection(std::size_t start, std::size_t length, const std::string&) override {
         calls.push_back("select " + std::to_string(start) + "+" + std::to_string(length));
     }
     void displayDidPressReturn() override { calls.push_back("return"); }

@@ -226,6 +226,16 @@ TEST_F(TableEditingTest, ARowDraggedByItsGripMovesAndTheDataSourceIsTold) {
     EXPECT_THAT(shown(), ElementsAre("Bravo", "Charlie", "Alpha", "Delta", "Echo"));
     EXPECT_EQ(table->cellForRow({0, 2}), alpha);
     EXPECT_EQ(alpha->frame().minY(), 88);
+
+    // Exactly one row up is far enough, also at once in a table that scrolls (the grip does not
+    // wait to see whether the finger scrolls).
+    for (int i = 0; i < 20; ++i) list->names.push_back("More " + std::to_string(i));
+    table->reloadData();
+    finger.down(testing_support::centreInRoot(*table->cellForRow({0, 2})->reorderControl()));
+    finger.moveBy({0, -44}, 4);
+    finger.up();
+    EXPECT_THAT(list->log, ElementsAre("move 0 to 2", "move 2 to 1"));
+    EXPECT_EQ(table->contentOffset().y, 0);
 }
 
 TEST_F(TableEditingTest, ReloadingARowAsksForItsCellAgainWithOrWithoutAFade) {
@@ -289,3 +299,4 @@ TEST_F(TableEditingTest, TheSectionIndexShowsItsTitlesAndATouchOnOneShowsItsSect
 }
 
 }  // namespace
+

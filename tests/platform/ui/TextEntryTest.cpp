@@ -108,7 +108,7 @@ class TextEntryTest : public testing_support::ScreenTestEnvironment {
     }
     // What the display sends as the person selects, as the device session passes it on.
     static void select(TextInput& input, std::size_t start, std::size_t length) {
-        input.displayDidChangeSelection(start, length);
+        input.displayDidChangeSelection(start, length, input.textIn({start, length}));
         application().selectionChanged(input.elementId(), length ? input.textIn({start, length}) : "",
                                        input.bounds());
     }
@@ -286,6 +286,8 @@ TEST_F(TextEntryTest, ASelectionOffersCopyAndTheEditMenuCopiesCutsAndPastes) {
     EditMenu::shared().choose("copy:");
     EXPECT_EQ(Pasteboard::general().string(), "world");
     EXPECT_FALSE(EditMenu::shared().isMenuVisible());
+    select(*name->input(), 6, 5);  // the display repeats the selection: the menu stays away
+    EXPECT_FALSE(EditMenu::shared().isMenuVisible());
 
     ASSERT_TRUE(name->becomeFirstResponder());
     select(*name->input(), 0, 6);
@@ -299,6 +301,12 @@ TEST_F(TextEntryTest, ASelectionOffersCopyAndTheEditMenuCopiesCutsAndPastes) {
     EXPECT_FALSE(EditMenu::shared().isMenuVisible());
     name->input()->paste(nullptr);
     EXPECT_EQ(name->text(), "worldhello ");
+    // A selection the display made in the text it had before the paste is old news: "hello" is
+    // not where the display says it is now.
+    name->input()->displayDidChangeSelection(0, 5, "hello");
+    application().selectionChanged(name->input()->elementId(), "hello", {});
+    EXPECT_EQ(name->selectedRange(), (TextRange{11, 0}));
+    EXPECT_FALSE(EditMenu::shared().isMenuVisible());
 
     // The delegate is asked about an edit of the menu as about typing.
     nameDelegate->calls.clear();
