@@ -51,14 +51,16 @@ std::u16string toUtf16(std::string_view utf8) {
             cp = c;
         } else if (bytes > 1) {
             cp = c & (0x7F >> bytes);
-            for (std::size_t k = 1; k < bytes; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+            for (std::size_t k = 1; k < bytes; ++k)
+                cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         }
         if (units == 2 && cp > 0xFFFF && cp <= 0x10FFFF) {
             cp -= 0x10000;
             out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
             out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
         } else {
-            out.push_back(cp > 0xFFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? u'\uFFFD' : static_cast<char16_t>(cp));
+            out.push_back(cp > 0xFFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? u'\uFFFD'
+                                                                        : static_cast<char16_t>(cp));
         }
         i += bytes;
     }

@@ -29,8 +29,9 @@ void ActionSheet::init(const Rect& frame) {
     paint();
 }
 
-void ActionSheet::init(std::string title, std::weak_ptr<ActionSheetDelegate> delegate, std::string cancelButtonTitle,
-                       std::string destructiveButtonTitle, std::vector<std::string> otherButtonTitles) {
+void ActionSheet::init(std::string title, std::weak_ptr<ActionSheetDelegate> delegate,
+                       std::string cancelButtonTitle, std::string destructiveButtonTitle,
+                       std::vector<std::string> otherButtonTitles) {
     init(Rect{0, 0, width_, 0});
     title_->setText(std::move(title));
     delegate_ = std::move(delegate);

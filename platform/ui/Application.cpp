@@ -186,7 +186,8 @@ void Application::selectionChanged(std::uint64_t elementId, const std::string& t
     if (!view) return;
     // An input's own selection decides: a report made before the display had its latest text says
     // nothing about what is selected now.
-    if (auto* input = dynamic_cast<TextInput*>(view.get()); input && !text.empty() && input->selectedText() != text)
+    if (auto* input = dynamic_cast<TextInput*>(view.get());
+        input && !text.empty() && input->selectedText() != text)
         return;
     EditMenu::shared().selectionChanged(view, text, rect);
 }

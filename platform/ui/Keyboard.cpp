@@ -45,8 +45,8 @@ double Keyboard::height() {
 
 Rect Keyboard::frameShown(bool shown) {
     Device& device = Device::current();
-    Size interface =
-        interfaceSize(Application::shared().statusBarOrientation(), {device.screenWidth(), device.screenHeight()});
+    Size interface = interfaceSize(Application::shared().statusBarOrientation(),
+                                   {device.screenWidth(), device.screenHeight()});
     double h = height();
     Rect strip{0, shown ? interface.height - h : interface.height, interface.width, h};
     return Application::shared().screenRectOfInterfaceRect(strip);
@@ -68,8 +68,8 @@ void Keyboard::slide(bool show) {
     auto& center = fnd::NotificationCenter::defaultCenter();
     center.post(show ? kWillShowNotification : kWillHideNotification, std::shared_ptr<fnd::Object>(), info);
     loop.performAfterDelay(kAnimationDuration, this, kDidSlide, [show, info] {
-        fnd::NotificationCenter::defaultCenter().post(show ? kDidShowNotification : kDidHideNotification, std::shared_ptr<fnd::Object>(),
-                                                      info);
+        fnd::NotificationCenter::defaultCenter().post(show ? kDidShowNotification : kDidHideNotification,
+                                                      std::shared_ptr<fnd::Object>(), info);
     });
 }
 

@@ -75,7 +75,8 @@ std::vector<std::shared_ptr<Label>> PickerWheel::visibleRows() const {
     Rect inside = bounds();
     for (const auto& label : labels_)
         if (!label->isHidden() && inside.intersects(label->frame())) rows.push_back(label);
-    std::sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a->center().y < b->center().y; });
+    std::sort(rows.begin(), rows.end(),
+              [](const auto& a, const auto& b) { return a->center().y < b->center().y; });
     return rows;
 }
 
@@ -100,7 +101,8 @@ void PickerWheel::touchesEnded(const Touches& touches) {
     int rows;
     if (travelled_ < kTapSlop) {
         offset_ = 0;
-        rows = int(std::lround((touches.front()->locationIn(this).y - bounds().size.height / 2) / kRowHeight));
+        rows =
+            int(std::lround((touches.front()->locationIn(this).y - bounds().size.height / 2) / kRowHeight));
     } else {
         rows = int(std::lround(-offset_ / kRowHeight));
         offset_ += rows * kRowHeight;  // what is left once the new row is in the middle

@@ -4,11 +4,11 @@
 #include <array>
 #include <utility>
 
+#include "platform/ui/Button.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/NibProperties.h"
-#include "platform/ui/Button.h"
 #include "platform/ui/TextField.h"
 
 namespace ui {

@@ -469,7 +469,7 @@ void TableView::configureEditing(TableViewCell& cell, const IndexPath& p, bool a
     auto source = dataSource();
     auto delegate = tableDelegate();
     bool editable = source && source->canEditRow(*this, p);
-    TableViewCellEditingStyle style = !editable ? TableViewCellEditingStyle::None
+    TableViewCellEditingStyle style = !editable  ? TableViewCellEditingStyle::None
                                       : delegate ? delegate->editingStyleForRow(*this, p)
                                                  : TableViewCellEditingStyle::Delete;
     bool indents = delegate ? delegate->shouldIndentWhileEditingRow(*this, p) : true;
@@ -606,9 +606,12 @@ void TableView::changeRows(const std::function<std::optional<IndexPath>(const In
         if (!cell) continue;
         Point home = cell->center();
         double width = bounds().size.width;
-        if (animation == TableViewRowAnimation::Right) cell->setCenter({home.x + width, home.y});
-        else if (animation == TableViewRowAnimation::Left) cell->setCenter({home.x - width, home.y});
-        else cell->setAlpha(0);
+        if (animation == TableViewRowAnimation::Right)
+            cell->setCenter({home.x + width, home.y});
+        else if (animation == TableViewRowAnimation::Left)
+            cell->setCenter({home.x - width, home.y});
+        else
+            cell->setAlpha(0);
         Animation::begin("TableViewRowIn");
         Animation::setDuration(kRowAnimationDuration);
         cell->setCenter(home);
@@ -624,7 +627,8 @@ void TableView::animateOut(std::shared_ptr<TableViewCell> cell, TableViewRowAnim
         cell->setHighlighted(false);
         cell->setSelected(false);
         auto table = weak.lock();
-        if (table && !cell->reuseIdentifier().empty()) table->reusable_[cell->reuseIdentifier()].push_back(cell);
+        if (table && !cell->reuseIdentifier().empty())
+            table->reusable_[cell->reuseIdentifier()].push_back(cell);
     };
     if (animation == TableViewRowAnimation::None) return finish();
     cell->setUserInteractionEnabled(false);

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "platform/ui/IndexPath.h"
-#include "platform/ui/SectionIndex.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/SectionIndex.h"
 #include "platform/ui/TableViewCell.h"
 
 namespace ui {
@@ -55,7 +55,9 @@ class TableViewDataSource {
 
     // The section index's titles (none: no index), and the section a title shows.
     virtual std::vector<std::string> sectionIndexTitles(TableView&) { return {}; }
-    virtual int sectionForSectionIndexTitle(TableView&, const std::string& /*title*/, int index) { return index; }
+    virtual int sectionForSectionIndexTitle(TableView&, const std::string& /*title*/, int index) {
+        return index;
+    }
 };
 
 class TableViewDelegate : public ScrollViewDelegate {
@@ -227,8 +229,8 @@ class TableView : public ScrollView {
     struct Reorder {
         std::shared_ptr<TableViewCell> cell;
         IndexPath from, to;
-        double grabY = 0;      // the finger's content y when it took the grip
-        double cellTop = 0;    // the row's top then
+        double grabY = 0;    // the finger's content y when it took the grip
+        double cellTop = 0;  // the row's top then
     };
     std::optional<Reorder> reorder_;
     unsigned reloads_ = 0;

@@ -140,7 +140,8 @@ void TableViewCell::makeEditingParts() {
         bar->setUserInteractionEnabled(false);
         reorderControl_->addSubview(bar);
     }
-    for (const auto& part : {std::shared_ptr<View>(editingControl_), std::shared_ptr<View>(deleteButton_), reorderControl_}) {
+    for (const auto& part :
+         {std::shared_ptr<View>(editingControl_), std::shared_ptr<View>(deleteButton_), reorderControl_}) {
         part->setHidden(true);
         addSubview(part);
     }
@@ -209,8 +210,8 @@ void TableViewCell::placeParts() {
             reorderControl_->subviews()[i]->setFrame({9, s.height / 2 - 7 + 6.0 * double(i), 18, 2});
         reorderControl_->setHidden(!grip || confirming_);
         double buttonHeight = std::min(s.height - 14, 32.0);
-        deleteButton_->setFrame({confirming_ ? s.width - kDeleteWidth - 8 : s.width, (s.height - buttonHeight) / 2,
-                                 kDeleteWidth, buttonHeight});
+        deleteButton_->setFrame({confirming_ ? s.width - kDeleteWidth - 8 : s.width,
+                                 (s.height - buttonHeight) / 2, kDeleteWidth, buttonHeight});
         deleteButton_->setAlpha(confirming_ ? 1 : 0);
         deleteButton_->setHidden(!confirming_);
         if (confirming_) right = kDeleteWidth + 16;

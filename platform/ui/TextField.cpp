@@ -4,9 +4,9 @@
 #include <array>
 #include <utility>
 
+#include "platform/ui/Button.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/NibProperties.h"
-#include "platform/ui/Button.h"
 #include "platform/ui/TextInput.h"
 
 namespace ui {
@@ -61,14 +61,19 @@ void TextField::init(const Rect& frame) {
     clearKey_->setHidden(true);
     std::weak_ptr<TextField> weak = sharedAs<TextField>();
     clearKey_->addAction(
-        ControlEventTouchUpInside, [weak](const std::shared_ptr<Control>&) {
+        ControlEventTouchUpInside,
+        [weak](const std::shared_ptr<Control>&) {
             if (auto field = weak.lock()) field->clear();
         },
         weak);
     addSubview(clearKey_);
 
     input_->setHooks({
-        .beginEditing = [weak] { auto f = weak.lock(); return f && f->becomeFirstResponder(); },
+        .beginEditing =
+            [weak] {
+                auto f = weak.lock();
+                return f && f->becomeFirstResponder();
+            },
         .shouldChange =
             [weak](TextRange range, const std::string& text) {
                 auto f = weak.lock();
@@ -184,7 +189,8 @@ void TextField::layout() {
     double side = inset(border_);
     double edge = border_ == TextBorderStyle::None ? 0 : borderWidth();
     double keyRoom = showClear ? kClearKeySize + 2 * kClearKeyGap : 0;
-    input_->setFrame({side, edge, std::max(0.0, size.width - 2 * side - keyRoom), std::max(0.0, size.height - 2 * edge)});
+    input_->setFrame(
+        {side, edge, std::max(0.0, size.width - 2 * side - keyRoom), std::max(0.0, size.height - 2 * edge)});
     clearKey_->setHidden(!showClear);
     clearKey_->setCenter({size.width - side - kClearKeyGap - kClearKeySize / 2, size.height / 2});
     input_->setFont(displayedFont());

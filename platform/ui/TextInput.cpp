@@ -159,7 +159,8 @@ void TextInput::showMenuForSelection() {
     std::shared_ptr<View> self = sharedAs<View>();
     if (!self) return;
     // The display reports its selections to the edit menu itself; these are the ones made here.
-    EditMenu::shared().selectionChanged(self, selection_.length > 0 ? selectedText() : std::string(), bounds());
+    EditMenu::shared().selectionChanged(self, selection_.length > 0 ? selectedText() : std::string(),
+                                        bounds());
 }
 
 // ---- The edit menu

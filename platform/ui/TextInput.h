@@ -6,9 +6,10 @@
 // the return key. An edit the owner refuses is undone on the display: the text this side keeps is
 // sent again.
 //
-// A selection made on the display shows the edit menu with what the input allows: copy and cut of
-// a selection (not of secure text; cut only while editing), paste while editing when the
-// pasteboard holds text, select all while not all is selected.
+// A selection made on the display shows the edit menu (through the application) with what the
+// input allows: copy and cut of a selection (not of secure text; cut only while editing), paste
+// while editing when the pasteboard holds text, select all while not all is selected. See
+// CHANGELOG_SCHEMA.md, "Text coming back", for the display's side.
 
 #include <functional>
 #include <string>

@@ -17,7 +17,8 @@ class TextInputClient {
                                     std::size_t selectionLength) = 0;
     // The caret moved or a range was selected, the text unchanged; `text` is what the display has
     // in that range (a report made before the display had the view's latest value may not match).
-    virtual void displayDidChangeSelection(std::size_t start, std::size_t length, const std::string& text) = 0;
+    virtual void displayDidChangeSelection(std::size_t start, std::size_t length,
+                                           const std::string& text) = 0;
     // The return key.
     virtual void displayDidPressReturn() {}
 };

@@ -15,7 +15,11 @@ void TextView::init(const Rect& frame) {
     addSubview(input_);
     std::weak_ptr<TextView> weak = sharedAs<TextView>();
     input_->setHooks({
-        .beginEditing = [weak] { auto v = weak.lock(); return v && v->becomeFirstResponder(); },
+        .beginEditing =
+            [weak] {
+                auto v = weak.lock();
+                return v && v->becomeFirstResponder();
+            },
         .shouldChange =
             [weak](TextRange range, const std::string& text) {
                 auto v = weak.lock();

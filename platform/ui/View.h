@@ -219,7 +219,7 @@ class View : public Responder {
     // Change-log bookkeeping.
     std::uint64_t loggedGeneration_ = 0;  // the log generation this view is queued in
     bool subviewsChanged_ = false;
-    unsigned forced_ = 0;  // properties to pass on even when unchanged (a superseded animation)
+    unsigned forced_ = 0;              // properties to pass on even when unchanged (a superseded animation)
     std::vector<const char*> resent_;  // likewise, by name (see resend)
 };
 

@@ -200,9 +200,10 @@ void Gallery::build(Size screen) {
     for (const auto& v : root_->subviews())
         if (v != title && v != status) parts_->firstPage.push_back(v);
     std::weak_ptr<Parts> weak = parts_;
-    parts_->pages2 = std::make_unique<GalleryPages>(Size{w, toolbarTop - 22 - 36}, [weak](const std::string& text) {
-        if (auto p = weak.lock()) p->say(text);
-    });
+    parts_->pages2 =
+        std::make_unique<GalleryPages>(Size{w, toolbarTop - 22 - 36}, [weak](const std::string& text) {
+            if (auto p = weak.lock()) p->say(text);
+        });
     for (const auto& page : {parts_->pages2->textPage(), parts_->pages2->datePage()}) {
         page->setFrame(page->frame().offsetBy(0, 36));
         page->setHidden(true);

@@ -37,10 +37,15 @@ std::shared_ptr<TextField> roundedField(const Rect& frame, const std::string& pl
 }  // namespace
 
 // The delegates of the pages' controls, and the list's rows.
-struct GalleryPages::Parts : TableViewDataSource, TableViewDelegate, SearchBarDelegate, TextViewDelegate,
-                             ActionSheetDelegate, AlertViewDelegate {
+struct GalleryPages::Parts : TableViewDataSource,
+                             TableViewDelegate,
+                             SearchBarDelegate,
+                             TextViewDelegate,
+                             ActionSheetDelegate,
+                             AlertViewDelegate {
     std::function<void(const std::string&)> say;
-    std::vector<std::vector<std::string>> rows{{"Apple", "Apricot", "Avocado"}, {"Banana", "Blueberry", "Boysenberry"}};
+    std::vector<std::vector<std::string>> rows{{"Apple", "Apricot", "Avocado"},
+                                               {"Banana", "Blueberry", "Boysenberry"}};
     int added = 0;
     std::shared_ptr<TableView> list;
     std::shared_ptr<TextField> goToField;
@@ -193,16 +198,17 @@ void GalleryPages::buildTextPage(Size size) {
     buttons[0]->addAction(ControlEventTouchUpInside, [weak, page](const std::shared_ptr<Control>&) {
         auto p = weak.lock();
         if (!p) return;
-        auto sheet = make<ActionSheet>("What next?", std::weak_ptr<ActionSheetDelegate>(p), "Cancel", "Delete All",
-                                       std::vector<std::string>{"Add Bookmark", "Add RSS-channel"});
+        auto sheet =
+            make<ActionSheet>("What next?", std::weak_ptr<ActionSheetDelegate>(p), "Cancel", "Delete All",
+                              std::vector<std::string>{"Add Bookmark", "Add RSS-channel"});
         sheet->setActionSheetStyle(ActionSheetStyle::BlackOpaque);
         sheet->showInView(page.lock());
     });
     buttons[1]->addAction(ControlEventTouchUpInside, [weak](const std::shared_ptr<Control>&) {
         auto p = weak.lock();
         if (!p) return;
-        auto alert = make<AlertView>("Go to question number", " ", std::weak_ptr<AlertViewDelegate>(p), "Cancel",
-                                     std::vector<std::string>{"OK"});
+        auto alert = make<AlertView>("Go to question number", " ", std::weak_ptr<AlertViewDelegate>(p),
+                                     "Cancel", std::vector<std::string>{"OK"});
         auto field = make<TextField>(Rect{20, 45, 245, 25});
         field->setBackgroundColor(Color::whiteColor());
         field->setKeyboardType(KeyboardType::NumberPad);

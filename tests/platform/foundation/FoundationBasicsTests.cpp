@@ -44,9 +44,9 @@ TEST_F(FoundationBasics, BundleReadsItsInformationAndRefusesPathsOutOfItsFolder)
 
 TEST_F(FoundationBasics, Utf16LengthsCountSurrogatePairsAndSurviveBadBytes) {
     EXPECT_EQ(fnd::utf16Length("abc"), 3u);
-    EXPECT_EQ(fnd::utf16Length("caf\xC3\xA9"), 4u);         // é: one unit
-    EXPECT_EQ(fnd::utf16Length("\xF0\x9F\x98\x80!"), 3u);   // an emoji is a surrogate pair
-    EXPECT_EQ(fnd::utf16Length("a\xFF\xC3"), 3u);           // invalid and truncated bytes: one unit each
+    EXPECT_EQ(fnd::utf16Length("caf\xC3\xA9"), 4u);           // é: one unit
+    EXPECT_EQ(fnd::utf16Length("\xF0\x9F\x98\x80!"), 3u);     // an emoji is a surrogate pair
+    EXPECT_EQ(fnd::utf16Length("a\xFF\xC3"), 3u);             // invalid and truncated bytes: one unit each
     EXPECT_EQ(fnd::utf16Prefix("\xF0\x9F\x98\x80!", 1), "");  // never half a character
     EXPECT_EQ(fnd::utf16Prefix("caf\xC3\xA9s", 4), "caf\xC3\xA9");
 }

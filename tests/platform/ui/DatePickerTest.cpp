@@ -21,8 +21,8 @@ namespace {
 class Watcher : public ViewController {
   public:
     static const ConnectionTable& classConnections() {
-        static const ConnectionTable table =
-            ConnectionTable("Watcher", &ViewController::classConnections()).action("dateChanged:", &Watcher::dateChanged);
+        static const ConnectionTable table = ConnectionTable("Watcher", &ViewController::classConnections())
+                                                 .action("dateChanged:", &Watcher::dateChanged);
         return table;
     }
     const ConnectionTable& connections() const override { return classConnections(); }

@@ -6,16 +6,16 @@
 
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/DatePicker.h"
-#include "platform/ui/SearchBar.h"
-#include "platform/ui/TextField.h"
-#include "platform/ui/TextInput.h"
 #include "platform/ui/ChangeLog.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/SearchBar.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/TextInput.h"
 #include "tests/support/Gallery.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/ViewTestSupport.h"
@@ -47,11 +47,12 @@ TEST_F(GalleryTest, HoldsEveryKindOfElementOnPhoneAndTablet) {
     for (Idiom idiom : {Idiom::Phone, Idiom::Tablet}) {
         Device::current().setIdiom(idiom);
         auto gallery = make<Gallery>();
-            ChangeLog log(gallery->view());
+        ChangeLog log(gallery->view());
         std::string tree = log.snapshot();
         std::set<std::string> kinds;
         collectKinds(*gallery->view(), kinds);
-        EXPECT_EQ(kinds, (std::set<std::string>{"box", "text", "image", "input", "scroll", "frame", "bitmap"}));
+        EXPECT_EQ(kinds,
+                  (std::set<std::string>{"box", "text", "image", "input", "scroll", "frame", "bitmap"}));
         for (const char* kind : {"\"bitmap\"", "\"frame\"", "\"scroll\""})
             EXPECT_NE(tree.find(kind), std::string::npos) << kind;
         // Everything lies on the screen, and the further pages' controls on their pages.

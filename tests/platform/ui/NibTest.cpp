@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/ui/Make.h"
 #include "platform/ui/DatePicker.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/Nib.h"
 #include "platform/ui/SearchBar.h"
 #include "platform/ui/TextField.h"
@@ -138,7 +138,8 @@ TEST_F(NibTest, TextEntryAndDatePickersTakeTheirSettingsFromTheFile) {
       ]})",
                                       nullptr, &contents);
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_THAT(problems[0], HasSubstr("objects[3].properties.keyboardType: expected \"default\", \"ascii\""));
+    EXPECT_THAT(problems[0],
+                HasSubstr("objects[3].properties.keyboardType: expected \"default\", \"ascii\""));
 
     auto count = std::dynamic_pointer_cast<ui::TextField>(contents.objectsById.at("count"));
     ASSERT_TRUE(count);

@@ -25,9 +25,12 @@ struct Answers : ActionSheetDelegate, AlertViewDelegate {
     std::vector<std::string> calls;
     std::function<void(AlertView&, int)> onAlert;
     void actionSheetClickedButton(ActionSheet& sheet, int i) override {
-        calls.push_back("clicked " + std::to_string(i) + (i == sheet.destructiveButtonIndex() ? " (destructive)" : ""));
+        calls.push_back("clicked " + std::to_string(i) +
+                        (i == sheet.destructiveButtonIndex() ? " (destructive)" : ""));
     }
-    void actionSheetWillDismiss(ActionSheet&, int i) override { calls.push_back("will " + std::to_string(i)); }
+    void actionSheetWillDismiss(ActionSheet&, int i) override {
+        calls.push_back("will " + std::to_string(i));
+    }
     void actionSheetDidDismiss(ActionSheet&, int i) override { calls.push_back("did " + std::to_string(i)); }
     void alertViewClickedButton(AlertView& alert, int i) override {
         if (onAlert) onAlert(alert, i);
@@ -55,8 +58,9 @@ TEST_F(PanelTest, AnActionSheetNumbersDestructiveFirstAndCancelLastAndRisesFromT
     EXPECT_EQ(sheet->cancelButtonIndex(), 1);
     EXPECT_EQ(sheet->firstOtherButtonIndex(), -1);
 
-    auto report = make<ActionSheet>("", answers, "Cancel", "",
-                                    std::vector<std::string>{"Report wrong OA", "Report wrong formatting", "Other"});
+    auto report =
+        make<ActionSheet>("", answers, "Cancel", "",
+                          std::vector<std::string>{"Report wrong OA", "Report wrong formatting", "Other"});
     EXPECT_EQ(report->destructiveButtonIndex(), -1);
     EXPECT_EQ(report->firstOtherButtonIndex(), 0);
     EXPECT_EQ(report->buttonTitle(2), "Other");
@@ -88,7 +92,8 @@ TEST_F(PanelTest, AnActionSheetNumbersDestructiveFirstAndCancelLastAndRisesFromT
 TEST_F(PanelTest, OnTheTabletTheSheetStandsInTheMiddleOfItsView) {
     launch(Idiom::Tablet);
     window()->setRootViewController(screen);
-    auto sheet = make<ActionSheet>("", answers, "Cancel", "", std::vector<std::string>{"Add Bookmark", "Add RSS-channel"});
+    auto sheet = make<ActionSheet>("", answers, "Cancel", "",
+                                   std::vector<std::string>{"Add Bookmark", "Add RSS-channel"});
     int extra = sheet->addButton("Later");
     EXPECT_EQ(extra, 3);  // after cancel
     sheet->showInView(screen->view());
@@ -109,7 +114,8 @@ TEST_F(PanelTest, AnAlertCarriesATextFieldAddedToItAndTheAnswerReadsIt) {
         if (index == 1) asked = field->text();
         field->resignFirstResponder();
     };
-    auto alert = make<AlertView>("Go to question number", " ", answers, "Cancel", std::vector<std::string>{"OK"});
+    auto alert =
+        make<AlertView>("Go to question number", " ", answers, "Cancel", std::vector<std::string>{"OK"});
     field = make<TextField>(Rect{20, 45, 245, 25});
     field->setBackgroundColor(Color::whiteColor());
     field->setKeyboardType(KeyboardType::NumberPad);
@@ -139,7 +145,8 @@ TEST_F(PanelTest, AnAlertCarriesATextFieldAddedToItAndTheAnswerReadsIt) {
 }
 
 TEST_F(PanelTest, CancellingTheAlertTakesTheKeyboardAwayWithTheField) {
-    auto alert = make<AlertView>("Go to question number", " ", answers, "Cancel", std::vector<std::string>{"OK"});
+    auto alert =
+        make<AlertView>("Go to question number", " ", answers, "Cancel", std::vector<std::string>{"OK"});
     auto field = make<TextField>(Rect{20, 45, 245, 25});
     alert->addSubview(field);
     alert->show();

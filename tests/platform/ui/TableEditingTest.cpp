@@ -36,7 +36,9 @@ class Names : public TableViewDataSource, public TableViewDelegate {
         cell->textLabel()->setText(names[std::size_t(p.row)]);
         return cell;
     }
-    bool canEditRow(TableView&, const IndexPath& p) override { return !fixed.contains(names[std::size_t(p.row)]); }
+    bool canEditRow(TableView&, const IndexPath& p) override {
+        return !fixed.contains(names[std::size_t(p.row)]);
+    }
     bool canMoveRow(TableView&, const IndexPath&) override { return movable; }
     TableViewCellEditingStyle editingStyleForRow(TableView&, const IndexPath& p) override {
         return styleFor ? styleFor(p) : TableViewCellEditingStyle::Delete;
@@ -58,7 +60,9 @@ class Names : public TableViewDataSource, public TableViewDelegate {
         names.erase(names.begin() + from.row);
         names.insert(names.begin() + to.row, name);
     }
-    void didSelectRow(TableView&, const IndexPath& p) override { log.push_back("select " + std::to_string(p.row)); }
+    void didSelectRow(TableView&, const IndexPath& p) override {
+        log.push_back("select " + std::to_string(p.row));
+    }
 };
 
 class TableEditingTest : public testing_support::TestEnvironment {
@@ -78,7 +82,8 @@ class TableEditingTest : public testing_support::TestEnvironment {
     // The names of the rows in view, top to bottom, as the cells show them.
     std::vector<std::string> shown() const {
         std::vector<std::pair<double, std::string>> rows;
-        for (const auto& cell : table->visibleCells()) rows.emplace_back(cell->frame().minY(), cell->textLabel()->text());
+        for (const auto& cell : table->visibleCells())
+            rows.emplace_back(cell->frame().minY(), cell->textLabel()->text());
         std::sort(rows.begin(), rows.end());
         std::vector<std::string> out;
         for (auto& [y, name] : rows) out.push_back(name);
@@ -294,9 +299,9 @@ TEST_F(TableEditingTest, TheSectionIndexShowsItsTitlesAndATouchOnOneShowsItsSect
     finger.down(at);  // dragging along the index: each title passed shows its section
     finger.moveBy({0, SectionIndex::kTitleHeight}, 2);
     finger.up();
-    EXPECT_EQ(table->contentOffset().y, std::min(table->rectForRow({2, 0}).minY() - table->sectionHeaderHeight(),
-                                                 table->maximumContentOffset().y));
+    EXPECT_EQ(table->contentOffset().y,
+              std::min(table->rectForRow({2, 0}).minY() - table->sectionHeaderHeight(),
+                       table->maximumContentOffset().y));
 }
 
 }  // namespace
-

@@ -45,7 +45,8 @@ struct FieldDelegate : TextFieldDelegate {
     }
     void textFieldDidEndEditing(TextField&) override { calls.push_back("didEnd"); }
     bool textFieldShouldChangeCharacters(TextField& f, TextRange r, const std::string& text) override {
-        calls.push_back("change " + std::to_string(r.location) + "+" + std::to_string(r.length) + " \"" + text + "\"");
+        calls.push_back("change " + std::to_string(r.location) + "+" + std::to_string(r.length) + " \"" +
+                        text + "\"");
         return !onChange || onChange(f, r, text);
     }
     bool textFieldShouldReturn(TextField&) override {
@@ -58,9 +59,10 @@ struct FieldDelegate : TextFieldDelegate {
 class FormScreen : public ViewController {
   public:
     static const ConnectionTable& classConnections() {
-        static const ConnectionTable table = ConnectionTable("FormScreen", &ViewController::classConnections())
-                                                 .action("doneEditing:", &FormScreen::doneEditing)
-                                                 .action("changed:", &FormScreen::changedText);
+        static const ConnectionTable table =
+            ConnectionTable("FormScreen", &ViewController::classConnections())
+                .action("doneEditing:", &FormScreen::doneEditing)
+                .action("changed:", &FormScreen::changedText);
         return table;
     }
     const ConnectionTable& connections() const override { return classConnections(); }
@@ -85,16 +87,17 @@ class TextEntryTest : public testing_support::ScreenTestEnvironment {
         name->setDelegate(nameDelegate);
         other = ui::make<TextField>(Rect{20, 110, 280, 31});
         notes = ui::make<TextView>(Rect{20, 160, 280, 120});
-        for (const auto& v : {std::shared_ptr<View>(name), std::shared_ptr<View>(other), std::shared_ptr<View>(notes)})
+        for (const auto& v :
+             {std::shared_ptr<View>(name), std::shared_ptr<View>(other), std::shared_ptr<View>(notes)})
             screen->view()->addSubview(v);
         for (const char* n : {Keyboard::kWillShowNotification, Keyboard::kDidShowNotification,
                               Keyboard::kWillHideNotification, Keyboard::kDidHideNotification})
-            fnd::NotificationCenter::defaultCenter().addObserver(this, std::string(n), nullptr,
-                                                                 [this](const fnd::Notification& n) {
-                                                                     keyboardNews.push_back(n.name);
-                                                                     const Rect* end = n.value<Rect>(Keyboard::kFrameEndKey);
-                                                                     if (end) lastKeyboardFrame = *end;
-                                                                 });
+            fnd::NotificationCenter::defaultCenter().addObserver(
+                this, std::string(n), nullptr, [this](const fnd::Notification& n) {
+                    keyboardNews.push_back(n.name);
+                    const Rect* end = n.value<Rect>(Keyboard::kFrameEndKey);
+                    if (end) lastKeyboardFrame = *end;
+                });
     }
     void TearDown() override {
         fnd::NotificationCenter::defaultCenter().removeObserver(this);
@@ -187,7 +190,7 @@ TEST_F(TextEntryTest, TypingAsksTheDelegateWithTheRangeTheDisplayChanged) {
     nameDelegate->calls.clear();
 
     type(*name->input(), "abXc", 3);
-    type(*name->input(), "aXc", 1);       // the b deleted
+    type(*name->input(), "aXc", 1);              // the b deleted
     type(*name->input(), "a\u00E9\u00E9Xc", 3);  // two characters typed after the a
     EXPECT_THAT(nameDelegate->calls,
                 ElementsAre("change 2+0 \"X\"", "change 1+1 \"\"", "change 1+0 \"\u00E9\u00E9\""));
@@ -405,7 +408,9 @@ TEST_F(TextEntryTest, ASearchBarTellsItsDelegateAsThePersonTypesSearchesAndCance
     struct Searcher : SearchBarDelegate {
         std::vector<std::string> calls;
         void searchBarTextDidBeginEditing(SearchBar&) override { calls.push_back("began"); }
-        void searchBarTextDidChange(SearchBar&, const std::string& text) override { calls.push_back("text " + text); }
+        void searchBarTextDidChange(SearchBar&, const std::string& text) override {
+            calls.push_back("text " + text);
+        }
         void searchBarSearchButtonClicked(SearchBar& bar) override {
             calls.push_back("search " + bar.text());
             bar.resignFirstResponder();
