@@ -16,5 +16,7 @@ std::string utf16Prefix(std::string_view utf8, std::size_t units);
 // The text as UTF-16 units (an invalid byte becomes U+FFFD), and back (a lone surrogate becomes U+FFFD).
 std::u16string toUtf16(std::string_view utf8);
 std::string fromUtf16(std::u16string_view utf16);
+// Appends one code point as UTF-8.
+void appendUtf8(std::string& out, char32_t codePoint);
 
 }  // namespace fnd
