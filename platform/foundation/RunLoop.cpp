@@ -12,13 +12,14 @@ namespace fnd {
 namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+// Never destroyed: detached threads may still post to the main loop while the process exits.
 std::mutex& mainMutex() {
-    static std::mutex m;
-    return m;
+    static auto* m = new std::mutex;
+    return *m;
 }
 std::shared_ptr<RunLoop>& mainSlot() {
-    static std::shared_ptr<RunLoop> loop;
-    return loop;
+    static auto* loop = new std::shared_ptr<RunLoop>;
+    return *loop;
 }
 
 double realSeconds() {

@@ -11,6 +11,7 @@
 
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/Paths.h"
+#include "platform/foundation/Thread.h"
 #include "platform/foundation/TimeZone.h"
 
 namespace fs = std::filesystem;
@@ -71,6 +72,12 @@ void TestEnvironment::SetUp() {
 }
 
 void TestEnvironment::TearDown() {
+    // Background work a test started may still hand results to the main loop: serve it until that
+    // work has ended, so no thread outlives the test's loop and folders.
+    if (fnd::Thread::runningCount() > 0) {
+        loop->setWatchdog(5.0);
+        loop->runUntil([] { return fnd::Thread::runningCount() == 0; }, 3600);
+    }
     fnd::RunLoop::setMain(nullptr);
     loop.reset();
     fnd::Clock::setShared(nullptr);
