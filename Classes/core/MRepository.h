@@ -73,6 +73,24 @@ class MRepository : public fnd::Object, public fnd::Coding {
     // The product ids of the e-books kept in the bundle's resources.
     static constexpr const char* kLocalEBooks[] = {"Sample", "OfficialGuideCompanion", "SentenceCorrection"};
 
+    // ---- The news feeds' default table (MRepository+Feeds.cpp)
+
+    // The information file's key of the default feeds' addresses: a list of texts, one per row of
+    // the table in its order. A row without an address (an empty text, or none) is left out.
+    static constexpr const char* kDefaultFeedAddressesKey = "DefaultFeedAddresses";
+    static constexpr std::size_t kDefaultFeedRows = 10;
+
+    // A new feed list: the default table, brought up to date and sorted.
+    void feedSetCreator();
+    // Appends the default table's rows that have an address, in table order: active, permanent.
+    static void fillSet(MFeeds& set);
+    // Brings the feed list up to date with the default table. A stored feed at a default's address
+    // takes the default's labels and becomes permanent, and later copies of that address go; a
+    // default that is not stored yet goes in front when active (at the end else); of user-added
+    // feeds at one address the first stays; a permanent feed without organization goes. The
+    // caller sorts the list afterwards.
+    void updateFeeds();
+
     // ---- Services
 
     // Whether either sub-repository is being saved. Any thread.
@@ -278,6 +296,7 @@ class MRepository : public fnd::Object, public fnd::Coding {
   private:
     bool installInThread(const std::shared_ptr<MProductInfo>& record);
     bool replaceInstalledBook(const std::shared_ptr<MProductInfo>& record);
+    void restoreFeedsWithCoder(fnd::KeyedUnarchiver& coder);
     void loadTipsWithCoder(fnd::KeyedUnarchiver& coder);
     void loadAutoscanOptionsWithCoder(fnd::KeyedUnarchiver& coder);
     void loadOptionsWithCoder(fnd::KeyedUnarchiver& coder);

@@ -47,7 +47,7 @@ void MRepository::initWithData() {
     setTrackerRep(MOGTrackerRepository::initWithData());
     timer_ = MTimer::make();
     forumBookmarks_ = std::make_shared<MBookmarks>();
-    feedSet_ = std::make_shared<MFeeds>();
+    feedSetCreator();
     flashcardsSet_ = std::make_shared<MFlashcards>();
     gameTopicsSet_ = std::make_shared<MGameTopics>();
     gameReviewQuestions_.clear();
@@ -84,10 +84,7 @@ void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
     }
     fileFormatVersion_ = intOr(coder, "kFileFormatVersion", 0);
 
-    // A list that cannot be read is an empty one: the default feeds are merged into it.
-    feedSet_ = coder.decodeObjectOfClass<MFeeds>("kFeedSet");
-    if (!feedSet_) feedSet_ = std::make_shared<MFeeds>();
-    feedSet_->sortFeeds();
+    restoreFeedsWithCoder(coder);
     timer_ = coder.decodeObjectOfClass<MTimer>("timer");
     if (!timer_) timer_ = MTimer::make();
 
@@ -119,6 +116,14 @@ void MRepository::initWithCoder(fnd::KeyedUnarchiver& coder) {
     loadOptionsWithCoder(coder);
 
     loadEBooksWithCoder(coder);
+}
+
+void MRepository::restoreFeedsWithCoder(fnd::KeyedUnarchiver& coder) {
+    // A list that is missing or cannot be read is an empty one: the default feeds are merged into it.
+    feedSet_ = coder.decodeObjectOfClass<MFeeds>("kFeedSet");
+    if (!feedSet_) feedSet_ = std::make_shared<MFeeds>();
+    updateFeeds();
+    feedSet_->sortFeeds();
 }
 
 void MRepository::loadTipsWithCoder(fnd::KeyedUnarchiver& coder) {

@@ -1,9 +1,12 @@
 #include "Classes/core/TovridaAppDelegate.h"
 
 #include "Classes/core/MRepository.h"
+#include "Classes/errorlog/RequestManager.h"
+#include "Classes/errorlog/Syncronizer.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/study_aids/MConcepts.h"
 #include "Classes/study_aids/MCourses.h"
+#include "platform/foundation/Bundle.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/View.h"
@@ -17,6 +20,7 @@ void TovridaAppDelegate::applicationDidFinishLaunching(ui::Application& applicat
     AbstractAppDelegate::applicationDidFinishLaunching(application);
     startLoading();
     setupStore();
+    setupSync();
 }
 
 void TovridaAppDelegate::setup() {
@@ -29,8 +33,16 @@ void TovridaAppDelegate::setup() {
         // Set up without a loading thread: everything at once, here.
         setColorScheme(kMainHue);
         setupStore();
+        setupSync();
     }
     AbstractAppDelegate::setup();
+}
+
+void TovridaAppDelegate::setupSync() {
+    if (!requestManager_)
+        requestManager_ = std::make_shared<RequestManager>(fnd::Bundle::main().infoValue(kSyncServiceAddressKey));
+    if (!syncronizer_)
+        syncronizer_ = std::make_shared<Syncronizer>(requestManager_, [] { return AbstractAppDelegate::sharedRep(); });
 }
 
 void TovridaAppDelegate::publishLoaded() {

@@ -30,7 +30,11 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     // the colour scheme, then the base's set-up (launchDate). On the loading thread, on the
     // repository being loaded; the scheme is applied when the repository is handed over.
     void setup() override;
-    // The base's launch, then the loading thread and the store's objects.
+    // The information file's key of the sync back-end's base address; absent or empty: none.
+    static constexpr const char* kSyncServiceAddressKey = "SyncServiceAddress";
+
+    // The base's launch, then the loading thread and, in this order, the download bookkeeping,
+    // the catalogue observer, the sync transport and the sync client.
     void applicationDidFinishLaunching(ui::Application& application) override;
     // Until the tools' home screen exists: an empty home view.
     void setupTools() override;
@@ -40,6 +44,9 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     // Makes the download bookkeeping and the catalogue observer when there are none yet
     // (TovridaAppDelegate+Store.cpp).
     void setupStore();
+    // Makes the sync transport, on the bundle's back-end address, and the sync client on the
+    // delegate's repository, when there are none yet.
+    void setupSync();
 
     // ---- The store's hooks. They live with the store's classes, which they forward to
     // (TovridaAppDelegate+Store.cpp in the store's folder).

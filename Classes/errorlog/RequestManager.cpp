@@ -21,6 +21,12 @@ std::string RequestManager::formBody(const Parameters& parameters) {
 
 void RequestManager::sendRequest(const std::string& method, Parameters parameters,
                                  std::shared_ptr<RPCCaller> caller) {
+    if (!isConfigured()) {
+        fnd::Log::warning("sync request ", method, " not sent: ", kNotConfigured);
+        alert("Sync is not available", kNotConfigured);
+        if (caller) caller->callMethod(method, kNotConfigured);
+        return;
+    }
     parameters["device_udid"] = ui::Device::current().uniqueIdentifier();
     fnd::URLRequest request(fnd::URL(baseAddress_ + "/" + method + ".cgi"));
     request.setFormBody(formBody(parameters));

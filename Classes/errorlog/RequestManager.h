@@ -17,9 +17,14 @@ class RequestManager : public fnd::Object, public fnd::URLConnectionDelegate {
     // Parameters by name; texts are sent as they are, other values as compact JSON.
     using Parameters = std::map<std::string, fnd::JsonValue, std::less<>>;
 
+    static constexpr const char* kNotConfigured = "No sync service is configured.";
+
+    // An empty base address: no back-end is configured, and every request fails at once.
     explicit RequestManager(std::string baseAddress) : baseAddress_(std::move(baseAddress)) {}
 
-    // Sends the method with the parameters and the device's identifier ("device_udid").
+    bool isConfigured() const { return !baseAddress_.empty(); }
+    // Sends the method with the parameters and the device's identifier ("device_udid"). Without a
+    // configured back-end nothing is sent: the failure is shown and told to the caller.
     void sendRequest(const std::string& method, Parameters parameters, std::shared_ptr<RPCCaller> caller);
     // The form body of the parameters, each name and value escaped as a value.
     static std::string formBody(const Parameters& parameters);

@@ -34,12 +34,30 @@ std::optional<std::string> Bundle::textResource(const std::string& name, const s
     return text.str();
 }
 
-std::string Bundle::infoValue(const std::string& key) const {
-    auto text = textResource("Info", "json");
-    if (!text) return {};
+namespace {
+
+// The information file's value under the key; null when the file, or the key, is not there.
+nlohmann::json infoEntry(const Bundle& bundle, const std::string& key) {
+    auto text = bundle.textResource("Info", "json");
+    if (!text) return nullptr;
     auto info = nlohmann::json::parse(*text, nullptr, false);
-    if (!info.is_object() || !info.contains(key) || !info[key].is_string()) return {};
-    return info[key].get<std::string>();
+    if (!info.is_object() || !info.contains(key)) return nullptr;
+    return info[key];
+}
+
+}  // namespace
+
+std::string Bundle::infoValue(const std::string& key) const {
+    nlohmann::json value = infoEntry(*this, key);
+    return value.is_string() ? value.get<std::string>() : std::string();
+}
+
+std::vector<std::string> Bundle::infoTextList(const std::string& key) const {
+    nlohmann::json value = infoEntry(*this, key);
+    std::vector<std::string> texts;
+    if (!value.is_array()) return texts;
+    for (const auto& entry : value) texts.push_back(entry.is_string() ? entry.get<std::string>() : std::string());
+    return texts;
 }
 
 }  // namespace fnd

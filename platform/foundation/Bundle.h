@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace fnd {
 
@@ -23,6 +24,9 @@ public:
 
     // A value of the information file ("CFBundleVersion", "CFBundleIdentifier"); empty when absent.
     std::string infoValue(const std::string& key) const;
+    // A list of texts of the information file; an entry that is no text reads as empty, and a key
+    // that is absent or holds no list gives an empty list.
+    std::vector<std::string> infoTextList(const std::string& key) const;
     std::string version() const { return infoValue("CFBundleVersion"); }
     std::string identifier() const { return infoValue("CFBundleIdentifier"); }
 

@@ -5,6 +5,8 @@
 #include <iterator>
 
 #include "Classes/core/MRepository.h"
+#include "Classes/errorlog/RequestManager.h"
+#include "Classes/errorlog/Syncronizer.h"
 #include "platform/foundation/Clock.h"
 #include "platform/ui/Device.h"
 #include "tests/Classes/core/CoreTestEnvironment.h"
@@ -150,4 +152,20 @@ TEST_F(AppDelegateTest, TheSetUpBuildsTheColourSchemeOfOneHue) {
     EXPECT_NEAR(delegate->lightColor().toHSB().brightness, 1.0, 1e-6);
     EXPECT_NEAR(delegate->lightColor().toHSB().hue, 0.27, 1e-6);
     EXPECT_EQ(AbstractAppDelegate::version(), "1.0");
+}
+
+TEST_F(AppDelegateTest, TheStoreAndSyncObjectsLiveFromLaunchAndAnUnconfiguredSyncSaysSo) {
+    EXPECT_TRUE(delegate->observer());
+    EXPECT_TRUE(delegate->productsObserver());
+    ASSERT_TRUE(delegate->requestManager());
+    ASSERT_TRUE(delegate->syncronizer());
+    // The shipped information names no back-end.
+    EXPECT_FALSE(delegate->requestManager()->isConfigured());
+
+    auto rep = MRepository::makeWithData();
+    rep->setForumLogin("reader");
+    rep->setForumPassword("secret");
+    delegate->setRep(rep);
+    delegate->syncronizer()->preSync(Syncronizer::kBookSections);
+    EXPECT_EQ(delegate->requestManager()->pendingRequests(), 0u);
 }

@@ -222,6 +222,17 @@ TEST_F(SyncClientTest, FailuresAreShownAndToldToTheCaller) {
     ASSERT_EQ(recorder->calls.size(), 1u);
     EXPECT_EQ(recorder->calls[0].rfind("failed presync: ", 0), 0u);
     EXPECT_TRUE(testing_support::findByText(window, "Communication with server failed"));
+
+    // Without a configured back-end nothing is sent and the caller hears so at once.
+    auto unconfigured = std::make_shared<RequestManager>("");
+    auto unconfiguredSync = std::make_shared<Syncronizer>(unconfigured, [this] { return rep; });
+    auto asked = server.requestCount();
+    unconfigured->sendRequest("presync", {}, recorder);
+    unconfiguredSync->preSync(Syncronizer::kBookSections);
+    EXPECT_EQ(unconfigured->pendingRequests(), 0u);
+    EXPECT_EQ(server.requestCount(), asked);
+    EXPECT_EQ(recorder->calls.back(), std::string("failed presync: ") + RequestManager::kNotConfigured);
+    EXPECT_TRUE(testing_support::findByText(window, RequestManager::kNotConfigured));
 }
 
 }  // namespace

@@ -40,6 +40,17 @@ TEST_F(FoundationBasics, BundleReadsItsInformationAndRefusesPathsOutOfItsFolder)
 
     std::ofstream(temporary / "Info.json") << "{ not json";
     EXPECT_EQ(fnd::Bundle(temporary).version(), "");
+    EXPECT_TRUE(fnd::Bundle(temporary).infoTextList("List").empty());
+
+    // A list of texts: entries that are no texts read as empty ones; no list gives none.
+    std::ofstream(temporary / "Info.json", std::ios::trunc)
+        << R"({"List": ["a", 3, null, ""], "Text": "b", "Map": {"a": "b"}})";
+    fnd::Bundle other(temporary);
+    EXPECT_EQ(other.infoTextList("List"), (std::vector<std::string>{"a", "", "", ""}));
+    EXPECT_TRUE(other.infoTextList("Text").empty());
+    EXPECT_TRUE(other.infoTextList("Map").empty());
+    EXPECT_TRUE(other.infoTextList("Missing").empty());
+    EXPECT_EQ(other.infoValue("List"), "");
 }
 
 TEST_F(FoundationBasics, Utf16LengthsCountSurrogatePairsAndSurviveBadBytes) {
