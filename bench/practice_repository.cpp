@@ -13,10 +13,8 @@
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQSet.h"
-#include "Classes/practice/MQSetHRecord.h"
 #include "Classes/practice/MQSetQuestion.h"
-#include "Classes/practice/MQSetSimpleAnswer.h"
-#include "Classes/practice/MSessions.h"
+#include "bench/LargeUserData.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
@@ -26,30 +24,6 @@ namespace {
 
 constexpr int kRecords = 100000;
 
-// Stand-in content: each builder's number of records, with a paragraph of text each.
-void writeStandInData(const std::filesystem::path& folder) {
-    const std::pair<const char*, int> builders[] = {{"MKnewtonSet", 103},
-                                                    {"MManhattanORVASet", 77},
-                                                    {"MPrincetonReviewSet", 202},
-                                                    {"MManhattanReviewSet", 236},
-                                                    {"MHardQuantSet", 111},
-                                                    {"MHardQuantSet200", 200},
-                                                    {"MKaplanSet", 63}};
-    std::filesystem::create_directories(folder / "question_sets");
-    for (auto [name, count] : builders) {
-        std::ofstream out(folder / "question_sets" / (std::string(name) + ".json"));
-        out << "{\"builder\": \"" << name << "\", \"records\": [";
-        int first = std::string(name) == "MHardQuantSet200" ? 112 : 1;
-        for (int i = 0; i < count; ++i) {
-            out << (i ? "," : "") << "{\"number\": " << first + i << ", \"type\": " << 1 + i % 4
-                << ", \"answer\": " << 1 + i % 5 << ", \"tags\": [\"Algebra\"], \"body\": \"<p>"
-                << std::string(400, 'x') << "</p>\", \"options\": [\"1\", \"2\", \"3\", \"4\", \"5\"],"
-                << " \"explanation\": \"<p>" << std::string(1200, 'y') << "</p>\"}";
-        }
-        out << "]}\n";
-    }
-}
-
 struct Sample {
     std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("orvakit-bench-practice-" + std::to_string(::getpid()));
@@ -57,26 +31,12 @@ struct Sample {
     std::size_t bytes = 0;
 
     Sample() {
-        writeStandInData(folder / "resources");
+        bench_data::writeStandInQuestionSets(folder / "resources");
         fnd::Paths::setResources(folder / "resources");
         fnd::Paths::setDocuments(folder);
         MPracticeClasses::registerAll();
         auto repository = MPracticeRepository::makeWithData();
-        MQSetQuestion::setSessionsSource([repository] { return repository->sessions(); });
-        std::vector<std::shared_ptr<MQSetQuestion>> questions;
-        for (const auto& set : repository->qSets())
-            if (set->setUID() != MQSet::kForumSetUID)
-                questions.insert(questions.end(), set->questions().begin(), set->questions().end());
-        // A session of 25 answers now and then, the rest outside sessions.
-        for (int i = 0; i < kRecords; ++i) {
-            if (i % 400 == 0) repository->sessions()->startSession();
-            if (i % 400 == 25) repository->sessions()->stopSession();
-            auto record = std::make_shared<MQSetHRecord>(fnd::Date(700000000.0 + i * 37.0), 20.0 + i % 180,
-                                                         std::make_shared<MQSetSimpleAnswer>(1 + i % 5));
-            questions[static_cast<std::size_t>(i) % questions.size()]->addHistoryRecord(record);
-        }
-        repository->sessions()->stopSession();
-        MQSetQuestion::setSessionsSource(nullptr);
+        bench_data::addPracticeRecords(*repository, kRecords);
         auto archive = fnd::KeyedArchiver::archive("kRepository", repository).value();
         bytes = archive.size();
         fnd::AtomicFile::write(file, archive);

@@ -5,6 +5,7 @@
 
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
+#include "bench/LargeUserData.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 
@@ -13,15 +14,10 @@ namespace {
 std::shared_ptr<MOGTrackerRepository> fullRepository() {
     AbstractAppDelegate::registerClasses();
     auto rep = MOGTrackerRepository::initWithData();
-    double t = 700000000;
+    std::size_t questions = 0;
     for (const auto& book : rep->books())
-        for (const auto& section : book->sections()) {
-            for (const auto& q : section->questions())
-                for (int i = 0; i < 10; ++i, t += 37)
-                    q->addHRecord(
-                        MHRecord::initWithDate(fnd::Date(t), 20 + (i * 13) % 150, 1 + i % 5, i % 4 == 0));
-            section->syncInfo()->updated();
-        }
+        for (const auto& section : book->sections()) questions += section->questions().size();
+    bench_data::addTrackerAttempts(*rep, static_cast<int>(questions) * 10);
     return rep;
 }
 

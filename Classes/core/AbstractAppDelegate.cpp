@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <system_error>
 
@@ -37,12 +36,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The whole file, or nothing when it cannot be read.
+// The whole file, or nothing when it cannot be read. Read in one piece: a repository file may
+// hold many megabytes, and byte-wise reading would be a good part of the start-up.
 std::optional<fnd::Bytes> readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    fnd::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    std::streamoff size = in.tellg();
+    if (size < 0) return std::nullopt;
+    fnd::Bytes bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), size);
+    if (in.gcount() != size) return std::nullopt;
     return bytes;
 }
 
@@ -232,6 +236,7 @@ void AbstractAppDelegate::splashDisappear() {
         window()->addSubview(view);
         window()->setRootViewController(homeScreen_);
     }
+    fnd::Log::info("the splash screen is gone: the home screen shows");
 }
 
 void AbstractAppDelegate::applicationDidEnterBackground(ui::Application&) {

@@ -96,6 +96,8 @@ struct KeyedUnarchiver::State {
         current = *top;
         slot.assign(objects.size(), 0);
         isOpen.assign(objects.size(), 0);
+        // At most one decoded value per entry: no copying as the table of made values grows.
+        decoded.reserve(objects.size());
         budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
         return valid = true;
     }

@@ -1,0 +1,101 @@
+#pragma once
+// What the benchmarks fill the user's data with: stand-in question-set files of the built-in sets'
+// full sizes (made up here for timing only, never shipped), and many answers, attempts and card
+// showings of the shape a long-time user has.
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Classes/errorlog/MBook.h"
+#include "Classes/errorlog/MHRecord.h"
+#include "Classes/errorlog/MOGTrackerRepository.h"
+#include "Classes/errorlog/MQuestion.h"
+#include "Classes/errorlog/MSection.h"
+#include "Classes/flashcards/MDeck.h"
+#include "Classes/flashcards/MFlashcard.h"
+#include "Classes/flashcards/MFlashcards.h"
+#include "Classes/practice/MPracticeRepository.h"
+#include "Classes/practice/MQSet.h"
+#include "Classes/practice/MQSetHRecord.h"
+#include "Classes/practice/MQSetQuestion.h"
+#include "Classes/practice/MQSetSimpleAnswer.h"
+#include "Classes/practice/MSessions.h"
+
+namespace bench_data {
+
+// The question-set files of the resources under `folder`/question_sets: each builder's number of
+// records, with a paragraph of text each.
+inline void writeStandInQuestionSets(const std::filesystem::path& folder) {
+    const std::pair<const char*, int> builders[] = {{"MKnewtonSet", 103},
+                                                    {"MManhattanORVASet", 77},
+                                                    {"MPrincetonReviewSet", 202},
+                                                    {"MManhattanReviewSet", 236},
+                                                    {"MHardQuantSet", 111},
+                                                    {"MHardQuantSet200", 200},
+                                                    {"MKaplanSet", 63}};
+    std::filesystem::create_directories(folder / "question_sets");
+    for (auto [name, count] : builders) {
+        std::ofstream out(folder / "question_sets" / (std::string(name) + ".json"));
+        out << "{\"builder\": \"" << name << "\", \"records\": [";
+        int first = std::string(name) == "MHardQuantSet200" ? 112 : 1;
+        for (int i = 0; i < count; ++i) {
+            out << (i ? "," : "") << "{\"number\": " << first + i << ", \"type\": " << 1 + i % 4
+                << ", \"answer\": " << 1 + i % 5 << ", \"tags\": [\"Algebra\"], \"body\": \"<p>"
+                << std::string(400, 'x') << "</p>\", \"options\": [\"1\", \"2\", \"3\", \"4\", \"5\"],"
+                << " \"explanation\": \"<p>" << std::string(1200, 'y') << "</p>\"}";
+        }
+        out << "]}\n";
+    }
+}
+
+// `count` answers spread over the built-in sets' questions; a session of 25 answers now and then,
+// the rest outside sessions.
+inline void addPracticeRecords(MPracticeRepository& repository, int count) {
+    std::shared_ptr<MSessions> sessions = repository.sessions();
+    MQSetQuestion::setSessionsSource([sessions] { return sessions; });
+    std::vector<std::shared_ptr<MQSetQuestion>> questions;
+    for (const auto& set : repository.qSets())
+        if (set->setUID() != MQSet::kForumSetUID)
+            questions.insert(questions.end(), set->questions().begin(), set->questions().end());
+    for (int i = 0; i < count; ++i) {
+        if (i % 400 == 0) sessions->startSession();
+        if (i % 400 == 25) sessions->stopSession();
+        auto record = std::make_shared<MQSetHRecord>(fnd::Date(700000000.0 + i * 37.0), 20.0 + i % 180,
+                                                     std::make_shared<MQSetSimpleAnswer>(1 + i % 5));
+        questions[static_cast<std::size_t>(i) % questions.size()]->addHistoryRecord(record);
+    }
+    sessions->stopSession();
+    MQSetQuestion::setSessionsSource(nullptr);
+}
+
+// `count` attempts, one question after another through every book, round after round.
+inline void addTrackerAttempts(MOGTrackerRepository& repository, int count) {
+    std::vector<std::shared_ptr<MQuestion>> questions;
+    for (const auto& book : repository.books())
+        for (const auto& section : book->sections())
+            questions.insert(questions.end(), section->questions().begin(), section->questions().end());
+    double t = 700000000;
+    for (int i = 0; i < count; ++i, t += 37) {
+        int round = i / static_cast<int>(questions.size());
+        questions[static_cast<std::size_t>(i) % questions.size()]->addHRecord(
+            MHRecord::initWithDate(fnd::Date(t), 20 + (round * 13) % 150, 1 + round % 5, round % 4 == 0));
+    }
+    for (const auto& book : repository.books())
+        for (const auto& section : book->sections()) section->syncInfo()->updated();
+}
+
+// `count` showings of the listed decks' cards, in sessions of 20.
+inline void addFlashcardShowings(MFlashcards& flashcards, int count) {
+    std::vector<std::shared_ptr<MFlashcard>> cards;
+    for (const auto& deck : flashcards.decks())
+        cards.insert(cards.end(), deck->flashcards().begin(), deck->flashcards().end());
+    if (cards.empty()) return;
+    for (int i = 0; i < count; ++i)
+        cards[static_cast<std::size_t>(i * 7) % cards.size()]->addHRecordWithSessionID(i / 20, i % 20);
+}
+
+}  // namespace bench_data
