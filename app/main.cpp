@@ -189,7 +189,11 @@ int main(int argc, char** argv) {
     auto loop = std::make_shared<fnd::RunLoop>();
     fnd::RunLoop::setMain(loop);
     fnd::TerminationSignals::install([loop](int) {
-        ui::Application::shared().terminate();
+        // A signal while the end is under way (it serves this loop while saves finish) changes
+        // nothing: stopping the loop then would cut that bounded wait short and lose the saves.
+        ui::Application& application = ui::Application::shared();
+        if (application.state() == ui::Application::State::Terminated) return;
+        application.terminate();
         loop->stop();
     });
     fnd::Log::info("documents in ", fnd::Paths::documents().string());

@@ -14,7 +14,7 @@
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
-#include "bench/LargeUserData.h"
+#include "tests/support/LargeUserData.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
@@ -31,12 +31,12 @@ struct Sample {
     std::size_t bytes = 0;
 
     Sample() {
-        bench_data::writeStandInQuestionSets(folder / "resources");
+        testing_support::writeStandInQuestionSets(folder / "resources");
         fnd::Paths::setResources(folder / "resources");
         fnd::Paths::setDocuments(folder);
         MPracticeClasses::registerAll();
         auto repository = MPracticeRepository::makeWithData();
-        bench_data::addPracticeRecords(*repository, kRecords);
+        testing_support::addPracticeRecords(*repository, kRecords);
         auto archive = fnd::KeyedArchiver::archive("kRepository", repository).value();
         bytes = archive.size();
         fnd::AtomicFile::write(file, archive);

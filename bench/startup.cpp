@@ -4,7 +4,7 @@
 // practice answers, 30,000 error-log attempts and 2,000 flashcard showings. The pieces are timed
 // on their own too, to show where the time goes.
 //
-// The built-in question sets are stand-ins of their full sizes (bench/LargeUserData.h); the rest of
+// The built-in question sets are stand-ins of their full sizes (tests/support/LargeUserData.h); the rest of
 // the resources are the program's.
 //
 //     bench_startup --write-large-data DIR
@@ -22,57 +22,24 @@
 
 #include "Classes/core/MRepository.h"
 #include "Classes/core/TovridaAppDelegate.h"
+#include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/study_aids/MConcepts.h"
 #include "Classes/study_aids/MCourses.h"
-#include "bench/LargeUserData.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
+#include "tests/support/LargeUserData.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kPracticeRecords = 100000;
-constexpr int kTrackerAttempts = 30000;
-constexpr int kFlashcardShowings = 2000;
 
 // The product's delegate, loading only when told to.
 class BenchDelegate : public TovridaAppDelegate {
   protected:
     void startLoading() override {}
 };
-
-// The program's resources, the question sets replaced by stand-ins of their full sizes.
-void writeResources(const fs::path& resources) {
-    fs::create_directories(resources);
-    for (const auto& entry : fs::directory_iterator(fnd::Paths::resources()))
-        if (entry.path().filename() != "question_sets")
-            fs::create_symlink(fs::absolute(entry.path()), resources / entry.path().filename());
-    bench_data::writeStandInQuestionSets(resources);
-}
-
-// The large user's three files in the documents folder.
-void writeLargeRepository() {
-    AbstractAppDelegate::registerClasses();
-    auto rep = MRepository::makeWithData();
-    bench_data::addPracticeRecords(*rep->practiceRep(), kPracticeRecords);
-    bench_data::addTrackerAttempts(*rep->trackerRep(), kTrackerAttempts);
-    bench_data::addFlashcardShowings(*rep->flashcardsSet(), kFlashcardShowings);
-    auto writer = std::make_shared<BenchDelegate>();
-    writer->setLaunchDate(fnd::Date::now());
-    writer->saveRepository(rep, AbstractAppDelegate::dataFilePath());
-    writer->saveRepository(rep->practiceRep(), MPracticeRepository::dataFilePath());
-    writer->saveRepository(rep->trackerRep(), MOGTrackerRepository::dataFilePath());
-}
-
-void writeLargeData(const fs::path& folder) {
-    writeResources(folder / "resources");
-    fnd::Paths::setResources(folder / "resources");
-    fnd::Paths::setDocuments(folder / "data");
-    writeLargeRepository();
-}
 
 // The benchmarks' folder: resources, a large user's data and an empty data folder.
 struct Folder {
@@ -82,7 +49,7 @@ struct Folder {
 
     Folder() {
         fnd::Log::setMinimumLevel(fnd::Log::Level::Warning);
-        writeLargeData(root);
+        testing_support::writeLargeData(root);
         fs::create_directories(fresh);
     }
     ~Folder() { fs::remove_all(root); }
@@ -161,7 +128,7 @@ BENCHMARK(BM_ProductSetUp)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--write-large-data") {
-        writeLargeData(argv[2]);
+        testing_support::writeLargeData(argv[2]);
         return 0;
     }
     benchmark::Initialize(&argc, argv);

@@ -5,7 +5,7 @@
 
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
-#include "bench/LargeUserData.h"
+#include "tests/support/LargeUserData.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 
@@ -17,7 +17,7 @@ std::shared_ptr<MOGTrackerRepository> fullRepository() {
     std::size_t questions = 0;
     for (const auto& book : rep->books())
         for (const auto& section : book->sections()) questions += section->questions().size();
-    bench_data::addTrackerAttempts(*rep, static_cast<int>(questions) * 10);
+    testing_support::addTrackerAttempts(*rep, static_cast<int>(questions) * 10);
     return rep;
 }
 

@@ -77,3 +77,34 @@ test('a fresh start saves on the way to the background and the next start finds 
     second.child.kill('SIGTERM');
     assert.equal((await second.exited).code, 0);
 });
+
+test('SIGTERM again while ending waits all the same for the data to load, then saves and exits', async () => {
+    const writer = process.env.ORVA_CORE_LARGE_DATA;
+    assert.ok(writer, 'ORVA_CORE_LARGE_DATA names the data writer');
+    const folder = mkdtempSync(path.join(tmpdir(), 'orvakit-large-'));
+    try {
+        // A long-time user's data take a while to load: both signals come while they load.
+        await new Promise((resolve, reject) => {
+            spawn(writer, [folder], { stdio: 'inherit' }).once('exit', (code) =>
+                code === 0 ? resolve() : reject(new Error(`core_large_data ended with ${code}`)));
+        });
+        const data = path.join(folder, 'data');
+        rmSync(path.join(data, 'Repository'));
+        const child = spawn(program, ['--data-dir', data, '--resources', path.join(folder, 'resources')],
+            { stdio: ['ignore', 'pipe', 'pipe'] });
+        let log = '';
+        child.stderr.on('data', (chunk) => { log += chunk; });
+        const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
+        await new Promise((resolve) => createInterface({ input: child.stdout }).once('line', resolve));
+        child.kill('SIGTERM');
+        await new Promise((resolve) => setTimeout(resolve, 30));
+        child.kill('SIGTERM');
+        assert.equal((await exited).code, 0, log);
+
+        assert.match(log, /the splash screen is gone/);
+        assert.doesNotMatch(log, /ending while a save is still writing/);
+        assert.ok(readFileSync(path.join(data, 'Repository')).subarray(0, 8).equals(Buffer.from('bplist00')));
+    } finally {
+        rmSync(folder, { recursive: true, force: true });
+    }
+});

@@ -1,15 +1,12 @@
-#pragma once
-// What the benchmarks fill the user's data with: stand-in question-set files of the built-in sets'
-// full sizes (made up here for timing only, never shipped), and many answers, attempts and card
-// showings of the shape a long-time user has.
+#include "tests/support/LargeUserData.h"
 
-#include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "Classes/core/MRepository.h"
+#include "Classes/core/TovridaAppDelegate.h"
 #include "Classes/errorlog/MBook.h"
 #include "Classes/errorlog/MHRecord.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
@@ -24,12 +21,11 @@
 #include "Classes/practice/MQSetQuestion.h"
 #include "Classes/practice/MQSetSimpleAnswer.h"
 #include "Classes/practice/MSessions.h"
+#include "platform/foundation/Paths.h"
 
-namespace bench_data {
+namespace testing_support {
 
-// The question-set files of the resources under `folder`/question_sets: each builder's number of
-// records, with a paragraph of text each.
-inline void writeStandInQuestionSets(const std::filesystem::path& folder) {
+void writeStandInQuestionSets(const std::filesystem::path& folder) {
     const std::pair<const char*, int> builders[] = {{"MKnewtonSet", 103},
                                                     {"MManhattanORVASet", 77},
                                                     {"MPrincetonReviewSet", 202},
@@ -52,9 +48,7 @@ inline void writeStandInQuestionSets(const std::filesystem::path& folder) {
     }
 }
 
-// `count` answers spread over the built-in sets' questions; a session of 25 answers now and then,
-// the rest outside sessions.
-inline void addPracticeRecords(MPracticeRepository& repository, int count) {
+void addPracticeRecords(MPracticeRepository& repository, int count) {
     std::shared_ptr<MSessions> sessions = repository.sessions();
     MQSetQuestion::setSessionsSource([sessions] { return sessions; });
     std::vector<std::shared_ptr<MQSetQuestion>> questions;
@@ -72,8 +66,7 @@ inline void addPracticeRecords(MPracticeRepository& repository, int count) {
     MQSetQuestion::setSessionsSource(nullptr);
 }
 
-// `count` attempts, one question after another through every book, round after round.
-inline void addTrackerAttempts(MOGTrackerRepository& repository, int count) {
+void addTrackerAttempts(MOGTrackerRepository& repository, int count) {
     std::vector<std::shared_ptr<MQuestion>> questions;
     for (const auto& book : repository.books())
         for (const auto& section : book->sections())
@@ -88,8 +81,7 @@ inline void addTrackerAttempts(MOGTrackerRepository& repository, int count) {
         for (const auto& section : book->sections()) section->syncInfo()->updated();
 }
 
-// `count` showings of the listed decks' cards, in sessions of 20.
-inline void addFlashcardShowings(MFlashcards& flashcards, int count) {
+void addFlashcardShowings(MFlashcards& flashcards, int count) {
     std::vector<std::shared_ptr<MFlashcard>> cards;
     for (const auto& deck : flashcards.decks())
         cards.insert(cards.end(), deck->flashcards().begin(), deck->flashcards().end());
@@ -98,4 +90,40 @@ inline void addFlashcardShowings(MFlashcards& flashcards, int count) {
         cards[static_cast<std::size_t>(i * 7) % cards.size()]->addHRecordWithSessionID(i / 20, i % 20);
 }
 
-}  // namespace bench_data
+namespace {
+
+// The product's delegate, loading nothing by itself.
+class StillDelegate : public TovridaAppDelegate {
+  protected:
+    void startLoading() override {}
+};
+
+}  // namespace
+
+void writeLargeRepository() {
+    AbstractAppDelegate::registerClasses();
+    auto rep = MRepository::makeWithData();
+    addPracticeRecords(*rep->practiceRep(), kLargePracticeRecords);
+    addTrackerAttempts(*rep->trackerRep(), kLargeTrackerAttempts);
+    addFlashcardShowings(*rep->flashcardsSet(), kLargeFlashcardShowings);
+    auto writer = std::make_shared<StillDelegate>();
+    writer->setLaunchDate(fnd::Date::now());
+    writer->saveRepository(rep, AbstractAppDelegate::dataFilePath());
+    writer->saveRepository(rep->practiceRep(), MPracticeRepository::dataFilePath());
+    writer->saveRepository(rep->trackerRep(), MOGTrackerRepository::dataFilePath());
+}
+
+void writeLargeData(const std::filesystem::path& folder) {
+    std::filesystem::path resources = std::filesystem::absolute(folder) / "resources";
+    std::filesystem::create_directories(resources);
+    for (const auto& entry : std::filesystem::directory_iterator(fnd::Paths::resources()))
+        if (entry.path().filename() != "question_sets")
+            std::filesystem::create_symlink(std::filesystem::absolute(entry.path()),
+                                            resources / entry.path().filename());
+    writeStandInQuestionSets(resources);
+    fnd::Paths::setResources(resources);
+    fnd::Paths::setDocuments(std::filesystem::absolute(folder) / "data");
+    writeLargeRepository();
+}
+
+}  // namespace testing_support
