@@ -14,11 +14,11 @@
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
-#include "tests/support/LargeUserData.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Paths.h"
+#include "tests/support/LargeUserData.h"
 
 namespace {
 

@@ -99,7 +99,8 @@ template <class T>
 void readFile(benchmark::State& state, const fs::path& file) {
     folder();
     for (auto _ : state)
-        if (!AbstractAppDelegate::loadRepositoryOfClass<T>(folder().large / file)) state.SkipWithError("not read");
+        if (!AbstractAppDelegate::loadRepositoryOfClass<T>(folder().large / file))
+            state.SkipWithError("not read");
 }
 
 void BM_ReadCentral(benchmark::State& state) { readFile<MRepository>(state, "Repository"); }
@@ -114,7 +115,7 @@ BENCHMARK(BM_ReadTracker)->Unit(benchmark::kMillisecond);
 void BM_ProductSetUp(benchmark::State& state) {
     folder();
     auto practice = AbstractAppDelegate::loadRepositoryOfClass<MPracticeRepository>(folder().large /
-                                                                                     "PracticeRepository");
+                                                                                    "PracticeRepository");
     for (auto _ : state) {
         auto concepts = std::make_shared<MConcepts>();
         auto courses = std::make_shared<MCourses>();

@@ -5,9 +5,9 @@
 
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
-#include "tests/support/LargeUserData.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
+#include "tests/support/LargeUserData.h"
 
 namespace {
 

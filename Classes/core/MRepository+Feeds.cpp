@@ -27,7 +27,8 @@ struct DefaultFeed {
 };
 
 constexpr DefaultFeed kDefaultFeeds[] = {
-    {"blog", "Tovrida: iPhone/iPod/iPad application", "News_vessark_mobile.png", "Vessark Mobile", "Mobile Team"},
+    {"blog", "Tovrida: iPhone/iPod/iPad application", "News_vessark_mobile.png", "Vessark Mobile",
+     "Mobile Team"},
     {"blog", "Kaplan ORVA Blog", "News_Kaplan.png", "Kaplan", "Kaplan Team"},
     {"blog", "Knewton Blog", "News_Knewton.png", "Knewton", "Knewton Team"},
     {"blog", "Manhattan ORVA Blog", "News_ManhattanORVA.png", "Manhattan ORVA", "Manhattan ORVA Team"},

@@ -40,9 +40,11 @@ void TovridaAppDelegate::setup() {
 
 void TovridaAppDelegate::setupSync() {
     if (!requestManager_)
-        requestManager_ = std::make_shared<RequestManager>(fnd::Bundle::main().infoValue(kSyncServiceAddressKey));
+        requestManager_ =
+            std::make_shared<RequestManager>(fnd::Bundle::main().infoValue(kSyncServiceAddressKey));
     if (!syncronizer_)
-        syncronizer_ = std::make_shared<Syncronizer>(requestManager_, [] { return AbstractAppDelegate::sharedRep(); });
+        syncronizer_ =
+            std::make_shared<Syncronizer>(requestManager_, [] { return AbstractAppDelegate::sharedRep(); });
 }
 
 void TovridaAppDelegate::publishLoaded() {

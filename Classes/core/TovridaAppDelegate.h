@@ -22,6 +22,8 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     static constexpr double kMainBrightness = 0.70;
     static constexpr double kDarkBrightness = 0.40;
     static constexpr double kLightBrightness = 1.0;
+    // The information file's key of the sync back-end's base address; absent or empty: none.
+    static constexpr const char* kSyncServiceAddressKey = "SyncServiceAddress";
 
     // The shared application's delegate when it is the product's; null otherwise.
     static std::shared_ptr<TovridaAppDelegate> shared();
@@ -30,9 +32,6 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     // the colour scheme, then the base's set-up (launchDate). On the loading thread, on the
     // repository being loaded; the scheme is applied when the repository is handed over.
     void setup() override;
-    // The information file's key of the sync back-end's base address; absent or empty: none.
-    static constexpr const char* kSyncServiceAddressKey = "SyncServiceAddress";
-
     // The base's launch, then the loading thread and, in this order, the download bookkeeping,
     // the catalogue observer, the sync transport and the sync client.
     void applicationDidFinishLaunching(ui::Application& application) override;

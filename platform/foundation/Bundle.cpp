@@ -56,7 +56,8 @@ std::vector<std::string> Bundle::infoTextList(const std::string& key) const {
     nlohmann::json value = infoEntry(*this, key);
     std::vector<std::string> texts;
     if (!value.is_array()) return texts;
-    for (const auto& entry : value) texts.push_back(entry.is_string() ? entry.get<std::string>() : std::string());
+    for (const auto& entry : value)
+        texts.push_back(entry.is_string() ? entry.get<std::string>() : std::string());
     return texts;
 }
 

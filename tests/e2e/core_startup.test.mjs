@@ -82,6 +82,7 @@ test('SIGTERM again while ending waits all the same for the data to load, then s
     const writer = process.env.ORVA_CORE_LARGE_DATA;
     assert.ok(writer, 'ORVA_CORE_LARGE_DATA names the data writer');
     const folder = mkdtempSync(path.join(tmpdir(), 'orvakit-large-'));
+    let child = null;
     try {
         // A long-time user's data take a while to load: both signals come while they load.
         await new Promise((resolve, reject) => {
@@ -90,7 +91,7 @@ test('SIGTERM again while ending waits all the same for the data to load, then s
         });
         const data = path.join(folder, 'data');
         rmSync(path.join(data, 'Repository'));
-        const child = spawn(program, ['--data-dir', data, '--resources', path.join(folder, 'resources')],
+        child = spawn(program, ['--data-dir', data, '--resources', path.join(folder, 'resources')],
             { stdio: ['ignore', 'pipe', 'pipe'] });
         let log = '';
         child.stderr.on('data', (chunk) => { log += chunk; });
@@ -105,6 +106,7 @@ test('SIGTERM again while ending waits all the same for the data to load, then s
         assert.doesNotMatch(log, /ending while a save is still writing/);
         assert.ok(readFileSync(path.join(data, 'Repository')).subarray(0, 8).equals(Buffer.from('bplist00')));
     } finally {
+        if (child && child.exitCode === null && child.signalCode === null) child.kill('SIGKILL');
         rmSync(folder, { recursive: true, force: true });
     }
 });

@@ -112,10 +112,11 @@ TEST_F(DefaultFeedsTest, ReadingMergesTheStoredListWithTheDefaults) {
     ASSERT_TRUE(rep->feedSet()->feeds().empty());
 
     auto adoptedByDefault = userFeed(address(3), "my copy of row 3", false);
-    auto oldWithOrganization = MFeed::make("http://127.0.0.1:9/gone.xml", "rss", "Gone", std::nullopt, "Someone",
-                                           std::nullopt, std::nullopt, std::nullopt, true, true);
-    auto oldWithoutOrganization = MFeed::make("http://127.0.0.1:9/nameless.xml", "rss", "Nameless", std::nullopt,
-                                              std::nullopt, std::nullopt, std::nullopt, std::nullopt, true, true);
+    auto oldWithOrganization = MFeed::make("http://127.0.0.1:9/gone.xml", "rss", "Gone", std::nullopt,
+                                           "Someone", std::nullopt, std::nullopt, std::nullopt, true, true);
+    auto oldWithoutOrganization =
+        MFeed::make("http://127.0.0.1:9/nameless.xml", "rss", "Nameless", std::nullopt, std::nullopt,
+                    std::nullopt, std::nullopt, std::nullopt, true, true);
     rep->feedSet()->setFeeds({
         userFeed("http://127.0.0.1:9/mine.xml", "mine"),
         adoptedByDefault,

@@ -52,21 +52,22 @@ struct Versions {
 
 Versions readVersions() {
     Versions found;
-    if (auto rep = AbstractAppDelegate::loadRepositoryOfClass<MRepository>(AbstractAppDelegate::dataFilePath())) {
+    if (auto rep =
+            AbstractAppDelegate::loadRepositoryOfClass<MRepository>(AbstractAppDelegate::dataFilePath())) {
         const auto& order = rep->toolButtonsOrder();
         if (order && order->size() == kMarks &&
             std::all_of(order->begin(), order->end(), [&](int v) { return v == rep->baseFontSize(); }))
             found.central = rep->baseFontSize();
     }
-    if (auto practice =
-            AbstractAppDelegate::loadRepositoryOfClass<MPracticeRepository>(MPracticeRepository::dataFilePath())) {
+    if (auto practice = AbstractAppDelegate::loadRepositoryOfClass<MPracticeRepository>(
+            MPracticeRepository::dataFilePath())) {
         auto words = practice->keyWordsSet()->keyWordsForQType(kMarkedType);
         if (words && words->size() == kMarks / 4 &&
             std::all_of(words->begin(), words->end(), [&](const auto& w) { return w == words->front(); }))
             found.practice = std::stoi(words->front().substr(1));
     }
-    if (auto tracker =
-            AbstractAppDelegate::loadRepositoryOfClass<MOGTrackerRepository>(MOGTrackerRepository::dataFilePath())) {
+    if (auto tracker = AbstractAppDelegate::loadRepositoryOfClass<MOGTrackerRepository>(
+            MOGTrackerRepository::dataFilePath())) {
         auto count = [](const auto& q) { return q->history() ? static_cast<int>(q->history()->size()) : 0; };
         const auto& questions = markedSection(*tracker).questions();
         int first = count(questions.front());
