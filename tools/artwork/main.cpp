@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/StudyAidsArtwork.h"
 
 int main(int argc, char** argv) {
     ArtworkRegistry registry;
     StudyAidsArtwork::addTo(registry);
+    OverlayArtwork::addTo(registry);
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";
     std::vector<std::string> names;
