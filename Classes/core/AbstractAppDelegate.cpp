@@ -6,6 +6,7 @@
 #include <mutex>
 #include <system_error>
 
+#include "Classes/core/CommonViewController.h"
 #include "Classes/core/CustomWebView.h"
 #include "Classes/core/DeviceHardware.h"
 #include "Classes/core/MRepository.h"
@@ -68,6 +69,7 @@ void AbstractAppDelegate::registerClasses() {
         MTipHistory::registerClass();
         MRepository::registerClass();
         SplashVC::registerOwners();
+        CommonViewController::registerOwners();
     });
 }
 
