@@ -12,6 +12,7 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTipHistory.h"
 #include "Classes/core/SplashVC.h"
+#include "Classes/core/ToolChooseVC.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
@@ -70,6 +71,7 @@ void AbstractAppDelegate::registerClasses() {
         MRepository::registerClass();
         SplashVC::registerOwners();
         CommonViewController::registerOwners();
+        ToolChooseVC::registerOwners();
     });
 }
 
@@ -243,7 +245,12 @@ void AbstractAppDelegate::applicationDidEnterBackground(ui::Application&) {
     fnd::NotificationCenter::defaultCenter().post(kDidEnterBackgroundNotification, sharedAs());
 }
 
+void AbstractAppDelegate::saveHomeScreen() {
+    if (toolChooseVC_) toolChooseVC_->save();
+}
+
 void AbstractAppDelegate::applicationDidBecomeActive(ui::Application&) {
+    if (toolChooseVC_) toolChooseVC_->scheduleTip();
     if (rep_)
         if (std::shared_ptr<MSessions> sessions = rep_->sessions()) sessions->restartSession();
     timeInBackground_ =

@@ -32,7 +32,7 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     void setup() override;
     // The base's launch, then the loading thread and the store's objects.
     void applicationDidFinishLaunching(ui::Application& application) override;
-    // Until the tools' home screen exists: an empty home view.
+    // The home screen of the device: the phone's or the tablet's.
     void setupTools() override;
     // mainHue and the three colours of the scheme for a hue.
     void setColorScheme(float hue);
