@@ -219,19 +219,19 @@ void ToolButton::touchesMoved(const ui::Touches& touches) {
 }
 
 void ToolButton::touchesEnded(const ui::Touches& touches) {
-    touchState_ = 3;
-    if (isDragging_) {
-        isDragging_ = false;
-        post(kDraggingFinishedNotification, *this);
-    }
+    touchEnded(3);
     ui::Button::touchesEnded(touches);
 }
 
 void ToolButton::touchesCancelled(const ui::Touches& touches) {
-    touchState_ = 4;
+    touchEnded(4);
+    ui::Button::touchesCancelled(touches);
+}
+
+void ToolButton::touchEnded(int state) {
+    touchState_ = state;
     if (isDragging_) {
         isDragging_ = false;
         post(kDraggingFinishedNotification, *this);
     }
-    ui::Button::touchesCancelled(touches);
 }

@@ -103,6 +103,8 @@ class ToolButton : public ui::Button {
   private:
     void placeCaption();
     void stopWobbleTimer();
+    // The finger lifted (3) or the touch was cancelled (4): a drag ends.
+    void touchEnded(int state);
 
     ToolScreenClass vcClass_;
     bool openedVC_ = false;

@@ -27,39 +27,12 @@ Color tileBottom(double hue, double saturation) { return Color::hsb(hue, saturat
 
 gfx::GradientStop stop(double offset, const Color& c) { return {offset, c.red, c.green, c.blue, c.alpha}; }
 
-void whitePen(gfx::Context& c, double width) {
-    c.setStrokeColor(kWhite);
-    c.setFillColor(kWhite);
-    c.setLineWidth(width);
-    c.setLineCap(gfx::LineCap::Round);
-    c.setLineJoin(gfx::LineJoin::Round);
-}
-
-void line(gfx::Context& c, double x0, double y0, double x1, double y1) {
-    c.beginPath();
-    c.moveTo(x0, y0);
-    c.lineTo(x1, y1);
-    c.strokePath();
-}
-
-void disc(gfx::Context& c, double x, double y, double radius) {
-    c.beginPath();
-    c.addEllipse(x - radius, y - radius, 2 * radius, 2 * radius);
-    c.fillPath();
-}
-
-void ring(gfx::Context& c, double x, double y, double radius) {
-    c.beginPath();
-    c.addEllipse(x - radius, y - radius, 2 * radius, 2 * radius);
-    c.strokePath();
-}
-
 // ---- The signs, in the icon's coordinates; `ink` is the tile's deep colour for cut-outs.
 
 // Books on a shelf, one leaning on the others.
 void library(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 3);
+    pen.setLines(kWhite, 3);
     pen.fillRoundedRect({16, 19, 7, 27}, 1.5);
     pen.fillRoundedRect({25, 15, 8, 31}, 1.5);
     c.save();
@@ -67,13 +40,13 @@ void library(ArtworkPen& pen, const Color&) {
     c.rotate(kPi / 9);
     pen.fillRoundedRect({-3.5, -26, 7, 26}, 1.5);
     c.restore();
-    line(c, 13, 49, 51, 49);
+    pen.line(13, 49, 51, 49);
 }
 
 // A clipboard with two ticked rows and an open one.
 void errorLog(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.6);
+    pen.setLines(kWhite, 2.6);
     pen.strokeRoundedRect({18, 15, 28, 35}, 4);
     pen.fillRoundedRect({25, 11, 14, 7}, 2.5);
     for (int row = 0; row < 3; ++row) {
@@ -85,29 +58,29 @@ void errorLog(ArtworkPen& pen, const Color&) {
             c.lineTo(28.5, y - 2.5);
             c.strokePath();
         } else {
-            ring(c, 25, y, 2);
+            pen.ring(25, y, 2);
         }
-        line(c, 32, y, 41, y);
+        pen.line(32, y, 41, y);
     }
 }
 
 // A stopwatch at ten seconds past.
 void timer(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 3.2);
-    ring(c, 32, 35, 14);
+    pen.setLines(kWhite, 3.2);
+    pen.ring(32, 35, 14);
     pen.fillRoundedRect({28, 12, 8, 4.5}, 1.5);
-    line(c, 32, 16, 32, 20);
-    line(c, 43, 21, 45.5, 18.5);
-    line(c, 32, 35, 32, 25.5);
-    line(c, 32, 35, 38, 38.5);
-    disc(c, 32, 35, 2.4);
+    pen.line(32, 16, 32, 20);
+    pen.line(43, 21, 45.5, 18.5);
+    pen.line(32, 35, 32, 25.5);
+    pen.line(32, 35, 38, 38.5);
+    pen.disc(32, 35, 2.4);
 }
 
 // Two cards, the front one showing a letter.
 void flashcards(ArtworkPen& pen, const Color& ink) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.4);
+    pen.setLines(kWhite, 2.4);
     c.save();
     c.translate(35, 29);
     c.rotate(kPi / 12);
@@ -121,41 +94,41 @@ void flashcards(ArtworkPen& pen, const Color& ink) {
 // An answer sheet: rows of choices, one marked.
 void practice(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.6);
+    pen.setLines(kWhite, 2.6);
     for (int row = 0; row < 3; ++row) {
         double y = 20 + row * 12;
         if (row == 1)
-            disc(c, 21, y, 4.3);
+            pen.disc(21, y, 4.3);
         else
-            ring(c, 21, y, 3.6);
-        line(c, 30, y, 46, y);
+            pen.ring(21, y, 3.6);
+        pen.line(30, y, 46, y);
     }
 }
 
 // Bars rising to the right.
 void statistics(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 3);
+    pen.setLines(kWhite, 3);
     pen.fillRoundedRect({17, 33, 7, 14}, 1.5);
     pen.fillRoundedRect({28.5, 25, 7, 22}, 1.5);
     pen.fillRoundedRect({40, 16, 7, 31}, 1.5);
-    line(c, 14, 50, 50, 50);
+    pen.line(14, 50, 50, 50);
 }
 
 // A newspaper page: a picture block and lines of text.
 void news(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.4);
+    pen.setLines(kWhite, 2.4);
     pen.strokeRoundedRect({14, 15, 36, 34}, 3);
     pen.fillRoundedRect({19, 20, 12, 10}, 1.5);
-    for (double y : {21.5, 28.5}) line(c, 35, y, 45, y);
-    for (double y : {36.0, 43.0}) line(c, 19, y, 45, y);
+    for (double y : {21.5, 28.5}) pen.line(35, y, 45, y);
+    for (double y : {36.0, 43.0}) pen.line(19, y, 45, y);
 }
 
 // Two speech bubbles.
 void forum(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.6);
+    pen.setLines(kWhite, 2.6);
     pen.fillRoundedRect({12, 15, 26, 18}, 6);
     c.beginPath();
     c.addLines({{18, 31}, {16, 39}, {25, 32}});
@@ -172,7 +145,7 @@ void forum(ArtworkPen& pen, const Color&) {
 // A mortarboard with its tassel.
 void courses(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.4);
+    pen.setLines(kWhite, 2.4);
     c.beginPath();
     c.addLines({{32, 15}, {52, 25}, {32, 35}, {12, 25}});
     c.closePath();
@@ -185,14 +158,14 @@ void courses(ArtworkPen& pen, const Color&) {
     c.lineTo(32, 36);
     c.closePath();
     c.fillPath();
-    line(c, 48, 27, 48, 40);
-    disc(c, 48, 42, 2.2);
+    pen.line(48, 27, 48, 40);
+    pen.disc(48, 42, 2.2);
 }
 
 // A shopping bag.
 void store(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.8);
+    pen.setLines(kWhite, 2.8);
     pen.fillRoundedRect({16, 25, 32, 24}, 3);
     c.beginPath();
     c.addArc(32, 25, 8, kPi, 2 * kPi, true);
@@ -202,7 +175,7 @@ void store(ArtworkPen& pen, const Color&) {
 // A gear with eight teeth.
 void settings(ArtworkPen& pen, const Color& ink) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2);
+    pen.setLines(kWhite, 2);
     c.save();
     c.translate(32, 32);
     for (int i = 0; i < 8; ++i) {
@@ -211,16 +184,16 @@ void settings(ArtworkPen& pen, const Color& ink) {
         pen.fillRoundedRect({-3.5, -19, 7, 9}, 1.5);
         c.restore();
     }
-    disc(c, 0, 0, 13.5);
+    pen.disc(0, 0, 13.5);
     c.setFillColor(ink);
-    disc(c, 0, 0, 5.5);
+    pen.disc(0, 0, 5.5);
     c.restore();
 }
 
 // An envelope.
 void feedback(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.6);
+    pen.setLines(kWhite, 2.6);
     pen.strokeRoundedRect({14, 20, 36, 25}, 3);
     c.beginPath();
     c.addLines({{16, 22}, {32, 35}, {48, 22}});
@@ -230,23 +203,23 @@ void feedback(ArtworkPen& pen, const Color&) {
 // The four operations.
 void game(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whitePen(c, 3.4);
+    pen.setLines(kWhite, 3.4);
     const double a = 6;
-    line(c, 22 - a, 22, 22 + a, 22);  // plus
-    line(c, 22, 22 - a, 22, 22 + a);
-    line(c, 42 - a, 22, 42 + a, 22);  // minus
+    pen.line(22 - a, 22, 22 + a, 22);  // plus
+    pen.line(22, 22 - a, 22, 22 + a);
+    pen.line(42 - a, 22, 42 + a, 22);  // minus
     double d = a * 0.75;
-    line(c, 22 - d, 42 - d, 22 + d, 42 + d);  // times
-    line(c, 22 - d, 42 + d, 22 + d, 42 - d);
-    line(c, 42 - a, 42, 42 + a, 42);  // divided by
-    disc(c, 42, 36.5, 2);
-    disc(c, 42, 47.5, 2);
+    pen.line(22 - d, 42 - d, 22 + d, 42 + d);  // times
+    pen.line(22 - d, 42 + d, 22 + d, 42 - d);
+    pen.line(42 - a, 42, 42 + a, 42);  // divided by
+    pen.disc(42, 36.5, 2);
+    pen.disc(42, 47.5, 2);
 }
 
 // A calendar leaf.
 void testDate(ArtworkPen& pen, const Color& ink) {
     gfx::Context& c = pen.context();
-    whitePen(c, 2.6);
+    pen.setLines(kWhite, 2.6);
     pen.fillRoundedRect({15, 17, 34, 32}, 4);
     c.setFillColor(ink);
     c.fillRect(15, 24, 34, 2);
@@ -282,13 +255,14 @@ void addIcon(ArtworkRegistry& registry, const Tool& tool) {
 
 // The info key: a ringed "i" in white, on the background.
 void info(gfx::Context& c) {
+    ArtworkPen pen(c);
     double mid = HomeArtwork::kInfoSide / 2;
-    whitePen(c, 2);
-    ring(c, mid, mid, mid - 2.5);
-    disc(c, mid, mid - 5.5, 1.8);
+    pen.setLines(kWhite, 2);
+    pen.ring(mid, mid, mid - 2.5);
+    pen.disc(mid, mid - 5.5, 1.8);
     c.setLineWidth(2.8);
     c.setLineCap(gfx::LineCap::Butt);
-    line(c, mid, mid - 1.5, mid, mid + 7);
+    pen.line(mid, mid - 1.5, mid, mid + 7);
 }
 
 // The background: the scheme's green, deepening downwards, with a soft light at the top.
