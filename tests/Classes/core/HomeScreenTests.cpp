@@ -255,3 +255,28 @@ TEST_F(HomeScreenTest, TheTabletsGridTestDateButtonAndRotation) {
     tap(*std::static_pointer_cast<ToolChooseVC_iPad>(home)->editTestDateBtn());
     EXPECT_EQ(openTool(), "EditTestDateVC_iPad");
 }
+
+TEST_F(HomeScreenTest, ThePageControlTurnsThePageAndItsDotsFollowScrollingAgainAfterADrag) {
+    showHome();
+    auto pages = home->pageControl();
+    auto scroll = home->generalScrollView();
+    testing_support::Finger finger(window());
+    ui::Point dots = centreInRoot(*pages);
+    finger.down({dots.x + 30, dots.y});
+    finger.up();
+    EXPECT_EQ(pages->currentPage(), 1);
+    runFor(0.5);
+    EXPECT_EQ(scroll->contentOffset().x, 320);
+    // Scrolled from elsewhere, the dots stay as the page control set them...
+    scroll->setContentOffset({0, 0});
+    EXPECT_EQ(pages->currentPage(), 1);
+    // ...until the user has dragged the grid.
+    finger.down({250, 200});
+    finger.moveBy({-200, 0}, 10);
+    finger.up();
+    runFor(1);
+    EXPECT_EQ(scroll->contentOffset().x, 320);
+    EXPECT_EQ(pages->currentPage(), 1);
+    scroll->setContentOffset({0, 0});
+    EXPECT_EQ(pages->currentPage(), 0);
+}
