@@ -126,10 +126,7 @@ void ToolChooseVC::viewDidLoad() {
 
     setupToolButtons();
     toolButtonsWasArrangedOnce_ = false;
-    if (ui::isPortrait(ui::Application::shared().statusBarOrientation())) {
-        arrangeToolButtonsExceptDriving(nullptr, true);
-        toolButtonsWasArrangedOnce_ = true;
-    }
+    if (ui::isPortrait(ui::Application::shared().statusBarOrientation())) arrangeFirstTime();
 
     using Handler = void (*)(ToolChooseVC&, const fnd::Notification&);
     auto observe = [this, weak](const char* name, Handler handler) {
@@ -346,11 +343,8 @@ void ToolChooseVC::willRotateToInterfaceOrientation(ui::InterfaceOrientation ori
 
 void ToolChooseVC::didRotateFromInterfaceOrientation(ui::InterfaceOrientation from) {
     CommonViewController::didRotateFromInterfaceOrientation(from);
-    if (!toolButtonsWasArrangedOnce_ && ui::isLandscape(ui::Application::shared().statusBarOrientation())) {
-        arrangeToolButtonsExceptDriving(nullptr, true);
-        toolButtonsWasArrangedOnce_ = true;
-        if (feedbackAppearancePending_) showHideFeedbackBtn();
-    }
+    if (!toolButtonsWasArrangedOnce_ && ui::isLandscape(ui::Application::shared().statusBarOrientation()))
+        arrangeFirstTime();
     for (const auto& button : toolButtons_) {
         button->setInitialCenter(button->center());
         if (button->openedVC()) {
@@ -455,6 +449,13 @@ void ToolChooseVC::arrangeToolButtonsExceptDriving(const std::shared_ptr<ToolBut
         }
     }
     isRearrangingToolButtons_ = false;
+}
+
+void ToolChooseVC::arrangeFirstTime() {
+    arrangeToolButtonsExceptDriving(nullptr, true);
+    toolButtonsWasArrangedOnce_ = true;
+    // The feedback button that showed at load comes into the grid now that there is one.
+    if (feedbackAppearancePending_) showHideFeedbackBtn();
 }
 
 void ToolChooseVC::rearrangeToolButtonsUsingDrivingToolButton(const std::shared_ptr<ToolButton>& driving) {

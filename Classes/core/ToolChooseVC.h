@@ -141,6 +141,8 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     // The grid button's index, if it is one.
     std::optional<std::size_t> indexOf(const ToolButton& button) const;
     std::optional<std::size_t> feedbackIndex() const;
+    // The first arrangement, at load or at the first rotation to a landscape orientation.
+    void arrangeFirstTime();
     // Gives the order to the repository and makes it the present one.
     void storeOrder(const ToolButtonOrder::Order& order);
 

@@ -33,10 +33,11 @@ class HomeScreenTest : public core_test::CoreTestEnvironment {
     // The home screen as the launch shows it, over a fresh repository with that many scored
     // answers and feedback openings.
     void showHome(ui::Idiom idiom = ui::Idiom::Phone, int answers = 0, int feedbackOpenings = 0,
-                  bool noTips = false) {
+                  bool noTips = false, std::optional<Order> stored = std::nullopt) {
         relaunch(idiom);
         if (delegate->splashVC()) delegate->splashVC()->view()->removeFromSuperview();
         rep = MRepository::makeWithData();
+        rep->setToolButtonsOrder(stored);
         addAnswers(answers);
         rep->setFeedbackOpenCounter(feedbackOpenings);
         rep->setDoNotShowTips(noTips);
@@ -124,7 +125,11 @@ TEST_F(HomeScreenTest, TheTipBandComesAfterASecondAndOnActivationUnlessTipsAreOf
     ASSERT_NE(home->tipVC(), nullptr);
     auto band = home->tipVC();
     EXPECT_EQ(band->view()->superview(), home->view());
-    EXPECT_FALSE(band->textLbl()->text().empty());
+    std::string first = band->textLbl()->text();
+    EXPECT_FALSE(first.empty());
+    // A tap on the band shows another tip; its done key takes the band away.
+    tap(*band->view());
+    EXPECT_NE(band->textLbl()->text(), first);
     band->doneClicked(nullptr);
     EXPECT_EQ(home->tipVC(), nullptr);
     EXPECT_FALSE(home->isTipVisible());
@@ -222,11 +227,20 @@ TEST_F(HomeScreenTest, TheFeedbackButtonFromItsFourHundredAndFirstAnswer) {
     EXPECT_EQ(home->toolVC(), nullptr);
     EXPECT_EQ(storedOrder(), kPhoneShown);
 
-    // Opened once before: shown without answers, in the grid, and nothing opens by itself.
-    showHome(ui::Idiom::Phone, 0, 1);
+    // More than 400 answers at the start: the feedback tool opens by itself.
+    showHome(ui::Idiom::Phone, 401);
+    runFor(0.35);
+    EXPECT_EQ(openTool(), "FeedbackVC");
+    EXPECT_EQ(storedOrder(), kPhoneShown);
+
+    // Opened once before, with a stored order from before that: the button comes into the
+    // arrangement the user left, shown without answers, and nothing opens by itself.
+    const Order arranged{1, 2, 0, 3, 4, 5, 6, 7, 8, 9, 10, -1, 12};
+    showHome(ui::Idiom::Phone, 0, 1, false, arranged);
     runFor(1);
     EXPECT_FALSE(button("feedbackBtn")->isHidden());
-    EXPECT_EQ(storedOrder(), kPhoneShown);
+    EXPECT_EQ(storedOrder(), (Order{1, 2, 0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(button("timerBtn")->center(), (ui::Point{60, 57}));
     EXPECT_EQ(home->toolVC(), nullptr);
 }
 
