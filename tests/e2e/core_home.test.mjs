@@ -133,6 +133,22 @@ for (const device of ['phone', 'tablet']) {
             assert.ok(Math.abs(again.x - timer.x) < 2 && Math.abs(again.y - timer.y) < 2, 'the button is back');
         });
 
+        if (device === 'phone') {
+            test('the page control turns to the second page and back', async () => {
+                const library = await iconOf(page, device, 'Library');
+                // The dots' middle is at (160, 407), the first place's picture at (60, 57).
+                const dots = { x: library.x + 100 * library.scale, y: library.y + 350 * library.scale };
+                await page.mouse.click(dots.x + 30 * library.scale, dots.y);
+                await pause(600);
+                await shot(page, 'phone-second-page');
+                const game = await centreOf(page, 'Math Game');
+                assert.ok(Math.abs(game.x - library.x) < 4 * library.scale, 'the game is first on the second page');
+                await page.mouse.click(dots.x - 30 * library.scale, dots.y);
+                await pause(600);
+                assert.ok(Math.abs((await centreOf(page, 'Library')).x - library.x) < 4 * library.scale);
+            });
+        }
+
         test('a held button rearranges, a drag moves it, and the order stays after a restart', async () => {
             const library = await iconOf(page, device, 'Library');
             const errorLog = await iconOf(page, device, 'Error Log');
