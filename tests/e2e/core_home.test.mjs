@@ -133,6 +133,23 @@ for (const device of ['phone', 'tablet']) {
             assert.ok(Math.abs(again.x - timer.x) < 2 && Math.abs(again.y - timer.y) < 2, 'the button is back');
         });
 
+        if (device === 'tablet') {
+            test('the grid spreads over the width when the tablet turns', async () => {
+                await page.click('#rotate-right');
+                await pause(1200);
+                await shot(page, 'tablet-landscape');
+                // Five columns 206 points apart instead of 150.
+                const first = await centreOf(page, 'Library');
+                const second = await centreOf(page, 'Error Log');
+                const fifth = await centreOf(page, 'Practice');
+                const step = Math.abs(second.x - first.x) || Math.abs(second.y - first.y);
+                const span = Math.hypot(fifth.x - first.x, fifth.y - first.y);
+                assert.ok(Math.abs(span / step - 4) < 0.05, `four steps between the first and fifth column: ${span / step}`);
+                await page.click('#rotate-left');
+                await pause(1200);
+            });
+        }
+
         if (device === 'phone') {
             test('the page control turns to the second page and back', async () => {
                 const library = await iconOf(page, device, 'Library');
