@@ -66,7 +66,6 @@ void errorLog(ArtworkPen& pen, const Color&) {
 
 // A stopwatch at ten seconds past.
 void timer(ArtworkPen& pen, const Color&) {
-    gfx::Context& c = pen.context();
     pen.setLines(kWhite, 3.2);
     pen.ring(32, 35, 14);
     pen.fillRoundedRect({28, 12, 8, 4.5}, 1.5);
@@ -93,7 +92,6 @@ void flashcards(ArtworkPen& pen, const Color& ink) {
 
 // An answer sheet: rows of choices, one marked.
 void practice(ArtworkPen& pen, const Color&) {
-    gfx::Context& c = pen.context();
     pen.setLines(kWhite, 2.6);
     for (int row = 0; row < 3; ++row) {
         double y = 20 + row * 12;
@@ -107,7 +105,6 @@ void practice(ArtworkPen& pen, const Color&) {
 
 // Bars rising to the right.
 void statistics(ArtworkPen& pen, const Color&) {
-    gfx::Context& c = pen.context();
     pen.setLines(kWhite, 3);
     pen.fillRoundedRect({17, 33, 7, 14}, 1.5);
     pen.fillRoundedRect({28.5, 25, 7, 22}, 1.5);
@@ -117,7 +114,6 @@ void statistics(ArtworkPen& pen, const Color&) {
 
 // A newspaper page: a picture block and lines of text.
 void news(ArtworkPen& pen, const Color&) {
-    gfx::Context& c = pen.context();
     pen.setLines(kWhite, 2.4);
     pen.strokeRoundedRect({14, 15, 36, 34}, 3);
     pen.fillRoundedRect({19, 20, 12, 10}, 1.5);
@@ -202,7 +198,6 @@ void feedback(ArtworkPen& pen, const Color&) {
 
 // The four operations.
 void game(ArtworkPen& pen, const Color&) {
-    gfx::Context& c = pen.context();
     pen.setLines(kWhite, 3.4);
     const double a = 6;
     pen.line(22 - a, 22, 22 + a, 22);  // plus

@@ -74,7 +74,6 @@ void percents(ArtworkPen& pen, const Color&) {
 }
 
 void absoluteValue(ArtworkPen& pen, const Color&) {
-    gfx::Context& c = pen.context();
     pen.setLines(kWhite, kStroke);
     pen.line(15, 15, 15, 47);
     pen.line(47, 15, 47, 47);
