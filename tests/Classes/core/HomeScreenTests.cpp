@@ -29,11 +29,21 @@ class HomeScreenTest : public core_test::CoreTestEnvironment {
         CoreTestEnvironment::SetUp();
         fnd::Random::seed(1);
     }
+    void TearDown() override {
+        dismissHome();
+        CoreTestEnvironment::TearDown();
+    }
+    // The home screen lives as long as the program; a test lets go of it before it makes another.
+    void dismissHome() {
+        if (home) home->close();
+        home.reset();
+    }
 
     // The home screen as the launch shows it, over a fresh repository with that many scored
     // answers and feedback openings.
     void showHome(ui::Idiom idiom = ui::Idiom::Phone, int answers = 0, int feedbackOpenings = 0,
                   bool noTips = false, std::optional<Order> stored = std::nullopt) {
+        dismissHome();
         relaunch(idiom);
         if (delegate->splashVC()) delegate->splashVC()->view()->removeFromSuperview();
         rep = MRepository::makeWithData();
