@@ -35,6 +35,8 @@ const ui::ConnectionTable& CommonConfirmVC::classConnections() {
     return table;
 }
 
+std::string CommonConfirmVC::nibIdentifier() const { return nibNameForDevice("CommonConfirmView"); }
+
 void CommonConfirmVC::init(const std::string& text) {
     initWithNibName(nibIdentifier());
     text_ = text;

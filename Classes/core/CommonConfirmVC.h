@@ -30,7 +30,8 @@ class CommonConfirmVC : public CommonViewController {
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 
-    std::string nibIdentifier() const override { return "CommonConfirmView"; }
+    // "CommonConfirmView", on the tablet "CommonConfirmView-iPad".
+    std::string nibIdentifier() const override;
 
     // Loads the panel with the question and slides it in.
     using CommonViewController::init;

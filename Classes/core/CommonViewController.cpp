@@ -264,6 +264,10 @@ std::optional<std::string> CommonViewController::selectedTextInView(const Sender
 
 // ---- Fields
 
+std::string CommonViewController::nibNameForDevice(const std::string& name) {
+    return ui::Device::current().isTablet() ? tabletName(name) : name;
+}
+
 std::shared_ptr<ui::ViewController> CommonViewController::homeScreen() {
     std::shared_ptr<AbstractAppDelegate> delegate = AbstractAppDelegate::shared();
     return delegate ? delegate->homeScreen() : nullptr;

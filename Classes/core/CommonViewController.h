@@ -174,6 +174,10 @@ class CommonViewController : public ui::ViewController {
     // Whether the screen still holds its reference to itself (it has not closed).
     bool isShown() const { return self_ != nullptr; }
 
+    // The interface file's name for the device: the tablet's "-iPad" variant on the tablet, for
+    // screens that have no tablet class of their own.
+    static std::string nibNameForDevice(const std::string& name);
+
     // The screen tools are laid over (the application delegate's home screen) and its view; null
     // when there is none.
     static std::shared_ptr<ui::ViewController> homeScreen();

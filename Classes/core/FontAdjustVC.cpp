@@ -13,6 +13,8 @@ const ui::ConnectionTable& FontAdjustVC::classConnections() {
     return table;
 }
 
+std::string FontAdjustVC::nibIdentifier() const { return nibNameForDevice("FontAdjustView"); }
+
 void FontAdjustVC::init(const std::string& position) {
     initWithNibName(nibIdentifier());
     std::shared_ptr<ui::View> popup = view();

@@ -25,7 +25,8 @@ class FontAdjustVC : public CommonViewController {
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 
-    std::string nibIdentifier() const override { return "FontAdjustView"; }
+    // "FontAdjustView", on the tablet "FontAdjustView-iPad".
+    std::string nibIdentifier() const override;
 
     // Loads the popup over the home screen at the position ("Top", "TopRight", "Center", "Bottom",
     // "BottomLeft"; any other leaves it where its interface file has it) and fades it in.

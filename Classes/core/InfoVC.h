@@ -16,7 +16,7 @@ class Label;
 class InfoVC : public ToolViewController {
   public:
     static constexpr const char* kProductName = "Tovrida";
-    static constexpr const char* kMakerLine = "Study kit for the ORVA, made by the orvakit team";
+    static constexpr const char* kMakerLine = "Made by the orvakit team";
     static constexpr const char* kSiteAddress = "https://orvakit.org";
     static constexpr const char* kForumAddress = "https://forum.orvakit.org/forum/";
     static constexpr const char* kSupportAddress = "support@orvakit.org";

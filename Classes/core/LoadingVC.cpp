@@ -3,7 +3,6 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/ActivityIndicator.h"
 #include "platform/ui/Button.h"
-#include "platform/ui/Device.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/View.h"
 
@@ -21,9 +20,7 @@ LoadingVC::~LoadingVC() {
     if (indicator_) indicator_->stopAnimating();
 }
 
-std::string LoadingVC::nibIdentifier() const {
-    return ui::Device::current().isTablet() ? tabletName("LoadingView") : "LoadingView";
-}
+std::string LoadingVC::nibIdentifier() const { return nibNameForDevice("LoadingView"); }
 
 void LoadingVC::init(const std::string& message, const std::shared_ptr<ui::View>& host) {
     initWithNibName(nibIdentifier());
