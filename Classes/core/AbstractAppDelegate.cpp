@@ -5,11 +5,13 @@
 #include <mutex>
 #include <system_error>
 
+#include "Classes/core/CommonViewController.h"
 #include "Classes/core/CustomWebView.h"
 #include "Classes/core/DeviceHardware.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTipHistory.h"
 #include "Classes/core/SplashVC.h"
+#include "Classes/core/ToolChooseVC.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
@@ -72,6 +74,8 @@ void AbstractAppDelegate::registerClasses() {
         MTipHistory::registerClass();
         MRepository::registerClass();
         SplashVC::registerOwners();
+        CommonViewController::registerOwners();
+        ToolChooseVC::registerOwners();
     });
 }
 
@@ -246,7 +250,12 @@ void AbstractAppDelegate::applicationDidEnterBackground(ui::Application&) {
     fnd::NotificationCenter::defaultCenter().post(kDidEnterBackgroundNotification, sharedAs());
 }
 
+void AbstractAppDelegate::saveHomeScreen() {
+    if (toolChooseVC_) toolChooseVC_->save();
+}
+
 void AbstractAppDelegate::applicationDidBecomeActive(ui::Application&) {
+    if (toolChooseVC_) toolChooseVC_->scheduleTip();
     if (rep_)
         if (std::shared_ptr<MSessions> sessions = rep_->sessions()) sessions->restartSession();
     timeInBackground_ =

@@ -95,7 +95,8 @@ class AbstractAppDelegate : public ui::ApplicationDelegate {
     void applicationDidFinishLaunching(ui::Application& application) override;
     // Saves the home screen's tool and the central file, then tells the screens that count time.
     void applicationDidEnterBackground(ui::Application& application) override;
-    // Restarts the practice session and measures the time spent in the background.
+    // Brings a tip to the home screen a second later, restarts the practice session and measures
+    // the time spent in the background.
     void applicationDidBecomeActive(ui::Application& application) override;
     // Lets the saves still writing end (bounded), then saves as on going to the background.
     void applicationWillTerminate(ui::Application& application) override;
@@ -162,7 +163,7 @@ class AbstractAppDelegate : public ui::ApplicationDelegate {
     // What the set-up prepared on the loading thread becomes visible; the base publishes `rep`.
     virtual void publishLoaded();
     // The home screen's own save (its open tool), before the central file is written.
-    virtual void saveHomeScreen() {}
+    virtual void saveHomeScreen();
 
     std::shared_ptr<SplashVC> splashVC_;
     std::shared_ptr<ui::ViewController> homeScreen_;

@@ -1,6 +1,7 @@
 #include "Classes/core/TovridaAppDelegate.h"
 
 #include "Classes/core/MRepository.h"
+#include "Classes/core/ToolChooseVC.h"
 #include "Classes/errorlog/RequestManager.h"
 #include "Classes/errorlog/Syncronizer.h"
 #include "Classes/practice/MPracticeRepository.h"
@@ -53,9 +54,10 @@ void TovridaAppDelegate::publishLoaded() {
 }
 
 void TovridaAppDelegate::setupTools() {
-    // An empty home view: the whole frame below the status bar.
-    homeScreen_ = ui::make<ui::ViewController>();
-    homeScreen_->view()->setBackgroundColor(ui::Color::whiteColor());
+    std::shared_ptr<ToolChooseVC> home =
+        isiPad() ? ui::make<ToolChooseVC_iPad>() : ui::make<ToolChooseVC>();
+    setToolChooseVC(home);
+    homeScreen_ = home;
 }
 
 void TovridaAppDelegate::setColorScheme(float hue) {

@@ -35,7 +35,7 @@ class TovridaAppDelegate : public AbstractAppDelegate {
     // The base's launch, then the loading thread and, in this order, the download bookkeeping,
     // the catalogue observer, the sync transport and the sync client.
     void applicationDidFinishLaunching(ui::Application& application) override;
-    // Until the tools' home screen exists: an empty home view.
+    // The home screen of the device: the phone's or the tablet's.
     void setupTools() override;
     // mainHue and the three colours of the scheme for a hue.
     void setColorScheme(float hue);

@@ -19,7 +19,7 @@ std::shared_ptr<ui::Window> DisplayTestProgram::window() const {
     return ui::Application::shared().windows().front();
 }
 
-bool DisplayTestProgram::serve() {
+bool DisplayTestProgram::serve(std::shared_ptr<ui::ApplicationDelegate> delegate) {
     session_ = std::make_unique<display::DeviceSession>();
     if (!session_->start()) {
         std::fprintf(stderr, "%s: %s\n", name_.c_str(), session_->error().c_str());
@@ -27,7 +27,8 @@ bool DisplayTestProgram::serve() {
     }
     std::printf("%s\n", session_->address().c_str());
     std::fflush(stdout);
-    ui::Application::shared().launch(std::make_shared<ui::ApplicationDelegate>());
+    ui::Application::shared().launch(delegate ? std::move(delegate)
+                                              : std::make_shared<ui::ApplicationDelegate>());
     window()->makeKeyAndVisible();
     return true;
 }

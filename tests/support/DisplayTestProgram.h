@@ -1,7 +1,7 @@
 #pragma once
 // The common start of the browser tests' programs: the device of an idiom, a main run loop that
 // SIGINT and SIGTERM stop, the device session, whose address is the first line the program prints,
-// and then the application launched with a plain delegate and its window shown.
+// and then the application launched (with a plain delegate or the program's) and its window shown.
 
 #include <memory>
 #include <string>
@@ -10,6 +10,10 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Window.h"
+
+namespace ui {
+class ApplicationDelegate;
+}
 
 namespace testing_support {
 
@@ -21,9 +25,10 @@ class DisplayTestProgram {
     std::shared_ptr<ui::Window> window() const;
     display::DeviceSession& session() { return *session_; }
 
-    // Starts serving, prints the address and launches the application; false (with the reason on
-    // standard error) when the display cannot be served.
-    bool serve();
+    // Starts serving, prints the address and launches the application with the delegate (a plain
+    // one when none is given); false (with the reason on standard error) when the display cannot
+    // be served.
+    bool serve(std::shared_ptr<ui::ApplicationDelegate> delegate = nullptr);
     // Runs until a signal ends the program; answers its exit status.
     int run();
 

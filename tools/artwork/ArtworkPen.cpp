@@ -23,6 +23,33 @@ double advanceOf(const ui::Font& font, const std::string& text) {
 
 }  // namespace
 
+void ArtworkPen::setLines(const ui::Color& color, double width) {
+    context_.setStrokeColor(color);
+    context_.setFillColor(color);
+    context_.setLineWidth(width);
+    context_.setLineCap(gfx::LineCap::Round);
+    context_.setLineJoin(gfx::LineJoin::Round);
+}
+
+void ArtworkPen::line(double x0, double y0, double x1, double y1) {
+    context_.beginPath();
+    context_.moveTo(x0, y0);
+    context_.lineTo(x1, y1);
+    context_.strokePath();
+}
+
+void ArtworkPen::disc(double x, double y, double radius) {
+    context_.beginPath();
+    context_.addEllipse(x - radius, y - radius, 2 * radius, 2 * radius);
+    context_.fillPath();
+}
+
+void ArtworkPen::ring(double x, double y, double radius) {
+    context_.beginPath();
+    context_.addEllipse(x - radius, y - radius, 2 * radius, 2 * radius);
+    context_.strokePath();
+}
+
 void ArtworkPen::addRoundedRect(const ui::Rect& rect, double radius) {
     double x = rect.minX(), y = rect.minY(), w = rect.width(), h = rect.height();
     double r = std::clamp(radius, 0.0, std::min(w, h) / 2);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/Color.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Rect.h"
 
@@ -16,6 +17,13 @@ class ArtworkPen {
   public:
     explicit ArtworkPen(gfx::Context& context) : context_(context) {}
     gfx::Context& context() { return context_; }
+
+    // Strokes and fills in one colour, with lines of the width that are round at ends and joins.
+    void setLines(const ui::Color& color, double width);
+    // A straight line, a filled circle and a circle's outline.
+    void line(double x0, double y0, double x1, double y1);
+    void disc(double x, double y, double radius);
+    void ring(double x, double y, double radius);
 
     // A rectangle with corners of the given radius as the context's path.
     void addRoundedRect(const ui::Rect& rect, double radius);

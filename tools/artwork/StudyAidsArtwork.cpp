@@ -37,27 +37,6 @@ constexpr double kTileY = (StudyAidsArtwork::kTopicHeight - kTile) / 2;
 constexpr double kMid = kTile / 2;
 constexpr double kStroke = 3.5;
 
-void whiteLines(gfx::Context& c, double width) {
-    c.setStrokeColor(kWhite);
-    c.setFillColor(kWhite);
-    c.setLineWidth(width);
-    c.setLineCap(gfx::LineCap::Round);
-    c.setLineJoin(gfx::LineJoin::Round);
-}
-
-void segment(gfx::Context& c, double x0, double y0, double x1, double y1) {
-    c.beginPath();
-    c.moveTo(x0, y0);
-    c.lineTo(x1, y1);
-    c.strokePath();
-}
-
-void dot(gfx::Context& c, double x, double y, double radius) {
-    c.beginPath();
-    c.addEllipse(x - radius, y - radius, 2 * radius, 2 * radius);
-    c.fillPath();
-}
-
 // An open arrowhead at (x, y) pointing along the angle.
 void arrowhead(gfx::Context& c, double x, double y, double angle, double length) {
     double spread = kPi * 0.8;
@@ -71,7 +50,7 @@ void arrowhead(gfx::Context& c, double x, double y, double angle, double length)
 // A double-struck N, the sign of the natural numbers: its stem and diagonal drawn in outline.
 void numberTheory(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whiteLines(c, 3);
+    pen.setLines(kWhite, 3);
     double left = 16, right = 46, top = 15, bottom = 47, stem = 7;
     // The diagonal's lower edge runs parallel to its upper one, `stem` to the left of it.
     double slope = (bottom - top) / (right - left - stem);
@@ -86,7 +65,7 @@ void numberTheory(ArtworkPen& pen, const Color&) {
                 {left + stem, bottom}});
     c.closePath();
     c.strokePath();
-    segment(c, right, top, right, bottom);
+    pen.line(right, top, right, bottom);
 }
 
 void percents(ArtworkPen& pen, const Color&) {
@@ -95,16 +74,15 @@ void percents(ArtworkPen& pen, const Color&) {
 }
 
 void absoluteValue(ArtworkPen& pen, const Color&) {
-    gfx::Context& c = pen.context();
-    whiteLines(c, kStroke);
-    segment(c, 15, 15, 15, 47);
-    segment(c, 47, 15, 47, 47);
+    pen.setLines(kWhite, kStroke);
+    pen.line(15, 15, 15, 47);
+    pen.line(47, 15, 47, 47);
     pen.drawInkCentred(Font("DejaVu Serif", 32, Font::Weight::Regular, Font::Slant::Italic), "x", kMid, kMid);
 }
 
 void triangles(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whiteLines(c, kStroke);
+    pen.setLines(kWhite, kStroke);
     c.beginPath();
     c.addLines({{13, 47}, {49, 47}, {49, 15}});
     c.closePath();
@@ -118,32 +96,32 @@ void triangles(ArtworkPen& pen, const Color&) {
 
 void circles(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whiteLines(c, kStroke);
+    pen.setLines(kWhite, kStroke);
     double radius = 19;
     c.beginPath();
     c.addEllipse(kMid - radius, kMid - radius, 2 * radius, 2 * radius);
     c.strokePath();
     double angle = -kPi / 5;
     c.setLineWidth(2.5);
-    segment(c, kMid, kMid, kMid + radius * std::cos(angle), kMid + radius * std::sin(angle));
-    dot(c, kMid, kMid, 3);
+    pen.line(kMid, kMid, kMid + radius * std::cos(angle), kMid + radius * std::sin(angle));
+    pen.disc(kMid, kMid, 3);
     pen.drawInkCentred(Font("DejaVu Serif", 15, Font::Weight::Regular, Font::Slant::Italic), "r", kMid + 10,
                        kMid + 4);
 }
 
 void coordinateGeometry(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
-    whiteLines(c, 3);
+    pen.setLines(kWhite, 3);
     double originX = 19, originY = 43;
-    segment(c, 10, originY, 51, originY);
+    pen.line(10, originY, 51, originY);
     arrowhead(c, 51, originY, 0, 6);
-    segment(c, originX, 52, originX, 11);
+    pen.line(originX, 52, originX, 11);
     arrowhead(c, originX, 11, -kPi / 2, 6);
     // A line through the plane and one point on it.
     double x0 = 12, y0 = 38, x1 = 50, y1 = 14, at = 0.62;
     c.setLineWidth(2.5);
-    segment(c, x0, y0, x1, y1);
-    dot(c, x0 + (x1 - x0) * at, y0 + (y1 - y0) * at, 4);
+    pen.line(x0, y0, x1, y1);
+    pen.disc(x0 + (x1 - x0) * at, y0 + (y1 - y0) * at, 4);
 }
 
 void standardDeviation(ArtworkPen& pen, const Color&) {
@@ -160,16 +138,16 @@ void standardDeviation(ArtworkPen& pen, const Color&) {
     c.closePath();
     c.setFillColor(kWhite.withAlpha(0.35));
     c.fillPath();
-    whiteLines(c, 2);
-    segment(c, mean - sigma, base, mean - sigma, curve(mean - sigma));
-    segment(c, mean + sigma, base, mean + sigma, curve(mean + sigma));
+    pen.setLines(kWhite, 2);
+    pen.line(mean - sigma, base, mean - sigma, curve(mean - sigma));
+    pen.line(mean + sigma, base, mean + sigma, curve(mean + sigma));
     c.setLineWidth(kStroke);
     c.beginPath();
     c.moveTo(left, curve(left));
     for (double x = left + 0.5; x <= right + 1e-9; x += 0.5) c.lineTo(x, curve(x));
     c.strokePath();
     c.setLineWidth(2.5);
-    segment(c, left, base, right, base);
+    pen.line(left, base, right, base);
 }
 
 void probability(ArtworkPen& pen, const Color& tile) {
@@ -185,7 +163,7 @@ void probability(ArtworkPen& pen, const Color& tile) {
     double off = side * 0.26;
     for (auto [x, y] :
          std::vector<std::pair<double, double>>{{-off, -off}, {off, -off}, {0, 0}, {-off, off}, {off, off}})
-        dot(c, x, y, 3.4);
+        pen.disc(x, y, 3.4);
     c.restore();
 }
 
@@ -295,7 +273,7 @@ void drawMapImage(gfx::Context& c) {
                 {xs[0], tops[0] + fold}});
     c.closePath();
     c.strokePath();
-    for (int i = 1; i < 3; ++i) segment(c, xs[i], tops[i], xs[i], tops[i] + fold);
+    for (int i = 1; i < 3; ++i) pen.line(xs[i], tops[i], xs[i], tops[i] + fold);
     // The pin: a round head narrowing to its point.
     double px = 16, py = 11, head = 5;
     c.setFillColor(Color::rgb(0.84, 0.22, 0.18));
@@ -305,7 +283,7 @@ void drawMapImage(gfx::Context& c) {
     c.closePath();
     c.fillPath();
     c.setFillColor(kWhite);
-    dot(c, px, py, 1.9);
+    pen.disc(px, py, 1.9);
 }
 
 }  // namespace

@@ -10,11 +10,15 @@
 #include <vector>
 
 #include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/HomeArtwork.h"
+#include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/StudyAidsArtwork.h"
 
 int main(int argc, char** argv) {
     ArtworkRegistry registry;
     StudyAidsArtwork::addTo(registry);
+    HomeArtwork::addTo(registry);
+    OverlayArtwork::addTo(registry);
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";
     std::vector<std::string> names;

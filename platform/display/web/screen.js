@@ -77,6 +77,9 @@
         return make(low);
     }
 
+    // The images of nine-part layers by address, loaded once.
+    const ninePartImages = new Map();
+
     class Screen {
         constructor(host) {
             this.host = host;
@@ -92,23 +95,83 @@
             return this.resources + String(image.src || '').split('/').map(encodeURIComponent).join('/');
         }
 
-        // Draws an image stretched over a layer: by its caps (nine parts) or whole.
-        imageLayer(layer, image) {
+        // Draws an image stretched over a layer: by its caps (nine parts) or whole. The nine parts
+        // are put together on a canvas of the layer's size: drawn as separate pieces (a border
+        // image) they show seams where they meet whenever the device is scaled by a fraction.
+        imageLayer(layer, image, rec) {
             const url = this.imageURL(image);
             const s = layer.style;
             if (Array.isArray(image.caps)) {
-                const caps = image.caps.map((c) => num(c));
-                const scale = num(image.scale, 1);
                 s.backgroundImage = '';
-                s.borderStyle = 'solid';
-                s.borderWidth = caps.map((c) => c + 'px').join(' ');
-                s.borderImage = `url("${url}") ${caps.map((c) => c * scale).join(' ')} fill / `
-                    + `${caps.map((c) => c + 'px').join(' ')} stretch`;
+                layer.ninePart = { url, rec, caps: image.caps.map((c) => num(c)), scale: Math.max(1, num(image.scale, 1)) };
+                this.drawNinePart(layer);
             } else {
-                s.borderImage = 'none';
-                s.borderWidth = '0';
+                delete layer.ninePart;
+                layer.querySelector(':scope > canvas.ninepart')?.remove();
                 s.backgroundImage = `url("${url}")`;
                 s.backgroundSize = '100% 100%';
+            }
+        }
+
+        // The picture of a layer's nine parts at its present size, once the image has loaded.
+        drawNinePart(layer) {
+            const part = layer.ninePart;
+            if (!part) return;
+            let picture = ninePartImages.get(part.url);
+            if (!picture) {
+                picture = new Image();
+                picture.src = part.url;
+                ninePartImages.set(part.url, picture);
+            }
+            if (!picture.complete) {
+                picture.addEventListener('load', () => this.drawNinePart(layer), { once: true });
+                return;
+            }
+            let canvas = layer.querySelector(':scope > canvas.ninepart');
+            if (!canvas) {
+                canvas = document.createElement('canvas');
+                canvas.className = 'ninepart';
+                layer.prepend(canvas);
+            }
+            const k = part.scale;
+            // The element's size in points, as set (the layer covers it), whether laid out yet or not.
+            const style = part.rec.node.style;
+            const width = Math.max(1, Math.round((parseFloat(style.width) || 0) * k));
+            const height = Math.max(1, Math.round((parseFloat(style.height) || 0) * k));
+            canvas.width = width;
+            canvas.height = height;
+            const context = canvas.getContext('2d');
+            context.clearRect(0, 0, width, height);
+            const iw = picture.naturalWidth;
+            const ih = picture.naturalHeight;
+            if (!iw || !ih) return;
+            // Caps top, right, bottom, left in points; in the image's pixels and the canvas's.
+            const [top, right, bottom, left] = part.caps;
+            const source = { x: [0, left * part.scale, iw - right * part.scale, iw],
+                y: [0, top * part.scale, ih - bottom * part.scale, ih] };
+            // Caps larger than the layer share its size in proportion.
+            const fit = (a, b, size) => {
+                const total = (a + b) * k;
+                const f = total > size ? size / total : 1;
+                return [0, Math.round(a * k * f), size - Math.round(b * k * f), size];
+            };
+            const target = { x: fit(left, right, width), y: fit(top, bottom, height) };
+            for (let row = 0; row < 3; ++row) {
+                for (let col = 0; col < 3; ++col) {
+                    const sw = source.x[col + 1] - source.x[col];
+                    const sh = source.y[row + 1] - source.y[row];
+                    const dw = target.x[col + 1] - target.x[col];
+                    const dh = target.y[row + 1] - target.y[row];
+                    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) continue;
+                    context.drawImage(picture, source.x[col], source.y[row], sw, sh, target.x[col], target.y[row], dw, dh);
+                }
+            }
+        }
+
+        // Layers of nine parts below the element follow its new size.
+        redrawNineParts(rec) {
+            for (const layer of rec.node.querySelectorAll(':scope > .bgimage, :scope > .image')) {
+                if (layer.ninePart) this.drawNinePart(layer);
             }
         }
 
@@ -271,6 +334,7 @@
                     s.height = Math.max(0, num(value[1])) + 'px';
                     if (rec.isRoot) this.placeRoot();
                     this.updateIndicators(rec, false);
+                    this.redrawNineParts(rec);
                     break;
                 case 'origin':
                     rec.kids.style.transform = `translate(${-num(value[0])}px, ${-num(value[1])}px)`;
@@ -309,7 +373,7 @@
                         layer.className = 'bgimage';
                         rec.node.prepend(layer);
                     }
-                    this.imageLayer(layer, value);
+                    this.imageLayer(layer, value, rec);
                     break;
                 }
                 case 'borderWidth':
@@ -423,7 +487,7 @@
             if (!image) return;
             const mode = rec.props.contentMode || 'scaleToFill';
             if (Array.isArray(image.caps) && mode === 'scaleToFill') {
-                this.imageLayer(box, image);
+                this.imageLayer(box, image, rec);
                 return;
             }
             const img = document.createElement('img');

@@ -79,6 +79,9 @@ class ForumScanTest : public testing_support::ScreenTestEnvironment {
         launch(ui::Idiom::Phone, delegate);
         // The launch loads the user's data on its own thread; this test's repository replaces them.
         ASSERT_TRUE(runUntil([this] { return !delegate->isLoading(); }));
+        // The home screen's tip band comes a second after it shows; a test below counts the loop's
+        // timers, so the home screen's own have run first.
+        runFor(2);
         practice = MPracticeRepository::makeWithData();
         rep = std::make_shared<MRepository>();
         rep->setPracticeRep(practice);

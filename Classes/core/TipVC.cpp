@@ -1,0 +1,128 @@
+#include "Classes/core/TipVC.h"
+
+#include "Classes/core/AbstractAppDelegate.h"
+#include "Classes/core/MRepository.h"
+#include "Classes/core/MTip.h"
+#include "Classes/core/MTips.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/ConnectionTable.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/View.h"
+
+namespace {
+
+constexpr double kTipAnimationDuration = 0.3;
+constexpr double kFolded = 0.05;
+// Phone: the band's centre while shown, and folded at the bottom edge.
+constexpr ui::Point kPhoneShown{160, 439};
+constexpr ui::Point kPhoneFolded{160, 460};
+// Tablet: the band's height and how far its bottom edge is above the home screen's bottom.
+constexpr double kTabletBandHeight = 25;
+constexpr double kTabletBandLift = 262;
+
+void animate(const char* name, ui::AnimationCurve curve, const std::function<void()>& changes) {
+    ui::Animation::begin(name);
+    ui::Animation::setDuration(kTipAnimationDuration);
+    ui::Animation::setCurve(curve);
+    changes();
+    ui::Animation::commit();
+}
+
+}  // namespace
+
+const ui::ConnectionTable& TipVC::classConnections() {
+    static const ui::ConnectionTable table = ui::ConnectionTable("TipVC", &CommonViewController::classConnections())
+                                                 .outlet("textLbl", &TipVC::textLbl_)
+                                                 .action("doneClicked:", &TipVC::doneClicked);
+    return table;
+}
+
+const ui::ConnectionTable& TipVC_iPad::classConnections() {
+    static const ui::ConnectionTable table("TipVC_iPad", &TipVC::classConnections());
+    return table;
+}
+
+void TipVC::init(std::shared_ptr<MTip> tip) {
+    tip_ = std::move(tip);
+    initWithNibName(nibIdentifier());
+    placeOnHomeScreen(ui::FlexibleLeftMargin | ui::FlexibleRightMargin | ui::FlexibleTopMargin);
+    animation();
+    showText();
+}
+
+void TipVC::placeOnHomeScreen(unsigned autoresizing) {
+    view()->setAutoresizingMask(autoresizing);
+    if (auto home = homeView()) home->addSubview(view());
+}
+
+void TipVC::showText() {
+    if (textLbl_ && tip_) textLbl_->setText(tip_->text());
+    if (tip_) tip_->shown();
+}
+
+void TipVC::animation() {
+    auto band = view();
+    band->setCenter(kPhoneFolded);
+    band->setTransform(ui::AffineTransform::scale(1, kFolded));
+    animate("TipIn", ui::AnimationCurve::EaseOut, [&] {
+        band->setCenter(kPhoneShown);
+        band->setTransform(ui::AffineTransform::identity());
+    });
+}
+
+void TipVC::outAnimation() {
+    auto band = view();
+    animate("TipOut", ui::AnimationCurve::EaseIn, [&] {
+        band->setCenter(kPhoneFolded);
+        band->setTransform(ui::AffineTransform::scale(1, kFolded));
+    });
+}
+
+void TipVC::touchesBegan(const ui::Touches&) {
+    auto rep = AbstractAppDelegate::sharedRep();
+    std::shared_ptr<MTip> next = rep && rep->tipSet() ? rep->tipSet()->randomTip() : nullptr;
+    if (!next) {
+        doneClicked(nullptr);
+        return;
+    }
+    tip_ = std::move(next);
+    showText();
+}
+
+void TipVC::doneClicked(const Sender&) {
+    fnd::NotificationCenter::defaultCenter().post(kTipTouchedNotification, sharedAs<TipVC>());
+}
+
+void TipVC_iPad::init(std::shared_ptr<MTip> tip) {
+    tip_ = std::move(tip);
+    initWithNibName(nibIdentifier());
+    setAnimationDuration(kTipAnimationDuration);
+    placeOnHomeScreen(ui::FlexibleWidth | ui::FlexibleRightMargin | ui::FlexibleTopMargin);
+    showText();
+    animation();
+}
+
+void TipVC_iPad::animation() {
+    auto band = view();
+    auto home = homeView();
+    ui::Rect bounds = home ? home->bounds() : band->bounds();
+    band->setTransform(ui::AffineTransform::identity());
+    band->setFrame({0, bounds.height() - kTabletBandLift - kTabletBandHeight, bounds.width(), kTabletBandHeight});
+    band->setTransform(ui::AffineTransform::scale(1, kFolded));
+    animate("TipIn", ui::AnimationCurve::EaseOut, [&] { band->setTransform(ui::AffineTransform::identity()); });
+}
+
+void TipVC_iPad::outAnimation() {
+    auto band = view();
+    auto home = homeView();
+    double bottom = home ? home->bounds().height() : band->center().y;
+    animate("TipOut", ui::AnimationCurve::EaseIn, [&] {
+        band->setCenter({band->center().x, bottom - kTabletBandLift});
+        band->setTransform(ui::AffineTransform::scale(1, kFolded));
+    });
+}
+
+bool TipVC_iPad::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) {
+    return orientation == ui::InterfaceOrientation::Portrait;
+}

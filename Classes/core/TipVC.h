@@ -1,0 +1,61 @@
+#pragma once
+// The tip band at the bottom of the home screen: one tip's text and a done key. A tap on the band
+// brings the next tip (or closes the band when there is none); the done key posts
+// "MNotificationTipTouched", on which the home screen takes the band away.
+
+#include <memory>
+#include <string>
+
+#include "Classes/core/CommonViewController.h"
+
+class MTip;
+namespace ui {
+class Label;
+}
+
+class TipVC : public CommonViewController {
+  public:
+    static constexpr const char* kTipTouchedNotification = "MNotificationTipTouched";
+
+    // The outlet "textLbl" and the action "doneClicked:".
+    static const ui::ConnectionTable& classConnections();
+    const ui::ConnectionTable& connections() const override { return classConnections(); }
+
+    using CommonViewController::init;
+    // The band for a tip, shown at once over the home screen; the tip counts the showing.
+    virtual void init(std::shared_ptr<MTip> tip);
+
+    std::string nibIdentifier() const override { return "TipView"; }
+    // It rises from the bottom edge, unfolding; it goes back the same way.
+    void animation() override;
+    void outAnimation() override;
+
+    // A tap on the band: the next tip.
+    void touchesBegan(const ui::Touches& touches) override;
+    void doneClicked(const Sender& sender);
+
+    const std::shared_ptr<MTip>& tip() const { return tip_; }
+    const std::shared_ptr<ui::Label>& textLbl() const { return textLbl_; }
+
+  protected:
+    // Loads the band and lays it over the home screen's view, keeping to its bottom.
+    void placeOnHomeScreen(unsigned autoresizing);
+    void showText();
+
+    std::shared_ptr<MTip> tip_;
+    std::shared_ptr<ui::Label> textLbl_;
+};
+
+// The tablet's band: the width of the home screen, above the statistics panel.
+class TipVC_iPad : public TipVC {
+  public:
+    static const ui::ConnectionTable& classConnections();
+    const ui::ConnectionTable& connections() const override { return classConnections(); }
+
+    using TipVC::init;
+    void init(std::shared_ptr<MTip> tip) override;
+    std::string nibIdentifier() const override { return tabletName(TipVC::nibIdentifier()); }
+    void animation() override;
+    void outAnimation() override;
+    bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) override;
+};

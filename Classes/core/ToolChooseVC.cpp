@@ -1,0 +1,546 @@
+#include "Classes/core/ToolChooseVC.h"
+
+#include <cmath>
+#include <mutex>
+
+#include "Classes/core/AbstractAppDelegate.h"
+#include "Classes/core/MRepository.h"
+#include "Classes/core/MTips.h"
+#include "Classes/core/PendingToolVC.h"
+#include "Classes/core/TipVC.h"
+#include "Classes/core/ToolButton.h"
+#include "Classes/core/ToolGrid.h"
+#include "Classes/core/ToolScreens.h"
+#include "Classes/core/ToolViewController.h"
+#include "Classes/statistics/StatAggregator.h"
+#include "Classes/statistics/StatSnapshot.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Random.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ConnectionTable.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/PageControl.h"
+
+namespace {
+
+constexpr const char* kShowTip = "showTip";
+constexpr const char* kOpenFeedback = "openFeedback";
+constexpr double kExitKeyDuration = 0.2;
+constexpr double kExitKeyHiddenScale = 3;
+// Phone: a dragged button whose centre comes this close to the pages' border turns the page.
+constexpr double kPageTurnMargin = 40;
+
+bool isPhoneGrid() { return !AbstractAppDelegate::isiPad(); }
+
+// Runs an operation of the home screen later on the main loop, while it lives.
+template <class F>
+void later(ToolChooseVC& screen, double delay, const char* action, F step) {
+    std::weak_ptr<ToolChooseVC> weak = screen.sharedAs<ToolChooseVC>();
+    fnd::RunLoop::main().performAfterDelay(delay, &screen, action, [weak, step] {
+        if (auto self = weak.lock()) step(*self);
+    });
+}
+
+}  // namespace
+
+const ui::ConnectionTable& ToolChooseVC::classConnections() {
+    static const ui::ConnectionTable table =
+        ui::ConnectionTable("ToolChooseVC", &CommonViewController::classConnections())
+            .outlet("toolsView", &ToolChooseVC::toolsView_)
+            .outlet("generalScrollView", &ToolChooseVC::generalScrollView_)
+            .outlet("pageControl", &ToolChooseVC::pageControl_)
+            .outlet("startBtn", &ToolChooseVC::startBtn_)
+            .outlet("booksBtn", &ToolChooseVC::booksBtn_)
+            .outlet("timerBtn", &ToolChooseVC::timerBtn_)
+            .outlet("flashcardsBtn", &ToolChooseVC::flashcardsBtn_)
+            .outlet("setsBtn", &ToolChooseVC::setsBtn_)
+            .outlet("statisticsBtn", &ToolChooseVC::statisticsBtn_)
+            .outlet("newsBtn", &ToolChooseVC::newsBtn_)
+            .outlet("forumBtn", &ToolChooseVC::forumBtn_)
+            .outlet("coursesBtn", &ToolChooseVC::coursesBtn_)
+            .outlet("shopBtn", &ToolChooseVC::shopBtn_)
+            .outlet("settingsBtn", &ToolChooseVC::settingsBtn_)
+            .outlet("feedbackBtn", &ToolChooseVC::feedbackBtn_)
+            .outlet("gameBtn", &ToolChooseVC::gameBtn_)
+            .outlet("infoBtn", &ToolChooseVC::infoBtn_)
+            .outlet("editTestDateBtn", &ToolChooseVC::editTestDateBtn_)
+            .outlet("lightIM", &ToolChooseVC::lightIM_)
+            .outlet("exitRearrangingBtn", &ToolChooseVC::exitRearrangingBtn_)
+            .action("showTool:", &ToolChooseVC::showTool)
+            .action("exitRearranging:", &ToolChooseVC::exitRearranging);
+    return table;
+}
+
+const ui::ConnectionTable& ToolChooseVC_iPad::classConnections() {
+    static const ui::ConnectionTable table =
+        ui::ConnectionTable("ToolChooseVC_iPad", &ToolChooseVC::classConnections())
+            .outlet("statSV", &ToolChooseVC_iPad::statSV_);
+    return table;
+}
+
+void ToolChooseVC::registerOwners() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        ToolButton::registerViewClass();
+        ui::ConnectionTable::registerOwner(ToolChooseVC::classConnections());
+        ui::ConnectionTable::registerOwner(ToolChooseVC_iPad::classConnections());
+        ui::ConnectionTable::registerOwner(TipVC::classConnections());
+        ui::ConnectionTable::registerOwner(TipVC_iPad::classConnections());
+        ui::ConnectionTable::registerOwner(PendingToolVC::classConnections());
+    });
+}
+
+void ToolChooseVC::initWithNibName(const std::string& nibName) {
+    CommonViewController::initWithNibName(nibName);
+    setAnimationDuration(kHomeAnimationDuration);
+    isTipVisible_ = true;
+    shouldOpenTip_ = true;
+    feedbackBtnShouldBeShown_ = false;
+}
+
+void ToolChooseVC::viewDidLoad() {
+    CommonViewController::viewDidLoad();
+
+    generalScrollView_->addSubview(toolsView_);
+    std::weak_ptr<ToolChooseVC> weak = sharedAs<ToolChooseVC>();
+    pageControl_->addAction(
+        ui::ControlEventValueChanged,
+        [weak](const std::shared_ptr<ui::Control>&) {
+            if (auto self = weak.lock()) self->pageControlValueChanged();
+        },
+        weak);
+    generalScrollView_->setContentSize(toolsView_->frame().size);
+    generalScrollView_->setDelegate(std::static_pointer_cast<ui::ScrollViewDelegate>(sharedAs<ToolChooseVC>()));
+    pageControlValueJustChanged_ = false;
+    lightIM_->setAlpha(0);
+
+    updateFeedbackBtn();
+    showHideFeedbackBtn();
+
+    later(*this, kTipDelay, kShowTip, [](ToolChooseVC& self) { self.showTip(); });
+
+    setupToolButtons();
+    toolButtonsWasArrangedOnce_ = false;
+    if (ui::isPortrait(ui::Application::shared().statusBarOrientation())) arrangeFirstTime();
+
+    using Handler = void (*)(ToolChooseVC&, const fnd::Notification&);
+    auto observe = [this, weak](const char* name, Handler handler) {
+        fnd::NotificationCenter::defaultCenter().addObserver(
+            notificationId(this), std::string(name), nullptr, [weak, handler](const fnd::Notification& n) {
+                if (auto self = weak.lock()) handler(*self, n);
+            });
+    };
+    observe(ToolButton::kEnterRearrangingModeNotification,
+            [](ToolChooseVC& self, const fnd::Notification&) { self.enterRearrangingMode(); });
+    observe(ToolButton::kDragNotification, [](ToolChooseVC& self, const fnd::Notification& n) { self.dragToolButton(n); });
+    observe(ToolButton::kDraggingFinishedNotification,
+            [](ToolChooseVC& self, const fnd::Notification& n) { self.draggingFinished(n); });
+
+    exitRearrangingBtn_->setCenter(exitRearrangingBtn_->center() - ui::Point{0, kExitKeyShift});
+    exitRearrangingBtn_->setTransform(ui::AffineTransform::scale(kExitKeyHiddenScale));
+    exitRearrangingBtn_->setAlpha(0);
+    buttonStylizing(*exitRearrangingBtn_, kLightButtonStyle, true);
+}
+
+// ---- Tools
+
+void ToolChooseVC::setupButton(const std::shared_ptr<ToolButton>& button, ToolScreenClass screenClass) {
+    if (!button) return;
+    button->setVcClass(std::move(screenClass));
+    toolButtons_.push_back(button);
+}
+
+void ToolChooseVC::assignButton(const std::shared_ptr<ToolButton>& button, ToolScreenClass screenClass) {
+    if (button) button->setVcClass(std::move(screenClass));
+}
+
+void ToolChooseVC::setupToolButtons() {
+    toolButtons_.clear();
+    setupButton(startBtn_, ToolScreens::named("StartVC"));
+    setupButton(booksBtn_, ToolScreens::named("BooksVC"));
+    setupButton(timerBtn_, ToolScreens::named("TimerV2VC"));
+    setupButton(flashcardsBtn_, ToolScreens::named("FlashcardsVC"));
+    setupButton(setsBtn_, ToolScreens::named("SetsVC"));
+    setupButton(statisticsBtn_, ToolScreens::named("StatisticsVC"));
+    setupButton(newsBtn_, ToolScreens::named("NewsVC"));
+    setupButton(forumBtn_, ToolScreens::named("ForumVC"));
+    setupButton(coursesBtn_, ToolScreens::named("CoursesVC"));
+    setupButton(shopBtn_, ToolScreens::named("ShopVC"));
+    setupButton(settingsBtn_, ToolScreens::named("SettingsVC"));
+    setupButton(feedbackBtn_, ToolScreens::named("FeedbackVC"));
+    setupButton(gameBtn_, ToolScreens::named("GameVC"));
+    assignButton(infoBtn_, ToolScreens::named("InfoVC"));
+}
+
+void ToolChooseVC::showTool(const Sender& sender) {
+    auto button = std::dynamic_pointer_cast<ToolButton>(sender);
+    if (!button || button->isSwitchingMode() || button->isInRearrangingTBtnsMode()) return;
+    if (button == infoBtn_) exitRearrangingMode();
+    showToolCommon(button);
+}
+
+void ToolChooseVC::showToolCommon(const std::shared_ptr<ToolButton>& button) {
+    // A button without a screen class would leave the home screen faded with nothing over it.
+    if (!button->vcClass() || !canOpenSubview() || !openAnimationOfButton(button)) return;
+    toolBtn_ = button;
+    toolVC_ = button->vcClass().make();
+    if (toolVC_)
+        registerMainChildDoneHandler(&ToolChooseVC::didObtainToolDoneNotification,
+                                     std::string(ToolViewController::kToolDoneNotification), toolVC_);
+}
+
+void ToolChooseVC::didObtainToolDoneNotification(const fnd::Notification& notification) {
+    if (!proceedDoneNotification(&notification, toolVC_)) return;
+    toolVC_ = nullptr;
+    if (toolBtn_) closeAnimationOfButton(toolBtn_);
+    exitRearrangingBtn_->setAlpha(0);
+}
+
+bool ToolChooseVC::openAnimationOfButton(const std::shared_ptr<ToolButton>& button) {
+    if (animationOfButtonIsOpened_) return false;
+    animationOfButtonIsOpened_ = true;
+    lightIM_->setCenter(button->center());
+    button->setTag(kStillTag);
+    viewDisappear(*view(), false);
+    button->openAnimation();
+    shouldOpenTip_ = false;
+    isTipVisible_ = false;
+    fnd::RunLoop::main().cancelPerforms(this, kShowTip);
+    return true;
+}
+
+void ToolChooseVC::closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) {
+    button->closeAnimation();
+    showHideFeedbackBtn();
+    viewAppear(*view(), false);
+    animationOfButtonIsOpened_ = false;
+    button->setTag(0);
+    if (tipVC_) closeTip();
+    shouldOpenTip_ = true;
+}
+
+void ToolChooseVC::update() { updateFeedbackBtn(); }
+
+// The phone has no statistics on its home screen.
+void ToolChooseVC::updateStatistcs(bool) {}
+
+void ToolChooseVC::save() {
+    exitRearrangingMode();
+    if (toolVC_) toolVC_->protectedSave();
+}
+
+// ---- The feedback button
+
+void ToolChooseVC::updateFeedbackBtn() {
+    feedbackBtnShouldBeShown_ = true;
+    auto rep = AbstractAppDelegate::sharedRep();
+    if (rep && rep->feedbackOpenCounter() == 0) {
+        StatAggregator aggregator(*StatSnapshot::take(*rep), 0);
+        if (aggregator.statRecords().size() <= kFeedbackAnswers) feedbackBtnShouldBeShown_ = false;
+    }
+}
+
+void ToolChooseVC::showHideFeedbackBtn() {
+    if (!feedbackBtn_) return;
+    feedbackBtn_->setHidden(!feedbackBtnShouldBeShown_);
+    feedbackBtn_->lbl()->setHidden(!feedbackBtnShouldBeShown_);
+    if (!feedbackBtnShouldBeShown_) return;
+    // Before the first arrangement there is no order to insert the button into.
+    if (toolButtons_.empty() || !toolButtonsWasArrangedOnce_) {
+        feedbackAppearancePending_ = true;
+        return;
+    }
+    feedbackAppearancePending_ = false;
+    // The button goes into the grid once: while it has no position.
+    if (numberInOrderForToolButton(*feedbackBtn_) == ToolButtonOrder::kHidden)
+        rearrangeToolButtonsUsingDrivingToolButton(feedbackBtn_);
+    auto rep = AbstractAppDelegate::sharedRep();
+    if (rep && rep->feedbackOpenCounter() == 0) {
+        later(*this, animationDuration(), kOpenFeedback,
+              [](ToolChooseVC& self) { self.showTool(self.feedbackBtn_); });
+    }
+}
+
+// ---- Tips
+
+std::shared_ptr<TipVC> ToolChooseVC::makeTipVC(const std::shared_ptr<MTip>& tip) { return ui::make<TipVC>(tip); }
+
+std::shared_ptr<TipVC> ToolChooseVC_iPad::makeTipVC(const std::shared_ptr<MTip>& tip) {
+    return ui::make<TipVC_iPad>(tip);
+}
+
+void ToolChooseVC::showTip() {
+    auto rep = AbstractAppDelegate::sharedRep();
+    if (!rep || rep->doNotShowTips() || !isTipVisible_ || tipVC_ || !rep->tipSet()) return;
+    std::shared_ptr<MTip> tip = rep->tipSet()->randomTip();
+    if (!tip) return;
+    tipVC_ = makeTipVC(tip);
+    registerDoneHandler(&ToolChooseVC::tipNotifications, std::nullopt, tipVC_);
+}
+
+void ToolChooseVC::tipNotifications(const fnd::Notification& notification) {
+    if (!proceedDoneNotification(&notification, tipVC_)) return;
+    tipVC_ = nullptr;
+    isTipVisible_ = false;
+}
+
+void ToolChooseVC::closeTip() {
+    if (tipVC_) {
+        fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this),
+                                                                         notificationId(tipVC_.get()));
+        tipVC_->close();
+    }
+    isTipVisible_ = false;
+    tipVC_ = nullptr;
+}
+
+void ToolChooseVC::scheduleTip() {
+    if (isTipVisible_ || !shouldOpenTip_) return;
+    later(*this, kTipDelay, kShowTip, [](ToolChooseVC& self) { self.showTip(); });
+    isTipVisible_ = true;
+}
+
+// ---- Paging
+
+void ToolChooseVC::pageControlValueChanged() {
+    pageControlValueJustChanged_ = true;
+    double width = generalScrollView_->contentSize().width;
+    int pages = std::max(1, pageControl_->numberOfPages());
+    generalScrollView_->setContentOffset({width * pageControl_->currentPage() / pages, 0}, true);
+}
+
+void ToolChooseVC::scrollViewDidScroll(ui::ScrollView& scrollView) {
+    if (pageControlValueJustChanged_) return;
+    double width = scrollView.contentSize().width;
+    if (width <= 0) return;
+    int pages = pageControl_->numberOfPages();
+    pageControl_->setCurrentPage(static_cast<int>(std::floor(pages * scrollView.contentOffset().x / width + 0.5)));
+    pageControl_->updateCurrentPageDisplay();
+}
+
+void ToolChooseVC::scrollViewDidEndDragging(ui::ScrollView& scrollView, bool) {
+    scrollViewDidScroll(scrollView);
+    pageControlValueJustChanged_ = false;
+}
+
+// ---- Rotation
+
+bool ToolChooseVC::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) {
+    return orientation == ui::InterfaceOrientation::Portrait;
+}
+
+bool ToolChooseVC_iPad::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation) { return true; }
+
+void ToolChooseVC::willRotateToInterfaceOrientation(ui::InterfaceOrientation orientation, double duration) {
+    CommonViewController::willRotateToInterfaceOrientation(orientation, duration);
+    fnd::NotificationCenter::defaultCenter().post(kWillRotateNotification, sharedAs<ToolChooseVC>());
+}
+
+void ToolChooseVC::didRotateFromInterfaceOrientation(ui::InterfaceOrientation from) {
+    CommonViewController::didRotateFromInterfaceOrientation(from);
+    if (!toolButtonsWasArrangedOnce_ && ui::isLandscape(ui::Application::shared().statusBarOrientation()))
+        arrangeFirstTime();
+    for (const auto& button : toolButtons_) {
+        button->setInitialCenter(button->center());
+        if (button->openedVC()) {
+            ui::Point home = lightIM_->center();
+            button->setInitialCenter(home);
+            button->setCenter(home + ui::Point{button->openAnimationShiftX(), button->openAnimationShiftY()});
+        }
+    }
+    fnd::NotificationCenter::defaultCenter().post(kDidRotateNotification, sharedAs<ToolChooseVC>());
+}
+
+void ToolChooseVC_iPad::willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation,
+                                                                  double duration) {
+    ToolChooseVC::willAnimateRotationToInterfaceOrientation(orientation, duration);
+    fnd::NotificationCenter::defaultCenter().post(kOrientationChangedNotification, sharedAs<ToolChooseVC>());
+}
+
+void ToolChooseVC_iPad::setupToolButtons() {
+    setupButton(startBtn_, ToolScreens::named("StartVC_iPad"));
+    setupButton(booksBtn_, ToolScreens::named("BooksVC_iPad"));
+    setupButton(timerBtn_, ToolScreens::named("TimerV2VC_iPad"));
+    setupButton(flashcardsBtn_, ToolScreens::named("FlashcardsVC_iPad"));
+    setupButton(setsBtn_, ToolScreens::named("SetsVC_iPad"));
+    setupButton(newsBtn_, ToolScreens::named("NewsVC_iPad"));
+    setupButton(forumBtn_, ToolScreens::named("ForumVC_iPad"));
+    setupButton(coursesBtn_, ToolScreens::named("CoursesVC_iPad"));
+    setupButton(shopBtn_, ToolScreens::named("ShopVC_iPad"));
+    setupButton(settingsBtn_, ToolScreens::named("SettingsVC_iPad"));
+    setupButton(feedbackBtn_, ToolScreens::named("FeedbackVC_iPad"));
+    setupButton(gameBtn_, ToolScreens::named("GameVC_iPad"));
+    assignButton(infoBtn_, ToolScreens::named("InfoVC_iPad"));
+    assignButton(editTestDateBtn_, ToolScreens::named("EditTestDateVC_iPad"));
+}
+
+// ---- The order and rearranging
+
+std::optional<std::size_t> ToolChooseVC::indexOf(const ToolButton& button) const {
+    for (std::size_t i = 0; i < toolButtons_.size(); ++i)
+        if (toolButtons_[i].get() == &button) return i;
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ToolChooseVC::feedbackIndex() const {
+    return feedbackBtn_ ? indexOf(*feedbackBtn_) : std::nullopt;
+}
+
+int ToolChooseVC::numberInOrderForToolButton(const ToolButton& button) const {
+    std::optional<std::size_t> index = indexOf(button);
+    return index ? ToolButtonOrder::positionOf(toolButtonsOrder_, *index) : ToolGrid::kNoPosition;
+}
+
+std::shared_ptr<ToolButton> ToolChooseVC::toolButtonWithNumberInOrder(int position) const {
+    std::optional<std::size_t> index = ToolButtonOrder::indexAt(toolButtonsOrder_, position);
+    return index && *index < toolButtons_.size() ? toolButtons_[*index] : nullptr;
+}
+
+void ToolChooseVC::storeOrder(const ToolButtonOrder::Order& order) {
+    toolButtonsOrder_ = order;
+    if (auto rep = AbstractAppDelegate::sharedRep()) rep->setToolButtonsOrder(order);
+}
+
+void ToolChooseVC::arrangeToolButtonsExceptDriving(const std::shared_ptr<ToolButton>& driving, bool setup) {
+    auto rep = AbstractAppDelegate::sharedRep();
+    const bool phone = isPhoneGrid();
+    const std::size_t count = toolButtons_.size();
+    ToolButtonOrder::Order order;
+    if (rep && rep->toolButtonsOrder()) {
+        order = ToolButtonOrder::completed(*rep->toolButtonsOrder(), count, feedbackIndex(), phone);
+    } else {
+        bool hidden = feedbackBtn_ && feedbackBtn_->isHidden();
+        order = ToolButtonOrder::defaultOrder(count, hidden ? feedbackIndex() : std::nullopt, phone);
+    }
+    if (rep && rep->toolButtonsOrder() == order)
+        toolButtonsOrder_ = order;
+    else
+        storeOrder(order);
+
+    if (!setup) {
+        ui::Animation::begin("ArrangeToolButtons");
+        ui::Animation::setDuration(animationDuration() / 2);
+        ui::Animation::setCurve(ui::AnimationCurve::EaseIn);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto& button = toolButtons_[i];
+        int position = order[i];
+        if (button == driving)
+            button->linkToPosition(position);
+        else if (position != ToolButtonOrder::kHidden)
+            button->putToPosition(position);
+    }
+    if (!setup) ui::Animation::commit();
+
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto& button = toolButtons_[i];
+        if (setup) {
+            button->setupStates();
+            button->setTimerDelay(button->timerDelay() * fnd::Random::uniform(1000) * 0.001);
+            // Neighbours swing against each other.
+            button->setFi(button->fi() * (i % 2 ? -1 : 1));
+        } else if (button != driving) {
+            button->setInitialCenter(button->center());
+        }
+    }
+    isRearrangingToolButtons_ = false;
+}
+
+void ToolChooseVC::arrangeFirstTime() {
+    arrangeToolButtonsExceptDriving(nullptr, true);
+    toolButtonsWasArrangedOnce_ = true;
+    // The feedback button that showed at load comes into the grid now that there is one.
+    if (feedbackAppearancePending_) showHideFeedbackBtn();
+}
+
+void ToolChooseVC::rearrangeToolButtonsUsingDrivingToolButton(const std::shared_ptr<ToolButton>& driving) {
+    if (isRearrangingToolButtons_ || !driving) return;
+    std::optional<std::size_t> index = indexOf(*driving);
+    if (!index) return;
+    const bool phone = isPhoneGrid();
+    ToolButtonOrder::Order next;
+    std::shared_ptr<ToolButton> mover = driving;
+    if (driving == feedbackBtn_ && numberInOrderForToolButton(*driving) == ToolButtonOrder::kHidden) {
+        isRearrangingToolButtons_ = true;
+        next = ToolButtonOrder::withFeedbackInserted(toolButtonsOrder_, *index, phone);
+        if (phone) generalScrollView_->setContentOffset({0, 0}, true);
+        mover = nullptr;
+    } else {
+        std::optional<ToolButtonOrder::Order> moved = ToolButtonOrder::dragged(
+            toolButtonsOrder_, *index, driving->closestPosition(), ToolGrid::isOnFirstPage(driving->initialCenter().x),
+            ToolGrid::isOnFirstPage(driving->center().x), phone);
+        if (!moved) return;
+        isRearrangingToolButtons_ = true;
+        next = std::move(*moved);
+    }
+    storeOrder(next);
+    arrangeToolButtonsExceptDriving(mover, false);
+}
+
+bool ToolChooseVC::isRearranging() const { return exitRearrangingBtn_ && exitRearrangingBtn_->alpha() > 0.5; }
+
+void ToolChooseVC::enterRearrangingMode() {
+    if (isTipVisible_) closeTip();
+    for (const auto& button : toolButtons_) button->enterRearrangingAnimation();
+    makeExitRearrangingBtnVisible(true);
+    fnd::NotificationCenter::defaultCenter().post(kRearrangingStartedEvent, sharedAs<ToolChooseVC>());
+}
+
+void ToolChooseVC::exitRearrangingMode() {
+    if (!isRearranging()) return;
+    for (const auto& button : toolButtons_) button->exitRearrangingAnimation();
+    makeExitRearrangingBtnVisible(false);
+}
+
+void ToolChooseVC::exitRearranging(const Sender&) { exitRearrangingMode(); }
+
+void ToolChooseVC::makeExitRearrangingBtnVisible(bool visible) {
+    ui::Animation::begin("ExitRearrangingKey");
+    ui::Animation::setDuration(kExitKeyDuration);
+    ui::Animation::setCurve(ui::AnimationCurve::EaseOut);
+    if (visible) {
+        exitRearrangingBtn_->setAlpha(1);
+        exitRearrangingBtn_->setTransform(ui::AffineTransform::identity());
+        exitRearrangingBtn_->setCenter(exitRearrangingBtn_->center() + ui::Point{0, kExitKeyShift});
+    } else {
+        exitRearrangingBtn_->setCenter(exitRearrangingBtn_->center() - ui::Point{0, kExitKeyShift});
+        exitRearrangingBtn_->setTransform(ui::AffineTransform::scale(kExitKeyHiddenScale));
+        exitRearrangingBtn_->setAlpha(0);
+    }
+    ui::Animation::commit();
+}
+
+void ToolChooseVC::dragToolButton(const fnd::Notification& notification) {
+    if (isRearrangingToolButtons_) return;
+    auto button = notification.objectAs<ToolButton>();
+    if (!button || !indexOf(*button)) return;
+    if (isPhoneGrid()) {
+        double x = button->center().x;
+        double border = ToolGrid::kPhonePageWidth;
+        int page = pageControl_->currentPage();
+        if (x > border - kPageTurnMargin && x < border)
+            page = 1;
+        else if (x > border && x < border + kPageTurnMargin)
+            page = 0;
+        if (page != pageControl_->currentPage()) {
+            pageControl_->setCurrentPage(page);
+            ui::Point before = generalScrollView_->contentOffset();
+            int pages = std::max(1, pageControl_->numberOfPages());
+            ui::Point after{generalScrollView_->contentSize().width * page / pages, 0};
+            generalScrollView_->setContentOffset(after, true);
+            // The button stays under the finger.
+            button->setCenter(button->center() + (after - before));
+            pageControl_->updateCurrentPageDisplay();
+        }
+    }
+    rearrangeToolButtonsUsingDrivingToolButton(button);
+}
+
+void ToolChooseVC::draggingFinished(const fnd::Notification& notification) {
+    if (auto button = notification.objectAs<ToolButton>()) button->returnBackAfterDelay(animationDuration() / 2);
+}

@@ -1,0 +1,74 @@
+#include "Classes/core/ToolScreens.h"
+
+#include <map>
+
+#include "Classes/core/AbstractAppDelegate.h"
+#include "Classes/core/InfoVC.h"
+#include "Classes/core/MRepository.h"
+#include "Classes/core/PendingToolVC.h"
+#include "platform/ui/Make.h"
+
+namespace {
+
+using Factory = ToolScreenClass::Factory;
+
+// A tool shown by name only; `opened` runs at each opening, as the tool's own screen would.
+Factory pending(const char* className, const char* toolName, void (*opened)() = nullptr) {
+    return [className, toolName, opened]() -> std::shared_ptr<ToolViewController> {
+        if (opened) opened();
+        return ui::make<PendingToolVC>(std::string(className), std::string(toolName));
+    };
+}
+
+// A screen class of the program's.
+template <class T>
+Factory screen() {
+    return []() -> std::shared_ptr<ToolViewController> { return ui::make<T>(); };
+}
+
+// The feedback tool counts its openings; the home screen's feedback button depends on the count.
+void countFeedbackOpening() {
+    if (auto rep = AbstractAppDelegate::sharedRep()) rep->setFeedbackOpenCounter(rep->feedbackOpenCounter() + 1);
+}
+
+const std::map<std::string, Factory>& table() {
+    static const std::map<std::string, Factory> entries{
+        {"StartVC", pending("StartVC", "Library")},
+        {"StartVC_iPad", pending("StartVC_iPad", "Library")},
+        {"BooksVC", pending("BooksVC", "Error Log")},
+        {"BooksVC_iPad", pending("BooksVC_iPad", "Error Log")},
+        {"TimerV2VC", pending("TimerV2VC", "Timer")},
+        {"TimerV2VC_iPad", pending("TimerV2VC_iPad", "Timer")},
+        {"FlashcardsVC", pending("FlashcardsVC", "Flashcards")},
+        {"FlashcardsVC_iPad", pending("FlashcardsVC_iPad", "Flashcards")},
+        {"SetsVC", pending("SetsVC", "Practice")},
+        {"SetsVC_iPad", pending("SetsVC_iPad", "Practice")},
+        {"StatisticsVC", pending("StatisticsVC", "Statistics")},
+        {"EditTestDateVC_iPad", pending("EditTestDateVC_iPad", "Test Date")},
+        {"NewsVC", pending("NewsVC", "News")},
+        {"NewsVC_iPad", pending("NewsVC_iPad", "News")},
+        {"ForumVC", pending("ForumVC", "Forum")},
+        {"ForumVC_iPad", pending("ForumVC_iPad", "Forum")},
+        {"CoursesVC", pending("CoursesVC", "Courses")},
+        {"CoursesVC_iPad", pending("CoursesVC_iPad", "Courses")},
+        {"ShopVC", pending("ShopVC", "Store")},
+        {"ShopVC_iPad", pending("ShopVC_iPad", "Store")},
+        {"SettingsVC", pending("SettingsVC", "Settings")},
+        {"SettingsVC_iPad", pending("SettingsVC_iPad", "Settings")},
+        {"FeedbackVC", pending("FeedbackVC", "Feedback", countFeedbackOpening)},
+        {"FeedbackVC_iPad", pending("FeedbackVC_iPad", "Feedback", countFeedbackOpening)},
+        {"GameVC", pending("GameVC", "Math Game")},
+        {"GameVC_iPad", pending("GameVC_iPad", "Math Game")},
+        {"InfoVC", screen<InfoVC>()},
+        {"InfoVC_iPad", screen<InfoVC_iPad>()},
+    };
+    return entries;
+}
+
+}  // namespace
+
+ToolScreenClass ToolScreens::named(const std::string& className) {
+    auto it = table().find(className);
+    if (it == table().end()) return {className, {}};
+    return {className, it->second};
+}

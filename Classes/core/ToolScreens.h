@@ -1,0 +1,14 @@
+#pragma once
+// The tool screen classes the home screen's buttons open, by class name ("SetsVC",
+// "SetsVC_iPad"): the one place where a tool's screen class is tied to its name. A tool whose own
+// screen is not in the program yet opens a PendingToolVC that shows the tool's name.
+
+#include <string>
+
+#include "Classes/core/ToolScreenClass.h"
+
+class ToolScreens {
+  public:
+    // The class of that name; an empty class (it makes nothing) for a name the table lacks.
+    static ToolScreenClass named(const std::string& className);
+};

@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include "Classes/core/InfoVC.h"
+#include "Classes/core/MRepository.h"
+#include "Classes/core/PendingToolVC.h"
+#include "Classes/core/SplashVC.h"
+#include "Classes/core/TipVC.h"
+#include "Classes/core/ToolButton.h"
+#include "Classes/core/ToolChooseVC.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Random.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/PageControl.h"
+#include "platform/ui/ScrollView.h"
+#include "tests/Classes/core/CoreTestEnvironment.h"
+#include "tests/support/StatisticsFixtures.h"
+#include "tests/support/ViewTestSupport.h"
+
+namespace {
+
+using Order = std::vector<int>;
+using testing_support::centreInRoot;
+using testing_support::tap;
+
+class HomeScreenTest : public core_test::CoreTestEnvironment {
+  protected:
+    void SetUp() override {
+        CoreTestEnvironment::SetUp();
+        fnd::Random::seed(1);
+    }
+    void TearDown() override {
+        dismissHome();
+        CoreTestEnvironment::TearDown();
+    }
+    // The home screen lives as long as the program; a test lets go of it before it makes another.
+    void dismissHome() {
+        if (home) home->close();
+        home.reset();
+    }
+
+    // The home screen as the launch shows it, over a fresh repository with that many scored
+    // answers and feedback openings.
+    void showHome(ui::Idiom idiom = ui::Idiom::Phone, int answers = 0, int feedbackOpenings = 0,
+                  bool noTips = false, std::optional<Order> stored = std::nullopt) {
+        dismissHome();
+        relaunch(idiom);
+        if (delegate->splashVC()) delegate->splashVC()->view()->removeFromSuperview();
+        rep = MRepository::makeWithData();
+        rep->setToolButtonsOrder(stored);
+        addAnswers(answers);
+        rep->setFeedbackOpenCounter(feedbackOpenings);
+        rep->setDoNotShowTips(noTips);
+        delegate->setRep(rep);
+        delegate->setColorScheme(TovridaAppDelegate::kMainHue);
+        delegate->setLaunchDate(fnd::Date::now());
+        delegate->setupTools();
+        home = delegate->toolChooseVC();
+        window()->addSubview(home->view());
+        window()->setRootViewController(home);
+    }
+    void addAnswers(int answers) {
+        if (answers <= 0) return;
+        statistics_test::PracticeFixture practice;
+        practice.addQuestion(1, 1, std::vector<statistics_test::Try>(answers, {1000, 30, 1}));
+        rep->qSets().push_back(practice.sets.front());
+    }
+
+    std::shared_ptr<ToolButton> button(const std::string& outlet) const {
+        return std::dynamic_pointer_cast<ToolButton>(testing_support::findByOutlet(*home, outlet));
+    }
+    std::string openTool() const {
+        auto pending = std::dynamic_pointer_cast<PendingToolVC>(home->toolVC());
+        return pending ? pending->toolClassName() : home->toolVC() ? "another tool" : "";
+    }
+    Order storedOrder() const { return rep->toolButtonsOrder().value_or(Order{}); }
+    // Holds a grid button until rearranging starts; the finger stays down.
+    std::unique_ptr<testing_support::Finger> hold(const std::string& outlet) {
+        auto finger = std::make_unique<testing_support::Finger>(window());
+        finger->down(centreInRoot(*button(outlet)));
+        runFor(1.7);
+        return finger;
+    }
+
+    std::shared_ptr<MRepository> rep;
+    std::shared_ptr<ToolChooseVC> home;
+};
+
+const Order kPhoneHidden{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -1, 12};
+const Order kPhoneShown{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+
+}  // namespace
+
+TEST_F(HomeScreenTest, ATapOpensAFreshToolWhichGoesBackOnItsDoneNotification) {
+    showHome();
+    auto timer = button("timerBtn");
+    ui::Point place = timer->center();
+    EXPECT_EQ(storedOrder(), kPhoneHidden);
+
+    tap(*timer);
+    EXPECT_EQ(openTool(), "TimerV2VC");
+    EXPECT_EQ(home->mainChild(), home->toolVC());
+    EXPECT_TRUE(timer->openedVC());
+    // A second tap while the first tool opens opens nothing.
+    auto first = home->toolVC();
+    tap(*button("settingsBtn"));
+    EXPECT_EQ(home->toolVC(), first);
+    // A done notification of another object is not the tool's.
+    fnd::NotificationCenter::defaultCenter().post(ToolViewController::kToolDoneNotification, home);
+    EXPECT_EQ(home->toolVC(), first);
+
+    runFor(0.5);
+    std::static_pointer_cast<PendingToolVC>(first)->doneClick(nullptr);
+    EXPECT_EQ(home->toolVC(), nullptr);
+    EXPECT_TRUE(home->canOpenSubview());
+    runFor(1.2);
+    EXPECT_EQ(timer->center(), place);
+    EXPECT_EQ(timer->alpha(), 1);
+    EXPECT_EQ(timer->tag(), 0);
+    EXPECT_EQ(first->view()->superview(), nullptr);
+    // The tip due a second after the screen loaded did not come: a tool opened before.
+    EXPECT_EQ(home->tipVC(), nullptr);
+
+    // Every tool opens anew.
+    tap(*timer);
+    EXPECT_EQ(openTool(), "TimerV2VC");
+    EXPECT_NE(home->toolVC(), first);
+}
+
+TEST_F(HomeScreenTest, TheTipBandComesAfterASecondAndOnActivationUnlessTipsAreOff) {
+    showHome();
+    runFor(0.9);
+    EXPECT_EQ(home->tipVC(), nullptr);
+    runFor(0.2);
+    ASSERT_NE(home->tipVC(), nullptr);
+    auto band = home->tipVC();
+    EXPECT_EQ(band->view()->superview(), home->view());
+    std::string first = band->textLbl()->text();
+    EXPECT_FALSE(first.empty());
+    // A tap on the band shows another tip; its done key takes the band away.
+    tap(*band->view());
+    EXPECT_NE(band->textLbl()->text(), first);
+    band->doneClicked(nullptr);
+    EXPECT_EQ(home->tipVC(), nullptr);
+    EXPECT_FALSE(home->isTipVisible());
+
+    delegate->applicationDidBecomeActive(application());
+    EXPECT_TRUE(home->isTipVisible());
+    runFor(1.1);
+    ASSERT_NE(home->tipVC(), nullptr);
+    // Rearranging puts the tip away.
+    hold("newsBtn")->up();
+    EXPECT_TRUE(home->isRearranging());
+    EXPECT_EQ(home->tipVC(), nullptr);
+
+    showHome(ui::Idiom::Phone, 0, 0, true);
+    runFor(1.5);
+    delegate->applicationDidBecomeActive(application());
+    runFor(1.5);
+    EXPECT_EQ(home->tipVC(), nullptr);
+}
+
+TEST_F(HomeScreenTest, ADragAcrossThePhonesPagesMovesTheButtonAndTheOthersMakeRoom) {
+    showHome();
+    auto library = button("startBtn");
+    auto held = hold("startBtn");
+    auto& finger = *held;
+    EXPECT_TRUE(home->isRearranging());
+    EXPECT_TRUE(library->isInRearrangingTBtnsMode());
+    // A held button opens nothing when it is let go, and neither does a tap in this mode.
+    EXPECT_EQ(home->toolVC(), nullptr);
+
+    // Right along the first row to the page's edge: the page turns and the button stays under
+    // the finger.
+    finger.moveBy({240, 0}, 24);
+    runFor(0.4);
+    EXPECT_EQ(home->pageControl()->currentPage(), 1);
+    EXPECT_EQ(home->generalScrollView()->contentOffset().x, 320);
+    EXPECT_NEAR(centreInRoot(*library).x, finger.location().x, 3);
+    // Onto the second page's second place, just after the game.
+    finger.moveTo({finger.location().x - 140, finger.location().y});
+    finger.moveTo({160, finger.location().y});
+    finger.up();
+    runFor(0.4);
+    EXPECT_EQ(storedOrder(), (Order{13, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 12}));
+    EXPECT_EQ(home->toolButtonsOrder(), storedOrder());
+    EXPECT_EQ(library->center(), (ui::Point{480, 57}));
+    EXPECT_EQ(button("booksBtn")->center(), (ui::Point{60, 57}));
+
+    // The exit key ends the mode; the buttons come to rest.
+    tap(*home->exitRearrangingBtn());
+    EXPECT_FALSE(home->isRearranging());
+    runFor(0.5);
+    for (const auto& b : home->toolButtons()) EXPECT_TRUE(b->transform().isIdentity());
+
+    // Going to the background ends the mode as well.
+    hold("gameBtn")->up();
+    EXPECT_TRUE(home->isRearranging());
+    delegate->applicationDidEnterBackground(application());
+    EXPECT_FALSE(home->isRearranging());
+}
+
+TEST_F(HomeScreenTest, OnlyTheInfoButtonOpensDuringRearrangingAndItEndsTheMode) {
+    showHome();
+    hold("flashcardsBtn")->up();
+    tap(*button("timerBtn"));
+    EXPECT_EQ(home->toolVC(), nullptr);
+    tap(*home->infoBtn());
+    EXPECT_FALSE(home->isRearranging());
+    EXPECT_NE(std::dynamic_pointer_cast<InfoVC>(home->toolVC()), nullptr);
+}
+
+TEST_F(HomeScreenTest, TheFeedbackButtonFromItsFourHundredAndFirstAnswer) {
+    showHome(ui::Idiom::Phone, 400);
+    EXPECT_TRUE(button("feedbackBtn")->isHidden());
+    EXPECT_EQ(storedOrder(), kPhoneHidden);
+
+    // One more answer, noticed when a tool is left: the button takes its place and its tool
+    // opens by itself, once.
+    addAnswers(1);
+    home->update();
+    home->showHideFeedbackBtn();
+    EXPECT_FALSE(button("feedbackBtn")->isHidden());
+    EXPECT_EQ(storedOrder(), kPhoneShown);
+    // Another tool is tapped before the feedback tool's turn: the feedback tool waits.
+    tap(*button("newsBtn"));
+    runFor(0.4);
+    EXPECT_EQ(openTool(), "NewsVC");
+    std::static_pointer_cast<PendingToolVC>(home->toolVC())->doneClick(nullptr);
+    // Closing that tool does not insert the button again.
+    EXPECT_EQ(storedOrder(), kPhoneShown);
+    runFor(0.4);
+    EXPECT_EQ(openTool(), "FeedbackVC");
+    EXPECT_EQ(rep->feedbackOpenCounter(), 1);
+    std::static_pointer_cast<PendingToolVC>(home->toolVC())->doneClick(nullptr);
+    runFor(1);
+    EXPECT_EQ(home->toolVC(), nullptr);
+    EXPECT_EQ(storedOrder(), kPhoneShown);
+
+    // More than 400 answers at the start: the feedback tool opens by itself.
+    showHome(ui::Idiom::Phone, 401);
+    runFor(0.35);
+    EXPECT_EQ(openTool(), "FeedbackVC");
+    EXPECT_EQ(storedOrder(), kPhoneShown);
+
+    // Opened once before, with a stored order from before that: the button comes into the
+    // arrangement the user left, shown without answers, and nothing opens by itself.
+    const Order arranged{1, 2, 0, 3, 4, 5, 6, 7, 8, 9, 10, -1, 12};
+    showHome(ui::Idiom::Phone, 0, 1, false, arranged);
+    runFor(1);
+    EXPECT_FALSE(button("feedbackBtn")->isHidden());
+    EXPECT_EQ(storedOrder(), (Order{1, 2, 0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(button("timerBtn")->center(), (ui::Point{60, 57}));
+    EXPECT_EQ(home->toolVC(), nullptr);
+}
+
+TEST_F(HomeScreenTest, TheTabletsGridTestDateButtonAndRotation) {
+    showHome(ui::Idiom::Tablet);
+    EXPECT_EQ(home->toolButtons().size(), 12u);
+    EXPECT_EQ(storedOrder(), (Order{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 10}));
+    EXPECT_EQ(button("gameBtn")->center(), (ui::Point{84, 395}));
+
+    std::vector<std::string> posted;
+    for (const char* name : {ToolChooseVC::kWillRotateNotification, ToolChooseVC::kDidRotateNotification,
+                             ToolChooseVC_iPad::kOrientationChangedNotification})
+        fnd::NotificationCenter::defaultCenter().addObserver(
+            this, std::string(name), nullptr, [&posted](const fnd::Notification& n) { posted.push_back(n.name); });
+    application().deviceDidRotate(ui::DeviceOrientation::LandscapeLeft);
+    runFor(1);
+    fnd::NotificationCenter::defaultCenter().removeObserver(this);
+    EXPECT_EQ(posted, (std::vector<std::string>{ToolChooseVC::kWillRotateNotification,
+                                                ToolChooseVC_iPad::kOrientationChangedNotification,
+                                                ToolChooseVC::kDidRotateNotification}));
+    // The columns spread to the landscape grid.
+    EXPECT_NEAR(button("setsBtn")->center().x, 924, 1);
+    EXPECT_NEAR(button("gameBtn")->center().x, 100, 1);
+    EXPECT_EQ(button("setsBtn")->closestPosition(), 4);
+
+    tap(*std::static_pointer_cast<ToolChooseVC_iPad>(home)->editTestDateBtn());
+    EXPECT_EQ(openTool(), "EditTestDateVC_iPad");
+}
+
+TEST_F(HomeScreenTest, ThePageControlTurnsThePageAndItsDotsFollowScrollingAgainAfterADrag) {
+    showHome();
+    auto pages = home->pageControl();
+    auto scroll = home->generalScrollView();
+    testing_support::Finger finger(window());
+    ui::Point dots = centreInRoot(*pages);
+    finger.down({dots.x + 30, dots.y});
+    finger.up();
+    EXPECT_EQ(pages->currentPage(), 1);
+    runFor(0.5);
+    EXPECT_EQ(scroll->contentOffset().x, 320);
+    // Scrolled from elsewhere, the dots stay as the page control set them...
+    scroll->setContentOffset({0, 0});
+    EXPECT_EQ(pages->currentPage(), 1);
+    // ...until the user has dragged the grid.
+    finger.down({250, 200});
+    finger.moveBy({-200, 0}, 10);
+    finger.up();
+    runFor(1);
+    EXPECT_EQ(scroll->contentOffset().x, 320);
+    EXPECT_EQ(pages->currentPage(), 1);
+    scroll->setContentOffset({0, 0});
+    EXPECT_EQ(pages->currentPage(), 0);
+}

@@ -1,0 +1,111 @@
+// The shared overlays in a real browser, on the phone and on the tablet: the confirmation panel,
+// the loading overlay with its "Close" key, the font-size popup and the about screen each open
+// from the showcase's keys, answer a tap on their keys, and go. Screenshots are kept as artefacts.
+import { test, describe, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdirSync } from 'node:fs';
+import path from 'node:path';
+import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+
+const overlays = process.env.ORVA_CORE_OVERLAYS;
+let context;
+
+before(async () => {
+    assert.ok(overlays, 'ORVA_CORE_OVERLAYS names the overlays program');
+    mkdirSync(artifacts, { recursive: true });
+    context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
+    context.setDefaultTimeout(8000);
+});
+
+after(async () => {
+    await context?.close();
+    removeProfiles();
+});
+
+const escaped = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+const textLocator = (page, text) => page.locator('.text > span', { hasText: new RegExp(`^${escaped(text)}$`) });
+
+async function tapText(page, text) {
+    const box = await textLocator(page, text).last().boundingBox();
+    assert.ok(box, `"${text}" is shown`);
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+for (const device of ['phone', 'tablet']) {
+    describe(`the shared overlays on the ${device}`, () => {
+        let program;
+        let page;
+        const shot = (name) => page.screenshot({ path: path.join(artifacts, `core_overlays-${device}-${name}.png`) });
+
+        before(async () => {
+            program = await startProgram(overlays, ['--device', device]);
+            page = await context.newPage();
+            await page.goto(program.address);
+            await textLocator(page, 'Confirmation').waitFor();
+            await page.evaluate(() => document.fonts.ready);
+        });
+        after(async () => {
+            await page?.close().catch(() => {});
+            program?.child.kill('SIGTERM');
+        });
+
+        test('the confirmation panel rises with its question and answers each key', async () => {
+            await tapText(page, 'Confirmation');
+            await textLocator(page, 'Delete the deck "Idioms" and its 40 cards?').waitFor();
+            await page.waitForTimeout(400);  // the panel has risen
+            await shot('confirm');
+            // The keys' stretched faces are drawn whole, each on a canvas of the key's size.
+            assert.ok(await page.locator('canvas.ninepart').count() >= 2);
+            await tapText(page, 'Confirm');
+            assert.equal(await program.next(/^(Confirm|Cancel)$/), 'Confirm');
+            await page.waitForTimeout(400);  // the panel has gone down
+            await tapText(page, 'Confirmation');
+            await page.waitForTimeout(400);
+            await tapText(page, 'Cancel');
+            assert.equal(await program.next(/^(Confirm|Cancel)$/), 'Cancel');
+            await page.waitForTimeout(400);
+        });
+
+        test('the loading overlay covers the screen until its Close key', async () => {
+            await tapText(page, 'Loading');
+            await textLocator(page, 'Opening the tool, still saving...').waitFor();
+            await page.waitForTimeout(300);
+            await shot('loading');
+            // The keys below are covered: a tap on one reaches the overlay, not the key.
+            await tapText(page, 'About');
+            await tapText(page, 'Close');
+            assert.equal(await program.next(/^MNotificationLoadingViewCanceled$|^ToolDoneNotification$/),
+                'MNotificationLoadingViewCanceled');
+            await page.waitForTimeout(400);
+            assert.equal(await textLocator(page, 'Opening the tool, still saving...').count(), 0);
+        });
+
+        test('the font-size popup steps the size within its limits', async () => {
+            await tapText(page, 'Font size');
+            await page.waitForTimeout(400);  // faded in
+            await shot('font');
+            await tapText(page, 'A+');
+            assert.equal(await program.next(/^font /), 'font 14');
+            await tapText(page, 'A−');
+            await tapText(page, 'A−');
+            assert.equal(await program.next(/^font /), 'font 13');
+            assert.equal(await program.next(/^font /), 'font 12');
+            await tapText(page, 'Font size');
+            await page.waitForTimeout(400);
+            assert.equal(await textLocator(page, 'A+').count(), 0);
+        });
+
+        test('the about screen shows the version and its Done key ends it', async () => {
+            await tapText(page, 'About');
+            await textLocator(page, 'Email us').waitFor();
+            await page.waitForTimeout(700);  // the subviews have faded in
+            await shot('about');
+            const version = await page.locator('.text > span', { hasText: /^v\d/ }).first().textContent();
+            assert.match(version, /^v1\.0/);
+            await tapText(page, 'Done');
+            assert.equal(await program.next(/^ToolDoneNotification$/), 'ToolDoneNotification');
+            await page.waitForTimeout(500);
+            assert.equal(await textLocator(page, 'Email us').count(), 0);
+        });
+    });
+}

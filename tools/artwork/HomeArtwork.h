@@ -1,0 +1,16 @@
+#pragma once
+// The pictures of the home screen: one icon per tool (a rounded tile of the tool's colour with a
+// white sign), the info and test-date keys, and the screen's background.
+
+class ArtworkRegistry;
+
+class HomeArtwork {
+  public:
+    // Sizes in points. A tool icon sits at the top of its button, above the caption.
+    static constexpr double kIconSide = 64;
+    static constexpr double kInfoSide = 30;
+    static constexpr double kPhoneWidth = 320, kPhoneHeight = 460;
+    static constexpr double kTabletWidth = 768, kTabletHeight = 1004;
+
+    static void addTo(ArtworkRegistry& registry);
+};
