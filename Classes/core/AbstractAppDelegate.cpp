@@ -108,6 +108,9 @@ bool AbstractAppDelegate::writeRepository(const fnd::Bytes& archive, const fs::p
 
 std::shared_ptr<fnd::Object> AbstractAppDelegate::loadRepositoryFromFile(
     const fs::path& path, const std::function<bool(const fnd::Object&)>& accepts) {
+    // Nothing saves before the data is loaded: what an earlier run's interrupted saves left is waste.
+    if (int removed = fnd::AtomicFile::removeLeftovers(path))
+        fnd::Log::info("removed ", removed, " unfinished save(s) of ", path.filename().string());
     std::error_code ec;
     if (!fs::exists(path, ec)) return nullptr;
 

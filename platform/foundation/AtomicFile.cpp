@@ -7,6 +7,10 @@
 namespace fnd {
 
 namespace {
+std::string temporaryPrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + ".saving-";
+}
+
 AtomicFile::Result failure(const std::filesystem::path& target, const char* step, int code) {
     AtomicFile::Result result;
     result.error = "could not save " + target.string() + ": " + step + ": " + std::strerror(code);
@@ -21,7 +25,7 @@ AtomicFile::Result AtomicFile::write(const std::filesystem::path& target, std::s
     if (folder.empty()) folder = ".";
     std::filesystem::path temporary;
     int fd = -1;
-    if (int e = files.createUnique(folder, "." + target.filename().string() + ".saving-", fd, temporary))
+    if (int e = files.createUnique(folder, temporaryPrefix(target), fd, temporary))
         return failure(target, "creating a temporary file", e);
 
     // Until the rename, a failure discards the temporary file and leaves the target untouched.
@@ -44,6 +48,24 @@ AtomicFile::Result AtomicFile::write(const std::filesystem::path& target, std::s
     files.close(folderFd);
     if (synced) return failure(target, "syncing the folder", synced);
     return Result{true, {}};
+}
+
+int AtomicFile::removeLeftovers(const std::filesystem::path& target, FileSystem& files) {
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    const std::string prefix = temporaryPrefix(target);
+    int removed = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        if (!it->is_regular_file(ec)) continue;
+        if (int e = files.remove(it->path()))
+            Log::warning("could not remove ", it->path().string(), ": ", std::strerror(e));
+        else
+            ++removed;
+    }
+    return removed;
 }
 
 }  // namespace fnd

@@ -23,6 +23,10 @@ class AtomicFile {
 
     static Result write(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                         FileSystem& files = FileSystem::standard());
+
+    // Removes the temporary files that writes of `target` left behind when the process died before
+    // their rename, and returns how many it removed. Call it only while nothing writes `target`.
+    static int removeLeftovers(const std::filesystem::path& target, FileSystem& files = FileSystem::standard());
 };
 
 }  // namespace fnd
