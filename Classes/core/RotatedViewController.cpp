@@ -75,8 +75,11 @@ void RotatedViewController::animation() {
     }
     std::shared_ptr<ui::View> view = this->view();
     if (std::shared_ptr<ui::Window> window = ui::Application::shared().keyWindow()) {
+        // Turned a quarter, the view covers the window: the window's bounds on their side.
         window->addSubview(view);
-        view->setFrame(window->bounds());
+        ui::Rect bounds = window->bounds();
+        view->setBounds({0, 0, bounds.height(), bounds.width()});
+        view->setCenter(bounds.mid());
     }
     double angle = landscapeAngle();
     view->setTransform(ui::AffineTransform::rotation(-angle));

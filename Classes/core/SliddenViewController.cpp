@@ -8,41 +8,41 @@ const ui::ConnectionTable& SliddenViewController::classConnections() {
     return table;
 }
 
-ui::Rect SliddenViewController::container() const {
+SliddenViewController::Geometry SliddenViewController::geometry() const {
     std::shared_ptr<ui::View> view = viewIfLoaded();
     std::shared_ptr<ui::View> superview = view ? view->superview() : nullptr;
     if (!superview) superview = homeView();
-    return superview ? superview->bounds() : ui::Rect{};
+    Geometry g;
+    if (superview) g.outer = superview->bounds().size;
+    if (view) {
+        g.centre = view->center();
+        g.own = view->bounds().size;
+    }
+    return g;
 }
 
 ui::Point SliddenViewController::startPoint() const {
-    ui::Size outer = container().size;
-    std::shared_ptr<ui::View> view = viewIfLoaded();
-    ui::Point c = view ? view->center() : ui::Point{};
-    ui::Size own = view ? view->bounds().size : ui::Size{};
+    const Geometry g = geometry();
     switch (slideDirection_) {
         case kFromBottom:
-            return {c.x, outer.height + c.y};
+            return {g.centre.x, g.outer.height + g.centre.y};
         case kDocked:
-            return {outer.width + kDockStartOffset, outer.height - own.height / 2 - adjustmentByY_};
+            return {g.outer.width + kDockStartOffset, g.outer.height - g.own.height / 2 - adjustmentByY_};
         default:
-            return {outer.width + c.x, c.y};
+            return {g.outer.width + g.centre.x, g.centre.y};
     }
 }
 
 ui::Point SliddenViewController::endPoint() const {
-    ui::Size outer = container().size;
-    std::shared_ptr<ui::View> view = viewIfLoaded();
-    ui::Point c = view ? view->center() : ui::Point{};
-    ui::Size own = view ? view->bounds().size : ui::Size{};
+    const Geometry g = geometry();
     switch (slideDirection_) {
         case kFromBottom:
-            return {c.x, outer.height / 2};
+            return {g.centre.x, g.outer.height / 2};
         case kDocked:
-            return {outer.width - own.width / 2 - kDockMargin,
-                    outer.height - own.height / 2 - adjustmentByY_};
+            return {g.outer.width - g.own.width / 2 - kDockMargin,
+                    g.outer.height - g.own.height / 2 - adjustmentByY_};
         default:
-            return {outer.width / 2, c.y};
+            return {g.outer.width / 2, g.centre.y};
     }
 }
 

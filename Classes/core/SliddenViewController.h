@@ -7,6 +7,7 @@
 
 #include "Classes/core/ToolViewController.h"
 #include "platform/ui/Point.h"
+#include "platform/ui/Size.h"
 
 class SliddenViewController : public ToolViewController {
   public:
@@ -42,8 +43,14 @@ class SliddenViewController : public ToolViewController {
     void setAdjustmentByY(double points) { adjustmentByY_ = points; }
 
   private:
-    // The superview's bounds the slide is measured in.
-    ui::Rect container() const;
+    // What the slide is measured by: the superview's size (the home screen's view when the view has
+    // no superview), the view's present centre and its own size.
+    struct Geometry {
+        ui::Size outer;
+        ui::Point centre;
+        ui::Size own;
+    };
+    Geometry geometry() const;
 
     int slideDirection_ = kFromRight;
     double adjustmentByY_ = 0;

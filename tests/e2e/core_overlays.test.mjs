@@ -3,16 +3,30 @@
 // from the showcase's keys, answer a tap on their keys, and go. Screenshots are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
 
 const overlays = process.env.ORVA_CORE_OVERLAYS;
 let context;
+// The program's interface files and pictures, with information that names the maker's addresses.
+let bundle;
 
 before(async () => {
     assert.ok(overlays, 'ORVA_CORE_OVERLAYS names the overlays program');
+    assert.ok(process.env.ORVA_SOURCE, 'ORVA_SOURCE names the source tree');
     mkdirSync(artifacts, { recursive: true });
+    bundle = mkdtempSync(path.join(tmpdir(), 'orvakit-overlays-'));
+    for (const folder of ['nibs', 'images']) {
+        cpSync(path.join(process.env.ORVA_SOURCE, 'resources', folder), path.join(bundle, folder), { recursive: true });
+    }
+    writeFileSync(path.join(bundle, 'Info.json'), JSON.stringify({
+        CFBundleVersion: '1.0',
+        MakerSiteAddress: 'https://maker.example/',
+        MakerForumAddress: 'https://maker.example/forum/',
+        SupportMailAddress: 'help@maker.example',
+    }));
     context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
     context.setDefaultTimeout(8000);
 });
@@ -20,6 +34,7 @@ before(async () => {
 after(async () => {
     await context?.close();
     removeProfiles();
+    if (bundle) rmSync(bundle, { recursive: true, force: true });
 });
 
 const escaped = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
@@ -38,7 +53,7 @@ for (const device of ['phone', 'tablet']) {
         const shot = (name) => page.screenshot({ path: path.join(artifacts, `core_overlays-${device}-${name}.png`) });
 
         before(async () => {
-            program = await startProgram(overlays, ['--device', device]);
+            program = await startProgram(overlays, ['--device', device, '--resources', bundle]);
             page = await context.newPage();
             await page.goto(program.address);
             await textLocator(page, 'Confirmation').waitFor();
@@ -102,6 +117,7 @@ for (const device of ['phone', 'tablet']) {
             await shot('about');
             const version = await page.locator('.text > span', { hasText: /^v\d/ }).first().textContent();
             assert.match(version, /^v1\.0/);
+            assert.equal(await textLocator(page, 'https://maker.example/').count(), 1);
             await tapText(page, 'Done');
             assert.equal(await program.next(/^ToolDoneNotification$/), 'ToolDoneNotification');
             await page.waitForTimeout(500);

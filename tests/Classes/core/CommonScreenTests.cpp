@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/URL.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/EditMenu.h"
 #include "platform/ui/Image.h"
@@ -10,7 +11,9 @@
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/View.h"
+#include "platform/ui/WebView.h"
 #include "tests/Classes/core/ScreenBasesTestSupport.h"
+#include "tests/support/ScriptedWebEngine.h"
 #include "tests/support/ViewTestSupport.h"
 
 using core_test::SampleScreen;
@@ -228,6 +231,24 @@ TEST_F(CommonScreenTest, DictionaryLooksUpTheSelectionAndLeavesTheClipboardAsItW
     fnd::NotificationCenter::defaultCenter().post("Done", reader->panels[0]->sharedAs<fnd::Object>());
     EXPECT_FALSE(reader->dictionaryVC());
     EXPECT_TRUE(reader->canOpenSubview());
+}
+
+TEST_F(CommonScreenTest, DictionaryLooksUpTheWordSelectedInAPage) {
+    testing_support::ScriptedWebEngine::installForNewWebViews();
+    auto reader = ui::make<Reader>();
+    auto page = ui::make<ui::WebView>(ui::Rect(0, 0, 320, 100));
+    reader->view()->insertSubview(page, 0);
+    page->loadHTMLString("<p>A quorum of members</p>", fnd::URL());
+    auto engine = testing_support::ScriptedWebEngine::engines().back();
+    engine->answer("window.getSelection().toString()", "");
+    reader->openDictionary(nullptr);
+    EXPECT_TRUE(reader->panels.empty());
+
+    engine->answer("window.getSelection().toString()", "quorum");
+    reader->openDictionary(nullptr);
+    ASSERT_EQ(reader->panels.size(), 1u);
+    EXPECT_EQ(static_cast<Panel&>(*reader->panels[0]).word, "quorum");
+    testing_support::ScriptedWebEngine::reset();
 }
 
 TEST_F(CommonScreenTest, OnTheTabletASecondLookUpReplacesTheFirstPanel) {

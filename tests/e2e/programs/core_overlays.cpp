@@ -3,7 +3,9 @@
 // loading overlay as a blocked tool shows it, the font-size popup and the about screen. It prints
 // its address, then one line for each notification an overlay posts:
 //   Confirm | Cancel | MNotificationLoadingViewCanceled | font SIZE | ToolDoneNotification
-// Usage: core_overlays [--device phone|tablet]
+// Usage: core_overlays [--device phone|tablet] [--resources FOLDER]
+// The resource folder defaults to the program's own; a test gives one whose information names the
+// maker's addresses, for the about screen's links.
 
 #include <cstdio>
 #include <memory>
@@ -15,6 +17,7 @@
 #include "Classes/core/LoadingVC.h"
 #include "Classes/core/ToolHost.h"
 #include "Classes/core/TovridaAppDelegate.h"
+#include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -153,7 +156,14 @@ class ShowcaseDelegate : public TovridaAppDelegate {
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool tablet = argc > 2 && std::string(argv[1]) == "--device" && std::string(argv[2]) == "tablet";
+    bool tablet = false;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        std::string option = argv[i];
+        if (option == "--device")
+            tablet = std::string(argv[i + 1]) == "tablet";
+        else if (option == "--resources")
+            fnd::Paths::setResources(argv[i + 1]);
+    }
     testing_support::DisplayTestProgram program("core_overlays",
                                                 tablet ? ui::Idiom::Tablet : ui::Idiom::Phone);
     if (!program.serve(std::make_shared<ShowcaseDelegate>())) return 1;
