@@ -1,13 +1,22 @@
 // The statistics of a busy user, 100,000 practice attempts and 30,000 error-log attempts over a
 // year: the snapshot of both histories, the aggregators of the five types and of all, their accuracy
-// curves and the two answers-per-step series for a 700 × 160 plot.
+// curves and the two answers-per-step series for a 700 × 160 plot; and the phone's statistics panel
+// over the same histories: the worker's aggregation alone, and a whole computation as the user waits
+// for it (copy of the answers, aggregation, drawing of every chart and the table, the charts'
+// pictures as the display receives them).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
+#include "Classes/statistics/PlotView.h"
 #include "Classes/statistics/StatCounter.h"
 #include "Classes/statistics/StatGenerator.h"
 #include "Classes/statistics/StatSummator.h"
+#include "Classes/statistics/StatisticsClasses.h"
+#include "Classes/statistics/StatisticsView.h"
+#include "platform/foundation/Paths.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/ui/Make.h"
 #include "tests/support/StatisticsFixtures.h"
 
 namespace {
@@ -77,5 +86,36 @@ void BM_SnapshotOnly(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(StatSnapshot::take(h.practice.sets, h.errorLog.books));
 }
 BENCHMARK(BM_SnapshotOnly)->Unit(benchmark::kMillisecond);
+
+void BM_PanelAggregation(benchmark::State& state) {
+    const auto& h = histories();
+    auto snapshot = StatSnapshot::take(h.practice.sets, h.errorLog.books);
+    for (auto _ : state)
+        for (int type : {5, 4, 3, 1, 2, 0}) benchmark::DoNotOptimize(StatAggregator(*snapshot, type));
+}
+BENCHMARK(BM_PanelAggregation)->Unit(benchmark::kMillisecond);
+
+void BM_WholePanel(benchmark::State& state) {
+    const auto& h = histories();
+    fnd::RunLoop::setMain(std::make_shared<fnd::RunLoop>());
+    fnd::Paths::setResources(ORVA_SOURCE_RESOURCES);
+    StatisticsClasses::registerAll();
+    auto panel = ui::make<StatisticsView>(ui::Rect{});
+    panel->setRepository(statistics_test::repositoryWith(h.practice, h.errorLog));
+    for (auto _ : state) {
+        auto before = panel->aggregator(StatisticsView::kAllField);
+        panel->showStatistics();
+        fnd::RunLoop::main().runUntil([&] { return panel->aggregator(StatisticsView::kAllField) != before; },
+                                      60);
+        // The pictures the display is sent.
+        for (const auto& container : panel->subviews().front()->subviews())
+            for (const auto& view : container->subviews())
+                if (auto plot = std::dynamic_pointer_cast<PlotView>(view))
+                    benchmark::DoNotOptimize(plot->drawing());
+    }
+    panel->stop();
+    fnd::RunLoop::setMain(nullptr);
+}
+BENCHMARK(BM_WholePanel)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
+#include "Classes/statistics/StatisticsClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/KeyedArchiver.h"
@@ -76,6 +77,7 @@ void AbstractAppDelegate::registerClasses() {
         SplashVC::registerOwners();
         CommonViewController::registerOwners();
         ToolChooseVC::registerOwners();
+        StatisticsClasses::registerAll();
     });
 }
 

@@ -13,6 +13,7 @@
 #include "Classes/core/ToolScreens.h"
 #include "Classes/core/ToolViewController.h"
 #include "Classes/statistics/StatAggregator.h"
+#include "Classes/statistics/StatisticsAndDateView.h"
 #include "Classes/statistics/StatSnapshot.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
@@ -79,7 +80,8 @@ const ui::ConnectionTable& ToolChooseVC::classConnections() {
 const ui::ConnectionTable& ToolChooseVC_iPad::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("ToolChooseVC_iPad", &ToolChooseVC::classConnections())
-            .outlet("statSV", &ToolChooseVC_iPad::statSV_);
+            .outlet("statSV", &ToolChooseVC_iPad::statSV_)
+            .outlet("statPaneV", &ToolChooseVC_iPad::statPaneV_);
     return table;
 }
 
@@ -360,6 +362,38 @@ void ToolChooseVC_iPad::willAnimateRotationToInterfaceOrientation(ui::InterfaceO
                                                                   double duration) {
     ToolChooseVC::willAnimateRotationToInterfaceOrientation(orientation, duration);
     fnd::NotificationCenter::defaultCenter().post(kOrientationChangedNotification, sharedAs<ToolChooseVC>());
+}
+
+void ToolChooseVC_iPad::viewDidLoad() {
+    ToolChooseVC::viewDidLoad();
+    if (!statSV_ || !statPaneV_) return;
+    const ui::Size pane = statPaneV_->sizeThatFits({0, 0});
+    statSV_->setContentSize(pane);
+    // Centred across the scroll view, in either orientation.
+    statPaneV_->setFrame({{std::floor((statSV_->bounds().size.width - pane.width) / 2), 0}, pane});
+    statPaneV_->setAutoresizingMask(ui::FlexibleLeftMargin | ui::FlexibleRightMargin);
+    statPaneV_->showStatistics();
+    statSV_->addSubview(statPaneV_);
+    statPaneV_->showTestDateInfo();
+}
+
+void ToolChooseVC_iPad::closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) {
+    if (statPaneV_) statPaneV_->showTestDateInfo();
+    ToolChooseVC::closeAnimationOfButton(button);
+}
+
+void ToolChooseVC_iPad::updateStatistcs(bool canUpdate) {
+    // Called on a tool's saving thread; the pane is the main thread's.
+    std::weak_ptr<ToolChooseVC_iPad> weak = sharedAs<ToolChooseVC_iPad>();
+    fnd::RunLoop::main().post([weak, canUpdate] {
+        auto self = weak.lock();
+        if (!self || !self->statPaneV_) return;
+        if (canUpdate)
+            self->statPaneV_->showStatistics();
+        else
+            self->statPaneV_->renderStatistics();
+        if (self->mainChild()) self->statPaneV_->cancelPendingRequests();
+    });
 }
 
 void ToolChooseVC_iPad::setupToolButtons() {

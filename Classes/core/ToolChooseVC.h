@@ -23,6 +23,7 @@
 #include "platform/ui/ScrollView.h"
 
 class MTip;
+class StatisticsAndDateView;
 class TipVC;
 class ToolButton;
 class ToolViewController;
@@ -185,7 +186,16 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) override;
     void willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation, double duration) override;
 
+    // The statistics pane goes into its scroll view, computes and starts its countdown.
+    void viewDidLoad() override;
+    // The pane's countdown starts again before the button closes.
+    void closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) override;
+    // On the main thread: the pane computed anew (canUpdate) or drawn again; while a tool is open,
+    // its pending refresh and countdown are cancelled.
+    void updateStatistcs(bool canUpdate) override;
+
     const std::shared_ptr<ui::ScrollView>& statSV() const { return statSV_; }
+    const std::shared_ptr<StatisticsAndDateView>& statPaneV() const { return statPaneV_; }
     const std::shared_ptr<ToolButton>& editTestDateBtn() const { return editTestDateBtn_; }
 
   protected:
@@ -193,4 +203,5 @@ class ToolChooseVC_iPad : public ToolChooseVC {
 
   private:
     std::shared_ptr<ui::ScrollView> statSV_;
+    std::shared_ptr<StatisticsAndDateView> statPaneV_;
 };

@@ -6,6 +6,8 @@
 #include "Classes/core/InfoVC.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/PendingToolVC.h"
+#include "Classes/statistics/EditTestDateVC.h"
+#include "Classes/statistics/StatisticsVC.h"
 #include "platform/ui/Make.h"
 
 namespace {
@@ -43,8 +45,8 @@ const std::map<std::string, Factory>& table() {
         {"FlashcardsVC_iPad", pending("FlashcardsVC_iPad", "Flashcards")},
         {"SetsVC", pending("SetsVC", "Practice")},
         {"SetsVC_iPad", pending("SetsVC_iPad", "Practice")},
-        {"StatisticsVC", pending("StatisticsVC", "Statistics")},
-        {"EditTestDateVC_iPad", pending("EditTestDateVC_iPad", "Test Date")},
+        {"StatisticsVC", screen<StatisticsVC>()},
+        {"EditTestDateVC_iPad", screen<EditTestDateVC_iPad>()},
         {"NewsVC", pending("NewsVC", "News")},
         {"NewsVC_iPad", pending("NewsVC_iPad", "News")},
         {"ForumVC", pending("ForumVC", "Forum")},

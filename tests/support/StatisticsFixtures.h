@@ -10,6 +10,7 @@
 
 class MBook;
 class MQSet;
+class MRepository;
 class MSection;
 
 namespace statistics_test {
@@ -39,5 +40,28 @@ class ErrorLogFixture {
   private:
     std::shared_ptr<MSection> section_;
 };
+
+// A repository whose practice and tracker sub-repositories hold the fixtures' sets and books.
+std::shared_ptr<MRepository> repositoryWith(const PracticeFixture& practice, const ErrorLogFixture& errorLog);
+
+// One answer of a study history.
+struct StudyAnswer {
+    int type = 0;  // 1 to 5
+    int rightAnswer = 1;
+    bool right = false;
+    Try attempt{};
+    // Given in the error log rather than in practice (SC, CR and RC only), and there to the first
+    // question of a reading passage.
+    bool errorLog = false;
+    bool passageFirst = false;
+};
+
+// Seven weeks of study up to `now`, in date order: every question type, some days more, some
+// none, accuracy rising over time. The same history every time.
+std::vector<StudyAnswer> studyHistory(double now);
+
+// The history as one question per answer: practice questions of every type and error-log
+// questions of SC, CR and RC (passage-first questions among them).
+void addStudyHistory(PracticeFixture& practice, ErrorLogFixture& errorLog, double now);
 
 }  // namespace statistics_test

@@ -7,6 +7,7 @@
 #include "Classes/core/TipVC.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolChooseVC.h"
+#include "Classes/statistics/EditTestDateVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
 #include "platform/ui/Application.h"
@@ -14,6 +15,7 @@
 #include "platform/ui/PageControl.h"
 #include "platform/ui/ScrollView.h"
 #include "tests/Classes/core/CoreTestEnvironment.h"
+#include "tests/support/HomeScreenLaunch.h"
 #include "tests/support/StatisticsFixtures.h"
 #include "tests/support/ViewTestSupport.h"
 
@@ -45,19 +47,12 @@ class HomeScreenTest : public core_test::CoreTestEnvironment {
                   bool noTips = false, std::optional<Order> stored = std::nullopt) {
         dismissHome();
         relaunch(idiom);
-        if (delegate->splashVC()) delegate->splashVC()->view()->removeFromSuperview();
         rep = MRepository::makeWithData();
         rep->setToolButtonsOrder(stored);
         addAnswers(answers);
         rep->setFeedbackOpenCounter(feedbackOpenings);
         rep->setDoNotShowTips(noTips);
-        delegate->setRep(rep);
-        delegate->setColorScheme(TovridaAppDelegate::kMainHue);
-        delegate->setLaunchDate(fnd::Date::now());
-        delegate->setupTools();
-        home = delegate->toolChooseVC();
-        window()->addSubview(home->view());
-        window()->setRootViewController(home);
+        home = testing_support::showHomeScreen(*delegate, rep);
     }
     void addAnswers(int answers) {
         if (answers <= 0) return;
@@ -277,7 +272,7 @@ TEST_F(HomeScreenTest, TheTabletsGridTestDateButtonAndRotation) {
     EXPECT_EQ(button("setsBtn")->closestPosition(), 4);
 
     tap(*std::static_pointer_cast<ToolChooseVC_iPad>(home)->editTestDateBtn());
-    EXPECT_EQ(openTool(), "EditTestDateVC_iPad");
+    EXPECT_TRUE(std::dynamic_pointer_cast<EditTestDateVC_iPad>(home->toolVC()));
 }
 
 TEST_F(HomeScreenTest, ThePageControlTurnsThePageAndItsDotsFollowScrollingAgainAfterADrag) {

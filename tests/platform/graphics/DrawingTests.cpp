@@ -4,9 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <numbers>
-#include <sstream>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Context.h"
@@ -14,19 +12,13 @@
 #include "platform/ui/DrawnView.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Make.h"
+#include "tests/support/PictureComparison.h"
 #include "tests/support/TestEnvironment.h"
 
 using gfx::Bitmap;
 using gfx::Context;
 
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // A gauge as a statistics pane might draw one: a gradient band, a framed box, an arc, a polyline
 // with its shadow, a rotated square and a caption.
@@ -72,24 +64,6 @@ class GaugeView : public ui::DrawnView {
 
 class DrawingTest : public testing_support::TestEnvironment {};
 
-// The share of pixels whose components differ by more than `tolerance` (0..255).
-double differingShare(const Bitmap& a, const Bitmap& b, int tolerance) {
-    if (a.width() != b.width() || a.height() != b.height()) return 1;
-    long differing = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            Bitmap::RGBA p = a.pixel(x, y), q = b.pixel(x, y);
-            // Components of nearly transparent pixels carry little; compare them premultiplied.
-            auto pre = [](int c, int alpha) { return c * alpha / 255; };
-            if (std::abs(p.alpha - q.alpha) > tolerance ||
-                std::abs(pre(p.red, p.alpha) - pre(q.red, q.alpha)) > tolerance ||
-                std::abs(pre(p.green, p.alpha) - pre(q.green, q.alpha)) > tolerance ||
-                std::abs(pre(p.blue, p.alpha) - pre(q.blue, q.alpha)) > tolerance)
-                ++differing;
-        }
-    return double(differing) / (double(a.width()) * a.height());
-}
-
 }  // namespace
 
 TEST_F(DrawingTest, DrawnViewMatchesItsReferencePicture) {
@@ -103,11 +77,10 @@ TEST_F(DrawingTest, DrawnViewMatchesItsReferencePicture) {
     EXPECT_EQ(drawn->width(), 320);
 
     std::filesystem::path reference = std::filesystem::path(ORVA_FIXTURES) / "drawing" / "gauge.png";
-    if (std::getenv("ORVA_WRITE_REFERENCES")) std::ofstream(reference, std::ios::binary) << image->pngData();
-    auto expected = Bitmap::decodePNG(readFile(reference));
+    auto expected = Bitmap::decodePNG(testing_support::referencePicture(reference, image->pngData()));
     ASSERT_TRUE(expected) << reference;
     // Anti-aliasing may differ slightly between library versions; the picture may not.
-    EXPECT_LT(differingShare(*drawn, *expected, 24), 0.01);
+    EXPECT_LT(testing_support::differingShare(*drawn, *expected, 24), 0.01);
 
     // Spot checks that hold whatever the reference: pixels are at twice the point coordinates.
     EXPECT_EQ(drawn->pixel(60, 130), (Bitmap::RGBA{255, 0, 0, 255}));  // inside the red box
