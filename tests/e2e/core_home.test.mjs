@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const folders = [];
@@ -18,23 +18,7 @@ before(async () => {
     assert.ok(program, 'ORVAKIT names the program');
     mkdirSync(artifacts, { recursive: true });
     context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
-    // The texts a person sees: on screen, not hidden and not faded out (keys the program keeps
-    // transparent are still in the page).
-    await context.addInitScript(() => {
-        window.shownTexts = (text) => [...document.querySelectorAll('.text > span')].filter((span) => {
-            if (span.textContent !== text) return false;
-            let opacity = 1;
-            for (let node = span; node && node.nodeType === 1; node = node.parentElement) {
-                const style = getComputedStyle(node);
-                if (style.display === 'none' || style.visibility === 'hidden') return false;
-                opacity *= Number(style.opacity);
-            }
-            return opacity > 0.5;
-        }).map((span) => {
-            const r = span.getBoundingClientRect();
-            return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
-        });
-    });
+    await installShownTexts(context);
 });
 
 after(async () => {

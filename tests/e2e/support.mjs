@@ -73,3 +73,24 @@ export async function startProgram(program, args = []) {
     const tell = (line) => child.stdin.write(line + '\n');
     return { child, address, lines, next, exited, tell };
 }
+
+// Gives the pages of the context window.shownTexts(text, pattern): the centres of the texts a person
+// sees that are the text (or, with `pattern`, match it as a regular expression): on screen, not
+// hidden and not faded out (keys the program keeps transparent are still in the page).
+export function installShownTexts(context) {
+    return context.addInitScript(() => {
+        window.shownTexts = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) => {
+            if (pattern ? !new RegExp(text).test(span.textContent) : span.textContent !== text) return false;
+            let opacity = 1;
+            for (let node = span; node && node.nodeType === 1; node = node.parentElement) {
+                const style = getComputedStyle(node);
+                if (style.display === 'none' || style.visibility === 'hidden') return false;
+                opacity *= Number(style.opacity);
+            }
+            return opacity > 0.5;
+        }).map((span) => {
+            const r = span.getBoundingClientRect();
+            return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+        });
+    });
+}
