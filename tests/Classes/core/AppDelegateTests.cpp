@@ -8,7 +8,6 @@
 #include "Classes/errorlog/RequestManager.h"
 #include "Classes/errorlog/Syncronizer.h"
 #include "platform/foundation/Clock.h"
-#include "platform/ui/Device.h"
 #include "tests/Classes/core/CoreTestEnvironment.h"
 
 namespace fs = std::filesystem;
@@ -39,20 +38,6 @@ void writeFile(const fs::path& file, const std::string& bytes) { std::ofstream(f
 }  // namespace
 
 class AppDelegateTest : public core_test::CoreTestEnvironment {};
-
-TEST_F(AppDelegateTest, EveryScreenReachesTheProductsDelegateAndItsRepository) {
-    EXPECT_EQ(AbstractAppDelegate::shared(), delegate);
-    EXPECT_EQ(TovridaAppDelegate::shared(), delegate);
-    EXPECT_EQ(AbstractAppDelegate::sharedRep(), nullptr);  // not loaded yet
-    auto rep = std::make_shared<MRepository>();
-    delegate->setRep(rep);
-    EXPECT_EQ(AbstractAppDelegate::sharedRep(), rep);
-
-    // A plain delegate is not ours.
-    launch(ui::Idiom::Phone);
-    EXPECT_EQ(AbstractAppDelegate::shared(), nullptr);
-    EXPECT_EQ(AbstractAppDelegate::sharedRep(), nullptr);
-}
 
 TEST_F(AppDelegateTest, NothingIsWrittenUntilTheSetUpHasEndedNorForNil) {
     fs::path file = AbstractAppDelegate::dataFilePath();
@@ -123,35 +108,6 @@ TEST_F(AppDelegateTest, AnUnreadableFileIsMovedAsideWithItsBytesKept) {
     // The fresh data saved after that take the file's place.
     ASSERT_TRUE(delegate->saveRepository(note("fresh"), file));
     EXPECT_EQ(AbstractAppDelegate::loadRepositoryOfClass<Note>(file)->text, "fresh");
-}
-
-TEST_F(AppDelegateTest, VibrationIsAllowedOnPhonesOnly) {
-    EXPECT_TRUE(delegate->isPhone());
-    EXPECT_TRUE(delegate->fvibrationAllowed());
-    EXPECT_FALSE(AbstractAppDelegate::isiPad());
-
-    relaunch(ui::Idiom::Phone, "iPod4,1");  // the phone's idiom, but no phone
-    EXPECT_FALSE(delegate->isPhone());
-    EXPECT_FALSE(delegate->fvibrationAllowed());
-
-    relaunch(ui::Idiom::Tablet);
-    EXPECT_TRUE(AbstractAppDelegate::isiPad());
-    EXPECT_FALSE(delegate->isPhone());
-    EXPECT_FALSE(delegate->fvibrationAllowed());
-    EXPECT_TRUE(delegate->window()->isKeyWindow());
-}
-
-TEST_F(AppDelegateTest, TheSetUpBuildsTheColourSchemeOfOneHue) {
-    delegate->setup();
-    EXPECT_FLOAT_EQ(delegate->mainHue(), 0.27f);
-    ui::Color::HSB main = delegate->mainColor().toHSB();
-    EXPECT_NEAR(main.hue, 0.27, 1e-6);
-    EXPECT_NEAR(main.saturation, 0.63, 1e-6);
-    EXPECT_NEAR(main.brightness, 0.70, 1e-6);
-    EXPECT_NEAR(delegate->darkColor().toHSB().brightness, 0.40, 1e-6);
-    EXPECT_NEAR(delegate->lightColor().toHSB().brightness, 1.0, 1e-6);
-    EXPECT_NEAR(delegate->lightColor().toHSB().hue, 0.27, 1e-6);
-    EXPECT_EQ(AbstractAppDelegate::version(), "1.0");
 }
 
 TEST_F(AppDelegateTest, TheStoreAndSyncObjectsLiveFromLaunchAndAnUnconfiguredSyncSaysSo) {

@@ -6,7 +6,6 @@
 #include "platform/foundation/URL.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/EditMenu.h"
-#include "platform/ui/Image.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/TextField.h"
@@ -172,11 +171,6 @@ TEST_F(CommonScreenTest, SubviewsAppearAfterTwoThirdsOfTheDurationAndNarrowOnesG
     EXPECT_FALSE(view->superview());
 }
 
-TEST_F(CommonScreenTest, TheBaseHasNoAnimationsOfItsOwn) {
-    class Bare : public CommonViewController {};
-    EXPECT_THROW(ui::make<Bare>(), fnd::UnrecognizedSelector);
-}
-
 TEST_F(CommonScreenTest, MoveOutHidesWithoutClosing) {
     auto screen = ui::make<SampleScreen>();
     std::weak_ptr<SampleScreen> weak = screen;
@@ -187,24 +181,6 @@ TEST_F(CommonScreenTest, MoveOutHidesWithoutClosing) {
     EXPECT_FALSE(weak.lock()->view()->superview());
     weak.lock()->close();
     EXPECT_TRUE(weak.expired());
-}
-
-TEST_F(CommonScreenTest, ButtonStyles) {
-    auto button = ui::make<ui::Button>(ui::Rect(0, 0, 100, 40));
-    CommonViewController::buttonStylizing(*button, "light", false);
-    auto normal = button->backgroundImageForState(ui::StateNormal);
-    auto highlighted = button->backgroundImageForState(ui::StateHighlighted);
-    ASSERT_TRUE(normal && highlighted);
-    EXPECT_EQ(normal->name(), "btn_background_white.png");
-    EXPECT_EQ(highlighted->name(), "btn_background_darklime.png");
-    EXPECT_TRUE(normal->isStretchable());
-    EXPECT_EQ(normal->leftCap(), 10);
-    EXPECT_EQ(highlighted->topCap(), 10);
-
-    CommonViewController::buttonStylizing(*button, "other", true);
-    EXPECT_TRUE(button->backgroundImageForState(ui::StateNormal));
-    CommonViewController::buttonStylizing(*button, "dark", true);
-    EXPECT_FALSE(button->backgroundImageForState(ui::StateNormal));
 }
 
 TEST_F(CommonScreenTest, DictionaryLooksUpTheSelectionAndLeavesTheClipboardAsItWas) {

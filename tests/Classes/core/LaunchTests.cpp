@@ -6,12 +6,9 @@
 #include <thread>
 
 #include "Classes/core/MRepository.h"
-#include "Classes/core/MTips.h"
 #include "Classes/core/SplashVC.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/practice/MPracticeRepository.h"
-#include "Classes/study_aids/MConcepts.h"
-#include "Classes/study_aids/MCourses.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
@@ -47,11 +44,6 @@ TEST_F(LaunchTest, FirstStartWritesThePracticeFileWhileLoadingAndTheCentralFileO
     auto rep = delegate->rep();
     ASSERT_TRUE(rep);
     EXPECT_EQ(rep->fileFormatVersion(), -1);
-    EXPECT_TRUE(rep->conceptSet());
-    EXPECT_TRUE(rep->courseSet());
-    EXPECT_TRUE(rep->tipSet());
-    EXPECT_FLOAT_EQ(delegate->mainHue(), 0.27f);
-    EXPECT_EQ(delegate->darkColor(), ui::Color::hsb(TovridaAppDelegate::kMainHue, 0.63, 0.40));
     EXPECT_TRUE(delegate->launchDate());
 
     // The home view is the window's root, 10 points below the window's centre.
@@ -70,15 +62,6 @@ TEST_F(LaunchTest, FirstStartWritesThePracticeFileWhileLoadingAndTheCentralFileO
     auto read = AbstractAppDelegate::loadRepositoryOfClass<MRepository>(centralFile());
     ASSERT_TRUE(read);
     EXPECT_EQ(read->fileFormatVersion(), 3);
-}
-
-TEST_F(LaunchTest, TheTabletSplashSitsBelowTheCentreAndTurns) {
-    relaunch(ui::Idiom::Tablet, {}, true);
-    auto splash = delegate->splashVC();
-    ASSERT_TRUE(std::dynamic_pointer_cast<SplashVC_iPad>(splash));
-    EXPECT_EQ(splash->view()->center().y, delegate->window()->center().y + 10);
-    EXPECT_TRUE(splash->shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation::LandscapeLeft));
-    ASSERT_TRUE(runUntil([this] { return delegate->homeScreen() != nullptr; }));
 }
 
 TEST_F(LaunchTest, TheSecondStartFindsTheDataAndAnExistingPracticeFileAlwaysWins) {

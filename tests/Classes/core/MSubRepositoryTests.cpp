@@ -148,18 +148,8 @@ TEST_F(MSubRepositoryTest, AnArchiveEncodedOnTheMainThreadIsWrittenOnTheSavingTh
     EXPECT_EQ(doneOn.front(), saver);
 }
 
-TEST_F(MSubRepositoryTest, AbstractOperationsAreProgrammingErrors) {
+TEST_F(MSubRepositoryTest, ASubclassWithoutItsKeysFailsItsSaveLoudlyAndIsNotLeftSaving) {
     delegate->setup();
-    MSubRepository base;
-    fnd::KeyedArchiver archiver;
-    EXPECT_THROW(base.encodeWithCoder(archiver), fnd::UnrecognizedSelector);
-    fnd::Bytes archive = *fnd::KeyedArchiver::archive("kRepository", nullptr);
-    fnd::KeyedUnarchiver unarchiver(archive);
-    EXPECT_THROW(base.initWithCoder(unarchiver), fnd::UnrecognizedSelector);
-    EXPECT_THROW(base.loadWithCoder(unarchiver), fnd::UnrecognizedSelector);
-    EXPECT_TRUE(MSubRepository::dataFilePath().empty());
-
-    // A subclass without its keys fails its save loudly, and is not left marked as saving.
     auto keyless = std::make_shared<KeylessRepository>();
     EXPECT_THROW(keyless->save(), fnd::UnrecognizedSelector);
     EXPECT_FALSE(keyless->isSaving());

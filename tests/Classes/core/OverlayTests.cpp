@@ -12,7 +12,6 @@
 #include "platform/ui/ActivityIndicator.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
-#include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/View.h"
@@ -44,8 +43,6 @@ TEST_F(OverlayTest, TheConfirmationPanelRisesFromBelowAndEachKeyTellsWhichPanel)
     EXPECT_EQ(panel->presentedCenter(clock->now()), (ui::Point{160, 551}));
     EXPECT_EQ(panel->center(), (ui::Point{160, 409}));
     EXPECT_EQ(first->textLbl()->text(), "Delete the deck?");
-    EXPECT_EQ(first->cancelBtn()->backgroundImageForState(ui::StateNormal)->name(), "Kb_button_dark.png");
-    EXPECT_EQ(first->confirmBtn()->backgroundImageForState(ui::StateHighlighted)->name(), "Kb_button_h.png");
     runFor(0.3);
 
     auto second = ui::make<CommonConfirmVC>(std::string("Reset the statistics?"));
@@ -136,8 +133,6 @@ TEST_F(OverlayTest, TheAboutScreenShowsTheVersionAndOpensTheMakersAddresses) {
     openTool(about);
     EXPECT_EQ(about->view()->superview(), home->view());
     EXPECT_EQ(about->versionLbl()->text(), "v2.5\nMade by the orvakit team");
-    EXPECT_EQ(about->emailBtn()->backgroundImageForState(ui::StateNormal)->name(),
-              "btn_background_white.png");
     EXPECT_EQ(about->siteBtn()->currentTitle(), "https://maker.example/");
     runFor(0.6);
 
@@ -162,12 +157,4 @@ TEST_F(OverlayTest, WithoutTheMakersAddressesTheAboutScreenOffersNoLinks) {
     about->emailus(nullptr);
     about->goSafari(about->siteBtn());
     EXPECT_TRUE(opened.empty());
-}
-
-TEST_F(OverlayTest, TheTabletAboutScreenHasItsOwnFile) {
-    installHome(ui::Idiom::Tablet);
-    auto about = ui::make<InfoVC_iPad>();
-    EXPECT_EQ(about->nibName(), "InfoView-iPad");
-    EXPECT_EQ(about->view()->frame(), home->view()->bounds());
-    EXPECT_TRUE(about->versionLbl());
 }

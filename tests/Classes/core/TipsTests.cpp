@@ -31,26 +31,6 @@ bool offers(MTips& tips, const std::string& id) {
 
 class TipsTest : public core_test::CoreTestEnvironment {};
 
-TEST_F(TipsTest, TheBuiltInTableInOrderWithItsEvents) {
-    MTips tips;
-    std::vector<std::string> ids;
-    for (auto& tip : tips.tips()) ids.push_back(tip->tipID());
-    // The two tips that name an outside address need it configured; the test bundle has none.
-    EXPECT_EQ(ids,
-              (std::vector<std::string>{
-                  "UseScan", "PracticeDice", "PracticeReview", "Keywords", "ChangeKeywords", "PracticeFilter",
-                  "GlobalSettings", "ORVAUncovered", "MathBook", "XInfo", "FontSize", "Dictionary", "EBooks",
-                  "Tutoring1", "News", "CustomFlashcards", "CustomNews", "RearrangeMode", "Quizlet"}));
-    auto eBooks = find(tips, "EBooks");
-    EXPECT_EQ(
-        eBooks->text(),
-        "The \u201CStore\u201D has all of the Manhattan ORVA guides available for immediate download \u2013 "
-        "each for $9.99");
-    EXPECT_EQ(eBooks->deactivationEventName(), "TipsEvent_StoreOpened");
-    EXPECT_EQ(eBooks->activationLimit(), MTip::kNoLimit);
-    EXPECT_FALSE(eBooks->activationEventName());
-}
-
 TEST_F(TipsTest, ATipWaitsForItsActivationAndRetiresAtItsDeactivation) {
     MTips tips;
     auto useScan = find(tips, "UseScan");

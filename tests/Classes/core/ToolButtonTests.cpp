@@ -104,17 +104,3 @@ TEST_F(ToolButtonTest, TheModeEndingBeforeTheFirstSwingLeavesTheButtonStill) {
     EXPECT_FALSE(button->isInRearrangingTBtnsMode());
     EXPECT_TRUE(button->transform().isIdentity());
 }
-
-TEST_F(ToolButtonTest, OpeningAndClosingItsTool) {
-    ui::Point home = button->center();
-    button->openAnimation();
-    EXPECT_TRUE(button->openedVC());
-    EXPECT_EQ(button->alpha(), 0);
-    EXPECT_EQ(button->center(), (ui::Point{home.x, home.y + 28}));
-    EXPECT_EQ(button->transform(), ui::AffineTransform::scale(3));
-    button->closeAnimation();
-    EXPECT_FALSE(button->openedVC());
-    EXPECT_EQ(button->center(), home);
-    EXPECT_EQ(button->alpha(), 1);
-    EXPECT_TRUE(button->transform().isIdentity());
-}
