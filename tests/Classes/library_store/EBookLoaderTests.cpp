@@ -65,41 +65,44 @@ class EBookLoaderTest : public testing_support::TestEnvironment {
     }
 };
 
-TEST_F(EBookLoaderTest, EntriesIntoOneFileAndRepeatedFilesInTheReadingOrder) {
-    writeBook({"a.html", "b.html", "b.html", "c.html"},
-              navPoint("A", "a.html") + navPoint("A2", "a.html#x") + navPoint("A3", "a.html#y") +
-                  navPoint("B", "b.html") + navPoint("B2", "b.html#second") + navPoint("Z", "z.html") +
-                  navPoint("Bad", "c.html#1#2"));
-    auto book = load();
-    ASSERT_TRUE(book);
-    EXPECT_EQ(book->dataPath(), "OPS/");
-    EXPECT_EQ(describe(*book), (std::vector<std::string>{
-                                   "a.html A 1 toc",
-                                   "a.html#x A2 1 toc hidden",
-                                   "a.html#y A3 1 toc hidden",
-                                   "b.html B 1 toc",
-                                   "b.html#second B2 1 toc",
-                                   "c.html - 1",
-                               }));
-}
-
-TEST_F(EBookLoaderTest, AnEntryPlacesItselfOnce) {
-    writeBook({"a.html", "b.html"},
-              "<navPoint><navLabel><text>A</text></navLabel><content src=\"a.html\"/>"
-              "<content src=\"b.html#x\"/><content/></navPoint>");
-    auto book = load();
-    ASSERT_TRUE(book);
-    EXPECT_EQ(describe(*book), (std::vector<std::string>{"a.html A 1 toc", "b.html - 1"}));
-}
-
-TEST_F(EBookLoaderTest, NestingLevelsAndLabelsWithoutText) {
-    writeBook({"a.html", "b.html", "c.html"},
-              navPoint("A", "a.html", navPoint("B", "b.html", navPoint("C", "c.html"))) +
-                  "<navPoint><navLabel/><content src=\"a.html#late\"/></navPoint>");
-    auto book = load();
-    ASSERT_TRUE(book);
-    EXPECT_EQ(describe(*book), (std::vector<std::string>{"a.html A 1 toc", "a.html#late C 1 toc hidden",
-                                                         "b.html B 2 toc", "c.html C 3 toc"}));
+TEST_F(EBookLoaderTest, TablesOfContentsBecomePagesInTheReadingOrder) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> files;
+        std::string navMap;
+        std::vector<std::string> pages;
+    };
+    const Case cases[] = {
+        {"entries into one file, repeated files, an entry outside the order, a bad anchor",
+         {"a.html", "b.html", "b.html", "c.html"},
+         navPoint("A", "a.html") + navPoint("A2", "a.html#x") + navPoint("A3", "a.html#y") +
+             navPoint("B", "b.html") + navPoint("B2", "b.html#second") + navPoint("Z", "z.html") +
+             navPoint("Bad", "c.html#1#2"),
+         {"a.html A 1 toc", "a.html#x A2 1 toc hidden", "a.html#y A3 1 toc hidden", "b.html B 1 toc",
+          "b.html#second B2 1 toc", "c.html - 1"}},
+        {"an entry places itself once",
+         {"a.html", "b.html"},
+         "<navPoint><navLabel><text>A</text></navLabel><content src=\"a.html\"/>"
+         "<content src=\"b.html#x\"/><content/></navPoint>",
+         {"a.html A 1 toc", "b.html - 1"}},
+        {"nesting levels and a label without text",
+         {"a.html", "b.html", "c.html"},
+         navPoint("A", "a.html", navPoint("B", "b.html", navPoint("C", "c.html"))) +
+             "<navPoint><navLabel/><content src=\"a.html#late\"/></navPoint>",
+         {"a.html A 1 toc", "a.html#late C 1 toc hidden", "b.html B 2 toc", "c.html C 3 toc"}},
+        {"malformed XML keeps what was read before the error",
+         {"a.html", "b.html"},
+         navPoint("A", "a.html") + "<navPoint><navLabel><text>B</text></navLabel><content src=\"b.html\"",
+         {"a.html A 1 toc", "b.html - 1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBook(c.files, c.navMap);
+        auto book = load();
+        ASSERT_TRUE(book);
+        EXPECT_EQ(book->dataPath(), "OPS/");
+        EXPECT_EQ(describe(*book), c.pages);
+    }
 }
 
 TEST_F(EBookLoaderTest, ContainerChoicesAndPackagesAtTheTop) {
@@ -161,15 +164,6 @@ TEST_F(EBookLoaderTest, PathsLeavingTheBookAreNotFollowed) {
     auto book = load();
     ASSERT_TRUE(book);
     EXPECT_EQ(describe(*book), std::vector<std::string>{"a.html - 1"});
-}
-
-TEST_F(EBookLoaderTest, MalformedXmlKeepsWhatWasReadBeforeTheError) {
-    writeBook(
-        {"a.html", "b.html"},
-        navPoint("A", "a.html") + "<navPoint><navLabel><text>B</text></navLabel><content src=\"b.html\"");
-    auto book = load();
-    ASSERT_TRUE(book);
-    EXPECT_EQ(describe(*book), (std::vector<std::string>{"a.html A 1 toc", "b.html - 1"}));
 }
 
 }  // namespace
