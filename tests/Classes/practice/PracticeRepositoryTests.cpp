@@ -85,25 +85,12 @@ TEST_F(PracticeRepository, FreshData) {
     ASSERT_EQ(r->qSets().size(), 7u);
     EXPECT_EQ(r->qSets().front(), r->kaplanSet());
     EXPECT_EQ(r->qSets().back(), r->webQSet());
-    EXPECT_EQ(r->webQSet()->setUID(), 90000);
-    EXPECT_TRUE(r->webQSet()->questions().empty());
-    EXPECT_TRUE(r->customQSets().empty());
-    EXPECT_EQ(r->practiceCSLastUID(), 7000);
-    EXPECT_EQ(r->bookmarkQSet()->setUID(), 99999);
-    EXPECT_EQ(r->workQSet()->setUID(), 0);
     EXPECT_GT(builtInCount(*r), 0u);
     EXPECT_EQ(r->workQSet()->questions().size(), builtInCount(*r));
-    EXPECT_EQ(r->workQSet()->cursor(), 0);
-    EXPECT_EQ(r->hardQuantSet()->description(), "Hard 700+ ORVA Quantitaitive Questions from Vessark Tests");
-    EXPECT_FALSE(r->isKWActive());
-    EXPECT_TRUE(r->sessions()->list().empty());
-    EXPECT_EQ(MPracticeRepository::dataFilePath(), documents / "PracticeRepository");
 
     MCourses courses;
     r->attachCoursesFromSet(courses);
     EXPECT_EQ(r->kaplanSet()->course(), courses.courseForName("Kaplan"));
-    EXPECT_EQ(r->manhattanORVASet()->course(), courses.courseForName("Manhattan ORVA"));
-    EXPECT_TRUE(r->kaplanSet()->course());
     EXPECT_FALSE(r->hardQuantSet()->course());
 }
 

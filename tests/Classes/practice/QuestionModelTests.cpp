@@ -60,9 +60,6 @@ TEST_F(QuestionModel, KeysTypesAndTimeTexts) {
     noTopic->setupKey();
     EXPECT_EQ(noTopic->key(), "90000_5_1");
 
-    EXPECT_TRUE(MQSet::nameMatchesType("CR", 4));
-    EXPECT_FALSE(MQSet::nameMatchesType("cr", 4));
-
     EXPECT_EQ(MQSetHRecord::timeText(0), "00:00");
     EXPECT_EQ(MQSetHRecord::timeText(59.5), "01:00");
     EXPECT_EQ(MQSetHRecord::timeText(61), "01:01");
