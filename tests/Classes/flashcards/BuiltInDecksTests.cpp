@@ -34,15 +34,6 @@ TEST_F(BuiltInDeckData, FilesAreValid) {
     for (const auto& deck : report.incomplete) std::cout << "incomplete deck: " << deck << "\n";
 }
 
-TEST_F(BuiltInDeckData, TheQuantDeckHasItsHundredAndThreeIdentifiersWithTheirGaps) {
-    const auto& ids = MBuiltInDeckData::quantIdentifiers();
-    EXPECT_EQ(ids.size(), 103u);
-    EXPECT_EQ(ids.back(), 122u);
-    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
-    for (std::uint32_t missing : {56u, 71u, 79u, 92u, 94u, 96u, 97u, 100u, 104u})
-        EXPECT_EQ(std::count(ids.begin(), ids.end(), missing), 0) << missing;
-}
-
 TEST_F(BuiltInDeckData, FaultsInTheFilesAreReportedAndTheirRowsLeftOut) {
     auto folder = temporary / "bundle" / "flashcards";
     std::filesystem::create_directories(folder);

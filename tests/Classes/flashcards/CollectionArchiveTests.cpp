@@ -51,9 +51,6 @@ using CollectionArchive = FlashcardsTest;
 TEST_F(CollectionArchive, AFreshStartListsTheBuiltInDecksAndKeepsTheSharedOnesWaiting) {
     MFlashcards flashcards;
     EXPECT_EQ(deckIds(flashcards), (std::vector<std::uint32_t>{1, 2, 3}));
-    std::vector<std::string> titles;
-    for (const auto& deck : flashcards.decks()) titles.push_back(deck->title());
-    EXPECT_EQ(titles, (std::vector<std::string>{"Vessark's Quant", "Idioms", "Voices"}));
     ASSERT_EQ(flashcards.emptySharedDecks().size(), 2u);
     EXPECT_EQ(flashcards.emptySharedDecks()[0]->title(), "Dictionary");
     EXPECT_EQ(flashcards.emptySharedDecks()[1]->ID(), 77001u);
@@ -133,8 +130,6 @@ TEST_F(CollectionArchive, AUserDeckComesBackWholeButAdaptiveAndFaceFirst) {
     auto flashcards = std::make_shared<MFlashcards>();
     auto deck = std::dynamic_pointer_cast<MCustomFC>(flashcards->addCustomDeckWithID(4));
     EXPECT_EQ(flashcards->lastID_forCustomDeck(), 4u);
-    EXPECT_EQ(deck->style(), deck->styles()[0]);
-    EXPECT_EQ(deck->deckImageName(), "fc_icon_flashcards.png");
     deck->setTitle("Verbs");
     deck->setCreator("me");
     deck->setDescription("Irregular verbs");
@@ -183,7 +178,6 @@ TEST_F(CollectionArchive, AnImportedDeckKeepsItsSetNumberInAnEntryOfItsOwn) {
     deck->setQuizletsID(123456);
     deck->setHas_images(true);
     appendCard(*deck, 1, "term", "definition");
-    EXPECT_EQ(deck->deckImageName(), "fc_icon_quizlet.png");
     EXPECT_EQ(flashcards->lastID_forQuizletDeck(), 27001u);
 
     fnd::ArchiveDictionary dictionary;

@@ -239,7 +239,6 @@ TEST_F(DeckStudy, KeywordsAndSideTexts) {
         "<div class='container'>  <div class=\"vcentered\">    <h2 class=\"hcentered\"> meaning </h2></div>");
     MIdiomsFC idioms;
     EXPECT_EQ(idioms.textWithFaceFormatting("<p>x</p>"), "<p>x</p>");
-    EXPECT_FALSE(deck->isSharedDeck());
 }
 
 }  // namespace
