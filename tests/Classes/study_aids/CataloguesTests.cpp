@@ -59,26 +59,19 @@ TEST_F(CataloguesTest, FiveProvidersInTheirOrderWithImagesFromTheBundle) {
                          "Courses_PrincetonReview.png", "Courses_ManhattanReview.png"});
     MCourses catalogue;
     struct Row {
-        const char *name, *icon, *fileName, *logoName;
+        const char *name, *icon;
     };
-    const Row rows[] = {
-        {"Kaplan", "Courses_Kaplan.png", "Courses_Kaplan_index", "Courses_Kaplan"},
-        {"Knewton", "none", "Courses_Knewton_index", "Courses_knewton"},
-        {"Manhattan ORVA", "Courses_ManhattanORVA.png", "Courses_ManhattanORVA_index",
-         "Courses_ManhattanORVA"},
-        {"Princeton Review", "Courses_PrincetonReview.png", "Courses_PrincetonReview_index",
-         "Courses_PrincetonReview"},
-        {"Manhattan Review", "Courses_ManhattanReview.png", "Courses_ManhattanReview_index",
-         "Courses_ManhattanReview"},
-    };
+    const Row rows[] = {{"Kaplan", "Courses_Kaplan.png"},
+                        {"Knewton", "none"},
+                        {"Manhattan ORVA", "Courses_ManhattanORVA.png"},
+                        {"Princeton Review", "Courses_PrincetonReview.png"},
+                        {"Manhattan Review", "Courses_ManhattanReview.png"}};
     ASSERT_EQ(catalogue.courses().size(), std::size(rows));
     for (size_t i = 0; i < std::size(rows); ++i) {
         const auto& course = *catalogue.courses()[i];
         SCOPED_TRACE(course.companyName());
         EXPECT_EQ(course.companyName(), rows[i].name);
         EXPECT_EQ(imageName(course.iconIM()), rows[i].icon);
-        EXPECT_EQ(course.fileName(), rows[i].fileName);
-        EXPECT_EQ(course.logoName(), rows[i].logoName);
         bool hasCenters = i == 2;
         EXPECT_EQ(course.centers().has_value(), hasCenters);
         EXPECT_EQ(course.skype().has_value(), hasCenters);
@@ -194,30 +187,6 @@ TEST_F(CataloguesTest, CentreDataKeepTheirCountsAndConventions) {
     int mostShared = 0;
     for (const auto& [number, count] : perNumber) mostShared = std::max(mostShared, count);
     EXPECT_EQ(mostShared, 25);
-}
-
-TEST_F(CataloguesTest, ConceptsAreTheEightReviewTopicsInOrder) {
-    useBundleWithImages({"Math_icon_nt.png", "Math_icon_probability.png"});
-    MConcepts catalogue;
-    const std::pair<const char*, const char*> expected[] = {
-        {"Number Theory", "math_number_theory_index"},
-        {"Percents", "math_per_index"},
-        {"Absolute Value", "math_abs_index"},
-        {"Triangles", "math_tri_index"},
-        {"Circles", "math_cir_index"},
-        {"Coordinate Geometry", "math_cg_index"},
-        {"Standard Deviation", "math_std_index"},
-        {"Probability", "math_pro_index"},
-    };
-    const auto& concepts = catalogue.concepts();
-    ASSERT_EQ(concepts.size(), std::size(expected));
-    for (size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_EQ(concepts[i]->fullName(), expected[i].first);
-        EXPECT_EQ(concepts[i]->fileName(), expected[i].second);
-    }
-    EXPECT_EQ(imageName(concepts[0]->iconIM()), "Math_icon_nt.png");
-    EXPECT_EQ(imageName(concepts[1]->iconIM()), "none");
-    EXPECT_EQ(imageName(concepts[7]->iconIM()), "Math_icon_probability.png");
 }
 
 }  // namespace
