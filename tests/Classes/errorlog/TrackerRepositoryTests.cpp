@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "Classes/core/AbstractAppDelegate.h"
-#include "Classes/core/MRepository.h"
 #include "Classes/errorlog/AnswerKeyLoader.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "platform/foundation/ClassRegistry.h"
@@ -225,12 +224,6 @@ TEST_F(TrackerRepositoryTest, MigratesFromTheOlderCentralArchive) {
     auto own = load(archive(migrated->tracker));
     ASSERT_TRUE(own);
     EXPECT_EQ(histories(*own), histories(*migrated->tracker));
-
-    auto central2 = std::make_shared<MRepository>();
-    EXPECT_TRUE(central2->books().empty());
-    central2->setTrackerRep(own);
-    EXPECT_EQ(central2->books().size(), 6u);
-    EXPECT_EQ(central2->books()[2]->shortName(), "OG Verbal 2");
 }
 
 }  // namespace
