@@ -2,7 +2,6 @@
 
 #include "Classes/core/MRepository.h"
 #include "Classes/core/TovridaAppDelegate.h"
-#include "Classes/practice/MKeyWordsSet.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSession.h"
 #include "Classes/practice/MSessions.h"
@@ -49,24 +48,4 @@ TEST_F(PracticeInTheApplication, AnswersReachTheSessionStartedThroughTheCentralR
     MRepository bare;
     EXPECT_FALSE(bare.sessions());
     EXPECT_FALSE(bare.isKWActive());
-}
-
-TEST_F(PracticeInTheApplication, SavedToItsFileAndReadBack) {
-    practice->sessions()->startSession();
-    auto question = practice->kaplanSet()->questions().front();
-    answer(question, 4, 75);
-    practice->bookmarkQSet()->addQuestion(question);
-    practice->save();
-    ASSERT_TRUE(std::filesystem::exists(documents / "PracticeRepository"));
-    EXPECT_FALSE(practice->isSaving());
-
-    auto loaded =
-        AbstractAppDelegate::loadRepositoryOfClass<MPracticeRepository>(MPracticeRepository::dataFilePath());
-    ASSERT_TRUE(loaded);
-    auto back = loaded->kaplanSet()->questions().front();
-    ASSERT_EQ(back->history().size(), 1u);
-    EXPECT_EQ(back->history()[0]->time(), 75);
-    EXPECT_EQ(loaded->bookmarkQSet()->questions(), std::vector<std::shared_ptr<MQSetQuestion>>{back});
-    ASSERT_EQ(loaded->sessions()->list().size(), 1u);
-    EXPECT_EQ(loaded->sessions()->list()[0]->records().size(), 1u);
 }
