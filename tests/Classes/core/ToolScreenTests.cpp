@@ -67,8 +67,6 @@ TEST_F(ToolScreenTest, AToolFillsTheHomeScreenAndIsLeftAlone) {
     EXPECT_EQ(view->superview(), home->view());
     EXPECT_EQ(view->frame(), home->view()->bounds());
     EXPECT_EQ(view->tag(), CommonViewController::kStillTag);
-    EXPECT_EQ(tool->animationDuration(), 0.3);
-    EXPECT_EQ(tool->toolB()->tintColor(), delegate->mainColor());
     // Subviews start after 0.2 s and are in place at 0.5 s.
     const double start = clock->now();
     EXPECT_EQ(findByTag(view, 1)->presentedAlpha(start + 0.19), 0);

@@ -65,17 +65,6 @@ TEST_F(WebHelpersTest, OnlyStoreAndVideoPagesLeaveTheProgram) {
     EXPECT_TRUE(opened.empty());
 }
 
-TEST_F(WebHelpersTest, TheSelectedTextIsWhatThePageSays) {
-    auto webView = ui::make<ui::WebView>(ui::Rect{0, 0, 320, 400});
-    auto engine = testing_support::ScriptedWebEngine::engines().back();
-    engine->answer("window.getSelection().toString()", "quorum");
-    EXPECT_EQ(WebViewCustom::selectedText(*webView), "");  // no page yet
-    webView->loadHTMLString("<p>A quorum of members</p>", fnd::URL());
-    EXPECT_EQ(WebViewCustom::selectedText(*webView), "quorum");
-    engine->answer("window.getSelection().toString()", "");  // the person tapped elsewhere
-    EXPECT_EQ(WebViewCustom::selectedText(*webView), "");
-}
-
 TEST_F(WebHelpersTest, ACustomWebViewComesFromInterfaceFilesAndNeverShowsTheEditMenu) {
     auto screen = ui::make<PageScreen>();
     window()->addSubview(screen->view());

@@ -8,7 +8,6 @@
 #include <iostream>
 
 #include "Classes/flashcards/MBuiltInDeckData.h"
-#include "Classes/flashcards/MDeckStyle.h"
 #include "Classes/flashcards/MFlashcard.h"
 #include "Classes/flashcards/MIdiomsFC.h"
 #include "Classes/flashcards/MVessarkFC.h"
@@ -83,11 +82,6 @@ TEST_F(BuiltInDeckData, QuantCardsAreWholePagesWithNumberedTopics) {
         return card->question()->find("<ol class=\"answers\"><li>") != std::string::npos;
     });
     EXPECT_TRUE(choices);
-    EXPECT_TRUE(deck.isPermanent());
-    EXPECT_EQ(deck.dateOfCreation()->timeIntervalSinceReferenceDate(), 315532800);
-    EXPECT_EQ(deck.style()->cardSize(), (ui::Size{480, 320}));
-    EXPECT_EQ(&deck.style()->backCSS(), &deck.style()->faceCSS());
-    EXPECT_NE(deck.style()->css().find("img.height9 "), std::string::npos);
 }
 
 TEST_F(BuiltInDeckData, IdiomsAndVoicesAreNumberedInDataOrder) {
