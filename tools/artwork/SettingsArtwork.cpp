@@ -1,0 +1,120 @@
+#include "tools/artwork/SettingsArtwork.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "platform/graphics/Context.h"
+#include "platform/ui/Color.h"
+#include "tools/artwork/ArtworkPen.h"
+#include "tools/artwork/ArtworkRegistry.h"
+
+namespace {
+
+using ui::Color;
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kSide = SettingsArtwork::kIconSide;
+constexpr double kMid = kSide / 2;
+const Color kWhite = Color::whiteColor();
+
+// A rounded tile of the colour, a shade lighter at the top, with a hairline of the darker shade.
+void tile(gfx::Context& c, const Color& color) {
+    ArtworkPen pen(c);
+    c.save();
+    c.beginPath();
+    pen.addRoundedRect({0.5, 0.5, kSide - 1, kSide - 1}, 8);
+    c.clip();
+    Color top = Color::interpolate(color, kWhite, 0.22);
+    c.drawLinearGradient({{0, top.red, top.green, top.blue, 1}, {1, color.red, color.green, color.blue, 1}},
+                         0, 0, 0, kSide);
+    c.restore();
+    c.setStrokeColor(Color::interpolate(color, Color::blackColor(), 0.25));
+    c.setLineWidth(1);
+    pen.strokeRoundedRect({0.5, 0.5, kSide - 1, kSide - 1}, 8);
+}
+
+// The forum login: a key lying across the tile, its bow at the upper left.
+void key(ArtworkPen& pen) {
+    gfx::Context& c = pen.context();
+    pen.setLines(kWhite, 3);
+    c.save();
+    c.translate(kMid, kMid);
+    c.rotate(kPi / 4);
+    pen.ring(-8, 0, 5.5);
+    pen.line(-2.5, 0, 12, 0);
+    pen.line(12, 0, 12, 5);
+    pen.line(7, 0, 7, 4);
+    c.restore();
+}
+
+// Tips: a light bulb with its screw base and three short rays.
+void bulb(ArtworkPen& pen) {
+    gfx::Context& c = pen.context();
+    pen.setLines(kWhite, 2.5);
+    double cx = kMid, cy = 15, r = 7.5;
+    c.beginPath();
+    c.addArc(cx, cy, r, kPi * 0.75, kPi * 0.25, false);
+    c.lineTo(cx + 3.5, cy + 11);
+    c.lineTo(cx - 3.5, cy + 11);
+    c.closePath();
+    c.strokePath();
+    pen.line(cx - 3, cy + 14, cx + 3, cy + 14);
+    pen.line(cx - 1.5, cy + 17, cx + 1.5, cy + 17);
+    c.setLineWidth(2);
+    pen.line(cx - 13, cy - 2, cx - 10.5, cy - 1.5);
+    pen.line(cx + 13, cy - 2, cx + 10.5, cy - 1.5);
+    pen.line(cx, cy - 12.5, cx, cy - 10);
+}
+
+// Practice: answer choices, the middle one marked.
+void choices(ArtworkPen& pen) {
+    pen.setLines(kWhite, 2);
+    for (int i = 0; i < 3; ++i) {
+        double y = 10 + i * 8;
+        if (i == 1)
+            pen.disc(10.5, y, 3.2);
+        else
+            pen.ring(10.5, y, 2.6);
+        pen.line(17, y, i == 1 ? 28 : 26, y);
+    }
+}
+
+// The official-guide tracker: an open book with a stopwatch's hand over it.
+void book(ArtworkPen& pen) {
+    gfx::Context& c = pen.context();
+    pen.setLines(kWhite, 2.2);
+    double top = 11, bottom = 27, spine = kMid;
+    c.beginPath();
+    c.moveTo(spine, top + 2);
+    c.curveTo(spine - 4, top - 1, spine - 9, top - 1, 6, top + 1);
+    c.lineTo(6, bottom);
+    c.curveTo(spine - 9, bottom - 2, spine - 4, bottom - 2, spine, bottom + 1);
+    c.curveTo(spine + 4, bottom - 2, spine + 9, bottom - 2, kSide - 6, bottom);
+    c.lineTo(kSide - 6, top + 1);
+    c.curveTo(spine + 9, top - 1, spine + 4, top - 1, spine, top + 2);
+    c.closePath();
+    c.strokePath();
+    pen.line(spine, top + 2, spine, bottom + 1);
+    c.setLineWidth(1.5);
+    for (double y : {16.0, 20.0}) {
+        pen.line(9.5, y, spine - 3.5, y);
+        pen.line(spine + 3.5, y, kSide - 9.5, y);
+    }
+}
+
+void add(ArtworkRegistry& registry, const char* name, const Color& color, void (*glyph)(ArtworkPen&)) {
+    registry.add(name, kSide, kSide, [color, glyph](gfx::Context& c) {
+        tile(c, color);
+        ArtworkPen pen(c);
+        glyph(pen);
+    });
+}
+
+}  // namespace
+
+void SettingsArtwork::addTo(ArtworkRegistry& registry) {
+    add(registry, "Settings_icon_forum", Color::hsb(0.58, 0.60, 0.75), key);
+    add(registry, "Settings_icon_tips", Color::hsb(0.11, 0.75, 0.90), bulb);
+    add(registry, "Settings_icon_practice", Color::hsb(0.27, 0.63, 0.70), choices);
+    add(registry, "Settings_icon_ogtracker", Color::hsb(0.02, 0.60, 0.78), book);
+}
