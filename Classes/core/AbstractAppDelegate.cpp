@@ -10,6 +10,7 @@
 #include "Classes/core/DeviceHardware.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTipHistory.h"
+#include "Classes/core/SettingsVC.h"
 #include "Classes/core/SplashVC.h"
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
@@ -78,6 +79,7 @@ void AbstractAppDelegate::registerClasses() {
         CommonViewController::registerOwners();
         ToolChooseVC::registerOwners();
         StatisticsClasses::registerAll();
+        SettingsVC::registerOwners();
     });
 }
 

@@ -6,6 +6,7 @@
 #include "Classes/core/InfoVC.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/PendingToolVC.h"
+#include "Classes/core/SettingsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
 #include "platform/ui/Make.h"
@@ -55,8 +56,8 @@ const std::map<std::string, Factory>& table() {
         {"CoursesVC_iPad", pending("CoursesVC_iPad", "Courses")},
         {"ShopVC", pending("ShopVC", "Store")},
         {"ShopVC_iPad", pending("ShopVC_iPad", "Store")},
-        {"SettingsVC", pending("SettingsVC", "Settings")},
-        {"SettingsVC_iPad", pending("SettingsVC_iPad", "Settings")},
+        {"SettingsVC", screen<SettingsVC>()},
+        {"SettingsVC_iPad", screen<SettingsVC_iPad>()},
         {"FeedbackVC", pending("FeedbackVC", "Feedback", countFeedbackOpening)},
         {"FeedbackVC_iPad", pending("FeedbackVC_iPad", "Feedback", countFeedbackOpening)},
         {"GameVC", pending("GameVC", "Math Game")},
