@@ -90,18 +90,7 @@ void flashcards(ArtworkPen& pen, const Color& ink) {
     pen.drawInkCentred(Font("DejaVu Sans", 14, Font::Weight::Bold), "A", 28, 37);
 }
 
-// An answer sheet: rows of choices, one marked.
-void practice(ArtworkPen& pen, const Color&) {
-    pen.setLines(kWhite, 2.6);
-    for (int row = 0; row < 3; ++row) {
-        double y = 20 + row * 12;
-        if (row == 1)
-            pen.disc(21, y, 4.3);
-        else
-            pen.ring(21, y, 3.6);
-        pen.line(30, y, 46, y);
-    }
-}
+void practice(ArtworkPen& pen, const Color&) { HomeArtwork::drawAnswerSheet(pen); }
 
 // Bars rising to the right.
 void statistics(ArtworkPen& pen, const Color&) {
@@ -238,8 +227,9 @@ void addIcon(ArtworkRegistry& registry, const Tool& tool) {
         c.beginPath();
         pen.addRoundedRect(kTile, kTileRadius);
         c.clip();
-        c.drawLinearGradient({stop(0, tileTop(tool.hue, tool.saturation)), stop(1, tileBottom(tool.hue, tool.saturation))},
-                             0, kTile.minY(), 0, kTile.maxY());
+        c.drawLinearGradient(
+            {stop(0, tileTop(tool.hue, tool.saturation)), stop(1, tileBottom(tool.hue, tool.saturation))}, 0,
+            kTile.minY(), 0, kTile.maxY());
         c.restore();
         c.setStrokeColor(Color::white(1, 0.35));
         c.setLineWidth(1);
@@ -262,8 +252,8 @@ void info(gfx::Context& c) {
 
 // The background: the scheme's green, deepening downwards, with a soft light at the top.
 void background(gfx::Context& c, double width, double height) {
-    c.drawLinearGradient({stop(0, Color::hsb(0.27, 0.55, 0.50)), stop(1, Color::hsb(0.31, 0.60, 0.20))}, 0, 0, 0,
-                         height);
+    c.drawLinearGradient({stop(0, Color::hsb(0.27, 0.55, 0.50)), stop(1, Color::hsb(0.31, 0.60, 0.20))}, 0, 0,
+                         0, height);
     c.drawRadialGradient({{0, 1, 1, 1, 0.16}, {1, 1, 1, 1, 0}}, width / 2, -height * 0.1, 0, width / 2,
                          -height * 0.1, height * 0.6);
 }
@@ -272,13 +262,13 @@ void background(gfx::Context& c, double width, double height) {
 
 void HomeArtwork::addTo(ArtworkRegistry& registry) {
     const std::vector<Tool> tools{
-        {"Home_icon_library", 0.07, 0.75, library},       {"Home_icon_errorlog", 0.61, 0.70, errorLog},
-        {"Home_icon_timer", 0.00, 0.70, timer},           {"Home_icon_flashcards", 0.76, 0.55, flashcards},
-        {"Home_icon_practice", 0.30, 0.70, practice},     {"Home_icon_statistics", 0.47, 0.75, statistics},
-        {"Home_icon_news", 0.93, 0.60, news},             {"Home_icon_forum", 0.54, 0.70, forum},
-        {"Home_icon_courses", 0.68, 0.55, courses},       {"Home_icon_store", 0.85, 0.55, store},
-        {"Home_icon_settings", 0.58, 0.10, settings},     {"Home_icon_feedback", 0.14, 0.80, feedback},
-        {"Home_icon_game", 0.40, 0.70, game},             {"Home_icon_testdate", 0.02, 0.65, testDate},
+        {"Home_icon_library", 0.07, 0.75, library},   {"Home_icon_errorlog", 0.61, 0.70, errorLog},
+        {"Home_icon_timer", 0.00, 0.70, timer},       {"Home_icon_flashcards", 0.76, 0.55, flashcards},
+        {"Home_icon_practice", 0.30, 0.70, practice}, {"Home_icon_statistics", 0.47, 0.75, statistics},
+        {"Home_icon_news", 0.93, 0.60, news},         {"Home_icon_forum", 0.54, 0.70, forum},
+        {"Home_icon_courses", 0.68, 0.55, courses},   {"Home_icon_store", 0.85, 0.55, store},
+        {"Home_icon_settings", 0.58, 0.10, settings}, {"Home_icon_feedback", 0.14, 0.80, feedback},
+        {"Home_icon_game", 0.40, 0.70, game},         {"Home_icon_testdate", 0.02, 0.65, testDate},
     };
     for (const Tool& tool : tools) addIcon(registry, tool);
     registry.add("Home_info", kInfoSide, kInfoSide, info);
@@ -286,4 +276,16 @@ void HomeArtwork::addTo(ArtworkRegistry& registry) {
                  [](gfx::Context& c) { background(c, kPhoneWidth, kPhoneHeight); });
     registry.add("Home_background-iPad", kTabletWidth, kTabletHeight,
                  [](gfx::Context& c) { background(c, kTabletWidth, kTabletHeight); });
+}
+
+void HomeArtwork::drawAnswerSheet(ArtworkPen& pen) {
+    pen.setLines(kWhite, 2.6);
+    for (int row = 0; row < 3; ++row) {
+        double y = 20 + row * 12;
+        if (row == 1)
+            pen.disc(21, y, 4.3);
+        else
+            pen.ring(21, y, 3.6);
+        pen.line(30, y, 46, y);
+    }
 }

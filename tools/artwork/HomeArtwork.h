@@ -2,6 +2,7 @@
 // The pictures of the home screen: one icon per tool (a rounded tile of the tool's colour with a
 // white sign), the info and test-date keys, and the screen's background.
 
+class ArtworkPen;
 class ArtworkRegistry;
 
 class HomeArtwork {
@@ -13,4 +14,8 @@ class HomeArtwork {
     static constexpr double kTabletWidth = 768, kTabletHeight = 1004;
 
     static void addTo(ArtworkRegistry& registry);
+
+    // The practice tool's white sign, an answer sheet (rows of choices, one marked), in the
+    // icon's coordinates; the settings list's practice picture draws it smaller.
+    static void drawAnswerSheet(ArtworkPen& pen);
 };

@@ -7,6 +7,7 @@
 #include "platform/ui/Color.h"
 #include "tools/artwork/ArtworkPen.h"
 #include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/HomeArtwork.h"
 
 namespace {
 
@@ -66,17 +67,14 @@ void bulb(ArtworkPen& pen) {
     pen.line(cx, cy - 12.5, cx, cy - 10);
 }
 
-// Practice: answer choices, the middle one marked.
+// Practice: the practice tool's answer sheet, two thirds of its size on the home screen.
 void choices(ArtworkPen& pen) {
-    pen.setLines(kWhite, 2);
-    for (int i = 0; i < 3; ++i) {
-        double y = 10 + i * 8;
-        if (i == 1)
-            pen.disc(10.5, y, 3.2);
-        else
-            pen.ring(10.5, y, 2.6);
-        pen.line(17, y, i == 1 ? 28 : 26, y);
-    }
+    gfx::Context& c = pen.context();
+    c.save();
+    c.translate(-3.5, -3.3);
+    c.scaleBy(2.0 / 3, 2.0 / 3);
+    HomeArtwork::drawAnswerSheet(pen);
+    c.restore();
 }
 
 // The official-guide tracker: an open book with a stopwatch's hand over it.
