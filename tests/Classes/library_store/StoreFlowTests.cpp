@@ -18,6 +18,8 @@ class StoreFlowTest : public testing_support::ScreenTestEnvironment {};
 TEST_F(StoreFlowTest, ABookBoughtFromTheCatalogueIsDownloadedAndInstalled) {
     auto delegate = std::make_shared<TovridaAppDelegate>();
     launch(ui::Idiom::Phone, delegate);
+    // The launch loads the user's data on its own thread; the repository set below must come after.
+    ASSERT_TRUE(runUntil([&] { return !delegate->isLoading(); }));
     delegate->setup();
     ASSERT_TRUE(delegate->observer());
     ASSERT_TRUE(delegate->productsObserver());
