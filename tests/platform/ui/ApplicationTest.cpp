@@ -120,15 +120,4 @@ TEST_F(ApplicationTest, TheScreenViewHoldsTheWindowUnderTheStatusBar) {
     EXPECT_EQ(application().viewWithElementId(0), nullptr);
 }
 
-TEST_F(ApplicationTest, AShakeReachesTheRootScreen) {
-    struct Shaken : ui::ViewController {
-        int shakes = 0;
-        void motionEnded(ui::Motion motion) override { shakes += motion == ui::Motion::Shake; }
-    };
-    auto root = ui::make<Shaken>();
-    window()->setRootViewController(root);
-    application().shake();
-    EXPECT_EQ(root->shakes, 1);
-}
-
 }  // namespace
