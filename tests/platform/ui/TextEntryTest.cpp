@@ -424,9 +424,6 @@ TEST_F(TextEntryTest, ASearchBarTellsItsDelegateAsThePersonTypesSearchesAndCance
     auto searcher = std::make_shared<Searcher>();
     auto bar = ui::make<SearchBar>(Rect{0, 45, 320, SearchBar::kHeight});
     bar->setDelegate(searcher);
-    bar->setPlaceholder("Enter tags");
-    bar->setBarStyle(BarStyle::BlackTranslucent);
-    bar->setKeyboardType(KeyboardType::ASCIICapable);
     bar->textField()->setReturnKeyType(ReturnKeyType::Done);
     screen->view()->addSubview(bar);
     EXPECT_TRUE(bar->cancelKey()->isHidden());
