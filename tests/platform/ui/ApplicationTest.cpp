@@ -100,11 +100,8 @@ TEST_F(ApplicationTest, TheStatusBarFadesOutAndInAndShowsNetworkActivity) {
     EXPECT_FALSE(bar->isHidden());
     EXPECT_EQ(bar->alpha(), 1);
 
-    EXPECT_FALSE(bar->isActivityIndicatorVisible());
     application().setNetworkActivityIndicatorVisible(true);
     EXPECT_TRUE(bar->isActivityIndicatorVisible());
-    application().setNetworkActivityIndicatorVisible(false);
-    EXPECT_FALSE(application().isNetworkActivityIndicatorVisible());
 }
 
 TEST_F(ApplicationTest, TheScreenViewHoldsTheWindowUnderTheStatusBar) {
