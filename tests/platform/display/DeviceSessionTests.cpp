@@ -116,11 +116,11 @@ class DeviceSessionTest : public testing_support::ScreenTestEnvironment {
         ADD_FAILURE() << "no " << type << " message";
         return {};
     }
-    // Connects and reads what a new tab gets before the patches.
-    json connectAndReadTree(WebSocketClient& tab) {
+    // Opens the test's tab and reads what a new tab gets before the patches.
+    void openTab() {
         connect(tab);
         next(tab, "application");
-        return next(tab, "tree");
+        next(tab, "tree");
     }
     void send(WebSocketClient& tab, const json& event) { tab.send(event.dump()); }
     // Sends events and runs the loop until the condition holds.
@@ -135,10 +135,10 @@ class DeviceSessionTest : public testing_support::ScreenTestEnvironment {
     std::shared_ptr<Life> life = std::make_shared<Life>();
     std::shared_ptr<Pad> pad;
     std::unique_ptr<DeviceSession> session;
+    WebSocketClient tab;
 };
 
 TEST_F(DeviceSessionTest, ATabGetsTheDeviceTheStateAndTheTreeThenOnePatchPerTurn) {
-    WebSocketClient tab;
     connect(tab);
     json device = next(tab, "device");
     EXPECT_EQ(device["idiom"], "phone");
@@ -163,8 +163,7 @@ TEST_F(DeviceSessionTest, ATabGetsTheDeviceTheStateAndTheTreeThenOnePatchPerTurn
 }
 
 TEST_F(DeviceSessionTest, PointersBecomeTouchesOfTheViewHitAndItsChangeGoesBack) {
-    WebSocketClient tab;
-    json tree = connectAndReadTree(tab);
+    openTab();
     sendAndRun(tab, pointer("down", 3, 110, 120), [&] { return pad->seen.size() == 1; });
     json patch = next(tab, "patch");
     EXPECT_EQ(patch["update"][0]["props"]["background"], json::array({1, 0, 0, 1}));
@@ -188,8 +187,7 @@ TEST_F(DeviceSessionTest, TheWheelScrollsTheInnermostViewThatCanStillMove) {
     inner->room = 30;
     outer->addSubview(inner);
     window()->addSubview(outer);
-    WebSocketClient tab;
-    connectAndReadTree(tab);
+    openTab();
     json wheel = {{"type", "wheel"}, {"x", 50}, {"y", 250}, {"dx", 0}, {"dy", 20}};
     sendAndRun(tab, wheel, [&] { return inner->moved == 20; });
     sendAndRun(tab, wheel, [&] { return inner->moved == 30; });
@@ -201,8 +199,7 @@ TEST_F(DeviceSessionTest, TheWheelScrollsTheInnermostViewThatCanStillMove) {
 TEST_F(DeviceSessionTest, TypingSelectingAndReturnReachTheInput) {
     auto entry = ui::make<Entry>(ui::Rect{10, 10, 200, 30});
     window()->addSubview(entry);
-    WebSocketClient tab;
-    connectAndReadTree(tab);
+    openTab();
     auto id = entry->elementId();
     send(tab, {{"type", "text"}, {"id", id}, {"value", "grüße ✓"}, {"start", 7}, {"length", 0}});
     // Events for elements that are gone or take no text are ignored.
@@ -231,8 +228,7 @@ TEST_F(DeviceSessionTest, TurningTheDeviceSetsItsOrientationAndTellsTheTab) {
     fnd::NotificationCenter::defaultCenter().addObserver(this, ui::Device::kOrientationDidChangeNotification,
                                                          nullptr,
                                                          [&](const fnd::Notification&) { ++notices; });
-    WebSocketClient tab;
-    connectAndReadTree(tab);
+    openTab();
     sendAndRun(tab, {{"type", "rotate"}, {"direction", "left"}}, [&] { return notices == 1; });
     EXPECT_EQ(device.orientation(), ui::DeviceOrientation::LandscapeLeft);
     EXPECT_EQ(next(tab, "orientation")["orientation"], 3);
@@ -265,8 +261,7 @@ TEST_F(DeviceSessionTest, OrientationsRunRoundBothWays) {
 TEST_F(DeviceSessionTest, ShakeSendsABurstOfSamples) {
     auto samples = std::make_shared<Samples>();
     ui::Accelerometer::shared().setDelegate(samples);
-    WebSocketClient tab;
-    connectAndReadTree(tab);
+    openTab();
     sendAndRun(tab, {{"type", "shake"}}, [&] { return !samples->xs.empty(); });
     runFor(2);
     double strongest = 0;
@@ -276,8 +271,7 @@ TEST_F(DeviceSessionTest, ShakeSendsABurstOfSamples) {
 }
 
 TEST_F(DeviceSessionTest, HomeVisibilityAndClosingTheTabMoveTheApplicationBetweenStates) {
-    WebSocketClient tab;
-    connectAndReadTree(tab);
+    openTab();
     EXPECT_EQ(application().state(), ui::Application::State::Active);
     auto& states = life->states;
     sendAndRun(tab, {{"type", "home"}}, [&] { return states.size() == 1; });
@@ -301,8 +295,7 @@ TEST_F(DeviceSessionTest, HomeVisibilityAndClosingTheTabMoveTheApplicationBetwee
 
 TEST_F(DeviceSessionTest, EffectsAndSafeLinksGoToTheTab) {
     EXPECT_FALSE(session->openURL("https://example.org/"));  // no tab yet
-    WebSocketClient tab;
-    connectAndReadTree(tab);
+    openTab();
     // A sound made from a bundle file is played from that file.
     fnd::Paths::setResources(temporary);
     std::filesystem::create_directories(temporary / "sounds");
@@ -334,8 +327,7 @@ TEST_F(DeviceSessionTest, OnlyWebMailPhoneAndSkypeLinksAreOpenable) {
 }
 
 TEST_F(DeviceSessionTest, NonsenseFromTheTabIsDroppedAndTheSessionGoesOn) {
-    WebSocketClient tab;
-    connectAndReadTree(tab);
+    openTab();
     for (const char* junk : {"", "not json", "[1,2]", "{}", R"({"type":7})", R"({"type":"teleport"})",
                              R"({"type":"pointer","phase":"down","id":1,"x":"1","y":2})",
                              R"({"type":"pointer","phase":"down","id":1.5,"x":1,"y":2})",
@@ -349,8 +341,7 @@ TEST_F(DeviceSessionTest, NonsenseFromTheTabIsDroppedAndTheSessionGoesOn) {
 }
 
 TEST_F(DeviceSessionTest, AnApplicationLaunchedAgainIsSentWholeToTheNextTab) {
-    WebSocketClient tab;
-    connectAndReadTree(tab);
+    openTab();
     tab.close();
     ASSERT_TRUE(runUntil([&] { return !session->server().hasActiveTab(); }));
     launch(ui::Idiom::Phone);

@@ -9,9 +9,7 @@
 
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
-#include "platform/foundation/Log.h"
 #include "tests/platform/foundation/ArchiveTestModels.h"
-#include "tests/support/TestEnvironment.h"
 
 using namespace fnd;
 using archive_test::Question;
@@ -46,18 +44,8 @@ void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-class ArchiveInteropTest : public testing_support::TestEnvironment {
+class ArchiveInteropTest : public archive_test::ArchiveTest {
   protected:
-    void SetUp() override {
-        TestEnvironment::SetUp();
-        archive_test::registerClasses();
-        previousSink = Log::setSink([this](Log::Level, std::string_view line) { logged.emplace_back(line); });
-    }
-    void TearDown() override {
-        Log::setSink(previousSink);
-        TestEnvironment::TearDown();
-    }
-
     // A graph with every kind of value, a shared array and a cycle, written to a file.
     std::filesystem::path writeSample() {
         auto record = std::make_shared<Record>();
@@ -92,9 +80,6 @@ class ArchiveInteropTest : public testing_support::TestEnvironment {
         writeFile(path, bytes.value_or(Bytes{}));
         return path;
     }
-
-    std::vector<std::string> logged;
-    Log::Sink previousSink;
 };
 
 // Resolves the archive's references generically and prints the root as JSON.
@@ -223,10 +208,8 @@ TEST_F(ArchiveInteropTest, UnknownClassesAndBadReferencesReadAsAbsent) {
     EXPECT_EQ(known->count, 3);
     EXPECT_TRUE((*items)[2].isNil());
     EXPECT_EQ(*(*items)[3].string(), "kept");
-    std::string all;
-    for (const auto& line : logged) all += line + "\n";
-    EXPECT_NE(all.find("unknown class \"TestMissingThing\""), std::string::npos) << all;
-    EXPECT_NE(all.find("outside the object table"), std::string::npos) << all;
+    EXPECT_TRUE(loggedAbout("unknown class \"TestMissingThing\""));
+    EXPECT_TRUE(loggedAbout("outside the object table"));
 }
 
 }  // namespace

@@ -80,4 +80,23 @@ void registerClasses() {
     });
 }
 
+void ArchiveTest::SetUp() {
+    TestEnvironment::SetUp();
+    registerClasses();
+    previousSink_ = fnd::Log::setSink([this](fnd::Log::Level level, std::string_view line) {
+        if (level >= fnd::Log::Level::Warning) logged.emplace_back(line);
+    });
+}
+
+void ArchiveTest::TearDown() {
+    fnd::Log::setSink(previousSink_);
+    TestEnvironment::TearDown();
+}
+
+bool ArchiveTest::loggedAbout(std::string_view text) const {
+    for (const auto& line : logged)
+        if (line.find(text) != std::string::npos) return true;
+    return false;
+}
+
 }  // namespace archive_test

@@ -1,5 +1,5 @@
 #pragma once
-// Small archivable models the archive tests share.
+// Small archivable models the archive tests share, and their fixture.
 
 #include <memory>
 #include <optional>
@@ -10,6 +10,8 @@
 #include "platform/foundation/Coding.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
+#include "platform/foundation/Log.h"
+#include "tests/support/TestEnvironment.h"
 
 namespace archive_test {
 
@@ -65,5 +67,18 @@ class Clock : public fnd::Object, public fnd::Coding {
 
 // Registers the classes above once per process.
 void registerClasses();
+
+// The classes above registered, and what is logged as a warning or worse kept for the test to read.
+class ArchiveTest : public testing_support::TestEnvironment {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    bool loggedAbout(std::string_view text) const;
+
+    std::vector<std::string> logged;
+
+  private:
+    fnd::Log::Sink previousSink_;
+};
 
 }  // namespace archive_test

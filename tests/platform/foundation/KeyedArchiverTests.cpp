@@ -8,10 +8,8 @@
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
-#include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
 #include "tests/platform/foundation/ArchiveTestModels.h"
-#include "tests/support/TestEnvironment.h"
 
 using namespace fnd;
 using archive_test::Question;
@@ -20,20 +18,8 @@ using archive_test::Record;
 
 namespace {
 
-class KeyedArchiverTest : public testing_support::TestEnvironment {
+class KeyedArchiverTest : public archive_test::ArchiveTest {
   protected:
-    void SetUp() override {
-        TestEnvironment::SetUp();
-        archive_test::registerClasses();
-        previousSink = Log::setSink([this](Log::Level level, std::string_view line) {
-            if (level >= Log::Level::Warning) logged.emplace_back(line);
-        });
-    }
-    void TearDown() override {
-        Log::setSink(previousSink);
-        TestEnvironment::TearDown();
-    }
-
     static Bytes archive(const ArchiveValue& root, std::string_view key = "kRepository") {
         std::string error;
         auto bytes = KeyedArchiver::archive(key, root, &error);
@@ -43,14 +29,6 @@ class KeyedArchiverTest : public testing_support::TestEnvironment {
     static ArchiveValue roundTrip(const ArchiveValue& root) {
         return KeyedUnarchiver::unarchive(archive(root), "kRepository");
     }
-    bool loggedAbout(std::string_view text) const {
-        for (const auto& line : logged)
-            if (line.find(text) != std::string::npos) return true;
-        return false;
-    }
-
-    std::vector<std::string> logged;
-    Log::Sink previousSink;
 };
 
 std::shared_ptr<Record> fullRecord() {

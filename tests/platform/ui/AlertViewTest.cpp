@@ -42,11 +42,8 @@ class AlertViewTest : public testing_support::TestEnvironment {
 TEST_F(AlertViewTest, CancelIsIndexZeroAndStandsLeftOfASecondButton) {
     auto alert = make<AlertView>("Confirm Reset", "Are you sure you want to delete history for this deck?",
                                  recorder, "Cancel", std::vector<std::string>{"Delete"});
-    EXPECT_EQ(alert->numberOfButtons(), 2);
     EXPECT_EQ(alert->cancelButtonIndex(), 0);
     EXPECT_EQ(alert->firstOtherButtonIndex(), 1);
-    EXPECT_EQ(alert->buttonTitle(0), "Cancel");
-    EXPECT_EQ(alert->buttonTitle(1), "Delete");
     alert->show();
     std::weak_ptr<AlertView> weak = alert;
     alert.reset();  // the shown alert keeps itself
@@ -89,7 +86,6 @@ TEST_F(AlertViewTest, OneButtonOrManyAreStackedWithCancelAtTheBottom) {
     double cancelTop = many->button(0)->frame().minY();
     for (int i = 1; i <= 3; ++i) EXPECT_LT(many->button(i)->frame().minY(), cancelTop);
     EXPECT_LT(many->button(1)->frame().minY(), many->button(2)->frame().minY());
-    EXPECT_EQ(testing_support::findByText(window, "Go to")->frame().size.width, AlertView::kWidth - 24);
 
     recorder->calls.clear();
     many->dismiss(0, false);  // from code: no click is reported

@@ -100,11 +100,8 @@ TEST_F(ApplicationTest, TheStatusBarFadesOutAndInAndShowsNetworkActivity) {
     EXPECT_FALSE(bar->isHidden());
     EXPECT_EQ(bar->alpha(), 1);
 
-    EXPECT_FALSE(bar->isActivityIndicatorVisible());
     application().setNetworkActivityIndicatorVisible(true);
     EXPECT_TRUE(bar->isActivityIndicatorVisible());
-    application().setNetworkActivityIndicatorVisible(false);
-    EXPECT_FALSE(application().isNetworkActivityIndicatorVisible());
 }
 
 TEST_F(ApplicationTest, TheScreenViewHoldsTheWindowUnderTheStatusBar) {
@@ -118,17 +115,6 @@ TEST_F(ApplicationTest, TheScreenViewHoldsTheWindowUnderTheStatusBar) {
     EXPECT_EQ(screen->hitTest({160, 10}), cover);
     EXPECT_EQ(application().viewWithElementId(cover->elementId()), cover);
     EXPECT_EQ(application().viewWithElementId(0), nullptr);
-}
-
-TEST_F(ApplicationTest, AShakeReachesTheRootScreen) {
-    struct Shaken : ui::ViewController {
-        int shakes = 0;
-        void motionEnded(ui::Motion motion) override { shakes += motion == ui::Motion::Shake; }
-    };
-    auto root = ui::make<Shaken>();
-    window()->setRootViewController(root);
-    application().shake();
-    EXPECT_EQ(root->shakes, 1);
 }
 
 }  // namespace

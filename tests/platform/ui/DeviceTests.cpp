@@ -5,11 +5,9 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/Device.h"
-#include "platform/ui/Pasteboard.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -23,42 +21,14 @@ class DeviceTest : public testing_support::TestEnvironment {
     static ui::Device& device() { return ui::Device::current(); }
 };
 
-TEST_F(DeviceTest, ModelStringIsIndependentOfTheIdiom) {
+// The model names the hardware in what the program reports about itself.
+TEST_F(DeviceTest, TheModelFollowsTheIdiomUnlessSet) {
     EXPECT_NE(device().model().find("iPhone"), std::string::npos);
     device().setIdiom(ui::Idiom::Tablet);
-    EXPECT_TRUE(device().isTablet());
-    EXPECT_EQ(device().screenWidth(), 768);
     EXPECT_EQ(device().model().find("iPhone"), std::string::npos);
-    // A phone-sized device that is no phone.
     device().setIdiom(ui::Idiom::Phone);
-    device().setModel("iPod4,1");
-    EXPECT_FALSE(device().isTablet());
+    device().setModel("iPod4,1");  // a phone-sized device that is no phone
     EXPECT_EQ(device().model(), "iPod4,1");
-}
-
-TEST_F(DeviceTest, OrientationNotificationsNestAndStopWhenTheLastGeneratorEnds) {
-    int changes = 0;
-    int observer = 0;
-    auto& center = fnd::NotificationCenter::defaultCenter();
-    center.addObserver(&observer, ui::Device::kOrientationDidChangeNotification, nullptr,
-                       [&](const fnd::Notification&) { ++changes; });
-    device().setOrientation(ui::DeviceOrientation::LandscapeLeft);
-    EXPECT_EQ(changes, 0);
-    device().beginGeneratingDeviceOrientationNotifications();
-    device().beginGeneratingDeviceOrientationNotifications();
-    device().setOrientation(ui::DeviceOrientation::Portrait);
-    device().setOrientation(ui::DeviceOrientation::Portrait);  // no change, no notification
-    device().endGeneratingDeviceOrientationNotifications();
-    device().setOrientation(ui::DeviceOrientation::LandscapeRight);
-    EXPECT_EQ(changes, 2);
-    device().endGeneratingDeviceOrientationNotifications();
-    device().endGeneratingDeviceOrientationNotifications();  // one end too many is harmless
-    device().setOrientation(ui::DeviceOrientation::Portrait);
-    EXPECT_EQ(changes, 2);
-    device().beginGeneratingDeviceOrientationNotifications();
-    device().setOrientation(ui::DeviceOrientation::LandscapeLeft);
-    EXPECT_EQ(changes, 3);
-    center.removeObserver(&observer);
 }
 
 TEST_F(DeviceTest, BatteryIsKnownOnlyWhileMonitored) {
@@ -75,16 +45,6 @@ TEST_F(DeviceTest, UniqueIdentifierIsStableAcrossStarts) {
     EXPECT_EQ(first.size(), 40u);
     device().reset();  // as a new process over the same documents folder
     EXPECT_EQ(device().uniqueIdentifier(), first);
-}
-
-TEST_F(DeviceTest, EffectsAreQueuedForTheDisplay) {
-    int told = 0;
-    device().setEffectListener([&] { ++told; });
-    device().vibrate();
-    device().playSystemSound(1104);
-    EXPECT_EQ(told, 2);
-    EXPECT_EQ(device().takeEffects(), (std::vector<std::string>{"vibrate", "sound:1104"}));
-    EXPECT_TRUE(device().takeEffects().empty());
 }
 
 // A delegate that filters samples the way shake detection does: deviation from a low-pass value.
@@ -150,16 +110,6 @@ TEST_F(DeviceTest, SamplesFromAnotherThreadReachTheDelegateOnTheMainThread) {
     EXPECT_EQ(watcher->x, 0.5);
     EXPECT_EQ(watcher->thread, std::this_thread::get_id());
     ui::Accelerometer::shared().setDelegate({});
-}
-
-TEST_F(DeviceTest, PasteboardCountsChanges) {
-    auto& pasteboard = ui::Pasteboard::general();
-    long before = pasteboard.changeCount();
-    pasteboard.setString("backup text");
-    EXPECT_EQ(pasteboard.string(), "backup text");
-    pasteboard.setString(std::nullopt);
-    EXPECT_FALSE(pasteboard.string());
-    EXPECT_EQ(pasteboard.changeCount(), before + 2);
 }
 
 }  // namespace

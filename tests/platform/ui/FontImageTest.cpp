@@ -57,22 +57,15 @@ TEST_F(FontImageTest, WidthsAreTheFontFilesAdvances) {
     Font f = Font::boldSystem(16);
     EXPECT_NEAR(f.withSize(32).widthOf("Tags"), 2 * f.widthOf("Tags"), 1e-9);
     EXPECT_GT(f.widthOf("Tags"), Font::system(16).widthOf("Tags"));
-    EXPECT_EQ(f.widthOf(""), 0);
     EXPECT_NEAR(f.lineHeight(), 16 * 2384.0 / 2048, 1e-9);
-    EXPECT_NEAR(f.sizeOf("x").height, f.lineHeight(), 1e-12);
-    EXPECT_GT(f.ascender(), 0);
-    EXPECT_LT(f.descender(), 0);
     // Broken UTF-8 is measured as replacement characters.
     EXPECT_NEAR(f.widthOf("a\xff"), f.widthOf("a\xEF\xBF\xBD"), 1e-9);
     EXPECT_NEAR(f.widthOf("\xE2\x82"), f.widthOf("\xEF\xBF\xBD\xEF\xBF\xBD"), 1e-9);
-}
 
-TEST_F(FontImageTest, FamiliesAndStylesNameExistingFiles) {
-    EXPECT_EQ(Font::italicSystem(20).fileName(), "DejaVuSans-Oblique.ttf");
-    EXPECT_EQ(Font("DejaVu Serif", 12, Font::Weight::Bold, Font::Slant::Italic).fileName(),
-              "DejaVuSerif-BoldItalic.ttf");
+    // Unknown families fall back to the system face; every family and style names a file that is there.
     EXPECT_EQ(Font("Helvetica", 12).family(), "DejaVu Sans");
-    EXPECT_EQ(Font("DejaVu Sans Mono", -3).size(), 17);
+    EXPECT_EQ(Font("DejaVu Sans Mono", -3).size(), 17);  // a size that is no size: the default
+    EXPECT_EQ(Font::italicSystem(20).fileName(), "DejaVuSans-Oblique.ttf");
     for (auto family : {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"})
         for (auto weight : {Font::Weight::Regular, Font::Weight::Bold})
             for (auto slant : {Font::Slant::Upright, Font::Slant::Italic})

@@ -14,7 +14,6 @@
 
 namespace {
 
-using samples::SampleBadge;
 using samples::SampleList;
 using samples::SampleScreen;
 using testing::HasSubstr;
@@ -64,22 +63,6 @@ TEST_F(NibTest, AScreensFileGivesItsViewsOutletsAndActions) {
     EXPECT_EQ(screen->events.back(), "done");
     EXPECT_EQ(screen->events[screen->events.size() - 2], "pressed");
     EXPECT_EQ(screen->lastSender, screen->doneButton);
-}
-
-TEST_F(NibTest, CellsAreLoadedAsOftenAsNeededWithTheListAsOwner) {
-    auto list = ui::make<SampleList>();
-    std::shared_ptr<ui::View> first = list->makeCell();
-    std::shared_ptr<ui::View> second = list->makeCell();
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(list->theCell, nullptr);  // taken from the outlet
-    // The parts are reached by their tags.
-    auto title = std::dynamic_pointer_cast<ui::Label>(first->viewWithTag(3));
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->font(), ui::Font::boldSystem(15));
-    EXPECT_NE(std::dynamic_pointer_cast<SampleBadge>(first->viewWithTag(2)), nullptr);
-    EXPECT_NE(first->viewWithTag(4), second->viewWithTag(4));
 }
 
 TEST_F(NibTest, ProblemsAreReportedWithTheirPlaceAndTheRestIsLoaded) {
@@ -188,23 +171,10 @@ TEST_F(NibTest, TextThatIsNoInterfaceFileIsRefused) {
     EXPECT_THAT(problems[0], HasSubstr("views nested too deeply"));
 }
 
-TEST_F(NibTest, AControlTracksItsTouchAndSendsTheEventsOfWhereItEnds) {
+TEST_F(NibTest, AControlWithNoTargetSendsItsActionUpTheResponderChain) {
     auto screen = ui::make<SampleScreen>();
     window()->addSubview(screen->view());
     auto control = screen->doneButton;
-    testing_support::Finger finger(application().screenView());
-    ui::Point centre = testing_support::centreInRoot(*control);
-    finger.down(centre);
-    EXPECT_TRUE(control->isHighlighted());
-    finger.moveBy({0, -200}, 4);  // far off the control: no longer highlighted, lifting there does nothing
-    EXPECT_FALSE(control->isHighlighted());
-    finger.up();
-    EXPECT_EQ(screen->events.back(), "pressed");
-    control->setEnabled(false);
-    testing_support::tap(*control);
-    EXPECT_EQ(screen->events.back(), "pressed");
-    control->setEnabled(true);
-    // A control with no target for an action sends it up the responder chain.
     control->removeTarget(nullptr, "", ui::ControlEventTouchUpInside | ui::ControlEventTouchDown);
     control->addTarget(nullptr, "done:", ui::ControlEventTouchUpInside);
     testing_support::tap(*control);

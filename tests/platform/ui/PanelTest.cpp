@@ -117,11 +117,6 @@ TEST_F(PanelTest, AnAlertCarriesATextFieldAddedToItAndTheAnswerReadsIt) {
     auto alert =
         make<AlertView>("Go to question number", " ", answers, "Cancel", std::vector<std::string>{"OK"});
     field = make<TextField>(Rect{20, 45, 245, 25});
-    field->setBackgroundColor(Color::whiteColor());
-    field->setKeyboardType(KeyboardType::NumberPad);
-    field->setReturnKeyType(ReturnKeyType::Done);
-    field->setAutocorrectionType(TextAutocorrection::No);
-    field->setClearButtonMode(TextFieldViewMode::WhileEditing);
     alert->addSubview(field);
     alert->setTransform(AffineTransform::translation(0, 55));
     alert->show();
@@ -133,7 +128,6 @@ TEST_F(PanelTest, AnAlertCarriesATextFieldAddedToItAndTheAnswerReadsIt) {
     EXPECT_GT(alert->button(1)->frame().minY(), field->frame().maxY());
     // The alert is 55 points below the middle of the screen.
     EXPECT_NEAR(alert->frame().midY(), 240 + 55, 1e-9);
-    EXPECT_EQ(field->input()->keyboardType(), KeyboardType::NumberPad);
 
     field->input()->displayDidEditText("12", 2, 0);
     tap(*alert->button(1));

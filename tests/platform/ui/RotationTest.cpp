@@ -128,13 +128,19 @@ TEST_F(RotationTest, DeviceOrientationNotificationsNestAcrossScreens) {
     device.beginGeneratingDeviceOrientationNotifications();  // a card viewer
     device.beginGeneratingDeviceOrientationNotifications();  // the game over it
     application().deviceDidRotate(DeviceOrientation::LandscapeLeft);
+    application().deviceDidRotate(DeviceOrientation::LandscapeLeft);  // no change, no notification
     device.endGeneratingDeviceOrientationNotifications();  // the game closes
     application().deviceDidRotate(DeviceOrientation::LandscapeRight);
     device.endGeneratingDeviceOrientationNotifications();  // the viewer closes
+    device.endGeneratingDeviceOrientationNotifications();  // one end too many is harmless
     application().deviceDidRotate(DeviceOrientation::Portrait);
     EXPECT_THAT(seen,
                 testing::ElementsAre(DeviceOrientation::LandscapeLeft, DeviceOrientation::LandscapeRight));
     EXPECT_FALSE(device.isGeneratingDeviceOrientationNotifications());
+    device.beginGeneratingDeviceOrientationNotifications();  // and one begin turns them on again
+    application().deviceDidRotate(DeviceOrientation::LandscapeLeft);
+    EXPECT_EQ(seen.size(), 3u);
+    device.endGeneratingDeviceOrientationNotifications();
     fnd::NotificationCenter::defaultCenter().removeObserver(&observer);
 }
 

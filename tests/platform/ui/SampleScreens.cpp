@@ -1,7 +1,6 @@
 #include "tests/platform/ui/SampleScreens.h"
 
 #include "platform/foundation/Paths.h"
-#include "platform/ui/Nib.h"
 #include "platform/ui/ViewClassRegistry.h"
 
 namespace samples {
@@ -79,11 +78,6 @@ const ui::ConnectionTable& SampleList::classConnections() {
         ui::ConnectionTable("SampleList", &ViewController::classConnections())
             .outlet("theCell", &SampleList::theCell);
     return table;
-}
-
-std::shared_ptr<ui::View> SampleList::makeCell() {
-    ui::Nib::load(cellIdentifier(), *this);
-    return std::move(theCell);
 }
 
 void useSamples() {

@@ -56,14 +56,11 @@ class SampleScreen_iPad : public SampleScreen {
     void init() override;
 };
 
-// A list that loads its cells from an interface file with itself as owner, taking each cell from
-// its outlet and clearing the outlet.
+// A list whose cells an interface file gives through its outlet.
 class SampleList : public ui::ViewController {
   public:
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
-    std::string cellIdentifier() const override { return "SampleCell"; }
-    std::shared_ptr<ui::View> makeCell();
 
     std::shared_ptr<ui::View> theCell;
 };

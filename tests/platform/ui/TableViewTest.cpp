@@ -98,11 +98,6 @@ TEST_F(TableViewTest, GroupedSectionsWithTitlesAndCellsReachedByTag) {
     EXPECT_GT(title->frame().minY(), second.maxY());
     EXPECT_EQ(table->contentSize().height, third.maxY() + 10);
 
-    // The cell's parts keep their chain: caption -> content view -> cell -> table.
-    auto cell = table->cellForRow({0, 0});
-    EXPECT_EQ(cell->viewWithTag(3)->superview()->superview(), cell);
-    EXPECT_EQ(cell->superview(), table);
-
     // A clear table with a plain background view, as a settings list has.
     table->setBackgroundColor(Color::clear());
     auto plain = make<View>();

@@ -329,8 +329,10 @@ TEST_F(TextEntryTest, SecureTextIsNotCopiedAndRangesCountUtf16Units) {
     other->setText("s3cret");
     select(*other->input(), 0, 6);
     EXPECT_THAT(offered(), testing::Not(testing::Contains("copy:")));
+    long changes = Pasteboard::general().changeCount();  // what screens look at to see a copy happened
     other->input()->copy(nullptr);
     EXPECT_FALSE(Pasteboard::general().string());
+    EXPECT_EQ(Pasteboard::general().changeCount(), changes);
 
     // A character outside the basic plane takes two units; a range never splits it.
     name->setText("a\U0001F600b");
@@ -338,6 +340,7 @@ TEST_F(TextEntryTest, SecureTextIsNotCopiedAndRangesCountUtf16Units) {
     select(*name->input(), 1, 2);
     EditMenu::shared().choose("copy:");
     EXPECT_EQ(Pasteboard::general().string(), "\U0001F600");
+    EXPECT_EQ(Pasteboard::general().changeCount(), changes + 1);
     ASSERT_TRUE(name->becomeFirstResponder());
     type(*name->input(), "a\U0001F600\U0001F600b", 5);
     EXPECT_EQ(name->text(), "a\U0001F600\U0001F600b");
@@ -421,9 +424,6 @@ TEST_F(TextEntryTest, ASearchBarTellsItsDelegateAsThePersonTypesSearchesAndCance
     auto searcher = std::make_shared<Searcher>();
     auto bar = ui::make<SearchBar>(Rect{0, 45, 320, SearchBar::kHeight});
     bar->setDelegate(searcher);
-    bar->setPlaceholder("Enter tags");
-    bar->setBarStyle(BarStyle::BlackTranslucent);
-    bar->setKeyboardType(KeyboardType::ASCIICapable);
     bar->textField()->setReturnKeyType(ReturnKeyType::Done);
     screen->view()->addSubview(bar);
     EXPECT_TRUE(bar->cancelKey()->isHidden());

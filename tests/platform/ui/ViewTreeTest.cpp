@@ -179,19 +179,4 @@ TEST_F(ViewTreeTest, SubviewsFollowTheirAutoresizingMaskWhenTheSuperviewChangesS
     EXPECT_EQ(shared->frame(), (Rect{200, 0, 600, 10}));
 }
 
-TEST_F(ViewTreeTest, DumpShowsTheTreeReadably) {
-    auto root = make<View>(Rect{0, 0, 320, 480});
-    auto key = tagged(-1, Rect{10, 10, 100, 40.5});
-    key->setAlpha(0.25);
-    key->setTransform(AffineTransform::scale(2, 1));
-    auto hidden = make<View>(Rect{1, 2, 3, 4});
-    hidden->setHidden(true);
-    root->addSubview(key);
-    key->addSubview(hidden);
-    EXPECT_EQ(testing_support::dumpTree(*root),
-              "View (0, 0, 320, 480)\n"
-              "  View #-1 (-40, 10, 200, 40.5) alpha=0.25 transform=[2 0 0 1 0 0]\n"
-              "    View (1, 2, 3, 4) hidden\n");
-}
-
 }  // namespace
