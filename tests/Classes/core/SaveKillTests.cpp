@@ -98,18 +98,31 @@ TEST_F(SaveKillTest, AKillDuringSavesLeavesEveryFileOldOrNewAndWhole) {
     int version = 0;
     for (int round = 0; round < 12; ++round) {
         // The child goes on from where the files are and saves until it is killed.
+        // It tells the parent when its first round of saves is whole, so that every kill finds the
+        // saves going on however slow the machine is.
         int start = version + 1;
+        int saved[2];
+        ASSERT_EQ(pipe(saved), 0);
         pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            close(saved[0]);
             for (int v = start;; ++v) {
                 mark(*rep, v);
                 delegate->save();
                 rep->practiceRep()->save();
                 rep->trackerRep()->save();
+                if (v == start) {
+                    char done = 1;
+                    if (write(saved[1], &done, 1) != 1) _exit(1);
+                }
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(2000 + (round * 7919) % 40000));
+        close(saved[1]);
+        char done = 0;
+        ASSERT_EQ(read(saved[0], &done, 1), 1);
+        close(saved[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds((round * 7919) % 40000));
         kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);

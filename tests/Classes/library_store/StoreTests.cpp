@@ -162,7 +162,7 @@ class DownloadTest : public StoreTest {
 TEST_F(DownloadTest, ArchivesGoToTheInstallAndOtherRepliesFail) {
     server.route("/get_content.cgi", [](const HTTPTestServer::Request& request) {
         if (request.body.find("pid=good.book") != std::string::npos)
-            return HTTPTestServer::Reply::text(std::string("PK\x03\x04 archive bytes", 20),
+            return HTTPTestServer::Reply::text(std::string("PK\x03\x04 archive bytes", 18),
                                                "application/epub+zip");
         return HTTPTestServer::Reply::text("<html>Try later</html>", "text/html");
     });
@@ -182,7 +182,7 @@ TEST_F(DownloadTest, ArchivesGoToTheInstallAndOtherRepliesFail) {
         20));
     ASSERT_EQ(installed.size(), 1u);
     EXPECT_EQ(installed[0].first, "good.book");
-    EXPECT_EQ(installed[0].second, std::string("PK\x03\x04 archive bytes", 20));
+    EXPECT_EQ(installed[0].second, std::string("PK\x03\x04 archive bytes", 18));
     ASSERT_EQ(alerts.shown.size(), 1u);
     EXPECT_EQ(alerts.shown[0].first, "Uploading of the content failed");
     EXPECT_FALSE(observer->isUpdatingProduct("good.book"));
