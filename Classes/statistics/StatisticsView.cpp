@@ -273,7 +273,7 @@ void StatisticsView::renderStatistics() {
     });
 }
 
-int StatisticsView::nextKind(int kind) { return kind >= 0 && kind < kKindCount ? kNextKind[kind] : kind; }
+int StatisticsView::nextKind(int kind) { return kind >= 0 && kind < kKindCount ? kNextKind[kind] : kQV; }
 
 void StatisticsView::switchPlotType(const Sender&) {
     auto rep = repository();

@@ -78,6 +78,8 @@ class StatisticsView : public ui::View {
     // Draws one chart kind and stores it as the repository's choice; a kind outside 0 to 6 draws
     // nothing.
     void drawKind(int kind);
+    // The kind a tap brings; from a kind this version does not know (a damaged or newer file),
+    // the first kind, so that the chart can always be brought back.
     static int nextKind(int kind);
 
     // Cancels the pending delayed requests aimed at the panel: the refresh (and the tablet pane's

@@ -110,6 +110,17 @@ TEST_F(StatisticsPanel, KindsOfTheOtherConfigurationDrawAndCycleAmongThemselves)
     EXPECT_EQ(kinds, (std::vector<int>{5, 4, 3}));
 }
 
+TEST_F(StatisticsPanel, AnUnknownStoredKindDrawsNoChartUntilATapBringsTheFirstKind) {
+    answer(practice, kSC, 8, 0);
+    auto rep = repository();
+    rep->setCurrentStatisticsType(9);
+    auto panel = computedPanel<StatisticsView>(rep);
+    EXPECT_TRUE(plots(*panel).empty());
+    testing_support::tap(*outlet(*panel, "successRateIV"));
+    EXPECT_EQ(rep->currentStatisticsType(), 0);
+    EXPECT_EQ(label(*panel, "caption")->text(), "All");
+}
+
 TEST_F(StatisticsPanel, WithoutAnswersEveryPartShowsItsNoDataState) {
     auto panel = computedPanel<StatisticsView>(repository());
     EXPECT_TRUE(shown(*panel, "noEnoughDataL"));
