@@ -16,16 +16,19 @@
 #include <string>
 #include <vector>
 
-#include "Classes/statistics/StatAggregator.h"
-#include "Classes/statistics/StatViewDelegate.h"
-#include "platform/foundation/Timer.h"
+#include "platform/foundation/Date.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/View.h"
 
 class HistogramView;
 class MRepository;
 class PlotView;
+class StatAggregator;
+class StatViewDelegate;
 class StatWorker;
+namespace fnd {
+class Timer;
+}
 namespace ui {
 class ImageView;
 class Label;

@@ -11,6 +11,7 @@
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/PlotView.h"
+#include "Classes/statistics/StatAggregator.h"
 #include "Classes/statistics/StatisticsAndDateView.h"
 #include "Classes/statistics/StatisticsVC.h"
 #include "platform/ui/DatePicker.h"
