@@ -71,7 +71,7 @@ void SettingsVC_iPad::fillSettings() {
 }
 
 void SettingsVC::done(const ui::ConnectionTable::Sender&) {
-    fnd::NotificationCenter::defaultCenter().post("ToolDoneNotification", sharedAs<SettingsVC>());
+    fnd::NotificationCenter::defaultCenter().post(kToolDoneNotification, sharedAs<SettingsVC>());
 }
 
 // ---- The table
