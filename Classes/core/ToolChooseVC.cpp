@@ -130,10 +130,18 @@ void ToolChooseVC::viewDidLoad() {
     toolButtonsWasArrangedOnce_ = false;
     if (ui::isPortrait(ui::Application::shared().statusBarOrientation())) arrangeFirstTime();
 
+    observeToolButtons();
+    placeExitKey(false);
+    buttonStylizing(*exitRearrangingBtn_, kLightButtonStyle, true);
+}
+
+void ToolChooseVC::observeToolButtons() {
+    // Held weakly, like a child's done handler: the registrations go with the screen.
+    std::weak_ptr<ToolChooseVC> weak = sharedAs<ToolChooseVC>();
     using Handler = void (*)(ToolChooseVC&, const fnd::Notification&);
     auto observe = [this, weak](const char* name, Handler handler) {
         fnd::NotificationCenter::defaultCenter().addObserver(
-            notificationId(this), std::string(name), nullptr, [weak, handler](const fnd::Notification& n) {
+            sharedAs<fnd::Object>(), std::string(name), nullptr, [weak, handler](const fnd::Notification& n) {
                 if (auto self = weak.lock()) handler(*self, n);
             });
     };
@@ -142,11 +150,6 @@ void ToolChooseVC::viewDidLoad() {
     observe(ToolButton::kDragNotification, [](ToolChooseVC& self, const fnd::Notification& n) { self.dragToolButton(n); });
     observe(ToolButton::kDraggingFinishedNotification,
             [](ToolChooseVC& self, const fnd::Notification& n) { self.draggingFinished(n); });
-
-    exitRearrangingBtn_->setCenter(exitRearrangingBtn_->center() - ui::Point{0, kExitKeyShift});
-    exitRearrangingBtn_->setTransform(ui::AffineTransform::scale(kExitKeyHiddenScale));
-    exitRearrangingBtn_->setAlpha(0);
-    buttonStylizing(*exitRearrangingBtn_, kLightButtonStyle, true);
 }
 
 // ---- Tools
@@ -537,6 +540,11 @@ void ToolChooseVC::makeExitRearrangingBtnVisible(bool visible) {
     ui::Animation::begin("ExitRearrangingKey");
     ui::Animation::setDuration(kExitKeyDuration);
     ui::Animation::setCurve(ui::AnimationCurve::EaseOut);
+    placeExitKey(visible);
+    ui::Animation::commit();
+}
+
+void ToolChooseVC::placeExitKey(bool visible) {
     if (visible) {
         exitRearrangingBtn_->setAlpha(1);
         exitRearrangingBtn_->setTransform(ui::AffineTransform::identity());
@@ -546,7 +554,6 @@ void ToolChooseVC::makeExitRearrangingBtnVisible(bool visible) {
         exitRearrangingBtn_->setTransform(ui::AffineTransform::scale(kExitKeyHiddenScale));
         exitRearrangingBtn_->setAlpha(0);
     }
-    ui::Animation::commit();
 }
 
 void ToolChooseVC::dragToolButton(const fnd::Notification& notification) {

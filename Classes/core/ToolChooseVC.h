@@ -146,6 +146,10 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     void arrangeFirstTime();
     // Gives the order to the repository and makes it the present one.
     void storeOrder(const ToolButtonOrder::Order& order);
+    // The exit key of rearranging mode shown in place, or hidden: moved up, enlarged, transparent.
+    void placeExitKey(bool visible);
+    // The grid buttons' hold, drag and drop drive the rearranging.
+    void observeToolButtons();
 
     std::shared_ptr<ui::View> toolsView_;
     std::shared_ptr<ui::ScrollView> generalScrollView_;
