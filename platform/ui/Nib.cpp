@@ -35,35 +35,35 @@ constexpr std::array<std::pair<const char*, Autoresizing>, 6> kAutoresizing{{
 struct Parser {
     std::set<std::string> ids;
 
-    std::optional<Nib::Object> object(NibProperties& spec, int depth) {
+    std::optional<Nib::Object> object(NibProperties& description, int depth) {
         Nib::Object o;
-        o.location = spec.location();
-        auto className = spec.string("class");
+        o.location = description.location();
+        auto className = description.string("class");
         if (!className || className->empty()) {
-            spec.problem("", "an object needs a \"class\"");
+            description.problem("", "an object needs a \"class\"");
             return std::nullopt;
         }
         o.className = *className;
-        if (auto id = spec.string("id")) {
+        if (auto id = description.string("id")) {
             if (id->empty() || !ids.insert(*id).second)
-                spec.problem("id", "ids must be non-empty and unique: \"" + *id + "\"");
+                description.problem("id", "ids must be non-empty and unique: \"" + *id + "\"");
             else
                 o.id = *id;
         }
-        o.frame = spec.rect("frame").value_or(Rect{});
-        o.tag = spec.integer("tag").value_or(0);
-        if (auto names = spec.strings("autoresizing")) {
+        o.frame = description.rect("frame").value_or(Rect{});
+        o.tag = description.integer("tag").value_or(0);
+        if (auto names = description.strings("autoresizing")) {
             for (const std::string& name : *names) {
                 auto it = std::find_if(kAutoresizing.begin(), kAutoresizing.end(),
                                        [&](const auto& entry) { return name == entry.first; });
                 if (it == kAutoresizing.end())
-                    spec.problem("autoresizing", "unknown resizing \"" + name + "\"");
+                    description.problem("autoresizing", "unknown resizing \"" + name + "\"");
                 else
                     o.autoresizing |= it->second;
             }
         }
-        if (auto properties = spec.object("properties")) o.properties = *properties;
-        if (auto actions = spec.object("actions")) {
+        if (auto properties = description.object("properties")) o.properties = *properties;
+        if (auto actions = description.object("actions")) {
             for (const std::string& eventName : actions->keys()) {
                 auto action = actions->string(eventName);
                 auto event = Control::eventNamed(eventName);
@@ -73,15 +73,15 @@ struct Parser {
                     o.actions.emplace_back(*event, *action);
             }
         }
-        if (auto subviews = spec.objects("subviews")) {
+        if (auto subviews = description.objects("subviews")) {
             if (depth >= kMaxDepth) {
-                spec.problem("subviews", "views nested too deeply");
+                description.problem("subviews", "views nested too deeply");
             } else {
                 for (NibProperties& sub : *subviews)
                     if (auto child = object(sub, depth + 1)) o.subviews.push_back(std::move(*child));
             }
         }
-        for (const std::string& key : spec.unreadKeys()) spec.problem(key, "unknown key of an object");
+        for (const std::string& key : description.unreadKeys()) description.problem(key, "unknown key of an object");
         o.properties.setProblemSink({});  // the parse's sink does not outlive the parse
         return o;
     }
@@ -117,8 +117,8 @@ std::shared_ptr<const Nib> Nib::parse(std::string_view text, std::string name, P
     nib->ownerClass_ = *owner;
     Parser parser;
     if (auto objects = root->objects("objects")) {
-        for (NibProperties& spec : *objects)
-            if (auto o = parser.object(spec, 0)) nib->objects_.push_back(std::move(*o));
+        for (NibProperties& description : *objects)
+            if (auto o = parser.object(description, 0)) nib->objects_.push_back(std::move(*o));
     } else {
         root->problem("objects", "the file needs an array \"objects\"");
     }

@@ -206,17 +206,17 @@ std::optional<Color> NibProperties::color(std::string_view key) {
 }
 
 std::optional<Font> NibProperties::font(std::string_view key) {
-    auto spec = object(key);
-    if (!spec) return std::nullopt;
-    auto size = spec->number("size");
+    auto described = object(key);
+    if (!described) return std::nullopt;
+    auto size = described->number("size");
     if (!size || *size <= 0) {
         problem(key, "a font needs a positive \"size\"");
         return std::nullopt;
     }
-    std::string family = spec->string("family").value_or("DejaVu Sans");
-    bool bold = spec->boolean("bold").value_or(false);
-    bool italic = spec->boolean("italic").value_or(false);
-    for (const std::string& unknown : spec->unreadKeys()) spec->problem(unknown, "unknown font key");
+    std::string family = described->string("family").value_or("DejaVu Sans");
+    bool bold = described->boolean("bold").value_or(false);
+    bool italic = described->boolean("italic").value_or(false);
+    for (const std::string& unknown : described->unreadKeys()) described->problem(unknown, "unknown font key");
     return Font(family, *size, bold ? Font::Weight::Bold : Font::Weight::Regular,
                 italic ? Font::Slant::Italic : Font::Slant::Upright);
 }
@@ -232,14 +232,14 @@ std::optional<std::shared_ptr<const Image>> NibProperties::image(std::string_vie
     if (value.isString()) {
         name = value.asString();
     } else if (value.isMap()) {
-        auto spec = object(key);
-        name = spec->string("name");
-        auto left = spec->number("leftCap");
-        auto top = spec->number("topCap");
+        auto described = object(key);
+        name = described->string("name");
+        auto left = described->number("leftCap");
+        auto top = described->number("topCap");
         stretch = left || top;
         leftCap = left.value_or(0);
         topCap = top.value_or(0);
-        for (const std::string& unknown : spec->unreadKeys()) spec->problem(unknown, "unknown image key");
+        for (const std::string& unknown : described->unreadKeys()) described->problem(unknown, "unknown image key");
     }
     if (!name) {
         problem(key, "expected an image name or {\"name\": ..., \"leftCap\": ..., \"topCap\": ...}");

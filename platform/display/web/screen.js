@@ -270,10 +270,10 @@
             this.root.node.style.top = num(size[1]) / 2 + 'px';
         }
 
-        setTransition(rec, target, cssNames, spec) {
+        setTransition(rec, target, cssNames, timing) {
             const map = rec.transitions.get(target);
             for (const name of cssNames) {
-                if (spec) map.set(name, `${name} ${spec.duration}s ${spec.curve} ${spec.delay}s`);
+                if (timing) map.set(name, `${name} ${timing.duration}s ${timing.curve} ${timing.delay}s`);
                 else map.delete(name);
             }
             target.style.transition = map.size ? [...map.values()].join(', ') : 'none';
@@ -296,7 +296,7 @@
                     this.setTransition(rec, target, animated.css, null);
                     if (a && typeof a === 'object' && num(a.duration) > 0) {
                         this.boxProp(rec, name, a.from);
-                        this.pending.push({ rec, name, value, target, css: animated.css, spec: {
+                        this.pending.push({ rec, name, value, target, css: animated.css, timing: {
                             duration: num(a.duration),
                             delay: num(a.delay),
                             curve: CURVES[a.curve] || CURVES.easeInOut,
@@ -316,7 +316,7 @@
             this.pending = [];
             void this.host.offsetWidth;
             for (const p of pending) {
-                this.setTransition(p.rec, p.target, p.css, p.spec);
+                this.setTransition(p.rec, p.target, p.css, p.timing);
                 this.boxProp(p.rec, p.name, p.value);
             }
         }
