@@ -443,7 +443,7 @@ void ToolChooseVC::storeOrder(const ToolButtonOrder::Order& order) {
     if (auto rep = AbstractAppDelegate::sharedRep()) rep->setToolButtonsOrder(order);
 }
 
-void ToolChooseVC::arrangeToolButtonsExceptDriving(const std::shared_ptr<ToolButton>& driving, bool setup) {
+ToolButtonOrder::Order ToolChooseVC::adoptStoredOrder() {
     auto rep = AbstractAppDelegate::sharedRep();
     const bool phone = isPhoneGrid();
     const std::size_t count = toolButtons_.size();
@@ -454,10 +454,17 @@ void ToolChooseVC::arrangeToolButtonsExceptDriving(const std::shared_ptr<ToolBut
         bool hidden = feedbackBtn_ && feedbackBtn_->isHidden();
         order = ToolButtonOrder::defaultOrder(count, hidden ? feedbackIndex() : std::nullopt, phone);
     }
+    // The repository is written only when the order it holds had to change.
     if (rep && rep->toolButtonsOrder() == order)
         toolButtonsOrder_ = order;
     else
         storeOrder(order);
+    return order;
+}
+
+void ToolChooseVC::arrangeToolButtonsExceptDriving(const std::shared_ptr<ToolButton>& driving, bool setup) {
+    const ToolButtonOrder::Order order = adoptStoredOrder();
+    const std::size_t count = toolButtons_.size();
 
     if (!setup) {
         ui::Animation::begin("ArrangeToolButtons");

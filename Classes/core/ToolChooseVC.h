@@ -146,6 +146,9 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     void arrangeFirstTime();
     // Gives the order to the repository and makes it the present one.
     void storeOrder(const ToolButtonOrder::Order& order);
+    // The repository's order made whole for the present buttons (the default one when it has
+    // none), made the present one.
+    ToolButtonOrder::Order adoptStoredOrder();
     // The exit key of rearranging mode shown in place, or hidden: moved up, enlarged, transparent.
     void placeExitKey(bool visible);
     // The grid buttons' hold, drag and drop drive the rearranging.
