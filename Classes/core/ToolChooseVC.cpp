@@ -9,11 +9,11 @@
 #include "Classes/core/PendingToolVC.h"
 #include "Classes/core/TipVC.h"
 #include "Classes/core/ToolButton.h"
+#include "Classes/core/ToolChooseVC_iPad.h"
 #include "Classes/core/ToolGrid.h"
 #include "Classes/core/ToolScreens.h"
 #include "Classes/core/ToolViewController.h"
 #include "Classes/statistics/StatAggregator.h"
-#include "Classes/statistics/StatisticsAndDateView.h"
 #include "Classes/statistics/StatSnapshot.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
@@ -74,14 +74,6 @@ const ui::ConnectionTable& ToolChooseVC::classConnections() {
             .outlet("exitRearrangingBtn", &ToolChooseVC::exitRearrangingBtn_)
             .action("showTool:", &ToolChooseVC::showTool)
             .action("exitRearranging:", &ToolChooseVC::exitRearranging);
-    return table;
-}
-
-const ui::ConnectionTable& ToolChooseVC_iPad::classConnections() {
-    static const ui::ConnectionTable table =
-        ui::ConnectionTable("ToolChooseVC_iPad", &ToolChooseVC::classConnections())
-            .outlet("statSV", &ToolChooseVC_iPad::statSV_)
-            .outlet("statPaneV", &ToolChooseVC_iPad::statPaneV_);
     return table;
 }
 
@@ -275,10 +267,6 @@ void ToolChooseVC::showHideFeedbackBtn() {
 
 std::shared_ptr<TipVC> ToolChooseVC::makeTipVC(const std::shared_ptr<MTip>& tip) { return ui::make<TipVC>(tip); }
 
-std::shared_ptr<TipVC> ToolChooseVC_iPad::makeTipVC(const std::shared_ptr<MTip>& tip) {
-    return ui::make<TipVC_iPad>(tip);
-}
-
 void ToolChooseVC::showTip() {
     auto rep = AbstractAppDelegate::sharedRep();
     if (!rep || rep->doNotShowTips() || !isTipVisible_ || tipVC_ || !rep->tipSet()) return;
@@ -339,8 +327,6 @@ bool ToolChooseVC::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientati
     return orientation == ui::InterfaceOrientation::Portrait;
 }
 
-bool ToolChooseVC_iPad::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation) { return true; }
-
 void ToolChooseVC::willRotateToInterfaceOrientation(ui::InterfaceOrientation orientation, double duration) {
     CommonViewController::willRotateToInterfaceOrientation(orientation, duration);
     fnd::NotificationCenter::defaultCenter().post(kWillRotateNotification, sharedAs<ToolChooseVC>());
@@ -359,61 +345,6 @@ void ToolChooseVC::didRotateFromInterfaceOrientation(ui::InterfaceOrientation fr
         }
     }
     fnd::NotificationCenter::defaultCenter().post(kDidRotateNotification, sharedAs<ToolChooseVC>());
-}
-
-void ToolChooseVC_iPad::willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation,
-                                                                  double duration) {
-    ToolChooseVC::willAnimateRotationToInterfaceOrientation(orientation, duration);
-    fnd::NotificationCenter::defaultCenter().post(kOrientationChangedNotification, sharedAs<ToolChooseVC>());
-}
-
-void ToolChooseVC_iPad::viewDidLoad() {
-    ToolChooseVC::viewDidLoad();
-    if (!statSV_ || !statPaneV_) return;
-    const ui::Size pane = statPaneV_->sizeThatFits({0, 0});
-    statSV_->setContentSize(pane);
-    // Centred across the scroll view, in either orientation.
-    statPaneV_->setFrame({{std::floor((statSV_->bounds().size.width - pane.width) / 2), 0}, pane});
-    statPaneV_->setAutoresizingMask(ui::FlexibleLeftMargin | ui::FlexibleRightMargin);
-    statPaneV_->showStatistics();
-    statSV_->addSubview(statPaneV_);
-    statPaneV_->showTestDateInfo();
-}
-
-void ToolChooseVC_iPad::closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) {
-    if (statPaneV_) statPaneV_->showTestDateInfo();
-    ToolChooseVC::closeAnimationOfButton(button);
-}
-
-void ToolChooseVC_iPad::updateStatistcs(bool canUpdate) {
-    // Called on a tool's saving thread; the pane is the main thread's.
-    std::weak_ptr<ToolChooseVC_iPad> weak = sharedAs<ToolChooseVC_iPad>();
-    fnd::RunLoop::main().post([weak, canUpdate] {
-        auto self = weak.lock();
-        if (!self || !self->statPaneV_) return;
-        if (canUpdate)
-            self->statPaneV_->showStatistics();
-        else
-            self->statPaneV_->renderStatistics();
-        if (self->mainChild()) self->statPaneV_->cancelPendingRequests();
-    });
-}
-
-void ToolChooseVC_iPad::setupToolButtons() {
-    setupButton(startBtn_, ToolScreens::named("StartVC_iPad"));
-    setupButton(booksBtn_, ToolScreens::named("BooksVC_iPad"));
-    setupButton(timerBtn_, ToolScreens::named("TimerV2VC_iPad"));
-    setupButton(flashcardsBtn_, ToolScreens::named("FlashcardsVC_iPad"));
-    setupButton(setsBtn_, ToolScreens::named("SetsVC_iPad"));
-    setupButton(newsBtn_, ToolScreens::named("NewsVC_iPad"));
-    setupButton(forumBtn_, ToolScreens::named("ForumVC_iPad"));
-    setupButton(coursesBtn_, ToolScreens::named("CoursesVC_iPad"));
-    setupButton(shopBtn_, ToolScreens::named("ShopVC_iPad"));
-    setupButton(settingsBtn_, ToolScreens::named("SettingsVC_iPad"));
-    setupButton(feedbackBtn_, ToolScreens::named("FeedbackVC_iPad"));
-    setupButton(gameBtn_, ToolScreens::named("GameVC_iPad"));
-    assignButton(infoBtn_, ToolScreens::named("InfoVC_iPad"));
-    assignButton(editTestDateBtn_, ToolScreens::named("EditTestDateVC_iPad"));
 }
 
 // ---- The order and rearranging

@@ -23,7 +23,6 @@
 #include "platform/ui/ScrollView.h"
 
 class MTip;
-class StatisticsAndDateView;
 class TipVC;
 class ToolButton;
 class ToolViewController;
@@ -177,38 +176,4 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     bool isRearrangingToolButtons_ = false;
     std::vector<std::shared_ptr<ToolButton>> toolButtons_;
     ToolButtonOrder::Order toolButtonsOrder_;
-};
-
-// The tablet's home screen: twelve grid buttons (the statistics stand beside the grid), the
-// test-date button, every orientation.
-class ToolChooseVC_iPad : public ToolChooseVC {
-  public:
-    static constexpr const char* kOrientationChangedNotification = "MNotificationOrientationChanged";
-
-    static const ui::ConnectionTable& classConnections();
-    const ui::ConnectionTable& connections() const override { return classConnections(); }
-
-    std::string nibIdentifier() const override { return tabletName(ToolChooseVC::nibIdentifier()); }
-    void setupToolButtons() override;
-    bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) override;
-    void willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation, double duration) override;
-
-    // The statistics pane goes into its scroll view, computes and starts its countdown.
-    void viewDidLoad() override;
-    // The pane's countdown starts again before the button closes.
-    void closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) override;
-    // On the main thread: the pane computed anew (canUpdate) or drawn again; while a tool is open,
-    // its pending refresh and countdown are cancelled.
-    void updateStatistcs(bool canUpdate) override;
-
-    const std::shared_ptr<ui::ScrollView>& statSV() const { return statSV_; }
-    const std::shared_ptr<StatisticsAndDateView>& statPaneV() const { return statPaneV_; }
-    const std::shared_ptr<ToolButton>& editTestDateBtn() const { return editTestDateBtn_; }
-
-  protected:
-    std::shared_ptr<TipVC> makeTipVC(const std::shared_ptr<MTip>& tip) override;
-
-  private:
-    std::shared_ptr<ui::ScrollView> statSV_;
-    std::shared_ptr<StatisticsAndDateView> statPaneV_;
 };

@@ -1,7 +1,7 @@
 #include "Classes/core/TovridaAppDelegate.h"
 
 #include "Classes/core/MRepository.h"
-#include "Classes/core/ToolChooseVC.h"
+#include "Classes/core/ToolChooseVC_iPad.h"
 #include "Classes/errorlog/RequestManager.h"
 #include "Classes/errorlog/Syncronizer.h"
 #include "Classes/practice/MPracticeRepository.h"

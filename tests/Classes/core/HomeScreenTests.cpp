@@ -6,7 +6,7 @@
 #include "Classes/core/SplashVC.h"
 #include "Classes/core/TipVC.h"
 #include "Classes/core/ToolButton.h"
-#include "Classes/core/ToolChooseVC.h"
+#include "Classes/core/ToolChooseVC_iPad.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"

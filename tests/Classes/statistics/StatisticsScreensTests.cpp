@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "Classes/core/ToolButton.h"
-#include "Classes/core/ToolChooseVC.h"
+#include "Classes/core/ToolChooseVC_iPad.h"
 #include "Classes/core/TovridaAppDelegate.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/statistics/EditTestDateVC.h"

@@ -1,0 +1,82 @@
+#include "Classes/core/ToolChooseVC_iPad.h"
+
+#include <cmath>
+
+#include "Classes/core/TipVC.h"
+#include "Classes/core/ToolButton.h"
+#include "Classes/core/ToolScreens.h"
+#include "Classes/statistics/StatisticsAndDateView.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/ui/ConnectionTable.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/ScrollView.h"
+
+const ui::ConnectionTable& ToolChooseVC_iPad::classConnections() {
+    static const ui::ConnectionTable table =
+        ui::ConnectionTable("ToolChooseVC_iPad", &ToolChooseVC::classConnections())
+            .outlet("statSV", &ToolChooseVC_iPad::statSV_)
+            .outlet("statPaneV", &ToolChooseVC_iPad::statPaneV_);
+    return table;
+}
+
+std::shared_ptr<TipVC> ToolChooseVC_iPad::makeTipVC(const std::shared_ptr<MTip>& tip) {
+    return ui::make<TipVC_iPad>(tip);
+}
+
+bool ToolChooseVC_iPad::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation) { return true; }
+
+void ToolChooseVC_iPad::willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation,
+                                                                  double duration) {
+    ToolChooseVC::willAnimateRotationToInterfaceOrientation(orientation, duration);
+    fnd::NotificationCenter::defaultCenter().post(kOrientationChangedNotification, sharedAs<ToolChooseVC>());
+}
+
+void ToolChooseVC_iPad::viewDidLoad() {
+    ToolChooseVC::viewDidLoad();
+    if (!statSV_ || !statPaneV_) return;
+    const ui::Size pane = statPaneV_->sizeThatFits({0, 0});
+    statSV_->setContentSize(pane);
+    // Centred across the scroll view, in either orientation.
+    statPaneV_->setFrame({{std::floor((statSV_->bounds().size.width - pane.width) / 2), 0}, pane});
+    statPaneV_->setAutoresizingMask(ui::FlexibleLeftMargin | ui::FlexibleRightMargin);
+    statPaneV_->showStatistics();
+    statSV_->addSubview(statPaneV_);
+    statPaneV_->showTestDateInfo();
+}
+
+void ToolChooseVC_iPad::closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) {
+    if (statPaneV_) statPaneV_->showTestDateInfo();
+    ToolChooseVC::closeAnimationOfButton(button);
+}
+
+void ToolChooseVC_iPad::updateStatistcs(bool canUpdate) {
+    // Called on a tool's saving thread; the pane is the main thread's.
+    std::weak_ptr<ToolChooseVC_iPad> weak = sharedAs<ToolChooseVC_iPad>();
+    fnd::RunLoop::main().post([weak, canUpdate] {
+        auto self = weak.lock();
+        if (!self || !self->statPaneV_) return;
+        if (canUpdate)
+            self->statPaneV_->showStatistics();
+        else
+            self->statPaneV_->renderStatistics();
+        if (self->mainChild()) self->statPaneV_->cancelPendingRequests();
+    });
+}
+
+void ToolChooseVC_iPad::setupToolButtons() {
+    setupButton(startBtn_, ToolScreens::named("StartVC_iPad"));
+    setupButton(booksBtn_, ToolScreens::named("BooksVC_iPad"));
+    setupButton(timerBtn_, ToolScreens::named("TimerV2VC_iPad"));
+    setupButton(flashcardsBtn_, ToolScreens::named("FlashcardsVC_iPad"));
+    setupButton(setsBtn_, ToolScreens::named("SetsVC_iPad"));
+    setupButton(newsBtn_, ToolScreens::named("NewsVC_iPad"));
+    setupButton(forumBtn_, ToolScreens::named("ForumVC_iPad"));
+    setupButton(coursesBtn_, ToolScreens::named("CoursesVC_iPad"));
+    setupButton(shopBtn_, ToolScreens::named("ShopVC_iPad"));
+    setupButton(settingsBtn_, ToolScreens::named("SettingsVC_iPad"));
+    setupButton(feedbackBtn_, ToolScreens::named("FeedbackVC_iPad"));
+    setupButton(gameBtn_, ToolScreens::named("GameVC_iPad"));
+    assignButton(infoBtn_, ToolScreens::named("InfoVC_iPad"));
+    assignButton(editTestDateBtn_, ToolScreens::named("EditTestDateVC_iPad"));
+}
