@@ -147,7 +147,9 @@ void View::setSize(Size size) {
 void View::autoresize(Size oldSuper, Size newSuper) {
     unsigned m = autoresizingMask_;
     if (m == AutoresizingNone) return;
-    Rect f = frame();
+    // The view's own rectangle about its centre, without its transform: a transformed frame
+    // written back as a size would grow or shrink the view at every change of the superview.
+    Rect f{center_.x - size_.width / 2, center_.y - size_.height / 2, size_.width, size_.height};
     resizeAxis(f.origin.x, f.size.width, oldSuper.width, newSuper.width, m & FlexibleLeftMargin,
                m & FlexibleWidth, m & FlexibleRightMargin);
     resizeAxis(f.origin.y, f.size.height, oldSuper.height, newSuper.height, m & FlexibleTopMargin,

@@ -179,4 +179,19 @@ TEST_F(ViewTreeTest, SubviewsFollowTheirAutoresizingMaskWhenTheSuperviewChangesS
     EXPECT_EQ(shared->frame(), (Rect{200, 0, 600, 10}));
 }
 
+TEST_F(ViewTreeTest, AutoresizingMovesATransformedViewWithoutChangingItsOwnSize) {
+    // A key kept enlarged and transparent while hidden, at the bottom middle of the tablet.
+    auto home = make<View>(Rect{0, 0, 768, 1004});
+    auto key = make<View>(Rect{324, 940, 120, 34});
+    key->setAutoresizingMask(FlexibleLeftMargin | FlexibleRightMargin | FlexibleTopMargin);
+    key->setTransform(AffineTransform::scale(3));
+    home->addSubview(key);
+    home->setFrame({0, 0, 1024, 748});
+    EXPECT_EQ(key->bounds().size, (Size{120, 34}));
+    EXPECT_EQ(key->center(), (Point{512, 701}));
+    home->setFrame({0, 0, 768, 1004});
+    key->setTransform(AffineTransform::identity());
+    EXPECT_EQ(key->frame(), (Rect{324, 940, 120, 34}));
+}
+
 }  // namespace
