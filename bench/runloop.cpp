@@ -1,10 +1,10 @@
 // The main run loop under load: a million posted calls, and 100,000 timers due at spread times.
+#include "platform/foundation/RunLoop.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
 #include <thread>
-
-#include "platform/foundation/RunLoop.h"
 
 namespace {
 

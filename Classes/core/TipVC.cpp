@@ -32,9 +32,10 @@ void animate(const char* name, ui::AnimationCurve curve, const std::function<voi
 }  // namespace
 
 const ui::ConnectionTable& TipVC::classConnections() {
-    static const ui::ConnectionTable table = ui::ConnectionTable("TipVC", &CommonViewController::classConnections())
-                                                 .outlet("textLbl", &TipVC::textLbl_)
-                                                 .action("doneClicked:", &TipVC::doneClicked);
+    static const ui::ConnectionTable table =
+        ui::ConnectionTable("TipVC", &CommonViewController::classConnections())
+            .outlet("textLbl", &TipVC::textLbl_)
+            .action("doneClicked:", &TipVC::doneClicked);
     return table;
 }
 
@@ -108,9 +109,11 @@ void TipVC_iPad::animation() {
     auto home = homeView();
     ui::Rect bounds = home ? home->bounds() : band->bounds();
     band->setTransform(ui::AffineTransform::identity());
-    band->setFrame({0, bounds.height() - kTabletBandLift - kTabletBandHeight, bounds.width(), kTabletBandHeight});
+    band->setFrame(
+        {0, bounds.height() - kTabletBandLift - kTabletBandHeight, bounds.width(), kTabletBandHeight});
     band->setTransform(ui::AffineTransform::scale(1, kFolded));
-    animate("TipIn", ui::AnimationCurve::EaseOut, [&] { band->setTransform(ui::AffineTransform::identity()); });
+    animate("TipIn", ui::AnimationCurve::EaseOut,
+            [&] { band->setTransform(ui::AffineTransform::identity()); });
 }
 
 void TipVC_iPad::outAnimation() {

@@ -19,12 +19,16 @@ int highestBetween(const ToolButtonOrder::Order& order, int low, int high, int n
     return best;
 }
 // Phone: the first page's last held position (-1 for an empty page), the second page's (11).
-int lastOfFirstPage(const ToolButtonOrder::Order& order) { return highestBetween(order, 0, kFirstPageLast, -1); }
+int lastOfFirstPage(const ToolButtonOrder::Order& order) {
+    return highestBetween(order, 0, kFirstPageLast, -1);
+}
 int lastOfSecondPage(const ToolButtonOrder::Order& order) {
     return highestBetween(order, kPageSize, ToolGrid::kNoPosition - 1, kFirstPageLast);
 }
 // Tablet: the last held position; -1 when none.
-int lastOfGrid(const ToolButtonOrder::Order& order) { return highestBetween(order, 0, ToolGrid::kNoPosition - 1, -1); }
+int lastOfGrid(const ToolButtonOrder::Order& order) {
+    return highestBetween(order, 0, ToolGrid::kNoPosition - 1, -1);
+}
 
 }  // namespace
 
@@ -49,8 +53,8 @@ class ToolButtonOrder::Change {
     Order after_;
 };
 
-ToolButtonOrder::Order ToolButtonOrder::defaultOrder(std::size_t buttons, std::optional<std::size_t> hiddenFeedback,
-                                                     bool phone) {
+ToolButtonOrder::Order ToolButtonOrder::defaultOrder(std::size_t buttons,
+                                                     std::optional<std::size_t> hiddenFeedback, bool phone) {
     Order order(buttons);
     int shift = 0;
     for (std::size_t i = 0; i < buttons; ++i) {
@@ -104,11 +108,12 @@ ToolButtonOrder::Order ToolButtonOrder::completed(const Order& order, std::size_
     return result;
 }
 
-std::optional<ToolButtonOrder::Order> ToolButtonOrder::dragged(const Order& order, std::size_t index, int target,
-                                                               bool homeOnFirstPage, bool centreOnFirstPage,
-                                                               bool phone) {
+std::optional<ToolButtonOrder::Order> ToolButtonOrder::dragged(const Order& order, std::size_t index,
+                                                               int target, bool homeOnFirstPage,
+                                                               bool centreOnFirstPage, bool phone) {
     const int n = positionOf(order, index);
-    if (target == ToolGrid::kNoPosition || n == ToolGrid::kNoPosition || n < 0 || target == n) return std::nullopt;
+    if (target == ToolGrid::kNoPosition || n == ToolGrid::kNoPosition || n < 0 || target == n)
+        return std::nullopt;
     Change change(order);
     const int m1 = lastOfFirstPage(order);
     const int m2 = lastOfSecondPage(order);
@@ -139,7 +144,8 @@ std::optional<ToolButtonOrder::Order> ToolButtonOrder::dragged(const Order& orde
     return change.result();
 }
 
-ToolButtonOrder::Order ToolButtonOrder::withFeedbackInserted(const Order& order, std::size_t feedback, bool phone) {
+ToolButtonOrder::Order ToolButtonOrder::withFeedbackInserted(const Order& order, std::size_t feedback,
+                                                             bool phone) {
     if (positionOf(order, feedback) != kHidden) return order;
     Change change(order);
     if (!phone) {

@@ -33,15 +33,16 @@ class ToolButtonOrder {
     // Entries that cannot be positions (negative, or -1 on another button than the feedback
     // button, beyond the grid, or a position an earlier button holds) count as missing, so a
     // damaged order still places every button once. An intact order comes back unchanged.
-    static Order completed(const Order& order, std::size_t buttons, std::optional<std::size_t> feedback, bool phone);
+    static Order completed(const Order& order, std::size_t buttons, std::optional<std::size_t> feedback,
+                           bool phone);
 
     // A drag of button `index`, whose home point is on the first page or not (`homeOnFirstPage`),
     // now over position `target` on the page under its centre (`centreOnFirstPage`); the tablet
     // has one page. Answers the new order; nothing when the drag changes nothing (no target, the
     // button's own position, or past the last button of a page it is already the last of). When
     // the phone's other page is full the order comes back unchanged.
-    static std::optional<Order> dragged(const Order& order, std::size_t index, int target, bool homeOnFirstPage,
-                                        bool centreOnFirstPage, bool phone);
+    static std::optional<Order> dragged(const Order& order, std::size_t index, int target,
+                                        bool homeOnFirstPage, bool centreOnFirstPage, bool phone);
 
     // The feedback button's first appearance: it takes the place after the last button (on the
     // phone the first page's, the buttons from 11 on making room when that page is full).

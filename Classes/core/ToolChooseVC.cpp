@@ -109,7 +109,8 @@ void ToolChooseVC::viewDidLoad() {
         },
         weak);
     generalScrollView_->setContentSize(toolsView_->frame().size);
-    generalScrollView_->setDelegate(std::static_pointer_cast<ui::ScrollViewDelegate>(sharedAs<ToolChooseVC>()));
+    generalScrollView_->setDelegate(
+        std::static_pointer_cast<ui::ScrollViewDelegate>(sharedAs<ToolChooseVC>()));
     pageControlValueJustChanged_ = false;
     lightIM_->setAlpha(0);
 
@@ -139,7 +140,8 @@ void ToolChooseVC::observeToolButtons() {
     };
     observe(ToolButton::kEnterRearrangingModeNotification,
             [](ToolChooseVC& self, const fnd::Notification&) { self.enterRearrangingMode(); });
-    observe(ToolButton::kDragNotification, [](ToolChooseVC& self, const fnd::Notification& n) { self.dragToolButton(n); });
+    observe(ToolButton::kDragNotification,
+            [](ToolChooseVC& self, const fnd::Notification& n) { self.dragToolButton(n); });
     observe(ToolButton::kDraggingFinishedNotification,
             [](ToolChooseVC& self, const fnd::Notification& n) { self.draggingFinished(n); });
 }
@@ -265,7 +267,9 @@ void ToolChooseVC::showHideFeedbackBtn() {
 
 // ---- Tips
 
-std::shared_ptr<TipVC> ToolChooseVC::makeTipVC(const std::shared_ptr<MTip>& tip) { return ui::make<TipVC>(tip); }
+std::shared_ptr<TipVC> ToolChooseVC::makeTipVC(const std::shared_ptr<MTip>& tip) {
+    return ui::make<TipVC>(tip);
+}
 
 void ToolChooseVC::showTip() {
     auto rep = AbstractAppDelegate::sharedRep();
@@ -312,7 +316,8 @@ void ToolChooseVC::scrollViewDidScroll(ui::ScrollView& scrollView) {
     double width = scrollView.contentSize().width;
     if (width <= 0) return;
     int pages = pageControl_->numberOfPages();
-    pageControl_->setCurrentPage(static_cast<int>(std::floor(pages * scrollView.contentOffset().x / width + 0.5)));
+    pageControl_->setCurrentPage(
+        static_cast<int>(std::floor(pages * scrollView.contentOffset().x / width + 0.5)));
     pageControl_->updateCurrentPageDisplay();
 }
 
@@ -446,9 +451,10 @@ void ToolChooseVC::rearrangeToolButtonsUsingDrivingToolButton(const std::shared_
         if (phone) generalScrollView_->setContentOffset({0, 0}, true);
         mover = nullptr;
     } else {
-        std::optional<ToolButtonOrder::Order> moved = ToolButtonOrder::dragged(
-            toolButtonsOrder_, *index, driving->closestPosition(), ToolGrid::isOnFirstPage(driving->initialCenter().x),
-            ToolGrid::isOnFirstPage(driving->center().x), phone);
+        std::optional<ToolButtonOrder::Order> moved =
+            ToolButtonOrder::dragged(toolButtonsOrder_, *index, driving->closestPosition(),
+                                     ToolGrid::isOnFirstPage(driving->initialCenter().x),
+                                     ToolGrid::isOnFirstPage(driving->center().x), phone);
         if (!moved) return;
         isRearrangingToolButtons_ = true;
         next = std::move(*moved);
@@ -521,5 +527,6 @@ void ToolChooseVC::dragToolButton(const fnd::Notification& notification) {
 }
 
 void ToolChooseVC::draggingFinished(const fnd::Notification& notification) {
-    if (auto button = notification.objectAs<ToolButton>()) button->returnBackAfterDelay(animationDuration() / 2);
+    if (auto button = notification.objectAs<ToolButton>())
+        button->returnBackAfterDelay(animationDuration() / 2);
 }

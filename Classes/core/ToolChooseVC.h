@@ -156,8 +156,9 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     std::shared_ptr<ui::View> toolsView_;
     std::shared_ptr<ui::ScrollView> generalScrollView_;
     std::shared_ptr<ui::PageControl> pageControl_;
-    std::shared_ptr<ToolButton> startBtn_, booksBtn_, timerBtn_, flashcardsBtn_, setsBtn_, statisticsBtn_, newsBtn_,
-        forumBtn_, coursesBtn_, shopBtn_, settingsBtn_, feedbackBtn_, gameBtn_, infoBtn_, editTestDateBtn_;
+    std::shared_ptr<ToolButton> startBtn_, booksBtn_, timerBtn_, flashcardsBtn_, setsBtn_, statisticsBtn_,
+        newsBtn_, forumBtn_, coursesBtn_, shopBtn_, settingsBtn_, feedbackBtn_, gameBtn_, infoBtn_,
+        editTestDateBtn_;
     std::shared_ptr<ui::ImageView> lightIM_;
     std::shared_ptr<ui::Button> exitRearrangingBtn_;
 

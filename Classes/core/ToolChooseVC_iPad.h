@@ -19,7 +19,8 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     std::string nibIdentifier() const override { return tabletName(ToolChooseVC::nibIdentifier()); }
     void setupToolButtons() override;
     bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) override;
-    void willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation, double duration) override;
+    void willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation,
+                                                   double duration) override;
 
     // The statistics pane goes into its scroll view, computes and starts its countdown.
     void viewDidLoad() override;

@@ -28,7 +28,8 @@ ui::Point ToolGrid::centreOfPosition(int position) const {
     if (tablet_) {
         double x0 = landscape_ ? kLandscapeFirstX : kPortraitFirstX;
         double x1 = landscape_ ? kLandscapeStepX : kPortraitStepX;
-        return {x0 + x1 * (position % kTabletColumns), kTabletFirstY + kTabletStepY * (position / kTabletColumns)};
+        return {x0 + x1 * (position % kTabletColumns),
+                kTabletFirstY + kTabletStepY * (position / kTabletColumns)};
     }
     bool first = isFirstPagePosition(position);
     int row = position / kPhoneColumns - (first ? 0 : kPhonePageSize / kPhoneColumns);
@@ -52,7 +53,7 @@ int ToolGrid::closestPosition(ui::Point centre) const {
     double col = (centre.x - (first ? kPhoneFirstX : kPhoneSecondX)) / kPhoneStepX;
     if (!(col > -0.5 && row > -0.5)) return kNoPosition;
     int last = first ? kPhonePageSize - 1 : 2 * kPhonePageSize - 1;
-    double position =
-        std::min<double>(nearest(col), kPhoneColumns - 1) + kPhoneColumns * nearest(row) + (first ? 0 : kPhonePageSize);
+    double position = std::min<double>(nearest(col), kPhoneColumns - 1) + kPhoneColumns * nearest(row) +
+                      (first ? 0 : kPhonePageSize);
     return static_cast<int>(std::min<double>(position, last));
 }

@@ -31,7 +31,8 @@ Factory screen() {
 
 // The feedback tool counts its openings; the home screen's feedback button depends on the count.
 void countFeedbackOpening() {
-    if (auto rep = AbstractAppDelegate::sharedRep()) rep->setFeedbackOpenCounter(rep->feedbackOpenCounter() + 1);
+    if (auto rep = AbstractAppDelegate::sharedRep())
+        rep->setFeedbackOpenCounter(rep->feedbackOpenCounter() + 1);
 }
 
 const std::map<std::string, Factory>& table() {

@@ -54,8 +54,7 @@ void TovridaAppDelegate::publishLoaded() {
 }
 
 void TovridaAppDelegate::setupTools() {
-    std::shared_ptr<ToolChooseVC> home =
-        isiPad() ? ui::make<ToolChooseVC_iPad>() : ui::make<ToolChooseVC>();
+    std::shared_ptr<ToolChooseVC> home = isiPad() ? ui::make<ToolChooseVC_iPad>() : ui::make<ToolChooseVC>();
     setToolChooseVC(home);
     homeScreen_ = home;
 }

@@ -26,7 +26,8 @@ class AtomicFile {
 
     // Removes the temporary files that writes of `target` left behind when the process died before
     // their rename, and returns how many it removed. Call it only while nothing writes `target`.
-    static int removeLeftovers(const std::filesystem::path& target, FileSystem& files = FileSystem::standard());
+    static int removeLeftovers(const std::filesystem::path& target,
+                               FileSystem& files = FileSystem::standard());
 };
 
 }  // namespace fnd

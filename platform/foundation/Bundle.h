@@ -9,7 +9,7 @@
 namespace fnd {
 
 class Bundle {
-public:
+  public:
     static Bundle main();
 
     explicit Bundle(std::filesystem::path resourceFolder);
@@ -30,7 +30,7 @@ public:
     std::string version() const { return infoValue("CFBundleVersion"); }
     std::string identifier() const { return infoValue("CFBundleIdentifier"); }
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

@@ -8,7 +8,7 @@
 namespace fnd {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     // Monotonic seconds, for timers and elapsed times.
@@ -24,13 +24,13 @@ public:
 };
 
 class RealClock final : public Clock {
-public:
+  public:
     double now() const override;
     double wallTime() const override;
 };
 
 class ManualClock final : public Clock {
-public:
+  public:
     // Seconds since 2001-01-01 UTC the wall clock starts at: by default 2026-01-01 12:00 UTC.
     static constexpr double kDefaultWallStart = 788961600.0 + 12 * 3600.0;
 
@@ -46,7 +46,7 @@ public:
     void advanceTo(double monotonic);
     void setWallTime(double secondsSince2001) { wall_.store(secondsSince2001); }
 
-private:
+  private:
     std::atomic<double> now_{0.0};
     std::atomic<double> wall_;
 };

@@ -7,7 +7,7 @@
 namespace fnd {
 
 class Date {
-public:
+  public:
     static constexpr double kUnixToReference = 978307200.0;
 
     constexpr Date() = default;
@@ -15,7 +15,9 @@ public:
 
     // Now, from the process clock (manual in tests).
     static Date now();
-    static constexpr Date fromUnix(double secondsSince1970) { return Date(secondsSince1970 - kUnixToReference); }
+    static constexpr Date fromUnix(double secondsSince1970) {
+        return Date(secondsSince1970 - kUnixToReference);
+    }
     static constexpr Date distantPast() { return Date(-63114076800.0); }
     static constexpr Date distantFuture() { return Date(63113904000.0); }
 
@@ -30,7 +32,7 @@ public:
 
     constexpr auto operator<=>(const Date&) const = default;
 
-private:
+  private:
     double seconds_ = 0.0;
 };
 

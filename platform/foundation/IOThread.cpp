@@ -1,9 +1,10 @@
 #include "platform/foundation/IOThread.h"
 
+#include <pthread.h>
+
 #include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/post.hpp>
 #include <future>
-#include <pthread.h>
 #include <mutex>
 #include <thread>
 

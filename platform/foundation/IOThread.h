@@ -9,7 +9,7 @@
 namespace fnd {
 
 class IOThread {
-public:
+  public:
     // The process's I/O thread, started on first use.
     static IOThread& shared();
 
@@ -26,7 +26,7 @@ public:
     struct Impl;
     Impl& impl() { return *impl_; }
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 

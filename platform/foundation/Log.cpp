@@ -22,10 +22,14 @@ std::atomic<Log::Level>& minimum() {
 }
 const char* tag(Log::Level level) {
     switch (level) {
-        case Log::Level::Debug: return "debug";
-        case Log::Level::Info: return "info";
-        case Log::Level::Warning: return "warning";
-        case Log::Level::Error: return "error";
+        case Log::Level::Debug:
+            return "debug";
+        case Log::Level::Info:
+            return "info";
+        case Log::Level::Warning:
+            return "warning";
+        case Log::Level::Error:
+            return "error";
     }
     return "";
 }

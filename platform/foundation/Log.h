@@ -9,18 +9,26 @@
 namespace fnd {
 
 class Log {
-public:
+  public:
     enum class Level { Debug, Info, Warning, Error };
     using Sink = std::function<void(Level, std::string_view)>;
 
     template <class... Args>
-    static void debug(const Args&... args) { write(Level::Debug, args...); }
+    static void debug(const Args&... args) {
+        write(Level::Debug, args...);
+    }
     template <class... Args>
-    static void info(const Args&... args) { write(Level::Info, args...); }
+    static void info(const Args&... args) {
+        write(Level::Info, args...);
+    }
     template <class... Args>
-    static void warning(const Args&... args) { write(Level::Warning, args...); }
+    static void warning(const Args&... args) {
+        write(Level::Warning, args...);
+    }
     template <class... Args>
-    static void error(const Args&... args) { write(Level::Error, args...); }
+    static void error(const Args&... args) {
+        write(Level::Error, args...);
+    }
 
     // Replaces the sink; null restores standard error. Answers the previous sink.
     static Sink setSink(Sink sink);
@@ -34,7 +42,7 @@ public:
         emit(level, line.str());
     }
 
-private:
+  private:
     static Level minimumLevel();
     static void emit(Level level, const std::string& line);
 };

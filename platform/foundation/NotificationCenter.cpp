@@ -36,8 +36,9 @@ NotificationCenter::Token NotificationCenter::add(std::shared_ptr<Registration> 
     return registrations_.back()->token;
 }
 
-NotificationCenter::Token NotificationCenter::addObserver(const void* observer, std::optional<std::string> name,
-                                                          const void* object, Handler handler) {
+NotificationCenter::Token NotificationCenter::addObserver(const void* observer,
+                                                          std::optional<std::string> name, const void* object,
+                                                          Handler handler) {
     auto r = std::make_shared<Registration>();
     r->observer = observer;
     r->name = std::move(name);
@@ -114,7 +115,8 @@ void NotificationCenter::removeToken(Token token) {
     removeWhere([token](const Registration& r) { return r.token == token; });
 }
 
-void NotificationCenter::post(const std::string& name, const std::shared_ptr<Object>& object, UserInfo userInfo) {
+void NotificationCenter::post(const std::string& name, const std::shared_ptr<Object>& object,
+                              UserInfo userInfo) {
     post(Notification{name, object.get(), object, std::move(userInfo)});
 }
 

@@ -19,14 +19,15 @@
 namespace fnd {
 
 class NotificationCenter {
-public:
+  public:
     using Handler = std::function<void(const Notification&)>;
     using Token = std::uint64_t;
 
     static NotificationCenter& defaultCenter();
 
     // `observer` is the identity removal goes by. No name: every name. No object: any object.
-    Token addObserver(const void* observer, std::optional<std::string> name, const void* object, Handler handler);
+    Token addObserver(const void* observer, std::optional<std::string> name, const void* object,
+                      Handler handler);
     // As above, but the observer is held weakly: once it is gone its handler is skipped.
     Token addObserver(const std::shared_ptr<Object>& observer, std::optional<std::string> name,
                       const void* object, Handler handler);
@@ -36,13 +37,14 @@ public:
     void removeObserverForName(const void* observer, const std::string& name);
     void removeToken(Token token);
 
-    void post(const std::string& name, const std::shared_ptr<Object>& object = nullptr, UserInfo userInfo = {});
+    void post(const std::string& name, const std::shared_ptr<Object>& object = nullptr,
+              UserInfo userInfo = {});
     void post(const std::string& name, const void* objectId, UserInfo userInfo = {});
     void post(const Notification& notification);
 
     std::size_t observerCount() const;
 
-private:
+  private:
     struct Registration;
 
     Token add(std::shared_ptr<Registration> registration);

@@ -8,7 +8,7 @@
 namespace fnd {
 
 class Object : public std::enable_shared_from_this<Object> {
-public:
+  public:
     Object() = default;
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
@@ -29,7 +29,7 @@ public:
 
 // Raised when an abstract operation that a subclass must supply is called on the base.
 class UnrecognizedSelector : public std::logic_error {
-public:
+  public:
     explicit UnrecognizedSelector(const std::string& selector)
         : std::logic_error("unrecognized selector: " + selector) {}
 };

@@ -1,8 +1,9 @@
 #include "platform/foundation/Paths.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <mutex>
-#include <unistd.h>
 
 #include "platform/foundation/Log.h"
 
@@ -36,7 +37,8 @@ fs::path Paths::defaultDocuments(const char* xdgDataHome, const char* home) {
 
 fs::path Paths::documents() {
     std::lock_guard lock(pathsMutex);
-    if (documentsFolder.empty()) documentsFolder = defaultDocuments(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (documentsFolder.empty())
+        documentsFolder = defaultDocuments(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     return ensured(documentsFolder);
 }
 

@@ -6,7 +6,7 @@
 namespace fnd {
 
 class Paths {
-public:
+  public:
     // The documents folder: set by the program's option, else $XDG_DATA_HOME/orvakit, else
     // ~/.local/share/orvakit. Created when first asked for.
     static std::filesystem::path documents();

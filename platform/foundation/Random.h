@@ -6,7 +6,7 @@
 namespace fnd {
 
 class Random {
-public:
+  public:
     // A uniformly distributed 32-bit number.
     static std::uint32_t next32();
     // A number in [0, bound); 0 when bound is 0.

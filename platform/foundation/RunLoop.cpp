@@ -120,13 +120,15 @@ void RunLoop::schedule(const std::shared_ptr<Timer>& timer, double when) {
     wake_.notify_all();
 }
 
-std::shared_ptr<Timer> RunLoop::scheduleTimer(double interval, bool repeats, std::function<void(Timer&)> fire) {
+std::shared_ptr<Timer> RunLoop::scheduleTimer(double interval, bool repeats,
+                                              std::function<void(Timer&)> fire) {
     auto timer = std::make_shared<Timer>(interval, repeats, std::move(fire));
     schedule(timer, now() + (interval > 0 ? interval : 0));
     return timer;
 }
 
-std::shared_ptr<Timer> RunLoop::performAfterDelay(double delay, const void* target, std::string action, Task task) {
+std::shared_ptr<Timer> RunLoop::performAfterDelay(double delay, const void* target, std::string action,
+                                                  Task task) {
     auto timer = std::make_shared<Timer>(
         delay, false, [task = std::move(task)](Timer&) { task(); }, target, std::move(action));
     {
@@ -258,8 +260,10 @@ void RunLoop::waitForWork(double untilLoopTime, double realLimit) {
     }
     if (wait <= 0) return;
     if (wait == kInfinity) {
-        wake_.wait(lock, [&] { return ready() || (!clock_->isManual() && !timers_.empty() &&
-                                                    timers_.top().when <= clock_->now()); });
+        wake_.wait(lock, [&] {
+            return ready() ||
+                   (!clock_->isManual() && !timers_.empty() && timers_.top().when <= clock_->now());
+        });
         return;
     }
     wake_.wait_for(lock, std::chrono::duration<double>(wait), ready);

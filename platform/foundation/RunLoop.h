@@ -22,7 +22,7 @@
 namespace fnd {
 
 class RunLoop {
-public:
+  public:
     using Task = std::function<void()>;
 
     explicit RunLoop(std::shared_ptr<Clock> clock = Clock::shared());
@@ -87,7 +87,7 @@ public:
 
     std::size_t pendingTimerCount() const;
 
-private:
+  private:
     struct Entry {
         double when;
         std::uint64_t seq;

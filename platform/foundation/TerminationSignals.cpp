@@ -1,7 +1,8 @@
 #include "platform/foundation/TerminationSignals.h"
 
-#include <csignal>
 #include <pthread.h>
+
+#include <csignal>
 #include <thread>
 
 #include "platform/foundation/RunLoop.h"

@@ -6,7 +6,7 @@
 namespace fnd {
 
 class TerminationSignals {
-public:
+  public:
     // Blocks both signals in every thread started afterwards and runs `onSignal` on the main
     // run loop when one arrives. Call before any other thread starts.
     static void install(std::function<void(int signal)> onSignal);

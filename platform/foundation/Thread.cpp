@@ -1,11 +1,12 @@
 #include "platform/foundation/Thread.h"
 
+#include <pthread.h>
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <pthread.h>
 #include <thread>
 
 #include "platform/foundation/Log.h"
@@ -47,7 +48,8 @@ int Thread::runningCount() {
 
 bool Thread::waitUntilIdle(double realSeconds) {
     std::unique_lock lock(runningMutex);
-    return runningChanged.wait_for(lock, std::chrono::duration<double>(realSeconds), [] { return running == 0; });
+    return runningChanged.wait_for(lock, std::chrono::duration<double>(realSeconds),
+                                   [] { return running == 0; });
 }
 
 bool Thread::isMainThread() { return RunLoop::main().isCurrent(); }

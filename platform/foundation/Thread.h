@@ -8,7 +8,7 @@
 namespace fnd {
 
 class Thread {
-public:
+  public:
     // Starts `body` on a new detached thread.
     static void detach(std::string name, std::function<void()> body);
     // Runs `work` on a new thread, then `then` with its result on the main run loop.
@@ -30,6 +30,7 @@ template <class Work, class Then>
 void fnd::Thread::detachThenMain(std::string name, Work work, Then then) {
     detach(std::move(name), [work = std::move(work), then = std::move(then)]() mutable {
         auto result = work();
-        RunLoop::main().post([then = std::move(then), result = std::move(result)]() mutable { then(std::move(result)); });
+        RunLoop::main().post(
+            [then = std::move(then), result = std::move(result)]() mutable { then(std::move(result)); });
     });
 }

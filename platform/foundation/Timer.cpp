@@ -3,7 +3,10 @@
 namespace fnd {
 
 Timer::Timer(double interval, bool repeats, Callback callback, const void* target, std::string action)
-    : interval_(interval), repeats_(repeats), target_(target), action_(std::move(action)),
+    : interval_(interval),
+      repeats_(repeats),
+      target_(target),
+      action_(std::move(action)),
       callback_(std::move(callback)) {}
 
 void Timer::invalidate() {

@@ -11,7 +11,7 @@ namespace fnd {
 class RunLoop;
 
 class Timer {
-public:
+  public:
     using Callback = std::function<void(Timer&)>;
 
     Timer(double interval, bool repeats, Callback callback, const void* target = nullptr,
@@ -29,7 +29,7 @@ public:
     const void* target() const { return target_; }
     const std::string& action() const { return action_; }
 
-private:
+  private:
     friend class RunLoop;
     // Runs the callback once; answers whether the timer is still valid afterwards.
     bool fire();

@@ -155,7 +155,9 @@ std::string Device::uniqueIdentifier() {
     for (int i = 0; i < 5; ++i) id << std::hex << std::setw(8) << std::setfill('0') << fnd::Random::next32();
     identifier_ = id.str();
     std::string line = identifier_ + "\n";
-    if (auto saved = fnd::AtomicFile::write(file, {reinterpret_cast<const std::uint8_t*>(line.data()), line.size()}); !saved)
+    if (auto saved =
+            fnd::AtomicFile::write(file, {reinterpret_cast<const std::uint8_t*>(line.data()), line.size()});
+        !saved)
         fnd::Log::error("device identifier not kept: ", saved.error);
     return identifier_;
 }

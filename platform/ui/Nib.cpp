@@ -81,7 +81,8 @@ struct Parser {
                     if (auto child = object(sub, depth + 1)) o.subviews.push_back(std::move(*child));
             }
         }
-        for (const std::string& key : description.unreadKeys()) description.problem(key, "unknown key of an object");
+        for (const std::string& key : description.unreadKeys())
+            description.problem(key, "unknown key of an object");
         o.properties.setProblemSink({});  // the parse's sink does not outlive the parse
         return o;
     }

@@ -216,7 +216,8 @@ std::optional<Font> NibProperties::font(std::string_view key) {
     std::string family = described->string("family").value_or("DejaVu Sans");
     bool bold = described->boolean("bold").value_or(false);
     bool italic = described->boolean("italic").value_or(false);
-    for (const std::string& unknown : described->unreadKeys()) described->problem(unknown, "unknown font key");
+    for (const std::string& unknown : described->unreadKeys())
+        described->problem(unknown, "unknown font key");
     return Font(family, *size, bold ? Font::Weight::Bold : Font::Weight::Regular,
                 italic ? Font::Slant::Italic : Font::Slant::Upright);
 }
@@ -239,7 +240,8 @@ std::optional<std::shared_ptr<const Image>> NibProperties::image(std::string_vie
         stretch = left || top;
         leftCap = left.value_or(0);
         topCap = top.value_or(0);
-        for (const std::string& unknown : described->unreadKeys()) described->problem(unknown, "unknown image key");
+        for (const std::string& unknown : described->unreadKeys())
+            described->problem(unknown, "unknown image key");
     }
     if (!name) {
         problem(key, "expected an image name or {\"name\": ..., \"leftCap\": ..., \"topCap\": ...}");

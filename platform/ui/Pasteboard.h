@@ -9,7 +9,7 @@
 namespace ui {
 
 class Pasteboard {
-public:
+  public:
     static Pasteboard& general();
 
     // The text, or nothing when the pasteboard holds none.
@@ -20,7 +20,7 @@ public:
     // Called after each change (the display mirrors the text to the browser's clipboard).
     void setChangeListener(std::function<void(const std::optional<std::string>&)> listener);
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::optional<std::string> text_;
     long changes_ = 0;

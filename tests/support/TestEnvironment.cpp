@@ -1,5 +1,7 @@
 #include "tests/support/TestEnvironment.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -7,7 +9,6 @@
 #include <cstdlib>
 #include <mutex>
 #include <thread>
-#include <unistd.h>
 
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/Paths.h"

@@ -14,21 +14,23 @@
 namespace testing_support {
 
 class TestEnvironment : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
     // Runs the main loop for a span of virtual time.
     void runFor(double seconds) { loop->runFor(seconds); }
     // Runs the main loop until `done` holds (virtual time, plus real time for other threads' posts).
-    bool runUntil(const std::function<bool()>& done, double seconds = 60) { return loop->runUntil(done, seconds); }
+    bool runUntil(const std::function<bool()>& done, double seconds = 60) {
+        return loop->runUntil(done, seconds);
+    }
 
     std::shared_ptr<fnd::ManualClock> clock;
     std::shared_ptr<fnd::RunLoop> loop;
     std::filesystem::path documents;
     std::filesystem::path temporary;
 
-private:
+  private:
     struct Watchdog;
     std::shared_ptr<Watchdog> watchdog_;
 };

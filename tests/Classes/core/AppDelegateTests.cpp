@@ -23,7 +23,8 @@ std::shared_ptr<Note> note(std::string text) {
 
 std::vector<std::string> filesIn(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -33,7 +34,9 @@ std::string contents(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void writeFile(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+void writeFile(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
 
 }  // namespace
 
@@ -82,7 +85,8 @@ TEST_F(AppDelegateTest, ASaveReplacesTheFileWholeAndLeavesNothingBeside) {
 
 TEST_F(AppDelegateTest, AMissingFileLoadsAsNothingAndCreatesNothing) {
     EXPECT_EQ(AbstractAppDelegate::loadRepositoryFromFile(documents / "Repository"), nullptr);
-    EXPECT_EQ(AbstractAppDelegate::loadRepositoryOfClass<Note>(documents / "Nowhere" / "Repository"), nullptr);
+    EXPECT_EQ(AbstractAppDelegate::loadRepositoryOfClass<Note>(documents / "Nowhere" / "Repository"),
+              nullptr);
     EXPECT_TRUE(filesIn(documents).empty());
 }
 

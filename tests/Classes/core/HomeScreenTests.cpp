@@ -259,7 +259,8 @@ TEST_F(HomeScreenTest, TheTabletsGridTestDateButtonAndRotation) {
     for (const char* name : {ToolChooseVC::kWillRotateNotification, ToolChooseVC::kDidRotateNotification,
                              ToolChooseVC_iPad::kOrientationChangedNotification})
         fnd::NotificationCenter::defaultCenter().addObserver(
-            this, std::string(name), nullptr, [&posted](const fnd::Notification& n) { posted.push_back(n.name); });
+            this, std::string(name), nullptr,
+            [&posted](const fnd::Notification& n) { posted.push_back(n.name); });
     application().deviceDidRotate(ui::DeviceOrientation::LandscapeLeft);
     runFor(1);
     fnd::NotificationCenter::defaultCenter().removeObserver(this);

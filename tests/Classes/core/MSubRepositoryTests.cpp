@@ -21,7 +21,9 @@ class TestSubRepository : public MSubRepository {
     static fs::path dataFilePath() { return fnd::Paths::documents() / "TestSubRepository"; }
     fs::path classDataFilePath() const override { return dataFilePath(); }
 
-    void loadWithCoder(fnd::KeyedUnarchiver& coder) override { text = coder.decodeString("ktext").value_or(""); }
+    void loadWithCoder(fnd::KeyedUnarchiver& coder) override {
+        text = coder.decodeString("ktext").value_or("");
+    }
     void initWithCoder(fnd::KeyedUnarchiver& coder) override { loadWithCoder(coder); }
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override {
         if (whileEncoding) whileEncoding();
@@ -54,12 +56,12 @@ class MSubRepositoryTest : public core_test::CoreTestEnvironment {
                                                                       {"MSubRepository", "NSObject"});
         fnd::ClassRegistry::shared().registerClass<KeylessRepository>("KeylessRepository",
                                                                       {"MSubRepository", "NSObject"});
-        fnd::NotificationCenter::defaultCenter().addObserver(
-            this, MSubRepository::kSaveDoneNotification, nullptr, [this](const fnd::Notification& n) {
-                std::lock_guard lock(mutex);
-                done.push_back(n.object);
-                doneOn.push_back(std::this_thread::get_id());
-            });
+        fnd::NotificationCenter::defaultCenter().addObserver(this, MSubRepository::kSaveDoneNotification,
+                                                             nullptr, [this](const fnd::Notification& n) {
+                                                                 std::lock_guard lock(mutex);
+                                                                 done.push_back(n.object);
+                                                                 doneOn.push_back(std::this_thread::get_id());
+                                                             });
         rep = std::make_shared<TestSubRepository>();
         rep->text = "answers";
     }
@@ -68,7 +70,8 @@ class MSubRepositoryTest : public core_test::CoreTestEnvironment {
         CoreTestEnvironment::TearDown();
     }
     std::string stored() {
-        auto loaded = AbstractAppDelegate::loadRepositoryOfClass<TestSubRepository>(TestSubRepository::dataFilePath());
+        auto loaded =
+            AbstractAppDelegate::loadRepositoryOfClass<TestSubRepository>(TestSubRepository::dataFilePath());
         return loaded ? loaded->text : "(none)";
     }
 

@@ -15,7 +15,8 @@ TEST_F(RepositoryServicesTest, ValuesAreEscapedWholeAndComeBackAsTheyWere) {
     EXPECT_EQ(MRepository::urlEncodeValue("a b?c=d&e+f;g#h\nPx/y:z"),
               "a%20b%3Fc%3Dd%26e%2Bf%3Bg%23h%0APx/y:z");
     EXPECT_EQ(MRepository::urlEncodeValue("Caf\xC3\xA9 100%"), "Caf%C3%A9%20100%25");
-    for (const char* text : {"", "plain", "q=1&r=2#top", "line\nbreak", "50% + \"quotes\"", "\xE2\x82\xAC uro"})
+    for (const char* text :
+         {"", "plain", "q=1&r=2#top", "line\nbreak", "50% + \"quotes\"", "\xE2\x82\xAC uro"})
         EXPECT_EQ(MRepository::urlDecodeValue(MRepository::urlEncodeValue(text)), text) << text;
 
     // What a form may send that is not well made stays readable.

@@ -56,7 +56,7 @@ TEST(ToolButtonOrderTest, ClosestPositionsOnBothGrids) {
     }
     EXPECT_EQ(portrait.centreOfPosition(7).x, 384);
     EXPECT_EQ(landscape.centreOfPosition(7).x, 512);
-    EXPECT_EQ(portrait.closestPosition({2000, 95}), 4);  // right of the grid: the last column
+    EXPECT_EQ(portrait.closestPosition({2000, 95}), 4);      // right of the grid: the last column
     EXPECT_EQ(portrait.closestPosition({84, 1e12}), kNone);  // far off: no overflow
     EXPECT_EQ(landscape.closestPosition({-4, 95}), kNone);
     EXPECT_EQ(landscape.closestPosition({0, 95}), 0);
@@ -113,9 +113,10 @@ TEST(ToolButtonOrderTest, TheFeedbackButtonsFirstAppearance) {
     EXPECT_EQ(ToolButtonOrder::withFeedbackInserted(full, kPhoneFeedback, true),
               (Order{0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 12, 11, 3}));
     // The tablet: after the last button.
-    EXPECT_EQ(ToolButtonOrder::withFeedbackInserted(ToolButtonOrder::defaultOrder(kTabletButtons, kTabletFeedback, false),
-                                                    kTabletFeedback, false),
-              (Order{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10}));
+    EXPECT_EQ(
+        ToolButtonOrder::withFeedbackInserted(
+            ToolButtonOrder::defaultOrder(kTabletButtons, kTabletFeedback, false), kTabletFeedback, false),
+        (Order{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10}));
     // Once placed it is never inserted again, whatever the feedback counter says.
     EXPECT_EQ(ToolButtonOrder::withFeedbackInserted(full, 0, true), full);
     EXPECT_EQ(ToolButtonOrder::withFeedbackInserted(kPhoneShown, kPhoneFeedback, true), kPhoneShown);
@@ -126,10 +127,12 @@ TEST(ToolButtonOrderTest, StoredOrdersThatLackButtonsOrAreDamaged) {
     EXPECT_EQ(ToolButtonOrder::completed(kPhoneHidden, kPhoneButtons, kPhoneFeedback, true), kPhoneHidden);
     // An older order without the last two: the feedback button waits hidden, the game takes its
     // own index as that is free.
-    EXPECT_EQ(ToolButtonOrder::completed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, kPhoneButtons, kPhoneFeedback, true),
-              kPhoneHidden);
+    EXPECT_EQ(
+        ToolButtonOrder::completed({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, kPhoneButtons, kPhoneFeedback, true),
+        kPhoneHidden);
     // Its own index is taken after a drag: the lowest free place, not on top of another button.
-    EXPECT_EQ(ToolButtonOrder::completed({12, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1}, kPhoneButtons, kPhoneFeedback, true),
+    EXPECT_EQ(ToolButtonOrder::completed({12, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1}, kPhoneButtons,
+                                         kPhoneFeedback, true),
               (Order{12, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 10}));
     // Duplicates, positions off the grid and -1 on another button are placed anew; extra entries go.
     EXPECT_EQ(ToolButtonOrder::completed({0, 0, -1, 99, -7, 5, 6, 7, 8, 9, 10, 11, 12, 40}, kPhoneButtons,

@@ -23,7 +23,8 @@ class ToolButtonTest : public testing_support::ScreenTestEnvironment {
         for (const char* name : {ToolButton::kEnterRearrangingModeNotification, ToolButton::kDragNotification,
                                  ToolButton::kDraggingFinishedNotification})
             fnd::NotificationCenter::defaultCenter().addObserver(
-                this, std::string(name), nullptr, [this](const fnd::Notification& n) { posted.push_back(n.name); });
+                this, std::string(name), nullptr,
+                [this](const fnd::Notification& n) { posted.push_back(n.name); });
     }
     void TearDown() override {
         fnd::NotificationCenter::defaultCenter().removeObserver(this);

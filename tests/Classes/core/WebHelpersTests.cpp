@@ -41,23 +41,24 @@ TEST_F(WebHelpersTest, OnlyStoreAndVideoPagesLeaveTheProgram) {
                                 "https://www.youtube.com/watch?v=x", "http://m.youtube.com:80/a"}) {
         EXPECT_TRUE(WebViewCustom::checkNopenExternally(fnd::URL(address))) << address;
     }
-    EXPECT_THAT(opened, testing::ElementsAre("https://itunes.apple.com/app/id123?mt=8", "http://ITUNES.apple.com/",
-                                             "https://www.youtube.com/watch?v=x", "http://m.youtube.com:80/a"));
+    EXPECT_THAT(opened,
+                testing::ElementsAre("https://itunes.apple.com/app/id123?mt=8", "http://ITUNES.apple.com/",
+                                     "https://www.youtube.com/watch?v=x", "http://m.youtube.com:80/a"));
     opened.clear();
 
     for (const char* address : {
-             "javascript:alert(1)//itunes.apple.com",        // a script, whatever it mentions
-             "javascript://youtube.com/%0Aalert(1)",         // a script that looks like an address
-             "file:///itunes.apple.com/x",                   // not a web page
-             "ftp://youtube.com/",                           //
+             "javascript:alert(1)//itunes.apple.com",           // a script, whatever it mentions
+             "javascript://youtube.com/%0Aalert(1)",            // a script that looks like an address
+             "file:///itunes.apple.com/x",                      // not a web page
+             "ftp://youtube.com/",                              //
              "https://example.org/?next=https://youtube.com/",  // the host only in the query
-             "https://example.org/itunes.apple.com/app",     // or in the path
-             "https://itunes.apple.com.example.org/",        // the listed name as a subdomain of another
-             "https://notyoutube.com/",                      // the listed name as a suffix of another name
-             "https://youtube.com@example.org/",             // the listed name as a user
-             "https://example.org\\@youtube.com/",           // a host a browser reads differently
-             "https://youtube.com%2eexample.org/",           // an escaped dot
-             "http:youtube.com",                             // no host at all
+             "https://example.org/itunes.apple.com/app",        // or in the path
+             "https://itunes.apple.com.example.org/",           // the listed name as a subdomain of another
+             "https://notyoutube.com/",                         // the listed name as a suffix of another name
+             "https://youtube.com@example.org/",                // the listed name as a user
+             "https://example.org\\@youtube.com/",              // a host a browser reads differently
+             "https://youtube.com%2eexample.org/",              // an escaped dot
+             "http:youtube.com",                                // no host at all
              "",
          }) {
         EXPECT_FALSE(WebViewCustom::checkNopenExternally(fnd::URL(address))) << address;

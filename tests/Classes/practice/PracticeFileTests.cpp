@@ -37,7 +37,6 @@ class PracticeInTheApplication : public testing_support::ScreenTestEnvironment {
 }  // namespace
 
 TEST_F(PracticeInTheApplication, AnswersReachTheSessionStartedThroughTheCentralRepository) {
-
     rep->sessions()->startSession();
     auto question = practice->workQSet()->cursorQuestion();
     ASSERT_TRUE(question);

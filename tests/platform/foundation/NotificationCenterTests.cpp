@@ -11,7 +11,7 @@
 namespace {
 
 class NotificationCenterTest : public testing_support::TestEnvironment {
-protected:
+  protected:
     fnd::NotificationCenter center;
 };
 
@@ -83,7 +83,8 @@ TEST_F(NotificationCenterTest, WeakObserversThatAreGoneAreSkipped) {
 TEST_F(NotificationCenterTest, TheObjectTravelsWithTheNotification) {
     auto screen = std::make_shared<Screen>();
     std::shared_ptr<Screen> received;
-    center.addObserver(this, "Done", screen.get(), [&](const fnd::Notification& n) { received = n.objectAs<Screen>(); });
+    center.addObserver(this, "Done", screen.get(),
+                       [&](const fnd::Notification& n) { received = n.objectAs<Screen>(); });
     center.post("Done", screen);
     EXPECT_EQ(received, screen);
 }

@@ -129,7 +129,7 @@ TEST_F(RotationTest, DeviceOrientationNotificationsNestAcrossScreens) {
     device.beginGeneratingDeviceOrientationNotifications();  // the game over it
     application().deviceDidRotate(DeviceOrientation::LandscapeLeft);
     application().deviceDidRotate(DeviceOrientation::LandscapeLeft);  // no change, no notification
-    device.endGeneratingDeviceOrientationNotifications();  // the game closes
+    device.endGeneratingDeviceOrientationNotifications();             // the game closes
     application().deviceDidRotate(DeviceOrientation::LandscapeRight);
     device.endGeneratingDeviceOrientationNotifications();  // the viewer closes
     device.endGeneratingDeviceOrientationNotifications();  // one end too many is harmless

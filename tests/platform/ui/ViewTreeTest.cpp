@@ -17,7 +17,7 @@ class ViewTreeTest : public testing_support::TestEnvironment {};
 
 // Builds its content in its initialiser, where it is already shared.
 class Panel : public View {
-public:
+  public:
     using View::init;
     void init(const Rect& frame) override {
         View::init(frame);
