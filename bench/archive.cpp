@@ -69,8 +69,8 @@ class Repository : public fnd::Object, public fnd::Coding {
         if (!dictionary) return;
         for (const auto& [key, value] : *dictionary) {
             auto list = value.array();
-            if (!list) continue;
-            auto& records = sections[key];
+            if (!list || !key.string()) continue;
+            auto& records = sections[*key.string()];
             records.reserve(list->size());
             for (const auto& item : *list)
                 if (auto r = item.object<Record>()) records.push_back(std::move(r));

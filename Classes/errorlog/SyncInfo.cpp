@@ -26,7 +26,7 @@ SyncInfo::Vector decodeVector(const std::shared_ptr<fnd::ArchiveDictionary>& dic
     SyncInfo::Vector vector;
     if (!dictionary) return vector;
     for (const auto& [key, value] : *dictionary)
-        if (std::optional<fnd::Date> date = value.date()) vector[key] = *date;
+        if (std::optional<fnd::Date> date = value.date(); date && key.string()) vector[*key.string()] = *date;
     return vector;
 }
 

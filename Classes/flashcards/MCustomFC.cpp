@@ -30,7 +30,9 @@ void logUnreadable(const std::optional<std::string>& path) {
 // read are skipped.
 std::vector<std::uint32_t> identifiersFromCardKeys(const fnd::ArchiveDictionary& entry) {
     std::vector<std::uint32_t> ids;
-    for (const auto& [key, value] : entry) {
+    for (const auto& [name, value] : entry) {
+        if (!name.string()) continue;
+        const std::string& key = *name.string();
         auto at = key.find("Card_");
         if (at == std::string::npos) continue;
         const char* first = key.data() + at + 5;

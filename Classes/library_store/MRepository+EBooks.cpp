@@ -97,8 +97,8 @@ void MRepository::loadEBooksWithCoder(fnd::KeyedUnarchiver& coder) {
     if (auto dictionary = coder.decodeDictionary("booksData")) {
         for (const auto& [key, value] : *dictionary) {
             auto records = value.array();
-            if (!records) continue;
-            std::vector<std::shared_ptr<MIBHRecord>>& history = booksData_[key];
+            if (!records || !key.string()) continue;
+            std::vector<std::shared_ptr<MIBHRecord>>& history = booksData_[*key.string()];
             for (const auto& record : *records)
                 if (auto r = record.object<MIBHRecord>()) history.push_back(r);
         }

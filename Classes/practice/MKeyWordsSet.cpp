@@ -1,6 +1,8 @@
 #include "Classes/practice/MKeyWordsSet.h"
 
 #include <cctype>
+#include <climits>
+#include <optional>
 
 #include "Classes/practice/PracticeCoding.h"
 #include "Ostrand_Library/Classes/Regex.h"
@@ -36,23 +38,40 @@ void MKeyWordsSet::encodeWithCoder(fnd::KeyedArchiver& coder) const {
         if (!list) continue;
         auto& array = written[list.get()];
         if (!array) array = PracticeCoding::stringArray(*list);
-        dictionary->emplace(std::to_string(type), array);
+        dictionary->emplace(type, array);
     }
     coder.encodeObject("kws", dictionary);
 }
+
+namespace {
+
+// The question type a key names: a number, as the lists are written, or the decimal text that
+// earlier versions of the program wrote. Anything else names no type.
+std::optional<std::int32_t> typeOfKey(const fnd::ArchiveKey& key) {
+    if (const std::string* text = key.string()) {
+        if (text->empty() || text->size() > 9 || text->find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        return static_cast<std::int32_t>(std::stoi(*text));
+    }
+    auto number = key.integer();
+    if (!number || *number < INT32_MIN || *number > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(*number);
+}
+
+}  // namespace
 
 void MKeyWordsSet::initWithCoder(fnd::KeyedUnarchiver& coder) {
     kws_.clear();
     auto dictionary = coder.decodeDictionary("kws");
     if (!dictionary) return;
+    // One stored array under two types becomes one list again.
     std::map<const void*, std::shared_ptr<KeyWords>> read;
-    for (const auto& [name, value] : *dictionary) {
-        if (!value.array() || name.empty() || name.size() > 9 ||
-            name.find_first_not_of("0123456789") != std::string::npos)
-            continue;
+    for (const auto& [key, value] : *dictionary) {
+        std::optional<std::int32_t> type = typeOfKey(key);
+        if (!value.array() || !type) continue;
         auto& list = read[value.identity()];
         if (!list) list = std::make_shared<KeyWords>(PracticeCoding::strings(value));
-        kws_[static_cast<std::int32_t>(std::stoi(name))] = list;
+        kws_[*type] = list;
     }
 }
 

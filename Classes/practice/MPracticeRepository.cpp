@@ -205,7 +205,7 @@ void MPracticeRepository::applyHistoryWithCoder(fnd::KeyedUnarchiver& coder) {
         for (const auto& [key, value] : *stored) {
             // A value that is not a list of records reads as no history.
             auto records = PracticeCoding::objects<MQSetHRecord>(value);
-            if (!records.empty()) histories.emplace(key, std::move(records));
+            if (!records.empty() && key.string()) histories.emplace(*key.string(), std::move(records));
         }
     for (const auto& builtIn : builtInSets()) {
         (this->*builtIn.creator)();

@@ -1,7 +1,7 @@
 #pragma once
 // A value as a keyed archive holds it: nil, a number, a string, a date, bytes, a URL, an array, a
-// dictionary with string keys, or an archivable object. Arrays, dictionaries and objects are held by
-// shared pointer, so a value stored under two keys stays one value, and graphs may hold cycles.
+// dictionary with string or number keys, or an archivable object. Arrays, dictionaries and objects are held
+// by shared pointer, so a value stored under two keys stays one value, and graphs may hold cycles.
 
 #include <concepts>
 #include <cstdint>
@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/foundation/ArchiveKey.h"
 #include "platform/foundation/Date.h"
 #include "platform/foundation/Object.h"
 
@@ -20,7 +21,7 @@ namespace fnd {
 
 class ArchiveValue;
 using ArchiveArray = std::vector<ArchiveValue>;
-using ArchiveDictionary = std::map<std::string, ArchiveValue, std::less<>>;
+using ArchiveDictionary = std::map<ArchiveKey, ArchiveValue, std::less<>>;
 using Bytes = std::vector<std::uint8_t>;
 
 class ArchiveValue {

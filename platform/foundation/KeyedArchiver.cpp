@@ -115,6 +115,13 @@ struct KeyedArchiver::State {
         return uidOfBuiltin[b];
     }
 
+    // A dictionary key is written as the object it was: a string, an integer or a real.
+    std::uint32_t keyUid(const ArchiveKey& key) {
+        if (const std::string* text = key.string()) return plain(plist.addString(*text));
+        if (key.isReal()) return plain(plist.addReal(*key.real()));
+        return plain(plist.addInteger(*key.integer()));
+    }
+
     // An array of `count` members of the items stack from `from`.
     Ref itemsArray(std::size_t from, std::size_t count) {
         return plist.addArray(std::span<const Ref>(items.data() + from, count));
@@ -176,8 +183,7 @@ struct KeyedArchiver::State {
         } else if (auto dictionary = value.dictionary()) {
             entry(uid, builtin(kDictionary), [&] {
                 std::size_t mark = items.size();
-                for (const auto& [key, item] : *dictionary)
-                    items.push_back(plist.addUid(plain(plist.addString(key))));
+                for (const auto& [key, item] : *dictionary) items.push_back(plist.addUid(keyUid(key)));
                 for (const auto& [key, item] : *dictionary) {
                     std::uint32_t u = uidOf(item);
                     items.push_back(plist.addUid(u));

@@ -1,5 +1,6 @@
 #include "platform/foundation/KeyedUnarchiver.h"
 
+#include <cmath>
 #include <limits>
 #include <unordered_map>
 #include <vector>
@@ -48,6 +49,23 @@ ClassKind builtinNamed(std::string_view name) {
     };
     auto it = kBuiltins.find(name);
     return it == kBuiltins.end() ? ClassKind::Unknown : it->second;
+}
+
+// A dictionary key as it was written: a string, an integer or a real. Booleans, numbers beyond the
+// signed 64-bit range, reals that are not numbers and every other kind of value are no key.
+std::optional<ArchiveKey> dictionaryKey(const ArchiveValue& key) {
+    using Kind = ArchiveValue::Kind;
+    switch (key.kind()) {
+        case Kind::String:
+            return ArchiveKey(*key.string());
+        case Kind::Integer:
+            return ArchiveKey(*key.int64Value());
+        case Kind::Real:
+            if (std::isnan(*key.doubleValue())) return std::nullopt;
+            return ArchiveKey::real(*key.doubleValue());
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -280,11 +298,11 @@ struct KeyedUnarchiver::State {
                     warn("a dictionary with ", keys.size(), " keys and ", items.size(), " values");
                 for (std::size_t i = 0; i < std::min(keys.size(), items.size()); ++i) {
                     ArchiveValue key = value(keys[i]);
-                    if (const std::string* k = key.string())
-                        (*dictionary)[*k] = value(items[i]);
+                    if (std::optional<ArchiveKey> k = dictionaryKey(key))
+                        (*dictionary)[std::move(*k)] = value(items[i]);
                     else
-                        warn("a dictionary key that is not a string (", ArchiveValue::className(key.kind()),
-                             ")");
+                        warn("a dictionary key that is neither a string nor a number (",
+                             ArchiveValue::className(key.kind()), ")");
                 }
                 return dictionary;
             }

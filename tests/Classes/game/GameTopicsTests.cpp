@@ -29,7 +29,8 @@ const MGameTopic& topicNamed(const MGameTopics& topics, const std::string& name)
 
 std::map<std::string, std::string> asStrings(const fnd::ArchiveDictionary& history) {
     std::map<std::string, std::string> out;
-    for (const auto& [key, value] : history) out[key] = value.string() ? *value.string() : "<not a string>";
+    for (const auto& [key, value] : history)
+        out[key.text()] = value.string() ? *value.string() : "<not a string>";
     return out;
 }
 

@@ -252,3 +252,34 @@ TEST_F(PracticeRepository, OlderCentralArchiveMigrates) {
     EXPECT_EQ(bookmarks, (std::vector<std::string>{"1_3_1", "90000_4_4_4242"}));
     EXPECT_EQ(migrated->webQSet()->questions()[0]->history().size(), 1u);
 }
+
+TEST_F(PracticeRepository, KeywordListsLoadWholeWhicheverKeysTheyWereWrittenWith) {
+    fnd::ClassRegistry::shared().registerClass<CentralArchiveReader>("MRepository");
+    auto load = [](const char* name) -> std::shared_ptr<MPracticeRepository> {
+        std::ifstream in(std::string(ORVA_FIXTURES) + "/archives/" + name, std::ios::binary);
+        fnd::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        auto root = fnd::KeyedUnarchiver::unarchive(bytes, "kRepository");
+        if (auto central = root.object<CentralArchiveReader>()) return central->practice;
+        return root.object<MPracticeRepository>();
+    };
+    using Words = MKeyWordsSet::KeyWords;
+    // Integer-object keys as the platform's archiver writes them, in an older central archive and in
+    // a practice file; decimal-string keys as earlier versions of this program wrote them.
+    for (const char* name :
+         {"central-format2.archive", "practice-numberkeys.archive", "practice-stringkeys.archive"}) {
+        SCOPED_TRACE(name);
+        auto loaded = load(name);
+        ASSERT_TRUE(loaded);
+        for (auto r : {loaded, saveAndLoad(loaded)}) {
+            ASSERT_TRUE(r);
+            const MKeyWordsSet& kws = *r->keyWordsSet();
+            ASSERT_EQ(kws.kws().size(), 6u);
+            EXPECT_EQ(*kws.keyWordsForQType(1), (Words{"prime", "remainder"}));
+            EXPECT_EQ(kws.keyWordsForQType(1), kws.keyWordsForQType(2));
+            EXPECT_EQ(*kws.keyWordsForQType(3), (Words{"which"}));
+            EXPECT_EQ(*kws.keyWordsForQType(4), (Words{"unless", "except"}));
+            EXPECT_EQ(*kws.keyWordsForQType(5), (Words{"author", "primarily"}));
+            EXPECT_EQ(kws.keyWordsForQType(5), kws.keyWordsForQType(6));
+        }
+    }
+}

@@ -212,4 +212,35 @@ TEST_F(ArchiveInteropTest, UnknownClassesAndBadReferencesReadAsAbsent) {
     EXPECT_TRUE(loggedAbout("outside the object table"));
 }
 
+TEST_F(ArchiveInteropTest, NumberKeysAreKeptAsWrittenAndWrittenBack) {
+    auto bytes = readFile(std::filesystem::path(ORVA_FIXTURES) / "archives" / "numberkeys.archive");
+    auto table = KeyedUnarchiver::unarchive(bytes, "kRepository").dictionary();
+    ASSERT_TRUE(table);
+    // The blob and the date are no keys of ours: skipped and told.
+    ASSERT_EQ(table->size(), 3u);
+    EXPECT_EQ(*table->at(3).string(), "integer");
+    EXPECT_EQ(*table->at(ArchiveKey::real(2.5)).string(), "real");
+    EXPECT_EQ(*table->at("three").string(), "string");
+    EXPECT_EQ(table->count(ArchiveKey::real(3.0)), 1u);  // compared by value
+    EXPECT_EQ(table->count("3"), 0u);
+    EXPECT_TRUE(loggedAbout("neither a string nor a number (NSData)"));
+    EXPECT_TRUE(loggedAbout("neither a string nor a number (NSDate)"));
+
+    // Written back, each key is the kind of object it was read as.
+    auto path = temporary / "numberkeys.archive";
+    std::string error;
+    auto again = KeyedArchiver::archive("kRepository", ArchiveValue(table), &error);
+    ASSERT_TRUE(again) << error;
+    writeFile(path, *again);
+    if (run("python3 -c 'import plistlib'").status != 0)
+        GTEST_SKIP() << "python3 with plistlib is not available";
+    CommandResult r =
+        run("python3 -c \"import plistlib,sys; a=plistlib.load(open(sys.argv[1],'rb')); o=a['\\$objects']; "
+            "d=o[a['\\$top']['kRepository'].data]; print(sorted((type(o[k.data]).__name__, o[v.data]) "
+            "for k, v in zip(d['NS.keys'], d['NS.objects'])))\" " +
+            path.string());
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_EQ(r.output, "[('float', 'real'), ('int', 'integer'), ('str', 'string')]\n");
+}
+
 }  // namespace
