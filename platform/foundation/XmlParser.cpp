@@ -1,12 +1,12 @@
 #include "platform/foundation/XmlParser.h"
 
 #include <expat.h>
-#include <unicode/ucnv.h>
-#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <climits>
 #include <memory>
+
+#include "platform/foundation/XmlDocumentEncoding.h"
 
 namespace fnd {
 
@@ -39,30 +39,6 @@ Name splitName(const XML_Char* raw) {
     return name;
 }
 
-// Documents in a one-byte character set expat does not know itself (windows-1252, koi8-r, ...)
-// are read through ICU's table of that set.
-int XMLCALL singleByteEncoding(void*, const XML_Char* name, XML_Encoding* info) {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UConverter, void (*)(UConverter*)> converter(ucnv_open(name, &status), ucnv_close);
-    if (U_FAILURE(status) || ucnv_getMaxCharSize(converter.get()) != 1) return XML_STATUS_ERROR;
-    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
-    for (int byte = 0; byte < 256; ++byte) {
-        char in = static_cast<char>(byte);
-        const char* source = &in;
-        UChar out[2];
-        UChar* target = out;
-        status = U_ZERO_ERROR;
-        ucnv_reset(converter.get());
-        ucnv_toUnicode(converter.get(), &target, out + 2, &source, &in + 1, nullptr, true, &status);
-        bool single = U_SUCCESS(status) && target - out == 1 && !U16_IS_SURROGATE(out[0]);
-        info->map[byte] = single ? out[0] : -1;
-    }
-    info->data = nullptr;
-    info->convert = nullptr;
-    info->release = nullptr;
-    return XML_STATUS_OK;
-}
-
 }  // namespace
 
 // One pass of expat over the document, with the callbacks that forward to the delegate.
@@ -78,7 +54,6 @@ struct XmlParser::Run {
         if (owner.namespaces_) XML_SetReturnNSTriplet(expat, XML_TRUE);
         XML_SetElementHandler(expat, &Run::start, &Run::end);
         XML_SetCharacterDataHandler(expat, &Run::characters);
-        XML_SetUnknownEncodingHandler(expat, &singleByteEncoding, nullptr);
         XML_SetParamEntityParsing(expat, XML_PARAM_ENTITY_PARSING_NEVER);
     }
     ~Run() {
@@ -135,7 +110,8 @@ struct XmlParser::Run {
 
     bool parse() {
         if (!expat) return fail(XML_ERROR_NO_MEMORY);
-        const std::string& data = owner.data_;
+        std::optional<std::string> converted = XmlDocumentEncoding::toUTF8(owner.data_);
+        const std::string& data = converted ? *converted : owner.data_;
         std::size_t offset = 0;
         do {
             std::size_t chunk = std::min<std::size_t>(data.size() - offset, INT_MAX / 2);
