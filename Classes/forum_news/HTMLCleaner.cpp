@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,11 @@ constexpr std::array kDropped{"applet", "embed", "form",     "frame",    "frames
                               "iframe", "math",  "noscript", "object",   "script",   "select",
                               "style",  "svg",   "template", "textarea", "title"};
 constexpr std::array kVoid{"br", "hr", "img"};
+// Dropped elements that never have content or an end tag.
+constexpr std::array kDroppedVoid{"embed", "frame"};
+// Dropped elements whose content is code or plain text, never markup: as in a browser, one left open
+// takes the rest of the text with it, which must not be shown as text.
+constexpr std::array kRawText{"script", "style", "textarea", "title"};
 
 template <std::size_t N>
 bool contains(const std::array<const char*, N>& names, std::string_view name) {
@@ -85,25 +91,32 @@ bool keepsAttribute(std::string_view tag, std::string_view name, std::string_vie
 struct Tag {
     std::string name;
     bool closing = false;
+    bool selfClosing = false;  // written "<name ... />"
     std::vector<std::pair<std::string, std::string>> attributes;
     std::size_t end = 0;  // just past '>'
 };
 
-// Reads a tag starting at html[at] == '<'. Nothing when it is no tag.
-bool readTag(std::string_view html, std::size_t at, Tag& tag) {
+enum class Read { Tag, NotATag, RunsOff };
+
+// Reads a tag starting at html[at] == '<'. NotATag when no tag begins there; RunsOff when one begins
+// but the text ends before it does (no '>' or no closing quote follows).
+Read readTag(std::string_view html, std::size_t at, Tag& tag) {
     std::size_t i = at + 1;
     tag = Tag{};
     if (i < html.size() && html[i] == '/') tag.closing = true, ++i;
     std::size_t nameStart = i;
     while (i < html.size() && isNameChar(html[i])) ++i;
-    if (i == nameStart || !std::isalpha(static_cast<unsigned char>(html[nameStart]))) return false;
+    if (i == nameStart || !std::isalpha(static_cast<unsigned char>(html[nameStart]))) return Read::NotATag;
     tag.name = lower(html.substr(nameStart, i - nameStart));
     while (i < html.size()) {
-        while (i < html.size() && (std::isspace(static_cast<unsigned char>(html[i])) || html[i] == '/')) ++i;
-        if (i >= html.size()) return false;
+        bool slash = false;
+        while (i < html.size() && (std::isspace(static_cast<unsigned char>(html[i])) || html[i] == '/'))
+            slash = html[i++] == '/';
+        if (i >= html.size()) return Read::RunsOff;
         if (html[i] == '>') {
+            tag.selfClosing = slash;
             tag.end = i + 1;
-            return true;
+            return Read::Tag;
         }
         std::size_t attrStart = i;
         while (i < html.size() && html[i] != '=' && html[i] != '>' && html[i] != '/' &&
@@ -118,7 +131,7 @@ bool readTag(std::string_view html, std::size_t at, Tag& tag) {
             if (i < html.size() && (html[i] == '"' || html[i] == '\'')) {
                 char quote = html[i++];
                 std::size_t close = html.find(quote, i);
-                if (close == std::string_view::npos) return false;
+                if (close == std::string_view::npos) return Read::RunsOff;
                 value = std::string(html.substr(i, close - i));
                 i = close + 1;
             } else {
@@ -131,14 +144,41 @@ bool readTag(std::string_view html, std::size_t at, Tag& tag) {
         }
         if (!name.empty()) tag.attributes.emplace_back(std::move(name), std::move(value));
     }
-    return false;
+    return Read::RunsOff;
 }
+
+// Where the end tags of the dropped elements stand, found in one pass over the text, so that each
+// dropped element finds its end without searching the rest of the text again.
+class EndTags {
+  public:
+    explicit EndTags(std::string_view html) {
+        for (std::size_t at = html.find("</"); at != std::string_view::npos; at = html.find("</", at + 2)) {
+            std::size_t i = at + 2;
+            while (i < html.size() && isNameChar(html[i])) ++i;
+            std::string name = lower(html.substr(at + 2, i - at - 2));
+            if (contains(kDropped, name)) positions_[name].push_back(at);
+        }
+    }
+    // The first end tag of the element at or after `from`, or npos.
+    std::size_t next(const std::string& name, std::size_t from) const {
+        auto found = positions_.find(name);
+        if (found == positions_.end()) return std::string_view::npos;
+        auto it = std::lower_bound(found->second.begin(), found->second.end(), from);
+        return it == found->second.end() ? std::string_view::npos : *it;
+    }
+
+  private:
+    std::map<std::string, std::vector<std::size_t>> positions_;
+};
 
 }  // namespace
 
 std::string HTMLCleaner::clean(std::string_view html) {
     std::string out;
     out.reserve(html.size());
+    const EndTags endTags(html);
+    // Once a tag runs off the end of the text, no later one can end either: the rest is text.
+    bool tagsEnded = false;
     std::size_t i = 0;
     while (i < html.size()) {
         char c = html[i];
@@ -163,19 +203,25 @@ std::string HTMLCleaner::clean(std::string_view html) {
             continue;
         }
         Tag tag;
-        if (!readTag(html, i, tag)) {
+        Read read = tagsEnded ? Read::RunsOff : readTag(html, i, tag);
+        if (read != Read::Tag) {
+            tagsEnded = tagsEnded || read == Read::RunsOff;
             out += "&lt;";
             ++i;
             continue;
         }
         i = tag.end;
         if (contains(kDropped, tag.name)) {
-            if (tag.closing) continue;
-            // Everything up to the matching end tag goes (to the end when there is none).
-            std::string lowerRest = lower(html.substr(i));
-            std::size_t end = lowerRest.find("</" + tag.name);
-            if (end == std::string::npos) return out;
-            std::size_t close = html.find('>', i + end);
+            // An element without content ends with its tag; one whose end tag never comes drops only
+            // its start tag (code and plain text excepted). Otherwise everything up to the matching
+            // end tag goes.
+            if (tag.closing || tag.selfClosing || contains(kDroppedVoid, tag.name)) continue;
+            std::size_t end = endTags.next(tag.name, i);
+            if (end == std::string_view::npos) {
+                if (contains(kRawText, tag.name)) return out;
+                continue;
+            }
+            std::size_t close = html.find('>', end);
             i = close == std::string_view::npos ? html.size() : close + 1;
             continue;
         }

@@ -26,8 +26,31 @@ void MItem::initWithCoder(fnd::KeyedUnarchiver& coder) {
     isRead_ = coder.decodeBool("kIsRead");
 }
 
+namespace {
+
+// Every tag, from '<' to the next '>' across lines, becomes a blank; a '<' that no '>' follows is
+// text. One pass: once no '>' is left, the rest is copied as it is.
+std::string tagsToBlanks(std::string_view html) {
+    std::string text;
+    text.reserve(html.size());
+    std::size_t i = 0;
+    while (i < html.size()) {
+        std::size_t open = html.find('<', i);
+        if (open == std::string_view::npos) break;
+        std::size_t close = html.find('>', open + 1);
+        if (close == std::string_view::npos) break;
+        text.append(html.substr(i, open - i));
+        text += ' ';
+        i = close + 1;
+    }
+    text.append(html.substr(i));
+    return text;
+}
+
+}  // namespace
+
 std::string MItem::htmlToText(std::string_view html) {
-    std::string text = Regex::replaceAll(html, "<(.|\\n)*?>", " ");
+    std::string text = tagsToBlanks(html);
     Regex::replaceAllInPlace(text, "\\r\\n|\\r|\\n", " ");
     Regex::replaceAllInPlace(text, "&nbsp;", " ");
     Regex::replaceAllInPlace(text, "&#39;", "'");
