@@ -7,6 +7,7 @@
 #include "Classes/forum_news/HTMLCleaner.h"
 #include "Classes/forum_news/MItem.h"
 #include "Classes/practice/PracticeCoding.h"
+#include "Ostrand_Library/Classes/Regex.h"
 #include "platform/foundation/DateFormatter.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
@@ -22,13 +23,38 @@ bool isOneOf(const std::string& name, std::initializer_list<const char*> names) 
     return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
 }
 
-std::optional<fnd::Date> readFeedDate(const std::string& text) {
+std::string trimmed(const std::string& text) {
+    auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// "Thu, 01 Jan 04 ..." with the year in four digits, as mail dates read a two-digit year: 00 to 49
+// are 2000 to 2049, 50 to 99 are 1950 to 1999.
+std::string withFourDigitYear(const std::string& text) {
+    static const char* kPattern = "^((?:[A-Za-z]{3},\\s*)?\\d{1,2}\\s+[A-Za-z]{3}\\s+)(\\d{2})(\\s)";
+    auto groups = ostrand::Regex::firstMatchGroups(text, kPattern);
+    if (groups.size() < 4) return text;
+    int year = std::stoi(groups[2]);
+    std::string century = year < 50 ? "20" : "19";
+    return groups[1] + century + groups[2] + text.substr(groups[1].size() + 2);
+}
+
+std::optional<fnd::Date> readFeedDate(const std::string& raw) {
     static const std::array<fnd::DateFormatter, 3> formatters{
         fnd::DateFormatter("EEE, dd MMM yyyy HH:mm:ss zzzz", fnd::Locale("en")),
         fnd::DateFormatter("yyyy-MM-dd'T'HH:mm:ss", fnd::Locale("en")),
         fnd::DateFormatter("EEE, dd MMM yyyy HH:mm:ss", fnd::Locale("en")),
     };
+    // Atom's own dates: a zone letter "Z" or an offset, with or without fractions of a second.
+    static const std::array<fnd::DateFormatter, 2> atomFormatters{
+        fnd::DateFormatter("yyyy-MM-dd'T'HH:mm:ssXXX", fnd::Locale("en")),
+        fnd::DateFormatter("yyyy-MM-dd'T'HH:mm:ss.SSSXXX", fnd::Locale("en")),
+    };
+    std::string text = withFourDigitYear(trimmed(raw));
     for (const auto& formatter : formatters)
+        if (auto date = formatter.dateFromString(text)) return date;
+    for (const auto& formatter : atomFormatters)
         if (auto date = formatter.dateFromString(text)) return date;
     return std::nullopt;
 }
@@ -46,14 +72,18 @@ class FeedParser : public fnd::XmlParserDelegate {
             return;
         }
         // An item that begins inside another is malformed: the outer one is dropped.
-        if (name == "item" || name == "entry") current_ = std::make_shared<MItem>(), open_ = true;
+        if (name == "item" || name == "entry") {
+            current_ = std::make_shared<MItem>();
+            open_ = true;
+            articleLinkTaken_ = false;
+        }
         if (isOneOf(name, {"link", "title", "description", "content", "content:encoded", "pubDate",
                            "published", "guid", "summary", "id"})) {
             buffer_.clear();
             collecting_ = true;
-            if (name == "link" && current_) {
-                auto href = attributes.find("href");
-                if (href != attributes.end()) current_->setLink(href->second);
+            if (name == "link" && current_ && isArticleLink(attributes)) {
+                current_->setLink(attributes.find("href")->second);
+                articleLinkTaken_ = true;
             }
         }
         path_.push_back(name);
@@ -96,6 +126,18 @@ class FeedParser : public fnd::XmlParserDelegate {
     }
 
   private:
+    // An Atom entry lists its article as its own first link whose "rel" is "alternate" or absent;
+    // links of other kinds (replies, enclosures) and links inside nested elements (an entry's
+    // source) name other documents.
+    bool isArticleLink(const fnd::XmlAttributes& attributes) const {
+        if (articleLinkTaken_ || !open_ || path_.empty() ||
+            (path_.back() != "entry" && path_.back() != "item"))
+            return false;
+        if (attributes.find("href") == attributes.end()) return false;
+        auto rel = attributes.find("rel");
+        return rel == attributes.end() || trimmed(rel->second) == "alternate";
+    }
+
     // An item without title, link, identity or body has nothing to show and is skipped.
     static bool carriesAnything(const MItem& item) {
         return item.title() || item.link() || item.guid() || item.description();
@@ -104,6 +146,7 @@ class FeedParser : public fnd::XmlParserDelegate {
     // The item most recently begun; it stays current after its end until the next begins.
     std::shared_ptr<MItem> current_;
     bool open_ = false;
+    bool articleLinkTaken_ = false;
     std::string buffer_;
     bool collecting_ = false;
     std::vector<std::string> path_;

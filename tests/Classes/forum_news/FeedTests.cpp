@@ -117,6 +117,69 @@ TEST_F(FeedTest, AtomEntriesTakeLinksFromHrefAndNotTheFeedsLink) {
     EXPECT_EQ(f->items()[1]->description(), "<p>Eliminate two choices first.</p>");
 }
 
+TEST_F(FeedTest, LegacyCharacterSetsAreReadThroughICU) {
+    const struct {
+        const char* file;
+        const char* title;
+        const char* description;
+    } feeds[] = {
+        {"euc-kr.rss", "시험 준비 안내", "시험 일정이 공지되었습니다."},
+        {"shift_jis.rss", "模試の日程", "十時に始まります。"},
+        // Labelled ISO-8859-1, written in windows-1252 as such feeds are: the quotes are kept.
+        {"latin1-quotes.rss", "“Pacing” notes", "It’s café time – rest."},
+    };
+    for (const auto& f : feeds) {
+        SCOPED_TRACE(f.file);
+        auto result = MFeed::parseFeedData(fixture(f.file));
+        ASSERT_EQ(result.items.size(), 1u);
+        EXPECT_EQ(result.items[0]->title(), std::string(f.title));
+        EXPECT_EQ(result.items[0]->description(), std::string(f.description));
+    }
+    // A set nobody knows fails the feed as before.
+    EXPECT_TRUE(MFeed::parseFeedData("<?xml version=\"1.0\" encoding=\"x-no-such-set\"?><rss><channel>"
+                                     "<item><title>t</title></item></channel></rss>")
+                    .items.empty());
+}
+
+TEST_F(FeedTest, AtomEntriesOpenTheirOwnArticleLink) {
+    auto result = MFeed::parseFeedData(R"(<feed xmlns="http://www.w3.org/2005/Atom">
+        <entry><title>A</title><link href="http://h/a"/><link rel="replies" href="http://h/a/comments"/></entry>
+        <entry><title>B</title><source><link href="http://other/feed"/></source>
+               <link rel="alternate" href="http://h/b"/></entry>
+        <entry><title>C</title><link rel="enclosure" href="http://h/c.mp3"/><link rel=" alternate " href="http://h/c"/>
+               <link href="http://h/c-second"/></entry>
+        <entry><title>D</title><link rel="replies" href="http://h/d/comments"/></entry>
+    </feed>)");
+    ASSERT_EQ(result.items.size(), 4u);
+    EXPECT_EQ(result.items[0]->link(), "http://h/a");
+    EXPECT_EQ(result.items[1]->link(), "http://h/b");
+    EXPECT_EQ(result.items[2]->link(), "http://h/c");
+    EXPECT_FALSE(result.items[3]->link());
+}
+
+TEST_F(FeedTest, DatesWithTwoDigitYearsAndAtomDates) {
+    const struct {
+        const char* text;
+        const char* utcTime;
+    } dates[] = {
+        {"Thu, 01 Jan 04 10:00:00 GMT", "2004-01-01 10:00:00"},
+        {"Tue, 02 Feb 99 08:30:00 GMT", "1999-02-02 08:30:00"},
+        {"2026-03-01T11:15:00Z", "2026-03-01 11:15:00"},
+        {"2026-03-01T12:15:00+01:00", "2026-03-01 11:15:00"},
+        {"\n   Thu, 01 Jan 2004 10:00:00 GMT  \n", "2004-01-01 10:00:00"},
+    };
+    for (const auto& d : dates) {
+        SCOPED_TRACE(d.text);
+        auto result = MFeed::parseFeedData(std::string("<rss><channel><item><title>t</title><pubDate>") +
+                                           d.text + "</pubDate></item></channel></rss>");
+        ASSERT_EQ(result.items.size(), 1u);
+        EXPECT_EQ(result.items[0]->pubDate(), utc(d.utcTime));
+    }
+    auto fraction = MFeed::parseFeedData(
+        "<feed><entry><title>t</title><published>2026-03-01T11:15:00.250Z</published></entry></feed>");
+    EXPECT_EQ(fraction.items[0]->pubDate()->timeIntervalSinceReferenceDate(), 794056500.25);
+}
+
 TEST_F(FeedTest, UpdateKeepsReadMarksByGuid) {
     auto f = feed("/notes.rss");
     update(f);
