@@ -44,20 +44,23 @@ TEST_F(BuiltInDeckData, FaultsInTheFilesAreReportedAndTheirRowsLeftOut) {
         {"id": 3, "topic": "Twice", "face": ["a"], "back": ["b"]},
         {"id": 4, "topic": "No back", "face": ["a"], "back": []}]})";
     std::ofstream(folder / "idioms.json")
-        << R"({"idioms": [{"title": "as X as Y"}, {"title": "t", "example": "e"}]})";
+        << R"({"idioms": [{"title": "as X as Y"}, {"title": "rather  than", "example": "e"},
+                          {"title": "Rather than ", "example": "f"}]})";
     std::ofstream(folder / "voices.json") << "{\"voices\": [";
     fnd::Paths::setResources(temporary / "bundle");
 
     MBuiltInDeckData::Report report = MBuiltInDeckData::validate();
-    EXPECT_EQ(report.problems.size(), 6u);
+    EXPECT_EQ(report.problems.size(), 7u);
     EXPECT_TRUE(mentions(report.problems, "identifier 56"));
     EXPECT_TRUE(mentions(report.problems, "card 4: identifier 2"));
     EXPECT_TRUE(mentions(report.problems, "card 5: identifier 3"));
     EXPECT_TRUE(mentions(report.problems, "card 6: needs"));
     EXPECT_TRUE(mentions(report.problems, "idiom 1: needs"));
+    // A repeated idiom is refused, but keeps its card so that the later identifiers stay put.
+    EXPECT_TRUE(mentions(report.problems, "idiom 3: repeats idiom 2, Rather than"));
     EXPECT_TRUE(mentions(report.problems, "voices.json: not a JSON"));
     EXPECT_EQ(report.incomplete,
-              (std::vector<std::string>{"Vessark's Quant: 2 of 103 cards", "Idioms: 1 of 191 cards",
+              (std::vector<std::string>{"Vessark's Quant: 2 of 103 cards", "Idioms: 2 of 191 cards",
                                         "Voices: 0 of 94 cards"}));
 
     // The decks are built from what is sound; a deck without its file has no cards.
