@@ -223,18 +223,7 @@ struct Tool {
 void addIcon(ArtworkRegistry& registry, const Tool& tool) {
     registry.add(tool.file, kSide, kSide, [tool](gfx::Context& c) {
         ArtworkPen pen(c);
-        c.save();
-        c.beginPath();
-        pen.addRoundedRect(kTile, kTileRadius);
-        c.clip();
-        c.drawLinearGradient(
-            {stop(0, tileTop(tool.hue, tool.saturation)), stop(1, tileBottom(tool.hue, tool.saturation))}, 0,
-            kTile.minY(), 0, kTile.maxY());
-        c.restore();
-        c.setStrokeColor(Color::white(1, 0.35));
-        c.setLineWidth(1);
-        pen.strokeRoundedRect(kTile.insetBy(0.5, 0.5), kTileRadius - 0.5);
-        tool.sign(pen, tileBottom(tool.hue, tool.saturation));
+        tool.sign(pen, HomeArtwork::drawTile(pen, tool.hue, tool.saturation));
     });
 }
 
@@ -276,6 +265,21 @@ void HomeArtwork::addTo(ArtworkRegistry& registry) {
                  [](gfx::Context& c) { background(c, kPhoneWidth, kPhoneHeight); });
     registry.add("Home_background-iPad", kTabletWidth, kTabletHeight,
                  [](gfx::Context& c) { background(c, kTabletWidth, kTabletHeight); });
+}
+
+ui::Color HomeArtwork::drawTile(ArtworkPen& pen, double hue, double saturation) {
+    gfx::Context& c = pen.context();
+    c.save();
+    c.beginPath();
+    pen.addRoundedRect(kTile, kTileRadius);
+    c.clip();
+    c.drawLinearGradient({stop(0, tileTop(hue, saturation)), stop(1, tileBottom(hue, saturation))}, 0,
+                         kTile.minY(), 0, kTile.maxY());
+    c.restore();
+    c.setStrokeColor(Color::white(1, 0.35));
+    c.setLineWidth(1);
+    pen.strokeRoundedRect(kTile.insetBy(0.5, 0.5), kTileRadius - 0.5);
+    return tileBottom(hue, saturation);
 }
 
 void HomeArtwork::drawAnswerSheet(ArtworkPen& pen) {
