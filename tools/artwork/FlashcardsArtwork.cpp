@@ -1,7 +1,5 @@
 #include "tools/artwork/FlashcardsArtwork.h"
 
-#include <cmath>
-#include <numbers>
 #include <string>
 
 #include "platform/graphics/Context.h"
@@ -17,40 +15,23 @@ using ui::Color;
 using ui::Font;
 using ui::Rect;
 
-constexpr double kPi = std::numbers::pi;
 constexpr double kWidth = FlashcardsArtwork::kPhoneCardWidth;
 constexpr double kHeight = FlashcardsArtwork::kPhoneCardHeight;
 // The card within its picture, leaving room for a soft shadow; drawn in the phone's points and
 // scaled for the tablet, whose card has the same proportions.
 const Rect kCard{5, 4, kWidth - 10, kHeight - 11};
 constexpr double kCardRadius = 14;
-const Color kWhite = Color::whiteColor();
 
 gfx::GradientStop stop(double offset, const Color& c) { return {offset, c.red, c.green, c.blue, c.alpha}; }
 
-// ---- Deck icons: the home screen's tile with a card whose face shows the deck's sign.
-
-// A card leaning behind and a card in front, as on the home screen's flashcards key; the front
-// card shows the text in the tile's ink.
-void cards(ArtworkPen& pen, const Color& ink, const Font& font, const std::string& text) {
-    gfx::Context& c = pen.context();
-    pen.setLines(kWhite, 2.4);
-    c.save();
-    c.translate(36, 27);
-    c.rotate(kPi / 12);
-    pen.strokeRoundedRect({-14, -9.5, 28, 19}, 3);
-    c.restore();
-    pen.fillRoundedRect({12, 25, 32, 23}, 3);
-    c.setFillColor(ink);
-    pen.drawInkCentred(font, text, 28, 36.5);
-}
+// ---- Deck icons: the home screen's tile and cards, the front card showing the deck's sign.
 
 void addDeckIcon(ArtworkRegistry& registry, const std::string& name, double hue, const Font& font,
                  const std::string& text) {
     const double side = FlashcardsArtwork::kDeckIconSide;
     registry.add(name, side, side, [hue, font, text](gfx::Context& c) {
         ArtworkPen pen(c);
-        cards(pen, HomeArtwork::drawTile(pen, hue, 0.6), font, text);
+        HomeArtwork::drawCards(pen, HomeArtwork::drawTile(pen, hue, 0.6), font, text);
     });
 }
 
@@ -68,8 +49,10 @@ void squared(ArtworkPen& pen, const Look& look) {
     c.setStrokeColor(look.accent.withAlpha(0.07));
     c.setLineWidth(1);
     const double step = 16;
-    for (double x = kCard.minX() + step; x < kCard.maxX(); x += step) pen.line(x, kCard.minY(), x, kCard.maxY());
-    for (double y = kCard.minY() + step; y < kCard.maxY(); y += step) pen.line(kCard.minX(), y, kCard.maxX(), y);
+    for (double x = kCard.minX() + step; x < kCard.maxX(); x += step)
+        pen.line(x, kCard.minY(), x, kCard.maxY());
+    for (double y = kCard.minY() + step; y < kCard.maxY(); y += step)
+        pen.line(kCard.minX(), y, kCard.maxX(), y);
     c.setFillColor(look.accent.withAlpha(0.85));
     c.fillRect(kCard.minX(), kCard.minY(), kCard.width(), 7);
 }
@@ -124,7 +107,8 @@ void drawCard(gfx::Context& c, const Look& look) {
     c.beginPath();
     pen.addRoundedRect(kCard, kCardRadius);
     c.clip();
-    c.drawLinearGradient({stop(0, look.paperTop), stop(1, look.paperBottom)}, 0, kCard.minY(), 0, kCard.maxY());
+    c.drawLinearGradient({stop(0, look.paperTop), stop(1, look.paperBottom)}, 0, kCard.minY(), 0,
+                         kCard.maxY());
     look.ornament(pen, look);
     c.restore();
     c.setStrokeColor(look.accent.withAlpha(0.45));
@@ -147,8 +131,8 @@ void addSide(ArtworkRegistry& registry, const std::string& phoneName, const std:
 }  // namespace
 
 void FlashcardsArtwork::addTo(ArtworkRegistry& registry) {
-    addDeckIcon(registry, "fc_icon_vessark", 0.58, Font("DejaVu Sans", 18, Font::Weight::Bold), "\u03C0");
-    addDeckIcon(registry, "fc_icon_idioms", 0.07, Font("DejaVu Serif", 13, Font::Weight::Bold), "Aa");
+    addDeckIcon(registry, "fc_icon_vessark", 0.58, Font("DejaVu Sans", 17, Font::Weight::Bold), "\u03C0");
+    addDeckIcon(registry, "fc_icon_idioms", 0.07, Font("DejaVu Serif", 12, Font::Weight::Bold), "Aa");
 
     const Color blue = Color::hsb(0.58, 0.75, 0.70);
     const Color green = Color::hsb(0.38, 0.70, 0.55);

@@ -78,16 +78,7 @@ void timer(ArtworkPen& pen, const Color&) {
 
 // Two cards, the front one showing a letter.
 void flashcards(ArtworkPen& pen, const Color& ink) {
-    gfx::Context& c = pen.context();
-    pen.setLines(kWhite, 2.4);
-    c.save();
-    c.translate(35, 29);
-    c.rotate(kPi / 12);
-    pen.strokeRoundedRect({-13, -9, 26, 18}, 3);
-    c.restore();
-    pen.fillRoundedRect({14, 27, 28, 20}, 3);
-    c.setFillColor(ink);
-    pen.drawInkCentred(Font("DejaVu Sans", 14, Font::Weight::Bold), "A", 28, 37);
+    HomeArtwork::drawCards(pen, ink, Font("DejaVu Sans", 14, Font::Weight::Bold), "A");
 }
 
 void practice(ArtworkPen& pen, const Color&) { HomeArtwork::drawAnswerSheet(pen); }
@@ -265,6 +256,20 @@ void HomeArtwork::addTo(ArtworkRegistry& registry) {
                  [](gfx::Context& c) { background(c, kPhoneWidth, kPhoneHeight); });
     registry.add("Home_background-iPad", kTabletWidth, kTabletHeight,
                  [](gfx::Context& c) { background(c, kTabletWidth, kTabletHeight); });
+}
+
+void HomeArtwork::drawCards(ArtworkPen& pen, const ui::Color& ink, const ui::Font& font,
+                            const std::string& text) {
+    gfx::Context& c = pen.context();
+    pen.setLines(kWhite, 2.4);
+    c.save();
+    c.translate(35, 29);
+    c.rotate(kPi / 12);
+    pen.strokeRoundedRect({-13, -9, 26, 18}, 3);
+    c.restore();
+    pen.fillRoundedRect({14, 27, 28, 20}, 3);
+    c.setFillColor(ink);
+    pen.drawInkCentred(font, text, 28, 37);
 }
 
 ui::Color HomeArtwork::drawTile(ArtworkPen& pen, double hue, double saturation) {
