@@ -6,11 +6,13 @@ states the same results: `says(text, value)` finds the text on the card and comp
 number in it with the value computed here, to the precision the card prints; `answer(choice)`
 confirms that the letter the back names is the letter of that choice; `holds(fact, what)` checks
 a rule the card states. Every card must have a checker that confirms something, so a card added
-without one fails.
+without one fails, and every number on a card's face must appear in its checker (or be declared
+unneeded with `ignores`), so that the checker works out the problem the face sets.
 
     check_quant_cards.py [quant.json]
 """
 
+import inspect
 import itertools
 import json
 import math
@@ -60,6 +62,7 @@ class Card:
         self.back = " ".join(row["back"])
         self.failures = []
         self.confirmed = 0
+        self.ignored = set()
 
     def fail(self, message):
         self.failures.append(f"card {self.id}: {message}")
@@ -95,6 +98,10 @@ class Card:
         else:
             self.confirmed += 1
 
+    def ignores(self, number, why):
+        """A number of the face that the problem does not need, with the reason."""
+        self.ignored.add(str(number))
+
     def holds(self, fact, what):
         if not fact:
             self.fail(f"does not hold: {what}")
@@ -123,8 +130,9 @@ def _(c):
 
 @card(2)
 def _(c):
-    c.says("1.20 &times; 0.80 = 0.96", F(120, 100) * F(80, 100))
-    c.says("ends 4% lower", (1 - F(120, 100) * F(80, 100)) * 100)
+    up, down = 1 + F(20, 100), 1 - F(20, 100)
+    c.says("1.20 &times; 0.80 = 0.96", up * down)
+    c.says("ends 4% lower", (1 - up * down) * 100)
 
 
 @card(3)
@@ -146,6 +154,10 @@ def _(c):
     c.says("7 + 3 + 1 + 6 = 17", 7 + 3 + 1 + 6)
     c.says("16 = 4 &times; 4", 16 // 4)
     c.holds(7316 % 3 != 0 and 7316 % 4 == 0, "7,316 is divisible by 4 and not by 3")
+    digit_sum = lambda n: sum(map(int, str(n)))
+    for d in (3, 9):
+        c.holds(all((n % d == 0) == (digit_sum(n) % d == 0) for n in range(1, 3000)), f"the rule for {d}")
+    c.holds(all((n % 4 == 0) == (n % 100 % 4 == 0) for n in range(1, 3000)), "the rule for 4")
 
 
 @card(6)
@@ -212,8 +224,9 @@ def _(c):
 
 @card(14)
 def _(c):
-    c.says("0.75 &times; 0.90 = 0.675", F(75, 100) * F(90, 100))
-    c.says("100% &minus; 67.5% = 32.5%", (1 - F(75, 100) * F(90, 100)) * 100)
+    left = (1 - F(25, 100)) * (1 - F(10, 100))
+    c.says("0.75 &times; 0.90 = 0.675", left)
+    c.says("100% &minus; 67.5% = 32.5%", (1 - left) * 100)
 
 
 @card(15)
@@ -342,7 +355,7 @@ def _(c):
 
 @card(30)
 def _(c):
-    multiples = [n for n in range(51, 200) if n % 6 == 0]
+    multiples = [n for n in range(50 + 1, 200) if n % 6 == 0]
     c.says("54 = 6 &times; 9", multiples[0] // 6)
     c.says("198 = 6 &times; 33", multiples[-1] // 6)
     c.says("33 &minus; 9 + 1 = 25", len(multiples))
@@ -461,14 +474,16 @@ def _(c):
 
 @card(44)
 def _(c):
-    terms = [7 + 4 * k for k in range(20)]
+    terms = [7 + (11 - 7) * k for k in range(20)]
+    c.holds(terms[:3] == [7, 11, 15], "the sequence starts 7, 11, 15")
     c.says("a<sub>20</sub> = 7 + 19 &times; 4 = 83", terms[-1])
     c.says("20 &times; (7 + 83) &divide; 2 = 900", sum(terms))
 
 
 @card(45)
 def _(c):
-    terms = [3 * 2**k for k in range(8)]
+    terms = [3 * (6 // 3) ** k for k in range(8)]
+    c.holds(terms[:3] == [3, 6, 12], "the sequence starts 3, 6, 12")
     c.says("a<sub>8</sub> = 3 &times; 2<sup>7</sup> = 384", terms[-1])
     c.says("3 &times; (256 &minus; 1) = 765", sum(terms))
 
@@ -518,7 +533,7 @@ def _(c):
 
 @card(50)
 def _(c):
-    for n in range(11, 16):
+    for n in range(11, 15 + 1):
         c.says(f"{n}<sup>2</sup> = {n * n}", n * n)
     c.says("&radic;2 &asymp; 1.414", math.sqrt(2))
     c.says("&radic;3 &asymp; 1.732", math.sqrt(3))
@@ -528,7 +543,7 @@ def _(c):
 @card(51)
 def _(c):
     twos = ", ".join(f"{2**k:,}" for k in range(1, 11))
-    threes = ", ".join(f"{3**k:,}" for k in range(1, 7))
+    threes = ", ".join(f"{3**k:,}" for k in range(1, 6 + 1))
     c.holds(twos in c.text, "the powers of 2")
     c.holds(threes in c.text, "the powers of 3")
     c.says("2<sup>10</sup> = 1,024", 2**10)
@@ -536,7 +551,7 @@ def _(c):
 
 @card(52)
 def _(c):
-    odd = [n for n in range(13, 99) if n % 2]
+    odd = [n for n in range(13, 98 + 1) if n % 2]
     c.says("the last is 97", odd[-1])
     c.says("(97 &minus; 13) &divide; 2 + 1 = 43", len(odd))
     c.says("(13 + 97) &divide; 2 = 43 &times; 55", F(odd[0] + odd[-1], 2))
@@ -582,7 +597,7 @@ def _(c):
 @card(57)
 def _(c):
     c.says("10 &divide; 2 = 5", 10 * math.sin(math.radians(30)))
-    c.says("5&radic;3 &asymp; 8.66", 10 * math.cos(math.radians(30)))
+    c.says("5&radic;3 &asymp; 8.66", 10 * math.sin(math.radians(60)))
     c.holds(abs(math.hypot(1, 1) - math.sqrt(2)) < 1e-12, "45-45-90 is 1 : 1 : root 2")
 
 
@@ -693,8 +708,9 @@ def _(c):
 
 @card(81)
 def _(c):
-    m = F(-1, 2)
+    m = -1 / F(2)
     b = 1 - m * 4
+    c.ignores(5, "the given line's intercept does not change the slope")
     c.says("the new slope is &minus;1/2", m)
     c.holds(m * 2 == -1, "perpendicular slopes multiply to -1")
     c.says("y = &minus;x/2 + 3", b)
@@ -781,7 +797,7 @@ def _(c):
 
 @card(91)
 def _(c):
-    c.says("5/8 &times; 4/7 = 20/56", F(5, 8) * F(4, 7))
+    c.says("5/8 &times; 4/7 = 20/56", F(5, 5 + 3) * F(4, 7))
     c.says("20/56 = 5/14", F(5, 8) * F(4, 7))
     c.says("C(5, 2) &divide; C(8, 2) = 10/28", F(math.comb(5, 2), math.comb(8, 2)))
     c.says("10/28 = 5/14", F(math.comb(5, 2), math.comb(8, 2)))
@@ -831,7 +847,7 @@ def _(c):
 
 @card(106)
 def _(c):
-    marked = 80 * F(125, 100)
+    marked = 80 * (1 + F(25, 100))
     sold = marked * F(90, 100)
     c.says("80 &times; 1.25 = $100", marked)
     c.says("100 &times; 0.90 = $90", sold)
@@ -860,12 +876,15 @@ def _(c):
 
 @card(109)
 def _(c):
-    hours = F(40, 60 - 40)
+    a_leaves, b_leaves = 9, 10
+    ahead = 40 * (b_leaves - a_leaves)
+    hours = F(ahead, 60 - 40)
+    c.says("A is 40", ahead)
     c.says("60 &minus; 40 = 20", 60 - 40)
     c.says("40 &divide; 20 = 2", hours)
     c.says("both 120", 60 * hours)
-    c.holds(60 * hours == 40 * (hours + 1), "both have driven as far")
-    c.answer(f"{10 + hours}:00")
+    c.holds(60 * hours == 40 * (hours + b_leaves - a_leaves), "both have driven as far")
+    c.answer(f"{b_leaves + hours}:00")
 
 
 @card(110)
@@ -894,6 +913,8 @@ def _(c):
     c.says("9 &minus; 1 + 8 &minus; 0 + 8 &minus; 2 = 22", alternating)
     c.says("918,082 = 11 &times; 83,462", F(918082, 11))
     c.holds(918082 % 11 == 0, "918,082 is divisible by 11")
+    c.holds(all((n % 6 == 0) == (n % 2 == 0 and n % 3 == 0) for n in range(1, 3000)), "the rule for 6")
+    c.holds(all((n % 8 == 0) == (n % 1000 % 8 == 0) for n in range(1, 30000)), "the rule for 8")
 
 
 @card(113)
@@ -938,6 +959,7 @@ def _(c):
     c.says("and s = 2", s)
     c.says("k = rs = 10", r * s)
     c.holds(r + s == 7 and r - s == 3, "the roots add to 7 and differ by 3")
+    c.holds(all(x * x - 7 * x + r * s == 0 for x in (r, s)), "both are roots")
 
 
 @card(118)
@@ -998,6 +1020,12 @@ def main():
         checker(c)
         if not c.confirmed:
             c.fail("its checker confirmed nothing")
+        # The problem's data: every number of the face (not of its choices) is one the checker
+        # computes with, so that a changed face cannot leave the check working out another problem.
+        literals = set(re.findall(r"\d+(?:\.\d+)?", inspect.getsource(checker)))
+        for number in re.findall(r"\d+(?:\.\d+)?", plain(" ".join(row["face"]))):
+            if number not in literals and number not in c.ignored:
+                c.fail(f"its checker does not use the face's number {number}")
         failures += c.failures
     for identifier in sorted(set(CHECKERS) - {row["id"] for row in rows}):
         failures.append(f"card {identifier}: has a checker but is not in the deck")
