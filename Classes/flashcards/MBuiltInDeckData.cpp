@@ -1,6 +1,7 @@
 #include "Classes/flashcards/MBuiltInDeckData.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 
@@ -46,6 +47,21 @@ std::string list(const char* tag, const std::string& cssClass, const JsonValue& 
     std::string html = std::string("<") + tag + (cssClass.empty() ? "" : " class=\"" + cssClass + "\"") + ">";
     for (const auto& item : items.asArray()) html += "<li>" + item.asString() + "</li>";
     return html + "</" + tag + ">";
+}
+
+// An idiom's title in one spelling: lower case, with single blanks, so that titles differing
+// only in case or spacing count as the same idiom.
+std::string sameIdiom(const std::string& title) {
+    std::string key;
+    for (char c : title) {
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            if (!key.empty() && key.back() != ' ') key += ' ';
+        } else {
+            key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    if (!key.empty() && key.back() == ' ') key.pop_back();
+    return key;
 }
 
 bool isTextList(const JsonValue& value) {
@@ -115,15 +131,21 @@ std::vector<MBuiltInDeckData::Idiom> MBuiltInDeckData::idioms(std::vector<std::s
     std::vector<Idiom> idioms;
     auto rows = rowsOf("idioms", "idioms", problems);
     if (!rows) return idioms;
+    std::map<std::string, std::size_t> firstRowOf;  // by the title as sameIdiom spells it
     for (std::size_t i = 0; i < rows->size(); ++i) {
         const JsonValue& row = (*rows)[i];
+        std::string where = "flashcards/idioms.json idiom " + std::to_string(i + 1);
         auto title = optionalText(row, "title");
         auto example = optionalText(row, "example");
         if (!title || !example) {
-            note(problems,
-                 "flashcards/idioms.json idiom " + std::to_string(i + 1) + ": needs a title and an example");
+            note(problems, where + ": needs a title and an example");
             continue;
         }
+        // A repeated idiom is a fault of the file, but its card stays: leaving it out would give
+        // every later card another identifier, and stored histories attach to identifiers.
+        auto [first, isNew] = firstRowOf.emplace(sameIdiom(*title), i + 1);
+        if (!isNew)
+            note(problems, where + ": repeats idiom " + std::to_string(first->second) + ", " + *title);
         idioms.push_back({*title, optionalText(row, "description"), *example});
     }
     return idioms;

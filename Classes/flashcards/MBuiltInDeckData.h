@@ -30,7 +30,8 @@ class MBuiltInDeckData {
     };
 
     // Every deck's cards as far as they are written; rows that lack what they need are left out
-    // and reported in `problems` (one line each). A missing or malformed file gives no cards.
+    // and reported in `problems` (one line each). A missing or malformed file gives no cards. An
+    // idiom whose title repeats an earlier one (ignoring case and spacing) is reported but kept.
     static std::vector<QuantCard> quantCards(std::vector<std::string>* problems = nullptr);
     static std::vector<Idiom> idioms(std::vector<std::string>* problems = nullptr);
     static std::vector<Voice> voices(std::vector<std::string>* problems = nullptr);

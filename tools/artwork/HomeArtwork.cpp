@@ -78,16 +78,7 @@ void timer(ArtworkPen& pen, const Color&) {
 
 // Two cards, the front one showing a letter.
 void flashcards(ArtworkPen& pen, const Color& ink) {
-    gfx::Context& c = pen.context();
-    pen.setLines(kWhite, 2.4);
-    c.save();
-    c.translate(35, 29);
-    c.rotate(kPi / 12);
-    pen.strokeRoundedRect({-13, -9, 26, 18}, 3);
-    c.restore();
-    pen.fillRoundedRect({14, 27, 28, 20}, 3);
-    c.setFillColor(ink);
-    pen.drawInkCentred(Font("DejaVu Sans", 14, Font::Weight::Bold), "A", 28, 37);
+    HomeArtwork::drawCards(pen, ink, Font("DejaVu Sans", 14, Font::Weight::Bold), "A");
 }
 
 void practice(ArtworkPen& pen, const Color&) { HomeArtwork::drawAnswerSheet(pen); }
@@ -223,18 +214,7 @@ struct Tool {
 void addIcon(ArtworkRegistry& registry, const Tool& tool) {
     registry.add(tool.file, kSide, kSide, [tool](gfx::Context& c) {
         ArtworkPen pen(c);
-        c.save();
-        c.beginPath();
-        pen.addRoundedRect(kTile, kTileRadius);
-        c.clip();
-        c.drawLinearGradient(
-            {stop(0, tileTop(tool.hue, tool.saturation)), stop(1, tileBottom(tool.hue, tool.saturation))}, 0,
-            kTile.minY(), 0, kTile.maxY());
-        c.restore();
-        c.setStrokeColor(Color::white(1, 0.35));
-        c.setLineWidth(1);
-        pen.strokeRoundedRect(kTile.insetBy(0.5, 0.5), kTileRadius - 0.5);
-        tool.sign(pen, tileBottom(tool.hue, tool.saturation));
+        tool.sign(pen, HomeArtwork::drawTile(pen, tool.hue, tool.saturation));
     });
 }
 
@@ -276,6 +256,35 @@ void HomeArtwork::addTo(ArtworkRegistry& registry) {
                  [](gfx::Context& c) { background(c, kPhoneWidth, kPhoneHeight); });
     registry.add("Home_background-iPad", kTabletWidth, kTabletHeight,
                  [](gfx::Context& c) { background(c, kTabletWidth, kTabletHeight); });
+}
+
+void HomeArtwork::drawCards(ArtworkPen& pen, const ui::Color& ink, const ui::Font& font,
+                            const std::string& text) {
+    gfx::Context& c = pen.context();
+    pen.setLines(kWhite, 2.4);
+    c.save();
+    c.translate(35, 29);
+    c.rotate(kPi / 12);
+    pen.strokeRoundedRect({-13, -9, 26, 18}, 3);
+    c.restore();
+    pen.fillRoundedRect({14, 27, 28, 20}, 3);
+    c.setFillColor(ink);
+    pen.drawInkCentred(font, text, 28, 37);
+}
+
+ui::Color HomeArtwork::drawTile(ArtworkPen& pen, double hue, double saturation) {
+    gfx::Context& c = pen.context();
+    c.save();
+    c.beginPath();
+    pen.addRoundedRect(kTile, kTileRadius);
+    c.clip();
+    c.drawLinearGradient({stop(0, tileTop(hue, saturation)), stop(1, tileBottom(hue, saturation))}, 0,
+                         kTile.minY(), 0, kTile.maxY());
+    c.restore();
+    c.setStrokeColor(Color::white(1, 0.35));
+    c.setLineWidth(1);
+    pen.strokeRoundedRect(kTile.insetBy(0.5, 0.5), kTileRadius - 0.5);
+    return tileBottom(hue, saturation);
 }
 
 void HomeArtwork::drawAnswerSheet(ArtworkPen& pen) {
