@@ -68,9 +68,9 @@ bool convert(std::string_view text, const std::string& set, std::string& out) {
 
 std::string XmlDocumentEncoding::effectiveSet(std::string label) {
     static constexpr std::array kWesternLabels{
-        "iso-8859-1", "iso8859-1", "iso_8859-1", "iso_8859-1:1987", "latin1",   "l1",    "cp819",
-        "ibm819",     "iso-ir-100", "csisolatin1", "us-ascii",      "ascii",    "us",    "iso646-us",
-        "iso-ir-6",   "ansi_x3.4-1968", "csascii",  "cp367",         "ibm367",   "cp1252", "x-cp1252"};
+        "iso-8859-1", "iso8859-1",      "iso_8859-1",  "iso_8859-1:1987", "latin1", "l1",     "cp819",
+        "ibm819",     "iso-ir-100",     "csisolatin1", "us-ascii",        "ascii",  "us",     "iso646-us",
+        "iso-ir-6",   "ansi_x3.4-1968", "csascii",     "cp367",           "ibm367", "cp1252", "x-cp1252"};
     std::string set = lower(label);
     for (const char* western : kWesternLabels)
         if (set == western) return "windows-1252";
@@ -86,7 +86,8 @@ std::optional<std::string> XmlDocumentEncoding::toUTF8(std::string_view bytes) {
         std::string converted;
         if (!convert(bytes.substr(4), byteOrder, converted)) return std::nullopt;
         Declared declared;
-        if (findDeclaredSet(converted, declared)) converted.replace(declared.valueStart, declared.valueLength, "UTF-8");
+        if (findDeclaredSet(converted, declared))
+            converted.replace(declared.valueStart, declared.valueLength, "UTF-8");
         return converted;
     }
     Declared declared;
