@@ -1,0 +1,191 @@
+"""Checks of MHardQuantSet, questions 1 to 111: each recomputes its question from the stem's numbers."""
+import itertools
+import math
+from fractions import Fraction as F
+from math import comb
+
+from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, sufficiency
+
+TABLE = Table("MHardQuantSet")
+ps, ds = TABLE.ps, TABLE.ds
+
+
+def distinct_sets(total, count, low=1):
+    """Every increasing tuple of count integers, each at least low, adding up to total."""
+    if count == 0:
+        if total == 0:
+            yield ()
+        return
+    for first in range(low, total // count + 1):
+        for rest in distinct_sets(total - first, count - 1, first + 1):
+            yield (first,) + rest
+
+
+@ds(1)
+def _():
+    cases = [(x, y) for x in range(1, 60) for y in range(1, x)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x - y * y == 21, lambda x, y: is_prime(x - y))
+
+
+@ds(2)
+def _():
+    cases = [(s,) for s in distinct_sets(60, 5)]
+    return sufficiency(cases, lambda s: s[2], lambda s: s[-1] == 14, lambda s: s[0] == 10)
+
+
+@ps(3)
+def _():
+    bag = "R" * 5 + "B" * 4 + "G" * 3
+    draws = list(itertools.combinations(range(12), 4))
+    good = sum(1 for d in draws if len({bag[k] for k in d}) == 3)
+    return F(good, len(draws))
+
+
+@ps(4)
+def _():
+    return (3**41 * 7**23 - 9**17) % 10
+
+
+@ds(5)
+def _():
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: is_square(n), lambda n: is_square(n**3), lambda n: n * n % 36 == 0)
+
+
+@ds(6)
+def _():
+    sides = fracs(1, 20, 4)
+    cases = [(a, b) for a in sides for b in sides if a + b > 10 and abs(a - b) < 10]
+    # The angle at C faces AB = 10; it is obtuse when its cosine is negative.
+    return sufficiency(cases, lambda a, b: (a * a + b * b - 100) / (2 * a * b) < 0, lambda a, b: a == 6,
+                       lambda a, b: b < 8)
+
+
+@ps(7)
+def _():
+    x = 1 + math.log(24 / 3, 4)
+    assert math.isclose(4**x - 4 ** (x - 1), 24)
+    return (2 * x) ** x
+
+
+@ps(8)
+def _():
+    # Both travel back and forth on [0, 36]; positions are piecewise linear between turns, so each
+    # meeting is found exactly on the pieces between consecutive turning moments of either person.
+    def position(start, speed, t):
+        d = (speed * t) % 72
+        p = d if d <= 36 else 72 - d
+        return p if start == 0 else 36 - p
+
+    turns = sorted({F(36 * k, 15) for k in range(20)} | {F(36 * k, 6) for k in range(8)})
+    meetings = []
+    for t0, t1 in zip(turns, turns[1:]):
+        g0 = position(0, 15, t0) - position(36, 6, t0)
+        g1 = position(0, 15, t1) - position(36, 6, t1)
+        if g0 != g1 and (g0 == 0 or g0 * g1 < 0 or g1 == 0):
+            t = t0 + (t1 - t0) * g0 / (g0 - g1)
+            if not meetings or meetings[-1] != t:
+                meetings.append(t)
+    return position(0, 15, meetings[1])
+
+
+@ps(9)
+def _():
+    return sum(1 for n in range(1000, 10000) if len(set(str(n))) == 2)
+
+
+@ps(10)
+def _():
+    best = 0
+    for m in range(1, 141):
+        # The smallest total seven different positive integers with median m can have.
+        if sum(range(1, 4)) + m + sum(range(m + 1, m + 4)) <= 140:
+            best = m
+    return best
+
+
+@ps(11)
+def _():
+    # Build a roster that has exactly the stated counts, region by region, then count.
+    sizes = {"F": 70, "S": 55, "G": 40}
+    pairs = {"FS": 20, "FG": 15, "SG": 10}
+    three = 5
+    only_two = {k: v - three for k, v in pairs.items()}
+    only_one = {k: sizes[k] - three - sum(v for p, v in only_two.items() if k in p) for k in sizes}
+    roster = [set("FSG")] * three + [set(p) for p, v in only_two.items() for _ in range(v)]
+    roster += [{k} for k, v in only_one.items() for _ in range(v)]
+    assert all(sum(1 for r in roster if k in r) == v for k, v in sizes.items())
+    assert all(sum(1 for r in roster if set(p) <= r) == v for p, v in pairs.items())
+    assert len(roster) <= 150
+    return sum(1 for r in roster if len(r) == 1)
+
+
+@ds(12)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 12)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(x + 3) + abs(x - 1) == 4, lambda x: abs(x - 3) == 2 * x)
+
+
+@ds(13)
+def _():
+    cases = list(grid(range(1, 60), range(1, 60)))
+    return sufficiency(cases, lambda x, y: F(x, y) > F(3, 5), lambda x, y: F(x + 3, y + 5) > F(3, 5),
+                       lambda x, y: F(x + 1, y + 1) > F(3, 5))
+
+
+@ps(14)
+def _():
+    f = math.factorial(30)
+    k = 0
+    while f % 12 ** (k + 1) == 0:
+        k += 1
+    return k
+
+
+@ps(15)
+def _():
+    a = [3]
+    while len(a) < 10:
+        a.append(2 * a[-1] - 1)
+    return sum(a)
+
+
+@ds(16)
+def _():
+    # Amounts x of X and y of Y: every x on a ninths grid with every ratio y/x on a sevenths grid.
+    cases = [(x, x * r) for x in fracs(1, 50, 9) for r in fracs(0, 4, 7) if r > 0]
+    return sufficiency(cases, lambda x, y: (10 * x + 30 * y) / (x + y), lambda x, y: x + y == 50,
+                       lambda x, y: F(10 * y + 30 * x) == F(8, 10) * (10 * x + 30 * y))
+
+
+@ds(17)
+def _():
+    cases = [(p, n) for p in range(1, 20) for n in range(1, 20) if 3 * p + 5 * n == 52]
+    return sufficiency(cases, lambda p, n: n, lambda p, n: p > n, lambda p, n: n % 2 == 1)
+
+
+@ps(18)
+def _():
+    # Solve 12(a + b) = 1 and 14a + 9b = 1 by Cramer's rule.
+    det = 12 * 9 - 12 * 14
+    a = F(1 * 9 - 12 * 1, det)
+    b = F(12 * 1 - 14 * 1, det)
+    assert 12 * (a + b) == 1 and 14 * a + 9 * b == 1
+    return 1 / b
+
+
+@ds(19)
+def _():
+    cases = [(n,) for n in range(1, 500)]
+    return sufficiency(cases, lambda n: (n * n + 23) % 24 == 0, lambda n: n % 2 == 1, lambda n: n % 3 != 0)
+
+
+@ds(20)
+def _():
+    cases = list(grid(range(-40, 61), range(-40, 61)))
+
+    def bigger(x, y):
+        values = [3, 8, 8, 11, x, y]
+        return mean(values) > median(values)
+
+    return sufficiency(cases, bigger, lambda x, y: x + y == 18, lambda x, y: x == y)
