@@ -189,3 +189,220 @@ def _():
         return mean(values) > median(values)
 
     return sufficiency(cases, bigger, lambda x, y: x + y == 18, lambda x, y: x == y)
+
+
+@ds(21)
+def _():
+    cases = [(n,) for n in range(1, 1000)]
+    return sufficiency(cases, lambda n: n % 12, lambda n: n % 6 == 5, lambda n: n % 9 == 2)
+
+
+@ps(22)
+def _():
+    (x1, y1), (x2, y2), (px, py) = (-2, 5), (4, -1), (3, 6)
+    slope_m = -1 / F(y2 - y1, x2 - x1)
+    y_intercept = py - slope_m * px
+    x_intercept = -y_intercept / slope_m
+    return abs(x_intercept * y_intercept) / 2
+
+
+@ds(23)
+def _():
+    values = [v for v in range(-20, 21) if v]
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: F(x, y), lambda x, y: 2 * x != y and x + 2 * y == 3 * (2 * x - y),
+                       lambda x, y: x * x - 2 * x * y + y * y == 0)
+
+
+@ps(24)
+def _():
+    rolls = list(itertools.product(range(1, 7), repeat=3))
+    return F(sum(1 for r in rolls if max(r) == 5), len(rolls))
+
+
+@ds(25)
+def _():
+    cases = [(list(range(a, a + n)),) for a in range(-30, 40) for n in range(1, 40)]
+    return sufficiency(cases, lambda q: sum(q), lambda q: mean(q) == F(31, 2), lambda q: max(q) - min(q) == 9)
+
+
+@ds(26)
+def _():
+    cases = [(x,) for x in range(-10, 30)]
+    return sufficiency(cases, lambda x: x, lambda x: F(6)**x % 36 == 0, lambda x: F(2)**(x + 2) - F(2)**x == 96)
+
+
+@ps(27)
+def _():
+    # Time per kilometer of the actual trip less that of the faster one, times d, is 3/2 hours.
+    saved_per_km = F(1, 60) + F(1, 40) - F(1, 80) - F(1, 60)
+    return F(3, 2) / saved_per_km
+
+
+@ds(28)
+def _():
+    # Squares of the sides on a half-unit grid; the area grows with the product of the squares.
+    squares = fracs(1, 120, 2)
+    cases = list(grid(squares, squares))
+    return sufficiency(cases, lambda a2, b2: a2 * b2, lambda a2, b2: a2 + b2 == 100,
+                       lambda a2, b2: a2 > 25 and b2 > 25)
+
+
+@ps(29)
+def _():
+    words = set(itertools.permutations("BANANA"))
+    return sum(1 for w in words if "AA" not in "".join(w))
+
+
+@ds(30)
+def _():
+    cases = [(a, b) for a in range(0, 121) for b in range(0, a)]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: a - 10 == 3 * (b - 10) and a + 10 == 2 * (b + 10),
+                       lambda a, b: a - b == 40)
+
+
+@ds(31)
+def _():
+    cases = list(grid(range(1, 60), range(1, 60)))
+    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 2), lambda a, b: a + b < 8, lambda a, b: a < 3)
+
+
+@ds(32)
+def _():
+    # Length in meters and speed in meters per second.
+    cases = list(grid(range(1, 601), fracs(1, 40, 2)))
+    return sufficiency(cases, lambda length, v: length, lambda length, v: 300 + length == 25 * v,
+                       lambda length, v: v * 3600 == 72000)
+
+
+def prime_factors(n):
+    return {p for p in range(2, n + 1) if n % p == 0 and is_prime(p)}
+
+
+@ds(33)
+def _():
+    cases = [(x,) for x in range(1, 400)]
+    return sufficiency(cases, lambda x: len(divisors(x)), lambda x: len(prime_factors(x)) == 2, lambda x: x < 50)
+
+
+@ds(34)
+def _():
+    cases = list(grid(fracs(-10, 10, 2), fracs(-5, 5, 2)))
+    term = lambda a1, d, n: a1 + (n - 1) * d  # noqa: E731
+    return sufficiency(cases, lambda a1, d: term(a1, d, 20), lambda a1, d: term(a1, d, 5) == 10,
+                       lambda a1, d: term(a1, d, 3) + term(a1, d, 37) == 50)
+
+
+@ps(35)
+def _():
+    milk, water = F(60), F(0)
+    for _ in range(3):
+        share = F(12, 60)
+        milk, water = milk * (1 - share), water * (1 - share) + 12
+    assert milk + water == 60
+    return milk
+
+
+@ds(36)
+def _():
+    values = fracs(-5, 5, 4)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x**3 + x > y**3 + y, lambda x, y: x * x > y * y)
+
+
+@ps(37)
+def _():
+    return math.sqrt(7 + 4 * math.sqrt(3)) + math.sqrt(7 - 4 * math.sqrt(3))
+
+
+@ps(38)
+def _():
+    # People owning 0, 1, 2 or 3 items; the least number owning three that the totals allow.
+    total, items = 200, 150 + 160 + 170
+    best = None
+    for n3 in range(total + 1):
+        for n2 in range(total - n3 + 1):
+            n1 = items - 3 * n3 - 2 * n2
+            if 0 <= n1 <= total - n3 - n2:
+                best = n3 if best is None else min(best, n3)
+    return best
+
+
+@ds(39)
+def _():
+    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
+    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)), lambda r, b: r > b,
+                       lambda r, b: F(r, r + b) == F(3, 5))
+
+
+@ds(40)
+def _():
+    cases = list(grid(fracs(1, 40, 2), fracs(0, 20, 2)))
+    return sufficiency(cases, lambda chord, d: (chord / 2)**2 + d * d, lambda chord, d: chord == 16,
+                       lambda chord, d: d == 6)
+
+
+@ps(41)
+def _():
+    return sum(1 for n in range(1, 100) if (2**n - 1) % 7 == 0)
+
+
+@ds(42)
+def _():
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n // 10 % 10, lambda n: (n - 3) % 10 == 0, lambda n: (n + 27) % 100 == 0)
+
+
+@ps(43)
+def _():
+    removed = 10 * 15 - 8 * 14
+    return F(removed + 5, 2)
+
+
+@ps(44)
+def _():
+    level, t, step = F(0), F(0), F(1, 60)
+    while level < 1:
+        rate = F(1, 4) + F(1, 6) - (F(1, 8) if t >= 1 else 0)
+        level += rate * step
+        t += step
+    return t
+
+
+@ds(45)
+def _():
+    cases = [(k,) for k in range(-200, 200)]
+    return sufficiency(cases, lambda k: k % 2 == 1, lambda k: (k + 1) * (k + 3) % 8 == 0, lambda k: (k * k - 4) % 4 != 0)
+
+
+@ps(46)
+def _():
+    w = math.sqrt(10**2 / (1 + 2**2))
+    return w * 2 * w
+
+
+@ps(47)
+def _():
+    seats = list(itertools.permutations("AaBbCcDd"))
+    good = sum(1 for s in seats if all(abs(s.index(c) - s.index(c.lower())) == 1 for c in "ABCD"))
+    return F(good, len(seats))
+
+
+@ds(48)
+def _():
+    cases = list(grid(range(-12, 13), range(-12, 13), range(-12, 13)))
+    return sufficiency(cases, lambda x, y, z: x + y + z,
+                       lambda x, y, z: 2 * x + 3 * y + 4 * z == 20 and 4 * x + 3 * y + 2 * z == 16,
+                       lambda x, y, z: z - x == 2)
+
+
+@ps(49)
+def _():
+    return sum(F(1, n * (n + 1)) for n in range(1, 50))
+
+
+@ds(50)
+def _():
+    cases = list(grid(fracs(-20, 30, 2), fracs(-20, 30, 2)))
+    return sufficiency(cases, lambda x, y: (x + y) / 2, lambda x, y: 3 * x + 5 * y == 40 and 5 * x + 3 * y == 56,
+                       lambda x, y: x > 0 and y > 0 and (x + y)**2 == 144)
