@@ -406,3 +406,225 @@ def _():
     cases = list(grid(fracs(-20, 30, 2), fracs(-20, 30, 2)))
     return sufficiency(cases, lambda x, y: (x + y) / 2, lambda x, y: 3 * x + 5 * y == 40 and 5 * x + 3 * y == 56,
                        lambda x, y: x > 0 and y > 0 and (x + y)**2 == 144)
+
+
+@ds(51)
+def _():
+    # Squares of the legs on a half-unit grid.
+    squares = fracs(1, 200, 2)
+    cases = list(grid(squares, squares))
+    perimeter = lambda p, q: round(math.sqrt(p) + math.sqrt(q) + math.sqrt(p + q), 9)  # noqa: E731
+    return sufficiency(cases, perimeter, lambda p, q: p + q == 169, lambda p, q: p * q == 3600)
+
+
+@ds(52)
+def _():
+    cases = [(men, women) for men in range(0, 21) for women in range(0, 21) if men + women >= 3]
+    return sufficiency(cases, lambda m, w: comb(m + w, 3) - comb(m, 3), lambda m, w: m + w == 10, lambda m, w: w > m)
+
+
+@ps(53)
+def _():
+    return sum(d for d in divisors(360) if d % 2)
+
+
+@ps(54)
+def _():
+    x = (5 + math.sqrt(21)) / 2
+    assert math.isclose(x + 1 / x, 5)
+    return x**3 + 1 / x**3
+
+
+@ps(55)
+def _():
+    cost = F(0)
+    while (cost * F(140, 100) * F(85, 100) - cost) < F(475, 100):
+        cost += F(1, 100)
+    return cost
+
+
+@ps(56)
+def _():
+    import statistics
+    data = [7, 9, 10, 11, 13]
+    assert statistics.mean(data) == 10 and statistics.pstdev(data) == 2
+    new = [3 * v - 4 for v in data]
+    return statistics.mean(new) + statistics.pstdev(new)
+
+
+@ps(57)
+def _():
+    end = F(10 * 400, 5)
+    t, meetings, step = F(0), 0, F(1, 10)
+    while t < end:
+        t += step
+        if (3 * t + 5 * t) % 400 == 0:
+            meetings += 1
+    return meetings
+
+
+@ps(58)
+def _():
+    return max(k ** (1 / k) for k in (8, 6, 5, 3, 2))
+
+
+@ps(59)
+def _():
+    return sum(1 for shares in itertools.product(range(1, 5), repeat=4) if sum(shares) == 10)
+
+
+@ds(60)
+def _():
+    cases = list(grid(range(1, 401), range(10, 101, 10), range(10, 101, 10)))
+    time = lambda d, v1, v2: F(d, 2 * v1) + F(d, 2 * v2)  # noqa: E731
+    return sufficiency(cases, lambda d, v1, v2: d / time(d, v1, v2), lambda d, v1, v2: (v1, v2) == (40, 60),
+                       lambda d, v1, v2: time(d, v1, v2) == 3)
+
+
+@ds(61)
+def _():
+    cases = list(grid(fracs(-6, 6, 2), fracs(-6, 6, 2)))
+    return sufficiency(cases, lambda m, b: m != 2 or b == 3, lambda m, b: m * F(-1, 2) == -1,
+                       lambda m, b: m * 1 + b == 2)
+
+
+@ps(62)
+def _():
+    return sum(1 for t in range(7, 404, 4) if t % 3 == 0)
+
+
+@ps(63)
+def _():
+    pairs = list(itertools.combinations(range(1, 11), 2))
+    return F(sum(1 for a, b in pairs if a * b % 6 == 0), len(pairs))
+
+
+@ds(64)
+def _():
+    cases = [(x,) for x in fracs(-5, 5, 8)]
+    return sufficiency(cases, lambda x: abs(x) > 1, lambda x: x**3 < x, lambda x: x**4 > x**2)
+
+
+@ps(65)
+def _():
+    side = 4 * math.sqrt(36) / 3
+    area = math.sqrt(3) / 4 * side**2
+    inradius = area / (3 * side / 2)  # area = inradius * half the perimeter
+    return math.pi * inradius**2
+
+
+@ds(66)
+def _():
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 15 == 0, lambda n: n * n % 225 == 0, lambda n: math.gcd(n, 45) == 15)
+
+
+@ds(67)
+def _():
+    import statistics
+    base = statistics.pstdev([4, 7, 10])
+    cases = [(x,) for x in fracs(-20, 30, 2)]
+    return sufficiency(cases, lambda x: statistics.pstdev([4, 7, 10, x]) > base,
+                       lambda x: max(4, 7, 10, x) - min(4, 7, 10, x) == 8, lambda x: x.denominator == 1 and x % 2 == 0)
+
+
+@ps(68)
+def _():
+    done, day = F(0), 0
+    while done < 60:
+        day += 1
+        workers = 6 if day <= 4 else 4 if day <= 7 else 9
+        if done + workers >= 60:
+            return day - 1 + (60 - done) / workers
+        done += workers
+
+
+@ps(69)
+def _():
+    return min(x - 2 * y for x in range(-8, 9) for y in range(-8, 9) if x * x + y * y == 50)
+
+
+@ds(70)
+def _():
+    def terminates(n):
+        remainders, r = set(), 1 % n
+        while r and r not in remainders:
+            remainders.add(r)
+            r = r * 10 % n
+        return r == 0
+
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, terminates, lambda n: 400 % n == 0, lambda n: 10**6 % (n * n) == 0)
+
+
+@ps(71)
+def _():
+    return (1 - F(110, 125)) * 100
+
+
+@ds(72)
+def _():
+    # Music takers and takers of neither; the overlap follows, and must be possible.
+    cases = []
+    for music in range(0, 31):
+        for neither in range(0, 31):
+            both = 18 + music - (30 - neither)
+            if 0 <= both <= min(18, music):
+                cases.append((music, neither, both))
+    return sufficiency(cases, lambda m, n, b: F(b, 30), lambda m, n, b: m == 15, lambda m, n, b: n == 6)
+
+
+@ps(73)
+def _():
+    results = {(n * n + 4 * n + 5) % 7 for n in range(2, 400, 7)}
+    assert len(results) == 1
+    return results.pop()
+
+
+@ds(74)
+def _():
+    cases = [(t, g, b) for t in range(51) for g in range(51 - t) for b in range(51 - t - g)]
+    return sufficiency(cases, lambda t, g, b: 50 - t - g - b, lambda t, g, b: t + b == 30 and g + b == 25,
+                       lambda t, g, b: t + g == 35 and b == 10)
+
+
+@ds(75)
+def _():
+    cases = list(grid(range(1, 70), range(1, 10)))
+    return sufficiency(cases, lambda x, y: x, lambda x, y: x**y == 64, lambda x, y: y % 2 == 0)
+
+
+@ps(76)
+def _():
+    return next(x for x in range(0, 1000) if math.isclose(math.sqrt(x + 9) - math.sqrt(x), 1))
+
+
+@ds(77)
+def _():
+    cases = list(grid(range(1, 13), range(1, 13), range(1, 180)))
+    area = lambda a, c, angle: round(a * c * math.sin(math.radians(angle)) / 2, 9)  # noqa: E731
+    return sufficiency(cases, area, lambda a, c, angle: (a, c) == (8, 5), lambda a, c, angle: angle < 90)
+
+
+@ps(78)
+def _():
+    size = next(n for n in range(1, 1000)
+                if n % 5 == 0 and (3 * n // 5) % 3 == 0 and (2 * n // 5) % 4 == 0
+                and (3 * n // 5) // 3 + (2 * n // 5) // 4 == 21)
+    return 2 * size // 5
+
+
+@ps(79)
+def _():
+    for p in range(-50, 51):
+        for q in range(-50, 51):
+            terms = [p, q]
+            while len(terms) < 7:
+                terms.append(terms[-1] + terms[-2])
+            if terms[4] == 16 and terms[6] == 42:
+                return p
+
+
+@ps(80)
+def _():
+    return next(g for g in range(2, 100) if comb(g, 2) == 45) + 1
