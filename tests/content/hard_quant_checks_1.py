@@ -628,3 +628,250 @@ def _():
 @ps(80)
 def _():
     return next(g for g in range(2, 100) if comb(g, 2) == 45) + 1
+
+
+@ds(81)
+def _():
+    hours = fracs(1, 40, 2)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda x, y: x, lambda x, y: 1 / x + 1 / y == F(1, 6),
+                       lambda x, y: 4 / x == 6 / y and y - x == 5)
+
+
+@ds(82)
+def _():
+    digit_sum = lambda n: n // 10 + n % 10  # noqa: E731
+    reverse = lambda n: int(str(n)[::-1])  # noqa: E731
+    cases = [(n,) for n in range(10, 100)]
+    return sufficiency(cases, lambda n: n, lambda n: n == 7 * digit_sum(n) and n % 4 == 0,
+                       lambda n: n - reverse(n) == 36 and n % 6 == 0)
+
+
+@ds(83)
+def _():
+    cases = [(wine, total) for total in range(1, 150) for wine in range(0, total + 1)]
+    return sufficiency(cases, lambda w, t: F(w, t), lambda w, t: F(w, t + 10) == F(2, 5),
+                       lambda w, t: F(w + 10, t + 10) == F(3, 5))
+
+
+@ds(84)
+def _():
+    cases = [c for c in grid(range(0, 40), range(0, 40), range(0, 40)) if sum(c)]
+    return sufficiency(cases, lambda r, w, b: F(w, r + w + b), lambda r, w, b: F(r, r + w + b) == F(1, 3),
+                       lambda r, w, b: b == 12)
+
+
+@ps(85)
+def _():
+    return sum(2**k for k in range(1, 21)) % 9
+
+
+@ds(86)
+def _():
+    edges = fracs(1, 16, 2)
+    cases = list(grid(edges, edges, edges))
+    return sufficiency(cases, lambda a, b, c: a * b * c,
+                       lambda a, b, c: sorted([a * b, b * c, c * a]) == [12, 15, 20], lambda a, b, c: a + b + c == 12)
+
+
+@ps(87)
+def _():
+    return sum(1 for n in range(1, 1000) if sum(map(int, str(n))) == 10)
+
+
+@ds(88)
+def _():
+    cases = [(a, b, c) for a in range(0, 41) for b in range(a, 41) for c in range(b, 41)]
+    return sufficiency(cases, lambda a, b, c: c - a, lambda a, b, c: a + b + c == 30 and b == 8, lambda a, b, c: a == 4)
+
+
+@ds(89)
+def _():
+    cases = list(grid(range(1, 200), range(1, 200)))
+    return sufficiency(cases, math.gcd, lambda m, n: m + n == 25, lambda m, n: m == 3 * n + 1)
+
+
+@ds(90)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 6)]
+    return sufficiency(cases, lambda x: x, lambda x: x * x - 6 * x + 9 == 0,
+                       lambda x: math.isclose(2.0**x * 4.0**x, 512))
+
+
+@ds(91)
+def _():
+    def meeting(a, b, delay):
+        if b * delay >= 300:
+            return F(300, b)
+        return delay + F(300 - b * delay, a + b)
+
+    cases = list(grid(range(10, 131, 10), range(10, 131, 10), range(0, 4)))
+    return sufficiency(cases, meeting, lambda a, b, d: a == b + 20, lambda a, b, d: d == 1)
+
+
+@ds(92)
+def _():
+    values = fracs(0, 40, 4)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: round(math.sqrt(x) + math.sqrt(y), 9), lambda x, y: x + y == 13,
+                       lambda x, y: x * y == 36)
+
+
+@ps(93)
+def _():
+    return F(sum(1 for n in range(1, 101) if n % 2 and n % 3 and n % 5), 100)
+
+
+@ds(94)
+def _():
+    cases = list(grid(fracs(1, 12, 2), range(1, 180)))
+    arc = lambda r, angle: round(float(r) * math.radians(angle), 9)  # noqa: E731
+    chord = lambda r, angle: 2 * float(r) * math.sin(math.radians(angle) / 2)  # noqa: E731
+    area = lambda r, angle: float(r) ** 2 * math.sin(math.radians(angle)) / 2  # noqa: E731
+    return sufficiency(cases, arc, lambda r, angle: r == 6 and math.isclose(chord(r, angle), 6),
+                       lambda r, angle: math.isclose(area(r, angle), 9 * math.sqrt(3)))
+
+
+@ds(95)
+def _():
+    values = fracs(1, 12, 3)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x + y == 10,
+                       lambda x, y: (x + 2) / (y + 2) == (x + 5) / (y + 5))
+
+
+@ds(96)
+def _():
+    cases = [(e, f, 80 - e - f) for e in range(81) for f in range(81 - e)]
+    return sufficiency(cases, lambda e, f, b: b, lambda e, f, b: e + b == 60 and f + b == 50,
+                       lambda e, f, b: (e, f) == (30, 20))
+
+
+@ps(97)
+def _():
+    # Numbers one to four lie below the median 12; numbers six to eight above 20 only lower the largest.
+    best = 0
+    for low in itertools.combinations_with_replacement(range(1, 13), 4):
+        for high in itertools.combinations_with_replacement(range(12, 21), 3):
+            last = 135 - sum(low) - 12 - sum(high)
+            if last < high[-1]:
+                continue
+            values = low + (12,) + high + (last,)
+            counts = {v: values.count(v) for v in values}
+            top = max(counts.values())
+            if counts.get(10) == top and list(counts.values()).count(top) == 1:
+                best = max(best, last)
+    return best
+
+
+def parts(total, count, low, strict):
+    """Every non-decreasing (or increasing, when strict) tuple of count integers from low up."""
+    if count == 1:
+        if total >= low:
+            yield (total,)
+        return
+    for first in range(low, total // count + 1):
+        for rest in parts(total - first, count - 1, first + 1 if strict else first, strict):
+            yield (first,) + rest
+
+
+@ds(98)
+def _():
+    cases = [(p,) for p in parts(50, 5, -20, False)]
+    return sufficiency(cases, lambda p: p[-1], lambda p: len(set(p)) == 5, lambda p: p[0] == 6)
+
+
+@ds(99)
+def _():
+    prices = fracs(1, 30, 2)
+    cases = list(grid(prices, prices))
+    return sufficiency(cases, lambda a, c: a, lambda a, c: 2 * a + 3 * c == 48, lambda a, c: 3 * a + 2 * c == 52)
+
+
+@ds(100)
+def _():
+    cases = list(grid(range(1, 40), range(1, 40)))
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: 5**x > 9**y, lambda x, y: x * x > y)
+
+
+@ds(101)
+def _():
+    cases = list(grid(range(10, 301, 10), range(10, 101)))
+    return sufficiency(cases, lambda d, v: F(d, v), lambda d, v: d == 150,
+                       lambda d, v: F(d, v) - F(d, 1) / (F(6, 5) * v) == F(1, 2))
+
+
+@ps(102)
+def _():
+    x = F(0)
+    while (F(3, 5) * 20 + x / 4) / (20 + x) > F(1, 2):
+        x += F(1, 4)
+    return x
+
+
+@ps(103)
+def _():
+    a, b = 6, 8
+    c = math.hypot(a, b)
+    s = (a + b + c) / 2
+    area = math.sqrt(s * (s - a) * (s - b) * (s - c))
+    return area / s + a * b * c / (4 * area)
+
+
+@ds(104)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 6)]
+    return sufficiency(cases, lambda x: x, lambda x: x * x == 4 * x and x != 0,
+                       lambda x: abs(x - 4) + abs(x - 6) == 2 and x.denominator == 1 and x % 2 == 0 and x < 6)
+
+
+@ps(105)
+def _():
+    for k in range(1, 100):
+        now = [2 * k, 3 * k, 5 * k]
+        later = [a + 6 for a in now]
+        if later[0] * 5 == later[1] * 4 and later[1] * 7 == later[2] * 5:
+            return sum(now)
+
+
+@ds(106)
+def _():
+    cases = [(n,) for n in range(-300, 300)]
+    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n * n % 16 == 0, lambda n: n**3 % 32 == 0)
+
+
+@ps(107)
+def _():
+    done, day = F(0), 0
+    while done < 1:
+        day += 1
+        done += F(1, 12) if day % 2 else F(1, 18)
+    return day
+
+
+@ps(108)
+def _():
+    return F(12 * 30 - 4 * 9 + 8 * 3, 12)
+
+
+@ps(109)
+def _():
+    n = math.factorial(25) * 15**10
+    zeros = 0
+    while n % 10 == 0:
+        n //= 10
+        zeros += 1
+    return zeros
+
+
+@ps(110)
+def _():
+    letters, digits = 6, 10
+    return sum(comb(4, k) * letters**k * digits ** (4 - k) for k in range(1, 4))
+
+
+@ds(111)
+def _():
+    cases = list(grid(range(0, 20), range(0, 20)))
+    return sufficiency(cases, lambda j, c: j, lambda j, c: j >= 1 and c >= 1 and 70 * j + 40 * c == 600,
+                       lambda j, c: j > c)
