@@ -255,3 +255,246 @@ def _():
     side = lambda angle: math.sin(math.radians(angle))  # noqa: E731  (sides are proportional to sines)
     return sufficiency(cases, lambda p, q: side(180 - p - q) > side(p), lambda p, q: 180 - p - q > p,
                        lambda p, q: (q, p) == (80, 45))
+
+
+@ps(146)
+def _():
+    n = 2**12 - 1
+    return max(p for p in divisors(n) if is_prime(p))
+
+
+@ds(147)
+def _():
+    cases = [(k,) for k in range(1, 120)]
+    return sufficiency(cases, is_prime, lambda k: len(divisors(k * k)) == 3, lambda k: k % 2 == 1 and 10 < k < 20)
+
+
+@ds(148)
+def _():
+    cases = list(grid(range(0, 30), range(0, 30)))
+    return sufficiency(cases, lambda m, w: m * comb(w, 2), lambda m, w: comb(m, 2) == 15, lambda m, w: comb(w, 2) == 10)
+
+
+@ds(149)
+def _():
+    cases = list(grid(range(0, 40), range(0, 40)))
+    return sufficiency(cases, lambda a, r: a, lambda a, r: 40 * a + 60 * r == 480, lambda a, r: a > r)
+
+
+@ps(150)
+def _():
+    total = 8 * 15
+    left = total - 8 * 5
+    days = (15 - 5) - 5
+    return next(extra for extra in range(0, 100) if (8 + extra) * days >= left)
+
+
+def bounded_parts(total, count, low, high):
+    """Every non-decreasing tuple of count integers from low to high adding up to total."""
+    if count == 1:
+        if low <= total <= high:
+            yield (total,)
+        return
+    for first in range(low, min(high, total // count) + 1):
+        for rest in bounded_parts(total - first, count - 1, first, high):
+            yield (first,) + rest
+
+
+@ds(151)
+def _():
+    cases = [(p,) for p in bounded_parts(120, 6, 5, 40)]
+    return sufficiency(cases, lambda p: mean(p[3:]), lambda p: median(p) == 18, lambda p: sum(p[:3]) == 45)
+
+
+@ds(152)
+def _():
+    amounts = fracs(1, 20, 2)
+    cases = list(grid(amounts, amounts))
+    return sufficiency(cases, lambda x, y: (30 * x + 60 * y) / (x + y), lambda x, y: x == 2 * y,
+                       lambda x, y: 30 * x == 60 * y)
+
+
+@ds(153)
+def _():
+    speeds = fracs(1, 30, 2)
+    cases = [(b, c) for b in speeds for c in speeds if b > c]
+    return sufficiency(cases, lambda b, c: c, lambda b, c: 36 / (b - c) == 3 and 36 / (b + c) == 2,
+                       lambda b, c: b == 5 * c)
+
+
+@ps(154)
+def _():
+    picks = list(itertools.product(range(1, 6), repeat=3))
+    return F(sum(1 for p in picks if len(set(p)) == 3), len(picks))
+
+
+@ps(155)
+def _():
+    return sum(range(51, 100, 2))
+
+
+@ps(156)
+def _():
+    return next(c for c in range(1, 1000) if (F(c, 3) + 25) * F(4, 5) == F(3 * c, 5))
+
+
+@ps(157)
+def _():
+    d2 = (7 - 1) ** 2 + (10 - 2) ** 2
+    side2 = F(d2, 2)
+    return side2
+
+
+@ps(158)
+def _():
+    found = [x for x in fracs(-60, 60, 4) if mean([3, 7, x, 12, 15]) == median([3, 7, x, 12, 15])]
+    return sum(found)
+
+
+@ds(159)
+def _():
+    # Lines through (2, 3) by slope; the vertical line has no slope and is left out.
+    cases = [(m,) for m in fracs(-6, 6, 4) if m != 0]
+    intercept = lambda m: 3 - 2 * m  # noqa: E731
+    return sufficiency(cases, lambda m: m, lambda m: -intercept(m) / m == 2 * intercept(m),
+                       lambda m: intercept(m) != 0)
+
+
+@ps(160)
+def _():
+    return sum(1 for d in divisors(720) if is_square(d))
+
+
+@ps(161)
+def _():
+    points = [(x, 0) for x in range(8)] + [(x, 1) for x in range(5)]
+    return sum(1 for a, b, c in itertools.combinations(points, 3)
+               if (b[0] - a[0]) * (c[1] - a[1]) != (c[0] - a[0]) * (b[1] - a[1]))
+
+
+@ds(162)
+def _():
+    cases = [(c, b, t) for c in range(61) for b in range(61 - c) for t in range(61 - c - b)]
+    return sufficiency(cases, lambda c, b, t: c, lambda c, b, t: c + b == 35, lambda c, b, t: c == 2 * t)
+
+
+@ds(163)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: x**4 == 81, lambda x: 2 * x == x + 3)
+
+
+@ps(164)
+def _():
+    real = F(6 * 60 * 60, 64)
+    return 6 * 60 - real
+
+
+@ds(165)
+def _():
+    # The angle between the sides 7 and 24 fixes the triangle.
+    cases = [(angle,) for angle in range(1, 180)]
+    third = lambda angle: round(math.sqrt(49 + 576 - 2 * 7 * 24 * math.cos(math.radians(angle))), 9)  # noqa: E731
+    opposite_is_right = lambda angle: angle == 90  # noqa: E731
+    return sufficiency(cases, third, opposite_is_right,
+                       lambda angle: math.isclose(0.5 * 7 * 24 * math.sin(math.radians(angle)), 84))
+
+
+@ds(166)
+def _():
+    cases = [(x,) for x in range(1, 1000)]
+    return sufficiency(cases, lambda x: x % 10, lambda x: x * x % 10 == 6, lambda x: (x + 1) % 5 == 0)
+
+
+@ds(167)
+def _():
+    cases = [(x,) for x in fracs(0, 5, 24) if x > 0]
+    return sufficiency(cases, lambda x: x > F(1, 3), lambda x: x + 1 / x < F(10, 3), lambda x: x * x > F(1, 12))
+
+
+@ps(168)
+def _():
+    return max(x * y for x in range(1, 13) for y in range(1, 13) if x + 2 * y == 12)
+
+
+@ds(169)
+def _():
+    cases = [(r, b, 30 - r - b) for r in range(1, 29) for b in range(1, 30 - r) if 30 - r - b >= 1]
+    worst = lambda r, b, g: sum(sorted([r, b, g])[1:]) + 1  # noqa: E731
+    return sufficiency(cases, worst, lambda r, b, g: r == 10, lambda r, b, g: b > g)
+
+
+@ps(170)
+def _():
+    length, width = F(1), F(1)
+    length *= F(125, 100)
+    width *= F(80, 100)
+    length *= F(90, 100)
+    return length * width * 100
+
+
+@ds(171)
+def _():
+    cases = [(n,) for n in range(-50, 51)]
+    return sufficiency(cases, lambda n: n, lambda n: 0 < n * n < 5, lambda n: (n - 2) * (n + 1) < 0 < n)
+
+
+@ds(172)
+def _():
+    def term(a1, n):
+        a = a1
+        for k in range(1, n):
+            a += 2 * k
+        return a
+
+    cases = [(a1,) for a1 in range(-50, 51)]
+    return sufficiency(cases, lambda a1: term(a1, 10), lambda a1: a1 == 5, lambda a1: term(a1, 5) == 25)
+
+
+@ds(173)
+def _():
+    cases = list(grid(range(1, 40), range(1, 40)))
+    return sufficiency(cases, lambda a, b: F(30 * a + 40 * b, a + b), lambda a, b: a + b == 20, lambda a, b: b == 8)
+
+
+@ds(174)
+def _():
+    edges = fracs(1, 12, 2)
+    cases = list(grid(edges, edges, edges))
+    return sufficiency(cases, lambda a, b, c: a * a + b * b + c * c, lambda a, b, c: a * b == 12 and b * c == 20,
+                       lambda a, b, c: a + b + c == 12)
+
+
+@ps(175)
+def _():
+    tosses = list(itertools.product("HT", repeat=6))
+    return F(sum(1 for t in tosses if "HH" in "".join(t)), len(tosses))
+
+
+@ds(176)
+def _():
+    cases = [(x,) for x in fracs(0, 5, 16) if x > 0]
+    return sufficiency(cases, lambda x: math.sqrt(x) > x, lambda x: x**3 < math.sqrt(x), lambda x: x < 2)
+
+
+@ds(177)
+def _():
+    cases = [(n,) for n in range(2, 100)]
+    return sufficiency(cases, lambda n: F(2, n), lambda n: n > 5, lambda n: F(1, comb(n, 2)) == F(1, 45))
+
+
+@ps(178)
+def _():
+    x = 2 ** (1 / 3)
+    return (x * x + x + 1) * (x - 1)
+
+
+@ds(179)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 12)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(x - 1) == 2 * x + 1, lambda x: x * x + abs(x) == 0)
+
+
+@ps(180)
+def _():
+    return (F(80, 100) * F(130, 100) - 1) * 100
