@@ -498,3 +498,251 @@ def _():
 @ps(180)
 def _():
     return (F(80, 100) * F(130, 100) - 1) * 100
+
+
+@ps(181)
+def _():
+    return sum(map(int, str(10**25 - 25)))
+
+
+@ps(182)
+def _():
+    value = F(18**6, 12**2)
+    assert value.denominator == 1
+    n, x, y = value.numerator, 0, 0
+    while n % 2 == 0:
+        n, x = n // 2, x + 1
+    while n % 3 == 0:
+        n, y = n // 3, y + 1
+    assert n == 1
+    return x + y
+
+
+@ps(183)
+def _():
+    return sum(1 for gift in itertools.product(range(3), repeat=5) if len(set(gift)) == 3)
+
+
+@ps(184)
+def _():
+    for n in range(3, 100):
+        for p in range(1, 500):
+            if (n + 2) * (p - 6) == n * p and (n - 2) * (p + 10) == n * p:
+                return n * p
+
+
+@ps(185)
+def _():
+    drain = F(1, 6) + F(1, 4) - F(1, 3)
+    return 1 / drain
+
+
+@ps(186)
+def _():
+    import statistics
+    lists = ["{10, 10, 10, 10, 50}", "{3, 3, 30, 30, 30}", "{1, 1, 1, 9, 9}", "{2, 4, 6, 8, 10}", "{1, 2, 3, 4, 5}"]
+    return max(lists, key=lambda text: statistics.pstdev([int(v) for v in text.strip("{}").split(",")]))
+
+
+@ps(187)
+def _():
+    orders = set(itertools.permutations("RRRRRBBBBB"))
+    return F(sum(1 for o in orders if o[0] == o[-1]), len(orders))
+
+
+@ps(188)
+def _():
+    a = [1, 3]
+    while len(a) < 100:
+        a.append(a[-1] - a[-2])
+    return sum(a)
+
+
+@ps(189)
+def _():
+    return sum(F(1, k * (k + 2)) for k in range(1, 40, 2))
+
+
+@ps(190)
+def _():
+    third = F(1, 3)
+    return 1 / (third / 30 + third / 40 + third / 60)
+
+
+@ps(191)
+def _():
+    a, b, c = 12, 10, 10  # BC, AC, AB
+    s = F(a + b + c, 2)
+    area = math.sqrt(s * (s - a) * (s - b) * (s - c))
+    return 2 * area / b
+
+
+@ps(192)
+def _():
+    r2 = 3**2 + 4**2
+    return sum(1 for x in range(-10, 20) for y in range(-15, 10) if (x - 3) ** 2 + (y + 4) ** 2 == r2)
+
+
+@ds(193)
+def _():
+    cases = list(grid(range(1, 60), range(1, 60)))
+    return sufficiency(cases, lambda x, y: x, lambda x, y: x - y == 3, lambda x, y: x * y == 28)
+
+
+@ds(194)
+def _():
+    # Lines through (0, 6) by slope; a horizontal line makes no triangle and is left out.
+    cases = [(m,) for m in fracs(-6, 6, 4) if m != 0]
+    return sufficiency(cases, lambda m: abs(F(1, 2) * 6 * (-6 / m)), lambda m: 6 + 2 * m == 4, lambda m: m < 0)
+
+
+@ps(195)
+def _():
+    # Real roots of x^2 - 4x - 3 = 0 and x^2 - 4x + 3 = 0, each counted once.
+    roots = set()
+    for c in (-3, 3):
+        disc = 16 - 4 * c
+        if disc >= 0:
+            roots |= {round((4 + s * math.sqrt(disc)) / 2, 9) for s in (1, -1)}
+    assert all(math.isclose(abs(x * x - 4 * x), 3) for x in roots)
+    return len(roots)
+
+
+@ds(196)
+def _():
+    cases = [(n,) for n in range(1, 200)]
+    return sufficiency(cases, lambda n: pow(3, n, 10), lambda n: n % 2 == 1, lambda n: n % 3 == 0)
+
+
+@ps(197)
+def _():
+    x = 1 / (3 - 2 * math.sqrt(2))
+    return x + 1 / x
+
+
+@ps(198)
+def _():
+    return max(math.gcd(a, 360 - a) for a in range(1, 360) if a != 360 - a)
+
+
+@ds(199)
+def _():
+    cases = [(p,) for p in bounded_parts(20, 5, 1, 20)]
+    return sufficiency(cases, lambda p: p[-1] - p[0], lambda p: median(p) < 4, lambda p: set(p) <= {2, 7})
+
+
+@ps(200)
+def _():
+    import datetime
+    names = ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"]
+    year = next(y for y in range(2000, 2100) if datetime.date(y, 3, 1).weekday() == 1)
+    return names[datetime.date(year, 12, 31).weekday()]
+
+
+@ps(201)
+def _():
+    f = F(0)
+    while F(3, 4) * f + F(5, 8) * (1 - f) != F(2, 3):
+        f += F(1, 120)
+    return f
+
+
+@ps(202)
+def _():
+    men, women = 60, 40
+    flex_men, flex_women = F(40, 100) * men, F(70, 100) * women
+    return flex_women / (flex_men + flex_women)
+
+
+@ps(203)
+def _():
+    rolls = [(a, b) for a in range(1, 7) for b in range(1, 7) if a + b == 8]
+    return F(sum(1 for a, b in rolls if a * b % 2 == 0), len(rolls))
+
+
+@ps(204)
+def _():
+    return sum(1 for n in range(1, 101) if (n * n + n) % 6 == 0)
+
+
+@ps(205)
+def _():
+    before = math.sqrt(25**2 - 24**2)
+    after = math.sqrt(25**2 - 20**2)
+    return after - before
+
+
+@ps(206)
+def _():
+    books = ["M1", "M2", "M3", "H1", "H2", "H3", "H4"]
+    count = 0
+    for order in itertools.permutations(books):
+        places = [k for k, b in enumerate(order) if b[0] == "M"]
+        count += places[-1] - places[0] == 2
+    return count
+
+
+@ps(207)
+def _():
+    d = math.sqrt(25 - 12)
+    r, s = (5 + d) / 2, (5 - d) / 2
+    return r * r + s * s
+
+
+@ds(208)
+def _():
+    cases = [(w,) for w in fracs(1, 30, 4)]
+    return sufficiency(cases, lambda w: w * (w + 3), lambda w: w * w + (w + 3) ** 2 == 225,
+                       lambda w: 2 * (2 * w + 3) == 42)
+
+
+@ds(209)
+def _():
+    rates = [F(1, k) for k in range(1, 40)] + [F(2, k) for k in range(3, 40, 2)]
+    cases = list(grid(rates, rates))
+    return sufficiency(cases, lambda a, b: 1 / a, lambda a, b: a == 2 * b,
+                       lambda a, b: 2 * a + 6 * b == 1 and 4 * a + 2 * b == 1)
+
+
+@ps(210)
+def _():
+    return F(25 * 72 - (20 * 70 - 40), 6)
+
+
+@ps(211)
+def _():
+    # Long-hand: the decimals to 40 places, and the fraction they approach.
+    a = F(int("36" * 20), 10**40)
+    b = F(int("2" * 40), 10**40)
+    return (a + b).limit_denominator(1000)
+
+
+@ds(212)
+def _():
+    cases = [(list(range(a, a + n)),) for a in range(-30, 30) for n in range(1, 40)]
+    return sufficiency(cases, lambda s: F(sum(1 for v in s if v % 2 == 0), len(s)) > F(1, 2),
+                       lambda s: len(s) == 15, lambda s: sum(s) == 0)
+
+
+@ps(213)
+def _():
+    return next(d for d in range(1, 200) if F(d, 10) + F(d, 30) == 4)
+
+
+@ps(214)
+def _():
+    return (7**100 + 9**100) % 8
+
+
+@ps(215)
+def _():
+    # Vertices: the three pairwise intersections, then the shoelace formula.
+    lines = [(2, -1, 0), (1, 1, 9), (0, 1, 0)]  # a x + b y = c
+
+    def meet(p, q):
+        (a1, b1, c1), (a2, b2, c2) = p, q
+        det = a1 * b2 - a2 * b1
+        return F(c1 * b2 - c2 * b1, det), F(a1 * c2 - a2 * c1, det)
+
+    (x1, y1), (x2, y2), (x3, y3) = meet(lines[0], lines[1]), meet(lines[1], lines[2]), meet(lines[0], lines[2])
+    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
