@@ -746,3 +746,319 @@ def _():
 
     (x1, y1), (x2, y2), (x3, y3) = meet(lines[0], lines[1]), meet(lines[1], lines[2]), meet(lines[0], lines[2])
     return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+
+
+@ps(216)
+def _():
+    op = lambda a, b: (a + b) / (a * b)  # noqa: E731
+    return op(op(F(2), F(3)), F(6))
+
+
+@ps(217)
+def _():
+    orders = list(itertools.permutations("ABcde"))
+    good = sum(1 for o in orders if o.index("B") - o.index("A") >= 2)
+    return F(good, len(orders))
+
+
+@ps(218)
+def _():
+    # Solve a + b = 1/6, b + c = 1/10, a + c = 1/7.5 for the single rates.
+    ab, bc, ac = F(1, 6), F(1, 10), 1 / F(15, 2)
+    a = (ab + ac - bc) / 2
+    b, c = ab - a, ac - a
+    return 1 / (a + b + c)
+
+
+@ds(219)
+def _():
+    cases = [(n,) for n in divisors(2**20 - 1)]
+    biggest = lambda n: max([p for p in divisors(n) if is_prime(p)], default=1)  # noqa: E731
+    return sufficiency(cases, biggest, lambda n: n == 2**10 - 1, lambda n: (2**20 - 1) % n == 0)
+
+
+@ps(220)
+def _():
+    return sum(1 for n in range(1, 200) if len(divisors(n)) == 3)
+
+
+@ps(221)
+def _():
+    corners = [(4 * math.cos(math.radians(60 * k)), 4 * math.sin(math.radians(60 * k))) for k in range(6)]
+    (x1, y1), (x2, y2), (x3, y3) = corners[0], corners[2], corners[4]
+    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+
+
+@ds(222)
+def _():
+    values = fracs(-10, 30, 2)
+    cases = [(x, y, 21 - x - y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y, z: z, lambda x, y, z: x == y, lambda x, y, z: x + y == 2 * z)
+
+
+@ps(223)
+def _():
+    best = None
+    for low in itertools.combinations_with_replacement(range(1, 11), 3):
+        for mid in itertools.combinations_with_replacement(range(10, 60), 2):
+            top = 84 - sum(low) - 10 - sum(mid)
+            if top < mid[-1]:
+                continue
+            values = low + (10,) + mid + (top,)
+            if max(values.count(v) for v in values) <= 2:
+                best = top if best is None else min(best, top)
+    return best
+
+
+@ds(224)
+def _():
+    cases = list(grid(range(5, 121, 5), range(5, 121, 5)))
+    return sufficiency(cases, lambda a, b: F(120, a + b) <= F(3, 2), lambda a, b: a == 50, lambda a, b: b >= 30)
+
+
+@ds(225)
+def _():
+    cases = [(r, g) for r in range(0, 40) for g in range(0, 40) if r + g >= 2]
+    return sufficiency(cases, lambda r, g: F(r, r + g) > F(1, 2), lambda r, g: r == g + 4,
+                       lambda r, g: F(r * (r - 1), (r + g) * (r + g - 1)) > F(1, 4))
+
+
+@ds(226)
+def _():
+    cases = [(a, b, c) for a in range(1, 20) for b in range(a, 20) for c in range(b, 20)
+             if a + b > c and (a == b or b == c)]
+    return sufficiency(cases, lambda a, b, c: a + b + c, lambda a, b, c: 6 in (a, b, c),
+                       lambda a, b, c: 8 in (a, b, c) and (6 not in (a, b, c) or len({a, b, c}) == 2))
+
+
+@ps(227)
+def _():
+    (x1, y1), (x2, y2) = (-1, 4), (3, -4)
+    # Points equally far from both ends: on the line x = 0 solve for y.
+    return next(y for y in fracs(-10, 10, 4) if (0 - x1) ** 2 + (y - y1) ** 2 == (0 - x2) ** 2 + (y - y2) ** 2)
+
+
+@ps(228)
+def _():
+    return next(x for x in range(31) if 6 * x + 9 * (30 - x) == F(720, 100) * 30)
+
+
+@ds(229)
+def _():
+    cases = [(x,) for x in range(1, 200)]
+    return sufficiency(cases, lambda x: (2**x + 1) % 3 == 0, lambda x: (3**x - 1) % 2 == 0 and (3**x - 1) % 4 != 0,
+                       is_prime)
+
+
+@ps(230)
+def _():
+    return math.log2(3) * math.log(8, 3)
+
+
+@ps(231)
+def _():
+    return sum(1 for t in range(2, 1000, 7) if t % 10 == 3)
+
+
+@ps(232)
+def _():
+    length = F(1)
+    walk_plus, walk_minus = length / 30, length / 90
+    return length / ((walk_plus - walk_minus) / 2)
+
+
+@ps(233)
+def _():
+    return sum(1 for n in range(1, 60) if F(n, 60).denominator == 60)
+
+
+@ds(234)
+def _():
+    cases = list(grid(fracs(-10, 10, 2), [F(k, 2) for k in range(-8, 9)]))
+    term = lambda a, r, n: a * r ** (n - 1)  # noqa: E731
+    return sufficiency(cases, lambda a, r: term(a, r, 4), lambda a, r: a == 3,
+                       lambda a, r: term(a, r, 2) == 6 and term(a, r, 6) == 96)
+
+
+@ds(235)
+def _():
+    # Non-vertical lines y = m x + b on a grid of slopes and intercepts.
+    cases = list(grid(fracs(-5, 5, 6), fracs(-10, 10, 6)))
+    return sufficiency(cases, lambda m, b: m > 1, lambda m, b: 2 * m + b == 3, lambda m, b: 5 * m + b == 7)
+
+
+@ps(236)
+def _():
+    return next(n for n in range(4, 100) if sum(1 for a, b in itertools.combinations(range(n), 2)
+                                                 if (b - a) % n not in (1, n - 1)) == 90)
+
+
+@ps(237)
+def _():
+    return math.sqrt(1.6e5 * 2.5e-3)
+
+
+@ds(238)
+def _():
+    values = fracs(-6, 6, 3)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: 3 * x - 2 * y, lambda x, y: 9 * x - 6 * y == 12,
+                       lambda x, y: (3 * x - 2 * y) ** 2 == 16 and 3 * x > 2 * y)
+
+
+@ps(239)
+def _():
+    both = 160 + 120 - (300 - 80)
+    return F(both, 120)
+
+
+@ds(240)
+def _():
+    prices = fracs(0, 8, 5)
+    cases = [(p, n) for p in prices for n in prices if p > 0 and n > 0]
+    return sufficiency(cases, lambda p, n: 3 * p + 2 * n, lambda p, n: 5 * p + 4 * n == 22,
+                       lambda p, n: 10 * p + 8 * n == 44)
+
+
+@ds(241)
+def _():
+    import statistics
+    cases = [(x,) for x in fracs(-20, 40, 2)]
+    return sufficiency(cases, lambda x: statistics.pstdev([2, 2, 14, 14, x]) > 6, lambda x: x == 8, lambda x: x > 0)
+
+
+@ds(242)
+def _():
+    cases = [(k,) for k in range(0, 11)]
+    return sufficiency(cases, lambda k: comb(10, k), lambda k: k < 5, lambda k: comb(10, k) == comb(10, k + 4))
+
+
+@ds(243)
+def _():
+    cases = [(n,) for n in range(1, 500)]
+    return sufficiency(cases, lambda n: n % 15, lambda n: n % 3 == 2, lambda n: n % 5 == 4)
+
+
+@ps(244)
+def _():
+    return next(n * (n + 2) for n in range(1, 100, 2) if n * n + (n + 2) ** 2 == 290)
+
+
+@ps(245)
+def _():
+    edge = 6 / math.sqrt(3)
+    return 6 * edge * edge
+
+
+@ds(246)
+def _():
+    cases = [(r,) for r in fracs(1, 20, 4)]
+    return sufficiency(cases, lambda r: r * r, lambda r: 2 * r == 10,
+                       lambda r: (2 * r) ** 2 / 2 == 50)
+
+
+@ds(247)
+def _():
+    # Left-handed women, right-handed women, left-handed men; the rest are right-handed men.
+    cases = [(lw, rw, lm) for lw in range(51) for rw in range(51 - lw) for lm in range(51 - lw - rw)]
+    return sufficiency(cases, lambda lw, rw, lm: lw, lambda lw, rw, lm: lw + rw == 20 and rw > lw,
+                       lambda lw, rw, lm: lw + lm == 12 and lm > lw)
+
+
+@ds(248)
+def _():
+    # B's start (hours after noon) and speed; B catches up when it has driven as far as A.
+    cases = list(grid(fracs(0, 6, 2), range(10, 121, 5)))
+
+    def catch(start, speed):
+        if speed <= 40:
+            return None
+        return start + F(40 * start, speed - 40)
+
+    return sufficiency(cases, catch, lambda start, speed: (start, speed) == (1, 60),
+                       lambda start, speed: speed == F(3, 2) * 40)
+
+
+@ps(249)
+def _():
+    heads = [sum(t) for t in itertools.product((0, 1), repeat=3)]
+    return F(sum(1 for a in heads for b in heads if a == b), len(heads) ** 2)
+
+
+@ds(250)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(x) == 5,
+                       lambda x: x + 4 >= 0 and x - 2 >= 0 and x + 4 == (x - 2) ** 2)
+
+
+@ps(251)
+def _():
+    return next(n for n in range(1, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 0)
+
+
+@ps(252)
+def _():
+    # Every integer list a, b, c, d, e in a range with the three given averages; c is the same in all.
+    thirds = set()
+    for c in range(-30, 60):
+        for a in range(-30, 60):
+            b = 42 - a - c
+            for d in range(-30, 60):
+                e = 60 - c - d
+                if a + b + c + d + e == 90:
+                    thirds.add(c)
+    assert len(thirds) == 1
+    return thirds.pop()
+
+
+@ps(253)
+def _():
+    digits, page = 0, 0
+    while digits < 1392:
+        page += 1
+        digits += len(str(page))
+    assert digits == 1392
+    return page
+
+
+@ds(254)
+def _():
+    hours = fracs(1, 12, 2)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda a, b: 1 / (1 / a + 1 / b), lambda a, b: 2 / a == F(1, 3), lambda a, b: a - b == 3)
+
+
+@ps(255)
+def _():
+    return min(abs(x - 1) + abs(x - 4) + abs(x - 6) for x in fracs(-10, 20, 4))
+
+
+@ps(256)
+def _():
+    a, b, c = (0, 0), (8, 0), (2, 6)
+    mid = lambda p, q: (F(p[0] + q[0], 2), F(p[1] + q[1], 2))  # noqa: E731
+    (x1, y1), (x2, y2), (x3, y3) = mid(a, b), mid(b, c), mid(a, c)
+    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+
+
+@ds(257)
+def _():
+    cases = [(list(range(a, a + 5)),) for a in range(-50, 50)]
+    return sufficiency(cases, lambda q: q[-1], lambda q: sum(q) == 0, lambda q: sum(v * v for v in q) == 10)
+
+
+@ps(258)
+def _():
+    return sum(1 for n in range(1000, 10000, 2) if len(set(str(n))) == 4)
+
+
+@ps(259)
+def _():
+    return next(s for s in range(100, 100000, 10) if F(s) * F(2, 3) * F(3, 4) * F(3, 5) == 1800)
+
+
+@ds(260)
+def _():
+    cases = list(grid(range(-20, 21), range(-20, 21)))
+    return sufficiency(cases, lambda x, y: x * y, lambda x, y: x + y == 10, lambda x, y: x > 0 and y > 0 and x > y)
