@@ -1062,3 +1062,372 @@ def _():
 def _():
     cases = list(grid(range(-20, 21), range(-20, 21)))
     return sufficiency(cases, lambda x, y: x * y, lambda x, y: x + y == 10, lambda x, y: x > 0 and y > 0 and x > y)
+
+
+@ds(261)
+def _():
+    def square_times_prime(n):
+        return any(n == p * p * q for p in range(2, 30) if is_prime(p) for q in range(2, n + 1)
+                   if is_prime(q) and q != p and p * p * q <= n)
+
+    cases = [(n,) for n in range(1, 400)]
+    return sufficiency(cases, lambda n: len(divisors(n)), square_times_prime, lambda n: n % 12 == 0)
+
+
+@ds(262)
+def _():
+    values = fracs(-8, 8, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x + y * y == 2 * x * y + 9,
+                       lambda x, y: abs(x + y) == -(x + y) and (x + y) ** 2 == 16)
+
+
+@ps(263)
+def _():
+    a, b = math.sqrt(5), math.sqrt(3)
+    return (a + b) ** 2 - (a - b) ** 2
+
+
+@ps(264)
+def _():
+    b = F(4)
+    a = F(3, 4) * b
+    c = b / F(2, 5)
+    return (a + b) / (b + c)
+
+
+@ds(265)
+def _():
+    values = fracs(-6, 6, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x * x + y * y < (x - 4) ** 2 + y * y, lambda x, y: y == 3,
+                       lambda x, y: x * x + y * y == 10)
+
+
+@ps(266)
+def _():
+    return sum(1 for k in range(100) if 2**k % 10 == 6)
+
+
+@ds(267)
+def _():
+    def benches(n):
+        return any(3 * b + 4 == n and 4 * (b - 2) == n for b in range(1, 100))
+
+    cases = [(n,) for n in range(1, 200)]
+    return sufficiency(cases, lambda n: n, benches, lambda n: (n - 5) % 7 == 0 and 36 <= n <= 45)
+
+
+@ps(268)
+def _():
+    low, high = 0.0, 5.0
+    for _ in range(100):
+        r = (low + high) / 2
+        if math.hypot(5 - r, 5 - r) > 5 + r:
+            low = r
+        else:
+            high = r
+    return low
+
+
+@ds(269)
+def _():
+    cases = [(p,) for p in parts(50, 5, -10, True)]
+    return sufficiency(cases, lambda p: p[2], lambda p: p[0] + p[4] == p[1] + p[3], lambda p: p[4] - p[0] == 20)
+
+
+@ds(270)
+def _():
+    def both_even(n):
+        evens = n // 2
+        return F(comb(evens, 2), comb(n, 2))
+
+    def odd_sum(n):
+        evens, odds = n // 2, n - n // 2
+        return F(evens * odds, comb(n, 2))
+
+    cases = [(n,) for n in range(2, 100)]
+    return sufficiency(cases, both_even, lambda n: n > 10, lambda n: n % 2 == 0 and odd_sum(n) == F(8, 15))
+
+
+@ds(271)
+def _():
+    cases = [(k,) for k in range(1, 400)]
+    return sufficiency(cases, lambda k: is_square(k * k + 48), lambda k: k > 11, lambda k: k % 2 == 1)
+
+
+@ds(272)
+def _():
+    # Ann's speed, Bob's speed (meters per minute) and the track length.
+    cases = [(a, b, a * 4 + b * 4) for a in range(50, 301, 10) for b in range(10, 301, 10) if a > b]
+    cases += [(a, b, 12 * (a - b)) for a in range(50, 301, 10) for b in range(10, 301, 10) if a > b]
+    return sufficiency(cases, lambda a, b, length: length,
+                       lambda a, b, length: a == 200 and 4 * (a + b) == length,
+                       lambda a, b, length: 12 * (a - b) == length)
+
+
+@ds(273)
+def _():
+    cases = [(n,) for n in range(-400, 400)]
+    return sufficiency(cases, lambda n: n % 4 == 0, lambda n: n * n % 8 == 0,
+                       lambda n: (F(n, 2) ** 2).denominator == 1 and (F(n, 2) ** 2).numerator % 2 == 0)
+
+
+@ds(274)
+def _():
+    cases = [(a, b, c) for a in fracs(1, 20, 2) for b in fracs(1, 20, 2) for c in fracs(1, 20, 2)
+             if a + b > c and b + c > a and a + c > b and (a, b) == (5, 12)]
+    cases += [(a, b, c) for a in range(1, 20) for b in range(1, 20) for c in range(1, 20)
+              if a + b > c and b + c > a and a + c > b]
+    right = lambda a, b, c: sorted([a, b, c])[0] ** 2 + sorted([a, b, c])[1] ** 2 == sorted([a, b, c])[2] ** 2  # noqa: E731
+    return sufficiency(cases, right, lambda a, b, c: (a, b) == (5, 12), lambda a, b, c: F(c).denominator == 1)
+
+
+@ps(275)
+def _():
+    rolls = list(itertools.product(range(1, 7), repeat=3))
+    return F(sum(1 for r in rolls if sum(r) == 10), len(rolls))
+
+
+@ps(276)
+def _():
+    cost = F(1)
+    price = cost * F(3, 2)
+    revenue = F(8, 10) * price + F(2, 10) * price / 2
+    return (revenue - cost) / cost * 100
+
+
+@ds(277)
+def _():
+    def arrangements(r, b):
+        books = ["R%d" % k for k in range(r)] + ["B%d" % k for k in range(b)]
+        count = 0
+        for order in itertools.permutations(books):
+            places = [k for k, name in enumerate(order) if name[0] == "R"]
+            count += places[-1] - places[0] == r - 1
+        return count
+
+    cases = [(r, b) for r in range(1, 6) for b in range(0, 7 - r)]
+    return sufficiency(cases, arrangements, lambda r, b: r + b == 6, lambda r, b: r == 2)
+
+
+@ds(278)
+def _():
+    term = lambda n: F(1, n) - F(1, n + 1)  # noqa: E731
+    cases = [(k,) for k in range(1, 60)]
+    return sufficiency(cases, lambda k: sum(term(n) for n in range(1, k + 1)), lambda k: term(k) == F(1, 90),
+                       lambda k: k < 20)
+
+
+@ps(279)
+def _():
+    per_machine_hour = F(300, 6 * 5)
+    return 360 / (4 * per_machine_hour)
+
+
+@ds(280)
+def _():
+    # Men with and without a degree, women with a degree; the rest are women without one.
+    cases = [(md, mn, wd) for md in range(0, 201, 5) for mn in range(0, 201 - md, 5) for wd in range(0, 201 - md - mn, 5)]
+    women_without = lambda md, mn, wd: 200 - md - mn - wd  # noqa: E731
+    return sufficiency(cases, women_without, lambda md, mn, wd: md + mn == 120 and md + wd == 90,
+                       lambda md, mn, wd: 200 - md - mn == 80 and 4 * wd == 80)
+
+
+@ps(281)
+def _():
+    return pow(7, 2026, 100)
+
+
+@ps(282)
+def _():
+    # The region's corners are lattice points, so Pick's theorem gives its area from point counts.
+    inside = sum(1 for x in range(-10, 11) for y in range(-10, 11) if abs(x) + abs(y) < 4)
+    boundary = sum(1 for x in range(-10, 11) for y in range(-10, 11) if abs(x) + abs(y) == 4)
+    return inside + F(boundary, 2) - 1
+
+
+@ds(283)
+def _():
+    cases = [(x,) for x in fracs(-6, 6, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: math.isclose(4.0**x - 2.0 ** (x + 1) - 8, 0, abs_tol=1e-12),
+                       lambda x: x**3 - 2 * x * x + x - 2 == 0)
+
+
+@ds(284)
+def _():
+    cases = list(grid(range(0, 100), range(0, 100)))
+    return sufficiency(cases, lambda c, d: c, lambda c, d: c + 5 == 2 * (d - 5), lambda c, d: (c + d) % 3 == 0)
+
+
+@ds(285)
+def _():
+    cases = [(p,) for p in parts(50, 5, 1, True)]
+    return sufficiency(cases, lambda p: p[-1], lambda p: sum(p[:4]) == 10, lambda p: p[2] == 3)
+
+
+@ps(286)
+def _():
+    return F(8 * 15 + 9 + 27, 10)
+
+
+@ps(287)
+def _():
+    return sum(1 for a in range(1, 100) for b in range(1, 100) if a * a - b * b == 45)
+
+
+@ds(288)
+def _():
+    sizes = fracs(1, 12, 2)
+    cases = list(grid(sizes, sizes))
+    return sufficiency(cases, lambda r, h: r * r * h, lambda r, h: 2 * r * h == 24, lambda r, h: h == 3 * r)
+
+
+@ds(289)
+def _():
+    cases = [(x,) for x in fracs(-6, 8, 4)]
+    return sufficiency(cases, lambda x: 2.0 ** -x > 1 / 8, lambda x: x > 1, lambda x: 0.25**x > 1 / 16)
+
+
+@ds(290)
+def _():
+    values = fracs(-6, 6, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: a * a + b * b == 25, lambda a, b: a == 3, lambda a, b: abs(b) <= 4)
+
+
+@ds(291)
+def _():
+    hours = fracs(1, 30, 5)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda a, b: a, lambda a, b: 3 / a == F(3, 8),
+                       lambda a, b: 1 / a + 1 / b == 1 / F(48, 10) and b == 12)
+
+
+@ps(292)
+def _():
+    return max(x * x - y for x in fracs(-3, 2, 4) for y in fracs(-1, 4, 4))
+
+
+@ps(293)
+def _():
+    students = [("F",)] * (25 - 8) + [("G",)] * (18 - 8) + [("F", "G")] * 8
+    students += [()] * (40 - len(students))
+    return F(sum(1 for s in students if len(s) == 1), len(students))
+
+
+@ds(294)
+def _():
+    cases = [(n,) for n in range(1, 600)]
+    return sufficiency(cases, lambda n: n % 6, lambda n: (n - 2) % 3 == 0 and ((n - 2) // 3) % 2 == 1,
+                       lambda n: n % 2 == 1)
+
+
+@ps(295)
+def _():
+    for s in range(4, 200):
+        if (s + 4) * (s - 3) == s * s:
+            return 2 * ((s + 4) + (s - 3))
+
+
+@ps(296)
+def _():
+    return next(f for f in fracs(0, 1, 120) if F(3, 8) * (1 - f) == F(1, 4))
+
+
+@ps(297)
+def _():
+    return next(x for x in range(1, 1000) if math.isclose(math.sqrt(x - 1) + math.sqrt(x + 4), 5))
+
+
+@ps(298)
+def _():
+    r = next(r for r in range(-20, 21) if 3 * r**3 == 81)
+    return sum(3 * r**k for k in range(5))
+
+
+@ds(299)
+def _():
+    # Volume of the solution and its salt; the water needed to bring it to 4%.
+    cases = [(v, s) for v in range(1, 101) for s in fracs(0, 10, 2) if 0 < s < v]
+    return sufficiency(cases, lambda v, s: s / F(4, 100) - v, lambda v, s: s / v == F(1, 10), lambda v, s: s == 3)
+
+
+@ds(300)
+def _():
+    p = fracs(0, 1, 20)
+    cases = list(grid(p, p))
+    return sufficiency(cases, lambda m, t: 1 - (1 - m) * (1 - t), lambda m, t: m == F(3, 10),
+                       lambda m, t: (1 - m) * (1 - t) == F(42, 100))
+
+
+@ds(301)
+def _():
+    cases = list(grid(range(-20, 21), range(-20, 21)))
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * y > 0, lambda x, y: x * x > y)
+
+
+@ps(302)
+def _():
+    def pairings(people):
+        if not people:
+            return 1
+        first, rest = people[0], people[1:]
+        return sum(pairings(rest[:k] + rest[k + 1:]) for k in range(len(rest)))
+
+    return pairings(list(range(6)))
+
+
+@ps(303)
+def _():
+    moving_hours = F(45, 60)
+    return (1 - moving_hours) * 60
+
+
+@ps(304)
+def _():
+    return next(k for k in fracs(-10, 10, 2) if k + 1 != 0 and (-k / 2) * (F(3) / (k + 1)) == -1)
+
+
+@ds(305)
+def _():
+    # Circles through the origin by center (a, b); area compared with 50.
+    cases = list(grid(fracs(-8, 12, 2), fracs(-8, 8, 2)))
+    return sufficiency(cases, lambda a, b: math.pi * (a * a + b * b) > 50,
+                       lambda a, b: (a - 8) ** 2 + b * b == a * a + b * b, lambda a, b: (a, b) == (4, 3))
+
+
+@ps(306)
+def _():
+    return next(a + 20 for a in range(-99, 100, 2) if mean(range(a, a + 22, 2)) == 35)
+
+
+@ds(307)
+def _():
+    cases = [(n,) for n in range(1, 100)]
+    return sufficiency(cases, lambda n: n, lambda n: 20 * n + 32 == 22 * (n + 1), lambda n: 20 * n % 50 == 0)
+
+
+@ds(308)
+def _():
+    cases = [(m, w) for m in range(0, 20) for w in range(0, 20) if m + w >= 3]
+    return sufficiency(cases, lambda m, w: F(comb(w, 3), comb(m + w, 3)), lambda m, w: w == 5,
+                       lambda m, w: m + w == 9 and comb(w, 3) == 10)
+
+
+@ds(309)
+def _():
+    cases = list(grid(range(1, 400), range(5, 120, 5)))
+    return sufficiency(cases, lambda d, v: d, lambda d, v: F(d, v) - F(d, 60) == 1, lambda d, v: v == 40)
+
+
+@ds(310)
+def _():
+    cases = [(x,) for x in fracs(-5, 5, 20)]
+    return sufficiency(cases, math.floor, lambda x: F(23, 10) < x < F(29, 10), lambda x: math.floor(2 * x) == 5)
+
+
+@ds(311)
+def _():
+    cases = [(a,) for a in fracs(0, 10, 4) if 0 < a < 10]
+    return sufficiency(cases, lambda a: a * (10 - a), lambda a: a.denominator == 1, lambda a: a * (10 - a) > 20)
