@@ -743,8 +743,8 @@ def _():
 @ds(96)
 def _():
     cases = [(e, f, 80 - e - f) for e in range(81) for f in range(81 - e)]
-    return sufficiency(cases, lambda e, f, b: b, lambda e, f, b: e + b == 60 and f + b == 50,
-                       lambda e, f, b: (e, f) == (30, 20))
+    return sufficiency(cases, lambda e, f, b: b, lambda e, f, b: e + b == 2 * (f + b) and e + b == 60,
+                       lambda e, f, b: e + f == 70)
 
 
 @ps(97)
@@ -851,7 +851,8 @@ def _():
 
 @ps(108)
 def _():
-    return F(12 * 30 - 4 * 9 + 8 * 3, 12)
+    ranges = [p[-1] - p[0] for p in parts(60, 5, 1, True) if p[2] == 10]
+    return max(ranges)
 
 
 @ps(109)

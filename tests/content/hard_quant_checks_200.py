@@ -43,9 +43,9 @@ def _():
 
 @ds(117)
 def _():
-    values = fracs(-8, 8, 2)
+    values = fracs(-6, 6, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x * y, lambda x, y: x + y == 7, lambda x, y: x * x + y * y == 25)
+    return sufficiency(cases, lambda x, y: x**3 + y**3, lambda x, y: x + y == 4, lambda x, y: x * y == 3)
 
 
 @ds(118)
@@ -426,11 +426,9 @@ def _():
 
 @ps(170)
 def _():
-    length, width = F(1), F(1)
-    length *= F(125, 100)
-    width *= F(80, 100)
-    length *= F(90, 100)
-    return length * width * 100
+    # Widths 1; the length whose changed rectangle has a perimeter 4% greater.
+    return next(length for length in fracs(1, 5, 100)
+                if 2 * (length * F(120, 100) + F(80, 100)) == F(104, 100) * 2 * (length + 1))
 
 
 @ds(171)
@@ -454,7 +452,7 @@ def _():
 @ds(173)
 def _():
     cases = list(grid(range(1, 40), range(1, 40)))
-    return sufficiency(cases, lambda a, b: F(30 * a + 40 * b, a + b), lambda a, b: a + b == 20, lambda a, b: b == 8)
+    return sufficiency(cases, lambda a, b: F(30 * a + 40 * b, a + b), lambda a, b: a == b + 4, lambda a, b: a + b == 20)
 
 
 @ds(174)
@@ -497,7 +495,8 @@ def _():
 
 @ps(180)
 def _():
-    return (F(80, 100) * F(130, 100) - 1) * 100
+    units = F(110, 100) / F(125, 100)
+    return (1 - units) * 100
 
 
 @ps(181)
@@ -726,7 +725,7 @@ def _():
 
 @ps(213)
 def _():
-    return next(d for d in range(1, 200) if F(d, 10) + F(d, 30) == 4)
+    return next(v for v in range(11, 1000) if 2 / (F(1, 10) + F(1, v)) == 16)
 
 
 @ps(214)
@@ -882,9 +881,10 @@ def _():
 
 @ds(235)
 def _():
-    # Non-vertical lines y = m x + b on a grid of slopes and intercepts.
-    cases = list(grid(fracs(-5, 5, 6), fracs(-10, 10, 6)))
-    return sufficiency(cases, lambda m, b: m > 1, lambda m, b: 2 * m + b == 3, lambda m, b: 5 * m + b == 7)
+    # Lines y = m x + b: test points to the left of the y-axis, far and near.
+    xs = [F(-10**9), F(-1000), F(-1), F(-1, 1000), F(-1, 10**9)]
+    cases = list(grid(fracs(-5, 5, 4), fracs(-5, 5, 4)))
+    return sufficiency(cases, lambda m, b: any(m * x + b < 0 for x in xs), lambda m, b: m < 0, lambda m, b: b > 0)
 
 
 @ps(236)
@@ -1221,8 +1221,13 @@ def _():
 
 @ps(279)
 def _():
-    per_machine_hour = F(300, 6 * 5)
-    return 360 / (4 * per_machine_hour)
+    per_machine = F(300, 6 * 5)
+    made, t, step = F(0), F(0), F(1, 100)
+    while made < 300:
+        machines = 6 if t < 2 else 4 if t < 3 else 5
+        made += machines * per_machine * step
+        t += step
+    return t
 
 
 @ds(280)
@@ -1268,7 +1273,10 @@ def _():
 
 @ps(286)
 def _():
-    return F(8 * 15 + 9 + 27, 10)
+    import statistics
+    data = [11, 11, 11, 11, 19, 19, 19, 19]
+    assert statistics.mean(data) == 15 and statistics.pstdev(data) == 4
+    return statistics.pstdev(data + [15, 15])
 
 
 @ps(287)
@@ -1380,8 +1388,9 @@ def _():
 
 @ps(303)
 def _():
-    moving_hours = F(45, 60)
-    return (1 - moving_hours) * 60
+    driving = F(45, 60)  # hours of driving in each hour, stops included
+    stopped = (1 - driving) * F(2, 3)
+    return 45 / (driving + stopped)
 
 
 @ps(304)
@@ -1399,7 +1408,10 @@ def _():
 
 @ps(306)
 def _():
-    return next(a + 20 for a in range(-99, 100, 2) if mean(range(a, a + 22, 2)) == 35)
+    for first in range(-99, 46, 2):
+        values = list(range(first, 46, 2))
+        if mean(values) == 35:
+            return sum(values)
 
 
 @ds(307)
