@@ -76,8 +76,8 @@ describe('hard quantitative set', () => {
 
     test('a few questions as the reader sees them', async () => {
         // A root and a fraction in the answers, a data-sufficiency record of each builder, a
-        // defined operation and a geometry explanation.
-        for (const number of [7, 12, 131, 216, 268, 305]) {
+        // defined operation, and figures in a stem and in an explanation.
+        for (const number of [7, 11, 12, 131, 161, 216, 268, 305]) {
             const record = records.find((r) => r.number === number);
             await page.setContent(questionPage(record));
             const statements = await page.locator('.body ol > li').allInnerTexts();
@@ -87,6 +87,10 @@ describe('hard quantitative set', () => {
                 assert.equal(marker, 'decimal');
             }
             assert.match(await page.locator('.explanation').innerText(), /The answer is [A-E]\./);
+            // Every figure is decoded and shown at its size.
+            const figures = await page.locator('img').evaluateAll((images) =>
+                images.map((image) => image.complete && image.naturalWidth === 2 * image.width));
+            assert.ok(figures.every((ok) => ok), `question ${number}: a figure did not load`);
             await page.screenshot({ path: path.join(artifacts, `content_hard_quant-${number}.png`), fullPage: true });
         }
     });
