@@ -1,10 +1,11 @@
 """Checks of MHardQuantSet, questions 1 to 111: each recomputes its question from the stem's numbers."""
 import itertools
 import math
+import statistics
 from fractions import Fraction as F
 from math import comb
 
-from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, sufficiency
+from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
 
 TABLE = Table("MHardQuantSet")
 ps, ds = TABLE.ps, TABLE.ds
@@ -445,7 +446,6 @@ def _():
 
 @ps(56)
 def _():
-    import statistics
     data = [7, 9, 10, 11, 13]
     assert statistics.mean(data) == 10 and statistics.pstdev(data) == 2
     new = [3 * v - 4 for v in data]
@@ -521,7 +521,6 @@ def _():
 
 @ds(67)
 def _():
-    import statistics
     base = statistics.pstdev([4, 7, 10])
     cases = [(x,) for x in fracs(-20, 30, 2)]
     return sufficiency(cases, lambda x: statistics.pstdev([4, 7, 10, x]) > base,
@@ -762,17 +761,6 @@ def _():
             if counts.get(10) == top and list(counts.values()).count(top) == 1:
                 best = max(best, last)
     return best
-
-
-def parts(total, count, low, strict):
-    """Every non-decreasing (or increasing, when strict) tuple of count integers from low up."""
-    if count == 1:
-        if total >= low:
-            yield (total,)
-        return
-    for first in range(low, total // count + 1):
-        for rest in parts(total - first, count - 1, first + 1 if strict else first, strict):
-            yield (first,) + rest
 
 
 @ds(98)

@@ -1,10 +1,14 @@
-"""Checks of MHardQuantSet200, questions 112 to 311: each recomputes its question from the stem's numbers."""
+"""Checks of MHardQuantSet200, questions 112 to 311: each recomputes its question from the stem's numbers.
+The 200 checks stay in one table, as their questions stay in one data file, so that a question and
+its check are found by the same number in the same place."""
+import datetime
 import itertools
 import math
+import statistics
 from fractions import Fraction as F
 from math import comb
 
-from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, sufficiency
+from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
 
 TABLE = Table("MHardQuantSet200")
 ps, ds = TABLE.ps, TABLE.ds
@@ -134,17 +138,6 @@ def _():
     (ax, ay), (bx, by) = (-2, 1), (6, 7)
     px, py = ax + F(1, 4) * (bx - ax), ay + F(1, 4) * (by - ay)
     return math.hypot(px, py)
-
-
-def parts(total, count, low, strict):
-    """Every non-decreasing (or increasing, when strict) tuple of count integers from low up."""
-    if count == 1:
-        if total >= low:
-            yield (total,)
-        return
-    for first in range(low, total // count + 1):
-        for rest in parts(total - first, count - 1, first + 1 if strict else first, strict):
-            yield (first,) + rest
 
 
 @ds(130)
@@ -538,7 +531,6 @@ def _():
 
 @ps(186)
 def _():
-    import statistics
     lists = ["{10, 10, 10, 10, 50}", "{3, 3, 30, 30, 30}", "{1, 1, 1, 9, 9}", "{2, 4, 6, 8, 10}", "{1, 2, 3, 4, 5}"]
     return max(lists, key=lambda text: statistics.pstdev([int(v) for v in text.strip("{}").split(",")]))
 
@@ -632,7 +624,6 @@ def _():
 
 @ps(200)
 def _():
-    import datetime
     names = ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"]
     year = next(y for y in range(2000, 2100) if datetime.date(y, 3, 1).weekday() == 1)
     return names[datetime.date(year, 12, 31).weekday()]
@@ -922,7 +913,6 @@ def _():
 
 @ds(241)
 def _():
-    import statistics
     cases = [(x,) for x in fracs(-20, 40, 2)]
     return sufficiency(cases, lambda x: statistics.pstdev([2, 2, 14, 14, x]) > 6, lambda x: x == 8, lambda x: x > 0)
 
@@ -1273,7 +1263,6 @@ def _():
 
 @ps(286)
 def _():
-    import statistics
     data = [11, 11, 11, 11, 19, 19, 19, 19]
     assert statistics.mean(data) == 15 and statistics.pstdev(data) == 4
     return statistics.pstdev(data + [15, 15])

@@ -90,3 +90,14 @@ def median(values):
 
 def mean(values):
     return F(sum(values), len(values))
+
+
+def parts(total, count, low, strict):
+    """Every non-decreasing (or increasing, when strict) tuple of count integers from low up."""
+    if count == 1:
+        if total >= low:
+            yield (total,)
+        return
+    for first in range(low, total // count + 1):
+        for rest in parts(total - first, count - 1, first + 1 if strict else first, strict):
+            yield (first,) + rest
