@@ -141,7 +141,8 @@ void perpendicularLines(gfx::Context& c) {
     pen.line(p.x(-4), p.y(7), p.x(7), p.y(-4));      // line k: y = -x + 3
     pen.line(p.x(-7), p.y(-4), p.x(3.5), p.y(6.5));  // line m: y = x + 3
     c.setFillColor(kInk);
-    for (auto [x, y] : std::vector<std::pair<double, double>>{{-2, 5}, {4, -1}, {3, 6}}) pen.disc(p.x(x), p.y(y), 3);
+    for (auto [x, y] : std::vector<std::pair<double, double>>{{-2, 5}, {4, -1}, {3, 6}})
+        pen.disc(p.x(x), p.y(y), 3);
     label(pen, "k", p.x(-4) - 10, p.y(7), kItalic);
     label(pen, "m", p.x(-7) - 10, p.y(-4), kItalic);
     label(pen, "(-2, 5)", p.x(-2) - 28, p.y(5));
