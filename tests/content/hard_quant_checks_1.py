@@ -229,8 +229,8 @@ def _():
 
 @ds(26)
 def _():
-    cases = [(x,) for x in range(-10, 30)]
-    return sufficiency(cases, lambda x: x, lambda x: F(6)**x % 36 == 0, lambda x: F(2)**(x + 2) - F(2)**x == 96)
+    cases = list(grid(range(1, 20), range(1, 20)))
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x - y == 1, lambda x, y: 6**x * 4**y == 2**7 * 3**3)
 
 
 @ps(27)
@@ -350,14 +350,14 @@ def _():
 
 @ds(42)
 def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n // 10 % 10, lambda n: (n - 3) % 10 == 0, lambda n: (n + 27) % 100 == 0)
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, lambda n: n % 4, lambda n: n * n % 8 == 1, lambda n: n**3 % 4 == 3)
 
 
 @ps(43)
 def _():
-    removed = 10 * 15 - 8 * 14
-    return F(removed + 5, 2)
+    sizes, known = [20, 25, 30], [70, 76]
+    return next(x for x in fracs(0, 100, 2) if sum(n * a for n, a in zip(sizes, known + [x])) == 75 * sum(sizes))
 
 
 @ps(44)
@@ -378,8 +378,9 @@ def _():
 
 @ps(46)
 def _():
-    w = math.sqrt(10**2 / (1 + 2**2))
-    return w * 2 * w
+    # Place the chords by their signed distances from the center; keep the farthest apart.
+    offsets = lambda length: [s * math.sqrt(10**2 - (length / 2) ** 2) for s in (1, -1)]  # noqa: E731
+    return max(abs(a - b) for a in offsets(12) for b in offsets(16))
 
 
 @ps(47)
@@ -558,7 +559,7 @@ def _():
 
 @ps(71)
 def _():
-    return (1 - F(110, 125)) * 100
+    return next(x for x in range(1, 100) if F(100 + x, 100) * F(100 - x, 100) == F(96, 100))
 
 
 @ds(72)
@@ -626,7 +627,8 @@ def _():
 
 @ps(80)
 def _():
-    return next(g for g in range(2, 100) if comb(g, 2) == 45) + 1
+    couples = 4
+    return next(g for g in range(2 * couples, 100) if comb(g, 2) - couples == 41)
 
 
 @ds(81)
@@ -692,9 +694,9 @@ def _():
 
 @ds(90)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 6)]
-    return sufficiency(cases, lambda x: x, lambda x: x * x - 6 * x + 9 == 0,
-                       lambda x: math.isclose(2.0**x * 4.0**x, 512))
+    # Every real x other than 0 has t = x + 1/x with |t| >= 2, and x > 0 exactly when t > 0.
+    cases = [(t,) for t in fracs(-10, 10, 4) if abs(t) >= 2]
+    return sufficiency(cases, lambda t: t, lambda t: t * t - 2 == 7 and t > 0, lambda t: t**3 - 3 * t == 18)
 
 
 @ds(91)
@@ -771,9 +773,9 @@ def _():
 
 @ds(99)
 def _():
-    prices = fracs(1, 30, 2)
+    prices = fracs(1, 30, 4)
     cases = list(grid(prices, prices))
-    return sufficiency(cases, lambda a, c: a, lambda a, c: 2 * a + 3 * c == 48, lambda a, c: 3 * a + 2 * c == 52)
+    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 48, lambda a, c: c < 8)
 
 
 @ds(100)

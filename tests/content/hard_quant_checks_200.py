@@ -62,9 +62,9 @@ def _():
 
 @ds(119)
 def _():
-    cases = list(grid(range(0, 80), range(0, 80)))
-    return sufficiency(cases, lambda chickens, cows: cows,
-                       lambda h, c: h + c == 50 and 2 * h + 4 * c == 140, lambda h, c: h == c + 10)
+    minutes = fracs(0, 60, 22)
+    cases = [(m,) for m in minutes if m < 60]
+    return sufficiency(cases, lambda m: m, lambda m: 6 * m == 90 + m / 2, lambda m: m < 30)
 
 
 @ps(120)
@@ -223,10 +223,7 @@ def _():
 
 @ps(142)
 def _():
-    value = F(10000)
-    for rate in (F(10, 100), F(10, 100), F(10, 100), F(-20, 100)):
-        value *= 1 + rate
-    return value
+    return next(r for r in fracs(0, 50, 10) if (1 + r / 100) * (1 + 2 * r / 100) == F(132, 100))
 
 
 @ds(143)
@@ -264,8 +261,9 @@ def _():
 
 @ds(148)
 def _():
-    cases = list(grid(range(0, 30), range(0, 30)))
-    return sufficiency(cases, lambda m, w: m * comb(w, 2), lambda m, w: comb(m, 2) == 15, lambda m, w: comb(w, 2) == 10)
+    cases = [(n,) for n in range(3, 40)]
+    return sufficiency(cases, lambda n: n * (n - 3) // 2, lambda n: (n - 2) * 180 <= 1260,
+                       lambda n: n * (n - 3) // 2 >= 3 * n)
 
 
 @ds(149)
@@ -333,9 +331,8 @@ def _():
 
 @ps(157)
 def _():
-    d2 = (7 - 1) ** 2 + (10 - 2) ** 2
-    side2 = F(d2, 2)
-    return side2
+    (x1, y1), (x2, y2), (x3, y3) = (1, 2), (7, 10), (9, 4)
+    return F(abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)), 2)
 
 
 @ps(158)
@@ -665,11 +662,8 @@ def _():
 @ps(206)
 def _():
     books = ["M1", "M2", "M3", "H1", "H2", "H3", "H4"]
-    count = 0
-    for order in itertools.permutations(books):
-        places = [k for k, b in enumerate(order) if b[0] == "M"]
-        count += places[-1] - places[0] == 2
-    return count
+    return sum(1 for order in itertools.permutations(books)
+               if all(not (a[0] == b[0] == "M") for a, b in zip(order, order[1:])))
 
 
 @ps(207)
@@ -830,7 +824,11 @@ def _():
 
 @ps(228)
 def _():
-    return next(x for x in range(31) if 6 * x + 9 * (30 - x) == F(720, 100) * 30)
+    for x in fracs(0, 40, 4):
+        juice = F(25, 100) * (40 - x) + x
+        juice *= F(30, 40)
+        if juice == F(30, 100) * 40:
+            return x
 
 
 @ds(229)
@@ -899,8 +897,16 @@ def _():
 
 @ps(239)
 def _():
-    both = 160 + 120 - (300 - 80)
-    return F(both, 120)
+    # Every split of the 25 two-paper readers into pairs of papers; the rest of each region follows.
+    nones = set()
+    for ab in range(26):
+        for ac in range(26 - ab):
+            bc = 25 - ab - ac
+            only = [50 - ab - ac - 5, 40 - ab - bc - 5, 30 - ac - bc - 5]
+            if min(only) >= 0:
+                nones.add(100 - sum(only) - 25 - 5)
+    assert len(nones) == 1
+    return nones.pop()
 
 
 @ds(240)
@@ -1308,9 +1314,11 @@ def _():
 
 @ps(293)
 def _():
-    students = [("F",)] * (25 - 8) + [("G",)] * (18 - 8) + [("F", "G")] * 8
-    students += [()] * (40 - len(students))
-    return F(sum(1 for s in students if len(s) == 1), len(students))
+    for both in range(19):
+        roster = ["F"] * (25 - both) + ["G"] * (18 - both) + ["FG"] * both + [""] * 5
+        if len(roster) == 40:
+            readers = [s for s in roster if s]
+            return F(sum(1 for s in readers if s == "FG"), len(readers))
 
 
 @ds(294)
@@ -1339,8 +1347,9 @@ def _():
 
 @ps(298)
 def _():
-    r = next(r for r in range(-20, 21) if 3 * r**3 == 81)
-    return sum(3 * r**k for k in range(5))
+    for r in fracs(0, 10, 6):
+        if r > 0 and sum(r**k for k in range(3, 6)) * 7 == 56 * sum(r**k for k in range(3)):
+            return F(7) / sum(r**k for k in range(3))
 
 
 @ds(299)
