@@ -863,6 +863,5 @@ def _():
 
 @ds(111)
 def _():
-    cases = list(grid(range(0, 20), range(0, 20)))
-    return sufficiency(cases, lambda j, c: j, lambda j, c: j >= 1 and c >= 1 and 70 * j + 40 * c == 600,
-                       lambda j, c: j > c)
+    cases = [(n,) for n in range(30, 61)]
+    return sufficiency(cases, lambda n: n, lambda n: n % 6 == 4, lambda n: n % 8 == 6)

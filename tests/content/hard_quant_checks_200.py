@@ -268,8 +268,10 @@ def _():
 
 @ds(149)
 def _():
-    cases = list(grid(range(0, 40), range(0, 40)))
-    return sufficiency(cases, lambda a, r: a, lambda a, r: 40 * a + 60 * r == 480, lambda a, r: a > r)
+    # Hours Ann and Bob each need alone.
+    hours = fracs(1, 40, 5)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda a, b: a < b, lambda a, b: 1 / a + 1 / b == F(1, 6), lambda a, b: a > 10)
 
 
 @ps(150)
