@@ -550,7 +550,10 @@ def _():
 
 @ps(189)
 def _():
-    return sum(F(1, k * (k + 2)) for k in range(1, 40, 2))
+    product = F(1)
+    for k in range(2, 11):
+        product *= 1 - F(1, k * k)
+    return product
 
 
 @ps(190)
