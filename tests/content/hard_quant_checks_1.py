@@ -491,7 +491,7 @@ def _():
 
 @ps(62)
 def _():
-    return sum(1 for t in range(7, 404, 4) if t % 3 == 0)
+    return len(set(range(7, 404, 4)) & set(range(2, 402, 7)))
 
 
 @ps(63)

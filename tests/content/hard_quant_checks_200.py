@@ -323,7 +323,7 @@ def _():
 
 @ps(155)
 def _():
-    return sum(range(51, 100, 2))
+    return sum(n for n in range(10, 100) if n % 4 == 1 and n % 6 == 1)
 
 
 @ps(156)
@@ -947,8 +947,19 @@ def _():
 
 @ps(245)
 def _():
-    edge = 6 / math.sqrt(3)
-    return 6 * edge * edge
+    # Build such a box with two equal edges a and a third edge c, by bisection on a, and measure it.
+    def excess(a):
+        c = math.sqrt(169 - 2 * a * a)
+        return 2 * (a * a + 2 * a * c) - 120
+
+    low, high = 0.5, 3.0
+    assert excess(low) < 0 < excess(high)
+    for _ in range(200):
+        mid = (low + high) / 2
+        low, high = (mid, high) if excess(mid) < 0 else (low, mid)
+    a = low
+    c = math.sqrt(169 - 2 * a * a)
+    return 4 * (a + a + c)
 
 
 @ds(246)
