@@ -37,18 +37,24 @@ def sufficiency(cases, ask, first, second):
     """The data-sufficiency letter over every case of a finite domain. Each case is a tuple handed
     to ask, first and second. A statement (or both together) is sufficient when every case that
     satisfies it gives one answer; otherwise two of its cases with different answers are the
-    counterexample pair. Every statement must be satisfiable, and so must both together."""
+    counterexample pair. Every statement must be satisfiable, and so must both together; and the
+    cases themselves must give more than one answer, or the stem would answer the question alone."""
     seen = {1: {}, 2: {}, 12: {}}
+    answers = set()
     for case in cases:
         one, two = bool(first(*case)), bool(second(*case))
+        if len(answers) < 2:
+            answers.add(ask(*case))
         if not (one or two):
             continue
         answer = ask(*case)
         for key, holds in ((1, one), (2, two), (12, one and two)):
             if holds and answer not in seen[key] and len(seen[key]) < 2:
                 seen[key][answer] = case
-    for key, answers in seen.items():
-        if not answers:
+    if len(answers) < 2:
+        raise Insufficient("every case gives the same answer: the stem alone answers the question")
+    for key, found in seen.items():
+        if not found:
             raise Insufficient(f"no case satisfies statement(s) {key}")
     alone1, alone2, both = (len(seen[k]) == 1 for k in (1, 2, 12))
     if alone1 and alone2:
