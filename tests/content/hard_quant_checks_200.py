@@ -136,8 +136,10 @@ def _():
 @ps(129)
 def _():
     (ax, ay), (bx, by) = (-2, 1), (6, 7)
-    px, py = ax + F(1, 4) * (bx - ax), ay + F(1, 4) * (by - ay)
-    return math.hypot(px, py)
+    px, py = ax + (bx - ax) / 4, ay + (by - ay) / 4
+    # The least distance to points (t, t) of the line, over a fine sweep and then exactly at its best t.
+    t = min((k / 1000 for k in range(-5000, 5001)), key=lambda t: (px - t) ** 2 + (py - t) ** 2)
+    return math.hypot(px - t, py - t)
 
 
 @ds(130)
@@ -659,9 +661,8 @@ def _():
 
 @ps(205)
 def _():
-    before = math.sqrt(25**2 - 24**2)
-    after = math.sqrt(25**2 - 20**2)
-    return after - before
+    base, top = 7, math.sqrt(25**2 - 7**2)
+    return next(d for d in fracs(1, 24, 4) if (base + d) ** 2 + (top - d) ** 2 == 25**2)
 
 
 @ps(206)
@@ -1102,10 +1103,10 @@ def _():
 
 @ps(264)
 def _():
-    b = F(4)
-    a = F(3, 4) * b
-    c = b / F(2, 5)
-    return (a + b) / (b + c)
+    for b in range(1, 20):
+        for a in range(-40, 41):
+            if a != b and F(a + b, a - b) == 5:
+                return F(a * a + b * b, a * b)
 
 
 @ds(265)
@@ -1325,7 +1326,7 @@ def _():
 
 @ps(292)
 def _():
-    return max(x * x - y for x in fracs(-3, 2, 4) for y in fracs(-1, 4, 4))
+    return max(x * x - 3 * x * y + y * y for x in fracs(-3, 2, 8) for y in fracs(-1, 4, 8))
 
 
 @ps(293)
