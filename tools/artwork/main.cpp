@@ -1,8 +1,10 @@
 // Draws the bundle's artwork and writes it as PNG files, each at scale 1 and 2.
 //
-//   orva_artwork [--out FOLDER] [--list] [NAME...]
+//   orva_artwork [--out FOLDER] [--list] [--question-figures] [NAME...]
 //
 // Without names every picture is written; the folder defaults to the source tree's resources/images.
+// With --question-figures the pictures are the question sets' figures instead, which are embedded in
+// the sets' data files rather than shipped as images.
 
 #include <cstring>
 #include <iostream>
@@ -13,29 +15,35 @@
 #include "tools/artwork/FlashcardsArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
+#include "tools/artwork/QuestionFigures.h"
 #include "tools/artwork/SettingsArtwork.h"
 #include "tools/artwork/StatisticsArtwork.h"
 #include "tools/artwork/StudyAidsArtwork.h"
 
 int main(int argc, char** argv) {
     ArtworkRegistry registry;
-    StudyAidsArtwork::addTo(registry);
-    HomeArtwork::addTo(registry);
-    OverlayArtwork::addTo(registry);
-    SettingsArtwork::addTo(registry);
-    StatisticsArtwork::addTo(registry);
-    FlashcardsArtwork::addTo(registry);
+    const bool figures = argc > 1 && std::strcmp(argv[1], "--question-figures") == 0;
+    if (figures) {
+        QuestionFigures::addTo(registry);
+    } else {
+        StudyAidsArtwork::addTo(registry);
+        HomeArtwork::addTo(registry);
+        OverlayArtwork::addTo(registry);
+        SettingsArtwork::addTo(registry);
+        StatisticsArtwork::addTo(registry);
+        FlashcardsArtwork::addTo(registry);
+    }
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";
     std::vector<std::string> names;
     bool list = false;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = figures ? 2 : 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
             folder = argv[++i];
         } else if (std::strcmp(argv[i], "--list") == 0) {
             list = true;
         } else if (argv[i][0] == '-') {
-            std::cerr << "usage: " << argv[0] << " [--out FOLDER] [--list] [NAME...]\n";
+            std::cerr << "usage: " << argv[0] << " [--question-figures] [--out FOLDER] [--list] [NAME...]\n";
             return 2;
         } else {
             names.emplace_back(argv[i]);

@@ -1,0 +1,867 @@
+"""Checks of MHardQuantSet, questions 1 to 111: each recomputes its question from the stem's numbers."""
+import itertools
+import math
+import statistics
+from fractions import Fraction as F
+from math import comb
+
+from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
+
+TABLE = Table("MHardQuantSet")
+ps, ds = TABLE.ps, TABLE.ds
+
+
+def distinct_sets(total, count, low=1):
+    """Every increasing tuple of count integers, each at least low, adding up to total."""
+    if count == 0:
+        if total == 0:
+            yield ()
+        return
+    for first in range(low, total // count + 1):
+        for rest in distinct_sets(total - first, count - 1, first + 1):
+            yield (first,) + rest
+
+
+@ds(1)
+def _():
+    cases = [(x, y) for x in range(1, 60) for y in range(1, x)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x - y * y == 21, lambda x, y: is_prime(x - y))
+
+
+@ds(2)
+def _():
+    cases = [(s,) for s in distinct_sets(60, 5)]
+    return sufficiency(cases, lambda s: s[2], lambda s: s[-1] == 14, lambda s: s[0] == 10)
+
+
+@ps(3)
+def _():
+    bag = "R" * 5 + "B" * 4 + "G" * 3
+    draws = list(itertools.combinations(range(12), 4))
+    good = sum(1 for d in draws if len({bag[k] for k in d}) == 3)
+    return F(good, len(draws))
+
+
+@ps(4)
+def _():
+    return (3**41 * 7**23 - 9**17) % 10
+
+
+@ds(5)
+def _():
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: is_square(n), lambda n: is_square(n**3), lambda n: n * n % 36 == 0)
+
+
+@ds(6)
+def _():
+    sides = fracs(1, 20, 4)
+    cases = [(a, b) for a in sides for b in sides if a + b > 10 and abs(a - b) < 10]
+    # The angle at C faces AB = 10; it is obtuse when its cosine is negative.
+    return sufficiency(cases, lambda a, b: (a * a + b * b - 100) / (2 * a * b) < 0, lambda a, b: a == 6,
+                       lambda a, b: b < 8)
+
+
+@ps(7)
+def _():
+    x = 1 + math.log(24 / 3, 4)
+    assert math.isclose(4**x - 4 ** (x - 1), 24)
+    return (2 * x) ** x
+
+
+@ps(8)
+def _():
+    # Both travel back and forth on [0, 36]; positions are piecewise linear between turns, so each
+    # meeting is found exactly on the pieces between consecutive turning moments of either person.
+    def position(start, speed, t):
+        d = (speed * t) % 72
+        p = d if d <= 36 else 72 - d
+        return p if start == 0 else 36 - p
+
+    turns = sorted({F(36 * k, 15) for k in range(20)} | {F(36 * k, 6) for k in range(8)})
+    meetings = []
+    for t0, t1 in zip(turns, turns[1:]):
+        g0 = position(0, 15, t0) - position(36, 6, t0)
+        g1 = position(0, 15, t1) - position(36, 6, t1)
+        if g0 != g1 and (g0 == 0 or g0 * g1 < 0 or g1 == 0):
+            t = t0 + (t1 - t0) * g0 / (g0 - g1)
+            if not meetings or meetings[-1] != t:
+                meetings.append(t)
+    return position(0, 15, meetings[1])
+
+
+@ps(9)
+def _():
+    return sum(1 for n in range(1000, 10000) if len(set(str(n))) == 2)
+
+
+@ps(10)
+def _():
+    best = 0
+    for m in range(1, 141):
+        # The smallest total seven different positive integers with median m can have.
+        if sum(range(1, 4)) + m + sum(range(m + 1, m + 4)) <= 140:
+            best = m
+    return best
+
+
+@ps(11)
+def _():
+    # Build a roster that has exactly the stated counts, region by region, then count.
+    sizes = {"F": 70, "S": 55, "G": 40}
+    pairs = {"FS": 20, "FG": 15, "SG": 10}
+    three = 5
+    only_two = {k: v - three for k, v in pairs.items()}
+    only_one = {k: sizes[k] - three - sum(v for p, v in only_two.items() if k in p) for k in sizes}
+    roster = [set("FSG")] * three + [set(p) for p, v in only_two.items() for _ in range(v)]
+    roster += [{k} for k, v in only_one.items() for _ in range(v)]
+    assert all(sum(1 for r in roster if k in r) == v for k, v in sizes.items())
+    assert all(sum(1 for r in roster if set(p) <= r) == v for p, v in pairs.items())
+    assert len(roster) <= 150
+    return sum(1 for r in roster if len(r) == 1)
+
+
+@ds(12)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 12)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(x + 3) + abs(x - 1) == 4, lambda x: abs(x - 3) == 2 * x)
+
+
+@ds(13)
+def _():
+    cases = list(grid(range(1, 60), range(1, 60)))
+    return sufficiency(cases, lambda x, y: F(x, y) > F(3, 5), lambda x, y: F(x + 3, y + 5) > F(3, 5),
+                       lambda x, y: F(x + 1, y + 1) > F(3, 5))
+
+
+@ps(14)
+def _():
+    f = math.factorial(30)
+    k = 0
+    while f % 12 ** (k + 1) == 0:
+        k += 1
+    return k
+
+
+@ps(15)
+def _():
+    a = [3]
+    while len(a) < 10:
+        a.append(2 * a[-1] - 1)
+    return sum(a)
+
+
+@ds(16)
+def _():
+    # Amounts x of X and y of Y: every x on a ninths grid with every ratio y/x on a sevenths grid.
+    cases = [(x, x * r) for x in fracs(1, 50, 9) for r in fracs(0, 4, 7) if r > 0]
+    return sufficiency(cases, lambda x, y: (10 * x + 30 * y) / (x + y), lambda x, y: x + y == 50,
+                       lambda x, y: F(10 * y + 30 * x) == F(8, 10) * (10 * x + 30 * y))
+
+
+@ds(17)
+def _():
+    cases = [(p, n) for p in range(1, 20) for n in range(1, 20) if 3 * p + 5 * n == 52]
+    return sufficiency(cases, lambda p, n: n, lambda p, n: p > n, lambda p, n: n % 2 == 1)
+
+
+@ps(18)
+def _():
+    # Solve 12(a + b) = 1 and 14a + 9b = 1 by Cramer's rule.
+    det = 12 * 9 - 12 * 14
+    a = F(1 * 9 - 12 * 1, det)
+    b = F(12 * 1 - 14 * 1, det)
+    assert 12 * (a + b) == 1 and 14 * a + 9 * b == 1
+    return 1 / b
+
+
+@ds(19)
+def _():
+    cases = [(n,) for n in range(1, 500)]
+    return sufficiency(cases, lambda n: (n * n + 23) % 24 == 0, lambda n: n % 2 == 1, lambda n: n % 3 != 0)
+
+
+@ds(20)
+def _():
+    cases = list(grid(range(-40, 61), range(-40, 61)))
+
+    def bigger(x, y):
+        values = [3, 8, 8, 11, x, y]
+        return mean(values) > median(values)
+
+    return sufficiency(cases, bigger, lambda x, y: x + y == 18, lambda x, y: x == y)
+
+
+@ds(21)
+def _():
+    cases = [(n,) for n in range(1, 1000)]
+    return sufficiency(cases, lambda n: n % 12, lambda n: n % 6 == 5, lambda n: n % 9 == 2)
+
+
+@ps(22)
+def _():
+    (x1, y1), (x2, y2), (px, py) = (-2, 5), (4, -1), (3, 6)
+    slope_m = -1 / F(y2 - y1, x2 - x1)
+    y_intercept = py - slope_m * px
+    x_intercept = -y_intercept / slope_m
+    return abs(x_intercept * y_intercept) / 2
+
+
+@ds(23)
+def _():
+    values = [v for v in range(-20, 21) if v]
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: F(x, y), lambda x, y: 2 * x != y and x + 2 * y == 3 * (2 * x - y),
+                       lambda x, y: x * x - 2 * x * y + y * y == 0)
+
+
+@ps(24)
+def _():
+    rolls = list(itertools.product(range(1, 7), repeat=3))
+    return F(sum(1 for r in rolls if max(r) == 5), len(rolls))
+
+
+@ds(25)
+def _():
+    cases = [(list(range(a, a + n)),) for a in range(-30, 40) for n in range(1, 40)]
+    return sufficiency(cases, lambda q: sum(q), lambda q: mean(q) == F(31, 2), lambda q: max(q) - min(q) == 9)
+
+
+@ds(26)
+def _():
+    cases = list(grid(range(1, 20), range(1, 20)))
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x - y == 1, lambda x, y: 6**x * 4**y == 2**7 * 3**3)
+
+
+@ps(27)
+def _():
+    # Time per kilometer of the actual trip less that of the faster one, times d, is 3/2 hours.
+    saved_per_km = F(1, 60) + F(1, 40) - F(1, 80) - F(1, 60)
+    return F(3, 2) / saved_per_km
+
+
+@ds(28)
+def _():
+    # Squares of the sides on a half-unit grid; the area grows with the product of the squares.
+    squares = fracs(1, 120, 2)
+    cases = list(grid(squares, squares))
+    return sufficiency(cases, lambda a2, b2: a2 * b2, lambda a2, b2: a2 + b2 == 100,
+                       lambda a2, b2: a2 > 25 and b2 > 25)
+
+
+@ps(29)
+def _():
+    words = set(itertools.permutations("BANANA"))
+    return sum(1 for w in words if "AA" not in "".join(w))
+
+
+@ds(30)
+def _():
+    cases = [(a, b) for a in range(0, 121) for b in range(0, a)]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: a - 10 == 3 * (b - 10) and a + 10 == 2 * (b + 10),
+                       lambda a, b: a - b == 40)
+
+
+@ds(31)
+def _():
+    cases = list(grid(range(1, 60), range(1, 60)))
+    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 2), lambda a, b: a + b < 8, lambda a, b: a < 3)
+
+
+@ds(32)
+def _():
+    # Length in meters and speed in meters per second.
+    cases = list(grid(range(1, 601), fracs(1, 40, 2)))
+    return sufficiency(cases, lambda length, v: length, lambda length, v: 300 + length == 25 * v,
+                       lambda length, v: v * 3600 == 72000)
+
+
+def prime_factors(n):
+    return {p for p in range(2, n + 1) if n % p == 0 and is_prime(p)}
+
+
+@ds(33)
+def _():
+    cases = [(x,) for x in range(1, 400)]
+    return sufficiency(cases, lambda x: len(divisors(x)), lambda x: len(prime_factors(x)) == 2, lambda x: x < 50)
+
+
+@ds(34)
+def _():
+    cases = list(grid(fracs(-10, 10, 2), fracs(-5, 5, 2)))
+    term = lambda a1, d, n: a1 + (n - 1) * d  # noqa: E731
+    return sufficiency(cases, lambda a1, d: term(a1, d, 20), lambda a1, d: term(a1, d, 5) == 10,
+                       lambda a1, d: term(a1, d, 3) + term(a1, d, 37) == 50)
+
+
+@ps(35)
+def _():
+    milk, water = F(60), F(0)
+    for _ in range(3):
+        share = F(12, 60)
+        milk, water = milk * (1 - share), water * (1 - share) + 12
+    assert milk + water == 60
+    return milk
+
+
+@ds(36)
+def _():
+    values = fracs(-5, 5, 4)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x**3 + x > y**3 + y, lambda x, y: x * x > y * y)
+
+
+@ps(37)
+def _():
+    return math.sqrt(7 + 4 * math.sqrt(3)) + math.sqrt(7 - 4 * math.sqrt(3))
+
+
+@ps(38)
+def _():
+    # People owning 0, 1, 2 or 3 items; the least number owning three that the totals allow.
+    total, items = 200, 150 + 160 + 170
+    best = None
+    for n3 in range(total + 1):
+        for n2 in range(total - n3 + 1):
+            n1 = items - 3 * n3 - 2 * n2
+            if 0 <= n1 <= total - n3 - n2:
+                best = n3 if best is None else min(best, n3)
+    return best
+
+
+@ds(39)
+def _():
+    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
+    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)), lambda r, b: r > b,
+                       lambda r, b: F(r, r + b) == F(3, 5))
+
+
+@ds(40)
+def _():
+    cases = list(grid(fracs(1, 40, 2), fracs(0, 20, 2)))
+    return sufficiency(cases, lambda chord, d: (chord / 2)**2 + d * d, lambda chord, d: chord == 16,
+                       lambda chord, d: d == 6)
+
+
+@ps(41)
+def _():
+    return sum(1 for n in range(1, 100) if (2**n - 1) % 7 == 0)
+
+
+@ds(42)
+def _():
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, lambda n: n % 4, lambda n: n * n % 8 == 1, lambda n: n**3 % 4 == 3)
+
+
+@ps(43)
+def _():
+    sizes, known = [20, 25, 30], [70, 76]
+    return next(x for x in fracs(0, 100, 2) if sum(n * a for n, a in zip(sizes, known + [x])) == 75 * sum(sizes))
+
+
+@ps(44)
+def _():
+    level, t, step = F(0), F(0), F(1, 60)
+    while level < 1:
+        rate = F(1, 4) + F(1, 6) - (F(1, 8) if t >= 1 else 0)
+        level += rate * step
+        t += step
+    return t
+
+
+@ds(45)
+def _():
+    cases = [(k,) for k in range(-200, 200)]
+    return sufficiency(cases, lambda k: k % 2 == 1, lambda k: (k + 1) * (k + 3) % 8 == 0, lambda k: (k * k - 4) % 4 != 0)
+
+
+@ps(46)
+def _():
+    # Place the chords by their signed distances from the center; keep the farthest apart.
+    offsets = lambda length: [s * math.sqrt(10**2 - (length / 2) ** 2) for s in (1, -1)]  # noqa: E731
+    return max(abs(a - b) for a in offsets(12) for b in offsets(16))
+
+
+@ps(47)
+def _():
+    seats = list(itertools.permutations("AaBbCcDd"))
+    good = sum(1 for s in seats if all(abs(s.index(c) - s.index(c.lower())) == 1 for c in "ABCD"))
+    return F(good, len(seats))
+
+
+@ds(48)
+def _():
+    cases = list(grid(range(-12, 13), range(-12, 13), range(-12, 13)))
+    return sufficiency(cases, lambda x, y, z: x + y + z,
+                       lambda x, y, z: 2 * x + 3 * y + 4 * z == 20 and 4 * x + 3 * y + 2 * z == 16,
+                       lambda x, y, z: z - x == 2)
+
+
+@ps(49)
+def _():
+    return sum(F(1, n * (n + 1)) for n in range(1, 50))
+
+
+@ds(50)
+def _():
+    cases = list(grid(fracs(-20, 30, 2), fracs(-20, 30, 2)))
+    return sufficiency(cases, lambda x, y: (x + y) / 2, lambda x, y: 3 * x + 5 * y == 40 and 5 * x + 3 * y == 56,
+                       lambda x, y: x > 0 and y > 0 and (x + y)**2 == 144)
+
+
+@ds(51)
+def _():
+    # Squares of the legs on a half-unit grid.
+    squares = fracs(1, 200, 2)
+    cases = list(grid(squares, squares))
+    perimeter = lambda p, q: round(math.sqrt(p) + math.sqrt(q) + math.sqrt(p + q), 9)  # noqa: E731
+    return sufficiency(cases, perimeter, lambda p, q: p + q == 169, lambda p, q: p * q == 3600)
+
+
+@ds(52)
+def _():
+    cases = [(men, women) for men in range(0, 21) for women in range(0, 21) if men + women >= 3]
+    return sufficiency(cases, lambda m, w: comb(m + w, 3) - comb(m, 3), lambda m, w: m + w == 10, lambda m, w: w > m)
+
+
+@ps(53)
+def _():
+    return sum(d for d in divisors(360) if d % 2)
+
+
+@ps(54)
+def _():
+    x = (5 + math.sqrt(21)) / 2
+    assert math.isclose(x + 1 / x, 5)
+    return x**3 + 1 / x**3
+
+
+@ps(55)
+def _():
+    cost = F(0)
+    while (cost * F(140, 100) * F(85, 100) - cost) < F(475, 100):
+        cost += F(1, 100)
+    return cost
+
+
+@ps(56)
+def _():
+    data = [7, 9, 10, 11, 13]
+    assert statistics.mean(data) == 10 and statistics.pstdev(data) == 2
+    new = [3 * v - 4 for v in data]
+    return statistics.mean(new) + statistics.pstdev(new)
+
+
+@ps(57)
+def _():
+    end = F(10 * 400, 5)
+    t, meetings, step = F(0), 0, F(1, 10)
+    while t < end:
+        t += step
+        if (3 * t + 5 * t) % 400 == 0:
+            meetings += 1
+    return meetings
+
+
+@ps(58)
+def _():
+    return max(k ** (1 / k) for k in (8, 6, 5, 3, 2))
+
+
+@ps(59)
+def _():
+    return sum(1 for shares in itertools.product(range(1, 5), repeat=4) if sum(shares) == 10)
+
+
+@ds(60)
+def _():
+    cases = list(grid(range(1, 401), range(10, 101, 10), range(10, 101, 10)))
+    time = lambda d, v1, v2: F(d, 2 * v1) + F(d, 2 * v2)  # noqa: E731
+    return sufficiency(cases, lambda d, v1, v2: d / time(d, v1, v2), lambda d, v1, v2: (v1, v2) == (40, 60),
+                       lambda d, v1, v2: time(d, v1, v2) == 3)
+
+
+@ds(61)
+def _():
+    cases = list(grid(fracs(-6, 6, 2), fracs(-6, 6, 2)))
+    return sufficiency(cases, lambda m, b: m != 2 or b == 3, lambda m, b: m * F(-1, 2) == -1,
+                       lambda m, b: m * 1 + b == 2)
+
+
+@ps(62)
+def _():
+    return len(set(range(7, 404, 4)) & set(range(2, 402, 7)))
+
+
+@ps(63)
+def _():
+    pairs = list(itertools.combinations(range(1, 11), 2))
+    return F(sum(1 for a, b in pairs if a * b % 6 == 0), len(pairs))
+
+
+@ds(64)
+def _():
+    cases = [(x,) for x in fracs(-5, 5, 8)]
+    return sufficiency(cases, lambda x: abs(x) > 1, lambda x: x**3 < x, lambda x: x**4 > x**2)
+
+
+@ps(65)
+def _():
+    side = 4 * math.sqrt(36) / 3
+    area = math.sqrt(3) / 4 * side**2
+    inradius = area / (3 * side / 2)  # area = inradius * half the perimeter
+    return math.pi * inradius**2
+
+
+@ds(66)
+def _():
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 15 == 0, lambda n: n * n % 225 == 0, lambda n: math.gcd(n, 45) == 15)
+
+
+@ds(67)
+def _():
+    base = statistics.pstdev([4, 7, 10])
+    cases = [(x,) for x in fracs(-20, 30, 2)]
+    return sufficiency(cases, lambda x: statistics.pstdev([4, 7, 10, x]) > base,
+                       lambda x: max(4, 7, 10, x) - min(4, 7, 10, x) == 8, lambda x: x.denominator == 1 and x % 2 == 0)
+
+
+@ps(68)
+def _():
+    done, day = F(0), 0
+    while done < 60:
+        day += 1
+        workers = 6 if day <= 4 else 4 if day <= 7 else 9
+        if done + workers >= 60:
+            return day - 1 + (60 - done) / workers
+        done += workers
+
+
+@ps(69)
+def _():
+    return min(x - 2 * y for x in range(-8, 9) for y in range(-8, 9) if x * x + y * y == 50)
+
+
+@ds(70)
+def _():
+    def terminates(n):
+        remainders, r = set(), 1 % n
+        while r and r not in remainders:
+            remainders.add(r)
+            r = r * 10 % n
+        return r == 0
+
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, terminates, lambda n: 400 % n == 0, lambda n: 10**6 % (n * n) == 0)
+
+
+@ps(71)
+def _():
+    return next(x for x in range(1, 100) if F(100 + x, 100) * F(100 - x, 100) == F(96, 100))
+
+
+@ds(72)
+def _():
+    # Music takers and takers of neither; the overlap follows, and must be possible.
+    cases = []
+    for music in range(0, 31):
+        for neither in range(0, 31):
+            both = 18 + music - (30 - neither)
+            if 0 <= both <= min(18, music):
+                cases.append((music, neither, both))
+    return sufficiency(cases, lambda m, n, b: F(b, 30), lambda m, n, b: m == 15, lambda m, n, b: n == 6)
+
+
+@ps(73)
+def _():
+    results = {(n * n + 4 * n + 5) % 7 for n in range(2, 400, 7)}
+    assert len(results) == 1
+    return results.pop()
+
+
+@ds(74)
+def _():
+    cases = [(t, g, b) for t in range(51) for g in range(51 - t) for b in range(51 - t - g)]
+    return sufficiency(cases, lambda t, g, b: 50 - t - g - b, lambda t, g, b: t + b == 30 and g + b == 25,
+                       lambda t, g, b: t + g == 35 and b == 10)
+
+
+@ds(75)
+def _():
+    cases = list(grid(range(1, 70), range(1, 10)))
+    return sufficiency(cases, lambda x, y: x, lambda x, y: x**y == 64, lambda x, y: y % 2 == 0)
+
+
+@ps(76)
+def _():
+    return next(x for x in range(0, 1000) if math.isclose(math.sqrt(x + 9) - math.sqrt(x), 1))
+
+
+@ds(77)
+def _():
+    cases = list(grid(range(1, 13), range(1, 13), range(1, 180)))
+    area = lambda a, c, angle: round(a * c * math.sin(math.radians(angle)) / 2, 9)  # noqa: E731
+    return sufficiency(cases, area, lambda a, c, angle: (a, c) == (8, 5), lambda a, c, angle: angle < 90)
+
+
+@ps(78)
+def _():
+    size = next(n for n in range(1, 1000)
+                if n % 5 == 0 and (3 * n // 5) % 3 == 0 and (2 * n // 5) % 4 == 0
+                and (3 * n // 5) // 3 + (2 * n // 5) // 4 == 21)
+    return 2 * size // 5
+
+
+@ps(79)
+def _():
+    for p in range(-50, 51):
+        for q in range(-50, 51):
+            terms = [p, q]
+            while len(terms) < 7:
+                terms.append(terms[-1] + terms[-2])
+            if terms[4] == 16 and terms[6] == 42:
+                return p
+
+
+@ps(80)
+def _():
+    couples = 4
+    return next(g for g in range(2 * couples, 100) if comb(g, 2) - couples == 41)
+
+
+@ds(81)
+def _():
+    hours = fracs(1, 40, 2)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda x, y: x, lambda x, y: 1 / x + 1 / y == F(1, 6),
+                       lambda x, y: 4 / x == 6 / y and y - x == 5)
+
+
+@ds(82)
+def _():
+    digit_sum = lambda n: n // 10 + n % 10  # noqa: E731
+    reverse = lambda n: int(str(n)[::-1])  # noqa: E731
+    cases = [(n,) for n in range(10, 100)]
+    return sufficiency(cases, lambda n: n, lambda n: n == 7 * digit_sum(n) and n % 4 == 0,
+                       lambda n: n - reverse(n) == 36 and n % 6 == 0)
+
+
+@ds(83)
+def _():
+    cases = [(wine, total) for total in range(1, 150) for wine in range(0, total + 1)]
+    return sufficiency(cases, lambda w, t: F(w, t), lambda w, t: F(w, t + 10) == F(2, 5),
+                       lambda w, t: F(w + 10, t + 10) == F(3, 5))
+
+
+@ds(84)
+def _():
+    cases = [c for c in grid(range(0, 40), range(0, 40), range(0, 40)) if sum(c)]
+    return sufficiency(cases, lambda r, w, b: F(w, r + w + b), lambda r, w, b: F(r, r + w + b) == F(1, 3),
+                       lambda r, w, b: b == 12)
+
+
+@ps(85)
+def _():
+    return sum(2**k for k in range(1, 21)) % 9
+
+
+@ds(86)
+def _():
+    edges = fracs(1, 16, 2)
+    cases = list(grid(edges, edges, edges))
+    return sufficiency(cases, lambda a, b, c: a * b * c,
+                       lambda a, b, c: sorted([a * b, b * c, c * a]) == [12, 15, 20], lambda a, b, c: a + b + c == 12)
+
+
+@ps(87)
+def _():
+    return sum(1 for n in range(1, 1000) if sum(map(int, str(n))) == 10)
+
+
+@ds(88)
+def _():
+    cases = [(a, b, c) for a in range(0, 41) for b in range(a, 41) for c in range(b, 41)]
+    return sufficiency(cases, lambda a, b, c: c - a, lambda a, b, c: a + b + c == 30 and b == 8, lambda a, b, c: a == 4)
+
+
+@ds(89)
+def _():
+    cases = list(grid(range(1, 200), range(1, 200)))
+    return sufficiency(cases, math.gcd, lambda m, n: m + n == 25, lambda m, n: m == 3 * n + 1)
+
+
+@ds(90)
+def _():
+    # Every real x other than 0 has t = x + 1/x with |t| >= 2, and x > 0 exactly when t > 0.
+    cases = [(t,) for t in fracs(-10, 10, 4) if abs(t) >= 2]
+    return sufficiency(cases, lambda t: t, lambda t: t * t - 2 == 7 and t > 0, lambda t: t**3 - 3 * t == 18)
+
+
+@ds(91)
+def _():
+    def meeting(a, b, delay):
+        if b * delay >= 300:
+            return F(300, b)
+        return delay + F(300 - b * delay, a + b)
+
+    cases = list(grid(range(10, 131, 10), range(10, 131, 10), range(0, 4)))
+    return sufficiency(cases, meeting, lambda a, b, d: a == b + 20, lambda a, b, d: d == 1)
+
+
+@ds(92)
+def _():
+    values = fracs(0, 40, 4)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: round(math.sqrt(x) + math.sqrt(y), 9), lambda x, y: x + y == 13,
+                       lambda x, y: x * y == 36)
+
+
+@ps(93)
+def _():
+    return F(sum(1 for n in range(1, 101) if n % 2 and n % 3 and n % 5), 100)
+
+
+@ds(94)
+def _():
+    cases = list(grid(fracs(1, 12, 2), range(1, 180)))
+    arc = lambda r, angle: round(float(r) * math.radians(angle), 9)  # noqa: E731
+    chord = lambda r, angle: 2 * float(r) * math.sin(math.radians(angle) / 2)  # noqa: E731
+    area = lambda r, angle: float(r) ** 2 * math.sin(math.radians(angle)) / 2  # noqa: E731
+    return sufficiency(cases, arc, lambda r, angle: r == 6 and math.isclose(chord(r, angle), 6),
+                       lambda r, angle: math.isclose(area(r, angle), 9 * math.sqrt(3)))
+
+
+@ds(95)
+def _():
+    values = fracs(1, 12, 3)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x + y == 10,
+                       lambda x, y: (x + 2) / (y + 2) == (x + 5) / (y + 5))
+
+
+@ds(96)
+def _():
+    cases = [(e, f, 80 - e - f) for e in range(81) for f in range(81 - e)]
+    return sufficiency(cases, lambda e, f, b: b, lambda e, f, b: e + b == 2 * (f + b) and e + b == 60,
+                       lambda e, f, b: e + f == 70)
+
+
+@ps(97)
+def _():
+    # Numbers one to four lie below the median 12; numbers six to eight above 20 only lower the largest.
+    best = 0
+    for low in itertools.combinations_with_replacement(range(1, 13), 4):
+        for high in itertools.combinations_with_replacement(range(12, 21), 3):
+            last = 135 - sum(low) - 12 - sum(high)
+            if last < high[-1]:
+                continue
+            values = low + (12,) + high + (last,)
+            counts = {v: values.count(v) for v in values}
+            top = max(counts.values())
+            if counts.get(10) == top and list(counts.values()).count(top) == 1:
+                best = max(best, last)
+    return best
+
+
+@ds(98)
+def _():
+    cases = [(p,) for p in parts(50, 5, -20, False)]
+    return sufficiency(cases, lambda p: p[-1], lambda p: len(set(p)) == 5, lambda p: p[0] == 6)
+
+
+@ds(99)
+def _():
+    prices = fracs(1, 30, 4)
+    cases = list(grid(prices, prices))
+    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 48, lambda a, c: c < 8)
+
+
+@ds(100)
+def _():
+    cases = list(grid(range(1, 40), range(1, 40)))
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: 5**x > 9**y, lambda x, y: x * x > y)
+
+
+@ds(101)
+def _():
+    cases = list(grid(range(10, 301, 10), range(10, 101)))
+    return sufficiency(cases, lambda d, v: F(d, v), lambda d, v: d == 150,
+                       lambda d, v: F(d, v) - F(d, 1) / (F(6, 5) * v) == F(1, 2))
+
+
+@ps(102)
+def _():
+    x = F(0)
+    while (F(3, 5) * 20 + x / 4) / (20 + x) > F(1, 2):
+        x += F(1, 4)
+    return x
+
+
+@ps(103)
+def _():
+    a, b = 6, 8
+    c = math.hypot(a, b)
+    s = (a + b + c) / 2
+    area = math.sqrt(s * (s - a) * (s - b) * (s - c))
+    return area / s + a * b * c / (4 * area)
+
+
+@ds(104)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 6)]
+    return sufficiency(cases, lambda x: x, lambda x: x * x == 4 * x and x != 0,
+                       lambda x: abs(x - 4) + abs(x - 6) == 2 and x.denominator == 1 and x % 2 == 0 and x < 6)
+
+
+@ps(105)
+def _():
+    for k in range(1, 100):
+        now = [2 * k, 3 * k, 5 * k]
+        later = [a + 6 for a in now]
+        if later[0] * 5 == later[1] * 4 and later[1] * 7 == later[2] * 5:
+            return sum(now)
+
+
+@ds(106)
+def _():
+    cases = [(n,) for n in range(-300, 300)]
+    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n * n % 16 == 0, lambda n: n**3 % 32 == 0)
+
+
+@ps(107)
+def _():
+    done, day = F(0), 0
+    while done < 1:
+        day += 1
+        done += F(1, 12) if day % 2 else F(1, 18)
+    return day
+
+
+@ps(108)
+def _():
+    ranges = [p[-1] - p[0] for p in parts(60, 5, 1, True) if p[2] == 10]
+    return max(ranges)
+
+
+@ps(109)
+def _():
+    n = math.factorial(25) * 15**10
+    zeros = 0
+    while n % 10 == 0:
+        n //= 10
+        zeros += 1
+    return zeros
+
+
+@ps(110)
+def _():
+    letters, digits = 6, 10
+    return sum(comb(4, k) * letters**k * digits ** (4 - k) for k in range(1, 4))
+
+
+@ds(111)
+def _():
+    cases = [(n,) for n in range(30, 61)]
+    return sufficiency(cases, lambda n: n, lambda n: n % 6 == 4, lambda n: n % 8 == 6)

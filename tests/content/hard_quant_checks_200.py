@@ -1,0 +1,1460 @@
+"""Checks of MHardQuantSet200, questions 112 to 311: each recomputes its question from the stem's numbers.
+The 200 checks stay in one table, as their questions stay in one data file, so that a question and
+its check are found by the same number in the same place."""
+import datetime
+import itertools
+import math
+import statistics
+from fractions import Fraction as F
+from math import comb
+
+from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
+
+TABLE = Table("MHardQuantSet200")
+ps, ds = TABLE.ps, TABLE.ds
+
+
+@ds(112)
+def _():
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 12 == 0, lambda n: n * n % 72 == 0, lambda n: n**3 % 48 == 0)
+
+
+@ps(113)
+def _():
+    return F(1, 2) ** -3 * round(8 ** (2 / 3)) * F(1, round(16**0.75))
+
+
+@ds(114)
+def _():
+    cases = [(n,) for n in range(3, 60)]
+    return sufficiency(cases, lambda n: comb(n, 3), lambda n: comb(n, 2) == 36, lambda n: 7 < n < 11)
+
+
+@ps(115)
+def _():
+    minutes = (14 * 60 + 45) - (8 * 60 + 10)
+    charge = F(3) + F(3, 2) * -(-(max(minutes - 60, 0)) // 30)
+    return min(charge, 20)
+
+
+@ds(116)
+def _():
+    hours = fracs(1, 20, 2)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda a, b: 1 / (1 / a + 1 / b), lambda a, b: a - b == 8, lambda a, b: 3 / a + 3 / b == 1)
+
+
+@ds(117)
+def _():
+    values = fracs(-6, 6, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x**3 + y**3, lambda x, y: x + y == 4, lambda x, y: x * y == 3)
+
+
+@ds(118)
+def _():
+    r = range(-12, 13)
+    cases = [(x, y, z) for x in r for y in r for z in r if x < y < z]
+    return sufficiency(cases, lambda x, y, z: y > mean([x, y, z]), lambda x, y, z: x + y + z == 0,
+                       lambda x, y, z: z - y > y - x)
+
+
+@ds(119)
+def _():
+    minutes = fracs(0, 60, 22)
+    cases = [(m,) for m in minutes if m < 60]
+    return sufficiency(cases, lambda m: m, lambda m: 6 * m == 90 + m / 2, lambda m: m < 30)
+
+
+@ps(120)
+def _():
+    x = F(0)
+    while (F(15, 100) * (40 - x) + x) / 40 < F(32, 100):
+        x += F(1, 10)
+    return x
+
+
+@ds(121)
+def _():
+    # Students studying exactly one, two and three subjects, and the subject totals they allow.
+    cases = [(e1, e2, 40 - e1 - e2) for e1 in range(41) for e2 in range(41 - e1)]
+    return sufficiency(cases, lambda e1, e2, e3: e3, lambda e1, e2, e3: e1 + 2 * e2 + 3 * e3 == 25 + 20 + 19,
+                       lambda e1, e2, e3: e2 == 16)
+
+
+@ds(122)
+def _():
+    p = fracs(0, 1, 20)
+    cases = list(grid(p, p))
+    return sufficiency(cases, lambda a, b: a + b - a * b, lambda a, b: a == F(2, 5),
+                       lambda a, b: a * b == F(1, 5) and b == F(1, 2))
+
+
+@ds(123)
+def _():
+    cases = list(grid(fracs(1, 40, 4), [F(1, 2), F(2, 3), 1, F(3, 2), 2, 3]))
+    term = lambda a, r, n: a * r ** (n - 1)  # noqa: E731
+    return sufficiency(cases, lambda a, r: term(a, r, 5), lambda a, r: term(a, r, 3) * term(a, r, 7) == 144,
+                       lambda a, r: term(a, r, 1) * term(a, r, 9) == 144)
+
+
+@ds(124)
+def _():
+    cases = [(a, b) for a in range(1, 40) for b in range(1, 40) if math.gcd(a, b) == 1]
+    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a + 1, b + 1) == F(1, 2), lambda a, b: a + b < 10)
+
+
+@ps(125)
+def _():
+    t = F(0)
+    while 70 * max(t - 2, 0) - 50 * t < 20:
+        t += F(1, 4)
+    return t
+
+
+@ds(126)
+def _():
+    # Convex kites ABCD with AB = BC = p, CD = DA = q and diagonal AC = d.
+    def area(p, q, d):
+        return round(d / 2 * (math.sqrt(p * p - d * d / 4) + math.sqrt(q * q - d * d / 4)), 9)
+
+    cases = [(p, q, d) for p in range(1, 10) for q in range(1, 10) for d in range(1, 2 * min(p, q))]
+    return sufficiency(cases, area, lambda p, q, d: p == 5, lambda p, q, d: q == 5)
+
+
+@ps(127)
+def _():
+    return sum(1 for x in range(-100, 101) if abs(x - 3) + abs(x + 2) < 11)
+
+
+@ps(128)
+def _():
+    return sum(1 / (math.sqrt(n + 1) + math.sqrt(n)) for n in range(1, 100))
+
+
+@ps(129)
+def _():
+    (ax, ay), (bx, by) = (-2, 1), (6, 7)
+    px, py = ax + (bx - ax) / 4, ay + (by - ay) / 4
+    # The least distance to points (t, t) of the line, over a fine sweep and then exactly at its best t.
+    t = min((k / 1000 for k in range(-5000, 5001)), key=lambda t: (px - t) ** 2 + (py - t) ** 2)
+    return math.hypot(px - t, py - t)
+
+
+@ds(130)
+def _():
+    cases = [(p,) for p in parts(95, 10, 1, True)]
+    return sufficiency(cases, lambda p: p[-1], lambda p: all(b - a == 1 for a, b in zip(p, p[1:])),
+                       lambda p: len(set(p)) == 10)
+
+
+def clubs(a, b):
+    return a * a - a * b + b * b
+
+
+@ds(131)
+def _():
+    values = fracs(-12, 12, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, clubs, lambda x, y: x - y == 3, lambda x, y: x * y == 10)
+
+
+@ps(132)
+def _():
+    return next(n for n in range(1, 10**6) if round((1260 * n) ** (1 / 3)) ** 3 == 1260 * n)
+
+
+@ds(133)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 8)]
+    return sufficiency(cases, lambda x: x > 0, lambda x: x * x > 4, lambda x: x**3 < 8 * x)
+
+
+@ds(134)
+def _():
+    cases = [(n,) for n in range(1, 500)]
+    return sufficiency(cases, lambda n: n % 5, lambda n: (n + 12) % 5 == 0, lambda n: 2 * n % 5 == 1)
+
+
+@ps(135)
+def _():
+    people = "M" * 5 + "W" * 4
+    teams = list(itertools.combinations(range(9), 4))
+    return F(sum(1 for t in teams if sum(people[k] == "W" for k in t) > 2), len(teams))
+
+
+@ps(136)
+def _():
+    return next(g for g in range(37) if 72 * (36 - g) + 84 * g == 79 * 36)
+
+
+@ps(137)
+def _():
+    r = round((54 / 2) ** (1 / 3))
+    assert math.isclose(math.pi * r * r * 2 * r, 54 * math.pi)
+    return 2 * math.pi * r * r + 2 * math.pi * r * (2 * r)
+
+
+@ps(138)
+def _():
+    return sum(1 for n in range(100, 1000) if str(n)[0] > str(n)[1] > str(n)[2])
+
+
+@ds(139)
+def _():
+    # Jack's and Jill's speeds in meters per second, and Jill's head start.
+    speeds = fracs(1, 10, 5)
+    cases = list(grid(speeds, speeds, [0, 50, 100]))
+    where = lambda jack, jill, start: 1000 - min(1000, start + jill * 1000 / jack)  # noqa: E731
+    return sufficiency(cases, where, lambda jack, jill, start: jack == 5,
+                       lambda jack, jill, start: jill == F(4, 5) * jack and start == 100)
+
+
+@ps(140)
+def _():
+    return sum(1 for x in range(1, 200) for y in range(1, 200) if F(1, x) + F(1, y) == F(1, 4))
+
+
+@ds(141)
+def _():
+    values = fracs(-7, 7, 4)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: a * a + b * b < 25, lambda a, b: abs(a) < 4, lambda a, b: abs(b) < 3)
+
+
+@ps(142)
+def _():
+    return next(r for r in fracs(0, 50, 10) if (1 + r / 100) * (1 + 2 * r / 100) == F(132, 100))
+
+
+@ds(143)
+def _():
+    cases = [(list(range(a, a + 14, 2)),) for a in range(-40, 60, 2)]
+    return sufficiency(cases, lambda q: q[-1], lambda q: sum(q) == 70, lambda q: q[3] % 5 == 0)
+
+
+@ds(144)
+def _():
+    cases = [(n,) for n in range(2, 30)]
+    return sufficiency(cases, lambda n: F(comb(n, 2), 2**n), lambda n: 1 - F(1, 2**n) > F(9, 10),
+                       lambda n: F(n, 2**n) <= F(1, 4))
+
+
+@ds(145)
+def _():
+    cases = [(p, q) for p in range(1, 179) for q in range(1, 180 - p)]
+    side = lambda angle: math.sin(math.radians(angle))  # noqa: E731  (sides are proportional to sines)
+    return sufficiency(cases, lambda p, q: side(180 - p - q) > side(p), lambda p, q: 180 - p - q > p,
+                       lambda p, q: (q, p) == (80, 45))
+
+
+@ps(146)
+def _():
+    n = 2**12 - 1
+    return max(p for p in divisors(n) if is_prime(p))
+
+
+@ds(147)
+def _():
+    cases = [(k,) for k in range(1, 120)]
+    return sufficiency(cases, is_prime, lambda k: len(divisors(k * k)) == 3, lambda k: k % 2 == 1 and 10 < k < 20)
+
+
+@ds(148)
+def _():
+    cases = [(n,) for n in range(3, 40)]
+    return sufficiency(cases, lambda n: n * (n - 3) // 2, lambda n: (n - 2) * 180 <= 1260,
+                       lambda n: n * (n - 3) // 2 >= 3 * n)
+
+
+@ds(149)
+def _():
+    # Hours Ann and Bob each need alone.
+    hours = fracs(1, 40, 5)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda a, b: a < b, lambda a, b: 1 / a + 1 / b == F(1, 6), lambda a, b: a > 10)
+
+
+@ps(150)
+def _():
+    total = 8 * 15
+    left = total - 8 * 5
+    days = (15 - 5) - 5
+    return next(extra for extra in range(0, 100) if (8 + extra) * days >= left)
+
+
+def bounded_parts(total, count, low, high):
+    """Every non-decreasing tuple of count integers from low to high adding up to total."""
+    if count == 1:
+        if low <= total <= high:
+            yield (total,)
+        return
+    for first in range(low, min(high, total // count) + 1):
+        for rest in bounded_parts(total - first, count - 1, first, high):
+            yield (first,) + rest
+
+
+@ds(151)
+def _():
+    cases = [(p,) for p in bounded_parts(120, 6, 5, 40)]
+    return sufficiency(cases, lambda p: mean(p[3:]), lambda p: median(p) == 18, lambda p: sum(p[:3]) == 45)
+
+
+@ds(152)
+def _():
+    amounts = fracs(1, 20, 2)
+    cases = list(grid(amounts, amounts))
+    return sufficiency(cases, lambda x, y: (30 * x + 60 * y) / (x + y), lambda x, y: x == 2 * y,
+                       lambda x, y: 30 * x == 60 * y)
+
+
+@ds(153)
+def _():
+    speeds = fracs(1, 30, 2)
+    cases = [(b, c) for b in speeds for c in speeds if b > c]
+    return sufficiency(cases, lambda b, c: c, lambda b, c: 36 / (b - c) == 3 and 36 / (b + c) == 2,
+                       lambda b, c: b == 5 * c)
+
+
+@ps(154)
+def _():
+    picks = list(itertools.product(range(1, 6), repeat=3))
+    return F(sum(1 for p in picks if len(set(p)) == 3), len(picks))
+
+
+@ps(155)
+def _():
+    return sum(n for n in range(10, 100) if n % 4 == 1 and n % 6 == 1)
+
+
+@ps(156)
+def _():
+    return next(c for c in range(1, 1000) if (F(c, 3) + 25) * F(4, 5) == F(3 * c, 5))
+
+
+@ps(157)
+def _():
+    (x1, y1), (x2, y2), (x3, y3) = (1, 2), (7, 10), (9, 4)
+    return F(abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)), 2)
+
+
+@ps(158)
+def _():
+    found = [x for x in fracs(-60, 60, 4) if mean([3, 7, x, 12, 15]) == median([3, 7, x, 12, 15])]
+    return sum(found)
+
+
+@ds(159)
+def _():
+    # Lines through (2, 3) by slope; the vertical line has no slope and is left out.
+    cases = [(m,) for m in fracs(-6, 6, 4) if m != 0]
+    intercept = lambda m: 3 - 2 * m  # noqa: E731
+    return sufficiency(cases, lambda m: m, lambda m: -intercept(m) / m == 2 * intercept(m),
+                       lambda m: intercept(m) != 0)
+
+
+@ps(160)
+def _():
+    return sum(1 for d in divisors(720) if is_square(d))
+
+
+@ps(161)
+def _():
+    points = [(x, 0) for x in range(8)] + [(x, 1) for x in range(5)]
+    return sum(1 for a, b, c in itertools.combinations(points, 3)
+               if (b[0] - a[0]) * (c[1] - a[1]) != (c[0] - a[0]) * (b[1] - a[1]))
+
+
+@ds(162)
+def _():
+    cases = [(c, b, t) for c in range(61) for b in range(61 - c) for t in range(61 - c - b)]
+    return sufficiency(cases, lambda c, b, t: c, lambda c, b, t: c + b == 35, lambda c, b, t: c == 2 * t)
+
+
+@ds(163)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: x**4 == 81, lambda x: 2 * x == x + 3)
+
+
+@ps(164)
+def _():
+    real = F(6 * 60 * 60, 64)
+    return 6 * 60 - real
+
+
+@ds(165)
+def _():
+    # The angle between the sides 7 and 24 fixes the triangle.
+    cases = [(angle,) for angle in range(1, 180)]
+    third = lambda angle: round(math.sqrt(49 + 576 - 2 * 7 * 24 * math.cos(math.radians(angle))), 9)  # noqa: E731
+    opposite_is_right = lambda angle: angle == 90  # noqa: E731
+    return sufficiency(cases, third, opposite_is_right,
+                       lambda angle: math.isclose(0.5 * 7 * 24 * math.sin(math.radians(angle)), 84))
+
+
+@ds(166)
+def _():
+    cases = [(x,) for x in range(1, 1000)]
+    return sufficiency(cases, lambda x: x % 10, lambda x: x * x % 10 == 6, lambda x: (x + 1) % 5 == 0)
+
+
+@ds(167)
+def _():
+    cases = [(x,) for x in fracs(0, 5, 24) if x > 0]
+    return sufficiency(cases, lambda x: x > F(1, 3), lambda x: x + 1 / x < F(10, 3), lambda x: x * x > F(1, 12))
+
+
+@ps(168)
+def _():
+    return max(x * y for x in range(1, 13) for y in range(1, 13) if x + 2 * y == 12)
+
+
+@ds(169)
+def _():
+    cases = [(r, b, 30 - r - b) for r in range(1, 29) for b in range(1, 30 - r) if 30 - r - b >= 1]
+    worst = lambda r, b, g: sum(sorted([r, b, g])[1:]) + 1  # noqa: E731
+    return sufficiency(cases, worst, lambda r, b, g: r == 10, lambda r, b, g: b > g)
+
+
+@ps(170)
+def _():
+    # Widths 1; the length whose changed rectangle has a perimeter 4% greater.
+    return next(length for length in fracs(1, 5, 100)
+                if 2 * (length * F(120, 100) + F(80, 100)) == F(104, 100) * 2 * (length + 1))
+
+
+@ds(171)
+def _():
+    cases = [(n,) for n in range(-50, 51)]
+    return sufficiency(cases, lambda n: n, lambda n: 0 < n * n < 5, lambda n: (n - 2) * (n + 1) < 0 < n)
+
+
+@ds(172)
+def _():
+    def term(a1, n):
+        a = a1
+        for k in range(1, n):
+            a += 2 * k
+        return a
+
+    cases = [(a1,) for a1 in range(-50, 51)]
+    return sufficiency(cases, lambda a1: term(a1, 10), lambda a1: a1 == 5, lambda a1: term(a1, 5) == 25)
+
+
+@ds(173)
+def _():
+    cases = list(grid(range(1, 40), range(1, 40)))
+    return sufficiency(cases, lambda a, b: F(30 * a + 40 * b, a + b), lambda a, b: a == b + 4, lambda a, b: a + b == 20)
+
+
+@ds(174)
+def _():
+    edges = fracs(1, 12, 2)
+    cases = list(grid(edges, edges, edges))
+    return sufficiency(cases, lambda a, b, c: a * a + b * b + c * c, lambda a, b, c: a * b == 12 and b * c == 20,
+                       lambda a, b, c: a + b + c == 12)
+
+
+@ps(175)
+def _():
+    tosses = list(itertools.product("HT", repeat=6))
+    return F(sum(1 for t in tosses if "HH" in "".join(t)), len(tosses))
+
+
+@ds(176)
+def _():
+    cases = [(x,) for x in fracs(0, 5, 16) if x > 0]
+    return sufficiency(cases, lambda x: math.sqrt(x) > x, lambda x: x**3 < math.sqrt(x), lambda x: x < 2)
+
+
+@ds(177)
+def _():
+    cases = [(n,) for n in range(2, 100)]
+    return sufficiency(cases, lambda n: F(2, n), lambda n: n > 5, lambda n: F(1, comb(n, 2)) == F(1, 45))
+
+
+@ps(178)
+def _():
+    x = 2 ** (1 / 3)
+    return (x * x + x + 1) * (x - 1)
+
+
+@ds(179)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 12)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(x - 1) == 2 * x + 1, lambda x: x * x + abs(x) == 0)
+
+
+@ps(180)
+def _():
+    units = F(110, 100) / F(125, 100)
+    return (1 - units) * 100
+
+
+@ps(181)
+def _():
+    return sum(map(int, str(10**25 - 25)))
+
+
+@ps(182)
+def _():
+    value = F(18**6, 12**2)
+    assert value.denominator == 1
+    n, x, y = value.numerator, 0, 0
+    while n % 2 == 0:
+        n, x = n // 2, x + 1
+    while n % 3 == 0:
+        n, y = n // 3, y + 1
+    assert n == 1
+    return x + y
+
+
+@ps(183)
+def _():
+    return sum(1 for gift in itertools.product(range(3), repeat=5) if len(set(gift)) == 3)
+
+
+@ps(184)
+def _():
+    for n in range(3, 100):
+        for p in range(1, 500):
+            if (n + 2) * (p - 6) == n * p and (n - 2) * (p + 10) == n * p:
+                return n * p
+
+
+@ps(185)
+def _():
+    drain = F(1, 6) + F(1, 4) - F(1, 3)
+    return 1 / drain
+
+
+@ps(186)
+def _():
+    lists = ["{10, 10, 10, 10, 50}", "{3, 3, 30, 30, 30}", "{1, 1, 1, 9, 9}", "{2, 4, 6, 8, 10}", "{1, 2, 3, 4, 5}"]
+    return max(lists, key=lambda text: statistics.pstdev([int(v) for v in text.strip("{}").split(",")]))
+
+
+@ps(187)
+def _():
+    orders = set(itertools.permutations("RRRRRBBBBB"))
+    return F(sum(1 for o in orders if o[0] == o[-1]), len(orders))
+
+
+@ps(188)
+def _():
+    a = [1, 3]
+    while len(a) < 100:
+        a.append(a[-1] - a[-2])
+    return sum(a)
+
+
+@ps(189)
+def _():
+    product = F(1)
+    for k in range(2, 11):
+        product *= 1 - F(1, k * k)
+    return product
+
+
+@ps(190)
+def _():
+    third = F(1, 3)
+    return 1 / (third / 30 + third / 40 + third / 60)
+
+
+@ps(191)
+def _():
+    a, b, c = 12, 10, 10  # BC, AC, AB
+    s = F(a + b + c, 2)
+    area = math.sqrt(s * (s - a) * (s - b) * (s - c))
+    return 2 * area / b
+
+
+@ps(192)
+def _():
+    r2 = 3**2 + 4**2
+    return sum(1 for x in range(-10, 20) for y in range(-15, 10) if (x - 3) ** 2 + (y + 4) ** 2 == r2)
+
+
+@ds(193)
+def _():
+    cases = list(grid(range(1, 60), range(1, 60)))
+    return sufficiency(cases, lambda x, y: x, lambda x, y: x - y == 3, lambda x, y: x * y == 28)
+
+
+@ds(194)
+def _():
+    # Lines through (0, 6) by slope; a horizontal line makes no triangle and is left out.
+    cases = [(m,) for m in fracs(-6, 6, 4) if m != 0]
+    return sufficiency(cases, lambda m: abs(F(1, 2) * 6 * (-6 / m)), lambda m: 6 + 2 * m == 4, lambda m: m < 0)
+
+
+@ps(195)
+def _():
+    # Real roots of x^2 - 4x - 3 = 0 and x^2 - 4x + 3 = 0, each counted once.
+    roots = set()
+    for c in (-3, 3):
+        disc = 16 - 4 * c
+        if disc >= 0:
+            roots |= {round((4 + s * math.sqrt(disc)) / 2, 9) for s in (1, -1)}
+    assert all(math.isclose(abs(x * x - 4 * x), 3) for x in roots)
+    return len(roots)
+
+
+@ds(196)
+def _():
+    cases = [(n,) for n in range(1, 200)]
+    return sufficiency(cases, lambda n: pow(3, n, 10), lambda n: n % 2 == 1, lambda n: n % 3 == 0)
+
+
+@ps(197)
+def _():
+    x = 1 / (3 - 2 * math.sqrt(2))
+    return x + 1 / x
+
+
+@ps(198)
+def _():
+    return max(math.gcd(a, 360 - a) for a in range(1, 360) if a != 360 - a)
+
+
+@ds(199)
+def _():
+    cases = [(p,) for p in bounded_parts(20, 5, 1, 20)]
+    return sufficiency(cases, lambda p: p[-1] - p[0], lambda p: median(p) < 4, lambda p: set(p) <= {2, 7})
+
+
+@ps(200)
+def _():
+    names = ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"]
+    year = next(y for y in range(2000, 2100) if datetime.date(y, 3, 1).weekday() == 1)
+    return names[datetime.date(year, 12, 31).weekday()]
+
+
+@ps(201)
+def _():
+    f = F(0)
+    while F(3, 4) * f + F(5, 8) * (1 - f) != F(2, 3):
+        f += F(1, 120)
+    return f
+
+
+@ps(202)
+def _():
+    men, women = 60, 40
+    flex_men, flex_women = F(40, 100) * men, F(70, 100) * women
+    return flex_women / (flex_men + flex_women)
+
+
+@ps(203)
+def _():
+    rolls = [(a, b) for a in range(1, 7) for b in range(1, 7) if a + b == 8]
+    return F(sum(1 for a, b in rolls if a * b % 2 == 0), len(rolls))
+
+
+@ps(204)
+def _():
+    return sum(1 for n in range(1, 101) if (n * n + n) % 6 == 0)
+
+
+@ps(205)
+def _():
+    base, top = 7, math.sqrt(25**2 - 7**2)
+    return next(d for d in fracs(1, 24, 4) if (base + d) ** 2 + (top - d) ** 2 == 25**2)
+
+
+@ps(206)
+def _():
+    books = ["M1", "M2", "M3", "H1", "H2", "H3", "H4"]
+    return sum(1 for order in itertools.permutations(books)
+               if all(not (a[0] == b[0] == "M") for a, b in zip(order, order[1:])))
+
+
+@ps(207)
+def _():
+    d = math.sqrt(25 - 12)
+    r, s = (5 + d) / 2, (5 - d) / 2
+    return r * r + s * s
+
+
+@ds(208)
+def _():
+    cases = [(w,) for w in fracs(1, 30, 4)]
+    return sufficiency(cases, lambda w: w * (w + 3), lambda w: w * w + (w + 3) ** 2 == 225,
+                       lambda w: 2 * (2 * w + 3) == 42)
+
+
+@ds(209)
+def _():
+    rates = [F(1, k) for k in range(1, 40)] + [F(2, k) for k in range(3, 40, 2)]
+    cases = list(grid(rates, rates))
+    return sufficiency(cases, lambda a, b: 1 / a, lambda a, b: a == 2 * b,
+                       lambda a, b: 2 * a + 6 * b == 1 and 4 * a + 2 * b == 1)
+
+
+@ps(210)
+def _():
+    return F(25 * 72 - (20 * 70 - 40), 6)
+
+
+@ps(211)
+def _():
+    # Long-hand: the decimals to 40 places, and the fraction they approach.
+    a = F(int("36" * 20), 10**40)
+    b = F(int("2" * 40), 10**40)
+    return (a + b).limit_denominator(1000)
+
+
+@ds(212)
+def _():
+    cases = [(list(range(a, a + n)),) for a in range(-30, 30) for n in range(1, 40)]
+    return sufficiency(cases, lambda s: F(sum(1 for v in s if v % 2 == 0), len(s)) > F(1, 2),
+                       lambda s: len(s) == 15, lambda s: sum(s) == 0)
+
+
+@ps(213)
+def _():
+    return next(v for v in range(11, 1000) if 2 / (F(1, 10) + F(1, v)) == 16)
+
+
+@ps(214)
+def _():
+    return (7**100 + 9**100) % 8
+
+
+@ps(215)
+def _():
+    # Vertices: the three pairwise intersections, then the shoelace formula.
+    lines = [(2, -1, 0), (1, 1, 9), (0, 1, 0)]  # a x + b y = c
+
+    def meet(p, q):
+        (a1, b1, c1), (a2, b2, c2) = p, q
+        det = a1 * b2 - a2 * b1
+        return F(c1 * b2 - c2 * b1, det), F(a1 * c2 - a2 * c1, det)
+
+    (x1, y1), (x2, y2), (x3, y3) = meet(lines[0], lines[1]), meet(lines[1], lines[2]), meet(lines[0], lines[2])
+    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+
+
+@ps(216)
+def _():
+    op = lambda a, b: (a + b) / (a * b)  # noqa: E731
+    return op(op(F(2), F(3)), F(6))
+
+
+@ps(217)
+def _():
+    orders = list(itertools.permutations("ABcde"))
+    good = sum(1 for o in orders if o.index("B") - o.index("A") >= 2)
+    return F(good, len(orders))
+
+
+@ps(218)
+def _():
+    # Solve a + b = 1/6, b + c = 1/10, a + c = 1/7.5 for the single rates.
+    ab, bc, ac = F(1, 6), F(1, 10), 1 / F(15, 2)
+    a = (ab + ac - bc) / 2
+    b, c = ab - a, ac - a
+    return 1 / (a + b + c)
+
+
+@ds(219)
+def _():
+    cases = [(n,) for n in divisors(2**20 - 1)]
+    biggest = lambda n: max([p for p in divisors(n) if is_prime(p)], default=1)  # noqa: E731
+    return sufficiency(cases, biggest, lambda n: n == 2**10 - 1, lambda n: (2**20 - 1) % n == 0)
+
+
+@ps(220)
+def _():
+    return sum(1 for n in range(1, 200) if len(divisors(n)) == 3)
+
+
+@ps(221)
+def _():
+    corners = [(4 * math.cos(math.radians(60 * k)), 4 * math.sin(math.radians(60 * k))) for k in range(6)]
+    (x1, y1), (x2, y2), (x3, y3) = corners[0], corners[2], corners[4]
+    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+
+
+@ds(222)
+def _():
+    values = fracs(-10, 30, 2)
+    cases = [(x, y, 21 - x - y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y, z: z, lambda x, y, z: x == y, lambda x, y, z: x + y == 2 * z)
+
+
+@ps(223)
+def _():
+    best = None
+    for low in itertools.combinations_with_replacement(range(1, 11), 3):
+        for mid in itertools.combinations_with_replacement(range(10, 60), 2):
+            top = 84 - sum(low) - 10 - sum(mid)
+            if top < mid[-1]:
+                continue
+            values = low + (10,) + mid + (top,)
+            if max(values.count(v) for v in values) <= 2:
+                best = top if best is None else min(best, top)
+    return best
+
+
+@ds(224)
+def _():
+    cases = list(grid(range(5, 121, 5), range(5, 121, 5)))
+    return sufficiency(cases, lambda a, b: F(120, a + b) <= F(3, 2), lambda a, b: a == 50, lambda a, b: b >= 30)
+
+
+@ds(225)
+def _():
+    cases = [(r, g) for r in range(0, 40) for g in range(0, 40) if r + g >= 2]
+    return sufficiency(cases, lambda r, g: F(r, r + g) > F(1, 2), lambda r, g: r == g + 4,
+                       lambda r, g: F(r * (r - 1), (r + g) * (r + g - 1)) > F(1, 4))
+
+
+@ds(226)
+def _():
+    cases = [(a, b, c) for a in range(1, 20) for b in range(a, 20) for c in range(b, 20)
+             if a + b > c and (a == b or b == c)]
+    return sufficiency(cases, lambda a, b, c: a + b + c, lambda a, b, c: 6 in (a, b, c),
+                       lambda a, b, c: 8 in (a, b, c) and (6 not in (a, b, c) or len({a, b, c}) == 2))
+
+
+@ps(227)
+def _():
+    (x1, y1), (x2, y2) = (-1, 4), (3, -4)
+    # Points equally far from both ends: on the line x = 0 solve for y.
+    return next(y for y in fracs(-10, 10, 4) if (0 - x1) ** 2 + (y - y1) ** 2 == (0 - x2) ** 2 + (y - y2) ** 2)
+
+
+@ps(228)
+def _():
+    for x in fracs(0, 40, 4):
+        juice = F(25, 100) * (40 - x) + x
+        juice *= F(30, 40)
+        if juice == F(30, 100) * 40:
+            return x
+
+
+@ds(229)
+def _():
+    cases = [(x,) for x in range(1, 200)]
+    return sufficiency(cases, lambda x: (2**x + 1) % 3 == 0, lambda x: (3**x - 1) % 2 == 0 and (3**x - 1) % 4 != 0,
+                       is_prime)
+
+
+@ps(230)
+def _():
+    return math.log2(3) * math.log(8, 3)
+
+
+@ps(231)
+def _():
+    return sum(1 for t in range(2, 1000, 7) if t % 10 == 3)
+
+
+@ps(232)
+def _():
+    length = F(1)
+    walk_plus, walk_minus = length / 30, length / 90
+    return length / ((walk_plus - walk_minus) / 2)
+
+
+@ps(233)
+def _():
+    return sum(1 for n in range(1, 60) if F(n, 60).denominator == 60)
+
+
+@ds(234)
+def _():
+    cases = list(grid(fracs(-10, 10, 2), [F(k, 2) for k in range(-8, 9)]))
+    term = lambda a, r, n: a * r ** (n - 1)  # noqa: E731
+    return sufficiency(cases, lambda a, r: term(a, r, 4), lambda a, r: a == 3,
+                       lambda a, r: term(a, r, 2) == 6 and term(a, r, 6) == 96)
+
+
+@ds(235)
+def _():
+    # Lines y = m x + b: test points to the left of the y-axis, far and near.
+    xs = [F(-10**9), F(-1000), F(-1), F(-1, 1000), F(-1, 10**9)]
+    cases = list(grid(fracs(-5, 5, 4), fracs(-5, 5, 4)))
+    return sufficiency(cases, lambda m, b: any(m * x + b < 0 for x in xs), lambda m, b: m < 0, lambda m, b: b > 0)
+
+
+@ps(236)
+def _():
+    return next(n for n in range(4, 100) if sum(1 for a, b in itertools.combinations(range(n), 2)
+                                                 if (b - a) % n not in (1, n - 1)) == 90)
+
+
+@ps(237)
+def _():
+    return math.sqrt(1.6e5 * 2.5e-3)
+
+
+@ds(238)
+def _():
+    values = fracs(-6, 6, 3)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: 3 * x - 2 * y, lambda x, y: 9 * x - 6 * y == 12,
+                       lambda x, y: (3 * x - 2 * y) ** 2 == 16 and 3 * x > 2 * y)
+
+
+@ps(239)
+def _():
+    # Every split of the 25 two-paper readers into pairs of papers; the rest of each region follows.
+    nones = set()
+    for ab in range(26):
+        for ac in range(26 - ab):
+            bc = 25 - ab - ac
+            only = [50 - ab - ac - 5, 40 - ab - bc - 5, 30 - ac - bc - 5]
+            if min(only) >= 0:
+                nones.add(100 - sum(only) - 25 - 5)
+    assert len(nones) == 1
+    return nones.pop()
+
+
+@ds(240)
+def _():
+    prices = fracs(0, 8, 5)
+    cases = [(p, n) for p in prices for n in prices if p > 0 and n > 0]
+    return sufficiency(cases, lambda p, n: 3 * p + 2 * n, lambda p, n: 5 * p + 4 * n == 22,
+                       lambda p, n: 10 * p + 8 * n == 44)
+
+
+@ds(241)
+def _():
+    cases = [(x,) for x in fracs(-20, 40, 2)]
+    return sufficiency(cases, lambda x: statistics.pstdev([2, 2, 14, 14, x]) > 6, lambda x: x == 8, lambda x: x > 0)
+
+
+@ds(242)
+def _():
+    cases = [(k,) for k in range(0, 11)]
+    return sufficiency(cases, lambda k: comb(10, k), lambda k: k < 5, lambda k: comb(10, k) == comb(10, k + 4))
+
+
+@ds(243)
+def _():
+    cases = [(n,) for n in range(1, 500)]
+    return sufficiency(cases, lambda n: n % 15, lambda n: n % 3 == 2, lambda n: n % 5 == 4)
+
+
+@ps(244)
+def _():
+    return next(n * (n + 2) for n in range(1, 100, 2) if n * n + (n + 2) ** 2 == 290)
+
+
+@ps(245)
+def _():
+    # Build such a box with two equal edges a and a third edge c, by bisection on a, and measure it.
+    def excess(a):
+        c = math.sqrt(169 - 2 * a * a)
+        return 2 * (a * a + 2 * a * c) - 120
+
+    low, high = 0.5, 3.0
+    assert excess(low) < 0 < excess(high)
+    for _ in range(200):
+        mid = (low + high) / 2
+        low, high = (mid, high) if excess(mid) < 0 else (low, mid)
+    a = low
+    c = math.sqrt(169 - 2 * a * a)
+    return 4 * (a + a + c)
+
+
+@ds(246)
+def _():
+    cases = [(r,) for r in fracs(1, 20, 4)]
+    return sufficiency(cases, lambda r: r * r, lambda r: 2 * r == 10,
+                       lambda r: (2 * r) ** 2 / 2 == 50)
+
+
+@ds(247)
+def _():
+    # Left-handed women, right-handed women, left-handed men; the rest are right-handed men.
+    cases = [(lw, rw, lm) for lw in range(51) for rw in range(51 - lw) for lm in range(51 - lw - rw)]
+    return sufficiency(cases, lambda lw, rw, lm: lw, lambda lw, rw, lm: lw + rw == 20 and rw > lw,
+                       lambda lw, rw, lm: lw + lm == 12 and lm > lw)
+
+
+@ds(248)
+def _():
+    # B's start (hours after noon) and speed; B catches up when it has driven as far as A.
+    cases = list(grid(fracs(0, 6, 2), range(10, 121, 5)))
+
+    def catch(start, speed):
+        if speed <= 40:
+            return None
+        return start + F(40 * start, speed - 40)
+
+    return sufficiency(cases, catch, lambda start, speed: (start, speed) == (1, 60),
+                       lambda start, speed: speed == F(3, 2) * 40)
+
+
+@ps(249)
+def _():
+    heads = [sum(t) for t in itertools.product((0, 1), repeat=3)]
+    return F(sum(1 for a in heads for b in heads if a == b), len(heads) ** 2)
+
+
+@ds(250)
+def _():
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(x) == 5,
+                       lambda x: x + 4 >= 0 and x - 2 >= 0 and x + 4 == (x - 2) ** 2)
+
+
+@ps(251)
+def _():
+    return next(n for n in range(1, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 0)
+
+
+@ps(252)
+def _():
+    # Every integer list a, b, c, d, e in a range with the three given averages; c is the same in all.
+    thirds = set()
+    for c in range(-30, 60):
+        for a in range(-30, 60):
+            b = 42 - a - c
+            for d in range(-30, 60):
+                e = 60 - c - d
+                if a + b + c + d + e == 90:
+                    thirds.add(c)
+    assert len(thirds) == 1
+    return thirds.pop()
+
+
+@ps(253)
+def _():
+    digits, page = 0, 0
+    while digits < 1392:
+        page += 1
+        digits += len(str(page))
+    assert digits == 1392
+    return page
+
+
+@ds(254)
+def _():
+    hours = fracs(1, 12, 2)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda a, b: 1 / (1 / a + 1 / b), lambda a, b: 2 / a == F(1, 3), lambda a, b: a - b == 3)
+
+
+@ps(255)
+def _():
+    return min(abs(x - 1) + abs(x - 4) + abs(x - 6) for x in fracs(-10, 20, 4))
+
+
+@ps(256)
+def _():
+    a, b, c = (0, 0), (8, 0), (2, 6)
+    mid = lambda p, q: (F(p[0] + q[0], 2), F(p[1] + q[1], 2))  # noqa: E731
+    (x1, y1), (x2, y2), (x3, y3) = mid(a, b), mid(b, c), mid(a, c)
+    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+
+
+@ds(257)
+def _():
+    cases = [(list(range(a, a + 5)),) for a in range(-50, 50)]
+    return sufficiency(cases, lambda q: q[-1], lambda q: sum(q) == 0, lambda q: sum(v * v for v in q) == 10)
+
+
+@ps(258)
+def _():
+    return sum(1 for n in range(1000, 10000, 2) if len(set(str(n))) == 4)
+
+
+@ps(259)
+def _():
+    return next(s for s in range(100, 100000, 10) if F(s) * F(2, 3) * F(3, 4) * F(3, 5) == 1800)
+
+
+@ds(260)
+def _():
+    cases = list(grid(range(-20, 21), range(-20, 21)))
+    return sufficiency(cases, lambda x, y: x * y, lambda x, y: x + y == 10, lambda x, y: x > 0 and y > 0 and x > y)
+
+
+@ds(261)
+def _():
+    def square_times_prime(n):
+        return any(n == p * p * q for p in range(2, 30) if is_prime(p) for q in range(2, n + 1)
+                   if is_prime(q) and q != p and p * p * q <= n)
+
+    cases = [(n,) for n in range(1, 400)]
+    return sufficiency(cases, lambda n: len(divisors(n)), square_times_prime, lambda n: n % 12 == 0)
+
+
+@ds(262)
+def _():
+    values = fracs(-8, 8, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x + y * y == 2 * x * y + 9,
+                       lambda x, y: abs(x + y) == -(x + y) and (x + y) ** 2 == 16)
+
+
+@ps(263)
+def _():
+    a, b = math.sqrt(5), math.sqrt(3)
+    return (a + b) ** 2 - (a - b) ** 2
+
+
+@ps(264)
+def _():
+    for b in range(1, 20):
+        for a in range(-40, 41):
+            if a != b and F(a + b, a - b) == 5:
+                return F(a * a + b * b, a * b)
+
+
+@ds(265)
+def _():
+    values = fracs(-6, 6, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x * x + y * y < (x - 4) ** 2 + y * y, lambda x, y: y == 3,
+                       lambda x, y: x * x + y * y == 10)
+
+
+@ps(266)
+def _():
+    return sum(1 for k in range(100) if 2**k % 10 == 6)
+
+
+@ds(267)
+def _():
+    def benches(n):
+        return any(3 * b + 4 == n and 4 * (b - 2) == n for b in range(1, 100))
+
+    cases = [(n,) for n in range(1, 200)]
+    return sufficiency(cases, lambda n: n, benches, lambda n: (n - 5) % 7 == 0 and 36 <= n <= 45)
+
+
+@ps(268)
+def _():
+    low, high = 0.0, 5.0
+    for _ in range(100):
+        r = (low + high) / 2
+        if math.hypot(5 - r, 5 - r) > 5 + r:
+            low = r
+        else:
+            high = r
+    return low
+
+
+@ds(269)
+def _():
+    cases = [(p,) for p in parts(50, 5, -10, True)]
+    return sufficiency(cases, lambda p: p[2], lambda p: p[0] + p[4] == p[1] + p[3], lambda p: p[4] - p[0] == 20)
+
+
+@ds(270)
+def _():
+    def both_even(n):
+        evens = n // 2
+        return F(comb(evens, 2), comb(n, 2))
+
+    def odd_sum(n):
+        evens, odds = n // 2, n - n // 2
+        return F(evens * odds, comb(n, 2))
+
+    cases = [(n,) for n in range(2, 100)]
+    return sufficiency(cases, both_even, lambda n: n > 10, lambda n: n % 2 == 0 and odd_sum(n) == F(8, 15))
+
+
+@ds(271)
+def _():
+    cases = [(k,) for k in range(1, 400)]
+    return sufficiency(cases, lambda k: is_square(k * k + 48), lambda k: k > 11, lambda k: k % 2 == 1)
+
+
+@ds(272)
+def _():
+    # Ann's speed, Bob's speed (meters per minute) and the track length.
+    cases = [(a, b, a * 4 + b * 4) for a in range(50, 301, 10) for b in range(10, 301, 10) if a > b]
+    cases += [(a, b, 12 * (a - b)) for a in range(50, 301, 10) for b in range(10, 301, 10) if a > b]
+    return sufficiency(cases, lambda a, b, length: length,
+                       lambda a, b, length: a == 200 and 4 * (a + b) == length,
+                       lambda a, b, length: 12 * (a - b) == length)
+
+
+@ds(273)
+def _():
+    cases = [(n,) for n in range(-400, 400)]
+    return sufficiency(cases, lambda n: n % 4 == 0, lambda n: n * n % 8 == 0,
+                       lambda n: (F(n, 2) ** 2).denominator == 1 and (F(n, 2) ** 2).numerator % 2 == 0)
+
+
+@ds(274)
+def _():
+    cases = [(a, b, c) for a in fracs(1, 20, 2) for b in fracs(1, 20, 2) for c in fracs(1, 20, 2)
+             if a + b > c and b + c > a and a + c > b and (a, b) == (5, 12)]
+    cases += [(a, b, c) for a in range(1, 20) for b in range(1, 20) for c in range(1, 20)
+              if a + b > c and b + c > a and a + c > b]
+    right = lambda a, b, c: sorted([a, b, c])[0] ** 2 + sorted([a, b, c])[1] ** 2 == sorted([a, b, c])[2] ** 2  # noqa: E731
+    return sufficiency(cases, right, lambda a, b, c: (a, b) == (5, 12), lambda a, b, c: F(c).denominator == 1)
+
+
+@ps(275)
+def _():
+    rolls = list(itertools.product(range(1, 7), repeat=3))
+    return F(sum(1 for r in rolls if sum(r) == 10), len(rolls))
+
+
+@ps(276)
+def _():
+    cost = F(1)
+    price = cost * F(3, 2)
+    revenue = F(8, 10) * price + F(2, 10) * price / 2
+    return (revenue - cost) / cost * 100
+
+
+@ds(277)
+def _():
+    def arrangements(r, b):
+        books = ["R%d" % k for k in range(r)] + ["B%d" % k for k in range(b)]
+        count = 0
+        for order in itertools.permutations(books):
+            places = [k for k, name in enumerate(order) if name[0] == "R"]
+            count += places[-1] - places[0] == r - 1
+        return count
+
+    cases = [(r, b) for r in range(1, 6) for b in range(0, 7 - r)]
+    return sufficiency(cases, arrangements, lambda r, b: r + b == 6, lambda r, b: r == 2)
+
+
+@ds(278)
+def _():
+    term = lambda n: F(1, n) - F(1, n + 1)  # noqa: E731
+    cases = [(k,) for k in range(1, 60)]
+    return sufficiency(cases, lambda k: sum(term(n) for n in range(1, k + 1)), lambda k: term(k) == F(1, 90),
+                       lambda k: k < 20)
+
+
+@ps(279)
+def _():
+    per_machine = F(300, 6 * 5)
+    made, t, step = F(0), F(0), F(1, 100)
+    while made < 300:
+        machines = 6 if t < 2 else 4 if t < 3 else 5
+        made += machines * per_machine * step
+        t += step
+    return t
+
+
+@ds(280)
+def _():
+    # Men with and without a degree, women with a degree; the rest are women without one.
+    cases = [(md, mn, wd) for md in range(0, 201, 5) for mn in range(0, 201 - md, 5) for wd in range(0, 201 - md - mn, 5)]
+    women_without = lambda md, mn, wd: 200 - md - mn - wd  # noqa: E731
+    return sufficiency(cases, women_without, lambda md, mn, wd: md + mn == 120 and md + wd == 90,
+                       lambda md, mn, wd: 200 - md - mn == 80 and 4 * wd == 80)
+
+
+@ps(281)
+def _():
+    return pow(7, 2026, 100)
+
+
+@ps(282)
+def _():
+    # The region's corners are lattice points, so Pick's theorem gives its area from point counts.
+    inside = sum(1 for x in range(-10, 11) for y in range(-10, 11) if abs(x) + abs(y) < 4)
+    boundary = sum(1 for x in range(-10, 11) for y in range(-10, 11) if abs(x) + abs(y) == 4)
+    return inside + F(boundary, 2) - 1
+
+
+@ds(283)
+def _():
+    cases = [(x,) for x in fracs(-6, 6, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: math.isclose(4.0**x - 2.0 ** (x + 1) - 8, 0, abs_tol=1e-12),
+                       lambda x: x**3 - 2 * x * x + x - 2 == 0)
+
+
+@ds(284)
+def _():
+    cases = list(grid(range(0, 100), range(0, 100)))
+    return sufficiency(cases, lambda c, d: c, lambda c, d: c + 5 == 2 * (d - 5), lambda c, d: (c + d) % 3 == 0)
+
+
+@ds(285)
+def _():
+    cases = [(p,) for p in parts(50, 5, 1, True)]
+    return sufficiency(cases, lambda p: p[-1], lambda p: sum(p[:4]) == 10, lambda p: p[2] == 3)
+
+
+@ps(286)
+def _():
+    data = [11, 11, 11, 11, 19, 19, 19, 19]
+    assert statistics.mean(data) == 15 and statistics.pstdev(data) == 4
+    return statistics.pstdev(data + [15, 15])
+
+
+@ps(287)
+def _():
+    return sum(1 for a in range(1, 100) for b in range(1, 100) if a * a - b * b == 45)
+
+
+@ds(288)
+def _():
+    sizes = fracs(1, 12, 2)
+    cases = list(grid(sizes, sizes))
+    return sufficiency(cases, lambda r, h: r * r * h, lambda r, h: 2 * r * h == 24, lambda r, h: h == 3 * r)
+
+
+@ds(289)
+def _():
+    cases = [(x,) for x in fracs(-6, 8, 4)]
+    return sufficiency(cases, lambda x: 2.0 ** -x > 1 / 8, lambda x: x > 1, lambda x: 0.25**x > 1 / 16)
+
+
+@ds(290)
+def _():
+    values = fracs(-6, 6, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: a * a + b * b == 25, lambda a, b: a == 3, lambda a, b: abs(b) <= 4)
+
+
+@ds(291)
+def _():
+    hours = fracs(1, 30, 5)
+    cases = list(grid(hours, hours))
+    return sufficiency(cases, lambda a, b: a, lambda a, b: 3 / a == F(3, 8),
+                       lambda a, b: 1 / a + 1 / b == 1 / F(48, 10) and b == 12)
+
+
+@ps(292)
+def _():
+    return max(x * x - 3 * x * y + y * y for x in fracs(-3, 2, 8) for y in fracs(-1, 4, 8))
+
+
+@ps(293)
+def _():
+    for both in range(19):
+        roster = ["F"] * (25 - both) + ["G"] * (18 - both) + ["FG"] * both + [""] * 5
+        if len(roster) == 40:
+            readers = [s for s in roster if s]
+            return F(sum(1 for s in readers if s == "FG"), len(readers))
+
+
+@ds(294)
+def _():
+    cases = [(n,) for n in range(1, 600)]
+    return sufficiency(cases, lambda n: n % 6, lambda n: (n - 2) % 3 == 0 and ((n - 2) // 3) % 2 == 1,
+                       lambda n: n % 2 == 1)
+
+
+@ps(295)
+def _():
+    for s in range(4, 200):
+        if (s + 4) * (s - 3) == s * s:
+            return 2 * ((s + 4) + (s - 3))
+
+
+@ps(296)
+def _():
+    return next(f for f in fracs(0, 1, 120) if F(3, 8) * (1 - f) == F(1, 4))
+
+
+@ps(297)
+def _():
+    return next(x for x in range(1, 1000) if math.isclose(math.sqrt(x - 1) + math.sqrt(x + 4), 5))
+
+
+@ps(298)
+def _():
+    for r in fracs(0, 10, 6):
+        if r > 0 and sum(r**k for k in range(3, 6)) * 7 == 56 * sum(r**k for k in range(3)):
+            return F(7) / sum(r**k for k in range(3))
+
+
+@ds(299)
+def _():
+    # Volume of the solution and its salt; the water needed to bring it to 4%.
+    cases = [(v, s) for v in range(1, 101) for s in fracs(0, 10, 2) if 0 < s < v]
+    return sufficiency(cases, lambda v, s: s / F(4, 100) - v, lambda v, s: s / v == F(1, 10), lambda v, s: s == 3)
+
+
+@ds(300)
+def _():
+    p = fracs(0, 1, 20)
+    cases = list(grid(p, p))
+    return sufficiency(cases, lambda m, t: 1 - (1 - m) * (1 - t), lambda m, t: m == F(3, 10),
+                       lambda m, t: (1 - m) * (1 - t) == F(42, 100))
+
+
+@ds(301)
+def _():
+    cases = list(grid(range(-20, 21), range(-20, 21)))
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * y > 0, lambda x, y: x * x > y)
+
+
+@ps(302)
+def _():
+    def pairings(people):
+        if not people:
+            return 1
+        first, rest = people[0], people[1:]
+        return sum(pairings(rest[:k] + rest[k + 1:]) for k in range(len(rest)))
+
+    return pairings(list(range(6)))
+
+
+@ps(303)
+def _():
+    driving = F(45, 60)  # hours of driving in each hour, stops included
+    stopped = (1 - driving) * F(2, 3)
+    return 45 / (driving + stopped)
+
+
+@ps(304)
+def _():
+    return next(k for k in fracs(-10, 10, 2) if k + 1 != 0 and (-k / 2) * (F(3) / (k + 1)) == -1)
+
+
+@ds(305)
+def _():
+    # Circles through the origin by center (a, b); area compared with 50.
+    cases = list(grid(fracs(-8, 12, 2), fracs(-8, 8, 2)))
+    return sufficiency(cases, lambda a, b: math.pi * (a * a + b * b) > 50,
+                       lambda a, b: (a - 8) ** 2 + b * b == a * a + b * b, lambda a, b: (a, b) == (4, 3))
+
+
+@ps(306)
+def _():
+    for first in range(-99, 46, 2):
+        values = list(range(first, 46, 2))
+        if mean(values) == 35:
+            return sum(values)
+
+
+@ds(307)
+def _():
+    cases = [(n,) for n in range(1, 100)]
+    return sufficiency(cases, lambda n: n, lambda n: 20 * n + 32 == 22 * (n + 1), lambda n: 20 * n % 50 == 0)
+
+
+@ds(308)
+def _():
+    cases = [(m, w) for m in range(0, 20) for w in range(0, 20) if m + w >= 3]
+    return sufficiency(cases, lambda m, w: F(comb(w, 3), comb(m + w, 3)), lambda m, w: w == 5,
+                       lambda m, w: m + w == 9 and comb(w, 3) == 10)
+
+
+@ds(309)
+def _():
+    cases = list(grid(range(1, 400), range(5, 120, 5)))
+    return sufficiency(cases, lambda d, v: d, lambda d, v: F(d, v) - F(d, 60) == 1, lambda d, v: v == 40)
+
+
+@ds(310)
+def _():
+    cases = [(x,) for x in fracs(-5, 5, 20)]
+    return sufficiency(cases, math.floor, lambda x: F(23, 10) < x < F(29, 10), lambda x: math.floor(2 * x) == 5)
+
+
+@ds(311)
+def _():
+    cases = [(a,) for a in fracs(0, 10, 4) if 0 < a < 10]
+    return sufficiency(cases, lambda a: a * (10 - a), lambda a: a.denominator == 1, lambda a: a * (10 - a) > 20)
