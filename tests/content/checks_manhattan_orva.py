@@ -1,0 +1,2 @@
+from check_manhattan import ps, ds, grid, ints, F, product
+B = "OR"

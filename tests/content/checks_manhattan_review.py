@@ -1,0 +1,287 @@
+from check_manhattan import ps, ds, grid, ints, F, product
+B = "MR"
+import math
+from itertools import combinations, permutations
+
+
+@ps(B, 1)
+def _():
+    return F('1.2') * F('0.25') + F('0.7') / F('0.35')
+
+
+@ps(B, 2)
+def _():
+    return (F(2, 3) + F(1, 4)) / F(5, 6)
+
+
+@ps(B, 3)
+def _():
+    # 2a + b = 11 and a - b = 1, solved by search over a grid.
+    return [a * b for a in grid(-20, 20, F(1, 2)) for b in [11 - 2 * a] if a - b == 1][0]
+
+
+@ps(B, 4)
+def _():
+    d = 100
+    return F(2 * d) / (F(d, 18) + F(d, 12))
+
+
+@ps(B, 5)
+def _():
+    return math.sqrt(50) + math.sqrt(18) - math.sqrt(8)
+
+
+@ps(B, 6)
+def _():
+    # Sides l and w with l + w = 17 and l^2 + w^2 = 13^2, found on a fine grid.
+    return [l * (17 - l) for l in grid(0, 17, F(1, 4)) if l * l + (17 - l) ** 2 == 169][0]
+
+
+@ps(B, 7)
+def _():
+    return 1 / (F(1, 6) + F(1, 9) - F(1, 12))
+
+
+@ps(B, 8)
+def _():
+    return 70 + 45 - (120 - 25)
+
+
+@ps(B, 9)
+def _():
+    return 5 * 18 - 4 * 16
+
+
+@ps(B, 10)
+def _():
+    return [x for x in grid(0, 200, F(1, 2)) if F(20, 100) * x + F(50, 100) * 30 == F(30, 100) * (x + 30)][0]
+
+
+@ps(B, 11)
+def _():
+    return sum(1 for x in range(-100, 100) if abs(2 * x - 3) < 9)
+
+
+@ps(B, 12)
+def _():
+    return 8000 * F(125, 100) * F(80, 100)
+
+
+@ps(B, 13)
+def _():
+    x = [x for x in grid(1, 100, F(1, 4)) if (3 * x) ** 2 + (4 * x) ** 2 == (x + 20) ** 2][0]
+    return 3 * x + 4 * x + x + 20
+
+
+@ps(B, 14)
+def _():
+    rests = {(3 * n + 4) % 7 for n in range(5, 700, 7)}
+    assert len(rests) == 1
+    return rests.pop()
+
+
+@ps(B, 15)
+def _():
+    k = [k for k in range(1, 100) if F(3 * k + 4, 5 * k) == F(2, 3)][0]
+    return 5 * k
+
+
+@ps(B, 16)
+def _():
+    return sum(1 for p in permutations('PLANE', 3) if p[0] in 'AE')
+
+
+@ps(B, 17)
+def _():
+    return {x * (10 - x) for x in grid(-20, 20, F(1, 2)) if x * x + (10 - x) ** 2 == 58}.pop()
+
+
+@ps(B, 18)
+def _():
+    return [r for r in grid(0, 50, F(1, 2)) if 4 * 12 + 7 * r == 5 * (12 + r)][0]
+
+
+@ps(B, 19)
+def _():
+    return 10 * 10 - math.pi * (10 / 2) ** 2
+
+
+@ps(B, 20)
+def _():
+    return (400 * F(130, 100) * F(90, 100) - 400) / 400 * 100
+
+
+@ps(B, 21)
+def _():
+    x = [x for x in range(-10, 10) if x + 2 >= 0 and 3 ** (x + 2) == 243][0]
+    return x * x + x
+
+
+@ps(B, 22)
+def _():
+    return sum(range(15, 86))
+
+
+@ps(B, 23)
+def _():
+    bag = 'R' * 5 + 'B' * 4 + 'G' * 3
+    pairs = list(combinations(range(12), 2))
+    return F(sum(1 for i, j in pairs if bag[i] != bag[j]), len(pairs))
+
+
+@ps(B, 24)
+def _():
+    return [k for k in range(1, 100) if k * k - 4 * 16 == 0][0]
+
+
+@ps(B, 25)
+def _():
+    return F(300, 70 + 80) * 60
+
+
+@ps(B, 26)
+def _():
+    def median(v):
+        return sorted(v)[len(v) // 2]
+    found = [x for x in grid(-50, 100, F(1, 2)) if x > 11 and sum([2, 5, 9, 11, x]) / F(5) == median([2, 5, 9, 11, x])]
+    assert len(found) == 1
+    return found[0]
+
+
+@ps(B, 27)
+def _():
+    return 1 / (1 / F('2.4') - F(1, 4))
+
+
+@ps(B, 28)
+def _():
+    return math.dist((-2, 3), (4, -5))
+
+
+@ps(B, 29)
+def _():
+    return [n + 4 for n in range(-200, 200, 2) if n + (n + 2) + (n + 4) == 174][0]
+
+
+@ps(B, 30)
+def _():
+    monday = F(100)
+    tuesday = monday * F(120, 100) * F(80, 100)
+    return (monday * F(108, 100) / tuesday - 1) * 100
+
+
+@ps(B, 31)
+def _():
+    n = 2 ** 10 - 1
+    return max(p for p in range(2, n + 1) if n % p == 0 and all(p % d for d in range(2, p)))
+
+
+@ps(B, 32)
+def _():
+    people = ['M'] * 5 + ['W'] * 4
+    return sum(1 for c in combinations(range(9), 3) if any(people[i] == 'W' for i in c))
+
+
+@ps(B, 33)
+def _():
+    values = set()
+    for c in (F(1), F(10), F(-7, 3)):
+        b = F(2, 5) * c
+        a = F(3, 4) * b
+        values.add((a + b) / c)
+    assert len(values) == 1
+    return values.pop()
+
+
+@ps(B, 34)
+def _():
+    remaining = F(240, 48) - F(120, 40)
+    return 120 / remaining
+
+
+@ps(B, 35)
+def _():
+    return sum(1 for d in range(1, 361) if 360 % d == 0)
+
+
+@ps(B, 36)
+def _():
+    return [n for n in range(1, 1000) if n - F(n, 3) - F(2, 5) * (n - F(n, 3)) == 24][0]
+
+
+@ps(B, 37)
+def _():
+    exprs = {'x2': lambda x: x * x, 'x3': lambda x: x ** 3, 'x': lambda x: x, 'x/2': lambda x: x / 2,
+             'sqrt': math.sqrt}
+    names = {'x2': 'x2', 'x3': 'x3', 'x': 'x', 'x/2': 'x/2', 'sqrt': '\u221ax'}
+    winners = {max(exprs, key=lambda k: exprs[k](t / 100)) for t in range(1, 100)}
+    assert len(winners) == 1
+    return names[winners.pop()]
+
+
+@ps(B, 38)
+def _():
+    a, b, c = 10, 10, 12
+    s = F(a + b + c, 2)
+    return math.sqrt(s * (s - a) * (s - b) * (s - c))
+
+
+@ps(B, 39)
+def _():
+    return F('0.3') ** 2 / F('0.03')
+
+
+@ps(B, 40)
+def _():
+    return 200 - (120 + 90 - 50)
+
+
+@ps(B, 41)
+def _():
+    a = [None, 1, 3]
+    for n in range(3, 7):
+        a.append(a[n - 1] + 2 * a[n - 2])
+    return a[6]
+
+
+@ps(B, 42)
+def _():
+    best = 0
+    for s in grid(0, 2, F(1, 100)):
+        f = s * F(5, 2)
+        if s <= F('1.5') and f <= 4:
+            best = max(best, s + f)
+    return best
+
+
+@ps(B, 43)
+def _():
+    return [x + y for x in range(-20, 20) for y in range(-20, 20) if x + 3 * y == 11 and x - y == 3][0]
+
+
+@ps(B, 44)
+def _():
+    return 1 / (math.sqrt(5) - 2)
+
+
+@ps(B, 45)
+def _():
+    r = 3
+    h = 72 / r ** 2
+    return (2 * math.pi * r * r + 2 * math.pi * r * h)
+
+
+@ps(B, 46)
+def _():
+    net = 2 * 120 - (F(120) / F('1.2') + F(120) / F('0.8'))
+    return 'no gain and no loss' if net == 0 else ('a gain of $%d' % net if net > 0 else 'a loss of $%d' % -net)
+
+
+@ps(B, 47)
+def _():
+    return pow(7, 23, 10)
+
+
+@ps(B, 48)
+def _():
+    return max(x * x - y for x in grid(-3, 2, F(1, 4)) for y in grid(-1, 4, F(1, 4)))
