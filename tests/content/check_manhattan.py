@@ -18,6 +18,7 @@ import sys
 from fractions import Fraction as F
 from itertools import product
 
+sys.dont_write_bytecode = True  # keep the source tree clean when run by hand
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 SETS = os.path.join(HERE, '..', '..', 'resources', 'question_sets')

@@ -285,3 +285,133 @@ def _():
 @ps(B, 48)
 def _():
     return max(x * x - y for x in grid(-3, 2, F(1, 4)) for y in grid(-1, 4, F(1, 4)))
+
+
+def clock(hours):
+    """A time of day given in hours after midnight, written as on the options."""
+    minutes = round(hours * 60)
+    h, m = divmod(minutes, 60)
+    return '%d:%02d %s' % ((h - 1) % 12 + 1, m, 'a.m.' if h < 12 else 'p.m.')
+
+
+@ps(B, 49)
+def _():
+    # The first moment (in hours after midnight, on a quarter-hour grid) when the car has gone as far.
+    return clock([t for t in grid(F(21, 2), 24, F(1, 4)) if 65 * (t - F(21, 2)) >= 50 * (t - 9)][0])
+
+
+@ps(B, 50)
+def _():
+    x = [x for x in range(-50, 0) if x * x == 4 * x + 12][0]
+    return x ** 3 - x ** 2 - x
+
+
+@ps(B, 51)
+def _():
+    return sum(1 for p in permutations('KLABC') if abs(p.index('K') - p.index('L')) != 1)
+
+
+@ps(B, 52)
+def _():
+    return [n for n in range(1, 1000) if math.isqrt(126 * n) ** 2 == 126 * n][0]
+
+
+@ps(B, 53)
+def _():
+    return 10 * 80 - 8 * 81 - 95
+
+
+@ps(B, 54)
+def _():
+    return [x for x in range(1, 1000) if x * F(13, 10) * F(7, 10) == 91][0]
+
+
+@ps(B, 55)
+def _():
+    return math.pi * math.dist((3, -1), (7, 2)) ** 2
+
+
+@ps(B, 56)
+def _():
+    return [y for y in range(1, 100) if F(1, 12) + F(1, y) == F(1, 4)][0]
+
+
+@ps(B, 57)
+def _():
+    return 2 ** 20 % 7
+
+
+@ps(B, 58)
+def _():
+    return (3 * 12 / 4) ** 2
+
+
+@ps(B, 59)
+def _():
+    per_machine = F(480, 8 * 6)
+    return 720 / (12 * per_machine)
+
+
+@ps(B, 60)
+def _():
+    return sum(1 for x in range(-100, 100) if 10 <= 3 * x - 5 <= 25)
+
+
+@ps(B, 61)
+def _():
+    water, milk = F(40) * F(25, 100), F(40) * F(75, 100)
+    return [w for w in grid(0, 100, F(1, 2)) if (water + w) / (water + milk + w) == F(40, 100)][0]
+
+
+@ps(B, 62)
+def _():
+    return 1 / (F(1, 2 ** 2) + F(1, 2 ** 3))
+
+
+@ps(B, 63)
+def _():
+    return [a for a in range(0, 301) if 18 * a + 10 * (300 - a) == 4200][0]
+
+
+@ps(B, 64)
+def _():
+    return 1 - (1 - F(6, 10)) * (1 - F(5, 10))
+
+
+@ps(B, 65)
+def _():
+    return F(250 * 40 // 100 + 50, 250 + 50) * 100
+
+
+@ps(B, 66)
+def _():
+    return sum(1 for n in range(1, 101) if (n % 3 == 0) != (n % 5 == 0))
+
+
+@ps(B, 67)
+def _():
+    return (20 + 2 * 2) * (12 + 2 * 2) - 20 * 12
+
+
+@ps(B, 68)
+def _():
+    found = [(p, q) for p in range(0, 400) for q in range(0, 400) if 5 * p + 3 * q == 370 and 2 * p + 4 * q == 400]
+    return F(found[0][1], 100)
+
+
+@ps(B, 69)
+def _():
+    return [q for q in range(0, 31) if 25 * q + 10 * (30 - q) == 510][0]
+
+
+@ps(B, 70)
+def _():
+    fits = [s for s in (11, 3, 4, 14, 15) if s < 5 + 9 and 5 < s + 9 and 9 < s + 5]
+    assert len(fits) == 1
+    return fits[0]
+
+
+@ps(B, 71)
+def _():
+    t = [t for t in range(1, 1000) if t % 15 == 0 and t % 25 == 0][0]
+    return clock(6 + F(t, 60))
