@@ -415,3 +415,65 @@ def _():
 def _():
     t = [t for t in range(1, 1000) if t % 15 == 0 and t % 25 == 0][0]
     return clock(6 + F(t, 60))
+
+
+def isprime(k):
+    return k > 1 and all(k % d for d in range(2, math.isqrt(k) + 1))
+
+
+def close(a, b):
+    return abs(a - b) < 1e-9
+
+
+# Data sufficiency.
+ds(B, 72, [(n,) for n in ints(0, 200)], lambda n: n,
+   lambda n: isprime(n) and 90 < n < 100, lambda n: n % 2 == 1 and 90 < n < 100)
+ds(B, 73, list(product(grid(-6, 6, F(1, 2)), repeat=2)), lambda x, y: x > y,
+   lambda x, y: x - y == 3, lambda x, y: x * x > y * y)
+ds(B, 74, list(product(ints(1, 30), repeat=2)), lambda x, y: x + y,
+   lambda x, y: 3 * x + 2 * y == 18, lambda x, y: x > y)
+ds(B, 75, [(d, v) for d in range(5, 600, 5) for v in range(10, 101)], lambda d, v: F(d, v),
+   lambda d, v: d == 150 and v == 50, lambda d, v: F(d, v) - F(d, v + 10) == F(1, 2))
+ds(B, 76, [(x,) for x in ints(1, 400)], lambda x: math.isqrt(x) ** 2 == x,
+   lambda x: x % 4 == 0, lambda x: any(n * n + 2 * n + 1 == x for n in range(0, 25)))
+ds(B, 77, [(r,) for r in grid(F(1, 2), 20, F(1, 2))], lambda r: r * r,
+   lambda r: 2 * r == 10, lambda r: 2 * r == 10)
+ds(B, 78, [(k,) for k in ints(-300, 300)], lambda k: k % 6 == 0,
+   lambda k: k * k % 12 == 0, lambda k: any(3 * n * n + 3 * n == k for n in range(-15, 15)))
+ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3),
+   lambda x, y, z: x + 2 * y + 3 * z == 36 and 3 * x + 2 * y + z == 24, lambda x, y, z: z == 15 - x - y)
+ds(B, 80, list(product(grid(1, 30, F(1, 2)), repeat=2)), lambda r, s: r,
+   lambda r, s: 1 / r == 2 / s and 1 / r + 1 / s == F(1, 4), lambda r, s: s == r + 6 and 1 / r + 1 / s == F(1, 4))
+ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
+   lambda x, y: x > 0, lambda x, y: y != 0 and x / y > 0)
+ds(B, 82, [(f, g, both, 80 - (f + g - both)) for f in ints(0, 80) for g in ints(0, 80)
+           for both in ints(max(0, f + g - 80), min(f, g))],
+   lambda f, g, both, neither: both, lambda f, g, both, neither: f == 50 and g == 45,
+   lambda f, g, both, neither: neither == 10)
+ds(B, 83, list(product(grid(0, 20, F(1, 2)), repeat=2)), lambda x, y: sorted([4, 7, 12, x, y])[2] > 7,
+   lambda x, y: x > 7, lambda x, y: y > 7)
+ds(B, 84, list(product(range(-30, 31, 5), repeat=2)), lambda a, b: F(100 + a, 100) * F(100 + b, 100),
+   lambda a, b: a == 10, lambda a, b: b == -10)
+ds(B, 85, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x) > 5, lambda x: x * x > 16, lambda x: x < 6)
+ds(B, 86, [(n,) for n in ints(1, 20)], lambda n: n, lambda n: math.factorial(n) == 120, lambda n: 2 ** n == 32)
+ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 60)], lambda b, g: F(b, g),
+   lambda b, g: g == b + 12, lambda b, g: g % 4 == 0)
+ds(B, 88, [(n,) for n in ints(1, 300)], lambda n: n % 6, lambda n: n % 3 == 2, lambda n: n % 12 == 5)
+ds(B, 89, [(x,) for x in grid(-10, 10, F(1, 6))], lambda x: x.denominator == 1,
+   lambda x: (2 * x).denominator == 1, lambda x: (x / 3).denominator == 1)
+ds(B, 90, [(a, b, c) for a in ints(1, 60) for b in ints(a, 60) for c in ints(b, 60) if c < a + b],
+   lambda a, b, c: a * a + b * b == c * c, lambda a, b, c: (a, b, c) == (9, 40, 41), lambda a, b, c: a + b + c == 90)
+ds(B, 91, [(n, k) for n in ints(1, 12) for k in ints(1, n)], lambda n, k: math.comb(n, k),
+   lambda n, k: n == 8, lambda n, k: k < 4)
+ds(B, 92, [(x,) for x in grid(-10, 30, F(1, 2))], lambda x: x, lambda x: x * x - 5 * x + 6 == 0,
+   lambda x: x.denominator == 1 and isprime(int(x)))
+ds(B, 93, list(product(ints(1, 80), repeat=2)), lambda a, w: F(a, a + w),
+   lambda a, w: F(a, a + w + 12) == F(1, 5), lambda a, w: (a, w) == (12, 36))
+ds(B, 94, [(float(a), float(b)) for a in grid(1, 19, F(1, 2)) for b in grid(1, 19, F(1, 2))]
+   + [(t, math.sqrt(100 - t * t)) for t in (5 * math.sqrt(2), 3.0, 7.0)],
+   lambda a, b: round(a * b / 2, 6), lambda a, b: close(a * a + b * b, 100),
+   lambda a, b: close(b, a + 2) and close(a + b + math.hypot(a, b), 24))
+ds(B, 95, list(product(range(10, 301, 10), repeat=2)), lambda r0, r1: F(r1 - r0, r0),
+   lambda r0, r1: r1 - r0 == 30, lambda r0, r1: r1 == 180)
+ds(B, 96, [(n,) for n in ints(1, 200)], lambda n: n % 2 == 1, lambda n: (3 * n + 1) % 2 == 0,
+   lambda n: (n * n + 2 * n) % 2 == 1)
