@@ -477,3 +477,59 @@ ds(B, 95, list(product(range(10, 301, 10), repeat=2)), lambda r0, r1: F(r1 - r0,
    lambda r0, r1: r1 - r0 == 30, lambda r0, r1: r1 == 180)
 ds(B, 96, [(n,) for n in ints(1, 200)], lambda n: n % 2 == 1, lambda n: (3 * n + 1) % 2 == 0,
    lambda n: (n * n + 2 * n) % 2 == 1)
+
+
+def heron(a, b, c):
+    s = (a + b + c) / 2
+    return round(math.sqrt(max(0.0, s * (s - a) * (s - b) * (s - c))), 6)
+
+
+ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x == 9, lambda x: x ** 3 == -27)
+ds(B, 98, [(n,) for n in ints(1, 500)], lambda n: n % 15 == 0, lambda n: n % 5 == 0, lambda n: n % 25 == 0)
+ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in grid(F(1, 2), 20, F(1, 2))],
+   lambda l, w: round(l * w, 6), lambda l, w: close(2 * (l + w), 34),
+   lambda l, w: (l == 5 or w == 5) and close(l * l + w * w, 169))
+ds(B, 100, [(k,) for k in ints(1, 500)], lambda k: isprime(k), lambda k: isprime(k + 2),
+   lambda k: any(m * m - 1 == k for m in range(3, 30)))
+ds(B, 101, [(d, t) for d in range(10, 301, 10) for t in grid(F(1, 2), 10, F(1, 2))], lambda d, t: d / t,
+   lambda d, t: d == 210 and t == F(7, 2), lambda d, t: d / t * F(5, 2) == 150)
+ds(B, 102, [(a,) for a in ints(-30, 30)], lambda a: sorted(range(a, a + 7))[3],
+   lambda a: sum(range(a, a + 7)) == 70, lambda a: a == 7)
+ds(B, 103, [(c, p) for c in range(5, 301, 5) for p in range(5, 401, 5)], lambda c, p: p - c,
+   lambda c, p: p * 100 == 125 * c, lambda c, p: p == 150)
+ds(B, 104, [(x,) for x in grid(-5, 5, F(1, 4))], lambda x: x < 0, lambda x: x ** 3 < x, lambda x: x * x > F(1, 4))
+ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))],
+   lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10, lambda a, b: a > 0)
+ds(B, 106, [(float(x),) for x in grid(-6, 10, F(1, 2))], lambda x: round(2 ** x, 6),
+   lambda x: close(4 ** x, 64), lambda x: close(2 ** (x + 1), 16))
+ds(B, 107, [(r, b, g) for r in ints(0, 40) for b in ints(1, 40) for g in ints(0, 20)], lambda r, b, g: F(r, b),
+   lambda r, b, g: b == r + 10, lambda r, b, g: g == 12)
+ds(B, 108, [(p,) for p in ints(-200, 200)], lambda p: p % 2 == 0,
+   lambda p: any(q * q + q + 2 == p for q in range(-20, 20)), lambda p: (p * p - p) % 2 == 0)
+ds(B, 109, list(product(range(10, 301, 10), repeat=2)), lambda a, b: F(600, a + b),
+   lambda a, b: F(600, a) == 4, lambda a, b: b < a)
+ds(B, 110, [(s,) for s in grid(F(1, 2), 10, F(1, 2))], lambda s: s, lambda s: s ** 3 == 27, lambda s: 6 * s * s == 54)
+ds(B, 111, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x + 2 * y,
+   lambda x, y: 2 * x + 4 * y == 18, lambda x, y: 3 * x + 6 * y == 27)
+ds(B, 112, list(product(ints(1, 100), repeat=2)), lambda w, m: F(w, w + m),
+   lambda w, m: 2 * w == 3 * m, lambda w, m: F(m, w + m) == F(40, 100))
+ds(B, 113, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x - 4), lambda x: x * x == 49,
+   lambda x: x * x - 8 * x + 16 == 9)
+ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b: a,
+   lambda a, b: b == 60, lambda a, b: F(a, 2) == F(b, 3) == F(180 - a - b, 4))
+ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
+   lambda x, y: y == x * x, lambda x, y: x < 1)
+ds(B, 116, [(a, b, c) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30)],
+   lambda a, b, c: c, lambda a, b, c: a + b + c == 30,
+   lambda a, b, c: a % 2 == 0 and b == a + 2 and c == a + 4)
+ds(B, 117, [(n,) for n in ints(1, 300)], lambda n: n % 10, lambda n: n % 5 == 3, lambda n: n % 3 == 0)
+ds(B, 118, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x * y,
+   lambda x, y: x + y == 7, lambda x, y: x - y == 1)
+ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
+   lambda a, b, c: a * b > 0, lambda a, b, c: b * c > 0)
+ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20)
+            if a < b + c and b < a + c and c < a + b]
+   + [(6.0, 8.0, math.sqrt(100 - 2 * 48 * math.cos(t / 10))) for t in range(1, 30)],
+   lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8), lambda a, b, c: (a, b, c) == (6, 8, 10))
+ds(B, 121, [(f, g, both) for f in ints(0, 30) for g in ints(0, 30) for both in ints(max(0, f + g - 30), min(f, g))],
+   lambda f, g, both: both, lambda f, g, both: f == 20, lambda f, g, both: g == 18)
