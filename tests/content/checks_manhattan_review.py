@@ -533,3 +533,61 @@ ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1,
    lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8), lambda a, b, c: (a, b, c) == (6, 8, 10))
 ds(B, 121, [(f, g, both) for f in ints(0, 30) for g in ints(0, 30) for both in ints(max(0, f + g - 30), min(f, g))],
    lambda f, g, both: both, lambda f, g, both: f == 20, lambda f, g, both: g == 18)
+
+
+ds(B, 122, [(p, q, k) for p in range(0, 51, 5) for q in range(0, 51, 5)
+            for k in (F(1, 4), F(1, 3), F(1, 2), F(1), F(2), F(3), F(4))],
+   lambda p, q, k: (p * k + q) / (k + 1), lambda p, q, k: (p, q) == (10, 30), lambda p, q, k: k == 2)
+ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
+   lambda x: x * x - 2 * x - 3 == 0)
+ds(B, 124, [(float(s),) for s in grid(F(1, 2), 20, F(1, 2))], lambda s: s * s,
+   lambda s: close(s * math.sqrt(2), 6 * math.sqrt(2)), lambda s: s == int(s) and s > 5)
+ds(B, 125, [(n,) for n in ints(-500, 500)], lambda n: n % 4 == 0,
+   lambda n: any(k * (k + 2) == n for k in range(-40, 40, 2)), lambda n: n % 2 == 0)
+ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0]
+   + [(F(36, 7), F(48, 7))],
+   lambda a, b: a / b, lambda a, b: a + b == 12, lambda a, b: 4 * a == 3 * b)
+ds(B, 127, [(c, bk, both) for c in ints(0, 50) for bk in ints(0, 50) for both in ints(max(0, c + bk - 50), min(c, bk))],
+   lambda c, bk, both: bk - both, lambda c, bk, both: c == 30, lambda c, bk, both: both == 12)
+ds(B, 128, list(product(range(10, 151, 10), repeat=2)), lambda a, b: F(300, a + b),
+   lambda a, b: a == 70, lambda a, b: b == a + 10)
+ds(B, 129, [(n,) for n in ints(-50, 50)], lambda n: n, lambda n: 10 < n * n < 30, lambda n: n ** 3 > 100)
+ds(B, 130, [(c, p) for c in ints(1, 30) for p in ints(1, 40)], lambda c, p: 100 * (p - c),
+   lambda c, p: c == 12, lambda c, p: p == c + 5)
+ds(B, 131, [(x,) for x in grid(-3, 3, F(1, 4))], lambda x: x * x > x, lambda x: x < 1, lambda x: x > -1)
+ds(B, 132, list(combinations(range(1, 21), 5)), lambda *s: F(sum(s), 5) > s[2],
+   lambda *s: s[4] == 20, lambda *s: s[0] == 1)
+ds(B, 133, [(l, w) for l in grid(F(1, 2), 30, F(1, 2)) for w in grid(F(1, 2), 30, F(1, 2))],
+   lambda l, w: 2 * (l + w), lambda l, w: l * w == 24, lambda l, w: l.denominator == 1 and w.denominator == 1)
+ds(B, 134, [(y,) for y in ints(-20, 40)], lambda y: y, lambda y: y * y - 22 * y + 121 == 0,
+   lambda y: y >= 0 and 2 ** y == 2048)
+ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 5 * (45 - w) == 4 * w, lambda w: w == (45 - w) + 5)
+ds(B, 136, [(d,) for d in ints(3, 10)], lambda d: d * (d - 1) * (d - 2), lambda d: d == 5,
+   lambda d: d * (d - 1) == 20)
+ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z * z > 0, lambda z: z ** 3 > 0)
+ds(B, 138, [(n,) for n in ints(10, 999)], lambda n: n // 10 % 10, lambda n: n == 4 * 37, lambda n: n % 37 == 0)
+ds(B, 139, list(product(grid(F(1, 2), 12, F(1, 2)), repeat=2)), lambda a, b: 1 / (1 / a + 1 / b),
+   lambda a, b: a == 6, lambda a, b: b == 3)
+ds(B, 140, [(pb, pg, s) for pb in range(0, 101, 10) for pg in range(0, 101, 10)
+            for s in (F(1, 4), F(1, 3), F(1, 2), F(2, 3), F(3, 4))],
+   lambda pb, pg, s: (pb * s + pg * (1 - s)) / 100, lambda pb, pg, s: (pb, pg) == (40, 60),
+   lambda pb, pg, s: s == F(1, 2))
+ds(B, 141, list(product(grid(-20, 20, F(1, 2)), repeat=2)), lambda a, b: a + b,
+   lambda a, b: a * a - b * b == 24, lambda a, b: a - b == 4)
+ds(B, 142, [(c, a, pc, pa) for c in ints(1, 12) for a in ints(1, 12) for pc in (6, 8, 10) for pa in (6, 8, 10)],
+   lambda c, a, pc, pa: F(c, c + a), lambda c, a, pc, pa: (pc, pa) == (10, 6),
+   lambda c, a, pc, pa: c == 3 and c + a == 8)
+ds(B, 143, [(k,) for k in grid(-20, 20, F(1, 2))], lambda k: k, lambda k: 4 + 2 * k - 10 == 0,
+   lambda k: 4 + 2 * k - 10 == 0 and 25 - 5 * k - 10 == 0)
+ds(B, 144, [(p,) for p in ints(1, 129)], lambda p: 180 - 50 - p == 50, lambda p: p < 90, lambda p: 180 - 50 - p == 50)
+ds(B, 145, [(n,) for n in ints(10, 99)], lambda n: n, lambda n: n // 10 + n % 10 == 9,
+   lambda n: (n // 10 + n % 10) ** 2 == n)
+
+
+def variance(*v):
+    mean = F(sum(v), len(v))
+    return sum((x - mean) ** 2 for x in v) / len(v)
+
+
+ds(B, 146, [(a, b, c, d) for a in ints(0, 8) for b in ints(a, 8) for c in ints(b, 8) for d in ints(c, 8)],
+   variance, lambda *v: all(x == F(sum(v), 4) for x in v), lambda *v: F(v[1] + v[2], 2) == F(sum(v), 4))
