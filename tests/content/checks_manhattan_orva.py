@@ -123,3 +123,157 @@ def _():
 @ps(B, 26)
 def _():
     return [n for n in range(1, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 0][0]
+
+
+@ps(B, 27)
+def _():
+    return [x for x in range(2, 40) if 2 ** x - 2 ** (x - 2) == 3 * 2 ** 13][0]
+
+
+@ps(B, 28)
+def _():
+    balls = 'R' * 4 + 'G' * 6
+    sets = list(combinations(range(10), 3))
+    return F(sum(1 for s in sets if sum(balls[i] == 'R' for i in s) == 2), len(sets))
+
+
+@ps(B, 29)
+def _():
+    return min(b for b in range(0, 91) if 200 - (120 + 90 - b) >= 30)
+
+
+ds(B, 30, [(x,) for x in ints(1, 20)], lambda x: x, lambda x: 3 ** x * 9 == 3 ** 7, lambda x: math.factorial(x) == 120)
+
+
+@ps(B, 31)
+def _():
+    side = 12
+    area = math.sqrt(3) / 4 * side ** 2
+    r = area / (3 * side / 2)  # area = r * semiperimeter
+    return math.pi * r * r
+
+
+@ps(B, 32)
+def _():
+    numbers = [15] * 20  # any numbers with average 15 give the same result
+    other = [5] * 10 + [25] * 10
+    results = {F(sum(3 * v - 4 for v in ns), 20) for ns in (numbers, other)}
+    assert len(results) == 1
+    return results.pop()
+
+
+ds(B, 33, [(n,) for n in ints(1, 300)], lambda n: n % 6 == 0, lambda n: n % 3 == 0, lambda n: n * n % 9 == 0)
+
+
+@ps(B, 34)
+def _():
+    return sum(1 for n in range(-100, 101) if 100 < n * n < 1000)
+
+
+ds(B, 35, [(a, b) for a in ints(0, 20) for b in ints(0, 20) if 8 * a + 12 * b == 100], lambda a, b: b,
+   lambda a, b: a > b, lambda a, b: b > 2)
+
+
+@ps(B, 36)
+def _():
+    return F(1000 * 45, 30) / 60
+
+
+@ps(B, 37)
+def _():
+    x = (5 + math.sqrt(21)) / 2
+    assert abs(x + 1 / x - 5) < 1e-12
+    return x * x + 1 / (x * x)
+
+
+@ps(B, 38)
+def _():
+    cost = F(2 * 6 + 1 * 9, 3)
+    return cost * F(120, 100)
+
+
+@ps(B, 39)
+def _():
+    return sum(1 for k in range(100, 1000) if k % 5 and k % 7)
+
+
+@ps(B, 40)
+def _():
+    a = [a for a in range(2, 100, 2) if a * a + (a + 2) ** 2 == (a + 4) ** 2][0]
+    return F(a * (a + 2), 2)
+
+
+ds(B, 41, [(a, b) for a in ints(1, 20) for b in ints(1, 20) if b < 2 * a], lambda a, b: 2 * a + b,
+   lambda a, b: sorted({a, b}) == [4, 6], lambda a, b: 2 * a > 10)
+
+
+@ps(B, 42)
+def _():
+    return sum(1 for k in range(10, 100) if k // 10 + k % 10 == 11)
+
+
+@ps(B, 43)
+def _():
+    a = [a / 100 for a in range(1, 1000) if abs((a / 100) ** 2 + (12 / (a / 100)) ** 2 - 40) < 1e-9][0]
+    return a + 12 / a
+
+
+ds(B, 44, list(product(ints(-6, 6), repeat=2)), lambda x, y: (x + y) % 2 == 0,
+   lambda x, y: x * y % 2 == 0, lambda x, y: x % 2 == 1)
+
+
+def lists():
+    """(count, sum, largest) of lists that exist: count numbers, none above the largest, one equal to it."""
+    for k in ints(1, 10):
+        for s in range(-20, 121, 5):
+            for m in range(5, 41, 5):
+                if (k == 1 and s == m) or (k > 1 and s <= k * m):
+                    yield (k, s, m)
+
+
+ds(B, 45, list(lists()), lambda k, s, m: F(s, k), lambda k, s, m: s == 60, lambda k, s, m: m == 20)
+
+
+@ps(B, 46)
+def _():
+    speed = F(240, 12)
+    return (360 + 240) / speed
+
+
+@ps(B, 47)
+def _():
+    return F('0.49') * 102 / F('9.8')
+
+
+ds(B, 48, list(product(ints(-10, 10), repeat=2)), lambda x, y: x + y,
+   lambda x, y: x * x + y * y == 25, lambda x, y: (x + y) ** 2 == 49 and x + y > 0)
+
+
+@ps(B, 49)
+def _():
+    men, women = F(60, 100), F(40, 100)
+    return women * F(40, 100) / (men * F(25, 100) + women * F(40, 100))
+
+
+@ps(B, 50)
+def _():
+    n = [n for n in range(3, 50) if (n - 2) * 180 == 1440][0]
+    return sum(1 for i, j in combinations(range(n), 2) if (j - i) % n not in (1, n - 1))
+
+
+@ps(B, 51)
+def _():
+    value = F(10000)
+    for _half in range(2):
+        value *= 1 + F(10, 100) / 2
+    return value
+
+
+@ps(B, 52)
+def _():
+    def pairings(people):
+        if not people:
+            return 1
+        first, rest = people[0], people[1:]
+        return sum(pairings(rest[:i] + rest[i + 1:]) for i in range(len(rest)))
+    return pairings(list(range(6)))
