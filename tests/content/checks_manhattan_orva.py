@@ -277,3 +277,150 @@ def _():
         first, rest = people[0], people[1:]
         return sum(pairings(rest[:i] + rest[i + 1:]) for i in range(len(rest)))
     return pairings(list(range(6)))
+
+
+@ps(B, 53)
+def _():
+    return sum(F(1, d) for d in range(1, 29) if 28 % d == 0)
+
+
+@ps(B, 54)
+def _():
+    return sum(1 for x in range(1, 100) for y in range(1, 100) if 3 * x + 7 * y == 100)
+
+
+@ps(B, 55)
+def _():
+    return [m for m in range(0, 1000) if 3 * 55 < 3 * 40 + F(m, 4)][0]
+
+
+@ps(B, 56)
+def _():
+    return [g for g in range(0, 31) if 72 * (30 - g) + 80 * g == F('76.8') * 30][0]
+
+
+ds(B, 57, list(product(ints(-12, 12), repeat=2)), lambda a, b: a * b % 6 == 0,
+   lambda a, b: a % 6 == 0, lambda a, b: (a + b) % 6 == 0)
+
+
+@ps(B, 58)
+def _():
+    # The angle from the hour hand to the minute hand grows by 11/2 degrees a minute.
+    count = 0
+    for k in range(0, 20):
+        for target in (90, 270):
+            t = F(360 * k + target, 1) / F(11, 2)
+            if 0 < t < 720:
+                count += 1
+    return count
+
+
+ds(B, 59, [(float(x),) for x in grid(-5, 5, F(1, 2))], lambda x: x,
+   lambda x: close(5 ** (2 * x), 625), lambda x: close(x * x, 4))
+
+
+@ps(B, 60)
+def _():
+    results = set()
+    for b in (F(12), F(1), F(-5)):
+        a, c = F(2, 3) * b, F(5, 4) * b
+        results.add((a + b) / (b + c))
+    assert len(results) == 1
+    return results.pop()
+
+
+@ps(B, 61)
+def _():
+    rolls = list(product(range(1, 7), repeat=3))
+    return F(sum(1 for r in rolls if sum(r) == 5), len(rolls))
+
+
+ds(B, 62, [(r, t) for t in ints(2, 20) for r in ints(0, t)], lambda r, t: F(r * (r - 1), t * (t - 1)),
+   lambda r, t: t == 10, lambda r, t: r == 4)
+
+
+@ps(B, 63)
+def _():
+    return math.sqrt(3 ** 2 + 4 ** 2 + 12 ** 2)
+
+
+@ps(B, 64)
+def _():
+    return sum(k for k in range(101, 200) if k % 7 == 0)
+
+
+@ps(B, 65)
+def _():
+    fits = [v for v in (-5, -3, 2, F(3, 2), 3) if (v - 2) * (v + 3) < 0]
+    assert len(fits) == 1
+    return fits[0]
+
+
+def close(a, b):
+    return abs(a - b) < 1e-9
+
+
+ds(B, 66, [(n,) for n in ints(1, 500)], lambda n: n % 4,
+   lambda n: any((2 * k + 1) ** 2 == n for k in range(0, 12)), lambda n: n % 12 == 9)
+
+
+@ps(B, 67)
+def _():
+    return [p for p in range(1, 200) if p * F(80, 100) * F(108, 100) == F('64.80')][0]
+
+
+ds(B, 68, [(math.sqrt(m),) for m in ints(1, 50)] + [(h / 2,) for h in ints(1, 40)],
+   lambda k: close(k, round(k)), lambda k: close(k * k, round(k * k)),
+   lambda k: close(math.sqrt(k), round(math.sqrt(k))))
+
+
+@ps(B, 69)
+def _():
+    a, d = [(a, d) for a in range(-50, 50) for d in range(-20, 20) if a + 3 * d == 14 and a + 8 * d == 34][0]
+    return a + 19 * d
+
+
+ds(B, 70, [(float(l), float(w)) for l in grid(1, 15, F(1, 2)) for w in grid(1, 15, F(1, 2))]
+   + [(t / 10, math.sqrt(100 - (t / 10) ** 2)) for t in range(5, 100)] + [(math.sqrt(50), math.sqrt(50))],
+   lambda l, w: l * w > 50 + 1e-9, lambda l, w: close(2 * (l + w), 28) and (l == 6 or w == 6),
+   lambda l, w: close(l * l + w * w, 100))
+
+
+@ps(B, 71)
+def _():
+    return len(set(permutations('LEVEL')))
+
+
+@ps(B, 72)
+def _():
+    # The square's vertices on the circle of radius 5, at right angles.
+    corners = [(5 * math.cos(a * math.pi / 2), 5 * math.sin(a * math.pi / 2)) for a in range(4)]
+    return math.dist(corners[0], corners[1]) ** 2
+
+
+@ps(B, 73)
+def _():
+    simple = 5000 * F(4, 100) * 3
+    compound = 5000 * (1 + F(4, 100)) ** 3 - 5000
+    return compound - simple
+
+
+@ps(B, 74)
+def _():
+    return max(x / y - y / x for x in grid(3, 6, F(1, 4)) for y in grid(2, 4, F(1, 4)))
+
+
+@ps(B, 75)
+def _():
+    return sum(1 for k in range(1, 200) if math.isqrt(k) ** 2 == k or round(k ** (1 / 3)) ** 3 == k)
+
+
+@ps(B, 76)
+def _():
+    return [h for h in range(0, 100) if 20 * min(h, 40) + 30 * max(0, h - 40) == 1160][0]
+
+
+@ps(B, 77)
+def _():
+    slope = F(-3 - 5, 6 - 2)
+    return [x for x in grid(-20, 20, F(1, 4)) if 5 + slope * (x - 2) == 0][0]
