@@ -49,15 +49,17 @@ TEST_F(ManhattanSets, ReviewNumbersRestartForEachVerbalTypeAndTheKeysTellThemApa
     EXPECT_FALSE(keys.count("100_1_2"));
     EXPECT_FALSE(keys.count("100_61_3"));
     EXPECT_FALSE(keys.count("100_31_4"));
-    const std::vector<std::pair<std::size_t, std::string>> runStarts = {
-        {0, "100_1_1"}, {70, "100_71_1"}, {71, "100_72_2"}, {146, "100_1_3"}, {206, "100_1_4"}, {235, "100_30_4"}};
+    const std::vector<std::pair<std::size_t, std::string>> runStarts = {{0, "100_1_1"},   {70, "100_71_1"},
+                                                                        {71, "100_72_2"}, {146, "100_1_3"},
+                                                                        {206, "100_1_4"}, {235, "100_30_4"}};
     for (const auto& [position, key] : runStarts) EXPECT_EQ(questions[position]->key(), key);
 }
 
 TEST_F(ManhattanSets, OrvaNumbersRunOnceInOrderAndBothSetsSayTheQuestionsAreOriginal) {
     const auto& questions = repository->manhattanORVASet()->questions();
     ASSERT_EQ(questions.size(), 77u);
-    for (std::size_t i = 0; i < questions.size(); ++i) EXPECT_EQ(questions[i]->number(), static_cast<int>(i) + 1);
+    for (std::size_t i = 0; i < questions.size(); ++i)
+        EXPECT_EQ(questions[i]->number(), static_cast<int>(i) + 1);
     EXPECT_EQ(questions[4]->key(), "2000_5_2");
     EXPECT_EQ(questions[76]->key(), "2000_77_1");
 
