@@ -86,8 +86,11 @@ void MPracticeRepository::hardQuantSetCreator() {
 }
 
 void MPracticeRepository::manhattanReviewSetCreator() {
+    // The set keeps its name and identifier, which stored histories rely on; its questions are our own,
+    // so the description says so instead of naming the company as their author.
     manhattanReviewSet_ =
-        MQSet::make(100, "Manhattan Review", "Questions by Manhattan Review (ORVA Prep and MBA Admissions).",
+        MQSet::make(100, "Manhattan Review",
+                    "Original practice questions; not written by or affiliated with Manhattan Review.",
                     "Sets_ManhattanReview.png", true);
     MManhattanReviewSet::fillSet(manhattanReviewSet_);
 }
@@ -99,8 +102,11 @@ void MPracticeRepository::princetonReviewSetCreator() {
 }
 
 void MPracticeRepository::manhattanORVASetCreator() {
-    manhattanORVASet_ = MQSet::make(2000, "Manhattan ORVA", "Challenge Questions by Manhattan ORVA",
-                                    "Sets_ManhattanORVA.png", true);
+    // As for Manhattan Review: our own questions under the set's stored name.
+    manhattanORVASet_ =
+        MQSet::make(2000, "Manhattan ORVA",
+                    "Original practice questions; not written by or affiliated with Manhattan ORVA.",
+                    "Sets_ManhattanORVA.png", true);
     MManhattanORVASet::fillSet(manhattanORVASet_);
 }
 
