@@ -18,9 +18,11 @@ struct Look {
 
 const std::array<Look, 4>& looks() {
     static const std::array<Look, 4> all{{
-        {"right", ui::Color::hsb(0.3, 0.4, 0.9), ui::Color::hsb(0.28, 0.7, 0.4), ui::Color::hsb(0.28, 0.7, 0.6)},
+        {"right", ui::Color::hsb(0.3, 0.4, 0.9), ui::Color::hsb(0.28, 0.7, 0.4),
+         ui::Color::hsb(0.28, 0.7, 0.6)},
         {"wrong", ui::Color::whiteColor(), ui::Color::clear(), ui::Color::hsb(0, 1, 0.88)},
-        {"unscored", ui::Color::whiteColor(), ui::Color::hsb(0.58, 0.5, 0.6), ui::Color::hsb(0.58, 0.3, 0.95)},
+        {"unscored", ui::Color::whiteColor(), ui::Color::hsb(0.58, 0.5, 0.6),
+         ui::Color::hsb(0.58, 0.3, 0.95)},
         {"unanswered", ui::Color::white(0.95), ui::Color::white(0.6), ui::Color::white(0.8)},
     }};
     return all;

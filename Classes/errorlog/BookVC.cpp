@@ -46,18 +46,29 @@ std::string BookVC::successRate(int right, int wrong) {
 
 std::string BookVC::sectionImageName(int sectionType) {
     switch (sectionType) {
-        case 2: return "Section_Diagnostics.png";
-        case 5: return "Section_PS.png";
-        case 6: return "Section_DS.png";
-        case 7: return "Section_SC.png";
-        case 8: return "Section_CR.png";
-        case 9: return "Section_RC.png";
-        default: return {};
+        case 2:
+            return "Section_Diagnostics.png";
+        case 5:
+            return "Section_PS.png";
+        case 6:
+            return "Section_DS.png";
+        case 7:
+            return "Section_SC.png";
+        case 8:
+            return "Section_CR.png";
+        case 9:
+            return "Section_RC.png";
+        default:
+            return {};
     }
 }
 
 BookVC::RowLayout BookVC::rowLayout() const {
-    return {68, {75, 5, 165, 20}, {230, 5, 80, 20}, {75, 23, 240, 20}, {255, 42, 55, 12},
+    return {68,
+            {75, 5, 165, 20},
+            {230, 5, 80, 20},
+            {75, 23, 240, 20},
+            {255, 42, 55, 12},
             AnswerBar({75, 43, 175, 10}, false, 51, 71)};
 }
 
@@ -99,7 +110,8 @@ std::shared_ptr<ui::TableViewCell> BookVC::cellForRow(ui::TableView& table, cons
         auto count = BooksVC::addRowLabel(content, kCountTag, layout.count, ui::Font::italicSystem(17));
         count->setTextColor(ui::Color::grayColor());
         count->setAdjustsFontSizeToFitWidth(true);
-        auto rate = BooksVC::addRowLabel(content, kSuccessRateTag, layout.successRate, ui::Font::italicSystem(12));
+        auto rate =
+            BooksVC::addRowLabel(content, kSuccessRateTag, layout.successRate, ui::Font::italicSystem(12));
         rate->setTextAlignment(ui::TextAlignment::Right);
         rate->setAdjustsFontSizeToFitWidth(true);
         rate->setMinimumFontSize(8);
@@ -111,8 +123,9 @@ std::shared_ptr<ui::TableViewCell> BookVC::cellForRow(ui::TableView& table, cons
     cell->imageView()->setImage(image.empty() ? nullptr : ui::Image::named(image));
     AnswerBar::Counts counts = AnswerBar::Counts::of(section);
     BooksVC::setRowLabel(*cell, kNameTag, section.fullName(), layout.name);
-    BooksVC::setRowLabel(*cell, kPagesTag, std::to_string(section.startPage()) + " - " + std::to_string(section.endPage()),
-             layout.pages);
+    BooksVC::setRowLabel(*cell, kPagesTag,
+                         std::to_string(section.startPage()) + " - " + std::to_string(section.endPage()),
+                         layout.pages);
     BooksVC::setRowLabel(*cell, kCountTag, std::to_string(counts.questions) + " questions", layout.count);
     BooksVC::setRowLabel(*cell, kSuccessRateTag, successRate(counts.right, counts.wrong), layout.successRate);
     layout.bar.show(*cell->contentView(), counts);
@@ -142,8 +155,9 @@ void BookVC::sectionNotifications(const fnd::Notification& notification) {
 }
 
 void BookVC::clearHistory(const Sender&) {
-    auto sheet = ui::make<ui::ActionSheet>(std::string(kClearTitle), sharedAs<BookVC>(), std::string("Cancel"),
-                                           std::string("Delete"), std::vector<std::string>{});
+    auto sheet =
+        ui::make<ui::ActionSheet>(std::string(kClearTitle), sharedAs<BookVC>(), std::string("Cancel"),
+                                  std::string("Delete"), std::vector<std::string>{});
     sheet->setActionSheetStyle(ui::ActionSheetStyle::BlackTranslucent);
     sheet->showInView(view());
 }

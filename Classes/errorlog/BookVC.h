@@ -44,7 +44,8 @@ class BookVC : public SliddenViewController,
     static std::string sectionImageName(int sectionType);
 
     int numberOfRows(ui::TableView&, int section) override;
-    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
+    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table,
+                                                  const ui::IndexPath& indexPath) override;
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
     void sectionNotifications(const fnd::Notification& notification);
     void clearHistory(const Sender& sender);

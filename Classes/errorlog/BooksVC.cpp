@@ -27,11 +27,12 @@ const std::vector<std::shared_ptr<MBook>>& books() {
 }  // namespace
 
 const ui::ConnectionTable& BooksVC::classConnections() {
-    static const ui::ConnectionTable table = ui::ConnectionTable("BooksVC", &ToolViewController::classConnections())
-                                                 .outlet("booksTV", &BooksVC::booksTV_)
-                                                 .action("doneClick:", &BooksVC::doneClick)
-                                                 .action("showCloud:", &BooksVC::showCloud)
-                                                 .action("showBooksIE:", &BooksVC::showBooksIE);
+    static const ui::ConnectionTable table =
+        ui::ConnectionTable("BooksVC", &ToolViewController::classConnections())
+            .outlet("booksTV", &BooksVC::booksTV_)
+            .action("doneClick:", &BooksVC::doneClick)
+            .action("showCloud:", &BooksVC::showCloud)
+            .action("showBooksIE:", &BooksVC::showBooksIE);
     return table;
 }
 
@@ -40,7 +41,8 @@ const ui::ConnectionTable& BooksVC_iPad::classConnections() {
     return table;
 }
 
-std::shared_ptr<ui::Label> BooksVC::addRowLabel(ui::View& content, int tag, const ui::Rect& frame, const ui::Font& font) {
+std::shared_ptr<ui::Label> BooksVC::addRowLabel(ui::View& content, int tag, const ui::Rect& frame,
+                                                const ui::Font& font) {
     auto label = ui::make<ui::Label>(frame);
     label->setTag(tag);
     label->setFont(font);
@@ -64,7 +66,8 @@ double BooksVC::homeWidth() {
 void BooksVC::registerOwners() {
     for (const ui::ConnectionTable* table :
          {&BooksVC::classConnections(), &BooksVC_iPad::classConnections(), &BookVC::classConnections(),
-          &BookVC_iPad::classConnections(), &SectionVC::classConnections(), &SectionVC_iPad::classConnections()})
+          &BookVC_iPad::classConnections(), &SectionVC::classConnections(),
+          &SectionVC_iPad::classConnections()})
         ui::ConnectionTable::registerOwner(*table);
     AnswersVC::registerOwners();
     ExplanationVC::registerOwners();
@@ -93,12 +96,21 @@ void BooksVC::back() {
 }
 
 BooksVC::RowLayout BooksVC::rowLayout() const {
-    return {110, {95, 22, 215, 20}, {95, 40, 215, 20}, {95, 55, 215, 20}, 12, AnswerBar({95, 75, 215, 16}, false, 51, 71)};
+    return {110,
+            {95, 22, 215, 20},
+            {95, 40, 215, 20},
+            {95, 55, 215, 20},
+            12,
+            AnswerBar({95, 75, 215, 16}, false, 51, 71)};
 }
 
 BooksVC::RowLayout BooksVC_iPad::rowLayout() const {
-    return {130,         {105, 22, 615, 20}, {105, 45, 615, 20}, {105, 65, 615, 20},
-            13,          AnswerBar({105, 85, homeWidth() - 128, 16}, true, 61, 81)};
+    return {130,
+            {105, 22, 615, 20},
+            {105, 45, 615, 20},
+            {105, 65, 615, 20},
+            13,
+            AnswerBar({105, 85, homeWidth() - 128, 16}, true, 61, 81)};
 }
 
 void BooksVC::setupTV() {
@@ -127,7 +139,8 @@ std::shared_ptr<ui::TableViewCell> BooksVC::cellForRow(ui::TableView& table, con
         addRowLabel(content, kShortNameTag, layout.shortName, ui::Font::boldSystem(17));
         auto fullName = addRowLabel(content, kFullNameTag, layout.fullName, ui::Font::italicSystem(17));
         fullName->setAdjustsFontSizeToFitWidth(true);
-        auto pages = addRowLabel(content, kPagesTag, layout.pages, ui::Font::italicSystem(layout.pagesFontSize));
+        auto pages =
+            addRowLabel(content, kPagesTag, layout.pages, ui::Font::italicSystem(layout.pagesFontSize));
         pages->setTextColor(ui::Color::white(0.5));
         layout.bar.addTo(content);
     }

@@ -39,7 +39,8 @@ class BooksVC : public ToolViewController, public ui::TableViewDataSource, publi
     void back() override;
 
     int numberOfRows(ui::TableView&, int section) override;
-    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
+    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table,
+                                                  const ui::IndexPath& indexPath) override;
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
 
     void bookNotifications(const fnd::Notification& notification);

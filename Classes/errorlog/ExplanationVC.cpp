@@ -141,7 +141,8 @@ void ExplanationVC::showContent() {
 
 void ExplanationVC::applyFontSize(int size) {
     if (webView_)
-        webView_->stringByEvaluatingJavaScript("document.body.style.fontSize='" + std::to_string(size) + "pt';");
+        webView_->stringByEvaluatingJavaScript("document.body.style.fontSize='" + std::to_string(size) +
+                                               "pt';");
 }
 
 void ExplanationVC::webViewDidFinishLoad(ui::WebView& webView) {

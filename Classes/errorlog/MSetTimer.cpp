@@ -23,7 +23,8 @@ void MSetTimer::startWithIndex(int i) {
 void MSetTimer::pause() {
     state_ = kPaused;
     pauseStartDate_ = fnd::Date::now();
-    if (index_ >= 0 && index_ < numberOfQuestions()) times_[std::size_t(index_)] += float(since(lastRunStartDate_));
+    if (index_ >= 0 && index_ < numberOfQuestions())
+        times_[std::size_t(index_)] += float(since(lastRunStartDate_));
 }
 
 void MSetTimer::run() {

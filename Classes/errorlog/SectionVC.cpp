@@ -17,8 +17,8 @@
 #include "Ostrand_Library/Classes/Regex.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/NotificationCenter.h"
-#include "platform/foundation/Unicode.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/foundation/Unicode.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/ImageView.h"
@@ -92,11 +92,12 @@ void SectionVC::viewDidLoad() {
     showInfo();
     SliddenViewController::viewDidLoad();
     std::weak_ptr<SectionVC> weak = sharedAs<SectionVC>();
-    fnd::NotificationCenter::defaultCenter().addObserver(
-        sharedAs<fnd::Object>(), AbstractAppDelegate::kDidEnterBackgroundNotification, nullptr,
-        [weak](const fnd::Notification&) {
-            if (auto self = weak.lock()) self->appDidEnterBackground();
-        });
+    fnd::NotificationCenter::defaultCenter().addObserver(sharedAs<fnd::Object>(),
+                                                         AbstractAppDelegate::kDidEnterBackgroundNotification,
+                                                         nullptr, [weak](const fnd::Notification&) {
+                                                             if (auto self = weak.lock())
+                                                                 self->appDidEnterBackground();
+                                                         });
     // The stripes pattern of the header panel comes with the patterned backgrounds; a pale grey
     // stands for it.
     if (infoV_) infoV_->setBackgroundColor(ui::Color::white(0.93));
@@ -158,7 +159,8 @@ std::string SectionVC::titleForHeader(ui::TableView& table, int section) {
     return title;
 }
 
-std::shared_ptr<ui::TableViewCell> SectionVC::cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) {
+std::shared_ptr<ui::TableViewCell> SectionVC::cellForRow(ui::TableView& table,
+                                                         const ui::IndexPath& indexPath) {
     auto cell = table.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
         ui::Nib::load(cellNibName(), *this);
@@ -246,23 +248,25 @@ std::shared_ptr<ui::BarButtonItem> SectionVC::item(const std::string& titleOrIma
 
 void SectionVC::showIdleToolBar() {
     if (!toolB()) return;
-    toolB()->setItems({item("Book", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
-                       item("tb_clear.png", &SectionVC::clearHistory), ui::BarButtonItem::fixedSpace(fxspace_),
-                       item("tb_calc.png", &SectionVC::openCalculator), ui::BarButtonItem::fixedSpace(fxspace_),
-                       item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(fxspace_),
-                       item("tb_sort.png", &SectionVC::sortSection), ui::BarButtonItem::fixedSpace(fxspace_),
-                       item("tb_search.png", &SectionVC::tagsQuickSearch)},
-                      true);
+    toolB()->setItems(
+        {item("Book", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
+         item("tb_clear.png", &SectionVC::clearHistory), ui::BarButtonItem::fixedSpace(fxspace_),
+         item("tb_calc.png", &SectionVC::openCalculator), ui::BarButtonItem::fixedSpace(fxspace_),
+         item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(fxspace_),
+         item("tb_sort.png", &SectionVC::sortSection), ui::BarButtonItem::fixedSpace(fxspace_),
+         item("tb_search.png", &SectionVC::tagsQuickSearch)},
+        true);
     if (sortTypeLbl_) sortTypeLbl_->setHidden(false);
     if (searchResultLbl_) searchResultLbl_->setHidden(false);
 }
 
 void SectionVC::showToolBar() {
     if (toolB())
-        toolB()->setItems({item("Sections", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
-                           item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(13),
-                           item("tb_stop.png", &SectionVC::stopTimer, true)},
-                          true);
+        toolB()->setItems(
+            {item("Sections", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
+             item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(13),
+             item("tb_stop.png", &SectionVC::stopTimer, true)},
+            true);
     if (sortTypeLbl_) sortTypeLbl_->setHidden(true);
     if (searchResultLbl_) searchResultLbl_->setHidden(true);
 }
@@ -362,7 +366,8 @@ void SectionVC::recordAnswer(int value) {
     const auto& list = questions();
     int answer = value % 100;
     if (index < 0 || index >= int(list.size()) || answer < 1 || answer > 5 || !timer_->startDate()) return;
-    auto record = MHRecord::initWithDate(*timer_->startDate(), timer_->timeForIndex(index), answer, value > 99);
+    auto record =
+        MHRecord::initWithDate(*timer_->startDate(), timer_->timeForIndex(index), answer, value > 99);
     const auto& question = list[std::size_t(index)];
     if (!question->history()) question->setHistory(MQuestion::History{});
     question->addHRecord(record);
@@ -377,7 +382,8 @@ void SectionVC::recordAnswer(int value) {
     auto visible = sectionTV_->indexPathsForVisibleRows();
     if (!visible.empty() && indexOf(visible.back()) - timer_->index() <= 2)
         sectionTV_->scrollToRow(indexPathOf(index), ui::TableViewScrollPosition::Middle, true);
-    sectionTV_->reloadRows({indexPathOf(index), indexPathOf(timer_->index())}, ui::TableViewRowAnimation::Fade);
+    sectionTV_->reloadRows({indexPathOf(index), indexPathOf(timer_->index())},
+                           ui::TableViewRowAnimation::Fade);
 }
 
 // ---- The rows' keys
@@ -469,9 +475,11 @@ std::optional<std::string> SectionVC::companionExplanationPathForQuestion(const 
     auto& paths = companionPaths();
     auto it = paths.find(question.key());
     if (it == paths.end()) {
-        fs::path path = MRepository::companionExplanationHomePath() / (explanationStem(question) + "_comp.html");
+        fs::path path =
+            MRepository::companionExplanationHomePath() / (explanationStem(question) + "_comp.html");
         std::error_code ec;
-        it = paths.emplace(question.key(), fs::is_regular_file(path, ec) ? path.string() : std::string()).first;
+        it = paths.emplace(question.key(), fs::is_regular_file(path, ec) ? path.string() : std::string())
+                 .first;
     }
     if (it->second.empty()) return std::nullopt;
     return it->second;
@@ -493,8 +501,9 @@ void SectionVC::updateExplanationButton(const std::shared_ptr<ui::View>& button,
 // ---- The toolbar's tools
 
 void SectionVC::clearHistory(const Sender&) {
-    auto sheet = ui::make<ui::ActionSheet>(std::string(kClearTitle), sharedAs<SectionVC>(), std::string("Cancel"),
-                                           std::string("Delete"), std::vector<std::string>{});
+    auto sheet =
+        ui::make<ui::ActionSheet>(std::string(kClearTitle), sharedAs<SectionVC>(), std::string("Cancel"),
+                                  std::string("Delete"), std::vector<std::string>{});
     sheet->setActionSheetStyle(ui::ActionSheetStyle::BlackTranslucent);
     sheet->showInView(view());
 }

@@ -82,9 +82,12 @@ class SectionVC : public SliddenViewController,
     int numberOfRows(ui::TableView&, int section) override;
     std::vector<std::string> sectionIndexTitles(ui::TableView&) override;
     std::string titleForHeader(ui::TableView&, int section) override;
-    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
+    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table,
+                                                  const ui::IndexPath& indexPath) override;
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
-    static int indexOf(const ui::IndexPath& indexPath) { return indexPath.row + kGroupSize * indexPath.section; }
+    static int indexOf(const ui::IndexPath& indexPath) {
+        return indexPath.row + kGroupSize * indexPath.section;
+    }
     static ui::IndexPath indexPathOf(int index) { return {index / kGroupSize, index % kGroupSize}; }
 
     // ---- The run
@@ -169,13 +172,14 @@ class SectionVC : public SliddenViewController,
     virtual void createSearchBar();
     // The idle toolbar.
     void showIdleToolBar();
-    std::shared_ptr<ui::BarButtonItem> item(const std::string& titleOrImage, void (SectionVC::*action)(const Sender&),
-                                            bool bordered = false);
+    std::shared_ptr<ui::BarButtonItem> item(const std::string& titleOrImage,
+                                            void (SectionVC::*action)(const Sender&), bool bordered = false);
     std::shared_ptr<ui::TableViewCell> cellOfSender(const Sender& sender) const;
     void reloadRow(int index);
     void later(double delay, const char* action, void (SectionVC::*step)());
 
-    std::shared_ptr<ui::Label> fullNameLbl_, sortTypeLbl_, searchResultLbl_, totalTimeLbl_, solvedLbl_, qTimeLbl_;
+    std::shared_ptr<ui::Label> fullNameLbl_, sortTypeLbl_, searchResultLbl_, totalTimeLbl_, solvedLbl_,
+        qTimeLbl_;
     std::shared_ptr<ui::View> captionsV_, infoV_;
     std::shared_ptr<ui::TableView> sectionTV_;
     std::shared_ptr<ui::View> theCell_;

@@ -16,8 +16,9 @@ constexpr double kRunningSpace = 40;
 }
 
 const ui::ConnectionTable& SectionVC_iPad::classConnections() {
-    static const ui::ConnectionTable table = ui::ConnectionTable("SectionVC_iPad", &SectionVC::classConnections())
-                                                 .outlet("shortNameLbl", &SectionVC_iPad::shortNameLbl_);
+    static const ui::ConnectionTable table =
+        ui::ConnectionTable("SectionVC_iPad", &SectionVC::classConnections())
+            .outlet("shortNameLbl", &SectionVC_iPad::shortNameLbl_);
     return table;
 }
 
@@ -31,11 +32,12 @@ void SectionVC_iPad::setupTV() {
 void SectionVC_iPad::showToolBar() {
     SectionVC::showToolBar();
     if (toolB())
-        toolB()->setItems({item("Book", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
-                           item("tb_calc.png", &SectionVC::openCalculator), ui::BarButtonItem::fixedSpace(kRunningSpace),
-                           item("tb_scratch.png", &SectionVC::openScratchpad),
-                           ui::BarButtonItem::fixedSpace(kRunningSpace), item("tb_stop.png", &SectionVC::stopTimer, true)},
-                          true);
+        toolB()->setItems(
+            {item("Book", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
+             item("tb_calc.png", &SectionVC::openCalculator), ui::BarButtonItem::fixedSpace(kRunningSpace),
+             item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(kRunningSpace),
+             item("tb_stop.png", &SectionVC::stopTimer, true)},
+            true);
 }
 
 void SectionVC_iPad::openAnswersDialog() {

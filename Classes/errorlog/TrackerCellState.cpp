@@ -29,8 +29,8 @@ void setText(const std::shared_ptr<ui::Label>& label, const std::string& text) {
 
 }  // namespace
 
-TrackerCellState::TrackerCellState(std::shared_ptr<ui::View> cell, int index, std::shared_ptr<MSetTimer> timer,
-                                   std::shared_ptr<MQuestion> question)
+TrackerCellState::TrackerCellState(std::shared_ptr<ui::View> cell, int index,
+                                   std::shared_ptr<MSetTimer> timer, std::shared_ptr<MQuestion> question)
     : timer_(std::move(timer)), question_(std::move(question)), cell_(std::move(cell)), index_(index) {}
 
 std::shared_ptr<const ui::Image> TrackerCellState::imageNamed(const std::string& name) {
@@ -49,13 +49,21 @@ std::shared_ptr<ui::Label> TrackerCellState::numberLbl() const { return part<ui:
 std::shared_ptr<ui::Label> TrackerCellState::timeLbl() const { return part<ui::Label>(kTimeTag); }
 std::shared_ptr<ui::Label> TrackerCellState::timeRCLbl() const { return part<ui::Label>(kTimeRCTag); }
 std::shared_ptr<ui::ImageView> TrackerCellState::RCTextIV() const { return part<ui::ImageView>(kRCTextTag); }
-std::shared_ptr<ui::Label> TrackerCellState::conceptNamesLbl() const { return part<ui::Label>(kConceptNamesTag); }
+std::shared_ptr<ui::Label> TrackerCellState::conceptNamesLbl() const {
+    return part<ui::Label>(kConceptNamesTag);
+}
 std::shared_ptr<ui::ImageView> TrackerCellState::checkAnswerIV() const {
     return part<ui::ImageView>(kCheckAnswerTag);
 }
-std::shared_ptr<ui::ImageView> TrackerCellState::historyIV() const { return part<ui::ImageView>(kHistoryTag); }
-std::shared_ptr<ui::Button> TrackerCellState::explanationBtn() const { return part<ui::Button>(kExplanationTag); }
-std::shared_ptr<ui::Button> TrackerCellState::startFinishBtn() const { return part<ui::Button>(kStartFinishTag); }
+std::shared_ptr<ui::ImageView> TrackerCellState::historyIV() const {
+    return part<ui::ImageView>(kHistoryTag);
+}
+std::shared_ptr<ui::Button> TrackerCellState::explanationBtn() const {
+    return part<ui::Button>(kExplanationTag);
+}
+std::shared_ptr<ui::Button> TrackerCellState::startFinishBtn() const {
+    return part<ui::Button>(kStartFinishTag);
+}
 std::shared_ptr<ui::Button> TrackerCellState::pauseBtn() const { return part<ui::Button>(kPauseTag); }
 std::shared_ptr<ui::Button> TrackerCellState::oaBtn() const { return part<ui::Button>(kOATag); }
 std::shared_ptr<ui::ActivityIndicator> TrackerCellState::activityV() const {
@@ -155,8 +163,10 @@ void TrackerCellState::handleRCFirst() {
     for (auto it = start; complete && it != questions.end(); ++it) {
         if (it != start && (*it)->questionType() == kPassageFirstType) break;
         const MHRecord* last = (*it)->lastAttempt();
-        if (!last) complete = false;
-        else total += last->time();
+        if (!last)
+            complete = false;
+        else
+            total += last->time();
     }
     if (complete && mainSection_->sortType() == MSection::kByNumber) {
         label->setText(MSetTimer::stringWithTime(total));

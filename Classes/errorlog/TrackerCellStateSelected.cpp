@@ -30,8 +30,10 @@ void TrackerCellStateSelected::handle() {
 
     if (auto view = checkAnswerIV()) view->setImage(imageNamed(kEmptyImage));
     if (auto view = historyIV()) view->setImage(imageNamed(kEmptyImage));
-    if (question_->lastAttempt()) handleHRecord();
-    else if (auto answer = userAnswerLbl()) answer->setText("");
+    if (question_->lastAttempt())
+        handleHRecord();
+    else if (auto answer = userAnswerLbl())
+        answer->setText("");
     handleHistoryAndConceptNames();
     if (fRCARFirst()) handleRCFirst();
 }

@@ -39,8 +39,10 @@ void verdict(ArtworkRegistry& registry, const char* name, double side, bool righ
         c.setFillColor(right ? kRight : kWrong);
         pen.disc(mid, mid, mid - 0.5);
         pen.setLines(kWhite, side / 8);
-        if (right) check(pen, mid, mid, side * 0.5);
-        else cross(pen, mid, mid, side * 0.38);
+        if (right)
+            check(pen, mid, mid, side * 0.5);
+        else
+            cross(pen, mid, mid, side * 0.38);
     });
 }
 
@@ -55,8 +57,8 @@ void stopwatchKey(ArtworkRegistry& registry, const char* name, const Color& colo
         c.beginPath();
         c.addEllipse(2, 2, 48, 48);
         c.clip();
-        c.drawLinearGradient({{0, top.red, top.green, top.blue, 1}, {1, color.red, color.green, color.blue, 1}}, 0,
-                             0, 0, 52);
+        c.drawLinearGradient(
+            {{0, top.red, top.green, top.blue, 1}, {1, color.red, color.green, color.blue, 1}}, 0, 0, 0, 52);
         c.restore();
         c.setStrokeColor(Color::interpolate(color, Color::blackColor(), 0.3));
         c.setLineWidth(1);
@@ -201,8 +203,9 @@ void cover(ArtworkRegistry& registry, const char* name, const char* title, doubl
         ArtworkPen pen(c);
         Color color = Color::hsb(hue, 0.55, 0.62);
         Color light = Color::interpolate(color, kWhite, 0.2);
-        c.drawLinearGradient({{0, light.red, light.green, light.blue, 1}, {1, color.red, color.green, color.blue, 1}},
-                             0, 0, 72, 96);
+        c.drawLinearGradient(
+            {{0, light.red, light.green, light.blue, 1}, {1, color.red, color.green, color.blue, 1}}, 0, 0,
+            72, 96);
         c.setFillColor(Color::interpolate(color, Color::blackColor(), 0.35));
         c.fillRect(0, 0, 6, 96);
         c.setFillColor(kWhite.withAlpha(0.9));
