@@ -102,12 +102,12 @@ std::shared_ptr<ui::TableViewCell> BookVC::cellForRow(ui::TableView& table, cons
         cell->textLabel()->setText("");
         cell->setSelectionStyle(ui::TableViewCellSelectionStyle::Gray);
         ui::View& content = *cell->contentView();
-        auto name = BooksVC::addRowLabel(content, kNameTag, layout.name, ui::Font::boldSystem(17));
+        auto name = BooksVC::addRowLabel(content, kNameTag, layout.name, ui::Font::boldSystem(15));
         name->setAdjustsFontSizeToFitWidth(true);
         name->setMinimumFontSize(14);
-        BooksVC::addRowLabel(content, kPagesTag, layout.pages, ui::Font::italicSystem(17))
+        BooksVC::addRowLabel(content, kPagesTag, layout.pages, ui::Font::italicSystem(13))
             ->setTextAlignment(ui::TextAlignment::Right);
-        auto count = BooksVC::addRowLabel(content, kCountTag, layout.count, ui::Font::italicSystem(17));
+        auto count = BooksVC::addRowLabel(content, kCountTag, layout.count, ui::Font::italicSystem(14));
         count->setTextColor(ui::Color::grayColor());
         count->setAdjustsFontSizeToFitWidth(true);
         auto rate =
@@ -121,6 +121,7 @@ std::shared_ptr<ui::TableViewCell> BookVC::cellForRow(ui::TableView& table, cons
     const MSection& section = *book_->sections()[std::size_t(indexPath.row)];
     std::string image = sectionImageName(section.sectionType());
     cell->imageView()->setImage(image.empty() ? nullptr : ui::Image::named(image));
+    cell->layoutSubviews();  // the picture's place follows its size
     AnswerBar::Counts counts = AnswerBar::Counts::of(section);
     BooksVC::setRowLabel(*cell, kNameTag, section.fullName(), layout.name);
     BooksVC::setRowLabel(*cell, kPagesTag,

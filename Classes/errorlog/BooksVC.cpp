@@ -147,6 +147,7 @@ std::shared_ptr<ui::TableViewCell> BooksVC::cellForRow(ui::TableView& table, con
     if (indexPath.row < 0 || indexPath.row >= int(books().size())) return cell;
     const MBook& book = *books()[std::size_t(indexPath.row)];
     cell->imageView()->setImage(book.frontPage());
+    cell->layoutSubviews();  // the cover's place follows its size
     setRowLabel(*cell, kShortNameTag, book.shortName(), layout.shortName);
     setRowLabel(*cell, kFullNameTag, book.fullName(), layout.fullName);
     setRowLabel(*cell, kPagesTag, "pages: " + std::to_string(book.numberOfPages()), layout.pages);

@@ -35,9 +35,27 @@ std::string forScreen(const std::string& name) {
     return ui::Device::current().screenScale() == 2.0 ? name + "@2x" : name;
 }
 
-std::string imagePath(const std::string& name) {
+std::string base64(const std::string& bytes) {
+    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        unsigned n = unsigned(static_cast<unsigned char>(bytes[i])) << 16;
+        if (i + 1 < bytes.size()) n |= unsigned(static_cast<unsigned char>(bytes[i + 1])) << 8;
+        if (i + 2 < bytes.size()) n |= static_cast<unsigned char>(bytes[i + 2]);
+        out += digits[(n >> 18) & 63];
+        out += digits[(n >> 12) & 63];
+        out += i + 1 < bytes.size() ? digits[(n >> 6) & 63] : '=';
+        out += i + 2 < bytes.size() ? digits[n & 63] : '=';
+    }
+    return out;
+}
+
+// The bundle picture as the page's image source. The page is served from its base folder only
+// (the companion's, for a companion explanation), so the picture goes in the page itself.
+std::string imageSource(const std::string& name) {
     auto path = fnd::Bundle::main().pathForResource(forScreen(name), "png", "images");
-    return path ? path->string() : forScreen(name) + ".png";
+    std::optional<std::string> bytes = path ? readText(*path) : std::nullopt;
+    return bytes ? "data:image/png;base64," + base64(*bytes) : forScreen(name) + ".png";
 }
 
 }  // namespace
@@ -85,7 +103,7 @@ std::optional<std::size_t> ExplanationVC::startRangeWithHtmlString(const std::st
 
 std::string ExplanationVC::separator() {
     return "<p class=\"separate\"><img style=\"position: relative; left: 0px; top: -6px;\" src=\"" +
-           imagePath("separation_image") + "\" width=\"75px\" height=\"10px\"/></p>";
+           imageSource("separation_image") + "\" width=\"75px\" height=\"10px\"/></p>";
 }
 
 std::string ExplanationVC::header() const {
@@ -121,7 +139,7 @@ std::optional<ExplanationVC::Page> ExplanationVC::assemblePage() const {
         std::string logo, company;
         auto rep = AbstractAppDelegate::sharedRep();
         if (auto course = rep && rep->courseSet() ? rep->courseSet()->courseForName(kCourseName) : nullptr) {
-            logo = imagePath(course->logoName());
+            logo = imageSource(course->logoName());
             company = course->companyName();
         }
         *companion += "<p class=\"course\"><table class=\"course\"><tr><td><img src=\"" + logo +

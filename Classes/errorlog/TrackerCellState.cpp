@@ -106,7 +106,10 @@ void TrackerCellState::handleCommon() {
     if (passageFirst) setAlpha(timeRCLbl(), timeRCLableAlpha());
     setText(numberLbl(), std::to_string(question_->number()) + ".");
     if (auto rc = timeRCLbl()) rc->setHidden(!passageFirst);
-    if (auto rc = RCTextIV()) rc->setHidden(!passageFirst);
+    if (auto rc = RCTextIV()) {
+        rc->setHidden(!passageFirst);
+        if (passageFirst) rc->setImage(imageNamed(kPassageImage));
+    }
     if (auto oa = oaBtn()) oa->setTitle("OA");
     setText(guessLbl(), "");
 

@@ -51,6 +51,7 @@ class TrackerCellState : public fnd::Object {
     static constexpr const char* kHistoryRightImage = "Section_history_right.png";
     static constexpr const char* kHistoryWrongImage = "Section_history_wrong.png";
     static constexpr const char* kEmptyImage = "empty.png";
+    static constexpr const char* kPassageImage = "Section_RC.png";
     static constexpr const char* kStartImage = "Section_buttons_start.png";
     static constexpr const char* kFinishImage = "Section_buttons_finish.png";
     static constexpr const char* kPauseImage = "Section_buttons_pause.png";
