@@ -7,8 +7,8 @@
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/core/TovridaAppDelegate.h"
-#include "tests/support/HomeScreenLaunch.h"
 #include "platform/foundation/Paths.h"
+#include "tests/support/HomeScreenLaunch.h"
 #include "tests/support/SyntheticAnswerKeys.h"
 #include "tests/support/ViewTestSupport.h"
 
@@ -52,7 +52,8 @@ void ErrorLogScreensTest::TearDown() {
     ScreenTestEnvironment::TearDown();
 }
 
-std::shared_ptr<MSection> ErrorLogScreensTest::section(std::size_t bookIndex, const std::string& shortName) const {
+std::shared_ptr<MSection> ErrorLogScreensTest::section(std::size_t bookIndex,
+                                                       const std::string& shortName) const {
     for (const auto& s : book(bookIndex)->sections())
         if (s->shortName() == shortName) return s;
     ADD_FAILURE() << "no section " << shortName;

@@ -25,7 +25,13 @@ using T = TrackerCellState;
 
 class SectionTrackerTest : public errorlog_test::ErrorLogScreensTest {
   protected:
+    // A screen shown holds itself until it closes: the test closes the ones it opened.
+    void TearDown() override {
+        if (screen) screen->close();
+        ErrorLogScreensTest::TearDown();
+    }
     void open(const std::shared_ptr<MSection>& s, ui::Idiom idiom = ui::Idiom::Phone) {
+        if (screen) screen->close();
         screen = idiom == ui::Idiom::Phone ? ui::make<SectionVC>(s) : ui::make<SectionVC_iPad>(s);
         runFor(1);
     }
@@ -44,8 +50,10 @@ class SectionTrackerTest : public errorlog_test::ErrorLogScreensTest {
     std::string picture(int index, int tag) {
         auto view = part(index, tag);
         std::shared_ptr<const ui::Image> image;
-        if (auto key = std::dynamic_pointer_cast<ui::Button>(view)) image = key->currentImage();
-        else if (auto iv = std::dynamic_pointer_cast<ui::ImageView>(view)) image = iv->image();
+        if (auto key = std::dynamic_pointer_cast<ui::Button>(view))
+            image = key->currentImage();
+        else if (auto iv = std::dynamic_pointer_cast<ui::ImageView>(view))
+            image = iv->image();
         return image ? image->name() : "";
     }
     double alpha(int index, int tag) { return part(index, tag)->alpha(); }
@@ -76,8 +84,8 @@ TEST_F(SectionTrackerTest, RowsComeInGroupsOfTwentyWithPagesInTheHeadersWhereKno
     EXPECT_EQ(table().numberOfRows(2), 5);
     EXPECT_EQ(screen->sectionIndexTitles(table()), (std::vector<std::string>{"1", "21", "41"}));
     const auto& q = temporary->questions();
-    EXPECT_EQ(screen->titleForHeader(table(), 2), "#41 - #45 (p. " + std::to_string(q[40]->page()) + " - " +
-                                                      std::to_string(q[44]->page()) + ")");
+    EXPECT_EQ(screen->titleForHeader(table(), 2),
+              "#41 - #45 (p. " + std::to_string(q[40]->page()) + " - " + std::to_string(q[44]->page()) + ")");
     EXPECT_EQ(shown(0, T::kPageTag), "p." + std::to_string(q[0]->page()));
 
     // Twenty questions: one group without a header.
@@ -149,7 +157,8 @@ TEST_F(SectionTrackerTest, ARunRecordsAnswersDatedAtItsStartAndMovesOn) {
     EXPECT_FALSE(last(2));
     EXPECT_EQ(screen->timer()->state(), MSetTimer::kFinished);
     // The scored rows show their marks again, the letters of the run stay.
-    EXPECT_TRUE(picture(0, T::kCheckAnswerTag) == T::kRightImage || picture(0, T::kCheckAnswerTag) == T::kWrongImage);
+    EXPECT_TRUE(picture(0, T::kCheckAnswerTag) == T::kRightImage ||
+                picture(0, T::kCheckAnswerTag) == T::kWrongImage);
     EXPECT_EQ(alpha(0, T::kCurrentSectionTag), 1);
 }
 
@@ -174,9 +183,7 @@ TEST_F(SectionTrackerTest, TheCurrentTimeTurnsYellowThenRedAndPausesStopTheRefre
     open(section(0, "PS"));
     select(0);
     startOrAnswerKey();
-    auto hueOf = [&] {
-        return part(0, T::kTimeTag)->backgroundColor().toHSB().hue;
-    };
+    auto hueOf = [&] { return part(0, T::kTimeTag)->backgroundColor().toHSB().hue; };
     runFor(89.5);
     EXPECT_NEAR(hueOf(), AbstractAppDelegate::shared()->mainHue(), 0.01);
     runFor(30);  // 119.5 s
@@ -237,7 +244,8 @@ TEST_F(SectionTrackerTest, RowsShowLettersByTheShowTimeAndMarksOnlyAgainstAKey) 
 
     // Without a key the letter shows with no marks, and the official answer is "?".
     auto unscored = section(1, "PS");
-    unscored->questions()[0]->setHistory(MQuestion::History{MHRecord::initWithDate(twoDaysAgo, 10, 4, false)});
+    unscored->questions()[0]->setHistory(
+        MQuestion::History{MHRecord::initWithDate(twoDaysAgo, 10, 4, false)});
     open(unscored);
     EXPECT_EQ(shown(0, T::kUserAnswerTag), "D");
     EXPECT_EQ(picture(0, T::kCheckAnswerTag), T::kEmptyImage);
@@ -259,6 +267,8 @@ TEST_F(SectionTrackerTest, TheOfficialAnswerTogglesAndAnyRowHidesIt) {
 
 TEST_F(SectionTrackerTest, CompanionExplanationsAreLookedForAgainAfterAnEBookInstall) {
     auto ps = section(0, "PS");
+    // The answers are kept for the process: start from none.
+    fnd::NotificationCenter::defaultCenter().post(MRepository::kEBookInstallEndedNotification);
     open(ps);
     EXPECT_TRUE(part(0, T::kExplanationTag)->isHidden());
     auto folder = MRepository::companionExplanationHomePath();
@@ -327,10 +337,11 @@ TEST_F(SectionTrackerTest, ClearingTheSectionDeletesOnlyItsHistory) {
     auto ps = section(0, "PS");
     auto ds = section(0, "DS");
     for (const auto& s : {ps, ds})
-        s->questions()[0]->setHistory(MQuestion::History{MHRecord::initWithDate(fnd::Date::now(), 5, 1, false)});
+        s->questions()[0]->setHistory(
+            MQuestion::History{MHRecord::initWithDate(fnd::Date::now(), 5, 1, false)});
     open(ps);
-    auto sheet = ui::make<ui::ActionSheet>(std::string("?"), screen, std::string("Cancel"), std::string("Delete"),
-                                           std::vector<std::string>{});
+    auto sheet = ui::make<ui::ActionSheet>(std::string("?"), screen, std::string("Cancel"),
+                                           std::string("Delete"), std::vector<std::string>{});
     screen->actionSheetClickedButton(*sheet, sheet->destructiveButtonIndex() + 1);
     EXPECT_TRUE(ps->questions()[0]->lastAttempt());
     screen->actionSheetClickedButton(*sheet, sheet->destructiveButtonIndex());
@@ -349,7 +360,8 @@ TEST_F(SectionTrackerTest, APassageTotalBelongsToTheQuestionsPassageAlsoInASearc
     while (end < q.size() && q[end]->questionType() != 6) ++end;
     double total = 0;
     for (std::size_t i = first; i < end; ++i) {
-        q[i]->setHistory(MQuestion::History{MHRecord::initWithDate(fnd::Date::now(), 20.0 + double(i), 1, false)});
+        q[i]->setHistory(
+            MQuestion::History{MHRecord::initWithDate(fnd::Date::now(), 20.0 + double(i), 1, false)});
         total += 20.0 + double(i);
     }
     open(rc);

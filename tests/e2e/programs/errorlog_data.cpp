@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
         if (section->shortName() != "PS") continue;
         for (int i = 0; i < 3; ++i) {
             const auto& question = section->questions()[std::size_t(i)];
-            std::printf("%d %s\n", question->number(), question->stringWithRightAnswer().value_or("?").c_str());
+            std::printf("%d %s\n", question->number(),
+                        question->stringWithRightAnswer().value_or("?").c_str());
         }
     }
     return 0;
