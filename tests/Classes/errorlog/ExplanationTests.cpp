@@ -31,7 +31,8 @@ class ExplanationTest : public errorlog_test::ErrorLogScreensTest {
         fs::create_directories(bundle);
         for (const auto& entry : fs::directory_iterator(original))
             fs::create_symlink(entry.path(), bundle / entry.path().filename());
-        std::ofstream(bundle / "OG12_PS_002_PS_done.html") << "<html><body><p>own</p><!-- START --><p>end</p></body></html>";
+        std::ofstream(bundle / "OG12_PS_002_PS_done.html")
+            << "<html><body><p>own</p><!-- START --><p>end</p></body></html>";
         std::ofstream(bundle / "OG12_PS_003_PS_done.html") << "<html><body><p>no marker</p></body></html>";
         companion = fs::path(fnd::Paths::documents()) / "OG12_PS_002_PS_comp.html";
         std::ofstream(companion) << "<p>companion</p>";
@@ -46,8 +47,9 @@ class ExplanationTest : public errorlog_test::ErrorLogScreensTest {
     }
     std::shared_ptr<ExplanationVC> open(const std::string& name, std::optional<std::string> companionPath,
                                         std::optional<std::string> letter = "B", bool tablet = false) {
-        std::shared_ptr<ExplanationVC> screen = tablet ? ui::make<ExplanationVC_iPad>(name, companionPath, letter)
-                                                       : ui::make<ExplanationVC>(name, companionPath, letter);
+        std::shared_ptr<ExplanationVC> screen =
+            tablet ? ui::make<ExplanationVC_iPad>(name, companionPath, letter)
+                   : ui::make<ExplanationVC>(name, companionPath, letter);
         runFor(1);
         return screen;
     }
@@ -70,11 +72,11 @@ TEST_F(ExplanationTest, ThePageHoldsTheOwnTheCompanionOrBothExplanations) {
         bool courseBlock;
     };
     const Case cases[] = {
-        {"OG12_PS_002_PS_done", false, true, 1, false},  // own only
-        {"OG12_PS_009_PS_done", true, true, 1, true},    // companion only, in the shell
-        {"OG12_PS_002_PS_done", true, true, 2, true},    // both
-        {"OG12_PS_009_PS_done", false, false, 0, false}, // neither
-        {"OG12_PS_003_PS_done", true, false, 0, false},  // no marker
+        {"OG12_PS_002_PS_done", false, true, 1, false},   // own only
+        {"OG12_PS_009_PS_done", true, true, 1, true},     // companion only, in the shell
+        {"OG12_PS_002_PS_done", true, true, 2, true},     // both
+        {"OG12_PS_009_PS_done", false, false, 0, false},  // neither
+        {"OG12_PS_003_PS_done", true, false, 0, false},   // no marker
     };
     for (const Case& c : cases) {
         auto screen = open(c.name, c.withCompanion ? std::optional(companion.string()) : std::nullopt);
