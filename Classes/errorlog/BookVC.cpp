@@ -97,10 +97,7 @@ std::shared_ptr<ui::TableViewCell> BookVC::cellForRow(ui::TableView& table, cons
     RowLayout layout = rowLayout();
     auto cell = table.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
-        cell = ui::make<ui::TableViewCell>(ui::TableViewCellStyle::Default, kCellIdentifier);
-        if (!cell->subviews().empty()) cell->subviews().front()->setTag(BooksVC::kShadeTag);
-        cell->textLabel()->setText("");
-        cell->setSelectionStyle(ui::TableViewCellSelectionStyle::Gray);
+        cell = BooksVC::newRowCell();
         ui::View& content = *cell->contentView();
         auto name = BooksVC::addRowLabel(content, kNameTag, layout.name, ui::Font::boldSystem(15));
         name->setAdjustsFontSizeToFitWidth(true);
@@ -155,13 +152,15 @@ void BookVC::sectionNotifications(const fnd::Notification& notification) {
     bookTV_->reloadData();
 }
 
-void BookVC::clearHistory(const Sender&) {
-    auto sheet =
-        ui::make<ui::ActionSheet>(std::string(kClearTitle), sharedAs<BookVC>(), std::string("Cancel"),
-                                  std::string("Delete"), std::vector<std::string>{});
+void BookVC::askToClearHistory(const std::string& title, std::weak_ptr<ui::ActionSheetDelegate> delegate,
+                               const std::shared_ptr<ui::View>& view) {
+    auto sheet = ui::make<ui::ActionSheet>(title, std::move(delegate), std::string("Cancel"),
+                                           std::string("Delete"), std::vector<std::string>{});
     sheet->setActionSheetStyle(ui::ActionSheetStyle::BlackTranslucent);
-    sheet->showInView(view());
+    sheet->showInView(view);
 }
+
+void BookVC::clearHistory(const Sender&) { askToClearHistory(kClearTitle, sharedAs<BookVC>(), view()); }
 
 void BookVC::actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIndex) {
     if (buttonIndex != sheet.destructiveButtonIndex()) return;

@@ -49,6 +49,9 @@ class BookVC : public SliddenViewController,
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
     void sectionNotifications(const fnd::Notification& notification);
     void clearHistory(const Sender& sender);
+    // The sheet that asks before a history is deleted ("Cancel", the destructive "Delete").
+    static void askToClearHistory(const std::string& title, std::weak_ptr<ui::ActionSheetDelegate> delegate,
+                                  const std::shared_ptr<ui::View>& view);
     void actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIndex) override;
     void doneClick(const Sender& sender);
 

@@ -121,6 +121,14 @@ void BooksVC::setupTV() {
 
 int BooksVC::numberOfRows(ui::TableView&, int) { return int(books().size()); }
 
+std::shared_ptr<ui::TableViewCell> BooksVC::newRowCell() {
+    auto cell = ui::make<ui::TableViewCell>(ui::TableViewCellStyle::Default, kCellIdentifier);
+    if (!cell->subviews().empty()) cell->subviews().front()->setTag(kShadeTag);
+    cell->textLabel()->setText("");
+    cell->setSelectionStyle(ui::TableViewCellSelectionStyle::Gray);
+    return cell;
+}
+
 void BooksVC::shadeRow(ui::TableViewCell& cell, int row) {
     // The row's background stands for the shade of its first subview (tagged kShadeTag), which
     // shows only behind a selection here.
@@ -131,10 +139,7 @@ std::shared_ptr<ui::TableViewCell> BooksVC::cellForRow(ui::TableView& table, con
     RowLayout layout = rowLayout();
     auto cell = table.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
-        cell = ui::make<ui::TableViewCell>(ui::TableViewCellStyle::Default, kCellIdentifier);
-        if (!cell->subviews().empty()) cell->subviews().front()->setTag(kShadeTag);
-        cell->textLabel()->setText("");
-        cell->setSelectionStyle(ui::TableViewCellSelectionStyle::Gray);
+        cell = newRowCell();
         ui::View& content = *cell->contentView();
         addRowLabel(content, kShortNameTag, layout.shortName, ui::Font::boldSystem(17));
         auto fullName = addRowLabel(content, kFullNameTag, layout.fullName, ui::Font::italicSystem(17));

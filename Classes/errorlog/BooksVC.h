@@ -52,6 +52,8 @@ class BooksVC : public ToolViewController, public ui::TableViewDataSource, publi
     const std::shared_ptr<ui::TableView>& booksTV() const { return booksTV_; }
     const std::shared_ptr<BookVC>& bookVC() const { return bookVC_; }
 
+    // A new row ("any-cell"): its first subview tagged kShadeTag, no text of its own, a grey selection.
+    static std::shared_ptr<ui::TableViewCell> newRowCell();
     // Shades odd rows grey and even rows white, behind the row's texts.
     static void shadeRow(ui::TableViewCell& cell, int row);
     // A text of a new row, and its text and place at each render.

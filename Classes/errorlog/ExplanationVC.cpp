@@ -8,6 +8,7 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/study_aids/MCourse.h"
 #include "Classes/study_aids/MCourses.h"
+#include "platform/foundation/Base64.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -35,27 +36,12 @@ std::string forScreen(const std::string& name) {
     return ui::Device::current().screenScale() == 2.0 ? name + "@2x" : name;
 }
 
-std::string base64(const std::string& bytes) {
-    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        unsigned n = unsigned(static_cast<unsigned char>(bytes[i])) << 16;
-        if (i + 1 < bytes.size()) n |= unsigned(static_cast<unsigned char>(bytes[i + 1])) << 8;
-        if (i + 2 < bytes.size()) n |= static_cast<unsigned char>(bytes[i + 2]);
-        out += digits[(n >> 18) & 63];
-        out += digits[(n >> 12) & 63];
-        out += i + 1 < bytes.size() ? digits[(n >> 6) & 63] : '=';
-        out += i + 2 < bytes.size() ? digits[n & 63] : '=';
-    }
-    return out;
-}
-
 // The bundle picture as the page's image source. The page is served from its base folder only
 // (the companion's, for a companion explanation), so the picture goes in the page itself.
 std::string imageSource(const std::string& name) {
     auto path = fnd::Bundle::main().pathForResource(forScreen(name), "png", "images");
     std::optional<std::string> bytes = path ? readText(*path) : std::nullopt;
-    return bytes ? "data:image/png;base64," + base64(*bytes) : forScreen(name) + ".png";
+    return bytes ? "data:image/png;base64," + fnd::base64Encode(*bytes) : forScreen(name) + ".png";
 }
 
 }  // namespace

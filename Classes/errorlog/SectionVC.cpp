@@ -7,6 +7,7 @@
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/errorlog/AnswersVC.h"
+#include "Classes/errorlog/BookVC.h"
 #include "Classes/errorlog/ExplanationVC.h"
 #include "Classes/errorlog/MBook.h"
 #include "Classes/errorlog/MQuestion.h"
@@ -501,11 +502,7 @@ void SectionVC::updateExplanationButton(const std::shared_ptr<ui::View>& button,
 // ---- The toolbar's tools
 
 void SectionVC::clearHistory(const Sender&) {
-    auto sheet =
-        ui::make<ui::ActionSheet>(std::string(kClearTitle), sharedAs<SectionVC>(), std::string("Cancel"),
-                                  std::string("Delete"), std::vector<std::string>{});
-    sheet->setActionSheetStyle(ui::ActionSheetStyle::BlackTranslucent);
-    sheet->showInView(view());
+    BookVC::askToClearHistory(kClearTitle, sharedAs<SectionVC>(), view());
 }
 
 void SectionVC::actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIndex) {

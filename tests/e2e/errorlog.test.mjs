@@ -13,7 +13,9 @@ import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import {
+    artifacts, installShownTexts, launchBrowser, pause, removeProfiles, shown, startProgram, tapToolButton, waitShown,
+} from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const writeData = process.env.ORVA_ERRORLOG_DATA;
@@ -33,17 +35,11 @@ after(async () => {
     for (const folder of folders) rmSync(folder, { recursive: true, force: true });
 });
 
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
-async function waitShown(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
-    return (await shown(page, text, pattern)).at(-1);
-}
 const waitGone = (page, text) => page.waitForFunction((t) => window.shownTexts(t).length === 0, text);
 // A tap on the text once it stands still (see settled).
 async function tap(page, text) {
     await settled(page, text);
-    const { x, y } = await waitShown(page, text);
+    const { x, y } = await waitShown(page, text, false, true);
     await page.mouse.click(x, y);
 }
 // Waits until the text stands still: a screen that slides in moves its keys until it is in.
@@ -66,17 +62,6 @@ async function tapPicture(page, name, which = -1) {
 }
 // The question's row: a tap on its number.
 const tapRow = (page, number) => tap(page, `${number}.`);
-
-// A tool button's picture lies this far (device points) above its caption; two neighbouring grid
-// columns this far apart.
-const layout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
-async function tapButton(page, device, caption) {
-    const first = await waitShown(page, 'Library');
-    const second = await waitShown(page, 'Error Log');
-    const scale = Math.abs(second.x - first.x) / layout[device].column;
-    const c = await waitShown(page, caption);
-    await page.mouse.click(c.x, c.y - layout[device].captionBelow * scale);
-}
 
 async function openProgram(s, device) {
     s.run = await startProgram(program, ['--data-dir', s.data, '--device', device]);
@@ -124,7 +109,7 @@ function flow(device) {
 
     test('three timed answers are scored in the book with a key', async () => {
         const { page } = s;
-        await tapButton(page, device, 'Error Log');
+        await tapToolButton(page, device, 'Error Log');
         await waitShown(page, 'OG12');
         await shot('books');
         await tap(page, 'OG12');
@@ -207,7 +192,7 @@ function flow(device) {
         await endProgram(s);
         await openProgram(s, device);
         const { page } = s;
-        await tapButton(page, device, 'Error Log');
+        await tapToolButton(page, device, 'Error Log');
         await tap(page, 'OG12');
         await waitShown(page, '66.7 %');
         await tap(page, 'Problem Solving');
