@@ -375,6 +375,13 @@ TEST_F(SectionTrackerTest, APassageTotalBelongsToTheQuestionsPassageAlsoInASearc
     auto at = std::find(found.begin(), found.end(), q[first]);
     ASSERT_NE(at, found.end());
     EXPECT_EQ(shown(int(at - found.begin()), T::kTimeRCTag), MSetTimer::stringWithTime(total));
+
+    // Outside page-and-number order the total is not shown.
+    screen->tagsQuickSearch(nullptr);
+    screen->sortSection(nullptr);
+    const auto& byTime = screen->questions();
+    auto moved = std::find(byTime.begin(), byTime.end(), q[first]);
+    EXPECT_EQ(shown(int(moved - byTime.begin()), T::kTimeRCTag), T::kNoTime);
 }
 
 TEST_F(SectionTrackerTest, TheTabletShowsTheShortNameAndItsOwnLayouts) {
