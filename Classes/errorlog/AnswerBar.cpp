@@ -29,9 +29,9 @@ const std::array<Look, 4>& looks() {
 }
 
 // The tags by segment: in the content view on the phone, in the container on the tablet.
-constexpr std::array<int, 4> kPhoneTags{301, 302, 303, 300};
+constexpr std::array<int, 4> kPhoneTags{AnswerBar::kRightTag, AnswerBar::kWrongTag, AnswerBar::kUnscoredTag,
+                                        AnswerBar::kUnansweredTag};
 constexpr std::array<int, 4> kContainerTags{302, 303, 304, 301};
-constexpr int kContainerTag = 300;
 
 int count(const MSection& section, bool (*counts)(const MQuestion&)) {
     int n = 0;
@@ -75,7 +75,7 @@ void AnswerBar::addTo(ui::View& content) const {
     ui::View* parent = &content;
     if (inContainer_) {
         auto container = ui::make<ui::View>(frame_);
-        container->setTag(kContainerTag);
+        container->setTag(AnswerBar::kContainerTag);
         container->setBackgroundColor(ui::Color::clear());
         content.addSubview(container);
         parent = container.get();
@@ -97,7 +97,7 @@ void AnswerBar::show(ui::View& content, const Counts& counts) const {
     ui::View* parent = &content;
     double x = frame_.origin.x;
     if (inContainer_) {
-        auto container = content.viewWithTag(kContainerTag);
+        auto container = content.viewWithTag(AnswerBar::kContainerTag);
         if (!container) return;
         container->setFrame(frame_);
         parent = container.get();

@@ -19,6 +19,10 @@ class MSection;
 
 class AnswerBar {
   public:
+    // The segments' tags on the phone, and the tablet's container's.
+    enum Tag { kUnansweredTag = 300, kRightTag = 301, kWrongTag = 302, kUnscoredTag = 303 };
+    static constexpr int kContainerTag = 300;
+
     struct Counts {
         int questions = 0, right = 0, wrong = 0, unscored = 0;
         static Counts of(const MBook& book);

@@ -261,13 +261,14 @@ void SectionVC::showIdleToolBar() {
     if (searchResultLbl_) searchResultLbl_->setHidden(false);
 }
 
+std::vector<std::shared_ptr<ui::BarButtonItem>> SectionVC::runningItems() {
+    return {item("Sections", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
+            item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(13),
+            item("tb_stop.png", &SectionVC::stopTimer, true)};
+}
+
 void SectionVC::showToolBar() {
-    if (toolB())
-        toolB()->setItems(
-            {item("Sections", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
-             item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(13),
-             item("tb_stop.png", &SectionVC::stopTimer, true)},
-            true);
+    if (toolB()) toolB()->setItems(runningItems(), true);
     if (sortTypeLbl_) sortTypeLbl_->setHidden(true);
     if (searchResultLbl_) searchResultLbl_->setHidden(true);
 }

@@ -95,7 +95,7 @@ class SectionVC : public SliddenViewController,
     // The current row's time and its hue, the summary, and the next refresh.
     void updateTime();
     // The running toolbar.
-    virtual void showToolBar();
+    void showToolBar();
     void startStopTimer(const Sender& sender);
     void pauseTimer(const Sender& sender);
     // Ends the run: the idle toolbar, and an open answer pad goes without an answer.
@@ -172,6 +172,8 @@ class SectionVC : public SliddenViewController,
     virtual void createSearchBar();
     // The idle toolbar.
     void showIdleToolBar();
+    // The running toolbar's items; the tablet's hold the calculator.
+    virtual std::vector<std::shared_ptr<ui::BarButtonItem>> runningItems();
     std::shared_ptr<ui::BarButtonItem> item(const std::string& titleOrImage,
                                             void (SectionVC::*action)(const Sender&), bool bordered = false);
     std::shared_ptr<ui::TableViewCell> cellOfSender(const Sender& sender) const;

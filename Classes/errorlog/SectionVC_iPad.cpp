@@ -29,15 +29,11 @@ void SectionVC_iPad::setupTV() {
     if (shortNameLbl_) shortNameLbl_->setText(mainSection_->shortName());
 }
 
-void SectionVC_iPad::showToolBar() {
-    SectionVC::showToolBar();
-    if (toolB())
-        toolB()->setItems(
-            {item("Book", &SectionVC::doneClick, true), ui::BarButtonItem::flexibleSpace(),
-             item("tb_calc.png", &SectionVC::openCalculator), ui::BarButtonItem::fixedSpace(kRunningSpace),
-             item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(kRunningSpace),
-             item("tb_stop.png", &SectionVC::stopTimer, true)},
-            true);
+std::vector<std::shared_ptr<ui::BarButtonItem>> SectionVC_iPad::runningItems() {
+    return {item("Book", &SectionVC::doneClick, true),          ui::BarButtonItem::flexibleSpace(),
+            item("tb_calc.png", &SectionVC::openCalculator),    ui::BarButtonItem::fixedSpace(kRunningSpace),
+            item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(kRunningSpace),
+            item("tb_stop.png", &SectionVC::stopTimer, true)};
 }
 
 void SectionVC_iPad::openAnswersDialog() {

@@ -19,13 +19,13 @@ class SectionVC_iPad : public SectionVC {
     double sortIVcenterA() const override { return 232.5; }
     double sortIVcenterG() const override { return 323.5; }
 
-    void showToolBar() override;
     void openAnswersDialog() override;
     void presentExplanationForQuestion(const std::shared_ptr<MQuestion>& question) override;
 
     const std::shared_ptr<ui::Label>& shortNameLbl() const { return shortNameLbl_; }
 
   protected:
+    std::vector<std::shared_ptr<ui::BarButtonItem>> runningItems() override;
     void setupTV() override;
     void createSearchBar() override;
 

@@ -56,7 +56,8 @@ TEST_F(BooksScreensTest, TheToolListsTheBooksAndKeepsTheDeviceAwake) {
     EXPECT_EQ(table.numberOfRows(0), 6);
     EXPECT_EQ(textIn(table, {0, 0}, BooksVC::kShortNameTag), "OG12");
     EXPECT_EQ(textIn(table, {0, 0}, BooksVC::kPagesTag), "pages: 840");
-    EXPECT_EQ(segment(table, 0, 300), (std::pair<double, std::string>{215, "unanswered"}));
+    EXPECT_EQ(segment(table, 0, AnswerBar::kUnansweredTag),
+              (std::pair<double, std::string>{215, "unanswered"}));
     EXPECT_EQ(table.cellForRow({0, 1})->backgroundColor(), ui::Color::hsb(0.3, 0, 0.92));
     EXPECT_EQ(table.cellForRow({0, 0})->backgroundColor(), ui::Color::whiteColor());
     EXPECT_EQ(table.cellForRow({0, 0})->subviews().front()->tag(), BooksVC::kShadeTag);
@@ -89,7 +90,7 @@ TEST_F(BooksScreensTest, ListsFollowTheAnswersGivenInTheirChildren) {
     runFor(1);
     EXPECT_FALSE(bookScreen->sectionVC());
     EXPECT_EQ(textIn(sections, {0, 1}, BookVC::kSuccessRateTag), "66.7 %");
-    EXPECT_EQ(segment(sections, 1, 301).first, 2 * 175 / 230);
+    EXPECT_EQ(segment(sections, 1, AnswerBar::kRightTag).first, 2 * 175 / 230);
 
     // Clearing the book leaves every bar unanswered, here and in the books list.
     auto sheet = ui::make<ui::ActionSheet>(std::string("?"), bookScreen, std::string("Cancel"),
@@ -98,7 +99,7 @@ TEST_F(BooksScreensTest, ListsFollowTheAnswersGivenInTheirChildren) {
     EXPECT_EQ(textIn(sections, {0, 1}, BookVC::kSuccessRateTag), "success rate");
     bookScreen->doneClick(nullptr);
     runFor(1);
-    EXPECT_EQ(segment(*tool->booksTV(), 0, 300).first, 215);
+    EXPECT_EQ(segment(*tool->booksTV(), 0, AnswerBar::kUnansweredTag).first, 215);
 }
 
 TEST_F(BooksScreensTest, AnswersInABookWithoutAKeyFillTheUnscoredSegment) {
@@ -106,9 +107,10 @@ TEST_F(BooksScreensTest, AnswersInABookWithoutAKeyFillTheUnscoredSegment) {
     for (std::size_t i = 0; i < 100; ++i) answer(quant->sections()[0], i, 1);
     auto tool = openTool();
     auto& table = *tool->booksTV();
-    EXPECT_EQ(segment(table, 1, 303), (std::pair<double, std::string>{100 * 215 / 300, "unscored"}));
-    EXPECT_EQ(segment(table, 1, 301).first, 0);
-    EXPECT_EQ(segment(table, 1, 300).first, 215 - 100 * 215 / 300);
+    EXPECT_EQ(segment(table, 1, AnswerBar::kUnscoredTag),
+              (std::pair<double, std::string>{100 * 215 / 300, "unscored"}));
+    EXPECT_EQ(segment(table, 1, AnswerBar::kRightTag).first, 0);
+    EXPECT_EQ(segment(table, 1, AnswerBar::kUnansweredTag).first, 215 - 100 * 215 / 300);
     tapRow(table, {0, 1});
     runFor(1);
     EXPECT_EQ(textIn(*tool->bookVC()->bookTV(), {0, 0}, BookVC::kSuccessRateTag), "success rate");
@@ -118,7 +120,7 @@ TEST_F(BooksScreensTest, TheTabletOpensItsOwnScreensWithBarsInContainers) {
     start(ui::Idiom::Tablet);
     auto tool = openTool();
     ASSERT_TRUE(std::dynamic_pointer_cast<BooksVC_iPad>(tool));
-    auto container = partOf(*tool->booksTV(), {0, 0}, 300);
+    auto container = partOf(*tool->booksTV(), {0, 0}, AnswerBar::kContainerTag);
     ASSERT_TRUE(container);
     EXPECT_EQ(container->frame().size.width, 768 - 128);
     tapRow(*tool->booksTV(), {0, 0});
