@@ -13,6 +13,7 @@
 #include "Classes/core/SettingsVC.h"
 #include "Classes/core/SplashVC.h"
 #include "Classes/core/ToolChooseVC.h"
+#include "Classes/errorlog/BooksVC.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
@@ -80,6 +81,7 @@ void AbstractAppDelegate::registerClasses() {
         ToolChooseVC::registerOwners();
         StatisticsClasses::registerAll();
         SettingsVC::registerOwners();
+        BooksVC::registerOwners();
     });
 }
 

@@ -154,6 +154,8 @@ class MRepository : public fnd::Object, public fnd::Coding {
     // identifier that is invalid or held in the resources, no catalogue record, the archive not
     // written); the book is then not marked as being read.
     bool loadEBook(const std::string& productId, const fnd::Bytes& content);
+    // Posted on the main thread when an install has ended, whether or not a book was installed.
+    static constexpr const char* kEBookInstallEndedNotification = "EBookInstallEndedNotification";
     // The same with the catalogue record given. `done` (may be empty) runs on the main thread at
     // the end with whether a book was installed.
     bool installEBook(std::shared_ptr<MProductInfo> record, const fnd::Bytes& content,

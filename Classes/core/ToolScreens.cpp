@@ -7,6 +7,7 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/core/PendingToolVC.h"
 #include "Classes/core/SettingsVC.h"
+#include "Classes/errorlog/BooksVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
 #include "platform/ui/Make.h"
@@ -39,8 +40,8 @@ const std::map<std::string, Factory>& table() {
     static const std::map<std::string, Factory> entries{
         {"StartVC", pending("StartVC", "Library")},
         {"StartVC_iPad", pending("StartVC_iPad", "Library")},
-        {"BooksVC", pending("BooksVC", "Error Log")},
-        {"BooksVC_iPad", pending("BooksVC_iPad", "Error Log")},
+        {"BooksVC", screen<BooksVC>()},
+        {"BooksVC_iPad", screen<BooksVC_iPad>()},
         {"TimerV2VC", pending("TimerV2VC", "Timer")},
         {"TimerV2VC_iPad", pending("TimerV2VC_iPad", "Timer")},
         {"FlashcardsVC", pending("FlashcardsVC", "Flashcards")},

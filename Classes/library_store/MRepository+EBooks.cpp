@@ -23,6 +23,7 @@
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
@@ -180,6 +181,7 @@ bool MRepository::installEBook(std::shared_ptr<MProductInfo> record, const fnd::
             self->parsingProducts_.erase(productId);
             saveRepository();
             updateShop();
+            fnd::NotificationCenter::defaultCenter().post(kEBookInstallEndedNotification, self);
             if (done) done(installed);
         });
     });

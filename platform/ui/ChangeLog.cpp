@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "platform/foundation/Base64.h"
 #include "platform/ui/View.h"
 
 using json = nlohmann::json;
@@ -18,29 +19,13 @@ std::vector<ChangeLog*>& liveLogs() {
 }
 std::uint64_t lastGeneration = 0;
 
-std::string base64(const std::string& bytes) {
-    static const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        unsigned n = static_cast<unsigned char>(bytes[i]) << 16;
-        if (i + 1 < bytes.size()) n |= static_cast<unsigned char>(bytes[i + 1]) << 8;
-        if (i + 2 < bytes.size()) n |= static_cast<unsigned char>(bytes[i + 2]);
-        out += digits[(n >> 18) & 63];
-        out += digits[(n >> 12) & 63];
-        out += i + 1 < bytes.size() ? digits[(n >> 6) & 63] : '=';
-        out += i + 2 < bytes.size() ? digits[n & 63] : '=';
-    }
-    return out;
-}
-
 json toJson(const Image& image) {
     json j;
     j["name"] = image.name();
     if (image.pngData().empty())
         j["src"] = image.resourcePath();
     else
-        j["png"] = base64(image.pngData());
+        j["png"] = fnd::base64Encode(image.pngData());
     j["size"] = {image.size().width, image.size().height};
     j["scale"] = image.scale();
     if (image.isStretchable())

@@ -94,3 +94,28 @@ export function installShownTexts(context) {
         });
     });
 }
+
+export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// The centres of a text shown in the page (see installShownTexts).
+export const shown = (page, text, pattern = false) =>
+    page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
+
+// Waits until a text (or a text matching a pattern's source) is shown; answers the centre of the
+// first one, or with `last` of the last one (the one on top).
+export async function waitShown(page, text, pattern = false, last = false) {
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
+    const found = await shown(page, text, pattern);
+    return last ? found.at(-1) : found[0];
+}
+
+// A tool button of the home screen, by its caption: its picture lies this far (device points)
+// above the caption, and two neighbouring grid columns this far apart.
+const homeGrid = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
+export async function tapToolButton(page, device, caption) {
+    const first = await waitShown(page, 'Library');
+    const second = await waitShown(page, 'Error Log');
+    const scale = Math.abs(second.x - first.x) / homeGrid[device].column;
+    const c = await waitShown(page, caption);
+    await page.mouse.click(c.x, c.y - homeGrid[device].captionBelow * scale);
+}

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/ErrorLogArtwork.h"
 #include "tools/artwork/FlashcardsArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         SettingsArtwork::addTo(registry);
         StatisticsArtwork::addTo(registry);
         FlashcardsArtwork::addTo(registry);
+        ErrorLogArtwork::addTo(registry);
     }
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";

@@ -16,7 +16,7 @@
 #include "Classes/errorlog/ConceptTags.h"
 #include "Classes/errorlog/MBook.h"
 #include "platform/foundation/Paths.h"
-#include "tests/Classes/errorlog/SyntheticAnswerKeys.h"
+#include "tests/support/SyntheticAnswerKeys.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
-#include "tests/Classes/errorlog/SyntheticAnswerKeys.h"
+#include "tests/support/SyntheticAnswerKeys.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {

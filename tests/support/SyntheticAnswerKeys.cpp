@@ -1,4 +1,4 @@
-#include "tests/Classes/errorlog/SyntheticAnswerKeys.h"
+#include "tests/support/SyntheticAnswerKeys.h"
 
 #include <algorithm>
 #include <filesystem>
