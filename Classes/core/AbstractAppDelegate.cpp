@@ -17,6 +17,7 @@
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
+#include "Classes/game/GameVC.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
@@ -80,6 +81,7 @@ void AbstractAppDelegate::registerClasses() {
         ToolChooseVC::registerOwners();
         StatisticsClasses::registerAll();
         SettingsVC::registerOwners();
+        GameVC::registerOwners();
     });
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/GameArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/SettingsArtwork.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     OverlayArtwork::addTo(registry);
     SettingsArtwork::addTo(registry);
     StatisticsArtwork::addTo(registry);
+    GameArtwork::addTo(registry);
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";
     std::vector<std::string> names;
