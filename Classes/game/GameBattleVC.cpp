@@ -58,7 +58,8 @@ std::string GameBattleVC::questionPage(int fontSize, const std::string& body, co
         " <!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
         "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">"
         "<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><title></title>"
-        "<meta name=\"viewport\" content=\"width=260; initial-scale=1.0; maximum-scale=1.0; user-scalable=0;\" />"
+        "<meta name=\"viewport\" content=\"width=260; initial-scale=1.0; maximum-scale=1.0; "
+        "user-scalable=0;\" />"
         "</head><style type='text/css'>\n"
         "body {font-size: " +
         std::to_string(fontSize) +
@@ -72,7 +73,8 @@ std::string GameBattleVC::questionPage(int fontSize, const std::string& body, co
         "table tr td {padding-bottom: 15px; vertical-align: top}"
         "table.mathbox {margin: 1px; padding: 2px; border:1px; position:relative;}"
         "table.mathbox tr td {padding: 2px; vertical-align: middle}"
-        ".upperline {border-top: 1px solid #000000;}img.mathtex {vertical-align: middle; padding: 2px;}</style>"
+        ".upperline {border-top: 1px solid #000000;}img.mathtex {vertical-align: middle; padding: "
+        "2px;}</style>"
         "<body>" +
         body + "</body></html>";
     return page;
@@ -112,7 +114,8 @@ void GameBattleVC::viewDidLoad() {
     webV_->setBackgroundColor(ui::Color::clear());
     auto tool = mVCAs<GameVC>();
     if (tool && tool->metaQuestionCollection() && tool->currentTopic())
-        metaQuestions_ = tool->metaQuestionCollection()->metaQuestionCollectionWithTag(tool->currentTopic()->name());
+        metaQuestions_ =
+            tool->metaQuestionCollection()->metaQuestionCollectionWithTag(tool->currentTopic()->name());
     battle_.setNumberOfQuestions(level_ ? level_->numberOfQuestions() : 0);
     battle_.restart();
     start();
@@ -168,8 +171,8 @@ void GameBattleVC::update() {
     switch (battle_.tick(t, review ? *review : scratch)) {
         case MGameBattle::Tick::Ended: {
             std::weak_ptr<GameBattleVC> weak = sharedAs<GameBattleVC>();
-            fnd::RunLoop::main().performAfterDelay(kNextQuestionDelay, notificationId(this), kGenerateQuestion,
-                                                   [weak] {
+            fnd::RunLoop::main().performAfterDelay(kNextQuestionDelay, notificationId(this),
+                                                   kGenerateQuestion, [weak] {
                                                        if (auto self = weak.lock()) self->generateQuestion();
                                                    });
             break;
@@ -200,8 +203,8 @@ void GameBattleVC::submitAnswer(const Sender& sender) {
     auto button = std::dynamic_pointer_cast<ui::Button>(sender);
     auto* review = reviewList();
     MGameBattle::ReviewList scratch;
-    if (!button ||
-        !battle_.submitAnswer(button->tag(), button->titleForState(ui::StateNormal), now(), review ? *review : scratch))
+    if (!button || !battle_.submitAnswer(button->tag(), button->titleForState(ui::StateNormal), now(),
+                                         review ? *review : scratch))
         return;
     auto ad = AbstractAppDelegate::shared();
     ui::Color light = ad ? ad->lightColor() : ui::Color::whiteColor();
@@ -237,4 +240,11 @@ void GameBattleVC::resultsNotifications(const fnd::Notification& notification) {
 void GameBattleVC::doneClick(const Sender&) {
     battle_.setScore(0);
     fnd::NotificationCenter::defaultCenter().post(kBattleDoneNotification, sharedAs<GameBattleVC>());
+}
+
+void GameBattleVC::close() {
+    if (resultsVC_) resultsVC_->close();
+    resultsVC_.reset();
+    setMainChild(nullptr);
+    GameViewController::close();
 }

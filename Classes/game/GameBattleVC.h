@@ -56,6 +56,8 @@ class GameBattleVC : public GameViewController {
     void showQuestion(const std::shared_ptr<MGameQuestion>& question);
     // One clock tick.
     void update();
+    // The open child closes with the screen.
+    void close() override;
     // The action of the four answer keys (tags 0 to 3).
     void submitAnswer(const Sender& sender);
     void openResults();
@@ -77,7 +79,9 @@ class GameBattleVC : public GameViewController {
     static double now();
 
     std::shared_ptr<ui::WebView> webV_;
-    std::array<std::shared_ptr<ui::Button>, 4> optionButtons() const { return {o0Btn_, o1Btn_, o2Btn_, o3Btn_}; }
+    std::array<std::shared_ptr<ui::Button>, 4> optionButtons() const {
+        return {o0Btn_, o1Btn_, o2Btn_, o3Btn_};
+    }
 
     std::shared_ptr<ui::Button> o0Btn_, o1Btn_, o2Btn_, o3Btn_;
     std::shared_ptr<ui::View> timerV_;

@@ -54,8 +54,8 @@ void GameLevelVC::showLevels() {
     for (std::size_t i = 0; i < topic_->levels().size(); ++i) {
         double column = static_cast<double>(i % kColumns);
         double row = static_cast<double>(i / kColumns);
-        ui::Rect frame{first.origin.x + column * first.width(), first.origin.y + row * first.height(), first.width(),
-                       first.height()};
+        ui::Rect frame{first.origin.x + column * first.width(), first.origin.y + row * first.height(),
+                       first.width(), first.height()};
         auto levelView = ui::make<MGameLevelView>(frame, scale());
         view()->addSubview(levelView);
         levelViews_.push_back(levelView);
@@ -119,4 +119,11 @@ void GameLevelVC::battleNotifications(const fnd::Notification& notification) {
 
 void GameLevelVC::doneClick(const Sender&) {
     fnd::NotificationCenter::defaultCenter().post(kLevelDoneNotification, sharedAs<GameLevelVC>());
+}
+
+void GameLevelVC::close() {
+    if (battleVC_) battleVC_->close();
+    battleVC_.reset();
+    setMainChild(nullptr);
+    GameViewController::close();
 }

@@ -37,6 +37,8 @@ class GameLevelVC : public GameViewController {
     ui::Rect firstLevelFrame() const;
     void showLevels();
     void update();
+    // The open child closes with the screen.
+    void close() override;
     // The action of an open level's key (tag: the level's number).
     void openBattle(const Sender& sender);
     void battleNotifications(const fnd::Notification& notification);

@@ -55,7 +55,8 @@ void GameMathVC::update() {
 
 int GameMathVC::numberOfRows(ui::TableView&, int) { return static_cast<int>(topics().size()); }
 
-std::shared_ptr<ui::TableViewCell> GameMathVC::cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) {
+std::shared_ptr<ui::TableViewCell> GameMathVC::cellForRow(ui::TableView& table,
+                                                          const ui::IndexPath& indexPath) {
     auto cell = table.dequeueReusableCell(cellNibName());
     if (!cell) {
         ui::Nib::load(cellNibName(), *this);
@@ -69,7 +70,8 @@ std::shared_ptr<ui::TableViewCell> GameMathVC::cellForRow(ui::TableView& table, 
     auto all = topics();
     if (indexPath.row < 0 || indexPath.row >= static_cast<int>(all.size())) return cell;
     const MGameTopic& topic = *all[static_cast<std::size_t>(indexPath.row)];
-    if (auto name = std::dynamic_pointer_cast<ui::Button>(cell->viewWithTag(kNameTag))) name->setTitle(topic.name());
+    if (auto name = std::dynamic_pointer_cast<ui::Button>(cell->viewWithTag(kNameTag)))
+        name->setTitle(topic.name());
     if (auto score = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(kScoreTag)))
         score->setText(std::to_string(topic.score()));
     int gain = topic.score() - topic.startScore();
@@ -114,4 +116,11 @@ void GameMathVC::levelNotifications(const fnd::Notification& notification) {
 void GameMathVC::doneClick(const Sender&) {
     for (const auto& topic : topics()) topic->setStartScore();
     fnd::NotificationCenter::defaultCenter().post(GameVC::kMathDoneNotification, sharedAs<GameMathVC>());
+}
+
+void GameMathVC::close() {
+    if (levelVC_) levelVC_->close();
+    levelVC_.reset();
+    setMainChild(nullptr);
+    GameViewController::close();
 }

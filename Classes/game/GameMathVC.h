@@ -30,9 +30,12 @@ class GameMathVC : public GameViewController, public ui::TableViewDataSource, pu
 
     void viewDidLoad() override;
     void update();
+    // The open child closes with the screen.
+    void close() override;
 
     int numberOfRows(ui::TableView&, int section) override;
-    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
+    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table,
+                                                  const ui::IndexPath& indexPath) override;
 
     // The action of a row's name key: opens that topic's level grid.
     void openLevel(const Sender& sender);

@@ -49,13 +49,15 @@ void GameReviewVC::viewDidLoad() {
 }
 
 void GameReviewVC::showQuestion(const std::shared_ptr<MGameQuestion>& question) {
-    webV_->loadHTMLString(GameBattleVC::questionPage(questionFontSize(), question->body(),
-                                                     "p.answer {text-align: left; margin: 5px; margin-top:10px;}"),
-                          fnd::URL());
+    webV_->loadHTMLString(
+        GameBattleVC::questionPage(questionFontSize(), question->body(),
+                                   "p.answer {text-align: left; margin: 5px; margin-top:10px;}"),
+        fnd::URL());
     const auto& options = question->answerOptions();
     int right = question->rightAnswer();
     bool known = right >= 0 && right < static_cast<int>(options.size());
-    correctAnswerLbl_->setText("Correct Answer: " + (known ? options[static_cast<std::size_t>(right)] : std::string()));
+    correctAnswerLbl_->setText("Correct Answer: " +
+                               (known ? options[static_cast<std::size_t>(right)] : std::string()));
     auto ad = AbstractAppDelegate::shared();
     if (question->userAnswer() == right) {
         rightWrongLbl_->setText("OK");
@@ -67,7 +69,8 @@ void GameReviewVC::showQuestion(const std::shared_ptr<MGameQuestion>& question) 
     char time[32];
     std::snprintf(time, sizeof time, "%2.1fs", question->userTime());
     userTimeLbl_->setText(time);
-    numberOfQuestionsLbl_->setText(std::to_string(nQuestion_ + 1) + "/" + std::to_string(reviewList().size()));
+    numberOfQuestionsLbl_->setText(std::to_string(nQuestion_ + 1) + "/" +
+                                   std::to_string(reviewList().size()));
 }
 
 void GameReviewVC::changeQuestion(const Sender& sender) {

@@ -60,12 +60,21 @@ void GameVC::viewDidLoad() {
     metaQuestionCollection_ = std::make_shared<MGameMetaQuestionCollection>();
     if (auto ad = AbstractAppDelegate::shared())
         for (const auto& view : buttonsView_->subviews())
-            if (auto button = std::dynamic_pointer_cast<ui::Button>(view)) button->setTitleColor(ad->darkColor());
+            if (auto button = std::dynamic_pointer_cast<ui::Button>(view))
+                button->setTitleColor(ad->darkColor());
     auto rep = AbstractAppDelegate::sharedRep();
     reviewBtn_->setEnabled(rep && !rep->gameReviewQuestions().empty());
 }
 
 void GameVC::close() {
+    // The game screens hold the tool; those still open close with it.
+    for (const std::shared_ptr<CommonViewController>& child :
+         {std::static_pointer_cast<CommonViewController>(mathVC_),
+          std::static_pointer_cast<CommonViewController>(reviewVC_)})
+        if (child) child->close();
+    mathVC_.reset();
+    reviewVC_.reset();
+    setMainChild(nullptr);
     if (displayLink_) displayLink_->invalidate();
     displayLink_.reset();
     if (GameViewController::gameScreen().get() == this) GameViewController::setGameScreen(nullptr);

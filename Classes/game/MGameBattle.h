@@ -38,10 +38,10 @@ class MGameBattle : public fnd::Object {
 
     // What a tick found.
     enum class Tick {
-        Running,   // the question still runs (or there is none)
-        Ended,     // it ended at this tick: a life is left
-        Lost,      // it ended at this tick and took the last life
-        Over,      // it had ended before
+        Running,  // the question still runs (or there is none)
+        Ended,    // it ended at this tick: a life is left
+        Lost,     // it ended at this tick and took the last life
+        Over,     // it had ended before
     };
     // A tick at `now`: a question whose time ran out without an answer costs a life and enters the
     // review list with the whole time as its answer time.

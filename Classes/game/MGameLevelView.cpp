@@ -26,8 +26,8 @@ void MGameLevelView::init(const ui::Rect& frame, double scale) {
         addSubview(star);
         stars_[k] = star;
     }
-    setAutoresizingMask(ui::FlexibleLeftMargin | ui::FlexibleRightMargin |
-                        ui::FlexibleTopMargin | ui::FlexibleBottomMargin);
+    setAutoresizingMask(ui::FlexibleLeftMargin | ui::FlexibleRightMargin | ui::FlexibleTopMargin |
+                        ui::FlexibleBottomMargin);
 }
 
 void MGameLevelView::showStars(int semistars) {

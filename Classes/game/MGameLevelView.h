@@ -26,7 +26,9 @@ class MGameLevelView : public ui::View {
     void showStars(int semistars);
 
     const std::shared_ptr<ui::Button>& button() const { return button_; }
-    const std::shared_ptr<ui::ImageView>& star(int k) const { return stars_[static_cast<std::size_t>(k - 1)]; }
+    const std::shared_ptr<ui::ImageView>& star(int k) const {
+        return stars_[static_cast<std::size_t>(k - 1)];
+    }
 
   private:
     std::shared_ptr<ui::Button> button_;

@@ -97,8 +97,9 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
                 await shot('home');
             }
             const [game] = await shown('Math Game');
-            const scale = device === 'phone' ? 1 : 1;
-            await page.mouse.click(game.x, game.y - (device === 'phone' ? 45 : 48) * scale * ((await page.locator('#screen').boundingBox()).width / (device === 'phone' ? 320 : 768)));
+            // The button's picture lies above its caption.
+            const scale = (await page.locator('#screen').boundingBox()).width / (device === 'phone' ? 320 : 768);
+            await page.mouse.click(game.x, game.y - (device === 'phone' ? 45 : 48) * scale);
             await waitShown('Play');
             if (device === 'phone') {
                 await page.click('#rotate-left');
@@ -157,9 +158,7 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
                 let right, options;
                 for (let i = 0; i < 100; ++i) {
                     right = work(await questionText());
-                    const answers = await page.evaluate(() => [...document.querySelectorAll('.text > span')]
-                        .filter((span) => /^\$?-?\d+( %)?$/.test(span.textContent) && span.getBoundingClientRect().width > 0)
-                        .map((span) => ({ text: span.textContent, y: span.getBoundingClientRect().y })));
+                    const answers = await page.evaluate(() => window.shownTextItems('^\\$?-?\\d+( %)?$', true));
                     options = answers.sort((a, b) => a.y - b.y).slice(-4).map((a) => a.text);
                     if (options.includes(right)) break;
                     await page.waitForTimeout(100);

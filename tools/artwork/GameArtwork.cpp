@@ -86,8 +86,8 @@ void levelKey(gfx::Context& c, const Color& top, const Color& bottom, const Colo
     c.beginPath();
     pen.addRoundedRect(box, 10);
     c.clip();
-    c.drawLinearGradient({{0, top.red, top.green, top.blue, 1}, {1, bottom.red, bottom.green, bottom.blue, 1}}, 0,
-                         0, 0, side);
+    c.drawLinearGradient(
+        {{0, top.red, top.green, top.blue, 1}, {1, bottom.red, bottom.green, bottom.blue, 1}}, 0, 0, 0, side);
     c.restore();
     c.setStrokeColor(edge);
     c.setLineWidth(2);
@@ -136,7 +136,8 @@ void badge(gfx::Context& c) {
     c.setFillColor(kGoldEdge);
     c.addLines({{4, h * 0.3}, {16, h * 0.3}, {16, h * 0.9}, {10, h * 0.75}, {4, h * 0.9}});
     c.fillPath();
-    c.addLines({{w - 4, h * 0.3}, {w - 16, h * 0.3}, {w - 16, h * 0.9}, {w - 10, h * 0.75}, {w - 4, h * 0.9}});
+    c.addLines(
+        {{w - 4, h * 0.3}, {w - 16, h * 0.3}, {w - 16, h * 0.9}, {w - 10, h * 0.75}, {w - 4, h * 0.9}});
     c.fillPath();
     c.setFillColor(kGold);
     pen.fillRoundedRect({10, 4, w - 20, h * 0.62}, 6);
@@ -155,9 +156,8 @@ void GameArtwork::addTo(ArtworkRegistry& registry) {
     registry.add("game_level_bg", kLevelKeySide, kLevelKeySide, [](gfx::Context& c) {
         levelKey(c, kChalk, Color::rgb(0.8, 0.86, 0.78), Color::rgb(0.55, 0.65, 0.55));
     });
-    registry.add("game_level_bg_h", kLevelKeySide, kLevelKeySide, [](gfx::Context& c) {
-        levelKey(c, Color::rgb(1, 0.93, 0.6), kGold, kGoldEdge);
-    });
+    registry.add("game_level_bg_h", kLevelKeySide, kLevelKeySide,
+                 [](gfx::Context& c) { levelKey(c, Color::rgb(1, 0.93, 0.6), kGold, kGoldEdge); });
     registry.add("game_level_bg_locked", kLevelKeySide, kLevelKeySide, [](gfx::Context& c) {
         levelKey(c, Color::rgb(0.3, 0.36, 0.33), Color::rgb(0.2, 0.25, 0.22), Color::white(1, 0.25));
         padlock(c);
