@@ -17,8 +17,8 @@
 #include "Classes/game/MGameLevelView.h"
 #include "Classes/game/MGameMetaQuestionCollection.h"
 #include "Classes/game/MGameTopics.h"
-#include "platform/foundation/Paths.h"
 #include "platform/foundation/Clock.h"
+#include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ChangeLog.h"
@@ -86,7 +86,8 @@ void TickWithThePlayScreenOpen(benchmark::State& state) {
         ++ticks;
     }
     state.counters["chain_us"] = benchmark::Counter(chain / static_cast<double>(ticks));
-    state.counters["patch_bytes"] = benchmark::Counter(static_cast<double>(bytes) / static_cast<double>(ticks));
+    state.counters["patch_bytes"] =
+        benchmark::Counter(static_cast<double>(bytes) / static_cast<double>(ticks));
     state.SetLabel(last.substr(0, 400));
     tool->close();
 }

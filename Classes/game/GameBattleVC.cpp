@@ -145,9 +145,13 @@ void GameBattleVC::generateQuestion() {
                         ? tool->metaQuestionCollection()->generateQuestion(metaQuestions_, target)
                         : nullptr;
     if (!question) {
-        // No generator of the topic serves the score: the level cannot be played.
+        // No generator of the topic serves the score: the level cannot be played. The screen leaves
+        // as its leave key does, once its opener is listening (this may run while it is made).
         fnd::Log::error("no maths-game question for the target score ", target);
-        doneClick(nullptr);
+        std::weak_ptr<GameBattleVC> weak = sharedAs<GameBattleVC>();
+        fnd::RunLoop::main().post([weak] {
+            if (auto self = weak.lock()) self->doneClick(nullptr);
+        });
         return;
     }
     battle_.showQuestion(question, now());

@@ -101,6 +101,10 @@ void GameVC::openReview(const Sender&) {
     if (!canOpenSubview()) return;
     if (auto rep = AbstractAppDelegate::sharedRep()) {
         auto& list = rep->gameReviewQuestions();
+        // A stored entry that is no whole question (four options, one of them right) is dropped.
+        std::erase_if(list, [](const std::shared_ptr<MGameQuestion>& q) {
+            return !q || q->answerOptions().size() != 4 || q->rightAnswer() < 0 || q->rightAnswer() > 3;
+        });
         if (list.size() > MGameQuestion::kReviewListLimit) list.resize(MGameQuestion::kReviewListLimit);
     }
     buttonsView_->setHidden(true);

@@ -42,9 +42,9 @@ class EchoGenerator : public MGameMetaQuestion {
     EchoGenerator() : MGameMetaQuestion(0, 2000, {"Percents"}, 1, 10) {}
     std::shared_ptr<MGameQuestion> generateForTestType(int, int level) override {
         levels.push_back(level);
-        return std::make_shared<MGameQuestion>(testLabels().front()->tags(), "What is " + std::to_string(level) + "?",
-                                               Strings{std::to_string(level), "1", "2", "-"}, 0, readTime(),
-                                               totalTime());
+        return std::make_shared<MGameQuestion>(
+            testLabels().front()->tags(), "What is " + std::to_string(level) + "?",
+            Strings{std::to_string(level), "1", "2", "-"}, 0, readTime(), totalTime());
     }
     std::vector<int> levels;
 };
@@ -155,8 +155,11 @@ TEST_F(GameScreensTest, TopicRowsShowScoreAndGainAndTheGridItsLevels) {
     EXPECT_EQ(name->titleForState(ui::StateNormal), "Percents");
     std::string score = std::dynamic_pointer_cast<ui::Label>(row->viewWithTag(GameMathVC::kScoreTag))->text();
     EXPECT_EQ(score, std::to_string(percents()->score()));
-    EXPECT_EQ(std::dynamic_pointer_cast<ui::Label>(row->viewWithTag(GameMathVC::kGainTag))->text(), "+" + score);
-    EXPECT_EQ(std::dynamic_pointer_cast<ui::Label>(list->topicsTV()->cellForRow({0, 0})->viewWithTag(3))->text(), "");
+    EXPECT_EQ(std::dynamic_pointer_cast<ui::Label>(row->viewWithTag(GameMathVC::kGainTag))->text(),
+              "+" + score);
+    EXPECT_EQ(
+        std::dynamic_pointer_cast<ui::Label>(list->topicsTV()->cellForRow({0, 0})->viewWithTag(3))->text(),
+        "");
     EXPECT_EQ(list->topicsTV()->rowHeight(), 80);
 
     list->openLevel(name);
@@ -222,7 +225,8 @@ TEST_F(GameScreensTest, ALevelClimbsItsTargetsScoresAnswersAndTimeoutsAndUnlocks
     EXPECT_EQ(battle->battle().score(), 366);
     runFor(2.1);
 
-    // A question left alone runs out: one life, one review entry with the whole time.
+    // A question tapped only on "-" runs out: one life, one review entry with the whole time.
+    answer(*battle, 3);
     runFor(10.1);
     EXPECT_EQ(battle->battle().nlifes(), 2);
     EXPECT_TRUE(findByOutlet(*battle, "life3IV")->isHidden());
@@ -237,8 +241,7 @@ TEST_F(GameScreensTest, ALevelClimbsItsTargetsScoresAnswersAndTimeoutsAndUnlocks
     EXPECT_EQ(battle->battle().nlifes(), 1);
     runFor(2.1);
     answerAllRight(battle);
-    EXPECT_EQ(echo->levels,
-              (std::vector<int>{430, 439, 448, 457, 466, 475, 484, 493, 502, 511, 520, 530}));
+    EXPECT_EQ(echo->levels, (std::vector<int>{430, 439, 448, 457, 466, 475, 484, 493, 502, 511, 520, 530}));
     // The results came two seconds after the last question ended, with 100 a life left.
     auto results = battle->resultsVC();
     EXPECT_EQ(results->score(), battle->battle().score() + 100);
@@ -288,6 +291,37 @@ TEST_F(GameScreensTest, ALostRunScoresNothingAndOpensNoLevel) {
     EXPECT_FALSE(tool->mathVC()->levelVC()->battleVC());
     EXPECT_EQ(battle->battle().nQuestion(), 1);
     EXPECT_FALSE(tool->mathVC()->levelVC()->view()->isHidden());
+
+    // Another sender's notification closes nothing; the list's own does, and the played questions
+    // switch the review key on.
+    auto list = tool->mathVC();
+    fnd::NotificationCenter::defaultCenter().post(GameVC::kMathDoneNotification, ui::make<ui::View>());
+    list->levelVC()->doneClick(nullptr);
+    runFor(0.5);
+    EXPECT_TRUE(tool->mathVC());
+    list->doneClick(nullptr);
+    runFor(0.5);
+    EXPECT_FALSE(tool->mathVC());
+    EXPECT_TRUE(tool->reviewBtn()->isEnabled());
+}
+
+TEST_F(GameScreensTest, TheLastLevelOpensNothingAndOffersNoNextLevel) {
+    for (const auto& level : percents()->levels()) level->setIsLocked(false);
+    openTopic();
+    auto battle = play(10);
+    answerAllRight(battle);
+    auto results = battle->resultsVC();
+    ASSERT_TRUE(results);
+    EXPECT_FALSE(results->isFailed());
+    EXPECT_TRUE(findByOutlet(*results, "nextBtn")->isHidden());
+    EXPECT_EQ(findByOutlet(*results, "levelsBtn")->center(), ui::Point(240, 319.5));
+    EXPECT_EQ(echo->levels.back(), percents()->levels()[9]->endTestLevel());
+    // Back to the grid, which shows the new stars.
+    results->doneClick(findByOutlet(*results, "levelsBtn"));
+    runFor(0.5);
+    auto grid = tool->mathVC()->levelVC();
+    EXPECT_FALSE(grid->battleVC());
+    EXPECT_EQ(grid->levelViews()[9]->star(3)->image()->name(), "game_star_full.png");
 }
 
 TEST_F(GameScreensTest, TheResultsCountUpThenShowHalfStarsAndTheBadgeOfANewBest) {
@@ -301,7 +335,8 @@ TEST_F(GameScreensTest, TheResultsCountUpThenShowHalfStarsAndTheBadgeOfANewBest)
     ASSERT_EQ(GameResultsVC::countUpSeconds(score), 5);
     EXPECT_EQ(GameResultsVC::countUpSeconds(1499), 2);
     auto star = [&](int k) {
-        return std::dynamic_pointer_cast<ui::ImageView>(findByOutlet(*results, "star" + std::to_string(k) + "IV"));
+        return std::dynamic_pointer_cast<ui::ImageView>(
+            findByOutlet(*results, "star" + std::to_string(k) + "IV"));
     };
     runFor(3.2);  // 1728 of 2700 counted: three half stars, of which one whole star shows
     int shown = std::stoi(text(*results, "scoreLbl"));
@@ -334,11 +369,12 @@ TEST_F(GameScreensTest, TheReviewShowsEachQuestionsOutcomeAndPagesRound) {
         return q;
     };
     auto& list = rep->gameReviewQuestions();
-    list = {question(0, 0, 1.25), question(1, 2, 3), question(2, -1, 10)};
+    list = {question(0, 0, 1.25), question(1, 2, 3), question(7, 0, 1), question(2, -1, 10)};
     for (int i = 0; i < 40; ++i) list.push_back(question(0, 0, 1));
     tool->openReview(nullptr);
     runFor(0.5);
-    EXPECT_EQ(list.size(), 25u);  // the 25 newest are kept
+    EXPECT_EQ(list.size(), 25u);  // the 25 newest whole questions are kept
+    EXPECT_EQ(list[2]->rightAnswer(), 2);
     auto review = tool->reviewVC();
     EXPECT_EQ(text(*review, "numberOfQuestionsLbl"), "1/25");
     EXPECT_EQ(text(*review, "correctAnswerLbl"), "Correct Answer: a");
@@ -391,14 +427,14 @@ namespace {
 
 TEST(GameBattleTest, PointsFallFromTheReadTimeToTheTotalTime) {
     MGameBattle run(12);
-    run.showQuestion(std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "", MGameQuestion::Strings{"1", "2", "3", "4"},
-                                                     0, 1, 10),
+    run.showQuestion(std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "",
+                                                     MGameQuestion::Strings{"1", "2", "3", "4"}, 0, 1, 10),
                      0);
     const std::pair<double, int> table[] = {{0, 200}, {1, 200}, {4, 166}, {5.5, 150}, {10, 100}, {12, 100}};
     for (const auto& [elapsed, points] : table) EXPECT_EQ(run.pointsForAnswerAt(elapsed), points) << elapsed;
     // A question whose two times are equal gives the full points up to them.
-    run.showQuestion(std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "", MGameQuestion::Strings{"1", "2", "3", "4"},
-                                                     0, 5, 5),
+    run.showQuestion(std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "",
+                                                     MGameQuestion::Strings{"1", "2", "3", "4"}, 0, 5, 5),
                      0);
     EXPECT_EQ(run.pointsForAnswerAt(5), 200);
     EXPECT_EQ(run.finalScore(), 300);  // three lives, no points yet
