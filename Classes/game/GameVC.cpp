@@ -60,8 +60,10 @@ void GameVC::viewDidLoad() {
     metaQuestionCollection_ = std::make_shared<MGameMetaQuestionCollection>();
     if (auto ad = AbstractAppDelegate::shared())
         for (const auto& view : buttonsView_->subviews())
-            if (auto button = std::dynamic_pointer_cast<ui::Button>(view))
+            if (auto button = std::dynamic_pointer_cast<ui::Button>(view)) {
                 button->setTitleColor(ad->darkColor());
+                button->setTitleColor(ui::Color::white(0.6), ui::StateDisabled);
+            }
     auto rep = AbstractAppDelegate::sharedRep();
     reviewBtn_->setEnabled(rep && !rep->gameReviewQuestions().empty());
 }

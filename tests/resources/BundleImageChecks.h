@@ -23,8 +23,7 @@ inline ui::Image::PixelSize pixelsOf(const std::string& relativePath) {
 
 // The image is the bundle's double-resolution picture of the given size, and the bundle has
 // its plain twin at one pixel per point for callers that ask for that.
-inline void expectBundleImage(const std::shared_ptr<const ui::Image>& image, double width,
-                              double height) {
+inline void expectBundleImage(const std::shared_ptr<const ui::Image>& image, double width, double height) {
     ASSERT_TRUE(image);
     SCOPED_TRACE(image->name());
     EXPECT_EQ(image->scale(), 2);

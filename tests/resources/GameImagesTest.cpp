@@ -19,12 +19,12 @@ TEST_F(GameImagesTest, EveryGamePictureHasTheSizeItsScreenLaysOut) {
         double width, height;
     };
     const Picture pictures[] = {
-        {"game_level_bg.png", 51, 51},         {"game_level_bg_h.png", 51, 51},
-        {"game_level_bg_locked.png", 51, 51},  {"game_star_empty.png", 14, 14},
-        {"game_star_semi.png", 14, 14},        {"game_star_full.png", 14, 14},
-        {"game_bigstar_empty.png", 60, 60},    {"game_bigstar_semi.png", 60, 60},
-        {"game_bigstar_full.png", 60, 60},     {"game_life.png", 20, 20},
-        {"game_highscore.png", 90, 48},        {"game_background.png", 480, 320},
+        {"game_level_bg.png", 51, 51},           {"game_level_bg_h.png", 51, 51},
+        {"game_level_bg_locked.png", 51, 51},    {"game_star_empty.png", 14, 14},
+        {"game_star_semi.png", 14, 14},          {"game_star_full.png", 14, 14},
+        {"game_bigstar_empty.png", 60, 60},      {"game_bigstar_semi.png", 60, 60},
+        {"game_bigstar_full.png", 60, 60},       {"game_life.png", 20, 20},
+        {"game_highscore.png", 90, 48},          {"game_background.png", 480, 320},
         {"game_background-iPad.png", 768, 1004},
     };
     for (const Picture& p : pictures)

@@ -118,6 +118,7 @@ class GameScreensTest : public testing_support::ScreenTestEnvironment {
 TEST_F(GameScreensTest, TheClockDrivesTheOpenChainAndStopsWithTheTool) {
     ASSERT_TRUE(tool->displayLink() && tool->displayLink()->isValid());
     EXPECT_FALSE(tool->reviewBtn()->isEnabled());  // nothing played yet
+    EXPECT_EQ(tool->reviewBtn()->currentTitleColor(), ui::Color::white(0.6));
     EXPECT_EQ(GameViewController::gameScreen(), tool);
     openTopic();
     auto battle = play(1);
