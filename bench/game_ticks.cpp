@@ -88,6 +88,7 @@ void TickWithThePlayScreenOpen(benchmark::State& state) {
     state.counters["chain_us"] = benchmark::Counter(chain / static_cast<double>(ticks));
     state.counters["patch_bytes"] =
         benchmark::Counter(static_cast<double>(bytes) / static_cast<double>(ticks));
+    // The last patch, to see what a tick changes.
     state.SetLabel(last.substr(0, 400));
     tool->close();
 }
