@@ -18,6 +18,7 @@
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
+#include "Classes/game/GameVC.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
@@ -82,6 +83,7 @@ void AbstractAppDelegate::registerClasses() {
         StatisticsClasses::registerAll();
         SettingsVC::registerOwners();
         BooksVC::registerOwners();
+        GameVC::registerOwners();
     });
 }
 

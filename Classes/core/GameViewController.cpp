@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "platform/foundation/RunLoop.h"
 #include "platform/ui/View.h"
 
 namespace {
@@ -44,4 +45,13 @@ void GameViewController::animation() {
 
 void GameViewController::outAnimation() {
     if (std::shared_ptr<ui::View> view = viewIfLoaded()) view->setAlpha(0);
+}
+
+void GameViewController::back() {
+    fnd::RunLoop::main().cancelPerforms(notificationId(this));
+    CommonViewController::back();
+}
+
+bool GameViewController::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) {
+    return orientation == ui::InterfaceOrientation::LandscapeLeft;
 }

@@ -25,6 +25,10 @@ class GameViewController : public CommonViewController {
     void animation() override;
     // The view's alpha goes to 0.
     void outAnimation() override;
+    // Delayed calls aimed at the screen are cancelled before it leaves.
+    void back() override;
+    // Game screens are laid out for landscape only.
+    bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) override;
 
     // The game's main screen this screen lives in.
     const std::shared_ptr<CommonViewController>& mVC() const { return mVC_; }

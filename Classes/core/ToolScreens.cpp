@@ -8,6 +8,7 @@
 #include "Classes/core/PendingToolVC.h"
 #include "Classes/core/SettingsVC.h"
 #include "Classes/errorlog/BooksVC.h"
+#include "Classes/game/GameVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
 #include "platform/ui/Make.h"
@@ -62,8 +63,8 @@ const std::map<std::string, Factory>& table() {
         {"SettingsVC_iPad", screen<SettingsVC_iPad>()},
         {"FeedbackVC", pending("FeedbackVC", "Feedback", countFeedbackOpening)},
         {"FeedbackVC_iPad", pending("FeedbackVC_iPad", "Feedback", countFeedbackOpening)},
-        {"GameVC", pending("GameVC", "Math Game")},
-        {"GameVC_iPad", pending("GameVC_iPad", "Math Game")},
+        {"GameVC", screen<GameVC>()},
+        {"GameVC_iPad", screen<GameVC_iPad>()},
         {"InfoVC", screen<InfoVC>()},
         {"InfoVC_iPad", screen<InfoVC_iPad>()},
     };

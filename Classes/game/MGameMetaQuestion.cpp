@@ -176,6 +176,17 @@ MGameMetaQuestion::Strings MGameMetaQuestion::generateOptionsForFractionWithNume
     return options;
 }
 
+MGameMetaQuestion::Strings MGameMetaQuestion::generateOptionsForProbabilityWithNumenator(int u, int v) {
+    int g = GCDofA(v, u);
+    u /= g;
+    v /= g;
+    if (v < 4) {
+        u *= 2;
+        v *= 2;
+    }
+    return generateOptionsForFractionWithNumenator(u, v);
+}
+
 void MGameMetaQuestion::randomizeOptionsOrder(Strings& options) {
     for (int k = 0; k < 4; ++k) {
         std::size_t i = randomIntBetweenMin(1, 3);

@@ -63,6 +63,9 @@ class MGameMetaQuestion : public fnd::Object {
     Strings generatePowOptionsForFloat(float f);
     // n/d and three fractions over d whose numerators lie within 3 of n (of 3 when n is smaller).
     Strings generateOptionsForFractionWithNumenator(int n, int d);
+    // The options of a probability u/v: the fraction is reduced, and one whose denominator is then
+    // below 4 is written over twice that denominator, so that its wrong numerators spread wider.
+    Strings generateOptionsForProbabilityWithNumenator(int u, int v);
     // Shuffles the options after the first.
     void randomizeOptionsOrder(Strings& options);
     // Puts a text before and after every option (a unit, a per cent sign).

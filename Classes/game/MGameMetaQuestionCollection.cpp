@@ -18,6 +18,27 @@
 #include "Classes/game/MGameMetaQuestionORVAArithmetic7.h"
 #include "Classes/game/MGameMetaQuestionORVAArithmetic8.h"
 #include "Classes/game/MGameMetaQuestionORVAArithmetic9.h"
+#include "Classes/game/MGameMetaQuestionORVAPercents1.h"
+#include "Classes/game/MGameMetaQuestionORVAPercents2.h"
+#include "Classes/game/MGameMetaQuestionORVAPercents3.h"
+#include "Classes/game/MGameMetaQuestionORVAPercents4.h"
+#include "Classes/game/MGameMetaQuestionORVAPercents5.h"
+#include "Classes/game/MGameMetaQuestionORVAPercents6.h"
+#include "Classes/game/MGameMetaQuestionORVAPercents7.h"
+#include "Classes/game/MGameMetaQuestionORVAPercents8.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting1.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting10.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting11.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting12.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting13.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting2.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting3.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting4.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting5.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting6.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting7.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting8.h"
+#include "Classes/game/MGameMetaQuestionORVAProbabilityAndCounting9.h"
 #include "Classes/game/MGameQuestion.h"
 #include "Classes/game/MGameRandom.h"
 #include "Classes/game/MGameTestLabel.h"
@@ -45,6 +66,27 @@ MGameMetaQuestionCollection::MGameMetaQuestionCollection(std::shared_ptr<MGameRa
         std::make_shared<MGameMetaQuestionORVAArithmetic14>(),
         std::make_shared<MGameMetaQuestionORVAArithmetic15>(),
         std::make_shared<MGameMetaQuestionORVAArithmetic16>(),
+        std::make_shared<MGameMetaQuestionORVAPercents1>(),
+        std::make_shared<MGameMetaQuestionORVAPercents2>(),
+        std::make_shared<MGameMetaQuestionORVAPercents3>(),
+        std::make_shared<MGameMetaQuestionORVAPercents4>(),
+        std::make_shared<MGameMetaQuestionORVAPercents5>(),
+        std::make_shared<MGameMetaQuestionORVAPercents6>(),
+        std::make_shared<MGameMetaQuestionORVAPercents7>(),
+        std::make_shared<MGameMetaQuestionORVAPercents8>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting1>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting2>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting3>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting4>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting5>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting6>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting7>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting8>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting9>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting10>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting11>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting12>(),
+        std::make_shared<MGameMetaQuestionORVAProbabilityAndCounting13>(),
     };
     for (const auto& generator : metaQuestions_) generator->setRandom(random_);
 }

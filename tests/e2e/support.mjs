@@ -76,10 +76,11 @@ export async function startProgram(program, args = []) {
 
 // Gives the pages of the context window.shownTexts(text, pattern): the centres of the texts a person
 // sees that are the text (or, with `pattern`, match it as a regular expression): on screen, not
-// hidden and not faded out (keys the program keeps transparent are still in the page).
+// hidden and not faded out (keys the program keeps transparent are still in the page); and
+// window.shownTextItems(text, pattern), the same with each text beside its centre.
 export function installShownTexts(context) {
     return context.addInitScript(() => {
-        window.shownTexts = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) => {
+        window.shownTextItems = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) => {
             if (pattern ? !new RegExp(text).test(span.textContent) : span.textContent !== text) return false;
             let opacity = 1;
             for (let node = span; node && node.nodeType === 1; node = node.parentElement) {
@@ -90,8 +91,9 @@ export function installShownTexts(context) {
             return opacity > 0.5;
         }).map((span) => {
             const r = span.getBoundingClientRect();
-            return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+            return { text: span.textContent, x: r.x + r.width / 2, y: r.y + r.height / 2 };
         });
+        window.shownTexts = (text, pattern = false) => window.shownTextItems(text, pattern).map(({ x, y }) => ({ x, y }));
     });
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "Classes/study_aids/MConcept.h"
@@ -9,6 +8,7 @@
 #include "Classes/study_aids/MCourses.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/ui/Image.h"
+#include "tests/resources/BundleImageChecks.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -20,40 +20,14 @@ constexpr double kTopicWidth = 84, kTopicHeight = 70;
 constexpr double kProviderWidth = 115, kProviderHeight = 70;
 constexpr double kMapImageSide = 32;
 
-class StudyAidsImagesTest : public testing_support::TestEnvironment {
-  protected:
-    static ui::Image::PixelSize pixelsOf(const std::string& relativePath) {
-        std::ifstream in(fnd::Bundle::main().resourcePath() / relativePath, std::ios::binary);
-        std::string header(64, '\0');
-        in.read(header.data(), static_cast<std::streamsize>(header.size()));
-        header.resize(static_cast<std::size_t>(in.gcount()));
-        return ui::Image::pixelSize(header);
-    }
-
-    // The image is the bundle's double-resolution picture of the given size, and the bundle has
-    // its plain twin at one pixel per point for callers that ask for that.
-    static void expectBundleImage(const std::shared_ptr<const ui::Image>& image, double width,
-                                  double height) {
-        ASSERT_TRUE(image);
-        SCOPED_TRACE(image->name());
-        EXPECT_EQ(image->scale(), 2);
-        EXPECT_EQ(image->size().width, width);
-        EXPECT_EQ(image->size().height, height);
-        std::string doubled = image->resourcePath();
-        auto at = doubled.rfind("@2x");
-        ASSERT_NE(at, std::string::npos);
-        ui::Image::PixelSize plain = pixelsOf(std::string(doubled).erase(at, 3));
-        EXPECT_EQ(plain.width, width);
-        EXPECT_EQ(plain.height, height);
-    }
-};
+class StudyAidsImagesTest : public testing_support::TestEnvironment {};
 
 TEST_F(StudyAidsImagesTest, EveryTopicHasItsIcon) {
     MConcepts catalogue;
     ASSERT_EQ(catalogue.concepts().size(), 8u);
     for (const auto& topic : catalogue.concepts()) {
         SCOPED_TRACE(topic->fullName());
-        expectBundleImage(topic->iconIM(), kTopicWidth, kTopicHeight);
+        resources_test::expectBundleImage(topic->iconIM(), kTopicWidth, kTopicHeight);
     }
 }
 
@@ -62,12 +36,14 @@ TEST_F(StudyAidsImagesTest, EveryProviderHasItsIconLogoAndMapImage) {
     ASSERT_EQ(catalogue.courses().size(), 5u);
     for (const auto& course : catalogue.courses()) {
         SCOPED_TRACE(course->companyName());
-        expectBundleImage(course->iconIM(), kProviderWidth, kProviderHeight);
+        resources_test::expectBundleImage(course->iconIM(), kProviderWidth, kProviderHeight);
         // Pages name the logo with "@2x" appended on this screen; a plain name finds it as well.
-        expectBundleImage(ui::Image::named(course->logoName()), kProviderWidth, kProviderHeight);
-        expectBundleImage(ui::Image::named(course->logoName() + "@2x"), kProviderWidth, kProviderHeight);
+        resources_test::expectBundleImage(ui::Image::named(course->logoName()), kProviderWidth,
+                                          kProviderHeight);
+        resources_test::expectBundleImage(ui::Image::named(course->logoName() + "@2x"), kProviderWidth,
+                                          kProviderHeight);
         if (course->centers())
-            expectBundleImage(course->mapIM(), kMapImageSide, kMapImageSide);
+            resources_test::expectBundleImage(course->mapIM(), kMapImageSide, kMapImageSide);
         else
             EXPECT_FALSE(course->mapIM());
     }

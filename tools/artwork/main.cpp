@@ -14,6 +14,7 @@
 #include "tools/artwork/ArtworkRegistry.h"
 #include "tools/artwork/ErrorLogArtwork.h"
 #include "tools/artwork/FlashcardsArtwork.h"
+#include "tools/artwork/GameArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/QuestionFigures.h"
@@ -27,13 +28,15 @@ int main(int argc, char** argv) {
     if (figures) {
         QuestionFigures::addTo(registry);
     } else {
-        StudyAidsArtwork::addTo(registry);
+        // One line per tool, in alphabetical order.
+        ErrorLogArtwork::addTo(registry);
+        FlashcardsArtwork::addTo(registry);
+        GameArtwork::addTo(registry);
         HomeArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);
         SettingsArtwork::addTo(registry);
         StatisticsArtwork::addTo(registry);
-        FlashcardsArtwork::addTo(registry);
-        ErrorLogArtwork::addTo(registry);
+        StudyAidsArtwork::addTo(registry);
     }
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";

@@ -13,40 +13,16 @@
 #include "Classes/game/MGameQuestion.h"
 #include "Classes/game/MGameRandom.h"
 #include "Classes/game/MGameTestLabel.h"
+#include "tests/Classes/game/QuestionText.h"
 #include "tests/Classes/game/ScriptedDraws.h"
 
 namespace {
 
 using Strings = MGameQuestion::Strings;
-using Numbers = std::vector<long long>;
-
-// The digit runs of a text, in order.
-Numbers numbersIn(const std::string& text) {
-    Numbers numbers;
-    for (std::size_t i = 0; i < text.size();) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) {
-            ++i;
-            continue;
-        }
-        long long n = 0;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
-            n = n * 10 + (text[i++] - '0');
-        numbers.push_back(n);
-    }
-    return numbers;
-}
-
-std::string between(const std::string& text, const std::string& from, const std::string& to) {
-    std::size_t start = text.find(from);
-    if (start == std::string::npos) return {};
-    start += from.size();
-    std::size_t end = text.find(to, start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using game_test::between;
+using game_test::contains;
+using game_test::Numbers;
+using game_test::numbersIn;
 
 bool isPrime(long long n) {
     if (n < 2) return false;
@@ -256,7 +232,7 @@ class IntegerQuestionsCheckTest : public ::testing::Test {
     // Every generator at levels from below its band to above it.
     void checkAll(const std::shared_ptr<MGameRandom>& random, int perLevel) {
         MGameMetaQuestionCollection collection(random);
-        const auto& generators = collection.metaQuestions();
+        auto generators = collection.metaQuestionCollectionWithTag("Properties of Integers");
         for (std::size_t g = 0; g < generators.size(); ++g) {
             auto label = generators[g]->testLabelForTestType(1);
             int min = label->level_min(), max = label->level_max();

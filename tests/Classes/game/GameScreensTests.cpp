@@ -1,0 +1,444 @@
+// The maths game's screens on the manual clock: the tool and its clock, the topic list, the level
+// grid, a level played through its ticks and taps, the results and the review. The questions come
+// from a generator of the test's that asks what target score it was given.
+
+#include <gtest/gtest.h>
+
+#include "Classes/core/MRepository.h"
+#include "Classes/core/TovridaAppDelegate.h"
+#include "Classes/game/GameBattleVC.h"
+#include "Classes/game/GameLevelVC.h"
+#include "Classes/game/GameMathVC.h"
+#include "Classes/game/GameResultsVC.h"
+#include "Classes/game/GameReviewVC.h"
+#include "Classes/game/GameVC.h"
+#include "Classes/game/MGameLevel.h"
+#include "Classes/game/MGameLevelView.h"
+#include "Classes/game/MGameMetaQuestion.h"
+#include "Classes/game/MGameMetaQuestionCollection.h"
+#include "Classes/game/MGameQuestion.h"
+#include "Classes/game/MGameTestLabel.h"
+#include "Classes/game/MGameTopic.h"
+#include "Classes/game/MGameTopics.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Timer.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/TableViewCell.h"
+#include "tests/Classes/game/ScriptedDraws.h"
+#include "tests/support/ScreenTestEnvironment.h"
+#include "tests/support/ViewTestSupport.h"
+
+namespace {
+
+using testing_support::findByOutlet;
+
+// Asks "What is N?" for target score N, with the options N, 1, 2 and "-": the right one first.
+class EchoGenerator : public MGameMetaQuestion {
+  public:
+    EchoGenerator() : MGameMetaQuestion(0, 2000, {"Percents"}, 1, 10) {}
+    std::shared_ptr<MGameQuestion> generateForTestType(int, int level) override {
+        levels.push_back(level);
+        return std::make_shared<MGameQuestion>(
+            testLabels().front()->tags(), "What is " + std::to_string(level) + "?",
+            Strings{std::to_string(level), "1", "2", "-"}, 0, readTime(), totalTime());
+    }
+    std::vector<int> levels;
+};
+
+class StillDelegate : public TovridaAppDelegate {
+  protected:
+    void startLoading() override {}
+};
+
+class GameScreensTest : public testing_support::ScreenTestEnvironment {
+  protected:
+    void SetUp() override {
+        ScreenTestEnvironment::SetUp();
+        open(ui::Idiom::Phone);
+    }
+    void TearDown() override {
+        if (tool && tool->isShown()) tool->close();
+        ScreenTestEnvironment::TearDown();
+    }
+
+    // The game tool on a fresh repository, its generator the test's echo.
+    void open(ui::Idiom idiom) {
+        if (tool && tool->isShown()) tool->close();
+        auto delegate = std::make_shared<StillDelegate>();
+        launch(idiom, delegate);
+        AbstractAppDelegate::registerClasses();
+        rep = std::make_shared<MRepository>();
+        rep->setGameTopicsSet(std::make_shared<MGameTopics>());
+        delegate->setRep(rep);
+        tool = idiom == ui::Idiom::Phone ? ui::make<GameVC>() : ui::make<GameVC_iPad>();
+        echo = std::make_shared<EchoGenerator>();
+        auto collection = std::make_shared<MGameMetaQuestionCollection>(game_test::seededRandom(1));
+        collection->setMetaQuestions({echo});
+        tool->setMetaQuestionCollection(collection);
+        runFor(1);
+    }
+    std::shared_ptr<MGameTopic> percents() const { return rep->gameTopicsSet()->topics()[1]; }
+
+    // The topic list, then the grid of "Percents", then its level.
+    void openTopic() {
+        tool->openLevel(nullptr);
+        runFor(0.5);
+        auto list = tool->mathVC();
+        auto cell = list->topicsTV()->cellForRow({0, 1});
+        list->openLevel(cell->viewWithTag(GameMathVC::kNameTag));
+        runFor(0.5);
+    }
+    std::shared_ptr<GameBattleVC> play(int levelNumber) {
+        auto grid = tool->mathVC()->levelVC();
+        grid->openBattle(grid->levelViews()[static_cast<std::size_t>(levelNumber - 1)]->button());
+        runFor(0.05);
+        return grid->battleVC();
+    }
+    static std::string text(const fnd::Object& owner, const std::string& outlet) {
+        return std::dynamic_pointer_cast<ui::Label>(findByOutlet(owner, outlet))->text();
+    }
+    static void answer(GameBattleVC& battle, int option) { battle.submitAnswer(battle.optionButton(option)); }
+    // Answers every question right at once until the results show.
+    void answerAllRight(const std::shared_ptr<GameBattleVC>& battle) {
+        while (!battle->resultsVC()) {
+            answer(*battle, 0);
+            for (int i = 0; i < 42 && !battle->resultsVC(); ++i) runFor(0.05);
+        }
+    }
+
+    std::shared_ptr<MRepository> rep;
+    std::shared_ptr<GameVC> tool;
+    std::shared_ptr<EchoGenerator> echo;
+};
+
+TEST_F(GameScreensTest, TheClockDrivesTheOpenChainAndStopsWithTheTool) {
+    ASSERT_TRUE(tool->displayLink() && tool->displayLink()->isValid());
+    EXPECT_FALSE(tool->reviewBtn()->isEnabled());  // nothing played yet
+    EXPECT_EQ(tool->reviewBtn()->currentTitleColor(), ui::Color::white(0.6));
+    EXPECT_EQ(GameViewController::gameScreen(), tool);
+    openTopic();
+    auto battle = play(1);
+    ASSERT_TRUE(battle);
+    auto bar = battle->timerV();
+    runFor(5);  // half the question's time: the clock drained half the bar
+    EXPECT_NEAR(bar->frame().size.height, 90, 1.5);
+    EXPECT_NEAR(bar->frame().origin.y, 33 + 90, 1.5);
+
+    std::weak_ptr<GameVC> weak = tool;
+    std::weak_ptr<GameMathVC> wm = tool->mathVC();
+    std::weak_ptr<GameLevelVC> wl = tool->mathVC()->levelVC();
+    std::weak_ptr<GameBattleVC> wb = battle;
+    auto link = tool->displayLink();
+    tool->doneClick(nullptr);
+    tool->back();
+    runFor(1);
+    tool.reset();
+    battle.reset();
+    // Leaving a tool hands the home screen's statistics to a thread, which holds the tool a moment.
+    runUntil([&] { return weak.expired(); }, 5);
+    EXPECT_FALSE(link->isValid());
+    EXPECT_TRUE(weak.expired()) << "the clock keeps the tool alive";
+    EXPECT_TRUE(wm.expired() && wl.expired() && wb.expired()) << "an open game screen outlives the tool";
+}
+
+TEST_F(GameScreensTest, TopicRowsShowScoreAndGainAndTheGridItsLevels) {
+    percents()->levels()[0]->setHighScore(2300);  // a gain since the list was last closed
+    tool->openLevel(nullptr);
+    runFor(0.5);
+    auto list = tool->mathVC();
+    EXPECT_TRUE(tool->buttonsView()->isHidden());
+    auto row = list->topicsTV()->cellForRow({0, 1});
+    auto name = std::dynamic_pointer_cast<ui::Button>(row->viewWithTag(GameMathVC::kNameTag));
+    EXPECT_EQ(name->titleForState(ui::StateNormal), "Percents");
+    std::string score = std::dynamic_pointer_cast<ui::Label>(row->viewWithTag(GameMathVC::kScoreTag))->text();
+    EXPECT_EQ(score, std::to_string(percents()->score()));
+    EXPECT_EQ(std::dynamic_pointer_cast<ui::Label>(row->viewWithTag(GameMathVC::kGainTag))->text(),
+              "+" + score);
+    EXPECT_EQ(
+        std::dynamic_pointer_cast<ui::Label>(list->topicsTV()->cellForRow({0, 0})->viewWithTag(3))->text(),
+        "");
+    EXPECT_EQ(list->topicsTV()->rowHeight(), 80);
+
+    list->openLevel(name);
+    runFor(0.5);
+    auto grid = list->levelVC();
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(tool->currentTopic(), percents());
+    EXPECT_EQ(text(*grid, "topicName"), "Percents");
+    ASSERT_EQ(grid->levelViews().size(), 10u);
+    // 480 x 320: cells 80 wide and 80 high, the first half a cell in; level 6 opens row 1.
+    EXPECT_EQ(grid->firstLevelFrame(), ui::Rect(40, 40, 80, 80));
+    EXPECT_EQ(grid->levelViews()[5]->frame(), ui::Rect(40, 120, 80, 80));
+    EXPECT_EQ(grid->levelViews()[4]->frame(), ui::Rect(360, 40, 80, 80));
+    auto first = grid->levelViews()[0]->button();
+    EXPECT_EQ(first->titleForState(ui::StateNormal), "1");
+    EXPECT_EQ(first->tag(), 1);
+    EXPECT_EQ(first->frame(), ui::Rect(14, 10, 51, 51));
+    // 2300 of 2700 is five half stars.
+    EXPECT_EQ(grid->levelViews()[0]->star(2)->image()->name(), "game_star_full.png");
+    EXPECT_EQ(grid->levelViews()[0]->star(3)->image()->name(), "game_star_semi.png");
+    auto locked = grid->levelViews()[1];
+    EXPECT_EQ(locked->button()->titleForState(ui::StateNormal), "");
+    EXPECT_TRUE(locked->star(1)->isHidden());
+    testing_support::tap(*locked->button());  // a locked level does nothing
+    runFor(0.1);
+    EXPECT_FALSE(grid->battleVC());
+
+    // Closing the list takes the scores as the new start.
+    grid->doneClick(nullptr);
+    runFor(0.5);
+    EXPECT_FALSE(list->levelVC());
+    EXPECT_FALSE(list->view()->isHidden());
+    list->doneClick(nullptr);
+    runFor(0.5);
+    EXPECT_EQ(percents()->startScore(), percents()->score());
+    EXPECT_FALSE(tool->buttonsView()->isHidden());
+    EXPECT_FALSE(tool->reviewBtn()->isEnabled());
+}
+
+TEST_F(GameScreensTest, ALevelClimbsItsTargetsScoresAnswersAndTimeoutsAndUnlocksTheNext) {
+    openTopic();
+    auto battle = play(1);
+    ASSERT_TRUE(battle);
+    EXPECT_EQ(text(*battle, "levelNameLbl"), "Level 1");
+    EXPECT_EQ(text(*battle, "numberOfQuestionsLbl"), "1/12");
+
+    // A right answer within the read time earns 200; the labels show it at the next tick.
+    answer(*battle, 0);
+    answer(*battle, 1);  // a second tap does nothing
+    EXPECT_EQ(battle->battle().score(), 200);
+    runFor(1);
+    EXPECT_EQ(text(*battle, "scoreLbl"), "200");
+    answer(*battle, 0);  // in the pause
+    EXPECT_EQ(battle->battle().score(), 200);
+    EXPECT_EQ(rep->gameReviewQuestions().size(), 1u);
+    runFor(1.1);
+    EXPECT_EQ(text(*battle, "numberOfQuestionsLbl"), "2/12");
+
+    // A right answer at a third of the way from read time to total time earns 166; "-" is no answer.
+    answer(*battle, 3);
+    runFor(battle->battle().questionStart() + 4 - loop->now());
+    answer(*battle, 0);
+    EXPECT_EQ(battle->battle().score(), 366);
+    runFor(2.1);
+
+    // A question tapped only on "-" runs out: one life, one review entry with the whole time.
+    answer(*battle, 3);
+    runFor(10.1);
+    EXPECT_EQ(battle->battle().nlifes(), 2);
+    EXPECT_TRUE(findByOutlet(*battle, "life3IV")->isHidden());
+    EXPECT_FALSE(findByOutlet(*battle, "life2IV")->isHidden());
+    ASSERT_EQ(rep->gameReviewQuestions().size(), 3u);
+    EXPECT_EQ(rep->gameReviewQuestions()[0]->userTime(), 10);
+    EXPECT_EQ(rep->gameReviewQuestions()[0]->userAnswer(), -1);
+    runFor(2.1);
+
+    // A wrong answer costs a life, too.
+    answer(*battle, 1);
+    EXPECT_EQ(battle->battle().nlifes(), 1);
+    runFor(2.1);
+    answerAllRight(battle);
+    EXPECT_EQ(echo->levels, (std::vector<int>{430, 439, 448, 457, 466, 475, 484, 493, 502, 511, 520, 530}));
+    // The results came two seconds after the last question ended, with 100 a life left.
+    auto results = battle->resultsVC();
+    EXPECT_EQ(results->score(), battle->battle().score() + 100);
+    EXPECT_FALSE(percents()->levels()[1]->isLocked());
+    EXPECT_TRUE(percents()->levels()[2]->isLocked());
+    // The best is kept as the results show; the screen compares with the old one.
+    EXPECT_EQ(percents()->levels()[0]->highScore(), results->score());
+    EXPECT_EQ(results->previousBest(), 0);
+
+    // Next: a fresh run of level 2.
+    results->doneClick(findByOutlet(*results, "nextBtn"));
+    runFor(0.5);
+    EXPECT_FALSE(battle->resultsVC());
+    EXPECT_EQ(text(*battle, "levelNameLbl"), "Level 2");
+    EXPECT_EQ(battle->battle().nlifes(), 3);
+    EXPECT_EQ(battle->battle().score(), 0);
+    EXPECT_EQ(echo->levels.back(), percents()->levels()[1]->startTestLevel());
+}
+
+TEST_F(GameScreensTest, ALostRunScoresNothingAndOpensNoLevel) {
+    openTopic();
+    auto battle = play(1);
+    for (int i = 0; i < 3; ++i) {
+        answer(*battle, 2);
+        runFor(i < 2 ? 2.1 : 0.05);
+    }
+    auto results = battle->resultsVC();
+    ASSERT_TRUE(results);  // at once, no pause
+    EXPECT_TRUE(results->isFailed());
+    EXPECT_EQ(text(*results, "completeFailedLbl"), "Level failed!");
+    EXPECT_TRUE(findByOutlet(*results, "nextBtn")->isHidden());
+    EXPECT_TRUE(findByOutlet(*results, "scoreLbl")->isHidden());
+    EXPECT_EQ(findByOutlet(*results, "levelsBtn")->center(), ui::Point(240, 319.5));
+    EXPECT_EQ(findByOutlet(*results, "restartBtn")->center(), ui::Point(340, 319.5));
+    EXPECT_TRUE(percents()->levels()[1]->isLocked());
+
+    // Again: a fresh run of the same level.
+    results->doneClick(findByOutlet(*results, "restartBtn"));
+    runFor(0.5);
+    EXPECT_EQ(battle->battle().nlifes(), 3);
+    EXPECT_EQ(text(*battle, "numberOfQuestionsLbl"), "1/12");
+    // Leaving in the pause: the pending question never comes.
+    answer(*battle, 0);
+    runFor(0.1);
+    battle->doneClick(nullptr);
+    runFor(3);
+    EXPECT_FALSE(tool->mathVC()->levelVC()->battleVC());
+    EXPECT_EQ(battle->battle().nQuestion(), 1);
+    EXPECT_FALSE(tool->mathVC()->levelVC()->view()->isHidden());
+
+    // Another sender's notification closes nothing; the list's own does, and the played questions
+    // switch the review key on.
+    auto list = tool->mathVC();
+    fnd::NotificationCenter::defaultCenter().post(GameVC::kMathDoneNotification, ui::make<ui::View>());
+    list->levelVC()->doneClick(nullptr);
+    runFor(0.5);
+    EXPECT_TRUE(tool->mathVC());
+    list->doneClick(nullptr);
+    runFor(0.5);
+    EXPECT_FALSE(tool->mathVC());
+    EXPECT_TRUE(tool->reviewBtn()->isEnabled());
+}
+
+TEST_F(GameScreensTest, TheLastLevelOpensNothingAndOffersNoNextLevel) {
+    for (const auto& level : percents()->levels()) level->setIsLocked(false);
+    openTopic();
+    auto battle = play(10);
+    answerAllRight(battle);
+    auto results = battle->resultsVC();
+    ASSERT_TRUE(results);
+    EXPECT_FALSE(results->isFailed());
+    EXPECT_TRUE(findByOutlet(*results, "nextBtn")->isHidden());
+    EXPECT_EQ(findByOutlet(*results, "levelsBtn")->center(), ui::Point(240, 319.5));
+    EXPECT_EQ(echo->levels.back(), percents()->levels()[9]->endTestLevel());
+    // Back to the grid, which shows the new stars.
+    results->doneClick(findByOutlet(*results, "levelsBtn"));
+    runFor(0.5);
+    auto grid = tool->mathVC()->levelVC();
+    EXPECT_FALSE(grid->battleVC());
+    EXPECT_EQ(grid->levelViews()[9]->star(3)->image()->name(), "game_star_full.png");
+}
+
+TEST_F(GameScreensTest, TheResultsCountUpThenShowHalfStarsAndTheBadgeOfANewBest) {
+    openTopic();
+    percents()->levels()[0]->setHighScore(1000);
+    auto battle = play(1);
+    answerAllRight(battle);
+    auto results = battle->resultsVC();
+    int score = results->score();  // 12 x 200 + 300 = 2700: five seconds to count
+    ASSERT_EQ(score, 2700);
+    ASSERT_EQ(GameResultsVC::countUpSeconds(score), 5);
+    EXPECT_EQ(GameResultsVC::countUpSeconds(1499), 2);
+    auto star = [&](int k) {
+        return std::dynamic_pointer_cast<ui::ImageView>(
+            findByOutlet(*results, "star" + std::to_string(k) + "IV"));
+    };
+    runFor(3.2);  // 1728 of 2700 counted: three half stars, of which one whole star shows
+    int shown = std::stoi(text(*results, "scoreLbl"));
+    EXPECT_NEAR(shown, 1728, 30);
+    EXPECT_FALSE(star(1)->isHidden());
+    EXPECT_TRUE(star(2)->isHidden());
+    EXPECT_TRUE(findByOutlet(*results, "highscoreIV")->isHidden());
+    runFor(2.3);
+    EXPECT_EQ(text(*results, "scoreLbl"), "2700");
+    EXPECT_EQ(star(3)->image()->name(), "game_bigstar_full.png");
+    EXPECT_FALSE(findByOutlet(*results, "highscoreIV")->isHidden());
+    EXPECT_TRUE(findByOutlet(*results, "bestScoreLbl")->isHidden());
+
+    // The same score again is no new best: "Best" shows instead of the badge.
+    results->doneClick(findByOutlet(*results, "restartBtn"));
+    runFor(0.5);
+    answerAllRight(battle);
+    runFor(6);
+    EXPECT_EQ(text(*battle->resultsVC(), "bestScoreLbl"), "Best: 2700");
+    EXPECT_FALSE(findByOutlet(*battle->resultsVC(), "bestScoreLbl")->isHidden());
+    EXPECT_TRUE(findByOutlet(*battle->resultsVC(), "highscoreIV")->isHidden());
+}
+
+TEST_F(GameScreensTest, TheReviewShowsEachQuestionsOutcomeAndPagesRound) {
+    auto question = [](int right, int user, double time) {
+        auto q = std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "<p>Q</p>",
+                                                 MGameQuestion::Strings{"a", "b", "c", "d"}, right, 1, 10);
+        q->setUserAnswer(user);
+        q->setUserTime(time);
+        return q;
+    };
+    auto& list = rep->gameReviewQuestions();
+    list = {question(0, 0, 1.25), question(1, 2, 3), question(7, 0, 1), question(2, -1, 10)};
+    for (int i = 0; i < 40; ++i) list.push_back(question(0, 0, 1));
+    tool->openReview(nullptr);
+    runFor(0.5);
+    EXPECT_EQ(list.size(), 25u);  // the 25 newest whole questions are kept
+    EXPECT_EQ(list[2]->rightAnswer(), 2);
+    auto review = tool->reviewVC();
+    EXPECT_EQ(text(*review, "numberOfQuestionsLbl"), "1/25");
+    EXPECT_EQ(text(*review, "correctAnswerLbl"), "Correct Answer: a");
+    EXPECT_EQ(text(*review, "rightWrongLbl"), "OK");
+    EXPECT_EQ(text(*review, "userTimeLbl"), "1.2s");
+    auto page = [&](int tag) {
+        auto key = ui::make<ui::View>();
+        key->setTag(tag);
+        review->changeQuestion(key);
+    };
+    page(1);
+    EXPECT_EQ(text(*review, "rightWrongLbl"), "X");
+    page(1);
+    EXPECT_EQ(text(*review, "rightWrongLbl"), "time");
+    EXPECT_EQ(text(*review, "userTimeLbl"), "10.0s");
+    for (int i = 0; i < 3; ++i) page(-1);
+    EXPECT_EQ(text(*review, "numberOfQuestionsLbl"), "25/25");
+    page(1);
+    EXPECT_EQ(text(*review, "numberOfQuestionsLbl"), "1/25");
+
+    review->doneClick(nullptr);
+    runFor(0.5);
+    EXPECT_FALSE(tool->reviewVC());
+    EXPECT_FALSE(tool->buttonsView()->isHidden());
+}
+
+TEST_F(GameScreensTest, OnTheTabletKeysAreLargerAndRowsTaller) {
+    open(ui::Idiom::Tablet);
+    openTopic();
+    auto list = tool->mathVC();
+    EXPECT_TRUE(std::dynamic_pointer_cast<GameMathVC_iPad>(list));
+    EXPECT_EQ(list->topicsTV()->rowHeight(), 100);
+    auto grid = list->levelVC();
+    ASSERT_TRUE(std::dynamic_pointer_cast<GameLevelVC_iPad>(grid));
+    ui::Rect bounds = grid->view()->bounds();
+    EXPECT_EQ(grid->firstLevelFrame(), ui::Rect(bounds.size.width / 12, bounds.size.height / 8,
+                                                bounds.size.width / 6, bounds.size.height / 4));
+    EXPECT_EQ(grid->levelViews()[0]->button()->frame().size.width, 51 * 1.5);
+    auto battle = play(1);
+    ASSERT_TRUE(std::dynamic_pointer_cast<GameBattleVC_iPad>(battle));
+    ui::Rect bar = battle->timerV()->frame();
+    EXPECT_EQ(bar.origin.x, 524);
+    EXPECT_NEAR(bar.origin.y + bar.size.height, 8 + 257, 1e-9);  // the lower edge stays
+    EXPECT_NEAR(bar.size.height, 257, 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GameBattleTest, PointsFallFromTheReadTimeToTheTotalTime) {
+    MGameBattle run(12);
+    run.showQuestion(std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "",
+                                                     MGameQuestion::Strings{"1", "2", "3", "4"}, 0, 1, 10),
+                     0);
+    const std::pair<double, int> table[] = {{0, 200}, {1, 200}, {4, 166}, {5.5, 150}, {10, 100}, {12, 100}};
+    for (const auto& [elapsed, points] : table) EXPECT_EQ(run.pointsForAnswerAt(elapsed), points) << elapsed;
+    // A question whose two times are equal gives the full points up to them.
+    run.showQuestion(std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "",
+                                                     MGameQuestion::Strings{"1", "2", "3", "4"}, 0, 5, 5),
+                     0);
+    EXPECT_EQ(run.pointsForAnswerAt(5), 200);
+    EXPECT_EQ(run.finalScore(), 300);  // three lives, no points yet
+}
+
+}  // namespace

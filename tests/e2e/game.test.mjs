@@ -1,0 +1,200 @@
+// The maths game of the real program in a browser, on the phone (turned to landscape) and on the
+// tablet: the game opens from the home screen, the topic "Percents" and its level 1; the test reads
+// each question from its page, works the answer out and taps it; one question is left to run out
+// of time. The level ends with the score counting up; it is played again and lost by wrong answers;
+// level 2 is then open in the grid; the review pages through the questions played; the game is
+// left. Screenshots of the grid, a question, the results and the review are kept.
+import { describe, test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+
+const program = process.env.ORVAKIT;
+
+// The right option of a percent question, worked out from the text of its page; null for another.
+function work(text) {
+    let m = /(\d+) is what percent of (\d+)\?/.exec(text);
+    if (m) return `${(Number(m[1]) * 100) / Number(m[2])} %`;
+    m = /(\d+)\/(\d+) percent of (\d+) equals/.exec(text);
+    if (m) return `${(Number(m[1]) * Number(m[3])) / (Number(m[2]) * 100)}`;
+    m = /(\d+)% of (\d+) equals/.exec(text);
+    if (m) return `${(Number(m[1]) * Number(m[2])) / 100}`;
+    m = /\$(\d+) investment (increased|decreased) by (\d+)%/.exec(text);
+    if (m) return `$${(Number(m[1]) * (100 + (m[2] === 'increased' ? 1 : -1) * Number(m[3]))) / 100}`;
+    return null;
+}
+
+for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tablet']) {
+    describe(`the maths game on the ${device}`, () => {
+        const dataDir = mkdtempSync(path.join(tmpdir(), `orvakit-game-${device}-`));
+        let context, run, page;
+        const shot = (name) => page.screenshot({ path: path.join(artifacts, `game-${device}-${name}.png`) });
+        // Where the texts are shown now, lowest on the screen last.
+        const shown = async (text) =>
+            (await page.evaluate((t) => window.shownTexts(t), text)).sort((a, b) => a.y - b.y);
+        const waitShown = (text, state = true) =>
+            page.waitForFunction(([t, s]) => (window.shownTexts(t).length > 0) === s, [text, state], { timeout: 20000 });
+        // A tap on the text; where it shows more than once, on the lowest.
+        async function tap(text) {
+            const all = await shown(text);
+            assert.ok(all.length, `"${text}" is shown`);
+            const { x, y } = all[all.length - 1];
+            await page.mouse.click(x, y);
+        }
+        // The text of the question page on screen (the web view's frame), once it shows one; a text
+        // like the one before is taken once the new page has had time to come (two questions may
+        // read the same).
+        async function questionText(previous) {
+            for (let i = 0; i < 200; ++i) {
+                for (const frame of page.frames()) {
+                    if (frame === page.mainFrame()) continue;
+                    const text = await frame.evaluate(() => document.body?.innerText ?? '').catch(() => '');
+                    if (work(text) !== null && (text !== previous || i >= 30)) return text;
+                }
+                await page.waitForTimeout(50);
+            }
+            assert.fail('no question page');
+        }
+        const progress = async () => {
+            const texts = await page.evaluate(() => [...document.querySelectorAll('.text > span')].map((s) => s.textContent));
+            return texts.find((t) => /^\d+\/12$/.test(t));
+        };
+
+        before(async () => {
+            context = await launchBrowser();
+            await installShownTexts(context);
+            run = await startProgram(program, ['--data-dir', dataDir, '--device', device]);
+            page = await context.newPage();
+            await page.goto(run.address);
+            await waitShown('Library');
+            await page.evaluate(() => document.fonts.ready);
+            await page.waitForTimeout(1600);  // the home screen is in and its tip band, if any, is up
+            if ((await shown('✕')).length) {
+                await tap('✕');
+                await waitShown('✕', false);
+            }
+        });
+
+        after(async () => {
+            await page?.close();
+            run?.child.kill('SIGTERM');
+            await run?.exited;
+            await context?.close();
+            removeProfiles();
+            rmSync(dataDir, { recursive: true, force: true });
+        });
+
+        test('the game opens from the home screen, with a topic and its level grid', async () => {
+            if (device === 'phone') {
+                // The game is on the second page of buttons: the dots lie below the grid.
+                const [library] = await shown('Library');
+                const [errorLog] = await shown('Error Log');
+                const scale = Math.abs(errorLog.x - library.x) / 100;
+                await page.mouse.click(library.x + 130 * scale, library.y + 305 * scale);
+                await page.waitForTimeout(800);
+                await shot('home');
+            }
+            const [game] = await shown('Math Game');
+            // The button's picture lies above its caption.
+            const scale = (await page.locator('#screen').boundingBox()).width / (device === 'phone' ? 320 : 768);
+            await page.mouse.click(game.x, game.y - (device === 'phone' ? 45 : 48) * scale);
+            await waitShown('Play');
+            if (device === 'phone') {
+                await page.click('#rotate-left');
+                await page.waitForTimeout(800);
+            }
+            await page.waitForTimeout(600);
+            await shot('tool');
+            assert.equal((await shown('Review')).length, 1);
+            await tap('Play');
+            await waitShown('Percents');
+            await page.waitForTimeout(400);
+            await shot('topics');
+            await tap('Percents');
+            await waitShown('1');
+            await page.waitForTimeout(400);
+            await shot('grid');
+        });
+
+        test('level 1 is played: answers worked out from the page, one question left to run out', async () => {
+            await tap('1');
+            let text = await questionText();
+            await waitShown('1/12');
+            await shot('question');
+            for (let k = 1; k <= 12; ++k) {
+                assert.equal(await progress(), `${k}/12`);
+                if (k === 3) {
+                    // Left alone: the question runs out after its ten seconds, and a life goes.
+                    await page.waitForFunction(() => window.shownTexts('4/12').length > 0, null, { timeout: 20000 });
+                    text = await questionText(text);
+                    continue;
+                }
+                const answer = work(text);
+                await tap(answer);
+                if (k < 12) {
+                    await waitShown(`${k + 1}/12`);
+                    text = await questionText(text);
+                }
+            }
+            // Eleven right answers, each worth 100 to 200 points, and two lives left.
+            await waitShown('Level complete!');
+            await page.waitForTimeout(1200);
+            await shot('results-counting');
+            await page.waitForFunction(() => window.shownTexts('Levels').length > 0 && window.shownTexts('Best: 0').length === 0);
+            await page.waitForTimeout(6000);  // the count-up of at most five seconds has ended
+            await shot('results');
+            const score = Number((await page.evaluate(() => [...document.querySelectorAll('.text > span')]
+                .map((s) => s.textContent).filter((t) => /^\d{4}$/.test(t))))[0]);
+            assert.ok(score >= 11 * 100 + 200 && score <= 11 * 200 + 200, `the score ${score}`);
+        });
+
+        test('a second run is lost by wrong answers, and level 2 is open afterwards', async () => {
+            await tap('Again');
+            for (let k = 1; k <= 3; ++k) {
+                await waitShown(`${k}/12`);
+                // The page and the keys of the new question: the keys offer the worked answer.
+                let right, options;
+                for (let i = 0; i < 100; ++i) {
+                    right = work(await questionText());
+                    const answers = await page.evaluate(() => window.shownTextItems('^\\$?-?\\d+( %)?$', true));
+                    options = answers.sort((a, b) => a.y - b.y).slice(-4).map((a) => a.text);
+                    if (options.includes(right)) break;
+                    await page.waitForTimeout(100);
+                }
+                assert.ok(options.includes(right), `${right} among ${options}`);
+                const wrong = options.find((o) => o !== right);
+                await tap(wrong);
+            }
+            await waitShown('Level failed!');
+            await page.waitForTimeout(800);
+            await shot('failed');
+            await tap('Levels');
+            await waitShown('2');
+            await page.waitForTimeout(400);
+            await shot('grid-after');
+        });
+
+        test('the review pages through the questions played, and the game is left', async () => {
+            await tap('Back');
+            await waitShown('Percents');
+            await tap('Back');
+            await waitShown('Review');
+            await page.waitForTimeout(400);
+            await tap('Review');
+            await waitShown('1/15');
+            await page.waitForTimeout(500);
+            await shot('review');
+            assert.ok((await shown('X')).length === 1, 'the newest question was answered wrong');
+            await tap('<');
+            await waitShown('15/15');
+            await tap('>');
+            await waitShown('1/15');
+            await tap('Done');
+            await waitShown('Exit');
+            await tap('Exit');
+            await waitShown('Library');
+        });
+    });
+}

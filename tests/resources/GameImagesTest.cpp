@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/ui/Image.h"
+#include "tests/resources/BundleImageChecks.h"
+#include "tests/support/TestEnvironment.h"
+
+namespace {
+
+class GameImagesTest : public testing_support::TestEnvironment {};
+
+// The sizes in points the game's screens lay out for: the level key (51 points at scale 1), the
+// stars under it and on the results, a life beside the score, the badge of a new best, and the
+// screens' backgrounds.
+TEST_F(GameImagesTest, EveryGamePictureHasTheSizeItsScreenLaysOut) {
+    struct Picture {
+        const char* name;
+        double width, height;
+    };
+    const Picture pictures[] = {
+        {"game_level_bg.png", 51, 51},           {"game_level_bg_h.png", 51, 51},
+        {"game_level_bg_locked.png", 51, 51},    {"game_star_empty.png", 14, 14},
+        {"game_star_semi.png", 14, 14},          {"game_star_full.png", 14, 14},
+        {"game_bigstar_empty.png", 60, 60},      {"game_bigstar_semi.png", 60, 60},
+        {"game_bigstar_full.png", 60, 60},       {"game_life.png", 20, 20},
+        {"game_highscore.png", 90, 48},          {"game_background.png", 480, 320},
+        {"game_background-iPad.png", 768, 1004},
+    };
+    for (const Picture& p : pictures)
+        resources_test::expectBundleImage(ui::Image::named(p.name), p.width, p.height);
+}
+
+}  // namespace
