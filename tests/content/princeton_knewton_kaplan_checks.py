@@ -425,3 +425,194 @@ def _kn_102():
 def _kn_103():
     G = [F(k, 2) for k in range(-20, 21)]
     return DS(product(G, G), lambda c: c[1], lambda c: c[1] == abs(c[0]), lambda c: c[1] ** 2 == 4 * c[1] - 4)
+
+
+@check("PR", 30)
+def _pr_30():
+    return (2 ** 10 + 2 ** 10) / 2 ** 8
+
+
+@check("PR", 31)
+def _pr_31():
+    return next(x for x in range(-100, 100) if 2 * x + 9 == 4 * x - 3)
+
+
+@check("PR", 32)
+def _pr_32():
+    return sqrt(50) + sqrt(18) - sqrt(8)
+
+
+@check("PR", 33)
+def _pr_33():
+    return next(n + 4 for n in range(-99, 100, 2) if n + (n + 2) + (n + 4) == 87)
+
+
+@check("PR", 34)
+def _pr_34():
+    return 5 * (F(36, 10) / F(2, 10))
+
+
+@check("PR", 35)
+def _pr_35():
+    return next(s for s in range(0, 101) if F(4 * 85 + s, 5) == 87)
+
+
+@check("PR", 36)
+def _pr_36():
+    return sqrt(12 ** 2 + 5 ** 2)
+
+
+@check("PR", 37)
+def _pr_37():
+    return 68 / (1 - F(15, 100))
+
+
+@check("PR", 38)
+def _pr_38():
+    return F(sum(1 for a in range(1, 7) for b in range(1, 7) if a + b == 8), 36)
+
+
+@check("PR", 39)
+def _pr_39():
+    return sum(1 for n in range(100, 201) if n % 7 == 0)
+
+
+@check("PR", 40)
+def _pr_40():
+    balance = F(2000)
+    for year in range(2):
+        balance *= 1 + F(5, 100)
+    return balance - 2000
+
+
+@check("PR", 41)
+def _pr_41():
+    return F(12 + 2 * 3, 3)
+
+
+@check("PR", 42)
+def _pr_42():
+    r = sqrt(49 * pi / pi)
+    return 2 * pi * r
+
+
+@check("PR", 43)
+def _pr_43():
+    xs = [3, 7, 7, 9, 14]
+    return F(sum(xs), len(xs)) - sorted(xs)[len(xs) // 2]
+
+
+@check("PR", 44)
+def _pr_44():
+    return next(c + d for c in range(1, 200) for d in range(1, 200) if 3 * c == 5 * d and c - d == 24)
+
+
+@check("PR", 45)
+def _pr_45():
+    return 36 / (1 + F(20, 60))
+
+
+@check("PR", 46)
+def _pr_46():
+    roots = [x for x in range(-100, 101) if x * x - 9 * x + 20 == 0]
+    assert len(roots) == 2
+    return sum(x * x for x in roots)
+
+
+@check("PR", 47)
+def _pr_47():
+    return next(n for n in range(1, 1000) if all(n % d == 0 for d in (2, 3, 4, 5, 6)))
+
+
+@check("PR", 48)
+def _pr_48():
+    hyp = sqrt(9 ** 2 + 12 ** 2)
+    return 2 * (9 * 12 / 2) / hyp
+
+
+@check("PR", 49)
+def _pr_49():
+    acid = F(30, 100) * 12
+    return next(w for w in [F(k, 2) for k in range(0, 100)] if acid / (12 + w) == F(20, 100))
+
+
+@check("PR", 50)
+def _pr_50():
+    t = F(60 * 1, 80 - 60)
+    clock = 10 + t
+    hour, minutes = int(clock), int((clock - int(clock)) * 60)
+    return f"{hour - 12 if hour > 12 else hour}:{minutes:02d} {'p.m.' if hour >= 12 else 'a.m.'}"
+
+
+@check("PR", 51)
+def _pr_51():
+    f = lambda x: 2 * x + 3
+    g = lambda x: x * x
+    return f(g(3)) - g(f(1))
+
+
+@check("PR", 52)
+def _pr_52():
+    soccer = set(range(18))
+    basketball = set(range(13, 25))
+    assert len(soccer & basketball) == 5
+    return 30 - len(soccer | basketball)
+
+
+@check("PR", 53)
+def _pr_53():
+    return sum(range(2, 41, 2))
+
+
+@check("PR", 54)
+def _pr_54():
+    return next(y for y in range(0, 141) if F(40, 100) * (140 - y) == F(30, 100) * y)
+
+
+@check("PR", 55)
+def _pr_55():
+    return pi * 3 ** 2 * 8
+
+
+@check("PR", 56)
+def _pr_56():
+    return len(set(permutations("LEVEL")))
+
+
+@check("PR", 57)
+def _pr_57():
+    return ((1 + F(25, 100)) * (1 - F(20, 100)) - 1) * 100
+
+
+@check("PR", 58)
+def _pr_58():
+    G = [F(k, 4) for k in range(1, 200)]
+    return next(x + y for x in G for y in G if x * y == 12 and x / y == 3)
+
+
+@check("PR", 59)
+def _pr_59():
+    side = 48 / 4
+    return (side + 2) ** 2 - side ** 2
+
+
+@check("PR", 60)
+def _pr_60():
+    return next(4 * s for s in range(1, 100) if 4 * s + 20 == 2 * (s + 20))
+
+
+@check("PR", 61)
+def _pr_61():
+    n = 4 ** 6 - 1
+    return max(p for p in range(2, n + 1) if n % p == 0 and all(p % d for d in range(2, isqrt(p) + 1)))
+
+
+@check("PR", 62)
+def _pr_62():
+    hours, rate = 46, 18
+    return min(hours, 40) * rate + max(hours - 40, 0) * F(3, 2) * rate
+
+
+@check("PR", 63)
+def _pr_63():
+    return sum(1 for x in range(-100, 100) if abs(2 * x - 5) <= 7)
