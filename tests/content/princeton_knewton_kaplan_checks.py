@@ -616,3 +616,160 @@ def _pr_62():
 @check("PR", 63)
 def _pr_63():
     return sum(1 for x in range(-100, 100) if abs(2 * x - 5) <= 7)
+
+
+@check("PR", 64)
+def _pr_64():
+    prime = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))
+    return DS(range(0, 100), lambda x: x, lambda x: 50 < x < 70, lambda x: prime(x) and 60 < x < 70 and x % 10 == 1)
+
+
+@check("PR", 65)
+def _pr_65():
+    return DS([F(k, 4) for k in range(-40, 41)], lambda x: x, lambda x: x * x == 4, lambda x: x ** 3 == 8)
+
+
+@check("PR", 66)
+def _pr_66():
+    sides = [F(k, 2) for k in range(1, 61)]
+    return DS(sides, lambda s: 4 * s, lambda s: s * s < 50, lambda s: abs(float(s) * sqrt(2) - 6 * sqrt(2)) < 1e-9)
+
+
+@check("PR", 67)
+def _pr_67():
+    return DS(product(range(1, 80), range(1, 80)), lambda c: F(c[0], c[0] + c[1]), lambda c: 3 * c[0] == c[1], lambda c: c[1] == 36)
+
+
+@check("PR", 68)
+def _pr_68():
+    G = range(-20, 31)
+    return DS(product(G, G, G), lambda c: F(sum(c), 3), lambda c: c[0] + c[1] == 14, lambda c: c[1] + c[2] == 20)
+
+
+@check("PR", 69)
+def _pr_69():
+    return DS(product(range(0, 100), range(0, 100)), lambda c: c[0], lambda c: c[0] == c[1] + 4, lambda c: 2 * (c[0] - 5) == c[0] + 7)
+
+
+@check("PR", 70)
+def _pr_70():
+    return DS(range(1, 400), lambda n: n % 4 == 0, lambda n: n % 2 == 0 and (n // 2) % 2 == 0, lambda n: (n * n) % 16 == 0)
+
+
+@check("PR", 71)
+def _pr_71():
+    G = [F(k, 2) for k in range(-40, 41)]
+    return DS(product(G, G), lambda c: c[0] - c[1], lambda c: c[0] + c[1] == 10, lambda c: c[0] ** 2 - c[1] ** 2 == 30)
+
+
+@check("PR", 72)
+def _pr_72():
+    legs_squared = [F(k, 2) for k in range(1, 301)]
+    return DS(legs_squared, lambda l2: l2 / 2, lambda l2: 2 * l2 == 10 ** 2, lambda l2: l2 == 5 ** 2 * 2)
+
+
+@check("PR", 73)
+def _pr_73():
+    G = [k for k in range(-3, 4) if k]
+    return DS(product(G, G, G), lambda c: c[0] * c[1] * c[2] > 0, lambda c: c[0] * c[1] > 0, lambda c: c[1] * c[2] < 0)
+
+
+@check("PR", 74)
+def _pr_74():
+    return DS(product(range(0, 200), range(0, 200)), lambda c: c[0] + c[1], lambda c: c[0] + c[1] > 0 and 10 * c[1] == 3 * (c[0] + c[1]), lambda c: c == (84, 36))
+
+
+@check("PR", 75)
+def _pr_75():
+    return DS(range(-100, 101), lambda x: x % 2 == 0, lambda x: (3 * x + 1) % 2 == 1, lambda x: (x * x + x) % 2 == 0)
+
+
+@check("PR", 76)
+def _pr_76():
+    return DS([F(j, 4) for j in range(-80, 81)], lambda k: k, lambda k: 3 * k - 4 == 2 * k + 1, lambda k: k * k - 10 * k + 25 == 0)
+
+
+@check("PR", 77)
+def _pr_77():
+    radii = [F(k, 2) for k in range(1, 41)]
+    return DS(radii, lambda r: (2 * r) ** 2, lambda r: r * r == 25, lambda r: 2 * r == 10)
+
+
+@check("PR", 78)
+def _pr_78():
+    from itertools import combinations_with_replacement
+    return DS(combinations_with_replacement(range(0, 16), 5), lambda c: c[2], lambda c: sum(c) == 50, lambda c: c[4] == 14)
+
+
+@check("PR", 79)
+def _pr_79():
+    G = [k for k in range(-6, 7) if k]
+    return DS(product(G, G, G), lambda c: F(c[0], c[1]), lambda c: c[0] == 2 * c[2], lambda c: c[1] == 3 * c[2])
+
+
+@check("PR", 80)
+def _pr_80():
+    return DS(range(1, 300), lambda n: n % 5, lambda n: (n + 1) % 5 == 0, lambda n: (n - 9) % 5 == 0)
+
+
+@check("PR", 81)
+def _pr_81():
+    G = [F(k, 2) for k in range(-12, 13)]
+    return DS(product(G, G), lambda c: c[0] > c[1], lambda c: c[0] + c[1] > 0, lambda c: c[0] - c[1] == 3)
+
+
+@check("PR", 82)
+def _pr_82():
+    G = [F(k, 4) for k in range(1, 41)]
+    return DS(product(G, G), lambda c: 3 * c[0] + 2 * c[1], lambda c: c[0] + c[1] == 5, lambda c: c[1] == c[0] + 1)
+
+
+@check("PR", 83)
+def _pr_83():
+    return DS(range(1, 30), lambda n: n, lambda n: factorial(n) == 120, lambda n: 2 ** n == 32)
+
+
+@check("PR", 84)
+def _pr_84():
+    prime = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))
+    return DS(range(1, 100), prime, lambda p: p % 2 == 1, lambda p: p * p == 49)
+
+
+@check("PR", 85)
+def _pr_85():
+    return DS(product(range(10, 101), range(10, 101)), lambda c: F(c[1] - c[0], c[0]), lambda c: c == (40, 50), lambda c: c[1] - c[0] == 10)
+
+
+@check("PR", 86)
+def _pr_86():
+    G = [F(k, 2) for k in range(-20, 21)]
+    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: c[1] != 0 and c[0] / c[1] == 2, lambda c: c[0] - 2 * c[1] == 0)
+
+
+@check("PR", 87)
+def _pr_87():
+    return DS(range(-50, 51), lambda m: m > 10, lambda m: m * m > 100, lambda m: m % 2 == 0)
+
+
+@check("PR", 88)
+def _pr_88():
+    # A case is (number of books, total spent); with every book at least $8, the total is at least 8 per book.
+    cases = [(n, t) for n in range(1, 31) for t in range(1, 241)]
+    return DS(cases, lambda c: c[0], lambda c: c[1] == 60, lambda c: c[1] >= 8 * c[0])
+
+
+@check("PR", 89)
+def _pr_89():
+    return DS(product(range(0, 60), range(0, 60)), lambda c: c[1], lambda c: c[0] + c[1] == 30 and c[0] == 12, lambda c: c[0] == 12 and 2 * c[1] == 3 * c[0])
+
+
+@check("PR", 90)
+def _pr_90():
+    G = [F(k, 2) for k in range(-10, 11)]
+    return DS([c for c in product(G, G) if c[1] != 0], lambda c: c[0] / c[1] > 1, lambda c: c[0] > c[1], lambda c: c[0] != 0 and c[1] != 0)
+
+
+@check("PR", 91)
+def _pr_91():
+    rev = lambda n: 10 * (n % 10) + n // 10
+    return DS(range(10, 100), lambda n: n, lambda n: n // 10 + n % 10 == 11, lambda n: n - rev(n) == 27)
