@@ -773,3 +773,55 @@ def _pr_90():
 def _pr_91():
     rev = lambda n: 10 * (n % 10) + n // 10
     return DS(range(10, 100), lambda n: n, lambda n: n // 10 + n % 10 == 11, lambda n: n - rev(n) == 27)
+
+
+@check("PR", 95)
+def _pr_95():
+    G = [F(k, 4) for k in range(-20, 21)]
+    return DS(G, lambda x: x * x > x, lambda x: x > 1, lambda x: x > 0)
+
+
+@check("PR", 96)
+def _pr_96():
+    return DS(product(range(1, 25), range(1, 25)), lambda c: 1 / (F(1, c[0]) + F(1, c[1])), lambda c: c[0] == 6, lambda c: c[1] == 3)
+
+
+@check("PR", 97)
+def _pr_97():
+    return next(x for x in range(-50, 50) if x != 3 and F(x * x - 9, x - 3) == 11)
+
+
+@check("PR", 98)
+def _pr_98():
+    return (4 // 2) * (6 // 2) * (8 // 2)
+
+
+@check("PR", 99)
+def _pr_99():
+    return sqrt(12 ** 2 - 4 ** 2)
+
+
+@check("PR", 102)
+def _pr_102():
+    return sum(1 for n in range(1, 50) if sum(1 for d in range(1, n + 1) if n % d == 0) == 3)
+
+
+@check("PR", 103)
+def _pr_103():
+    return 1 / (F(1, 2) + F(1, 3))
+
+
+@check("PR", 104)
+def _pr_104():
+    return DS([F(k, 2) for k in range(-30, 31)], lambda n: n, lambda n: n - 7 == 2 * n - 10, lambda n: n * n == 9)
+
+
+@check("PR", 105)
+def _pr_105():
+    x = 12 / F(5, 100)
+    return F(2, 100) * x
+
+
+@check("PR", 106)
+def _pr_106():
+    return DS(product(range(0, 101), range(1, 101)), lambda c: F(c[0], c[1]), lambda c: c[0] == 12 and c[0] <= c[1], lambda c: c[0] <= c[1] and F(c[0], c[1]) == F(40, 100))
