@@ -5,7 +5,7 @@
 # each that is.
 from fractions import Fraction as F
 from itertools import product, combinations, permutations
-from math import comb, perm, factorial, gcd, sqrt, pi, isqrt, lcm, sin, radians
+from math import comb, perm, factorial, gcd, sqrt, pi, isqrt, lcm, sin, cos, radians
 
 CHECKS = {}
 
@@ -825,3 +825,91 @@ def _pr_105():
 @check("PR", 106)
 def _pr_106():
     return DS(product(range(0, 101), range(1, 101)), lambda c: F(c[0], c[1]), lambda c: c[0] == 12 and c[0] <= c[1], lambda c: c[0] <= c[1] and F(c[0], c[1]) == F(40, 100))
+
+
+@check("PR", 157)
+def _pr_157():
+    G = [F(k, 2) for k in range(-20, 21)]
+    return DS(product(G, G), lambda c: c[0] + 2 * c[1], lambda c: c[0] + c[1] == 5, lambda c: 3 * c[0] + 6 * c[1] == 21)
+
+
+@check("PR", 158)
+def _pr_158():
+    products = {k * (k + 1) * (k + 2) for k in range(1, 20)}
+    return DS(range(1, 2000), lambda n: n % 6 == 0, lambda n: n in products, lambda n: n % 3 == 0)
+
+
+@check("PR", 159)
+def _pr_159():
+    roots = [x for x in [F(k, 2) for k in range(-40, 41)] if 2 * x * x - 7 * x + 3 == 0]
+    assert len(roots) == 2
+    return sum(roots)
+
+
+@check("PR", 160)
+def _pr_160():
+    return F(27, 3) * 2
+
+
+@check("PR", 161)
+def _pr_161():
+    cases = [(f, s, b) for f in range(51) for s in range(51) for b in range(min(f, s) + 1) if f + s - b <= 50]
+    return DS(cases, lambda c: c[2], lambda c: c[0] == 30 and c[1] == 25, lambda c: 50 - (c[0] + c[1] - c[2]) == 10)
+
+
+@check("PR", 162)
+def _pr_162():
+    girls = F(60, 100) * 200
+    boys = 200 - girls
+    return F(25, 100) * girls + F(40, 100) * boys
+
+
+@check("PR", 163)
+def _pr_163():
+    return next(n for n in range(1, 1000) if isqrt(84 * n) ** 2 == 84 * n)
+
+
+@check("PR", 164)
+def _pr_164():
+    cases = [(a, c, t) for a in range(1, 21) for c in range(1, 21) for t in (30, 60, 90, 120, 150)]
+    area = lambda x: round(x[0] * x[1] * sin(radians(x[2])) / 2, 9)
+    return DS(cases, area, lambda x: x[0] == 10 and x[1] == 10, lambda x: x[2] == 90)
+
+
+@check("PR", 165)
+def _pr_165():
+    # Shoelace formula over the six vertices at distance 2 from the center.
+    pts = [(2 * cos(radians(60 * k)), 2 * sin(radians(60 * k))) for k in range(6)]
+    return abs(sum(pts[i][0] * pts[(i + 1) % 6][1] - pts[(i + 1) % 6][0] * pts[i][1] for i in range(6))) / 2
+
+
+@check("PR", 166)
+def _pr_166():
+    return DS(product(range(-15, 16), range(-15, 16)), lambda c: (c[0] + c[1]) % 2 == 0, lambda c: (c[0] - c[1]) % 2 == 0, lambda c: (c[0] * c[1]) % 2 == 0)
+
+
+@check("PR", 177)
+def _pr_177():
+    cases = product((30, 60, 90), (30, 45, 60), (30, 60, 120), (30, 60, 90))
+    average = lambda c: (c[0] + c[2]) / (F(c[0], c[1]) + F(c[2], c[3]))
+    return DS(cases, average, lambda c: c[0] == 60 and c[1] == 30, lambda c: c[3] == 60)
+
+
+@check("PR", 178)
+def _pr_178():
+    return DS([F(j, 8) for j in range(-40, 41)], lambda k: k > 0, lambda k: k ** 3 < k, lambda k: k > -1)
+
+
+@check("PR", 179)
+def _pr_179():
+    return F(10 * 7 - 16, 9)
+
+
+@check("PR", 180)
+def _pr_180():
+    return next(w * 2 * w for w in [F(k, 2) for k in range(1, 100)] if 2 * (w + 2 * w) == 30)
+
+
+@check("PR", 181)
+def _pr_181():
+    return DS(range(-100, 101), lambda m: m, lambda m: m % 4 == 0 and 20 < m < 36, lambda m: m % 7 == 0)
