@@ -492,7 +492,7 @@ def _pr_41():
 
 @check("PR", 42)
 def _pr_42():
-    r = sqrt(49 * pi / pi)
+    r = next(r for r in [F(k, 2) for k in range(1, 100)] if r * r == 49)
     return 2 * pi * r
 
 
