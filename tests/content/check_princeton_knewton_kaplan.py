@@ -5,8 +5,10 @@ Princeton Review, Knewton and Kaplan sets from the checks in princeton_knewton_k
 A problem-solving check returns the answer's value (or its exact text); exactly one option must
 hold that value and it must be the keyed one. A data-sufficiency check lists the possible cases
 with the question and the two statements as functions; the letter follows from which statements
-leave one answer, and the script prints a counterexample pair for each statement that does not.
-The test fails if a record has no check or a check disagrees with the key."""
+leave one answer, and the script prints (with -v) a counterexample pair for each statement that
+does not.
+The test fails if a record has no check or a check disagrees with the key. The checks are in
+princeton_review_checks.py, knewton_checks.py and kaplan_checks.py."""
 
 import html
 import json
@@ -18,7 +20,10 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
-from princeton_knewton_kaplan_checks import CHECKS, DS  # noqa: E402
+import kaplan_checks  # noqa: E402,F401  (importing a module registers its checks)
+import knewton_checks  # noqa: E402,F401
+import princeton_review_checks  # noqa: E402,F401
+from princeton_knewton_kaplan_support import CHECKS, DS  # noqa: E402
 
 SETS = {"PR": "MPrincetonReviewSet", "KN": "MKnewtonSet", "KA": "MKaplanSet"}
 DATA = HERE.parent.parent / "resources" / "question_sets"
