@@ -95,9 +95,13 @@ void MPracticeRepository::manhattanReviewSetCreator() {
     MManhattanReviewSet::fillSet(manhattanReviewSet_);
 }
 
+// The sets named after test-preparation companies hold questions written for this kit, so their
+// descriptions say that the company neither wrote them nor is affiliated with them.
 void MPracticeRepository::princetonReviewSetCreator() {
-    princetonReviewSet_ = MQSet::make(1000, "Princeton Review", "Questions by Princeton Review",
-                                      "Sets_PrincetonReview.png", true);
+    princetonReviewSet_ =
+        MQSet::make(1000, "Princeton Review",
+                    "Original practice questions; not written by or affiliated with Princeton Review.",
+                    "Sets_PrincetonReview.png", true);
     MPrincetonReviewSet::fillSet(princetonReviewSet_);
 }
 
@@ -111,12 +115,16 @@ void MPracticeRepository::manhattanORVASetCreator() {
 }
 
 void MPracticeRepository::knewtonSetCreator() {
-    knewtonSet_ = MQSet::make(3000, "Knewton", "Questions by Knewton", "Sets_Knewton.png", true);
+    knewtonSet_ = MQSet::make(3000, "Knewton",
+                              "Original practice questions; not written by or affiliated with Knewton.",
+                              "Sets_Knewton.png", true);
     MKnewtonSet::fillSet(knewtonSet_);
 }
 
 void MPracticeRepository::kaplanSetCreator() {
-    kaplanSet_ = MQSet::make(4000, "Kaplan", "Questions by Kaplan", "Sets_Kaplan.png", true);
+    kaplanSet_ =
+        MQSet::make(4000, "Kaplan", "Original practice questions; not written by or affiliated with Kaplan.",
+                    "Sets_Kaplan.png", true);
     MKaplanSet::fillSet(kaplanSet_);
 }
 
