@@ -170,6 +170,10 @@ class TableView : public ScrollView {
     double rowWidth() const;
     bool isValid(const IndexPath& indexPath) const;
     void measure();
+    void removeSectionViews();
+    void buildSectionViews();
+    std::shared_ptr<View> makeGroupBox(const Section& section);
+    std::shared_ptr<View> makeTitleHeader(const Section& section);
     void fillVisibleRows();
     std::size_t firstHeaderIndex() const;
     void enqueue(const IndexPath& indexPath);
