@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -87,6 +88,24 @@ std::vector<Option> options(Settings& s) {
          [](const std::string& v) -> std::string {
              if (v.empty()) return "--resources needs a folder";
              fnd::Paths::setResources(v);
+             return {};
+         }},
+        {"--schemes", "LIST",
+         "the link schemes the device opens, comma-separated\n"
+         "                         (default http,https,mailto,tel,skype; a device without skype leaves it "
+         "out)",
+         [](const std::string& v) -> std::string {
+             std::vector<std::string> schemes;
+             for (std::size_t start = 0; start <= v.size();) {
+                 std::size_t comma = std::min(v.find(',', start), v.size());
+                 if (comma > start) schemes.push_back(v.substr(start, comma - start));
+                 start = comma + 1;
+             }
+             const auto& known = ui::Application::knownSchemes();
+             for (const std::string& scheme : schemes)
+                 if (std::find(known.begin(), known.end(), scheme) == known.end())
+                     return "--schemes takes only http, https, mailto, tel and skype";
+             ui::Application::shared().setOpenableSchemes(schemes);
              return {};
          }},
         {"--location", "LAT,LON", "the device's position in decimal degrees (default unknown)",

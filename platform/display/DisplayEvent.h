@@ -11,6 +11,7 @@
 //   {"type":"rotate","direction":"left"|"right"}
 //   {"type":"shake"}  {"type":"home"}  {"type":"activate"}
 //   {"type":"visibility","visible":true|false}
+//   {"type":"paste","text":"..."}                                       text for the pasteboard
 //   {"type":"web","id":7,"serial":3,"event":"loaded"}                  a web view's page, through
 //   {"type":"web","id":7,"serial":3,"event":"request","navigation":"link"|"form"|"reload"|
 //        "backForward"|"other","url":"...","method":"GET"|"POST","body":"a=1"}    its frame's bridge
@@ -33,7 +34,20 @@
 namespace display {
 
 struct DisplayEvent {
-    enum class Kind { Pointer, Wheel, Text, Select, Return, Rotate, Shake, Home, Activate, Visibility, Web };
+    enum class Kind {
+        Pointer,
+        Wheel,
+        Text,
+        Select,
+        Return,
+        Rotate,
+        Shake,
+        Home,
+        Activate,
+        Visibility,
+        Web,
+        Paste,
+    };
     enum class Phase { Down, Move, Up, Cancel };
     enum class WebEvent { Loaded, Failed, Request, Selection };
 
@@ -44,7 +58,7 @@ struct DisplayEvent {
     double dx = 0, dy = 0;      // wheel, in points
     std::uint64_t element = 0;  // text, select, return: the input's element id; web: the web view's
     std::string text;           // text: the new value; select, web selection: the selected text;
-                                // web failed: why
+                                // web failed: why; paste: the text
     std::size_t start = 0;      // text, select: the selection
     std::size_t length = 0;
     ui::Rect rect;        // select: where the selection is on the screen; web: in the web view
