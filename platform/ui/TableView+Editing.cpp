@@ -44,7 +44,7 @@ void TableView::configureEditing(TableViewCell& cell, const IndexPath& p, bool a
     cell.setEditingHandlers(
         [weak, raw] {
             auto table = weak.lock();
-            std::optional<IndexPath> path = table ? table->pathOf(*raw) : std::nullopt;
+            std::optional<IndexPath> path = table ? table->indexPathForCell(*raw) : std::nullopt;
             if (!path) return;
             if (raw->editingStyle() == TableViewCellEditingStyle::Insert)
                 table->commit(TableViewCellEditingStyle::Insert, *path);
@@ -53,7 +53,7 @@ void TableView::configureEditing(TableViewCell& cell, const IndexPath& p, bool a
         },
         [weak, raw] {
             auto table = weak.lock();
-            if (auto path = table ? table->pathOf(*raw) : std::nullopt)
+            if (auto path = table ? table->indexPathForCell(*raw) : std::nullopt)
                 table->commit(TableViewCellEditingStyle::Delete, *path);
         });
 }
@@ -70,7 +70,7 @@ bool TableView::swiped(const Touch& touch) {
     Point moved = fingerAt(touch) - rowTouchStart_;
     if (std::abs(moved.x) < kSwipeDistance || std::abs(moved.x) < 2 * std::abs(moved.y)) return false;
     auto cell = cellHit(touch);
-    std::optional<IndexPath> path = cell ? pathOf(*cell) : std::nullopt;
+    std::optional<IndexPath> path = cell ? indexPathForCell(*cell) : std::nullopt;
     if (!path || !canSwipeDelete(*path)) return false;
     touchUsed_ = true;
     confirmDeletion(path);
@@ -219,7 +219,7 @@ bool TableView::startReorder(const Touch& touch) {
     if (!cell || !cell->reorderControl() || cell->reorderControl()->isHidden() || !view ||
         !view->isDescendantOf(cell->reorderControl().get()))
         return false;
-    std::optional<IndexPath> path = pathOf(*cell);
+    std::optional<IndexPath> path = indexPathForCell(*cell);
     if (!path) return false;
     reorder_ = Reorder{cell, *path, *path, touch.locationIn(this).y, cell->frame().minY()};
     bringSubviewToFront(cell.get());

@@ -98,12 +98,14 @@ void TableView::reloadData() {
     for (auto& [path, cell] : std::map(visible_)) enqueue(path);
     selected_.reset();
     confirming_.reset();
+    headerViewsLoaded_ = false;
     measure();
     updateSectionIndex();
     fillVisibleRows();
 }
 
-// Where every header and row goes: the data source's counts and the delegate's heights.
+// Where every header and row goes: the data source's counts and the delegate's heights. The
+// delegate's header views are asked for after a reload only; later measures keep them.
 void TableView::measure() {
     removeSectionViews();
     sections_.clear();
@@ -111,12 +113,20 @@ void TableView::measure() {
     auto delegate = tableDelegate();
     bool grouped = style_ == TableViewStyle::Grouped;
     int count = source ? std::max(0, source->numberOfSections(*this)) : 0;
+    if (!headerViewsLoaded_) {
+        headerViews_.clear();
+        for (int s = 0; s < count; ++s)
+            headerViews_.push_back(delegate ? delegate->viewForHeader(*this, s) : nullptr);
+        headerViewsLoaded_ = true;
+    }
     double y = 0;
     for (int s = 0; s < count; ++s) {
         Section section;
         section.title = source->titleForHeader(*this, s);
+        if (std::size_t(s) < headerViews_.size()) section.headerView = headerViews_[std::size_t(s)];
         double header = delegate ? delegate->heightForHeader(*this, s) : -1;
-        if (header < 0) header = section.title.empty() ? 0 : headerHeight_;
+        // A header view shows at the header height even without a title.
+        if (header < 0) header = section.title.empty() && !section.headerView ? 0 : headerHeight_;
         section.headerTop = y + (grouped ? kGroupedPadding : 0);
         section.headerHeight = header;
         y = section.headerTop + header;
@@ -152,10 +162,35 @@ void TableView::buildSectionViews() {
             section.group = makeGroupBox(section);
             insertSubview(section.group, behind++);
         }
-        if (section.title.empty() || section.headerHeight <= 0) continue;
-        section.header = makeTitleHeader(section);
+        if (section.headerHeight <= 0) continue;
+        if (section.headerView)
+            section.header = section.headerView;
+        else if (!section.title.empty())
+            section.header = makeTitleHeader(section);
+        else
+            continue;
         addSubview(section.header);
     }
+    placeHeaders();
+}
+
+// Headers span the table at their section's top. In a plain table a header stays at the top of
+// the view while its section's rows pass under it, and goes up with the section's last row.
+void TableView::placeHeaders() {
+    double offset = contentOffset().y;
+    for (const Section& section : sections_) {
+        if (!section.header) continue;
+        if (section.headerView)
+            section.header->setFrame({0, section.headerTop, bounds().size.width, section.headerHeight});
+        if (style_ == TableViewStyle::Plain) stick(section, *section.header, offset);
+    }
+}
+
+void TableView::stick(const Section& section, View& header, double offset) {
+    double end = section.rowTops.empty() ? section.top : section.rowTops.back() + section.rowHeights.back();
+    double top = std::max(section.headerTop, std::min(offset, end - section.headerHeight));
+    Rect frame = header.frame();
+    header.setFrame({frame.origin.x, top, frame.size.width, frame.size.height});
 }
 
 std::shared_ptr<View> TableView::makeGroupBox(const Section& section) {
@@ -307,6 +342,7 @@ std::vector<std::shared_ptr<TableViewCell>> TableView::visibleCells() const {
 void TableView::contentOffsetChanged() {
     if (backgroundView_) backgroundView_->setFrame(bounds());
     placeSectionIndex();
+    placeHeaders();
     if (isDragging() && confirming_) confirmDeletion(std::nullopt);
     if (loaded_) fillVisibleRows();
 }
@@ -451,7 +487,7 @@ void TableView::touchesEnded(const Touches& touches) {
     }
     pressed_.reset();
     cell->setHighlighted(false);
-    std::optional<IndexPath> path = pathOf(*cell);
+    std::optional<IndexPath> path = indexPathForCell(*cell);
     if (!path) return;
     std::shared_ptr<View> keep = sharedAs<View>();
     auto delegate = tableDelegate();
@@ -466,7 +502,7 @@ void TableView::touchesEnded(const Touches& touches) {
     if (delegate) delegate->didSelectRow(*this, *chosen);
 }
 
-std::optional<IndexPath> TableView::pathOf(const TableViewCell& cell) const {
+std::optional<IndexPath> TableView::indexPathForCell(const TableViewCell& cell) const {
     for (const auto& [p, c] : visible_)
         if (c.get() == &cell) return p;
     return std::nullopt;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "platform/ui/Button.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TableView.h"
 #include "tests/support/TestEnvironment.h"
@@ -52,6 +55,30 @@ class Settings : public TableViewDataSource, public TableViewDelegate {
     }
 };
 
+// A list whose sections in `withView` get a header view with a button (tag 50 + section) that
+// notes its taps.
+class HeaderViews : public Settings {
+  public:
+    std::set<int> withView;
+    double headerHeight = -1;
+    int made = 0;
+    std::vector<int> tapped;
+    std::shared_ptr<View> viewForHeader(TableView&, int s) override {
+        if (!withView.contains(s)) return nullptr;
+        ++made;
+        auto header = make<View>();
+        header->setBackgroundColor(Color::white(0.8));
+        auto button = Button::withType(ButtonType::RoundedRect);
+        button->setFrame({220, 1, 90, 20});
+        button->setTag(50 + s);
+        button->addAction(ControlEventTouchUpInside,
+                          [this, s](const std::shared_ptr<Control>&) { tapped.push_back(s); });
+        header->addSubview(button);
+        return header;
+    }
+    double heightForHeader(TableView&, int) override { return headerHeight; }
+};
+
 class TableViewTest : public testing_support::TestEnvironment {
   protected:
     void SetUp() override {
@@ -69,6 +96,12 @@ class TableViewTest : public testing_support::TestEnvironment {
     std::shared_ptr<View> root;
     std::shared_ptr<Settings> settings;
 };
+
+std::vector<std::string> rowsNamed(const std::string& name, int count) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < count; ++i) rows.push_back(name + " " + std::to_string(i));
+    return rows;
+}
 
 std::string caption(const std::shared_ptr<TableViewCell>& cell) {
     return cell ? std::static_pointer_cast<Label>(cell->viewWithTag(3))->text() : "(none)";
@@ -175,4 +208,68 @@ TEST_F(TableViewTest, OnlyRowsInViewHaveCellsAndScrolledOutCellsAreReused) {
     EXPECT_EQ(table->contentOffset().y, table->maximumContentOffset().y);
     EXPECT_EQ(caption(table->cellForRow({0, 99})), "Deck 99");
     EXPECT_EQ(table->indexPathForRow({5, 22 + 99 * 85 + 1}), (IndexPath{0, 99}));
+}
+
+TEST_F(TableViewTest, HeaderViewsTakeTheHeaderHeightEvenWithoutTitleAndTheirButtonsTakeTaps) {
+    auto headers = std::make_shared<HeaderViews>();
+    settings = headers;
+    headers->sections = {
+        {"", rowsNamed("Set", 3)}, {"Tips", rowsNamed("Tip", 2)}, {"", rowsNamed("Other", 2)}};
+    headers->withView = {0, 1};
+    auto table = makeTable(TableViewStyle::Plain);
+    runFor(0.01);  // the table shows its rows at the end of the turn
+    auto first = table->viewWithTag(50)->superview();
+    EXPECT_EQ(first->frame(), (Rect{0, 0, 320, 22}));
+    EXPECT_EQ(table->rectForRow({0, 0}).minY(), 22);
+    // The view stands in for the title; a section with neither has no header.
+    EXPECT_FALSE(testing_support::findByText(table, "Tips"));
+    EXPECT_EQ(table->viewWithTag(51)->superview()->frame(), (Rect{0, 22 + 3 * 44, 320, 22}));
+    EXPECT_EQ(table->rectForRow({2, 0}).minY(), 2 * 22 + 5 * 44);
+
+    testing_support::tap(*table->viewWithTag(51));
+    EXPECT_EQ(headers->tapped, (std::vector<int>{1}));
+    EXPECT_TRUE(headers->log.empty());  // no row was selected
+
+    // The delegate's height holds for views too; a reload asks for new views.
+    headers->headerHeight = 40;
+    table->reloadData();
+    EXPECT_EQ(headers->made, 4);
+    EXPECT_FALSE(first->superview());
+    EXPECT_EQ(table->viewWithTag(50)->superview()->frame(), (Rect{0, 0, 320, 40}));
+    EXPECT_EQ(table->rectForRow({2, 0}).minY(), 3 * 40 + 5 * 44);
+}
+
+TEST_F(TableViewTest, PlainHeadersStayAtTheTopWhileTheirRowsPassAndGoUpWithTheLast) {
+    auto headers = std::make_shared<HeaderViews>();
+    settings = headers;
+    headers->sections = {{"", rowsNamed("Set", 20)}, {"Tips", rowsNamed("Tip", 20)}};
+    headers->withView = {0};
+    auto table = makeTable(TableViewStyle::Plain);
+    runFor(0.01);
+    auto header = table->viewWithTag(50)->superview();
+    auto title = testing_support::findByText(table, "Tips")->superview();
+    double secondTop = 22 + 20 * 44;
+    table->setContentOffset({0, 100});
+    EXPECT_EQ(header->frame().minY(), 100);
+    EXPECT_EQ(title->frame().minY(), secondTop);
+    // The first section's end pushes its header up; the next one takes the top.
+    table->setContentOffset({0, secondTop - 10});
+    EXPECT_EQ(header->frame().minY(), secondTop - 22);
+    table->setContentOffset({0, secondTop + 300});
+    EXPECT_EQ(title->frame().minY(), secondTop + 300);
+    // Rows go under the headers, and a tap on the header's button reaches it, not a row.
+    auto subs = table->subviews();
+    EXPECT_GT(std::find(subs.begin(), subs.end(), title) - subs.begin(),
+              std::find(subs.begin(), subs.end(), table->visibleCells().front()) - subs.begin());
+    table->setContentOffset({0, 100});
+    testing_support::tap(*table->viewWithTag(50));
+    EXPECT_EQ(headers->tapped, (std::vector<int>{0}));
+    EXPECT_TRUE(headers->log.empty());
+
+    // A grouped table's headers scroll with their rows.
+    auto grouped = makeTable(TableViewStyle::Grouped);
+    runFor(0.01);
+    grouped->setContentOffset({0, 100});
+    EXPECT_EQ(grouped->viewWithTag(50)->superview()->frame().minY(), 10);
+    EXPECT_EQ(grouped->indexPathForCell(*grouped->visibleCells().front()), (IndexPath{0, 1}));
 }
