@@ -15,6 +15,8 @@ using testing_support::Finger;
 
 namespace {
 
+constexpr int kShadeTag = 111;
+
 // A settings list: sections of named rows; cells made with a caption at tag 3, reused by identifier.
 class Settings : public TableViewDataSource, public TableViewDelegate {
   public:
@@ -23,6 +25,7 @@ class Settings : public TableViewDataSource, public TableViewDelegate {
     int reused = 0;
     std::vector<std::string> log;
     bool refuseSelection = false;
+    bool shadeByParity = false;  // odd rows grey through the cell's first subview, as lists do
 
     int numberOfSections(TableView&) override { return int(sections.size()); }
     int numberOfRows(TableView&, int s) override { return int(sections[std::size_t(s)].second.size()); }
@@ -40,6 +43,11 @@ class Settings : public TableViewDataSource, public TableViewDelegate {
         }
         std::static_pointer_cast<Label>(cell->viewWithTag(3))
             ->setText(sections[std::size_t(p.section)].second[std::size_t(p.row)]);
+        if (shadeByParity) {
+            const auto& shade = cell->subviews().front();
+            shade->setTag(kShadeTag);
+            shade->setBackgroundColor(p.row % 2 ? Color::white(0.92) : Color::clear());
+        }
         return cell;
     }
     std::optional<IndexPath> willSelectRow(TableView&, const IndexPath& p) override {
@@ -272,4 +280,35 @@ TEST_F(TableViewTest, PlainHeadersStayAtTheTopWhileTheirRowsPassAndGoUpWithTheLa
     grouped->setContentOffset({0, 100});
     EXPECT_EQ(grouped->viewWithTag(50)->superview()->frame().minY(), 10);
     EXPECT_EQ(grouped->indexPathForCell(*grouped->visibleCells().front()), (IndexPath{0, 1}));
+}
+
+TEST_F(TableViewTest, TheCellsFirstSubviewIsAVisibleBackgroundUnderTheSelectionAndFollowsReuse) {
+    settings->sections = {{"Decks", rowsNamed("Deck", 60)}};
+    settings->shadeByParity = true;
+    auto table = makeTable(TableViewStyle::Plain);
+    runFor(0.01);
+    auto fresh = make<TableViewCell>(TableViewCellStyle::Default, "Plain");
+    EXPECT_EQ(fresh->subviews().front(), fresh->backgroundView());
+    EXPECT_EQ(fresh->backgroundView()->backgroundColor(), Color::clear());
+
+    auto shadeOf = [](const std::shared_ptr<TableViewCell>& cell) {
+        auto shade = cell->viewWithTag(kShadeTag);
+        EXPECT_FALSE(shade->isHidden());
+        EXPECT_EQ(shade->frame(), cell->bounds());
+        return shade->backgroundColor();
+    };
+    table->setContentOffset({0, 30 * 44});  // cells of the first rows are used again for these
+    EXPECT_GT(settings->reused, 0);
+    for (const auto& path : table->indexPathsForVisibleRows())
+        EXPECT_EQ(shadeOf(table->cellForRow(path)), path.row % 2 ? Color::white(0.92) : Color::clear())
+            << path.row;
+
+    // The selection shows over the shade, and the content over both.
+    auto cell = table->cellForRow({0, 31});
+    table->selectRow(*table->indexPathForCell(*cell), false, TableViewScrollPosition::None);
+    const auto& layers = cell->subviews();
+    EXPECT_EQ(layers.at(0), cell->backgroundView());
+    EXPECT_FALSE(layers.at(1)->isHidden());  // the selection's colour
+    EXPECT_EQ(layers.at(2), cell->contentView());
+    EXPECT_EQ(shadeOf(cell), Color::white(0.92));
 }
