@@ -66,6 +66,10 @@ class View : public Responder {
     void setTag(int tag);
     const Color& backgroundColor() const { return background_; }
     void setBackgroundColor(const Color& color);
+    // An image tiled from the top-left corner at its size in points, over the background colour and
+    // under the background image; null for none.
+    const std::shared_ptr<const Image>& backgroundPattern() const { return backgroundPattern_; }
+    void setBackgroundPattern(std::shared_ptr<const Image> image);
     // An image drawn over the background, stretched to the bounds (by its caps when stretchable).
     const std::shared_ptr<const Image>& backgroundImage() const { return backgroundImage_; }
     void setBackgroundImage(std::shared_ptr<const Image> image);
@@ -200,6 +204,7 @@ class View : public Responder {
     bool hidden_ = false;
     int tag_ = 0;
     Color background_;
+    std::shared_ptr<const Image> backgroundPattern_;
     std::shared_ptr<const Image> backgroundImage_;
     double borderWidth_ = 0;
     Color borderColor_ = Color::blackColor();

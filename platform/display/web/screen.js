@@ -20,7 +20,7 @@
         background: { node: 'node', css: ['background-color'] },
     };
     const BOX = new Set(['center', 'size', 'origin', 'transform', 'alpha', 'hidden', 'tag', 'background',
-        'backgroundImage', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches']);
+        'backgroundPattern', 'backgroundImage', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches']);
 
     const rgba = (c) => (Array.isArray(c) && c.length === 4
         ? `rgba(${Math.round(c[0] * 255)}, ${Math.round(c[1] * 255)}, ${Math.round(c[2] * 255)}, ${c[3]})`
@@ -362,6 +362,24 @@
                 case 'background':
                     s.backgroundColor = rgba(value);
                     break;
+                case 'backgroundPattern': {
+                    // Tiles at the image's size in points, from the top-left corner, under the
+                    // background image's layer.
+                    let layer = rec.node.querySelector(':scope > .bgpattern');
+                    if (!value) {
+                        if (layer) layer.remove();
+                        break;
+                    }
+                    if (!layer) {
+                        layer = document.createElement('div');
+                        layer.className = 'bgpattern';
+                        rec.node.prepend(layer);
+                    }
+                    const size = Array.isArray(value.size) ? value.size : [0, 0];
+                    layer.style.backgroundImage = `url("${this.imageURL(value)}")`;
+                    layer.style.backgroundSize = `${Math.max(1, num(size[0]))}px ${Math.max(1, num(size[1]))}px`;
+                    break;
+                }
                 case 'backgroundImage': {
                     let layer = rec.node.querySelector(':scope > .bgimage');
                     if (!value) {
@@ -371,7 +389,9 @@
                     if (!layer) {
                         layer = document.createElement('div');
                         layer.className = 'bgimage';
-                        rec.node.prepend(layer);
+                        const pattern = rec.node.querySelector(':scope > .bgpattern');
+                        if (pattern) pattern.after(layer);
+                        else rec.node.prepend(layer);
                     }
                     this.imageLayer(layer, value, rec);
                     break;
