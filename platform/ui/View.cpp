@@ -201,6 +201,10 @@ void View::setBackgroundImage(std::shared_ptr<const Image> image) {
     if (updateImage(backgroundImage_, std::move(image))) changed();
 }
 
+void View::setImageAdjustment(ImageAdjustment adjustment) {
+    if (update(imageAdjustment_, adjustment)) changed();
+}
+
 void View::setBorderWidth(double width) {
     if (finite(width) && update(borderWidth_, std::max(0.0, width))) changed();
 }
@@ -462,6 +466,8 @@ void View::describe(PrimitiveProperties& p) const {
     p.emplace_back("backgroundPattern",
                    backgroundPattern_ ? PrimitiveValue(backgroundPattern_) : PrimitiveValue());
     p.emplace_back("backgroundImage", backgroundImage_ ? PrimitiveValue(backgroundImage_) : PrimitiveValue());
+    static constexpr const char* kAdjustments[] = {"none", "darker", "paler"};
+    p.emplace_back("imageAdjust", kAdjustments[static_cast<std::size_t>(imageAdjustment_)]);
     p.emplace_back("borderWidth", borderWidth_);
     p.emplace_back("borderColor", borderColor_);
     p.emplace_back("cornerRadius", cornerRadius_);

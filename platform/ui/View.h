@@ -35,6 +35,9 @@ enum Autoresizing : unsigned {
     FlexibleBottomMargin = 32,
 };
 
+// How a view's images show: as they are, darker (a pressed button's) or paler (a disabled one's).
+enum class ImageAdjustment { None, Darker, Paler };
+
 class View : public Responder {
   public:
     View();
@@ -73,6 +76,9 @@ class View : public Responder {
     // An image drawn over the background, stretched to the bounds (by its caps when stretchable).
     const std::shared_ptr<const Image>& backgroundImage() const { return backgroundImage_; }
     void setBackgroundImage(std::shared_ptr<const Image> image);
+    // Applies to the background pattern and image, and to an image view's image.
+    ImageAdjustment imageAdjustment() const { return imageAdjustment_; }
+    void setImageAdjustment(ImageAdjustment adjustment);
     double borderWidth() const { return borderWidth_; }
     void setBorderWidth(double width);
     const Color& borderColor() const { return borderColor_; }
@@ -206,6 +212,7 @@ class View : public Responder {
     Color background_;
     std::shared_ptr<const Image> backgroundPattern_;
     std::shared_ptr<const Image> backgroundImage_;
+    ImageAdjustment imageAdjustment_ = ImageAdjustment::None;
     double borderWidth_ = 0;
     Color borderColor_ = Color::blackColor();
     double cornerRadius_ = 0;

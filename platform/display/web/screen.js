@@ -20,7 +20,7 @@
         background: { node: 'node', css: ['background-color'] },
     };
     const BOX = new Set(['center', 'size', 'origin', 'transform', 'alpha', 'hidden', 'tag', 'background',
-        'backgroundPattern', 'backgroundImage', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches']);
+        'backgroundPattern', 'backgroundImage', 'imageAdjust', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches']);
 
     const rgba = (c) => (Array.isArray(c) && c.length === 4
         ? `rgba(${Math.round(c[0] * 255)}, ${Math.round(c[1] * 255)}, ${Math.round(c[2] * 255)}, ${c[3]})`
@@ -396,6 +396,9 @@
                     this.imageLayer(layer, value, rec);
                     break;
                 }
+                case 'imageAdjust':
+                    rec.node.dataset.adjust = value === 'darker' || value === 'paler' ? value : 'none';
+                    break;
                 case 'borderWidth':
                     s.setProperty('--border-width', Math.max(0, num(value)) + 'px');
                     break;
