@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/display/MailDraft.h"
-#include "platform/foundation/Log.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Pasteboard.h"
 
 namespace display {
@@ -24,9 +24,12 @@ DeviceServices::DeviceServices(std::function<bool()> hasTab, std::function<void(
       // What the pasteboard held before the session began is no copy of this run to mirror.
       seenChange_(ui::Pasteboard::general().changeCount()) {}
 
+void DeviceServices::connected() { tabWakeLock_ = false; }
+
 void DeviceServices::endOfTurn() {
     if (!hasTab_()) return;
     mirrorClipboard();
+    showWakeLock();
 }
 
 bool DeviceServices::openMail(const std::string& address) {
@@ -54,6 +57,13 @@ void DeviceServices::mirrorClipboard() {
     if (!text || text->empty() || *text == tabText_) return;
     tabText_ = *text;
     send_(dumped({{"type", "clipboard"}, {"text", *text}}));
+}
+
+void DeviceServices::showWakeLock() {
+    bool on = ui::Application::shared().isIdleTimerDisabled();
+    if (tabWakeLock_ == on) return;
+    tabWakeLock_ = on;
+    send_(dumped({{"type", "wakeLock"}, {"on", on}}));
 }
 
 }  // namespace display

@@ -1,5 +1,6 @@
 #pragma once
-// What the page gives the device besides its screen: the clipboard both ways and the mail composer. The
+// What the page gives the device besides its screen: the clipboard both ways, the mail composer and
+// the screen's wake lock. The
 // device session owns it, tells it of the tab's messages and runs endOfTurn() at the end of every run-loop
 // turn.
 //
@@ -10,10 +11,12 @@
 //
 // Mail. A "mailto:" address opens the page's composer with the decoded recipients, subject and
 // body; the address itself goes along only while it is short enough for a mail program's link.
+//
+// Wake lock. While the application's idle timer is disabled the page holds a screen wake lock,
+// where the browser grants one.
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace display {
@@ -26,6 +29,8 @@ class DeviceServices {
     // `hasTab` says whether a tab listens; `send` sends it one message (JSON text).
     DeviceServices(std::function<bool()> hasTab, std::function<void(const std::string&)> send);
 
+    // A tab took over: a held wake lock is sent to it anew.
+    void connected();
     void endOfTurn();
 
     // Answers false for an address that is no mail address, or when no tab listens.
@@ -34,11 +39,13 @@ class DeviceServices {
 
   private:
     void mirrorClipboard();
+    void showWakeLock();
 
     std::function<bool()> hasTab_;
     std::function<void(const std::string&)> send_;
-    long seenChange_;      // the pasteboard's change count when last looked at
-    std::string tabText_;  // the text the tab last gave or was given
+    long seenChange_;           // the pasteboard's change count when last looked at
+    std::string tabText_;       // the text the tab last gave or was given
+    bool tabWakeLock_ = false;  // as the tab last heard it; a page starts without
 };
 
 }  // namespace display

@@ -84,6 +84,7 @@ struct DeviceSession::Impl {
         std::string tree = log->snapshot();
         quiet = false;
         sendDevice();
+        services.connected();
         application().becomeActive();
         sendState(true);
         server.send(std::move(tree));

@@ -2,7 +2,8 @@
 // person pastes megabytes from the browser's clipboard into the device, or (where the browser does
 // not let the page read it) loads a text file in the clipboard panel; a copy made on the device
 // reaches the browser's clipboard. A backup mailed from the device opens the composer beside it,
-// whose Copy and Save give the whole body. Screenshots are kept as artefacts.
+// whose Copy and Save give the whole body. While the program keeps the screen awake the page asks
+// for a wake lock. Screenshots are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
@@ -90,6 +91,13 @@ for (const device of ['phone', 'tablet']) {
             assert.equal(await page.evaluate(() => navigator.clipboard.readText()), 'Copied on the device: Grüße ✓');
             assert.equal(await page.inputValue('#clipboard-text'), 'Copied on the device: Grüße ✓');
             await page.click('#clipboard-close');
+        });
+
+        test('a disabled idle timer asks the browser for a wake lock, and lets it go', async () => {
+            await ask('awake 1', /^awake 1/);
+            await page.waitForFunction(() => window.orvaServices.state.wakeLock !== 'off');
+            await ask('awake 0', /^awake 0/);
+            await page.waitForFunction(() => window.orvaServices.state.wakeLock === 'off');
         });
 
         test("a 2 MB mail opens the composer, whose Copy and Save give the whole body", async () => {

@@ -1,6 +1,7 @@
 // The device's services beside its screen: the clipboard both ways (a "Paste into device" control,
 // and the device's copies reaching the browser's clipboard) and the mail composer that a "mailto:"
-// address opens. Both show in the side panel next to the device.
+// address opens, both in the side panel next to the device; and the screen's wake lock while the
+// program keeps the device awake.
 'use strict';
 
 (function () {
@@ -20,6 +21,7 @@
         mirrored: [],     // what the device copied, in turn ("written" or "panel" for each)
         mail: null,       // the mail the composer shows
         saved: null,      // the name of the file last saved
+        wakeLock: 'off',  // "held", "refused" (by the browser) or "off"
     };
 
     function showPanel(panel) {
@@ -149,12 +151,43 @@
     });
     $('mail-close').addEventListener('click', () => showPanel(null));
 
+    // --- wake lock -------------------------------------------------------------------------------
+
+    // The browser lets a lock go when the page is hidden; it is asked for again when it shows.
+    let wanted = false;
+    let sentinel = null;
+    async function holdWakeLock() {
+        if (!wanted || sentinel || document.visibilityState !== 'visible') return;
+        try {
+            sentinel = await navigator.wakeLock.request('screen');
+            state.wakeLock = 'held';
+            sentinel.addEventListener('release', () => {
+                sentinel = null;
+                if (state.wakeLock === 'held') state.wakeLock = wanted ? 'refused' : 'off';
+            });
+        } catch (err) {
+            state.wakeLock = 'refused';
+        }
+    }
+    function setWakeLock(on) {
+        wanted = on;
+        if (on) {
+            holdWakeLock();
+            return;
+        }
+        state.wakeLock = 'off';
+        if (sentinel) sentinel.release().catch(() => {});
+        sentinel = null;
+    }
+    document.addEventListener('visibilitychange', holdWakeLock);
+
     // --- messages --------------------------------------------------------------------------------
 
     window.addEventListener('orva-message', (event) => {
         const m = event.detail;
         if (!m) return;
         if (m.type === 'clipboard' && typeof m.text === 'string') mirror(m.text);
+        else if (m.type === 'wakeLock') setWakeLock(m.on === true && 'wakeLock' in navigator);
         else if (m.type === 'mail') {
             compose({ to: String(m.to ?? ''), subject: String(m.subject ?? ''), body: String(m.body ?? ''),
                 link: typeof m.link === 'string' && /^mailto:/i.test(m.link) ? m.link : '' });

@@ -4,6 +4,7 @@
 //   pasteboard PATH  writes the pasteboard's text to a file -> "pasteboard N"
 //   mail SIZE PATH   opens a mail whose body (of about SIZE bytes, written to the file too) is a
 //                    backup's lines                         -> "mail N"
+//   awake 0|1        disables the idle timer (1) or enables it again -> "awake 0|1"
 // Usage: display_services [--device phone|tablet]
 
 #include <cstdio>
@@ -68,6 +69,10 @@ class Commands {
                          fnd::percentEscapeStrict(body)));
             show("A mail of " + std::to_string(body.size()) + " bytes.");
             say("mail " + std::to_string(body.size()));
+        } else if (command == "awake") {
+            ui::Application::shared().setIdleTimerDisabled(rest == "1");
+            show(rest == "1" ? "The screen stays awake." : "The screen may sleep.");
+            say("awake " + rest);
         } else {
             say("unknown command " + command);
         }

@@ -375,6 +375,23 @@ TEST_F(DeviceSessionTest, PastesFillThePasteboardAndOnlyTheDevicesNewCopiesGoBac
     EXPECT_EQ(next(tab, "clipboard")["text"], "last");
 }
 
+TEST_F(DeviceSessionTest, TheTabHoldsAWakeLockWhileTheIdleTimerIsDisabled) {
+    openTab();
+    loop->post([] { application().setIdleTimerDisabled(true); });
+    runFor(0.01);
+    EXPECT_EQ(next(tab, "wakeLock")["on"], true);
+    // A tab that takes over hears it too; and when the timer runs again, the lock goes.
+    tab.close();
+    ASSERT_TRUE(runUntil([&] { return !session->server().hasActiveTab(); }));
+    WebSocketClient later;
+    connect(later);
+    runFor(0.01);
+    EXPECT_EQ(next(later, "wakeLock")["on"], true);
+    loop->post([] { application().setIdleTimerDisabled(false); });
+    runFor(0.01);
+    EXPECT_EQ(next(later, "wakeLock")["on"], false);
+}
+
 TEST(MailDraftTest, ReadsRecipientsSubjectAndBodyOfBothForms) {
     struct Case {
         const char* address;
