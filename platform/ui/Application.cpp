@@ -145,6 +145,7 @@ void Application::enterBackground() {
 
 void Application::terminate() {
     if (state_ == State::NotRunning || state_ == State::Terminated) return;
+    enterBackground();  // nothing when the application is in the background already
     cancelAllTouches();
     state_ = State::Terminated;
     if (delegate_) delegate_->applicationWillTerminate(*this);

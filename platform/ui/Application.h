@@ -72,8 +72,10 @@ class Application {
     // ---- Entry points for the display
 
     // The page became visible again / was hidden or closed / the program is told to end. Each is
-    // passed on once: going to the background twice tells the delegate once. Ending does not stop
-    // the run loop; the caller does that after it.
+    // passed on once: going to the background twice tells the delegate once. Ending an application
+    // that is not in the background first sends it there, as the device does before it ends one,
+    // so that whatever pauses on going to the background is paused when the ending save is made.
+    // Ending does not stop the run loop; the caller does that after it.
     void becomeActive();
     void enterBackground();
     void terminate();
