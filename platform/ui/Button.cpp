@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "platform/graphics/Context.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/NibProperties.h"
 
@@ -13,8 +14,18 @@ namespace {
 const Color kRoundedTitle = Color::rgb(0.196, 0.310, 0.522);
 const Color kRoundedHighlight = Color::rgb(0.02, 0.45, 0.96);
 const Color kRoundedBorder = Color::white(0.6);
-constexpr double kGlowSize = 40;
-constexpr double kGlowAlpha = 0.55;
+constexpr double kGlowSize = 44;
+
+// White, strongest at the centre and fading to nothing at the rim.
+std::shared_ptr<const Image> glowImage() {
+    static const std::shared_ptr<const Image> image = [] {
+        gfx::Context c(kGlowSize, kGlowSize, 2);
+        double r = kGlowSize / 2;
+        c.drawRadialGradient({{0, 1, 1, 1, 0.95}, {0.35, 1, 1, 1, 0.7}, {1, 1, 1, 1, 0}}, r, r, 0, r, r, r);
+        return Image::fromPNG(c.pngData(), 2);
+    }();
+    return image;
+}
 }  // namespace
 
 void Button::init(const Rect& frame) {
@@ -112,10 +123,7 @@ void Button::setAdjustsImageWhenDisabled(bool on) {
 void Button::setShowsTouchWhenHighlighted(bool on) {
     showsTouch_ = on;
     if (on && !glow_) {
-        glow_ = make<View>(Rect{0, 0, kGlowSize, kGlowSize});
-        glow_->setBackgroundColor(Color::whiteColor());
-        glow_->setCornerRadius(kGlowSize / 2);
-        glow_->setAlpha(kGlowAlpha);
+        glow_ = make<ImageView>(glowImage());
         glow_->setUserInteractionEnabled(false);
         addSubview(glow_);
     }

@@ -3,7 +3,8 @@
 // display and for looking at the controls: labels, buttons, an image view, a paging scroll view, a page
 // control, a segmented control, a switch, a toolbar, an activity indicator, a grouped table, a web
 // view, a drawn view, and a button that shows an alert. The toolbar's "More" key turns to the
-// pages of text entry and lists (see GalleryPages) and of dates, and back.
+// pages of text entry and lists (see GalleryPages), of dates, and of tables and patterns (see
+// GalleryTablesPage), and back.
 
 #include <memory>
 
@@ -51,9 +52,12 @@ class Gallery : public ui::ViewController {
         DateModeTag,
         DatePickerTag,
         DateLimitsTag,
+        // The page of tables and patterns.
+        TablesPageTag,
     };
     // The titles of the pages the "More" key turns to, in turn.
-    static constexpr const char* kPageTitles[] = {"Gallery", "Text and lists", "Dates"};
+    static constexpr const char* kPageTitles[] = {"Gallery", "Text and lists", "Dates",
+                                                  "Tables and patterns"};
 
     // Turns to the next page (after the last, back to the first).
     void turnPage();
