@@ -17,6 +17,7 @@
 
 #include "Classes/core/TovridaAppDelegate.h"
 #include "platform/display/DeviceSession.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
@@ -44,6 +45,17 @@ struct Option {
     const char* help;
     std::function<std::string(const std::string&)> apply;
 };
+
+// The parts of a comma-separated list; empty parts are skipped.
+std::vector<std::string> commaSeparated(const std::string& list) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t comma = std::min(list.find(',', start), list.size());
+        if (comma > start) parts.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return parts;
+}
 
 std::vector<Option> options(Settings& s) {
     return {
@@ -95,17 +107,23 @@ std::vector<Option> options(Settings& s) {
          "                         (default http,https,mailto,tel,skype; a device without skype leaves it "
          "out)",
          [](const std::string& v) -> std::string {
-             std::vector<std::string> schemes;
-             for (std::size_t start = 0; start <= v.size();) {
-                 std::size_t comma = std::min(v.find(',', start), v.size());
-                 if (comma > start) schemes.push_back(v.substr(start, comma - start));
-                 start = comma + 1;
-             }
+             std::vector<std::string> schemes = commaSeparated(v);
              const auto& known = ui::Application::knownSchemes();
              for (const std::string& scheme : schemes)
                  if (std::find(known.begin(), known.end(), scheme) == known.end())
                      return "--schemes takes only http, https, mailto, tel and skype";
              ui::Application::shared().setOpenableSchemes(schemes);
+             return {};
+         }},
+        {"--languages", "LIST",
+         "the person's preferred languages, comma-separated, most wanted first\n"
+         "                         (default the browser's, else en-US)",
+         [](const std::string& v) -> std::string {
+             std::vector<std::string> languages = commaSeparated(v);
+             for (const std::string& tag : languages)
+                 if (!fnd::Locale::isLanguageTag(tag)) return "--languages takes language tags, as fr-FR,en";
+             if (languages.empty()) return "--languages needs a language";
+             fnd::Locale::setPreferredLanguages(languages);
              return {};
          }},
         {"--location", "LAT,LON", "the device's position in decimal degrees (default unknown)",

@@ -9,6 +9,7 @@
 #include "platform/display/DisplayEvent.h"
 #include "platform/display/ScriptAnswers.h"
 #include "platform/display/WebViewHost.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
@@ -196,6 +197,9 @@ struct DeviceSession::Impl {
                 break;
             case Kind::Paste:
                 services.pasted(e.text);
+                break;
+            case Kind::Languages:
+                fnd::Locale::setTabLanguages(e.languages);
                 break;
         }
         sendState(false);

@@ -12,6 +12,7 @@
 //   {"type":"shake"}  {"type":"home"}  {"type":"activate"}
 //   {"type":"visibility","visible":true|false}
 //   {"type":"paste","text":"..."}                                       text for the pasteboard
+//   {"type":"languages","languages":["fr-FR","en"]}                     the browser's languages
 //   {"type":"web","id":7,"serial":3,"event":"loaded"}                  a web view's page, through
 //   {"type":"web","id":7,"serial":3,"event":"request","navigation":"link"|"form"|"reload"|
 //        "backForward"|"other","url":"...","method":"GET"|"POST","body":"a=1"}    its frame's bridge
@@ -26,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/foundation/URLRequest.h"
 #include "platform/ui/Point.h"
@@ -47,6 +49,7 @@ struct DisplayEvent {
         Visibility,
         Web,
         Paste,
+        Languages,
     };
     enum class Phase { Down, Move, Up, Cancel };
     enum class WebEvent { Loaded, Failed, Request, Selection };
@@ -66,8 +69,9 @@ struct DisplayEvent {
     bool visible = true;  // visibility
     // web
     WebEvent web = WebEvent::Loaded;
-    std::uint64_t serial = 0;  // the document the frame shows (0 when unknown)
-    std::string url;           // request: the address the browser made; failed: the frame's src
+    std::uint64_t serial = 0;            // the document the frame shows (0 when unknown)
+    std::string url;                     // request: the address the browser made; failed: the frame's src
+    std::vector<std::string> languages;  // languages: the tab's, most wanted first
     std::string method = "GET";
     std::string body;  // a POST form's fields, form-encoded
     fnd::URLRequest::NavigationType navigation = fnd::URLRequest::NavigationType::Other;

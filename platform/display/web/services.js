@@ -1,7 +1,7 @@
 // The device's services beside its screen: the clipboard both ways (a "Paste into device" control,
 // and the device's copies reaching the browser's clipboard) and the mail composer that a "mailto:"
 // address opens, both in the side panel next to the device; and the screen's wake lock while the
-// program keeps the device awake.
+// program keeps the device awake. It tells the program the browser's languages.
 'use strict';
 
 (function () {
@@ -182,6 +182,11 @@
     document.addEventListener('visibilitychange', holdWakeLock);
 
     // --- messages --------------------------------------------------------------------------------
+
+    // The browser's languages, for the program's preferred languages.
+    window.addEventListener('orva-state', (event) => {
+        if (event.detail === 'connected') send({ type: 'languages', languages: [...(navigator.languages || [])] });
+    });
 
     window.addEventListener('orva-message', (event) => {
         const m = event.detail;

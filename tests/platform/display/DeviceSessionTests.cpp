@@ -7,6 +7,7 @@
 
 #include "platform/display/DeviceSession.h"
 #include "platform/display/MailDraft.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/PercentEscaping.h"
@@ -390,6 +391,21 @@ TEST_F(DeviceSessionTest, TheTabHoldsAWakeLockWhileTheIdleTimerIsDisabled) {
     loop->post([] { application().setIdleTimerDisabled(false); });
     runFor(0.01);
     EXPECT_EQ(next(later, "wakeLock")["on"], false);
+}
+
+TEST_F(DeviceSessionTest, TheTabsLanguagesAreThePreferredOnesUnlessTheProgramWasGivenSome) {
+    openTab();
+    tab.send(R"({"type":"languages","languages":"fr"})");
+    tab.send(R"({"type":"languages","languages":["fr",7]})");
+    sendAndRun(tab, {{"type", "languages"}, {"languages", {"de-CH", "de", "<b>"}}},
+               [] { return fnd::Locale::preferredLanguages().front() == "de-CH"; });
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), (std::vector<std::string>{"de-CH", "de"}));
+    fnd::Locale::setPreferredLanguages({"en-GB"});
+    send(tab, {{"type", "languages"}, {"languages", {"it"}}});
+    // Messages are taken in order: once a later paste is in, the languages were taken too.
+    sendAndRun(tab, {{"type", "paste"}, {"text", "after"}},
+               [] { return ui::Pasteboard::general().string() == "after"; });
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), std::vector<std::string>{"en-GB"});
 }
 
 TEST(MailDraftTest, ReadsRecipientsSubjectAndBodyOfBothForms) {
