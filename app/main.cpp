@@ -17,12 +17,14 @@
 
 #include "Classes/core/TovridaAppDelegate.h"
 #include "platform/display/DeviceSession.h"
+#include "platform/foundation/Bundle.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/TerminationSignals.h"
 #include "platform/location/DeviceLocation.h"
+#include "platform/store/Storefront.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
 
@@ -234,6 +236,9 @@ int main(int argc, char** argv) {
         loop->stop();
     });
     fnd::Log::info("documents in ", fnd::Paths::documents().string());
+    // The store sells what the bundle lists; the program ships no list, so nothing.
+    if (auto products = fnd::Bundle::main().textResource("StoreProducts", "json"))
+        fnd::Log::info("the store sells ", store::Storefront::shared().loadProducts(*products), " products");
 
     // The display first, so that the web views the application makes at launch show in the tab.
     display::DeviceSession::Options sessionOptions;
