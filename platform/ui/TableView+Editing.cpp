@@ -167,19 +167,25 @@ void TableView::changeRows(const std::function<std::optional<IndexPath>(const In
         auto cell = cellForRow(p);
         if (!cell) continue;
         Point home = cell->center();
-        double width = bounds().size.width;
-        if (animation == TableViewRowAnimation::Right)
-            cell->setCenter({home.x + width, home.y});
-        else if (animation == TableViewRowAnimation::Left)
-            cell->setCenter({home.x - width, home.y});
-        else
-            cell->setAlpha(0);
+        putAside(*cell, animation);
         Animation::begin("TableViewRowIn");
         Animation::setDuration(kRowAnimationDuration);
         cell->setCenter(home);
         cell->setAlpha(1);
         Animation::commit();
     }
+}
+
+// Where a row that comes or goes is out of sight: a table's width to the side, or faded out.
+void TableView::putAside(TableViewCell& cell, TableViewRowAnimation animation) const {
+    double width = bounds().size.width;
+    Point c = cell.center();
+    if (animation == TableViewRowAnimation::Right)
+        cell.setCenter({c.x + width, c.y});
+    else if (animation == TableViewRowAnimation::Left)
+        cell.setCenter({c.x - width, c.y});
+    else
+        cell.setAlpha(0);
 }
 
 void TableView::animateOut(std::shared_ptr<TableViewCell> cell, TableViewRowAnimation animation) {
@@ -196,14 +202,7 @@ void TableView::animateOut(std::shared_ptr<TableViewCell> cell, TableViewRowAnim
     cell->setUserInteractionEnabled(false);
     Animation::begin("TableViewRowOut");
     Animation::setDuration(kRowAnimationDuration);
-    double width = bounds().size.width;
-    Point c = cell->center();
-    if (animation == TableViewRowAnimation::Right)
-        cell->setCenter({c.x + width, c.y});
-    else if (animation == TableViewRowAnimation::Left)
-        cell->setCenter({c.x - width, c.y});
-    else
-        cell->setAlpha(0);
+    putAside(*cell, animation);
     Animation::setCompletion([finish, cell](bool) {
         cell->setUserInteractionEnabled(true);
         finish();

@@ -206,6 +206,7 @@ class TableView : public ScrollView {
     void changeRows(const std::function<std::optional<IndexPath>(const IndexPath&)>& renumber,
                     const std::vector<IndexPath>& arrived, TableViewRowAnimation animation);
     void animateOut(std::shared_ptr<TableViewCell> cell, TableViewRowAnimation animation);
+    void putAside(TableViewCell& cell, TableViewRowAnimation animation) const;
 
     // Moving a row by its grip.
     bool startReorder(const Touch& touch);

@@ -31,6 +31,16 @@ async function centreOfText(page, text) {
     return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }
 
+// The gallery program on a device, shown in a new page with its fonts loaded.
+async function openGallery(device) {
+    const program = await startProgram(gallery, ['--device', device]);
+    const page = await context.newPage();
+    await page.goto(program.address);
+    await page.waitForSelector(element(Tag.title));
+    await page.evaluate(() => document.fonts.ready);
+    return { program, page };
+}
+
 const status = (page) => page.locator(`${element(Tag.status)} > .text > span`).textContent();
 const waitForStatus = (page, text) => page.waitForFunction(
     ([selector, t]) => document.querySelector(selector)?.textContent === t,
@@ -44,11 +54,7 @@ for (const device of ['phone', 'tablet']) {
         let program;
         let page;
         before(async () => {
-            program = await startProgram(gallery, ['--device', device]);
-            page = await context.newPage();
-            await page.goto(program.address);
-            await page.waitForSelector(element(Tag.title));
-            await page.evaluate(() => document.fonts.ready);
+            ({ program, page } = await openGallery(device));
         });
         after(async () => {
             await page?.close().catch(() => {});
@@ -126,11 +132,7 @@ for (const device of ['phone', 'tablet']) {
         let page;
         const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
         before(async () => {
-            program = await startProgram(gallery, ['--device', device]);
-            page = await context.newPage();
-            await page.goto(program.address);
-            await page.waitForSelector(element(Tag.title));
-            await page.evaluate(() => document.fonts.ready);
+            ({ program, page } = await openGallery(device));
             await clickText(page, 'More');
             await waitForStatus(page, 'page Text and lists');
         });
@@ -280,11 +282,7 @@ for (const device of ['phone', 'tablet']) {
             return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
         };
         before(async () => {
-            program = await startProgram(gallery, ['--device', device]);
-            page = await context.newPage();
-            await page.goto(program.address);
-            await page.waitForSelector(element(Tag.title));
-            await page.evaluate(() => document.fonts.ready);
+            ({ program, page } = await openGallery(device));
             for (const title of ['Text and lists', 'Dates', 'Tables and patterns']) {
                 await clickText(page, 'More');
                 await waitForStatus(page, `page ${title}`);

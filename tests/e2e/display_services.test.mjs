@@ -61,6 +61,13 @@ for (const device of ['phone', 'tablet']) {
             await page.waitForFunction(() => window.orvaServices.state.pasted === 1);
             assert.ok(large.length > 2000000);
             assert.equal(await pasteboard(), large);
+
+            // Past the socket's limit the page refuses the paste whole and says so.
+            const sent = await page.evaluate(() => window.orvaServices.pasteIntoDevice('x'.repeat(17 * 1024 * 1024)));
+            assert.equal(sent, false);
+            assert.match(await page.textContent('#clipboard-note'), /^Too large to paste/);
+            assert.equal(await page.evaluate(() => window.orvaServices.state.pasted), 1);
+            await page.click('#clipboard-close');
         });
 
         test('without the clipboard the panel takes a text file, and refuses a binary one', async () => {

@@ -27,18 +27,6 @@ namespace testing_support {
 
 namespace {
 
-// A small picture made here, so the gallery needs no files: a rounded green tile.
-std::shared_ptr<const Image> tile(double side) {
-    gfx::Context c(side, side, 2);
-    c.setFillColor(Color::hsb(0.27, 0.63, 0.70));
-    c.beginPath();
-    c.addArc(side / 2, side / 2, side / 2 - 1, 0, 2 * std::numbers::pi, true);
-    c.fillPath();
-    c.setFillColor(1, 1, 1, 1);
-    c.fillRect(side * 0.3, side * 0.45, side * 0.4, side * 0.1);
-    return Image::fromPNG(c.pngData(), 2);
-}
-
 // A drawn view: a small bar chart.
 class Chart : public DrawnView {
   public:
@@ -263,6 +251,17 @@ void Gallery::build(Size screen) {
                         std::weak_ptr<AlertViewDelegate>(p), "Cancel", std::vector<std::string>{"Delete"})
             ->show();
     });
+}
+
+std::shared_ptr<const Image> Gallery::tile(double side, const Color& colour) {
+    gfx::Context c(side, side, 2);
+    c.setFillColor(colour);
+    c.beginPath();
+    c.addArc(side / 2, side / 2, side / 2 - 1, 0, 2 * std::numbers::pi, true);
+    c.fillPath();
+    c.setFillColor(1, 1, 1, 1);
+    c.fillRect(side * 0.3, side * 0.45, side * 0.4, side * 0.1);
+    return Image::fromPNG(c.pngData(), 2);
 }
 
 void Gallery::turnPage() {

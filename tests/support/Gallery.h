@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include "platform/ui/Color.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Size.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewController.h"
@@ -61,6 +63,11 @@ class Gallery : public ui::ViewController {
 
     // Turns to the next page (after the last, back to the first).
     void turnPage();
+
+    // A small picture made here, so the gallery needs no files: a round key of the colour (green
+    // unless given) with a white bar across.
+    static std::shared_ptr<const ui::Image> tile(double side,
+                                                 const ui::Color& colour = ui::Color::hsb(0.27, 0.63, 0.70));
 
   private:
     struct Parts;

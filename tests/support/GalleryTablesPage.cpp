@@ -7,6 +7,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TableView.h"
+#include "tests/support/Gallery.h"
 
 using namespace ui;
 
@@ -25,19 +26,6 @@ std::shared_ptr<const Image> dotPattern() {
     c.beginPath();
     c.addArc(3, 3, 1.6, 0, 2 * std::numbers::pi, true);
     c.fillPath();
-    return Image::fromPNG(c.pngData(), 2);
-}
-
-// A blue rounded square with a white bar: the picture of the feedback buttons.
-std::shared_ptr<const Image> keyPicture() {
-    constexpr double side = 36;
-    gfx::Context c(side, side, 2);
-    c.setFillColor(Color::rgb(0.16, 0.42, 0.78));
-    c.beginPath();
-    c.addArc(side / 2, side / 2, side / 2 - 1, 0, 2 * std::numbers::pi, true);
-    c.fillPath();
-    c.setFillColor(1, 1, 1, 1);
-    c.fillRect(side * 0.25, side * 0.45, side * 0.5, side * 0.1);
     return Image::fromPNG(c.pngData(), 2);
 }
 
@@ -113,7 +101,7 @@ GalleryTablesPage::GalleryTablesPage(Size size, std::function<void(const std::st
     double keyWidth = (w / 2 - 15) / 3;
     for (int i = 0; i < 3; ++i) {
         auto key = make<Button>(Rect{w / 2 + 5 + i * keyWidth, 4, keyWidth, 44});
-        key->setImage(keyPicture());
+        key->setImage(Gallery::tile(36, Color::rgb(0.16, 0.42, 0.78)));
         key->setTag(PressButtonTag + i);
         if (i == 1) key->setEnabled(false);
         if (i == 2) {
