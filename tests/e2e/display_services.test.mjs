@@ -78,10 +78,14 @@ for (const device of ['phone', 'tablet']) {
             await page.click('#paste');
             await page.waitForSelector('#clipboard-panel:not([hidden])');
             writeFileSync(file('binary.bin'), Buffer.from([0x50, 0x4b, 0x03, 0x04, 0x00, 0x00, 0xff]));
-            await page.setInputFiles('#clipboard-file', file('binary.bin'));
+            const load = async (name) => {
+                const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('#clipboard-load')]);
+                await chooser.setFiles(file(name));
+            };
+            await load('binary.bin');
             await page.waitForFunction(() => /is not a text file/.test(document.getElementById('clipboard-note').textContent));
             writeFileSync(file('notes.txt'), 'Notes to keep: ½ · ✓\n');
-            await page.setInputFiles('#clipboard-file', file('notes.txt'));
+            await load('notes.txt');
             await page.waitForFunction(() => document.getElementById('clipboard-text').value.startsWith('Notes'));
             await page.screenshot({ path: path.join(artifacts, `display_services-${device}-paste-panel.png`) });
             await page.click('#clipboard-send');

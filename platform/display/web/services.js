@@ -65,11 +65,9 @@
     $('clipboard-send').addEventListener('click', () => pasteIntoDevice(clipboardText.value));
     $('clipboard-close').addEventListener('click', () => showPanel(null));
 
-    // A text file only: bytes that are no UTF-8 text (a NUL, an invalid sequence) are refused.
-    $('clipboard-file').addEventListener('change', async (event) => {
-        const file = event.target.files[0];
-        event.target.value = '';
-        if (!file) return;
+    // A text file only: bytes that are no UTF-8 text (a NUL, an invalid sequence) are refused. The
+    // file chooser is made when asked for, so that the page holds no input beside the device's.
+    async function loadFile(file) {
         const data = new Uint8Array(await file.arrayBuffer());
         let text = null;
         if (!data.includes(0)) {
@@ -83,8 +81,16 @@
         }
         clipboardText.value = text;
         clipboardNote.textContent = `Loaded ${text.length} characters of "${file.name}".`;
+    }
+    $('clipboard-load').addEventListener('click', () => {
+        const chooser = document.createElement('input');
+        chooser.type = 'file';
+        chooser.accept = 'text/*,.txt,.csv';
+        chooser.addEventListener('change', () => {
+            if (chooser.files[0]) loadFile(chooser.files[0]);
+        });
+        chooser.click();
     });
-    $('clipboard-load').addEventListener('click', () => $('clipboard-file').click());
 
     // --- clipboard: out of the device ------------------------------------------------------------
 
