@@ -8,8 +8,9 @@
 // the controls around the device turn it, shake it and press home, the page's visibility and the
 // tab's closing send it to the background, selections go to its edit menu. The wheel scrolls the
 // view under the pointer and typing edits the focused input. Effects (vibration, sounds), links
-// and the end of a selection go the other way. The clipboard and the mail composer are
-// DeviceServices'. Everything runs on the main run loop.
+// and the end of a selection go the other way. The clipboard, the mail composer and the wake lock
+// are DeviceServices'; the tab's languages become the preferred ones (fnd::Locale). Everything runs
+// on the main run loop.
 
 #include <filesystem>
 #include <memory>
