@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -16,11 +17,14 @@
 
 #include "Classes/core/TovridaAppDelegate.h"
 #include "platform/display/DeviceSession.h"
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/TerminationSignals.h"
 #include "platform/location/DeviceLocation.h"
+#include "platform/store/Storefront.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
 
@@ -43,6 +47,17 @@ struct Option {
     const char* help;
     std::function<std::string(const std::string&)> apply;
 };
+
+// The parts of a comma-separated list; empty parts are skipped.
+std::vector<std::string> commaSeparated(const std::string& list) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t comma = std::min(list.find(',', start), list.size());
+        if (comma > start) parts.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return parts;
+}
 
 std::vector<Option> options(Settings& s) {
     return {
@@ -87,6 +102,30 @@ std::vector<Option> options(Settings& s) {
          [](const std::string& v) -> std::string {
              if (v.empty()) return "--resources needs a folder";
              fnd::Paths::setResources(v);
+             return {};
+         }},
+        {"--schemes", "LIST",
+         "the link schemes the device opens, comma-separated\n"
+         "                         (default http,https,mailto,tel,skype; a device without skype leaves it "
+         "out)",
+         [](const std::string& v) -> std::string {
+             std::vector<std::string> schemes = commaSeparated(v);
+             const auto& known = ui::Application::knownSchemes();
+             for (const std::string& scheme : schemes)
+                 if (std::find(known.begin(), known.end(), scheme) == known.end())
+                     return "--schemes takes only http, https, mailto, tel and skype";
+             ui::Application::shared().setOpenableSchemes(schemes);
+             return {};
+         }},
+        {"--languages", "LIST",
+         "the person's preferred languages, comma-separated, most wanted first\n"
+         "                         (default the browser's, else en-US)",
+         [](const std::string& v) -> std::string {
+             std::vector<std::string> languages = commaSeparated(v);
+             for (const std::string& tag : languages)
+                 if (!fnd::Locale::isLanguageTag(tag)) return "--languages takes language tags, as fr-FR,en";
+             if (languages.empty()) return "--languages needs a language";
+             fnd::Locale::setPreferredLanguages(languages);
              return {};
          }},
         {"--location", "LAT,LON", "the device's position in decimal degrees (default unknown)",
@@ -197,6 +236,9 @@ int main(int argc, char** argv) {
         loop->stop();
     });
     fnd::Log::info("documents in ", fnd::Paths::documents().string());
+    // The store sells what the bundle lists; the program ships no list, so nothing.
+    if (auto products = fnd::Bundle::main().textResource("StoreProducts", "json"))
+        fnd::Log::info("the store sells ", store::Storefront::shared().loadProducts(*products), " products");
 
     // The display first, so that the web views the application makes at launch show in the tab.
     display::DeviceSession::Options sessionOptions;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/display/DisplayEvent.h"
@@ -20,5 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if ((event->kind == Kind::Text || event->kind == Kind::Select || event->kind == Kind::Return) &&
         event->element == 0)
         __builtin_trap();
+    if (event->kind == Kind::Paste && event->text.find('\0') != std::string::npos) __builtin_trap();
     return 0;
 }

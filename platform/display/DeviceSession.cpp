@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "platform/display/DeviceServices.h"
 #include "platform/display/DisplayEvent.h"
 #include "platform/display/ScriptAnswers.h"
 #include "platform/display/WebViewHost.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
@@ -46,6 +48,10 @@ struct DeviceSession::Impl {
     Server server;
     std::unique_ptr<ui::ChangeLog> log;
     std::shared_ptr<WebViewHost> web;
+    DeviceServices services{[this] { return server.hasActiveTab(); },
+                            [this](const std::string& message) { server.send(message); }};
+    std::weak_ptr<fnd::RunLoop> loop = fnd::RunLoop::mainShared();
+    fnd::RunLoop::ObserverId turnObserver = 0;
     std::string resourcesAddress;
     std::string sentState;  // the application's state as the tab last heard it
     // While a tab is being given the whole tree, the changes flushed before it are not sent.
@@ -79,6 +85,7 @@ struct DeviceSession::Impl {
         std::string tree = log->snapshot();
         quiet = false;
         sendDevice();
+        services.connected();
         application().becomeActive();
         sendState(true);
         server.send(std::move(tree));
@@ -188,6 +195,12 @@ struct DeviceSession::Impl {
             case Kind::Web:
                 web->handle(e);
                 break;
+            case Kind::Paste:
+                services.pasted(e.text);
+                break;
+            case Kind::Languages:
+                fnd::Locale::setTabLanguages(e.languages);
+                break;
         }
         sendState(false);
     }
@@ -203,6 +216,8 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
     impl->server.setOnConnect([impl] { impl->connected(); });
     impl->server.setOnDisconnect([impl] { impl->disconnected(); });
     impl->server.setOnMessage([impl](const std::string& message) { impl->handle(message); });
+    if (auto loop = impl->loop.lock())
+        impl->turnObserver = loop->addTurnObserver([impl] { impl->services.endOfTurn(); });
     // The answers to scripts reach the main thread while it waits for them.
     impl->server.setOnMessageNow(
         [answers = impl->web->answers()](const std::string& message) { return answers->take(message); });
@@ -221,6 +236,7 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
 }
 
 DeviceSession::~DeviceSession() {
+    if (auto loop = impl_->loop.lock()) loop->removeTurnObserver(impl_->turnObserver);
     ui::WebView::setEngineFactory(nullptr);
     ui::Device::current().setEffectListener(nullptr);
     ui::EditMenu::shared().setSelectionEndedListener(nullptr);
@@ -279,6 +295,7 @@ bool DeviceSession::openURL(const std::string& url) {
         fnd::Log::info("display: no tab to open a link in");
         return false;
     }
+    if (impl_->services.openMail(url)) return true;
     impl_->send({{"type", "open"}, {"url", url}});
     return true;
 }

@@ -8,7 +8,9 @@
 // the controls around the device turn it, shake it and press home, the page's visibility and the
 // tab's closing send it to the background, selections go to its edit menu. The wheel scrolls the
 // view under the pointer and typing edits the focused input. Effects (vibration, sounds), links
-// and the end of a selection go the other way. Everything runs on the main run loop.
+// and the end of a selection go the other way. The clipboard, the mail composer and the wake lock
+// are DeviceServices'; the tab's languages become the preferred ones (fnd::Locale). Everything runs
+// on the main run loop.
 
 #include <filesystem>
 #include <memory>
@@ -49,9 +51,10 @@ class DeviceSession {
     Server& server();
     ui::ChangeLog& changeLog();
 
-    // Hands a link to the browser: http and https open in a new tab, mailto, tel and skype go to
-    // the browser's own handlers. Any other scheme is logged and dropped (the browser is the
-    // display's window, where a script address would run). Answers whether it was handed on.
+    // Hands a link to the browser: http and https open in a new tab, a mail address opens the
+    // page's mail composer (see DeviceServices), tel and skype go to the browser's own handlers.
+    // Any other scheme is logged and dropped (the browser is the display's window, where a script
+    // address would run). Answers whether it was handed on.
     bool openURL(const std::string& url);
     static bool isOpenableURL(std::string_view url);
 

@@ -169,6 +169,18 @@ std::optional<DisplayEvent> DisplayEvent::parse(std::string_view message) {
         auto it = object.find("visible");
         if (it == object.end() || !it->is_boolean()) return std::nullopt;
         e.visible = it->get<bool>();
+    } else if (type == "paste") {
+        e.kind = Kind::Paste;
+        // A text holds no NUL: such a paste is a binary file's bytes, not text.
+        if (!string(object, "text", e.text) || e.text.find('\0') != std::string::npos) return std::nullopt;
+    } else if (type == "languages") {
+        e.kind = Kind::Languages;
+        auto it = object.find("languages");
+        if (it == object.end() || !it->is_array() || it->size() > 64) return std::nullopt;
+        for (const json& tag : *it) {
+            if (!tag.is_string()) return std::nullopt;
+            e.languages.push_back(tag.get<std::string>());
+        }
     } else if (type == "web") {
         e.kind = Kind::Web;
         if (!webEvent(object, e)) return std::nullopt;

@@ -11,6 +11,8 @@
 //   {"type":"rotate","direction":"left"|"right"}
 //   {"type":"shake"}  {"type":"home"}  {"type":"activate"}
 //   {"type":"visibility","visible":true|false}
+//   {"type":"paste","text":"..."}                                       text for the pasteboard
+//   {"type":"languages","languages":["fr-FR","en"]}                     the browser's languages
 //   {"type":"web","id":7,"serial":3,"event":"loaded"}                  a web view's page, through
 //   {"type":"web","id":7,"serial":3,"event":"request","navigation":"link"|"form"|"reload"|
 //        "backForward"|"other","url":"...","method":"GET"|"POST","body":"a=1"}    its frame's bridge
@@ -25,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/foundation/URLRequest.h"
 #include "platform/ui/Point.h"
@@ -33,7 +36,21 @@
 namespace display {
 
 struct DisplayEvent {
-    enum class Kind { Pointer, Wheel, Text, Select, Return, Rotate, Shake, Home, Activate, Visibility, Web };
+    enum class Kind {
+        Pointer,
+        Wheel,
+        Text,
+        Select,
+        Return,
+        Rotate,
+        Shake,
+        Home,
+        Activate,
+        Visibility,
+        Web,
+        Paste,
+        Languages,
+    };
     enum class Phase { Down, Move, Up, Cancel };
     enum class WebEvent { Loaded, Failed, Request, Selection };
 
@@ -44,7 +61,7 @@ struct DisplayEvent {
     double dx = 0, dy = 0;      // wheel, in points
     std::uint64_t element = 0;  // text, select, return: the input's element id; web: the web view's
     std::string text;           // text: the new value; select, web selection: the selected text;
-                                // web failed: why
+                                // web failed: why; paste: the text
     std::size_t start = 0;      // text, select: the selection
     std::size_t length = 0;
     ui::Rect rect;        // select: where the selection is on the screen; web: in the web view
@@ -52,8 +69,9 @@ struct DisplayEvent {
     bool visible = true;  // visibility
     // web
     WebEvent web = WebEvent::Loaded;
-    std::uint64_t serial = 0;  // the document the frame shows (0 when unknown)
-    std::string url;           // request: the address the browser made; failed: the frame's src
+    std::uint64_t serial = 0;            // the document the frame shows (0 when unknown)
+    std::string url;                     // request: the address the browser made; failed: the frame's src
+    std::vector<std::string> languages;  // languages: the tab's, most wanted first
     std::string method = "GET";
     std::string body;  // a POST form's fields, form-encoded
     fnd::URLRequest::NavigationType navigation = fnd::URLRequest::NavigationType::Other;

@@ -61,4 +61,13 @@ std::vector<std::string> Bundle::infoTextList(const std::string& key) const {
     return texts;
 }
 
+std::string Bundle::localizedString(const std::string& key, const std::string& table) const {
+    auto text = textResource(table, "json");
+    if (!text) return key;
+    auto strings = nlohmann::json::parse(*text, nullptr, false);
+    if (!strings.is_object()) return key;
+    auto it = strings.find(key);
+    return it != strings.end() && it->is_string() ? it->get<std::string>() : key;
+}
+
 }  // namespace fnd

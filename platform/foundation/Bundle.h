@@ -28,6 +28,10 @@ class Bundle {
     // that is absent or holds no list gives an empty list.
     std::vector<std::string> infoTextList(const std::string& key) const;
     std::string version() const { return infoValue("CFBundleVersion"); }
+
+    // The text for a key in a string table of the bundle ("Localizable.json": an object of key to
+    // text); the key itself when the table or the key is not there.
+    std::string localizedString(const std::string& key, const std::string& table = "Localizable") const;
     std::string identifier() const { return infoValue("CFBundleIdentifier"); }
 
   private:

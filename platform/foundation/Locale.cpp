@@ -2,6 +2,7 @@
 
 #include <unicode/ulocdata.h>
 
+#include <cctype>
 #include <mutex>
 
 namespace fnd {
@@ -15,6 +16,17 @@ Locale& currentSlot() {
     static Locale locale{Locale::kDeviceDefault};
     return locale;
 }
+struct Languages {
+    std::vector<std::string> option, tab;
+};
+Languages& languagesSlot() {
+    static Languages languages;
+    return languages;
+}
+std::vector<std::string> tagsOnly(std::vector<std::string> languages) {
+    std::erase_if(languages, [](const std::string& tag) { return !Locale::isLanguageTag(tag); });
+    return languages;
+}
 }  // namespace
 
 Locale Locale::current() {
@@ -27,7 +39,48 @@ void Locale::setCurrent(Locale locale) {
     currentSlot() = std::move(locale);
 }
 
-void Locale::resetCurrent() { setCurrent(Locale(kDeviceDefault)); }
+void Locale::resetCurrent() {
+    setCurrent(Locale(kDeviceDefault));
+    std::lock_guard lock(currentMutex());
+    languagesSlot() = {};
+}
+
+std::vector<std::string> Locale::preferredLanguages() {
+    std::lock_guard lock(currentMutex());
+    const Languages& l = languagesSlot();
+    if (!l.option.empty()) return l.option;
+    if (!l.tab.empty()) return l.tab;
+    return {"en-US"};
+}
+
+void Locale::setPreferredLanguages(std::vector<std::string> languages) {
+    languages = tagsOnly(std::move(languages));
+    std::lock_guard lock(currentMutex());
+    languagesSlot().option = std::move(languages);
+}
+
+void Locale::setTabLanguages(std::vector<std::string> languages) {
+    languages = tagsOnly(std::move(languages));
+    std::lock_guard lock(currentMutex());
+    languagesSlot().tab = std::move(languages);
+}
+
+bool Locale::isLanguageTag(const std::string& text) {
+    if (text.empty() || text.size() > 35) return false;
+    bool first = true, partStart = true;
+    for (char c : text) {
+        auto u = static_cast<unsigned char>(c);
+        if (c == '-' || c == '_') {
+            if (partStart) return false;
+            first = false;
+            partStart = true;
+            continue;
+        }
+        if (first ? !std::isalpha(u) : !std::isalnum(u)) return false;
+        partStart = false;
+    }
+    return !partStart;
+}
 
 bool Locale::usesMetricSystem() const {
     UErrorCode status = U_ZERO_ERROR;

@@ -1,7 +1,6 @@
 #include "platform/ui/Application.h"
 
 #include <algorithm>
-#include <array>
 
 #include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -104,6 +103,7 @@ void Application::reset() {
     interfaceLayer_.reset();
     screen_.reset();
     opener_ = nullptr;
+    openableSchemes_ = knownSchemes();
     orientation_ = InterfaceOrientation::Portrait;
     deviceInterfaceOrientation_.reset();
     statusBarHidden_ = false;
@@ -145,6 +145,7 @@ void Application::enterBackground() {
 
 void Application::terminate() {
     if (state_ == State::NotRunning || state_ == State::Terminated) return;
+    enterBackground();  // nothing when the application is in the background already
     cancelAllTouches();
     state_ = State::Terminated;
     if (delegate_) delegate_->applicationWillTerminate(*this);
@@ -287,10 +288,26 @@ void Application::makeKeyWindow(Window& window) {
 
 // ---- Services
 
+const std::vector<std::string>& Application::knownSchemes() {
+    static const std::vector<std::string> schemes{"http", "https", "mailto", "tel", "skype"};
+    return schemes;
+}
+
+void Application::setOpenableSchemes(const std::vector<std::string>& schemes) {
+    openableSchemes_.clear();
+    for (const std::string& scheme : schemes) {
+        const auto& known = knownSchemes();
+        if (std::find(known.begin(), known.end(), scheme) == known.end())
+            fnd::Log::warning("application: a link scheme \"", scheme, "\" is never opened");
+        else if (std::find(openableSchemes_.begin(), openableSchemes_.end(), scheme) ==
+                 openableSchemes_.end())
+            openableSchemes_.push_back(scheme);
+    }
+}
+
 bool Application::canOpenURL(const fnd::URL& url) const {
-    static constexpr std::array<const char*, 5> kSchemes{"http", "https", "mailto", "tel", "skype"};
     std::string scheme = url.scheme();
-    return std::any_of(kSchemes.begin(), kSchemes.end(), [&](const char* s) { return scheme == s; });
+    return std::find(openableSchemes_.begin(), openableSchemes_.end(), scheme) != openableSchemes_.end();
 }
 
 bool Application::openURL(const fnd::URL& url) {

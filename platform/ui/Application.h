@@ -72,8 +72,10 @@ class Application {
     // ---- Entry points for the display
 
     // The page became visible again / was hidden or closed / the program is told to end. Each is
-    // passed on once: going to the background twice tells the delegate once. Ending does not stop
-    // the run loop; the caller does that after it.
+    // passed on once: going to the background twice tells the delegate once. Ending an application
+    // that is not in the background first sends it there, as the device does before it ends one,
+    // so that whatever pauses on going to the background is paused when the ending save is made.
+    // Ending does not stop the run loop; the caller does that after it.
     void becomeActive();
     void enterBackground();
     void terminate();
@@ -105,10 +107,16 @@ class Application {
 
     // ---- Services
 
-    // Hands an address to the display to open outside the program: only http, https, mailto, tel
-    // and skype addresses (others are logged and dropped). Answers whether it was handed on.
+    // Hands an address to the display to open outside the program: only addresses of the openable
+    // schemes (others are logged and dropped). Answers whether it was handed on.
     bool openURL(const fnd::URL& url);
     bool canOpenURL(const fnd::URL& url) const;
+    // The schemes the device opens: by default http, https, mailto, tel and skype. A device may
+    // lack some (no Skype); a scheme outside these five is never opened and is dropped with a
+    // warning. reset() brings back the five.
+    static const std::vector<std::string>& knownSchemes();
+    const std::vector<std::string>& openableSchemes() const { return openableSchemes_; }
+    void setOpenableSchemes(const std::vector<std::string>& schemes);
     // The display's hook that opens an address.
     void setURLOpener(std::function<void(const std::string& address)> opener);
 
@@ -156,6 +164,7 @@ class Application {
     std::shared_ptr<StatusBar> statusBar_;
     std::unique_ptr<TouchRouter> router_;
     std::function<void(const std::string&)> opener_;
+    std::vector<std::string> openableSchemes_ = knownSchemes();
     InterfaceOrientation orientation_ = InterfaceOrientation::Portrait;
     std::optional<InterfaceOrientation> deviceInterfaceOrientation_;
     bool statusBarHidden_ = false;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "platform/graphics/Context.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/NibProperties.h"
 
@@ -13,6 +14,18 @@ namespace {
 const Color kRoundedTitle = Color::rgb(0.196, 0.310, 0.522);
 const Color kRoundedHighlight = Color::rgb(0.02, 0.45, 0.96);
 const Color kRoundedBorder = Color::white(0.6);
+constexpr double kGlowSize = 44;
+
+// White, strongest at the centre and fading to nothing at the rim.
+std::shared_ptr<const Image> glowImage() {
+    static const std::shared_ptr<const Image> image = [] {
+        gfx::Context c(kGlowSize, kGlowSize, 2);
+        double r = kGlowSize / 2;
+        c.drawRadialGradient({{0, 1, 1, 1, 0.95}, {0.35, 1, 1, 1, 0.7}, {1, 1, 1, 1, 0}}, r, r, 0, r, r, r);
+        return Image::fromPNG(c.pngData(), 2);
+    }();
+    return image;
+}
 }  // namespace
 
 void Button::init(const Rect& frame) {
@@ -97,7 +110,36 @@ std::shared_ptr<const Image> Button::backgroundImageForState(unsigned state) con
     return lookup(backgrounds_, state).value_or(nullptr);
 }
 
+void Button::setAdjustsImageWhenHighlighted(bool on) {
+    adjustsHighlighted_ = on;
+    refresh();
+}
+
+void Button::setAdjustsImageWhenDisabled(bool on) {
+    adjustsDisabled_ = on;
+    refresh();
+}
+
+void Button::setShowsTouchWhenHighlighted(bool on) {
+    showsTouch_ = on;
+    if (on && !glow_) {
+        glow_ = make<ImageView>(glowImage());
+        glow_->setUserInteractionEnabled(false);
+        addSubview(glow_);
+    }
+    refresh();
+}
+
 void Button::stateChanged() { refresh(); }
+
+// A state with an image of its own shows it as it is.
+ImageAdjustment Button::adjustmentFor(const std::map<unsigned, std::shared_ptr<const Image>>& images,
+                                      unsigned state) const {
+    if (images.contains(state)) return ImageAdjustment::None;
+    if ((state & StateDisabled) && adjustsDisabled_) return ImageAdjustment::Paler;
+    if ((state & StateHighlighted) && adjustsHighlighted_) return ImageAdjustment::Darker;
+    return ImageAdjustment::None;
+}
 
 void Button::refresh() {
     if (!title_) return;  // still in init
@@ -106,6 +148,9 @@ void Button::refresh() {
     title_->setTextColor(currentTitleColor());
     image_->setImage(currentImage());
     View::setBackgroundImage(currentBackgroundImage());
+    image_->setImageAdjustment(adjustmentFor(images_, s));
+    setImageAdjustment(adjustmentFor(backgrounds_, s));
+    if (glow_) glow_->setHidden(!showsTouch_ || !(s & StateHighlighted));
     if (type_ == ButtonType::RoundedRect)
         setBackgroundColor((s & StateHighlighted) ? kRoundedHighlight : Color::whiteColor());
     layoutSubviews();
@@ -122,6 +167,7 @@ void Button::layoutSubviews() {
     textWidth = std::min(textWidth, std::max(0.0, box.width - picture.width));
     double x = (box.width - picture.width - textWidth) / 2;
     image_->setFrame({x, (box.height - picture.height) / 2, picture.width, picture.height});
+    if (glow_) glow_->setCenter({box.width / 2, box.height / 2});
     // With an image the title sits right beside it; alone it has the whole width to centre in.
     if (picture.width > 0)
         title_->setFrame({x + picture.width, 0, textWidth, box.height});
@@ -146,6 +192,9 @@ void Button::applyNibProperties(Button& button, NibProperties& p) {
     }};
     if (auto v = p.choice("buttonType", kTypes)) button.applyType(*v);
     if (auto v = p.font("font")) button.titleLabel()->setFont(*v);
+    if (auto v = p.boolean("adjustsImageWhenHighlighted")) button.setAdjustsImageWhenHighlighted(*v);
+    if (auto v = p.boolean("adjustsImageWhenDisabled")) button.setAdjustsImageWhenDisabled(*v);
+    if (auto v = p.boolean("showsTouchWhenHighlighted")) button.setShowsTouchWhenHighlighted(*v);
     const std::pair<unsigned, std::string> states[] = {
         {StateNormal, ""}, {StateHighlighted, "highlighted"}, {StateSelected, "selected"}};
     for (const auto& entry : states) {

@@ -3,6 +3,10 @@
 // the button's state (normal, highlighted, disabled, selected and their combinations). A state
 // without its own value shows the normal state's. Rounded-rectangle buttons draw their own white
 // rounded box; custom buttons show only what they are given.
+//
+// Feedback: while highlighted the images show darker, while disabled paler, unless that state has
+// images of its own (adjustsImageWhenHighlighted, adjustsImageWhenDisabled, both on by default);
+// with showsTouchWhenHighlighted a soft glow shows at the centre while the finger is down.
 
 #include <map>
 #include <memory>
@@ -44,6 +48,15 @@ class Button : public Control {
     std::shared_ptr<const Image> backgroundImageForState(unsigned state) const;
     std::shared_ptr<const Image> currentBackgroundImage() const { return backgroundImageForState(state()); }
 
+    bool adjustsImageWhenHighlighted() const { return adjustsHighlighted_; }
+    void setAdjustsImageWhenHighlighted(bool on);
+    bool adjustsImageWhenDisabled() const { return adjustsDisabled_; }
+    void setAdjustsImageWhenDisabled(bool on);
+    bool showsTouchWhenHighlighted() const { return showsTouch_; }
+    void setShowsTouchWhenHighlighted(bool on);
+    // The glow; null until the button first shows touches.
+    const std::shared_ptr<View>& touchGlow() const { return glow_; }
+
     // The parts, for their font and the like; their text, colour and image follow the state.
     const std::shared_ptr<Label>& titleLabel() const { return title_; }
     const std::shared_ptr<ImageView>& imageView() const { return image_; }
@@ -53,7 +66,8 @@ class Button : public Control {
 
     // Interface-file properties: "buttonType" ("custom", "roundedRect"); for the normal state
     // "title", "titleColor", "image", "backgroundImage", and the same with "highlighted" or
-    // "selected" before them ("highlightedTitle", "selectedBackgroundImage", ...); "font" of the title.
+    // "selected" before them ("highlightedTitle", "selectedBackgroundImage", ...); "font" of the title;
+    // "adjustsImageWhenHighlighted", "adjustsImageWhenDisabled", "showsTouchWhenHighlighted".
     static void applyNibProperties(Button& button, NibProperties& properties);
 
   protected:
@@ -63,6 +77,8 @@ class Button : public Control {
     template <class T>
     static std::optional<T> lookup(const std::map<unsigned, T>& values, unsigned state);
     void refresh();
+    ImageAdjustment adjustmentFor(const std::map<unsigned, std::shared_ptr<const Image>>& images,
+                                  unsigned state) const;
     void applyType(ButtonType type);
 
     ButtonType type_ = ButtonType::Custom;
@@ -72,6 +88,10 @@ class Button : public Control {
     std::map<unsigned, std::shared_ptr<const Image>> backgrounds_;
     std::shared_ptr<Label> title_;
     std::shared_ptr<ImageView> image_;
+    std::shared_ptr<View> glow_;
+    bool adjustsHighlighted_ = true;
+    bool adjustsDisabled_ = true;
+    bool showsTouch_ = false;
 };
 
 }  // namespace ui

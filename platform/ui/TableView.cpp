@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <utility>
 
 #include "platform/foundation/RunLoop.h"
@@ -16,8 +15,6 @@ namespace ui {
 
 namespace {
 constexpr double kGroupedPadding = 10;  // above and below each group
-constexpr double kRowAnimationDuration = 0.3;
-constexpr double kSwipeDistance = 30;  // sideways, at least twice as far as up or down
 const Color kGroupedBackground = Color::rgb(0.77, 0.80, 0.84);
 const Color kPlainHeader = Color::rgb(0.55, 0.62, 0.70);
 const Color kGroupedTitle = Color::rgb(0.30, 0.34, 0.42);
@@ -101,27 +98,35 @@ void TableView::reloadData() {
     for (auto& [path, cell] : std::map(visible_)) enqueue(path);
     selected_.reset();
     confirming_.reset();
+    headerViewsLoaded_ = false;
     measure();
     updateSectionIndex();
     fillVisibleRows();
 }
 
+// Where every header and row goes: the data source's counts and the delegate's heights. The
+// delegate's header views are asked for after a reload only; later measures keep them.
 void TableView::measure() {
-    for (auto& section : sections_) {
-        if (section.header) section.header->removeFromSuperview();
-        if (section.group) section.group->removeFromSuperview();
-    }
+    removeSectionViews();
     sections_.clear();
     auto source = dataSource();
     auto delegate = tableDelegate();
     bool grouped = style_ == TableViewStyle::Grouped;
     int count = source ? std::max(0, source->numberOfSections(*this)) : 0;
+    if (!headerViewsLoaded_) {
+        headerViews_.clear();
+        for (int s = 0; s < count; ++s)
+            headerViews_.push_back(delegate ? delegate->viewForHeader(*this, s) : nullptr);
+        headerViewsLoaded_ = true;
+    }
     double y = 0;
     for (int s = 0; s < count; ++s) {
         Section section;
         section.title = source->titleForHeader(*this, s);
+        if (std::size_t(s) < headerViews_.size()) section.headerView = headerViews_[std::size_t(s)];
         double header = delegate ? delegate->heightForHeader(*this, s) : -1;
-        if (header < 0) header = section.title.empty() ? 0 : headerHeight_;
+        // A header view shows at the header height even without a title.
+        if (header < 0) header = section.title.empty() && !section.headerView ? 0 : headerHeight_;
         section.headerTop = y + (grouped ? kGroupedPadding : 0);
         section.headerHeight = header;
         y = section.headerTop + header;
@@ -138,42 +143,88 @@ void TableView::measure() {
         sections_.push_back(std::move(section));
     }
     setContentSize({bounds().size.width, y});
-    // Group boxes go behind the rows, headers in front.
+    buildSectionViews();
+}
+
+void TableView::removeSectionViews() {
+    for (auto& section : sections_) {
+        if (section.header) section.header->removeFromSuperview();
+        if (section.group) section.group->removeFromSuperview();
+    }
+}
+
+// Group boxes go behind the rows, headers in front.
+void TableView::buildSectionViews() {
+    bool grouped = style_ == TableViewStyle::Grouped;
     std::size_t behind = backgroundView_ ? 1 : 0;
     for (auto& section : sections_) {
         if (grouped && !section.rowTops.empty()) {
-            section.group = make<View>();
-            double height = section.rowTops.back() + section.rowHeights.back() - section.top;
-            section.group->setFrame({rowX(), section.top, rowWidth(), height});
-            section.group->setBackgroundColor(Color::whiteColor());
-            section.group->setCornerRadius(10);
-            section.group->setBorderWidth(1);
-            section.group->setBorderColor(Color::white(0.67));
-            section.group->setUserInteractionEnabled(false);
+            section.group = makeGroupBox(section);
             insertSubview(section.group, behind++);
         }
-        if (section.title.empty() || section.headerHeight <= 0) continue;
-        auto title = make<Label>();
-        title->setText(section.title);
-        title->setFont(Font::boldSystem(grouped ? 17 : 18));
-        if (grouped) {
-            title->setBackgroundColor(Color::clear());
-            title->setTextColor(kGroupedTitle);
-            title->setShadowColor(Color::whiteColor());
-            title->setFrame({rowX() + 10, section.headerTop, rowWidth() - 20, section.headerHeight});
-            section.header = title;
-        } else {
-            title->setBackgroundColor(Color::clear());
-            title->setTextColor(Color::whiteColor());
-            auto bar = make<View>(Rect{0, section.headerTop, bounds().size.width, section.headerHeight});
-            bar->setBackgroundColor(kPlainHeader);
-            bar->setUserInteractionEnabled(false);
-            title->setFrame({12, 0, bounds().size.width - 24, section.headerHeight});
-            bar->addSubview(title);
-            section.header = bar;
-        }
+        if (section.headerHeight <= 0) continue;
+        if (section.headerView)
+            section.header = section.headerView;
+        else if (!section.title.empty())
+            section.header = makeTitleHeader(section);
+        else
+            continue;
         addSubview(section.header);
     }
+    placeHeaders();
+}
+
+// Headers span the table at their section's top. In a plain table a header stays at the top of
+// the view while its section's rows pass under it, and goes up with the section's last row.
+void TableView::placeHeaders() {
+    double offset = contentOffset().y;
+    for (const Section& section : sections_) {
+        if (!section.header) continue;
+        if (section.headerView)
+            section.header->setFrame({0, section.headerTop, bounds().size.width, section.headerHeight});
+        if (style_ == TableViewStyle::Plain) stick(section, *section.header, offset);
+    }
+}
+
+void TableView::stick(const Section& section, View& header, double offset) {
+    double end = section.rowTops.empty() ? section.top : section.rowTops.back() + section.rowHeights.back();
+    double top = std::max(section.headerTop, std::min(offset, end - section.headerHeight));
+    Rect frame = header.frame();
+    header.setFrame({frame.origin.x, top, frame.size.width, frame.size.height});
+}
+
+std::shared_ptr<View> TableView::makeGroupBox(const Section& section) {
+    auto group = make<View>();
+    double height = section.rowTops.back() + section.rowHeights.back() - section.top;
+    group->setFrame({rowX(), section.top, rowWidth(), height});
+    group->setBackgroundColor(Color::whiteColor());
+    group->setCornerRadius(10);
+    group->setBorderWidth(1);
+    group->setBorderColor(Color::white(0.67));
+    group->setUserInteractionEnabled(false);
+    return group;
+}
+
+// A grouped table's title stands above its group; a plain table's sits in a bar across the table.
+std::shared_ptr<View> TableView::makeTitleHeader(const Section& section) {
+    bool grouped = style_ == TableViewStyle::Grouped;
+    auto title = make<Label>();
+    title->setText(section.title);
+    title->setFont(Font::boldSystem(grouped ? 17 : 18));
+    title->setBackgroundColor(Color::clear());
+    if (grouped) {
+        title->setTextColor(kGroupedTitle);
+        title->setShadowColor(Color::whiteColor());
+        title->setFrame({rowX() + 10, section.headerTop, rowWidth() - 20, section.headerHeight});
+        return title;
+    }
+    title->setTextColor(Color::whiteColor());
+    auto bar = make<View>(Rect{0, section.headerTop, bounds().size.width, section.headerHeight});
+    bar->setBackgroundColor(kPlainHeader);
+    bar->setUserInteractionEnabled(false);
+    title->setFrame({12, 0, bounds().size.width - 24, section.headerHeight});
+    bar->addSubview(title);
+    return bar;
 }
 
 bool TableView::isValid(const IndexPath& p) const {
@@ -291,6 +342,7 @@ std::vector<std::shared_ptr<TableViewCell>> TableView::visibleCells() const {
 void TableView::contentOffsetChanged() {
     if (backgroundView_) backgroundView_->setFrame(bounds());
     placeSectionIndex();
+    placeHeaders();
     if (isDragging() && confirming_) confirmDeletion(std::nullopt);
     if (loaded_) fillVisibleRows();
 }
@@ -435,7 +487,7 @@ void TableView::touchesEnded(const Touches& touches) {
     }
     pressed_.reset();
     cell->setHighlighted(false);
-    std::optional<IndexPath> path = pathOf(*cell);
+    std::optional<IndexPath> path = indexPathForCell(*cell);
     if (!path) return;
     std::shared_ptr<View> keep = sharedAs<View>();
     auto delegate = tableDelegate();
@@ -450,272 +502,10 @@ void TableView::touchesEnded(const Touches& touches) {
     if (delegate) delegate->didSelectRow(*this, *chosen);
 }
 
-std::optional<IndexPath> TableView::pathOf(const TableViewCell& cell) const {
+std::optional<IndexPath> TableView::indexPathForCell(const TableViewCell& cell) const {
     for (const auto& [p, c] : visible_)
         if (c.get() == &cell) return p;
     return std::nullopt;
-}
-
-// ---- Editing
-
-void TableView::setEditing(bool editing, bool animated) {
-    confirmDeletion(std::nullopt);
-    if (editing == editing_) return;
-    editing_ = editing;
-    for (auto& [path, cell] : visible_) configureEditing(*cell, path, animated);
-}
-
-void TableView::configureEditing(TableViewCell& cell, const IndexPath& p, bool animated) {
-    auto source = dataSource();
-    auto delegate = tableDelegate();
-    bool editable = source && source->canEditRow(*this, p);
-    TableViewCellEditingStyle style = !editable  ? TableViewCellEditingStyle::None
-                                      : delegate ? delegate->editingStyleForRow(*this, p)
-                                                 : TableViewCellEditingStyle::Delete;
-    bool indents = delegate ? delegate->shouldIndentWhileEditingRow(*this, p) : true;
-    bool movable = source && source->canMoveRow(*this, p);
-    // Out of edit mode only a row that confirms a swiped deletion shows anything.
-    cell.setEditing(editing_, style, indents, movable, animated);
-    cell.setShowingDeleteConfirmation(confirming_ == p, animated);
-    std::weak_ptr<TableView> weak = sharedAs<TableView>();
-    TableViewCell* raw = &cell;
-    cell.setEditingHandlers(
-        [weak, raw] {
-            auto table = weak.lock();
-            std::optional<IndexPath> path = table ? table->pathOf(*raw) : std::nullopt;
-            if (!path) return;
-            if (raw->editingStyle() == TableViewCellEditingStyle::Insert)
-                table->commit(TableViewCellEditingStyle::Insert, *path);
-            else
-                table->confirmDeletion(table->confirming_ == path ? std::nullopt : path);
-        },
-        [weak, raw] {
-            auto table = weak.lock();
-            if (auto path = table ? table->pathOf(*raw) : std::nullopt)
-                table->commit(TableViewCellEditingStyle::Delete, *path);
-        });
-}
-
-bool TableView::canSwipeDelete(const IndexPath& p) {
-    auto source = dataSource();
-    if (editing_ || !source || !isValid(p) || !source->canEditRow(*this, p)) return false;
-    auto delegate = tableDelegate();
-    return !delegate || delegate->editingStyleForRow(*this, p) == TableViewCellEditingStyle::Delete;
-}
-
-bool TableView::swiped(const Touch& touch) {
-    if (touchUsed_ || &touch != rowTouch_) return false;
-    Point moved = fingerAt(touch) - rowTouchStart_;
-    if (std::abs(moved.x) < kSwipeDistance || std::abs(moved.x) < 2 * std::abs(moved.y)) return false;
-    auto cell = cellHit(touch);
-    std::optional<IndexPath> path = cell ? pathOf(*cell) : std::nullopt;
-    if (!path || !canSwipeDelete(*path)) return false;
-    touchUsed_ = true;
-    confirmDeletion(path);
-    return true;
-}
-
-void TableView::confirmDeletion(std::optional<IndexPath> p) {
-    if (p == confirming_) return;
-    std::optional<IndexPath> old = confirming_;
-    confirming_ = p;
-    for (const auto& path : {old, p})
-        if (path)
-            if (auto cell = cellForRow(*path)) configureEditing(*cell, *path, true);
-}
-
-void TableView::commit(TableViewCellEditingStyle style, const IndexPath& p) {
-    std::shared_ptr<View> keep = sharedAs<View>();
-    confirmDeletion(std::nullopt);
-    if (auto source = dataSource()) source->commitEditingStyle(*this, style, p);
-}
-
-// ---- Rows that go, come and change
-
-void TableView::deleteRows(const std::vector<IndexPath>& paths, TableViewRowAnimation animation) {
-    changeRows(
-        [&paths](const IndexPath& p) -> std::optional<IndexPath> {
-            int before = 0;
-            for (const IndexPath& gone : paths) {
-                if (gone == p) return std::nullopt;
-                if (gone.section == p.section && gone.row < p.row) ++before;
-            }
-            return IndexPath{p.section, p.row - before};
-        },
-        {}, animation);
-}
-
-void TableView::insertRows(const std::vector<IndexPath>& paths, TableViewRowAnimation animation) {
-    std::vector<IndexPath> sorted = paths;
-    std::sort(sorted.begin(), sorted.end());
-    changeRows(
-        [&sorted](const IndexPath& p) -> std::optional<IndexPath> {
-            int row = p.row;
-            for (const IndexPath& added : sorted)
-                if (added.section == p.section && added.row <= row) ++row;
-            return IndexPath{p.section, row};
-        },
-        paths, animation);
-}
-
-void TableView::reloadRows(const std::vector<IndexPath>& paths, TableViewRowAnimation animation) {
-    changeRows(
-        [&paths](const IndexPath& p) -> std::optional<IndexPath> {
-            if (std::find(paths.begin(), paths.end(), p) != paths.end()) return std::nullopt;
-            return p;
-        },
-        paths, animation);
-}
-
-void TableView::changeRows(const std::function<std::optional<IndexPath>(const IndexPath&)>& renumber,
-                           const std::vector<IndexPath>& arrived, TableViewRowAnimation animation) {
-    if (!loaded_) return reloadData();
-    std::shared_ptr<View> keep = sharedAs<View>();
-    confirmDeletion(std::nullopt);
-    std::map<IndexPath, std::shared_ptr<TableViewCell>> kept;
-    for (auto& [path, cell] : visible_) {
-        if (std::optional<IndexPath> now = renumber(path))
-            kept[*now] = cell;
-        else
-            animateOut(cell, animation);
-    }
-    visible_ = std::move(kept);
-    if (selected_) selected_ = renumber(*selected_);
-    measure();
-    updateSectionIndex();
-    bool animated = animation != TableViewRowAnimation::None;
-    if (animated) {
-        Animation::begin("TableViewRows");
-        Animation::setDuration(kRowAnimationDuration);
-    }
-    for (auto& [path, cell] : std::map(visible_)) {
-        if (!isValid(path)) {
-            visible_.erase(path);
-            animateOut(cell, TableViewRowAnimation::None);
-            continue;
-        }
-        placeCell(*cell, path);
-        configureEditing(*cell, path, false);
-    }
-    if (animated) Animation::commit();
-    fillVisibleRows();
-    if (!animated) return;
-    // The rows that came in start where the animation says and move into place.
-    for (const IndexPath& p : arrived) {
-        auto cell = cellForRow(p);
-        if (!cell) continue;
-        Point home = cell->center();
-        double width = bounds().size.width;
-        if (animation == TableViewRowAnimation::Right)
-            cell->setCenter({home.x + width, home.y});
-        else if (animation == TableViewRowAnimation::Left)
-            cell->setCenter({home.x - width, home.y});
-        else
-            cell->setAlpha(0);
-        Animation::begin("TableViewRowIn");
-        Animation::setDuration(kRowAnimationDuration);
-        cell->setCenter(home);
-        cell->setAlpha(1);
-        Animation::commit();
-    }
-}
-
-void TableView::animateOut(std::shared_ptr<TableViewCell> cell, TableViewRowAnimation animation) {
-    auto finish = [weak = std::weak_ptr<TableView>(sharedAs<TableView>()), cell] {
-        cell->removeFromSuperview();
-        cell->setAlpha(1);
-        cell->setHighlighted(false);
-        cell->setSelected(false);
-        auto table = weak.lock();
-        if (table && !cell->reuseIdentifier().empty())
-            table->reusable_[cell->reuseIdentifier()].push_back(cell);
-    };
-    if (animation == TableViewRowAnimation::None) return finish();
-    cell->setUserInteractionEnabled(false);
-    Animation::begin("TableViewRowOut");
-    Animation::setDuration(kRowAnimationDuration);
-    double width = bounds().size.width;
-    Point c = cell->center();
-    if (animation == TableViewRowAnimation::Right)
-        cell->setCenter({c.x + width, c.y});
-    else if (animation == TableViewRowAnimation::Left)
-        cell->setCenter({c.x - width, c.y});
-    else
-        cell->setAlpha(0);
-    Animation::setCompletion([finish, cell](bool) {
-        cell->setUserInteractionEnabled(true);
-        finish();
-    });
-    Animation::commit();
-}
-
-// ---- Moving a row by its grip
-
-bool TableView::startReorder(const Touch& touch) {
-    auto cell = cellHit(touch);
-    auto view = touch.view();
-    if (!cell || !cell->reorderControl() || cell->reorderControl()->isHidden() || !view ||
-        !view->isDescendantOf(cell->reorderControl().get()))
-        return false;
-    std::optional<IndexPath> path = pathOf(*cell);
-    if (!path) return false;
-    reorder_ = Reorder{cell, *path, *path, touch.locationIn(this).y, cell->frame().minY()};
-    bringSubviewToFront(cell.get());
-    cell->setAlpha(0.85);
-    return true;
-}
-
-void TableView::continueReorder(const Touch& touch) {
-    Reorder& r = *reorder_;
-    const Section& section = sections_[std::size_t(r.from.section)];
-    double height = section.rowHeights[std::size_t(r.from.row)];
-    double first = section.top;
-    double last = section.rowTops.back() + section.rowHeights.back() - height;
-    double top = std::clamp(r.cellTop + touch.locationIn(this).y - r.grabY, first, last);
-    r.cell->setCenter({r.cell->center().x, top + height / 2});
-    // The row it would land on: the farthest one whose middle its middle has reached.
-    int to = r.from.row;
-    double middle = top + height / 2;
-    for (std::size_t i = 0; i < section.rowTops.size(); ++i) {
-        double rowMiddle = section.rowTops[i] + section.rowHeights[i] / 2;
-        if (int(i) > r.from.row && middle >= rowMiddle) to = int(i);
-        if (int(i) < r.from.row && middle <= rowMiddle && to == r.from.row) to = int(i);
-    }
-    if (to == r.to.row) return;
-    r.to.row = to;
-    // The rows between make room, gliding up or down by the moving row's height.
-    Animation::begin("TableViewReorder");
-    Animation::setDuration(0.2);
-    for (auto& [p, c] : visible_) {
-        if (c == r.cell || p.section != r.from.section) continue;
-        Rect home = rectForRow(p);
-        double shift = 0;
-        if (r.from.row < p.row && p.row <= to) shift = -height;
-        if (to <= p.row && p.row < r.from.row) shift = height;
-        c->setFrame(home.offsetBy(0, shift));
-    }
-    Animation::commit();
-}
-
-void TableView::endReorder(bool cancelled) {
-    Reorder r = *reorder_;
-    reorder_.reset();
-    r.cell->setAlpha(1);
-    std::shared_ptr<View> keep = sharedAs<View>();
-    unsigned reloads = reloads_;
-    if (!cancelled && r.to != r.from)
-        if (auto source = dataSource()) source->moveRow(*this, r.from, r.to);
-    if (reloads != reloads_) return;  // the data source showed its rows anew itself
-    // The rows take their places in the new order.
-    changeRows(
-        [&r, cancelled](const IndexPath& p) -> std::optional<IndexPath> {
-            if (cancelled || p.section != r.from.section) return p;
-            if (p == r.from) return r.to;
-            if (r.from.row < p.row && p.row <= r.to.row) return IndexPath{p.section, p.row - 1};
-            if (r.to.row <= p.row && p.row < r.from.row) return IndexPath{p.section, p.row + 1};
-            return p;
-        },
-        {}, TableViewRowAnimation::Fade);
 }
 
 // ---- The section index

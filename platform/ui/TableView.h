@@ -1,9 +1,10 @@
 #pragma once
 // A table: rows in sections, one column, in a scroll view. Plain tables run their rows the full
-// width under bar-like section headers; grouped tables draw each section as a rounded group with
-// its title above. Rows come from the data source as cells, only for the rows in view; a cell
-// that scrolls out of view waits, under its reuse identifier, to be dequeued for another row.
-// A tap on a row selects it (the delegate may refuse) and tells the delegate.
+// width under bar-like section headers, which stay at the top while their rows pass under them;
+// grouped tables draw each section as a rounded group with its title above. The delegate may give
+// a view of its own for a section's header. Rows come from the data source as cells, only for the rows in
+// view; a cell that scrolls out of view waits, under its reuse identifier, to be dequeued for another row. A
+// tap on a row selects it (the delegate may refuse) and tells the delegate.
 //
 // Editing. Rows whose data source says they can be edited are deleted by a sideways swipe across
 // them (a delete button asks to confirm) or, in edit mode, through the control on their left; in
@@ -64,8 +65,13 @@ class TableViewDelegate : public ScrollViewDelegate {
   public:
     // Negative: the table's row height.
     virtual double heightForRow(TableView&, const IndexPath&) { return -1; }
-    // Negative: the table's section header height (used only where there is a title).
+    // A negative height means the table's section header height, used only where the section has
+    // a title or a header view.
     virtual double heightForHeader(TableView&, int /*section*/) { return -1; }
+    // A view to show as the section's header instead of its title; none for the title. It spans
+    // the table at the header height, takes touches and, in a plain table, stays at the top while
+    // its section's rows scroll under it. Asked for again by reloadData.
+    virtual std::shared_ptr<View> viewForHeader(TableView&, int /*section*/) { return nullptr; }
     // The row to select instead, or none to refuse the selection.
     virtual std::optional<IndexPath> willSelectRow(TableView&, const IndexPath& indexPath) {
         return indexPath;
@@ -125,6 +131,8 @@ class TableView : public ScrollView {
     std::shared_ptr<TableViewCell> dequeueReusableCell(const std::string& identifier);
     // The cell of a row in view; null for a row out of view.
     std::shared_ptr<TableViewCell> cellForRow(const IndexPath& indexPath) const;
+    // The row of a cell in view; none for a cell that is not.
+    std::optional<IndexPath> indexPathForCell(const TableViewCell& cell) const;
     std::vector<IndexPath> indexPathsForVisibleRows() const;
     std::vector<std::shared_ptr<TableViewCell>> visibleCells() const;
     int numberOfSections() const { return int(sections_.size()); }
@@ -162,20 +170,26 @@ class TableView : public ScrollView {
         double headerTop = 0, headerHeight = 0;
         double top = 0;  // of the first row
         std::vector<double> rowTops, rowHeights;
-        std::shared_ptr<View> header;
-        std::shared_ptr<View> group;  // the rounded box behind a grouped section's rows
+        std::shared_ptr<View> headerView;  // the delegate's, or null
+        std::shared_ptr<View> header;      // what shows: the header view or the title's
+        std::shared_ptr<View> group;       // the rounded box behind a grouped section's rows
     };
     void applyStyle(TableViewStyle style);
     double rowX() const;
     double rowWidth() const;
     bool isValid(const IndexPath& indexPath) const;
     void measure();
+    void removeSectionViews();
+    void buildSectionViews();
+    std::shared_ptr<View> makeGroupBox(const Section& section);
+    std::shared_ptr<View> makeTitleHeader(const Section& section);
+    void placeHeaders();
+    void stick(const Section& section, View& header, double offset);
     void fillVisibleRows();
     std::size_t firstHeaderIndex() const;
     void enqueue(const IndexPath& indexPath);
     void placeCell(TableViewCell& cell, const IndexPath& indexPath) const;
     std::shared_ptr<TableViewCell> cellHit(const Touch& touch) const;
-    std::optional<IndexPath> pathOf(const TableViewCell& cell) const;
     bool onGripOrIndex(const Touch& touch) const;
 
     // Editing.
@@ -192,6 +206,7 @@ class TableView : public ScrollView {
     void changeRows(const std::function<std::optional<IndexPath>(const IndexPath&)>& renumber,
                     const std::vector<IndexPath>& arrived, TableViewRowAnimation animation);
     void animateOut(std::shared_ptr<TableViewCell> cell, TableViewRowAnimation animation);
+    void putAside(TableViewCell& cell, TableViewRowAnimation animation) const;
 
     // Moving a row by its grip.
     bool startReorder(const Touch& touch);
@@ -209,6 +224,8 @@ class TableView : public ScrollView {
     bool allowsSelection_ = true;
     std::shared_ptr<View> backgroundView_;
     std::vector<Section> sections_;
+    std::vector<std::shared_ptr<View>> headerViews_;  // the delegate's, by section
+    bool headerViewsLoaded_ = false;
     std::map<IndexPath, std::shared_ptr<TableViewCell>> visible_;
     std::map<std::string, std::vector<std::shared_ptr<TableViewCell>>> reusable_;
     std::optional<IndexPath> selected_;

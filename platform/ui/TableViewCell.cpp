@@ -31,6 +31,9 @@ void forEachLabel(View& view, const std::function<void(Label&)>& f) {
 void TableViewCell::init(const Rect& frame) {
     View::init(frame.size.height > 0 ? frame : Rect{frame.origin, {320, 44}});
     setBackgroundColor(Color::whiteColor());
+    background_ = make<View>();
+    background_->setBackgroundColor(Color::clear());
+    background_->setUserInteractionEnabled(false);
     selectionBackground_ = make<View>();
     selectionBackground_->setHidden(true);
     selectionBackground_->setUserInteractionEnabled(false);
@@ -61,6 +64,7 @@ void TableViewCell::init(const Rect& frame) {
     separator_ = make<View>();
     separator_->setUserInteractionEnabled(false);
     separator_->setHidden(true);
+    addSubview(background_);
     addSubview(selectionBackground_);
     addSubview(content_);
     addSubview(accessoryView_);
@@ -185,6 +189,7 @@ void TableViewCell::placeAnimated(bool animated) {
 void TableViewCell::placeParts() {
     if (!separator_) return;  // still in init
     Size s = bounds().size;
+    background_->setFrame({{}, s});
     selectionBackground_->setFrame({{}, s});
     separator_->setFrame({0, s.height - 1, s.width, 1});
     bool accessory = accessory_ != TableViewCellAccessory::None && !editing_;

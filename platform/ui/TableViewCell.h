@@ -1,8 +1,9 @@
 #pragma once
 // A row of a table. Its parts sit in the content view: a text label, a detail label (in the
 // styles that have one) and an image view; cells loaded from interface files bring their own
-// parts, reached by tag. A selected or highlighted cell shows its selection colour behind the
-// content and its labels' highlighted colours.
+// parts, reached by tag. The cell's first subview is its background view, clear until a screen
+// colours it (rows shaded by parity do); over it a selected or highlighted cell shows its selection
+// colour behind the content, and its labels' highlighted colours.
 //
 // While its table is editing, a cell shows the control of its editing style on the left (a red
 // minus to delete, a green plus to insert), moves its content right when it indents, hides its
@@ -42,6 +43,8 @@ class TableViewCell : public View {
     // Called before the table hands the cell out again.
     virtual void prepareForReuse() {}
 
+    // Behind the selection and the content, the cell's size; clear by default.
+    const std::shared_ptr<View>& backgroundView() const { return background_; }
     const std::shared_ptr<View>& contentView() const { return content_; }
     const std::shared_ptr<Label>& textLabel() const { return textLabel_; }
     // Null in the default style.
@@ -91,6 +94,7 @@ class TableViewCell : public View {
 
     TableViewCellStyle style_ = TableViewCellStyle::Default;
     std::string reuseIdentifier_;
+    std::shared_ptr<View> background_;
     std::shared_ptr<View> selectionBackground_;
     std::shared_ptr<View> content_;
     std::shared_ptr<Label> textLabel_;

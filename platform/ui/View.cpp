@@ -184,10 +184,25 @@ void View::setTag(int tag) {
     if (update(tag_, tag)) changed();
 }
 
+namespace {
+// Sets an image field; an equal image made again is no change. Answers whether it changed.
+bool updateImage(std::shared_ptr<const Image>& field, std::shared_ptr<const Image> image) {
+    if (image == field || (image && field && *image == *field)) return false;
+    field = std::move(image);
+    return true;
+}
+}  // namespace
+
+void View::setBackgroundPattern(std::shared_ptr<const Image> image) {
+    if (updateImage(backgroundPattern_, std::move(image))) changed();
+}
+
 void View::setBackgroundImage(std::shared_ptr<const Image> image) {
-    if (image == backgroundImage_ || (image && backgroundImage_ && *image == *backgroundImage_)) return;
-    backgroundImage_ = std::move(image);
-    changed();
+    if (updateImage(backgroundImage_, std::move(image))) changed();
+}
+
+void View::setImageAdjustment(ImageAdjustment adjustment) {
+    if (update(imageAdjustment_, adjustment)) changed();
 }
 
 void View::setBorderWidth(double width) {
@@ -448,7 +463,11 @@ void View::describe(PrimitiveProperties& p) const {
     p.emplace_back("hidden", hidden_);
     p.emplace_back("tag", tag_);
     p.emplace_back("background", background_);
+    p.emplace_back("backgroundPattern",
+                   backgroundPattern_ ? PrimitiveValue(backgroundPattern_) : PrimitiveValue());
     p.emplace_back("backgroundImage", backgroundImage_ ? PrimitiveValue(backgroundImage_) : PrimitiveValue());
+    static constexpr const char* kAdjustments[] = {"none", "darker", "paler"};
+    p.emplace_back("imageAdjust", kAdjustments[static_cast<std::size_t>(imageAdjustment_)]);
     p.emplace_back("borderWidth", borderWidth_);
     p.emplace_back("borderColor", borderColor_);
     p.emplace_back("cornerRadius", cornerRadius_);

@@ -35,6 +35,9 @@ enum Autoresizing : unsigned {
     FlexibleBottomMargin = 32,
 };
 
+// How a view's images show: as they are, darker (a pressed button's) or paler (a disabled one's).
+enum class ImageAdjustment { None, Darker, Paler };
+
 class View : public Responder {
   public:
     View();
@@ -66,9 +69,16 @@ class View : public Responder {
     void setTag(int tag);
     const Color& backgroundColor() const { return background_; }
     void setBackgroundColor(const Color& color);
+    // An image tiled from the top-left corner at its size in points, over the background colour and
+    // under the background image; null for none.
+    const std::shared_ptr<const Image>& backgroundPattern() const { return backgroundPattern_; }
+    void setBackgroundPattern(std::shared_ptr<const Image> image);
     // An image drawn over the background, stretched to the bounds (by its caps when stretchable).
     const std::shared_ptr<const Image>& backgroundImage() const { return backgroundImage_; }
     void setBackgroundImage(std::shared_ptr<const Image> image);
+    // Applies to the background pattern and image, and to an image view's image.
+    ImageAdjustment imageAdjustment() const { return imageAdjustment_; }
+    void setImageAdjustment(ImageAdjustment adjustment);
     double borderWidth() const { return borderWidth_; }
     void setBorderWidth(double width);
     const Color& borderColor() const { return borderColor_; }
@@ -200,7 +210,9 @@ class View : public Responder {
     bool hidden_ = false;
     int tag_ = 0;
     Color background_;
+    std::shared_ptr<const Image> backgroundPattern_;
     std::shared_ptr<const Image> backgroundImage_;
+    ImageAdjustment imageAdjustment_ = ImageAdjustment::None;
     double borderWidth_ = 0;
     Color borderColor_ = Color::blackColor();
     double cornerRadius_ = 0;

@@ -27,6 +27,7 @@ namespace {
 // The box properties every view has.
 void applyViewProperties(View& view, NibProperties& p) {
     if (auto v = p.color("backgroundColor")) view.setBackgroundColor(*v);
+    if (auto v = p.image("backgroundPattern")) view.setBackgroundPattern(*v);
     if (auto v = p.image("backgroundImage")) view.setBackgroundImage(*v);
     if (auto v = p.number("alpha")) view.setAlpha(*v);
     if (auto v = p.boolean("hidden")) view.setHidden(*v);

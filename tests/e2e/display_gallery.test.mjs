@@ -31,6 +31,16 @@ async function centreOfText(page, text) {
     return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }
 
+// The gallery program on a device, shown in a new page with its fonts loaded.
+async function openGallery(device) {
+    const program = await startProgram(gallery, ['--device', device]);
+    const page = await context.newPage();
+    await page.goto(program.address);
+    await page.waitForSelector(element(Tag.title));
+    await page.evaluate(() => document.fonts.ready);
+    return { program, page };
+}
+
 const status = (page) => page.locator(`${element(Tag.status)} > .text > span`).textContent();
 const waitForStatus = (page, text) => page.waitForFunction(
     ([selector, t]) => document.querySelector(selector)?.textContent === t,
@@ -44,11 +54,7 @@ for (const device of ['phone', 'tablet']) {
         let program;
         let page;
         before(async () => {
-            program = await startProgram(gallery, ['--device', device]);
-            page = await context.newPage();
-            await page.goto(program.address);
-            await page.waitForSelector(element(Tag.title));
-            await page.evaluate(() => document.fonts.ready);
+            ({ program, page } = await openGallery(device));
         });
         after(async () => {
             await page?.close().catch(() => {});
@@ -126,11 +132,7 @@ for (const device of ['phone', 'tablet']) {
         let page;
         const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
         before(async () => {
-            program = await startProgram(gallery, ['--device', device]);
-            page = await context.newPage();
-            await page.goto(program.address);
-            await page.waitForSelector(element(Tag.title));
-            await page.evaluate(() => document.fonts.ready);
+            ({ program, page } = await openGallery(device));
             await clickText(page, 'More');
             await waitForStatus(page, 'page Text and lists');
         });
@@ -262,6 +264,96 @@ for (const device of ['phone', 'tablet']) {
             await clickText(page, 'Date & Time');
             await page.waitForTimeout(300);
             await shot('datetime');
+        });
+    });
+}
+
+// The page of tables and patterns: a patterned panel, keys that darken while pressed, show paler
+// while disabled or glow while touched, and a table whose header views (with an "Add" key) stay at
+// the top while the rows, shaded by parity, scroll under them.
+const Tables = { pattern: 40, press: 41, disabled: 42, glow: 43, table: 44, shade: 111, add: 300 };
+for (const device of ['phone', 'tablet']) {
+    describe(`the gallery's tables and patterns on the ${device}`, () => {
+        let program;
+        let page;
+        const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
+        const centre = async (selector) => {
+            const box = await page.locator(selector).first().boundingBox();
+            return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+        };
+        before(async () => {
+            ({ program, page } = await openGallery(device));
+            for (const title of ['Text and lists', 'Dates', 'Tables and patterns']) {
+                await clickText(page, 'More');
+                await waitForStatus(page, `page ${title}`);
+            }
+        });
+        after(async () => {
+            await page?.close().catch(() => {});
+            program?.child.kill('SIGTERM');
+        });
+
+        test('a patterned panel and keys that show their state', async () => {
+            const pattern = page.locator(`${element(Tables.pattern)} > .bgpattern`);
+            assert.equal(await pattern.count(), 1);
+            const style = await pattern.evaluate((node) => {
+                const s = getComputedStyle(node);
+                return { repeat: s.backgroundRepeat, size: s.backgroundSize };
+            });
+            assert.deepEqual(style, { repeat: 'repeat', size: '12px 12px' });
+            const image = (tag) => `${element(tag)} > .kids > .el[data-kind="image"]`;
+            assert.equal(await page.getAttribute(image(Tables.disabled), 'data-adjust'), 'paler');
+            assert.equal(await page.getAttribute(image(Tables.press), 'data-adjust'), 'none');
+            await page.waitForTimeout(300);  // the table's rows have come
+            await shot('tables');
+
+            const press = await centre(element(Tables.press));
+            await page.mouse.move(press.x, press.y);
+            await page.mouse.down();
+            await page.waitForSelector(`${image(Tables.press)}[data-adjust="darker"]`);
+            await shot('tables-pressed');
+            await page.mouse.up();
+            await waitForStatus(page, 'key Press');
+            await page.waitForSelector(`${image(Tables.press)}[data-adjust="none"]`);
+
+            const glow = await centre(element(Tables.glow));
+            await page.mouse.move(glow.x, glow.y);
+            await page.mouse.down();
+            // The key's picture and the glow over it.
+            await page.waitForFunction((s) => [...document.querySelectorAll(s)]
+                .filter((n) => n.dataset.kind === 'image' && getComputedStyle(n).display !== 'none').length === 2,
+            `${element(Tables.glow)} > .kids > .el`);
+            await shot('tables-glow');
+            await page.mouse.up();
+            await waitForStatus(page, 'key Glow');
+        });
+
+        test('rows shaded by parity under header views that stay at the top', async () => {
+            const shades = await page.locator(`${element(Tables.table)} .el[data-tag="${Tables.shade}"]`).evaluateAll(
+                (nodes) => nodes.map((n) => ({ y: n.getBoundingClientRect().y, colour: getComputedStyle(n).backgroundColor }))
+                    .sort((a, b) => a.y - b.y).slice(0, 4).map((s) => s.colour));
+            assert.deepEqual(shades, ['rgba(0, 0, 0, 0)', 'rgb(235, 235, 235)', 'rgba(0, 0, 0, 0)', 'rgb(235, 235, 235)']);
+
+            // Scrolled into a section, its header stays at the table's top and its key answers.
+            const table = await page.locator(element(Tables.table)).boundingBox();
+            await page.mouse.move(table.x + table.width / 2, table.y + table.height / 2);
+            const atTop = (section) => page.waitForFunction(([h, top]) => {
+                const node = document.querySelector(h)?.parentElement.closest('.el');  // the header view
+                return !!node && Math.abs(node.getBoundingClientRect().top - top) < 1.5;
+            }, [element(Tables.add + section), table.y]);
+            // Sections of 20 rows of 40 points under a header of 30: 830 points each.
+            const pixelsPerPoint = table.width / (device === 'phone' ? 320 : 768);
+            let offset = 0;
+            for (const [section, name] of [[0, 'Quantitative'], [1, 'Verbal']]) {
+                const target = section * 830 + 200;
+                await page.mouse.wheel(0, (target - offset) * pixelsPerPoint);
+                offset = target;
+                await atTop(section);
+                await shot(`tables-scrolled-${section}`);
+                const add = await centre(element(Tables.add + section));
+                await page.mouse.click(add.x, add.y);
+                await waitForStatus(page, `add to ${name}`);
+            }
         });
     });
 }

@@ -19,24 +19,13 @@
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/WebView.h"
 #include "tests/support/GalleryPages.h"
+#include "tests/support/GalleryTablesPage.h"
 
 using namespace ui;
 
 namespace testing_support {
 
 namespace {
-
-// A small picture made here, so the gallery needs no files: a rounded green tile.
-std::shared_ptr<const Image> tile(double side) {
-    gfx::Context c(side, side, 2);
-    c.setFillColor(Color::hsb(0.27, 0.63, 0.70));
-    c.beginPath();
-    c.addArc(side / 2, side / 2, side / 2 - 1, 0, 2 * std::numbers::pi, true);
-    c.fillPath();
-    c.setFillColor(1, 1, 1, 1);
-    c.fillRect(side * 0.3, side * 0.45, side * 0.4, side * 0.1);
-    return Image::fromPNG(c.pngData(), 2);
-}
 
 // A drawn view: a small bar chart.
 class Chart : public DrawnView {
@@ -74,6 +63,7 @@ struct Gallery::Parts : TableViewDataSource, TableViewDelegate, AlertViewDelegat
     std::shared_ptr<Label> status;
     std::shared_ptr<Label> title;
     std::unique_ptr<GalleryPages> pages2;
+    std::unique_ptr<GalleryTablesPage> tables;
     std::vector<std::shared_ptr<View>> firstPage;  // hidden while another page shows
     int page = 0;
     std::shared_ptr<PageFollower> pages = std::make_shared<PageFollower>();
@@ -204,7 +194,13 @@ void Gallery::build(Size screen) {
         std::make_unique<GalleryPages>(Size{w, toolbarTop - 22 - 36}, [weak](const std::string& text) {
             if (auto p = weak.lock()) p->say(text);
         });
-    for (const auto& page : {parts_->pages2->textPage(), parts_->pages2->datePage()}) {
+    parts_->tables =
+        std::make_unique<GalleryTablesPage>(Size{w, toolbarTop - 22 - 36}, [weak](const std::string& text) {
+            if (auto p = weak.lock()) p->say(text);
+        });
+    parts_->tables->view()->setTag(TablesPageTag);
+    for (const auto& page :
+         {parts_->pages2->textPage(), parts_->pages2->datePage(), parts_->tables->view()}) {
         page->setFrame(page->frame().offsetBy(0, 36));
         page->setHidden(true);
         root_->insertSubviewBelow(page, status.get());
@@ -257,11 +253,23 @@ void Gallery::build(Size screen) {
     });
 }
 
+std::shared_ptr<const Image> Gallery::tile(double side, const Color& colour) {
+    gfx::Context c(side, side, 2);
+    c.setFillColor(colour);
+    c.beginPath();
+    c.addArc(side / 2, side / 2, side / 2 - 1, 0, 2 * std::numbers::pi, true);
+    c.fillPath();
+    c.setFillColor(1, 1, 1, 1);
+    c.fillRect(side * 0.3, side * 0.45, side * 0.4, side * 0.1);
+    return Image::fromPNG(c.pngData(), 2);
+}
+
 void Gallery::turnPage() {
     Parts& p = *parts_;
-    p.page = (p.page + 1) % 3;
+    p.page = (p.page + 1) % 4;
     p.pages2->textPage()->setHidden(p.page != 1);
     p.pages2->datePage()->setHidden(p.page != 2);
+    p.tables->view()->setHidden(p.page != 3);
     for (const auto& v : p.firstPage) v->setHidden(p.page != 0);
     p.title->setText(kPageTitles[p.page]);
     p.say("page " + std::string(kPageTitles[p.page]));

@@ -3,10 +3,13 @@
 // display and for looking at the controls: labels, buttons, an image view, a paging scroll view, a page
 // control, a segmented control, a switch, a toolbar, an activity indicator, a grouped table, a web
 // view, a drawn view, and a button that shows an alert. The toolbar's "More" key turns to the
-// pages of text entry and lists (see GalleryPages) and of dates, and back.
+// pages of text entry and lists (see GalleryPages), of dates, and of tables and patterns (see
+// GalleryTablesPage), and back.
 
 #include <memory>
 
+#include "platform/ui/Color.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Size.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewController.h"
@@ -51,12 +54,20 @@ class Gallery : public ui::ViewController {
         DateModeTag,
         DatePickerTag,
         DateLimitsTag,
+        // The page of tables and patterns.
+        TablesPageTag,
     };
     // The titles of the pages the "More" key turns to, in turn.
-    static constexpr const char* kPageTitles[] = {"Gallery", "Text and lists", "Dates"};
+    static constexpr const char* kPageTitles[] = {"Gallery", "Text and lists", "Dates",
+                                                  "Tables and patterns"};
 
     // Turns to the next page (after the last, back to the first).
     void turnPage();
+
+    // A small picture made here, so the gallery needs no files: a round key of the colour (green
+    // unless given) with a white bar across.
+    static std::shared_ptr<const ui::Image> tile(double side,
+                                                 const ui::Color& colour = ui::Color::hsb(0.27, 0.63, 0.70));
 
   private:
     struct Parts;

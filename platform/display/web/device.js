@@ -288,5 +288,5 @@
     });
 
     layout();
-    window.orvaDevice = { screen, state, toDevice };
+    window.orvaDevice = { screen, state, toDevice, layout };
 })();

@@ -20,7 +20,7 @@
         background: { node: 'node', css: ['background-color'] },
     };
     const BOX = new Set(['center', 'size', 'origin', 'transform', 'alpha', 'hidden', 'tag', 'background',
-        'backgroundImage', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches']);
+        'backgroundPattern', 'backgroundImage', 'imageAdjust', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches']);
 
     const rgba = (c) => (Array.isArray(c) && c.length === 4
         ? `rgba(${Math.round(c[0] * 255)}, ${Math.round(c[1] * 255)}, ${Math.round(c[2] * 255)}, ${c[3]})`
@@ -362,20 +362,23 @@
                 case 'background':
                     s.backgroundColor = rgba(value);
                     break;
-                case 'backgroundImage': {
-                    let layer = rec.node.querySelector(':scope > .bgimage');
-                    if (!value) {
-                        if (layer) layer.remove();
-                        break;
-                    }
-                    if (!layer) {
-                        layer = document.createElement('div');
-                        layer.className = 'bgimage';
-                        rec.node.prepend(layer);
-                    }
-                    this.imageLayer(layer, value, rec);
+                case 'backgroundPattern': {
+                    // Tiles at the image's size in points, from the top-left corner.
+                    const layer = this.backgroundLayer(rec, 'bgpattern', value);
+                    if (!layer) break;
+                    const size = Array.isArray(value.size) ? value.size : [0, 0];
+                    layer.style.backgroundImage = `url("${this.imageURL(value)}")`;
+                    layer.style.backgroundSize = `${Math.max(1, num(size[0]))}px ${Math.max(1, num(size[1]))}px`;
                     break;
                 }
+                case 'backgroundImage': {
+                    const layer = this.backgroundLayer(rec, 'bgimage', value);
+                    if (layer) this.imageLayer(layer, value, rec);
+                    break;
+                }
+                case 'imageAdjust':
+                    rec.node.dataset.adjust = value === 'darker' || value === 'paler' ? value : 'none';
+                    break;
                 case 'borderWidth':
                     s.setProperty('--border-width', Math.max(0, num(value)) + 'px');
                     break;
@@ -400,6 +403,24 @@
                     }
                     break;
             }
+        }
+
+        // An element's background layer of a class: made when a value asks for one, removed when
+        // none does. The pattern's layer lies under the background image's, both under the content.
+        backgroundLayer(rec, className, value) {
+            let layer = rec.node.querySelector(`:scope > .${className}`);
+            if (!value) {
+                if (layer) layer.remove();
+                return null;
+            }
+            if (!layer) {
+                layer = document.createElement('div');
+                layer.className = className;
+                const pattern = className === 'bgimage' && rec.node.querySelector(':scope > .bgpattern');
+                if (pattern) pattern.after(layer);
+                else rec.node.prepend(layer);
+            }
+            return layer;
         }
 
         // The program ended a selection in an element: the page drops it too.

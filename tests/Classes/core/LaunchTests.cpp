@@ -85,6 +85,24 @@ TEST_F(LaunchTest, TheSecondStartFindsTheDataAndAnExistingPracticeFileAlwaysWins
     EXPECT_EQ(fs::last_write_time(practiceFile()), before);
 }
 
+TEST_F(LaunchTest, EndingPostsTheBackgroundEventOnceAndSavesWhatPausedOnIt) {
+    launchAndLoad();
+    // A running clock pauses on the background event and notes its time in the repository.
+    int told = 0;
+    fnd::NotificationCenter::defaultCenter().addObserver(
+        &told, std::string(AbstractAppDelegate::kDidEnterBackgroundNotification), nullptr,
+        [&](const fnd::Notification&) {
+            ++told;
+            delegate->rep()->setBaseFontSize(21);
+        });
+    ui::Application::shared().terminate();  // SIGTERM or Ctrl-C
+    fnd::NotificationCenter::defaultCenter().removeObserver(&told);
+    EXPECT_EQ(told, 1);
+
+    launchAndLoad();
+    EXPECT_EQ(delegate->rep()->baseFontSize(), 21);
+}
+
 TEST_F(LaunchTest, UnreadableFilesAreKeptAsideAndReplacedOneByOne) {
     launchAndLoad();
     delegate->rep()->setBaseFontSize(19);

@@ -6,12 +6,16 @@
 #include <vector>
 
 #include "platform/display/DeviceSession.h"
+#include "platform/display/MailDraft.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
+#include "platform/foundation/PercentEscaping.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/ChangeLog.h"
 #include "platform/ui/EditMenu.h"
 #include "platform/ui/Make.h"
+#include "platform/ui/Pasteboard.h"
 #include "platform/ui/ScrollWheelTarget.h"
 #include "platform/ui/TextInputClient.h"
 #include "platform/ui/Touch.h"
@@ -312,8 +316,119 @@ TEST_F(DeviceSessionTest, EffectsAndSafeLinksGoToTheTab) {
     // The application's links go through the session, which checks them again.
     EXPECT_FALSE(application().openURL(fnd::URL("javascript:alert(1)")));
     EXPECT_FALSE(session->openURL("javascript:alert(1)"));
-    EXPECT_TRUE(application().openURL(fnd::URL("mailto:help@example.org?subject=a%20b")));
-    EXPECT_EQ(next(tab, "open")["url"], "mailto:help@example.org?subject=a%20b");
+    EXPECT_TRUE(application().openURL(fnd::URL("tel:+1-555-0100")));
+    EXPECT_EQ(next(tab, "open")["url"], "tel:+1-555-0100");
+    // A device without Skype opens no Skype address.
+    application().setOpenableSchemes({"http", "https", "mailto", "tel", "javascript"});
+    EXPECT_EQ(application().openableSchemes().size(), 4u);
+    EXPECT_FALSE(application().openURL(fnd::URL("skype:someone?call")));
+    EXPECT_TRUE(application().canOpenURL(fnd::URL("https://example.org/")));
+}
+
+TEST_F(DeviceSessionTest, MailAddressesOpenThePagesComposerWithTheWholeDecodedBody) {
+    openTab();
+    std::string shortMail = "mailto:help@example.org?subject=a%20b&body=x%26y%0A%23z+1%3D2";
+    EXPECT_TRUE(application().openURL(fnd::URL(shortMail)));
+    json mail = next(tab, "mail");
+    EXPECT_EQ(mail["to"], "help@example.org");
+    EXPECT_EQ(mail["subject"], "a b");
+    EXPECT_EQ(mail["body"], "x&y\n#z+1=2");
+    EXPECT_EQ(mail["link"], shortMail);  // short enough for a mail program
+
+    // A backup of megabytes arrives whole, without a link that would be cut.
+    std::string body;
+    while (body.size() < 3'000'000) body += "OG12_PS_152_2;Grüße & #7 = 100%\n";
+    std::string backup = "mailto://backup@example.org?subject=Backup&body=" + fnd::percentEscapeStrict(body);
+    EXPECT_TRUE(session->openURL(backup));
+    json big = next(tab, "mail");
+    EXPECT_EQ(big["to"], "backup@example.org");
+    EXPECT_EQ(big["body"], body);
+    EXPECT_FALSE(big.contains("link"));
+}
+
+TEST_F(DeviceSessionTest, PastesFillThePasteboardAndOnlyTheDevicesNewCopiesGoBack) {
+    ui::Pasteboard& pasteboard = ui::Pasteboard::general();
+    openTab();
+    std::string large(5'000'000, 'x');
+    large += "\u00e9\n";
+    sendAndRun(tab, {{"type", "paste"}, {"text", large}}, [&] { return pasteboard.string() == large; });
+    // Bytes of a binary file are no paste.
+    tab.send(R"({"type":"paste","text":"a\u0000b"})");
+    tab.send(R"({"type":"paste"})");
+    runFor(0.05);
+    EXPECT_EQ(pasteboard.string(), large);
+
+    // The program copies in its turns, as a screen does after a tap.
+    auto inATurn = [&](std::function<void()> change) {
+        loop->post(std::move(change));
+        runFor(0.01);
+    };
+    inATurn([&] { pasteboard.setString("copied"); });
+    EXPECT_EQ(next(tab, "clipboard")["text"], "copied");
+    // A copy undone within its turn (a look-up keeps the person's clipboard) and a clear are not
+    // mirrored: the next text the tab hears is the next real copy.
+    inATurn([&] {
+        pasteboard.setString("looked-up word");
+        pasteboard.setString("copied");
+    });
+    inATurn([&] { pasteboard.setString(std::nullopt); });
+    inATurn([&] { pasteboard.setString("last"); });
+    EXPECT_EQ(next(tab, "clipboard")["text"], "last");
+}
+
+TEST_F(DeviceSessionTest, TheTabHoldsAWakeLockWhileTheIdleTimerIsDisabled) {
+    openTab();
+    loop->post([] { application().setIdleTimerDisabled(true); });
+    runFor(0.01);
+    EXPECT_EQ(next(tab, "wakeLock")["on"], true);
+    // A tab that takes over hears it too; and when the timer runs again, the lock goes.
+    tab.close();
+    ASSERT_TRUE(runUntil([&] { return !session->server().hasActiveTab(); }));
+    WebSocketClient later;
+    connect(later);
+    runFor(0.01);
+    EXPECT_EQ(next(later, "wakeLock")["on"], true);
+    loop->post([] { application().setIdleTimerDisabled(false); });
+    runFor(0.01);
+    EXPECT_EQ(next(later, "wakeLock")["on"], false);
+}
+
+TEST_F(DeviceSessionTest, TheTabsLanguagesAreThePreferredOnesUnlessTheProgramWasGivenSome) {
+    openTab();
+    tab.send(R"({"type":"languages","languages":"fr"})");
+    tab.send(R"({"type":"languages","languages":["fr",7]})");
+    sendAndRun(tab, {{"type", "languages"}, {"languages", {"de-CH", "de", "<b>"}}},
+               [] { return fnd::Locale::preferredLanguages().front() == "de-CH"; });
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), (std::vector<std::string>{"de-CH", "de"}));
+    fnd::Locale::setPreferredLanguages({"en-GB"});
+    send(tab, {{"type", "languages"}, {"languages", {"it"}}});
+    // Messages are taken in order: once a later paste is in, the languages were taken too.
+    sendAndRun(tab, {{"type", "paste"}, {"text", "after"}},
+               [] { return ui::Pasteboard::general().string() == "after"; });
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), std::vector<std::string>{"en-GB"});
+}
+
+TEST(MailDraftTest, ReadsRecipientsSubjectAndBodyOfBothForms) {
+    struct Case {
+        const char* address;
+        const char* to;
+        const char* subject;
+        const char* body;
+    } cases[] = {
+        {"mailto:a@example.org", "a@example.org", "", ""},
+        {"MAILTO://a@example.org?To=b%40example.org&cc=c@example.org&Subject=%C3%A9t%C3%A9&body=1+1%3D2",
+         "a@example.org, b@example.org", "\u00e9t\u00e9", "1+1=2"},
+        {"mailto:?body=%FF%0D%0Aend&junk", "", "", "\ufffd\r\nend"},
+    };
+    for (const Case& c : cases) {
+        std::optional<MailDraft> draft = MailDraft::parse(c.address);
+        ASSERT_TRUE(draft) << c.address;
+        EXPECT_EQ(draft->to, c.to) << c.address;
+        EXPECT_EQ(draft->subject, c.subject) << c.address;
+        EXPECT_EQ(draft->body, c.body) << c.address;
+    }
+    EXPECT_FALSE(MailDraft::parse("https://example.org/?body=x"));
+    EXPECT_FALSE(MailDraft::parse("mail:x"));
 }
 
 TEST_F(DeviceSessionTest, OnlyWebMailPhoneAndSkypeLinksAreOpenable) {

@@ -4,6 +4,7 @@
 
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Date.h"
+#include "platform/foundation/Locale.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/Random.h"
 #include "platform/foundation/Unicode.h"
@@ -51,6 +52,27 @@ TEST_F(FoundationBasics, BundleReadsItsInformationAndRefusesPathsOutOfItsFolder)
     EXPECT_TRUE(other.infoTextList("Map").empty());
     EXPECT_TRUE(other.infoTextList("Missing").empty());
     EXPECT_EQ(other.infoValue("List"), "");
+}
+
+TEST_F(FoundationBasics, BundleStringsComeFromItsTableElseTheKeyShows) {
+    fnd::Bundle bundle(temporary);
+    EXPECT_EQ(bundle.localizedString("Error Title"), "Error Title");  // no table
+    std::ofstream(temporary / "Localizable.json") << R"({"Error Title": "Error", "Count": 3})";
+    EXPECT_EQ(bundle.localizedString("Error Title"), "Error");
+    EXPECT_EQ(bundle.localizedString("Count"), "Count");  // not a text
+    EXPECT_EQ(bundle.localizedString("No Connection Error"), "No Connection Error");
+}
+
+TEST_F(FoundationBasics, PreferredLanguagesAreTheOptionsElseTheTabsElseEnglish) {
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), std::vector<std::string>{"en-US"});
+    fnd::Locale::setTabLanguages({"pt-PT", "not a tag", "", "zh-Hans", "-x"});
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), (std::vector<std::string>{"pt-PT", "zh-Hans"}));
+    fnd::Locale::setPreferredLanguages({"fr-FR", "en"});
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), (std::vector<std::string>{"fr-FR", "en"}));
+    fnd::Locale::setPreferredLanguages({});
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), (std::vector<std::string>{"pt-PT", "zh-Hans"}));
+    fnd::Locale::resetCurrent();
+    EXPECT_EQ(fnd::Locale::preferredLanguages(), std::vector<std::string>{"en-US"});
 }
 
 TEST_F(FoundationBasics, Utf16LengthsCountSurrogatePairsAndSurviveBadBytes) {

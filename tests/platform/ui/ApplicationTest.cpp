@@ -56,9 +56,17 @@ TEST_F(ApplicationTest, TheDelegateIsToldOfEachStepOfLifeOnceThenTheNotification
                 testing::ElementsAre("launched", Application::kDidFinishLaunchingNotification, "active",
                                      Application::kDidBecomeActiveNotification, "background",
                                      Application::kDidEnterBackgroundNotification, "active",
-                                     Application::kDidBecomeActiveNotification, "terminate",
+                                     Application::kDidBecomeActiveNotification, "background",
+                                     Application::kDidEnterBackgroundNotification, "terminate",
                                      Application::kWillTerminateNotification));
     EXPECT_EQ(application().state(), Application::State::Terminated);
+
+    // Ended from the background (the tab was closed before the signal): no second background.
+    launch(ui::Idiom::Phone, recorder);
+    application().enterBackground();
+    recorder->log.clear();
+    application().terminate();
+    EXPECT_THAT(recorder->log, testing::ElementsAre("terminate", Application::kWillTerminateNotification));
 }
 
 TEST_F(ApplicationTest, OnlyOutsideAddressesOfTheKnownSchemesAreHandedToTheDisplay) {

@@ -267,3 +267,55 @@ TEST_F(ControlsTest, LabelsAndImageViewsLetTouchesThroughAndKeepTheirLook) {
     ASSERT_NE(mode, props.end());
     EXPECT_EQ(*mode->second.get<std::string>(), "center");
 }
+
+TEST_F(ControlsTest, ImagesShowDarkerWhilePressedAndPalerWhileDisabledUnlessTheStateHasItsOwn) {
+    auto button = Button::withType(ButtonType::Custom);
+    button->setFrame({100, 100, 60, 40});
+    root->addSubview(button);
+    button->setImage(solidImage(20, 20));
+    button->setBackgroundImage(solidImage(30, 20));
+    using A = ImageAdjustment;
+    struct Case {
+        unsigned state;
+        bool adjustsHighlighted, adjustsDisabled, ownImages;
+        A expected;
+    } cases[] = {
+        {StateNormal, true, true, false, A::None},
+        {StateHighlighted, true, true, false, A::Darker},
+        {StateHighlighted, false, true, false, A::None},
+        {StateHighlighted, true, true, true, A::None},
+        {StateDisabled, true, true, false, A::Paler},
+        {StateDisabled, true, false, false, A::None},
+        {StateDisabled, true, true, true, A::None},
+        {StateSelected | StateHighlighted, true, true, false, A::Darker},
+    };
+    for (const Case& c : cases) {
+        button->setImage(c.ownImages ? solidImage(20, 20) : nullptr, c.state);
+        button->setBackgroundImage(c.ownImages ? solidImage(30, 20) : nullptr, c.state);
+        button->setAdjustsImageWhenHighlighted(c.adjustsHighlighted);
+        button->setAdjustsImageWhenDisabled(c.adjustsDisabled);
+        button->setEnabled(!(c.state & StateDisabled));
+        button->setSelected(c.state & StateSelected);
+        button->setHighlighted(c.state & StateHighlighted);
+        EXPECT_EQ(button->imageView()->imageAdjustment(), c.expected) << c.state;
+        EXPECT_EQ(button->imageAdjustment(), c.expected) << c.state;  // its background image
+        button->setImage(nullptr, c.state);
+        button->setBackgroundImage(nullptr, c.state);
+    }
+
+    // A glow shows only while a finger is down on a button that shows touches.
+    button->setEnabled(true);
+    button->setSelected(false);
+    button->setHighlighted(false);
+    EXPECT_FALSE(button->touchGlow());
+    button->setShowsTouchWhenHighlighted(true);
+    ASSERT_TRUE(button->touchGlow());
+    EXPECT_TRUE(button->touchGlow()->isHidden());
+    Finger finger(root);
+    finger.down(testing_support::centreInRoot(*button));
+    EXPECT_FALSE(button->touchGlow()->isHidden());
+    EXPECT_EQ(button->touchGlow()->center(), (Point{30, 20}));
+    EXPECT_EQ(button->imageView()->imageAdjustment(), ImageAdjustment::Darker);
+    finger.up();
+    EXPECT_TRUE(button->touchGlow()->isHidden());
+}

@@ -205,6 +205,15 @@ TEST_F(ChangeLogTest, KindPropertiesAndImagesAreSentWhenTheyChange) {
     // An equal image made again is no change.
     turn([&] { panel->setBackgroundImage(Image::fromPNG(png, 2)->stretchable(0, 0)); });
     EXPECT_EQ(messages.size(), 3u);
+
+    // A pattern goes as its own property, tiles of the image's size, and goes again when dropped.
+    turn([&] { panel->setBackgroundPattern(Image::fromPNG(png, 2)); });
+    const json& pattern = messages[3]["update"][0]["props"];
+    EXPECT_EQ(pattern.size(), 1u);
+    EXPECT_EQ(pattern["backgroundPattern"]["size"], json::parse("[1, 1]"));
+    EXPECT_EQ(pattern["backgroundPattern"]["caps"], nullptr);
+    turn([&] { panel->setBackgroundPattern(nullptr); });
+    EXPECT_EQ(messages[4]["update"][0]["props"], json::parse(R"({"backgroundPattern": null})"));
 }
 
 TEST_F(ChangeLogTest, ANewRootStartsAgainWithTheWholeTree) {

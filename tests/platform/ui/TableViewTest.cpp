@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "platform/ui/Button.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TableView.h"
 #include "tests/support/TestEnvironment.h"
@@ -12,6 +15,8 @@ using testing_support::Finger;
 
 namespace {
 
+constexpr int kShadeTag = 111;
+
 // A settings list: sections of named rows; cells made with a caption at tag 3, reused by identifier.
 class Settings : public TableViewDataSource, public TableViewDelegate {
   public:
@@ -20,6 +25,7 @@ class Settings : public TableViewDataSource, public TableViewDelegate {
     int reused = 0;
     std::vector<std::string> log;
     bool refuseSelection = false;
+    bool shadeByParity = false;  // odd rows grey through the cell's first subview, as lists do
 
     int numberOfSections(TableView&) override { return int(sections.size()); }
     int numberOfRows(TableView&, int s) override { return int(sections[std::size_t(s)].second.size()); }
@@ -37,6 +43,11 @@ class Settings : public TableViewDataSource, public TableViewDelegate {
         }
         std::static_pointer_cast<Label>(cell->viewWithTag(3))
             ->setText(sections[std::size_t(p.section)].second[std::size_t(p.row)]);
+        if (shadeByParity) {
+            const auto& shade = cell->subviews().front();
+            shade->setTag(kShadeTag);
+            shade->setBackgroundColor(p.row % 2 ? Color::white(0.92) : Color::clear());
+        }
         return cell;
     }
     std::optional<IndexPath> willSelectRow(TableView&, const IndexPath& p) override {
@@ -50,6 +61,30 @@ class Settings : public TableViewDataSource, public TableViewDelegate {
     void didDeselectRow(TableView&, const IndexPath& p) override {
         log.push_back("deselect " + std::to_string(p.section) + "." + std::to_string(p.row));
     }
+};
+
+// A list whose sections in `withView` get a header view with a button (tag 50 + section) that
+// notes its taps.
+class HeaderViews : public Settings {
+  public:
+    std::set<int> withView;
+    double headerHeight = -1;
+    int made = 0;
+    std::vector<int> tapped;
+    std::shared_ptr<View> viewForHeader(TableView&, int s) override {
+        if (!withView.contains(s)) return nullptr;
+        ++made;
+        auto header = make<View>();
+        header->setBackgroundColor(Color::white(0.8));
+        auto button = Button::withType(ButtonType::RoundedRect);
+        button->setFrame({220, 1, 90, 20});
+        button->setTag(50 + s);
+        button->addAction(ControlEventTouchUpInside,
+                          [this, s](const std::shared_ptr<Control>&) { tapped.push_back(s); });
+        header->addSubview(button);
+        return header;
+    }
+    double heightForHeader(TableView&, int) override { return headerHeight; }
 };
 
 class TableViewTest : public testing_support::TestEnvironment {
@@ -69,6 +104,12 @@ class TableViewTest : public testing_support::TestEnvironment {
     std::shared_ptr<View> root;
     std::shared_ptr<Settings> settings;
 };
+
+std::vector<std::string> rowsNamed(const std::string& name, int count) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < count; ++i) rows.push_back(name + " " + std::to_string(i));
+    return rows;
+}
 
 std::string caption(const std::shared_ptr<TableViewCell>& cell) {
     return cell ? std::static_pointer_cast<Label>(cell->viewWithTag(3))->text() : "(none)";
@@ -175,4 +216,99 @@ TEST_F(TableViewTest, OnlyRowsInViewHaveCellsAndScrolledOutCellsAreReused) {
     EXPECT_EQ(table->contentOffset().y, table->maximumContentOffset().y);
     EXPECT_EQ(caption(table->cellForRow({0, 99})), "Deck 99");
     EXPECT_EQ(table->indexPathForRow({5, 22 + 99 * 85 + 1}), (IndexPath{0, 99}));
+}
+
+TEST_F(TableViewTest, HeaderViewsTakeTheHeaderHeightEvenWithoutTitleAndTheirButtonsTakeTaps) {
+    auto headers = std::make_shared<HeaderViews>();
+    settings = headers;
+    headers->sections = {
+        {"", rowsNamed("Set", 3)}, {"Tips", rowsNamed("Tip", 2)}, {"", rowsNamed("Other", 2)}};
+    headers->withView = {0, 1};
+    auto table = makeTable(TableViewStyle::Plain);
+    runFor(0.01);  // the table shows its rows at the end of the turn
+    auto first = table->viewWithTag(50)->superview();
+    EXPECT_EQ(first->frame(), (Rect{0, 0, 320, 22}));
+    EXPECT_EQ(table->rectForRow({0, 0}).minY(), 22);
+    // The view stands in for the title; a section with neither has no header.
+    EXPECT_FALSE(testing_support::findByText(table, "Tips"));
+    EXPECT_EQ(table->viewWithTag(51)->superview()->frame(), (Rect{0, 22 + 3 * 44, 320, 22}));
+    EXPECT_EQ(table->rectForRow({2, 0}).minY(), 2 * 22 + 5 * 44);
+
+    testing_support::tap(*table->viewWithTag(51));
+    EXPECT_EQ(headers->tapped, (std::vector<int>{1}));
+    EXPECT_TRUE(headers->log.empty());  // no row was selected
+
+    // The delegate's height holds for views too; a reload asks for new views.
+    headers->headerHeight = 40;
+    table->reloadData();
+    EXPECT_EQ(headers->made, 4);
+    EXPECT_FALSE(first->superview());
+    EXPECT_EQ(table->viewWithTag(50)->superview()->frame(), (Rect{0, 0, 320, 40}));
+    EXPECT_EQ(table->rectForRow({2, 0}).minY(), 3 * 40 + 5 * 44);
+}
+
+TEST_F(TableViewTest, PlainHeadersStayAtTheTopWhileTheirRowsPassAndGoUpWithTheLast) {
+    auto headers = std::make_shared<HeaderViews>();
+    settings = headers;
+    headers->sections = {{"", rowsNamed("Set", 20)}, {"Tips", rowsNamed("Tip", 20)}};
+    headers->withView = {0};
+    auto table = makeTable(TableViewStyle::Plain);
+    runFor(0.01);
+    auto header = table->viewWithTag(50)->superview();
+    auto title = testing_support::findByText(table, "Tips")->superview();
+    double secondTop = 22 + 20 * 44;
+    table->setContentOffset({0, 100});
+    EXPECT_EQ(header->frame().minY(), 100);
+    EXPECT_EQ(title->frame().minY(), secondTop);
+    // The first section's end pushes its header up; the next one takes the top.
+    table->setContentOffset({0, secondTop - 10});
+    EXPECT_EQ(header->frame().minY(), secondTop - 22);
+    table->setContentOffset({0, secondTop + 300});
+    EXPECT_EQ(title->frame().minY(), secondTop + 300);
+    // Rows go under the headers, and a tap on the header's button reaches it, not a row.
+    auto subs = table->subviews();
+    EXPECT_GT(std::find(subs.begin(), subs.end(), title) - subs.begin(),
+              std::find(subs.begin(), subs.end(), table->visibleCells().front()) - subs.begin());
+    table->setContentOffset({0, 100});
+    testing_support::tap(*table->viewWithTag(50));
+    EXPECT_EQ(headers->tapped, (std::vector<int>{0}));
+    EXPECT_TRUE(headers->log.empty());
+
+    // A grouped table's headers scroll with their rows.
+    auto grouped = makeTable(TableViewStyle::Grouped);
+    runFor(0.01);
+    grouped->setContentOffset({0, 100});
+    EXPECT_EQ(grouped->viewWithTag(50)->superview()->frame().minY(), 10);
+    EXPECT_EQ(grouped->indexPathForCell(*grouped->visibleCells().front()), (IndexPath{0, 1}));
+}
+
+TEST_F(TableViewTest, TheCellsFirstSubviewIsAVisibleBackgroundUnderTheSelectionAndFollowsReuse) {
+    settings->sections = {{"Decks", rowsNamed("Deck", 60)}};
+    settings->shadeByParity = true;
+    auto table = makeTable(TableViewStyle::Plain);
+    runFor(0.01);
+    auto fresh = make<TableViewCell>(TableViewCellStyle::Default, "Plain");
+    EXPECT_EQ(fresh->subviews().front(), fresh->backgroundView());
+    EXPECT_EQ(fresh->backgroundView()->backgroundColor(), Color::clear());
+
+    auto shadeOf = [](const std::shared_ptr<TableViewCell>& cell) {
+        auto shade = cell->viewWithTag(kShadeTag);
+        EXPECT_FALSE(shade->isHidden());
+        EXPECT_EQ(shade->frame(), cell->bounds());
+        return shade->backgroundColor();
+    };
+    table->setContentOffset({0, 30 * 44});  // cells of the first rows are used again for these
+    EXPECT_GT(settings->reused, 0);
+    for (const auto& path : table->indexPathsForVisibleRows())
+        EXPECT_EQ(shadeOf(table->cellForRow(path)), path.row % 2 ? Color::white(0.92) : Color::clear())
+            << path.row;
+
+    // The selection shows over the shade, and the content over both.
+    auto cell = table->cellForRow({0, 31});
+    table->selectRow(*table->indexPathForCell(*cell), false, TableViewScrollPosition::None);
+    const auto& layers = cell->subviews();
+    EXPECT_EQ(layers.at(0), cell->backgroundView());
+    EXPECT_FALSE(layers.at(1)->isHidden());  // the selection's colour
+    EXPECT_EQ(layers.at(2), cell->contentView());
+    EXPECT_EQ(shadeOf(cell), Color::white(0.92));
 }
