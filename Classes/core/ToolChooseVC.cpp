@@ -18,6 +18,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -37,15 +38,6 @@ constexpr double kExitKeyHiddenScale = 3;
 constexpr double kPageTurnMargin = 40;
 
 bool isPhoneGrid() { return !AbstractAppDelegate::isiPad(); }
-
-// Runs an operation of the home screen later on the main loop, while it lives.
-template <class F>
-void later(ToolChooseVC& screen, double delay, const char* action, F step) {
-    std::weak_ptr<ToolChooseVC> weak = screen.sharedAs<ToolChooseVC>();
-    fnd::RunLoop::main().performAfterDelay(delay, &screen, action, [weak, step] {
-        if (auto self = weak.lock()) step(*self);
-    });
-}
 
 }  // namespace
 
@@ -101,13 +93,7 @@ void ToolChooseVC::viewDidLoad() {
     CommonViewController::viewDidLoad();
 
     generalScrollView_->addSubview(toolsView_);
-    std::weak_ptr<ToolChooseVC> weak = sharedAs<ToolChooseVC>();
-    pageControl_->addAction(
-        ui::ControlEventValueChanged,
-        [weak](const std::shared_ptr<ui::Control>&) {
-            if (auto self = weak.lock()) self->pageControlValueChanged();
-        },
-        weak);
+    pageControl_->addAction(ui::ControlEventValueChanged, *this, &ToolChooseVC::pageControlValueChanged);
     generalScrollView_->setContentSize(toolsView_->frame().size);
     generalScrollView_->setDelegate(
         std::static_pointer_cast<ui::ScrollViewDelegate>(sharedAs<ToolChooseVC>()));
@@ -117,7 +103,7 @@ void ToolChooseVC::viewDidLoad() {
     updateFeedbackBtn();
     showHideFeedbackBtn();
 
-    later(*this, kTipDelay, kShowTip, [](ToolChooseVC& self) { self.showTip(); });
+    fnd::RunLoop::main().performAfterDelay(kTipDelay, *this, kShowTip, &ToolChooseVC::showTip);
 
     setupToolButtons();
     toolButtonsWasArrangedOnce_ = false;
@@ -130,20 +116,14 @@ void ToolChooseVC::viewDidLoad() {
 
 void ToolChooseVC::observeToolButtons() {
     // Held weakly, like a child's done handler: the registrations go with the screen.
-    std::weak_ptr<ToolChooseVC> weak = sharedAs<ToolChooseVC>();
-    using Handler = void (*)(ToolChooseVC&, const fnd::Notification&);
-    auto observe = [this, weak](const char* name, Handler handler) {
-        fnd::NotificationCenter::defaultCenter().addObserver(
-            sharedAs<fnd::Object>(), std::string(name), nullptr, [weak, handler](const fnd::Notification& n) {
-                if (auto self = weak.lock()) handler(*self, n);
-            });
+    fnd::NotificationCenter& center = fnd::NotificationCenter::defaultCenter();
+    auto observe = [&](const char* name, auto method) {
+        center.addObserver(sharedAs<fnd::Object>(), std::string(name), nullptr,
+                           fnd::whileAlive(*this, method));
     };
-    observe(ToolButton::kEnterRearrangingModeNotification,
-            [](ToolChooseVC& self, const fnd::Notification&) { self.enterRearrangingMode(); });
-    observe(ToolButton::kDragNotification,
-            [](ToolChooseVC& self, const fnd::Notification& n) { self.dragToolButton(n); });
-    observe(ToolButton::kDraggingFinishedNotification,
-            [](ToolChooseVC& self, const fnd::Notification& n) { self.draggingFinished(n); });
+    observe(ToolButton::kEnterRearrangingModeNotification, &ToolChooseVC::enterRearrangingMode);
+    observe(ToolButton::kDragNotification, &ToolChooseVC::dragToolButton);
+    observe(ToolButton::kDraggingFinishedNotification, &ToolChooseVC::draggingFinished);
 }
 
 // ---- Tools
@@ -260,10 +240,13 @@ void ToolChooseVC::showHideFeedbackBtn() {
         rearrangeToolButtonsUsingDrivingToolButton(feedbackBtn_);
     auto rep = AbstractAppDelegate::sharedRep();
     if (rep && rep->feedbackOpenCounter() == 0) {
-        later(*this, animationDuration(), kOpenFeedback,
-              [](ToolChooseVC& self) { self.showTool(self.feedbackBtn_); });
+        fnd::RunLoop::main().performAfterDelay(animationDuration(), *this, kOpenFeedback,
+                                               &ToolChooseVC::openFeedback);
     }
 }
+
+// The feedback screen opens by itself the first time its button shows.
+void ToolChooseVC::openFeedback() { showTool(feedbackBtn_); }
 
 // ---- Tips
 
@@ -298,7 +281,7 @@ void ToolChooseVC::closeTip() {
 
 void ToolChooseVC::scheduleTip() {
     if (isTipVisible_ || !shouldOpenTip_) return;
-    later(*this, kTipDelay, kShowTip, [](ToolChooseVC& self) { self.showTip(); });
+    fnd::RunLoop::main().performAfterDelay(kTipDelay, *this, kShowTip, &ToolChooseVC::showTip);
     isTipVisible_ = true;
 }
 

@@ -80,6 +80,7 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
 
     void updateFeedbackBtn();
     void showHideFeedbackBtn();
+    void openFeedback();
 
     // ---- Tips
 

@@ -8,6 +8,7 @@
 #include "Classes/statistics/StatisticsAndDateView.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/ScrollView.h"
@@ -52,16 +53,17 @@ void ToolChooseVC_iPad::closeAnimationOfButton(const std::shared_ptr<ToolButton>
 
 void ToolChooseVC_iPad::updateStatistcs(bool canUpdate) {
     // Called on a tool's saving thread; the pane is the main thread's.
-    std::weak_ptr<ToolChooseVC_iPad> weak = sharedAs<ToolChooseVC_iPad>();
-    fnd::RunLoop::main().post([weak, canUpdate] {
-        auto self = weak.lock();
-        if (!self || !self->statPaneV_) return;
-        if (canUpdate)
-            self->statPaneV_->showStatistics();
-        else
-            self->statPaneV_->renderStatistics();
-        if (self->mainChild()) self->statPaneV_->cancelPendingRequests();
-    });
+    fnd::RunLoop::main().post([refresh = fnd::whileAlive(*this, &ToolChooseVC_iPad::refreshStatistics),
+                               canUpdate] { refresh(canUpdate); });
+}
+
+void ToolChooseVC_iPad::refreshStatistics(bool canUpdate) {
+    if (!statPaneV_) return;
+    if (canUpdate)
+        statPaneV_->showStatistics();
+    else
+        statPaneV_->renderStatistics();
+    if (mainChild()) statPaneV_->cancelPendingRequests();
 }
 
 void ToolChooseVC_iPad::setupToolButtons() {

@@ -38,6 +38,9 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     std::shared_ptr<TipVC> makeTipVC(const std::shared_ptr<MTip>& tip) override;
 
   private:
+    // The main thread's part of updateStatistcs.
+    void refreshStatistics(bool canUpdate);
+
     std::shared_ptr<ui::ScrollView> statSV_;
     std::shared_ptr<StatisticsAndDateView> statPaneV_;
 };

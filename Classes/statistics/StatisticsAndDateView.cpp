@@ -72,8 +72,6 @@ void StatisticsAndDateView::showTestDateInfo() {
     const long rest = static_cast<long>(remaining - 86400.0 * days);
     if (timerDaysL) timerDaysL->setText(daysText(days));
     if (timerL) timerL->setText(timeText(rest));
-    std::weak_ptr<StatisticsAndDateView> self = weakAs<StatisticsAndDateView>();
-    fnd::RunLoop::main().performAfterDelay(kCountdownInterval, requestTarget(), kCountdownAction, [self] {
-        if (auto pane = self.lock()) pane->showTestDateInfo();
-    });
+    fnd::RunLoop::main().performAfterDelay(kCountdownInterval, *this, kCountdownAction,
+                                           &StatisticsAndDateView::showTestDateInfo);
 }

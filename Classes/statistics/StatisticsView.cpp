@@ -21,6 +21,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
 #include "platform/foundation/Timer.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -135,21 +136,16 @@ void StatisticsView::showStatisticsInThread() {
     savesTimer_ = nullptr;
     auto rep = repository();
     if (rep && rep->subRepsAreSaving()) {
-        std::weak_ptr<StatisticsView> self = weakAs<StatisticsView>();
-        savesTimer_ = fnd::RunLoop::main().scheduleTimer(1.0, false, [self](fnd::Timer&) {
-            if (auto panel = self.lock()) panel->showStatisticsInThread();
-        });
+        savesTimer_ = fnd::RunLoop::main().scheduleTimer(
+            1.0, false, fnd::whileAlive(*this, &StatisticsView::showStatisticsInThread));
         return;
     }
     showStatistics();
 }
 
 void StatisticsView::showStatistics() {
-    std::weak_ptr<StatisticsView> self = weakAs<StatisticsView>();
     if (!fnd::Thread::isMainThread()) {
-        fnd::RunLoop::main().post([self] {
-            if (auto panel = self.lock()) panel->showStatistics();
-        });
+        fnd::RunLoop::main().post(fnd::whileAlive(*this, &StatisticsView::showStatistics));
         return;
     }
     if (stopped_) return;
@@ -157,7 +153,8 @@ void StatisticsView::showStatistics() {
     // The answers are copied here, where the models live; the worker reads only the copy.
     std::shared_ptr<const StatSnapshot> snapshot =
         rep ? StatSnapshot::take(*rep) : std::make_shared<StatSnapshot>();
-    worker_->submit([snapshot, self]() -> std::function<void()> {
+    auto install = fnd::whileAlive(*this, &StatisticsView::install);
+    worker_->submit([snapshot, install]() -> std::function<void()> {
         std::array<std::shared_ptr<const StatAggregator>, kFieldCount> aggregators;
         for (int field = 1; field <= kFieldCount; ++field) {
             if (field == kAllField)
@@ -166,9 +163,7 @@ void StatisticsView::showStatistics() {
                 aggregators[field - 1] =
                     std::make_shared<const StatAggregator>(*snapshot, kFieldTypes[field - 1]);
         }
-        return [self, aggregators = std::move(aggregators)]() mutable {
-            if (auto panel = self.lock()) panel->install(std::move(aggregators));
-        };
+        return [install, aggregators = std::move(aggregators)]() mutable { install(std::move(aggregators)); };
     });
 }
 
@@ -270,10 +265,7 @@ void StatisticsView::renderStatistics() {
     fnd::RunLoop::main().cancelPerforms(requestTarget(), kRefreshAction);
     const std::optional<double> delay = refreshDelay(all ? all->coveredPeriod(fnd::Date::now()) : 0);
     if (!delay) return;
-    std::weak_ptr<StatisticsView> self = weakAs<StatisticsView>();
-    fnd::RunLoop::main().performAfterDelay(*delay, requestTarget(), kRefreshAction, [self] {
-        if (auto panel = self.lock()) panel->renderStatistics();
-    });
+    fnd::RunLoop::main().performAfterDelay(*delay, *this, kRefreshAction, &StatisticsView::renderStatistics);
 }
 
 int StatisticsView::nextKind(int kind) { return kind >= 0 && kind < kKindCount ? kNextKind[kind] : kQV; }
