@@ -110,7 +110,7 @@ class Application {
     bool openURL(const fnd::URL& url);
     bool canOpenURL(const fnd::URL& url) const;
     // The display's hook that opens an address.
-    void setURLOpener(std::function<void(const std::string& address)> opener);
+    void setOnOpenURL(std::function<void(const std::string& address)> opener);
 
     bool isIdleTimerDisabled() const { return idleTimerDisabled_; }
     void setIdleTimerDisabled(bool disabled) { idleTimerDisabled_ = disabled; }

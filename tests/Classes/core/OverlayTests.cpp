@@ -27,7 +27,7 @@ class OverlayTest : public core_test::ScreenBasesTest {
   protected:
     void SetUp() override {
         ScreenBasesTest::SetUp();
-        application().setURLOpener([this](const std::string& address) { opened.push_back(address); });
+        application().setOnOpenURL([this](const std::string& address) { opened.push_back(address); });
     }
     const void* idOf(const std::shared_ptr<CommonViewController>& screen) {
         return CommonViewController::notificationId(screen.get());
