@@ -53,12 +53,14 @@ class SettingsVC : public ToolViewController, public ui::TableViewDataSource, pu
     // The row whose option screen was opened last.
     const std::shared_ptr<MSetting>& currentSetting() const { return currentSetting_; }
 
-    std::shared_ptr<ui::TableView> settingsTableView;
-    // Where a cell loaded from its interface file arrives.
-    std::shared_ptr<ui::View> theCell;
+    const std::shared_ptr<ui::TableView>& settingsTableView() const { return settingsTableView_; }
 
   private:
     std::shared_ptr<MSetting> rowOfScreen(const void* screen) const;
+
+    std::shared_ptr<ui::TableView> settingsTableView_;
+    // Where a cell loaded from its interface file arrives.
+    std::shared_ptr<ui::View> theCell_;
 
     std::vector<std::vector<std::shared_ptr<MSetting>>> groups_;
     std::shared_ptr<MSetting> currentSetting_;

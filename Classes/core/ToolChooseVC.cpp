@@ -8,6 +8,7 @@
 #include "Classes/core/MTips.h"
 #include "Classes/core/PendingToolVC.h"
 #include "Classes/core/TipVC.h"
+#include "Classes/core/TipVC_iPad.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolChooseVC_iPad.h"
 #include "Classes/core/ToolGrid.h"

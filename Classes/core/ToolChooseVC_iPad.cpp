@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Classes/core/TipVC.h"
+#include "Classes/core/TipVC_iPad.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolScreens.h"
 #include "Classes/statistics/StatisticsAndDateView.h"

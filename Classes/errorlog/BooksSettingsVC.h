@@ -42,11 +42,13 @@ class BooksSettingsVC : public OptionsViewController {
     int showTime() const { return showTime_; }
     bool stopTrackerInBackground() const { return stopTrackerInBackground_; }
 
-    std::shared_ptr<ui::SegmentedControl> showTimeSC;
+    const std::shared_ptr<ui::SegmentedControl>& showTimeSC() const { return showTimeSC_; }
     // Segment 0 stops the stopwatch in the background, 1 keeps it running.
-    std::shared_ptr<ui::SegmentedControl> stopTrackerSC;
+    const std::shared_ptr<ui::SegmentedControl>& stopTrackerSC() const { return stopTrackerSC_; }
 
   private:
+    std::shared_ptr<ui::SegmentedControl> showTimeSC_;
+    std::shared_ptr<ui::SegmentedControl> stopTrackerSC_;
     int showTime_ = 0;
     bool stopTrackerInBackground_ = false;
 };

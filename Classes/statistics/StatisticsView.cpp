@@ -70,21 +70,21 @@ const ui::ConnectionTable& StatisticsView::classConnections() {
     static const ui::ConnectionTable table = [] {
         ui::ConnectionTable t("StatisticsView", &ui::View::classConnections());
         t.outlet("content", &StatisticsView::content_)
-            .outlet("successRateV", &StatisticsView::successRateV)
-            .outlet("numberOfSolvedV", &StatisticsView::numberOfSolvedV)
-            .outlet("successRateIV", &StatisticsView::successRateIV)
-            .outlet("numberOfSolvedIV", &StatisticsView::numberOfSolvedIV)
-            .outlet("caption", &StatisticsView::caption)
-            .outlet("caption1", &StatisticsView::caption1)
-            .outlet("caption2", &StatisticsView::caption2)
-            .outlet("caption3", &StatisticsView::caption3)
-            .outlet("caption4", &StatisticsView::caption4)
-            .outlet("captionN", &StatisticsView::captionN)
-            .outlet("stepL", &StatisticsView::stepL)
-            .outlet("noEnoughDataL", &StatisticsView::noEnoughDataL)
-            .outlet("noEnoughData2L", &StatisticsView::noEnoughData2L)
-            .outlet("totalTimeCaptionL", &StatisticsView::totalTimeCaptionL)
-            .outlet("totalTimeL", &StatisticsView::totalTimeL)
+            .outlet("successRateV", &StatisticsView::successRateV_)
+            .outlet("numberOfSolvedV", &StatisticsView::numberOfSolvedV_)
+            .outlet("successRateIV", &StatisticsView::successRateIV_)
+            .outlet("numberOfSolvedIV", &StatisticsView::numberOfSolvedIV_)
+            .outlet("caption", &StatisticsView::caption_)
+            .outlet("caption1", &StatisticsView::caption1_)
+            .outlet("caption2", &StatisticsView::caption2_)
+            .outlet("caption3", &StatisticsView::caption3_)
+            .outlet("caption4", &StatisticsView::caption4_)
+            .outlet("captionN", &StatisticsView::captionN_)
+            .outlet("stepL", &StatisticsView::stepL_)
+            .outlet("noEnoughDataL", &StatisticsView::noEnoughDataL_)
+            .outlet("noEnoughData2L", &StatisticsView::noEnoughData2L_)
+            .outlet("totalTimeCaptionL", &StatisticsView::totalTimeCaptionL_)
+            .outlet("totalTimeL", &StatisticsView::totalTimeL_)
             .action("switchPlotType:", &StatisticsView::switchPlotType);
         addTableOutlet<0, 0>(t, "Type1TodayL");
         addTableOutlet<0, 1>(t, "Type2TodayL");
@@ -234,32 +234,32 @@ void StatisticsView::renderStatistics() {
     drawKind(repository() ? repository()->currentStatisticsType() : 0);
 
     const auto& all = aggregator(kAllField);
-    const ui::Rect frame{{0, 0}, sizeOf(numberOfSolvedV)};
+    const ui::Rect frame{{0, 0}, sizeOf(numberOfSolvedV_)};
     auto bars = std::make_shared<StatCounter>(all);
     auto mean = std::make_shared<StatCounter>(all);
     mean->setMean(true);
 
-    if (statViewN) statViewN->removeFromSuperview();
-    statViewN = ui::make<HistogramView>(frame, bars);
-    statViewN->setMainColor(histogramColor());
-    if (numberOfSolvedV) numberOfSolvedV->addSubview(statViewN);
-    if (captionN) captionN->setText(std::to_string(bars->max()));
+    if (statViewN_) statViewN_->removeFromSuperview();
+    statViewN_ = ui::make<HistogramView>(frame, bars);
+    statViewN_->setMainColor(histogramColor());
+    if (numberOfSolvedV_) numberOfSolvedV_->addSubview(statViewN_);
+    if (captionN_) captionN_->setText(std::to_string(bars->max()));
 
     const bool answered = bars->stepName().has_value();
-    if (stepL) {
-        if (answered) stepL->setText("step is a " + *bars->stepName());
-        stepL->setHidden(!answered);
+    if (stepL_) {
+        if (answered) stepL_->setText("step is a " + *bars->stepName());
+        stepL_->setHidden(!answered);
     }
-    hide(noEnoughData2L, answered);
+    hide(noEnoughData2L_, answered);
     const std::optional<std::string> total = answered && all ? totalTimeText(all->totalTime()) : std::nullopt;
-    hide(totalTimeCaptionL, !total);
-    hide(totalTimeL, !total);
-    if (total && totalTimeL) totalTimeL->setText(*total);
+    hide(totalTimeCaptionL_, !total);
+    hide(totalTimeL_, !total);
+    if (total && totalTimeL_) totalTimeL_->setText(*total);
 
-    if (statViewNM) statViewNM->removeFromSuperview();
-    statViewNM = ui::make<PlotView>(frame, mean);
-    statViewNM->setMainColor(meanColor());
-    if (numberOfSolvedV) numberOfSolvedV->addSubview(statViewNM);
+    if (statViewNM_) statViewNM_->removeFromSuperview();
+    statViewNM_ = ui::make<PlotView>(frame, mean);
+    statViewNM_->setMainColor(meanColor());
+    if (numberOfSolvedV_) numberOfSolvedV_->addSubview(statViewNM_);
 
     // One refresh chain at most: a drawing replaces the refresh that was pending.
     fnd::RunLoop::main().cancelPerforms(requestTarget(), kRefreshAction);
@@ -332,16 +332,16 @@ void StatisticsView::drawKind(int kind) {
 }
 
 std::array<std::shared_ptr<ui::Label>*, 5> StatisticsView::captions() {
-    return {&caption, &caption1, &caption2, &caption3, &caption4};
+    return {&caption_, &caption1_, &caption2_, &caption3_, &caption4_};
 }
 
 std::array<std::shared_ptr<PlotView>*, 5> StatisticsView::plotViews() {
-    return {&statView, &statView1, &statView2, &statView3, &statView4};
+    return {&statView_, &statView1_, &statView2_, &statView3_, &statView4_};
 }
 
 void StatisticsView::drawChart(const std::optional<Slot>& mix,
                                const std::array<std::optional<Slot>, 4>& singles) {
-    const ui::Rect frame{{0, 0}, sizeOf(successRateV)};
+    const ui::Rect frame{{0, 0}, sizeOf(successRateV_)};
     std::vector<std::shared_ptr<StatViewDelegate>> drawn;
     for (int position = 0; position < 5; ++position) {
         std::shared_ptr<PlotView>& view = *plotViews()[position];
@@ -361,7 +361,7 @@ void StatisticsView::drawChart(const std::optional<Slot>& mix,
 }
 
 void StatisticsView::finishDrawWithGenerators(const std::vector<std::shared_ptr<StatViewDelegate>>& series) {
-    const ui::Rect mixCaption = frameOf(caption), firstCaption = frameOf(caption1);
+    const ui::Rect mixCaption = frameOf(caption_), firstCaption = frameOf(caption1_);
     const ui::Size block{2 * (firstCaption.origin.x - mixCaption.origin.x) + 6,
                          2 * mixCaption.size.height + 6};
     int corners = StatViewDelegate::kAllCorners;
@@ -373,18 +373,18 @@ void StatisticsView::finishDrawWithGenerators(const std::vector<std::shared_ptr<
     }
     if (!enough) {
         for (auto* label : captions()) hide(*label, true);
-        hide(noEnoughDataL, false);
+        hide(noEnoughDataL_, false);
         return;
     }
-    adjustCaptions(corners, sizeOf(successRateV), block);
+    adjustCaptions(corners, sizeOf(successRateV_), block);
     // The single curves first, so that the mix lies on top.
     for (int position : {1, 2, 3, 4, 0}) {
         const std::shared_ptr<PlotView>& view = *plotViews()[position];
         if (!view) continue;
         view->showLegend(frameOf(*captions()[position]));
-        if (successRateV) successRateV->addSubview(view);
+        if (successRateV_) successRateV_->addSubview(view);
     }
-    hide(noEnoughDataL, true);
+    hide(noEnoughDataL_, true);
 }
 
 void StatisticsView::adjustCaptions(int corners, ui::Size plot, ui::Size block) {

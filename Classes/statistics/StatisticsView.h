@@ -141,24 +141,23 @@ class StatisticsView : public ui::View {
         return table_[Column][Row];
     }
 
-    std::shared_ptr<ui::View> content_;
-    std::shared_ptr<ui::View> successRateV;
-    std::shared_ptr<ui::View> numberOfSolvedV;
-    std::shared_ptr<ui::ImageView> successRateIV;
-    std::shared_ptr<ui::ImageView> numberOfSolvedIV;
-    std::shared_ptr<ui::Label> caption, caption1, caption2, caption3, caption4, captionN;
-    std::shared_ptr<PlotView> statView, statView1, statView2, statView3, statView4;
-    std::shared_ptr<HistogramView> statViewN;
-    std::shared_ptr<PlotView> statViewNM;
-    std::shared_ptr<ui::Label> stepL, noEnoughDataL, noEnoughData2L, totalTimeCaptionL, totalTimeL;
-    std::array<std::array<std::shared_ptr<ui::Label>, kFieldCount>, 3> table_;
-
   private:
     template <int Column, int Row>
     static void addTableOutlet(ui::ConnectionTable& table, const char* name);
     std::array<std::shared_ptr<ui::Label>*, 5> captions();
     std::array<std::shared_ptr<PlotView>*, 5> plotViews();
 
+    std::shared_ptr<ui::View> content_;
+    std::shared_ptr<ui::View> successRateV_;
+    std::shared_ptr<ui::View> numberOfSolvedV_;
+    std::shared_ptr<ui::ImageView> successRateIV_;
+    std::shared_ptr<ui::ImageView> numberOfSolvedIV_;
+    std::shared_ptr<ui::Label> caption_, caption1_, caption2_, caption3_, caption4_, captionN_;
+    std::shared_ptr<PlotView> statView_, statView1_, statView2_, statView3_, statView4_;
+    std::shared_ptr<HistogramView> statViewN_;
+    std::shared_ptr<PlotView> statViewNM_;
+    std::shared_ptr<ui::Label> stepL_, noEnoughDataL_, noEnoughData2L_, totalTimeCaptionL_, totalTimeL_;
+    std::array<std::array<std::shared_ptr<ui::Label>, kFieldCount>, 3> table_;
     std::shared_ptr<MRepository> repository_;
     std::array<std::shared_ptr<const StatAggregator>, kFieldCount> aggregators_;
     bool computed_ = false;

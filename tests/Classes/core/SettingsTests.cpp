@@ -9,7 +9,7 @@
 #include "Classes/core/TipsSettingsVC.h"
 #include "Classes/errorlog/BooksSettingsVC.h"
 #include "Classes/forum_news/ForumSettingsVC.h"
-#include "Classes/practice/SetsSettingsVC.h"
+#include "Classes/practice/SetsSettingsVC_iPad.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
@@ -49,7 +49,7 @@ class SettingsTests : public core_test::ScreenBasesTest {
 
     // A finger on the row titled so: pressed a moment (the list scrolls), then lifted.
     void tapRow(const std::string& title) {
-        auto label = findByText(list->settingsTableView, title);
+        auto label = findByText(list->settingsTableView(), title);
         ASSERT_TRUE(label) << title;
         testing_support::Finger finger(testing_support::rootOf(*label));
         finger.down(testing_support::centreInRoot(*label));
@@ -60,7 +60,7 @@ class SettingsTests : public core_test::ScreenBasesTest {
 
     // The status text the list shows in the row titled so.
     std::string shownStatus(const std::string& title) {
-        for (const auto& cell : list->settingsTableView->visibleCells()) {
+        for (const auto& cell : list->settingsTableView()->visibleCells()) {
             auto t = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(3));
             if (t && t->text() == title)
                 return std::static_pointer_cast<ui::Label>(cell->viewWithTag(4))->text();
@@ -105,7 +105,7 @@ TEST_F(SettingsTests, TheRowsAreTheOptionScreensInTwoGroups) {
     EXPECT_EQ(statuses, (std::vector<std::vector<std::string>>{{"", "show"}, {"", ""}}));
     EXPECT_EQ(row("Tips").picture()->name(), "Settings_icon_tips@2x.png");
     EXPECT_EQ(shownStatus("Tips"), "show");
-    EXPECT_EQ(list->settingsTableView->numberOfSections(), 2);
+    EXPECT_EQ(list->settingsTableView()->numberOfSections(), 2);
 
     // The option base's own title, status and picture.
     MSetting plain(OptionsClass::of<OptionsViewController>());
@@ -126,7 +126,7 @@ TEST_F(SettingsTests, TheTipsRowShowsHideOnceTipsAreSwitchedOff) {
     tapRow("Tips");
     auto tips = openScreen<TipsSettingsVC>();
     ASSERT_TRUE(tips);
-    EXPECT_EQ(tips->showTipsSC->selectedSegmentIndex(), 1);
+    EXPECT_EQ(tips->showTipsSC()->selectedSegmentIndex(), 1);
     tapOnScreen("Hide");
     EXPECT_FALSE(rep->doNotShowTips());  // not before done
     tapOnScreen("Done");
@@ -140,24 +140,24 @@ TEST_F(SettingsTests, TheTipsRowShowsHideOnceTipsAreSwitchedOff) {
     EXPECT_EQ(shownStatus("OG Tracker"), "");
 
     tapRow("Tips");  // opens on the stored choice
-    EXPECT_EQ(openScreen<TipsSettingsVC>()->showTipsSC->selectedSegmentIndex(), 0);
+    EXPECT_EQ(openScreen<TipsSettingsVC>()->showTipsSC()->selectedSegmentIndex(), 0);
 }
 
 TEST_F(SettingsTests, TheForumLoginIsStoredOnlyByDoneAndShowsInItsRow) {
     tapRow("Authorization");
     auto forum = openScreen<ForumSettingsVC>();
     ASSERT_TRUE(forum);
-    forum->loginTF->setText("reader");
-    forum->passwordTF->setText("secret");
+    forum->loginTF()->setText("reader");
+    forum->passwordTF()->setText("secret");
     tapOnScreen("Cancel");
     EXPECT_FALSE(rep->forumLogin());
     EXPECT_EQ(shownStatus("Authorization"), "");
 
     tapRow("Authorization");
     forum = openScreen<ForumSettingsVC>();
-    EXPECT_EQ(forum->loginTF->text(), "");
-    forum->loginTF->setText("reader");
-    forum->passwordTF->setText("secret");
+    EXPECT_EQ(forum->loginTF()->text(), "");
+    forum->loginTF()->setText("reader");
+    forum->passwordTF()->setText("secret");
     forum->doneClick(nullptr);
     EXPECT_TRUE(forum->isTurnedOn());
     runFor(1);
@@ -168,9 +168,9 @@ TEST_F(SettingsTests, TheForumLoginIsStoredOnlyByDoneAndShowsInItsRow) {
     // An empty login clears the stored one; the password stays.
     tapRow("Authorization");
     forum = openScreen<ForumSettingsVC>();
-    EXPECT_EQ(forum->loginTF->text(), "reader");
-    EXPECT_EQ(forum->passwordTF->text(), "secret");
-    forum->loginTF->setText("");
+    EXPECT_EQ(forum->loginTF()->text(), "reader");
+    EXPECT_EQ(forum->passwordTF()->text(), "secret");
+    forum->loginTF()->setText("");
     tapOnScreen("Done");
     EXPECT_FALSE(rep->forumLogin());
     EXPECT_EQ(rep->forumPassword(), "secret");
@@ -184,7 +184,7 @@ TEST_F(SettingsTests, ARowChosenWhileAnOptionScreenIsOpenDoesNotLockTheList) {
     tapRow("Tips");
     auto tips = openScreen<TipsSettingsVC>();
     ASSERT_TRUE(tips);
-    list->didSelectRow(*list->settingsTableView, {1, 1});
+    list->didSelectRow(*list->settingsTableView(), {1, 1});
     EXPECT_EQ(openScreen(), tips);
     EXPECT_EQ(list->currentSetting().get(), &row("Tips"));
     EXPECT_FALSE(row("OG Tracker").vc());
@@ -201,8 +201,8 @@ TEST_F(SettingsTests, TrackerSettingsAreWrittenByDoneAndKeptByCancel) {
     tapRow("OG Tracker");
     auto books = openScreen<BooksSettingsVC>();
     ASSERT_TRUE(books);
-    EXPECT_EQ(books->showTimeSC->selectedSegmentIndex(), 1);  // a day
-    EXPECT_EQ(books->stopTrackerSC->selectedSegmentIndex(), 0);
+    EXPECT_EQ(books->showTimeSC()->selectedSegmentIndex(), 1);  // a day
+    EXPECT_EQ(books->stopTrackerSC()->selectedSegmentIndex(), 0);
     tapOnScreen("1 week");
     tapOnScreen("Keeps running");
     tapOnScreen("Cancel");
@@ -219,13 +219,13 @@ TEST_F(SettingsTests, TrackerSettingsAreWrittenByDoneAndKeptByCancel) {
     EXPECT_FALSE(rep->stopTrackerInBackground());
 
     tapRow("OG Tracker");  // no limit is the fifth segment
-    EXPECT_EQ(openScreen<BooksSettingsVC>()->showTimeSC->selectedSegmentIndex(), 4);
+    EXPECT_EQ(openScreen<BooksSettingsVC>()->showTimeSC()->selectedSegmentIndex(), 4);
     tapOnScreen("Done");
 
     // A period no segment stands for selects none and stays stored through done.
     rep->setBooksShowTime(1000);
     tapRow("OG Tracker");
-    EXPECT_EQ(openScreen<BooksSettingsVC>()->showTimeSC->selectedSegmentIndex(), -1);
+    EXPECT_EQ(openScreen<BooksSettingsVC>()->showTimeSC()->selectedSegmentIndex(), -1);
     tapOnScreen("Done");
     EXPECT_EQ(rep->booksShowTime(), 1000);
 }
@@ -234,15 +234,15 @@ TEST_F(SettingsTests, PracticeOptionsAreWrittenByDone) {
     tapRow("Practice");
     auto sets = openScreen<SetsSettingsVC>();
     ASSERT_TRUE(sets);
-    EXPECT_EQ(sets->autoscanStopTimeSC->selectedSegmentIndex(), 0);  // 1200 s
-    for (const auto& control : {sets->shakeSC, sets->vibrateOnShakeSC, sets->vibrateOnWrongAnswerSC,
-                                sets->autoscanStopOnLowBatterySC})
+    EXPECT_EQ(sets->autoscanStopTimeSC()->selectedSegmentIndex(), 0);  // 1200 s
+    for (const auto& control : {sets->shakeSC(), sets->vibrateOnShakeSC(), sets->vibrateOnWrongAnswerSC(),
+                                sets->autoscanStopOnLowBatterySC()})
         EXPECT_EQ(control->selectedSegmentIndex(), 1);
-    EXPECT_FALSE(sets->vibrateOnShakeSC->isHidden());
-    sets->shakeSC->setSelectedSegmentIndex(0);
-    sets->vibrateOnWrongAnswerSC->setSelectedSegmentIndex(0);
-    sets->autoscanStopTimeSC->setSelectedSegmentIndex(1);
-    sets->autoscanStopOnLowBatterySC->setSelectedSegmentIndex(0);
+    EXPECT_FALSE(sets->vibrateOnShakeSC()->isHidden());
+    sets->shakeSC()->setSelectedSegmentIndex(0);
+    sets->vibrateOnWrongAnswerSC()->setSelectedSegmentIndex(0);
+    sets->autoscanStopTimeSC()->setSelectedSegmentIndex(1);
+    sets->autoscanStopOnLowBatterySC()->setSelectedSegmentIndex(0);
     EXPECT_TRUE(rep->fSetsShake());
     EXPECT_EQ(rep->setsAutoscanStopTime(), 1200);
     tapOnScreen("Done");
@@ -261,10 +261,10 @@ TEST_F(SettingsTests, PracticeVibrationOptionsHideWithoutVibrationAndTheTabletKe
     auto sets = openScreen<SetsSettingsVC>();
     ASSERT_TRUE(sets);
     for (const auto& v : std::vector<std::shared_ptr<ui::View>>{
-             sets->vibrateLbl, sets->vibrateOnShakeLbl, sets->vibrateOnShakeSC, sets->vibrateOnWrongAnswerLbl,
-             sets->vibrateOnWrongAnswerSC})
+             sets->vibrateLbl(), sets->vibrateOnShakeLbl(), sets->vibrateOnShakeSC(),
+             sets->vibrateOnWrongAnswerLbl(), sets->vibrateOnWrongAnswerSC()})
         EXPECT_TRUE(v->isHidden());
-    EXPECT_FALSE(sets->shakeSC->isHidden());
+    EXPECT_FALSE(sets->shakeSC()->isHidden());
     tapOnScreen("Done");
     EXPECT_FALSE(rep->fSetsVibrateOnShake());
     EXPECT_TRUE(rep->fSetsVibrateOnWrongAnswer());
@@ -276,8 +276,8 @@ TEST_F(SettingsTests, PracticeVibrationOptionsHideWithoutVibrationAndTheTabletKe
     tapRow("Practice");
     auto tablet = openScreen<SetsSettingsVC_iPad>();
     ASSERT_TRUE(tablet);
-    EXPECT_FALSE(tablet->shakeSC);
-    EXPECT_EQ(tablet->autoscanStopTimeSC->selectedSegmentIndex(), 1);
+    EXPECT_FALSE(tablet->shakeSC());
+    EXPECT_EQ(tablet->autoscanStopTimeSC()->selectedSegmentIndex(), 1);
     tapOnScreen("20 minutes");
     tapOnScreen("No");
     tapOnScreen("Done");
