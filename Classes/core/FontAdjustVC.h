@@ -15,7 +15,9 @@ class FontAdjustVC : public CommonViewController {
   public:
     static constexpr const char* kLargerNotification = "+";
     static constexpr const char* kSmallerNotification = "-";
+    // The tags of the keys in the interface file: larger; any other key (-1) is smaller.
     static constexpr int kLargerTag = 1;
+    static constexpr int kSmallerTag = -1;
     static constexpr int kMinimumFontSize = 7;
     static constexpr int kMaximumFontSize = 20;
     // The popup's distance from the top or bottom edge, and from a side.

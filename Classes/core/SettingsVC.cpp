@@ -7,7 +7,6 @@
 #include "Classes/practice/SetsSettingsVC_iPad.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/ConnectionTable.h"
-#include "platform/ui/Device.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Nib.h"
@@ -93,13 +92,12 @@ std::shared_ptr<ui::TableViewCell> SettingsVC::cellForRow(ui::TableView& table,
         if (!cell) cell = ui::make<ui::TableViewCell>(ui::TableViewCellStyle::Default, cellIdentifier());
     }
     const MSetting& row = *groups_[std::size_t(indexPath.section)][std::size_t(indexPath.row)];
-    if (ui::Device::current().systemVersionNumber() < 4.0)
-        if (auto background = cell->viewWithTag(1)) background->setBackgroundColor(ui::Color::whiteColor());
     // Every part is set, empty where the row has nothing: a reused cell must not show another row's.
-    if (auto picture = std::dynamic_pointer_cast<ui::ImageView>(cell->viewWithTag(2)))
+    if (auto picture = std::dynamic_pointer_cast<ui::ImageView>(cell->viewWithTag(kPictureTag)))
         picture->setImage(row.picture());
-    if (auto title = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(3))) title->setText(row.title());
-    if (auto status = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(4)))
+    if (auto title = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(kTitleTag)))
+        title->setText(row.title());
+    if (auto status = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(kStatusTag)))
         status->setText(row.status());
     return cell;
 }

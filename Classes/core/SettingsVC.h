@@ -14,6 +14,11 @@
 
 class SettingsVC : public ToolViewController, public ui::TableViewDataSource, public ui::TableViewDelegate {
   public:
+    // The tags of a row cell's parts in its interface file.
+    static constexpr int kPictureTag = 2;
+    static constexpr int kTitleTag = 3;
+    static constexpr int kStatusTag = 4;
+
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
     // Registers the owner tables of the list and of its option screens for the interface-file checks.

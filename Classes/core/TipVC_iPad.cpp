@@ -34,7 +34,7 @@ void TipVC_iPad::animation() {
         {0, bounds.height() - kTabletBandLift - kTabletBandHeight, bounds.width(), kTabletBandHeight});
     band->setTransform(ui::AffineTransform::scale(1, kFolded));
     animateBand("TipIn", ui::AnimationCurve::EaseOut,
-            [&] { band->setTransform(ui::AffineTransform::identity()); });
+                [&] { band->setTransform(ui::AffineTransform::identity()); });
 }
 
 void TipVC_iPad::outAnimation() {

@@ -80,9 +80,9 @@ void BooksSettingsVC::stopTrackerChange(const ui::ConnectionTable::Sender&) {
 
 void BooksSettingsVC::doneCancelClick(const ui::ConnectionTable::Sender& sender) {
     auto tag = tagOf(sender);
-    if (tag == -1) {
+    if (tag == kCancelTag) {
         fnd::NotificationCenter::defaultCenter().post("Cancel", sharedAs<BooksSettingsVC>());
-    } else if (tag == 1) {
+    } else if (tag == kDoneTag) {
         if (auto rep = AbstractAppDelegate::sharedRep()) {
             rep->setBooksShowTime(showTime_);
             rep->setStopTrackerInBackground(stopTrackerInBackground_);

@@ -10,9 +10,6 @@
 
 namespace {
 
-// The tag of the box that groups the vibration options in the phone's interface file.
-constexpr int kVibrationBoxTag = 2;
-
 void selectFlag(const std::shared_ptr<ui::SegmentedControl>& control, bool on) {
     if (control) control->setSelectedSegmentIndex(on ? 1 : 0);
 }

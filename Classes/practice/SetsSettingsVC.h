@@ -15,6 +15,8 @@ class SetsSettingsVC : public OptionsViewController {
   public:
     // The scan's time limit that the first segment stands for; the second stands for none (0).
     static constexpr int kAutoscanStopTime = 1200;
+    // The tag of the box that groups the vibration options in the phone's interface file.
+    static constexpr int kVibrationBoxTag = 2;
 
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }

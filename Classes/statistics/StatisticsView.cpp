@@ -30,11 +30,12 @@
 
 namespace {
 
+using SV = StatisticsView;
+
 // The question type of each aggregator field (1 to 6); 0 for a field that has no aggregator here.
-constexpr int kFieldTypes[StatisticsView::kFieldCount] = {5, 4, 3, 1, 2, 0, 0};
-constexpr int kNextKind[StatisticsView::kKindCount] = {1, 2, 0, 5, 3, 4, 6};
-// Type codes that name the curves of the other configuration's kinds.
-constexpr int kTC = 7, kSE = 8, kQC = 9, kNE = 10, kMC = 11;
+constexpr int kFieldTypes[SV::kFieldCount] = {
+    SV::kRCType, SV::kCRType, SV::kSCType, SV::kPSType, SV::kDSType, 0, 0};
+constexpr int kNextKind[SV::kKindCount] = {1, 2, 0, 5, 3, 4, 6};
 constexpr const char* kRefreshAction = "renderStatistics";
 
 std::string nameForType(int type) { return MQSet::nameForType(type).value_or(""); }
@@ -290,42 +291,49 @@ void StatisticsView::drawKind(int kind) {
 
     switch (kind) {
         case kQV: {
-            auto q = mixOf({{curve(4), kHalf}, {curve(5), kHalf}});
-            auto v = mixOf({{curve(1), kThird}, {curve(2), kThird}, {curve(3), kThird}});
+            auto q = mixOf({{curve(kPSField), kHalf}, {curve(kDSField), kHalf}});
+            auto v = mixOf({{curve(kRCField), kThird}, {curve(kCRField), kThird}, {curve(kSCField), kThird}});
             drawChart(Slot{"All", mixOf({{q, kHalf}, {v, kHalf}})}, {Slot{"Q", q}, Slot{"V", v}, {}, {}});
             break;
         }
         case kDS_PS: {
-            Slot ds = single(5, 2), ps = single(4, 1);
+            Slot ds = single(kDSField, kDSType), ps = single(kPSField, kPSType);
             drawChart(Slot{"Q", mixOf({{ds.series, kHalf}, {ps.series, kHalf}})}, {ds, ps, {}, {}});
             break;
         }
         case kSC_RC_CR: {
-            Slot sc = single(3, 3), rc = single(1, 5), cr = single(2, 4);
+            Slot sc = single(kSCField, kSCType), rc = single(kRCField, kRCType),
+                 cr = single(kCRField, kCRType);
             drawChart(Slot{"V", mixOf({{rc.series, kThird}, {cr.series, kThird}, {sc.series, kThird}})},
                       {sc, rc, cr, {}});
             break;
         }
         case kQV_TELV: {
-            auto q = mixOf({{curve(2), kThird}, {curve(3), kThird}, {curve(1), kThird}});
-            auto v = mixOf({{curve(4), kThird}, {curve(5), kThird}, {curve(6), kThird}});
+            auto q = mixOf({{curve(kMCField), kThird}, {curve(kNEField), kThird}, {curve(kQCField), kThird}});
+            auto v =
+                mixOf({{curve(kSEField), kThird}, {curve(kOtherRCField), kThird}, {curve(kTCField), kThird}});
             drawChart(Slot{"All", mixOf({{q, kHalf}, {v, kHalf}})}, {Slot{"Q", q}, Slot{"V", v}, {}, {}});
             break;
         }
         case kMC_NE_QC: {
-            Slot ne = single(3, kNE), mc = single(2, kMC), qc = single(1, kQC);
+            Slot ne = single(kNEField, kNEType), mc = single(kMCField, kMCType),
+                 qc = single(kQCField, kQCType);
             drawChart(Slot{"Q", mixOf({{ne.series, kThird}, {mc.series, kThird}, {qc.series, kThird}})},
                       {ne, mc, qc, {}});
             break;
         }
         case kRC_TC_SE: {
-            Slot se = single(4, kSE), rc = single(5, 5), tc = single(6, kTC);
+            Slot se = single(kSEField, kSEType), rc = single(kOtherRCField, kRCType),
+                 tc = single(kTCField, kTCType);
             drawChart(Slot{"V", mixOf({{se.series, kThird}, {rc.series, kThird}, {tc.series, kThird}})},
                       {se, rc, tc, {}});
             break;
         }
         case kTC_MC_NE_QC:
-            drawChart(std::nullopt, {single(5, kTC), single(2, kMC), single(3, kNE), single(1, kQC)});
+            // This kind draws the fifth field under the TC caption, where the RC-TC-SE kind draws
+            // the sixth; it is kept as the program has always drawn it.
+            drawChart(std::nullopt, {single(kOtherRCField, kTCType), single(kMCField, kMCType),
+                                     single(kNEField, kNEType), single(kQCField, kQCType)});
             break;
     }
     if (auto rep = repository()) rep->setCurrentStatisticsType(kind);

@@ -47,9 +47,40 @@ class StatisticsView : public ui::View {
         kTC_MC_NE_QC = 6
     };
     static constexpr int kKindCount = 7;
-    // Rows of the table and aggregator fields: 1 RC, 2 CR, 3 SC, 4 PS, 5 DS, 6 (none here), 7 all.
+    // The aggregator fields, which are also the rows of the table. The first three chart kinds read
+    // them as named here; field 7 holds every answer.
+    enum Field {
+        kRCField = 1,
+        kCRField = 2,
+        kSCField = 3,
+        kPSField = 4,
+        kDSField = 5,
+        kSixthField = 6,
+        kAllField = 7
+    };
     static constexpr int kFieldCount = 7;
-    static constexpr int kAllField = 7;
+    // The other chart kinds read fields 1 to 6 as the curves of the other configuration.
+    enum OtherField {
+        kQCField = 1,
+        kMCField = 2,
+        kNEField = 3,
+        kSEField = 4,
+        kOtherRCField = 5,
+        kTCField = 6
+    };
+    // The question types whose names caption the curves (see MQSet::nameForType).
+    enum Type {
+        kPSType = 1,
+        kDSType = 2,
+        kSCType = 3,
+        kCRType = 4,
+        kRCType = 5,
+        kTCType = 7,
+        kSEType = 8,
+        kQCType = 9,
+        kNEType = 10,
+        kMCType = 11
+    };
 
     StatisticsView();
     ~StatisticsView() override;

@@ -107,12 +107,12 @@ TEST_F(OverlayTest, TheFontPopupFadesInAtItsPlaceAndStepsTheSizeWithinItsLimits)
     fnd::NotificationCenter::defaultCenter().addObserver(
         this, std::nullopt, idOf(popup),
         [&](const fnd::Notification& n) { size = FontAdjustVC::steppedFontSize(size, n); });
-    tap(*findByTag(popup->view(), 1));
-    tap(*findByTag(popup->view(), 1));
+    tap(*findByTag(popup->view(), FontAdjustVC::kLargerTag));
+    tap(*findByTag(popup->view(), FontAdjustVC::kLargerTag));
     EXPECT_EQ(size, 20);
     size = 8;
-    tap(*findByTag(popup->view(), -1));
-    tap(*findByTag(popup->view(), -1));
+    tap(*findByTag(popup->view(), FontAdjustVC::kSmallerTag));
+    tap(*findByTag(popup->view(), FontAdjustVC::kSmallerTag));
     EXPECT_EQ(size, 7);
     EXPECT_EQ(postedBy(idOf(popup)), (std::vector<std::string>{"+", "+", "-", "-"}));
     fnd::NotificationCenter::defaultCenter().removeObserver(this);

@@ -61,9 +61,9 @@ class SettingsTests : public core_test::ScreenBasesTest {
     // The status text the list shows in the row titled so.
     std::string shownStatus(const std::string& title) {
         for (const auto& cell : list->settingsTableView()->visibleCells()) {
-            auto t = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(3));
+            auto t = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(SettingsVC::kTitleTag));
             if (t && t->text() == title)
-                return std::static_pointer_cast<ui::Label>(cell->viewWithTag(4))->text();
+                return std::static_pointer_cast<ui::Label>(cell->viewWithTag(SettingsVC::kStatusTag))->text();
         }
         ADD_FAILURE() << "no cell " << title;
         return {};
