@@ -88,6 +88,24 @@
             this.seq = 0;
             this.resources = '';
             this.pending = [];  // animations waiting for the style flush
+            this.framesSincePatch = 0;
+            const count = () => {
+                this.framesSincePatch += 1;
+                requestAnimationFrame(count);
+            };
+            requestAnimationFrame(count);
+        }
+
+        // Whether the screen has come to rest: a tree is shown, the last patch has been applied and
+        // painted (two frames have passed since), and no animation runs or waits to start on the
+        // screen. Animations that repeat for ever (a spinner) do not count. Tests wait on this
+        // state instead of waiting for a time.
+        settled() {
+            if (!this.root || this.pending.length || this.framesSincePatch < 2) return false;
+            return !this.host.getAnimations({ subtree: true }).some((a) => {
+                if (a.playState !== 'running' && a.playState !== 'pending') return false;
+                return a.effect?.getComputedTiming().iterations !== Infinity;
+            });
         }
 
         imageURL(image) {
@@ -180,6 +198,7 @@
         apply(message) {
             if (message.type === 'tree') this.tree(message);
             else if (message.type === 'patch') this.patch(message);
+            this.framesSincePatch = 0;
         }
 
         tree(message) {
