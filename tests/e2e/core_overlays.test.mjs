@@ -6,7 +6,9 @@ import assert from 'node:assert/strict';
 import { cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import {
+    artifacts, changing, installShownTexts, launchBrowser, removeProfiles, settled, shownTexts, startProgram, tapText, waitShown,
+} from './support.mjs';
 
 const overlays = process.env.ORVA_CORE_OVERLAYS;
 let context;
@@ -29,6 +31,7 @@ before(async () => {
     }));
     context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
     context.setDefaultTimeout(8000);
+    await installShownTexts(context);
 });
 
 after(async () => {
@@ -37,14 +40,6 @@ after(async () => {
     if (bundle) rmSync(bundle, { recursive: true, force: true });
 });
 
-const escaped = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
-const textLocator = (page, text) => page.locator('.text > span', { hasText: new RegExp(`^${escaped(text)}$`) });
-
-async function tapText(page, text) {
-    const box = await textLocator(page, text).last().boundingBox();
-    assert.ok(box, `"${text}" is shown`);
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-}
 
 for (const device of ['phone', 'tablet']) {
     describe(`the shared overlays on the ${device}`, () => {
@@ -56,8 +51,9 @@ for (const device of ['phone', 'tablet']) {
             program = await startProgram(overlays, ['--device', device, '--resources', bundle]);
             page = await context.newPage();
             await page.goto(program.address);
-            await textLocator(page, 'Confirmation').waitFor();
             await page.evaluate(() => document.fonts.ready);
+            await waitShown(page, 'Confirmation');
+            await settled(page);
         });
         after(async () => {
             await page?.close().catch(() => {});
@@ -66,38 +62,37 @@ for (const device of ['phone', 'tablet']) {
 
         test('the confirmation panel rises with its question and answers each key', async () => {
             await tapText(page, 'Confirmation');
-            await textLocator(page, 'Delete the deck "Idioms" and its 40 cards?').waitFor();
-            await page.waitForTimeout(400);  // the panel has risen
+            await waitShown(page, 'Delete the deck "Idioms" and its 40 cards?');
+            await settled(page);  // the panel has risen
             await shot('confirm');
             // The keys' stretched faces are drawn whole, each on a canvas of the key's size.
             assert.ok(await page.locator('canvas.ninepart').count() >= 2);
-            await tapText(page, 'Confirm');
+            // Each key answers, and the panel goes down below the screen.
+            await changing(page, () => tapText(page, 'Confirm'));
             assert.equal(await program.next(/^(Confirm|Cancel)$/), 'Confirm');
-            await page.waitForTimeout(400);  // the panel has gone down
-            await tapText(page, 'Confirmation');
-            await page.waitForTimeout(400);
-            await tapText(page, 'Cancel');
+            await changing(page, () => tapText(page, 'Confirmation'));
+            await changing(page, () => tapText(page, 'Cancel'));
             assert.equal(await program.next(/^(Confirm|Cancel)$/), 'Cancel');
-            await page.waitForTimeout(400);
         });
 
         test('the loading overlay covers the screen until its Close key', async () => {
             await tapText(page, 'Loading');
-            await textLocator(page, 'Opening the tool, still saving...').waitFor();
-            await page.waitForTimeout(300);
+            await waitShown(page, 'Opening the tool, still saving...');
+            await settled(page);
             await shot('loading');
             // The keys below are covered: a tap on one reaches the overlay, not the key.
             await tapText(page, 'About');
             await tapText(page, 'Close');
             assert.equal(await program.next(/^MNotificationLoadingViewCanceled$|^ToolDoneNotification$/),
                 'MNotificationLoadingViewCanceled');
-            await page.waitForTimeout(400);
-            assert.equal(await textLocator(page, 'Opening the tool, still saving...').count(), 0);
+            await waitShown(page, 'Opening the tool, still saving...', { gone: true });
+            await settled(page);
         });
 
         test('the font-size popup steps the size within its limits', async () => {
             await tapText(page, 'Font size');
-            await page.waitForTimeout(400);  // faded in
+            await waitShown(page, 'A+');
+            await settled(page);  // faded in
             await shot('font');
             await tapText(page, 'A+');
             assert.equal(await program.next(/^font /), 'font 14');
@@ -106,22 +101,22 @@ for (const device of ['phone', 'tablet']) {
             assert.equal(await program.next(/^font /), 'font 13');
             assert.equal(await program.next(/^font /), 'font 12');
             await tapText(page, 'Font size');
-            await page.waitForTimeout(400);
-            assert.equal(await textLocator(page, 'A+').count(), 0);
+            await waitShown(page, 'A+', { gone: true });
+            await settled(page);
         });
 
         test('the about screen shows the version and its Done key ends it', async () => {
             await tapText(page, 'About');
-            await textLocator(page, 'Email us').waitFor();
-            await page.waitForTimeout(700);  // the subviews have faded in
+            await waitShown(page, 'Email us');
+            await settled(page);  // the subviews have faded in
             await shot('about');
             const version = await page.locator('.text > span', { hasText: /^v\d/ }).first().textContent();
             assert.match(version, /^v1\.0/);
-            assert.equal(await textLocator(page, 'https://maker.example/').count(), 1);
+            assert.equal((await shownTexts(page, 'https://maker.example/')).length, 1);
             await tapText(page, 'Done');
             assert.equal(await program.next(/^ToolDoneNotification$/), 'ToolDoneNotification');
-            await page.waitForTimeout(500);
-            assert.equal(await textLocator(page, 'Email us').count(), 0);
+            await waitShown(page, 'Email us', { gone: true });
+            await settled(page);
         });
     });
 }

@@ -9,7 +9,10 @@ import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import {
+    artifacts, installShownTexts, launchBrowser, openProgram, removeProfiles, settled, shownTexts, startProgram,
+    tapText, tapToolButton, waitShown,
+} from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const writeData = process.env.ORVA_STATISTICS_DATA;
@@ -29,33 +32,12 @@ after(async () => {
     for (const folder of folders) rmSync(folder, { recursive: true, force: true });
 });
 
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
-// Waits until a text (or a text matching a pattern's source) is shown; answers its centre.
-async function waitShown(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
-    return (await shown(page, text, pattern))[0];
-}
-async function tap(page, text) {
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
-}
 const shot = async (page, name) => {
-    await pause(500);  // the entrances have ended
+    await settled(page);
     await page.screenshot({ path: path.join(artifacts, `statistics-${name}.png`) });
 };
 const percent = (name) => `^${name}\\(\\d+\\.\\d%\\)$`;
-
-// A tool button's picture lies this far (device points) above its caption; two neighbouring grid
-// columns this far apart.
-const layout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
-async function tapButton(page, device, caption) {
-    const first = await waitShown(page, 'Library');
-    const second = await waitShown(page, 'Error Log');
-    const scale = Math.abs(second.x - first.x) / layout[device].column;
-    const c = await waitShown(page, caption);
-    await page.mouse.click(c.x, c.y - layout[device].captionBelow * scale);
-}
+const waitPattern = (page, pattern) => waitShown(page, pattern, { pattern: true });
 
 function withProgram(device) {
     const s = {};
@@ -64,19 +46,11 @@ function withProgram(device) {
         folders.push(data);
         execFileSync(writeData, [data]);
         s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
-        s.page = await context.newPage();
-        await s.page.goto(s.run.address);
-        await s.page.evaluate(() => document.fonts.ready);
-        await pause(2000);  // the home screen's entrance has ended and a tip band, if any, is up
-        // With more than 400 answers the feedback tool opens by itself once.
-        const [done] = await shown(s.page, 'Done');
-        if (done) {
-            await s.page.mouse.click(done.x, done.y);
-            await pause(1000);
-        }
-        await waitShown(s.page, 'Library');
-        const [close] = await shown(s.page, '✕');
-        if (close) await s.page.mouse.click(close.x, close.y);
+        s.page = await openProgram(context, s.run.address);
+        // With more than 400 answers the feedback tool opens by itself once (and no tip comes).
+        await tapText(s.page, 'Done');
+        await waitShown(s.page, 'Done', { gone: true });
+        await settled(s.page);
     });
     after(async () => {
         await s.page?.close().catch(() => {});
@@ -91,8 +65,8 @@ describe('the statistics tool on the phone', () => {
 
     test('opens from the home screen with the charts of every answer', async () => {
         const { page } = s;
-        await tapButton(page, 'phone', 'Statistics');
-        for (const caption of ['All', 'Q', 'V']) await waitShown(page, percent(caption), true);
+        await tapToolButton(page, 'phone', 'Statistics');
+        for (const caption of ['All', 'Q', 'V']) await waitPattern(page, percent(caption));
         await waitShown(page, 'step is a day');
         assert.ok(await page.locator('.el[data-kind="bitmap"]').count() >= 5, 'curves and bars are drawn');
         await shot(page, 'phone-tool');
@@ -103,10 +77,10 @@ describe('the statistics tool on the phone', () => {
         const hint = await waitShown(page, 'Tap the chart for other curves');
         const chart = { x: hint.x - 100, y: hint.y + 120 };
         await page.mouse.click(chart.x, chart.y);
-        for (const caption of ['Q', 'DS', 'PS']) await waitShown(page, percent(caption), true);
+        for (const caption of ['Q', 'DS', 'PS']) await waitPattern(page, percent(caption));
         await shot(page, 'phone-tool-q');
         await page.mouse.click(chart.x, chart.y);
-        for (const caption of ['V', 'SC', 'RC', 'CR']) await waitShown(page, percent(caption), true);
+        for (const caption of ['V', 'SC', 'RC', 'CR']) await waitPattern(page, percent(caption));
     });
 
     test('scrolls to the table of answers and closes with Done', async () => {
@@ -116,8 +90,8 @@ describe('the statistics tool on the phone', () => {
         await page.mouse.wheel(0, 400);
         await waitShown(page, 'Overall');
         await shot(page, 'phone-tool-table');
-        await tap(page, 'Done');
-        await page.waitForFunction(() => window.shownTexts('Accuracy').length === 0);
+        await tapText(page, 'Done');
+        await waitShown(page, 'Accuracy', { gone: true });
         await waitShown(page, 'Statistics');
     });
 });
@@ -127,31 +101,30 @@ describe('the statistics pane on the tablet', () => {
 
     test('shows the statistics beside the countdown, which the editor starts', async () => {
         const { page } = s;
-        for (const caption of ['All', 'Q', 'V']) await waitShown(page, percent(caption), true);
+        for (const caption of ['All', 'Q', 'V']) await waitPattern(page, percent(caption));
         await waitShown(page, 'No test date set yet. Set one with the Test Date button.');
         await shot(page, 'tablet-home');
 
-        await tapButton(page, 'tablet', 'Test Date');
+        await tapToolButton(page, 'tablet', 'Test Date');
         await waitShown(page, 'I know my test date');
-        await tap(page, 'OFF');
+        await tapText(page, 'OFF');
         await shot(page, 'tablet-editor');
         // Two days later (earlier at the end of a month): the day wheel dragged by two rows. The
         // day wheel lies left of the time wheels.
         const day = new Date().getDate();
         const shift = day <= 26 ? 2 : -2;
-        const leftmost = async (text) => (await shown(page, text)).sort((a, b) => a.x - b.x)[0];
+        const leftmost = async (text) => (await shownTexts(page, text)).sort((a, b) => a.x - b.x)[0];
         const picked = await leftmost(String(day + shift));
         const selected = await leftmost(String(day));
         await page.mouse.move(picked.x, picked.y);
         await page.mouse.down();
-        for (let i = 1; i <= 8; i++) await page.mouse.move(picked.x, picked.y + (selected.y - picked.y) * i / 8);
-        await pause(300);
+        await page.mouse.move(picked.x, selected.y, { steps: 8 });
         await page.mouse.up();
-        await pause(800);
-        await tap(page, 'Done');
+        await settled(page);  // the wheel has come to rest on the day
+        await tapText(page, 'Done');
         if (shift > 0) {
             await waitShown(page, '1 day');
-            await waitShown(page, '^23:5\\d:\\d\\d$', true);
+            await waitPattern(page, '^23:5\\d:\\d\\d$');
         } else {
             await waitShown(page, 'Your test date has passed.');
         }

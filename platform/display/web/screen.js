@@ -98,13 +98,17 @@
 
         // Whether the screen has come to rest: a tree is shown, the last patch has been applied and
         // painted (two frames have passed since), and no animation runs or waits to start on the
-        // screen. Animations that repeat for ever (a spinner) do not count. Tests wait on this
-        // state instead of waiting for a time.
+        // screen. A turn at an even pace does not count: that is a spinner, which turns step by
+        // step for as long as it shows (no other view turns linearly). Tests wait on this state
+        // instead of waiting for a time.
         settled() {
             if (!this.root || this.pending.length || this.framesSincePatch < 2) return false;
             return !this.host.getAnimations({ subtree: true }).some((a) => {
                 if (a.playState !== 'running' && a.playState !== 'pending') return false;
-                return a.effect?.getComputedTiming().iterations !== Infinity;
+                const target = a.effect?.target;
+                const spinning = a.transitionProperty === 'transform'
+                    && /(^|, )transform [\d.]+s linear/.test(target?.style.transition ?? '');
+                return !spinning;
             });
         }
 
