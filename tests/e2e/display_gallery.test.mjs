@@ -6,7 +6,7 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdirSync } from 'node:fs';
 import path from 'node:path';
-import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import { artifacts, changing, launchBrowser, removeProfiles, settled, startProgram } from './support.mjs';
 
 const gallery = process.env.ORVA_DISPLAY_GALLERY;
 let context;
@@ -60,7 +60,7 @@ for (const device of ['phone', 'tablet']) {
             // The table's rows, the toolbar's keys and the segments are there as text.
             for (const text of ['Authorization', 'Tips', 'Main', 'Done', 'Hide', 'Show', 'Options'])
                 assert.equal(await page.locator('.text > span', { hasText: new RegExp(`^${text}$`) }).count(), 1, text);
-            await page.waitForTimeout(300);  // let the spinner and the page settle for the picture
+            await settled(page);
             await page.screenshot({ path: path.join(artifacts, `display_gallery-${device}.png`) });
         });
 
@@ -177,7 +177,7 @@ for (const device of ['phone', 'tablet']) {
         test('an action sheet and the alert with a number field answer', async () => {
             await clickElement(page, More.sheet);
             await visibleText(page, 'Delete All').waitFor();
-            await page.waitForTimeout(400);  // the sheet has risen
+            await settled(page);  // the sheet has risen
             await shot('sheet');
             await clickText(page, 'Add Bookmark');
             await waitForStatus(page, 'sheet Add Bookmark 1');
@@ -187,7 +187,8 @@ for (const device of ['phone', 'tablet']) {
             await visibleText(page, 'Go to question number').waitFor();
             await page.waitForFunction(() => document.activeElement?.tagName === 'INPUT');  // the field has the keyboard
             await page.keyboard.type('12');
-            await page.waitForTimeout(200);
+            await page.waitForFunction(() => document.activeElement?.value === '12');
+            await settled(page);
             await shot('goto');
             await clickText(page, 'OK');
             await waitForStatus(page, 'go to 12');
@@ -201,14 +202,14 @@ for (const device of ['phone', 'tablet']) {
             for (let i = 1; i <= 6; ++i) await page.mouse.move(row.x + 200 - i * 25, y);
             await page.mouse.up();
             await visibleText(page, 'Delete').waitFor();
-            await page.waitForTimeout(400);
+            await settled(page);
             await shot('swipe');
             await clickText(page, 'Delete');
             await waitForStatus(page, 'deleted Apricot');
 
             await clickElement(page, More.edit);
             await waitForStatus(page, 'editing');
-            await page.waitForTimeout(400);
+            await settled(page);
             await shot('editing');
             // Avocado dragged up by its grip (on the right of its row, left of the index) above Apple.
             const list = await page.locator(element(More.list)).boundingBox();
@@ -220,14 +221,14 @@ for (const device of ['phone', 'tablet']) {
             for (let i = 1; i <= 5; ++i) await page.mouse.move(grip.x, grip.y - (i * 54 * scale) / 5);
             await page.mouse.up();
             await waitForStatus(page, 'moved Avocado to 1');
-            await page.waitForTimeout(400);
+            await settled(page);
             // The minus of the first row: the topmost one.
             const minuses = await visibleText(page, '\u2212').all();
             const boxes = await Promise.all(minuses.map((m) => m.boundingBox()));
             const top = boxes.reduce((a, b) => (b.y < a.y ? b : a));
             await page.mouse.click(top.x + top.width / 2, top.y + top.height / 2);
             await visibleText(page, 'Delete').waitFor();
-            await page.waitForTimeout(400);  // the button has slid in
+            await settled(page);  // the button has slid in
             await clickText(page, 'Delete');
             await waitForStatus(page, 'deleted Avocado');
             await clickElement(page, More.edit);
@@ -238,8 +239,7 @@ for (const device of ['phone', 'tablet']) {
             const bs = await Promise.all((await visibleText(page, 'B').all()).map((l) => l.boundingBox()));
             const b = bs.reduce((x, y) => (y.x > x.x ? y : x));
             assert.ok(b.x + b.width / 2 > list.x + list.width * 0.9, 'the index lies along the right edge');
-            await page.mouse.click(b.x + b.width / 2, b.y + b.height / 2);
-            await page.waitForTimeout(300);
+            await changing(page, () => page.mouse.click(b.x + b.width / 2, b.y + b.height / 2));
             const banana = await visibleText(page, 'Banana').boundingBox();
             assert.ok(banana.y < list.y + list.height / 2, 'section B is in the upper half of the list');
         });
@@ -247,7 +247,7 @@ for (const device of ['phone', 'tablet']) {
         test('the date picker keeps to its limits', async () => {
             await clickText(page, 'More');
             await waitForStatus(page, 'page Dates');
-            await page.waitForTimeout(300);
+            await settled(page);
             await shot('dates');
             const year = new Date().getFullYear();
             await clickText(page, String(year + 1));  // the row below the selected year
@@ -255,12 +255,10 @@ for (const device of ['phone', 'tablet']) {
                 [`${element(Tag.status)} > .text > span`, year + 1]);
             const atLimit = await status(page);
             // The next year is past the maximum: faded, and turning to it stays at the limit.
-            await page.waitForTimeout(300);
-            await clickText(page, String(year + 2));
-            await page.waitForTimeout(300);
+            await settled(page);
+            await changing(page, () => clickText(page, String(year + 2)));
             assert.equal(await status(page), atLimit);
-            await clickText(page, 'Date & Time');
-            await page.waitForTimeout(300);
+            await changing(page, () => clickText(page, 'Date & Time'));
             await shot('datetime');
         });
     });

@@ -9,7 +9,7 @@ import http from 'node:http';
 import path from 'node:path';
 import { mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import { artifacts, launchBrowser, removeProfiles, settled, startProgram } from './support.mjs';
 
 const testScreen = process.env.ORVA_DISPLAY_TESTSCREEN;
 const orvakit = process.env.ORVAKIT;
@@ -170,7 +170,7 @@ describe('the phone', () => {
         await program.next(/^orientation 4$/);
         await page.waitForFunction(() => document.getElementById('device').dataset.orientation === '4');
         await waitForText(page, 50, 'Orientation: landscape right · State: active');
-        await page.waitForTimeout(500);  // the picture's turn
+        await settled(page);  // the picture has turned
         await page.screenshot({ path: path.join(artifacts, 'display_testscreen-phone-turned.png') });
         // Pointers on the turned picture still land on the right views.
         const { x, y } = await centreOf(page, 10);
@@ -247,7 +247,8 @@ describe('the tablet', () => {
 
         await page.click('#rotate-left');
         await program.next(/^orientation 3$/);
-        await page.waitForTimeout(500);
+        await page.waitForFunction(() => document.getElementById('device').dataset.orientation === '3');
+        await settled(page);
         await page.screenshot({ path: path.join(artifacts, 'display_testscreen-tablet-turned.png') });
     });
 });
