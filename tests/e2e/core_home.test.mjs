@@ -3,32 +3,16 @@
 // rearranging, a drag moves it to another place while the others make room, the exit key ends the
 // mode, and after the program ends and starts again the buttons are where they were left.
 // It also tells how long a tap on a tool button takes to reach the browser as the tool's first patch.
-import { test, describe, before, after } from 'node:test';
+import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, changing, installShownTexts, launchBrowser, openProgram, removeProfiles, settled, startProgram,
-    toolButton, waitShown,
+    artifacts, changing, openProgram, settled, startProgram, toolButton, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
-const folders = [];
-let context;
-
-before(async () => {
-    assert.ok(program, 'ORVAKIT names the program');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
-});
+assert.ok(program, 'ORVAKIT names the program');
+const browser = useBrowser();
 
 const shot = (page, name) => page.screenshot({ path: path.join(artifacts, `core_home-${name}.png`) });
 const centreOf = (page, text) => waitShown(page, text);
@@ -43,20 +27,12 @@ const waitAt = (page, caption, { x, y }, tolerance) => page.waitForFunction(([t,
 
 for (const device of ['phone', 'tablet']) {
     describe(`the home screen on the ${device}`, () => {
-        const dataDir = mkdtempSync(path.join(tmpdir(), 'orvakit-home-'));
-        folders.push(dataDir);
-        let run;
-        let page;
-        before(async () => {
-            run = await startProgram(program, ['--data-dir', dataDir, '--device', device]);
-            page = await openProgram(context, run.address, { tip: true });
-        });
-        after(async () => {
-            await page?.close().catch(() => {});
-            run?.child.kill('SIGTERM');
-        });
+        const dataDir = browser.folder('orvakit-home-');
+        const s = withProgram(program, ['--data-dir', dataDir, '--device', device],
+            (address) => openProgram(browser.context, address, { tip: true }));
 
         test('a tool opens on a tap and goes on its done key', async () => {
+            const { page } = s;
             await shot(page, `${device}-home`);
             await page.evaluate(() => {
                 window.homeTest = { messages: [] };
@@ -88,6 +64,7 @@ for (const device of ['phone', 'tablet']) {
 
         if (device === 'tablet') {
             test('the grid spreads over the width when the tablet turns', async () => {
+                const { page } = s;
                 await changing(page, () => page.click('#rotate-right'));
                 await shot(page, 'tablet-landscape');
                 // Five columns 206 points apart instead of 150.
@@ -103,19 +80,26 @@ for (const device of ['phone', 'tablet']) {
 
         if (device === 'phone') {
             test('the page control turns to the second page and back', async () => {
+                const { page } = s;
                 const library = await toolButton(page, device, 'Library');
                 // The dots' middle is at (160, 407), the first place's picture at (60, 57).
                 const dots = { x: library.x + 100 * library.scale, y: library.y + 350 * library.scale };
-                await changing(page, () => page.mouse.click(dots.x + 30 * library.scale, dots.y));
+                const first = await centreOf(page, 'Library');
+                const tolerance = 4 * library.scale;
+                // The game comes first on the second page; then Library is back in its place.
+                await page.mouse.click(dots.x + 30 * library.scale, dots.y);
+                await waitAt(page, 'Math Game', { x: first.x }, tolerance);
+                await settled(page);
                 await shot(page, 'phone-second-page');
-                const game = await centreOf(page, 'Math Game');
-                assert.ok(Math.abs(game.x - library.x) < 4 * library.scale, 'the game is first on the second page');
-                await changing(page, () => page.mouse.click(dots.x - 30 * library.scale, dots.y));
-                assert.ok(Math.abs((await centreOf(page, 'Library')).x - library.x) < 4 * library.scale);
+                await page.mouse.click(dots.x - 30 * library.scale, dots.y);
+                await waitAt(page, 'Library', { x: first.x }, tolerance);
+                await settled(page);
             });
         }
 
         test('a held button rearranges, a drag moves it, and the order stays after a restart', async () => {
+
+            let { page, run } = s;
             const library = await toolButton(page, device, 'Library');
             const errorLog = await toolButton(page, device, 'Error Log');
             const practice = await toolButton(page, device, 'Practice');
@@ -149,8 +133,8 @@ for (const device of ['phone', 'tablet']) {
             assert.equal((await run.exited).code, 0);
             await page.close();
 
-            run = await startProgram(program, ['--data-dir', dataDir, '--device', device]);
-            page = await openProgram(context, run.address, { tip: true });
+            s.run = run = await startProgram(program, ['--data-dir', dataDir, '--device', device]);
+            s.page = page = await openProgram(browser.context, run.address, { tip: true });
             await shot(page, `${device}-restarted`);
             const kept = await centreOf(page, 'Practice');
             const keptLibrary = await centreOf(page, 'Library');

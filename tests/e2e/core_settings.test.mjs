@@ -5,65 +5,37 @@
 // not kept. Screenshots are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, openProgram, removeProfiles, settled, startProgram, tapText,
-    tapToolButton, waitShown,
+    artifacts, openProgram, settled, tapAndWait, tapText, tapToolButton, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
-const dataDir = mkdtempSync(path.join(tmpdir(), 'orvakit-settings-'));
-let context;
-
-before(async () => {
-    assert.ok(program, 'ORVAKIT names the program');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    rmSync(dataDir, { recursive: true, force: true });
-});
+assert.ok(program, 'ORVAKIT names the program');
+const browser = useBrowser();
+const dataDir = browser.folder('orvakit-settings-');
 
 // The program on the data folder, shown in a page, with the settings list opened from its button.
-// The tip band comes only while tips are switched on.
+// The tip band comes only while tips are switched on. The program ends as the platform's end does,
+// saving the user's data on the way.
 function withSettings(device, { tip }) {
-    const s = {};
+    const s = withProgram(program, ['--data-dir', dataDir, '--device', device],
+        (address) => openProgram(browser.context, address, { tip }));
     before(async () => {
-        s.run = await startProgram(program, ['--data-dir', dataDir, '--device', device]);
-        s.page = await openProgram(context, s.run.address, { tip });
         await tapToolButton(s.page, device, 'Settings');
         await waitShown(s.page, 'Authorization');
         await settled(s.page);
-        s.shot = (name) => s.page.screenshot({ path: path.join(artifacts, `core_settings-${device}-${name}.png`) });
     });
-    // Ends the program as the platform's end does; it saves the user's data on the way.
-    after(async () => {
-        await s.page?.close();
-        s.run?.child.kill('SIGTERM');
-        assert.equal((await s.run.exited).code, 0);
-    });
+    after(async () => assert.equal((await s.run.exited).code, 0));
+    s.shot = (name) => s.page.screenshot({ path: path.join(artifacts, `core_settings-${device}-${name}.png`) });
     return s;
 }
 
 // Opens the row's option screen and waits until it has slid in. The list lies over the home screen,
 // which may show the same word: the list's comes last, on top.
-async function openRow(page, title, shown) {
-    await tapText(page, title);
-    await waitShown(page, shown);
-    await settled(page);
-}
-
+const openRow = (page, title, shown) => tapAndWait(page, title, shown);
 // Closes the open option screen by its key and waits until it has gone.
-async function closeWith(page, key, shown) {
-    await tapText(page, key);
-    await waitShown(page, shown, { gone: true });
-}
+const closeWith = (page, key, shown) => tapAndWait(page, key, shown, { gone: true });
 
 // Taps segments by their titles, each [text, which shown one], and waits until they show it.
 async function tapSegments(page, segments) {
@@ -81,6 +53,22 @@ async function typeInto(page, index, text) {
     await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
     await page.waitForFunction((i) => document.activeElement === document.querySelectorAll('input')[i], index);
     await page.keyboard.type(text);
+}
+
+// After a restart: the list shows the forum login and the tips' choice.
+async function listShowsTheChoices({ page, shot }) {
+    await waitShown(page, 'reader');
+    await waitShown(page, 'hide');
+    await shot('list-after-restart');
+}
+
+// After a restart: the row's option screen shows the segments chosen, each [title, which shown
+// one]; it is left by the key.
+async function screenShowsTheChoices({ page, shot }, [row, heading, picture], segments, key) {
+    await openRow(page, row, heading);
+    if (picture) await shot(`${picture}-after-restart`);
+    for (const [text, which] of segments) assert.ok(await isSelected(page, text, which), `${text} ${which}`);
+    await closeWith(page, key, heading);
 }
 
 describe('the settings on the phone', () => {
@@ -132,32 +120,18 @@ describe('the settings on the phone after a restart', () => {
     const s = withSettings('phone', { tip: false });
 
     test('the list and the option screens show what was chosen', async () => {
-        const { page, shot } = s;
-        await waitShown(page, 'reader');
-        await waitShown(page, 'hide');
-        await shot('list-after-restart');
+        const { page } = s;
+        await listShowsTheChoices(s);
 
         await openRow(page, 'Authorization', 'Forum account');
         assert.deepEqual(await page.locator('input').evaluateAll((fields) => fields.map((f) => f.value)), ['reader', 'secret']);
         await closeWith(page, 'Cancel', 'Forum account');
 
-        await openRow(page, 'Tips', 'Tips on the home screen');
-        assert.ok(await isSelected(page, 'Hide'));
-        await closeWith(page, 'Done', 'Tips on the home screen');
-
-        await openRow(page, 'Practice', 'Question screen');
-        await shot('practice-after-restart');
-        assert.deepEqual(
-            [await isSelected(page, 'No', 0), await isSelected(page, 'Yes', 1), await isSelected(page, 'No', 2),
-                await isSelected(page, 'None'), await isSelected(page, 'No', 3)],
-            [true, true, true, true, true]);
-        await closeWith(page, 'Done', 'Question screen');
-
-        await openRow(page, 'OG Tracker', 'Your last answer');
-        await shot('tracker-after-restart');
-        assert.ok(await isSelected(page, '1 week'));
-        assert.ok(await isSelected(page, 'Keeps running'));
-        await closeWith(page, 'Cancel', 'Your last answer');
+        await screenShowsTheChoices(s, ['Tips', 'Tips on the home screen'], [['Hide', 0]], 'Done');
+        await screenShowsTheChoices(s, ['Practice', 'Question screen', 'practice'],
+            [['No', 0], ['Yes', 1], ['No', 2], ['None', 0], ['No', 3]], 'Done');
+        await screenShowsTheChoices(s, ['OG Tracker', 'Your last answer', 'tracker'],
+            [['1 week', 0], ['Keeps running', 0]], 'Cancel');
     });
 });
 
@@ -165,18 +139,8 @@ describe('the settings on the tablet after a restart', () => {
     const s = withSettings('tablet', { tip: false });
 
     test("the tablet's list and its screens read the same data", async () => {
-        const { page, shot } = s;
-        await waitShown(page, 'reader');
-        await waitShown(page, 'hide');
-        await shot('list-after-restart');
-        await openRow(page, 'Practice', 'Forum question scan');
-        assert.ok(await isSelected(page, 'None'));
-        assert.ok(await isSelected(page, 'No'));
-        await shot('practice-after-restart');
-        await closeWith(page, 'Done', 'Forum question scan');
-        await openRow(page, 'OG Tracker', 'Your last answer');
-        assert.ok(await isSelected(page, '1 week'));
-        await shot('tracker-after-restart');
-        await closeWith(page, 'Cancel', 'Your last answer');
+        await listShowsTheChoices(s);
+        await screenShowsTheChoices(s, ['Practice', 'Forum question scan', 'practice'], [['None', 0], ['No', 0]], 'Done');
+        await screenShowsTheChoices(s, ['OG Tracker', 'Your last answer', 'tracker'], [['1 week', 0]], 'Cancel');
     });
 });

@@ -2,25 +2,14 @@
 // drawn, a tap on a button, a segment, the switch, a table row and a toolbar key reaches the
 // program (the gallery's status line says what it saw), a swipe turns the paging view, and an
 // alert comes and goes. Screenshots are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
 import path from 'node:path';
-import { artifacts, changing, launchBrowser, removeProfiles, settled, startProgram } from './support.mjs';
+import { artifacts, changing, settled, useBrowser, withProgram } from './support.mjs';
 
 const gallery = process.env.ORVA_DISPLAY_GALLERY;
-let context;
-
-before(async () => {
-    assert.ok(gallery, 'ORVA_DISPLAY_GALLERY names the gallery program');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-});
+assert.ok(gallery, 'ORVA_DISPLAY_GALLERY names the gallery program');
+const browser = useBrowser();
 
 // The gallery's tags (tests/support/Gallery.h).
 const Tag = { title: 1, rounded: 2, segmented: 7, toggle: 8, pages: 5, table: 10, alert: 13, toolbar: 14, status: 15 };
@@ -39,23 +28,23 @@ const waitForStatus = (page, text) => page.waitForFunction(
     throw new Error(`status "${await status(page)}", not "${text}": ${error.message}`);
 });
 
+// Inside a describe: the gallery on the device, in a page once its title is drawn.
+function withGallery(device) {
+    return withProgram(gallery, ['--device', device], async (address) => {
+        const page = await browser.context.newPage();
+        await page.goto(address);
+        await page.waitForSelector(element(Tag.title));
+        await page.evaluate(() => document.fonts.ready);
+        return page;
+    });
+}
+
 for (const device of ['phone', 'tablet']) {
     describe(`the gallery on the ${device}`, () => {
-        let program;
-        let page;
-        before(async () => {
-            program = await startProgram(gallery, ['--device', device]);
-            page = await context.newPage();
-            await page.goto(program.address);
-            await page.waitForSelector(element(Tag.title));
-            await page.evaluate(() => document.fonts.ready);
-        });
-        after(async () => {
-            await page?.close().catch(() => {});
-            program?.child.kill('SIGTERM');
-        });
+        const s = withGallery(device);
 
         test('draws every control', async () => {
+            const { page } = s;
             for (const tag of Object.values(Tag)) assert.equal(await page.locator(element(tag)).count(), 1, `tag ${tag}`);
             // The table's rows, the toolbar's keys and the segments are there as text.
             for (const text of ['Authorization', 'Tips', 'Main', 'Done', 'Hide', 'Show', 'Options'])
@@ -65,6 +54,7 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('controls answer taps', async () => {
+            const { page } = s;
             for (const [text, said] of [['Button', 'button'], ['Hide', 'segment 0'], ['Tips', 'row 0.1'], ['Done', 'item Done']]) {
                 const { x, y } = await centreOfText(page, text);
                 await page.mouse.click(x, y);
@@ -76,6 +66,7 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('a swipe turns the paging view and an alert comes and goes', async () => {
+            const { page } = s;
             const box = await page.locator(element(Tag.pages)).boundingBox();
             const y = box.y + box.height / 2;
             await page.mouse.move(box.x + box.width * 0.8, y);
@@ -122,24 +113,15 @@ async function tapField(page, tag) {
 }
 for (const device of ['phone', 'tablet']) {
     describe(`the gallery's further pages on the ${device}`, () => {
-        let program;
-        let page;
-        const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
+        const s = withGallery(device);
+        const shot = (name) => s.page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
         before(async () => {
-            program = await startProgram(gallery, ['--device', device]);
-            page = await context.newPage();
-            await page.goto(program.address);
-            await page.waitForSelector(element(Tag.title));
-            await page.evaluate(() => document.fonts.ready);
-            await clickText(page, 'More');
-            await waitForStatus(page, 'page Text and lists');
-        });
-        after(async () => {
-            await page?.close().catch(() => {});
-            program?.child.kill('SIGTERM');
+            await clickText(s.page, 'More');
+            await waitForStatus(s.page, 'page Text and lists');
         });
 
         test('text typed, selected, copied and pasted', async () => {
+            const { page } = s;
             await shot('text');
             await tapField(page, More.name);
             await page.keyboard.type('Ann');
@@ -175,6 +157,7 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('an action sheet and the alert with a number field answer', async () => {
+            const { page } = s;
             await clickElement(page, More.sheet);
             await visibleText(page, 'Delete All').waitFor();
             await settled(page);  // the sheet has risen
@@ -195,6 +178,7 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('the list: a swipe deletes, edit mode moves and deletes, the index scrolls', async () => {
+            const { page } = s;
             const row = await visibleText(page, 'Apricot').boundingBox();
             const y = row.y + row.height / 2;
             await page.mouse.move(row.x + 200, y);
@@ -245,6 +229,7 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('the date picker keeps to its limits', async () => {
+            const { page } = s;
             await clickText(page, 'More');
             await waitForStatus(page, 'page Dates');
             await settled(page);

@@ -3,34 +3,18 @@
 // with its charts, a tap on the chart shows the next kind, the table is scrolled to and Done closes
 // the tool; on the tablet the home screen's pane shows the statistics, and the test date set in the
 // editor that the Test Date button opens starts the countdown. Screenshots are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, openProgram, removeProfiles, settled, shownTexts, startProgram,
-    tapText, tapToolButton, waitShown,
+    artifacts, openProgram, settled, shownTexts, tapText, tapToolButton, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const writeData = process.env.ORVA_STATISTICS_DATA;
-const folders = [];
-let context;
-
-before(async () => {
-    assert.ok(program && writeData, 'ORVAKIT and ORVA_STATISTICS_DATA name the programs');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
-});
+assert.ok(program && writeData, 'ORVAKIT and ORVA_STATISTICS_DATA name the programs');
+const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 
 const shot = async (page, name) => {
     await settled(page);
@@ -39,29 +23,24 @@ const shot = async (page, name) => {
 const percent = (name) => `^${name}\\(\\d+\\.\\d%\\)$`;
 const waitPattern = (page, pattern) => waitShown(page, pattern, { pattern: true });
 
-function withProgram(device) {
-    const s = {};
-    before(async () => {
-        const data = mkdtempSync(path.join(tmpdir(), 'orvakit-statistics-'));
-        folders.push(data);
+// The program on seven weeks of answers. With more than 400 answers the feedback tool opens by
+// itself once (and no tip comes): it is closed first.
+function withAnswers(device) {
+    const s = withProgram(program, () => {
+        const data = browser.folder('orvakit-statistics-');
         execFileSync(writeData, [data]);
-        s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
-        s.page = await openProgram(context, s.run.address);
-        // With more than 400 answers the feedback tool opens by itself once (and no tip comes).
+        return ['--data-dir', data, '--device', device];
+    }, (address) => openProgram(browser.context, address));
+    before(async () => {
         await tapText(s.page, 'Done');
         await waitShown(s.page, 'Done', { gone: true });
         await settled(s.page);
-    });
-    after(async () => {
-        await s.page?.close().catch(() => {});
-        s.run?.child.kill('SIGTERM');
-        await s.run?.exited;
     });
     return s;
 }
 
 describe('the statistics tool on the phone', () => {
-    const s = withProgram('phone');
+    const s = withAnswers('phone');
 
     test('opens from the home screen with the charts of every answer', async () => {
         const { page } = s;
@@ -97,7 +76,7 @@ describe('the statistics tool on the phone', () => {
 });
 
 describe('the statistics pane on the tablet', () => {
-    const s = withProgram('tablet');
+    const s = withAnswers('tablet');
 
     test('shows the statistics beside the countdown, which the editor starts', async () => {
         const { page } = s;

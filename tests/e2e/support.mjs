@@ -3,10 +3,11 @@
 // takes on the device (open the program, dismiss the tip, tap a tool button by its caption, tap a
 // text, wait until a text is shown). Every wait is on a state of the page, never on a time.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { createInterface } from 'node:readline';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 export const artifacts = process.env.ORVA_E2E_ARTIFACTS ?? path.join(tmpdir(), 'orvakit-e2e-artifacts');
@@ -139,6 +140,14 @@ export async function tapText(page, text, { which = -1, pattern = false } = {}) 
     await page.mouse.click(x, y);
 }
 
+// Taps a text, then waits until another is shown (with `gone`, until it is no longer shown) and the
+// page is at rest: a screen or overlay opened or closed by a key.
+export async function tapAndWait(page, text, shown, { gone = false } = {}) {
+    await tapText(page, text);
+    await waitShown(page, shown, { gone });
+    await settled(page);
+}
+
 // ---- The program's screens
 
 // Opens the program's address in a new page and waits until `first` is shown and the page is at
@@ -182,4 +191,47 @@ export async function toolButton(page, device, caption) {
 export async function tapToolButton(page, device, caption) {
     const { x, y } = await toolButton(page, device, caption);
     await page.mouse.click(x, y);
+}
+
+// ---- Hooks of a test file
+
+// The browser of a test file: launched (with the shown-text helpers) before its tests; after them
+// closed, its profile and the file's temporary folders removed. `context` is set once launched;
+// `folder(prefix)` makes a temporary folder that goes with the rest.
+export function useBrowser({ viewport = { width: 900, height: 1100 }, timeout = null } = {}) {
+    const browser = { folders: [] };
+    before(async () => {
+        mkdirSync(artifacts, { recursive: true });
+        browser.context = await launchBrowser({ viewport });
+        if (timeout) browser.context.setDefaultTimeout(timeout);
+        await installShownTexts(browser.context);
+    });
+    after(async () => {
+        await browser.context?.close();
+        removeProfiles();
+        for (const folder of browser.folders.splice(0)) rmSync(folder, { recursive: true, force: true });
+    });
+    browser.folder = (prefix) => {
+        const folder = mkdtempSync(path.join(tmpdir(), prefix));
+        browser.folders.push(folder);
+        return folder;
+    };
+    return browser;
+}
+
+// Inside a describe: the program started before its tests with the arguments (or those a function
+// answers then) and shown in the page that `open(address)` makes; both ended after the tests.
+// Answers an object whose `run` and `page` are set once started.
+export function withProgram(program, args, open) {
+    const s = {};
+    before(async () => {
+        s.run = await startProgram(program, typeof args === 'function' ? await args() : args);
+        s.page = await open(s.run.address);
+    });
+    after(async () => {
+        await s.page?.close().catch(() => {});
+        s.run?.child.kill('SIGTERM');
+        await s.run?.exited;
+    });
+    return s;
 }
