@@ -34,7 +34,7 @@ using SV = StatisticsView;
 
 // The question type of each aggregator field (1 to 6); 0 for a field that has no aggregator here.
 constexpr int kFieldTypes[SV::kFieldCount] = {
-    SV::kRCType, SV::kCRType, SV::kSCType, SV::kPSType, SV::kDSType, 0, 0};
+    SV::Type::RC, SV::Type::CR, SV::Type::SC, SV::Type::PS, SV::Type::DS, 0, 0};
 constexpr int kNextKind[SV::kKindCount] = {1, 2, 0, 5, 3, 4, 6};
 constexpr const char* kRefreshAction = "renderStatistics";
 
@@ -291,40 +291,44 @@ void StatisticsView::drawKind(int kind) {
 
     switch (kind) {
         case kQV: {
-            auto q = mixOf({{curve(kPSField), kHalf}, {curve(kDSField), kHalf}});
-            auto v = mixOf({{curve(kRCField), kThird}, {curve(kCRField), kThird}, {curve(kSCField), kThird}});
+            auto q = mixOf({{curve(Field::PS), kHalf}, {curve(Field::DS), kHalf}});
+            auto v =
+                mixOf({{curve(Field::RC), kThird}, {curve(Field::CR), kThird}, {curve(Field::SC), kThird}});
             drawChart(Slot{"All", mixOf({{q, kHalf}, {v, kHalf}})}, {Slot{"Q", q}, Slot{"V", v}, {}, {}});
             break;
         }
         case kDS_PS: {
-            Slot ds = single(kDSField, kDSType), ps = single(kPSField, kPSType);
+            Slot ds = single(Field::DS, Type::DS), ps = single(Field::PS, Type::PS);
             drawChart(Slot{"Q", mixOf({{ds.series, kHalf}, {ps.series, kHalf}})}, {ds, ps, {}, {}});
             break;
         }
         case kSC_RC_CR: {
-            Slot sc = single(kSCField, kSCType), rc = single(kRCField, kRCType),
-                 cr = single(kCRField, kCRType);
+            Slot sc = single(Field::SC, Type::SC), rc = single(Field::RC, Type::RC),
+                 cr = single(Field::CR, Type::CR);
             drawChart(Slot{"V", mixOf({{rc.series, kThird}, {cr.series, kThird}, {sc.series, kThird}})},
                       {sc, rc, cr, {}});
             break;
         }
         case kQV_TELV: {
-            auto q = mixOf({{curve(kMCField), kThird}, {curve(kNEField), kThird}, {curve(kQCField), kThird}});
-            auto v =
-                mixOf({{curve(kSEField), kThird}, {curve(kOtherRCField), kThird}, {curve(kTCField), kThird}});
+            auto q = mixOf({{curve(OtherField::MC), kThird},
+                            {curve(OtherField::NE), kThird},
+                            {curve(OtherField::QC), kThird}});
+            auto v = mixOf({{curve(OtherField::SE), kThird},
+                            {curve(OtherField::RC), kThird},
+                            {curve(OtherField::TC), kThird}});
             drawChart(Slot{"All", mixOf({{q, kHalf}, {v, kHalf}})}, {Slot{"Q", q}, Slot{"V", v}, {}, {}});
             break;
         }
         case kMC_NE_QC: {
-            Slot ne = single(kNEField, kNEType), mc = single(kMCField, kMCType),
-                 qc = single(kQCField, kQCType);
+            Slot ne = single(OtherField::NE, Type::NE), mc = single(OtherField::MC, Type::MC),
+                 qc = single(OtherField::QC, Type::QC);
             drawChart(Slot{"Q", mixOf({{ne.series, kThird}, {mc.series, kThird}, {qc.series, kThird}})},
                       {ne, mc, qc, {}});
             break;
         }
         case kRC_TC_SE: {
-            Slot se = single(kSEField, kSEType), rc = single(kOtherRCField, kRCType),
-                 tc = single(kTCField, kTCType);
+            Slot se = single(OtherField::SE, Type::SE), rc = single(OtherField::RC, Type::RC),
+                 tc = single(OtherField::TC, Type::TC);
             drawChart(Slot{"V", mixOf({{se.series, kThird}, {rc.series, kThird}, {tc.series, kThird}})},
                       {se, rc, tc, {}});
             break;
@@ -332,8 +336,8 @@ void StatisticsView::drawKind(int kind) {
         case kTC_MC_NE_QC:
             // This kind draws the fifth field under the TC caption, where the RC-TC-SE kind draws
             // the sixth; it is kept as the program has always drawn it.
-            drawChart(std::nullopt, {single(kOtherRCField, kTCType), single(kMCField, kMCType),
-                                     single(kNEField, kNEType), single(kQCField, kQCType)});
+            drawChart(std::nullopt, {single(OtherField::RC, Type::TC), single(OtherField::MC, Type::MC),
+                                     single(OtherField::NE, Type::NE), single(OtherField::QC, Type::QC)});
             break;
     }
     if (auto rep = repository()) rep->setCurrentStatisticsType(kind);

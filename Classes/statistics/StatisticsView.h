@@ -48,38 +48,19 @@ class StatisticsView : public ui::View {
     };
     static constexpr int kKindCount = 7;
     // The aggregator fields, which are also the rows of the table. The first three chart kinds read
-    // them as named here; field 7 holds every answer.
-    enum Field {
-        kRCField = 1,
-        kCRField = 2,
-        kSCField = 3,
-        kPSField = 4,
-        kDSField = 5,
-        kSixthField = 6,
-        kAllField = 7
+    // them as named here; the seventh holds every answer.
+    struct Field {
+        enum : int { RC = 1, CR, SC, PS, DS, Sixth, All };
     };
     static constexpr int kFieldCount = 7;
+    static constexpr int kAllField = Field::All;
     // The other chart kinds read fields 1 to 6 as the curves of the other configuration.
-    enum OtherField {
-        kQCField = 1,
-        kMCField = 2,
-        kNEField = 3,
-        kSEField = 4,
-        kOtherRCField = 5,
-        kTCField = 6
+    struct OtherField {
+        enum : int { QC = 1, MC, NE, SE, RC, TC };
     };
     // The question types whose names caption the curves (see MQSet::nameForType).
-    enum Type {
-        kPSType = 1,
-        kDSType = 2,
-        kSCType = 3,
-        kCRType = 4,
-        kRCType = 5,
-        kTCType = 7,
-        kSEType = 8,
-        kQCType = 9,
-        kNEType = 10,
-        kMCType = 11
+    struct Type {
+        enum : int { PS = 1, DS, SC, CR, RC, TC = 7, SE, QC, NE, MC };
     };
 
     StatisticsView();
