@@ -1,9 +1,9 @@
 #include "Classes/core/ToolChooseVC.h"
 
-#include <cmath>
 #include <mutex>
 
 #include "Classes/core/AbstractAppDelegate.h"
+#include "Classes/core/HomePager.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTips.h"
 #include "Classes/core/PendingToolVC.h"
@@ -28,6 +28,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/ScrollView.h"
 
 namespace {
 
@@ -35,8 +36,6 @@ constexpr const char* kShowTip = "showTip";
 constexpr const char* kOpenFeedback = "openFeedback";
 constexpr double kExitKeyDuration = 0.2;
 constexpr double kExitKeyHiddenScale = 3;
-// Phone: a dragged button whose centre comes this close to the pages' border turns the page.
-constexpr double kPageTurnMargin = 40;
 
 bool isPhoneGrid() { return !AbstractAppDelegate::isiPad(); }
 
@@ -94,11 +93,9 @@ void ToolChooseVC::viewDidLoad() {
     CommonViewController::viewDidLoad();
 
     generalScrollView_->addSubview(toolsView_);
-    pageControl_->addAction(ui::ControlEventValueChanged, *this, &ToolChooseVC::pageControlValueChanged);
     generalScrollView_->setContentSize(toolsView_->frame().size);
-    generalScrollView_->setDelegate(
-        std::static_pointer_cast<ui::ScrollViewDelegate>(sharedAs<ToolChooseVC>()));
-    pageControlValueJustChanged_ = false;
+    pager_ = std::make_shared<HomePager>();
+    pager_->attach(generalScrollView_, pageControl_);
     lightIM_->setAlpha(0);
 
     updateFeedbackBtn();
@@ -286,30 +283,6 @@ void ToolChooseVC::scheduleTip() {
     isTipVisible_ = true;
 }
 
-// ---- Paging
-
-void ToolChooseVC::pageControlValueChanged() {
-    pageControlValueJustChanged_ = true;
-    double width = generalScrollView_->contentSize().width;
-    int pages = std::max(1, pageControl_->numberOfPages());
-    generalScrollView_->setContentOffset({width * pageControl_->currentPage() / pages, 0}, true);
-}
-
-void ToolChooseVC::scrollViewDidScroll(ui::ScrollView& scrollView) {
-    if (pageControlValueJustChanged_) return;
-    double width = scrollView.contentSize().width;
-    if (width <= 0) return;
-    int pages = pageControl_->numberOfPages();
-    pageControl_->setCurrentPage(
-        static_cast<int>(std::floor(pages * scrollView.contentOffset().x / width + 0.5)));
-    pageControl_->updateCurrentPageDisplay();
-}
-
-void ToolChooseVC::scrollViewDidEndDragging(ui::ScrollView& scrollView, bool) {
-    scrollViewDidScroll(scrollView);
-    pageControlValueJustChanged_ = false;
-}
-
 // ---- Rotation
 
 bool ToolChooseVC::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) {
@@ -488,25 +461,10 @@ void ToolChooseVC::dragToolButton(const fnd::Notification& notification) {
     if (isRearrangingToolButtons_) return;
     auto button = notification.objectAs<ToolButton>();
     if (!button || !indexOf(*button)) return;
-    if (isPhoneGrid()) {
-        double x = button->center().x;
-        double border = ToolGrid::kPhonePageWidth;
-        int page = pageControl_->currentPage();
-        if (x > border - kPageTurnMargin && x < border)
-            page = 1;
-        else if (x > border && x < border + kPageTurnMargin)
-            page = 0;
-        if (page != pageControl_->currentPage()) {
-            pageControl_->setCurrentPage(page);
-            ui::Point before = generalScrollView_->contentOffset();
-            int pages = std::max(1, pageControl_->numberOfPages());
-            ui::Point after{generalScrollView_->contentSize().width * page / pages, 0};
-            generalScrollView_->setContentOffset(after, true);
-            // The button stays under the finger.
-            button->setCenter(button->center() + (after - before));
-            pageControl_->updateCurrentPageDisplay();
-        }
-    }
+    // On the phone the page may turn; the button stays under the finger.
+    if (isPhoneGrid())
+        button->setCenter(button->center() +
+                          pager_->followDrag(button->center().x, ToolGrid::kPhonePageWidth));
     rearrangeToolButtonsUsingDrivingToolButton(button);
 }
 

@@ -20,8 +20,8 @@
 #include "Classes/core/ToolButtonOrder.h"
 #include "Classes/core/ToolHost.h"
 #include "Classes/core/ToolScreenClass.h"
-#include "platform/ui/ScrollView.h"
 
+class HomePager;
 class MTip;
 class TipVC;
 class ToolButton;
@@ -30,9 +30,10 @@ namespace ui {
 class Button;
 class ImageView;
 class PageControl;
+class ScrollView;
 }  // namespace ui
 
-class ToolChooseVC : public CommonViewController, public ToolHost, public ui::ScrollViewDelegate {
+class ToolChooseVC : public CommonViewController, public ToolHost {
   public:
     static constexpr const char* kWillRotateNotification = "WillRotateFromInterfaceOrientation_Notification";
     static constexpr const char* kDidRotateNotification = "DidRotateFromInterfaceOrientation_Notification";
@@ -89,12 +90,6 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     void tipNotifications(const fnd::Notification& notification);
     // The application became active: a tip after a second, unless one is up or a tool is open.
     void scheduleTip();
-
-    // ---- Paging
-
-    void pageControlValueChanged();
-    void scrollViewDidScroll(ui::ScrollView& scrollView) override;
-    void scrollViewDidEndDragging(ui::ScrollView& scrollView, bool willDecelerate) override;
 
     // ---- Rotation
 
@@ -173,9 +168,9 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     bool feedbackBtnShouldBeShown_ = false;
     // The feedback button's first appearance waits for the first arrangement.
     bool feedbackAppearancePending_ = false;
-    bool pageControlValueJustChanged_ = false;
     bool toolButtonsWasArrangedOnce_ = false;
     bool isRearrangingToolButtons_ = false;
     std::vector<std::shared_ptr<ToolButton>> toolButtons_;
     ToolButtonOrder::Order toolButtonsOrder_;
+    std::shared_ptr<HomePager> pager_;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Classes/core/ToolChooseVC.h"
+#include "platform/ui/ScrollView.h"
 
 class StatisticsAndDateView;
 
