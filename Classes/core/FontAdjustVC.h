@@ -34,7 +34,7 @@ class FontAdjustVC : public CommonViewController {
     // "BottomLeft"; any other leaves it where its interface file has it) and fades it in.
     using CommonViewController::init;
     void init(const std::string& position);
-    // A key: "+" for tag 1, else "-".
+    // The key tagged kLargerTag posts "+"; any other key posts "-".
     void changeFont(const Sender& sender);
     // Fades in over animationDuration (ease-out) / out (ease-in).
     void animation() override;

@@ -6,7 +6,8 @@
 #include "platform/foundation/WhileAlive.h"
 #include "platform/ui/PageControl.h"
 
-void HomePager::attach(std::shared_ptr<ui::ScrollView> scrollView, std::shared_ptr<ui::PageControl> pageControl) {
+void HomePager::attach(std::shared_ptr<ui::ScrollView> scrollView,
+                       std::shared_ptr<ui::PageControl> pageControl) {
     scrollView_ = std::move(scrollView);
     pageControl_ = std::move(pageControl);
     pageControl_->addAction(ui::ControlEventValueChanged, *this, &HomePager::pageControlValueChanged);
@@ -32,7 +33,8 @@ void HomePager::scrollViewDidScroll(ui::ScrollView& scrollView) {
     double width = scrollView.contentSize().width;
     if (width <= 0) return;
     int pages = pageControl_->numberOfPages();
-    pageControl_->setCurrentPage(static_cast<int>(std::floor(pages * scrollView.contentOffset().x / width + 0.5)));
+    pageControl_->setCurrentPage(
+        static_cast<int>(std::floor(pages * scrollView.contentOffset().x / width + 0.5)));
     pageControl_->updateCurrentPageDisplay();
 }
 

@@ -37,7 +37,7 @@ class SettingsVC : public ToolViewController, public ui::TableViewDataSource, pu
     // The two sections: the forum login and tips, then practice and the tracker.
     virtual void fillSettings();
 
-    // The done key: the tool is finished.
+    // The done key posts that the tool is finished.
     void done(const ui::ConnectionTable::Sender& sender);
 
     int numberOfSections(ui::TableView&) override;

@@ -12,7 +12,8 @@
 
 namespace {
 
-// Phone: the band's centre while shown, and folded at the bottom edge.
+// On the phone the band's centre lies here while it shows, and here while it is folded at the
+// bottom edge.
 constexpr ui::Point kPhoneShown{160, 439};
 constexpr ui::Point kPhoneFolded{160, 460};
 

@@ -32,7 +32,7 @@ class TipVC : public CommonViewController {
     void animation() override;
     void outAnimation() override;
 
-    // A tap on the band: the next tip.
+    // A tap on the band shows the next tip.
     void touchesBegan(const ui::Touches& touches) override;
     void doneClicked(const Sender& sender);
 

@@ -27,8 +27,8 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     void viewDidLoad() override;
     // The pane's countdown starts again before the button closes.
     void closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) override;
-    // On the main thread: the pane computed anew (canUpdate) or drawn again; while a tool is open,
-    // its pending refresh and countdown are cancelled.
+    // Has the main thread compute the pane anew (canUpdate) or draw it again; while a tool is open,
+    // the pane's pending refresh and countdown are cancelled.
     void updateStatistcs(bool canUpdate) override;
 
     const std::shared_ptr<ui::ScrollView>& statSV() const { return statSV_; }

@@ -143,7 +143,8 @@ class StatisticsView : public ui::View {
     // The new aggregators enter the panel; it is drawn and its table filled.
     void install(std::array<std::shared_ptr<const StatAggregator>, kFieldCount> aggregators);
 
-    // Outlets of the table: [column][row], columns today, 7 days, overall; rows as the fields.
+    // The table's labels are outlets indexed [column][row]: the columns are today, 7 days and
+    // overall, and the rows follow the fields.
     template <int Column, int Row>
     void setTableLabel(std::shared_ptr<ui::Label> label) {
         table_[Column][Row] = std::move(label);
