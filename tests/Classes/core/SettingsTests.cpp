@@ -106,15 +106,17 @@ TEST_F(SettingsTests, TheRowsAreTheOptionScreensInTwoGroups) {
     EXPECT_EQ(row("Tips").picture()->name(), "Settings_icon_tips@2x.png");
     EXPECT_EQ(shownStatus("Tips"), "show");
     EXPECT_EQ(list->settingsTableView()->numberOfSections(), 2);
+}
 
-    // The option base's own title, status and picture.
+TEST_F(SettingsTests, TheOptionScreenBaseHasATitleStatusAndPictureOfItsOwn) {
     MSetting plain(OptionsClass::of<OptionsViewController>());
     EXPECT_EQ(plain.title(), "Unknown");
     EXPECT_EQ(plain.status(), "");
     ASSERT_TRUE(plain.picture());
     EXPECT_EQ(plain.picture()->name(), "SettingsCellPict.png");
+}
 
-    // The tablet list opens the tablet screens.
+TEST_F(SettingsTests, TheTabletListOpensTheTabletScreens) {
     openSettings(ui::Idiom::Tablet);
     EXPECT_EQ(list->nibName(), "SettingsView-iPad");
     tapRow("OG Tracker");
@@ -254,7 +256,7 @@ TEST_F(SettingsTests, PracticeOptionsAreWrittenByDone) {
     EXPECT_EQ(shownStatus("Practice"), "");
 }
 
-TEST_F(SettingsTests, PracticeVibrationOptionsHideWithoutVibrationAndTheTabletKeepsThem) {
+TEST_F(SettingsTests, PracticeVibrationOptionsHideWithoutVibration) {
     openSettings(ui::Idiom::Phone, false);
     rep->setFSetsVibrateOnShake(false);
     tapRow("Practice");
@@ -268,8 +270,9 @@ TEST_F(SettingsTests, PracticeVibrationOptionsHideWithoutVibrationAndTheTabletKe
     tapOnScreen("Done");
     EXPECT_FALSE(rep->fSetsVibrateOnShake());
     EXPECT_TRUE(rep->fSetsVibrateOnWrongAnswer());
+}
 
-    // The tablet shows and writes the two scan options alone.
+TEST_F(SettingsTests, TheTabletPracticeScreenShowsAndWritesTheTwoScanOptionsAlone) {
     openSettings(ui::Idiom::Tablet);
     rep->setFSetsShake(false);
     rep->setSetsAutoscanStopTime(0);
