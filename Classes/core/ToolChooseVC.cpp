@@ -138,20 +138,21 @@ void ToolChooseVC::assignButton(const std::shared_ptr<ToolButton>& button, ToolS
 
 void ToolChooseVC::setupToolButtons() {
     toolButtons_.clear();
-    setupButton(startBtn_, ToolScreens::named("StartVC"));
-    setupButton(booksBtn_, ToolScreens::named("BooksVC"));
-    setupButton(timerBtn_, ToolScreens::named("TimerV2VC"));
-    setupButton(flashcardsBtn_, ToolScreens::named("FlashcardsVC"));
-    setupButton(setsBtn_, ToolScreens::named("SetsVC"));
-    setupButton(statisticsBtn_, ToolScreens::named("StatisticsVC"));
-    setupButton(newsBtn_, ToolScreens::named("NewsVC"));
-    setupButton(forumBtn_, ToolScreens::named("ForumVC"));
-    setupButton(coursesBtn_, ToolScreens::named("CoursesVC"));
-    setupButton(shopBtn_, ToolScreens::named("ShopVC"));
-    setupButton(settingsBtn_, ToolScreens::named("SettingsVC"));
-    setupButton(feedbackBtn_, ToolScreens::named("FeedbackVC"));
-    setupButton(gameBtn_, ToolScreens::named("GameVC"));
-    assignButton(infoBtn_, ToolScreens::named("InfoVC"));
+    // The grid's buttons in their fixed order; a button the device's interface file lacks (the
+    // tablet has no statistics button) is passed over.
+    const std::pair<const std::shared_ptr<ToolButton>*, const char*> grid[] = {
+        {&startBtn_, "StartVC"},       {&booksBtn_, "BooksVC"},
+        {&timerBtn_, "TimerV2VC"},     {&flashcardsBtn_, "FlashcardsVC"},
+        {&setsBtn_, "SetsVC"},         {&statisticsBtn_, "StatisticsVC"},
+        {&newsBtn_, "NewsVC"},         {&forumBtn_, "ForumVC"},
+        {&coursesBtn_, "CoursesVC"},   {&shopBtn_, "ShopVC"},
+        {&settingsBtn_, "SettingsVC"}, {&feedbackBtn_, "FeedbackVC"},
+        {&gameBtn_, "GameVC"}};
+    for (const auto& [button, name] : grid)
+        if (*button) setupButton(*button, ToolScreens::named(toolScreenName(name)));
+    assignButton(infoBtn_, ToolScreens::named(toolScreenName("InfoVC")));
+    if (editTestDateBtn_)
+        assignButton(editTestDateBtn_, ToolScreens::named(toolScreenName("EditTestDateVC")));
 }
 
 void ToolChooseVC::showTool(const Sender& sender) {

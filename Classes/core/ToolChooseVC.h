@@ -61,8 +61,11 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
 
     // ---- Tools
 
-    // The grid buttons in their fixed order, each with its screen class; the info button's class.
-    virtual void setupToolButtons();
+    // The grid buttons in their fixed order, each with its screen class; the info button's class
+    // and, on the tablet, the test-date button's.
+    void setupToolButtons();
+    // The name of a tool's screen class on this device: the tablet's twins end in "_iPad".
+    virtual std::string toolScreenName(const std::string& name) const { return name; }
     void setupButton(const std::shared_ptr<ToolButton>& button, ToolScreenClass screenClass);
     static void assignButton(const std::shared_ptr<ToolButton>& button, ToolScreenClass screenClass);
     // The action of every tool button.
@@ -130,6 +133,8 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
     const std::shared_ptr<ui::Button>& exitRearrangingBtn() const { return exitRearrangingBtn_; }
     const std::shared_ptr<ToolButton>& infoBtn() const { return infoBtn_; }
     const std::shared_ptr<ToolButton>& feedbackBtn() const { return feedbackBtn_; }
+    // The tablet's test-date button; none on the phone.
+    const std::shared_ptr<ToolButton>& editTestDateBtn() const { return editTestDateBtn_; }
 
   protected:
     // The tip band of the device.
@@ -149,6 +154,7 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
     // The grid buttons' hold, drag and drop drive the rearranging.
     void observeToolButtons();
 
+  private:
     std::shared_ptr<ui::View> toolsView_;
     std::shared_ptr<ui::ScrollView> generalScrollView_;
     std::shared_ptr<ui::PageControl> pageControl_;
@@ -157,8 +163,6 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
         editTestDateBtn_;
     std::shared_ptr<ui::ImageView> lightIM_;
     std::shared_ptr<ui::Button> exitRearrangingBtn_;
-
-  private:
     std::shared_ptr<ToolButton> toolBtn_;
     std::shared_ptr<ToolViewController> toolVC_;
     std::shared_ptr<TipVC> tipVC_;

@@ -65,20 +65,3 @@ void ToolChooseVC_iPad::refreshStatistics(bool canUpdate) {
         statPaneV_->renderStatistics();
     if (mainChild()) statPaneV_->cancelPendingRequests();
 }
-
-void ToolChooseVC_iPad::setupToolButtons() {
-    setupButton(startBtn_, ToolScreens::named("StartVC_iPad"));
-    setupButton(booksBtn_, ToolScreens::named("BooksVC_iPad"));
-    setupButton(timerBtn_, ToolScreens::named("TimerV2VC_iPad"));
-    setupButton(flashcardsBtn_, ToolScreens::named("FlashcardsVC_iPad"));
-    setupButton(setsBtn_, ToolScreens::named("SetsVC_iPad"));
-    setupButton(newsBtn_, ToolScreens::named("NewsVC_iPad"));
-    setupButton(forumBtn_, ToolScreens::named("ForumVC_iPad"));
-    setupButton(coursesBtn_, ToolScreens::named("CoursesVC_iPad"));
-    setupButton(shopBtn_, ToolScreens::named("ShopVC_iPad"));
-    setupButton(settingsBtn_, ToolScreens::named("SettingsVC_iPad"));
-    setupButton(feedbackBtn_, ToolScreens::named("FeedbackVC_iPad"));
-    setupButton(gameBtn_, ToolScreens::named("GameVC_iPad"));
-    assignButton(infoBtn_, ToolScreens::named("InfoVC_iPad"));
-    assignButton(editTestDateBtn_, ToolScreens::named("EditTestDateVC_iPad"));
-}

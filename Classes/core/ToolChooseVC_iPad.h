@@ -18,7 +18,7 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 
     std::string nibIdentifier() const override { return tabletName(ToolChooseVC::nibIdentifier()); }
-    void setupToolButtons() override;
+    std::string toolScreenName(const std::string& name) const override { return name + "_iPad"; }
     bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) override;
     void willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation,
                                                    double duration) override;
@@ -33,7 +33,6 @@ class ToolChooseVC_iPad : public ToolChooseVC {
 
     const std::shared_ptr<ui::ScrollView>& statSV() const { return statSV_; }
     const std::shared_ptr<StatisticsAndDateView>& statPaneV() const { return statPaneV_; }
-    const std::shared_ptr<ToolButton>& editTestDateBtn() const { return editTestDateBtn_; }
 
   protected:
     std::shared_ptr<TipVC> makeTipVC(const std::shared_ptr<MTip>& tip) override;
