@@ -24,16 +24,17 @@ const percent = (name) => `^${name}\\(\\d+\\.\\d%\\)$`;
 const waitPattern = (page, pattern) => waitShown(page, pattern, { pattern: true });
 
 // The program on seven weeks of answers. With more than 400 answers the feedback tool opens by
-// itself once (and no tip comes): it is closed first.
+// itself once (and no tip comes), maybe before the page shows the home screen: it is closed first.
 function withAnswers(device) {
     const s = withProgram(program, () => {
         const data = browser.folder('orvakit-statistics-');
         execFileSync(writeData, [data]);
         return ['--data-dir', data, '--device', device];
-    }, (address) => openProgram(browser.context, address));
+    }, (address) => openProgram(browser.context, address, { first: 'Done' }));
     before(async () => {
         await tapText(s.page, 'Done');
         await waitShown(s.page, 'Done', { gone: true });
+        await waitShown(s.page, 'Library');
         await settled(s.page);
     });
     return s;
