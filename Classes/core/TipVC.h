@@ -50,5 +50,7 @@ class TipVC : public CommonViewController {
     void showText();
 
     std::shared_ptr<MTip> tip_;
+
+  private:
     std::shared_ptr<ui::Label> textLbl_;
 };
