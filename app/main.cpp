@@ -232,6 +232,7 @@ int main(int argc, char** argv) {
         // nothing: stopping the loop then would cut that bounded wait short and lose the saves.
         ui::Application& application = ui::Application::shared();
         if (application.state() == ui::Application::State::Terminated) return;
+        fnd::Log::info("ending: the user's data are saved first");
         application.terminate();
         loop->stop();
     });

@@ -38,7 +38,7 @@ class CommonConfirmVC : public CommonViewController {
     void init(const std::string& text);
     // The keys' faces and the question.
     void viewDidLoad() override;
-    // A key: "Cancel" for -1, "Confirm" for 1, nothing for other tags.
+    // A key tagged -1 posts "Cancel" and one tagged 1 "Confirm"; other keys post nothing.
     void keyboardClick(const Sender& sender);
     // Slides up over animationDuration (ease-out) / back down (ease-in).
     void animation() override;

@@ -102,10 +102,7 @@ void CommonViewController::close() {
 
 void CommonViewController::moveOut() {
     outAnimation();
-    std::weak_ptr<CommonViewController> weak = sharedAs<CommonViewController>();
-    fnd::RunLoop::main().performAfterDelay(animationDuration_, this, "hide", [weak] {
-        if (auto self = weak.lock()) self->hide();
-    });
+    fnd::RunLoop::main().performAfterDelay(animationDuration_, *this, "hide", &CommonViewController::hide);
 }
 
 void CommonViewController::back() {

@@ -15,7 +15,9 @@ class FontAdjustVC : public CommonViewController {
   public:
     static constexpr const char* kLargerNotification = "+";
     static constexpr const char* kSmallerNotification = "-";
+    // The tags of the keys in the interface file: larger; any other key (-1) is smaller.
     static constexpr int kLargerTag = 1;
+    static constexpr int kSmallerTag = -1;
     static constexpr int kMinimumFontSize = 7;
     static constexpr int kMaximumFontSize = 20;
     // The popup's distance from the top or bottom edge, and from a side.
@@ -32,7 +34,7 @@ class FontAdjustVC : public CommonViewController {
     // "BottomLeft"; any other leaves it where its interface file has it) and fades it in.
     using CommonViewController::init;
     void init(const std::string& position);
-    // A key: "+" for tag 1, else "-".
+    // The key tagged kLargerTag posts "+"; any other key posts "-".
     void changeFont(const Sender& sender);
     // Fades in over animationDuration (ease-out) / out (ease-in).
     void animation() override;

@@ -2,6 +2,7 @@
 
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
+#include "platform/foundation/WhileAlive.h"
 
 MTip::MTip(std::string tipID, std::string text, int impressionsLimit)
     : tipID_(std::move(tipID)), text_(std::move(text)), impressionsLimit_(impressionsLimit) {}
@@ -26,13 +27,9 @@ void MTip::setupEvent(Event& event, const std::optional<std::string>& name, int 
     event.limit = limit;
     std::shared_ptr<MTip> self = sharedAs<MTip>();
     if (!self) return;
-    std::weak_ptr<MTip> weak = self;
-    event.token = center.addObserver(self, *name, nullptr, [weak, activation](const fnd::Notification& n) {
-        auto proceed = [weak, activation](const fnd::Notification& notification) {
-            if (std::shared_ptr<MTip> tip = weak.lock())
-                activation ? tip->proceedActivationEvent(notification)
-                           : tip->proceedDeactivationEvent(notification);
-        };
+    auto proceed =
+        fnd::whileAlive(*this, activation ? &MTip::proceedActivationEvent : &MTip::proceedDeactivationEvent);
+    event.token = center.addObserver(self, *name, nullptr, [proceed](const fnd::Notification& n) {
         if (fnd::Thread::isMainThread())
             proceed(n);
         else

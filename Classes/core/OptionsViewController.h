@@ -21,9 +21,9 @@ class OptionsViewController : public SliddenViewController {
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 
-    // Empty.
+    // The base screen has no status to show: the text is empty.
     static std::string optionStatus();
-    // "Unknown".
+    // The base screen's title is "Unknown"; every option screen names itself.
     static std::string optionTitle();
     // The picture "SettingsCellPict.png".
     static std::shared_ptr<const ui::Image> optionImage();

@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Device.h"
@@ -38,12 +39,9 @@ void RotatedViewController::viewDidLoad() {
     ui::Device::current().beginGeneratingDeviceOrientationNotifications();
     listening_ = true;
     fnd::NotificationCenter& center = fnd::NotificationCenter::defaultCenter();
-    std::weak_ptr<RotatedViewController> weak = sharedAs<RotatedViewController>();
     auto observe = [&](const char* name, void (RotatedViewController::*handler)()) {
         center.addObserver(sharedAs<fnd::Object>(), std::string(name), nullptr,
-                           [weak, handler](const fnd::Notification&) {
-                               if (auto self = weak.lock()) ((*self).*handler)();
-                           });
+                           fnd::whileAlive(*this, handler));
     };
     observe(ui::Device::kOrientationDidChangeNotification, &RotatedViewController::orientationChanged);
     observe(kWillRotateNotification, &RotatedViewController::willRotateHandler);

@@ -24,14 +24,14 @@ class RotatedViewController : public SliddenViewController {
     // on both the device's turns and the home screen's rotations are listened to.
     void viewDidLoad() override;
 
-    // Phone: the view, over the window, swings half a turn into the device's landscape.
-    // Tablet: the slide or the tool entrance.
+    // On the phone the view, laid over the window, swings half a turn into the device's landscape.
+    // On the tablet the screen slides in or enters as a tool does.
     void animation() override;
     void outAnimation() override;
     // Told around a rotation of the tablet's home screen; nothing in the base.
     virtual void willRotateHandler() {}
     virtual void didRotateHandler() {}
-    // Phone: turns the view to the device's landscape side.
+    // On the phone this turns the view to the device's landscape side; the tablet ignores it.
     void orientationChanged();
     // The device's turns are no longer listened to and the status bar comes back.
     void close() override;

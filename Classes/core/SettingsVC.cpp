@@ -4,10 +4,9 @@
 #include "Classes/core/TipsSettingsVC.h"
 #include "Classes/errorlog/BooksSettingsVC.h"
 #include "Classes/forum_news/ForumSettingsVC.h"
-#include "Classes/practice/SetsSettingsVC.h"
+#include "Classes/practice/SetsSettingsVC_iPad.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/ConnectionTable.h"
-#include "platform/ui/Device.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Nib.h"
@@ -15,8 +14,8 @@
 const ui::ConnectionTable& SettingsVC::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("SettingsVC", &ToolViewController::classConnections())
-            .outlet("settingsTableView", &SettingsVC::settingsTableView)
-            .outlet("theCell", &SettingsVC::theCell)
+            .outlet("settingsTableView", &SettingsVC::settingsTableView_)
+            .outlet("theCell", &SettingsVC::theCell_)
             .action("done:", &SettingsVC::done);
     return table;
 }
@@ -43,12 +42,12 @@ void SettingsVC::init() {
 }
 
 void SettingsVC::viewDidLoad() {
-    settingsTableView->setDataSource(sharedAs<SettingsVC>());
-    settingsTableView->setDelegate(sharedAs<SettingsVC>());
-    settingsTableView->setBackgroundColor(ui::Color::clear());
-    if (settingsTableView->backgroundView()) {
-        settingsTableView->setBackgroundView(ui::make<ui::View>());
-        settingsTableView->setBackgroundColor(ui::Color::clear());
+    settingsTableView_->setDataSource(sharedAs<SettingsVC>());
+    settingsTableView_->setDelegate(sharedAs<SettingsVC>());
+    settingsTableView_->setBackgroundColor(ui::Color::clear());
+    if (settingsTableView_->backgroundView()) {
+        settingsTableView_->setBackgroundView(ui::make<ui::View>());
+        settingsTableView_->setBackgroundColor(ui::Color::clear());
     }
     ToolViewController::viewDidLoad();
 }
@@ -88,18 +87,17 @@ std::shared_ptr<ui::TableViewCell> SettingsVC::cellForRow(ui::TableView& table,
     auto cell = table.dequeueReusableCell(cellIdentifier());
     if (!cell) {
         ui::Nib::load(cellIdentifier(), *this);
-        cell = std::dynamic_pointer_cast<ui::TableViewCell>(theCell);
-        theCell.reset();
+        cell = std::dynamic_pointer_cast<ui::TableViewCell>(theCell_);
+        theCell_.reset();
         if (!cell) cell = ui::make<ui::TableViewCell>(ui::TableViewCellStyle::Default, cellIdentifier());
     }
     const MSetting& row = *groups_[std::size_t(indexPath.section)][std::size_t(indexPath.row)];
-    if (ui::Device::current().systemVersionNumber() < 4.0)
-        if (auto background = cell->viewWithTag(1)) background->setBackgroundColor(ui::Color::whiteColor());
     // Every part is set, empty where the row has nothing: a reused cell must not show another row's.
-    if (auto picture = std::dynamic_pointer_cast<ui::ImageView>(cell->viewWithTag(2)))
+    if (auto picture = std::dynamic_pointer_cast<ui::ImageView>(cell->viewWithTag(kPictureTag)))
         picture->setImage(row.picture());
-    if (auto title = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(3))) title->setText(row.title());
-    if (auto status = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(4)))
+    if (auto title = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(kTitleTag)))
+        title->setText(row.title());
+    if (auto status = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(kStatusTag)))
         status->setText(row.status());
     return cell;
 }
@@ -136,6 +134,6 @@ void SettingsVC::didObtainDoneNotification(const fnd::Notification& notification
     row->readStatus();
     if (proceedDoneNotification(&notification, row->vc())) {
         row->setVc(nullptr);
-        settingsTableView->reloadData();
+        settingsTableView_->reloadData();
     }
 }

@@ -14,6 +14,11 @@
 
 class SettingsVC : public ToolViewController, public ui::TableViewDataSource, public ui::TableViewDelegate {
   public:
+    // The tags of a row cell's parts in its interface file.
+    static constexpr int kPictureTag = 2;
+    static constexpr int kTitleTag = 3;
+    static constexpr int kStatusTag = 4;
+
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
     // Registers the owner tables of the list and of its option screens for the interface-file checks.
@@ -32,7 +37,7 @@ class SettingsVC : public ToolViewController, public ui::TableViewDataSource, pu
     // The two sections: the forum login and tips, then practice and the tracker.
     virtual void fillSettings();
 
-    // The done key: the tool is finished.
+    // The done key posts that the tool is finished.
     void done(const ui::ConnectionTable::Sender& sender);
 
     int numberOfSections(ui::TableView&) override;
@@ -53,12 +58,14 @@ class SettingsVC : public ToolViewController, public ui::TableViewDataSource, pu
     // The row whose option screen was opened last.
     const std::shared_ptr<MSetting>& currentSetting() const { return currentSetting_; }
 
-    std::shared_ptr<ui::TableView> settingsTableView;
-    // Where a cell loaded from its interface file arrives.
-    std::shared_ptr<ui::View> theCell;
+    const std::shared_ptr<ui::TableView>& settingsTableView() const { return settingsTableView_; }
 
   private:
     std::shared_ptr<MSetting> rowOfScreen(const void* screen) const;
+
+    std::shared_ptr<ui::TableView> settingsTableView_;
+    // Where a cell loaded from its interface file arrives.
+    std::shared_ptr<ui::View> theCell_;
 
     std::vector<std::vector<std::shared_ptr<MSetting>>> groups_;
     std::shared_ptr<MSetting> currentSetting_;

@@ -12,22 +12,10 @@
 
 namespace {
 
-constexpr double kTipAnimationDuration = 0.3;
-constexpr double kFolded = 0.05;
-// Phone: the band's centre while shown, and folded at the bottom edge.
+// On the phone the band's centre lies here while it shows, and here while it is folded at the
+// bottom edge.
 constexpr ui::Point kPhoneShown{160, 439};
 constexpr ui::Point kPhoneFolded{160, 460};
-// Tablet: the band's height and how far its bottom edge is above the home screen's bottom.
-constexpr double kTabletBandHeight = 25;
-constexpr double kTabletBandLift = 262;
-
-void animate(const char* name, ui::AnimationCurve curve, const std::function<void()>& changes) {
-    ui::Animation::begin(name);
-    ui::Animation::setDuration(kTipAnimationDuration);
-    ui::Animation::setCurve(curve);
-    changes();
-    ui::Animation::commit();
-}
 
 }  // namespace
 
@@ -39,9 +27,12 @@ const ui::ConnectionTable& TipVC::classConnections() {
     return table;
 }
 
-const ui::ConnectionTable& TipVC_iPad::classConnections() {
-    static const ui::ConnectionTable table("TipVC_iPad", &TipVC::classConnections());
-    return table;
+void TipVC::animateBand(const char* name, ui::AnimationCurve curve, const std::function<void()>& changes) {
+    ui::Animation::begin(name);
+    ui::Animation::setDuration(kTipAnimationDuration);
+    ui::Animation::setCurve(curve);
+    changes();
+    ui::Animation::commit();
 }
 
 void TipVC::init(std::shared_ptr<MTip> tip) {
@@ -66,7 +57,7 @@ void TipVC::animation() {
     auto band = view();
     band->setCenter(kPhoneFolded);
     band->setTransform(ui::AffineTransform::scale(1, kFolded));
-    animate("TipIn", ui::AnimationCurve::EaseOut, [&] {
+    animateBand("TipIn", ui::AnimationCurve::EaseOut, [&] {
         band->setCenter(kPhoneShown);
         band->setTransform(ui::AffineTransform::identity());
     });
@@ -74,7 +65,7 @@ void TipVC::animation() {
 
 void TipVC::outAnimation() {
     auto band = view();
-    animate("TipOut", ui::AnimationCurve::EaseIn, [&] {
+    animateBand("TipOut", ui::AnimationCurve::EaseIn, [&] {
         band->setCenter(kPhoneFolded);
         band->setTransform(ui::AffineTransform::scale(1, kFolded));
     });
@@ -93,39 +84,4 @@ void TipVC::touchesBegan(const ui::Touches&) {
 
 void TipVC::doneClicked(const Sender&) {
     fnd::NotificationCenter::defaultCenter().post(kTipTouchedNotification, sharedAs<TipVC>());
-}
-
-void TipVC_iPad::init(std::shared_ptr<MTip> tip) {
-    tip_ = std::move(tip);
-    initWithNibName(nibIdentifier());
-    setAnimationDuration(kTipAnimationDuration);
-    placeOnHomeScreen(ui::FlexibleWidth | ui::FlexibleRightMargin | ui::FlexibleTopMargin);
-    showText();
-    animation();
-}
-
-void TipVC_iPad::animation() {
-    auto band = view();
-    auto home = homeView();
-    ui::Rect bounds = home ? home->bounds() : band->bounds();
-    band->setTransform(ui::AffineTransform::identity());
-    band->setFrame(
-        {0, bounds.height() - kTabletBandLift - kTabletBandHeight, bounds.width(), kTabletBandHeight});
-    band->setTransform(ui::AffineTransform::scale(1, kFolded));
-    animate("TipIn", ui::AnimationCurve::EaseOut,
-            [&] { band->setTransform(ui::AffineTransform::identity()); });
-}
-
-void TipVC_iPad::outAnimation() {
-    auto band = view();
-    auto home = homeView();
-    double bottom = home ? home->bounds().height() : band->center().y;
-    animate("TipOut", ui::AnimationCurve::EaseIn, [&] {
-        band->setCenter({band->center().x, bottom - kTabletBandLift});
-        band->setTransform(ui::AffineTransform::scale(1, kFolded));
-    });
-}
-
-bool TipVC_iPad::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) {
-    return orientation == ui::InterfaceOrientation::Portrait;
 }

@@ -3,10 +3,12 @@
 // brings the next tip (or closes the band when there is none); the done key posts
 // "MNotificationTipTouched", on which the home screen takes the band away.
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "Classes/core/CommonViewController.h"
+#include "platform/ui/AnimationCurve.h"
 
 class MTip;
 namespace ui {
@@ -30,7 +32,7 @@ class TipVC : public CommonViewController {
     void animation() override;
     void outAnimation() override;
 
-    // A tap on the band: the next tip.
+    // A tap on the band shows the next tip.
     void touchesBegan(const ui::Touches& touches) override;
     void doneClicked(const Sender& sender);
 
@@ -38,24 +40,17 @@ class TipVC : public CommonViewController {
     const std::shared_ptr<ui::Label>& textLbl() const { return textLbl_; }
 
   protected:
+    // How long the band takes to unfold and to fold, and how thin it is folded.
+    static constexpr double kTipAnimationDuration = 0.3;
+    static constexpr double kFolded = 0.05;
+    // Runs the changes as the band's animation of that name.
+    static void animateBand(const char* name, ui::AnimationCurve curve, const std::function<void()>& changes);
     // Loads the band and lays it over the home screen's view, keeping to its bottom.
     void placeOnHomeScreen(unsigned autoresizing);
     void showText();
 
     std::shared_ptr<MTip> tip_;
+
+  private:
     std::shared_ptr<ui::Label> textLbl_;
-};
-
-// The tablet's band: the width of the home screen, above the statistics panel.
-class TipVC_iPad : public TipVC {
-  public:
-    static const ui::ConnectionTable& classConnections();
-    const ui::ConnectionTable& connections() const override { return classConnections(); }
-
-    using TipVC::init;
-    void init(std::shared_ptr<MTip> tip) override;
-    std::string nibIdentifier() const override { return tabletName(TipVC::nibIdentifier()); }
-    void animation() override;
-    void outAnimation() override;
-    bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) override;
 };

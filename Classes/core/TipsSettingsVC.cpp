@@ -8,7 +8,7 @@
 const ui::ConnectionTable& TipsSettingsVC::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("TipsSettingsVC", &OptionsViewController::classConnections())
-            .outlet("showTipsSC", &TipsSettingsVC::showTipsSC)
+            .outlet("showTipsSC", &TipsSettingsVC::showTipsSC_)
             .action("doneClick:", &TipsSettingsVC::doneClick);
     return table;
 }
@@ -34,12 +34,12 @@ std::shared_ptr<const ui::Image> TipsSettingsVC::optionImage() {
 
 void TipsSettingsVC::viewDidLoad() {
     auto rep = AbstractAppDelegate::sharedRep();
-    if (showTipsSC && rep) showTipsSC->setSelectedSegmentIndex(rep->doNotShowTips() ? 0 : 1);
+    if (showTipsSC_ && rep) showTipsSC_->setSelectedSegmentIndex(rep->doNotShowTips() ? 0 : 1);
     OptionsViewController::viewDidLoad();
 }
 
 void TipsSettingsVC::doneClick(const ui::ConnectionTable::Sender&) {
-    if (auto rep = AbstractAppDelegate::sharedRep(); rep && showTipsSC)
-        rep->setDoNotShowTips(showTipsSC->selectedSegmentIndex() == 0);
+    if (auto rep = AbstractAppDelegate::sharedRep(); rep && showTipsSC_)
+        rep->setDoNotShowTips(showTipsSC_->selectedSegmentIndex() == 0);
     fnd::NotificationCenter::defaultCenter().post("Done", sharedAs<TipsSettingsVC>());
 }

@@ -25,8 +25,11 @@ class TipsSettingsVC : public OptionsViewController {
     // Segment 0 switches tips off, segment 1 on; then "Done".
     void doneClick(const ui::ConnectionTable::Sender& sender);
 
+    const std::shared_ptr<ui::SegmentedControl>& showTipsSC() const { return showTipsSC_; }
+
+  private:
     // Segment 0 "hide", segment 1 "show".
-    std::shared_ptr<ui::SegmentedControl> showTipsSC;
+    std::shared_ptr<ui::SegmentedControl> showTipsSC_;
 };
 
 class TipsSettingsVC_iPad : public TipsSettingsVC {

@@ -5,6 +5,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Timer.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
@@ -29,14 +30,6 @@ constexpr double kReturnDuration = 0.1;
 
 void post(const char* name, ToolButton& button) {
     fnd::NotificationCenter::defaultCenter().post(name, button.sharedAs<ToolButton>());
-}
-
-// Runs a delayed step on the button while it lives.
-void performAfterDelay(ToolButton& button, double delay, const char* action, void (ToolButton::*step)()) {
-    std::weak_ptr<ToolButton> weak = button.sharedAs<ToolButton>();
-    fnd::RunLoop::main().performAfterDelay(delay, &button, action, [weak, step] {
-        if (auto self = weak.lock()) ((*self).*step)();
-    });
 }
 
 }  // namespace
@@ -129,7 +122,8 @@ int ToolButton::closestPosition() const { return currentGrid().closestPosition(c
 
 void ToolButton::enterRearrangingAnimation() {
     if (isInRearrangingTBtnsMode_) return;
-    performAfterDelay(*this, timerDelay_, kStartWobble, &ToolButton::timerFireToEnterRearrangingAnimation);
+    fnd::RunLoop::main().performAfterDelay(timerDelay_, *this, kStartWobble,
+                                           &ToolButton::timerFireToEnterRearrangingAnimation);
     isInRearrangingTBtnsMode_ = true;
     isSwitchingMode_ = false;
 }
@@ -138,10 +132,8 @@ void ToolButton::timerFireToEnterRearrangingAnimation() {
     // The mode may have ended before the first swing was due.
     if (!isInRearrangingTBtnsMode_) return;
     stopWobbleTimer();
-    std::weak_ptr<ToolButton> weak = sharedAs<ToolButton>();
-    timer_ = fnd::RunLoop::main().scheduleTimer(kWobbleStep, true, [weak](fnd::Timer&) {
-        if (auto self = weak.lock()) self->continueRearrangingAnimation();
-    });
+    timer_ = fnd::RunLoop::main().scheduleTimer(
+        kWobbleStep, true, fnd::whileAlive(*this, &ToolButton::continueRearrangingAnimation));
 }
 
 void ToolButton::continueRearrangingAnimation() {
@@ -157,7 +149,8 @@ void ToolButton::exitRearrangingAnimation() {
     if (!isInRearrangingTBtnsMode_) return;
     fnd::RunLoop::main().cancelPerforms(this, kStartWobble);
     stopWobbleTimer();
-    performAfterDelay(*this, kWobbleStep, kStopWobble, &ToolButton::stopRearrangingAnimation);
+    fnd::RunLoop::main().performAfterDelay(kWobbleStep, *this, kStopWobble,
+                                           &ToolButton::stopRearrangingAnimation);
 }
 
 void ToolButton::stopRearrangingAnimation() {
@@ -185,7 +178,7 @@ void ToolButton::enterRearrangingMode() {
 }
 
 void ToolButton::returnBackAfterDelay(double delay) {
-    performAfterDelay(*this, delay, kReturnBack, &ToolButton::returnBackAnimation);
+    fnd::RunLoop::main().performAfterDelay(delay, *this, kReturnBack, &ToolButton::returnBackAnimation);
 }
 
 void ToolButton::returnBackAnimation() {
@@ -201,7 +194,8 @@ void ToolButton::touchesBegan(const ui::Touches& touches) {
     if (isRearrangable_) {
         // A hold counts from this touch, not from an earlier one lifted meanwhile.
         fnd::RunLoop::main().cancelPerforms(this, kTryToEnter);
-        performAfterDelay(*this, kHoldDuration, kTryToEnter, &ToolButton::tryToEnterRearrangingMode);
+        fnd::RunLoop::main().performAfterDelay(kHoldDuration, *this, kTryToEnter,
+                                               &ToolButton::tryToEnterRearrangingMode);
     }
     ui::Button::touchesBegan(touches);
 }

@@ -18,14 +18,15 @@ int highestBetween(const ToolButtonOrder::Order& order, int low, int high, int n
         if (p >= low && p <= high && (best == none || p > best)) best = p;
     return best;
 }
-// Phone: the first page's last held position (-1 for an empty page), the second page's (11).
+// On the phone these answer the last position held on the first page (-1 for an empty page) and
+// on the second page (11 for an empty one).
 int lastOfFirstPage(const ToolButtonOrder::Order& order) {
     return highestBetween(order, 0, kFirstPageLast, -1);
 }
 int lastOfSecondPage(const ToolButtonOrder::Order& order) {
     return highestBetween(order, kPageSize, ToolGrid::kNoPosition - 1, kFirstPageLast);
 }
-// Tablet: the last held position; -1 when none.
+// On the tablet this answers the last position held; -1 when no button holds one.
 int lastOfGrid(const ToolButtonOrder::Order& order) {
     return highestBetween(order, 0, ToolGrid::kNoPosition - 1, -1);
 }

@@ -1,13 +1,14 @@
 #include "Classes/core/ToolChooseVC.h"
 
-#include <cmath>
 #include <mutex>
 
 #include "Classes/core/AbstractAppDelegate.h"
+#include "Classes/core/HomePager.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTips.h"
 #include "Classes/core/PendingToolVC.h"
 #include "Classes/core/TipVC.h"
+#include "Classes/core/TipVC_iPad.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolChooseVC_iPad.h"
 #include "Classes/core/ToolGrid.h"
@@ -18,6 +19,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -26,6 +28,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/ScrollView.h"
 
 namespace {
 
@@ -33,19 +36,8 @@ constexpr const char* kShowTip = "showTip";
 constexpr const char* kOpenFeedback = "openFeedback";
 constexpr double kExitKeyDuration = 0.2;
 constexpr double kExitKeyHiddenScale = 3;
-// Phone: a dragged button whose centre comes this close to the pages' border turns the page.
-constexpr double kPageTurnMargin = 40;
 
 bool isPhoneGrid() { return !AbstractAppDelegate::isiPad(); }
-
-// Runs an operation of the home screen later on the main loop, while it lives.
-template <class F>
-void later(ToolChooseVC& screen, double delay, const char* action, F step) {
-    std::weak_ptr<ToolChooseVC> weak = screen.sharedAs<ToolChooseVC>();
-    fnd::RunLoop::main().performAfterDelay(delay, &screen, action, [weak, step] {
-        if (auto self = weak.lock()) step(*self);
-    });
-}
 
 }  // namespace
 
@@ -101,23 +93,15 @@ void ToolChooseVC::viewDidLoad() {
     CommonViewController::viewDidLoad();
 
     generalScrollView_->addSubview(toolsView_);
-    std::weak_ptr<ToolChooseVC> weak = sharedAs<ToolChooseVC>();
-    pageControl_->addAction(
-        ui::ControlEventValueChanged,
-        [weak](const std::shared_ptr<ui::Control>&) {
-            if (auto self = weak.lock()) self->pageControlValueChanged();
-        },
-        weak);
     generalScrollView_->setContentSize(toolsView_->frame().size);
-    generalScrollView_->setDelegate(
-        std::static_pointer_cast<ui::ScrollViewDelegate>(sharedAs<ToolChooseVC>()));
-    pageControlValueJustChanged_ = false;
+    pager_ = std::make_shared<HomePager>();
+    pager_->attach(generalScrollView_, pageControl_);
     lightIM_->setAlpha(0);
 
     updateFeedbackBtn();
     showHideFeedbackBtn();
 
-    later(*this, kTipDelay, kShowTip, [](ToolChooseVC& self) { self.showTip(); });
+    fnd::RunLoop::main().performAfterDelay(kTipDelay, *this, kShowTip, &ToolChooseVC::showTip);
 
     setupToolButtons();
     toolButtonsWasArrangedOnce_ = false;
@@ -130,20 +114,14 @@ void ToolChooseVC::viewDidLoad() {
 
 void ToolChooseVC::observeToolButtons() {
     // Held weakly, like a child's done handler: the registrations go with the screen.
-    std::weak_ptr<ToolChooseVC> weak = sharedAs<ToolChooseVC>();
-    using Handler = void (*)(ToolChooseVC&, const fnd::Notification&);
-    auto observe = [this, weak](const char* name, Handler handler) {
-        fnd::NotificationCenter::defaultCenter().addObserver(
-            sharedAs<fnd::Object>(), std::string(name), nullptr, [weak, handler](const fnd::Notification& n) {
-                if (auto self = weak.lock()) handler(*self, n);
-            });
+    fnd::NotificationCenter& center = fnd::NotificationCenter::defaultCenter();
+    auto observe = [&](const char* name, auto method) {
+        center.addObserver(sharedAs<fnd::Object>(), std::string(name), nullptr,
+                           fnd::whileAlive(*this, method));
     };
-    observe(ToolButton::kEnterRearrangingModeNotification,
-            [](ToolChooseVC& self, const fnd::Notification&) { self.enterRearrangingMode(); });
-    observe(ToolButton::kDragNotification,
-            [](ToolChooseVC& self, const fnd::Notification& n) { self.dragToolButton(n); });
-    observe(ToolButton::kDraggingFinishedNotification,
-            [](ToolChooseVC& self, const fnd::Notification& n) { self.draggingFinished(n); });
+    observe(ToolButton::kEnterRearrangingModeNotification, &ToolChooseVC::enterRearrangingMode);
+    observe(ToolButton::kDragNotification, &ToolChooseVC::dragToolButton);
+    observe(ToolButton::kDraggingFinishedNotification, &ToolChooseVC::draggingFinished);
 }
 
 // ---- Tools
@@ -160,20 +138,21 @@ void ToolChooseVC::assignButton(const std::shared_ptr<ToolButton>& button, ToolS
 
 void ToolChooseVC::setupToolButtons() {
     toolButtons_.clear();
-    setupButton(startBtn_, ToolScreens::named("StartVC"));
-    setupButton(booksBtn_, ToolScreens::named("BooksVC"));
-    setupButton(timerBtn_, ToolScreens::named("TimerV2VC"));
-    setupButton(flashcardsBtn_, ToolScreens::named("FlashcardsVC"));
-    setupButton(setsBtn_, ToolScreens::named("SetsVC"));
-    setupButton(statisticsBtn_, ToolScreens::named("StatisticsVC"));
-    setupButton(newsBtn_, ToolScreens::named("NewsVC"));
-    setupButton(forumBtn_, ToolScreens::named("ForumVC"));
-    setupButton(coursesBtn_, ToolScreens::named("CoursesVC"));
-    setupButton(shopBtn_, ToolScreens::named("ShopVC"));
-    setupButton(settingsBtn_, ToolScreens::named("SettingsVC"));
-    setupButton(feedbackBtn_, ToolScreens::named("FeedbackVC"));
-    setupButton(gameBtn_, ToolScreens::named("GameVC"));
-    assignButton(infoBtn_, ToolScreens::named("InfoVC"));
+    // The grid's buttons in their fixed order; a button the device's interface file lacks (the
+    // tablet has no statistics button) is passed over.
+    const std::pair<const std::shared_ptr<ToolButton>*, const char*> grid[] = {
+        {&startBtn_, "StartVC"},       {&booksBtn_, "BooksVC"},
+        {&timerBtn_, "TimerV2VC"},     {&flashcardsBtn_, "FlashcardsVC"},
+        {&setsBtn_, "SetsVC"},         {&statisticsBtn_, "StatisticsVC"},
+        {&newsBtn_, "NewsVC"},         {&forumBtn_, "ForumVC"},
+        {&coursesBtn_, "CoursesVC"},   {&shopBtn_, "ShopVC"},
+        {&settingsBtn_, "SettingsVC"}, {&feedbackBtn_, "FeedbackVC"},
+        {&gameBtn_, "GameVC"}};
+    for (const auto& [button, name] : grid)
+        if (*button) setupButton(*button, ToolScreens::named(toolScreenName(name)));
+    assignButton(infoBtn_, ToolScreens::named(toolScreenName("InfoVC")));
+    if (editTestDateBtn_)
+        assignButton(editTestDateBtn_, ToolScreens::named(toolScreenName("EditTestDateVC")));
 }
 
 void ToolChooseVC::showTool(const Sender& sender) {
@@ -260,10 +239,13 @@ void ToolChooseVC::showHideFeedbackBtn() {
         rearrangeToolButtonsUsingDrivingToolButton(feedbackBtn_);
     auto rep = AbstractAppDelegate::sharedRep();
     if (rep && rep->feedbackOpenCounter() == 0) {
-        later(*this, animationDuration(), kOpenFeedback,
-              [](ToolChooseVC& self) { self.showTool(self.feedbackBtn_); });
+        fnd::RunLoop::main().performAfterDelay(animationDuration(), *this, kOpenFeedback,
+                                               &ToolChooseVC::openFeedback);
     }
 }
+
+// The feedback screen opens by itself the first time its button shows.
+void ToolChooseVC::openFeedback() { showTool(feedbackBtn_); }
 
 // ---- Tips
 
@@ -298,32 +280,8 @@ void ToolChooseVC::closeTip() {
 
 void ToolChooseVC::scheduleTip() {
     if (isTipVisible_ || !shouldOpenTip_) return;
-    later(*this, kTipDelay, kShowTip, [](ToolChooseVC& self) { self.showTip(); });
+    fnd::RunLoop::main().performAfterDelay(kTipDelay, *this, kShowTip, &ToolChooseVC::showTip);
     isTipVisible_ = true;
-}
-
-// ---- Paging
-
-void ToolChooseVC::pageControlValueChanged() {
-    pageControlValueJustChanged_ = true;
-    double width = generalScrollView_->contentSize().width;
-    int pages = std::max(1, pageControl_->numberOfPages());
-    generalScrollView_->setContentOffset({width * pageControl_->currentPage() / pages, 0}, true);
-}
-
-void ToolChooseVC::scrollViewDidScroll(ui::ScrollView& scrollView) {
-    if (pageControlValueJustChanged_) return;
-    double width = scrollView.contentSize().width;
-    if (width <= 0) return;
-    int pages = pageControl_->numberOfPages();
-    pageControl_->setCurrentPage(
-        static_cast<int>(std::floor(pages * scrollView.contentOffset().x / width + 0.5)));
-    pageControl_->updateCurrentPageDisplay();
-}
-
-void ToolChooseVC::scrollViewDidEndDragging(ui::ScrollView& scrollView, bool) {
-    scrollViewDidScroll(scrollView);
-    pageControlValueJustChanged_ = false;
 }
 
 // ---- Rotation
@@ -504,25 +462,10 @@ void ToolChooseVC::dragToolButton(const fnd::Notification& notification) {
     if (isRearrangingToolButtons_) return;
     auto button = notification.objectAs<ToolButton>();
     if (!button || !indexOf(*button)) return;
-    if (isPhoneGrid()) {
-        double x = button->center().x;
-        double border = ToolGrid::kPhonePageWidth;
-        int page = pageControl_->currentPage();
-        if (x > border - kPageTurnMargin && x < border)
-            page = 1;
-        else if (x > border && x < border + kPageTurnMargin)
-            page = 0;
-        if (page != pageControl_->currentPage()) {
-            pageControl_->setCurrentPage(page);
-            ui::Point before = generalScrollView_->contentOffset();
-            int pages = std::max(1, pageControl_->numberOfPages());
-            ui::Point after{generalScrollView_->contentSize().width * page / pages, 0};
-            generalScrollView_->setContentOffset(after, true);
-            // The button stays under the finger.
-            button->setCenter(button->center() + (after - before));
-            pageControl_->updateCurrentPageDisplay();
-        }
-    }
+    // On the phone the page may turn; the button stays under the finger.
+    if (isPhoneGrid())
+        button->setCenter(button->center() +
+                          pager_->followDrag(button->center().x, ToolGrid::kPhonePageWidth));
     rearrangeToolButtonsUsingDrivingToolButton(button);
 }
 

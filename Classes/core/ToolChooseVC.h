@@ -20,8 +20,8 @@
 #include "Classes/core/ToolButtonOrder.h"
 #include "Classes/core/ToolHost.h"
 #include "Classes/core/ToolScreenClass.h"
-#include "platform/ui/ScrollView.h"
 
+class HomePager;
 class MTip;
 class TipVC;
 class ToolButton;
@@ -30,9 +30,10 @@ namespace ui {
 class Button;
 class ImageView;
 class PageControl;
+class ScrollView;
 }  // namespace ui
 
-class ToolChooseVC : public CommonViewController, public ToolHost, public ui::ScrollViewDelegate {
+class ToolChooseVC : public CommonViewController, public ToolHost {
   public:
     static constexpr const char* kWillRotateNotification = "WillRotateFromInterfaceOrientation_Notification";
     static constexpr const char* kDidRotateNotification = "DidRotateFromInterfaceOrientation_Notification";
@@ -60,8 +61,11 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
 
     // ---- Tools
 
-    // The grid buttons in their fixed order, each with its screen class; the info button's class.
-    virtual void setupToolButtons();
+    // The grid buttons in their fixed order, each with its screen class; the info button's class
+    // and, on the tablet, the test-date button's.
+    void setupToolButtons();
+    // The name of a tool's screen class on this device: the tablet's twins end in "_iPad".
+    virtual std::string toolScreenName(const std::string& name) const { return name; }
     void setupButton(const std::shared_ptr<ToolButton>& button, ToolScreenClass screenClass);
     static void assignButton(const std::shared_ptr<ToolButton>& button, ToolScreenClass screenClass);
     // The action of every tool button.
@@ -80,6 +84,7 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
 
     void updateFeedbackBtn();
     void showHideFeedbackBtn();
+    void openFeedback();
 
     // ---- Tips
 
@@ -88,12 +93,6 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     void tipNotifications(const fnd::Notification& notification);
     // The application became active: a tip after a second, unless one is up or a tool is open.
     void scheduleTip();
-
-    // ---- Paging
-
-    void pageControlValueChanged();
-    void scrollViewDidScroll(ui::ScrollView& scrollView) override;
-    void scrollViewDidEndDragging(ui::ScrollView& scrollView, bool willDecelerate) override;
 
     // ---- Rotation
 
@@ -134,6 +133,8 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     const std::shared_ptr<ui::Button>& exitRearrangingBtn() const { return exitRearrangingBtn_; }
     const std::shared_ptr<ToolButton>& infoBtn() const { return infoBtn_; }
     const std::shared_ptr<ToolButton>& feedbackBtn() const { return feedbackBtn_; }
+    // The tablet's test-date button; none on the phone.
+    const std::shared_ptr<ToolButton>& editTestDateBtn() const { return editTestDateBtn_; }
 
   protected:
     // The tip band of the device.
@@ -153,6 +154,7 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     // The grid buttons' hold, drag and drop drive the rearranging.
     void observeToolButtons();
 
+  private:
     std::shared_ptr<ui::View> toolsView_;
     std::shared_ptr<ui::ScrollView> generalScrollView_;
     std::shared_ptr<ui::PageControl> pageControl_;
@@ -161,8 +163,6 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
         editTestDateBtn_;
     std::shared_ptr<ui::ImageView> lightIM_;
     std::shared_ptr<ui::Button> exitRearrangingBtn_;
-
-  private:
     std::shared_ptr<ToolButton> toolBtn_;
     std::shared_ptr<ToolViewController> toolVC_;
     std::shared_ptr<TipVC> tipVC_;
@@ -172,9 +172,9 @@ class ToolChooseVC : public CommonViewController, public ToolHost, public ui::Sc
     bool feedbackBtnShouldBeShown_ = false;
     // The feedback button's first appearance waits for the first arrangement.
     bool feedbackAppearancePending_ = false;
-    bool pageControlValueJustChanged_ = false;
     bool toolButtonsWasArrangedOnce_ = false;
     bool isRearrangingToolButtons_ = false;
     std::vector<std::shared_ptr<ToolButton>> toolButtons_;
     ToolButtonOrder::Order toolButtonsOrder_;
+    std::shared_ptr<HomePager> pager_;
 };

@@ -2,12 +2,13 @@
 
 #include <cmath>
 
-#include "Classes/core/TipVC.h"
+#include "Classes/core/TipVC_iPad.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolScreens.h"
 #include "Classes/statistics/StatisticsAndDateView.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/ScrollView.h"
@@ -52,31 +53,15 @@ void ToolChooseVC_iPad::closeAnimationOfButton(const std::shared_ptr<ToolButton>
 
 void ToolChooseVC_iPad::updateStatistcs(bool canUpdate) {
     // Called on a tool's saving thread; the pane is the main thread's.
-    std::weak_ptr<ToolChooseVC_iPad> weak = sharedAs<ToolChooseVC_iPad>();
-    fnd::RunLoop::main().post([weak, canUpdate] {
-        auto self = weak.lock();
-        if (!self || !self->statPaneV_) return;
-        if (canUpdate)
-            self->statPaneV_->showStatistics();
-        else
-            self->statPaneV_->renderStatistics();
-        if (self->mainChild()) self->statPaneV_->cancelPendingRequests();
-    });
+    fnd::RunLoop::main().post([refresh = fnd::whileAlive(*this, &ToolChooseVC_iPad::refreshStatistics),
+                               canUpdate] { refresh(canUpdate); });
 }
 
-void ToolChooseVC_iPad::setupToolButtons() {
-    setupButton(startBtn_, ToolScreens::named("StartVC_iPad"));
-    setupButton(booksBtn_, ToolScreens::named("BooksVC_iPad"));
-    setupButton(timerBtn_, ToolScreens::named("TimerV2VC_iPad"));
-    setupButton(flashcardsBtn_, ToolScreens::named("FlashcardsVC_iPad"));
-    setupButton(setsBtn_, ToolScreens::named("SetsVC_iPad"));
-    setupButton(newsBtn_, ToolScreens::named("NewsVC_iPad"));
-    setupButton(forumBtn_, ToolScreens::named("ForumVC_iPad"));
-    setupButton(coursesBtn_, ToolScreens::named("CoursesVC_iPad"));
-    setupButton(shopBtn_, ToolScreens::named("ShopVC_iPad"));
-    setupButton(settingsBtn_, ToolScreens::named("SettingsVC_iPad"));
-    setupButton(feedbackBtn_, ToolScreens::named("FeedbackVC_iPad"));
-    setupButton(gameBtn_, ToolScreens::named("GameVC_iPad"));
-    assignButton(infoBtn_, ToolScreens::named("InfoVC_iPad"));
-    assignButton(editTestDateBtn_, ToolScreens::named("EditTestDateVC_iPad"));
+void ToolChooseVC_iPad::refreshStatistics(bool canUpdate) {
+    if (!statPaneV_) return;
+    if (canUpdate)
+        statPaneV_->showStatistics();
+    else
+        statPaneV_->renderStatistics();
+    if (mainChild()) statPaneV_->cancelPendingRequests();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Classes/core/ToolChooseVC.h"
+#include "platform/ui/ScrollView.h"
 
 class StatisticsAndDateView;
 
@@ -17,7 +18,7 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 
     std::string nibIdentifier() const override { return tabletName(ToolChooseVC::nibIdentifier()); }
-    void setupToolButtons() override;
+    std::string toolScreenName(const std::string& name) const override { return name + "_iPad"; }
     bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) override;
     void willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation,
                                                    double duration) override;
@@ -26,18 +27,20 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     void viewDidLoad() override;
     // The pane's countdown starts again before the button closes.
     void closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) override;
-    // On the main thread: the pane computed anew (canUpdate) or drawn again; while a tool is open,
-    // its pending refresh and countdown are cancelled.
+    // Has the main thread compute the pane anew (canUpdate) or draw it again; while a tool is open,
+    // the pane's pending refresh and countdown are cancelled.
     void updateStatistcs(bool canUpdate) override;
 
     const std::shared_ptr<ui::ScrollView>& statSV() const { return statSV_; }
     const std::shared_ptr<StatisticsAndDateView>& statPaneV() const { return statPaneV_; }
-    const std::shared_ptr<ToolButton>& editTestDateBtn() const { return editTestDateBtn_; }
 
   protected:
     std::shared_ptr<TipVC> makeTipVC(const std::shared_ptr<MTip>& tip) override;
 
   private:
+    // The main thread's part of updateStatistcs.
+    void refreshStatistics(bool canUpdate);
+
     std::shared_ptr<ui::ScrollView> statSV_;
     std::shared_ptr<StatisticsAndDateView> statPaneV_;
 };

@@ -5,13 +5,15 @@
 
 namespace {
 
-// Phone: the first column's centre on each page, the column and row steps, the first row's centre.
+// The phone's grid is laid out from the first column's centre on each page, the column and row
+// steps, and the first row's centre.
 constexpr double kPhoneFirstX = 60;
 constexpr double kPhoneSecondX = 380;
 constexpr double kPhoneStepX = 100;
 constexpr double kPhoneFirstY = 57;
 constexpr double kPhoneStepY = 96;
-// Tablet: the first column's centre and the column step in landscape and in portrait; the rows.
+// The tablet's grid is laid out from the first column's centre and the column step in landscape and
+// in portrait, and from its rows' start and step.
 constexpr double kLandscapeFirstX = 100;
 constexpr double kLandscapeStepX = 206;
 constexpr double kPortraitFirstX = 84;

@@ -1,9 +1,10 @@
 #pragma once
 // The home screen's grid of numbered tool positions.
 //
-// Phone: two pages of 12 positions side by side in the scroll view's content, each 320 points wide,
-// 3 columns by 4 rows; positions 0 to 11 on the first page, 12 to 23 on the second.
-// Tablet: 5 columns and as many rows as needed, with wider columns in a landscape orientation.
+// The phone has two pages of 12 positions side by side in the scroll view's content, each 320
+// points wide and 3 columns by 4 rows; positions 0 to 11 lie on the first page, 12 to 23 on the
+// second. The tablet has 5 columns and as many rows as needed, with wider columns in a landscape
+// orientation.
 
 #include <climits>
 
@@ -32,7 +33,7 @@ class ToolGrid {
     // counts as the page's last position.
     int closestPosition(ui::Point centre) const;
 
-    // Phone: whether an x in the content lies over the first page.
+    // Whether an x in the phone's content lies over the first page.
     static bool isOnFirstPage(double x) { return x < kPhonePageWidth; }
     static bool isFirstPagePosition(int position) { return position < kPhonePageSize; }
 

@@ -7,6 +7,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/Toolbar.h"
@@ -83,12 +84,10 @@ void ToolViewController::back() {
 void ToolViewController::checkNBlockUI() {
     if (!rep_ || loadingView_) return;
     // Listening first: a write that ends after the look below still unblocks the tool.
-    std::weak_ptr<ToolViewController> weak = sharedAs<ToolViewController>();
     fnd::NotificationCenter::defaultCenter().addObserver(
         sharedAs<fnd::Object>(), std::string(MSubRepository::kSaveDoneNotification),
-        static_cast<const fnd::Object*>(rep_.get()), [weak](const fnd::Notification& n) {
-            if (auto self = weak.lock()) self->savingNotifications(n);
-        });
+        static_cast<const fnd::Object*>(rep_.get()),
+        fnd::whileAlive(*this, &ToolViewController::savingNotifications));
     if (rep_->isSaving())
         blockUI();
     else
@@ -111,10 +110,7 @@ void ToolViewController::blockUI() {
 
 void ToolViewController::savingNotifications(const fnd::Notification&) {
     // Delivered on the saving thread; screens change on the main thread.
-    std::weak_ptr<ToolViewController> weak = sharedAs<ToolViewController>();
-    fnd::RunLoop::main().post([weak] {
-        if (auto self = weak.lock()) self->unblockUI();
-    });
+    fnd::RunLoop::main().post(fnd::whileAlive(*this, &ToolViewController::unblockUI));
 }
 
 void ToolViewController::unblockUI() {

@@ -23,8 +23,8 @@ std::optional<int> tagOf(const ui::ConnectionTable::Sender& sender) {
 const ui::ConnectionTable& BooksSettingsVC::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("BooksSettingsVC", &OptionsViewController::classConnections())
-            .outlet("showTimeSC", &BooksSettingsVC::showTimeSC)
-            .outlet("stopTrackerSC", &BooksSettingsVC::stopTrackerSC)
+            .outlet("showTimeSC", &BooksSettingsVC::showTimeSC_)
+            .outlet("stopTrackerSC", &BooksSettingsVC::stopTrackerSC_)
             .action("segmentedControlChange:", &BooksSettingsVC::segmentedControlChange)
             .action("stopTrackerChange:", &BooksSettingsVC::stopTrackerChange)
             .action("doneCancelClick:", &BooksSettingsVC::doneCancelClick);
@@ -60,29 +60,29 @@ void BooksSettingsVC::viewDidLoad() {
 }
 
 void BooksSettingsVC::updateViews() {
-    if (showTimeSC) {
+    if (showTimeSC_) {
         auto at = std::find(kShowTimes.begin(), kShowTimes.end(), showTime_);
-        if (at != kShowTimes.end()) showTimeSC->setSelectedSegmentIndex(int(at - kShowTimes.begin()));
+        if (at != kShowTimes.end()) showTimeSC_->setSelectedSegmentIndex(int(at - kShowTimes.begin()));
     }
-    if (stopTrackerSC) stopTrackerSC->setSelectedSegmentIndex(stopTrackerInBackground_ ? 0 : 1);
+    if (stopTrackerSC_) stopTrackerSC_->setSelectedSegmentIndex(stopTrackerInBackground_ ? 0 : 1);
 }
 
 void BooksSettingsVC::segmentedControlChange(const ui::ConnectionTable::Sender&) {
-    int index = showTimeSC ? showTimeSC->selectedSegmentIndex() : -1;
+    int index = showTimeSC_ ? showTimeSC_->selectedSegmentIndex() : -1;
     if (index >= 0 && index < int(kShowTimes.size())) showTime_ = kShowTimes[std::size_t(index)];
 }
 
 void BooksSettingsVC::stopTrackerChange(const ui::ConnectionTable::Sender&) {
-    int index = stopTrackerSC ? stopTrackerSC->selectedSegmentIndex() : -1;
+    int index = stopTrackerSC_ ? stopTrackerSC_->selectedSegmentIndex() : -1;
     if (index == 0) stopTrackerInBackground_ = true;
     if (index == 1) stopTrackerInBackground_ = false;
 }
 
 void BooksSettingsVC::doneCancelClick(const ui::ConnectionTable::Sender& sender) {
     auto tag = tagOf(sender);
-    if (tag == -1) {
+    if (tag == kCancelTag) {
         fnd::NotificationCenter::defaultCenter().post("Cancel", sharedAs<BooksSettingsVC>());
-    } else if (tag == 1) {
+    } else if (tag == kDoneTag) {
         if (auto rep = AbstractAppDelegate::sharedRep()) {
             rep->setBooksShowTime(showTime_);
             rep->setStopTrackerInBackground(stopTrackerInBackground_);

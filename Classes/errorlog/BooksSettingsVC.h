@@ -16,6 +16,9 @@ class BooksSettingsVC : public OptionsViewController {
     // The seconds each segment of the visibility control stands for: an hour, a day, a week,
     // thirty days, and no limit.
     static constexpr std::array<int, 5> kShowTimes = {3600, 86400, 604800, 2592000, 0};
+    // The tags of the done and cancel keys in the interface file.
+    static constexpr int kDoneTag = 1;
+    static constexpr int kCancelTag = -1;
 
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
@@ -35,18 +38,20 @@ class BooksSettingsVC : public OptionsViewController {
     // The actions of the two controls: the chosen segment into the copy.
     void segmentedControlChange(const ui::ConnectionTable::Sender& sender);
     void stopTrackerChange(const ui::ConnectionTable::Sender& sender);
-    // The keys tagged 1 (done: the copies are written, then "Done") and -1 (cancel: "Cancel").
+    // The done key (the copies are written, then "Done") and the cancel key ("Cancel").
     void doneCancelClick(const ui::ConnectionTable::Sender& sender);
 
     // The working copies.
     int showTime() const { return showTime_; }
     bool stopTrackerInBackground() const { return stopTrackerInBackground_; }
 
-    std::shared_ptr<ui::SegmentedControl> showTimeSC;
+    const std::shared_ptr<ui::SegmentedControl>& showTimeSC() const { return showTimeSC_; }
     // Segment 0 stops the stopwatch in the background, 1 keeps it running.
-    std::shared_ptr<ui::SegmentedControl> stopTrackerSC;
+    const std::shared_ptr<ui::SegmentedControl>& stopTrackerSC() const { return stopTrackerSC_; }
 
   private:
+    std::shared_ptr<ui::SegmentedControl> showTimeSC_;
+    std::shared_ptr<ui::SegmentedControl> stopTrackerSC_;
     int showTime_ = 0;
     bool stopTrackerInBackground_ = false;
 };

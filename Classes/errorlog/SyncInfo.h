@@ -22,7 +22,7 @@ class SyncInfo : public fnd::Object, public fnd::Coding {
 
     // For the class registry; initWithData() or initWithCoder() fills it.
     SyncInfo() = default;
-    // Empty vectors, created now, never cleared.
+    // A new record whose lists are empty; they are made now and never cleared.
     static std::shared_ptr<SyncInfo> initWithData();
 
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;

@@ -129,10 +129,8 @@ void MDeck::stepRewinding() {
     rewoundIndex_ = std::max(0, std::min(rewoundIndex_ + rewindingDirection_, last));
     fnd::NotificationCenter::defaultCenter().post(kRewoundIndexChangedNotification, sharedAs());
     if (rewoundIndex_ >= 1 && rewoundIndex_ < last) {
-        std::weak_ptr<MDeck> weak = sharedAs<MDeck>();
-        fnd::RunLoop::main().performAfterDelay(rewindingStepDelay_, this, kStepAction, [weak] {
-            if (auto deck = weak.lock()) deck->stepRewinding();
-        });
+        fnd::RunLoop::main().performAfterDelay(rewindingStepDelay_, *this, kStepAction,
+                                               &MDeck::stepRewinding);
         rewindingStepDelay_ *= rewindingNextStepShrinkage();
     }
 }

@@ -18,8 +18,8 @@ std::optional<std::string> valueOf(const std::shared_ptr<ui::TextField>& field) 
 const ui::ConnectionTable& ForumSettingsVC::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("ForumSettingsVC", &OptionsViewController::classConnections())
-            .outlet("loginTF", &ForumSettingsVC::loginTF)
-            .outlet("passwordTF", &ForumSettingsVC::passwordTF)
+            .outlet("loginTF", &ForumSettingsVC::loginTF_)
+            .outlet("passwordTF", &ForumSettingsVC::passwordTF_)
             .action("doneClick:", &ForumSettingsVC::doneClick)
             .action("cancelClick:", &ForumSettingsVC::cancelClick);
     return table;
@@ -48,10 +48,10 @@ void ForumSettingsVC::viewDidLoad() {
     if (auto rep = AbstractAppDelegate::sharedRep()) {
         hadForumLogin_ = rep->forumLogin().has_value();
         hadForumPassword_ = rep->forumPassword().has_value();
-        if (loginTF) loginTF->setText(rep->forumLogin().value_or(""));
-        if (passwordTF) passwordTF->setText(rep->forumPassword().value_or(""));
+        if (loginTF_) loginTF_->setText(rep->forumLogin().value_or(""));
+        if (passwordTF_) passwordTF_->setText(rep->forumPassword().value_or(""));
     }
-    for (const auto& field : {loginTF, passwordTF}) {
+    for (const auto& field : {loginTF_, passwordTF_}) {
         if (!field) continue;
         field->setDelegate(sharedAs<ForumSettingsVC>());
         field->setAutocapitalizationType(ui::TextAutocapitalization::None);
@@ -62,8 +62,8 @@ void ForumSettingsVC::viewDidLoad() {
 
 void ForumSettingsVC::doneClick(const ui::ConnectionTable::Sender&) {
     if (auto rep = AbstractAppDelegate::sharedRep()) {
-        rep->setForumPassword(valueOf(passwordTF));
-        rep->setForumLogin(valueOf(loginTF));
+        rep->setForumPassword(valueOf(passwordTF_));
+        rep->setForumLogin(valueOf(loginTF_));
     }
     finish();
 }
@@ -71,7 +71,7 @@ void ForumSettingsVC::doneClick(const ui::ConnectionTable::Sender&) {
 void ForumSettingsVC::cancelClick(const ui::ConnectionTable::Sender&) { finish(); }
 
 void ForumSettingsVC::finish() {
-    for (const auto& field : {loginTF, passwordTF})
+    for (const auto& field : {loginTF_, passwordTF_})
         if (field) field->resignFirstResponder();
     ui::Application::shared().setIdleTimerDisabled(false);
     fnd::NotificationCenter::defaultCenter().post("MNotificationInfoDone", sharedAs<ForumSettingsVC>());

@@ -35,11 +35,14 @@ class ForumSettingsVC : public OptionsViewController, public ui::TextFieldDelega
     // The return key puts the keyboard away.
     bool textFieldShouldReturn(ui::TextField& field) override;
 
-    std::shared_ptr<ui::TextField> loginTF;
-    std::shared_ptr<ui::TextField> passwordTF;
+    const std::shared_ptr<ui::TextField>& loginTF() const { return loginTF_; }
+    const std::shared_ptr<ui::TextField>& passwordTF() const { return passwordTF_; }
 
   private:
     void finish();
+
+    std::shared_ptr<ui::TextField> loginTF_;
+    std::shared_ptr<ui::TextField> passwordTF_;
 
     bool hadForumLogin_ = false;
     bool hadForumPassword_ = false;

@@ -39,7 +39,8 @@ class MProductInfo : public fnd::Object {
     bool isNew() const { return isNew_; }
     void setIsNew(bool isNew) { isNew_ = isNew; }
 
-    // By order number: negative, 0 or positive.
+    // Compares by order number: the answer is negative when this product comes first, 0 when both
+    // share a place, and positive when the other comes first.
     int compare(const MProductInfo& other) const;
 
     // The icon "<pattern of type>.png" for picId when the resources hold it, else for the default

@@ -4,13 +4,11 @@
 
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/MRepository.h"
+#include "Classes/practice/SetsSettingsVC_iPad.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/ConnectionTable.h"
 
 namespace {
-
-// The tag of the box that groups the vibration options in the phone's interface file.
-constexpr int kVibrationBoxTag = 2;
 
 void selectFlag(const std::shared_ptr<ui::SegmentedControl>& control, bool on) {
     if (control) control->setSelectedSegmentIndex(on ? 1 : 0);
@@ -29,20 +27,15 @@ void storeFlag(const std::shared_ptr<ui::SegmentedControl>& control, Set set) {
 const ui::ConnectionTable& SetsSettingsVC::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("SetsSettingsVC", &OptionsViewController::classConnections())
-            .outlet("vibrateLbl", &SetsSettingsVC::vibrateLbl)
-            .outlet("vibrateOnShakeLbl", &SetsSettingsVC::vibrateOnShakeLbl)
-            .outlet("vibrateOnWrongAnswerLbl", &SetsSettingsVC::vibrateOnWrongAnswerLbl)
-            .outlet("shakeSC", &SetsSettingsVC::shakeSC)
-            .outlet("autoscanStopTimeSC", &SetsSettingsVC::autoscanStopTimeSC)
-            .outlet("vibrateOnShakeSC", &SetsSettingsVC::vibrateOnShakeSC)
-            .outlet("vibrateOnWrongAnswerSC", &SetsSettingsVC::vibrateOnWrongAnswerSC)
-            .outlet("autoscanStopOnLowBatterySC", &SetsSettingsVC::autoscanStopOnLowBatterySC)
+            .outlet("vibrateLbl", &SetsSettingsVC::vibrateLbl_)
+            .outlet("vibrateOnShakeLbl", &SetsSettingsVC::vibrateOnShakeLbl_)
+            .outlet("vibrateOnWrongAnswerLbl", &SetsSettingsVC::vibrateOnWrongAnswerLbl_)
+            .outlet("shakeSC", &SetsSettingsVC::shakeSC_)
+            .outlet("autoscanStopTimeSC", &SetsSettingsVC::autoscanStopTimeSC_)
+            .outlet("vibrateOnShakeSC", &SetsSettingsVC::vibrateOnShakeSC_)
+            .outlet("vibrateOnWrongAnswerSC", &SetsSettingsVC::vibrateOnWrongAnswerSC_)
+            .outlet("autoscanStopOnLowBatterySC", &SetsSettingsVC::autoscanStopOnLowBatterySC_)
             .action("doneClick:", &SetsSettingsVC::doneClick);
-    return table;
-}
-
-const ui::ConnectionTable& SetsSettingsVC_iPad::classConnections() {
-    static const ui::ConnectionTable table("SetsSettingsVC_iPad", &SetsSettingsVC::classConnections());
     return table;
 }
 
@@ -63,22 +56,22 @@ void SetsSettingsVC::viewDidLoad() {
 void SetsSettingsVC::updateScanViews() {
     auto rep = AbstractAppDelegate::sharedRep();
     if (!rep) return;
-    selectFlag(autoscanStopOnLowBatterySC, rep->fSetsAutoscanStopOnLowBattery());
-    if (autoscanStopTimeSC) {
+    selectFlag(autoscanStopOnLowBatterySC_, rep->fSetsAutoscanStopOnLowBattery());
+    if (autoscanStopTimeSC_) {
         // Another stored limit keeps the selection the interface file gives.
         if (rep->setsAutoscanStopTime() == kAutoscanStopTime)
-            autoscanStopTimeSC->setSelectedSegmentIndex(0);
+            autoscanStopTimeSC_->setSelectedSegmentIndex(0);
         else if (rep->setsAutoscanStopTime() == 0)
-            autoscanStopTimeSC->setSelectedSegmentIndex(1);
+            autoscanStopTimeSC_->setSelectedSegmentIndex(1);
     }
 }
 
 void SetsSettingsVC::storeScanOptions() {
     auto rep = AbstractAppDelegate::sharedRep();
     if (!rep) return;
-    storeFlag(autoscanStopOnLowBatterySC, [&](bool on) { rep->setFSetsAutoscanStopOnLowBattery(on); });
-    if (autoscanStopTimeSC) {
-        int index = autoscanStopTimeSC->selectedSegmentIndex();
+    storeFlag(autoscanStopOnLowBatterySC_, [&](bool on) { rep->setFSetsAutoscanStopOnLowBattery(on); });
+    if (autoscanStopTimeSC_) {
+        int index = autoscanStopTimeSC_->selectedSegmentIndex();
         if (index == 0) rep->setSetsAutoscanStopTime(kAutoscanStopTime);
         if (index == 1) rep->setSetsAutoscanStopTime(0);
     }
@@ -87,17 +80,17 @@ void SetsSettingsVC::storeScanOptions() {
 void SetsSettingsVC::updateViews() {
     auto rep = AbstractAppDelegate::sharedRep();
     if (!rep) return;
-    selectFlag(shakeSC, rep->fSetsShake());
-    selectFlag(vibrateOnShakeSC, rep->fSetsVibrateOnShake());
-    selectFlag(vibrateOnWrongAnswerSC, rep->fSetsVibrateOnWrongAnswer());
+    selectFlag(shakeSC_, rep->fSetsShake());
+    selectFlag(vibrateOnShakeSC_, rep->fSetsVibrateOnShake());
+    selectFlag(vibrateOnWrongAnswerSC_, rep->fSetsVibrateOnWrongAnswer());
     updateScanViews();
     auto delegate = AbstractAppDelegate::shared();
     if (delegate && !delegate->fvibrationAllowed()) {
-        std::vector<std::shared_ptr<ui::View>> vibration{vibrateLbl,
-                                                         vibrateOnShakeLbl,
-                                                         vibrateOnShakeSC,
-                                                         vibrateOnWrongAnswerLbl,
-                                                         vibrateOnWrongAnswerSC,
+        std::vector<std::shared_ptr<ui::View>> vibration{vibrateLbl_,
+                                                         vibrateOnShakeLbl_,
+                                                         vibrateOnShakeSC_,
+                                                         vibrateOnWrongAnswerLbl_,
+                                                         vibrateOnWrongAnswerSC_,
                                                          view()->viewWithTag(kVibrationBoxTag)};
         for (const auto& v : vibration)
             if (v) v->setHidden(true);
@@ -107,17 +100,10 @@ void SetsSettingsVC::updateViews() {
 void SetsSettingsVC::doneClick(const ui::ConnectionTable::Sender&) {
     if (auto rep = AbstractAppDelegate::sharedRep()) {
         // Hidden controls are stored too: they still hold the stored values.
-        storeFlag(shakeSC, [&](bool on) { rep->setFSetsShake(on); });
-        storeFlag(vibrateOnShakeSC, [&](bool on) { rep->setFSetsVibrateOnShake(on); });
-        storeFlag(vibrateOnWrongAnswerSC, [&](bool on) { rep->setFSetsVibrateOnWrongAnswer(on); });
+        storeFlag(shakeSC_, [&](bool on) { rep->setFSetsShake(on); });
+        storeFlag(vibrateOnShakeSC_, [&](bool on) { rep->setFSetsVibrateOnShake(on); });
+        storeFlag(vibrateOnWrongAnswerSC_, [&](bool on) { rep->setFSetsVibrateOnWrongAnswer(on); });
         storeScanOptions();
     }
-    fnd::NotificationCenter::defaultCenter().post("Done", sharedAs<SetsSettingsVC>());
-}
-
-void SetsSettingsVC_iPad::updateViews() { updateScanViews(); }
-
-void SetsSettingsVC_iPad::doneClick(const ui::ConnectionTable::Sender&) {
-    storeScanOptions();
     fnd::NotificationCenter::defaultCenter().post("Done", sharedAs<SetsSettingsVC>());
 }

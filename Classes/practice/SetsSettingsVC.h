@@ -15,6 +15,8 @@ class SetsSettingsVC : public OptionsViewController {
   public:
     // The scan's time limit that the first segment stands for; the second stands for none (0).
     static constexpr int kAutoscanStopTime = 1200;
+    // The tag of the box that groups the vibration options in the phone's interface file.
+    static constexpr int kVibrationBoxTag = 2;
 
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
@@ -32,28 +34,32 @@ class SetsSettingsVC : public OptionsViewController {
     // The controls' choices into the repository, then "Done".
     virtual void doneClick(const ui::ConnectionTable::Sender& sender);
 
-    std::shared_ptr<ui::Label> vibrateLbl;
-    std::shared_ptr<ui::Label> vibrateOnShakeLbl;
-    std::shared_ptr<ui::Label> vibrateOnWrongAnswerLbl;
+    const std::shared_ptr<ui::Label>& vibrateLbl() const { return vibrateLbl_; }
+    const std::shared_ptr<ui::Label>& vibrateOnShakeLbl() const { return vibrateOnShakeLbl_; }
+    const std::shared_ptr<ui::Label>& vibrateOnWrongAnswerLbl() const { return vibrateOnWrongAnswerLbl_; }
     // Segment 0 no, 1 yes; for the time limit segment 0 twenty minutes, 1 none.
-    std::shared_ptr<ui::SegmentedControl> shakeSC;
-    std::shared_ptr<ui::SegmentedControl> autoscanStopTimeSC;
-    std::shared_ptr<ui::SegmentedControl> vibrateOnShakeSC;
-    std::shared_ptr<ui::SegmentedControl> vibrateOnWrongAnswerSC;
-    std::shared_ptr<ui::SegmentedControl> autoscanStopOnLowBatterySC;
+    const std::shared_ptr<ui::SegmentedControl>& shakeSC() const { return shakeSC_; }
+    const std::shared_ptr<ui::SegmentedControl>& autoscanStopTimeSC() const { return autoscanStopTimeSC_; }
+    const std::shared_ptr<ui::SegmentedControl>& vibrateOnShakeSC() const { return vibrateOnShakeSC_; }
+    const std::shared_ptr<ui::SegmentedControl>& vibrateOnWrongAnswerSC() const {
+        return vibrateOnWrongAnswerSC_;
+    }
+    const std::shared_ptr<ui::SegmentedControl>& autoscanStopOnLowBatterySC() const {
+        return autoscanStopOnLowBatterySC_;
+    }
 
   protected:
     // The two scan options, shared by both screens.
     void updateScanViews();
     void storeScanOptions();
-};
 
-class SetsSettingsVC_iPad : public SetsSettingsVC {
-  public:
-    static const ui::ConnectionTable& classConnections();
-    const ui::ConnectionTable& connections() const override { return classConnections(); }
-
-    std::string nibIdentifier() const override { return tabletName(SetsSettingsVC::nibIdentifier()); }
-    void updateViews() override;
-    void doneClick(const ui::ConnectionTable::Sender& sender) override;
+  private:
+    std::shared_ptr<ui::Label> vibrateLbl_;
+    std::shared_ptr<ui::Label> vibrateOnShakeLbl_;
+    std::shared_ptr<ui::Label> vibrateOnWrongAnswerLbl_;
+    std::shared_ptr<ui::SegmentedControl> shakeSC_;
+    std::shared_ptr<ui::SegmentedControl> autoscanStopTimeSC_;
+    std::shared_ptr<ui::SegmentedControl> vibrateOnShakeSC_;
+    std::shared_ptr<ui::SegmentedControl> vibrateOnWrongAnswerSC_;
+    std::shared_ptr<ui::SegmentedControl> autoscanStopOnLowBatterySC_;
 };

@@ -11,10 +11,10 @@
 const ui::ConnectionTable& EditTestDateVC::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("EditTestDateVC", &ToolViewController::classConnections())
-            .outlet("datePicker", &EditTestDateVC::datePicker)
-            .outlet("timePicker", &EditTestDateVC::timePicker)
-            .outlet("dateOnOffSwitcher", &EditTestDateVC::dateOnOffSwitcher)
-            .outlet("dateTimeV", &EditTestDateVC::dateTimeV)
+            .outlet("datePicker", &EditTestDateVC::datePicker_)
+            .outlet("timePicker", &EditTestDateVC::timePicker_)
+            .outlet("dateOnOffSwitcher", &EditTestDateVC::dateOnOffSwitcher_)
+            .outlet("dateTimeV", &EditTestDateVC::dateTimeV_)
             .action("dateOnOffSwitched:", &EditTestDateVC::dateOnOffSwitched)
             .action("doneClick:", &EditTestDateVC::doneClick)
             .action("cancelClick:", &EditTestDateVC::cancelClick);
@@ -30,33 +30,33 @@ void EditTestDateVC::viewDidLoad() {
     std::shared_ptr<MRepository> rep = AbstractAppDelegate::sharedRep();
     const bool stored = rep && rep->testDate();
     const fnd::Date shown = stored ? *rep->testDate() : fnd::Date::now();
-    if (datePicker) datePicker->setDate(shown);
-    if (timePicker) timePicker->setDate(shown);
-    if (dateOnOffSwitcher) dateOnOffSwitcher->setOn(stored);
+    if (datePicker_) datePicker_->setDate(shown);
+    if (timePicker_) timePicker_->setDate(shown);
+    if (dateOnOffSwitcher_) dateOnOffSwitcher_->setOn(stored);
     showPickers(stored);
     ToolViewController::viewDidLoad();
 }
 
 void EditTestDateVC::showPickers(bool shown) {
-    if (datePicker) datePicker->setHidden(!shown);
-    if (timePicker) timePicker->setHidden(!shown);
+    if (datePicker_) datePicker_->setHidden(!shown);
+    if (timePicker_) timePicker_->setHidden(!shown);
 }
 
 void EditTestDateVC::dateOnOffSwitched(const Sender&) {
-    showPickers(dateOnOffSwitcher && dateOnOffSwitcher->isOn());
+    showPickers(dateOnOffSwitcher_ && dateOnOffSwitcher_->isOn());
 }
 
 void EditTestDateVC::doneClick(const Sender&) {
     if (std::shared_ptr<MRepository> rep = AbstractAppDelegate::sharedRep()) {
-        if (dateOnOffSwitcher && dateOnOffSwitcher->isOn() && datePicker && timePicker) {
+        if (dateOnOffSwitcher_ && dateOnOffSwitcher_->isOn() && datePicker_ && timePicker_) {
             const fnd::Calendar calendar = fnd::Calendar::current();
-            fnd::DateComponents day = calendar.components(datePicker->date());
-            const fnd::DateComponents time = calendar.components(timePicker->date());
+            fnd::DateComponents day = calendar.components(datePicker_->date());
+            const fnd::DateComponents time = calendar.components(timePicker_->date());
             day.hour = time.hour;
             day.minute = time.minute;
             day.second = 0;
             if (std::optional<fnd::Date> date = calendar.date(day)) rep->setTestDate(*date);
-        } else if (dateOnOffSwitcher && !dateOnOffSwitcher->isOn()) {
+        } else if (dateOnOffSwitcher_ && !dateOnOffSwitcher_->isOn()) {
             rep->setTestDate(std::nullopt);
         }
     }

@@ -32,13 +32,17 @@ class EditTestDateVC : public ToolViewController {
     // Posts "ToolDoneNotification" and changes nothing.
     void cancelClick(const Sender& sender);
 
-  protected:
-    std::shared_ptr<ui::DatePicker> datePicker, timePicker;
-    std::shared_ptr<ui::Switch> dateOnOffSwitcher;
-    std::shared_ptr<ui::View> dateTimeV;
+    const std::shared_ptr<ui::DatePicker>& datePicker() const { return datePicker_; }
+    const std::shared_ptr<ui::DatePicker>& timePicker() const { return timePicker_; }
+    const std::shared_ptr<ui::Switch>& dateOnOffSwitcher() const { return dateOnOffSwitcher_; }
+    const std::shared_ptr<ui::View>& dateTimeV() const { return dateTimeV_; }
 
   private:
     void showPickers(bool shown);
+
+    std::shared_ptr<ui::DatePicker> datePicker_, timePicker_;
+    std::shared_ptr<ui::Switch> dateOnOffSwitcher_;
+    std::shared_ptr<ui::View> dateTimeV_;
 };
 
 class EditTestDateVC_iPad : public EditTestDateVC {

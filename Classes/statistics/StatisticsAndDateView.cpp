@@ -23,12 +23,12 @@ void show(const std::shared_ptr<ui::Label>& label, bool shown) {
 const ui::ConnectionTable& StatisticsAndDateView::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("StatisticsAndDateView", &StatisticsView::classConnections())
-            .outlet("notificationL", &StatisticsAndDateView::notificationL)
-            .outlet("timerL", &StatisticsAndDateView::timerL)
-            .outlet("timerDaysL", &StatisticsAndDateView::timerDaysL)
-            .outlet("normalTextL", &StatisticsAndDateView::normalTextL)
-            .outlet("dateL", &StatisticsAndDateView::dateL)
-            .outlet("passedTextL", &StatisticsAndDateView::passedTextL);
+            .outlet("notificationL", &StatisticsAndDateView::notificationL_)
+            .outlet("timerL", &StatisticsAndDateView::timerL_)
+            .outlet("timerDaysL", &StatisticsAndDateView::timerDaysL_)
+            .outlet("normalTextL", &StatisticsAndDateView::normalTextL_)
+            .outlet("dateL", &StatisticsAndDateView::dateL_)
+            .outlet("passedTextL", &StatisticsAndDateView::passedTextL_);
     return table;
 }
 
@@ -47,33 +47,31 @@ void StatisticsAndDateView::showTestDateInfo() {
     auto rep = repository();
     const std::optional<fnd::Date> date = rep ? rep->testDate() : std::nullopt;
     if (!date) {
-        show(notificationL, true);
-        for (const auto* label : {&timerL, &timerDaysL, &normalTextL, &dateL, &passedTextL})
+        show(notificationL_, true);
+        for (const auto* label : {&timerL_, &timerDaysL_, &normalTextL_, &dateL_, &passedTextL_})
             show(*label, false);
         return;
     }
-    show(notificationL, false);
-    show(dateL, true);
-    if (dateL) {
+    show(notificationL_, false);
+    show(dateL_, true);
+    if (dateL_) {
         fnd::DateFormatter formatter;
         formatter.setDateStyle(fnd::DateFormatter::Style::Long);
         formatter.setTimeStyle(fnd::DateFormatter::Style::None);
-        dateL->setText(formatter.stringFromDate(*date));
+        dateL_->setText(formatter.stringFromDate(*date));
     }
     const double remaining = date->timeIntervalSinceNow();
     const bool over = remaining < 0;
-    show(timerL, !over);
-    show(timerDaysL, !over);
-    show(normalTextL, !over);
-    show(passedTextL, over);
+    show(timerL_, !over);
+    show(timerDaysL_, !over);
+    show(normalTextL_, !over);
+    show(passedTextL_, over);
     if (over) return;
 
     const int days = static_cast<int>(remaining / 86400);
     const long rest = static_cast<long>(remaining - 86400.0 * days);
-    if (timerDaysL) timerDaysL->setText(daysText(days));
-    if (timerL) timerL->setText(timeText(rest));
-    std::weak_ptr<StatisticsAndDateView> self = weakAs<StatisticsAndDateView>();
-    fnd::RunLoop::main().performAfterDelay(kCountdownInterval, requestTarget(), kCountdownAction, [self] {
-        if (auto pane = self.lock()) pane->showTestDateInfo();
-    });
+    if (timerDaysL_) timerDaysL_->setText(daysText(days));
+    if (timerL_) timerL_->setText(timeText(rest));
+    fnd::RunLoop::main().performAfterDelay(kCountdownInterval, *this, kCountdownAction,
+                                           &StatisticsAndDateView::showTestDateInfo);
 }

@@ -30,5 +30,5 @@ class StatisticsAndDateView : public StatisticsView {
     static std::string timeText(long seconds);
 
   private:
-    std::shared_ptr<ui::Label> notificationL, timerL, timerDaysL, normalTextL, dateL, passedTextL;
+    std::shared_ptr<ui::Label> notificationL_, timerL_, timerDaysL_, normalTextL_, dateL_, passedTextL_;
 };

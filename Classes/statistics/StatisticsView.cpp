@@ -21,6 +21,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
 #include "platform/foundation/Timer.h"
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -29,11 +30,12 @@
 
 namespace {
 
+using SV = StatisticsView;
+
 // The question type of each aggregator field (1 to 6); 0 for a field that has no aggregator here.
-constexpr int kFieldTypes[StatisticsView::kFieldCount] = {5, 4, 3, 1, 2, 0, 0};
-constexpr int kNextKind[StatisticsView::kKindCount] = {1, 2, 0, 5, 3, 4, 6};
-// Type codes that name the curves of the other configuration's kinds.
-constexpr int kTC = 7, kSE = 8, kQC = 9, kNE = 10, kMC = 11;
+constexpr int kFieldTypes[SV::kFieldCount] = {
+    SV::Type::RC, SV::Type::CR, SV::Type::SC, SV::Type::PS, SV::Type::DS, 0, 0};
+constexpr int kNextKind[SV::kKindCount] = {1, 2, 0, 5, 3, 4, 6};
 constexpr const char* kRefreshAction = "renderStatistics";
 
 std::string nameForType(int type) { return MQSet::nameForType(type).value_or(""); }
@@ -69,21 +71,21 @@ const ui::ConnectionTable& StatisticsView::classConnections() {
     static const ui::ConnectionTable table = [] {
         ui::ConnectionTable t("StatisticsView", &ui::View::classConnections());
         t.outlet("content", &StatisticsView::content_)
-            .outlet("successRateV", &StatisticsView::successRateV)
-            .outlet("numberOfSolvedV", &StatisticsView::numberOfSolvedV)
-            .outlet("successRateIV", &StatisticsView::successRateIV)
-            .outlet("numberOfSolvedIV", &StatisticsView::numberOfSolvedIV)
-            .outlet("caption", &StatisticsView::caption)
-            .outlet("caption1", &StatisticsView::caption1)
-            .outlet("caption2", &StatisticsView::caption2)
-            .outlet("caption3", &StatisticsView::caption3)
-            .outlet("caption4", &StatisticsView::caption4)
-            .outlet("captionN", &StatisticsView::captionN)
-            .outlet("stepL", &StatisticsView::stepL)
-            .outlet("noEnoughDataL", &StatisticsView::noEnoughDataL)
-            .outlet("noEnoughData2L", &StatisticsView::noEnoughData2L)
-            .outlet("totalTimeCaptionL", &StatisticsView::totalTimeCaptionL)
-            .outlet("totalTimeL", &StatisticsView::totalTimeL)
+            .outlet("successRateV", &StatisticsView::successRateV_)
+            .outlet("numberOfSolvedV", &StatisticsView::numberOfSolvedV_)
+            .outlet("successRateIV", &StatisticsView::successRateIV_)
+            .outlet("numberOfSolvedIV", &StatisticsView::numberOfSolvedIV_)
+            .outlet("caption", &StatisticsView::caption_)
+            .outlet("caption1", &StatisticsView::caption1_)
+            .outlet("caption2", &StatisticsView::caption2_)
+            .outlet("caption3", &StatisticsView::caption3_)
+            .outlet("caption4", &StatisticsView::caption4_)
+            .outlet("captionN", &StatisticsView::captionN_)
+            .outlet("stepL", &StatisticsView::stepL_)
+            .outlet("noEnoughDataL", &StatisticsView::noEnoughDataL_)
+            .outlet("noEnoughData2L", &StatisticsView::noEnoughData2L_)
+            .outlet("totalTimeCaptionL", &StatisticsView::totalTimeCaptionL_)
+            .outlet("totalTimeL", &StatisticsView::totalTimeL_)
             .action("switchPlotType:", &StatisticsView::switchPlotType);
         addTableOutlet<0, 0>(t, "Type1TodayL");
         addTableOutlet<0, 1>(t, "Type2TodayL");
@@ -135,21 +137,16 @@ void StatisticsView::showStatisticsInThread() {
     savesTimer_ = nullptr;
     auto rep = repository();
     if (rep && rep->subRepsAreSaving()) {
-        std::weak_ptr<StatisticsView> self = weakAs<StatisticsView>();
-        savesTimer_ = fnd::RunLoop::main().scheduleTimer(1.0, false, [self](fnd::Timer&) {
-            if (auto panel = self.lock()) panel->showStatisticsInThread();
-        });
+        savesTimer_ = fnd::RunLoop::main().scheduleTimer(
+            1.0, false, fnd::whileAlive(*this, &StatisticsView::showStatisticsInThread));
         return;
     }
     showStatistics();
 }
 
 void StatisticsView::showStatistics() {
-    std::weak_ptr<StatisticsView> self = weakAs<StatisticsView>();
     if (!fnd::Thread::isMainThread()) {
-        fnd::RunLoop::main().post([self] {
-            if (auto panel = self.lock()) panel->showStatistics();
-        });
+        fnd::RunLoop::main().post(fnd::whileAlive(*this, &StatisticsView::showStatistics));
         return;
     }
     if (stopped_) return;
@@ -157,7 +154,8 @@ void StatisticsView::showStatistics() {
     // The answers are copied here, where the models live; the worker reads only the copy.
     std::shared_ptr<const StatSnapshot> snapshot =
         rep ? StatSnapshot::take(*rep) : std::make_shared<StatSnapshot>();
-    worker_->submit([snapshot, self]() -> std::function<void()> {
+    auto install = fnd::whileAlive(*this, &StatisticsView::install);
+    worker_->submit([snapshot, install]() -> std::function<void()> {
         std::array<std::shared_ptr<const StatAggregator>, kFieldCount> aggregators;
         for (int field = 1; field <= kFieldCount; ++field) {
             if (field == kAllField)
@@ -166,9 +164,7 @@ void StatisticsView::showStatistics() {
                 aggregators[field - 1] =
                     std::make_shared<const StatAggregator>(*snapshot, kFieldTypes[field - 1]);
         }
-        return [self, aggregators = std::move(aggregators)]() mutable {
-            if (auto panel = self.lock()) panel->install(std::move(aggregators));
-        };
+        return [install, aggregators = std::move(aggregators)]() mutable { install(std::move(aggregators)); };
     });
 }
 
@@ -239,41 +235,38 @@ void StatisticsView::renderStatistics() {
     drawKind(repository() ? repository()->currentStatisticsType() : 0);
 
     const auto& all = aggregator(kAllField);
-    const ui::Rect frame{{0, 0}, sizeOf(numberOfSolvedV)};
+    const ui::Rect frame{{0, 0}, sizeOf(numberOfSolvedV_)};
     auto bars = std::make_shared<StatCounter>(all);
     auto mean = std::make_shared<StatCounter>(all);
     mean->setMean(true);
 
-    if (statViewN) statViewN->removeFromSuperview();
-    statViewN = ui::make<HistogramView>(frame, bars);
-    statViewN->setMainColor(histogramColor());
-    if (numberOfSolvedV) numberOfSolvedV->addSubview(statViewN);
-    if (captionN) captionN->setText(std::to_string(bars->max()));
+    if (statViewN_) statViewN_->removeFromSuperview();
+    statViewN_ = ui::make<HistogramView>(frame, bars);
+    statViewN_->setMainColor(histogramColor());
+    if (numberOfSolvedV_) numberOfSolvedV_->addSubview(statViewN_);
+    if (captionN_) captionN_->setText(std::to_string(bars->max()));
 
     const bool answered = bars->stepName().has_value();
-    if (stepL) {
-        if (answered) stepL->setText("step is a " + *bars->stepName());
-        stepL->setHidden(!answered);
+    if (stepL_) {
+        if (answered) stepL_->setText("step is a " + *bars->stepName());
+        stepL_->setHidden(!answered);
     }
-    hide(noEnoughData2L, answered);
+    hide(noEnoughData2L_, answered);
     const std::optional<std::string> total = answered && all ? totalTimeText(all->totalTime()) : std::nullopt;
-    hide(totalTimeCaptionL, !total);
-    hide(totalTimeL, !total);
-    if (total && totalTimeL) totalTimeL->setText(*total);
+    hide(totalTimeCaptionL_, !total);
+    hide(totalTimeL_, !total);
+    if (total && totalTimeL_) totalTimeL_->setText(*total);
 
-    if (statViewNM) statViewNM->removeFromSuperview();
-    statViewNM = ui::make<PlotView>(frame, mean);
-    statViewNM->setMainColor(meanColor());
-    if (numberOfSolvedV) numberOfSolvedV->addSubview(statViewNM);
+    if (statViewNM_) statViewNM_->removeFromSuperview();
+    statViewNM_ = ui::make<PlotView>(frame, mean);
+    statViewNM_->setMainColor(meanColor());
+    if (numberOfSolvedV_) numberOfSolvedV_->addSubview(statViewNM_);
 
     // One refresh chain at most: a drawing replaces the refresh that was pending.
     fnd::RunLoop::main().cancelPerforms(requestTarget(), kRefreshAction);
     const std::optional<double> delay = refreshDelay(all ? all->coveredPeriod(fnd::Date::now()) : 0);
     if (!delay) return;
-    std::weak_ptr<StatisticsView> self = weakAs<StatisticsView>();
-    fnd::RunLoop::main().performAfterDelay(*delay, requestTarget(), kRefreshAction, [self] {
-        if (auto panel = self.lock()) panel->renderStatistics();
-    });
+    fnd::RunLoop::main().performAfterDelay(*delay, *this, kRefreshAction, &StatisticsView::renderStatistics);
 }
 
 int StatisticsView::nextKind(int kind) { return kind >= 0 && kind < kKindCount ? kNextKind[kind] : kQV; }
@@ -298,58 +291,69 @@ void StatisticsView::drawKind(int kind) {
 
     switch (kind) {
         case kQV: {
-            auto q = mixOf({{curve(4), kHalf}, {curve(5), kHalf}});
-            auto v = mixOf({{curve(1), kThird}, {curve(2), kThird}, {curve(3), kThird}});
+            auto q = mixOf({{curve(Field::PS), kHalf}, {curve(Field::DS), kHalf}});
+            auto v =
+                mixOf({{curve(Field::RC), kThird}, {curve(Field::CR), kThird}, {curve(Field::SC), kThird}});
             drawChart(Slot{"All", mixOf({{q, kHalf}, {v, kHalf}})}, {Slot{"Q", q}, Slot{"V", v}, {}, {}});
             break;
         }
         case kDS_PS: {
-            Slot ds = single(5, 2), ps = single(4, 1);
+            Slot ds = single(Field::DS, Type::DS), ps = single(Field::PS, Type::PS);
             drawChart(Slot{"Q", mixOf({{ds.series, kHalf}, {ps.series, kHalf}})}, {ds, ps, {}, {}});
             break;
         }
         case kSC_RC_CR: {
-            Slot sc = single(3, 3), rc = single(1, 5), cr = single(2, 4);
+            Slot sc = single(Field::SC, Type::SC), rc = single(Field::RC, Type::RC),
+                 cr = single(Field::CR, Type::CR);
             drawChart(Slot{"V", mixOf({{rc.series, kThird}, {cr.series, kThird}, {sc.series, kThird}})},
                       {sc, rc, cr, {}});
             break;
         }
         case kQV_TELV: {
-            auto q = mixOf({{curve(2), kThird}, {curve(3), kThird}, {curve(1), kThird}});
-            auto v = mixOf({{curve(4), kThird}, {curve(5), kThird}, {curve(6), kThird}});
+            auto q = mixOf({{curve(OtherField::MC), kThird},
+                            {curve(OtherField::NE), kThird},
+                            {curve(OtherField::QC), kThird}});
+            auto v = mixOf({{curve(OtherField::SE), kThird},
+                            {curve(OtherField::RC), kThird},
+                            {curve(OtherField::TC), kThird}});
             drawChart(Slot{"All", mixOf({{q, kHalf}, {v, kHalf}})}, {Slot{"Q", q}, Slot{"V", v}, {}, {}});
             break;
         }
         case kMC_NE_QC: {
-            Slot ne = single(3, kNE), mc = single(2, kMC), qc = single(1, kQC);
+            Slot ne = single(OtherField::NE, Type::NE), mc = single(OtherField::MC, Type::MC),
+                 qc = single(OtherField::QC, Type::QC);
             drawChart(Slot{"Q", mixOf({{ne.series, kThird}, {mc.series, kThird}, {qc.series, kThird}})},
                       {ne, mc, qc, {}});
             break;
         }
         case kRC_TC_SE: {
-            Slot se = single(4, kSE), rc = single(5, 5), tc = single(6, kTC);
+            Slot se = single(OtherField::SE, Type::SE), rc = single(OtherField::RC, Type::RC),
+                 tc = single(OtherField::TC, Type::TC);
             drawChart(Slot{"V", mixOf({{se.series, kThird}, {rc.series, kThird}, {tc.series, kThird}})},
                       {se, rc, tc, {}});
             break;
         }
         case kTC_MC_NE_QC:
-            drawChart(std::nullopt, {single(5, kTC), single(2, kMC), single(3, kNE), single(1, kQC)});
+            // This kind draws the fifth field under the TC caption, where the RC-TC-SE kind draws
+            // the sixth; it is kept as the program has always drawn it.
+            drawChart(std::nullopt, {single(OtherField::RC, Type::TC), single(OtherField::MC, Type::MC),
+                                     single(OtherField::NE, Type::NE), single(OtherField::QC, Type::QC)});
             break;
     }
     if (auto rep = repository()) rep->setCurrentStatisticsType(kind);
 }
 
 std::array<std::shared_ptr<ui::Label>*, 5> StatisticsView::captions() {
-    return {&caption, &caption1, &caption2, &caption3, &caption4};
+    return {&caption_, &caption1_, &caption2_, &caption3_, &caption4_};
 }
 
 std::array<std::shared_ptr<PlotView>*, 5> StatisticsView::plotViews() {
-    return {&statView, &statView1, &statView2, &statView3, &statView4};
+    return {&statView_, &statView1_, &statView2_, &statView3_, &statView4_};
 }
 
 void StatisticsView::drawChart(const std::optional<Slot>& mix,
                                const std::array<std::optional<Slot>, 4>& singles) {
-    const ui::Rect frame{{0, 0}, sizeOf(successRateV)};
+    const ui::Rect frame{{0, 0}, sizeOf(successRateV_)};
     std::vector<std::shared_ptr<StatViewDelegate>> drawn;
     for (int position = 0; position < 5; ++position) {
         std::shared_ptr<PlotView>& view = *plotViews()[position];
@@ -369,7 +373,7 @@ void StatisticsView::drawChart(const std::optional<Slot>& mix,
 }
 
 void StatisticsView::finishDrawWithGenerators(const std::vector<std::shared_ptr<StatViewDelegate>>& series) {
-    const ui::Rect mixCaption = frameOf(caption), firstCaption = frameOf(caption1);
+    const ui::Rect mixCaption = frameOf(caption_), firstCaption = frameOf(caption1_);
     const ui::Size block{2 * (firstCaption.origin.x - mixCaption.origin.x) + 6,
                          2 * mixCaption.size.height + 6};
     int corners = StatViewDelegate::kAllCorners;
@@ -381,18 +385,18 @@ void StatisticsView::finishDrawWithGenerators(const std::vector<std::shared_ptr<
     }
     if (!enough) {
         for (auto* label : captions()) hide(*label, true);
-        hide(noEnoughDataL, false);
+        hide(noEnoughDataL_, false);
         return;
     }
-    adjustCaptions(corners, sizeOf(successRateV), block);
+    adjustCaptions(corners, sizeOf(successRateV_), block);
     // The single curves first, so that the mix lies on top.
     for (int position : {1, 2, 3, 4, 0}) {
         const std::shared_ptr<PlotView>& view = *plotViews()[position];
         if (!view) continue;
         view->showLegend(frameOf(*captions()[position]));
-        if (successRateV) successRateV->addSubview(view);
+        if (successRateV_) successRateV_->addSubview(view);
     }
-    hide(noEnoughDataL, true);
+    hide(noEnoughDataL_, true);
 }
 
 void StatisticsView::adjustCaptions(int corners, ui::Size plot, ui::Size block) {

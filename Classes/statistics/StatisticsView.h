@@ -47,9 +47,21 @@ class StatisticsView : public ui::View {
         kTC_MC_NE_QC = 6
     };
     static constexpr int kKindCount = 7;
-    // Rows of the table and aggregator fields: 1 RC, 2 CR, 3 SC, 4 PS, 5 DS, 6 (none here), 7 all.
+    // The aggregator fields, which are also the rows of the table. The first three chart kinds read
+    // them as named here; the seventh holds every answer.
+    struct Field {
+        enum : int { RC = 1, CR, SC, PS, DS, Sixth, All };
+    };
     static constexpr int kFieldCount = 7;
-    static constexpr int kAllField = 7;
+    static constexpr int kAllField = Field::All;
+    // The other chart kinds read fields 1 to 6 as the curves of the other configuration.
+    struct OtherField {
+        enum : int { QC = 1, MC, NE, SE, RC, TC };
+    };
+    // The question types whose names caption the curves (see MQSet::nameForType).
+    struct Type {
+        enum : int { PS = 1, DS, SC, CR, RC, TC = 7, SE, QC, NE, MC };
+    };
 
     StatisticsView();
     ~StatisticsView() override;
@@ -131,7 +143,8 @@ class StatisticsView : public ui::View {
     // The new aggregators enter the panel; it is drawn and its table filled.
     void install(std::array<std::shared_ptr<const StatAggregator>, kFieldCount> aggregators);
 
-    // Outlets of the table: [column][row], columns today, 7 days, overall; rows as the fields.
+    // The table's labels are outlets indexed [column][row]: the columns are today, 7 days and
+    // overall, and the rows follow the fields.
     template <int Column, int Row>
     void setTableLabel(std::shared_ptr<ui::Label> label) {
         table_[Column][Row] = std::move(label);
@@ -141,24 +154,23 @@ class StatisticsView : public ui::View {
         return table_[Column][Row];
     }
 
-    std::shared_ptr<ui::View> content_;
-    std::shared_ptr<ui::View> successRateV;
-    std::shared_ptr<ui::View> numberOfSolvedV;
-    std::shared_ptr<ui::ImageView> successRateIV;
-    std::shared_ptr<ui::ImageView> numberOfSolvedIV;
-    std::shared_ptr<ui::Label> caption, caption1, caption2, caption3, caption4, captionN;
-    std::shared_ptr<PlotView> statView, statView1, statView2, statView3, statView4;
-    std::shared_ptr<HistogramView> statViewN;
-    std::shared_ptr<PlotView> statViewNM;
-    std::shared_ptr<ui::Label> stepL, noEnoughDataL, noEnoughData2L, totalTimeCaptionL, totalTimeL;
-    std::array<std::array<std::shared_ptr<ui::Label>, kFieldCount>, 3> table_;
-
   private:
     template <int Column, int Row>
     static void addTableOutlet(ui::ConnectionTable& table, const char* name);
     std::array<std::shared_ptr<ui::Label>*, 5> captions();
     std::array<std::shared_ptr<PlotView>*, 5> plotViews();
 
+    std::shared_ptr<ui::View> content_;
+    std::shared_ptr<ui::View> successRateV_;
+    std::shared_ptr<ui::View> numberOfSolvedV_;
+    std::shared_ptr<ui::ImageView> successRateIV_;
+    std::shared_ptr<ui::ImageView> numberOfSolvedIV_;
+    std::shared_ptr<ui::Label> caption_, caption1_, caption2_, caption3_, caption4_, captionN_;
+    std::shared_ptr<PlotView> statView_, statView1_, statView2_, statView3_, statView4_;
+    std::shared_ptr<HistogramView> statViewN_;
+    std::shared_ptr<PlotView> statViewNM_;
+    std::shared_ptr<ui::Label> stepL_, noEnoughDataL_, noEnoughData2L_, totalTimeCaptionL_, totalTimeL_;
+    std::array<std::array<std::shared_ptr<ui::Label>, kFieldCount>, 3> table_;
     std::shared_ptr<MRepository> repository_;
     std::array<std::shared_ptr<const StatAggregator>, kFieldCount> aggregators_;
     bool computed_ = false;

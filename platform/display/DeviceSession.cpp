@@ -224,13 +224,13 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
 
     std::weak_ptr<fnd::RunLoop> loop = fnd::RunLoop::mainShared();
     std::weak_ptr<int> alive = impl->alive;
-    ui::Device::current().setEffectListener([loop, alive, impl] {
+    ui::Device::current().setOnEffect([loop, alive, impl] {
         if (auto l = loop.lock())
             l->post([alive, impl] {
                 if (alive.lock()) impl->sendEffects();
             });
     });
-    ui::EditMenu::shared().setSelectionEndedListener([impl](std::uint64_t element) {
+    ui::EditMenu::shared().setOnSelectionEnded([impl](std::uint64_t element) {
         impl->send({{"type", "endSelection"}, {"id", element}});
     });
 }
@@ -238,9 +238,9 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
 DeviceSession::~DeviceSession() {
     if (auto loop = impl_->loop.lock()) loop->removeTurnObserver(impl_->turnObserver);
     ui::WebView::setEngineFactory(nullptr);
-    ui::Device::current().setEffectListener(nullptr);
-    ui::EditMenu::shared().setSelectionEndedListener(nullptr);
-    application().setURLOpener(nullptr);
+    ui::Device::current().setOnEffect(nullptr);
+    ui::EditMenu::shared().setOnSelectionEnded(nullptr);
+    application().setOnOpenURL(nullptr);
     impl_->server.stop();
 }
 
@@ -251,7 +251,7 @@ bool DeviceSession::start() {
     std::error_code ec;
     if (std::filesystem::is_directory(resources, ec))
         impl_->resourcesAddress = impl_->server.serveFolder(resources);
-    application().setURLOpener([this](const std::string& address) { openURL(address); });
+    application().setOnOpenURL([this](const std::string& address) { openURL(address); });
     // Web views made from now on show their pages in the tab's frames.
     ui::WebView::setEngineFactory(
         [web = std::weak_ptr<WebViewHost>(impl_->web)](ui::WebView& view) -> std::shared_ptr<ui::WebEngine> {

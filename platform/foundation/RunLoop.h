@@ -18,6 +18,7 @@
 
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/Timer.h"
+#include "platform/foundation/WhileAlive.h"
 
 namespace fnd {
 
@@ -57,6 +58,14 @@ class RunLoop {
     std::shared_ptr<Timer> scheduleTimer(double interval, bool repeats, std::function<void(Timer&)> fire);
     // A delayed call, cancellable by target, or by target and action. Any thread.
     std::shared_ptr<Timer> performAfterDelay(double delay, const void* target, std::string action, Task task);
+    // A delayed call of one of `self`'s member functions, made only while `self` lives. Its target
+    // is `self`, so that cancelPerforms(&self) ends all of an object's delayed calls at once.
+    template <class Self, class T>
+    std::shared_ptr<Timer> performAfterDelay(double delay, Self& self, std::string action,
+                                             void (T::*method)()) {
+        return performAfterDelay(delay, static_cast<const void*>(&self), std::move(action),
+                                 whileAlive(self, method));
+    }
     void cancelPerforms(const void* target);
     void cancelPerforms(const void* target, const std::string& action);
     // A repeating tick at the display's rate (60 per second); the callback gets the loop's time.

@@ -323,7 +323,7 @@ bool Application::openURL(const fnd::URL& url) {
     return true;
 }
 
-void Application::setURLOpener(std::function<void(const std::string&)> opener) {
+void Application::setOnOpenURL(std::function<void(const std::string&)> opener) {
     opener_ = std::move(opener);
 }
 

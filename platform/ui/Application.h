@@ -118,7 +118,7 @@ class Application {
     const std::vector<std::string>& openableSchemes() const { return openableSchemes_; }
     void setOpenableSchemes(const std::vector<std::string>& schemes);
     // The display's hook that opens an address.
-    void setURLOpener(std::function<void(const std::string& address)> opener);
+    void setOnOpenURL(std::function<void(const std::string& address)> opener);
 
     bool isIdleTimerDisabled() const { return idleTimerDisabled_; }
     void setIdleTimerDisabled(bool disabled) { idleTimerDisabled_ = disabled; }

@@ -62,7 +62,7 @@ class BarButtonItem : public fnd::Object {
     void perform();
 
     // The toolbar showing the item hears of its changes.
-    void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+    void setOnChange(std::function<void()> handler) { changed_ = std::move(handler); }
 
   private:
     void setAction(Action action, std::weak_ptr<const void> target, bool hasTarget);

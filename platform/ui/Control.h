@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/foundation/WhileAlive.h"
 #include "platform/ui/View.h"
 
 namespace ui {
@@ -81,6 +82,11 @@ class Control : public View {
     // Answers an id for removeAction.
     int addAction(unsigned events, Action action);
     int addAction(unsigned events, Action action, std::weak_ptr<const void> owner);
+    // Calls one of the target's member functions on any of the events, while the target lives.
+    template <class Target, class T, class... A>
+    int addAction(unsigned events, Target& target, void (T::*method)(A...)) {
+        return addAction(events, fnd::whileAlive(target, method), target.template weakAs<T>());
+    }
     void removeAction(int id);
     bool hasActions(unsigned events) const;
 

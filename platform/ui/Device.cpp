@@ -210,7 +210,7 @@ std::vector<std::string> Device::takeEffects() {
     return std::exchange(effects_, {});
 }
 
-void Device::setEffectListener(std::function<void()> listener) {
+void Device::setOnEffect(std::function<void()> listener) {
     std::lock_guard lock(mutex_);
     effectListener_ = std::move(listener);
 }

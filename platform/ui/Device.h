@@ -99,7 +99,7 @@ class Device {
     // The file of a sound made from one, relative to the resource folder; empty for other ids.
     std::string systemSoundFile(int soundId) const;
     std::vector<std::string> takeEffects();
-    void setEffectListener(std::function<void()> listener);
+    void setOnEffect(std::function<void()> listener);
 
   private:
     Device();

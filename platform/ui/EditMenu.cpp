@@ -119,7 +119,7 @@ std::string EditMenu::selectedTextIn(const View& view) const {
     return selected_.lock().get() == &view ? text_ : std::string();
 }
 
-void EditMenu::setSelectionEndedListener(std::function<void(std::uint64_t)> listener) {
+void EditMenu::setOnSelectionEnded(std::function<void(std::uint64_t)> listener) {
     listener_ = std::move(listener);
 }
 

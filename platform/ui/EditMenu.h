@@ -56,7 +56,7 @@ class EditMenu {
     std::string selectedTextIn(const View& view) const;
 
     // Called back with the element id of a view whose selection ended on this side.
-    void setSelectionEndedListener(std::function<void(std::uint64_t elementId)> listener);
+    void setOnSelectionEnded(std::function<void(std::uint64_t elementId)> listener);
     // A view's user interaction went off: ends a selection in it or below it.
     void userInteractionDisabled(const View& view);
 

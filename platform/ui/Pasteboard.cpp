@@ -28,7 +28,7 @@ long Pasteboard::changeCount() const {
     return changes_;
 }
 
-void Pasteboard::setChangeListener(std::function<void(const std::optional<std::string>&)> listener) {
+void Pasteboard::setOnChange(std::function<void(const std::optional<std::string>&)> listener) {
     std::lock_guard lock(mutex_);
     listener_ = std::move(listener);
 }

@@ -18,7 +18,7 @@ class Pasteboard {
     // Counts every change, so a caller can tell whether an operation wrote to the pasteboard.
     long changeCount() const;
     // Called after each change (the display mirrors the text to the browser's clipboard).
-    void setChangeListener(std::function<void(const std::optional<std::string>&)> listener);
+    void setOnChange(std::function<void(const std::optional<std::string>&)> listener);
 
   private:
     mutable std::mutex mutex_;

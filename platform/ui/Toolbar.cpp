@@ -30,12 +30,12 @@ void Toolbar::setTintColor(const Color& color) {
 }
 
 void Toolbar::setItems(std::vector<std::shared_ptr<BarButtonItem>> items, bool animated) {
-    for (auto& item : items_) item->setChangeHandler(nullptr);
+    for (auto& item : items_) item->setOnChange(nullptr);
     std::erase(items, nullptr);
     items_ = std::move(items);
     std::weak_ptr<Toolbar> weak = sharedAs<Toolbar>();
     for (auto& item : items_)
-        item->setChangeHandler([weak] {
+        item->setOnChange([weak] {
             if (auto self = weak.lock()) self->rebuild(false);
         });
     rebuild(animated);

@@ -1,23 +1,22 @@
 // The shared overlays in a real browser, on the phone and on the tablet: the confirmation panel,
 // the loading overlay with its "Close" key, the font-size popup and the about screen each open
 // from the showcase's keys, answer a tap on their keys, and go. Screenshots are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { cpSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
-import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import {
+    artifacts, changing, settled, shownTexts, tapAndWait, tapText, useBrowser, waitShown, withProgram,
+} from './support.mjs';
 
 const overlays = process.env.ORVA_CORE_OVERLAYS;
-let context;
+assert.ok(overlays, 'ORVA_CORE_OVERLAYS names the overlays program');
+assert.ok(process.env.ORVA_SOURCE, 'ORVA_SOURCE names the source tree');
+const browser = useBrowser({ timeout: 8000 });
 // The program's interface files and pictures, with information that names the maker's addresses.
-let bundle;
+const bundle = browser.folder('orvakit-overlays-');
 
-before(async () => {
-    assert.ok(overlays, 'ORVA_CORE_OVERLAYS names the overlays program');
-    assert.ok(process.env.ORVA_SOURCE, 'ORVA_SOURCE names the source tree');
-    mkdirSync(artifacts, { recursive: true });
-    bundle = mkdtempSync(path.join(tmpdir(), 'orvakit-overlays-'));
+before(() => {
     for (const folder of ['nibs', 'images']) {
         cpSync(path.join(process.env.ORVA_SOURCE, 'resources', folder), path.join(bundle, folder), { recursive: true });
     }
@@ -27,77 +26,51 @@ before(async () => {
         MakerForumAddress: 'https://maker.example/forum/',
         SupportMailAddress: 'help@maker.example',
     }));
-    context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
-    context.setDefaultTimeout(8000);
 });
 
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    if (bundle) rmSync(bundle, { recursive: true, force: true });
-});
-
-const escaped = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
-const textLocator = (page, text) => page.locator('.text > span', { hasText: new RegExp(`^${escaped(text)}$`) });
-
-async function tapText(page, text) {
-    const box = await textLocator(page, text).last().boundingBox();
-    assert.ok(box, `"${text}" is shown`);
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+// The showcase in a page, once its keys are drawn and at rest.
+async function openShowcase(address) {
+    const page = await browser.context.newPage();
+    await page.goto(address);
+    await page.evaluate(() => document.fonts.ready);
+    await waitShown(page, 'Confirmation');
+    await settled(page);
+    return page;
 }
 
 for (const device of ['phone', 'tablet']) {
     describe(`the shared overlays on the ${device}`, () => {
-        let program;
-        let page;
-        const shot = (name) => page.screenshot({ path: path.join(artifacts, `core_overlays-${device}-${name}.png`) });
-
-        before(async () => {
-            program = await startProgram(overlays, ['--device', device, '--resources', bundle]);
-            page = await context.newPage();
-            await page.goto(program.address);
-            await textLocator(page, 'Confirmation').waitFor();
-            await page.evaluate(() => document.fonts.ready);
-        });
-        after(async () => {
-            await page?.close().catch(() => {});
-            program?.child.kill('SIGTERM');
-        });
+        const s = withProgram(overlays, ['--device', device, '--resources', bundle], openShowcase);
+        const shot = (name) => s.page.screenshot({ path: path.join(artifacts, `core_overlays-${device}-${name}.png`) });
 
         test('the confirmation panel rises with its question and answers each key', async () => {
-            await tapText(page, 'Confirmation');
-            await textLocator(page, 'Delete the deck "Idioms" and its 40 cards?').waitFor();
-            await page.waitForTimeout(400);  // the panel has risen
+            const { page, run: program } = s;
+            await tapAndWait(page, 'Confirmation', 'Delete the deck "Idioms" and its 40 cards?');  // risen
             await shot('confirm');
             // The keys' stretched faces are drawn whole, each on a canvas of the key's size.
             assert.ok(await page.locator('canvas.ninepart').count() >= 2);
-            await tapText(page, 'Confirm');
+            // Each key answers, and the panel goes down below the screen.
+            await changing(page, () => tapText(page, 'Confirm'));
             assert.equal(await program.next(/^(Confirm|Cancel)$/), 'Confirm');
-            await page.waitForTimeout(400);  // the panel has gone down
-            await tapText(page, 'Confirmation');
-            await page.waitForTimeout(400);
-            await tapText(page, 'Cancel');
+            await changing(page, () => tapText(page, 'Confirmation'));
+            await changing(page, () => tapText(page, 'Cancel'));
             assert.equal(await program.next(/^(Confirm|Cancel)$/), 'Cancel');
-            await page.waitForTimeout(400);
         });
 
         test('the loading overlay covers the screen until its Close key', async () => {
-            await tapText(page, 'Loading');
-            await textLocator(page, 'Opening the tool, still saving...').waitFor();
-            await page.waitForTimeout(300);
+            const { page, run: program } = s;
+            await tapAndWait(page, 'Loading', 'Opening the tool, still saving...');
             await shot('loading');
             // The keys below are covered: a tap on one reaches the overlay, not the key.
             await tapText(page, 'About');
-            await tapText(page, 'Close');
+            await tapAndWait(page, 'Close', 'Opening the tool, still saving...', { gone: true });
             assert.equal(await program.next(/^MNotificationLoadingViewCanceled$|^ToolDoneNotification$/),
                 'MNotificationLoadingViewCanceled');
-            await page.waitForTimeout(400);
-            assert.equal(await textLocator(page, 'Opening the tool, still saving...').count(), 0);
         });
 
         test('the font-size popup steps the size within its limits', async () => {
-            await tapText(page, 'Font size');
-            await page.waitForTimeout(400);  // faded in
+            const { page, run: program } = s;
+            await tapAndWait(page, 'Font size', 'A+');  // faded in
             await shot('font');
             await tapText(page, 'A+');
             assert.equal(await program.next(/^font /), 'font 14');
@@ -105,23 +78,18 @@ for (const device of ['phone', 'tablet']) {
             await tapText(page, 'A−');
             assert.equal(await program.next(/^font /), 'font 13');
             assert.equal(await program.next(/^font /), 'font 12');
-            await tapText(page, 'Font size');
-            await page.waitForTimeout(400);
-            assert.equal(await textLocator(page, 'A+').count(), 0);
+            await tapAndWait(page, 'Font size', 'A+', { gone: true });
         });
 
         test('the about screen shows the version and its Done key ends it', async () => {
-            await tapText(page, 'About');
-            await textLocator(page, 'Email us').waitFor();
-            await page.waitForTimeout(700);  // the subviews have faded in
+            const { page, run: program } = s;
+            await tapAndWait(page, 'About', 'Email us');  // the subviews have faded in
             await shot('about');
             const version = await page.locator('.text > span', { hasText: /^v\d/ }).first().textContent();
             assert.match(version, /^v1\.0/);
-            assert.equal(await textLocator(page, 'https://maker.example/').count(), 1);
-            await tapText(page, 'Done');
+            assert.equal((await shownTexts(page, 'https://maker.example/')).length, 1);
+            await tapAndWait(page, 'Done', 'Email us', { gone: true });
             assert.equal(await program.next(/^ToolDoneNotification$/), 'ToolDoneNotification');
-            await page.waitForTimeout(500);
-            assert.equal(await textLocator(page, 'Email us').count(), 0);
         });
     });
 }

@@ -3,7 +3,7 @@
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync, watch } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { createInterface } from 'node:readline';
@@ -18,24 +18,40 @@ after(() => {
 });
 
 // Starts orvakit on the data folder; its address comes on standard output, its log on standard error.
-async function start() {
-    const child = spawn(program, ['--data-dir', dataDir], { stdio: ['ignore', 'pipe', 'pipe'] });
+// `until(condition, what)` waits until the condition holds, looking again whenever the program
+// logs something or a file of the data folder changes.
+async function start(args = ['--data-dir', dataDir], folder = dataDir) {
+    const child = spawn(program, args, { stdio: ['ignore', 'pipe', 'pipe'] });
     let log = '';
-    child.stderr.on('data', (chunk) => { log += chunk; });
-    const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
+    const changed = new EventTarget();
+    const watcher = watch(folder, () => changed.dispatchEvent(new Event('change')));
+    child.stderr.on('data', (chunk) => {
+        log += chunk;
+        changed.dispatchEvent(new Event('change'));
+    });
+    const exited = new Promise((resolve) => child.once('exit', (code, signal) => {
+        watcher.close();
+        resolve({ code, signal });
+    }));
     const address = await new Promise((resolve, reject) => {
         createInterface({ input: child.stdout }).once('line', resolve);
         exited.then(({ code }) => reject(new Error(`orvakit ended with ${code}: ${log}`)));
     });
-    return { child, address, exited, log: () => log };
-}
-
-async function until(condition, what, timeout = 10000) {
-    const end = Date.now() + timeout;
-    while (!condition()) {
-        if (Date.now() > end) throw new Error(`timed out waiting for ${what}`);
-        await new Promise((resolve) => setTimeout(resolve, 50));
-    }
+    const until = (condition, what, timeout = 10000) => new Promise((resolve, reject) => {
+        const check = () => {
+            if (!condition()) return;
+            clearTimeout(timer);
+            changed.removeEventListener('change', check);
+            resolve();
+        };
+        const timer = setTimeout(() => {
+            changed.removeEventListener('change', check);
+            reject(new Error(`timed out waiting for ${what}`));
+        }, timeout);
+        changed.addEventListener('change', check);
+        check();
+    });
+    return { child, address, exited, log: () => log, until };
 }
 
 const file = (name) => path.join(dataDir, name);
@@ -45,8 +61,8 @@ test('a fresh start saves on the way to the background and the next start finds 
     mkdirSync(artifacts, { recursive: true });
 
     const first = await start();
-    await until(() => first.log().includes('fresh user data'), 'the fresh data');
-    await until(() => existsSync(file('PracticeRepository')), 'the practice file written while loading');
+    await first.until(() => first.log().includes('fresh user data'), 'the fresh data');
+    await first.until(() => existsSync(file('PracticeRepository')), 'the practice file written while loading');
 
     const context = await launchBrowser();
     const page = await context.newPage();
@@ -58,7 +74,7 @@ test('a fresh start saves on the way to the background and the next start finds 
     assert.equal(existsSync(file('Repository')), false);
 
     await page.click('#home');
-    await until(() => existsSync(file('Repository')), 'the central file written on going to the background');
+    await first.until(() => existsSync(file('Repository')), 'the central file written on going to the background');
     const practiceWritten = statSync(file('PracticeRepository')).mtimeMs;
 
     first.child.kill('SIGTERM');
@@ -67,7 +83,7 @@ test('a fresh start saves on the way to the background and the next start finds 
     await context.close();
 
     const second = await start();
-    await until(() => /the user's data read from/.test(second.log()), 'the saved data read');
+    await second.until(() => /the user's data read from/.test(second.log()), 'the saved data read');
     assert.equal(second.log().includes('is not used'), false, second.log());
     assert.deepEqual(readdirSync(dataDir).filter((n) => n.includes('.bad-')), []);
     // An existing practice file is read, not written again.
@@ -91,19 +107,16 @@ test('SIGTERM again while ending waits all the same for the data to load, then s
         });
         const data = path.join(folder, 'data');
         rmSync(path.join(data, 'Repository'));
-        child = spawn(program, ['--data-dir', data, '--resources', path.join(folder, 'resources')],
-            { stdio: ['ignore', 'pipe', 'pipe'] });
-        let log = '';
-        child.stderr.on('data', (chunk) => { log += chunk; });
-        const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
-        await new Promise((resolve) => createInterface({ input: child.stdout }).once('line', resolve));
+        const run = await start(['--data-dir', data, '--resources', path.join(folder, 'resources')], data);
+        child = run.child;
         child.kill('SIGTERM');
-        await new Promise((resolve) => setTimeout(resolve, 30));
+        await run.until(() => run.log().includes('ending: the user\'s data are saved first'), 'the end under way');
         child.kill('SIGTERM');
-        assert.equal((await exited).code, 0, log);
+        const log = run.log();
+        assert.equal((await run.exited).code, 0, log);
 
-        assert.match(log, /the splash screen is gone/);
-        assert.doesNotMatch(log, /ending while a save is still writing/);
+        assert.match(run.log(), /the splash screen is gone/);
+        assert.doesNotMatch(run.log(), /ending while a save is still writing/);
         assert.ok(readFileSync(path.join(data, 'Repository')).subarray(0, 8).equals(Buffer.from('bplist00')));
     } finally {
         if (child && child.exitCode === null && child.signalCode === null) child.kill('SIGKILL');

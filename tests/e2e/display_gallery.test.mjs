@@ -2,25 +2,14 @@
 // drawn, a tap on a button, a segment, the switch, a table row and a toolbar key reaches the
 // program (the gallery's status line says what it saw), a swipe turns the paging view, and an
 // alert comes and goes. Screenshots are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
 import path from 'node:path';
-import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import { artifacts, changing, settled, useBrowser, withProgram } from './support.mjs';
 
 const gallery = process.env.ORVA_DISPLAY_GALLERY;
-let context;
-
-before(async () => {
-    assert.ok(gallery, 'ORVA_DISPLAY_GALLERY names the gallery program');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1100 } });
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-});
+assert.ok(gallery, 'ORVA_DISPLAY_GALLERY names the gallery program');
+const browser = useBrowser();
 
 // The gallery's tags (tests/support/Gallery.h).
 const Tag = { title: 1, rounded: 2, segmented: 7, toggle: 8, pages: 5, table: 10, alert: 13, toolbar: 14, status: 15 };
@@ -31,16 +20,6 @@ async function centreOfText(page, text) {
     return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }
 
-// The gallery program on a device, shown in a new page with its fonts loaded.
-async function openGallery(device) {
-    const program = await startProgram(gallery, ['--device', device]);
-    const page = await context.newPage();
-    await page.goto(program.address);
-    await page.waitForSelector(element(Tag.title));
-    await page.evaluate(() => document.fonts.ready);
-    return { program, page };
-}
-
 const status = (page) => page.locator(`${element(Tag.status)} > .text > span`).textContent();
 const waitForStatus = (page, text) => page.waitForFunction(
     ([selector, t]) => document.querySelector(selector)?.textContent === t,
@@ -49,28 +28,33 @@ const waitForStatus = (page, text) => page.waitForFunction(
     throw new Error(`status "${await status(page)}", not "${text}": ${error.message}`);
 });
 
+// Inside a describe: the gallery on the device, in a page once its title is drawn.
+function withGallery(device) {
+    return withProgram(gallery, ['--device', device], async (address) => {
+        const page = await browser.context.newPage();
+        await page.goto(address);
+        await page.waitForSelector(element(Tag.title));
+        await page.evaluate(() => document.fonts.ready);
+        return page;
+    });
+}
+
 for (const device of ['phone', 'tablet']) {
     describe(`the gallery on the ${device}`, () => {
-        let program;
-        let page;
-        before(async () => {
-            ({ program, page } = await openGallery(device));
-        });
-        after(async () => {
-            await page?.close().catch(() => {});
-            program?.child.kill('SIGTERM');
-        });
+        const s = withGallery(device);
 
         test('draws every control', async () => {
+            const { page } = s;
             for (const tag of Object.values(Tag)) assert.equal(await page.locator(element(tag)).count(), 1, `tag ${tag}`);
             // The table's rows, the toolbar's keys and the segments are there as text.
             for (const text of ['Authorization', 'Tips', 'Main', 'Done', 'Hide', 'Show', 'Options'])
                 assert.equal(await page.locator('.text > span', { hasText: new RegExp(`^${text}$`) }).count(), 1, text);
-            await page.waitForTimeout(300);  // let the spinner and the page settle for the picture
+            await settled(page);
             await page.screenshot({ path: path.join(artifacts, `display_gallery-${device}.png`) });
         });
 
         test('controls answer taps', async () => {
+            const { page } = s;
             for (const [text, said] of [['Button', 'button'], ['Hide', 'segment 0'], ['Tips', 'row 0.1'], ['Done', 'item Done']]) {
                 const { x, y } = await centreOfText(page, text);
                 await page.mouse.click(x, y);
@@ -82,6 +66,7 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('a swipe turns the paging view and an alert comes and goes', async () => {
+            const { page } = s;
             const box = await page.locator(element(Tag.pages)).boundingBox();
             const y = box.y + box.height / 2;
             await page.mouse.move(box.x + box.width * 0.8, y);
@@ -128,20 +113,15 @@ async function tapField(page, tag) {
 }
 for (const device of ['phone', 'tablet']) {
     describe(`the gallery's further pages on the ${device}`, () => {
-        let program;
-        let page;
-        const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
+        const s = withGallery(device);
+        const shot = (name) => s.page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
         before(async () => {
-            ({ program, page } = await openGallery(device));
-            await clickText(page, 'More');
-            await waitForStatus(page, 'page Text and lists');
-        });
-        after(async () => {
-            await page?.close().catch(() => {});
-            program?.child.kill('SIGTERM');
+            await clickText(s.page, 'More');
+            await waitForStatus(s.page, 'page Text and lists');
         });
 
         test('text typed, selected, copied and pasted', async () => {
+            const { page } = s;
             await shot('text');
             await tapField(page, More.name);
             await page.keyboard.type('Ann');
@@ -177,9 +157,10 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('an action sheet and the alert with a number field answer', async () => {
+            const { page } = s;
             await clickElement(page, More.sheet);
             await visibleText(page, 'Delete All').waitFor();
-            await page.waitForTimeout(400);  // the sheet has risen
+            await settled(page);  // the sheet has risen
             await shot('sheet');
             await clickText(page, 'Add Bookmark');
             await waitForStatus(page, 'sheet Add Bookmark 1');
@@ -189,13 +170,15 @@ for (const device of ['phone', 'tablet']) {
             await visibleText(page, 'Go to question number').waitFor();
             await page.waitForFunction(() => document.activeElement?.tagName === 'INPUT');  // the field has the keyboard
             await page.keyboard.type('12');
-            await page.waitForTimeout(200);
+            await page.waitForFunction(() => document.activeElement?.value === '12');
+            await settled(page);
             await shot('goto');
             await clickText(page, 'OK');
             await waitForStatus(page, 'go to 12');
         });
 
         test('the list: a swipe deletes, edit mode moves and deletes, the index scrolls', async () => {
+            const { page } = s;
             const row = await visibleText(page, 'Apricot').boundingBox();
             const y = row.y + row.height / 2;
             await page.mouse.move(row.x + 200, y);
@@ -203,14 +186,14 @@ for (const device of ['phone', 'tablet']) {
             for (let i = 1; i <= 6; ++i) await page.mouse.move(row.x + 200 - i * 25, y);
             await page.mouse.up();
             await visibleText(page, 'Delete').waitFor();
-            await page.waitForTimeout(400);
+            await settled(page);
             await shot('swipe');
             await clickText(page, 'Delete');
             await waitForStatus(page, 'deleted Apricot');
 
             await clickElement(page, More.edit);
             await waitForStatus(page, 'editing');
-            await page.waitForTimeout(400);
+            await settled(page);
             await shot('editing');
             // Avocado dragged up by its grip (on the right of its row, left of the index) above Apple.
             const list = await page.locator(element(More.list)).boundingBox();
@@ -222,14 +205,14 @@ for (const device of ['phone', 'tablet']) {
             for (let i = 1; i <= 5; ++i) await page.mouse.move(grip.x, grip.y - (i * 54 * scale) / 5);
             await page.mouse.up();
             await waitForStatus(page, 'moved Avocado to 1');
-            await page.waitForTimeout(400);
+            await settled(page);
             // The minus of the first row: the topmost one.
             const minuses = await visibleText(page, '\u2212').all();
             const boxes = await Promise.all(minuses.map((m) => m.boundingBox()));
             const top = boxes.reduce((a, b) => (b.y < a.y ? b : a));
             await page.mouse.click(top.x + top.width / 2, top.y + top.height / 2);
             await visibleText(page, 'Delete').waitFor();
-            await page.waitForTimeout(400);  // the button has slid in
+            await settled(page);  // the button has slid in
             await clickText(page, 'Delete');
             await waitForStatus(page, 'deleted Avocado');
             await clickElement(page, More.edit);
@@ -240,16 +223,16 @@ for (const device of ['phone', 'tablet']) {
             const bs = await Promise.all((await visibleText(page, 'B').all()).map((l) => l.boundingBox()));
             const b = bs.reduce((x, y) => (y.x > x.x ? y : x));
             assert.ok(b.x + b.width / 2 > list.x + list.width * 0.9, 'the index lies along the right edge');
-            await page.mouse.click(b.x + b.width / 2, b.y + b.height / 2);
-            await page.waitForTimeout(300);
+            await changing(page, () => page.mouse.click(b.x + b.width / 2, b.y + b.height / 2));
             const banana = await visibleText(page, 'Banana').boundingBox();
             assert.ok(banana.y < list.y + list.height / 2, 'section B is in the upper half of the list');
         });
 
         test('the date picker keeps to its limits', async () => {
+            const { page } = s;
             await clickText(page, 'More');
             await waitForStatus(page, 'page Dates');
-            await page.waitForTimeout(300);
+            await settled(page);
             await shot('dates');
             const year = new Date().getFullYear();
             await clickText(page, String(year + 1));  // the row below the selected year
@@ -257,12 +240,10 @@ for (const device of ['phone', 'tablet']) {
                 [`${element(Tag.status)} > .text > span`, year + 1]);
             const atLimit = await status(page);
             // The next year is past the maximum: faded, and turning to it stays at the limit.
-            await page.waitForTimeout(300);
-            await clickText(page, String(year + 2));
-            await page.waitForTimeout(300);
+            await settled(page);
+            await changing(page, () => clickText(page, String(year + 2)));
             assert.equal(await status(page), atLimit);
-            await clickText(page, 'Date & Time');
-            await page.waitForTimeout(300);
+            await changing(page, () => clickText(page, 'Date & Time'));
             await shot('datetime');
         });
     });
@@ -274,26 +255,21 @@ for (const device of ['phone', 'tablet']) {
 const Tables = { pattern: 40, press: 41, disabled: 42, glow: 43, table: 44, shade: 111, add: 300 };
 for (const device of ['phone', 'tablet']) {
     describe(`the gallery's tables and patterns on the ${device}`, () => {
-        let program;
-        let page;
-        const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
+        const s = withGallery(device);
+        const shot = (name) => s.page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
         const centre = async (selector) => {
-            const box = await page.locator(selector).first().boundingBox();
+            const box = await s.page.locator(selector).first().boundingBox();
             return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
         };
         before(async () => {
-            ({ program, page } = await openGallery(device));
             for (const title of ['Text and lists', 'Dates', 'Tables and patterns']) {
-                await clickText(page, 'More');
-                await waitForStatus(page, `page ${title}`);
+                await clickText(s.page, 'More');
+                await waitForStatus(s.page, `page ${title}`);
             }
-        });
-        after(async () => {
-            await page?.close().catch(() => {});
-            program?.child.kill('SIGTERM');
         });
 
         test('a patterned panel and keys that show their state', async () => {
+            const { page } = s;
             const pattern = page.locator(`${element(Tables.pattern)} > .bgpattern`);
             assert.equal(await pattern.count(), 1);
             const style = await pattern.evaluate((node) => {
@@ -304,7 +280,7 @@ for (const device of ['phone', 'tablet']) {
             const image = (tag) => `${element(tag)} > .kids > .el[data-kind="image"]`;
             assert.equal(await page.getAttribute(image(Tables.disabled), 'data-adjust'), 'paler');
             assert.equal(await page.getAttribute(image(Tables.press), 'data-adjust'), 'none');
-            await page.waitForTimeout(300);  // the table's rows have come
+            await settled(page);
             await shot('tables');
 
             const press = await centre(element(Tables.press));
@@ -329,6 +305,7 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('rows shaded by parity under header views that stay at the top', async () => {
+            const { page } = s;
             const shades = await page.locator(`${element(Tables.table)} .el[data-tag="${Tables.shade}"]`).evaluateAll(
                 (nodes) => nodes.map((n) => ({ y: n.getBoundingClientRect().y, colour: getComputedStyle(n).backgroundColor }))
                     .sort((a, b) => a.y - b.y).slice(0, 4).map((s) => s.colour));

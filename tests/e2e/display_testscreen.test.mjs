@@ -2,30 +2,19 @@
 // images, a scroll box and an animated view; the test taps, types, drags, scrolls, turns and
 // shakes the device as a person would and checks that the program saw it and the page shows it.
 // Screenshots of the phone and the tablet are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, writeFileSync } from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
-import { mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import { artifacts, settled, startProgram, useBrowser, withProgram } from './support.mjs';
 
 const testScreen = process.env.ORVA_DISPLAY_TESTSCREEN;
 const orvakit = process.env.ORVAKIT;
 
-let context;
-
-before(async () => {
-    assert.ok(testScreen, 'ORVA_DISPLAY_TESTSCREEN names the test program');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 820 } });
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-});
+assert.ok(testScreen, 'ORVA_DISPLAY_TESTSCREEN names the test program');
+const browser = useBrowser({ viewport: { width: 900, height: 820 } });
 
 const element = (tag) => `.el[data-tag="${tag}"]`;
 const textOf = (page, tag) => page.locator(`${element(tag)} > .text > span`).textContent();
@@ -38,7 +27,7 @@ async function centreOf(page, tag) {
 
 // Opens the display; the sizes of the whole-tree messages it receives are kept in page.trees.
 async function openScreen(address) {
-    const page = await context.newPage();
+    const page = await browser.context.newPage();
     page.trees = [];
     page.on('websocket', (socket) => socket.on('framereceived', ({ payload }) => {
         if (typeof payload === 'string' && payload.startsWith('{"elements"')) page.trees.push(Buffer.byteLength(payload));
@@ -55,23 +44,14 @@ const waitForText = (page, tag, text) => page.waitForFunction(
 
 // Inside a describe: the test program on that device and a page that shows it, for its tests.
 function withTestScreen(device) {
-    const s = {};
-    before(async () => {
-        s.program = await startProgram(testScreen, ['--device', device]);
-        s.page = await openScreen(s.program.address);
-    });
-    after(async () => {
-        await s.page?.close().catch(() => {});
-        s.program?.child.kill('SIGTERM');
-    });
-    return s;
+    return withProgram(testScreen, ['--device', device], openScreen);
 }
 
 describe('the phone', () => {
     const s = withTestScreen('phone');
 
     test('draws the tree at the device size with every kind of element', async (t) => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         assert.equal(page.trees.length, 1);
         t.diagnostic(`whole tree of the test screen: ${page.trees[0]} bytes`);
         writeFileSync(path.join(artifacts, 'display_testscreen-tree-bytes.txt'), `${page.trees[0]}\n`);
@@ -92,7 +72,7 @@ describe('the phone', () => {
     });
 
     test('a tap reaches the program and its answer reaches the page', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         const { x, y } = await centreOf(page, 10);
         await page.mouse.click(x, y);
         await program.next(/^tap 1$/);
@@ -103,7 +83,7 @@ describe('the phone', () => {
     });
 
     test('typing goes into the input and the program keeps the text', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         const { x, y } = await centreOf(page, 20);
         await page.mouse.click(x, y);
         const field = page.locator(`${element(20)} > input`);
@@ -125,7 +105,7 @@ describe('the phone', () => {
     });
 
     test('a drag and the wheel scroll the scroll box on the program side', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         const box = await page.locator(element(30)).boundingBox();
         const scale = box.width / 180;  // the picture's scaling of device points
         const x = box.x + box.width / 2;
@@ -144,7 +124,7 @@ describe('the phone', () => {
     });
 
     test('an animated view moves to its end state', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         const mover = page.locator(element(40));
         const before = await mover.evaluate((e) => parseFloat(getComputedStyle(e).left));
         assert.equal(before, 40);
@@ -165,12 +145,12 @@ describe('the phone', () => {
     });
 
     test('the controls around the device turn it, shake it and press home', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         await page.click('#rotate-right');
         await program.next(/^orientation 4$/);
         await page.waitForFunction(() => document.getElementById('device').dataset.orientation === '4');
         await waitForText(page, 50, 'Orientation: landscape right · State: active');
-        await page.waitForTimeout(500);  // the picture's turn
+        await settled(page);  // the picture has turned
         await page.screenshot({ path: path.join(artifacts, 'display_testscreen-phone-turned.png') });
         // Pointers on the turned picture still land on the right views.
         const { x, y } = await centreOf(page, 10);
@@ -191,7 +171,7 @@ describe('the phone', () => {
     });
 
     test('the page hidden sends the application to the background, shown again it is active', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         const setVisibility = (state) => page.evaluate((s) => {
             Object.defineProperty(document, 'visibilityState', { value: s, configurable: true });
             document.dispatchEvent(new Event('visibilitychange'));
@@ -203,7 +183,7 @@ describe('the phone', () => {
     });
 
     test('effects play in the browser and only safe links are handed to it', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         const field = await centreOf(page, 20);
         for (const word of ['effects', 'links']) {
             await page.mouse.click(field.x, field.y);
@@ -225,7 +205,7 @@ describe('the phone', () => {
     });
 
     test('closing the tab sends the application to the background', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         await page.close();
         s.page = null;
         await program.next(/^state background$/);
@@ -236,7 +216,7 @@ describe('the tablet', () => {
     const s = withTestScreen('tablet');
 
     test('shows the test screen at 768 x 1024 and takes its taps', async () => {
-        const { program, page } = s;
+        const { run: program, page } = s;
         const screen = await page.locator('#screen').evaluate((s) => [s.offsetWidth, s.offsetHeight]);
         assert.deepEqual(screen, [768, 1024]);
         const { x, y } = await centreOf(page, 10);
@@ -247,7 +227,8 @@ describe('the tablet', () => {
 
         await page.click('#rotate-left');
         await program.next(/^orientation 3$/);
-        await page.waitForTimeout(500);
+        await page.waitForFunction(() => document.getElementById('device').dataset.orientation === '3');
+        await settled(page);
         await page.screenshot({ path: path.join(artifacts, 'display_testscreen-tablet-turned.png') });
     });
 });
@@ -289,7 +270,7 @@ describe('the program', () => {
                 assert.ok(!reply.body.includes('root:'), target);
             }
 
-            const page = await context.newPage();
+            const page = await browser.context.newPage();
             await page.goto(program.address);
             await page.waitForSelector('#screen > .el');
             // The screen holds the plain window of the program, white, the size of the screen.

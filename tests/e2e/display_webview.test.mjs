@@ -9,7 +9,7 @@ import { mkdirSync, writeFileSync } from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { artifacts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import { artifacts, launchBrowser, removeProfiles, settled as pageSettled, startProgram } from './support.mjs';
 
 const program = process.env.ORVA_DISPLAY_WEBVIEW;
 const pages = path.join(path.dirname(fileURLToPath(import.meta.url)), 'pages');
@@ -26,13 +26,14 @@ async function frameOf(tag) {
     const handle = await page.locator(`${webView(tag)} iframe`).elementHandle();
     return handle.contentFrame();
 }
-// Waits for the frame of a web view to show a document whose body has this text.
+// Waits for the frame of a web view to show a document whose body has this text. The frame is
+// looked up again whenever the web view's document (and so its frame) is replaced while waiting.
 async function frameShows(tag, text) {
-    for (let i = 0; i < 100; ++i) {
+    for (let i = 0; i < 20; ++i) {
         const frame = await frameOf(tag);
-        const body = await frame?.evaluate(() => document.body?.innerText ?? '').catch(() => '');
-        if (body && body.includes(text)) return frame;
-        await new Promise((r) => setTimeout(r, 50));
+        const shown = await frame?.waitForFunction((t) => document.body?.innerText.includes(t), text, { timeout: 500 })
+            .then(() => true, () => false);
+        if (shown) return frame;
     }
     const frame = await frameOf(tag);
     const what = await frame?.evaluate(() => location.href + ' ' + document.body?.innerText).catch((e) => String(e));
@@ -40,12 +41,17 @@ async function frameShows(tag, text) {
     throw new Error(`web view ${tag} never showed "${text}": ${what} (src ${src})`);
 }
 const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_webview-${name}.png`) });
-const pause = (ms) => new Promise((r) => setTimeout(r, ms));
-// The browser routes pointers to frames by what it last drew: a change of where pointers go takes
-// a frame or two to count.
+// The browser routes pointers to frames by what it last drew: a change of where pointers go counts
+// once the page has settled and drawn two more frames.
 async function settled() {
+    await pageSettled(page);
     await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
-    await pause(100);
+}
+// A round trip through the program and the web view's page: whatever either was sent before it has
+// been handled when it answers (one socket and one run loop keep the order).
+async function roundTrip(tag = 1) {
+    app.tell(`eval ${tag} 'round trip'`);
+    assert.equal(await app.next(/^result /), 'result round trip');
 }
 
 async function openTab() {
@@ -104,7 +110,9 @@ after(async () => {
 describe('web views', () => {
     test('a page loaded before any tab is there finishes when a tab shows it, with its folder', async () => {
         await app.next(/^should 1 other GET /);
-        await pause(300);
+        // The program has handled what came before an answer to its standard input.
+        app.tell('selection 1');
+        await app.next(/^selection/);
         assert.ok(!app.lines.some((l) => l.startsWith('finish')), 'nothing finished without a tab');
         page = await openTab();
         assert.equal(await app.next(/^finish 1 /), `finish 1 ${pagesURL}`);
@@ -121,16 +129,16 @@ describe('web views', () => {
     test('a form the delegate refuses leaves the page as it is; one it allows loads', async () => {
         const frame = await frameOf(1);
         const stamp = await frame.evaluate(() => window.stamp);
-        await frame.click('#refuse-send');
+        await frame.click('#refuse-send', { noWaitAfter: true });
         assert.equal(await app.next(/^should 1 form/), `should 1 form GET ${pagesURL}refuse.html?answer=2`);
-        await pause(300);
+        await roundTrip();
         assert.equal(await frame.evaluate(() => window.stamp), stamp, 'the page stayed');
 
         // A link of the program's own scheme: allowed, loads nothing, the page stays.
-        await frame.click('#course');
+        await frame.click('#course', { noWaitAfter: true });
         assert.equal(await app.next(/^should 1 link/), 'should 1 link GET events:opencourse');
         // A jump within the page is asked about too, and then made by the page itself.
-        await frame.click('#jump');
+        await frame.click('#jump', { noWaitAfter: true });
         assert.equal(await app.next(/^should 1 link/), `should 1 link GET ${pagesURL}#bottom`);
         await frame.waitForFunction(() => location.hash === '#bottom');
         assert.equal(await frame.evaluate(() => window.stamp), stamp, 'the page stayed');
@@ -162,15 +170,16 @@ describe('web views', () => {
         const frame = await frameShows(1, 'changed by the program');
         assert.equal(await frame.textContent('#marker'), 'changed by the program');
         await frame.waitForFunction(() => location.hash === '#bottom');
-        await pause(500);
+        await roundTrip();
         assert.ok(!app.lines.some((l) => l.startsWith('finish') || l.startsWith('should')),
             `nothing was asked or told again: ${app.lines.join(' | ')}`);
+        await settled();  // the reloaded frame takes pointers again
         await shot('reloaded');
     });
 
     test('the form the delegate allows loads its page', async () => {
         const frame = await frameOf(1);
-        await frame.click('#allowed-send');
+        await frame.click('#allowed-send', { noWaitAfter: true });
         const query = 'answer=3&btnType=check';
         assert.equal(await app.next(/^should 1 form/), `should 1 form GET ${pagesURL}answer.html?${query}`);
         assert.equal(await app.next(/^finish 1/), `finish 1 ${pagesURL}answer.html?${query}`);
@@ -188,10 +197,10 @@ describe('web views', () => {
         assert.equal(outsideRequests.find((r) => r.url === '/forum').agent, 'kit');
         // Its pictures and links resolve against where it came from.
         await frame.waitForFunction(() => document.getElementById('logo').naturalWidth === 20);
-        await frame.click('#topic');
+        await frame.click('#topic', { noWaitAfter: true });
         assert.equal(await app.next(/^should 1/), `should 1 link GET ${base}/viewtopic.php?t=5&refuse=1`);
 
-        await frame.click('#login-send');
+        await frame.click('#login-send', { noWaitAfter: true });
         assert.equal(await app.next(/^should 1/), `should 1 form POST ${base}/login.php user=ann&password=a%26b`);
         assert.equal(await app.next(/^finish 1/), `finish 1 ${base}/login.php`);
         await frameShows(1, 'Welcome ann');
@@ -218,7 +227,8 @@ describe('web views', () => {
             assert.match(String(results[name]), /^blocked/, `${name}: ${results[name]}`);
         assert.ok(page.url().startsWith(app.address.split('?')[0]) && !page.url().includes('hijacked'),
             `the display stayed where it was: ${page.url()}`);
-        await pause(500);
+        await roundTrip(1);
+        await roundTrip(2);
         const victim = await frameOf(1);
         assert.equal(await victim.textContent('#marker'), 'as loaded', 'no script reached the other frame');
         // Whatever it forged spoke for its own web view only.
@@ -244,7 +254,7 @@ describe('web views', () => {
         await page.waitForFunction((sel) => document.querySelector(sel).dataset.interactive === 'true', webView(2));
         await settled();
         await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-        await pause(300);
+        await roundTrip(2);
         assert.ok(!app.lines.some((l) => l.startsWith('tap')), 'the frame took the click itself');
     });
 
@@ -270,9 +280,11 @@ describe('web views', () => {
             getSelection().removeAllRanges();
             getSelection().addRange(range);
         });
+        // The page reports a selection once it has stopped changing; each question to the program
+        // waits for a round trip through the page first.
         let line = '';
-        for (let i = 0; i < 40 && line !== 'selection Café crème: the bottom of the page.'; ++i) {
-            await pause(50);
+        for (let i = 0; i < 100 && line !== 'selection Café crème: the bottom of the page.'; ++i) {
+            await roundTrip();
             app.tell('selection 1');
             line = await app.next(/^selection/);
         }

@@ -14,8 +14,10 @@ import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, pause, removeProfiles, shown, startProgram, tapToolButton, waitShown,
+    artifacts, installShownTexts, launchBrowser, removeProfiles, shownTexts as shown, startProgram, tapToolButton, waitShown,
 } from './support.mjs';
+
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 const program = process.env.ORVAKIT;
 const writeData = process.env.ORVA_ERRORLOG_DATA;
@@ -39,7 +41,7 @@ const waitGone = (page, text) => page.waitForFunction((t) => window.shownTexts(t
 // A tap on the text once it stands still (see settled).
 async function tap(page, text) {
     await settled(page, text);
-    const { x, y } = await waitShown(page, text, false, true);
+    const { x, y } = await waitShown(page, text);
     await page.mouse.click(x, y);
 }
 // Waits until the text stands still: a screen that slides in moves its keys until it is in.
@@ -140,7 +142,7 @@ function flow(device) {
         // The fourth question has no explanation: its OA key shows the key's letter.
         const oa = await shown(page, 'OA');
         await page.mouse.click(oa[0].x, oa[0].y);
-        await waitShown(page, '^[A-E]$', true);
+        await waitShown(page, '^[A-E]$', { pattern: true });
         await shot('answered');
     });
 

@@ -3,80 +3,50 @@
 // with its charts, a tap on the chart shows the next kind, the table is scrolled to and Done closes
 // the tool; on the tablet the home screen's pane shows the statistics, and the test date set in the
 // editor that the Test Date button opens starts the countdown. Screenshots are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, pause, removeProfiles, shown, startProgram, tapToolButton, waitShown,
+    artifacts, openProgram, settled, shownTexts, tapText, tapToolButton, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const writeData = process.env.ORVA_STATISTICS_DATA;
-const folders = [];
-let context;
+assert.ok(program && writeData, 'ORVAKIT and ORVA_STATISTICS_DATA name the programs');
+const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 
-before(async () => {
-    assert.ok(program && writeData, 'ORVAKIT and ORVA_STATISTICS_DATA name the programs');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
-});
-
-async function tap(page, text) {
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
-}
 const shot = async (page, name) => {
-    await pause(500);  // the entrances have ended
+    await settled(page);
     await page.screenshot({ path: path.join(artifacts, `statistics-${name}.png`) });
 };
 const percent = (name) => `^${name}\\(\\d+\\.\\d%\\)$`;
+const waitPattern = (page, pattern) => waitShown(page, pattern, { pattern: true });
 
-function withProgram(device) {
-    const s = {};
-    before(async () => {
-        const data = mkdtempSync(path.join(tmpdir(), 'orvakit-statistics-'));
-        folders.push(data);
+// The program on seven weeks of answers. With more than 400 answers the feedback tool opens by
+// itself once (and no tip comes), maybe before the page shows the home screen: it is closed first.
+function withAnswers(device) {
+    const s = withProgram(program, () => {
+        const data = browser.folder('orvakit-statistics-');
         execFileSync(writeData, [data]);
-        s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
-        s.page = await context.newPage();
-        await s.page.goto(s.run.address);
-        await s.page.evaluate(() => document.fonts.ready);
-        await pause(2000);  // the home screen's entrance has ended and a tip band, if any, is up
-        // With more than 400 answers the feedback tool opens by itself once.
-        const [done] = await shown(s.page, 'Done');
-        if (done) {
-            await s.page.mouse.click(done.x, done.y);
-            await pause(1000);
-        }
+        return ['--data-dir', data, '--device', device];
+    }, (address) => openProgram(browser.context, address, { first: 'Done' }));
+    before(async () => {
+        await tapText(s.page, 'Done');
+        await waitShown(s.page, 'Done', { gone: true });
         await waitShown(s.page, 'Library');
-        const [close] = await shown(s.page, '✕');
-        if (close) await s.page.mouse.click(close.x, close.y);
-    });
-    after(async () => {
-        await s.page?.close().catch(() => {});
-        s.run?.child.kill('SIGTERM');
-        await s.run?.exited;
+        await settled(s.page);
     });
     return s;
 }
 
 describe('the statistics tool on the phone', () => {
-    const s = withProgram('phone');
+    const s = withAnswers('phone');
 
     test('opens from the home screen with the charts of every answer', async () => {
         const { page } = s;
         await tapToolButton(page, 'phone', 'Statistics');
-        for (const caption of ['All', 'Q', 'V']) await waitShown(page, percent(caption), true);
+        for (const caption of ['All', 'Q', 'V']) await waitPattern(page, percent(caption));
         await waitShown(page, 'step is a day');
         assert.ok(await page.locator('.el[data-kind="bitmap"]').count() >= 5, 'curves and bars are drawn');
         await shot(page, 'phone-tool');
@@ -87,10 +57,10 @@ describe('the statistics tool on the phone', () => {
         const hint = await waitShown(page, 'Tap the chart for other curves');
         const chart = { x: hint.x - 100, y: hint.y + 120 };
         await page.mouse.click(chart.x, chart.y);
-        for (const caption of ['Q', 'DS', 'PS']) await waitShown(page, percent(caption), true);
+        for (const caption of ['Q', 'DS', 'PS']) await waitPattern(page, percent(caption));
         await shot(page, 'phone-tool-q');
         await page.mouse.click(chart.x, chart.y);
-        for (const caption of ['V', 'SC', 'RC', 'CR']) await waitShown(page, percent(caption), true);
+        for (const caption of ['V', 'SC', 'RC', 'CR']) await waitPattern(page, percent(caption));
     });
 
     test('scrolls to the table of answers and closes with Done', async () => {
@@ -100,42 +70,41 @@ describe('the statistics tool on the phone', () => {
         await page.mouse.wheel(0, 400);
         await waitShown(page, 'Overall');
         await shot(page, 'phone-tool-table');
-        await tap(page, 'Done');
-        await page.waitForFunction(() => window.shownTexts('Accuracy').length === 0);
+        await tapText(page, 'Done');
+        await waitShown(page, 'Accuracy', { gone: true });
         await waitShown(page, 'Statistics');
     });
 });
 
 describe('the statistics pane on the tablet', () => {
-    const s = withProgram('tablet');
+    const s = withAnswers('tablet');
 
     test('shows the statistics beside the countdown, which the editor starts', async () => {
         const { page } = s;
-        for (const caption of ['All', 'Q', 'V']) await waitShown(page, percent(caption), true);
+        for (const caption of ['All', 'Q', 'V']) await waitPattern(page, percent(caption));
         await waitShown(page, 'No test date set yet. Set one with the Test Date button.');
         await shot(page, 'tablet-home');
 
         await tapToolButton(page, 'tablet', 'Test Date');
         await waitShown(page, 'I know my test date');
-        await tap(page, 'OFF');
+        await tapText(page, 'OFF');
         await shot(page, 'tablet-editor');
         // Two days later (earlier at the end of a month): the day wheel dragged by two rows. The
         // day wheel lies left of the time wheels.
         const day = new Date().getDate();
         const shift = day <= 26 ? 2 : -2;
-        const leftmost = async (text) => (await shown(page, text)).sort((a, b) => a.x - b.x)[0];
+        const leftmost = async (text) => (await shownTexts(page, text)).sort((a, b) => a.x - b.x)[0];
         const picked = await leftmost(String(day + shift));
         const selected = await leftmost(String(day));
         await page.mouse.move(picked.x, picked.y);
         await page.mouse.down();
-        for (let i = 1; i <= 8; i++) await page.mouse.move(picked.x, picked.y + (selected.y - picked.y) * i / 8);
-        await pause(300);
+        await page.mouse.move(picked.x, selected.y, { steps: 8 });
         await page.mouse.up();
-        await pause(800);
-        await tap(page, 'Done');
+        await settled(page);  // the wheel has come to rest on the day
+        await tapText(page, 'Done');
         if (shift > 0) {
             await waitShown(page, '1 day');
-            await waitShown(page, '^23:5\\d:\\d\\d$', true);
+            await waitPattern(page, '^23:5\\d:\\d\\d$');
         } else {
             await waitShown(page, 'Your test date has passed.');
         }

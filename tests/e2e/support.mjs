@@ -1,10 +1,13 @@
 // What the browser tests share: starting a test program that prints its address first, reading
-// the lines it prints after that, and a headless Chromium with a fresh profile.
+// the lines it prints after that, a headless Chromium with a fresh profile, and the steps a person
+// takes on the device (open the program, dismiss the tip, tap a tool button by its caption, tap a
+// text, wait until a text is shown). Every wait is on a state of the page, never on a time.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { createInterface } from 'node:readline';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 export const artifacts = process.env.ORVA_E2E_ARTIFACTS ?? path.join(tmpdir(), 'orvakit-e2e-artifacts');
@@ -74,13 +77,14 @@ export async function startProgram(program, args = []) {
     return { child, address, lines, next, exited, tell };
 }
 
-// Gives the pages of the context window.shownTexts(text, pattern): the centres of the texts a person
+// Gives the pages of the context window.shownSpans(text, pattern): the spans of the texts a person
 // sees that are the text (or, with `pattern`, match it as a regular expression): on screen, not
-// hidden and not faded out (keys the program keeps transparent are still in the page); and
-// window.shownTextItems(text, pattern), the same with each text beside its centre.
+// hidden and not faded out (keys the program keeps transparent are still in the page), in page
+// order; window.shownTexts(text, pattern): their centres; and window.shownTextItems(text, pattern):
+// each text beside its centre.
 export function installShownTexts(context) {
     return context.addInitScript(() => {
-        window.shownTextItems = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) => {
+        window.shownSpans = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) => {
             if (pattern ? !new RegExp(text).test(span.textContent) : span.textContent !== text) return false;
             let opacity = 1;
             for (let node = span; node && node.nodeType === 1; node = node.parentElement) {
@@ -89,7 +93,8 @@ export function installShownTexts(context) {
                 opacity *= Number(style.opacity);
             }
             return opacity > 0.5;
-        }).map((span) => {
+        });
+        window.shownTextItems = (text, pattern = false) => window.shownSpans(text, pattern).map((span) => {
             const r = span.getBoundingClientRect();
             return { text: span.textContent, x: r.x + r.width / 2, y: r.y + r.height / 2 };
         });
@@ -97,27 +102,138 @@ export function installShownTexts(context) {
     });
 }
 
-export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+// ---- The page's states
 
-// The centres of a text shown in the page (see installShownTexts).
-export const shown = (page, text, pattern = false) =>
-    page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
-
-// Waits until a text (or a text matching a pattern's source) is shown; answers the centre of the
-// first one, or with `last` of the last one (the one on top).
-export async function waitShown(page, text, pattern = false, last = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
-    const found = await shown(page, text, pattern);
-    return last ? found.at(-1) : found[0];
+// Waits until the page is at rest: the last patch painted and no animation running.
+export function settled(page) {
+    return page.waitForFunction(() => window.orvaDevice?.settled());
 }
 
-// A tool button of the home screen, by its caption: its picture lies this far (device points)
-// above the caption, and two neighbouring grid columns this far apart.
-const homeGrid = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
-export async function tapToolButton(page, device, caption) {
+// The number of the last tree or patch the page applied.
+export const screenSeq = (page) => page.evaluate(() => window.orvaDevice.screen.seq);
+
+// Runs an action that changes the screen (a tap, a turn), then waits until a patch has come after
+// it and the page is at rest again.
+export async function changing(page, action) {
+    const before = await screenSeq(page);
+    await action();
+    await page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq && window.orvaDevice.settled(), before);
+}
+
+// ---- Texts a person sees (installShownTexts must be given to the context)
+
+// The centres of the shown texts that are `text` (with `pattern`, that match it), in page order:
+// the last is on top.
+export const shownTexts = (page, text, pattern = false) =>
+    page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
+
+// Waits until the text is shown (with `gone`, until it is not) and answers the centre of the one on
+// top.
+export async function waitShown(page, text, { pattern = false, gone = false } = {}) {
+    await page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone]);
+    return gone ? null : (await shownTexts(page, text, pattern)).at(-1);
+}
+
+// Taps a text once it is shown: the one on top, or the given one in page order.
+export async function tapText(page, text, { which = -1, pattern = false } = {}) {
+    await waitShown(page, text, { pattern });
+    const all = await shownTexts(page, text, pattern);
+    const { x, y } = all.at(which);
+    await page.mouse.click(x, y);
+}
+
+// Taps a text, then waits until another is shown (with `gone`, until it is no longer shown) and the
+// page is at rest: a screen or overlay opened or closed by a key.
+export async function tapAndWait(page, text, shown, { gone = false } = {}) {
+    await tapText(page, text);
+    await waitShown(page, shown, { gone });
+    await settled(page);
+}
+
+// ---- The program's screens
+
+// Opens the program's address in a new page and waits until `first` is shown and the page is at
+// rest. With `tip`, the tip band that comes a second after the home screen is waited for and
+// dismissed.
+export async function openProgram(context, address, { first = 'Library', tip = false } = {}) {
+    const page = await context.newPage();
+    await page.goto(address);
+    await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'connected');
+    await page.evaluate(() => document.fonts.ready);
+    await waitShown(page, first);
+    await settled(page);
+    if (tip) await dismissTip(page);
+    return page;
+}
+
+// Waits for the tip band to come and unfold, and closes it by its key.
+export async function dismissTip(page) {
+    await waitShown(page, '✕');
+    await settled(page);
+    await tapText(page, '✕');
+    await waitShown(page, '✕', { gone: true });
+    await settled(page);
+}
+
+// Device points: a home screen button's caption lies this far below the middle of its picture;
+// the first two grid places lie this far apart.
+export const homeLayout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
+
+// The middle of a home screen button's picture, found from its caption, and the page's scale
+// (found from the first two captions).
+export async function toolButton(page, device, caption) {
     const first = await waitShown(page, 'Library');
     const second = await waitShown(page, 'Error Log');
-    const scale = Math.abs(second.x - first.x) / homeGrid[device].column;
+    const scale = Math.abs(second.x - first.x) / homeLayout[device].column;
     const c = await waitShown(page, caption);
-    await page.mouse.click(c.x, c.y - homeGrid[device].captionBelow * scale);
+    return { x: c.x, y: c.y - homeLayout[device].captionBelow * scale, scale };
+}
+
+// Taps a home screen button by its caption.
+export async function tapToolButton(page, device, caption) {
+    const { x, y } = await toolButton(page, device, caption);
+    await page.mouse.click(x, y);
+}
+
+// ---- Hooks of a test file
+
+// The browser of a test file: launched (with the shown-text helpers) before its tests; after them
+// closed, its profile and the file's temporary folders removed. `context` is set once launched;
+// `folder(prefix)` makes a temporary folder that goes with the rest.
+export function useBrowser({ viewport = { width: 900, height: 1100 }, timeout = null } = {}) {
+    const browser = { folders: [] };
+    before(async () => {
+        mkdirSync(artifacts, { recursive: true });
+        browser.context = await launchBrowser({ viewport });
+        if (timeout) browser.context.setDefaultTimeout(timeout);
+        await installShownTexts(browser.context);
+    });
+    after(async () => {
+        await browser.context?.close();
+        removeProfiles();
+        for (const folder of browser.folders.splice(0)) rmSync(folder, { recursive: true, force: true });
+    });
+    browser.folder = (prefix) => {
+        const folder = mkdtempSync(path.join(tmpdir(), prefix));
+        browser.folders.push(folder);
+        return folder;
+    };
+    return browser;
+}
+
+// Inside a describe: the program started before its tests with the arguments (or those a function
+// answers then) and shown in the page that `open(address)` makes; both ended after the tests.
+// Answers an object whose `run` and `page` are set once started.
+export function withProgram(program, args, open) {
+    const s = {};
+    before(async () => {
+        s.run = await startProgram(program, typeof args === 'function' ? await args() : args);
+        s.page = await open(s.run.address);
+    });
+    after(async () => {
+        await s.page?.close().catch(() => {});
+        s.run?.child.kill('SIGTERM');
+        await s.run?.exited;
+    });
+    return s;
 }

@@ -288,5 +288,9 @@
     });
 
     layout();
-    window.orvaDevice = { screen, state, toDevice, layout };
+    // Settled: the screen is at rest (see OrvaScreen.settled) and so is the picture of the device,
+    // which turns and jiggles with animations of its own.
+    const settled = () => screen.settled()
+        && !picture.getAnimations().some((a) => a.playState === 'running' || a.playState === 'pending');
+    window.orvaDevice = { screen, state, toDevice, layout, settled };
 })();

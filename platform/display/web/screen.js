@@ -88,6 +88,28 @@
             this.seq = 0;
             this.resources = '';
             this.pending = [];  // animations waiting for the style flush
+            this.framesSincePatch = 0;
+            const count = () => {
+                this.framesSincePatch += 1;
+                requestAnimationFrame(count);
+            };
+            requestAnimationFrame(count);
+        }
+
+        // Whether the screen has come to rest: a tree is shown, the last patch has been applied and
+        // painted (two frames have passed since), and no animation runs or waits to start on the
+        // screen. A turn at an even pace does not count: that is a spinner, which turns step by
+        // step for as long as it shows (no other view turns linearly). Tests wait on this state
+        // instead of waiting for a time.
+        settled() {
+            if (!this.root || this.pending.length || this.framesSincePatch < 2) return false;
+            return !this.host.getAnimations({ subtree: true }).some((a) => {
+                if (a.playState !== 'running' && a.playState !== 'pending') return false;
+                const target = a.effect?.target;
+                const spinning = a.transitionProperty === 'transform'
+                    && /(^|, )transform [\d.]+s linear/.test(target?.style.transition ?? '');
+                return !spinning;
+            });
         }
 
         imageURL(image) {
@@ -180,6 +202,7 @@
         apply(message) {
             if (message.type === 'tree') this.tree(message);
             else if (message.type === 'patch') this.patch(message);
+            this.framesSincePatch = 0;
         }
 
         tree(message) {

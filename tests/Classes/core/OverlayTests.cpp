@@ -27,7 +27,7 @@ class OverlayTest : public core_test::ScreenBasesTest {
   protected:
     void SetUp() override {
         ScreenBasesTest::SetUp();
-        application().setURLOpener([this](const std::string& address) { opened.push_back(address); });
+        application().setOnOpenURL([this](const std::string& address) { opened.push_back(address); });
     }
     const void* idOf(const std::shared_ptr<CommonViewController>& screen) {
         return CommonViewController::notificationId(screen.get());
@@ -107,12 +107,12 @@ TEST_F(OverlayTest, TheFontPopupFadesInAtItsPlaceAndStepsTheSizeWithinItsLimits)
     fnd::NotificationCenter::defaultCenter().addObserver(
         this, std::nullopt, idOf(popup),
         [&](const fnd::Notification& n) { size = FontAdjustVC::steppedFontSize(size, n); });
-    tap(*findByTag(popup->view(), 1));
-    tap(*findByTag(popup->view(), 1));
+    tap(*findByTag(popup->view(), FontAdjustVC::kLargerTag));
+    tap(*findByTag(popup->view(), FontAdjustVC::kLargerTag));
     EXPECT_EQ(size, 20);
     size = 8;
-    tap(*findByTag(popup->view(), -1));
-    tap(*findByTag(popup->view(), -1));
+    tap(*findByTag(popup->view(), FontAdjustVC::kSmallerTag));
+    tap(*findByTag(popup->view(), FontAdjustVC::kSmallerTag));
     EXPECT_EQ(size, 7);
     EXPECT_EQ(postedBy(idOf(popup)), (std::vector<std::string>{"+", "+", "-", "-"}));
     fnd::NotificationCenter::defaultCenter().removeObserver(this);

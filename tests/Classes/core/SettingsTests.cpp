@@ -9,7 +9,7 @@
 #include "Classes/core/TipsSettingsVC.h"
 #include "Classes/errorlog/BooksSettingsVC.h"
 #include "Classes/forum_news/ForumSettingsVC.h"
-#include "Classes/practice/SetsSettingsVC.h"
+#include "Classes/practice/SetsSettingsVC_iPad.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
@@ -49,7 +49,7 @@ class SettingsTests : public core_test::ScreenBasesTest {
 
     // A finger on the row titled so: pressed a moment (the list scrolls), then lifted.
     void tapRow(const std::string& title) {
-        auto label = findByText(list->settingsTableView, title);
+        auto label = findByText(list->settingsTableView(), title);
         ASSERT_TRUE(label) << title;
         testing_support::Finger finger(testing_support::rootOf(*label));
         finger.down(testing_support::centreInRoot(*label));
@@ -60,10 +60,10 @@ class SettingsTests : public core_test::ScreenBasesTest {
 
     // The status text the list shows in the row titled so.
     std::string shownStatus(const std::string& title) {
-        for (const auto& cell : list->settingsTableView->visibleCells()) {
-            auto t = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(3));
+        for (const auto& cell : list->settingsTableView()->visibleCells()) {
+            auto t = std::dynamic_pointer_cast<ui::Label>(cell->viewWithTag(SettingsVC::kTitleTag));
             if (t && t->text() == title)
-                return std::static_pointer_cast<ui::Label>(cell->viewWithTag(4))->text();
+                return std::static_pointer_cast<ui::Label>(cell->viewWithTag(SettingsVC::kStatusTag))->text();
         }
         ADD_FAILURE() << "no cell " << title;
         return {};
@@ -105,16 +105,18 @@ TEST_F(SettingsTests, TheRowsAreTheOptionScreensInTwoGroups) {
     EXPECT_EQ(statuses, (std::vector<std::vector<std::string>>{{"", "show"}, {"", ""}}));
     EXPECT_EQ(row("Tips").picture()->name(), "Settings_icon_tips@2x.png");
     EXPECT_EQ(shownStatus("Tips"), "show");
-    EXPECT_EQ(list->settingsTableView->numberOfSections(), 2);
+    EXPECT_EQ(list->settingsTableView()->numberOfSections(), 2);
+}
 
-    // The option base's own title, status and picture.
+TEST_F(SettingsTests, TheOptionScreenBaseHasATitleStatusAndPictureOfItsOwn) {
     MSetting plain(OptionsClass::of<OptionsViewController>());
     EXPECT_EQ(plain.title(), "Unknown");
     EXPECT_EQ(plain.status(), "");
     ASSERT_TRUE(plain.picture());
     EXPECT_EQ(plain.picture()->name(), "SettingsCellPict.png");
+}
 
-    // The tablet list opens the tablet screens.
+TEST_F(SettingsTests, TheTabletListOpensTheTabletScreens) {
     openSettings(ui::Idiom::Tablet);
     EXPECT_EQ(list->nibName(), "SettingsView-iPad");
     tapRow("OG Tracker");
@@ -126,7 +128,7 @@ TEST_F(SettingsTests, TheTipsRowShowsHideOnceTipsAreSwitchedOff) {
     tapRow("Tips");
     auto tips = openScreen<TipsSettingsVC>();
     ASSERT_TRUE(tips);
-    EXPECT_EQ(tips->showTipsSC->selectedSegmentIndex(), 1);
+    EXPECT_EQ(tips->showTipsSC()->selectedSegmentIndex(), 1);
     tapOnScreen("Hide");
     EXPECT_FALSE(rep->doNotShowTips());  // not before done
     tapOnScreen("Done");
@@ -140,24 +142,24 @@ TEST_F(SettingsTests, TheTipsRowShowsHideOnceTipsAreSwitchedOff) {
     EXPECT_EQ(shownStatus("OG Tracker"), "");
 
     tapRow("Tips");  // opens on the stored choice
-    EXPECT_EQ(openScreen<TipsSettingsVC>()->showTipsSC->selectedSegmentIndex(), 0);
+    EXPECT_EQ(openScreen<TipsSettingsVC>()->showTipsSC()->selectedSegmentIndex(), 0);
 }
 
 TEST_F(SettingsTests, TheForumLoginIsStoredOnlyByDoneAndShowsInItsRow) {
     tapRow("Authorization");
     auto forum = openScreen<ForumSettingsVC>();
     ASSERT_TRUE(forum);
-    forum->loginTF->setText("reader");
-    forum->passwordTF->setText("secret");
+    forum->loginTF()->setText("reader");
+    forum->passwordTF()->setText("secret");
     tapOnScreen("Cancel");
     EXPECT_FALSE(rep->forumLogin());
     EXPECT_EQ(shownStatus("Authorization"), "");
 
     tapRow("Authorization");
     forum = openScreen<ForumSettingsVC>();
-    EXPECT_EQ(forum->loginTF->text(), "");
-    forum->loginTF->setText("reader");
-    forum->passwordTF->setText("secret");
+    EXPECT_EQ(forum->loginTF()->text(), "");
+    forum->loginTF()->setText("reader");
+    forum->passwordTF()->setText("secret");
     forum->doneClick(nullptr);
     EXPECT_TRUE(forum->isTurnedOn());
     runFor(1);
@@ -168,9 +170,9 @@ TEST_F(SettingsTests, TheForumLoginIsStoredOnlyByDoneAndShowsInItsRow) {
     // An empty login clears the stored one; the password stays.
     tapRow("Authorization");
     forum = openScreen<ForumSettingsVC>();
-    EXPECT_EQ(forum->loginTF->text(), "reader");
-    EXPECT_EQ(forum->passwordTF->text(), "secret");
-    forum->loginTF->setText("");
+    EXPECT_EQ(forum->loginTF()->text(), "reader");
+    EXPECT_EQ(forum->passwordTF()->text(), "secret");
+    forum->loginTF()->setText("");
     tapOnScreen("Done");
     EXPECT_FALSE(rep->forumLogin());
     EXPECT_EQ(rep->forumPassword(), "secret");
@@ -184,7 +186,7 @@ TEST_F(SettingsTests, ARowChosenWhileAnOptionScreenIsOpenDoesNotLockTheList) {
     tapRow("Tips");
     auto tips = openScreen<TipsSettingsVC>();
     ASSERT_TRUE(tips);
-    list->didSelectRow(*list->settingsTableView, {1, 1});
+    list->didSelectRow(*list->settingsTableView(), {1, 1});
     EXPECT_EQ(openScreen(), tips);
     EXPECT_EQ(list->currentSetting().get(), &row("Tips"));
     EXPECT_FALSE(row("OG Tracker").vc());
@@ -201,8 +203,8 @@ TEST_F(SettingsTests, TrackerSettingsAreWrittenByDoneAndKeptByCancel) {
     tapRow("OG Tracker");
     auto books = openScreen<BooksSettingsVC>();
     ASSERT_TRUE(books);
-    EXPECT_EQ(books->showTimeSC->selectedSegmentIndex(), 1);  // a day
-    EXPECT_EQ(books->stopTrackerSC->selectedSegmentIndex(), 0);
+    EXPECT_EQ(books->showTimeSC()->selectedSegmentIndex(), 1);  // a day
+    EXPECT_EQ(books->stopTrackerSC()->selectedSegmentIndex(), 0);
     tapOnScreen("1 week");
     tapOnScreen("Keeps running");
     tapOnScreen("Cancel");
@@ -219,13 +221,13 @@ TEST_F(SettingsTests, TrackerSettingsAreWrittenByDoneAndKeptByCancel) {
     EXPECT_FALSE(rep->stopTrackerInBackground());
 
     tapRow("OG Tracker");  // no limit is the fifth segment
-    EXPECT_EQ(openScreen<BooksSettingsVC>()->showTimeSC->selectedSegmentIndex(), 4);
+    EXPECT_EQ(openScreen<BooksSettingsVC>()->showTimeSC()->selectedSegmentIndex(), 4);
     tapOnScreen("Done");
 
     // A period no segment stands for selects none and stays stored through done.
     rep->setBooksShowTime(1000);
     tapRow("OG Tracker");
-    EXPECT_EQ(openScreen<BooksSettingsVC>()->showTimeSC->selectedSegmentIndex(), -1);
+    EXPECT_EQ(openScreen<BooksSettingsVC>()->showTimeSC()->selectedSegmentIndex(), -1);
     tapOnScreen("Done");
     EXPECT_EQ(rep->booksShowTime(), 1000);
 }
@@ -234,15 +236,15 @@ TEST_F(SettingsTests, PracticeOptionsAreWrittenByDone) {
     tapRow("Practice");
     auto sets = openScreen<SetsSettingsVC>();
     ASSERT_TRUE(sets);
-    EXPECT_EQ(sets->autoscanStopTimeSC->selectedSegmentIndex(), 0);  // 1200 s
-    for (const auto& control : {sets->shakeSC, sets->vibrateOnShakeSC, sets->vibrateOnWrongAnswerSC,
-                                sets->autoscanStopOnLowBatterySC})
+    EXPECT_EQ(sets->autoscanStopTimeSC()->selectedSegmentIndex(), 0);  // 1200 s
+    for (const auto& control : {sets->shakeSC(), sets->vibrateOnShakeSC(), sets->vibrateOnWrongAnswerSC(),
+                                sets->autoscanStopOnLowBatterySC()})
         EXPECT_EQ(control->selectedSegmentIndex(), 1);
-    EXPECT_FALSE(sets->vibrateOnShakeSC->isHidden());
-    sets->shakeSC->setSelectedSegmentIndex(0);
-    sets->vibrateOnWrongAnswerSC->setSelectedSegmentIndex(0);
-    sets->autoscanStopTimeSC->setSelectedSegmentIndex(1);
-    sets->autoscanStopOnLowBatterySC->setSelectedSegmentIndex(0);
+    EXPECT_FALSE(sets->vibrateOnShakeSC()->isHidden());
+    sets->shakeSC()->setSelectedSegmentIndex(0);
+    sets->vibrateOnWrongAnswerSC()->setSelectedSegmentIndex(0);
+    sets->autoscanStopTimeSC()->setSelectedSegmentIndex(1);
+    sets->autoscanStopOnLowBatterySC()->setSelectedSegmentIndex(0);
     EXPECT_TRUE(rep->fSetsShake());
     EXPECT_EQ(rep->setsAutoscanStopTime(), 1200);
     tapOnScreen("Done");
@@ -254,30 +256,31 @@ TEST_F(SettingsTests, PracticeOptionsAreWrittenByDone) {
     EXPECT_EQ(shownStatus("Practice"), "");
 }
 
-TEST_F(SettingsTests, PracticeVibrationOptionsHideWithoutVibrationAndTheTabletKeepsThem) {
+TEST_F(SettingsTests, PracticeVibrationOptionsHideWithoutVibration) {
     openSettings(ui::Idiom::Phone, false);
     rep->setFSetsVibrateOnShake(false);
     tapRow("Practice");
     auto sets = openScreen<SetsSettingsVC>();
     ASSERT_TRUE(sets);
     for (const auto& v : std::vector<std::shared_ptr<ui::View>>{
-             sets->vibrateLbl, sets->vibrateOnShakeLbl, sets->vibrateOnShakeSC, sets->vibrateOnWrongAnswerLbl,
-             sets->vibrateOnWrongAnswerSC})
+             sets->vibrateLbl(), sets->vibrateOnShakeLbl(), sets->vibrateOnShakeSC(),
+             sets->vibrateOnWrongAnswerLbl(), sets->vibrateOnWrongAnswerSC()})
         EXPECT_TRUE(v->isHidden());
-    EXPECT_FALSE(sets->shakeSC->isHidden());
+    EXPECT_FALSE(sets->shakeSC()->isHidden());
     tapOnScreen("Done");
     EXPECT_FALSE(rep->fSetsVibrateOnShake());
     EXPECT_TRUE(rep->fSetsVibrateOnWrongAnswer());
+}
 
-    // The tablet shows and writes the two scan options alone.
+TEST_F(SettingsTests, TheTabletPracticeScreenShowsAndWritesTheTwoScanOptionsAlone) {
     openSettings(ui::Idiom::Tablet);
     rep->setFSetsShake(false);
     rep->setSetsAutoscanStopTime(0);
     tapRow("Practice");
     auto tablet = openScreen<SetsSettingsVC_iPad>();
     ASSERT_TRUE(tablet);
-    EXPECT_FALSE(tablet->shakeSC);
-    EXPECT_EQ(tablet->autoscanStopTimeSC->selectedSegmentIndex(), 1);
+    EXPECT_FALSE(tablet->shakeSC());
+    EXPECT_EQ(tablet->autoscanStopTimeSC()->selectedSegmentIndex(), 1);
     tapOnScreen("20 minutes");
     tapOnScreen("No");
     tapOnScreen("Done");

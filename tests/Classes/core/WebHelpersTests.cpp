@@ -26,7 +26,7 @@ class WebHelpersTest : public core_test::CoreTestEnvironment {
     void SetUp() override {
         CoreTestEnvironment::SetUp();
         testing_support::ScriptedWebEngine::installForNewWebViews();
-        application().setURLOpener([this](const std::string& address) { opened.push_back(address); });
+        application().setOnOpenURL([this](const std::string& address) { opened.push_back(address); });
     }
     void TearDown() override {
         ui::EditMenu::shared().reset();

@@ -4,7 +4,9 @@
 #include <thread>
 #include <vector>
 
+#include "platform/foundation/Object.h"
 #include "platform/foundation/Thread.h"
+#include "platform/foundation/WhileAlive.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -82,6 +84,47 @@ TEST_F(RunLoopTest, DelayedCallsAreCancelledByTargetOrByTargetAndAction) {
     std::thread([&] { loop->cancelPerforms(&targetOne); }).join();
     runFor(1.0);
     EXPECT_EQ((std::vector<int>{a, b}), (std::vector<int>{0, 1}));
+}
+
+// An object whose delayed calls and callbacks count what reached it.
+class Counter : public fnd::Object {
+  public:
+    void tick() { ++ticks; }
+    void add(int n) { ticks += n; }
+    int ticks = 0;
+};
+
+TEST_F(RunLoopTest, DelayedCallsOfAnObjectReachItWhileItLivesAndOneCancelEndsThemAll) {
+    auto counter = std::make_shared<Counter>();
+    loop->performAfterDelay(0.5, *counter, "first", &Counter::tick);
+    loop->performAfterDelay(0.5, *counter, "second", &Counter::tick);
+    runFor(1.0);
+    EXPECT_EQ(counter->ticks, 2);
+
+    loop->performAfterDelay(0.5, *counter, "first", &Counter::tick);
+    loop->performAfterDelay(0.5, *counter, "second", &Counter::tick);
+    loop->cancelPerforms(counter.get());
+    runFor(1.0);
+    EXPECT_EQ(counter->ticks, 2);
+
+    // A call still due when the object goes neither keeps it nor reaches it.
+    loop->performAfterDelay(0.5, *counter, "first", &Counter::tick);
+    std::weak_ptr<Counter> gone = counter;
+    counter.reset();
+    EXPECT_TRUE(gone.expired());
+    runFor(1.0);
+}
+
+TEST_F(RunLoopTest, ACallbackWhileAliveDropsArgumentsTheMethodDoesNotTake) {
+    auto counter = std::make_shared<Counter>();
+    std::function<void(fnd::Timer&)> fire = fnd::whileAlive(*counter, &Counter::tick);
+    std::function<void(int)> add = fnd::whileAlive(*counter, &Counter::add);
+    loop->scheduleTimer(0.1, false, fire);
+    runFor(0.5);
+    add(5);
+    EXPECT_EQ(counter->ticks, 6);
+    counter.reset();
+    add(5);  // nothing to call: no effect, no crash
 }
 
 TEST_F(RunLoopTest, DisplayLinkTicksSixtyTimesASecond) {

@@ -79,7 +79,7 @@ class EditMenuTest : public testing_support::ScreenTestEnvironment {
         box = ui::make<TextBox>(ui::Rect{10, 200, 300, 100});
         screen->view()->addSubview(box);
         menu().setMenuItems({{"Dictionary", "openDictionary:"}});
-        menu().setSelectionEndedListener([this](std::uint64_t id) { ended.push_back(id); });
+        menu().setOnSelectionEnded([this](std::uint64_t id) { ended.push_back(id); });
     }
     static EditMenu& menu() { return EditMenu::shared(); }
     static std::vector<std::string> titles(const ui::View& menuView) {

@@ -72,7 +72,7 @@ TEST_F(ApplicationTest, TheDelegateIsToldOfEachStepOfLifeOnceThenTheNotification
 TEST_F(ApplicationTest, OnlyOutsideAddressesOfTheKnownSchemesAreHandedToTheDisplay) {
     std::vector<std::string> opened;
     EXPECT_FALSE(application().openURL(fnd::URL("https://example.org/")));  // no display yet
-    application().setURLOpener([&](const std::string& address) { opened.push_back(address); });
+    application().setOnOpenURL([&](const std::string& address) { opened.push_back(address); });
     for (const char* address :
          {"http://example.org/a", "HTTPS://example.org/b", "mailto:?subject=Hi&body=x%26y", "tel:+15551234",
           "skype:someone?call", "javascript:alert(1)", "file:///etc/passwd", "data:text/html,<b>",
