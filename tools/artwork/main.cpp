@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/CloudArtwork.h"
 #include "tools/artwork/ErrorLogArtwork.h"
 #include "tools/artwork/FlashcardsArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         StatisticsArtwork::addTo(registry);
         FlashcardsArtwork::addTo(registry);
         ErrorLogArtwork::addTo(registry);
+        CloudArtwork::addTo(registry);
     }
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";
