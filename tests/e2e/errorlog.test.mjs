@@ -14,7 +14,8 @@ import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, pause, removeProfiles, shown, startProgram, tapToolButton, waitShown,
+    answer, artifacts, endProgram, installShownTexts, launchBrowser, openProgram, pause, removeProfiles, shown, tap,
+    tapPicture, tapToolButton, settled, waitGone, waitShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -35,62 +36,8 @@ after(async () => {
     for (const folder of folders) rmSync(folder, { recursive: true, force: true });
 });
 
-const waitGone = (page, text) => page.waitForFunction((t) => window.shownTexts(t).length === 0, text);
-// A tap on the text once it stands still (see settled).
-async function tap(page, text) {
-    await settled(page, text);
-    const { x, y } = await waitShown(page, text, false, true);
-    await page.mouse.click(x, y);
-}
-// Waits until the text stands still: a screen that slides in moves its keys until it is in.
-async function settled(page, text) {
-    await waitShown(page, text);
-    await page.waitForFunction((t) => {
-        const [at] = window.shownTexts(t).slice(-1);
-        const key = JSON.stringify(at);
-        const settled = window.lastPlace === key;
-        window.lastPlace = key;
-        return settled;
-    }, text, { polling: 150 });
-}
-// A picture of the screen (a key without a title), by its file name; the last one is on top.
-async function tapPicture(page, name, which = -1) {
-    const pictures = page.locator(`img[src*="${name}"]:visible`);
-    await pictures.first().waitFor();
-    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-}
 // The question's row: a tap on its number.
 const tapRow = (page, number) => tap(page, `${number}.`);
-
-async function openProgram(s, device) {
-    s.run = await startProgram(program, ['--data-dir', s.data, '--device', device]);
-    s.page = await context.newPage();
-    await s.page.goto(s.run.address);
-    await s.page.evaluate(() => document.fonts.ready);
-    await waitShown(s.page, 'Library');
-    await pause(1600);  // the home screen's entrance has ended and a tip band, if any, is up
-    const [close] = await shown(s.page, '✕');
-    if (close) await s.page.mouse.click(close.x, close.y);
-}
-
-async function endProgram(s) {
-    await s.page.close();
-    s.run.child.kill('SIGTERM');
-    assert.equal((await s.run.exited).code, 0);
-}
-
-// The answer pad slides up from the finish key; a letter closes it.
-async function answer(page, letter, guess = false) {
-    await tapPicture(page, 'Section_buttons_finish');
-    await settled(page, letter);
-    if (guess) {
-        await tapPicture(page, 'guess_btn_inactive');
-        await page.locator('img[src*="guess_btn_active"]:visible').waitFor();
-    }
-    await tap(page, letter);
-    await page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached' });
-}
 
 function flow(device) {
     const s = { data: mkdtempSync(path.join(tmpdir(), 'orvakit-errorlog-')) };
@@ -103,7 +50,7 @@ function flow(device) {
     before(async () => {
         const keys = execFileSync(writeData, [s.data], { encoding: 'utf8' }).trim().split('\n');
         s.right = Object.fromEntries(keys.map((line) => line.split(' ')));
-        await openProgram(s, device);
+        await openProgram(context, program, s, device);
     });
     after(async () => { if (s.run && s.run.child.exitCode === null) await endProgram(s); });
 
@@ -190,7 +137,7 @@ function flow(device) {
 
     test('the attempts are there after a restart', async () => {
         await endProgram(s);
-        await openProgram(s, device);
+        await openProgram(context, program, s, device);
         const { page } = s;
         await tapToolButton(page, device, 'Error Log');
         await tap(page, 'OG12');

@@ -1,5 +1,6 @@
 // What the browser tests share: starting a test program that prints its address first, reading
 // the lines it prints after that, and a headless Chromium with a fresh profile.
+import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -118,4 +119,61 @@ export async function tapToolButton(page, device, caption) {
     const scale = Math.abs(second.x - first.x) / homeGrid[device].column;
     const c = await waitShown(page, caption);
     await page.mouse.click(c.x, c.y - homeGrid[device].captionBelow * scale);
+}
+
+export const waitGone = (page, text) => page.waitForFunction((t) => window.shownTexts(t).length === 0, text);
+// A tap on the text once it stands still (see settled).
+export async function tap(page, text) {
+    await settled(page, text);
+    const { x, y } = await waitShown(page, text, false, true);
+    await page.mouse.click(x, y);
+}
+// Waits until the text stands still: a screen that slides in moves its keys until it is in.
+export async function settled(page, text) {
+    await waitShown(page, text);
+    await page.waitForFunction((t) => {
+        const [at] = window.shownTexts(t).slice(-1);
+        const key = JSON.stringify(at);
+        const settled = window.lastPlace === key;
+        window.lastPlace = key;
+        return settled;
+    }, text, { polling: 150 });
+}
+// A picture of the screen (a key without a title), by its file name; the last one is on top.
+export async function tapPicture(page, name, which = -1) {
+    const pictures = page.locator(`img[src*="${name}"]:visible`);
+    await pictures.first().waitFor();
+    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+// The answer pad slides up from the finish key; a letter closes it.
+export async function answer(page, letter, guess = false) {
+    await tapPicture(page, 'Section_buttons_finish');
+    await settled(page, letter);
+    if (guess) {
+        await tapPicture(page, 'guess_btn_inactive');
+        await page.locator('img[src*="guess_btn_active"]:visible').waitFor();
+    }
+    await tap(page, letter);
+    await page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached' });
+}
+
+// Starts the program on the data folder s.data as the device, in a new page of the browser context
+// (s.run, s.page), past the home screen's entrance and tip band.
+export async function openProgram(context, program, s, device) {
+    s.run = await startProgram(program, ['--data-dir', s.data, '--device', device]);
+    s.page = await context.newPage();
+    await s.page.goto(s.run.address);
+    await s.page.evaluate(() => document.fonts.ready);
+    await waitShown(s.page, 'Library');
+    await pause(1600);  // the home screen's entrance has ended and a tip band, if any, is up
+    const [close] = await shown(s.page, '✕');
+    if (close) await s.page.mouse.click(close.x, close.y);
+}
+
+export async function endProgram(s) {
+    await s.page.close();
+    s.run.child.kill('SIGTERM');
+    assert.equal((await s.run.exited).code, 0);
 }

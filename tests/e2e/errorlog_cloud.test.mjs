@@ -1,0 +1,142 @@
+// The error log's concept cloud and text backup in the real program, on the phone and the tablet.
+// A data folder holds a synthetic answer key (test data, written by the errorlog_data program) for
+// the first book. Two questions are answered, one right and one wrong; then from the books list
+// the Tags key opens the cloud, whose words settle, and each of its four keys is stepped. The Backup
+// key opens the backup screen: the backup and the report are mailed (the mail address the display
+// is asked to open carries the whole text) and the restore key, with nothing pasted into the
+// device, reads "0/0". Finally the book's history is cleared. Screenshots are kept as artefacts.
+import { test, describe, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import {
+    answer, artifacts, endProgram, installShownTexts, launchBrowser, openProgram, pause, removeProfiles, settled, tap,
+    tapPicture, tapToolButton, waitShown,
+} from './support.mjs';
+
+const program = process.env.ORVAKIT;
+const writeData = process.env.ORVA_ERRORLOG_DATA;
+const folders = [];
+let context;
+
+before(async () => {
+    assert.ok(program && writeData, 'ORVAKIT and ORVA_ERRORLOG_DATA name the programs');
+    mkdirSync(artifacts, { recursive: true });
+    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
+    await installShownTexts(context);
+});
+
+after(async () => {
+    await context?.close();
+    removeProfiles();
+    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
+});
+
+// The cloud's words are its upper-case texts; waits until none of them moves any more.
+const kWords = '^[A-Z0-9][A-Z0-9 ,\'-]+$';
+async function wordsSettle(page) {
+    await waitShown(page, kWords, true);
+    await page.waitForFunction((pattern) => {
+        const key = JSON.stringify(window.shownTexts(pattern, true));
+        const still = window.lastWords === key;
+        window.lastWords = key;
+        return still;
+    }, kWords, { polling: 400 });
+}
+
+// The mails the display was asked to open, their bodies decoded.
+const mailed = (page) => page.evaluate(() => window.orvaDevice.state.opened
+    .filter((url) => url.startsWith('mailto:'))
+    .map((url) => decodeURIComponent(url.slice(url.indexOf('body=') + 5))));
+
+function flow(device) {
+    const s = { data: mkdtempSync(path.join(tmpdir(), 'orvakit-cloud-')) };
+    folders.push(s.data);
+    const shot = async (name) => {
+        await pause(500);  // the entrances have ended
+        await s.page.screenshot({ path: path.join(artifacts, `errorlog_cloud-${device}-${name}.png`) });
+    };
+
+    before(async () => {
+        const keys = execFileSync(writeData, [s.data], { encoding: 'utf8' }).trim().split('\n');
+        s.right = Object.fromEntries(keys.map((line) => line.split(' ')));
+        await openProgram(context, program, s, device);
+    });
+    after(async () => { if (s.run && s.run.child.exitCode === null) await endProgram(s); });
+
+    test('two answers, then the cloud settles and each key steps its value', async () => {
+        const { page } = s;
+        await tapToolButton(page, device, 'Error Log');
+        await tap(page, 'OG12');
+        await tap(page, 'Problem Solving');
+        await tap(page, '1.');
+        await tapPicture(page, 'Section_buttons_start');
+        await waitShown(page, '0/230');
+        await answer(page, s.right['1']);
+        await answer(page, 'ABCDE'.split('').find((l) => l !== s.right['2']));
+        await waitShown(page, '2/230');
+        await tapPicture(page, 'tb_stop');
+        await tap(page, 'Book');
+        await tap(page, 'Books');
+
+        await tap(page, 'Tags');
+        await waitShown(page, 'answer');
+        await wordsSettle(page);
+        await shot('cloud');
+        for (const [key, value] of [['Colour', 'time'], ['Colour', 'solved'], ['Type', 'DS'], ['Book', 'OG12'],
+            ['Period', 'launch']]) {
+            await tap(page, key);
+            await waitShown(page, value);
+        }
+        await wordsSettle(page);
+        await shot('cloud-stepped');
+        await tap(page, 'Type');
+        await tap(page, 'Type');
+        await tap(page, 'Type');
+        await tap(page, 'Type');
+        await waitShown(page, 'PS');
+        await tap(page, 'Optimize');
+        await wordsSettle(page);
+        await shot('cloud-ps');
+        await tap(page, 'Books');
+        await waitShown(page, 'OG Quant 2');
+    });
+
+    test('the backup and the report are mailed whole; the restore reads the device\'s pasteboard', async () => {
+        const { page } = s;
+        await tap(page, 'Backup');
+        await tap(page, 'Mail a backup');
+        await page.waitForFunction(() => window.orvaDevice.state.opened.length >= 1);
+        const [backup] = await mailed(page);
+        assert.match(backup, /^\*\*\* This is backup form Tovrida \(Books\)/);
+        const lines = backup.match(/^Books-OG12-PS-PS-\d+-\d\d:\d\d-[A-E]-sure-\d\d:\d\d:\d\d\|\d{8};$/gm);
+        assert.equal(lines.length, 2);
+        await tap(page, 'Mail a report');
+        await page.waitForFunction(() => window.orvaDevice.state.opened.length >= 2);
+        const report = (await mailed(page))[1];
+        assert.match(report, /\n1\. \d\d:\d\d [A-E] right OA:[A-E] Tags:/);
+        assert.match(report, /\n2\. \d\d:\d\d [A-E] wrong OA:[A-E] Tags:/);
+        await shot('backup');
+        await tap(page, 'Restore from the pasteboard');
+        await waitShown(page, '0/0');
+        await shot('restore-empty');
+        await tap(page, 'Done');
+        await waitShown(page, 'OG Quant 2');
+    });
+
+    test('the book\'s history is cleared', async () => {
+        const { page } = s;
+        await tap(page, 'OG12');
+        await waitShown(page, '50.0 %');
+        await settled(page, 'Problem Solving');
+        await tapPicture(page, 'tb_clear');
+        await tap(page, 'Delete');
+        await waitShown(page, 'success rate');
+        await shot('cleared');
+    });
+}
+
+describe('phone', () => flow('phone'));
+describe('tablet', () => flow('tablet'));
