@@ -9,22 +9,16 @@
 // there. Screenshots are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import path from 'node:path';
+import { mkdirSync } from 'node:fs';
 import {
-    answer, artifacts, endProgram, installShownTexts, launchBrowser, openProgram, pause, removeProfiles, shown, tap,
-    tapPicture, tapToolButton, settled, waitGone, waitShown,
+    answer, artifacts, errorLogRun, endProgram, installShownTexts, launchBrowser, openProgram, pause, removeProfiles,
+    shown, tap, tapPicture, tapToolButton, settled, waitGone, waitShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
-const writeData = process.env.ORVA_ERRORLOG_DATA;
-const folders = [];
 let context;
 
 before(async () => {
-    assert.ok(program && writeData, 'ORVAKIT and ORVA_ERRORLOG_DATA name the programs');
     mkdirSync(artifacts, { recursive: true });
     context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
     await installShownTexts(context);
@@ -33,26 +27,14 @@ before(async () => {
 after(async () => {
     await context?.close();
     removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
 });
 
 // The question's row: a tap on its number.
 const tapRow = (page, number) => tap(page, `${number}.`);
 
 function flow(device) {
-    const s = { data: mkdtempSync(path.join(tmpdir(), 'orvakit-errorlog-')) };
-    folders.push(s.data);
-    const shot = async (name) => {
-        await pause(500);  // the entrances have ended
-        await s.page.screenshot({ path: path.join(artifacts, `errorlog-${device}-${name}.png`) });
-    };
-
-    before(async () => {
-        const keys = execFileSync(writeData, [s.data], { encoding: 'utf8' }).trim().split('\n');
-        s.right = Object.fromEntries(keys.map((line) => line.split(' ')));
-        await openProgram(context, program, s, device);
-    });
-    after(async () => { if (s.run && s.run.child.exitCode === null) await endProgram(s); });
+    const s = errorLogRun('errorlog', device, () => context);
+    const { shot } = s;
 
     test('three timed answers are scored in the book with a key', async () => {
         const { page } = s;

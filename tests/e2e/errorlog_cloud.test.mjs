@@ -7,22 +7,15 @@
 // device, reads "0/0". Finally the book's history is cleared. Screenshots are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import path from 'node:path';
+import { mkdirSync } from 'node:fs';
 import {
-    answer, artifacts, endProgram, installShownTexts, launchBrowser, openProgram, pause, removeProfiles, settled, tap,
-    tapPicture, tapToolButton, waitShown,
+    answer, artifacts, errorLogRun, installShownTexts, launchBrowser, removeProfiles, settled, tap, tapPicture,
+    tapToolButton, waitShown,
 } from './support.mjs';
 
-const program = process.env.ORVAKIT;
-const writeData = process.env.ORVA_ERRORLOG_DATA;
-const folders = [];
 let context;
 
 before(async () => {
-    assert.ok(program && writeData, 'ORVAKIT and ORVA_ERRORLOG_DATA name the programs');
     mkdirSync(artifacts, { recursive: true });
     context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
     await installShownTexts(context);
@@ -31,7 +24,6 @@ before(async () => {
 after(async () => {
     await context?.close();
     removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
 });
 
 // The cloud's words are its upper-case texts; waits until none of them moves any more.
@@ -52,19 +44,8 @@ const mailed = (page) => page.evaluate(() => window.orvaDevice.state.opened
     .map((url) => decodeURIComponent(url.slice(url.indexOf('body=') + 5))));
 
 function flow(device) {
-    const s = { data: mkdtempSync(path.join(tmpdir(), 'orvakit-cloud-')) };
-    folders.push(s.data);
-    const shot = async (name) => {
-        await pause(500);  // the entrances have ended
-        await s.page.screenshot({ path: path.join(artifacts, `errorlog_cloud-${device}-${name}.png`) });
-    };
-
-    before(async () => {
-        const keys = execFileSync(writeData, [s.data], { encoding: 'utf8' }).trim().split('\n');
-        s.right = Object.fromEntries(keys.map((line) => line.split(' ')));
-        await openProgram(context, program, s, device);
-    });
-    after(async () => { if (s.run && s.run.child.exitCode === null) await endProgram(s); });
+    const s = errorLogRun('errorlog_cloud', device, () => context);
+    const { shot } = s;
 
     test('two answers, then the cloud settles and each key steps its value', async () => {
         const { page } = s;

@@ -1,7 +1,8 @@
 // What the browser tests share: starting a test program that prints its address first, reading
 // the lines it prints after that, and a headless Chromium with a fresh profile.
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
+import { after, before } from 'node:test';
+import { execFileSync, spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -176,4 +177,29 @@ export async function endProgram(s) {
     await s.page.close();
     s.run.child.kill('SIGTERM');
     assert.equal((await s.run.exited).code, 0);
+}
+
+// The error log's runs of the program for one device: a fresh data folder with a synthetic answer
+// key of the first book (test data, written by the errorlog_data program), the program started on
+// it before the device's tests and ended after them. s.right holds the key's letters of the first
+// problem-solving questions by number; s.shot(name) keeps a screenshot "PREFIX-DEVICE-NAME.png".
+export function errorLogRun(prefix, device, getContext) {
+    const program = process.env.ORVAKIT;
+    const writeData = process.env.ORVA_ERRORLOG_DATA;
+    const s = { data: mkdtempSync(path.join(tmpdir(), `orvakit-${prefix}-`)) };
+    s.shot = async (name) => {
+        await pause(500);  // the entrances have ended
+        await s.page.screenshot({ path: path.join(artifacts, `${prefix}-${device}-${name}.png`) });
+    };
+    before(async () => {
+        assert.ok(program && writeData, 'ORVAKIT and ORVA_ERRORLOG_DATA name the programs');
+        const keys = execFileSync(writeData, [s.data], { encoding: 'utf8' }).trim().split('\n');
+        s.right = Object.fromEntries(keys.map((line) => line.split(' ')));
+        await openProgram(getContext(), program, s, device);
+    });
+    after(async () => {
+        if (s.run && s.run.child.exitCode === null) await endProgram(s);
+        rmSync(s.data, { recursive: true, force: true });
+    });
+    return s;
 }
