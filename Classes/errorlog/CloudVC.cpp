@@ -142,14 +142,16 @@ std::string CloudVC::sourceLabel(const MBook& book) {
     return ostrand::Regex::replaceAll(book.shortName(), "erbal|uant", "");
 }
 
-void CloudVC::changeType(const Sender&) {
+void CloudVC::advance(int& value, const std::vector<int>& cycle, ui::Label& label, std::string (*name)(int)) {
     if (cloud_) newCloud();
-    if (auto next = nextIn(kTypeCycle, cloudType_)) {
-        cloudType_ = *next;
-        cloudTypeLbl_->setText(typeLabel(cloudType_));
+    if (auto next = nextIn(cycle, value)) {
+        value = *next;
+        label.setText(name(value));
     }
     showCloud();
 }
+
+void CloudVC::changeType(const Sender&) { advance(cloudType_, kTypeCycle, *cloudTypeLbl_, typeLabel); }
 
 void CloudVC::changeSource(const Sender&) {
     if (cloud_) newCloud();
@@ -162,23 +164,9 @@ void CloudVC::changeSource(const Sender&) {
     showCloud();
 }
 
-void CloudVC::changePeriod(const Sender&) {
-    if (cloud_) newCloud();
-    if (auto next = nextIn(kPeriodCycle, period_)) {
-        period_ = *next;
-        periodLbl_->setText(periodLabel(period_));
-    }
-    showCloud();
-}
+void CloudVC::changePeriod(const Sender&) { advance(period_, kPeriodCycle, *periodLbl_, periodLabel); }
 
-void CloudVC::changeColor(const Sender&) {
-    if (cloud_) newCloud();
-    if (auto next = nextIn(kColorCycle, colorType_)) {
-        colorType_ = *next;
-        colorLbl_->setText(colorLabel(colorType_));
-    }
-    showCloud();
-}
+void CloudVC::changeColor(const Sender&) { advance(colorType_, kColorCycle, *colorLbl_, colorLabel); }
 
 int CloudVC::tagFont(std::size_t count) const {
     if (qSetCountMax_ == 0) return 0;

@@ -105,6 +105,9 @@ class CloudVC : public SliddenViewController {
     void setDefaults();
 
   private:
+    // A change key's step: a new cloud, the next value of the cycle with its label (a value outside
+    // the cycle stays, and so does its label), and the drawing.
+    void advance(int& value, const std::vector<int>& cycle, ui::Label& label, std::string (*name)(int));
     void collectTags();
     void addTags();
     void showLegend();

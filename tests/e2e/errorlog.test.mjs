@@ -7,33 +7,21 @@
 // with a larger font. Back at the book the success rate counts the scored answers. In the book
 // without a key an answer shows its letter without a mark. After a restart the attempts are
 // there. Screenshots are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
 import {
-    answer, artifacts, errorLogRun, endProgram, installShownTexts, launchBrowser, openProgram, pause, removeProfiles,
-    shown, tap, tapPicture, tapToolButton, settled, waitGone, waitShown,
+    answer, browserForTests, errorLogRun, endProgram, openProgram, pause, shown, tap, tapPicture, tapToolButton,
+    settled, waitGone, waitShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
-let context;
-
-before(async () => {
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-});
+const context = browserForTests();
 
 // The question's row: a tap on its number.
 const tapRow = (page, number) => tap(page, `${number}.`);
 
 function flow(device) {
-    const s = errorLogRun('errorlog', device, () => context);
+    const s = errorLogRun('errorlog', device, context);
     const { shot } = s;
 
     test('three timed answers are scored in the book with a key', async () => {
@@ -119,7 +107,7 @@ function flow(device) {
 
     test('the attempts are there after a restart', async () => {
         await endProgram(s);
-        await openProgram(context, program, s, device);
+        await openProgram(context(), program, s, device);
         const { page } = s;
         await tapToolButton(page, device, 'Error Log');
         await tap(page, 'OG12');

@@ -5,26 +5,13 @@
 // key opens the backup screen: the backup and the report are mailed (the mail address the display
 // is asked to open carries the whole text) and the restore key, with nothing pasted into the
 // device, reads "0/0". Finally the book's history is cleared. Screenshots are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
 import {
-    answer, artifacts, errorLogRun, installShownTexts, launchBrowser, removeProfiles, settled, tap, tapPicture,
-    tapToolButton, waitShown,
+    answer, browserForTests, errorLogRun, settled, tap, tapPicture, tapToolButton, waitShown,
 } from './support.mjs';
 
-let context;
-
-before(async () => {
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-});
+const context = browserForTests();
 
 // The cloud's words are its upper-case texts; waits until none of them moves any more.
 const kWords = '^[A-Z0-9][A-Z0-9 ,\'-]+$';
@@ -44,7 +31,7 @@ const mailed = (page) => page.evaluate(() => window.orvaDevice.state.opened
     .map((url) => decodeURIComponent(url.slice(url.indexOf('body=') + 5))));
 
 function flow(device) {
-    const s = errorLogRun('errorlog_cloud', device, () => context);
+    const s = errorLogRun('errorlog_cloud', device, context);
     const { shot } = s;
 
     test('two answers, then the cloud settles and each key steps its value', async () => {

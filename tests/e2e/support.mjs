@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before } from 'node:test';
 import { execFileSync, spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { createInterface } from 'node:readline';
@@ -202,4 +202,20 @@ export function errorLogRun(prefix, device, getContext) {
         rmSync(s.data, { recursive: true, force: true });
     });
     return s;
+}
+
+// A browser for the tests of a file, with the shown-texts helper, opened before them and closed
+// after; answers a getter of its context.
+export function browserForTests(options = { viewport: { width: 900, height: 1150 } }) {
+    let context;
+    before(async () => {
+        mkdirSync(artifacts, { recursive: true });
+        context = await launchBrowser(options);
+        await installShownTexts(context);
+    });
+    after(async () => {
+        await context?.close();
+        removeProfiles();
+    });
+    return () => context;
 }
