@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "Classes/errorlog/MBook.h"
 #include "Classes/errorlog/MHRecord.h"
@@ -19,6 +20,32 @@ const std::string kBackupRule(48, '-');
 fnd::DateFormatter backupDateFormatter() {
     return fnd::DateFormatter("HH:mm:ss|MMddyyyy", fnd::Locale("en_US"), fnd::TimeZone::current());
 }
+
+// Reads the backup's dates. The calendar's parse is slow, and a backup's attempts come in runs
+// within one hour, so each hour is parsed once and the minutes and seconds are added to it. An
+// hour keeps one offset from UTC, a repeated hour included (the parse takes its first pass).
+class DateReader {
+  public:
+    std::optional<fnd::Date> read(const std::string& text) {
+        // "HH:mm:ss|MMddyyyy"
+        auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+        if (text.size() != 17 || text[2] != ':' || text[5] != ':' || text[8] != '|') return std::nullopt;
+        for (std::size_t i : {3, 4, 6, 7})
+            if (!digit(i)) return std::nullopt;
+        int minutes = (text[3] - '0') * 10 + (text[4] - '0');
+        int seconds = (text[6] - '0') * 10 + (text[7] - '0');
+        if (minutes > 59 || seconds > 59) return std::nullopt;
+        std::string hour = text.substr(0, 3) + "00:00" + text.substr(8);
+        auto [at, fresh] = hours_.try_emplace(hour);
+        if (fresh) at->second = formatter_.dateFromString(hour);
+        if (!at->second) return std::nullopt;
+        return fnd::Date(at->second->timeIntervalSinceReferenceDate() + minutes * 60 + seconds);
+    }
+
+  private:
+    fnd::DateFormatter formatter_ = backupDateFormatter();
+    std::unordered_map<std::string, std::optional<fnd::Date>> hours_;
+};
 
 std::string heading(const std::string& rule, const std::string& name) {
     return "\n\n" + rule + "\n" + name + "\n" + rule + "\n\n";
@@ -92,7 +119,7 @@ std::string BooksBackup::label(const Counts& counts) {
 }
 
 BooksBackup::Counts BooksBackup::restore(const Books& books, std::string_view text) {
-    const fnd::DateFormatter formatter = backupDateFormatter();
+    DateReader dates;
     Counts counts;
     for (const std::string& match : ostrand::Regex::allMatches(text, kLinePattern)) {
         std::vector<std::string> parts;
@@ -103,7 +130,7 @@ BooksBackup::Counts BooksBackup::restore(const Books& books, std::string_view te
             from = dash + 1;
         }
         if (parts.size() != 9) continue;
-        restoreLine(books, parts, formatter, counts);
+        restoreLine(books, parts, dates.read(parts[8]), counts);
         ++counts.valid;
     }
     return counts;
@@ -129,9 +156,8 @@ bool BooksBackup::isDuplicate(const MQuestion& question, const MHRecord& record)
 }
 
 void BooksBackup::restoreLine(const Books& books, const std::vector<std::string>& parts,
-                              const fnd::DateFormatter& formatter, Counts& counts) {
+                              std::optional<fnd::Date> date, Counts& counts) {
     // A date that does not read makes no attempt: every reader of attempts needs one.
-    auto date = formatter.dateFromString(parts[8]);
     if (!date) return;
     int number = std::atoi(parts[4].c_str());
     double time = std::atoi(parts[5].c_str()) * 60 + std::atoi(parts[5].c_str() + 3);

@@ -7,9 +7,12 @@
 // A backup line: Books-OG12-PS-PS-12-01:35-C-sure-14:05:09|03152026;
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/foundation/Date.h"
 
 class MBook;
 class MHRecord;
@@ -49,7 +52,7 @@ class BooksBackup {
     static std::string recordLine(const MBook& book, const MSection& section, const MQuestion& question,
                                   const MHRecord& record, const fnd::DateFormatter& formatter);
     static void restoreLine(const Books& books, const std::vector<std::string>& parts,
-                            const fnd::DateFormatter& formatter, Counts& counts);
+                            std::optional<fnd::Date> date, Counts& counts);
     static bool typeMatches(const MQuestion& question, const std::string& typeName);
     static bool isDuplicate(const MQuestion& question, const MHRecord& record);
 };

@@ -103,6 +103,19 @@ TEST_F(BooksBackupTest, ABackupRestoresIntoClearedBooksOnceAndTwiceAddsNothing) 
     EXPECT_EQ(BooksBackup::label({4, 4}), "4/4");
 }
 
+TEST_F(BooksBackupTest, DatesAreWrittenAndReadInTheDevicesTimeZone) {
+    fnd::TimeZone::setCurrent(*fnd::TimeZone::named("America/New_York"));
+    books = makeBooks();
+    auto q = books[0]->sections()[0]->questions()[1];
+    fnd::Date summer = fnd::Date::fromUnix(1782909296);  // 1 July 2026, 12:34:56 UTC
+    q->addHRecord(MHRecord::initWithDate(summer, 20, 4, false));
+    std::string backup = BooksBackup::backupText(books);
+    EXPECT_NE(backup.find("-08:34:56|07012026;"), std::string::npos);
+    books[0]->clearHistory();
+    EXPECT_EQ(BooksBackup::restore(books, backup), (BooksBackup::Counts{1, 1}));
+    EXPECT_EQ(q->lastAttempt()->date(), summer);
+}
+
 TEST_F(BooksBackupTest, DuplicatesAreTheSameAnswerWithinTwoSecondsAndAMinute) {
     struct Case {
         const char* second;
@@ -134,10 +147,12 @@ TEST_F(BooksBackupTest, LinesThatMatchNothingCountAsValidAndAddNothing) {
         "Books-TB1-PS-DS-1-01:00-A-sure-10:00:00|01012026;\n"   // another type
         "Books-TB1-PS-XY-1-01:00-A-sure-10:00:00|01012026;\n"   // no type at all
         "Books-TB1-PS-PS-1-01:00-A-sure-ab:cd:ef|ghijklmn;\n"   // a date that does not read
+        "Books-TB1-PS-PS-1-01:00-A-sure-10:60:00|01012026;\n"   // nor a minute 60
+        "Books-TB1-PS-PS-1-01:00-A-sure-10:00:00|02302026;\n"   // nor 30 February
         "Books-TB1-PS-PS-1-100:00-A-sure-10:00:00|01012026;\n"  // an hour and more: no match
         "Books-TB1-PS-PS-1-01:00-F-sure-10:00:00|01012026;\n"   // no such letter: no match
         "books-TB1-PS-PS-1-01:00-A-sure-10:00:00|01012026;\n";  // no match
-    EXPECT_EQ(BooksBackup::restore(books, text), (BooksBackup::Counts{0, 6}));
+    EXPECT_EQ(BooksBackup::restore(books, text), (BooksBackup::Counts{0, 8}));
     EXPECT_EQ(BooksBackup::restore(books, ""), (BooksBackup::Counts{0, 0}));
     for (const auto& section : books[0]->sections())
         for (const auto& q : section->questions()) EXPECT_EQ(attempts(*q), 0u);
