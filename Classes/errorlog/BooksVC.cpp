@@ -4,6 +4,8 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/errorlog/AnswersVC.h"
 #include "Classes/errorlog/BookVC.h"
+#include "Classes/errorlog/BooksIEVC.h"
+#include "Classes/errorlog/CloudVC_iPad.h"
 #include "Classes/errorlog/ExplanationVC.h"
 #include "Classes/errorlog/MBook.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
@@ -11,6 +13,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ConnectionTable.h"
+#include "platform/ui/Device.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 
@@ -67,7 +70,9 @@ void BooksVC::registerOwners() {
     for (const ui::ConnectionTable* table :
          {&BooksVC::classConnections(), &BooksVC_iPad::classConnections(), &BookVC::classConnections(),
           &BookVC_iPad::classConnections(), &SectionVC::classConnections(),
-          &SectionVC_iPad::classConnections()})
+          &SectionVC_iPad::classConnections(), &CloudVC::classConnections(),
+          &CloudVC_iPad::classConnections(), &BooksIEVC::classConnections(),
+          &BooksIEVC_iPad::classConnections()})
         ui::ConnectionTable::registerOwner(*table);
     AnswersVC::registerOwners();
     ExplanationVC::registerOwners();
@@ -182,9 +187,36 @@ void BooksVC::bookNotifications(const fnd::Notification& notification) {
     booksTV_->reloadData();
 }
 
-void BooksVC::showCloud(const Sender&) {}
+namespace {
 
-void BooksVC::showBooksIE(const Sender&) {}
+bool isTablet() { return ui::Device::current().idiom() == ui::Idiom::Tablet; }
+
+}  // namespace
+
+void BooksVC::showCloud(const Sender&) {
+    if (!canOpenSubview()) return;
+    if (isTablet())
+        childVC_ = ui::make<CloudVC_iPad>(books());
+    else
+        childVC_ = ui::make<CloudVC>(books());
+    registerMainChildDoneHandler(&BooksVC::childNotifications, std::nullopt, childVC_);
+}
+
+void BooksVC::showBooksIE(const Sender&) {
+    if (!canOpenSubview()) return;
+    if (isTablet())
+        childVC_ = ui::make<BooksIEVC_iPad>();
+    else
+        childVC_ = ui::make<BooksIEVC>();
+    registerMainChildDoneHandler(&BooksVC::childNotifications, std::nullopt, childVC_);
+}
+
+// A restore may have added attempts: the bars are drawn again.
+void BooksVC::childNotifications(const fnd::Notification& notification) {
+    if (!proceedDoneNotification(&notification, childVC_)) return;
+    childVC_.reset();
+    booksTV_->reloadData();
+}
 
 void BooksVC::doneClick(const Sender&) {
     fnd::NotificationCenter::defaultCenter().post(kToolDoneNotification, sharedAs<BooksVC>());

@@ -44,13 +44,15 @@ class BooksVC : public ToolViewController, public ui::TableViewDataSource, publi
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
 
     void bookNotifications(const fnd::Notification& notification);
-    // The concept cloud and the text backup are screens of their own, not in the program yet.
+    // The concept cloud and the text backup, each a child screen closed by its "Done".
     void showCloud(const Sender& sender);
     void showBooksIE(const Sender& sender);
+    void childNotifications(const fnd::Notification& notification);
     void doneClick(const Sender& sender);
 
     const std::shared_ptr<ui::TableView>& booksTV() const { return booksTV_; }
     const std::shared_ptr<BookVC>& bookVC() const { return bookVC_; }
+    const std::shared_ptr<CommonViewController>& childVC() const { return childVC_; }
 
     // A new row ("any-cell"): its first subview tagged kShadeTag, no text of its own, a grey selection.
     static std::shared_ptr<ui::TableViewCell> newRowCell();
@@ -78,6 +80,7 @@ class BooksVC : public ToolViewController, public ui::TableViewDataSource, publi
   private:
     std::shared_ptr<ui::TableView> booksTV_;
     std::shared_ptr<BookVC> bookVC_;
+    std::shared_ptr<CommonViewController> childVC_;
 };
 
 class BooksVC_iPad : public BooksVC {

@@ -7,107 +7,22 @@
 // with a larger font. Back at the book the success rate counts the scored answers. In the book
 // without a key an answer shows its letter without a mark. After a restart the attempts are
 // there. Screenshots are kept as artefacts.
-import { test, describe, before, after } from 'node:test';
+import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, removeProfiles, shownTexts as shown, startProgram, tapToolButton, waitShown,
-} from './support.mjs';
-
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+    answer, browserForTests, endProgram, errorLogRun, openErrorLogProgram, tap, tapPicture, waitGone,
+} from './errorlog_support.mjs';
+import { shownTexts, tapToolButton, waitShown } from './support.mjs';
 
 const program = process.env.ORVAKIT;
-const writeData = process.env.ORVA_ERRORLOG_DATA;
-const folders = [];
-let context;
+const context = browserForTests();
 
-before(async () => {
-    assert.ok(program && writeData, 'ORVAKIT and ORVA_ERRORLOG_DATA name the programs');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
-});
-
-const waitGone = (page, text) => page.waitForFunction((t) => window.shownTexts(t).length === 0, text);
-// A tap on the text once it stands still (see settled).
-async function tap(page, text) {
-    await settled(page, text);
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
-}
-// Waits until the text stands still: a screen that slides in moves its keys until it is in.
-async function settled(page, text) {
-    await waitShown(page, text);
-    await page.waitForFunction((t) => {
-        const [at] = window.shownTexts(t).slice(-1);
-        const key = JSON.stringify(at);
-        const settled = window.lastPlace === key;
-        window.lastPlace = key;
-        return settled;
-    }, text, { polling: 150 });
-}
-// A picture of the screen (a key without a title), by its file name; the last one is on top.
-async function tapPicture(page, name, which = -1) {
-    const pictures = page.locator(`img[src*="${name}"]:visible`);
-    await pictures.first().waitFor();
-    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-}
 // The question's row: a tap on its number.
 const tapRow = (page, number) => tap(page, `${number}.`);
 
-async function openProgram(s, device) {
-    s.run = await startProgram(program, ['--data-dir', s.data, '--device', device]);
-    s.page = await context.newPage();
-    await s.page.goto(s.run.address);
-    await s.page.evaluate(() => document.fonts.ready);
-    await waitShown(s.page, 'Library');
-    await pause(1600);  // the home screen's entrance has ended and a tip band, if any, is up
-    const [close] = await shown(s.page, '✕');
-    if (close) await s.page.mouse.click(close.x, close.y);
-}
-
-async function endProgram(s) {
-    await s.page.close();
-    s.run.child.kill('SIGTERM');
-    assert.equal((await s.run.exited).code, 0);
-}
-
-// The answer pad slides up from the finish key; a letter closes it.
-async function answer(page, letter, guess = false) {
-    await tapPicture(page, 'Section_buttons_finish');
-    await settled(page, letter);
-    if (guess) {
-        await tapPicture(page, 'guess_btn_inactive');
-        await page.locator('img[src*="guess_btn_active"]:visible').waitFor();
-    }
-    await tap(page, letter);
-    await page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached' });
-}
-
 function flow(device) {
-    const s = { data: mkdtempSync(path.join(tmpdir(), 'orvakit-errorlog-')) };
-    folders.push(s.data);
-    const shot = async (name) => {
-        await pause(500);  // the entrances have ended
-        await s.page.screenshot({ path: path.join(artifacts, `errorlog-${device}-${name}.png`) });
-    };
-
-    before(async () => {
-        const keys = execFileSync(writeData, [s.data], { encoding: 'utf8' }).trim().split('\n');
-        s.right = Object.fromEntries(keys.map((line) => line.split(' ')));
-        await openProgram(s, device);
-    });
-    after(async () => { if (s.run && s.run.child.exitCode === null) await endProgram(s); });
+    const s = errorLogRun('errorlog', device, context);
+    const { shot } = s;
 
     test('three timed answers are scored in the book with a key', async () => {
         const { page } = s;
@@ -125,7 +40,7 @@ function flow(device) {
         await tapPicture(page, 'Section_buttons_start');
         await waitShown(page, device === 'phone' ? 'Sections' : 'Book');
         await waitShown(page, '0/230');
-        await pause(1200);  // the first question takes a second on the stopwatch
+        await waitShown(page, '00:01');  // the first question takes a second on the stopwatch
         const other = (letter) => 'ABCDE'.split('').find((l) => l !== letter);
         await answer(page, s.right['1']);
         await answer(page, other(s.right['2']), true);
@@ -140,7 +55,7 @@ function flow(device) {
         await waitShown(page, 'g');
 
         // The fourth question has no explanation: its OA key shows the key's letter.
-        const oa = await shown(page, 'OA');
+        const oa = await shownTexts(page, 'OA');
         await page.mouse.click(oa[0].x, oa[0].y);
         await waitShown(page, '^[A-E]$', { pattern: true });
         await shot('answered');
@@ -157,10 +72,10 @@ function flow(device) {
         await tap(page, 'Aa');
         await tap(page, 'A+');
         const body = frame.locator('body');
-        await assert.doesNotReject(async () => {
-            for (let i = 0; i < 50 && await body.evaluate((b) => b.style.fontSize) !== '14pt'; ++i) await pause(100);
-        });
-        assert.equal(await body.evaluate((b) => b.style.fontSize), '14pt');
+        await body.evaluate((b) => new Promise((resolve) => {
+            const check = () => (b.style.fontSize === '14pt' ? resolve() : requestAnimationFrame(check));
+            check();
+        }));
         await shot('explanation');
         await tap(page, 'Aa');
         await tap(page, 'Done');
@@ -178,7 +93,7 @@ function flow(device) {
         await tap(page, 'Problem Solving');
         await tapRow(page, 1);
         await tapPicture(page, 'Section_buttons_start');
-        await pause(600);  // the question takes a moment on the stopwatch
+        await waitShown(page, '00:01');  // the question takes a moment on the stopwatch
         await answer(page, 'D');
         await tapPicture(page, 'tb_stop');
         await waitShown(page, 'D');
@@ -192,7 +107,7 @@ function flow(device) {
 
     test('the attempts are there after a restart', async () => {
         await endProgram(s);
-        await openProgram(s, device);
+        await openErrorLogProgram(context(), program, s, device);
         const { page } = s;
         await tapToolButton(page, device, 'Error Log');
         await tap(page, 'OG12');

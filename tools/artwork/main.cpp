@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/CloudArtwork.h"
 #include "tools/artwork/ErrorLogArtwork.h"
 #include "tools/artwork/FlashcardsArtwork.h"
 #include "tools/artwork/GameArtwork.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
         QuestionFigures::addTo(registry);
     } else {
         // One line per tool, in alphabetical order.
+        CloudArtwork::addTo(registry);
         ErrorLogArtwork::addTo(registry);
         FlashcardsArtwork::addTo(registry);
         GameArtwork::addTo(registry);
