@@ -248,7 +248,7 @@ class BackupScreenTest : public CloudScreenTest {
   protected:
     void SetUp() override {
         CloudScreenTest::SetUp();
-        ui::Application::shared().setURLOpener(
+        ui::Application::shared().setOnOpenURL(
             [this](const std::string& address) { opened.push_back(address); });
     }
     std::string mailedBody(const std::shared_ptr<ui::Button>& button) {
