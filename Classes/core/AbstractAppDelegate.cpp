@@ -15,6 +15,7 @@
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
+#include "Classes/flashcards/FlashcardsVC.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
 #include "Classes/practice/MPracticeClasses.h"
@@ -80,6 +81,7 @@ void AbstractAppDelegate::registerClasses() {
         ToolChooseVC::registerOwners();
         StatisticsClasses::registerAll();
         SettingsVC::registerOwners();
+        FlashcardsVC::registerOwners();
     });
 }
 

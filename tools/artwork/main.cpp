@@ -13,6 +13,7 @@
 
 #include "tools/artwork/ArtworkRegistry.h"
 #include "tools/artwork/FlashcardsArtwork.h"
+#include "tools/artwork/FlashcardsToolArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/QuestionFigures.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         SettingsArtwork::addTo(registry);
         StatisticsArtwork::addTo(registry);
         FlashcardsArtwork::addTo(registry);
+        FlashcardsToolArtwork::addTo(registry);
     }
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";
