@@ -32,8 +32,18 @@ after(async () => {
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
 async function waitShown(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern], { timeout: 10000 })
+        .catch(async (err) => {
+            await page.screenshot({ path: path.join(artifacts, `flashcards-failure-${Date.now()}.png`) }).catch(() => {});
+            throw new Error(`"${text}" is never shown (${err.message})`);
+        });
     return (await shown(page, text, pattern))[0];
+}
+// A screen that slides in: its text shown, then its entrance over.
+async function waitScreen(page, text, pattern = false) {
+    const at = await waitShown(page, text, pattern);
+    await pause(700);
+    return at;
 }
 const waitGone = (page, text) => page.waitForFunction((t) => window.shownTexts(t).length === 0, text);
 async function tap(page, text) {
@@ -94,6 +104,45 @@ async function tapButton(page, device, caption) {
     return scale;
 }
 
+
+// The last of the texts shown: the screen laid over the others.
+async function tapLast(page, text) {
+    await waitShown(page, text);
+    const all = await shown(page, text);
+    const { x, y } = all.at(-1);
+    await page.mouse.click(x, y);
+}
+async function screenBox(page) {
+    return page.locator('#screen').boundingBox();
+}
+// Types into the visible text entry that matches the selector (the nth of them), tapped as a finger
+// would: the locator's own click would scroll the screen's clipped boxes to show it.
+async function typeInto(page, selector, text, nth = 0) {
+    const field = page.locator(`${selector}:visible`).nth(nth);
+    const box = await field.boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + Math.min(box.height / 2, 15));
+    await page.waitForFunction(([sel, n]) => document.activeElement === [...document.querySelectorAll(sel)]
+        .filter((e) => e.offsetParent !== null)[n], [selector, nth]);
+    await page.keyboard.type(text);
+    await pause(200);
+}
+// Drags a row of an editing table by its grip (at the row's right end) by `rows` rows.
+async function dragRow(page, text, rows, scale) {
+    const row = await waitShown(page, text);
+    const screen = await screenBox(page);
+    const from = { x: screen.x + screen.width - 16 * scale, y: row.y };
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    await pause(200);
+    // Past the middle of the row it lands on.
+    const by = (rows + Math.sign(rows) * 0.6) * 85 * scale;
+    const steps = 12;
+    for (let i = 1; i <= steps; i++) await page.mouse.move(from.x, from.y + by * i / steps);
+    await pause(200);
+    await page.mouse.up();
+    await pause(600);
+}
+
 async function open(run) {
     const page = await context.newPage();
     await page.goto(run.address);
@@ -108,6 +157,18 @@ async function open(run) {
     }
     return page;
 }
+
+// A page that asks for an outside picture counts here; none may come.
+let outsideRequests = 0;
+const outside = createServer((req, res) => {
+    outsideRequests += 1;
+    res.writeHead(404).end();
+});
+before(() => new Promise((resolve) => outside.listen(0, '127.0.0.1', resolve)));
+after(() => new Promise((resolve) => outside.close(resolve)));
+
+const scriptCard = () => `<b>Inert card</b><script>document.body.dataset.ran = 'script'</script>` +
+    `<img src="http://127.0.0.1:${outside.address().port}/pixel.png" onerror="document.body.dataset.ran = 'picture'">`;
 
 for (const device of ['phone', 'tablet']) {
     describe(`the flashcards tool on the ${device}`, () => {
@@ -183,6 +244,129 @@ for (const device of ['phone', 'tablet']) {
             }
             await waitShown(page, '^known: (?!0\\.0%)\\d+\\.\\d%$', true);
             await shot(page, `${device}-list-known`);
+        });
+
+        test('a deck of the user\'s own is built, the decks reordered and one reset, and all is kept', async () => {
+            const { page } = s;
+            const scale = s.scale;
+            await tap(page, '+');
+            await waitScreen(page, 'Add Custom Deck');
+            await tap(page, 'Add Custom Deck');
+            await waitScreen(page, 'Create');
+            await typeInto(page, 'input', `Work rates ${device}`, 1);
+            await shot(page, `${device}-deck-new`);
+            await tap(page, 'Create');
+            await waitShown(page, `Work rates ${device}`);
+
+            await tap(page, 'Edit');
+            await pause(500);
+            await tap(page, `Work rates ${device}`);
+            await waitScreen(page, 'Deck Info');
+            for (const [question, answer] of [['Work rate: 1/t of the job each hour', 'Together: add the rates'],
+                ['A card to delete', 'gone'], [scriptCard(), 'Nothing ran']]) {
+                await tapLast(page, '+');
+                await waitScreen(page, '^ID: \\d+$', true);
+                await typeInto(page, 'textarea', question, 0);
+                await typeInto(page, 'textarea', answer, 1);
+                await tapLast(page, 'Create');
+                await page.waitForFunction(() => window.shownTexts('Create').length === 0);
+                await pause(500);
+            }
+            await waitShown(page, 'A card to delete');
+            // The middle card deleted, the last moved to the top.
+            const doomed = await waitShown(page, 'A card to delete');
+            const minus = (await shown(page, '\u2212')).sort((a, b) => Math.abs(a.y - doomed.y) - Math.abs(b.y - doomed.y))[0];
+            await page.mouse.click(minus.x, minus.y);
+            await pause(400);
+            await tapLast(page, 'Delete');
+            await page.waitForFunction(() => window.shownTexts('A card to delete').length === 0);
+            await dragRow(page, 'Nothing ran', -1, scale);
+            await shot(page, `${device}-cards`);
+
+            // A new look for the face.
+            await tap(page, 'Deck Info');
+            await waitScreen(page, 'Confirm');
+            const caption = await waitShown(page, 'Face look');
+            const keyHeight = device === 'phone' ? 88 : 220;
+            await page.mouse.click(caption.x, caption.y + (12 + keyHeight / 2) * scale);
+            await shot(page, `${device}-deck-looks`);
+            await tap(page, 'Confirm');
+            await page.waitForFunction(() => window.shownTexts('Confirm').length === 0);
+            await pause(500);
+            await tapLast(page, 'Done');
+            await page.waitForFunction(() => window.shownTexts('Deck Info').length === 0);
+            await pause(500);
+
+            // The new deck moved to the top of the list, the quant deck's history reset.
+            await dragRow(page, `Work rates ${device}`, -3, scale);
+            const quant = await waitShown(page, "Vessark's Quant");
+            // The row's key lies below its title, above the next row's.
+            const resets = (await shown(page, 'Reset')).filter((r) => r.y > quant.y).sort((a, b) => a.y - b.y);
+            await page.mouse.click(resets[0].x, resets[0].y);
+            await waitShown(page, 'Are you sure you want to delete history for this deck?');
+            await shot(page, `${device}-reset`);
+            await tapLast(page, 'Delete');
+            await page.waitForFunction(() => window.shownTexts('Confirm Reset').length === 0);
+            await pause(500);
+            await shot(page, `${device}-list-edit`);
+            assert.equal((await shown(page, '^known: 0\\.0%$', true)).length, 4, 'every deck reads 0.0% known');
+            await tap(page, 'Done');
+            await pause(600);
+            const order = async (p) => (await Promise.all([`Work rates ${device}`, "Vessark's Quant"].map((t) => waitShown(p, t)))).map((c) => c.y);
+            const [mine, theirs] = await order(page);
+            assert.ok(mine < theirs, 'the new deck is listed first');
+            await waitShown(page, 'known: 0.0%');
+
+            // The card with a script and an outside picture: its text shows, nothing else happens.
+            await tap(page, `Work rates ${device}`);
+            await page.waitForFunction(() => document.querySelectorAll('.el[data-tag="2"]').length >= 2);
+            if (device === 'phone') {
+                await page.click('#rotate-left');
+                await pause(800);
+            }
+            await waitShown(page, 'I know');
+            await pause(800);
+            const texts = await cardTexts(page);
+            assert.ok(texts.some((t) => t.includes('Inert card')), `the card shows its text: ${texts}`);
+            for (const frame of page.frames()) {
+                if (frame === page.mainFrame()) continue;
+                const ran = await frame.evaluate(() => document.body ? document.body.dataset.ran || '' : '').catch(() => '');
+                assert.equal(ran, '', 'no script of the card ran');
+            }
+            assert.equal(outsideRequests, 0, 'no outside picture was asked for');
+            await shot(page, `${device}-inert-card`);
+            await tap(page, 'Back');
+            if (device === 'phone') {
+                await page.click('#rotate-right');
+                await pause(800);
+            }
+            await waitShown(page, 'Main');
+
+            // After a restart the list, the cards and the reset are as they were left.
+            await page.close();
+            s.run.child.kill('SIGTERM');
+            await s.run.exited;
+            s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
+            s.page = await open(s.run);
+            await tapButton(s.page, device, 'Flashcards');
+            const [mine2, theirs2] = await order(s.page);
+            assert.ok(mine2 < theirs2, 'the order is kept');
+            const quant2 = await waitShown(s.page, "Vessark's Quant");
+            const known = (await s.page.evaluate(() => [...document.querySelectorAll('.text > span')]
+                .filter((n) => /^known: /.test(n.textContent)).map((n) => {
+                    const r = n.getBoundingClientRect();
+                    return { text: n.textContent, y: r.y + r.height / 2 };
+                }))).filter((k) => k.y > quant2.y).sort((a, b) => a.y - b.y)[0];
+            assert.equal(known.text, 'known: 0.0%');
+            await tap(s.page, 'Edit');
+            await pause(500);
+            await tap(s.page, `Work rates ${device}`);
+            await waitScreen(s.page, 'Deck Info');
+            const first = await waitShown(s.page, 'Nothing ran');
+            const second = await waitShown(s.page, 'Together: add the rates');
+            assert.ok(first.y < second.y, 'the cards keep their order');
+            assert.equal((await shown(s.page, 'A card to delete')).length, 0);
+            await shot(s.page, `${device}-restarted-cards`);
         });
     });
 }
