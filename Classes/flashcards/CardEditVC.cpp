@@ -43,13 +43,10 @@ void CardEditVC::init(std::shared_ptr<MDeck> deck) {
 
 void CardEditVC::viewDidLoad() {
     auto self = sharedAs<CardEditVC>();
-    using Parts = FlashcardsScreenParts;
-    cancelBtn_ = Parts::key(ui::BarButtonItem::withTitle("Cancel"), self, &CardEditVC::done);
-    flexibleSpaceBtn_ = ui::BarButtonItem::flexibleSpace();
-    createConfirmBtn_ = Parts::key(
-        ui::BarButtonItem::withTitle(isCreating() ? "Create" : "Confirm", ui::BarButtonItemStyle::Done), self,
-        &CardEditVC::done);
-    if (toolB()) toolB()->setItems({cancelBtn_, flexibleSpaceBtn_, createConfirmBtn_});
+    auto keys = FlashcardsScreenParts::formKeys(self, &CardEditVC::done, isCreating(), toolB().get());
+    cancelBtn_ = keys.cancel;
+    flexibleSpaceBtn_ = keys.space;
+    createConfirmBtn_ = keys.createConfirm;
     if (idLabel && card_) idLabel->setText("ID: " + std::to_string(card_->ID()));
     if (questionTextView) {
         questionTextView->setText(card_ ? card_->question().value_or("") : std::string());

@@ -61,13 +61,10 @@ std::shared_ptr<MCustomFC> DeckEditVC::styledDeck() const {
 
 void DeckEditVC::viewDidLoad() {
     auto self = sharedAs<DeckEditVC>();
-    using Parts = FlashcardsScreenParts;
-    cancelBtn_ = Parts::key(ui::BarButtonItem::withTitle("Cancel"), self, &DeckEditVC::done);
-    flexibleSpaceBtn_ = ui::BarButtonItem::flexibleSpace();
-    createConfirmBtn_ = Parts::key(
-        ui::BarButtonItem::withTitle(isCreating() ? "Create" : "Confirm", ui::BarButtonItemStyle::Done), self,
-        &DeckEditVC::done);
-    if (toolB()) toolB()->setItems({cancelBtn_, flexibleSpaceBtn_, createConfirmBtn_});
+    auto keys = FlashcardsScreenParts::formKeys(self, &DeckEditVC::done, isCreating(), toolB().get());
+    cancelBtn_ = keys.cancel;
+    flexibleSpaceBtn_ = keys.space;
+    createConfirmBtn_ = keys.createConfirm;
 
     if (creatorTextField) {
         creatorTextField->setText(deck_->creator());

@@ -9,6 +9,7 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewCell.h"
 #include "platform/ui/TextView.h"
+#include "platform/ui/Toolbar.h"
 
 ui::Color FlashcardsScreenParts::rowColor(bool editing, int row) {
     return editing || row % 2 == 0 ? ui::Color::whiteColor() : ui::Color::hsb(0.3, 0, 0.92, 1);
@@ -48,4 +49,8 @@ bool FlashcardsScreenParts::acceptsText(ui::TextView& view, const std::string& t
     if (text.find('\n') == std::string::npos) return true;
     endInput(view, form);
     return false;
+}
+
+void FlashcardsScreenParts::showKeys(ui::Toolbar* bar, std::vector<std::shared_ptr<ui::BarButtonItem>> keys) {
+    if (bar) bar->setItems(std::move(keys));
 }

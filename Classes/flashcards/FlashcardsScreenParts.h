@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ui/BarButtonItem.h"
 #include "platform/ui/Color.h"
@@ -14,6 +15,7 @@ namespace ui {
 class Responder;
 class ScrollView;
 class TextView;
+class Toolbar;
 class TableView;
 class TableViewCell;
 class View;
@@ -37,12 +39,29 @@ class FlashcardsScreenParts {
         return key;
     }
 
+    // The form's bar: "Cancel", a space, and "Create" (a new item) or "Confirm", all sending the
+    // form's done action; shown on the bar when there is one.
+    struct FormKeys {
+        std::shared_ptr<ui::BarButtonItem> cancel, space, createConfirm;
+    };
+    template <class T>
+    static FormKeys formKeys(const std::shared_ptr<T>& owner, void (T::*done)(const Sender&), bool creating,
+                             ui::Toolbar* bar) {
+        FormKeys keys{
+            key(ui::BarButtonItem::withTitle("Cancel"), owner, done), ui::BarButtonItem::flexibleSpace(),
+            key(ui::BarButtonItem::withTitle(creating ? "Create" : "Confirm", ui::BarButtonItemStyle::Done),
+                owner, done)};
+        showKeys(bar, {keys.cancel, keys.space, keys.createConfirm});
+        return keys;
+    }
+
     // White in edit mode and on even rows, light grey on odd rows.
     static ui::Color rowColor(bool editing, int row);
     // A reused row, or a new one from the owner's interface file of that name (through the outlet
     // the owner names `theCell`, which is emptied again).
     static std::shared_ptr<ui::TableViewCell> cell(ui::TableView& table, const std::string& identifier,
                                                    ui::Responder& owner, std::shared_ptr<ui::View>& theCell);
+    static void showKeys(ui::Toolbar* bar, std::vector<std::shared_ptr<ui::BarButtonItem>> keys);
     // Reloads the table kReloadDelay from now, while the owner lives.
     static void reloadLater(const std::shared_ptr<ui::TableView>& table, const void* owner);
     // Moves a row's item to another place of the list; places outside it change nothing.

@@ -10,7 +10,9 @@ import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import {
+    artifacts, installShownTexts, launchBrowser, pause, removeProfiles, shown, startProgram, tap, tapToolButton, waitShown,
+} from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const folders = [];
@@ -29,26 +31,11 @@ after(async () => {
     for (const folder of folders) rmSync(folder, { recursive: true, force: true });
 });
 
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
-async function waitShown(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern], { timeout: 10000 })
-        .catch(async (err) => {
-            await page.screenshot({ path: path.join(artifacts, `flashcards-failure-${Date.now()}.png`) }).catch(() => {});
-            throw new Error(`"${text}" is never shown (${err.message})`);
-        });
-    return (await shown(page, text, pattern))[0];
-}
 // A screen that slides in: its text shown, then its entrance over.
 async function waitScreen(page, text, pattern = false) {
     const at = await waitShown(page, text, pattern);
     await pause(700);
     return at;
-}
-const waitGone = (page, text) => page.waitForFunction((t) => window.shownTexts(t).length === 0, text);
-async function tap(page, text) {
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
 }
 const shot = async (page, name) => {
     await pause(600);  // the animations have ended
@@ -93,15 +80,6 @@ async function drag(page, from, by, steps = 8) {
     await page.mouse.down();
     for (let i = 1; i <= steps; i++) await page.mouse.move(from.x + by.x * i / steps, from.y + by.y * i / steps);
     await page.mouse.up();
-}
-const layout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
-async function tapButton(page, device, caption) {
-    const first = await waitShown(page, 'Library');
-    const second = await waitShown(page, 'Error Log');
-    const scale = Math.abs(second.x - first.x) / layout[device].column;
-    const c = await waitShown(page, caption);
-    await page.mouse.click(c.x, c.y - layout[device].captionBelow * scale);
-    return scale;
 }
 
 
@@ -187,7 +165,7 @@ for (const device of ['phone', 'tablet']) {
 
         test('a deck is studied card by card and leaves its known percentage', async () => {
             const { page } = s;
-            s.scale = await tapButton(page, device, 'Flashcards');
+            s.scale = await tapToolButton(page, device, 'Flashcards');
             await waitShown(page, "Vessark's Quant");
             await shot(page, `${device}-list`);
             await tap(page, "Vessark's Quant");
@@ -348,7 +326,7 @@ for (const device of ['phone', 'tablet']) {
             await s.run.exited;
             s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
             s.page = await open(s.run);
-            await tapButton(s.page, device, 'Flashcards');
+            await tapToolButton(s.page, device, 'Flashcards');
             const [mine2, theirs2] = await order(s.page);
             assert.ok(mine2 < theirs2, 'the order is kept');
             const quant2 = await waitShown(s.page, "Vessark's Quant");

@@ -9,7 +9,9 @@ import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import {
+    artifacts, installShownTexts, launchBrowser, pause, removeProfiles, shown, startProgram, tap, tapToolButton, waitShown,
+} from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const writeData = process.env.ORVA_STATISTICS_DATA;
@@ -29,33 +31,11 @@ after(async () => {
     for (const folder of folders) rmSync(folder, { recursive: true, force: true });
 });
 
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
-// Waits until a text (or a text matching a pattern's source) is shown; answers its centre.
-async function waitShown(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
-    return (await shown(page, text, pattern))[0];
-}
-async function tap(page, text) {
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
-}
 const shot = async (page, name) => {
     await pause(500);  // the entrances have ended
     await page.screenshot({ path: path.join(artifacts, `statistics-${name}.png`) });
 };
 const percent = (name) => `^${name}\\(\\d+\\.\\d%\\)$`;
-
-// A tool button's picture lies this far (device points) above its caption; two neighbouring grid
-// columns this far apart.
-const layout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
-async function tapButton(page, device, caption) {
-    const first = await waitShown(page, 'Library');
-    const second = await waitShown(page, 'Error Log');
-    const scale = Math.abs(second.x - first.x) / layout[device].column;
-    const c = await waitShown(page, caption);
-    await page.mouse.click(c.x, c.y - layout[device].captionBelow * scale);
-}
 
 function withProgram(device) {
     const s = {};
@@ -91,7 +71,7 @@ describe('the statistics tool on the phone', () => {
 
     test('opens from the home screen with the charts of every answer', async () => {
         const { page } = s;
-        await tapButton(page, 'phone', 'Statistics');
+        await tapToolButton(page, 'phone', 'Statistics');
         for (const caption of ['All', 'Q', 'V']) await waitShown(page, percent(caption), true);
         await waitShown(page, 'step is a day');
         assert.ok(await page.locator('.el[data-kind="bitmap"]').count() >= 5, 'curves and bars are drawn');
@@ -131,7 +111,7 @@ describe('the statistics pane on the tablet', () => {
         await waitShown(page, 'No test date set yet. Set one with the Test Date button.');
         await shot(page, 'tablet-home');
 
-        await tapButton(page, 'tablet', 'Test Date');
+        await tapToolButton(page, 'tablet', 'Test Date');
         await waitShown(page, 'I know my test date');
         await tap(page, 'OFF');
         await shot(page, 'tablet-editor');

@@ -94,3 +94,33 @@ export function installShownTexts(context) {
         });
     });
 }
+
+export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// The centres of the texts shown that are the text (or, with `pattern`, match it), through the
+// page's window.shownTexts (installShownTexts).
+export const shown = (page, text, pattern = false) =>
+    page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
+// Waits until a text (or a text matching a pattern's source) is shown; answers its centre.
+export async function waitShown(page, text, pattern = false, timeout = 30000) {
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern], { timeout })
+        .catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
+    return (await shown(page, text, pattern))[0];
+}
+export async function tap(page, text) {
+    const { x, y } = await waitShown(page, text);
+    await page.mouse.click(x, y);
+}
+
+// A tool button's picture lies this far (device points) above its caption on the home screen; two
+// neighbouring grid columns this far apart.
+const homeLayout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
+// Taps the home screen's button with the caption; answers the page's pixels per device point.
+export async function tapToolButton(page, device, caption) {
+    const first = await waitShown(page, 'Library');
+    const second = await waitShown(page, 'Error Log');
+    const scale = Math.abs(second.x - first.x) / homeLayout[device].column;
+    const c = await waitShown(page, caption);
+    await page.mouse.click(c.x, c.y - homeLayout[device].captionBelow * scale);
+    return scale;
+}
