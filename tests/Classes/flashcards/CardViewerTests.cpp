@@ -1,6 +1,7 @@
 // The card viewer on the phone, opened from the deck list: the swipe thresholds in the turned
-// viewer's coordinates, the flip, the move to the next card and "I know" step by step on the manual
-// clock (requests in between ignored), the rewind keys, back-first decks and the history left.
+// viewer's coordinates, the tablet's rest frame and flip key, the flip, the move to the next card and "I
+// know" step by step on the manual clock (requests in between ignored), the rewind keys, back-first decks and
+// the history left.
 
 #include <gtest/gtest.h>
 
@@ -254,6 +255,33 @@ TEST_F(CardViewerTest, OneSidedAndSingleCardsStayWhereTheyAre) {
     runFor(0.5);
     EXPECT_EQ(viewer->cardView->center(), (ui::Point{240, 160}));
     EXPECT_EQ(top(), "Q1");
+}
+
+TEST_F(CardViewerTest, OnTheTabletTheCardRestsCentredForTheOrientationAndTheFlipKeyFollowsTheCard) {
+    start(ui::Idiom::Tablet);
+    auto deck = addDeck(2);
+    deck->setSequence(MDeck::kOrdered);
+    deck->flashcards()[1]->setAnswer(std::nullopt);
+    openTool();
+    openDeck(int(rep->flashcardsSet()->decks().size()) - 1);
+    auto tablet = std::dynamic_pointer_cast<DeckVC_iPad>(viewer);
+    ASSERT_TRUE(tablet);
+    EXPECT_EQ(viewer->cardView->restFrame(), (ui::Rect{0, 246, 768, 512}));
+    EXPECT_EQ(viewer->nextCardView()->restFrame(), viewer->cardView->restFrame());
+    EXPECT_TRUE(tablet->flipBtn->isEnabled());
+
+    application().deviceDidRotate(ui::DeviceOrientation::LandscapeLeft);
+    runFor(1);
+    EXPECT_EQ(viewer->cardView->restFrame(), (ui::Rect{128, 118, 768, 512}));
+
+    // The flip key turns the card; the next card has no answer, and the key goes off for it.
+    testing_support::tap(*tablet->flipBtn);
+    runFor(0.4);
+    EXPECT_EQ(viewer->cardsState(), DeckVC::kBackShown);
+    viewer->nextRight();
+    runFor(0.6);
+    EXPECT_FALSE(viewer->card()->answer());
+    EXPECT_FALSE(tablet->flipBtn->isEnabled());
 }
 
 }  // namespace
