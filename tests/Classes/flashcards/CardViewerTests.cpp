@@ -1,7 +1,7 @@
-// The card viewer on the phone, opened from the deck list: the swipe thresholds in the turned
-// viewer's coordinates, the tablet's rest frame and flip key, the flip, the move to the next card and "I
-// know" step by step on the manual clock (requests in between ignored), the rewind keys, back-first decks and
-// the history left.
+// The card viewer, opened from the deck list: the swipe thresholds in the turned phone viewer's
+// coordinates, the flip, the move to the next card and "I know" step by step on the manual clock
+// (requests in between ignored), the rewind keys, back-first decks, the history left, and the
+// tablet's rest frame and flip key.
 
 #include <gtest/gtest.h>
 
