@@ -198,9 +198,10 @@ for (const device of ['phone', 'tablet']) {
             assert.notDeepEqual(await cardTexts(page), second, 'a throw to the right too');
 
             await tap(page, 'I know');
-            await pause(300);
-            await shot(page, `${device}-viewer-iknow`);
-            await pause(1200);
+            // The effect while it grows, before the next card comes.
+            await pause(120);
+            await page.screenshot({ path: path.join(artifacts, `flashcards-${device}-viewer-iknow.png`) });
+            await pause(1400);
 
             // The ordered sequence, then a held rewind key shows the counter.
             const sequence = await pictureCentre(page, 'fc_btn_sequence_adaptive');
