@@ -16,6 +16,7 @@
 #include "Classes/errorlog/BooksVC.h"
 #include "Classes/errorlog/MErrorLogClasses.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
+#include "Classes/flashcards/FlashcardsVC.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
 #include "Classes/game/GameVC.h"
@@ -84,6 +85,7 @@ void AbstractAppDelegate::registerClasses() {
         SettingsVC::registerOwners();
         BooksVC::registerOwners();
         GameVC::registerOwners();
+        FlashcardsVC::registerOwners();
     });
 }
 

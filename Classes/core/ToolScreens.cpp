@@ -9,6 +9,7 @@
 #include "Classes/core/SettingsVC.h"
 #include "Classes/errorlog/BooksVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/flashcards/FlashcardsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
 #include "platform/ui/Make.h"
@@ -45,8 +46,8 @@ const std::map<std::string, Factory>& table() {
         {"BooksVC_iPad", screen<BooksVC_iPad>()},
         {"TimerV2VC", pending("TimerV2VC", "Timer")},
         {"TimerV2VC_iPad", pending("TimerV2VC_iPad", "Timer")},
-        {"FlashcardsVC", pending("FlashcardsVC", "Flashcards")},
-        {"FlashcardsVC_iPad", pending("FlashcardsVC_iPad", "Flashcards")},
+        {"FlashcardsVC", screen<FlashcardsVC>()},
+        {"FlashcardsVC_iPad", screen<FlashcardsVC_iPad>()},
         {"SetsVC", pending("SetsVC", "Practice")},
         {"SetsVC_iPad", pending("SetsVC_iPad", "Practice")},
         {"StatisticsVC", screen<StatisticsVC>()},

@@ -121,8 +121,9 @@ void BrowserWebEngine::showDocument(const ui::WebDocument& document) {
     serial_ = serial;
     url_ = document.url;
     serveFolderOf(document.url);
-    address_ = host->server().serveDocument(std::move(served.body), std::move(served.contentType),
-                                            folderPrefix_, documentName(document.url));
+    address_ =
+        host->server().serveDocument(std::move(served.body), std::move(served.contentType), folderPrefix_,
+                                     documentName(document.url), std::move(served.contentPolicy));
     // The frame's address keeps the page's query and fragment, which its scripts may read.
     const std::string& text = document.url.absoluteString();
     if (auto view = view_.lock()) view->setDocumentAddress(address_ + text.substr(bare(text).size()));

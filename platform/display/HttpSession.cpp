@@ -170,6 +170,8 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
         auto res = std::make_shared<http::response<http::string_body>>(http::status::ok, req.version());
         prepare(*res, req.keep_alive(), found.needsToken);
         res->set(http::field::content_type, found.contentType);
+        // A web view's document with a policy of its own (inert content) is held to it.
+        if (!found.contentPolicy.empty()) res->set("Content-Security-Policy", found.contentPolicy);
         if (setCookie) res->set(http::field::set_cookie, core->policy().setCookieHeader());
         res->content_length(content.size());
         if (req.method() != http::verb::head) res->body() = std::move(content);

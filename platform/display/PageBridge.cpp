@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/display/AccessPolicy.h"
 #include "platform/foundation/Log.h"
 
 namespace display {
@@ -144,11 +145,22 @@ std::string PageBridge::escapeHTML(std::string_view text) {
     return out;
 }
 
-std::string PageBridge::snippet(const ui::WebDocument& document, bool withBase) const {
+std::string PageBridge::snippet(const ui::WebDocument& document, bool withBase,
+                                const std::string& nonce) const {
     std::string out;
     if (withBase) out += "<base href=\"" + escapeHTML(document.url.absoluteString()) + "\">";
-    if (!script_.empty()) out += "<script>" + script_ + "(" + std::to_string(document.serial) + ");</script>";
+    std::string opening = nonce.empty() ? "<script>" : "<script nonce=\"" + nonce + "\">";
+    if (!script_.empty()) out += opening + script_ + "(" + std::to_string(document.serial) + ");</script>";
     return out;
+}
+
+std::string PageBridge::inertPolicy(const std::string& nonce) {
+    // Nothing is fetched (no scripts, frames, styles, fonts or pictures from any address, this
+    // server's included), no form goes anywhere, and the base address cannot be changed; only the
+    // bridge runs, inline styles apply and pictures written into the page as data show. The
+    // bridge's evaluations need eval, which stays off: the program runs no script in such pages.
+    return "default-src 'none'; script-src 'nonce-" + nonce +
+           "'; style-src 'unsafe-inline'; img-src data:; font-src data:; base-uri 'none'; form-action 'none'";
 }
 
 PageBridge::Served PageBridge::prepare(const ui::WebDocument& document) const {
@@ -158,6 +170,11 @@ PageBridge::Served PageBridge::prepare(const ui::WebDocument& document) const {
     if (charset.empty()) charset = declaredCharset(document.content);
     if (charset.empty()) charset = "utf-8";  // what the program's own pages are written in
     served.contentType = "text/html; charset=" + charset;
+    std::string nonce;
+    if (document.inertContent) {
+        nonce = AccessPolicy::makeToken();
+        served.contentPolicy = inertPolicy(nonce);
+    }
 
     if (type == "text/html" || type == "application/xhtml+xml") {
         // An outside page's links and pictures resolve against where it came from, unless it
@@ -166,10 +183,10 @@ PageBridge::Served PageBridge::prepare(const ui::WebDocument& document) const {
         bool outside = scheme == "http" || scheme == "https";
         bool ownBase = outside && findTag(lowered(document.content), "<base") != std::string::npos;
         served.body = document.content;
-        served.body.insert(insertionPoint(served.body), snippet(document, outside && !ownBase));
+        served.body.insert(insertionPoint(served.body), snippet(document, outside && !ownBase, nonce));
         served.ok = true;
     } else if (type.starts_with("text/")) {
-        served.body = "<!DOCTYPE html><html><head>" + snippet(document, false) +
+        served.body = "<!DOCTYPE html><html><head>" + snippet(document, false, nonce) +
                       "</head><body><pre style=\"white-space: pre-wrap\">" + escapeHTML(document.content) +
                       "</pre></body></html>";
         served.ok = true;

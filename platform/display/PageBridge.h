@@ -21,6 +21,9 @@ class PageBridge {
         bool ok = false;
         std::string body;
         std::string contentType;
+        // The Content-Security-Policy to serve it with: for inert content, one that lets only the
+        // bridge (by its nonce) run and only "data:" pictures load; empty otherwise.
+        std::string contentPolicy;
         std::string error;  // why the document cannot be shown, when not ok
     };
 
@@ -42,10 +45,12 @@ class PageBridge {
     // The character set a page declares in a meta element within its first 1024 bytes.
     static std::string declaredCharset(std::string_view html);
     static std::string escapeHTML(std::string_view text);
+    // The content policy of inert documents, whose bridge carries the nonce.
+    static std::string inertPolicy(const std::string& nonce);
 
   private:
     PageBridge() = default;
-    std::string snippet(const ui::WebDocument& document, bool withBase) const;
+    std::string snippet(const ui::WebDocument& document, bool withBase, const std::string& nonce) const;
 
     std::string script_;
 };

@@ -56,13 +56,14 @@ void ServedFiles::stopServingFolder(const std::string& prefix) {
 }
 
 std::string ServedFiles::serveDocument(std::string body, std::string contentType,
-                                       const std::string& folderPrefix, const std::string& name) {
+                                       const std::string& folderPrefix, const std::string& name,
+                                       std::string contentPolicy) {
     std::string base = folderPrefix.empty() ? std::string("/d/") : folderPrefix;
     if (!base.ends_with('/')) base += '/';
     bool named = !folderPrefix.empty() && !name.empty() && name.find('/') == std::string::npos;
     std::string path = base + (named ? name : randomName());
     std::lock_guard lock(mutex_);
-    documents_[path] = Document{std::move(body), std::move(contentType)};
+    documents_[path] = Document{std::move(body), std::move(contentType), std::move(contentPolicy)};
     return path;
 }
 
@@ -182,6 +183,7 @@ ServedFiles::Resolution ServedFiles::resolve(std::string_view target) {
         result.needsToken = false;
         result.body = doc->second.body;
         result.contentType = doc->second.contentType;
+        result.contentPolicy = doc->second.contentPolicy;
         return result;
     }
     if (segments->size() >= 2 && (*segments)[0] == "s") {

@@ -26,6 +26,7 @@ class ServedFiles {
         std::filesystem::path file;
         std::string body;  // a document's text
         std::string contentType;
+        std::string contentPolicy;  // a document's Content-Security-Policy; empty: none of its own
     };
 
     // The front end's folder (its index.html answers "/") and the fonts under "/fonts/".
@@ -39,9 +40,9 @@ class ServedFiles {
     // (so that its relative addresses reach that folder; with `name` it stands for the folder's
     // file of that name there), else under "/d/". It is answered until withdrawn (or its folder
     // stops being served): a frame that the browser loads again (a tab that takes over, a frame
-    // moved in the page) gets it again.
+    // moved in the page) gets it again. A content policy, when given, is sent with it.
     std::string serveDocument(std::string body, std::string contentType, const std::string& folderPrefix = {},
-                              const std::string& name = {});
+                              const std::string& name = {}, std::string contentPolicy = {});
     void withdrawDocument(const std::string& path);
 
     // Looks up the path of a request target (a query is ignored).
@@ -61,6 +62,7 @@ class ServedFiles {
     struct Document {
         std::string body;
         std::string contentType;
+        std::string contentPolicy;
     };
 
     static std::string randomName();

@@ -155,8 +155,9 @@ std::string Server::serveFolder(const std::filesystem::path& folder) {
 void Server::stopServingFolder(const std::string& prefix) { impl_->files->stopServingFolder(prefix); }
 
 std::string Server::serveDocument(std::string body, std::string contentType, const std::string& folderPrefix,
-                                  const std::string& name) {
-    return impl_->files->serveDocument(std::move(body), std::move(contentType), folderPrefix, name);
+                                  const std::string& name, std::string contentPolicy) {
+    return impl_->files->serveDocument(std::move(body), std::move(contentType), folderPrefix, name,
+                                       std::move(contentPolicy));
 }
 
 void Server::withdrawDocument(const std::string& path) { impl_->files->withdrawDocument(path); }

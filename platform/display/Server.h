@@ -68,9 +68,9 @@ class Server {
     std::string serveFolder(const std::filesystem::path& folder);
     void stopServingFolder(const std::string& prefix);
     // Serves a document at a fresh address (inside a served folder's address when given, in the
-    // place of the file `name` there) until it is withdrawn.
+    // place of the file `name` there) until it is withdrawn, with its content policy when given.
     std::string serveDocument(std::string body, std::string contentType, const std::string& folderPrefix = {},
-                              const std::string& name = {});
+                              const std::string& name = {}, std::string contentPolicy = {});
     void withdrawDocument(const std::string& path);
 
     // The front end of the source tree and the system's DejaVu fonts.

@@ -38,6 +38,10 @@ struct WebDocument {
     fnd::URL url;
     unsigned dataDetectors = DataDetectorAll;
     bool scalesPageToFit = false;
+    // Inert content: none of the page's own scripts run (inline, linked or in attributes) and
+    // nothing is fetched from anywhere, but for pictures written into the page as "data:"
+    // addresses; inline styles apply. The engine's own bridge still runs.
+    bool inertContent = false;
 };
 
 // The web view's side, as an engine sees it. Main thread only.

@@ -152,6 +152,7 @@ void WebView::show(std::string content, std::string mimeType, const fnd::URL& ur
     document.textEncoding = std::move(encoding);
     document.dataDetectors = detectors_;
     document.scalesPageToFit = scalesToFit_;
+    document.inertContent = inertContent_;
     shownSerial_ = loading_;
     engine_->showDocument(document);
 }

@@ -77,6 +77,10 @@ class WebView : public View, public WebEngineClient {
     void setDataDetectorTypes(unsigned types) { detectors_ = types; }
     bool scalesPageToFit() const { return scalesToFit_; }
     void setScalesPageToFit(bool on);
+    // Pages loaded from now on are inert (see WebDocument::inertContent): for text whose markup
+    // may come from anyone, shown without its scripts and without outside pictures.
+    bool inertContent() const { return inertContent_; }
+    void setInertContent(bool on) { inertContent_ = on; }
 
     // The engine's address of the shown document, for the display's frame.
     const std::string& documentAddress() const { return address_; }
@@ -119,6 +123,7 @@ class WebView : public View, public WebEngineClient {
     std::string selection_;
     unsigned detectors_ = DataDetectorAll;
     bool scalesToFit_ = false;
+    bool inertContent_ = false;
     std::string address_;
 };
 

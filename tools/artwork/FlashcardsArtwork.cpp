@@ -24,17 +24,6 @@ constexpr double kCardRadius = 14;
 
 gfx::GradientStop stop(double offset, const Color& c) { return {offset, c.red, c.green, c.blue, c.alpha}; }
 
-// ---- Deck icons: the home screen's tile and cards, the front card showing the deck's sign.
-
-void addDeckIcon(ArtworkRegistry& registry, const std::string& name, double hue, const Font& font,
-                 const std::string& text) {
-    const double side = FlashcardsArtwork::kDeckIconSide;
-    registry.add(name, side, side, [hue, font, text](gfx::Context& c) {
-        ArtworkPen pen(c);
-        HomeArtwork::drawCards(pen, HomeArtwork::drawTile(pen, hue, 0.6), font, text);
-    });
-}
-
 // ---- Card backgrounds.
 
 struct Look {
@@ -129,6 +118,15 @@ void addSide(ArtworkRegistry& registry, const std::string& phoneName, const std:
 }
 
 }  // namespace
+
+void FlashcardsArtwork::addDeckIcon(ArtworkRegistry& registry, const std::string& name, double hue,
+                                    const Font& font, const std::string& sign) {
+    const double side = kDeckIconSide;
+    registry.add(name, side, side, [hue, font, sign](gfx::Context& c) {
+        ArtworkPen pen(c);
+        HomeArtwork::drawCards(pen, HomeArtwork::drawTile(pen, hue, 0.6), font, sign);
+    });
+}
 
 void FlashcardsArtwork::addTo(ArtworkRegistry& registry) {
     addDeckIcon(registry, "fc_icon_vessark", 0.58, Font("DejaVu Sans", 17, Font::Weight::Bold), "\u03C0");

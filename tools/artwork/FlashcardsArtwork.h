@@ -3,7 +3,12 @@
 // screen's, with a card as the sign) and the backgrounds of their cards' two sides, for the phone
 // and the tablet. The quant deck's backgrounds also serve the user's own decks.
 
+#include <string>
+
 class ArtworkRegistry;
+namespace ui {
+class Font;
+}
 
 class FlashcardsArtwork {
   public:
@@ -13,4 +18,7 @@ class FlashcardsArtwork {
     static constexpr double kTabletCardWidth = 768, kTabletCardHeight = 512;
 
     static void addTo(ArtworkRegistry& registry);
+    // A deck icon: the home screen's tile of that hue with its cards, the front card showing the sign.
+    static void addDeckIcon(ArtworkRegistry& registry, const std::string& name, double hue,
+                            const ui::Font& font, const std::string& sign);
 };

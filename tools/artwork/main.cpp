@@ -15,6 +15,7 @@
 #include "tools/artwork/CloudArtwork.h"
 #include "tools/artwork/ErrorLogArtwork.h"
 #include "tools/artwork/FlashcardsArtwork.h"
+#include "tools/artwork/FlashcardsToolArtwork.h"
 #include "tools/artwork/GameArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         CloudArtwork::addTo(registry);
         ErrorLogArtwork::addTo(registry);
         FlashcardsArtwork::addTo(registry);
+        FlashcardsToolArtwork::addTo(registry);
         GameArtwork::addTo(registry);
         HomeArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);

@@ -22,6 +22,31 @@ ui::WebDocument document(std::string content, std::string url, std::string type 
     return d;
 }
 
+TEST(PageBridgeTest, InertDocumentsLetOnlyTheirBridgeRunByAFreshNonce) {
+    auto bridge = PageBridge::withScript("(function (serial) {})");
+    ui::WebDocument page = document("<b>card</b><script>alert(1)</script>", "about:blank");
+    PageBridge::Served plain = bridge.prepare(page);
+    EXPECT_TRUE(plain.contentPolicy.empty());
+    EXPECT_NE(plain.body.find("<script>(function"), std::string::npos);
+
+    page.inertContent = true;
+    PageBridge::Served first = bridge.prepare(page);
+    PageBridge::Served second = bridge.prepare(page);
+    ASSERT_TRUE(first.ok);
+    std::size_t at = first.body.find("<script nonce=\"");
+    ASSERT_EQ(at, 0u);
+    std::string nonce = first.body.substr(at + 15, first.body.find('"', at + 15) - at - 15);
+    EXPECT_GE(nonce.size(), 16u);
+    EXPECT_EQ(first.contentPolicy, PageBridge::inertPolicy(nonce));
+    EXPECT_NE(first.contentPolicy, second.contentPolicy);  // a nonce is never used twice
+    for (const char* part :
+         {"default-src 'none'", "img-src data:", "style-src 'unsafe-inline'", "base-uri 'none'"})
+        EXPECT_NE(first.contentPolicy.find(part), std::string::npos) << part;
+    EXPECT_EQ(first.contentPolicy.find("unsafe-eval"), std::string::npos);
+    // The page's own script stays as it was, without the nonce: the policy refuses it.
+    EXPECT_NE(first.body.find("<b>card</b><script>alert(1)</script>"), std::string::npos);
+}
+
 TEST(PageBridgeTest, TheBridgeGoesFirstIntoTheHeadWithoutDisturbingTheDocumentType) {
     struct Case {
         const char* html;

@@ -123,7 +123,13 @@ TEST_F(ServerTest, RegisteredFolderAndDocumentNeedNoToken) {
     EXPECT_EQ(css.body, "p{}");
 
     std::string doc = server->serveDocument("<p>page</p>", "text/html; charset=utf-8", prefix);
-    EXPECT_EQ(httpRequest(port, doc).body, "<p>page</p>");
+    auto served = httpRequest(port, doc);
+    EXPECT_EQ(served.body, "<p>page</p>");
+    EXPECT_EQ(served.headers.count("content-security-policy"), 0u);
+    // A document with a policy of its own is served with it.
+    std::string inert =
+        server->serveDocument("<p>card</p>", "text/html; charset=utf-8", {}, {}, "default-src 'none'");
+    EXPECT_EQ(httpRequest(port, inert).headers["content-security-policy"], "default-src 'none'");
     // The Host check still holds for them.
     EXPECT_EQ(
         httpRequest(port, prefix + "style.css", {{"Host", "evil.example:" + std::to_string(port)}}).status,

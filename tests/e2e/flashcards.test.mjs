@@ -1,0 +1,370 @@
+// The flashcards tool in the real program, on the phone and on the tablet: a deck opened from the
+// list, its card turned by a vertical drag, thrown left and right, marked "I know", rewound with a
+// held key, and left with its known percentage shown; a deck of the user's own created with three
+// cards, one deleted and the others reordered, its look changed; the decks reordered and one reset;
+// and all of it found again after a restart. A card whose text holds a script and an outside picture
+// shows neither. Screenshots are kept as artefacts.
+import { test, describe, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import {
+    artifacts, installShownTexts, launchBrowser, removeProfiles, shownTexts as shown, startProgram, toolButton,
+} from './support.mjs';
+
+// Steps of this file that still wait on time rather than on the page's states.
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+// Waits until a text (or a text matching a pattern's source) is shown; answers its centre.
+async function waitShown(page, text, pattern = false, timeout = 30000) {
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern], { timeout })
+        .catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
+    return (await shown(page, text, pattern))[0];
+}
+async function tap(page, text) {
+    const { x, y } = await waitShown(page, text);
+    await page.mouse.click(x, y);
+}
+// Taps the home screen's button with the caption; answers the page's pixels per device point.
+async function tapToolButton(page, device, caption) {
+    const { x, y, scale } = await toolButton(page, device, caption);
+    await page.mouse.click(x, y);
+    return scale;
+}
+
+const program = process.env.ORVAKIT;
+const folders = [];
+let context;
+
+before(async () => {
+    assert.ok(program, 'ORVAKIT names the program');
+    mkdirSync(artifacts, { recursive: true });
+    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
+    await installShownTexts(context);
+});
+
+after(async () => {
+    await context?.close();
+    removeProfiles();
+    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
+});
+
+// A screen that slides in: its text shown, then its entrance over.
+async function waitScreen(page, text, pattern = false) {
+    const at = await waitShown(page, text, pattern);
+    await pause(700);
+    return at;
+}
+const shot = async (page, name) => {
+    await pause(600);  // the animations have ended
+    await page.screenshot({ path: path.join(artifacts, `flashcards-${name}.png`) });
+};
+
+// The centre of the element the program drew a bundle picture with.
+async function pictureCentre(page, name) {
+    const box = await page.locator(`img[src*="${name}"]`).first().boundingBox();
+    assert.ok(box, `${name} is drawn`);
+    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+}
+// The card on top: the frontmost view tagged 2 (the card views are tagged alike only on the viewer).
+async function cardBox(page) {
+    const boxes = await page.locator('.el[data-tag="2"]').evaluateAll((nodes) => nodes.map((n) => {
+        const r = n.getBoundingClientRect();
+        return { x: r.x, y: r.y, width: r.width, height: r.height };
+    }));
+    return boxes.filter((b) => b.width > 100).at(-1);
+}
+// The texts of the card pages on show (their frames visible), read in the frames themselves.
+async function cardTexts(page) {
+    const texts = [];
+    for (const frame of page.frames()) {
+        if (frame === page.mainFrame()) continue;
+        const element = await frame.frameElement().catch(() => null);
+        if (!element || !(await element.isVisible())) continue;
+        const visible = await element.evaluate((el) => {
+            for (let n = el; n && n.nodeType === 1; n = n.parentElement) {
+                const s = getComputedStyle(n);
+                if (s.display === 'none' || s.visibility === 'hidden' || Number(s.opacity) === 0) return false;
+            }
+            return true;
+        });
+        if (!visible) continue;
+        texts.push((await frame.evaluate(() => document.body ? document.body.innerText : '').catch(() => '')).trim());
+    }
+    return texts.filter((t) => t);
+}
+async function drag(page, from, by, steps = 8) {
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    for (let i = 1; i <= steps; i++) await page.mouse.move(from.x + by.x * i / steps, from.y + by.y * i / steps);
+    await page.mouse.up();
+}
+
+
+// The last of the texts shown: the screen laid over the others.
+async function tapLast(page, text) {
+    await waitShown(page, text);
+    const all = await shown(page, text);
+    const { x, y } = all.at(-1);
+    await page.mouse.click(x, y);
+}
+async function screenBox(page) {
+    return page.locator('#screen').boundingBox();
+}
+// Types into the visible text entry that matches the selector (the nth of them), tapped as a finger
+// would: the locator's own click would scroll the screen's clipped boxes to show it.
+async function typeInto(page, selector, text, nth = 0) {
+    const field = page.locator(`${selector}:visible`).nth(nth);
+    const box = await field.boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + Math.min(box.height / 2, 15));
+    await page.waitForFunction(([sel, n]) => document.activeElement === [...document.querySelectorAll(sel)]
+        .filter((e) => e.offsetParent !== null)[n], [selector, nth]);
+    await page.keyboard.type(text);
+    await pause(200);
+}
+// Drags a row of an editing table by its grip (at the row's right end) by `rows` rows.
+async function dragRow(page, text, rows, scale) {
+    const row = await waitShown(page, text);
+    const screen = await screenBox(page);
+    const from = { x: screen.x + screen.width - 16 * scale, y: row.y };
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    await pause(200);
+    // Past the middle of the row it lands on.
+    const by = (rows + Math.sign(rows) * 0.6) * 85 * scale;
+    const steps = 12;
+    for (let i = 1; i <= steps; i++) await page.mouse.move(from.x, from.y + by * i / steps);
+    await pause(200);
+    await page.mouse.up();
+    await pause(600);
+}
+
+async function open(run) {
+    const page = await context.newPage();
+    await page.goto(run.address);
+    await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'connected');
+    await waitShown(page, 'Library');
+    await page.evaluate(() => document.fonts.ready);
+    await pause(1600);
+    const [close] = await shown(page, '✕');
+    if (close) {
+        await page.mouse.click(close.x, close.y);
+        await pause(500);
+    }
+    return page;
+}
+
+// A page that asks for an outside picture counts here; none may come.
+let outsideRequests = 0;
+const outside = createServer((req, res) => {
+    outsideRequests += 1;
+    res.writeHead(404).end();
+});
+before(() => new Promise((resolve) => outside.listen(0, '127.0.0.1', resolve)));
+after(() => new Promise((resolve) => outside.close(resolve)));
+
+const scriptCard = () => `<b>Inert card</b><script>document.body.dataset.ran = 'script'</script>` +
+    `<img src="http://127.0.0.1:${outside.address().port}/pixel.png" onerror="document.body.dataset.ran = 'picture'">`;
+
+for (const device of ['phone', 'tablet']) {
+    describe(`the flashcards tool on the ${device}`, () => {
+        const data = mkdtempSync(path.join(tmpdir(), 'orvakit-flashcards-'));
+        folders.push(data);
+        const s = {};
+        before(async () => {
+            s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
+            s.page = await open(s.run);
+        });
+        after(async () => {
+            await s.page?.close().catch(() => {});
+            s.run?.child.kill('SIGTERM');
+            await s.run?.exited;
+        });
+
+        test('a deck is studied card by card and leaves its known percentage', async () => {
+            const { page } = s;
+            s.scale = await tapToolButton(page, device, 'Flashcards');
+            await waitShown(page, "Vessark's Quant");
+            await shot(page, `${device}-list`);
+            await tap(page, "Vessark's Quant");
+            await page.waitForFunction(() => document.querySelectorAll('.el[data-tag="2"]').length >= 2);
+            if (device === 'phone') {
+                // The viewer is drawn in landscape: the device is turned so that it reads upright.
+                await page.click('#rotate-left');
+                await pause(800);
+            }
+            await waitShown(page, 'I know');
+            await shot(page, `${device}-viewer`);
+
+            const card = await cardBox(page);
+            const centre = { x: card.x + card.width / 2, y: card.y + card.height / 2 };
+            const face = await cardTexts(page);
+            assert.ok(face.length >= 1, 'the face is shown');
+            await drag(page, centre, { x: 0, y: 80 * s.scale });
+            await page.waitForFunction(async () => true);
+            await pause(600);
+            const back = await cardTexts(page);
+            assert.notDeepEqual(back, face, 'a vertical drag turns the card');
+            await shot(page, `${device}-viewer-back`);
+
+            await drag(page, centre, { x: -200 * s.scale, y: 0 });
+            await pause(900);
+            const second = await cardTexts(page);
+            assert.notDeepEqual(second, back, 'a throw to the left brings the next card');
+            await drag(page, centre, { x: 200 * s.scale, y: 0 });
+            await pause(900);
+            assert.notDeepEqual(await cardTexts(page), second, 'a throw to the right too');
+
+            await tap(page, 'I know');
+            // The effect while it grows, before the next card comes.
+            await pause(120);
+            await page.screenshot({ path: path.join(artifacts, `flashcards-${device}-viewer-iknow.png`) });
+            await pause(1400);
+
+            // The ordered sequence, then a held rewind key shows the counter.
+            const sequence = await pictureCentre(page, 'fc_btn_sequence_adaptive');
+            await page.mouse.click(sequence.x, sequence.y);
+            await pause(300);
+            const forward = await pictureCentre(page, 'fc_btn_rewind_forward');
+            await page.mouse.move(forward.x, forward.y);
+            await page.mouse.down();
+            await waitShown(page, '^\\d+$', true);
+            await pause(1200);
+            await shot(page, `${device}-viewer-rewind`);
+            await page.mouse.up();
+            await pause(900);
+
+            await tap(page, 'Back');
+            if (device === 'phone') {
+                await page.click('#rotate-right');
+                await pause(800);
+            }
+            await waitShown(page, '^known: (?!0\\.0%)\\d+\\.\\d%$', true);
+            await shot(page, `${device}-list-known`);
+        });
+
+        test('a deck of the user\'s own is built, the decks reordered and one reset, and all is kept', async () => {
+            const { page } = s;
+            const scale = s.scale;
+            await tap(page, '+');
+            await waitScreen(page, 'Add Custom Deck');
+            await tap(page, 'Add Custom Deck');
+            await waitScreen(page, 'Create');
+            await typeInto(page, 'input', `Work rates ${device}`, 1);
+            await shot(page, `${device}-deck-new`);
+            await tap(page, 'Create');
+            await waitShown(page, `Work rates ${device}`);
+
+            await tap(page, 'Edit');
+            await pause(500);
+            await tap(page, `Work rates ${device}`);
+            await waitScreen(page, 'Deck Info');
+            for (const [question, answer] of [['Work rate: 1/t of the job each hour', 'Together: add the rates'],
+                ['A card to delete', 'gone'], [scriptCard(), 'Nothing ran']]) {
+                await tapLast(page, '+');
+                await waitScreen(page, '^ID: \\d+$', true);
+                await typeInto(page, 'textarea', question, 0);
+                await typeInto(page, 'textarea', answer, 1);
+                await tapLast(page, 'Create');
+                await page.waitForFunction(() => window.shownTexts('Create').length === 0);
+                await pause(500);
+            }
+            await waitShown(page, 'A card to delete');
+            // The middle card deleted, the last moved to the top.
+            const doomed = await waitShown(page, 'A card to delete');
+            const minus = (await shown(page, '\u2212')).sort((a, b) => Math.abs(a.y - doomed.y) - Math.abs(b.y - doomed.y))[0];
+            await page.mouse.click(minus.x, minus.y);
+            await pause(400);
+            await tapLast(page, 'Delete');
+            await page.waitForFunction(() => window.shownTexts('A card to delete').length === 0);
+            await dragRow(page, 'Nothing ran', -1, scale);
+            await shot(page, `${device}-cards`);
+
+            // A new look for the face.
+            await tap(page, 'Deck Info');
+            await waitScreen(page, 'Confirm');
+            const caption = await waitShown(page, 'Face look');
+            const keyHeight = device === 'phone' ? 88 : 220;
+            await page.mouse.click(caption.x, caption.y + (12 + keyHeight / 2) * scale);
+            await shot(page, `${device}-deck-looks`);
+            await tap(page, 'Confirm');
+            await page.waitForFunction(() => window.shownTexts('Confirm').length === 0);
+            await pause(500);
+            await tapLast(page, 'Done');
+            await page.waitForFunction(() => window.shownTexts('Deck Info').length === 0);
+            await pause(500);
+
+            // The new deck moved to the top of the list, the quant deck's history reset.
+            await dragRow(page, `Work rates ${device}`, -3, scale);
+            const quant = await waitShown(page, "Vessark's Quant");
+            // The row's key lies below its title, above the next row's.
+            const resets = (await shown(page, 'Reset')).filter((r) => r.y > quant.y).sort((a, b) => a.y - b.y);
+            await page.mouse.click(resets[0].x, resets[0].y);
+            await waitShown(page, 'Are you sure you want to delete history for this deck?');
+            await shot(page, `${device}-reset`);
+            await tapLast(page, 'Delete');
+            await page.waitForFunction(() => window.shownTexts('Confirm Reset').length === 0);
+            await pause(500);
+            await shot(page, `${device}-list-edit`);
+            assert.equal((await shown(page, '^known: 0\\.0%$', true)).length, 4, 'every deck reads 0.0% known');
+            await tap(page, 'Done');
+            await pause(600);
+            const order = async (p) => (await Promise.all([`Work rates ${device}`, "Vessark's Quant"].map((t) => waitShown(p, t)))).map((c) => c.y);
+            const [mine, theirs] = await order(page);
+            assert.ok(mine < theirs, 'the new deck is listed first');
+            await waitShown(page, 'known: 0.0%');
+
+            // The card with a script and an outside picture: its text shows, nothing else happens.
+            await tap(page, `Work rates ${device}`);
+            await page.waitForFunction(() => document.querySelectorAll('.el[data-tag="2"]').length >= 2);
+            if (device === 'phone') {
+                await page.click('#rotate-left');
+                await pause(800);
+            }
+            await waitShown(page, 'I know');
+            await pause(800);
+            const texts = await cardTexts(page);
+            assert.ok(texts.some((t) => t.includes('Inert card')), `the card shows its text: ${texts}`);
+            for (const frame of page.frames()) {
+                if (frame === page.mainFrame()) continue;
+                const ran = await frame.evaluate(() => document.body ? document.body.dataset.ran || '' : '').catch(() => '');
+                assert.equal(ran, '', 'no script of the card ran');
+            }
+            assert.equal(outsideRequests, 0, 'no outside picture was asked for');
+            await shot(page, `${device}-inert-card`);
+            await tap(page, 'Back');
+            if (device === 'phone') {
+                await page.click('#rotate-right');
+                await pause(800);
+            }
+            await waitShown(page, 'Main');
+
+            // After a restart the list, the cards and the reset are as they were left.
+            await page.close();
+            s.run.child.kill('SIGTERM');
+            await s.run.exited;
+            s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
+            s.page = await open(s.run);
+            await tapToolButton(s.page, device, 'Flashcards');
+            const [mine2, theirs2] = await order(s.page);
+            assert.ok(mine2 < theirs2, 'the order is kept');
+            const quant2 = await waitShown(s.page, "Vessark's Quant");
+            const known = (await s.page.evaluate(() => [...document.querySelectorAll('.text > span')]
+                .filter((n) => /^known: /.test(n.textContent)).map((n) => {
+                    const r = n.getBoundingClientRect();
+                    return { text: n.textContent, y: r.y + r.height / 2 };
+                }))).filter((k) => k.y > quant2.y).sort((a, b) => a.y - b.y)[0];
+            assert.equal(known.text, 'known: 0.0%');
+            await tap(s.page, 'Edit');
+            await pause(500);
+            await tap(s.page, `Work rates ${device}`);
+            await waitScreen(s.page, 'Deck Info');
+            const first = await waitShown(s.page, 'Nothing ran');
+            const second = await waitShown(s.page, 'Together: add the rates');
+            assert.ok(first.y < second.y, 'the cards keep their order');
+            assert.equal((await shown(s.page, 'A card to delete')).length, 0);
+            await shot(s.page, `${device}-restarted-cards`);
+        });
+    });
+}
