@@ -20,6 +20,7 @@
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
+#include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/StatisticsClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
@@ -80,6 +81,7 @@ void AbstractAppDelegate::registerClasses() {
         ToolChooseVC::registerOwners();
         StatisticsClasses::registerAll();
         SettingsVC::registerOwners();
+        SetsVC::registerOwners();
     });
 }
 

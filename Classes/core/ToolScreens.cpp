@@ -7,6 +7,7 @@
 #include "Classes/core/MRepository.h"
 #include "Classes/core/PendingToolVC.h"
 #include "Classes/core/SettingsVC.h"
+#include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
 #include "platform/ui/Make.h"
@@ -45,8 +46,8 @@ const std::map<std::string, Factory>& table() {
         {"TimerV2VC_iPad", pending("TimerV2VC_iPad", "Timer")},
         {"FlashcardsVC", pending("FlashcardsVC", "Flashcards")},
         {"FlashcardsVC_iPad", pending("FlashcardsVC_iPad", "Flashcards")},
-        {"SetsVC", pending("SetsVC", "Practice")},
-        {"SetsVC_iPad", pending("SetsVC_iPad", "Practice")},
+        {"SetsVC", screen<SetsVC>()},
+        {"SetsVC_iPad", screen<SetsVC_iPad>()},
         {"StatisticsVC", screen<StatisticsVC>()},
         {"EditTestDateVC_iPad", screen<EditTestDateVC_iPad>()},
         {"NewsVC", pending("NewsVC", "News")},
