@@ -97,7 +97,8 @@ constexpr const char* kStyleAfterRightColour =
 constexpr const char* kTemplateEnd = "</body></html>";
 
 std::string separator(const std::string& suffix) {
-    return "<p class=\"separate\"><img style=\"position: relative; left: 0px; top: -6px;\" src=\"separation_image" +
+    return "<p class=\"separate\"><img style=\"position: relative; left: 0px; top: -6px;\" "
+           "src=\"separation_image" +
            suffix + ".png\" width=\"75px\" height=\"10px\"/></p>";
 }
 
@@ -129,7 +130,8 @@ std::string QuestionPage::shown(const Inputs& inputs, const std::string& html) {
 std::string QuestionPage::marked(const Inputs& inputs, const std::string& html) {
     std::string text = shown(inputs, html);
     if (!inputs.keyWords) return text;
-    return inputs.keyWords->addKeyWordsTagsToString(text, inputs.question->questionType(), inputs.keyWordsActive);
+    return inputs.keyWords->addKeyWordsTagsToString(text, inputs.question->questionType(),
+                                                    inputs.keyWordsActive);
 }
 
 bool QuestionPage::isPassageShort(const MQSetQuestion& question, const Device& device) {
@@ -168,14 +170,17 @@ void QuestionPage::appendPassage(std::string& out, const Inputs& inputs) {
                " {background-color:#D0E0FF;}</style>";
     bool isShort = isPassageShort(q, inputs.device);
     bool full = isShort || inputs.fullPassage;
-    out += inputs.device.brTag + " <br><div id=\"displayFullText\" style=\"display:" + (full ? "inline" : "none") +
-           "\">" + marked(inputs, block->commonText().value_or("")) + "</div>";
+    out += inputs.device.brTag +
+           " <br><div id=\"displayFullText\" style=\"display:" + (full ? "inline" : "none") + "\">" +
+           marked(inputs, block->commonText().value_or("")) + "</div>";
     if (!isShort) {
         out += std::string("<div id=\"displayShortText\" style=\"display:") + (full ? "none" : "inline") +
                "\"><p>" + marked(inputs, block->shortCommonString(inputs.device.blockMaxCommonTextLength)) +
                "...<br></p></div>";
-        out += "<form><input type=\"hidden\" name=\"btnType\" value=\"shortFullBtn\"/><button id=\"shortFullBtn\" "
-               "class=\"submit\" type=\"submit\">Hide / Reveal Text</button></form><br />";
+        out +=
+            "<form><input type=\"hidden\" name=\"btnType\" value=\"shortFullBtn\"/><button "
+            "id=\"shortFullBtn\" "
+            "class=\"submit\" type=\"submit\">Hide / Reveal Text</button></form><br />";
     }
     auto questions = block->questions();
     auto at = std::find_if(questions.begin(), questions.end(), [&](const auto& p) { return p.get() == &q; });
@@ -190,17 +195,18 @@ void QuestionPage::appendOptions(std::string& out, const Inputs& inputs) {
     for (std::size_t i = 0; i < kLetters.size(); ++i) {
         std::string n = std::to_string(i + 1), letter = kLetters[i];
         std::string option = q.questionType() == kDataSufficiency ? kDataSufficiencyOptions[i]
-                             : i < q.answerOptions().size()   ? shown(inputs, q.answerOptions()[i])
-                                                              : std::string();
-        out += "<tr height=\"40\" class=\"unknownA\" id=\"tr" + n + "\"><td width=\"35\"><input id=\"radio" + letter +
-               "\" class=\"r\" type=\"radio\" name=\"answer\" value=\"" + n +
-               "\"/></td><td><span class=\"nohighlight\" onclick=\"select_answer('" + letter + "');\">" + option +
-               "</span></td></tr>";
+                             : i < q.answerOptions().size()       ? shown(inputs, q.answerOptions()[i])
+                                                                  : std::string();
+        out += "<tr height=\"40\" class=\"unknownA\" id=\"tr" + n + "\"><td width=\"35\"><input id=\"radio" +
+               letter + "\" class=\"r\" type=\"radio\" name=\"answer\" value=\"" + n +
+               "\"/></td><td><span class=\"nohighlight\" onclick=\"select_answer('" + letter + "');\">" +
+               option + "</span></td></tr>";
     }
     out += "</table>";
     if (inputs.unanswered)
-        out += "<p class=\"submit\" id=\"submit\"><button id=\"button\" class=\"submit\" type=\"submit\">Submit "
-               "Answer</button></p></form>";
+        out +=
+            "<p class=\"submit\" id=\"submit\"><button id=\"button\" class=\"submit\" type=\"submit\">Submit "
+            "Answer</button></p></form>";
     else
         out += "</form>";
 }
@@ -233,28 +239,34 @@ void QuestionPage::appendOwnerAndKeys(std::string& out, const Inputs& inputs) {
         if (auto course = set->course())
             out += "<p class=\"course\"><table class=\"course\"><tr><td><img src=\"" + course->logoName() +
                    inputs.imageSuffix +
-                   ".png\" width=\"115px\" height=\"70px\"/></td><td><span class=\"course\">The Question provided "
+                   ".png\" width=\"115px\" height=\"70px\"/></td><td><span class=\"course\">The Question "
+                   "provided "
                    "by:</span><br> <b>" +
-                   course->companyName() + "</b><br>[<a href=\"Events:openCourse\">read more</a>]</td></tr></table></p>";
+                   course->companyName() +
+                   "</b><br>[<a href=\"Events:openCourse\">read more</a>]</td></tr></table></p>";
         else
             out += "<p class=\"qowner\">Set: " + set->description() + "</p>";
     }
     out += "<div id=\"delReportBtns\">";
     if (set && set->setUID() == MQSet::kForumSetUID) {
-        out += "<form><input type=\"hidden\" name=\"btnType\" value=\"deleteBtn\"/><button id=\"deleteBtn\" "
-               "class=\"submit\" type=\"submit\">Delete Question</button></form><br />";
+        out +=
+            "<form><input type=\"hidden\" name=\"btnType\" value=\"deleteBtn\"/><button id=\"deleteBtn\" "
+            "class=\"submit\" type=\"submit\">Delete Question</button></form><br />";
         if (q.threadURL())
-            out += "<form><input type=\"hidden\" name=\"btnType\" value=\"reportBtn\"/><button id=\"reportBtn\" "
-                   "class=\"submit\" type=\"submit\">Mail Feedback</button></form>";
+            out +=
+                "<form><input type=\"hidden\" name=\"btnType\" value=\"reportBtn\"/><button id=\"reportBtn\" "
+                "class=\"submit\" type=\"submit\">Mail Feedback</button></form>";
     }
     out += "</div>";
 }
 
 // ---- Scripts
 
-std::vector<std::string> QuestionPage::revealScripts(const MQSetQuestion& question, const MQSetHRecord* current) {
+std::vector<std::string> QuestionPage::revealScripts(const MQSetQuestion& question,
+                                                     const MQSetHRecord* current) {
     std::vector<std::string> scripts;
-    for (const char* letter : kLetters) scripts.push_back(elementScript(std::string("radio") + letter, "disabled=true"));
+    for (const char* letter : kLetters)
+        scripts.push_back(elementScript(std::string("radio") + letter, "disabled=true"));
     scripts.push_back(elementScript("submit", "outerHTML=''"));
     scripts.push_back(elementScript("explanation", "style.display='inline'"));
     scripts.push_back(elementScript("delReportBtns", "style.display='inline'"));
@@ -283,9 +295,11 @@ std::string QuestionPage::historyText(const MQSetQuestion& question, const MQSet
 }
 
 std::vector<std::string> QuestionPage::passageToggleScripts(bool fullShownBefore) {
-    return {elementScript("displayFullText", fullShownBefore ? "style.display='none'" : "style.display='inline'"),
-            elementScript("displayShortText", fullShownBefore ? "style.display='inline'" : "style.display='none'"),
-            "scroll(0,0);"};
+    return {
+        elementScript("displayFullText", fullShownBefore ? "style.display='none'" : "style.display='inline'"),
+        elementScript("displayShortText",
+                      fullShownBefore ? "style.display='inline'" : "style.display='none'"),
+        "scroll(0,0);"};
 }
 
 std::string QuestionPage::fontSizeScript(int size) {

@@ -97,7 +97,8 @@ const ui::ConnectionTable& QuestionVC::classConnections() {
             .action("openScratchpad:", &QuestionVC::openScratchpad)
             .action("changeFontSize:", &QuestionVC::changeFontSize)
             .action("showHideKW:", &QuestionVC::showHideKW)
-            .action("openKWEdit:", &QuestionVC::openKWEdit);
+            .action("openKWEdit:", &QuestionVC::openKWEdit)
+            .action("switchToolBar", &QuestionVC::switchToolBar);
     return table;
 }
 
@@ -154,12 +155,13 @@ void QuestionVC::viewDidLoad() {
     showCurrentQuestion();
     auto& center = fnd::NotificationCenter::defaultCenter();
     std::weak_ptr<QuestionVC> weak = weakAs<QuestionVC>();
-    center.addObserver(sharedAs<fnd::Object>(), std::string(AbstractAppDelegate::kDidEnterBackgroundNotification),
-                       nullptr, [weak](const fnd::Notification& n) {
+    center.addObserver(sharedAs<fnd::Object>(),
+                       std::string(AbstractAppDelegate::kDidEnterBackgroundNotification), nullptr,
+                       [weak](const fnd::Notification& n) {
                            if (auto self = weak.lock()) self->appDidEnterBackground(n);
                        });
-    center.addObserver(sharedAs<fnd::Object>(), std::string(ui::Application::kDidBecomeActiveNotification), nullptr,
-                       [weak](const fnd::Notification& n) {
+    center.addObserver(sharedAs<fnd::Object>(), std::string(ui::Application::kDidBecomeActiveNotification),
+                       nullptr, [weak](const fnd::Notification& n) {
                            if (auto self = weak.lock()) self->appDidBecomeActive(n);
                        });
     SliddenViewController::viewDidLoad();
@@ -200,37 +202,30 @@ std::shared_ptr<ui::ImageView> QuestionVC::irIV(int k) const {
 void QuestionVC::showToolBar() {
     if (currentToolBarLbl_) currentToolBarLbl_->setText(std::to_string(currentToolBar_));
     if (!bottomTB_) return;
-    std::weak_ptr<QuestionVC> weak = weakAs<QuestionVC>();
-    auto key = [&](const char* image, const char* action, void (QuestionVC::*method)(const Sender&),
-                   double width = 0) {
+    // The keys send their actions up the responder chain from the bar, to this screen.
+    auto key = [](const char* image, const char* action, double width = 0) {
         auto item = ui::BarButtonItem::withImage(ui::Image::named(image), ui::BarButtonItemStyle::Plain);
         item->setActionName(action);
         if (width > 0) item->setWidth(width);
-        item->setAction([weak, method](const std::shared_ptr<ui::BarButtonItem>& sender) {
-            if (auto self = weak.lock()) ((*self).*method)(sender);
-        });
         return item;
     };
     auto space = [](double width = kToolbarSpace) { return ui::BarButtonItem::fixedSpace(width); };
-    auto switchKey = key("tb_switchtb.png", "switchToolBar", nullptr);
-    switchKey->setAction([weak](const std::shared_ptr<ui::BarButtonItem>&) {
-        if (auto self = weak.lock()) self->switchToolBar();
-    });
+    auto switchKey = key("tb_switchtb.png", "switchToolBar");
     std::vector<std::shared_ptr<ui::BarButtonItem>> items;
     if (currentToolBar_ == 1) {
-        showFullShortCommonTextBtn_ = key("tb_showFSText.png", "showFullShortCommonText:", &QuestionVC::showFullShortCommonText);
-        items = {space(), key("tb_bookmarkpm.png", "addRemoveBookmark:", &QuestionVC::addRemoveBookmark),
+        showFullShortCommonTextBtn_ = key("tb_showFSText.png", "showFullShortCommonText:");
+        items = {space(), key("tb_bookmarkpm.png", "addRemoveBookmark:"),
                  space(), showFullShortCommonTextBtn_,
-                 space(), key("tb_calc.png", "openCalculator:", &QuestionVC::openCalculator),
-                 space(), key("tb_scratch.png", "openScratchpad:", &QuestionVC::openScratchpad),
+                 space(), key("tb_calc.png", "openCalculator:"),
+                 space(), key("tb_scratch.png", "openScratchpad:"),
                  space(), switchKey,
                  space()};
         auto q = currentQuestion();
         showFullShortCommonTextBtn_->setEnabled(q && !QuestionPage::isPassageShort(*q, pageDevice()));
     } else {
-        items = {space(), key("tb_Aa.png", "changeFontSize:", &QuestionVC::changeFontSize, kSecondSetKeyWidth),
-                 space(), key("tb_hl.png", "showHideKW:", &QuestionVC::showHideKW, kSecondSetKeyWidth),
-                 space(), key("tb_hlsettings.png", "openKWEdit:", &QuestionVC::openKWEdit, kSecondSetKeyWidth),
+        items = {space(), key("tb_Aa.png", "changeFontSize:", kSecondSetKeyWidth),
+                 space(), key("tb_hl.png", "showHideKW:", kSecondSetKeyWidth),
+                 space(), key("tb_hlsettings.png", "openKWEdit:", kSecondSetKeyWidth),
                  space(), space(kWideToolbarSpace),
                  space(), switchKey,
                  space()};
@@ -264,8 +259,10 @@ void QuestionVC::showCurrentQuestion() {
     in.keyWords = practice ? practice->keyWordsSet().get() : nullptr;
     in.keyWordsActive = r && r->isKWActive();
     if (webView_)
-        webView_->loadHTMLString(QuestionPage::page(in), fnd::URL::fileURL(fnd::Bundle::main().resourcePath()));
-    if (showFullShortCommonTextBtn_) showFullShortCommonTextBtn_->setEnabled(!QuestionPage::isPassageShort(*q, in.device));
+        webView_->loadHTMLString(QuestionPage::page(in),
+                                 fnd::URL::fileURL(fnd::Bundle::main().resourcePath()));
+    if (showFullShortCommonTextBtn_)
+        showFullShortCommonTextBtn_->setEnabled(!QuestionPage::isPassageShort(*q, in.device));
 
     int count = qSet_ ? int(qSet_->questions().size()) : int(qSession_->records().size());
     if (currentQuestionLbl_) currentQuestionLbl_->setText(std::to_string(cursor() + 1));
@@ -274,10 +271,12 @@ void QuestionVC::showCurrentQuestion() {
     int mode = shakeMode();
     if (shakeToolBarLbl_ && mode >= -1 && mode <= 2) {
         ui::Rect frame = shakeToolBarLbl_->frame();
-        shakeToolBarLbl_->setFrame({kShakeMarkerX[mode + 1], frame.origin.y, frame.size.width, frame.size.height});
+        shakeToolBarLbl_->setFrame(
+            {kShakeMarkerX[mode + 1], frame.origin.y, frame.size.width, frame.size.height});
     }
     auto bookmarks = r ? r->bookmarkQSet() : nullptr;
-    if (bookmarkedIV_) bookmarkedIV_->setHidden(!bookmarks || bookmarks->indexOfQuestion(q.get()) == MQSet::kNotFound);
+    if (bookmarkedIV_)
+        bookmarkedIV_->setHidden(!bookmarks || bookmarks->indexOfQuestion(q.get()) == MQSet::kNotFound);
     if (kWIV_) kWIV_->setHidden(!(r && r->isKWActive()));
     if (typeLbl_) typeLbl_->setText(q->stringWithType().value_or(""));
     showIR(*q);
@@ -286,7 +285,8 @@ void QuestionVC::showCurrentQuestion() {
 void QuestionVC::recordRateLabel() {
     if (!rateLbl_) return;
     rateLbl_->setText(totalNumberOfAnsweredQ_ > 0
-                          ? std::to_string(100 * totalNumberOfAnsweredRightQ_ / totalNumberOfAnsweredQ_) + " %"
+                          ? std::to_string(100 * totalNumberOfAnsweredRightQ_ / totalNumberOfAnsweredQ_) +
+                                " %"
                           : "");
 }
 
@@ -316,7 +316,10 @@ void QuestionVC::runScript(const std::string& script) {
 }
 
 void QuestionVC::runScripts(const std::vector<std::string>& scripts) {
-    for (const auto& script : scripts) runScript(script);
+    // One evaluation for the lot: each is a round trip to the page, and they run in order anyway.
+    std::string joined;
+    for (const auto& script : scripts) joined += script;
+    runScript(joined);
 }
 
 // ---- Changing the question
@@ -372,8 +375,10 @@ void QuestionVC::changeQuestionAction(int mode) {
         goToAlert_->setFrame({frame.origin.x, frame.origin.y + 55, frame.size.width, frame.size.height});
         numberField_->becomeFirstResponder();
     }
-    if (qSet_) moveSetCursor(cursor() + step);
-    else moveSessionCursor(cursor() + step);
+    if (qSet_)
+        moveSetCursor(cursor() + step);
+    else
+        moveSessionCursor(cursor() + step);
     showCurrentQuestion();
 }
 
@@ -401,8 +406,10 @@ void QuestionVC::alertViewClickedButton(ui::AlertView& alert, int buttonIndex) {
         } catch (...) {
             number = 0;
         }
-        if (qSet_) moveSetCursor(number - 1);
-        else moveSessionCursor(number - 1);
+        if (qSet_)
+            moveSetCursor(number - 1);
+        else
+            moveSessionCursor(number - 1);
         numberField_->resignFirstResponder();
         showCurrentQuestion();
     }
@@ -435,7 +442,9 @@ void QuestionVC::updateTime() {
     later(*this, kClockInterval, kClockAction, [](QuestionVC& self) { self.updateTime(); });
 }
 
-void QuestionVC::appDidEnterBackground(const fnd::Notification&) { enteringBackgroundDate_ = fnd::Date::now(); }
+void QuestionVC::appDidEnterBackground(const fnd::Notification&) {
+    enteringBackgroundDate_ = fnd::Date::now();
+}
 
 void QuestionVC::appDidBecomeActive(const fnd::Notification&) {
     if (!enteringBackgroundDate_) return;
@@ -543,7 +552,8 @@ void QuestionVC::actionSheetClickedButton(ui::ActionSheet& sheet, int buttonInde
 
 // ---- Page
 
-bool QuestionVC::webViewShouldStartLoad(ui::WebView&, const fnd::URLRequest& request, fnd::URLRequest::NavigationType) {
+bool QuestionVC::webViewShouldStartLoad(ui::WebView&, const fnd::URLRequest& request,
+                                        fnd::URLRequest::NavigationType) {
     QuestionBridge::Decision decision = QuestionBridge::decide(request);
     using Action = QuestionBridge::Action;
     switch (decision.action) {
@@ -622,8 +632,10 @@ std::shared_ptr<CommonViewController> QuestionVC::openChild(const std::string& c
     auto child = ChildScreens::make(className);
     if (!child) return nullptr;
     std::string name = ChildScreens::doneNotification(className);
-    if (asMainChild) registerMainChildDoneHandler(&QuestionVC::childNotifications, name, child);
-    else registerDoneHandler(&QuestionVC::childNotifications, name, child);
+    if (asMainChild)
+        registerMainChildDoneHandler(&QuestionVC::childNotifications, name, child);
+    else
+        registerDoneHandler(&QuestionVC::childNotifications, name, child);
     return child;
 }
 
@@ -648,8 +660,8 @@ void QuestionVC::openScratchpad(const Sender&) {
     }
     scratchpadVC_ = ChildScreens::make("ScratchpadVC");
     if (scratchpadVC_)
-        registerDoneHandler(&QuestionVC::scratchpadNotifications, ChildScreens::doneNotification("ScratchpadVC"),
-                            scratchpadVC_);
+        registerDoneHandler(&QuestionVC::scratchpadNotifications,
+                            ChildScreens::doneNotification("ScratchpadVC"), scratchpadVC_);
 }
 
 void QuestionVC::scratchpadNotifications(const fnd::Notification& notification) {
@@ -657,7 +669,9 @@ void QuestionVC::scratchpadNotifications(const fnd::Notification& notification) 
     if (proceedDoneNotification(&notification, scratchpadVC_)) scratchpadVC_.reset();
 }
 
-void QuestionVC::kWEditNotifications(const fnd::Notification& notification) { childNotifications(notification); }
+void QuestionVC::kWEditNotifications(const fnd::Notification& notification) {
+    childNotifications(notification);
+}
 
 void QuestionVC::openKWEdit(const Sender&) {
     if (!canOpenSubview() || !currentQuestion()) return;
@@ -686,7 +700,8 @@ void QuestionVC::accelerometerDidAccelerate(double x, double y, double z) {
     }
     double now = fnd::Date::now().timeIntervalSinceReferenceDate();
     auto r = rep();
-    if (std::sqrt(sum) < kShakeDeviation || now - lastTime_ <= kShakeInterval || !r || !r->fSetsShake()) return;
+    if (std::sqrt(sum) < kShakeDeviation || now - lastTime_ <= kShakeInterval || !r || !r->fSetsShake())
+        return;
     if (r->fSetsVibrateOnShake()) {
         auto delegate = AbstractAppDelegate::shared();
         if (delegate && delegate->fvibrationAllowed()) ui::Device::current().vibrate();
@@ -704,7 +719,8 @@ void QuestionVC::doneClick(const Sender&) {
 void QuestionVC::closeChild(std::shared_ptr<CommonViewController>& child) {
     if (!child) return;
     auto leaving = std::move(child);
-    fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this), notificationId(leaving.get()));
+    fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this),
+                                                                     notificationId(leaving.get()));
     if (mainChild() == leaving) setMainChild(nullptr);
     leaving->back();
 }

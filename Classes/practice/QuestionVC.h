@@ -144,7 +144,9 @@ class QuestionVC : public SliddenViewController,
     fnd::Date beginDate() const { return beginDate_; }
     int currentToolBar() const { return currentToolBar_; }
     bool fullPassageShown() const { return fBlockCommonTextFullShow_; }
-    const std::vector<std::shared_ptr<MQSetQuestion>>& unansweredQuestions() const { return unansweredQuestions_; }
+    const std::vector<std::shared_ptr<MQSetQuestion>>& unansweredQuestions() const {
+        return unansweredQuestions_;
+    }
     const std::shared_ptr<ui::WebView>& webView() const { return webView_; }
     const std::shared_ptr<ui::Label>& timerLbl() const { return timerLbl_; }
     const std::shared_ptr<ui::Label>& rateLbl() const { return rateLbl_; }

@@ -15,8 +15,8 @@
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
-#include "platform/ui/Toolbar.h"
 #include "platform/ui/TableViewCell.h"
+#include "platform/ui/Toolbar.h"
 
 namespace {
 
@@ -150,11 +150,14 @@ std::shared_ptr<ui::TableViewCell> SetsFilterEditVC::makeCell(int section, const
     if (section == S::kSets) {
         content.setTag(kPlainRowTag);
         makeImage(content, kSetImageTag, "Sets_hard_quant.png", setsSetIVcenter());
-        makeLabel(content, kTitleTag, setsTitleFrame(), ui::Font::boldSystem(titleFontSize(0)), ui::Color::blackColor());
-        auto number = makeLabel(content, kNumberTag, setsNumberFrame(), ui::Font::boldSystem(numberFontSize(0)), grey);
+        makeLabel(content, kTitleTag, setsTitleFrame(), ui::Font::boldSystem(titleFontSize(0)),
+                  ui::Color::blackColor());
+        auto number =
+            makeLabel(content, kNumberTag, setsNumberFrame(), ui::Font::boldSystem(numberFontSize(0)), grey);
         number->setTextAlignment(ui::TextAlignment::Right);
         number->setAdjustsFontSizeToFitWidth(true);
-        makeLabel(content, kDescriptionTag, setsDescriptionFrame(), ui::Font::italicSystem(descriptionFontSize(0)), grey)
+        makeLabel(content, kDescriptionTag, setsDescriptionFrame(),
+                  ui::Font::italicSystem(descriptionFontSize(0)), grey)
             ->setNumberOfLines(2);
         makeImage(content, kActiveTag, "news_feed_checked.png", setsActiveIVcenter());
         auto edit = ui::make<ui::Button>(ui::ButtonType::Custom);
@@ -167,17 +170,23 @@ std::shared_ptr<ui::TableViewCell> SetsFilterEditVC::makeCell(int section, const
         return cell;
     }
     content.setTag(kPlainRowTag);
-    ui::Rect title = section == S::kHistory ? historyTitleFrame() : section == S::kTypes ? typesTitleFrame() : tagsTitleFrame();
-    ui::Rect number = section == S::kHistory ? historyNumberFrame() : section == S::kTypes ? typesNumberFrame() : tagsNumberFrame();
+    ui::Rect title = section == S::kHistory ? historyTitleFrame()
+                     : section == S::kTypes ? typesTitleFrame()
+                                            : tagsTitleFrame();
+    ui::Rect number = section == S::kHistory ? historyNumberFrame()
+                      : section == S::kTypes ? typesNumberFrame()
+                                             : tagsNumberFrame();
     ui::Point active = section == S::kHistory ? historyActiveIVcenter()
                        : section == S::kTypes ? typesActiveIVcenter()
                                               : tagsActiveIVcenter();
-    makeLabel(content, kTitleTag, title, ui::Font::boldSystem(titleFontSize(section)), ui::Color::blackColor());
+    makeLabel(content, kTitleTag, title, ui::Font::boldSystem(titleFontSize(section)),
+              ui::Color::blackColor());
     auto count = makeLabel(content, kNumberTag, number, ui::Font::system(numberFontSize(section)), grey);
     count->setTextAlignment(ui::TextAlignment::Right);
     count->setAdjustsFontSizeToFitWidth(true);
     if (section != S::kTags)
-        makeLabel(content, kDescriptionTag, section == S::kHistory ? historyDescriptionFrame() : typesDescriptionFrame(),
+        makeLabel(content, kDescriptionTag,
+                  section == S::kHistory ? historyDescriptionFrame() : typesDescriptionFrame(),
                   ui::Font::italicSystem(descriptionFontSize(section)), grey)
             ->setNumberOfLines(2);
     makeImage(content, kActiveTag, "news_feed_checked.png", active);
@@ -213,7 +222,8 @@ void SetsFilterEditVC::fillBar(ui::TableViewCell& cell, const MQSet& set) {
     place(kPhoneUnansweredTag, x + bar.right + bar.wrong, bar.unanswered, bar.unansweredText);
 }
 
-std::shared_ptr<ui::TableViewCell> SetsFilterEditVC::cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) {
+std::shared_ptr<ui::TableViewCell> SetsFilterEditVC::cellForRow(ui::TableView& table,
+                                                                const ui::IndexPath& indexPath) {
     int section = std::clamp(indexPath.section, 0, SetsFilterRows::kSections - 1);
     std::string identifier = kIdentifiers[section];
     auto cell = table.dequeueReusableCell(identifier);
@@ -231,7 +241,8 @@ std::shared_ptr<ui::TableViewCell> SetsFilterEditVC::cellForRow(ui::TableView& t
 void SetsFilterEditVC::fillSetRow(ui::TableViewCell& cell, const MQSet& set) {
     bool custom = isCustomSet(set.setUID());
     cell.contentView()->setTag(custom ? set.setUID() : kPlainRowTag);
-    if (auto image = part<ui::ImageView>(cell, kSetImageTag)) image->setImage(ui::Image::named(set.imageName()));
+    if (auto image = part<ui::ImageView>(cell, kSetImageTag))
+        image->setImage(ui::Image::named(set.imageName()));
     setText(cell, kTitleTag, set.setName());
     setText(cell, kNumberTag, std::to_string(set.questions().size()));
     setText(cell, kDescriptionTag, set.description());
@@ -240,7 +251,8 @@ void SetsFilterEditVC::fillSetRow(ui::TableViewCell& cell, const MQSet& set) {
     fillBar(cell, set);
 }
 
-void SetsFilterEditVC::fillCriterionRow(ui::TableViewCell& cell, int section, int row, const MQFilterItem& item) {
+void SetsFilterEditVC::fillCriterionRow(ui::TableViewCell& cell, int section, int row,
+                                        const MQFilterItem& item) {
     setText(cell, kTitleTag, item.itemName());
     setText(cell, kDescriptionTag, item.description().value_or(""));
     if (auto active = cell.viewWithTag(kActiveTag)) active->setHidden(!item.isActive());
@@ -314,7 +326,8 @@ void SetsFilterEditVC::doneClick(const Sender&) {
 
 void SetsFilterEditVC::back() {
     if (child_) {
-        fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this), notificationId(child_.get()));
+        fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this),
+                                                                         notificationId(child_.get()));
         if (mainChild() == child_) setMainChild(nullptr);
         child_->back();
         child_.reset();

@@ -23,7 +23,9 @@ class Label;
 class Toolbar;
 }  // namespace ui
 
-class SetsFilterEditVC : public SliddenViewController, public ui::TableViewDataSource, public ui::TableViewDelegate {
+class SetsFilterEditVC : public SliddenViewController,
+                         public ui::TableViewDataSource,
+                         public ui::TableViewDelegate {
   public:
     static constexpr const char* kDoneNotification = "MNotificationSetsFilterEditDone";
     static constexpr double kReloadDelay = 0.1;
@@ -89,7 +91,8 @@ class SetsFilterEditVC : public SliddenViewController, public ui::TableViewDataS
     int numberOfRows(ui::TableView&, int section) override;
     std::string titleForHeader(ui::TableView&, int section) override;
     double heightForRow(ui::TableView&, const ui::IndexPath& indexPath) override;
-    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
+    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table,
+                                                  const ui::IndexPath& indexPath) override;
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
     virtual void setupTV();
 
@@ -108,7 +111,8 @@ class SetsFilterEditVC : public SliddenViewController, public ui::TableViewDataS
     // image. Tablet cells add their own layout.
     virtual std::shared_ptr<ui::TableViewCell> makeCell(int section, const std::string& identifier);
     virtual void fillBar(ui::TableViewCell& cell, const MQSet& set);
-    void addBarPart(ui::View& parent, int tag, ui::Rect frame, const ui::Color& text, const ui::Color& background);
+    void addBarPart(ui::View& parent, int tag, ui::Rect frame, const ui::Color& text,
+                    const ui::Color& background);
     int titleFontSize(int section) const;
     int numberFontSize(int section) const;
     int descriptionFontSize(int section) const;

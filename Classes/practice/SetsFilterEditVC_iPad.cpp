@@ -39,7 +39,8 @@ double SetsFilterEditVC_iPad::heightForRow(ui::TableView&, const ui::IndexPath& 
     return s >= 0 && s < SetsFilterRows::kSections ? kTabletHeights[s] : 60;
 }
 
-std::shared_ptr<ui::TableViewCell> SetsFilterEditVC_iPad::makeCell(int section, const std::string& identifier) {
+std::shared_ptr<ui::TableViewCell> SetsFilterEditVC_iPad::makeCell(int section,
+                                                                   const std::string& identifier) {
     auto cell = SetsFilterEditVC::makeCell(section, identifier);
     auto& content = *cell->contentView();
     double width = setsFilterEditTV() ? setsFilterEditTV()->bounds().width() : homeWidth();

@@ -33,7 +33,9 @@ int SetsFilterRows::count(Section section, int row, const MQFilterItem& item, co
     return n;
 }
 
-std::string SetsFilterRows::countText(int count) { return count >= 1 ? std::to_string(count) : std::string(); }
+std::string SetsFilterRows::countText(int count) {
+    return count >= 1 ? std::to_string(count) : std::string();
+}
 
 SetsFilterRows::Bar SetsFilterRows::bar(const MQSet& set, int width, const Thresholds& thresholds) {
     Bar bar;

@@ -88,7 +88,8 @@ void SetsVC::preSetup() {
 }
 
 void SetsVC::setup() {
-    for (const auto& button : {workQSetBtn_, filterBtn_, bookmarkQSetBtn_, quickTourBtn_, startStopScanBtn_, reviewQSetBtn_})
+    for (const auto& button :
+         {workQSetBtn_, filterBtn_, bookmarkQSetBtn_, quickTourBtn_, startStopScanBtn_, reviewQSetBtn_})
         if (button) buttonStylizing(*button, kLightButtonStyle, true);
     std::string address = fnd::Bundle::main().infoValue(kForumAddressKey);
     forumSCScan_ = MForumScan::make(address);
@@ -188,8 +189,8 @@ void SetsVC::openReview(const Sender&) {
     if (!canOpenSubview()) return;
     reviewVC_ = ChildScreens::make(reviewClassName());
     if (reviewVC_)
-        registerMainChildDoneHandler(&SetsVC::reviewNotifications, ChildScreens::doneNotification(reviewClassName()),
-                                     reviewVC_);
+        registerMainChildDoneHandler(&SetsVC::reviewNotifications,
+                                     ChildScreens::doneNotification(reviewClassName()), reviewVC_);
 }
 
 void SetsVC::questionNotifications(const fnd::Notification& notification) {
@@ -275,7 +276,8 @@ void SetsVC::updateScanInfo() {
     for (const auto& scanner : scanners()) {
         if (!scanner->shouldContinue()) continue;
         int unanswered = forum ? forum->numberOfUnansweredQuestionsOfType(scanner->questionScanType()) : 0;
-        if (unanswered + int(scanner->autoScanQSet()->questions().size()) >= kScanStop) scanner->stopConnection();
+        if (unanswered + int(scanner->autoScanQSet()->questions().size()) >= kScanStop)
+            scanner->stopConnection();
     }
     std::weak_ptr<SetsVC> weak = weakAs<SetsVC>();
     fnd::RunLoop::main().performAfterDelay(kPollInterval, this, kPollAction, [weak] {

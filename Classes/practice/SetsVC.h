@@ -79,9 +79,13 @@ class SetsVC : public ToolViewController, public ui::AlertViewDelegate {
     const std::shared_ptr<CommonViewController>& reviewVC() const { return reviewVC_; }
     const std::shared_ptr<ui::Label>& workQSetNumberLbl() const { return workQSetNumberLbl_; }
     const std::shared_ptr<ui::Label>& bookmarkQSetNumberLbl() const { return bookmarkQSetNumberLbl_; }
-    const std::shared_ptr<ui::Label>& totalNumberOfScannedThreadsLbl() const { return totalNumberOfScannedThreadsLbl_; }
+    const std::shared_ptr<ui::Label>& totalNumberOfScannedThreadsLbl() const {
+        return totalNumberOfScannedThreadsLbl_;
+    }
     const std::shared_ptr<ui::Label>& reviewQSetNumberLbl() const { return reviewQSetNumberLbl_; }
-    const std::shared_ptr<ui::Label>& totalNumberOfAllQuestionsLbl() const { return totalNumberOfAllQuestionsLbl_; }
+    const std::shared_ptr<ui::Label>& totalNumberOfAllQuestionsLbl() const {
+        return totalNumberOfAllQuestionsLbl_;
+    }
     const std::shared_ptr<ui::Button>& bookmarkQSetBtn() const { return bookmarkQSetBtn_; }
     const std::shared_ptr<ui::Button>& reviewQSetBtn() const { return reviewQSetBtn_; }
     const std::shared_ptr<ui::Button>& startStopScanBtn() const { return startStopScanBtn_; }

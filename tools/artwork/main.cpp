@@ -12,6 +12,7 @@
 #include "tools/artwork/ArtworkRegistry.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
+#include "tools/artwork/PracticeArtwork.h"
 #include "tools/artwork/SettingsArtwork.h"
 #include "tools/artwork/StatisticsArtwork.h"
 #include "tools/artwork/StudyAidsArtwork.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     OverlayArtwork::addTo(registry);
     SettingsArtwork::addTo(registry);
     StatisticsArtwork::addTo(registry);
+    PracticeArtwork::addTo(registry);
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";
     std::vector<std::string> names;
