@@ -1,14 +1,24 @@
 #include "Classes/core/MSubRepository.h"
 
 #include "Classes/core/AbstractAppDelegate.h"
+#include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
 
 void MSubRepository::save() {
-    run([this] { return encodeForSave(); });
+    ++busy_;
+    std::optional<fnd::Bytes> archive;
+    try {
+        archive = encodeForSave();
+    } catch (...) {
+        --busy_;
+        throw;
+    }
+    enqueue(std::move(archive));
 }
 
 void MSubRepository::save(std::optional<fnd::Bytes> archive) {
-    run([&archive] { return std::move(archive); });
+    ++busy_;
+    enqueue(std::move(archive));
 }
 
 std::optional<fnd::Bytes> MSubRepository::encodeForSave() {
@@ -17,20 +27,40 @@ std::optional<fnd::Bytes> MSubRepository::encodeForSave() {
     return AbstractAppDelegate::archiveRepository(self);
 }
 
-void MSubRepository::run(const std::function<std::optional<fnd::Bytes>()>& archive) {
-    bool idle = false;
-    if (!saving_.compare_exchange_strong(idle, true)) return;
+void MSubRepository::writeArchive(const fnd::Bytes& archive, const std::filesystem::path& path) {
+    std::shared_ptr<AbstractAppDelegate> delegate = AbstractAppDelegate::shared();
+    if (delegate && delegate->launchDate()) delegate->writeRepository(archive, path);
+}
+
+void MSubRepository::enqueue(std::optional<fnd::Bytes> archive) {
     {
-        // The flag goes down however the save ends.
-        struct Lower {
-            std::atomic<bool>& flag;
-            ~Lower() { flag.store(false); }
-        } lower{saving_};
-        std::filesystem::path path = classDataFilePath();
-        std::shared_ptr<AbstractAppDelegate> delegate = AbstractAppDelegate::shared();
-        if (!path.empty() && delegate && delegate->launchDate()) {
-            if (std::optional<fnd::Bytes> bytes = archive()) delegate->writeRepository(*bytes, path);
+        std::lock_guard lock(queue_);
+        if (writing_) {
+            // The newer archive holds every change of the one it replaces.
+            if (hasWaiting_) --busy_;
+            waiting_ = std::move(archive);
+            hasWaiting_ = true;
+            return;
         }
+        writing_ = true;
+    }
+    for (;;) {
+        std::filesystem::path path = classDataFilePath();
+        try {
+            if (archive && !path.empty()) writeArchive(*archive, path);
+        } catch (const std::exception& error) {
+            // The queue must still be emptied, or every later save would wait for good.
+            fnd::Log::error("writing ", path.string(), " failed: ", error.what());
+        }
+        std::lock_guard lock(queue_);
+        --busy_;
+        if (!hasWaiting_) {
+            writing_ = false;
+            break;
+        }
+        archive = std::move(waiting_);
+        waiting_.reset();
+        hasWaiting_ = false;
     }
     if (std::shared_ptr<fnd::Object> self = sharedAs())
         fnd::NotificationCenter::defaultCenter().post(kSaveDoneNotification, self);

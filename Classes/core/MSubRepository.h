@@ -10,13 +10,15 @@
 //     auto archive = rep->encodeForSave();                         // main thread
 //     std::thread([rep, archive] { rep->save(archive); }).detach();
 //
-// "MSubRepositorySaveDone" is posted with the object on the saving thread after every save that
-// ran, also when nothing could be written. A save asked for while one runs is skipped, without a
-// notification: the running save's ends every wait.
+// Saves are queued, never dropped: a save asked for while another thread writes is archived at once
+// on the asking thread, takes the place of any archive already waiting, and is written by the
+// writing thread right after its current write. isSaving() holds from the asking until nothing is
+// left to write; "MSubRepositorySaveDone" is then posted once, with the object, on the thread that
+// wrote last, also when nothing could be written.
 
 #include <atomic>
 #include <filesystem>
-#include <functional>
+#include <mutex>
 #include <optional>
 
 #include "platform/foundation/ArchiveValue.h"
@@ -32,7 +34,7 @@ class MSubRepository : public fnd::Object, public fnd::Coding {
     static std::filesystem::path dataFilePath() { return {}; }
     virtual std::filesystem::path classDataFilePath() const { return dataFilePath(); }
 
-    bool isSaving() const { return saving_.load(); }
+    bool isSaving() const { return busy_.load() > 0; }
 
     // Archives the object and writes it to its class's file through the application delegate,
     // all on the calling thread; nothing is written while the delegate's launchDate is unset.
@@ -49,9 +51,19 @@ class MSubRepository : public fnd::Object, public fnd::Coding {
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
 
-  private:
-    // One save: skipped while another runs; the archive is asked for once the save is under way.
-    void run(const std::function<std::optional<fnd::Bytes>()>& archive);
+  protected:
+    // Writes one archive to the file; the base through the application delegate, and nothing while
+    // the delegate's launchDate is unset.
+    virtual void writeArchive(const fnd::Bytes& archive, const std::filesystem::path& path);
 
-    std::atomic<bool> saving_{false};
+  private:
+    // Writes the archive now, or leaves it waiting for the thread that is writing.
+    void enqueue(std::optional<fnd::Bytes> archive);
+
+    // Saves asked for and not yet written (being archived, waiting or being written).
+    std::atomic<int> busy_{0};
+    std::mutex queue_;
+    bool writing_ = false;
+    bool hasWaiting_ = false;
+    std::optional<fnd::Bytes> waiting_;
 };

@@ -29,8 +29,8 @@ void tile(gfx::Context& c, double side, const Color& color, double radius) {
     pen.addRoundedRect({0.5, 0.5, side - 1, side - 1}, radius);
     c.clip();
     Color top = Color::interpolate(color, kWhite, 0.25);
-    c.drawLinearGradient({{0, top.red, top.green, top.blue, 1}, {1, color.red, color.green, color.blue, 1}}, 0, 0, 0,
-                         side);
+    c.drawLinearGradient({{0, top.red, top.green, top.blue, 1}, {1, color.red, color.green, color.blue, 1}},
+                         0, 0, 0, side);
     c.restore();
     c.setStrokeColor(Color::interpolate(color, Color::blackColor(), 0.3));
     c.setLineWidth(1);
@@ -145,9 +145,8 @@ void PracticeArtwork::addTo(ArtworkRegistry& registry) {
         pen.strokeRoundedRect({4, 4, 16, 16}, 3);
         for (auto [x, y] : {std::pair{8.5, 8.5}, {12.0, 12.0}, {15.5, 15.5}}) pen.disc(x, y, 1.5);
     });
-    addKey(registry, "Practice_goto", [](ArtworkPen& pen) {
-        pen.drawInkCentred(ui::Font::boldSystem(16), "#", 12, 12);
-    });
+    addKey(registry, "Practice_goto",
+           [](ArtworkPen& pen) { pen.drawInkCentred(ui::Font::boldSystem(16), "#", 12, 12); });
     registry.add("Practice_bookmarked", 24, 24, [](gfx::Context& c) {
         c.setFillColor(Color::rgb(0.85, 0.25, 0.2));
         bookmarkShape(c);
@@ -200,7 +199,8 @@ void PracticeArtwork::addTo(ArtworkRegistry& registry) {
         pen.ring(12, 12, 5);
         for (int i = 0; i < 8; ++i) {
             double a = i * kPi / 4;
-            pen.line(12 + 7 * std::cos(a), 12 + 7 * std::sin(a), 12 + 9.5 * std::cos(a), 12 + 9.5 * std::sin(a));
+            pen.line(12 + 7 * std::cos(a), 12 + 7 * std::sin(a), 12 + 9.5 * std::cos(a),
+                     12 + 9.5 * std::sin(a));
         }
     });
 }
