@@ -142,8 +142,9 @@ void QuestionVC::viewDidLoad() {
     if (bottomTB_)
         for (const auto& item : bottomTB_->items())
             if (item->actionName() == "showFullShortCommonText:") showFullShortCommonTextBtn_ = item;
-    for (const auto& bar : {toolB(), bottomTB_})
-        if (bar)
+    // The random key is on whichever bar of the interface file holds the change keys.
+    for (const auto& subview : view()->subviews())
+        if (auto bar = std::dynamic_pointer_cast<ui::Toolbar>(subview))
             for (const auto& item : bar->items())
                 if (item->actionName() == "changeQuestion:" && item->tag() == kRandom) randomQBtn_ = item;
     if (webView_) {

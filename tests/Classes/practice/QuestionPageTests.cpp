@@ -59,11 +59,13 @@ TEST_F(QuestionPageTest, APassageIsWholeUpToTheLimitAndToggledBeyondIt) {
     body = QuestionPage::body(inputs(first));
     EXPECT_TRUE(has(body, "<div id=\"displayFullText\" style=\"display:inline\">"));
     EXPECT_TRUE(has(body, "<div id=\"displayShortText\" style=\"display:none\"><p>"));
-    EXPECT_TRUE(has(body, "<button id=\"shortFullBtn\" class=\"submit\" type=\"submit\">Hide / Reveal Text</button>"));
+    EXPECT_TRUE(has(
+        body, "<button id=\"shortFullBtn\" class=\"submit\" type=\"submit\">Hide / Reveal Text</button>"));
     // A later question of the passage opens on the short form.
     body = QuestionPage::body(inputs(later));
     EXPECT_TRUE(has(body, "<div id=\"displayFullText\" style=\"display:none\">"));
-    EXPECT_TRUE(has(body, "<div id=\"displayShortText\" style=\"display:inline\"><p>" + std::string(144, 'w') + "...<br></p>"));
+    EXPECT_TRUE(has(body, "<div id=\"displayShortText\" style=\"display:inline\"><p>" +
+                              std::string(144, 'w') + "...<br></p>"));
     EXPECT_TRUE(has(body, "<p><b>Question 2 of 2:</b></p>"));
     // The tablet shows the same passage whole.
     EXPECT_FALSE(has(QuestionPage::body(inputs(later, false)), "displayShortText"));
@@ -74,9 +76,11 @@ TEST_F(QuestionPageTest, OptionsRowsAndSubmitKey) {
     auto in = inputs(ds);
     std::string body = QuestionPage::body(in);
     EXPECT_TRUE(has(body, "<form onsubmit=\"\" ><table width=\"310\">"));
-    EXPECT_TRUE(has(body, "<tr height=\"40\" class=\"unknownA\" id=\"tr4\"><td width=\"35\"><input id=\"radioD\" class=\"r\" "
-                          "type=\"radio\" name=\"answer\" value=\"4\"/></td><td><span class=\"nohighlight\" "
-                          "onclick=\"select_answer('D');\">EACH statement ALONE is sufficient.</span></td></tr>"));
+    EXPECT_TRUE(has(
+        body,
+        "<tr height=\"40\" class=\"unknownA\" id=\"tr4\"><td width=\"35\"><input id=\"radioD\" class=\"r\" "
+        "type=\"radio\" name=\"answer\" value=\"4\"/></td><td><span class=\"nohighlight\" "
+        "onclick=\"select_answer('D');\">EACH statement ALONE is sufficient.</span></td></tr>"));
     EXPECT_FALSE(has(body, ">a</span>"));
     EXPECT_TRUE(has(body, "<p class=\"submit\" id=\"submit\">"));
     EXPECT_TRUE(has(body, "<p id=\"expRightAnswer\">Answer: C</p> <p>Because.</p>"));
@@ -94,13 +98,16 @@ TEST_F(QuestionPageTest, ThreadLinksAreShortenedOnThePhoneAndOnlyWebAddressesAre
     std::string at34 = "https://forum.example.org/t/123456";
     std::string at35 = at34 + "7";
     ASSERT_EQ(at34.size(), 34u);
-    EXPECT_EQ(QuestionPage::threadLink(at34, false), "<p>link: <a href=\"" + at34 + "\">" + at34 + "</a></p>");
+    EXPECT_EQ(QuestionPage::threadLink(at34, false),
+              "<p>link: <a href=\"" + at34 + "\">" + at34 + "</a></p>");
     EXPECT_EQ(QuestionPage::threadLink(at35, false),
               "<p>link: <a href=\"" + at35 + "\">https://forum.exampl.../t/1234567</a></p>");
     EXPECT_EQ(QuestionPage::threadLink(at35, true), "<p>link: <a href=\"" + at35 + "\">" + at35 + "</a></p>");
     // A quote cannot leave the attribute, and another scheme is shown as text.
     EXPECT_EQ(QuestionPage::threadLink("https://x.example.org/\"onclick=\"a", true),
-              "<p>link: <a href=\"https://x.example.org/&quot;onclick=&quot;a\">https://x.example.org/&quot;onclick=&quot;a</a></p>");
+              "<p>link: <a "
+              "href=\"https://x.example.org/&quot;onclick=&quot;a\">https://x.example.org/"
+              "&quot;onclick=&quot;a</a></p>");
     EXPECT_EQ(QuestionPage::threadLink("javascript:alert(1)", true), "<p>link: javascript:alert(1)</p>");
 }
 
@@ -109,7 +116,8 @@ TEST_F(QuestionPageTest, OwnerLineAndKeysFollowTheSet) {
     EXPECT_TRUE(has(QuestionPage::body(inputs(q)), "<p class=\"qowner\">Set: A set of questions</p>"));
     EXPECT_TRUE(has(QuestionPage::body(inputs(q)), "<div id=\"delReportBtns\"></div>"));
 
-    auto course = std::make_shared<MCourse>("Tutors Ltd", nullptr, nullptr, "file", "Courses_tutors", std::nullopt, std::nullopt);
+    auto course = std::make_shared<MCourse>("Tutors Ltd", nullptr, nullptr, "file", "Courses_tutors",
+                                            std::nullopt, std::nullopt);
     set->setCourse(course);
     std::string body = QuestionPage::body(inputs(q));
     EXPECT_TRUE(has(body, "<img src=\"Courses_tutors@2x.png\" width=\"115px\" height=\"70px\"/>"));
@@ -119,8 +127,9 @@ TEST_F(QuestionPageTest, OwnerLineAndKeysFollowTheSet) {
     // Harvested questions: the delete key, the report key only with an address, and their text
     // cleaned again.
     auto forum = MQSet::make(MQSet::kForumSetUID, "My Set", "Forum", "f.png", true);
-    auto harvested = MQSetSimpleQuestion::make(forum, 1, 1, 1, {}, "<p>Sum?</p><script>steal()</script>",
-                                               {"<b>1</b>", "2<form action=x>", "3", "4", "5"}, "", std::nullopt);
+    auto harvested =
+        MQSetSimpleQuestion::make(forum, 1, 1, 1, {}, "<p>Sum?</p><script>steal()</script>",
+                                  {"<b>1</b>", "2<form action=x>", "3", "4", "5"}, "", std::nullopt);
     body = QuestionPage::body(inputs(harvested));
     EXPECT_TRUE(has(body, "id=\"deleteBtn\""));
     EXPECT_FALSE(has(body, "id=\"reportBtn\""));
@@ -130,7 +139,8 @@ TEST_F(QuestionPageTest, OwnerLineAndKeysFollowTheSet) {
     EXPECT_TRUE(has(QuestionPage::body(inputs(harvested)), "id=\"reportBtn\""));
 
     // A question without a set shows neither line.
-    auto loose = MQSetSimpleQuestion::make(nullptr, 1, 1, 1, {}, "<p>x</p>", {"a", "b", "c", "d", "e"}, "", std::nullopt);
+    auto loose = MQSetSimpleQuestion::make(nullptr, 1, 1, 1, {}, "<p>x</p>", {"a", "b", "c", "d", "e"}, "",
+                                           std::nullopt);
     body = QuestionPage::body(inputs(loose));
     EXPECT_FALSE(has(body, "qowner"));
     EXPECT_FALSE(has(body, "deleteBtn"));
