@@ -6,6 +6,7 @@
 
 void MSubRepository::save() {
     ++busy_;
+    std::uint64_t sequence = nextSequence();
     std::optional<fnd::Bytes> archive;
     try {
         archive = encodeForSave();
@@ -13,12 +14,38 @@ void MSubRepository::save() {
         --busy_;
         throw;
     }
-    enqueue(std::move(archive));
+    enqueue(std::move(archive), sequence);
 }
 
 void MSubRepository::save(std::optional<fnd::Bytes> archive) {
     ++busy_;
-    enqueue(std::move(archive));
+    enqueue(std::move(archive), nextSequence());
+}
+
+MSubRepository::Snapshot MSubRepository::snapshotForSave() {
+    std::uint64_t sequence = nextSequence();
+    return {sequence, [archive = encodeForSave()] { return archive; }};
+}
+
+MSubRepository::Snapshot MSubRepository::archiveOfCopy(std::shared_ptr<MSubRepository> copy) {
+    std::uint64_t sequence = nextSequence();
+    bool hasFile = !classDataFilePath().empty();
+    return {sequence, [copy = std::move(copy), hasFile]() -> std::optional<fnd::Bytes> {
+                if (!hasFile) return std::nullopt;
+                return AbstractAppDelegate::archiveRepository(copy);
+            }};
+}
+
+void MSubRepository::save(Snapshot snapshot) {
+    ++busy_;
+    std::optional<fnd::Bytes> archive;
+    try {
+        if (snapshot.archive) archive = snapshot.archive();
+    } catch (...) {
+        --busy_;
+        throw;
+    }
+    enqueue(std::move(archive), snapshot.sequence);
 }
 
 std::optional<fnd::Bytes> MSubRepository::encodeForSave() {
@@ -32,18 +59,29 @@ void MSubRepository::writeArchive(const fnd::Bytes& archive, const std::filesyst
     if (delegate && delegate->launchDate()) delegate->writeRepository(archive, path);
 }
 
-void MSubRepository::enqueue(std::optional<fnd::Bytes> archive) {
+void MSubRepository::enqueue(std::optional<fnd::Bytes> archive, std::uint64_t sequence) {
+    enum { kWrite, kWait, kDropped, kDroppedIdle } next;
     {
         std::lock_guard lock(queue_);
-        if (writing_) {
+        if (sequence < newest_) {
+            // A newer state is written or waiting already; this older one must not follow it.
+            --busy_;
+            next = writing_ ? kDropped : kDroppedIdle;
+        } else if (writing_) {
             // The newer archive holds every change of the one it replaces.
+            newest_ = sequence;
             if (hasWaiting_) --busy_;
             waiting_ = std::move(archive);
             hasWaiting_ = true;
-            return;
+            next = kWait;
+        } else {
+            newest_ = sequence;
+            writing_ = true;
+            next = kWrite;
         }
-        writing_ = true;
     }
+    if (next == kDroppedIdle) postSaveDone();
+    if (next != kWrite) return;
     for (;;) {
         std::filesystem::path path = classDataFilePath();
         try {
@@ -62,6 +100,10 @@ void MSubRepository::enqueue(std::optional<fnd::Bytes> archive) {
         waiting_.reset();
         hasWaiting_ = false;
     }
+    postSaveDone();
+}
+
+void MSubRepository::postSaveDone() {
     if (std::shared_ptr<fnd::Object> self = sharedAs())
         fnd::NotificationCenter::defaultCenter().post(kSaveDoneNotification, self);
     else

@@ -303,7 +303,7 @@ void SetsVC::backupData() {
             if (auto self = weak.lock()) self->savingNotifications(n);
         });
     blockUI();
-    std::optional<fnd::Bytes> archive = rep()->encodeForSave();
+    MSubRepository::Snapshot archive = rep()->snapshotForSave();
     auto host = ToolViewController::host();
     std::shared_ptr<SetsVC> self = sharedAs<SetsVC>();
     fnd::Thread::detach("practice backup", [self, host, archive = std::move(archive)]() mutable {

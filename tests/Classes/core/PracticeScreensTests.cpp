@@ -86,9 +86,12 @@ TEST_F(PracticeScreens, TheClockTurnsYellowThenRedAndLetsTheDisplaySleepAfterFou
         bool awake;
     };
     double now = 0.5;
-    for (Moment m : {Moment{89.9, ui::Color::whiteColor(), true}, {90.1, ui::Color::yellowColor(), true},
-                     {119.9, ui::Color::yellowColor(), true}, {120.1, ui::Color::redColor(), true},
-                     {239.9, ui::Color::redColor(), true}, {240.1, ui::Color::redColor(), false}}) {
+    for (Moment m : {Moment{89.9, ui::Color::whiteColor(), true},
+                     {90.1, ui::Color::yellowColor(), true},
+                     {119.9, ui::Color::yellowColor(), true},
+                     {120.1, ui::Color::redColor(), true},
+                     {239.9, ui::Color::redColor(), true},
+                     {240.1, ui::Color::redColor(), false}}) {
         runFor(m.at - now);
         now = m.at;
         EXPECT_EQ(screen->timerLbl()->textColor(), m.colour) << m.at;
@@ -216,7 +219,8 @@ TEST_F(PracticeScreens, TimeInTheBackgroundDoesNotCountAndLeavingStopsEveryDelay
 TEST_F(PracticeScreens, ASessionIsReviewedWithItsRecordedChoicesAndTimes) {
     practice->sessions()->startSession();
     auto q = set->questions()[2];
-    q->addHistoryRecord(std::make_shared<MQSetHRecord>(fnd::Date::now(), 75, std::make_shared<MQSetSimpleAnswer>(3)));
+    q->addHistoryRecord(
+        std::make_shared<MQSetHRecord>(fnd::Date::now(), 75, std::make_shared<MQSetSimpleAnswer>(3)));
     auto session = practice->sessions()->currentSession();
     session->setCursor(0);
     auto screen = ui::make<QuestionVC>(session);
@@ -247,14 +251,15 @@ class SetsTool : public PracticeScreens {
         int number = 1;
         for (int type = 1; type <= 4; ++type)
             for (int i = 0; i < (type == 1 ? ps : others); ++i)
-                forum->questions().push_back(MQSetSimpleQuestion::make(forum, number++, type, 1, {}, "<p>q</p>",
-                                                                       {"a", "b", "c", "d", "e"}, "", std::nullopt));
+                forum->questions().push_back(MQSetSimpleQuestion::make(
+                    forum, number++, type, 1, {}, "<p>q</p>", {"a", "b", "c", "d", "e"}, "", std::nullopt));
     }
     void SetUp() override {
         PracticeScreens::SetUp();
         // Saves end on their own threads.
-        fnd::NotificationCenter::defaultCenter().addObserver(&savesDone_, std::string(MSubRepository::kSaveDoneNotification),
-                                                             nullptr, [this](const fnd::Notification&) { ++savesDone_; });
+        fnd::NotificationCenter::defaultCenter().addObserver(
+            &savesDone_, std::string(MSubRepository::kSaveDoneNotification), nullptr,
+            [this](const fnd::Notification&) { ++savesDone_; });
     }
     void TearDown() override {
         fnd::NotificationCenter::defaultCenter().removeObserver(&savesDone_);
@@ -312,12 +317,11 @@ TEST_F(SetsTool, AScanWithoutAForumAddressEndsAtItsFirstPollAndSavesOnce) {
     auto tool = openTool();
     tool->startStopScan(nullptr);
     EXPECT_FALSE(tool->limitAlert());
-    runFor(0.1);
-    // Only PS was under its limit; its connection failed, so the first poll ends the scan.
-    EXPECT_FALSE(tool->isScanning());
-    runFor(0.3);
-    runUntil([&] { return saves() == 1; }, 5);
-    runFor(0.2);
+    EXPECT_EQ(tool->startStopScanBtn()->currentTitle(), "Stop");
+    // Only PS was under its limit; its connection fails, and the next poll ends the scan and saves.
+    ASSERT_TRUE(runUntil([&] { return !tool->isScanning(); }, 5));
+    ASSERT_TRUE(runUntil([&] { return saves() == 1; }, 5));
+    runFor(1);
     EXPECT_EQ(tool->startStopScanBtn()->currentTitle(), "Start");
     EXPECT_EQ(saves(), 1);
     EXPECT_FALSE(ui::Application::shared().isIdleTimerDisabled());

@@ -44,7 +44,8 @@ TEST_F(SetsFilterRowsTest, BarsShowTheirWordsFromTheirThresholds) {
     using S = SetsFilterRows;
     auto empty = MQSet::make(1, "Empty", "", "", true);
     auto bar = S::bar(*empty, 210, S::kPhoneThresholds);
-    EXPECT_EQ(std::tuple(bar.right, bar.wrong, bar.unanswered, bar.unansweredText), std::tuple(0, 0, 210, "unanswered"));
+    EXPECT_EQ(std::tuple(bar.right, bar.wrong, bar.unanswered, bar.unansweredText),
+              std::tuple(0, 0, 210, "unanswered"));
 
     // 50 of 210 points right: no word; 51: "right". The rest unanswered needs 71 for its word.
     auto set = MQSet::make(2, "Some", "", "", true);
