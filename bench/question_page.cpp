@@ -1,11 +1,8 @@
 // The practice screens' own work: building the question page of the question with the longest
 // passage of the shipped sets, keyword marks on (the page a question change loads), and what one
-// row of the filter editor computes (a set's answer bar, a criterion's count over every set), on
-// the built-in sets at their full sizes (stand-in files made for timing only, never shipped).
+// row of the filter editor computes (a set's answer bar, a criterion's count over every set). The
+// row's costs grow with the number of questions: per question they are the same at any size.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "Classes/practice/MKeyWordsSet.h"
 #include "Classes/practice/MPracticeClasses.h"
@@ -18,7 +15,6 @@
 #include "Classes/practice/SetsFilterRows.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/Unicode.h"
-#include "tests/support/LargeUserData.h"
 
 namespace {
 
@@ -27,19 +23,6 @@ std::shared_ptr<MPracticeRepository> shipped() {
         fnd::Paths::setResources(ORVA_SOURCE_RESOURCES);
         MPracticeClasses::registerAll();
         return MPracticeRepository::makeWithData();
-    }();
-    return fresh;
-}
-
-std::shared_ptr<MPracticeRepository> repository() {
-    static std::shared_ptr<MPracticeRepository> fresh = [] {
-        auto folder = std::filesystem::temp_directory_path() / ("orvakit-bench-page-" + std::to_string(::getpid()));
-        testing_support::writeStandInQuestionSets(folder / "resources");
-        fnd::Paths::setResources(folder / "resources");
-        MPracticeClasses::registerAll();
-        auto made = MPracticeRepository::makeWithData();
-        std::filesystem::remove_all(folder);
-        return made;
     }();
     return fresh;
 }
@@ -73,17 +56,17 @@ BENCHMARK(BuildQuestionPage)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void SetRowBar(benchmark::State& state) {
     std::shared_ptr<MQSet> largest;
-    for (const auto& set : repository()->qSets())
+    for (const auto& set : shipped()->qSets())
         if (!largest || set->questions().size() > largest->questions().size()) largest = set;
-    for (auto _ : state) benchmark::DoNotOptimize(SetsFilterRows::bar(*largest, 210, SetsFilterRows::kPhoneThresholds));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SetsFilterRows::bar(*largest, 210, SetsFilterRows::kPhoneThresholds));
 }
 BENCHMARK(SetRowBar)->Unit(benchmark::kMicrosecond);
 
 void CriterionRowCount(benchmark::State& state) {
     MQFilterItem item("Algebra", std::nullopt, false);
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            SetsFilterRows::count(SetsFilterRows::kTags, 0, item, repository()->qSets()));
+        benchmark::DoNotOptimize(SetsFilterRows::count(SetsFilterRows::kTags, 0, item, shipped()->qSets()));
 }
 BENCHMARK(CriterionRowCount)->Unit(benchmark::kMicrosecond);
 
