@@ -7,41 +7,16 @@
 // times from a tap to its result are printed.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import { artifacts, pause, shown, startProgram, tapShown as tap, tapToolButton as tapButton, useBrowser, waitShown } from './support.mjs';
 
 const program = process.env.ORVAKIT;
-const folders = [];
-let context;
+const browser = useBrowser({ width: 900, height: 1150 });
 
-before(async () => {
-    assert.ok(program, 'ORVAKIT names the program');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
-});
-
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
-async function waitShown(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
-    return (await shown(page, text, pattern)).at(-1);
-}
 async function waitGone(page, text) {
     await page.waitForFunction((t) => window.shownTexts(t).length === 0, text);
-}
-// A tap on the text; where it shows more than once, on the last (the top-most screen's).
-async function tap(page, text) {
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
 }
 async function tapImage(page, name) {
     const image = page.locator(`img[src*="${name}"]`).last();
@@ -51,23 +26,14 @@ async function tapImage(page, name) {
 }
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-const layout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
-async function tapButton(page, device, caption) {
-    const first = await waitShown(page, 'Library');
-    const second = await waitShown(page, 'Error Log');
-    const scale = Math.abs(second.x - first.x) / layout[device].column;
-    const c = (await shown(page, caption))[0];
-    await page.mouse.click(c.x, c.y - layout[device].captionBelow * scale);
-}
-
 // The program on a data folder of its own (kept across a restart), shown in a page.
 function withProgram(device) {
     const s = { device };
     const data = mkdtempSync(path.join(tmpdir(), `orvakit-practice-${device}-`));
-    folders.push(data);
+    browser.folders.push(data);
     s.start = async () => {
         s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
-        s.page = await context.newPage();
+        s.page = await browser.context.newPage();
         await s.page.goto(s.run.address);
         await s.page.evaluate(() => document.fonts.ready);
         await waitShown(s.page, 'Library');

@@ -21,26 +21,10 @@ constexpr double kSetSide = 60;
 constexpr double kTypeSide = 40;
 constexpr double kKeySide = 24;
 
-// A rounded tile, lighter at the top, with a hairline of a darker shade.
-void tile(gfx::Context& c, double side, const Color& color, double radius) {
-    ArtworkPen pen(c);
-    c.save();
-    c.beginPath();
-    pen.addRoundedRect({0.5, 0.5, side - 1, side - 1}, radius);
-    c.clip();
-    Color top = Color::interpolate(color, kWhite, 0.25);
-    c.drawLinearGradient({{0, top.red, top.green, top.blue, 1}, {1, color.red, color.green, color.blue, 1}},
-                         0, 0, 0, side);
-    c.restore();
-    c.setStrokeColor(Color::interpolate(color, Color::blackColor(), 0.3));
-    c.setLineWidth(1);
-    pen.strokeRoundedRect({0.5, 0.5, side - 1, side - 1}, radius);
-}
-
 // A question set: a tile of its colour holding a sheet with lines of text and a mark of its own.
 void addSet(ArtworkRegistry& registry, const std::string& name, Color color, const std::string& mark) {
     registry.add(name, kSetSide, kSetSide, [color, mark](gfx::Context& c) {
-        tile(c, kSetSide, color, 12);
+        ArtworkPen(c).tile(kSetSide, color, 12);
         ArtworkPen pen(c);
         c.setFillColor(kWhite);
         pen.fillRoundedRect({14, 10, 32, 40}, 3);
@@ -54,7 +38,7 @@ void addSet(ArtworkRegistry& registry, const std::string& name, Color color, con
 // A question type: its code on a tile of its colour.
 void addType(ArtworkRegistry& registry, const std::string& code, Color color) {
     registry.add("Section_" + code, kTypeSide, kTypeSide, [code, color](gfx::Context& c) {
-        tile(c, kTypeSide, color, 8);
+        ArtworkPen(c).tile(kTypeSide, color, 8);
         c.setFillColor(kWhite);
         ArtworkPen(c).drawInkCentred(ui::Font::boldSystem(code.size() > 2 ? 11 : 16), code, kTypeSide / 2,
                                      kTypeSide / 2);
