@@ -38,15 +38,6 @@ constexpr double kPageTurnMargin = 40;
 
 bool isPhoneGrid() { return !AbstractAppDelegate::isiPad(); }
 
-// Runs an operation of the home screen later on the main loop, while it lives.
-template <class F>
-void later(ToolChooseVC& screen, double delay, const char* action, F step) {
-    std::weak_ptr<ToolChooseVC> weak = screen.sharedAs<ToolChooseVC>();
-    fnd::RunLoop::main().performAfterDelay(delay, &screen, action, [weak, step] {
-        if (auto self = weak.lock()) step(*self);
-    });
-}
-
 }  // namespace
 
 const ui::ConnectionTable& ToolChooseVC::classConnections() {

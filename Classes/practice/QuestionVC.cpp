@@ -55,15 +55,6 @@ int tagOf(const ui::ConnectionTable::Sender& sender) {
     return -100;
 }
 
-// A delayed call of the screen's, dropped once the screen has gone.
-template <class F>
-void later(QuestionVC& screen, double delay, const char* action, F step) {
-    std::weak_ptr<QuestionVC> weak = screen.weakAs<QuestionVC>();
-    fnd::RunLoop::main().performAfterDelay(delay, &screen, action, [weak, step] {
-        if (auto self = weak.lock()) step(*self);
-    });
-}
-
 int choiceOf(const std::shared_ptr<MQSetAnswer>& answer) {
     auto simple = std::dynamic_pointer_cast<MQSetSimpleAnswer>(answer);
     return simple ? simple->choice() : 0;
