@@ -7,6 +7,7 @@
 // times from a tap to its result are printed.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -27,10 +28,11 @@ async function tapImage(page, name) {
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 // The program on a data folder of its own (kept across a restart), shown in a page.
-function withProgram(device) {
+function withProgram(device, prepare = null) {
     const s = { device };
     const data = mkdtempSync(path.join(tmpdir(), `orvakit-practice-${device}-`));
     browser.folders.push(data);
+    if (prepare) before(() => prepare(data));
     s.start = async () => {
         s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
         s.page = await browser.context.newPage();
@@ -223,5 +225,39 @@ describe('practice on the tablet', () => {
         await answer(page, 'B');
         await closeQuestion(page);
         await s.shot('dashboard-after');
+    });
+});
+
+describe('the filter editor with a thousand sets', () => {
+    const s = withProgram('phone', (data) => execFileSync(process.env.ORVA_PRACTICE_SETS_DATA, [data]));
+
+    test('is dragged through without a move waiting long for its patch', async () => {
+        const { page } = s;
+        await tapButton(page, 'phone', 'Practice');
+        await tap(page, 'Filter and Sets');
+        await waitShown(page, 'Kaplan');
+        await pause(500);
+        await page.evaluate(() => {
+            window.dragTest = { moves: [], messages: [] };
+            window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
+            window.addEventListener('pointermove', () => window.dragTest.moves.push(performance.now()), true);
+        });
+        const start = await waitShown(page, 'Kaplan');
+        // Drags of the finger up the list, each 300 pixels in 30 steps, the list kept moving.
+        for (let drag = 0; drag < 8; drag++) {
+            await page.mouse.move(start.x, start.y + 200);
+            await page.mouse.down();
+            for (let i = 1; i <= 30; i++) await page.mouse.move(start.x, start.y + 200 - i * 10);
+            await page.mouse.up();
+        }
+        await pause(300);
+        const waits = await page.evaluate(() => {
+            const { moves, messages } = window.dragTest;
+            return moves.map((m) => (messages.find((t) => t >= m) ?? Infinity) - m);
+        });
+        waits.sort((a, b) => a - b);
+        console.log(`filter editor, 1,000 sets: ${waits.length} moves, patch after a move median ${median(waits).toFixed(1)} ms, longest ${waits.at(-1).toFixed(1)} ms`);
+        await s.shot('thousand-sets');
+        assert.ok(await shown(page, '^Timing set \\d+$', true), 'the list moved');
     });
 });
