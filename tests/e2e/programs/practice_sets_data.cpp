@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     std::optional<fnd::Bytes> archive = practice->encodeForSave();
     std::ofstream out(MPracticeRepository::dataFilePath(), std::ios::binary);
     if (!archive || !out.write(reinterpret_cast<const char*>(archive->data()), archive->size())) {
-        std::fprintf(stderr, "practice_sets_data: cannot write %s\n", MPracticeRepository::dataFilePath().c_str());
+        std::fprintf(stderr, "practice_sets_data: cannot write %s\n",
+                     MPracticeRepository::dataFilePath().c_str());
         return 1;
     }
     std::printf("%d sets\n", kSets);
