@@ -91,11 +91,14 @@ void SetsVC::setup() {
     for (const auto& button :
          {workQSetBtn_, filterBtn_, bookmarkQSetBtn_, quickTourBtn_, startStopScanBtn_, reviewQSetBtn_})
         if (button) buttonStylizing(*button, kLightButtonStyle, true);
-    std::string address = fnd::Bundle::main().infoValue(kForumAddressKey);
-    forumSCScan_ = MForumScan::make(address);
-    forumCRScan_ = MForumScan::make(address);
-    forumPSScan_ = MForumScan::make(address);
-    forumDSScan_ = MForumScan::make(address);
+    forumSCScan_ = makeScanner();
+    forumCRScan_ = makeScanner();
+    forumPSScan_ = makeScanner();
+    forumDSScan_ = makeScanner();
+}
+
+std::shared_ptr<MForumScan> SetsVC::makeScanner() const {
+    return MForumScan::make(fnd::Bundle::main().infoValue(kForumAddressKey));
 }
 
 void SetsVC::viewDidLoad() {

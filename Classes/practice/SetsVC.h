@@ -97,6 +97,8 @@ class SetsVC : public ToolViewController, public ui::AlertViewDelegate {
     virtual std::shared_ptr<QuestionVC> makeQuestionVC(const std::shared_ptr<MQSet>& set);
     virtual std::shared_ptr<CommonViewController> makeSetsFilterEditVC();
     virtual std::string reviewClassName() const { return "ReviewVC"; }
+    // A stopped scanner of the forum that the bundle's information file names.
+    virtual std::shared_ptr<MForumScan> makeScanner() const;
 
   private:
     void refillWorkSet();

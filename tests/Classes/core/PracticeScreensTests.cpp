@@ -21,6 +21,7 @@
 #include "Classes/practice/SetsVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
+#include "platform/foundation/URLSession.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/BarButtonItem.h"
@@ -29,6 +30,8 @@
 #include "platform/ui/Make.h"
 #include "platform/ui/TextField.h"
 #include "tests/Classes/core/ScreenBasesTestSupport.h"
+#include "tests/support/FakeForum.h"
+#include "tests/support/HTTPTestServer.h"
 #include "tests/support/ScriptedWebEngine.h"
 #include "tests/support/ViewTestSupport.h"
 
@@ -364,6 +367,83 @@ TEST_F(SetsTool, TheFilterEditorSwitchesASetAndTheWorkSetFollows) {
     runFor(1);
     EXPECT_FALSE(tool->setsFilterEditVC());
     EXPECT_EQ(text(tool->workQSetNumberLbl()), std::to_string(after));
+}
+
+// The tool's scanners read a local fake forum.
+class ScanningSetsVC : public SetsVC {
+  public:
+    static inline std::string address;
+    static inline std::shared_ptr<fnd::URLSession> session;
+
+  protected:
+    std::shared_ptr<MForumScan> makeScanner() const override { return MForumScan::make(address, session); }
+};
+
+class ForumScanning : public SetsTool {
+  protected:
+    void SetUp() override {
+        SetsTool::SetUp();
+        session->setNetworkCheck([] { return true; });
+        ScanningSetsVC::address = server.url("/forum/");
+        ScanningSetsVC::session = session;
+        rep->setSetsAutoscanStopTime(0);
+    }
+    void TearDown() override {
+        if (tool) tool->save();
+        ScanningSetsVC::session.reset();
+        SetsTool::TearDown();
+    }
+    void open() {
+        tool = ui::make<ScanningSetsVC>();
+        ScreenBasesTest::openTool(tool);
+        runFor(1);
+    }
+    // Waits in real time for the forum's pages, the manual clock still.
+    bool waitFor(const std::function<bool()>& done) { return runUntil(done, 0); }
+    int ofType(int type) const {
+        int n = 0;
+        for (const auto& q : practice->webQSet()->questions()) n += q->questionType() == type;
+        return n;
+    }
+
+    testing_support::HTTPTestServer server;
+    testing_support::FakeForum forum{server};
+    std::shared_ptr<fnd::URLSession> session = std::make_shared<fnd::URLSession>();
+    std::shared_ptr<SetsVC> tool;
+};
+
+TEST_F(ForumScanning, AScannerStopsOnceUnansweredAndHarvestedReach121) {
+    fillForumSet(99, 100);
+    open();
+    tool->startStopScan(nullptr);
+    EXPECT_EQ(tool->startStopScanBtn()->currentTitle(), "Stop");
+    auto ps = tool->scanners()[0];
+    ASSERT_TRUE(waitFor([&] { return ps->autoScanQSet()->questions().size() >= 2; }));
+    // Twenty more unanswered questions of the type: the next poll finds 121 and stops its scanner.
+    fillForumSet(20, 0);
+    runFor(0.6);
+    EXPECT_FALSE(ps->shouldContinue());
+    runFor(0.6);
+    ASSERT_TRUE(runUntil([&] { return saves() == 1; }, 5));
+    EXPECT_EQ(tool->startStopScanBtn()->currentTitle(), "Start");
+    // The harvest is in the forum set: the 119 made here and at least the two seen.
+    EXPECT_GE(ofType(1), 121);
+}
+
+TEST_F(ForumScanning, StopMovesTheHarvestIntoTheWorkSetAndSaves) {
+    fillForumSet(0, 100);
+    open();
+    tool->startStopScan(nullptr);
+    auto ps = tool->scanners()[0];
+    ASSERT_TRUE(waitFor([&] { return !ps->autoScanQSet()->questions().empty(); }));
+    tool->startStopScan(nullptr);
+    EXPECT_EQ(tool->startStopScanBtn()->currentTitle(), "Start");
+    EXPECT_FALSE(tool->isScanning());
+    int inWorkSet = 0;
+    for (const auto& q : practice->workQSet()->questions()) inWorkSet += q->set() == practice->webQSet();
+    EXPECT_GE(inWorkSet, 1);
+    runFor(0.5);
+    ASSERT_TRUE(runUntil([&] { return saves() == 1; }, 5));
 }
 
 }  // namespace
