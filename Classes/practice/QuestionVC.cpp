@@ -526,19 +526,25 @@ void QuestionVC::sendFeedback() {
     reportSheet_->showInView(view());
 }
 
+std::string QuestionVC::reportMail(const std::string& supportAddress, int key,
+                                   const MQSetQuestion& question) {
+    if (supportAddress.empty() || key < 0 || key >= int(kReportLeads.size())) return {};
+    std::string body = "Hi,\n\n " + kReportLeads[std::size_t(key)] + "-------------------------\n" +
+                       question.describeItself() + "-------------------------\n\n";
+    // The body is escaped as a value, so that "&", "#" or "=" in a question cannot end it early.
+    return "mailto://" + supportAddress + "?subject=Tovrida%20(v" + AbstractAppDelegate::version() +
+           ")&body=" + fnd::percentEscapeStrict(body);
+}
+
 void QuestionVC::actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIndex) {
     if (&sheet != reportSheet_.get()) return;
     reportSheet_.reset();
     auto q = currentQuestion();
     int key = buttonIndex - 1;
     if (!q || key < 0 || key >= int(kReportLeads.size())) return;
+    std::string link = reportMail(fnd::Bundle::main().infoValue("SupportMailAddress"), key, *q);
     // The support address comes with the bundle; without one there is nobody to write to.
-    std::string address = fnd::Bundle::main().infoValue("SupportMailAddress");
-    if (address.empty()) return;
-    std::string body = "Hi,\n\n " + kReportLeads[std::size_t(key)] + "-------------------------\n" +
-                       q->describeItself() + "-------------------------\n\n";
-    std::string link = "mailto://" + address + "?subject=Tovrida%20(v" + AbstractAppDelegate::version() +
-                       ")&body=" + fnd::percentEscapeStrict(body);
+    if (link.empty()) return;
     ui::Application::shared().openURL(fnd::URL(link));
 }
 

@@ -116,6 +116,9 @@ class QuestionVC : public SliddenViewController,
     void addRemoveBookmark(const Sender& sender);
     void deleteQuestion();
     void sendFeedback();
+    // The mail link of a report (key 0 wrong answer, 1 formatting, 2 other) about the question;
+    // empty without a support address.
+    static std::string reportMail(const std::string& supportAddress, int key, const MQSetQuestion& question);
     void actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIndex) override;
 
     // ---- Page

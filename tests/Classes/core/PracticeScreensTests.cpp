@@ -20,6 +20,7 @@
 #include "Classes/practice/SetsFilterEditVC.h"
 #include "Classes/practice/SetsVC.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/PercentEscaping.h"
 #include "platform/foundation/Random.h"
 #include "platform/foundation/URLSession.h"
 #include "platform/ui/Accelerometer.h"
@@ -236,6 +237,21 @@ TEST_F(PracticeScreens, ASessionIsReviewedWithItsRecordedChoicesAndTimes) {
     EXPECT_EQ(page().shown()->content.find("id=\"submit\""), std::string::npos);
     screen->changeQuestionAction(QuestionVC::kRandom);
     EXPECT_EQ(screen->cursor(), 0);
+}
+
+TEST_F(PracticeScreens, AReportMailCarriesTheWholeQuestionAndNeedsASupportAddress) {
+    auto q = MQSetSimpleQuestion::make(set, 9, 1, 1, {}, "<p>Is 3 + 4 = 7? A & B # 50%</p>",
+                                       {"a", "b", "c", "d", "e"}, "", std::nullopt);
+    EXPECT_EQ(QuestionVC::reportMail("", 0, *q), "");
+    std::string link = QuestionVC::reportMail("help@example.org", 1, *q);
+    const std::string head = "mailto://help@example.org?subject=Tovrida%20(v";
+    ASSERT_EQ(link.substr(0, head.size()), head);
+    auto body = link.find("&body=");
+    ASSERT_NE(body, std::string::npos);
+    EXPECT_EQ(link.find_first_of("&#?=+", body + 6), std::string::npos);
+    std::string text = fnd::percentUnescape(link.substr(body + 6));
+    EXPECT_EQ(text.rfind("Hi,\n\n There is a formatting problem for the question: \n", 0), 0u);
+    EXPECT_NE(text.find(q->describeItself()), std::string::npos);
 }
 
 // ---- The sets tool and the filter editor
