@@ -8,13 +8,49 @@
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, pause, shown, startProgram, tapShown as tap, tapToolButton as tapButton, useBrowser, waitShown } from './support.mjs';
+import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
 
 const program = process.env.ORVAKIT;
-const browser = useBrowser({ width: 900, height: 1150 });
+const browser = { context: null, folders: [] };
+
+before(async () => {
+    assert.ok(program, 'ORVAKIT names the program');
+    mkdirSync(artifacts, { recursive: true });
+    browser.context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
+    await installShownTexts(browser.context);
+});
+
+after(async () => {
+    await browser.context?.close();
+    removeProfiles();
+    for (const folder of browser.folders) rmSync(folder, { recursive: true, force: true });
+});
+
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
+// Waits until the text is shown; answers the centre of its last (top-most) place.
+async function waitShown(page, text, pattern = false) {
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
+    return (await shown(page, text, pattern)).at(-1);
+}
+// A tap on the text; where it shows more than once, on the last (the top-most screen's).
+async function tap(page, text) {
+    const { x, y } = await waitShown(page, text);
+    await page.mouse.click(x, y);
+}
+// A tap on the picture of the home screen's tool button with that caption: the picture lies this
+// far (device points) above its caption, and two neighbouring grid columns this far apart.
+const homeLayout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
+async function tapButton(page, device, caption) {
+    const first = await waitShown(page, 'Library');
+    const second = await waitShown(page, 'Error Log');
+    const scale = Math.abs(second.x - first.x) / homeLayout[device].column;
+    const c = (await shown(page, caption))[0];
+    await page.mouse.click(c.x, c.y - homeLayout[device].captionBelow * scale);
+}
 
 async function waitGone(page, text) {
     await page.waitForFunction((t) => window.shownTexts(t).length === 0, text);

@@ -6,29 +6,65 @@
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, pause, shown, startProgram, tapShown as tap, tapToolButton as tapButton, useBrowser, waitShown } from './support.mjs';
+import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const writeData = process.env.ORVA_STATISTICS_DATA;
-const browser = useBrowser({ width: 900, height: 1150 });
+const folders = [];
+let context;
 
+before(async () => {
+    assert.ok(program && writeData, 'ORVAKIT and ORVA_STATISTICS_DATA name the programs');
+    mkdirSync(artifacts, { recursive: true });
+    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
+    await installShownTexts(context);
+});
+
+after(async () => {
+    await context?.close();
+    removeProfiles();
+    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
+});
+
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
+// Waits until a text (or a text matching a pattern's source) is shown; answers its centre.
+async function waitShown(page, text, pattern = false) {
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
+    return (await shown(page, text, pattern))[0];
+}
+async function tap(page, text) {
+    const { x, y } = await waitShown(page, text);
+    await page.mouse.click(x, y);
+}
 const shot = async (page, name) => {
     await pause(500);  // the entrances have ended
     await page.screenshot({ path: path.join(artifacts, `statistics-${name}.png`) });
 };
 const percent = (name) => `^${name}\\(\\d+\\.\\d%\\)$`;
 
+// A tool button's picture lies this far (device points) above its caption; two neighbouring grid
+// columns this far apart.
+const layout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
+async function tapButton(page, device, caption) {
+    const first = await waitShown(page, 'Library');
+    const second = await waitShown(page, 'Error Log');
+    const scale = Math.abs(second.x - first.x) / layout[device].column;
+    const c = await waitShown(page, caption);
+    await page.mouse.click(c.x, c.y - layout[device].captionBelow * scale);
+}
+
 function withProgram(device) {
     const s = {};
     before(async () => {
         const data = mkdtempSync(path.join(tmpdir(), 'orvakit-statistics-'));
-        browser.folders.push(data);
+        folders.push(data);
         execFileSync(writeData, [data]);
         s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
-        s.page = await browser.context.newPage();
+        s.page = await context.newPage();
         await s.page.goto(s.run.address);
         await s.page.evaluate(() => document.fonts.ready);
         await pause(2000);  // the home screen's entrance has ended and a tip band, if any, is up

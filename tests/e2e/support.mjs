@@ -1,12 +1,10 @@
 // What the browser tests share: starting a test program that prints its address first, reading
 // the lines it prints after that, and a headless Chromium with a fresh profile.
-import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { createInterface } from 'node:readline';
-import { before, after } from 'node:test';
 import { chromium } from 'playwright-core';
 
 export const artifacts = process.env.ORVA_E2E_ARTIFACTS ?? path.join(tmpdir(), 'orvakit-e2e-artifacts');
@@ -95,48 +93,4 @@ export function installShownTexts(context) {
             return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
         });
     });
-}
-
-// A browser for the whole file, launched before its tests with window.shownTexts installed and
-// closed after them, with the data folders the tests made (push them on `folders`).
-export function useBrowser(viewport) {
-    const s = { context: null, folders: [] };
-    before(async () => {
-        assert.ok(process.env.ORVAKIT, 'ORVAKIT names the program');
-        mkdirSync(artifacts, { recursive: true });
-        s.context = await launchBrowser({ viewport });
-        await installShownTexts(s.context);
-    });
-    after(async () => {
-        await s.context?.close();
-        removeProfiles();
-        for (const folder of s.folders) rmSync(folder, { recursive: true, force: true });
-    });
-    return s;
-}
-
-export const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-// The centres of the shown texts that are the text (or match it, with `pattern`).
-export const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
-// Waits until the text is shown; answers the centre of its last (top-most) place.
-export async function waitShown(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
-    return (await shown(page, text, pattern)).at(-1);
-}
-// A tap on the text; where it shows more than once, on the last (the top-most screen's).
-export async function tapShown(page, text) {
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
-}
-
-// A tool button's picture lies this far (device points) above its caption; two neighbouring grid
-// columns this far apart.
-const homeLayout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
-// A tap on the picture of the home screen's tool button with that caption.
-export async function tapToolButton(page, device, caption) {
-    const first = await waitShown(page, 'Library');
-    const second = await waitShown(page, 'Error Log');
-    const scale = Math.abs(second.x - first.x) / homeLayout[device].column;
-    const c = (await shown(page, caption))[0];
-    await page.mouse.click(c.x, c.y - homeLayout[device].captionBelow * scale);
 }

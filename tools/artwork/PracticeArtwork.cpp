@@ -151,20 +151,6 @@ void PracticeArtwork::addTo(ArtworkRegistry& registry) {
     addKey(registry, "tb_showFSText", [](ArtworkPen& pen) {
         for (double y = 6; y <= 18; y += 4) pen.line(4, y, y == 18 ? 12 : 20, y);
     });
-    addKey(registry, "tb_calc", [](ArtworkPen& pen) {
-        pen.strokeRoundedRect({5, 2, 14, 20}, 2);
-        pen.line(8, 7, 16, 7);
-        for (double y = 12; y <= 18; y += 5)
-            for (double x = 9; x <= 15; x += 6) pen.disc(x, y, 1.2);
-    });
-    addKey(registry, "tb_scratch", [](ArtworkPen& pen) {
-        gfx::Context& c = pen.context();
-        c.beginPath();
-        c.moveTo(3, 17);
-        c.curveTo(7, 5, 10, 21, 14, 10);
-        c.curveTo(16, 5, 19, 8, 21, 6);
-        c.strokePath();
-    });
     addKey(registry, "tb_switchtb", [](ArtworkPen& pen) {
         pen.line(5, 9, 19, 9);
         pen.line(19, 9, 15, 5);
