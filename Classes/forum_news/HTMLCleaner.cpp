@@ -34,9 +34,7 @@ bool isNameChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == ':' || c == '_';
 }
 
-}  // namespace
-
-std::string HTMLCleaner::escapeAttribute(std::string_view value) {
+std::string escapeAttribute(std::string_view value) {
     std::string out;
     for (char c : value) {
         switch (c) {
@@ -56,14 +54,12 @@ std::string HTMLCleaner::escapeAttribute(std::string_view value) {
     return out;
 }
 
-bool HTMLCleaner::isWebAddress(std::string_view value) {
+bool isWebAddress(std::string_view value) {
     std::string v = lower(value);
     v.erase(std::remove_if(v.begin(), v.end(), [](unsigned char c) { return std::isspace(c) || c < 0x20; }),
             v.end());
     return v.starts_with("http://") || v.starts_with("https://");
 }
-
-namespace {
 
 // A colour and nothing else: "color:#000000", "color: red".
 bool isColourStyle(std::string_view value) {
@@ -76,10 +72,9 @@ bool isColourStyle(std::string_view value) {
 }
 
 bool keepsAttribute(std::string_view tag, std::string_view name, std::string_view value) {
-    if (tag == "a") return name == "href" ? HTMLCleaner::isWebAddress(value) : name == "title";
+    if (tag == "a") return name == "href" ? isWebAddress(value) : name == "title";
     if (tag == "img")
-        return name == "src" ? HTMLCleaner::isWebAddress(value)
-                             : name == "alt" || name == "width" || name == "height";
+        return name == "src" ? isWebAddress(value) : name == "alt" || name == "width" || name == "height";
     if (tag == "span" || tag == "div" || tag == "p")
         return name == "class" || (name == "style" && isColourStyle(value));
     if (tag == "td" || tag == "th") return name == "colspan" || name == "rowspan" || name == "align";
@@ -192,8 +187,12 @@ std::string HTMLCleaner::clean(std::string_view html) {
         out += "<" + tag.name;
         for (const auto& [name, value] : tag.attributes)
             if (keepsAttribute(tag.name, name, value))
-                out += " " + name + "=\"" + HTMLCleaner::escapeAttribute(value) + "\"";
+                out += " " + name + "=\"" + escapeAttribute(value) + "\"";
         out += contains(kVoid, tag.name) ? " />" : ">";
     }
     return out;
 }
+
+std::string HTMLCleaner::escapeAttribute(std::string_view value) { return ::escapeAttribute(value); }
+
+bool HTMLCleaner::isWebAddress(std::string_view value) { return ::isWebAddress(value); }
