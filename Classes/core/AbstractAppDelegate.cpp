@@ -23,6 +23,7 @@
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
+#include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/StatisticsClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
@@ -86,6 +87,7 @@ void AbstractAppDelegate::registerClasses() {
         BooksVC::registerOwners();
         GameVC::registerOwners();
         FlashcardsVC::registerOwners();
+        SetsVC::registerOwners();
     });
 }
 

@@ -274,3 +274,8 @@ std::shared_ptr<ui::View> CommonViewController::homeView() {
     std::shared_ptr<ui::ViewController> home = homeScreen();
     return home ? home->view() : nullptr;
 }
+
+void CommonViewController::performLater(double delay, const void* target, const char* action,
+                                        std::function<void()> call) {
+    fnd::RunLoop::main().performAfterDelay(delay, target, action, std::move(call));
+}

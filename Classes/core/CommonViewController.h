@@ -183,6 +183,16 @@ class CommonViewController : public ui::ViewController {
     static std::shared_ptr<ui::ViewController> homeScreen();
     static std::shared_ptr<ui::View> homeView();
 
+    // Runs step(screen) after the delay on the main loop while the screen lives. The call's target is
+    // the screen and its action the name given, so that the screen's cancelPerforms finds it.
+    template <class T, class F>
+    static void later(T& screen, double delay, const char* action, F step) {
+        std::weak_ptr<T> weak = screen.template weakAs<T>();
+        performLater(delay, &screen, action, [weak, step] {
+            if (auto self = weak.lock()) step(*self);
+        });
+    }
+
     // The identity notifications go by for a screen.
     static const void* notificationId(const CommonViewController* screen) {
         return static_cast<const fnd::Object*>(screen);
@@ -193,6 +203,8 @@ class CommonViewController : public ui::ViewController {
     virtual std::shared_ptr<CommonViewController> makeDictionaryVC(const std::string& word);
 
   private:
+    static void performLater(double delay, const void* target, const char* action,
+                             std::function<void()> call);
     template <class T>
     DoneHandler bind(void (T::*handler)(const fnd::Notification&)) {
         T* self = static_cast<T*>(this);

@@ -1,14 +1,51 @@
 #include "Classes/core/MSubRepository.h"
 
 #include "Classes/core/AbstractAppDelegate.h"
+#include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
 
 void MSubRepository::save() {
-    run([this] { return encodeForSave(); });
+    ++busy_;
+    std::uint64_t sequence = nextSequence();
+    std::optional<fnd::Bytes> archive;
+    try {
+        archive = encodeForSave();
+    } catch (...) {
+        --busy_;
+        throw;
+    }
+    enqueue(std::move(archive), sequence);
 }
 
 void MSubRepository::save(std::optional<fnd::Bytes> archive) {
-    run([&archive] { return std::move(archive); });
+    ++busy_;
+    enqueue(std::move(archive), nextSequence());
+}
+
+MSubRepository::Snapshot MSubRepository::snapshotForSave() {
+    std::uint64_t sequence = nextSequence();
+    return {sequence, [archive = encodeForSave()] { return archive; }};
+}
+
+MSubRepository::Snapshot MSubRepository::archiveOfCopy(std::shared_ptr<MSubRepository> copy) {
+    std::uint64_t sequence = nextSequence();
+    bool hasFile = !classDataFilePath().empty();
+    return {sequence, [copy = std::move(copy), hasFile]() -> std::optional<fnd::Bytes> {
+                if (!hasFile) return std::nullopt;
+                return AbstractAppDelegate::archiveRepository(copy);
+            }};
+}
+
+void MSubRepository::save(Snapshot snapshot) {
+    ++busy_;
+    std::optional<fnd::Bytes> archive;
+    try {
+        if (snapshot.archive) archive = snapshot.archive();
+    } catch (...) {
+        --busy_;
+        throw;
+    }
+    enqueue(std::move(archive), snapshot.sequence);
 }
 
 std::optional<fnd::Bytes> MSubRepository::encodeForSave() {
@@ -17,21 +54,56 @@ std::optional<fnd::Bytes> MSubRepository::encodeForSave() {
     return AbstractAppDelegate::archiveRepository(self);
 }
 
-void MSubRepository::run(const std::function<std::optional<fnd::Bytes>()>& archive) {
-    bool idle = false;
-    if (!saving_.compare_exchange_strong(idle, true)) return;
+void MSubRepository::writeArchive(const fnd::Bytes& archive, const std::filesystem::path& path) {
+    std::shared_ptr<AbstractAppDelegate> delegate = AbstractAppDelegate::shared();
+    if (delegate && delegate->launchDate()) delegate->writeRepository(archive, path);
+}
+
+void MSubRepository::enqueue(std::optional<fnd::Bytes> archive, std::uint64_t sequence) {
+    enum { kWrite, kWait, kDropped, kDroppedIdle } next;
     {
-        // The flag goes down however the save ends.
-        struct Lower {
-            std::atomic<bool>& flag;
-            ~Lower() { flag.store(false); }
-        } lower{saving_};
-        std::filesystem::path path = classDataFilePath();
-        std::shared_ptr<AbstractAppDelegate> delegate = AbstractAppDelegate::shared();
-        if (!path.empty() && delegate && delegate->launchDate()) {
-            if (std::optional<fnd::Bytes> bytes = archive()) delegate->writeRepository(*bytes, path);
+        std::lock_guard lock(queue_);
+        if (sequence < newest_) {
+            // A newer state is written or waiting already; this older one must not follow it.
+            --busy_;
+            next = writing_ ? kDropped : kDroppedIdle;
+        } else if (writing_) {
+            // The newer archive holds every change of the one it replaces.
+            newest_ = sequence;
+            if (hasWaiting_) --busy_;
+            waiting_ = std::move(archive);
+            hasWaiting_ = true;
+            next = kWait;
+        } else {
+            newest_ = sequence;
+            writing_ = true;
+            next = kWrite;
         }
     }
+    if (next == kDroppedIdle) postSaveDone();
+    if (next != kWrite) return;
+    for (;;) {
+        std::filesystem::path path = classDataFilePath();
+        try {
+            if (archive && !path.empty()) writeArchive(*archive, path);
+        } catch (const std::exception& error) {
+            // The queue must still be emptied, or every later save would wait for good.
+            fnd::Log::error("writing ", path.string(), " failed: ", error.what());
+        }
+        std::lock_guard lock(queue_);
+        --busy_;
+        if (!hasWaiting_) {
+            writing_ = false;
+            break;
+        }
+        archive = std::move(waiting_);
+        waiting_.reset();
+        hasWaiting_ = false;
+    }
+    postSaveDone();
+}
+
+void MSubRepository::postSaveDone() {
     if (std::shared_ptr<fnd::Object> self = sharedAs())
         fnd::NotificationCenter::defaultCenter().post(kSaveDoneNotification, self);
     else

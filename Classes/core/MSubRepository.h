@@ -10,13 +10,23 @@
 //     auto archive = rep->encodeForSave();                         // main thread
 //     std::thread([rep, archive] { rep->save(archive); }).detach();
 //
-// "MSubRepositorySaveDone" is posted with the object on the saving thread after every save that
-// ran, also when nothing could be written. A save asked for while one runs is skipped, without a
-// notification: the running save's ends every wait.
+// Saves are queued, never dropped: a save asked for while another thread writes is archived at once
+// on the asking thread, takes the place of any archive already waiting, and is written by the
+// writing thread right after its current write. isSaving() holds from the asking until nothing is
+// left to write; "MSubRepositorySaveDone" is then posted once, with the object, on the thread that
+// wrote last, also when nothing could be written.
+//
+// A large repository need not be archived on the main thread: snapshotForSave() copies what the
+// file holds (one consistent state, cheaply), and save(snapshot) on the saving thread archives the
+// copy and writes it. Every save is numbered when its state is taken, so that of two saves the older
+// never overwrites the newer, whichever thread is quicker.
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 #include "platform/foundation/ArchiveValue.h"
@@ -32,7 +42,7 @@ class MSubRepository : public fnd::Object, public fnd::Coding {
     static std::filesystem::path dataFilePath() { return {}; }
     virtual std::filesystem::path classDataFilePath() const { return dataFilePath(); }
 
-    bool isSaving() const { return saving_.load(); }
+    bool isSaving() const { return busy_.load() > 0; }
 
     // Archives the object and writes it to its class's file through the application delegate,
     // all on the calling thread; nothing is written while the delegate's launchDate is unset.
@@ -43,15 +53,43 @@ class MSubRepository : public fnd::Object, public fnd::Coding {
     // Writes an archive that encodeForSave made, as save() does but for the encoding.
     void save(std::optional<fnd::Bytes> archive);
 
+    // The state to save, taken now (main thread), and how to archive it later on any thread.
+    struct Snapshot {
+        std::uint64_t sequence = 0;
+        std::function<std::optional<fnd::Bytes>()> archive;
+    };
+    // The base archives at once; a large repository copies its state instead (archiveOfCopy).
+    virtual Snapshot snapshotForSave();
+    // Archives the snapshot on the calling thread and writes it, unless a newer one was queued.
+    void save(Snapshot snapshot);
+
     // Reads the subclass's values from a coder: its own file's, or an older central file's, which
     // holds them beside the central repository's.
     virtual void loadWithCoder(fnd::KeyedUnarchiver& coder);
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
 
-  private:
-    // One save: skipped while another runs; the archive is asked for once the save is under way.
-    void run(const std::function<std::optional<fnd::Bytes>()>& archive);
+  protected:
+    // A snapshot that archives `copy`, an object of the repository's class holding a copy of its
+    // state, on whichever thread saves it.
+    Snapshot archiveOfCopy(std::shared_ptr<MSubRepository> copy);
+    std::uint64_t nextSequence() { return ++sequence_; }
+    // Writes one archive to the file; the base through the application delegate, and nothing while
+    // the delegate's launchDate is unset.
+    virtual void writeArchive(const fnd::Bytes& archive, const std::filesystem::path& path);
 
-    std::atomic<bool> saving_{false};
+  private:
+    // Writes the archive now, or leaves it waiting for the thread that is writing.
+    void enqueue(std::optional<fnd::Bytes> archive, std::uint64_t sequence);
+    void postSaveDone();
+
+    // Saves asked for and not yet written (being archived, waiting or being written).
+    std::atomic<int> busy_{0};
+    std::mutex queue_;
+    bool writing_ = false;
+    bool hasWaiting_ = false;
+    std::optional<fnd::Bytes> waiting_;
+    std::atomic<std::uint64_t> sequence_{0};
+    // The newest state queued so far.
+    std::uint64_t newest_ = 0;
 };

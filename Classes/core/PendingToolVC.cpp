@@ -13,6 +13,11 @@ const ui::ConnectionTable& PendingToolVC::classConnections() {
     return table;
 }
 
+void PendingToolVC::init(std::string className, std::string toolName, std::string doneNotification) {
+    doneNotification_ = std::move(doneNotification);
+    init(std::move(className), std::move(toolName));
+}
+
 void PendingToolVC::init(std::string className, std::string toolName) {
     className_ = std::move(className);
     toolName_ = std::move(toolName);
@@ -30,5 +35,5 @@ void PendingToolVC::viewDidLoad() {
 }
 
 void PendingToolVC::doneClick(const Sender&) {
-    fnd::NotificationCenter::defaultCenter().post(kToolDoneNotification, sharedAs<PendingToolVC>());
+    fnd::NotificationCenter::defaultCenter().post(doneNotification_, sharedAs<PendingToolVC>());
 }

@@ -10,6 +10,7 @@
 #include "Classes/errorlog/BooksVC.h"
 #include "Classes/flashcards/FlashcardsVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
 #include "platform/ui/Make.h"
@@ -48,8 +49,8 @@ const std::map<std::string, Factory>& table() {
         {"TimerV2VC_iPad", pending("TimerV2VC_iPad", "Timer")},
         {"FlashcardsVC", screen<FlashcardsVC>()},
         {"FlashcardsVC_iPad", screen<FlashcardsVC_iPad>()},
-        {"SetsVC", pending("SetsVC", "Practice")},
-        {"SetsVC_iPad", pending("SetsVC_iPad", "Practice")},
+        {"SetsVC", screen<SetsVC>()},
+        {"SetsVC_iPad", screen<SetsVC_iPad>()},
         {"StatisticsVC", screen<StatisticsVC>()},
         {"EditTestDateVC_iPad", screen<EditTestDateVC_iPad>()},
         {"NewsVC", pending("NewsVC", "News")},

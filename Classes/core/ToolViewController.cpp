@@ -59,18 +59,18 @@ void ToolViewController::protectedSave() {
 }
 
 void ToolViewController::saveInThread(const std::shared_ptr<ToolHost>& host,
-                                      std::optional<fnd::Bytes> archive) {
+                                      MSubRepository::Snapshot snapshot) {
     if (host) host->updateStatistcs(canUpdateStatistics_);
-    if (rep_) rep_->save(std::move(archive));
+    if (rep_) rep_->save(std::move(snapshot));
 }
 
 void ToolViewController::back() {
     std::shared_ptr<ToolHost> home = host();
     if (rep_ && home) home->update();
     save();
-    // The models live on the main thread: the archive is made here, the thread only writes it.
-    std::optional<fnd::Bytes> archive;
-    if (rep_) archive = rep_->encodeForSave();
+    // The models live on the main thread: their state is taken here, the thread archives and writes it.
+    MSubRepository::Snapshot archive;
+    if (rep_) archive = rep_->snapshotForSave();
     // The thread keeps the tool until the write has ended.
     std::shared_ptr<ToolViewController> self = sharedAs<ToolViewController>();
     fnd::Thread::detach("tool save", [self, home, archive = std::move(archive)]() mutable {

@@ -3,8 +3,8 @@
 // screens inside the tools. A tool's view fills the home screen's view. Leaving a tool (`back`)
 // brings the home screen up to date, lets the tool move its state into its models (the `save`
 // hook) and writes the tool's own data file, `rep`, on a thread of its own, so that leaving is
-// immediate. The archive is made on the main thread before that thread starts; the thread only
-// writes it.
+// immediate. The state to save is taken on the main thread before that thread starts (an archive,
+// or a copy the thread archives: MSubRepository::snapshotForSave); the thread only works from it.
 //
 // A tool opened again while its file is still being written is covered by a loading overlay
 // ("Opening the tool, still saving...") until the write has ended. Its "Close" key ends the tool
@@ -22,10 +22,10 @@
 #include <optional>
 
 #include "Classes/core/CommonViewController.h"
+#include "Classes/core/MSubRepository.h"
 #include "platform/foundation/ArchiveValue.h"
 
 class LoadingVC;
-class MSubRepository;
 class ToolHost;
 
 namespace ui {
@@ -57,9 +57,9 @@ class ToolViewController : public CommonViewController {
     virtual void save();
     // Writes `rep`'s file now, on the calling thread (main thread).
     void protectedSave();
-    // The saving thread's work: the home screen's statistics, then the write of the archive made
-    // on the main thread (nothing to write without `rep`).
-    void saveInThread(const std::shared_ptr<ToolHost>& host, std::optional<fnd::Bytes> archive);
+    // The saving thread's work: the home screen's statistics, then the write of the state taken on
+    // the main thread (nothing to write without `rep`).
+    void saveInThread(const std::shared_ptr<ToolHost>& host, MSubRepository::Snapshot snapshot);
     // Leaving the tool: the home screen's update (with `rep`), the save hook, the saving thread
     // (always), then the common back.
     void back() override;

@@ -238,3 +238,7 @@ std::string HTMLCleaner::clean(std::string_view html) {
     }
     return out;
 }
+
+std::string HTMLCleaner::escapeAttribute(std::string_view value) { return ::escapeAttribute(value); }
+
+bool HTMLCleaner::isWebAddress(std::string_view value) { return ::isWebAddress(value); }

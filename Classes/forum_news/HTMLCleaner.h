@@ -12,4 +12,9 @@
 class HTMLCleaner {
   public:
     static std::string clean(std::string_view html);
+    // The text with '"', '<' and '>' written as entities, fit for an attribute between double
+    // quotes or for element text; entities already in it stay.
+    static std::string escapeAttribute(std::string_view value);
+    // Whether the address is an http or https one (letter case and blanks ignored).
+    static bool isWebAddress(std::string_view value);
 };

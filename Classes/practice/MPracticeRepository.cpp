@@ -161,20 +161,76 @@ void MPracticeRepository::fillHistoryDict(fnd::ArchiveDictionary& histories, con
     histories[activeKey] = fnd::ArchiveValue::boolean(set.isActive());
 }
 
+namespace {
+
+// An archivable object copied through its archive: a copy that shares nothing with the original.
+template <class T>
+std::shared_ptr<T> copyOf(const std::shared_ptr<T>& value) {
+    if (!value) return nullptr;
+    auto bytes = fnd::KeyedArchiver::archive("root", value);
+    return bytes ? fnd::KeyedUnarchiver::unarchive(*bytes, "root").template object<T>() : nullptr;
+}
+
+// The answer records of the built-in sets under their question keys, each record copied.
+void copyHistories(fnd::ArchiveDictionary& histories, const MQSet& set, const std::string& activeKey) {
+    for (const auto& q : set.questions()) {
+        if (!q->hasHistory()) continue;
+        auto records = std::make_shared<fnd::ArchiveArray>();
+        records->reserve(q->history().size());
+        for (const auto& r : q->history()) {
+            auto copy = std::make_shared<MQSetHRecord>(r->date(), r->time(), r->answer());
+            copy->setSessionId(r->sessionId());
+            copy->setIndexInSession(r->indexInSession());
+            records->emplace_back(std::move(copy));
+        }
+        histories[q->key()] = fnd::ArchiveValue(std::move(records));
+    }
+    histories[activeKey] = fnd::ArchiveValue::boolean(set.isActive());
+}
+
+}  // namespace
+
+MSubRepository::Snapshot MPracticeRepository::snapshotForSave() {
+    auto copy = std::make_shared<MPracticeRepository>();
+    auto frozen = std::make_shared<Frozen>();
+    for (const auto& q : bookmarkQSet_->questions())
+        if (!q->key().empty()) frozen->bookmarks.push_back(q->key());
+    frozen->histories = fnd::ArchiveValue::makeDictionary();
+    for (const auto& builtIn : builtInSets())
+        if (const auto& set = this->*builtIn.set) copyHistories(*frozen->histories, *set, builtIn.activeKey);
+    frozen->workQSetCursor = workQSet_ ? workQSet_->cursor() : 0;
+    copy->frozen_ = std::move(frozen);
+    copy->webQSet_ = copyOf(webQSet_);
+    for (const auto& set : customQSets_) copy->customQSets_.push_back(copyOf(set));
+    copy->filter_ = copyOf(filter_);
+    copy->sessions_ = copyOf(sessions_);
+    copy->keyWordsSet_ = copyOf(keyWordsSet_);
+    copy->isKWActive_ = isKWActive_;
+    copy->practiceCSLastUID_ = practiceCSLastUID_;
+    return archiveOfCopy(copy);
+}
+
 void MPracticeRepository::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     std::vector<std::string> bookmarks;
-    for (const auto& q : bookmarkQSet_->questions())
-        if (!q->key().empty()) bookmarks.push_back(q->key());
+    if (frozen_) {
+        bookmarks = frozen_->bookmarks;
+    } else {
+        for (const auto& q : bookmarkQSet_->questions())
+            if (!q->key().empty()) bookmarks.push_back(q->key());
+    }
     coder.encodeObject("bookmarkAr", PracticeCoding::stringArray(bookmarks));
     coder.encodeObject("kwebQSet", webQSet_);
     coder.encodeObject("customQSets", PracticeCoding::objectArray(customQSets_));
 
-    auto histories = fnd::ArchiveValue::makeDictionary();
-    for (const auto& builtIn : builtInSets()) {
-        if (const auto& set = this->*builtIn.set) fillHistoryDict(*histories, *set, builtIn.activeKey);
-    }
+    std::shared_ptr<fnd::ArchiveDictionary> histories =
+        frozen_ ? frozen_->histories : fnd::ArchiveValue::makeDictionary();
+    if (!frozen_)
+        for (const auto& builtIn : builtInSets())
+            if (const auto& set = this->*builtIn.set) fillHistoryDict(*histories, *set, builtIn.activeKey);
     coder.encodeObject("historyDict", histories);
-    coder.encodeInt32("kworkQSetCursor", workQSet_ ? workQSet_->cursor() : 0);
+    coder.encodeInt32("kworkQSetCursor", frozen_     ? frozen_->workQSetCursor
+                                         : workQSet_ ? workQSet_->cursor()
+                                                     : 0);
     coder.encodeObject("kfilter", filter_);
     coder.encodeObject("kSessions", sessions_);
     coder.encodeObject("keyWordsSet", keyWordsSet_);

@@ -38,6 +38,10 @@ class MPracticeRepository : public MSubRepository {
 
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
+    // The file's state copied in a few milliseconds (the answer records, the sets archived whole, the
+    // filter, sessions and keywords), so that the saving thread archives the copy while the main
+    // thread goes on changing the data.
+    Snapshot snapshotForSave() override;
     // Restores everything from an archive: the repository's own file, or the central file of an
     // older format, which holds the same keys beside its own.
     void loadWithCoder(fnd::KeyedUnarchiver& coder) override;
@@ -124,4 +128,12 @@ class MPracticeRepository : public MSubRepository {
     std::shared_ptr<MQSet> knewtonSet_;
     std::shared_ptr<MQSet> kaplanSet_;
     Sets customQSets_;
+
+    // Set only in a copy made for saving: what encodeWithCoder writes in place of the live sets.
+    struct Frozen {
+        std::vector<std::string> bookmarks;
+        std::shared_ptr<fnd::ArchiveDictionary> histories;
+        std::int32_t workQSetCursor = 0;
+    };
+    std::shared_ptr<const Frozen> frozen_;
 };

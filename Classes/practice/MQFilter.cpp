@@ -27,7 +27,9 @@ bool isWrong(const MQSetQuestion& q, const MQSetHRecord& record) {
     return !answer || !answer->isTheSameAs(q.rightAnswer().get());
 }
 
-bool historyHolds(int criterion, const MQSetQuestion& q) {
+}  // namespace
+
+bool MQFilter::historyHolds(int criterion, const MQSetQuestion& q) {
     const auto& history = q.history();
     switch (criterion) {
         case MQFilter::kUnanswered:
@@ -46,7 +48,6 @@ bool historyHolds(int criterion, const MQSetQuestion& q) {
             return false;
     }
 }
-}  // namespace
 
 std::shared_ptr<MQFilter> MQFilter::makeWithTagsFromSets(const Sets& sets) {
     auto filter = std::make_shared<MQFilter>();

@@ -46,6 +46,8 @@ class MQFilter : public fnd::Object, public fnd::Coding {
     void fillQSet(MQSet& target, const Sets& sets) const;
     // The same, then the cursor on the given question when it is there.
     void fillQSet(MQSet& target, const Sets& sets, const MQSetQuestion* cursorQuestion) const;
+    // Whether the question meets the history criterion of that position; false past the last one.
+    static bool historyHolds(int criterion, const MQSetQuestion& question);
     // Whether one question passes the active criteria.
     bool passes(const MQSetQuestion& question) const;
 

@@ -267,6 +267,12 @@ void KeyedArchiver::encodeURL(std::string_view key, std::string_view absolute) {
 }
 
 std::optional<Bytes> KeyedArchiver::finishEncoding() {
+    std::optional<PropertyList> list = finishEncodingAsPropertyList();
+    if (!list) return std::nullopt;
+    return BinaryPropertyListWriter::write(*list);
+}
+
+std::optional<PropertyList> KeyedArchiver::finishEncodingAsPropertyList() {
     State& s = *state_;
     if (!s.open()) return std::nullopt;
     s.finished = true;
@@ -277,7 +283,7 @@ std::optional<Bytes> KeyedArchiver::finishEncoding() {
                pl.addString("$version")};
     Ref v[] = {pl.addString("NSKeyedArchiver"), pl.addArray(s.objects), top, pl.addInteger(100000)};
     pl.setTop(pl.addDictionary(k, v));
-    return BinaryPropertyListWriter::write(pl);
+    return std::move(pl);
 }
 
 const std::string& KeyedArchiver::error() const { return state_->error; }

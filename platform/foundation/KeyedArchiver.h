@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/foundation/ArchiveValue.h"
+#include "platform/foundation/PropertyList.h"
 
 namespace fnd {
 
@@ -38,6 +39,10 @@ class KeyedArchiver {
     // Ends the archive and answers its bytes; nothing when a value could not be archived (an
     // object whose class is not registered), and then error() says why.
     std::optional<Bytes> finishEncoding();
+    // The same ended archive as a property list, which refers to no object of the graph: turning
+    // it into bytes (BinaryPropertyListWriter::write) may then happen on another thread while the
+    // objects change.
+    std::optional<PropertyList> finishEncodingAsPropertyList();
     const std::string& error() const;
 
     // The archive of one value under a root key (for example "kRepository").

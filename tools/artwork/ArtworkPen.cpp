@@ -138,3 +138,18 @@ void ArtworkPen::drawName(const ui::Font& font, const NameLayout& layout, const 
     for (std::size_t i = 0; i < layout.lines.size(); ++i)
         drawLineCentred(sized, layout.lines[i], box.midX(), first + step * i);
 }
+
+void ArtworkPen::tile(double side, const ui::Color& color, double radius) {
+    gfx::Context& c = context_;
+    c.save();
+    c.beginPath();
+    addRoundedRect({0.5, 0.5, side - 1, side - 1}, radius);
+    c.clip();
+    ui::Color top = ui::Color::interpolate(color, ui::Color::whiteColor(), 0.22);
+    c.drawLinearGradient({{0, top.red, top.green, top.blue, 1}, {1, color.red, color.green, color.blue, 1}},
+                         0, 0, 0, side);
+    c.restore();
+    c.setStrokeColor(ui::Color::interpolate(color, ui::Color::blackColor(), 0.25));
+    c.setLineWidth(1);
+    strokeRoundedRect({0.5, 0.5, side - 1, side - 1}, radius);
+}

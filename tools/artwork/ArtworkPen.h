@@ -30,6 +30,10 @@ class ArtworkPen {
     void fillRoundedRect(const ui::Rect& rect, double radius);
     void strokeRoundedRect(const ui::Rect& rect, double radius);
 
+    // A square tile of that side with rounded corners: the colour, a shade lighter at the top, with
+    // a hairline of a darker shade.
+    void tile(double side, const ui::Color& color, double radius);
+
     // The box of the pixels the text covers when drawn with its top-left corner at (0, 0); empty
     // for text that shows nothing.
     static ui::Rect inkOf(const ui::Font& font, const std::string& text);

@@ -18,22 +18,6 @@ constexpr double kSide = SettingsArtwork::kIconSide;
 constexpr double kMid = kSide / 2;
 const Color kWhite = Color::whiteColor();
 
-// A rounded tile of the colour, a shade lighter at the top, with a hairline of the darker shade.
-void tile(gfx::Context& c, const Color& color) {
-    ArtworkPen pen(c);
-    c.save();
-    c.beginPath();
-    pen.addRoundedRect({0.5, 0.5, kSide - 1, kSide - 1}, 8);
-    c.clip();
-    Color top = Color::interpolate(color, kWhite, 0.22);
-    c.drawLinearGradient({{0, top.red, top.green, top.blue, 1}, {1, color.red, color.green, color.blue, 1}},
-                         0, 0, 0, kSide);
-    c.restore();
-    c.setStrokeColor(Color::interpolate(color, Color::blackColor(), 0.25));
-    c.setLineWidth(1);
-    pen.strokeRoundedRect({0.5, 0.5, kSide - 1, kSide - 1}, 8);
-}
-
 // The forum login: a key lying across the tile, its bow at the upper left.
 void key(ArtworkPen& pen) {
     gfx::Context& c = pen.context();
@@ -102,7 +86,7 @@ void book(ArtworkPen& pen) {
 
 void add(ArtworkRegistry& registry, const char* name, const Color& color, void (*glyph)(ArtworkPen&)) {
     registry.add(name, kSide, kSide, [color, glyph](gfx::Context& c) {
-        tile(c, color);
+        ArtworkPen(c).tile(kSide, color, 8);
         ArtworkPen pen(c);
         glyph(pen);
     });

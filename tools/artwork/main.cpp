@@ -19,6 +19,7 @@
 #include "tools/artwork/GameArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
+#include "tools/artwork/PracticeArtwork.h"
 #include "tools/artwork/QuestionFigures.h"
 #include "tools/artwork/SettingsArtwork.h"
 #include "tools/artwork/StatisticsArtwork.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         GameArtwork::addTo(registry);
         HomeArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);
+        PracticeArtwork::addTo(registry);
         SettingsArtwork::addTo(registry);
         StatisticsArtwork::addTo(registry);
         StudyAidsArtwork::addTo(registry);

@@ -1,7 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <thread>
 
 #include "Classes/core/MSubRepository.h"
@@ -34,6 +36,41 @@ class TestSubRepository : public MSubRepository {
     std::function<void()> whileEncoding;
 };
 
+// One whose first write waits, once under way, until the test releases it; it notes the text of
+// every archive it wrote.
+class HeldWriteRepository : public TestSubRepository {
+  public:
+    void waitUntilWriting() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return writing_; });
+    }
+    void release() {
+        std::lock_guard lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
+    std::vector<std::string> written;
+
+  protected:
+    void writeArchive(const fnd::Bytes& archive, const fs::path& path) override {
+        {
+            std::unique_lock lock(mutex_);
+            writing_ = true;
+            changed_.notify_all();
+            changed_.wait(lock, [this] { return released_; });
+        }
+        MSubRepository::writeArchive(archive, path);
+        auto loaded = AbstractAppDelegate::loadRepositoryOfClass<TestSubRepository>(path);
+        written.push_back(loaded ? loaded->text : "(none)");
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool writing_ = false;
+    bool released_ = false;
+};
+
 // One that has no file.
 class FilelessRepository : public TestSubRepository {
   public:
@@ -54,6 +91,8 @@ class MSubRepositoryTest : public core_test::CoreTestEnvironment {
         CoreTestEnvironment::SetUp();
         fnd::ClassRegistry::shared().registerClass<TestSubRepository>("TestSubRepository",
                                                                       {"MSubRepository", "NSObject"});
+        fnd::ClassRegistry::shared().registerClass<HeldWriteRepository>(
+            "HeldWriteRepository", {"TestSubRepository", "MSubRepository", "NSObject"});
         fnd::ClassRegistry::shared().registerClass<KeylessRepository>("KeylessRepository",
                                                                       {"MSubRepository", "NSObject"});
         fnd::NotificationCenter::defaultCenter().addObserver(this, MSubRepository::kSaveDoneNotification,
@@ -93,21 +132,30 @@ TEST_F(MSubRepositoryTest, EachSaveWritesItsClassesFileAndTellsItIsDone) {
     EXPECT_THAT(done, testing::ElementsAre(rep, rep));
 }
 
-TEST_F(MSubRepositoryTest, ASaveAskedForWhileOneRunsIsSkippedWithoutNotice) {
+TEST_F(MSubRepositoryTest, SavesAskedForDuringAWriteAreQueuedAndTheNewestIsWrittenNext) {
     delegate->setup();
-    std::optional<fnd::Bytes> encodedBefore = rep->encodeForSave();
-    int inner = 0;
-    rep->whileEncoding = [&] {
-        EXPECT_TRUE(rep->isSaving());
-        rep->save();
-        rep->save(encodedBefore);
-        ++inner;
-    };
-    rep->save();
-    // The inner saves neither archived again nor posted.
-    EXPECT_EQ(inner, 1);
-    EXPECT_THAT(done, testing::ElementsAre(rep));
-    EXPECT_EQ(stored(), "answers");
+    auto held = std::make_shared<HeldWriteRepository>();
+    held->text = "first";
+    std::thread writer([&] { held->save(); });
+    held->waitUntilWriting();
+
+    // Two newer states asked for while the first is being written, each archived at once.
+    held->text = "second";
+    held->save();
+    held->text = "third";
+    held->save(held->encodeForSave());
+    EXPECT_TRUE(held->isSaving());
+    EXPECT_TRUE(done.empty());
+
+    held->release();
+    writer.join();
+    EXPECT_EQ(held->written, (std::vector<std::string>{"first", "third"}));
+    auto loaded =
+        AbstractAppDelegate::loadRepositoryOfClass<TestSubRepository>(TestSubRepository::dataFilePath());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->text, "third");
+    EXPECT_FALSE(held->isSaving());
+    EXPECT_THAT(done, testing::ElementsAre(held));
 }
 
 TEST_F(MSubRepositoryTest, TheNoticeComesAlsoWhenNothingWasWritten) {

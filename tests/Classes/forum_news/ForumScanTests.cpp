@@ -15,6 +15,7 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/URLSession.h"
 #include "platform/ui/Device.h"
+#include "tests/support/FakeForum.h"
 #include "tests/support/HTTPTestServer.h"
 #include "tests/support/ScreenTestEnvironment.h"
 
@@ -23,53 +24,7 @@ namespace {
 using testing_support::HTTPTestServer;
 using Strings = std::vector<std::string>;
 
-std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(ORVA_FIXTURES) + "/forum/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::map<std::string, std::string> queryValues(const std::string& query) {
-    std::map<std::string, std::string> values;
-    std::istringstream in(query);
-    for (std::string pair; std::getline(in, pair, '&');) {
-        auto eq = pair.find('=');
-        if (eq != std::string::npos) values[pair.substr(0, eq)] = pair.substr(eq + 1);
-    }
-    return values;
-}
-
-// The forum's question sub-forums as the scanner sees them: each a chain of topics from the newest
-// to the oldest, served from the fixture pages.
-class FakeForum {
-  public:
-    explicit FakeForum(HTTPTestServer& server) {
-        chains_ = {{"140", {"ps-5105", "ps-5104", "ps-5103", "ps-5102", "ps-5101"}},
-                   {"141", {"ds-6202"}},
-                   {"138", {"sc-7301", "sc-7300"}},
-                   {"139", {"cr-8401"}}};
-        server.route("/forum/viewtopic.php", [this](const HTTPTestServer::Request& request) {
-            return HTTPTestServer::Reply::text(page(queryValues(request.query)));
-        });
-    }
-
-  private:
-    std::string page(const std::map<std::string, std::string>& query) {
-        auto value = [&](const char* key) { return query.count(key) ? query.at(key) : std::string(); };
-        if (value("view") == "first_normal") return fixture(chains_.at(value("f")).front() + ".html");
-        for (const auto& [forum, chain] : chains_) {
-            for (std::size_t i = 0; i < chain.size(); ++i) {
-                if (!chain[i].ends_with(value("t"))) continue;
-                if (value("view") != "previous_normal") return fixture(chain[i] + ".html");
-                return fixture(i + 1 < chain.size() ? chain[i + 1] + ".html" : "no-older-topics.html");
-            }
-        }
-        return "<html><body>The requested topic does not exist.</body></html>";
-    }
-
-    std::map<std::string, Strings> chains_;
-};
+using testing_support::FakeForum;
 
 class ForumScanTest : public testing_support::ScreenTestEnvironment {
   protected:
@@ -313,8 +268,9 @@ TEST(ForumPageReader, PagesThatEndTheWalk) {
     EXPECT_EQ(ForumPageReader::readPage("", 1, base).kind, Kind::Empty);
     // Pages that are no topic: the end of the sub-forum, a topic list, the login form.
     for (const char* name : {"no-older-topics.html", "topic-list.html", "login.html"})
-        EXPECT_EQ(ForumPageReader::readPage(fixture(name), 1, base).kind, Kind::End) << name;
-    std::string page = fixture("cr-8401.html");
+        EXPECT_EQ(ForumPageReader::readPage(testing_support::forumFixture(name), 1, base).kind, Kind::End)
+            << name;
+    std::string page = testing_support::forumFixture("cr-8401.html");
     EXPECT_EQ(ForumPageReader::readPage(page, 4, base).kind, Kind::Topic);
     EXPECT_EQ(ForumPageReader::readPage(page, 4, base).otherAddress, base + "t8401.html");
     EXPECT_EQ(ForumPageReader::readPage(page + "\xC3\x28", 4, base).kind, Kind::End);

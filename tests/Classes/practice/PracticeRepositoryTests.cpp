@@ -283,3 +283,38 @@ TEST_F(PracticeRepository, KeywordListsLoadWholeWhicheverKeysTheyWereWrittenWith
         }
     }
 }
+
+namespace {
+
+// Closing the practice tool takes a copy of the file's state on the main thread; the saving thread
+// archives the copy, which holds that state whatever the main thread changes meanwhile.
+TEST_F(PracticeRepository, ASnapshotArchivesTheStateWhenItWasTaken) {
+    auto repository = MPracticeRepository::makeWithData();
+    useSessionsOf(repository);
+    repository->sessions()->startSession();
+    auto first = repository->hardQuantSet()->questions()[0];
+    auto second = repository->hardQuantSet()->questions()[1];
+    practice_test::answer(first, 2, 40);
+    repository->bookmarkQSet()->addQuestion(first);
+    repository->webQSet()->questions().push_back(MQSetSimpleQuestion::make(
+        repository->webQSet(), 1, 1, 1, {}, "<p>q</p>", {"a", "b", "c", "d", "e"}, "", std::nullopt));
+    auto snapshot = repository->snapshotForSave();
+    practice_test::answer(second, 1, 20);
+    repository->bookmarkQSet()->removeQuestion(first.get());
+    repository->webQSet()->questions().clear();
+    repository->filter()->qTypeArray()[0]->setIsActive(true);
+    repository->sessions()->stopSession();
+
+    auto bytes = snapshot.archive();
+    ASSERT_TRUE(bytes);
+    auto saved = fnd::KeyedUnarchiver::unarchive(*bytes, "kRepository").object<MPracticeRepository>();
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->hardQuantSet()->questions()[0]->history().size(), 1u);
+    EXPECT_FALSE(saved->hardQuantSet()->questions()[1]->hasHistory());
+    EXPECT_EQ(saved->bookmarkQSet()->questions().size(), 1u);
+    EXPECT_EQ(saved->webQSet()->questions().size(), 1u);
+    EXPECT_FALSE(saved->filter()->qTypeArray()[0]->isActive());
+    EXPECT_EQ(saved->sessions()->list().size(), 1u);
+}
+
+}  // namespace

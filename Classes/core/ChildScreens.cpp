@@ -1,0 +1,49 @@
+#include "Classes/core/ChildScreens.h"
+
+#include <map>
+
+#include "Classes/core/PendingToolVC.h"
+#include "platform/ui/Make.h"
+
+namespace {
+
+struct Entry {
+    const char* title;
+    const char* doneNotification;
+};
+
+const std::map<std::string, Entry>& table() {
+    static const std::map<std::string, Entry> entries{
+        {"CalculatorVC", {"Calculator", "Done"}},
+        {"ScratchpadVC", {"Scratchpad", "Done"}},
+        {"CourseVC", {"Course", "Done"}},
+        {"CourseVC_iPad", {"Course", "Done"}},
+        {"ForumVC", {"Forum", "ToolDoneNotification"}},
+        {"ForumVC_iPad", {"Forum", "ToolDoneNotification"}},
+        {"KWEditVC", {"Keywords", "Done"}},
+        {"KWEditVC_iPad", {"Keywords", "Done"}},
+        {"ReviewVC", {"Review", "Done"}},
+        {"ReviewVC_iPad", {"Review", "Done"}},
+        {"PracticeCSAddVC", {"New Set", "Done"}},
+        {"PracticeCSAddVC_iPad", {"New Set", "Done"}},
+        {"PracticeCSEditVC", {"Edit Set", "Done"}},
+        {"PracticeCSEditVC_iPad", {"Edit Set", "Done"}},
+        {"PracticeIEVC", {"Backup", "Done"}},
+        {"PracticeIEVC_iPad", {"Backup", "Done"}},
+    };
+    return entries;
+}
+
+}  // namespace
+
+std::shared_ptr<CommonViewController> ChildScreens::make(const std::string& className) {
+    auto it = table().find(className);
+    if (it == table().end()) return nullptr;
+    return ui::make<PendingToolVC>(className, std::string(it->second.title),
+                                   std::string(it->second.doneNotification));
+}
+
+std::string ChildScreens::doneNotification(const std::string& className) {
+    auto it = table().find(className);
+    return it == table().end() ? std::string() : it->second.doneNotification;
+}

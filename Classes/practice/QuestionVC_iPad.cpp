@@ -1,0 +1,45 @@
+#include "Classes/practice/QuestionVC_iPad.h"
+
+#include "Classes/practice/MQSet.h"
+#include "Classes/practice/MQSetQuestion.h"
+#include "platform/ui/ConnectionTable.h"
+
+const ui::ConnectionTable& QuestionVC_iPad::classConnections() {
+    static const ui::ConnectionTable table("QuestionVC_iPad", &QuestionVC::classConnections());
+    return table;
+}
+
+void QuestionVC_iPad::init(std::shared_ptr<MQSet> set) {
+    setTableWidth(kTableWidth);
+    QuestionVC::init(std::move(set));
+}
+
+void QuestionVC_iPad::init(std::shared_ptr<MSession> session) {
+    setTableWidth(kTableWidth);
+    QuestionVC::init(std::move(session));
+}
+
+void QuestionVC_iPad::openCalculator(const Sender&) {
+    if (calculatorVC_) {
+        if (proceedDoneNotification(nullptr, calculatorVC_)) calculatorVC_.reset();
+        return;
+    }
+    calculatorVC_ = openChild("CalculatorVC", false);
+}
+
+void QuestionVC_iPad::openKWEdit(const Sender&) {
+    if (!canOpenSubview() || !currentQuestion()) return;
+    kWEditVC_ = openChild("KWEditVC_iPad", true);
+}
+
+void QuestionVC_iPad::openCourse() {
+    auto q = currentQuestion();
+    auto set = q ? q->set() : nullptr;
+    if (!set || !set->course() || !canOpenSubview()) return;
+    courseVC_ = openChild("CourseVC_iPad", true);
+}
+
+void QuestionVC_iPad::showForumWithUrlString(const std::string&) {
+    if (!canOpenSubview() || forumVC_) return;
+    forumVC_ = openChild("ForumVC_iPad", true);
+}

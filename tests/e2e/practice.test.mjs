@@ -1,0 +1,299 @@
+// The practice tool of the real program in a browser. On the phone: Practice opens from the home
+// screen; in the filter editor a set is switched off and on and the work set's count follows; the
+// person answers questions on the real question page against the running clock (each answer
+// revealed with its history, the next key loading the next page), bookmarks one and practises the
+// bookmarks; leaving the tool, the statistics count the answers; after a restart the sessions are
+// still there. On the tablet the same road is shorter. Screenshots are kept as artefacts, and the
+// times from a tap to its result are printed.
+import { test, describe, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+
+const program = process.env.ORVAKIT;
+const browser = { context: null, folders: [] };
+
+before(async () => {
+    assert.ok(program, 'ORVAKIT names the program');
+    mkdirSync(artifacts, { recursive: true });
+    browser.context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
+    await installShownTexts(browser.context);
+});
+
+after(async () => {
+    await browser.context?.close();
+    removeProfiles();
+    for (const folder of browser.folders) rmSync(folder, { recursive: true, force: true });
+});
+
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
+// Waits until the text is shown; answers the centre of its last (top-most) place.
+async function waitShown(page, text, pattern = false) {
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
+    return (await shown(page, text, pattern)).at(-1);
+}
+// A tap on the text; where it shows more than once, on the last (the top-most screen's).
+async function tap(page, text) {
+    const { x, y } = await waitShown(page, text);
+    await page.mouse.click(x, y);
+}
+// A tap on the picture of the home screen's tool button with that caption: the picture lies this
+// far (device points) above its caption, and two neighbouring grid columns this far apart.
+const homeLayout = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
+async function tapButton(page, device, caption) {
+    const first = await waitShown(page, 'Library');
+    const second = await waitShown(page, 'Error Log');
+    const scale = Math.abs(second.x - first.x) / homeLayout[device].column;
+    const c = (await shown(page, caption))[0];
+    await page.mouse.click(c.x, c.y - homeLayout[device].captionBelow * scale);
+}
+
+async function waitGone(page, text) {
+    await page.waitForFunction((t) => window.shownTexts(t).length === 0, text);
+}
+async function tapImage(page, name) {
+    const image = page.locator(`img[src*="${name}"]`).last();
+    await image.waitFor({ state: 'visible' });
+    const box = await image.boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+// The program on a data folder of its own (kept across a restart), shown in a page.
+function withProgram(device, prepare = null) {
+    const s = { device };
+    const data = mkdtempSync(path.join(tmpdir(), `orvakit-practice-${device}-`));
+    browser.folders.push(data);
+    if (prepare) before(() => prepare(data));
+    s.start = async () => {
+        s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
+        s.page = await browser.context.newPage();
+        await s.page.goto(s.run.address);
+        await s.page.evaluate(() => document.fonts.ready);
+        await waitShown(s.page, 'Library');
+        await pause(1600);  // the home screen is in and its tip band, if any, is up
+        const [close] = await shown(s.page, '✕');
+        if (close) {
+            await s.page.mouse.click(close.x, close.y);
+            await waitGone(s.page, '✕');
+        }
+    };
+    s.end = async () => {
+        await s.page?.close().catch(() => {});
+        s.run?.child.kill('SIGTERM');
+        assert.equal((await s.run?.exited)?.code, 0);
+    };
+    s.shot = async (name) => {
+        await pause(400);  // the entrances have ended
+        await s.page.screenshot({ path: path.join(artifacts, `practice-${device}-${name}.png`) });
+    };
+    before(s.start);
+    after(s.end);
+    return s;
+}
+
+// A tap on an element of the question page. The frame's element gets the click itself: the
+// device's picture is scaled, under which the browser driver places clicks in frames wrongly.
+async function tapInPage(locator) {
+    await locator.waitFor({ state: 'visible' });
+    await locator.dispatchEvent('click');
+}
+
+// The question page's frame.
+const question = (page) => page.frameLocator('iframe').last();
+
+// Answers the shown question with the choice and waits for the reveal; answers the time it took.
+async function answer(page, letter) {
+    const frame = question(page);
+    await tapInPage(frame.locator(`#radio${letter}`));
+    await frame.locator(`#radio${letter}:checked`).waitFor({ timeout: 5000 });
+    await frame.locator('#button').waitFor({ state: 'visible' });
+    const start = performance.now();
+    await tapInPage(frame.locator('#button'));
+    await frame.locator('#explanation').waitFor({ state: 'visible' });
+    const took = performance.now() - start;
+    await frame.locator('#history', { hasText: 'current answer' }).waitFor();
+    return took;
+}
+
+// The next key, then the next page's submit key; answers the time from the tap to the new page's
+// first paint, as the page itself recorded it (the driver's own polling for the page adds to what it
+// sees).
+async function next(page) {
+    const start = Date.now();
+    await tapImage(page, 'Practice_next');
+    const frame = question(page);
+    await frame.locator('#submit').waitFor({ state: 'visible' });
+    const painted = await frame.locator('body').evaluate(() => {
+        const paint = performance.getEntriesByName('first-contentful-paint')[0];
+        return performance.timeOrigin + (paint ? paint.startTime : performance.now());
+    });
+    return painted - start;
+}
+
+// The question screen's done key, then the dashboard alone.
+async function closeQuestion(page) {
+    await tap(page, 'Done');
+    await page.locator('iframe').waitFor({ state: 'detached' });
+    await waitShown(page, 'Filter and Sets');
+    await pause(400);
+}
+
+// The count the filter editor's header shows.
+async function filterCount(page) {
+    await waitShown(page, '^Filter: \\d+$', true);
+    const text = await page.evaluate(() => [...document.querySelectorAll('.text > span')]
+        .map((s) => s.textContent).find((t) => /^Filter: \d+$/.test(t)));
+    return Number(text.slice('Filter: '.length));
+}
+
+describe('practice on the phone', () => {
+    const s = withProgram('phone');
+
+    test('the filter editor switches a set off and on, and the work set follows', async () => {
+        const { page } = s;
+        await tapButton(page, 'phone', 'Practice');
+        await waitShown(page, 'Filter and Sets');
+        await s.shot('dashboard');
+        await tap(page, 'Filter and Sets');
+        const all = await filterCount(page);
+        assert.ok(all > 0);
+        await waitShown(page, 'Kaplan');
+        await s.shot('filter');  // also lets the editor slide in
+        await tap(page, 'Kaplan');
+        await page.waitForFunction((n) => window.shownTexts(`Filter: ${n}`).length === 0, all);
+        const without = await filterCount(page);
+        assert.ok(without < all, `${without} < ${all}`);
+        await s.shot('filter-set-off');
+        await tap(page, 'Kaplan');
+        await waitShown(page, `Filter: ${all}`);
+        await tap(page, 'Done');
+        await waitGone(page, `Filter: ${all}`);
+        await waitShown(page, String(all));
+    });
+
+    test('answers questions against the clock, each revealed with its history', async () => {
+        const { page } = s;
+        await tap(page, 'Practise');
+        await question(page).locator('#submit').waitFor({ state: 'visible' });
+        await waitShown(page, '^00:0\\d$', true);
+        await s.shot('question');
+        const reveals = [];
+        const loads = [];
+        for (let i = 0; i < 30; i++) {
+            try {
+                reveals.push(await answer(page, 'ABCDE'[i % 5]));
+            } catch (e) {
+                await s.shot(`failed-${i}`);
+                throw e;
+            }
+            if (i === 0) await s.shot('revealed');
+            loads.push(await next(page));
+        }
+        console.log(`phone: tap to reveal, median ${median(reveals).toFixed(1)} ms; next key to next page, median ${median(loads).toFixed(1)} ms (30 questions)`);
+        await waitShown(page, '^\\d+ %$', true);
+        await s.shot('after-answers');
+    });
+
+    test('a bookmarked question is practised from the bookmarks', async () => {
+        const { page } = s;
+        await tapImage(page, 'tb_bookmarkpm');
+        await page.locator('img[src*="Practice_bookmarked"]').last().waitFor({ state: 'visible' });
+        await closeQuestion(page);
+        await s.shot('dashboard-after');
+        await tap(page, 'Bookmarks');
+        await question(page).locator('#submit').waitFor({ state: 'visible' });
+        await answer(page, 'A');
+        await s.shot('bookmark-question');
+        await closeQuestion(page);
+    });
+
+    test('leaving the tool, the statistics count the answers', async () => {
+        const { page } = s;
+        await tap(page, 'Done');
+        await waitGone(page, 'Filter and Sets');
+        await tapButton(page, 'phone', 'Statistics');
+        await waitShown(page, '^All\\(\\d+\\.\\d%\\)$', true);
+        await s.shot('statistics');
+        await tap(page, 'Done');
+    });
+
+    test('after a restart the answered questions are in the review count', async () => {
+        await s.end();
+        await s.start();
+        const { page } = s;
+        await tapButton(page, 'phone', 'Practice');
+        await waitShown(page, 'Filter and Sets');
+        // Every question of the work set was answered: the review counts them all, beside the
+        // counts of all questions and of the work set; the bookmark is kept.
+        await page.waitForFunction(() => window.shownTexts('25').length === 3);
+        await waitShown(page, '1');
+        await s.shot('dashboard-after-restart');
+    });
+});
+
+describe('practice on the tablet', () => {
+    const s = withProgram('tablet');
+
+    test('opens Practice, switches a set and answers on the wide page', async () => {
+        const { page } = s;
+        await tapButton(page, 'tablet', 'Practice');
+        await waitShown(page, 'Filter and Sets');
+        await s.shot('dashboard');
+        await tap(page, 'Filter and Sets');
+        const all = await filterCount(page);
+        await pause(500);  // the editor has slid in
+        await tap(page, 'Hard Quant Set');
+        await page.waitForFunction((n) => window.shownTexts(`Filter: ${n}`).length === 0, all);
+        assert.ok((await filterCount(page)) < all);
+        await s.shot('filter');
+        await tap(page, 'Done');
+        await tap(page, 'Practise');
+        await question(page).locator('#submit').waitFor({ state: 'visible' });
+        await s.shot('question');
+        await answer(page, 'C');
+        await s.shot('revealed');
+        await next(page);
+        await answer(page, 'B');
+        await closeQuestion(page);
+        await s.shot('dashboard-after');
+    });
+});
+
+describe('the filter editor with a thousand sets', () => {
+    const s = withProgram('phone', (data) => execFileSync(process.env.ORVA_PRACTICE_SETS_DATA, [data]));
+
+    test('is dragged through without a move waiting long for its patch', async () => {
+        const { page } = s;
+        await tapButton(page, 'phone', 'Practice');
+        await tap(page, 'Filter and Sets');
+        await waitShown(page, 'Kaplan');
+        await pause(500);
+        await page.evaluate(() => {
+            window.dragTest = { moves: [], messages: [] };
+            window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
+            window.addEventListener('pointermove', () => window.dragTest.moves.push(performance.now()), true);
+        });
+        const start = await waitShown(page, 'Kaplan');
+        // Drags of the finger up the list, each 300 pixels in 30 steps, the list kept moving.
+        for (let drag = 0; drag < 8; drag++) {
+            await page.mouse.move(start.x, start.y + 200);
+            await page.mouse.down();
+            for (let i = 1; i <= 30; i++) await page.mouse.move(start.x, start.y + 200 - i * 10);
+            await page.mouse.up();
+        }
+        await pause(300);
+        const waits = await page.evaluate(() => {
+            const { moves, messages } = window.dragTest;
+            return moves.map((m) => (messages.find((t) => t >= m) ?? Infinity) - m);
+        });
+        waits.sort((a, b) => a - b);
+        console.log(`filter editor, 1,000 sets: ${waits.length} moves, patch after a move median ${median(waits).toFixed(1)} ms, longest ${waits.at(-1).toFixed(1)} ms`);
+        await s.shot('thousand-sets');
+        assert.ok(await shown(page, '^Timing set \\d+$', true), 'the list moved');
+    });
+});
