@@ -21,6 +21,7 @@
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
 #include "Classes/statistics/StatisticsClasses.h"
+#include "Classes/timer/TimerClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/KeyedArchiver.h"
@@ -80,6 +81,7 @@ void AbstractAppDelegate::registerClasses() {
         ToolChooseVC::registerOwners();
         StatisticsClasses::registerAll();
         SettingsVC::registerOwners();
+        TimerClasses::registerAll();
     });
 }
 

@@ -9,6 +9,7 @@
 #include "Classes/core/SettingsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
+#include "Classes/timer/TimerV2VC.h"
 #include "platform/ui/Make.h"
 
 namespace {
@@ -41,8 +42,8 @@ const std::map<std::string, Factory>& table() {
         {"StartVC_iPad", pending("StartVC_iPad", "Library")},
         {"BooksVC", pending("BooksVC", "Error Log")},
         {"BooksVC_iPad", pending("BooksVC_iPad", "Error Log")},
-        {"TimerV2VC", pending("TimerV2VC", "Timer")},
-        {"TimerV2VC_iPad", pending("TimerV2VC_iPad", "Timer")},
+        {"TimerV2VC", screen<TimerV2VC>()},
+        {"TimerV2VC_iPad", screen<TimerV2VC_iPad>()},
         {"FlashcardsVC", pending("FlashcardsVC", "Flashcards")},
         {"FlashcardsVC_iPad", pending("FlashcardsVC_iPad", "Flashcards")},
         {"SetsVC", pending("SetsVC", "Practice")},
