@@ -50,8 +50,7 @@ double TimerScreenTest::elapsed() const { return clock->now() - began_; }
 void TimerScreenTest::startHome(ui::Idiom idiom, bool canVibrate) {
     delegate = std::make_shared<StillDelegate>();
     launch(idiom, delegate);
-    rep = std::make_shared<MRepository>();
-    rep->setTimer(MTimer::make());
+    rep = MRepository::makeWithData();
     rep->setDoNotShowTips(true);
     rep->setFeedbackOpenCounter(1);
     home = testing_support::showHomeScreen(*delegate, rep);

@@ -141,7 +141,7 @@ TEST_F(TimerScreen, AnOpenEndedSectionCountsUpWithoutPace) {
     EXPECT_EQ(text(timer->reserveLbl()), "+00:00");
     EXPECT_EQ(text(timer->expectedQuestionLbl()), "--");
     EXPECT_EQ(text(timer->averageTimeLbl()), "01:00");  // answered at 60.8 s
-    runFor(3600);
+    runFor(300);
     EXPECT_EQ(record()->status(), MTimerRecord::kRunning);  // only the finish key ends it
 }
 
@@ -172,6 +172,7 @@ TEST_F(TimerScreen, TheExtendedFiguresAndTheirPlaces) {
 
 TEST_F(TimerScreen, OneRefreshIsPendingOnlyWhileRunning) {
     start();
+    customSection(10, 60, 1);
     EXPECT_FALSE(timer->isRefreshPending());
     tapStartFinish();
     runFor(1);  // the keys' animations are over
@@ -188,7 +189,7 @@ TEST_F(TimerScreen, OneRefreshIsPendingOnlyWhileRunning) {
     tapPauseGo();
     EXPECT_TRUE(timer->isRefreshPending());
     // The section's time runs out: the screen shows the end at once and stops refreshing.
-    runFor(4500);
+    runFor(60);
     EXPECT_EQ(record()->status(), MTimerRecord::kFinished);
     EXPECT_EQ(startTitle(), "Reset");
     EXPECT_FALSE(timer->isRefreshPending());
@@ -270,6 +271,7 @@ TEST_F(TimerScreen, LeavingBackgroundAndEndingPauseWithoutCountingTimeAway) {
 // On the tablet the confirmation leaves the answer keys uncovered.
 TEST_F(TimerScreen, ALetterPressedDuringAConfirmationReplacesIt) {
     start(ui::Idiom::Tablet);
+    customSection(10, 60, 1);
     tapStartFinish();
     tap(findByOutlet(*timer, "ABtn"), 0.3);
     auto first = timer->timerConfirmVC();
@@ -285,7 +287,7 @@ TEST_F(TimerScreen, ALetterPressedDuringAConfirmationReplacesIt) {
 
     // A confirmation that comes after the section ran out records nothing.
     tap(findByOutlet(*timer, "DBtn"), 0.3);
-    runFor(4500);
+    runFor(60);
     tapText("Sure");
     EXPECT_EQ(record()->numberOfAnswers(), 1);
 }
