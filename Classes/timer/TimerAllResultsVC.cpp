@@ -18,6 +18,7 @@ constexpr const char* kCell = "any-cell";
 constexpr std::size_t kDayLength = 10;
 constexpr std::size_t kTimePosition = 11, kTimeLength = 5;
 constexpr std::size_t kDayAndTimeLength = 16;
+constexpr double kTitleSize = 15;
 
 }  // namespace
 
@@ -71,6 +72,8 @@ std::shared_ptr<ui::TableViewCell> TimerAllResultsVC::cellForRow(ui::TableView& 
     if (!cell) {
         cell = ui::make<ui::TableViewCell>(ui::TableViewCellStyle::Subtitle, std::string(kCell));
         cell->setSelectionStyle(ui::TableViewCellSelectionStyle::Gray);
+        // A title of name, questions and times fits the phone's row.
+        cell->textLabel()->setFont(ui::Font::boldSystem(kTitleSize));
         // The texts keep their colours in a selected row.
         for (const auto& label : {cell->textLabel(), cell->detailTextLabel()})
             if (label) label->setHighlightedTextColor(label->textColor());
