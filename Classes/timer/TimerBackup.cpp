@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <unordered_map>
 
 #include "Classes/timer/MTimerRecord.h"
 #include "Classes/timer/MTimerRecordSet.h"
@@ -35,6 +36,45 @@ int gradeOfWord(const std::string& word) {
     if (word == "wrong") return MTimerRecord::kWrong;
     return MTimerRecord::kNotGraded;
 }
+
+// Reads the moments of a backup. A restore reads tens of thousands of them, nearly all in a few
+// hours of a few days: the full formatter reads each day and hour once, in the device's zone, and
+// the minutes, seconds and milliseconds are added to it. Text of another shape goes to the full
+// formatter, which refuses it.
+class MomentReader {
+  public:
+    std::optional<fnd::Date> read(const std::string& text) {
+        if (!hasShape(text)) return full_.dateFromString(text);
+        const int minutes = number(text, 3, 2), seconds = number(text, 6, 2), millis = number(text, 9, 3);
+        if (minutes > 59 || seconds > 59) return std::nullopt;
+        std::string hour = text.substr(0, 2) + text.substr(12);
+        auto found = hours_.find(hour);
+        if (found == hours_.end()) found = hours_.emplace(hour, hourly_.dateFromString(hour)).first;
+        if (!found->second) return std::nullopt;
+        // In whole milliseconds, as the full formatter reads them.
+        const double ms = std::round(found->second->timeIntervalSinceReferenceDate() * 1000) +
+                          (minutes * 60 + seconds) * 1000.0 + millis;
+        return fnd::Date(ms / 1000);
+    }
+
+  private:
+    static bool hasShape(const std::string& t) {
+        static constexpr const char* kShape = "99:99:99.999|99999999";
+        if (t.size() != 21) return false;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            if (kShape[i] == '9' ? !(t[i] >= '0' && t[i] <= '9') : t[i] != kShape[i]) return false;
+        return true;
+    }
+    static int number(const std::string& t, std::size_t at, std::size_t length) {
+        int value = 0;
+        for (std::size_t i = at; i < at + length; ++i) value = value * 10 + (t[i] - '0');
+        return value;
+    }
+
+    fnd::DateFormatter full_ = TimerBackup::dateFormatter();
+    fnd::DateFormatter hourly_{"HH|MMddyyyy", fnd::Locale("en_US"), fnd::TimeZone::current()};
+    std::unordered_map<std::string, std::optional<fnd::Date>> hours_;
+};
 
 std::optional<int> toInt(const std::string& text) {
     int value = 0;
@@ -102,7 +142,7 @@ bool TimerBackup::isDuplicate(const MTimerRecordSet& set, fnd::Date start) {
 }
 
 TimerBackup::ImportCount TimerBackup::importText(const std::string& text, MTimerRecordSet& set) {
-    const fnd::DateFormatter formatter = dateFormatter();
+    MomentReader moments;
     ImportCount count;
     std::shared_ptr<MTimerRecord> building;
     std::optional<fnd::Date> lastStart;
@@ -114,9 +154,9 @@ TimerBackup::ImportCount TimerBackup::importText(const std::string& text, MTimer
         ++count.matched;
         if (g[kStart] != startText) {
             startText = g[kStart];
-            startDate = formatter.dateFromString(startText);
+            startDate = moments.read(startText);
         }
-        const std::optional<fnd::Date> moment = formatter.dateFromString(g[kMoment]);
+        const std::optional<fnd::Date> moment = moments.read(g[kMoment]);
         const std::optional<LineFields> fields = readFields(g);
         if (!startDate || !moment || !fields) continue;
         const fnd::Date d = *startDate;

@@ -78,7 +78,10 @@ TEST_F(TimerBackupTest, TheTextIsWrittenInTheDevicesZone) {
 TEST_F(TimerBackupTest, ARestoreGivesEverythingBackToTheMillisecondWithAnyLineEnds) {
     MTimerRecordSet kept;
     fill(kept);
-    // An open-ended section and stamps between milliseconds.
+    // A section across the night the clocks go forward (01:59 EST, then 03:00 EDT), an open-ended
+    // section and stamps between milliseconds.
+    kept.addTimerRecord(
+        section(MTimerRecord::kCustom, 30, kNoon - 5720460, "", {{60, "A", false, 1}, {30, "B", true, 3}}));
     auto open = section(MTimerRecord::kCustom, 40, kNoon - 300.4567, "", {{61.0009, "D", false, 1}});
     open->setTotalNumber(-1);
     open->setTotalTime(-1);
@@ -87,10 +90,10 @@ TEST_F(TimerBackupTest, ARestoreGivesEverythingBackToTheMillisecondWithAnyLineEn
     MTimerRecordSet restored;
     restored.addTimerRecord(section(MTimerRecord::kVerbal, 1, kNoon - 700000, "", {{10, "A", false, 1}}));
     EXPECT_EQ(TimerBackup::importText(withCRLF(TimerBackup::exportText(kept)), restored),
-              (TimerBackup::ImportCount{5, 5}));
-    ASSERT_EQ(restored.count(), 4);  // the section without answers is not restored
+              (TimerBackup::ImportCount{7, 7}));
+    ASSERT_EQ(restored.count(), 5);  // the section without answers is not restored
     // The last restored comes first, the one kept before last.
-    const std::vector<int> order{2, 1, 0};
+    const std::vector<int> order{3, 2, 1, 0};
     for (std::size_t i = 0; i < order.size(); ++i) {
         auto a = kept.timerRecordAtIndex(order[i]), b = restored.timerRecordAtIndex(int(i));
         SCOPED_TRACE(i);
@@ -107,13 +110,13 @@ TEST_F(TimerBackupTest, ARestoreGivesEverythingBackToTheMillisecondWithAnyLineEn
             EXPECT_TRUE(lost > -1e-6 && lost < 0.001) << lost;
         }
     }
-    EXPECT_EQ(restored.timerRecordAtIndex(2)->totalTime(), -1);
-    EXPECT_EQ(restored.timerRecordAtIndex(3)->setType(), MTimerRecord::kVerbal);
+    EXPECT_EQ(restored.timerRecordAtIndex(3)->totalTime(), -1);
+    EXPECT_EQ(restored.timerRecordAtIndex(4)->setType(), MTimerRecord::kVerbal);
 
     // Again: every section is there already, within a millisecond.
     EXPECT_EQ(TimerBackup::importText(TimerBackup::exportText(kept), restored),
-              (TimerBackup::ImportCount{0, 5}));
-    EXPECT_EQ(restored.count(), 4);
+              (TimerBackup::ImportCount{0, 7}));
+    EXPECT_EQ(restored.count(), 5);
 }
 
 TEST_F(TimerBackupTest, LinesTheModelCannotHoldAreSkipped) {
