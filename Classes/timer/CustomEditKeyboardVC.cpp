@@ -25,12 +25,9 @@ struct Presets {
 
 void face(ui::Button* key, const char* image) {
     if (!key) return;
-    auto stretched = [](const char* name) {
-        std::shared_ptr<const ui::Image> picture = ui::Image::named(name);
-        return picture ? picture->stretchable(CommonConfirmVC::kKeyCap, CommonConfirmVC::kKeyCap) : nullptr;
-    };
-    key->setBackgroundImage(stretched(image), ui::StateNormal);
-    key->setBackgroundImage(stretched(CommonConfirmVC::kPressedKeyImage), ui::StateHighlighted);
+    key->setBackgroundImage(CommonConfirmVC::keyImage(image), ui::StateNormal);
+    key->setBackgroundImage(CommonConfirmVC::keyImage(CommonConfirmVC::kPressedKeyImage),
+                            ui::StateHighlighted);
 }
 
 bool isTablet() { return ui::Device::current().isTablet(); }

@@ -17,23 +17,13 @@ namespace {
 
 constexpr const char* kPattern = "HH:mm:ss.SSS|MMddyyyy";
 const std::string kRule(48, '-');
+constexpr const char* kNotGradedWord = "grade it";
 
 enum Group { kName = 1, kType, kNumber, kQuestions, kLetter, kGuess, kGrade, kSeconds, kStart, kMoment };
 
-const char* gradeWord(int grade) {
-    switch (grade) {
-        case MTimerRecord::kRight:
-            return "right";
-        case MTimerRecord::kWrong:
-            return "wrong";
-        default:
-            return "grade it";
-    }
-}
-
 int gradeOfWord(const std::string& word) {
-    if (word == "right") return MTimerRecord::kRight;
-    if (word == "wrong") return MTimerRecord::kWrong;
+    for (int grade : {MTimerRecord::kRight, MTimerRecord::kWrong})
+        if (word == TimerText::gradeWord(grade, kNotGradedWord)) return grade;
     return MTimerRecord::kNotGraded;
 }
 
@@ -127,7 +117,8 @@ std::string TimerBackup::exportText(const MTimerRecordSet& set) {
             const auto at = std::size_t(i);
             text += head + std::to_string(record->startNumber() + i) + "-" + sizes +
                     record->userAnswers()[at] + (record->guesses()[at] ? "-guess-" : "-sure-") +
-                    gradeWord(record->grades()[at]) + tail + formatter.stringFromDate(stamps[at + 1]) + ";\n";
+                    TimerText::gradeWord(record->grades()[at], kNotGradedWord) + tail +
+                    formatter.stringFromDate(stamps[at + 1]) + ";\n";
         }
     }
     return text;

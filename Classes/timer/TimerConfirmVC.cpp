@@ -11,11 +11,6 @@ namespace {
 constexpr ui::Point kTextCentre{120, 31.5};
 constexpr ui::Size kTextSize{180, 47};
 
-std::shared_ptr<const ui::Image> keyImage(const char* name) {
-    std::shared_ptr<const ui::Image> image = ui::Image::named(name);
-    return image ? image->stretchable(CommonConfirmVC::kKeyCap, CommonConfirmVC::kKeyCap) : nullptr;
-}
-
 }  // namespace
 
 const ui::ConnectionTable& TimerConfirmVC::classConnections() {

@@ -35,17 +35,6 @@ const char* gradeImage(int grade) {
     }
 }
 
-const char* gradeWord(int grade) {
-    switch (grade) {
-        case MTimerRecord::kRight:
-            return "right";
-        case MTimerRecord::kWrong:
-            return "wrong";
-        default:
-            return "";
-    }
-}
-
 std::shared_ptr<ui::Label> cellLabel(ui::View& content, int tag, const ui::Rect& frame, const ui::Font& font,
                                      ui::TextAlignment alignment) {
     auto label = ui::make<ui::Label>(frame);
@@ -287,8 +276,8 @@ std::string TimerResultsVC::mailText(const MTimerRecord& record) {
     for (int i = 0; i < record.numberOfAnswers(); ++i) {
         text += std::to_string(record.startNumber() + i) + ".    " +
                 TimerText::secondsToString(record.questionTimeAtIndex(i), true) + "    " +
-                record.userAnswers()[std::size_t(i)] + "    " + gradeWord(record.grades()[std::size_t(i)]) +
-                "\n";
+                record.userAnswers()[std::size_t(i)] + "    " +
+                TimerText::gradeWord(record.grades()[std::size_t(i)], "") + "\n";
     }
     return text;
 }

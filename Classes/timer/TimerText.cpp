@@ -51,3 +51,14 @@ std::string TimerText::describe(fnd::Date date, std::size_t position, std::size_
     if (position >= description.size()) return {};
     return description.substr(position, length);
 }
+
+const char* TimerText::gradeWord(int grade, const char* notGraded) {
+    switch (grade) {
+        case MTimerRecord::kRight:
+            return "right";
+        case MTimerRecord::kWrong:
+            return "wrong";
+        default:
+            return notGraded;
+    }
+}

@@ -21,6 +21,8 @@ class TimerText {
     static std::string progress(const MTimerRecord& record);
     // The moment the section ended: its last stamp (its start when it has no answers).
     static fnd::Date lastStamp(const MTimerRecord& record);
+    // "right" for a right answer, "wrong" for a wrong one, else the word given for not graded.
+    static const char* gradeWord(int grade, const char* notGraded);
     // The first `length` characters of a date's standard description (UTC), from `position`.
     static std::string describe(fnd::Date date, std::size_t position, std::size_t length);
 };
