@@ -1,5 +1,6 @@
 // The timer tool of the real program on the phone and on the tablet: opened from the home screen,
-// a quantitative section is started, answered sure and as a guess, shows its extended figures,
+// its options and the custom section's editor and keypad are shown, a quantitative section is
+// started, answered sure and as a guess, shows its extended figures,
 // pauses and goes on, stays paused with its time unchanged while the program is in the
 // background, and is finished. Its results are graded and sorted, Reset keeps it, the list of all
 // results shows it, the backup key hands the mail link to the browser with the backup text, and
@@ -108,6 +109,34 @@ function timerStory(s) {
         await waitShown(page, '1/37');
         await waitShown(page, '75:00');
         await s.shot('ready');
+    });
+
+    test('shows its options, and the custom section with its editor and keypad', async () => {
+        const { page } = s;
+        await tap(page, 'Options');
+        await waitShown(page, 'Timer options');
+        await s.shot('options');
+        await tap(page, 'Cancel');
+        await waitGone(page, 'Timer options');
+        await tap(page, 'Quantitative');
+        await tap(page, 'Verbal');
+        await waitShown(page, '#1 1/10');
+        await tap(page, 'Edit');
+        await waitShown(page, 'Custom section');
+        await tap(page, 'Questions');
+        await waitShown(page, 'Clear');
+        await tap(page, '2');
+        await tap(page, '5');
+        await waitShown(page, '25');
+        await s.shot('keypad');
+        await tap(page, 'Done');
+        await waitGone(page, 'Clear');
+        await tap(page, 'Done');
+        await waitGone(page, 'Custom section');
+        await waitShown(page, '#1 1/25');
+        await s.shot('custom');
+        await tap(page, 'Custom');
+        await waitShown(page, '1/37');
     });
 
     test('starts and takes a sure answer and a guess', async () => {
