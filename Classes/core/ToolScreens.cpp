@@ -10,6 +10,7 @@
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
 #include "Classes/timer/TimerV2VC.h"
+#include "Classes/timer/TimerV2VC_iPad.h"
 #include "platform/ui/Make.h"
 
 namespace {

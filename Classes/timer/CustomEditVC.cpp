@@ -47,11 +47,6 @@ const ui::ConnectionTable& CustomEditVC::classConnections() {
     return table;
 }
 
-const ui::ConnectionTable& CustomEditVC_iPad::classConnections() {
-    static const ui::ConnectionTable table("CustomEditVC_iPad", &CustomEditVC::classConnections());
-    return table;
-}
-
 void CustomEditVC::init(int numberOfQuestions, double totalTime, int startNumber) {
     initWithNibName(nibIdentifier());
     number_ = std::max(numberOfQuestions, 1);
@@ -207,25 +202,6 @@ void CustomEditVC::placeForEntrance() {
 }
 ui::Point CustomEditVC::restPoint() const { return kPhoneRest; }
 ui::Point CustomEditVC::outPoint() const { return kPhoneOut; }
-
-void CustomEditVC_iPad::placeForEntrance() {
-    auto home = homeView();
-    if (!home) return;
-    home->addSubview(view());
-    ui::Rect frame = home->bounds();
-    frame.origin.x += frame.size.width;
-    view()->setFrame(frame);
-}
-ui::Point CustomEditVC_iPad::restPoint() const {
-    auto home = homeView();
-    if (!home) return {};
-    return {home->bounds().size.width / 2, home->bounds().size.height / 2};
-}
-ui::Point CustomEditVC_iPad::outPoint() const {
-    auto home = homeView();
-    if (!home) return {};
-    return {home->bounds().size.width * 1.5, home->bounds().size.height / 2};
-}
 
 void CustomEditVC::slideTo(ui::Point centre, bool in) {
     ui::Animation::begin();

@@ -89,16 +89,3 @@ class CustomEditVC : public CommonViewController {
     const std::shared_ptr<ui::Label>& totalTimeLbl() const { return totalTimeLbl_; }
     const std::shared_ptr<ui::SegmentedControl>& countDirectionSC() const { return countDirectionSC_; }
 };
-
-// The tablet's editor: it fills the home screen's view and slides in from its right edge.
-class CustomEditVC_iPad : public CustomEditVC {
-  public:
-    static const ui::ConnectionTable& classConnections();
-    const ui::ConnectionTable& connections() const override { return classConnections(); }
-    std::string nibIdentifier() const override { return "CustomEditView-iPad"; }
-
-  protected:
-    void placeForEntrance() override;
-    ui::Point restPoint() const override;
-    ui::Point outPoint() const override;
-};

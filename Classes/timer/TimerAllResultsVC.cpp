@@ -32,11 +32,6 @@ const ui::ConnectionTable& TimerAllResultsVC::classConnections() {
     return table;
 }
 
-const ui::ConnectionTable& TimerAllResultsVC_iPad::classConnections() {
-    static const ui::ConnectionTable table("TimerAllResultsVC_iPad", &TimerAllResultsVC::classConnections());
-    return table;
-}
-
 void TimerAllResultsVC::init(const std::shared_ptr<MTimerRecordSet>& recordSet) {
     initWithNibName(nibIdentifier());
     recordSet_ = recordSet;
@@ -97,15 +92,7 @@ std::shared_ptr<TimerResultsVC> TimerAllResultsVC::makeTimerResultsVC(
     const std::shared_ptr<MTimerRecord>& record) {
     return ui::make<TimerResultsVC>(record, std::string(kReturnKey));
 }
-std::shared_ptr<TimerResultsVC> TimerAllResultsVC_iPad::makeTimerResultsVC(
-    const std::shared_ptr<MTimerRecord>& record) {
-    return ui::make<TimerResultsVC_iPad>(record, std::string(kReturnKey));
-}
 std::shared_ptr<TimerIEVC> TimerAllResultsVC::makeTimerIEVC() { return ui::make<TimerIEVC>(recordSet_); }
-std::shared_ptr<TimerIEVC> TimerAllResultsVC_iPad::makeTimerIEVC() {
-    return ui::make<TimerIEVC_iPad>(recordSet());
-}
-
 void TimerAllResultsVC::didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) {
     table.deselectRow(indexPath, true);
     std::shared_ptr<MTimerRecord> record =

@@ -2,12 +2,17 @@
 
 #include "Classes/timer/CustomEditKeyboardVC.h"
 #include "Classes/timer/CustomEditVC.h"
+#include "Classes/timer/CustomEditVC_iPad.h"
 #include "Classes/timer/TimerAllResultsVC.h"
+#include "Classes/timer/TimerAllResultsVC_iPad.h"
 #include "Classes/timer/TimerConfirmVC.h"
 #include "Classes/timer/TimerIEVC.h"
 #include "Classes/timer/TimerResultsVC.h"
+#include "Classes/timer/TimerResultsVC_iPad.h"
 #include "Classes/timer/TimerSettingsVC.h"
+#include "Classes/timer/TimerSettingsVC_iPad.h"
 #include "Classes/timer/TimerV2VC.h"
+#include "Classes/timer/TimerV2VC_iPad.h"
 #include "platform/ui/BarButtonItem.h"
 #include "platform/ui/View.h"
 

@@ -63,19 +63,9 @@ const ui::ConnectionTable& TimerResultsVC::classConnections() {
     return table;
 }
 
-const ui::ConnectionTable& TimerResultsVC_iPad::classConnections() {
-    static const ui::ConnectionTable table("TimerResultsVC_iPad", &TimerResultsVC::classConnections());
-    return table;
-}
-
 const TimerResultsVC::Columns& TimerResultsVC::columns() const {
     static constexpr Columns kPhone{50, 140, 160, 210, 300, {33.5, 90.5, 182.5, 248.5}};
     return kPhone;
-}
-
-const TimerResultsVC::Columns& TimerResultsVC_iPad::columns() const {
-    static constexpr Columns kTablet{70, 190, 260, 330, 600, {33.5, 110.5, 282.5, 368.5}};
-    return kTablet;
 }
 
 void TimerResultsVC::init(const std::shared_ptr<MTimerRecord>& record, const std::string& returnKey) {

@@ -33,11 +33,6 @@ const ui::ConnectionTable& TimerSettingsVC::classConnections() {
     return table;
 }
 
-const ui::ConnectionTable& TimerSettingsVC_iPad::classConnections() {
-    static const ui::ConnectionTable table("TimerSettingsVC_iPad", &TimerSettingsVC::classConnections());
-    return table;
-}
-
 void TimerSettingsVC::init(bool vibrate130, bool vibrate200, bool vibrateAnswer, bool color) {
     initWithNibName(nibIdentifier());
     vibrate130_ = vibrate130;
@@ -93,14 +88,3 @@ void TimerSettingsVC::doneCancelClick(const Sender& sender) {
     if (const char* name = TimerClasses::closingNotification(TimerClasses::senderTag(sender)))
         fnd::NotificationCenter::defaultCenter().post(name, sharedAs<fnd::Object>());
 }
-
-void TimerSettingsVC_iPad::init(bool, bool, bool, bool color) { initWithColor(color); }
-
-void TimerSettingsVC_iPad::initWithColor(bool color) {
-    initWithNibName(nibIdentifier());
-    setSlideDirection(kDocked);
-    setColor(color);
-    animation();
-}
-
-void TimerSettingsVC_iPad::updateViews() { show(colorSC_.get(), color()); }

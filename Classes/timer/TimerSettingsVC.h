@@ -52,16 +52,3 @@ class TimerSettingsVC : public SliddenViewController {
     std::shared_ptr<ui::SegmentedControl> vibrate130SC_, vibrate200SC_, vibrateAnswerSC_;
     bool vibrate130_ = false, vibrate200_ = false, vibrateAnswer_ = false, color_ = false;
 };
-
-// The tablet's options panel: the colour alert only; the vibration values it is given are ignored.
-class TimerSettingsVC_iPad : public TimerSettingsVC {
-  public:
-    static const ui::ConnectionTable& classConnections();
-    const ui::ConnectionTable& connections() const override { return classConnections(); }
-    std::string nibIdentifier() const override { return "TimerSettingsView-iPad"; }
-
-    using TimerSettingsVC::init;
-    void init(bool vibrate130, bool vibrate200, bool vibrateAnswer, bool color) override;
-    void initWithColor(bool color);
-    void updateViews() override;
-};

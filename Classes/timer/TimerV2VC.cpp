@@ -116,11 +116,6 @@ const ui::ConnectionTable& TimerV2VC::classConnections() {
     return table;
 }
 
-const ui::ConnectionTable& TimerV2VC_iPad::classConnections() {
-    static const ui::ConnectionTable table("TimerV2VC_iPad", &TimerV2VC::classConnections());
-    return table;
-}
-
 void TimerV2VC::init() {
     initWithNibName(nibIdentifier());
     if (auto rep = AbstractAppDelegate::sharedRep()) timer_ = rep->timer();
@@ -448,33 +443,17 @@ std::shared_ptr<TimerSettingsVC> TimerV2VC::makeTimerSettingsVC() {
     return ui::make<TimerSettingsVC>(timer_->vibrate130(), timer_->vibrate200(), timer_->vibrateAnswer(),
                                      timer_->color());
 }
-std::shared_ptr<TimerSettingsVC> TimerV2VC_iPad::makeTimerSettingsVC() {
-    return ui::make<TimerSettingsVC_iPad>(timer()->vibrate130(), timer()->vibrate200(),
-                                          timer()->vibrateAnswer(), timer()->color());
-}
 std::shared_ptr<CustomEditVC> TimerV2VC::makeCustomEditVC() {
     return ui::make<CustomEditVC>(timer_->customNumberOfQuestion(), timer_->customTotalTime(),
                                   timer_->customStartNumber());
 }
-std::shared_ptr<CustomEditVC> TimerV2VC_iPad::makeCustomEditVC() {
-    return ui::make<CustomEditVC_iPad>(timer()->customNumberOfQuestion(), timer()->customTotalTime(),
-                                       timer()->customStartNumber());
-}
 std::shared_ptr<TimerResultsVC> TimerV2VC::makeTimerResultsVC(const std::shared_ptr<MTimerRecord>& r) {
     return ui::make<TimerResultsVC>(r, std::string(kResultsReturnKey));
-}
-std::shared_ptr<TimerResultsVC> TimerV2VC_iPad::makeTimerResultsVC(const std::shared_ptr<MTimerRecord>& r) {
-    return ui::make<TimerResultsVC_iPad>(r, std::string(kResultsReturnKey));
 }
 std::shared_ptr<TimerAllResultsVC> TimerV2VC::makeTimerAllResultsVC(
     const std::shared_ptr<MTimerRecordSet>& set) {
     return ui::make<TimerAllResultsVC>(set);
 }
-std::shared_ptr<TimerAllResultsVC> TimerV2VC_iPad::makeTimerAllResultsVC(
-    const std::shared_ptr<MTimerRecordSet>& set) {
-    return ui::make<TimerAllResultsVC_iPad>(set);
-}
-
 void TimerV2VC::showCustomEdit(const Sender&) {
     if (canOpenSubview()) openChild(makeCustomEditVC(), &TimerV2VC::customEditDone);
 }

@@ -174,20 +174,3 @@ class TimerV2VC : public ToolViewController {
     const std::shared_ptr<ui::Button>& changeModeBtn() const { return changeModeBtn_; }
     const std::shared_ptr<ui::Button>& customEditBtn() const { return customEditBtn_; }
 };
-
-// The tablet's timer: its own interface file and child screens; the labels stay where the file
-// puts them.
-class TimerV2VC_iPad : public TimerV2VC {
-  public:
-    static const ui::ConnectionTable& classConnections();
-    const ui::ConnectionTable& connections() const override { return classConnections(); }
-    std::string nibIdentifier() const override { return tabletName(TimerV2VC::nibIdentifier()); }
-
-  protected:
-    std::shared_ptr<TimerSettingsVC> makeTimerSettingsVC() override;
-    std::shared_ptr<CustomEditVC> makeCustomEditVC() override;
-    std::shared_ptr<TimerResultsVC> makeTimerResultsVC(const std::shared_ptr<MTimerRecord>& record) override;
-    std::shared_ptr<TimerAllResultsVC> makeTimerAllResultsVC(
-        const std::shared_ptr<MTimerRecordSet>& set) override;
-    bool movesMainLabels() const override { return false; }
-};

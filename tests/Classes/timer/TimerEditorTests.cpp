@@ -5,6 +5,7 @@
 
 #include "Classes/timer/CustomEditKeyboardVC.h"
 #include "Classes/timer/CustomEditVC.h"
+#include "Classes/timer/CustomEditVC_iPad.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/SegmentedControl.h"
 #include "tests/Classes/timer/TimerScreenSupport.h"

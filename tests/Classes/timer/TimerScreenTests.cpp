@@ -11,6 +11,7 @@
 #include "Classes/timer/TimerConfirmVC.h"
 #include "Classes/timer/TimerResultsVC.h"
 #include "Classes/timer/TimerSettingsVC.h"
+#include "Classes/timer/TimerSettingsVC_iPad.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
