@@ -94,3 +94,35 @@ export function installShownTexts(context) {
         });
     });
 }
+
+// Steps on pages whose context has installShownTexts. The centres of the shown texts that are the
+// text (or match it, with `pattern`); waiting until one is shown (answering the last, which is
+// drawn on top) or until none is.
+export const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
+export async function waitShown(page, text, pattern = false, timeout = 30000) {
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern], { timeout });
+    return (await shown(page, text, pattern)).at(-1);
+}
+export async function waitGone(page, text, pattern = false) {
+    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length === 0, [text, pattern]);
+}
+// A tap on the shown text once it has stopped moving (screens and overlays slide in).
+export async function tapShown(page, text, pattern = false) {
+    let at = await waitShown(page, text, pattern);
+    for (;;) {
+        await page.waitForTimeout(120);
+        const now = (await shown(page, text, pattern)).at(-1) ?? at;
+        if (now.x === at.x && now.y === at.y) break;
+        at = now;
+    }
+    await page.mouse.click(at.x, at.y);
+}
+// Opens a tool from the home screen: its button's picture lies above its caption.
+const homeGrid = { phone: { captionBelow: 45, column: 100 }, tablet: { captionBelow: 48, column: 150 } };
+export async function tapToolButton(page, device, caption) {
+    const first = await waitShown(page, 'Library');
+    const second = await waitShown(page, 'Error Log');
+    const scale = Math.abs(second.x - first.x) / homeGrid[device].column;
+    const c = await waitShown(page, caption);
+    await page.mouse.click(c.x, c.y - homeGrid[device].captionBelow * scale);
+}

@@ -14,7 +14,10 @@ import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import {
+    artifacts, installShownTexts, launchBrowser, removeProfiles, shown, startProgram, tapShown, tapToolButton,
+    waitGone, waitShown,
+} from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const folders = [];
@@ -42,26 +45,7 @@ after(async () => {
 });
 
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const shown = (page, text, pattern = false) => page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
-async function waitShown(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern]);
-    return (await shown(page, text, pattern)).at(-1);
-}
-async function waitGone(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length === 0, [text, pattern]);
-}
-// A tap on the text (the last one drawn where it shows twice: it lies on top), once it has stopped
-// moving: overlays slide in.
-async function tap(page, text, pattern = false) {
-    let at = await waitShown(page, text, pattern);
-    for (;;) {
-        await page.waitForTimeout(120);
-        const now = (await shown(page, text, pattern)).at(-1) ?? at;
-        if (now.x === at.x && now.y === at.y) break;
-        at = now;
-    }
-    await page.mouse.click(at.x, at.y);
-}
+const tap = tapShown;
 // The shown texts that match the pattern.
 const textsLike = (page, pattern) =>
     page.evaluate((p) => [...document.querySelectorAll('.text > span')]
@@ -69,7 +53,7 @@ const textsLike = (page, pattern) =>
         .map((span) => span.textContent), pattern);
 const keyTitle = (title) => `^\\s*${title}\\s*$`;
 
-const sizes = { phone: { width: 320, captionBelow: 45, column: 100 }, tablet: { width: 768, captionBelow: 48, column: 150 } };
+const sizes = { phone: { width: 320 }, tablet: { width: 768 } };
 
 // Page pixels per device point, and the screen's top left corner.
 async function screenBox(page, device) {
@@ -111,11 +95,7 @@ function withProgram(device, sections = 0) {
 function timerStory(s) {
     test('opens from the home screen, ready for a quantitative section', async () => {
         const { page, device } = s;
-        const first = await waitShown(page, 'Library');
-        const second = await waitShown(page, 'Error Log');
-        const scale = Math.abs(second.x - first.x) / sizes[device].column;
-        const caption = await waitShown(page, 'Timer');
-        await page.mouse.click(caption.x, caption.y - sizes[device].captionBelow * scale);
+        await tapToolButton(page, device, 'Timer');
         await waitShown(page, 'Quantitative');
         await waitShown(page, '1/37');
         await waitShown(page, '75:00');
@@ -265,11 +245,7 @@ describe('a backup of 1,000 kept sections', () => {
 
     test('reaches the page whole as one mail link', async () => {
         const { page } = s;
-        const first = await waitShown(page, 'Library');
-        const second = await waitShown(page, 'Error Log');
-        const scale = Math.abs(second.x - first.x) / sizes.phone.column;
-        const caption = await waitShown(page, 'Timer');
-        await page.mouse.click(caption.x, caption.y - sizes.phone.captionBelow * scale);
+        await tapToolButton(page, 'phone', 'Timer');
         await tap(page, 'Results');
         await tap(page, 'Backup');
         await tap(page, 'Mail a backup');
