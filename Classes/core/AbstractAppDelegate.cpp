@@ -25,6 +25,7 @@
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/StatisticsClasses.h"
+#include "Classes/timer/TimerClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/KeyedArchiver.h"
@@ -88,6 +89,7 @@ void AbstractAppDelegate::registerClasses() {
         GameVC::registerOwners();
         FlashcardsVC::registerOwners();
         SetsVC::registerOwners();
+        TimerClasses::registerAll();
     });
 }
 

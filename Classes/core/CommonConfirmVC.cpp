@@ -12,11 +12,6 @@
 
 namespace {
 
-std::shared_ptr<const ui::Image> keyImage(const char* name) {
-    std::shared_ptr<const ui::Image> image = ui::Image::named(name);
-    return image ? image->stretchable(CommonConfirmVC::kKeyCap, CommonConfirmVC::kKeyCap) : nullptr;
-}
-
 // The view the panel is laid over: the home screen's on the tablet, the window on the phone.
 std::shared_ptr<ui::View> hostView() {
     if (ui::Device::current().isTablet()) return CommonViewController::homeView();
@@ -24,6 +19,11 @@ std::shared_ptr<ui::View> hostView() {
 }
 
 }  // namespace
+
+std::shared_ptr<const ui::Image> CommonConfirmVC::keyImage(const char* name) {
+    std::shared_ptr<const ui::Image> image = ui::Image::named(name);
+    return image ? image->stretchable(kKeyCap, kKeyCap) : nullptr;
+}
 
 const ui::ConnectionTable& CommonConfirmVC::classConnections() {
     static const ui::ConnectionTable table =

@@ -11,6 +11,7 @@
 
 namespace ui {
 class Button;
+class Image;
 class Label;
 }  // namespace ui
 
@@ -32,6 +33,9 @@ class CommonConfirmVC : public CommonViewController {
 
     // "CommonConfirmView", on the tablet "CommonConfirmView-iPad".
     std::string nibIdentifier() const override;
+
+    // A key face of the panels, stretched by kKeyCap; null when there is no such picture.
+    static std::shared_ptr<const ui::Image> keyImage(const char* name);
 
     // Loads the panel with the question and slides it in.
     using CommonViewController::init;

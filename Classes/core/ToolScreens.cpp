@@ -13,6 +13,8 @@
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
+#include "Classes/timer/TimerV2VC.h"
+#include "Classes/timer/TimerV2VC_iPad.h"
 #include "platform/ui/Make.h"
 
 namespace {
@@ -45,8 +47,8 @@ const std::map<std::string, Factory>& table() {
         {"StartVC_iPad", pending("StartVC_iPad", "Library")},
         {"BooksVC", screen<BooksVC>()},
         {"BooksVC_iPad", screen<BooksVC_iPad>()},
-        {"TimerV2VC", pending("TimerV2VC", "Timer")},
-        {"TimerV2VC_iPad", pending("TimerV2VC_iPad", "Timer")},
+        {"TimerV2VC", screen<TimerV2VC>()},
+        {"TimerV2VC_iPad", screen<TimerV2VC_iPad>()},
         {"FlashcardsVC", screen<FlashcardsVC>()},
         {"FlashcardsVC_iPad", screen<FlashcardsVC_iPad>()},
         {"SetsVC", screen<SetsVC>()},

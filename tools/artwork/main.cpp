@@ -24,6 +24,7 @@
 #include "tools/artwork/SettingsArtwork.h"
 #include "tools/artwork/StatisticsArtwork.h"
 #include "tools/artwork/StudyAidsArtwork.h"
+#include "tools/artwork/TimerArtwork.h"
 
 int main(int argc, char** argv) {
     ArtworkRegistry registry;
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
         SettingsArtwork::addTo(registry);
         StatisticsArtwork::addTo(registry);
         StudyAidsArtwork::addTo(registry);
+        TimerArtwork::addTo(registry);
     }
 
     std::filesystem::path folder = std::filesystem::path(ORVA_SOURCE_RESOURCES) / "images";

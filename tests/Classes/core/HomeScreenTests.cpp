@@ -88,14 +88,14 @@ const Order kPhoneShown{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 
 TEST_F(HomeScreenTest, ATapOpensAFreshToolWhichGoesBackOnItsDoneNotification) {
     showHome();
-    auto timer = button("timerBtn");
-    ui::Point place = timer->center();
+    auto courses = button("coursesBtn");
+    ui::Point place = courses->center();
     EXPECT_EQ(storedOrder(), kPhoneHidden);
 
-    tap(*timer);
-    EXPECT_EQ(openTool(), "TimerV2VC");
+    tap(*courses);
+    EXPECT_EQ(openTool(), "CoursesVC");
     EXPECT_EQ(home->mainChild(), home->toolVC());
-    EXPECT_TRUE(timer->openedVC());
+    EXPECT_TRUE(courses->openedVC());
     // A second tap while the first tool opens opens nothing.
     auto first = home->toolVC();
     tap(*button("settingsBtn"));
@@ -109,16 +109,16 @@ TEST_F(HomeScreenTest, ATapOpensAFreshToolWhichGoesBackOnItsDoneNotification) {
     EXPECT_EQ(home->toolVC(), nullptr);
     EXPECT_TRUE(home->canOpenSubview());
     runFor(1.2);
-    EXPECT_EQ(timer->center(), place);
-    EXPECT_EQ(timer->alpha(), 1);
-    EXPECT_EQ(timer->tag(), 0);
+    EXPECT_EQ(courses->center(), place);
+    EXPECT_EQ(courses->alpha(), 1);
+    EXPECT_EQ(courses->tag(), 0);
     EXPECT_EQ(first->view()->superview(), nullptr);
     // The tip due a second after the screen loaded did not come: a tool opened before.
     EXPECT_EQ(home->tipVC(), nullptr);
 
     // Every tool opens anew.
-    tap(*timer);
-    EXPECT_EQ(openTool(), "TimerV2VC");
+    tap(*courses);
+    EXPECT_EQ(openTool(), "CoursesVC");
     EXPECT_NE(home->toolVC(), first);
 }
 
