@@ -140,7 +140,7 @@ TEST_F(TimerBackupTest, LinesTheModelCannotHoldAreSkipped) {
 TEST_F(TimerBackupTest, TheScreenMailsTheBackupAndRestoresFromThePasteboard) {
     startHome(ui::Idiom::Phone);
     std::vector<std::string> opened;
-    ui::Application::shared().setURLOpener([&](const std::string& address) { opened.push_back(address); });
+    ui::Application::shared().setOnOpenURL([&](const std::string& address) { opened.push_back(address); });
     auto set = rep->timer()->timerRecordSet();
     fill(*set);
     auto screen = ui::make<TimerIEVC>(set);

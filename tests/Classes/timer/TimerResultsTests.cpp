@@ -47,7 +47,7 @@ class TimerResults : public TimerScreenTest {
     void SetUp() override {
         TimerScreenTest::SetUp();
         startHome(ui::Idiom::Phone);
-        ui::Application::shared().setURLOpener(
+        ui::Application::shared().setOnOpenURL(
             [this](const std::string& address) { opened.push_back(address); });
     }
     void openResults(const std::shared_ptr<MTimerRecord>& r) {
