@@ -63,7 +63,7 @@ class TableViewDataSource {
 
 class TableViewDelegate : public ScrollViewDelegate {
   public:
-    // Negative: the table's row height.
+    // The row's height; a negative height means the table's rowHeight.
     virtual double heightForRow(TableView&, const IndexPath&) { return -1; }
     // A negative height means the table's section header height, used only where the section has
     // a title or a header view.
