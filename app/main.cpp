@@ -10,14 +10,17 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "Classes/core/TovridaAppDelegate.h"
+#include "platform/display/AccessFile.h"
 #include "platform/display/DeviceSession.h"
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/FolderLock.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
@@ -37,7 +40,14 @@ struct Settings {
     std::string model;
     unsigned short port = 0;
     bool open = false;
+    bool newToken = false;
 };
+
+// Kept in the data folder: the lock that keeps a second program off it (holding the address of the
+// one running) and the display's access token and port, which keep the address the same across
+// restarts.
+constexpr const char* kLockFileName = ".orvakit.lock";
+constexpr const char* kAccessFileName = ".orvakit-access";
 
 // One entry per option; an option with a value gets it as the argument of its handler, which
 // answers an error text (empty when the value is fine).
@@ -85,7 +95,7 @@ std::vector<Option> options(Settings& s) {
              fnd::Paths::setDocuments(v);
              return {};
          }},
-        {"--port", "N", "the port to serve on (default a free one)",
+        {"--port", "N", "the port to serve on (default the last run's, else a free one)",
          [&s](const std::string& v) -> std::string {
              char* end = nullptr;
              long port = std::strtol(v.c_str(), &end, 10);
@@ -96,6 +106,11 @@ std::vector<Option> options(Settings& s) {
         {"--open", nullptr, "open the address in the desktop's browser, where there is one",
          [&s](const std::string&) -> std::string {
              s.open = true;
+             return {};
+         }},
+        {"--new-token", nullptr, "replace the kept access token: addresses printed before stop working",
+         [&s](const std::string&) -> std::string {
+             s.newToken = true;
              return {};
          }},
         {"--resources", "DIR", "the bundle's resource folder (default the source tree's resources/)",
@@ -236,7 +251,33 @@ int main(int argc, char** argv) {
         application.terminate();
         loop->stop();
     });
-    fnd::Log::info("documents in ", fnd::Paths::documents().string());
+    // Two programs on one data folder would overwrite each other's files: the second one stops here.
+    const std::filesystem::path dataFolder = fnd::Paths::documents();
+    fnd::FolderLock dataLock;
+    switch (dataLock.acquire(dataFolder, kLockFileName)) {
+        case fnd::FolderLock::Outcome::Acquired:
+            break;
+        case fnd::FolderLock::Outcome::HeldElsewhere: {
+            std::string address = dataLock.holderNote();
+            std::fprintf(
+                stderr,
+                "orvakit: the data folder %s is in use by another orvakit%s%s.\n"
+                "orvakit: open that one's address, or end it first, or start with another --data-dir.\n",
+                dataFolder.c_str(), address.empty() ? " (still starting)" : ", at ", address.c_str());
+            return 1;
+        }
+        case fnd::FolderLock::Outcome::Failed:
+            std::fprintf(stderr, "orvakit: %s\n", dataLock.error().c_str());
+            return 1;
+    }
+    const std::filesystem::path accessFile = dataFolder / kAccessFileName;
+    std::string accessError;
+    auto access = display::AccessFile::loadOrMake(accessFile, settings.newToken, accessError);
+    if (!access) {
+        std::fprintf(stderr, "orvakit: %s\n", accessError.c_str());
+        return 1;
+    }
+    fnd::Log::info("documents in ", dataFolder.string());
     // The store sells what the bundle lists; the program ships no list, so nothing.
     if (auto products = fnd::Bundle::main().textResource("StoreProducts", "json"))
         fnd::Log::info("the store sells ", store::Storefront::shared().loadProducts(*products), " products");
@@ -244,12 +285,19 @@ int main(int argc, char** argv) {
     // The display first, so that the web views the application makes at launch show in the tab.
     display::DeviceSession::Options sessionOptions;
     sessionOptions.server.port = settings.port;
+    sessionOptions.server.preferredPort = access->port;
+    sessionOptions.server.token = access->token;
     display::DeviceSession session(sessionOptions);
     if (!session.start()) {
         std::fprintf(stderr, "orvakit: cannot serve the display: %s\n", session.error().c_str());
         return 1;
     }
     ui::Application::shared().launch(std::make_shared<TovridaAppDelegate>());
+    dataLock.setNote(session.address());
+    if (session.server().port() != access->port) {
+        access->port = session.server().port();
+        if (!display::AccessFile::save(accessFile, *access, accessError)) fnd::Log::warning(accessError);
+    }
     std::printf("%s\n", session.address().c_str());
     std::fflush(stdout);
     if (settings.open) openInBrowser(session.address());

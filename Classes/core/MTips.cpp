@@ -1,24 +1,31 @@
 #include "Classes/core/MTips.h"
 
+#include <algorithm>
+
 #include "Classes/core/MTipsData.h"
 #include "platform/foundation/Random.h"
 
 MTips::MTips() { MTipsData::fillTips(tips_); }
 
 void MTips::restoreTipsHistory(const fnd::ArchiveDictionary& history) {
-    for (const std::shared_ptr<MTip>& tip : tips_) {
-        auto entry = history.find(tip->tipID());
-        if (entry == history.end()) continue;
-        if (std::shared_ptr<MTipHistory> stored = entry->second.object<MTipHistory>()) {
-            tip->history()->impressionsCount = stored->impressionsCount;
-            tip->history()->activationCount = stored->activationCount;
-            tip->history()->deactivationCount = stored->deactivationCount;
+    absentTipsHistory_.clear();
+    for (const auto& [tipID, value] : history) {
+        std::shared_ptr<MTipHistory> stored = value.object<MTipHistory>();
+        if (!stored) continue;
+        auto tip = std::find_if(tips_.begin(), tips_.end(),
+                                [&](auto& present) { return present->tipID() == tipID; });
+        if (tip == tips_.end()) {
+            absentTipsHistory_[tipID] = stored;
+            continue;
         }
+        (*tip)->history()->impressionsCount = stored->impressionsCount;
+        (*tip)->history()->activationCount = stored->activationCount;
+        (*tip)->history()->deactivationCount = stored->deactivationCount;
     }
 }
 
 std::shared_ptr<fnd::ArchiveDictionary> MTips::storeTipsHistory() const {
-    auto history = fnd::ArchiveValue::makeDictionary();
+    auto history = std::make_shared<fnd::ArchiveDictionary>(absentTipsHistory_);
     for (const std::shared_ptr<MTip>& tip : tips_) (*history)[tip->tipID()] = tip->history();
     return history;
 }

@@ -17,10 +17,11 @@ class MTips : public fnd::Object {
     std::vector<std::shared_ptr<MTip>>& tips() { return tips_; }
     const std::vector<std::shared_ptr<MTip>>& tips() const { return tips_; }
 
-    // The counters stored for each tip copied into it; unknown identifiers and entries that are no
-    // counters are ignored.
+    // The counters stored for each tip copied into it; entries that are no counters are ignored.
+    // Counters of tips not present (left out because the address they name is not configured, or
+    // from another version) are kept as they were, so that they count on once the tip is back.
     void restoreTipsHistory(const fnd::ArchiveDictionary& history);
-    // The counters of the present tips, by identifier.
+    // The counters of the present tips and those kept for absent ones, by identifier.
     std::shared_ptr<fnd::ArchiveDictionary> storeTipsHistory() const;
 
     // The tips that may be shown now, in order. Every call counts down the pass-over of a tip that
@@ -31,4 +32,5 @@ class MTips : public fnd::Object {
 
   private:
     std::vector<std::shared_ptr<MTip>> tips_;
+    fnd::ArchiveDictionary absentTipsHistory_;
 };

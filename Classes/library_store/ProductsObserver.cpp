@@ -57,6 +57,7 @@ ProductsObserver::ProductsObserver(fnd::URL contentServer, std::string bundleIde
           "word_translations", "advanced_orva_quant", "foundations_of_orva_verbal"})
         productIDSet_[bundleIdentifier_ + "." + name] = name;
     productIDSet_[bundleIdentifier_ + ".case_studies_and_cocktails"] = "case_studies_n_cocktails";
+    productIDSet_[kOfficialGuideCompanionStoreId] = "official_guide_companion";
 }
 
 ProductsObserver::ProductsInfo ProductsObserver::parseCatalogue(std::string_view text) {

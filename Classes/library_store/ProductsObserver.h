@@ -31,6 +31,9 @@ class ProductsObserver : public fnd::Object, public store::ProductsRequestDelega
     using AlertPresenter = StoreAlert::Presenter;
 
     static constexpr int kCatalogueVersion = 3;
+    // The official guide's companion is sold under a book number rather than under the bundle
+    // identifier; it opens the same annotation page as the bundle-prefixed companion.
+    static constexpr const char* kOfficialGuideCompanionStoreId = "9780000000002";
 
     // The content server's address comes from the bundle's "ORVAStoreContentServer" (none: every
     // fetch fails as unreachable); the bundle identifier prefixes product identifiers.

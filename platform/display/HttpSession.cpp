@@ -93,9 +93,7 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
         bool cookieCounts =
             tokenInCookie && AccessPolicy::cookieRequestSiteAllowed(sv(req["Sec-Fetch-Site"]));
         auto found = core->files().resolve(sv(req.target()));
-        if (found.needsToken && !tokenInTarget && !cookieCounts)
-            return reply(http::status::forbidden,
-                         "A valid access token is needed: open the address the program printed.\n", true);
+        if (found.needsToken && !tokenInTarget && !cookieCounts) return replyTokenNeeded();
 
         switch (found.kind) {
             case ServedFiles::Resolution::Kind::BadPath:
@@ -118,9 +116,7 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
         if (!core->policy().originAllowed(sv(req[http::field::origin])))
             return reply(http::status::forbidden, "Connections are accepted from the display's page only.\n",
                          true);
-        if (!tokenGiven)
-            return reply(http::status::forbidden,
-                         "A valid access token is needed: open the address the program printed.\n", true);
+        if (!tokenGiven) return replyTokenNeeded();
 
         WebSocketSession::Upgrade handshake;
         handshake.target = std::string(req.target());
@@ -144,13 +140,26 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
         res.keep_alive(keepAlive);
     }
 
-    void reply(http::status status, const std::string& text, bool ownPage, bool close = false) {
+    void reply(http::status status, const std::string& text, bool ownPage, bool close = false,
+               const char* contentType = "text/plain; charset=utf-8") {
         auto res = std::make_shared<http::response<http::string_body>>(status, 11);
         prepare(*res, !close && parser && parser->is_done() && parser->get().keep_alive(), ownPage);
-        res->set(http::field::content_type, "text/plain; charset=utf-8");
+        res->set(http::field::content_type, contentType);
         res->body() = text;
         res->prepare_payload();
         write(res);
+    }
+
+    // A tab or bookmark of an earlier run, or an address typed without its token, lands here: a
+    // page a person can read in the browser, telling them where the right address is.
+    void replyTokenNeeded() {
+        reply(http::status::forbidden,
+              "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+              "<title>Access token needed</title></head>\n<body style=\"font-family:sans-serif;margin:2em\">"
+              "<h1>Access token needed</h1>\n<p>This address lacks a valid access token. Open the address "
+              "the program printed when it started; it ends in <code>?token=</code> and a long number.</p>"
+              "\n</body></html>\n",
+              true, false, "text/html; charset=utf-8");
     }
 
     void sendDocument(const Request& req, ServedFiles::Resolution found, bool setCookie) {

@@ -48,7 +48,7 @@ struct Server::Impl {
         : options(std::move(o)),
           io(thread),
           mainLoop(fnd::RunLoop::mainShared()),
-          token(AccessPolicy::makeToken()) {}
+          token(options.token.empty() ? AccessPolicy::makeToken() : options.token) {}
 
     Options options;
     fnd::IOThread& io;
@@ -80,8 +80,11 @@ Server::~Server() { stop(); }
 bool Server::start() {
     if (impl_->core) return true;
     impl_->error.clear();
-    impl_->listener = Listener::open(impl_->io, impl_->options.port, impl_->error);
+    if (impl_->options.port == 0 && impl_->options.preferredPort != 0)
+        impl_->listener = Listener::open(impl_->io, impl_->options.preferredPort, impl_->error);
+    if (!impl_->listener) impl_->listener = Listener::open(impl_->io, impl_->options.port, impl_->error);
     if (!impl_->listener) return false;
+    impl_->error.clear();
 
     auto sink = [loop = impl_->mainLoop, main = std::weak_ptr<MainSide>(impl_->main),
                  takeNow = impl_->takeNow](ServerCore::TabEvent event) {

@@ -26,6 +26,8 @@ class Server {
   public:
     struct Options {
         unsigned short port = 0;            // 0: a free port
+        unsigned short preferredPort = 0;   // with port 0: tried first, a free one when it is taken
+        std::string token;                  // empty: a fresh random one
         std::filesystem::path webFolder;    // empty: the front end of the source tree
         std::filesystem::path fontsFolder;  // empty: the system's DejaVu fonts
         fnd::IOThread* ioThread = nullptr;  // null: the process's I/O thread

@@ -56,12 +56,26 @@ async function start(args = ['--data-dir', dataDir], folder = dataDir) {
 
 const file = (name) => path.join(dataDir, name);
 
+// Runs a program to its end: its exit code and what it wrote to standard error.
+const runToEnd = (args) => new Promise((resolve) => {
+    const child = spawn(program, args, { stdio: ['ignore', 'ignore', 'pipe'] });
+    let errors = '';
+    child.stderr.on('data', (chunk) => { errors += chunk; });
+    child.once('exit', (code) => resolve({ code, errors }));
+});
+
 test('a fresh start saves on the way to the background and the next start finds the data', async () => {
     assert.ok(program, 'ORVAKIT names the program');
     mkdirSync(artifacts, { recursive: true });
 
     const first = await start();
+    const port = new URL(first.address).port;
     await first.until(() => first.log().includes('fresh user data'), 'the fresh data');
+    // A second program on the same data folder refuses to start and says where the first one is.
+    const rival = await runToEnd(['--data-dir', dataDir]);
+    assert.equal(rival.code, 1);
+    assert.ok(rival.errors.includes(`the data folder ${dataDir} is in use`), rival.errors);
+    assert.ok(rival.errors.includes(first.address), rival.errors);
     await first.until(() => existsSync(file('PracticeRepository')), 'the practice file written while loading');
 
     const context = await launchBrowser();
@@ -80,10 +94,22 @@ test('a fresh start saves on the way to the background and the next start finds 
     first.child.kill('SIGTERM');
     const ended = await first.exited;
     assert.equal(ended.code, 0);
+
+    // The restarted program prints the same address (the token is kept in the data folder), so the
+    // open tab finds it again; an address without the token gets a page that says what to open.
+    const second = await start();
+    assert.equal(second.address, first.address);
+    await second.until(() => /the user's data read from/.test(second.log()), 'the saved data read');
+    await page.goto(second.address);
+    await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'connected');
+    const stranger = await (await launchBrowser()).newPage();
+    const refused = await stranger.goto(`http://127.0.0.1:${port}/`);
+    assert.equal(refused.status(), 403);
+    await stranger.getByText('Open the address the program printed', { exact: false }).waitFor();
+    await stranger.screenshot({ path: path.join(artifacts, 'core_startup-token-needed.png') });
+    await stranger.context().close();
     await context.close();
 
-    const second = await start();
-    await second.until(() => /the user's data read from/.test(second.log()), 'the saved data read');
     assert.equal(second.log().includes('is not used'), false, second.log());
     assert.deepEqual(readdirSync(dataDir).filter((n) => n.includes('.bad-')), []);
     // An existing practice file is read, not written again.
@@ -92,6 +118,11 @@ test('a fresh start saves on the way to the background and the next start finds 
 
     second.child.kill('SIGTERM');
     assert.equal((await second.exited).code, 0);
+
+    const renewed = await start(['--data-dir', dataDir, '--new-token']);
+    assert.notEqual(renewed.address, first.address);
+    renewed.child.kill('SIGTERM');
+    assert.equal((await renewed.exited).code, 0);
 });
 
 test('SIGTERM again while ending waits all the same for the data to load, then saves and exits', async () => {

@@ -94,7 +94,30 @@ TEST_F(TipsTest, CountersSurviveAnArchiveAndOlderOrForeignEntriesAreHarmless) {
     EXPECT_EQ(find(restored, "Keywords")->history()->activationCount, 0);  // absent from the older dictionary
     EXPECT_EQ(find(restored, "News")->history()->impressionsCount, 1);
     EXPECT_EQ(find(restored, "Dictionary")->history()->impressionsCount, 0);
-    EXPECT_EQ(restored.storeTipsHistory()->count("RetiredTip"), 0u);
+    EXPECT_EQ(restored.storeTipsHistory()->count("RetiredTip"), 1u);
+}
+
+TEST_F(TipsTest, CountersOfTipsLeftOutAreKeptAtTheNextSave) {
+    // The contact and flashcard-service tips are left out while their addresses are not configured;
+    // their counters must still be there when the address is set later.
+    fnd::ArchiveDictionary stored;
+    for (const char* id : {"ContactUs", "QuizletMakeOwn", "News"}) {
+        auto counters = std::make_shared<MTipHistory>();
+        counters->impressionsCount = 4;
+        counters->deactivationCount = 2;
+        stored[id] = counters;
+    }
+    MTips tips;
+    tips.restoreTipsHistory(stored);
+    find(tips, "News")->shown();
+    auto saved = tips.storeTipsHistory();
+    for (const char* id : {"ContactUs", "QuizletMakeOwn"}) {
+        auto counters = saved->at(id).object<MTipHistory>();
+        ASSERT_TRUE(counters) << id;
+        EXPECT_EQ(counters->impressionsCount, 4) << id;
+        EXPECT_EQ(counters->deactivationCount, 2) << id;
+    }
+    EXPECT_EQ(saved->at("News").object<MTipHistory>()->impressionsCount, 5);
 }
 
 TEST_F(TipsTest, EventsFromOtherThreadsAreCountedOnTheMainThreadAndNotAfterTheTipIsGone) {

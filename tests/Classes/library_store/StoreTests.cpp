@@ -71,6 +71,18 @@ TEST_F(StoreTest, CatalogueLinesBecomeRecordsAndMalformedOnesAreSkipped) {
     EXPECT_TRUE(catalogue.at("d.plain")->isNew());
 }
 
+TEST_F(StoreTest, EveryAnnotatedProductFindsItsPage) {
+    auto observer = catalogueObserver();
+    EXPECT_EQ(observer->productIDSet().size(), 14u);
+    auto page = [&](const std::string& id) {
+        return observer->getResourceForProductID(MProductInfo(id, 1, 1, "T", "S", "A", "p"));
+    };
+    EXPECT_EQ(page(ProductsObserver::kOfficialGuideCompanionStoreId), "official_guide_companion");
+    EXPECT_EQ(page("org.orvakit.studykit.official_guide_companion"), "official_guide_companion");
+    EXPECT_EQ(page("org.orvakit.studykit.case_studies_and_cocktails"), "case_studies_n_cocktails");
+    EXPECT_EQ(page("org.orvakit.studykit.unknown"), std::nullopt);
+}
+
 TEST_F(StoreTest, AFetchPostsTheFormAndCompletesRecordsWithTheStoresProducts) {
     server.route("/get_products.cgi", HTTPTestServer::Reply::text(kCatalogue, "text/plain"));
     store::Storefront::shared().setProducts({{"b.geo", "Angles, circles and solids.", "4.99", "$"},

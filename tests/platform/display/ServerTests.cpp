@@ -65,6 +65,9 @@ TEST_F(ServerTest, AddressNeedsTheTokenThenTheCookieServes) {
     auto refused = httpRequest(port, "/");
     EXPECT_EQ(refused.status, 403);
     EXPECT_EQ(refused.body.find("front end"), std::string::npos);
+    // A person who lands here without the token reads, in the browser, where the address is.
+    EXPECT_EQ(refused.headers["content-type"], "text/html; charset=utf-8");
+    EXPECT_NE(refused.body.find("Open the address the program printed"), std::string::npos);
     EXPECT_EQ(httpRequest(port, "/?token=wrong").status, 403);
 
     auto first = httpRequest(port, withToken("/"));
