@@ -6,25 +6,23 @@
 // shows neither. Screenshots are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, removeProfiles, shownTexts as shown, startProgram, toolButton,
+    artifacts, changing, openProgram, screenSeq, settled, shownTexts as shown, startProgram, tapText, toolButton,
+    useBrowser, waitShown as shownAt,
 } from './support.mjs';
 
-// Steps of this file that still wait on time rather than on the page's states.
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-// Waits until a text (or a text matching a pattern's source) is shown; answers its centre.
-async function waitShown(page, text, pattern = false, timeout = 30000) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern], { timeout })
-        .catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
+// Waits until a text (or a text matching a pattern's source) is shown; answers its first centre.
+async function waitShown(page, text, pattern = false) {
+    await shownAt(page, text, { pattern }).catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
     return (await shown(page, text, pattern))[0];
 }
+// A tap on the first place of the text, once the page is at rest.
 async function tap(page, text) {
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
+    await waitShown(page, text);
+    await settled(page);
+    await tapText(page, text, { which: 0 });
 }
 // Taps the home screen's button with the caption; answers the page's pixels per device point.
 async function tapToolButton(page, device, caption) {
@@ -34,30 +32,18 @@ async function tapToolButton(page, device, caption) {
 }
 
 const program = process.env.ORVAKIT;
-const folders = [];
-let context;
+const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 
-before(async () => {
-    assert.ok(program, 'ORVAKIT names the program');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
-    await installShownTexts(context);
-});
-
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
-});
+before(() => assert.ok(program, 'ORVAKIT names the program'));
 
 // A screen that slides in: its text shown, then its entrance over.
 async function waitScreen(page, text, pattern = false) {
-    const at = await waitShown(page, text, pattern);
-    await pause(700);
-    return at;
+    await waitShown(page, text, pattern);
+    await settled(page);
+    return waitShown(page, text, pattern);
 }
 const shot = async (page, name) => {
-    await pause(600);  // the animations have ended
+    await settled(page);
     await page.screenshot({ path: path.join(artifacts, `flashcards-${name}.png`) });
 };
 
@@ -94,6 +80,20 @@ async function cardTexts(page) {
     }
     return texts.filter((t) => t);
 }
+// Waits until the card pages on show pass the check (the pages load in their frames after the
+// patch that places them); answers their texts.
+async function untilCardTexts(page, check, what) {
+    await settled(page);
+    const deadline = Date.now() + 10000;
+    for (;;) {
+        const texts = await cardTexts(page);
+        if (check(texts)) return texts;
+        assert.ok(Date.now() < deadline, `${what}: ${JSON.stringify(texts)}`);
+        await page.waitForFunction(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
+    }
+}
+// Turns the device (the phone's viewer is drawn in landscape) and waits for the new layout.
+const turn = (page, control) => changing(page, () => page.click(control));
 async function drag(page, from, by, steps = 8) {
     await page.mouse.move(from.x, from.y);
     await page.mouse.down();
@@ -105,9 +105,8 @@ async function drag(page, from, by, steps = 8) {
 // The last of the texts shown: the screen laid over the others.
 async function tapLast(page, text) {
     await waitShown(page, text);
-    const all = await shown(page, text);
-    const { x, y } = all.at(-1);
-    await page.mouse.click(x, y);
+    await settled(page);
+    await tapText(page, text);
 }
 async function screenBox(page) {
     return page.locator('#screen').boundingBox();
@@ -121,7 +120,7 @@ async function typeInto(page, selector, text, nth = 0) {
     await page.waitForFunction(([sel, n]) => document.activeElement === [...document.querySelectorAll(sel)]
         .filter((e) => e.offsetParent !== null)[n], [selector, nth]);
     await page.keyboard.type(text);
-    await pause(200);
+    await settled(page);
 }
 // Drags a row of an editing table by its grip (at the row's right end) by `rows` rows.
 async function dragRow(page, text, rows, scale) {
@@ -130,30 +129,17 @@ async function dragRow(page, text, rows, scale) {
     const from = { x: screen.x + screen.width - 16 * scale, y: row.y };
     await page.mouse.move(from.x, from.y);
     await page.mouse.down();
-    await pause(200);
+    await settled(page);
     // Past the middle of the row it lands on.
     const by = (rows + Math.sign(rows) * 0.6) * 85 * scale;
     const steps = 12;
     for (let i = 1; i <= steps; i++) await page.mouse.move(from.x, from.y + by * i / steps);
-    await pause(200);
+    await settled(page);
     await page.mouse.up();
-    await pause(600);
+    await settled(page);
 }
 
-async function open(run) {
-    const page = await context.newPage();
-    await page.goto(run.address);
-    await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'connected');
-    await waitShown(page, 'Library');
-    await page.evaluate(() => document.fonts.ready);
-    await pause(1600);
-    const [close] = await shown(page, '✕');
-    if (close) {
-        await page.mouse.click(close.x, close.y);
-        await pause(500);
-    }
-    return page;
-}
+const open = (run) => openProgram(browser.context, run.address, { tip: true });
 
 // A page that asks for an outside picture counts here; none may come.
 let outsideRequests = 0;
@@ -169,10 +155,10 @@ const scriptCard = () => `<b>Inert card</b><script>document.body.dataset.ran = '
 
 for (const device of ['phone', 'tablet']) {
     describe(`the flashcards tool on the ${device}`, () => {
-        const data = mkdtempSync(path.join(tmpdir(), 'orvakit-flashcards-'));
-        folders.push(data);
         const s = {};
+        let data;
         before(async () => {
+            data = browser.folder('orvakit-flashcards-');
             s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
             s.page = await open(s.run);
         });
@@ -191,54 +177,47 @@ for (const device of ['phone', 'tablet']) {
             await page.waitForFunction(() => document.querySelectorAll('.el[data-tag="2"]').length >= 2);
             if (device === 'phone') {
                 // The viewer is drawn in landscape: the device is turned so that it reads upright.
-                await page.click('#rotate-left');
-                await pause(800);
+                await turn(page, '#rotate-left');
             }
             await waitShown(page, 'I know');
             await shot(page, `${device}-viewer`);
 
             const card = await cardBox(page);
             const centre = { x: card.x + card.width / 2, y: card.y + card.height / 2 };
-            const face = await cardTexts(page);
-            assert.ok(face.length >= 1, 'the face is shown');
+            const face = await untilCardTexts(page, (t) => t.length >= 1, 'the face is shown');
             await drag(page, centre, { x: 0, y: 80 * s.scale });
-            await page.waitForFunction(async () => true);
-            await pause(600);
-            const back = await cardTexts(page);
-            assert.notDeepEqual(back, face, 'a vertical drag turns the card');
+            const differs = (texts) => (t) => t.length >= 1 && JSON.stringify(t) !== JSON.stringify(texts);
+            const back = await untilCardTexts(page, differs(face), 'a vertical drag turns the card');
             await shot(page, `${device}-viewer-back`);
 
             await drag(page, centre, { x: -200 * s.scale, y: 0 });
-            await pause(900);
-            const second = await cardTexts(page);
-            assert.notDeepEqual(second, back, 'a throw to the left brings the next card');
+            const second = await untilCardTexts(page, differs(back), 'a throw to the left brings the next card');
             await drag(page, centre, { x: 200 * s.scale, y: 0 });
-            await pause(900);
-            assert.notDeepEqual(await cardTexts(page), second, 'a throw to the right too');
+            await untilCardTexts(page, differs(second), 'a throw to the right too');
 
-            await tap(page, 'I know');
-            // The effect while it grows, before the next card comes.
-            await pause(120);
+            // The effect while it grows (its first patch painted), before the next card comes.
+            await waitShown(page, 'I know');
+            await settled(page);
+            const before = await screenSeq(page);
+            await tapText(page, 'I know', { which: 0 });
+            await page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq, before);
             await page.screenshot({ path: path.join(artifacts, `flashcards-${device}-viewer-iknow.png`) });
-            await pause(1400);
+            await settled(page);
 
             // The ordered sequence, then a held rewind key shows the counter.
             const sequence = await pictureCentre(page, 'fc_btn_sequence_adaptive');
-            await page.mouse.click(sequence.x, sequence.y);
-            await pause(300);
+            await changing(page, () => page.mouse.click(sequence.x, sequence.y));
             const forward = await pictureCentre(page, 'fc_btn_rewind_forward');
             await page.mouse.move(forward.x, forward.y);
             await page.mouse.down();
             await waitShown(page, '^\\d+$', true);
-            await pause(1200);
-            await shot(page, `${device}-viewer-rewind`);
+            await page.screenshot({ path: path.join(artifacts, `flashcards-${device}-viewer-rewind.png`) });
             await page.mouse.up();
-            await pause(900);
+            await settled(page);
 
             await tap(page, 'Back');
             if (device === 'phone') {
-                await page.click('#rotate-right');
-                await pause(800);
+                await turn(page, '#rotate-right');
             }
             await waitShown(page, '^known: (?!0\\.0%)\\d+\\.\\d%$', true);
             await shot(page, `${device}-list-known`);
@@ -257,7 +236,7 @@ for (const device of ['phone', 'tablet']) {
             await waitShown(page, `Work rates ${device}`);
 
             await tap(page, 'Edit');
-            await pause(500);
+            await settled(page);
             await tap(page, `Work rates ${device}`);
             await waitScreen(page, 'Deck Info');
             for (const [question, answer] of [['Work rate: 1/t of the job each hour', 'Together: add the rates'],
@@ -268,14 +247,13 @@ for (const device of ['phone', 'tablet']) {
                 await typeInto(page, 'textarea', answer, 1);
                 await tapLast(page, 'Create');
                 await page.waitForFunction(() => window.shownTexts('Create').length === 0);
-                await pause(500);
+                await settled(page);
             }
             await waitShown(page, 'A card to delete');
             // The middle card deleted, the last moved to the top.
             const doomed = await waitShown(page, 'A card to delete');
             const minus = (await shown(page, '\u2212')).sort((a, b) => Math.abs(a.y - doomed.y) - Math.abs(b.y - doomed.y))[0];
             await page.mouse.click(minus.x, minus.y);
-            await pause(400);
             await tapLast(page, 'Delete');
             await page.waitForFunction(() => window.shownTexts('A card to delete').length === 0);
             await dragRow(page, 'Nothing ran', -1, scale);
@@ -290,10 +268,10 @@ for (const device of ['phone', 'tablet']) {
             await shot(page, `${device}-deck-looks`);
             await tap(page, 'Confirm');
             await page.waitForFunction(() => window.shownTexts('Confirm').length === 0);
-            await pause(500);
+            await settled(page);
             await tapLast(page, 'Done');
             await page.waitForFunction(() => window.shownTexts('Deck Info').length === 0);
-            await pause(500);
+            await settled(page);
 
             // The new deck moved to the top of the list, the quant deck's history reset.
             await dragRow(page, `Work rates ${device}`, -3, scale);
@@ -305,11 +283,11 @@ for (const device of ['phone', 'tablet']) {
             await shot(page, `${device}-reset`);
             await tapLast(page, 'Delete');
             await page.waitForFunction(() => window.shownTexts('Confirm Reset').length === 0);
-            await pause(500);
+            await settled(page);
             await shot(page, `${device}-list-edit`);
             assert.equal((await shown(page, '^known: 0\\.0%$', true)).length, 4, 'every deck reads 0.0% known');
             await tap(page, 'Done');
-            await pause(600);
+            await settled(page);
             const order = async (p) => (await Promise.all([`Work rates ${device}`, "Vessark's Quant"].map((t) => waitShown(p, t)))).map((c) => c.y);
             const [mine, theirs] = await order(page);
             assert.ok(mine < theirs, 'the new deck is listed first');
@@ -319,13 +297,10 @@ for (const device of ['phone', 'tablet']) {
             await tap(page, `Work rates ${device}`);
             await page.waitForFunction(() => document.querySelectorAll('.el[data-tag="2"]').length >= 2);
             if (device === 'phone') {
-                await page.click('#rotate-left');
-                await pause(800);
+                await turn(page, '#rotate-left');
             }
             await waitShown(page, 'I know');
-            await pause(800);
-            const texts = await cardTexts(page);
-            assert.ok(texts.some((t) => t.includes('Inert card')), `the card shows its text: ${texts}`);
+            await untilCardTexts(page, (t) => t.some((x) => x.includes('Inert card')), 'the card shows its text');
             for (const frame of page.frames()) {
                 if (frame === page.mainFrame()) continue;
                 const ran = await frame.evaluate(() => document.body ? document.body.dataset.ran || '' : '').catch(() => '');
@@ -335,8 +310,7 @@ for (const device of ['phone', 'tablet']) {
             await shot(page, `${device}-inert-card`);
             await tap(page, 'Back');
             if (device === 'phone') {
-                await page.click('#rotate-right');
-                await pause(800);
+                await turn(page, '#rotate-right');
             }
             await waitShown(page, 'Main');
 
@@ -357,7 +331,7 @@ for (const device of ['phone', 'tablet']) {
                 }))).filter((k) => k.y > quant2.y).sort((a, b) => a.y - b.y)[0];
             assert.equal(known.text, 'known: 0.0%');
             await tap(s.page, 'Edit');
-            await pause(500);
+            await settled(s.page);
             await tap(s.page, `Work rates ${device}`);
             await waitScreen(s.page, 'Deck Info');
             const first = await waitShown(s.page, 'Nothing ran');

@@ -9,7 +9,9 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { artifacts, installShownTexts, launchBrowser, removeProfiles, startProgram } from './support.mjs';
+import {
+    artifacts, changing, dismissTip, installShownTexts, launchBrowser, removeProfiles, settled, startProgram,
+} from './support.mjs';
 
 const program = process.env.ORVAKIT;
 
@@ -43,19 +45,26 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             const { x, y } = all[all.length - 1];
             await page.mouse.click(x, y);
         }
-        // The text of the question page on screen (the web view's frame), once it shows one; a text
-        // like the one before is taken once the new page has had time to come (two questions may
-        // read the same).
-        async function questionText(previous) {
-            for (let i = 0; i < 200; ++i) {
+        // The next frame of the page: polls below look again once the page has drawn.
+        const nextFrame = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+        // The text of a question page on screen (the web view's frame) not read before: each page
+        // read is marked in its own document, so that a new page is told from the last even where
+        // two questions read the same.
+        async function questionText() {
+            const deadline = Date.now() + 20000;
+            for (;;) {
                 for (const frame of page.frames()) {
                     if (frame === page.mainFrame()) continue;
-                    const text = await frame.evaluate(() => document.body?.innerText ?? '').catch(() => '');
-                    if (work(text) !== null && (text !== previous || i >= 30)) return text;
+                    const text = await frame.evaluate(() =>
+                        (!document.body || document.body.dataset.read ? '' : document.body.innerText ?? '')).catch(() => '');
+                    if (work(text) !== null) {
+                        await frame.evaluate(() => { document.body.dataset.read = 'yes'; }).catch(() => {});
+                        return text;
+                    }
                 }
-                await page.waitForTimeout(50);
+                assert.ok(Date.now() < deadline, 'no question page');
+                await nextFrame();
             }
-            assert.fail('no question page');
         }
         const progress = async () => {
             const texts = await page.evaluate(() => [...document.querySelectorAll('.text > span')].map((s) => s.textContent));
@@ -70,11 +79,8 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             await page.goto(run.address);
             await waitShown('Library');
             await page.evaluate(() => document.fonts.ready);
-            await page.waitForTimeout(1600);  // the home screen is in and its tip band, if any, is up
-            if ((await shown('✕')).length) {
-                await tap('✕');
-                await waitShown('✕', false);
-            }
+            await settled(page);
+            await dismissTip(page);
         });
 
         after(async () => {
@@ -92,8 +98,9 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
                 const [library] = await shown('Library');
                 const [errorLog] = await shown('Error Log');
                 const scale = Math.abs(errorLog.x - library.x) / 100;
-                await page.mouse.click(library.x + 130 * scale, library.y + 305 * scale);
-                await page.waitForTimeout(800);
+                await changing(page, () => page.mouse.click(library.x + 130 * scale, library.y + 305 * scale));
+                await waitShown('Math Game');
+                await settled(page);
                 await shot('home');
             }
             const [game] = await shown('Math Game');
@@ -102,19 +109,18 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             await page.mouse.click(game.x, game.y - (device === 'phone' ? 45 : 48) * scale);
             await waitShown('Play');
             if (device === 'phone') {
-                await page.click('#rotate-left');
-                await page.waitForTimeout(800);
+                await changing(page, () => page.click('#rotate-left'));
             }
-            await page.waitForTimeout(600);
+            await settled(page);
             await shot('tool');
             assert.equal((await shown('Review')).length, 1);
             await tap('Play');
             await waitShown('Percents');
-            await page.waitForTimeout(400);
+            await settled(page);
             await shot('topics');
             await tap('Percents');
             await waitShown('1');
-            await page.waitForTimeout(400);
+            await settled(page);
             await shot('grid');
         });
 
@@ -128,22 +134,25 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
                 if (k === 3) {
                     // Left alone: the question runs out after its ten seconds, and a life goes.
                     await page.waitForFunction(() => window.shownTexts('4/12').length > 0, null, { timeout: 20000 });
-                    text = await questionText(text);
+                    text = await questionText();
                     continue;
                 }
                 const answer = work(text);
                 await tap(answer);
                 if (k < 12) {
                     await waitShown(`${k + 1}/12`);
-                    text = await questionText(text);
+                    text = await questionText();
                 }
             }
             // Eleven right answers, each worth 100 to 200 points, and two lives left.
             await waitShown('Level complete!');
-            await page.waitForTimeout(1200);
+            // The score counting up: a number shown above nought.
+            await page.waitForFunction(() => window.shownTextItems('^[1-9]\\d*$', true).length > 0);
             await shot('results-counting');
             await page.waitForFunction(() => window.shownTexts('Levels').length > 0 && window.shownTexts('Best: 0').length === 0);
-            await page.waitForTimeout(6000);  // the count-up of at most five seconds has ended
+            // The count-up has ended once the new best's badge shows.
+            await page.locator('img[src*="game_highscore"]').last().waitFor({ state: 'visible', timeout: 20000 });
+            await settled(page);
             await shot('results');
             const score = Number((await page.evaluate(() => [...document.querySelectorAll('.text > span')]
                 .map((s) => s.textContent).filter((t) => /^\d{4}$/.test(t))))[0]);
@@ -156,23 +165,24 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
                 await waitShown(`${k}/12`);
                 // The page and the keys of the new question: the keys offer the worked answer.
                 let right, options;
-                for (let i = 0; i < 100; ++i) {
-                    right = work(await questionText());
+                const deadline = Date.now() + 20000;
+                right = work(await questionText());
+                for (;;) {
                     const answers = await page.evaluate(() => window.shownTextItems('^\\$?-?\\d+( %)?$', true));
                     options = answers.sort((a, b) => a.y - b.y).slice(-4).map((a) => a.text);
-                    if (options.includes(right)) break;
-                    await page.waitForTimeout(100);
+                    if (options.includes(right) || Date.now() > deadline) break;
+                    await nextFrame();
                 }
                 assert.ok(options.includes(right), `${right} among ${options}`);
                 const wrong = options.find((o) => o !== right);
                 await tap(wrong);
             }
             await waitShown('Level failed!');
-            await page.waitForTimeout(800);
+            await settled(page);
             await shot('failed');
             await tap('Levels');
             await waitShown('2');
-            await page.waitForTimeout(400);
+            await settled(page);
             await shot('grid-after');
         });
 
@@ -181,10 +191,10 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             await waitShown('Percents');
             await tap('Back');
             await waitShown('Review');
-            await page.waitForTimeout(400);
+            await settled(page);
             await tap('Review');
             await waitShown('1/15');
-            await page.waitForTimeout(500);
+            await settled(page);
             await shot('review');
             assert.ok((await shown('X')).length === 1, 'the newest question was answered wrong');
             await tap('<');

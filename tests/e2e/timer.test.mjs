@@ -3,74 +3,50 @@
 // started, answered sure and as a guess, shows its extended figures,
 // pauses and goes on, stays paused with its time unchanged while the program is in the
 // background, and is finished. Its results are graded and sorted, Reset keeps it, the list of all
-// results shows it, the backup key hands the mail link to the browser with the backup text, and
-// the kept section is deleted. Screenshots are kept as artefacts.
+// results shows it, the backup key hands the backup text to the mail composer beside the device,
+// the kept section is deleted, and the mailed backup, pasted into the device, restores it.
+// Screenshots are kept as artefacts.
 //
-// A user who keeps 1,000 sections of 41 answers backs them up too: the whole mail link reaches the
-// page. The restore from the pasteboard is tested headlessly: the page has no paste control yet.
+// A user who keeps 1,000 sections of 41 answers backs them up too: the whole backup reaches the
+// page's mail composer.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, removeProfiles, shownTexts as shown, startProgram, tapToolButton,
+    artifacts, openProgram, settled, startProgram, tapText, tapToolButton, useBrowser, waitShown as shownAt,
 } from './support.mjs';
 
-// Steps of this file that still take the text's centre as their own helpers did.
-async function waitShown(page, text, pattern = false, timeout = 30000) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length > 0, [text, pattern], { timeout });
-    return (await shown(page, text, pattern)).at(-1);
-}
-async function waitGone(page, text, pattern = false) {
-    await page.waitForFunction(([t, p]) => window.shownTexts(t, p).length === 0, [text, pattern]);
-}
-// A tap on the shown text once it has stopped moving (screens and overlays slide in).
-async function tapShown(page, text, pattern = false) {
-    let at = await waitShown(page, text, pattern);
-    for (;;) {
-        await page.waitForTimeout(120);
-        const now = (await shown(page, text, pattern)).at(-1) ?? at;
-        if (now.x === at.x && now.y === at.y) break;
-        at = now;
-    }
-    await page.mouse.click(at.x, at.y);
-}
-
 const program = process.env.ORVAKIT;
-const folders = [];
-let context;
+const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 
-before(async () => {
-    assert.ok(program, 'ORVAKIT names the program');
-    mkdirSync(artifacts, { recursive: true });
-    context = await launchBrowser({ viewport: { width: 900, height: 1150 } });
-    await installShownTexts(context);
-    // The page hands a mail link to the browser's mail handler; here none runs, and a link of
-    // megabytes would take the page away. The link is still recorded as opened.
-    await context.addInitScript(() => {
-        const click = HTMLAnchorElement.prototype.click;
-        HTMLAnchorElement.prototype.click = function () {
-            if (!this.href.startsWith('mailto:')) click.call(this);
-        };
-    });
-});
+before(() => assert.ok(program, 'ORVAKIT names the program'));
 
-after(async () => {
-    await context?.close();
-    removeProfiles();
-    for (const folder of folders) rmSync(folder, { recursive: true, force: true });
-});
-
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const tap = tapShown;
+// This file's texts are often patterns (the clock, the key titles padded with spaces).
+const waitShown = (page, text, pattern = false) => shownAt(page, text, { pattern });
+const waitGone = (page, text, pattern = false) => shownAt(page, text, { pattern, gone: true });
+// A tap on the shown text once the page is at rest (screens and overlays slide in).
+async function tap(page, text, pattern = false) {
+    await waitShown(page, text, pattern);
+    await settled(page);
+    await tapText(page, text, { pattern });
+}
 // The shown texts that match the pattern.
-const textsLike = (page, pattern) =>
-    page.evaluate((p) => [...document.querySelectorAll('.text > span')]
-        .filter((span) => new RegExp(p).test(span.textContent) && span.getBoundingClientRect().width > 0)
-        .map((span) => span.textContent), pattern);
+const textsLike = async (page, pattern) => (await page.evaluate((p) => window.shownTextItems(p, true), pattern))
+    .map(({ text }) => text);
+// Waits until the mail composer beside the device shows a mail whose body matches, and answers it.
+async function mailed(page, pattern, timeout = 30000) {
+    await page.waitForFunction((p) => new RegExp(p).test(window.orvaServices.state.mail?.body ?? ''), pattern.source,
+        { timeout });
+    return page.evaluate(() => window.orvaServices.state.mail);
+}
 const keyTitle = (title) => `^\\s*${title}\\s*$`;
+// The clock's time a second before the shown one ("74:50" before "74:51").
+function clockBefore(shown) {
+    const [m, s] = shown.split(':').map(Number);
+    const left = m * 60 + s - 1;
+    return `${String(Math.floor(left / 60)).padStart(2, '0')}:${String(left % 60).padStart(2, '0')}`;
+}
 
 const sizes = { phone: { width: 320 }, tablet: { width: 768 } };
 
@@ -82,24 +58,15 @@ async function screenBox(page, device) {
 
 function withProgram(device, sections = 0) {
     const s = { device, shot: async (name) => {
-        await pause(500);  // the entrances have ended
+        await settled(s.page);
         await s.page.screenshot({ path: path.join(artifacts, `timer-${device}-${name}.png`) });
     } };
     before(async () => {
-        const data = mkdtempSync(path.join(tmpdir(), 'orvakit-timer-'));
-        folders.push(data);
+        const data = browser.folder('orvakit-timer-');
         if (sections) execFileSync(process.env.ORVA_TIMER_DATA, [data, String(sections)]);
         s.run = await startProgram(program, ['--data-dir', data, '--device', device]);
-        s.page = await context.newPage();
-        await s.page.goto(s.run.address);
-        await s.page.evaluate(() => document.fonts.ready);
-        await waitShown(s.page, 'Library');
-        await pause(1600);  // the home screen is in and its tip band, if any, is up
-        const [close] = await shown(s.page, '✕');
-        if (close) {
-            await s.page.mouse.click(close.x, close.y);
-            await waitGone(s.page, '✕');
-        }
+        // The kept sections' data turn the tips off; a fresh start shows one.
+        s.page = await openProgram(browser.context, s.run.address, { tip: !sections });
     });
     after(async () => {
         await s.page?.screenshot({ path: path.join(artifacts, `timer-${device}-last.png`) }).catch(() => {});
@@ -180,16 +147,15 @@ function timerStory(s) {
         // The device's home control: the program goes to the background, then comes back.
         await page.click('#home-button');
         await page.waitForFunction(() => window.orvaDevice.state.application === 'background');
-        await pause(2500);
         await page.click('#reopen');
         await waitShown(page, keyTitle('Go'), true);
         const [after] = await textsLike(page, '^7\\d:\\d\\d$');
         assert.ok(after <= left && after >= '74:4', `${after} against ${left}`);
-        await pause(1500);
-        assert.deepEqual(await textsLike(page, '^7\\d:\\d\\d$'), [after]);
         await s.shot('paused');
+        // Going on, the clock counts down from the time it kept.
         await tap(page, keyTitle('Go'), true);
         await waitShown(page, 'Pause');
+        await waitShown(page, clockBefore(after));
     });
 
     test('finishes, and its results are graded and sorted', async () => {
@@ -225,11 +191,9 @@ function timerStory(s) {
         await s.shot('all-results');
         await tap(page, 'Backup');
         await tap(page, 'Mail a backup');
-        await page.waitForFunction(() => window.orvaDevice.state.opened.length === 1);
-        const [link] = await page.evaluate(() => window.orvaDevice.state.opened);
-        const prefix = 'mailto:?subject=Tovrida&body=';
-        assert.ok(link.startsWith(prefix), link.slice(0, 60));
-        const body = decodeURIComponent(link.slice(prefix.length));
+        const { subject, body } = await mailed(page, /^\*\*\* This is backup form Tovrida \(Timer\)/);
+        assert.equal(subject, 'Tovrida');
+        s.backup = body;
         assert.match(body, /^\*\*\* This is backup form Tovrida \(Timer\)/);
         assert.match(body, /\nTimer-Quantitative-0-1-37-A-sure-right-4500-\d\d:\d\d:\d\d\.\d{3}\|\d{8}-/);
         assert.match(body, /\nTimer-Quantitative-0-2-37-B-guess-grade it-4500-/);
@@ -248,6 +212,17 @@ function timerStory(s) {
         await waitGone(page, '^Quantitative 2/37', true);
         await s.shot('deleted');
         await tap(page, 'Done');
+    });
+
+    test('the mailed backup, pasted into the device, restores the deleted section', async () => {
+        const { page } = s;
+        assert.ok(await page.evaluate((text) => window.orvaServices.pasteIntoDevice(text), s.backup));
+        await tap(page, 'Backup');
+        await tap(page, 'Restore from the clipboard');
+        await waitShown(page, '2/2');
+        await s.shot('restored');
+        await tap(page, 'Done');
+        await waitShown(page, '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$', true);
         await tap(page, 'Done');
         await waitGone(page, 'Backup');
         await tap(page, 'Done');
@@ -262,18 +237,15 @@ describe('the timer on the tablet', () => timerStory(withProgram('tablet')));
 describe('a backup of 1,000 kept sections', () => {
     const s = withProgram('phone', 1000);
 
-    test('reaches the page whole as one mail link', async () => {
+    test('reaches the mail composer whole', async () => {
         const { page } = s;
         await tapToolButton(page, 'phone', 'Timer');
         await tap(page, 'Results');
         await tap(page, 'Backup');
         await tap(page, 'Mail a backup');
-        await page.waitForFunction(() => window.orvaDevice.state.opened.length === 1, null, { timeout: 60000 });
-        const [length, lines] = await page.evaluate(() => {
-            const link = window.orvaDevice.state.opened[0];
-            return [link.length, (decodeURIComponent(link).match(/\nTimer-Verbal-1-/g) ?? []).length];
-        });
-        console.log(`a backup of 1,000 sections: a mail link of ${length} characters`);
+        const { body } = await mailed(page, /^\*\*\* This is backup form Tovrida \(Timer\)/, 60000);
+        const [length, lines] = [body.length, (body.match(/\nTimer-Verbal-1-/g) ?? []).length];
+        console.log(`a backup of 1,000 sections: a mail body of ${length} characters`);
         assert.equal(lines, 41000);
         await s.shot('large-backup');
     });
