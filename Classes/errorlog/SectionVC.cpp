@@ -99,9 +99,7 @@ void SectionVC::viewDidLoad() {
                                                              if (auto self = weak.lock())
                                                                  self->appDidEnterBackground();
                                                          });
-    // The stripes pattern of the header panel comes with the patterned backgrounds; a pale grey
-    // stands for it.
-    if (infoV_) infoV_->setBackgroundColor(ui::Color::white(0.93));
+    if (infoV_) infoV_->setBackgroundPattern(ui::Image::named("gray_white_stripes.png"));
 }
 
 void SectionVC::setupTV() {

@@ -229,6 +229,20 @@ void ErrorLogArtwork::addTo(ArtworkRegistry& registry) {
     verdict(registry, "Section_history_right", 12, true);
     verdict(registry, "Section_history_wrong", 12, false);
     registry.add("empty", 4, 4, [](gfx::Context&) {});
+    // The tracker's header panel is tiled with this: pale grey and white diagonal stripes that
+    // meet across the tile's edges.
+    registry.add("gray_white_stripes", 8, 8, [](gfx::Context& c) {
+        c.setFillColor(Color::white(0.97));
+        c.fillRect(0, 0, 8, 8);
+        c.setStrokeColor(Color::white(0.88));
+        c.setLineWidth(2.5);
+        for (double offset : {-8.0, 0.0, 8.0}) {
+            c.beginPath();
+            c.moveTo(offset, 8);
+            c.lineTo(offset + 8, 0);
+            c.strokePath();
+        }
+    });
 
     stopwatchKey(registry, "Section_buttons_start", Color::hsb(0.30, 0.70, 0.70), "start", playGlyph);
     stopwatchKey(registry, "Section_buttons_finish", Color::hsb(0.58, 0.70, 0.75), "answer", finishGlyph);
