@@ -1,5 +1,6 @@
 #include "tests/support/TestEnvironment.h"
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 
 #include "platform/foundation/Locale.h"
@@ -57,9 +59,11 @@ void TestEnvironment::SetUp() {
     loop->setWatchdog(10.0);
     fnd::RunLoop::setMain(loop);
 
-    static std::atomic<int> counter{0};
-    fs::path root = fs::temp_directory_path() /
-                    ("orvakit-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    // A folder made anew for this test: a name from the process number alone could be an older,
+    // killed test's, whose files would still be there.
+    std::string pattern = (fs::temp_directory_path() / "orvakit-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a test folder: " + pattern);
+    fs::path root = pattern;
     documents = root / "Documents";
     temporary = root / "tmp";
     fs::create_directories(documents);

@@ -24,7 +24,13 @@ class AccessFileTest : public testing_support::TestEnvironment {
         EXPECT_EQ(::stat(file.c_str(), &status), 0);
         return status.st_mode & 0777;
     }
-    std::filesystem::path file = temporary / "data" / "access";
+    void SetUp() override {
+        TestEnvironment::SetUp();
+        file = temporary / "data" / "access";
+    }
+    // Set once the test's own folder exists: a member initialiser would run before that and name a
+    // file in the working folder, shared by every test.
+    std::filesystem::path file;
 };
 
 TEST_F(AccessFileTest, TheFirstStartMakesAPrivateTokenThatLaterStartsKeep) {
