@@ -1,7 +1,8 @@
-// A reading passage in the practice tool of the real program. From the home screen Practice opens;
-// in the filter editor every question set but Knewton is switched off and reading comprehension is
-// made the only question type, so the work set begins with Knewton's first passage question. Its
-// page shows the passage beside the question with the sentence the question asks about highlighted;
+// A reading passage in the practice tool of the real program, on the phone and on the tablet. From
+// the home screen Practice opens; in the filter editor every question set but Knewton is switched
+// off and reading comprehension is made the only question type, so the work set begins with
+// Knewton's first passage question. Its page shows the passage beside the question with the
+// sentence the question asks about highlighted;
 // the question is answered and its answer revealed. Screenshots are kept as artefacts.
 import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
@@ -42,7 +43,8 @@ function rowStateOf(t) {
         let ticked = true;
         for (let node = tick; node !== row; node = node.parentElement) {
             const style = getComputedStyle(node);
-            if (style.display === 'none' || style.visibility === 'hidden' || Number(style.opacity) < 0.5) ticked = false;
+            const hidden = style.display === 'none' || style.visibility === 'hidden';
+            if (hidden || Number(style.opacity) < 0.5) ticked = false;
         }
         const r = span.getBoundingClientRect();
         const x = r.x + r.width / 2;
@@ -88,9 +90,10 @@ async function tapInPage(locator) {
 
 const question = (page) => page.frameLocator('iframe').last();
 
-for (const device of ['phone']) {
+for (const device of ['phone', 'tablet']) {
     describe(`a reading passage on the ${device}`, () => {
-        const s = withProgram(program, () => ['--data-dir', browser.folder(`orvakit-passage-${device}-`), '--device', device],
+        const data = () => browser.folder(`orvakit-passage-${device}-`);
+        const s = withProgram(program, () => ['--data-dir', data(), '--device', device],
             (address) => openProgram(browser.context, address, { tip: true }));
         const shot = async (name) => {
             await settled(s.page);
