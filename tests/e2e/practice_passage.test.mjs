@@ -2,8 +2,8 @@
 // the home screen Practice opens; in the filter editor every question set but Knewton is switched
 // off and reading comprehension is made the only question type, so the work set begins with
 // Knewton's first passage question. Its page shows the passage beside the question with the
-// sentence the question asks about highlighted;
-// the question is answered and its answer revealed. Screenshots are kept as artefacts.
+// sentence the question asks about highlighted; the question is answered and its answer revealed.
+// Screenshots are kept as artefacts.
 import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
