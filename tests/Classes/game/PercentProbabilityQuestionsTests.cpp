@@ -334,7 +334,9 @@ TEST(PercentProbabilityQuestionsTest, RouteMapsOfEveryVariant) {
         };
         EXPECT_EQ(count("  ctx.arc("), m.arcs);
         EXPECT_EQ(count("\tctx.lineTo("), m.lineTos);
-        if (m.bypass) EXPECT_TRUE(contains(q->body(), m.bypass));
+        if (m.bypass) {
+            EXPECT_TRUE(contains(q->body(), m.bypass));
+        }
         EXPECT_TRUE(contains(q->body(), m.traveller));
         EXPECT_EQ(q->answerOptions(), m.options);
         EXPECT_EQ(q->rightAnswer(), m.right);
