@@ -25,8 +25,6 @@ class MQSet;
 
 class MForumScan : public fnd::Object, public fnd::URLConnectionDelegate {
   public:
-    // The forum's pages: its host and folder.
-    static constexpr const char* kDefaultBaseAddress = "https://forum.orvakit.org/forum/";
     static constexpr const char* kTipEvent = "TipsEvent_QuestionDownloaded";
     static constexpr double kTimeout = 60.0;
     // Below this battery level, unplugged, a scan ends after kLowBatteryScanTime when the user asks.
@@ -36,8 +34,9 @@ class MForumScan : public fnd::Object, public fnd::URLConnectionDelegate {
     static constexpr int kEmptyPageRetries = 3;
     static constexpr double kEmptyPageRetryDelay = 2.0;
 
-    // A stopped scanner. `session`: where pages load (the program's shared one when null).
-    static std::shared_ptr<MForumScan> make(std::string baseAddress = kDefaultBaseAddress,
+    // A stopped scanner of the forum whose folder is `baseAddress` (the bundle's configured forum;
+    // empty: a scan fails at once). `session`: where pages load (the program's shared one when null).
+    static std::shared_ptr<MForumScan> make(std::string baseAddress,
                                             std::shared_ptr<fnd::URLSession> session = nullptr);
     ~MForumScan() override;
 
