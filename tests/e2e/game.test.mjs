@@ -201,8 +201,10 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             await waitShown('15/15');
             await tap('>');
             await waitShown('1/15');
+            // The level grid's Exit key is in the page under the review: tap it once the review is gone.
             await tap('Done');
-            await waitShown('Exit');
+            await waitShown('1/15', false);
+            await settled(page);
             await tap('Exit');
             await waitShown('Library');
         });
