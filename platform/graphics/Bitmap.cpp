@@ -96,6 +96,43 @@ void Bitmap::setPixel(int x, int y, RGBA c) {
              premultiply(std::clamp(c.blue, 0, 255), a));
 }
 
+namespace {
+
+// The rectangle cut to a bitmap of that size.
+PixelRect within(const PixelRect& r, int width, int height) {
+    // Sums in 64 bits: a caller's rectangle may reach far beyond the int range's middle.
+    long long left = std::max<long long>(r.x, 0), top = std::max<long long>(r.y, 0);
+    long long right = std::min<long long>(static_cast<long long>(r.x) + std::max(r.width, 0), width);
+    long long bottom = std::min<long long>(static_cast<long long>(r.y) + std::max(r.height, 0), height);
+    if (right <= left || bottom <= top) return {};
+    return {int(left), int(top), int(right - left), int(bottom - top)};
+}
+
+}  // namespace
+
+Bitmap Bitmap::cropped(const PixelRect& rect) const {
+    PixelRect r = within(rect, width_, height_);
+    if (r.isEmpty()) return {};
+    Bitmap out(r.width, r.height);
+    for (int y = 0; y < r.height; ++y)
+        std::memcpy(out.pixels_.data() + static_cast<std::size_t>(y) * r.width,
+                    pixels_.data() + static_cast<std::size_t>(r.y + y) * width_ + r.x,
+                    static_cast<std::size_t>(r.width) * 4);
+    return out;
+}
+
+bool Bitmap::samePixels(const Bitmap& other, const PixelRect& rect) const {
+    if (width_ != other.width_ || height_ != other.height_) return false;
+    PixelRect r = within(rect, width_, height_);
+    for (int y = r.y; y < r.y + r.height; ++y) {
+        std::size_t at = static_cast<std::size_t>(y) * width_ + r.x;
+        if (std::memcmp(pixels_.data() + at, other.pixels_.data() + at,
+                        static_cast<std::size_t>(r.width) * 4))
+            return false;
+    }
+    return true;
+}
+
 std::optional<Bitmap> Bitmap::decode(const std::string& bytes) {
     if (bytes.size() >= 8 && bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0) return decodePNG(bytes);
     if (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xFF &&

@@ -334,3 +334,62 @@ for (const device of ['phone', 'tablet']) {
         });
     });
 }
+
+// The page of drawing: a stroke drawn with the mouse shows white on the black pad while it is
+// drawn and after it ends, reaching the page as tiles of the pad's picture, and "Clear" makes the
+// pad black again.
+const Drawing = { sketch: 60, clear: 61 };
+for (const device of ['phone', 'tablet']) {
+    describe(`the gallery's drawing page on the ${device}`, () => {
+        const s = withGallery(device);
+        const shot = (name) => s.page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
+        // The brightness (0..255) of the pad's picture under a point of the window.
+        const brightness = (x, y) => s.page.evaluate(([selector, px, py]) => {
+            const canvas = document.querySelector(selector);
+            const r = canvas.getBoundingClientRect();
+            const cx = Math.floor(((px - r.left) / r.width) * canvas.width);
+            const cy = Math.floor(((py - r.top) / r.height) * canvas.height);
+            const d = canvas.getContext('2d').getImageData(cx, cy, 1, 1).data;
+            return d[3] ? Math.round((d[0] + d[1] + d[2]) / 3) : 0;
+        }, [`${element(Drawing.sketch)} canvas`, x, y]);
+        before(async () => {
+            for (const title of ['Text and lists', 'Dates', 'Tables and patterns', 'Drawing']) {
+                await clickText(s.page, 'More');
+                await waitForStatus(s.page, `page ${title}`);
+            }
+            await settled(s.page);
+        });
+
+        test('a stroke is drawn as it goes, by tiles, and Clear wipes it', async () => {
+            const { page } = s;
+            const pad = await page.locator(element(Drawing.sketch)).boundingBox();
+            const y = pad.y + pad.height * 0.4;
+            const from = pad.x + pad.width * 0.2;
+            const to = pad.x + pad.width * 0.8;
+            const middle = (from + to) / 2;
+            assert.equal(await brightness(middle, y), 0, 'the pad starts black');
+            const tilesBefore = await page.evaluate(() => window.orvaDevice.screen.tilesPainted);
+            await page.mouse.move(from, y);
+            await page.mouse.down();
+            for (let i = 1; i <= 12; ++i) await page.mouse.move(from + ((middle - from) * i) / 12, y + 20 * Math.sin(i / 2));
+            // Half way, before the finger lifts, the stroke so far shows.
+            await page.waitForFunction(([s, n]) => window.orvaDevice.screen.tilesPainted > n && window.orvaDevice.settled(),
+                [element(Drawing.sketch), tilesBefore]);
+            assert.ok(await brightness(from, y) > 200, 'the start of the stroke is white');
+            await shot('drawing-stroke');
+            for (let i = 1; i <= 12; ++i) await page.mouse.move(middle + ((to - middle) * i) / 12, y);
+            await page.mouse.up();
+            await page.waitForFunction((t) => document.querySelector(t)?.textContent.startsWith('stroke of '),
+                `${element(Tag.status)} > .text > span`);
+            await settled(page);
+            assert.ok(await brightness(to - 2, y) > 200, 'the end of the stroke is white');
+            assert.equal(await brightness(middle, pad.y + pad.height * 0.8), 0, 'away from it the pad is black');
+            await shot('drawing');
+
+            await clickText(page, 'Clear');
+            await waitForStatus(page, 'cleared');
+            await settled(page);
+            assert.equal(await brightness(from, y), 0, 'cleared');
+        });
+    });
+}
