@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/display/DeviceSession.h"
+#include "platform/display/DisplayEvent.h"
 #include "platform/display/MailDraft.h"
 #include "platform/foundation/Base64.h"
 #include "platform/foundation/Locale.h"
@@ -13,6 +14,7 @@
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/PercentEscaping.h"
 #include "platform/graphics/Context.h"
+#include "platform/location/DeviceLocation.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/ChangeLog.h"
 #include "platform/ui/DrawnView.h"
@@ -508,6 +510,46 @@ TEST_F(DeviceSessionTest, AnApplicationLaunchedAgainIsSentWholeToTheNextTab) {
     // Touches go to the new screen.
     sendAndRun(next, pointer("down", 1, 5, 105), [&] { return child->seen.size() == 1; });
     EXPECT_TRUE(pad->seen.empty());
+}
+
+TEST_F(DeviceSessionTest, TheLocationControlMovesTheDeviceAndTheTabHearsEveryChange) {
+    loc::DeviceLocation& device = loc::DeviceLocation::current();
+    device.reset();
+    device.setPosition({48.8566, 2.3522});  // as --location does before a tab comes
+    connect(tab);
+    json first = next(tab, "location");
+    EXPECT_EQ(first,
+              json({{"type", "location"}, {"state", "at"}, {"latitude", 48.8566}, {"longitude", 2.3522}}));
+
+    struct Step {
+        json event;
+        std::function<bool()> done;
+        json told;  // what the tab hears back
+    } steps[] = {
+        {{{"type", "location"}, {"state", "off"}},
+         [&] { return !device.servicesEnabled(); },
+         {{"type", "location"}, {"state", "off"}, {"latitude", 48.8566}, {"longitude", 2.3522}}},
+        {{{"type", "location"}, {"state", "at"}, {"latitude", -33.8688}, {"longitude", 151.2093}},
+         [&] { return device.servicesEnabled() && device.location(); },
+         {{"type", "location"}, {"state", "at"}, {"latitude", -33.8688}, {"longitude", 151.2093}}},
+        {{{"type", "location"}, {"state", "unknown"}},
+         [&] { return !device.isKnown(); },
+         {{"type", "location"}, {"state", "unknown"}}},
+    };
+    for (const Step& step : steps) {
+        sendAndRun(tab, step.event, step.done);
+        runFor(0.01);  // the change reaches the tab on the next turn
+        EXPECT_EQ(next(tab, "location"), step.told) << step.event;
+    }
+    EXPECT_TRUE(device.servicesEnabled());
+    EXPECT_FALSE(device.isKnown());
+
+    // A position off the globe is dropped; so is a state the program does not know.
+    for (const json& bad : {json{{"type", "location"}, {"state", "at"}, {"latitude", 95}, {"longitude", 0}},
+                            json{{"type", "location"}, {"state", "at"}, {"latitude", 10}},
+                            json{{"type", "location"}, {"state", "nearby"}}})
+        EXPECT_FALSE(DisplayEvent::parse(bad.dump())) << bad;
+    device.reset();
 }
 
 TEST_F(DeviceSessionTest, ADrawnViewSendsOnlyTheTilesAStrokeTouchedAndANewTabTheWhole) {
