@@ -19,6 +19,7 @@
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/WebView.h"
 #include "tests/support/GalleryDrawingPage.h"
+#include "tests/support/GalleryMapPage.h"
 #include "tests/support/GalleryPages.h"
 #include "tests/support/GalleryTablesPage.h"
 
@@ -66,6 +67,7 @@ struct Gallery::Parts : TableViewDataSource, TableViewDelegate, AlertViewDelegat
     std::unique_ptr<GalleryPages> pages2;
     std::unique_ptr<GalleryTablesPage> tables;
     std::unique_ptr<GalleryDrawingPage> drawing;
+    std::unique_ptr<GalleryMapPage> map;
     std::vector<std::shared_ptr<View>> firstPage;     // hidden while another page shows
     std::vector<std::shared_ptr<View>> furtherPages;  // in the order of the titles after the first
     int page = 0;
@@ -202,8 +204,10 @@ void Gallery::build(Size screen) {
     parts_->tables->view()->setTag(TablesPageTag);
     parts_->drawing = std::make_unique<GalleryDrawingPage>(pageSize, say);
     parts_->drawing->view()->setTag(DrawingPageTag);
+    parts_->map = std::make_unique<GalleryMapPage>(pageSize, say);
+    parts_->map->view()->setTag(MapPageTag);
     parts_->furtherPages = {parts_->pages2->textPage(), parts_->pages2->datePage(), parts_->tables->view(),
-                            parts_->drawing->view()};
+                            parts_->drawing->view(), parts_->map->view()};
     for (const auto& page : parts_->furtherPages) {
         page->setFrame(page->frame().offsetBy(0, 36));
         page->setHidden(true);
@@ -274,6 +278,7 @@ void Gallery::turnPage() {
     for (std::size_t i = 0; i < p.furtherPages.size(); ++i)
         p.furtherPages[i]->setHidden(p.page != int(i) + 1);
     for (const auto& v : p.firstPage) v->setHidden(p.page != 0);
+    p.map->setShown(!p.map->view()->isHidden());
     p.title->setText(kPageTitles[p.page]);
     p.say("page " + std::string(kPageTitles[p.page]));
 }

@@ -4,7 +4,8 @@
 // control, a segmented control, a switch, a toolbar, an activity indicator, a grouped table, a web
 // view, a drawn view, and a button that shows an alert. The toolbar's "More" key turns to the
 // pages of text entry and lists (see GalleryPages), of dates, of tables and patterns (see
-// GalleryTablesPage) and of drawing (see GalleryDrawingPage), and back.
+// GalleryTablesPage), of drawing (see GalleryDrawingPage) and of the map and location (see
+// GalleryMapPage), and back.
 
 #include <memory>
 
@@ -58,10 +59,12 @@ class Gallery : public ui::ViewController {
         TablesPageTag,
         // The page of drawing.
         DrawingPageTag,
+        // The page of the map and location.
+        MapPageTag,
     };
     // The titles of the pages the "More" key turns to, in turn.
-    static constexpr const char* kPageTitles[] = {"Gallery", "Text and lists", "Dates", "Tables and patterns",
-                                                  "Drawing"};
+    static constexpr const char* kPageTitles[] = {
+        "Gallery", "Text and lists", "Dates", "Tables and patterns", "Drawing", "Map and location"};
 
     // Turns to the next page (after the last, back to the first).
     void turnPage();
