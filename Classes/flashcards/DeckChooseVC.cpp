@@ -96,8 +96,7 @@ void DeckChooseVC::viewDidLoad() {
         if (!serviceBase_.empty())
             quizletBadgeWebView_->loadHTMLString(FlashcardService::badgePage(serviceBase_), bundleBase());
     }
-    setSearchModeShown(true);
-    if (returnToResultsBtn_) returnToResultsBtn_->setHidden(true);
+    switchToSearchMode(nullptr);
     SliddenViewController::viewDidLoad();
 }
 
@@ -133,6 +132,8 @@ void DeckChooseVC::setSearchModeShown(bool shown) {
 void DeckChooseVC::switchToSearchMode(const Sender&) {
     inResultsMode_ = false;
     setSearchModeShown(true);
+    // Until a search has found something there are no results to go back to.
+    if (returnToResultsBtn_ && !response_) returnToResultsBtn_->setHidden(true);
 }
 
 void DeckChooseVC::switchToResultsMode(const Sender&) {
@@ -152,7 +153,7 @@ void DeckChooseVC::sendRequestToQuizletWithQuery(const std::string& query, std::
     query_ = query;
     if (urlConnection_) urlConnection_->cancel();
     urlConnection_.reset();
-    if (serviceBase_.empty()) return showResultsText(FlashcardService::kFailedText);
+    if (serviceBase_.empty()) return showEndWithoutResults(FlashcardService::kFailedText);
     receivedData_.clear();
     receivedStatus_ = 0;
     fnd::URLRequest request{fnd::URL(FlashcardService::searchAddress(serviceBase_, query, page))};
@@ -180,10 +181,10 @@ void DeckChooseVC::processResponseFromQuizlet() {
     receivedData_.clear();
     // An error status is only the service's answer when it comes with the service's error object.
     if (!reply || (receivedStatus_ >= 400 && !reply->isError()))
-        return showResultsText(FlashcardService::kUnreadableText);
-    showResultsText(FlashcardService::resultsText(*reply));
+        return showEndWithoutResults(FlashcardService::kUnreadableText);
     // An error leaves the list, the page label and the page keys as the last results set them.
-    if (reply->isError()) return;
+    if (reply->isError()) return showEndWithoutResults(FlashcardService::resultsText(*reply));
+    showResultsText(FlashcardService::resultsText(*reply));
     response_ = std::move(reply);
     numberOfRowsInSection_ = int(response_->quizletSets().size());
     decksTableView_->reloadData();
@@ -195,7 +196,13 @@ void DeckChooseVC::processResponseFromQuizlet() {
 void DeckChooseVC::processError() {
     stopLoadingIndication();
     urlConnection_.reset();
-    showResultsText(FlashcardService::kFailedText);
+    showEndWithoutResults(FlashcardService::kFailedText);
+}
+
+void DeckChooseVC::showEndWithoutResults(std::string text) {
+    showResultsText(std::move(text));
+    // The text is seen in search mode, also when the request was for another page of the results.
+    switchToSearchMode(nullptr);
 }
 
 void DeckChooseVC::showResultsText(std::string text) {
@@ -230,7 +237,7 @@ void DeckChooseVC::loadingViewNotification(const fnd::Notification& notification
     loadingVC_.reset();
     if (urlConnection_) urlConnection_->cancel();
     urlConnection_.reset();
-    showResultsText(FlashcardService::kCancelledText);
+    showEndWithoutResults(FlashcardService::kCancelledText);
 }
 
 // ---- Import

@@ -163,6 +163,8 @@ class DeckChooseVC : public SliddenViewController,
 
   private:
     void showResultsText(std::string text);
+    // A request that ended without new results: its text, in search mode.
+    void showEndWithoutResults(std::string text);
     void showPages();
     void setSearchModeShown(bool shown);
 
