@@ -127,6 +127,10 @@ void DeckChooseVC::setSearchModeShown(bool shown) {
     for (const std::shared_ptr<ui::View>& part : std::initializer_list<std::shared_ptr<ui::View>>{
              searchBar_, quizletBadgeWebView_, resultsWebView_, returnToResultsBtn_})
         if (part) part->setHidden(!shown);
+    // The list and its page bar are the results mode's; nothing of them shows past the search.
+    for (const std::shared_ptr<ui::View>& part :
+         std::initializer_list<std::shared_ptr<ui::View>>{decksTableView_, bottomToolB_})
+        if (part) part->setHidden(shown);
 }
 
 void DeckChooseVC::switchToSearchMode(const Sender&) {

@@ -176,11 +176,29 @@ TEST_F(FlashcardServiceTest, TheAddSheetOffersTheSearchOnlyWithAUsableAddress) {
     }
 }
 
+TEST_F(FlashcardServiceTest, TheBadgeLinksToTheServiceOutsideTheProgram) {
+    openSearch();
+    std::vector<std::string> opened;
+    application().setOnOpenURL([&](const std::string& address) { opened.push_back(address); });
+    auto badge = chooser->quizletBadgeWebView();
+    EXPECT_EQ(badge->backgroundColor(), ui::Color::clear());
+    const std::string link = server.url("/");
+    fnd::URLRequest tap{fnd::URL(link)};
+    EXPECT_FALSE(chooser->webViewShouldStartLoad(*badge, tap, fnd::URLRequest::NavigationType::LinkClicked));
+    fnd::URLRequest script{fnd::URL("javascript:alert(1)")};
+    EXPECT_FALSE(
+        chooser->webViewShouldStartLoad(*badge, script, fnd::URLRequest::NavigationType::LinkClicked));
+    EXPECT_EQ(opened, std::vector<std::string>{link});  // only web addresses leave the program
+    EXPECT_NE(FlashcardService::badgePage(server.url("")).find("alt=\"Quizlet\""), std::string::npos);
+    application().setOnOpenURL(nullptr);
+}
+
 TEST_F(FlashcardServiceTest, ASearchSendsItsTextByteForByteAndListsTheFirstPage) {
     openSearch();
     EXPECT_FALSE(chooser->isInResultsMode());
     EXPECT_TRUE(chooser->returnToResultsBtn()->isHidden());
     EXPECT_FALSE(chooser->searchBar()->isHidden());
+    EXPECT_TRUE(chooser->decksTableView()->isHidden());
     EXPECT_EQ(chooser->cancelBtn()->title(), "Cancel");
 
     search("rates & ratios + 10# caf\u00E9");
@@ -198,6 +216,8 @@ TEST_F(FlashcardServiceTest, ASearchSendsItsTextByteForByteAndListsTheFirstPage)
     EXPECT_TRUE(chooser->isInResultsMode());
     EXPECT_TRUE(chooser->searchBar()->isHidden());
     EXPECT_TRUE(chooser->quizletBadgeWebView()->isHidden());
+    EXPECT_FALSE(chooser->decksTableView()->isHidden());
+    EXPECT_FALSE(chooser->bottomToolB()->isHidden());
     EXPECT_EQ(shown(), (Shown{3, "Page 1 of 3", false, true}));
     EXPECT_EQ(text(0, DeckChooseVC::kTitleTag), "Statistics vocabulary");
     EXPECT_EQ(text(0, DeckChooseVC::kTermCountTag), "4");
