@@ -384,22 +384,23 @@ TEST_F(FlashcardServiceTest, TwoSetsImportedInOneVisitTakeTheNextIdentifiersAndT
     preview->deckEditVC()->done(preview->deckEditVC()->createConfirmBtn());
     runFor(1);
     tapItem(preview->toolB(), preview->addDeckBtn());
-    runFor(1);
     ASSERT_EQ(set->decks().size(), listed + 1);
     auto first = std::dynamic_pointer_cast<MQuizletDeck>(set->decks().back());
     ASSERT_TRUE(first);
+    // The worker writes the file; the card takes the picture only when the main thread runs.
+    const auto& cards = first->flashcards();
+    ASSERT_TRUE(fnd::Thread::waitUntilIdle(20));
+    fs::path file = documents / "FlashcardsImage_27001_1.jpg";
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_FALSE(cards[0]->imageIsStoredLocally());
+    EXPECT_FALSE(cards[0]->image());
+    runFor(1);
     EXPECT_EQ(first->ID(), 27001u);
     EXPECT_EQ(first->title(), "Data words");
     EXPECT_EQ(first->faceStyleIndex(), 1u);  // a deck with pictures steps to its next face look
     EXPECT_EQ(chooser->cancelBtn()->title(), "Confirm");
     EXPECT_FALSE(row(0)->viewWithTag(DeckChooseVC::kImportedMarkTag)->isHidden());
     EXPECT_EQ(chooser->deck()->ID(), 27002u);
-    // The worker writes the file; the card takes the picture on the main thread.
-    const auto& cards = first->flashcards();
-    EXPECT_FALSE(cards[0]->imageIsStoredLocally());
-    settlePictures();
-    fs::path file = documents / "FlashcardsImage_27001_1.jpg";
-    EXPECT_TRUE(fs::exists(file));
     EXPECT_TRUE(cards[0]->imageIsStoredLocally());
     EXPECT_EQ(cards[0]->pathToImageFile(), file.string());
     ASSERT_TRUE(cards[0]->image());
