@@ -8,11 +8,12 @@
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { cpSync, readFileSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:http';
 import path from 'node:path';
 import {
-    artifacts, changing, openProgram, settled, shownTexts, startProgram, tapText, toolButton, useBrowser, waitShown,
+    artifacts, cardBox, changing, drag, openProgram, pictureCentre, settled, shownTexts, startProgram, tapText,
+    toolButton, typeInto, untilFrameTexts, useBrowser, waitShown,
 } from './support.mjs';
+import { flashcardServiceRoutes, start } from './fake_services.mjs';
 
 const program = process.env.ORVAKIT;
 const source = process.env.ORVA_SOURCE;
@@ -23,44 +24,19 @@ const browser = useBrowser({ viewport: { width: 900, height: 1150 }, timeout: 15
 
 // ---- The stand-in for the service
 
-const searches = [];
-const service = createServer((req, res) => {
-    const url = new URL(req.url, 'http://127.0.0.1');
-    const base = `http://127.0.0.1:${service.address().port}`;
-    if (url.pathname === '/1.0/sets') {
-        searches.push(url.searchParams.get('q'));
-        if (url.searchParams.get('q') === 'broken') {
-            res.writeHead(200, { 'Content-Type': 'application/json' }).end('{"sets": [');
-            return;
-        }
-        const page = Number(url.searchParams.get('page'));
-        const body = readFileSync(path.join(fixtures, `page${page}.json`), 'utf8').replaceAll('{{SERVER}}', base);
-        res.writeHead(200, { 'Content-Type': 'application/json' }).end(body);
-        return;
-    }
-    if (url.pathname === '/') {
-        res.writeHead(200, { 'Content-Type': 'text/html' }).end('<!DOCTYPE html><title>Sets</title><p>The stand-in service.</p>');
-        return;
-    }
-    const picture = /^\/pictures\/(\w+)\.png$/.exec(url.pathname);
-    if (picture) {
-        res.writeHead(200, { 'Content-Type': 'image/png' }).end(readFileSync(path.join(fixtures, 'pictures', `${picture[1]}.png`)));
-        return;
-    }
-    res.writeHead(404).end();
-});
-after(() => new Promise((resolve) => service.close(resolve)));
-
-// The stand-in listening, and the program's resources with information that names it.
+let service;
 let bundle;
+const searches = () => service.requests.filter((r) => r.path === '/1.0/sets').map((r) => r.query.get('q'));
+// The stand-in listening, and the program's resources with information that names it.
 before(async () => {
-    await new Promise((resolve) => service.listen(0, '127.0.0.1', resolve));
+    service = await start({ routes: flashcardServiceRoutes(fixtures) });
     bundle = browser.folder('orvakit-service-bundle-');
     cpSync(path.join(source, 'resources'), bundle, { recursive: true });
     const info = JSON.parse(readFileSync(path.join(bundle, 'Info.json'), 'utf8'));
-    info.FlashcardServiceAddress = `http://127.0.0.1:${service.address().port}`;
+    info.FlashcardServiceAddress = service.base;
     writeFileSync(path.join(bundle, 'Info.json'), JSON.stringify(info, null, 2));
 });
+after(() => service?.stop());
 
 // ---- Steps
 
@@ -76,67 +52,10 @@ async function tapThen(page, text, shown, { pattern = false } = {}) {
     await waitShown(page, shown, { pattern });
     await settled(page);
 }
-// Types into the visible text entry that matches the selector (the nth), tapped as a finger would,
-// replacing what it held; with `enter`, the keyboard's return key follows.
-async function typeInto(page, selector, text, { nth = 0, enter = false } = {}) {
-    const field = page.locator(`${selector}:visible`).nth(nth);
-    const box = await field.boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-    await page.waitForFunction(([sel, n]) => document.activeElement === [...document.querySelectorAll(sel)]
-        .filter((e) => e.offsetParent !== null)[n], [selector, nth]);
-    // The old text is taken back key by key: a selection would bring up the edit menu.
-    await page.keyboard.press('End');
-    for (let n = (await field.inputValue()).length; n > 0; n--) await page.keyboard.press('Backspace');
-    await page.keyboard.type(text);
-    if (enter) await page.keyboard.press('Enter');
-    await settled(page);
-}
-// The texts of the shown web pages (frames that are visible), read in the frames themselves.
-async function pageTexts(page) {
-    const texts = [];
-    for (const frame of page.frames()) {
-        if (frame === page.mainFrame()) continue;
-        const element = await frame.frameElement().catch(() => null);
-        if (!element || !(await element.isVisible())) continue;
-        texts.push(await frame.evaluate(() => document.body?.innerText ?? '').catch(() => ''));
-    }
-    return texts.join('\n');
-}
-async function untilPageText(page, pattern) {
-    await page.waitForFunction(() => true);
-    const deadline = Date.now() + 10000;
-    for (;;) {
-        const text = await pageTexts(page);
-        if (pattern.test(text)) return text;
-        assert.ok(Date.now() < deadline, `no page shows ${pattern}: ${text}`);
-        await page.waitForFunction(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
-    }
-}
 // The pictures drawn from bytes (not bundle images) that are shown, by their natural size.
 const drawnPictures = (page) => page.evaluate(() => [...document.querySelectorAll('img')]
     .filter((img) => img.src.startsWith('data:image/') && img.offsetParent !== null && img.complete)
     .map((img) => `${img.naturalWidth}x${img.naturalHeight}`));
-
-// The centre of the element the program drew a bundle picture with.
-async function pictureCentre(page, name) {
-    const box = await page.locator(`img[src*="${name}"]`).first().boundingBox();
-    assert.ok(box, `${name} is drawn`);
-    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
-}
-// The card on top: the frontmost wide view tagged 2.
-async function cardBox(page) {
-    const boxes = await page.locator('.el[data-tag="2"]').evaluateAll((nodes) => nodes.map((n) => {
-        const r = n.getBoundingClientRect();
-        return { x: r.x, y: r.y, width: r.width, height: r.height };
-    }));
-    return boxes.filter((b) => b.width > 100).at(-1);
-}
-async function drag(page, from, by, steps = 8) {
-    await page.mouse.move(from.x, from.y);
-    await page.mouse.down();
-    for (let i = 1; i <= steps; i++) await page.mouse.move(from.x + by.x * i / steps, from.y + by.y * i / steps);
-    await page.mouse.up();
-}
 
 for (const device of ['phone', 'tablet']) {
     describe(`decks from the sharing service on the ${device}`, () => {
@@ -174,14 +93,14 @@ for (const device of ['phone', 'tablet']) {
                 browser.context.waitForEvent('page'),
                 frame.locator('img[alt="Quizlet"]').click(),
             ]);
-            await site.waitForURL(`http://127.0.0.1:${service.address().port}/`);
+            await site.waitForURL(`${service.base}/`);
             await site.close();
 
             await typeInto(page, 'input', 'statistics', { enter: true });
             await waitShown(page, 'Page 1 of 3');
             await waitShown(page, 'Statistics vocabulary');
             await settled(page);
-            assert.equal(searches.at(-1), 'statistics');
+            assert.equal(searches().at(-1), 'statistics');
             await shot(page, `${device}-results-1`);
 
             await tapThen(page, '\u25B6', 'Page 2 of 3');
@@ -195,7 +114,7 @@ for (const device of ['phone', 'tablet']) {
             await waitShown(page, 'Median');
             await shot(page, `${device}-preview`);
             await tapThen(page, 'Edit Deck Info', 'Confirm');
-            await typeInto(page, 'input', title, { nth: 1 });
+            await typeInto(page, 'input', title, { nth: 1, replace: true });
             await shot(page, `${device}-deck-info`);
             await tapThen(page, 'Confirm', 'Edit Deck Info');
             await page.waitForFunction(() => window.shownTexts('Face look').length === 0);
@@ -211,8 +130,9 @@ for (const device of ['phone', 'tablet']) {
 
             // A reply that cannot be read says so; the results stay.
             await tapThen(page, 'Search', 'Back to Results');
-            await typeInto(page, 'input', 'broken', { enter: true });
-            await untilPageText(page, /Quizlet's reply could not be read\./);
+            await typeInto(page, 'input', 'broken', { replace: true, enter: true });
+            await untilFrameTexts(page, (texts) => texts.some((t) => t.startsWith("Quizlet's reply could not be read.")),
+                'the reply that cannot be read is said');
             await waitShown(page, 'Back to Results');
             await shot(page, `${device}-unreadable`);
             await tapThen(page, 'Back to Results', 'Page 1 of 3');
