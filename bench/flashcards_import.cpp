@@ -10,38 +10,19 @@
 #include <memory>
 #include <string>
 
-#include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/flashcards/DeckAddVC.h"
 #include "Classes/flashcards/DeckChooseVC.h"
 #include "Classes/flashcards/MFlashcards.h"
 #include "Classes/flashcards/MQuizletResponse.h"
 #include "platform/foundation/Json.h"
-#include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/URLConnection.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/BarButtonItem.h"
-#include "platform/ui/Device.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TableView.h"
-#include "platform/ui/Window.h"
+#include "tests/support/BenchPhone.h"
 
 namespace {
-
-// The phone with its window, once, on a manual clock.
-void setUpPhone() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    fnd::Paths::setResources(ORVA_SOURCE_RESOURCES);
-    fnd::RunLoop::setMain(std::make_shared<fnd::RunLoop>(std::make_shared<fnd::ManualClock>()));
-    ui::Device::current().reset(ui::Idiom::Phone);
-    AbstractAppDelegate::registerClasses();
-    ui::Application& application = ui::Application::shared();
-    application.launch(std::make_shared<ui::ApplicationDelegate>());
-    application.windows().front()->makeKeyAndVisible();
-}
 
 // A reply of `sets` sets of `terms` terms each, every tenth term with a picture.
 std::string reply(int sets, int terms) {
@@ -93,7 +74,7 @@ void BareParse(benchmark::State& state) {
 BENCHMARK(BareParse)->Unit(benchmark::kMillisecond);
 
 void ParseModelAndList(benchmark::State& state) {
-    setUpPhone();
+    testing_support::setUpBenchPhone();
     const std::string& bytes = largeReply();
     auto chooser = ui::make<DeckChooseVC>(std::make_shared<MFlashcards>(), 27000, "http://127.0.0.1:9");
     auto connection = idleConnection();
@@ -106,7 +87,7 @@ void ParseModelAndList(benchmark::State& state) {
 BENCHMARK(ParseModelAndList)->Unit(benchmark::kMillisecond);
 
 void ChooseLargeSet(benchmark::State& state) {
-    setUpPhone();
+    testing_support::setUpBenchPhone();
     auto chooser = ui::make<DeckChooseVC>(std::make_shared<MFlashcards>(), 27000, "http://127.0.0.1:9");
     auto connection = idleConnection();
     deliver(*chooser, *connection, reply(1, 2000));
