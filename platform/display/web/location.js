@@ -8,8 +8,29 @@
     const send = (message) => window.orvaConnection.send(message);
     const $ = (id) => document.getElementById(id);
     const panel = $('location-panel');
-    const text = $('location-text');
     const note = $('location-note');
+    // The text field is in the page only while the panel shows, so that the page holds no input
+    // beside the device's otherwise (as the clipboard's file chooser).
+    let text = null;
+    function makeField() {
+        text = document.createElement('input');
+        text.id = 'location-text';
+        text.type = 'text';
+        text.spellcheck = false;
+        text.placeholder = '48.8566, 2.3522';
+        text.addEventListener('keydown', (event) => {
+            if (event.key === 'Enter') $('location-set').click();
+        });
+        $('location-label').after(text);
+    }
+    new MutationObserver(() => {
+        if (panel.hidden && text) {
+            text.remove();
+            text = null;
+        } else if (!panel.hidden && !text) {
+            makeField();
+        }
+    }).observe(panel, { attributes: true, attributeFilter: ['hidden'] });
     const state = { device: null };  // the device's location as the program last told it
 
     const degrees = (v) => Number(v).toFixed(6).replace(/\.?0+$/, '');
@@ -37,19 +58,19 @@
 
     $('location').addEventListener('click', () => {
         window.orvaServices.showPanel(panel.hidden ? panel : null);
-        if (!panel.hidden) text.focus();
+        if (!panel.hidden) {
+            if (!text) makeField();
+            text.focus();
+        }
     });
     $('location-close').addEventListener('click', () => window.orvaServices.showPanel(null));
     $('location-set').addEventListener('click', () => {
-        const position = parse(text.value);
+        const position = parse(text ? text.value : '');
         if (!position) {
             note.textContent = 'Type a latitude from -90 to 90 and a longitude from -180 to 180, as 48.8566, 2.3522.';
             return;
         }
         setAt(position, 'typed');
-    });
-    text.addEventListener('keydown', (event) => {
-        if (event.key === 'Enter') $('location-set').click();
     });
     $('location-browser').addEventListener('click', () => {
         if (!navigator.geolocation) {
