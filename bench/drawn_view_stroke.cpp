@@ -27,6 +27,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using testing_support::DisplayBench;
 
 // The sheet is drawn once; each move draws it again under the stroke so far.
 class Sketch : public ui::DrawnView {
@@ -82,11 +83,6 @@ class Sketch : public ui::DrawnView {
     std::vector<std::pair<double, double>> points_;
 };
 
-std::string pointer(const char* phase, double x, double y) {
-    return std::string(R"({"type":"pointer","phase":")") + phase + R"(","id":1,"x":)" + std::to_string(x) +
-           R"(,"y":)" + std::to_string(y) + "}";
-}
-
 void StrokeToPatch(benchmark::State& state, ui::Idiom idiom) {
     testing_support::DisplayBench bench(idiom);
     ui::Size screen{ui::Device::current().screenWidth(), ui::Device::current().screenHeight()};
@@ -110,12 +106,12 @@ void StrokeToPatch(benchmark::State& state, ui::Idiom idiom) {
     for (auto _ : state) {
         double stroke = 0;
         double x0 = screen.width * 0.2, y0 = screen.height * 0.3;
-        bench.tab.send(pointer("down", x0, y0));
+        bench.tab.send(DisplayBench::pointer("down", x0, y0));
         for (int i = 1; i <= kMoves; ++i) {
             double x = x0 + i * screen.width * 0.015, y = y0 + 40 * std::sin(i * 0.3);
             int before = sketch->moves;
             auto start = Clock::now();
-            bench.tab.send(pointer("move", x, y));
+            bench.tab.send(DisplayBench::pointer("move", x, y));
             bench.loop->runUntil([&] { return sketch->moves > before; }, 5);
             if (!bench.tab.read()) {
                 state.SkipWithError("no patch came back");
@@ -127,11 +123,10 @@ void StrokeToPatch(benchmark::State& state, ui::Idiom idiom) {
             mainLoop.push_back(std::chrono::duration<double, std::milli>(sent - sketch->touched).count());
             sizes.push_back(double(bytes));
         }
-        bench.tab.send(pointer("up", x0 + kMoves * screen.width * 0.015, y0));
+        bench.tab.send(DisplayBench::pointer("up", x0 + kMoves * screen.width * 0.015, y0));
         bench.loop->runFor(0.01);
         state.SetIterationTime(stroke);
     }
-    using testing_support::DisplayBench;
     state.counters["main_loop_median_ms"] = DisplayBench::percentile(mainLoop, 0.5);
     state.counters["main_loop_p99_ms"] = DisplayBench::percentile(mainLoop, 0.99);
     state.counters["round_trip_median_ms"] = DisplayBench::percentile(roundTrips, 0.5);

@@ -26,6 +26,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using testing_support::DisplayBench;
 
 // Notes when a touch reached it before the map handles it.
 class TimedMap : public maps::MapView {
@@ -47,11 +48,6 @@ class TimedMap : public maps::MapView {
         ++touches;
     }
 };
-
-std::string pointer(const char* phase, double x, double y) {
-    return std::string(R"({"type":"pointer","phase":")") + phase + R"(","id":1,"x":)" + std::to_string(x) +
-           R"(,"y":)" + std::to_string(y) + "}";
-}
 
 void PanToPatch(benchmark::State& state, ui::Idiom idiom) {
     testing_support::DisplayBench bench(idiom);
@@ -81,13 +77,14 @@ void PanToPatch(benchmark::State& state, ui::Idiom idiom) {
     for (auto _ : state) {
         double total = 0;
         double x = screen.width * 0.8, y = screen.height * 0.5;
-        bench.tab.send(pointer("down", x, y));
+        bench.tab.send(DisplayBench::pointer("down", x, y));
         bench.loop->runFor(0.001);
         for (int i = 0; i <= kMoves; ++i) {
             bool last = i == kMoves;
             int before = map->touches;
             auto start = Clock::now();
-            bench.tab.send(last ? pointer("up", x, y) : pointer("move", x -= 10, y));
+            bench.tab.send(last ? DisplayBench::pointer("up", x, y)
+                                : DisplayBench::pointer("move", x -= 10, y));
             bench.loop->runUntil([&] { return map->touches > before; }, 5);
             if (!bench.tab.read()) {
                 state.SkipWithError("no patch came back");
@@ -100,7 +97,6 @@ void PanToPatch(benchmark::State& state, ui::Idiom idiom) {
         bench.loop->runFor(0.01);
         state.SetIterationTime(total);
     }
-    using testing_support::DisplayBench;
     state.counters["move_median_ms"] = DisplayBench::percentile(moves, 0.5);
     state.counters["move_p99_ms"] = DisplayBench::percentile(moves, 0.99);
     state.counters["settle_median_ms"] = DisplayBench::percentile(settles, 0.5);

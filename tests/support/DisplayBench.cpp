@@ -42,6 +42,11 @@ bool DisplayBench::connect() {
     return true;
 }
 
+std::string DisplayBench::pointer(const char* phase, double x, double y) {
+    return std::string(R"({"type":"pointer","phase":")") + phase + R"(","id":1,"x":)" + std::to_string(x) +
+           R"(,"y":)" + std::to_string(y) + "}";
+}
+
 double DisplayBench::percentile(std::vector<double> v, double p) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))];

@@ -27,6 +27,8 @@ class DisplayBench {
     display_test::WebSocketClient tab;
     std::string error;
 
+    // A pointer event of the tab: phase "down", "move" or "up" at a point of the screen.
+    static std::string pointer(const char* phase, double x, double y);
     // The p-th quantile (0..1) of the values; 0 for none.
     static double percentile(std::vector<double> values, double p);
 };
