@@ -108,7 +108,12 @@ PixelRect within(const PixelRect& r, int width, int height) {
 
 Bitmap Bitmap::cropped(const PixelRect& rect) const {
     PixelRect r = within(rect, width_, height_);
-    if (r.isEmpty()) return {};
+    if (r.isEmpty()) {
+        if (!rect.isEmpty() && !isEmpty())
+            fnd::Log::debug("drawing: a crop beside the picture is empty: ", rect.x, ",", rect.y, " ",
+                            rect.width, "x", rect.height, " of ", width_, "x", height_);
+        return {};
+    }
     Bitmap out(r.width, r.height);
     for (int y = 0; y < r.height; ++y)
         std::memcpy(out.pixels_.data() + static_cast<std::size_t>(y) * r.width,

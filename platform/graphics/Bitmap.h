@@ -43,7 +43,7 @@ class Bitmap {
     void setPixel(int x, int y, RGBA color);
 
     // The pixels of the rectangle's intersection with the bitmap, as a bitmap of their own; empty
-    // when they do not meet (or the rectangle is empty).
+    // (and logged) when they do not meet, or the rectangle is empty.
     Bitmap cropped(const PixelRect& rect) const;
     // Whether the two bitmaps have the same size and the same pixels in the rectangle (cut to the
     // bitmaps); bitmaps of different sizes never do.
