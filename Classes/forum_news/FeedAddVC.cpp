@@ -42,7 +42,10 @@ void FeedAddVC::init(int index) {
 void FeedAddVC::viewDidLoad() {
     for (const auto& field : {urlField_, organizationField_})
         if (field) field->setDelegate(sharedAs<FeedAddVC>());
-    if (addBtn_) buttonStylizing(*addBtn_, kLightButtonStyle, true);
+    if (addBtn_) {
+        buttonStylizing(*addBtn_, kLightButtonStyle, true);
+        if (auto delegate = AbstractAppDelegate::shared()) addBtn_->setTitleColor(delegate->darkColor());
+    }
     if (checkBtn_) buttonStylizing(*checkBtn_, kLightButtonStyle, true);
     showOutcome(kEnterText, false);
     CommonViewController::viewDidLoad();

@@ -114,7 +114,8 @@ std::shared_ptr<ui::TableViewCell> NewsCells::makeFeedRow(const FeedRowLayout& l
     auto cell =
         ui::make<ui::TableViewCell>(ui::TableViewCellStyle::Default, std::string(kFeedCellIdentifier));
     ui::View& content = *cell->contentView();
-    auto background = ui::make<ui::View>(ui::Rect{0, 0, content.frame().size.width, layout.rowHeight});
+    // It follows the content view's size, as the cell takes the row's height.
+    auto background = ui::make<ui::View>(content.bounds());
     background->setTag(kBackgroundTag);
     background->setAutoresizingMask(ui::FlexibleWidth | ui::FlexibleHeight);
     background->setUserInteractionEnabled(false);

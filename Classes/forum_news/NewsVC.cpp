@@ -247,6 +247,10 @@ ui::TableViewCellEditingStyle NewsVC::editingStyleForRow(ui::TableView&, const u
                                         : ui::TableViewCellEditingStyle::None;
 }
 
+bool NewsVC::shouldIndentWhileEditingRow(ui::TableView& table, const ui::IndexPath& indexPath) {
+    return editingStyleForRow(table, indexPath) != ui::TableViewCellEditingStyle::None;
+}
+
 void NewsVC::commitEditingStyle(ui::TableView& table, ui::TableViewCellEditingStyle style,
                                 const ui::IndexPath& indexPath) {
     auto list = feeds();

@@ -76,6 +76,8 @@ class NewsVC : public ToolViewController, public ui::TableViewDataSource, public
     bool canMoveRow(ui::TableView& table, const ui::IndexPath&) override;
     void moveRow(ui::TableView&, const ui::IndexPath& from, const ui::IndexPath& to) override;
     ui::TableViewCellEditingStyle editingStyleForRow(ui::TableView&, const ui::IndexPath& indexPath) override;
+    // Only rows with a delete control make room for it: a built-in feed keeps its mark out of view.
+    bool shouldIndentWhileEditingRow(ui::TableView&, const ui::IndexPath& indexPath) override;
     // In edit mode a tap switches the feed on or off and selects nothing.
     std::optional<ui::IndexPath> willSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;

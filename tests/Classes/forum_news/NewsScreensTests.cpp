@@ -83,6 +83,8 @@ TEST_F(NewsScreensTest, TheEditCycleTogglesDeletesMovesAndDoneDropsTheInactiveFe
     EXPECT_EQ(textIn(table(), 0, NewsCells::kTitleTag), "Built In");
     EXPECT_EQ(textIn(table(), 1, NewsCells::kUnreadCountTag), "2");
     EXPECT_FALSE(partOf(table(), 1, NewsCells::kUnreadBadgeTag)->isHidden());
+    EXPECT_EQ(partOf(table(), 1, NewsCells::kBackgroundTag)->frame().size.height,
+              news->rowLayout().rowHeight);
 
     news->editFeeds(nullptr);
     runFor(0.4);
