@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { cpSync, readdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, startProgram, tapAndWait, tapText, tapToolButton, useBrowser, waitShown,
+    artifacts, openProgram, settled, startProgram, tapAndWait, tapText, tapToolButton, typeInto, useBrowser, waitShown,
 } from './support.mjs';
 import { feedRoutes, forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -70,15 +70,6 @@ async function openSheet(page) {
     await tapPicture(page, 'tb_action');
     await waitShown(page, 'Add RSS-channel');
     await settled(page);
-}
-
-// Types into the device's text field, the nth of the screen's inputs.
-async function typeInto(page, index, text) {
-    const field = page.locator('input').nth(index);
-    const box = await field.boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-    await page.waitForFunction((i) => document.activeElement === document.querySelectorAll('input')[i], index);
-    await page.keyboard.type(text);
 }
 
 // The page in the newest web view, and an element of it tapped: the element gets the click itself,

@@ -150,6 +150,16 @@ export async function tapAndWait(page, text, shown, { gone = false } = {}) {
     await settled(page);
 }
 
+// Types into a text field of the device: the nth input of the page (web views' fields are in their
+// own frames), tapped first so that it takes the keys.
+export async function typeInto(page, index, text) {
+    const field = page.locator('input').nth(index);
+    const box = await field.boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+    await page.waitForFunction((i) => document.activeElement === document.querySelectorAll('input')[i], index);
+    await page.keyboard.type(text);
+}
+
 // ---- The program's screens
 
 // Opens the program's address in a new page and waits until `first` is shown and the page is at
