@@ -71,8 +71,8 @@ describe('the settings on the phone', () => {
         await shot('list');
 
         await openRow(page, 'Authorization', 'Forum account');
-        await typeInto(page, 0, 'reader');
-        await typeInto(page, 1, 'secret');
+        await typeInto(page, 'input', 'reader', { nth: 0 });
+        await typeInto(page, 'input', 'secret', { nth: 1 });
         await shot('authorization');
         await closeWith(page, 'Done', 'Forum account');
         await waitShown(page, 'reader');

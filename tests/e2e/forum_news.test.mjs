@@ -9,7 +9,8 @@ import assert from 'node:assert/strict';
 import { cpSync, readdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, startProgram, tapAndWait, tapText, tapToolButton, typeInto, useBrowser, waitShown,
+    artifacts, openProgram, pictureCentre, settled, startProgram, tapAndWait, tapText, tapToolButton, typeInto, useBrowser,
+    waitShown,
 } from './support.mjs';
 import { feedRoutes, forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -40,24 +41,6 @@ function bundleFor(prefix) {
     return bundle;
 }
 
-// The centre of the element the program drew a bundle picture with, the one in view; waits until
-// one is in view.
-async function pictureCentre(page, name) {
-    const find = (n) => {
-        for (const img of document.querySelectorAll(`img[src*="${n}"]`)) {
-            let shown = true;
-            for (let e = img; e && e.nodeType === 1; e = e.parentElement) {
-                const s = getComputedStyle(e);
-                if (s.display === 'none' || s.visibility === 'hidden' || Number(s.opacity) === 0) shown = false;
-            }
-            const r = img.getBoundingClientRect();
-            if (shown && r.width > 0) return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
-        }
-        return null;
-    };
-    await page.waitForFunction(find, name);
-    return page.evaluate(find, name);
-}
 async function tapPicture(page, name) {
     await pictureCentre(page, name);
     await settled(page);
@@ -134,15 +117,14 @@ for (const device of ['phone', 'tablet']) {
             await settled(page);
             await tapAndWait(page, '+', 'Please, enter URL of feed you want to add');
             await shot('add-panel');
-            await typeInto(page, 0, `${services.base}/feeds/nothing.rss`);
+            await typeInto(page, 'input', `${services.base}/feeds/nothing.rss`, { nth: 0 });
             await tapText(page, 'Check');
             await waitShown(page, 'Sorry, please check url or network.');
-            await page.locator('input').nth(0).fill('');
-            await typeInto(page, 0, `${services.base}/feeds/extra.rss`);
+            await typeInto(page, 'input', `${services.base}/feeds/extra.rss`, { nth: 0, replace: true });
             await tapText(page, 'Check');
             await waitShown(page, 'Feed is successfully checked.');
             await waitShown(page, '1 records.');
-            await typeInto(page, 1, 'Extra');
+            await typeInto(page, 'input', 'Extra', { nth: 1 });
             await shot('add-panel-checked');
             await tapAndWait(page, 'Add', 'Please, enter URL of feed you want to add', { gone: true });
             await waitShown(page, 'Extra');
