@@ -172,6 +172,12 @@ void ToolChooseVC::showToolCommon(const std::shared_ptr<ToolButton>& button) {
                                      std::string(ToolViewController::kToolDoneNotification), toolVC_);
 }
 
+void ToolChooseVC::showForumWithUrlString(const std::string&) {
+    // The forum tool opens as its button opens it, on its own start page, until the forum browser
+    // can be opened on an address.
+    if (forumBtn_) showToolCommon(forumBtn_);
+}
+
 void ToolChooseVC::didObtainToolDoneNotification(const fnd::Notification& notification) {
     if (!proceedDoneNotification(&notification, toolVC_)) return;
     toolVC_ = nullptr;

@@ -72,6 +72,8 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
     void showTool(const Sender& sender);
     void showToolCommon(const std::shared_ptr<ToolButton>& button);
     void didObtainToolDoneNotification(const fnd::Notification& notification);
+    // Opens the forum browser tool on the address, when a tool may open.
+    void showForumWithUrlString(const std::string& address);
     virtual bool openAnimationOfButton(const std::shared_ptr<ToolButton>& button);
     virtual void closeAnimationOfButton(const std::shared_ptr<ToolButton>& button);
     // ToolHost.
