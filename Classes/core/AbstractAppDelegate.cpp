@@ -23,6 +23,7 @@
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
+#include "Classes/library_store/StartVC.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/StatisticsClasses.h"
 #include "Classes/timer/TimerClasses.h"
@@ -89,6 +90,7 @@ void AbstractAppDelegate::registerClasses() {
         GameVC::registerOwners();
         FlashcardsVC::registerOwners();
         SetsVC::registerOwners();
+        StartVC::registerOwners();
         TimerClasses::registerAll();
     });
 }

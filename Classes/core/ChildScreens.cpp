@@ -16,6 +16,8 @@ const std::map<std::string, Entry>& table() {
     static const std::map<std::string, Entry> entries{
         {"CalculatorVC", {"Calculator", "Done"}},
         {"ScratchpadVC", {"Scratchpad", "Done"}},
+        {"MathVC", {"Math Review", "MNotificationMathDone"}},
+        {"MathVC_iPad", {"Math Review", "MNotificationMathDone"}},
         {"CourseVC", {"Course", "Done"}},
         {"CourseVC_iPad", {"Course", "Done"}},
         {"ForumVC", {"Forum", "ToolDoneNotification"}},

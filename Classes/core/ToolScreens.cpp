@@ -10,6 +10,7 @@
 #include "Classes/errorlog/BooksVC.h"
 #include "Classes/flashcards/FlashcardsVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/library_store/StartVC_iPad.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
@@ -43,8 +44,8 @@ void countFeedbackOpening() {
 
 const std::map<std::string, Factory>& table() {
     static const std::map<std::string, Factory> entries{
-        {"StartVC", pending("StartVC", "Library")},
-        {"StartVC_iPad", pending("StartVC_iPad", "Library")},
+        {"StartVC", screen<StartVC>()},
+        {"StartVC_iPad", screen<StartVC_iPad>()},
         {"BooksVC", screen<BooksVC>()},
         {"BooksVC_iPad", screen<BooksVC_iPad>()},
         {"TimerV2VC", screen<TimerV2VC>()},

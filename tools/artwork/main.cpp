@@ -18,6 +18,7 @@
 #include "tools/artwork/FlashcardsToolArtwork.h"
 #include "tools/artwork/GameArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
+#include "tools/artwork/LibraryArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/PracticeArtwork.h"
 #include "tools/artwork/QuestionFigures.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
         FlashcardsToolArtwork::addTo(registry);
         GameArtwork::addTo(registry);
         HomeArtwork::addTo(registry);
+        LibraryArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);
         PracticeArtwork::addTo(registry);
         SettingsArtwork::addTo(registry);
