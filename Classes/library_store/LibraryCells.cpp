@@ -36,8 +36,8 @@ std::shared_ptr<ui::TableViewCell> LibraryCells::newCell(const std::string& iden
     return cell;
 }
 
-std::shared_ptr<ui::Label> LibraryCells::addLabel(ui::View& content, int tag, const ui::Rect& frame, const ui::Font& font,
-                                              double minimumSize, int lines) {
+std::shared_ptr<ui::Label> LibraryCells::addLabel(ui::View& content, int tag, const ui::Rect& frame,
+                                                  const ui::Font& font, double minimumSize, int lines) {
     auto label = ui::make<ui::Label>(frame);
     label->setTag(tag);
     label->setFont(font);
@@ -50,13 +50,14 @@ std::shared_ptr<ui::Label> LibraryCells::addLabel(ui::View& content, int tag, co
 }
 
 LibraryCells::Layout LibraryCells::Layout::phone() {
-    return {17,           13, 17, 12, {85, 12, 220, 20}, {85, 34, 220, 40}, {95, 12, 220, 20}, {95, 32, 220, 70},
-            {48, 60.5}, 120, 80};
+    return {
+        17,         13,  17, 12, {85, 12, 220, 20}, {85, 34, 220, 40}, {95, 12, 220, 20}, {95, 32, 220, 70},
+        {48, 60.5}, 120, 80};
 }
 
 LibraryCells::Layout LibraryCells::Layout::tablet(double homeWidth) {
     double w = homeWidth - 115;
-    return {18,           15, 19, 14, {105, 24, w, 20}, {105, 46, w, 40}, {105, 16, w, 20}, {105, 40, w, 70},
+    return {18,         15,  19, 14, {105, 24, w, 20}, {105, 46, w, 40}, {105, 16, w, 20}, {105, 40, w, 70},
             {55, 65.5}, 130, 100};
 }
 

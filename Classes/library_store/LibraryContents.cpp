@@ -28,7 +28,8 @@ constexpr GuidePage kGuidePages[] = {
      "The Early Questions are NOT Worth More \u2022 Why Educated Guessing is Important \u2022 Experimental "
      "Questions",
      "03_scoring"},
-    {"Tested Topics", "AWA \u2022 Quantitative Section \u2022 Verbal Section", "04_topics_tested_on_the_orva"},
+    {"Tested Topics", "AWA \u2022 Quantitative Section \u2022 Verbal Section",
+     "04_topics_tested_on_the_orva"},
     {"Test Day", "At the Test Center \u2022 What to DO or AVOID on Test Day", "05_what_happens_on_test_day"},
     {"Admissions Process",
      "How Do Business Schools use the ORVA? \u2022 Major Components of a Business School Application "
@@ -58,8 +59,8 @@ std::shared_ptr<MResource> resourceFromRow(const fnd::JsonValue& row, const std:
     std::string link = textField(row, "link").value_or("");
     if (auto path = textField(row, "forumPath")) link = LibraryContents::forumLink(forumAddress, *path);
     std::string image = textField(row, "image").value_or("");
-    return std::make_shared<MResource>(*shortName, *longName, image.empty() ? nullptr : ui::Image::named(image),
-                                       link);
+    return std::make_shared<MResource>(*shortName, *longName,
+                                       image.empty() ? nullptr : ui::Image::named(image), link);
 }
 
 }  // namespace
@@ -100,7 +101,8 @@ std::string LibraryContents::forumLink(const std::string& forumAddress, const st
     return forumAddress.ends_with('/') ? forumAddress + path : forumAddress + "/" + path;
 }
 
-LibraryContents::Links LibraryContents::linksFromText(std::string_view text, const std::string& forumAddress) {
+LibraryContents::Links LibraryContents::linksFromText(std::string_view text,
+                                                      const std::string& forumAddress) {
     Links links;
     auto json = fnd::Json::parse(text);
     if (!json || !json->isMap()) {

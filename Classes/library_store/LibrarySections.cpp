@@ -18,7 +18,9 @@ int LibrarySections::countRowsInSection(int section) const {
     return isExpanded(section) ? fullCountOfSection(section) : 0;
 }
 
-std::string LibrarySections::titleForSection(int section) const { return titleOfKind(typeOfSection(section)); }
+std::string LibrarySections::titleForSection(int section) const {
+    return titleOfKind(typeOfSection(section));
+}
 
 std::string LibrarySections::headerText(int section) const {
     return titleForSection(section) + " [" + std::to_string(fullCountOfSection(section)) + "]";

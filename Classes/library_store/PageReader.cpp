@@ -112,7 +112,8 @@ void PageReader::updateBtnsAndTitle() {
 std::string PageReader::titleOfItem(const MStartSet& set, const MStartItem& item) {
     if (item.title()) return *item.title();
     const auto& items = set.items();
-    auto at = std::find_if(items.begin(), items.end(), [&item](const auto& page) { return page.get() == &item; });
+    auto at =
+        std::find_if(items.begin(), items.end(), [&item](const auto& page) { return page.get() == &item; });
     while (at != items.begin() && at != items.end())
         if ((*--at)->title()) return *(*at)->title();
     return {};
@@ -150,7 +151,8 @@ bool PageReader::next() {
     return true;
 }
 
-std::shared_ptr<MStartItem> PageReader::pageForURL(const fnd::URL& url, std::optional<std::string>* anchor) const {
+std::shared_ptr<MStartItem> PageReader::pageForURL(const fnd::URL& url,
+                                                   std::optional<std::string>* anchor) const {
     std::shared_ptr<MStartItem> match;
     for (const auto& page : set_->items()) {
         std::optional<fnd::URL> own = set_->URLForFileName(page->fileName(), page->anchor());

@@ -73,7 +73,8 @@ class PageReader {
     // matched.
     bool followLink(const fnd::URL& url);
     // The set's page the address stands for (the last match in set order); null when none.
-    std::shared_ptr<MStartItem> pageForURL(const fnd::URL& url, std::optional<std::string>* anchor = nullptr) const;
+    std::shared_ptr<MStartItem> pageForURL(const fnd::URL& url,
+                                           std::optional<std::string>* anchor = nullptr) const;
 
     // The title of a page: its own, or that of the nearest earlier page with one (empty if none).
     static std::string titleOfItem(const MStartSet& set, const MStartItem& item);

@@ -77,13 +77,15 @@ void StartItemVC::exchangeViews() {
 void StartItemVC::scrollToAnchor(bool frontView, const std::optional<std::string>& anchor) {
     const auto& web = frontView ? webView_ : backWebView_;
     std::string name = fnd::Json::write(fnd::JsonValue(anchor.value_or(""))).value_or("\"\"");
-    web->stringByEvaluatingJavaScript("(function(){var a=" + name +
-                                      ";var e=a?(document.getElementById(a)||document.getElementsByName(a)[0]):"
-                                      "null;if(e)e.scrollIntoView();else window.scrollTo(0,0);})();");
+    web->stringByEvaluatingJavaScript(
+        "(function(){var a=" + name +
+        ";var e=a?(document.getElementById(a)||document.getElementsByName(a)[0]):"
+        "null;if(e)e.scrollIntoView();else window.scrollTo(0,0);})();");
 }
 
 void StartItemVC::scheduleSwitch() {
-    fnd::RunLoop::main().performAfterDelay(PageReader::kSwitchDelay, *this, kSwitchAction, &StartItemVC::switchIsDue);
+    fnd::RunLoop::main().performAfterDelay(PageReader::kSwitchDelay, *this, kSwitchAction,
+                                           &StartItemVC::switchIsDue);
 }
 
 void StartItemVC::cancelSwitch() { fnd::RunLoop::main().cancelPerforms(this, kSwitchAction); }
@@ -170,7 +172,7 @@ std::shared_ptr<CommonViewController> StartItemVC::openChild(const std::string& 
     if (!child) return nullptr;
     std::string name = ChildScreens::doneNotification(className);
     auto handler = className == "ScratchpadVC" ? &StartItemVC::scratchpadNotifications
-                                                : &StartItemVC::calculatorNotifications;
+                                               : &StartItemVC::calculatorNotifications;
     if (asMainChild)
         registerMainChildDoneHandler(handler, name, child);
     else
@@ -205,7 +207,8 @@ void StartItemVC::openScratchpad(const Sender&) {
 
 void StartItemVC::scratchpadNotifications(const fnd::Notification& notification) {
     // Done only moves the panel out of sight: the drawing stays for the next opening.
-    if (scratchpadVC_ && notification.objectId == notificationId(scratchpadVC_.get())) scratchpadVC_->moveOut();
+    if (scratchpadVC_ && notification.objectId == notificationId(scratchpadVC_.get()))
+        scratchpadVC_->moveOut();
 }
 
 // ---- Leaving

@@ -64,7 +64,8 @@ void StartSetVC::setMarkerView(ui::ImageView& marker, const MStartItem&) {
     marker.setImage(ui::Image::named(MStartItem::kPointerImage));
 }
 
-std::shared_ptr<ui::TableViewCell> StartSetVC::cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) {
+std::shared_ptr<ui::TableViewCell> StartSetVC::cellForRow(ui::TableView& table,
+                                                          const ui::IndexPath& indexPath) {
     auto cell = table.dequeueReusableCell(kCellIdentifier);
     if (!cell) {
         cell = LibraryCells::newCell(kCellIdentifier, table.bounds().size.width);

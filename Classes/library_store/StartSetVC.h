@@ -20,7 +20,9 @@ class ImageView;
 class Label;
 }  // namespace ui
 
-class StartSetVC : public SliddenViewController, public ui::TableViewDataSource, public ui::TableViewDelegate {
+class StartSetVC : public SliddenViewController,
+                   public ui::TableViewDataSource,
+                   public ui::TableViewDelegate {
   public:
     static constexpr const char* kCellIdentifier = "any-cell";
     static constexpr const char* kDoneNotification = "Done";
@@ -54,7 +56,8 @@ class StartSetVC : public SliddenViewController, public ui::TableViewDataSource,
     virtual void doneClick(const Sender& sender);
 
     int numberOfRows(ui::TableView&, int) override { return int(tocSet_.size()); }
-    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
+    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table,
+                                                  const ui::IndexPath& indexPath) override;
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
 
     const std::shared_ptr<MStartSet>& set() const { return set_; }

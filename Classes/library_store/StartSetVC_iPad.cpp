@@ -15,7 +15,9 @@ std::string StartSetVC_iPad::nibIdentifierForSet(const MStartSet& set) const {
 
 void StartSetVC_iPad::setupFonts() { setFontSizes(19, 14); }
 
-ui::Rect StartSetVC_iPad::titleFrame(int depth) const { return {95.0 + 25 * depth, 12, 620.0 - 25 * depth, 40}; }
+ui::Rect StartSetVC_iPad::titleFrame(int depth) const {
+    return {95.0 + 25 * depth, 12, 620.0 - 25 * depth, 40};
+}
 
 std::shared_ptr<StartItemVC> StartSetVC_iPad::makeStartItemVC(const std::shared_ptr<MStartItem>& item) {
     return ui::make<StartItemVC_iPad>(item, set());

@@ -161,7 +161,8 @@ void StartVC::didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath)
             showMath(nullptr);
         else
             openStartSetVCAtRow(row);
-    } else if (auto resources = resourcesOfKind(kind); resources && row >= 0 && row < int(resources->count())) {
+    } else if (auto resources = resourcesOfKind(kind);
+               resources && row >= 0 && row < int(resources->count())) {
         openURL(resources->resourses()[std::size_t(row)]->link());
     }
 }
@@ -217,8 +218,8 @@ void StartVC::showMath(const Sender&) {
     if (!canOpenSubview()) return;
     mathVC_ = ChildScreens::make(mathClassName());
     if (mathVC_)
-        registerMainChildDoneHandler(&StartVC::mathNotifications, ChildScreens::doneNotification(mathClassName()),
-                                     mathVC_);
+        registerMainChildDoneHandler(&StartVC::mathNotifications,
+                                     ChildScreens::doneNotification(mathClassName()), mathVC_);
 }
 
 void StartVC::startSetNotifications(const fnd::Notification& notification) {
@@ -246,9 +247,11 @@ void StartVC::openURL(const std::string& link) {
     if (!home) return;
     // The call waits on the home screen, which outlives the library closing meanwhile.
     std::weak_ptr<ToolChooseVC> weakHome = home;
-    fnd::RunLoop::main().performAfterDelay(kForumDelay, home.get(), "showForumWithUrlString:", [weakHome, link] {
-        if (auto screen = weakHome.lock()) screen->showForumWithUrlString(link);
-    });
+    fnd::RunLoop::main().performAfterDelay(kForumDelay, home.get(),
+                                           "showForumWithUrlString:", [weakHome, link] {
+                                               if (auto screen = weakHome.lock())
+                                                   screen->showForumWithUrlString(link);
+                                           });
 }
 
 void StartVC::doneClick(const Sender&) {

@@ -66,7 +66,8 @@ class StartVC : public ToolViewController, public ui::TableViewDataSource, publi
 
     int numberOfSections(ui::TableView&) override { return countSections(); }
     int numberOfRows(ui::TableView&, int section) override { return countRowsInSection(section); }
-    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
+    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table,
+                                                  const ui::IndexPath& indexPath) override;
     double heightForRow(ui::TableView&, const ui::IndexPath& indexPath) override;
     double heightForHeader(ui::TableView&, int) override { return LibraryCells::kHeaderHeight; }
     std::shared_ptr<ui::View> viewForHeader(ui::TableView&, int section) override;

@@ -260,8 +260,8 @@ void testSections(ArtworkPen& pen) {
     }
     c.setFillColor(kInk);
     pen.drawLineCentred(Font("DejaVu Sans", 14, Font::Weight::Bold), "The three parts of the test", 240, 25);
-    pen.drawLineCentred(Font("DejaVu Sans", 12), "210 minutes of testing, with optional breaks between parts", 240,
-                        170);
+    pen.drawLineCentred(Font("DejaVu Sans", 12), "210 minutes of testing, with optional breaks between parts",
+                        240, 170);
 }
 
 // The application year as a line of months with its milestones.

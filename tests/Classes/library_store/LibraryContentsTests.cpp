@@ -36,7 +36,8 @@ TEST_F(LibraryContentsTest, BooksSortAroundTheGuideAndTheMathsEntry) {
     EXPECT_EQ(guide->items()[12]->fileName(), "10_on_your_mark");
     for (const auto& page : guide->items()) {
         EXPECT_TRUE(page->isTocItem() && page->level() == 1 && !page->isHidden());
-        EXPECT_TRUE(guide->URLForFileName(page->fileName(), std::nullopt)) << page->fileName() << " is shipped";
+        EXPECT_TRUE(guide->URLForFileName(page->fileName(), std::nullopt))
+            << page->fileName() << " is shipped";
     }
 }
 
@@ -69,7 +70,8 @@ TEST_F(LibraryContentsTest, SectionsSkipEmptyBookListsAndCountCollapsedOnes) {
 }
 
 TEST_F(LibraryContentsTest, LinkRowsComeFromTheFileWithArticlesOnTheForum) {
-    const char* text = R"({"videos": [{"shortName": "Practice", "longName": "L", "image": "none.png", "link": ""}],
+    const char* text =
+        R"({"videos": [{"shortName": "Practice", "longName": "L", "image": "none.png", "link": ""}],
         "orvaArticles": [{"shortName": "A", "longName": "a", "forumPath": "viewtopic.php?t=1"},
                          {"shortName": 7}, "row", {"longName": "no name"},
                          {"shortName": "B", "longName": "b", "forumPath": "viewtopic.php?t=2"}],

@@ -51,7 +51,8 @@ class FakeViews : public PageReader::Views {
 
 std::shared_ptr<MStartItem> page(std::optional<std::string> title, std::string file,
                                  std::optional<std::string> anchor = std::nullopt, bool hidden = false) {
-    auto item = MStartItem::initItemWithImage(MStartItem::kPointerImage, std::move(title), "", std::move(file));
+    auto item =
+        MStartItem::initItemWithImage(MStartItem::kPointerImage, std::move(title), "", std::move(file));
     item->setAnchor(std::move(anchor));
     item->setIsHidden(hidden);
     return item;
@@ -175,8 +176,8 @@ TEST_F(PageReaderTest, LinksShowTheLastMatchingPage) {
         std::optional<std::string> anchor;
     };
     const Case cases[] = {
-        {"file:///book/a.html", 2, std::nullopt},  // no fragment: every page of the file, the last wins
-        {"file:///book/a.html#one", 1, "one"},      // both fragments: they must agree
+        {"file:///book/a.html", 2, std::nullopt},      // no fragment: every page of the file, the last wins
+        {"file:///book/a.html#one", 1, "one"},         // both fragments: they must agree
         {"file:///book/a.html#zzz", 0, std::nullopt},  // only the page without an anchor agrees
         {"file:///book/c.html", -1, std::nullopt},
     };
