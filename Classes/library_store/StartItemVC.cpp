@@ -180,15 +180,6 @@ std::shared_ptr<CommonViewController> StartItemVC::openChild(const std::string& 
     return child;
 }
 
-void StartItemVC::closeChild(std::shared_ptr<CommonViewController>& child) {
-    if (!child) return;
-    auto leaving = std::move(child);
-    fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this),
-                                                                     notificationId(leaving.get()));
-    if (mainChild() == leaving) setMainChild(nullptr);
-    leaving->back();
-}
-
 void StartItemVC::openCalculator(const Sender&) {
     if (!canOpenSubview()) return;
     calculatorVC_ = openChild("CalculatorVC", true);

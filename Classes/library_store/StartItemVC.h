@@ -106,7 +106,6 @@ class StartItemVC : public SliddenViewController, public ui::WebViewDelegate, pu
     virtual std::string pageScript(int fontSize) const;
     // Opens a child by class name through the stand-in table, as main child or plain child.
     std::shared_ptr<CommonViewController> openChild(const std::string& className, bool asMainChild);
-    void closeChild(std::shared_ptr<CommonViewController>& child);
     std::shared_ptr<CommonViewController>& calculatorSlot() { return calculatorVC_; }
 
     // PageReader::Views.

@@ -299,37 +299,35 @@ void timeline(ArtworkPen& pen) {
     }
 }
 
+// The covers of the study guide and the maths review, and the open and closed indicators.
+void guideCover(ArtworkPen& pen) { cover(pen, green(), "ORVA Uncovered", "Study Guide"); }
+void openIndicator(ArtworkPen& pen) { indicator(pen, true); }
+void closedIndicator(ArtworkPen& pen) { indicator(pen, false); }
+
 }  // namespace
 
 void LibraryArtwork::addTo(ArtworkRegistry& registry) {
-    registry.add("Product_MORVA_GU", kCoverWidth, kCoverHeight, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        cover(pen, green(), "ORVA Uncovered", "Study Guide");
-    });
-    registry.add("Product_IB_example", kCoverWidth, kCoverHeight, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        interactiveCover(pen);
-    });
-    registry.add("Library_icon_math", kCoverWidth, kCoverHeight, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        mathCover(pen);
-    });
-    registry.add("Start_pointer", kMarkerSide, kMarkerSide, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        pointer(pen);
-    });
-    registry.add("Common_sectionHeader_bg", kHeaderWidth, kHeaderHeight, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        headerBackground(pen);
-    });
-    registry.add("Common_sectionHeader_open", kIndicatorSide, kIndicatorSide, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        indicator(pen, true);
-    });
-    registry.add("Common_sectionHeader_close", kIndicatorSide, kIndicatorSide, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        indicator(pen, false);
-    });
+    struct Picture {
+        const char* name;
+        double width, height;
+        Glyph draw;
+    };
+    const Picture pictures[] = {
+        {"Product_MORVA_GU", kCoverWidth, kCoverHeight, guideCover},
+        {"Product_IB_example", kCoverWidth, kCoverHeight, interactiveCover},
+        {"Library_icon_math", kCoverWidth, kCoverHeight, mathCover},
+        {"Start_pointer", kMarkerSide, kMarkerSide, pointer},
+        {"Common_sectionHeader_bg", kHeaderWidth, kHeaderHeight, headerBackground},
+        {"Common_sectionHeader_open", kIndicatorSide, kIndicatorSide, openIndicator},
+        {"Common_sectionHeader_close", kIndicatorSide, kIndicatorSide, closedIndicator},
+        {"Guide_test_sections", 480, 200, testSections},
+        {"Guide_application_timeline", 480, 180, timeline},
+    };
+    for (const Picture& p : pictures)
+        registry.add(p.name, p.width, p.height, [draw = p.draw](gfx::Context& c) {
+            ArtworkPen pen(c);
+            draw(pen);
+        });
 
     struct Icon {
         const char* name;
@@ -370,13 +368,4 @@ void LibraryArtwork::addTo(ArtworkRegistry& registry) {
             pen.tile(kIconSide, a.color, 11);
             lettersGlyph(pen, a.text);
         });
-
-    registry.add("Guide_test_sections", 480, 200, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        testSections(pen);
-    });
-    registry.add("Guide_application_timeline", 480, 180, [](gfx::Context& c) {
-        ArtworkPen pen(c);
-        timeline(pen);
-    });
 }
