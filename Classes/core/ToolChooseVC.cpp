@@ -183,12 +183,6 @@ void ToolChooseVC::openTool(const std::shared_ptr<ToolButton>& button, const Too
                                      std::string(ToolViewController::kToolDoneNotification), toolVC_);
 }
 
-void ToolChooseVC::showForumWithUrlString(const std::string&) {
-    // The forum tool opens as its button opens it, on its own start page, until the forum browser
-    // can be opened on an address.
-    if (forumBtn_) showToolCommon(forumBtn_);
-}
-
 void ToolChooseVC::didObtainToolDoneNotification(const fnd::Notification& notification) {
     if (!proceedDoneNotification(&notification, toolVC_)) return;
     toolVC_ = nullptr;

@@ -75,8 +75,6 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
     // (the library hands its forum links here). Nothing while a tool is open.
     void showForumWithUrlString(const std::string& address);
     void didObtainToolDoneNotification(const fnd::Notification& notification);
-    // Opens the forum browser tool on the address, when a tool may open.
-    void showForumWithUrlString(const std::string& address);
     virtual bool openAnimationOfButton(const std::shared_ptr<ToolButton>& button);
     virtual void closeAnimationOfButton(const std::shared_ptr<ToolButton>& button);
     // ToolHost.
