@@ -5,20 +5,29 @@
 // open its pages, and an article row closes the library and opens the forum on the article.
 // Screenshots are kept as artefacts, and the time from "next" to the new page is written to
 // library-<device>-paging.json.
-import { test, describe, before } from 'node:test';
+import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { cpSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
     artifacts, settled, tapPicture, tapText, tapToolButton, useBrowser, waitShown, withProgram, openProgram,
 } from './support.mjs';
+import { forumRoutes, start as startServices } from './fake_services.mjs';
 
 const program = process.env.ORVAKIT;
 const source = process.env.ORVA_SOURCE;
 const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
-const forum = 'http://127.0.0.1:9/forum/';
-
-before(() => assert.ok(program && source, 'ORVAKIT and ORVA_SOURCE name the program and its sources'));
+// The local fake forum, with the first article of the library's list among its topics.
+let services;
+const article = '<html><body><h1>The official site</h1><p>Where to register for the test.</p></body></html>';
+before(async () => {
+    assert.ok(program && source, 'ORVAKIT and ORVA_SOURCE name the program and its sources');
+    const forum = forumRoutes();
+    const topics = forum['/forum/viewtopic.php'];
+    services = await startServices({ routes: { ...forum,
+        '/forum/viewtopic.php': (req) => (req.query.get('t') === '2001' ? article : topics(req)) } });
+});
+after(() => services?.stop());
 
 // A copy of the program's resources with a forum configured (the display serves no file through a
 // link that leads out of the resources).
@@ -27,7 +36,7 @@ function resourcesWithForum() {
     const resources = path.join(source, 'resources');
     cpSync(resources, folder, { recursive: true });
     const info = JSON.parse(readFileSync(path.join(resources, 'Info.json'), 'utf8'));
-    info.MakerForumAddress = forum;
+    info.MakerForumAddress = `${services.base}/forum/`;
     writeFileSync(path.join(folder, 'Info.json'), JSON.stringify(info));
     return folder;
 }
