@@ -170,6 +170,9 @@ for (const device of ['phone', 'tablet']) {
             await shot('articles');
             await tap(p, 'Official ORVA site');
             await gone(p, 'Tovrida Review Series [5]');
+            // The forum tool comes over the home screen (whose button captions fade away).
+            await waitShown(p, 'Done');
+            await gone(p, 'Library');
             await waitShown(p, 'Forum');
             await shot('forum');
         });
