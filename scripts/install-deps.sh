@@ -11,6 +11,13 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra libplist-utils libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   chromium
+  # The dictionary panel's own service reads these dictd files itself: WordNet for English
+  # definitions and FreeDict's English-to-X dictionaries for translations. No dictd server.
+  dict-wn
+  dict-freedict-eng-ara dict-freedict-eng-bul dict-freedict-eng-ces dict-freedict-eng-deu
+  dict-freedict-eng-ell dict-freedict-eng-fin dict-freedict-eng-fra dict-freedict-eng-hin
+  dict-freedict-eng-hrv dict-freedict-eng-ita dict-freedict-eng-por dict-freedict-eng-rus
+  dict-freedict-eng-spa dict-freedict-eng-srp
 )
 
 missing=()

@@ -28,6 +28,7 @@
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/StatisticsClasses.h"
+#include "Classes/study_aids/StudyAidsPanels.h"
 #include "Classes/timer/TimerClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
@@ -96,6 +97,7 @@ void AbstractAppDelegate::registerClasses() {
         ForumVC::registerOwners();
         StartVC::registerOwners();
         TimerClasses::registerAll();
+        StudyAidsPanels::registerAll();
     });
 }
 

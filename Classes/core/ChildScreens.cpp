@@ -14,8 +14,6 @@ struct Entry {
 
 const std::map<std::string, Entry>& table() {
     static const std::map<std::string, Entry> entries{
-        {"CalculatorVC", {"Calculator", "Done"}},
-        {"ScratchpadVC", {"Scratchpad", "Done"}},
         {"CourseVC", {"Course", "Done"}},
         {"CourseVC_iPad", {"Course", "Done"}},
         {"KWEditVC", {"Keywords", "Done"}},

@@ -9,6 +9,7 @@
 #include "Classes/core/OptionsViewController.h"
 #include "Classes/core/RotatedViewController.h"
 #include "Classes/core/WebViewCustom.h"
+#include "Classes/study_aids/DictionaryVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/Animation.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/Device.h"
 #include "platform/ui/EditMenu.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WebView.h"
@@ -226,8 +228,8 @@ void CommonViewController::openDictionary(const Sender& sender) {
                                      dictionary);
 }
 
-std::shared_ptr<CommonViewController> CommonViewController::makeDictionaryVC(const std::string&) {
-    return nullptr;
+std::shared_ptr<CommonViewController> CommonViewController::makeDictionaryVC(const std::string& word) {
+    return ui::make<DictionaryVC>(word);
 }
 
 void CommonViewController::dictionaryNotifications(const fnd::Notification& notification) {

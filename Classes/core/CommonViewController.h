@@ -202,7 +202,7 @@ class CommonViewController : public ui::ViewController {
     }
 
   protected:
-    // The dictionary screen for a word, already shown; null when there is none to open.
+    // The dictionary panel for a word, already shown (DictionaryVC); null when there is none to open.
     virtual std::shared_ptr<CommonViewController> makeDictionaryVC(const std::string& word);
 
   private:

@@ -15,6 +15,8 @@
 #include "Classes/errorlog/MSetTimer.h"
 #include "Classes/errorlog/TrackerCellStatePlain.h"
 #include "Classes/errorlog/TrackerCellStateSelected.h"
+#include "Classes/study_aids/CalculatorVC.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "Ostrand_Library/Classes/Regex.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -584,9 +586,30 @@ void SectionVC::searchDelay(const std::vector<std::string>& pieces) {
     showInfo();
 }
 
-void SectionVC::openCalculator(const Sender&) {}
+void SectionVC::openCalculator(const Sender&) {
+    if (!canOpenSubview()) return;
+    calculatorVC_ = ui::make<CalculatorVC>();
+    registerMainChildDoneHandler(&SectionVC::calculatorNotifications, std::string(CalculatorVC::kDoneNotification),
+                                 calculatorVC_);
+}
 
-void SectionVC::openScratchpad(const Sender&) {}
+void SectionVC::calculatorNotifications(const fnd::Notification& notification) {
+    if (calculatorVC_ && proceedDoneNotification(&notification, calculatorVC_)) calculatorVC_.reset();
+}
+
+void SectionVC::openScratchpad(const Sender&) {
+    if (scratchpadVC_) {
+        scratchpadVC_->animation();
+        return;
+    }
+    scratchpadVC_ = ui::make<ScratchpadVC>();
+    registerDoneHandler(&SectionVC::scratchpadNotifications, std::string(ScratchpadVC::kDoneNotification),
+                        scratchpadVC_);
+}
+
+void SectionVC::scratchpadNotifications(const fnd::Notification& notification) {
+    if (scratchpadVC_ && notification.objectId == notificationId(scratchpadVC_.get())) scratchpadVC_->moveOut();
+}
 
 void SectionVC::doneClick(const Sender&) {
     fnd::NotificationCenter::defaultCenter().post("Done", sharedAs<SectionVC>());
@@ -599,6 +622,7 @@ void SectionVC::back() {
         searchBar_.reset();
     }
     closeAnswersDialog();
+    for (auto* panel : {&calculatorVC_, &scratchpadVC_}) closeChild(*panel);
     SliddenViewController::back();
 }
 

@@ -137,9 +137,12 @@ class SectionVC : public SliddenViewController,
     void searchBarTextDidChange(ui::SearchBar&, const std::string& text) override;
     void searchDelay(const std::vector<std::string>& pieces);
     static std::vector<std::string> searchPieces(const std::string& text);
-    // The calculator and the scratchpad come with the study aids; their keys do nothing here yet.
+    // The calculator: a new panel each time, as main child; the tablet's key toggles a docked one.
     virtual void openCalculator(const Sender& sender);
+    void calculatorNotifications(const fnd::Notification& notification);
+    // The scratchpad: made once and kept; Done only moves it out, so its drawing is there again.
     void openScratchpad(const Sender& sender);
+    void scratchpadNotifications(const fnd::Notification& notification);
     void doneClick(const Sender& sender);
     void back() override;
     void appDidEnterBackground();
@@ -153,6 +156,8 @@ class SectionVC : public SliddenViewController,
     const std::shared_ptr<ui::SearchBar>& searchBar() const { return searchBar_; }
     const std::shared_ptr<AnswersVC>& answersVC() const { return answersVC_; }
     const std::shared_ptr<ExplanationVC>& explanationVC() const { return explanationVC_; }
+    const std::shared_ptr<CommonViewController>& calculatorVC() const { return calculatorVC_; }
+    const std::shared_ptr<CommonViewController>& scratchpadVC() const { return scratchpadVC_; }
     const std::optional<ui::IndexPath>& oaIndexPath() const { return oaIndexPath_; }
     bool showFilteredQSet() const { return showFilteredQSet_; }
     const std::shared_ptr<ui::Label>& fullNameLbl() const { return fullNameLbl_; }
@@ -194,6 +199,7 @@ class SectionVC : public SliddenViewController,
     bool showFilteredQSet_ = false;
     std::vector<std::shared_ptr<MQuestion>> filteredQSet_;
     std::shared_ptr<ExplanationVC> explanationVC_;
+    std::shared_ptr<CommonViewController> calculatorVC_, scratchpadVC_;
     std::shared_ptr<MSetTimer> timer_;
     std::optional<ui::IndexPath> oaIndexPath_;
 };

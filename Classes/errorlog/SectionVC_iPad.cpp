@@ -5,6 +5,7 @@
 #include "Classes/errorlog/MBook.h"
 #include "Classes/errorlog/MQuestion.h"
 #include "Classes/errorlog/MSection.h"
+#include "Classes/study_aids/CalculatorVC.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
@@ -34,6 +35,16 @@ std::vector<std::shared_ptr<ui::BarButtonItem>> SectionVC_iPad::runningItems() {
             item("tb_calc.png", &SectionVC::openCalculator),    ui::BarButtonItem::fixedSpace(kRunningSpace),
             item("tb_scratch.png", &SectionVC::openScratchpad), ui::BarButtonItem::fixedSpace(kRunningSpace),
             item("tb_stop.png", &SectionVC::stopTimer, true)};
+}
+
+void SectionVC_iPad::openCalculator(const Sender&) {
+    if (calculatorVC_) {
+        if (proceedDoneNotification(nullptr, calculatorVC_)) calculatorVC_.reset();
+        return;
+    }
+    calculatorVC_ = ui::make<CalculatorVC>(kCalculatorAdjustment);
+    registerDoneHandler(&SectionVC::calculatorNotifications, std::string(CalculatorVC::kDoneNotification),
+                        calculatorVC_);
 }
 
 void SectionVC_iPad::openAnswersDialog() {

@@ -7,6 +7,9 @@
 
 class SectionVC_iPad : public SectionVC {
   public:
+    // The docked calculator rests this far above the bottom edge.
+    static constexpr double kCalculatorAdjustment = 16.0;
+
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 
@@ -19,6 +22,8 @@ class SectionVC_iPad : public SectionVC {
     double sortIVcenterA() const override { return 232.5; }
     double sortIVcenterG() const override { return 323.5; }
 
+    // The calculator key opens a panel docked beside the list, or closes the open one.
+    void openCalculator(const Sender& sender) override;
     void openAnswersDialog() override;
     void presentExplanationForQuestion(const std::shared_ptr<MQuestion>& question) override;
 

@@ -4,7 +4,6 @@
 #include <mutex>
 
 #include "Classes/core/AbstractAppDelegate.h"
-#include "Classes/core/ChildScreens.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/WebViewCustom.h"
 #include "Classes/forum_news/ForumBookmarkVC.h"
@@ -17,6 +16,8 @@
 #include "Classes/forum_news/MFeeds.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
+#include "Classes/study_aids/CalculatorVC.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "Ostrand_Library/Classes/Regex.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/ActivityIndicator.h"
@@ -305,10 +306,9 @@ std::string ForumVC::secondsToString(double seconds) { return ForumStopwatch::se
 
 void ForumVC::openCalculator(const Sender&) {
     if (!canOpenSubview()) return;
-    calculatorVC_ = ChildScreens::make("CalculatorVC");
-    if (calculatorVC_)
-        registerMainChildDoneHandler(&ForumVC::calculatorNotifications,
-                                     ChildScreens::doneNotification("CalculatorVC"), calculatorVC_);
+    calculatorVC_ = ui::make<CalculatorVC>();
+    registerMainChildDoneHandler(&ForumVC::calculatorNotifications, std::string(CalculatorVC::kDoneNotification),
+                                 calculatorVC_);
 }
 
 void ForumVC::openScratchpad(const Sender&) {
@@ -316,10 +316,9 @@ void ForumVC::openScratchpad(const Sender&) {
         scratchpadVC_->animation();
         return;
     }
-    scratchpadVC_ = ChildScreens::make("ScratchpadVC");
-    if (scratchpadVC_)
-        registerDoneHandler(&ForumVC::scratchpadNotifications, ChildScreens::doneNotification("ScratchpadVC"),
-                            scratchpadVC_);
+    scratchpadVC_ = ui::make<ScratchpadVC>();
+    registerDoneHandler(&ForumVC::scratchpadNotifications, std::string(ScratchpadVC::kDoneNotification),
+                        scratchpadVC_);
 }
 
 void ForumVC::openSafari(const Sender&) {

@@ -1,10 +1,11 @@
 #include "Classes/library_store/StartItemVC.h"
 
 #include "Classes/core/AbstractAppDelegate.h"
-#include "Classes/core/ChildScreens.h"
 #include "Classes/core/FontAdjustVC.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/library_store/PageScripts.h"
+#include "Classes/study_aids/CalculatorVC.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "platform/foundation/Json.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -167,22 +168,19 @@ void StartItemVC::fontAdjustNotifications(const fnd::Notification& notification)
     applyFontSize(rep->baseFontSize());
 }
 
-std::shared_ptr<CommonViewController> StartItemVC::openChild(const std::string& className, bool asMainChild) {
-    auto child = ChildScreens::make(className);
-    if (!child) return nullptr;
-    std::string name = ChildScreens::doneNotification(className);
-    auto handler = className == "ScratchpadVC" ? &StartItemVC::scratchpadNotifications
-                                               : &StartItemVC::calculatorNotifications;
+std::shared_ptr<CommonViewController> StartItemVC::openCalculatorPanel(bool asMainChild) {
+    auto panel = ui::make<CalculatorVC>();
+    std::string name = CalculatorVC::kDoneNotification;
     if (asMainChild)
-        registerMainChildDoneHandler(handler, name, child);
+        registerMainChildDoneHandler(&StartItemVC::calculatorNotifications, name, panel);
     else
-        registerDoneHandler(handler, name, child);
-    return child;
+        registerDoneHandler(&StartItemVC::calculatorNotifications, name, panel);
+    return panel;
 }
 
 void StartItemVC::openCalculator(const Sender&) {
     if (!canOpenSubview()) return;
-    calculatorVC_ = openChild("CalculatorVC", true);
+    calculatorVC_ = openCalculatorPanel(true);
 }
 
 void StartItemVC::calculatorNotifications(const fnd::Notification& notification) {
@@ -190,10 +188,13 @@ void StartItemVC::calculatorNotifications(const fnd::Notification& notification)
 }
 
 void StartItemVC::openScratchpad(const Sender&) {
-    if (scratchpadVC_)
+    if (scratchpadVC_) {
         scratchpadVC_->animation();
-    else
-        scratchpadVC_ = openChild("ScratchpadVC", false);
+        return;
+    }
+    scratchpadVC_ = ui::make<ScratchpadVC>();
+    registerDoneHandler(&StartItemVC::scratchpadNotifications, std::string(ScratchpadVC::kDoneNotification),
+                        scratchpadVC_);
 }
 
 void StartItemVC::scratchpadNotifications(const fnd::Notification& notification) {

@@ -104,8 +104,8 @@ class StartItemVC : public SliddenViewController, public ui::WebViewDelegate, pu
     void reloadFrontView();
     // The script run after the Zepto library, at the font size.
     virtual std::string pageScript(int fontSize) const;
-    // Opens a child by class name through the stand-in table, as main child or plain child.
-    std::shared_ptr<CommonViewController> openChild(const std::string& className, bool asMainChild);
+    // Opens a calculator panel, as main child or plain child.
+    std::shared_ptr<CommonViewController> openCalculatorPanel(bool asMainChild);
     std::shared_ptr<CommonViewController>& calculatorSlot() { return calculatorVC_; }
 
     // PageReader::Views.

@@ -15,7 +15,7 @@ void StartItemVC_iPad::openCalculator(const Sender&) {
     if (calculatorSlot())
         closeChild(calculatorSlot());
     else
-        calculatorSlot() = openChild("CalculatorVC", false);
+        calculatorSlot() = openCalculatorPanel(false);
 }
 
 std::string StartItemVC_iPad::pageScript(int fontSize) const { return PageScripts::tabletScript(fontSize); }

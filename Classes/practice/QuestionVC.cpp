@@ -19,6 +19,8 @@
 #include "Classes/practice/MSessionRecord.h"
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/QuestionBridge.h"
+#include "Classes/study_aids/CalculatorVC.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -628,9 +630,12 @@ void QuestionVC::showHideKW(const Sender&) {
 // ---- Children
 
 std::shared_ptr<CommonViewController> QuestionVC::openChild(const std::string& className, bool asMainChild) {
-    auto child = ChildScreens::make(className);
+    return openChild(ChildScreens::make(className), ChildScreens::doneNotification(className), asMainChild);
+}
+
+std::shared_ptr<CommonViewController> QuestionVC::openChild(std::shared_ptr<CommonViewController> child,
+                                                            const std::string& name, bool asMainChild) {
     if (!child) return nullptr;
-    std::string name = ChildScreens::doneNotification(className);
     if (asMainChild)
         registerMainChildDoneHandler(&QuestionVC::childNotifications, name, child);
     else
@@ -649,7 +654,7 @@ void QuestionVC::childNotifications(const fnd::Notification& notification) {
 
 void QuestionVC::openCalculator(const Sender&) {
     if (!canOpenSubview()) return;
-    calculatorVC_ = openChild("CalculatorVC", true);
+    calculatorVC_ = openChild(ui::make<CalculatorVC>(), CalculatorVC::kDoneNotification, true);
 }
 
 void QuestionVC::openScratchpad(const Sender&) {
@@ -657,10 +662,9 @@ void QuestionVC::openScratchpad(const Sender&) {
         scratchpadVC_->animation();
         return;
     }
-    scratchpadVC_ = ChildScreens::make("ScratchpadVC");
-    if (scratchpadVC_)
-        registerDoneHandler(&QuestionVC::scratchpadNotifications,
-                            ChildScreens::doneNotification("ScratchpadVC"), scratchpadVC_);
+    scratchpadVC_ = ui::make<ScratchpadVC>();
+    registerDoneHandler(&QuestionVC::scratchpadNotifications, std::string(ScratchpadVC::kDoneNotification),
+                        scratchpadVC_);
 }
 
 void QuestionVC::scratchpadNotifications(const fnd::Notification& notification) {

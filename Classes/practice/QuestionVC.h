@@ -173,6 +173,9 @@ class QuestionVC : public SliddenViewController,
     virtual std::shared_ptr<CommonViewController> makeForumVC(const std::string& address);
     // Opens a child of that class name as the main child, or as a plain one.
     std::shared_ptr<CommonViewController> openChild(const std::string& className, bool asMainChild);
+    // Takes a child already shown, closed by childNotifications on its done notification.
+    std::shared_ptr<CommonViewController> openChild(std::shared_ptr<CommonViewController> child,
+                                                    const std::string& doneNotification, bool asMainChild);
     void setTableWidth(int width) { tableWidth_ = width; }
     std::shared_ptr<CommonViewController> calculatorVC_;
     std::shared_ptr<CommonViewController> kWEditVC_;

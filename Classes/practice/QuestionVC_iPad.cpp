@@ -3,6 +3,7 @@
 #include "Classes/forum_news/ForumVC.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
+#include "Classes/study_aids/CalculatorVC.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Make.h"
 
@@ -26,7 +27,7 @@ void QuestionVC_iPad::openCalculator(const Sender&) {
         if (proceedDoneNotification(nullptr, calculatorVC_)) calculatorVC_.reset();
         return;
     }
-    calculatorVC_ = openChild("CalculatorVC", false);
+    calculatorVC_ = openChild(ui::make<CalculatorVC>(), CalculatorVC::kDoneNotification, false);
 }
 
 void QuestionVC_iPad::openKWEdit(const Sender&) {

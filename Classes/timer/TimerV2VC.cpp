@@ -7,6 +7,7 @@
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/CommonConfirmVC.h"
 #include "Classes/core/MRepository.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "Classes/timer/CustomEditVC.h"
 #include "Classes/timer/MTimer.h"
 #include "Classes/timer/MTimerRecord.h"
@@ -72,14 +73,7 @@ void growOrShrink(ui::View& view, bool show) {
     ui::Animation::commit();
 }
 
-TimerV2VC::ScratchpadMaker& scratchpadMaker() {
-    static TimerV2VC::ScratchpadMaker maker;
-    return maker;
-}
-
 }  // namespace
-
-void TimerV2VC::setScratchpadMaker(ScratchpadMaker maker) { scratchpadMaker() = std::move(maker); }
 
 const ui::ConnectionTable& TimerV2VC::classConnections() {
     static const ui::ConnectionTable table =
@@ -505,9 +499,7 @@ void TimerV2VC::openScratchpad(const Sender&) {
         scratchpadVC_->animation();
         return;
     }
-    if (!scratchpadMaker()) return;
-    scratchpadVC_ = scratchpadMaker()();
-    if (!scratchpadVC_) return;
+    scratchpadVC_ = ui::make<ScratchpadVC>();
     std::weak_ptr<TimerV2VC> weak = sharedAs<TimerV2VC>();
     fnd::NotificationCenter::defaultCenter().addObserver(notificationId(this), std::nullopt,
                                                          notificationId(scratchpadVC_.get()),

@@ -52,11 +52,6 @@ class TimerV2VC : public ToolViewController {
     static constexpr double kHiddenScale = 0.1;
     static constexpr double kDisabledAnswerScale = 0.7;
 
-    // The study aids' scratchpad panel, made and shown over the screen; the study aids install it.
-    // Without one the scratchpad key does nothing.
-    using ScratchpadMaker = std::function<std::shared_ptr<CommonViewController>()>;
-    static void setScratchpadMaker(ScratchpadMaker maker);
-
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 

@@ -12,6 +12,8 @@
 #include "Classes/errorlog/MSetTimer.h"
 #include "Classes/errorlog/SectionVC_iPad.h"
 #include "Classes/errorlog/TrackerCellState.h"
+#include "Classes/study_aids/CalculatorVC.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Make.h"
@@ -397,6 +399,44 @@ TEST_F(SectionTrackerTest, TheTabletShowsTheShortNameAndItsOwnLayouts) {
     startOrAnswerKey();
     runFor(0.3);
     EXPECT_TRUE(std::dynamic_pointer_cast<AnswersVC_iPad>(screen->answersVC()));
+}
+
+TEST_F(SectionTrackerTest, TheCalculatorOpensAsMainChildOrTogglesDockedAndTheScratchpadIsKept) {
+    open(section(0, "PS"));
+    screen->openCalculator(nullptr);
+    auto calculator = std::dynamic_pointer_cast<CalculatorVC>(screen->calculatorVC());
+    ASSERT_TRUE(calculator);
+    EXPECT_EQ(screen->mainChild(), calculator);
+    calculator->doneClick(nullptr);
+    EXPECT_EQ(screen->calculatorVC(), nullptr);
+
+    // Done hides the scratchpad; the key shows the same panel again; leaving closes it.
+    screen->openScratchpad(nullptr);
+    auto pad = std::dynamic_pointer_cast<ScratchpadVC>(screen->scratchpadVC());
+    ASSERT_TRUE(pad);
+    runFor(0.3);
+    pad->doneClick(nullptr);
+    runFor(0.3);
+    EXPECT_EQ(pad->view()->superview(), nullptr);
+    screen->openScratchpad(nullptr);
+    EXPECT_EQ(screen->scratchpadVC(), pad);
+    EXPECT_NE(pad->view()->superview(), nullptr);
+    screen->back();
+    runFor(1);
+    EXPECT_FALSE(pad->isShown());
+    screen.reset();
+
+    start(ui::Idiom::Tablet);
+    open(section(0, "PS"), ui::Idiom::Tablet);
+    screen->openCalculator(nullptr);
+    calculator = std::dynamic_pointer_cast<CalculatorVC>(screen->calculatorVC());
+    ASSERT_TRUE(calculator);
+    EXPECT_EQ(screen->mainChild(), nullptr);
+    EXPECT_EQ(calculator->adjustmentByY(), SectionVC_iPad::kCalculatorAdjustment);
+    screen->openCalculator(nullptr);
+    EXPECT_EQ(screen->calculatorVC(), nullptr);
+    runFor(0.5);
+    EXPECT_FALSE(calculator->isShown());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <fstream>
 
-#include "Classes/core/ChildScreens.h"
 #include "Classes/forum_news/ForumAddress.h"
 #include "Classes/forum_news/ForumBookmarkVC.h"
 #include "Classes/forum_news/ForumBookmarksVC.h"
@@ -20,6 +19,8 @@
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetSimpleQuestion.h"
+#include "Classes/study_aids/CalculatorVC.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
 #include "platform/ui/ActionSheet.h"
@@ -325,7 +326,7 @@ TEST_F(ForumBrowserTest, TheRowsSwitchAndTheCalculatorAndScratchpadOpen) {
     browser->openCalculator(nullptr);
     ASSERT_TRUE(browser->calculatorVC());
     EXPECT_EQ(browser->mainChild(), browser->calculatorVC());
-    fnd::NotificationCenter::defaultCenter().post(ChildScreens::doneNotification("CalculatorVC"),
+    fnd::NotificationCenter::defaultCenter().post(CalculatorVC::kDoneNotification,
                                                   browser->calculatorVC());
     EXPECT_EQ(browser->calculatorVC(), nullptr);
     // The scratchpad slides away on its done and comes back the same.
@@ -333,7 +334,7 @@ TEST_F(ForumBrowserTest, TheRowsSwitchAndTheCalculatorAndScratchpadOpen) {
     auto pad = browser->scratchpadVC();
     ASSERT_TRUE(pad);
     runFor(0.5);
-    fnd::NotificationCenter::defaultCenter().post(ChildScreens::doneNotification("ScratchpadVC"), pad);
+    fnd::NotificationCenter::defaultCenter().post(ScratchpadVC::kDoneNotification, pad);
     runFor(0.5);
     EXPECT_EQ(pad->view()->superview(), nullptr);
     browser->openScratchpad(nullptr);
