@@ -18,6 +18,8 @@ class ScratchpadVC : public SliddenViewController {
   public:
     static constexpr const char* kDoneNotification = "Done";
     static constexpr const char* kOrientationChangedNotification = "MNotificationOrientationChanged";
+    // The drawing view's tag in the interface files.
+    static constexpr int kPadTag = 100;
 
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }

@@ -10,6 +10,7 @@
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/http.hpp>
 #include <future>
+#include <optional>
 #include <mutex>
 #include <thread>
 #include <vector>

@@ -73,7 +73,9 @@ class DictionaryPanelTest : public study_aids_test::StudyAidsScreensTest {
         auto e = engine();
         return e && e->shown() ? e->shown()->content : std::string();
     }
-    std::shared_ptr<ui::AlertView> alert() { return findView<ui::AlertView>(window()); }
+    // Alerts and sheets show over the window, in the application's interface layer.
+    static std::shared_ptr<ui::View> screen() { return ui::Application::shared().screenView(); }
+    std::shared_ptr<ui::AlertView> alert() { return findView<ui::AlertView>(screen()); }
     std::size_t dictionaryCards() const {
         auto deck = dictionaryDeck();
         return deck ? deck->flashcards().size() : 0;
@@ -193,13 +195,13 @@ TEST_F(DictionaryPanelTest, AddFlashcardAsksFirstAndEachYesAddsTheWordAndItsPage
     panel = ui::make<DictionaryVC>("<b>house</b>");
     // Before the first page the key does nothing.
     panel->addFlashcard(nullptr);
-    EXPECT_EQ(findView<ui::ActionSheet>(panel->view()), nullptr);
+    EXPECT_EQ(findView<ui::ActionSheet>(screen()), nullptr);
     settle();
     std::size_t before = dictionaryCards();
     for (int time = 1; time <= 2; ++time) {
         panel->addFlashcard(nullptr);
         runFor(0.5);
-        auto sheet = findView<ui::ActionSheet>(panel->view());
+        auto sheet = findView<ui::ActionSheet>(screen());
         ASSERT_TRUE(sheet);
         EXPECT_EQ(sheet->title(), DictionaryVC::kSheetTitle);
         tapView(key(sheet, DictionaryVC::kAddTitle));
@@ -209,7 +211,7 @@ TEST_F(DictionaryPanelTest, AddFlashcardAsksFirstAndEachYesAddsTheWordAndItsPage
     // Cancel adds nothing.
     panel->addFlashcard(nullptr);
     runFor(0.5);
-    tapView(key(findView<ui::ActionSheet>(panel->view()), DictionaryVC::kCancelTitle));
+    tapView(key(findView<ui::ActionSheet>(screen()), DictionaryVC::kCancelTitle));
     runFor(0.5);
     EXPECT_EQ(dictionaryCards(), before + 2);
     auto deck = dictionaryDeck();
@@ -242,9 +244,11 @@ class Reader : public CommonViewController {
 
 TEST_F(DictionaryPanelTest, TheEditMenusDictionaryOpensThePanelOnTheSelectedWord) {
     auto reader = ui::make<Reader>();
+    home->view()->addSubview(reader->view());
     reader->page->loadHTMLString("<p>a house</p>", fnd::URL());
     runFor(0.1);
     engine()->select("house");
+    engine()->answer("window.getSelection().toString()", "house");
     reader->openDictionary(nullptr);
     auto opened = std::dynamic_pointer_cast<DictionaryVC>(reader->dictionaryVC());
     ASSERT_TRUE(opened);

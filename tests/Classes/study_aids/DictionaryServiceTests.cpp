@@ -109,7 +109,7 @@ TEST(DictdNumberTest, DictdBase64NumbersReadMostSignificantFirst) {
         const char* text;
         std::optional<std::uint64_t> value;
     };
-    for (const Case& c : std::vector<Case>{{"A", 0}, {"/", 63}, {"BA", 64}, {"B03CC", 4410498}, {"", std::nullopt},
+    for (const Case& c : std::vector<Case>{{"A", 0}, {"/", 63}, {"BA", 64}, {"B03CC", 30634114}, {"", std::nullopt},
                                            {"A-B", std::nullopt}, {"AAAAAAAAA", std::nullopt}})
         EXPECT_EQ(DictdDatabase::decodeNumber(c.text), c.value) << c.text;
 }

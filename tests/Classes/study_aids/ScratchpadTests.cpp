@@ -179,11 +179,12 @@ TEST_F(ScratchpadTest, AStrokeLeavingTheDrawableAreaIsCutAtItsEdgeInTheSheetAndO
 
 TEST_F(ScratchpadTest, PenStrokesOfFourPointsAreSmoothedAndTheEraserPaintsBlack) {
     open();
-    // Three kept points: a polyline through the corner (30 + 100, 30 + 10) on the sheet.
-    stroke({{10, 10}, {100, 10}, {100, 100}});
+    // Three points (the last move is too close to be kept; the lift adds its point): a polyline
+    // through the apex (30 + 100, 30 + 10) on the sheet.
+    stroke({{10, 100}, {100, 10}, {101, 12}});
     EXPECT_TRUE(white(sheetAt({130, 40})));
-    // Four kept points: the spline cuts the corner.
-    stroke({{10, 200}, {100, 200}, {100, 290}, {10, 290}});
+    // Four points (the lift repeats the last move): the spline cuts the corner.
+    stroke({{10, 200}, {100, 200}, {100, 290}});
     EXPECT_FALSE(white(sheetAt({130, 230})));
     // Points closer than the filter are not kept while the finger moves.
     Finger finger(testing_support::rootOf(*pad));

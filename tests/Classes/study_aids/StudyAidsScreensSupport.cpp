@@ -39,8 +39,8 @@ void StudyAidsScreensTest::SetUp() {
     original_ = fnd::Paths::resources();
     fs::path bundle = temporary / "bundle";
     fs::create_directories(bundle);
-    for (const char* folder : {"nibs", "images"})
-        fs::create_directory_symlink(original_ / folder, bundle / folder);
+    for (const auto& entry : fs::directory_iterator(original_))
+        if (entry.path().filename() != "Info.json") fs::create_symlink(entry.path(), bundle / entry.path().filename());
     std::ofstream(bundle / "Info.json") << R"({"CFBundleVersion": "2.5", "DictionaryDefinitionsAddress": ")"
                                         << server.url("") << R"(", "DictionaryTranslatorAddress": ")"
                                         << server.url("") << R"("})";

@@ -9,14 +9,12 @@
 
 #include "Classes/core/MRepository.h"
 #include "Classes/core/ToolChooseVC.h"
+#include "platform/ui/Button.h"
 #include "tests/support/HTTPTestServer.h"
 #include "tests/support/ScreenTestEnvironment.h"
 #include "tests/support/ScriptedWebEngine.h"
 
 class TovridaAppDelegate;
-namespace ui {
-class Button;
-}
 
 namespace study_aids_test {
 
