@@ -14,8 +14,8 @@
 
 namespace {
 
-const std::vector<std::string> kWords{"house", "ratio", "serendipity", "running", "integers", "quickly",
-                                      "probability", "tables", "estimate", "argument"};
+const std::vector<std::string> kWords{"house",   "ratio",       "serendipity", "running",  "integers",
+                                      "quickly", "probability", "tables",      "estimate", "argument"};
 
 bool installed() {
     return std::filesystem::exists(std::filesystem::path(DictionaryService::kDefaultDataFolder) / "wn.index");
@@ -51,7 +51,8 @@ void OverHTTP(benchmark::State& state, bool translation) {
     session.loadSynchronously(fnd::URLRequest(fnd::URL(address("warm"))));
     std::size_t i = 0;
     for (auto _ : state) {
-        auto result = session.loadSynchronously(fnd::URLRequest(fnd::URL(address(kWords[i++ % kWords.size()]))));
+        auto result =
+            session.loadSynchronously(fnd::URLRequest(fnd::URL(address(kWords[i++ % kWords.size()]))));
         if (!result.succeeded()) return state.SkipWithError("a lookup failed");
     }
 }

@@ -589,8 +589,8 @@ void SectionVC::searchDelay(const std::vector<std::string>& pieces) {
 void SectionVC::openCalculator(const Sender&) {
     if (!canOpenSubview()) return;
     calculatorVC_ = ui::make<CalculatorVC>();
-    registerMainChildDoneHandler(&SectionVC::calculatorNotifications, std::string(CalculatorVC::kDoneNotification),
-                                 calculatorVC_);
+    registerMainChildDoneHandler(&SectionVC::calculatorNotifications,
+                                 std::string(CalculatorVC::kDoneNotification), calculatorVC_);
 }
 
 void SectionVC::calculatorNotifications(const fnd::Notification& notification) {
@@ -608,7 +608,8 @@ void SectionVC::openScratchpad(const Sender&) {
 }
 
 void SectionVC::scratchpadNotifications(const fnd::Notification& notification) {
-    if (scratchpadVC_ && notification.objectId == notificationId(scratchpadVC_.get())) scratchpadVC_->moveOut();
+    if (scratchpadVC_ && notification.objectId == notificationId(scratchpadVC_.get()))
+        scratchpadVC_->moveOut();
 }
 
 void SectionVC::doneClick(const Sender&) {

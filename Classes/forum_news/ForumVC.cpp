@@ -307,8 +307,8 @@ std::string ForumVC::secondsToString(double seconds) { return ForumStopwatch::se
 void ForumVC::openCalculator(const Sender&) {
     if (!canOpenSubview()) return;
     calculatorVC_ = ui::make<CalculatorVC>();
-    registerMainChildDoneHandler(&ForumVC::calculatorNotifications, std::string(CalculatorVC::kDoneNotification),
-                                 calculatorVC_);
+    registerMainChildDoneHandler(&ForumVC::calculatorNotifications,
+                                 std::string(CalculatorVC::kDoneNotification), calculatorVC_);
 }
 
 void ForumVC::openScratchpad(const Sender&) {

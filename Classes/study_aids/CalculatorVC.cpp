@@ -32,6 +32,7 @@ void CalculatorVC::init(double adjustment) {
     if (AbstractAppDelegate::isiPad()) {
         setSlideDirection(kDocked);
         setAdjustmentByY(adjustment);
+        view()->setCornerRadius(kDockedCornerRadius);
     }
     calculator_ = std::make_shared<Calculator>();
     // The docked panel keeps its distance from the right and bottom edges when the screen turns.

@@ -25,6 +25,8 @@ class CalculatorVC : public SliddenViewController {
     static constexpr const char* kNibName = "CalculatorView";
     // How far above the bottom edge the tablet's panel rests, unless its opener says otherwise.
     static constexpr double kDefaultAdjustment = 60.0;
+    // The corners of a docked panel (the tablet's); the phone's panel fills the screen.
+    static constexpr double kDockedCornerRadius = 6.0;
 
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }

@@ -27,8 +27,8 @@ std::string DictdDatabase::key(std::string_view headword) {
     return k;
 }
 
-std::unique_ptr<DictdDatabase> DictdDatabase::open(const std::filesystem::path& folder, const std::string& name,
-                                                   std::string& error) {
+std::unique_ptr<DictdDatabase> DictdDatabase::open(const std::filesystem::path& folder,
+                                                   const std::string& name, std::string& error) {
     std::ifstream index(folder / (name + ".index"), std::ios::binary);
     if (!index) {
         error = "cannot open " + (folder / (name + ".index")).string();

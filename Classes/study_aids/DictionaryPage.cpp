@@ -84,7 +84,8 @@ std::string DictionaryPage::translatorAddress(const std::string& base, const std
 }
 
 std::string DictionaryPage::cutDefinitions(std::string text) {
-    if (Regex::replaceAllInPlace(text, "(?s)^.*<div\\s+id=\"search\">", "<div>") == 0) return "<p>Not found</p>";
+    if (Regex::replaceAllInPlace(text, "(?s)^.*<div\\s+id=\"search\">", "<div>") == 0)
+        return "<p>Not found</p>";
     Regex::replaceAllInPlace(text, "(?s)(<hr[^>]*>)?<h5[^>]*>Web\\s+definitions</h5>.*$", "");
     Regex::replaceAllInPlace(text, "(?s)^.*<td[^>]*>", "");
     Regex::replaceAllInPlace(text, "font-size:small", "");
@@ -108,14 +109,18 @@ std::string DictionaryPage::prepareTranslatorPage(const std::string& reply, cons
     return page(word, HTMLCleaner::clean(cutTranslation(reply)), false);
 }
 
-std::string DictionaryPage::decodeReply(const std::string& bytes) { return fnd::fromUtf16(fnd::toUtf16(bytes)); }
+std::string DictionaryPage::decodeReply(const std::string& bytes) {
+    return fnd::fromUtf16(fnd::toUtf16(bytes));
+}
 
 std::string DictionaryPage::page(const std::string& word, const std::string& block, bool definitions) {
-    return std::string(" <!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
-                       "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">"
-                       "<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><title></title>"
-                       "<meta name=\"viewport\" content=\"width=318; initial-scale=1.0; maximum-scale=1.0; "
-                       "user-scalable=0;\" /></head><style type=\"text/css\">") +
-           styleText(definitions ? kDefinitionRules : kTranslationRules) + "</style><body><p style=\"font-size:large\"><b>" + fnd::escapeHTML(word) + "</b></p><p>" + block +
+    return std::string(
+               " <!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
+               "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">"
+               "<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><title></title>"
+               "<meta name=\"viewport\" content=\"width=318; initial-scale=1.0; maximum-scale=1.0; "
+               "user-scalable=0;\" /></head><style type=\"text/css\">") +
+           styleText(definitions ? kDefinitionRules : kTranslationRules) +
+           "</style><body><p style=\"font-size:large\"><b>" + fnd::escapeHTML(word) + "</b></p><p>" + block +
            "</p></body></html>";
 }

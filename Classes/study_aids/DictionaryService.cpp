@@ -11,8 +11,9 @@ namespace {
 // The panel's language codes that FreeDict has an English dictionary for, and its names for them.
 const std::map<std::string, std::string>& freeDictLanguages() {
     static const std::map<std::string, std::string> languages{
-        {"ar", "ara"}, {"bg", "bul"}, {"cs", "ces"}, {"de", "deu"}, {"el", "ell"}, {"fi", "fin"}, {"fr", "fra"},
-        {"hi", "hin"}, {"hr", "hrv"}, {"it", "ita"}, {"pt", "por"}, {"ru", "rus"}, {"es", "spa"}, {"sr", "srp"},
+        {"ar", "ara"}, {"bg", "bul"}, {"cs", "ces"}, {"de", "deu"}, {"el", "ell"},
+        {"fi", "fin"}, {"fr", "fra"}, {"hi", "hin"}, {"hr", "hrv"}, {"it", "ita"},
+        {"pt", "por"}, {"ru", "rus"}, {"es", "spa"}, {"sr", "srp"},
     };
     return languages;
 }
@@ -109,7 +110,8 @@ std::vector<std::string> DictionaryService::lookUp(DictdDatabase* database, cons
         if (!database->contains(form)) continue;
         std::string error;
         std::vector<std::string> entries = database->define(form, error);
-        if (!error.empty()) fnd::Log::error("the dictionary's entry of \"", form, "\" cannot be read: ", error);
+        if (!error.empty())
+            fnd::Log::error("the dictionary's entry of \"", form, "\" cannot be read: ", error);
         if (!entries.empty()) return entries;
     }
     return {};

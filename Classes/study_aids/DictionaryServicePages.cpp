@@ -43,7 +43,8 @@ std::vector<std::string> lines(std::string_view text) {
 // "{a}, {b}" as the names a and b.
 std::vector<std::string> braced(const std::string& text) {
     std::vector<std::string> names;
-    for (const Regex::Groups& g : Regex::allMatchGroups(text, "\\{([^}]*)\\}")) names.push_back(trimmed(g[1]));
+    for (const Regex::Groups& g : Regex::allMatchGroups(text, "\\{([^}]*)\\}"))
+        names.push_back(trimmed(g[1]));
     return names;
 }
 
@@ -78,7 +79,8 @@ std::vector<DictionaryServicePages::Sense> DictionaryServicePages::wordNetSenses
     std::vector<std::string> all = lines(entry);
     // The first line is the headword.
     for (std::size_t i = 1; i < all.size(); ++i) {
-        Regex::Groups start = Regex::firstMatchGroups(all[i], "^\\s+(?:(n|v|adj|adv)\\s+)?(?:\\d+\\s*)?:\\s?(.*)$");
+        Regex::Groups start =
+            Regex::firstMatchGroups(all[i], "^\\s+(?:(n|v|adj|adv)\\s+)?(?:\\d+\\s*)?:\\s?(.*)$");
         if (!start.empty()) {
             finish();
             if (!start[1].empty()) pos = partOfSpeech(start[1]);
@@ -92,7 +94,8 @@ std::vector<DictionaryServicePages::Sense> DictionaryServicePages::wordNetSenses
     return senses;
 }
 
-std::string DictionaryServicePages::definitionsPage(std::string_view word, const std::vector<std::string>& entries) {
+std::string DictionaryServicePages::definitionsPage(std::string_view word,
+                                                    const std::vector<std::string>& entries) {
     std::vector<Sense> senses;
     for (const std::string& entry : entries) {
         std::vector<Sense> more = wordNetSenses(entry);
@@ -122,32 +125,33 @@ std::string DictionaryServicePages::definitionsPage(std::string_view word, const
     return html + "<hr /><h5>Web definitions</h5><p>WordNet 3.0</p></div></body></html>";
 }
 
-std::string DictionaryServicePages::translationPage(std::string_view word, const std::vector<std::string>& entries) {
+std::string DictionaryServicePages::translationPage(std::string_view word,
+                                                    const std::vector<std::string>& entries) {
     std::string items;
     for (const std::string& entry : entries) {
         std::vector<std::string> all = lines(entry);
         if (all.empty()) continue;
         // The headword's line: the word, "/pronunciation/" and "<part of speech>" when given.
         Regex::Groups pos = Regex::firstMatchGroups(all[0], "<([^>]+)>");
-        std::vector<std::string> translations, examples;
+        std::string partOfSpeech = pos.empty() ? std::string() : "<em>" + fnd::escapeHTML(pos[1]) + "</em> ";
+        // Each translation line is an item; the examples under it (quoted lines) go with it.
+        bool open = false;
         for (std::size_t i = 1; i < all.size(); ++i) {
             std::string line = trimmed(all[i]);
             if (line.empty() || Regex::isMatched(line, "^(?:see|Synonym|Note)s?:")) continue;
-            if (line[0] == '"')
-                examples.push_back(line);
-            else
-                translations.push_back(Regex::replaceAll(line, "^\\d+\\.\\s*", ""));
+            if (line[0] == '"') {
+                if (open) items += "<br /><i>" + fnd::escapeHTML(line) + "</i>";
+                continue;
+            }
+            if (open) items += "</li>";
+            items += "<li>" + partOfSpeech + fnd::escapeHTML(Regex::replaceAll(line, "^\\d+\\.\\s*", ""));
+            open = true;
         }
-        if (translations.empty()) continue;
-        items += "<li>";
-        if (!pos.empty()) items += "<em>" + fnd::escapeHTML(pos[1]) + "</em> ";
-        for (std::size_t i = 0; i < translations.size(); ++i)
-            items += (i ? "; " : "") + fnd::escapeHTML(translations[i]);
-        for (const std::string& example : examples) items += "<br /><i>" + fnd::escapeHTML(example) + "</i>";
-        items += "</li>";
+        if (open) items += "</li>";
     }
     if (items.empty()) return notFoundPage(word);
-    return pageStart(word) + "<div id=\"result\"><div class=\"dct\" style=\"display:block\"><h3 class=\"dct\">Dictionary</h3>" +
+    return pageStart(word) +
+           "<div id=\"result\"><div class=\"dct\" style=\"display:block\"><h3 class=\"dct\">Dictionary</h3>" +
            "<ol>" + items + "</ol><p>FreeDict</p></div></div></body></html>";
 }
 

@@ -15,7 +15,8 @@ class DictionaryServicePages {
     // as lists of senses grouped by part of speech.
     static std::string definitionsPage(std::string_view word, const std::vector<std::string>& entries);
     // FreeDict entries (the headword's line with its pronunciation and part of speech, then the
-    // translations and indented examples) as one ordered list.
+    // translations, numbered or not, and indented quoted examples) as one ordered list with an
+    // item for each translation line.
     static std::string translationPage(std::string_view word, const std::vector<std::string>& entries);
     // A page without the block of either shape.
     static std::string notFoundPage(std::string_view word);

@@ -3,12 +3,13 @@
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/flashcards/MFlashcards.h"
+#include "Classes/study_aids/CalculatorVC.h"
 #include "Classes/study_aids/DictionaryPage.h"
 #include "Classes/study_aids/DictionaryService.h"
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/HTMLEscaping.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/NotificationCenter.h"
-#include "platform/foundation/HTMLEscaping.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/BarButtonItem.h"
@@ -39,14 +40,20 @@ void DictionaryVC::init(const std::string& word) {
     if (AbstractAppDelegate::isiPad()) {
         setSlideDirection(kDocked);
         setAdjustmentByY(kTabletAdjustment);
+        view()->setCornerRadius(CalculatorVC::kDockedCornerRadius);
     }
     animation();
     fnd::NotificationCenter::defaultCenter().post(kOpenedTipEvent, sharedAs<fnd::Object>());
 }
 
 void DictionaryVC::viewDidLoad() {
-    if (!AbstractAppDelegate::isiPad()) view()->setAutoresizingMask(view()->autoresizingMask() | ui::FlexibleHeight);
-    if (webView_) webView_->setDelegate(sharedAs<DictionaryVC>());
+    if (!AbstractAppDelegate::isiPad())
+        view()->setAutoresizingMask(view()->autoresizingMask() | ui::FlexibleHeight);
+    if (webView_) {
+        webView_->setDelegate(sharedAs<DictionaryVC>());
+        // The page is made of outside text: none of it runs, whatever the cleaner let through.
+        webView_->setInertContent(true);
+    }
     if (toolB())
         for (const std::shared_ptr<ui::BarButtonItem>& item : toolB()->items())
             if (item->actionName() == kChangeLanguageAction) langBtn_ = item;
@@ -124,15 +131,16 @@ void DictionaryVC::didFail(fnd::URLConnection&, const fnd::URLError& error) {
 
 void DictionaryVC::handleError(const std::string& message) {
     const fnd::Bundle& bundle = fnd::Bundle::main();
-    auto alert = ui::make<ui::AlertView>(bundle.localizedString(kErrorTitleKey), bundle.localizedString(message),
-                                         std::weak_ptr<ui::AlertViewDelegate>(), "OK", std::vector<std::string>{});
+    auto alert =
+        ui::make<ui::AlertView>(bundle.localizedString(kErrorTitleKey), bundle.localizedString(message),
+                                std::weak_ptr<ui::AlertViewDelegate>(), "OK", std::vector<std::string>{});
     alert->show();
 }
 
 void DictionaryVC::acquireHtmlText() {
     std::string reply = DictionaryPage::decodeReply(dictData_);
     htmlText_ = lang() == DictionaryPage::kEnglish ? DictionaryPage::prepareDictionaryPage(reply, word_)
-                                                    : DictionaryPage::prepareTranslatorPage(reply, word_);
+                                                   : DictionaryPage::prepareTranslatorPage(reply, word_);
     hasPage_ = true;
 }
 
@@ -159,7 +167,8 @@ void DictionaryVC::actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIn
     if (buttonIndex != sheet.firstOtherButtonIndex()) return;
     std::shared_ptr<MRepository> rep = AbstractAppDelegate::sharedRep();
     if (rep && rep->flashcardsSet())
-        rep->flashcardsSet()->addCardWithFaceHTMLText(fnd::escapeHTML(word_), htmlText_, kDictionaryDeckIndex);
+        rep->flashcardsSet()->addCardWithFaceHTMLText(fnd::escapeHTML(word_), htmlText_,
+                                                      kDictionaryDeckIndex);
 }
 
 bool DictionaryVC::webViewShouldStartLoad(ui::WebView& webView, const fnd::URLRequest&,

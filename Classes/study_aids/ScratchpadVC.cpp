@@ -35,11 +35,10 @@ void ScratchpadVC::init() {
     animation();
     if (!pad_) return;
     std::weak_ptr<ScratchpadView> pad = pad_;
-    fnd::NotificationCenter::defaultCenter().addObserver(pad_.get(), std::string(kOrientationChangedNotification),
-                                                         nullptr,
-                                                         [pad](const fnd::Notification&) {
-                                                             if (auto p = pad.lock()) p->updatePad();
-                                                         });
+    fnd::NotificationCenter::defaultCenter().addObserver(
+        pad_.get(), std::string(kOrientationChangedNotification), nullptr, [pad](const fnd::Notification&) {
+            if (auto p = pad.lock()) p->updatePad();
+        });
 }
 
 void ScratchpadVC::adjustFrame() {

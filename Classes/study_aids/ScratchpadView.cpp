@@ -125,8 +125,8 @@ void ScratchpadView::drawRect(const ui::Rect& rect) {
         cropPlace_ = crop.place;
     }
     if (crop_)
-        c.drawBitmap(*crop_->bitmap(), rect.origin.x + cropPlace_.origin.x, rect.origin.y + cropPlace_.origin.y,
-                     cropPlace_.size.width, cropPlace_.size.height);
+        c.drawBitmap(*crop_->bitmap(), rect.origin.x + cropPlace_.origin.x,
+                     rect.origin.y + cropPlace_.origin.y, cropPlace_.size.width, cropPlace_.size.height);
     if (points_.empty()) return;
     c.save();
     clipTo(c, Geometry::drawableAreaInView(sheetSize_, panCurrent_));
@@ -190,7 +190,8 @@ void ScratchpadView::touchesCancelled(const ui::Touches&) {
 void ScratchpadView::strokeBegan(ui::Point p) { points_.push_back(p); }
 
 void ScratchpadView::strokeMoved(ui::Point p) {
-    if (mode_ == kEraser || points_.empty() || Geometry::keepsPenPoint(points_.back(), p)) points_.push_back(p);
+    if (mode_ == kEraser || points_.empty() || Geometry::keepsPenPoint(points_.back(), p))
+        points_.push_back(p);
 }
 
 void ScratchpadView::strokeEnded(ui::Point p) {
@@ -201,8 +202,8 @@ void ScratchpadView::strokeEnded(ui::Point p) {
 void ScratchpadView::panBegan(ui::Point p) { panStart_ = p; }
 
 void ScratchpadView::panMoved(ui::Point p) {
-    panCurrent_ = snapped(Geometry::clampedOffset(Geometry::pannedOffset(panOrigin_, panStart_, p), sheetSize_,
-                                                  bounds().size));
+    panCurrent_ = snapped(
+        Geometry::clampedOffset(Geometry::pannedOffset(panOrigin_, panStart_, p), sheetSize_, bounds().size));
 }
 
 void ScratchpadView::panEnded(ui::Point p) {

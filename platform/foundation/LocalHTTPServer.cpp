@@ -10,8 +10,8 @@
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/http.hpp>
 #include <future>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -48,16 +48,18 @@ namespace {
 
 class Session : public std::enable_shared_from_this<Session> {
   public:
-    Session(LocalHTTPServer::Impl& server, tcp::socket socket) : server_(server), socket_(std::move(socket)) {}
+    Session(LocalHTTPServer::Impl& server, tcp::socket socket)
+        : server_(server), socket_(std::move(socket)) {}
 
     void read() {
         parser_.emplace();
         parser_->header_limit(kHeaderLimit);
         parser_->body_limit(0);
-        http::async_read(socket_, buffer_, *parser_, [self = shared_from_this()](boost::system::error_code ec, std::size_t) {
-            if (ec) return self->close();
-            self->answer(self->parser_->get());
-        });
+        http::async_read(socket_, buffer_, *parser_,
+                         [self = shared_from_this()](boost::system::error_code ec, std::size_t) {
+                             if (ec) return self->close();
+                             self->answer(self->parser_->get());
+                         });
     }
 
     void close() {
@@ -76,15 +78,16 @@ class Session : public std::enable_shared_from_this<Session> {
             return {403, "text/plain", "This service answers its loopback address only."};
         std::string target(message.target());
         std::size_t question = target.find('?');
-        LocalHTTPServer::Request request{target.substr(0, question),
-                                         question == std::string::npos ? std::string() : target.substr(question + 1)};
+        LocalHTTPServer::Request request{target.substr(0, question), question == std::string::npos
+                                                                         ? std::string()
+                                                                         : target.substr(question + 1)};
         return server_.handler(request);
     }
 
     void answer(const http::request<http::empty_body>& message) {
         LocalHTTPServer::Reply reply = replyFor(message);
         auto response = std::make_shared<http::response<http::string_body>>(http::int_to_status(reply.status),
-                                                                             message.version());
+                                                                            message.version());
         response->result(reply.status);
         response->set(http::field::content_type, reply.contentType);
         response->set(http::field::cache_control, "no-store");

@@ -326,8 +326,7 @@ TEST_F(ForumBrowserTest, TheRowsSwitchAndTheCalculatorAndScratchpadOpen) {
     browser->openCalculator(nullptr);
     ASSERT_TRUE(browser->calculatorVC());
     EXPECT_EQ(browser->mainChild(), browser->calculatorVC());
-    fnd::NotificationCenter::defaultCenter().post(CalculatorVC::kDoneNotification,
-                                                  browser->calculatorVC());
+    fnd::NotificationCenter::defaultCenter().post(CalculatorVC::kDoneNotification, browser->calculatorVC());
     EXPECT_EQ(browser->calculatorVC(), nullptr);
     // The scratchpad slides away on its done and comes back the same.
     browser->openScratchpad(nullptr);

@@ -46,7 +46,8 @@ TEST(DictionaryPageTest, AddressesEscapeTheWordAsAQueryValue) {
 TEST(DictionaryPageTest, TheDefinitionsCutKeepsTheBlockBetweenTheMarkers) {
     std::string reply =
         "<html><body><div id=\"top\">menu</div><div id=\"search\"><table><tr><td class=\"x\">"
-        "<div class=\"std\" style=\"font-size:small\"><ol style=\"padding-left:20px\"><li>a home</li></ol></div>"
+        "<div class=\"std\" style=\"font-size:small\"><ol style=\"padding-left:20px\"><li>a "
+        "home</li></ol></div>"
         "<hr class=\"r\"><h5 class=\"w\">Web definitions</h5><p>elsewhere</p></div></body></html>";
     EXPECT_EQ(DictionaryPage::cutDefinitions(reply),
               "<div class=\"std\" style=\"\"><ol><li>a home</li></ol></div>");
@@ -66,13 +67,16 @@ TEST(DictionaryPageTest, TheTranslationCutKeepsTheFirstListAfterTheDictionaryHea
 }
 
 TEST(DictionaryPageTest, ThePageEscapesTheWordAndCleansTheBlock) {
-    std::string reply = "<div id=\"search\"><p onclick=\"steal()\">a <b>home</b><script>steal()</script></p>"
-                        "<a href=\"javascript:steal()\">x</a>";
+    std::string reply =
+        "<div id=\"search\"><p onclick=\"steal()\">a <b>home</b><script>steal()</script></p>"
+        "<a href=\"javascript:steal()\">x</a>";
     std::string page = DictionaryPage::prepareDictionaryPage(reply, "<i>house</i>");
     EXPECT_EQ(page.rfind(" <!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"", 0), 0u);
-    EXPECT_NE(page.find("<p style=\"font-size:large\"><b>&lt;i&gt;house&lt;/i&gt;</b></p>"), std::string::npos);
+    EXPECT_NE(page.find("<p style=\"font-size:large\"><b>&lt;i&gt;house&lt;/i&gt;</b></p>"),
+              std::string::npos);
     EXPECT_NE(page.find("a <b>home</b>"), std::string::npos);
-    for (const char* gone : {"onclick", "<script", "javascript:"}) EXPECT_EQ(page.find(gone), std::string::npos) << gone;
+    for (const char* gone : {"onclick", "<script", "javascript:"})
+        EXPECT_EQ(page.find(gone), std::string::npos) << gone;
     EXPECT_NE(page.find("em {font-weight:bold; font-style: normal;}"), std::string::npos);
     EXPECT_NE(page.find("A:link, A:visited, A:active, A:hover  {font-size: 92%;"), std::string::npos);
     std::string translation = DictionaryPage::prepareTranslatorPage("nothing", "house");

@@ -93,7 +93,8 @@ class DictionaryPanelTest : public study_aids_test::StudyAidsScreensTest {
 
 TEST_F(DictionaryPanelTest, TheWordsDefinitionsAreShownUnderTheEscapedWord) {
     int opened = 0;
-    fnd::NotificationCenter::defaultCenter().addObserver(this, std::string(DictionaryVC::kOpenedTipEvent), nullptr,
+    fnd::NotificationCenter::defaultCenter().addObserver(this, std::string(DictionaryVC::kOpenedTipEvent),
+                                                         nullptr,
                                                          [&](const fnd::Notification&) { ++opened; });
     open("caf\u00E9 & <co>");
     fnd::NotificationCenter::defaultCenter().removeObserver(this);

@@ -72,7 +72,8 @@ std::string dictzip(const std::string& text, std::size_t chunk) {
 
 // A dictionary of (headword, entry) pairs, written as NAME.index and NAME.dict.dz.
 void writeDictionary(const fs::path& folder, const std::string& name,
-                     const std::vector<std::pair<std::string, std::string>>& entries, std::size_t chunk = 16) {
+                     const std::vector<std::pair<std::string, std::string>>& entries,
+                     std::size_t chunk = 16) {
     std::string text, index;
     for (const auto& [headword, entry] : entries) {
         index += headword + "\t" + dictdNumber(text.size()) + "\t" + dictdNumber(entry.size()) + "\n";
@@ -96,10 +97,12 @@ class DictionaryServiceTest : public testing_support::TestEnvironment {
         TestEnvironment::SetUp();
         folder = temporary / "dictd";
         fs::create_directories(folder);
-        writeDictionary(folder, "wn", {{"house", kHouse}, {"Tea", "tea\n    n 1: a beverage <hot> & sweet\n"}});
-        writeDictionary(folder, "freedict-eng-fra",
-                        {{"house", "house /haus/\nmaison\n"},
-                         {"house", "house <v>\n1. loger\n2. abriter\n      \"house guests\"  - loger des invités\n"}});
+        writeDictionary(folder, "wn",
+                        {{"house", kHouse}, {"Tea", "tea\n    n 1: a beverage <hot> & sweet\n"}});
+        writeDictionary(
+            folder, "freedict-eng-fra",
+            {{"house", "house /haus/\nmaison\n"},
+             {"house", "house <v>\n1. loger\n2. abriter\n      \"house guests\"  - loger des invités\n"}});
     }
     fs::path folder;
 };
@@ -109,8 +112,13 @@ TEST(DictdNumberTest, DictdBase64NumbersReadMostSignificantFirst) {
         const char* text;
         std::optional<std::uint64_t> value;
     };
-    for (const Case& c : std::vector<Case>{{"A", 0}, {"/", 63}, {"BA", 64}, {"B03CC", 30634114}, {"", std::nullopt},
-                                           {"A-B", std::nullopt}, {"AAAAAAAAA", std::nullopt}})
+    for (const Case& c : std::vector<Case>{{"A", 0},
+                                           {"/", 63},
+                                           {"BA", 64},
+                                           {"B03CC", 30634114},
+                                           {"", std::nullopt},
+                                           {"A-B", std::nullopt},
+                                           {"AAAAAAAAA", std::nullopt}})
         EXPECT_EQ(DictdDatabase::decodeNumber(c.text), c.value) << c.text;
 }
 
@@ -155,7 +163,8 @@ TEST_F(DictionaryServiceTest, DamagedOrMissingFilesAreErrorsAndMalformedIndexLin
     std::string damaged = good;
     for (std::size_t i = damaged.size() - 8; i < damaged.size(); ++i) damaged[i] = '\xff';
     std::ofstream(folder / "bad.dict.dz", std::ios::binary) << damaged;
-    std::ofstream(folder / "bad.index") << "last\tBg\tE\nbeyond\tB9\tQ\nno tabs here\nneg\t-\tA\nfine\tA\tE\n";
+    std::ofstream(folder / "bad.index")
+        << "last\tBg\tE\nbeyond\tB9\tQ\nno tabs here\nneg\t-\tA\nfine\tA\tE\n";
     error.clear();
     auto bad = DictdDatabase::open(folder, "bad", error);
     ASSERT_TRUE(bad) << error;
@@ -222,7 +231,9 @@ TEST_F(DictionaryServiceTest, PagesComeInTheShapesThePanelCutsAndOthersAreNotFou
               std::string::npos);
 
     std::string french = DictionaryPage::cutTranslation(service.translation("house", "fr"));
-    EXPECT_EQ(french.rfind("<ol><li>maison</li><li><em>v</em> loger; abriter<br /><i>", 0), 0u) << french;
+    EXPECT_EQ(french.rfind("<ol><li>maison</li><li><em>v</em> loger</li><li><em>v</em> abriter<br /><i>", 0),
+              0u)
+        << french;
     EXPECT_TRUE(french.ends_with("</ol>"));
 
     struct Missing {
@@ -231,7 +242,8 @@ TEST_F(DictionaryServiceTest, PagesComeInTheShapesThePanelCutsAndOthersAreNotFou
     };
     // No entry, a language without FreeDict data, a language whose files are not there.
     for (const Missing& m : std::vector<Missing>{{"home", "fr"}, {"house", "zh"}, {"house", "de"}})
-        EXPECT_EQ(DictionaryPage::cutTranslation(service.translation(m.word, m.language)), "<div>Not found</div>")
+        EXPECT_EQ(DictionaryPage::cutTranslation(service.translation(m.word, m.language)),
+                  "<div>Not found</div>")
             << m.word << " " << m.language;
     EXPECT_EQ(DictionaryPage::cutDefinitions(service.definitions("home")), "<p>Not found</p>");
     DictionaryService empty(temporary / "nothing");

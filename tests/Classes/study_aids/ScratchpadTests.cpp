@@ -29,7 +29,8 @@ TEST(ScratchpadGeometryTest, APenKeepsPointsMoreThanFourPointsAway) {
         ui::Point to;
         bool kept;
     };
-    for (const Case& c : std::vector<Case>{{{4, 0}, false}, {{4.01, 0}, true}, {{3, 3}, true}, {{2, 3}, false}})
+    for (const Case& c :
+         std::vector<Case>{{{4, 0}, false}, {{4.01, 0}, true}, {{3, 3}, true}, {{2, 3}, false}})
         EXPECT_EQ(G::keepsPenPoint({10, 10}, {10 + c.to.x, 10 + c.to.y}), c.kept) << c.to.x << "," << c.to.y;
 }
 
@@ -56,10 +57,8 @@ TEST(ScratchpadGeometryTest, TheOffsetStaysOnTheSheetAndAViewLargerThanTheSheetG
         ui::Point offset;
         ui::Point clamped;
     };
-    for (const Case& c : std::vector<Case>{{{30, 30}, {30, 30}},
-                                           {{-5, 70}, {0, 60}},
-                                           {{61, -1}, {60, 0}},
-                                           {{12.5, 59}, {12.5, 59}}})
+    for (const Case& c : std::vector<Case>{
+             {{30, 30}, {30, 30}}, {{-5, 70}, {0, 60}}, {{61, -1}, {60, 0}}, {{12.5, 59}, {12.5, 59}}})
         EXPECT_EQ(G::clampedOffset(c.offset, sheet, view), c.clamped) << c.offset.x << "," << c.offset.y;
     // A turned phone: the view is wider than its sheet.
     EXPECT_EQ(G::clampedOffset({30, 30}, sheet, {480, 276}), (ui::Point{-100, 30}));
@@ -239,12 +238,12 @@ TEST_F(ScratchpadTest, DoneHidesThePanelAndShowingItAgainBringsTheDrawingAtItsOf
     pad->setMode(ScratchpadView::kPen);
     stroke({{100, 100}, {150, 100}});
     int dones = 0;
-    fnd::NotificationCenter::defaultCenter().addObserver(
-        this, std::string(ScratchpadVC::kDoneNotification), CommonViewController::notificationId(panel.get()),
-        [&](const fnd::Notification&) {
-            ++dones;
-            panel->moveOut();
-        });
+    fnd::NotificationCenter::defaultCenter().addObserver(this, std::string(ScratchpadVC::kDoneNotification),
+                                                         CommonViewController::notificationId(panel.get()),
+                                                         [&](const fnd::Notification&) {
+                                                             ++dones;
+                                                             panel->moveOut();
+                                                         });
     tapView(key(panel->view(), "Done"));
     runFor(0.5);
     fnd::NotificationCenter::defaultCenter().removeObserver(this);

@@ -40,10 +40,11 @@ void StudyAidsScreensTest::SetUp() {
     fs::path bundle = temporary / "bundle";
     fs::create_directories(bundle);
     for (const auto& entry : fs::directory_iterator(original_))
-        if (entry.path().filename() != "Info.json") fs::create_symlink(entry.path(), bundle / entry.path().filename());
-    std::ofstream(bundle / "Info.json") << R"({"CFBundleVersion": "2.5", "DictionaryDefinitionsAddress": ")"
-                                        << server.url("") << R"(", "DictionaryTranslatorAddress": ")"
-                                        << server.url("") << R"("})";
+        if (entry.path().filename() != "Info.json")
+            fs::create_symlink(entry.path(), bundle / entry.path().filename());
+    std::ofstream(bundle / "Info.json")
+        << R"({"CFBundleVersion": "2.5", "DictionaryDefinitionsAddress": ")" << server.url("")
+        << R"(", "DictionaryTranslatorAddress": ")" << server.url("") << R"("})";
     fnd::Paths::setResources(bundle);
     AbstractAppDelegate::registerClasses();
     testing_support::ScriptedWebEngine::installForNewWebViews();
