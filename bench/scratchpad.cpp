@@ -62,9 +62,11 @@ void TabletStrokes(benchmark::State& state) {
     }
     Clock::time_point sent;
     std::size_t bytes = 0;
+    int patches = 0;
     bench.session->changeLog().addListener([&](const std::string& message) {
         sent = Clock::now();
         bytes = message.size();
+        ++patches;
     });
 
     std::vector<double> mainLoop, roundTrips, sizes, lifts;
@@ -72,7 +74,7 @@ void TabletStrokes(benchmark::State& state) {
     int stroke = 0;
     for (auto _ : state) {
         double total = 0;
-        double x0 = 100 + (stroke % 5) * 100, y0 = kTop + 150 + (stroke % 7) * 100;
+        double x0 = 100 + (stroke % 5) * 80, y0 = kTop + 150 + (stroke % 7) * 100;
         ++stroke;
         bench.tab.send(DisplayBench::pointer("down", x0, y0));
         for (int i = 1; i <= kMoves; ++i) {
@@ -90,14 +92,15 @@ void TabletStrokes(benchmark::State& state) {
             mainLoop.push_back(ms(sent - pad->touched));
             sizes.push_back(double(bytes));
         }
-        int before = pad->lifts;
+        // The committed spline may look like the polyline it replaces, pixel for pixel: then no
+        // patch comes.
+        int before = pad->lifts, sentBefore = patches;
         bench.tab.send(DisplayBench::pointer("up", x0 + kMoves * 8, y0));
         bench.loop->runUntil([&] { return pad->lifts > before; }, 5);
-        if (!bench.tab.read()) {
-            state.SkipWithError("no patch came after the lift");
-            return;
+        if (bench.loop->runUntil([&] { return patches > sentBefore; }, 0.2)) {
+            bench.tab.read();
+            lifts.push_back(ms(sent - pad->touched));
         }
-        lifts.push_back(ms(sent - pad->touched));
         state.SetIterationTime(total);
     }
     state.counters["move_main_loop_median_ms"] = DisplayBench::percentile(mainLoop, 0.5);

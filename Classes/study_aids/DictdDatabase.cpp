@@ -1,5 +1,6 @@
 #include "Classes/study_aids/DictdDatabase.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -39,12 +40,15 @@ std::unique_ptr<DictdDatabase> DictdDatabase::open(const std::filesystem::path& 
     std::ostringstream contents;
     contents << index.rdbuf();
     std::unique_ptr<DictdDatabase> database(new DictdDatabase(std::move(*text)));
-    database->readIndex(contents.str());
+    database->readIndex(std::move(contents).str());
     return database;
 }
 
-void DictdDatabase::readIndex(const std::string& contents) {
-    std::string_view rest = contents;
+void DictdDatabase::readIndex(std::string contents) {
+    // Read whole and lowered once: the keys are views into it, so the index costs one string and
+    // one vector rather than a string for each of WordNet's 150,000 headwords.
+    keys_ = key(contents);
+    std::string_view rest = keys_;
     while (!rest.empty()) {
         std::size_t end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
@@ -52,23 +56,37 @@ void DictdDatabase::readIndex(const std::string& contents) {
         std::size_t tab1 = line.find('\t');
         std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : line.find('\t', tab1 + 1);
         if (tab2 == std::string_view::npos || tab1 == 0) continue;
-        // A fourth field (the original headword of some indexes) is not needed.
+        // A fourth field (the original headword of some indexes) is not needed. The numbers are
+        // read from the original text: lowering would change their digits.
         std::size_t tab3 = line.find('\t', tab2 + 1);
-        std::optional<std::uint64_t> offset = decodeNumber(line.substr(tab1 + 1, tab2 - tab1 - 1));
-        std::optional<std::uint64_t> length = decodeNumber(line.substr(tab2 + 1, tab3 - tab2 - 1));
+        std::size_t at = std::size_t(line.data() - keys_.data());
+        std::string_view original(contents.data() + at, line.size());
+        std::optional<std::uint64_t> offset = decodeNumber(original.substr(tab1 + 1, tab2 - tab1 - 1));
+        std::optional<std::uint64_t> length = decodeNumber(original.substr(tab2 + 1, tab3 - tab2 - 1));
         if (!offset || !length) continue;
-        index_[key(line.substr(0, tab1))].push_back({*offset, *length});
+        index_.push_back({line.substr(0, tab1), *offset, *length});
     }
+    std::stable_sort(index_.begin(), index_.end(),
+                     [](const Line& a, const Line& b) { return a.key < b.key; });
 }
 
-bool DictdDatabase::contains(std::string_view headword) const { return index_.count(key(headword)) > 0; }
+std::pair<std::vector<DictdDatabase::Line>::const_iterator, std::vector<DictdDatabase::Line>::const_iterator>
+DictdDatabase::linesOf(std::string_view headword) const {
+    std::string k = key(headword);
+    return std::equal_range(index_.begin(), index_.end(), Line{k, 0, 0},
+                            [](const Line& a, const Line& b) { return a.key < b.key; });
+}
+
+bool DictdDatabase::contains(std::string_view headword) const {
+    auto [first, last] = linesOf(headword);
+    return first != last;
+}
 
 std::vector<std::string> DictdDatabase::define(std::string_view headword, std::string& error) {
     std::vector<std::string> entries;
-    auto it = index_.find(key(headword));
-    if (it == index_.end()) return entries;
-    for (const Place& place : it->second)
-        if (std::optional<std::string> entry = text_.read(place.offset, place.length, error))
+    auto [first, last] = linesOf(headword);
+    for (auto line = first; line != last; ++line)
+        if (std::optional<std::string> entry = text_.read(line->offset, line->length, error))
             entries.push_back(std::move(*entry));
     return entries;
 }

@@ -10,7 +10,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "Classes/study_aids/DictzipFile.h"
@@ -26,7 +25,8 @@ class DictdDatabase {
     // cannot be read is left out and its reason put in `error`.
     std::vector<std::string> define(std::string_view headword, std::string& error);
     bool contains(std::string_view headword) const;
-    std::size_t headwordCount() const { return index_.size(); }
+    // The number of index lines read (a headword with several entries counts each).
+    std::size_t entryCount() const { return index_.size(); }
 
     // A number in dictd's base 64 ("A" is 0, "/" is 63, most significant digit first); nothing
     // for an empty text, another character or a value beyond 2^48.
@@ -35,13 +35,20 @@ class DictdDatabase {
     static std::string key(std::string_view headword);
 
   private:
-    struct Place {
+    // One index line: its headword's key (a view into keys_) and its entry's place. The lines are
+    // sorted by key, entries of one headword in the index's order, so a lookup is a binary search.
+    struct Line {
+        std::string_view key;
         std::uint64_t offset;
         std::uint64_t length;
     };
     explicit DictdDatabase(DictzipFile text) : text_(std::move(text)) {}
-    void readIndex(const std::string& contents);
+    void readIndex(std::string contents);
+    std::pair<std::vector<Line>::const_iterator, std::vector<Line>::const_iterator> linesOf(
+        std::string_view headword) const;
 
     DictzipFile text_;
-    std::unordered_map<std::string, std::vector<Place>> index_;
+    // The index file in lower case; every key points into it.
+    std::string keys_;
+    std::vector<Line> index_;
 };

@@ -126,7 +126,7 @@ TEST_F(DictionaryServiceTest, EntriesAreReadAcrossChunksByHeadwordInAnyCase) {
     std::string error;
     auto wn = DictdDatabase::open(folder, "wn", error);
     ASSERT_TRUE(wn) << error;
-    EXPECT_EQ(wn->headwordCount(), 2u);
+    EXPECT_EQ(wn->entryCount(), 2u);
     EXPECT_EQ(wn->define("HOUSE", error), (std::vector<std::string>{kHouse}));
     EXPECT_EQ(wn->define("tea", error).size(), 1u);
     EXPECT_TRUE(wn->define("home", error).empty());
@@ -168,7 +168,7 @@ TEST_F(DictionaryServiceTest, DamagedOrMissingFilesAreErrorsAndMalformedIndexLin
     error.clear();
     auto bad = DictdDatabase::open(folder, "bad", error);
     ASSERT_TRUE(bad) << error;
-    EXPECT_EQ(bad->headwordCount(), 3u);
+    EXPECT_EQ(bad->entryCount(), 3u);
     EXPECT_EQ(bad->define("fine", error), (std::vector<std::string>{"xxxx"}));
     EXPECT_TRUE(bad->define("last", error).empty());
     EXPECT_FALSE(error.empty());
@@ -183,7 +183,7 @@ TEST_F(DictionaryServiceTest, TheInstalledWordNetDefinesAWord) {
     std::string error;
     auto wn = DictdDatabase::open(installed, "wn", error);
     ASSERT_TRUE(wn) << error;
-    EXPECT_GT(wn->headwordCount(), 100000u);
+    EXPECT_GT(wn->entryCount(), 100000u);
     std::vector<std::string> entries = wn->define("serendipity", error);
     ASSERT_EQ(entries.size(), 1u) << error;
     EXPECT_NE(entries[0].find("good luck in making unexpected and fortunate discoveries"), std::string::npos);
