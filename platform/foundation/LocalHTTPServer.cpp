@@ -6,11 +6,8 @@
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/post.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/http.hpp>
-#include <future>
-#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -157,14 +154,10 @@ bool LocalHTTPServer::start(std::string* error) {
 void LocalHTTPServer::stop() {
     if (!impl_->running) return;
     impl_->running = false;
-    std::promise<void> closed;
-    asio::post(impl_->io, [this, &closed] {
-        impl_->closeAll();
-        closed.set_value();
-    });
-    closed.get_future().wait();
+    // Once the thread has ended nothing else touches the sockets, so they close from here.
     impl_->io.stop();
     impl_->thread.join();
+    impl_->closeAll();
 }
 
 std::string LocalHTTPServer::address() const {

@@ -22,4 +22,11 @@ std::shared_ptr<ToolChooseVC> showHomeScreen(TovridaAppDelegate& delegate, std::
     return home;
 }
 
+std::shared_ptr<MRepository> quietRepository() {
+    std::shared_ptr<MRepository> rep = MRepository::makeWithData();
+    rep->setDoNotShowTips(true);
+    rep->setFeedbackOpenCounter(1);
+    return rep;
+}
+
 }  // namespace testing_support

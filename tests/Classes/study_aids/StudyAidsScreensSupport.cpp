@@ -17,12 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The product's delegate without its loading thread: the test hands it the user's data.
-class StillDelegate : public TovridaAppDelegate {
-  protected:
-    void startLoading() override {}
-};
-
 // Depth-first: the first button titled so.
 std::shared_ptr<ui::Button> findKey(const std::shared_ptr<ui::View>& root, const std::string& title) {
     if (auto button = std::dynamic_pointer_cast<ui::Button>(root))
@@ -53,11 +47,9 @@ void StudyAidsScreensTest::SetUp() {
 
 void StudyAidsScreensTest::start(ui::Idiom idiom) {
     if (home) home->close();
-    delegate = std::make_shared<StillDelegate>();
+    delegate = std::make_shared<testing_support::StillDelegate>();
     launch(idiom, delegate);
-    rep = MRepository::makeWithData();
-    rep->setDoNotShowTips(true);
-    rep->setFeedbackOpenCounter(1);
+    rep = testing_support::quietRepository();
     home = testing_support::showHomeScreen(*delegate, rep);
 }
 
