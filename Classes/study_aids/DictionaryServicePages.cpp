@@ -109,7 +109,8 @@ std::string DictionaryServicePages::definitionsPage(std::string_view word,
         if (!listOpen || s.partOfSpeech != group) {
             if (listOpen) html += "</ol></div>";
             group = s.partOfSpeech;
-            html += "<div class=\"std\"><em>" + fnd::escapeHTML(group) + "</em><ol>";
+            // In a paragraph, so that the part of speech keeps the page's margin off the edge.
+            html += "<div class=\"std\"><p><em>" + fnd::escapeHTML(group) + "</em></p><ol>";
             listOpen = true;
         }
         html += "<li>" + fnd::escapeHTML(s.gloss);

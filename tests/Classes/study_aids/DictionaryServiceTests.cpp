@@ -222,7 +222,7 @@ TEST(DictionaryServicePagesTest, ASelectionIsLookedUpWithoutItsPunctuationAndAsI
 TEST_F(DictionaryServiceTest, PagesComeInTheShapesThePanelCutsAndOthersAreNotFound) {
     DictionaryService service(folder);
     std::string definitions = DictionaryPage::cutDefinitions(service.definitions("Houses"));
-    EXPECT_NE(definitions.find("<em>noun</em><ol><li>a dwelling"), std::string::npos) << definitions;
+    EXPECT_NE(definitions.find("<p><em>noun</em></p><ol><li>a dwelling"), std::string::npos) << definitions;
     EXPECT_NE(definitions.find("Synonyms: firm, house, business firm"), std::string::npos);
     EXPECT_EQ(definitions.find("Web definitions"), std::string::npos);
     EXPECT_EQ(definitions.find("evict"), std::string::npos);
