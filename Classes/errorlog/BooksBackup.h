@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Classes/core/TextBackup.h"
 #include "platform/foundation/Date.h"
 
 class MBook;
@@ -30,7 +31,7 @@ class BooksBackup {
         "***\n\n\n";
     static constexpr const char* kLinePattern =
         "Books-[^-]{2,20}-[^-]{2,20}-[^-]{2,7}-\\d{1,4}-\\d{2}:\\d{2}-[A-E]-(guess|sure)-[^-]{17}";
-    static constexpr const char* kMailAddress = "mailto:?subject=Tovrida&body=";
+    static constexpr const char* kMailAddress = TextBackup::kMailAddress;
 
     static std::string reportText(const Books& books);
     static std::string backupText(const Books& books);
