@@ -106,7 +106,8 @@ PracticeBackup::Counts PracticeBackup::restore(const Sets& sets, std::string_vie
         if (parts.size() != kParts) continue;
         ++counts.found;
         std::int32_t number = std::atoi(parts[3].c_str());
-        const auto* questions = number >= 1 ? index.find(std::atoll(parts[1].c_str()), number) : nullptr;
+        const auto* questions =
+            number >= 1 ? index.find(std::strtoll(parts[1].c_str(), nullptr, 10), number) : nullptr;
         if (!questions) continue;
         std::optional<fnd::Date> date = dates.read(parts[6]);
         std::int32_t choice = choiceOf(parts[5]);
