@@ -16,8 +16,8 @@ fnd::DateFormatter TextBackup::dateFormatter() {
     return fnd::DateFormatter(kDatePattern, fnd::Locale("en_US"), fnd::TimeZone::current());
 }
 
-std::string TextBackup::label(int added, int found) {
-    return std::to_string(added) + "/" + std::to_string(found);
+std::string TextBackup::label(const Counts& counts) {
+    return std::to_string(counts.added) + "/" + std::to_string(counts.found);
 }
 
 bool TextBackup::isSameAttempt(double timeGap, double dateGap) {

@@ -24,8 +24,14 @@ class TextBackup {
     static std::string heading(const std::string& rule, const std::string& title);
     // The formatter of the lines' dates.
     static fnd::DateFormatter dateFormatter();
+    // What a restore did: the attempts added and the well-formed lines found.
+    struct Counts {
+        int added = 0;
+        int found = 0;
+        bool operator==(const Counts&) const = default;
+    };
     // "added/found".
-    static std::string label(int added, int found);
+    static std::string label(const Counts& counts);
     // Whether a restored attempt repeats a recorded one with the same answer: their times differ
     // by less than two seconds and their dates by less than a minute, each difference truncated
     // to whole seconds.

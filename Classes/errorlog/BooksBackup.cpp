@@ -77,7 +77,7 @@ std::string BooksBackup::backupText(const Books& books) {
 
 std::string BooksBackup::mailURL(std::string_view text) { return TextBackup::mailURL(text); }
 
-std::string BooksBackup::label(const Counts& counts) { return TextBackup::label(counts.added, counts.valid); }
+std::string BooksBackup::label(const Counts& counts) { return TextBackup::label(counts); }
 
 BooksBackup::Counts BooksBackup::restore(const Books& books, std::string_view text) {
     TextBackup::DateReader dates;
@@ -92,7 +92,7 @@ BooksBackup::Counts BooksBackup::restore(const Books& books, std::string_view te
         }
         if (parts.size() != 9) continue;
         restoreLine(books, parts, dates.read(parts[8]), counts);
-        ++counts.valid;
+        ++counts.found;
     }
     return counts;
 }

@@ -40,13 +40,9 @@ class BooksBackup {
     static std::string mailURL(std::string_view text);
 
     // What a restore did: the attempts added and the well-formed lines read.
-    struct Counts {
-        int added = 0;
-        int valid = 0;
-        bool operator==(const Counts&) const = default;
-    };
+    using Counts = TextBackup::Counts;
     static Counts restore(const Books& books, std::string_view text);
-    // "added/valid".
+    // "added/found".
     static std::string label(const Counts& counts);
 
   private:

@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "Classes/core/TextBackup.h"
+
 class MQSet;
 class MQSetQuestion;
 
@@ -35,11 +37,7 @@ class PracticeBackup {
     static std::string backupText(const Sets& sets);
 
     // What a restore did: the records added and the well-formed lines found.
-    struct Counts {
-        int added = 0;
-        int found = 0;
-        bool operator==(const Counts&) const = default;
-    };
+    using Counts = TextBackup::Counts;
     static Counts restore(const Sets& sets, std::string_view text);
 
     // The topic number at the end of a forum address ("...?t=123456"); 0 without one.

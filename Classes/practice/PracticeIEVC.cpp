@@ -54,11 +54,11 @@ void PracticeIEVC::exportData(const Sender&) {
 }
 
 void PracticeIEVC::importData(const Sender&) {
-    if (importLbl_) importLbl_->setText(TextBackup::label(0, 0));
+    if (importLbl_) importLbl_->setText(TextBackup::label({}));
     auto text = ui::Pasteboard::general().string();
     if (!text) return;
     PracticeBackup::Counts counts = PracticeBackup::restore(sets(), *text);
-    if (importLbl_) importLbl_->setText(TextBackup::label(counts.added, counts.found));
+    if (importLbl_) importLbl_->setText(TextBackup::label(counts));
 }
 
 void PracticeIEVC::doneCancelClick(const Sender&) {

@@ -162,7 +162,7 @@ TEST_F(PracticeBackupTest, FoundLinesThatNameNothingOrCannotBeReadAddNothing) {
     EXPECT_EQ(
         PracticeBackup::restore(sets, found + line("1000-PS-1-01:00-[1]-10:00:00|01012026") + unmatched),
         (Counts{1, 16}));
-    EXPECT_EQ(TextBackup::label(1, 16), "1/16");
+    EXPECT_EQ(TextBackup::label({1, 16}), "1/16");
 }
 
 TEST(PracticeBackupTopics, TheTopicNumberEndsTheForumAddress) {
