@@ -80,20 +80,24 @@ export async function startProgram(program, args = []) {
 // Gives the pages of the context window.shownSpans(text, pattern): the spans of the texts a person
 // sees that are the text (or, with `pattern`, match it as a regular expression): on screen, not
 // hidden and not faded out (keys the program keeps transparent are still in the page), in page
-// order; window.shownTexts(text, pattern): their centres; and window.shownTextItems(text, pattern):
-// each text beside its centre.
+// order; window.shownTexts(text, pattern): their centres; window.shownTextItems(text, pattern):
+// each text beside its centre; and window.shownImages(name): how many pictures of that bundle image
+// are shown.
 export function installShownTexts(context) {
     return context.addInitScript(() => {
-        window.shownSpans = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) => {
-            if (pattern ? !new RegExp(text).test(span.textContent) : span.textContent !== text) return false;
+        const shown = (element) => {
             let opacity = 1;
-            for (let node = span; node && node.nodeType === 1; node = node.parentElement) {
+            for (let node = element; node && node.nodeType === 1; node = node.parentElement) {
                 const style = getComputedStyle(node);
                 if (style.display === 'none' || style.visibility === 'hidden') return false;
                 opacity *= Number(style.opacity);
             }
             return opacity > 0.5;
-        });
+        };
+        window.shownSpans = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) =>
+            (pattern ? new RegExp(text).test(span.textContent) : span.textContent === text) && shown(span));
+        window.shownImages = (name) => [...document.querySelectorAll('img')].filter((img) =>
+            img.src.includes(name) && shown(img)).length;
         window.shownTextItems = (text, pattern = false) => window.shownSpans(text, pattern).map((span) => {
             const r = span.getBoundingClientRect();
             return { text: span.textContent, x: r.x + r.width / 2, y: r.y + r.height / 2 };
@@ -236,4 +240,60 @@ export function withProgram(program, args, open) {
         await s.run?.exited;
     });
     return s;
+}
+
+// ---- Steps on screens that move
+
+// Taps a text once it is shown and the page is at rest (screens slide in and rows reload).
+export async function tapSettled(page, text, options = {}) {
+    await waitShown(page, text, options);
+    await settled(page);
+    await tapText(page, text, options);
+}
+
+// Taps the picture of a bundle image by its name, the last one shown.
+export async function tapImage(page, name) {
+    const image = page.locator(`img[src*="${name}"]`).filter({ visible: true }).last();
+    await image.waitFor({ state: 'visible' });
+    const box = await image.boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+// Drags a finger from one point of the page to another in steps, as a person swipes.
+export async function swipe(page, from, to, steps = 12) {
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    for (let i = 1; i <= steps; i++)
+        await page.mouse.move(from.x + ((to.x - from.x) * i) / steps, from.y + ((to.y - from.y) * i) / steps);
+    await page.mouse.up();
+    await settled(page);
+}
+
+// Scrolls a list, a drag at a time from `start` (a point of the page inside it), until the text
+// stands between the device points `top` and `bottom`; answers its centre. A text not shown yet is
+// looked for further down the list (with `upwards`, further up) until the list stops at its end,
+// then the other way.
+export async function scrollUntilShown(page, text, start, { top = 100, bottom = 420, by = 150, upwards = false } = {}) {
+    let direction = upwards ? 1 : -1;
+    const picture = () => page.evaluate(() => window.shownTextItems('.', true).map((t) => `${t.text}@${t.y}`).join());
+    for (let drag = 0; drag < 60; drag++) {
+        const found = (await shownTexts(page, text)).at(-1);
+        if (found) {
+            const [, y] = await page.evaluate(([x, y]) => window.orvaDevice.toDevice(x, y), [found.x, found.y]);
+            if (y >= top && y <= bottom) return found;
+            direction = y > bottom ? -1 : 1;
+        }
+        const before = await picture();
+        await swipe(page, start, { x: start.x, y: start.y + direction * by });
+        if (!found && (await picture()) === before) direction = -direction;
+    }
+    throw new Error(`"${text}" was not scrolled into view`);
+}
+
+// Waits until the mail composer beside the device shows a mail whose body matches, and answers
+// the mail: to, subject, body and the mail link the program asked the display to open.
+export async function mailed(page, pattern, timeout = 30000) {
+    await page.waitForFunction((p) => new RegExp(p).test(window.orvaServices.state.mail?.body ?? ''), pattern.source,
+        { timeout });
+    return page.evaluate(() => window.orvaServices.state.mail);
 }
