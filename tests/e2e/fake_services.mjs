@@ -1,8 +1,8 @@
 // Local stand-ins for the outside services the program talks to, for the browser tests: a small
 // HTTP server on 127.0.0.1 (a port the system chooses) that answers the paths a test gives it and
 // keeps a log of every request. Beside it, ready-made routes of a forum (pages, a login form that
-// sets a cookie, topic and sub-forum feeds) and of news feeds, so that a test's bundle can name the
-// server in its Info.json.
+// sets a cookie, topic and sub-forum feeds), of news feeds and of the flashcard-sharing service, so
+// that a test's bundle can name the server in its Info.json.
 //
 //   import { start, forumRoutes, feedRoutes } from './fake_services.mjs';
 //   const services = await start({ routes: { ...forumRoutes(), ...feedRoutes() } });
@@ -19,7 +19,9 @@
 // `query` a URLSearchParams, `headers` with lower-case names, `body` the text sent, `cookies` an
 // object of the Cookie header's pairs. The same object is what a route function gets, with
 // `base` (the server's address) added.
+import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
+import path from 'node:path';
 
 export async function start({ routes = {} } = {}) {
     const requests = [];
@@ -265,4 +267,30 @@ ${items.map((i) => `<item><title>${escape(i.title)}</title><link>${escape(i.link
         ]),
         '/feeds/empty.rss': rss('Nothing Yet', []),
     };
+}
+
+// ---- The flashcard-sharing service
+
+// The service's search ("/1.0/sets") and its pictures ("/pictures/NAME.png"), answered from the
+// fixture replies and pictures in `folder` (tests/fixtures/flashcard_service): page N of any search
+// is "pageN.json" with the server's address in place of "{{SERVER}}"; a search for "broken" gets a
+// reply cut short. The site itself ("/") is a page of one line.
+export function flashcardServiceRoutes(folder) {
+    const json = { 'content-type': 'application/json' };
+    const routes = {
+        '/': '<!DOCTYPE html><title>Sets</title><p>The stand-in flashcard service.</p>',
+        '/1.0/sets': (req) => {
+            if (req.query.get('q') === 'broken') return { headers: json, body: '{"sets": [' };
+            const page = Number(req.query.get('page'));
+            const body = readFileSync(path.join(folder, `page${page}.json`), 'utf8').replaceAll('{{SERVER}}', req.base);
+            return { headers: json, body };
+        },
+    };
+    for (const name of ['median', 'first', 'second']) {
+        routes[`/pictures/${name}.png`] = () => ({
+            headers: { 'content-type': 'image/png' },
+            body: readFileSync(path.join(folder, 'pictures', `${name}.png`)),
+        });
+    }
+    return routes;
 }
