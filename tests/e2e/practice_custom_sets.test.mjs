@@ -10,8 +10,8 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, mailed, openProgram, scrollUntilShown, settled, shownTexts, startProgram, swipe, tapImage, tapSettled,
-    tapToolButton, useBrowser, waitShown,
+    artifacts, drag, mailed, openProgram, scrollUntilShown, settled, shownTexts, startProgram, tapSettled,
+    tapToolButton, typeInto, useBrowser, waitShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -134,18 +134,17 @@ function customSetsOn(device) {
             await tapSettled(page, '+');
             await waitShown(page, 'Create Set');
             await settled(page);
-            await page.locator('input.input').last().click();
-            await page.keyboard.type(name);
-            await page.keyboard.press('Enter');
-            await page.locator('textarea.input').last().click();
-            await page.keyboard.type('Ratio questions I wrote');
-            await page.keyboard.press('Enter');
+            await typeInto(page, 'input.input', name, { enter: true });
+            await typeInto(page, 'textarea.input', 'Ratio questions I wrote', { enter: true });
             return name;
         }
         // Opens the set's editor by the edit key of its row.
         async function editSet(page) {
-            await scrollTo(page, device, setName);
-            await tapImage(page, 'Practice_set_edit');
+            // The edit key stands over the lower half of the set's picture, left of its title.
+            const title = await scrollTo(page, device, setName);
+            const keys = await page.evaluate((image) => window.shownImageItems(image), 'Practice_set_edit');
+            const key = keys.filter((k) => k.x < title.x).sort((a, b) => Math.abs(a.y - title.y) - Math.abs(b.y - title.y))[0];
+            await page.mouse.click(key.x, key.y);
             await waitShown(page, `^${setName} \\(\\d+\\)$`, { pattern: true });
             await settled(page);
         }
@@ -155,7 +154,10 @@ function customSetsOn(device) {
             await waitShown(page, 'Hide Keyboard');
             await settled(page);
             await page.evaluate((text) => navigator.clipboard.writeText(text), markup);
-            await page.locator('textarea.input').last().click();
+            // A finger on the text view brings the keyboard; the browser's paste key fills it.
+            const box = await page.locator('textarea.input:visible').first().boundingBox();
+            await page.mouse.click(box.x + box.width / 2, box.y + 15);
+            await page.waitForFunction(() => document.activeElement?.matches('textarea.input'));
             await page.keyboard.press('Control+V');
             await page.waitForFunction((text) => [...document.querySelectorAll('textarea')].some((t) => t.value === text), markup);
             await tapSettled(page, 'Hide Keyboard');
@@ -189,7 +191,8 @@ function customSetsOn(device) {
             await shot(page, 'set-editor');
             // A sideways swipe on the second row shows its delete key.
             const row = await waitShown(page, '2.');
-            await swipe(page, { x: row.x + 150, y: row.y }, { x: row.x - 20, y: row.y });
+            await drag(page, { x: row.x + 150, y: row.y }, { x: -170, y: 0 }, 12);
+            await settled(page);
             await tapSettled(page, 'Delete');
             await waitShown(page, `${setName} (1)`);
             await waitGone(page, '2.');

@@ -81,8 +81,8 @@ export async function startProgram(program, args = []) {
 // sees that are the text (or, with `pattern`, match it as a regular expression): on screen, not
 // hidden and not faded out (keys the program keeps transparent are still in the page), in page
 // order; window.shownTexts(text, pattern): their centres; window.shownTextItems(text, pattern):
-// each text beside its centre; and window.shownImages(name): how many pictures of that bundle image
-// are shown.
+// each text beside its centre; window.shownImageItems(name): the centres of the pictures of that
+// bundle image that are shown, and window.shownImages(name): how many there are.
 export function installShownTexts(context) {
     return context.addInitScript(() => {
         const shown = (element) => {
@@ -96,8 +96,12 @@ export function installShownTexts(context) {
         };
         window.shownSpans = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) =>
             (pattern ? new RegExp(text).test(span.textContent) : span.textContent === text) && shown(span));
-        window.shownImages = (name) => [...document.querySelectorAll('img')].filter((img) =>
-            img.src.includes(name) && shown(img)).length;
+        window.shownImageItems = (name) => [...document.querySelectorAll('img')]
+            .filter((img) => img.src.includes(name) && shown(img)).map((img) => {
+                const r = img.getBoundingClientRect();
+                return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+            });
+        window.shownImages = (name) => window.shownImageItems(name).length;
         window.shownTextItems = (text, pattern = false) => window.shownSpans(text, pattern).map((span) => {
             const r = span.getBoundingClientRect();
             return { text: span.textContent, x: r.x + r.width / 2, y: r.y + r.height / 2 };
@@ -355,22 +359,18 @@ export async function tapSettled(page, text, options = {}) {
     await tapText(page, text, options);
 }
 
-// Taps the picture of a bundle image by its name, the last one shown.
-export async function tapImage(page, name) {
-    const image = page.locator(`img[src*="${name}"]`).filter({ visible: true }).last();
-    await image.waitFor({ state: 'visible' });
-    const box = await image.boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-}
-
-// Drags a finger from one point of the page to another in steps, as a person swipes.
-export async function swipe(page, from, to, steps = 12) {
-    await page.mouse.move(from.x, from.y);
-    await page.mouse.down();
-    for (let i = 1; i <= steps; i++)
-        await page.mouse.move(from.x + ((to.x - from.x) * i) / steps, from.y + ((to.y - from.y) * i) / steps);
-    await page.mouse.up();
-    await settled(page);
+// Waits until the page is at rest and its texts have stood still for some frames: a list that a
+// drag left decelerating moves on in steps that the program sends frame by frame.
+export async function still(page, frames = 20) {
+    await page.waitForFunction((n) => {
+        const now = window.shownTextItems('.', true).map((t) => `${t.text}@${t.x},${t.y}`).join();
+        const seen = window.orvaStill ?? (window.orvaStill = { picture: null, frames: 0 });
+        if (now === seen.picture) seen.frames += 1;
+        else Object.assign(seen, { picture: now, frames: 0 });
+        if (seen.frames < n || !window.orvaDevice.settled()) return false;
+        window.orvaStill = null;
+        return true;
+    }, frames, { polling: 'raf' });
 }
 
 // Scrolls a list, a drag at a time from `start` (a point of the page inside it), until the text
@@ -380,7 +380,8 @@ export async function swipe(page, from, to, steps = 12) {
 export async function scrollUntilShown(page, text, start, { top = 100, bottom = 420, by = 150, upwards = false } = {}) {
     let direction = upwards ? 1 : -1;
     const picture = () => page.evaluate(() => window.shownTextItems('.', true).map((t) => `${t.text}@${t.y}`).join());
-    for (let drag = 0; drag < 60; drag++) {
+    await still(page);
+    for (let tries = 0; tries < 60; tries++) {
         const found = (await shownTexts(page, text)).at(-1);
         if (found) {
             const [, y] = await page.evaluate(([x, y]) => window.orvaDevice.toDevice(x, y), [found.x, found.y]);
@@ -388,7 +389,8 @@ export async function scrollUntilShown(page, text, start, { top = 100, bottom = 
             direction = y > bottom ? -1 : 1;
         }
         const before = await picture();
-        await swipe(page, start, { x: start.x, y: start.y + direction * by });
+        await drag(page, start, { x: 0, y: direction * by }, 12);
+        await still(page);
         if (!found && (await picture()) === before) direction = -direction;
     }
     throw new Error(`"${text}" was not scrolled into view`);
