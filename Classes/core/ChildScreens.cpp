@@ -22,12 +22,6 @@ const std::map<std::string, Entry>& table() {
         {"KWEditVC_iPad", {"Keywords", "Done"}},
         {"ReviewVC", {"Review", "Done"}},
         {"ReviewVC_iPad", {"Review", "Done"}},
-        {"PracticeCSAddVC", {"New Set", "Done"}},
-        {"PracticeCSAddVC_iPad", {"New Set", "Done"}},
-        {"PracticeCSEditVC", {"Edit Set", "Done"}},
-        {"PracticeCSEditVC_iPad", {"Edit Set", "Done"}},
-        {"PracticeIEVC", {"Backup", "Done"}},
-        {"PracticeIEVC_iPad", {"Backup", "Done"}},
         {"MathVC", {"Math Review", "MNotificationMathDone"}},
         {"MathVC_iPad", {"Math Review", "MNotificationMathDone"}},
     };
