@@ -3,7 +3,7 @@
 // takes on the device (open the program, dismiss the tip, tap a tool button by its caption, tap a
 // text, wait until a text is shown). Every wait is on a state of the page, never on a time.
 import { spawn } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { createInterface } from 'node:readline';
@@ -328,6 +328,16 @@ export function useBrowser({ viewport = { width: 900, height: 1100 }, timeout = 
     browser.folder = (prefix) => {
         const folder = mkdtempSync(path.join(tmpdir(), prefix));
         browser.folders.push(folder);
+        return folder;
+    };
+    // A copy of the program's resources in a folder of its own whose Info.json has the given keys
+    // besides the shipped ones (the addresses of a test's fake services), for `--resources`.
+    browser.bundle = (prefix, info) => {
+        const folder = browser.folder(prefix);
+        const resources = path.join(process.env.ORVA_SOURCE, 'resources');
+        cpSync(resources, folder, { recursive: true });
+        const shipped = JSON.parse(readFileSync(path.join(resources, 'Info.json'), 'utf8'));
+        writeFileSync(path.join(folder, 'Info.json'), JSON.stringify({ ...shipped, ...info }, null, 2));
         return folder;
     };
     return browser;
