@@ -1,8 +1,10 @@
 #include "Classes/practice/QuestionVC_iPad.h"
 
+#include "Classes/practice/KWEditVC.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
 #include "platform/ui/ConnectionTable.h"
+#include "platform/ui/Make.h"
 
 const ui::ConnectionTable& QuestionVC_iPad::classConnections() {
     static const ui::ConnectionTable table("QuestionVC_iPad", &QuestionVC::classConnections());
@@ -27,9 +29,8 @@ void QuestionVC_iPad::openCalculator(const Sender&) {
     calculatorVC_ = openChild("CalculatorVC", false);
 }
 
-void QuestionVC_iPad::openKWEdit(const Sender&) {
-    if (!canOpenSubview() || !currentQuestion()) return;
-    kWEditVC_ = openChild("KWEditVC_iPad", true);
+std::shared_ptr<CommonViewController> QuestionVC_iPad::makeKWEditVC(std::int32_t type) {
+    return ui::make<KWEditVC_iPad>(type);
 }
 
 void QuestionVC_iPad::openCourse() {
