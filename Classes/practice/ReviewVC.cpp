@@ -10,6 +10,7 @@
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Device.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/Toolbar.h"
@@ -17,8 +18,6 @@
 namespace {
 
 constexpr const char* kBackgroundImage = "Practice_review_time_bg.png";
-// The picture keeps its left part, the tile behind the date, and stretches its clear right edge.
-constexpr double kBackgroundCap = 80;
 constexpr double kBarPartHeight = 10;
 
 std::shared_ptr<ui::Label> labelIn(ui::TableViewCell& cell, int tag) {
@@ -103,9 +102,12 @@ std::shared_ptr<ui::TableViewCell> ReviewVC::makeCell() {
     cell->setFrame({0, 0, ui::Device::current().screenWidth(), kRowHeight});
     cell->setSelectionStyle(ui::TableViewCellSelectionStyle::Gray);
     cell->textLabel()->setText("");
-    if (auto picture = ui::Image::named(kBackgroundImage))
-        cell->backgroundView()->setBackgroundImage(picture->stretchable(kBackgroundCap, 0));
     ui::View& content = *cell->contentView();
+    // The picture lies behind the row's parts, in the content, so that it moves aside with them
+    // while the list is edited.
+    auto picture = ui::make<ui::ImageView>(ui::Image::named(kBackgroundImage));
+    picture->setTag(kPictureTag);
+    content.addSubview(picture);
     using A = ui::TextAlignment;
     const ui::Color white = ui::Color::whiteColor();
     for (int i = 0; i < ReviewRow::kTypes; ++i)
@@ -114,8 +116,12 @@ std::shared_ptr<ui::TableViewCell> ReviewVC::makeCell() {
                 ui::Color::white(0, 0.5));
     addRowLabel(content, kCountTag, numberOfQuestionsFrame(), ui::Font::boldSystem(17), A::Right)
         ->setAutoresizingMask(ui::FlexibleLeftMargin);
-    addRowLabel(content, kDateTag, sessionDateFrame(), ui::Font::boldSystem(14), A::Center, white)
-        ->setNumberOfLines(3);
+    auto date =
+        addRowLabel(content, kDateTag, sessionDateFrame(), ui::Font::boldSystem(14), A::Center, white);
+    date->setNumberOfLines(3);
+    // White on the pale picture of a new session needs the shadow to be read.
+    date->setShadowColor(ui::Color::white(0, 0.45));
+    date->setShadowOffset({0, 1});
 
     auto bar = ui::make<ui::View>(barFrame());
     bar->setTag(kBarTag);
@@ -149,7 +155,7 @@ std::shared_ptr<ui::TableViewCell> ReviewVC::cellForRow(ui::TableView& table,
         label->setFrame({screenWidth - kCountInset, 12, 30, 20});
     }
     if (auto label = labelIn(*cell, kDateTag)) label->setText(row.date);
-    cell->backgroundView()->setAlpha(row.backgroundAlpha);
+    if (auto picture = cell->viewWithTag(kPictureTag)) picture->setAlpha(row.backgroundAlpha);
 
     auto bar = cell->viewWithTag(kBarTag);
     auto right = labelIn(*cell, kRightTag);

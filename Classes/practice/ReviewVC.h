@@ -34,6 +34,7 @@ class ReviewVC : public SliddenViewController, public ui::TableViewDataSource, p
         kAverageTag = 206,
         kCountTag = 207,
         kDateTag = 208,
+        kPictureTag = 209,  // the picture behind the date, shaded by the session's age
         kBarTag = 300,
         kRightTag = 301,
         kWrongTag = 302,

@@ -127,6 +127,10 @@ export async function changing(page, action) {
 export const shownTexts = (page, text, pattern = false) =>
     page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
 
+// Each shown text that is `text` (with `pattern`, that matches it) beside its centre, in page order.
+export const shownTextItems = (page, text, pattern = false) =>
+    page.evaluate(([t, p]) => window.shownTextItems(t, p), [text, pattern]);
+
 // Waits until the text is shown (with `gone`, until it is not) and answers the centre of the one on
 // top.
 export async function waitShown(page, text, { pattern = false, gone = false } = {}) {

@@ -115,9 +115,8 @@ void PracticeArtwork::addTo(ArtworkRegistry& registry) {
         pen.setLines(Color::rgb(0.85, 0.55, 0.2), 3);
         pen.line(20, 10, 22, 8);
     });
-    // The review list's row picture: the tile behind a session's date at the left, clear beyond it,
-    // where the row stretches it.
-    registry.add("Practice_review_time_bg", 82, 80, [](gfx::Context& c) {
+    // The review list's row picture: the tile behind a session's date, at the row's left end.
+    registry.add("Practice_review_time_bg", 80, 80, [](gfx::Context& c) {
         c.translate(8, 8);
         ArtworkPen(c).tile(64, Color::rgb(0.16, 0.27, 0.38), 10);
     });

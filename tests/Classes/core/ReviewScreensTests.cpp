@@ -153,7 +153,8 @@ TEST_F(ReviewScreens, TheNewestSessionComesFirstWithItsRowOnPhoneAndTablet) {
         auto second = table.cellForRow({0, 1});
         EXPECT_EQ(text(second, ReviewVC::kCountTag), "2");
         EXPECT_EQ(text(second, ReviewVC::kDateTag), "20 min\nago");
-        EXPECT_GT(second->backgroundView()->alpha(), first->backgroundView()->alpha());
+        EXPECT_GT(second->viewWithTag(ReviewVC::kPictureTag)->alpha(),
+                  first->viewWithTag(ReviewVC::kPictureTag)->alpha());
         review->back();
         runFor(1);
     }
@@ -177,6 +178,8 @@ TEST_F(ReviewScreens, DeletingInEditModeRemovesThatSessionAndDetachesItsAnswers)
     ASSERT_EQ(practice->sessions()->list().size(), 1u);
     EXPECT_EQ(practice->sessions()->list()[0], newer);
     EXPECT_EQ(table.numberOfRows(0), 1);
+    EXPECT_EQ(table.visibleCells().size(), 1u);
+    EXPECT_FALSE(cell->superview()) << testing_support::dumpTree(table);
     for (const auto& record : older->records()) EXPECT_FALSE(record->historyRecord()->isInSession());
     for (const auto& record : newer->records()) EXPECT_TRUE(record->historyRecord()->isInSession());
     review->editDoneMode(review->editDoneBtn());
