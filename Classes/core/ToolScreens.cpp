@@ -82,3 +82,8 @@ ToolScreenClass ToolScreens::named(const std::string& className) {
     if (it == table().end()) return {className, {}};
     return {className, it->second};
 }
+
+std::shared_ptr<ToolViewController> ToolScreens::forumAt(const std::string& className, const std::string&) {
+    if (className != "ForumVC" && className != "ForumVC_iPad") return nullptr;
+    return ui::make<PendingToolVC>(className, std::string("Forum"));
+}

@@ -122,6 +122,25 @@ TEST_F(HomeScreenTest, ATapOpensAFreshToolWhichGoesBackOnItsDoneNotification) {
     EXPECT_NE(home->toolVC(), first);
 }
 
+TEST_F(HomeScreenTest, AForumAddressOpensTheForumToolFromItsButtonOnEachDevice) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        showHome(idiom);
+        auto forum = button("forumBtn");
+        home->showForumWithUrlString("http://127.0.0.1:9/forum/t5.html");
+        ASSERT_NE(home->toolVC(), nullptr);
+        EXPECT_EQ(home->toolBtn(), forum);
+        EXPECT_EQ(home->mainChild(), home->toolVC());
+        EXPECT_TRUE(forum->openedVC());
+        // A second address while the tool is open opens nothing.
+        auto first = home->toolVC();
+        home->showForumWithUrlString("http://127.0.0.1:9/forum/t6.html");
+        EXPECT_EQ(home->toolVC(), first);
+        fnd::NotificationCenter::defaultCenter().post(ToolViewController::kToolDoneNotification, first);
+        EXPECT_EQ(home->toolVC(), nullptr);
+        runFor(1.2);
+    }
+}
+
 TEST_F(HomeScreenTest, TheTipBandComesAfterASecondAndOnActivationUnlessTipsAreOff) {
     showHome();
     runFor(0.9);
