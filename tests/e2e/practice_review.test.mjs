@@ -11,7 +11,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, shownTextItems, startProgram, tapText, tapToolButton, useBrowser, waitShown,
+    artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapText, tapToolButton, useBrowser, waitShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -219,26 +219,9 @@ describe('the review list of 2,000 sessions', () => {
         await tap(page, 'Review');
         await waitShown(page, 'Edit');
         await settled(page);
-        await page.evaluate(() => {
-            window.dragTest = { moves: [], messages: [] };
-            window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
-            window.addEventListener('pointermove', () => window.dragTest.moves.push(performance.now()), true);
-        });
-        const start = await waitShown(page, 'Sessions');
-        const list = { x: start.x, y: start.y + 300 };
+        const title = await waitShown(page, 'Sessions');
         // Drags of the finger up the list, each 400 pixels in 40 steps and let go while moving.
-        for (let drag = 0; drag < 20; drag++) {
-            await page.mouse.move(list.x, list.y + 200);
-            await page.mouse.down();
-            for (let i = 1; i <= 40; i++) await page.mouse.move(list.x, list.y + 200 - i * 10);
-            await page.mouse.up();
-        }
-        await settled(page);
-        const waits = await page.evaluate(() => {
-            const { moves, messages } = window.dragTest;
-            return moves.map((m) => (messages.find((t) => t >= m) ?? Infinity) - m);
-        });
-        waits.sort((a, b) => a - b);
+        const waits = await dragWaits(page, { x: title.x, y: title.y + 500 }, { drags: 20, steps: 40 });
         const at = (share) => waits[Math.floor(share * (waits.length - 1))].toFixed(1);
         const over = waits.filter((w) => w > 50).length;
         console.log(`review list, 2,000 sessions: ${waits.length} moves, patch after a move median ${at(0.5)} ms, `

@@ -120,6 +120,37 @@ export async function changing(page, action) {
     await page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq && window.orvaDevice.settled(), before);
 }
 
+// Drags the finger up from the point `from` of the page `drags` times, each in `steps` moves of
+// `step` pixels and let go while moving, and answers how long each move of the pressed finger
+// waited for the program's next patch, in milliseconds, shortest first (a move that got none waited
+// forever). The first move of a drag is not counted: it stays within the distance a finger must go
+// before the content follows (ScrollView's kDragThreshold), so it changes nothing and has no patch of
+// its own; nor are moves of the pointer not pressed.
+export async function dragWaits(page, from, { drags, steps, step = 10 }) {
+    await page.evaluate(() => {
+        if (!window.dragTest) {
+            window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
+            window.addEventListener('pointerdown', () => { window.dragTest.pressed = 0; }, true);
+            window.addEventListener('pointermove', (e) => {
+                if (e.buttons && window.dragTest.pressed++ > 0) window.dragTest.moves.push(performance.now());
+            }, true);
+        }
+        window.dragTest = { moves: [], messages: [], pressed: 0 };
+    });
+    for (let drag = 0; drag < drags; drag++) {
+        await page.mouse.move(from.x, from.y);
+        await page.mouse.down();
+        for (let i = 1; i <= steps; i++) await page.mouse.move(from.x, from.y - i * step);
+        await page.mouse.up();
+    }
+    await settled(page);
+    const waits = await page.evaluate(() => {
+        const { moves, messages } = window.dragTest;
+        return moves.map((m) => (messages.find((t) => t >= m) ?? Infinity) - m);
+    });
+    return waits.sort((a, b) => a - b);
+}
+
 // ---- Texts a person sees (installShownTexts must be given to the context)
 
 // The centres of the shown texts that are `text` (with `pattern`, that match it), in page order:
