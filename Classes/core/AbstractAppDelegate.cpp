@@ -18,7 +18,9 @@
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/FlashcardsVC.h"
 #include "Classes/flashcards/MFlashcards.h"
+#include "Classes/forum_news/ForumVC.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
+#include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
@@ -89,6 +91,8 @@ void AbstractAppDelegate::registerClasses() {
         GameVC::registerOwners();
         FlashcardsVC::registerOwners();
         SetsVC::registerOwners();
+        NewsVC::registerOwners();
+        ForumVC::registerOwners();
         TimerClasses::registerAll();
     });
 }

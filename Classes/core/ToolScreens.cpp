@@ -9,6 +9,8 @@
 #include "Classes/core/SettingsVC.h"
 #include "Classes/errorlog/BooksVC.h"
 #include "Classes/flashcards/FlashcardsVC.h"
+#include "Classes/forum_news/ForumVC.h"
+#include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
@@ -55,10 +57,10 @@ const std::map<std::string, Factory>& table() {
         {"SetsVC_iPad", screen<SetsVC_iPad>()},
         {"StatisticsVC", screen<StatisticsVC>()},
         {"EditTestDateVC_iPad", screen<EditTestDateVC_iPad>()},
-        {"NewsVC", pending("NewsVC", "News")},
-        {"NewsVC_iPad", pending("NewsVC_iPad", "News")},
-        {"ForumVC", pending("ForumVC", "Forum")},
-        {"ForumVC_iPad", pending("ForumVC_iPad", "Forum")},
+        {"NewsVC", screen<NewsVC>()},
+        {"NewsVC_iPad", screen<NewsVC_iPad>()},
+        {"ForumVC", screen<ForumVC>()},
+        {"ForumVC_iPad", screen<ForumVC_iPad>()},
         {"CoursesVC", pending("CoursesVC", "Courses")},
         {"CoursesVC_iPad", pending("CoursesVC_iPad", "Courses")},
         {"ShopVC", pending("ShopVC", "Store")},
@@ -83,7 +85,9 @@ ToolScreenClass ToolScreens::named(const std::string& className) {
     return {className, it->second};
 }
 
-std::shared_ptr<ToolViewController> ToolScreens::forumAt(const std::string& className, const std::string&) {
-    if (className != "ForumVC" && className != "ForumVC_iPad") return nullptr;
-    return ui::make<PendingToolVC>(className, std::string("Forum"));
+std::shared_ptr<ToolViewController> ToolScreens::forumAt(const std::string& className,
+                                                         const std::string& address) {
+    if (className == "ForumVC") return ui::make<ForumVC>(address, true);
+    if (className == "ForumVC_iPad") return ui::make<ForumVC_iPad>(address, true);
+    return nullptr;
 }

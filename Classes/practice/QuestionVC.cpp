@@ -6,6 +6,7 @@
 #include "Classes/core/ChildScreens.h"
 #include "Classes/core/FontAdjustVC.h"
 #include "Classes/core/MRepository.h"
+#include "Classes/forum_news/ForumVC.h"
 #include "Classes/practice/KWEditVC.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQFilter.h"
@@ -691,9 +692,15 @@ void QuestionVC::openCourse() {
     courseVC_ = openChild("CourseVC", true);
 }
 
-void QuestionVC::showForumWithUrlString(const std::string&) {
+void QuestionVC::showForumWithUrlString(const std::string& address) {
     if (!canOpenSubview() || forumVC_) return;
-    forumVC_ = openChild("ForumVC", true);
+    forumVC_ = makeForumVC(address);
+    registerMainChildDoneHandler(&QuestionVC::childNotifications,
+                                 std::string(ToolViewController::kToolDoneNotification), forumVC_);
+}
+
+std::shared_ptr<CommonViewController> QuestionVC::makeForumVC(const std::string& address) {
+    return ui::make<ForumVC>(address, false);
 }
 
 void QuestionVC::accelerometerDidAccelerate(double x, double y, double z) {

@@ -169,6 +169,8 @@ class QuestionVC : public SliddenViewController,
     const std::shared_ptr<CommonViewController>& calculatorVC() const { return calculatorVC_; }
 
   protected:
+    // The forum browser of the device on the address, opened over this screen.
+    virtual std::shared_ptr<CommonViewController> makeForumVC(const std::string& address);
     // Opens a child of that class name as the main child, or as a plain one.
     std::shared_ptr<CommonViewController> openChild(const std::string& className, bool asMainChild);
     void setTableWidth(int width) { tableWidth_ = width; }

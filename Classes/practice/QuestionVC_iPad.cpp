@@ -1,5 +1,6 @@
 #include "Classes/practice/QuestionVC_iPad.h"
 
+#include "Classes/forum_news/ForumVC.h"
 #include "Classes/practice/KWEditVC.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
@@ -40,7 +41,6 @@ void QuestionVC_iPad::openCourse() {
     courseVC_ = openChild("CourseVC_iPad", true);
 }
 
-void QuestionVC_iPad::showForumWithUrlString(const std::string&) {
-    if (!canOpenSubview() || forumVC_) return;
-    forumVC_ = openChild("ForumVC_iPad", true);
+std::shared_ptr<CommonViewController> QuestionVC_iPad::makeForumVC(const std::string& address) {
+    return ui::make<ForumVC_iPad>(address, false);
 }

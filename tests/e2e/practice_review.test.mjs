@@ -11,7 +11,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapText, tapToolButton, useBrowser, waitShown,
+    artifacts, dragWaits, openProgram, pictureCentre, settled, shownTextItems, startProgram, tapText, tapToolButton,
+    typeInto, useBrowser, waitShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -26,13 +27,12 @@ async function tap(page, text, options = {}) {
     await tapText(page, text, options);
 }
 const waitGone = (page, text, pattern = false) => waitShown(page, text, { gone: true, pattern });
-// Taps the picture of that name ("tb_hl" is not "tb_hlsettings"); "@" stands escaped in addresses.
+// Taps the picture of that name once the page is at rest. The name is followed by the "@" of the
+// picture's file ("tb_hl@2x.png", escaped in its address), so that "tb_hl" is not "tb_hlsettings".
 async function tapImage(page, name) {
-    const image = page.locator(`img[src*="${name}."], img[src*="${name}%40"]`).last();
-    await image.waitFor({ state: 'visible' });
     await settled(page);
-    const box = await image.boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+    const { x, y } = await pictureCentre(page, `${name}%40`);
+    await page.mouse.click(x, y);
 }
 // The question page's frame.
 const questionFrame = (page) => page.frameLocator('iframe').last();
@@ -182,13 +182,7 @@ function reviewRoad(device) {
         await tapImage(page, 'tb_hlsettings');
         await waitShown(page, 'Keywords');
         await s.shot('editor');
-        const field = page.locator('textarea:visible').last();
-        const box = await field.boundingBox();
-        await page.mouse.click(box.x + box.width / 2, box.y + 15);
-        await page.waitForFunction(() => document.activeElement?.tagName === 'TEXTAREA');
-        await page.keyboard.press('Control+End');
-        await page.keyboard.type(`${word}; `);
-        await page.keyboard.press('Enter');
+        await typeInto(page, 'textarea', `${word}; `, { atEnd: true, enter: true });
         await page.waitForFunction((w) => document.activeElement?.tagName !== 'TEXTAREA'
             && [...document.querySelectorAll('textarea')].some((t) => t.value.endsWith(`${w}; `)), word);
         await s.shot('editor-typed');

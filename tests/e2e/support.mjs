@@ -137,12 +137,7 @@ export async function dragWaits(page, from, { drags, steps, step = 10 }) {
         }
         window.dragTest = { moves: [], messages: [], pressed: 0 };
     });
-    for (let drag = 0; drag < drags; drag++) {
-        await page.mouse.move(from.x, from.y);
-        await page.mouse.down();
-        for (let i = 1; i <= steps; i++) await page.mouse.move(from.x, from.y - i * step);
-        await page.mouse.up();
-    }
+    for (let n = 0; n < drags; n++) await drag(page, from, { x: 0, y: -steps * step }, steps);
     await settled(page);
     const waits = await page.evaluate(() => {
         const { moves, messages } = window.dragTest;
@@ -240,18 +235,31 @@ export async function drag(page, from, by, steps = 8) {
     await page.mouse.up();
 }
 
-// The centre of the first element the program drew the bundle picture with.
+// The centre of the element the program drew the bundle picture with: the first one in view (not
+// hidden, not faded out); waits until there is one.
 export async function pictureCentre(page, name) {
-    const box = await page.locator(`img[src*="${name}"]`).first().boundingBox();
-    if (!box) throw new Error(`${name} is not drawn`);
-    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+    const find = (n) => {
+        for (const img of document.querySelectorAll(`img[src*="${n}"]`)) {
+            let shown = true;
+            for (let e = img; e && e.nodeType === 1; e = e.parentElement) {
+                const s = getComputedStyle(e);
+                if (s.display === 'none' || s.visibility === 'hidden' || Number(s.opacity) === 0) shown = false;
+            }
+            const r = img.getBoundingClientRect();
+            if (shown && r.width > 0) return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+        }
+        return null;
+    };
+    await page.waitForFunction(find, name);
+    return page.evaluate(find, name);
 }
 
 // Types into the visible text entry that matches the selector (the nth of them), tapped as a finger
 // would: the locator's own click would scroll the screen's clipped boxes to show it. With
 // `replace`, the text it held is taken back key by key first (a selection would bring up the edit
-// menu); with `enter`, the keyboard's return key follows.
-export async function typeInto(page, selector, text, { nth = 0, replace = false, enter = false } = {}) {
+// menu); with `atEnd`, the text goes after all it holds; with `enter`, the keyboard's return key
+// follows.
+export async function typeInto(page, selector, text, { nth = 0, replace = false, atEnd = false, enter = false } = {}) {
     const field = page.locator(`${selector}:visible`).nth(nth);
     const box = await field.boundingBox();
     await page.mouse.click(box.x + box.width / 2, box.y + Math.min(box.height / 2, 15));
@@ -261,6 +269,7 @@ export async function typeInto(page, selector, text, { nth = 0, replace = false,
         await page.keyboard.press('End');
         for (let n = (await field.inputValue()).length; n > 0; n--) await page.keyboard.press('Backspace');
     }
+    if (atEnd) await page.keyboard.press('Control+End');
     await page.keyboard.type(text);
     if (enter) await page.keyboard.press('Enter');
     await settled(page);

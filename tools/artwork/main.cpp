@@ -16,6 +16,7 @@
 #include "tools/artwork/ErrorLogArtwork.h"
 #include "tools/artwork/FlashcardsArtwork.h"
 #include "tools/artwork/FlashcardsToolArtwork.h"
+#include "tools/artwork/ForumNewsArtwork.h"
 #include "tools/artwork/GameArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         ErrorLogArtwork::addTo(registry);
         FlashcardsArtwork::addTo(registry);
         FlashcardsToolArtwork::addTo(registry);
+        ForumNewsArtwork::addTo(registry);
         GameArtwork::addTo(registry);
         HomeArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);
