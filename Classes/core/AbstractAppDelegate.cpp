@@ -22,6 +22,7 @@
 #include "Classes/forum_news/MForumNewsClasses.h"
 #include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/library_store/StartVC.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
@@ -93,6 +94,7 @@ void AbstractAppDelegate::registerClasses() {
         SetsVC::registerOwners();
         NewsVC::registerOwners();
         ForumVC::registerOwners();
+        StartVC::registerOwners();
         TimerClasses::registerAll();
     });
 }

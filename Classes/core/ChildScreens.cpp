@@ -14,11 +14,18 @@ struct Entry {
 
 const std::map<std::string, Entry>& table() {
     static const std::map<std::string, Entry> entries{
-        {"CalculatorVC", {"Calculator", "Done"}},   {"ScratchpadVC", {"Scratchpad", "Done"}},
-        {"CourseVC", {"Course", "Done"}},           {"CourseVC_iPad", {"Course", "Done"}},
-        {"PracticeCSAddVC", {"New Set", "Done"}},   {"PracticeCSAddVC_iPad", {"New Set", "Done"}},
-        {"PracticeCSEditVC", {"Edit Set", "Done"}}, {"PracticeCSEditVC_iPad", {"Edit Set", "Done"}},
-        {"PracticeIEVC", {"Backup", "Done"}},       {"PracticeIEVC_iPad", {"Backup", "Done"}},
+        {"CalculatorVC", {"Calculator", "Done"}},
+        {"ScratchpadVC", {"Scratchpad", "Done"}},
+        {"CourseVC", {"Course", "Done"}},
+        {"CourseVC_iPad", {"Course", "Done"}},
+        {"PracticeCSAddVC", {"New Set", "Done"}},
+        {"PracticeCSAddVC_iPad", {"New Set", "Done"}},
+        {"PracticeCSEditVC", {"Edit Set", "Done"}},
+        {"PracticeCSEditVC_iPad", {"Edit Set", "Done"}},
+        {"PracticeIEVC", {"Backup", "Done"}},
+        {"PracticeIEVC_iPad", {"Backup", "Done"}},
+        {"MathVC", {"Math Review", "MNotificationMathDone"}},
+        {"MathVC_iPad", {"Math Review", "MNotificationMathDone"}},
     };
     return entries;
 }

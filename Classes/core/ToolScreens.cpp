@@ -12,6 +12,7 @@
 #include "Classes/forum_news/ForumVC.h"
 #include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/library_store/StartVC_iPad.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
@@ -45,8 +46,8 @@ void countFeedbackOpening() {
 
 const std::map<std::string, Factory>& table() {
     static const std::map<std::string, Factory> entries{
-        {"StartVC", pending("StartVC", "Library")},
-        {"StartVC_iPad", pending("StartVC_iPad", "Library")},
+        {"StartVC", screen<StartVC>()},
+        {"StartVC_iPad", screen<StartVC_iPad>()},
         {"BooksVC", screen<BooksVC>()},
         {"BooksVC_iPad", screen<BooksVC_iPad>()},
         {"TimerV2VC", screen<TimerV2VC>()},

@@ -729,15 +729,6 @@ void QuestionVC::doneClick(const Sender&) {
     fnd::NotificationCenter::defaultCenter().post(kDoneNotification, sharedAs<fnd::Object>());
 }
 
-void QuestionVC::closeChild(std::shared_ptr<CommonViewController>& child) {
-    if (!child) return;
-    auto leaving = std::move(child);
-    fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this),
-                                                                     notificationId(leaving.get()));
-    if (mainChild() == leaving) setMainChild(nullptr);
-    leaving->back();
-}
-
 void QuestionVC::back() {
     for (auto* child : {&calculatorVC_, &scratchpadVC_, &fontAdjustVC_, &kWEditVC_, &courseVC_, &forumVC_})
         closeChild(*child);

@@ -187,7 +187,6 @@ class QuestionVC : public SliddenViewController,
     void recordRateLabel();
     void runScripts(const std::vector<std::string>& scripts);
     void runScript(const std::string& script);
-    void closeChild(std::shared_ptr<CommonViewController>& child);
     std::shared_ptr<MRepository> rep() const;
     // Keeps the cursor inside the open set (or session) after a removal and shows the question
     // there, or closes the screen when nothing is left.

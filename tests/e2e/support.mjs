@@ -180,6 +180,16 @@ export async function tapAndWait(page, text, shown, { gone = false } = {}) {
     await settled(page);
 }
 
+// A picture of the screen (a key without a title), by its file name, tapped once the page is at
+// rest; the last one is on top.
+export async function tapPicture(page, name, which = -1) {
+    const pictures = page.locator(`img[src*="${name}"]:visible`);
+    await pictures.first().waitFor();
+    await settled(page);
+    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
 // ---- The program's screens
 
 // Opens the program's address in a new page and waits until `first` is shown and the page is at

@@ -19,6 +19,7 @@
 #include "tools/artwork/ForumNewsArtwork.h"
 #include "tools/artwork/GameArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
+#include "tools/artwork/LibraryArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/PracticeArtwork.h"
 #include "tools/artwork/QuestionFigures.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         ForumNewsArtwork::addTo(registry);
         GameArtwork::addTo(registry);
         HomeArtwork::addTo(registry);
+        LibraryArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);
         PracticeArtwork::addTo(registry);
         SettingsArtwork::addTo(registry);
