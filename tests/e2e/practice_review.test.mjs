@@ -11,7 +11,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, openProgram, pictureCentre, settled, shownTextItems, startProgram, tapText, tapToolButton,
+    artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapPicture, tapText, tapToolButton,
     typeInto, useBrowser, waitShown,
 } from './support.mjs';
 
@@ -27,13 +27,9 @@ async function tap(page, text, options = {}) {
     await tapText(page, text, options);
 }
 const waitGone = (page, text, pattern = false) => waitShown(page, text, { gone: true, pattern });
-// Taps the picture of that name once the page is at rest. The name is followed by the "@" of the
-// picture's file ("tb_hl@2x.png", escaped in its address), so that "tb_hl" is not "tb_hlsettings".
-async function tapImage(page, name) {
-    await settled(page);
-    const { x, y } = await pictureCentre(page, `${name}%40`);
-    await page.mouse.click(x, y);
-}
+// Taps the key of that picture. The name is followed by the "@" of the picture's file
+// ("tb_hl@2x.png", escaped in its address), so that "tb_hl" is not "tb_hlsettings".
+const tapImage = (page, name) => tapPicture(page, `${name}%40`);
 // The question page's frame.
 const questionFrame = (page) => page.frameLocator('iframe').last();
 
