@@ -18,10 +18,6 @@ const std::map<std::string, Entry>& table() {
         {"ScratchpadVC", {"Scratchpad", "Done"}},
         {"CourseVC", {"Course", "Done"}},
         {"CourseVC_iPad", {"Course", "Done"}},
-        {"KWEditVC", {"Keywords", "Done"}},
-        {"KWEditVC_iPad", {"Keywords", "Done"}},
-        {"ReviewVC", {"Review", "Done"}},
-        {"ReviewVC_iPad", {"Review", "Done"}},
         {"MathVC", {"Math Review", "MNotificationMathDone"}},
         {"MathVC_iPad", {"Math Review", "MNotificationMathDone"}},
     };

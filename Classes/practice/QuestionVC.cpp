@@ -7,6 +7,7 @@
 #include "Classes/core/FontAdjustVC.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/forum_news/ForumVC.h"
+#include "Classes/practice/KWEditVC.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQFilter.h"
 #include "Classes/practice/MQSet.h"
@@ -672,9 +673,16 @@ void QuestionVC::kWEditNotifications(const fnd::Notification& notification) {
     childNotifications(notification);
 }
 
+std::shared_ptr<CommonViewController> QuestionVC::makeKWEditVC(std::int32_t type) {
+    return ui::make<KWEditVC>(type);
+}
+
 void QuestionVC::openKWEdit(const Sender&) {
-    if (!canOpenSubview() || !currentQuestion()) return;
-    kWEditVC_ = openChild("KWEditVC", true);
+    auto q = currentQuestion();
+    if (!canOpenSubview() || !q) return;
+    kWEditVC_ = makeKWEditVC(q->questionType());
+    // Every notification of the editor shows the question again, so its marks follow the lists.
+    registerMainChildDoneHandler(&QuestionVC::kWEditNotifications, std::nullopt, kWEditVC_);
 }
 
 void QuestionVC::openCourse() {

@@ -174,6 +174,8 @@ class QuestionVC : public SliddenViewController,
     // Opens a child of that class name as the main child, or as a plain one.
     std::shared_ptr<CommonViewController> openChild(const std::string& className, bool asMainChild);
     void setTableWidth(int width) { tableWidth_ = width; }
+    // The keyword editor for the question type, shown; the tablet's is its own.
+    virtual std::shared_ptr<CommonViewController> makeKWEditVC(std::int32_t type);
     std::shared_ptr<CommonViewController> calculatorVC_;
     std::shared_ptr<CommonViewController> kWEditVC_;
     std::shared_ptr<CommonViewController> courseVC_;

@@ -10,7 +10,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton, useBrowser, waitShown,
+    artifacts, dragWaits, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton, useBrowser,
+    waitShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -253,25 +254,9 @@ describe('the filter editor with a thousand sets', () => {
         await tap(page, 'Filter and Sets');
         await waitShown(page, 'Kaplan');
         await settled(page);
-        await page.evaluate(() => {
-            window.dragTest = { moves: [], messages: [] };
-            window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
-            window.addEventListener('pointermove', () => window.dragTest.moves.push(performance.now()), true);
-        });
         const start = await waitShown(page, 'Kaplan');
         // Drags of the finger up the list, each 300 pixels in 30 steps, the list kept moving.
-        for (let drag = 0; drag < 8; drag++) {
-            await page.mouse.move(start.x, start.y + 200);
-            await page.mouse.down();
-            for (let i = 1; i <= 30; i++) await page.mouse.move(start.x, start.y + 200 - i * 10);
-            await page.mouse.up();
-        }
-        await settled(page);
-        const waits = await page.evaluate(() => {
-            const { moves, messages } = window.dragTest;
-            return moves.map((m) => (messages.find((t) => t >= m) ?? Infinity) - m);
-        });
-        waits.sort((a, b) => a - b);
+        const waits = await dragWaits(page, { x: start.x, y: start.y + 200 }, { drags: 8, steps: 30 });
         console.log(`filter editor, 1,000 sets: ${waits.length} moves, patch after a move median ${median(waits).toFixed(1)} ms, longest ${waits.at(-1).toFixed(1)} ms`);
         await s.shot('thousand-sets');
         assert.ok((await shownTexts(page, '^Timing set \\d+$', true)).length > 0, 'the list moved');

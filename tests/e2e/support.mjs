@@ -128,12 +128,42 @@ export async function changing(page, action) {
     await page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq && window.orvaDevice.settled(), before);
 }
 
+// Drags the finger up from the point `from` of the page `drags` times, each in `steps` moves of
+// `step` pixels and let go while moving, and answers how long each move of the pressed finger
+// waited for the program's next patch, in milliseconds, shortest first (a move that got none waited
+// forever). The first move of a drag is not counted: it stays within the distance a finger must go
+// before the content follows (ScrollView's kDragThreshold), so it changes nothing and has no patch of
+// its own; nor are moves of the pointer not pressed.
+export async function dragWaits(page, from, { drags, steps, step = 10 }) {
+    await page.evaluate(() => {
+        if (!window.dragTest) {
+            window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
+            window.addEventListener('pointerdown', () => { window.dragTest.pressed = 0; }, true);
+            window.addEventListener('pointermove', (e) => {
+                if (e.buttons && window.dragTest.pressed++ > 0) window.dragTest.moves.push(performance.now());
+            }, true);
+        }
+        window.dragTest = { moves: [], messages: [], pressed: 0 };
+    });
+    for (let n = 0; n < drags; n++) await drag(page, from, { x: 0, y: -steps * step }, steps);
+    await settled(page);
+    const waits = await page.evaluate(() => {
+        const { moves, messages } = window.dragTest;
+        return moves.map((m) => (messages.find((t) => t >= m) ?? Infinity) - m);
+    });
+    return waits.sort((a, b) => a - b);
+}
+
 // ---- Texts a person sees (installShownTexts must be given to the context)
 
 // The centres of the shown texts that are `text` (with `pattern`, that match it), in page order:
 // the last is on top.
 export const shownTexts = (page, text, pattern = false) =>
     page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
+
+// Each shown text that is `text` (with `pattern`, that matches it) beside its centre, in page order.
+export const shownTextItems = (page, text, pattern = false) =>
+    page.evaluate(([t, p]) => window.shownTextItems(t, p), [text, pattern]);
 
 // Waits until the text is shown (with `gone`, until it is not) and answers the centre of the one on
 // top.
@@ -245,8 +275,9 @@ export async function pictureCentre(page, name) {
 // Types into the visible text entry that matches the selector (the nth of them), tapped as a finger
 // would: the locator's own click would scroll the screen's clipped boxes to show it. With
 // `replace`, the text it held is taken back key by key first (a selection would bring up the edit
-// menu); with `enter`, the keyboard's return key follows.
-export async function typeInto(page, selector, text, { nth = 0, replace = false, enter = false } = {}) {
+// menu); with `atEnd`, the text goes after all it holds; with `enter`, the keyboard's return key
+// follows.
+export async function typeInto(page, selector, text, { nth = 0, replace = false, atEnd = false, enter = false } = {}) {
     const field = page.locator(`${selector}:visible`).nth(nth);
     const box = await field.boundingBox();
     await page.mouse.click(box.x + box.width / 2, box.y + Math.min(box.height / 2, 15));
@@ -256,6 +287,7 @@ export async function typeInto(page, selector, text, { nth = 0, replace = false,
         await page.keyboard.press('End');
         for (let n = (await field.inputValue()).length; n > 0; n--) await page.keyboard.press('Backspace');
     }
+    if (atEnd) await page.keyboard.press('Control+End');
     await page.keyboard.type(text);
     if (enter) await page.keyboard.press('Enter');
     await settled(page);
