@@ -151,8 +151,8 @@ void Server::send(std::string text) {
     impl_->io.post([core = impl_->core, tab, message] { core->deliver(tab, message); });
 }
 
-std::string Server::serveFolder(const std::filesystem::path& folder) {
-    return impl_->files->serveFolder(folder);
+std::string Server::serveFolder(const std::filesystem::path& folder, std::vector<std::string> alsoFrom) {
+    return impl_->files->serveFolder(folder, std::move(alsoFrom));
 }
 
 void Server::stopServingFolder(const std::string& prefix) { impl_->files->stopServingFolder(prefix); }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace fnd {
 class IOThread;
@@ -67,7 +68,7 @@ class Server {
     void send(std::string text);
 
     // Serves a folder under a fresh address ending in "/", open without the token.
-    std::string serveFolder(const std::filesystem::path& folder);
+    std::string serveFolder(const std::filesystem::path& folder, std::vector<std::string> alsoFrom = {});
     void stopServingFolder(const std::string& prefix);
     // Serves a document at a fresh address (inside a served folder's address when given, in the
     // place of the file `name` there) until it is withdrawn, with its content policy when given.
