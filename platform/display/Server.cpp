@@ -94,8 +94,12 @@ bool Server::start() {
                 if (auto side = main.lock()) side->handle(event);
             });
     };
+    ServerCore::Limits limits;
+    limits.connections = impl_->options.connectionLimit;
+    limits.requestTimeout =
+        std::chrono::milliseconds(static_cast<long>(impl_->options.requestTimeout * 1000));
     impl_->core = std::make_shared<ServerCore>(impl_->io, AccessPolicy(impl_->token, impl_->listener->port()),
-                                               impl_->files, std::move(sink));
+                                               impl_->files, std::move(sink), limits);
     impl_->listener->start(impl_->core);
     return true;
 }

@@ -32,6 +32,10 @@ class Server {
         std::filesystem::path webFolder;    // empty: the front end of the source tree
         std::filesystem::path fontsFolder;  // empty: the system's DejaVu fonts
         fnd::IOThread* ioThread = nullptr;  // null: the process's I/O thread
+        // Connections that have not shown the token yet: at most this many are open, and each
+        // must send its request within the timeout.
+        std::size_t connectionLimit = 64;
+        double requestTimeout = 5;  // seconds
     };
 
     Server();
