@@ -85,6 +85,8 @@ constexpr const char* kStyleAfterRightColour =
     ".upperline {border-top: 1px solid black;}"
     ".idiom {color: #FF0000;}"
     "img.mathtex {vertical-align: middle; padding: 2px;}"
+    // A figure wider than the page is scaled down to it, so that nothing is cut or drags sideways.
+    "img {max-width: 100%; height: auto; box-sizing: border-box;}"
     "</style>"
     "<script type=\"text/javascript\">"
     "function select_answer(answer) {var e = document.getElementById('radio' + answer);"
