@@ -96,13 +96,19 @@ test('a fresh start saves on the way to the background and the next start finds 
     const ended = await first.exited;
     assert.equal(ended.code, 0);
 
-    // The restarted program prints the same address (the token is kept in the data folder), so the
-    // open tab finds it again; an address without the token gets a page that says what to open.
+    // The tab that stays open shows that the program is gone.
+    await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'disconnected');
+    await page.screenshot({ path: path.join(artifacts, 'core_startup-disconnected.png') });
+
+    // The restarted program prints the same address (the token is kept in the data folder), and
+    // the open tab connects again by itself and gets the whole screen; an address without the
+    // token gets a page that says what to open.
     const second = await start();
     assert.equal(second.address, first.address);
     await second.until(() => /the user's data read from/.test(second.log()), 'the saved data read');
-    await page.goto(second.address);
     await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'connected');
+    await page.waitForFunction(() => document.getElementById('screen')?.textContent.includes('Library'));
+    await page.screenshot({ path: path.join(artifacts, 'core_startup-reconnected.png') });
     const stranger = await (await launchBrowser()).newPage();
     const refused = await stranger.goto(`http://127.0.0.1:${port}/`);
     assert.equal(refused.status(), 403);
