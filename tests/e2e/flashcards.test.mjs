@@ -15,8 +15,8 @@ import {
 
 // Waits until a text (or a text matching a pattern's source) is shown; answers its first centre.
 async function waitShown(page, text, pattern = false) {
-    await shownAt(page, text, { pattern }).catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
-    return (await shown(page, text, pattern))[0];
+    return shownAt(page, text, { pattern, which: 0 })
+        .catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
 }
 // A tap on the first place of the text, once the page is at rest.
 async function tap(page, text) {
