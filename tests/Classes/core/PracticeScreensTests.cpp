@@ -233,6 +233,23 @@ TEST_F(PracticeScreens, TheShakeMarkerShowsOnlyOnAPhoneWithShakingOn) {
     }
 }
 
+TEST_F(PracticeScreens, TheHeadersTypeAndRateLeaveRoomBetweenThem) {
+    // "SC" right-aligned against the left of "100 %": a few points apart, never touching.
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        installHome(idiom);
+        delegate->setRep(rep);
+        practice->sessions()->startSession();
+        std::shared_ptr<QuestionVC> screen =
+            idiom == ui::Idiom::Tablet ? ui::make<QuestionVC_iPad>(set) : ui::make<QuestionVC>(set);
+        auto type = testing_support::findByOutlet(*screen, "typeLbl");
+        auto rate = testing_support::findByOutlet(*screen, "rateLbl");
+        ASSERT_TRUE(type && rate);
+        EXPECT_GE(rate->frame().minX() - type->frame().maxX(), 4) << int(idiom);
+        screen->back();
+        runFor(1);
+    }
+}
+
 TEST_F(PracticeScreens, TimeInTheBackgroundDoesNotCountAndLeavingStopsEveryDelayedCall) {
     auto screen = openQuestions();
     runFor(9.6);
