@@ -254,6 +254,9 @@ describe('practice on the tablet', () => {
         await tap(page, 'Practise');
         await question(page).locator('#submit').waitFor({ state: 'visible' });
         await s.shot('question');
+        // A tap on an option's row, away from its radio and its words, chooses it.
+        await tapInPage(question(page).locator('#tr3 > td').first());
+        await question(page).locator('#radioC:checked').waitFor({ timeout: 5000 });
         await answer(page, 'C');
         await s.shot('revealed');
         await assertPicturesLoaded(s);
