@@ -82,6 +82,23 @@ async function cardTexts(page) {
 }
 // Waits until the card pages on show pass the check (the pages load in their frames after the
 // patch that places them); answers their texts.
+// How far the text boxes of the shown card's frames stand from the frame's middle, in pixels.
+async function cardOffCentre(page) {
+    const offsets = [];
+    for (const frame of page.frames()) {
+        if (frame === page.mainFrame()) continue;
+        const element = await frame.frameElement().catch(() => null);
+        if (!element || !(await element.isVisible())) continue;
+        const off = await frame.evaluate(() => {
+            const box = document.querySelector('.container, .container1');
+            if (!box) return null;
+            const r = box.getBoundingClientRect();
+            return Math.abs(r.left + r.width / 2 - window.innerWidth / 2);
+        }).catch(() => null);
+        if (off !== null) offsets.push(off);
+    }
+    return offsets;
+}
 async function untilCardTexts(page, check, what) {
     await settled(page);
     const deadline = Date.now() + 10000;
@@ -185,6 +202,9 @@ for (const device of ['phone', 'tablet']) {
             const card = await cardBox(page);
             const centre = { x: card.x + card.width / 2, y: card.y + card.height / 2 };
             const face = await untilCardTexts(page, (t) => t.length >= 1, 'the face is shown');
+            // The card's text stands in the middle of the card.
+            const offsets = await cardOffCentre(page);
+            assert.ok(offsets.length > 0 && offsets.every((d) => d < 2), `off the middle by ${offsets}`);
             await drag(page, centre, { x: 0, y: 80 * s.scale });
             const differs = (texts) => (t) => t.length >= 1 && JSON.stringify(t) !== JSON.stringify(texts);
             const back = await untilCardTexts(page, differs(face), 'a vertical drag turns the card');
