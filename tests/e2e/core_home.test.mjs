@@ -62,6 +62,37 @@ for (const device of ['phone', 'tablet']) {
             assert.ok(Math.abs(again.x - timer.x) < 2 && Math.abs(again.y - timer.y) < 2, 'the button is back');
         });
 
+        test('a button shows a hand and its caption opens the tool as its picture does', async () => {
+            const { page } = s;
+            const caption = await waitShown(page, 'Timer');
+            const cursor = await page.evaluate(({ x, y }) => getComputedStyle(document.elementFromPoint(x, y)).cursor, caption);
+            assert.equal(cursor, 'pointer');
+            await page.mouse.click(caption.x, caption.y);
+            await waitShown(page, 'Done');
+            await settled(page);
+            await shot(page, `${device}-caption-opened`);
+            await page.mouse.click(...Object.values(await centreOf(page, 'Done')));
+            await waitShown(page, 'Done', { gone: true });
+            await settled(page);
+        });
+
+        test('a turn keeps the device at its scale, clear of the page\'s controls', async () => {
+            const { page } = s;
+            const box = () => page.evaluate(() => {
+                const d = document.getElementById('device').getBoundingClientRect();
+                const chip = document.getElementById('connection').getBoundingClientRect();
+                const controls = document.getElementById('controls').getBoundingClientRect();
+                return { long: Math.max(d.width, d.height), top: d.top, bottom: d.bottom, chip: chip.bottom, controls: controls.top };
+            });
+            const upright = await box();
+            await changing(page, () => page.click('#rotate-left'));
+            await shot(page, `${device}-turned`);
+            const turned = await box();
+            await changing(page, () => page.click('#rotate-right'));
+            assert.ok(Math.abs(turned.long - upright.long) < 1, `${upright.long} then ${turned.long}`);
+            for (const b of [upright, turned]) assert.ok(b.top >= b.chip && b.bottom <= b.controls, JSON.stringify(b));
+        });
+
         if (device === 'tablet') {
             test('the grid spreads over the width when the tablet turns', async () => {
                 const { page } = s;

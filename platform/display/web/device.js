@@ -46,10 +46,10 @@
         screenNode.style.width = state.size[0] + 'px';
         screenNode.style.height = state.size[1] + 'px';
         for (const key of ['left', 'top', 'width', 'height']) overlay.style[key] = screenNode.style[key];
-        const sideways = Math.abs(state.angle / 90) % 2 === 1;
+        // One scale that fits the device upright and turned, so that a turn never resizes it.
         const room = stage.getBoundingClientRect();
-        const [w, h] = sideways ? [height, width] : [width, height];
-        state.scale = Math.max(0.05, Math.min((room.width - 16) / w, (room.height - 16) / h));
+        const fit = (w, h) => Math.min((room.width - 16) / w, (room.height - 16) / h);
+        state.scale = Math.max(0.05, Math.min(fit(width, height), fit(height, width)));
         picture.style.transform = `translate(-50%, -50%) rotate(${state.angle}deg) scale(${state.scale})`;
     }
 
