@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import {
-    artifacts, cardBox, changing, drag, openProgram, pictureCentre, screenSeq, settled, shownTexts as shown,
+    artifacts, cardBox, changing, drag, openProgram, pickShown, pictureCentre, screenSeq, settled, shownTexts as shown,
     startProgram, tapText, toolButton, typeInto, untilFrameTexts, useBrowser, waitShown as shownAt,
 } from './support.mjs';
 
@@ -210,7 +210,8 @@ for (const device of ['phone', 'tablet']) {
             await waitShown(page, 'A card to delete');
             // The middle card deleted, the last moved to the top.
             const doomed = await waitShown(page, 'A card to delete');
-            const minus = (await shown(page, '\u2212')).sort((a, b) => Math.abs(a.y - doomed.y) - Math.abs(b.y - doomed.y))[0];
+            const minus = await pickShown(page, '\u2212',
+                (all) => all.sort((a, b) => Math.abs(a.y - doomed.y) - Math.abs(b.y - doomed.y))[0]);
             await page.mouse.click(minus.x, minus.y);
             await tapLast(page, 'Delete');
             await page.waitForFunction(() => window.shownTexts('A card to delete').length === 0);
@@ -235,8 +236,9 @@ for (const device of ['phone', 'tablet']) {
             await dragRow(page, `Work rates ${device}`, -3, scale);
             const quant = await waitShown(page, "Vessark's Quant");
             // The row's key lies below its title, above the next row's.
-            const resets = (await shown(page, 'Reset')).filter((r) => r.y > quant.y).sort((a, b) => a.y - b.y);
-            await page.mouse.click(resets[0].x, resets[0].y);
+            const reset = await pickShown(page, 'Reset',
+                (all) => all.filter((r) => r.y > quant.y).sort((a, b) => a.y - b.y)[0]);
+            await page.mouse.click(reset.x, reset.y);
             await waitShown(page, 'Are you sure you want to delete history for this deck?');
             await shot(page, `${device}-reset`);
             await tapLast(page, 'Delete');

@@ -139,6 +139,18 @@ export async function waitShown(page, text, { pattern = false, gone = false, whi
     return gone ? null : found.jsonValue();
 }
 
+// Looks at the shown texts until `choose` (given their centres, here in the test) picks one, and
+// answers it: the one of several that a step means, found again on every look until it is there.
+export async function pickShown(page, text, choose, { pattern = false, timeout = 10000 } = {}) {
+    const deadline = Date.now() + timeout;
+    for (;;) {
+        const picked = choose(await shownTexts(page, text, pattern));
+        if (picked) return picked;
+        if (Date.now() > deadline) throw new Error(`no "${text}" to pick`);
+        await page.waitForFunction(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
+    }
+}
+
 // Taps a text once it is shown: the one on top, or the given one in page order. Finding and
 // tapping are one step.
 export async function tapText(page, text, { which = -1, pattern = false } = {}) {
