@@ -415,8 +415,8 @@
                     rec.node.classList.toggle('clips', !!value);
                     break;
                 case 'taps':
-                    // A hand over what takes a tap; its parts (title, image) inherit it.
-                    s.cursor = value ? 'pointer' : '';
+                    // The page shows a hand over it (see the pointer's moves in device.js).
+                    rec.node.dataset.taps = value ? 'true' : 'false';
                     break;
                 case 'interactive':
                     rec.node.dataset.interactive = value ? 'true' : 'false';
