@@ -123,6 +123,8 @@ void QuestionVC::init(std::shared_ptr<MSession> session) {
 }
 
 void QuestionVC::commonSetup() {
+    // The marker is an outlet of the interface file, which loads with the view.
+    view();
     auto r = rep();
     if (shakeToolBarLbl_ && r && !r->fSetsShake()) shakeToolBarLbl_->setHidden(true);
 }
@@ -540,10 +542,12 @@ std::string QuestionVC::reportMail(const std::string& supportAddress, int key,
 
 void QuestionVC::actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIndex) {
     if (&sheet != reportSheet_.get()) return;
+    // The sheet numbers its keys from its first other button, with Cancel after them.
+    int key = buttonIndex - sheet.firstOtherButtonIndex();
+    bool cancelled = buttonIndex == sheet.cancelButtonIndex();
     reportSheet_.reset();
     auto q = currentQuestion();
-    int key = buttonIndex - 1;
-    if (!q || key < 0 || key >= int(kReportLeads.size())) return;
+    if (!q || cancelled || key < 0 || key >= int(kReportLeads.size())) return;
     std::string link = reportMail(fnd::Bundle::main().infoValue("SupportMailAddress"), key, *q);
     // The support address comes with the bundle; without one there is nobody to write to.
     if (link.empty()) return;

@@ -164,6 +164,7 @@ class QuestionVC : public SliddenViewController,
     const std::shared_ptr<ui::BarButtonItem>& randomQBtn() const { return randomQBtn_; }
     const std::shared_ptr<ui::BarButtonItem>& passageKey() const { return showFullShortCommonTextBtn_; }
     const std::shared_ptr<ui::AlertView>& goToAlert() const { return goToAlert_; }
+    const std::shared_ptr<ui::ActionSheet>& reportSheet() const { return reportSheet_; }
     const std::shared_ptr<ui::TextField>& numberField() const { return numberField_; }
     const std::shared_ptr<CommonViewController>& fontAdjustVC() const { return fontAdjustVC_; }
     const std::shared_ptr<CommonViewController>& calculatorVC() const { return calculatorVC_; }

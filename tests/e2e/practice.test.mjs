@@ -81,6 +81,24 @@ async function answer(page, letter) {
     return took;
 }
 
+// The pictures of the question page (the course logo, the separator over the explanation) once
+// each has finished loading: a picture the display could not serve has no natural size.
+async function missingPictures(page) {
+    return question(page).locator('img').evaluateAll((images) => Promise.all(images.map((image) =>
+        (image.complete ? null : new Promise((done) => { image.onload = done; image.onerror = done; }))))
+        .then(() => ({ count: images.length, missing: images.filter((i) => !(i.naturalWidth > 0)).map((i) => i.getAttribute('src')) })));
+}
+async function assertPicturesLoaded(s) {
+    const { count, missing } = await missingPictures(s.page);
+    assert.ok(count > 0, 'the page has pictures');
+    assert.deepEqual(missing, []);
+    // Scrolled in the frame alone: scrolling the image into view would move the device's page too.
+    await question(s.page).locator('img').last().evaluate((image) =>
+        window.scrollTo(0, image.getBoundingClientRect().top + window.scrollY - window.innerHeight / 2));
+    await s.shot('pictures');
+    await question(s.page).locator('body').evaluate(() => window.scrollTo(0, 0));
+}
+
 // The next key, then the next page's submit key; answers the time from the tap to the new page's
 // first paint, as the page itself recorded it (the driver's own polling for the page adds to what it
 // sees).
@@ -157,7 +175,10 @@ describe('practice on the phone', () => {
                 await s.shot(`failed-${i}`);
                 throw e;
             }
-            if (i === 0) await s.shot('revealed');
+            if (i === 0) {
+                await s.shot('revealed');
+                await assertPicturesLoaded(s);
+            }
             loads.push(await next(page));
         }
         s.answered = reveals.length;
@@ -234,8 +255,12 @@ describe('practice on the tablet', () => {
         await tap(page, 'Practise');
         await question(page).locator('#submit').waitFor({ state: 'visible' });
         await s.shot('question');
+        // A tap on an option's row, away from its radio and its words, chooses it.
+        await tapInPage(question(page).locator('#tr3 > td').first());
+        await question(page).locator('#radioC:checked').waitFor({ timeout: 5000 });
         await answer(page, 'C');
         await s.shot('revealed');
+        await assertPicturesLoaded(s);
         await next(page);
         await answer(page, 'B');
         await closeQuestion(page);

@@ -166,17 +166,33 @@ export const shownTextItems = (page, text, pattern = false) =>
     page.evaluate(([t, p]) => window.shownTextItems(t, p), [text, pattern]);
 
 // Waits until the text is shown (with `gone`, until it is not) and answers the centre of the one on
-// top.
-export async function waitShown(page, text, { pattern = false, gone = false } = {}) {
-    await page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone]);
-    return gone ? null : (await shownTexts(page, text, pattern)).at(-1);
+// top (with `which`, the given one in page order). The centre comes from the same look that found
+// the text, so a text that moves on meanwhile cannot leave the answer empty.
+export async function waitShown(page, text, { pattern = false, gone = false, which = -1 } = {}) {
+    const found = await page.waitForFunction(([t, p, g, w]) => {
+        const all = window.shownTexts(t, p);
+        if (g) return all.length === 0;
+        return all.at(w) ?? false;
+    }, [text, pattern, gone, which]);
+    return gone ? null : found.jsonValue();
 }
 
-// Taps a text once it is shown: the one on top, or the given one in page order.
+// Looks at the shown texts until `choose` (given their centres, here in the test) picks one, and
+// answers it: the one of several that a step means, found again on every look until it is there.
+export async function pickShown(page, text, choose, { pattern = false, timeout = 10000 } = {}) {
+    const deadline = Date.now() + timeout;
+    for (;;) {
+        const picked = choose(await shownTexts(page, text, pattern));
+        if (picked) return picked;
+        if (Date.now() > deadline) throw new Error(`no "${text}" to pick`);
+        await page.waitForFunction(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
+    }
+}
+
+// Taps a text once it is shown: the one on top, or the given one in page order. Finding and
+// tapping are one step.
 export async function tapText(page, text, { which = -1, pattern = false } = {}) {
-    await waitShown(page, text, { pattern });
-    const all = await shownTexts(page, text, pattern);
-    const { x, y } = all.at(which);
+    const { x, y } = await waitShown(page, text, { pattern, which });
     await page.mouse.click(x, y);
 }
 
