@@ -439,4 +439,17 @@ TEST_F(SectionTrackerTest, TheCalculatorOpensAsMainChildOrTogglesDockedAndTheScr
     EXPECT_FALSE(calculator->isShown());
 }
 
+TEST_F(SectionTrackerTest, TheAnswerPadHidesTheRowsUnderIt) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        start(idiom);
+        open(section(0, "PS"), idiom);
+        select(0);
+        startOrAnswerKey();
+        startOrAnswerKey();
+        runFor(0.3);
+        ASSERT_TRUE(screen->answersVC());
+        EXPECT_EQ(screen->answersVC()->view()->backgroundColor().alpha, 1) << int(idiom);
+    }
+}
+
 }  // namespace
