@@ -168,6 +168,7 @@ class QuestionVC : public SliddenViewController,
     const std::shared_ptr<ui::TextField>& numberField() const { return numberField_; }
     const std::shared_ptr<CommonViewController>& fontAdjustVC() const { return fontAdjustVC_; }
     const std::shared_ptr<CommonViewController>& calculatorVC() const { return calculatorVC_; }
+    const std::shared_ptr<CommonViewController>& scratchpadVC() const { return scratchpadVC_; }
 
   protected:
     // The forum browser of the device on the address, opened over this screen.

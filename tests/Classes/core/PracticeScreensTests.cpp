@@ -22,6 +22,8 @@
 #include "Classes/practice/QuestionVC_iPad.h"
 #include "Classes/practice/SetsFilterEditVC.h"
 #include "Classes/practice/SetsVC.h"
+#include "Classes/study_aids/CalculatorVC.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/PercentEscaping.h"
@@ -245,6 +247,45 @@ TEST_F(PracticeScreens, TheHeadersTypeAndRateLeaveRoomBetweenThem) {
         auto rate = testing_support::findByOutlet(*screen, "rateLbl");
         ASSERT_TRUE(type && rate);
         EXPECT_GE(rate->frame().minX() - type->frame().maxX(), 4) << int(idiom);
+        screen->back();
+        runFor(1);
+    }
+}
+
+TEST_F(PracticeScreens, TheCalculatorAndScratchpadKeysOpenTheStudyAidsPanels) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        installHome(idiom);
+        delegate->setRep(rep);
+        practice->sessions()->startSession();
+        std::shared_ptr<QuestionVC> screen =
+            idiom == ui::Idiom::Tablet ? ui::make<QuestionVC_iPad>(set) : ui::make<QuestionVC>(set);
+        runFor(0.5);
+        bool tablet = idiom == ui::Idiom::Tablet;
+
+        // The phone's calculator covers the screen as its main child; the tablet's key toggles a
+        // docked panel beside the question.
+        screen->openCalculator(nullptr);
+        auto calculator = std::dynamic_pointer_cast<CalculatorVC>(screen->calculatorVC());
+        ASSERT_TRUE(calculator) << int(idiom);
+        EXPECT_EQ(screen->mainChild() == calculator, !tablet) << int(idiom);
+        runFor(0.5);
+        if (tablet)
+            screen->openCalculator(nullptr);
+        else
+            calculator->doneClick(nullptr);
+        runFor(0.5);
+        EXPECT_EQ(screen->calculatorVC(), nullptr) << int(idiom);
+        EXPECT_FALSE(calculator->isShown()) << int(idiom);
+
+        // The scratchpad's Done closes it here: the question screen does not keep the drawing.
+        screen->openScratchpad(nullptr);
+        auto pad = std::dynamic_pointer_cast<ScratchpadVC>(screen->scratchpadVC());
+        ASSERT_TRUE(pad) << int(idiom);
+        runFor(0.5);
+        EXPECT_TRUE(pad->isShown()) << int(idiom);
+        pad->doneClick(nullptr);
+        runFor(0.5);
+        EXPECT_EQ(screen->scratchpadVC(), nullptr) << int(idiom);
         screen->back();
         runFor(1);
     }
