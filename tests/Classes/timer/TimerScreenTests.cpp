@@ -6,6 +6,7 @@
 
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/CommonConfirmVC.h"
+#include "Classes/study_aids/ScratchpadVC.h"
 #include "Classes/timer/CustomEditVC.h"
 #include "Classes/timer/TimerAllResultsVC.h"
 #include "Classes/timer/TimerConfirmVC.h"
@@ -359,6 +360,27 @@ TEST_F(TimerScreen, WithoutVibrationOrOnTheTabletOnlyTheColourOptionShows) {
     const ui::Point time = timer->timeLbl()->center();
     tap(shown("Info"));
     EXPECT_EQ(timer->timeLbl()->center(), time);
+}
+
+TEST_F(TimerScreen, TheScratchpadKeyOpensThePanelAndDoneOnlyHidesIt) {
+    start();
+    timer->openScratchpad(nullptr);
+    runFor(0.5);
+    auto pad = std::dynamic_pointer_cast<ScratchpadVC>(timer->scratchpadVC());
+    ASSERT_TRUE(pad);
+    EXPECT_NE(pad->view()->superview(), nullptr);
+    pad->doneClick(nullptr);
+    runFor(0.5);
+    EXPECT_EQ(pad->view()->superview(), nullptr);
+    // The same panel, and so the same drawing, comes back.
+    timer->openScratchpad(nullptr);
+    runFor(0.5);
+    EXPECT_EQ(timer->scratchpadVC(), pad);
+    EXPECT_NE(pad->view()->superview(), nullptr);
+    timer->back();
+    runFor(1);
+    EXPECT_EQ(timer->scratchpadVC(), nullptr);
+    EXPECT_FALSE(pad->isShown());
 }
 
 }  // namespace
