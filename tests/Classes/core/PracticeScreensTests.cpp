@@ -71,6 +71,13 @@ class PracticeScreens : public core_test::ScreenBasesTest {
         ScreenBasesTest::TearDown();
     }
 
+    // The question screen over the set on a fresh home screen of the idiom's device, not yet run.
+    std::shared_ptr<QuestionVC> makeQuestionsOn(ui::Idiom idiom) {
+        installHome(idiom);
+        delegate->setRep(rep);
+        practice->sessions()->startSession();
+        return idiom == ui::Idiom::Tablet ? ui::make<QuestionVC_iPad>(set) : ui::make<QuestionVC>(set);
+    }
     std::shared_ptr<QuestionVC> openQuestions(std::shared_ptr<MQSet> on = nullptr) {
         practice->sessions()->startSession();
         auto screen = ui::make<QuestionVC>(on ? on : set);
@@ -220,12 +227,8 @@ TEST_F(PracticeScreens, TheShakeMarkerShowsOnlyOnAPhoneWithShakingOn) {
         {ui::Idiom::Tablet, true, false},
     };
     for (const auto& c : table) {
-        installHome(c.idiom);
-        delegate->setRep(rep);
         rep->setFSetsShake(c.shaking);
-        practice->sessions()->startSession();
-        std::shared_ptr<QuestionVC> screen =
-            c.idiom == ui::Idiom::Tablet ? ui::make<QuestionVC_iPad>(set) : ui::make<QuestionVC>(set);
+        std::shared_ptr<QuestionVC> screen = makeQuestionsOn(c.idiom);
         runFor(0.5);
         auto marker = testing_support::findByOutlet(*screen, "shakeToolBarLbl");
         ASSERT_TRUE(marker);
@@ -238,11 +241,7 @@ TEST_F(PracticeScreens, TheShakeMarkerShowsOnlyOnAPhoneWithShakingOn) {
 TEST_F(PracticeScreens, TheHeadersTypeAndRateLeaveRoomBetweenThem) {
     // "SC" right-aligned against the left of "100 %": a few points apart, never touching.
     for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
-        installHome(idiom);
-        delegate->setRep(rep);
-        practice->sessions()->startSession();
-        std::shared_ptr<QuestionVC> screen =
-            idiom == ui::Idiom::Tablet ? ui::make<QuestionVC_iPad>(set) : ui::make<QuestionVC>(set);
+        std::shared_ptr<QuestionVC> screen = makeQuestionsOn(idiom);
         auto type = testing_support::findByOutlet(*screen, "typeLbl");
         auto rate = testing_support::findByOutlet(*screen, "rateLbl");
         ASSERT_TRUE(type && rate);
@@ -254,11 +253,7 @@ TEST_F(PracticeScreens, TheHeadersTypeAndRateLeaveRoomBetweenThem) {
 
 TEST_F(PracticeScreens, TheCalculatorAndScratchpadKeysOpenTheStudyAidsPanels) {
     for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
-        installHome(idiom);
-        delegate->setRep(rep);
-        practice->sessions()->startSession();
-        std::shared_ptr<QuestionVC> screen =
-            idiom == ui::Idiom::Tablet ? ui::make<QuestionVC_iPad>(set) : ui::make<QuestionVC>(set);
+        std::shared_ptr<QuestionVC> screen = makeQuestionsOn(idiom);
         runFor(0.5);
         bool tablet = idiom == ui::Idiom::Tablet;
 
