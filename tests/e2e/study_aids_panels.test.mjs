@@ -56,11 +56,11 @@ async function doubleTapWord(page, word) {
 
 for (const device of ['phone', 'tablet']) {
     describe(`the study aids on the ${device}`, () => {
-        const s = withProgram(program, () => ['--data-dir', browser.folder('orvakit-aids-'), '--device', device,
+        const s = withProgram(program, () => ['--data-dir', browser.folder('orvakit-aids-panels-'), '--device', device,
             '--languages', 'en-GB,fr'], (address) => openProgram(browser.context, address, { tip: true }));
         const shot = async (name) => {
             await settled(s.page);
-            await s.page.screenshot({ path: path.join(artifacts, `study_aids-${device}-${name}.png`) });
+            await s.page.screenshot({ path: path.join(artifacts, `study_aids_panels-${device}-${name}.png`) });
         };
 
         test('the reader opens on a page of the study guide', async () => {
