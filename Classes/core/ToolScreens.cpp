@@ -12,6 +12,7 @@
 #include "Classes/forum_news/ForumVC.h"
 #include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/library_store/ShopVC_iPad.h"
 #include "Classes/library_store/StartVC_iPad.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
@@ -64,8 +65,8 @@ const std::map<std::string, Factory>& table() {
         {"ForumVC_iPad", screen<ForumVC_iPad>()},
         {"CoursesVC", pending("CoursesVC", "Courses")},
         {"CoursesVC_iPad", pending("CoursesVC_iPad", "Courses")},
-        {"ShopVC", pending("ShopVC", "Store")},
-        {"ShopVC_iPad", pending("ShopVC_iPad", "Store")},
+        {"ShopVC", screen<ShopVC>()},
+        {"ShopVC_iPad", screen<ShopVC_iPad>()},
         {"SettingsVC", screen<SettingsVC>()},
         {"SettingsVC_iPad", screen<SettingsVC_iPad>()},
         {"FeedbackVC", pending("FeedbackVC", "Feedback", countFeedbackOpening)},

@@ -10,12 +10,6 @@ const ui::ConnectionTable& StartItemVC_iPad::classConnections() {
 
 void StartItemVC_iPad::processOrientationChange() { reloadFrontView(); }
 
-void StartItemVC_iPad::openCalculator(const Sender&) {
-    // The key opens the panel beside the page, or closes the open one.
-    if (calculatorSlot())
-        closeChild(calculatorSlot());
-    else
-        calculatorSlot() = openChild("CalculatorVC", false);
-}
+void StartItemVC_iPad::openCalculator(const Sender&) { toggleCalculator(); }
 
 std::string StartItemVC_iPad::pageScript(int fontSize) const { return PageScripts::tabletScript(fontSize); }

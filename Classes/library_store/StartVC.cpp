@@ -6,8 +6,13 @@
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/core/TovridaAppDelegate.h"
 #include "Classes/core/WebViewCustom.h"
+#include "Classes/library_store/IBookCloudVC_iPad.h"
+#include "Classes/library_store/IBookItemVC_iPad.h"
+#include "Classes/library_store/IBookVC.h"
+#include "Classes/library_store/IBookVC_iPad.h"
 #include "Classes/library_store/LibraryContents.h"
 #include "Classes/library_store/MEBook.h"
+#include "Classes/library_store/ShopVC.h"
 #include "Classes/library_store/StartItemVC.h"
 #include "Classes/library_store/StartItemVC_iPad.h"
 #include "Classes/library_store/StartSetVC.h"
@@ -36,8 +41,12 @@ void StartVC::registerOwners() {
     for (const ui::ConnectionTable* table :
          {&StartVC::classConnections(), &StartVC_iPad::classConnections(), &StartSetVC::classConnections(),
           &StartSetVC_iPad::classConnections(), &StartItemVC::classConnections(),
-          &StartItemVC_iPad::classConnections()})
+          &StartItemVC_iPad::classConnections(), &IBookVC::classConnections(),
+          &IBookVC_iPad::classConnections(), &IBookItemVC::classConnections(),
+          &IBookItemVC_iPad::classConnections(), &IBookCloudVC::classConnections(),
+          &IBookCloudVC_iPad::classConnections()})
         ui::ConnectionTable::registerOwner(*table);
+    ShopVC::registerOwners();
 }
 
 void StartVC::init() {
@@ -206,8 +215,7 @@ void StartVC::openStartSetVCAtRow(int row) {
 }
 
 std::shared_ptr<StartSetVC> StartVC::makeSmartBookVC(const std::shared_ptr<MEBook>& book) const {
-    // The interactive book's own screens build on the set screen; until then it reads as a set.
-    return makeStartSetVC(book);
+    return ui::make<IBookVC>(book);
 }
 
 std::shared_ptr<StartSetVC> StartVC::makeStartSetVC(const std::shared_ptr<MStartSet>& set) const {

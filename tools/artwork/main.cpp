@@ -25,6 +25,7 @@
 #include "tools/artwork/QuestionFigures.h"
 #include "tools/artwork/SettingsArtwork.h"
 #include "tools/artwork/StatisticsArtwork.h"
+#include "tools/artwork/StoreArtwork.h"
 #include "tools/artwork/StudyAidsArtwork.h"
 #include "tools/artwork/TimerArtwork.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
         PracticeArtwork::addTo(registry);
         SettingsArtwork::addTo(registry);
         StatisticsArtwork::addTo(registry);
+        StoreArtwork::addTo(registry);
         StudyAidsArtwork::addTo(registry);
         TimerArtwork::addTo(registry);
     }

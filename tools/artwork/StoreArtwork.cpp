@@ -1,0 +1,113 @@
+#include "tools/artwork/StoreArtwork.h"
+
+#include <string>
+
+#include "platform/graphics/Context.h"
+#include "platform/ui/Color.h"
+#include "tools/artwork/ArtworkPen.h"
+#include "tools/artwork/ArtworkRegistry.h"
+
+namespace {
+
+using ui::Color;
+using ui::Font;
+
+const Color kWhite = Color::whiteColor();
+const Color kInk = Color::rgb(0.15, 0.19, 0.24);
+const Font kBold = Font("DejaVu Sans", 10, Font::Weight::Bold);
+const Font kSerifBold = Font("DejaVu Serif", 10, Font::Weight::Bold);
+
+// A ribbon with a word: the new mark and the update mark.
+void ribbon(ArtworkRegistry& registry, const char* name, double width, const Color& color, const char* word) {
+    registry.add(name, width, 18, [width, color, word](gfx::Context& c) {
+        ArtworkPen pen(c);
+        c.setFillColor(Color::white(0, 0.2));
+        pen.fillRoundedRect({1, 2, width - 1, 16}, 4);
+        c.setFillColor(color);
+        pen.fillRoundedRect({0, 0, width - 1, 16}, 4);
+        c.setFillColor(kWhite);
+        pen.drawInkCentred(Font("DejaVu Sans", 10, Font::Weight::Bold), word, (width - 1) / 2, 8);
+    });
+}
+
+// The info key: a blue disc with a white "i".
+void info(gfx::Context& c) {
+    ArtworkPen pen(c);
+    c.setFillColor(Color::hsb(0.58, 0.7, 0.8));
+    pen.disc(12.5, 12.5, 11);
+    pen.setLines(kWhite, 1.5);
+    pen.ring(12.5, 12.5, 10);
+    c.setFillColor(kWhite);
+    pen.drawInkCentred(Font("DejaVu Serif", 15, Font::Weight::Bold), "i", 12.5, 13);
+}
+
+// A product's cover as the store shows it: for sale with a price tag, owned with a tick.
+void storeIcon(ArtworkPen& pen, double hue, const std::string& title, bool owned) {
+    gfx::Context& c = pen.context();
+    const double w = StoreArtwork::kIconWidth, h = StoreArtwork::kIconHeight;
+    c.setFillColor(Color::white(0, 0.25));
+    pen.fillRoundedRect({4, 4, w - 4, h - 4}, 4);
+    c.setFillColor(Color::hsb(hue, 0.55, 0.62));
+    pen.fillRoundedRect({0, 0, w - 4, h - 4}, 4);
+    c.setFillColor(Color::white(0, 0.25));
+    c.fillRect(0, 4, 8, h - 12);
+    c.setFillColor(Color::white(1, 0.9));
+    c.fillRect(12, 18, w - 20, 34);
+    c.setFillColor(kInk);
+    ui::Rect box{14, 20, w - 24, 30};
+    pen.drawName(kSerifBold, ArtworkPen::fitName(kSerifBold, title, box, 26), box);
+    if (owned) {
+        c.setFillColor(Color::hsb(0.3, 0.7, 0.65));
+        pen.disc(w - 18, h - 22, 11);
+        pen.setLines(kWhite, 2.5);
+        c.beginPath();
+        c.moveTo(w - 24, h - 22);
+        c.lineTo(w - 19, h - 17);
+        c.lineTo(w - 12, h - 27);
+        c.strokePath();
+    } else {
+        c.setFillColor(Color::hsb(0.12, 0.8, 0.95));
+        c.beginPath();
+        c.moveTo(w - 34, h - 30);
+        c.lineTo(w - 14, h - 30);
+        c.lineTo(w - 6, h - 22);
+        c.lineTo(w - 14, h - 14);
+        c.lineTo(w - 34, h - 14);
+        c.closePath();
+        c.fillPath();
+        c.setFillColor(kInk);
+        pen.drawInkCentred(kBold, "$", w - 22, h - 22);
+    }
+}
+
+// The cloud key: three words of different sizes, as bars.
+void cloudKey(gfx::Context& c) {
+    ArtworkPen pen(c);
+    c.setFillColor(kWhite);
+    pen.fillRoundedRect({3, 5, 12, 4}, 2);
+    pen.fillRoundedRect({9, 11, 13, 6}, 3);
+    pen.fillRoundedRect({2, 19, 9, 3}, 1.5);
+    pen.fillRoundedRect({13, 19, 7, 3}, 1.5);
+}
+
+}  // namespace
+
+void StoreArtwork::addTo(ArtworkRegistry& registry) {
+    ribbon(registry, "Store_new", 36, Color::hsb(0.0, 0.8, 0.85), "NEW");
+    ribbon(registry, "Store_update", 58, Color::hsb(0.58, 0.75, 0.8), "UPDATE");
+    registry.add("info", 25, 25, info);
+    registry.add("tb_cloud", 24, 24, cloudKey);
+    struct Icon {
+        const char* stem;
+        double hue;
+        const char* title;
+    };
+    for (const Icon& icon :
+         {Icon{"MORVA_CR_6", 0.95, "Critical Reasoning"}, Icon{"IB_example", 0.55, "Try-it"}})
+        for (bool owned : {false, true})
+            registry.add(std::string("Store_") + icon.stem + (owned ? "_b" : "_a"), kIconWidth, kIconHeight,
+                         [icon, owned](gfx::Context& c) {
+                             ArtworkPen pen(c);
+                             storeIcon(pen, icon.hue, icon.title, owned);
+                         });
+}
