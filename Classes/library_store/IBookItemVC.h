@@ -1,44 +1,10 @@
 #pragma once
-// The interactive book's page reader: the library's reader, with the page bridge (IBookBridge)
-// run after every page load, after every answer the page reports and when the error log's section
-// screen closes, so that the page always shows the answers recorded for its questions. The two
-// bridge links are handled here before anything else and never leave the reader: an answer link
-// records the answer in the book's index, an official-guide link opens the error log's questions
-// it names in a section screen of their own.
+// The interactive book's page reader on the phone (see IBookReader).
 
-#include <memory>
-#include <string>
+#include "Classes/library_store/IBookReader.h"
 
-#include "Classes/library_store/StartItemVC.h"
-
-class MEBook;
-class MSection;
-
-class IBookItemVC : public StartItemVC {
+class IBookItemVC : public IBookReader<StartItemVC> {
   public:
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
-
-    // The reader's page scripts, then the bridge run.
-    void applyJSforWebView(ui::WebView& webView) override;
-    // One bridge run over the view's page.
-    void intBookJSforWebView(ui::WebView& webView);
-    // The bridge links are refused, and a tapped one acted on; any other request goes to the
-    // library's reader.
-    bool webViewShouldStartLoad(ui::WebView& webView, const fnd::URLRequest& request,
-                                fnd::URLRequest::NavigationType navigation) override;
-
-    // Opens the error log's section screen on the section, when a child may open.
-    void openSection(const std::shared_ptr<MSection>& section);
-    // The section screen closed: the bridge runs again on the page in front.
-    void sectionNotifications(const fnd::Notification& notification);
-
-    // The book of the reader; null when the set is no e-book.
-    std::shared_ptr<MEBook> book() const;
-
-  protected:
-    virtual std::shared_ptr<CommonViewController> makeSectionVC(const std::shared_ptr<MSection>& section);
-
-  private:
-    void followBridgeLink(ui::WebView& webView, const std::string& url);
 };

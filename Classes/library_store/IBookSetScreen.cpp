@@ -5,6 +5,7 @@
 #include "Classes/errorlog/BookVC.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/library_store/IBookCloudVC_iPad.h"
+#include "Classes/library_store/IBookItemVC.h"
 #include "Classes/library_store/IBookItemVC_iPad.h"
 #include "Classes/library_store/IBookStatsView.h"
 #include "Classes/library_store/MEBook.h"

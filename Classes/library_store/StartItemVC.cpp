@@ -185,13 +185,6 @@ void StartItemVC::openCalculator(const Sender&) {
     calculatorVC_ = openChild("CalculatorVC", true);
 }
 
-void StartItemVC::toggleCalculator() {
-    if (calculatorVC_)
-        closeChild(calculatorVC_);
-    else
-        calculatorVC_ = openChild("CalculatorVC", false);
-}
-
 void StartItemVC::calculatorNotifications(const fnd::Notification& notification) {
     if (calculatorVC_ && proceedDoneNotification(&notification, calculatorVC_)) calculatorVC_.reset();
 }

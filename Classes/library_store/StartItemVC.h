@@ -106,8 +106,7 @@ class StartItemVC : public SliddenViewController, public ui::WebViewDelegate, pu
     virtual std::string pageScript(int fontSize) const;
     // Opens a child by class name through the stand-in table, as main child or plain child.
     std::shared_ptr<CommonViewController> openChild(const std::string& className, bool asMainChild);
-    // The tablet's calculator key: it opens the panel beside the page, or closes the open one.
-    void toggleCalculator();
+    std::shared_ptr<CommonViewController>& calculatorSlot() { return calculatorVC_; }
 
     // PageReader::Views.
     void loadInHiddenView(const fnd::URL& url) override;

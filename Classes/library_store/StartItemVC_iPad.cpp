@@ -10,6 +10,12 @@ const ui::ConnectionTable& StartItemVC_iPad::classConnections() {
 
 void StartItemVC_iPad::processOrientationChange() { reloadFrontView(); }
 
-void StartItemVC_iPad::openCalculator(const Sender&) { toggleCalculator(); }
+void StartItemVC_iPad::openCalculator(const Sender&) {
+    // The key opens the panel beside the page, or closes the open one.
+    if (calculatorSlot())
+        closeChild(calculatorSlot());
+    else
+        calculatorSlot() = openChild("CalculatorVC", false);
+}
 
 std::string StartItemVC_iPad::pageScript(int fontSize) const { return PageScripts::tabletScript(fontSize); }

@@ -7,6 +7,7 @@
 #include "Classes/core/TovridaAppDelegate.h"
 #include "Classes/core/WebViewCustom.h"
 #include "Classes/library_store/IBookCloudVC_iPad.h"
+#include "Classes/library_store/IBookItemVC.h"
 #include "Classes/library_store/IBookItemVC_iPad.h"
 #include "Classes/library_store/IBookVC.h"
 #include "Classes/library_store/IBookVC_iPad.h"
