@@ -2,7 +2,8 @@
 // screen: the contents with a pie beside each page that holds questions, the reader's page bridge
 // with a scripted page (answers recorded and shown at once, official-guide questions opened in the
 // error log's section screen and the page brought up to date on return, neither bridge link handed
-// out of the program) and the deletion of the book's answers.
+// out of the program), the deletion of the book's answers, and the tag cloud's sizes, colours and
+// area with a seeded random source.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/core/TovridaAppDelegate.h"
 #include "Classes/errorlog/MBook.h"
+#include "Classes/errorlog/MCloud.h"
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/errorlog/MSection.h"
 #include "Classes/errorlog/SectionVC_iPad.h"
@@ -28,9 +30,12 @@
 #include "Classes/library_store/MStartItem.h"
 #include "Classes/library_store/StartVC.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Random.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TableViewCell.h"
 #include "tests/support/HomeScreenLaunch.h"
 #include "tests/support/ScreenTestEnvironment.h"
@@ -282,6 +287,15 @@ TEST_F(IBookScreensTest, ClosingTheContentsWritesTheAnswersAndTheCloudOpensOnce)
     auto reader = openPage(*contents, "arithmetic.html");
     engineOf(*reader->webView()).tapLink("booksQButton:Sample_1_1:right:B");
     EXPECT_EQ(rep->booksData().count("Sample_1_1"), 0u) << "the answers stay in the book until it closes";
+    // A save meanwhile (the program going to the background) keeps them all the same.
+    ASSERT_TRUE(delegate->save());
+    auto saved = AbstractAppDelegate::loadRepositoryOfClass<MRepository>(AbstractAppDelegate::dataFilePath());
+    ASSERT_TRUE(saved);
+    ASSERT_EQ(saved->booksData().count("Sample_1_1"), 1u);
+    EXPECT_EQ(saved->booksData().at("Sample_1_1").back()->answer(), "B");
+    ASSERT_TRUE(saved->findEBookByProductId("Sample")->ibIndex());
+    EXPECT_EQ(saved->findEBookByProductId("Sample")->ibIndex()->statsForKey("Sample_1_1"),
+              (MIBStats{1, 1, 0}));
     reader->doneClick(nullptr);
     runFor(1);
 
@@ -300,6 +314,127 @@ TEST_F(IBookScreensTest, ClosingTheContentsWritesTheAnswersAndTheCloudOpensOnce)
     runFor(1);
     ASSERT_EQ(rep->booksData().count("Sample_1_1"), 1u);
     EXPECT_TRUE(rep->booksData().at("Sample_1_1").back()->isRight());
+}
+
+// ---- The tag cloud
+
+// An index whose tags carry (questions, answered, wrong) questions; the answered ones come first.
+std::shared_ptr<MIBIndex> taggedIndex(const std::vector<std::tuple<std::string, int, int, int>>& tags) {
+    auto index = std::make_shared<MIBIndex>("Tags");
+    int number = 0;
+    for (const auto& [tag, count, answered, wrong] : tags)
+        for (int i = 0; i < count; ++i) {
+            auto q =
+                std::make_shared<MIBQuestion>("Tags", "1", ++number, MIBQuestion::Tags{tag}, std::nullopt);
+            if (i < answered) q->addIBHRecord(std::make_shared<MIBHRecord>(std::nullopt, 0, i >= wrong, "A"));
+            index->addQuestion(q);
+        }
+    return index;
+}
+
+std::map<std::string, std::shared_ptr<MCloudTag>> drawn(const IBookCloudVC& screen) {
+    std::map<std::string, std::shared_ptr<MCloudTag>> words;
+    for (const auto& tag : screen.cloud()->tags()) words[tag->text()] = tag;
+    return words;
+}
+
+TEST_F(IBookScreensTest, TheCloudSizesAndColoursEachTagByItsQuestionsAndAnswers) {
+    fnd::Random::seed(5);
+    // 136 questions are the most of one tag: a tag of one question comes out at size 3.
+    auto index = taggedIndex({{"Ratios", 136, 3, 0},
+                              {"Algebra", 17, 3, 2},
+                              {"Lines", 1, 0, 0},
+                              {"Percents", 3, 3, 1},
+                              {"Words", 0, 0, 0}});
+    auto cloud = ui::make<IBookCloudVC>(index);
+    runFor(2);
+    auto words = drawn(*cloud);
+    ASSERT_EQ(words.size(), 4u);
+    std::vector<std::string> order;
+    for (const auto& tag : cloud->cloud()->tags()) order.push_back(tag->text());
+    EXPECT_EQ(order, (std::vector<std::string>{"ALGEBRA", "LINES", "PERCENTS", "RATIOS"})) << "in text order";
+    EXPECT_EQ(cloud->qSetCountMax(), 136u);
+    const double hue = delegate->mainHue();
+    struct Case {
+        const char* text;
+        float size, alpha;
+        ui::Color color;
+    };
+    for (const Case& c :
+         {Case{"RATIOS", 18, 1, ui::Color::hsb(hue, 1, 1)}, Case{"ALGEBRA", 9, 1, ui::Color::hsb(0, 0.5, 1)},
+          Case{"PERCENTS", 7, 0.2f + 0.8f * 5 / 7.5f, ui::Color::hsb(hue, 0, 1)},
+          Case{"LINES", 7, 0.2f + 0.8f * 3 / 7.5f, ui::Color::whiteColor()}}) {
+        ASSERT_TRUE(words.count(c.text)) << c.text;
+        EXPECT_EQ(words[c.text]->fontSize(), c.size) << c.text;
+        EXPECT_FLOAT_EQ(words[c.text]->alpha(), c.alpha) << c.text;
+        EXPECT_EQ(words[c.text]->color(), c.color) << c.text;
+    }
+    EXPECT_FLOAT_EQ(words["LINES"]->alpha(), 0.52f);
+    EXPECT_EQ(cloud->leftScaleLbl()->textColor(), delegate->lightColor());
+    EXPECT_EQ(cloud->rightScaleLbl()->textColor(), ui::Color::redColor());
+    EXPECT_EQ(cloud->cloud()->size(), (ui::Size{320, home->view()->bounds().size.height - 59}));
+
+    // The same seed places the same words at the same points.
+    fnd::Random::seed(5);
+    auto again = ui::make<IBookCloudVC>(index);
+    runFor(2);
+    for (const auto& [text, tag] : drawn(*again)) EXPECT_EQ(tag->center(), words[text]->center()) << text;
+    auto empty = ui::make<IBookCloudVC>(nullptr);
+    runFor(2);
+    EXPECT_TRUE(empty->cloud()->tags().empty());
+}
+
+TEST_F(IBookScreensTest, TheCloudLeavesOutTheLaterTagsOnceTheyCoverTwoFifthsOfIt) {
+    std::vector<std::tuple<std::string, int, int, int>> tags;
+    for (char c = 'A'; c <= 'Z'; ++c) tags.emplace_back(std::string(8, c), 1, 0, 0);
+    auto cloud = ui::make<IBookCloudVC>(taggedIndex(tags));
+    runFor(2);
+    const auto& shown = cloud->cloud()->tags();
+    ASSERT_LT(shown.size(), tags.size());
+    ASSERT_FALSE(shown.empty());
+    ui::Size size = cloud->cloud()->cloudView()->bounds().size;
+    double area = 0, before = 0;
+    for (const auto& tag : shown) {
+        before = area;
+        area += tag->size().width * tag->size().height;
+    }
+    EXPECT_LT(before, 0.4 * size.width * size.height) << "the last tag was added below the limit";
+    EXPECT_GE(area, 0.4 * size.width * size.height) << "and the next one was left out";
+    EXPECT_EQ(shown.back()->text(), std::string(8, char('A' + shown.size() - 1)));
+}
+
+TEST_F(IBookScreensTest, TheTabletsCloudIsLargerStartsAnywhereButTheMarginAndIsDrawnAgainOnTurning) {
+    start(ui::Idiom::Tablet);
+    fnd::Random::seed(9);
+    auto cloud = ui::make<IBookCloudVC_iPad>(taggedIndex({{"Ratios", 8, 0, 0}, {"Lines", 1, 0, 0}}));
+    runFor(2);
+    EXPECT_EQ(cloud->cloud()->size(), IBookCloudVC_iPad::kFirstCloudSize);
+    EXPECT_EQ(cloud->view()->subviews().front(), cloud->cloud()->cloudView());
+    EXPECT_EQ(drawn(*cloud)["RATIOS"]->fontSize(), 36);
+    EXPECT_EQ(drawn(*cloud)["LINES"]->fontSize(), 18);
+    int lowest = 1000, highest = 0;
+    for (int i = 0; i < 2000; ++i) {
+        int x = cloud->cloudBoundsX({200.7, 100}), y = cloud->cloudBoundsY({100, 90.5});
+        lowest = std::min({lowest, x, y});
+        highest = std::max(highest, x);
+        EXPECT_LE(y, 59);
+    }
+    EXPECT_EQ(lowest, 30);
+    EXPECT_EQ(highest, 169);
+    auto first = cloud->cloud();
+    fnd::NotificationCenter::defaultCenter().post(ToolChooseVC::kDidRotateNotification, home);
+    EXPECT_NE(cloud->cloud(), first);
+    EXPECT_FALSE(first->cloudView()->superview());
+    EXPECT_EQ(cloud->cloud()->size().width, home->view()->bounds().size.width);
+    EXPECT_EQ(drawn(*cloud).size(), 2u);
+
+    // The phone's start points do not depend on the cloud's size.
+    start(ui::Idiom::Phone);
+    auto phone = ui::make<IBookCloudVC>(nullptr);
+    for (int i = 0; i < 2000; ++i) {
+        int x = phone->cloudBoundsX({50, 50}), y = phone->cloudBoundsY({50, 50});
+        EXPECT_TRUE(x >= 30 && x < 290 && y >= 30 && y < 370) << x << "," << y;
+    }
 }
 
 }  // namespace
