@@ -6,6 +6,7 @@
 #include "platform/ui/Color.h"
 #include "tools/artwork/ArtworkPen.h"
 #include "tools/artwork/ArtworkRegistry.h"
+#include "tools/artwork/LibraryArtwork.h"
 
 namespace {
 
@@ -15,7 +16,6 @@ using ui::Font;
 const Color kWhite = Color::whiteColor();
 const Color kInk = Color::rgb(0.15, 0.19, 0.24);
 const Font kBold = Font("DejaVu Sans", 10, Font::Weight::Bold);
-const Font kSerifBold = Font("DejaVu Serif", 10, Font::Weight::Bold);
 
 // A ribbon with a word: the new mark and the update mark.
 void ribbon(ArtworkRegistry& registry, const char* name, double width, const Color& color, const char* word) {
@@ -44,18 +44,8 @@ void info(gfx::Context& c) {
 // A product's cover as the store shows it: for sale with a price tag, owned with a tick.
 void storeIcon(ArtworkPen& pen, double hue, const std::string& title, bool owned) {
     gfx::Context& c = pen.context();
-    const double w = StoreArtwork::kIconWidth, h = StoreArtwork::kIconHeight;
-    c.setFillColor(Color::white(0, 0.25));
-    pen.fillRoundedRect({4, 4, w - 4, h - 4}, 4);
-    c.setFillColor(Color::hsb(hue, 0.55, 0.62));
-    pen.fillRoundedRect({0, 0, w - 4, h - 4}, 4);
-    c.setFillColor(Color::white(0, 0.25));
-    c.fillRect(0, 4, 8, h - 12);
-    c.setFillColor(Color::white(1, 0.9));
-    c.fillRect(12, 18, w - 20, 34);
-    c.setFillColor(kInk);
-    ui::Rect box{14, 20, w - 24, 30};
-    pen.drawName(kSerifBold, ArtworkPen::fitName(kSerifBold, title, box, 26), box);
+    const double w = LibraryArtwork::kCoverWidth, h = LibraryArtwork::kCoverHeight;
+    LibraryArtwork::cover(pen, Color::hsb(hue, 0.55, 0.62), title, "");
     if (owned) {
         c.setFillColor(Color::hsb(0.3, 0.7, 0.65));
         pen.disc(w - 18, h - 22, 11);
@@ -105,7 +95,8 @@ void StoreArtwork::addTo(ArtworkRegistry& registry) {
     for (const Icon& icon :
          {Icon{"MORVA_CR_6", 0.95, "Critical Reasoning"}, Icon{"IB_example", 0.55, "Try-it"}})
         for (bool owned : {false, true})
-            registry.add(std::string("Store_") + icon.stem + (owned ? "_b" : "_a"), kIconWidth, kIconHeight,
+            registry.add(std::string("Store_") + icon.stem + (owned ? "_b" : "_a"),
+                         LibraryArtwork::kCoverWidth, LibraryArtwork::kCoverHeight,
                          [icon, owned](gfx::Context& c) {
                              ArtworkPen pen(c);
                              storeIcon(pen, icon.hue, icon.title, owned);

@@ -37,7 +37,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TableViewCell.h"
-#include "tests/support/HomeScreenLaunch.h"
+#include "tests/Classes/library_store/LibraryHomeTest.h"
 #include "tests/support/ScreenTestEnvironment.h"
 #include "tests/support/ScriptedWebEngine.h"
 #include "tests/support/ViewTestSupport.h"
@@ -46,41 +46,11 @@ namespace {
 
 using testing_support::ScriptedWebEngine;
 
-class StillDelegate : public TovridaAppDelegate {
+class IBookScreensTest : public library_test::LibraryHomeTest {
   protected:
-    void startLoading() override {}
-};
-
-class IBookScreensTest : public testing_support::ScreenTestEnvironment {
-  protected:
-    void SetUp() override {
-        ScreenTestEnvironment::SetUp();
-        AbstractAppDelegate::registerClasses();
-        ScriptedWebEngine::installForNewWebViews();
-        start(ui::Idiom::Phone);
-    }
-    void TearDown() override {
-        ui::ModalPanel::setHost(nullptr);
-        if (home) home->close();
-        home.reset();
-        ScriptedWebEngine::reset();
-        ScreenTestEnvironment::TearDown();
-    }
-    void start(ui::Idiom idiom) {
-        if (home) home->close();
-        delegate = std::make_shared<StillDelegate>();
-        launch(idiom, delegate);
-        application().setOnOpenURL([this](const std::string& address) { opened.push_back(address); });
-        ui::ModalPanel::setHost([] { return std::static_pointer_cast<ui::View>(window()); });
-        rep = MRepository::makeWithData();
-        rep->setDoNotShowTips(true);
-        rep->setFeedbackOpenCounter(1);
-        home = testing_support::showHomeScreen(*delegate, rep);
-    }
     // The Sample book's contents, opened from the library.
     std::shared_ptr<StartSetVC> openSample() {
-        for (const auto& button : home->toolButtons())
-            if (button->vcClass().name.starts_with("StartVC")) home->showToolCommon(button);
+        openTool("StartVC");
         runFor(1);
         auto library = std::dynamic_pointer_cast<StartVC>(home->toolVC());
         library->didSelectRow(*library->startTV(), {0, 0});
@@ -125,10 +95,6 @@ class IBookScreensTest : public testing_support::ScreenTestEnvironment {
         if (script == "getDataForOGButton(1);") return "OG12_PS_PS_2|OG12_PS_PS_1";
         return "Ok";
     };
-    std::shared_ptr<StillDelegate> delegate;
-    std::shared_ptr<MRepository> rep;
-    std::shared_ptr<ToolChooseVC> home;
-    std::vector<std::string> opened;
 };
 
 TEST_F(IBookScreensTest, TheContentsShowAPieForEachPageWithQuestionsAndKeepTheErrorLogsFile) {

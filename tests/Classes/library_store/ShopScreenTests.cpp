@@ -27,9 +27,9 @@
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/TableViewCell.h"
+#include "tests/Classes/library_store/LibraryHomeTest.h"
 #include "tests/Classes/library_store/ZipFixtures.h"
 #include "tests/support/HTTPTestServer.h"
-#include "tests/support/HomeScreenLaunch.h"
 #include "tests/support/ScreenTestEnvironment.h"
 #include "tests/support/ScriptedWebEngine.h"
 #include "tests/support/ViewTestSupport.h"
@@ -117,25 +117,10 @@ TEST(ShopRowsTest, SectionsFollowTheKindsOfBooksListed) {
 
 // ---- The screen
 
-class StillDelegate : public TovridaAppDelegate {
-  protected:
-    void startLoading() override {}
-};
-
-class ShopScreenTest : public testing_support::ScreenTestEnvironment {
+class ShopScreenTest : public library_test::LibraryHomeTest {
   protected:
     void SetUp() override {
-        ScreenTestEnvironment::SetUp();
-        AbstractAppDelegate::registerClasses();
-        ScriptedWebEngine::installForNewWebViews();
-        delegate = std::make_shared<StillDelegate>();
-        launch(ui::Idiom::Phone, delegate);
-        application().setOnOpenURL([this](const std::string& address) { opened.push_back(address); });
-        ui::ModalPanel::setHost([] { return std::static_pointer_cast<ui::View>(window()); });
-        rep = MRepository::makeWithData();
-        rep->setDoNotShowTips(true);
-        rep->setFeedbackOpenCounter(1);
-        home = testing_support::showHomeScreen(*delegate, rep);
+        LibraryHomeTest::SetUp();
         auto record = [this](const std::string& title, const std::string&) { alerts.push_back(title); };
         catalogue = std::make_shared<ProductsObserver>(fnd::URL(server.url("/")), "org.orvakit.studykit");
         catalogue->setAlertPresenter(record);
@@ -154,17 +139,9 @@ class ShopScreenTest : public testing_support::ScreenTestEnvironment {
     void TearDown() override {
         fnd::NotificationCenter::defaultCenter().removeObserver(this);
         store::Storefront::shared().setProducts({});
-        ui::ModalPanel::setHost(nullptr);
-        if (home) home->close();
-        home.reset();
-        ScriptedWebEngine::reset();
-        ScreenTestEnvironment::TearDown();
+        LibraryHomeTest::TearDown();
     }
-    std::shared_ptr<ShopVC> openStore() {
-        for (const auto& button : home->toolButtons())
-            if (button->vcClass().name.starts_with("ShopVC")) home->showToolCommon(button);
-        return std::dynamic_pointer_cast<ShopVC>(home->toolVC());
-    }
+    std::shared_ptr<ShopVC> openStore() { return std::dynamic_pointer_cast<ShopVC>(openTool("ShopVC")); }
     std::shared_ptr<ShopVC> openLoadedStore() {
         auto store = openStore();
         EXPECT_TRUE(runUntil([&] { return finished > 0; }, 20));
@@ -186,23 +163,16 @@ class ShopScreenTest : public testing_support::ScreenTestEnvironment {
     }
     void deliverBook(double delay = 0) {
         std::filesystem::path zip = temporary / "book.zip";
-        ASSERT_TRUE(zip_fixtures::writeZip(
-            zip, {{"META-INF/container.xml", R"(<container><rootfile full-path="book.opf"/></container>)"},
-                  {"book.opf", R"(<package><manifest><item id="p" href="p.html"/></manifest>
-                                  <spine><itemref idref="p"/></spine></package>)"},
-                  {"p.html", "<p>Angles</p>"}}));
+        ASSERT_TRUE(zip_fixtures::writeZip(zip, zip_fixtures::onePageBook()));
         auto reply = HTTPTestServer::Reply::text(zip_fixtures::readBytes(zip), "application/epub+zip");
         reply.delay = delay;
         server.route("/get_content.cgi", reply);
     }
 
     HTTPTestServer server;
-    std::shared_ptr<StillDelegate> delegate;
-    std::shared_ptr<MRepository> rep;
-    std::shared_ptr<ToolChooseVC> home;
     std::shared_ptr<ProductsObserver> catalogue;
     std::shared_ptr<TransactionObserver> downloads;
-    std::vector<std::string> alerts, opened;
+    std::vector<std::string> alerts;
     int finished = 0, storeOpened = 0;
 };
 
