@@ -49,7 +49,8 @@ struct Page {
                 if (i) groups += ',';
                 int n = g * kPerGroup + i;
                 if (i % 2 == 0) {
-                    groups += *IBookBridge::officialGuideKey(book, section, *section.questions()[std::size_t(n)]);
+                    groups +=
+                        *IBookBridge::officialGuideKey(book, section, *section.questions()[std::size_t(n)]);
                     continue;
                 }
                 auto question = std::make_shared<MIBQuestion>("Drills", "1", n, std::nullopt, std::nullopt);
@@ -62,7 +63,8 @@ struct Page {
         testing_support::ScriptedWebEngine::installForNewWebViews();
         web = ui::make<ui::WebView>(ui::Rect{0, 0, 320, 400});
         auto engine = std::dynamic_pointer_cast<testing_support::ScriptedWebEngine>(web->engine());
-        engine->answerWith([this](const std::string& script) { return script == "getData();" ? groups : "Ok"; });
+        engine->answerWith(
+            [this](const std::string& script) { return script == "getData();" ? groups : "Ok"; });
         web->loadHTMLString("<p>Drills</p>", fnd::URL("about:blank"));
         fnd::RunLoop::main().runFor(0.1);
     }
@@ -70,7 +72,9 @@ struct Page {
 
 void BM_BridgeRun(benchmark::State& state) {
     Page page;
-    auto evaluate = [&page](const std::string& script) { return page.web->stringByEvaluatingJavaScript(script); };
+    auto evaluate = [&page](const std::string& script) {
+        return page.web->stringByEvaluatingJavaScript(script);
+    };
     std::size_t scripts = 0;
     auto counting = [&](const std::string& script) {
         ++scripts;

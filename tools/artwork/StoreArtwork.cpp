@@ -41,33 +41,24 @@ void info(gfx::Context& c) {
     pen.drawInkCentred(Font("DejaVu Serif", 15, Font::Weight::Bold), "i", 12.5, 13);
 }
 
-// A product's cover as the store shows it: for sale with a price tag, owned with a tick.
-void storeIcon(ArtworkPen& pen, double hue, const std::string& title, bool owned) {
+// A product's cover as the store shows it: for sale with a price tag; owned or on its way, plain
+// (the row's own marks tell which).
+void storeIcon(ArtworkPen& pen, double hue, const std::string& title, bool forSale) {
     gfx::Context& c = pen.context();
     const double w = LibraryArtwork::kCoverWidth, h = LibraryArtwork::kCoverHeight;
     LibraryArtwork::cover(pen, Color::hsb(hue, 0.55, 0.62), title, "");
-    if (owned) {
-        c.setFillColor(Color::hsb(0.3, 0.7, 0.65));
-        pen.disc(w - 18, h - 22, 11);
-        pen.setLines(kWhite, 2.5);
-        c.beginPath();
-        c.moveTo(w - 24, h - 22);
-        c.lineTo(w - 19, h - 17);
-        c.lineTo(w - 12, h - 27);
-        c.strokePath();
-    } else {
-        c.setFillColor(Color::hsb(0.12, 0.8, 0.95));
-        c.beginPath();
-        c.moveTo(w - 34, h - 30);
-        c.lineTo(w - 14, h - 30);
-        c.lineTo(w - 6, h - 22);
-        c.lineTo(w - 14, h - 14);
-        c.lineTo(w - 34, h - 14);
-        c.closePath();
-        c.fillPath();
-        c.setFillColor(kInk);
-        pen.drawInkCentred(kBold, "$", w - 22, h - 22);
-    }
+    if (!forSale) return;
+    c.setFillColor(Color::hsb(0.12, 0.8, 0.95));
+    c.beginPath();
+    c.moveTo(w - 34, h - 30);
+    c.lineTo(w - 14, h - 30);
+    c.lineTo(w - 6, h - 22);
+    c.lineTo(w - 14, h - 14);
+    c.lineTo(w - 34, h - 14);
+    c.closePath();
+    c.fillPath();
+    c.setFillColor(kInk);
+    pen.drawInkCentred(kBold, "$", w - 22, h - 22);
 }
 
 // The cloud key: three words of different sizes, as bars.
@@ -94,11 +85,11 @@ void StoreArtwork::addTo(ArtworkRegistry& registry) {
     };
     for (const Icon& icon :
          {Icon{"MORVA_CR_6", 0.95, "Critical Reasoning"}, Icon{"IB_example", 0.55, "Try-it"}})
-        for (bool owned : {false, true})
-            registry.add(std::string("Store_") + icon.stem + (owned ? "_b" : "_a"),
+        for (bool forSale : {true, false})
+            registry.add(std::string("Store_") + icon.stem + (forSale ? "_a" : "_b"),
                          LibraryArtwork::kCoverWidth, LibraryArtwork::kCoverHeight,
-                         [icon, owned](gfx::Context& c) {
+                         [icon, forSale](gfx::Context& c) {
                              ArtworkPen pen(c);
-                             storeIcon(pen, icon.hue, icon.title, owned);
+                             storeIcon(pen, icon.hue, icon.title, forSale);
                          });
 }
