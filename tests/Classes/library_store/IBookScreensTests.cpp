@@ -135,6 +135,15 @@ TEST_F(IBookScreensTest, TheContentsShowAPieForEachPageWithQuestionsAndKeepTheEr
                 EXPECT_EQ(marker->image()->name(), MStartItem::kPointerImage) << file;
             }
         }
+        // A book whose index could not be read shows pointers.
+        auto index = sample()->ibIndex();
+        sample()->setIbIndex(nullptr);
+        auto cell = contents->cellForRow(*contents->setTV(), {0, 3});
+        auto marker = std::dynamic_pointer_cast<ui::ImageView>(cell->viewWithTag(StartSetVC::kMarkerTag));
+        EXPECT_TRUE(marker->subviews().empty());
+        EXPECT_TRUE(marker->image());
+        sample()->setIbIndex(index);
+
         auto reader = openPage(*contents, "arithmetic.html");
         EXPECT_TRUE(tablet ? bool(std::dynamic_pointer_cast<IBookItemVC_iPad>(reader))
                            : bool(std::dynamic_pointer_cast<IBookItemVC>(reader)));
