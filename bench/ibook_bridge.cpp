@@ -81,7 +81,8 @@ void BM_BridgeRun(benchmark::State& state) {
         return evaluate(script);
     };
     for (auto _ : state) IBookBridge::run(counting, page.tracker->books(), page.index.get());
-    if (scripts != state.iterations() * 57) state.SkipWithError("the run did not make its 57 evaluations");
+    if (scripts != std::size_t(state.iterations()) * 57)
+        state.SkipWithError("the run did not make its 57 evaluations");
     state.counters["evaluations"] = 2 + kGroups * kPerGroup + kGroups;
 }
 BENCHMARK(BM_BridgeRun)->Unit(benchmark::kMillisecond);
