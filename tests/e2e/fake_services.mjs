@@ -362,6 +362,13 @@ export function zipOf(entries) {
         for (const b of bytes) c = table[(c ^ b) & 0xff] ^ (c >>> 8);
         return (c ^ -1) >>> 0;
     };
+    // Little-endian fields, each [value, bytes].
+    const pack = (fields) => Buffer.concat(fields.map(([value, size]) => {
+        const field = Buffer.alloc(size);
+        if (size === 2) field.writeUInt16LE(value);
+        else field.writeUInt32LE(value);
+        return field;
+    }));
     const date = ((2024 - 1980) << 9) | (1 << 5) | 1;
     const locals = [];
     const centrals = [];
@@ -369,36 +376,19 @@ export function zipOf(entries) {
     for (const [name, content] of Object.entries(entries)) {
         const data = Buffer.from(content);
         const fileName = Buffer.from(name);
-        const crc = crc32(data);
-        const local = Buffer.alloc(30);
-        local.writeUInt32LE(0x04034b50, 0);
-        local.writeUInt16LE(20, 4);
-        local.writeUInt16LE(date, 12);
-        local.writeUInt32LE(crc, 14);
-        local.writeUInt32LE(data.length, 18);
-        local.writeUInt32LE(data.length, 22);
-        local.writeUInt16LE(fileName.length, 26);
-        const central = Buffer.alloc(46);
-        central.writeUInt32LE(0x02014b50, 0);
-        central.writeUInt16LE(20, 4);
-        central.writeUInt16LE(20, 6);
-        central.writeUInt16LE(date, 14);
-        central.writeUInt32LE(crc, 16);
-        central.writeUInt32LE(data.length, 20);
-        central.writeUInt32LE(data.length, 24);
-        central.writeUInt16LE(fileName.length, 28);
-        central.writeUInt32LE(offset, 42);
+        // Version needed, flags, method (stored), time, date, CRC, sizes, name and extra lengths.
+        const common = [[20, 2], [0, 2], [0, 2], [0, 2], [date, 2], [crc32(data), 4], [data.length, 4],
+            [data.length, 4], [fileName.length, 2], [0, 2]];
+        const local = pack([[0x04034b50, 4], ...common]);
         locals.push(local, fileName, data);
-        centrals.push(central, fileName);
+        centrals.push(pack([[0x02014b50, 4], [20, 2], ...common, [0, 2], [0, 2], [0, 2], [0, 4], [offset, 4]]),
+            fileName);
         offset += local.length + fileName.length + data.length;
     }
     const directory = Buffer.concat(centrals);
-    const end = Buffer.alloc(22);
-    end.writeUInt32LE(0x06054b50, 0);
-    end.writeUInt16LE(centrals.length / 2, 8);
-    end.writeUInt16LE(centrals.length / 2, 10);
-    end.writeUInt32LE(directory.length, 12);
-    end.writeUInt32LE(offset, 16);
+    const count = centrals.length / 2;
+    const end = pack([[0x06054b50, 4], [0, 2], [0, 2], [count, 2], [count, 2], [directory.length, 4], [offset, 4],
+        [0, 2]]);
     return Buffer.concat([...locals, directory, end]);
 }
 

@@ -8,11 +8,11 @@
 // from the tap on an answer to its mark on the page is written to store-<device>-answer.json.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, startProgram, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser,
-    waitShown,
+    artifacts, settled, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown,
+    withRestartableProgram,
 } from './support.mjs';
 import { contentChecks, geometryDrills, start as startServices, storeRoutes } from './fake_services.mjs';
 
@@ -45,13 +45,7 @@ after(() => services?.stop());
 
 // The program's resources with the content server named and the two products sold.
 function bundleFor(prefix) {
-    const bundle = browser.folder(prefix);
-    const resources = path.join(source, 'resources');
-    for (const entry of readdirSync(resources))
-        if (entry !== 'Info.json') cpSync(path.join(resources, entry), path.join(bundle, entry), { recursive: true });
-    const info = JSON.parse(readFileSync(path.join(resources, 'Info.json'), 'utf8'));
-    info.ORVAStoreContentServer = `${services.base}/store/`;
-    writeFileSync(path.join(bundle, 'Info.json'), JSON.stringify(info));
+    const bundle = browser.bundle(prefix, { ORVAStoreContentServer: `${services.base}/store/` });
     writeFileSync(path.join(bundle, 'StoreProducts.json'), JSON.stringify([
         { productIdentifier: drills, localizedDescription: 'Two drills on angles and circles, answered on the page.',
             price: '0.99', currencySymbol: '$' },
@@ -75,21 +69,11 @@ const mark = (page, key) => bookPage(page).locator(`.question[data-key="${key}"]
 
 for (const device of ['phone', 'tablet']) {
     describe(`the store and an interactive book on the ${device}`, () => {
-        const s = {};
-        let bundle;
-        let data;
+        const s = withRestartableProgram(browser, program,
+            { prefix: 'orvakit-store', device, resources: () => bundleFor(`orvakit-store-${device}-`) });
         const shot = async (name) => {
             await settled(s.page);
             await s.page.screenshot({ path: path.join(artifacts, `store-${device}-${name}.png`) });
-        };
-        const launch = async () => {
-            s.run = await startProgram(program, ['--data-dir', data, '--device', device, '--resources', bundle]);
-            s.page = await openProgram(browser.context, s.run.address, { tip: true });
-        };
-        const end = async () => {
-            await s.page?.close().catch(() => {});
-            s.run?.child.kill('SIGTERM');
-            assert.equal((await s.run.exited).code, 0);
         };
         // From the home screen to the page of the bought book.
         const openBookPage = async () => {
@@ -99,13 +83,6 @@ for (const device of ['phone', 'tablet']) {
             await tap(page, 'Angles and circles');
             await bookPage(page).locator('text=What is the area of a circle').waitFor({ timeout: 15000 });
         };
-        before(async () => {
-            bundle = bundleFor(`orvakit-store-${device}-`);
-            data = browser.folder(`orvakit-store-data-${device}-`);
-            await launch();
-        });
-        after(end);
-
         test('the store lists the catalogue by kind and shows an annotation', async () => {
             const { page } = s;
             await tapToolButton(page, device, 'Store');
@@ -176,8 +153,8 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('after a restart the answer is kept, and deleting the history clears it', async () => {
-            await end();
-            await launch();
+            await s.end();
+            await s.launch();
             const { page } = s;
             await openBookPage();
             await mark(page, 'Geometry_1_1').filter({ hasText: 'Answered right' }).waitFor();
