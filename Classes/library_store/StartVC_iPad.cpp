@@ -1,6 +1,7 @@
 #include "Classes/library_store/StartVC_iPad.h"
 
 #include "Classes/library_store/StartSetVC_iPad.h"
+#include "Classes/study_aids/MathVC_iPad.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Make.h"
 
@@ -17,3 +18,5 @@ LibraryCells::Layout StartVC_iPad::deviceLayout() const {
 std::shared_ptr<StartSetVC> StartVC_iPad::makeStartSetVC(const std::shared_ptr<MStartSet>& set) const {
     return ui::make<StartSetVC_iPad>(set);
 }
+
+std::shared_ptr<CommonViewController> StartVC_iPad::makeMathVC() const { return ui::make<MathVC_iPad>(); }

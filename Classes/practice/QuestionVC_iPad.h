@@ -23,7 +23,7 @@ class QuestionVC_iPad : public QuestionVC {
     void switchToolBar() override {}
     void openCalculator(const Sender& sender) override;
     void openKWEdit(const Sender& sender) override;
-    void openCourse() override;
+    std::shared_ptr<CourseVC> makeCourseVC(const std::shared_ptr<MCourse>& course) override;
     std::shared_ptr<CommonViewController> makeForumVC(const std::string& address) override;
     void accelerometerDidAccelerate(double, double, double) override {}
 };
