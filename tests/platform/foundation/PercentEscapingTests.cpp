@@ -48,7 +48,9 @@ TEST_F(PercentEscaping, WholeAddressEscapingLeavesTheAddressPunctuation) {
         {"skype://centres.desk?call", "skype://centres.desk?call"},
         {"a\"b<c>d%e\\f^g`h{i|j}k[l]m", "a%22b%3Cc%3Ed%25e%5Cf%5Eg%60h%7Bi%7Cj%7Dk%5Bl%5Dm"},
         {"x\ty\x7fz", "x%09y%7Fz"},
-        {"Montr\xc3\xa9al", "Montr%C3%A9al"},
+        {"Montr\xc3\xa9"
+         "al",
+         "Montr%C3%A9al"},
         {"!$&'*+,;=:@/?#~", "!$&'*+,;=:@/?#~"},
     };
     for (const Row& row : rows) EXPECT_EQ(fnd::percentEscapeURL(row.text), row.escaped) << row.text;
