@@ -127,7 +127,7 @@ void factorTree(gfx::Context& c) {
         }
         text(pen, kLabel, n.label, n.x, n.y);
     }
-    text(pen, kSmall, "360 = 2\u00B3 \u00D7 3\u00B2 \u00D7 5", 236, 150, kTheme);
+    text(pen, kSmall, "360 = 2\u00B3 \u00D7 3\u00B2 \u00D7 5", 219, 150, kTheme);
 }
 
 // 80 raised by 25 % to 100, then lowered by 20 % to 80.
@@ -144,12 +144,13 @@ void percentBars(gfx::Context& c) {
     }
     pen.setLines(kInk, 1);
     pen.line(15, base, W - 15, base);
-    text(pen, kSmall, "+25 %", 120, 158);
-    text(pen, kSmall, "\u221220 %", 210, 158);
+    // The changes, each under the gap between the bars it leads from and to.
+    text(pen, kSmall, "+25 %", 100, 162);
+    text(pen, kSmall, "\u221220 %", 190, 162);
     pen.setLines(kInk, 1.5);
-    for (double x : {82.0, 172.0}) {
-        pen.line(x, 150, x + 26, 150);
-        arrowhead(c, x + 26, 150, 0, 5);
+    for (double x : {100.0, 190.0}) {
+        pen.line(x - 15, 149, x + 15, 149);
+        arrowhead(c, x + 15, 149, 0, 5);
     }
 }
 
@@ -179,7 +180,7 @@ void absoluteNumberLine(gfx::Context& c) {
 // A right triangle with legs 6 and 8 and hypotenuse 10.
 void rightTriangle(gfx::Context& c) {
     ArtworkPen pen(c);
-    const double unit = 16, x0 = 70, y0 = 150;
+    const double unit = 18, x0 = 62, y0 = 140;
     double x1 = x0 + 8 * unit, y1 = y0 - 6 * unit;
     c.beginPath();
     c.addLines({{x0, y0}, {x1, y0}, {x1, y1}});
@@ -206,7 +207,7 @@ void circleSector(gfx::Context& c) {
     const double cx = 140, cy = 88, r = 70, start = -kPi / 2, sweep = 2 * kPi / 5;
     c.beginPath();
     c.moveTo(cx, cy);
-    c.addArc(cx, cy, r, start, start + sweep, false);
+    c.addArc(cx, cy, r, start, start + sweep, true);
     c.closePath();
     c.setFillColor(kShade);
     c.fillPath();
@@ -241,7 +242,7 @@ void lineThroughPoints(gfx::Context& c) {
     c.setFillColor(kMark);
     pen.disc(px(-2), py(-1), 4.5);
     pen.disc(px(4), py(3), 4.5);
-    text(pen, kSmall, "A(\u22122, \u22121)", px(-2) - 6, py(-1) + 16, kMark);
+    text(pen, kSmall, "A(\u22122, \u22121)", px(-2) + 42, py(-1) + 14, kMark);
     text(pen, kSmall, "B(4, 3)", px(4) + 30, py(3) + 4, kMark);
 }
 
@@ -255,15 +256,15 @@ void spread(gfx::Context& c) {
         for (int v = 0; v <= 10; v += 1) pen.line(left + v * unit, y - 3, left + v * unit, y + 3);
         int counts[11] = {};
         c.setFillColor(kTheme);
-        for (int v : values) pen.disc(left + v * unit, y - 9 - 11 * counts[v]++, 4.5);
+        for (int v : values) pen.disc(left + v * unit, y - 8 - 8 * counts[v]++, 3.5);
         c.setStrokeColor(kMark);
         c.setLineWidth(1.5);
-        pen.line(left + 5 * unit, y + 6, left + 5 * unit, y - 75);
+        pen.line(left + 5 * unit, y + 4, left + 5 * unit, y - 55);
         for (int v = 0; v <= 10; v += 2) text(pen, kSmall, std::to_string(v), left + v * unit, y + 14);
     };
-    row({2, 4, 4, 4, 5, 5, 7, 9}, 70);
+    row({2, 4, 4, 4, 5, 5, 7, 9}, 62);
     row({4, 5, 5, 5, 5, 5, 5, 6}, 150);
-    text(pen, kSmall, "SD 2", 26, 58);
+    text(pen, kSmall, "SD 2", 22, 50);
     text(pen, kSmall, "SD 0.5", 20, 138);
 }
 
