@@ -14,12 +14,9 @@ struct Entry {
 
 const std::map<std::string, Entry>& table() {
     static const std::map<std::string, Entry> entries{
-        {"CalculatorVC", {"Calculator", "Done"}},   {"ScratchpadVC", {"Scratchpad", "Done"}},
-        {"KWEditVC", {"Keywords", "Done"}},         {"KWEditVC_iPad", {"Keywords", "Done"}},
-        {"ReviewVC", {"Review", "Done"}},           {"ReviewVC_iPad", {"Review", "Done"}},
-        {"PracticeCSAddVC", {"New Set", "Done"}},   {"PracticeCSAddVC_iPad", {"New Set", "Done"}},
-        {"PracticeCSEditVC", {"Edit Set", "Done"}}, {"PracticeCSEditVC_iPad", {"Edit Set", "Done"}},
-        {"PracticeIEVC", {"Backup", "Done"}},       {"PracticeIEVC_iPad", {"Backup", "Done"}},
+        {"CalculatorVC", {"Calculator", "Done"}}, {"ScratchpadVC", {"Scratchpad", "Done"}},
+        {"KWEditVC", {"Keywords", "Done"}},       {"KWEditVC_iPad", {"Keywords", "Done"}},
+        {"ReviewVC", {"Review", "Done"}},         {"ReviewVC_iPad", {"Review", "Done"}},
     };
     return entries;
 }

@@ -80,20 +80,28 @@ export async function startProgram(program, args = []) {
 // Gives the pages of the context window.shownSpans(text, pattern): the spans of the texts a person
 // sees that are the text (or, with `pattern`, match it as a regular expression): on screen, not
 // hidden and not faded out (keys the program keeps transparent are still in the page), in page
-// order; window.shownTexts(text, pattern): their centres; and window.shownTextItems(text, pattern):
-// each text beside its centre.
+// order; window.shownTexts(text, pattern): their centres; window.shownTextItems(text, pattern):
+// each text beside its centre; window.shownImageItems(name): the centres of the pictures of that
+// bundle image that are shown, and window.shownImages(name): how many there are.
 export function installShownTexts(context) {
     return context.addInitScript(() => {
-        window.shownSpans = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) => {
-            if (pattern ? !new RegExp(text).test(span.textContent) : span.textContent !== text) return false;
+        const shown = (element) => {
             let opacity = 1;
-            for (let node = span; node && node.nodeType === 1; node = node.parentElement) {
+            for (let node = element; node && node.nodeType === 1; node = node.parentElement) {
                 const style = getComputedStyle(node);
                 if (style.display === 'none' || style.visibility === 'hidden') return false;
                 opacity *= Number(style.opacity);
             }
             return opacity > 0.5;
-        });
+        };
+        window.shownSpans = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) =>
+            (pattern ? new RegExp(text).test(span.textContent) : span.textContent === text) && shown(span));
+        window.shownImageItems = (name) => [...document.querySelectorAll('img')]
+            .filter((img) => img.src.includes(name) && shown(img)).map((img) => {
+                const r = img.getBoundingClientRect();
+                return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+            });
+        window.shownImages = (name) => window.shownImageItems(name).length;
         window.shownTextItems = (text, pattern = false) => window.shownSpans(text, pattern).map((span) => {
             const r = span.getBoundingClientRect();
             return { text: span.textContent, x: r.x + r.width / 2, y: r.y + r.height / 2 };
@@ -340,4 +348,58 @@ export function withProgram(program, args, open) {
         await s.run?.exited;
     });
     return s;
+}
+
+// ---- Steps on screens that move
+
+// Taps a text once it is shown and the page is at rest (screens slide in and rows reload).
+export async function tapSettled(page, text, options = {}) {
+    await waitShown(page, text, options);
+    await settled(page);
+    await tapText(page, text, options);
+}
+
+// Waits until the page is at rest and its texts have stood still for some frames: a list that a
+// drag left decelerating moves on in steps that the program sends frame by frame.
+export async function still(page, frames = 20) {
+    await page.waitForFunction((n) => {
+        const now = window.shownTextItems('.', true).map((t) => `${t.text}@${t.x},${t.y}`).join();
+        const seen = window.orvaStill ?? (window.orvaStill = { picture: null, frames: 0 });
+        if (now === seen.picture) seen.frames += 1;
+        else Object.assign(seen, { picture: now, frames: 0 });
+        if (seen.frames < n || !window.orvaDevice.settled()) return false;
+        window.orvaStill = null;
+        return true;
+    }, frames, { polling: 'raf' });
+}
+
+// Scrolls a list, a drag at a time from `start` (a point of the page inside it), until the text
+// stands between the device points `top` and `bottom`; answers its centre. A text not shown yet is
+// looked for further down the list (with `upwards`, further up) until the list stops at its end,
+// then the other way.
+export async function scrollUntilShown(page, text, start, { top = 100, bottom = 420, by = 150, upwards = false } = {}) {
+    let direction = upwards ? 1 : -1;
+    const picture = () => page.evaluate(() => window.shownTextItems('.', true).map((t) => `${t.text}@${t.y}`).join());
+    await still(page);
+    for (let tries = 0; tries < 60; tries++) {
+        const found = (await shownTexts(page, text)).at(-1);
+        if (found) {
+            const [, y] = await page.evaluate(([x, y]) => window.orvaDevice.toDevice(x, y), [found.x, found.y]);
+            if (y >= top && y <= bottom) return found;
+            direction = y > bottom ? -1 : 1;
+        }
+        const before = await picture();
+        await drag(page, start, { x: 0, y: direction * by }, 12);
+        await still(page);
+        if (!found && (await picture()) === before) direction = -direction;
+    }
+    throw new Error(`"${text}" was not scrolled into view`);
+}
+
+// Waits until the mail composer beside the device shows a mail whose body matches, and answers
+// the mail: to, subject, body and the mail link the program asked the display to open.
+export async function mailed(page, pattern, timeout = 30000) {
+    await page.waitForFunction((p) => new RegExp(p).test(window.orvaServices.state.mail?.body ?? ''), pattern.source,
+        { timeout });
+    return page.evaluate(() => window.orvaServices.state.mail);
 }

@@ -91,6 +91,8 @@ void PracticeArtwork::addTo(ArtworkRegistry& registry) {
     addSet(registry, "Sets_Knewton", Color::rgb(0.35, 0.5, 0.2), "Q");
     addSet(registry, "Sets_Kaplan", Color::rgb(0.6, 0.2, 0.25), "Q");
     addSet(registry, "Sets_myset", Color::rgb(0.3, 0.35, 0.45), "★");
+    // The edit key of a custom set stands over the lower half of its picture.
+    addSet(registry, "Sets_custom", Color::rgb(0.2, 0.5, 0.3), "");
 
     addType(registry, "PS", Color::rgb(0.2, 0.45, 0.7));
     addType(registry, "DS", Color::rgb(0.15, 0.55, 0.55));
