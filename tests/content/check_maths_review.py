@@ -86,7 +86,7 @@ for name in pages:
         failures.append(f"{name}.htm is missing")
         continue
     page = path.read_text(encoding="utf-8")
-    if 'href="MathReview.css"' not in page or not (resources / "MathReview.css").is_file():
+    if 'href="ReferencePages.css"' not in page or not (resources / "ReferencePages.css").is_file():
         failures.append(f"{name}.htm lacks the style sheet")
     pictures = re.findall(r'src="([^"]+)"', page)
     if not pictures:

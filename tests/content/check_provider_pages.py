@@ -1,7 +1,7 @@
 """The five course providers' pages: each is there, and the counts it states (questions of the set by
 kind, passages, and the test centres of the provider that has them) are recounted here from the
 set's data file and the centre list's source, so that a page never tells more or less than the kit
-holds. The pages link nowhere outside the program."""
+holds. The pages link nowhere outside the program, and every file they link to is there."""
 import collections
 import json
 import pathlib
@@ -45,6 +45,10 @@ for page, builder in pages.items():
     for link in re.findall(r'href="([^"]+)"', text):
         if re.match(r"[a-z]+:", link):
             failures.append(f"{page}.htm links outside: {link}")
+        elif not (resources / link.split("#")[0]).is_file():
+            failures.append(f"{page}.htm links to the missing file {link}")
+    if 'rel="stylesheet" href="ReferencePages.css"' not in text:
+        failures.append(f"{page}.htm lacks the style sheet it shares with the maths review")
     for picture in re.findall(r'src="([^"]+)"', text):
         if not (resources / picture).is_file():
             failures.append(f"{page}.htm names the missing picture {picture}")

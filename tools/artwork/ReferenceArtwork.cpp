@@ -34,15 +34,6 @@ void text(ArtworkPen& pen, const Font& font, const std::string& s, double x, dou
     pen.drawLineCentred(font, s, x, y);
 }
 
-void arrowhead(gfx::Context& c, double x, double y, double angle, double length) {
-    double spread = kPi * 0.82;
-    c.beginPath();
-    c.moveTo(x + length * std::cos(angle + spread), y + length * std::sin(angle + spread));
-    c.lineTo(x, y);
-    c.lineTo(x + length * std::cos(angle - spread), y + length * std::sin(angle - spread));
-    c.strokePath();
-}
-
 // ---- Course rows and the centre map
 
 // Three pins standing side by side: the provider has test centres.
@@ -150,7 +141,7 @@ void percentBars(gfx::Context& c) {
     pen.setLines(kInk, 1.5);
     for (double x : {100.0, 190.0}) {
         pen.line(x - 15, 149, x + 15, 149);
-        arrowhead(c, x + 15, 149, 0, 5);
+        pen.arrowhead(x + 15, 149, 0, 5);
     }
 }
 
@@ -163,7 +154,7 @@ void absoluteNumberLine(gfx::Context& c) {
     c.fillRect(at(-1), y - 6, at(5) - at(-1), 12);
     pen.setLines(kInk, 1.5);
     pen.line(left - 10, y, at(7) + 10, y);
-    arrowhead(c, at(7) + 10, y, 0, 6);
+    pen.arrowhead(at(7) + 10, y, 0, 6);
     for (int v = -3; v <= 7; ++v) {
         pen.line(at(v), y - 4, at(v), y + 4);
         text(pen, kSmall, std::to_string(v), at(v), y + 18);
@@ -233,9 +224,9 @@ void lineThroughPoints(gfx::Context& c) {
     for (int y = -2; y <= 4; ++y) pen.line(px(-3.6), py(y), px(7.6), py(y));
     pen.setLines(kInk, 1.5);
     pen.line(px(-3.8), py(0), px(7.8), py(0));
-    arrowhead(c, px(7.8), py(0), 0, 6);
+    pen.arrowhead(px(7.8), py(0), 0, 6);
     pen.line(px(0), py(-2.6), px(0), py(4.8));
-    arrowhead(c, px(0), py(4.8), -kPi / 2, 6);
+    pen.arrowhead(px(0), py(4.8), -kPi / 2, 6);
     c.setStrokeColor(kTheme);
     c.setLineWidth(2.5);
     pen.line(px(-3.5), py(-2), px(6.5), py(14.0 / 3));
