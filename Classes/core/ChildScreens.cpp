@@ -14,9 +14,8 @@ struct Entry {
 
 const std::map<std::string, Entry>& table() {
     static const std::map<std::string, Entry> entries{
-        {"CalculatorVC", {"Calculator", "Done"}}, {"ScratchpadVC", {"Scratchpad", "Done"}},
-        {"KWEditVC", {"Keywords", "Done"}},       {"KWEditVC_iPad", {"Keywords", "Done"}},
-        {"ReviewVC", {"Review", "Done"}},         {"ReviewVC_iPad", {"Review", "Done"}},
+        {"CalculatorVC", {"Calculator", "Done"}},
+        {"ScratchpadVC", {"Scratchpad", "Done"}},
     };
     return entries;
 }

@@ -1,6 +1,7 @@
 #include "Classes/practice/QuestionVC_iPad.h"
 
 #include "Classes/forum_news/ForumVC.h"
+#include "Classes/practice/KWEditVC.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
 #include "Classes/study_aids/CourseVC_iPad.h"
@@ -30,9 +31,8 @@ void QuestionVC_iPad::openCalculator(const Sender&) {
     calculatorVC_ = openChild("CalculatorVC", false);
 }
 
-void QuestionVC_iPad::openKWEdit(const Sender&) {
-    if (!canOpenSubview() || !currentQuestion()) return;
-    kWEditVC_ = openChild("KWEditVC_iPad", true);
+std::shared_ptr<CommonViewController> QuestionVC_iPad::makeKWEditVC(std::int32_t type) {
+    return ui::make<KWEditVC_iPad>(type);
 }
 
 std::shared_ptr<CourseVC> QuestionVC_iPad::makeCourseVC(const std::shared_ptr<MCourse>& course) {

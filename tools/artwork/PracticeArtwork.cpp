@@ -117,6 +117,11 @@ void PracticeArtwork::addTo(ArtworkRegistry& registry) {
         pen.setLines(Color::rgb(0.85, 0.55, 0.2), 3);
         pen.line(20, 10, 22, 8);
     });
+    // The review list's row picture: the tile behind a session's date, at the row's left end.
+    registry.add("Practice_review_time_bg", 80, 80, [](gfx::Context& c) {
+        c.translate(8, 8);
+        ArtworkPen(c).tile(64, Color::rgb(0.16, 0.27, 0.38), 10);
+    });
     registry.add("separation_image", 75, 10, [](gfx::Context& c) {
         ArtworkPen pen(c);
         c.setFillColor(Color::white(0.65));
