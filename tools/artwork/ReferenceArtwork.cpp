@@ -233,7 +233,8 @@ void lineThroughPoints(gfx::Context& c) {
     c.setFillColor(kMark);
     pen.disc(px(-2), py(-1), 4.5);
     pen.disc(px(4), py(3), 4.5);
-    text(pen, kSmall, "A(\u22122, \u22121)", px(-2) + 42, py(-1) + 14, kMark);
+    // Below the point, between the line and the vertical axis.
+    text(pen, kSmall, "A(\u22122, \u22121)", px(-2) + 11, py(-1) + 22, kMark);
     text(pen, kSmall, "B(4, 3)", px(4) + 30, py(3) + 4, kMark);
 }
 
