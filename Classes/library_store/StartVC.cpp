@@ -1,7 +1,6 @@
 #include "Classes/library_store/StartVC.h"
 
 #include "Classes/core/AbstractAppDelegate.h"
-#include "Classes/core/ChildScreens.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/core/TovridaAppDelegate.h"
@@ -19,6 +18,7 @@
 #include "Classes/library_store/StartSetVC.h"
 #include "Classes/library_store/StartSetVC_iPad.h"
 #include "Classes/library_store/StartVC_iPad.h"
+#include "Classes/study_aids/MathVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/Accelerometer.h"
@@ -219,16 +219,17 @@ std::shared_ptr<StartSetVC> StartVC::makeSmartBookVC(const std::shared_ptr<MEBoo
     return ui::make<IBookVC>(book);
 }
 
+std::shared_ptr<CommonViewController> StartVC::makeMathVC() const { return ui::make<MathVC>(); }
+
 std::shared_ptr<StartSetVC> StartVC::makeStartSetVC(const std::shared_ptr<MStartSet>& set) const {
     return ui::make<StartSetVC>(set);
 }
 
 void StartVC::showMath(const Sender&) {
     if (!canOpenSubview()) return;
-    mathVC_ = ChildScreens::make(mathClassName());
-    if (mathVC_)
-        registerMainChildDoneHandler(&StartVC::mathNotifications,
-                                     ChildScreens::doneNotification(mathClassName()), mathVC_);
+    mathVC_ = makeMathVC();
+    registerMainChildDoneHandler(&StartVC::mathNotifications, std::string(MathVC::kDoneNotification),
+                                 mathVC_);
 }
 
 void StartVC::startSetNotifications(const fnd::Notification& notification) {

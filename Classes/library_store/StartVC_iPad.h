@@ -16,6 +16,6 @@ class StartVC_iPad : public StartVC {
     LibraryCells::Layout deviceLayout() const override;
     std::shared_ptr<StartSetVC> makeSmartBookVC(const std::shared_ptr<MEBook>& book) const override;
     std::shared_ptr<StartSetVC> makeStartSetVC(const std::shared_ptr<MStartSet>& set) const override;
-    std::string mathClassName() const override { return "MathVC_iPad"; }
+    std::shared_ptr<CommonViewController> makeMathVC() const override;
     bool marksStatisticsForBooks() const override { return false; }
 };

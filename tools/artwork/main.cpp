@@ -23,6 +23,7 @@
 #include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/PracticeArtwork.h"
 #include "tools/artwork/QuestionFigures.h"
+#include "tools/artwork/ReferenceArtwork.h"
 #include "tools/artwork/SettingsArtwork.h"
 #include "tools/artwork/StatisticsArtwork.h"
 #include "tools/artwork/StoreArtwork.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
         LibraryArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);
         PracticeArtwork::addTo(registry);
+        ReferenceArtwork::addTo(registry);
         SettingsArtwork::addTo(registry);
         StatisticsArtwork::addTo(registry);
         StoreArtwork::addTo(registry);

@@ -7,7 +7,6 @@
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/FontAdjustVC.h"
 #include "Classes/core/MRepository.h"
-#include "Classes/core/PendingToolVC.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/core/TovridaAppDelegate.h"
@@ -18,6 +17,7 @@
 #include "Classes/library_store/StartItemVC_iPad.h"
 #include "Classes/library_store/StartSetVC_iPad.h"
 #include "Classes/library_store/StartVC.h"
+#include "Classes/study_aids/MathVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
@@ -93,7 +93,7 @@ TEST_F(LibraryScreensTest, RowsOpenTheirSetTheMathsReviewOrTheirLink) {
 
     choose(*library, 1, 1);  // the last row of "eBooks"
     EXPECT_FALSE(library->startSetVC());
-    auto math = std::dynamic_pointer_cast<PendingToolVC>(library->mathVC());
+    auto math = std::dynamic_pointer_cast<MathVC>(library->mathVC());
     ASSERT_TRUE(math);
     fnd::NotificationCenter::defaultCenter().post("MNotificationMathDone", math);
     runFor(1);
