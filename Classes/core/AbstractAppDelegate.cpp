@@ -28,6 +28,9 @@
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/StatisticsClasses.h"
+#include "Classes/study_aids/CoursesVC.h"
+#include "Classes/study_aids/FeedbackVC.h"
+#include "Classes/study_aids/MathVC.h"
 #include "Classes/study_aids/StudyAidsPanels.h"
 #include "Classes/timer/TimerClasses.h"
 #include "platform/foundation/AtomicFile.h"
@@ -96,6 +99,9 @@ void AbstractAppDelegate::registerClasses() {
         NewsVC::registerOwners();
         ForumVC::registerOwners();
         StartVC::registerOwners();
+        CoursesVC::registerOwners();
+        MathVC::registerOwners();
+        FeedbackVC::registerOwners();
         TimerClasses::registerAll();
         StudyAidsPanels::registerAll();
     });

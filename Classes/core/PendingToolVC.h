@@ -1,8 +1,8 @@
 #pragma once
 // A tool screen that shows only its tool's name and a done key: what a home-screen button opens
 // while its tool's own screen is not in the program. It follows the tool protocol like any tool.
-// The same stands in for a child screen that is not in the program yet (ChildScreens): its done
-// key then posts the notification the real child posts.
+// The same can stand in for a child screen that is not in the program yet: its done key then
+// posts the notification the real child posts.
 
 #include <memory>
 #include <string>

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "Classes/core/AbstractAppDelegate.h"
-#include "Classes/core/ChildScreens.h"
 #include "Classes/core/FontAdjustVC.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/forum_news/ForumVC.h"
@@ -21,6 +20,7 @@
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/QuestionBridge.h"
 #include "Classes/study_aids/CalculatorVC.h"
+#include "Classes/study_aids/CourseVC.h"
 #include "Classes/study_aids/ScratchpadVC.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Clock.h"
@@ -634,10 +634,6 @@ void QuestionVC::showHideKW(const Sender&) {
 
 // ---- Children
 
-std::shared_ptr<CommonViewController> QuestionVC::openChild(const std::string& className, bool asMainChild) {
-    return openChild(ChildScreens::make(className), ChildScreens::doneNotification(className), asMainChild);
-}
-
 std::shared_ptr<CommonViewController> QuestionVC::openChild(std::shared_ptr<CommonViewController> child,
                                                             const std::string& name, bool asMainChild) {
     if (!child) return nullptr;
@@ -697,7 +693,15 @@ void QuestionVC::openCourse() {
     auto q = currentQuestion();
     auto set = q ? q->set() : nullptr;
     if (!set || !set->course() || !canOpenSubview()) return;
-    courseVC_ = openChild("CourseVC", true);
+    auto page = makeCourseVC(set->course());
+    if (page->doneBtn()) page->doneBtn()->setTitle(kCourseBackTitle);
+    courseVC_ = page;
+    registerMainChildDoneHandler(&QuestionVC::childNotifications, std::string(CourseVC::kDoneNotification),
+                                 courseVC_);
+}
+
+std::shared_ptr<CourseVC> QuestionVC::makeCourseVC(const std::shared_ptr<MCourse>& course) {
+    return ui::make<CourseVC>(course);
 }
 
 void QuestionVC::showForumWithUrlString(const std::string& address) {
