@@ -22,16 +22,6 @@
 
 namespace study_aids_test {
 
-namespace {
-
-// The product's delegate without its loading thread: the test hands it the user's data.
-class StillDelegate : public TovridaAppDelegate {
-  protected:
-    void startLoading() override {}
-};
-
-}  // namespace
-
 void StudyAidsScreenTest::SetUp() {
     ScreenTestEnvironment::SetUp();
     AbstractAppDelegate::registerClasses();
@@ -53,7 +43,7 @@ void StudyAidsScreenTest::TearDown() {
 
 void StudyAidsScreenTest::start(ui::Idiom idiom, bool phone) {
     if (home) home->close();
-    delegate = std::make_shared<StillDelegate>();
+    delegate = std::make_shared<testing_support::StillDelegate>();
     launch(idiom, delegate);
     ui::AlertView::setHost([] { return std::static_pointer_cast<ui::View>(window()); });
     application().setOnOpenURL([this](const std::string& address) { opened.push_back(address); });
