@@ -762,8 +762,8 @@ def _():
 
 @ds(219)
 def _():
-    cases = [(n,) for n in divisors(2**20 - 1)]
-    biggest = lambda n: max([p for p in divisors(n) if is_prime(p)], default=1)  # noqa: E731
+    cases = [(n,) for n in divisors(2**20 - 1) if n > 1]
+    biggest = lambda n: max(p for p in divisors(n) if is_prime(p))  # noqa: E731
     return sufficiency(cases, biggest, lambda n: n == 2**10 - 1, lambda n: (2**20 - 1) % n == 0)
 
 
@@ -803,7 +803,7 @@ def _():
 @ds(224)
 def _():
     cases = list(grid(range(5, 121, 5), range(5, 121, 5)))
-    return sufficiency(cases, lambda a, b: F(120, a + b) <= F(3, 2), lambda a, b: a == 50, lambda a, b: b >= 30)
+    return sufficiency(cases, lambda a, b: F(120, a + b) < F(3, 2), lambda a, b: a == 50, lambda a, b: b > 30)
 
 
 @ds(225)
