@@ -24,49 +24,49 @@ def distinct_sets(total, count, low=1):
 
 @ds(1)
 def _():
-    cases = [(x, y) for x in range(1, 60) for y in range(1, x)]
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x - y * y == 21, lambda x, y: is_prime(x - y))
+    cases = [(x, y) for x in range(1, 200) for y in range(1, 200)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x - y * y == 96, lambda x, y: x % y == 0)
 
 
 @ds(2)
 def _():
     cases = [(s,) for s in distinct_sets(60, 5)]
-    return sufficiency(cases, lambda s: s[2], lambda s: s[-1] == 14, lambda s: s[0] == 10)
+    return sufficiency(cases, lambda s: s[2], lambda s: s[-1] - s[0] == 6, lambda s: all(abs(v - 12) <= 3 for v in s))
 
 
 @ps(3)
 def _():
-    bag = "R" * 5 + "B" * 4 + "G" * 3
-    draws = list(itertools.combinations(range(12), 4))
-    good = sum(1 for d in draws if len({bag[k] for k in d}) == 3)
+    draws = list(itertools.combinations(range(8), 3))  # the places of the blue marbles in the order of drawing
+    good = sum(1 for blue in draws if max(blue) < max(k for k in range(8) if k not in blue))
     return F(good, len(draws))
 
 
 @ps(4)
 def _():
-    return (3**41 * 7**23 - 9**17) % 10
+    return sum(math.factorial(k) for k in range(1, 51)) % 100
 
 
 @ds(5)
 def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: is_square(n), lambda n: is_square(n**3), lambda n: n * n % 36 == 0)
+    cases = list(grid(range(1, 401), range(1, 401)))
+    whole = lambda v: abs(v - round(v)) < 1e-9  # noqa: E731
+    return sufficiency(cases, lambda a, b: whole(math.sqrt(a) + math.sqrt(b)),
+                       lambda a, b: abs(math.sqrt(a) - math.sqrt(b) - 1) < 1e-12, lambda a, b: is_square(a * b))
 
 
 @ds(6)
 def _():
-    sides = fracs(1, 20, 4)
-    cases = [(a, b) for a in sides for b in sides if a + b > 10 and abs(a - b) < 10]
-    # The angle at C faces AB = 10; it is obtuse when its cosine is negative.
-    return sufficiency(cases, lambda a, b: (a * a + b * b - 100) / (2 * a * b) < 0, lambda a, b: a == 6,
-                       lambda a, b: b < 8)
+    # t is the central angle AOB in degrees; C lies on the major arc ("same", the side of O) or on the minor arc.
+    cases = [(t, side) for t in range(2, 180, 2) for side in ("same", "opposite")]
+    angle = lambda t, side: F(t, 2) if side == "same" else 180 - F(t, 2)  # noqa: E731
+    return sufficiency(cases, lambda t, side: angle(t, side) > 45, lambda t, side: t == 90, lambda t, side: side == "same")
 
 
 @ps(7)
 def _():
-    x = 1 + math.log(24 / 3, 4)
-    assert math.isclose(4**x - 4 ** (x - 1), 24)
-    return (2 * x) ** x
+    t = (5 + math.sqrt(21)) / 2  # a value of 2^x
+    assert math.isclose(t * t + 1 / (t * t), 23)
+    return t**3 + 1 / t**3
 
 
 @ps(8)
@@ -92,39 +92,37 @@ def _():
 
 @ps(9)
 def _():
-    return sum(1 for n in range(1000, 10000) if len(set(str(n))) == 2)
+    return sum(1 for n in range(1, 10000) if len(set(str(n))) == 2)
 
 
 @ps(10)
 def _():
-    best = 0
-    for m in range(1, 141):
-        # The smallest total seven different positive integers with median m can have.
-        if sum(range(1, 4)) + m + sum(range(m + 1, m + 4)) <= 140:
-            best = m
-    return best
+    from collections import Counter
+
+    def possible(m):
+        for low in itertools.combinations_with_replacement(range(1, m + 1), 3):
+            rest = 140 - sum(low) - m
+            for u1 in range(m, rest // 3 + 1):
+                for u2 in range(u1, (rest - u1) // 2 + 1):
+                    counts = Counter(low + (m, u1, u2, rest - u1 - u2))
+                    top = max(counts.values())
+                    if counts[4] == top and list(counts.values()).count(top) == 1:
+                        return True
+        return False
+
+    return next(m for m in range(140 // 4, 0, -1) if possible(m))
 
 
 @ps(11)
 def _():
-    # Build a roster that has exactly the stated counts, region by region, then count.
-    sizes = {"F": 70, "S": 55, "G": 40}
-    pairs = {"FS": 20, "FG": 15, "SG": 10}
-    three = 5
-    only_two = {k: v - three for k, v in pairs.items()}
-    only_one = {k: sizes[k] - three - sum(v for p, v in only_two.items() if k in p) for k in sizes}
-    roster = [set("FSG")] * three + [set(p) for p, v in only_two.items() for _ in range(v)]
-    roster += [{k} for k, v in only_one.items() for _ in range(v)]
-    assert all(sum(1 for r in roster if k in r) == v for k, v in sizes.items())
-    assert all(sum(1 for r in roster if set(p) <= r) == v for p, v in pairs.items())
-    assert len(roster) <= 150
-    return sum(1 for r in roster if len(r) == 1)
+    both_sg = next(x for x in range(0, 56) if 70 + 55 + 40 - 20 - 15 - x + 5 == 150 - 25)
+    return 55 - 20 - both_sg + 5
 
 
 @ds(12)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 12)]
-    return sufficiency(cases, lambda x: x, lambda x: abs(x + 3) + abs(x - 1) == 4, lambda x: abs(x - 3) == 2 * x)
+    cases = [(x,) for x in fracs(-20, 20, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: x * x - abs(x) == 30, lambda x: abs(x - 3) == 2 * x - 9)
 
 
 @ds(13)
@@ -136,172 +134,181 @@ def _():
 
 @ps(14)
 def _():
-    f = math.factorial(30)
+    value = math.factorial(50) // math.factorial(25)
     k = 0
-    while f % 12 ** (k + 1) == 0:
+    while value % 24 ** (k + 1) == 0:
         k += 1
     return k
 
 
 @ps(15)
 def _():
-    a = [3]
-    while len(a) < 10:
-        a.append(2 * a[-1] - 1)
-    return sum(a)
+    terms = [F(1), F(2)]
+    while len(terms) < 100:
+        terms.append(terms[-1] / terms[-2])
+    return sum(terms)
 
 
 @ds(16)
 def _():
-    # Amounts x of X and y of Y: every x on a ninths grid with every ratio y/x on a sevenths grid.
-    cases = [(x, x * r) for x in fracs(1, 50, 9) for r in fracs(0, 4, 7) if r > 0]
-    return sufficiency(cases, lambda x, y: (10 * x + 30 * y) / (x + y), lambda x, y: x + y == 50,
-                       lambda x, y: F(10 * y + 30 * x) == F(8, 10) * (10 * x + 30 * y))
+    amounts = fracs(1, 60, 2)
+    cases = list(grid(amounts, amounts))
+    return sufficiency(cases, lambda x, y: (F(2, 10) * x + F(5, 10) * y) / (x + y),
+                       lambda x, y: F(2, 10) * x + F(5, 10) * y + 5 == F(4, 10) * (x + y + 10),
+                       lambda x, y: F(4, 10) * x + F(5, 10) * y == F(3, 10) * (2 * x + y))
 
 
 @ds(17)
 def _():
-    cases = [(p, n) for p in range(1, 20) for n in range(1, 20) if 3 * p + 5 * n == 52]
-    return sufficiency(cases, lambda p, n: n, lambda p, n: p > n, lambda p, n: n % 2 == 1)
+    cases = [(p, n) for p in range(1, 30) for n in range(1, 20) if 135 * p + 225 * n == 2790]
+    return sufficiency(cases, lambda p, n: p + n, lambda p, n: p > n, lambda p, n: p % n == 0)
 
 
 @ps(18)
 def _():
-    # Solve 12(a + b) = 1 and 14a + 9b = 1 by Cramer's rule.
-    det = 12 * 9 - 12 * 14
-    a = F(1 * 9 - 12 * 1, det)
-    b = F(12 * 1 - 14 * 1, det)
-    assert 12 * (a + b) == 1 and 14 * a + 9 * b == 1
-    return 1 / b
+    for hours_a in fracs(1, 200, 2):
+        a = 1 / hours_a
+        b = F(1, 6) - a
+        if b > 0 and 4 * a + 7 * b == 1:
+            return min(hours_a, 1 / b)
 
 
 @ds(19)
 def _():
-    cases = [(n,) for n in range(1, 500)]
-    return sufficiency(cases, lambda n: (n * n + 23) % 24 == 0, lambda n: n % 2 == 1, lambda n: n % 3 != 0)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: (n**4 - 1) % 240 == 0, lambda n: n % 2 == 1, lambda n: n % 3 != 0 and n % 5 != 0)
 
 
 @ds(20)
 def _():
-    cases = list(grid(range(-40, 61), range(-40, 61)))
+    values = range(-30, 41)
+    cases = [(a, b, c) for a in values for b in values for c in values if a <= b <= c]
 
-    def bigger(x, y):
-        values = [3, 8, 8, 11, x, y]
-        return mean(values) > median(values)
+    def variance(a, b, c):
+        m = F(a + b + c, 3)
+        return ((a - m) ** 2 + (b - m) ** 2 + (c - m) ** 2) / 3
 
-    return sufficiency(cases, bigger, lambda x, y: x + y == 18, lambda x, y: x == y)
+    return sufficiency(cases, lambda a, b, c: variance(a, b, c) > 25, lambda a, b, c: c - a == 20,
+                       lambda a, b, c: a + b + c == 30 and b == 12)
 
 
 @ds(21)
 def _():
-    cases = [(n,) for n in range(1, 1000)]
-    return sufficiency(cases, lambda n: n % 12, lambda n: n % 6 == 5, lambda n: n % 9 == 2)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 12, lambda n: n * n % 12 == 1, lambda n: n % 4 == 3)
 
 
 @ps(22)
 def _():
-    (x1, y1), (x2, y2), (px, py) = (-2, 5), (4, -1), (3, 6)
-    slope_m = -1 / F(y2 - y1, x2 - x1)
-    y_intercept = py - slope_m * px
-    x_intercept = -y_intercept / slope_m
-    return abs(x_intercept * y_intercept) / 2
+    (x1, y1), (x2, y2), (qx, qy) = (-2, 5), (4, -1), (3, 6)
+    # Reflect Q in the line through the two points: its foot on the line is the midpoint of Q and P.
+    dx, dy = x2 - x1, y2 - y1
+    t = F((qx - x1) * dx + (qy - y1) * dy, dx * dx + dy * dy)
+    fx, fy = x1 + t * dx, y1 + t * dy
+    px, py = 2 * fx - qx, 2 * fy - qy
+    return abs(px * qy - py * qx) / 2
 
 
 @ds(23)
 def _():
-    values = [v for v in range(-20, 21) if v]
+    values = [v for v in fracs(-6, 6, 2) if v != 0]
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: F(x, y), lambda x, y: 2 * x != y and x + 2 * y == 3 * (2 * x - y),
-                       lambda x, y: x * x - 2 * x * y + y * y == 0)
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x / y + y / x == 2, lambda x, y: (x + y) ** 2 == 4 * x * y)
 
 
 @ps(24)
 def _():
     rolls = list(itertools.product(range(1, 7), repeat=3))
-    return F(sum(1 for r in rolls if max(r) == 5), len(rolls))
+    good = sum(1 for a, b, c in rolls if a + b == c or a + c == b or b + c == a)
+    return F(good, len(rolls))
 
 
 @ds(25)
 def _():
-    cases = [(list(range(a, a + n)),) for a in range(-30, 40) for n in range(1, 40)]
-    return sufficiency(cases, lambda q: sum(q), lambda q: mean(q) == F(31, 2), lambda q: max(q) - min(q) == 9)
+    cases = [(a, b) for a in range(-20, 21) for b in range(a, 61)]
+    return sufficiency(cases, lambda a, b: sum(range(a, b + 1)), lambda a, b: F(sum(range(a, b + 1)), b - a + 1) == 3,
+                       lambda a, b: sum(1 for k in range(a, b + 1) if k < 0) == 5)
 
 
 @ds(26)
 def _():
-    cases = list(grid(range(1, 20), range(1, 20)))
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x - y == 1, lambda x, y: 6**x * 4**y == 2**7 * 3**3)
+    cases = list(grid(range(-20, 21), range(-20, 21)))
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: F(4) ** x * F(8) ** y == 2**14,
+                       lambda x, y: F(12) ** x * F(18) ** y == 2**10 * 3**8)
 
 
 @ps(27)
 def _():
-    # Time per kilometer of the actual trip less that of the faster one, times d, is 3/2 hours.
-    saved_per_km = F(1, 60) + F(1, 40) - F(1, 80) - F(1, 60)
-    return F(3, 2) / saved_per_km
+    for v in range(1, 200):
+        for t in fracs(1, 30, 4):
+            if 60 * 4 == v * t and 9 * v == 60 * t:
+                return (60 + v) * t
 
 
 @ds(28)
 def _():
-    # Squares of the sides on a half-unit grid; the area grows with the product of the squares.
-    squares = fracs(1, 120, 2)
-    cases = list(grid(squares, squares))
-    return sufficiency(cases, lambda a2, b2: a2 * b2, lambda a2, b2: a2 + b2 == 100,
-                       lambda a2, b2: a2 > 25 and b2 > 25)
+    # The squares of the two sides, so that irrational sides are exact.
+    cases = list(grid(range(1, 200), range(1, 200)))
+    return sufficiency(cases, lambda a, b: a * b, lambda a, b: a + b == 100, lambda a, b: F(a + b, 4) == 25)
 
 
 @ps(29)
 def _():
-    words = set(itertools.permutations("BANANA"))
-    return sum(1 for w in words if "AA" not in "".join(w))
+    others = len(set(itertools.permutations("MIIIIPP")))
+    places = sum(1 for s in itertools.combinations(range(11), 4) if all(b - a > 1 for a, b in zip(s, s[1:])))
+    return others * places
 
 
 @ds(30)
 def _():
-    cases = [(a, b) for a in range(0, 121) for b in range(0, a)]
-    return sufficiency(cases, lambda a, b: a, lambda a, b: a - 10 == 3 * (b - 10) and a + 10 == 2 * (b + 10),
-                       lambda a, b: a - b == 40)
+    cases = [(a, b) for a in range(1, 100) for b in range(1, a)]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: b == 2 * (2 * b - a) and a + b == 35, lambda a, b: a - b == 7)
 
 
 @ds(31)
 def _():
-    cases = list(grid(range(1, 60), range(1, 60)))
-    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 2), lambda a, b: a + b < 8, lambda a, b: a < 3)
+    cases = list(grid(range(1, 80), range(1, 80)))
+    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 3), lambda a, b: a + b < 12, lambda a, b: a * b < 3 * (a + b))
 
 
 @ds(32)
 def _():
-    # Length in meters and speed in meters per second.
-    cases = list(grid(range(1, 601), fracs(1, 40, 2)))
-    return sufficiency(cases, lambda length, v: length, lambda length, v: 300 + length == 25 * v,
-                       lambda length, v: v * 3600 == 72000)
-
-
-def prime_factors(n):
-    return {p for p in range(2, n + 1) if n % p == 0 and is_prime(p)}
+    speeds = fracs(5, 60, 2)
+    lengths = range(10, 800, 2)
+    cases = list(grid(lengths, speeds))
+    return sufficiency(cases, lambda L, v: L, lambda L, v: L == 8 * (v + 4), lambda L, v: L == 12 * (v - 4))
 
 
 @ds(33)
 def _():
-    cases = [(x,) for x in range(1, 400)]
-    return sufficiency(cases, lambda x: len(divisors(x)), lambda x: len(prime_factors(x)) == 2, lambda x: x < 50)
+    def count(n):
+        total, p = 1, 2
+        while p * p <= n:
+            e = 0
+            while n % p == 0:
+                n //= p
+                e += 1
+            total *= e + 1
+            p += 1
+        return total * (2 if n > 1 else 1)
+
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, count, lambda n: count(n * n) == 15, lambda n: n % 2 == 1)
 
 
 @ds(34)
 def _():
-    cases = list(grid(fracs(-10, 10, 2), fracs(-5, 5, 2)))
-    term = lambda a1, d, n: a1 + (n - 1) * d  # noqa: E731
-    return sufficiency(cases, lambda a1, d: term(a1, d, 20), lambda a1, d: term(a1, d, 5) == 10,
-                       lambda a1, d: term(a1, d, 3) + term(a1, d, 37) == 50)
+    cases = list(grid(fracs(-20, 40, 2), fracs(-5, 5, 4)))
+    total = lambda a, d, n: n * a + F(n * (n - 1), 2) * d  # noqa: E731
+    return sufficiency(cases, lambda a, d: a + 19 * d, lambda a, d: total(a, d, 10) == 105, lambda a, d: total(a, d, 39) == 975)
 
 
 @ps(35)
 def _():
-    milk, water = F(60), F(0)
-    for _ in range(3):
-        share = F(12, 60)
-        milk, water = milk * (1 - share), water * (1 - share) + 12
-    assert milk + water == 60
-    return milk
+    for x in fracs(1, 40, 4):
+        milk = F(80) * (1 - x / 80) * (1 - 2 * x / 80)
+        if milk / (80 - milk) == F(12, 13):
+            return x
 
 
 @ds(36)
@@ -313,39 +320,51 @@ def _():
 
 @ps(37)
 def _():
-    return math.sqrt(7 + 4 * math.sqrt(3)) + math.sqrt(7 - 4 * math.sqrt(3))
+    return math.sqrt(12 - math.sqrt(140)) + math.sqrt(12 + math.sqrt(140))
 
 
 @ps(38)
 def _():
-    # People owning 0, 1, 2 or 3 items; the least number owning three that the totals allow.
-    total, items = 200, 150 + 160 + 170
-    best = None
-    for n3 in range(total + 1):
-        for n2 in range(total - n3 + 1):
-            n1 = items - 3 * n3 - 2 * n2
-            if 0 <= n1 <= total - n3 - n2:
-                best = n3 if best is None else min(best, n3)
+    best = 0
+    for t in range(0, 51):
+        for ab in range(0, 61):
+            for ac in range(0, 51):
+                bc = 80 - 2 * t - ab - ac  # from the totals 100 people and 180 likes
+                a, b, c = 70 - ab - ac - t, 60 - ab - bc - t, 50 - ac - bc - t
+                if min(bc, a, b, c) >= 0:
+                    best = max(best, a + b + c)
     return best
 
 
 @ds(39)
 def _():
-    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
-    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)), lambda r, b: r > b,
-                       lambda r, b: F(r, r + b) == F(3, 5))
+    cases = [(r, b) for r in range(0, 60) for b in range(0, 60) if r + b >= 2]
+    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)) > F(1, 3),
+                       lambda r, b: 5 * r == 3 * (r + b), lambda r, b: r + b < 20)
 
 
 @ds(40)
 def _():
-    cases = list(grid(fracs(1, 40, 2), fracs(0, 20, 2)))
-    return sufficiency(cases, lambda chord, d: (chord / 2)**2 + d * d, lambda chord, d: chord == 16,
-                       lambda chord, d: d == 6)
+    # The square of the radius and the squares of the chords' half-lengths; a chord whose half is h
+    # lies sqrt(R - h^2) from the center. The chords lie on the same side of the center or on
+    # opposite sides.
+    halves = [k * k for k in range(1, 13)]
+    cases = []
+    for R in range(1, 200):
+        for A in halves:
+            for C in halves:
+                if A < R and C < R:
+                    da, dc = math.sqrt(R - A), math.sqrt(R - C)
+                    for gap in {abs(da - dc), da + dc}:
+                        if gap > 1e-9:
+                            cases.append((R, A, C, gap))
+    return sufficiency(cases, lambda R, A, C, gap: R, lambda R, A, C, gap: A == 64 and C == 36,
+                       lambda R, A, C, gap: abs(gap - 2) < 1e-9)
 
 
 @ps(41)
 def _():
-    return sum(1 for n in range(1, 100) if (2**n - 1) % 7 == 0)
+    return sum(1 for n in range(1, 101) if (4**n + 6**n + 9**n) % 7 == 0)
 
 
 @ds(42)
@@ -356,18 +375,22 @@ def _():
 
 @ps(43)
 def _():
-    sizes, known = [20, 25, 30], [70, 76]
-    return next(x for x in fracs(0, 100, 2) if sum(n * a for n, a in zip(sizes, known + [x])) == 75 * sum(sizes))
+    best = 0
+    for c in range(1, 12):
+        d = 24 - c
+        for a in range(1, c):
+            for b in range(a + 1, c):
+                e = 26 - a - b
+                if d < e < 40:
+                    best = max(best, a)
+    return best
 
 
 @ps(44)
 def _():
-    level, t, step = F(0), F(0), F(1, 60)
-    while level < 1:
-        rate = F(1, 4) + F(1, 6) - (F(1, 8) if t >= 1 else 0)
-        level += rate * step
-        t += step
-    return t
+    pair = {"AB": F(1, 10), "BC": F(1, 12), "AC": F(1, 15)}
+    everyone = sum(pair.values()) / 2
+    return 3 + (1 - 3 * everyone) / pair["BC"]
 
 
 @ds(45)
@@ -378,9 +401,13 @@ def _():
 
 @ps(46)
 def _():
-    # Place the chords by their signed distances from the center; keep the farthest apart.
-    offsets = lambda length: [s * math.sqrt(10**2 - (length / 2) ** 2) for s in (1, -1)]  # noqa: E731
-    return max(abs(a - b) for a in offsets(12) for b in offsets(16))
+    best = 0.0
+    for k in range(3600):
+        angle = 2 * math.pi * k / 3600
+        # A and B at (-6, -8) and (6, -8); C on the circle of radius 10 about the origin.
+        best = max(best, 6 * abs(10 * math.sin(angle) + 8))
+    assert math.isclose(best, 108)
+    return round(best)
 
 
 @ps(47)
@@ -392,22 +419,23 @@ def _():
 
 @ds(48)
 def _():
-    cases = list(grid(range(-12, 13), range(-12, 13), range(-12, 13)))
-    return sufficiency(cases, lambda x, y, z: x + y + z,
-                       lambda x, y, z: 2 * x + 3 * y + 4 * z == 20 and 4 * x + 3 * y + 2 * z == 16,
-                       lambda x, y, z: z - x == 2)
+    values = fracs(-6, 12, 2)
+    cases = [(x, y, z) for x in values for y in values for z in values]
+    return sufficiency(cases, lambda x, y, z: x + y + z, lambda x, y, z: x + 2 * y + 3 * z == 14 and 3 * x + 2 * y + z == 10,
+                       lambda x, y, z: min(x, y, z) > 0 and x.denominator == y.denominator == z.denominator == 1 and x * y * z == 6)
 
 
 @ps(49)
 def _():
-    return sum(F(1, n * (n + 1)) for n in range(1, 50))
+    return sum(F(1, k * (k + 1) * (k + 2)) for k in range(1, 9))
 
 
 @ds(50)
 def _():
-    cases = list(grid(fracs(-20, 30, 2), fracs(-20, 30, 2)))
-    return sufficiency(cases, lambda x, y: (x + y) / 2, lambda x, y: 3 * x + 5 * y == 40 and 5 * x + 3 * y == 56,
-                       lambda x, y: x > 0 and y > 0 and (x + y)**2 == 144)
+    values = range(-10, 21)
+    cases = [(p, q) for p in values for q in values]  # p = a + b, q = c + d
+    return sufficiency(cases, lambda p, q: F(p + q, 4), lambda p, q: p == q + 10 and p == 3 * q,
+                       lambda p, q: 2 * F(p + q, 4) - 3 == 7)
 
 
 @ds(51)
