@@ -440,45 +440,45 @@ def _():
 
 @ds(51)
 def _():
-    # Squares of the legs on a half-unit grid.
-    squares = fracs(1, 200, 2)
-    cases = list(grid(squares, squares))
-    perimeter = lambda p, q: round(math.sqrt(p) + math.sqrt(q) + math.sqrt(p + q), 9)  # noqa: E731
-    return sufficiency(cases, perimeter, lambda p, q: p + q == 169, lambda p, q: p * q == 3600)
+    # A leg a and the hypotenuse c; the other leg is sqrt(c^2 - a^2).
+    cases = [(a, c) for c in fracs(1, 20, 2) for a in fracs(1, 20, 2) if a < c]
+    other = lambda a, c: math.sqrt(c * c - a * a)  # noqa: E731
+    return sufficiency(cases, lambda a, c: round(float(a) * other(a, c) / 2, 9),
+                       lambda a, c: abs((float(a) + other(a, c) - float(c)) / 2 - 2) < 1e-9, lambda a, c: c == F(13, 2) * 2)
 
 
 @ds(52)
 def _():
-    cases = [(men, women) for men in range(0, 21) for women in range(0, 21) if men + women >= 3]
-    return sufficiency(cases, lambda m, w: comb(m + w, 3) - comb(m, 3), lambda m, w: m + w == 10, lambda m, w: w > m)
+    cases = [(w, m) for w in range(0, 16) for m in range(0, 16) if w + m >= 3]
+    return sufficiency(cases, lambda w, m: comb(w + m, 3) - comb(w, 3) - comb(m, 3), lambda w, m: comb(w, 3) == 10,
+                       lambda w, m: comb(m, 3) == 0)
 
 
 @ps(53)
 def _():
-    return sum(d for d in divisors(360) if d % 2)
+    return sum(d for d in divisors(720) if (720 // d) % 2 == 1)
 
 
 @ps(54)
 def _():
-    x = (5 + math.sqrt(21)) / 2
-    assert math.isclose(x + 1 / x, 5)
-    return x**3 + 1 / x**3
+    x = (3 + math.sqrt(5)) / 2
+    assert math.isclose(x * x - 3 * x + 1, 0, abs_tol=1e-12)
+    return x**5 + x**-5
 
 
 @ps(55)
 def _():
-    cost = F(0)
-    while (cost * F(140, 100) * F(85, 100) - cost) < F(475, 100):
-        cost += F(1, 100)
-    return cost
+    cost = F(9900) / F(11, 10) + F(9900) / F(9, 10)
+    result = 2 * 9900 - cost
+    return "a loss of $%d" % -result if result < 0 else "a profit of $%d" % result
 
 
 @ps(56)
 def _():
-    data = [7, 9, 10, 11, 13]
-    assert statistics.mean(data) == 10 and statistics.pstdev(data) == 2
-    new = [3 * v - 4 for v in data]
-    return statistics.mean(new) + statistics.pstdev(new)
+    for b in range(6, 200):
+        for g in range(1, 200):
+            if 70 * b + 85 * g == 79 * (b + g) and F(70 * b - 5 * 58 + 85 * g, b - 5 + g) == 82:
+                return g
 
 
 @ps(57)
@@ -504,10 +504,10 @@ def _():
 
 @ds(60)
 def _():
-    cases = list(grid(range(1, 401), range(10, 101, 10), range(10, 101, 10)))
-    time = lambda d, v1, v2: F(d, 2 * v1) + F(d, 2 * v2)  # noqa: E731
-    return sufficiency(cases, lambda d, v1, v2: d / time(d, v1, v2), lambda d, v1, v2: (v1, v2) == (40, 60),
-                       lambda d, v1, v2: time(d, v1, v2) == 3)
+    cases = [(a, b, D) for a in range(20, 70, 2) for b in fracs(30, 70, 5) for D in range(60, 241, 20)]
+    speed = lambda a, b: 1 / (F(1, 3) / a + F(2, 3) / b)  # noqa: E731
+    return sufficiency(cases, lambda a, b, D: speed(a, b), lambda a, b, D: a == 36 and b == F(6, 5) * speed(a, b),
+                       lambda a, b, D: D / speed(a, b) == F(5, 2))
 
 
 @ds(61)
@@ -519,33 +519,34 @@ def _():
 
 @ps(62)
 def _():
-    return len(set(range(7, 404, 4)) & set(range(2, 402, 7)))
+    return sum(1 for x in range(1, 2000)
+               if x % 3 == 1 and x % 5 == 2 and x % 7 == 3)
 
 
 @ps(63)
 def _():
-    pairs = list(itertools.combinations(range(1, 11), 2))
-    return F(sum(1 for a, b in pairs if a * b % 6 == 0), len(pairs))
+    triples = list(itertools.combinations(range(1, 11), 3))
+    return F(sum(1 for a, b, c in triples if a * b * c % 12 == 0), len(triples))
 
 
 @ds(64)
 def _():
-    cases = [(x,) for x in fracs(-5, 5, 8)]
-    return sufficiency(cases, lambda x: abs(x) > 1, lambda x: x**3 < x, lambda x: x**4 > x**2)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x > 1, lambda x: x * abs(x) > x, lambda x: abs(x - 2) < x)
 
 
 @ps(65)
 def _():
-    side = 4 * math.sqrt(36) / 3
-    area = math.sqrt(3) / 4 * side**2
-    inradius = area / (3 * side / 2)  # area = inradius * half the perimeter
-    return math.pi * inradius**2
+    s = math.sqrt(54 * math.sqrt(3) / (6 * math.sqrt(3) / 4))
+    inner = s * math.sqrt(3) / 2
+    side = inner * math.sqrt(3)
+    return math.sqrt(3) / 4 * side**2
 
 
 @ds(66)
 def _():
     cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 15 == 0, lambda n: n * n % 225 == 0, lambda n: math.gcd(n, 45) == 15)
+    return sufficiency(cases, lambda n: n % 6 == 0, lambda n: n**3 % 24 == 0, lambda n: math.gcd(n, 36) == 12)
 
 
 @ds(67)
@@ -558,13 +559,9 @@ def _():
 
 @ps(68)
 def _():
-    done, day = F(0), 0
-    while done < 60:
-        day += 1
-        workers = 6 if day <= 4 else 4 if day <= 7 else 9
-        if done + workers >= 60:
-            return day - 1 + (60 - done) / workers
-        done += workers
+    for k in range(1, 40):
+        if 12 * 5 + 8 * 5 + (8 + F(3, 4) * k) * 10 == 12 * 20:
+            return k
 
 
 @ps(69)
@@ -574,52 +571,51 @@ def _():
 
 @ds(70)
 def _():
-    def terminates(n):
-        remainders, r = set(), 1 % n
-        while r and r not in remainders:
-            remainders.add(r)
-            r = r * 10 % n
-        return r == 0
+    def terminates(k):
+        q = F(k, 60).denominator
+        for p in (2, 5):
+            while q % p == 0:
+                q //= p
+        return q == 1
 
-    cases = [(n,) for n in range(1, 2000)]
-    return sufficiency(cases, terminates, lambda n: 400 % n == 0, lambda n: 10**6 % (n * n) == 0)
+    cases = [(k,) for k in range(1, 3000)]
+    return sufficiency(cases, terminates, lambda k: k % 9 == 0, lambda k: k * k % 12 == 0)
 
 
 @ps(71)
 def _():
-    return next(x for x in range(1, 100) if F(100 + x, 100) * F(100 - x, 100) == F(96, 100))
+    for p in fracs(0, 50, 4):
+        if (1 + p / 100) * (1 - 2 * p / 100) == F(88, 100):
+            return p
 
 
 @ds(72)
 def _():
-    # Music takers and takers of neither; the overlap follows, and must be possible.
-    cases = []
-    for music in range(0, 31):
-        for neither in range(0, 31):
-            both = 18 + music - (30 - neither)
-            if 0 <= both <= min(18, music):
-                cases.append((music, neither, both))
-    return sufficiency(cases, lambda m, n, b: F(b, 30), lambda m, n, b: m == 15, lambda m, n, b: n == 6)
+    n = 40  # class size; counts of art, music and both
+    cases = [(a, m, b) for a in range(0, n + 1) for m in range(0, n + 1) for b in range(0, min(a, m) + 1) if a + m - b <= n]
+    return sufficiency(cases, lambda a, m, b: F(b, n), lambda a, m, b: 2 * b == a and 5 * b == 3 * m,
+                       lambda a, m, b: n - (a + m - b) == F(40, 100) * n)
 
 
 @ps(73)
 def _():
-    results = {(n * n + 4 * n + 5) % 7 for n in range(2, 400, 7)}
+    n = next(n for n in range(1, 1000) if n % 5 == 3 and n % 6 == 4)
+    results = {(k * k + k) % 30 for k in range(n, 3000, 30)}
     assert len(results) == 1
     return results.pop()
 
 
 @ds(74)
 def _():
-    cases = [(t, g, b) for t in range(51) for g in range(51 - t) for b in range(51 - t - g)]
-    return sufficiency(cases, lambda t, g, b: 50 - t - g - b, lambda t, g, b: t + b == 30 and g + b == 25,
-                       lambda t, g, b: t + g == 35 and b == 10)
+    cases = [(t, g, b) for t in range(0, 61) for g in range(0, 61) for b in range(0, min(t, g) + 1) if t + g - b <= 60]
+    return sufficiency(cases, lambda t, g, b: 60 - (t + g - b), lambda t, g, b: t == 2 * g and b == 10,
+                       lambda t, g, b: t + g - 2 * b == 4 * b and 60 - (t + g - b) == b)
 
 
 @ds(75)
 def _():
-    cases = list(grid(range(1, 70), range(1, 10)))
-    return sufficiency(cases, lambda x, y: x, lambda x, y: x**y == 64, lambda x, y: y % 2 == 0)
+    cases = list(grid(range(1, 31), range(1, 31)))
+    return sufficiency(cases, lambda x, y: x**y > y**x, lambda x, y: x == y + 1, lambda x, y: y > 1)
 
 
 @ps(76)
