@@ -620,47 +620,64 @@ def _():
 
 @ps(76)
 def _():
-    return next(x for x in range(0, 1000) if math.isclose(math.sqrt(x + 9) - math.sqrt(x), 1))
+    roots = [x for x in fracs(-10, 100, 4) if 2 * x + 3 >= 0 and x + 1 >= 0
+             and abs(math.sqrt(2 * x + 3) - math.sqrt(x + 1) - 1) < 1e-12]
+    return sum(roots)
 
 
 @ds(77)
 def _():
-    cases = list(grid(range(1, 13), range(1, 13), range(1, 180)))
-    area = lambda a, c, angle: round(a * c * math.sin(math.radians(angle)) / 2, 9)  # noqa: E731
-    return sufficiency(cases, area, lambda a, c, angle: (a, c) == (8, 5), lambda a, c, angle: angle < 90)
+    # Triangles given by the squares of their sides, P <= Q <= R, so that sides such as 2sqrt(7) are exact.
+    cases = []
+    for R in range(1, 102):
+        for Q in range(1, R + 1):
+            for P in range(1, Q + 1):
+                p, q, r = math.sqrt(P), math.sqrt(Q), math.sqrt(R)
+                if p + q > r + 1e-9:
+                    cases.append((P, Q, R))
+
+    def area(P, Q, R):
+        # Heron's formula in the squares of the sides.
+        return round(math.sqrt(max(0, 2 * (P * Q + Q * R + R * P) - P * P - Q * Q - R * R)) / 4, 9)
+
+    sides = lambda P, Q, R: [P, Q, R]  # noqa: E731
+    return sufficiency(cases, area, lambda P, Q, R: 36 in sides(P, Q, R) and 64 in sides(P, Q, R), lambda P, Q, R: P + Q == R)
 
 
 @ps(78)
 def _():
-    size = next(n for n in range(1, 1000)
-                if n % 5 == 0 and (3 * n // 5) % 3 == 0 and (2 * n // 5) % 4 == 0
-                and (3 * n // 5) // 3 + (2 * n // 5) // 4 == 21)
-    return 2 * size // 5
+    for n in range(5, 1000, 5):
+        left = n - F(2, 5) * n
+        left -= left / 4 + 6
+        left -= left / 3 - 2
+        if left == 40:
+            return n
 
 
 @ps(79)
 def _():
-    for p in range(-50, 51):
-        for q in range(-50, 51):
-            terms = [p, q]
-            while len(terms) < 7:
+    found = set()
+    for a in fracs(-40, 40, 2):
+        for b in fracs(-40, 40, 2):
+            terms = [a, b]
+            while len(terms) < 10:
                 terms.append(terms[-1] + terms[-2])
-            if terms[4] == 16 and terms[6] == 42:
-                return p
+            if sum(terms) == 341:
+                found.add(terms[6])
+    assert len(found) == 1
+    return found.pop()
 
 
 @ps(80)
 def _():
-    couples = 4
-    return next(g for g in range(2 * couples, 100) if comb(g, 2) - couples == 41)
+    return next(n for n in range(3, 100) if comb(n - 2, 2) + 6 == 84)
 
 
 @ds(81)
 def _():
-    hours = fracs(1, 40, 2)
+    hours = fracs(1, 60, 2)
     cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda x, y: x, lambda x, y: 1 / x + 1 / y == F(1, 6),
-                       lambda x, y: 4 / x == 6 / y and y - x == 5)
+    return sufficiency(cases, lambda x, y: x, lambda x, y: 1 / y == F(1, 2) / x, lambda x, y: 1 / x + 1 / y == F(1, 6) and y == x + 9)
 
 
 @ds(82)
@@ -674,29 +691,30 @@ def _():
 
 @ds(83)
 def _():
-    cases = [(wine, total) for total in range(1, 150) for wine in range(0, total + 1)]
-    return sufficiency(cases, lambda w, t: F(w, t), lambda w, t: F(w, t + 10) == F(2, 5),
-                       lambda w, t: F(w + 10, t + 10) == F(3, 5))
+    amounts = fracs(1, 60, 2)
+    cases = [(m, w) for m in amounts for w in amounts if m + w > 10]
+    return sufficiency(cases, lambda m, w: m / (m + w), lambda m, w: m + 10 == F(6, 10) * (m + w + 10),
+                       lambda m, w: m * (1 - 10 / (m + w)) == F(2, 10) * (m + w))
 
 
 @ds(84)
 def _():
-    cases = [c for c in grid(range(0, 40), range(0, 40), range(0, 40)) if sum(c)]
-    return sufficiency(cases, lambda r, w, b: F(w, r + w + b), lambda r, w, b: F(r, r + w + b) == F(1, 3),
-                       lambda r, w, b: b == 12)
+    cases = [(r, w, b) for r in range(0, 20) for w in range(0, 20) for b in range(0, 20) if r + w + b >= 2]
+    return sufficiency(cases, lambda r, w, b: F(w * (w - 1), (r + w + b) * (r + w + b - 1)),
+                       lambda r, w, b: 3 * r == r + w + b, lambda r, w, b: w == b)
 
 
 @ps(85)
 def _():
-    return sum(2**k for k in range(1, 21)) % 9
+    return sum(3**k for k in range(0, 101)) % 13
 
 
 @ds(86)
 def _():
-    edges = fracs(1, 16, 2)
-    cases = list(grid(edges, edges, edges))
-    return sufficiency(cases, lambda a, b, c: a * b * c,
-                       lambda a, b, c: sorted([a * b, b * c, c * a]) == [12, 15, 20], lambda a, b, c: a + b + c == 12)
+    edges = fracs(1, 30, 2)
+    cases = [(a, b, c) for a in edges for b in edges if a <= b for c in edges if b <= c]
+    return sufficiency(cases, lambda a, b, c: a * b * c, lambda a, b, c: sorted([a * b, b * c, c * a]) == [12, 15, 20],
+                       lambda a, b, c: all(v.denominator == 1 for v in (a, b, c)) and 2 * (a * b + b * c + c * a) == 94)
 
 
 @ps(87)
@@ -706,14 +724,21 @@ def _():
 
 @ds(88)
 def _():
-    cases = [(a, b, c) for a in range(0, 41) for b in range(a, 41) for c in range(b, 41)]
-    return sufficiency(cases, lambda a, b, c: c - a, lambda a, b, c: a + b + c == 30 and b == 8, lambda a, b, c: a == 4)
+    cases = [(a, b, c, d, e) for a in range(1, 41) for b in range(a, 41) for c in range(b, 41) for d in range(c, 41)
+             for e in [30 - a - b - c - d] if d <= e] + [(1, 2, 3, 4, 50), (2, 3, 9, 9, 30)]
+
+    def single_mode(values, value):
+        counts = {v: values.count(v) for v in values}
+        top = max(counts.values())
+        return counts.get(value) == top and list(counts.values()).count(top) == 1
+
+    return sufficiency(cases, lambda *s: s[-1] - s[0], lambda *s: sum(s) == 30 and s[2] == 8, lambda *s: single_mode(list(s), 9))
 
 
 @ds(89)
 def _():
-    cases = list(grid(range(1, 200), range(1, 200)))
-    return sufficiency(cases, math.gcd, lambda m, n: m + n == 25, lambda m, n: m == 3 * n + 1)
+    cases = list(grid(range(1, 400), range(1, 40)))
+    return sufficiency(cases, lambda m, n: math.gcd(m, n), lambda m, n: m * n == 84, lambda m, n: m == n * n + n + 1)
 
 
 @ds(90)
@@ -725,13 +750,9 @@ def _():
 
 @ds(91)
 def _():
-    def meeting(a, b, delay):
-        if b * delay >= 300:
-            return F(300, b)
-        return delay + F(300 - b * delay, a + b)
-
-    cases = list(grid(range(10, 131, 10), range(10, 131, 10), range(0, 4)))
-    return sufficiency(cases, meeting, lambda a, b, d: a == b + 20, lambda a, b, d: d == 1)
+    cases = list(grid(range(5, 200, 5), range(5, 200, 5)))
+    return sufficiency(cases, lambda a, b: a, lambda a, b: F(300, a + b) == 3,
+                       lambda a, b: F(300, a + b) - F(300, a + b + 20) == F(1, 2))
 
 
 @ds(92)
@@ -744,17 +765,15 @@ def _():
 
 @ps(93)
 def _():
-    return F(sum(1 for n in range(1, 101) if n % 2 and n % 3 and n % 5), 100)
+    return F(sum(1 for n in range(1, 301) if [n % 4 == 0, n % 6 == 0, n % 10 == 0].count(True) == 1), 300)
 
 
 @ds(94)
 def _():
-    cases = list(grid(fracs(1, 12, 2), range(1, 180)))
-    arc = lambda r, angle: round(float(r) * math.radians(angle), 9)  # noqa: E731
-    chord = lambda r, angle: 2 * float(r) * math.sin(math.radians(angle) / 2)  # noqa: E731
-    area = lambda r, angle: float(r) ** 2 * math.sin(math.radians(angle)) / 2  # noqa: E731
-    return sufficiency(cases, arc, lambda r, angle: r == 6 and math.isclose(chord(r, angle), 6),
-                       lambda r, angle: math.isclose(area(r, angle), 9 * math.sqrt(3)))
+    # The central angle AOB in degrees and the radius.
+    cases = [(t, r) for t in range(5, 180, 5) for r in range(1, 21)]
+    return sufficiency(cases, lambda t, r: F(t, 360) * 2 * r, lambda t, r: F(t, 2) == 30 and r == 6,
+                       lambda t, r: abs(r * r * math.sin(math.radians(t)) / 2 - 9 * math.sqrt(3)) < 1e-9)
 
 
 @ds(95)
@@ -767,9 +786,10 @@ def _():
 
 @ds(96)
 def _():
-    cases = [(e, f, 80 - e - f) for e in range(81) for f in range(81 - e)]
-    return sufficiency(cases, lambda e, f, b: b, lambda e, f, b: e + b == 2 * (f + b) and e + b == 60,
-                       lambda e, f, b: e + f == 70)
+    cases = [(c, d, b) for c in range(0, 101) for d in range(0, 101) for b in range(0, min(c, d) + 1) if c + d - b <= 100]
+    neither = lambda c, d, b: 100 - (c + d - b)  # noqa: E731
+    return sufficiency(cases, lambda c, d, b: b, lambda c, d, b: c + d - 2 * b == 55 and neither(c, d, b) == 2 * b,
+                       lambda c, d, b: c == 50 and d == 35 and neither(c, d, b) == 2 * b)
 
 
 @ps(97)
@@ -791,15 +811,15 @@ def _():
 
 @ds(98)
 def _():
-    cases = [(p,) for p in parts(50, 5, -20, False)]
-    return sufficiency(cases, lambda p: p[-1], lambda p: len(set(p)) == 5, lambda p: p[0] == 6)
+    cases = [(s,) for s in distinct_sets(40, 5)]
+    return sufficiency(cases, lambda s: s[-1], lambda s: s[2] == 9, lambda s: s[-1] - s[0] == 14)
 
 
 @ds(99)
 def _():
     prices = fracs(1, 30, 4)
     cases = list(grid(prices, prices))
-    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 48, lambda a, c: c < 8)
+    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 48, lambda a, c: c < F(2, 3) * a)
 
 
 @ds(100)
@@ -817,35 +837,30 @@ def _():
 
 @ps(102)
 def _():
-    x = F(0)
-    while (F(3, 5) * 20 + x / 4) / (20 + x) > F(1, 2):
-        x += F(1, 4)
-    return x
+    for z in fracs(0, 16, 4):
+        if F(2, 10) * (16 - z) + F(5, 10) * 4 + F(8, 10) * z == F(56, 100) * 20:
+            return z
 
 
 @ps(103)
 def _():
-    a, b = 6, 8
-    c = math.hypot(a, b)
-    s = (a + b + c) / 2
-    area = math.sqrt(s * (s - a) * (s - b) * (s - c))
-    return area / s + a * b * c / (4 * area)
+    h = math.sqrt(9 * 16)
+    a, b = math.hypot(16, h), math.hypot(9, h)  # the legs along the x- and y-axis
+    c = a + b - math.hypot(a, b)
+    r = c / 2
+    return math.hypot(a / 2 - r, b / 2 - r)
 
 
 @ds(104)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 6)]
-    return sufficiency(cases, lambda x: x, lambda x: x * x == 4 * x and x != 0,
-                       lambda x: abs(x - 4) + abs(x - 6) == 2 and x.denominator == 1 and x % 2 == 0 and x < 6)
+    cases = [(x,) for x in fracs(-20, 20, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: x**3 - 4 * x**2 + 4 * x - 16 == 0,
+                       lambda x: x - 1 >= 0 and x + 5 == (x - 1) ** 2)
 
 
 @ps(105)
 def _():
-    for k in range(1, 100):
-        now = [2 * k, 3 * k, 5 * k]
-        later = [a + 6 for a in now]
-        if later[0] * 5 == later[1] * 4 and later[1] * 7 == later[2] * 5:
-            return sum(now)
+    return next(3 * s for s in fracs(1, 60, 2) if (3 * s) + (3 * s + 2 * s) == 112)
 
 
 @ds(106)
@@ -856,36 +871,51 @@ def _():
 
 @ps(107)
 def _():
-    done, day = F(0), 0
-    while done < 1:
-        day += 1
-        done += F(1, 12) if day % 2 else F(1, 18)
-    return day
+    level, hour = F(0), 0
+    while True:
+        hour += 1
+        level += F(1, 6) if hour % 2 == 1 else -F(1, 9)
+        level = max(level, F(0))
+        if level >= 1:
+            return hour
 
 
 @ps(108)
 def _():
-    ranges = [p[-1] - p[0] for p in parts(60, 5, 1, True) if p[2] == 10]
-    return max(ranges)
+    best = 0
+    for a, b, c in itertools.combinations(range(1, 10), 3):
+        if a + b + c == 15:
+            for e in range(11, 100):
+                for f in range(e + 1, 100):
+                    g = 105 - a - b - c - 10 - e - f
+                    if g > f:
+                        best = max(best, g - a)
+    return best
 
 
 @ps(109)
 def _():
-    n = math.factorial(25) * 15**10
+    value = 1
+    for k in range(1, 11):
+        value *= k**k
     zeros = 0
-    while n % 10 == 0:
-        n //= 10
+    while value % 10 == 0:
+        value //= 10
         zeros += 1
     return zeros
 
 
 @ps(110)
 def _():
-    letters, digits = 6, 10
-    return sum(comb(4, k) * letters**k * digits ** (4 - k) for k in range(1, 4))
+    chars = "ABCDEF0123456789"
+    count = 0
+    for code in itertools.permutations(range(16), 4):
+        kinds = {chars[k].isdigit() for k in code}
+        count += len(kinds) == 2
+    return count
 
 
 @ds(111)
 def _():
-    cases = [(n,) for n in range(30, 61)]
-    return sufficiency(cases, lambda n: n, lambda n: n % 6 == 4, lambda n: n % 8 == 6)
+    cases = [(n,) for n in range(101, 200)]
+    return sufficiency(cases, lambda n: n, lambda n: n % 6 == 4 and n % 8 == 6, lambda n: n % 9 == 4)
