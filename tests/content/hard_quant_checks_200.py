@@ -17,25 +17,24 @@ ps, ds = TABLE.ps, TABLE.ds
 @ds(112)
 def _():
     cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 12 == 0, lambda n: n * n % 72 == 0, lambda n: n**3 % 48 == 0)
+    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n * n % 32 == 0, lambda n: n**3 % 128 == 0)
 
 
 @ps(113)
 def _():
-    return F(1, 2) ** -3 * round(8 ** (2 / 3)) * F(1, round(16**0.75))
+    return sum(1 for n in range(1, 200) if F(n * n - 5 * n + 5) ** (n + 1) == 1)
 
 
 @ds(114)
 def _():
-    cases = [(n,) for n in range(3, 60)]
-    return sufficiency(cases, lambda n: comb(n, 3), lambda n: comb(n, 2) == 36, lambda n: 7 < n < 11)
+    cases = [(n,) for n in range(4, 80)]
+    return sufficiency(cases, lambda n: comb(n, 3), lambda n: comb(n, 4) == comb(n, 6), lambda n: comb(n, 3) > comb(n, 2))
 
 
 @ps(115)
 def _():
-    minutes = (14 * 60 + 45) - (8 * 60 + 10)
-    charge = F(3) + F(3, 2) * -(-(max(minutes - 60, 0)) // 30)
-    return min(charge, 20)
+    income = F(1040) / (F(12, 10) * F(9, 10) - 1)
+    return income * (F(9, 10) * F(12, 10) - 1)
 
 
 @ds(116)
@@ -47,9 +46,9 @@ def _():
 
 @ds(117)
 def _():
-    values = fracs(-6, 6, 2)
+    values = fracs(-8, 8, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x**3 + y**3, lambda x, y: x + y == 4, lambda x, y: x * y == 3)
+    return sufficiency(cases, lambda x, y: x**3 + y**3, lambda x, y: x - y == 2, lambda x, y: x * y == 3 and x > 0)
 
 
 @ds(118)
@@ -69,10 +68,11 @@ def _():
 
 @ps(120)
 def _():
-    x = F(0)
-    while (F(15, 100) * (40 - x) + x) / 40 < F(32, 100):
-        x += F(1, 10)
-    return x
+    for x in fracs(0, 40, 4):
+        salt_a = F(4, 10) * (60 - x) + F(1, 10) * x
+        salt_b = F(1, 10) * (40 - x) + F(4, 10) * x
+        if salt_a / 60 == salt_b / 40:
+            return x
 
 
 @ds(121)
@@ -85,10 +85,10 @@ def _():
 
 @ds(122)
 def _():
-    p = fracs(0, 1, 20)
-    cases = list(grid(p, p))
-    return sufficiency(cases, lambda a, b: a + b - a * b, lambda a, b: a == F(2, 5),
-                       lambda a, b: a * b == F(1, 5) and b == F(1, 2))
+    values = fracs(0, 1, 20)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: a + b - a * b, lambda a, b: a * (1 - b) == F(42, 100),
+                       lambda a, b: a == 2 * b and a * b == F(18, 100))
 
 
 @ds(123)
@@ -102,67 +102,89 @@ def _():
 @ds(124)
 def _():
     cases = [(a, b) for a in range(1, 40) for b in range(1, 40) if math.gcd(a, b) == 1]
-    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a + 1, b + 1) == F(1, 2), lambda a, b: a + b < 10)
+    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a, b) + F(b, a) == F(13, 6), lambda a, b: a + b == 5)
 
 
 @ps(125)
 def _():
-    t = F(0)
-    while 70 * max(t - 2, 0) - 50 * t < 20:
-        t += F(1, 4)
-    return t
+    for d in fracs(1, 200, 2):
+        t = d / 15 - F(1, 3)
+        if t > 0 and d / 20 == t - F(1, 6):
+            return d / t
 
 
 @ds(126)
 def _():
-    # Convex kites ABCD with AB = BC = p, CD = DA = q and diagonal AC = d.
-    def area(p, q, d):
-        return round(d / 2 * (math.sqrt(p * p - d * d / 4) + math.sqrt(q * q - d * d / 4)), 9)
+    # Three families of quadrilaterals: rhombuses (a side and an angle), quadrilaterals with
+    # perpendicular diagonals (the four distances from the diagonals' crossing point to the vertices),
+    # and rectangles that are not squares (whose diagonals are not perpendicular).
+    cases = [("rhombus", side, angle) for side in range(1, 13) for angle in range(10, 171, 10)]
+    cases += [("orthodiagonal", p, q, r, s) for p in range(1, 9) for q in range(1, 9) for r in range(1, 9) for s in range(1, 9)]
+    cases += [("rectangle", a, b) for a in range(1, 13) for b in range(1, 13) if a != b]
 
-    cases = [(p, q, d) for p in range(1, 10) for q in range(1, 10) for d in range(1, 2 * min(p, q))]
-    return sufficiency(cases, area, lambda p, q, d: p == 5, lambda p, q, d: q == 5)
+    def sides(kind, *v):
+        if kind == "rhombus":
+            return [v[0]] * 4
+        if kind == "orthodiagonal":
+            p, q, r, s = v
+            return [math.hypot(p, r), math.hypot(r, q), math.hypot(q, s), math.hypot(s, p)]
+        return [v[0], v[1], v[0], v[1]]
+
+    def area(kind, *v):
+        if kind == "rhombus":
+            return round(v[0] ** 2 * math.sin(math.radians(v[1])), 9)
+        if kind == "orthodiagonal":
+            return round((v[0] + v[1]) * (v[2] + v[3]) / 2, 9)
+        return v[0] * v[1]
+
+    return sufficiency(cases, area, lambda kind, *v: all(abs(x - 10) < 1e-9 for x in sides(kind, *v)),
+                       lambda kind, *v: kind != "rectangle")
 
 
 @ps(127)
 def _():
-    return sum(1 for x in range(-100, 101) if abs(x - 3) + abs(x + 2) < 11)
+    return sum(1 for x in range(-100, 100) if abs(abs(x - 3) - 5) <= 4)
 
 
 @ps(128)
 def _():
-    return sum(1 / (math.sqrt(n + 1) + math.sqrt(n)) for n in range(1, 100))
+    s2 = math.sqrt(2)
+    inner = math.sqrt(2 + s2)
+    return s2 * inner * math.sqrt(2 + inner) * math.sqrt(2 - inner)
 
 
 @ps(129)
 def _():
-    (ax, ay), (bx, by) = (-2, 1), (6, 7)
-    px, py = ax + (bx - ax) / 4, ay + (by - ay) / 4
-    # The least distance to points (t, t) of the line, over a fine sweep and then exactly at its best t.
-    t = min((k / 1000 for k in range(-5000, 5001)), key=lambda t: (px - t) ** 2 + (py - t) ** 2)
-    return math.hypot(px - t, py - t)
+    return sum(1 for x in range(-5, 44) if (x + 5) * 36 % 48 == 0)
 
 
 @ds(130)
 def _():
-    cases = [(p,) for p in parts(95, 10, 1, True)]
-    return sufficiency(cases, lambda p: p[-1], lambda p: all(b - a == 1 for a, b in zip(p, p[1:])),
-                       lambda p: len(set(p)) == 10)
+    def lists(total, count, low, high):
+        # Non-decreasing lists of count numbers from low to high that add up to total.
+        if count == 0:
+            if total == 0:
+                yield ()
+            return
+        for first in range(low, min(high, total // count) + 1):
+            for rest in lists(total - first, count - 1, first, high):
+                yield (first,) + rest
 
-
-def clubs(a, b):
-    return a * a - a * b + b * b
+    cases = [(s,) for s in lists(95, 10, 4, 15)]
+    return sufficiency(cases, lambda s: s[-1], lambda s: len(set(s)) == 10 and s[0] >= 5, lambda s: s[-1] - s[0] == 9)
 
 
 @ds(131)
 def _():
-    values = fracs(-12, 12, 2)
+    values = fracs(-6, 6, 4)
     cases = list(grid(values, values))
-    return sufficiency(cases, clubs, lambda x, y: x - y == 3, lambda x, y: x * y == 10)
+    op = lambda a, b: (a + b) ** 2 - (a - b) ** 2  # noqa: E731
+    return sufficiency(cases, lambda x, y: op(x, y), lambda x, y: op(x, y + 1) == 12, lambda x, y: op(x, y - 1) == 4)
 
 
 @ps(132)
 def _():
-    return next(n for n in range(1, 10**6) if round((1260 * n) ** (1 / 3)) ** 3 == 1260 * n)
+    return sum(1 for n in range(1, 1001) if is_square(12 * n))
 
 
 @ds(133)
@@ -173,20 +195,21 @@ def _():
 
 @ds(134)
 def _():
-    cases = [(n,) for n in range(1, 500)]
-    return sufficiency(cases, lambda n: n % 5, lambda n: (n + 12) % 5 == 0, lambda n: 2 * n % 5 == 1)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 7, lambda n: 3 * n % 7 == 2, lambda n: n**3 % 7 == 6 and n * n % 7 == 2)
 
 
 @ps(135)
 def _():
-    people = "M" * 5 + "W" * 4
-    teams = list(itertools.combinations(range(9), 4))
-    return F(sum(1 for t in teams if sum(people[k] == "W" for k in t) > 2), len(teams))
+    people = [(couple, k) for couple in range(6) for k in range(2)]
+    groups = list(itertools.combinations(people, 4))
+    return F(sum(1 for g in groups if len({p[0] for p in g}) == 4), len(groups))
 
 
 @ps(136)
 def _():
-    return next(g for g in range(37) if 72 * (36 - g) + 84 * g == 79 * 36)
+    m = next(m for m in range(0, 41) if 80 * m + 45 * (40 - m) == 52 * 40)
+    return F(80 * m + 2 * 73, m + 2) * 1000
 
 
 @ps(137)
