@@ -5,7 +5,7 @@ import statistics
 from fractions import Fraction as F
 from math import comb
 
-from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
+from hard_quant_support import Table, divisor_count, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
 
 TABLE = Table("MHardQuantSet")
 ps, ds = TABLE.ps, TABLE.ds
@@ -281,19 +281,8 @@ def _():
 
 @ds(33)
 def _():
-    def count(n):
-        total, p = 1, 2
-        while p * p <= n:
-            e = 0
-            while n % p == 0:
-                n //= p
-                e += 1
-            total *= e + 1
-            p += 1
-        return total * (2 if n > 1 else 1)
-
     cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, count, lambda n: count(n * n) == 15, lambda n: n % 2 == 1)
+    return sufficiency(cases, divisor_count, lambda n: divisor_count(n * n) == 15, lambda n: n % 2 == 1)
 
 
 @ds(34)

@@ -8,10 +8,21 @@ import statistics
 from fractions import Fraction as F
 from math import comb
 
-from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
+from hard_quant_support import Table, divisor_count, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
 
 TABLE = Table("MHardQuantSet200")
 ps, ds = TABLE.ps, TABLE.ds
+
+
+def bounded_parts(total, count, low, high):
+    """Every non-decreasing tuple of count integers from low to high adding up to total."""
+    if count == 1:
+        if low <= total <= high:
+            yield (total,)
+        return
+    for first in range(low, min(high, total // count) + 1):
+        for rest in bounded_parts(total - first, count - 1, first, high):
+            yield (first,) + rest
 
 
 @ds(112)
@@ -160,17 +171,7 @@ def _():
 
 @ds(130)
 def _():
-    def lists(total, count, low, high):
-        # Non-decreasing lists of count numbers from low to high that add up to total.
-        if count == 0:
-            if total == 0:
-                yield ()
-            return
-        for first in range(low, min(high, total // count) + 1):
-            for rest in lists(total - first, count - 1, first, high):
-                yield (first,) + rest
-
-    cases = [(s,) for s in lists(95, 10, 4, 15)]
+    cases = [(s,) for s in bounded_parts(95, 10, 4, 15)]
     return sufficiency(cases, lambda s: s[-1], lambda s: len(set(s)) == 10 and s[0] >= 5, lambda s: s[-1] - s[0] == 9)
 
 
@@ -214,24 +215,22 @@ def _():
 
 @ps(137)
 def _():
-    r = round((54 / 2) ** (1 / 3))
-    assert math.isclose(math.pi * r * r * 2 * r, 54 * math.pi)
-    return 2 * math.pi * r * r + 2 * math.pi * r * (2 * r)
+    s = 1.0
+    e = s / math.sqrt(3)
+    return e**3 / s**3
 
 
 @ps(138)
 def _():
-    return sum(1 for n in range(100, 1000) if str(n)[0] > str(n)[1] > str(n)[2])
+    return sum(1 for n in range(1, 10000) if all(a > b for a, b in zip(str(n), str(n)[1:])))
 
 
 @ds(139)
 def _():
-    # Jack's and Jill's speeds in meters per second, and Jill's head start.
-    speeds = fracs(1, 10, 5)
-    cases = list(grid(speeds, speeds, [0, 50, 100]))
-    where = lambda jack, jill, start: 1000 - min(1000, start + jill * 1000 / jack)  # noqa: E731
-    return sufficiency(cases, where, lambda jack, jill, start: jack == 5,
-                       lambda jack, jill, start: jill == F(4, 5) * jack and start == 100)
+    speeds = fracs(1, 10, 10)
+    cases = list(grid(speeds, speeds))
+    return sufficiency(cases, lambda a, b: 1000 - 1000 / a * b, lambda a, b: 1000 / a == 200,
+                       lambda a, b: 1200 - 1200 / a * b == 120)
 
 
 @ps(140)
@@ -248,13 +247,18 @@ def _():
 
 @ps(142)
 def _():
-    return next(r for r in fracs(0, 50, 10) if (1 + r / 100) * (1 + 2 * r / 100) == F(132, 100))
+    for x in fracs(0, 100, 4):
+        if F(125, 100) * (1 - x / 100) * (1 + x / 100) == F(120, 100):
+            return x
 
 
 @ds(143)
 def _():
-    cases = [(list(range(a, a + 14, 2)),) for a in range(-40, 60, 2)]
-    return sufficiency(cases, lambda q: q[-1], lambda q: sum(q) == 70, lambda q: q[3] % 5 == 0)
+    # Lists in increasing order: every list of eight numbers from 0 to 10, and the lists with gaps of 10.
+    cases = [(s,) for s in itertools.combinations_with_replacement(range(0, 11), 8)]
+    cases += [(tuple(range(a, a + 80, 10)),) for a in range(-20, 21)]
+    return sufficiency(cases, lambda s: mean(s) > median(s), lambda s: all(b - a == 10 for a, b in zip(s, s[1:])),
+                       lambda s: s[0] + s[7] == s[3] + s[4])
 
 
 @ds(144)
@@ -266,22 +270,31 @@ def _():
 
 @ds(145)
 def _():
-    cases = [(p, q) for p in range(1, 179) for q in range(1, 180 - p)]
-    side = lambda angle: math.sin(math.radians(angle))  # noqa: E731  (sides are proportional to sines)
-    return sufficiency(cases, lambda p, q: side(180 - p - q) > side(p), lambda p, q: 180 - p - q > p,
-                       lambda p, q: (q, p) == (80, 45))
+    # Triangles by their angles A and B in degrees (C is the rest) and, for the sides, the law of sines.
+    cases = [(a, b) for a in range(5, 180, 5) for b in range(5, 180, 5) if a + b < 180] + [(F(360, 7), F(180, 7))]
+
+    def sides(a, b):
+        c = 180 - a - b
+        return [math.sin(math.radians(float(x))) for x in (a, b, c)]  # opposite A, B and C
+
+    def longest(a, b):
+        bc, ac, ab = sides(a, b)
+        return ab > bc and ab > ac
+
+    return sufficiency(cases, longest, lambda a, b: a == 2 * b and 180 - a - b == 2 * a,
+                       lambda a, b: sides(a, b)[1] ** 2 + sides(a, b)[0] ** 2 < sides(a, b)[2] ** 2 - 1e-12)
 
 
 @ps(146)
 def _():
-    n = 2**12 - 1
-    return max(p for p in divisors(n) if is_prime(p))
+    n = 2**24 - 1
+    return sum(1 for p in range(2, 5000) if is_prime(p) and n % p == 0)
 
 
 @ds(147)
 def _():
-    cases = [(k,) for k in range(1, 120)]
-    return sufficiency(cases, is_prime, lambda k: len(divisors(k * k)) == 3, lambda k: k % 2 == 1 and 10 < k < 20)
+    cases = [(k,) for k in range(1, 400)]
+    return sufficiency(cases, lambda k: is_prime(k), lambda k: divisor_count(k**3) == 4, lambda k: k % 2 == 1 and is_prime(k + 2))
 
 
 @ds(148)
@@ -301,27 +314,18 @@ def _():
 
 @ps(150)
 def _():
-    total = 8 * 15
-    left = total - 8 * 5
-    days = (15 - 5) - 5
-    return next(extra for extra in range(0, 100) if (8 + extra) * days >= left)
-
-
-def bounded_parts(total, count, low, high):
-    """Every non-decreasing tuple of count integers from low to high adding up to total."""
-    if count == 1:
-        if low <= total <= high:
-            yield (total,)
-        return
-    for first in range(low, min(high, total // count) + 1):
-        for rest in bounded_parts(total - first, count - 1, first, high):
-            yield (first,) + rest
+    rate = F(1, 5) / (30 * 10)  # road per worker-day
+    remaining = 1 - F(1, 5)
+    return remaining / rate / 30 - 30
 
 
 @ds(151)
 def _():
-    cases = [(p,) for p in bounded_parts(120, 6, 5, 40)]
-    return sufficiency(cases, lambda p: mean(p[3:]), lambda p: median(p) == 18, lambda p: sum(p[:3]) == 45)
+    cases = []
+    for s in itertools.combinations_with_replacement(range(0, 41, 2), 7):
+        if sum(s) == 140:
+            cases.append((s,))
+    return sufficiency(cases, lambda s: F(sum(s[4:]), 3), lambda s: sum(s[:3]) == 42, lambda s: sum(s[:4]) == 60)
 
 
 @ds(152)
@@ -334,32 +338,34 @@ def _():
 
 @ds(153)
 def _():
-    speeds = fracs(1, 30, 2)
-    cases = [(b, c) for b in speeds for c in speeds if b > c]
-    return sufficiency(cases, lambda b, c: c, lambda b, c: 36 / (b - c) == 3 and 36 / (b + c) == 2,
-                       lambda b, c: b == 5 * c)
+    speeds = fracs(1, 30, 5)
+    cases = [(b, c) for b in speeds for c in speeds if c < b]
+    return sufficiency(cases, lambda b, c: c, lambda b, c: (b + c) == F(3, 2) * (b - c) and b == 15,
+                       lambda b, c: 36 / (b - c) + 36 / (b + c) == 5)
 
 
 @ps(154)
 def _():
-    picks = list(itertools.product(range(1, 6), repeat=3))
-    return F(sum(1 for p in picks if len(set(p)) == 3), len(picks))
+    rolls = list(itertools.product(range(1, 7), repeat=3))
+    return F(sum(1 for a, b, c in rolls if is_square(a * b * c)), len(rolls))
 
 
 @ps(155)
 def _():
-    return sum(n for n in range(10, 100) if n % 4 == 1 and n % 6 == 1)
+    return next(n for n in range(1, 100) if 100 <= n * (n + 1) // 2 <= 999 and len(set(str(n * (n + 1) // 2))) == 1)
 
 
 @ps(156)
 def _():
-    return next(c for c in range(1, 1000) if (F(c, 3) + 25) * F(4, 5) == F(3 * c, 5))
+    for n in range(80, 2001, 80):
+        both = F(1, 10) * F(3, 8) * n
+        if n - (F(3, 8) * n + F(2, 5) * n - both) == 168:
+            return n
 
 
 @ps(157)
 def _():
-    (x1, y1), (x2, y2), (x3, y3) = (1, 2), (7, 10), (9, 4)
-    return F(abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)), 2)
+    return sum(1 for x in range(1, 12) for y in range(1, 9) if 3 * x + 4 * y < 36)
 
 
 @ps(158)
@@ -379,14 +385,20 @@ def _():
 
 @ps(160)
 def _():
-    return sum(1 for d in divisors(720) if is_square(d))
+    n = math.factorial(10)
+    return sum(1 for k in range(1, 200) if n % k**3 == 0)
 
 
 @ps(161)
 def _():
-    points = [(x, 0) for x in range(8)] + [(x, 1) for x in range(5)]
-    return sum(1 for a, b, c in itertools.combinations(points, 3)
-               if (b[0] - a[0]) * (c[1] - a[1]) != (c[0] - a[0]) * (b[1] - a[1]))
+    first = [(x, 0) for x in range(8)]
+    second = [(x, 1) for x in range(5)]
+    points = first + second
+    count = 0
+    for four in itertools.combinations(points, 4):
+        if all(len({p[1] for p in three}) > 1 for three in itertools.combinations(four, 3)):
+            count += 1
+    return count
 
 
 @ds(162)
