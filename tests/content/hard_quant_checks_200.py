@@ -403,20 +403,25 @@ def _():
 
 @ds(162)
 def _():
-    cases = [(c, b, t) for c in range(61) for b in range(61 - c) for t in range(61 - c - b)]
-    return sufficiency(cases, lambda c, b, t: c, lambda c, b, t: c + b == 35, lambda c, b, t: c == 2 * t)
+    cases = [(c, t, b) for c in range(0, 61) for t in range(0, 61) for b in range(0, min(c, t) + 1) if c + t - b <= 60]
+    return sufficiency(cases, lambda c, t, b: 60 - (c + t - b), lambda c, t, b: c + t - 2 * b == 40, lambda c, t, b: c == t + 10)
 
 
 @ds(163)
 def _():
     cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x**4 == 81, lambda x: 2 * x == x + 3)
+    return sufficiency(cases, lambda x: x, lambda x: x * x == 2.0 ** float(x), lambda x: 4.0 ** float(x) == 2.0 ** float(x + 2))
 
 
 @ps(164)
 def _():
-    real = F(6 * 60 * 60, 64)
-    return 6 * 60 - real
+    start = datetime.datetime(2024, 1, 1, 12, 0)  # a Monday noon
+    assert start.weekday() == 0
+    hours = 12 * 60 / 3
+    end = start + datetime.timedelta(hours=hours)
+    days = (end - start).days
+    name = end.strftime("%A")
+    return ("noon" if end.hour == 12 else "midnight") + " on the %s %d days later" % (name, days)
 
 
 @ds(165)
@@ -431,8 +436,8 @@ def _():
 
 @ds(166)
 def _():
-    cases = [(x,) for x in range(1, 1000)]
-    return sufficiency(cases, lambda x: x % 10, lambda x: x * x % 10 == 6, lambda x: (x + 1) % 5 == 0)
+    cases = [(n,) for n in range(1, 1000)]
+    return sufficiency(cases, lambda n: n % 10, lambda n: n**4 % 10 == 1, lambda n: (n * n + n) % 10 == 0)
 
 
 @ds(167)
@@ -443,7 +448,7 @@ def _():
 
 @ps(168)
 def _():
-    return max(x * y for x in range(1, 13) for y in range(1, 13) if x + 2 * y == 12)
+    return max(x * y for x in range(1, 40) for y in range(1, 40) if 3 * x + 5 * y == 100)
 
 
 @ds(169)
@@ -455,33 +460,37 @@ def _():
 
 @ps(170)
 def _():
-    # Widths 1; the length whose changed rectangle has a perimeter 4% greater.
-    return next(length for length in fracs(1, 5, 100)
-                if 2 * (length * F(120, 100) + F(80, 100)) == F(104, 100) * 2 * (length + 1))
+    sides = [(l, w) for l in range(1, 14) for w in range(1, l) if l * l + w * w == 169 and l * w == 60]
+    (l, w), = sides
+    return 2 * (F(5, 4) * l + F(4, 5) * w)
 
 
 @ds(171)
 def _():
     cases = [(n,) for n in range(-50, 51)]
-    return sufficiency(cases, lambda n: n, lambda n: 0 < n * n < 5, lambda n: (n - 2) * (n + 1) < 0 < n)
+    return sufficiency(cases, lambda n: n, lambda n: n * n - 3 * abs(n) + 2 == 0, lambda n: n**3 - n * n == 4)
 
 
 @ds(172)
 def _():
-    def term(a1, n):
-        a = a1
-        for k in range(1, n):
-            a += 2 * k
-        return a
+    values = fracs(-20, 20, 2)
 
-    cases = [(a1,) for a1 in range(-50, 51)]
-    return sufficiency(cases, lambda a1: term(a1, 10), lambda a1: a1 == 5, lambda a1: term(a1, 5) == 25)
+    def term(a1, a2, n):
+        seq = [a1, a2]
+        while len(seq) < n:
+            seq.append(seq[-1] + seq[-2])
+        return seq[n - 1]
+
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a1, a2: term(a1, a2, 8), lambda a1, a2: a1 == 2 and term(a1, a2, 6) == 26,
+                       lambda a1, a2: term(a1, a2, 5) + term(a1, a2, 6) == 42 and term(a1, a2, 6) - term(a1, a2, 5) == 10)
 
 
 @ds(173)
 def _():
-    cases = list(grid(range(1, 40), range(1, 40)))
-    return sufficiency(cases, lambda a, b: F(30 * a + 40 * b, a + b), lambda a, b: a == b + 4, lambda a, b: a + b == 20)
+    cases = list(grid(range(6, 80), range(1, 80)))
+    return sufficiency(cases, lambda a, b: F(30 * a + 40 * b, a + b), lambda a, b: F(30 * a - 5 * 24, a - 5) == 32,
+                       lambda a, b: F(40 * b + 6 * 45, b + 6) == 42)
 
 
 @ds(174)
@@ -512,8 +521,9 @@ def _():
 
 @ps(178)
 def _():
-    x = 2 ** (1 / 3)
-    return (x * x + x + 1) * (x - 1)
+    t = 2 ** (1 / 3)
+    x = t * t + t + 1
+    return (1 + 1 / x) ** 3
 
 
 @ds(179)
@@ -524,31 +534,32 @@ def _():
 
 @ps(180)
 def _():
-    units = F(110, 100) / F(125, 100)
-    return (1 - units) * 100
+    factor = F(8, 10) * F(13, 10) * F(12, 10) * F(9, 10)
+    change = (factor - 1) * 100
+    return "an increase of %s%%" % (str(float(change)).rstrip("0").rstrip("."))
 
 
 @ps(181)
 def _():
-    return sum(map(int, str(10**25 - 25)))
+    return sum(int(d) for d in str((10**20 - 1) ** 2))
 
 
 @ps(182)
 def _():
-    value = F(18**6, 12**2)
-    assert value.denominator == 1
-    n, x, y = value.numerator, 0, 0
-    while n % 2 == 0:
-        n, x = n // 2, x + 1
-    while n % 3 == 0:
-        n, y = n // 3, y + 1
-    assert n == 1
-    return x + y
+    for x in range(-10, 11):
+        for y in range(-10, 11):
+            for z in range(-10, 11):
+                if F(2) ** x * F(3) ** y * F(5) ** z == F(72, 100000):
+                    return x + y + z
 
 
 @ps(183)
 def _():
-    return sum(1 for gift in itertools.product(range(3), repeat=5) if len(set(gift)) == 3)
+    count = 0
+    for owners in itertools.product(range(3), repeat=6):
+        if all(owners.count(s) == 2 for s in range(3)) and owners[0] != owners[1]:
+            count += 1
+    return count
 
 
 @ps(184)
@@ -561,14 +572,22 @@ def _():
 
 @ps(185)
 def _():
-    drain = F(1, 6) + F(1, 4) - F(1, 3)
-    return 1 / drain
+    for minutes in range(0, 8 * 60 + 1):
+        if 8 * (F(1, 10) + F(1, 15)) - F(minutes, 60) / 20 == 1:
+            hour, minute = divmod(12 * 60 + minutes, 60)
+            return "%d:%02d p.m." % (hour - 12, minute)
 
 
 @ps(186)
 def _():
-    lists = ["{10, 10, 10, 10, 50}", "{3, 3, 30, 30, 30}", "{1, 1, 1, 9, 9}", "{2, 4, 6, 8, 10}", "{1, 2, 3, 4, 5}"]
-    return max(lists, key=lambda text: statistics.pstdev([int(v) for v in text.strip("{}").split(",")]))
+    lists = {
+        "adding the two numbers 0 and 12": [0, 2, 4, 6, 8, 10, 12],
+        "adding the number 13": [2, 4, 6, 8, 10, 13],
+        "replacing 2 with \u2212" + "1": [-1, 4, 6, 8, 10],
+        "multiplying every number by 1.3": [F(13, 10) * v for v in (2, 4, 6, 8, 10)],
+        "adding the number 6": [2, 4, 6, 6, 8, 10],
+    }
+    return max(lists, key=lambda k: statistics.pvariance(lists[k]))
 
 
 @ps(187)
