@@ -592,86 +592,85 @@ def _():
 
 @ps(187)
 def _():
-    orders = set(itertools.permutations("RRRRRBBBBB"))
-    return F(sum(1 for o in orders if o[0] == o[-1]), len(orders))
+    places = list(itertools.combinations(range(10), 5))  # the places of the red cards, all equally likely
+    good = sum(1 for red in places if sum(1 for k in red if k < 4) == 2 and 4 in red)
+    return F(good, len(places))
 
 
 @ps(188)
 def _():
-    a = [1, 3]
-    while len(a) < 100:
-        a.append(a[-1] - a[-2])
-    return sum(a)
+    terms = [F(3)]
+    while len(terms) < 100:
+        terms.append(1 / (1 - terms[-1]))
+    return sum(terms)
 
 
 @ps(189)
 def _():
-    product = F(1)
-    for k in range(2, 11):
-        product *= 1 - F(1, k * k)
-    return product
+    return F(3, 2) * F(5, 4) * F(17, 16) * F(257, 256)
 
 
 @ps(190)
 def _():
-    third = F(1, 3)
-    return 1 / (third / 30 + third / 40 + third / 60)
+    return next(v for v in fracs(41, 200, 2) if 3 / (2 / F(40) + 1 / v) == 48)
 
 
 @ps(191)
 def _():
-    a, b, c = 12, 10, 10  # BC, AC, AB
-    s = F(a + b + c, 2)
-    area = math.sqrt(s * (s - a) * (s - b) * (s - c))
-    return 2 * area / b
+    A, B, C = (F(0), F(8)), (F(-6), F(0)), (F(6), F(0))
+    slope_ac = (C[1] - A[1]) / (C[0] - A[0])
+    hy = B[1] + (-1 / slope_ac) * (0 - B[0])  # the altitude from B at x = 0, on the altitude from A
+    return A[1] - hy
 
 
 @ps(192)
 def _():
-    r2 = 3**2 + 4**2
-    return sum(1 for x in range(-10, 20) for y in range(-15, 10) if (x - 3) ** 2 + (y + 4) ** 2 == r2)
+    return sum(1 for x in range(-20, 21) for y in range(-20, 21) if x * x + y * y == 325)
 
 
 @ds(193)
 def _():
     cases = list(grid(range(1, 60), range(1, 60)))
-    return sufficiency(cases, lambda x, y: x, lambda x, y: x - y == 3, lambda x, y: x * y == 28)
+    return sufficiency(cases, lambda x, y: x, lambda x, y: x * x - y * y == 33, lambda x, y: 20 % y == 0)
 
 
 @ds(194)
 def _():
-    # Lines through (0, 6) by slope; a horizontal line makes no triangle and is left out.
-    cases = [(m,) for m in fracs(-6, 6, 4) if m != 0]
-    return sufficiency(cases, lambda m: abs(F(1, 2) * 6 * (-6 / m)), lambda m: 6 + 2 * m == 4, lambda m: m < 0)
+    # Lines through (3, 2) by their slope m: y-intercept 2 - 3m, x-intercept 3 - 2/m.
+    cases = [(m,) for m in fracs(-10, 10, 12) if m != 0 and 2 - 3 * m != 0]
+    def intercepts(m):
+        return 3 - 2 / m, 2 - 3 * m
+    return sufficiency(cases, lambda m: abs(intercepts(m)[0] * intercepts(m)[1]) / 2,
+                       lambda m: intercepts(m)[0] == 2 * intercepts(m)[1], lambda m: m < 0)
 
 
 @ps(195)
 def _():
-    # Real roots of x^2 - 4x - 3 = 0 and x^2 - 4x + 3 = 0, each counted once.
-    roots = set()
-    for c in (-3, 3):
-        disc = 16 - 4 * c
-        if disc >= 0:
-            roots |= {round((4 + s * math.sqrt(disc)) / 2, 9) for s in (1, -1)}
-    assert all(math.isclose(abs(x * x - 4 * x), 3) for x in roots)
+    roots = [x for x in fracs(-20, 20, 4) if abs(x * x - 4) == abs(x) + 2]
     return len(roots)
 
 
 @ds(196)
 def _():
-    cases = [(n,) for n in range(1, 200)]
-    return sufficiency(cases, lambda n: pow(3, n, 10), lambda n: n % 2 == 1, lambda n: n % 3 == 0)
+    cases = [(n,) for n in range(1, 500)]
+    return sufficiency(cases, lambda n: pow(7, n, 10), lambda n: n % 6 == 3, lambda n: n**3 % 6 == 3)
 
 
 @ps(197)
 def _():
-    x = 1 / (3 - 2 * math.sqrt(2))
-    return x + 1 / x
+    x = math.sqrt(5) + 2
+    return x * x + 1 / (x * x)
 
 
 @ps(198)
 def _():
-    return max(math.gcd(a, 360 - a) for a in range(1, 360) if a != 360 - a)
+    best = 0
+    for a in range(1, 360):
+        for b in range(a + 1, 360 - a):
+            c = 360 - a - b
+            if c > b:
+                best = max(best, math.gcd(math.gcd(a, b), c))
+    return best
 
 
 @ds(199)
@@ -682,35 +681,34 @@ def _():
 
 @ps(200)
 def _():
-    names = ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"]
-    year = next(y for y in range(2000, 2100) if datetime.date(y, 3, 1).weekday() == 1)
-    return names[datetime.date(year, 12, 31).weekday()]
+    year = next(y for y in range(2001, 2100) if datetime.date(y, 1, 1).weekday() == 6 and y % 4 != 0)
+    months = [datetime.date(year, m, 13).strftime("%B") for m in range(1, 13) if datetime.date(year, m, 13).weekday() == 4]
+    return " and ".join(months) if len(months) <= 2 else ", ".join(months[:-1]) + " and " + months[-1]
 
 
 @ps(201)
 def _():
-    f = F(0)
-    while F(3, 4) * f + F(5, 8) * (1 - f) != F(2, 3):
-        f += F(1, 120)
-    return f
+    milk, water = F(30), F(10)
+    milk, water = milk * F(32, 40), water * F(32, 40) + 8
+    return 3 * water - milk
 
 
 @ps(202)
 def _():
-    men, women = 60, 40
-    flex_men, flex_women = F(40, 100) * men, F(70, 100) * women
-    return flex_women / (flex_men + flex_women)
+    shares = {"sales": (F(5, 10), F(1, 10)), "engineering": (F(3, 10), F(4, 10)), "support": (F(2, 10), F(25, 100))}
+    remote = {k: a * b for k, (a, b) in shares.items()}
+    return remote["engineering"] / sum(remote.values())
 
 
 @ps(203)
 def _():
-    rolls = [(a, b) for a in range(1, 7) for b in range(1, 7) if a + b == 8]
-    return F(sum(1 for a, b in rolls if a * b % 2 == 0), len(rolls))
+    rolls = [(a, b) for a in range(1, 7) for b in range(1, 7) if 6 in (a, b)]
+    return F(sum(1 for a, b in rolls if a + b >= 10), len(rolls))
 
 
 @ps(204)
 def _():
-    return sum(1 for n in range(1, 101) if (n * n + n) % 6 == 0)
+    return sum(1 for n in range(1, 101) if (n**3 - n) % 24 == 0)
 
 
 @ps(205)
@@ -721,23 +719,32 @@ def _():
 
 @ps(206)
 def _():
-    books = ["M1", "M2", "M3", "H1", "H2", "H3", "H4"]
-    return sum(1 for order in itertools.permutations(books)
-               if all(not (a[0] == b[0] == "M") for a, b in zip(order, order[1:])))
+    people = ["Tom", "B1", "B2", "B3", "G1", "G2", "G3"]
+    count = 0
+    for seats in itertools.permutations(people):
+        girls = [p.startswith("G") for p in seats]
+        if not any(girls[k] and girls[k + 1] for k in range(6)) and seats[0] != "Tom" and seats[-1] != "Tom":
+            count += 1
+    return count
 
 
 @ps(207)
 def _():
-    d = math.sqrt(25 - 12)
-    r, s = (5 + d) / 2, (5 - d) / 2
-    return r * r + s * s
+    for k in fracs(-20, 20, 4):
+        disc = 25 - 4 * k
+        if disc >= 0:
+            r = (5 + math.sqrt(disc)) / 2
+            s = (5 - math.sqrt(disc)) / 2
+            if math.isclose(r * r + s * s, 13):
+                return r**3 + s**3
 
 
 @ds(208)
 def _():
-    cases = [(w,) for w in fracs(1, 30, 4)]
-    return sufficiency(cases, lambda w: w * (w + 3), lambda w: w * w + (w + 3) ** 2 == 225,
-                       lambda w: 2 * (2 * w + 3) == 42)
+    sides = fracs(1, 40, 2)
+    cases = list(grid(sides, sides))
+    return sufficiency(cases, lambda L, W: L * W, lambda L, W: L == W + 3 and (L + 2) * (W + 2) - L * W == 46,
+                       lambda L, W: L * L + W * W == 225 and L == W + 3)
 
 
 @ds(209)
@@ -750,15 +757,16 @@ def _():
 
 @ps(210)
 def _():
-    return F(25 * 72 - (20 * 70 - 40), 6)
+    total = 20 * 70
+    highest = total - 19 * 69
+    return total - 18 * 71 - highest
 
 
 @ps(211)
 def _():
-    # Long-hand: the decimals to 40 places, and the fraction they approach.
-    a = F(int("36" * 20), 10**40)
-    b = F(int("2" * 40), 10**40)
-    return (a + b).limit_denominator(1000)
+    value = F(1, 7) + F(1, 13)
+    digits = str(value.numerator * 10**100 // value.denominator).zfill(100)
+    return int(digits[99])
 
 
 @ds(212)

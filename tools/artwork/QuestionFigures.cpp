@@ -168,7 +168,8 @@ void diamond(gfx::Context& c) {
     label(pen, "-4", p.x(0) - 14, p.y(-4) + 4);
 }
 
-// Question 191: the isosceles triangle, its altitude from A and the altitude from B to AC.
+// Question 191: the isosceles triangle, its altitude from A and the altitude from B to AC, and H
+// where they cross.
 void isosceles(gfx::Context& c) {
     page(c);
     ArtworkPen pen(c);
@@ -188,8 +189,11 @@ void isosceles(gfx::Context& c) {
     label(pen, "10", at(2.4, 4.4).first, at(2.4, 4.4).second);
     label(pen, "10", at(9.8, 4.6).first + 6, at(9.8, 4.6).second);
     label(pen, "12", at(6, 0).first + 14, at(6, 0).second + 14);
-    label(pen, "h", (b.first + foot.first) / 2, (b.second + foot.second) / 2 - 10, kItalic);
     pen.disc(foot.first, foot.second, 2.5);
+    // H, where the two altitudes cross.
+    const auto h = at(6, 4.5);
+    pen.disc(h.first, h.second, 2.5);
+    label(pen, "H", h.first + 11, h.second + 14, kItalic);
     (void)kPi;
 }
 
