@@ -778,48 +778,50 @@ def _():
 
 @ps(213)
 def _():
-    return next(v for v in range(11, 1000) if 2 / (F(1, 10) + F(1, v)) == 16)
+    up, down = F(10), F(30)
+    hours = 12 / up + 18 / down + 18 / up + 12 / down
+    return 60 / hours
 
 
 @ps(214)
 def _():
-    return (7**100 + 9**100) % 8
+    return (3**2023 + 5**2023) % 16
 
 
 @ps(215)
 def _():
-    # Vertices: the three pairwise intersections, then the shoelace formula.
-    lines = [(2, -1, 0), (1, 1, 9), (0, 1, 0)]  # a x + b y = c
-
-    def meet(p, q):
-        (a1, b1, c1), (a2, b2, c2) = p, q
-        det = a1 * b2 - a2 * b1
-        return F(c1 * b2 - c2 * b1, det), F(a1 * c2 - a2 * c1, det)
-
-    (x1, y1), (x2, y2), (x3, y3) = meet(lines[0], lines[1]), meet(lines[1], lines[2]), meet(lines[0], lines[2])
-    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+    steps = 4000
+    lo, hi = -3, 5
+    width = F(hi - lo, steps)
+    # The vertical extent at x is linear on each piece between the corners, so the midpoint rule on a
+    # grid that contains every corner is exact.
+    total = F(0)
+    for k in range(steps):
+        x = lo + (k + F(1, 2)) * width
+        total += max(F(0), (5 - abs(x)) - abs(x - 2)) * width
+    return total
 
 
 @ps(216)
 def _():
-    op = lambda a, b: (a + b) / (a * b)  # noqa: E731
-    return op(op(F(2), F(3)), F(6))
+    op = lambda a, b: a + b + a * b  # noqa: E731
+    return next(x for x in fracs(-10, 20, 6) if op(op(x, 2), 3) == 47)
 
 
 @ps(217)
 def _():
-    orders = list(itertools.permutations("ABcde"))
-    good = sum(1 for o in orders if o.index("B") - o.index("A") >= 2)
-    return F(good, len(orders))
+    rows = list(itertools.permutations("ABCxyz"))
+    good = sum(1 for r in rows if r.index("B") == r.index("A") + 1 and r.index("C") > r.index("B"))
+    return F(good, len(rows))
 
 
 @ps(218)
 def _():
-    # Solve a + b = 1/6, b + c = 1/10, a + c = 1/7.5 for the single rates.
-    ab, bc, ac = F(1, 6), F(1, 10), 1 / F(15, 2)
-    a = (ab + ac - bc) / 2
-    b, c = ab - a, ac - a
-    return 1 / (a + b + c)
+    pairs = {"AB": F(1, 6), "BC": F(1, 10), "AC": F(2, 15)}
+    total = sum(pairs.values()) / 2
+    a, b = total - pairs["BC"], total - pairs["AC"]
+    done = 2 * total + (a + b)
+    return (1 - done) / a
 
 
 @ds(219)
@@ -831,21 +833,36 @@ def _():
 
 @ps(220)
 def _():
-    return sum(1 for n in range(1, 200) if len(divisors(n)) == 3)
+    return sum(1 for n in range(1, 200) if len(divisors(n)) == 6)
 
 
 @ps(221)
 def _():
-    corners = [(4 * math.cos(math.radians(60 * k)), 4 * math.sin(math.radians(60 * k))) for k in range(6)]
-    (x1, y1), (x2, y2), (x3, y3) = corners[0], corners[2], corners[4]
-    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+    # Clip triangle ACE by each side of triangle BDF (both convex) and measure what is left.
+    verts = [(2 * math.cos(math.radians(60 * k)), 2 * math.sin(math.radians(60 * k))) for k in range(6)]
+    region, clipper = verts[0::2], verts[1::2]
+
+    def side(p, a, b):
+        return (b[0] - a[0]) * (p[1] - a[1]) - (b[1] - a[1]) * (p[0] - a[0])
+
+    for a, b in zip(clipper, clipper[1:] + clipper[:1]):
+        kept = []
+        for p, q in zip(region, region[1:] + region[:1]):
+            sp, sq = side(p, a, b), side(q, a, b)
+            if sp >= 0:
+                kept.append(p)
+            if sp * sq < 0:
+                t = sp / (sp - sq)
+                kept.append((p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1])))
+        region = kept
+    return abs(sum(p[0] * q[1] - q[0] * p[1] for p, q in zip(region, region[1:] + region[:1]))) / 2
 
 
 @ds(222)
 def _():
-    values = fracs(-10, 30, 2)
-    cases = [(x, y, 21 - x - y) for x in values for y in values]
-    return sufficiency(cases, lambda x, y, z: z, lambda x, y, z: x == y, lambda x, y, z: x + y == 2 * z)
+    values = fracs(-20, 40, 3)
+    cases = [(x, y, 30 - x - y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y, z: median([x, y, z]), lambda x, y, z: x == 2 * y, lambda x, y, z: x + y == 2 * z)
 
 
 @ps(223)
@@ -877,17 +894,23 @@ def _():
 
 @ds(226)
 def _():
-    cases = [(a, b, c) for a in range(1, 20) for b in range(a, 20) for c in range(b, 20)
-             if a + b > c and (a == b or b == c)]
-    return sufficiency(cases, lambda a, b, c: a + b + c, lambda a, b, c: 6 in (a, b, c),
-                       lambda a, b, c: 8 in (a, b, c) and (6 not in (a, b, c) or len({a, b, c}) == 2))
+    # Isosceles triangles by their two equal sides (legs) and the third side (base).
+    cases = [(leg, base) for leg in range(1, 21) for base in range(1, 21) if base < 2 * leg]
+
+    def angles(leg, base):
+        base_angle = math.degrees(math.acos(base / (2 * leg)))
+        return [base_angle, base_angle, 180 - 2 * base_angle]
+
+    return sufficiency(cases, lambda leg, base: 2 * leg + base, lambda leg, base: {leg, base} == {6, 10},
+                       lambda leg, base: max(angles(leg, base)) > 70)
 
 
 @ps(227)
 def _():
-    (x1, y1), (x2, y2) = (-1, 4), (3, -4)
-    # Points equally far from both ends: on the line x = 0 solve for y.
-    return next(y for y in fracs(-10, 10, 4) if (0 - x1) ** 2 + (y - y1) ** 2 == (0 - x2) ** 2 + (y - y2) ** 2)
+    for x in fracs(-20, 20, 4):
+        y = 2 * x
+        if (x - 1) ** 2 + (y - 7) ** 2 == (x - 5) ** 2 + (y - 1) ** 2:
+            return y
 
 
 @ps(228)
@@ -908,12 +931,14 @@ def _():
 
 @ps(230)
 def _():
-    return math.log2(3) * math.log(8, 3)
+    x = math.log(9, 4)
+    y = math.log(16, 27)
+    return x * y
 
 
 @ps(231)
 def _():
-    return sum(1 for t in range(2, 1000, 7) if t % 10 == 3)
+    return sum(1 for t in range(5, 1000, 7) if is_square(t))
 
 
 @ps(232)
@@ -925,7 +950,7 @@ def _():
 
 @ps(233)
 def _():
-    return sum(1 for n in range(1, 60) if F(n, 60).denominator == 60)
+    return len({F(k, 120).denominator for k in range(1, 120)})
 
 
 @ds(234)
@@ -938,16 +963,16 @@ def _():
 
 @ds(235)
 def _():
-    # Lines y = m x + b: test points to the left of the y-axis, far and near.
-    xs = [F(-10**9), F(-1000), F(-1), F(-1, 1000), F(-1, 10**9)]
-    cases = list(grid(fracs(-5, 5, 4), fracs(-5, 5, 4)))
-    return sufficiency(cases, lambda m, b: any(m * x + b < 0 for x in xs), lambda m, b: m < 0, lambda m, b: b > 0)
+    # Lines y = m x + c, not vertical and not horizontal.
+    cases = [(m, c) for m in fracs(-6, 6, 4) for c in fracs(-12, 12, 4) if m != 0]
+    third = lambda m, c: any(m * x + c < 0 for x in (-1000, F(-1, 1000)))  # noqa: E731
+    return sufficiency(cases, third, lambda m, c: c != 0 and (-c / m) * c > 0, lambda m, c: 2 * m + c == 3)
 
 
 @ps(236)
 def _():
-    return next(n for n in range(4, 100) if sum(1 for a, b in itertools.combinations(range(n), 2)
-                                                 if (b - a) % n not in (1, n - 1)) == 90)
+    n = next(n for n in range(3, 100) if F(180 * (n - 2), n) == 156)
+    return n * (n - 3) // 2
 
 
 @ps(237)
