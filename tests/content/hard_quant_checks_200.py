@@ -977,29 +977,29 @@ def _():
 
 @ps(237)
 def _():
-    return math.sqrt(1.6e5 * 2.5e-3)
+    value = (math.sqrt(3) + math.sqrt(2)) ** 2 / (math.sqrt(3) - math.sqrt(2))
+    return math.floor(value)
 
 
 @ds(238)
 def _():
-    values = fracs(-6, 6, 3)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: 3 * x - 2 * y, lambda x, y: 9 * x - 6 * y == 12,
-                       lambda x, y: (3 * x - 2 * y) ** 2 == 16 and 3 * x > 2 * y)
+    values = [v for v in fracs(-9, 9, 2) if v != 0]
+    cases = [(x, y) for x in fracs(-9, 9, 2) for y in values if x != y]
+    return sufficiency(cases, lambda x, y: (x + y) / (x - y), lambda x, y: x / y == 3, lambda x, y: x * x - 4 * x * y + 3 * y * y == 0)
 
 
 @ps(239)
 def _():
-    # Every split of the 25 two-paper readers into pairs of papers; the rest of each region follows.
-    nones = set()
-    for ab in range(26):
-        for ac in range(26 - ab):
-            bc = 25 - ab - ac
-            only = [50 - ab - ac - 5, 40 - ab - bc - 5, 30 - ac - bc - 5]
-            if min(only) >= 0:
-                nones.add(100 - sum(only) - 25 - 5)
-    assert len(nones) == 1
-    return nones.pop()
+    best = 0
+    for ab in range(0, 41):
+        for ac in range(0, 31):
+            for bc in range(0, 31):
+                a, b, c = 50 - ab - ac, 40 - ab - bc, 30 - ac - bc
+                if min(a, b, c) >= 0:
+                    readers = a + b + c + ab + ac + bc
+                    if readers <= 100:
+                        best = max(best, 100 - readers)
+    return best
 
 
 @ds(240)
@@ -1024,13 +1024,13 @@ def _():
 
 @ds(243)
 def _():
-    cases = [(n,) for n in range(1, 500)]
-    return sufficiency(cases, lambda n: n % 15, lambda n: n % 3 == 2, lambda n: n % 5 == 4)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 15, lambda n: 2 * n % 5 == 1, lambda n: (n * n + n) % 3 == 2)
 
 
 @ps(244)
 def _():
-    return next(n * (n + 2) for n in range(1, 100, 2) if n * n + (n + 2) ** 2 == 290)
+    return next(n for n in range(6, 200) if (n - 5) * (F(600, n) + 6) - 600 == 50)
 
 
 @ps(245)
@@ -1052,9 +1052,9 @@ def _():
 
 @ds(246)
 def _():
-    cases = [(r,) for r in fracs(1, 20, 4)]
-    return sufficiency(cases, lambda r: r * r, lambda r: 2 * r == 10,
-                       lambda r: (2 * r) ** 2 / 2 == 50)
+    # The square of the radius; an inscribed equilateral triangle has side r sqrt(3) and area 3 sqrt(3) r^2 / 4.
+    cases = [(R,) for R in fracs(1, 100, 4)]
+    return sufficiency(cases, lambda R: R, lambda R: R == 4**2 + 3**2, lambda R: 3 * R / 4 == F(75, 4))
 
 
 @ds(247)
@@ -1067,22 +1067,17 @@ def _():
 
 @ds(248)
 def _():
-    # B's start (hours after noon) and speed; B catches up when it has driven as far as A.
-    cases = list(grid(fracs(0, 6, 2), range(10, 121, 5)))
-
-    def catch(start, speed):
-        if speed <= 40:
-            return None
-        return start + F(40 * start, speed - 40)
-
-    return sufficiency(cases, catch, lambda start, speed: (start, speed) == (1, 60),
-                       lambda start, speed: speed == F(3, 2) * 40)
+    # A's speed, B's speed and B's start in hours after noon; the meeting is when both have gone as far.
+    cases = [(a, b, s) for a in range(20, 80, 10) for b in range(30, 120, 10) if b > a for s in fracs(0, 4, 2) if s > 0]
+    meet = lambda a, b, s: b * s / (b - a)  # noqa: E731  (hours after noon)
+    return sufficiency(cases, meet, lambda a, b, s: s == 1 and meet(a, b, s) - s == F(3, 4) * meet(a, b, s),
+                       lambda a, b, s: b == a + 20)
 
 
 @ps(249)
 def _():
-    heads = [sum(t) for t in itertools.product((0, 1), repeat=3)]
-    return F(sum(1 for a in heads for b in heads if a == b), len(heads) ** 2)
+    tosses = list(itertools.product((0, 1), repeat=5))
+    return F(sum(1 for t in tosses if sum(t[:3]) > sum(t[3:])), len(tosses))
 
 
 @ds(250)
@@ -1094,22 +1089,12 @@ def _():
 
 @ps(251)
 def _():
-    return next(n for n in range(1, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 0)
+    return next(n for n in range(1, 10000) if n % 3 == 2 and n % 4 == 3 and n % 5 == 4 and n % 6 == 5 and n % 7 == 0)
 
 
 @ps(252)
 def _():
-    # Every integer list a, b, c, d, e in a range with the three given averages; c is the same in all.
-    thirds = set()
-    for c in range(-30, 60):
-        for a in range(-30, 60):
-            b = 42 - a - c
-            for d in range(-30, 60):
-                e = 60 - c - d
-                if a + b + c + d + e == 90:
-                    thirds.add(c)
-    assert len(thirds) == 1
-    return thirds.pop()
+    return sum(1 for x in range(1, 21) if mean([3, 7, 8, 12, x]) > median([3, 7, 8, 12, x]))
 
 
 @ps(253)
@@ -1124,22 +1109,26 @@ def _():
 
 @ds(254)
 def _():
-    hours = fracs(1, 12, 2)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda a, b: 1 / (1 / a + 1 / b), lambda a, b: 2 / a == F(1, 3), lambda a, b: a - b == 3)
+    hours = fracs(1, 40, 2)
+    cases = [(a, b) for a in hours for b in hours]
+    together = lambda a, b: 1 / (1 / a + 1 / b)  # noqa: E731
+    return sufficiency(cases, together, lambda a, b: a == together(a, b) + 4, lambda a, b: b == together(a, b) + 9)
 
 
 @ps(255)
 def _():
-    return min(abs(x - 1) + abs(x - 4) + abs(x - 6) for x in fracs(-10, 20, 4))
+    return min(sum(abs(x - k) for k in range(1, 11)) for x in fracs(0, 11, 4))
 
 
 @ps(256)
 def _():
-    a, b, c = (0, 0), (8, 0), (2, 6)
-    mid = lambda p, q: (F(p[0] + q[0], 2), F(p[1] + q[1], 2))  # noqa: E731
-    (x1, y1), (x2, y2), (x3, y3) = mid(a, b), mid(b, c), mid(a, c)
-    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+    A, B, C = (0, 0), (8, 0), (2, 6)
+    for k in range(0, 301):
+        t = F(k, 300)
+        D = (B[0] + t * (C[0] - B[0]), B[1] + t * (C[1] - B[1]))
+        area = lambda p, q, r: abs((q[0] - p[0]) * (r[1] - p[1]) - (r[0] - p[0]) * (q[1] - p[1])) / 2  # noqa: E731
+        if area(A, B, D) == 2 * area(A, D, C):
+            return math.hypot(D[0], D[1])
 
 
 @ds(257)
@@ -1155,23 +1144,20 @@ def _():
 
 @ps(259)
 def _():
-    return next(s for s in range(100, 100000, 10) if F(s) * F(2, 3) * F(3, 4) * F(3, 5) == 1800)
+    estate = F(48000) / (F(2, 3) - F(3, 5) * F(2, 3))
+    return F(3, 5) * F(2, 3) * estate / 4
 
 
 @ds(260)
 def _():
-    cases = list(grid(range(-20, 21), range(-20, 21)))
-    return sufficiency(cases, lambda x, y: x * y, lambda x, y: x + y == 10, lambda x, y: x > 0 and y > 0 and x > y)
+    cases = list(grid(range(1, 30), range(1, 30)))
+    return sufficiency(cases, lambda x, y: x * y, lambda x, y: x * x + y * y == 50, lambda x, y: x % 2 == 1 and y % 2 == 1)
 
 
 @ds(261)
 def _():
-    def square_times_prime(n):
-        return any(n == p * p * q for p in range(2, 30) if is_prime(p) for q in range(2, n + 1)
-                   if is_prime(q) and q != p and p * p * q <= n)
-
-    cases = [(n,) for n in range(1, 400)]
-    return sufficiency(cases, lambda n: len(divisors(n)), square_times_prime, lambda n: n % 12 == 0)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, divisor_count, lambda n: divisor_count(n * n) == 15 and n % 6 == 0, lambda n: n % 12 == 0)
 
 
 @ds(262)
