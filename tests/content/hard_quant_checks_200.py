@@ -1170,16 +1170,16 @@ def _():
 
 @ps(263)
 def _():
-    a, b = math.sqrt(5), math.sqrt(3)
-    return (a + b) ** 2 - (a - b) ** 2
+    x = (math.sqrt(5) + math.sqrt(3)) / (math.sqrt(5) - math.sqrt(3))
+    return x * x + 1 / (x * x)
 
 
 @ps(264)
 def _():
-    for b in range(1, 20):
-        for a in range(-40, 41):
-            if a != b and F(a + b, a - b) == 5:
-                return F(a * a + b * b, a * b)
+    a = 12 + math.sqrt(72)
+    b = 24 - a
+    assert math.isclose(1 / a + 1 / b, 1 / 3)
+    return a * a + b * b
 
 
 @ds(265)
@@ -1192,16 +1192,14 @@ def _():
 
 @ps(266)
 def _():
-    return sum(1 for k in range(100) if 2**k % 10 == 6)
+    return sum(1 for n in range(1, 101) if (n * n + n + 1) % 7 == 0)
 
 
 @ds(267)
 def _():
-    def benches(n):
-        return any(3 * b + 4 == n and 4 * (b - 2) == n for b in range(1, 100))
-
-    cases = [(n,) for n in range(1, 200)]
-    return sufficiency(cases, lambda n: n, benches, lambda n: (n - 5) % 7 == 0 and 36 <= n <= 45)
+    cases = list(grid(range(1, 200), range(1, 40)))  # pencils, students
+    return sufficiency(cases, lambda p, s: p, lambda p, s: p == 5 * s + 10 and p == 7 * (s - 1) + 3,
+                       lambda p, s: p % 9 == 0 and 40 < p < 50)
 
 
 @ps(268)
@@ -1271,38 +1269,28 @@ def _():
 
 @ps(275)
 def _():
-    rolls = list(itertools.product(range(1, 7), repeat=3))
-    return F(sum(1 for r in rolls if sum(r) == 10), len(rolls))
+    rolls = list(itertools.product(range(1, 7), repeat=4))
+    return F(sum(1 for r in rolls if max(r) == 2 * min(r)), len(rolls))
 
 
 @ps(276)
 def _():
-    cost = F(1)
-    price = cost * F(3, 2)
-    revenue = F(8, 10) * price + F(2, 10) * price / 2
-    return (revenue - cost) / cost * 100
+    return next(d for d in fracs(0, 100, 4) if F(3, 4) * F(16, 10) + F(1, 4) * F(16, 10) * (1 - d / 100) == F(14, 10))
 
 
 @ds(277)
 def _():
-    def arrangements(r, b):
-        books = ["R%d" % k for k in range(r)] + ["B%d" % k for k in range(b)]
-        count = 0
-        for order in itertools.permutations(books):
-            places = [k for k, name in enumerate(order) if name[0] == "R"]
-            count += places[-1] - places[0] == r - 1
-        return count
-
-    cases = [(r, b) for r in range(1, 6) for b in range(0, 7 - r)]
-    return sufficiency(cases, arrangements, lambda r, b: r + b == 6, lambda r, b: r == 2)
+    cases = list(grid(range(1, 8), range(0, 15)))
+    return sufficiency(cases, lambda r, b: math.factorial(b + 1) * math.factorial(r), lambda r, b: b == 2 * r,
+                       lambda r, b: math.factorial(r) == 6)
 
 
 @ds(278)
 def _():
-    term = lambda n: F(1, n) - F(1, n + 1)  # noqa: E731
-    cases = [(k,) for k in range(1, 60)]
-    return sufficiency(cases, lambda k: sum(term(n) for n in range(1, k + 1)), lambda k: term(k) == F(1, 90),
-                       lambda k: k < 20)
+    cases = [(k,) for k in range(2, 200)]
+    term = lambda n: F(1, n * (n + 1))  # noqa: E731
+    return sufficiency(cases, lambda k: sum(term(n) for n in range(1, k + 1)),
+                       lambda k: term(k) < F(1, 100) < term(k - 1), lambda k: sum(term(n) for n in range(1, k + 1)) > F(9, 10))
 
 
 @ps(279)
@@ -1318,11 +1306,10 @@ def _():
 
 @ds(280)
 def _():
-    # Men with and without a degree, women with a degree; the rest are women without one.
-    cases = [(md, mn, wd) for md in range(0, 201, 5) for mn in range(0, 201 - md, 5) for wd in range(0, 201 - md - mn, 5)]
-    women_without = lambda md, mn, wd: 200 - md - mn - wd  # noqa: E731
-    return sufficiency(cases, women_without, lambda md, mn, wd: md + mn == 120 and md + wd == 90,
-                       lambda md, mn, wd: 200 - md - mn == 80 and 4 * wd == 80)
+    # Women, women with a degree, and employees with a degree.
+    cases = [(w, g, d) for w in range(0, 201, 5) for g in range(0, w + 1) for d in range(0, 201, 10) if g <= d and d - g <= 200 - w]
+    return sufficiency(cases, lambda w, g, d: w - g, lambda w, g, d: 200 - w == 120 and d == 90,
+                       lambda w, g, d: 4 * g == w and (w - g) - g == 40)
 
 
 @ps(281)
@@ -1332,10 +1319,10 @@ def _():
 
 @ps(282)
 def _():
-    # The region's corners are lattice points, so Pick's theorem gives its area from point counts.
-    inside = sum(1 for x in range(-10, 11) for y in range(-10, 11) if abs(x) + abs(y) < 4)
-    boundary = sum(1 for x in range(-10, 11) for y in range(-10, 11) if abs(x) + abs(y) == 4)
-    return inside + F(boundary, 2) - 1
+    square = 2 * 4 * 4
+    r2 = 8
+    assert math.isclose(4 / math.sqrt(2), math.sqrt(r2))  # the circle touches the sides
+    return square - math.pi * r2
 
 
 @ds(283)
@@ -1347,14 +1334,14 @@ def _():
 
 @ds(284)
 def _():
-    cases = list(grid(range(0, 100), range(0, 100)))
-    return sufficiency(cases, lambda c, d: c, lambda c, d: c + 5 == 2 * (d - 5), lambda c, d: (c + d) % 3 == 0)
+    cases = [(c, d) for c in range(1, 100) for d in range(1, 100)]
+    return sufficiency(cases, lambda c, d: c, lambda c, d: c - 6 == 3 * (d - 6), lambda c, d: c - d == 2 * (d - 6))
 
 
 @ds(285)
 def _():
-    cases = [(p,) for p in parts(50, 5, 1, True)]
-    return sufficiency(cases, lambda p: p[-1], lambda p: sum(p[:4]) == 10, lambda p: p[2] == 3)
+    cases = [(s,) for s in parts(50, 5, 1, True)]
+    return sufficiency(cases, lambda s: s[-1], lambda s: s[0] * s[1] * s[2] * s[3] == 24, lambda s: s[2] == 3)
 
 
 @ps(286)

@@ -152,16 +152,21 @@ void perpendicularLines(gfx::Context& c) {
     label(pen, "O", p.x(0) + 8, p.y(0) + 14, kItalic);
 }
 
-// Question 282: the square |x| + |y| <= 4.
+// Question 282: the square |x| + |y| <= 4 and the circle x^2 + y^2 = 8 inscribed in it, with the
+// region between them shaded.
 void diamond(gfx::Context& c) {
     page(c);
     ArtworkPen pen(c);
     const Plane p{120, 120, 20};
+    const double radius = 2 * std::sqrt(2.0) * p.unit;
     c.setFillColor(kShade);
     polygon(c, {{p.x(4), p.y(0)}, {p.x(0), p.y(4)}, {p.x(-4), p.y(0)}, {p.x(0), p.y(-4)}}, true);
+    c.setFillColor(Color::whiteColor());
+    pen.disc(p.x(0), p.y(0), radius);
     axes(pen, p, -5, 5);
     c.setStrokeColor(kInk);
     polygon(c, {{p.x(4), p.y(0)}, {p.x(0), p.y(4)}, {p.x(-4), p.y(0)}, {p.x(0), p.y(-4)}}, false);
+    pen.ring(p.x(0), p.y(0), radius);
     label(pen, "4", p.x(4) + 6, p.y(0) + 12);
     label(pen, "-4", p.x(-4) - 8, p.y(0) + 12);
     label(pen, "4", p.x(0) - 10, p.y(4) - 4);
