@@ -1353,35 +1353,35 @@ def _():
 
 @ps(287)
 def _():
-    return sum(1 for a in range(1, 100) for b in range(1, 100) if a * a - b * b == 45)
+    return sum(1 for x in range(-100, 101) for y in range(-100, 101) if x * x - y * y == 60)
 
 
 @ds(288)
 def _():
-    sizes = fracs(1, 12, 2)
-    cases = list(grid(sizes, sizes))
-    return sufficiency(cases, lambda r, h: r * r * h, lambda r, h: 2 * r * h == 24, lambda r, h: h == 3 * r)
+    cases = list(grid(fracs(1, 20, 2), fracs(1, 60, 2)))
+    return sufficiency(cases, lambda r, h: r * r * h, lambda r, h: h == 2 * r, lambda r, h: r * r + r * h == 27)
 
 
 @ds(289)
 def _():
-    cases = [(x,) for x in fracs(-6, 8, 4)]
-    return sufficiency(cases, lambda x: 2.0 ** -x > 1 / 8, lambda x: x > 1, lambda x: 0.25**x > 1 / 16)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: 3.0 ** float(x) > 2.0 ** float(x + 1), lambda x: x > 1,
+                       lambda x: 9.0 ** float(x) > 4.0 ** float(x + 2))
 
 
 @ds(290)
 def _():
-    values = fracs(-6, 6, 2)
+    values = fracs(-8, 8, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda a, b: a * a + b * b == 25, lambda a, b: a == 3, lambda a, b: abs(b) <= 4)
+    return sufficiency(cases, lambda a, b: a * a + b * b < 25, lambda a, b: abs(a) + abs(b) < 7, lambda a, b: abs(a) < 4)
 
 
 @ds(291)
 def _():
-    hours = fracs(1, 30, 5)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda a, b: a, lambda a, b: 3 / a == F(3, 8),
-                       lambda a, b: 1 / a + 1 / b == 1 / F(48, 10) and b == 12)
+    hours = fracs(1, 40, 3)
+    cases = list(grid(hours, hours))  # A alone, B alone
+    return sufficiency(cases, lambda a, b: a, lambda a, b: F(3, 8) * a == F(1, 4) * b and 1 / (1 / a + 1 / b) == F(24, 5),
+                       lambda a, b: a - a / F(3, 2) == F(8, 3))
 
 
 @ps(292)
@@ -1391,11 +1391,8 @@ def _():
 
 @ps(293)
 def _():
-    for both in range(19):
-        roster = ["F"] * (25 - both) + ["G"] * (18 - both) + ["FG"] * both + [""] * 5
-        if len(roster) == 40:
-            readers = [s for s in roster if s]
-            return F(sum(1 for s in readers if s == "FG"), len(readers))
+    n = next(n for n in range(0, 61) if 40 + 30 - 3 * n + n == 60)
+    return F(3 * n, 30)
 
 
 @ds(294)
@@ -1407,58 +1404,60 @@ def _():
 
 @ps(295)
 def _():
-    for s in range(4, 200):
-        if (s + 4) * (s - 3) == s * s:
-            return 2 * ((s + 4) + (s - 3))
+    return next(x for x in fracs(0, 20, 4) if (20 + 2 * x) * (30 + 2 * x) == 2 * 20 * 30)
 
 
 @ps(296)
 def _():
-    return next(f for f in fracs(0, 1, 120) if F(3, 8) * (1 - f) == F(1, 4))
+    return next(x for x in fracs(0, 20, 4) if 20 * (1 - x / 20) ** 2 == 5)
 
 
 @ps(297)
 def _():
-    return next(x for x in range(1, 1000) if math.isclose(math.sqrt(x - 1) + math.sqrt(x + 4), 5))
+    return next(x for x in fracs(1, 100, 4) if abs(math.sqrt(3 * x + 1) + math.sqrt(x - 1) - 6) < 1e-12)
 
 
 @ps(298)
 def _():
-    for r in fracs(0, 10, 6):
-        if r > 0 and sum(r**k for k in range(3, 6)) * 7 == 56 * sum(r**k for k in range(3)):
-            return F(7) / sum(r**k for k in range(3))
+    for r in fracs(1, 10, 4):
+        a = 4 / (1 + r)
+        if a * (1 + r + r**2 + r**3) == 40:
+            return a * r**4
 
 
 @ds(299)
 def _():
-    # Volume of the solution and its salt; the water needed to bring it to 4%.
-    cases = [(v, s) for v in range(1, 101) for s in fracs(0, 10, 2) if 0 < s < v]
-    return sufficiency(cases, lambda v, s: s / F(4, 100) - v, lambda v, s: s / v == F(1, 10), lambda v, s: s == 3)
+    cases = [(V, s) for V in range(21, 200) for s in fracs(1, 20, 4) if s < V]
+    return sufficiency(cases, lambda V, s: V - s / F(15, 100), lambda V, s: s == F(5, 100) * (V + 20),
+                       lambda V, s: s == F(10, 100) * (V - 20))
 
 
 @ds(300)
 def _():
-    p = fracs(0, 1, 20)
-    cases = list(grid(p, p))
-    return sufficiency(cases, lambda m, t: 1 - (1 - m) * (1 - t), lambda m, t: m == F(3, 10),
-                       lambda m, t: (1 - m) * (1 - t) == F(42, 100))
+    values = fracs(0, 1, 20)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda p, q: p + q - 2 * p * q, lambda p, q: p == F(3, 10),
+                       lambda p, q: p * q == F(12, 100) and (1 - p) * (1 - q) == F(42, 100))
 
 
 @ds(301)
 def _():
-    cases = list(grid(range(-20, 21), range(-20, 21)))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * y > 0, lambda x, y: x * x > y)
+    cases = list(grid(range(-10, 11), range(-10, 11)))
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * x > y * y, lambda x, y: x * y > 0)
 
 
 @ps(302)
 def _():
     def pairings(people):
         if not people:
-            return 1
+            yield []
+            return
         first, rest = people[0], people[1:]
-        return sum(pairings(rest[:k] + rest[k + 1:]) for k in range(len(rest)))
+        for k, other in enumerate(rest):
+            for more in pairings(rest[:k] + rest[k + 1:]):
+                yield [(first, other)] + more
 
-    return pairings(list(range(6)))
+    return sum(1 for p in pairings(list("AB123456")) if ("A", "B") not in p)
 
 
 @ps(303)
@@ -1470,7 +1469,9 @@ def _():
 
 @ps(304)
 def _():
-    return next(k for k in fracs(-10, 10, 2) if k + 1 != 0 and (-k / 2) * (F(3) / (k + 1)) == -1)
+    for m in fracs(0, 5, 100):
+        if m > 0 and 64 * m * m - 32 * (1 + m * m) == 0:
+            return m
 
 
 @ds(305)
@@ -1483,38 +1484,40 @@ def _():
 
 @ps(306)
 def _():
-    for first in range(-99, 46, 2):
-        values = list(range(first, 46, 2))
-        if mean(values) == 35:
-            return sum(values)
+    values = [k for k in range(1, 211) if k % 3 and k % 5]
+    return mean(values)
 
 
 @ds(307)
 def _():
-    cases = [(n,) for n in range(1, 100)]
-    return sufficiency(cases, lambda n: n, lambda n: 20 * n + 32 == 22 * (n + 1), lambda n: 20 * n % 50 == 0)
+    cases = [(n,) for n in range(1, 200)]
+    return sufficiency(cases, lambda n: n, lambda n: 20 * n - 32 + 34 == 19 * (n + 1), lambda n: 20 * n % 68 == 0)
 
 
 @ds(308)
 def _():
-    cases = [(m, w) for m in range(0, 20) for w in range(0, 20) if m + w >= 3]
-    return sufficiency(cases, lambda m, w: F(comb(w, 3), comb(m + w, 3)), lambda m, w: w == 5,
-                       lambda m, w: m + w == 9 and comb(w, 3) == 10)
+    cases = [(w, m) for w in range(0, 20) for m in range(0, 20) if w + m >= 3]
+    return sufficiency(cases, lambda w, m: F(comb(w, 3), comb(w + m, 3)), lambda w, m: m == 4,
+                       lambda w, m: w + m == 10 and F(w * (w - 1), 90) == F(1, 3))
 
 
 @ds(309)
 def _():
-    cases = list(grid(range(1, 400), range(5, 120, 5)))
-    return sufficiency(cases, lambda d, v: d, lambda d, v: F(d, v) - F(d, 60) == 1, lambda d, v: v == 40)
+    cases = [(v, T) for v in range(11, 120) for T in fracs(1, 8, 6)]
+    return sufficiency(cases, lambda v, T: v * T, lambda v, T: T - T / F(6, 5) == F(1, 2),
+                       lambda v, T: v * T / (v - 10) - T == F(2, 3))
 
 
 @ds(310)
 def _():
-    cases = [(x,) for x in fracs(-5, 5, 20)]
-    return sufficiency(cases, math.floor, lambda x: F(23, 10) < x < F(29, 10), lambda x: math.floor(2 * x) == 5)
+    cases = [(x,) for x in fracs(-10, 10, 6)]
+    floor = lambda t: math.floor(t)  # noqa: E731
+    return sufficiency(cases, lambda x: floor(x) + floor(-x), lambda x: x.denominator != 1,
+                       lambda x: (2 * x).denominator == 1 and (2 * x) % 2 == 1)
 
 
 @ds(311)
 def _():
-    cases = [(a,) for a in fracs(0, 10, 4) if 0 < a < 10]
-    return sufficiency(cases, lambda a: a * (10 - a), lambda a: a.denominator == 1, lambda a: a * (10 - a) > 20)
+    cases = [(a,) for a in fracs(0, 5, 4) if a > 0]
+    return sufficiency(cases, lambda a: a * (10 - a), lambda a: a.denominator == 1 and a * a + (10 - a) ** 2 < F(15, 2) ** 2,
+                       lambda a: a * (10 - a) > 20)
