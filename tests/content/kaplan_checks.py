@@ -1,7 +1,7 @@
 # Computed checks of the numeric questions of the Kaplan set, by question number.
 from fractions import Fraction as F
 from itertools import product, combinations, permutations
-from math import comb, perm, factorial, gcd, sqrt, pi, isqrt, lcm, sin, cos, radians
+from math import asin, comb, perm, factorial, gcd, sqrt, pi, isqrt, lcm, sin, cos, radians
 
 from princeton_knewton_kaplan_support import DS, check
 
@@ -9,12 +9,13 @@ from princeton_knewton_kaplan_support import DS, check
 @check("KA", 7)
 def _ka_7():
     G = [F(k, 2) for k in range(1, 41)]
-    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: 2 * (c[0] + c[1]) == 28, lambda c: c[0] == 8 and c[0] ** 2 + c[1] ** 2 == 100)
+    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: 2 * (c[0] + c[1]) == 28,
+              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[0] == c[1] + 2)
 
 
 @check("KA", 8)
 def _ka_8():
-    return DS(range(1, 500), lambda n: n % 6 == 0, lambda n: n % 4 == 0, lambda n: n % 10 == 0)
+    return DS(range(1, 600), lambda n: n % 12 == 0, lambda n: n * n % 12 == 0, lambda n: n % 2 == 0)
 
 
 @check("KA", 9)
@@ -29,7 +30,7 @@ def _ka_10():
 
 @check("KA", 11)
 def _ka_11():
-    return F(9, 2) * 12 / 48 * 60
+    return next(s for s in [F(k, 10) for k in range(0, 100)] if (2 + s) / 12 == F(2, 5))
 
 
 @check("KA", 12)
@@ -39,27 +40,28 @@ def _ka_12():
 
 @check("KA", 13)
 def _ka_13():
-    d = 2 * (-1) - 3 * 1
-    x = F(19 * (-1) - 3 * 2, d)
-    y = F(2 * 2 - 1 * 19, d)
-    return x + y
+    sols = [(x, y) for x in range(-20, 21) for y in range(-20, 21) if 2 * x + 3 * y == 19 and 3 * x + 2 * y == 16]
+    return sols[0][0] - sols[0][1]
 
 
 @check("KA", 14)
 def _ka_14():
-    side = 2.0
-    return (sqrt(2) * side / 2) ** 2 / (side / 2) ** 2
+    r, chord = 6, 6 * sqrt(3)
+    angle = 2 * asin(chord / 2 / r)
+    return r * r * angle / 2 - r * r * sin(angle) / 2
 
 
 @check("KA", 22)
 def _ka_22():
-    sols = [(x, y) for y in range(1, 200) for x in range(1, 200) if 4 * x == 3 * y and y - x == 5]
-    return sols[0][0] + sols[0][1]
+    for b in range(1, 200):
+        a, c = F(3, 5) * b, F(7, 2) * b
+        if c - a == 58:
+            return b
 
 
 @check("KA", 23)
 def _ka_23():
-    return sum(1 for n in range(1, 100) if (n % 3 == 0) != (n % 5 == 0))
+    return sum(1 for n in range(1, 1000) if (n % 6 == 0 or n % 15 == 0) and n % 10 != 0)
 
 
 @check("KA", 24)
@@ -70,13 +72,14 @@ def _ka_24():
 
 @check("KA", 25)
 def _ka_25():
-    cases = [(a, b) for a in range(1, 179) for b in range(1, 180 - a)]
-    return DS(cases, lambda c: 180 - c[0] - c[1], lambda c: c == (50, 70), lambda c: 2 * (180 - c[0] - c[1]) == c[0] + c[1])
+    cases = [(a, b) for a in range(1, 180) for b in range(1, 180) if a + b < 180]
+    return DS(cases, lambda c: 180 - c[0] - c[1], lambda c: c[1] == 2 * c[0] and 180 - c[0] - c[1] == c[0] + 20,
+              lambda c: 180 - c[0] == 140 and 180 - c[1] == 100)
 
 
 @check("KA", 26)
 def _ka_26():
-    return DS(range(1, 600), lambda n: n % 12, lambda n: n % 4 == 3, lambda n: n % 3 == 2)
+    return DS(range(1, 2000), lambda n: n % 12, lambda n: n * n % 12 == 9, lambda n: n % 8 == 1)
 
 
 @check("KA", 27)
@@ -86,35 +89,43 @@ def _ka_27():
 
 @check("KA", 28)
 def _ka_28():
-    xs = [F(k, 6) for k in range(1, 200)]
-    return DS(xs, lambda x: x.denominator == 1, lambda x: (2 * x).denominator == 1, lambda x: (x / 3).denominator == 1)
+    cases = [F(k, 6) for k in range(1, 121)] + [sqrt(2), sqrt(3)]
+    is_int = lambda v: float(v).is_integer()  # noqa: E731
+    return DS(cases, lambda x: is_int(x), lambda x: is_int(round(float(x) ** 2, 9)), lambda x: is_int(2 * x) and is_int(3 * x))
 
 
 @check("KA", 29)
 def _ka_29():
-    return DS([F(k, 4) for k in range(-80, 81)], lambda x: x, lambda x: x * x - 5 * x + 6 == 0, lambda x: x * x - 4 * x + 4 == 0)
+    G = [F(k, 4) for k in range(-40, 41)]
+    return DS(G, lambda x: x, lambda x: x**4 - 13 * x**2 + 36 == 0, lambda x: x**3 + x**2 + x - 14 == 0)
 
 
 @check("KA", 30)
 def _ka_30():
-    radii = [F(k, 2) for k in range(1, 60)]
-    return DS(radii, lambda r: r * r, lambda r: 2 * r == 10, lambda r: 2 * r >= 8)
+    # The distances of the chord of 6 (d) and the chord of 8 (e) from the center, in steps of a quarter.
+    G = [F(k, 4) for k in range(0, 41)]
+    cases = [(d, e, side) for d in G for e in G for side in ("same", "opposite") if 9 + d * d == 16 + e * e]
+    cases += [(None, e, None) for e in G]  # circles known only by their chord of 8
+    r2 = lambda c: 16 + c[1] ** 2  # noqa: E731
+    return DS(cases, r2, lambda c: c[0] is not None and c[2] == "opposite" and c[0] + c[1] == 7, lambda c: c[1] < 4)
 
 
 @check("KA", 31)
 def _ka_31():
-    cases = [(d, v) for d in range(10, 301, 10) for v in range(10, 101, 5)]
-    return DS(cases, lambda c: F(c[0], c[1]), lambda c: c == (150, 60), lambda c: F(14, 10) * F(c[0], c[1]) == F(7, 2))
+    cases = [(d, v) for d in range(10, 400, 10) for v in range(5, 120, 5)]
+    return DS(cases, lambda c: F(c[0], c[1]), lambda c: c[0] == 150 and F(c[0], c[1]) - F(c[0], c[1] + 15) == F(1, 2),
+              lambda c: F(14 * c[0], 10 * c[1]) - F(c[0], c[1]) == 1)
 
 
 @check("KA", 32)
 def _ka_32():
-    return DS(range(-50, 51), lambda k: k % 2 == 1, lambda k: k * (k + 1) % 2 == 0, lambda k: (k * k - k) % 2 == 0)
+    return DS(range(-200, 201), lambda k: k % 2 == 1, lambda k: (k**3 - k) % 8 == 0, lambda k: (k * k + k + 1) % 2 == 1)
 
 
 @check("KA", 33)
 def _ka_33():
-    return DS(product(range(0, 200), range(0, 200)), lambda c: c[0], lambda c: c[0] + c[1] == 120, lambda c: 8 * c[0] + 5 * c[1] == 780)
+    cases = [(a, p, q) for a in range(0, 121) for p in range(1, 15) for q in range(1, 15)]  # adult tickets, adult price, child price
+    return DS(cases, lambda c: c[0], lambda c: c[1] * c[0] + c[2] * (120 - c[0]) == 780, lambda c: c[2] == 5 and c[1] == c[2] + 3)
 
 
 @check("KA", 34)
@@ -127,12 +138,13 @@ def _ka_34():
 @check("KA", 35)
 def _ka_35():
     G = [F(k, 2) for k in range(1, 41)]
-    return DS(product(G, G), lambda c: c[0] / c[1], lambda c: 3 * c[0] == 5 * c[1], lambda c: (c[0] + c[1]) / c[1] == F(8, 3))
+    return DS(product(G, G), lambda c: c[0] / c[1], lambda c: c[0] ** 2 - c[0] * c[1] - 6 * c[1] ** 2 == 0,
+              lambda c: c[0] != c[1] and (c[0] + c[1]) / (c[0] - c[1]) == 2)
 
 
 @check("KA", 36)
 def _ka_36():
-    return DS(range(10, 100), lambda n: n, lambda n: n // 10 == 2 * (n % 10), lambda n: 50 < n < 70)
+    return DS(range(10, 100), lambda n: n, lambda n: n == 7 * (n // 10 + n % 10), lambda n: n % 9 == 0)
 
 
 @check("KA", 37)
@@ -158,18 +170,20 @@ def _ka_39():
 
 @check("KA", 40)
 def _ka_40():
-    return sum(1 for d in range(1, 361) if 360 % d == 0)
+    return sum(1 for d in range(1, 361) if 360 % d == 0 and d % 6 == 0 and d % 9 != 0)
 
 
 @check("KA", 41)
 def _ka_41():
-    return 400 / (F(300, 5) + F(300, 3)) * 60
+    a = F(540, 4) / F(9, 4)
+    b = F(5, 4) * a
+    return (540 - (a + b)) / b * 60
 
 
 @check("KA", 42)
 def _ka_42():
-    from math import dist
-    return dist((-2, 3), (4, -5))
+    t = next(t for t in [F(k, 4) for k in range(-80, 81)] if t * t + (t - 4) ** 2 == (t - 6) ** 2 + t * t)
+    return sqrt(2 * t * t)
 
 
 @check("KA", 43)
@@ -179,8 +193,7 @@ def _ka_43():
 
 @check("KA", 44)
 def _ka_44():
-    start = next(s for s in range(-100, 100, 2) if sum(range(s, s + 10, 2)) == 5 * 36)
-    return start + 8
+    return sum(n for n in range(101, 200) if n % 7 == 0)
 
 
 @check("KA", 45)
