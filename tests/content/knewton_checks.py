@@ -20,7 +20,8 @@ def _kn_66():
 
 @check("KN", 67)
 def _kn_67():
-    return DS(range(0, 41), lambda b: b, lambda b: F(15 * (40 - b) + 25 * b, 40) > 18, lambda b: 15 * (40 - b) + 25 * b == 760)
+    return DS(range(0, 41), lambda b: b, lambda b: 15 * (40 - b) + 25 * b > 17 * 40,
+              lambda b: F(25 * (40 - b) + 15 * b, 40) - F(15 * (40 - b) + 25 * b, 40) == 4)
 
 
 @check("KN", 68)
@@ -30,20 +31,23 @@ def _kn_68():
 
 @check("KN", 69)
 def _kn_69():
-    G = [F(k, 5) for k in range(1, 101)]
-    def perimeter(c):
-        return round(c[0] + c[1] + sqrt(c[0] ** 2 + c[1] ** 2), 9)
-    return DS(product(G, G), perimeter, lambda c: c[0] ** 2 + c[1] ** 2 == 169, lambda c: c[0] == 5 and c[0] * c[1] / 2 == 30)
+    # A leg and the hypotenuse, so that the other leg may be irrational.
+    cases = [(a, c) for a in [F(k, 2) for k in range(1, 41)] for c in [F(k, 2) for k in range(1, 41)] if a < c]
+    other = lambda x: sqrt(x[1] ** 2 - x[0] ** 2)  # noqa: E731
+    return DS(cases, lambda x: round(float(x[0] + x[1]) + other(x), 9), lambda x: x[1] == 13,
+              lambda x: abs(float(x[0]) * other(x) / 2 - 30) < 1e-9 and abs(float(x[0]) + other(x) - 17) < 1e-9)
 
 
 @check("KN", 70)
 def _kn_70():
-    return DS(range(-300, 301), lambda k: k % 15 == 0, lambda k: (k * k) % 25 == 0, lambda k: (k + 6) % 3 == 0)
+    return DS(range(1, 1000), lambda k: k % 30 == 0, lambda k: k * k % 20 == 0, lambda k: k**3 % 27 == 0)
 
 
 @check("KN", 71)
 def _kn_71():
-    return DS(product(range(1, 61), range(1, 61)), lambda c: c[0], lambda c: F(1, c[0]) + F(1, c[1]) == F(1, 6) and c[1] == 10, lambda c: F(1, c[1]) == F(3, 2) * F(1, c[0]))
+    G = [F(k, 2) for k in range(1, 81)]
+    return DS(product(G, G), lambda c: c[0], lambda c: 1 / c[0] + 1 / c[1] == F(1, 6) and c[0] == c[1] + 5,
+              lambda c: 1 / c[1] == F(3, 2) / c[0])
 
 
 @check("KN", 72)
@@ -61,7 +65,7 @@ def _kn_73():
 @check("KN", 74)
 def _kn_74():
     G = [F(k, 2) for k in range(-30, 31)]
-    return DS(product(G, G), lambda c: c[0] + c[1], lambda c: c[0] ** 2 - c[1] ** 2 == 24, lambda c: c[0] - c[1] == 4)
+    return DS(product(G, G), lambda c: c[0] + c[1], lambda c: c[0] ** 2 + c[1] ** 2 == 40, lambda c: c[0] * c[1] == 12 and c[0] > 0)
 
 
 @check("KN", 75)
@@ -71,20 +75,20 @@ def _kn_75():
 
 @check("KN", 76)
 def _kn_76():
-    marbles = "R" * 5 + "B" * 7
-    pairs = list(combinations(range(12), 2))
-    return F(sum(1 for i, j in pairs if marbles[i] == marbles[j]), len(pairs))
+    bag = "R" * 4 + "B" * 5 + "G" * 6
+    draws = list(combinations(range(15), 3))
+    return F(sum(1 for d in draws if len({bag[k] for k in d}) == 1), len(draws))
 
 
 @check("KN", 77)
 def _kn_77():
-    return next(n for n in range(3, 100) if (n - 2) * 180 == 1440)
+    n = next(n for n in range(3, 100) if F(180 * (n - 2), n) == 120 + 20)
+    return n * (n - 3) // 2
 
 
 @check("KN", 78)
 def _kn_78():
-    left = 1 - F(2, 6)
-    return left / (F(1, 6) + F(1, 4))
+    return next(t for t in [F(k, 10) for k in range(10, 100)] if (t - 1) / 6 + (t - F(1, 2)) / 4 == 1)
 
 
 @check("KN", 79)
@@ -101,8 +105,9 @@ def _kn_80():
 
 @check("KN", 81)
 def _kn_81():
-    cases = [(r, c) for r in range(100, 4001, 100) for c in range(100, 4001, 100) if r > c]
-    return DS(cases, lambda x: F(x[0] - x[1], x[0]), lambda x: x[0] - x[1] == 500, lambda x: x[1] == 1500)
+    G = [F(k, 4) for k in range(1, 17)]  # millions of dollars
+    cases = [(r, c) for r in G for c in G if r > c]
+    return DS(cases, lambda x: (x[0] - x[1]) / x[0], lambda x: F(1, 10) * x[1] == F(15, 100), lambda x: F(1, 10) * x[0] == F(2, 10))
 
 
 @check("KN", 82)
@@ -112,18 +117,19 @@ def _kn_82():
 
 @check("KN", 83)
 def _kn_83():
-    return sum(1 for n in range(100, 1000) if sum(map(int, str(n))) == 5)
+    return sum(1 for n in range(100, 1000) if "0" not in str(n) and sum(int(d) for d in str(n)) == 12)
 
 
 @check("KN", 84)
 def _kn_84():
-    price = 80 * (1 + F(50, 100)) * (1 - F(20, 100))
-    return (price - 80) / 80 * 100
+    return next(c for c in range(1, 500) if F(14, 10) * F(85, 100) * c - c == 19)
 
 
 @check("KN", 85)
 def _kn_85():
-    return next(x for x in range(10, 100) if F(2 + 4 + 7 + 9 + x, 5) == sorted([2, 4, 7, 9, x])[2])
+    from statistics import median
+    values = [x for x in [F(k, 4) for k in range(-200, 201)] if F(28 + x, 5) == median([3, 5, 8, 12, x])]
+    return sum(values)
 
 
 @check("KN", 86)
@@ -139,7 +145,7 @@ def _kn_87():
 
 @check("KN", 88)
 def _kn_88():
-    return pow(2, 100, 7)
+    return pow(3, 50, 8)
 
 
 @check("KN", 89)
@@ -150,15 +156,15 @@ def _kn_89():
 
 @check("KN", 90)
 def _kn_90():
-    cases = [(F(k, 2), t) for k in range(1, 41) for t in range(10, 180, 10)]
-    r2 = lambda c: float(c[0]) ** 2 / (4 * sin(radians(c[1] / 2)) ** 2)
-    return DS(cases, lambda c: round(r2(c), 6), lambda c: c[0] == 6, lambda c: c[1] == 90 and abs(r2(c) * sin(radians(c[1])) / 2 - 9) < 1e-9)
+    cases = [(r, t) for r in range(1, 25) for t in range(10, 180, 10)]  # radius, central angle in degrees
+    return DS(cases, lambda c: c[0] ** 2, lambda c: abs(c[0] * radians(c[1]) - 2 * pi) < 1e-9,
+              lambda c: c[1] == 2 * 30 and abs(c[0] ** 2 * sin(radians(c[1])) / 2 - 9 * sqrt(3)) < 1e-9)
 
 
 @check("KN", 91)
 def _kn_91():
-    xs = [F(k, 4) for k in range(-40, 41)]
-    return DS(xs, lambda x: x, lambda x: abs(2 ** float(x + 1) - 32) < 1e-9, lambda x: abs(3 ** float(2 * x) - 81 ** 2) < 1e-6)
+    G = [F(k, 4) for k in range(-40, 41)]
+    return DS(G, lambda x: x, lambda x: 2.0 ** float(x + 1) + 2.0 ** float(x) == 48, lambda x: 2 * x == 4 * (x - 2))
 
 
 @check("KN", 92)
@@ -168,23 +174,29 @@ def _kn_92():
 
 @check("KN", 93)
 def _kn_93():
-    people = "M" * 5 + "W" * 4
-    return sum(1 for c in combinations(range(9), 3) if any(people[i] == "W" for i in c))
+    people = ["Abel", "Boyd", "M3", "M4", "M5", "W1", "W2", "W3", "W4"]
+    count = 0
+    for group in combinations(people, 4):
+        men = sum(1 for p in group if not p.startswith("W"))
+        if 0 < men < 4 and not ("Abel" in group and "Boyd" in group):
+            count += 1
+    return count
 
 
 @check("KN", 94)
 def _kn_94():
-    return DS(range(1, 200), lambda m: m % 2 == 0, lambda m: (m * m + 3) % 2 == 1, lambda m: (5 * m) % 2 == 0)
+    return DS(range(-300, 301), lambda m: m % 2 == 0, lambda m: (3 * m + 4) % 4 == 0, lambda m: (m + 1) * (m + 3) % 2 == 1)
 
 
 @check("KN", 95)
 def _kn_95():
-    return next(F(a, c) for a in range(1, 100) for b in range(1, 100) for c in range(1, 100) if 3 * a == 2 * b and 5 * b == 4 * c)
+    return F(2, 3) * F(4, 5) * F(6, 7)
 
 
 @check("KN", 96)
 def _kn_96():
-    return next(x for x in range(-7, 200) if x - 5 >= 0 and (x - 5) ** 2 == x + 7)
+    roots = [x for x in [F(k, 4) for k in range(12, 400)] if abs(sqrt(2 * x + 1) - sqrt(x - 3) - 2) < 1e-12]
+    return sum(roots)
 
 
 @check("KN", 97)
@@ -207,15 +219,14 @@ def _kn_99():
 
 @check("KN", 100)
 def _kn_100():
-    population = 5000
-    for year in range(3, 13, 3):
-        population *= 2
-    return population
+    years_from_then = next(t for t in range(0, 100) if 2 ** F(t, 3) == 16)
+    return years_from_then - 3
 
 
 @check("KN", 101)
 def _kn_101():
-    return DS(product(range(1, 121), range(1, 121)), lambda c: gcd(c[0], c[1]), lambda c: c[0] % 6 == 0, lambda c: c[1] % 10 == 0)
+    cases = [(a, b) for a in range(1, 433) for b in range(1, 433) if a * b <= 432 * 3]
+    return DS(cases, lambda c: gcd(c[0], c[1]), lambda c: c[0] % 6 == 0 and c[1] % 6 == 0, lambda c: c[0] * c[1] == 432)
 
 
 @check("KN", 102)
@@ -225,5 +236,5 @@ def _kn_102():
 
 @check("KN", 103)
 def _kn_103():
-    G = [F(k, 2) for k in range(-20, 21)]
-    return DS(product(G, G), lambda c: c[1], lambda c: c[1] == abs(c[0]), lambda c: c[1] ** 2 == 4 * c[1] - 4)
+    G = [F(k, 4) for k in range(-40, 41)]
+    return DS(G, lambda y: y, lambda y: y * y == 4 * y, lambda y: y >= 0 and y * y == 3 * y + 4)
