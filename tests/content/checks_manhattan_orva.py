@@ -6,17 +6,18 @@ from itertools import combinations, permutations
 
 @ps(B, 1)
 def _():
-    return sum(1 for x in range(1, 100) for y in range(1, 100) if x * x - y * y == 45)
+    return sum(1 for x in range(1, 100) for y in range(1, 100) if F(1, x) + F(1, y) == F(1, 6))
 
 
 @ps(B, 2)
 def _():
-    return sum(1 for d in range(1, 721) if 720 % d == 0 and d % 12 == 0)
+    n = math.factorial(10)
+    return sum(1 for d in range(1, 3000, 2) if n % d == 0 and math.isqrt(d) ** 2 == d)
 
 
 @ps(B, 3)
 def _():
-    return [d for d in range(1, 1000) if F(d, 40) + F(d, 60) == 5][0]
+    return next(v for v in grid(21, 100, F(1, 2)) if 2 / (1 / F(20) + 1 / v) == 24)
 
 
 @ps(B, 4)
@@ -24,8 +25,8 @@ def _():
     return sum(range(51, 100, 2))
 
 
-ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 2)) for y in grid(-2, 6, F(1, 2))], lambda x, y: x * y > x + y,
-   lambda x, y: x > 2, lambda x, y: y > 0)
+ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 10)) for y in grid(-2, 6, F(1, 10))], lambda x, y: x * y > x + y,
+   lambda x, y: x > y > 1, lambda x, y: x + y > 4)
 ds(B, 6, [(n,) for n in ints(1, 400)], lambda n: (n ** 3 - n) % 4 == 0, lambda n: n % 2 == 1,
    lambda n: (n * n + 3) % 4 == 0)
 
@@ -52,22 +53,26 @@ ds(B, 10, list(product(grid(-4, 4, F(1, 2)), repeat=2)), lambda x, y: x * x > y 
 
 @ps(B, 11)
 def _():
-    return pow(2, 51, 9)
+    return sum(2 ** k for k in range(0, 51)) % 9
 
 
 def isprime(k):
     return k > 1 and all(k % d for d in range(2, math.isqrt(k) + 1))
 
 
-ds(B, 12, [(k,) for k in ints(-50, 500)], lambda k: k, lambda k: k * k - 6 * k + 9 == 0,
+ds(B, 12, [(k,) for k in ints(-50, 500)], lambda k: k, lambda k: k**3 - k * k - 6 * k == 0 and k > 0,
    lambda k: isprime(k) and isprime(k + 2) and isprime(k + 4))
-ds(B, 13, [(a, n) for a in ints(-20, 20) for n in ints(1, 24)], lambda a, n: sum(range(a, a + n)) % 2 == 0,
-   lambda a, n: n == 4, lambda a, n: n % 4 == 0)
+ds(B, 13, [(a, n) for a in ints(-20, 20) for n in ints(2, 24)], lambda a, n: sum(range(a, a + n)) % n == 0,
+   lambda a, n: n % 4 == 0, lambda a, n: F(2 * a + n - 1, 2).denominator != 1)
 
 
 @ps(B, 14)
 def _():
-    return max(s[4] for s in combinations(range(1, 60), 5) if sum(s) == 50 and s[2] == 12)
+    best = 0
+    for s in combinations(range(1, 40), 6):
+        if sum(s) == 60 and s[2] + s[3] == 18 and s[5] - s[0] == 20:
+            best = max(best, s[4])
+    return best
 
 
 ds(B, 15, list(product(grid(F(1, 2), 30, F(1, 2)), repeat=2)), lambda t, b: t,
@@ -88,20 +93,23 @@ def _():
 
 ds(B, 18, [(cx, cy) for cx in ints(-8, 8) for cy in ints(-8, 8) if cy != 0], lambda cx, cy: F(abs(6 * cy), 2),
    lambda cx, cy: cy == 4, lambda cx, cy: abs(cy) == 4)
-ds(B, 19, list(product(ints(1, 30), repeat=2)), lambda x, y: x, lambda x, y: x * y == 12, lambda x, y: x - y == 1)
-ds(B, 20, list(product(grid(0, 25, F(1, 2)), repeat=2)), lambda x, y: sorted([3, 8, 11, x, y])[2],
-   lambda x, y: x + y == 30, lambda x, y: x > 11 and y > 11)
+ds(B, 19, [(x, y) for x in ints(1, 30) for y in ints(1, 30)], lambda x, y: x, lambda x, y: x * x - y * y == 15, lambda x, y: x + y < 10)
+ds(B, 20, [(x, y) for x in grid(-10, 40, F(1, 2)) for y in grid(-10, 40, F(1, 2))],
+   lambda x, y: sorted([3, 8, 11, x, y])[2] > F(3 + 8 + 11, 1) / 5 + (x + y) / 5,
+   lambda x, y: x + y == 28, lambda x, y: x > 11 and y > 11 and x + y < 30)
 
 
 @ps(B, 21)
 def _():
-    return sum(x for x in grid(-50, 50, F(1, 4)) if abs(x + 3) + abs(x - 5) == 10)
+    roots = [x for x in grid(-20, 20, F(1, 4)) if sum(abs(x - k) for k in range(1, 5)) == 10]
+    return sum(roots)
 
 
 @ps(B, 22)
 def _():
-    k = [k for k in range(1, 100) if F(3 * k + 12, 5 * k) == F(9, 10)][0]
-    return 5 * k
+    for k in range(1, 100):
+        if 7 * k - 10 == 6 * k:
+            return 15 * k
 
 
 ds(B, 23, list(product(ints(-10, 20), repeat=3)), lambda a, b, c: a + b + c,
@@ -122,7 +130,7 @@ def _():
 
 @ps(B, 26)
 def _():
-    return [n for n in range(1, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 0][0]
+    return next(n for n in range(1, 1000) if n % 5 == 2 and n % 7 == 3 and n % 9 == 4)
 
 
 @ps(B, 27)
@@ -132,9 +140,9 @@ def _():
 
 @ps(B, 28)
 def _():
-    balls = 'R' * 4 + 'G' * 6
-    sets = list(combinations(range(10), 3))
-    return F(sum(1 for s in sets if sum(balls[i] == 'R' for i in s) == 2), len(sets))
+    bag = "RRRRGGGGGG"
+    draws = list(combinations(range(10), 3))
+    return F(sum(1 for d in draws if sum(1 for k in d if bag[k] == "R") >= 2), len(draws))
 
 
 @ps(B, 29)
@@ -147,10 +155,9 @@ ds(B, 30, [(x,) for x in ints(1, 20)], lambda x: x, lambda x: 3 ** x * 9 == 3 **
 
 @ps(B, 31)
 def _():
-    side = 12
-    area = math.sqrt(3) / 4 * side ** 2
-    r = area / (3 * side / 2)  # area = r * semiperimeter
-    return math.pi * r * r
+    s = math.sqrt(27 * math.sqrt(3) * 4 / math.sqrt(3))
+    r = s * math.sqrt(3) / 2 / 3
+    return 2 * math.pi * r
 
 
 @ps(B, 32)
@@ -167,11 +174,11 @@ ds(B, 33, [(n,) for n in ints(1, 300)], lambda n: n % 6 == 0, lambda n: n % 3 ==
 
 @ps(B, 34)
 def _():
-    return sum(1 for n in range(-100, 101) if 100 < n * n < 1000)
+    return sum(1 for n in range(-100, 101) if 50 < n * n - n < 500)
 
 
-ds(B, 35, [(a, b) for a in ints(0, 20) for b in ints(0, 20) if 8 * a + 12 * b == 100], lambda a, b: b,
-   lambda a, b: a > b, lambda a, b: b > 2)
+ds(B, 35, [(a, b) for a in ints(0, 20) for b in ints(0, 20) if 6 * a + 10 * b == 100], lambda a, b: b,
+   lambda a, b: a >= 1 and b >= 1 and a + b < 15, lambda a, b: b > a)
 
 
 @ps(B, 36)
@@ -188,23 +195,27 @@ def _():
 
 @ps(B, 38)
 def _():
-    cost = F(2 * 6 + 1 * 9, 3)
-    return cost * F(120, 100)
+    for a in range(1, 10):
+        for b in range(1, 10):
+            if math.gcd(a, b) == 1 and F(6 * a + 9 * b, a + b) * F(12, 10) == F(96, 10):
+                return "%d : %d" % (a, b)
 
 
 @ps(B, 39)
 def _():
-    return sum(1 for k in range(100, 1000) if k % 5 and k % 7)
+    return sum(1 for n in range(100, 1000) if n % 4 and n % 6 and n % 10)
 
 
 @ps(B, 40)
 def _():
-    a = [a for a in range(2, 100, 2) if a * a + (a + 2) ** 2 == (a + 4) ** 2][0]
-    return F(a * (a + 2), 2)
+    for a in grid(1, 36, F(1, 2)):
+        for d in grid(F(1, 2), 12, F(1, 2)):
+            if (a - d) ** 2 + a ** 2 == (a + d) ** 2 and 3 * a == 36:
+                return (a - d) * a / 2
 
 
-ds(B, 41, [(a, b) for a in ints(1, 20) for b in ints(1, 20) if b < 2 * a], lambda a, b: 2 * a + b,
-   lambda a, b: sorted({a, b}) == [4, 6], lambda a, b: 2 * a > 10)
+ds(B, 41, [(leg, base) for leg in ints(1, 20) for base in ints(1, 20) if base < 2 * leg], lambda leg, base: 2 * leg + base,
+   lambda leg, base: {leg, base} == {5, 9}, lambda leg, base: max(leg, base) ** 2 > sum(sorted([leg, leg, base])[:2][k] ** 2 for k in range(2)))
 
 
 @ps(B, 42)
@@ -214,8 +225,9 @@ def _():
 
 @ps(B, 43)
 def _():
-    a = [a / 100 for a in range(1, 1000) if abs((a / 100) ** 2 + (12 / (a / 100)) ** 2 - 40) < 1e-9][0]
-    return a + 12 / a
+    a = 2 + math.sqrt(16)
+    b = a - 4
+    return a * a + b * b + a + b
 
 
 ds(B, 44, list(product(ints(-6, 6), repeat=2)), lambda x, y: (x + y) % 2 == 0,
@@ -231,7 +243,7 @@ def lists():
                     yield (k, s, m)
 
 
-ds(B, 45, list(lists()), lambda k, s, m: F(s, k), lambda k, s, m: s == 60, lambda k, s, m: m == 20)
+ds(B, 45, [(s, n) for s in ints(0, 200) for n in ints(1, 20)], lambda s, n: F(s, n), lambda s, n: s == 60, lambda s, n: 2 * s == 120)
 
 
 @ps(B, 46)
@@ -257,16 +269,13 @@ def _():
 
 @ps(B, 50)
 def _():
-    n = [n for n in range(3, 50) if (n - 2) * 180 == 1440][0]
-    return sum(1 for i, j in combinations(range(n), 2) if (j - i) % n not in (1, n - 1))
+    return next(n for n in range(3, 100) if n * (n - 3) // 2 == 4 * n)
 
 
 @ps(B, 51)
 def _():
-    value = F(10000)
-    for _half in range(2):
-        value *= 1 + F(10, 100) / 2
-    return value
+    interest = 8000 * (F(105, 100) ** 2 - 1)
+    return interest / (8000 * 2) * 100
 
 
 @ps(B, 52)
@@ -286,7 +295,7 @@ def _():
 
 @ps(B, 54)
 def _():
-    return sum(1 for x in range(1, 100) for y in range(1, 100) if 3 * x + 7 * y == 100)
+    return sum(1 for x in range(1, 21) for y in range(1, 21) for z in range(1, 21) if x + 2 * y + 3 * z == 20)
 
 
 @ps(B, 55)
@@ -296,7 +305,8 @@ def _():
 
 @ps(B, 56)
 def _():
-    return [g for g in range(0, 31) if 72 * (30 - g) + 80 * g == F('76.8') * 30][0]
+    total = 30 * F(768, 10)
+    return (total - 2 * 60) / 28
 
 
 ds(B, 57, list(product(ints(-12, 12), repeat=2)), lambda a, b: a * b % 6 == 0,
@@ -360,8 +370,8 @@ def close(a, b):
     return abs(a - b) < 1e-9
 
 
-ds(B, 66, [(n,) for n in ints(1, 500)], lambda n: n % 4,
-   lambda n: any((2 * k + 1) ** 2 == n for k in range(0, 12)), lambda n: n % 12 == 9)
+ds(B, 66, [(n,) for n in ints(1, 3000)], lambda n: n % 8,
+   lambda n: math.isqrt(n) ** 2 == n and math.isqrt(n) % 2 == 1, lambda n: any(n - 1 == 2 * m * (2 * m + 2) for m in range(-40, 40)))
 
 
 @ps(B, 67)
@@ -412,7 +422,11 @@ def _():
 
 @ps(B, 75)
 def _():
-    return sum(1 for k in range(1, 200) if math.isqrt(k) ** 2 == k or round(k ** (1 / 3)) ** 3 == k)
+    def power(n, k):
+        r = round(n ** (1 / k))
+        return any((r + d) ** k == n for d in (-1, 0, 1))
+
+    return sum(1 for n in range(1, 1001) if not (power(n, 2) or power(n, 3) or power(n, 5)))
 
 
 @ps(B, 76)
