@@ -11,13 +11,12 @@ def _():
 
 @ps(B, 2)
 def _():
-    return (F(2, 3) + F(1, 4)) / F(5, 6)
+    return 1 / (F(1, 3) - F(1, 5)) / (1 / (F(1, 4) + F(1, 12)))
 
 
 @ps(B, 3)
 def _():
-    # 2a + b = 11 and a - b = 1, solved by search over a grid.
-    return [a * b for a in grid(-20, 20, F(1, 2)) for b in [11 - 2 * a] if a - b == 1][0]
+    return next(a * (5 - a) for a in grid(-10, 10, F(1, 2)) if a**3 + (5 - a) ** 3 == 35)
 
 
 @ps(B, 4)
@@ -28,13 +27,15 @@ def _():
 
 @ps(B, 5)
 def _():
-    return math.sqrt(50) + math.sqrt(18) - math.sqrt(8)
+    return (math.sqrt(12) + math.sqrt(27)) ** 2 / math.sqrt(75)
 
 
 @ps(B, 6)
 def _():
-    # Sides l and w with l + w = 17 and l^2 + w^2 = 13^2, found on a fine grid.
-    return [l * (17 - l) for l in grid(0, 17, F(1, 4)) if l * l + (17 - l) ** 2 == 169][0]
+    for a in grid(0, 17, F(1, 2)):
+        b = 17 - a
+        if a * a + b * b == 169:
+            return math.pi * 6.5**2 - a * b
 
 
 @ps(B, 7)
@@ -44,12 +45,16 @@ def _():
 
 @ps(B, 8)
 def _():
-    return 70 + 45 - (120 - 25)
+    return next(b for b in range(0, 61) if 120 - (130 - b) == F(b, 2))
 
 
 @ps(B, 9)
 def _():
-    return 5 * 18 - 4 * 16
+    from statistics import median
+    values = [5, 10, 12, 15, 18, 22, 25, 28, 45]
+    assert sum(values) == 180 and median(values) == 18
+    new = [values[0] - 9] + values[1:-1] + [values[-1] + 27]
+    return "%s and %s" % (F(sum(new), 9), median(new))
 
 
 @ps(B, 10)
@@ -59,12 +64,13 @@ def _():
 
 @ps(B, 11)
 def _():
-    return sum(1 for x in range(-100, 100) if abs(2 * x - 3) < 9)
+    return sum(1 for x in range(-50, 51) if abs(x - 2) + abs(x + 1) <= 7)
 
 
 @ps(B, 12)
 def _():
-    return 8000 * F(125, 100) * F(80, 100)
+    x = next(x for x in range(1, 100) if (1 + F(x, 100)) * (1 - F(x, 100)) == F(96, 100))
+    return ((1 + F(x, 100)) * (1 - F(x, 100)) * (1 + F(2 * x, 100)) - 1) * 100
 
 
 @ps(B, 13)
@@ -75,15 +81,12 @@ def _():
 
 @ps(B, 14)
 def _():
-    rests = {(3 * n + 4) % 7 for n in range(5, 700, 7)}
-    assert len(rests) == 1
-    return rests.pop()
+    return next(n for n in range(1, 200) if n % 7 == 5 and n % 4 == 3) % 28
 
 
 @ps(B, 15)
 def _():
-    k = [k for k in range(1, 100) if F(3 * k + 4, 5 * k) == F(2, 3)][0]
-    return 5 * k
+    return next(5 * k for k in range(1, 1000) if 3 * (3 * k + 30) == 2 * (5 * k + 10))
 
 
 @ps(B, 16)
@@ -93,12 +96,12 @@ def _():
 
 @ps(B, 17)
 def _():
-    return {x * (10 - x) for x in grid(-20, 20, F(1, 2)) if x * x + (10 - x) ** 2 == 58}.pop()
+    return next(x**3 + (10 - x) ** 3 for x in range(-20, 21) if x * x + (10 - x) ** 2 == 58)
 
 
 @ps(B, 18)
 def _():
-    return [r for r in grid(0, 50, F(1, 2)) if 4 * 12 + 7 * r == 5 * (12 + r)][0]
+    return next(x for x in grid(0, 30, F(1, 2)) if (20 * F(52, 10) + 7 * x) / (20 + x) == F(55, 10))
 
 
 @ps(B, 19)
@@ -108,13 +111,12 @@ def _():
 
 @ps(B, 20)
 def _():
-    return (400 * F(130, 100) * F(90, 100) - 400) / 400 * 100
+    return next(c for c in range(1, 1000) if F(13, 10) * F(9, 10) * c - c == 68)
 
 
 @ps(B, 21)
 def _():
-    x = [x for x in range(-10, 10) if x + 2 >= 0 and 3 ** (x + 2) == 243][0]
-    return x * x + x
+    return sum(x for x in range(-10, 11) if F(9) ** x - 12 * F(3) ** x + 27 == 0)
 
 
 @ps(B, 22)
@@ -124,14 +126,19 @@ def _():
 
 @ps(B, 23)
 def _():
-    bag = 'R' * 5 + 'B' * 4 + 'G' * 3
-    pairs = list(combinations(range(12), 2))
-    return F(sum(1 for i, j in pairs if bag[i] != bag[j]), len(pairs))
+    bag = "RRRRRBBBBGGG"
+    draws = list(combinations(range(12), 3))
+    return F(sum(1 for d in draws if len({bag[k] for k in d}) == 3), len(draws))
 
 
 @ps(B, 24)
 def _():
-    return [k for k in range(1, 100) if k * k - 4 * 16 == 0][0]
+    ks = set()
+    for r in range(-20, 21):
+        for s in range(-20, 21):
+            if r != s and r * s == 16:
+                ks.add(-(r + s))
+    return len(ks)
 
 
 @ps(B, 25)
@@ -141,16 +148,15 @@ def _():
 
 @ps(B, 26)
 def _():
-    def median(v):
-        return sorted(v)[len(v) // 2]
-    found = [x for x in grid(-50, 100, F(1, 2)) if x > 11 and sum([2, 5, 9, 11, x]) / F(5) == median([2, 5, 9, 11, x])]
-    assert len(found) == 1
-    return found[0]
+    return next(x for x in range(11, 100) if F(7 + 10, 2) == F(4 + 7 + 10 + x, 4) - 1)
 
 
 @ps(B, 27)
 def _():
-    return 1 / (1 / F('2.4') - F(1, 4))
+    ana = F(1, 4)
+    ben = 1 / F(24, 10) - ana
+    cal = (1 - (ana + ben)) - ana
+    return 1 / cal
 
 
 @ps(B, 28)
@@ -160,7 +166,7 @@ def _():
 
 @ps(B, 29)
 def _():
-    return [n + 4 for n in range(-200, 200, 2) if n + (n + 2) + (n + 4) == 174][0]
+    return next(m + 4 for m in range(-100, 100, 2) if F(m) == F(m + 4, 2) + 3)
 
 
 @ps(B, 30)
@@ -178,19 +184,16 @@ def _():
 
 @ps(B, 32)
 def _():
-    people = ['M'] * 5 + ['W'] * 4
-    return sum(1 for c in combinations(range(9), 3) if any(people[i] == 'W' for i in c))
+    people = "MMMMMWWWW"
+    return sum(1 for g in combinations(range(9), 3) if len({people[k] for k in g}) == 2)
 
 
 @ps(B, 33)
 def _():
-    values = set()
-    for c in (F(1), F(10), F(-7, 3)):
-        b = F(2, 5) * c
-        a = F(3, 4) * b
-        values.add((a + b) / c)
-    assert len(values) == 1
-    return values.pop()
+    for b in range(1, 200):
+        a, c = F(3, 4) * b, F(5, 2) * b
+        if c - a == 35:
+            return a + b + c
 
 
 @ps(B, 34)
@@ -201,12 +204,12 @@ def _():
 
 @ps(B, 35)
 def _():
-    return sum(1 for d in range(1, 361) if 360 % d == 0)
+    return sum(1 for d in range(1, 361) if 360 % d == 0 and d % 2 == 0)
 
 
 @ps(B, 36)
 def _():
-    return [n for n in range(1, 1000) if n - F(n, 3) - F(2, 5) * (n - F(n, 3)) == 24][0]
+    return next(n for n in range(15, 1000, 15) if F(2, 5) * n + 6 == F(n, 2))
 
 
 @ps(B, 37)
@@ -221,14 +224,13 @@ def _():
 
 @ps(B, 38)
 def _():
-    a, b, c = 10, 10, 12
-    s = F(a + b + c, 2)
-    return math.sqrt(s * (s - a) * (s - b) * (s - c))
+    h = 2 * 48 / 16
+    return 16 + 2 * math.hypot(8, h)
 
 
 @ps(B, 39)
 def _():
-    return F('0.3') ** 2 / F('0.03')
+    return F(16, 1000) / F(16, 10000) ** 2
 
 
 @ps(B, 40)
@@ -238,20 +240,15 @@ def _():
 
 @ps(B, 41)
 def _():
-    a = [None, 1, 3]
-    for n in range(3, 7):
-        a.append(a[n - 1] + 2 * a[n - 2])
-    return a[6]
+    terms = [1, 3]
+    while terms[-1] <= 500:
+        terms.append(terms[-1] + 2 * terms[-2])
+    return len(terms)
 
 
 @ps(B, 42)
 def _():
-    best = 0
-    for s in grid(0, 2, F(1, 100)):
-        f = s * F(5, 2)
-        if s <= F('1.5') and f <= 4:
-            best = max(best, s + f)
-    return best
+    return 10 * min(F(3, 2), F(8, 5), F(6, 3))
 
 
 @ps(B, 43)
@@ -261,14 +258,13 @@ def _():
 
 @ps(B, 44)
 def _():
-    return 1 / (math.sqrt(5) - 2)
+    return 1 / (math.sqrt(5) - 2) - 1 / (math.sqrt(5) + 2)
 
 
 @ps(B, 45)
 def _():
-    r = 3
-    h = 72 / r ** 2
-    return (2 * math.pi * r * r + 2 * math.pi * r * h)
+    r = next(r for r in grid(F(1, 2), 20, F(1, 2)) if 6 * r * r == 54)
+    return math.pi * r * r * 2 * r
 
 
 @ps(B, 46)
@@ -279,12 +275,13 @@ def _():
 
 @ps(B, 47)
 def _():
-    return pow(7, 23, 10)
+    return 7**23 * 3**17 % 10
 
 
 @ps(B, 48)
 def _():
-    return max(x * x - y for x in grid(-3, 2, F(1, 4)) for y in grid(-1, 4, F(1, 4)))
+    values = [F(k, 10) for k in range(-30, 21)], [F(k, 10) for k in range(-10, 41)]
+    return max(x * x + x * y - y * y for x in values[0] for y in values[1])
 
 
 def clock(hours):
@@ -308,7 +305,12 @@ def _():
 
 @ps(B, 51)
 def _():
-    return sum(1 for p in permutations('KLABC') if abs(p.index('K') - p.index('L')) != 1)
+    count = 0
+    for row in permutations(["Ann", "Kim", "Lee", "P", "Q", "R"]):
+        if row[0] == "Ann" or row[-1] == "Ann":
+            if abs(row.index("Kim") - row.index("Lee")) > 1:
+                count += 1
+    return count
 
 
 @ps(B, 52)
@@ -323,7 +325,7 @@ def _():
 
 @ps(B, 54)
 def _():
-    return [x for x in range(1, 1000) if x * F(13, 10) * F(7, 10) == 91][0]
+    return next(p for p in range(1, 100) if (1 + F(p, 100)) * (1 - F(p, 100)) == F(84, 100))
 
 
 @ps(B, 55)
@@ -333,12 +335,12 @@ def _():
 
 @ps(B, 56)
 def _():
-    return [y for y in range(1, 100) if F(1, 12) + F(1, y) == F(1, 4)][0]
+    return next(4 * y for y in grid(F(1, 3), 30, F(1, 3)) if 1 / (3 * y) + 1 / y == F(1, 4))
 
 
 @ps(B, 57)
 def _():
-    return 2 ** 20 % 7
+    return (2**20 + 3**20) % 7
 
 
 @ps(B, 58)
@@ -348,13 +350,13 @@ def _():
 
 @ps(B, 59)
 def _():
-    per_machine = F(480, 8 * 6)
-    return 720 / (12 * per_machine)
+    rate = F(480, 8 * 6)
+    return (480 - 8 * rate * 2) / (4 * rate)
 
 
 @ps(B, 60)
 def _():
-    return sum(1 for x in range(-100, 100) if 10 <= 3 * x - 5 <= 25)
+    return sum(1 for x in range(-100, 101) if 10 <= abs(3 * x - 5) <= 25)
 
 
 @ps(B, 61)
@@ -365,12 +367,12 @@ def _():
 
 @ps(B, 62)
 def _():
-    return 1 / (F(1, 2 ** 2) + F(1, 2 ** 3))
+    return 1 / (F(1, 3) + F(1, 9)) * (1 - F(1, 9))
 
 
 @ps(B, 63)
 def _():
-    return [a for a in range(0, 301) if 18 * a + 10 * (300 - a) == 4200][0]
+    return next(300 - 3 * s for s in range(0, 101) if 18 * (300 - 3 * s) + 10 * 2 * s + 12 * s == 4300)
 
 
 @ps(B, 64)
@@ -380,12 +382,13 @@ def _():
 
 @ps(B, 65)
 def _():
-    return F(250 * 40 // 100 + 50, 250 + 50) * 100
+    women, men = F(40, 100) * 250 + 50, F(60, 100) * 250 - 50
+    return women / (women + men) * 100
 
 
 @ps(B, 66)
 def _():
-    return sum(1 for n in range(1, 101) if (n % 3 == 0) != (n % 5 == 0))
+    return sum(1 for n in range(1, 301) if [n % 3 == 0, n % 4 == 0, n % 5 == 0].count(True) == 2)
 
 
 @ps(B, 67)
@@ -395,13 +398,15 @@ def _():
 
 @ps(B, 68)
 def _():
-    found = [(p, q) for p in range(0, 400) for q in range(0, 400) if 5 * p + 3 * q == 370 and 2 * p + 4 * q == 400]
-    return F(found[0][1], 100)
+    for p in grid(0, 2, F(1, 100)):
+        q = (4 - 2 * p) / 4
+        if 5 * p + 3 * q == F(37, 10):
+            return 3 * p + 7 * q
 
 
 @ps(B, 69)
 def _():
-    return [q for q in range(0, 31) if 25 * q + 10 * (30 - q) == 510][0]
+    return next(40 - 3 * n for n in range(0, 14) if 5 * n + 10 * 2 * n + 25 * (40 - 3 * n) == 500)
 
 
 @ps(B, 70)
@@ -413,8 +418,9 @@ def _():
 
 @ps(B, 71)
 def _():
-    t = [t for t in range(1, 1000) if t % 15 == 0 and t % 25 == 0][0]
-    return clock(6 + F(t, 60))
+    minutes = next(t for t in range(1, 10000) if t % 15 == 0 and t % 25 == 0 and t % 20 == 0)
+    hour, minute = divmod(6 * 60 + minutes, 60)
+    return "%d:%02d %s" % (hour if hour <= 12 else hour - 12, minute, "a.m." if hour < 12 else "p.m.")
 
 
 def isprime(k):
