@@ -435,52 +435,53 @@ def close(a, b):
 ds(B, 72, [(n,) for n in ints(0, 200)], lambda n: n,
    lambda n: isprime(n) and 90 < n < 100, lambda n: n % 2 == 1 and 90 < n < 100)
 ds(B, 73, list(product(grid(-6, 6, F(1, 2)), repeat=2)), lambda x, y: x > y,
-   lambda x, y: x - y == 3, lambda x, y: x * x > y * y)
-ds(B, 74, list(product(ints(1, 30), repeat=2)), lambda x, y: x + y,
-   lambda x, y: 3 * x + 2 * y == 18, lambda x, y: x > y)
+   lambda x, y: x**3 > y**3, lambda x, y: x * x > y * y)
+ds(B, 74, [(x, y) for x in ints(1, 80) for y in ints(1, 80)], lambda x, y: x + y,
+   lambda x, y: 3 * x + 5 * y == 74, lambda x, y: x % y == 0)
 ds(B, 75, [(d, v) for d in range(5, 600, 5) for v in range(10, 101)], lambda d, v: F(d, v),
    lambda d, v: d == 150 and v == 50, lambda d, v: F(d, v) - F(d, v + 10) == F(1, 2))
 ds(B, 76, [(x,) for x in ints(1, 400)], lambda x: math.isqrt(x) ** 2 == x,
    lambda x: x % 4 == 0, lambda x: any(n * n + 2 * n + 1 == x for n in range(0, 25)))
-ds(B, 77, [(r,) for r in grid(F(1, 2), 20, F(1, 2))], lambda r: r * r,
-   lambda r: 2 * r == 10, lambda r: 2 * r == 10)
+ds(B, 77, [(r,) for r in grid(1, 20, F(1, 2))], lambda r: r * r, lambda r: r * F(72, 360) * 2 == 2,
+   lambda r: F(3, 2) * r * r == F(75, 2))
 ds(B, 78, [(k,) for k in ints(-300, 300)], lambda k: k % 6 == 0,
    lambda k: k * k % 12 == 0, lambda k: any(3 * n * n + 3 * n == k for n in range(-15, 15)))
 ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3),
    lambda x, y, z: x + 2 * y + 3 * z == 36 and 3 * x + 2 * y + z == 24, lambda x, y, z: z == 15 - x - y)
-ds(B, 80, list(product(grid(1, 30, F(1, 2)), repeat=2)), lambda r, s: r,
-   lambda r, s: 1 / r == 2 / s and 1 / r + 1 / s == F(1, 4), lambda r, s: s == r + 6 and 1 / r + 1 / s == F(1, 4))
+ds(B, 80, list(product(grid(1, 40, F(1, 2)), repeat=2)), lambda r, s: r,
+   lambda r, s: 1 / r + 1 / s == F(1, 4) and s == r + 6, lambda r, s: r - r / F(3, 2) == 2)
 ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
    lambda x, y: x > 0, lambda x, y: y != 0 and x / y > 0)
-ds(B, 82, [(f, g, both, 80 - (f + g - both)) for f in ints(0, 80) for g in ints(0, 80)
-           for both in ints(max(0, f + g - 80), min(f, g))],
-   lambda f, g, both, neither: both, lambda f, g, both, neither: f == 50 and g == 45,
-   lambda f, g, both, neither: neither == 10)
-ds(B, 83, list(product(grid(0, 20, F(1, 2)), repeat=2)), lambda x, y: sorted([4, 7, 12, x, y])[2] > 7,
-   lambda x, y: x > 7, lambda x, y: y > 7)
+ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, min(f, g)) if f + g - b <= 80],
+   lambda f, g, b: b, lambda f, g, b: f == 2 * g and 80 - (f + g - b) == 10, lambda f, g, b: 2 * b == g)
+ds(B, 83, list(product(grid(-10, 40, F(1, 2)), repeat=2)), lambda x, y: sorted([4, 7, 12, x, y])[2] > (23 + x + y) / 5,
+   lambda x, y: x + y == 27, lambda x, y: x > 12 and y > 12)
 ds(B, 84, list(product(range(-30, 31, 5), repeat=2)), lambda a, b: F(100 + a, 100) * F(100 + b, 100),
    lambda a, b: a == 10, lambda a, b: b == -10)
 ds(B, 85, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x) > 5, lambda x: x * x > 16, lambda x: x < 6)
-ds(B, 86, [(n,) for n in ints(1, 20)], lambda n: n, lambda n: math.factorial(n) == 120, lambda n: 2 ** n == 32)
+ds(B, 86, [(n,) for n in ints(1, 40)], lambda n: n,
+   lambda n: n % 2 == 0 and next(e for e in range(0, 50) if math.factorial(n) % 3 ** (e + 1)) == 4,
+   lambda n: n * (n + 1) == 110)
 ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 60)], lambda b, g: F(b, g),
    lambda b, g: g == b + 12, lambda b, g: g % 4 == 0)
-ds(B, 88, [(n,) for n in ints(1, 300)], lambda n: n % 6, lambda n: n % 3 == 2, lambda n: n % 12 == 5)
-ds(B, 89, [(x,) for x in grid(-10, 10, F(1, 6))], lambda x: x.denominator == 1,
-   lambda x: (2 * x).denominator == 1, lambda x: (x / 3).denominator == 1)
+ds(B, 88, [(n,) for n in ints(1, 1000)], lambda n: n % 6, lambda n: 3 * n % 6 == 3, lambda n: n % 18 == 11)
+ds(B, 89, [(F(k, 4),) for k in ints(-40, 40)] + [(math.sqrt(2),), (2 ** (1 / 3),), (-math.sqrt(3),)],
+   lambda x: float(x).is_integer(), lambda x: abs(float(x) ** 2 - round(float(x) ** 2)) < 1e-9,
+   lambda x: abs(float(x) ** 3 - round(float(x) ** 3)) < 1e-9 and abs(float(x) ** 5 - round(float(x) ** 5)) < 1e-9)
 ds(B, 90, [(a, b, c) for a in ints(1, 60) for b in ints(a, 60) for c in ints(b, 60) if c < a + b],
    lambda a, b, c: a * a + b * b == c * c, lambda a, b, c: (a, b, c) == (9, 40, 41), lambda a, b, c: a + b + c == 90)
-ds(B, 91, [(n, k) for n in ints(1, 12) for k in ints(1, n)], lambda n, k: math.comb(n, k),
-   lambda n, k: n == 8, lambda n, k: k < 4)
-ds(B, 92, [(x,) for x in grid(-10, 30, F(1, 2))], lambda x: x, lambda x: x * x - 5 * x + 6 == 0,
-   lambda x: x.denominator == 1 and isprime(int(x)))
+ds(B, 91, [(n, k) for n in ints(1, 12) for k in ints(1, 12) if k <= n], lambda n, k: math.comb(n, k),
+   lambda n, k: n == 8, lambda n, k: k % 2 == 1)
+ds(B, 92, [(x,) for x in grid(-10, 10, F(1, 4))], lambda x: x, lambda x: x**4 - 5 * x * x + 4 == 0,
+   lambda x: x**3 - x * x - 4 * x + 4 == 0)
 ds(B, 93, list(product(ints(1, 80), repeat=2)), lambda a, w: F(a, a + w),
    lambda a, w: F(a, a + w + 12) == F(1, 5), lambda a, w: (a, w) == (12, 36))
 ds(B, 94, [(float(a), float(b)) for a in grid(1, 19, F(1, 2)) for b in grid(1, 19, F(1, 2))]
    + [(t, math.sqrt(100 - t * t)) for t in (5 * math.sqrt(2), 3.0, 7.0)],
    lambda a, b: round(a * b / 2, 6), lambda a, b: close(a * a + b * b, 100),
    lambda a, b: close(b, a + 2) and close(a + b + math.hypot(a, b), 24))
-ds(B, 95, list(product(range(10, 301, 10), repeat=2)), lambda r0, r1: F(r1 - r0, r0),
-   lambda r0, r1: r1 - r0 == 30, lambda r0, r1: r1 == 180)
+ds(B, 95, [(a, b) for a in ints(1, 200) for b in ints(1, 300)], lambda a, b: F(100 * (b - a), a),
+   lambda a, b: b == F(6, 5) * (a + 10), lambda a, b: b - a == 30)
 ds(B, 96, [(n,) for n in ints(1, 200)], lambda n: n % 2 == 1, lambda n: (3 * n + 1) % 2 == 0,
    lambda n: (n * n + 2 * n) % 2 == 1)
 
@@ -490,101 +491,100 @@ def heron(a, b, c):
     return round(math.sqrt(max(0.0, s * (s - a) * (s - b) * (s - c))), 6)
 
 
-ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x == 9, lambda x: x ** 3 == -27)
-ds(B, 98, [(n,) for n in ints(1, 500)], lambda n: n % 15 == 0, lambda n: n % 5 == 0, lambda n: n % 25 == 0)
+ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x == 2 * x + 15,
+   lambda x: x.denominator == 1 and F(2) ** int(x) == F(1, 8))
+ds(B, 98, [(n,) for n in ints(1, 2000)], lambda n: n % 15 == 0, lambda n: (n * n + 5 * n) % 15 == 0, lambda n: n % 2 == 1)
 ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in grid(F(1, 2), 20, F(1, 2))],
    lambda l, w: round(l * w, 6), lambda l, w: close(2 * (l + w), 34),
    lambda l, w: (l == 5 or w == 5) and close(l * l + w * w, 169))
 ds(B, 100, [(k,) for k in ints(1, 500)], lambda k: isprime(k), lambda k: isprime(k + 2),
    lambda k: any(m * m - 1 == k for m in range(3, 30)))
-ds(B, 101, [(d, t) for d in range(10, 301, 10) for t in grid(F(1, 2), 10, F(1, 2))], lambda d, t: d / t,
-   lambda d, t: d == 210 and t == F(7, 2), lambda d, t: d / t * F(5, 2) == 150)
+ds(B, 101, [(v,) for v in ints(5, 200)], lambda v: v, lambda v: F(210, v) - F(210, v + 10) == F(1, 2),
+   lambda v: F(210, v) - F(210, v) / F(5, 4) == F(7, 10))
 ds(B, 102, [(a,) for a in ints(-30, 30)], lambda a: sorted(range(a, a + 7))[3],
    lambda a: sum(range(a, a + 7)) == 70, lambda a: a == 7)
-ds(B, 103, [(c, p) for c in range(5, 301, 5) for p in range(5, 401, 5)], lambda c, p: p - c,
-   lambda c, p: p * 100 == 125 * c, lambda c, p: p == 150)
+ds(B, 103, [(c, s) for c in ints(10, 300) for s in ints(10, 400)], lambda c, s: s - c,
+   lambda c, s: s + 30 - c == F(c, 2), lambda c, s: 4 * s == 5 * c)
 ds(B, 104, [(x,) for x in grid(-5, 5, F(1, 4))], lambda x: x < 0, lambda x: x ** 3 < x, lambda x: x * x > F(1, 4))
 ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))],
    lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10, lambda a, b: a > 0)
-ds(B, 106, [(float(x),) for x in grid(-6, 10, F(1, 2))], lambda x: round(2 ** x, 6),
-   lambda x: close(4 ** x, 64), lambda x: close(2 ** (x + 1), 16))
-ds(B, 107, [(r, b, g) for r in ints(0, 40) for b in ints(1, 40) for g in ints(0, 20)], lambda r, b, g: F(r, b),
-   lambda r, b, g: b == r + 10, lambda r, b, g: g == 12)
+ds(B, 106, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: 2.0 ** float(x),
+   lambda x: abs(4.0 ** float(x) - 2.0 ** float(x) - 56) < 1e-9, lambda x: 3 * x == x + 6)
+ds(B, 107, [(r, b) for r in ints(0, 60) for b in ints(0, 60)], lambda r, b: (r, b) if b == 0 else F(r, b),
+   lambda r, b: b == 2 * (r - 4), lambda r, b: b + 2 == 2 * r - 6)
 ds(B, 108, [(p,) for p in ints(-200, 200)], lambda p: p % 2 == 0,
    lambda p: any(q * q + q + 2 == p for q in range(-20, 20)), lambda p: (p * p - p) % 2 == 0)
-ds(B, 109, list(product(range(10, 301, 10), repeat=2)), lambda a, b: F(600, a + b),
-   lambda a, b: F(600, a) == 4, lambda a, b: b < a)
-ds(B, 110, [(s,) for s in grid(F(1, 2), 10, F(1, 2))], lambda s: s, lambda s: s ** 3 == 27, lambda s: 6 * s * s == 54)
+ds(B, 109, [(a, b) for a in ints(10, 300) for b in ints(10, 300)], lambda a, b: F(600, a + b),
+   lambda a, b: 4 * a == 600 and 2 * b >= a, lambda a, b: b <= a)
+ds(B, 110, [(a, b, c) for a in grid(F(1, 2), 24, F(1, 2)) for b in grid(F(1, 2), 24, F(1, 2)) if a <= b
+    for c in [F(24) / (a * b)] if b <= c] + [(F(1), F(1), F(12)), (F(2), F(2), F(3))],
+   lambda a, b, c: a * a + b * b + c * c, lambda a, b, c: sorted([a * b, b * c, c * a]) == [6, 8, 12],
+   lambda a, b, c: all(v.denominator == 1 for v in (a, b, c)) and a * b * c == 24 and 2 * (a * b + b * c + c * a) == 52)
 ds(B, 111, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x + 2 * y,
    lambda x, y: 2 * x + 4 * y == 18, lambda x, y: 3 * x + 6 * y == 27)
-ds(B, 112, list(product(ints(1, 100), repeat=2)), lambda w, m: F(w, w + m),
-   lambda w, m: 2 * w == 3 * m, lambda w, m: F(m, w + m) == F(40, 100))
-ds(B, 113, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x - 4), lambda x: x * x == 49,
-   lambda x: x * x - 8 * x + 16 == 9)
+ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(1, 200) if w + m > 0], lambda w, m: F(100 * w, w + m),
+   lambda w, m: w + m == 100 and w - m == 20, lambda w, m: F(2 * m, 2 * m + w) == F(4, 7))
+ds(B, 113, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x - 4), lambda x: x * x == 49, lambda x: x * x - 8 * x + 7 == 0)
 ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b: a,
    lambda a, b: b == 60, lambda a, b: F(a, 2) == F(b, 3) == F(180 - a - b, 4))
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
-ds(B, 116, [(a, b, c) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30)],
-   lambda a, b, c: c, lambda a, b, c: a + b + c == 30,
-   lambda a, b, c: a % 2 == 0 and b == a + 2 and c == a + 4)
+ds(B, 116, [(a, b, c) for a in ints(-20, 40) for b in ints(-20, 40) for c in ints(-20, 40) if a < b < c],
+   lambda a, b, c: c, lambda a, b, c: a + b + c == 30 and b == 12, lambda a, b, c: c - a == 10)
 ds(B, 117, [(n,) for n in ints(1, 300)], lambda n: n % 10, lambda n: n % 5 == 3, lambda n: n % 3 == 0)
-ds(B, 118, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x * y,
-   lambda x, y: x + y == 7, lambda x, y: x - y == 1)
+ds(B, 118, list(product(grid(-7, 10, F(1, 2)), repeat=2)), lambda x, y: x * y,
+   lambda x, y: x * x + y * y == 25, lambda x, y: x + y == 7)
 ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
-   lambda a, b, c: a * b > 0, lambda a, b, c: b * c > 0)
+   lambda a, b, c: a * a * b * c > 0, lambda a, b, c: a * b * b * c < 0)
 ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20)
             if a < b + c and b < a + c and c < a + b]
    + [(6.0, 8.0, math.sqrt(100 - 2 * 48 * math.cos(t / 10))) for t in range(1, 30)],
    lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8), lambda a, b, c: (a, b, c) == (6, 8, 10))
-ds(B, 121, [(f, g, both) for f in ints(0, 30) for g in ints(0, 30) for both in ints(max(0, f + g - 30), min(f, g))],
-   lambda f, g, both: both, lambda f, g, both: f == 20, lambda f, g, both: g == 18)
+ds(B, 121, [(p, q, b) for p in ints(0, 30) for q in ints(0, 30) for b in ints(0, min(p, q)) if p + q - b <= 30],
+   lambda p, q, b: b, lambda p, q, b: p == 20 and q == 18, lambda p, q, b: 30 - (p + q - b) < 10)
 
 
-ds(B, 122, [(p, q, k) for p in range(0, 51, 5) for q in range(0, 51, 5)
-            for k in (F(1, 4), F(1, 3), F(1, 2), F(1), F(2), F(3), F(4))],
-   lambda p, q, k: (p * k + q) / (k + 1), lambda p, q, k: (p, q) == (10, 30), lambda p, q, k: k == 2)
+ds(B, 122, [(p, q) for p in ints(0, 80) for q in ints(0, 80) if p + q > 0], lambda p, q: F(10 * p + 30 * q, p + q),
+   lambda p, q: p + q == 40, lambda p, q: F(p + 20, 10) + F(3 * q, 10) == F(18, 100) * (p + q + 20))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
-ds(B, 124, [(float(s),) for s in grid(F(1, 2), 20, F(1, 2))], lambda s: s * s,
-   lambda s: close(s * math.sqrt(2), 6 * math.sqrt(2)), lambda s: s == int(s) and s > 5)
-ds(B, 125, [(n,) for n in ints(-500, 500)], lambda n: n % 4 == 0,
-   lambda n: any(k * (k + 2) == n for k in range(-40, 40, 2)), lambda n: n % 2 == 0)
+ds(B, 124, [(s,) for s in grid(1, 20, F(1, 2))], lambda s: s * s, lambda s: (s / 2) ** 2 == 9, lambda s: 2 * s * s > 64)
+ds(B, 125, [(n,) for n in ints(1, 2000)], lambda n: n % 4 == 0,
+   lambda n: math.isqrt(n - 1) ** 2 == n - 1 and math.isqrt(n - 1) % 2 == 1, lambda n: n % 2 == 0)
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0]
    + [(F(36, 7), F(48, 7))],
    lambda a, b: a / b, lambda a, b: a + b == 12, lambda a, b: 4 * a == 3 * b)
-ds(B, 127, [(c, bk, both) for c in ints(0, 50) for bk in ints(0, 50) for both in ints(max(0, c + bk - 50), min(c, bk))],
-   lambda c, bk, both: bk - both, lambda c, bk, both: c == 30, lambda c, bk, both: both == 12)
-ds(B, 128, list(product(range(10, 151, 10), repeat=2)), lambda a, b: F(300, a + b),
-   lambda a, b: a == 70, lambda a, b: b == a + 10)
+ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],
+   lambda c, k, b: k - b, lambda c, k, b: c == 30 and b == 12, lambda c, k, b: k > c)
+ds(B, 128, [(a, b) for a in ints(5, 200) for b in ints(5, 200)], lambda a, b: F(300, a + b),
+   lambda a, b: a == b + 60, lambda a, b: F(300 * b, a + b) == 90)
 ds(B, 129, [(n,) for n in ints(-50, 50)], lambda n: n, lambda n: 10 < n * n < 30, lambda n: n ** 3 > 100)
-ds(B, 130, [(c, p) for c in ints(1, 30) for p in ints(1, 40)], lambda c, p: 100 * (p - c),
-   lambda c, p: c == 12, lambda c, p: p == c + 5)
-ds(B, 131, [(x,) for x in grid(-3, 3, F(1, 4))], lambda x: x * x > x, lambda x: x < 1, lambda x: x > -1)
+ds(B, 130, [(c, s) for c in grid(1, 30, F(1, 2)) for s in grid(1, 40, F(1, 2))], lambda c, s: 100 * (s - c),
+   lambda c, s: s == 18, lambda c, s: s == F(3, 2) * c and 100 * s == 1800)
+ds(B, 131, [(x,) for x in grid(-4, 4, F(1, 4))], lambda x: x * x > x, lambda x: x**3 < x * x, lambda x: x > F(-1, 2))
 ds(B, 132, list(combinations(range(1, 21), 5)), lambda *s: F(sum(s), 5) > s[2],
    lambda *s: s[4] == 20, lambda *s: s[0] == 1)
 ds(B, 133, [(l, w) for l in grid(F(1, 2), 30, F(1, 2)) for w in grid(F(1, 2), 30, F(1, 2))],
    lambda l, w: 2 * (l + w), lambda l, w: l * w == 24, lambda l, w: l.denominator == 1 and w.denominator == 1)
-ds(B, 134, [(y,) for y in ints(-20, 40)], lambda y: y, lambda y: y * y - 22 * y + 121 == 0,
-   lambda y: y >= 0 and 2 ** y == 2048)
+ds(B, 134, [(y,) for y in grid(-20, 20, F(1, 2))], lambda y: y, lambda y: (y - 11) ** 2 + abs(y - 11) == 0,
+   lambda y: abs(2.0 ** float(y) + 2.0 ** float(y - 1) - 3072) < 1e-9)
 ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 5 * (45 - w) == 4 * w, lambda w: w == (45 - w) + 5)
 ds(B, 136, [(d,) for d in ints(3, 10)], lambda d: d * (d - 1) * (d - 2), lambda d: d == 5,
    lambda d: d * (d - 1) == 20)
-ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z * z > 0, lambda z: z ** 3 > 0)
+ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z**4 > z * z, lambda z: z**3 > z * z)
 ds(B, 138, [(n,) for n in ints(10, 999)], lambda n: n // 10 % 10, lambda n: n == 4 * 37, lambda n: n % 37 == 0)
-ds(B, 139, list(product(grid(F(1, 2), 12, F(1, 2)), repeat=2)), lambda a, b: 1 / (1 / a + 1 / b),
-   lambda a, b: a == 6, lambda a, b: b == 3)
-ds(B, 140, [(pb, pg, s) for pb in range(0, 101, 10) for pg in range(0, 101, 10)
-            for s in (F(1, 4), F(1, 3), F(1, 2), F(2, 3), F(3, 4))],
-   lambda pb, pg, s: (pb * s + pg * (1 - s)) / 100, lambda pb, pg, s: (pb, pg) == (40, 60),
-   lambda pb, pg, s: s == F(1, 2))
+ds(B, 139, list(product(grid(1, 30, F(1, 2)), repeat=2)), lambda a, b: 1 / (1 / a + 1 / b),
+   lambda a, b: a == 6, lambda a, b: b == F(3, 2) / (1 / a + 1 / b))
+ds(B, 140, [(b, g, pb, pg) for b in ints(1, 20) for g in ints(1, 20) for pb in ints(0, b) for pg in ints(0, g) if pb + pg > 0],
+   lambda b, g, pb, pg: F(pb + pg, b + g), lambda b, g, pb, pg: 5 * pb == 2 * b and 5 * pg == 3 * g,
+   lambda b, g, pb, pg: 4 * pg == 3 * (pb + pg))
 ds(B, 141, list(product(grid(-20, 20, F(1, 2)), repeat=2)), lambda a, b: a + b,
    lambda a, b: a * a - b * b == 24, lambda a, b: a - b == 4)
-ds(B, 142, [(c, a, pc, pa) for c in ints(1, 12) for a in ints(1, 12) for pc in (6, 8, 10) for pa in (6, 8, 10)],
-   lambda c, a, pc, pa: F(c, c + a), lambda c, a, pc, pa: (pc, pa) == (10, 6),
-   lambda c, a, pc, pa: c == 3 and c + a == 8)
-ds(B, 143, [(k,) for k in grid(-20, 20, F(1, 2))], lambda k: k, lambda k: 4 + 2 * k - 10 == 0,
-   lambda k: 4 + 2 * k - 10 == 0 and 25 - 5 * k - 10 == 0)
+ds(B, 142, [(c, w) for c in grid(0, 1, F(1, 20)) for w in ints(1, 20)], lambda c, w: c,
+   lambda c, w: w == 10, lambda c, w: 10 * c + 6 * (1 - c) == F(76, 10))
+ds(B, 143, [(k,) for k in grid(-10, 10, F(1, 2))],
+   lambda k: k, lambda k: 4 + 2 * k - 10 == 0,
+   lambda k: -k < 0 and k * k + 40 == 49)
 ds(B, 144, [(p,) for p in ints(1, 129)], lambda p: 180 - 50 - p == 50, lambda p: p < 90, lambda p: 180 - 50 - p == 50)
 ds(B, 145, [(n,) for n in ints(10, 99)], lambda n: n, lambda n: n // 10 + n % 10 == 9,
    lambda n: (n // 10 + n % 10) ** 2 == n)
@@ -595,5 +595,6 @@ def variance(*v):
     return sum((x - mean) ** 2 for x in v) / len(v)
 
 
-ds(B, 146, [(a, b, c, d) for a in ints(0, 8) for b in ints(a, 8) for c in ints(b, 8) for d in ints(c, 8)],
-   variance, lambda *v: all(x == F(sum(v), 4) for x in v), lambda *v: F(v[1] + v[2], 2) == F(sum(v), 4))
+ds(B, 146, [(s,) for s in product(ints(0, 16), repeat=4) if list(s) == sorted(s)] + [((-3, -1, 1, 3),)],
+   lambda s: sum((v - F(sum(s), 4)) ** 2 for v in s) / 4,
+   lambda s: all(b - a == 2 for a, b in zip(s, s[1:])), lambda s: F(sum(s), 4) == 10 and s[-1] - s[0] == 6)
