@@ -358,8 +358,8 @@ def _():
 
 @ds(42)
 def _():
-    cases = [(n,) for n in range(1, 2000)]
-    return sufficiency(cases, lambda n: n % 4, lambda n: n * n % 8 == 1, lambda n: n**3 % 4 == 3)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 8, lambda n: n * n % 16 == 1, lambda n: n**3 % 8 == 7)
 
 
 @ps(43)
@@ -384,8 +384,8 @@ def _():
 
 @ds(45)
 def _():
-    cases = [(k,) for k in range(-200, 200)]
-    return sufficiency(cases, lambda k: k % 2 == 1, lambda k: (k + 1) * (k + 3) % 8 == 0, lambda k: (k * k - 4) % 4 != 0)
+    cases = [(k,) for k in range(-300, 301)]
+    return sufficiency(cases, lambda k: k % 2 == 1, lambda k: (k + 1) * (k + 3) * (k + 5) % 16 == 0, lambda k: (k**3 - k * k) % 4 != 0)
 
 
 @ps(46)
@@ -501,9 +501,14 @@ def _():
 
 @ds(61)
 def _():
-    cases = list(grid(fracs(-6, 6, 2), fracs(-6, 6, 2)))
-    return sufficiency(cases, lambda m, b: m != 2 or b == 3, lambda m, b: m * F(-1, 2) == -1,
-                       lambda m, b: m * 1 + b == 2)
+    def first_quadrant_meeting(m, b):
+        if m == 2:
+            return b == 3
+        x = (b - 3) / (2 - m)
+        return x > 0 and 2 * x + 3 > 0
+
+    cases = [(m, b) for m in fracs(-6, 6, 4) for b in fracs(-10, 10, 4)]
+    return sufficiency(cases, first_quadrant_meeting, lambda m, b: m * F(-1, 2) == -1, lambda m, b: m + b == 2)
 
 
 @ps(62)
@@ -671,11 +676,9 @@ def _():
 
 @ds(82)
 def _():
-    digit_sum = lambda n: n // 10 + n % 10  # noqa: E731
-    reverse = lambda n: int(str(n)[::-1])  # noqa: E731
-    cases = [(n,) for n in range(10, 100)]
-    return sufficiency(cases, lambda n: n, lambda n: n == 7 * digit_sum(n) and n % 4 == 0,
-                       lambda n: n - reverse(n) == 36 and n % 6 == 0)
+    cases = [(n,) for n in range(100, 1000)]
+    digits = lambda n: [int(d) for d in str(n)]  # noqa: E731
+    return sufficiency(cases, lambda n: n, lambda n: n == 11 * sum(digits(n)), lambda n: n % 99 == 0 and n < 200)
 
 
 @ds(83)
@@ -746,10 +749,11 @@ def _():
 
 @ds(92)
 def _():
-    values = fracs(0, 40, 4)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: round(math.sqrt(x) + math.sqrt(y), 9), lambda x, y: x + y == 13,
-                       lambda x, y: x * y == 36)
+    # The square roots r = sqrt(x) and s = sqrt(y), so that x and y need not be squares of rationals.
+    roots = fracs(0, 10, 4)
+    cases = [(r, s) for r in roots for s in roots if r > 0 and s > 0] + [(F(6) ** 0.5, 1.0)]
+    return sufficiency(cases, lambda r, s: round(float(r - s), 9), lambda r, s: abs(float(r * r - s * s) - 5) < 1e-9,
+                       lambda r, s: abs(float(r + s) - 5) < 1e-9)
 
 
 @ps(93)
@@ -767,10 +771,9 @@ def _():
 
 @ds(95)
 def _():
-    values = fracs(1, 12, 3)
+    values = fracs(1, 20, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x + y == 10,
-                       lambda x, y: (x + 2) / (y + 2) == (x + 5) / (y + 5))
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x + y * y == F(5, 2) * x * y, lambda x, y: 3 * (x - y) == x + y)
 
 
 @ds(96)
@@ -854,8 +857,8 @@ def _():
 
 @ds(106)
 def _():
-    cases = [(n,) for n in range(-300, 300)]
-    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n * n % 16 == 0, lambda n: n**3 % 32 == 0)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n**4 % 64 == 0, lambda n: n**3 % 16 == 0)
 
 
 @ps(107)

@@ -72,9 +72,11 @@ def _():
 
 @ds(119)
 def _():
-    minutes = fracs(0, 60, 22)
-    cases = [(m,) for m in minutes if m < 60]
-    return sufficiency(cases, lambda m: m, lambda m: 6 * m == 90 + m / 2, lambda m: m < 30)
+    cases = [(F(k, 11),) for k in range(1, 660)]  # minutes past 3, in elevenths of a minute
+    def angle(m):
+        a = abs((90 + m / 2) - 6 * m) % 360
+        return min(a, 360 - a)
+    return sufficiency(cases, lambda m: m, lambda m: angle(m) == 90, lambda m: m > 30)
 
 
 @ps(120)
@@ -515,8 +517,8 @@ def _():
 
 @ds(177)
 def _():
-    cases = [(n,) for n in range(2, 100)]
-    return sufficiency(cases, lambda n: F(2, n), lambda n: n > 5, lambda n: F(1, comb(n, 2)) == F(1, 45))
+    cases = [(n,) for n in range(3, 200)]
+    return sufficiency(cases, lambda n: F(2, n), lambda n: n > 5, lambda n: F(comb(n - 2, 2), comb(n, 2)) == F(28, 45))
 
 
 @ps(178)
@@ -1259,12 +1261,9 @@ def _():
 
 @ds(274)
 def _():
-    cases = [(a, b, c) for a in fracs(1, 20, 2) for b in fracs(1, 20, 2) for c in fracs(1, 20, 2)
-             if a + b > c and b + c > a and a + c > b and (a, b) == (5, 12)]
-    cases += [(a, b, c) for a in range(1, 20) for b in range(1, 20) for c in range(1, 20)
-              if a + b > c and b + c > a and a + c > b]
-    right = lambda a, b, c: sorted([a, b, c])[0] ** 2 + sorted([a, b, c])[1] ** 2 == sorted([a, b, c])[2] ** 2  # noqa: E731
-    return sufficiency(cases, right, lambda a, b, c: (a, b) == (5, 12), lambda a, b, c: F(c).denominator == 1)
+    cases = [(a, b, c) for a in range(1, 25) for b in range(a, 25) for c in range(1, 25) if abs(a - b) < c < a + b]
+    right = lambda a, b, c: sorted([a * a, b * b, c * c])[2] == sum(sorted([a * a, b * b, c * c])[:2])  # noqa: E731
+    return sufficiency(cases, right, lambda a, b, c: (a, b) == (5, 12) and c > 12, lambda a, b, c: a + b + c < 32)
 
 
 @ps(275)
@@ -1397,9 +1396,8 @@ def _():
 
 @ds(294)
 def _():
-    cases = [(n,) for n in range(1, 600)]
-    return sufficiency(cases, lambda n: n % 6, lambda n: (n - 2) % 3 == 0 and ((n - 2) // 3) % 2 == 1,
-                       lambda n: n % 2 == 1)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 6, lambda n: n % 2 == 1 and (n * n + n) % 6 == 2, lambda n: n * n % 6 == 1)
 
 
 @ps(295)
