@@ -9,36 +9,17 @@
 
 #include <memory>
 
-#include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/flashcards/DeckVC.h"
 #include "Classes/flashcards/MCustomFC.h"
 #include "Classes/flashcards/MFlashcard.h"
-#include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
-#include "platform/ui/Application.h"
-#include "platform/ui/ApplicationDelegate.h"
-#include "platform/ui/Device.h"
 #include "platform/ui/Make.h"
-#include "platform/ui/Window.h"
+#include "tests/support/BenchPhone.h"
 
 namespace {
 
 constexpr std::uint32_t kCards = 2000;
 constexpr int kShowings = 50;
-
-// The phone with its window, once, on a manual clock: the viewer's animations take no real time.
-void setUpPhone() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    fnd::Paths::setResources(ORVA_SOURCE_RESOURCES);
-    fnd::RunLoop::setMain(std::make_shared<fnd::RunLoop>(std::make_shared<fnd::ManualClock>()));
-    ui::Device::current().reset(ui::Idiom::Phone);
-    AbstractAppDelegate::registerClasses();
-    ui::Application& application = ui::Application::shared();
-    application.launch(std::make_shared<ui::ApplicationDelegate>());
-    application.windows().front()->makeKeyAndVisible();
-}
 
 std::shared_ptr<MCustomFC> largeDeck(double probability) {
     auto deck = std::make_shared<MCustomFC>(4);
@@ -57,7 +38,7 @@ std::shared_ptr<MCustomFC> largeDeck(double probability) {
 }
 
 void OpenAndLeaveViewer(benchmark::State& state) {
-    setUpPhone();
+    testing_support::setUpBenchPhone();
     auto deck = largeDeck(1.0);
     for (auto _ : state) {
         auto viewer = ui::make<DeckVC>(deck);
@@ -69,7 +50,7 @@ void OpenAndLeaveViewer(benchmark::State& state) {
 BENCHMARK(OpenAndLeaveViewer)->Unit(benchmark::kMillisecond);
 
 void NextCardAllKnown(benchmark::State& state) {
-    setUpPhone();
+    testing_support::setUpBenchPhone();
     // Far below the lowest chance a draw can pass with: every card known many times over.
     auto deck = largeDeck(0.0);
     deck->setSequence(MDeck::kAdaptive);

@@ -164,9 +164,20 @@ void ToolChooseVC::showTool(const Sender& sender) {
 
 void ToolChooseVC::showToolCommon(const std::shared_ptr<ToolButton>& button) {
     // A button without a screen class would leave the home screen faded with nothing over it.
-    if (!button->vcClass() || !canOpenSubview() || !openAnimationOfButton(button)) return;
+    if (!button->vcClass()) return;
+    openTool(button, button->vcClass().make);
+}
+
+void ToolChooseVC::showForumWithUrlString(const std::string& address) {
+    if (!forumBtn_) return;
+    std::string className = toolScreenName("ForumVC");
+    openTool(forumBtn_, [className, address] { return ToolScreens::forumAt(className, address); });
+}
+
+void ToolChooseVC::openTool(const std::shared_ptr<ToolButton>& button, const ToolScreenClass::Factory& make) {
+    if (!canOpenSubview() || !openAnimationOfButton(button)) return;
     toolBtn_ = button;
-    toolVC_ = button->vcClass().make();
+    toolVC_ = make();
     if (toolVC_)
         registerMainChildDoneHandler(&ToolChooseVC::didObtainToolDoneNotification,
                                      std::string(ToolViewController::kToolDoneNotification), toolVC_);

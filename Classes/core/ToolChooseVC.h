@@ -71,6 +71,9 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
     // The action of every tool button.
     void showTool(const Sender& sender);
     void showToolCommon(const std::shared_ptr<ToolButton>& button);
+    // Opens the forum tool on that address, as its button would open it on the forum's first page
+    // (the library hands its forum links here). Nothing while a tool is open.
+    void showForumWithUrlString(const std::string& address);
     void didObtainToolDoneNotification(const fnd::Notification& notification);
     virtual bool openAnimationOfButton(const std::shared_ptr<ToolButton>& button);
     virtual void closeAnimationOfButton(const std::shared_ptr<ToolButton>& button);
@@ -155,6 +158,10 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
     void observeToolButtons();
 
   private:
+    // The opening step shared by every tool: the button's animation, then the screen `make` gives
+    // becomes the open tool.
+    void openTool(const std::shared_ptr<ToolButton>& button, const ToolScreenClass::Factory& make);
+
     std::shared_ptr<ui::View> toolsView_;
     std::shared_ptr<ui::ScrollView> generalScrollView_;
     std::shared_ptr<ui::PageControl> pageControl_;

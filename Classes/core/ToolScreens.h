@@ -3,6 +3,7 @@
 // "SetsVC_iPad"): the one place where a tool's screen class is tied to its name. A tool whose own
 // screen is not in the program yet opens a PendingToolVC that shows the tool's name.
 
+#include <memory>
 #include <string>
 
 #include "Classes/core/ToolScreenClass.h"
@@ -11,4 +12,8 @@ class ToolScreens {
   public:
     // The class of that name; an empty class (it makes nothing) for a name the table lacks.
     static ToolScreenClass named(const std::string& className);
+    // A fresh forum tool of that class ("ForumVC", "ForumVC_iPad") on the address, shown as the
+    // home screen's tool; null for another name.
+    static std::shared_ptr<ToolViewController> forumAt(const std::string& className,
+                                                       const std::string& address);
 };

@@ -9,9 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "Classes/core/SliddenViewController.h"
+#include "Classes/flashcards/CardListVC.h"
 #include "platform/ui/ActionSheet.h"
-#include "platform/ui/TableView.h"
 
 class CardEditVC;
 class DeckEditVC;
@@ -23,10 +22,7 @@ class BarButtonItem;
 class Toolbar;
 }  // namespace ui
 
-class CardsEditVC : public SliddenViewController,
-                    public ui::TableViewDataSource,
-                    public ui::TableViewDelegate,
-                    public ui::ActionSheetDelegate {
+class CardsEditVC : public CardListVC, public ui::ActionSheetDelegate {
   public:
     static constexpr const char* kDoneNotification = "CardsEditVC_Done_Notification";
     static constexpr const char* kDeleteDeckTitle = "Are you sure you want to delete the deck?";
@@ -35,54 +31,39 @@ class CardsEditVC : public SliddenViewController,
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 
     std::string nibIdentifier() const override { return nibNameForDevice("CardsEditView"); }
-    std::string cellIdentifier() const override { return "CardCell"; }
 
     // "initWithDeck:FromArray:".
     void init(std::shared_ptr<MDeck> deck, std::shared_ptr<MFlashcards> flashcards);
-    using SliddenViewController::init;
+    using CardListVC::init;
     void viewDidLoad() override;
 
     void done(const Sender& sender);
     void edit(const Sender& sender);
     void addCard(const Sender& sender);
-    void editDeckInfo(const Sender& sender);
     void deleteTheDeck(const Sender& sender);
     void editCard(int row);
-    void didObtainDeckEditVCBackNotification(const fnd::Notification& notification);
     void didObtainCardEditVCBackNotification(const fnd::Notification& notification);
 
-    int numberOfRows(ui::TableView&, int section) override;
-    std::shared_ptr<ui::TableViewCell> cellForRow(ui::TableView& table,
-                                                  const ui::IndexPath& indexPath) override;
     bool canEditRow(ui::TableView&, const ui::IndexPath&) override { return true; }
     void commitEditingStyle(ui::TableView& table, ui::TableViewCellEditingStyle style,
                             const ui::IndexPath& indexPath) override;
     bool canMoveRow(ui::TableView&, const ui::IndexPath&) override { return true; }
     void moveRow(ui::TableView&, const ui::IndexPath& from, const ui::IndexPath& to) override;
-    double heightForRow(ui::TableView&, const ui::IndexPath&) override;
     void didSelectRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
     bool shouldIndentWhileEditingRow(ui::TableView&, const ui::IndexPath&) override { return false; }
 
     void actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIndex) override;
 
-    const std::shared_ptr<MDeck>& deck() const { return deck_; }
     bool isInEditMode() const { return isInEditMode_; }
     const std::shared_ptr<CardEditVC>& cardEditVC() const { return cardEditVC_; }
-    const std::shared_ptr<DeckEditVC>& deckEditVC() const { return deckEditVC_; }
 
-    std::shared_ptr<ui::TableView> cardsTableView;
-    std::shared_ptr<ui::Toolbar> bottomToolB;
-    std::shared_ptr<ui::View> theCell;
+  protected:
+    bool rowsInEditMode() const override { return isInEditMode_; }
 
   private:
-    void refresh();
-
-    std::shared_ptr<MDeck> deck_;
     std::shared_ptr<MFlashcards> flashcards_;
-    int numberOfRowsInSection_ = 0;
     std::shared_ptr<ui::BarButtonItem> doneBtn_, flexibleSpaceBtn_, editBtn_, addBtn_;
     std::shared_ptr<ui::BarButtonItem> editDeckInfoBtn_, deleteDeckBtn_;
-    std::shared_ptr<DeckEditVC> deckEditVC_;
     std::shared_ptr<CardEditVC> cardEditVC_;
     bool isInEditMode_ = false;
 };

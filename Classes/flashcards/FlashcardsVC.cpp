@@ -5,10 +5,14 @@
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/flashcards/CardEditVC.h"
+#include "Classes/flashcards/CardListVC.h"
 #include "Classes/flashcards/CardView.h"
 #include "Classes/flashcards/CardsEditVC.h"
+#include "Classes/flashcards/DeckAddVC.h"
+#include "Classes/flashcards/DeckChooseVC.h"
 #include "Classes/flashcards/DeckEditVC.h"
 #include "Classes/flashcards/DeckVC.h"
+#include "Classes/flashcards/FlashcardService.h"
 #include "Classes/flashcards/FlashcardsScreenParts.h"
 #include "Classes/flashcards/MDeck.h"
 #include "Classes/flashcards/MFlashcards.h"
@@ -56,13 +60,16 @@ void FlashcardsVC::registerOwners() {
         for (const ui::ConnectionTable* table :
              {&FlashcardsVC::classConnections(), &FlashcardsVC_iPad::classConnections(),
               &DeckVC::classConnections(), &DeckVC_iPad::classConnections(), &DeckEditVC::classConnections(),
-              &DeckEditVC_iPad::classConnections(), &CardsEditVC::classConnections(),
-              &CardEditVC::classConnections(), &CardEditVC_iPad::classConnections()})
+              &DeckEditVC_iPad::classConnections(), &CardListVC::classConnections(),
+              &CardsEditVC::classConnections(), &CardEditVC::classConnections(),
+              &CardEditVC_iPad::classConnections(), &DeckChooseVC::classConnections(),
+              &DeckAddVC::classConnections()})
             ui::ConnectionTable::registerOwner(*table);
     });
 }
 
 void FlashcardsVC::init() {
+    flashcardServiceAddress_ = FlashcardService::configuredAddress();
     initWithNibName(nibIdentifier());
     animation();
 }
@@ -119,17 +126,24 @@ void FlashcardsVC::edit(const Sender&) {
     reloadLater();
 }
 
+bool FlashcardsVC::offersService() const {
+    return FlashcardService::usableBase(flashcardServiceAddress_).has_value();
+}
+
 void FlashcardsVC::addDeck(const Sender&) {
-    // The sharing service's search comes with its own screen; until then the sheet offers only a
-    // deck of the user's own.
+    std::vector<std::string> choices{kAddCustomDeckTitle};
+    if (offersService()) choices.push_back(kAddQuizletDeckTitle);
     auto sheet = ui::make<ui::ActionSheet>(std::string(), sharedAs<FlashcardsVC>(), "Cancel", std::string(),
-                                           std::vector<std::string>{kAddCustomDeckTitle});
+                                           std::move(choices));
     sheet->setActionSheetStyle(ui::ActionSheetStyle::BlackOpaque);
     sheet->showInView(view());
 }
 
 void FlashcardsVC::actionSheetClickedButton(ui::ActionSheet& sheet, int buttonIndex) {
-    if (buttonIndex == sheet.firstOtherButtonIndex()) addCustomDeck();
+    if (buttonIndex == sheet.firstOtherButtonIndex())
+        addCustomDeck();
+    else if (buttonIndex == sheet.firstOtherButtonIndex() + 1 && offersService())
+        addQuizletsDeck();
 }
 
 void FlashcardsVC::resetDeck(const Sender& sender) {
@@ -194,6 +208,14 @@ void FlashcardsVC::addCustomDeck() {
                                  DeckEditVC::kDoneNotification, deckEditVC_);
 }
 
+void FlashcardsVC::addQuizletsDeck() {
+    if (!canOpenSubview() || !offersService()) return;
+    deckChooseVC_ = ui::make<DeckChooseVC>(flashcardsSet_, flashcardsSet_->lastID_forQuizletDeck(),
+                                           flashcardServiceAddress_);
+    registerMainChildDoneHandler(&FlashcardsVC::didObtainDeckChooseVCBackNotification,
+                                 DeckChooseVC::kDoneNotification, deckChooseVC_);
+}
+
 void FlashcardsVC::didObtainDeckVCBackNotification(const fnd::Notification& notification) {
     if (!proceedDoneNotification(&notification, deckVC_)) return;
     deckVC_.reset();
@@ -210,12 +232,22 @@ void FlashcardsVC::didObtainCardsEditVCBackNotification(const fnd::Notification&
 void FlashcardsVC::didObtainDeckEditVCBackNotification(const fnd::Notification& notification) {
     if (!proceedDoneNotification(&notification, deckEditVC_)) return;
     deckEditVC_.reset();
+    takeAddedDecks();
+}
+
+void FlashcardsVC::takeAddedDecks() {
     refreshRowCount();
     decksTableView->reloadData();
-    // The counter follows the deck the editor appended, and only from the user's own range: an
-    // imported or shared deck listed last must not move it (the collection checks the range).
+    // The counter follows the deck the child appended, and only from the range of its kind: a deck
+    // of another kind listed last must not move it (the collection checks the range).
     if (!flashcardsSet_->decks().empty())
         flashcardsSet_->noteDeckIdentifier(flashcardsSet_->decks().back()->ID());
+}
+
+void FlashcardsVC::didObtainDeckChooseVCBackNotification(const fnd::Notification& notification) {
+    if (!proceedDoneNotification(&notification, deckChooseVC_)) return;
+    deckChooseVC_.reset();
+    takeAddedDecks();
 }
 
 // ---- Table

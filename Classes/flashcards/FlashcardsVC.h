@@ -3,7 +3,8 @@
 // each deck's picture, title, description, card count and known percentage. A tap opens the card
 // viewer on a deck that has cards. In edit mode the rows move (that order is the decks' stored
 // order), a deck that is not built in opens its card list, and each row's reset key clears that
-// deck's history after a confirmation. The add key offers a new deck of the user's own.
+// deck's history after a confirmation. The add key offers a new deck of the user's own and, when a
+// flashcard-sharing service is configured, decks imported from it.
 //
 // The decks belong to the central repository and are saved with it; the tool keeps no file of its
 // own.
@@ -20,6 +21,7 @@ class MFlashcards;
 class DeckVC;
 class DeckEditVC;
 class CardsEditVC;
+class DeckChooseVC;
 
 namespace ui {
 class BarButtonItem;
@@ -36,6 +38,7 @@ class FlashcardsVC : public ToolViewController,
     static constexpr const char* kMainTitle = "Main";
     static constexpr const char* kDoneTitle = "Done";
     static constexpr const char* kAddCustomDeckTitle = "Add Custom Deck";
+    static constexpr const char* kAddQuizletDeckTitle = "Add Quizlet's Deck";
     static constexpr const char* kResetTitle = "Confirm Reset";
     static constexpr const char* kResetMessage = "Are you sure you want to delete history for this deck?";
 
@@ -64,9 +67,12 @@ class FlashcardsVC : public ToolViewController,
     void forward(int row);
     void editDeck(int row);
     void addCustomDeck();
+    // The sharing service's search, when a child may open.
+    void addQuizletsDeck();
     void didObtainDeckVCBackNotification(const fnd::Notification& notification);
     void didObtainCardsEditVCBackNotification(const fnd::Notification& notification);
     void didObtainDeckEditVCBackNotification(const fnd::Notification& notification);
+    void didObtainDeckChooseVCBackNotification(const fnd::Notification& notification);
 
     // ---- Table
 
@@ -92,6 +98,11 @@ class FlashcardsVC : public ToolViewController,
     const std::shared_ptr<DeckVC>& deckVC() const { return deckVC_; }
     const std::shared_ptr<DeckEditVC>& deckEditVC() const { return deckEditVC_; }
     const std::shared_ptr<CardsEditVC>& cardsEditVC() const { return cardsEditVC_; }
+    const std::shared_ptr<DeckChooseVC>& deckChooseVC() const { return deckChooseVC_; }
+    // The sharing service the search asks: the configured one unless set (tests set a local one).
+    // Without a usable address the add key offers no search.
+    const std::string& flashcardServiceAddress() const { return flashcardServiceAddress_; }
+    void setFlashcardServiceAddress(std::string address) { flashcardServiceAddress_ = std::move(address); }
 
     std::shared_ptr<ui::TableView> decksTableView;
     std::shared_ptr<ui::View> theCell;
@@ -105,6 +116,9 @@ class FlashcardsVC : public ToolViewController,
     void showNormalToolbar(bool animated);
     void reloadLater();
     void refreshRowCount();
+    bool offersService() const;
+    // After a child that may have appended decks: the list follows and the counters rise.
+    void takeAddedDecks();
 
     std::shared_ptr<MFlashcards> flashcardsSet_;
     int numberOfRowsInSection_ = 0;
@@ -112,6 +126,8 @@ class FlashcardsVC : public ToolViewController,
     std::shared_ptr<DeckVC> deckVC_;
     std::shared_ptr<DeckEditVC> deckEditVC_;
     std::shared_ptr<CardsEditVC> cardsEditVC_;
+    std::shared_ptr<DeckChooseVC> deckChooseVC_;
+    std::string flashcardServiceAddress_;
     bool isInEditMode_ = false;
     std::shared_ptr<ui::View> theResetButton_;
 };

@@ -14,6 +14,7 @@
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
+#include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
 #include "platform/foundation/URLSession.h"
 #include "platform/ui/Image.h"
@@ -100,47 +101,69 @@ void MCustomFC::setTheStyle() { setStyle(styles_.at(styleIndex())); }
 
 // ---- Pictures
 
-void MCustomFC::loadInBackgroundImageForFlashcard(const std::shared_ptr<MFlashcard>& card) {
-    if (!card || !card->imageURL()) return;
-    fs::path path = fnd::Paths::documents() / MFlashcardsFiles::imageFileName(ID(), card->ID());
-    std::string address = *card->imageURL();
-    std::weak_ptr<MCustomFC> weakDeck = sharedAs<MCustomFC>();
-    std::weak_ptr<MFlashcard> weakCard = card;
-    // The worker only fetches, decodes and writes the file; the card's fields are the main thread's.
-    fnd::Thread::detachThenMain(
-        "card picture",
-        [address, path]() -> std::shared_ptr<const ui::Image> {
-            fnd::URLSession::Result result =
-                fnd::URLSession::shared()->loadSynchronously(fnd::URLRequest(fnd::URL(address)));
-            if (!result.succeeded() || result.response.statusCode() >= 400) return nullptr;
-            auto image = ui::Image::fromData(result.body);
-            if (!image) return nullptr;
-            std::string jpeg = image->jpegData(1.0);
-            if (jpeg.empty()) return nullptr;
-            auto written = fnd::AtomicFile::write(
-                path, std::span(reinterpret_cast<const std::uint8_t*>(jpeg.data()), jpeg.size()));
-            return written.saved ? image : nullptr;
-        },
-        [weakDeck, weakCard, path](std::shared_ptr<const ui::Image> image) {
-            auto deck = weakDeck.lock();
-            auto card = weakCard.lock();
-            if (!image) {
-                logUnreadable(card ? card->pathToImageFile() : std::nullopt);
-                return;
-            }
-            if (deck) {
-                deck->takeDownloadedImage(card, std::move(image), path);
-            } else {
-                std::error_code ignored;
-                fs::remove(path, ignored);
-            }
-        });
+namespace {
+
+// The worker's part of a picture: fetch, decode, and write the JPEG file. Null when any step fails.
+std::shared_ptr<const ui::Image> fetchAndStorePicture(const std::string& address, const fs::path& path) {
+    fnd::URLSession::Result result =
+        fnd::URLSession::shared()->loadSynchronously(fnd::URLRequest(fnd::URL(address)));
+    if (!result.succeeded() || result.response.statusCode() >= 400) return nullptr;
+    auto image = ui::Image::fromData(result.body);
+    if (!image) return nullptr;
+    std::string jpeg = image->jpegData(1.0);
+    if (jpeg.empty()) return nullptr;
+    auto written = fnd::AtomicFile::write(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(jpeg.data()), jpeg.size()));
+    return written.saved ? image : nullptr;
 }
 
-void MCustomFC::takeDownloadedImage(const std::shared_ptr<MFlashcard>& card,
+}  // namespace
+
+MCustomFC::~MCustomFC() { picturesStop_->store(true); }
+
+void MCustomFC::loadInBackgroundImageForFlashcard(const std::shared_ptr<MFlashcard>& card) {
+    loadInBackgroundImagesForCards({card});
+}
+
+void MCustomFC::loadInBackgroundImagesForCards(const Cards& cards) {
+    struct Job {
+        std::string address;
+        fs::path path;
+        std::weak_ptr<MFlashcard> card;
+    };
+    std::vector<Job> jobs;
+    for (const auto& card : cards)
+        if (card && card->imageURL())
+            jobs.push_back({*card->imageURL(),
+                            fnd::Paths::documents() / MFlashcardsFiles::imageFileName(ID(), card->ID()),
+                            card});
+    if (jobs.empty()) return;
+    std::weak_ptr<MCustomFC> weakDeck = sharedAs<MCustomFC>();
+    // One worker for all the cards, in card order: a set may hold hundreds of pictures. It only
+    // fetches, decodes and writes the files; each card takes its picture on the main thread, and a
+    // deck that is deleted or gone stops the worker before its next picture.
+    fnd::Thread::detach("card pictures", [jobs = std::move(jobs), weakDeck, stop = picturesStop_] {
+        for (const Job& job : jobs) {
+            if (stop->load()) return;
+            auto image = fetchAndStorePicture(job.address, job.path);
+            fnd::RunLoop::main().post([weakDeck, card = job.card, path = job.path, image = std::move(image)] {
+                takeDownloadedImage(weakDeck.lock(), card.lock(), image, path);
+            });
+        }
+    });
+}
+
+void MCustomFC::takeDownloadedImage(const std::shared_ptr<MCustomFC>& deck,
+                                    const std::shared_ptr<MFlashcard>& card,
                                     std::shared_ptr<const ui::Image> image, const fs::path& path) {
-    const auto& cards = flashcards();
-    if (deleted_ || !card || std::find(cards.begin(), cards.end(), card) == cards.end()) {
+    if (!image) {
+        logUnreadable(card ? card->pathToImageFile() : std::nullopt);
+        return;
+    }
+    const bool listed =
+        deck && !deck->deleted_ && card &&
+        std::find(deck->flashcards().begin(), deck->flashcards().end(), card) != deck->flashcards().end();
+    if (!listed) {
         std::error_code ignored;
         fs::remove(path, ignored);
         return;
@@ -152,10 +175,12 @@ void MCustomFC::takeDownloadedImage(const std::shared_ptr<MFlashcard>& card,
 
 void MCustomFC::removeImages() {
     deleted_ = true;
+    picturesStop_->store(true);
     for (const auto& card : flashcards()) card->removeImage();
 }
 
 void MCustomFC::restoreImages() {
+    Cards toFetch;
     for (const auto& card : flashcards()) {
         if (card->imageIsStoredLocally()) {
             auto image = card->pathToImageFile() ? readStoredImage(*card->pathToImageFile()) : nullptr;
@@ -164,9 +189,10 @@ void MCustomFC::restoreImages() {
             else
                 logUnreadable(card->pathToImageFile());
         } else if (card->imageURL()) {
-            loadInBackgroundImageForFlashcard(card);
+            toFetch.push_back(card);
         }
     }
+    loadInBackgroundImagesForCards(toFetch);
 }
 
 // ---- Archive

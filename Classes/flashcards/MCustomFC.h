@@ -3,6 +3,7 @@
 // face times three for the back) and cards that may carry pictures. A card's picture is fetched
 // from its address on a thread of its own and kept as a JPEG file in the documents folder.
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -18,6 +19,8 @@ class MCustomFC : public MDeck {
 
     // A blank deck made now, with look 0.
     explicit MCustomFC(std::uint32_t id);
+    // Stops the deck's picture worker before its next picture.
+    ~MCustomFC() override;
 
     // The icon's bundle name.
     virtual std::string deckImageName() const { return "fc_icon_flashcards.png"; }
@@ -38,7 +41,12 @@ class MCustomFC : public MDeck {
     // the main thread, and only while it is still one of this deck's cards and the deck has not
     // been deleted; otherwise the file is removed again.
     void loadInBackgroundImageForFlashcard(const std::shared_ptr<MFlashcard>& card);
-    // Deletes every card's picture file; called before the deck is deleted.
+    // The same for every card given that has a picture address, by one worker thread that fetches
+    // them one after the other in the order given. A picture that cannot be fetched or read is
+    // logged ("Can't open file <address>. ") and skipped.
+    void loadInBackgroundImagesForCards(const Cards& cards);
+    // Deletes every card's picture file and stops the deck's picture worker; called before the
+    // deck is deleted.
     void removeImages();
 
     void fillHistoryDictionary(fnd::ArchiveDictionary& dictionary) const override;
@@ -57,11 +65,18 @@ class MCustomFC : public MDeck {
     void setupTheStyles();
     // Reads the stored copies of the cards' pictures, and starts fetching those not stored yet.
     void restoreImages();
-    void takeDownloadedImage(const std::shared_ptr<MFlashcard>& card, std::shared_ptr<const ui::Image> image,
-                             const std::filesystem::path& path);
+    // A picture handed over on the main thread: the card takes it while it is still one of the
+    // deck's cards and the deck has not been deleted; otherwise the file goes. A failed picture is
+    // logged.
+    static void takeDownloadedImage(const std::shared_ptr<MCustomFC>& deck,
+                                    const std::shared_ptr<MFlashcard>& card,
+                                    std::shared_ptr<const ui::Image> image,
+                                    const std::filesystem::path& path);
 
     std::vector<std::shared_ptr<MDeckStyle>> styles_;
     std::uint32_t faceStyleIndex_ = 0;
     std::uint32_t backStyleIndex_ = 0;
     bool deleted_ = false;
+    // Set when the deck is deleted or destroyed; read by its picture workers.
+    std::shared_ptr<std::atomic<bool>> picturesStop_ = std::make_shared<std::atomic<bool>>(false);
 };

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "platform/display/AccessPolicy.h"
+#include "platform/foundation/HTMLEscaping.h"
 #include "platform/foundation/Log.h"
 
 namespace display {
@@ -118,32 +119,7 @@ std::string PageBridge::declaredCharset(std::string_view html) {
     return {};
 }
 
-std::string PageBridge::escapeHTML(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
+std::string PageBridge::escapeHTML(std::string_view text) { return fnd::escapeHTML(text); }
 
 std::string PageBridge::snippet(const ui::WebDocument& document, bool withBase,
                                 const std::string& nonce) const {

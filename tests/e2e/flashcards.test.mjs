@@ -9,8 +9,8 @@ import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import {
-    artifacts, changing, openProgram, screenSeq, settled, shownTexts as shown, startProgram, tapText, toolButton,
-    useBrowser, waitShown as shownAt,
+    artifacts, cardBox, changing, drag, openProgram, pictureCentre, screenSeq, settled, shownTexts as shown,
+    startProgram, tapText, toolButton, typeInto, untilFrameTexts, useBrowser, waitShown as shownAt,
 } from './support.mjs';
 
 // Waits until a text (or a text matching a pattern's source) is shown; answers its first centre.
@@ -47,59 +47,8 @@ const shot = async (page, name) => {
     await page.screenshot({ path: path.join(artifacts, `flashcards-${name}.png`) });
 };
 
-// The centre of the element the program drew a bundle picture with.
-async function pictureCentre(page, name) {
-    const box = await page.locator(`img[src*="${name}"]`).first().boundingBox();
-    assert.ok(box, `${name} is drawn`);
-    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
-}
-// The card on top: the frontmost view tagged 2 (the card views are tagged alike only on the viewer).
-async function cardBox(page) {
-    const boxes = await page.locator('.el[data-tag="2"]').evaluateAll((nodes) => nodes.map((n) => {
-        const r = n.getBoundingClientRect();
-        return { x: r.x, y: r.y, width: r.width, height: r.height };
-    }));
-    return boxes.filter((b) => b.width > 100).at(-1);
-}
-// The texts of the card pages on show (their frames visible), read in the frames themselves.
-async function cardTexts(page) {
-    const texts = [];
-    for (const frame of page.frames()) {
-        if (frame === page.mainFrame()) continue;
-        const element = await frame.frameElement().catch(() => null);
-        if (!element || !(await element.isVisible())) continue;
-        const visible = await element.evaluate((el) => {
-            for (let n = el; n && n.nodeType === 1; n = n.parentElement) {
-                const s = getComputedStyle(n);
-                if (s.display === 'none' || s.visibility === 'hidden' || Number(s.opacity) === 0) return false;
-            }
-            return true;
-        });
-        if (!visible) continue;
-        texts.push((await frame.evaluate(() => document.body ? document.body.innerText : '').catch(() => '')).trim());
-    }
-    return texts.filter((t) => t);
-}
-// Waits until the card pages on show pass the check (the pages load in their frames after the
-// patch that places them); answers their texts.
-async function untilCardTexts(page, check, what) {
-    await settled(page);
-    const deadline = Date.now() + 10000;
-    for (;;) {
-        const texts = await cardTexts(page);
-        if (check(texts)) return texts;
-        assert.ok(Date.now() < deadline, `${what}: ${JSON.stringify(texts)}`);
-        await page.waitForFunction(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
-    }
-}
 // Turns the device (the phone's viewer is drawn in landscape) and waits for the new layout.
 const turn = (page, control) => changing(page, () => page.click(control));
-async function drag(page, from, by, steps = 8) {
-    await page.mouse.move(from.x, from.y);
-    await page.mouse.down();
-    for (let i = 1; i <= steps; i++) await page.mouse.move(from.x + by.x * i / steps, from.y + by.y * i / steps);
-    await page.mouse.up();
-}
 
 
 // The last of the texts shown: the screen laid over the others.
@@ -110,17 +59,6 @@ async function tapLast(page, text) {
 }
 async function screenBox(page) {
     return page.locator('#screen').boundingBox();
-}
-// Types into the visible text entry that matches the selector (the nth of them), tapped as a finger
-// would: the locator's own click would scroll the screen's clipped boxes to show it.
-async function typeInto(page, selector, text, nth = 0) {
-    const field = page.locator(`${selector}:visible`).nth(nth);
-    const box = await field.boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + Math.min(box.height / 2, 15));
-    await page.waitForFunction(([sel, n]) => document.activeElement === [...document.querySelectorAll(sel)]
-        .filter((e) => e.offsetParent !== null)[n], [selector, nth]);
-    await page.keyboard.type(text);
-    await settled(page);
 }
 // Drags a row of an editing table by its grip (at the row's right end) by `rows` rows.
 async function dragRow(page, text, rows, scale) {
@@ -184,16 +122,16 @@ for (const device of ['phone', 'tablet']) {
 
             const card = await cardBox(page);
             const centre = { x: card.x + card.width / 2, y: card.y + card.height / 2 };
-            const face = await untilCardTexts(page, (t) => t.length >= 1, 'the face is shown');
+            const face = await untilFrameTexts(page, (t) => t.length >= 1, 'the face is shown');
             await drag(page, centre, { x: 0, y: 80 * s.scale });
             const differs = (texts) => (t) => t.length >= 1 && JSON.stringify(t) !== JSON.stringify(texts);
-            const back = await untilCardTexts(page, differs(face), 'a vertical drag turns the card');
+            const back = await untilFrameTexts(page, differs(face), 'a vertical drag turns the card');
             await shot(page, `${device}-viewer-back`);
 
             await drag(page, centre, { x: -200 * s.scale, y: 0 });
-            const second = await untilCardTexts(page, differs(back), 'a throw to the left brings the next card');
+            const second = await untilFrameTexts(page, differs(back), 'a throw to the left brings the next card');
             await drag(page, centre, { x: 200 * s.scale, y: 0 });
-            await untilCardTexts(page, differs(second), 'a throw to the right too');
+            await untilFrameTexts(page, differs(second), 'a throw to the right too');
 
             // The effect while it grows (its first patch painted), before the next card comes.
             await waitShown(page, 'I know');
@@ -230,7 +168,7 @@ for (const device of ['phone', 'tablet']) {
             await waitScreen(page, 'Add Custom Deck');
             await tap(page, 'Add Custom Deck');
             await waitScreen(page, 'Create');
-            await typeInto(page, 'input', `Work rates ${device}`, 1);
+            await typeInto(page, 'input', `Work rates ${device}`, { nth: 1 });
             await shot(page, `${device}-deck-new`);
             await tap(page, 'Create');
             await waitShown(page, `Work rates ${device}`);
@@ -243,8 +181,8 @@ for (const device of ['phone', 'tablet']) {
                 ['A card to delete', 'gone'], [scriptCard(), 'Nothing ran']]) {
                 await tapLast(page, '+');
                 await waitScreen(page, '^ID: \\d+$', true);
-                await typeInto(page, 'textarea', question, 0);
-                await typeInto(page, 'textarea', answer, 1);
+                await typeInto(page, 'textarea', question);
+                await typeInto(page, 'textarea', answer, { nth: 1 });
                 await tapLast(page, 'Create');
                 await page.waitForFunction(() => window.shownTexts('Create').length === 0);
                 await settled(page);
@@ -300,7 +238,7 @@ for (const device of ['phone', 'tablet']) {
                 await turn(page, '#rotate-left');
             }
             await waitShown(page, 'I know');
-            await untilCardTexts(page, (t) => t.some((x) => x.includes('Inert card')), 'the card shows its text');
+            await untilFrameTexts(page, (t) => t.some((x) => x.includes('Inert card')), 'the card shows its text');
             for (const frame of page.frames()) {
                 if (frame === page.mainFrame()) continue;
                 const ran = await frame.evaluate(() => document.body ? document.body.dataset.ran || '' : '').catch(() => '');

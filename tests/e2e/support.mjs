@@ -150,6 +150,16 @@ export async function tapAndWait(page, text, shown, { gone = false } = {}) {
     await settled(page);
 }
 
+// A picture of the screen (a key without a title), by its file name, tapped once the page is at
+// rest; the last one is on top.
+export async function tapPicture(page, name, which = -1) {
+    const pictures = page.locator(`img[src*="${name}"]:visible`);
+    await pictures.first().waitFor();
+    await settled(page);
+    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
 // ---- The program's screens
 
 // Opens the program's address in a new page and waits until `first` is shown and the page is at
@@ -193,6 +203,100 @@ export async function toolButton(page, device, caption) {
 export async function tapToolButton(page, device, caption) {
     const { x, y } = await toolButton(page, device, caption);
     await page.mouse.click(x, y);
+}
+
+// ---- Fingers and keys
+
+// A finger put down at a point, moved by an offset in equal steps, and lifted.
+export async function drag(page, from, by, steps = 8) {
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    for (let i = 1; i <= steps; i++) await page.mouse.move(from.x + by.x * i / steps, from.y + by.y * i / steps);
+    await page.mouse.up();
+}
+
+// The centre of the element the program drew the bundle picture with: the first one in view (not
+// hidden, not faded out); waits until there is one.
+export async function pictureCentre(page, name) {
+    const find = (n) => {
+        for (const img of document.querySelectorAll(`img[src*="${n}"]`)) {
+            let shown = true;
+            for (let e = img; e && e.nodeType === 1; e = e.parentElement) {
+                const s = getComputedStyle(e);
+                if (s.display === 'none' || s.visibility === 'hidden' || Number(s.opacity) === 0) shown = false;
+            }
+            const r = img.getBoundingClientRect();
+            if (shown && r.width > 0) return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+        }
+        return null;
+    };
+    await page.waitForFunction(find, name);
+    return page.evaluate(find, name);
+}
+
+// Types into the visible text entry that matches the selector (the nth of them), tapped as a finger
+// would: the locator's own click would scroll the screen's clipped boxes to show it. With
+// `replace`, the text it held is taken back key by key first (a selection would bring up the edit
+// menu); with `enter`, the keyboard's return key follows.
+export async function typeInto(page, selector, text, { nth = 0, replace = false, enter = false } = {}) {
+    const field = page.locator(`${selector}:visible`).nth(nth);
+    const box = await field.boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + Math.min(box.height / 2, 15));
+    await page.waitForFunction(([sel, n]) => document.activeElement === [...document.querySelectorAll(sel)]
+        .filter((e) => e.offsetParent !== null)[n], [selector, nth]);
+    if (replace) {
+        await page.keyboard.press('End');
+        for (let n = (await field.inputValue()).length; n > 0; n--) await page.keyboard.press('Backspace');
+    }
+    await page.keyboard.type(text);
+    if (enter) await page.keyboard.press('Enter');
+    await settled(page);
+}
+
+// The card on top of the flashcard viewer: the frontmost wide view tagged 2 (card views are tagged
+// alike only on the viewer).
+export async function cardBox(page) {
+    const boxes = await page.locator('.el[data-tag="2"]').evaluateAll((nodes) => nodes.map((n) => {
+        const r = n.getBoundingClientRect();
+        return { x: r.x, y: r.y, width: r.width, height: r.height };
+    }));
+    return boxes.filter((b) => b.width > 100).at(-1);
+}
+
+// ---- Web pages on the screen
+
+// The texts of the web pages on show (their frames visible, not faded out), read in the frames
+// themselves; pages without text are left out.
+export async function shownFrameTexts(page) {
+    const texts = [];
+    for (const frame of page.frames()) {
+        if (frame === page.mainFrame()) continue;
+        const element = await frame.frameElement().catch(() => null);
+        if (!element || !(await element.isVisible())) continue;
+        const visible = await element.evaluate((el) => {
+            for (let n = el; n && n.nodeType === 1; n = n.parentElement) {
+                const s = getComputedStyle(n);
+                if (s.display === 'none' || s.visibility === 'hidden' || Number(s.opacity) === 0) return false;
+            }
+            return true;
+        });
+        if (!visible) continue;
+        texts.push((await frame.evaluate(() => document.body ? document.body.innerText : '').catch(() => '')).trim());
+    }
+    return texts.filter((t) => t);
+}
+
+// Waits until the web pages on show pass the check (pages load in their frames after the patch
+// that places them); answers their texts. `what` names the state in the error.
+export async function untilFrameTexts(page, check, what) {
+    await settled(page);
+    const deadline = Date.now() + 10000;
+    for (;;) {
+        const texts = await shownFrameTexts(page);
+        if (check(texts)) return texts;
+        if (Date.now() >= deadline) throw new Error(`${what}: ${JSON.stringify(texts)}`);
+        await page.waitForFunction(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
+    }
 }
 
 // ---- Hooks of a test file

@@ -93,6 +93,25 @@ void effect(gfx::Context& c) {
     c.strokePath();
 }
 
+// The sharing service's badge on the search screen: two stacked cards and the service's name on a
+// rounded blue plate.
+void badge(gfx::Context& c) {
+    ArtworkPen pen(c);
+    const double w = FlashcardsToolArtwork::kBadgeWidth, h = FlashcardsToolArtwork::kBadgeHeight;
+    c.setFillColor(Color::hsb(0.6, 0.7, 0.62));
+    pen.fillRoundedRect({0, 0, w, h}, 8);
+    c.setFillColor(Color::white(1, 0.55));
+    pen.fillRoundedRect({9, 8, 20, 15}, 2.5);
+    c.setFillColor(kInk);
+    pen.fillRoundedRect({13, 14, 20, 15}, 2.5);
+    c.setFillColor(Color::hsb(0.6, 0.7, 0.62));
+    pen.drawInkCentred(Font("DejaVu Sans", 9, Font::Weight::Bold), "Q", 23, 21.5);
+    c.setFillColor(Color::white(0.85, 1));
+    pen.drawLineCentred(Font("DejaVu Sans", 8), "sets from", 76, 12);
+    c.setFillColor(kInk);
+    pen.drawLineCentred(Font("DejaVu Sans", 15, Font::Weight::Bold), "Quizlet", 76, 27);
+}
+
 }  // namespace
 
 void FlashcardsToolArtwork::addTo(ArtworkRegistry& registry) {
@@ -107,4 +126,5 @@ void FlashcardsToolArtwork::addTo(ArtworkRegistry& registry) {
     registry.add("fc_btn_rewind_backward", kW, kH, [](gfx::Context& c) { rewind(c, false); });
     registry.add("fc_btn_rewind_forward", kW, kH, [](gfx::Context& c) { rewind(c, true); });
     registry.add("fc_iknow_effect", kEffectSide, kEffectSide, effect);
+    registry.add("fc_quizlet_badge", kBadgeWidth, kBadgeHeight, badge);
 }

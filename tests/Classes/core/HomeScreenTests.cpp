@@ -7,6 +7,8 @@
 #include "Classes/core/TipVC.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolChooseVC_iPad.h"
+#include "Classes/forum_news/ForumVC.h"
+#include "Classes/forum_news/NewsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
@@ -122,6 +124,29 @@ TEST_F(HomeScreenTest, ATapOpensAFreshToolWhichGoesBackOnItsDoneNotification) {
     EXPECT_NE(home->toolVC(), first);
 }
 
+TEST_F(HomeScreenTest, AForumAddressOpensTheForumToolFromItsButtonOnEachDevice) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        showHome(idiom);
+        auto forum = button("forumBtn");
+        home->showForumWithUrlString("http://127.0.0.1:9/forum/t5.html");
+        auto forumVC = std::dynamic_pointer_cast<ForumVC>(home->toolVC());
+        ASSERT_NE(forumVC, nullptr);
+        EXPECT_EQ(forumVC->currentUrl(), "http://127.0.0.1:9/forum/t5.html");
+        EXPECT_TRUE(forumVC->didCalledFromToolChoose());
+        EXPECT_EQ(idiom == ui::Idiom::Tablet, std::dynamic_pointer_cast<ForumVC_iPad>(forumVC) != nullptr);
+        EXPECT_EQ(home->toolBtn(), forum);
+        EXPECT_EQ(home->mainChild(), home->toolVC());
+        EXPECT_TRUE(forum->openedVC());
+        // A second address while the tool is open opens nothing.
+        auto first = home->toolVC();
+        home->showForumWithUrlString("http://127.0.0.1:9/forum/t6.html");
+        EXPECT_EQ(home->toolVC(), first);
+        fnd::NotificationCenter::defaultCenter().post(ToolViewController::kToolDoneNotification, first);
+        EXPECT_EQ(home->toolVC(), nullptr);
+        runFor(1.2);
+    }
+}
+
 TEST_F(HomeScreenTest, TheTipBandComesAfterASecondAndOnActivationUnlessTipsAreOff) {
     showHome();
     runFor(0.9);
@@ -220,8 +245,8 @@ TEST_F(HomeScreenTest, TheFeedbackButtonFromItsFourHundredAndFirstAnswer) {
     // Another tool is tapped before the feedback tool's turn: the feedback tool waits.
     tap(*button("newsBtn"));
     runFor(0.4);
-    EXPECT_EQ(openTool(), "NewsVC");
-    std::static_pointer_cast<PendingToolVC>(home->toolVC())->doneClick(nullptr);
+    ASSERT_NE(std::dynamic_pointer_cast<NewsVC>(home->toolVC()), nullptr);
+    fnd::NotificationCenter::defaultCenter().post(ToolViewController::kToolDoneNotification, home->toolVC());
     // Closing that tool does not insert the button again.
     EXPECT_EQ(storedOrder(), kPhoneShown);
     runFor(0.4);
