@@ -24,26 +24,28 @@ def distinct_sets(total, count, low=1):
 
 @ds(1)
 def _():
-    cases = [(x, y) for x in range(1, 200) for y in range(1, 200)]
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x - y * y == 96, lambda x, y: x % y == 0)
+    cases = [(x, y) for x in range(1, 120) for y in range(1, 120)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * y == x + y + 11, lambda x, y: x > y and is_prime(x - y))
 
 
 @ds(2)
 def _():
-    cases = [(s,) for s in distinct_sets(60, 5)]
-    return sufficiency(cases, lambda s: s[2], lambda s: s[-1] - s[0] == 6, lambda s: all(abs(v - 12) <= 3 for v in s))
+    cases = [(s,) for s in itertools.combinations_with_replacement(range(0, 17), 7) if sum(s) == 56]
+    return sufficiency(cases, lambda s: s[3], lambda s: s[-1] - s[0] == 2, lambda s: sum(v * v for v in s) == 450)
 
 
 @ps(3)
 def _():
-    draws = list(itertools.combinations(range(8), 3))  # the places of the blue marbles in the order of drawing
-    good = sum(1 for blue in draws if max(blue) < max(k for k in range(8) if k not in blue))
-    return F(good, len(draws))
+    orders = set(itertools.permutations('RRRRBBBGG'))
+    def last(order, colour):
+        return max(k for k, c in enumerate(order) if c == colour)
+    good = sum(1 for o in orders if last(o, 'R') < last(o, 'B') and last(o, 'R') < last(o, 'G'))
+    return F(good, len(orders))
 
 
 @ps(4)
 def _():
-    return sum(math.factorial(k) for k in range(1, 51)) % 100
+    return sum(k * math.factorial(k) for k in range(5, 21)) % 1000
 
 
 @ds(5)
@@ -64,30 +66,15 @@ def _():
 
 @ps(7)
 def _():
-    t = (5 + math.sqrt(21)) / 2  # a value of 2^x
-    assert math.isclose(t * t + 1 / (t * t), 23)
-    return t**3 + 1 / t**3
+    x = math.log(7 / 2 + math.sqrt(45) / 2, 4)
+    return 8 ** x - 8 ** -x
 
 
 @ps(8)
 def _():
-    # Both travel back and forth on [0, 36]; positions are piecewise linear between turns, so each
-    # meeting is found exactly on the pieces between consecutive turning moments of either person.
-    def position(start, speed, t):
-        d = (speed * t) % 72
-        p = d if d <= 36 else 72 - d
-        return p if start == 0 else 36 - p
-
-    turns = sorted({F(36 * k, 15) for k in range(20)} | {F(36 * k, 6) for k in range(8)})
-    meetings = []
-    for t0, t1 in zip(turns, turns[1:]):
-        g0 = position(0, 15, t0) - position(36, 6, t0)
-        g1 = position(0, 15, t1) - position(36, 6, t1)
-        if g0 != g1 and (g0 == 0 or g0 * g1 < 0 or g1 == 0):
-            t = t0 + (t1 - t0) * g0 / (g0 - g1)
-            if not meetings or meetings[-1] != t:
-                meetings.append(t)
-    return position(0, 15, meetings[1])
+    for e in fracs(0, 20, 12):
+        if 20 + 20 * e == 32 + 16 * e:
+            return 20 + 20 * e
 
 
 @ps(9)
@@ -115,62 +102,70 @@ def _():
 
 @ps(11)
 def _():
-    both_sg = next(x for x in range(0, 56) if 70 + 55 + 40 - 20 - 15 - x + 5 == 150 - 25)
-    return 55 - 20 - both_sg + 5
+    for t in range(0, 41):
+        for c in range(0, 41):
+            a, b = 20 - t, 15 - t
+            if min(a, b) < 0 or a + b + c != 30:
+                continue
+            french, spanish, german = 70 - a - b - t, 55 - a - c - t, 40 - b - c - t
+            if min(french, spanish, german) >= 0 and french + spanish + german + a + b + c + t + 25 == 150:
+                return spanish
 
 
 @ds(12)
 def _():
-    cases = [(x,) for x in fracs(-20, 20, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x * x - abs(x) == 30, lambda x: abs(x - 3) == 2 * x - 9)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: x * x + 3 == 4 * abs(x), lambda x: abs(x - 3) + abs(x + 1) == 2 * x + 2)
 
 
 @ds(13)
 def _():
-    cases = list(grid(range(1, 60), range(1, 60)))
-    return sufficiency(cases, lambda x, y: F(x, y) > F(3, 5), lambda x, y: F(x + 3, y + 5) > F(3, 5),
-                       lambda x, y: F(x + 1, y + 1) > F(3, 5))
+    cases = [(x, y) for x in range(1, 60) for y in range(1, 60)]
+    return sufficiency(cases, lambda x, y: F(x, y) > F(3, 5), lambda x, y: y > 5 and F(x - 3, y - 5) > F(3, 5),
+                       lambda x, y: F(x + 2, y + 1) > F(3, 5))
 
 
 @ps(14)
 def _():
-    value = math.factorial(50) // math.factorial(25)
+    n = comb(40, 20)
     k = 0
-    while value % 24 ** (k + 1) == 0:
+    while n % 6 ** (k + 1) == 0:
         k += 1
     return k
 
 
 @ps(15)
 def _():
-    terms = [F(1), F(2)]
-    while len(terms) < 100:
-        terms.append(terms[-1] / terms[-2])
-    return sum(terms)
+    a, b = 3, 7
+    total = a + b
+    for _ in range(98):
+        a, b = b, a * b % 10
+        total += b
+    return total % 10
 
 
 @ds(16)
 def _():
-    amounts = fracs(1, 60, 2)
-    cases = list(grid(amounts, amounts))
-    return sufficiency(cases, lambda x, y: (F(2, 10) * x + F(5, 10) * y) / (x + y),
-                       lambda x, y: F(2, 10) * x + F(5, 10) * y + 5 == F(4, 10) * (x + y + 10),
-                       lambda x, y: F(4, 10) * x + F(5, 10) * y == F(3, 10) * (2 * x + y))
+    values = fracs(0, 30, 2)
+    cases = [(x, y) for x in values for y in values if x + y > 0]
+    def conc(x, y):
+        return (F(2, 10) * x + F(5, 10) * y) / (x + y)
+    return sufficiency(cases, conc, lambda x, y: y == 6,
+                       lambda x, y: conc(x, y + 6) == conc(x, y) + F(5, 100) and conc(x + 6, y) == conc(x, y) - F(5, 100))
 
 
 @ds(17)
 def _():
-    cases = [(p, n) for p in range(1, 30) for n in range(1, 20) if 135 * p + 225 * n == 2790]
-    return sufficiency(cases, lambda p, n: p + n, lambda p, n: p > n, lambda p, n: p % n == 0)
+    cases = [(a, p) for a in range(1, 40) for p in range(1, 40)]
+    return sufficiency(cases, lambda a, p: p, lambda a, p: a == 2 * p, lambda a, p: 35 * a + 55 * p == 500)
 
 
 @ps(18)
 def _():
-    for hours_a in fracs(1, 200, 2):
-        a = 1 / hours_a
-        b = F(1, 6) - a
-        if b > 0 and 4 * a + 7 * b == 1:
-            return min(hours_a, 1 / b)
+    for b in fracs(1, 40, 5):
+        if F(1) / b + F(1) / (b + 4) == F(5, 24):
+            a_rate, both = F(1) / (b + 4), F(1) / b + F(1) / (b + 4)
+            return 2 + (1 - 2 * a_rate) / both
 
 
 @ds(19)
@@ -194,8 +189,8 @@ def _():
 
 @ds(21)
 def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 12, lambda n: n * n % 12 == 1, lambda n: n % 4 == 3)
+    cases = [(n,) for n in range(1, 500)]
+    return sufficiency(cases, lambda n: n % 24, lambda n: n * n % 24 == 1, lambda n: n**3 % 6 == 5)
 
 
 @ps(22)
@@ -211,30 +206,30 @@ def _():
 
 @ds(23)
 def _():
-    values = [v for v in fracs(-6, 6, 2) if v != 0]
+    values = [v for v in fracs(-12, 12, 2) if v != 0]
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x / y + y / x == 2, lambda x, y: (x + y) ** 2 == 4 * x * y)
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x / y + 4 * y / x == 4,
+                       lambda x, y: abs(x + y) == 3 * abs(y) and x * y > 0)
 
 
 @ps(24)
 def _():
-    rolls = list(itertools.product(range(1, 7), repeat=3))
-    good = sum(1 for a, b, c in rolls if a + b == c or a + c == b or b + c == a)
-    return F(good, len(rolls))
+    bad = sum(1 for a, b, c in itertools.product(range(1, 7), repeat=3) if not (a < b + c and b < a + c and c < a + b))
+    return F(bad, 216)
 
 
 @ds(25)
 def _():
-    cases = [(a, b) for a in range(-20, 21) for b in range(a, 61)]
-    return sufficiency(cases, lambda a, b: sum(range(a, b + 1)), lambda a, b: F(sum(range(a, b + 1)), b - a + 1) == 3,
-                       lambda a, b: sum(1 for k in range(a, b + 1) if k < 0) == 5)
+    cases = [(tuple(range(a, a + 2 * n, 2)),) for a in range(-61, 62, 2) for n in range(1, 40)]
+    return sufficiency(cases, lambda s: sum(s), lambda s: s[0] + s[-1] == 20, lambda s: sum(1 for v in s if v % 3 == 0) == 2)
 
 
 @ds(26)
 def _():
-    cases = list(grid(range(-20, 21), range(-20, 21)))
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: F(4) ** x * F(8) ** y == 2**14,
-                       lambda x, y: F(12) ** x * F(18) ** y == 2**10 * 3**8)
+    cases = [(x, y) for x in range(-20, 21) for y in range(-20, 21)]
+    def value(x, y):
+        return F(6) ** x * F(24) ** y
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: F(4) ** x * F(2) ** y == 128, lambda x, y: value(x, y) == 2 * 12**5)
 
 
 @ps(27)
@@ -247,9 +242,18 @@ def _():
 
 @ds(28)
 def _():
-    # The squares of the two sides, so that irrational sides are exact.
-    cases = list(grid(range(1, 200), range(1, 200)))
-    return sufficiency(cases, lambda a, b: a * b, lambda a, b: a + b == 100, lambda a, b: F(a + b, 4) == 25)
+    # Right triangles given by their two legs; the legs come from a grid of halves and from every pair
+    # of a leg and a hypotenuse on that grid, so that a leg may be irrational.
+    halves = [F(k, 2) for k in range(1, 41)]
+    legs = {(float(a), float(b)) for a in halves for b in halves}
+    legs |= {(float(a), math.sqrt(c * c - a * a)) for a in halves for c in halves if c > a}
+    cases = sorted(legs)
+    def sides(a, b):
+        return (a, b, math.hypot(a, b))
+    def has(a, b, length):
+        return any(abs(s - length) < 1e-9 for s in sides(a, b))
+    return sufficiency(cases, lambda a, b: round(a * b / 2, 9), lambda a, b: has(a, b, 5) and has(a, b, 12),
+                       lambda a, b: sum(sides(a, b)) < 31)
 
 
 @ps(29)
@@ -261,8 +265,11 @@ def _():
 
 @ds(30)
 def _():
-    cases = [(a, b) for a in range(1, 100) for b in range(1, a)]
-    return sufficiency(cases, lambda a, b: a, lambda a, b: b == 2 * (2 * b - a) and a + b == 35, lambda a, b: a - b == 7)
+    cases = [(a, b) for a in range(1, 100) for b in range(0, 100) if a > b]
+    def first(a, b):
+        d = a - b
+        return b - d >= 0 and b == 2 * (b - d) and (a + d) + (b + d) == 63
+    return sufficiency(cases, lambda a, b: a, first, lambda a, b: a + b == 45 and (a - b) % 3 == 0)
 
 
 @ds(31)
@@ -273,10 +280,11 @@ def _():
 
 @ds(32)
 def _():
-    speeds = fracs(5, 60, 2)
-    lengths = range(10, 800, 2)
-    cases = list(grid(lengths, speeds))
-    return sufficiency(cases, lambda L, v: L, lambda L, v: L == 8 * (v + 4), lambda L, v: L == 12 * (v - 4))
+    cases = [(v, length) for v in range(5, 200) for length in range(10, 400, 10)]
+    def passes(v, length, relative, seconds):
+        return F(length) == F(relative * 5, 18) * seconds
+    return sufficiency(cases, lambda v, length: length, lambda v, length: passes(v, length, v - 4, 9),
+                       lambda v, length: passes(v, length, v + 4, 8))
 
 
 @ds(33)
@@ -287,9 +295,13 @@ def _():
 
 @ds(34)
 def _():
-    cases = list(grid(fracs(-20, 40, 2), fracs(-5, 5, 4)))
-    total = lambda a, d, n: n * a + F(n * (n - 1), 2) * d  # noqa: E731
-    return sufficiency(cases, lambda a, d: a + 19 * d, lambda a, d: total(a, d, 10) == 105, lambda a, d: total(a, d, 39) == 975)
+    values = fracs(-20, 20, 6)
+    cases = [(m, d) for m in values for d in values]
+    def term(m, d, k):
+        return m + (k - 13) * d
+    return sufficiency(cases, lambda m, d: sum(term(m, d, k) for k in range(1, 26)),
+                       lambda m, d: term(m, d, 7) * term(m, d, 19) == 240,
+                       lambda m, d: term(m, d, 4) + term(m, d, 9) + term(m, d, 17) + term(m, d, 22) == 64)
 
 
 @ps(35)
@@ -302,14 +314,15 @@ def _():
 
 @ds(36)
 def _():
-    values = fracs(-5, 5, 4)
+    values = fracs(-8, 8, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x**3 + x > y**3 + y, lambda x, y: x * x > y * y)
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * x - 6 * x > y * y - 6 * y and x + y < 6, lambda x, y: y > 3)
 
 
 @ps(37)
 def _():
-    return math.sqrt(12 - math.sqrt(140)) + math.sqrt(12 + math.sqrt(140))
+    x = math.sqrt(5) + math.sqrt(3)
+    return round(x**4 - 16 * x**2, 9)
 
 
 @ps(38)
