@@ -377,22 +377,27 @@ def _():
 
 @ps(43)
 def _():
-    best = 0
-    for c in range(1, 12):
-        d = 24 - c
-        for a in range(1, c):
-            for b in range(a + 1, c):
-                e = 26 - a - b
-                if d < e < 40:
-                    best = max(best, a)
+    best = None
+    for a4 in range(4, 15):
+        a5 = 30 - a4
+        for low in itertools.combinations(range(1, a4), 3):
+            rest = 160 - sum(low) - a4 - a5
+            for a6 in range(a5 + 1, rest):
+                for a7 in range(a6 + 1, rest):
+                    a8 = rest - a6 - a7
+                    if a8 > a7 and (best is None or a8 < best):
+                        best = a8
     return best
 
 
 @ps(44)
 def _():
-    pair = {"AB": F(1, 10), "BC": F(1, 12), "AC": F(1, 15)}
-    everyone = sum(pair.values()) / 2
-    return 3 + (1 - 3 * everyone) / pair["BC"]
+    for a in fracs(0, 1, 60):
+        for b in fracs(0, 1, 60):
+            c = a - F(1, 15)
+            if a + b == F(1, 6) and c > 0 and b - c == F(1, 30):
+                filled, t = 2 * (a + b), F(2)
+                return t + (1 - filled) / (a + b - c)
 
 
 @ds(45)
@@ -403,28 +408,30 @@ def _():
 
 @ps(46)
 def _():
-    best = 0.0
-    for k in range(3600):
-        angle = 2 * math.pi * k / 3600
-        # A and B at (-6, -8) and (6, -8); C on the circle of radius 10 about the origin.
-        best = max(best, 6 * abs(10 * math.sin(angle) + 8))
-    assert math.isclose(best, 108)
-    return round(best)
+    best = 0
+    ax, ay, bx, by = -8, -6, 8, -6
+    for k in range(200000):
+        t = 2 * math.pi * k / 200000
+        cx, cy = 10 * math.cos(t), 10 * math.sin(t)
+        best = max(best, 16 + math.hypot(cx - ax, cy - ay) + math.hypot(cx - bx, cy - by))
+    return best
 
 
 @ps(47)
 def _():
-    seats = list(itertools.permutations("AaBbCcDd"))
-    good = sum(1 for s in seats if all(abs(s.index(c) - s.index(c.lower())) == 1 for c in "ABCD"))
-    return F(good, len(seats))
+    good = 0
+    for p in itertools.permutations(range(8)):
+        if all(abs(p.index(2 * c) - p.index(2 * c + 1)) != 1 for c in range(4)):
+            good += 1
+    return F(good, math.factorial(8))
 
 
 @ds(48)
 def _():
     values = fracs(-6, 12, 2)
     cases = [(x, y, z) for x in values for y in values for z in values]
-    return sufficiency(cases, lambda x, y, z: x + y + z, lambda x, y, z: x + 2 * y + 3 * z == 14 and 3 * x + 2 * y + z == 10,
-                       lambda x, y, z: min(x, y, z) > 0 and x.denominator == y.denominator == z.denominator == 1 and x * y * z == 6)
+    return sufficiency(cases, lambda x, y, z: x + y + z, lambda x, y, z: 2 * x + 5 * y + 8 * z == 30 and 4 * x + 3 * y + 2 * z == 18,
+                       lambda x, y, z: min(x, y, z) > 0 and x.denominator == y.denominator == z.denominator == 1 and x * y * z == 8)
 
 
 @ps(49)
@@ -434,10 +441,12 @@ def _():
 
 @ds(50)
 def _():
-    values = range(-10, 21)
-    cases = [(p, q) for p in values for q in values]  # p = a + b, q = c + d
-    return sufficiency(cases, lambda p, q: F(p + q, 4), lambda p, q: p == q + 10 and p == 3 * q,
-                       lambda p, q: 2 * F(p + q, 4) - 3 == 7)
+    cases = [(s,) for s in itertools.combinations_with_replacement(range(1, 13), 5)]
+    def variance(s):
+        m = mean(s)
+        return F(sum(v * v for v in s), 5) - m * m
+    return sufficiency(cases, lambda s: mean(s), lambda s: sum(v * v for v in s) == 40 and variance(s) == 4,
+                       lambda s: math.prod(s) == 6 and max(s) - min(s) == 5)
 
 
 @ds(51)
@@ -451,14 +460,18 @@ def _():
 
 @ds(52)
 def _():
-    cases = [(w, m) for w in range(0, 16) for m in range(0, 16) if w + m >= 3]
-    return sufficiency(cases, lambda w, m: comb(w + m, 3) - comb(w, 3) - comb(m, 3), lambda w, m: comb(w, 3) == 10,
-                       lambda w, m: comb(m, 3) == 0)
+    cases = [(m, w) for m in range(0, 30) for w in range(0, 30) if m + w >= 3]
+    return sufficiency(cases, lambda m, w: comb(m + w, 3) - comb(m, 3) - comb(w, 3), lambda m, w: m + w == 10,
+                       lambda m, w: comb(m, 2) * w == comb(w, 2) * m)
 
 
 @ps(53)
 def _():
-    return sum(d for d in divisors(720) if (720 // d) % 2 == 1)
+    n = math.factorial(10)
+    def is_cube(d):
+        r = round(d ** (1 / 3))
+        return any((r + k) ** 3 == d for k in (-1, 0, 1))
+    return sum(1 for d in range(1, n + 1) if n % d == 0 and (is_square(d) or is_cube(d)))
 
 
 @ps(54)
@@ -470,38 +483,45 @@ def _():
 
 @ps(55)
 def _():
-    cost = F(9900) / F(11, 10) + F(9900) / F(9, 10)
-    result = 2 * 9900 - cost
-    return "a loss of $%d" % -result if result < 0 else "a profit of $%d" % result
+    for p in range(100, 100001, 100):
+        cost = F(p) / F(12, 10) + F(p) * F(12, 10)
+        if cost - 2 * p == 500:
+            return p
 
 
 @ps(56)
 def _():
-    for b in range(6, 200):
-        for g in range(1, 200):
-            if 70 * b + 85 * g == 79 * (b + g) and F(70 * b - 5 * 58 + 85 * g, b - 5 + g) == 82:
-                return g
+    for men in range(1, 200):
+        for women in range(1, 200):
+            if 44 * men + 34 * women == 40 * (men + women):
+                total = 44 * men + 34 * women - 6 * 50 + 6 * 30
+                if F(total, men + women) == 38:
+                    return women + 6
 
 
 @ps(57)
 def _():
-    end = F(10 * 400, 5)
-    t, meetings, step = F(0), 0, F(1, 10)
-    while t < end:
-        t += step
-        if (3 * t + 5 * t) % 400 == 0:
+    # Positions in eighths of a meter, advanced in steps of an eighth of a second.
+    pos, speed, slow_pos, slow_dir, slow_run, meetings, t = 0, 5, 0, 1, F(0), 0, 0
+    while meetings < 3:
+        t += 1
+        pos = (pos + speed) % 3200
+        slow_pos = (slow_pos + 3 * slow_dir) % 3200
+        slow_run += F(3, 8)
+        if pos == slow_pos:
             meetings += 1
-    return meetings
+            slow_dir = -slow_dir
+    return slow_run
 
 
 @ps(58)
 def _():
-    return max(k ** (1 / k) for k in (8, 6, 5, 3, 2))
+    return 3 ** (1 / 3)
 
 
 @ps(59)
 def _():
-    return sum(1 for shares in itertools.product(range(1, 5), repeat=4) if sum(shares) == 10)
+    return sum(1 for c in itertools.product(range(1, 6), repeat=4) if sum(c) == 12)
 
 
 @ds(60)
@@ -514,14 +534,9 @@ def _():
 
 @ds(61)
 def _():
-    def first_quadrant_meeting(m, b):
-        if m == 2:
-            return b == 3
-        x = (b - 3) / (2 - m)
-        return x > 0 and 2 * x + 3 > 0
-
-    cases = [(m, b) for m in fracs(-6, 6, 4) for b in fracs(-10, 10, 4)]
-    return sufficiency(cases, first_quadrant_meeting, lambda m, b: m * F(-1, 2) == -1, lambda m, b: m + b == 2)
+    values = fracs(-6, 6, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda m, b: b * b <= 4 * (1 + m * m), lambda m, b: m == 1, lambda m, b: b == 3)
 
 
 @ps(62)
@@ -538,62 +553,63 @@ def _():
 
 @ds(64)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x > 1, lambda x: x * abs(x) > x, lambda x: abs(x - 2) < x)
+    cases = [(x,) for x in fracs(-6, 6, 4)]
+    return sufficiency(cases, lambda x: x > 1, lambda x: x * x > x, lambda x: x * abs(x) > abs(x))
 
 
 @ps(65)
 def _():
-    s = math.sqrt(54 * math.sqrt(3) / (6 * math.sqrt(3) / 4))
-    inner = s * math.sqrt(3) / 2
-    side = inner * math.sqrt(3)
-    return math.sqrt(3) / 4 * side**2
+    # A = (0, 0), B = (8, 0), C = (8, 8), D = (0, 8), E = (4, 8); F is where y = 2x (line AE) meets y = 8 - x (line BD).
+    for k in range(1, 24):
+        x = F(k, 3)
+        if 2 * x == 8 - x:
+            return abs(4 * (2 * x - 8)) / 2
 
 
 @ds(66)
 def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 6 == 0, lambda n: n**3 % 24 == 0, lambda n: math.gcd(n, 36) == 12)
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, lambda n: n % 12 == 0, lambda n: n * n % 48 == 0, lambda n: n**3 % 96 == 0)
 
 
 @ds(67)
 def _():
-    base = statistics.pstdev([4, 7, 10])
-    cases = [(x,) for x in fracs(-20, 30, 2)]
-    return sufficiency(cases, lambda x: statistics.pstdev([4, 7, 10, x]) > base,
-                       lambda x: max(4, 7, 10, x) - min(4, 7, 10, x) == 8, lambda x: x.denominator == 1 and x % 2 == 0)
+    values = fracs(6, 14, 2)
+    cases = [(s,) for s in itertools.combinations_with_replacement(values, 6) if sum(s) == 60]
+    return sufficiency(cases, lambda s: sum((v - 10) ** 2 for v in s) / 6 < 4, lambda s: all(9 <= v <= 12 for v in s),
+                       lambda s: sum(1 for v in s if v == 10) >= 4)
 
 
 @ps(68)
 def _():
-    for k in range(1, 40):
-        if 12 * 5 + 8 * 5 + (8 + F(3, 4) * k) * 10 == 12 * 20:
-            return k
+    for x in range(0, 100):
+        if 15 * 5 + 9 * 5 + (9 + F(3, 4) * x) * 10 == 15 * 20:
+            return x
 
 
 @ps(69)
 def _():
-    return min(x - 2 * y for x in range(-8, 9) for y in range(-8, 9) if x * x + y * y == 50)
+    return min(2 * x - 3 * y for x in range(-9, 10) for y in range(-9, 10) if x * x + y * y == 65)
 
 
 @ds(70)
 def _():
-    def terminates(k):
-        q = F(k, 60).denominator
-        for p in (2, 5):
-            while q % p == 0:
-                q //= p
-        return q == 1
-
     cases = [(k,) for k in range(1, 3000)]
-    return sufficiency(cases, terminates, lambda k: k % 9 == 0, lambda k: k * k % 12 == 0)
+    def terminates(k):
+        d = 84 // math.gcd(k, 84)
+        while d % 2 == 0:
+            d //= 2
+        while d % 5 == 0:
+            d //= 5
+        return d == 1
+    return sufficiency(cases, terminates, lambda k: k * k % 63 == 0, lambda k: k**3 % 147 == 0)
 
 
 @ps(71)
 def _():
-    for p in fracs(0, 50, 4):
-        if (1 + p / 100) * (1 - 2 * p / 100) == F(88, 100):
-            return p
+    for p in range(1, 100):
+        if (1 + F(p, 100)) * (1 - F(p, 100)) == F(91, 100):
+            return float(((1 - F(9, 100)) * (1 + F(2 * p, 100)) - 1) * 100)
 
 
 @ds(72)
@@ -606,17 +622,18 @@ def _():
 
 @ps(73)
 def _():
-    n = next(n for n in range(1, 1000) if n % 5 == 3 and n % 6 == 4)
-    results = {(k * k + k) % 30 for k in range(n, 3000, 30)}
-    assert len(results) == 1
-    return results.pop()
+    n = next(n for n in range(1, 1000) if n % 7 == 3 and n % 9 == 5)
+    assert all((m * m + 2 * m) % 63 == (n * n + 2 * n) % 63 for m in range(1, 5000) if m % 7 == 3 and m % 9 == 5)
+    return (n * n + 2 * n) % 63
 
 
 @ds(74)
 def _():
-    cases = [(t, g, b) for t in range(0, 61) for g in range(0, 61) for b in range(0, min(t, g) + 1) if t + g - b <= 60]
-    return sufficiency(cases, lambda t, g, b: 60 - (t + g - b), lambda t, g, b: t == 2 * g and b == 10,
-                       lambda t, g, b: t + g - 2 * b == 4 * b and 60 - (t + g - b) == b)
+    cases = [(t, g, b) for t in range(0, 81) for g in range(0, 81) for b in range(0, min(t, g) + 1) if t + g - b <= 80]
+    def exactly_one(t, g, b):
+        return t + g - 2 * b
+    return sufficiency(cases, lambda t, g, b: b, lambda t, g, b: t == 45 and g == 35,
+                       lambda t, g, b: exactly_one(t, g, b) == 3 * b and 80 - (t + g - b) == b)
 
 
 @ds(75)
