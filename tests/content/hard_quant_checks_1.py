@@ -644,38 +644,27 @@ def _():
 
 @ps(76)
 def _():
-    roots = [x for x in fracs(-10, 100, 4) if 2 * x + 3 >= 0 and x + 1 >= 0
-             and abs(math.sqrt(2 * x + 3) - math.sqrt(x + 1) - 1) < 1e-12]
+    roots = [x for x in fracs(1, 50, 4) if math.isclose(math.sqrt(3 * x + 1) - math.sqrt(x - 1), 2, abs_tol=1e-12)]
     return sum(roots)
 
 
 @ds(77)
 def _():
-    # Triangles given by the squares of their sides, P <= Q <= R, so that sides such as 2sqrt(7) are exact.
-    cases = []
-    for R in range(1, 102):
-        for Q in range(1, R + 1):
-            for P in range(1, Q + 1):
-                p, q, r = math.sqrt(P), math.sqrt(Q), math.sqrt(R)
-                if p + q > r + 1e-9:
-                    cases.append((P, Q, R))
-
-    def area(P, Q, R):
-        # Heron's formula in the squares of the sides.
-        return round(math.sqrt(max(0, 2 * (P * Q + Q * R + R * P) - P * P - Q * Q - R * R)) / 4, 9)
-
-    sides = lambda P, Q, R: [P, Q, R]  # noqa: E731
-    return sufficiency(cases, area, lambda P, Q, R: 36 in sides(P, Q, R) and 64 in sides(P, Q, R), lambda P, Q, R: P + Q == R)
+    # B = (0, h) above the line AC; A = (-p, 0) and C = (q, 0), with p and q of either sign.
+    steps = [F(k, 5) for k in range(-60, 61, 2)]
+    cases = [(h, p, q) for h in [F(k, 5) for k in range(2, 61, 2)] for p in steps for q in steps if p + q != 0]
+    return sufficiency(cases, lambda h, p, q: h * abs(p + q) / 2, lambda h, p, q: p * p + h * h == 36 and q * q + h * h == 64,
+                       lambda h, p, q: h == F(24, 5))
 
 
 @ps(78)
 def _():
-    for n in range(5, 1000, 5):
-        left = n - F(2, 5) * n
-        left -= left / 4 + 6
-        left -= left / 3 - 2
-        if left == 40:
-            return n
+    for s in range(1, 1000):
+        left = F(s)
+        for part, extra in ((F(1, 3), 4), (F(1, 4), 1), (F(2, 5), 2)):
+            left -= part * left + extra
+        if left == 28:
+            return s
 
 
 @ps(79)
@@ -699,16 +688,18 @@ def _():
 
 @ds(81)
 def _():
-    hours = fracs(1, 60, 2)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda x, y: x, lambda x, y: 1 / y == F(1, 2) / x, lambda x, y: 1 / x + 1 / y == F(1, 6) and y == x + 9)
+    values = fracs(0, 1, 48)
+    cases = [(x, y) for x in values for y in values if x > 0 and y > 0]
+    return sufficiency(cases, lambda x, y: 1 / x, lambda x, y: x + y == F(1, 4), lambda x, y: 2 * x + 8 * y == 1 and 2 * y + 5 * x == 1)
 
 
 @ds(82)
 def _():
     cases = [(n,) for n in range(100, 1000)]
-    digits = lambda n: [int(d) for d in str(n)]  # noqa: E731
-    return sufficiency(cases, lambda n: n, lambda n: n == 11 * sum(digits(n)), lambda n: n % 99 == 0 and n < 200)
+    def digits(n):
+        return [int(c) for c in str(n)]
+    return sufficiency(cases, lambda n: n, lambda n: n == 19 * sum(digits(n)) and n % 9 == 0,
+                       lambda n: n % 57 == 0 and math.prod(digits(n)) == 7)
 
 
 @ds(83)
@@ -733,15 +724,17 @@ def _():
 
 @ds(86)
 def _():
-    edges = fracs(1, 30, 2)
-    cases = [(a, b, c) for a in edges for b in edges if a <= b for c in edges if b <= c]
-    return sufficiency(cases, lambda a, b, c: a * b * c, lambda a, b, c: sorted([a * b, b * c, c * a]) == [12, 15, 20],
-                       lambda a, b, c: all(v.denominator == 1 for v in (a, b, c)) and 2 * (a * b + b * c + c * a) == 94)
+    halves = [F(k, 2) for k in range(1, 91)]
+    cases = [(a, b, c) for a in halves for b in halves if b >= a for c in halves if c >= b and a * b <= 90]
+    def faces(a, b, c):
+        return sorted([a * b, b * c, a * c])
+    return sufficiency(cases, lambda a, b, c: a * b * c, lambda a, b, c: faces(a, b, c) == [24, 30, 80],
+                       lambda a, b, c: all(v.denominator == 1 for v in (a, b, c)) and 2 * (a * b + b * c + c * a) == 268)
 
 
 @ps(87)
 def _():
-    return sum(1 for n in range(1, 1000) if sum(map(int, str(n))) == 10)
+    return sum(1 for n in range(1000, 10000) if n % 2 == 0 and all(a < b for a, b in zip(str(n), str(n)[1:])))
 
 
 @ds(88)
@@ -759,8 +752,9 @@ def _():
 
 @ds(89)
 def _():
-    cases = list(grid(range(1, 400), range(1, 40)))
-    return sufficiency(cases, lambda m, n: math.gcd(m, n), lambda m, n: m * n == 84, lambda m, n: m == n * n + n + 1)
+    cases = [(m, n) for m in range(1, 400) for n in range(1, 100)]
+    return sufficiency(cases, lambda m, n: math.gcd(m, n), lambda m, n: m % 14 == 0,
+                       lambda m, n: m == 4 * n + 6 and n % 2 == 0 and n % 3 != 0)
 
 
 @ds(90)
@@ -779,11 +773,10 @@ def _():
 
 @ds(92)
 def _():
-    # The square roots r = sqrt(x) and s = sqrt(y), so that x and y need not be squares of rationals.
-    roots = fracs(0, 10, 4)
-    cases = [(r, s) for r in roots for s in roots if r > 0 and s > 0] + [(F(6) ** 0.5, 1.0)]
-    return sufficiency(cases, lambda r, s: round(float(r - s), 9), lambda r, s: abs(float(r * r - s * s) - 5) < 1e-9,
-                       lambda r, s: abs(float(r + s) - 5) < 1e-9)
+    # Each case is given by the square roots r and s of a and b, so that the roots are exact.
+    roots = fracs(0, 12, 4)[1:]
+    cases = list(grid(roots, roots))
+    return sufficiency(cases, lambda r, s: r * r * s * s, lambda r, s: r * r + s * s + 2 * r * s == 36, lambda r, s: r * r - s * s == 12)
 
 
 @ps(93)
@@ -793,41 +786,55 @@ def _():
 
 @ds(94)
 def _():
-    # The central angle AOB in degrees and the radius.
-    cases = [(t, r) for t in range(5, 180, 5) for r in range(1, 21)]
-    return sufficiency(cases, lambda t, r: F(t, 360) * 2 * r, lambda t, r: F(t, 2) == 30 and r == 6,
-                       lambda t, r: abs(r * r * math.sin(math.radians(t)) / 2 - 9 * math.sqrt(3)) < 1e-9)
+    # A at angle 0 on the circle; B and C at angles built from the chords 6, 8 and 10 and a grid.
+    a6, a8 = 2 * math.asin(0.6), 2 * math.asin(0.8)
+    angles = {math.pi, a6, -a6, a8, -a8, a6 + a8, a6 - a8, -a6 + a8, -a6 - a8, math.pi + a6, math.pi - a6}
+    angles |= {2 * math.pi * k / 72 for k in range(1, 72)}
+    def point(t):
+        return 5 * math.cos(t), 5 * math.sin(t)
+    def dist(s, t):
+        (x1, y1), (x2, y2) = point(s), point(t)
+        return math.hypot(x1 - x2, y1 - y2)
+    def near(u, v):
+        return abs(u - v) < 1e-9
+    cases = [(b, c) for b in angles for c in angles if not near(dist(b, c), 0) and not near(dist(0, b), 0) and not near(dist(0, c), 0)]
+    def area(b, c):
+        (x1, y1), (x2, y2), (x3, y3) = point(0), point(b), point(c)
+        return round(abs((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1)) / 2, 9)
+    return sufficiency(cases, area, lambda b, c: near(dist(0, b), 10) and near(dist(0, c), 6),
+                       lambda b, c: near(dist(0, c), 6) and near(dist(b, c), 8))
 
 
 @ds(95)
 def _():
-    values = fracs(1, 20, 2)
+    values = [v for v in fracs(0, 12, 4) if v > 0]
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x + y * y == F(5, 2) * x * y, lambda x, y: 3 * (x - y) == x + y)
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x - 5 * x * y + 6 * y * y == 0, lambda x, y: x / y - y / x == F(3, 2))
 
 
 @ds(96)
 def _():
     cases = [(c, d, b) for c in range(0, 101) for d in range(0, 101) for b in range(0, min(c, d) + 1) if c + d - b <= 100]
-    neither = lambda c, d, b: 100 - (c + d - b)  # noqa: E731
-    return sufficiency(cases, lambda c, d, b: b, lambda c, d, b: c + d - 2 * b == 55 and neither(c, d, b) == 2 * b,
-                       lambda c, d, b: c == 50 and d == 35 and neither(c, d, b) == 2 * b)
+    def neither(c, d, b):
+        return 100 - (c + d - b)
+    return sufficiency(cases, lambda c, d, b: b, lambda c, d, b: c + d - 2 * b == 50 and 2 * b == 3 * neither(c, d, b),
+                       lambda c, d, b: d > 0 and c > 0 and 2 * b == d and 10 * b == 6 * c and neither(c, d, b) == 20)
 
 
 @ps(97)
 def _():
-    # Numbers one to four lie below the median 12; numbers six to eight above 20 only lower the largest.
     best = 0
-    for low in itertools.combinations_with_replacement(range(1, 13), 4):
-        for high in itertools.combinations_with_replacement(range(12, 21), 3):
-            last = 135 - sum(low) - 12 - sum(high)
-            if last < high[-1]:
-                continue
-            values = low + (12,) + high + (last,)
-            counts = {v: values.count(v) for v in values}
-            top = max(counts.values())
-            if counts.get(10) == top and list(counts.values()).count(top) == 1:
-                best = max(best, last)
+    for low in itertools.combinations_with_replacement(range(1, 11), 3):
+        for a5 in range(10, 60):
+            for a6 in range(a5, 60):
+                a7 = 84 - sum(low) - 10 - a5 - a6
+                if a7 < a6:
+                    break
+                v = low + (10, a5, a6, a7)
+                counts = {x: v.count(x) for x in v}
+                top = max(counts.values())
+                if [x for x in counts if counts[x] == top] == [14]:
+                    best = max(best, a7)
     return best
 
 
@@ -839,15 +846,15 @@ def _():
 
 @ds(99)
 def _():
-    prices = fracs(1, 30, 4)
-    cases = list(grid(prices, prices))
-    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 48, lambda a, c: c < F(2, 3) * a)
+    values = fracs(0, 30, 6)
+    cases = [(a, c) for a in values for c in values if 0 < c < a]
+    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 50, lambda a, c: 3 * a + 2 * c > 55)
 
 
 @ds(100)
 def _():
-    cases = list(grid(range(1, 40), range(1, 40)))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: 5**x > 9**y, lambda x, y: x * x > y)
+    cases = [(x, y) for x in range(1, 80) for y in range(1, 80)]
+    return sufficiency(cases, lambda x, y: 2**x > 3**y, lambda x, y: 5 * x >= 8 * y, lambda x, y: x - y >= 3)
 
 
 @ds(101)
@@ -859,9 +866,11 @@ def _():
 
 @ps(102)
 def _():
-    for z in fracs(0, 16, 4):
-        if F(2, 10) * (16 - z) + F(5, 10) * 4 + F(8, 10) * z == F(56, 100) * 20:
-            return z
+    wine = F(50)
+    for _ in range(3):
+        wine -= wine * F(10, 50)
+    wine = wine - wine * F(10, 50) + 10
+    return float(wine / 50 * 100)
 
 
 @ps(103)
@@ -875,14 +884,18 @@ def _():
 
 @ds(104)
 def _():
-    cases = [(x,) for x in fracs(-20, 20, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x**3 - 4 * x**2 + 4 * x - 16 == 0,
-                       lambda x: x - 1 >= 0 and x + 5 == (x - 1) ** 2)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: x**3 - 2 * x * x + x - 2 == 0,
+                       lambda x: x + 7 >= 0 and x + 1 >= 0 and x + 7 == (x + 1) ** 2)
 
 
 @ps(105)
 def _():
-    return next(3 * s for s in fracs(1, 60, 2) if (3 * s) + (3 * s + 2 * s) == 112)
+    for m in range(1, 150):
+        for d in range(0, m):
+            if m - 5 == 7 * (d - 5) and m + 5 == 3 * (d + 5):
+                t = next(t for t in range(0, 200) if m + t == 2 * (d + t))
+                return m + t
 
 
 @ds(106)
@@ -896,7 +909,7 @@ def _():
     level, hour = F(0), 0
     while True:
         hour += 1
-        level += F(1, 6) if hour % 2 == 1 else -F(1, 9)
+        level += F(1, 4) if hour % 2 == 1 else -F(1, 6)
         level = max(level, F(0))
         if level >= 1:
             return hour
@@ -905,13 +918,16 @@ def _():
 @ps(108)
 def _():
     best = 0
-    for a, b, c in itertools.combinations(range(1, 10), 3):
-        if a + b + c == 15:
-            for e in range(11, 100):
-                for f in range(e + 1, 100):
-                    g = 105 - a - b - c - 10 - e - f
-                    if g > f:
-                        best = max(best, g - a)
+    for low in itertools.combinations(range(1, 15), 4):
+        if sum(low) != 24:
+            continue
+        for a6 in range(16, 60):
+            for a7 in range(a6 + 1, 70):
+                for a8 in range(a7 + 1, 120):
+                    a9 = 180 - sum(low) - 15 - a6 - a7 - a8
+                    if a9 > a8:
+                        best = max(best, a8)
+        break
     return best
 
 
@@ -929,15 +945,11 @@ def _():
 
 @ps(110)
 def _():
-    chars = "ABCDEF0123456789"
-    count = 0
-    for code in itertools.permutations(range(16), 4):
-        kinds = {chars[k].isdigit() for k in code}
-        count += len(kinds) == 2
-    return count
+    orders = set(itertools.permutations("BANANA"))
+    return sum(1 for o in orders if all(o[k] != o[k + 1] for k in range(5)))
 
 
 @ds(111)
 def _():
     cases = [(n,) for n in range(101, 200)]
-    return sufficiency(cases, lambda n: n, lambda n: n % 6 == 4 and n % 8 == 6, lambda n: n % 9 == 4)
+    return sufficiency(cases, lambda n: n, lambda n: (n + 3) % 8 == 0, lambda n: (n + 8) % 15 == 0)
