@@ -27,8 +27,8 @@ def bounded_parts(total, count, low, high):
 
 @ds(112)
 def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n * n % 32 == 0, lambda n: n**3 % 128 == 0)
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, lambda n: n % 16, lambda n: n % 8 == 3 and n * n % 32 == 9, lambda n: n**3 % 16 == 11)
 
 
 @ps(113)
@@ -38,28 +38,32 @@ def _():
 
 @ds(114)
 def _():
-    cases = [(n,) for n in range(4, 80)]
-    return sufficiency(cases, lambda n: comb(n, 3), lambda n: comb(n, 4) == comb(n, 6), lambda n: comb(n, 3) > comb(n, 2))
+    cases = [(n,) for n in range(2, 60)]
+    return sufficiency(cases, lambda n: n * (n - 1), lambda n: comb(n, 3) == 4 * comb(n, 2), lambda n: comb(n, 5) > comb(n, 4))
 
 
 @ps(115)
 def _():
-    income = F(1040) / (F(12, 10) * F(9, 10) - 1)
-    return income * (F(9, 10) * F(12, 10) - 1)
+    revenue = F(1800) / (F(8, 10) * F(14, 10) - 1)
+    change = revenue * (F(8, 10) * F(125, 100) * F(14, 10) * F(75, 100) - 1)
+    return "$%d more" % change if change > 0 else ("The same" if change == 0 else "$%d less" % -change)
 
 
 @ds(116)
 def _():
-    hours = fracs(1, 20, 2)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda a, b: 1 / (1 / a + 1 / b), lambda a, b: a - b == 8, lambda a, b: 3 / a + 3 / b == 1)
+    values = fracs(1, 40, 2)
+    cases = list(grid(values, values))  # hours taken by A alone and by B alone
+    def together(a, b):
+        return 1 / (1 / a + 1 / b)
+    return sufficiency(cases, together, lambda a, b: a - together(a, b) == 9,
+                       lambda a, b: a - together(a, b) == 9 and b - together(a, b) == 4)
 
 
 @ds(117)
 def _():
-    values = fracs(-8, 8, 2)
+    values = fracs(-5, 5, 5)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x**3 + y**3, lambda x, y: x - y == 2, lambda x, y: x * y == 3 and x > 0)
+    return sufficiency(cases, lambda x, y: x**4 + y**4, lambda x, y: x + y == 4, lambda x, y: x * x + y * y == 10)
 
 
 @ds(118)
@@ -90,40 +94,49 @@ def _():
 
 @ds(121)
 def _():
-    # Students studying exactly one, two and three subjects, and the subject totals they allow.
-    cases = [(e1, e2, 40 - e1 - e2) for e1 in range(41) for e2 in range(41 - e1)]
-    return sufficiency(cases, lambda e1, e2, e3: e3, lambda e1, e2, e3: e1 + 2 * e2 + 3 * e3 == 25 + 20 + 19,
-                       lambda e1, e2, e3: e2 == 16)
+    # The seven regions of the diagram: all three, the three pairs only, and the three subjects only.
+    # Physics has 30 or 28 students, so that cases where (1) fails are there too.
+    cases = []
+    for three, pc, pb, cb in itertools.product(range(0, 21), repeat=4):
+        for physics in (30, 28):
+            p = physics - pc - pb - three
+            c = 25 - pc - cb - three
+            b = 20 - pb - cb - three
+            if min(p, c, b) >= 0 and p + c + b + pc + pb + cb + three == 50:
+                cases.append((physics, p + c + b, three))
+    return sufficiency(cases, lambda physics, one, three: three, lambda physics, one, three: physics == 30,
+                       lambda physics, one, three: one == 35)
 
 
 @ds(122)
 def _():
-    values = fracs(0, 1, 20)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda a, b: a + b - a * b, lambda a, b: a * (1 - b) == F(42, 100),
-                       lambda a, b: a == 2 * b and a * b == F(18, 100))
+    cases = [(r, n) for n in range(2, 120) for r in range(0, n + 1)]
+    return sufficiency(cases, lambda r, n: F(r * (r - 1), n * (n - 1)) > F(1, 2), lambda r, n: F(r, n) > F(2, 3),
+                       lambda r, n: F(r, n) >= F(3, 4) and n >= 5)
 
 
 @ds(123)
 def _():
-    cases = list(grid(fracs(1, 40, 4), [F(1, 2), F(2, 3), 1, F(3, 2), 2, 3]))
-    term = lambda a, r, n: a * r ** (n - 1)  # noqa: E731
-    return sufficiency(cases, lambda a, r: term(a, r, 5), lambda a, r: term(a, r, 3) * term(a, r, 7) == 144,
-                       lambda a, r: term(a, r, 1) * term(a, r, 9) == 144)
+    values = [v for v in fracs(0, 8, 8) if v > 0]
+    cases = [(a, q) for a in values for q in [F(1, 2), F(1), F(2), F(3), F(1, 3), F(3, 2)]]
+    def term(a, q, k):
+        return a * q ** (k - 1)
+    return sufficiency(cases, lambda a, q: term(a, q, 5), lambda a, q: term(a, q, 1) * term(a, q, 9) == 16,
+                       lambda a, q: term(a, q, 4) + term(a, q, 6) == 10 and term(a, q, 5) + term(a, q, 7) == 20)
 
 
 @ds(124)
 def _():
-    cases = [(a, b) for a in range(1, 40) for b in range(1, 40) if math.gcd(a, b) == 1]
-    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a, b) + F(b, a) == F(13, 6), lambda a, b: a + b == 5)
+    cases = [(a, b) for a in range(1, 40) for b in range(1, 40)]
+    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a, b) + F(b, a) == F(5, 2), lambda a, b: a * a + b * b == 20)
 
 
 @ps(125)
 def _():
-    for d in fracs(1, 200, 2):
-        t = d / 15 - F(1, 3)
-        if t > 0 and d / 20 == t - F(1, 6):
-            return d / t
+    for v in range(11, 200):
+        for d in range(10, 2000, 10):
+            if F(d, v) - F(d, v + 10) == 1 and F(d, v - 10) - F(d, v) == F(3, 2):
+                return d
 
 
 @ds(126)
@@ -156,7 +169,7 @@ def _():
 
 @ps(127)
 def _():
-    return sum(1 for x in range(-100, 100) if abs(abs(x - 3) - 5) <= 4)
+    return sum(1 for x in range(-100, 101) if abs(x - 2) + abs(x + 3) + abs(x - 6) < 15)
 
 
 @ps(128)
@@ -168,32 +181,35 @@ def _():
 
 @ps(129)
 def _():
-    return sum(1 for x in range(-5, 44) if (x + 5) * 36 % 48 == 0)
+    return sum(1 for x in range(1, 12) for y in range(1, 9) if 3 * x + 4 * y < 36)
 
 
 @ds(130)
 def _():
-    cases = [(s,) for s in bounded_parts(95, 10, 4, 15)]
-    return sufficiency(cases, lambda s: s[-1], lambda s: len(set(s)) == 10 and s[0] >= 5, lambda s: s[-1] - s[0] == 9)
+    cases = [(s,) for s in itertools.combinations_with_replacement(range(8, 26), 6)]
+    cases = [(s + (98 - sum(s),),) for (s,) in cases if 98 - sum(s) >= s[-1]]
+    return sufficiency(cases, lambda s: s[-1], lambda s: len(set(s)) == 7 and sum(s[-3:]) == 48, lambda s: s[0] == 11)
 
 
 @ds(131)
 def _():
-    values = fracs(-6, 6, 4)
+    values = fracs(-8, 8, 2)
     cases = list(grid(values, values))
-    op = lambda a, b: (a + b) ** 2 - (a - b) ** 2  # noqa: E731
-    return sufficiency(cases, lambda x, y: op(x, y), lambda x, y: op(x, y + 1) == 12, lambda x, y: op(x, y - 1) == 4)
+    return sufficiency(cases, lambda x, y: x * x - x * y, lambda x, y: y * y - y * x == 6, lambda x, y: x - y == 2)
 
 
 @ps(132)
 def _():
-    return sum(1 for n in range(1, 1001) if is_square(12 * n))
+    def is_cube(v):
+        r = round(v ** (1 / 3))
+        return any((r + k) ** 3 == v for k in (-1, 0, 1))
+    return sum(1 for n in range(1, 10000) if is_square(2 * n) and is_cube(3 * n))
 
 
 @ds(133)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 8)]
-    return sufficiency(cases, lambda x: x > 0, lambda x: x * x > 4, lambda x: x**3 < 8 * x)
+    cases = [(x,) for x in fracs(-6, 6, 4)]
+    return sufficiency(cases, lambda x: x > 2, lambda x: x * x > 2 * x, lambda x: x**3 > 4 * x)
 
 
 @ds(134)
@@ -211,15 +227,17 @@ def _():
 
 @ps(136)
 def _():
-    m = next(m for m in range(0, 41) if 80 * m + 45 * (40 - m) == 52 * 40)
-    return F(80 * m + 2 * 73, m + 2) * 1000
+    for b in range(1, 100):
+        for g in range(7, 100):
+            n = b + g
+            if 72 * b + 84 * g == 79 * n and F(79 * n - 540, n - 6) == F(768, 10):
+                return g
 
 
 @ps(137)
 def _():
-    s = 1.0
-    e = s / math.sqrt(3)
-    return e**3 / s**3
+    r = 8 / 4
+    return math.dist((r, r, r), (4, 4, 4)) - r
 
 
 @ps(138)
@@ -229,45 +247,54 @@ def _():
 
 @ds(139)
 def _():
-    speeds = fracs(1, 10, 10)
-    cases = list(grid(speeds, speeds))
-    return sufficiency(cases, lambda a, b: 1000 - 1000 / a * b, lambda a, b: 1000 / a == 200,
-                       lambda a, b: 1200 - 1200 / a * b == 120)
+    speeds = [F(k, 4) for k in range(4, 41)]
+    cases = [(a, b, c) for a in speeds for b in speeds + [a * F(81, 100)] if b < a for c in (a * F(9, 10), a * F(7, 10))]
+    def margin(x, y):
+        return 1000 - 1000 * y / x
+    return sufficiency(cases, lambda a, b, c: margin(a, b), lambda a, b, c: 1000 / a == 200,
+                       lambda a, b, c: margin(a, c) == 100 and margin(c, b) == 100)
 
 
 @ps(140)
 def _():
-    return sum(1 for x in range(1, 200) for y in range(1, 200) if F(1, x) + F(1, y) == F(1, 4))
+    return sum(1 for x in range(-100, 101) for y in range(-100, 101) if x and y and F(1, x) + F(1, y) == F(1, 6))
 
 
 @ds(141)
 def _():
-    values = fracs(-7, 7, 4)
+    values = fracs(-12, 12, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda a, b: a * a + b * b < 25, lambda a, b: abs(a) < 4, lambda a, b: abs(b) < 3)
+    return sufficiency(cases, lambda a, b: a * a + (b - 4) ** 2 < (a - 6) ** 2 + b * b, lambda a, b: a < 1, lambda a, b: b > -1)
 
 
 @ps(142)
 def _():
-    for x in fracs(0, 100, 4):
-        if F(125, 100) * (1 - x / 100) * (1 + x / 100) == F(120, 100):
-            return x
+    for p in range(1, 100):
+        if (1 + F(p, 100)) * (1 + F(2 * p, 100)) == F(132, 100):
+            change = (F(132, 100) * (1 - F(3 * p, 100)) - 1) * 100
+            if change < 0:
+                return "A decrease of %s%%" % float(-change)
+            return "An increase of %s%%" % float(change) if change > 0 else "No change"
 
 
 @ds(143)
 def _():
-    # Lists in increasing order: every list of eight numbers from 0 to 10, and the lists with gaps of 10.
-    cases = [(s,) for s in itertools.combinations_with_replacement(range(0, 11), 8)]
-    cases += [(tuple(range(a, a + 80, 10)),) for a in range(-20, 21)]
-    return sufficiency(cases, lambda s: mean(s) > median(s), lambda s: all(b - a == 10 for a, b in zip(s, s[1:])),
-                       lambda s: s[0] + s[7] == s[3] + s[4])
+    # Lists built from their gaps: every gap pattern with gaps 0 to 3, and every strictly increasing gap pattern up to 9.
+    patterns = list(itertools.product(range(0, 4), repeat=6)) + list(itertools.combinations(range(1, 10), 6))
+    cases = [(tuple(itertools.accumulate((0,) + g)),) for g in patterns]
+    def gaps(s):
+        return [b - a for a, b in zip(s, s[1:])]
+    return sufficiency(cases, lambda s: mean(s) > s[3], lambda s: all(g > 0 for g in gaps(s)) and all(u < v for u, v in zip(gaps(s), gaps(s)[1:])),
+                       lambda s: s[-1] > 2 * s[3])
 
 
 @ds(144)
 def _():
-    cases = [(n,) for n in range(2, 30)]
-    return sufficiency(cases, lambda n: F(comb(n, 2), 2**n), lambda n: 1 - F(1, 2**n) > F(9, 10),
-                       lambda n: F(n, 2**n) <= F(1, 4))
+    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
+    def two(r, b, x, y):
+        return F(x * y, (r + b) * (r + b - 1))
+    return sufficiency(cases, lambda r, b: 2 * two(r, b, r, b), lambda r, b: F(r, r + b) == F(1, 2),
+                       lambda r, b: two(r, b, r, r - 1) < F(1, 5))
 
 
 @ds(145)
