@@ -299,19 +299,23 @@ def _():
 
 @ds(145)
 def _():
-    # Triangles by their angles A and B in degrees (C is the rest) and, for the sides, the law of sines.
-    cases = [(a, b) for a in range(5, 180, 5) for b in range(5, 180, 5) if a + b < 180] + [(F(360, 7), F(180, 7))]
-
-    def sides(a, b):
-        c = 180 - a - b
-        return [math.sin(math.radians(float(x))) for x in (a, b, c)]  # opposite A, B and C
-
-    def longest(a, b):
-        bc, ac, ab = sides(a, b)
-        return ab > bc and ab > ac
-
-    return sufficiency(cases, longest, lambda a, b: a == 2 * b and 180 - a - b == 2 * a,
-                       lambda a, b: sides(a, b)[1] ** 2 + sides(a, b)[0] ** 2 < sides(a, b)[2] ** 2 - 1e-12)
+    # C = (x, y) with A = (0, 0) and B = (8, 0), on a grid of halves above the line AB.
+    points = [(F(i, 2), F(j, 2)) for i in range(-20, 37) for j in range(1, 25)]
+    def angles(x, y):
+        a, b, c = math.dist((x, y), (8, 0)), math.dist((x, y), (0, 0)), 8.0
+        ang_a = math.degrees(math.acos((b * b + c * c - a * a) / (2 * b * c)))
+        ang_b = math.degrees(math.acos((a * a + c * c - b * b) / (2 * a * c)))
+        return ang_a, ang_b, 180 - ang_a - ang_b, a, b
+    cases = [(x, y) for x, y in points]
+    # The triangle of (1) has angles 180/7, 360/7 and 720/7; place C exactly for it too.
+    ang_a, ang_b = math.radians(360 / 7), math.radians(180 / 7)
+    t = 8 * math.sin(ang_b) / math.sin(math.pi - ang_a - ang_b)
+    cases.append((t * math.cos(ang_a), t * math.sin(ang_a)))
+    def seventh(x, y):
+        A, B, C, _, _ = angles(x, y)
+        return abs(C - 2 * A) < 1e-6 and abs(A - 2 * B) < 1e-6
+    return sufficiency(cases, lambda x, y: 8 > max(angles(x, y)[3], angles(x, y)[4]) + 1e-12, seventh,
+                       lambda x, y: math.dist((x, y), (4, 0)) < 4)
 
 
 @ps(146)
@@ -322,55 +326,61 @@ def _():
 
 @ds(147)
 def _():
-    cases = [(k,) for k in range(1, 400)]
-    return sufficiency(cases, lambda k: is_prime(k), lambda k: divisor_count(k**3) == 4, lambda k: k % 2 == 1 and is_prime(k + 2))
+    cases = [(k,) for k in range(1, 200)]
+    return sufficiency(cases, lambda k: is_prime(k), lambda k: (math.factorial(k) + 1) % k == 0,
+                       lambda k: is_prime(k + 2) and is_prime(k + 4))
 
 
 @ds(148)
 def _():
-    cases = [(n,) for n in range(3, 40)]
-    return sufficiency(cases, lambda n: n * (n - 3) // 2, lambda n: (n - 2) * 180 <= 1260,
-                       lambda n: n * (n - 3) // 2 >= 3 * n)
+    cases = [(n,) for n in range(3, 60)]
+    return sufficiency(cases, lambda n: n, lambda n: n * (n - 3) // 2 > 20, lambda n: (n - 2) * 180 < 1400)
 
 
 @ds(149)
 def _():
-    # Hours Ann and Bob each need alone.
-    hours = fracs(1, 40, 5)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda a, b: a < b, lambda a, b: 1 / a + 1 / b == F(1, 6), lambda a, b: a > 10)
+    values = fracs(1, 40, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: a > 6, lambda a, b: 1 / a + 1 / b == F(1, 4), lambda a, b: b > 6)
 
 
 @ps(150)
 def _():
-    rate = F(1, 5) / (30 * 10)  # road per worker-day
-    remaining = 1 - F(1, 5)
-    return remaining / rate / 30 - 30
+    job = F(24 * 12) * 3
+    for extra in range(0, 100):
+        if 24 * 30 + extra * 15 >= job:
+            return extra
 
 
 @ds(151)
 def _():
     cases = []
-    for s in itertools.combinations_with_replacement(range(0, 41, 2), 7):
-        if sum(s) == 140:
-            cases.append((s,))
-    return sufficiency(cases, lambda s: F(sum(s[4:]), 3), lambda s: sum(s[:3]) == 42, lambda s: sum(s[:4]) == 60)
+    for low in itertools.combinations(range(4, 16), 3):
+        for m in range(low[-1] + 1, 24):
+            for high in itertools.combinations(range(m + 1, 40), 2):
+                top = 140 - sum(low) - m - sum(high)
+                if top > high[-1]:
+                    cases.append(low + (m,) + high + (top,))
+    cases = [(c,) for c in cases]
+    return sufficiency(cases, lambda s: mean(s[4:]), lambda s: sum(s[:3]) == 36, lambda s: sum(s[:4]) == 56 and sum(s[3:]) == 104)
 
 
 @ds(152)
 def _():
-    amounts = fracs(1, 20, 2)
-    cases = list(grid(amounts, amounts))
-    return sufficiency(cases, lambda x, y: (30 * x + 60 * y) / (x + y), lambda x, y: x == 2 * y,
-                       lambda x, y: 30 * x == 60 * y)
+    values = [v for v in fracs(0, 12, 4) if v > 0]
+    cases = list(grid(values, values))
+    def conc(x, y):
+        return (F(3, 10) * x + F(6, 10) * y) / (x + y)
+    return sufficiency(cases, conc, lambda x, y: (F(3, 10) * F(3, 2) * x + F(6, 10) * y) / (F(3, 2) * x + y) == F(4, 10),
+                       lambda x, y: (F(3, 10) * x + F(6, 10) * 2 * y) / (x + 2 * y) == F(48, 100))
 
 
 @ds(153)
 def _():
-    speeds = fracs(1, 30, 5)
-    cases = [(b, c) for b in speeds for c in speeds if c < b]
-    return sufficiency(cases, lambda b, c: c, lambda b, c: (b + c) == F(3, 2) * (b - c) and b == 15,
-                       lambda b, c: 36 / (b - c) + 36 / (b + c) == 5)
+    values = fracs(0, 30, 2)
+    cases = [(v, c) for v in values for c in values if 0 < c < v]
+    return sufficiency(cases, lambda v, c: c, lambda v, c: v == 10 and 24 / (v - c) + 24 / (v + c) == 5,
+                       lambda v, c: (v - c) / (v + c) == F(2, 3))
 
 
 @ps(154)
@@ -381,14 +391,16 @@ def _():
 
 @ps(155)
 def _():
-    return next(n for n in range(1, 100) if 100 <= n * (n + 1) // 2 <= 999 and len(set(str(n * (n + 1) // 2))) == 1)
+    return sum(1 for n in range(1, 101) if n * (n + 1) // 2 % 10 == 0)
 
 
 @ps(156)
 def _():
-    for n in range(80, 2001, 80):
-        both = F(1, 10) * F(3, 8) * n
-        if n - (F(3, 8) * n + F(2, 5) * n - both) == 168:
+    for n in range(1, 1000):
+        chess = F(3 * n, 5)
+        both = chess / 3
+        bridge = both / F(3, 4)
+        if all(v.denominator == 1 for v in (chess, both, bridge)) and n - (chess + bridge - both) == 25:
             return n
 
 
@@ -399,23 +411,32 @@ def _():
 
 @ps(158)
 def _():
-    found = [x for x in fracs(-60, 60, 4) if mean([3, 7, x, 12, 15]) == median([3, 7, x, 12, 15])]
-    return sum(found)
+    values = [x for x in fracs(-50, 100, 4) if mean([5, 9, 13, x]) == median([5, 9, 13, x])]
+    return sum(values)
 
 
 @ds(159)
 def _():
-    # Lines through (2, 3) by slope; the vertical line has no slope and is left out.
-    cases = [(m,) for m in fracs(-6, 6, 4) if m != 0]
-    intercept = lambda m: 3 - 2 * m  # noqa: E731
-    return sufficiency(cases, lambda m: m, lambda m: -intercept(m) / m == 2 * intercept(m),
-                       lambda m: intercept(m) != 0)
+    slopes = fracs(-10, 10, 4)
+    cases = [(m,) for m in slopes]  # the line y - 3 = m(x - 2); vertical lines have no equal intercepts and miss the quadrant
+    def intercepts(m):
+        return (2 - F(3) / m if m != 0 else None), 3 - 2 * m
+    def third_quadrant(m):
+        return m > 0 or (m < 0 and 3 - 2 * m < 0)
+    return sufficiency(cases, lambda m: m, lambda m: m != 0 and intercepts(m)[0] == intercepts(m)[1], third_quadrant)
 
 
 @ps(160)
 def _():
-    n = math.factorial(10)
-    return sum(1 for k in range(1, 200) if n % k**3 == 0)
+    n = math.factorial(12)
+    count = 0
+    for a, b, c, d, e in itertools.product(range(11), range(6), range(3), range(2), range(2)):
+        v = 2**a * 3**b * 5**c * 7**d * 11**e
+        assert n % v == 0
+        if v % 10 == 0 and v % 100 != 0:
+            count += 1
+    assert divisor_count(n) == 11 * 6 * 3 * 2 * 2
+    return count
 
 
 @ps(161)
@@ -433,7 +454,7 @@ def _():
 @ds(162)
 def _():
     cases = [(c, t, b) for c in range(0, 61) for t in range(0, 61) for b in range(0, min(c, t) + 1) if c + t - b <= 60]
-    return sufficiency(cases, lambda c, t, b: 60 - (c + t - b), lambda c, t, b: c + t - 2 * b == 40, lambda c, t, b: c == t + 10)
+    return sufficiency(cases, lambda c, t, b: 60 - (c + t - b), lambda c, t, b: c == 2 * t, lambda c, t, b: 3 * b == t)
 
 
 @ds(163)
@@ -444,29 +465,24 @@ def _():
 
 @ps(164)
 def _():
-    start = datetime.datetime(2024, 1, 1, 12, 0)  # a Monday noon
-    assert start.weekday() == 0
-    hours = 12 * 60 / 3
-    end = start + datetime.timedelta(hours=hours)
-    days = (end - start).days
-    name = end.strftime("%A")
-    return ("noon" if end.hour == 12 else "midnight") + " on the %s %d days later" % (name, days)
+    for hours in range(1, 1000):
+        if (2 * hours - (-3 * hours)) % 720 == 0:
+            return hours
 
 
 @ds(165)
 def _():
-    # The angle between the sides 7 and 24 fixes the triangle.
-    cases = [(angle,) for angle in range(1, 180)]
-    third = lambda angle: round(math.sqrt(49 + 576 - 2 * 7 * 24 * math.cos(math.radians(angle))), 9)  # noqa: E731
-    opposite_is_right = lambda angle: angle == 90  # noqa: E731
-    return sufficiency(cases, third, opposite_is_right,
-                       lambda angle: math.isclose(0.5 * 7 * 24 * math.sin(math.radians(angle)), 84))
+    cases = [(x,) for x in [F(k, 4) for k in range(69, 124)] + [F(5, 1) * 5]]
+    def area(x):
+        s = (7 + 24 + x) / 2
+        return math.sqrt(max(0, float(s * (s - 7) * (s - 24) * (s - x))))
+    return sufficiency(cases, lambda x: x, lambda x: x * x == 49 + 576, lambda x: abs(area(x) - 84) < 1e-9)
 
 
 @ds(166)
 def _():
-    cases = [(n,) for n in range(1, 1000)]
-    return sufficiency(cases, lambda n: n % 10, lambda n: n**4 % 10 == 1, lambda n: (n * n + n) % 10 == 0)
+    cases = [(n,) for n in range(1, 300)]
+    return sufficiency(cases, lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: (n * n + n) % 10 == 6)
 
 
 @ds(167)
@@ -477,49 +493,47 @@ def _():
 
 @ps(168)
 def _():
-    return max(x * y for x in range(1, 40) for y in range(1, 40) if 3 * x + 5 * y == 100)
+    return max(x * y for x in range(1, 30) for y in range(1, 51) if 7 * x + 4 * y == 200)
 
 
 @ds(169)
 def _():
-    cases = [(r, b, 30 - r - b) for r in range(1, 29) for b in range(1, 30 - r) if 30 - r - b >= 1]
-    worst = lambda r, b, g: sum(sorted([r, b, g])[1:]) + 1  # noqa: E731
-    return sufficiency(cases, worst, lambda r, b, g: r == 10, lambda r, b, g: b > g)
+    cases = [(r, b, g) for r in range(0, 41) for b in range(0, 41) for g in range(0, 41) if r + b + g == 40 and min(r, b, g) > 0]
+    return sufficiency(cases, lambda r, b, g: max(r, b, g) + 1, lambda r, b, g: r > b > g, lambda r, b, g: g >= 10)
 
 
 @ps(170)
 def _():
-    sides = [(l, w) for l in range(1, 14) for w in range(1, l) if l * l + w * w == 169 and l * w == 60]
-    (l, w), = sides
-    return 2 * (F(5, 4) * l + F(4, 5) * w)
+    for l in fracs(1, 13, 2):
+        for w in fracs(1, 13, 2):
+            if l >= w and l * l + w * w == 169 and l * w == 60:
+                side = (l + w) / 2
+                return float(side * side - l * w)
 
 
 @ds(171)
 def _():
-    cases = [(n,) for n in range(-50, 51)]
-    return sufficiency(cases, lambda n: n, lambda n: n * n - 3 * abs(n) + 2 == 0, lambda n: n**3 - n * n == 4)
+    cases = [(n,) for n in range(-30, 31)]
+    return sufficiency(cases, lambda n: n, lambda n: n * n - 5 * abs(n) + 6 == 0, lambda n: n**4 - 10 * n * n + 9 < 0 and n * n > n + 2)
 
 
 @ds(172)
 def _():
-    values = fracs(-20, 20, 2)
-
-    def term(a1, a2, n):
-        seq = [a1, a2]
-        while len(seq) < n:
-            seq.append(seq[-1] + seq[-2])
-        return seq[n - 1]
-
+    values = fracs(-10, 40, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda a1, a2: term(a1, a2, 8), lambda a1, a2: a1 == 2 and term(a1, a2, 6) == 26,
-                       lambda a1, a2: term(a1, a2, 5) + term(a1, a2, 6) == 42 and term(a1, a2, 6) - term(a1, a2, 5) == 10)
+    def seq(a1, a2):
+        s = [a1, a2]
+        while len(s) < 10:
+            s.append(s[-1] + s[-2])
+        return s
+    return sufficiency(cases, lambda a1, a2: seq(a1, a2)[9], lambda a1, a2: a1 == 1 and seq(a1, a2)[6] == 29,
+                       lambda a1, a2: seq(a1, a2)[7] - seq(a1, a2)[5] == 29 and seq(a1, a2)[8] - seq(a1, a2)[6] == 47)
 
 
 @ds(173)
 def _():
-    cases = list(grid(range(6, 80), range(1, 80)))
-    return sufficiency(cases, lambda a, b: F(30 * a + 40 * b, a + b), lambda a, b: F(30 * a - 5 * 24, a - 5) == 32,
-                       lambda a, b: F(40 * b + 6 * 45, b + 6) == 42)
+    cases = [(a, b) for a in range(1, 120) for b in range(1, 120)]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: F(30 * a + 40 * b, a + b) == 36, lambda a, b: b - a == 10)
 
 
 @ds(174)
