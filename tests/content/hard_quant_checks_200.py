@@ -552,8 +552,9 @@ def _():
 
 @ds(176)
 def _():
-    cases = [(x,) for x in fracs(0, 5, 16) if x > 0]
-    return sufficiency(cases, lambda x: math.sqrt(x) > x, lambda x: x**3 < math.sqrt(x), lambda x: x < 2)
+    cases = [(x,) for x in fracs(0, 6, 16)[1:]]
+    return sufficiency(cases, lambda x: x ** (1 / 3) > math.sqrt(x) + 1e-12, lambda x: x**4 < math.sqrt(x) - 1e-12,
+                       lambda x: math.sqrt(x) + 1 / math.sqrt(x) > 2 + 1e-12)
 
 
 @ds(177)
@@ -571,20 +572,19 @@ def _():
 
 @ds(179)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 12)]
-    return sufficiency(cases, lambda x: x, lambda x: abs(x - 1) == 2 * x + 1, lambda x: x * x + abs(x) == 0)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(x - 4) == 2 * x + 1, lambda x: x + 1 >= 0 and x + 3 == (x + 1) ** 2)
 
 
 @ps(180)
 def _():
-    factor = F(8, 10) * F(13, 10) * F(12, 10) * F(9, 10)
-    change = (factor - 1) * 100
-    return "an increase of %s%%" % (str(float(change)).rstrip("0").rstrip("."))
+    best = max(fracs(40, 75, 4), key=lambda p: (p - 40) * (1500 - 20 * p))
+    return best
 
 
 @ps(181)
 def _():
-    return sum(int(d) for d in str((10**20 - 1) ** 2))
+    return sum(int(c) for c in str(10**25 - 25))
 
 
 @ps(182)
@@ -592,15 +592,16 @@ def _():
     for x in range(-10, 11):
         for y in range(-10, 11):
             for z in range(-10, 11):
-                if F(2) ** x * F(3) ** y * F(5) ** z == F(72, 100000):
+                if F(6) ** x * F(15) ** y * F(10) ** z == F(135, 10000):
                     return x + y + z
 
 
 @ps(183)
 def _():
     count = 0
-    for owners in itertools.product(range(3), repeat=6):
-        if all(owners.count(s) == 2 for s in range(3)) and owners[0] != owners[1]:
+    for owners in itertools.product(range(3), repeat=8):
+        sizes = sorted(owners.count(s) for s in range(3))
+        if sizes == [2, 2, 4]:
             count += 1
     return count
 
@@ -615,10 +616,15 @@ def _():
 
 @ps(185)
 def _():
-    for minutes in range(0, 8 * 60 + 1):
-        if 8 * (F(1, 10) + F(1, 15)) - F(minutes, 60) / 20 == 1:
-            hour, minute = divmod(12 * 60 + minutes, 60)
-            return "%d:%02d p.m." % (hour - 12, minute)
+    level, hours = F(0), F(0)
+    step = F(1, 4)
+    while level < F(1, 2):
+        level += step * (F(1, 6) - F(1, 12))
+        hours += step
+    while level < 1:
+        level += step * (F(1, 9) - F(1, 12))
+        hours += step
+    return hours
 
 
 @ps(186)
@@ -655,7 +661,12 @@ def _():
 
 @ps(190)
 def _():
-    return next(v for v in fracs(41, 200, 2) if 3 / (2 / F(40) + 1 / v) == 48)
+    t = F(1)
+    distance = 60 * t
+    done, used = 50 * t / 2, t / 2
+    done, used = done + distance / 4, used + (distance / 4) / 75
+    speed = (distance - done) / (t - used)
+    return '%d %s' % (speed // 1, speed - speed // 1)
 
 
 @ps(191)
@@ -673,46 +684,42 @@ def _():
 
 @ds(193)
 def _():
-    cases = list(grid(range(1, 60), range(1, 60)))
-    return sufficiency(cases, lambda x, y: x, lambda x, y: x * x - y * y == 33, lambda x, y: 20 % y == 0)
+    cases = [(x, y) for x in range(1, 120) for y in range(1, 120)]
+    cubes = {k**3 for k in range(1, 6)}
+    return sufficiency(cases, lambda x, y: x, lambda x, y: x * x - y * y == 105, lambda x, y: y in cubes)
 
 
 @ds(194)
 def _():
-    # Lines through (3, 2) by their slope m: y-intercept 2 - 3m, x-intercept 3 - 2/m.
-    cases = [(m,) for m in fracs(-10, 10, 12) if m != 0 and 2 - 3 * m != 0]
-    def intercepts(m):
-        return 3 - 2 / m, 2 - 3 * m
-    return sufficiency(cases, lambda m: abs(intercepts(m)[0] * intercepts(m)[1]) / 2,
-                       lambda m: intercepts(m)[0] == 2 * intercepts(m)[1], lambda m: m < 0)
+    cases = [(k,) for k in fracs(0, 6, 8)[1:]]
+    def area(k):
+        return (4 + 3 / k) * (3 + 4 * k) / 2
+    return sufficiency(cases, area, lambda k: 4 + 3 / k == 2 * (3 + 4 * k), lambda k: area(k) < 30)
 
 
 @ps(195)
 def _():
-    roots = [x for x in fracs(-20, 20, 4) if abs(x * x - 4) == abs(x) + 2]
-    return len(roots)
+    return sum(1 for x in fracs(-20, 20, 12) if abs(x * x - 2 * x - 3) == x + 1)
 
 
 @ds(196)
 def _():
-    cases = [(n,) for n in range(1, 500)]
-    return sufficiency(cases, lambda n: pow(7, n, 10), lambda n: n % 6 == 3, lambda n: n**3 % 6 == 3)
+    cases = [(n,) for n in range(1, 300)]
+    return sufficiency(cases, lambda n: (3**n + 7**n) % 10, lambda n: n % 2 == 0, lambda n: n * n % 12 == 4)
 
 
 @ps(197)
 def _():
-    x = math.sqrt(5) + 2
-    return x * x + 1 / (x * x)
+    x = math.sqrt(3) + math.sqrt(2)
+    return x**3 + 1 / x**3
 
 
 @ps(198)
 def _():
     best = 0
-    for a in range(1, 360):
-        for b in range(a + 1, 360 - a):
-            c = 360 - a - b
-            if c > b:
-                best = max(best, math.gcd(math.gcd(a, b), c))
+    for g in range(1, 2001):
+        if 2000 % g == 0 and 2000 // g >= 15:
+            best = g
     return best
 
 
@@ -731,22 +738,22 @@ def _():
 
 @ps(201)
 def _():
-    milk, water = F(30), F(10)
-    milk, water = milk * F(32, 40), water * F(32, 40) + 8
-    return 3 * water - milk
+    for x in fracs(0, 40, 3):
+        if 30 - F(3, 4) * x == 20:
+            return '%d %s' % (x // 1, x - x // 1)
 
 
 @ps(202)
 def _():
-    shares = {"sales": (F(5, 10), F(1, 10)), "engineering": (F(3, 10), F(4, 10)), "support": (F(2, 10), F(25, 100))}
-    remote = {k: a * b for k, (a, b) in shares.items()}
-    return remote["engineering"] / sum(remote.values())
+    speakers = {"sales": F(50) * F(10, 100), "engineering": F(30) * F(40, 100), "support": F(20) * F(25, 100)}
+    return speakers["engineering"] / sum(speakers.values())
 
 
 @ps(203)
 def _():
-    rolls = [(a, b) for a in range(1, 7) for b in range(1, 7) if 6 in (a, b)]
-    return F(sum(1 for a, b in rolls if a + b >= 10), len(rolls))
+    rolls = [r for r in itertools.product(range(1, 7), repeat=3) if len(set(r)) == 3]
+    good = [r for r in rolls if any(r[i] == r[(i + 1) % 3] + r[(i + 2) % 3] for i in range(3))]
+    return F(len(good), len(rolls))
 
 
 @ps(204)
@@ -774,35 +781,35 @@ def _():
 @ps(207)
 def _():
     for k in fracs(-20, 20, 4):
-        disc = 25 - 4 * k
-        if disc >= 0:
-            r = (5 + math.sqrt(disc)) / 2
-            s = (5 - math.sqrt(disc)) / 2
-            if math.isclose(r * r + s * s, 13):
-                return r**3 + s**3
+        d = 36 - 4 * k  # the square of the difference of the roots
+        if d == 8:
+            r, s = (6 + math.sqrt(d)) / 2, (6 - math.sqrt(d)) / 2
+            return 1 / r**2 + 1 / s**2
 
 
 @ds(208)
 def _():
-    sides = fracs(1, 40, 2)
-    cases = list(grid(sides, sides))
-    return sufficiency(cases, lambda L, W: L * W, lambda L, W: L == W + 3 and (L + 2) * (W + 2) - L * W == 46,
-                       lambda L, W: L * L + W * W == 225 and L == W + 3)
+    values = fracs(1, 30, 2)
+    cases = [(l, w) for l in values for w in values if l >= w]
+    return sufficiency(cases, lambda l, w: l * w, lambda l, w: l - w == 4 and (l + 4) * (w + 4) - l * w == 112,
+                       lambda l, w: 2 * (l + w) == 48 and l * l + w * w == 296)
 
 
 @ds(209)
 def _():
-    rates = [F(1, k) for k in range(1, 40)] + [F(2, k) for k in range(3, 40, 2)]
-    cases = list(grid(rates, rates))
-    return sufficiency(cases, lambda a, b: 1 / a, lambda a, b: a == 2 * b,
-                       lambda a, b: 2 * a + 6 * b == 1 and 4 * a + 2 * b == 1)
+    values = fracs(0, 1, 60)[1:]
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: 1 / a, lambda a, b: a + b == F(1, 4), lambda a, b: 5 * a + 2 * b == 1 and 3 * a + 6 * b == 1)
 
 
 @ps(210)
 def _():
-    total = 20 * 70
-    highest = total - 19 * 69
-    return total - 18 * 71 - highest
+    # A list that fits: the shared number m, seven numbers below it and four above.
+    for m in range(0, 100):
+        low = 168 - m
+        high = 225 - m
+        if 12 * 30 == low + m + high and low <= 7 * m and high >= 4 * m:
+            return m
 
 
 @ps(211)
