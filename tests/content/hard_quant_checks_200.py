@@ -828,9 +828,10 @@ def _():
 
 @ps(213)
 def _():
-    up, down = F(10), F(30)
-    hours = 12 / up + 18 / down + 18 / up + 12 / down
-    return 60 / hours
+    for u in fracs(1, 40, 2):
+        for d in fracs(1, 40, 2):
+            if 12 / u + 18 / d == F(21, 10) and 18 / u + 12 / d == F(24, 10):
+                return u
 
 
 @ps(214)
@@ -854,31 +855,44 @@ def _():
 
 @ps(216)
 def _():
-    op = lambda a, b: a + b + a * b  # noqa: E731
-    return next(x for x in fracs(-10, 20, 6) if op(op(x, 2), 3) == 47)
+    def club(a, b):
+        return a * b / (a + b)
+    for x in fracs(1, 40, 5):
+        if club(club(x, 2), club(x, 3)) == 1:
+            return x
 
 
 @ps(217)
 def _():
-    rows = list(itertools.permutations("ABCxyz"))
-    good = sum(1 for r in rows if r.index("B") == r.index("A") + 1 and r.index("C") > r.index("B"))
-    return F(good, len(rows))
+    good = 0
+    for p in itertools.permutations(range(7)):
+        a, b, c = p.index(0), p.index(1), p.index(2)
+        if abs(a - b) == 1 and abs(a - c) != 1:
+            good += 1
+    return F(good, math.factorial(7))
 
 
 @ps(218)
 def _():
-    pairs = {"AB": F(1, 6), "BC": F(1, 10), "AC": F(2, 15)}
-    total = sum(pairs.values()) / 2
-    a, b = total - pairs["BC"], total - pairs["AC"]
-    done = 2 * total + (a + b)
-    return (1 - done) / a
+    for b in fracs(1, 100, 2):
+        if F(4, 12) + 15 * F(4, 5) / b == 1:
+            a_rate = F(1, 12) - 1 / b
+            return 1 / a_rate
 
 
 @ds(219)
 def _():
-    cases = [(n,) for n in divisors(2**20 - 1) if n > 1]
-    biggest = lambda n: max(p for p in divisors(n) if is_prime(p))  # noqa: E731
-    return sufficiency(cases, biggest, lambda n: n == 2**10 - 1, lambda n: (2**20 - 1) % n == 0)
+    def largest_prime(n):
+        best, p = 1, 2
+        while p * p <= n:
+            while n % p == 0:
+                best, n = p, n // p
+            p += 1
+        return max(best, n) if n > 1 else best
+    big = 2**24 - 1
+    odd_divisors = [d for d in range(1, 4097) if big % d == 0] + [big // d for d in range(1, 4097) if big % d == 0]
+    cases = [(n,) for n in sorted(set(odd_divisors + list(range(2, 5000)))) if n > 1]
+    return sufficiency(cases, largest_prime, lambda n: n == 4**6 - 1, lambda n: n % 2 == 1 and big % n == 0)
 
 
 @ps(220)
@@ -931,8 +945,11 @@ def _():
 
 @ds(224)
 def _():
-    cases = list(grid(range(5, 121, 5), range(5, 121, 5)))
-    return sufficiency(cases, lambda a, b: F(120, a + b) < F(3, 2), lambda a, b: a == 50, lambda a, b: b > 30)
+    speeds = range(1, 41)
+    cases = [(a, b, t) for a in speeds for b in speeds for t in (F(3), F(4), F(6), F(8))]
+    def distance(a, b, t):
+        return (a + b) * t
+    return sufficiency(cases, distance, lambda a, b, t: b * t == 4 * a and a * t == 9 * b, lambda a, b, t: a - b == 5)
 
 
 @ds(225)
@@ -957,10 +974,8 @@ def _():
 
 @ps(227)
 def _():
-    for x in fracs(-20, 20, 4):
-        y = 2 * x
-        if (x - 1) ** 2 + (y - 7) ** 2 == (x - 5) ** 2 + (y - 1) ** 2:
-            return y
+    best = min(fracs(-10, 20, 100), key=lambda x: math.hypot(float(x) - 1, 1) + math.hypot(float(x) - 7, 5))
+    return best
 
 
 @ps(228)
@@ -993,9 +1008,11 @@ def _():
 
 @ps(232)
 def _():
-    length = F(1)
-    walk_plus, walk_minus = length / 30, length / 90
-    return length / ((walk_plus - walk_minus) / 2)
+    # Take the walkway's length as 1; p is Pat's walking speed and w the walkway's.
+    for w in fracs(0, 1, 720):
+        p = F(1, 30) - w
+        if p - w == F(1, 120):
+            return 1 / w - 30
 
 
 @ps(233)
@@ -1005,24 +1022,36 @@ def _():
 
 @ds(234)
 def _():
-    cases = list(grid(fracs(-10, 10, 2), [F(k, 2) for k in range(-8, 9)]))
-    term = lambda a, r, n: a * r ** (n - 1)  # noqa: E731
-    return sufficiency(cases, lambda a, r: term(a, r, 4), lambda a, r: a == 3,
-                       lambda a, r: term(a, r, 2) == 6 and term(a, r, 6) == 96)
+    values = fracs(-6, 6, 2)
+    cases = [(a, r) for a in values for r in values if a != 0]
+    def term(a, r, k):
+        return a * r ** (k - 1)
+    return sufficiency(cases, lambda a, r: term(a, r, 4), lambda a, r: a == 3 and a + a * r + a * r * r == 21,
+                       lambda a, r: term(a, r, 2) == 6 and term(a, r, 5) == 48)
 
 
 @ds(235)
 def _():
-    # Lines y = m x + c, not vertical and not horizontal.
-    cases = [(m, c) for m in fracs(-6, 6, 4) for c in fracs(-12, 12, 4) if m != 0]
-    third = lambda m, c: any(m * x + c < 0 for x in (-1000, F(-1, 1000)))  # noqa: E731
-    return sufficiency(cases, third, lambda m, c: c != 0 and (-c / m) * c > 0, lambda m, c: 2 * m + c == 3)
+    # Lines x/a + y/b = 1 with both intercepts nonzero, lines through the origin, and horizontal and vertical lines.
+    values = [v for v in fracs(-5, 5, 2) if v != 0]
+    cases = [("both", a, b) for a in values for b in values]
+    cases += [("horizontal", None, b) for b in values] + [("vertical", a, None) for a in values]
+    def third(kind, a, b):
+        if kind == "horizontal":
+            return b < 0
+        if kind == "vertical":
+            return a < 0
+        return a < 0 or b < 0
+    return sufficiency(cases, third, lambda kind, a, b: a is not None and a > 0 and kind != "horizontal",
+                       lambda kind, a, b: b is not None and b > 0 and kind != "vertical")
 
 
 @ps(236)
 def _():
-    n = next(n for n in range(3, 100) if F(180 * (n - 2), n) == 156)
-    return n * (n - 3) // 2
+    for n in range(3, 100):
+        interior = F(180 * (n - 2), n)
+        if interior / (180 - interior) == F(13, 2):
+            return n * (n - 3) // 2
 
 
 @ps(237)
@@ -1054,22 +1083,26 @@ def _():
 
 @ds(240)
 def _():
-    prices = fracs(0, 8, 5)
-    cases = [(p, n) for p in prices for n in prices if p > 0 and n > 0]
-    return sufficiency(cases, lambda p, n: 3 * p + 2 * n, lambda p, n: 5 * p + 4 * n == 22,
-                       lambda p, n: 10 * p + 8 * n == 44)
+    values = fracs(0, 12, 12)[1:]
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda p, n: 3 * p + 2 * n > 14, lambda p, n: 4 * p + 3 * n == 19, lambda p, n: 2 * p + n < 10)
 
 
 @ds(241)
 def _():
-    cases = [(x,) for x in fracs(-20, 40, 2)]
-    return sufficiency(cases, lambda x: statistics.pstdev([2, 2, 14, 14, x]) > 6, lambda x: x == 8, lambda x: x > 0)
+    cases = [(x,) for x in fracs(-20, 60, 4)]
+    def sd_above_6(x):
+        values = [4, 4, 16, 16, x]
+        m = mean(values)
+        return sum((v - m) ** 2 for v in values) / 5 > 36
+    return sufficiency(cases, sd_above_6, lambda x: 4 <= x <= 16, lambda x: x > 0)
 
 
 @ds(242)
 def _():
-    cases = [(k,) for k in range(0, 11)]
-    return sufficiency(cases, lambda k: comb(10, k), lambda k: k < 5, lambda k: comb(10, k) == comb(10, k + 4))
+    cases = [(n, k) for n in range(1, 40) for k in range(0, n + 1)]
+    return sufficiency(cases, lambda n, k: comb(n, k), lambda n, k: n == 10,
+                       lambda n, k: comb(n, k) == comb(n, k + 2) and comb(n, k + 1) == 252)
 
 
 @ds(243)
@@ -1080,7 +1113,9 @@ def _():
 
 @ps(244)
 def _():
-    return next(n for n in range(6, 200) if (n - 5) * (F(600, n) + 6) - 600 == 50)
+    for n in range(4, 200):
+        if F(360, n - 3) - F(360, n) == 6:
+            return F(360, n - 3)
 
 
 @ps(245)
@@ -1102,9 +1137,15 @@ def _():
 
 @ds(246)
 def _():
-    # The square of the radius; an inscribed equilateral triangle has side r sqrt(3) and area 3 sqrt(3) r^2 / 4.
-    cases = [(R,) for R in fracs(1, 100, 4)]
-    return sufficiency(cases, lambda R: R, lambda R: R == 4**2 + 3**2, lambda R: 3 * R / 4 == F(75, 4))
+    halves = [F(k, 2) for k in range(1, 21)]
+    cases = [(r,) for r in halves]
+    def chords_fit(r):
+        d1, d2 = r * r - 9, r * r - 16  # squared distances of the chords of lengths 6 and 8
+        if d2 < 0:
+            return False
+        a, b = math.sqrt(d1), math.sqrt(d2)
+        return math.isclose(a + b, 7) or math.isclose(abs(a - b), 7)
+    return sufficiency(cases, lambda r: r * r, chords_fit, lambda r: 2 * r * r == 50)
 
 
 @ds(247)
@@ -1117,11 +1158,12 @@ def _():
 
 @ds(248)
 def _():
-    # A's speed, B's speed and B's start in hours after noon; the meeting is when both have gone as far.
-    cases = [(a, b, s) for a in range(20, 80, 10) for b in range(30, 120, 10) if b > a for s in fracs(0, 4, 2) if s > 0]
-    meet = lambda a, b, s: b * s / (b - a)  # noqa: E731  (hours after noon)
-    return sufficiency(cases, meet, lambda a, b, s: s == 1 and meet(a, b, s) - s == F(3, 4) * meet(a, b, s),
-                       lambda a, b, s: b == a + 20)
+    cases = [(a, b) for a in range(10, 121) for b in range(10, 161) if b > a]
+    def overtakes(a, b):
+        return 13 + F(a, b - a)  # hours after midnight: the gap of a kilometers at 1 p.m. closes at b - a
+    def gap(a, b, hour):
+        return a * (hour - 12) - b * (hour - 13)
+    return sufficiency(cases, overtakes, lambda a, b: gap(a, b, 15) == 40 and gap(a, b, 17) == 20, lambda a, b: b - a == 10)
 
 
 @ps(249)
