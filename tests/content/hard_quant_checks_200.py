@@ -1175,27 +1175,26 @@ def _():
 @ds(250)
 def _():
     cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: abs(x) == 5,
-                       lambda x: x + 4 >= 0 and x - 2 >= 0 and x + 4 == (x - 2) ** 2)
+    return sufficiency(cases, lambda x: x, lambda x: x * x == abs(x) and x != 0, lambda x: x + 2 >= 0 and 2 * x + 7 == (x + 2) ** 2)
 
 
 @ps(251)
 def _():
-    return next(n for n in range(1, 10000) if n % 3 == 2 and n % 4 == 3 and n % 5 == 4 and n % 6 == 5 and n % 7 == 0)
+    return next(n for n in range(2, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 3)
 
 
 @ps(252)
 def _():
-    return sum(1 for x in range(1, 21) if mean([3, 7, 8, 12, x]) > median([3, 7, 8, 12, x]))
+    return sum(1 for x in range(1, 31) if mean([2, 5, 9, 14, x]) > median([2, 5, 9, 14, x]))
 
 
 @ps(253)
 def _():
-    digits, page = 0, 0
-    while digits < 1392:
+    total, page = 0, 0
+    while total < 2989:
         page += 1
-        digits += len(str(page))
-    assert digits == 1392
+        total += len(str(page))
+    assert total == 2989
     return page
 
 
@@ -1209,18 +1208,22 @@ def _():
 
 @ps(255)
 def _():
-    return min(sum(abs(x - k) for k in range(1, 11)) for x in fracs(0, 11, 4))
+    return min(abs(x - 1) + abs(x - 4) + abs(x - 9) + abs(2 * x - 16) for x in fracs(-10, 30, 4))
 
 
 @ps(256)
 def _():
-    A, B, C = (0, 0), (8, 0), (2, 6)
-    for k in range(0, 301):
-        t = F(k, 300)
-        D = (B[0] + t * (C[0] - B[0]), B[1] + t * (C[1] - B[1]))
-        area = lambda p, q, r: abs((q[0] - p[0]) * (r[1] - p[1]) - (r[0] - p[0]) * (q[1] - p[1])) / 2  # noqa: E731
-        if area(A, B, D) == 2 * area(A, D, C):
-            return math.hypot(D[0], D[1])
+    def right_area(k):
+        # The part of the triangle with x >= k, for 2 <= k <= 8, where the top edge is y = 8 - x.
+        return (8 - k) ** 2 / 2
+    lo, hi = 2.0, 8.0
+    for _ in range(200):
+        mid = (lo + hi) / 2
+        if right_area(mid) > 12:
+            lo = mid
+        else:
+            hi = mid
+    return lo
 
 
 @ds(257)
@@ -1236,8 +1239,12 @@ def _():
 
 @ps(259)
 def _():
-    estate = F(48000) / (F(2, 3) - F(3, 5) * F(2, 3))
-    return F(3, 5) * F(2, 3) * estate / 4
+    for estate in range(1000, 1000001, 1000):
+        left = F(estate) * F(3, 4)
+        left -= left * F(2, 5)
+        left -= left * F(1, 3)
+        if left == 72000:
+            return estate // 4
 
 
 @ds(260)
@@ -1262,16 +1269,24 @@ def _():
 
 @ps(263)
 def _():
-    x = (math.sqrt(5) + math.sqrt(3)) / (math.sqrt(5) - math.sqrt(3))
-    return x * x + 1 / (x * x)
+    x = (math.sqrt(7) + math.sqrt(5)) / (math.sqrt(7) - math.sqrt(5))
+    return round(x**3 + 1 / x**3, 6)
 
 
 @ps(264)
 def _():
-    a = 12 + math.sqrt(72)
-    b = 24 - a
-    assert math.isclose(1 / a + 1 / b, 1 / 3)
-    return a * a + b * b
+    # a and b are the roots of t^2 - S t + P = 0 with P = ab; search S and P and confirm with the roots.
+    for p in range(-1000, 1001):
+        if p == 0:
+            continue
+        s = F(p, 4)
+        if s * s - 2 * p != F(5, 72) * p * p:
+            continue
+        d = s * s - 4 * p
+        if d >= 0:
+            a, b = (float(s) + math.sqrt(d)) / 2, (float(s) - math.sqrt(d)) / 2
+            assert math.isclose(1 / a + 1 / b, 1 / 4) and math.isclose(1 / a**2 + 1 / b**2, 5 / 72)
+            return s
 
 
 @ds(265)
@@ -1289,9 +1304,9 @@ def _():
 
 @ds(267)
 def _():
-    cases = list(grid(range(1, 200), range(1, 40)))  # pencils, students
-    return sufficiency(cases, lambda p, s: p, lambda p, s: p == 5 * s + 10 and p == 7 * (s - 1) + 3,
-                       lambda p, s: p % 9 == 0 and 40 < p < 50)
+    cases = [(p, n) for p in range(1, 200) for n in range(1, 60)]
+    return sufficiency(cases, lambda p, n: p, lambda p, n: p == 5 * n + 10 and p == 7 * n - 4,
+                       lambda p, n: p % 2 == 1 and p % 9 == 0 and 30 < p < 60)
 
 
 @ps(268)
@@ -1369,17 +1384,21 @@ def _():
 
 @ds(277)
 def _():
-    cases = list(grid(range(1, 8), range(0, 15)))
-    return sufficiency(cases, lambda r, b: math.factorial(b + 1) * math.factorial(r), lambda r, b: b == 2 * r,
-                       lambda r, b: math.factorial(r) == 6)
+    def orders(r, b):
+        # Red books are 0 .. r - 1 and blue books r .. r + b - 1, all different.
+        return sum(1 for p in itertools.permutations(range(r + b)) if all(not (x < r and y < r) for x, y in zip(p, p[1:])))
+    cases = [(r, b) for r in range(0, 8) for b in range(0, 8) if 0 < r + b <= 7]
+    return sufficiency(cases, orders, lambda r, b: r + b == 7, lambda r, b: r == 3)
 
 
 @ds(278)
 def _():
-    cases = [(k,) for k in range(2, 200)]
-    term = lambda n: F(1, n * (n + 1))  # noqa: E731
+    cases = [(k,) for k in range(1, 200)]
+    def term(n):
+        return F(1, n * (n + 2))
     return sufficiency(cases, lambda k: sum(term(n) for n in range(1, k + 1)),
-                       lambda k: term(k) < F(1, 100) < term(k - 1), lambda k: sum(term(n) for n in range(1, k + 1)) > F(9, 10))
+                       lambda k: term(k) < F(1, 60) and (k == 1 or term(k - 1) > F(1, 60)),
+                       lambda k: sum(term(n) for n in range(1, k + 1)) < F(3, 4))
 
 
 @ps(279)
@@ -1395,10 +1414,9 @@ def _():
 
 @ds(280)
 def _():
-    # Women, women with a degree, and employees with a degree.
-    cases = [(w, g, d) for w in range(0, 201, 5) for g in range(0, w + 1) for d in range(0, 201, 10) if g <= d and d - g <= 200 - w]
-    return sufficiency(cases, lambda w, g, d: w - g, lambda w, g, d: 200 - w == 120 and d == 90,
-                       lambda w, g, d: 4 * g == w and (w - g) - g == 40)
+    cases = [(w, wd, md) for w in range(0, 201) for wd in range(0, w + 1, 1) for md in range(0, 201 - w, 5)]
+    return sufficiency(cases, lambda w, wd, md: w - wd, lambda w, wd, md: w == 120 and wd + md == 108,
+                       lambda w, wd, md: 10 * wd == 4 * w and 100 * md == 75 * (200 - w) and wd + md == 108)
 
 
 @ps(281)
@@ -1417,8 +1435,10 @@ def _():
 @ds(283)
 def _():
     cases = [(x,) for x in fracs(-6, 6, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: math.isclose(4.0**x - 2.0 ** (x + 1) - 8, 0, abs_tol=1e-12),
-                       lambda x: x**3 - 2 * x * x + x - 2 == 0)
+    def two(x):
+        return 2 ** float(x)
+    return sufficiency(cases, lambda x: x, lambda x: math.isclose(two(x) ** 2 - 2 * two(x) - 8, 0, abs_tol=1e-9),
+                       lambda x: math.isclose(2 * two(x) + 8 * two(x), 40))
 
 
 @ds(284)
@@ -1447,8 +1467,11 @@ def _():
 
 @ds(288)
 def _():
-    cases = list(grid(fracs(1, 20, 2), fracs(1, 60, 2)))
-    return sufficiency(cases, lambda r, h: r * r * h, lambda r, h: h == 2 * r, lambda r, h: r * r + r * h == 27)
+    halves = [F(k, 2) for k in range(1, 41)]
+    cases = [(r, l) for r in halves for l in halves if l > r]
+    def volume(r, l):
+        return round(math.pi * float(r * r) * math.sqrt(float(l * l - r * r)) / 3, 9)
+    return sufficiency(cases, volume, lambda r, l: l == 10, lambda r, l: r * l == 60)
 
 
 @ds(289)
@@ -1480,8 +1503,10 @@ def _():
 
 @ps(293)
 def _():
-    n = next(n for n in range(0, 61) if 40 + 30 - 3 * n + n == 60)
-    return F(3 * n, 30)
+    for b in range(0, 46):
+        n = 80 - (50 + 45 - b)
+        if n >= 0 and b == 4 * n:
+            return F(b, 45)
 
 
 @ds(294)
@@ -1492,12 +1517,16 @@ def _():
 
 @ps(295)
 def _():
-    return next(x for x in fracs(0, 20, 4) if (20 + 2 * x) * (30 + 2 * x) == 2 * 20 * 30)
+    for x in fracs(0, 20, 4):
+        if (10 + 2 * x) * (20 + 2 * x) - 200 == 216:
+            return 2 * ((10 + 2 * x) + (20 + 2 * x))
 
 
 @ps(296)
 def _():
-    return next(x for x in fracs(0, 20, 4) if 20 * (1 - x / 20) ** 2 == 5)
+    for x in fracs(0, 20, 10):
+        if ((20 - x) / 20) ** 2 == F(64, 100):
+            return x
 
 
 @ps(297)
@@ -1507,10 +1536,10 @@ def _():
 
 @ps(298)
 def _():
-    for r in fracs(1, 10, 4):
-        a = 4 / (1 + r)
-        if a * (1 + r + r**2 + r**3) == 40:
-            return a * r**4
+    for a in fracs(0, 20, 4)[1:]:
+        for r in fracs(0, 10, 4)[1:]:
+            if a * (1 + r + r * r) == 13 and a * r**3 * (1 + r + r * r) == 351:
+                return a * r**4
 
 
 @ds(299)
@@ -1540,12 +1569,12 @@ def _():
         if not people:
             yield []
             return
-        first, rest = people[0], people[1:]
-        for k, other in enumerate(rest):
-            for more in pairings(rest[:k] + rest[k + 1:]):
-                yield [(first, other)] + more
-
-    return sum(1 for p in pairings(list("AB123456")) if ("A", "B") not in p)
+        first = people[0]
+        for k in range(1, len(people)):
+            rest = people[1:k] + people[k + 1:]
+            for p in pairings(rest):
+                yield [(first, people[k])] + p
+    return sum(1 for p in pairings(list(range(10))) if not any(set(pair) <= {0, 1, 2} for pair in p))
 
 
 @ps(303)
