@@ -16,7 +16,8 @@ def _():
 
 @ps(B, 3)
 def _():
-    return next(a * (5 - a) for a in grid(-10, 10, F(1, 2)) if a**3 + (5 - a) ** 3 == 35)
+    x = (3 + math.sqrt(5)) / 2
+    return round(x**5 + x**-5, 9)
 
 
 @ps(B, 4)
@@ -32,10 +33,10 @@ def _():
 
 @ps(B, 6)
 def _():
-    for a in grid(0, 17, F(1, 2)):
-        b = 17 - a
-        if a * a + b * b == 169:
-            return math.pi * 6.5**2 - a * b
+    side_square, side_triangle = F(3), F(4)
+    p = side_square**2 / 2
+    q = side_triangle**2 / 3
+    return p / q
 
 
 @ps(B, 7)
@@ -50,11 +51,10 @@ def _():
 
 @ps(B, 9)
 def _():
-    from statistics import median
-    values = [5, 10, 12, 15, 18, 22, 25, 28, 45]
-    assert sum(values) == 180 and median(values) == 18
-    new = [values[0] - 9] + values[1:-1] + [values[-1] + 27]
-    return "%s and %s" % (F(sum(new), 9), median(new))
+    total = 7 * 12
+    largest = (16 * 7) - total
+    smallest = (13 * 7) - total
+    return largest - smallest
 
 
 @ps(B, 10)
@@ -69,8 +69,7 @@ def _():
 
 @ps(B, 12)
 def _():
-    x = next(x for x in range(1, 100) if (1 + F(x, 100)) * (1 - F(x, 100)) == F(96, 100))
-    return ((1 + F(x, 100)) * (1 - F(x, 100)) * (1 + F(2 * x, 100)) - 1) * 100
+    return next(x for x in range(1, 100) if F(125, 100) * (1 - F(x, 100)) * (1 + F(x, 100)) == F(12, 10))
 
 
 @ps(B, 13)
@@ -86,7 +85,9 @@ def _():
 
 @ps(B, 15)
 def _():
-    return next(5 * k for k in range(1, 1000) if 3 * (3 * k + 30) == 2 * (5 * k + 10))
+    k = next(k for k in range(1, 100) if 5 * k - 12 == 3 * k + 4)
+    r = F(5 * k, 3 * k + 12)
+    return '%d : %d' % (r.numerator, r.denominator)
 
 
 @ps(B, 16)
@@ -101,7 +102,7 @@ def _():
 
 @ps(B, 18)
 def _():
-    return next(x for x in grid(0, 30, F(1, 2)) if (20 * F(52, 10) + 7 * x) / (20 + x) == F(55, 10))
+    return next(y for y in grid(0, 30, F(1, 2)) if 30 * F(76, 10) - F(76, 10) * y + 10 * y == 30 * 8)
 
 
 @ps(B, 19)
@@ -116,7 +117,8 @@ def _():
 
 @ps(B, 21)
 def _():
-    return sum(x for x in range(-10, 11) if F(9) ** x - 12 * F(3) ** x + 27 == 0)
+    roots = {x for x in grid(-10, 10, F(1, 4)) if x != 0 and abs(x) ** (x * x - x - 2) == 1}
+    return sum(roots)
 
 
 @ps(B, 22)
@@ -134,9 +136,9 @@ def _():
 @ps(B, 24)
 def _():
     ks = set()
-    for r in range(-20, 21):
-        for s in range(-20, 21):
-            if r != s and r * s == 16:
+    for r in range(-40, 41):
+        for s in range(-40, 41):
+            if r * s == -36:
                 ks.add(-(r + s))
     return len(ks)
 
@@ -155,7 +157,8 @@ def _():
 def _():
     ana = F(1, 4)
     ben = 1 / F(24, 10) - ana
-    cal = (1 - (ana + ben)) - ana
+    left = 1 - (ana + ben) - ana / 2
+    cal = left - ana
     return 1 / cal
 
 
@@ -190,10 +193,12 @@ def _():
 
 @ps(B, 33)
 def _():
-    for b in range(1, 200):
-        a, c = F(3, 4) * b, F(5, 2) * b
-        if c - a == 35:
-            return a + b + c
+    for a in grid(1, 100, F(1, 2)):
+        b = a * F(4, 3)
+        c = b * F(7, 6)
+        d = c * F(15, 14)
+        if d - a == 33:
+            return a + b + c + d
 
 
 @ps(B, 34)
@@ -209,7 +214,10 @@ def _():
 
 @ps(B, 36)
 def _():
-    return next(n for n in range(15, 1000, 15) if F(2, 5) * n + 6 == F(n, 2))
+    for n in range(5, 1000, 5):
+        over = F(3, 4) * F(2 * n, 5) + F(1, 3) * F(3 * n, 5)
+        if over.denominator == 1 and over - 10 == F(9, 20) * n:
+            return n
 
 
 @ps(B, 37)
@@ -230,7 +238,7 @@ def _():
 
 @ps(B, 39)
 def _():
-    return F(16, 1000) / F(16, 10000) ** 2
+    return F(2, 10) ** 3 / F(4, 100)
 
 
 @ps(B, 40)
@@ -248,7 +256,8 @@ def _():
 
 @ps(B, 42)
 def _():
-    return 10 * min(F(3, 2), F(8, 5), F(6, 3))
+    k = min(F(40, 5), F(27, 3), F(15, 2))
+    return 40 + 27 + 15 - 10 * k
 
 
 @ps(B, 43)
@@ -263,8 +272,8 @@ def _():
 
 @ps(B, 45)
 def _():
-    r = next(r for r in grid(F(1, 2), 20, F(1, 2)) if 6 * r * r == 54)
-    return math.pi * r * r * 2 * r
+    r = next(r for r in grid(1, 10, F(1, 2)) if 6 * r * r == 54)
+    return float(r * r * 2 * r - F(4, 3) * r**3) * math.pi
 
 
 @ps(B, 46)
@@ -306,10 +315,10 @@ def _():
 @ps(B, 51)
 def _():
     count = 0
-    for row in permutations(["Ann", "Kim", "Lee", "P", "Q", "R"]):
-        if row[0] == "Ann" or row[-1] == "Ann":
-            if abs(row.index("Kim") - row.index("Lee")) > 1:
-                count += 1
+    for p in permutations(range(7)):
+        ann, kim, lee = p.index(0), p.index(1), p.index(2)
+        if ann in (0, 6) and abs(kim - lee) != 1:
+            count += 1
     return count
 
 
@@ -325,7 +334,7 @@ def _():
 
 @ps(B, 54)
 def _():
-    return next(p for p in range(1, 100) if (1 + F(p, 100)) * (1 - F(p, 100)) == F(84, 100))
+    return next(p for p in range(1, 50) if (1 + F(p, 100)) * (1 - F(2 * p, 100)) == F(88, 100))
 
 
 @ps(B, 55)
@@ -340,7 +349,7 @@ def _():
 
 @ps(B, 57)
 def _():
-    return (2**20 + 3**20) % 7
+    return (pow(3, 100, 13) + pow(5, 100, 13)) % 13
 
 
 @ps(B, 58)
@@ -356,7 +365,7 @@ def _():
 
 @ps(B, 60)
 def _():
-    return sum(1 for x in range(-100, 101) if 10 <= abs(3 * x - 5) <= 25)
+    return sum(1 for x in range(-100, 101) if 2 <= abs(x - 3) + abs(x + 2) <= 9)
 
 
 @ps(B, 61)
@@ -372,7 +381,10 @@ def _():
 
 @ps(B, 63)
 def _():
-    return next(300 - 3 * s for s in range(0, 101) if 18 * (300 - 3 * s) + 10 * 2 * s + 12 * s == 4300)
+    for b in range(0, 11):
+        pens, notebooks = 2 * b, 30 - 3 * b
+        if 2 * pens + 5 * notebooks + 7 * b == 134:
+            return notebooks
 
 
 @ps(B, 64)
@@ -406,7 +418,11 @@ def _():
 
 @ps(B, 69)
 def _():
-    return next(40 - 3 * n for n in range(0, 14) if 5 * n + 10 * 2 * n + 25 * (40 - 3 * n) == 500)
+    for q in range(0, 31):
+        for d in range(0, 31 - q):
+            n = 30 - q - d
+            if 5 * n + 10 * d + 25 * q == 400 and d > n and n % 2 == 0:
+                return q
 
 
 @ps(B, 70)
