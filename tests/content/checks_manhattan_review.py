@@ -452,32 +452,34 @@ ds(B, 72, [(n,) for n in ints(0, 200)], lambda n: n,
    lambda n: isprime(n) and 90 < n < 100, lambda n: n % 2 == 1 and 90 < n < 100)
 ds(B, 73, list(product(grid(-6, 6, F(1, 2)), repeat=2)), lambda x, y: x > y,
    lambda x, y: x**3 > y**3, lambda x, y: x * x > y * y)
-ds(B, 74, [(x, y) for x in ints(1, 80) for y in ints(1, 80)], lambda x, y: x + y,
-   lambda x, y: 3 * x + 5 * y == 74, lambda x, y: x % y == 0)
+ds(B, 74, [(x, y) for x in ints(1, 150) for y in ints(1, 150)], lambda x, y: x + y,
+   lambda x, y: 7 * x + 11 * y == 150, lambda x, y: x > y)
 ds(B, 75, [(d, v) for d in range(5, 600, 5) for v in range(10, 101)], lambda d, v: F(d, v),
    lambda d, v: d == 150 and v == 50, lambda d, v: F(d, v) - F(d, v + 10) == F(1, 2))
 ds(B, 76, [(x,) for x in ints(1, 400)], lambda x: math.isqrt(x) ** 2 == x,
    lambda x: x % 4 == 0, lambda x: any(n * n + 2 * n + 1 == x for n in range(0, 25)))
-ds(B, 77, [(r,) for r in grid(1, 20, F(1, 2))], lambda r: r * r, lambda r: r * F(72, 360) * 2 == 2,
-   lambda r: F(3, 2) * r * r == F(75, 2))
+ds(B, 77, [(r,) for r in grid(1, 12, F(1, 2))], lambda r: r * r,
+   lambda r: all(abs(math.dist((px, py), (3, 0)) - float(r)) < 1e-12 for px, py in ((-2, 0), (8, 0), (0, -4), (0, 4))),
+   lambda r: abs(float(r) * math.sqrt(3) - 5 * math.sqrt(3)) < 1e-12)
 ds(B, 78, [(k,) for k in ints(-300, 300)], lambda k: k % 6 == 0,
    lambda k: k * k % 12 == 0, lambda k: any(3 * n * n + 3 * n == k for n in range(-15, 15)))
 ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3),
    lambda x, y, z: x + 2 * y + 3 * z == 36 and 3 * x + 2 * y + z == 24, lambda x, y, z: z == 15 - x - y)
-ds(B, 80, list(product(grid(1, 40, F(1, 2)), repeat=2)), lambda r, s: r,
-   lambda r, s: 1 / r + 1 / s == F(1, 4) and s == r + 6, lambda r, s: r - r / F(3, 2) == 2)
+ds(B, 80, [(r, s) for r in grid(1, 30, F(1, 2)) for s in grid(1, 30, F(1, 2))], lambda r, s: r,
+   lambda r, s: 1 / r + 1 / s == F(1, 4) and r - s == 6,
+   lambda r, s: r - 1 / (1 / r + 1 / s) == 8 and s - 1 / (1 / r + 1 / s) == 2)
 ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
    lambda x, y: x > 0, lambda x, y: y != 0 and x / y > 0)
 ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, min(f, g)) if f + g - b <= 80],
    lambda f, g, b: b, lambda f, g, b: f == 2 * g and 80 - (f + g - b) == 10, lambda f, g, b: 2 * b == g)
-ds(B, 83, list(product(grid(-10, 40, F(1, 2)), repeat=2)), lambda x, y: sorted([4, 7, 12, x, y])[2] > (23 + x + y) / 5,
-   lambda x, y: x + y == 27, lambda x, y: x > 12 and y > 12)
+ds(B, 83, [(x, y) for x in grid(-10, 110, F(1, 1)) for y in grid(-10, 110, F(1, 1))],
+   lambda x, y: sorted([3, 9, 14, x, y])[2] > F(26 + x + y, 5), lambda x, y: x + y == 24, lambda x, y: x > 10 and y > 10)
 ds(B, 84, list(product(range(-30, 31, 5), repeat=2)), lambda a, b: F(100 + a, 100) * F(100 + b, 100),
    lambda a, b: a == 10, lambda a, b: b == -10)
 ds(B, 85, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x) > 5, lambda x: x * x > 16, lambda x: x < 6)
-ds(B, 86, [(n,) for n in ints(1, 40)], lambda n: n,
-   lambda n: n % 2 == 0 and next(e for e in range(0, 50) if math.factorial(n) % 3 ** (e + 1)) == 4,
-   lambda n: n * (n + 1) == 110)
+ds(B, 86, [(n,) for n in ints(2, 40)], lambda n: n,
+   lambda n: len(str(math.factorial(n))) - len(str(math.factorial(n)).rstrip('0')) == 2 and n % 3 == 0,
+   lambda n: math.factorial(n) // math.factorial(n - 2) == 132)
 ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 60)], lambda b, g: F(b, g),
    lambda b, g: g == b + 12, lambda b, g: g % 4 == 0)
 ds(B, 88, [(n,) for n in ints(1, 1000)], lambda n: n % 6, lambda n: 3 * n % 6 == 3, lambda n: n % 18 == 11)
@@ -488,8 +490,8 @@ ds(B, 90, [(a, b, c) for a in ints(1, 60) for b in ints(a, 60) for c in ints(b, 
    lambda a, b, c: a * a + b * b == c * c, lambda a, b, c: (a, b, c) == (9, 40, 41), lambda a, b, c: a + b + c == 90)
 ds(B, 91, [(n, k) for n in ints(1, 12) for k in ints(1, 12) if k <= n], lambda n, k: math.comb(n, k),
    lambda n, k: n == 8, lambda n, k: k % 2 == 1)
-ds(B, 92, [(x,) for x in grid(-10, 10, F(1, 4))], lambda x: x, lambda x: x**4 - 5 * x * x + 4 == 0,
-   lambda x: x**3 - x * x - 4 * x + 4 == 0)
+ds(B, 92, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x,
+   lambda x: x**4 - 13 * x * x + 36 == 0, lambda x: x**3 + 2 * x * x - 9 * x - 18 == 0)
 ds(B, 93, list(product(ints(1, 80), repeat=2)), lambda a, w: F(a, a + w),
    lambda a, w: F(a, a + w + 12) == F(1, 5), lambda a, w: (a, w) == (12, 36))
 ds(B, 94, [(float(a), float(b)) for a in grid(1, 19, F(1, 2)) for b in grid(1, 19, F(1, 2))]
@@ -509,14 +511,15 @@ def heron(a, b, c):
 
 ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x == 2 * x + 15,
    lambda x: x.denominator == 1 and F(2) ** int(x) == F(1, 8))
-ds(B, 98, [(n,) for n in ints(1, 2000)], lambda n: n % 15 == 0, lambda n: (n * n + 5 * n) % 15 == 0, lambda n: n % 2 == 1)
+ds(B, 98, [(n,) for n in ints(1, 600)], lambda n: n % 12 == 0, lambda n: n * (n + 2) % 24 == 0, lambda n: n % 4 == 0)
 ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in grid(F(1, 2), 20, F(1, 2))],
    lambda l, w: round(l * w, 6), lambda l, w: close(2 * (l + w), 34),
    lambda l, w: (l == 5 or w == 5) and close(l * l + w * w, 169))
 ds(B, 100, [(k,) for k in ints(1, 500)], lambda k: isprime(k), lambda k: isprime(k + 2),
    lambda k: any(m * m - 1 == k for m in range(3, 30)))
-ds(B, 101, [(v,) for v in ints(5, 200)], lambda v: v, lambda v: F(210, v) - F(210, v + 10) == F(1, 2),
-   lambda v: F(210, v) - F(210, v) / F(5, 4) == F(7, 10))
+ds(B, 101, [(v, d) for v in ints(11, 150) for d in ints(10, 600, ) if d % 10 == 0], lambda v, d: v,
+   lambda v, d: F(d, v) - F(d, v + 10) == F(1, 2) and F(d, v - 10) - F(d, v) == F(2, 3),
+   lambda v, d: F(d, v) == 4 and F(d, v + 10) == F(7, 2))
 ds(B, 102, [(a,) for a in ints(-30, 30)], lambda a: sorted(range(a, a + 7))[3],
    lambda a: sum(range(a, a + 7)) == 70, lambda a: a == 7)
 ds(B, 103, [(c, s) for c in ints(10, 300) for s in ints(10, 400)], lambda c, s: s - c,
@@ -526,27 +529,27 @@ ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))]
    lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10, lambda a, b: a > 0)
 ds(B, 106, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: 2.0 ** float(x),
    lambda x: abs(4.0 ** float(x) - 2.0 ** float(x) - 56) < 1e-9, lambda x: 3 * x == x + 6)
-ds(B, 107, [(r, b) for r in ints(0, 60) for b in ints(0, 60)], lambda r, b: (r, b) if b == 0 else F(r, b),
-   lambda r, b: b == 2 * (r - 4), lambda r, b: b + 2 == 2 * r - 6)
+ds(B, 107, [(r, b, g) for r in ints(0, 60) for b in ints(1, 60) for g in ints(0, 60)], lambda r, b, g: F(r, b),
+   lambda r, b, g: 2 * (r - 4) == g, lambda r, b, g: b + 4 == g)
 ds(B, 108, [(p,) for p in ints(-200, 200)], lambda p: p % 2 == 0,
    lambda p: any(q * q + q + 2 == p for q in range(-20, 20)), lambda p: (p * p - p) % 2 == 0)
 ds(B, 109, [(a, b) for a in ints(10, 300) for b in ints(10, 300)], lambda a, b: F(600, a + b),
    lambda a, b: 4 * a == 600 and 2 * b >= a, lambda a, b: b <= a)
-ds(B, 110, [(a, b, c) for a in grid(F(1, 2), 24, F(1, 2)) for b in grid(F(1, 2), 24, F(1, 2)) if a <= b
-    for c in [F(24) / (a * b)] if b <= c] + [(F(1), F(1), F(12)), (F(2), F(2), F(3))],
-   lambda a, b, c: a * a + b * b + c * c, lambda a, b, c: sorted([a * b, b * c, c * a]) == [6, 8, 12],
-   lambda a, b, c: all(v.denominator == 1 for v in (a, b, c)) and a * b * c == 24 and 2 * (a * b + b * c + c * a) == 52)
+ds(B, 110, [(a, b, c) for a in ints(1, 15) for b in ints(1, 15) for c in ints(1, 15)] + [(F(7, 2), F(9, 2), 4), (F(1, 2), F(11, 2), 6)],
+   lambda a, b, c: a * a + b * b + c * c,
+   lambda a, b, c: sorted([a * a + b * b, b * b + c * c, a * a + c * c]) == [25, 34, 41],
+   lambda a, b, c: 2 * (a * b + b * c + c * a) == 94 and 4 * (a + b + c) == 48)
 ds(B, 111, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x + 2 * y,
    lambda x, y: 2 * x + 4 * y == 18, lambda x, y: 3 * x + 6 * y == 27)
 ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(1, 200) if w + m > 0], lambda w, m: F(100 * w, w + m),
    lambda w, m: w + m == 100 and w - m == 20, lambda w, m: F(2 * m, 2 * m + w) == F(4, 7))
-ds(B, 113, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x - 4), lambda x: x * x == 49, lambda x: x * x - 8 * x + 7 == 0)
+ds(B, 113, [(x,) for x in grid(-20, 20, F(1, 2))], lambda x: x * x - 6 * x, lambda x: x * x == 49, lambda x: abs(x - 3) == 4)
 ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b: a,
    lambda a, b: b == 60, lambda a, b: F(a, 2) == F(b, 3) == F(180 - a - b, 4))
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
-ds(B, 116, [(a, b, c) for a in ints(-20, 40) for b in ints(-20, 40) for c in ints(-20, 40) if a < b < c],
-   lambda a, b, c: c, lambda a, b, c: a + b + c == 30 and b == 12, lambda a, b, c: c - a == 10)
+ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
+   lambda a, b, c, d: d, lambda a, b, c, d: b + c == 18, lambda a, b, c, d: d - a == 14)
 ds(B, 117, [(n,) for n in ints(1, 300)], lambda n: n % 10, lambda n: n % 5 == 3, lambda n: n % 3 == 0)
 ds(B, 118, list(product(grid(-7, 10, F(1, 2)), repeat=2)), lambda x, y: x * y,
    lambda x, y: x * x + y * y == 25, lambda x, y: x + y == 7)
@@ -560,8 +563,10 @@ ds(B, 121, [(p, q, b) for p in ints(0, 30) for q in ints(0, 30) for b in ints(0,
    lambda p, q, b: b, lambda p, q, b: p == 20 and q == 18, lambda p, q, b: 30 - (p + q - b) < 10)
 
 
-ds(B, 122, [(p, q) for p in ints(0, 80) for q in ints(0, 80) if p + q > 0], lambda p, q: F(10 * p + 30 * q, p + q),
-   lambda p, q: p + q == 40, lambda p, q: F(p + 20, 10) + F(3 * q, 10) == F(18, 100) * (p + q + 20))
+ds(B, 122, [(p, q) for p in grid(0, 60, F(1, 2)) for q in grid(0, 60, F(1, 2)) if p + q > 0],
+   lambda p, q: (F(1, 10) * p + F(3, 10) * q) / (p + q),
+   lambda p, q: F(1, 10) * p + F(3, 10) * q == F(16, 100) * (p + q + 10),
+   lambda p, q: F(1, 10) * p + F(3, 10) * q + 1 == F(18, 100) * (p + q + 10))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
 ds(B, 124, [(s,) for s in grid(1, 20, F(1, 2))], lambda s: s * s, lambda s: (s / 2) ** 2 == 9, lambda s: 2 * s * s > 64)
@@ -582,8 +587,8 @@ ds(B, 132, list(combinations(range(1, 21), 5)), lambda *s: F(sum(s), 5) > s[2],
    lambda *s: s[4] == 20, lambda *s: s[0] == 1)
 ds(B, 133, [(l, w) for l in grid(F(1, 2), 30, F(1, 2)) for w in grid(F(1, 2), 30, F(1, 2))],
    lambda l, w: 2 * (l + w), lambda l, w: l * w == 24, lambda l, w: l.denominator == 1 and w.denominator == 1)
-ds(B, 134, [(y,) for y in grid(-20, 20, F(1, 2))], lambda y: y, lambda y: (y - 11) ** 2 + abs(y - 11) == 0,
-   lambda y: abs(2.0 ** float(y) + 2.0 ** float(y - 1) - 3072) < 1e-9)
+ds(B, 134, [(y,) for y in grid(-6, 6, F(1, 2))], lambda y: y,
+   lambda y: abs(4 ** float(y) - 2 ** float(y + 3) + 16) < 1e-9, lambda y: abs(3 ** float(y + 1) - 3 ** float(y) - 18) < 1e-9)
 ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 5 * (45 - w) == 4 * w, lambda w: w == (45 - w) + 5)
 ds(B, 136, [(d,) for d in ints(3, 10)], lambda d: d * (d - 1) * (d - 2), lambda d: d == 5,
    lambda d: d * (d - 1) == 20)
