@@ -18,8 +18,7 @@ def _pr_31():
 
 @check("PR", 32)
 def _pr_32():
-    x = sqrt(7 + 2 * sqrt(10)) - sqrt(7 - 2 * sqrt(10))
-    return x * x
+    return (sqrt(11 + 6 * sqrt(2)) + sqrt(11 - 6 * sqrt(2))) ** 2
 
 
 @check("PR", 33)
@@ -35,7 +34,7 @@ def _pr_34():
 @check("PR", 35)
 def _pr_35():
     n = next(n for n in range(1, 100) if 84 * n + 100 == 86 * (n + 1))
-    return F(84 * n + 70, n + 1)
+    return next(x for x in range(0, 200) if F(84 * n - 72 + x, n) == 88)
 
 
 @check("PR", 36)
@@ -50,8 +49,7 @@ def _pr_37():
 
 @check("PR", 38)
 def _pr_38():
-    rolls = list(product(range(1, 7), repeat=3))
-    return F(sum(1 for r in rolls if sum(r) == 8), len(rolls))
+    return F(sum(1 for a, b in product(range(1, 7), repeat=2) if a * b % 6 == 0), 36)
 
 
 @check("PR", 39)
@@ -66,7 +64,10 @@ def _pr_40():
 
 @check("PR", 41)
 def _pr_41():
-    return next(x for x in [F(k, 2) for k in range(-20, 21)] for y in [F(k, 4) for k in range(-40, 41)] if x + 2 * y == 6 and x - 2 * y == -3)
+    for x in [F(k, 6) for k in range(-60, 61)]:
+        for y in [F(k, 6) for k in range(-60, 61)]:
+            if 2 * x + 3 * y == 13 and 2 * x - 3 * y == -1:
+                return x + y
 
 
 @check("PR", 42)
@@ -82,8 +83,9 @@ def _pr_43():
 
 @check("PR", 44)
 def _pr_44():
-    k = next(k for k in range(1, 100) if 5 * k - 12 == 3 * k + 4)
-    return 5 * k - 12 + 3 * k + 4
+    k = next(k for k in range(1, 50) if 3 * (3 * k + 15) == 4 * (k + 15))
+    ann, bo = 3 * k + 10, k + 10
+    return next(t for t in range(0, 100) if (ann + t) * 4 == 5 * (bo + t))
 
 
 @check("PR", 45)
@@ -98,7 +100,7 @@ def _pr_46():
 
 @check("PR", 47)
 def _pr_47():
-    return next(n for n in range(2, 5000) if all(n % d == 1 for d in range(2, 8)))
+    return sum(1 for n in range(1, 1000) if n % 4 == 1 and n % 5 == 2 and n % 7 == 3)
 
 
 @check("PR", 48)
@@ -114,9 +116,9 @@ def _pr_49():
 
 @check("PR", 50)
 def _pr_50():
-    hours = next(F(k, 4) for k in range(0, 100) if 80 * F(k, 4) - 60 * (F(k, 4) + 1) == 20)
-    h = 10 + hours
-    return '%d:%02d p.m.' % (int(h) - 12, int((h - int(h)) * 60))
+    for t in [F(k, 4) for k in range(8, 100)]:
+        if 100 * (t - 2) == 60 * t:
+            return 80 * (t - F(3, 2))
 
 
 @check("PR", 51)
@@ -133,7 +135,7 @@ def _pr_52():
 
 @check("PR", 53)
 def _pr_53():
-    return sum(n for n in range(1, 100) if n % 7 == 2)
+    return sum(n for n in range(10, 100) if n % 7 == 2 and n % 3 == 1)
 
 
 @check("PR", 54)
@@ -148,7 +150,7 @@ def _pr_55():
 
 @check("PR", 56)
 def _pr_56():
-    return sum(1 for w in set(permutations('LEVEL')) if 'LL' not in ''.join(w))
+    return sum(1 for p in set(permutations('TATTOO')) if all(a != b for a, b in zip(p, p[1:])))
 
 
 @check("PR", 57)
@@ -163,7 +165,7 @@ def _pr_58():
 
 @check("PR", 59)
 def _pr_59():
-    return (sqrt(2 * 144) - 12) / 2
+    return next(w for w in [F(k, 10) for k in range(0, 100)] if (10 + w) ** 2 == F(144, 100) * 100)
 
 
 @check("PR", 60)
@@ -179,7 +181,7 @@ def _pr_61():
 
 @check("PR", 62)
 def _pr_62():
-    return 40 * 18 + 4 * 18 * F(3, 2) + 5 * 18 * 2
+    return next(h for h in [F(k, 2) for k in range(0, 40)] if 40 * 18 + 6 * 27 + 36 * h == 1116)
 
 
 @check("PR", 63)
@@ -201,8 +203,10 @@ def _pr_65():
 
 @check("PR", 66)
 def _pr_66():
-    G = [F(k, 2) for k in range(1, 61)]
-    return DS(product(G, G), lambda c: 2 * (c[0] + c[1]), lambda c: c[0] * c[1] == 48, lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[0] * c[1] == 48)
+    G = [F(k, 2) for k in range(1, 101)]
+    return DS([c for c in product(G, G) if c[0] <= c[1]], lambda c: 2 * (c[0] + c[1]),
+              lambda c: c[0] * c[1] == 48 and c[0].denominator == 1 and c[1].denominator == 1,
+              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[0] * c[1] == 48)
 
 
 @check("PR", 67)
@@ -218,7 +222,8 @@ def _pr_68():
 
 @check("PR", 69)
 def _pr_69():
-    return DS(range(4, 100), lambda m: m, lambda m: True, lambda m: (m - 4) ** 2 == m + 16)
+    return DS(product(range(3, 80), range(0, 80), range(0, 120)), lambda c: c[0],
+              lambda c: c[0] == c[1] + 4 and 2 * c[1] == c[2], lambda c: (c[0] - 3) * (c[0] + 3) == 352)
 
 
 @check("PR", 70)
@@ -234,9 +239,12 @@ def _pr_71():
 
 @check("PR", 72)
 def _pr_72():
-    cases = [(a, c) for a in [F(k, 5) for k in range(1, 101)] for c in [F(k, 5) for k in range(1, 101)] if a < c]
-    b = lambda x: sqrt(x[1] ** 2 - x[0] ** 2)  # noqa: E731
-    return DS(cases, lambda x: round(float(x[0]) * b(x) / 2, 6), lambda x: x[1] == 10 and abs(float(x[0]) + b(x) - float(x[1]) - 4) < 1e-9, lambda x: x[1] / 2 == 5 and abs(float(x[0]) * b(x) / float(x[1]) - 4.8) < 1e-9)
+    G = [F(k, 2) for k in range(1, 41)]
+    cases = [c for c in product(G, G) if c[0] <= c[1]]
+    hyp = lambda c: sqrt(c[0] ** 2 + c[1] ** 2)
+    return DS(cases, lambda c: c[0] * c[1] / 2,
+              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and abs((c[0] + c[1] - hyp(c)) / 2 - 2) < 1e-9,
+              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[1] - c[0] == 2)
 
 
 @check("PR", 73)
@@ -269,8 +277,8 @@ def _pr_77():
 
 @check("PR", 78)
 def _pr_78():
-    cases = [c for c in combinations(range(1, 40), 5) if sum(c) <= 80]
-    return DS(cases, lambda c: c[2], lambda c: sum(c) == 50 and c[4] == 14, lambda c: c[0] == 6)
+    cases = [c for c in combinations(range(1, 40), 5) if c[4] - c[0] <= 30]
+    return DS(cases, lambda c: c[2], lambda c: sum(c) == 50 and c[4] == 24, lambda c: c[4] - c[0] == 22)
 
 
 @check("PR", 79)
@@ -367,7 +375,12 @@ def _pr_97():
 
 @check("PR", 98)
 def _pr_98():
-    return (10 // 3) * (10 // 3) * (7 // 3)
+    count = 0
+    for x, y, z in product(range(10), repeat=3):
+        painted = sum(1 for c in (x, y, z) if c in (0, 9))
+        if painted >= 2:
+            count += 1
+    return count
 
 
 @check("PR", 99)
@@ -382,7 +395,10 @@ def _pr_102():
 
 @check("PR", 103)
 def _pr_103():
-    return 1 / (1 + 1 / (1 + 1 / (1 + F(1, 2))))
+    x = next(x for x in [k / 1000 for k in range(1, 5000)] if abs(x - (1 + 1 / (1 + 1 / (1 + 1 / x)))) < 2e-3)
+    exact = (1 + sqrt(5)) / 2
+    assert abs(exact - (1 + 1 / (1 + 1 / (1 + 1 / exact)))) < 1e-12 and abs(x - exact) < 2e-3
+    return exact
 
 
 @check("PR", 104)
@@ -421,7 +437,9 @@ def _pr_159():
 
 @check("PR", 160)
 def _pr_160():
-    return next(p for p in range(0, 31) if F(2, 3) * p + F(1, 5) * (30 - p) == 13)
+    for p, m, n in product(range(1, 13), repeat=3):
+        if p + m + n == 12 and 3 * p + 5 * m + 7 * n == 50 and p % 2 == 1:
+            return n
 
 
 @check("PR", 161)
@@ -452,8 +470,9 @@ def _pr_164():
 @check("PR", 165)
 def _pr_165():
     pts = [(2 * cos(radians(60 * k)), 2 * sin(radians(60 * k))) for k in range(6)]
-    d = sorted({round(sqrt((a[0] - b[0]) ** 2 + (a[1] - b[1]) ** 2), 9) for a in pts for b in pts if a != b})
-    return d[-1] + d[1]
+    A, C, D, Fp = pts[0], pts[2], pts[3], pts[5]
+    quad = [A, C, D, Fp]
+    return abs(sum(quad[i][0] * quad[(i + 1) % 4][1] - quad[(i + 1) % 4][0] * quad[i][1] for i in range(4))) / 2
 
 
 @check("PR", 166)
