@@ -20,8 +20,7 @@ def _kn_66():
 
 @check("KN", 67)
 def _kn_67():
-    return DS(range(0, 41), lambda b: b, lambda b: 15 * (40 - b) + 25 * b > 17 * 40,
-              lambda b: F(25 * (40 - b) + 15 * b, 40) - F(15 * (40 - b) + 25 * b, 40) == 4)
+    return DS(range(0, 41), lambda b: b, lambda b: 600 + 10 * b > 700, lambda b: (600 + 10 * b) - (1000 - 10 * b) == 120)
 
 
 @check("KN", 68)
@@ -64,8 +63,8 @@ def _kn_73():
 
 @check("KN", 74)
 def _kn_74():
-    G = [F(k, 2) for k in range(-30, 31)]
-    return DS(product(G, G), lambda c: c[0] + c[1], lambda c: c[0] ** 2 + c[1] ** 2 == 40, lambda c: c[0] * c[1] == 12 and c[0] > 0)
+    G = [F(k, 2) for k in range(-16, 17)]
+    return DS(product(G, G), lambda c: c[0] ** 3 + c[1] ** 3, lambda c: c[0] + c[1] == 5, lambda c: c[0] ** 2 + c[1] ** 2 == 13)
 
 
 @check("KN", 75)
@@ -82,13 +81,21 @@ def _kn_76():
 
 @check("KN", 77)
 def _kn_77():
-    n = next(n for n in range(3, 100) if F(180 * (n - 2), n) == 120 + 20)
-    return n * (n - 3) // 2
+    for n in range(3, 100):
+        if (180 - F(360, 2 * n)) - (180 - F(360, n)) == 30:
+            return 2 * n * (2 * n - 3) // 2
 
 
 @check("KN", 78)
 def _kn_78():
-    return next(t for t in [F(k, 10) for k in range(10, 100)] if (t - 1) / 6 + (t - F(1, 2)) / 4 == 1)
+    pat = F(4, 6)
+    kim_hours = (1 - pat) / F(1, 4)
+    minutes = kim_hours * 60
+    hours, rest = divmod(int(minutes), 60)
+    text = "%d hour%s" % (hours, "" if hours == 1 else "s") if hours else ""
+    if rest:
+        text = (text + " " if text else "") + "%d minutes" % rest
+    return text
 
 
 @check("KN", 79)
@@ -117,7 +124,7 @@ def _kn_82():
 
 @check("KN", 83)
 def _kn_83():
-    return sum(1 for n in range(100, 1000) if "0" not in str(n) and sum(int(d) for d in str(n)) == 12)
+    return sum(1 for n in range(100, 1000) if sum(int(c) for c in str(n)) == 12 and any(int(c) % 2 == 0 for c in str(n)))
 
 
 @check("KN", 84)
@@ -127,9 +134,12 @@ def _kn_84():
 
 @check("KN", 85)
 def _kn_85():
-    from statistics import median
-    values = [x for x in [F(k, 4) for k in range(-200, 201)] if F(28 + x, 5) == median([3, 5, 8, 12, x])]
-    return sum(values)
+    count = 0
+    for x in range(1, 200):
+        values = sorted([2, 4, 9, 15, x])
+        if values[2] > F(sum(values), 5):
+            count += 1
+    return count
 
 
 @check("KN", 86)
@@ -156,9 +166,12 @@ def _kn_89():
 
 @check("KN", 90)
 def _kn_90():
-    cases = [(r, t) for r in range(1, 25) for t in range(10, 180, 10)]  # radius, central angle in degrees
-    return DS(cases, lambda c: c[0] ** 2, lambda c: abs(c[0] * radians(c[1]) - 2 * pi) < 1e-9,
-              lambda c: c[1] == 2 * 30 and abs(c[0] ** 2 * sin(radians(c[1])) / 2 - 9 * sqrt(3)) < 1e-9)
+    radii = [F(k, 2) for k in range(1, 41)]
+    angles = [15, 30, 45, 60, 90, 120]
+    cases = [(r, a) for r in radii for a in angles]  # a is the central angle AOB in degrees
+    return DS(cases, lambda c: c[0] ** 2,
+              lambda c: abs(float(c[0]) * radians(c[1]) - 3 * pi) < 1e-9,
+              lambda c: c[1] / 2 == 45 and abs(2 * float(c[0]) * sin(radians(c[1] / 2)) - 6 * sqrt(2)) < 1e-9)
 
 
 @check("KN", 91)
