@@ -6,13 +6,21 @@ from itertools import combinations, permutations
 
 @ps(B, 1)
 def _():
-    return sum(1 for x in range(1, 100) for y in range(1, 100) if F(1, x) + F(1, y) == F(1, 6))
+    return sum(1 for x in range(1, 200) for y in range(1, 200) if F(2, x) + F(3, y) == 1)
 
 
 @ps(B, 2)
 def _():
-    n = math.factorial(10)
-    return sum(1 for d in range(1, 3000, 2) if n % d == 0 and math.isqrt(d) ** 2 == d)
+    n = math.factorial(12)
+    def fourth(d):
+        r = round(d ** 0.25)
+        return any((r + k) ** 4 == d for k in (-1, 0, 1))
+    count = 0
+    for a, b, c, d, e in product(range(11), range(6), range(3), range(2), range(2)):
+        v = 2**a * 3**b * 5**c * 7**d * 11**e
+        if math.isqrt(v) ** 2 == v and not fourth(v):
+            count += 1
+    return count
 
 
 @ps(B, 3)
@@ -27,13 +35,12 @@ def _():
 
 ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 10)) for y in grid(-2, 6, F(1, 10))], lambda x, y: x * y > x + y,
    lambda x, y: x > y > 1, lambda x, y: x + y > 4)
-ds(B, 6, [(n,) for n in ints(1, 400)], lambda n: (n ** 3 - n) % 4 == 0, lambda n: n % 2 == 1,
-   lambda n: (n * n + 3) % 4 == 0)
+ds(B, 6, [(n,) for n in ints(1, 600)], lambda n: (n**3 - n) % 24 == 0, lambda n: n % 2 == 1, lambda n: n * n % 8 == 1)
 
 
 @ps(B, 7)
 def _():
-    return F(sum(1 for x in range(1, 101) if (x * x + 3 * x) % 4 == 0), 100)
+    return F(sum(1 for n in range(1, 121) if (n * n + n + 1) % 7 == 0), 120)
 
 
 ds(B, 8, [(a, b) for a in range(0, 1001, 50) for b in range(0, 31)], lambda a, b: a + 100 * b,
@@ -42,9 +49,9 @@ ds(B, 8, [(a, b) for a in range(0, 1001, 50) for b in range(0, 31)], lambda a, b
 
 @ps(B, 9)
 def _():
-    # B's rate on a grid, A's half as much again; together 1,500 in 6 hours.
-    b = [b for b in grid(1, 500, F(1, 2)) if 6 * (b + F(3, 2) * b) == 1500][0]
-    return 1200 / (F(3, 2) * b)
+    b = next(b for b in range(1, 1000) if F(5, 2) * b * 6 == 1500)
+    a = F(3, 2) * b
+    return (2000 - 10 * a) / b
 
 
 ds(B, 10, list(product(grid(-4, 4, F(1, 2)), repeat=2)), lambda x, y: x * x > y * y,
@@ -69,9 +76,12 @@ ds(B, 13, [(a, n) for a in ints(-20, 20) for n in ints(2, 24)], lambda a, n: sum
 @ps(B, 14)
 def _():
     best = 0
-    for s in combinations(range(1, 40), 6):
-        if sum(s) == 60 and s[2] + s[3] == 18 and s[5] - s[0] == 20:
-            best = max(best, s[4])
+    for low in combinations(range(1, 10), 3):
+        a7 = low[0] + 18
+        for a5 in range(11, a7):
+            a6 = 84 - sum(low) - 10 - a5 - a7
+            if a5 < a6 < a7:
+                best = max(best, a6)
     return best
 
 
@@ -81,14 +91,17 @@ ds(B, 15, list(product(grid(F(1, 2), 30, F(1, 2)), repeat=2)), lambda t, b: t,
 
 @ps(B, 16)
 def _():
-    p = F(1, 10)
-    q = F(1, 6) - p
-    return (1 - 2 * p) / (p + q)
+    level, hours = F(0), F(0)
+    while hours < 4:
+        level += F(1, 10) - F(1, 12)
+        hours += 1
+    rate = F(1, 10) + (F(1, 6) - F(1, 10)) - F(1, 12)
+    return hours + (1 - level) / rate
 
 
 @ps(B, 17)
 def _():
-    return sum(1 for n in range(1000, 10000) if n % 2 == 0 and len(set(str(n))) == 4)
+    return sum(1 for n in range(1000, 10000) if n % 5 == 0 and len(set(str(n))) == 4)
 
 
 ds(B, 18, [(cx, cy) for cx in ints(-8, 8) for cy in ints(-8, 8) if cy != 0], lambda cx, cy: F(abs(6 * cy), 2),
@@ -101,15 +114,16 @@ ds(B, 20, [(x, y) for x in grid(-10, 40, F(1, 2)) for y in grid(-10, 40, F(1, 2)
 
 @ps(B, 21)
 def _():
-    roots = [x for x in grid(-20, 20, F(1, 4)) if sum(abs(x - k) for k in range(1, 5)) == 10]
-    return sum(roots)
+    return sum(x for x in grid(-20, 30, F(1, 12)) if abs(x - 1) + abs(x - 3) + abs(x - 8) == 13)
 
 
 @ps(B, 22)
 def _():
-    for k in range(1, 100):
-        if 7 * k - 10 == 6 * k:
-            return 15 * k
+    for k in range(1, 50):
+        for r in range(0, 7 * k):
+            red, blue, green = 3 * k + r, 5 * k, 7 * k - r
+            if red + blue + green == 150 and 5 * red == 4 * blue and 5 * green == 6 * blue:
+                return r
 
 
 ds(B, 23, list(product(ints(-10, 20), repeat=3)), lambda a, b, c: a + b + c,
@@ -124,13 +138,17 @@ def _():
 
 @ps(B, 25)
 def _():
-    a = [a for a in range(-100, 100) if F(sum(range(a, a + 11)), 11) == 20][0]
-    return F(sum(range(a + 6, a + 11)), 5)
+    values = [x for x in range(-99, 200, 2)]
+    for k in range(len(values) - 10):
+        run = values[k:k + 11]
+        if sum(run) == 11 * 41:
+            threes = [v for v in run if v % 3 == 0]
+            return F(sum(threes), len(threes))
 
 
 @ps(B, 26)
 def _():
-    return next(n for n in range(1, 1000) if n % 5 == 2 and n % 7 == 3 and n % 9 == 4)
+    return sum(1 for n in range(1001, 5000) if n % 5 == 2 and n % 7 == 3 and n % 9 == 4)
 
 
 @ps(B, 27)
@@ -147,7 +165,11 @@ def _():
 
 @ps(B, 29)
 def _():
-    return min(b for b in range(0, 91) if 200 - (120 + 90 - b) >= 30)
+    best = 0
+    for b in range(0, 91):
+        if 200 - (210 - b) >= 30:
+            best = max(best, 210 - 2 * b)
+    return best
 
 
 ds(B, 30, [(x,) for x in ints(1, 20)], lambda x: x, lambda x: 3 ** x * 9 == 3 ** 7, lambda x: math.factorial(x) == 120)
@@ -280,12 +302,14 @@ def _():
 
 @ps(B, 52)
 def _():
-    def pairings(people):
-        if not people:
-            return 1
-        first, rest = people[0], people[1:]
-        return sum(pairings(rest[:i] + rest[i + 1:]) for i in range(len(rest)))
-    return pairings(list(range(6)))
+    players = range(8)
+    count = 0
+    for team in combinations(players, 4):
+        if 0 not in team:
+            continue  # the team holding player 0 names the split once
+        other = [p for p in players if p not in team]
+        count += len(team) * len(other)
+    return count
 
 
 @ps(B, 53)
