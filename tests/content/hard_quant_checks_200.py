@@ -609,9 +609,9 @@ def _():
 @ps(184)
 def _():
     for n in range(3, 100):
-        for p in range(1, 500):
-            if (n + 2) * (p - 6) == n * p and (n - 2) * (p + 10) == n * p:
-                return n * p
+        for bill in range(10, 2000, 10):
+            if F(bill, n) - F(bill, n + 3) == 5 and F(bill, n - 2) - F(bill, n) == 5:
+                return bill
 
 
 @ps(185)
@@ -1062,9 +1062,10 @@ def _():
 
 @ds(238)
 def _():
-    values = [v for v in fracs(-9, 9, 2) if v != 0]
-    cases = [(x, y) for x in fracs(-9, 9, 2) for y in values if x != y]
-    return sufficiency(cases, lambda x, y: (x + y) / (x - y), lambda x, y: x / y == 3, lambda x, y: x * x - 4 * x * y + 3 * y * y == 0)
+    values = [v for v in fracs(-8, 8, 2) if v != 0]
+    cases = [(x, y) for x in values for y in values if x + y != 0]
+    return sufficiency(cases, lambda x, y: (x - y) / (x + y), lambda x, y: x * x + 2 * y * y == 3 * x * y and x != y,
+                       lambda x, y: x / y - y / x == F(3, 2) and x * y > 0)
 
 
 @ps(239)
@@ -1107,8 +1108,8 @@ def _():
 
 @ds(243)
 def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 15, lambda n: 2 * n % 5 == 1, lambda n: (n * n + n) % 3 == 2)
+    cases = [(n,) for n in range(1, 800)]
+    return sufficiency(cases, lambda n: n % 21, lambda n: 3 * n % 7 == 6, lambda n: (n * n + n) % 3 == 0 and n % 3 != 0)
 
 
 @ps(244)
@@ -1234,7 +1235,7 @@ def _():
 
 @ps(258)
 def _():
-    return sum(1 for n in range(1000, 10000, 2) if len(set(str(n))) == 4)
+    return sum(1 for n in range(5001, 10000) if n % 2 == 0 and len(set(str(n))) == 4)
 
 
 @ps(259)
@@ -1249,8 +1250,8 @@ def _():
 
 @ds(260)
 def _():
-    cases = list(grid(range(1, 30), range(1, 30)))
-    return sufficiency(cases, lambda x, y: x * y, lambda x, y: x * x + y * y == 50, lambda x, y: x % 2 == 1 and y % 2 == 1)
+    cases = [(x, y) for x in range(1, 40) for y in range(1, 40)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x + y * y == 65, lambda x, y: x * y % 2 == 0)
 
 
 @ds(261)
@@ -1379,7 +1380,9 @@ def _():
 
 @ps(276)
 def _():
-    return next(d for d in fracs(0, 100, 4) if F(3, 4) * F(16, 10) + F(1, 4) * F(16, 10) * (1 - d / 100) == F(14, 10))
+    for e in fracs(0, 1, 200):
+        if F(2, 3) * F(16, 10) + F(1, 3) * F(16, 10) * (1 - e) == F(14, 10):
+            return float(e * 100)
 
 
 @ds(277)
