@@ -11,7 +11,9 @@ def _():
 
 @ps(B, 2)
 def _():
-    return 1 / (F(1, 3) - F(1, 5)) / (1 / (F(1, 4) + F(1, 12)))
+    a = 2 / (F(5, 6) + F(1, 6))
+    b = 2 / (F(5, 6) - F(1, 6))
+    return a / b
 
 
 @ps(B, 3)
@@ -28,7 +30,7 @@ def _():
 
 @ps(B, 5)
 def _():
-    return (math.sqrt(12) + math.sqrt(27)) ** 2 / math.sqrt(75)
+    return math.sqrt(7 + 4 * math.sqrt(3)) - math.sqrt(7 - 4 * math.sqrt(3))
 
 
 @ps(B, 6)
@@ -46,7 +48,7 @@ def _():
 
 @ps(B, 8)
 def _():
-    return next(b for b in range(0, 61) if 120 - (130 - b) == F(b, 2))
+    return next((90 - b) + (70 - b) for b in range(0, 71) if 150 - (160 - b) >= 0 and b == 3 * (150 - (160 - b)))
 
 
 @ps(B, 9)
@@ -64,7 +66,7 @@ def _():
 
 @ps(B, 11)
 def _():
-    return sum(1 for x in range(-50, 51) if abs(x - 2) + abs(x + 1) <= 7)
+    return sum(1 for x in range(-100, 101) if abs(x - 3) + abs(2 * x + 4) < 15)
 
 
 @ps(B, 12)
@@ -80,7 +82,7 @@ def _():
 
 @ps(B, 14)
 def _():
-    return next(n for n in range(1, 200) if n % 7 == 5 and n % 4 == 3) % 28
+    return next(n * n % 28 for n in range(1, 100) if n % 7 == 5 and n % 4 == 3)
 
 
 @ps(B, 15)
@@ -97,7 +99,7 @@ def _():
 
 @ps(B, 17)
 def _():
-    return next(x**3 + (10 - x) ** 3 for x in range(-20, 21) if x * x + (10 - x) ** 2 == 58)
+    return next(x**3 - (x - 4) ** 3 for x in grid(-10, 10, F(1, 2)) if x * x + (x - 4) ** 2 == 40)
 
 
 @ps(B, 18)
@@ -112,7 +114,9 @@ def _():
 
 @ps(B, 20)
 def _():
-    return next(c for c in range(1, 1000) if F(13, 10) * F(9, 10) * c - c == 68)
+    cost = F(76) / (F(14, 10) * F(85, 100) - 1)
+    result = cost * (F(14, 10) * F(75, 100) - 1)
+    return 'A profit of $%d' % result if result > 0 else ('No profit or loss' if result == 0 else 'A loss of $%d' % -result)
 
 
 @ps(B, 21)
@@ -128,9 +132,8 @@ def _():
 
 @ps(B, 23)
 def _():
-    bag = "RRRRRBBBBGGG"
-    draws = list(combinations(range(12), 3))
-    return F(sum(1 for d in draws if len({bag[k] for k in d}) == 3), len(draws))
+    draws = list(combinations('RRRRRBBBBGGG', 3))
+    return F(sum(1 for d in draws if len(set(d)) == 2), len(draws))
 
 
 @ps(B, 24)
@@ -150,7 +153,7 @@ def _():
 
 @ps(B, 26)
 def _():
-    return next(x for x in range(11, 100) if F(7 + 10, 2) == F(4 + 7 + 10 + x, 4) - 1)
+    return next(x for x in grid(9, 100, F(1, 2)) if sorted([3, 8, 12, x])[1] / 2 + sorted([3, 8, 12, x])[2] / 2 + 2 == (23 + x) / 4)
 
 
 @ps(B, 27)
@@ -169,7 +172,7 @@ def _():
 
 @ps(B, 29)
 def _():
-    return next(m + 4 for m in range(-100, 100, 2) if F(m) == F(m + 4, 2) + 3)
+    return next(s + 12 for s in range(-51, 101, 2) if F(sum(range(s, s + 13, 2)), 7) == 2 * s - 5)
 
 
 @ps(B, 30)
@@ -187,8 +190,13 @@ def _():
 
 @ps(B, 32)
 def _():
-    people = "MMMMMWWWW"
-    return sum(1 for g in combinations(range(9), 3) if len({people[k] for k in g}) == 2)
+    people = ['M1', 'M2', 'M3', 'M4', 'M5', 'W1', 'W2', 'W3', 'W4']
+    count = 0
+    for c in combinations(people, 4):
+        men = [p for p in c if p[0] == 'M']
+        if 0 < len(men) < 4 and not ('M1' in c and 'M2' in c):
+            count += 1
+    return count
 
 
 @ps(B, 33)
@@ -209,7 +217,7 @@ def _():
 
 @ps(B, 35)
 def _():
-    return sum(1 for d in range(1, 361) if 360 % d == 0 and d % 2 == 0)
+    return sum(1 for d in range(1, 721) if 720 % d == 0 and d % 6 == 0 and d % 12 != 0)
 
 
 @ps(B, 36)
@@ -232,8 +240,12 @@ def _():
 
 @ps(B, 38)
 def _():
-    h = 2 * 48 / 16
-    return 16 + 2 * math.hypot(8, h)
+    best = 0
+    for x in grid(F(1, 2), 10, F(1, 2)):
+        h2 = 100 - x * x
+        if h2 > 0 and abs(float(x) * math.sqrt(h2) - 48) < 1e-9:
+            best = max(best, 20 + 2 * x)
+    return best
 
 
 @ps(B, 39)
@@ -248,10 +260,11 @@ def _():
 
 @ps(B, 41)
 def _():
-    terms = [1, 3]
-    while terms[-1] <= 500:
-        terms.append(terms[-1] + 2 * terms[-2])
-    return len(terms)
+    a, b, total = 3, 7, 10
+    for _ in range(98):
+        a, b = b, b - a
+        total += b
+    return total
 
 
 @ps(B, 42)
@@ -267,7 +280,7 @@ def _():
 
 @ps(B, 44)
 def _():
-    return 1 / (math.sqrt(5) - 2) - 1 / (math.sqrt(5) + 2)
+    return sum(1 / (math.sqrt(k + 1) + math.sqrt(k)) for k in range(2, 9))
 
 
 @ps(B, 45)
@@ -284,7 +297,7 @@ def _():
 
 @ps(B, 47)
 def _():
-    return 7**23 * 3**17 % 10
+    return (17**25 - 13**24) % 10
 
 
 @ps(B, 48)
@@ -344,7 +357,9 @@ def _():
 
 @ps(B, 56)
 def _():
-    return next(4 * y for y in grid(F(1, 3), 30, F(1, 3)) if 1 / (3 * y) + 1 / y == F(1, 4))
+    x = 2 / (F(1, 4) + F(1, 12))
+    y = 2 / (F(1, 4) - F(1, 12))
+    return x * y
 
 
 @ps(B, 57)
@@ -359,8 +374,13 @@ def _():
 
 @ps(B, 59)
 def _():
-    rate = F(480, 8 * 6)
-    return (480 - 8 * rate * 2) / (4 * rate)
+    done, t = F(0), F(0)
+    for machines, hours in ((8, 2), (4, 1)):
+        done += machines * 10 * hours
+        t += hours
+    t += (480 - done) / (6 * 10)
+    hours = int(t)
+    return '%d hours %d minutes' % (hours, (t - hours) * 60)
 
 
 @ps(B, 60)
@@ -376,7 +396,7 @@ def _():
 
 @ps(B, 62)
 def _():
-    return 1 / (F(1, 3) + F(1, 9)) * (1 - F(1, 9))
+    return (F(1, 2) + F(1, 4)) ** -1 * (1 - F(1, 4)) ** -1
 
 
 @ps(B, 63)
@@ -394,8 +414,7 @@ def _():
 
 @ps(B, 65)
 def _():
-    women, men = F(40, 100) * 250 + 50, F(60, 100) * 250 - 50
-    return women / (women + men) * 100
+    return next(w for w in range(0, 300) if 2 * (120 + w) == 300 + w - 30)
 
 
 @ps(B, 66)
@@ -410,10 +429,10 @@ def _():
 
 @ps(B, 68)
 def _():
-    for p in grid(0, 2, F(1, 100)):
-        q = (4 - 2 * p) / 4
-        if 5 * p + 3 * q == F(37, 10):
-            return 3 * p + 7 * q
+    for n in [F(k, 100) for k in range(1, 400)]:
+        p = (F(740, 100) - 3 * n) / 2
+        if p > 0 and 2 * n + 3 * p == F(660, 100):
+            return n - p
 
 
 @ps(B, 69)
@@ -434,9 +453,7 @@ def _():
 
 @ps(B, 71)
 def _():
-    minutes = next(t for t in range(1, 10000) if t % 15 == 0 and t % 25 == 0 and t % 20 == 0)
-    hour, minute = divmod(6 * 60 + minutes, 60)
-    return "%d:%02d %s" % (hour if hour <= 12 else hour - 12, minute, "a.m." if hour < 12 else "p.m.")
+    return len(set(range(0, 241, 12)) & set(range(6, 241, 18)))
 
 
 def isprime(k):
