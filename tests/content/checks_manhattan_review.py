@@ -414,7 +414,7 @@ def _():
 
 @ps(B, 65)
 def _():
-    return next(w for w in range(0, 300) if 2 * (120 + w) == 300 + w - 30)
+    return next(w for w in range(0, 300) if 2 * (120 + w) == 300 + w - 50)
 
 
 @ps(B, 66)
