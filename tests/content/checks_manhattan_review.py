@@ -468,7 +468,7 @@ def close(a, b):
 ds(B, 72, [(n,) for n in ints(0, 200)], lambda n: n,
    lambda n: isprime(n) and 90 < n < 100, lambda n: n % 2 == 1 and 90 < n < 100)
 ds(B, 73, list(product(grid(-6, 6, F(1, 2)), repeat=2)), lambda x, y: x > y,
-   lambda x, y: x**3 > y**3, lambda x, y: x * x > y * y)
+   lambda x, y: x * abs(x) > y * abs(y), lambda x, y: x * x > y * y)
 ds(B, 74, [(x, y) for x in ints(1, 150) for y in ints(1, 150)], lambda x, y: x + y,
    lambda x, y: 7 * x + 11 * y == 150, lambda x, y: x > y)
 ds(B, 75, [(d, v) for d in range(5, 600, 5) for v in range(10, 101)], lambda d, v: F(d, v),
@@ -487,8 +487,8 @@ ds(B, 80, [(r, s) for r in grid(1, 30, F(1, 2)) for s in grid(1, 30, F(1, 2))], 
    lambda r, s: r - 1 / (1 / r + 1 / s) == 8 and s - 1 / (1 / r + 1 / s) == 2)
 ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
    lambda x, y: x > 0, lambda x, y: y != 0 and x / y > 0)
-ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, min(f, g)) if f + g - b <= 80],
-   lambda f, g, b: b, lambda f, g, b: f == 2 * g and 80 - (f + g - b) == 10, lambda f, g, b: 2 * b == g)
+ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, 80) if f + g + b <= 80],
+   lambda f, g, b: 80 - f - g - b, lambda f, g, b: f == 2 * g and b == 20, lambda f, g, b: 2 * b == g + b)
 ds(B, 83, [(x, y) for x in grid(-10, 110, F(1, 1)) for y in grid(-10, 110, F(1, 1))],
    lambda x, y: sorted([3, 9, 14, x, y])[2] > F(26 + x + y, 5), lambda x, y: x + y == 24, lambda x, y: x > 10 and y > 10)
 ds(B, 84, list(product(range(-30, 31, 5), repeat=2)), lambda a, b: F(100 + a, 100) * F(100 + b, 100),
@@ -499,14 +499,14 @@ ds(B, 86, [(n,) for n in ints(2, 40)], lambda n: n,
    lambda n: math.factorial(n) // math.factorial(n - 2) == 132)
 ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 60)], lambda b, g: F(b, g),
    lambda b, g: g == b + 12, lambda b, g: g % 4 == 0)
-ds(B, 88, [(n,) for n in ints(1, 1000)], lambda n: n % 6, lambda n: 3 * n % 6 == 3, lambda n: n % 18 == 11)
+ds(B, 88, [(n,) for n in ints(1, 600)], lambda n: n % 12, lambda n: n * n % 12 == 1, lambda n: n**3 % 12 == 11)
 ds(B, 89, [(F(k, 4),) for k in ints(-40, 40)] + [(math.sqrt(2),), (2 ** (1 / 3),), (-math.sqrt(3),)],
    lambda x: float(x).is_integer(), lambda x: abs(float(x) ** 2 - round(float(x) ** 2)) < 1e-9,
    lambda x: abs(float(x) ** 3 - round(float(x) ** 3)) < 1e-9 and abs(float(x) ** 5 - round(float(x) ** 5)) < 1e-9)
 ds(B, 90, [(a, b, c) for a in ints(1, 60) for b in ints(a, 60) for c in ints(b, 60) if c < a + b],
    lambda a, b, c: a * a + b * b == c * c, lambda a, b, c: (a, b, c) == (9, 40, 41), lambda a, b, c: a + b + c == 90)
-ds(B, 91, [(n, k) for n in ints(1, 12) for k in ints(1, 12) if k <= n], lambda n, k: math.comb(n, k),
-   lambda n, k: n == 8, lambda n, k: k % 2 == 1)
+ds(B, 91, [(n, k) for n in ints(1, 30) for k in ints(1, 30) if k <= n], lambda n, k: math.comb(n, k),
+   lambda n, k: math.comb(n, k) == math.comb(n, k + 2), lambda n, k: n < 12)
 ds(B, 92, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x,
    lambda x: x**4 - 13 * x * x + 36 == 0, lambda x: x**3 + 2 * x * x - 9 * x - 18 == 0)
 ds(B, 93, list(product(ints(1, 80), repeat=2)), lambda a, w: F(a, a + w),
@@ -526,8 +526,8 @@ def heron(a, b, c):
     return round(math.sqrt(max(0.0, s * (s - a) * (s - b) * (s - c))), 6)
 
 
-ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x == 2 * x + 15,
-   lambda x: x.denominator == 1 and F(2) ** int(x) == F(1, 8))
+ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x + 2 * abs(x) == 15,
+   lambda x: x.denominator == 1 and F(3) ** int(x + 2) == F(1, 3))
 ds(B, 98, [(n,) for n in ints(1, 600)], lambda n: n % 12 == 0, lambda n: n * (n + 2) % 24 == 0, lambda n: n % 4 == 0)
 ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in grid(F(1, 2), 20, F(1, 2))],
    lambda l, w: round(l * w, 6), lambda l, w: close(2 * (l + w), 34),
@@ -539,13 +539,13 @@ ds(B, 101, [(v, d) for v in ints(11, 150) for d in ints(10, 600, ) if d % 10 == 
    lambda v, d: F(d, v) == 4 and F(d, v + 10) == F(7, 2))
 ds(B, 102, [(a,) for a in ints(-30, 30)], lambda a: sorted(range(a, a + 7))[3],
    lambda a: sum(range(a, a + 7)) == 70, lambda a: a == 7)
-ds(B, 103, [(c, s) for c in ints(10, 300) for s in ints(10, 400)], lambda c, s: s - c,
-   lambda c, s: s + 30 - c == F(c, 2), lambda c, s: 4 * s == 5 * c)
+ds(B, 103, [(c, s) for c in ints(1, 300) for s in ints(1, 400)], lambda c, s: s - c,
+   lambda c, s: 4 * s == 5 * c, lambda c, s: 100 * (s - 30) == 95 * c)
 ds(B, 104, [(x,) for x in grid(-5, 5, F(1, 4))], lambda x: x < 0, lambda x: x ** 3 < x, lambda x: x * x > F(1, 4))
 ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))],
    lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10, lambda a, b: a > 0)
-ds(B, 106, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: 2.0 ** float(x),
-   lambda x: abs(4.0 ** float(x) - 2.0 ** float(x) - 56) < 1e-9, lambda x: 3 * x == x + 6)
+ds(B, 106, [(x,) for x in grid(-6, 6, F(1, 4))], lambda x: 2 ** float(x),
+   lambda x: abs(4 ** float(x) - 2 ** float(x + 1) - 8) < 1e-9, lambda x: abs(8 ** float(x) - 4 ** float(x) - 48) < 1e-9)
 ds(B, 107, [(r, b, g) for r in ints(0, 60) for b in ints(1, 60) for g in ints(0, 60)], lambda r, b, g: F(r, b),
    lambda r, b, g: 2 * (r - 4) == g, lambda r, b, g: b + 4 == g)
 ds(B, 108, [(p,) for p in ints(-200, 200)], lambda p: p % 2 == 0,
@@ -558,8 +558,9 @@ ds(B, 110, [(a, b, c) for a in ints(1, 15) for b in ints(1, 15) for c in ints(1,
    lambda a, b, c: 2 * (a * b + b * c + c * a) == 94 and 4 * (a + b + c) == 48)
 ds(B, 111, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x + 2 * y,
    lambda x, y: 2 * x + 4 * y == 18, lambda x, y: 3 * x + 6 * y == 27)
-ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(1, 200) if w + m > 0], lambda w, m: F(100 * w, w + m),
-   lambda w, m: w + m == 100 and w - m == 20, lambda w, m: F(2 * m, 2 * m + w) == F(4, 7))
+ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(0, 200) if w + m > 0], lambda w, m: F(100 * w, w + m),
+   lambda w, m: w == m + 20 and 3 * (w + 20) == 2 * (w + m + 20),
+   lambda w, m: w - m == 20 and F(w - m, w + m) == F(1, 5))
 ds(B, 113, [(x,) for x in grid(-20, 20, F(1, 2))], lambda x: x * x - 6 * x, lambda x: x * x == 49, lambda x: abs(x - 3) == 4)
 ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b: a,
    lambda a, b: b == 60, lambda a, b: F(a, 2) == F(b, 3) == F(180 - a - b, 4))
@@ -568,8 +569,8 @@ ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))]
 ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
    lambda a, b, c, d: d, lambda a, b, c, d: b + c == 18, lambda a, b, c, d: d - a == 14)
 ds(B, 117, [(n,) for n in ints(1, 300)], lambda n: n % 10, lambda n: n % 5 == 3, lambda n: n % 3 == 0)
-ds(B, 118, list(product(grid(-7, 10, F(1, 2)), repeat=2)), lambda x, y: x * y,
-   lambda x, y: x * x + y * y == 25, lambda x, y: x + y == 7)
+ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x + y * y,
+   lambda x, y: (x + y) ** 2 == 49, lambda x, y: x * y == 12)
 ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
    lambda a, b, c: a * a * b * c > 0, lambda a, b, c: a * b * b * c < 0)
 ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20)
@@ -586,7 +587,7 @@ ds(B, 122, [(p, q) for p in grid(0, 60, F(1, 2)) for q in grid(0, 60, F(1, 2)) i
    lambda p, q: F(1, 10) * p + F(3, 10) * q + 1 == F(18, 100) * (p + q + 10))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
-ds(B, 124, [(s,) for s in grid(1, 20, F(1, 2))], lambda s: s * s, lambda s: (s / 2) ** 2 == 9, lambda s: 2 * s * s > 64)
+ds(B, 124, [(s2,) for s2 in grid(1, 200, F(1, 2))], lambda s2: s2, lambda s2: s2 / 2 - s2 / 4 == 8, lambda s2: 2 * s2 > 49)
 ds(B, 125, [(n,) for n in ints(1, 2000)], lambda n: n % 4 == 0,
    lambda n: math.isqrt(n - 1) ** 2 == n - 1 and math.isqrt(n - 1) % 2 == 1, lambda n: n % 2 == 0)
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0]
@@ -611,8 +612,8 @@ ds(B, 136, [(d,) for d in ints(3, 10)], lambda d: d * (d - 1) * (d - 2), lambda 
    lambda d: d * (d - 1) == 20)
 ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z**4 > z * z, lambda z: z**3 > z * z)
 ds(B, 138, [(n,) for n in ints(10, 999)], lambda n: n // 10 % 10, lambda n: n == 4 * 37, lambda n: n % 37 == 0)
-ds(B, 139, list(product(grid(1, 30, F(1, 2)), repeat=2)), lambda a, b: 1 / (1 / a + 1 / b),
-   lambda a, b: a == 6, lambda a, b: b == F(3, 2) / (1 / a + 1 / b))
+ds(B, 139, [(a, b) for a in grid(F(1, 2), 20, F(1, 6)) for b in grid(F(1, 2), 20, F(1, 6))], lambda a, b: 1 / (1 / a + 1 / b),
+   lambda a, b: b - a == 2, lambda a, b: b == 3 / (1 / a + 1 / b))
 ds(B, 140, [(b, g, pb, pg) for b in ints(1, 20) for g in ints(1, 20) for pb in ints(0, b) for pg in ints(0, g) if pb + pg > 0],
    lambda b, g, pb, pg: F(pb + pg, b + g), lambda b, g, pb, pg: 5 * pb == 2 * b and 5 * pg == 3 * g,
    lambda b, g, pb, pg: 4 * pg == 3 * (pb + pg))
