@@ -30,11 +30,12 @@ def _kn_68():
 
 @check("KN", 69)
 def _kn_69():
-    # A leg and the hypotenuse, so that the other leg may be irrational.
-    cases = [(a, c) for a in [F(k, 2) for k in range(1, 41)] for c in [F(k, 2) for k in range(1, 41)] if a < c]
-    other = lambda x: sqrt(x[1] ** 2 - x[0] ** 2)  # noqa: E731
-    return DS(cases, lambda x: round(float(x[0] + x[1]) + other(x), 9), lambda x: x[1] == 13,
-              lambda x: abs(float(x[0]) * other(x) / 2 - 30) < 1e-9 and abs(float(x[0]) + other(x) - 17) < 1e-9)
+    G = [F(k, 2) for k in range(1, 41)]
+    cases = [c for c in product(G, G) if c[0] <= c[1]] + [(sqrt(84.5), sqrt(84.5))]
+    def hyp(c):
+        return sqrt(float(c[0]) ** 2 + float(c[1]) ** 2)
+    return DS(cases, lambda c: round(float(c[0]) + float(c[1]) + hyp(c), 9), lambda c: abs(hyp(c) - 13) < 1e-9,
+              lambda c: abs(float(c[0] * c[1]) / 2 - 30) < 1e-9 and abs((float(c[0] + c[1]) - hyp(c)) / 2 - 2) < 1e-9)
 
 
 @check("KN", 70)
@@ -44,9 +45,9 @@ def _kn_70():
 
 @check("KN", 71)
 def _kn_71():
-    G = [F(k, 2) for k in range(1, 81)]
-    return DS(product(G, G), lambda c: c[0], lambda c: 1 / c[0] + 1 / c[1] == F(1, 6) and c[0] == c[1] + 5,
-              lambda c: 1 / c[1] == F(3, 2) / c[0])
+    G = [F(k, 6) for k in range(3, 120)]
+    return DS(product(G, G), lambda c: c[0], lambda c: 1 / c[0] + 1 / c[1] == F(1, 4) and c[1] == 3 * c[0],
+              lambda c: c[1] > 2 * c[0])
 
 
 @check("KN", 72)
@@ -74,9 +75,8 @@ def _kn_75():
 
 @check("KN", 76)
 def _kn_76():
-    bag = "R" * 4 + "B" * 5 + "G" * 6
-    draws = list(combinations(range(15), 3))
-    return F(sum(1 for d in draws if len({bag[k] for k in d}) == 1), len(draws))
+    draws = list(combinations('R' * 4 + 'B' * 5 + 'G' * 6, 3))
+    return F(sum(1 for d in draws if len(set(d)) < 3), len(draws))
 
 
 @check("KN", 77)
@@ -112,9 +112,8 @@ def _kn_80():
 
 @check("KN", 81)
 def _kn_81():
-    G = [F(k, 4) for k in range(1, 17)]  # millions of dollars
-    cases = [(r, c) for r in G for c in G if r > c]
-    return DS(cases, lambda x: (x[0] - x[1]) / x[0], lambda x: F(1, 10) * x[1] == F(15, 100), lambda x: F(1, 10) * x[0] == F(2, 10))
+    return DS(product(range(1, 101), range(0, 120)), lambda c: F(c[0] - c[1], c[0]),
+              lambda c: 10 * (c[0] - c[1] + 10) == 3 * c[0], lambda c: c[0] == 50)
 
 
 @check("KN", 82)
@@ -129,7 +128,8 @@ def _kn_83():
 
 @check("KN", 84)
 def _kn_84():
-    return next(c for c in range(1, 500) if F(14, 10) * F(85, 100) * c - c == 19)
+    cost = F(19) / (F(14, 10) * F(85, 100) - 1)
+    return cost * (F(14, 10) * F(75, 100) - 1)
 
 
 @check("KN", 85)
@@ -155,7 +155,7 @@ def _kn_87():
 
 @check("KN", 88)
 def _kn_88():
-    return pow(3, 50, 8)
+    return (3**50 + 5**50) % 8
 
 
 @check("KN", 89)
@@ -176,8 +176,9 @@ def _kn_90():
 
 @check("KN", 91)
 def _kn_91():
-    G = [F(k, 4) for k in range(-40, 41)]
-    return DS(G, lambda x: x, lambda x: 2.0 ** float(x + 1) + 2.0 ** float(x) == 48, lambda x: 2 * x == 4 * (x - 2))
+    G = [F(k, 3) for k in range(-30, 31)]
+    return DS(G, lambda x: x, lambda x: abs(2 ** float(x + 1) + 2 ** float(x - 1) - 80) < 1e-9,
+              lambda x: abs(float(2 * x) - float(3 * (x - F(5, 3)))) < 1e-12)
 
 
 @check("KN", 92)
@@ -203,7 +204,12 @@ def _kn_94():
 
 @check("KN", 95)
 def _kn_95():
-    return F(2, 3) * F(4, 5) * F(6, 7)
+    for a in range(1, 200):
+        b = F(3, 2) * a
+        c = F(5, 4) * b
+        d = F(7, 6) * c
+        if a + d == 102:
+            return b
 
 
 @check("KN", 96)
