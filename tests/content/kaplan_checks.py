@@ -8,9 +8,10 @@ from princeton_knewton_kaplan_support import DS, check
 
 @check("KA", 7)
 def _ka_7():
-    G = [F(k, 2) for k in range(1, 41)]
-    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: 2 * (c[0] + c[1]) == 28,
-              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[0] == c[1] + 2)
+    G = [F(k, 2) for k in range(1, 28)]
+    cases = [c for c in product(G, G) if c[0] <= c[1]]
+    return DS(cases, lambda c: c[0] * c[1], lambda c: 2 * (c[0] + c[1]) == 28 and c[0].denominator == 1 and c[1].denominator == 1,
+              lambda c: 2 * (c[0] + c[1]) == 28 and c[0] ** 2 + c[1] ** 2 == 100)
 
 
 @check("KA", 8)
@@ -30,7 +31,11 @@ def _ka_10():
 
 @check("KA", 11)
 def _ka_11():
-    return next(s for s in [F(k, 10) for k in range(0, 100)] if (2 + s) / 12 == F(2, 5))
+    for x in [F(k, 10) for k in range(0, 211)]:
+        syrup = 3 - x / 7 + x
+        water = 18 - 6 * x / 7
+        if syrup * 5 == water * 2:
+            return x
 
 
 @check("KA", 12)
@@ -40,8 +45,10 @@ def _ka_12():
 
 @check("KA", 13)
 def _ka_13():
-    sols = [(x, y) for x in range(-20, 21) for y in range(-20, 21) if 2 * x + 3 * y == 19 and 3 * x + 2 * y == 16]
-    return sols[0][0] - sols[0][1]
+    for x in [F(k, 2) for k in range(-40, 41)]:
+        for y in [F(k, 2) for k in range(-40, 41)]:
+            if 3 * x + 5 * y == 29 and 5 * x + 3 * y == 19:
+                return x * x - y * y
 
 
 @check("KA", 14)
@@ -63,10 +70,11 @@ def _ka_14():
 
 @check("KA", 22)
 def _ka_22():
-    for b in range(1, 200):
-        a, c = F(3, 5) * b, F(7, 2) * b
-        if c - a == 58:
-            return b
+    for a in range(1, 103):
+        b = F(5, 3) * a
+        c = F(7, 2) * b
+        if a + b + c == 102:
+            return c - a
 
 
 @check("KA", 23)
@@ -193,8 +201,10 @@ def _ka_41():
 
 @check("KA", 42)
 def _ka_42():
-    t = next(t for t in [F(k, 4) for k in range(-80, 81)] if t * t + (t - 4) ** 2 == (t - 6) ** 2 + t * t)
-    return sqrt(2 * t * t)
+    for x in [F(k, 4) for k in range(-40, 41)]:
+        y = 2 * x
+        if (x - 1) ** 2 + (y - 7) ** 2 == (x - 5) ** 2 + (y - 1) ** 2:
+            return sqrt(float(x * x + y * y))
 
 
 @check("KA", 43)
@@ -204,7 +214,7 @@ def _ka_43():
 
 @check("KA", 44)
 def _ka_44():
-    return sum(n for n in range(101, 200) if n % 7 == 0)
+    return sum(n for n in range(101, 200) if n % 7 == 0 and n % 3 != 0)
 
 
 @check("KA", 45)
