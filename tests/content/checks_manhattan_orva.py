@@ -25,12 +25,12 @@ def _():
 
 @ps(B, 3)
 def _():
-    return next(v for v in grid(21, 100, F(1, 2)) if 2 / (1 / F(20) + 1 / v) == 24)
+    return next(v for v in grid(1, 40, F(1, 2)) if F(60) / (F(30, 20) + F(30) / v) == 15)
 
 
 @ps(B, 4)
 def _():
-    return sum(range(51, 100, 2))
+    return sum(n for n in ints(51, 149) if n % 2 == 1 and n % 5 != 0)
 
 
 ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 10)) for y in grid(-2, 6, F(1, 10))], lambda x, y: x * y > x + y,
@@ -132,8 +132,9 @@ ds(B, 23, list(product(ints(-10, 20), repeat=3)), lambda a, b, c: a + b + c,
 
 @ps(B, 24)
 def _():
-    change = (F(75, 100) * F(140, 100) - 1) * 100
-    return 'no change' if change == 0 else ('an increase of %s%%' % change if change > 0 else 'a decrease of %s%%' % -change)
+    factor = F(75, 100) * F(140, 100) * F(90, 100)
+    change = (factor - 1) * 100
+    return 'A decrease of %s%%' % float(-change) if change < 0 else 'An increase of %s%%' % float(change)
 
 
 @ps(B, 25)
@@ -158,9 +159,9 @@ def _():
 
 @ps(B, 28)
 def _():
-    bag = "RRRRGGGGGG"
-    draws = list(combinations(range(10), 3))
-    return F(sum(1 for d in draws if sum(1 for k in d if bag[k] == "R") >= 2), len(draws))
+    # Every set of 4 places for the red balls among the 10 draws is equally likely.
+    places = list(combinations(range(10), 4))
+    return F(sum(1 for reds in places if reds[1] == 2), len(places))
 
 
 @ps(B, 29)
@@ -177,18 +178,16 @@ ds(B, 30, [(x,) for x in ints(1, 20)], lambda x: x, lambda x: 3 ** x * 9 == 3 **
 
 @ps(B, 31)
 def _():
-    s = math.sqrt(27 * math.sqrt(3) * 4 / math.sqrt(3))
-    r = s * math.sqrt(3) / 2 / 3
-    return 2 * math.pi * r
+    R = math.sqrt(48)
+    pts = [(R * math.cos(2 * math.pi * k / 3), R * math.sin(2 * math.pi * k / 3)) for k in range(3)]
+    (x1, y1), (x2, y2), (x3, y3) = pts
+    tri = abs((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1)) / 2
+    return math.pi * R * R - tri
 
 
 @ps(B, 32)
 def _():
-    numbers = [15] * 20  # any numbers with average 15 give the same result
-    other = [5] * 10 + [25] * 10
-    results = {F(sum(3 * v - 4 for v in ns), 20) for ns in (numbers, other)}
-    assert len(results) == 1
-    return results.pop()
+    return F(20 * (3 * 15 - 4) - 60, 19)
 
 
 ds(B, 33, [(n,) for n in ints(1, 300)], lambda n: n % 6 == 0, lambda n: n % 3 == 0, lambda n: n * n % 9 == 0)
@@ -205,7 +204,7 @@ ds(B, 35, [(a, b) for a in ints(0, 20) for b in ints(0, 20) if 6 * a + 10 * b ==
 
 @ps(B, 36)
 def _():
-    return F(1000 * 45, 30) / 60
+    return F(1000) / (F(30, 45) + F(40, 60)) / 60
 
 
 @ps(B, 37)
@@ -217,10 +216,7 @@ def _():
 
 @ps(B, 38)
 def _():
-    for a in range(1, 10):
-        for b in range(1, 10):
-            if math.gcd(a, b) == 1 and F(6 * a + 9 * b, a + b) * F(12, 10) == F(96, 10):
-                return "%d : %d" % (a, b)
+    return next(x for x in grid(0, 30, F(1, 2)) if 9 * x + 6 * (30 - x) == F(96, 10) / F(12, 10) * 30)
 
 
 @ps(B, 39)
@@ -230,10 +226,10 @@ def _():
 
 @ps(B, 40)
 def _():
-    for a in grid(1, 36, F(1, 2)):
-        for d in grid(F(1, 2), 12, F(1, 2)):
-            if (a - d) ** 2 + a ** 2 == (a + d) ** 2 and 3 * a == 36:
-                return (a - d) * a / 2
+    for d in grid(F(1, 2), 20, F(1, 2)):
+        for a in grid(F(1, 2), 80, F(1, 2)):
+            if a - d > 0 and (a - d) ** 2 + a * a == (a + d) ** 2 and (a - d) * a / 2 == 96:
+                return 3 * a
 
 
 ds(B, 41, [(leg, base) for leg in ints(1, 20) for base in ints(1, 20) if base < 2 * leg], lambda leg, base: 2 * leg + base,
@@ -247,9 +243,7 @@ def _():
 
 @ps(B, 43)
 def _():
-    a = 2 + math.sqrt(16)
-    b = a - 4
-    return a * a + b * b + a + b
+    return next(a**3 - (a - 3) ** 3 for a in grid(F(1, 2), 20, F(1, 2)) if a - 3 > 0 and a * (a - 3) == 10)
 
 
 ds(B, 44, list(product(ints(-6, 6), repeat=2)), lambda x, y: (x + y) % 2 == 0,
@@ -270,8 +264,7 @@ ds(B, 45, [(s, n) for s in ints(0, 200) for n in ints(1, 20)], lambda s, n: F(s,
 
 @ps(B, 46)
 def _():
-    speed = F(240, 12)
-    return (360 + 240) / speed
+    return next(L for L in ints(1, 2000) if F(L + 360, 30) == F(L, 12))
 
 
 @ps(B, 47)
@@ -291,13 +284,13 @@ def _():
 
 @ps(B, 50)
 def _():
-    return next(n for n in range(3, 100) if n * (n - 3) // 2 == 4 * n)
+    return next(n for n in ints(3, 100) if n * (n - 3) // 2 - n == 25)
 
 
 @ps(B, 51)
 def _():
-    interest = 8000 * (F(105, 100) ** 2 - 1)
-    return interest / (8000 * 2) * 100
+    r = next(r for r in ints(1, 50) if (1 + F(r, 100)) ** 2 == F(121, 100))
+    return float(((1 + F(r, 100)) ** 3 - 1) * 100)
 
 
 @ps(B, 52)
@@ -329,8 +322,10 @@ def _():
 
 @ps(B, 56)
 def _():
-    total = 30 * F(768, 10)
-    return (total - 2 * 60) / 28
+    for boys in ints(1, 29):
+        girls = 30 - boys
+        if 72 * boys + 80 * girls == F(768, 10) * 30:
+            return F(72 * boys + 80 * girls - 120, 28)
 
 
 ds(B, 57, list(product(ints(-12, 12), repeat=2)), lambda a, b: a * b % 6 == 0,
