@@ -759,9 +759,10 @@ def _():
 
 @ds(90)
 def _():
-    # Every real x other than 0 has t = x + 1/x with |t| >= 2, and x > 0 exactly when t > 0.
+    # Every real x other than 0 gives t = x + 1/x with |t| >= 2, and every such t comes from a real x.
     cases = [(t,) for t in fracs(-10, 10, 4) if abs(t) >= 2]
-    return sufficiency(cases, lambda t: t, lambda t: t * t - 2 == 7 and t > 0, lambda t: t**3 - 3 * t == 18)
+    return sufficiency(cases, lambda t: t, lambda t: (t * t - 2) ** 2 - 2 == 47 and t**3 - 3 * t > t,
+                       lambda t: t**3 - 3 * t == 18)
 
 
 @ds(91)
@@ -859,9 +860,9 @@ def _():
 
 @ds(101)
 def _():
-    cases = list(grid(range(10, 301, 10), range(10, 101)))
-    return sufficiency(cases, lambda d, v: F(d, v), lambda d, v: d == 150,
-                       lambda d, v: F(d, v) - F(d, 1) / (F(6, 5) * v) == F(1, 2))
+    cases = list(grid(range(10, 601, 10), range(21, 201)))  # distance in km, speed in km/h
+    return sufficiency(cases, lambda d, v: F(d, v), lambda d, v: F(d, v + 20) == F(4, 5) * F(d, v),
+                       lambda d, v: F(d, v - 20) - F(d, v) == 1 and F(d, v) - F(d, v + 20) == F(3, 5))
 
 
 @ps(102)

@@ -70,8 +70,8 @@ def _():
 def _():
     r = range(-12, 13)
     cases = [(x, y, z) for x in r for y in r for z in r if x < y < z]
-    return sufficiency(cases, lambda x, y, z: y > mean([x, y, z]), lambda x, y, z: x + y + z == 0,
-                       lambda x, y, z: z - y > y - x)
+    return sufficiency(cases, lambda x, y, z: y > mean([x, y, z]), lambda x, y, z: x * y * z < 0 and x + y + z > 0,
+                       lambda x, y, z: y - x < F(z - x, 2))
 
 
 @ds(119)
@@ -725,8 +725,9 @@ def _():
 
 @ds(199)
 def _():
-    cases = [(p,) for p in bounded_parts(20, 5, 1, 20)]
-    return sufficiency(cases, lambda p: p[-1] - p[0], lambda p: median(p) < 4, lambda p: set(p) <= {2, 7})
+    cases = list(bounded_parts(30, 6, 1, 30))
+    return sufficiency(cases, lambda *l: max(l) - min(l), lambda *l: median(list(l)) == 4 and 12 in l,
+                       lambda *l: all(v in (3, 4, 12) for v in l))
 
 
 @ps(200)
@@ -1121,19 +1122,11 @@ def _():
 
 @ps(245)
 def _():
-    # Build such a box with two equal edges a and a third edge c, by bisection on a, and measure it.
-    def excess(a):
-        c = math.sqrt(169 - 2 * a * a)
-        return 2 * (a * a + 2 * a * c) - 120
-
-    low, high = 0.5, 3.0
-    assert excess(low) < 0 < excess(high)
-    for _ in range(200):
-        mid = (low + high) / 2
-        low, high = (mid, high) if excess(mid) < 0 else (low, mid)
-    a = low
-    c = math.sqrt(169 - 2 * a * a)
-    return 4 * (a + a + c)
+    for a in range(1, 10):
+        for b in range(a, 10):
+            for c in range(b, 10):
+                if 2 * (a * b + b * c + c * a) == 94 and a * a + b * b + c * c == 50:
+                    return a * b * c
 
 
 @ds(246)
@@ -1229,8 +1222,10 @@ def _():
 
 @ds(257)
 def _():
-    cases = [(list(range(a, a + 5)),) for a in range(-50, 50)]
-    return sufficiency(cases, lambda q: q[-1], lambda q: sum(q) == 0, lambda q: sum(v * v for v in q) == 10)
+    cases = [(n,) for n in range(-40, 41)]
+    run = lambda n: range(n - 2, n + 3)
+    return sufficiency(cases, lambda n: n + 2, lambda n: math.prod(run(n)) == 120,
+                       lambda n: sum(k * k for k in run(n)) == 55 and sum(k**3 for k in run(n)) > 0)
 
 
 @ps(258)
@@ -1264,8 +1259,8 @@ def _():
 def _():
     values = fracs(-8, 8, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x + y * y == 2 * x * y + 9,
-                       lambda x, y: abs(x + y) == -(x + y) and (x + y) ** 2 == 16)
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: (x + y) ** 2 == 4 * (x + y) + 12,
+                       lambda x, y: (x + y) ** 3 == 4 * (x + y) ** 2 + 12 * (x + y) and x < 0 and y < 0)
 
 
 @ps(263)
@@ -1350,12 +1345,10 @@ def _():
 
 @ds(272)
 def _():
-    # Ann's speed, Bob's speed (meters per minute) and the track length.
-    cases = [(a, b, a * 4 + b * 4) for a in range(50, 301, 10) for b in range(10, 301, 10) if a > b]
-    cases += [(a, b, 12 * (a - b)) for a in range(50, 301, 10) for b in range(10, 301, 10) if a > b]
-    return sufficiency(cases, lambda a, b, length: length,
-                       lambda a, b, length: a == 200 and 4 * (a + b) == length,
-                       lambda a, b, length: 12 * (a - b) == length)
+    cases = list(grid(range(100, 3001, 100), range(25, 601, 25), range(25, 601, 25)))
+    cases = [(l, a, b) for l, a, b in cases if a > b]
+    return sufficiency(cases, lambda l, a, b: l, lambda l, a, b: F(l, a + b) == 4 and F(l, a - b) == 12,
+                       lambda l, a, b: b == 100)
 
 
 @ds(273)
@@ -1424,7 +1417,7 @@ def _():
 
 @ps(281)
 def _():
-    return pow(7, 2026, 100)
+    return (pow(3, 2026, 100) + pow(7, 2026, 100)) % 100
 
 
 @ps(282)
@@ -1596,10 +1589,14 @@ def _():
 
 @ds(305)
 def _():
-    # Circles through the origin by center (a, b); area compared with 50.
-    cases = list(grid(fracs(-8, 12, 2), fracs(-8, 8, 2)))
-    return sufficiency(cases, lambda a, b: math.pi * (a * a + b * b) > 50,
-                       lambda a, b: (a - 8) ** 2 + b * b == a * a + b * b, lambda a, b: (a, b) == (4, 3))
+    values = fracs(-20, 20, 2)
+    cases = []
+    for a, b in grid(values, values):
+        for r2 in {a * a + b * b, (a - 8) ** 2 + (b - 1) ** 2, F(1), F(100)}:
+            cases.append((a, b, r2))
+    return sufficiency(cases, lambda a, b, r2: math.pi * r2 > 70,
+                       lambda a, b, r2: (a - 8) ** 2 + (b - 1) ** 2 == r2 and (a - 5) ** 2 + (b - 10) ** 2 == r2,
+                       lambda a, b, r2: a * a == r2 and b * b == r2 and (a - 8) ** 2 + (b - 1) ** 2 == r2)
 
 
 @ps(306)
