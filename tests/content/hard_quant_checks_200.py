@@ -824,7 +824,7 @@ def _():
 def _():
     cases = [(list(range(a, a + n)),) for a in range(-30, 30) for n in range(1, 40)]
     return sufficiency(cases, lambda s: F(sum(1 for v in s if v % 2 == 0), len(s)) > F(1, 2),
-                       lambda s: len(s) == 15, lambda s: sum(s) == 0)
+                       lambda s: sum(s) % 2 == 1, lambda s: len(s) == 9)
 
 
 @ps(213)
@@ -1289,8 +1289,8 @@ def _():
 def _():
     values = fracs(-6, 6, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x * x + y * y < (x - 4) ** 2 + y * y, lambda x, y: y == 3,
-                       lambda x, y: x * x + y * y == 10)
+    return sufficiency(cases, lambda x, y: x * x + y * y < (x - 4) ** 2 + (y - 2) ** 2, lambda x, y: x * x + y * y == 5,
+                       lambda x, y: x * y == 2 and y > x)
 
 
 @ps(266)
@@ -1325,16 +1325,16 @@ def _():
 
 @ds(270)
 def _():
-    def both_even(n):
-        evens = n // 2
-        return F(comb(evens, 2), comb(n, 2))
+    def both(n, parity):
+        count = n // 2 if parity == 0 else n - n // 2
+        return F(comb(count, 2), comb(n, 2))
 
     def odd_sum(n):
-        evens, odds = n // 2, n - n // 2
-        return F(evens * odds, comb(n, 2))
+        return F((n // 2) * (n - n // 2), comb(n, 2))
 
-    cases = [(n,) for n in range(2, 100)]
-    return sufficiency(cases, both_even, lambda n: n > 10, lambda n: n % 2 == 0 and odd_sum(n) == F(8, 15))
+    cases = [(n,) for n in range(2, 200)]
+    return sufficiency(cases, lambda n: both(n, 0), lambda n: n > 10,
+                       lambda n: odd_sum(n) == F(8, 15) and both(n, 1) < F(1, 4))
 
 
 @ds(271)
@@ -1547,10 +1547,10 @@ def _():
 
 @ds(300)
 def _():
-    values = fracs(0, 1, 20)
+    values = fracs(0, 1, 100)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda p, q: p + q - 2 * p * q, lambda p, q: p == F(3, 10),
-                       lambda p, q: p * q == F(12, 100) and (1 - p) * (1 - q) == F(42, 100))
+    return sufficiency(cases, lambda p, q: p + q - 2 * p * q, lambda p, q: p + q - p * q == F(72, 100),
+                       lambda p, q: p * q == F(18, 100) and q == 2 * p)
 
 
 @ds(301)
