@@ -126,8 +126,8 @@ def _():
                 return r
 
 
-ds(B, 23, list(product(ints(-10, 20), repeat=3)), lambda a, b, c: a + b + c,
-   lambda a, b, c: a + 2 * b + 3 * c == 20, lambda a, b, c: 3 * a + 2 * b + c == 12)
+ds(B, 23, list(product(ints(1, 30), repeat=3)), lambda a, b, c: a + b + c,
+   lambda a, b, c: a * b == 6 and b * c == 15, lambda a, b, c: a + c == 7)
 
 
 @ps(B, 24)
@@ -247,7 +247,7 @@ def _():
 
 
 ds(B, 44, list(product(ints(-6, 6), repeat=2)), lambda x, y: (x + y) % 2 == 0,
-   lambda x, y: x * y % 2 == 0, lambda x, y: x % 2 == 1)
+   lambda x, y: (x * x + x * y + y * y) % 2 == 1, lambda x, y: x * x * y % 2 == 0)
 
 
 def lists():
@@ -272,8 +272,8 @@ def _():
     return F('0.49') * 102 / F('9.8')
 
 
-ds(B, 48, list(product(ints(-10, 10), repeat=2)), lambda x, y: x + y,
-   lambda x, y: x * x + y * y == 25, lambda x, y: (x + y) ** 2 == 49 and x + y > 0)
+ds(B, 48, list(product(grid(-8, 8, F(1, 2)), repeat=2)), lambda x, y: x + y,
+   lambda x, y: x * x + y * y == 25 and x * y == 12, lambda x, y: x**3 + y**3 == 91 and x * y == 12)
 
 
 @ps(B, 49)
@@ -328,8 +328,8 @@ def _():
             return F(72 * boys + 80 * girls - 120, 28)
 
 
-ds(B, 57, list(product(ints(-12, 12), repeat=2)), lambda a, b: a * b % 6 == 0,
-   lambda a, b: a % 6 == 0, lambda a, b: (a + b) % 6 == 0)
+ds(B, 57, list(product(ints(1, 40), repeat=2)), lambda a, b: a * b % 6 == 0,
+   lambda a, b: a * a * b % 12 == 0 and b % 2 == 1, lambda a, b: (a + b) % 3 == 0)
 
 
 @ps(B, 58)
@@ -364,8 +364,8 @@ def _():
     return F(sum(1 for r in rolls if sum(r) == 5), len(rolls))
 
 
-ds(B, 62, [(r, t) for t in ints(2, 20) for r in ints(0, t)], lambda r, t: F(r * (r - 1), t * (t - 1)),
-   lambda r, t: t == 10, lambda r, t: r == 4)
+ds(B, 62, [(r, t) for t in ints(2, 60) for r in ints(0, t)], lambda r, t: F(r * (r - 1), t * (t - 1)),
+   lambda r, t: F(2 * r * (t - r), t * (t - 1)) == F(7, 15), lambda r, t: t == 10 and r > t - r)
 
 
 @ps(B, 63)
@@ -411,7 +411,7 @@ def _():
 
 ds(B, 70, [(float(l), float(w)) for l in grid(1, 15, F(1, 2)) for w in grid(1, 15, F(1, 2))]
    + [(t / 10, math.sqrt(100 - (t / 10) ** 2)) for t in range(5, 100)] + [(math.sqrt(50), math.sqrt(50))],
-   lambda l, w: l * w > 50 + 1e-9, lambda l, w: close(2 * (l + w), 28) and (l == 6 or w == 6),
+   lambda l, w: l * w > 50 + 1e-9, lambda l, w: close(2 * (l + w), 28),
    lambda l, w: close(l * l + w * w, 100))
 
 
