@@ -286,13 +286,14 @@ def _pr_78():
 
 @check("PR", 79)
 def _pr_79():
-    G = [k for k in range(-6, 7) if k]
-    return DS(product(G, G, G), lambda c: F(c[0], c[1]), lambda c: c[0] == 2 * c[2], lambda c: c[1] == 3 * c[2])
+    G = [F(k, 2) for k in range(-24, 25) if k]
+    return DS(product(G, G), lambda c: c[0] / c[1], lambda c: c[0] ** 2 - 4 * c[0] * c[1] + 3 * c[1] ** 2 == 0,
+              lambda c: c[0] ** 2 == 9 * c[1] ** 2)
 
 
 @check("PR", 80)
 def _pr_80():
-    return DS(range(1, 500), lambda n: n % 5, lambda n: (2 * n + 2) % 5 == 0, lambda n: 3 * n % 5 == 2)
+    return DS(range(1, 500), lambda n: n % 5, lambda n: n**3 % 5 == 3, lambda n: (n**4 + n) % 5 == 3)
 
 
 @check("PR", 81)
@@ -325,8 +326,9 @@ def _pr_85():
 
 @check("PR", 86)
 def _pr_86():
-    G = [F(k, 2) for k in range(-20, 21) if k]
-    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: c[0] / c[1] == 2, lambda c: c[0] ** 2 + c[1] ** 2 == 5 * c[1] ** 2)
+    G = [F(k, 2) for k in range(-30, 31)]
+    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: c[0] ** 2 - 5 * c[0] * c[1] + 6 * c[1] ** 2 == 0,
+              lambda c: c[0] + c[1] == 12)
 
 
 @check("PR", 87)
@@ -361,7 +363,7 @@ def _pr_91():
 @check("PR", 95)
 def _pr_95():
     G = [F(k, 4) for k in range(-20, 21)]
-    return DS(G, lambda x: x * x > x, lambda x: x**3 > x * x, lambda x: x > F(1, 2))
+    return DS(G, lambda x: x * x > x, lambda x: x**3 > x, lambda x: 2 * x > x * x)
 
 
 @check("PR", 96)
@@ -419,8 +421,9 @@ def _pr_105():
 
 @check("PR", 106)
 def _pr_106():
-    cases = [(n, c) for n in range(1, 60) for c in range(0, n + 1)]
-    return DS(cases, lambda x: F(x[1], x[0]), lambda x: x[1] == 9, lambda x: x[0] == 24 and F(x[1] + 6, x[0] + 6) == F(1, 2))
+    cases = [(n, c) for n in range(1, 80) for c in range(0, n + 1)]
+    return DS(cases, lambda x: F(x[1], x[0]), lambda x: F(x[1] + 6, x[0] + 6) == F(1, 2),
+              lambda x: F(x[1] + 6, x[0] + 6) == F(1, 2) and x[1] >= 6 and 4 * (x[1] - 6) == x[0] - 6)
 
 
 @check("PR", 157)
