@@ -16,7 +16,7 @@ def _ka_7():
 
 @check("KA", 8)
 def _ka_8():
-    return DS(range(1, 600), lambda n: n % 12 == 0, lambda n: n * n % 12 == 0, lambda n: n % 2 == 0)
+    return DS(range(1, 600), lambda n: n % 12 == 0, lambda n: n * n % 12 == 0, lambda n: n**3 % 8 == 0)
 
 
 @check("KA", 9)

@@ -25,7 +25,9 @@ def _kn_67():
 
 @check("KN", 68)
 def _kn_68():
-    return DS(product(range(0, 21), range(0, 21)), lambda c: sorted([3, 8, 12, c[0], c[1]])[2], lambda c: c[0] > 3, lambda c: c[1] > 3)
+    G = [F(k, 2) for k in range(-10, 61)]
+    return DS(product(G, G), lambda c: sorted([3, 8, 12, c[0], c[1]])[2], lambda c: c[0] + c[1] == 22,
+              lambda c: c[0] > 8 and c[1] > 8 and abs(c[0] - c[1]) > 2)
 
 
 @check("KN", 69)
@@ -150,7 +152,7 @@ def _kn_86():
 @check("KN", 87)
 def _kn_87():
     prime = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))
-    return DS(range(1, 100), prime, lambda n: n % 2 == 1, lambda n: n < 20)
+    return DS(range(1, 200), prime, lambda n: (n * n - 1) % 24 == 0, lambda n: n < 30 and n % 6 in (1, 5))
 
 
 @check("KN", 88)
@@ -183,7 +185,8 @@ def _kn_91():
 
 @check("KN", 92)
 def _kn_92():
-    return DS(product(range(0, 100), range(1, 100)), lambda c: c[0] + c[1], lambda c: 4 * c[0] == 3 * c[1], lambda c: c[1] - c[0] == 6)
+    return DS(product(range(0, 100), range(0, 100)), lambda c: c[0] + c[1], lambda c: c[0] + 3 == c[1],
+              lambda c: c[1] > 4 and F(c[0], c[1] - 4) == F(3, 2))
 
 
 @check("KN", 93)
@@ -232,8 +235,9 @@ def _kn_98():
 
 @check("KN", 99)
 def _kn_99():
-    ks = [F(j, 2) for j in range(-20, 21)]
-    return DS(ks, lambda k: k, lambda k: k * 2 + 3 == 11, lambda k: k * 0 + 3 == 3)
+    ks = [F(j, 4) for j in range(-40, 41)]
+    area = lambda k: F(1, 2) * 3 * abs(F(3) / k) if k else None
+    return DS(ks, lambda k: k, lambda k: k * 4 + 3 == 2 * 4 - 1, lambda k: area(k) == F(9, 2))
 
 
 @check("KN", 100)
