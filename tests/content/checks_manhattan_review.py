@@ -465,8 +465,8 @@ def close(a, b):
 
 
 # Data sufficiency.
-ds(B, 72, [(n,) for n in ints(0, 200)], lambda n: n,
-   lambda n: isprime(n) and 90 < n < 100, lambda n: n % 2 == 1 and 90 < n < 100)
+ds(B, 72, [(n,) for n in ints(1, 400)], lambda n: n,
+   lambda n: isprime(n) and isprime(n * n + 2), lambda n: isprime(n) and isprime(n + 10) and n < 10)
 ds(B, 73, list(product(grid(-6, 6, F(1, 2)), repeat=2)), lambda x, y: x > y,
    lambda x, y: x * abs(x) > y * abs(y), lambda x, y: x * x > y * y)
 ds(B, 74, [(x, y) for x in ints(1, 150) for y in ints(1, 150)], lambda x, y: x + y,
@@ -491,14 +491,15 @@ ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, 
    lambda f, g, b: 80 - f - g - b, lambda f, g, b: f == 2 * g and b == 20, lambda f, g, b: 2 * b == g + b)
 ds(B, 83, [(x, y) for x in grid(-10, 110, F(1, 1)) for y in grid(-10, 110, F(1, 1))],
    lambda x, y: sorted([3, 9, 14, x, y])[2] > F(26 + x + y, 5), lambda x, y: x + y == 24, lambda x, y: x > 10 and y > 10)
-ds(B, 84, list(product(range(-30, 31, 5), repeat=2)), lambda a, b: F(100 + a, 100) * F(100 + b, 100),
-   lambda a, b: a == 10, lambda a, b: b == -10)
+ds(B, 84, [(p, u, d) for p in ints(20, 100) for u in ints(1, 60) for d in ints(1, 60)],
+   lambda p, u, d: F((100 + u) * (100 - d), 100 * 100), lambda p, u, d: u == d,
+   lambda p, u, d: F(p * (100 + u), 100) == 60 and F(60 * (100 - d), 100) == 48)
 ds(B, 85, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x) > 5, lambda x: x * x > 16, lambda x: x < 6)
 ds(B, 86, [(n,) for n in ints(2, 40)], lambda n: n,
    lambda n: len(str(math.factorial(n))) - len(str(math.factorial(n)).rstrip('0')) == 2 and n % 3 == 0,
    lambda n: math.factorial(n) // math.factorial(n - 2) == 132)
-ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 60)], lambda b, g: F(b, g),
-   lambda b, g: g == b + 12, lambda b, g: g % 4 == 0)
+ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 80)], lambda b, g: F(b, g),
+   lambda b, g: g == b + 12, lambda b, g: g % b == 0)
 ds(B, 88, [(n,) for n in ints(1, 600)], lambda n: n % 12, lambda n: n * n % 12 == 1, lambda n: n**3 % 12 == 11)
 ds(B, 89, [(F(k, 4),) for k in ints(-40, 40)] + [(math.sqrt(2),), (2 ** (1 / 3),), (-math.sqrt(3),)],
    lambda x: float(x).is_integer(), lambda x: abs(float(x) ** 2 - round(float(x) ** 2)) < 1e-9,
@@ -543,7 +544,8 @@ ds(B, 103, [(c, s) for c in ints(1, 300) for s in ints(1, 400)], lambda c, s: s 
    lambda c, s: 4 * s == 5 * c, lambda c, s: 100 * (s - 30) == 95 * c)
 ds(B, 104, [(x,) for x in grid(-5, 5, F(1, 4))], lambda x: x < 0, lambda x: x ** 3 < x, lambda x: x * x > F(1, 4))
 ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))],
-   lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10, lambda a, b: a > 0)
+   lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10,
+   lambda a, b: (a + b).denominator == 1)
 ds(B, 106, [(x,) for x in grid(-6, 6, F(1, 4))], lambda x: 2 ** float(x),
    lambda x: abs(4 ** float(x) - 2 ** float(x + 1) - 8) < 1e-9, lambda x: abs(8 ** float(x) - 4 ** float(x) - 48) < 1e-9)
 ds(B, 107, [(r, b, g) for r in ints(0, 60) for b in ints(1, 60) for g in ints(0, 60)], lambda r, b, g: F(r, b),
@@ -556,8 +558,9 @@ ds(B, 110, [(a, b, c) for a in ints(1, 15) for b in ints(1, 15) for c in ints(1,
    lambda a, b, c: a * a + b * b + c * c,
    lambda a, b, c: sorted([a * a + b * b, b * b + c * c, a * a + c * c]) == [25, 34, 41],
    lambda a, b, c: 2 * (a * b + b * c + c * a) == 94 and 4 * (a + b + c) == 48)
-ds(B, 111, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x + 2 * y,
-   lambda x, y: 2 * x + 4 * y == 18, lambda x, y: 3 * x + 6 * y == 27)
+ds(B, 111, list(product(ints(-12, 12), repeat=2)), lambda x, y: x + 2 * y,
+   lambda x, y: x * x + 4 * x * y + 4 * y * y == 36 and x + 2 * y > 0,
+   lambda x, y: F(2) ** x * F(4) ** y == 64)
 ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(0, 200) if w + m > 0], lambda w, m: F(100 * w, w + m),
    lambda w, m: w == m + 20 and 3 * (w + 20) == 2 * (w + m + 20),
    lambda w, m: w - m == 20 and F(w - m, w + m) == F(1, 5))
@@ -568,7 +571,7 @@ ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))]
    lambda x, y: y == x * x, lambda x, y: x < 1)
 ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
    lambda a, b, c, d: d, lambda a, b, c, d: b + c == 18, lambda a, b, c, d: d - a == 14)
-ds(B, 117, [(n,) for n in ints(1, 300)], lambda n: n % 10, lambda n: n % 5 == 3, lambda n: n % 3 == 0)
+ds(B, 117, [(n,) for n in ints(1, 400)], lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: n % 4 == 1)
 ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x + y * y,
    lambda x, y: (x + y) ** 2 == 49, lambda x, y: x * y == 12)
 ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
@@ -590,9 +593,8 @@ ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x 
 ds(B, 124, [(s2,) for s2 in grid(1, 200, F(1, 2))], lambda s2: s2, lambda s2: s2 / 2 - s2 / 4 == 8, lambda s2: 2 * s2 > 49)
 ds(B, 125, [(n,) for n in ints(1, 2000)], lambda n: n % 4 == 0,
    lambda n: math.isqrt(n - 1) ** 2 == n - 1 and math.isqrt(n - 1) % 2 == 1, lambda n: n % 2 == 0)
-ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0]
-   + [(F(36, 7), F(48, 7))],
-   lambda a, b: a / b, lambda a, b: a + b == 12, lambda a, b: 4 * a == 3 * b)
+ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
+   lambda a, b: a / b, lambda a, b: 16 * a * a == 9 * b * b, lambda a, b: (a + b) / (a - b) == -7)
 ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],
    lambda c, k, b: k - b, lambda c, k, b: c == 30 and b == 12, lambda c, k, b: k > c)
 ds(B, 128, [(a, b) for a in ints(5, 200) for b in ints(5, 200)], lambda a, b: F(300, a + b),
@@ -617,8 +619,8 @@ ds(B, 139, [(a, b) for a in grid(F(1, 2), 20, F(1, 6)) for b in grid(F(1, 2), 20
 ds(B, 140, [(b, g, pb, pg) for b in ints(1, 20) for g in ints(1, 20) for pb in ints(0, b) for pg in ints(0, g) if pb + pg > 0],
    lambda b, g, pb, pg: F(pb + pg, b + g), lambda b, g, pb, pg: 5 * pb == 2 * b and 5 * pg == 3 * g,
    lambda b, g, pb, pg: 4 * pg == 3 * (pb + pg))
-ds(B, 141, list(product(grid(-20, 20, F(1, 2)), repeat=2)), lambda a, b: a + b,
-   lambda a, b: a * a - b * b == 24, lambda a, b: a - b == 4)
+ds(B, 141, list(product(ints(1, 40), repeat=2)), lambda a, b: a + b,
+   lambda a, b: a * a - b * b == 24, lambda a, b: a + b < 10)
 ds(B, 142, [(c, w) for c in grid(0, 1, F(1, 20)) for w in ints(1, 20)], lambda c, w: c,
    lambda c, w: w == 10, lambda c, w: 10 * c + 6 * (1 - c) == F(76, 10))
 ds(B, 143, [(k,) for k in grid(-10, 10, F(1, 2))],
