@@ -1400,12 +1400,12 @@ def _():
 @ps(279)
 def _():
     per_machine = F(300, 6 * 5)
-    made, t, step = F(0), F(0), F(1, 100)
+    made, t, step = F(0), F(0), F(1, 60)  # hours, a minute at a time
     while made < 300:
-        machines = 6 if t < 2 else 4 if t < 3 else 5
-        made += machines * per_machine * step
+        rate = 6 * per_machine if t < 2 else 4 * per_machine if t < 3 else 4 * per_machine + per_machine / 2 + per_machine * F(3, 2)
+        made += rate * step
         t += step
-    return t
+    return t * 60
 
 
 @ds(280)
@@ -1575,9 +1575,8 @@ def _():
 
 @ps(303)
 def _():
-    driving = F(45, 60)  # hours of driving in each hour, stops included
-    stopped = (1 - driving) * F(2, 3)
-    return 45 / (driving + stopped)
+    moving, standing = F(45, 60), 1 - F(45, 60)  # hours in one old hour, stops included
+    return 45 / (45 / (60 * F(6, 5)) + standing * F(2, 3))
 
 
 @ps(304)
@@ -1614,8 +1613,9 @@ def _():
 @ds(308)
 def _():
     cases = [(w, m) for w in range(0, 20) for m in range(0, 20) if w + m >= 3]
+    same_sex = lambda w, m: F(w * (w - 1) + m * (m - 1), (w + m) * (w + m - 1))
     return sufficiency(cases, lambda w, m: F(comb(w, 3), comb(w + m, 3)), lambda w, m: m == 4,
-                       lambda w, m: w + m == 10 and F(w * (w - 1), 90) == F(1, 3))
+                       lambda w, m: w + m == 10 and w > m and same_sex(w, m) == F(7, 15))
 
 
 @ds(309)
