@@ -269,7 +269,8 @@ def _():
 
 @ps(B, 47)
 def _():
-    return F('0.49') * 102 / F('9.8')
+    divisors = [d for d in range(1, 3601) if 3600 % d == 0]
+    return sum(1 for d in divisors if math.isqrt(d) ** 2 != d)
 
 
 ds(B, 48, list(product(grid(-8, 8, F(1, 2)), repeat=2)), lambda x, y: x + y,
@@ -370,7 +371,8 @@ ds(B, 62, [(r, t) for t in ints(2, 60) for r in ints(0, t)], lambda r, t: F(r * 
 
 @ps(B, 63)
 def _():
-    return math.sqrt(3 ** 2 + 4 ** 2 + 12 ** 2)
+    a, b, c = 3, 4, 12
+    return min(math.sqrt((p + q) ** 2 + r ** 2) for p, q, r in permutations((a, b, c)))
 
 
 @ps(B, 64)
@@ -422,9 +424,15 @@ def _():
 
 @ps(B, 72)
 def _():
-    # The square's vertices on the circle of radius 5, at right angles.
-    corners = [(5 * math.cos(a * math.pi / 2), 5 * math.sin(a * math.pi / 2)) for a in range(4)]
-    return math.dist(corners[0], corners[1]) ** 2
+    h = 5 / math.sqrt(2)
+    lo, hi = 0.0, 5.0
+    for _ in range(200):
+        s = (lo + hi) / 2
+        if (h + s) ** 2 + (s / 2) ** 2 < 25:
+            lo = s
+        else:
+            hi = s
+    return lo * lo
 
 
 @ps(B, 73)

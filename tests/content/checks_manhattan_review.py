@@ -6,7 +6,7 @@ from itertools import combinations, permutations
 
 @ps(B, 1)
 def _():
-    return F('1.2') * F('0.25') + F('0.7') / F('0.35')
+    return sum(1 for n in range(1, 1000) if (n * n + 7) % (n + 1) == 0)
 
 
 @ps(B, 2)
@@ -127,7 +127,7 @@ def _():
 
 @ps(B, 22)
 def _():
-    return sum(range(15, 86))
+    return sum(n for n in range(1, 101) if n % 3 == 2 and n % 4 == 1)
 
 
 @ps(B, 23)
@@ -167,7 +167,11 @@ def _():
 
 @ps(B, 28)
 def _():
-    return math.dist((-2, 3), (4, -5))
+    for x2 in range(-400, 401):
+        x = F(x2, 2)
+        y = x + 1
+        if (x + 2) ** 2 + (y - 3) ** 2 == (x - 4) ** 2 + (y + 5) ** 2:
+            return math.sqrt(x * x + y * y)
 
 
 @ps(B, 29)
