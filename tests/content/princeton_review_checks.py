@@ -220,7 +220,8 @@ def _pr_67():
 @check("PR", 68)
 def _pr_68():
     G = range(-10, 21)
-    return DS(product(G, G, G), lambda c: F(sum(c), 3), lambda c: c[0] + c[1] == 14 and c[1] - c[2] == 2, lambda c: c[0] + 2 * c[1] - c[2] == 16)
+    return DS(product(G, G, G), lambda c: F(sum(c), 3), lambda c: 3 * c[0] + 2 * c[1] + c[2] == 20,
+              lambda c: c[0] + 2 * c[1] + c[2] == 12)
 
 
 @check("PR", 69)
@@ -345,7 +346,12 @@ def _pr_88():
 
 @check("PR", 89)
 def _pr_89():
-    return DS(product(range(0, 60), range(0, 60)), lambda c: c[1], lambda c: c[0] + c[1] == 30 and c[0] == 12, lambda c: c[0] == 12 and c[0] + c[1] > 0 and F(c[1], c[0] + c[1]) == F(3, 5))
+    cases = [(r, b) for r in range(0, 60) for b in range(0, 60) if r + b > 0]
+    def raised(r, b):
+        return b >= 6 and r + b - 6 > 0 and F(r, r + b - 6) - F(r, r + b) == F(1, 10)
+    def both_blue(r, b):
+        return r + b == 30 and F(b * (b - 1), 30 * 29) == F(51, 145)
+    return DS(cases, lambda c: c[1], lambda c: c[0] == 12 and raised(*c), lambda c: both_blue(*c))
 
 
 @check("PR", 90)
@@ -495,8 +501,9 @@ def _pr_166():
 
 @check("PR", 177)
 def _pr_177():
-    cases = [(d1, v1, d2, v2) for d1 in (30, 60, 90) for v1 in (30, 40, 60) for d2 in range(10, 200, 10) for v2 in (30, 60)]
-    return DS(cases, lambda c: F(c[0] + c[2], 1) / (F(c[0], c[1]) + F(c[2], c[3])), lambda c: c[0] == 60 and c[1] == 30, lambda c: c[3] == 60 and c[2] > c[0])
+    cases = [(d1, v1, d2, v2) for d1 in (30, 60, 90) for v1 in range(10, 81, 10) for d2 in range(10, 300, 10) for v2 in range(10, 101, 10)]
+    avg = lambda c: F(c[0] + c[2], 1) / (F(c[0], c[1]) + F(c[2], c[3]))
+    return DS(cases, avg, lambda c: F(c[0], c[1]) == F(c[2], c[3]), lambda c: c[3] == c[1] + 20 and c[0] == 60)
 
 
 @check("PR", 178)
