@@ -1542,7 +1542,7 @@ def _():
 def _():
     cases = [(V, s) for V in range(21, 200) for s in fracs(1, 20, 4) if s < V]
     return sufficiency(cases, lambda V, s: V - s / F(15, 100), lambda V, s: s == F(5, 100) * (V + 20),
-                       lambda V, s: s == F(10, 100) * (V - 20))
+                       lambda V, s: s / (V - 20) == 2 * s / V)
 
 
 @ds(300)
