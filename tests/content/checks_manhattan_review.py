@@ -490,7 +490,7 @@ ds(B, 80, [(r, s) for r in grid(1, 30, F(1, 2)) for s in grid(1, 30, F(1, 2))], 
    lambda r, s: 1 / r + 1 / s == F(1, 4) and r - s == 6,
    lambda r, s: r - 1 / (1 / r + 1 / s) == 8 and s - 1 / (1 / r + 1 / s) == 2)
 ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
-   lambda x, y: x > 0, lambda x, y: y != 0 and x / y > 0)
+   lambda x, y: x**3 + y**3 > 0, lambda x, y: (x + y) ** 2 > (x - y) ** 2)
 ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, 80) if f + g + b <= 80],
    lambda f, g, b: 80 - f - g - b, lambda f, g, b: f == 2 * g and b == 20, lambda f, g, b: 2 * b == g + b)
 ds(B, 83, [(x, y) for x in grid(-10, 110, F(1, 1)) for y in grid(-10, 110, F(1, 1))],
@@ -570,7 +570,7 @@ ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(0, 200) if w + m > 0], la
    lambda w, m: w - m == 20 and F(w - m, w + m) == F(1, 5))
 ds(B, 113, [(x,) for x in grid(-20, 20, F(1, 2))], lambda x: x * x - 6 * x, lambda x: x * x == 49, lambda x: abs(x - 3) == 4)
 ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b: a,
-   lambda a, b: b == 60, lambda a, b: F(a, 2) == F(b, 3) == F(180 - a - b, 4))
+   lambda a, b: 180 - a - b == 40, lambda a, b: 180 - b == b + 40 and 180 - (180 - a - b) == 2 * a)
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
 ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
@@ -580,10 +580,10 @@ ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x +
    lambda x, y: (x + y) ** 2 == 49, lambda x, y: x * y == 12)
 ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
    lambda a, b, c: a * a * b * c > 0, lambda a, b, c: a * b * b * c < 0)
-ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20)
-            if a < b + c and b < a + c and c < a + b]
+ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20) if a < b + c and b < a + c and c < a + b]
    + [(6.0, 8.0, math.sqrt(100 - 2 * 48 * math.cos(t / 10))) for t in range(1, 30)],
-   lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8), lambda a, b, c: (a, b, c) == (6, 8, 10))
+   lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8) and c > 8,
+   lambda a, b, c: (a, b) == (6, 8) and close(2 * a * a + 2 * b * b - c * c, 100))
 ds(B, 121, [(p, q, b) for p in ints(0, 30) for q in ints(0, 30) for b in ints(0, min(p, q)) if p + q - b <= 30],
    lambda p, q, b: b, lambda p, q, b: p == 20 and q == 18, lambda p, q, b: 30 - (p + q - b) < 10)
 
@@ -613,7 +613,8 @@ ds(B, 133, [(l, w) for l in grid(F(1, 2), 30, F(1, 2)) for w in grid(F(1, 2), 30
    lambda l, w: 2 * (l + w), lambda l, w: l * w == 24, lambda l, w: l.denominator == 1 and w.denominator == 1)
 ds(B, 134, [(y,) for y in grid(-6, 6, F(1, 2))], lambda y: y,
    lambda y: abs(4 ** float(y) - 2 ** float(y + 3) + 16) < 1e-9, lambda y: abs(3 ** float(y + 1) - 3 ** float(y) - 18) < 1e-9)
-ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 5 * (45 - w) == 4 * w, lambda w: w == (45 - w) + 5)
+ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 45 - w >= 5 and F(w, 40) == F(5, 8),
+   lambda w: math.comb(w, 2) - math.comb(45 - w, 2) == 110)
 ds(B, 136, [(d,) for d in ints(3, 10)], lambda d: d * (d - 1) * (d - 2), lambda d: d == 5,
    lambda d: d * (d - 1) == 20)
 ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z**4 > z * z, lambda z: z**3 > z * z)
