@@ -190,7 +190,7 @@ def _():
     return F(20 * (3 * 15 - 4) - 60, 19)
 
 
-ds(B, 33, [(n,) for n in ints(1, 300)], lambda n: n % 6 == 0, lambda n: n % 3 == 0, lambda n: n * n % 9 == 0)
+ds(B, 33, [(n,) for n in ints(1, 300)], lambda n: n % 6 == 0, lambda n: (n * n + n) % 6 == 0, lambda n: n * n % 9 == 0)
 
 
 @ps(B, 34)

@@ -223,8 +223,7 @@ def _kn_96():
 
 @check("KN", 97)
 def _kn_97():
-    edge = sqrt(150 / 6)
-    return edge ** 3
+    return sum(1 for a in range(1, 50) for b in range(a, 100) for c in range(b, 500) if a * b * c == 2 * (a * b + b * c + c * a))
 
 
 @check("KN", 98)
