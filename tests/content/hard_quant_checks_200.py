@@ -1446,7 +1446,8 @@ def _():
 @ds(285)
 def _():
     cases = [(s,) for s in parts(50, 5, 1, True)]
-    return sufficiency(cases, lambda s: s[-1], lambda s: s[0] * s[1] * s[2] * s[3] == 24, lambda s: s[2] == 3)
+    return sufficiency(cases, lambda s: s[-1], lambda s: s[0] * s[1] * s[2] * s[3] == 30,
+                       lambda s: s[2] == 3 and s[4] > 2 * s[3])
 
 
 @ps(286)
@@ -1556,7 +1557,7 @@ def _():
 @ds(301)
 def _():
     cases = list(grid(range(-10, 11), range(-10, 11)))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * x > y * y, lambda x, y: x * y > 0)
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: abs(x) > abs(y), lambda x, y: x + y > -2)
 
 
 @ps(302)
