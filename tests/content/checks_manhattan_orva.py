@@ -55,7 +55,7 @@ def _():
 
 
 ds(B, 10, list(product(grid(-4, 4, F(1, 2)), repeat=2)), lambda x, y: x * x > y * y,
-   lambda x, y: x > y, lambda x, y: x > 0)
+   lambda x, y: x > y and x + y > -1, lambda x, y: x + y < 1)
 
 
 @ps(B, 11)
@@ -345,8 +345,8 @@ def _():
     return count
 
 
-ds(B, 59, [(float(x),) for x in grid(-5, 5, F(1, 2))], lambda x: x,
-   lambda x: close(5 ** (2 * x), 625), lambda x: close(x * x, 4))
+ds(B, 59, [(x,) for x in grid(-6, 6, F(1, 2))], lambda x: x,
+   lambda x: close(4.0 ** float(x) - 2.0 ** float(x + 1), 8), lambda x: x * x - x == 2)
 
 
 @ps(B, 60)
