@@ -1353,9 +1353,8 @@ def _():
 
 @ds(273)
 def _():
-    cases = [(n,) for n in range(-400, 400)]
-    return sufficiency(cases, lambda n: n % 4 == 0, lambda n: n * n % 8 == 0,
-                       lambda n: (F(n, 2) ** 2).denominator == 1 and (F(n, 2) ** 2).numerator % 2 == 0)
+    cases = [(n,) for n in range(-200, 201)]
+    return sufficiency(cases, lambda n: n % 4 == 0, lambda n: n**3 % 32 == 0, lambda n: (n * n + 16) % 32 == 0)
 
 
 @ds(274)
