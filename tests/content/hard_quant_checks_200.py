@@ -764,8 +764,10 @@ def _():
 
 @ps(205)
 def _():
-    base, top = 7, math.sqrt(25**2 - 7**2)
-    return next(d for d in fracs(1, 24, 4) if (base + d) ** 2 + (top - d) ** 2 == 25**2)
+    x = next(F(k, 2) for k in range(1, 50) if (7 + F(k, 2)) ** 2 + (24 - F(k, 2)) ** 2 == 625)
+    start = (F(7, 2), F(24, 2))
+    end = ((7 + x) / 2, (24 - x) / 2)
+    return math.sqrt((end[0] - start[0]) ** 2 + (end[1] - start[1]) ** 2)
 
 
 @ps(206)
