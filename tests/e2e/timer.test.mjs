@@ -14,7 +14,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, startProgram, tapText, tapToolButton, useBrowser, waitShown as shownAt,
+    artifacts, openProgram, settled, startProgram, tapText, tapToolButton, tapUntil, untilShown, useBrowser,
+    waitShown as shownAt,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -221,12 +222,9 @@ function timerStory(s) {
         await tap(page, 'Restore from the clipboard');
         await waitShown(page, '2/2');
         await s.shot('restored');
-        await tap(page, 'Done');
-        await waitShown(page, '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$', true);
-        await tap(page, 'Done');
-        await waitGone(page, 'Backup');
-        await tap(page, 'Done');
-        await waitGone(page, 'Pace says');
+        await tapUntil(page, 'Done', untilShown(page, '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$', { pattern: true }));
+        await tapUntil(page, 'Done', untilShown(page, 'Backup', { gone: true }));
+        await tapUntil(page, 'Done', untilShown(page, 'Pace says', { gone: true }));
         await waitShown(page, 'Library');
     });
 }
