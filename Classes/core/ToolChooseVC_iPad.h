@@ -38,6 +38,8 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     std::shared_ptr<TipVC> makeTipVC(const std::shared_ptr<MTip>& tip) override;
 
   private:
+    // Puts the pane's scroll view where the screen's present size leaves room for it.
+    void placePane();
     // The main thread's part of updateStatistcs.
     void refreshStatistics(bool canUpdate);
 
