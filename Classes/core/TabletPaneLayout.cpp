@@ -4,7 +4,8 @@
 
 #include "Classes/core/TipVC_iPad.h"
 
-ui::Rect TabletPaneLayout::scrollFrame(ui::Size home) {
+ui::Rect TabletPaneLayout::scrollFrame(ui::Size home, bool band) {
+    if (!band) return {0, kGridBottom, home.width, std::max(0.0, home.height - kGridBottom)};
     double bandTop = home.height - TipVC_iPad::kBandLift - TipVC_iPad::kBandHeight;
     double above = bandTop - kBandGap - kGridBottom;
     if (above >= kFirstRowHeight) return {0, kGridBottom, home.width, above};

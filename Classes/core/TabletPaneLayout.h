@@ -1,9 +1,10 @@
 #pragma once
-// Where the tablet's home screen puts its statistics and test-date pane: in the free band between
-// the grid's last row and the tip band when that band is tall enough for the pane's first row (the
-// accuracy chart and the countdown), which holds upright; otherwise (turned, the tip band lies just
-// under the grid) from below the tip band to the screen's bottom. Either way a tip covers none of
-// the pane, and the chart and the countdown show whole; the rest of the pane scrolls.
+// Where the tablet's home screen puts its statistics and test-date pane: below the grid's last row
+// down to the screen's bottom (the pane's content, centred, stays clear of the test-date button at
+// the lower left). While a tip band shows, the pane keeps out of its way: in the room between the
+// grid and the band when that is tall enough for the pane's first row (the accuracy chart and the
+// countdown), as it is upright; otherwise (turned, the band lies just under the grid) from below
+// the band to the bottom. Either way the chart and the countdown show whole; the rest scrolls.
 
 #include "platform/ui/Rect.h"
 
@@ -16,6 +17,6 @@ class TabletPaneLayout {
     // The room left between the pane and the tip band.
     static constexpr double kBandGap = 4;
 
-    // The frame of the pane's scroll view in a home screen of that size.
-    static ui::Rect scrollFrame(ui::Size home);
+    // The frame of the pane's scroll view in a home screen of that size, with or without the band.
+    static ui::Rect scrollFrame(ui::Size home, bool band);
 };

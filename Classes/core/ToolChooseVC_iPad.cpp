@@ -50,7 +50,7 @@ void ToolChooseVC_iPad::viewDidLoad() {
 }
 
 void ToolChooseVC_iPad::placePane() {
-    if (statSV_) statSV_->setFrame(TabletPaneLayout::scrollFrame(view()->bounds().size));
+    if (statSV_) statSV_->setFrame(TabletPaneLayout::scrollFrame(view()->bounds().size, tipVC() != nullptr));
 }
 
 void ToolChooseVC_iPad::closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) {

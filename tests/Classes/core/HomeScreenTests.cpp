@@ -393,34 +393,47 @@ TEST_F(HomeScreenTest, TheWheelScrollsTheTabletsPane) {
 
 TEST_F(HomeScreenTest, TheTabletsPaneShowsItsChartAndCountdownClearOfTheTipBandInBothOrientations) {
     showHome(ui::Idiom::Tablet);
-    runFor(1.2);
-    ASSERT_NE(home->tipVC(), nullptr);
     auto tablet = std::static_pointer_cast<ToolChooseVC_iPad>(home);
     auto root = home->view().get();
     auto inRoot = [root](const ui::View& v) { return v.superview()->convertTo(v.frame(), root); };
-    for (auto orientation : {ui::DeviceOrientation::LandscapeLeft, ui::DeviceOrientation::Portrait}) {
-        SCOPED_TRACE(int(orientation));
-        application().deviceDidRotate(orientation);
-        runFor(1);
-        auto pane = tablet->statSV();
-        ui::Rect shown = inRoot(*pane);
-        ui::Rect band = inRoot(*home->tipVC()->view());
-        EXPECT_FALSE(shown.intersects(band))
-            << shown.minY() << "-" << shown.maxY() << " band " << band.minY();
-        // The chart (the tallest part of the pane's first row) and the countdown lie inside the
-        // part of the pane that shows without scrolling.
-        for (const char* part : {"successRateIV", "timerL", "dateL"}) {
-            ui::Rect r = inRoot(*testing_support::findByOutlet(*tablet->statPaneV(), part));
-            EXPECT_GE(r.minY(), shown.minY()) << part;
-            EXPECT_LE(r.maxY(), shown.maxY()) << part;
+    for (bool band : {true, false}) {
+        if (band) {
+            runFor(1.2);
+            ASSERT_NE(home->tipVC(), nullptr);
+        } else {
+            home->tipVC()->doneClicked(nullptr);
+            runFor(1);
+            ASSERT_EQ(home->tipVC(), nullptr);
         }
-        // No home button, caption included, lies over the pane's content.
-        ui::Rect content = inRoot(*tablet->statPaneV());
-        for (const auto& b : home->toolButtons()) {
-            ui::Rect r = inRoot(*b).united(inRoot(*b->lbl()));
-            EXPECT_FALSE(r.intersects(content) && r.intersects(shown)) << b->lbl()->text();
+        for (auto orientation : {ui::DeviceOrientation::LandscapeLeft, ui::DeviceOrientation::Portrait}) {
+            SCOPED_TRACE(std::to_string(int(orientation)) + (band ? " with the band" : " without"));
+            application().deviceDidRotate(orientation);
+            runFor(1);
+            auto pane = tablet->statSV();
+            ui::Rect shown = inRoot(*pane);
+            if (band) {
+                ui::Rect tip = inRoot(*home->tipVC()->view());
+                EXPECT_FALSE(shown.intersects(tip))
+                    << shown.minY() << "-" << shown.maxY() << " band " << tip.minY();
+            }
+            // The chart (the tallest part of the pane's first row) and the countdown lie inside the
+            // part of the pane that shows without scrolling; without the band, upright, all of it.
+            ui::Rect content = inRoot(*tablet->statPaneV());
+            for (const char* part : {"successRateIV", "timerL", "dateL"}) {
+                ui::Rect r = inRoot(*testing_support::findByOutlet(*tablet->statPaneV(), part));
+                EXPECT_GE(r.minY(), shown.minY()) << part;
+                EXPECT_LE(r.maxY(), shown.maxY()) << part;
+            }
+            if (!band && orientation == ui::DeviceOrientation::Portrait) {
+                EXPECT_LE(content.maxY(), shown.maxY());
+            }
+            // No home button, caption included, lies over the pane's content.
+            for (const auto& b : home->toolButtons()) {
+                ui::Rect r = inRoot(*b).united(inRoot(*b->lbl()));
+                EXPECT_FALSE(r.intersects(content) && r.intersects(shown)) << b->lbl()->text();
+            }
+            ui::Rect testDate = inRoot(*tablet->editTestDateBtn());
+            EXPECT_FALSE(testDate.intersects(content) && testDate.intersects(shown));
         }
-        ui::Rect testDate = inRoot(*tablet->editTestDateBtn());
-        EXPECT_FALSE(testDate.intersects(content) && testDate.intersects(shown));
     }
 }
