@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <string>
-
-#include "platform/foundation/Bundle.h"
-#include "platform/graphics/Bitmap.h"
+#include "tests/resources/BundleImageChecks.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
