@@ -437,3 +437,32 @@ TEST_F(HomeScreenTest, TheTabletsPaneShowsItsChartAndCountdownClearOfTheTipBandI
         }
     }
 }
+
+TEST_F(HomeScreenTest, AToolsBackgroundComesAndGoesWithItsContentSoTheButtonsAnimationShows) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        SCOPED_TRACE(int(idiom));
+        showHome(idiom, 0, 0, true);
+        runFor(1.5);
+        auto timer = button("timerBtn");
+        tap(*timer);
+        ASSERT_TRUE(home->toolVC());
+        auto tool = home->toolVC()->view();
+        const ui::Color full = tool->backgroundColor();
+        ASSERT_GT(full.alpha, 0.9);
+        const double opened = clock->now();
+        // While the button grows and fades, the home screen shows through the tool: no blank frame.
+        EXPECT_LT(tool->presentedBackgroundColor(opened + 0.1).alpha, 0.05);
+        EXPECT_GT(timer->presentedAlpha(opened + 0.1), 0.05);
+        EXPECT_EQ(tool->presentedBackgroundColor(opened + 0.6), full);
+        runFor(1);
+
+        fnd::NotificationCenter::defaultCenter().post(ToolViewController::kToolDoneNotification,
+                                                      home->toolVC());
+        const double left = clock->now();
+        // Leaving, the background goes with the content, well before the tool is taken away.
+        EXPECT_LT(tool->presentedBackgroundColor(left + 0.15).alpha, 0.05);
+        EXPECT_TRUE(tool->superview());
+        runFor(1);
+        EXPECT_FALSE(tool->superview());
+    }
+}
