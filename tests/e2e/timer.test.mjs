@@ -14,7 +14,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, startProgram, tapText, tapToolButton, tapUntil, untilShown, useBrowser,
+    artifacts, changing, openProgram, settled, startProgram, tapText, tapToolButton, tapUntil, untilShown, useBrowser,
     waitShown as shownAt,
 } from './support.mjs';
 
@@ -137,6 +137,34 @@ function timerStory(s) {
         await waitShown(page, 'Pace says');
         await s.shot('running');
     });
+
+    if (s.device === 'tablet') {
+        test('turned, the clock, the keys and the confirmation under the clock show whole', async () => {
+            const { page } = s;
+            await changing(page, () => page.click('#rotate-right'));
+            await s.shot('turned');
+            const screen = await page.locator('#screen').boundingBox();
+            const inside = (p) => p.x > screen.x && p.x < screen.x + screen.width && p.y > screen.y && p.y < screen.y + screen.height;
+            for (const key of ['A', 'B', 'C', 'D', 'E', 'Pause', 'Finish']) {
+                const at = await waitShown(page, key);
+                assert.ok(inside(at), `${key} on the screen: ${JSON.stringify(at)}`);
+            }
+            await tap(page, 'C');
+            const question = await waitShown(page, 'Please confirm your answer choice:');
+            await settled(page);
+            await s.shot('turned-confirm');
+            const clock = (await page.evaluate(() => window.shownTextItems('^7\\d:\\d\\d$', true)))[0];
+            const keyE = await waitShown(page, 'E');
+            const sure = await waitShown(page, 'Sure');
+            assert.ok(inside(sure) && inside(keyE), 'the confirmation and the keys are on the screen');
+            // The panel rises under the clock; its text stands a little right of its middle.
+            assert.ok(Math.abs(sure.x - clock.x) < 0.2 * screen.width, `${sure.x} under the clock at ${clock.x}`);
+            assert.ok(keyE.y < question.y, 'the keys stand above the confirmation');
+            await tap(page, 'Cancel');
+            await waitGone(page, 'Please confirm your answer choice:');
+            await changing(page, () => page.click('#rotate-left'));
+        });
+    }
 
     test('pauses and goes on; the background keeps it paused with its time', async () => {
         const { page } = s;
