@@ -860,9 +860,12 @@ def _():
 
 @ds(101)
 def _():
-    cases = list(grid(range(10, 601, 10), range(21, 201)))  # distance in km, speed in km/h
-    return sufficiency(cases, lambda d, v: F(d, v), lambda d, v: F(d, v + 20) == F(4, 5) * F(d, v),
-                       lambda d, v: F(d, v - 20) - F(d, v) == 1 and F(d, v) - F(d, v + 20) == F(3, 5))
+    values = fracs(1, 40, 2)
+    cases = list(grid(values, values))  # hours taken by A alone and by B alone
+    def together(a, b):
+        return 1 / (1 / a + 1 / b)
+    return sufficiency(cases, lambda a, b: a, lambda a, b: together(a, b) == 6 and abs(a - b) == 5,
+                       lambda a, b: a - together(a, b) == 4 and b - together(a, b) == 9)
 
 
 @ps(102)

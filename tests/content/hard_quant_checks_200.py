@@ -68,10 +68,10 @@ def _():
 
 @ds(118)
 def _():
-    r = range(-12, 13)
-    cases = [(x, y, z) for x in r for y in r for z in r if x < y < z]
-    return sufficiency(cases, lambda x, y, z: y > mean([x, y, z]), lambda x, y, z: x * y * z < 0 and x + y + z > 0,
-                       lambda x, y, z: y - x < F(z - x, 2))
+    r = [k for k in range(-40, 41) if k != 0]
+    cases = [(F(x), F(y), F(z)) for x in r for y in r for z in r if x < y < z]
+    return sufficiency(cases, lambda x, y, z: y > mean([x, y, z]), lambda x, y, z: y * y == x * z,
+                       lambda x, y, z: x * y * z > 0 and y * y <= x * z)
 
 
 @ds(119)
@@ -208,8 +208,8 @@ def _():
 
 @ds(133)
 def _():
-    cases = [(x,) for x in fracs(-6, 6, 4)]
-    return sufficiency(cases, lambda x: x > 2, lambda x: x * x > 2 * x, lambda x: x**3 > 4 * x)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x > 2, lambda x: abs(x - 1) + abs(x - 3) > 2, lambda x: x * x > 2 * abs(x))
 
 
 @ds(134)
@@ -648,10 +648,14 @@ def _():
 
 @ps(188)
 def _():
-    terms = [F(3)]
+    terms = [F(2), F(3)]
     while len(terms) < 100:
-        terms.append(1 / (1 - terms[-1]))
-    return sum(terms)
+        terms.append(terms[-1] / terms[-2])
+    product, count = F(1), 0
+    for t in terms:
+        product *= t
+        count += product.denominator == 1
+    return count
 
 
 @ps(189)
@@ -684,9 +688,8 @@ def _():
 
 @ds(193)
 def _():
-    cases = [(x, y) for x in range(1, 120) for y in range(1, 120)]
-    cubes = {k**3 for k in range(1, 6)}
-    return sufficiency(cases, lambda x, y: x, lambda x, y: x * x - y * y == 105, lambda x, y: y in cubes)
+    cases = [(x, y) for x in range(-60, 61) for y in range(-60, 61)]
+    return sufficiency(cases, lambda x, y: x, lambda x, y: x * y == 2 * x + 2 * y + 14, lambda x, y: x - 2 * y == 3)
 
 
 @ds(194)
@@ -704,8 +707,9 @@ def _():
 
 @ds(196)
 def _():
-    cases = [(n,) for n in range(1, 300)]
-    return sufficiency(cases, lambda n: (3**n + 7**n) % 10, lambda n: n % 2 == 0, lambda n: n * n % 12 == 4)
+    cases = [(n,) for n in range(1, 201)]
+    return sufficiency(cases, lambda n: (3**n + 7**n) % 10, lambda n: (3**n * 7**n) % 10 == 1,
+                       lambda n: 7**n % 10 == 3**n % 10)
 
 
 @ps(197)
@@ -1267,8 +1271,10 @@ def _():
 
 @ps(263)
 def _():
-    x = (math.sqrt(7) + math.sqrt(5)) / (math.sqrt(7) - math.sqrt(5))
-    return round(x**3 + 1 / x**3, 6)
+    from decimal import Decimal, getcontext
+    getcontext().prec = 60
+    x = (Decimal(7).sqrt() + Decimal(5).sqrt()) / (Decimal(7).sqrt() - Decimal(5).sqrt())
+    return int(x**3)
 
 
 @ps(264)
@@ -1302,9 +1308,9 @@ def _():
 
 @ds(267)
 def _():
-    cases = [(p, n) for p in range(1, 200) for n in range(1, 60)]
-    return sufficiency(cases, lambda p, n: p, lambda p, n: p == 5 * n + 10 and p == 7 * n - 4,
-                       lambda p, n: p % 2 == 1 and p % 9 == 0 and 30 < p < 60)
+    cases = [(s, p) for s in range(1, 101) for p in range(51, 100)]
+    return sufficiency(cases, lambda s, p: p, lambda s, p: p == 7 * s + 17 and 4 <= 9 * s - p <= 6,
+                       lambda s, p: p % 13 == 3 and p % 5 == 4)
 
 
 @ps(268)
