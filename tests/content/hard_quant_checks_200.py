@@ -406,7 +406,7 @@ def _():
 
 @ps(157)
 def _():
-    return sum(1 for x in range(1, 12) for y in range(1, 9) if 3 * x + 4 * y < 36)
+    return sum(1 for x in range(-20, 21) for y in range(-20, 21) if x * x + y * y < 2 * abs(x) + 2 * abs(y) + 10)
 
 
 @ps(158)
@@ -1055,10 +1055,14 @@ def _():
 
 @ps(236)
 def _():
-    for n in range(3, 100):
-        interior = F(180 * (n - 2), n)
-        if interior / (180 - interior) == F(13, 2):
-            return n * (n - 3) // 2
+    inside = 0
+    for a, b, c in itertools.combinations(range(12), 3):
+        points = [(math.cos(math.pi * k / 6), math.sin(math.pi * k / 6)) for k in (a, b, c)]
+        def side(p, q):
+            return (q[0] - p[0]) * (0 - p[1]) - (q[1] - p[1]) * (0 - p[0])
+        signs = [side(points[i], points[(i + 1) % 3]) for i in range(3)]
+        inside += all(s > 1e-9 for s in signs) or all(s < -1e-9 for s in signs)
+    return inside
 
 
 @ps(237)
@@ -1437,11 +1441,9 @@ def _():
 
 @ds(283)
 def _():
-    cases = [(x,) for x in fracs(-6, 6, 4)]
-    def two(x):
-        return 2 ** float(x)
-    return sufficiency(cases, lambda x: x, lambda x: math.isclose(two(x) ** 2 - 2 * two(x) - 8, 0, abs_tol=1e-9),
-                       lambda x: math.isclose(2 * two(x) + 8 * two(x), 40))
+    cases = [(x,) for x in fracs(-10, 10, 8)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(3 ** abs(float(x)) + 3 ** abs(float(x) - 4) - 18) < 1e-9,
+                       lambda x: abs(9 ** float(x) - 8 * 3 ** float(x) - 9) < 1e-9)
 
 
 @ds(284)
@@ -1535,15 +1537,27 @@ def _():
 
 @ps(297)
 def _():
-    return next(x for x in fracs(1, 100, 4) if abs(math.sqrt(3 * x + 1) + math.sqrt(x - 1) - 6) < 1e-12)
+    best = None
+    for k in range(0, 1001):
+        t = F(k, 100)
+        x = t * t + 1
+        root = F(math.isqrt((t * t).numerator), math.isqrt((t * t).denominator))  # sqrt(x - 1) = t exactly
+        first, second = x + 3 - 4 * root, x + 8 - 6 * root
+        if first >= 0 and second >= 0 and abs(math.sqrt(first) + math.sqrt(second) - 1) < 1e-12:
+            best = x if best is None else max(best, x)
+    return best
 
 
 @ps(298)
 def _():
-    for a in fracs(0, 20, 4)[1:]:
-        for r in fracs(0, 10, 4)[1:]:
-            if a * (1 + r + r * r) == 13 and a * r**3 * (1 + r + r * r) == 351:
-                return a * r**4
+    fifth = set()
+    for r in range(-20, 21):
+        if r == -1:
+            continue
+        a = F(12, 1 + r)
+        if sum(a * F(r) ** k for k in range(6)) == 1092:
+            fifth.add(a * F(r) ** 4)
+    return sum(fifth)
 
 
 @ds(299)
@@ -1589,9 +1603,15 @@ def _():
 
 @ps(304)
 def _():
-    for m in fracs(0, 5, 100):
-        if m > 0 and 64 * m * m - 32 * (1 + m * m) == 0:
-            return m
+    found = set()
+    for k in range(1, 200000):
+        m = k / 100000
+        for c in (2 * math.sqrt(1 + m * m), -2 * math.sqrt(1 + m * m)):  # y = mx + c at distance 2 from O
+            if abs(abs(6 * m + c) / math.sqrt(1 + m * m) - 1) < 1e-4 and 0 < -c / m < 6:
+                found.add(round(m, 3))
+    assert len(found) == 1, found
+    m = found.pop()
+    return min([1 / math.sqrt(35), 1 / 3, math.sqrt(2) / 4, 0.5, math.sqrt(3) / 3], key=lambda v: abs(v - m))
 
 
 @ds(305)
