@@ -553,8 +553,8 @@ def _():
 
 @ds(64)
 def _():
-    cases = [(x,) for x in fracs(-6, 6, 4)]
-    return sufficiency(cases, lambda x: x > 1, lambda x: x * x > x, lambda x: x * abs(x) > abs(x))
+    cases = [(x,) for x in fracs(-5, 5, 8)]
+    return sufficiency(cases, lambda x: x > 1, lambda x: x * abs(x) > x, lambda x: x - abs(x - 2) > 0)
 
 
 @ps(65)

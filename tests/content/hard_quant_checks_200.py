@@ -61,9 +61,15 @@ def _():
 
 @ds(117)
 def _():
-    values = fracs(-5, 5, 5)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x**4 + y**4, lambda x, y: x + y == 4, lambda x, y: x * x + y * y == 10)
+    cases = []
+    for x in fracs(-3, 3, 20):
+        x = float(x)
+        if x * x <= 5:
+            cases += [(x, math.sqrt(5 - x * x)), (x, -math.sqrt(5 - x * x))]
+        rest = 7 - x**3
+        cases.append((x, math.copysign(abs(rest) ** (1 / 3), rest)))
+    return sufficiency(cases, lambda x, y: round(x**4 + y**4, 6), lambda x, y: abs(x * x + y * y - 5) < 1e-9,
+                       lambda x, y: abs(x**3 + y**3 - 7) < 1e-9)
 
 
 @ds(118)
@@ -572,8 +578,10 @@ def _():
 
 @ds(179)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: abs(x - 4) == 2 * x + 1, lambda x: x + 1 >= 0 and x + 3 == (x + 1) ** 2)
+    cases = [(x,) for x in fracs(-10, 10, 8)]
+    def two(x):
+        return x >= 1 and abs(math.sqrt(x + 7) - math.sqrt(x - 1) - 2) < 1e-12
+    return sufficiency(cases, lambda x: x, lambda x: abs(x) + abs(x - 2) + abs(x - 6) == 6, two)
 
 
 @ps(180)
@@ -862,11 +870,10 @@ def _():
 
 @ps(216)
 def _():
-    def club(a, b):
-        return a * b / (a + b)
-    for x in fracs(1, 40, 5):
-        if club(club(x, 2), club(x, 3)) == 1:
-            return x
+    value = F(1, 2)
+    for k in range(3, 11):
+        value = (value + F(1, k)) / (1 + value * F(1, k))
+    return value
 
 
 @ps(217)
@@ -1003,9 +1010,15 @@ def _():
 
 @ps(230)
 def _():
-    x = math.log(9, 4)
-    y = math.log(16, 27)
-    return x * y
+    options = {"(x + y)/2": lambda x, y: (x + y) / 2, "sqrt(xy)": lambda x, y: math.sqrt(x * y),
+               "xy/(x + y)": lambda x, y: x * y / (x + y), "(x + y)/(2xy)": lambda x, y: (x + y) / (2 * x * y),
+               "2xy/(x + y)": lambda x, y: 2 * x * y / (x + y)}
+    right = set(options)
+    for k in (0.3, 2.0, 7.0, 100.0):
+        x, y, z = math.log(k, 4), math.log(k, 9), math.log(k, 6)
+        right = {name for name in right if math.isclose(options[name](x, y), z, rel_tol=1e-9)}
+    assert len(right) == 1, right
+    return right.pop()
 
 
 @ps(231)
@@ -1178,8 +1191,12 @@ def _():
 
 @ds(250)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x * x == abs(x) and x != 0, lambda x: x + 2 >= 0 and 2 * x + 7 == (x + 2) ** 2)
+    cases = [(float(x),) for x in fracs(-10, 10, 8)] + [(-1 + math.sqrt(17),), (-1 - math.sqrt(17),), (3.0,)]
+    def one(x):
+        return x >= 3 and abs((x * x + 2 * x - 16) * math.sqrt(x - 3)) < 1e-9
+    def two(x):
+        return x >= 3 and abs(math.sqrt(x + 5) + math.sqrt(x - 3) - math.sqrt(2 * x + 4)) < 1e-9
+    return sufficiency(cases, lambda x: round(x, 9), one, two)
 
 
 @ps(251)
@@ -1194,12 +1211,12 @@ def _():
 
 @ps(253)
 def _():
-    total, page = 0, 0
-    while total < 2989:
-        page += 1
-        total += len(str(page))
-    assert total == 2989
-    return page
+    digits, pages = 0, 0
+    while digits < 2989:
+        pages += 1
+        digits += len(str(pages))
+    assert digits == 2989
+    return sum(1 for n in range(1, pages + 1) if '7' in str(n))
 
 
 @ds(254)
@@ -1473,11 +1490,11 @@ def _():
 
 @ds(288)
 def _():
-    halves = [F(k, 2) for k in range(1, 41)]
-    cases = [(r, l) for r in halves for l in halves if l > r]
+    values = fracs(1, 30, 2)
+    cases = [(r, l) for r in values for l in values if l > r]
     def volume(r, l):
-        return round(math.pi * float(r * r) * math.sqrt(float(l * l - r * r)) / 3, 9)
-    return sufficiency(cases, volume, lambda r, l: l == 10, lambda r, l: r * l == 60)
+        return round(math.pi * float(r) ** 2 * math.sqrt(float(l * l - r * r)) / 3, 6)
+    return sufficiency(cases, volume, lambda r, l: r == F(216, 360) * l, lambda r, l: r * r + r * l == 96)
 
 
 @ds(289)
