@@ -133,8 +133,10 @@ def _():
 
 @ds(124)
 def _():
-    cases = [(a, b) for a in range(1, 40) for b in range(1, 40)]
-    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a, b) + F(b, a) == F(5, 2), lambda a, b: a * a + b * b == 20)
+    r = [k for k in range(-30, 31) if k != 0]
+    cases = [(a, b) for a in r for b in r]
+    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a, b) + F(b, a) == F(5, 2),
+                       lambda a, b: b != -1 and F(a + 1, b + 1) > F(a, b))
 
 
 @ps(125)
@@ -465,8 +467,13 @@ def _():
 
 @ds(163)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x * x == 2.0 ** float(x), lambda x: 4.0 ** float(x) == 2.0 ** float(x + 2))
+    low, high = -1.0, 0.0  # the negative root of x^2 = 2^x, by halving
+    for _ in range(200):
+        mid = (low + high) / 2
+        low, high = (mid, high) if mid * mid - 2 ** mid > 0 else (low, mid)
+    cases = [(float(x),) for x in fracs(-6, 8, 8)] + [(low,)]
+    return sufficiency(cases, lambda x: round(x, 6), lambda x: abs(x * x - 2 ** x) < 1e-9,
+                       lambda x: abs(3 ** x + 4 ** x - 5 ** x) < 1e-9)
 
 
 @ps(164)
@@ -668,7 +675,8 @@ def _():
 
 @ps(189)
 def _():
-    return F(3, 2) * F(5, 4) * F(17, 16) * F(257, 256)
+    product = (1 + F(1, 3)) * (1 + F(1, 9)) * (1 + F(1, 81)) * (1 + F(1, 6561))
+    return product.numerator - product.denominator
 
 
 @ps(190)
@@ -722,8 +730,16 @@ def _():
 
 @ps(197)
 def _():
-    x = math.sqrt(3) + math.sqrt(2)
-    return x**3 + 1 / x**3
+    # a_n = p + q*sqrt(3), kept exact: multiplying by 2*sqrt(3) sends p + q*sqrt(3) to 6q + 2p*sqrt(3).
+    before, now = (2, 0), (0, 2)
+    count = 0
+    for n in range(1, 21):
+        p, q = now
+        x = math.sqrt(3) + math.sqrt(2)
+        assert math.isclose(p + q * math.sqrt(3), x**n + x**-n, rel_tol=1e-9)
+        count += q == 0
+        before, now = now, (6 * q - before[0], 2 * p - before[1])
+    return count
 
 
 @ps(198)
@@ -975,15 +991,12 @@ def _():
 
 @ds(226)
 def _():
-    # Isosceles triangles by their two equal sides (legs) and the third side (base).
-    cases = [(leg, base) for leg in range(1, 21) for base in range(1, 21) if base < 2 * leg]
-
-    def angles(leg, base):
-        base_angle = math.degrees(math.acos(base / (2 * leg)))
-        return [base_angle, base_angle, 180 - 2 * base_angle]
-
-    return sufficiency(cases, lambda leg, base: 2 * leg + base, lambda leg, base: {leg, base} == {6, 10},
-                       lambda leg, base: max(angles(leg, base)) > 70)
+    values = fracs(1, 20, 2)
+    cases = [(a, b) for a in values for b in values if a != b and 2 * a > b]  # sides a, a, b
+    def least_angle(a, b):
+        apex = math.degrees(math.acos(float((2 * a * a - b * b) / (2 * a * a))))
+        return min(apex, (180 - apex) / 2)
+    return sufficiency(cases, lambda a, b: 2 * a + b, lambda a, b: {a, b} == {5, 8}, lambda a, b: least_angle(a, b) < 40)
 
 
 @ps(227)
@@ -1272,8 +1285,8 @@ def _():
 
 @ds(260)
 def _():
-    cases = [(x, y) for x in range(1, 40) for y in range(1, 40)]
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x + y * y == 65, lambda x, y: x * y % 2 == 0)
+    cases = [(x, y) for x in range(-20, 21) for y in range(-20, 21)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x + y * y == 65, lambda x, y: (x**3 + y**3) % 11 == 0)
 
 
 @ds(261)
