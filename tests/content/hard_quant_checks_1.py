@@ -534,9 +534,12 @@ def _():
 
 @ds(61)
 def _():
-    values = fracs(-6, 6, 2)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda m, b: b * b <= 4 * (1 + m * m), lambda m, b: m == 1, lambda m, b: b == 3)
+    slopes = [math.tan(math.radians(d)) for d in range(-80, 81, 5)]
+    cases = [(m, c) for m in slopes for c in [k / 4 for k in range(-40, 41)] + [-4 * m]]
+    def meets(m, c):
+        return abs(c) / math.sqrt(1 + m * m) <= 2 + 1e-9
+    return sufficiency(cases, meets, lambda m, c: abs(4 * m + c) < 1e-9,
+                       lambda m, c: abs(abs(m) - 1 / math.sqrt(3)) < 1e-9)
 
 
 @ps(62)

@@ -1036,7 +1036,8 @@ def _():
 
 @ps(231)
 def _():
-    return sum(1 for t in range(5, 1000, 7) if is_square(t))
+    terms = set(range(2, 10000, 7))
+    return sum(1 for k in range(1, 100) if k * k in terms)
 
 
 @ps(232)
@@ -1145,8 +1146,8 @@ def _():
 
 @ds(243)
 def _():
-    cases = [(n,) for n in range(1, 800)]
-    return sufficiency(cases, lambda n: n % 21, lambda n: 3 * n % 7 == 6, lambda n: (n * n + n) % 3 == 0 and n % 3 != 0)
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, lambda n: n % 21, lambda n: n * n % 7 == 4 and n**3 % 7 == 1, lambda n: pow(4, n, 9) == 1)
 
 
 @ps(244)
