@@ -119,11 +119,16 @@ def _():
 
 @ps(B, 22)
 def _():
-    for k in range(1, 50):
-        for r in range(0, 7 * k):
-            red, blue, green = 3 * k + r, 5 * k, 7 * k - r
-            if red + blue + green == 150 and 5 * red == 4 * blue and 5 * green == 6 * blue:
-                return r
+    added = set()
+    for red in range(1, 200):
+        for blue in range(1, 200):
+            for green in range(1, 200):
+                if 100 < red + blue + green < 200 and 5 * red == 3 * blue and 7 * red == 3 * green:
+                    for new_red in range(red + 1, 400):
+                        if 6 * new_red == 5 * blue and (7 * blue) % 6 == 0 and 7 * blue // 6 < green:
+                            added.add(new_red - red)
+    assert len(added) == 1, added
+    return added.pop()
 
 
 ds(B, 23, list(product(ints(1, 30), repeat=3)), lambda a, b, c: a + b + c,

@@ -400,7 +400,10 @@ def _():
 
 @ps(B, 62)
 def _():
-    return (F(1, 2) + F(1, 4)) ** -1 * (1 - F(1, 4)) ** -1
+    product_ = 1.0
+    for base in range(2, 32):
+        product_ *= math.log(base + 1) / math.log(base)
+    return round(product_, 9)
 
 
 @ps(B, 63)
@@ -433,10 +436,16 @@ def _():
 
 @ps(B, 68)
 def _():
-    for n in [F(k, 100) for k in range(1, 400)]:
-        p = (F(740, 100) - 3 * n) / 2
-        if p > 0 and 2 * n + 3 * p == F(660, 100):
-            return n - p
+    found = set()
+    for a in range(1, 5):
+        b = 5 - a
+        for n in range(1, 741):
+            if (740 - a * n) % b == 0:
+                p = (740 - a * n) // b
+                if p > 0 and b * n + a * p == 660:
+                    found.add(F(abs(n - p), 100))
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 69)
@@ -531,8 +540,8 @@ def heron(a, b, c):
     return round(math.sqrt(max(0.0, s * (s - a) * (s - b) * (s - c))), 6)
 
 
-ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x + 2 * abs(x) == 15,
-   lambda x: x.denominator == 1 and F(3) ** int(x + 2) == F(1, 3))
+ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 4))], lambda x: x, lambda x: abs(x - 1) + abs(x + 3) == 4,
+   lambda x: abs(2 ** float(x) + 2 ** float(-x - 6) - 0.25) < 1e-12)
 ds(B, 98, [(n,) for n in ints(1, 600)], lambda n: n % 12 == 0, lambda n: n * (n + 2) % 24 == 0, lambda n: n % 4 == 0)
 ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in grid(F(1, 2), 20, F(1, 2))],
    lambda l, w: round(l * w, 6), lambda l, w: close(2 * (l + w), 34),

@@ -168,7 +168,8 @@ def _pr_58():
 
 @check("PR", 59)
 def _pr_59():
-    return next(w for w in [F(k, 10) for k in range(0, 100)] if (10 + w) ** 2 == F(144, 100) * 100)
+    distance = sqrt(10 ** 2 - 8 ** 2)
+    return sqrt(12 ** 2 + distance ** 2) - 10
 
 
 @check("PR", 60)
