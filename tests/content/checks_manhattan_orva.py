@@ -91,12 +91,11 @@ ds(B, 15, list(product(grid(F(1, 2), 30, F(1, 2)), repeat=2)), lambda t, b: t,
 
 @ps(B, 16)
 def _():
-    level, hours = F(0), F(0)
-    while hours < 4:
-        level += F(1, 10) - F(1, 12)
-        hours += 1
-    rate = F(1, 10) + (F(1, 6) - F(1, 10)) - F(1, 12)
-    return hours + (1 - level) / rate
+    for t in grid(F(1, 2), 20, F(1, 2)):
+        for a in grid(1, 100):
+            b = a * t / 9
+            if b * t == 4 * a and (a + b) * t == 300:
+                return a
 
 
 @ps(B, 17)
@@ -172,9 +171,13 @@ def _():
 @ps(B, 29)
 def _():
     best = 0
-    for b in range(0, 91):
-        if 200 - (210 - b) >= 30:
-            best = max(best, 210 - 2 * b)
+    for g in range(0, 41):
+        for e in range(0, 41 - g):
+            for f in range(0, 41 - g - e):
+                for d in range(0, 51 - g - f):
+                    a, b, c = 60 - d - e - g, 50 - d - f - g, 40 - e - f - g
+                    if min(a, b, c) >= 0 and a + b + c + d + e + f + g <= 90:
+                        best = max(best, a + b + c)
     return best
 
 

@@ -49,7 +49,7 @@ def _pr_37():
 
 @check("PR", 38)
 def _pr_38():
-    return F(sum(1 for a, b in product(range(1, 7), repeat=2) if a * b % 6 == 0), 36)
+    return F(sum(1 for t in product(range(1, 7), repeat=3) if t[0] * t[1] * t[2] % 12 == 0), 216)
 
 
 @check("PR", 39)
