@@ -93,8 +93,8 @@ ds(B, 15, list(product(grid(F(1, 2), 30, F(1, 2)), repeat=2)), lambda t, b: t,
 def _():
     for t in grid(F(1, 2), 20, F(1, 2)):
         for a in grid(1, 100):
-            b = a * t / 9
-            if b * t == 4 * a and (a + b) * t == 300:
+            b = a * t / 8
+            if b * t == 2 * a and (a + b) * t == 360:
                 return a
 
 

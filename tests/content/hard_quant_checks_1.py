@@ -863,12 +863,13 @@ def _():
 
 @ds(101)
 def _():
-    values = fracs(1, 40, 2)
-    cases = list(grid(values, values))  # hours taken by A alone and by B alone
-    def together(a, b):
-        return 1 / (1 / a + 1 / b)
-    return sufficiency(cases, lambda a, b: a, lambda a, b: together(a, b) == 6 and abs(a - b) == 5,
-                       lambda a, b: a - together(a, b) == 4 and b - together(a, b) == 9)
+    cases = [(v, c, d) for v in fracs(1, 30, 2) for c in fracs(1, 10, 2) if c < v for d in range(1, 61)]
+    def meets_at(v, c, d):
+        out = F(d) / (v + c)            # hours from A to B
+        back = (d - c * out) / v         # the gap to the ball closes at (v - c) + c = v
+        return c * (out + back)
+    return sufficiency(cases, lambda v, c, d: c, lambda v, c, d: v == 10 and F(d) / (v + c) + F(d) / (v - c) == 5,
+                       lambda v, c, d: F(d) / (v + c) == 2 and meets_at(v, c, d) == 8)
 
 
 @ps(102)
