@@ -517,11 +517,11 @@ def _():
 
 @ps(170)
 def _():
-    for l in fracs(1, 13, 2):
-        for w in fracs(1, 13, 2):
-            if l >= w and l * l + w * w == 169 and l * w == 60:
-                side = (l + w) / 2
-                return float(side * side - l * w)
+    s = math.sqrt(180)  # l + w, from (l + w)^2 = 100 + 2 * 40
+    d = math.sqrt(20)   # l - w
+    l, w = (s + d) / 2, (s - d) / 2
+    assert math.isclose(l * l + w * w, 100) and math.isclose(l * w, 40)
+    return round(((l + w) / 2) ** 2 - l * w, 9)
 
 
 @ds(171)
@@ -774,8 +774,8 @@ def _():
 
 @ps(202)
 def _():
-    speakers = {"sales": F(50) * F(10, 100), "engineering": F(30) * F(40, 100), "support": F(20) * F(25, 100)}
-    return speakers["engineering"] / sum(speakers.values())
+    e = next(F(k, 600) for k in range(0, 301) if F(1, 10) * F(1, 2) + F(4, 10) * F(k, 600) + F(1, 4) * (F(1, 2) - F(k, 600)) == F(1, 5))
+    return F(4, 10) * e / F(1, 5)
 
 
 @ps(203)
@@ -1056,12 +1056,16 @@ def _():
 
 @ds(234)
 def _():
-    values = fracs(-6, 6, 2)
-    cases = [(a, r) for a in values for r in values if a != 0]
-    def term(a, r, k):
-        return a * r ** (k - 1)
-    return sufficiency(cases, lambda a, r: term(a, r, 4), lambda a, r: a == 3 and a + a * r + a * r * r == 21,
-                       lambda a, r: term(a, r, 2) == 6 and term(a, r, 5) == 48)
+    firsts = [F(k, 2) for k in range(-12, 13) if k != 0]
+    ratios = [F(k, 2) for k in range(-8, 9) if k != 0]
+    cases = [(a, r) for a in firsts for r in ratios]
+    def product_of_seven(a, r):
+        p = F(1)
+        for k in range(7):
+            p *= a * r ** k
+        return p
+    return sufficiency(cases, lambda a, r: a * r ** 3, lambda a, r: a == 3 and a * (1 + r + r * r) == 21,
+                       lambda a, r: product_of_seven(a, r) == 2 ** 21 * 3 ** 7)
 
 
 @ds(235)
@@ -1152,9 +1156,10 @@ def _():
 
 @ps(244)
 def _():
-    for n in range(4, 200):
-        if F(360, n - 3) - F(360, n) == 6:
-            return F(360, n - 3)
+    found = [(360 // (n - 3)) for n in range(4, 361) if 360 % n == 0 and 360 % (n - 3) == 0
+             and 5 < 360 // (n - 3) - 360 // n < 10]
+    assert len(found) == 1, found
+    return found[0]
 
 
 @ps(245)
@@ -1276,12 +1281,17 @@ def _():
 
 @ps(259)
 def _():
-    for estate in range(1000, 1000001, 1000):
-        left = F(estate) * F(3, 4)
-        left -= left * F(2, 5)
-        left -= left * F(1, 3)
-        if left == 72000:
-            return estate // 4
+    for estate in range(1000, 1000001, 100):
+        left, shares, k = F(estate), [], 1
+        while left > 0 and k < 50:
+            share = k * 1000 + (left - k * 1000) / 10
+            if share > left:
+                break
+            shares.append(share)
+            left -= share
+            k += 1
+        if left == 0 and len(shares) >= 2 and len(set(shares)) == 1:
+            return shares[0]
 
 
 @ds(260)
