@@ -545,8 +545,9 @@ def _():
 
 @ds(173)
 def _():
-    cases = [(a, b) for a in range(1, 120) for b in range(1, 120)]
-    return sufficiency(cases, lambda a, b: a, lambda a, b: F(30 * a + 40 * b, a + b) == 36, lambda a, b: b - a == 10)
+    cases = [(a, b) for a in range(1, 200) for b in range(1, 200)]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: F(40 * b + 30, b + 1) == 40 - F(1, 2),
+                       lambda a, b: F(30 * a + 40 * b, a + b) == F(3475, 100))
 
 
 @ds(174)
@@ -1564,9 +1565,11 @@ def _():
 
 @ps(295)
 def _():
-    for x in fracs(0, 20, 4):
-        if (10 + 2 * x) * (20 + 2 * x) - 200 == 216:
-            return 2 * ((10 + 2 * x) + (20 + 2 * x))
+    low, high = 0.0, 10.0  # the walkway's width, by halving until its area is the pool's
+    for _ in range(200):
+        mid = (low + high) / 2
+        low, high = (mid, high) if (10 + 2 * mid) * (20 + 2 * mid) - 200 < 200 else (low, mid)
+    return round(2 * ((10 + 2 * low) + (20 + 2 * low)), 9)
 
 
 @ps(296)
