@@ -30,7 +30,7 @@ def _():
 
 @ps(B, 4)
 def _():
-    return sum(n for n in ints(51, 149) if n % 2 == 1 and n % 5 != 0)
+    return sum(n for n in range(1, 301) if n % 4 and n % 6)
 
 
 ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 10)) for y in grid(-2, 6, F(1, 10))], lambda x, y: x * y > x + y,
@@ -277,8 +277,11 @@ def _():
 
 @ps(B, 47)
 def _():
-    divisors = [d for d in range(1, 3601) if 3600 % d == 0]
-    return sum(1 for d in divisors if math.isqrt(d) ** 2 != d)
+    divs = [d for d in range(1, 3601) if 3600 % d == 0]
+    def power(d, k):
+        r = round(d ** (1 / k))
+        return any((r + e) ** k == d for e in (-1, 0, 1))
+    return sum(1 for d in divs if not power(d, 2) and not power(d, 3))
 
 
 ds(B, 48, list(product(grid(-8, 8, F(1, 2)), repeat=2)), lambda x, y: x + y,

@@ -604,8 +604,10 @@ ds(B, 122, [(p, q) for p in grid(0, 60, F(1, 2)) for q in grid(0, 60, F(1, 2)) i
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
 ds(B, 124, [(s2,) for s2 in grid(1, 200, F(1, 2))], lambda s2: s2, lambda s2: s2 / 2 - s2 / 4 == 8, lambda s2: 2 * s2 > 49)
-ds(B, 125, [(n,) for n in ints(1, 2000)], lambda n: n % 4 == 0,
-   lambda n: math.isqrt(n - 1) ** 2 == n - 1 and math.isqrt(n - 1) % 2 == 1, lambda n: n % 2 == 0)
+ds(B, 125, [(n,) for n in ints(1, 400)], lambda n: n % 4 == 0,
+   lambda n: any(n - a * a > 0 and int(math.isqrt(n - a * a)) ** 2 == n - a * a and math.isqrt(n - a * a) % 2 == 1
+                 for a in range(1, math.isqrt(n) + 1, 2)),
+   lambda n: any(math.isqrt(n - a * a) ** 2 == n - a * a for a in range(0, math.isqrt(n) + 1)))
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
    lambda a, b: a / b, lambda a, b: 16 * a * a == 9 * b * b, lambda a, b: (a + b) / (a - b) == -7)
 ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],

@@ -132,7 +132,16 @@ def _pr_51():
 
 @check("PR", 52)
 def _pr_52():
-    return next(b for b in range(0, 21) if 40 - (45 - b) >= 0 and 45 - 2 * b == 5 * (40 - (45 - b)))
+    exactly_two = set()
+    g = 3  # all three sports
+    for d in range(0, 26):          # soccer and basketball only
+        for e in range(0, 26):      # soccer and tennis only
+            for f in range(0, 21):  # basketball and tennis only
+                a, b, c = 25 - d - e - g, 20 - d - f - g, 15 - e - f - g
+                if min(a, b, c) >= 0 and a + b + c + d + e + f + g == 35:
+                    exactly_two.add(d + e + f)
+    assert len(exactly_two) == 1, exactly_two
+    return exactly_two.pop()
 
 
 @check("PR", 53)
