@@ -597,10 +597,9 @@ ds(B, 121, [(p, q, b) for p in ints(0, 30) for q in ints(0, 30) for b in ints(0,
    lambda p, q, b: b, lambda p, q, b: p == 20 and q == 18, lambda p, q, b: 30 - (p + q - b) < 10)
 
 
-ds(B, 122, [(p, q) for p in grid(0, 60, F(1, 2)) for q in grid(0, 60, F(1, 2)) if p + q > 0],
-   lambda p, q: (F(1, 10) * p + F(3, 10) * q) / (p + q),
-   lambda p, q: F(1, 10) * p + F(3, 10) * q == F(16, 100) * (p + q + 10),
-   lambda p, q: F(1, 10) * p + F(3, 10) * q + 1 == F(18, 100) * (p + q + 10))
+ds(B, 122, [(v, s) for v in ints(1, 100) for s in grid(1, 30, F(1, 2)) if F(1, 10) * v <= s <= F(3, 10) * v],
+   lambda v, s: 100 * s / v, lambda v, s: s / (v + 10) == F(4, 5) * s / v,
+   lambda v, s: s / v - (s + 1) / (v + 10) == F(2, 100))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
 ds(B, 124, [(s2,) for s2 in grid(1, 200, F(1, 2))], lambda s2: s2, lambda s2: s2 / 2 - s2 / 4 == 8, lambda s2: 2 * s2 > 49)
