@@ -24,6 +24,7 @@
 #include "Classes/core/CommonViewController.h"
 #include "Classes/core/MSubRepository.h"
 #include "platform/foundation/ArchiveValue.h"
+#include "platform/ui/Color.h"
 
 class LoadingVC;
 class ToolHost;
@@ -46,10 +47,11 @@ class ToolViewController : public CommonViewController {
     ~ToolViewController() override;
 
     // The entrance: animationDuration 0.3; the view tagged kStillTag, added to the home screen's
-    // view and filling it; its subviews fade and grow in; the toolbar takes the main colour; the
-    // tool is blocked while its file is being written (checkNBlockUI).
+    // view and filling it; its subviews fade and grow in, and its own background with them; the
+    // toolbar takes the main colour; the tool is blocked while its file is being written
+    // (checkNBlockUI).
     void animation() override;
-    // The subviews fade and shrink out.
+    // The subviews fade and shrink out, and the view's background fades with them.
     void outAnimation() override;
 
     // The tool's hook, before its file is written: move what the screen holds into the models.
@@ -67,14 +69,15 @@ class ToolViewController : public CommonViewController {
     // Blocks the tool behind the loading overlay while `rep` is being written. It listens for the
     // end of the write before it looks, so a write that ends in between is not missed.
     void checkNBlockUI();
-    // The loading overlay over the tool's view, with the "Close" key.
-    void blockUI();
+    // The loading overlay over the tool's view, with the "Close" key. A tool that waits for
+    // something else (the store's catalogue) shows its own overlay and message.
+    virtual void blockUI();
     // The overlay's "Close": the tool ends.
-    void loadingViewNotifications(const fnd::Notification& notification);
+    virtual void loadingViewNotifications(const fnd::Notification& notification);
     // The write ended (on its thread): the tool is unblocked on the main thread.
     void savingNotifications(const fnd::Notification& notification);
     // Takes the overlay away at once, unless the tool was closed from it.
-    void unblockUI();
+    virtual void unblockUI();
 
     const std::shared_ptr<ui::Toolbar>& toolB() const { return toolB_; }
     void setToolB(std::shared_ptr<ui::Toolbar> toolbar) { toolB_ = std::move(toolbar); }
@@ -94,13 +97,22 @@ class ToolViewController : public CommonViewController {
   protected:
     // Tints the toolbar with the application's main colour.
     void tintToolbar();
+    // For a tool's own overlay: the overlay shown, and whether the user closed the tool from it.
+    void setLoadingView(std::shared_ptr<LoadingVC> overlay) { loadingView_ = std::move(overlay); }
+    void setCanceled(bool canceled) { canceled_ = canceled; }
 
   private:
     void stopObservingSaves();
+    // Fades the view's own background in or out as its subviews do. Opaque from the first frame,
+    // it would hide the home screen, and the button's opening or closing animation under it,
+    // behind a blank screen until the content came.
+    void fadeBackground(ui::View& view, bool in);
 
     std::shared_ptr<ui::Toolbar> toolB_;
     std::shared_ptr<LoadingVC> loadingView_;
     bool canceled_ = false;
     std::shared_ptr<MSubRepository> rep_;
     bool canUpdateStatistics_ = false;
+    // The view's background as its interface file gives it, taken at the first entrance.
+    std::optional<ui::Color> background_;
 };

@@ -2,6 +2,7 @@
 // the lines it prints after that, a headless Chromium with a fresh profile, and the steps a person
 // takes on the device (open the program, dismiss the tip, tap a tool button by its caption, tap a
 // text, wait until a text is shown). Every wait is on a state of the page, never on a time.
+import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -417,6 +418,30 @@ export async function tapSettled(page, text, options = {}) {
     await tapText(page, text, options);
 }
 
+// Taps a text once the page is at rest and waits until `reached` (an async check of the page, given
+// a timeout in milliseconds) holds: one retried step. On a loaded machine a tap now and then has no
+// effect at all; while the state has not come a few seconds after a tap and the text is still
+// shown, the tap is made again. Only for taps whose repeat is harmless once the first took effect:
+// a key that closes what holds it, not a switch.
+export async function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...options } = {}) {
+    for (let attempt = 1; ; attempt++) {
+        await waitShown(page, text, options);
+        await settled(page);
+        await tapText(page, text, options);
+        if (attempt === tries) return reached(30000);
+        try {
+            return await reached(patience);
+        } catch (err) {
+            if (err?.name !== 'TimeoutError') throw err;
+        }
+        if ((await shownTexts(page, text, options.pattern)).length === 0) return reached(30000);
+    }
+}
+
+// The state for `tapUntil` that a text is shown (with `gone`, that it is not).
+export const untilShown = (page, text, { pattern = false, gone = false } = {}) => (timeout) =>
+    page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone], { timeout });
+
 // Waits until the page is at rest and its texts have stood still for some frames: a list that a
 // drag left decelerating moves on in steps that the program sends frame by frame.
 export async function still(page, frames = 20) {
@@ -460,4 +485,30 @@ export async function mailed(page, pattern, timeout = 30000) {
     await page.waitForFunction((p) => new RegExp(p).test(window.orvaServices.state.mail?.body ?? ''), pattern.source,
         { timeout });
     return page.evaluate(() => window.orvaServices.state.mail);
+}
+
+// Inside a describe: the program as the device, on a data folder of its own and the resources that
+// `resources()` answers (made before the tests), shown past its tip band; started before the tests
+// and ended after them. Answers an object whose `run` and `page` are set once started, with
+// `end()` (the program must end cleanly) and `launch()` (on the same data), for a restart.
+export function withRestartableProgram(browser, program, { prefix, device, resources }) {
+    const s = {};
+    let bundle;
+    let data;
+    s.launch = async () => {
+        s.run = await startProgram(program, ['--data-dir', data, '--device', device, '--resources', bundle]);
+        s.page = await openProgram(browser.context, s.run.address, { tip: true });
+    };
+    s.end = async () => {
+        await s.page?.close().catch(() => {});
+        s.run?.child.kill('SIGTERM');
+        assert.equal((await s.run.exited).code, 0);
+    };
+    before(async () => {
+        bundle = resources();
+        data = browser.folder(`${prefix}-data-${device}-`);
+        await s.launch();
+    });
+    after(() => s.end());
+    return s;
 }
