@@ -1574,9 +1574,15 @@ def _():
 
 @ps(296)
 def _():
+    found = []
     for x in fracs(0, 20, 10):
-        if ((20 - x) / 20) ** 2 == F(64, 100):
-            return x
+        if 0 < x < 10:
+            alcohol = 20 - x
+            alcohol = alcohol - x * alcohol / 20 + x
+            if alcohol / 20 == F(84, 100):
+                found.append(x)
+    assert len(found) == 1, found
+    return found[0]
 
 
 @ps(297)
