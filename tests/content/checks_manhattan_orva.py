@@ -30,7 +30,7 @@ def _():
 
 @ps(B, 4)
 def _():
-    return sum(n for n in ints(51, 149) if n % 2 == 1 and n % 5 != 0)
+    return sum(n for n in range(1, 301) if n % 4 and n % 6)
 
 
 ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 10)) for y in grid(-2, 6, F(1, 10))], lambda x, y: x * y > x + y,
@@ -91,12 +91,11 @@ ds(B, 15, list(product(grid(F(1, 2), 30, F(1, 2)), repeat=2)), lambda t, b: t,
 
 @ps(B, 16)
 def _():
-    level, hours = F(0), F(0)
-    while hours < 4:
-        level += F(1, 10) - F(1, 12)
-        hours += 1
-    rate = F(1, 10) + (F(1, 6) - F(1, 10)) - F(1, 12)
-    return hours + (1 - level) / rate
+    for t in grid(F(1, 2), 20, F(1, 2)):
+        for a in grid(1, 100):
+            b = a * t / 8
+            if b * t == 2 * a and (a + b) * t == 360:
+                return a
 
 
 @ps(B, 17)
@@ -119,11 +118,16 @@ def _():
 
 @ps(B, 22)
 def _():
-    for k in range(1, 50):
-        for r in range(0, 7 * k):
-            red, blue, green = 3 * k + r, 5 * k, 7 * k - r
-            if red + blue + green == 150 and 5 * red == 4 * blue and 5 * green == 6 * blue:
-                return r
+    added = set()
+    for red in range(1, 200):
+        for blue in range(1, 200):
+            for green in range(1, 200):
+                if 100 < red + blue + green < 200 and 5 * red == 3 * blue and 7 * red == 3 * green:
+                    for new_red in range(red + 1, 400):
+                        if 6 * new_red == 5 * blue and (7 * blue) % 6 == 0 and 7 * blue // 6 < green:
+                            added.add(new_red - red)
+    assert len(added) == 1, added
+    return added.pop()
 
 
 ds(B, 23, list(product(ints(1, 30), repeat=3)), lambda a, b, c: a + b + c,
@@ -167,9 +171,13 @@ def _():
 @ps(B, 29)
 def _():
     best = 0
-    for b in range(0, 91):
-        if 200 - (210 - b) >= 30:
-            best = max(best, 210 - 2 * b)
+    for g in range(0, 41):
+        for e in range(0, 41 - g):
+            for f in range(0, 41 - g - e):
+                for d in range(0, 51 - g - f):
+                    a, b, c = 60 - d - e - g, 50 - d - f - g, 40 - e - f - g
+                    if min(a, b, c) >= 0 and a + b + c + d + e + f + g <= 90:
+                        best = max(best, a + b + c)
     return best
 
 
@@ -269,8 +277,11 @@ def _():
 
 @ps(B, 47)
 def _():
-    divisors = [d for d in range(1, 3601) if 3600 % d == 0]
-    return sum(1 for d in divisors if math.isqrt(d) ** 2 != d)
+    divs = [d for d in range(1, 3601) if 3600 % d == 0]
+    def power(d, k):
+        r = round(d ** (1 / k))
+        return any((r + e) ** k == d for e in (-1, 0, 1))
+    return sum(1 for d in divs if not power(d, 2) and not power(d, 3))
 
 
 ds(B, 48, list(product(grid(-8, 8, F(1, 2)), repeat=2)), lambda x, y: x + y,

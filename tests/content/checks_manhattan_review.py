@@ -400,7 +400,10 @@ def _():
 
 @ps(B, 62)
 def _():
-    return (F(1, 2) + F(1, 4)) ** -1 * (1 - F(1, 4)) ** -1
+    product_ = 1.0
+    for base in range(2, 32):
+        product_ *= math.log(base + 1) / math.log(base)
+    return round(product_, 9)
 
 
 @ps(B, 63)
@@ -433,10 +436,16 @@ def _():
 
 @ps(B, 68)
 def _():
-    for n in [F(k, 100) for k in range(1, 400)]:
-        p = (F(740, 100) - 3 * n) / 2
-        if p > 0 and 2 * n + 3 * p == F(660, 100):
-            return n - p
+    found = set()
+    for a in range(1, 5):
+        b = 5 - a
+        for n in range(1, 741):
+            if (740 - a * n) % b == 0:
+                p = (740 - a * n) // b
+                if p > 0 and b * n + a * p == 660:
+                    found.add(F(abs(n - p), 100))
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 69)
@@ -531,8 +540,8 @@ def heron(a, b, c):
     return round(math.sqrt(max(0.0, s * (s - a) * (s - b) * (s - c))), 6)
 
 
-ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x + 2 * abs(x) == 15,
-   lambda x: x.denominator == 1 and F(3) ** int(x + 2) == F(1, 3))
+ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 4))], lambda x: x, lambda x: abs(x - 1) + abs(x + 3) == 4,
+   lambda x: abs(2 ** float(x) + 2 ** float(-x - 6) - 0.25) < 1e-12)
 ds(B, 98, [(n,) for n in ints(1, 600)], lambda n: n % 12 == 0, lambda n: n * (n + 2) % 24 == 0, lambda n: n % 4 == 0)
 ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in grid(F(1, 2), 20, F(1, 2))],
    lambda l, w: round(l * w, 6), lambda l, w: close(2 * (l + w), 34),
@@ -588,15 +597,16 @@ ds(B, 121, [(p, q, b) for p in ints(0, 30) for q in ints(0, 30) for b in ints(0,
    lambda p, q, b: b, lambda p, q, b: p == 20 and q == 18, lambda p, q, b: 30 - (p + q - b) < 10)
 
 
-ds(B, 122, [(p, q) for p in grid(0, 60, F(1, 2)) for q in grid(0, 60, F(1, 2)) if p + q > 0],
-   lambda p, q: (F(1, 10) * p + F(3, 10) * q) / (p + q),
-   lambda p, q: F(1, 10) * p + F(3, 10) * q == F(16, 100) * (p + q + 10),
-   lambda p, q: F(1, 10) * p + F(3, 10) * q + 1 == F(18, 100) * (p + q + 10))
+ds(B, 122, [(v, s) for v in ints(1, 100) for s in grid(1, 30, F(1, 2)) if F(1, 10) * v <= s <= F(3, 10) * v],
+   lambda v, s: 100 * s / v, lambda v, s: s / (v + 10) == F(4, 5) * s / v,
+   lambda v, s: s / v - (s + 1) / (v + 10) == F(2, 100))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
 ds(B, 124, [(s2,) for s2 in grid(1, 200, F(1, 2))], lambda s2: s2, lambda s2: s2 / 2 - s2 / 4 == 8, lambda s2: 2 * s2 > 49)
-ds(B, 125, [(n,) for n in ints(1, 2000)], lambda n: n % 4 == 0,
-   lambda n: math.isqrt(n - 1) ** 2 == n - 1 and math.isqrt(n - 1) % 2 == 1, lambda n: n % 2 == 0)
+ds(B, 125, [(n,) for n in ints(1, 400)], lambda n: n % 4 == 0,
+   lambda n: any(n - a * a > 0 and int(math.isqrt(n - a * a)) ** 2 == n - a * a and math.isqrt(n - a * a) % 2 == 1
+                 for a in range(1, math.isqrt(n) + 1, 2)),
+   lambda n: any(math.isqrt(n - a * a) ** 2 == n - a * a for a in range(0, math.isqrt(n) + 1)))
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
    lambda a, b: a / b, lambda a, b: 16 * a * a == 9 * b * b, lambda a, b: (a + b) / (a - b) == -7)
 ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],

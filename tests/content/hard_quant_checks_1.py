@@ -516,7 +516,9 @@ def _():
 
 @ps(58)
 def _():
-    return 3 ** (1 / 3)
+    values = {"3^126 root 2": 3**63, "5^129 root 3": 5**43, "10^30": 10**30, "2^100": 2**100, "7^70 root 2": 7**35}
+    assert 3**126 == (3**63) ** 2 and 5**129 == (5**43) ** 3 and 7**70 == (7**35) ** 2
+    return float(max(values.values()))
 
 
 @ps(59)
@@ -534,9 +536,12 @@ def _():
 
 @ds(61)
 def _():
-    values = fracs(-6, 6, 2)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda m, b: b * b <= 4 * (1 + m * m), lambda m, b: m == 1, lambda m, b: b == 3)
+    slopes = [math.tan(math.radians(d)) for d in range(-80, 81, 5)]
+    cases = [(m, c) for m in slopes for c in [k / 4 for k in range(-40, 41)] + [-4 * m]]
+    def meets(m, c):
+        return abs(c) / math.sqrt(1 + m * m) <= 2 + 1e-9
+    return sufficiency(cases, meets, lambda m, c: abs(4 * m + c) < 1e-9,
+                       lambda m, c: abs(abs(m) - 1 / math.sqrt(3)) < 1e-9)
 
 
 @ps(62)
@@ -553,8 +558,8 @@ def _():
 
 @ds(64)
 def _():
-    cases = [(x,) for x in fracs(-6, 6, 4)]
-    return sufficiency(cases, lambda x: x > 1, lambda x: x * x > x, lambda x: x * abs(x) > abs(x))
+    cases = [(x,) for x in fracs(-5, 5, 8)]
+    return sufficiency(cases, lambda x: x > 1, lambda x: x * abs(x) > x, lambda x: x - abs(x - 2) > 0)
 
 
 @ps(65)
@@ -860,9 +865,13 @@ def _():
 
 @ds(101)
 def _():
-    cases = list(grid(range(10, 601, 10), range(21, 201)))  # distance in km, speed in km/h
-    return sufficiency(cases, lambda d, v: F(d, v), lambda d, v: F(d, v + 20) == F(4, 5) * F(d, v),
-                       lambda d, v: F(d, v - 20) - F(d, v) == 1 and F(d, v) - F(d, v + 20) == F(3, 5))
+    cases = [(v, c, d) for v in fracs(1, 30, 2) for c in fracs(1, 10, 2) if c < v for d in range(1, 61)]
+    def meets_at(v, c, d):
+        out = F(d) / (v + c)            # hours from A to B
+        back = (d - c * out) / v         # the gap to the ball closes at (v - c) + c = v
+        return c * (out + back)
+    return sufficiency(cases, lambda v, c, d: c, lambda v, c, d: v == 10 and F(d) / (v + c) + F(d) / (v - c) == 5,
+                       lambda v, c, d: F(d) / (v + c) == 2 and meets_at(v, c, d) == 8)
 
 
 @ps(102)

@@ -188,8 +188,9 @@ def _ka_39():
 
 @check("KA", 40)
 def _ka_40():
-    n = 10800
-    return sum(1 for d in range(1, n + 1) if n % d == 0 and d % 12 == 0 and d % 24 != 0)
+    target = 10800
+    divs = [d for d in range(1, target + 1) if target % d == 0]
+    return sum(1 for a in divs for b in divs if a * b // gcd(a, b) == target)
 
 
 @check("KA", 41)

@@ -130,8 +130,7 @@ def _kn_83():
 
 @check("KN", 84)
 def _kn_84():
-    cost = F(19) / (F(14, 10) * F(85, 100) - 1)
-    return cost * (F(14, 10) * F(75, 100) - 1)
+    return next(p for p in range(1, 1000) if F(p, 1) / F(125, 100) + F(p, 1) / F(75, 100) - 2 * p == 12)
 
 
 @check("KN", 85)
@@ -259,4 +258,4 @@ def _kn_102():
 @check("KN", 103)
 def _kn_103():
     G = [F(k, 4) for k in range(-40, 41)]
-    return DS(G, lambda y: y, lambda y: y * y == 4 * y, lambda y: y >= 0 and y * y == 3 * y + 4)
+    return DS(G, lambda y: y, lambda y: y**3 == 16 * y, lambda y: y > 0 and abs(float(y) ** float(y) - 256) < 1e-9)

@@ -49,7 +49,7 @@ def _pr_37():
 
 @check("PR", 38)
 def _pr_38():
-    return F(sum(1 for a, b in product(range(1, 7), repeat=2) if a * b % 6 == 0), 36)
+    return F(sum(1 for t in product(range(1, 7), repeat=3) if t[0] * t[1] * t[2] % 12 == 0), 216)
 
 
 @check("PR", 39)
@@ -132,7 +132,16 @@ def _pr_51():
 
 @check("PR", 52)
 def _pr_52():
-    return next(b for b in range(0, 21) if 40 - (45 - b) >= 0 and 45 - 2 * b == 5 * (40 - (45 - b)))
+    exactly_two = set()
+    g = 3  # all three sports
+    for d in range(0, 26):          # soccer and basketball only
+        for e in range(0, 26):      # soccer and tennis only
+            for f in range(0, 21):  # basketball and tennis only
+                a, b, c = 25 - d - e - g, 20 - d - f - g, 15 - e - f - g
+                if min(a, b, c) >= 0 and a + b + c + d + e + f + g == 35:
+                    exactly_two.add(d + e + f)
+    assert len(exactly_two) == 1, exactly_two
+    return exactly_two.pop()
 
 
 @check("PR", 53)
@@ -168,7 +177,8 @@ def _pr_58():
 
 @check("PR", 59)
 def _pr_59():
-    return next(w for w in [F(k, 10) for k in range(0, 100)] if (10 + w) ** 2 == F(144, 100) * 100)
+    distance = sqrt(10 ** 2 - 8 ** 2)
+    return sqrt(12 ** 2 + distance ** 2) - 10
 
 
 @check("PR", 60)
