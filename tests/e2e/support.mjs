@@ -422,7 +422,7 @@ export async function tapSettled(page, text, options = {}) {
 // a timeout in milliseconds) holds: one retried step. On a loaded machine a tap now and then has no
 // effect at all; while the state has not come a few seconds after a tap and the text is still
 // shown, the tap is made again. Only for taps whose repeat is harmless once the first took effect:
-// a key that closes what holds it, not a switch.
+// a key that closes what holds it, or a switch whose effect comes at once.
 export async function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...options } = {}) {
     for (let attempt = 1; ; attempt++) {
         await waitShown(page, text, options);
