@@ -414,3 +414,23 @@ TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(KeyedUnarchiver, KeysBuiltAnewInOnePlaceReadTheirOwnValues) {
+    // Keys made in a loop lie in the same buffer each time, with a different text.
+    fnd::KeyedArchiver archiver;
+    for (int i = 0; i < 12; ++i) archiver.encodeInt32("k" + std::to_string(i), i * 10);
+    auto bytes = archiver.finishEncoding();
+    ASSERT_TRUE(bytes);
+    fnd::KeyedUnarchiver in(*bytes);
+    for (int round = 0; round < 2; ++round)
+        for (int i = 11; i >= 0; --i) {
+            std::string key = "k" + std::to_string(i);
+            EXPECT_EQ(in.decodeInt32(key), i * 10) << key;
+        }
+    EXPECT_FALSE(in.containsValueForKey("k12"));
+    EXPECT_FALSE(in.containsValueForKey(std::string(40, 'k')));
+}
+
+}  // namespace
