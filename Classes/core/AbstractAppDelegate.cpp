@@ -18,8 +18,11 @@
 #include "Classes/errorlog/MOGTrackerRepository.h"
 #include "Classes/flashcards/FlashcardsVC.h"
 #include "Classes/flashcards/MFlashcards.h"
+#include "Classes/forum_news/ForumVC.h"
 #include "Classes/forum_news/MForumNewsClasses.h"
+#include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/library_store/StartVC.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
@@ -89,6 +92,9 @@ void AbstractAppDelegate::registerClasses() {
         GameVC::registerOwners();
         FlashcardsVC::registerOwners();
         SetsVC::registerOwners();
+        NewsVC::registerOwners();
+        ForumVC::registerOwners();
+        StartVC::registerOwners();
         TimerClasses::registerAll();
     });
 }

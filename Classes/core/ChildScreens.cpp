@@ -18,8 +18,6 @@ const std::map<std::string, Entry>& table() {
         {"ScratchpadVC", {"Scratchpad", "Done"}},
         {"CourseVC", {"Course", "Done"}},
         {"CourseVC_iPad", {"Course", "Done"}},
-        {"ForumVC", {"Forum", "ToolDoneNotification"}},
-        {"ForumVC_iPad", {"Forum", "ToolDoneNotification"}},
         {"KWEditVC", {"Keywords", "Done"}},
         {"KWEditVC_iPad", {"Keywords", "Done"}},
         {"ReviewVC", {"Review", "Done"}},
@@ -30,6 +28,8 @@ const std::map<std::string, Entry>& table() {
         {"PracticeCSEditVC_iPad", {"Edit Set", "Done"}},
         {"PracticeIEVC", {"Backup", "Done"}},
         {"PracticeIEVC_iPad", {"Backup", "Done"}},
+        {"MathVC", {"Math Review", "MNotificationMathDone"}},
+        {"MathVC_iPad", {"Math Review", "MNotificationMathDone"}},
     };
     return entries;
 }

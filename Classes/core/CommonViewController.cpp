@@ -74,6 +74,15 @@ void CommonViewController::registerMainChildDoneHandler(DoneHandler handler, std
     mainChild_ = child;
 }
 
+void CommonViewController::closeChild(std::shared_ptr<CommonViewController>& child) {
+    if (!child) return;
+    auto leaving = std::move(child);
+    fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this),
+                                                                     notificationId(leaving.get()));
+    if (mainChild() == leaving) setMainChild(nullptr);
+    leaving->back();
+}
+
 bool CommonViewController::proceedDoneNotification(const fnd::Notification* notification,
                                                    const std::shared_ptr<CommonViewController>& controller) {
     if (!controller) return false;

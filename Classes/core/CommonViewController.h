@@ -114,6 +114,9 @@ class CommonViewController : public ui::ViewController {
     // is the child, stops observing the child, sends it back and answers true.
     bool proceedDoneNotification(const fnd::Notification* notification,
                                  const std::shared_ptr<CommonViewController>& controller);
+    // Takes an open child away whatever it has open itself (the screen is leaving): clears the
+    // slot, stops observing the child, clears mainChild when it is the child and sends it back.
+    void closeChild(std::shared_ptr<CommonViewController>& child);
 
     // ---- Going away
 

@@ -7,4 +7,7 @@ class DeviceHardware {
   public:
     // The hardware model identifier ("iPhone3,1"), as the device answers it. Any thread.
     static std::string platform();
+    // The device's kind as people call it ("iPhone", "iPod touch", "iPad"), from the model string;
+    // the model string itself for a kind it does not know.
+    static std::string modelName();
 };

@@ -9,7 +9,10 @@
 #include "Classes/core/SettingsVC.h"
 #include "Classes/errorlog/BooksVC.h"
 #include "Classes/flashcards/FlashcardsVC.h"
+#include "Classes/forum_news/ForumVC.h"
+#include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/library_store/StartVC_iPad.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
@@ -43,8 +46,8 @@ void countFeedbackOpening() {
 
 const std::map<std::string, Factory>& table() {
     static const std::map<std::string, Factory> entries{
-        {"StartVC", pending("StartVC", "Library")},
-        {"StartVC_iPad", pending("StartVC_iPad", "Library")},
+        {"StartVC", screen<StartVC>()},
+        {"StartVC_iPad", screen<StartVC_iPad>()},
         {"BooksVC", screen<BooksVC>()},
         {"BooksVC_iPad", screen<BooksVC_iPad>()},
         {"TimerV2VC", screen<TimerV2VC>()},
@@ -55,10 +58,10 @@ const std::map<std::string, Factory>& table() {
         {"SetsVC_iPad", screen<SetsVC_iPad>()},
         {"StatisticsVC", screen<StatisticsVC>()},
         {"EditTestDateVC_iPad", screen<EditTestDateVC_iPad>()},
-        {"NewsVC", pending("NewsVC", "News")},
-        {"NewsVC_iPad", pending("NewsVC_iPad", "News")},
-        {"ForumVC", pending("ForumVC", "Forum")},
-        {"ForumVC_iPad", pending("ForumVC_iPad", "Forum")},
+        {"NewsVC", screen<NewsVC>()},
+        {"NewsVC_iPad", screen<NewsVC_iPad>()},
+        {"ForumVC", screen<ForumVC>()},
+        {"ForumVC_iPad", screen<ForumVC_iPad>()},
         {"CoursesVC", pending("CoursesVC", "Courses")},
         {"CoursesVC_iPad", pending("CoursesVC_iPad", "Courses")},
         {"ShopVC", pending("ShopVC", "Store")},
@@ -83,7 +86,9 @@ ToolScreenClass ToolScreens::named(const std::string& className) {
     return {className, it->second};
 }
 
-std::shared_ptr<ToolViewController> ToolScreens::forumAt(const std::string& className, const std::string&) {
-    if (className != "ForumVC" && className != "ForumVC_iPad") return nullptr;
-    return ui::make<PendingToolVC>(className, std::string("Forum"));
+std::shared_ptr<ToolViewController> ToolScreens::forumAt(const std::string& className,
+                                                         const std::string& address) {
+    if (className == "ForumVC") return ui::make<ForumVC>(address, true);
+    if (className == "ForumVC_iPad") return ui::make<ForumVC_iPad>(address, true);
+    return nullptr;
 }

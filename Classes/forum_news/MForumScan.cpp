@@ -17,15 +17,6 @@ namespace {
 
 void setNetworkActivity(bool on) { ui::Application::shared().setNetworkActivityIndicatorVisible(on); }
 
-// The device's kind as people call it, from its hardware model string.
-std::string modelName() {
-    std::string platform = DeviceHardware::platform();
-    if (platform.starts_with("iPhone")) return "iPhone";
-    if (platform.starts_with("iPod")) return "iPod touch";
-    if (platform.starts_with("iPad")) return "iPad";
-    return platform;
-}
-
 }  // namespace
 
 std::shared_ptr<MForumScan> MForumScan::make(std::string baseAddress,
@@ -68,7 +59,7 @@ std::string MForumScan::userAgent() {
 }
 
 std::string MForumScan::myAgent() {
-    return modelName() + " Tovrida/" + AbstractAppDelegate::version() + " (autoscan)";
+    return DeviceHardware::modelName() + " Tovrida/" + AbstractAppDelegate::version() + " (autoscan)";
 }
 
 void MForumScan::startScan(std::int32_t type) {

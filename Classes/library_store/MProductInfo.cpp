@@ -33,7 +33,10 @@ std::optional<std::string> MProductInfo::buildIconNameForType(
     for (const std::optional<std::string>& stem : {std::optional<std::string>(picId_), defaultId}) {
         if (!stem) continue;
         std::optional<std::string> name = nameFor(*stem);
-        if (name && fnd::Bundle::main().pathForResource(*name, "png")) return *name + ".png";
+        // The bundle keeps its pictures in "images"; a picture at the top of the bundle counts too.
+        fnd::Bundle bundle = fnd::Bundle::main();
+        if (name && (bundle.pathForResource(*name, "png") || bundle.pathForResource(*name, "png", "images")))
+            return *name + ".png";
     }
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "Classes/core/ChildScreens.h"
 #include "Classes/core/FontAdjustVC.h"
 #include "Classes/core/MRepository.h"
+#include "Classes/forum_news/ForumVC.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQFilter.h"
 #include "Classes/practice/MQSet.h"
@@ -683,9 +684,15 @@ void QuestionVC::openCourse() {
     courseVC_ = openChild("CourseVC", true);
 }
 
-void QuestionVC::showForumWithUrlString(const std::string&) {
+void QuestionVC::showForumWithUrlString(const std::string& address) {
     if (!canOpenSubview() || forumVC_) return;
-    forumVC_ = openChild("ForumVC", true);
+    forumVC_ = makeForumVC(address);
+    registerMainChildDoneHandler(&QuestionVC::childNotifications,
+                                 std::string(ToolViewController::kToolDoneNotification), forumVC_);
+}
+
+std::shared_ptr<CommonViewController> QuestionVC::makeForumVC(const std::string& address) {
+    return ui::make<ForumVC>(address, false);
 }
 
 void QuestionVC::accelerometerDidAccelerate(double x, double y, double z) {
@@ -712,15 +719,6 @@ void QuestionVC::accelerometerDidAccelerate(double x, double y, double z) {
 
 void QuestionVC::doneClick(const Sender&) {
     fnd::NotificationCenter::defaultCenter().post(kDoneNotification, sharedAs<fnd::Object>());
-}
-
-void QuestionVC::closeChild(std::shared_ptr<CommonViewController>& child) {
-    if (!child) return;
-    auto leaving = std::move(child);
-    fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this),
-                                                                     notificationId(leaving.get()));
-    if (mainChild() == leaving) setMainChild(nullptr);
-    leaving->back();
 }
 
 void QuestionVC::back() {

@@ -1,8 +1,10 @@
 #include "Classes/practice/QuestionVC_iPad.h"
 
+#include "Classes/forum_news/ForumVC.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
 #include "platform/ui/ConnectionTable.h"
+#include "platform/ui/Make.h"
 
 const ui::ConnectionTable& QuestionVC_iPad::classConnections() {
     static const ui::ConnectionTable table("QuestionVC_iPad", &QuestionVC::classConnections());
@@ -39,7 +41,6 @@ void QuestionVC_iPad::openCourse() {
     courseVC_ = openChild("CourseVC_iPad", true);
 }
 
-void QuestionVC_iPad::showForumWithUrlString(const std::string&) {
-    if (!canOpenSubview() || forumVC_) return;
-    forumVC_ = openChild("ForumVC_iPad", true);
+std::shared_ptr<CommonViewController> QuestionVC_iPad::makeForumVC(const std::string& address) {
+    return ui::make<ForumVC_iPad>(address, false);
 }

@@ -24,6 +24,6 @@ class QuestionVC_iPad : public QuestionVC {
     void openCalculator(const Sender& sender) override;
     void openKWEdit(const Sender& sender) override;
     void openCourse() override;
-    void showForumWithUrlString(const std::string& address) override;
+    std::shared_ptr<CommonViewController> makeForumVC(const std::string& address) override;
     void accelerometerDidAccelerate(double, double, double) override {}
 };

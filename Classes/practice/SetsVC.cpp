@@ -4,6 +4,7 @@
 #include "Classes/core/ChildScreens.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MSubRepository.h"
+#include "Classes/forum_news/ForumAddress.h"
 #include "Classes/forum_news/MForumScan.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQFilter.h"
@@ -98,7 +99,8 @@ void SetsVC::setup() {
 }
 
 std::shared_ptr<MForumScan> SetsVC::makeScanner() const {
-    return MForumScan::make(fnd::Bundle::main().infoValue(kForumAddressKey));
+    // The forum folder as configured, with the final "/" the page addresses are built on.
+    return MForumScan::make(ForumAddress::configured());
 }
 
 void SetsVC::viewDidLoad() {

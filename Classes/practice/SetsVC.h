@@ -36,8 +36,6 @@ class SetsVC : public ToolViewController, public ui::AlertViewDelegate {
     static constexpr const char* kLimitMessage =
         "\nYou can keep up to 100 unread questions of each type (PS, DS, CR, SC)";
     static constexpr const char* kFilterEditDoneNotification = "MNotificationSetsFilterEditDone";
-    // The key of the bundle's information file that names the forum the scanners read.
-    static constexpr const char* kForumAddressKey = "MakerForumAddress";
 
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }

@@ -154,6 +154,7 @@ void WebView::show(std::string content, std::string mimeType, const fnd::URL& ur
     document.scalesPageToFit = scalesToFit_;
     document.inertContent = inertContent_;
     shownSerial_ = loading_;
+    documentURL_ = url;
     engine_->showDocument(document);
 }
 

@@ -66,6 +66,9 @@ class WebView : public View, public WebEngineClient {
     bool isLoading() const { return loading_ != 0; }
     // The request of the page shown (or loading).
     const fnd::URLRequest& request() const { return request_; }
+    // The address of the document shown (or being shown): where its load ended, after redirects;
+    // the base address for HTML given directly. Empty before the first document.
+    const fnd::URL& documentURL() const { return documentURL_; }
 
     // Runs the script in the page and answers its result ("" when there is no page or no answer).
     // The changes of this turn are sent first, so that a page loaded in the same turn is there.
@@ -125,6 +128,7 @@ class WebView : public View, public WebEngineClient {
     bool scalesToFit_ = false;
     bool inertContent_ = false;
     std::string address_;
+    fnd::URL documentURL_;
 };
 
 }  // namespace ui

@@ -7,7 +7,7 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, tapAndWait, tapText, tapToolButton, useBrowser, waitShown, withProgram,
+    artifacts, openProgram, settled, tapAndWait, tapText, tapToolButton, typeInto, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -47,14 +47,6 @@ async function tapSegments(page, segments) {
 const isSelected = (page, text, which = 0) => page.evaluate(
     ([t, i]) => getComputedStyle(window.shownSpans(t).at(i)).color === 'rgb(255, 255, 255)', [text, which]);
 
-async function typeInto(page, index, text) {
-    const field = page.locator('input').nth(index);
-    const box = await field.boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-    await page.waitForFunction((i) => document.activeElement === document.querySelectorAll('input')[i], index);
-    await page.keyboard.type(text);
-}
-
 // After a restart: the list shows the forum login and the tips' choice.
 async function listShowsTheChoices({ page, shot }) {
     await waitShown(page, 'reader');
@@ -79,8 +71,8 @@ describe('the settings on the phone', () => {
         await shot('list');
 
         await openRow(page, 'Authorization', 'Forum account');
-        await typeInto(page, 0, 'reader');
-        await typeInto(page, 1, 'secret');
+        await typeInto(page, 'input', 'reader', { nth: 0 });
+        await typeInto(page, 'input', 'secret', { nth: 1 });
         await shot('authorization');
         await closeWith(page, 'Done', 'Forum account');
         await waitShown(page, 'reader');

@@ -7,8 +7,11 @@ import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, shownTexts, startProgram, waitShown,
+    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, shownTexts, startProgram, tapPicture,
+    waitShown,
 } from './support.mjs';
+
+export { tapPicture };
 
 export const waitGone = (page, text) => waitShown(page, text, { gone: true });
 
@@ -23,15 +26,6 @@ export async function tap(page, text) {
     await textSettled(page, text);
     const { x, y } = await waitShown(page, text);
     await page.mouse.click(x, y);
-}
-
-// A picture of the screen (a key without a title), by its file name; the last one is on top.
-export async function tapPicture(page, name, which = -1) {
-    const pictures = page.locator(`img[src*="${name}"]:visible`);
-    await pictures.first().waitFor();
-    await settled(page);
-    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
 }
 
 // The answer pad slides up from the finish key; a letter closes it.

@@ -150,6 +150,16 @@ export async function tapAndWait(page, text, shown, { gone = false } = {}) {
     await settled(page);
 }
 
+// A picture of the screen (a key without a title), by its file name, tapped once the page is at
+// rest; the last one is on top.
+export async function tapPicture(page, name, which = -1) {
+    const pictures = page.locator(`img[src*="${name}"]:visible`);
+    await pictures.first().waitFor();
+    await settled(page);
+    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
+    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
 // ---- The program's screens
 
 // Opens the program's address in a new page and waits until `first` is shown and the page is at
@@ -205,11 +215,23 @@ export async function drag(page, from, by, steps = 8) {
     await page.mouse.up();
 }
 
-// The centre of the first element the program drew the bundle picture with.
+// The centre of the element the program drew the bundle picture with: the first one in view (not
+// hidden, not faded out); waits until there is one.
 export async function pictureCentre(page, name) {
-    const box = await page.locator(`img[src*="${name}"]`).first().boundingBox();
-    if (!box) throw new Error(`${name} is not drawn`);
-    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+    const find = (n) => {
+        for (const img of document.querySelectorAll(`img[src*="${n}"]`)) {
+            let shown = true;
+            for (let e = img; e && e.nodeType === 1; e = e.parentElement) {
+                const s = getComputedStyle(e);
+                if (s.display === 'none' || s.visibility === 'hidden' || Number(s.opacity) === 0) shown = false;
+            }
+            const r = img.getBoundingClientRect();
+            if (shown && r.width > 0) return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+        }
+        return null;
+    };
+    await page.waitForFunction(find, name);
+    return page.evaluate(find, name);
 }
 
 // Types into the visible text entry that matches the selector (the nth of them), tapped as a finger

@@ -16,8 +16,10 @@
 #include "tools/artwork/ErrorLogArtwork.h"
 #include "tools/artwork/FlashcardsArtwork.h"
 #include "tools/artwork/FlashcardsToolArtwork.h"
+#include "tools/artwork/ForumNewsArtwork.h"
 #include "tools/artwork/GameArtwork.h"
 #include "tools/artwork/HomeArtwork.h"
+#include "tools/artwork/LibraryArtwork.h"
 #include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/PracticeArtwork.h"
 #include "tools/artwork/QuestionFigures.h"
@@ -37,8 +39,10 @@ int main(int argc, char** argv) {
         ErrorLogArtwork::addTo(registry);
         FlashcardsArtwork::addTo(registry);
         FlashcardsToolArtwork::addTo(registry);
+        ForumNewsArtwork::addTo(registry);
         GameArtwork::addTo(registry);
         HomeArtwork::addTo(registry);
+        LibraryArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);
         PracticeArtwork::addTo(registry);
         SettingsArtwork::addTo(registry);

@@ -7,6 +7,8 @@
 #include "Classes/core/TipVC.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolChooseVC_iPad.h"
+#include "Classes/forum_news/ForumVC.h"
+#include "Classes/forum_news/NewsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
@@ -127,7 +129,11 @@ TEST_F(HomeScreenTest, AForumAddressOpensTheForumToolFromItsButtonOnEachDevice) 
         showHome(idiom);
         auto forum = button("forumBtn");
         home->showForumWithUrlString("http://127.0.0.1:9/forum/t5.html");
-        ASSERT_NE(home->toolVC(), nullptr);
+        auto forumVC = std::dynamic_pointer_cast<ForumVC>(home->toolVC());
+        ASSERT_NE(forumVC, nullptr);
+        EXPECT_EQ(forumVC->currentUrl(), "http://127.0.0.1:9/forum/t5.html");
+        EXPECT_TRUE(forumVC->didCalledFromToolChoose());
+        EXPECT_EQ(idiom == ui::Idiom::Tablet, std::dynamic_pointer_cast<ForumVC_iPad>(forumVC) != nullptr);
         EXPECT_EQ(home->toolBtn(), forum);
         EXPECT_EQ(home->mainChild(), home->toolVC());
         EXPECT_TRUE(forum->openedVC());
@@ -239,8 +245,8 @@ TEST_F(HomeScreenTest, TheFeedbackButtonFromItsFourHundredAndFirstAnswer) {
     // Another tool is tapped before the feedback tool's turn: the feedback tool waits.
     tap(*button("newsBtn"));
     runFor(0.4);
-    EXPECT_EQ(openTool(), "NewsVC");
-    std::static_pointer_cast<PendingToolVC>(home->toolVC())->doneClick(nullptr);
+    ASSERT_NE(std::dynamic_pointer_cast<NewsVC>(home->toolVC()), nullptr);
+    fnd::NotificationCenter::defaultCenter().post(ToolViewController::kToolDoneNotification, home->toolVC());
     // Closing that tool does not insert the button again.
     EXPECT_EQ(storedOrder(), kPhoneShown);
     runFor(0.4);
