@@ -88,10 +88,20 @@
             this.seq = 0;
             this.resources = '';
             this.pending = [];  // animations waiting for the style flush
+            // Animation frames counted after the last patch, up to two: the page asks for frames
+            // only then, so that a page at rest costs nothing (transitions run without it).
             this.framesSincePatch = 0;
+            this.counting = false;
+        }
+
+        countFrames() {
+            this.framesSincePatch = 0;
+            if (this.counting) return;
+            this.counting = true;
             const count = () => {
                 this.framesSincePatch += 1;
-                requestAnimationFrame(count);
+                if (this.framesSincePatch < 2) requestAnimationFrame(count);
+                else this.counting = false;
             };
             requestAnimationFrame(count);
         }
@@ -103,6 +113,7 @@
         // instead of waiting for a time.
         settled() {
             if (!this.root || this.pending.length || this.framesSincePatch < 2) return false;
+            if (window.orvaFrames.busy()) return false;
             return !this.host.getAnimations({ subtree: true }).some((a) => {
                 if (a.playState !== 'running' && a.playState !== 'pending') return false;
                 const target = a.effect?.target;
@@ -202,7 +213,7 @@
         apply(message) {
             if (message.type === 'tree') this.tree(message);
             else if (message.type === 'patch') this.patch(message);
-            this.framesSincePatch = 0;
+            this.countFrames();
         }
 
         tree(message) {
