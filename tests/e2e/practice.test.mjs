@@ -256,7 +256,15 @@ describe('the filter editor with a thousand sets', () => {
         await page.evaluate(() => {
             window.dragTest = { moves: [], messages: [] };
             window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
-            window.addEventListener('pointermove', () => window.dragTest.moves.push(performance.now()), true);
+            // Only the moves of a pressed pointer go to the program; a hover is no move of the list.
+            // The first move of each touch is marked: it stays within the list's drag threshold.
+            let first = false;
+            window.addEventListener('pointerdown', () => { first = true; }, true);
+            window.addEventListener('pointermove', (e) => {
+                if (!e.buttons) return;
+                window.dragTest.moves.push({ at: performance.now(), first });
+                first = false;
+            }, true);
         });
         const start = await waitShown(page, 'Kaplan');
         // Drags of the finger up the list, each 300 pixels in 30 steps, the list kept moving.
@@ -267,9 +275,12 @@ describe('the filter editor with a thousand sets', () => {
             await page.mouse.up();
         }
         await settled(page);
+        // The first move of a touch moves nothing: the list waits until the finger has passed its
+        // drag threshold (the test's first step stays within it), so that move has no patch of its
+        // own and is left out. Every other move is answered by the first patch after it.
         const waits = await page.evaluate(() => {
             const { moves, messages } = window.dragTest;
-            return moves.map((m) => (messages.find((t) => t >= m) ?? Infinity) - m);
+            return moves.filter((m) => !m.first).map((m) => (messages.find((t) => t >= m.at) ?? Infinity) - m.at);
         });
         waits.sort((a, b) => a - b);
         console.log(`filter editor, 1,000 sets: ${waits.length} moves, patch after a move median ${median(waits).toFixed(1)} ms, longest ${waits.at(-1).toFixed(1)} ms`);
