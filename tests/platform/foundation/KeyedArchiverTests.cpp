@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/foundation/BinaryPropertyListReader.h"
@@ -416,6 +417,23 @@ TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
 }  // namespace
 
 namespace {
+
+TEST(KeyedArchiver, LetsGoOfWhatItEncodedBeforeItMakesTheBytes) {
+    // An object handed over to be archived is held by the archiver alone, which lets go of it once
+    // its entries are made, so that a copy taken for a save and its bytes are not held together.
+    fnd::KeyedArchiver archiver;
+    auto record = std::make_shared<Record>();
+    record->count = 7;
+    std::weak_ptr<Record> held = record;
+    archiver.encodeObject("root", fnd::ArchiveValue(std::exchange(record, nullptr)));
+    EXPECT_FALSE(held.expired());
+    auto bytes = archiver.finishEncoding();
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(held.expired());
+    auto back = fnd::KeyedUnarchiver::unarchive(*bytes, "root").object<Record>();
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->count, 7);
+}
 
 TEST(KeyedUnarchiver, KeysBuiltAnewInOnePlaceReadTheirOwnValues) {
     // Keys made in a loop lie in the same buffer each time, with a different text.
