@@ -7,9 +7,11 @@
 //   page in the frame recorded it;
 // - taps on other screens (a set switched in the filter editor, twenty times): from the tap to the
 //   animation frame in which the page has the program's patch applied, the frame that draws it;
-// - the page at rest: the main thread's busy time over three seconds of nothing happening.
+// - the page at rest: the main thread's busy time over three seconds of nothing happening;
+// - the program's resident memory over the forty questions.
 // Medians and the 90th percentile are printed.
 import { test, describe, before, after } from 'node:test';
+import { readFileSync } from 'node:fs';
 import assert from 'node:assert/strict';
 import { openProgram, settled, startProgram, tapText, tapToolButton, useBrowser, waitShown } from './support.mjs';
 
@@ -17,6 +19,7 @@ const program = process.env.ORVAKIT;
 const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 const QUESTIONS = 40;
 const TAPS = 20;
+const MEMORY_QUESTIONS = 100;
 
 before(() => assert.ok(program, 'ORVAKIT names the program'));
 
@@ -65,9 +68,23 @@ async function tapImage(page, name) {
     await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
 }
 
-// Busy time of the page's main thread over three seconds at rest, in ms per second.
+// The program's resident memory in kB.
+const residentKB = (pid) => Number(/VmRSS:\s+(\d+)/.exec(readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
+
+// Busy time of the page's main thread over three seconds at rest, in ms per second, and the
+// animation frames its scripts asked for meanwhile.
 async function idleLoad(page) {
     await settled(page);
+    await page.evaluate(() => {
+        window.framesAsked = 0;
+        if (window.countingFrames) return;
+        window.countingFrames = true;
+        const ask = window.requestAnimationFrame.bind(window);
+        window.requestAnimationFrame = (callback) => {
+            window.framesAsked += 1;
+            return ask(callback);
+        };
+    });
     const cdp = await page.context().newCDPSession(page);
     await cdp.send('Performance.enable');
     const busy = async () => (await cdp.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
@@ -76,7 +93,9 @@ async function idleLoad(page) {
     await new Promise((resolve) => setTimeout(resolve, 3000));  // a measured time at rest
     const used = (await busy()) - start;
     await cdp.detach();
-    return (used * 1000) / ((Date.now() - began) / 1000);
+    const seconds = (Date.now() - began) / 1000;
+    const frames = await page.evaluate(() => window.framesAsked);
+    return `${((used * 1000) / seconds).toFixed(2)} ms/s, ${(frames / seconds).toFixed(1)} frames/s`;
 }
 
 function timingOn(device) {
@@ -95,7 +114,6 @@ function timingOn(device) {
 
         test('taps in the filter editor and the next question', async () => {
             const { page } = s;
-            if (process.env.TRACE) page.on('console', (m) => { if (m.text().startsWith('T ')) console.log(m.text()); });
             await tapToolButton(page, device, 'Practice');
             await waitShown(page, 'Filter and Sets');
             await settled(page);
@@ -125,13 +143,21 @@ function timingOn(device) {
                 await tapImage(page, 'Practice_next');
                 const tapEnd = await page.evaluate(() => window.timing.tapEnd);
                 loads.push((await questionDrawn(page, tapEnd)) - tapEnd);
-                if (process.env.TRACE) console.log('tapEnd', tapEnd.toFixed(1), 'drawn', loads.at(-1).toFixed(1));
                 patches.push(await page.evaluate((t) => window.timing.arrived.find((a) => a > t) - t, tapEnd));
             }
-            console.log(`${device}: next question, its patch in the page ${figure(patches)}`);
+            // Memory over more questions, once the web view's history is as long as it gets.
+            let residentBefore = 0;
+            for (let i = 0; i < MEMORY_QUESTIONS; i++) {
+                if (i === MEMORY_QUESTIONS / 2) residentBefore = residentKB(s.run.child.pid);
+                await tapImage(page, 'Practice_next');
+                const tapEnd = await page.evaluate(() => window.timing.tapEnd);
+                await questionDrawn(page, tapEnd);
+            }
+            const grown = (residentKB(s.run.child.pid) - residentBefore) / (MEMORY_QUESTIONS / 2);
+            console.log(`${device}: next question, its patch in the page ${figure(patches)}; the program grew ${grown.toFixed(1)} kB a question over the last ${MEMORY_QUESTIONS / 2} of ${MEMORY_QUESTIONS} more`);
             console.log(`${device}: next question drawn ${figure(loads)} (${QUESTIONS} questions)`);
             console.log(`${device}: filter editor tap to the frame drawing its patch ${figure(taps)} (${TAPS} taps)`);
-            console.log(`${device}: page at rest, main thread busy ${idleEditor.toFixed(2)} ms/s (filter editor), ${idleQuestion.toFixed(2)} ms/s (question page)`);
+            console.log(`${device}: page at rest, main thread busy and animation frames asked: ${idleEditor} (filter editor), ${idleQuestion} (question page)`);
         });
     });
 }
