@@ -143,10 +143,16 @@ std::vector<Option> options(Settings& s) {
              fnd::Locale::setPreferredLanguages(languages);
              return {};
          }},
-        {"--location", "LAT,LON", "the device's position in decimal degrees (default unknown)",
+        {"--location", "LAT,LON|off",
+         "the device's position in decimal degrees, or off: its location services are off\n"
+         "                         (default on, position unknown; the page's Location control changes it)",
          [](const std::string& v) -> std::string {
+             if (v == "off") {
+                 loc::DeviceLocation::current().setServicesEnabled(false);
+                 return {};
+             }
              auto position = loc::Location::parse(v);
-             if (!position) return "--location is LAT,LON in degrees, as 48.8566,2.3522";
+             if (!position) return "--location is LAT,LON in degrees, as 48.8566,2.3522, or off";
              loc::DeviceLocation::current().setPosition(*position);
              return {};
          }},

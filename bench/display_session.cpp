@@ -6,21 +6,16 @@
 //   main_loop   the touch reaching the view until the patch is handed to the I/O thread
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <vector>
 
-#include "platform/display/DeviceSession.h"
-#include "platform/foundation/RunLoop.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/ChangeLog.h"
-#include "platform/ui/Device.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/View.h"
 #include "platform/ui/Window.h"
-#include "tests/support/TestClient.h"
+#include "tests/support/DisplayBench.h"
 
 namespace {
 
@@ -41,34 +36,17 @@ class Key : public ui::View {
     }
 };
 
-double percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))];
-}
-
 void TapToPatch(benchmark::State& state) {
-    auto loop = std::make_shared<fnd::RunLoop>(std::make_shared<fnd::RealClock>());
-    fnd::RunLoop::setMain(loop);
-    ui::Device::current().reset(ui::Idiom::Phone);
-    ui::Application& application = ui::Application::shared();
-    application.launch(std::make_shared<ui::ApplicationDelegate>());
-    application.windows().front()->makeKeyAndVisible();
+    testing_support::DisplayBench bench(ui::Idiom::Phone);
     auto key = ui::make<Key>(ui::Rect{100, 100, 80, 40});
-    application.keyWindow()->addSubview(key);
-    display::DeviceSession session;
-    if (!session.start()) {
-        state.SkipWithError("the display's server did not start");
+    ui::Application::shared().keyWindow()->addSubview(key);
+    if (!bench.connect()) {
+        state.SkipWithError(bench.error.c_str());
         return;
     }
     Clock::time_point sent;
-    session.changeLog().addListener([&](const std::string&) { sent = Clock::now(); });  // after the session's
-
-    display_test::WebSocketClient tab;
-    const auto port = session.server().port();
-    tab.connect(port, "/ws?token=" + session.server().token(),
-                {{"Origin", "http://127.0.0.1:" + std::to_string(port)}});
-    loop->runUntil([&] { return session.server().hasActiveTab(); }, 5);
-    for (int i = 0; i < 3; ++i) tab.read();  // the device, the state, the tree
+    bench.session->changeLog().addListener(
+        [&](const std::string&) { sent = Clock::now(); });  // after the session's
 
     std::vector<double> roundTrips, mainLoop;
     const std::string down = R"({"type":"pointer","phase":"down","id":1,"x":140,"y":120})";
@@ -78,9 +56,9 @@ void TapToPatch(benchmark::State& state) {
         for (const std::string* event : {&down, &up}) {
             int before = key->events;
             auto start = Clock::now();
-            tab.send(*event);
-            loop->runUntil([&] { return key->events > before; }, 5);
-            if (!tab.read()) {
+            bench.tab.send(*event);
+            bench.loop->runUntil([&] { return key->events > before; }, 5);
+            if (!bench.tab.read()) {
                 state.SkipWithError("no patch came back");
                 return;
             }
@@ -92,14 +70,11 @@ void TapToPatch(benchmark::State& state) {
         }
         state.SetIterationTime(tap);
     }
-    state.counters["round_trip_median_us"] = percentile(roundTrips, 0.5);
-    state.counters["round_trip_p99_us"] = percentile(roundTrips, 0.99);
-    state.counters["main_loop_median_us"] = percentile(mainLoop, 0.5);
-    state.counters["main_loop_p99_us"] = percentile(mainLoop, 0.99);
-    tab.close();
-    session.stop();
-    application.reset();
-    fnd::RunLoop::setMain(nullptr);
+    using testing_support::DisplayBench;
+    state.counters["round_trip_median_us"] = DisplayBench::percentile(roundTrips, 0.5);
+    state.counters["round_trip_p99_us"] = DisplayBench::percentile(roundTrips, 0.99);
+    state.counters["main_loop_median_us"] = DisplayBench::percentile(mainLoop, 0.5);
+    state.counters["main_loop_p99_us"] = DisplayBench::percentile(mainLoop, 0.99);
 }
 BENCHMARK(TapToPatch)->Iterations(1000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 

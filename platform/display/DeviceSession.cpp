@@ -13,6 +13,7 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/location/DeviceLocation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ChangeLog.h"
 #include "platform/ui/EditMenu.h"
@@ -52,6 +53,8 @@ struct DeviceSession::Impl {
                             [this](const std::string& message) { server.send(message); }};
     std::weak_ptr<fnd::RunLoop> loop = fnd::RunLoop::mainShared();
     fnd::RunLoop::ObserverId turnObserver = 0;
+    int locationObserver = 0;
+    json sentLocation;  // as the tab last heard it
     std::string resourcesAddress;
     std::string sentState;  // the application's state as the tab last heard it
     // While a tab is being given the whole tree, the changes flushed before it are not sent.
@@ -79,6 +82,39 @@ struct DeviceSession::Impl {
         send({{"type", "application"}, {"state", state}});
     }
 
+    // The device's position and services as the page's location control shows them; a change
+    // that leaves them as the tab last heard (or several in one turn) is told once.
+    void sendLocation(bool always) {
+        if (!server.hasActiveTab()) return;
+        const loc::DeviceLocation& device = loc::DeviceLocation::current();
+        std::optional<loc::Location> position = device.position();
+        json message = {{"type", "location"},
+                        {"state", !device.servicesEnabled() ? "off"
+                                  : position                ? "at"
+                                                            : "unknown"}};
+        if (position) {
+            message["latitude"] = position->latitude();
+            message["longitude"] = position->longitude();
+        }
+        if (!always && message == sentLocation) return;
+        sentLocation = message;
+        send(message);
+    }
+
+    void moveDevice(const DisplayEvent& e) {
+        loc::DeviceLocation& device = loc::DeviceLocation::current();
+        using State = DisplayEvent::LocationState;
+        if (e.locationState == State::Off) {
+            device.setServicesEnabled(false);
+            return;
+        }
+        device.setServicesEnabled(true);
+        if (e.locationState == State::At)
+            device.setPosition(loc::Location(e.latitude, e.longitude));
+        else
+            device.forgetPosition();
+    }
+
     void connected() {
         // The application may have been launched anew since (tests do).
         if (log->root() != application().screenView()) log->setRoot(application().screenView());
@@ -86,6 +122,7 @@ struct DeviceSession::Impl {
         std::string tree = log->snapshot();
         quiet = false;
         sendDevice();
+        sendLocation(true);
         services.connected();
         application().becomeActive();
         sendState(true);
@@ -202,6 +239,9 @@ struct DeviceSession::Impl {
             case Kind::Languages:
                 fnd::Locale::setTabLanguages(e.languages);
                 break;
+            case Kind::Location:
+                moveDevice(e);
+                break;
         }
         sendState(false);
     }
@@ -219,6 +259,14 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
     impl->server.setOnMessage([impl](const std::string& message) { impl->handle(message); });
     if (auto loop = impl->loop.lock())
         impl->turnObserver = loop->addTurnObserver([impl] { impl->services.endOfTurn(); });
+    // The page's location control follows the device, whoever moved it (on any thread).
+    impl->locationObserver = loc::DeviceLocation::current().addObserver(
+        [loop = impl->loop, alive = std::weak_ptr<int>(impl->alive), impl] {
+            if (auto l = loop.lock())
+                l->post([alive, impl] {
+                    if (alive.lock()) impl->sendLocation(false);
+                });
+        });
     // The answers to scripts reach the main thread while it waits for them.
     impl->server.setOnMessageNow(
         [answers = impl->web->answers()](const std::string& message) { return answers->take(message); });
@@ -238,6 +286,7 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
 
 DeviceSession::~DeviceSession() {
     if (auto loop = impl_->loop.lock()) loop->removeTurnObserver(impl_->turnObserver);
+    loc::DeviceLocation::current().removeObserver(impl_->locationObserver);
     ui::WebView::setEngineFactory(nullptr);
     ui::Device::current().setOnEffect(nullptr);
     ui::EditMenu::shared().setOnSelectionEnded(nullptr);

@@ -9,8 +9,9 @@
 // tab's closing send it to the background, selections go to its edit menu. The wheel scrolls the
 // view under the pointer and typing edits the focused input. Effects (vibration, sounds), links
 // and the end of a selection go the other way. The clipboard, the mail composer and the wake lock
-// are DeviceServices'; the tab's languages become the preferred ones (fnd::Locale). Everything runs
-// on the main run loop.
+// are DeviceServices'; the tab's languages become the preferred ones (fnd::Locale), and its
+// location control moves the device (loc::DeviceLocation), whose every change the tab is told.
+// Everything runs on the main run loop.
 
 #include <filesystem>
 #include <memory>

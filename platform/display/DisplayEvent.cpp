@@ -5,6 +5,8 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
+#include "platform/location/Location.h"
+
 namespace display {
 
 namespace {
@@ -180,6 +182,22 @@ std::optional<DisplayEvent> DisplayEvent::parse(std::string_view message) {
         for (const json& tag : *it) {
             if (!tag.is_string()) return std::nullopt;
             e.languages.push_back(tag.get<std::string>());
+        }
+    } else if (type == "location") {
+        e.kind = Kind::Location;
+        std::string state;
+        if (!string(object, "state", state)) return std::nullopt;
+        if (state == "off") {
+            e.locationState = LocationState::Off;
+        } else if (state == "unknown") {
+            e.locationState = LocationState::Unknown;
+        } else if (state == "at") {
+            e.locationState = LocationState::At;
+            if (!number(object, "latitude", e.latitude) || !number(object, "longitude", e.longitude) ||
+                !loc::Location::isOnTheGlobe(e.latitude, e.longitude))
+                return std::nullopt;
+        } else {
+            return std::nullopt;
         }
     } else if (type == "web") {
         e.kind = Kind::Web;

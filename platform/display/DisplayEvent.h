@@ -13,6 +13,8 @@
 //   {"type":"visibility","visible":true|false}
 //   {"type":"paste","text":"..."}                                       text for the pasteboard
 //   {"type":"languages","languages":["fr-FR","en"]}                     the browser's languages
+//   {"type":"location","state":"at","latitude":48.85,"longitude":2.35}  the device's position;
+//   {"type":"location","state":"unknown"|"off"}                         none, or services off
 //   {"type":"web","id":7,"serial":3,"event":"loaded"}                  a web view's page, through
 //   {"type":"web","id":7,"serial":3,"event":"request","navigation":"link"|"form"|"reload"|
 //        "backForward"|"other","url":"...","method":"GET"|"POST","body":"a=1"}    its frame's bridge
@@ -50,9 +52,11 @@ struct DisplayEvent {
         Web,
         Paste,
         Languages,
+        Location,
     };
     enum class Phase { Down, Move, Up, Cancel };
     enum class WebEvent { Loaded, Failed, Request, Selection };
+    enum class LocationState { At, Unknown, Off };
 
     Kind kind = Kind::Shake;
     Phase phase = Phase::Down;  // pointer
@@ -72,6 +76,9 @@ struct DisplayEvent {
     std::uint64_t serial = 0;            // the document the frame shows (0 when unknown)
     std::string url;                     // request: the address the browser made; failed: the frame's src
     std::vector<std::string> languages;  // languages: the tab's, most wanted first
+    // location: the device's position in degrees (on the globe), when the state is At
+    LocationState locationState = LocationState::Unknown;
+    double latitude = 0, longitude = 0;
     std::string method = "GET";
     std::string body;  // a POST form's fields, form-encoded
     fnd::URLRequest::NavigationType navigation = fnd::URLRequest::NavigationType::Other;

@@ -10,6 +10,13 @@
 
 namespace gfx {
 
+// A rectangle of whole pixels, x to the right and y down from a bitmap's top-left corner.
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
 class Bitmap {
   public:
     // The largest side accepted when reading image bytes; larger pictures are refused.
@@ -34,6 +41,17 @@ class Bitmap {
     };
     RGBA pixel(int x, int y) const;
     void setPixel(int x, int y, RGBA color);
+
+    // The pixels of the rectangle's intersection with the bitmap, as a bitmap of their own; empty
+    // (and logged) when they do not meet, or the rectangle is empty.
+    Bitmap cropped(const PixelRect& rect) const;
+    // Whether the two bitmaps have the same size and the same pixels in the rectangle (cut to the
+    // bitmaps); bitmaps of different sizes never do.
+    bool samePixels(const Bitmap& other, const PixelRect& rect) const;
+    // Whether both have the same size and the same pixels.
+    friend bool operator==(const Bitmap& a, const Bitmap& b) {
+        return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_;
+    }
 
     // Reads PNG or JPEG bytes (told apart by their first bytes). Nothing for anything else, for
     // damaged bytes and for pictures larger than kMaximumSide.

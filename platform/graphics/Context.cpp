@@ -87,6 +87,16 @@ Context::Context(double width, double height, double scale)
       scale_(finite(scale) && scale > 0 ? scale : 1),
       impl_(std::make_unique<Impl>()) {
     impl_->bitmap = Bitmap(pixels(width_, scale_), pixels(height_, scale_));
+    attachSurface();
+    cairo_scale(impl_->cr, scale_, scale_);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_set_font_options(impl_->cr, options);
+    cairo_font_options_destroy(options);
+}
+
+void Context::attachSurface() {
     // Cairo cannot make a surface without pixels; an empty canvas draws into one that is thrown away.
     static std::uint32_t nowhere = 0;
     bool empty = impl_->bitmap.isEmpty();
@@ -100,12 +110,6 @@ Context::Context(double width, double height, double scale)
         cairo_rectangle(impl_->cr, 0, 0, 0, 0);
         cairo_clip(impl_->cr);
     }
-    cairo_scale(impl_->cr, scale_, scale_);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_set_font_options(impl_->cr, options);
-    cairo_font_options_destroy(options);
 }
 
 Context::~Context() {
@@ -369,5 +373,16 @@ const Bitmap& Context::bitmap() {
 }
 
 std::string Context::pngData() { return bitmap().encodePNG(); }
+
+Bitmap Context::takeBitmap() {
+    cairo_surface_flush(impl_->surface);
+    Bitmap taken = std::move(impl_->bitmap);
+    impl_->bitmap = Bitmap();
+    // The surface drew into the pixels just handed over: from now on it draws nowhere.
+    cairo_destroy(impl_->cr);
+    cairo_surface_destroy(impl_->surface);
+    attachSurface();
+    return taken;
+}
 
 }  // namespace gfx

@@ -119,9 +119,13 @@ class Context {
     // What has been drawn so far.
     const Bitmap& bitmap();
     std::string pngData();
+    // Hands over what has been drawn without copying it; the context draws nothing after that.
+    Bitmap takeBitmap();
 
   private:
     struct Impl;
+    // Points cairo at the bitmap (or, when it is empty, at a pixel that is thrown away).
+    void attachSurface();
     double width_, height_, scale_;
     std::unique_ptr<Impl> impl_;
 };

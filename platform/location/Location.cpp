@@ -35,9 +35,13 @@ std::optional<Location> Location::parse(std::string_view text) {
     if (comma == std::string_view::npos) return std::nullopt;
     auto latitude = number(text.substr(0, comma));
     auto longitude = number(text.substr(comma + 1));
-    if (!latitude || !longitude) return std::nullopt;
-    if (std::fabs(*latitude) > 90.0 || std::fabs(*longitude) > 180.0) return std::nullopt;
+    if (!latitude || !longitude || !isOnTheGlobe(*latitude, *longitude)) return std::nullopt;
     return Location(*latitude, *longitude);
+}
+
+bool Location::isOnTheGlobe(double latitude, double longitude) {
+    return std::isfinite(latitude) && std::isfinite(longitude) && std::fabs(latitude) <= 90.0 &&
+           std::fabs(longitude) <= 180.0;
 }
 
 double Location::distanceFrom(const Location& other) const {

@@ -26,6 +26,9 @@ class Location {
     // either number). Nothing when the text is not two numbers or lies outside -90..90 and
     // -180..180.
     static std::optional<Location> parse(std::string_view text);
+    // Whether the degrees name a place: finite, the latitude within -90..90 and the longitude within
+    // -180..180.
+    static bool isOnTheGlobe(double latitude, double longitude);
 
     double latitude() const { return latitude_; }
     double longitude() const { return longitude_; }

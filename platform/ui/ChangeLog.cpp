@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/foundation/Base64.h"
+#include "platform/graphics/TileChanges.h"
 #include "platform/ui/View.h"
 
 using json = nlohmann::json;
@@ -82,6 +83,29 @@ const PrimitiveValue* findProperty(const PrimitiveProperties& props, std::size_t
     for (const auto& [n, v] : props)
         if (n == name) return &v;
     return nullptr;
+}
+
+// A drawing that changes in less than this share of its area is sent as the tiles that changed;
+// past it, one PNG of the whole is smaller and quicker to make than many pieces.
+constexpr double kMostTiledShare = 0.5;
+
+// The change of a drawn view's drawing as its changed tiles: {"tiles": [{"rect", "png"}, ...]}.
+// Null when the whole is the better message (different sizes or scales, pictures that are not
+// both drawn here, or most of it changed); an empty array when nothing changed.
+json changedTiles(const PrimitiveValue& before, const PrimitiveValue& now) {
+    const auto* a = before.get<PrimitiveValue::ImageRef>();
+    const auto* b = now.get<PrimitiveValue::ImageRef>();
+    if (!a || !b || !*a || !*b || !(*a)->isDrawn() || !(*b)->isDrawn() || (*a)->scale() != (*b)->scale())
+        return nullptr;
+    std::shared_ptr<const gfx::Bitmap> old = (*a)->bitmap(), fresh = (*b)->bitmap();
+    if (!old || !fresh || old->width() != fresh->width() || old->height() != fresh->height()) return nullptr;
+    std::vector<gfx::PixelRect> rects = gfx::TileChanges::between(*old, *fresh);
+    if (gfx::TileChanges::coverage(rects, *fresh) > kMostTiledShare) return nullptr;
+    json tiles = json::array();
+    for (const gfx::PixelRect& r : rects)
+        tiles.push_back({{"rect", {r.x, r.y, r.width, r.height}},
+                         {"png", fnd::base64Encode(fresh->cropped(r).encodePNG())}});
+    return tiles;
 }
 
 std::vector<std::uint64_t> childIds(const View& view) {
@@ -207,6 +231,12 @@ void ChangeLog::update(View& view, Sent& sent, Patch& patch) {
                 forced = true;
         for (const char* resent : view.resent_)
             if (name == resent) forced = true;
+        if (before && sent.kind == PrimitiveKind::Bitmap && name == "image") {
+            if (json tiles = changedTiles(*before, value); !tiles.is_null()) {
+                if (!tiles.empty()) props["tiles"] = std::move(tiles);
+                continue;
+            }
+        }
         if (!before || !(*before == value) || forced || animate.contains(name)) props[name] = toJson(value);
     }
     sent.properties = std::move(now);

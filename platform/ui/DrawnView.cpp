@@ -27,7 +27,9 @@ std::shared_ptr<const Image> DrawnView::drawing() const {
         context.translate(-b.origin.x, -b.origin.y);
         self->drawRect(b);
     }
-    drawing_ = Image::fromPNG(context.pngData(), scale);
+    // The pixels are encoded only when the display needs them: a tab that comes gets the whole
+    // drawing, and the change log otherwise sends just the tiles that changed.
+    drawing_ = Image::fromBitmap(context.takeBitmap(), scale);
     return drawing_;
 }
 

@@ -2,7 +2,8 @@
 // A view whose content is drawn in code: a subclass draws in drawRect into gfx::Context::current(),
 // in its own coordinates (the bounds), on a transparent canvas. The drawing is made again, at the
 // screen's scale, when the view has been marked with setNeedsDisplay or its size changed, at the
-// latest when the display is told about the view; it reaches the display as PNG bytes.
+// latest when the display is told about the view. It reaches the display as PNG bytes: whole for a
+// tab that comes, then only the tiles that a new drawing changed (see ChangeLog).
 
 #include <memory>
 

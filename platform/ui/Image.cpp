@@ -120,14 +120,50 @@ std::shared_ptr<const Image> Image::fromData(const std::string& bytes, double sc
     return bitmap ? fromPNG(bitmap->encodePNG(), scale) : nullptr;
 }
 
-std::string Image::jpegData(double quality) const {
+std::shared_ptr<const Image> Image::fromBitmap(gfx::Bitmap bitmap, double scale) {
+    if (bitmap.isEmpty()) return nullptr;
+    if (!std::isfinite(scale) || scale <= 0) scale = 1;
+    auto image = std::make_shared<Image>();
+    image->scale_ = scale;
+    image->size_ = {bitmap.width() / scale, bitmap.height() / scale};
+    image->pixels_->drawn = true;
+    image->pixels_->bitmap = std::make_shared<const gfx::Bitmap>(std::move(bitmap));
+    return image;
+}
+
+std::shared_ptr<const gfx::Bitmap> Image::bitmap() const {
+    std::lock_guard lock(pixels_->mutex);
+    if (pixels_->bitmap) return pixels_->bitmap;
     std::string bytes = png_;
     if (bytes.empty() && !resourcePath_.empty()) {
         std::ifstream in(fnd::Bundle::main().resourcePath() / resourcePath_, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    std::optional<gfx::Bitmap> bitmap = gfx::Bitmap::decode(bytes);
-    return bitmap ? bitmap->encodeJPEG(quality) : std::string();
+    if (std::optional<gfx::Bitmap> decoded = gfx::Bitmap::decode(bytes))
+        pixels_->bitmap = std::make_shared<const gfx::Bitmap>(std::move(*decoded));
+    return pixels_->bitmap;
+}
+
+const std::string& Image::pngData() const {
+    if (!pixels_->drawn) return png_;
+    std::lock_guard lock(pixels_->mutex);
+    if (pixels_->png.empty()) pixels_->png = pixels_->bitmap->encodePNG();
+    return pixels_->png;
+}
+
+bool operator==(const Image& a, const Image& b) {
+    if (a.name_ != b.name_ || a.resourcePath_ != b.resourcePath_ || !(a.size_ == b.size_) ||
+        a.scale_ != b.scale_ || a.stretchable_ != b.stretchable_ || a.left_ != b.left_ || a.top_ != b.top_)
+        return false;
+    if (a.pixels_ == b.pixels_ || (!a.isDrawn() && !b.isDrawn())) return true;
+    if (!a.pixels_->drawn && !b.pixels_->drawn) return a.png_ == b.png_;
+    std::shared_ptr<const gfx::Bitmap> pa = a.bitmap(), pb = b.bitmap();
+    return pa && pb && *pa == *pb;
+}
+
+std::string Image::jpegData(double quality) const {
+    std::shared_ptr<const gfx::Bitmap> pixels = bitmap();
+    return pixels ? pixels->encodeJPEG(quality) : std::string();
 }
 
 std::shared_ptr<const Image> Image::stretchable(double leftCap, double topCap) const {

@@ -12,7 +12,7 @@ void ScrollWheelTarget::deliver(const std::shared_ptr<View>& root, Point locatio
         return;
     for (std::shared_ptr<View> view = root->hitTest(location); view; view = view->superview())
         if (auto* target = dynamic_cast<ScrollWheelTarget*>(view.get()))
-            if (target->scrollWheel(dx, dy)) return;
+            if (target->scrollWheelAt(location, dx, dy)) return;
 }
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import { artifacts, changing, settled, useBrowser, withProgram } from './support.mjs';
+import { artifacts, changing, settled, useBrowser, waitShown, withProgram } from './support.mjs';
 
 const gallery = process.env.ORVA_DISPLAY_GALLERY;
 assert.ok(gallery, 'ORVA_DISPLAY_GALLERY names the gallery program');
@@ -331,6 +331,209 @@ for (const device of ['phone', 'tablet']) {
                 await page.mouse.click(add.x, add.y);
                 await waitForStatus(page, `add to ${name}`);
             }
+        });
+    });
+}
+
+// The page of drawing: a stroke drawn with the mouse shows white on the black pad while it is
+// drawn and after it ends, reaching the page as tiles of the pad's picture, and "Clear" makes the
+// pad black again.
+const Drawing = { sketch: 60, clear: 61 };
+for (const device of ['phone', 'tablet']) {
+    describe(`the gallery's drawing page on the ${device}`, () => {
+        const s = withGallery(device);
+        const shot = (name) => s.page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
+        // The brightness (0..255) of the pad's picture under a point of the window.
+        const brightness = (x, y) => s.page.evaluate(([selector, px, py]) => {
+            const canvas = document.querySelector(selector);
+            const r = canvas.getBoundingClientRect();
+            const cx = Math.floor(((px - r.left) / r.width) * canvas.width);
+            const cy = Math.floor(((py - r.top) / r.height) * canvas.height);
+            const d = canvas.getContext('2d').getImageData(cx, cy, 1, 1).data;
+            return d[3] ? Math.round((d[0] + d[1] + d[2]) / 3) : 0;
+        }, [`${element(Drawing.sketch)} canvas`, x, y]);
+        before(async () => {
+            for (const title of ['Text and lists', 'Dates', 'Tables and patterns', 'Drawing']) {
+                await clickText(s.page, 'More');
+                await waitForStatus(s.page, `page ${title}`);
+            }
+            await settled(s.page);
+        });
+
+        test('a stroke is drawn as it goes, by tiles, and Clear wipes it', async () => {
+            const { page } = s;
+            const pad = await page.locator(element(Drawing.sketch)).boundingBox();
+            const y = pad.y + pad.height * 0.4;
+            const from = pad.x + pad.width * 0.2;
+            const to = pad.x + pad.width * 0.8;
+            const middle = (from + to) / 2;
+            assert.equal(await brightness(middle, y), 0, 'the pad starts black');
+            const tilesBefore = await page.evaluate(() => window.orvaDevice.screen.tilesPainted);
+            await page.mouse.move(from, y);
+            await page.mouse.down();
+            for (let i = 1; i <= 12; ++i) await page.mouse.move(from + ((middle - from) * i) / 12, y + 20 * Math.sin(i / 2));
+            // Half way, before the finger lifts, the stroke so far shows.
+            await page.waitForFunction(([s, n]) => window.orvaDevice.screen.tilesPainted > n && window.orvaDevice.settled(),
+                [element(Drawing.sketch), tilesBefore]);
+            assert.ok(await brightness(from, y) > 200, 'the start of the stroke is white');
+            await shot('drawing-stroke');
+            for (let i = 1; i <= 12; ++i) await page.mouse.move(middle + ((to - middle) * i) / 12, y);
+            await page.mouse.up();
+            await page.waitForFunction((t) => document.querySelector(t)?.textContent.startsWith('stroke of '),
+                `${element(Tag.status)} > .text > span`);
+            await settled(page);
+            assert.ok(await brightness(to - 2, y) > 200, 'the end of the stroke is white');
+            assert.equal(await brightness(middle, pad.y + pad.height * 0.8), 0, 'away from it the pad is black');
+            await shot('drawing');
+
+            await clickText(page, 'Clear');
+            await waitForStatus(page, 'cleared');
+            await settled(page);
+            assert.equal(await brightness(from, y), 0, 'cleared');
+        });
+    });
+}
+
+// The page of the map and location: four capitals as pins on a plain drawn map, and a green pin
+// where the device is. Without a position the device says it does not know; the page's Location
+// control types one, takes the browser's own, or switches the services off, and the green pin
+// follows. A tap selects a pin and shows its callout, a tap beside deselects it; a drag pans and
+// the wheel zooms.
+const MapPage = { map: 70, pin: 80, device: 84 };
+const Places = { paris: 0, berlin: 1, madrid: 2, rome: 3 };
+for (const device of ['phone', 'tablet']) {
+    describe(`the gallery's map and location on the ${device}`, () => {
+        const s = withGallery(device);
+        const shot = (name) => s.page.screenshot({ path: path.join(artifacts, `display_gallery-${device}-${name}.png`) });
+        const box = (tag) => s.page.locator(element(tag)).boundingBox();
+        // A pin's head, where a finger taps it.
+        const head = async (tag) => {
+            const b = await box(tag);
+            return { x: b.x + b.width / 2, y: b.y + b.height * 0.2 };
+        };
+        const tip = async (tag) => {
+            const b = await box(tag);
+            return { x: b.x + b.width / 2, y: b.y + b.height };
+        };
+        before(async () => {
+            for (const title of ['Text and lists', 'Dates', 'Tables and patterns', 'Drawing', 'Map and location']) {
+                await clickText(s.page, 'More');
+                await waitForStatus(s.page, `page ${title}`);
+            }
+        });
+
+        test('pins stand on the map, and without a position the device says so', async () => {
+            const { page } = s;
+            await waitForStatus(page, 'location: location unknown');
+            for (const place of Object.values(Places)) assert.equal(await page.locator(element(MapPage.pin + place)).count(), 1);
+            assert.equal(await page.locator(element(MapPage.device)).count(), 0);
+            // Paris lies west of Berlin, Madrid south-west of Paris, Rome south-east of it.
+            const [paris, berlin, madrid, rome] = await Promise.all([0, 1, 2, 3].map((i) => tip(MapPage.pin + i)));
+            assert.ok(paris.x < berlin.x && paris.y > berlin.y, 'Paris south-west of Berlin');
+            assert.ok(madrid.x < paris.x && madrid.y > paris.y, 'Madrid south-west of Paris');
+            assert.ok(rome.x > paris.x && rome.y > paris.y, 'Rome south-east of Paris');
+            await settled(page);
+            await shot('map');
+        });
+
+        test('a tap selects a pin and shows its callout, a tap beside deselects it', async () => {
+            const { page } = s;
+            const madrid = await head(MapPage.pin + Places.madrid);
+            await page.mouse.click(madrid.x, madrid.y);
+            await waitForStatus(page, 'selected Madrid');
+            await waitShown(page, 'Spain');
+            await settled(page);
+            await shot('map-callout');
+            const rome = await head(MapPage.pin + Places.rome);
+            await page.mouse.click(rome.x, rome.y);
+            await waitForStatus(page, 'selected Rome');
+            await waitShown(page, 'Spain', { gone: true });
+            await waitShown(page, 'Italy');
+            const map = await box(MapPage.map);
+            await page.mouse.click(map.x + 20, map.y + map.height * 0.3);
+            await waitForStatus(page, 'deselected Rome');
+            await waitShown(page, 'Italy', { gone: true });
+        });
+
+        test('a drag pans the map and the wheel zooms it', async () => {
+            const { page } = s;
+            const map = await box(MapPage.map);
+            const before = await tip(MapPage.pin + Places.berlin);
+            const from = { x: map.x + map.width * 0.7, y: map.y + map.height * 0.8 };
+            await page.mouse.move(from.x, from.y);
+            await page.mouse.down();
+            for (let i = 1; i <= 8; ++i) await page.mouse.move(from.x - i * 10, from.y - i * 5);
+            await page.mouse.up();
+            await page.waitForFunction(([s, x]) => {
+                const b = document.querySelector(s).getBoundingClientRect();
+                return Math.abs(b.x + b.width / 2 - x) < 2;
+            }, [element(MapPage.pin + Places.berlin), before.x - 80]);
+            await settled(page);
+            const moved = await tip(MapPage.pin + Places.berlin);
+            assert.ok(Math.abs(moved.y - (before.y - 40)) < 2, `Berlin moved up with the finger: ${before.y} to ${moved.y}`);
+            await shot('map-panned');
+
+            const paris = await tip(MapPage.pin + Places.paris);
+            const spread = Math.hypot(moved.x - paris.x, moved.y - paris.y);
+            // The wheel's 240 pixels are 240 / scale device points: the span halves per 240 points.
+            const scale = await page.evaluate(() => window.orvaDevice.state.scale);
+            const grown = spread * 2 ** (1 / scale);
+            await page.mouse.move(paris.x, paris.y);
+            await page.mouse.wheel(0, -240);
+            await page.waitForFunction(([a, b, d]) => {
+                const tipOf = (s) => {
+                    const r = document.querySelector(s).getBoundingClientRect();
+                    return [r.x + r.width / 2, r.y + r.height];
+                };
+                const [ax, ay] = tipOf(a);
+                const [bx, by] = tipOf(b);
+                return Math.abs(Math.hypot(ax - bx, ay - by) - d) < 4 && window.orvaDevice.settled();
+            }, [element(MapPage.pin + Places.paris), element(MapPage.pin + Places.berlin), grown]);
+            await shot('map-zoomed');
+        });
+
+        test('a typed position moves the device there and the map follows', async () => {
+            const { page } = s;
+            await page.click('#location');
+            await page.fill('#location-text', '48.8566, 2.3522');
+            await page.click('#location-set');
+            await waitForStatus(page, 'you are at 48.8566, 2.3522');
+            await page.waitForFunction(() => document.getElementById('location-now').textContent === '48.8566, 2.3522');
+            await page.locator(element(MapPage.device)).waitFor();
+            await settled(page);
+            // The green pin stands at the map's centre, on Paris.
+            const map = await box(MapPage.map);
+            const at = await tip(MapPage.device);
+            const paris = await tip(MapPage.pin + Places.paris);
+            assert.ok(Math.abs(at.x - (map.x + map.width / 2)) < 3 && Math.abs(at.y - (map.y + map.height / 2)) < 3,
+                `the device's pin at ${at.x},${at.y}`);
+            assert.ok(Math.abs(at.x - paris.x) < 3 && Math.abs(at.y - paris.y) < 3, 'on Paris');
+            await shot('map-located');
+            // A position off the globe is refused by the control.
+            await page.fill('#location-text', '95, 10');
+            await page.click('#location-set');
+            await page.waitForFunction(() => /Type a latitude/.test(document.getElementById('location-note').textContent));
+            await page.click('#location-close');
+            await settled(page);
+        });
+
+        test("the browser's own position, then the location services off", async () => {
+            const { page } = s;
+            await browser.context.grantPermissions(['geolocation']);
+            await browser.context.setGeolocation({ latitude: 41.9028, longitude: 12.4964 });
+            await page.click('#location');
+            await page.click('#location-browser');
+            await waitForStatus(page, 'you are at 41.9028, 12.4964');
+            await settled(page);
+            const rome = await tip(MapPage.pin + Places.rome);
+            const at = await tip(MapPage.device);
+            assert.ok(Math.abs(at.x - rome.x) < 3 && Math.abs(at.y - rome.y) < 3, 'the device is on Rome');
+            await shot('map-browser-position');
+            await page.click('#location-off');
+            await waitForStatus(page, 'location: location services are off');
+            await page.waitForFunction(() => document.getElementById('location-now').textContent === 'location services off');
+            await shot('map-location-off');
+            await page.click('#location-close');
         });
     });
 }

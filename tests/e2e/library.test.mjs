@@ -10,7 +10,8 @@ import assert from 'node:assert/strict';
 import { cpSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, settled, tapPicture, tapText, tapToolButton, useBrowser, waitShown, withProgram, openProgram, webFrame,
+    artifacts, settled, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown, withProgram,
+    openProgram, webFrame,
 } from './support.mjs';
 import { forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -170,10 +171,11 @@ for (const device of ['phone', 'tablet']) {
             await shot('articles');
             await tap(p, 'Official ORVA site');
             await gone(p, 'Tovrida Review Series [5]');
-            // The forum tool comes over the home screen (whose button captions fade away).
-            await waitShown(p, 'Done');
+            // The forum tool comes over the home screen (whose button captions fade away) and shows
+            // the article, fetched from the local forum.
             await gone(p, 'Library');
-            await waitShown(p, 'Forum');
+            await untilFrameTexts(p, (texts) => texts.some((t) => t.includes('Where to register for the test.')),
+                'the article in the forum browser');
             await shot('forum');
         });
     });

@@ -18,6 +18,8 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/Toolbar.h"
 #include "platform/ui/WebView.h"
+#include "tests/support/GalleryDrawingPage.h"
+#include "tests/support/GalleryMapPage.h"
 #include "tests/support/GalleryPages.h"
 #include "tests/support/GalleryTablesPage.h"
 
@@ -64,7 +66,10 @@ struct Gallery::Parts : TableViewDataSource, TableViewDelegate, AlertViewDelegat
     std::shared_ptr<Label> title;
     std::unique_ptr<GalleryPages> pages2;
     std::unique_ptr<GalleryTablesPage> tables;
-    std::vector<std::shared_ptr<View>> firstPage;  // hidden while another page shows
+    std::unique_ptr<GalleryDrawingPage> drawing;
+    std::unique_ptr<GalleryMapPage> map;
+    std::vector<std::shared_ptr<View>> firstPage;     // hidden while another page shows
+    std::vector<std::shared_ptr<View>> furtherPages;  // in the order of the titles after the first
     int page = 0;
     std::shared_ptr<PageFollower> pages = std::make_shared<PageFollower>();
 
@@ -190,17 +195,20 @@ void Gallery::build(Size screen) {
     for (const auto& v : root_->subviews())
         if (v != title && v != status) parts_->firstPage.push_back(v);
     std::weak_ptr<Parts> weak = parts_;
-    parts_->pages2 =
-        std::make_unique<GalleryPages>(Size{w, toolbarTop - 22 - 36}, [weak](const std::string& text) {
-            if (auto p = weak.lock()) p->say(text);
-        });
-    parts_->tables =
-        std::make_unique<GalleryTablesPage>(Size{w, toolbarTop - 22 - 36}, [weak](const std::string& text) {
-            if (auto p = weak.lock()) p->say(text);
-        });
+    auto say = [weak](const std::string& text) {
+        if (auto p = weak.lock()) p->say(text);
+    };
+    Size pageSize{w, toolbarTop - 22 - 36};
+    parts_->pages2 = std::make_unique<GalleryPages>(pageSize, say);
+    parts_->tables = std::make_unique<GalleryTablesPage>(pageSize, say);
     parts_->tables->view()->setTag(TablesPageTag);
-    for (const auto& page :
-         {parts_->pages2->textPage(), parts_->pages2->datePage(), parts_->tables->view()}) {
+    parts_->drawing = std::make_unique<GalleryDrawingPage>(pageSize, say);
+    parts_->drawing->view()->setTag(DrawingPageTag);
+    parts_->map = std::make_unique<GalleryMapPage>(pageSize, say);
+    parts_->map->view()->setTag(MapPageTag);
+    parts_->furtherPages = {parts_->pages2->textPage(), parts_->pages2->datePage(), parts_->tables->view(),
+                            parts_->drawing->view(), parts_->map->view()};
+    for (const auto& page : parts_->furtherPages) {
         page->setFrame(page->frame().offsetBy(0, 36));
         page->setHidden(true);
         root_->insertSubviewBelow(page, status.get());
@@ -266,11 +274,11 @@ std::shared_ptr<const Image> Gallery::tile(double side, const Color& colour) {
 
 void Gallery::turnPage() {
     Parts& p = *parts_;
-    p.page = (p.page + 1) % 4;
-    p.pages2->textPage()->setHidden(p.page != 1);
-    p.pages2->datePage()->setHidden(p.page != 2);
-    p.tables->view()->setHidden(p.page != 3);
+    p.page = (p.page + 1) % int(std::size(kPageTitles));
+    for (std::size_t i = 0; i < p.furtherPages.size(); ++i)
+        p.furtherPages[i]->setHidden(p.page != int(i) + 1);
     for (const auto& v : p.firstPage) v->setHidden(p.page != 0);
+    p.map->setShown(!p.map->view()->isHidden());
     p.title->setText(kPageTitles[p.page]);
     p.say("page " + std::string(kPageTitles[p.page]));
 }

@@ -3,8 +3,9 @@
 // display and for looking at the controls: labels, buttons, an image view, a paging scroll view, a page
 // control, a segmented control, a switch, a toolbar, an activity indicator, a grouped table, a web
 // view, a drawn view, and a button that shows an alert. The toolbar's "More" key turns to the
-// pages of text entry and lists (see GalleryPages), of dates, and of tables and patterns (see
-// GalleryTablesPage), and back.
+// pages of text entry and lists (see GalleryPages), of dates, of tables and patterns (see
+// GalleryTablesPage), of drawing (see GalleryDrawingPage) and of the map and location (see
+// GalleryMapPage), and back.
 
 #include <memory>
 
@@ -56,10 +57,14 @@ class Gallery : public ui::ViewController {
         DateLimitsTag,
         // The page of tables and patterns.
         TablesPageTag,
+        // The page of drawing.
+        DrawingPageTag,
+        // The page of the map and location.
+        MapPageTag,
     };
     // The titles of the pages the "More" key turns to, in turn.
-    static constexpr const char* kPageTitles[] = {"Gallery", "Text and lists", "Dates",
-                                                  "Tables and patterns"};
+    static constexpr const char* kPageTitles[] = {
+        "Gallery", "Text and lists", "Dates", "Tables and patterns", "Drawing", "Map and location"};
 
     // Turns to the next page (after the last, back to the first).
     void turnPage();

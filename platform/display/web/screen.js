@@ -77,6 +77,12 @@
         return make(low);
     }
 
+    // PNG bytes in base64 as a picture to draw.
+    function decodePNG(base64) {
+        const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+        return createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+    }
+
     // The images of nine-part layers by address, loaded once.
     const ninePartImages = new Map();
 
@@ -88,6 +94,8 @@
             this.seq = 0;
             this.resources = '';
             this.pending = [];  // animations waiting for the style flush
+            this.drawing = 0;   // drawn views' pictures still decoding
+            this.tilesPainted = 0;  // tiles of drawn views painted so far (for tests)
             // Animation frames counted after the last patch, up to two: the page asks for frames
             // only then, so that a page at rest costs nothing (transitions run without it).
             this.framesSincePatch = 0;
@@ -112,7 +120,7 @@
         // step for as long as it shows (no other view turns linearly). Tests wait on this state
         // instead of waiting for a time.
         settled() {
-            if (!this.root || this.pending.length || this.framesSincePatch < 2) return false;
+            if (!this.root || this.pending.length || this.drawing || this.framesSincePatch < 2) return false;
             if (window.orvaFrames.busy()) return false;
             return !this.host.getAnimations({ subtree: true }).some((a) => {
                 if (a.playState !== 'running' && a.playState !== 'pending') return false;
@@ -490,7 +498,7 @@
             switch (rec.kind) {
                 case 'text': return this.renderText(rec);
                 case 'image': return this.renderImage(rec);
-                case 'bitmap': return this.renderBitmap(rec);
+                case 'bitmap': return this.renderBitmap(rec, changed || rec.props);
                 case 'input': return window.orvaInputs.render(this, rec, changed);
                 case 'scroll': return this.updateIndicators(rec, false);
                 case 'frame': return this.renderFrame(rec);
@@ -568,13 +576,50 @@
             box.append(img);
         }
 
-        renderBitmap(rec) {
-            const img = this.content(rec, 'img', 'bitmap fill');
-            img.draggable = false;
-            img.alt = '';
-            const image = rec.props.image;
-            if (image) img.src = this.imageURL(image);
-            else img.removeAttribute('src');
+        // A drawn view is a canvas of the drawing's pixels, stretched over the element: a whole
+        // drawing replaces it, changed tiles are painted over their place. Pictures decode one
+        // after another in the order they came, so a tile never lands under an older drawing.
+        renderBitmap(rec, changed) {
+            const canvas = this.content(rec, 'canvas', 'bitmap');
+            const image = 'image' in changed ? changed.image : undefined;
+            const tiles = Array.isArray(changed.tiles) ? changed.tiles : [];
+            delete rec.props.tiles;  // applied once; the element keeps no copy
+            if (image === undefined && !tiles.length) return;
+            this.draw(rec, async () => {
+                if (image !== undefined) {
+                    if (!image || !image.png) {
+                        canvas.width = 0;
+                        canvas.height = 0;
+                        return;
+                    }
+                    const picture = await decodePNG(image.png);
+                    canvas.width = picture.width;
+                    canvas.height = picture.height;
+                    canvas.getContext('2d').drawImage(picture, 0, 0);
+                    picture.close();
+                }
+                const context = canvas.getContext('2d');
+                const pictures = await Promise.all(tiles.map((t) => decodePNG(t.png)));
+                tiles.forEach((t, i) => {
+                    const [x, y, w, h] = Array.isArray(t.rect) ? t.rect.map((v) => num(v)) : [0, 0, 0, 0];
+                    context.clearRect(x, y, w, h);
+                    context.drawImage(pictures[i], x, y);
+                    pictures[i].close();
+                    this.tilesPainted += 1;
+                });
+            });
+        }
+
+        // Runs a drawing step after the element's earlier ones; the page is not settled before
+        // every step has run.
+        draw(rec, step) {
+            this.drawing += 1;
+            rec.drawing = (rec.drawing || Promise.resolve()).then(step)
+                .catch((err) => console.warn('display: a drawing that does not decode', err))
+                .finally(() => {
+                    this.drawing -= 1;
+                    this.countFrames();
+                });
         }
 
         renderFrame(rec) {

@@ -205,5 +205,5 @@
         }
     });
 
-    window.orvaServices = { state, pasteIntoDevice };
+    window.orvaServices = { state, pasteIntoDevice, showPanel };
 })();

@@ -6,13 +6,18 @@
 #include <vector>
 
 #include "platform/display/DeviceSession.h"
+#include "platform/display/DisplayEvent.h"
 #include "platform/display/MailDraft.h"
+#include "platform/foundation/Base64.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/PercentEscaping.h"
+#include "platform/graphics/Context.h"
+#include "platform/location/DeviceLocation.h"
 #include "platform/ui/Accelerometer.h"
 #include "platform/ui/ChangeLog.h"
+#include "platform/ui/DrawnView.h"
 #include "platform/ui/EditMenu.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/Pasteboard.h"
@@ -71,6 +76,43 @@ class Entry : public ui::View, public ui::TextInputClient {
     }
     void displayDidPressReturn() override { calls.push_back("return"); }
 };
+
+// A black sheet with white strokes, one polyline per stroke.
+class Sheet : public ui::DrawnView {
+  public:
+    std::vector<std::vector<std::pair<double, double>>> strokes;
+    void drawRect(const ui::Rect& rect) override {
+        gfx::Context& c = *gfx::Context::current();
+        c.setFillColor(0, 0, 0, 1);
+        c.fillRect(0, 0, rect.size.width, rect.size.height);
+        c.setStrokeColor(1, 1, 1, 1);
+        c.setLineWidth(3);
+        for (const auto& stroke : strokes) {
+            c.addLines(stroke);
+            c.strokePath();
+        }
+    }
+};
+
+// The pixels of an image in a message: its PNG, decoded.
+gfx::Bitmap decoded(const json& png) {
+    std::optional<std::string> bytes = fnd::base64Decode(png.get<std::string>());
+    std::optional<gfx::Bitmap> bitmap = bytes ? gfx::Bitmap::decodePNG(*bytes) : std::nullopt;
+    return bitmap ? *bitmap : gfx::Bitmap();
+}
+
+// Paints tiles over a drawing as the page does: each replaces the pixels of its rectangle.
+void paintTiles(gfx::Bitmap& drawing, const json& tiles) {
+    for (const json& tile : tiles) {
+        gfx::Bitmap part = decoded(tile["png"]);
+        int x0 = tile["rect"][0], y0 = tile["rect"][1];
+        ASSERT_EQ(part.width(), tile["rect"][2].get<int>());
+        ASSERT_EQ(part.height(), tile["rect"][3].get<int>());
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                drawing.data()[(y0 + y) * drawing.width() + x0 + x] = part.data()[y * part.width() + x];
+    }
+}
 
 class Samples : public ui::AccelerometerDelegate {
   public:
@@ -468,6 +510,97 @@ TEST_F(DeviceSessionTest, AnApplicationLaunchedAgainIsSentWholeToTheNextTab) {
     // Touches go to the new screen.
     sendAndRun(next, pointer("down", 1, 5, 105), [&] { return child->seen.size() == 1; });
     EXPECT_TRUE(pad->seen.empty());
+}
+
+TEST_F(DeviceSessionTest, TheLocationControlMovesTheDeviceAndTheTabHearsEveryChange) {
+    loc::DeviceLocation& device = loc::DeviceLocation::current();
+    device.reset();
+    device.setPosition({48.8566, 2.3522});  // as --location does before a tab comes
+    connect(tab);
+    json first = next(tab, "location");
+    EXPECT_EQ(first,
+              json({{"type", "location"}, {"state", "at"}, {"latitude", 48.8566}, {"longitude", 2.3522}}));
+
+    struct Step {
+        json event;
+        std::function<bool()> done;
+        json told;  // what the tab hears back
+    } steps[] = {
+        {{{"type", "location"}, {"state", "off"}},
+         [&] { return !device.servicesEnabled(); },
+         {{"type", "location"}, {"state", "off"}, {"latitude", 48.8566}, {"longitude", 2.3522}}},
+        {{{"type", "location"}, {"state", "at"}, {"latitude", -33.8688}, {"longitude", 151.2093}},
+         [&] { return device.servicesEnabled() && device.location(); },
+         {{"type", "location"}, {"state", "at"}, {"latitude", -33.8688}, {"longitude", 151.2093}}},
+        {{{"type", "location"}, {"state", "unknown"}},
+         [&] { return !device.isKnown(); },
+         {{"type", "location"}, {"state", "unknown"}}},
+    };
+    for (const Step& step : steps) {
+        sendAndRun(tab, step.event, step.done);
+        runFor(0.01);  // the change reaches the tab on the next turn
+        EXPECT_EQ(next(tab, "location"), step.told) << step.event;
+    }
+    EXPECT_TRUE(device.servicesEnabled());
+    EXPECT_FALSE(device.isKnown());
+
+    // A position off the globe is dropped; so is a state the program does not know.
+    for (const json& bad : {json{{"type", "location"}, {"state", "at"}, {"latitude", 95}, {"longitude", 0}},
+                            json{{"type", "location"}, {"state", "at"}, {"latitude", 10}},
+                            json{{"type", "location"}, {"state", "nearby"}}})
+        EXPECT_FALSE(DisplayEvent::parse(bad.dump())) << bad;
+    device.reset();
+}
+
+TEST_F(DeviceSessionTest, ADrawnViewSendsOnlyTheTilesAStrokeTouchedAndANewTabTheWhole) {
+    auto sheet = ui::make<Sheet>(ui::Rect{0, 0, 320, 480});
+    window()->addSubview(sheet);
+    // The tab keeps the drawing's pixels as the page does, starting from its tree's whole one.
+    auto wholeDrawing = [&](WebSocketClient& page) {
+        json tree = next(page, "tree");
+        for (const json& element : tree["elements"])
+            if (element["id"] == sheet->elementId()) return decoded(element["props"]["image"]["png"]);
+        return gfx::Bitmap();
+    };
+    connect(tab);
+    gfx::Bitmap shown = wholeDrawing(tab);
+    ASSERT_EQ(shown.width(), 640);
+    ASSERT_EQ(shown.height(), 960);
+
+    // A short stroke near the top-left corner: a few 64-pixel tiles there, nothing elsewhere.
+    sheet->strokes.push_back({{20, 20}, {60, 30}});
+    sheet->setNeedsDisplay();
+    session->changeLog().flush();
+    json update = next(tab, "patch")["update"];
+    ASSERT_EQ(update.size(), 1u);
+    json props = update[0]["props"];
+    EXPECT_FALSE(props.contains("image"));
+    ASSERT_TRUE(props.contains("tiles"));
+    ASSERT_FALSE(props["tiles"].empty());
+    for (const json& tile : props["tiles"]) {
+        EXPECT_LT(tile["rect"][0].get<int>() + tile["rect"][2].get<int>(), 200);
+        EXPECT_LT(tile["rect"][1].get<int>() + tile["rect"][3].get<int>(), 100);
+    }
+    paintTiles(shown, props["tiles"]);
+    EXPECT_EQ(shown, *sheet->drawing()->bitmap());
+
+    // A drawing made again the same sends nothing; one changed almost everywhere goes whole.
+    sheet->setNeedsDisplay();
+    EXPECT_FALSE(session->changeLog().flush());
+    sheet->strokes.push_back({{0, 0}, {320, 480}, {320, 0}, {0, 480}, {0, 0}, {320, 240}, {0, 240}});
+    for (int x = 10; x < 320; x += 30) sheet->strokes.push_back({{double(x), 0}, {double(x), 480}});
+    sheet->setNeedsDisplay();
+    session->changeLog().flush();
+    props = next(tab, "patch")["update"][0]["props"];
+    EXPECT_FALSE(props.contains("tiles"));
+    EXPECT_EQ(decoded(props["image"]["png"]), *sheet->drawing()->bitmap());
+
+    // A tab that takes over gets the whole present drawing.
+    WebSocketClient other;
+    tab.close();
+    ASSERT_TRUE(runUntil([&] { return !session->server().hasActiveTab(); }));
+    connect(other);
+    EXPECT_EQ(wholeDrawing(other), *sheet->drawing()->bitmap());
 }
 
 }  // namespace
