@@ -84,6 +84,8 @@
         state.window = null;
         state.spoke = false;
         rec.shownSrc = src;
+        // A spare left in a node that is gone (its element was removed and made anew) is no spare.
+        if (state.spare && state.spare.frame.parentNode !== rec.node) dropSpare(state);
         const spare = state.spare;
         if (rec.props.inPlace && spare && spare.ready && rec.content) {
             state.spare = null;
