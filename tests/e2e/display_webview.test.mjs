@@ -284,6 +284,34 @@ describe('web views', () => {
         await frameShows(1, 'Start page');
     });
 
+    test('a written page that the browser loads again, moved into a new parent, comes back as the program left it', async () => {
+        // The page is written into the waiting frame, which keeps the shell's address.
+        await pageSettled(page);
+        const shell = await page.evaluate(() => document.querySelector('.el[data-tag="1"][data-kind="frame"] iframe.spare').getAttribute('src'));
+        app.tell('page 1 lingering.html');
+        await app.next(/^finish 1/);
+        const written = await frameShows(1, 'Lingering page');
+        assert.equal(await page.locator(`${webView(1)} ${webFrame}`).getAttribute('src'), shell, 'written into the shell');
+        app.tell("eval 1 document.getElementById('marker').textContent = 'changed by the program'");
+        assert.equal(await app.next(/^result /), 'result changed by the program');
+
+        // A new parent with the web view in it comes in one patch: the browser cannot keep the
+        // frame's document through that move and loads the frame again.
+        const reloaded = page.waitForEvent('framedetached', (frame) => frame === written);
+        app.tell('wrap 1');
+        assert.equal(await app.next(/^wrapped/), 'wrapped 1');
+        await reloaded;
+        const again = await frameShows(1, 'changed by the program');
+        assert.equal(await again.evaluate(() => document.title), 'Lingering page');
+        assert.equal(await again.evaluate(() => window.origin), 'null');
+        assert.equal(await again.evaluate(() => document.getElementById('mark').naturalWidth), 24, 'its folder is served');
+        await settled();
+        await shot('rewritten');
+        app.tell('page 1 start.html');
+        await app.next(/^finish 1/);
+        await frameShows(1, 'Start page');
+    });
+
     test('a web view whose user interaction is off lets the pointer through to the program', async () => {
         const box = await page.locator(webView(2)).boundingBox();
         app.tell('interactive 2 0');

@@ -113,24 +113,40 @@
         // that keeps its document); where it cannot move, it stays on top by its class until then.
         if (rec.node.moveBefore) rec.node.moveBefore(frame, rec.kids); else frame.classList.add('fresh');
         rec.content = frame;
-        const written = () => rec.content === frame && rec.shownSrc === src;
-        const write = (html) => frame.contentWindow.postMessage({ orvaDisplay: 1, kind: 'write', html, address: src }, '*');
         const text = texts.get(rec.id);
         texts.delete(rec.id);
-        if (text && text.src === src) {
-            write(text.html);
-        } else fetch(src, { credentials: 'omit', cache: 'no-store' })
-            .then((response) => (response.ok ? response.text() : Promise.reject(new Error(String(response.status)))))
-            .then((html) => {
-                if (written()) write(html);
-            })
-            .catch(() => {
-                // The text could not be had: the frame loads the address itself, and fails as a load fails.
-                if (written()) frame.setAttribute('src', src);
-            });
+        writeDocument(rec, frame, src, text && text.src === src ? text.html : null);
         // Should the page never speak, the frame before goes all the same.
         clearTimeout(state.failTimer);
         state.failTimer = setTimeout(() => retireAll(state), FAIL_AFTER);
+    }
+
+    // Writes the document at src into the shell in the frame: the text given, or else fetched.
+    function writeDocument(rec, frame, src, html) {
+        const current = () => rec.content === frame && rec.shownSrc === src && frame.isConnected;
+        const write = (text) => frame.contentWindow.postMessage({ orvaDisplay: 1, kind: 'write', html: text, address: src }, '*');
+        if (html !== null) return write(html);
+        fetch(src, { credentials: 'omit', cache: 'no-store' })
+            .then((response) => (response.ok ? response.text() : Promise.reject(new Error(String(response.status)))))
+            .then((text) => {
+                if (current()) write(text);
+            })
+            .catch(() => {
+                // The text could not be had: the frame loads the address itself, and fails as a load fails.
+                if (current()) frame.setAttribute('src', src);
+            });
+    }
+
+    // A frame whose document was written keeps the shell's address. Where the browser loads it
+    // again (a move it could not make keeping the document, such as into a parent not yet in the
+    // page), the shell comes back blank and says so: the document is written into it again, and
+    // its bridge's hello brings the program's scripts back, as for a frame that loads its address again.
+    function shellReloaded(rec) {
+        const state = stateOf(rec.id);
+        state.window = null;
+        state.ready = 0;
+        state.spoke = false;
+        writeDocument(rec, rec.content, rec.shownSrc, null);
     }
 
     // The frames a web view showed before go once its new page has been drawn over them: two
@@ -194,6 +210,8 @@
             // A spare frame's shell is loaded and waits for a document.
             const rec = recOfSpareWindow(event.source);
             if (rec) states.get(rec.id).spare.ready = true;
+            const shown = rec ? null : recOfWindow(event.source);
+            if (shown && shown.content.getAttribute('src') === shellAddress) shellReloaded(shown);
             return;
         }
         if (!m || typeof m !== 'object' || m.orvaBridge !== 1) return;
