@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -236,12 +237,22 @@ void openInBrowser(const std::string& address) {
     std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
 }
 
+// The display's connections, the web views' files and the saves all take descriptors; the soft
+// limit is often far below what the system allows the process, so take all of it.
+void raiseDescriptorLimit() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
+    limit.rlim_cur = limit.rlim_max;
+    if (setrlimit(RLIMIT_NOFILE, &limit) != 0) fnd::Log::warning("cannot raise the limit of open files");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     Settings settings;
     if (int status = parse(argc, argv, settings)) return status < 0 ? 0 : status;
 
+    raiseDescriptorLimit();
     ui::Device& device = ui::Device::current();
     device.reset(settings.idiom);
     if (!settings.model.empty()) device.setModel(settings.model);

@@ -23,6 +23,7 @@
 #include "platform/ui/Device.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/Window.h"
+#include "tests/support/BenchmarkSupport.h"
 #include "tests/support/HomeScreenLaunch.h"
 #include "tests/support/LargeUserData.h"
 
@@ -31,15 +32,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr double kFrameStep = 20;
 
-class StillDelegate : public TovridaAppDelegate {
-  protected:
-    void startLoading() override {}
-};
-
-double percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))];
-}
+using testing_support::percentile;
 
 double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -54,24 +47,15 @@ struct Tracker {
     std::size_t patchBytes = 0;
 
     Tracker() {
-        auto folder = std::filesystem::temp_directory_path() / "orvakit-bench-tracker";
-        std::filesystem::create_directories(folder);
-        fnd::Paths::setDocuments(folder);
-        fnd::RunLoop::setMain(std::make_shared<fnd::RunLoop>(std::make_shared<fnd::RealClock>()));
-        ui::Device::current().reset(ui::Idiom::Phone);
-        auto delegate = std::make_shared<StillDelegate>();
-        ui::Application::shared().launch(delegate);
-        ui::Application::shared().windows().front()->makeKeyAndVisible();
-        auto rep = MRepository::makeWithData();
-        rep->setDoNotShowTips(true);
-        rep->setFeedbackOpenCounter(1);
+        auto launch = testing_support::launchForBenchmark("orvakit-bench-tracker");
+        auto rep = launch.rep;
         section = std::make_shared<MSection>("Chosen questions", "CQ", "", 5, 1, 1);
         int questions = 0;
         for (const auto& book : rep->books())
             for (const auto& s : book->sections())
                 for (const auto& q : s->questions()) section->addQuestion(q), ++questions;
         testing_support::addTrackerAttempts(*rep->trackerRep(), questions * 3);
-        home = testing_support::showHomeScreen(*delegate, rep);
+        home = testing_support::showHomeScreen(*launch.delegate, rep);
         log = std::make_unique<ui::ChangeLog>(ui::Application::shared().keyWindow());
         log->addListener([this](const std::string& message) { patchBytes = message.size(); });
         log->flush();

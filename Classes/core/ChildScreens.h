@@ -1,6 +1,6 @@
 #pragma once
 // The child screens that other screens open but that are not in the program yet, by class name
-// ("CalculatorVC", "ReviewVC_iPad"): the one place that lists them. Each opens as a stand-in that
+// ("CalculatorVC", "CourseVC_iPad"): the one place that lists them. Each opens as a stand-in that
 // shows the screen's name and a done key posting the real screen's done notification, so that its
 // opener's handler closes it as it will close the real one. When a screen arrives, its opener
 // makes it instead and its line here goes.

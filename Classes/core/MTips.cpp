@@ -9,8 +9,10 @@ MTips::MTips() { MTipsData::fillTips(tips_); }
 
 void MTips::restoreTipsHistory(const fnd::ArchiveDictionary& history) {
     absentTipsHistory_.clear();
-    for (const auto& [tipID, value] : history) {
-        std::shared_ptr<MTipHistory> stored = value.object<MTipHistory>();
+    for (const auto& entry : history) {
+        // The key by a name of its own: clang 14 lets no lambda capture a structured binding.
+        const auto& tipID = entry.first;
+        std::shared_ptr<MTipHistory> stored = entry.second.object<MTipHistory>();
         if (!stored) continue;
         auto tip = std::find_if(tips_.begin(), tips_.end(),
                                 [&](auto& present) { return present->tipID() == tipID; });

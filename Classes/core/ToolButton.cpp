@@ -70,6 +70,11 @@ void ToolButton::placeCaption() {
     lbl_->setFrame({0, top, kCaptionWidth, kCaptionHeight});
 }
 
+bool ToolButton::pointInside(ui::Point point) const {
+    return ui::Button::pointInside(point) ||
+           (lbl_->superview().get() == this && lbl_->frame().contains(point));
+}
+
 void ToolButton::openAnimation() {
     ui::Animation::begin("ToolButtonOpen");
     ui::Animation::setDuration(kOpenDuration);

@@ -77,6 +77,8 @@ class ToolButton : public ui::Button {
     void touchesMoved(const ui::Touches& touches) override;
     void touchesEnded(const ui::Touches& touches) override;
     void touchesCancelled(const ui::Touches& touches) override;
+    // The caption below the picture is part of the button: a tap on it opens the tool too.
+    bool pointInside(ui::Point point) const override;
 
     // ---- Properties.
     const ToolScreenClass& vcClass() const { return vcClass_; }

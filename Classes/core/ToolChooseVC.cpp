@@ -313,9 +313,12 @@ void ToolChooseVC::didRotateFromInterfaceOrientation(ui::InterfaceOrientation fr
     for (const auto& button : toolButtons_) {
         button->setInitialCenter(button->center());
         if (button->openedVC()) {
-            ui::Point home = lightIM_->center();
+            // The open button has moved with its slot, shifted as it opened; the light stayed
+            // where the slot was before the turn. Both go by the slot as it is now.
+            ui::Point home =
+                button->center() - ui::Point{button->openAnimationShiftX(), button->openAnimationShiftY()};
             button->setInitialCenter(home);
-            button->setCenter(home + ui::Point{button->openAnimationShiftX(), button->openAnimationShiftY()});
+            lightIM_->setCenter(home);
         }
     }
     fnd::NotificationCenter::defaultCenter().post(kDidRotateNotification, sharedAs<ToolChooseVC>());

@@ -2,54 +2,19 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <unordered_map>
 
+#include "Classes/core/TextBackup.h"
 #include "Classes/errorlog/MBook.h"
 #include "Classes/errorlog/MHRecord.h"
 #include "Classes/errorlog/MQuestion.h"
 #include "Classes/errorlog/MSection.h"
 #include "Ostrand_Library/Classes/Regex.h"
 #include "platform/foundation/DateFormatter.h"
-#include "platform/foundation/PercentEscaping.h"
 
 namespace {
 
 const std::string kReportRule(70, '-');
 const std::string kBackupRule(48, '-');
-
-fnd::DateFormatter backupDateFormatter() {
-    return fnd::DateFormatter("HH:mm:ss|MMddyyyy", fnd::Locale("en_US"), fnd::TimeZone::current());
-}
-
-// Reads the backup's dates. The calendar's parse is slow, and a backup's attempts come in runs
-// within one hour, so each hour is parsed once and the minutes and seconds are added to it. An
-// hour keeps one offset from UTC, a repeated hour included (the parse takes its first pass).
-class DateReader {
-  public:
-    std::optional<fnd::Date> read(const std::string& text) {
-        // "HH:mm:ss|MMddyyyy"
-        auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
-        if (text.size() != 17 || text[2] != ':' || text[5] != ':' || text[8] != '|') return std::nullopt;
-        for (std::size_t i : {3, 4, 6, 7})
-            if (!digit(i)) return std::nullopt;
-        int minutes = (text[3] - '0') * 10 + (text[4] - '0');
-        int seconds = (text[6] - '0') * 10 + (text[7] - '0');
-        if (minutes > 59 || seconds > 59) return std::nullopt;
-        std::string hour = text.substr(0, 3) + "00:00" + text.substr(8);
-        auto [at, fresh] = hours_.try_emplace(hour);
-        if (fresh) at->second = formatter_.dateFromString(hour);
-        if (!at->second) return std::nullopt;
-        return fnd::Date(at->second->timeIntervalSinceReferenceDate() + minutes * 60 + seconds);
-    }
-
-  private:
-    fnd::DateFormatter formatter_ = backupDateFormatter();
-    std::unordered_map<std::string, std::optional<fnd::Date>> hours_;
-};
-
-std::string heading(const std::string& rule, const std::string& name) {
-    return "\n\n" + rule + "\n" + name + "\n" + rule + "\n\n";
-}
 
 // The first attempt of the question as the report shows it; empty when it has none.
 std::string reportAttempt(const MQuestion& question) {
@@ -74,7 +39,7 @@ std::string reportAttempt(const MQuestion& question) {
 std::string BooksBackup::reportText(const Books& books) {
     std::string text;
     for (const auto& book : books) {
-        text += heading(kReportRule, book->fullName());
+        text += TextBackup::heading(kReportRule, book->fullName());
         for (const auto& section : book->sections()) {
             text += "\n\n" + section->fullName() + "\n\n";
             for (const auto& question : section->questions())
@@ -93,10 +58,10 @@ std::string BooksBackup::recordLine(const MBook& book, const MSection& section, 
 }
 
 std::string BooksBackup::backupText(const Books& books) {
-    const fnd::DateFormatter formatter = backupDateFormatter();
+    const fnd::DateFormatter formatter = TextBackup::dateFormatter();
     std::string text = kBanner;
     for (const auto& book : books) {
-        text += heading(kBackupRule, book->fullName());
+        text += TextBackup::heading(kBackupRule, book->fullName());
         for (const auto& section : book->sections())
             for (const auto& question : section->questions()) {
                 if (!question->history()) continue;
@@ -110,16 +75,12 @@ std::string BooksBackup::backupText(const Books& books) {
     return text;
 }
 
-std::string BooksBackup::mailURL(std::string_view text) {
-    return kMailAddress + fnd::percentEscapeStrict(text);
-}
+std::string BooksBackup::mailURL(std::string_view text) { return TextBackup::mailURL(text); }
 
-std::string BooksBackup::label(const Counts& counts) {
-    return std::to_string(counts.added) + "/" + std::to_string(counts.valid);
-}
+std::string BooksBackup::label(const Counts& counts) { return TextBackup::label(counts); }
 
 BooksBackup::Counts BooksBackup::restore(const Books& books, std::string_view text) {
-    DateReader dates;
+    TextBackup::DateReader dates;
     Counts counts;
     for (const std::string& match : ostrand::Regex::allMatches(text, kLinePattern)) {
         std::vector<std::string> parts;
@@ -131,7 +92,7 @@ BooksBackup::Counts BooksBackup::restore(const Books& books, std::string_view te
         }
         if (parts.size() != 9) continue;
         restoreLine(books, parts, dates.read(parts[8]), counts);
-        ++counts.valid;
+        ++counts.found;
     }
     return counts;
 }
@@ -148,9 +109,9 @@ bool BooksBackup::typeMatches(const MQuestion& question, const std::string& type
 bool BooksBackup::isDuplicate(const MQuestion& question, const MHRecord& record) {
     for (const auto& old : *question.history()) {
         if (old->answer() != record.answer() || !old->date()) continue;
-        long timeGap = long(old->time() - record.time());
-        long dateGap = long(old->date()->timeIntervalSince(*record.date()));
-        if (std::labs(timeGap) <= 1 && std::labs(dateGap) <= 59) return true;
+        if (TextBackup::isSameAttempt(old->time() - record.time(),
+                                      old->date()->timeIntervalSince(*record.date())))
+            return true;
     }
     return false;
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Classes/core/TextBackup.h"
 #include "platform/foundation/Date.h"
 
 class MBook;
@@ -30,7 +31,7 @@ class BooksBackup {
         "***\n\n\n";
     static constexpr const char* kLinePattern =
         "Books-[^-]{2,20}-[^-]{2,20}-[^-]{2,7}-\\d{1,4}-\\d{2}:\\d{2}-[A-E]-(guess|sure)-[^-]{17}";
-    static constexpr const char* kMailAddress = "mailto:?subject=Tovrida&body=";
+    static constexpr const char* kMailAddress = TextBackup::kMailAddress;
 
     static std::string reportText(const Books& books);
     static std::string backupText(const Books& books);
@@ -39,13 +40,9 @@ class BooksBackup {
     static std::string mailURL(std::string_view text);
 
     // What a restore did: the attempts added and the well-formed lines read.
-    struct Counts {
-        int added = 0;
-        int valid = 0;
-        bool operator==(const Counts&) const = default;
-    };
+    using Counts = TextBackup::Counts;
     static Counts restore(const Books& books, std::string_view text);
-    // "added/valid".
+    // "added/found".
     static std::string label(const Counts& counts);
 
   private:

@@ -50,20 +50,26 @@ bool MGameBattle::submitAnswer(int index, const std::string& title, double now, 
     answered_ = true;
     answerRight_ = question_->rightAnswer() == index;
     if (answerRight_)
-        score_ += pointsForAnswerAt(elapsed);
+        // The sum is taken in single precision and only then truncated, so fractions of points
+        // carry into the score.
+        score_ = static_cast<int>(static_cast<float>(score_) + fractionalPointsAt(elapsed));
     else
         nlifes_ = std::max(0, nlifes_ - 1);
     return true;
 }
 
 int MGameBattle::pointsForAnswerAt(double elapsed) const {
+    return static_cast<int>(fractionalPointsAt(elapsed));
+}
+
+float MGameBattle::fractionalPointsAt(double elapsed) const {
     double read = question_ ? question_->readTime() : 0;
     double total = question_ ? question_->totalTime() : 0;
     // Past the read time the points fall evenly to the minimum at the total time.
     auto f = static_cast<float>((elapsed - read) / (total - read));
     if (!(f > 0)) f = 0;  // also a question whose two times are equal
     f = std::min(f, 1.0f);
-    return static_cast<int>((2.0f - f) * static_cast<float>(kMinPoints));
+    return (2.0f - f) * static_cast<float>(kMinPoints);
 }
 
 double MGameBattle::timeLeftFraction(double now) const {

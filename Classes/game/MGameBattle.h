@@ -51,6 +51,8 @@ class MGameBattle : public fnd::Object {
     bool submitAnswer(int index, const std::string& title, double now, ReviewList& review);
     // The points a right answer at `elapsed` seconds earns.
     int pointsForAnswerAt(double elapsed) const;
+    // The same points before truncation, in single precision.
+    float fractionalPointsAt(double elapsed) const;
 
     // The part of the question's time still left at `now`, 1 at the start and 0 at the end.
     double timeLeftFraction(double now) const;

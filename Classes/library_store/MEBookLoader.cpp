@@ -1,5 +1,6 @@
 #include "Classes/library_store/MEBookLoader.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -7,6 +8,7 @@
 #include "Classes/library_store/MContentReader.h"
 #include "Classes/library_store/MEBook.h"
 #include "Classes/library_store/MProductInfo.h"
+#include "Classes/library_store/MStartItem.h"
 #include "Classes/library_store/MTocReader.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
@@ -31,6 +33,13 @@ fs::path under(const fs::path& folder, const std::string& relative) {
     return fs::path(folder.string() + "/" + relative).lexically_normal();
 }
 
+// A package without a container, a package file, a spine or a page that the reading order
+// names gives no book to read: installing it would only replace a readable one with an empty one.
+bool hasPages(const MEBook& book) {
+    return std::any_of(book.items().begin(), book.items().end(),
+                       [](const auto& page) { return !page->fileName().empty(); });
+}
+
 }  // namespace
 
 void MEBookLoader::loadData(const fs::path& folder, const MProductInfo& info) {
@@ -47,9 +56,11 @@ void MEBookLoader::loadData(const fs::path& folder, const MProductInfo& info) {
 
     MContainerReader(*this).parseData(readBookFile("META-INF/container.xml"));
 
-    if (currentBook_->title().empty() || leftFolder_) {
+    if (currentBook_->title().empty() || leftFolder_ || !hasPages(*currentBook_)) {
         if (leftFolder_)
             fnd::Log::error("the e-book ", info.productId(), " names a package outside its folder");
+        else if (!currentBook_->title().empty())
+            fnd::Log::error("the e-book ", info.productId(), " has no readable pages");
         currentBook_.reset();
         return;
     }

@@ -80,6 +80,17 @@ std::shared_ptr<MKeyWordsSet::KeyWords> MKeyWordsSet::keyWordsForQType(std::int3
     return found == kws_.end() ? nullptr : found->second;
 }
 
+void MKeyWordsSet::setKeyWordsForQType(std::int32_t type, KeyWords list) {
+    auto shared = std::make_shared<KeyWords>(std::move(list));
+    if (type == 1 || type == 2) {
+        kws_[1] = kws_[2] = shared;
+    } else if (type == 5 || type == 6) {
+        kws_[5] = kws_[6] = shared;
+    } else {
+        kws_[type] = shared;
+    }
+}
+
 namespace {
 
 // Marks the keyword in the text pieces of a fragment, leaving every tag (a "<" followed by a

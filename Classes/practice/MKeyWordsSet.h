@@ -25,6 +25,10 @@ class MKeyWordsSet : public fnd::Object, public fnd::Coding {
 
     // The type's list, or null.
     std::shared_ptr<KeyWords> keyWordsForQType(std::int32_t type) const;
+    // Stores the type's list. Problem solving and data sufficiency (1 and 2) get one list between
+    // them, as do reading comprehension and its passage-opening questions (5 and 6): setting either
+    // type sets both to the same list object, which a save and a load keep shared.
+    void setKeyWordsForQType(std::int32_t type, KeyWords list);
     Lists& kws() { return kws_; }
     const Lists& kws() const { return kws_; }
 

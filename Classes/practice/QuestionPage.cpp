@@ -53,6 +53,11 @@ constexpr const char* kStyleAfterRightColour =
     "table tr td {padding-bottom: 15px; vertical-align: top;}"
     "input.r {margin: 5px; padding: 2px;}"
     "button {font-size: 100%;}"
+    // The page's keys look like the screen's own: blue, rounded, white bold titles.
+    "button.submit {font-weight: bold; color: #FFFFFF; background-color: #3B6FD6; border: 1px solid #24498F; "
+    "border-radius: 8px; padding: 8px 18px; margin: 4px;}"
+    "button.submit:active {background-color: #2A56AD;}"
+    "tr.unknownA {cursor: pointer;}"
     "p.tags {font-size: 77%; font-style: italic; color: #909090;}"
     "p.qowner {font-size: 77%; font-style: italic; color: #909090; padding-top: 14px; "
     "border-top: 1px solid #B0B0B0;}"
@@ -85,6 +90,8 @@ constexpr const char* kStyleAfterRightColour =
     ".upperline {border-top: 1px solid black;}"
     ".idiom {color: #FF0000;}"
     "img.mathtex {vertical-align: middle; padding: 2px;}"
+    // A figure wider than the page is scaled down to it, so that nothing is cut or drags sideways.
+    "img {max-width: 100%; height: auto; box-sizing: border-box;}"
     "</style>"
     "<script type=\"text/javascript\">"
     "function select_answer(answer) {var e = document.getElementById('radio' + answer);"
@@ -93,6 +100,12 @@ constexpr const char* kStyleAfterRightColour =
     " for (var i = 0; i < spans.length; i++) {"
     " if (spans[i].className == 'kwdeselected') spans[i].className = 'kwselected';"
     " else if (spans[i].className == 'kwselected') spans[i].className = 'kwdeselected';}}"
+    // A tap anywhere on an option's row chooses it, not only on its radio or its words.
+    "document.addEventListener('click', function (event) {"
+    " var row = event.target.closest ? event.target.closest('tr[id^=\"tr\"]') : null;"
+    " if (!row || event.target.tagName == 'INPUT' || event.target.tagName == 'A') return;"
+    " var letter = 'ABCDE'.charAt(Number(row.id.substring(2)) - 1);"
+    " if (letter) select_answer(letter);});"
     "</script><body>";
 constexpr const char* kTemplateEnd = "</body></html>";
 

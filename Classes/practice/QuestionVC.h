@@ -164,6 +164,7 @@ class QuestionVC : public SliddenViewController,
     const std::shared_ptr<ui::BarButtonItem>& randomQBtn() const { return randomQBtn_; }
     const std::shared_ptr<ui::BarButtonItem>& passageKey() const { return showFullShortCommonTextBtn_; }
     const std::shared_ptr<ui::AlertView>& goToAlert() const { return goToAlert_; }
+    const std::shared_ptr<ui::ActionSheet>& reportSheet() const { return reportSheet_; }
     const std::shared_ptr<ui::TextField>& numberField() const { return numberField_; }
     const std::shared_ptr<CommonViewController>& fontAdjustVC() const { return fontAdjustVC_; }
     const std::shared_ptr<CommonViewController>& calculatorVC() const { return calculatorVC_; }
@@ -174,6 +175,8 @@ class QuestionVC : public SliddenViewController,
     // Opens a child of that class name as the main child, or as a plain one.
     std::shared_ptr<CommonViewController> openChild(const std::string& className, bool asMainChild);
     void setTableWidth(int width) { tableWidth_ = width; }
+    // The keyword editor for the question type, shown; the tablet's is its own.
+    virtual std::shared_ptr<CommonViewController> makeKWEditVC(std::int32_t type);
     std::shared_ptr<CommonViewController> calculatorVC_;
     std::shared_ptr<CommonViewController> kWEditVC_;
     std::shared_ptr<CommonViewController> courseVC_;

@@ -1,6 +1,7 @@
 #include "Classes/practice/QuestionVC_iPad.h"
 
 #include "Classes/forum_news/ForumVC.h"
+#include "Classes/practice/KWEditVC.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
 #include "platform/ui/ConnectionTable.h"
@@ -29,9 +30,8 @@ void QuestionVC_iPad::openCalculator(const Sender&) {
     calculatorVC_ = openChild("CalculatorVC", false);
 }
 
-void QuestionVC_iPad::openKWEdit(const Sender&) {
-    if (!canOpenSubview() || !currentQuestion()) return;
-    kWEditVC_ = openChild("KWEditVC_iPad", true);
+std::shared_ptr<CommonViewController> QuestionVC_iPad::makeKWEditVC(std::int32_t type) {
+    return ui::make<KWEditVC_iPad>(type);
 }
 
 void QuestionVC_iPad::openCourse() {

@@ -1,11 +1,14 @@
 #include "Classes/practice/SetsFilterEditVC.h"
 
 #include "Classes/core/AbstractAppDelegate.h"
-#include "Classes/core/ChildScreens.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/practice/MQFilter.h"
 #include "Classes/practice/MQFilterItem.h"
 #include "Classes/practice/MQSet.h"
+#include "Classes/practice/PracticeCSAddQuestionsVC.h"
+#include "Classes/practice/PracticeCSAddVC.h"
+#include "Classes/practice/PracticeCSEditVC_iPad.h"
+#include "Classes/practice/PracticeIEVC.h"
 #include "Classes/practice/SetsFilterEditVC_iPad.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
@@ -73,6 +76,12 @@ const ui::ConnectionTable& SetsFilterEditVC::classConnections() {
 void SetsFilterEditVC::registerOwners() {
     ui::ConnectionTable::registerOwner(classConnections());
     ui::ConnectionTable::registerOwner(SetsFilterEditVC_iPad::classConnections());
+    for (const ui::ConnectionTable* table :
+         {&PracticeCSAddVC::classConnections(), &PracticeCSAddVC_iPad::classConnections(),
+          &PracticeCSEditVC::classConnections(), &PracticeCSEditVC_iPad::classConnections(),
+          &PracticeCSAddQuestionsVC::classConnections(), &PracticeCSAddQuestionsVC_iPad::classConnections(),
+          &PracticeIEVC::classConnections(), &PracticeIEVC_iPad::classConnections()})
+        ui::ConnectionTable::registerOwner(*table);
 }
 
 void SetsFilterEditVC::init() {
@@ -292,26 +301,33 @@ void SetsFilterEditVC::didSelectRow(ui::TableView& table, const ui::IndexPath& i
 
 // ---- Children
 
-void SetsFilterEditVC::openChild(const std::string& phoneName, std::shared_ptr<MQSet>) {
-    if (!canOpenSubview()) return;
-    std::string name = childClassName(phoneName);
-    child_ = ChildScreens::make(name);
-    if (child_) registerMainChildDoneHandler(&SetsFilterEditVC::childNotifications, std::nullopt, child_);
+void SetsFilterEditVC::showChild(std::shared_ptr<CommonViewController> child) {
+    child_ = std::move(child);
+    registerMainChildDoneHandler(&SetsFilterEditVC::childNotifications, std::nullopt, child_);
 }
 
-void SetsFilterEditVC::openPracticeCSAdd(const Sender&) { openChild("PracticeCSAddVC", nullptr); }
+void SetsFilterEditVC::openPracticeCSAdd(const Sender&) {
+    if (canOpenSubview()) showChild(ui::make<PracticeCSAddVC>());
+}
 
-void SetsFilterEditVC::openPracticeIE(const Sender&) { openChild("PracticeIEVC", nullptr); }
+void SetsFilterEditVC::openPracticeIE(const Sender&) {
+    if (canOpenSubview()) showChild(ui::make<PracticeIEVC>());
+}
 
 void SetsFilterEditVC::openPracticeCSEdit(const Sender& sender) {
+    if (auto set = customSetOf(sender); set && canOpenSubview()) showChild(ui::make<PracticeCSEditVC>(set));
+}
+
+std::shared_ptr<MQSet> SetsFilterEditVC::customSetOf(const Sender& sender) const {
+    // The edit key stands in the row's content view, which is tagged with the set's identifier.
     auto key = std::dynamic_pointer_cast<ui::View>(sender);
     auto row = key ? key->superview() : nullptr;
     auto rep = AbstractAppDelegate::sharedRep();
-    if (!row || !rep || !rep->practiceRep() || !canOpenSubview()) return;
+    if (!row || !rep || !rep->practiceRep()) return nullptr;
     std::shared_ptr<MQSet> found;
     for (const auto& set : rep->customQSets())
         if (set->setUID() == row->tag()) found = set;
-    if (found) openChild("PracticeCSEditVC", found);
+    return found;
 }
 
 void SetsFilterEditVC::childNotifications(const fnd::Notification& notification) {

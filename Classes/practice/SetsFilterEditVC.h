@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Classes/core/SliddenViewController.h"
+#include "Classes/practice/CustomSets.h"
 #include "Classes/practice/SetsFilterRows.h"
 #include "platform/ui/Rect.h"
 #include "platform/ui/TableView.h"
@@ -29,9 +30,6 @@ class SetsFilterEditVC : public SliddenViewController,
   public:
     static constexpr const char* kDoneNotification = "MNotificationSetsFilterEditDone";
     static constexpr double kReloadDelay = 0.1;
-    // Custom sets have identifiers from 7000 to 8000.
-    static constexpr int kFirstCustomUID = 7000;
-    static constexpr int kLastCustomUID = 8000;
     // The tags of a row's parts.
     enum Tag {
         kSetImageTag = 100,
@@ -57,7 +55,7 @@ class SetsFilterEditVC : public SliddenViewController,
     void init() override;
     void viewDidLoad() override;
     void back() override;
-    static bool isCustomSet(int setUID) { return setUID >= kFirstCustomUID && setUID <= kLastCustomUID; }
+    static bool isCustomSet(int setUID) { return CustomSets::isCustom(setUID); }
 
     // ---- Layout
     virtual ui::Rect setsTitleFrame() const { return {100, 14, 210, 20}; }
@@ -106,7 +104,10 @@ class SetsFilterEditVC : public SliddenViewController,
     const std::shared_ptr<CommonViewController>& openChildScreen() const { return child_; }
 
   protected:
-    virtual std::string childClassName(const std::string& phoneName) const { return phoneName; }
+    // Shows the child screen as the main child, closed by childNotifications.
+    void showChild(std::shared_ptr<CommonViewController> child);
+    // The custom set of the row whose edit key is the sender; null when there is none.
+    std::shared_ptr<MQSet> customSetOf(const Sender& sender) const;
     // The parts every row has; the set rows' image, edit key and bar; the criterion rows' type
     // image. Tablet cells add their own layout.
     virtual std::shared_ptr<ui::TableViewCell> makeCell(int section, const std::string& identifier);
@@ -123,7 +124,6 @@ class SetsFilterEditVC : public SliddenViewController,
     void fillSetRow(ui::TableViewCell& cell, const MQSet& set);
     void fillCriterionRow(ui::TableViewCell& cell, int section, int row, const MQFilterItem& item);
     void updateHeader();
-    void openChild(const std::string& phoneName, std::shared_ptr<MQSet> set);
 
     std::shared_ptr<ui::TableView> setsFilterEditTV_;
     std::shared_ptr<ui::Label> headerLbl_;

@@ -1,5 +1,8 @@
 #include "Classes/practice/SetsFilterEditVC_iPad.h"
 
+#include "Classes/practice/PracticeCSAddVC.h"
+#include "Classes/practice/PracticeCSEditVC_iPad.h"
+#include "Classes/practice/PracticeIEVC.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
@@ -22,6 +25,19 @@ void SetsFilterEditVC_iPad::init() {
     setsFontSizes_[1] = 17;
     setsFontSizes_[2] = 14;
     SetsFilterEditVC::init();
+}
+
+void SetsFilterEditVC_iPad::openPracticeCSAdd(const Sender&) {
+    if (canOpenSubview()) showChild(ui::make<PracticeCSAddVC_iPad>());
+}
+
+void SetsFilterEditVC_iPad::openPracticeIE(const Sender&) {
+    if (canOpenSubview()) showChild(ui::make<PracticeIEVC_iPad>());
+}
+
+void SetsFilterEditVC_iPad::openPracticeCSEdit(const Sender& sender) {
+    if (auto set = customSetOf(sender); set && canOpenSubview())
+        showChild(ui::make<PracticeCSEditVC_iPad>(set));
 }
 
 double SetsFilterEditVC_iPad::homeWidth() const {

@@ -18,6 +18,9 @@ class SetsFilterEditVC_iPad : public SetsFilterEditVC {
     void init() override;
     void setupTV() override;
     double heightForRow(ui::TableView& table, const ui::IndexPath& indexPath) override;
+    void openPracticeCSAdd(const Sender& sender) override;
+    void openPracticeCSEdit(const Sender& sender) override;
+    void openPracticeIE(const Sender& sender) override;
 
     // The home screen's width.
     double homeWidth() const;
@@ -43,7 +46,6 @@ class SetsFilterEditVC_iPad : public SetsFilterEditVC {
     ui::Point tagsActiveIVcenter() const override { return {homeWidth() - 68, 20}; }
 
   protected:
-    std::string childClassName(const std::string& phoneName) const override { return phoneName + "_iPad"; }
     std::shared_ptr<ui::TableViewCell> makeCell(int section, const std::string& identifier) override;
     void fillBar(ui::TableViewCell& cell, const MQSet& set) override;
 };

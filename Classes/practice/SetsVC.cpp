@@ -1,16 +1,17 @@
 #include "Classes/practice/SetsVC.h"
 
 #include "Classes/core/AbstractAppDelegate.h"
-#include "Classes/core/ChildScreens.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MSubRepository.h"
 #include "Classes/forum_news/ForumAddress.h"
 #include "Classes/forum_news/MForumScan.h"
+#include "Classes/practice/KWEditVC.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQFilter.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/QuestionVC_iPad.h"
+#include "Classes/practice/ReviewVC_iPad.h"
 #include "Classes/practice/SetsFilterEditVC_iPad.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -71,6 +72,8 @@ void SetsVC::registerOwners() {
     QuestionVC::registerOwners();
     ui::ConnectionTable::registerOwner(QuestionVC_iPad::classConnections());
     SetsFilterEditVC::registerOwners();
+    ReviewVC::registerOwners();
+    KWEditVC::registerOwners();
 }
 
 // ---- Opening
@@ -190,12 +193,20 @@ void SetsVC::openSetsFilterEdit(const Sender&) {
     registerMainChildDoneHandler(&SetsVC::setsFilterEditNotifications, std::nullopt, setsFilterEditVC_);
 }
 
+std::shared_ptr<CommonViewController> SetsVC::makeReviewVC(const std::shared_ptr<MSessions>& sessions) {
+    return ui::make<ReviewVC>(sessions);
+}
+
+std::shared_ptr<CommonViewController> SetsVC_iPad::makeReviewVC(const std::shared_ptr<MSessions>& sessions) {
+    return ui::make<ReviewVC_iPad>(sessions);
+}
+
 void SetsVC::openReview(const Sender&) {
-    if (!canOpenSubview()) return;
-    reviewVC_ = ChildScreens::make(reviewClassName());
-    if (reviewVC_)
-        registerMainChildDoneHandler(&SetsVC::reviewNotifications,
-                                     ChildScreens::doneNotification(reviewClassName()), reviewVC_);
+    auto rep = AbstractAppDelegate::sharedRep();
+    if (!canOpenSubview() || !rep || !rep->sessions()) return;
+    reviewVC_ = makeReviewVC(rep->sessions());
+    registerMainChildDoneHandler(&SetsVC::reviewNotifications, std::string(ReviewVC::kDoneNotification),
+                                 reviewVC_);
 }
 
 void SetsVC::questionNotifications(const fnd::Notification& notification) {

@@ -16,6 +16,7 @@
 
 class MForumScan;
 class MQSet;
+class MSessions;
 class QuestionVC;
 
 namespace ui {
@@ -94,7 +95,7 @@ class SetsVC : public ToolViewController, public ui::AlertViewDelegate {
     // The tablet opens the tablet twins.
     virtual std::shared_ptr<QuestionVC> makeQuestionVC(const std::shared_ptr<MQSet>& set);
     virtual std::shared_ptr<CommonViewController> makeSetsFilterEditVC();
-    virtual std::string reviewClassName() const { return "ReviewVC"; }
+    virtual std::shared_ptr<CommonViewController> makeReviewVC(const std::shared_ptr<MSessions>& sessions);
     // A stopped scanner of the forum that the bundle's information file names.
     virtual std::shared_ptr<MForumScan> makeScanner() const;
 
@@ -124,5 +125,5 @@ class SetsVC_iPad : public SetsVC {
   protected:
     std::shared_ptr<QuestionVC> makeQuestionVC(const std::shared_ptr<MQSet>& set) override;
     std::shared_ptr<CommonViewController> makeSetsFilterEditVC() override;
-    std::string reviewClassName() const override { return "ReviewVC_iPad"; }
+    std::shared_ptr<CommonViewController> makeReviewVC(const std::shared_ptr<MSessions>& sessions) override;
 };

@@ -1,10 +1,10 @@
 #include "Classes/timer/TimerResultsVC.h"
 
 #include "Classes/core/CommonConfirmVC.h"
+#include "Classes/core/TextBackup.h"
 #include "Classes/timer/MTimerRecord.h"
 #include "Classes/timer/TimerText.h"
 #include "platform/foundation/NotificationCenter.h"
-#include "platform/foundation/PercentEscaping.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
@@ -272,9 +272,7 @@ std::string TimerResultsVC::mailText(const MTimerRecord& record) {
     return text;
 }
 
-std::string TimerResultsVC::mailAddress(const std::string& body) {
-    return "mailto:?subject=Tovrida&body=" + fnd::percentEscapeStrict(body);
-}
+std::string TimerResultsVC::mailAddress(const std::string& body) { return TextBackup::mailURL(body); }
 
 void TimerResultsVC::sendEmail(const Sender&) {
     ui::Application::shared().openURL(fnd::URL(mailAddress(mailText(*record_))));

@@ -8,6 +8,7 @@
 #include "platform/display/ServedFiles.h"
 #include "platform/display/Server.h"
 #include "platform/display/WebViewHost.h"
+#include "platform/foundation/Bundle.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
@@ -79,7 +80,12 @@ void BrowserWebEngine::serveFolderOf(const fnd::URL& url) {
     }
     folder_ = folder;
     folderAddress_ = folderAddress;
-    folderPrefix_ = host->server().serveFolder(folder);
+    // Pages of the bundle name its images as if they lay at its top, where a bundle of the
+    // platform keeps them; ours keeps them in a folder of their own.
+    std::vector<std::string> alsoFrom;
+    if (canonicalPath(folder) == canonicalPath(fnd::Paths::resources()))
+        alsoFrom = {fnd::Bundle::kImageFolder};
+    folderPrefix_ = host->server().serveFolder(folder, std::move(alsoFrom));
 }
 
 std::string BrowserWebEngine::documentName(const fnd::URL& url) const {

@@ -21,6 +21,8 @@ using tcp = boost::asio::ip::tcp;
 
 namespace {
 
+// A reply that the browser does not take within this time is dropped. (A request must come within
+// the server's request timeout.)
 constexpr auto kTimeout = std::chrono::seconds(30);
 
 // Beast's string view is Boost's in this version.
@@ -61,7 +63,7 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
     void read() {
         parser.emplace();
         parser->body_limit(kBodyLimit);
-        stream.expires_after(kTimeout);
+        stream.expires_after(core->limits().requestTimeout);
         http::async_read(
             stream, buffer, *parser,
             [self = shared_from_this()](beast::error_code ec, std::size_t) { self->onRead(ec); });

@@ -34,10 +34,10 @@ ServedFiles::ServedFiles(fs::path webFolder, fs::path fontsFolder)
 
 std::string ServedFiles::randomName() { return AccessPolicy::makeToken(); }
 
-std::string ServedFiles::serveFolder(const fs::path& folder) {
+std::string ServedFiles::serveFolder(const fs::path& folder, std::vector<std::string> alsoFrom) {
     std::string name = randomName();
     std::lock_guard lock(mutex_);
-    folders_[name] = folder;
+    folders_[name] = Folder{folder, std::move(alsoFrom)};
     return "/s/" + name + "/";
 }
 
@@ -189,9 +189,14 @@ ServedFiles::Resolution ServedFiles::resolve(std::string_view target) {
     if (segments->size() >= 2 && (*segments)[0] == "s") {
         auto folder = folders_.find((*segments)[1]);
         if (folder == folders_.end()) return Resolution{};
-        fs::path root = folder->second;
+        Folder served = folder->second;
         lock.unlock();
-        Resolution result = fileIn(root, *segments, 2);
+        Resolution result = fileIn(served.path, *segments, 2);
+        if (result.kind == Resolution::Kind::NotFound && segments->size() == 3)
+            for (const std::string& sub : served.alsoFrom) {
+                result = fileIn(served.path / sub, *segments, 2);
+                if (result.kind == Resolution::Kind::File) break;
+            }
         result.needsToken = false;
         return result;
     }

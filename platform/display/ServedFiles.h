@@ -33,8 +33,10 @@ class ServedFiles {
     ServedFiles(std::filesystem::path webFolder, std::filesystem::path fontsFolder);
 
     // Serves a further folder under a fresh address ("/s/<random>/") that is its own proof; answers
-    // the address, which ends in "/". Web views serve their base folder this way.
-    std::string serveFolder(const std::filesystem::path& folder);
+    // the address, which ends in "/". Web views serve their base folder this way. A name asked for
+    // at the folder's top that is not there is looked for in the subfolders `alsoFrom`, in order:
+    // the bundle keeps its images in a folder of their own, while pages name them as if at its top.
+    std::string serveFolder(const std::filesystem::path& folder, std::vector<std::string> alsoFrom = {});
     void stopServingFolder(const std::string& prefix);
     // A document at a fresh address that is never used again: under a folder's address when given
     // (so that its relative addresses reach that folder; with `name` it stands for the folder's
@@ -72,8 +74,13 @@ class ServedFiles {
     std::filesystem::path webFolder_;
     std::filesystem::path fontsFolder_;
     std::mutex mutex_;
-    std::map<std::string, std::filesystem::path> folders_;  // random name -> folder
-    std::map<std::string, Document> documents_;             // path -> document
+    struct Folder {
+        std::filesystem::path path;
+        std::vector<std::string> alsoFrom;
+    };
+
+    std::map<std::string, Folder> folders_;      // random name -> folder
+    std::map<std::string, Document> documents_;  // path -> document
 };
 
 }  // namespace display

@@ -94,8 +94,12 @@ bool Server::start() {
                 if (auto side = main.lock()) side->handle(event);
             });
     };
+    ServerCore::Limits limits;
+    limits.connections = impl_->options.connectionLimit;
+    limits.requestTimeout =
+        std::chrono::milliseconds(static_cast<long>(impl_->options.requestTimeout * 1000));
     impl_->core = std::make_shared<ServerCore>(impl_->io, AccessPolicy(impl_->token, impl_->listener->port()),
-                                               impl_->files, std::move(sink));
+                                               impl_->files, std::move(sink), limits);
     impl_->listener->start(impl_->core);
     return true;
 }
@@ -151,8 +155,8 @@ void Server::send(std::string text) {
     impl_->io.post([core = impl_->core, tab, message] { core->deliver(tab, message); });
 }
 
-std::string Server::serveFolder(const std::filesystem::path& folder) {
-    return impl_->files->serveFolder(folder);
+std::string Server::serveFolder(const std::filesystem::path& folder, std::vector<std::string> alsoFrom) {
+    return impl_->files->serveFolder(folder, std::move(alsoFrom));
 }
 
 void Server::stopServingFolder(const std::string& prefix) { impl_->files->stopServingFolder(prefix); }

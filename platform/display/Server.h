@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace fnd {
 class IOThread;
@@ -31,6 +32,10 @@ class Server {
         std::filesystem::path webFolder;    // empty: the front end of the source tree
         std::filesystem::path fontsFolder;  // empty: the system's DejaVu fonts
         fnd::IOThread* ioThread = nullptr;  // null: the process's I/O thread
+        // Connections that have not shown the token yet: at most this many are open, and each
+        // must send its request within the timeout.
+        std::size_t connectionLimit = 64;
+        double requestTimeout = 5;  // seconds
     };
 
     Server();
@@ -67,7 +72,7 @@ class Server {
     void send(std::string text);
 
     // Serves a folder under a fresh address ending in "/", open without the token.
-    std::string serveFolder(const std::filesystem::path& folder);
+    std::string serveFolder(const std::filesystem::path& folder, std::vector<std::string> alsoFrom = {});
     void stopServingFolder(const std::string& prefix);
     // Serves a document at a fresh address (inside a served folder's address when given, in the
     // place of the file `name` there) until it is withdrawn, with its content policy when given.

@@ -8,17 +8,27 @@
 namespace display {
 
 ServerCore::ServerCore(fnd::IOThread& io, AccessPolicy policy, std::shared_ptr<ServedFiles> files,
-                       EventSink sink)
-    : io_(io), policy_(std::move(policy)), files_(std::move(files)), sink_(std::move(sink)) {}
+                       EventSink sink, Limits limits)
+    : io_(io),
+      policy_(std::move(policy)),
+      files_(std::move(files)),
+      sink_(std::move(sink)),
+      limits_(limits) {}
 
-std::uint64_t ServerCore::track(std::weak_ptr<Connection> connection) {
-    if (shutDown_) return 0;
+std::uint64_t ServerCore::track(std::weak_ptr<Connection> connection, bool capped) {
+    if (shutDown_ || (capped && capped_ >= limits_.connections)) return 0;
     std::uint64_t id = nextId_++;
-    connections_[id] = std::move(connection);
+    connections_[id] = Tracked{std::move(connection), capped};
+    if (capped) ++capped_;
     return id;
 }
 
-void ServerCore::forget(std::uint64_t id) { connections_.erase(id); }
+void ServerCore::forget(std::uint64_t id) {
+    auto found = connections_.find(id);
+    if (found == connections_.end()) return;
+    if (found->second.capped) --capped_;
+    connections_.erase(found);
+}
 
 std::uint64_t ServerCore::attach(std::shared_ptr<Tab> tab) {
     if (active_) active_->moveAway();
@@ -49,9 +59,10 @@ void ServerCore::shutDown() {
     activeNumber_ = 0;
     // Closing may end a connection at once, which then forgets itself: close from a copy.
     std::vector<std::shared_ptr<Connection>> open;
-    for (auto& [id, weak] : connections_)
-        if (auto connection = weak.lock()) open.push_back(std::move(connection));
+    for (auto& [id, tracked] : connections_)
+        if (auto connection = tracked.connection.lock()) open.push_back(std::move(connection));
     connections_.clear();
+    capped_ = 0;
     for (auto& connection : open) connection->shutDown();
 }
 

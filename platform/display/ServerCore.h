@@ -7,6 +7,7 @@
 // thread sends, so that neither side mixes up a tab that has just taken over with the one before
 // (a patch meant for the old tab must not reach the new one before its whole tree).
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -25,6 +26,14 @@ namespace display {
 class Connection;
 class Tab;
 
+// Any local process may open connections, token or not. Those that have not shown the token yet
+// are capped, and each must send its request within the timeout, so that idle ones cannot use up
+// the process's descriptors (and with them the saving of the user's data).
+struct ConnectionLimits {
+    std::size_t connections = 64;
+    std::chrono::milliseconds requestTimeout{5000};
+};
+
 class ServerCore {
   public:
     struct TabEvent {
@@ -36,15 +45,20 @@ class ServerCore {
     // Called on the I/O thread; hands the event over to the main run loop.
     using EventSink = std::function<void(TabEvent)>;
 
-    ServerCore(fnd::IOThread& io, AccessPolicy policy, std::shared_ptr<ServedFiles> files, EventSink sink);
+    using Limits = ConnectionLimits;
+
+    ServerCore(fnd::IOThread& io, AccessPolicy policy, std::shared_ptr<ServedFiles> files, EventSink sink,
+               Limits limits = {});
 
     fnd::IOThread& ioThread() const { return io_; }
     const AccessPolicy& policy() const { return policy_; }
     ServedFiles& files() const { return *files_; }
+    const Limits& limits() const { return limits_; }
 
-    // Registers an open connection; answers its number, or 0 when the server is shut down (the
-    // connection then closes itself).
-    std::uint64_t track(std::weak_ptr<Connection> connection);
+    // Registers an open connection; answers its number, or 0 when the server is shut down or, for
+    // a connection that counts against the cap (`capped`), when the cap is reached (the connection
+    // then closes itself).
+    std::uint64_t track(std::weak_ptr<Connection> connection, bool capped = true);
     void forget(std::uint64_t id);
 
     // A tab's WebSocket is open: it becomes the active tab, and the one before moves away.
@@ -69,7 +83,14 @@ class ServerCore {
     EventSink sink_;
     bool shutDown_ = false;
     std::uint64_t nextId_ = 1;
-    std::map<std::uint64_t, std::weak_ptr<Connection>> connections_;
+    struct Tracked {
+        std::weak_ptr<Connection> connection;
+        bool capped = true;
+    };
+
+    Limits limits_;
+    std::map<std::uint64_t, Tracked> connections_;
+    std::size_t capped_ = 0;
     std::shared_ptr<Tab> active_;
     std::uint64_t activeNumber_ = 0;
 };

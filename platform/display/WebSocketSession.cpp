@@ -25,7 +25,7 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
     std::uint64_t id = 0;      // as a tracked connection
     std::uint64_t number = 0;  // as a tab
     std::deque<std::shared_ptr<const std::string>> queue;
-    std::size_t queued = 0;
+    std::size_t waiting = 0;  // bytes queued behind the message being written
     bool writing = false;
     bool movingAway = false;
     bool closing = false;
@@ -34,7 +34,8 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
     Session(tcp::socket socket, std::shared_ptr<ServerCore> c) : ws(std::move(socket)), core(std::move(c)) {}
 
     void run(const Upgrade& upgrade) {
-        id = core->track(weak_from_this());
+        // A tab has shown the token: it does not count against the cap on idle connections.
+        id = core->track(weak_from_this(), false);
         if (id == 0) return shutDown();
         http::request<http::empty_body> req{http::verb::get, upgrade.target, 11};
         for (auto const& [name, value] : upgrade.fields) req.insert(name, value);
@@ -63,11 +64,13 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
 
     void send(std::shared_ptr<const std::string> text) override {
         if (closing || finished) return;
-        queued += text->size();
-        if (queued > kQueueLimit) {
+        // Only what waits behind the message being written counts, so that one large tree still
+        // goes out whole; a tab that falls further behind than the limit is cut.
+        if (waiting > 0 && waiting + text->size() > kQueueLimit) {
             fnd::Log::warning("display: the tab reads too slowly; closing its connection");
-            return shutDown();
+            return cut();
         }
+        waiting += text->size();
         queue.push_back(std::move(text));
         if (!writing) writeNext();
     }
@@ -78,14 +81,23 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
             return;
         }
         writing = true;
+        waiting -= queue.front()->size();
         ws.async_write(boost::asio::buffer(*queue.front()),
                        [self = shared_from_this()](beast::error_code ec, std::size_t) {
                            self->writing = false;
                            if (ec || self->finished) return self->finish();
-                           self->queued -= self->queue.front()->size();
                            self->queue.pop_front();
                            self->writeNext();
                        });
+    }
+
+    // Drops what waits at once (the message being written stays until its write ends), then closes.
+    void cut() {
+        if (writing && !queue.empty()) queue.erase(queue.begin() + 1, queue.end());
+        if (!writing) queue.clear();
+        queue.shrink_to_fit();
+        waiting = 0;
+        shutDown();
     }
 
     void moveAway() override {

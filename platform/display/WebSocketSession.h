@@ -27,7 +27,7 @@ class WebSocketSession {
     static constexpr std::size_t kMessageLimit = 16 * 1024 * 1024;
     // A tab that reads nothing while the program keeps sending is dropped; on reconnecting, it
     // gets the whole tree again.
-    static constexpr std::size_t kQueueLimit = 64 * 1024 * 1024;
+    static constexpr std::size_t kQueueLimit = 4 * 1024 * 1024;
     // The close code and the message a tab gets when another tab takes over.
     static constexpr unsigned short kMovedCloseCode = 4001;
     static constexpr const char* kMovedMessage = "{\"type\":\"moved\"}";

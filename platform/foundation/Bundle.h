@@ -10,6 +10,9 @@ namespace fnd {
 
 class Bundle {
   public:
+    // The subfolder that holds the images, which are named as if they lay at the folder's top.
+    static constexpr const char* kImageFolder = "images";
+
     static Bundle main();
 
     explicit Bundle(std::filesystem::path resourceFolder);

@@ -42,6 +42,11 @@ const char* Control::eventName(ControlEvent event) {
     return "";
 }
 
+void Control::describe(PrimitiveProperties& p) const {
+    View::describe(p);
+    p.emplace_back("taps", enabled_ && isUserInteractionEnabled());
+}
+
 void Control::setEnabled(bool enabled) {
     if (enabled_ == enabled) return;
     enabled_ = enabled;

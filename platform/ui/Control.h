@@ -93,6 +93,10 @@ class Control : public View {
     // Sends the actions of the events, in the order they were added.
     void sendActionsForControlEvents(unsigned events);
 
+    // Adds "taps" (the control is enabled and takes touches), so that the display shows a hand
+    // over it.
+    void describe(PrimitiveProperties& properties) const override;
+
     void touchesBegan(const Touches& touches) override;
     void touchesMoved(const Touches& touches) override;
     void touchesEnded(const Touches& touches) override;

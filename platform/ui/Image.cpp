@@ -30,7 +30,7 @@ std::string readStart(const fs::path& path, std::size_t limit) {
 
 // The bundle file for a name, in the resource folder or its "images" folder.
 std::optional<fs::path> findFile(const fnd::Bundle& bundle, const std::string& file, std::string& relative) {
-    for (const char* folder : {"", "images"}) {
+    for (const char* folder : {"", fnd::Bundle::kImageFolder}) {
         if (auto p = bundle.pathForResource(file, "", folder)) {
             relative = *folder ? std::string(folder) + "/" + file : file;
             return p;

@@ -112,6 +112,18 @@ void PickerWheel::touchesEnded(const Touches& touches) {
     reload(true);
 }
 
+bool PickerWheel::scrollWheel(double, double dy) {
+    if (dy == 0 || tracking_) return false;
+    wheelPart_ += dy;
+    int rows = int(wheelPart_ / kRowHeight);
+    if (rows == 0) return true;
+    wheelPart_ -= rows * kRowHeight;
+    std::shared_ptr<View> keep = sharedAs<View>();
+    if (onTurn_) onTurn_(rows);
+    reload(true);
+    return true;
+}
+
 void PickerWheel::touchesCancelled(const Touches&) {
     if (!tracking_) return;
     tracking_ = false;

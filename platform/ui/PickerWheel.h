@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "platform/ui/Label.h"
+#include "platform/ui/ScrollWheelTarget.h"
 #include "platform/ui/View.h"
 
 namespace ui {
 
-class PickerWheel : public View {
+class PickerWheel : public View, public ScrollWheelTarget {
   public:
     static constexpr double kRowHeight = 44;
     static constexpr double kSettleDuration = 0.2;
@@ -48,6 +49,8 @@ class PickerWheel : public View {
     void touchesMoved(const Touches& touches) override;
     void touchesEnded(const Touches& touches) override;
     void touchesCancelled(const Touches& touches) override;
+    // The wheel turns it a row for every row's height of movement, a part of one kept for the next.
+    bool scrollWheel(double dx, double dy) override;
 
   private:
     // Places the rows for the wheel turned `offset` points from the selected row.
@@ -63,6 +66,7 @@ class PickerWheel : public View {
     double startY_ = 0;
     double travelled_ = 0;
     bool tracking_ = false;
+    double wheelPart_ = 0;  // wheel movement not yet a whole row
 };
 
 }  // namespace ui

@@ -42,6 +42,12 @@ void ScrollView::setContentSize(Size size) {
     if (!std::isfinite(size.width) || !std::isfinite(size.height) || size == contentSize_) return;
     contentSize_ = {std::max(0.0, size.width), std::max(0.0, size.height)};
     changed();
+    boundsSizeChanged();
+}
+
+void ScrollView::boundsSizeChanged() {
+    // A drag or deceleration in progress keeps its own bounds until it ends.
+    if (!isDragging() && !isDecelerating()) moveTo(clamped(contentOffset()));
 }
 
 void ScrollView::setShowsScrollIndicators(bool on) {

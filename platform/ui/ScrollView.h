@@ -98,6 +98,9 @@ class ScrollView : public View, public TouchInterceptor, public ScrollWheelTarge
   protected:
     // The offset changed (before the delegate hears of it).
     virtual void contentOffsetChanged() {}
+    // A smaller frame or content leaves the offset where the content can no longer be: it is
+    // brought back into range, or the content would stay out of reach until something scrolls it.
+    void boundsSizeChanged() override;
 
   private:
     enum class Motion { None, Animation, Deceleration };

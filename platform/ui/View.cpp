@@ -139,6 +139,7 @@ void View::setSize(Size size) {
     Size old = size_;
     assign(AnimatedProperty::Size, size_, size);
     if (old == size_) return;
+    boundsSizeChanged();
     if (autoresizesSubviews_)
         for (auto& sub : subviews_) sub->autoresize(old, size_);
     layoutSubviews();

@@ -116,6 +116,8 @@ class View : public Responder {
     // Places the subviews after the view's size changed (after their autoresizing); kinds of view
     // whose parts follow their size override it. It runs at once, within the size change.
     virtual void layoutSubviews() {}
+    // The bounds' size has changed (before the subviews are laid out again).
+    virtual void boundsSizeChanged() {}
     // The view that takes the subviews an interface file gives this one: itself, or a part of it
     // (a table cell's content view).
     virtual View& nibContentView() { return *this; }

@@ -4,9 +4,11 @@
 // text; a few are kept as screenshots to be looked at.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, readFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { artifacts, launchBrowser, removeProfiles } from './support.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -54,6 +56,30 @@ after(async () => {
 });
 
 describe('hard quantitative set', () => {
+    test('no question page is wider than the phone, its explanation shown', async () => {
+        // The pages as the question screen builds them, in a page as wide as the phone's.
+        const folder = mkdtempSync(path.join(tmpdir(), 'orvakit-question-pages-'));
+        try {
+            execFileSync(process.env.ORVA_PRACTICE_QUESTION_PAGES, [folder]);
+            const phone = await context.newPage();
+            await phone.setViewportSize({ width: 320, height: 480 });
+            const faults = [];
+            for (const name of readdirSync(folder)) {
+                await phone.goto(pathToFileURL(path.join(folder, name)).href);
+                const width = await phone.evaluate(() => document.documentElement.scrollWidth);
+                if (width > 320) faults.push(`${name}: ${width} px wide`);
+                if (name === '11.html') {
+                    await phone.locator('#explanation img').last().scrollIntoViewIfNeeded();
+                    await phone.screenshot({ path: path.join(artifacts, 'content_hard_quant-phone-11.png') });
+                }
+            }
+            await phone.close();
+            assert.deepEqual(faults, []);
+        } finally {
+            rmSync(folder, { recursive: true, force: true });
+        }
+    });
+
     test('every record renders without markup showing as text', async () => {
         assert.equal(records.length, 311);
         const faults = [];

@@ -62,6 +62,55 @@ for (const device of ['phone', 'tablet']) {
             assert.ok(Math.abs(again.x - timer.x) < 2 && Math.abs(again.y - timer.y) < 2, 'the button is back');
         });
 
+        test('a button\'s caption opens the tool as its picture does', async () => {
+            const { page } = s;
+            const caption = await waitShown(page, 'Timer');
+            await page.mouse.click(caption.x, caption.y);
+            await waitShown(page, 'Done');
+            await settled(page);
+            await shot(page, `${device}-caption-opened`);
+            await page.mouse.click(...Object.values(await centreOf(page, 'Done')));
+            await waitShown(page, 'Done', { gone: true });
+            await settled(page);
+        });
+
+        if (device === 'phone') {
+            test('a turn keeps the phone at its scale, clear of the page\'s controls', async () => {
+                const { page } = s;
+                const box = () => page.evaluate(() => {
+                    const rect = (id) => document.getElementById(id).getBoundingClientRect().toJSON();
+                    return { device: rect('device'), chip: rect('connection'), controls: rect('controls') };
+                });
+                const overlap = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+                // The page has laid the device out for the window's new size and is at rest.
+                const resized = async (width) => {
+                    await page.waitForFunction((w) => window.innerWidth === w, width);
+                    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+                    await page.waitForFunction(() => window.orvaDevice.settled());
+                };
+                const turnedTo = (angle) => page.waitForFunction((a) => window.orvaDevice.state.angle === a
+                    && window.orvaDevice.settled(), angle);
+                // In a window wider than tall, as on a laptop.
+                const before = page.viewportSize();
+                await page.setViewportSize({ width: 1280, height: 800 });
+                await resized(1280);
+                const upright = await box();
+                await page.click('#rotate-left');
+                await turnedTo(-90);
+                await shot(page, `${device}-turned`);
+                const turned = await box();
+                await page.click('#rotate-right');
+                await turnedTo(0);
+                await page.setViewportSize(before);
+                await resized(before.width);
+                const long = (b) => Math.max(b.device.width, b.device.height);
+                assert.ok(Math.abs(long(turned) - long(upright)) < 1, `${long(upright)} then ${long(turned)}`);
+                for (const b of [upright, turned]) {
+                    assert.ok(!overlap(b.device, b.chip) && !overlap(b.device, b.controls), JSON.stringify(b));
+                }
+            });
+        }
+
         if (device === 'tablet') {
             test('the grid spreads over the width when the tablet turns', async () => {
                 const { page } = s;

@@ -6,6 +6,7 @@ import { spawn } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync, watch } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
+import { connect } from 'node:net';
 import { createInterface } from 'node:readline';
 import { artifacts, launchBrowser, removeProfiles } from './support.mjs';
 
@@ -20,8 +21,8 @@ after(() => {
 // Starts orvakit on the data folder; its address comes on standard output, its log on standard error.
 // `until(condition, what)` waits until the condition holds, looking again whenever the program
 // logs something or a file of the data folder changes.
-async function start(args = ['--data-dir', dataDir], folder = dataDir) {
-    const child = spawn(program, args, { stdio: ['ignore', 'pipe', 'pipe'] });
+async function start(args = ['--data-dir', dataDir], folder = dataDir, through = program) {
+    const child = spawn(through, args, { stdio: ['ignore', 'pipe', 'pipe'] });
     let log = '';
     const changed = new EventTarget();
     const watcher = watch(folder, () => changed.dispatchEvent(new Event('change')));
@@ -95,13 +96,19 @@ test('a fresh start saves on the way to the background and the next start finds 
     const ended = await first.exited;
     assert.equal(ended.code, 0);
 
-    // The restarted program prints the same address (the token is kept in the data folder), so the
-    // open tab finds it again; an address without the token gets a page that says what to open.
+    // The tab that stays open shows that the program is gone.
+    await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'disconnected');
+    await page.screenshot({ path: path.join(artifacts, 'core_startup-disconnected.png') });
+
+    // The restarted program prints the same address (the token is kept in the data folder), and
+    // the open tab connects again by itself and gets the whole screen; an address without the
+    // token gets a page that says what to open.
     const second = await start();
     assert.equal(second.address, first.address);
     await second.until(() => /the user's data read from/.test(second.log()), 'the saved data read');
-    await page.goto(second.address);
     await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'connected');
+    await page.waitForFunction(() => document.getElementById('screen')?.textContent.includes('Library'));
+    await page.screenshot({ path: path.join(artifacts, 'core_startup-reconnected.png') });
     const stranger = await (await launchBrowser()).newPage();
     const refused = await stranger.goto(`http://127.0.0.1:${port}/`);
     assert.equal(refused.status(), 403);
@@ -123,6 +130,38 @@ test('a fresh start saves on the way to the background and the next start finds 
     assert.notEqual(renewed.address, first.address);
     renewed.child.kill('SIGTERM');
     assert.equal((await renewed.exited).code, 0);
+});
+
+test('a thousand idle connections to the display leave the saves working, and the end is quick', async () => {
+    // Started with a low limit of open files, as many desktops set it: the program raises it, and
+    // holds no more than a few idle connections that have not shown the token.
+    const run = await start(['-c', 'ulimit -Sn 256 && exec "$0" --data-dir "$1"', program, dataDir], dataDir, 'sh');
+    await run.until(() => /the user's data read from/.test(run.log()), 'the saved data read');
+    const context = await launchBrowser();
+    const page = await context.newPage();
+    await page.goto(run.address);
+    await page.waitForFunction(() => document.getElementById('connection').dataset.state === 'connected');
+
+    const port = Number(new URL(run.address).port);
+    const idle = [];
+    await Promise.all(Array.from({ length: 1000 }, () => new Promise((resolve) => {
+        const socket = connect(port, '127.0.0.1', resolve);
+        socket.on('error', resolve);
+        socket.on('close', resolve);
+        idle.push(socket);
+    })));
+    const before = statSync(file('Repository')).mtimeMs;
+    await page.click('#home');
+    await run.until(() => statSync(file('Repository')).mtimeMs > before, 'the central file saved again');
+    assert.doesNotMatch(run.log(), /Too many open files|cannot save|cannot write/i);
+    await page.screenshot({ path: path.join(artifacts, 'core_startup-idle-connections.png') });
+    for (const socket of idle) socket.destroy();
+    await context.close();
+
+    const t = performance.now();
+    run.child.kill('SIGTERM');
+    assert.equal((await run.exited).code, 0);
+    console.log(`ending on SIGTERM with a tab that was open: ${(performance.now() - t).toFixed(0)} ms`);
 });
 
 test('SIGTERM again while ending waits all the same for the data to load, then saves and exits', async () => {

@@ -12,7 +12,7 @@ import assert from 'node:assert/strict';
 import {
     answer, browserForTests, endProgram, errorLogRun, openErrorLogProgram, tap, tapPicture, waitGone,
 } from './errorlog_support.mjs';
-import { shownTexts, tapToolButton, waitShown } from './support.mjs';
+import { tapText, tapToolButton, waitShown } from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const context = browserForTests();
@@ -55,8 +55,7 @@ function flow(device) {
         await waitShown(page, 'g');
 
         // The fourth question has no explanation: its OA key shows the key's letter.
-        const oa = await shownTexts(page, 'OA');
-        await page.mouse.click(oa[0].x, oa[0].y);
+        await tapText(page, 'OA', { which: 0 });
         await waitShown(page, '^[A-E]$', { pattern: true });
         await shot('answered');
     });

@@ -7,7 +7,7 @@ import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, shownTexts, startProgram, tapPicture,
+    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, startProgram, tapPicture, tapText,
     waitShown,
 } from './support.mjs';
 
@@ -54,8 +54,7 @@ export async function openErrorLogProgram(context, program, s, device) {
         .then(() => true, () => false);
     if (tip) {
         await settled(s.page);
-        const [close] = await shownTexts(s.page, '✕');
-        await s.page.mouse.click(close.x, close.y);
+        await tapText(s.page, '✕');
         await waitGone(s.page, '✕');
         await settled(s.page);
     }

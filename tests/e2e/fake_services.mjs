@@ -216,6 +216,32 @@ export function forumRoutes({ login = 'reader', password = 'secret word' } = {})
     return routes;
 }
 
+// The forum's question sub-forums as the practice tool's scan reads them, from the fixture pages
+// of tests/fixtures/forum: each sub-forum a chain of topics from the newest to the oldest (PS with
+// five, DS with one, SC with two, CR with one). "viewtopic.php?f=N&view=first_normal" answers a
+// sub-forum's newest topic, "?t=N&view=previous_normal" the topic before N.
+export function scanForumRoutes(fixtures) {
+    const chains = {
+        140: ['ps-5105', 'ps-5104', 'ps-5103', 'ps-5102', 'ps-5101'],
+        141: ['ds-6202'],
+        138: ['sc-7301', 'sc-7300'],
+        139: ['cr-8401'],
+    };
+    const page = (name) => readFileSync(path.join(fixtures, 'forum', `${name}.html`), 'utf8');
+    return {
+        '/forum/viewtopic.php': (req) => {
+            if (req.query.get('view') === 'first_normal') return page(chains[req.query.get('f')]?.[0] ?? 'no-older-topics');
+            for (const chain of Object.values(chains)) {
+                const i = chain.findIndex((name) => name.endsWith(req.query.get('t')));
+                if (i < 0) continue;
+                if (req.query.get('view') !== 'previous_normal') return page(chain[i]);
+                return page(chain[i + 1] ?? 'no-older-topics');
+            }
+            return '<html><body>The requested topic does not exist.</body></html>';
+        },
+    };
+}
+
 function atomFeed(base, title, topics) {
     const entries = topics.map((t) => `<entry><title>${escape(t.title)}</title>
 <link href="${base}/forum/t${t.number}.html"/><id>${base}/forum/t${t.number}.html</id>

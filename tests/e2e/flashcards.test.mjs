@@ -9,14 +9,14 @@ import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import {
-    artifacts, cardBox, changing, drag, openProgram, pictureCentre, screenSeq, settled, shownTexts as shown,
+    artifacts, cardBox, changing, drag, openProgram, pickShown, pictureCentre, screenSeq, settled, shownTexts as shown,
     startProgram, tapText, toolButton, typeInto, untilFrameTexts, useBrowser, waitShown as shownAt,
 } from './support.mjs';
 
 // Waits until a text (or a text matching a pattern's source) is shown; answers its first centre.
 async function waitShown(page, text, pattern = false) {
-    await shownAt(page, text, { pattern }).catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
-    return (await shown(page, text, pattern))[0];
+    return shownAt(page, text, { pattern, which: 0 })
+        .catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
 }
 // A tap on the first place of the text, once the page is at rest.
 async function tap(page, text) {
@@ -47,6 +47,23 @@ const shot = async (page, name) => {
     await page.screenshot({ path: path.join(artifacts, `flashcards-${name}.png`) });
 };
 
+// How far the text boxes of the shown card's frames stand from the frame's middle, in pixels.
+async function cardOffCentre(page) {
+    const offsets = [];
+    for (const frame of page.frames()) {
+        if (frame === page.mainFrame()) continue;
+        const element = await frame.frameElement().catch(() => null);
+        if (!element || !(await element.isVisible())) continue;
+        const off = await frame.evaluate(() => {
+            const box = document.querySelector('.container, .container1');
+            if (!box) return null;
+            const r = box.getBoundingClientRect();
+            return Math.abs(r.left + r.width / 2 - window.innerWidth / 2);
+        }).catch(() => null);
+        if (off !== null) offsets.push(off);
+    }
+    return offsets;
+}
 // Turns the device (the phone's viewer is drawn in landscape) and waits for the new layout.
 const turn = (page, control) => changing(page, () => page.click(control));
 
@@ -123,6 +140,9 @@ for (const device of ['phone', 'tablet']) {
             const card = await cardBox(page);
             const centre = { x: card.x + card.width / 2, y: card.y + card.height / 2 };
             const face = await untilFrameTexts(page, (t) => t.length >= 1, 'the face is shown');
+            // A card's text box, where its deck's look has one, stands in the middle of the card.
+            const offsets = await cardOffCentre(page);
+            assert.ok(offsets.every((d) => d < 2), `off the middle by ${offsets}`);
             await drag(page, centre, { x: 0, y: 80 * s.scale });
             const differs = (texts) => (t) => t.length >= 1 && JSON.stringify(t) !== JSON.stringify(texts);
             const back = await untilFrameTexts(page, differs(face), 'a vertical drag turns the card');
@@ -190,7 +210,8 @@ for (const device of ['phone', 'tablet']) {
             await waitShown(page, 'A card to delete');
             // The middle card deleted, the last moved to the top.
             const doomed = await waitShown(page, 'A card to delete');
-            const minus = (await shown(page, '\u2212')).sort((a, b) => Math.abs(a.y - doomed.y) - Math.abs(b.y - doomed.y))[0];
+            const minus = await pickShown(page, '\u2212',
+                (all) => all.sort((a, b) => Math.abs(a.y - doomed.y) - Math.abs(b.y - doomed.y))[0]);
             await page.mouse.click(minus.x, minus.y);
             await tapLast(page, 'Delete');
             await page.waitForFunction(() => window.shownTexts('A card to delete').length === 0);
@@ -215,8 +236,9 @@ for (const device of ['phone', 'tablet']) {
             await dragRow(page, `Work rates ${device}`, -3, scale);
             const quant = await waitShown(page, "Vessark's Quant");
             // The row's key lies below its title, above the next row's.
-            const resets = (await shown(page, 'Reset')).filter((r) => r.y > quant.y).sort((a, b) => a.y - b.y);
-            await page.mouse.click(resets[0].x, resets[0].y);
+            const reset = await pickShown(page, 'Reset',
+                (all) => all.filter((r) => r.y > quant.y).sort((a, b) => a.y - b.y)[0]);
+            await page.mouse.click(reset.x, reset.y);
             await waitShown(page, 'Are you sure you want to delete history for this deck?');
             await shot(page, `${device}-reset`);
             await tapLast(page, 'Delete');

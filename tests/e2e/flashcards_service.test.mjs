@@ -7,7 +7,6 @@
 // deck shows its picture. Screenshots of every step are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
     artifacts, cardBox, changing, drag, openProgram, pictureCentre, settled, shownTexts, startProgram, tapText,
@@ -30,11 +29,7 @@ const searches = () => service.requests.filter((r) => r.path === '/1.0/sets').ma
 // The stand-in listening, and the program's resources with information that names it.
 before(async () => {
     service = await start({ routes: flashcardServiceRoutes(fixtures) });
-    bundle = browser.folder('orvakit-service-bundle-');
-    cpSync(path.join(source, 'resources'), bundle, { recursive: true });
-    const info = JSON.parse(readFileSync(path.join(bundle, 'Info.json'), 'utf8'));
-    info.FlashcardServiceAddress = service.base;
-    writeFileSync(path.join(bundle, 'Info.json'), JSON.stringify(info, null, 2));
+    bundle = browser.bundle('orvakit-service-bundle-', { FlashcardServiceAddress: service.base });
 });
 after(() => service?.stop());
 

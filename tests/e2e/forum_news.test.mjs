@@ -6,7 +6,7 @@
 // the news. Screenshots of every step are kept as artefacts.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, readdirSync, writeFileSync } from 'node:fs';
+import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
     artifacts, openProgram, pictureCentre, settled, startProgram, tapAndWait, tapText, tapToolButton, typeInto, useBrowser,
@@ -26,20 +26,10 @@ after(() => services?.stop());
 
 // The program's resources with information that names the fake services: the forum's folder (given
 // without its final "/", which the program adds) and the first built-in feed.
-function bundleFor(prefix) {
-    const bundle = browser.folder(prefix);
-    const resources = path.join(process.env.ORVA_SOURCE, 'resources');
-    for (const entry of readdirSync(resources))
-        if (entry !== 'Info.json') cpSync(path.join(resources, entry), path.join(bundle, entry), { recursive: true });
-    writeFileSync(path.join(bundle, 'Info.json'), JSON.stringify({
-        CFBundleIdentifier: 'org.orvakit.studykit',
-        CFBundleVersion: '1.0',
-        CFBundleName: 'orvakit',
-        MakerForumAddress: `${services.base}/forum`,
-        DefaultFeedAddresses: [`${services.base}/feeds/study.rss`, '', '', '', '', '', '', '', '', ''],
-    }));
-    return bundle;
-}
+const bundleFor = (prefix) => browser.bundle(prefix, {
+    MakerForumAddress: `${services.base}/forum`,
+    DefaultFeedAddresses: [`${services.base}/feeds/study.rss`, '', '', '', '', '', '', '', '', ''],
+});
 
 async function tapPicture(page, name) {
     await pictureCentre(page, name);

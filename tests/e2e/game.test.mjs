@@ -10,7 +10,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, changing, dismissTip, installShownTexts, launchBrowser, removeProfiles, settled, startProgram,
+    artifacts, changing, dismissTip, installShownTexts, launchBrowser, pickShown, removeProfiles, settled, startProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -39,10 +39,10 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
         const waitShown = (text, state = true) =>
             page.waitForFunction(([t, s]) => (window.shownTexts(t).length > 0) === s, [text, state], { timeout: 20000 });
         // A tap on the text; where it shows more than once, on the lowest.
+        // Found and tapped in one step, looked for again until it is shown.
+        const lowest = (text) => pickShown(page, text, (all) => all.sort((a, b) => a.y - b.y).at(-1), { timeout: 20000 });
         async function tap(text) {
-            const all = await shown(text);
-            assert.ok(all.length, `"${text}" is shown`);
-            const { x, y } = all[all.length - 1];
+            const { x, y } = await lowest(text);
             await page.mouse.click(x, y);
         }
         // The next frame of the page: polls below look again once the page has drawn.
@@ -95,15 +95,15 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
         test('the game opens from the home screen, with a topic and its level grid', async () => {
             if (device === 'phone') {
                 // The game is on the second page of buttons: the dots lie below the grid.
-                const [library] = await shown('Library');
-                const [errorLog] = await shown('Error Log');
+                const library = await pickShown(page, 'Library', (all) => all[0]);
+                const errorLog = await pickShown(page, 'Error Log', (all) => all[0]);
                 const scale = Math.abs(errorLog.x - library.x) / 100;
                 await changing(page, () => page.mouse.click(library.x + 130 * scale, library.y + 305 * scale));
                 await waitShown('Math Game');
                 await settled(page);
                 await shot('home');
             }
-            const [game] = await shown('Math Game');
+            const game = await pickShown(page, 'Math Game', (all) => all[0]);
             // The button's picture lies above its caption.
             const scale = (await page.locator('#screen').boundingBox()).width / (device === 'phone' ? 320 : 768);
             await page.mouse.click(game.x, game.y - (device === 'phone' ? 45 : 48) * scale);

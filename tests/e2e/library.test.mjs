@@ -7,7 +7,7 @@
 // library-<device>-paging.json.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, readFileSync, writeFileSync } from 'node:fs';
+import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
     artifacts, settled, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown, withProgram,
@@ -32,15 +32,8 @@ after(() => services?.stop());
 
 // A copy of the program's resources with a forum configured (the display serves no file through a
 // link that leads out of the resources).
-function resourcesWithForum() {
-    const folder = browser.folder('orvakit-library-resources-');
-    const resources = path.join(source, 'resources');
-    cpSync(resources, folder, { recursive: true });
-    const info = JSON.parse(readFileSync(path.join(resources, 'Info.json'), 'utf8'));
-    info.MakerForumAddress = `${services.base}/forum/`;
-    writeFileSync(path.join(folder, 'Info.json'), JSON.stringify(info));
-    return folder;
-}
+const resourcesWithForum = () =>
+    browser.bundle('orvakit-library-resources-', { MakerForumAddress: `${services.base}/forum/` });
 
 // A tap on the text once the page is at rest (screens slide in).
 async function tap(page, text, options = {}) {

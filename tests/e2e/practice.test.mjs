@@ -10,7 +10,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton, useBrowser, waitShown, webFrame,
+    artifacts, dragWaits, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton, useBrowser,
+    waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -78,6 +79,24 @@ async function answer(page, letter) {
     const took = performance.now() - start;
     await frame.locator('#history', { hasText: 'current answer' }).waitFor();
     return took;
+}
+
+// The pictures of the question page (the course logo, the separator over the explanation) once
+// each has finished loading: a picture the display could not serve has no natural size.
+async function missingPictures(page) {
+    return question(page).locator('img').evaluateAll((images) => Promise.all(images.map((image) =>
+        (image.complete ? null : new Promise((done) => { image.onload = done; image.onerror = done; }))))
+        .then(() => ({ count: images.length, missing: images.filter((i) => !(i.naturalWidth > 0)).map((i) => i.getAttribute('src')) })));
+}
+async function assertPicturesLoaded(s) {
+    const { count, missing } = await missingPictures(s.page);
+    assert.ok(count > 0, 'the page has pictures');
+    assert.deepEqual(missing, []);
+    // Scrolled in the frame alone: scrolling the image into view would move the device's page too.
+    await question(s.page).locator('img').last().evaluate((image) =>
+        window.scrollTo(0, image.getBoundingClientRect().top + window.scrollY - window.innerHeight / 2));
+    await s.shot('pictures');
+    await question(s.page).locator('body').evaluate(() => window.scrollTo(0, 0));
 }
 
 // The next key, then the next page's submit key; answers the time from the tap to the new page's
@@ -156,7 +175,10 @@ describe('practice on the phone', () => {
                 await s.shot(`failed-${i}`);
                 throw e;
             }
-            if (i === 0) await s.shot('revealed');
+            if (i === 0) {
+                await s.shot('revealed');
+                await assertPicturesLoaded(s);
+            }
             loads.push(await next(page));
         }
         s.answered = reveals.length;
@@ -233,8 +255,12 @@ describe('practice on the tablet', () => {
         await tap(page, 'Practise');
         await question(page).locator('#submit').waitFor({ state: 'visible' });
         await s.shot('question');
+        // A tap on an option's row, away from its radio and its words, chooses it.
+        await tapInPage(question(page).locator('#tr3 > td').first());
+        await question(page).locator('#radioC:checked').waitFor({ timeout: 5000 });
         await answer(page, 'C');
         await s.shot('revealed');
+        await assertPicturesLoaded(s);
         await next(page);
         await answer(page, 'B');
         await closeQuestion(page);
@@ -253,36 +279,9 @@ describe('the filter editor with a thousand sets', () => {
         await tap(page, 'Filter and Sets');
         await waitShown(page, 'Kaplan');
         await settled(page);
-        await page.evaluate(() => {
-            window.dragTest = { moves: [], messages: [] };
-            window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
-            // Only the moves of a pressed pointer go to the program; a hover is no move of the list.
-            // The first move of each touch is marked: it stays within the list's drag threshold.
-            let first = false;
-            window.addEventListener('pointerdown', () => { first = true; }, true);
-            window.addEventListener('pointermove', (e) => {
-                if (!e.buttons) return;
-                window.dragTest.moves.push({ at: performance.now(), first });
-                first = false;
-            }, true);
-        });
         const start = await waitShown(page, 'Kaplan');
         // Drags of the finger up the list, each 300 pixels in 30 steps, the list kept moving.
-        for (let drag = 0; drag < 8; drag++) {
-            await page.mouse.move(start.x, start.y + 200);
-            await page.mouse.down();
-            for (let i = 1; i <= 30; i++) await page.mouse.move(start.x, start.y + 200 - i * 10);
-            await page.mouse.up();
-        }
-        await settled(page);
-        // The first move of a touch moves nothing: the list waits until the finger has passed its
-        // drag threshold (the test's first step stays within it), so that move has no patch of its
-        // own and is left out. Every other move is answered by the first patch after it.
-        const waits = await page.evaluate(() => {
-            const { moves, messages } = window.dragTest;
-            return moves.filter((m) => !m.first).map((m) => (messages.find((t) => t >= m.at) ?? Infinity) - m.at);
-        });
-        waits.sort((a, b) => a - b);
+        const waits = await dragWaits(page, { x: start.x, y: start.y + 200 }, { drags: 8, steps: 30 });
         console.log(`filter editor, 1,000 sets: ${waits.length} moves, patch after a move median ${median(waits).toFixed(1)} ms, longest ${waits.at(-1).toFixed(1)} ms`);
         await s.shot('thousand-sets');
         assert.ok((await shownTexts(page, '^Timing set \\d+$', true)).length > 0, 'the list moved');

@@ -8,7 +8,7 @@ import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, tapAndWait, tapText, tapToolButton, useBrowser, waitShown,
+    artifacts, openProgram, screenSeq, settled, tapAndWait, tapText, tapToolButton, useBrowser, waitShown,
     withProgram,
 } from './support.mjs';
 
@@ -65,7 +65,10 @@ async function scrollToRow(page, title) {
         const header = await waitShown(page, '^Filter: \\d+$', { pattern: true });
         await page.mouse.move(header.x, header.y + 300);
         // Towards a row already built; down to the rows not yet built.
+        // The list's move comes back as a patch; at its end nothing moves and no patch comes.
+        const before = await screenSeq(page);
         await page.mouse.wheel(0, state && state.y < header.y ? -150 : 150);
+        await page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq, before, { timeout: 2000 }).catch(() => {});
         await settled(page);
     }
     throw new Error(`the row ${title} never came into the list`);

@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, shownTexts, tapText, tapToolButton, useBrowser, waitShown, withProgram,
+    artifacts, openProgram, pickShown, settled, tapText, tapToolButton, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -93,7 +93,7 @@ describe('the statistics pane on the tablet', () => {
         // day wheel lies left of the time wheels.
         const day = new Date().getDate();
         const shift = day <= 26 ? 2 : -2;
-        const leftmost = async (text) => (await shownTexts(page, text)).sort((a, b) => a.x - b.x)[0];
+        const leftmost = (text) => pickShown(page, text, (all) => all.sort((a, b) => a.x - b.x)[0]);
         const picked = await leftmost(String(day + shift));
         const selected = await leftmost(String(day));
         await page.mouse.move(picked.x, picked.y);

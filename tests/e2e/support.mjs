@@ -3,7 +3,7 @@
 // takes on the device (open the program, dismiss the tip, tap a tool button by its caption, tap a
 // text, wait until a text is shown). Every wait is on a state of the page, never on a time.
 import { spawn } from 'node:child_process';
-import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { createInterface } from 'node:readline';
@@ -80,20 +80,28 @@ export async function startProgram(program, args = []) {
 // Gives the pages of the context window.shownSpans(text, pattern): the spans of the texts a person
 // sees that are the text (or, with `pattern`, match it as a regular expression): on screen, not
 // hidden and not faded out (keys the program keeps transparent are still in the page), in page
-// order; window.shownTexts(text, pattern): their centres; and window.shownTextItems(text, pattern):
-// each text beside its centre.
+// order; window.shownTexts(text, pattern): their centres; window.shownTextItems(text, pattern):
+// each text beside its centre; window.shownImageItems(name): the centres of the pictures of that
+// bundle image that are shown, and window.shownImages(name): how many there are.
 export function installShownTexts(context) {
     return context.addInitScript(() => {
-        window.shownSpans = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) => {
-            if (pattern ? !new RegExp(text).test(span.textContent) : span.textContent !== text) return false;
+        const shown = (element) => {
             let opacity = 1;
-            for (let node = span; node && node.nodeType === 1; node = node.parentElement) {
+            for (let node = element; node && node.nodeType === 1; node = node.parentElement) {
                 const style = getComputedStyle(node);
                 if (style.display === 'none' || style.visibility === 'hidden') return false;
                 opacity *= Number(style.opacity);
             }
             return opacity > 0.5;
-        });
+        };
+        window.shownSpans = (text, pattern = false) => [...document.querySelectorAll('.text > span')].filter((span) =>
+            (pattern ? new RegExp(text).test(span.textContent) : span.textContent === text) && shown(span));
+        window.shownImageItems = (name) => [...document.querySelectorAll('img')]
+            .filter((img) => img.src.includes(name) && shown(img)).map((img) => {
+                const r = img.getBoundingClientRect();
+                return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+            });
+        window.shownImages = (name) => window.shownImageItems(name).length;
         window.shownTextItems = (text, pattern = false) => window.shownSpans(text, pattern).map((span) => {
             const r = span.getBoundingClientRect();
             return { text: span.textContent, x: r.x + r.width / 2, y: r.y + r.height / 2 };
@@ -124,6 +132,32 @@ export async function changing(page, action) {
     await page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq && window.orvaDevice.settled(), before);
 }
 
+// Drags the finger up from the point `from` of the page `drags` times, each in `steps` moves of
+// `step` pixels and let go while moving, and answers how long each move of the pressed finger
+// waited for the program's next patch, in milliseconds, shortest first (a move that got none waited
+// forever). The first move of a drag is not counted: it stays within the distance a finger must go
+// before the content follows (ScrollView's kDragThreshold), so it changes nothing and has no patch of
+// its own; nor are moves of the pointer not pressed.
+export async function dragWaits(page, from, { drags, steps, step = 10 }) {
+    await page.evaluate(() => {
+        if (!window.dragTest) {
+            window.addEventListener('orva-message', () => window.dragTest.messages.push(performance.now()));
+            window.addEventListener('pointerdown', () => { window.dragTest.pressed = 0; }, true);
+            window.addEventListener('pointermove', (e) => {
+                if (e.buttons && window.dragTest.pressed++ > 0) window.dragTest.moves.push(performance.now());
+            }, true);
+        }
+        window.dragTest = { moves: [], messages: [], pressed: 0 };
+    });
+    for (let n = 0; n < drags; n++) await drag(page, from, { x: 0, y: -steps * step }, steps);
+    await settled(page);
+    const waits = await page.evaluate(() => {
+        const { moves, messages } = window.dragTest;
+        return moves.map((m) => (messages.find((t) => t >= m) ?? Infinity) - m);
+    });
+    return waits.sort((a, b) => a - b);
+}
+
 // ---- Texts a person sees (installShownTexts must be given to the context)
 
 // The centres of the shown texts that are `text` (with `pattern`, that match it), in page order:
@@ -131,18 +165,38 @@ export async function changing(page, action) {
 export const shownTexts = (page, text, pattern = false) =>
     page.evaluate(([t, p]) => window.shownTexts(t, p), [text, pattern]);
 
+// Each shown text that is `text` (with `pattern`, that matches it) beside its centre, in page order.
+export const shownTextItems = (page, text, pattern = false) =>
+    page.evaluate(([t, p]) => window.shownTextItems(t, p), [text, pattern]);
+
 // Waits until the text is shown (with `gone`, until it is not) and answers the centre of the one on
-// top.
-export async function waitShown(page, text, { pattern = false, gone = false } = {}) {
-    await page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone]);
-    return gone ? null : (await shownTexts(page, text, pattern)).at(-1);
+// top (with `which`, the given one in page order). The centre comes from the same look that found
+// the text, so a text that moves on meanwhile cannot leave the answer empty.
+export async function waitShown(page, text, { pattern = false, gone = false, which = -1 } = {}) {
+    const found = await page.waitForFunction(([t, p, g, w]) => {
+        const all = window.shownTexts(t, p);
+        if (g) return all.length === 0;
+        return all.at(w) ?? false;
+    }, [text, pattern, gone, which]);
+    return gone ? null : found.jsonValue();
 }
 
-// Taps a text once it is shown: the one on top, or the given one in page order.
+// Looks at the shown texts until `choose` (given their centres, here in the test) picks one, and
+// answers it: the one of several that a step means, found again on every look until it is there.
+export async function pickShown(page, text, choose, { pattern = false, timeout = 10000 } = {}) {
+    const deadline = Date.now() + timeout;
+    for (;;) {
+        const picked = choose(await shownTexts(page, text, pattern));
+        if (picked) return picked;
+        if (Date.now() > deadline) throw new Error(`no "${text}" to pick`);
+        await page.waitForFunction(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
+    }
+}
+
+// Taps a text once it is shown: the one on top, or the given one in page order. Finding and
+// tapping are one step.
 export async function tapText(page, text, { which = -1, pattern = false } = {}) {
-    await waitShown(page, text, { pattern });
-    const all = await shownTexts(page, text, pattern);
-    const { x, y } = all.at(which);
+    const { x, y } = await waitShown(page, text, { pattern, which });
     await page.mouse.click(x, y);
 }
 
@@ -241,8 +295,9 @@ export async function pictureCentre(page, name) {
 // Types into the visible text entry that matches the selector (the nth of them), tapped as a finger
 // would: the locator's own click would scroll the screen's clipped boxes to show it. With
 // `replace`, the text it held is taken back key by key first (a selection would bring up the edit
-// menu); with `enter`, the keyboard's return key follows.
-export async function typeInto(page, selector, text, { nth = 0, replace = false, enter = false } = {}) {
+// menu); with `atEnd`, the text goes after all it holds; with `enter`, the keyboard's return key
+// follows.
+export async function typeInto(page, selector, text, { nth = 0, replace = false, atEnd = false, enter = false } = {}) {
     const field = page.locator(`${selector}:visible`).nth(nth);
     const box = await field.boundingBox();
     await page.mouse.click(box.x + box.width / 2, box.y + Math.min(box.height / 2, 15));
@@ -252,6 +307,7 @@ export async function typeInto(page, selector, text, { nth = 0, replace = false,
         await page.keyboard.press('End');
         for (let n = (await field.inputValue()).length; n > 0; n--) await page.keyboard.press('Backspace');
     }
+    if (atEnd) await page.keyboard.press('Control+End');
     await page.keyboard.type(text);
     if (enter) await page.keyboard.press('Enter');
     await settled(page);
@@ -326,6 +382,16 @@ export function useBrowser({ viewport = { width: 900, height: 1100 }, timeout = 
         browser.folders.push(folder);
         return folder;
     };
+    // A copy of the program's resources in a folder of its own whose Info.json has the given keys
+    // besides the shipped ones (the addresses of a test's fake services), for `--resources`.
+    browser.bundle = (prefix, info) => {
+        const folder = browser.folder(prefix);
+        const resources = path.join(process.env.ORVA_SOURCE, 'resources');
+        cpSync(resources, folder, { recursive: true });
+        const shipped = JSON.parse(readFileSync(path.join(resources, 'Info.json'), 'utf8'));
+        writeFileSync(path.join(folder, 'Info.json'), JSON.stringify({ ...shipped, ...info }, null, 2));
+        return folder;
+    };
     return browser;
 }
 
@@ -344,4 +410,58 @@ export function withProgram(program, args, open) {
         await s.run?.exited;
     });
     return s;
+}
+
+// ---- Steps on screens that move
+
+// Taps a text once it is shown and the page is at rest (screens slide in and rows reload).
+export async function tapSettled(page, text, options = {}) {
+    await waitShown(page, text, options);
+    await settled(page);
+    await tapText(page, text, options);
+}
+
+// Waits until the page is at rest and its texts have stood still for some frames: a list that a
+// drag left decelerating moves on in steps that the program sends frame by frame.
+export async function still(page, frames = 20) {
+    await page.waitForFunction((n) => {
+        const now = window.shownTextItems('.', true).map((t) => `${t.text}@${t.x},${t.y}`).join();
+        const seen = window.orvaStill ?? (window.orvaStill = { picture: null, frames: 0 });
+        if (now === seen.picture) seen.frames += 1;
+        else Object.assign(seen, { picture: now, frames: 0 });
+        if (seen.frames < n || !window.orvaDevice.settled()) return false;
+        window.orvaStill = null;
+        return true;
+    }, frames, { polling: 'raf' });
+}
+
+// Scrolls a list, a drag at a time from `start` (a point of the page inside it), until the text
+// stands between the device points `top` and `bottom`; answers its centre. A text not shown yet is
+// looked for further down the list (with `upwards`, further up) until the list stops at its end,
+// then the other way.
+export async function scrollUntilShown(page, text, start, { top = 100, bottom = 420, by = 150, upwards = false } = {}) {
+    let direction = upwards ? 1 : -1;
+    const picture = () => page.evaluate(() => window.shownTextItems('.', true).map((t) => `${t.text}@${t.y}`).join());
+    await still(page);
+    for (let tries = 0; tries < 60; tries++) {
+        const found = (await shownTexts(page, text)).at(-1);
+        if (found) {
+            const [, y] = await page.evaluate(([x, y]) => window.orvaDevice.toDevice(x, y), [found.x, found.y]);
+            if (y >= top && y <= bottom) return found;
+            direction = y > bottom ? -1 : 1;
+        }
+        const before = await picture();
+        await drag(page, start, { x: 0, y: direction * by }, 12);
+        await still(page);
+        if (!found && (await picture()) === before) direction = -direction;
+    }
+    throw new Error(`"${text}" was not scrolled into view`);
+}
+
+// Waits until the mail composer beside the device shows a mail whose body matches, and answers
+// the mail: to, subject, body and the mail link the program asked the display to open.
+export async function mailed(page, pattern, timeout = 30000) {
+    await page.waitForFunction((p) => new RegExp(p).test(window.orvaServices.state.mail?.body ?? ''), pattern.source,
+        { timeout });
+    return page.evaluate(() => window.orvaServices.state.mail);
 }

@@ -21,6 +21,7 @@
 #include "Classes/practice/MQSetQuestion.h"
 #include "Classes/practice/MQSetSimpleAnswer.h"
 #include "Classes/practice/MSessions.h"
+#include "platform/foundation/Clock.h"
 #include "platform/foundation/Paths.h"
 
 namespace testing_support {
@@ -63,6 +64,34 @@ void addPracticeRecords(MPracticeRepository& repository, int count) {
         questions[static_cast<std::size_t>(i) % questions.size()]->addHistoryRecord(record);
     }
     sessions->stopSession();
+    MQSetQuestion::setSessionsSource(nullptr);
+}
+
+void addPracticeSessions(MPracticeRepository& repository, int sessions, int answers) {
+    constexpr double kApart = 8 * 3600.0, kLastAge = 3600;
+    std::shared_ptr<MSessions> list = repository.sessions();
+    MQSetQuestion::setSessionsSource([list] { return list; });
+    std::vector<std::shared_ptr<MQSetQuestion>> questions;
+    for (const auto& set : repository.qSets())
+        if (set->setUID() != MQSet::kForumSetUID)
+            questions.insert(questions.end(), set->questions().begin(), set->questions().end());
+    auto realClock = fnd::Clock::shared();
+    auto clock =
+        std::make_shared<fnd::ManualClock>(realClock->wallTime() - kLastAge - kApart * (sessions - 1));
+    fnd::Clock::setShared(clock);
+    std::size_t next = 0;
+    for (int s = 0; s < sessions; ++s) {
+        list->startSession();
+        for (int a = 0; a < answers; ++a, next += 7) {
+            auto record =
+                std::make_shared<MQSetHRecord>(fnd::Date::now(), 15.0 + (s * 31 + a * 17) % 160,
+                                               std::make_shared<MQSetSimpleAnswer>(1 + (s + a) % 5));
+            questions[next % questions.size()]->addHistoryRecord(record);
+        }
+        list->stopSession();
+        clock->advance(kApart);
+    }
+    fnd::Clock::setShared(realClock);
     MQSetQuestion::setSessionsSource(nullptr);
 }
 
@@ -111,6 +140,18 @@ void writeLargeRepository() {
     writer->saveRepository(rep, AbstractAppDelegate::dataFilePath());
     writer->saveRepository(rep->practiceRep(), MPracticeRepository::dataFilePath());
     writer->saveRepository(rep->trackerRep(), MOGTrackerRepository::dataFilePath());
+}
+
+void writePracticeSessions(int sessions, int answers) {
+    AbstractAppDelegate::registerClasses();
+    auto rep = MRepository::makeWithData();
+    addPracticeSessions(*rep->practiceRep(), sessions, answers);
+    // So many answers would have the home screen open the feedback screen by itself.
+    rep->setFeedbackOpenCounter(1);
+    auto writer = std::make_shared<StillDelegate>();
+    writer->setLaunchDate(fnd::Date::now());
+    writer->saveRepository(rep, AbstractAppDelegate::dataFilePath());
+    writer->saveRepository(rep->practiceRep(), MPracticeRepository::dataFilePath());
 }
 
 void writeLargeData(const std::filesystem::path& folder) {

@@ -22,6 +22,10 @@ void writeStandInQuestionSets(const std::filesystem::path& folder);
 // `count` answers spread over the built-in sets' questions; a session of 25 answers now and then,
 // the rest outside sessions.
 void addPracticeRecords(MPracticeRepository& repository, int count);
+// `sessions` practice sessions of `answers` answers each over the built-in sets' questions, of
+// every type and mostly wrong, eight hours apart, the last begun an hour ago. The clock stands still
+// while they are made and is given back afterwards.
+void addPracticeSessions(MPracticeRepository& repository, int sessions, int answers);
 // `count` attempts, one question after another through every book, round after round.
 void addTrackerAttempts(MOGTrackerRepository& repository, int count);
 // `count` showings of the listed decks' cards, in sessions of 20.
@@ -30,6 +34,9 @@ void addFlashcardShowings(MFlashcards& flashcards, int count);
 // The long-time user's central, practice and tracker files in the documents folder, made against
 // the resources folder in use.
 void writeLargeRepository();
+// The central and practice files, in the documents folder, of a user who practised that many
+// sessions (addPracticeSessions) and did nothing else.
+void writePracticeSessions(int sessions, int answers);
 // `folder`/resources: the program's resources (those in use now) with the stand-in question
 // sets; `folder`/data: the long-time user's files. Both folders are then the ones in use.
 void writeLargeData(const std::filesystem::path& folder);

@@ -91,6 +91,8 @@ void PracticeArtwork::addTo(ArtworkRegistry& registry) {
     addSet(registry, "Sets_Knewton", Color::rgb(0.35, 0.5, 0.2), "Q");
     addSet(registry, "Sets_Kaplan", Color::rgb(0.6, 0.2, 0.25), "Q");
     addSet(registry, "Sets_myset", Color::rgb(0.3, 0.35, 0.45), "★");
+    // The edit key of a custom set stands over the lower half of its picture.
+    addSet(registry, "Sets_custom", Color::rgb(0.2, 0.5, 0.3), "");
 
     addType(registry, "PS", Color::rgb(0.2, 0.45, 0.7));
     addType(registry, "DS", Color::rgb(0.15, 0.55, 0.55));
@@ -114,6 +116,11 @@ void PracticeArtwork::addTo(ArtworkRegistry& registry) {
         pen.line(9, 21, 20, 10);
         pen.setLines(Color::rgb(0.85, 0.55, 0.2), 3);
         pen.line(20, 10, 22, 8);
+    });
+    // The review list's row picture: the tile behind a session's date, at the row's left end.
+    registry.add("Practice_review_time_bg", 80, 80, [](gfx::Context& c) {
+        c.translate(8, 8);
+        ArtworkPen(c).tile(64, Color::rgb(0.16, 0.27, 0.38), 10);
     });
     registry.add("separation_image", 75, 10, [](gfx::Context& c) {
         ArtworkPen pen(c);

@@ -22,10 +22,14 @@
     // The token arrives in the address only on the first visit; later the cookie carries it.
     const token = new URLSearchParams(location.search).get('token');
     const address = 'ws://' + location.host + '/ws' + (token ? '?token=' + encodeURIComponent(token) : '');
-    const socket = new WebSocket(address);
+    // While disconnected (the program ended, or is being restarted on the same address), the page
+    // tries again now and then, and at once when the tab is shown; the program sends the whole
+    // tree to a tab that connects, so nothing needs a reload.
+    const RETRY_MS = 1500;
+    let socket = null;
+    let retry = null;
 
-    socket.addEventListener('open', () => setState('connected'));
-    socket.addEventListener('message', (event) => {
+    function onMessage(event) {
         let message;
         try {
             message = JSON.parse(event.data);
@@ -38,12 +42,33 @@
             return;
         }
         window.dispatchEvent(new CustomEvent('orva-message', { detail: message }));
+    }
+
+    function connect() {
+        clearTimeout(retry);
+        retry = null;
+        if (stateView.dataset.state === 'moved') return;
+        if (socket && (socket.readyState === WebSocket.OPEN || socket.readyState === WebSocket.CONNECTING)) return;
+        const current = new WebSocket(address);
+        socket = current;
+        current.addEventListener('open', () => setState('connected'));
+        current.addEventListener('message', onMessage);
+        current.addEventListener('close', (event) => {
+            if (socket !== current) return;
+            if (event.code === MOVED_CLOSE_CODE) return setState('moved');
+            setState('disconnected');
+            retry = setTimeout(connect, RETRY_MS);
+        });
+    }
+
+    document.addEventListener('visibilitychange', () => {
+        if (document.visibilityState === 'visible' && stateView.dataset.state === 'disconnected') connect();
     });
-    socket.addEventListener('close', (event) => setState(event.code === MOVED_CLOSE_CODE ? 'moved' : 'disconnected'));
+    connect();
 
     window.orvaConnection = {
         send(message) {
-            if (socket.readyState === WebSocket.OPEN) socket.send(JSON.stringify(message));
+            if (socket && socket.readyState === WebSocket.OPEN) socket.send(JSON.stringify(message));
         },
         get state() {
             return stateView.dataset.state;

@@ -46,10 +46,15 @@
         screenNode.style.width = state.size[0] + 'px';
         screenNode.style.height = state.size[1] + 'px';
         for (const key of ['left', 'top', 'width', 'height']) overlay.style[key] = screenNode.style[key];
+        // The phone keeps the scale it has upright when it turns, made smaller only where the
+        // turned phone would not fit the window (it would otherwise grow to twice its size in a
+        // wide window, under the page's own controls).
         const sideways = Math.abs(state.angle / 90) % 2 === 1;
         const room = stage.getBoundingClientRect();
-        const [w, h] = sideways ? [height, width] : [width, height];
-        state.scale = Math.max(0.05, Math.min((room.width - 16) / w, (room.height - 16) / h));
+        const fit = (w, h) => Math.min((room.width - 16) / w, (room.height - 16) / h);
+        const now = sideways ? fit(height, width) : fit(width, height);
+        const upright = state.idiom === 'phone' ? fit(width, height) : now;
+        state.scale = Math.max(0.05, Math.min(upright, now));
         picture.style.transform = `translate(-50%, -50%) rotate(${state.angle}deg) scale(${state.scale})`;
     }
 
@@ -107,7 +112,20 @@
     });
     screenNode.addEventListener('pointermove', (event) => {
         if (down.has(event.pointerId)) pointer('move', event);
+        else showTapCursor(event);
     });
+    // A hand over what takes a tap: the topmost view under the pointer that takes touches decides
+    // (views that take none, drawn over it, let it through, as the program's own hit test does).
+    function showTapCursor(event) {
+        let cursor = '';
+        for (const node of document.elementsFromPoint(event.clientX, event.clientY)) {
+            if (!screenNode.contains(node) || node === screenNode) break;
+            if (!node.classList.contains('el') || node.dataset.interactive === 'false') continue;
+            if (node.dataset.taps === 'true') cursor = 'pointer';
+            break;
+        }
+        screenNode.style.cursor = cursor;
+    }
     for (const [type, phase] of [['pointerup', 'up'], ['pointercancel', 'cancel']]) {
         screenNode.addEventListener(type, (event) => {
             if (!down.delete(event.pointerId)) return;

@@ -20,7 +20,7 @@
         background: { node: 'node', css: ['background-color'] },
     };
     const BOX = new Set(['center', 'size', 'origin', 'transform', 'alpha', 'hidden', 'tag', 'background',
-        'backgroundPattern', 'backgroundImage', 'imageAdjust', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches']);
+        'backgroundPattern', 'backgroundImage', 'imageAdjust', 'borderWidth', 'borderColor', 'cornerRadius', 'clips', 'interactive', 'passesTouches', 'taps']);
 
     const rgba = (c) => (Array.isArray(c) && c.length === 4
         ? `rgba(${Math.round(c[0] * 255)}, ${Math.round(c[1] * 255)}, ${Math.round(c[2] * 255)}, ${c[3]})`
@@ -432,6 +432,10 @@
                     break;
                 case 'clips':
                     rec.node.classList.toggle('clips', !!value);
+                    break;
+                case 'taps':
+                    // The page shows a hand over it (see the pointer's moves in device.js).
+                    rec.node.dataset.taps = value ? 'true' : 'false';
                     break;
                 case 'interactive':
                     rec.node.dataset.interactive = value ? 'true' : 'false';

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "Classes/core/InfoVC.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/PendingToolVC.h"
@@ -324,4 +326,66 @@ TEST_F(HomeScreenTest, ThePageControlTurnsThePageAndItsDotsFollowScrollingAgainA
     EXPECT_EQ(pages->currentPage(), 1);
     scroll->setContentOffset({0, 0});
     EXPECT_EQ(pages->currentPage(), 0);
+}
+
+TEST_F(HomeScreenTest, EveryTabletButtonIsBackAtItsSlotAfterOpenTurnCloseTurnBackInAnyOrder) {
+    // The steps: o opens Timer, c closes it, l turns to landscape, p back to portrait.
+    for (const std::string steps : {"olcp", "olpc", "locp", "olpcl", "lolpcp"}) {
+        SCOPED_TRACE(steps);
+        showHome(ui::Idiom::Tablet);
+        std::map<std::string, ui::Point> portrait, landscape;
+        auto record = [&](std::map<std::string, ui::Point>& places) {
+            for (const char* name : {"timerBtn", "booksBtn", "flashcardsBtn", "setsBtn"})
+                places[name] = button(name)->center();
+        };
+        record(portrait);
+        application().deviceDidRotate(ui::DeviceOrientation::LandscapeLeft);
+        runFor(1);
+        record(landscape);
+        application().deviceDidRotate(ui::DeviceOrientation::Portrait);
+        runFor(1);
+
+        bool turned = false;
+        for (char step : steps) {
+            if (step == 'o') tap(*button("timerBtn"));
+            if (step == 'c') {
+                ASSERT_TRUE(home->toolVC());
+                fnd::NotificationCenter::defaultCenter().post(ToolViewController::kToolDoneNotification,
+                                                              home->toolVC());
+            }
+            if (step == 'l' || step == 'p')
+                application().deviceDidRotate(step == 'l' ? ui::DeviceOrientation::LandscapeLeft
+                                                          : ui::DeviceOrientation::Portrait);
+            turned = step == 'l' ? true : step == 'p' ? false : turned;
+            runFor(1.2);
+        }
+        for (const auto& [name, place] : turned ? landscape : portrait) {
+            EXPECT_NEAR(button(name)->center().x, place.x, 0.5) << name;
+            EXPECT_NEAR(button(name)->center().y, place.y, 0.5) << name;
+            EXPECT_EQ(button(name)->alpha(), 1) << name;
+        }
+    }
+}
+
+TEST_F(HomeScreenTest, AButtonsCaptionTakesTheTapAsItsPictureDoes) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        showHome(idiom);
+        auto courses = button("coursesBtn");
+        ASSERT_TRUE(courses->lbl());
+        testing_support::Finger finger(window());
+        finger.down(centreInRoot(*courses->lbl()));
+        finger.up();
+        EXPECT_EQ(openTool().rfind("CoursesVC", 0), 0u) << int(idiom);
+    }
+}
+
+TEST_F(HomeScreenTest, TheWheelScrollsTheTabletsPane) {
+    showHome(ui::Idiom::Tablet);
+    application().deviceDidRotate(ui::DeviceOrientation::LandscapeLeft);
+    runFor(1);
+    auto pane = std::static_pointer_cast<ToolChooseVC_iPad>(home)->statSV();
+    ASSERT_TRUE(pane && pane->maximumContentOffset().y > 0);
+    testing_support::Finger pointer(window());
+    pointer.wheel(centreInRoot(*pane), {0, 40});
+    EXPECT_EQ(pane->contentOffset().y, 40);
 }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 
 #include "Classes/core/MRepository.h"
 #include "Classes/forum_news/MForumScan.h"
@@ -17,9 +19,11 @@
 #include "Classes/practice/MSession.h"
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/QuestionVC.h"
+#include "Classes/practice/QuestionVC_iPad.h"
 #include "Classes/practice/SetsFilterEditVC.h"
 #include "Classes/practice/SetsVC.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Paths.h"
 #include "platform/foundation/PercentEscaping.h"
 #include "platform/foundation/Random.h"
 #include "platform/foundation/URLSession.h"
@@ -38,6 +42,7 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using testing_support::ScriptedWebEngine;
 
 class PracticeScreens : public core_test::ScreenBasesTest {
@@ -201,6 +206,50 @@ TEST_F(PracticeScreens, AShakeOfAtLeastTheThresholdRepeatsTheLastChangeOncePerIn
     EXPECT_EQ(again->cursor(), 2);
 }
 
+TEST_F(PracticeScreens, TheShakeMarkerShowsOnlyOnAPhoneWithShakingOn) {
+    struct Case {
+        ui::Idiom idiom;
+        bool shaking;
+        bool shown;
+    };
+    const Case table[] = {
+        {ui::Idiom::Phone, true, true},
+        {ui::Idiom::Phone, false, false},
+        {ui::Idiom::Tablet, true, false},
+    };
+    for (const auto& c : table) {
+        installHome(c.idiom);
+        delegate->setRep(rep);
+        rep->setFSetsShake(c.shaking);
+        practice->sessions()->startSession();
+        std::shared_ptr<QuestionVC> screen =
+            c.idiom == ui::Idiom::Tablet ? ui::make<QuestionVC_iPad>(set) : ui::make<QuestionVC>(set);
+        runFor(0.5);
+        auto marker = testing_support::findByOutlet(*screen, "shakeToolBarLbl");
+        ASSERT_TRUE(marker);
+        EXPECT_EQ(!marker->isHidden(), c.shown) << int(c.idiom) << c.shaking;
+        screen->back();
+        runFor(1);
+    }
+}
+
+TEST_F(PracticeScreens, TheHeadersTypeAndRateLeaveRoomBetweenThem) {
+    // "SC" right-aligned against the left of "100 %": a few points apart, never touching.
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        installHome(idiom);
+        delegate->setRep(rep);
+        practice->sessions()->startSession();
+        std::shared_ptr<QuestionVC> screen =
+            idiom == ui::Idiom::Tablet ? ui::make<QuestionVC_iPad>(set) : ui::make<QuestionVC>(set);
+        auto type = testing_support::findByOutlet(*screen, "typeLbl");
+        auto rate = testing_support::findByOutlet(*screen, "rateLbl");
+        ASSERT_TRUE(type && rate);
+        EXPECT_GE(rate->frame().minX() - type->frame().maxX(), 4) << int(idiom);
+        screen->back();
+        runFor(1);
+    }
+}
+
 TEST_F(PracticeScreens, TimeInTheBackgroundDoesNotCountAndLeavingStopsEveryDelayedCall) {
     auto screen = openQuestions();
     runFor(9.6);
@@ -252,6 +301,45 @@ TEST_F(PracticeScreens, AReportMailCarriesTheWholeQuestionAndNeedsASupportAddres
     std::string text = fnd::percentUnescape(link.substr(body + 6));
     EXPECT_EQ(text.rfind("Hi,\n\n There is a formatting problem for the question: \n", 0), 0u);
     EXPECT_NE(text.find(q->describeItself()), std::string::npos);
+}
+
+TEST_F(PracticeScreens, EachReportKeyOfTheSheetOpensItsOwnMailAndCancelOpensNone) {
+    // A bundle of the program's files whose information names a support address.
+    fs::path bundle = temporary / "bundle";
+    fs::create_directories(bundle);
+    for (const auto& entry : fs::directory_iterator(ORVA_SOURCE_RESOURCES))
+        if (entry.path().filename() != "Info.json")
+            fs::create_symlink(entry.path(), bundle / entry.path().filename());
+    std::ofstream(bundle / "Info.json")
+        << R"({"CFBundleVersion": "2.5", "SupportMailAddress": "help@maker.example"})";
+    fnd::Paths::setResources(bundle);
+    std::vector<std::string> opened;
+    ui::Application::shared().setOnOpenURL([&](const std::string& address) { opened.push_back(address); });
+
+    auto screen = openQuestions();
+    const std::pair<const char*, const char*> table[] = {
+        {"Report wrong OA", "There is a wrong OA for the question: \n"},
+        {"Report wrong formatting", "There is a formatting problem for the question: \n"},
+        {"Other", "There is the following problem for the question: \n"},
+        {"Cancel", nullptr},
+    };
+    for (const auto& [key, lead] : table) {
+        opened.clear();
+        page().submitForm("", "GET", {{"btnType", "reportBtn"}});
+        runFor(0.5);
+        ASSERT_TRUE(screen->reportSheet()) << key;
+        auto button = testing_support::findByText(screen->reportSheet(), key);
+        ASSERT_TRUE(button) << key;
+        testing_support::tap(*button);
+        runFor(0.5);
+        if (!lead) {
+            EXPECT_TRUE(opened.empty()) << key;
+            continue;
+        }
+        ASSERT_EQ(opened.size(), 1u) << key;
+        std::string body = fnd::percentUnescape(opened[0].substr(opened[0].find("&body=") + 6));
+        EXPECT_EQ(body.rfind(std::string("Hi,\n\n ") + lead, 0), 0u) << key;
+    }
 }
 
 // ---- The sets tool and the filter editor

@@ -399,4 +399,17 @@ TEST_F(SectionTrackerTest, TheTabletShowsTheShortNameAndItsOwnLayouts) {
     EXPECT_TRUE(std::dynamic_pointer_cast<AnswersVC_iPad>(screen->answersVC()));
 }
 
+TEST_F(SectionTrackerTest, TheAnswerPadHidesTheRowsUnderIt) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        start(idiom);
+        open(section(0, "PS"), idiom);
+        select(0);
+        startOrAnswerKey();
+        startOrAnswerKey();
+        runFor(0.3);
+        ASSERT_TRUE(screen->answersVC());
+        EXPECT_EQ(screen->answersVC()->view()->backgroundColor().alpha, 1) << int(idiom);
+    }
+}
+
 }  // namespace

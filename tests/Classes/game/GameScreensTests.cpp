@@ -441,4 +441,17 @@ TEST(GameBattleTest, PointsFallFromTheReadTimeToTheTotalTime) {
     EXPECT_EQ(run.finalScore(), 300);  // three lives, no points yet
 }
 
+TEST(GameBattleTest, TheScoreAddsTheFractionalPointsBeforeTruncating) {
+    // 200 points stand; a right answer 4.060000836849213 s in earns 165.99999 points in single
+    // precision, which lift the sum to 366 where truncating them first would give 365.
+    MGameBattle run(12);
+    MGameBattle::ReviewList review;
+    run.setScore(200);
+    run.showQuestion(std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "",
+                                                     MGameQuestion::Strings{"1", "2", "3", "4"}, 2, 1, 10),
+                     0);
+    ASSERT_TRUE(run.submitAnswer(2, "3", 4.060000836849213, review));
+    EXPECT_EQ(run.score(), 366);
+}
+
 }  // namespace

@@ -200,6 +200,37 @@ TEST_F(RepositoryEBooksTest, HostileOrDamagedDownloadsKeepTheInstalledBook) {
     EXPECT_FALSE(fs::exists(documents / "eBooks" / "escaped.txt"));
 }
 
+TEST_F(RepositoryEBooksTest, PackagesThatYieldNoReadableBookAreFailedInstalls) {
+    const std::string container = R"(<container><rootfile full-path="OPS/book.opf"/></container>)";
+    const std::pair<const char*, zip_fixtures::Entries> packages[] = {
+        {"no container", {{"OPS/p.html", "<p>page</p>"}}},
+        {"no rootfile", {{"META-INF/container.xml", "<container><rootfiles/></container>"}}},
+        {"no package file", {{"META-INF/container.xml", container}}},
+        {"no spine",
+         {{"META-INF/container.xml", container},
+          {"OPS/book.opf", R"(<package><manifest><item id="p" href="p.html"/></manifest></package>)"},
+          {"OPS/p.html", "<p>page</p>"}}},
+        {"no pages",
+         {{"META-INF/container.xml", container},
+          {"OPS/book.opf", R"(<package><manifest/><spine><itemref idref="gone"/></spine></package>)"}}},
+    };
+    for (const auto& [what, entries] : packages) {
+        SCOPED_TRACE(what);
+        EXPECT_FALSE(install(record("new.book"), zipOf(entries)));
+        EXPECT_EQ(listed(), std::vector<std::string>{"Sample"});
+        EXPECT_FALSE(fs::exists(MRepository::dataFolderPathForEBook("new.book")));
+    }
+
+    ASSERT_TRUE(install(record("geo.book"), zipOf(bookEntries("1"))));
+    auto installed = rep->findEBookByProductId("geo.book");
+    for (const auto& [what, entries] : packages) {
+        SCOPED_TRACE(what);
+        EXPECT_FALSE(install(record("geo.book"), zipOf(entries)));
+        EXPECT_EQ(rep->findEBookByProductId("geo.book"), installed);
+        EXPECT_EQ(pageText("geo.book"), "<p>version 1</p>");
+    }
+}
+
 TEST_F(RepositoryEBooksTest, IdentifiersThatCouldLeaveTheBooksFolderAreRefused) {
     for (std::string id : {"../evil", "a/b", "..", "Sample", "OfficialGuideCompanion"}) {
         EXPECT_FALSE(rep->installEBook(record(id), zipOf(bookEntries("1")))) << id;

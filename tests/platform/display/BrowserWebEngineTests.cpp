@@ -163,6 +163,21 @@ TEST_F(BrowserWebEngineTest, ThePageIsServedWithItsBridgeBesideItsFolderAndNothi
     EXPECT_TRUE(web->documentAddress().ends_with("/answer.html?answer=3#end")) << web->documentAddress();
 }
 
+TEST_F(BrowserWebEngineTest, ImagesOfTheBundleAreFoundWhereItsPagesNameThem) {
+    fs::create_directories(resources / "images");
+    std::ofstream(resources / "images" / "mark.png") << "png";
+    std::ofstream(resources / "images" / "page.css") << "shadowed";
+    std::ofstream(resources / "sub" / "images") << "not a folder";
+    web->loadHTMLString("<img src=\"mark.png\">", fnd::URL::fileURL(resources));
+    EXPECT_EQ(httpRequest(port, prefix() + "mark.png").body, "png");
+    EXPECT_EQ(httpRequest(port, prefix() + "images/mark.png").body, "png");
+    EXPECT_EQ(httpRequest(port, prefix() + "page.css").body, "p{}");  // the top comes first
+    EXPECT_NE(httpRequest(port, prefix() + "sub/mark.png").status, 200);
+    // Only a page at the bundle's top finds them so: a page of a book or of a subfolder does not.
+    web->loadHTMLString("<img src=\"mark.png\">", fnd::URL::fileURL(resources / "sub"));
+    EXPECT_NE(httpRequest(port, prefix() + "mark.png").status, 200);
+}
+
 TEST_F(BrowserWebEngineTest, TheDelegateSeesTheAddressesThePageExpects) {
     web->loadHTMLString("<p>x</p>", fnd::URL::fileURL(resources));
     std::string localhost = "http://localhost:" + std::to_string(port);

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <string>
@@ -234,6 +238,69 @@ TEST_F(ServerTest, PatchMeantForTheOldTabNeverReachesTheNewOne) {
     server->send("patch for the old tab");
     ASSERT_TRUE(runUntil([&] { return connects == 2; }));
     EXPECT_EQ(second.read(), "whole tree");
+}
+
+// A connection to the server that sends nothing; -1 when it cannot be opened.
+int openIdle(unsigned short port) {
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
+    if (fd >= 0) ::close(fd);
+    return -1;
+}
+
+// Whether the server closes the connection within the time.
+bool closedWithin(int fd, int milliseconds) {
+    pollfd p{fd, POLLIN, 0};
+    char byte;
+    return ::poll(&p, 1, milliseconds) == 1 && ::recv(fd, &byte, 1, 0) <= 0;
+}
+
+TEST_F(ServerTest, IdleConnectionsAreCappedAndClosedWhileTheTabStaysServed) {
+    Server::Options options;
+    options.webFolder = web;
+    options.connectionLimit = 4;
+    options.requestTimeout = 1;
+    Server capped(options);
+    ASSERT_TRUE(capped.start());
+    int received = 0;
+    capped.setOnConnect([&] { ++received; });
+    WebSocketClient tab;
+    ASSERT_TRUE(tab.connect(capped.port(), "/ws?token=" + capped.token(),
+                            {{"Origin", "http://127.0.0.1:" + std::to_string(capped.port())}}));
+    ASSERT_TRUE(runUntil([&] { return received == 1; }));
+
+    std::vector<int> idle;
+    for (int i = 0; i < 10; ++i) idle.push_back(openIdle(capped.port()));
+    // Those over the cap close at once; the tab, which showed the token, does not count.
+    int closedAtOnce = 0;
+    for (int fd : idle) closedAtOnce += closedWithin(fd, 50);
+    EXPECT_EQ(closedAtOnce, 6);
+    // The rest close when their time for a request has run out.
+    for (int fd : idle) EXPECT_TRUE(closedWithin(fd, 3000));
+    for (int fd : idle) ::close(fd);
+    EXPECT_EQ(httpRequest(capped.port(), "/?token=" + capped.token()).status, 200);
+    capped.send("still here");
+    EXPECT_EQ(tab.read(), "still here");
+}
+
+TEST_F(ServerTest, ALargeMessageGoesOutWholeButATabThatFallsFarBehindIsCut) {
+    WebSocketClient reader, sleeper;
+    connectTab(reader);
+    std::string tree(6 * 1024 * 1024, 't');  // larger than what may wait for a tab
+    server->send(tree);
+    EXPECT_EQ(reader.read(), tree);
+
+    connectTab(sleeper);
+    std::string patch(1024 * 1024, 'p');
+    for (int i = 0; i < 48 && disconnects == 0; ++i) {
+        server->send(patch);
+        runFor(0.01);
+    }
+    EXPECT_TRUE(runUntil([&] { return disconnects == 1; }));
 }
 
 TEST_F(ServerTest, StopClosesEverythingAndSilencesCallbacks) {

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/ui/Animation.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ChangeLog.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/View.h"
@@ -229,3 +230,13 @@ TEST_F(ChangeLogTest, ANewRootStartsAgainWithTheWholeTree) {
 }
 
 }  // namespace
+
+TEST_F(ChangeLogTest, AControlSaysWhetherItTakesTaps) {
+    turn();
+    auto key = make<Button>(Rect{0, 30, 80, 30});
+    turn([&] { root->addSubview(key); });
+    auto created = byId(messages[1]["create"]);
+    EXPECT_EQ(created[key->elementId()]["props"]["taps"], true);
+    turn([&] { key->setEnabled(false); });
+    EXPECT_EQ(messages[2]["update"][0]["props"]["taps"], false);
+}

@@ -172,4 +172,17 @@ TEST_F(DatePickerTest, ADragTurnsAWheelByTheRowsItPassedAndATapTurnsToTheRowTapp
     EXPECT_EQ(watcher->changes, 2);
 }
 
+TEST_F(DatePickerTest, TheWheelTurnsAWheelARowPerRowHeightOfMovement) {
+    picker->setDatePickerMode(DatePickerMode::Time);
+    picker->setDate(at(2026, 7, 4, 10, 15));
+    testing_support::Finger pointer(application().screenView());
+    ui::Point minutes = testing_support::centreInRoot(*picker->wheel(Part::Minute));
+    pointer.wheel(minutes, {0, 2 * PickerWheel::kRowHeight});
+    EXPECT_EQ(picker->date(), at(2026, 7, 4, 10, 17));
+    // Small movements, as a trackpad sends, add up to a row.
+    for (int i = 0; i < 4; ++i) pointer.wheel(minutes, {0, -PickerWheel::kRowHeight / 3});
+    EXPECT_EQ(picker->date(), at(2026, 7, 4, 10, 16));
+    EXPECT_EQ(watcher->changes, 2);
+}
+
 }  // namespace

@@ -191,3 +191,28 @@ TEST_F(ScrollViewTest, TheWheelScrollsAndAPagingViewSettlesOnAPage) {
     pointer.wheel({100, 100}, {-1000, 0});
     EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));  // not past the content's edge
 }
+
+TEST_F(ScrollViewTest, TheOffsetStaysInRangeWhenTheFrameOrTheContentChanges) {
+    // The tablet's pane: scrolled down to its table in landscape, then turned back to portrait,
+    // where the whole content fits.
+    scroll->setPagingEnabled(false);
+    scroll->setContentSize({320, 900});
+    scroll->setContentOffset({0, 440});
+    scroll->setFrame({0, 0, 320, 700});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 200}));
+    scroll->setFrame({0, 0, 320, 1000});
+    EXPECT_EQ(scroll->contentOffset(), (Point{0, 0}));
+    EXPECT_EQ(delegate->calls.back(), "scroll");
+
+    scroll->setFrame({0, 0, 320, 460});
+    scroll->setContentOffset({320, 440});
+    scroll->setContentSize({500, 600});
+    EXPECT_EQ(scroll->contentOffset(), (Point{180, 140}));
+    // A finger can move it again after the change.
+    Finger finger(root);
+    finger.down({100, 300});
+    finger.moveBy({0, 100}, 5);
+    finger.up();
+    runFor(1.0);
+    EXPECT_LT(scroll->contentOffset().y, 140);
+}

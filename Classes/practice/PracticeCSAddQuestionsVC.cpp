@@ -1,0 +1,56 @@
+#include "Classes/practice/PracticeCSAddQuestionsVC.h"
+
+#include "Classes/practice/CustomSets.h"
+#include "Classes/practice/MQSet.h"
+#include "Classes/practice/QuestionMarkup.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/ConnectionTable.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/TextView.h"
+
+const ui::ConnectionTable& PracticeCSAddQuestionsVC::classConnections() {
+    static const ui::ConnectionTable table =
+        ui::ConnectionTable("PracticeCSAddQuestionsVC", &SliddenViewController::classConnections())
+            .outlet("nameLbl", &PracticeCSAddQuestionsVC::nameLbl_)
+            .outlet("textV", &PracticeCSAddQuestionsVC::textV_)
+            .action("doneEdit:", &PracticeCSAddQuestionsVC::doneEdit)
+            .action("addQuestions:", &PracticeCSAddQuestionsVC::addQuestions)
+            .action("doneClick:", &PracticeCSAddQuestionsVC::doneClick);
+    return table;
+}
+
+const ui::ConnectionTable& PracticeCSAddQuestionsVC_iPad::classConnections() {
+    static const ui::ConnectionTable table("PracticeCSAddQuestionsVC_iPad",
+                                           &PracticeCSAddQuestionsVC::classConnections());
+    return table;
+}
+
+void PracticeCSAddQuestionsVC::init(std::shared_ptr<MQSet> set) {
+    customSet_ = std::move(set);
+    initWithNibName(nibIdentifier());
+    animation();
+}
+
+void PracticeCSAddQuestionsVC::viewDidLoad() {
+    if (textV_) textV_->setCornerRadius(kCornerRadius);
+    updateTitle();
+    SliddenViewController::viewDidLoad();
+}
+
+void PracticeCSAddQuestionsVC::updateTitle() {
+    if (nameLbl_ && customSet_) nameLbl_->setText(CustomSets::title(*customSet_));
+}
+
+void PracticeCSAddQuestionsVC::doneEdit(const Sender&) {
+    if (textV_) textV_->resignFirstResponder();
+}
+
+void PracticeCSAddQuestionsVC::addQuestions(const Sender&) {
+    if (!textV_) return;
+    QuestionMarkup::addQuestions(customSet_, textV_->text());
+    updateTitle();
+}
+
+void PracticeCSAddQuestionsVC::doneClick(const Sender&) {
+    fnd::NotificationCenter::defaultCenter().post("Done", sharedAs<fnd::Object>());
+}

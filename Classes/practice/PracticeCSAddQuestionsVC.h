@@ -1,0 +1,54 @@
+#pragma once
+// Adds questions to a custom set from text written in the question markup (QuestionMarkup): the
+// user pastes or types it into the text view and presses the add key; every piece that reads whole
+// and is not in the set yet becomes a question, the title shows the set's new size, and the text
+// stays for another try. "Done" is posted by the done key; the set editor refreshes then.
+
+#include <memory>
+#include <string>
+
+#include "Classes/core/SliddenViewController.h"
+
+class MQSet;
+namespace ui {
+class Label;
+class TextView;
+}  // namespace ui
+
+class PracticeCSAddQuestionsVC : public SliddenViewController {
+  public:
+    static constexpr double kCornerRadius = 8;
+
+    static const ui::ConnectionTable& classConnections();
+    const ui::ConnectionTable& connections() const override { return classConnections(); }
+    std::string nibIdentifier() const override { return "PracticeCSAddQuestionsView"; }
+
+    using SliddenViewController::init;
+    // "initWithQSet:".
+    void init(std::shared_ptr<MQSet> set);
+    void viewDidLoad() override;
+
+    void doneEdit(const Sender& sender = nullptr);
+    void addQuestions(const Sender& sender = nullptr);
+    void doneClick(const Sender& sender = nullptr);
+
+    const std::shared_ptr<ui::Label>& nameLbl() const { return nameLbl_; }
+    const std::shared_ptr<ui::TextView>& textV() const { return textV_; }
+    const std::shared_ptr<MQSet>& customSet() const { return customSet_; }
+
+  private:
+    void updateTitle();
+
+    std::shared_ptr<ui::Label> nameLbl_;
+    std::shared_ptr<ui::TextView> textV_;
+    std::shared_ptr<MQSet> customSet_;
+};
+
+class PracticeCSAddQuestionsVC_iPad : public PracticeCSAddQuestionsVC {
+  public:
+    static const ui::ConnectionTable& classConnections();
+    const ui::ConnectionTable& connections() const override { return classConnections(); }
+    std::string nibIdentifier() const override {
+        return tabletName(PracticeCSAddQuestionsVC::nibIdentifier());
+    }
+};
