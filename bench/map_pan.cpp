@@ -97,11 +97,8 @@ void PanToPatch(benchmark::State& state, ui::Idiom idiom) {
         bench.loop->runFor(0.01);
         state.SetIterationTime(total);
     }
-    state.counters["move_median_ms"] = DisplayBench::percentile(moves, 0.5);
-    state.counters["move_p99_ms"] = DisplayBench::percentile(moves, 0.99);
-    state.counters["settle_median_ms"] = DisplayBench::percentile(settles, 0.5);
-    state.counters["settle_p99_ms"] = DisplayBench::percentile(settles, 0.99);
-    state.counters["tree_ms"] = tree;
+    for (const auto& [name, value] : DisplayBench::panFigures(moves, settles, tree))
+        state.counters[name] = value;
 }
 
 void PhonePan(benchmark::State& state) { PanToPatch(state, ui::Idiom::Phone); }

@@ -28,6 +28,9 @@
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/StatisticsClasses.h"
+#include "Classes/study_aids/CoursesVC.h"
+#include "Classes/study_aids/FeedbackVC.h"
+#include "Classes/study_aids/MathVC.h"
 #include "Classes/timer/TimerClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
@@ -95,6 +98,9 @@ void AbstractAppDelegate::registerClasses() {
         NewsVC::registerOwners();
         ForumVC::registerOwners();
         StartVC::registerOwners();
+        CoursesVC::registerOwners();
+        MathVC::registerOwners();
+        FeedbackVC::registerOwners();
         TimerClasses::registerAll();
     });
 }

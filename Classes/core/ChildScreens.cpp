@@ -16,10 +16,6 @@ const std::map<std::string, Entry>& table() {
     static const std::map<std::string, Entry> entries{
         {"CalculatorVC", {"Calculator", "Done"}},
         {"ScratchpadVC", {"Scratchpad", "Done"}},
-        {"CourseVC", {"Course", "Done"}},
-        {"CourseVC_iPad", {"Course", "Done"}},
-        {"MathVC", {"Math Review", "MNotificationMathDone"}},
-        {"MathVC_iPad", {"Math Review", "MNotificationMathDone"}},
     };
     return entries;
 }

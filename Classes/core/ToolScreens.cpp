@@ -2,20 +2,20 @@
 
 #include <map>
 
-#include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/InfoVC.h"
-#include "Classes/core/MRepository.h"
-#include "Classes/core/PendingToolVC.h"
 #include "Classes/core/SettingsVC.h"
 #include "Classes/errorlog/BooksVC.h"
 #include "Classes/flashcards/FlashcardsVC.h"
 #include "Classes/forum_news/ForumVC.h"
 #include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
+#include "Classes/library_store/ShopVC_iPad.h"
 #include "Classes/library_store/StartVC_iPad.h"
 #include "Classes/practice/SetsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
 #include "Classes/statistics/StatisticsVC.h"
+#include "Classes/study_aids/CoursesVC_iPad.h"
+#include "Classes/study_aids/FeedbackVC.h"
 #include "Classes/timer/TimerV2VC.h"
 #include "Classes/timer/TimerV2VC_iPad.h"
 #include "platform/ui/Make.h"
@@ -24,24 +24,10 @@ namespace {
 
 using Factory = ToolScreenClass::Factory;
 
-// A tool shown by name only; `opened` runs at each opening, as the tool's own screen would.
-Factory pending(const char* className, const char* toolName, void (*opened)() = nullptr) {
-    return [className, toolName, opened]() -> std::shared_ptr<ToolViewController> {
-        if (opened) opened();
-        return ui::make<PendingToolVC>(std::string(className), std::string(toolName));
-    };
-}
-
 // A screen class of the program's.
 template <class T>
 Factory screen() {
     return []() -> std::shared_ptr<ToolViewController> { return ui::make<T>(); };
-}
-
-// The feedback tool counts its openings; the home screen's feedback button depends on the count.
-void countFeedbackOpening() {
-    if (auto rep = AbstractAppDelegate::sharedRep())
-        rep->setFeedbackOpenCounter(rep->feedbackOpenCounter() + 1);
 }
 
 const std::map<std::string, Factory>& table() {
@@ -62,14 +48,14 @@ const std::map<std::string, Factory>& table() {
         {"NewsVC_iPad", screen<NewsVC_iPad>()},
         {"ForumVC", screen<ForumVC>()},
         {"ForumVC_iPad", screen<ForumVC_iPad>()},
-        {"CoursesVC", pending("CoursesVC", "Courses")},
-        {"CoursesVC_iPad", pending("CoursesVC_iPad", "Courses")},
-        {"ShopVC", pending("ShopVC", "Store")},
-        {"ShopVC_iPad", pending("ShopVC_iPad", "Store")},
+        {"CoursesVC", screen<CoursesVC>()},
+        {"CoursesVC_iPad", screen<CoursesVC_iPad>()},
+        {"ShopVC", screen<ShopVC>()},
+        {"ShopVC_iPad", screen<ShopVC_iPad>()},
         {"SettingsVC", screen<SettingsVC>()},
         {"SettingsVC_iPad", screen<SettingsVC_iPad>()},
-        {"FeedbackVC", pending("FeedbackVC", "Feedback", countFeedbackOpening)},
-        {"FeedbackVC_iPad", pending("FeedbackVC_iPad", "Feedback", countFeedbackOpening)},
+        {"FeedbackVC", screen<FeedbackVC>()},
+        {"FeedbackVC_iPad", screen<FeedbackVC_iPad>()},
         {"GameVC", screen<GameVC>()},
         {"GameVC_iPad", screen<GameVC_iPad>()},
         {"InfoVC", screen<InfoVC>()},

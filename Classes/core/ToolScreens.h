@@ -1,7 +1,7 @@
 #pragma once
 // The tool screen classes the home screen's buttons open, by class name ("SetsVC",
-// "SetsVC_iPad"): the one place where a tool's screen class is tied to its name. A tool whose own
-// screen is not in the program yet opens a PendingToolVC that shows the tool's name.
+// "SetsVC_iPad"): the one place where a tool's screen class is tied to its name. A name that is not
+// in the table gives a class without a factory, whose button stays inert.
 
 #include <memory>
 #include <string>

@@ -67,14 +67,15 @@ class ToolViewController : public CommonViewController {
     // Blocks the tool behind the loading overlay while `rep` is being written. It listens for the
     // end of the write before it looks, so a write that ends in between is not missed.
     void checkNBlockUI();
-    // The loading overlay over the tool's view, with the "Close" key.
-    void blockUI();
+    // The loading overlay over the tool's view, with the "Close" key. A tool that waits for
+    // something else (the store's catalogue) shows its own overlay and message.
+    virtual void blockUI();
     // The overlay's "Close": the tool ends.
-    void loadingViewNotifications(const fnd::Notification& notification);
+    virtual void loadingViewNotifications(const fnd::Notification& notification);
     // The write ended (on its thread): the tool is unblocked on the main thread.
     void savingNotifications(const fnd::Notification& notification);
     // Takes the overlay away at once, unless the tool was closed from it.
-    void unblockUI();
+    virtual void unblockUI();
 
     const std::shared_ptr<ui::Toolbar>& toolB() const { return toolB_; }
     void setToolB(std::shared_ptr<ui::Toolbar> toolbar) { toolB_ = std::move(toolbar); }
@@ -94,6 +95,9 @@ class ToolViewController : public CommonViewController {
   protected:
     // Tints the toolbar with the application's main colour.
     void tintToolbar();
+    // For a tool's own overlay: the overlay shown, and whether the user closed the tool from it.
+    void setLoadingView(std::shared_ptr<LoadingVC> overlay) { loadingView_ = std::move(overlay); }
+    void setCanceled(bool canceled) { canceled_ = canceled; }
 
   private:
     void stopObservingSaves();

@@ -41,10 +41,14 @@ ui::Color CloudColor::answerColor(const Questions& questions, fnd::Date periodSt
         ++n;
         if (!isRight(*question)) ++w;
     }
-    if (n == 0) return ui::Color::whiteColor();
-    int d = 3 * w - n;
-    if (d > 0) return shade(0, double(d) / (2 * n));
-    return shade(mainHue, double(n - 3 * w) / n);
+    return answerShade(n, w, mainHue);
+}
+
+ui::Color CloudColor::answerShade(int answered, int wrong, double mainHue) {
+    if (answered <= 0) return ui::Color::whiteColor();
+    int d = 3 * wrong - answered;
+    if (d > 0) return shade(0, double(d) / (2 * answered));
+    return shade(mainHue, double(-d) / answered);
 }
 
 ui::Color CloudColor::timeColor(const Questions& questions, fnd::Date periodStart) {

@@ -26,6 +26,9 @@ class CloudColor {
     // White when no rule applies (an unknown measure, nothing counted).
     static ui::Color colorFor(const Questions& questions, int measure, fnd::Date periodStart, double mainHue);
 
+    // The answer measure's colour of `answered` answers of which `wrong` were wrong (white for none).
+    static ui::Color answerShade(int answered, int wrong, double mainHue);
+
     static bool counts(const MQuestion& question, fnd::Date periodStart);
     static bool isRight(const MQuestion& question);
 

@@ -169,16 +169,10 @@ void CloudVC::changePeriod(const Sender&) { advance(period_, kPeriodCycle, *peri
 void CloudVC::changeColor(const Sender&) { advance(colorType_, kColorCycle, *colorLbl_, colorLabel); }
 
 int CloudVC::tagFont(std::size_t count) const {
-    if (qSetCountMax_ == 0) return 0;
-    return int(fontSizeMax() * std::pow(double(count) / qSetCountMax_, 1.0 / 3.0));
+    return MCloud::fontSizeForCount(count, qSetCountMax_, fontSizeMax());
 }
 
-float CloudVC::tagAlpha(int& fontSize) const {
-    if (fontSize >= nMax()) return 1.0f;
-    float alpha = 0.2f + 0.8f * fontSize / nMax();
-    fontSize = int(nMax());
-    return alpha;
-}
+float CloudVC::tagAlpha(int& fontSize) const { return MCloud::alphaForFontSize(fontSize, nMax()); }
 
 int CloudVC::cloudBoundsX(ui::Size) const { return int(30 + fnd::Random::next32() % 260u); }
 

@@ -13,6 +13,18 @@ MCloud::MCloud(ui::Size size) : size_(size) {
     cloudView_->setAutoresizingMask(kViewMask);
 }
 
+int MCloud::fontSizeForCount(std::size_t count, std::size_t countMax, float fontSizeMax) {
+    if (countMax == 0) return 0;
+    return int(fontSizeMax * std::pow(double(count) / double(countMax), 1.0 / 3.0));
+}
+
+float MCloud::alphaForFontSize(int& fontSize, float nMax) {
+    if (fontSize >= nMax) return 1.0f;
+    float alpha = 0.2f + 0.8f * float(fontSize) / nMax;
+    fontSize = int(nMax);
+    return alpha;
+}
+
 std::shared_ptr<MCloudTag> MCloud::addTagAtPoint(ui::Point point, float fontSize, float alpha,
                                                  const ui::Color& color, const std::string& text) {
     tags_.push_back(std::make_shared<MCloudTag>(text, fontSize, point, alpha, color));

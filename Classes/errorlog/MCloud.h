@@ -13,6 +13,7 @@
 //     cloud->addTagAtPoint({100, 80}, 18, 1.0f, ui::Color::whiteColor(), "Algebra");
 //     cloud->optimazeTags();
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,12 @@ class MCloud : public fnd::Object {
     static constexpr int kPasses = 15;
 
     explicit MCloud(ui::Size size);
+
+    // A tag's font size from its number of questions: fontSizeMax times the cube root of its share
+    // of the largest number, in whole points (0 when there is no largest).
+    static int fontSizeForCount(std::size_t count, std::size_t countMax, float fontSizeMax);
+    // A tag's opacity: a size below nMax is raised to nMax (whole points) and drawn fainter.
+    static float alphaForFontSize(int& fontSize, float nMax);
 
     // A new tag at the point, its label on top of the cloud view at once.
     std::shared_ptr<MCloudTag> addTagAtPoint(ui::Point point, float fontSize, float alpha,

@@ -122,6 +122,10 @@ void LibraryCells::fillResourceCell(ui::TableViewCell& cell, const MResources& r
         longName->setText(resource.longName());
         longName->setFrame(fittedFrame(resource.longName(), longName->font(), layout.longNameFrame));
     }
+    shadeByParity(cell, row);
+}
+
+void LibraryCells::shadeByParity(ui::TableViewCell& cell, int row) {
     const ui::Color& shade = row % 2 == 1 ? kOddRowGrey : ui::Color::whiteColor();
     if (auto background = cell.viewWithTag(kBackgroundTag)) background->setBackgroundColor(shade);
     cell.setBackgroundColor(shade);

@@ -65,6 +65,8 @@ class LibraryCells {
     // A new row: its first subview tagged kBackgroundTag, no text of its own, a grey selection, its
     // content as wide as the table.
     static std::shared_ptr<ui::TableViewCell> newCell(const std::string& identifier, double width);
+    // Odd rows light grey, even rows white (the background view and the cell).
+    static void shadeByParity(ui::TableViewCell& cell, int row);
     // A clear label of the row that shrinks its text to fit, down to the minimum size.
     static std::shared_ptr<ui::Label> addLabel(ui::View& content, int tag, const ui::Rect& frame,
                                                const ui::Font& font, double minimumSize, int lines);

@@ -112,8 +112,14 @@ void MRepository::encodeEBooksWithCoder(fnd::KeyedArchiver& coder) const {
     for (const auto& book : eBooks_)
         if (!isLocalEBook(book->productId())) books->emplace_back(book);
     coder.encodeObject("kEBooks", books);
+    // An interactive book's answers live in its index while its contents are open and reach
+    // booksData only when they close; the archive takes them from the index, so that a save in
+    // between (the program going to the background or ending) keeps them.
+    BooksData histories = booksData_;
+    for (const auto& book : eBooks_)
+        if (book->ibIndex()) book->ibIndex()->fillHistoryDictionary(histories);
     auto dictionary = fnd::ArchiveValue::makeDictionary();
-    for (const auto& [key, history] : booksData_) {
+    for (const auto& [key, history] : histories) {
         auto records = fnd::ArchiveValue::makeArray();
         for (const auto& record : history) records->emplace_back(record);
         dictionary->emplace(key, records);

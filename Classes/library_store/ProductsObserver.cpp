@@ -18,6 +18,7 @@
 namespace {
 
 constexpr const char* kConnectionErrorTitle = "Unable to connect to store.";
+constexpr const char* kNotConfigured = "No store content server is configured.";
 
 // A boolean as text reads: after leading blanks, a sign and zeros, Y, y, T, t or 1 to 9 is true.
 bool boolValue(std::string_view text) {
@@ -94,6 +95,14 @@ void ProductsObserver::startLoading() {
 }
 
 void ProductsObserver::loadInThread() {
+    auto self = sharedAs<ProductsObserver>();
+    if (contentServer_.isEmpty()) {
+        fnd::RunLoop::main().post([self] {
+            self->showConnectionError(kNotConfigured);
+            self->finishLoading();
+        });
+        return;
+    }
     fnd::URLRequest request(fnd::URL("get_products.cgi", contentServer_));
     std::string body = "bid=" + bundleIdentifier_ + "&version=" + std::to_string(kCatalogueVersion);
     for (char& c : body)
@@ -104,7 +113,6 @@ void ProductsObserver::loadInThread() {
     request.setBody(body);
     fnd::URLSession::Result reply = fnd::URLConnection::sendSynchronousRequest(request);
 
-    auto self = sharedAs<ProductsObserver>();
     if (!reply.succeeded() || reply.response.statusCode() < 200 || reply.response.statusCode() > 299) {
         std::string description = reply.error ? reply.error->description()
                                               : "The store answered with error " +

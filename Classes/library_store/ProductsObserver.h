@@ -36,7 +36,8 @@ class ProductsObserver : public fnd::Object, public store::ProductsRequestDelega
     static constexpr const char* kOfficialGuideCompanionStoreId = "9780000000002";
 
     // The content server's address comes from the bundle's "ORVAStoreContentServer" (none: every
-    // fetch fails as unreachable); the bundle identifier prefixes product identifiers.
+    // fetch fails at once, saying that no store is configured); the bundle identifier prefixes
+    // product identifiers.
     ProductsObserver();
     ProductsObserver(fnd::URL contentServer, std::string bundleIdentifier);
 

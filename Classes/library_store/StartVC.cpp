@@ -1,18 +1,24 @@
 #include "Classes/library_store/StartVC.h"
 
 #include "Classes/core/AbstractAppDelegate.h"
-#include "Classes/core/ChildScreens.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/core/TovridaAppDelegate.h"
 #include "Classes/core/WebViewCustom.h"
+#include "Classes/library_store/IBookCloudVC_iPad.h"
+#include "Classes/library_store/IBookItemVC.h"
+#include "Classes/library_store/IBookItemVC_iPad.h"
+#include "Classes/library_store/IBookVC.h"
+#include "Classes/library_store/IBookVC_iPad.h"
 #include "Classes/library_store/LibraryContents.h"
 #include "Classes/library_store/MEBook.h"
+#include "Classes/library_store/ShopVC.h"
 #include "Classes/library_store/StartItemVC.h"
 #include "Classes/library_store/StartItemVC_iPad.h"
 #include "Classes/library_store/StartSetVC.h"
 #include "Classes/library_store/StartSetVC_iPad.h"
 #include "Classes/library_store/StartVC_iPad.h"
+#include "Classes/study_aids/MathVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/Accelerometer.h"
@@ -36,8 +42,12 @@ void StartVC::registerOwners() {
     for (const ui::ConnectionTable* table :
          {&StartVC::classConnections(), &StartVC_iPad::classConnections(), &StartSetVC::classConnections(),
           &StartSetVC_iPad::classConnections(), &StartItemVC::classConnections(),
-          &StartItemVC_iPad::classConnections()})
+          &StartItemVC_iPad::classConnections(), &IBookVC::classConnections(),
+          &IBookVC_iPad::classConnections(), &IBookItemVC::classConnections(),
+          &IBookItemVC_iPad::classConnections(), &IBookCloudVC::classConnections(),
+          &IBookCloudVC_iPad::classConnections()})
         ui::ConnectionTable::registerOwner(*table);
+    ShopVC::registerOwners();
 }
 
 void StartVC::init() {
@@ -206,9 +216,10 @@ void StartVC::openStartSetVCAtRow(int row) {
 }
 
 std::shared_ptr<StartSetVC> StartVC::makeSmartBookVC(const std::shared_ptr<MEBook>& book) const {
-    // The interactive book's own screens build on the set screen; until then it reads as a set.
-    return makeStartSetVC(book);
+    return ui::make<IBookVC>(book);
 }
+
+std::shared_ptr<CommonViewController> StartVC::makeMathVC() const { return ui::make<MathVC>(); }
 
 std::shared_ptr<StartSetVC> StartVC::makeStartSetVC(const std::shared_ptr<MStartSet>& set) const {
     return ui::make<StartSetVC>(set);
@@ -216,10 +227,9 @@ std::shared_ptr<StartSetVC> StartVC::makeStartSetVC(const std::shared_ptr<MStart
 
 void StartVC::showMath(const Sender&) {
     if (!canOpenSubview()) return;
-    mathVC_ = ChildScreens::make(mathClassName());
-    if (mathVC_)
-        registerMainChildDoneHandler(&StartVC::mathNotifications,
-                                     ChildScreens::doneNotification(mathClassName()), mathVC_);
+    mathVC_ = makeMathVC();
+    registerMainChildDoneHandler(&StartVC::mathNotifications, std::string(MathVC::kDoneNotification),
+                                 mathVC_);
 }
 
 void StartVC::startSetNotifications(const fnd::Notification& notification) {

@@ -105,10 +105,10 @@ class StartVC : public ToolViewController, public ui::TableViewDataSource, publi
 
   protected:
     virtual LibraryCells::Layout deviceLayout() const { return LibraryCells::Layout::phone(); }
-    // The screen of an interactive book, and of another set; the maths review's class.
+    // The screen of an interactive book, and of another set; the maths review, shown.
     virtual std::shared_ptr<StartSetVC> makeSmartBookVC(const std::shared_ptr<MEBook>& book) const;
     virtual std::shared_ptr<StartSetVC> makeStartSetVC(const std::shared_ptr<MStartSet>& set) const;
-    virtual std::string mathClassName() const { return "MathVC"; }
+    virtual std::shared_ptr<CommonViewController> makeMathVC() const;
     // Whether opening an interactive book marks the home screen's statistics for an update.
     virtual bool marksStatisticsForBooks() const { return true; }
 

@@ -20,6 +20,7 @@
 #include "Classes/practice/MSessionRecord.h"
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/QuestionBridge.h"
+#include "Classes/study_aids/CourseVC.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -693,7 +694,15 @@ void QuestionVC::openCourse() {
     auto q = currentQuestion();
     auto set = q ? q->set() : nullptr;
     if (!set || !set->course() || !canOpenSubview()) return;
-    courseVC_ = openChild("CourseVC", true);
+    auto page = makeCourseVC(set->course());
+    if (page->doneBtn()) page->doneBtn()->setTitle(kCourseBackTitle);
+    courseVC_ = page;
+    registerMainChildDoneHandler(&QuestionVC::childNotifications, std::string(CourseVC::kDoneNotification),
+                                 courseVC_);
+}
+
+std::shared_ptr<CourseVC> QuestionVC::makeCourseVC(const std::shared_ptr<MCourse>& course) {
+    return ui::make<CourseVC>(course);
 }
 
 void QuestionVC::showForumWithUrlString(const std::string& address) {

@@ -26,6 +26,8 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/WebView.h"
 
+class CourseVC;
+class MCourse;
 class MQSet;
 class MQSetHRecord;
 class MQSetQuestion;
@@ -54,6 +56,7 @@ class QuestionVC : public SliddenViewController,
     static constexpr const char* kDiceTip = "TipsEvent_QuestionDicePressed";
     static constexpr const char* kSolvedTip = "TipsEvent_QuestionSolved";
     static constexpr const char* kGoToTitle = "Go to question number";
+    static constexpr const char* kCourseBackTitle = "Back";
     // The clock: white, then yellow from 90 s, red from 120 s; the display may sleep from 240 s.
     static constexpr double kYellowTime = 90;
     static constexpr double kRedTime = 120;
@@ -87,7 +90,8 @@ class QuestionVC : public SliddenViewController,
     virtual void switchToolBar();
     virtual void openCalculator(const Sender& sender);
     virtual void openKWEdit(const Sender& sender);
-    virtual void openCourse();
+    // The page of the current set's course, its done key titled kCourseBackTitle.
+    void openCourse();
     virtual void showForumWithUrlString(const std::string& address);
     void accelerometerDidAccelerate(double x, double y, double z) override;
 
@@ -172,6 +176,8 @@ class QuestionVC : public SliddenViewController,
   protected:
     // The forum browser of the device on the address, opened over this screen.
     virtual std::shared_ptr<CommonViewController> makeForumVC(const std::string& address);
+    // The page of the course, shown over this screen.
+    virtual std::shared_ptr<CourseVC> makeCourseVC(const std::shared_ptr<MCourse>& course);
     // Opens a child of that class name as the main child, or as a plain one.
     std::shared_ptr<CommonViewController> openChild(const std::string& className, bool asMainChild);
     void setTableWidth(int width) { tableWidth_ = width; }

@@ -4,6 +4,7 @@
 #include "Classes/practice/KWEditVC.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
+#include "Classes/study_aids/CourseVC_iPad.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Make.h"
 
@@ -34,11 +35,8 @@ std::shared_ptr<CommonViewController> QuestionVC_iPad::makeKWEditVC(std::int32_t
     return ui::make<KWEditVC_iPad>(type);
 }
 
-void QuestionVC_iPad::openCourse() {
-    auto q = currentQuestion();
-    auto set = q ? q->set() : nullptr;
-    if (!set || !set->course() || !canOpenSubview()) return;
-    courseVC_ = openChild("CourseVC_iPad", true);
+std::shared_ptr<CourseVC> QuestionVC_iPad::makeCourseVC(const std::shared_ptr<MCourse>& course) {
+    return ui::make<CourseVC_iPad>(course);
 }
 
 std::shared_ptr<CommonViewController> QuestionVC_iPad::makeForumVC(const std::string& address) {

@@ -22,10 +22,10 @@ class QuestionVC_iPad : public QuestionVC {
     void showToolBar() override {}
     void switchToolBar() override {}
     void openCalculator(const Sender& sender) override;
-    void openCourse() override;
     std::shared_ptr<CommonViewController> makeForumVC(const std::string& address) override;
     void accelerometerDidAccelerate(double, double, double) override {}
 
   protected:
     std::shared_ptr<CommonViewController> makeKWEditVC(std::int32_t type) override;
+    std::shared_ptr<CourseVC> makeCourseVC(const std::shared_ptr<MCourse>& course) override;
 };

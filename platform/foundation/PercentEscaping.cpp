@@ -68,6 +68,20 @@ std::string percentEscapeStrict(std::string_view text) {
     });
 }
 
+std::string percentEscapeStrict(std::string_view text, std::string_view keep) {
+    return escape(text, [keep](unsigned char c) {
+        return isAlphanumeric(c) || c == '-' || c == '.' || c == '_' || c == '~' ||
+               keep.find(static_cast<char>(c)) != std::string_view::npos;
+    });
+}
+
+std::string percentEscapeURL(std::string_view text) {
+    static constexpr std::string_view kUnsafe = " \"<>%\\^`{|}[]";
+    return escape(text, [](unsigned char c) {
+        return c > 0x20 && c < 0x7f && kUnsafe.find(static_cast<char>(c)) == std::string_view::npos;
+    });
+}
+
 std::string percentDecodeBytes(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size());

@@ -1,8 +1,9 @@
 // Local stand-ins for the outside services the program talks to, for the browser tests: a small
 // HTTP server on 127.0.0.1 (a port the system chooses) that answers the paths a test gives it and
 // keeps a log of every request. Beside it, ready-made routes of a forum (pages, a login form that
-// sets a cookie, topic and sub-forum feeds), of news feeds and of the flashcard-sharing service, so
-// that a test's bundle can name the server in its Info.json.
+// sets a cookie, topic and sub-forum feeds), of news feeds, of the flashcard-sharing service and of
+// the store's content server (with a small interactive e-book), so that a test's bundle can name
+// the server in its Info.json.
 //
 //   import { start, forumRoutes, feedRoutes } from './fake_services.mjs';
 //   const services = await start({ routes: { ...forumRoutes(), ...feedRoutes() } });
@@ -112,6 +113,10 @@ export const contentChecks = {
     pipes: () => 1 / (1 / 3 + 1 / 6) === 2,
     // Note "One more square root".
     root: () => Math.sqrt(144) === 12,
+    // Geometry Drills, question 1: x + 2x + 3x = 180, so x = 30, (B).
+    triangle: () => 180 / (1 + 2 + 3) === 30,
+    // Geometry Drills, question 2: a diameter of 6 is a radius of 3, so the area is 9 pi, (B).
+    circle: () => (6 / 2) ** 2 === 9,
 };
 
 const allTopics = () => forumBoard.subForums.flatMap((f) => f.topics.map((t) => ({ ...t, forum: f })));
@@ -319,4 +324,121 @@ export function flashcardServiceRoutes(folder) {
         });
     }
     return routes;
+}
+
+// ---- The store's content server
+
+// The content server's routes under /store/: the catalogue ("get_products.cgi", tab-separated
+// lines) of `products` ({ id, order, version, title, subTitle, author, picId, kind: 'i_v1' for an
+// interactive book, '' for a plain one, isNew }), and the e-book of a product ("get_content.cgi",
+// the form's "pid") from `contents` (product identifier to the zip's bytes), sent `delay`
+// milliseconds late as "application/epub+zip"; an unknown product gets an HTML error page.
+export function storeRoutes({ products, contents, delay = 0 }) {
+    const line = (p) => [p.id, p.order, p.version, p.title, p.subTitle, p.author, p.picId, '', p.kind ?? '',
+        p.isNew ? 'YES' : 'NO'].join('\t');
+    return {
+        '/store/get_products.cgi': {
+            headers: { 'content-type': 'text/plain' },
+            body: products.map(line).join('\n') + '\n',
+        },
+        '/store/get_content.cgi': (req) => {
+            const zip = contents[new URLSearchParams(req.body).get('pid')];
+            if (!zip) return { status: 404, body: '<html><body>No such product.</body></html>' };
+            const reply = { headers: { 'content-type': 'application/epub+zip' }, body: zip };
+            return new Promise((resolve) => setTimeout(() => resolve(reply), delay));
+        },
+    };
+}
+
+// A zip archive of the entries ({ name: text or bytes }), stored without compression.
+export function zipOf(entries) {
+    const table = new Int32Array(256).map((_, n) => {
+        let c = n;
+        for (let k = 0; k < 8; k++) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+        return c;
+    });
+    const crc32 = (bytes) => {
+        let c = -1;
+        for (const b of bytes) c = table[(c ^ b) & 0xff] ^ (c >>> 8);
+        return (c ^ -1) >>> 0;
+    };
+    // Little-endian fields, each [value, bytes].
+    const pack = (fields) => Buffer.concat(fields.map(([value, size]) => {
+        const field = Buffer.alloc(size);
+        if (size === 2) field.writeUInt16LE(value);
+        else field.writeUInt32LE(value);
+        return field;
+    }));
+    const date = ((2024 - 1980) << 9) | (1 << 5) | 1;
+    const locals = [];
+    const centrals = [];
+    let offset = 0;
+    for (const [name, content] of Object.entries(entries)) {
+        const data = Buffer.from(content);
+        const fileName = Buffer.from(name);
+        // Version needed, flags, method (stored), time, date, CRC, sizes, name and extra lengths.
+        const common = [[20, 2], [0, 2], [0, 2], [0, 2], [date, 2], [crc32(data), 4], [data.length, 4],
+            [data.length, 4], [fileName.length, 2], [0, 2]];
+        const local = pack([[0x04034b50, 4], ...common]);
+        locals.push(local, fileName, data);
+        centrals.push(pack([[0x02014b50, 4], [20, 2], ...common, [0, 2], [0, 2], [0, 2], [0, 4], [offset, 4]]),
+            fileName);
+        offset += local.length + fileName.length + data.length;
+    }
+    const directory = Buffer.concat(centrals);
+    const count = centrals.length / 2;
+    const end = pack([[0x06054b50, 4], [0, 2], [0, 2], [count, 2], [count, 2], [directory.length, 4], [offset, 4],
+        [0, 2]]);
+    return Buffer.concat([...locals, directory, end]);
+}
+
+// A small interactive e-book for the store's tests, "Geometry Drills": one page of two questions
+// (keys "Geometry_1_1" and "Geometry_1_2") with the page side of the bridge `script` (the sample
+// book's book.js), and its question index. Checked by contentChecks.triangle and .circle.
+export function geometryDrills(script) {
+    const answers = (key, choices, right) => '<ol>' + choices.map((c, i) => {
+        const letter = 'ABCDE'[i];
+        return `<li><a href="booksQButton:${key}:${letter === right ? 'right' : 'wrong'}:${letter}">${c}</a></li>`;
+    }).join('') + '</ol>';
+    const question = (key, text, choices, right) =>
+        `<div class="question" data-key="${key}"><p>${text}</p>${answers(key, choices, right)}<p class="mark"></p></div>`;
+    const page = `<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE html>
+<html xmlns="http://www.w3.org/1999/xhtml"><head><title>Angles and circles</title>
+<link rel="stylesheet" type="text/css" href="book.css"/><script type="text/javascript" src="book.js"></script></head>
+<body><h1>Angles and circles</h1>
+<div class="qgroup"><div class="stat"><div class="right"></div><div class="wrong"></div></div>
+${question('Geometry_1_1', 'The angles of a triangle measure <i>x</i>, 2<i>x</i> and 3<i>x</i> degrees. What is <i>x</i>?',
+        ['20', '30', '36', '45', '60'], 'B')}
+${question('Geometry_1_2', 'What is the area of a circle whose diameter is 6?',
+        ['6&#960;', '9&#960;', '12&#960;', '18&#960;', '36&#960;'], 'B')}
+</div></body></html>`;
+    return zipOf({
+        mimetype: 'application/epub+zip',
+        'META-INF/container.xml': '<?xml version="1.0"?><container version="1.0" xmlns="urn:oasis:names:tc:opendocument:xmlns:container"><rootfiles><rootfile full-path="OEBPS/content.opf" media-type="application/oebps-package+xml"/></rootfiles></container>',
+        'OEBPS/content.opf': `<?xml version="1.0" encoding="UTF-8"?>
+<package xmlns="http://www.idpf.org/2007/opf" version="2.0" unique-identifier="id">
+<metadata xmlns:dc="http://purl.org/dc/elements/1.1/"><dc:title>Geometry Drills</dc:title><dc:identifier id="id">geometry-drills</dc:identifier></metadata>
+<manifest><item id="ncx" href="toc.ncx" media-type="application/x-dtbncx+xml"/><item id="angles" href="angles.html" media-type="application/xhtml+xml"/></manifest>
+<spine toc="ncx"><itemref idref="angles"/></spine></package>`,
+        'OEBPS/toc.ncx': `<?xml version="1.0" encoding="UTF-8"?>
+<ncx xmlns="http://www.daisy.org/z3986/2005/ncx/" version="2005-1"><navMap>
+<navPoint id="p1" playOrder="1"><navLabel><text>Angles and circles</text></navLabel><content src="angles.html"/></navPoint>
+</navMap></ncx>`,
+        'OEBPS/angles.html': page,
+        'OEBPS/book.js': script,
+        'OEBPS/book.css': '.question { border: 1px solid #ccc; border-radius: 6px; padding: 8px; margin: 10px 0; }\n' +
+            '.question ol { list-style: upper-alpha; } .question a { text-decoration: none; color: #124; }\n' +
+            '.question.right { border-color: #3c0; } .question.wrong { border-color: #e00; }\n' +
+            '.stat { height: 8px; background: #ddd; display: flex; } .stat .right { background: #3c0; width: 0; }\n' +
+            '.stat .wrong { background: #e00; width: 0; } .mark { color: #555; }\n',
+        'OEBPS/intbooks_index.txt': JSON.stringify({
+            name: 'Geometry',
+            questions: [
+                { section: '1', number: 1, tags: ['Angles', 'Triangles'] },
+                { section: '1', number: 2, tags: ['Circles', 'Area'] },
+            ],
+            fileNameSectionDict: { 'angles.html': ['1'] },
+        }),
+    });
 }

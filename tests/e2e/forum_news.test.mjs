@@ -9,8 +9,8 @@ import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, openProgram, pictureCentre, settled, startProgram, tapAndWait, tapText, tapToolButton, typeInto, useBrowser,
-    waitShown,
+    artifacts, pictureCentre, settled, tapAndWait, tapText, tapToolButton, typeInto, useBrowser, waitShown,
+    withRestartableProgram,
 } from './support.mjs';
 import { feedRoutes, forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -57,28 +57,12 @@ const pageShows = (page, text) => webPage(page).locator(`text=${text}`).first().
 
 for (const device of ['phone', 'tablet']) {
     describe(`news and forum on the ${device}`, () => {
-        const s = {};
-        let bundle;
-        let data;
+        const s = withRestartableProgram(browser, program,
+            { prefix: 'orvakit-forum-news', device, resources: () => bundleFor(`orvakit-forum-news-${device}-`) });
         const shot = async (name) => {
             await settled(s.page);
             await s.page.screenshot({ path: path.join(artifacts, `forum_news-${device}-${name}.png`) });
         };
-        const launch = async () => {
-            s.run = await startProgram(program, ['--data-dir', data, '--device', device, '--resources', bundle]);
-            s.page = await openProgram(browser.context, s.run.address, { tip: true });
-        };
-        const end = async () => {
-            await s.page?.close().catch(() => {});
-            s.run?.child.kill('SIGTERM');
-            assert.equal((await s.run.exited).code, 0);
-        };
-        before(async () => {
-            bundle = bundleFor(`orvakit-forum-news-${device}-`);
-            data = browser.folder(`orvakit-forum-news-data-${device}-`);
-            await launch();
-        });
-        after(end);
 
         test('News: the list, an item read, and a feed added by its address', async () => {
             const { page } = s;
@@ -173,9 +157,9 @@ for (const device of ['phone', 'tablet']) {
         });
 
         test('after a restart the forum signs in by itself, the bookmark leads back, the feed is in News', async () => {
-            await end();
+            await s.end();
             const posts = services.requests.filter((r) => r.path === '/forum/ucp.php' && r.method === 'POST').length;
-            await launch();
+            await s.launch();
             const { page } = s;
             await tapToolButton(page, device, 'Forum');
             await pageShows(page, 'Logged in as');

@@ -2,6 +2,7 @@
 // the lines it prints after that, a headless Chromium with a fresh profile, and the steps a person
 // takes on the device (open the program, dismiss the tip, tap a tool button by its caption, tap a
 // text, wait until a text is shown). Every wait is on a state of the page, never on a time.
+import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -464,4 +465,30 @@ export async function mailed(page, pattern, timeout = 30000) {
     await page.waitForFunction((p) => new RegExp(p).test(window.orvaServices.state.mail?.body ?? ''), pattern.source,
         { timeout });
     return page.evaluate(() => window.orvaServices.state.mail);
+}
+
+// Inside a describe: the program as the device, on a data folder of its own and the resources that
+// `resources()` answers (made before the tests), shown past its tip band; started before the tests
+// and ended after them. Answers an object whose `run` and `page` are set once started, with
+// `end()` (the program must end cleanly) and `launch()` (on the same data), for a restart.
+export function withRestartableProgram(browser, program, { prefix, device, resources }) {
+    const s = {};
+    let bundle;
+    let data;
+    s.launch = async () => {
+        s.run = await startProgram(program, ['--data-dir', data, '--device', device, '--resources', bundle]);
+        s.page = await openProgram(browser.context, s.run.address, { tip: true });
+    };
+    s.end = async () => {
+        await s.page?.close().catch(() => {});
+        s.run?.child.kill('SIGTERM');
+        assert.equal((await s.run.exited).code, 0);
+    };
+    before(async () => {
+        bundle = resources();
+        data = browser.folder(`${prefix}-data-${device}-`);
+        await s.launch();
+    });
+    after(() => s.end());
+    return s;
 }

@@ -52,4 +52,14 @@ double DisplayBench::percentile(std::vector<double> v, double p) {
     return v.empty() ? 0 : v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))];
 }
 
+std::vector<std::pair<std::string, double>> DisplayBench::panFigures(const std::vector<double>& moves,
+                                                                     const std::vector<double>& settles,
+                                                                     double tree) {
+    return {{"move_median_ms", percentile(moves, 0.5)},
+            {"move_p99_ms", percentile(moves, 0.99)},
+            {"settle_median_ms", percentile(settles, 0.5)},
+            {"settle_p99_ms", percentile(settles, 0.99)},
+            {"tree_ms", tree}};
+}
+
 }  // namespace testing_support

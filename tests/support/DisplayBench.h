@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/display/DeviceSession.h"
@@ -31,6 +32,11 @@ class DisplayBench {
     static std::string pointer(const char* phase, double x, double y);
     // The p-th quantile (0..1) of the values; 0 for none.
     static double percentile(std::vector<double> values, double p);
+    // What a benchmark of panning reports, by name: the median and 99th percentile of the moves' and
+    // the settles' times, and the time of the whole tree.
+    static std::vector<std::pair<std::string, double>> panFigures(const std::vector<double>& moves,
+                                                                  const std::vector<double>& settles,
+                                                                  double tree);
 };
 
 }  // namespace testing_support

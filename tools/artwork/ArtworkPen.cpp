@@ -31,6 +31,14 @@ void ArtworkPen::setLines(const ui::Color& color, double width) {
     context_.setLineJoin(gfx::LineJoin::Round);
 }
 
+void ArtworkPen::arrowhead(double x, double y, double angle, double length, double spread) {
+    context_.beginPath();
+    context_.moveTo(x + length * std::cos(angle + spread), y + length * std::sin(angle + spread));
+    context_.lineTo(x, y);
+    context_.lineTo(x + length * std::cos(angle - spread), y + length * std::sin(angle - spread));
+    context_.strokePath();
+}
+
 void ArtworkPen::line(double x0, double y0, double x1, double y1) {
     context_.beginPath();
     context_.moveTo(x0, y0);

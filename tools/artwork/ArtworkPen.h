@@ -2,6 +2,7 @@
 // Drawing helpers for the artwork on top of a graphics context: rounded shapes and text placed by
 // its ink, so that glyphs sit optically centred whatever their side bearings and descenders.
 
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ class ArtworkPen {
     void setLines(const ui::Color& color, double width);
     // A straight line, a filled circle and a circle's outline.
     void line(double x0, double y0, double x1, double y1);
+    // An open arrowhead at (x, y) pointing along the angle (radians), its sides `length` long and
+    // `spread` radians off the line behind the point.
+    void arrowhead(double x, double y, double angle, double length, double spread = std::numbers::pi * 0.8);
     void disc(double x, double y, double radius);
     void ring(double x, double y, double radius);
 

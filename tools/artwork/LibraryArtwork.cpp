@@ -26,30 +26,9 @@ Color wine(double brightness = 0.55) { return Color::hsb(0.93, 0.55, brightness)
 const Font kBold = Font("DejaVu Sans", 10, Font::Weight::Bold);
 const Font kSerifBold = Font("DejaVu Serif", 10, Font::Weight::Bold);
 
-// ---- Covers: a book standing upright, its spine darker, its title on a light band.
-
-void cover(ArtworkPen& pen, const Color& color, const std::string& title, const std::string& subtitle) {
-    gfx::Context& c = pen.context();
-    const double w = LibraryArtwork::kCoverWidth, h = LibraryArtwork::kCoverHeight;
-    c.setFillColor(Color::white(0, 0.25));
-    pen.fillRoundedRect({4, 4, w - 4, h - 4}, 4);
-    c.setFillColor(color);
-    pen.fillRoundedRect({0, 0, w - 4, h - 4}, 4);
-    c.setFillColor(Color::white(0, 0.25));
-    c.fillRect(0, 4, 8, h - 12);
-    c.setFillColor(Color::white(1, 0.9));
-    c.fillRect(12, 18, w - 20, 34);
-    c.setFillColor(kInk);
-    auto layout = ArtworkPen::fitName(kSerifBold, title, {14, 20, w - 24, 30}, 26);
-    pen.drawName(kSerifBold, layout, {14, 20, w - 24, 30});
-    c.setFillColor(kWhite);
-    auto sub = ArtworkPen::fitName(kBold, subtitle, {10, 58, w - 18, 28}, 18);
-    pen.drawName(kBold, sub, {10, 58, w - 18, 28});
-}
-
 // The interactive book's cover: a tick in a circle under its title, for its answered questions.
 void interactiveCover(ArtworkPen& pen) {
-    cover(pen, Color::hsb(0.55, 0.55, 0.60), "Try-it", "");
+    LibraryArtwork::cover(pen, Color::hsb(0.55, 0.55, 0.60), "Try-it", "");
     gfx::Context& c = pen.context();
     pen.setLines(kWhite, 3);
     pen.ring(34, 72, 12);
@@ -62,7 +41,7 @@ void interactiveCover(ArtworkPen& pen) {
 
 // The maths review: a compass-drawn circle with its radius and a right angle.
 void mathCover(ArtworkPen& pen) {
-    cover(pen, Color::hsb(0.08, 0.65, 0.75), "Math", "");
+    LibraryArtwork::cover(pen, Color::hsb(0.08, 0.65, 0.75), "Math", "");
     gfx::Context& c = pen.context();
     pen.setLines(kWhite, 2.5);
     pen.ring(24, 72, 11);
@@ -300,11 +279,31 @@ void timeline(ArtworkPen& pen) {
 }
 
 // The covers of the study guide and the maths review, and the open and closed indicators.
-void guideCover(ArtworkPen& pen) { cover(pen, green(), "ORVA Uncovered", "Study Guide"); }
+void guideCover(ArtworkPen& pen) { LibraryArtwork::cover(pen, green(), "ORVA Uncovered", "Study Guide"); }
 void openIndicator(ArtworkPen& pen) { indicator(pen, true); }
 void closedIndicator(ArtworkPen& pen) { indicator(pen, false); }
 
 }  // namespace
+
+void LibraryArtwork::cover(ArtworkPen& pen, const ui::Color& color, const std::string& title,
+                           const std::string& subtitle) {
+    gfx::Context& c = pen.context();
+    const double w = LibraryArtwork::kCoverWidth, h = LibraryArtwork::kCoverHeight;
+    c.setFillColor(Color::white(0, 0.25));
+    pen.fillRoundedRect({4, 4, w - 4, h - 4}, 4);
+    c.setFillColor(color);
+    pen.fillRoundedRect({0, 0, w - 4, h - 4}, 4);
+    c.setFillColor(Color::white(0, 0.25));
+    c.fillRect(0, 4, 8, h - 12);
+    c.setFillColor(Color::white(1, 0.9));
+    c.fillRect(12, 18, w - 20, 34);
+    c.setFillColor(kInk);
+    auto layout = ArtworkPen::fitName(kSerifBold, title, {14, 20, w - 24, 30}, 26);
+    pen.drawName(kSerifBold, layout, {14, 20, w - 24, 30});
+    c.setFillColor(kWhite);
+    auto sub = ArtworkPen::fitName(kBold, subtitle, {10, 58, w - 18, 28}, 18);
+    pen.drawName(kBold, sub, {10, 58, w - 18, 28});
+}
 
 void LibraryArtwork::addTo(ArtworkRegistry& registry) {
     struct Picture {

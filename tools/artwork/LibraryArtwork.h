@@ -3,7 +3,13 @@
 // maths review, the contents' page marker, the collapsible section headers, the link rows' icons
 // (the application rows' four among them) and the study guide's figures.
 
+#include <string>
+
+class ArtworkPen;
 class ArtworkRegistry;
+namespace ui {
+struct Color;
+}
 
 class LibraryArtwork {
   public:
@@ -16,4 +22,8 @@ class LibraryArtwork {
     static constexpr double kIndicatorSide = 18;
 
     static void addTo(ArtworkRegistry& registry);
+    // A book standing upright, its spine darker, its title on a light band and the subtitle under
+    // it (the covers of the library and the store).
+    static void cover(ArtworkPen& pen, const ui::Color& color, const std::string& title,
+                      const std::string& subtitle);
 };

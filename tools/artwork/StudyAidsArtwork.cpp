@@ -37,16 +37,6 @@ constexpr double kTileY = (StudyAidsArtwork::kTopicHeight - kTile) / 2;
 constexpr double kMid = kTile / 2;
 constexpr double kStroke = 3.5;
 
-// An open arrowhead at (x, y) pointing along the angle.
-void arrowhead(gfx::Context& c, double x, double y, double angle, double length) {
-    double spread = kPi * 0.8;
-    c.beginPath();
-    c.moveTo(x + length * std::cos(angle + spread), y + length * std::sin(angle + spread));
-    c.lineTo(x, y);
-    c.lineTo(x + length * std::cos(angle - spread), y + length * std::sin(angle - spread));
-    c.strokePath();
-}
-
 // A double-struck N, the sign of the natural numbers: its stem and diagonal drawn in outline.
 void numberTheory(ArtworkPen& pen, const Color&) {
     gfx::Context& c = pen.context();
@@ -114,9 +104,9 @@ void coordinateGeometry(ArtworkPen& pen, const Color&) {
     pen.setLines(kWhite, 3);
     double originX = 19, originY = 43;
     pen.line(10, originY, 51, originY);
-    arrowhead(c, 51, originY, 0, 6);
+    pen.arrowhead(51, originY, 0, 6);
     pen.line(originX, 52, originX, 11);
-    arrowhead(c, originX, 11, -kPi / 2, 6);
+    pen.arrowhead(originX, 11, -kPi / 2, 6);
     // A line through the plane and one point on it.
     double x0 = 12, y0 = 38, x1 = 50, y1 = 14, at = 0.62;
     c.setLineWidth(2.5);

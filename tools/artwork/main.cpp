@@ -23,8 +23,10 @@
 #include "tools/artwork/OverlayArtwork.h"
 #include "tools/artwork/PracticeArtwork.h"
 #include "tools/artwork/QuestionFigures.h"
+#include "tools/artwork/ReferenceArtwork.h"
 #include "tools/artwork/SettingsArtwork.h"
 #include "tools/artwork/StatisticsArtwork.h"
+#include "tools/artwork/StoreArtwork.h"
 #include "tools/artwork/StudyAidsArtwork.h"
 #include "tools/artwork/TimerArtwork.h"
 
@@ -45,8 +47,10 @@ int main(int argc, char** argv) {
         LibraryArtwork::addTo(registry);
         OverlayArtwork::addTo(registry);
         PracticeArtwork::addTo(registry);
+        ReferenceArtwork::addTo(registry);
         SettingsArtwork::addTo(registry);
         StatisticsArtwork::addTo(registry);
+        StoreArtwork::addTo(registry);
         StudyAidsArtwork::addTo(registry);
         TimerArtwork::addTo(registry);
     }

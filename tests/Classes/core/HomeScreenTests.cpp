@@ -12,6 +12,8 @@
 #include "Classes/forum_news/ForumVC.h"
 #include "Classes/forum_news/NewsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
+#include "Classes/study_aids/CoursesVC.h"
+#include "Classes/study_aids/FeedbackVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
 #include "platform/ui/Application.h"
@@ -69,8 +71,11 @@ class HomeScreenTest : public core_test::CoreTestEnvironment {
         return std::dynamic_pointer_cast<ToolButton>(testing_support::findByOutlet(*home, outlet));
     }
     std::string openTool() const {
-        auto pending = std::dynamic_pointer_cast<PendingToolVC>(home->toolVC());
-        return pending ? pending->toolClassName() : home->toolVC() ? "another tool" : "";
+        auto tool = home->toolVC();
+        if (auto pending = std::dynamic_pointer_cast<PendingToolVC>(tool)) return pending->toolClassName();
+        if (std::dynamic_pointer_cast<CoursesVC>(tool)) return "CoursesVC";
+        if (std::dynamic_pointer_cast<FeedbackVC>(tool)) return "FeedbackVC";
+        return tool ? "another tool" : "";
     }
     Order storedOrder() const { return rep->toolButtonsOrder().value_or(Order{}); }
     // Holds a grid button until rearranging starts; the finger stays down.
@@ -109,7 +114,7 @@ TEST_F(HomeScreenTest, ATapOpensAFreshToolWhichGoesBackOnItsDoneNotification) {
     EXPECT_EQ(home->toolVC(), first);
 
     runFor(0.5);
-    std::static_pointer_cast<PendingToolVC>(first)->doneClick(nullptr);
+    std::static_pointer_cast<CoursesVC>(first)->doneClick(nullptr);
     EXPECT_EQ(home->toolVC(), nullptr);
     EXPECT_TRUE(home->canOpenSubview());
     runFor(1.2);
@@ -254,7 +259,7 @@ TEST_F(HomeScreenTest, TheFeedbackButtonFromItsFourHundredAndFirstAnswer) {
     runFor(0.4);
     EXPECT_EQ(openTool(), "FeedbackVC");
     EXPECT_EQ(rep->feedbackOpenCounter(), 1);
-    std::static_pointer_cast<PendingToolVC>(home->toolVC())->doneClick(nullptr);
+    std::static_pointer_cast<FeedbackVC>(home->toolVC())->doneClick(nullptr);
     runFor(1);
     EXPECT_EQ(home->toolVC(), nullptr);
     EXPECT_EQ(storedOrder(), kPhoneShown);

@@ -7,7 +7,6 @@
 #include "Classes/core/AbstractAppDelegate.h"
 #include "Classes/core/FontAdjustVC.h"
 #include "Classes/core/MRepository.h"
-#include "Classes/core/PendingToolVC.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolChooseVC.h"
 #include "Classes/core/TovridaAppDelegate.h"
@@ -18,12 +17,13 @@
 #include "Classes/library_store/StartItemVC_iPad.h"
 #include "Classes/library_store/StartSetVC_iPad.h"
 #include "Classes/library_store/StartVC.h"
+#include "Classes/study_aids/MathVC.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
-#include "tests/support/HomeScreenLaunch.h"
+#include "tests/Classes/library_store/LibraryHomeTest.h"
 #include "tests/support/ScreenTestEnvironment.h"
 #include "tests/support/ScriptedWebEngine.h"
 #include "tests/support/ViewTestSupport.h"
@@ -32,42 +32,11 @@ namespace {
 
 using testing_support::ScriptedWebEngine;
 
-// The product's delegate without its loading thread: the test hands it the user's data.
-class StillDelegate : public TovridaAppDelegate {
+class LibraryScreensTest : public library_test::LibraryHomeTest {
   protected:
-    void startLoading() override {}
-};
-
-class LibraryScreensTest : public testing_support::ScreenTestEnvironment {
-  protected:
-    void SetUp() override {
-        ScreenTestEnvironment::SetUp();
-        AbstractAppDelegate::registerClasses();
-        ScriptedWebEngine::installForNewWebViews();
-        start(ui::Idiom::Phone);
-        application().setOnOpenURL([this](const std::string& address) { opened.push_back(address); });
-        ui::AlertView::setHost([] { return std::static_pointer_cast<ui::View>(window()); });
-    }
-    void TearDown() override {
-        ui::AlertView::setHost(nullptr);
-        if (home) home->close();
-        home.reset();
-        ScriptedWebEngine::reset();
-        ScreenTestEnvironment::TearDown();
-    }
-    void start(ui::Idiom idiom) {
-        if (home) home->close();
-        delegate = std::make_shared<StillDelegate>();
-        launch(idiom, delegate);
-        rep = MRepository::makeWithData();
-        rep->setDoNotShowTips(true);
-        rep->setFeedbackOpenCounter(1);
-        home = testing_support::showHomeScreen(*delegate, rep);
-    }
     // The library as its home screen button opens it.
     std::shared_ptr<StartVC> openLibrary() {
-        for (const auto& button : home->toolButtons())
-            if (button->vcClass().name.starts_with("StartVC")) home->showToolCommon(button);
+        openTool("StartVC");
         runFor(1);
         return std::dynamic_pointer_cast<StartVC>(home->toolVC());
     }
@@ -81,11 +50,6 @@ class LibraryScreensTest : public testing_support::ScreenTestEnvironment {
         library.didSelectRow(*library.startTV(), {section, row});
         runFor(1);
     }
-
-    std::shared_ptr<StillDelegate> delegate;
-    std::shared_ptr<MRepository> rep;
-    std::shared_ptr<ToolChooseVC> home;
-    std::vector<std::string> opened;
 };
 
 TEST_F(LibraryScreensTest, SectionsFollowTheBooksAndCollapseWithTheirCountShown) {
@@ -129,7 +93,7 @@ TEST_F(LibraryScreensTest, RowsOpenTheirSetTheMathsReviewOrTheirLink) {
 
     choose(*library, 1, 1);  // the last row of "eBooks"
     EXPECT_FALSE(library->startSetVC());
-    auto math = std::dynamic_pointer_cast<PendingToolVC>(library->mathVC());
+    auto math = std::dynamic_pointer_cast<MathVC>(library->mathVC());
     ASSERT_TRUE(math);
     fnd::NotificationCenter::defaultCenter().post("MNotificationMathDone", math);
     runFor(1);

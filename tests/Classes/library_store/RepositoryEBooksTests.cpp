@@ -102,6 +102,7 @@ TEST_F(RepositoryEBooksTest, AFreshRepositoryListsTheSampleBookWithItsContentsAn
                                     "arithmetic.html Practice 1 toc",
                                     "arithmetic.html#fractions Fractions and decimals 2 toc hidden",
                                     "word_problems.html Word problems 2 toc",
+                                    "official_guides.html Official-guide questions 1 toc",
                                     "review.html Reviewing your answers 1 toc",
                                 }));
     // Every page of the reading order is a file of the book.

@@ -28,11 +28,7 @@ TEST_F(StoreFlowTest, ABookBoughtFromTheCatalogueIsDownloadedAndInstalled) {
     delegate->setRep(rep);
 
     std::filesystem::path zip = temporary / "book.zip";
-    ASSERT_TRUE(zip_fixtures::writeZip(
-        zip, {{"META-INF/container.xml", R"(<container><rootfile full-path="book.opf"/></container>)"},
-              {"book.opf", R"(<package><manifest><item id="p" href="p.html"/></manifest>
-                              <spine><itemref idref="p"/></spine></package>)"},
-              {"p.html", "<p>Angles</p>"}}));
+    ASSERT_TRUE(zip_fixtures::writeZip(zip, zip_fixtures::onePageBook()));
     HTTPTestServer server;
     server.route("/get_products.cgi",
                  HTTPTestServer::Reply::text("org.orvakit.studykit.geometry\t1\t3\tGeometry\tS\tA\tgeo\n",

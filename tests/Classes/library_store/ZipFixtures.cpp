@@ -52,4 +52,11 @@ void setRecordedSize(const std::filesystem::path& path, std::uint32_t size) {
     writeBytes(path, bytes);
 }
 
+Entries onePageBook(const std::string& page) {
+    return {{"META-INF/container.xml", R"(<container><rootfile full-path="book.opf"/></container>)"},
+            {"book.opf", R"(<package><manifest><item id="p" href="p.html"/></manifest>
+                            <spine><itemref idref="p"/></spine></package>)"},
+            {"p.html", page}};
+}
+
 }  // namespace zip_fixtures

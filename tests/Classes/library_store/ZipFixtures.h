@@ -14,6 +14,8 @@ using Entries = std::vector<std::pair<std::string, std::string>>;
 
 // Writes the entries in order (a name ending in "/" is a folder entry); false when minizip fails.
 bool writeZip(const std::filesystem::path& path, const Entries& entries, bool store = false);
+// The entries of the smallest book the loader reads: a container, a package and one page.
+Entries onePageBook(const std::string& page = "<p>Angles</p>");
 // The archive's bytes, and bytes written back.
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);

@@ -33,6 +33,29 @@ TEST_F(PercentEscaping, StrictEscapingLeavesOnlyUnreservedCharacters) {
     EXPECT_EQ(fnd::percentUnescape(fnd::percentEscapeValue(text)), text);
 }
 
+TEST_F(PercentEscaping, StrictEscapingKeepsTheCharactersAskedFor) {
+    EXPECT_EQ(fnd::percentEscapeStrict("5 Main St/Suite #4 & 6@40.1,-73.9", "/@,"),
+              "5%20Main%20St/Suite%20%234%20%26%206@40.1,-73.9");
+    EXPECT_EQ(fnd::percentEscapeStrict("a?b", ""), "a%3Fb");
+}
+
+TEST_F(PercentEscaping, WholeAddressEscapingLeavesTheAddressPunctuation) {
+    struct Row {
+        const char* text;
+        const char* escaped;
+    } rows[] = {
+        {"tel://+1 (212) 555-0148", "tel://+1%20(212)%20555-0148"},
+        {"skype://centres.desk?call", "skype://centres.desk?call"},
+        {"a\"b<c>d%e\\f^g`h{i|j}k[l]m", "a%22b%3Cc%3Ed%25e%5Cf%5Eg%60h%7Bi%7Cj%7Dk%5Bl%5Dm"},
+        {"x\ty\x7fz", "x%09y%7Fz"},
+        {"Montr\xc3\xa9"
+         "al",
+         "Montr%C3%A9al"},
+        {"!$&'*+,;=:@/?#~", "!$&'*+,;=:@/?#~"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(fnd::percentEscapeURL(row.text), row.escaped) << row.text;
+}
+
 TEST_F(PercentEscaping, UnescapingLeavesMalformedEscapesAndRepairsUtf8) {
     EXPECT_EQ(fnd::percentUnescape("a%20b%2Bc+d"), "a b+c+d");
     EXPECT_EQ(fnd::percentUnescape("%C3%A9t%c3%a9"), "été");

@@ -2,7 +2,8 @@
 // and after every answer: preprocess() once the page is shown, getData() for the question groups
 // ("key,key|key,key", one group per block of questions), userAnswer(key, status) with "right",
 // "wrong" or "none" for each question, and stats(id, right, wrong) with the shares of a group.
-// An answer is a link "booksQButton:<key>:<right|wrong>:<letter>" that the reader records.
+// An answer is a link "booksQButton:<key>:<right|wrong>:<letter>" that the reader records; a link
+// "ogButton:<n>" opens the official-guide questions that getDataForOGButton(n) lists.
 
 function groupsOnPage() {
     return Array.prototype.slice.call(document.querySelectorAll('.qgroup'));
@@ -44,7 +45,9 @@ function stats(id, right, wrong) {
     return 'Ok';
 }
 
-// This book has no official-guide questions to open.
+// The official-guide questions of a link "ogButton:<n>": the keys its element lists
+// ("OG12_PS_PS_1|OG12_PS_PS_2"), which the reader opens in the error log.
 function getDataForOGButton(button) {
-    return '';
+    var link = document.querySelector('.og[data-og="' + button + '"]');
+    return link ? link.getAttribute('data-keys') : '';
 }
