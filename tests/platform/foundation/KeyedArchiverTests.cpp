@@ -418,7 +418,7 @@ TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
 
 namespace {
 
-TEST(KeyedArchiver, LetsGoOfWhatItEncodedBeforeItMakesTheBytes) {
+TEST_F(KeyedArchiverTest, LetsGoOfWhatItEncodedBeforeItMakesTheBytes) {
     // An object handed over to be archived is held by the archiver alone, which lets go of it once
     // its entries are made, so that a copy taken for a save and its bytes are not held together.
     fnd::KeyedArchiver archiver;
@@ -435,7 +435,7 @@ TEST(KeyedArchiver, LetsGoOfWhatItEncodedBeforeItMakesTheBytes) {
     EXPECT_EQ(back->count, 7);
 }
 
-TEST(KeyedUnarchiver, KeysBuiltAnewInOnePlaceReadTheirOwnValues) {
+TEST_F(KeyedArchiverTest, KeysBuiltAnewInOnePlaceReadTheirOwnValues) {
     // Keys made in a loop lie in the same buffer each time, with a different text.
     fnd::KeyedArchiver archiver;
     for (int i = 0; i < 12; ++i) archiver.encodeInt32("k" + std::to_string(i), i * 10);
