@@ -6,33 +6,41 @@ from itertools import combinations, permutations
 
 @ps(B, 1)
 def _():
-    return sum(1 for x in range(1, 100) for y in range(1, 100) if x * x - y * y == 45)
+    return sum(1 for x in range(1, 200) for y in range(1, 200) if F(2, x) + F(3, y) == 1)
 
 
 @ps(B, 2)
 def _():
-    return sum(1 for d in range(1, 721) if 720 % d == 0 and d % 12 == 0)
+    n = math.factorial(12)
+    def fourth(d):
+        r = round(d ** 0.25)
+        return any((r + k) ** 4 == d for k in (-1, 0, 1))
+    count = 0
+    for a, b, c, d, e in product(range(11), range(6), range(3), range(2), range(2)):
+        v = 2**a * 3**b * 5**c * 7**d * 11**e
+        if math.isqrt(v) ** 2 == v and not fourth(v):
+            count += 1
+    return count
 
 
 @ps(B, 3)
 def _():
-    return [d for d in range(1, 1000) if F(d, 40) + F(d, 60) == 5][0]
+    return next(v for v in grid(1, 40, F(1, 2)) if F(60) / (F(30, 20) + F(30) / v) == 15)
 
 
 @ps(B, 4)
 def _():
-    return sum(range(51, 100, 2))
+    return sum(n for n in ints(51, 149) if n % 2 == 1 and n % 5 != 0)
 
 
-ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 2)) for y in grid(-2, 6, F(1, 2))], lambda x, y: x * y > x + y,
-   lambda x, y: x > 2, lambda x, y: y > 0)
-ds(B, 6, [(n,) for n in ints(1, 400)], lambda n: (n ** 3 - n) % 4 == 0, lambda n: n % 2 == 1,
-   lambda n: (n * n + 3) % 4 == 0)
+ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 10)) for y in grid(-2, 6, F(1, 10))], lambda x, y: x * y > x + y,
+   lambda x, y: x > y > 1, lambda x, y: x + y > 4)
+ds(B, 6, [(n,) for n in ints(1, 600)], lambda n: (n**3 - n) % 24 == 0, lambda n: n % 2 == 1, lambda n: n * n % 8 == 1)
 
 
 @ps(B, 7)
 def _():
-    return F(sum(1 for x in range(1, 101) if (x * x + 3 * x) % 4 == 0), 100)
+    return F(sum(1 for n in range(1, 121) if (n * n + n + 1) % 7 == 0), 120)
 
 
 ds(B, 8, [(a, b) for a in range(0, 1001, 50) for b in range(0, 31)], lambda a, b: a + 100 * b,
@@ -41,33 +49,40 @@ ds(B, 8, [(a, b) for a in range(0, 1001, 50) for b in range(0, 31)], lambda a, b
 
 @ps(B, 9)
 def _():
-    # B's rate on a grid, A's half as much again; together 1,500 in 6 hours.
-    b = [b for b in grid(1, 500, F(1, 2)) if 6 * (b + F(3, 2) * b) == 1500][0]
-    return 1200 / (F(3, 2) * b)
+    b = next(b for b in range(1, 1000) if F(5, 2) * b * 6 == 1500)
+    a = F(3, 2) * b
+    return (2000 - 10 * a) / b
 
 
 ds(B, 10, list(product(grid(-4, 4, F(1, 2)), repeat=2)), lambda x, y: x * x > y * y,
-   lambda x, y: x > y, lambda x, y: x > 0)
+   lambda x, y: x > y and x + y > -1, lambda x, y: x + y < 1)
 
 
 @ps(B, 11)
 def _():
-    return pow(2, 51, 9)
+    return sum(2 ** k for k in range(0, 51)) % 9
 
 
 def isprime(k):
     return k > 1 and all(k % d for d in range(2, math.isqrt(k) + 1))
 
 
-ds(B, 12, [(k,) for k in ints(-50, 500)], lambda k: k, lambda k: k * k - 6 * k + 9 == 0,
+ds(B, 12, [(k,) for k in ints(-50, 500)], lambda k: k, lambda k: k**3 - k * k - 6 * k == 0 and k > 0,
    lambda k: isprime(k) and isprime(k + 2) and isprime(k + 4))
-ds(B, 13, [(a, n) for a in ints(-20, 20) for n in ints(1, 24)], lambda a, n: sum(range(a, a + n)) % 2 == 0,
-   lambda a, n: n == 4, lambda a, n: n % 4 == 0)
+ds(B, 13, [(a, n) for a in ints(-20, 20) for n in ints(2, 24)], lambda a, n: sum(range(a, a + n)) % n == 0,
+   lambda a, n: n % 4 == 0, lambda a, n: F(2 * a + n - 1, 2).denominator != 1)
 
 
 @ps(B, 14)
 def _():
-    return max(s[4] for s in combinations(range(1, 60), 5) if sum(s) == 50 and s[2] == 12)
+    best = 0
+    for low in combinations(range(1, 10), 3):
+        a7 = low[0] + 18
+        for a5 in range(11, a7):
+            a6 = 84 - sum(low) - 10 - a5 - a7
+            if a5 < a6 < a7:
+                best = max(best, a6)
+    return best
 
 
 ds(B, 15, list(product(grid(F(1, 2), 30, F(1, 2)), repeat=2)), lambda t, b: t,
@@ -76,53 +91,65 @@ ds(B, 15, list(product(grid(F(1, 2), 30, F(1, 2)), repeat=2)), lambda t, b: t,
 
 @ps(B, 16)
 def _():
-    p = F(1, 10)
-    q = F(1, 6) - p
-    return (1 - 2 * p) / (p + q)
+    level, hours = F(0), F(0)
+    while hours < 4:
+        level += F(1, 10) - F(1, 12)
+        hours += 1
+    rate = F(1, 10) + (F(1, 6) - F(1, 10)) - F(1, 12)
+    return hours + (1 - level) / rate
 
 
 @ps(B, 17)
 def _():
-    return sum(1 for n in range(1000, 10000) if n % 2 == 0 and len(set(str(n))) == 4)
+    return sum(1 for n in range(1000, 10000) if n % 5 == 0 and len(set(str(n))) == 4)
 
 
 ds(B, 18, [(cx, cy) for cx in ints(-8, 8) for cy in ints(-8, 8) if cy != 0], lambda cx, cy: F(abs(6 * cy), 2),
    lambda cx, cy: cy == 4, lambda cx, cy: abs(cy) == 4)
-ds(B, 19, list(product(ints(1, 30), repeat=2)), lambda x, y: x, lambda x, y: x * y == 12, lambda x, y: x - y == 1)
-ds(B, 20, list(product(grid(0, 25, F(1, 2)), repeat=2)), lambda x, y: sorted([3, 8, 11, x, y])[2],
-   lambda x, y: x + y == 30, lambda x, y: x > 11 and y > 11)
+ds(B, 19, [(x, y) for x in ints(1, 30) for y in ints(1, 30)], lambda x, y: x, lambda x, y: x * x - y * y == 15, lambda x, y: x + y < 10)
+ds(B, 20, [(x, y) for x in grid(-10, 40, F(1, 2)) for y in grid(-10, 40, F(1, 2))],
+   lambda x, y: sorted([3, 8, 11, x, y])[2] > F(3 + 8 + 11, 1) / 5 + (x + y) / 5,
+   lambda x, y: x + y == 28, lambda x, y: x > 11 and y > 11 and x + y < 30)
 
 
 @ps(B, 21)
 def _():
-    return sum(x for x in grid(-50, 50, F(1, 4)) if abs(x + 3) + abs(x - 5) == 10)
+    return sum(x for x in grid(-20, 30, F(1, 12)) if abs(x - 1) + abs(x - 3) + abs(x - 8) == 13)
 
 
 @ps(B, 22)
 def _():
-    k = [k for k in range(1, 100) if F(3 * k + 12, 5 * k) == F(9, 10)][0]
-    return 5 * k
+    for k in range(1, 50):
+        for r in range(0, 7 * k):
+            red, blue, green = 3 * k + r, 5 * k, 7 * k - r
+            if red + blue + green == 150 and 5 * red == 4 * blue and 5 * green == 6 * blue:
+                return r
 
 
-ds(B, 23, list(product(ints(-10, 20), repeat=3)), lambda a, b, c: a + b + c,
-   lambda a, b, c: a + 2 * b + 3 * c == 20, lambda a, b, c: 3 * a + 2 * b + c == 12)
+ds(B, 23, list(product(ints(1, 30), repeat=3)), lambda a, b, c: a + b + c,
+   lambda a, b, c: a * b == 6 and b * c == 15, lambda a, b, c: a + c == 7)
 
 
 @ps(B, 24)
 def _():
-    change = (F(75, 100) * F(140, 100) - 1) * 100
-    return 'no change' if change == 0 else ('an increase of %s%%' % change if change > 0 else 'a decrease of %s%%' % -change)
+    factor = F(75, 100) * F(140, 100) * F(90, 100)
+    change = (factor - 1) * 100
+    return 'A decrease of %s%%' % float(-change) if change < 0 else 'An increase of %s%%' % float(change)
 
 
 @ps(B, 25)
 def _():
-    a = [a for a in range(-100, 100) if F(sum(range(a, a + 11)), 11) == 20][0]
-    return F(sum(range(a + 6, a + 11)), 5)
+    values = [x for x in range(-99, 200, 2)]
+    for k in range(len(values) - 10):
+        run = values[k:k + 11]
+        if sum(run) == 11 * 41:
+            threes = [v for v in run if v % 3 == 0]
+            return F(sum(threes), len(threes))
 
 
 @ps(B, 26)
 def _():
-    return [n for n in range(1, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 0][0]
+    return sum(1 for n in range(1001, 5000) if n % 5 == 2 and n % 7 == 3 and n % 9 == 4)
 
 
 @ps(B, 27)
@@ -132,14 +159,18 @@ def _():
 
 @ps(B, 28)
 def _():
-    balls = 'R' * 4 + 'G' * 6
-    sets = list(combinations(range(10), 3))
-    return F(sum(1 for s in sets if sum(balls[i] == 'R' for i in s) == 2), len(sets))
+    # Every set of 4 places for the red balls among the 10 draws is equally likely.
+    places = list(combinations(range(10), 4))
+    return F(sum(1 for reds in places if reds[1] == 2), len(places))
 
 
 @ps(B, 29)
 def _():
-    return min(b for b in range(0, 91) if 200 - (120 + 90 - b) >= 30)
+    best = 0
+    for b in range(0, 91):
+        if 200 - (210 - b) >= 30:
+            best = max(best, 210 - 2 * b)
+    return best
 
 
 ds(B, 30, [(x,) for x in ints(1, 20)], lambda x: x, lambda x: 3 ** x * 9 == 3 ** 7, lambda x: math.factorial(x) == 120)
@@ -147,36 +178,33 @@ ds(B, 30, [(x,) for x in ints(1, 20)], lambda x: x, lambda x: 3 ** x * 9 == 3 **
 
 @ps(B, 31)
 def _():
-    side = 12
-    area = math.sqrt(3) / 4 * side ** 2
-    r = area / (3 * side / 2)  # area = r * semiperimeter
-    return math.pi * r * r
+    R = math.sqrt(48)
+    pts = [(R * math.cos(2 * math.pi * k / 3), R * math.sin(2 * math.pi * k / 3)) for k in range(3)]
+    (x1, y1), (x2, y2), (x3, y3) = pts
+    tri = abs((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1)) / 2
+    return math.pi * R * R - tri
 
 
 @ps(B, 32)
 def _():
-    numbers = [15] * 20  # any numbers with average 15 give the same result
-    other = [5] * 10 + [25] * 10
-    results = {F(sum(3 * v - 4 for v in ns), 20) for ns in (numbers, other)}
-    assert len(results) == 1
-    return results.pop()
+    return F(20 * (3 * 15 - 4) - 60, 19)
 
 
-ds(B, 33, [(n,) for n in ints(1, 300)], lambda n: n % 6 == 0, lambda n: n % 3 == 0, lambda n: n * n % 9 == 0)
+ds(B, 33, [(n,) for n in ints(1, 300)], lambda n: n % 6 == 0, lambda n: (n * n + n) % 6 == 0, lambda n: n * n % 9 == 0)
 
 
 @ps(B, 34)
 def _():
-    return sum(1 for n in range(-100, 101) if 100 < n * n < 1000)
+    return sum(1 for n in range(-100, 101) if 50 < n * n - n < 500)
 
 
-ds(B, 35, [(a, b) for a in ints(0, 20) for b in ints(0, 20) if 8 * a + 12 * b == 100], lambda a, b: b,
-   lambda a, b: a > b, lambda a, b: b > 2)
+ds(B, 35, [(a, b) for a in ints(0, 20) for b in ints(0, 20) if 6 * a + 10 * b == 100], lambda a, b: b,
+   lambda a, b: a >= 1 and b >= 1 and a + b < 15, lambda a, b: b > a)
 
 
 @ps(B, 36)
 def _():
-    return F(1000 * 45, 30) / 60
+    return F(1000) / (F(30, 45) + F(40, 60)) / 60
 
 
 @ps(B, 37)
@@ -188,23 +216,24 @@ def _():
 
 @ps(B, 38)
 def _():
-    cost = F(2 * 6 + 1 * 9, 3)
-    return cost * F(120, 100)
+    return next(x for x in grid(0, 30, F(1, 2)) if 9 * x + 6 * (30 - x) == F(96, 10) / F(12, 10) * 30)
 
 
 @ps(B, 39)
 def _():
-    return sum(1 for k in range(100, 1000) if k % 5 and k % 7)
+    return sum(1 for n in range(100, 1000) if n % 4 and n % 6 and n % 10)
 
 
 @ps(B, 40)
 def _():
-    a = [a for a in range(2, 100, 2) if a * a + (a + 2) ** 2 == (a + 4) ** 2][0]
-    return F(a * (a + 2), 2)
+    for d in grid(F(1, 2), 20, F(1, 2)):
+        for a in grid(F(1, 2), 80, F(1, 2)):
+            if a - d > 0 and (a - d) ** 2 + a * a == (a + d) ** 2 and (a - d) * a / 2 == 96:
+                return 3 * a
 
 
-ds(B, 41, [(a, b) for a in ints(1, 20) for b in ints(1, 20) if b < 2 * a], lambda a, b: 2 * a + b,
-   lambda a, b: sorted({a, b}) == [4, 6], lambda a, b: 2 * a > 10)
+ds(B, 41, [(leg, base) for leg in ints(1, 20) for base in ints(1, 20) if base < 2 * leg], lambda leg, base: 2 * leg + base,
+   lambda leg, base: {leg, base} == {5, 9}, lambda leg, base: max(leg, base) ** 2 > sum(sorted([leg, leg, base])[:2][k] ** 2 for k in range(2)))
 
 
 @ps(B, 42)
@@ -214,12 +243,11 @@ def _():
 
 @ps(B, 43)
 def _():
-    a = [a / 100 for a in range(1, 1000) if abs((a / 100) ** 2 + (12 / (a / 100)) ** 2 - 40) < 1e-9][0]
-    return a + 12 / a
+    return next(a**3 - (a - 3) ** 3 for a in grid(F(1, 2), 20, F(1, 2)) if a - 3 > 0 and a * (a - 3) == 10)
 
 
 ds(B, 44, list(product(ints(-6, 6), repeat=2)), lambda x, y: (x + y) % 2 == 0,
-   lambda x, y: x * y % 2 == 0, lambda x, y: x % 2 == 1)
+   lambda x, y: (x * x + x * y + y * y) % 2 == 1, lambda x, y: x * x * y % 2 == 0)
 
 
 def lists():
@@ -231,22 +259,22 @@ def lists():
                     yield (k, s, m)
 
 
-ds(B, 45, list(lists()), lambda k, s, m: F(s, k), lambda k, s, m: s == 60, lambda k, s, m: m == 20)
+ds(B, 45, [(s, n) for s in ints(0, 200) for n in ints(1, 20)], lambda s, n: F(s, n), lambda s, n: s == 60, lambda s, n: 2 * s == 120)
 
 
 @ps(B, 46)
 def _():
-    speed = F(240, 12)
-    return (360 + 240) / speed
+    return next(L for L in ints(1, 2000) if F(L + 360, 30) == F(L, 12))
 
 
 @ps(B, 47)
 def _():
-    return F('0.49') * 102 / F('9.8')
+    divisors = [d for d in range(1, 3601) if 3600 % d == 0]
+    return sum(1 for d in divisors if math.isqrt(d) ** 2 != d)
 
 
-ds(B, 48, list(product(ints(-10, 10), repeat=2)), lambda x, y: x + y,
-   lambda x, y: x * x + y * y == 25, lambda x, y: (x + y) ** 2 == 49 and x + y > 0)
+ds(B, 48, list(product(grid(-8, 8, F(1, 2)), repeat=2)), lambda x, y: x + y,
+   lambda x, y: x * x + y * y == 25 and x * y == 12, lambda x, y: x**3 + y**3 == 91 and x * y == 12)
 
 
 @ps(B, 49)
@@ -257,26 +285,25 @@ def _():
 
 @ps(B, 50)
 def _():
-    n = [n for n in range(3, 50) if (n - 2) * 180 == 1440][0]
-    return sum(1 for i, j in combinations(range(n), 2) if (j - i) % n not in (1, n - 1))
+    return next(n for n in ints(3, 100) if n * (n - 3) // 2 - n == 25)
 
 
 @ps(B, 51)
 def _():
-    value = F(10000)
-    for _half in range(2):
-        value *= 1 + F(10, 100) / 2
-    return value
+    r = next(r for r in ints(1, 50) if (1 + F(r, 100)) ** 2 == F(121, 100))
+    return float(((1 + F(r, 100)) ** 3 - 1) * 100)
 
 
 @ps(B, 52)
 def _():
-    def pairings(people):
-        if not people:
-            return 1
-        first, rest = people[0], people[1:]
-        return sum(pairings(rest[:i] + rest[i + 1:]) for i in range(len(rest)))
-    return pairings(list(range(6)))
+    players = range(8)
+    count = 0
+    for team in combinations(players, 4):
+        if 0 not in team:
+            continue  # the team holding player 0 names the split once
+        other = [p for p in players if p not in team]
+        count += len(team) * len(other)
+    return count
 
 
 @ps(B, 53)
@@ -286,7 +313,7 @@ def _():
 
 @ps(B, 54)
 def _():
-    return sum(1 for x in range(1, 100) for y in range(1, 100) if 3 * x + 7 * y == 100)
+    return sum(1 for x in range(1, 21) for y in range(1, 21) for z in range(1, 21) if x + 2 * y + 3 * z == 20)
 
 
 @ps(B, 55)
@@ -296,11 +323,14 @@ def _():
 
 @ps(B, 56)
 def _():
-    return [g for g in range(0, 31) if 72 * (30 - g) + 80 * g == F('76.8') * 30][0]
+    for boys in ints(1, 29):
+        girls = 30 - boys
+        if 72 * boys + 80 * girls == F(768, 10) * 30:
+            return F(72 * boys + 80 * girls - 120, 28)
 
 
-ds(B, 57, list(product(ints(-12, 12), repeat=2)), lambda a, b: a * b % 6 == 0,
-   lambda a, b: a % 6 == 0, lambda a, b: (a + b) % 6 == 0)
+ds(B, 57, list(product(ints(1, 40), repeat=2)), lambda a, b: a * b % 6 == 0,
+   lambda a, b: a * a * b % 12 == 0 and b % 2 == 1, lambda a, b: (a + b) % 3 == 0)
 
 
 @ps(B, 58)
@@ -315,8 +345,8 @@ def _():
     return count
 
 
-ds(B, 59, [(float(x),) for x in grid(-5, 5, F(1, 2))], lambda x: x,
-   lambda x: close(5 ** (2 * x), 625), lambda x: close(x * x, 4))
+ds(B, 59, [(x,) for x in grid(-6, 6, F(1, 2))], lambda x: x,
+   lambda x: close(4.0 ** float(x) - 2.0 ** float(x + 1), 8), lambda x: x * x - x == 2)
 
 
 @ps(B, 60)
@@ -335,13 +365,14 @@ def _():
     return F(sum(1 for r in rolls if sum(r) == 5), len(rolls))
 
 
-ds(B, 62, [(r, t) for t in ints(2, 20) for r in ints(0, t)], lambda r, t: F(r * (r - 1), t * (t - 1)),
-   lambda r, t: t == 10, lambda r, t: r == 4)
+ds(B, 62, [(r, t) for t in ints(2, 60) for r in ints(0, t)], lambda r, t: F(r * (r - 1), t * (t - 1)),
+   lambda r, t: F(2 * r * (t - r), t * (t - 1)) == F(7, 15), lambda r, t: t == 10 and r > t - r)
 
 
 @ps(B, 63)
 def _():
-    return math.sqrt(3 ** 2 + 4 ** 2 + 12 ** 2)
+    a, b, c = 3, 4, 12
+    return min(math.sqrt((p + q) ** 2 + r ** 2) for p, q, r in permutations((a, b, c)))
 
 
 @ps(B, 64)
@@ -360,8 +391,8 @@ def close(a, b):
     return abs(a - b) < 1e-9
 
 
-ds(B, 66, [(n,) for n in ints(1, 500)], lambda n: n % 4,
-   lambda n: any((2 * k + 1) ** 2 == n for k in range(0, 12)), lambda n: n % 12 == 9)
+ds(B, 66, [(n,) for n in ints(1, 3000)], lambda n: n % 8,
+   lambda n: math.isqrt(n) ** 2 == n and math.isqrt(n) % 2 == 1, lambda n: any(n - 1 == 2 * m * (2 * m + 2) for m in range(-40, 40)))
 
 
 @ps(B, 67)
@@ -382,7 +413,7 @@ def _():
 
 ds(B, 70, [(float(l), float(w)) for l in grid(1, 15, F(1, 2)) for w in grid(1, 15, F(1, 2))]
    + [(t / 10, math.sqrt(100 - (t / 10) ** 2)) for t in range(5, 100)] + [(math.sqrt(50), math.sqrt(50))],
-   lambda l, w: l * w > 50 + 1e-9, lambda l, w: close(2 * (l + w), 28) and (l == 6 or w == 6),
+   lambda l, w: l * w > 50 + 1e-9, lambda l, w: close(2 * (l + w), 28),
    lambda l, w: close(l * l + w * w, 100))
 
 
@@ -393,9 +424,15 @@ def _():
 
 @ps(B, 72)
 def _():
-    # The square's vertices on the circle of radius 5, at right angles.
-    corners = [(5 * math.cos(a * math.pi / 2), 5 * math.sin(a * math.pi / 2)) for a in range(4)]
-    return math.dist(corners[0], corners[1]) ** 2
+    h = 5 / math.sqrt(2)
+    lo, hi = 0.0, 5.0
+    for _ in range(200):
+        s = (lo + hi) / 2
+        if (h + s) ** 2 + (s / 2) ** 2 < 25:
+            lo = s
+        else:
+            hi = s
+    return lo * lo
 
 
 @ps(B, 73)
@@ -412,7 +449,11 @@ def _():
 
 @ps(B, 75)
 def _():
-    return sum(1 for k in range(1, 200) if math.isqrt(k) ** 2 == k or round(k ** (1 / 3)) ** 3 == k)
+    def power(n, k):
+        r = round(n ** (1 / k))
+        return any((r + d) ** k == n for d in (-1, 0, 1))
+
+    return sum(1 for n in range(1, 1001) if not (power(n, 2) or power(n, 3) or power(n, 5)))
 
 
 @ps(B, 76)

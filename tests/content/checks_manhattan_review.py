@@ -6,18 +6,20 @@ from itertools import combinations, permutations
 
 @ps(B, 1)
 def _():
-    return F('1.2') * F('0.25') + F('0.7') / F('0.35')
+    return sum(1 for n in range(1, 1000) if (n * n + 7) % (n + 1) == 0)
 
 
 @ps(B, 2)
 def _():
-    return (F(2, 3) + F(1, 4)) / F(5, 6)
+    a = 2 / (F(5, 6) + F(1, 6))
+    b = 2 / (F(5, 6) - F(1, 6))
+    return a / b
 
 
 @ps(B, 3)
 def _():
-    # 2a + b = 11 and a - b = 1, solved by search over a grid.
-    return [a * b for a in grid(-20, 20, F(1, 2)) for b in [11 - 2 * a] if a - b == 1][0]
+    x = (3 + math.sqrt(5)) / 2
+    return round(x**5 + x**-5, 9)
 
 
 @ps(B, 4)
@@ -28,13 +30,15 @@ def _():
 
 @ps(B, 5)
 def _():
-    return math.sqrt(50) + math.sqrt(18) - math.sqrt(8)
+    return math.sqrt(7 + 4 * math.sqrt(3)) - math.sqrt(7 - 4 * math.sqrt(3))
 
 
 @ps(B, 6)
 def _():
-    # Sides l and w with l + w = 17 and l^2 + w^2 = 13^2, found on a fine grid.
-    return [l * (17 - l) for l in grid(0, 17, F(1, 4)) if l * l + (17 - l) ** 2 == 169][0]
+    side_square, side_triangle = F(3), F(4)
+    p = side_square**2 / 2
+    q = side_triangle**2 / 3
+    return p / q
 
 
 @ps(B, 7)
@@ -44,12 +48,15 @@ def _():
 
 @ps(B, 8)
 def _():
-    return 70 + 45 - (120 - 25)
+    return next((90 - b) + (70 - b) for b in range(0, 71) if 150 - (160 - b) >= 0 and b == 3 * (150 - (160 - b)))
 
 
 @ps(B, 9)
 def _():
-    return 5 * 18 - 4 * 16
+    total = 7 * 12
+    largest = (16 * 7) - total
+    smallest = (13 * 7) - total
+    return largest - smallest
 
 
 @ps(B, 10)
@@ -59,12 +66,12 @@ def _():
 
 @ps(B, 11)
 def _():
-    return sum(1 for x in range(-100, 100) if abs(2 * x - 3) < 9)
+    return sum(1 for x in range(-100, 101) if abs(x - 3) + abs(2 * x + 4) < 15)
 
 
 @ps(B, 12)
 def _():
-    return 8000 * F(125, 100) * F(80, 100)
+    return next(x for x in range(1, 100) if F(125, 100) * (1 - F(x, 100)) * (1 + F(x, 100)) == F(12, 10))
 
 
 @ps(B, 13)
@@ -75,15 +82,14 @@ def _():
 
 @ps(B, 14)
 def _():
-    rests = {(3 * n + 4) % 7 for n in range(5, 700, 7)}
-    assert len(rests) == 1
-    return rests.pop()
+    return next(n * n % 28 for n in range(1, 100) if n % 7 == 5 and n % 4 == 3)
 
 
 @ps(B, 15)
 def _():
-    k = [k for k in range(1, 100) if F(3 * k + 4, 5 * k) == F(2, 3)][0]
-    return 5 * k
+    k = next(k for k in range(1, 100) if 5 * k - 12 == 3 * k + 4)
+    r = F(5 * k, 3 * k + 12)
+    return '%d : %d' % (r.numerator, r.denominator)
 
 
 @ps(B, 16)
@@ -93,12 +99,12 @@ def _():
 
 @ps(B, 17)
 def _():
-    return {x * (10 - x) for x in grid(-20, 20, F(1, 2)) if x * x + (10 - x) ** 2 == 58}.pop()
+    return next(x**3 - (x - 4) ** 3 for x in grid(-10, 10, F(1, 2)) if x * x + (x - 4) ** 2 == 40)
 
 
 @ps(B, 18)
 def _():
-    return [r for r in grid(0, 50, F(1, 2)) if 4 * 12 + 7 * r == 5 * (12 + r)][0]
+    return next(y for y in grid(0, 30, F(1, 2)) if 30 * F(76, 10) - F(76, 10) * y + 10 * y == 30 * 8)
 
 
 @ps(B, 19)
@@ -108,30 +114,36 @@ def _():
 
 @ps(B, 20)
 def _():
-    return (400 * F(130, 100) * F(90, 100) - 400) / 400 * 100
+    cost = F(76) / (F(14, 10) * F(85, 100) - 1)
+    result = cost * (F(14, 10) * F(75, 100) - 1)
+    return 'A profit of $%d' % result if result > 0 else ('No profit or loss' if result == 0 else 'A loss of $%d' % -result)
 
 
 @ps(B, 21)
 def _():
-    x = [x for x in range(-10, 10) if x + 2 >= 0 and 3 ** (x + 2) == 243][0]
-    return x * x + x
+    roots = {x for x in grid(-10, 10, F(1, 4)) if x != 0 and abs(x) ** (x * x - x - 2) == 1}
+    return sum(roots)
 
 
 @ps(B, 22)
 def _():
-    return sum(range(15, 86))
+    return sum(n for n in range(1, 101) if n % 3 == 2 and n % 4 == 1)
 
 
 @ps(B, 23)
 def _():
-    bag = 'R' * 5 + 'B' * 4 + 'G' * 3
-    pairs = list(combinations(range(12), 2))
-    return F(sum(1 for i, j in pairs if bag[i] != bag[j]), len(pairs))
+    draws = list(combinations('RRRRRBBBBGGG', 3))
+    return F(sum(1 for d in draws if len(set(d)) == 2), len(draws))
 
 
 @ps(B, 24)
 def _():
-    return [k for k in range(1, 100) if k * k - 4 * 16 == 0][0]
+    ks = set()
+    for r in range(-40, 41):
+        for s in range(-40, 41):
+            if r * s == -36:
+                ks.add(-(r + s))
+    return len(ks)
 
 
 @ps(B, 25)
@@ -141,26 +153,30 @@ def _():
 
 @ps(B, 26)
 def _():
-    def median(v):
-        return sorted(v)[len(v) // 2]
-    found = [x for x in grid(-50, 100, F(1, 2)) if x > 11 and sum([2, 5, 9, 11, x]) / F(5) == median([2, 5, 9, 11, x])]
-    assert len(found) == 1
-    return found[0]
+    return next(x for x in grid(9, 100, F(1, 2)) if sorted([3, 8, 12, x])[1] / 2 + sorted([3, 8, 12, x])[2] / 2 + 2 == (23 + x) / 4)
 
 
 @ps(B, 27)
 def _():
-    return 1 / (1 / F('2.4') - F(1, 4))
+    ana = F(1, 4)
+    ben = 1 / F(24, 10) - ana
+    left = 1 - (ana + ben) - ana / 2
+    cal = left - ana
+    return 1 / cal
 
 
 @ps(B, 28)
 def _():
-    return math.dist((-2, 3), (4, -5))
+    for x2 in range(-400, 401):
+        x = F(x2, 2)
+        y = x + 1
+        if (x + 2) ** 2 + (y - 3) ** 2 == (x - 4) ** 2 + (y + 5) ** 2:
+            return math.sqrt(x * x + y * y)
 
 
 @ps(B, 29)
 def _():
-    return [n + 4 for n in range(-200, 200, 2) if n + (n + 2) + (n + 4) == 174][0]
+    return next(s + 12 for s in range(-51, 101, 2) if F(sum(range(s, s + 13, 2)), 7) == 2 * s - 5)
 
 
 @ps(B, 30)
@@ -178,19 +194,23 @@ def _():
 
 @ps(B, 32)
 def _():
-    people = ['M'] * 5 + ['W'] * 4
-    return sum(1 for c in combinations(range(9), 3) if any(people[i] == 'W' for i in c))
+    people = ['M1', 'M2', 'M3', 'M4', 'M5', 'W1', 'W2', 'W3', 'W4']
+    count = 0
+    for c in combinations(people, 4):
+        men = [p for p in c if p[0] == 'M']
+        if 0 < len(men) < 4 and not ('M1' in c and 'M2' in c):
+            count += 1
+    return count
 
 
 @ps(B, 33)
 def _():
-    values = set()
-    for c in (F(1), F(10), F(-7, 3)):
-        b = F(2, 5) * c
-        a = F(3, 4) * b
-        values.add((a + b) / c)
-    assert len(values) == 1
-    return values.pop()
+    for a in grid(1, 100, F(1, 2)):
+        b = a * F(4, 3)
+        c = b * F(7, 6)
+        d = c * F(15, 14)
+        if d - a == 33:
+            return a + b + c + d
 
 
 @ps(B, 34)
@@ -201,12 +221,15 @@ def _():
 
 @ps(B, 35)
 def _():
-    return sum(1 for d in range(1, 361) if 360 % d == 0)
+    return sum(1 for d in range(1, 721) if 720 % d == 0 and d % 6 == 0 and d % 12 != 0)
 
 
 @ps(B, 36)
 def _():
-    return [n for n in range(1, 1000) if n - F(n, 3) - F(2, 5) * (n - F(n, 3)) == 24][0]
+    for n in range(5, 1000, 5):
+        over = F(3, 4) * F(2 * n, 5) + F(1, 3) * F(3 * n, 5)
+        if over.denominator == 1 and over - 10 == F(9, 20) * n:
+            return n
 
 
 @ps(B, 37)
@@ -221,14 +244,17 @@ def _():
 
 @ps(B, 38)
 def _():
-    a, b, c = 10, 10, 12
-    s = F(a + b + c, 2)
-    return math.sqrt(s * (s - a) * (s - b) * (s - c))
+    best = 0
+    for x in grid(F(1, 2), 10, F(1, 2)):
+        h2 = 100 - x * x
+        if h2 > 0 and abs(float(x) * math.sqrt(h2) - 48) < 1e-9:
+            best = max(best, 20 + 2 * x)
+    return best
 
 
 @ps(B, 39)
 def _():
-    return F('0.3') ** 2 / F('0.03')
+    return F(2, 10) ** 3 / F(4, 100)
 
 
 @ps(B, 40)
@@ -238,20 +264,17 @@ def _():
 
 @ps(B, 41)
 def _():
-    a = [None, 1, 3]
-    for n in range(3, 7):
-        a.append(a[n - 1] + 2 * a[n - 2])
-    return a[6]
+    a, b, total = 3, 7, 10
+    for _ in range(98):
+        a, b = b, b - a
+        total += b
+    return total
 
 
 @ps(B, 42)
 def _():
-    best = 0
-    for s in grid(0, 2, F(1, 100)):
-        f = s * F(5, 2)
-        if s <= F('1.5') and f <= 4:
-            best = max(best, s + f)
-    return best
+    k = min(F(40, 5), F(27, 3), F(15, 2))
+    return 40 + 27 + 15 - 10 * k
 
 
 @ps(B, 43)
@@ -261,14 +284,13 @@ def _():
 
 @ps(B, 44)
 def _():
-    return 1 / (math.sqrt(5) - 2)
+    return sum(1 / (math.sqrt(k + 1) + math.sqrt(k)) for k in range(2, 9))
 
 
 @ps(B, 45)
 def _():
-    r = 3
-    h = 72 / r ** 2
-    return (2 * math.pi * r * r + 2 * math.pi * r * h)
+    r = next(r for r in grid(1, 10, F(1, 2)) if 6 * r * r == 54)
+    return float(r * r * 2 * r - F(4, 3) * r**3) * math.pi
 
 
 @ps(B, 46)
@@ -279,12 +301,13 @@ def _():
 
 @ps(B, 47)
 def _():
-    return pow(7, 23, 10)
+    return (17**25 - 13**24) % 10
 
 
 @ps(B, 48)
 def _():
-    return max(x * x - y for x in grid(-3, 2, F(1, 4)) for y in grid(-1, 4, F(1, 4)))
+    values = [F(k, 10) for k in range(-30, 21)], [F(k, 10) for k in range(-10, 41)]
+    return max(x * x + x * y - y * y for x in values[0] for y in values[1])
 
 
 def clock(hours):
@@ -308,7 +331,12 @@ def _():
 
 @ps(B, 51)
 def _():
-    return sum(1 for p in permutations('KLABC') if abs(p.index('K') - p.index('L')) != 1)
+    count = 0
+    for p in permutations(range(7)):
+        ann, kim, lee = p.index(0), p.index(1), p.index(2)
+        if ann in (0, 6) and abs(kim - lee) != 1:
+            count += 1
+    return count
 
 
 @ps(B, 52)
@@ -323,7 +351,7 @@ def _():
 
 @ps(B, 54)
 def _():
-    return [x for x in range(1, 1000) if x * F(13, 10) * F(7, 10) == 91][0]
+    return next(p for p in range(1, 50) if (1 + F(p, 100)) * (1 - F(2 * p, 100)) == F(88, 100))
 
 
 @ps(B, 55)
@@ -333,12 +361,14 @@ def _():
 
 @ps(B, 56)
 def _():
-    return [y for y in range(1, 100) if F(1, 12) + F(1, y) == F(1, 4)][0]
+    x = 2 / (F(1, 4) + F(1, 12))
+    y = 2 / (F(1, 4) - F(1, 12))
+    return x * y
 
 
 @ps(B, 57)
 def _():
-    return 2 ** 20 % 7
+    return (pow(3, 100, 13) + pow(5, 100, 13)) % 13
 
 
 @ps(B, 58)
@@ -348,13 +378,18 @@ def _():
 
 @ps(B, 59)
 def _():
-    per_machine = F(480, 8 * 6)
-    return 720 / (12 * per_machine)
+    done, t = F(0), F(0)
+    for machines, hours in ((8, 2), (4, 1)):
+        done += machines * 10 * hours
+        t += hours
+    t += (480 - done) / (6 * 10)
+    hours = int(t)
+    return '%d hours %d minutes' % (hours, (t - hours) * 60)
 
 
 @ps(B, 60)
 def _():
-    return sum(1 for x in range(-100, 100) if 10 <= 3 * x - 5 <= 25)
+    return sum(1 for x in range(-100, 101) if 2 <= abs(x - 3) + abs(x + 2) <= 9)
 
 
 @ps(B, 61)
@@ -365,12 +400,15 @@ def _():
 
 @ps(B, 62)
 def _():
-    return 1 / (F(1, 2 ** 2) + F(1, 2 ** 3))
+    return (F(1, 2) + F(1, 4)) ** -1 * (1 - F(1, 4)) ** -1
 
 
 @ps(B, 63)
 def _():
-    return [a for a in range(0, 301) if 18 * a + 10 * (300 - a) == 4200][0]
+    for b in range(0, 11):
+        pens, notebooks = 2 * b, 30 - 3 * b
+        if 2 * pens + 5 * notebooks + 7 * b == 134:
+            return notebooks
 
 
 @ps(B, 64)
@@ -380,12 +418,12 @@ def _():
 
 @ps(B, 65)
 def _():
-    return F(250 * 40 // 100 + 50, 250 + 50) * 100
+    return next(w for w in range(0, 300) if 2 * (120 + w) == 300 + w - 50)
 
 
 @ps(B, 66)
 def _():
-    return sum(1 for n in range(1, 101) if (n % 3 == 0) != (n % 5 == 0))
+    return sum(1 for n in range(1, 301) if [n % 3 == 0, n % 4 == 0, n % 5 == 0].count(True) == 2)
 
 
 @ps(B, 67)
@@ -395,13 +433,19 @@ def _():
 
 @ps(B, 68)
 def _():
-    found = [(p, q) for p in range(0, 400) for q in range(0, 400) if 5 * p + 3 * q == 370 and 2 * p + 4 * q == 400]
-    return F(found[0][1], 100)
+    for n in [F(k, 100) for k in range(1, 400)]:
+        p = (F(740, 100) - 3 * n) / 2
+        if p > 0 and 2 * n + 3 * p == F(660, 100):
+            return n - p
 
 
 @ps(B, 69)
 def _():
-    return [q for q in range(0, 31) if 25 * q + 10 * (30 - q) == 510][0]
+    for q in range(0, 31):
+        for d in range(0, 31 - q):
+            n = 30 - q - d
+            if 5 * n + 10 * d + 25 * q == 400 and d > n and n % 2 == 0:
+                return q
 
 
 @ps(B, 70)
@@ -413,8 +457,7 @@ def _():
 
 @ps(B, 71)
 def _():
-    t = [t for t in range(1, 1000) if t % 15 == 0 and t % 25 == 0][0]
-    return clock(6 + F(t, 60))
+    return len(set(range(0, 241, 12)) & set(range(6, 241, 18)))
 
 
 def isprime(k):
@@ -426,55 +469,59 @@ def close(a, b):
 
 
 # Data sufficiency.
-ds(B, 72, [(n,) for n in ints(0, 200)], lambda n: n,
-   lambda n: isprime(n) and 90 < n < 100, lambda n: n % 2 == 1 and 90 < n < 100)
+ds(B, 72, [(n,) for n in ints(1, 400)], lambda n: n,
+   lambda n: isprime(n) and isprime(n * n + 2), lambda n: isprime(n) and isprime(n + 10) and n < 10)
 ds(B, 73, list(product(grid(-6, 6, F(1, 2)), repeat=2)), lambda x, y: x > y,
-   lambda x, y: x - y == 3, lambda x, y: x * x > y * y)
-ds(B, 74, list(product(ints(1, 30), repeat=2)), lambda x, y: x + y,
-   lambda x, y: 3 * x + 2 * y == 18, lambda x, y: x > y)
+   lambda x, y: x * abs(x) > y * abs(y), lambda x, y: x * x > y * y)
+ds(B, 74, [(x, y) for x in ints(1, 150) for y in ints(1, 150)], lambda x, y: x + y,
+   lambda x, y: 7 * x + 11 * y == 150, lambda x, y: x > y)
 ds(B, 75, [(d, v) for d in range(5, 600, 5) for v in range(10, 101)], lambda d, v: F(d, v),
    lambda d, v: d == 150 and v == 50, lambda d, v: F(d, v) - F(d, v + 10) == F(1, 2))
 ds(B, 76, [(x,) for x in ints(1, 400)], lambda x: math.isqrt(x) ** 2 == x,
    lambda x: x % 4 == 0, lambda x: any(n * n + 2 * n + 1 == x for n in range(0, 25)))
-ds(B, 77, [(r,) for r in grid(F(1, 2), 20, F(1, 2))], lambda r: r * r,
-   lambda r: 2 * r == 10, lambda r: 2 * r == 10)
+ds(B, 77, [(r,) for r in grid(1, 12, F(1, 2))], lambda r: r * r,
+   lambda r: all(abs(math.dist((px, py), (3, 0)) - float(r)) < 1e-12 for px, py in ((-2, 0), (8, 0), (0, -4), (0, 4))),
+   lambda r: abs(float(r) * math.sqrt(3) - 5 * math.sqrt(3)) < 1e-12)
 ds(B, 78, [(k,) for k in ints(-300, 300)], lambda k: k % 6 == 0,
    lambda k: k * k % 12 == 0, lambda k: any(3 * n * n + 3 * n == k for n in range(-15, 15)))
 ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3),
    lambda x, y, z: x + 2 * y + 3 * z == 36 and 3 * x + 2 * y + z == 24, lambda x, y, z: z == 15 - x - y)
-ds(B, 80, list(product(grid(1, 30, F(1, 2)), repeat=2)), lambda r, s: r,
-   lambda r, s: 1 / r == 2 / s and 1 / r + 1 / s == F(1, 4), lambda r, s: s == r + 6 and 1 / r + 1 / s == F(1, 4))
+ds(B, 80, [(r, s) for r in grid(1, 30, F(1, 2)) for s in grid(1, 30, F(1, 2))], lambda r, s: r,
+   lambda r, s: 1 / r + 1 / s == F(1, 4) and r - s == 6,
+   lambda r, s: r - 1 / (1 / r + 1 / s) == 8 and s - 1 / (1 / r + 1 / s) == 2)
 ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
-   lambda x, y: x > 0, lambda x, y: y != 0 and x / y > 0)
-ds(B, 82, [(f, g, both, 80 - (f + g - both)) for f in ints(0, 80) for g in ints(0, 80)
-           for both in ints(max(0, f + g - 80), min(f, g))],
-   lambda f, g, both, neither: both, lambda f, g, both, neither: f == 50 and g == 45,
-   lambda f, g, both, neither: neither == 10)
-ds(B, 83, list(product(grid(0, 20, F(1, 2)), repeat=2)), lambda x, y: sorted([4, 7, 12, x, y])[2] > 7,
-   lambda x, y: x > 7, lambda x, y: y > 7)
-ds(B, 84, list(product(range(-30, 31, 5), repeat=2)), lambda a, b: F(100 + a, 100) * F(100 + b, 100),
-   lambda a, b: a == 10, lambda a, b: b == -10)
+   lambda x, y: x**3 + y**3 > 0, lambda x, y: (x + y) ** 2 > (x - y) ** 2)
+ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, 80) if f + g + b <= 80],
+   lambda f, g, b: 80 - f - g - b, lambda f, g, b: f == 2 * g and b == 20, lambda f, g, b: 2 * b == g + b)
+ds(B, 83, [(x, y) for x in grid(-10, 110, F(1, 1)) for y in grid(-10, 110, F(1, 1))],
+   lambda x, y: sorted([3, 9, 14, x, y])[2] > F(26 + x + y, 5), lambda x, y: x + y == 24, lambda x, y: x > 10 and y > 10)
+ds(B, 84, [(p, u, d) for p in ints(20, 100) for u in ints(1, 60) for d in ints(1, 60)],
+   lambda p, u, d: F((100 + u) * (100 - d), 100 * 100), lambda p, u, d: u == d,
+   lambda p, u, d: F(p * (100 + u), 100) == 60 and F(60 * (100 - d), 100) == 48)
 ds(B, 85, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x) > 5, lambda x: x * x > 16, lambda x: x < 6)
-ds(B, 86, [(n,) for n in ints(1, 20)], lambda n: n, lambda n: math.factorial(n) == 120, lambda n: 2 ** n == 32)
-ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 60)], lambda b, g: F(b, g),
-   lambda b, g: g == b + 12, lambda b, g: g % 4 == 0)
-ds(B, 88, [(n,) for n in ints(1, 300)], lambda n: n % 6, lambda n: n % 3 == 2, lambda n: n % 12 == 5)
-ds(B, 89, [(x,) for x in grid(-10, 10, F(1, 6))], lambda x: x.denominator == 1,
-   lambda x: (2 * x).denominator == 1, lambda x: (x / 3).denominator == 1)
+ds(B, 86, [(n,) for n in ints(2, 40)], lambda n: n,
+   lambda n: len(str(math.factorial(n))) - len(str(math.factorial(n)).rstrip('0')) == 2 and n % 3 == 0,
+   lambda n: math.factorial(n) // math.factorial(n - 2) == 132)
+ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 80)], lambda b, g: F(b, g),
+   lambda b, g: g == b + 12, lambda b, g: g % b == 0)
+ds(B, 88, [(n,) for n in ints(1, 600)], lambda n: n % 12, lambda n: n * n % 12 == 1, lambda n: n**3 % 12 == 11)
+ds(B, 89, [(F(k, 4),) for k in ints(-40, 40)] + [(math.sqrt(2),), (2 ** (1 / 3),), (-math.sqrt(3),)],
+   lambda x: float(x).is_integer(), lambda x: abs(float(x) ** 2 - round(float(x) ** 2)) < 1e-9,
+   lambda x: abs(float(x) ** 3 - round(float(x) ** 3)) < 1e-9 and abs(float(x) ** 5 - round(float(x) ** 5)) < 1e-9)
 ds(B, 90, [(a, b, c) for a in ints(1, 60) for b in ints(a, 60) for c in ints(b, 60) if c < a + b],
    lambda a, b, c: a * a + b * b == c * c, lambda a, b, c: (a, b, c) == (9, 40, 41), lambda a, b, c: a + b + c == 90)
-ds(B, 91, [(n, k) for n in ints(1, 12) for k in ints(1, n)], lambda n, k: math.comb(n, k),
-   lambda n, k: n == 8, lambda n, k: k < 4)
-ds(B, 92, [(x,) for x in grid(-10, 30, F(1, 2))], lambda x: x, lambda x: x * x - 5 * x + 6 == 0,
-   lambda x: x.denominator == 1 and isprime(int(x)))
+ds(B, 91, [(n, k) for n in ints(1, 30) for k in ints(1, 30) if k <= n], lambda n, k: math.comb(n, k),
+   lambda n, k: math.comb(n, k) == math.comb(n, k + 2), lambda n, k: n < 12)
+ds(B, 92, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x,
+   lambda x: x**4 - 13 * x * x + 36 == 0, lambda x: x**3 + 2 * x * x - 9 * x - 18 == 0)
 ds(B, 93, list(product(ints(1, 80), repeat=2)), lambda a, w: F(a, a + w),
    lambda a, w: F(a, a + w + 12) == F(1, 5), lambda a, w: (a, w) == (12, 36))
 ds(B, 94, [(float(a), float(b)) for a in grid(1, 19, F(1, 2)) for b in grid(1, 19, F(1, 2))]
    + [(t, math.sqrt(100 - t * t)) for t in (5 * math.sqrt(2), 3.0, 7.0)],
    lambda a, b: round(a * b / 2, 6), lambda a, b: close(a * a + b * b, 100),
    lambda a, b: close(b, a + 2) and close(a + b + math.hypot(a, b), 24))
-ds(B, 95, list(product(range(10, 301, 10), repeat=2)), lambda r0, r1: F(r1 - r0, r0),
-   lambda r0, r1: r1 - r0 == 30, lambda r0, r1: r1 == 180)
+ds(B, 95, [(a, b) for a in ints(1, 200) for b in ints(1, 300)], lambda a, b: F(100 * (b - a), a),
+   lambda a, b: b == F(6, 5) * (a + 10), lambda a, b: b - a == 30)
 ds(B, 96, [(n,) for n in ints(1, 200)], lambda n: n % 2 == 1, lambda n: (3 * n + 1) % 2 == 0,
    lambda n: (n * n + 2 * n) % 2 == 1)
 
@@ -484,101 +531,106 @@ def heron(a, b, c):
     return round(math.sqrt(max(0.0, s * (s - a) * (s - b) * (s - c))), 6)
 
 
-ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x == 9, lambda x: x ** 3 == -27)
-ds(B, 98, [(n,) for n in ints(1, 500)], lambda n: n % 15 == 0, lambda n: n % 5 == 0, lambda n: n % 25 == 0)
+ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: x * x + 2 * abs(x) == 15,
+   lambda x: x.denominator == 1 and F(3) ** int(x + 2) == F(1, 3))
+ds(B, 98, [(n,) for n in ints(1, 600)], lambda n: n % 12 == 0, lambda n: n * (n + 2) % 24 == 0, lambda n: n % 4 == 0)
 ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in grid(F(1, 2), 20, F(1, 2))],
    lambda l, w: round(l * w, 6), lambda l, w: close(2 * (l + w), 34),
    lambda l, w: (l == 5 or w == 5) and close(l * l + w * w, 169))
 ds(B, 100, [(k,) for k in ints(1, 500)], lambda k: isprime(k), lambda k: isprime(k + 2),
    lambda k: any(m * m - 1 == k for m in range(3, 30)))
-ds(B, 101, [(d, t) for d in range(10, 301, 10) for t in grid(F(1, 2), 10, F(1, 2))], lambda d, t: d / t,
-   lambda d, t: d == 210 and t == F(7, 2), lambda d, t: d / t * F(5, 2) == 150)
+ds(B, 101, [(v, d) for v in ints(11, 150) for d in ints(10, 600, ) if d % 10 == 0], lambda v, d: v,
+   lambda v, d: F(d, v) - F(d, v + 10) == F(1, 2) and F(d, v - 10) - F(d, v) == F(2, 3),
+   lambda v, d: F(d, v) == 4 and F(d, v + 10) == F(7, 2))
 ds(B, 102, [(a,) for a in ints(-30, 30)], lambda a: sorted(range(a, a + 7))[3],
    lambda a: sum(range(a, a + 7)) == 70, lambda a: a == 7)
-ds(B, 103, [(c, p) for c in range(5, 301, 5) for p in range(5, 401, 5)], lambda c, p: p - c,
-   lambda c, p: p * 100 == 125 * c, lambda c, p: p == 150)
+ds(B, 103, [(c, s) for c in ints(1, 300) for s in ints(1, 400)], lambda c, s: s - c,
+   lambda c, s: 4 * s == 5 * c, lambda c, s: 100 * (s - 30) == 95 * c)
 ds(B, 104, [(x,) for x in grid(-5, 5, F(1, 4))], lambda x: x < 0, lambda x: x ** 3 < x, lambda x: x * x > F(1, 4))
 ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))],
-   lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10, lambda a, b: a > 0)
-ds(B, 106, [(float(x),) for x in grid(-6, 10, F(1, 2))], lambda x: round(2 ** x, 6),
-   lambda x: close(4 ** x, 64), lambda x: close(2 ** (x + 1), 16))
-ds(B, 107, [(r, b, g) for r in ints(0, 40) for b in ints(1, 40) for g in ints(0, 20)], lambda r, b, g: F(r, b),
-   lambda r, b, g: b == r + 10, lambda r, b, g: g == 12)
+   lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10,
+   lambda a, b: (a + b).denominator == 1)
+ds(B, 106, [(x,) for x in grid(-6, 6, F(1, 4))], lambda x: 2 ** float(x),
+   lambda x: abs(4 ** float(x) - 2 ** float(x + 1) - 8) < 1e-9, lambda x: abs(8 ** float(x) - 4 ** float(x) - 48) < 1e-9)
+ds(B, 107, [(r, b, g) for r in ints(0, 60) for b in ints(1, 60) for g in ints(0, 60)], lambda r, b, g: F(r, b),
+   lambda r, b, g: 2 * (r - 4) == g, lambda r, b, g: b + 4 == g)
 ds(B, 108, [(p,) for p in ints(-200, 200)], lambda p: p % 2 == 0,
    lambda p: any(q * q + q + 2 == p for q in range(-20, 20)), lambda p: (p * p - p) % 2 == 0)
-ds(B, 109, list(product(range(10, 301, 10), repeat=2)), lambda a, b: F(600, a + b),
-   lambda a, b: F(600, a) == 4, lambda a, b: b < a)
-ds(B, 110, [(s,) for s in grid(F(1, 2), 10, F(1, 2))], lambda s: s, lambda s: s ** 3 == 27, lambda s: 6 * s * s == 54)
-ds(B, 111, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x + 2 * y,
-   lambda x, y: 2 * x + 4 * y == 18, lambda x, y: 3 * x + 6 * y == 27)
-ds(B, 112, list(product(ints(1, 100), repeat=2)), lambda w, m: F(w, w + m),
-   lambda w, m: 2 * w == 3 * m, lambda w, m: F(m, w + m) == F(40, 100))
-ds(B, 113, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x - 4), lambda x: x * x == 49,
-   lambda x: x * x - 8 * x + 16 == 9)
+ds(B, 109, [(a, b) for a in ints(10, 300) for b in ints(10, 300)], lambda a, b: F(600, a + b),
+   lambda a, b: 4 * a == 600 and 2 * b >= a, lambda a, b: b <= a)
+ds(B, 110, [(a, b, c) for a in ints(1, 15) for b in ints(1, 15) for c in ints(1, 15)] + [(F(7, 2), F(9, 2), 4), (F(1, 2), F(11, 2), 6)],
+   lambda a, b, c: a * a + b * b + c * c,
+   lambda a, b, c: sorted([a * a + b * b, b * b + c * c, a * a + c * c]) == [25, 34, 41],
+   lambda a, b, c: 2 * (a * b + b * c + c * a) == 94 and 4 * (a + b + c) == 48)
+ds(B, 111, list(product(ints(-12, 12), repeat=2)), lambda x, y: x + 2 * y,
+   lambda x, y: x * x + 4 * x * y + 4 * y * y == 36 and x + 2 * y > 0,
+   lambda x, y: F(2) ** x * F(4) ** y == 64)
+ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(0, 200) if w + m > 0], lambda w, m: F(100 * w, w + m),
+   lambda w, m: w == m + 20 and 3 * (w + 20) == 2 * (w + m + 20),
+   lambda w, m: w - m == 20 and F(w - m, w + m) == F(1, 5))
+ds(B, 113, [(x,) for x in grid(-20, 20, F(1, 2))], lambda x: x * x - 6 * x, lambda x: x * x == 49, lambda x: abs(x - 3) == 4)
 ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b: a,
-   lambda a, b: b == 60, lambda a, b: F(a, 2) == F(b, 3) == F(180 - a - b, 4))
+   lambda a, b: 180 - a - b == 40, lambda a, b: 180 - b == b + 40 and 180 - (180 - a - b) == 2 * a)
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
-ds(B, 116, [(a, b, c) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30)],
-   lambda a, b, c: c, lambda a, b, c: a + b + c == 30,
-   lambda a, b, c: a % 2 == 0 and b == a + 2 and c == a + 4)
-ds(B, 117, [(n,) for n in ints(1, 300)], lambda n: n % 10, lambda n: n % 5 == 3, lambda n: n % 3 == 0)
-ds(B, 118, list(product(grid(-10, 10, F(1, 2)), repeat=2)), lambda x, y: x * y,
-   lambda x, y: x + y == 7, lambda x, y: x - y == 1)
+ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
+   lambda a, b, c, d: d, lambda a, b, c, d: b + c == 18, lambda a, b, c, d: d - a == 14)
+ds(B, 117, [(n,) for n in ints(1, 400)], lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: n % 4 == 1)
+ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x + y * y,
+   lambda x, y: (x + y) ** 2 == 49, lambda x, y: x * y == 12)
 ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
-   lambda a, b, c: a * b > 0, lambda a, b, c: b * c > 0)
-ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20)
-            if a < b + c and b < a + c and c < a + b]
+   lambda a, b, c: a * a * b * c > 0, lambda a, b, c: a * b * b * c < 0)
+ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20) if a < b + c and b < a + c and c < a + b]
    + [(6.0, 8.0, math.sqrt(100 - 2 * 48 * math.cos(t / 10))) for t in range(1, 30)],
-   lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8), lambda a, b, c: (a, b, c) == (6, 8, 10))
-ds(B, 121, [(f, g, both) for f in ints(0, 30) for g in ints(0, 30) for both in ints(max(0, f + g - 30), min(f, g))],
-   lambda f, g, both: both, lambda f, g, both: f == 20, lambda f, g, both: g == 18)
+   lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8) and c > 8,
+   lambda a, b, c: (a, b) == (6, 8) and close(2 * a * a + 2 * b * b - c * c, 100))
+ds(B, 121, [(p, q, b) for p in ints(0, 30) for q in ints(0, 30) for b in ints(0, min(p, q)) if p + q - b <= 30],
+   lambda p, q, b: b, lambda p, q, b: p == 20 and q == 18, lambda p, q, b: 30 - (p + q - b) < 10)
 
 
-ds(B, 122, [(p, q, k) for p in range(0, 51, 5) for q in range(0, 51, 5)
-            for k in (F(1, 4), F(1, 3), F(1, 2), F(1), F(2), F(3), F(4))],
-   lambda p, q, k: (p * k + q) / (k + 1), lambda p, q, k: (p, q) == (10, 30), lambda p, q, k: k == 2)
+ds(B, 122, [(p, q) for p in grid(0, 60, F(1, 2)) for q in grid(0, 60, F(1, 2)) if p + q > 0],
+   lambda p, q: (F(1, 10) * p + F(3, 10) * q) / (p + q),
+   lambda p, q: F(1, 10) * p + F(3, 10) * q == F(16, 100) * (p + q + 10),
+   lambda p, q: F(1, 10) * p + F(3, 10) * q + 1 == F(18, 100) * (p + q + 10))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
-ds(B, 124, [(float(s),) for s in grid(F(1, 2), 20, F(1, 2))], lambda s: s * s,
-   lambda s: close(s * math.sqrt(2), 6 * math.sqrt(2)), lambda s: s == int(s) and s > 5)
-ds(B, 125, [(n,) for n in ints(-500, 500)], lambda n: n % 4 == 0,
-   lambda n: any(k * (k + 2) == n for k in range(-40, 40, 2)), lambda n: n % 2 == 0)
-ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0]
-   + [(F(36, 7), F(48, 7))],
-   lambda a, b: a / b, lambda a, b: a + b == 12, lambda a, b: 4 * a == 3 * b)
-ds(B, 127, [(c, bk, both) for c in ints(0, 50) for bk in ints(0, 50) for both in ints(max(0, c + bk - 50), min(c, bk))],
-   lambda c, bk, both: bk - both, lambda c, bk, both: c == 30, lambda c, bk, both: both == 12)
-ds(B, 128, list(product(range(10, 151, 10), repeat=2)), lambda a, b: F(300, a + b),
-   lambda a, b: a == 70, lambda a, b: b == a + 10)
+ds(B, 124, [(s2,) for s2 in grid(1, 200, F(1, 2))], lambda s2: s2, lambda s2: s2 / 2 - s2 / 4 == 8, lambda s2: 2 * s2 > 49)
+ds(B, 125, [(n,) for n in ints(1, 2000)], lambda n: n % 4 == 0,
+   lambda n: math.isqrt(n - 1) ** 2 == n - 1 and math.isqrt(n - 1) % 2 == 1, lambda n: n % 2 == 0)
+ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
+   lambda a, b: a / b, lambda a, b: 16 * a * a == 9 * b * b, lambda a, b: (a + b) / (a - b) == -7)
+ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],
+   lambda c, k, b: k - b, lambda c, k, b: c == 30 and b == 12, lambda c, k, b: k > c)
+ds(B, 128, [(a, b) for a in ints(5, 200) for b in ints(5, 200)], lambda a, b: F(300, a + b),
+   lambda a, b: a == b + 60, lambda a, b: F(300 * b, a + b) == 90)
 ds(B, 129, [(n,) for n in ints(-50, 50)], lambda n: n, lambda n: 10 < n * n < 30, lambda n: n ** 3 > 100)
-ds(B, 130, [(c, p) for c in ints(1, 30) for p in ints(1, 40)], lambda c, p: 100 * (p - c),
-   lambda c, p: c == 12, lambda c, p: p == c + 5)
-ds(B, 131, [(x,) for x in grid(-3, 3, F(1, 4))], lambda x: x * x > x, lambda x: x < 1, lambda x: x > -1)
+ds(B, 130, [(c, s) for c in grid(1, 30, F(1, 2)) for s in grid(1, 40, F(1, 2))], lambda c, s: 100 * (s - c),
+   lambda c, s: s == 18, lambda c, s: s == F(3, 2) * c and 100 * s == 1800)
+ds(B, 131, [(x,) for x in grid(-4, 4, F(1, 4))], lambda x: x * x > x, lambda x: x**3 < x * x, lambda x: x > F(-1, 2))
 ds(B, 132, list(combinations(range(1, 21), 5)), lambda *s: F(sum(s), 5) > s[2],
    lambda *s: s[4] == 20, lambda *s: s[0] == 1)
 ds(B, 133, [(l, w) for l in grid(F(1, 2), 30, F(1, 2)) for w in grid(F(1, 2), 30, F(1, 2))],
    lambda l, w: 2 * (l + w), lambda l, w: l * w == 24, lambda l, w: l.denominator == 1 and w.denominator == 1)
-ds(B, 134, [(y,) for y in ints(-20, 40)], lambda y: y, lambda y: y * y - 22 * y + 121 == 0,
-   lambda y: y >= 0 and 2 ** y == 2048)
-ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 5 * (45 - w) == 4 * w, lambda w: w == (45 - w) + 5)
+ds(B, 134, [(y,) for y in grid(-6, 6, F(1, 2))], lambda y: y,
+   lambda y: abs(4 ** float(y) - 2 ** float(y + 3) + 16) < 1e-9, lambda y: abs(3 ** float(y + 1) - 3 ** float(y) - 18) < 1e-9)
+ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 45 - w >= 5 and F(w, 40) == F(5, 8),
+   lambda w: math.comb(w, 2) - math.comb(45 - w, 2) == 110)
 ds(B, 136, [(d,) for d in ints(3, 10)], lambda d: d * (d - 1) * (d - 2), lambda d: d == 5,
    lambda d: d * (d - 1) == 20)
-ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z * z > 0, lambda z: z ** 3 > 0)
+ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z**4 > z * z, lambda z: z**3 > z * z)
 ds(B, 138, [(n,) for n in ints(10, 999)], lambda n: n // 10 % 10, lambda n: n == 4 * 37, lambda n: n % 37 == 0)
-ds(B, 139, list(product(grid(F(1, 2), 12, F(1, 2)), repeat=2)), lambda a, b: 1 / (1 / a + 1 / b),
-   lambda a, b: a == 6, lambda a, b: b == 3)
-ds(B, 140, [(pb, pg, s) for pb in range(0, 101, 10) for pg in range(0, 101, 10)
-            for s in (F(1, 4), F(1, 3), F(1, 2), F(2, 3), F(3, 4))],
-   lambda pb, pg, s: (pb * s + pg * (1 - s)) / 100, lambda pb, pg, s: (pb, pg) == (40, 60),
-   lambda pb, pg, s: s == F(1, 2))
-ds(B, 141, list(product(grid(-20, 20, F(1, 2)), repeat=2)), lambda a, b: a + b,
-   lambda a, b: a * a - b * b == 24, lambda a, b: a - b == 4)
-ds(B, 142, [(c, a, pc, pa) for c in ints(1, 12) for a in ints(1, 12) for pc in (6, 8, 10) for pa in (6, 8, 10)],
-   lambda c, a, pc, pa: F(c, c + a), lambda c, a, pc, pa: (pc, pa) == (10, 6),
-   lambda c, a, pc, pa: c == 3 and c + a == 8)
-ds(B, 143, [(k,) for k in grid(-20, 20, F(1, 2))], lambda k: k, lambda k: 4 + 2 * k - 10 == 0,
-   lambda k: 4 + 2 * k - 10 == 0 and 25 - 5 * k - 10 == 0)
+ds(B, 139, [(a, b) for a in grid(F(1, 2), 20, F(1, 6)) for b in grid(F(1, 2), 20, F(1, 6))], lambda a, b: 1 / (1 / a + 1 / b),
+   lambda a, b: b - a == 2, lambda a, b: b == 3 / (1 / a + 1 / b))
+ds(B, 140, [(b, g, pb, pg) for b in ints(1, 20) for g in ints(1, 20) for pb in ints(0, b) for pg in ints(0, g) if pb + pg > 0],
+   lambda b, g, pb, pg: F(pb + pg, b + g), lambda b, g, pb, pg: 5 * pb == 2 * b and 5 * pg == 3 * g,
+   lambda b, g, pb, pg: 4 * pg == 3 * (pb + pg))
+ds(B, 141, list(product(ints(1, 40), repeat=2)), lambda a, b: a + b,
+   lambda a, b: a * a - b * b == 24, lambda a, b: a + b < 10)
+ds(B, 142, [(c, w) for c in grid(0, 1, F(1, 20)) for w in ints(1, 20)], lambda c, w: c,
+   lambda c, w: w == 10, lambda c, w: 10 * c + 6 * (1 - c) == F(76, 10))
+ds(B, 143, [(k,) for k in grid(-10, 10, F(1, 2))],
+   lambda k: k, lambda k: 4 + 2 * k - 10 == 0,
+   lambda k: -k < 0 and k * k + 40 == 49)
 ds(B, 144, [(p,) for p in ints(1, 129)], lambda p: 180 - 50 - p == 50, lambda p: p < 90, lambda p: 180 - 50 - p == 50)
 ds(B, 145, [(n,) for n in ints(10, 99)], lambda n: n, lambda n: n // 10 + n % 10 == 9,
    lambda n: (n // 10 + n % 10) ** 2 == n)
@@ -589,5 +641,6 @@ def variance(*v):
     return sum((x - mean) ** 2 for x in v) / len(v)
 
 
-ds(B, 146, [(a, b, c, d) for a in ints(0, 8) for b in ints(a, 8) for c in ints(b, 8) for d in ints(c, 8)],
-   variance, lambda *v: all(x == F(sum(v), 4) for x in v), lambda *v: F(v[1] + v[2], 2) == F(sum(v), 4))
+ds(B, 146, [(s,) for s in product(ints(0, 16), repeat=4) if list(s) == sorted(s)] + [((-3, -1, 1, 3),)],
+   lambda s: sum((v - F(sum(s), 4)) ** 2 for v in s) / 4,
+   lambda s: all(b - a == 2 for a, b in zip(s, s[1:])), lambda s: F(sum(s), 4) == 10 and s[-1] - s[0] == 6)

@@ -5,7 +5,7 @@ import statistics
 from fractions import Fraction as F
 from math import comb
 
-from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
+from hard_quant_support import Table, divisor_count, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
 
 TABLE = Table("MHardQuantSet")
 ps, ds = TABLE.ps, TABLE.ds
@@ -24,844 +24,933 @@ def distinct_sets(total, count, low=1):
 
 @ds(1)
 def _():
-    cases = [(x, y) for x in range(1, 60) for y in range(1, x)]
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x - y * y == 21, lambda x, y: is_prime(x - y))
+    cases = [(x, y) for x in range(1, 120) for y in range(1, 120)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * y == x + y + 11, lambda x, y: x > y and is_prime(x - y))
 
 
 @ds(2)
 def _():
-    cases = [(s,) for s in distinct_sets(60, 5)]
-    return sufficiency(cases, lambda s: s[2], lambda s: s[-1] == 14, lambda s: s[0] == 10)
+    cases = [(s,) for s in itertools.combinations_with_replacement(range(0, 17), 7) if sum(s) == 56]
+    return sufficiency(cases, lambda s: s[3], lambda s: s[-1] - s[0] == 2, lambda s: sum(v * v for v in s) == 450)
 
 
 @ps(3)
 def _():
-    bag = "R" * 5 + "B" * 4 + "G" * 3
-    draws = list(itertools.combinations(range(12), 4))
-    good = sum(1 for d in draws if len({bag[k] for k in d}) == 3)
-    return F(good, len(draws))
+    orders = set(itertools.permutations('RRRRBBBGG'))
+    def last(order, colour):
+        return max(k for k, c in enumerate(order) if c == colour)
+    good = sum(1 for o in orders if last(o, 'R') < last(o, 'B') and last(o, 'R') < last(o, 'G'))
+    return F(good, len(orders))
 
 
 @ps(4)
 def _():
-    return (3**41 * 7**23 - 9**17) % 10
+    return sum(k * math.factorial(k) for k in range(5, 21)) % 1000
 
 
 @ds(5)
 def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: is_square(n), lambda n: is_square(n**3), lambda n: n * n % 36 == 0)
+    cases = list(grid(range(1, 401), range(1, 401)))
+    whole = lambda v: abs(v - round(v)) < 1e-9  # noqa: E731
+    return sufficiency(cases, lambda a, b: whole(math.sqrt(a) + math.sqrt(b)),
+                       lambda a, b: abs(math.sqrt(a) - math.sqrt(b) - 1) < 1e-12, lambda a, b: is_square(a * b))
 
 
 @ds(6)
 def _():
-    sides = fracs(1, 20, 4)
-    cases = [(a, b) for a in sides for b in sides if a + b > 10 and abs(a - b) < 10]
-    # The angle at C faces AB = 10; it is obtuse when its cosine is negative.
-    return sufficiency(cases, lambda a, b: (a * a + b * b - 100) / (2 * a * b) < 0, lambda a, b: a == 6,
-                       lambda a, b: b < 8)
+    # t is the central angle AOB in degrees; C lies on the major arc ("same", the side of O) or on the minor arc.
+    cases = [(t, side) for t in range(2, 180, 2) for side in ("same", "opposite")]
+    angle = lambda t, side: F(t, 2) if side == "same" else 180 - F(t, 2)  # noqa: E731
+    return sufficiency(cases, lambda t, side: angle(t, side) > 45, lambda t, side: t == 90, lambda t, side: side == "same")
 
 
 @ps(7)
 def _():
-    x = 1 + math.log(24 / 3, 4)
-    assert math.isclose(4**x - 4 ** (x - 1), 24)
-    return (2 * x) ** x
+    x = math.log(7 / 2 + math.sqrt(45) / 2, 4)
+    return 8 ** x - 8 ** -x
 
 
 @ps(8)
 def _():
-    # Both travel back and forth on [0, 36]; positions are piecewise linear between turns, so each
-    # meeting is found exactly on the pieces between consecutive turning moments of either person.
-    def position(start, speed, t):
-        d = (speed * t) % 72
-        p = d if d <= 36 else 72 - d
-        return p if start == 0 else 36 - p
-
-    turns = sorted({F(36 * k, 15) for k in range(20)} | {F(36 * k, 6) for k in range(8)})
-    meetings = []
-    for t0, t1 in zip(turns, turns[1:]):
-        g0 = position(0, 15, t0) - position(36, 6, t0)
-        g1 = position(0, 15, t1) - position(36, 6, t1)
-        if g0 != g1 and (g0 == 0 or g0 * g1 < 0 or g1 == 0):
-            t = t0 + (t1 - t0) * g0 / (g0 - g1)
-            if not meetings or meetings[-1] != t:
-                meetings.append(t)
-    return position(0, 15, meetings[1])
+    for e in fracs(0, 20, 12):
+        if 20 + 20 * e == 32 + 16 * e:
+            return 20 + 20 * e
 
 
 @ps(9)
 def _():
-    return sum(1 for n in range(1000, 10000) if len(set(str(n))) == 2)
+    return sum(1 for n in range(1, 10000) if len(set(str(n))) == 2)
 
 
 @ps(10)
 def _():
-    best = 0
-    for m in range(1, 141):
-        # The smallest total seven different positive integers with median m can have.
-        if sum(range(1, 4)) + m + sum(range(m + 1, m + 4)) <= 140:
-            best = m
-    return best
+    from collections import Counter
+
+    def possible(m):
+        for low in itertools.combinations_with_replacement(range(1, m + 1), 3):
+            rest = 140 - sum(low) - m
+            for u1 in range(m, rest // 3 + 1):
+                for u2 in range(u1, (rest - u1) // 2 + 1):
+                    counts = Counter(low + (m, u1, u2, rest - u1 - u2))
+                    top = max(counts.values())
+                    if counts[4] == top and list(counts.values()).count(top) == 1:
+                        return True
+        return False
+
+    return next(m for m in range(140 // 4, 0, -1) if possible(m))
 
 
 @ps(11)
 def _():
-    # Build a roster that has exactly the stated counts, region by region, then count.
-    sizes = {"F": 70, "S": 55, "G": 40}
-    pairs = {"FS": 20, "FG": 15, "SG": 10}
-    three = 5
-    only_two = {k: v - three for k, v in pairs.items()}
-    only_one = {k: sizes[k] - three - sum(v for p, v in only_two.items() if k in p) for k in sizes}
-    roster = [set("FSG")] * three + [set(p) for p, v in only_two.items() for _ in range(v)]
-    roster += [{k} for k, v in only_one.items() for _ in range(v)]
-    assert all(sum(1 for r in roster if k in r) == v for k, v in sizes.items())
-    assert all(sum(1 for r in roster if set(p) <= r) == v for p, v in pairs.items())
-    assert len(roster) <= 150
-    return sum(1 for r in roster if len(r) == 1)
+    for t in range(0, 41):
+        for c in range(0, 41):
+            a, b = 20 - t, 15 - t
+            if min(a, b) < 0 or a + b + c != 30:
+                continue
+            french, spanish, german = 70 - a - b - t, 55 - a - c - t, 40 - b - c - t
+            if min(french, spanish, german) >= 0 and french + spanish + german + a + b + c + t + 25 == 150:
+                return spanish
 
 
 @ds(12)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 12)]
-    return sufficiency(cases, lambda x: x, lambda x: abs(x + 3) + abs(x - 1) == 4, lambda x: abs(x - 3) == 2 * x)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: x * x + 3 == 4 * abs(x), lambda x: abs(x - 3) + abs(x + 1) == 2 * x + 2)
 
 
 @ds(13)
 def _():
-    cases = list(grid(range(1, 60), range(1, 60)))
-    return sufficiency(cases, lambda x, y: F(x, y) > F(3, 5), lambda x, y: F(x + 3, y + 5) > F(3, 5),
-                       lambda x, y: F(x + 1, y + 1) > F(3, 5))
+    cases = [(x, y) for x in range(1, 60) for y in range(1, 60)]
+    return sufficiency(cases, lambda x, y: F(x, y) > F(3, 5), lambda x, y: y > 5 and F(x - 3, y - 5) > F(3, 5),
+                       lambda x, y: F(x + 2, y + 1) > F(3, 5))
 
 
 @ps(14)
 def _():
-    f = math.factorial(30)
+    n = comb(40, 20)
     k = 0
-    while f % 12 ** (k + 1) == 0:
+    while n % 6 ** (k + 1) == 0:
         k += 1
     return k
 
 
 @ps(15)
 def _():
-    a = [3]
-    while len(a) < 10:
-        a.append(2 * a[-1] - 1)
-    return sum(a)
+    a, b = 3, 7
+    total = a + b
+    for _ in range(98):
+        a, b = b, a * b % 10
+        total += b
+    return total % 10
 
 
 @ds(16)
 def _():
-    # Amounts x of X and y of Y: every x on a ninths grid with every ratio y/x on a sevenths grid.
-    cases = [(x, x * r) for x in fracs(1, 50, 9) for r in fracs(0, 4, 7) if r > 0]
-    return sufficiency(cases, lambda x, y: (10 * x + 30 * y) / (x + y), lambda x, y: x + y == 50,
-                       lambda x, y: F(10 * y + 30 * x) == F(8, 10) * (10 * x + 30 * y))
+    values = fracs(0, 30, 2)
+    cases = [(x, y) for x in values for y in values if x + y > 0]
+    def conc(x, y):
+        return (F(2, 10) * x + F(5, 10) * y) / (x + y)
+    return sufficiency(cases, conc, lambda x, y: y == 6,
+                       lambda x, y: conc(x, y + 6) == conc(x, y) + F(5, 100) and conc(x + 6, y) == conc(x, y) - F(5, 100))
 
 
 @ds(17)
 def _():
-    cases = [(p, n) for p in range(1, 20) for n in range(1, 20) if 3 * p + 5 * n == 52]
-    return sufficiency(cases, lambda p, n: n, lambda p, n: p > n, lambda p, n: n % 2 == 1)
+    cases = [(a, p) for a in range(1, 40) for p in range(1, 40)]
+    return sufficiency(cases, lambda a, p: p, lambda a, p: a == 2 * p, lambda a, p: 35 * a + 55 * p == 500)
 
 
 @ps(18)
 def _():
-    # Solve 12(a + b) = 1 and 14a + 9b = 1 by Cramer's rule.
-    det = 12 * 9 - 12 * 14
-    a = F(1 * 9 - 12 * 1, det)
-    b = F(12 * 1 - 14 * 1, det)
-    assert 12 * (a + b) == 1 and 14 * a + 9 * b == 1
-    return 1 / b
+    for b in fracs(1, 40, 5):
+        if F(1) / b + F(1) / (b + 4) == F(5, 24):
+            a_rate, both = F(1) / (b + 4), F(1) / b + F(1) / (b + 4)
+            return 2 + (1 - 2 * a_rate) / both
 
 
 @ds(19)
 def _():
-    cases = [(n,) for n in range(1, 500)]
-    return sufficiency(cases, lambda n: (n * n + 23) % 24 == 0, lambda n: n % 2 == 1, lambda n: n % 3 != 0)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: (n**4 - 1) % 240 == 0, lambda n: n % 2 == 1, lambda n: n % 3 != 0 and n % 5 != 0)
 
 
 @ds(20)
 def _():
-    cases = list(grid(range(-40, 61), range(-40, 61)))
+    values = range(-30, 41)
+    cases = [(a, b, c) for a in values for b in values for c in values if a <= b <= c]
 
-    def bigger(x, y):
-        values = [3, 8, 8, 11, x, y]
-        return mean(values) > median(values)
+    def variance(a, b, c):
+        m = F(a + b + c, 3)
+        return ((a - m) ** 2 + (b - m) ** 2 + (c - m) ** 2) / 3
 
-    return sufficiency(cases, bigger, lambda x, y: x + y == 18, lambda x, y: x == y)
+    return sufficiency(cases, lambda a, b, c: variance(a, b, c) > 25, lambda a, b, c: c - a == 20,
+                       lambda a, b, c: a + b + c == 30 and b == 12)
 
 
 @ds(21)
 def _():
-    cases = [(n,) for n in range(1, 1000)]
-    return sufficiency(cases, lambda n: n % 12, lambda n: n % 6 == 5, lambda n: n % 9 == 2)
+    cases = [(n,) for n in range(1, 500)]
+    return sufficiency(cases, lambda n: n % 24, lambda n: n * n % 24 == 1, lambda n: n**3 % 6 == 5)
 
 
 @ps(22)
 def _():
-    (x1, y1), (x2, y2), (px, py) = (-2, 5), (4, -1), (3, 6)
-    slope_m = -1 / F(y2 - y1, x2 - x1)
-    y_intercept = py - slope_m * px
-    x_intercept = -y_intercept / slope_m
-    return abs(x_intercept * y_intercept) / 2
+    (x1, y1), (x2, y2), (qx, qy) = (-2, 5), (4, -1), (3, 6)
+    # Reflect Q in the line through the two points: its foot on the line is the midpoint of Q and P.
+    dx, dy = x2 - x1, y2 - y1
+    t = F((qx - x1) * dx + (qy - y1) * dy, dx * dx + dy * dy)
+    fx, fy = x1 + t * dx, y1 + t * dy
+    px, py = 2 * fx - qx, 2 * fy - qy
+    return abs(px * qy - py * qx) / 2
 
 
 @ds(23)
 def _():
-    values = [v for v in range(-20, 21) if v]
+    values = [v for v in fracs(-12, 12, 2) if v != 0]
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: F(x, y), lambda x, y: 2 * x != y and x + 2 * y == 3 * (2 * x - y),
-                       lambda x, y: x * x - 2 * x * y + y * y == 0)
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x / y + 4 * y / x == 4,
+                       lambda x, y: abs(x + y) == 3 * abs(y) and x * y > 0)
 
 
 @ps(24)
 def _():
-    rolls = list(itertools.product(range(1, 7), repeat=3))
-    return F(sum(1 for r in rolls if max(r) == 5), len(rolls))
+    bad = sum(1 for a, b, c in itertools.product(range(1, 7), repeat=3) if not (a < b + c and b < a + c and c < a + b))
+    return F(bad, 216)
 
 
 @ds(25)
 def _():
-    cases = [(list(range(a, a + n)),) for a in range(-30, 40) for n in range(1, 40)]
-    return sufficiency(cases, lambda q: sum(q), lambda q: mean(q) == F(31, 2), lambda q: max(q) - min(q) == 9)
+    cases = [(tuple(range(a, a + 2 * n, 2)),) for a in range(-61, 62, 2) for n in range(1, 40)]
+    return sufficiency(cases, lambda s: sum(s), lambda s: s[0] + s[-1] == 20, lambda s: sum(1 for v in s if v % 3 == 0) == 2)
 
 
 @ds(26)
 def _():
-    cases = list(grid(range(1, 20), range(1, 20)))
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x - y == 1, lambda x, y: 6**x * 4**y == 2**7 * 3**3)
+    cases = [(x, y) for x in range(-20, 21) for y in range(-20, 21)]
+    def value(x, y):
+        return F(6) ** x * F(24) ** y
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: F(4) ** x * F(2) ** y == 128, lambda x, y: value(x, y) == 2 * 12**5)
 
 
 @ps(27)
 def _():
-    # Time per kilometer of the actual trip less that of the faster one, times d, is 3/2 hours.
-    saved_per_km = F(1, 60) + F(1, 40) - F(1, 80) - F(1, 60)
-    return F(3, 2) / saved_per_km
+    for v in range(1, 200):
+        for t in fracs(1, 30, 4):
+            if 60 * 4 == v * t and 9 * v == 60 * t:
+                return (60 + v) * t
 
 
 @ds(28)
 def _():
-    # Squares of the sides on a half-unit grid; the area grows with the product of the squares.
-    squares = fracs(1, 120, 2)
-    cases = list(grid(squares, squares))
-    return sufficiency(cases, lambda a2, b2: a2 * b2, lambda a2, b2: a2 + b2 == 100,
-                       lambda a2, b2: a2 > 25 and b2 > 25)
+    # Right triangles given by their two legs; the legs come from a grid of halves and from every pair
+    # of a leg and a hypotenuse on that grid, so that a leg may be irrational.
+    halves = [F(k, 2) for k in range(1, 41)]
+    legs = {(float(a), float(b)) for a in halves for b in halves}
+    legs |= {(float(a), math.sqrt(c * c - a * a)) for a in halves for c in halves if c > a}
+    cases = sorted(legs)
+    def sides(a, b):
+        return (a, b, math.hypot(a, b))
+    def has(a, b, length):
+        return any(abs(s - length) < 1e-9 for s in sides(a, b))
+    return sufficiency(cases, lambda a, b: round(a * b / 2, 9), lambda a, b: has(a, b, 5) and has(a, b, 12),
+                       lambda a, b: sum(sides(a, b)) < 31)
 
 
 @ps(29)
 def _():
-    words = set(itertools.permutations("BANANA"))
-    return sum(1 for w in words if "AA" not in "".join(w))
+    others = len(set(itertools.permutations("MIIIIPP")))
+    places = sum(1 for s in itertools.combinations(range(11), 4) if all(b - a > 1 for a, b in zip(s, s[1:])))
+    return others * places
 
 
 @ds(30)
 def _():
-    cases = [(a, b) for a in range(0, 121) for b in range(0, a)]
-    return sufficiency(cases, lambda a, b: a, lambda a, b: a - 10 == 3 * (b - 10) and a + 10 == 2 * (b + 10),
-                       lambda a, b: a - b == 40)
+    cases = [(a, b) for a in range(1, 100) for b in range(0, 100) if a > b]
+    def first(a, b):
+        d = a - b
+        return b - d >= 0 and b == 2 * (b - d) and (a + d) + (b + d) == 63
+    return sufficiency(cases, lambda a, b: a, first, lambda a, b: a + b == 45 and (a - b) % 3 == 0)
 
 
 @ds(31)
 def _():
-    cases = list(grid(range(1, 60), range(1, 60)))
-    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 2), lambda a, b: a + b < 8, lambda a, b: a < 3)
+    cases = list(grid(range(1, 80), range(1, 80)))
+    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 3), lambda a, b: a + b < 12, lambda a, b: a * b < 3 * (a + b))
 
 
 @ds(32)
 def _():
-    # Length in meters and speed in meters per second.
-    cases = list(grid(range(1, 601), fracs(1, 40, 2)))
-    return sufficiency(cases, lambda length, v: length, lambda length, v: 300 + length == 25 * v,
-                       lambda length, v: v * 3600 == 72000)
-
-
-def prime_factors(n):
-    return {p for p in range(2, n + 1) if n % p == 0 and is_prime(p)}
+    cases = [(v, length) for v in range(5, 200) for length in range(10, 400, 10)]
+    def passes(v, length, relative, seconds):
+        return F(length) == F(relative * 5, 18) * seconds
+    return sufficiency(cases, lambda v, length: length, lambda v, length: passes(v, length, v - 4, 9),
+                       lambda v, length: passes(v, length, v + 4, 8))
 
 
 @ds(33)
 def _():
-    cases = [(x,) for x in range(1, 400)]
-    return sufficiency(cases, lambda x: len(divisors(x)), lambda x: len(prime_factors(x)) == 2, lambda x: x < 50)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, divisor_count, lambda n: divisor_count(n * n) == 15, lambda n: n % 2 == 1)
 
 
 @ds(34)
 def _():
-    cases = list(grid(fracs(-10, 10, 2), fracs(-5, 5, 2)))
-    term = lambda a1, d, n: a1 + (n - 1) * d  # noqa: E731
-    return sufficiency(cases, lambda a1, d: term(a1, d, 20), lambda a1, d: term(a1, d, 5) == 10,
-                       lambda a1, d: term(a1, d, 3) + term(a1, d, 37) == 50)
+    values = fracs(-20, 20, 6)
+    cases = [(m, d) for m in values for d in values]
+    def term(m, d, k):
+        return m + (k - 13) * d
+    return sufficiency(cases, lambda m, d: sum(term(m, d, k) for k in range(1, 26)),
+                       lambda m, d: term(m, d, 7) * term(m, d, 19) == 240,
+                       lambda m, d: term(m, d, 4) + term(m, d, 9) + term(m, d, 17) + term(m, d, 22) == 64)
 
 
 @ps(35)
 def _():
-    milk, water = F(60), F(0)
-    for _ in range(3):
-        share = F(12, 60)
-        milk, water = milk * (1 - share), water * (1 - share) + 12
-    assert milk + water == 60
-    return milk
+    for x in fracs(1, 40, 4):
+        milk = F(80) * (1 - x / 80) * (1 - 2 * x / 80)
+        if milk / (80 - milk) == F(12, 13):
+            return x
 
 
 @ds(36)
 def _():
-    values = fracs(-5, 5, 4)
+    values = fracs(-8, 8, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x**3 + x > y**3 + y, lambda x, y: x * x > y * y)
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * x - 6 * x > y * y - 6 * y and x + y < 6, lambda x, y: y > 3)
 
 
 @ps(37)
 def _():
-    return math.sqrt(7 + 4 * math.sqrt(3)) + math.sqrt(7 - 4 * math.sqrt(3))
+    x = math.sqrt(5) + math.sqrt(3)
+    return round(x**4 - 16 * x**2, 9)
 
 
 @ps(38)
 def _():
-    # People owning 0, 1, 2 or 3 items; the least number owning three that the totals allow.
-    total, items = 200, 150 + 160 + 170
-    best = None
-    for n3 in range(total + 1):
-        for n2 in range(total - n3 + 1):
-            n1 = items - 3 * n3 - 2 * n2
-            if 0 <= n1 <= total - n3 - n2:
-                best = n3 if best is None else min(best, n3)
+    best = 0
+    for t in range(0, 51):
+        for ab in range(0, 61):
+            for ac in range(0, 51):
+                bc = 80 - 2 * t - ab - ac  # from the totals 100 people and 180 likes
+                a, b, c = 70 - ab - ac - t, 60 - ab - bc - t, 50 - ac - bc - t
+                if min(bc, a, b, c) >= 0:
+                    best = max(best, a + b + c)
     return best
 
 
 @ds(39)
 def _():
-    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
-    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)), lambda r, b: r > b,
-                       lambda r, b: F(r, r + b) == F(3, 5))
+    cases = [(r, b) for r in range(0, 60) for b in range(0, 60) if r + b >= 2]
+    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)) > F(1, 3),
+                       lambda r, b: 5 * r == 3 * (r + b), lambda r, b: r + b < 20)
 
 
 @ds(40)
 def _():
-    cases = list(grid(fracs(1, 40, 2), fracs(0, 20, 2)))
-    return sufficiency(cases, lambda chord, d: (chord / 2)**2 + d * d, lambda chord, d: chord == 16,
-                       lambda chord, d: d == 6)
+    # The square of the radius and the squares of the chords' half-lengths; a chord whose half is h
+    # lies sqrt(R - h^2) from the center. The chords lie on the same side of the center or on
+    # opposite sides.
+    halves = [k * k for k in range(1, 13)]
+    cases = []
+    for R in range(1, 200):
+        for A in halves:
+            for C in halves:
+                if A < R and C < R:
+                    da, dc = math.sqrt(R - A), math.sqrt(R - C)
+                    for gap in {abs(da - dc), da + dc}:
+                        if gap > 1e-9:
+                            cases.append((R, A, C, gap))
+    return sufficiency(cases, lambda R, A, C, gap: R, lambda R, A, C, gap: A == 64 and C == 36,
+                       lambda R, A, C, gap: abs(gap - 2) < 1e-9)
 
 
 @ps(41)
 def _():
-    return sum(1 for n in range(1, 100) if (2**n - 1) % 7 == 0)
+    return sum(1 for n in range(1, 101) if (4**n + 6**n + 9**n) % 7 == 0)
 
 
 @ds(42)
 def _():
-    cases = [(n,) for n in range(1, 2000)]
-    return sufficiency(cases, lambda n: n % 4, lambda n: n * n % 8 == 1, lambda n: n**3 % 4 == 3)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 8, lambda n: n * n % 16 == 1, lambda n: n**3 % 8 == 7)
 
 
 @ps(43)
 def _():
-    sizes, known = [20, 25, 30], [70, 76]
-    return next(x for x in fracs(0, 100, 2) if sum(n * a for n, a in zip(sizes, known + [x])) == 75 * sum(sizes))
+    best = None
+    for a4 in range(4, 15):
+        a5 = 30 - a4
+        for low in itertools.combinations(range(1, a4), 3):
+            rest = 160 - sum(low) - a4 - a5
+            for a6 in range(a5 + 1, rest):
+                for a7 in range(a6 + 1, rest):
+                    a8 = rest - a6 - a7
+                    if a8 > a7 and (best is None or a8 < best):
+                        best = a8
+    return best
 
 
 @ps(44)
 def _():
-    level, t, step = F(0), F(0), F(1, 60)
-    while level < 1:
-        rate = F(1, 4) + F(1, 6) - (F(1, 8) if t >= 1 else 0)
-        level += rate * step
-        t += step
-    return t
+    for a in fracs(0, 1, 60):
+        for b in fracs(0, 1, 60):
+            c = a - F(1, 15)
+            if a + b == F(1, 6) and c > 0 and b - c == F(1, 30):
+                filled, t = 2 * (a + b), F(2)
+                return t + (1 - filled) / (a + b - c)
 
 
 @ds(45)
 def _():
-    cases = [(k,) for k in range(-200, 200)]
-    return sufficiency(cases, lambda k: k % 2 == 1, lambda k: (k + 1) * (k + 3) % 8 == 0, lambda k: (k * k - 4) % 4 != 0)
+    cases = [(k,) for k in range(-300, 301)]
+    return sufficiency(cases, lambda k: k % 2 == 1, lambda k: (k + 1) * (k + 3) * (k + 5) % 16 == 0, lambda k: (k**3 - k * k) % 4 != 0)
 
 
 @ps(46)
 def _():
-    # Place the chords by their signed distances from the center; keep the farthest apart.
-    offsets = lambda length: [s * math.sqrt(10**2 - (length / 2) ** 2) for s in (1, -1)]  # noqa: E731
-    return max(abs(a - b) for a in offsets(12) for b in offsets(16))
+    best = 0
+    ax, ay, bx, by = -8, -6, 8, -6
+    for k in range(200000):
+        t = 2 * math.pi * k / 200000
+        cx, cy = 10 * math.cos(t), 10 * math.sin(t)
+        best = max(best, 16 + math.hypot(cx - ax, cy - ay) + math.hypot(cx - bx, cy - by))
+    return best
 
 
 @ps(47)
 def _():
-    seats = list(itertools.permutations("AaBbCcDd"))
-    good = sum(1 for s in seats if all(abs(s.index(c) - s.index(c.lower())) == 1 for c in "ABCD"))
-    return F(good, len(seats))
+    good = 0
+    for p in itertools.permutations(range(8)):
+        if all(abs(p.index(2 * c) - p.index(2 * c + 1)) != 1 for c in range(4)):
+            good += 1
+    return F(good, math.factorial(8))
 
 
 @ds(48)
 def _():
-    cases = list(grid(range(-12, 13), range(-12, 13), range(-12, 13)))
-    return sufficiency(cases, lambda x, y, z: x + y + z,
-                       lambda x, y, z: 2 * x + 3 * y + 4 * z == 20 and 4 * x + 3 * y + 2 * z == 16,
-                       lambda x, y, z: z - x == 2)
+    values = fracs(-6, 12, 2)
+    cases = [(x, y, z) for x in values for y in values for z in values]
+    return sufficiency(cases, lambda x, y, z: x + y + z, lambda x, y, z: 2 * x + 5 * y + 8 * z == 30 and 4 * x + 3 * y + 2 * z == 18,
+                       lambda x, y, z: min(x, y, z) > 0 and x.denominator == y.denominator == z.denominator == 1 and x * y * z == 8)
 
 
 @ps(49)
 def _():
-    return sum(F(1, n * (n + 1)) for n in range(1, 50))
+    return sum(F(1, k * (k + 1) * (k + 2)) for k in range(1, 9))
 
 
 @ds(50)
 def _():
-    cases = list(grid(fracs(-20, 30, 2), fracs(-20, 30, 2)))
-    return sufficiency(cases, lambda x, y: (x + y) / 2, lambda x, y: 3 * x + 5 * y == 40 and 5 * x + 3 * y == 56,
-                       lambda x, y: x > 0 and y > 0 and (x + y)**2 == 144)
+    cases = [(s,) for s in itertools.combinations_with_replacement(range(1, 13), 5)]
+    def variance(s):
+        m = mean(s)
+        return F(sum(v * v for v in s), 5) - m * m
+    return sufficiency(cases, lambda s: mean(s), lambda s: sum(v * v for v in s) == 40 and variance(s) == 4,
+                       lambda s: math.prod(s) == 6 and max(s) - min(s) == 5)
 
 
 @ds(51)
 def _():
-    # Squares of the legs on a half-unit grid.
-    squares = fracs(1, 200, 2)
-    cases = list(grid(squares, squares))
-    perimeter = lambda p, q: round(math.sqrt(p) + math.sqrt(q) + math.sqrt(p + q), 9)  # noqa: E731
-    return sufficiency(cases, perimeter, lambda p, q: p + q == 169, lambda p, q: p * q == 3600)
+    # A leg a and the hypotenuse c; the other leg is sqrt(c^2 - a^2).
+    cases = [(a, c) for c in fracs(1, 20, 2) for a in fracs(1, 20, 2) if a < c]
+    other = lambda a, c: math.sqrt(c * c - a * a)  # noqa: E731
+    return sufficiency(cases, lambda a, c: round(float(a) * other(a, c) / 2, 9),
+                       lambda a, c: abs((float(a) + other(a, c) - float(c)) / 2 - 2) < 1e-9, lambda a, c: c == F(13, 2) * 2)
 
 
 @ds(52)
 def _():
-    cases = [(men, women) for men in range(0, 21) for women in range(0, 21) if men + women >= 3]
-    return sufficiency(cases, lambda m, w: comb(m + w, 3) - comb(m, 3), lambda m, w: m + w == 10, lambda m, w: w > m)
+    cases = [(m, w) for m in range(0, 30) for w in range(0, 30) if m + w >= 3]
+    return sufficiency(cases, lambda m, w: comb(m + w, 3) - comb(m, 3) - comb(w, 3), lambda m, w: m + w == 10,
+                       lambda m, w: comb(m, 2) * w == comb(w, 2) * m)
 
 
 @ps(53)
 def _():
-    return sum(d for d in divisors(360) if d % 2)
+    n = math.factorial(10)
+    def is_cube(d):
+        r = round(d ** (1 / 3))
+        return any((r + k) ** 3 == d for k in (-1, 0, 1))
+    return sum(1 for d in range(1, n + 1) if n % d == 0 and (is_square(d) or is_cube(d)))
 
 
 @ps(54)
 def _():
-    x = (5 + math.sqrt(21)) / 2
-    assert math.isclose(x + 1 / x, 5)
-    return x**3 + 1 / x**3
+    x = (3 + math.sqrt(5)) / 2
+    assert math.isclose(x * x - 3 * x + 1, 0, abs_tol=1e-12)
+    return x**5 + x**-5
 
 
 @ps(55)
 def _():
-    cost = F(0)
-    while (cost * F(140, 100) * F(85, 100) - cost) < F(475, 100):
-        cost += F(1, 100)
-    return cost
+    for p in range(100, 100001, 100):
+        cost = F(p) / F(12, 10) + F(p) * F(12, 10)
+        if cost - 2 * p == 500:
+            return p
 
 
 @ps(56)
 def _():
-    data = [7, 9, 10, 11, 13]
-    assert statistics.mean(data) == 10 and statistics.pstdev(data) == 2
-    new = [3 * v - 4 for v in data]
-    return statistics.mean(new) + statistics.pstdev(new)
+    for men in range(1, 200):
+        for women in range(1, 200):
+            if 44 * men + 34 * women == 40 * (men + women):
+                total = 44 * men + 34 * women - 6 * 50 + 6 * 30
+                if F(total, men + women) == 38:
+                    return women + 6
 
 
 @ps(57)
 def _():
-    end = F(10 * 400, 5)
-    t, meetings, step = F(0), 0, F(1, 10)
-    while t < end:
-        t += step
-        if (3 * t + 5 * t) % 400 == 0:
+    # Positions in eighths of a meter, advanced in steps of an eighth of a second.
+    pos, speed, slow_pos, slow_dir, slow_run, meetings, t = 0, 5, 0, 1, F(0), 0, 0
+    while meetings < 3:
+        t += 1
+        pos = (pos + speed) % 3200
+        slow_pos = (slow_pos + 3 * slow_dir) % 3200
+        slow_run += F(3, 8)
+        if pos == slow_pos:
             meetings += 1
-    return meetings
+            slow_dir = -slow_dir
+    return slow_run
 
 
 @ps(58)
 def _():
-    return max(k ** (1 / k) for k in (8, 6, 5, 3, 2))
+    return 3 ** (1 / 3)
 
 
 @ps(59)
 def _():
-    return sum(1 for shares in itertools.product(range(1, 5), repeat=4) if sum(shares) == 10)
+    return sum(1 for c in itertools.product(range(1, 6), repeat=4) if sum(c) == 12)
 
 
 @ds(60)
 def _():
-    cases = list(grid(range(1, 401), range(10, 101, 10), range(10, 101, 10)))
-    time = lambda d, v1, v2: F(d, 2 * v1) + F(d, 2 * v2)  # noqa: E731
-    return sufficiency(cases, lambda d, v1, v2: d / time(d, v1, v2), lambda d, v1, v2: (v1, v2) == (40, 60),
-                       lambda d, v1, v2: time(d, v1, v2) == 3)
+    cases = [(a, b, D) for a in range(20, 70, 2) for b in fracs(30, 70, 5) for D in range(60, 241, 20)]
+    speed = lambda a, b: 1 / (F(1, 3) / a + F(2, 3) / b)  # noqa: E731
+    return sufficiency(cases, lambda a, b, D: speed(a, b), lambda a, b, D: a == 36 and b == F(6, 5) * speed(a, b),
+                       lambda a, b, D: D / speed(a, b) == F(5, 2))
 
 
 @ds(61)
 def _():
-    cases = list(grid(fracs(-6, 6, 2), fracs(-6, 6, 2)))
-    return sufficiency(cases, lambda m, b: m != 2 or b == 3, lambda m, b: m * F(-1, 2) == -1,
-                       lambda m, b: m * 1 + b == 2)
+    values = fracs(-6, 6, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda m, b: b * b <= 4 * (1 + m * m), lambda m, b: m == 1, lambda m, b: b == 3)
 
 
 @ps(62)
 def _():
-    return len(set(range(7, 404, 4)) & set(range(2, 402, 7)))
+    return sum(1 for x in range(1, 2000)
+               if x % 3 == 1 and x % 5 == 2 and x % 7 == 3)
 
 
 @ps(63)
 def _():
-    pairs = list(itertools.combinations(range(1, 11), 2))
-    return F(sum(1 for a, b in pairs if a * b % 6 == 0), len(pairs))
+    triples = list(itertools.combinations(range(1, 11), 3))
+    return F(sum(1 for a, b, c in triples if a * b * c % 12 == 0), len(triples))
 
 
 @ds(64)
 def _():
-    cases = [(x,) for x in fracs(-5, 5, 8)]
-    return sufficiency(cases, lambda x: abs(x) > 1, lambda x: x**3 < x, lambda x: x**4 > x**2)
+    cases = [(x,) for x in fracs(-6, 6, 4)]
+    return sufficiency(cases, lambda x: x > 1, lambda x: x * x > x, lambda x: x * abs(x) > abs(x))
 
 
 @ps(65)
 def _():
-    side = 4 * math.sqrt(36) / 3
-    area = math.sqrt(3) / 4 * side**2
-    inradius = area / (3 * side / 2)  # area = inradius * half the perimeter
-    return math.pi * inradius**2
+    # A = (0, 0), B = (8, 0), C = (8, 8), D = (0, 8), E = (4, 8); F is where y = 2x (line AE) meets y = 8 - x (line BD).
+    for k in range(1, 24):
+        x = F(k, 3)
+        if 2 * x == 8 - x:
+            return abs(4 * (2 * x - 8)) / 2
 
 
 @ds(66)
 def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 15 == 0, lambda n: n * n % 225 == 0, lambda n: math.gcd(n, 45) == 15)
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, lambda n: n % 12 == 0, lambda n: n * n % 48 == 0, lambda n: n**3 % 96 == 0)
 
 
 @ds(67)
 def _():
-    base = statistics.pstdev([4, 7, 10])
-    cases = [(x,) for x in fracs(-20, 30, 2)]
-    return sufficiency(cases, lambda x: statistics.pstdev([4, 7, 10, x]) > base,
-                       lambda x: max(4, 7, 10, x) - min(4, 7, 10, x) == 8, lambda x: x.denominator == 1 and x % 2 == 0)
+    values = fracs(6, 14, 2)
+    cases = [(s,) for s in itertools.combinations_with_replacement(values, 6) if sum(s) == 60]
+    return sufficiency(cases, lambda s: sum((v - 10) ** 2 for v in s) / 6 < 4, lambda s: all(9 <= v <= 12 for v in s),
+                       lambda s: sum(1 for v in s if v == 10) >= 4)
 
 
 @ps(68)
 def _():
-    done, day = F(0), 0
-    while done < 60:
-        day += 1
-        workers = 6 if day <= 4 else 4 if day <= 7 else 9
-        if done + workers >= 60:
-            return day - 1 + (60 - done) / workers
-        done += workers
+    for x in range(0, 100):
+        if 15 * 5 + 9 * 5 + (9 + F(3, 4) * x) * 10 == 15 * 20:
+            return x
 
 
 @ps(69)
 def _():
-    return min(x - 2 * y for x in range(-8, 9) for y in range(-8, 9) if x * x + y * y == 50)
+    return min(2 * x - 3 * y for x in range(-9, 10) for y in range(-9, 10) if x * x + y * y == 65)
 
 
 @ds(70)
 def _():
-    def terminates(n):
-        remainders, r = set(), 1 % n
-        while r and r not in remainders:
-            remainders.add(r)
-            r = r * 10 % n
-        return r == 0
-
-    cases = [(n,) for n in range(1, 2000)]
-    return sufficiency(cases, terminates, lambda n: 400 % n == 0, lambda n: 10**6 % (n * n) == 0)
+    cases = [(k,) for k in range(1, 3000)]
+    def terminates(k):
+        d = 84 // math.gcd(k, 84)
+        while d % 2 == 0:
+            d //= 2
+        while d % 5 == 0:
+            d //= 5
+        return d == 1
+    return sufficiency(cases, terminates, lambda k: k * k % 63 == 0, lambda k: k**3 % 147 == 0)
 
 
 @ps(71)
 def _():
-    return next(x for x in range(1, 100) if F(100 + x, 100) * F(100 - x, 100) == F(96, 100))
+    for p in range(1, 100):
+        if (1 + F(p, 100)) * (1 - F(p, 100)) == F(91, 100):
+            return float(((1 - F(9, 100)) * (1 + F(2 * p, 100)) - 1) * 100)
 
 
 @ds(72)
 def _():
-    # Music takers and takers of neither; the overlap follows, and must be possible.
-    cases = []
-    for music in range(0, 31):
-        for neither in range(0, 31):
-            both = 18 + music - (30 - neither)
-            if 0 <= both <= min(18, music):
-                cases.append((music, neither, both))
-    return sufficiency(cases, lambda m, n, b: F(b, 30), lambda m, n, b: m == 15, lambda m, n, b: n == 6)
+    n = 40  # class size; counts of art, music and both
+    cases = [(a, m, b) for a in range(0, n + 1) for m in range(0, n + 1) for b in range(0, min(a, m) + 1) if a + m - b <= n]
+    return sufficiency(cases, lambda a, m, b: F(b, n), lambda a, m, b: 2 * b == a and 5 * b == 3 * m,
+                       lambda a, m, b: n - (a + m - b) == F(40, 100) * n)
 
 
 @ps(73)
 def _():
-    results = {(n * n + 4 * n + 5) % 7 for n in range(2, 400, 7)}
-    assert len(results) == 1
-    return results.pop()
+    n = next(n for n in range(1, 1000) if n % 7 == 3 and n % 9 == 5)
+    assert all((m * m + 2 * m) % 63 == (n * n + 2 * n) % 63 for m in range(1, 5000) if m % 7 == 3 and m % 9 == 5)
+    return (n * n + 2 * n) % 63
 
 
 @ds(74)
 def _():
-    cases = [(t, g, b) for t in range(51) for g in range(51 - t) for b in range(51 - t - g)]
-    return sufficiency(cases, lambda t, g, b: 50 - t - g - b, lambda t, g, b: t + b == 30 and g + b == 25,
-                       lambda t, g, b: t + g == 35 and b == 10)
+    cases = [(t, g, b) for t in range(0, 81) for g in range(0, 81) for b in range(0, min(t, g) + 1) if t + g - b <= 80]
+    def exactly_one(t, g, b):
+        return t + g - 2 * b
+    return sufficiency(cases, lambda t, g, b: b, lambda t, g, b: t == 45 and g == 35,
+                       lambda t, g, b: exactly_one(t, g, b) == 3 * b and 80 - (t + g - b) == b)
 
 
 @ds(75)
 def _():
-    cases = list(grid(range(1, 70), range(1, 10)))
-    return sufficiency(cases, lambda x, y: x, lambda x, y: x**y == 64, lambda x, y: y % 2 == 0)
+    cases = list(grid(range(1, 31), range(1, 31)))
+    return sufficiency(cases, lambda x, y: x**y > y**x, lambda x, y: x == y + 1, lambda x, y: y > 1)
 
 
 @ps(76)
 def _():
-    return next(x for x in range(0, 1000) if math.isclose(math.sqrt(x + 9) - math.sqrt(x), 1))
+    roots = [x for x in fracs(1, 50, 4) if math.isclose(math.sqrt(3 * x + 1) - math.sqrt(x - 1), 2, abs_tol=1e-12)]
+    return sum(roots)
 
 
 @ds(77)
 def _():
-    cases = list(grid(range(1, 13), range(1, 13), range(1, 180)))
-    area = lambda a, c, angle: round(a * c * math.sin(math.radians(angle)) / 2, 9)  # noqa: E731
-    return sufficiency(cases, area, lambda a, c, angle: (a, c) == (8, 5), lambda a, c, angle: angle < 90)
+    # B = (0, h) above the line AC; A = (-p, 0) and C = (q, 0), with p and q of either sign.
+    steps = [F(k, 5) for k in range(-60, 61, 2)]
+    cases = [(h, p, q) for h in [F(k, 5) for k in range(2, 61, 2)] for p in steps for q in steps if p + q != 0]
+    return sufficiency(cases, lambda h, p, q: h * abs(p + q) / 2, lambda h, p, q: p * p + h * h == 36 and q * q + h * h == 64,
+                       lambda h, p, q: h == F(24, 5))
 
 
 @ps(78)
 def _():
-    size = next(n for n in range(1, 1000)
-                if n % 5 == 0 and (3 * n // 5) % 3 == 0 and (2 * n // 5) % 4 == 0
-                and (3 * n // 5) // 3 + (2 * n // 5) // 4 == 21)
-    return 2 * size // 5
+    for s in range(1, 1000):
+        left = F(s)
+        for part, extra in ((F(1, 3), 4), (F(1, 4), 1), (F(2, 5), 2)):
+            left -= part * left + extra
+        if left == 28:
+            return s
 
 
 @ps(79)
 def _():
-    for p in range(-50, 51):
-        for q in range(-50, 51):
-            terms = [p, q]
-            while len(terms) < 7:
+    found = set()
+    for a in fracs(-40, 40, 2):
+        for b in fracs(-40, 40, 2):
+            terms = [a, b]
+            while len(terms) < 10:
                 terms.append(terms[-1] + terms[-2])
-            if terms[4] == 16 and terms[6] == 42:
-                return p
+            if sum(terms) == 341:
+                found.add(terms[6])
+    assert len(found) == 1
+    return found.pop()
 
 
 @ps(80)
 def _():
-    couples = 4
-    return next(g for g in range(2 * couples, 100) if comb(g, 2) - couples == 41)
+    return next(n for n in range(3, 100) if comb(n - 2, 2) + 6 == 84)
 
 
 @ds(81)
 def _():
-    hours = fracs(1, 40, 2)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda x, y: x, lambda x, y: 1 / x + 1 / y == F(1, 6),
-                       lambda x, y: 4 / x == 6 / y and y - x == 5)
+    values = fracs(0, 1, 48)
+    cases = [(x, y) for x in values for y in values if x > 0 and y > 0]
+    return sufficiency(cases, lambda x, y: 1 / x, lambda x, y: x + y == F(1, 4), lambda x, y: 2 * x + 8 * y == 1 and 2 * y + 5 * x == 1)
 
 
 @ds(82)
 def _():
-    digit_sum = lambda n: n // 10 + n % 10  # noqa: E731
-    reverse = lambda n: int(str(n)[::-1])  # noqa: E731
-    cases = [(n,) for n in range(10, 100)]
-    return sufficiency(cases, lambda n: n, lambda n: n == 7 * digit_sum(n) and n % 4 == 0,
-                       lambda n: n - reverse(n) == 36 and n % 6 == 0)
+    cases = [(n,) for n in range(100, 1000)]
+    def digits(n):
+        return [int(c) for c in str(n)]
+    return sufficiency(cases, lambda n: n, lambda n: n == 19 * sum(digits(n)) and n % 9 == 0,
+                       lambda n: n % 57 == 0 and math.prod(digits(n)) == 7)
 
 
 @ds(83)
 def _():
-    cases = [(wine, total) for total in range(1, 150) for wine in range(0, total + 1)]
-    return sufficiency(cases, lambda w, t: F(w, t), lambda w, t: F(w, t + 10) == F(2, 5),
-                       lambda w, t: F(w + 10, t + 10) == F(3, 5))
+    amounts = fracs(1, 60, 2)
+    cases = [(m, w) for m in amounts for w in amounts if m + w > 10]
+    return sufficiency(cases, lambda m, w: m / (m + w), lambda m, w: m + 10 == F(6, 10) * (m + w + 10),
+                       lambda m, w: m * (1 - 10 / (m + w)) == F(2, 10) * (m + w))
 
 
 @ds(84)
 def _():
-    cases = [c for c in grid(range(0, 40), range(0, 40), range(0, 40)) if sum(c)]
-    return sufficiency(cases, lambda r, w, b: F(w, r + w + b), lambda r, w, b: F(r, r + w + b) == F(1, 3),
-                       lambda r, w, b: b == 12)
+    cases = [(r, w, b) for r in range(0, 20) for w in range(0, 20) for b in range(0, 20) if r + w + b >= 2]
+    return sufficiency(cases, lambda r, w, b: F(w * (w - 1), (r + w + b) * (r + w + b - 1)),
+                       lambda r, w, b: 3 * r == r + w + b, lambda r, w, b: w == b)
 
 
 @ps(85)
 def _():
-    return sum(2**k for k in range(1, 21)) % 9
+    return sum(3**k for k in range(0, 101)) % 13
 
 
 @ds(86)
 def _():
-    edges = fracs(1, 16, 2)
-    cases = list(grid(edges, edges, edges))
-    return sufficiency(cases, lambda a, b, c: a * b * c,
-                       lambda a, b, c: sorted([a * b, b * c, c * a]) == [12, 15, 20], lambda a, b, c: a + b + c == 12)
+    halves = [F(k, 2) for k in range(1, 91)]
+    cases = [(a, b, c) for a in halves for b in halves if b >= a for c in halves if c >= b and a * b <= 90]
+    def faces(a, b, c):
+        return sorted([a * b, b * c, a * c])
+    return sufficiency(cases, lambda a, b, c: a * b * c, lambda a, b, c: faces(a, b, c) == [24, 30, 80],
+                       lambda a, b, c: all(v.denominator == 1 for v in (a, b, c)) and 2 * (a * b + b * c + c * a) == 268)
 
 
 @ps(87)
 def _():
-    return sum(1 for n in range(1, 1000) if sum(map(int, str(n))) == 10)
+    return sum(1 for n in range(1000, 10000) if n % 2 == 0 and all(a < b for a, b in zip(str(n), str(n)[1:])))
 
 
 @ds(88)
 def _():
-    cases = [(a, b, c) for a in range(0, 41) for b in range(a, 41) for c in range(b, 41)]
-    return sufficiency(cases, lambda a, b, c: c - a, lambda a, b, c: a + b + c == 30 and b == 8, lambda a, b, c: a == 4)
+    cases = [(a, b, c, d, e) for a in range(1, 41) for b in range(a, 41) for c in range(b, 41) for d in range(c, 41)
+             for e in [30 - a - b - c - d] if d <= e] + [(1, 2, 3, 4, 50), (2, 3, 9, 9, 30)]
+
+    def single_mode(values, value):
+        counts = {v: values.count(v) for v in values}
+        top = max(counts.values())
+        return counts.get(value) == top and list(counts.values()).count(top) == 1
+
+    return sufficiency(cases, lambda *s: s[-1] - s[0], lambda *s: sum(s) == 30 and s[2] == 8, lambda *s: single_mode(list(s), 9))
 
 
 @ds(89)
 def _():
-    cases = list(grid(range(1, 200), range(1, 200)))
-    return sufficiency(cases, math.gcd, lambda m, n: m + n == 25, lambda m, n: m == 3 * n + 1)
+    cases = [(m, n) for m in range(1, 400) for n in range(1, 100)]
+    return sufficiency(cases, lambda m, n: math.gcd(m, n), lambda m, n: m % 14 == 0,
+                       lambda m, n: m == 4 * n + 6 and n % 2 == 0 and n % 3 != 0)
 
 
 @ds(90)
 def _():
-    # Every real x other than 0 has t = x + 1/x with |t| >= 2, and x > 0 exactly when t > 0.
+    # Every real x other than 0 gives t = x + 1/x with |t| >= 2, and every such t comes from a real x.
     cases = [(t,) for t in fracs(-10, 10, 4) if abs(t) >= 2]
-    return sufficiency(cases, lambda t: t, lambda t: t * t - 2 == 7 and t > 0, lambda t: t**3 - 3 * t == 18)
+    return sufficiency(cases, lambda t: t, lambda t: (t * t - 2) ** 2 - 2 == 47 and t**3 - 3 * t > t,
+                       lambda t: t**3 - 3 * t == 18)
 
 
 @ds(91)
 def _():
-    def meeting(a, b, delay):
-        if b * delay >= 300:
-            return F(300, b)
-        return delay + F(300 - b * delay, a + b)
-
-    cases = list(grid(range(10, 131, 10), range(10, 131, 10), range(0, 4)))
-    return sufficiency(cases, meeting, lambda a, b, d: a == b + 20, lambda a, b, d: d == 1)
+    cases = list(grid(range(5, 200, 5), range(5, 200, 5)))
+    return sufficiency(cases, lambda a, b: a, lambda a, b: F(300, a + b) == 3,
+                       lambda a, b: F(300, a + b) - F(300, a + b + 20) == F(1, 2))
 
 
 @ds(92)
 def _():
-    values = fracs(0, 40, 4)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: round(math.sqrt(x) + math.sqrt(y), 9), lambda x, y: x + y == 13,
-                       lambda x, y: x * y == 36)
+    # Each case is given by the square roots r and s of a and b, so that the roots are exact.
+    roots = fracs(0, 12, 4)[1:]
+    cases = list(grid(roots, roots))
+    return sufficiency(cases, lambda r, s: r * r * s * s, lambda r, s: r * r + s * s + 2 * r * s == 36, lambda r, s: r * r - s * s == 12)
 
 
 @ps(93)
 def _():
-    return F(sum(1 for n in range(1, 101) if n % 2 and n % 3 and n % 5), 100)
+    return F(sum(1 for n in range(1, 301) if [n % 4 == 0, n % 6 == 0, n % 10 == 0].count(True) == 1), 300)
 
 
 @ds(94)
 def _():
-    cases = list(grid(fracs(1, 12, 2), range(1, 180)))
-    arc = lambda r, angle: round(float(r) * math.radians(angle), 9)  # noqa: E731
-    chord = lambda r, angle: 2 * float(r) * math.sin(math.radians(angle) / 2)  # noqa: E731
-    area = lambda r, angle: float(r) ** 2 * math.sin(math.radians(angle)) / 2  # noqa: E731
-    return sufficiency(cases, arc, lambda r, angle: r == 6 and math.isclose(chord(r, angle), 6),
-                       lambda r, angle: math.isclose(area(r, angle), 9 * math.sqrt(3)))
+    # A at angle 0 on the circle; B and C at angles built from the chords 6, 8 and 10 and a grid.
+    a6, a8 = 2 * math.asin(0.6), 2 * math.asin(0.8)
+    angles = {math.pi, a6, -a6, a8, -a8, a6 + a8, a6 - a8, -a6 + a8, -a6 - a8, math.pi + a6, math.pi - a6}
+    angles |= {2 * math.pi * k / 72 for k in range(1, 72)}
+    def point(t):
+        return 5 * math.cos(t), 5 * math.sin(t)
+    def dist(s, t):
+        (x1, y1), (x2, y2) = point(s), point(t)
+        return math.hypot(x1 - x2, y1 - y2)
+    def near(u, v):
+        return abs(u - v) < 1e-9
+    cases = [(b, c) for b in angles for c in angles if not near(dist(b, c), 0) and not near(dist(0, b), 0) and not near(dist(0, c), 0)]
+    def area(b, c):
+        (x1, y1), (x2, y2), (x3, y3) = point(0), point(b), point(c)
+        return round(abs((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1)) / 2, 9)
+    return sufficiency(cases, area, lambda b, c: near(dist(0, b), 10) and near(dist(0, c), 6),
+                       lambda b, c: near(dist(0, c), 6) and near(dist(b, c), 8))
 
 
 @ds(95)
 def _():
-    values = fracs(1, 12, 3)
+    values = [v for v in fracs(0, 12, 4) if v > 0]
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x + y == 10,
-                       lambda x, y: (x + 2) / (y + 2) == (x + 5) / (y + 5))
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x - 5 * x * y + 6 * y * y == 0, lambda x, y: x / y - y / x == F(3, 2))
 
 
 @ds(96)
 def _():
-    cases = [(e, f, 80 - e - f) for e in range(81) for f in range(81 - e)]
-    return sufficiency(cases, lambda e, f, b: b, lambda e, f, b: e + b == 2 * (f + b) and e + b == 60,
-                       lambda e, f, b: e + f == 70)
+    cases = [(c, d, b) for c in range(0, 101) for d in range(0, 101) for b in range(0, min(c, d) + 1) if c + d - b <= 100]
+    def neither(c, d, b):
+        return 100 - (c + d - b)
+    return sufficiency(cases, lambda c, d, b: b, lambda c, d, b: c + d - 2 * b == 50 and 2 * b == 3 * neither(c, d, b),
+                       lambda c, d, b: d > 0 and c > 0 and 2 * b == d and 10 * b == 6 * c and neither(c, d, b) == 20)
 
 
 @ps(97)
 def _():
-    # Numbers one to four lie below the median 12; numbers six to eight above 20 only lower the largest.
     best = 0
-    for low in itertools.combinations_with_replacement(range(1, 13), 4):
-        for high in itertools.combinations_with_replacement(range(12, 21), 3):
-            last = 135 - sum(low) - 12 - sum(high)
-            if last < high[-1]:
-                continue
-            values = low + (12,) + high + (last,)
-            counts = {v: values.count(v) for v in values}
-            top = max(counts.values())
-            if counts.get(10) == top and list(counts.values()).count(top) == 1:
-                best = max(best, last)
+    for low in itertools.combinations_with_replacement(range(1, 11), 3):
+        for a5 in range(10, 60):
+            for a6 in range(a5, 60):
+                a7 = 84 - sum(low) - 10 - a5 - a6
+                if a7 < a6:
+                    break
+                v = low + (10, a5, a6, a7)
+                counts = {x: v.count(x) for x in v}
+                top = max(counts.values())
+                if [x for x in counts if counts[x] == top] == [14]:
+                    best = max(best, a7)
     return best
 
 
 @ds(98)
 def _():
-    cases = [(p,) for p in parts(50, 5, -20, False)]
-    return sufficiency(cases, lambda p: p[-1], lambda p: len(set(p)) == 5, lambda p: p[0] == 6)
+    cases = [(s,) for s in distinct_sets(40, 5)]
+    return sufficiency(cases, lambda s: s[-1], lambda s: s[2] == 9, lambda s: s[-1] - s[0] == 14)
 
 
 @ds(99)
 def _():
-    prices = fracs(1, 30, 4)
-    cases = list(grid(prices, prices))
-    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 48, lambda a, c: c < 8)
+    values = fracs(0, 30, 6)
+    cases = [(a, c) for a in values for c in values if 0 < c < a]
+    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 50, lambda a, c: 3 * a + 2 * c > 55)
 
 
 @ds(100)
 def _():
-    cases = list(grid(range(1, 40), range(1, 40)))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: 5**x > 9**y, lambda x, y: x * x > y)
+    cases = [(x, y) for x in range(1, 80) for y in range(1, 80)]
+    return sufficiency(cases, lambda x, y: 2**x > 3**y, lambda x, y: 5 * x >= 8 * y, lambda x, y: x - y >= 3)
 
 
 @ds(101)
 def _():
-    cases = list(grid(range(10, 301, 10), range(10, 101)))
-    return sufficiency(cases, lambda d, v: F(d, v), lambda d, v: d == 150,
-                       lambda d, v: F(d, v) - F(d, 1) / (F(6, 5) * v) == F(1, 2))
+    cases = list(grid(range(10, 601, 10), range(21, 201)))  # distance in km, speed in km/h
+    return sufficiency(cases, lambda d, v: F(d, v), lambda d, v: F(d, v + 20) == F(4, 5) * F(d, v),
+                       lambda d, v: F(d, v - 20) - F(d, v) == 1 and F(d, v) - F(d, v + 20) == F(3, 5))
 
 
 @ps(102)
 def _():
-    x = F(0)
-    while (F(3, 5) * 20 + x / 4) / (20 + x) > F(1, 2):
-        x += F(1, 4)
-    return x
+    wine = F(50)
+    for _ in range(3):
+        wine -= wine * F(10, 50)
+    wine = wine - wine * F(10, 50) + 10
+    return float(wine / 50 * 100)
 
 
 @ps(103)
 def _():
-    a, b = 6, 8
-    c = math.hypot(a, b)
-    s = (a + b + c) / 2
-    area = math.sqrt(s * (s - a) * (s - b) * (s - c))
-    return area / s + a * b * c / (4 * area)
+    h = math.sqrt(9 * 16)
+    a, b = math.hypot(16, h), math.hypot(9, h)  # the legs along the x- and y-axis
+    c = a + b - math.hypot(a, b)
+    r = c / 2
+    return math.hypot(a / 2 - r, b / 2 - r)
 
 
 @ds(104)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 6)]
-    return sufficiency(cases, lambda x: x, lambda x: x * x == 4 * x and x != 0,
-                       lambda x: abs(x - 4) + abs(x - 6) == 2 and x.denominator == 1 and x % 2 == 0 and x < 6)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: x**3 - 2 * x * x + x - 2 == 0,
+                       lambda x: x + 7 >= 0 and x + 1 >= 0 and x + 7 == (x + 1) ** 2)
 
 
 @ps(105)
 def _():
-    for k in range(1, 100):
-        now = [2 * k, 3 * k, 5 * k]
-        later = [a + 6 for a in now]
-        if later[0] * 5 == later[1] * 4 and later[1] * 7 == later[2] * 5:
-            return sum(now)
+    for m in range(1, 150):
+        for d in range(0, m):
+            if m - 5 == 7 * (d - 5) and m + 5 == 3 * (d + 5):
+                t = next(t for t in range(0, 200) if m + t == 2 * (d + t))
+                return m + t
 
 
 @ds(106)
 def _():
-    cases = [(n,) for n in range(-300, 300)]
-    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n * n % 16 == 0, lambda n: n**3 % 32 == 0)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n**4 % 64 == 0, lambda n: n**3 % 16 == 0)
 
 
 @ps(107)
 def _():
-    done, day = F(0), 0
-    while done < 1:
-        day += 1
-        done += F(1, 12) if day % 2 else F(1, 18)
-    return day
+    level, hour = F(0), 0
+    while True:
+        hour += 1
+        level += F(1, 4) if hour % 2 == 1 else -F(1, 6)
+        level = max(level, F(0))
+        if level >= 1:
+            return hour
 
 
 @ps(108)
 def _():
-    ranges = [p[-1] - p[0] for p in parts(60, 5, 1, True) if p[2] == 10]
-    return max(ranges)
+    best = 0
+    for low in itertools.combinations(range(1, 15), 4):
+        if sum(low) != 24:
+            continue
+        for a6 in range(16, 60):
+            for a7 in range(a6 + 1, 70):
+                for a8 in range(a7 + 1, 120):
+                    a9 = 180 - sum(low) - 15 - a6 - a7 - a8
+                    if a9 > a8:
+                        best = max(best, a8)
+        break
+    return best
 
 
 @ps(109)
 def _():
-    n = math.factorial(25) * 15**10
+    value = 1
+    for k in range(1, 11):
+        value *= k**k
     zeros = 0
-    while n % 10 == 0:
-        n //= 10
+    while value % 10 == 0:
+        value //= 10
         zeros += 1
     return zeros
 
 
 @ps(110)
 def _():
-    letters, digits = 6, 10
-    return sum(comb(4, k) * letters**k * digits ** (4 - k) for k in range(1, 4))
+    orders = set(itertools.permutations("BANANA"))
+    return sum(1 for o in orders if all(o[k] != o[k + 1] for k in range(5)))
 
 
 @ds(111)
 def _():
-    cases = [(n,) for n in range(30, 61)]
-    return sufficiency(cases, lambda n: n, lambda n: n % 6 == 4, lambda n: n % 8 == 6)
+    cases = [(n,) for n in range(101, 200)]
+    return sufficiency(cases, lambda n: n, lambda n: (n + 3) % 8 == 0, lambda n: (n + 8) % 15 == 0)

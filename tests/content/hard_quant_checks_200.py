@@ -8,280 +8,10 @@ import statistics
 from fractions import Fraction as F
 from math import comb
 
-from hard_quant_support import Table, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
+from hard_quant_support import Table, divisor_count, divisors, fracs, grid, is_prime, is_square, mean, median, parts, sufficiency
 
 TABLE = Table("MHardQuantSet200")
 ps, ds = TABLE.ps, TABLE.ds
-
-
-@ds(112)
-def _():
-    cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 12 == 0, lambda n: n * n % 72 == 0, lambda n: n**3 % 48 == 0)
-
-
-@ps(113)
-def _():
-    return F(1, 2) ** -3 * round(8 ** (2 / 3)) * F(1, round(16**0.75))
-
-
-@ds(114)
-def _():
-    cases = [(n,) for n in range(3, 60)]
-    return sufficiency(cases, lambda n: comb(n, 3), lambda n: comb(n, 2) == 36, lambda n: 7 < n < 11)
-
-
-@ps(115)
-def _():
-    minutes = (14 * 60 + 45) - (8 * 60 + 10)
-    charge = F(3) + F(3, 2) * -(-(max(minutes - 60, 0)) // 30)
-    return min(charge, 20)
-
-
-@ds(116)
-def _():
-    hours = fracs(1, 20, 2)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda a, b: 1 / (1 / a + 1 / b), lambda a, b: a - b == 8, lambda a, b: 3 / a + 3 / b == 1)
-
-
-@ds(117)
-def _():
-    values = fracs(-6, 6, 2)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x**3 + y**3, lambda x, y: x + y == 4, lambda x, y: x * y == 3)
-
-
-@ds(118)
-def _():
-    r = range(-12, 13)
-    cases = [(x, y, z) for x in r for y in r for z in r if x < y < z]
-    return sufficiency(cases, lambda x, y, z: y > mean([x, y, z]), lambda x, y, z: x + y + z == 0,
-                       lambda x, y, z: z - y > y - x)
-
-
-@ds(119)
-def _():
-    minutes = fracs(0, 60, 22)
-    cases = [(m,) for m in minutes if m < 60]
-    return sufficiency(cases, lambda m: m, lambda m: 6 * m == 90 + m / 2, lambda m: m < 30)
-
-
-@ps(120)
-def _():
-    x = F(0)
-    while (F(15, 100) * (40 - x) + x) / 40 < F(32, 100):
-        x += F(1, 10)
-    return x
-
-
-@ds(121)
-def _():
-    # Students studying exactly one, two and three subjects, and the subject totals they allow.
-    cases = [(e1, e2, 40 - e1 - e2) for e1 in range(41) for e2 in range(41 - e1)]
-    return sufficiency(cases, lambda e1, e2, e3: e3, lambda e1, e2, e3: e1 + 2 * e2 + 3 * e3 == 25 + 20 + 19,
-                       lambda e1, e2, e3: e2 == 16)
-
-
-@ds(122)
-def _():
-    p = fracs(0, 1, 20)
-    cases = list(grid(p, p))
-    return sufficiency(cases, lambda a, b: a + b - a * b, lambda a, b: a == F(2, 5),
-                       lambda a, b: a * b == F(1, 5) and b == F(1, 2))
-
-
-@ds(123)
-def _():
-    cases = list(grid(fracs(1, 40, 4), [F(1, 2), F(2, 3), 1, F(3, 2), 2, 3]))
-    term = lambda a, r, n: a * r ** (n - 1)  # noqa: E731
-    return sufficiency(cases, lambda a, r: term(a, r, 5), lambda a, r: term(a, r, 3) * term(a, r, 7) == 144,
-                       lambda a, r: term(a, r, 1) * term(a, r, 9) == 144)
-
-
-@ds(124)
-def _():
-    cases = [(a, b) for a in range(1, 40) for b in range(1, 40) if math.gcd(a, b) == 1]
-    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a + 1, b + 1) == F(1, 2), lambda a, b: a + b < 10)
-
-
-@ps(125)
-def _():
-    t = F(0)
-    while 70 * max(t - 2, 0) - 50 * t < 20:
-        t += F(1, 4)
-    return t
-
-
-@ds(126)
-def _():
-    # Convex kites ABCD with AB = BC = p, CD = DA = q and diagonal AC = d.
-    def area(p, q, d):
-        return round(d / 2 * (math.sqrt(p * p - d * d / 4) + math.sqrt(q * q - d * d / 4)), 9)
-
-    cases = [(p, q, d) for p in range(1, 10) for q in range(1, 10) for d in range(1, 2 * min(p, q))]
-    return sufficiency(cases, area, lambda p, q, d: p == 5, lambda p, q, d: q == 5)
-
-
-@ps(127)
-def _():
-    return sum(1 for x in range(-100, 101) if abs(x - 3) + abs(x + 2) < 11)
-
-
-@ps(128)
-def _():
-    return sum(1 / (math.sqrt(n + 1) + math.sqrt(n)) for n in range(1, 100))
-
-
-@ps(129)
-def _():
-    (ax, ay), (bx, by) = (-2, 1), (6, 7)
-    px, py = ax + (bx - ax) / 4, ay + (by - ay) / 4
-    # The least distance to points (t, t) of the line, over a fine sweep and then exactly at its best t.
-    t = min((k / 1000 for k in range(-5000, 5001)), key=lambda t: (px - t) ** 2 + (py - t) ** 2)
-    return math.hypot(px - t, py - t)
-
-
-@ds(130)
-def _():
-    cases = [(p,) for p in parts(95, 10, 1, True)]
-    return sufficiency(cases, lambda p: p[-1], lambda p: all(b - a == 1 for a, b in zip(p, p[1:])),
-                       lambda p: len(set(p)) == 10)
-
-
-def clubs(a, b):
-    return a * a - a * b + b * b
-
-
-@ds(131)
-def _():
-    values = fracs(-12, 12, 2)
-    cases = list(grid(values, values))
-    return sufficiency(cases, clubs, lambda x, y: x - y == 3, lambda x, y: x * y == 10)
-
-
-@ps(132)
-def _():
-    return next(n for n in range(1, 10**6) if round((1260 * n) ** (1 / 3)) ** 3 == 1260 * n)
-
-
-@ds(133)
-def _():
-    cases = [(x,) for x in fracs(-10, 10, 8)]
-    return sufficiency(cases, lambda x: x > 0, lambda x: x * x > 4, lambda x: x**3 < 8 * x)
-
-
-@ds(134)
-def _():
-    cases = [(n,) for n in range(1, 500)]
-    return sufficiency(cases, lambda n: n % 5, lambda n: (n + 12) % 5 == 0, lambda n: 2 * n % 5 == 1)
-
-
-@ps(135)
-def _():
-    people = "M" * 5 + "W" * 4
-    teams = list(itertools.combinations(range(9), 4))
-    return F(sum(1 for t in teams if sum(people[k] == "W" for k in t) > 2), len(teams))
-
-
-@ps(136)
-def _():
-    return next(g for g in range(37) if 72 * (36 - g) + 84 * g == 79 * 36)
-
-
-@ps(137)
-def _():
-    r = round((54 / 2) ** (1 / 3))
-    assert math.isclose(math.pi * r * r * 2 * r, 54 * math.pi)
-    return 2 * math.pi * r * r + 2 * math.pi * r * (2 * r)
-
-
-@ps(138)
-def _():
-    return sum(1 for n in range(100, 1000) if str(n)[0] > str(n)[1] > str(n)[2])
-
-
-@ds(139)
-def _():
-    # Jack's and Jill's speeds in meters per second, and Jill's head start.
-    speeds = fracs(1, 10, 5)
-    cases = list(grid(speeds, speeds, [0, 50, 100]))
-    where = lambda jack, jill, start: 1000 - min(1000, start + jill * 1000 / jack)  # noqa: E731
-    return sufficiency(cases, where, lambda jack, jill, start: jack == 5,
-                       lambda jack, jill, start: jill == F(4, 5) * jack and start == 100)
-
-
-@ps(140)
-def _():
-    return sum(1 for x in range(1, 200) for y in range(1, 200) if F(1, x) + F(1, y) == F(1, 4))
-
-
-@ds(141)
-def _():
-    values = fracs(-7, 7, 4)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda a, b: a * a + b * b < 25, lambda a, b: abs(a) < 4, lambda a, b: abs(b) < 3)
-
-
-@ps(142)
-def _():
-    return next(r for r in fracs(0, 50, 10) if (1 + r / 100) * (1 + 2 * r / 100) == F(132, 100))
-
-
-@ds(143)
-def _():
-    cases = [(list(range(a, a + 14, 2)),) for a in range(-40, 60, 2)]
-    return sufficiency(cases, lambda q: q[-1], lambda q: sum(q) == 70, lambda q: q[3] % 5 == 0)
-
-
-@ds(144)
-def _():
-    cases = [(n,) for n in range(2, 30)]
-    return sufficiency(cases, lambda n: F(comb(n, 2), 2**n), lambda n: 1 - F(1, 2**n) > F(9, 10),
-                       lambda n: F(n, 2**n) <= F(1, 4))
-
-
-@ds(145)
-def _():
-    cases = [(p, q) for p in range(1, 179) for q in range(1, 180 - p)]
-    side = lambda angle: math.sin(math.radians(angle))  # noqa: E731  (sides are proportional to sines)
-    return sufficiency(cases, lambda p, q: side(180 - p - q) > side(p), lambda p, q: 180 - p - q > p,
-                       lambda p, q: (q, p) == (80, 45))
-
-
-@ps(146)
-def _():
-    n = 2**12 - 1
-    return max(p for p in divisors(n) if is_prime(p))
-
-
-@ds(147)
-def _():
-    cases = [(k,) for k in range(1, 120)]
-    return sufficiency(cases, is_prime, lambda k: len(divisors(k * k)) == 3, lambda k: k % 2 == 1 and 10 < k < 20)
-
-
-@ds(148)
-def _():
-    cases = [(n,) for n in range(3, 40)]
-    return sufficiency(cases, lambda n: n * (n - 3) // 2, lambda n: (n - 2) * 180 <= 1260,
-                       lambda n: n * (n - 3) // 2 >= 3 * n)
-
-
-@ds(149)
-def _():
-    # Hours Ann and Bob each need alone.
-    hours = fracs(1, 40, 5)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda a, b: a < b, lambda a, b: 1 / a + 1 / b == F(1, 6), lambda a, b: a > 10)
-
-
-@ps(150)
-def _():
-    total = 8 * 15
-    left = total - 8 * 5
-    days = (15 - 5) - 5
-    return next(extra for extra in range(0, 100) if (8 + extra) * days >= left)
 
 
 def bounded_parts(total, count, low, high):
@@ -295,109 +25,464 @@ def bounded_parts(total, count, low, high):
             yield (first,) + rest
 
 
+@ds(112)
+def _():
+    cases = [(n,) for n in range(1, 2000)]
+    return sufficiency(cases, lambda n: n % 16, lambda n: n % 8 == 3 and n * n % 32 == 9, lambda n: n**3 % 16 == 11)
+
+
+@ps(113)
+def _():
+    return sum(1 for n in range(1, 200) if F(n * n - 5 * n + 5) ** (n + 1) == 1)
+
+
+@ds(114)
+def _():
+    cases = [(n,) for n in range(2, 60)]
+    return sufficiency(cases, lambda n: n * (n - 1), lambda n: comb(n, 3) == 4 * comb(n, 2), lambda n: comb(n, 5) > comb(n, 4))
+
+
+@ps(115)
+def _():
+    revenue = F(1800) / (F(8, 10) * F(14, 10) - 1)
+    change = revenue * (F(8, 10) * F(125, 100) * F(14, 10) * F(75, 100) - 1)
+    return "$%d more" % change if change > 0 else ("The same" if change == 0 else "$%d less" % -change)
+
+
+@ds(116)
+def _():
+    values = fracs(1, 40, 2)
+    cases = list(grid(values, values))  # hours taken by A alone and by B alone
+    def together(a, b):
+        return 1 / (1 / a + 1 / b)
+    return sufficiency(cases, together, lambda a, b: a - together(a, b) == 9,
+                       lambda a, b: a - together(a, b) == 9 and b - together(a, b) == 4)
+
+
+@ds(117)
+def _():
+    values = fracs(-5, 5, 5)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x**4 + y**4, lambda x, y: x + y == 4, lambda x, y: x * x + y * y == 10)
+
+
+@ds(118)
+def _():
+    r = range(-12, 13)
+    cases = [(x, y, z) for x in r for y in r for z in r if x < y < z]
+    return sufficiency(cases, lambda x, y, z: y > mean([x, y, z]), lambda x, y, z: x * y * z < 0 and x + y + z > 0,
+                       lambda x, y, z: y - x < F(z - x, 2))
+
+
+@ds(119)
+def _():
+    cases = [(F(k, 11),) for k in range(1, 660)]  # minutes past 3, in elevenths of a minute
+    def angle(m):
+        a = abs((90 + m / 2) - 6 * m) % 360
+        return min(a, 360 - a)
+    return sufficiency(cases, lambda m: m, lambda m: angle(m) == 90, lambda m: m > 30)
+
+
+@ps(120)
+def _():
+    for x in fracs(0, 40, 4):
+        salt_a = F(4, 10) * (60 - x) + F(1, 10) * x
+        salt_b = F(1, 10) * (40 - x) + F(4, 10) * x
+        if salt_a / 60 == salt_b / 40:
+            return x
+
+
+@ds(121)
+def _():
+    # The seven regions of the diagram: all three, the three pairs only, and the three subjects only.
+    # Physics has 30 or 28 students, so that cases where (1) fails are there too.
+    cases = []
+    for three, pc, pb, cb in itertools.product(range(0, 21), repeat=4):
+        for physics in (30, 28):
+            p = physics - pc - pb - three
+            c = 25 - pc - cb - three
+            b = 20 - pb - cb - three
+            if min(p, c, b) >= 0 and p + c + b + pc + pb + cb + three == 50:
+                cases.append((physics, p + c + b, three))
+    return sufficiency(cases, lambda physics, one, three: three, lambda physics, one, three: physics == 30,
+                       lambda physics, one, three: one == 35)
+
+
+@ds(122)
+def _():
+    cases = [(r, n) for n in range(2, 120) for r in range(0, n + 1)]
+    return sufficiency(cases, lambda r, n: F(r * (r - 1), n * (n - 1)) > F(1, 2), lambda r, n: F(r, n) > F(2, 3),
+                       lambda r, n: F(r, n) >= F(3, 4) and n >= 5)
+
+
+@ds(123)
+def _():
+    values = [v for v in fracs(0, 8, 8) if v > 0]
+    cases = [(a, q) for a in values for q in [F(1, 2), F(1), F(2), F(3), F(1, 3), F(3, 2)]]
+    def term(a, q, k):
+        return a * q ** (k - 1)
+    return sufficiency(cases, lambda a, q: term(a, q, 5), lambda a, q: term(a, q, 1) * term(a, q, 9) == 16,
+                       lambda a, q: term(a, q, 4) + term(a, q, 6) == 10 and term(a, q, 5) + term(a, q, 7) == 20)
+
+
+@ds(124)
+def _():
+    cases = [(a, b) for a in range(1, 40) for b in range(1, 40)]
+    return sufficiency(cases, lambda a, b: F(a, b), lambda a, b: F(a, b) + F(b, a) == F(5, 2), lambda a, b: a * a + b * b == 20)
+
+
+@ps(125)
+def _():
+    for v in range(11, 200):
+        for d in range(10, 2000, 10):
+            if F(d, v) - F(d, v + 10) == 1 and F(d, v - 10) - F(d, v) == F(3, 2):
+                return d
+
+
+@ds(126)
+def _():
+    # Three families of quadrilaterals: rhombuses (a side and an angle), quadrilaterals with
+    # perpendicular diagonals (the four distances from the diagonals' crossing point to the vertices),
+    # and rectangles that are not squares (whose diagonals are not perpendicular).
+    cases = [("rhombus", side, angle) for side in range(1, 13) for angle in range(10, 171, 10)]
+    cases += [("orthodiagonal", p, q, r, s) for p in range(1, 9) for q in range(1, 9) for r in range(1, 9) for s in range(1, 9)]
+    cases += [("rectangle", a, b) for a in range(1, 13) for b in range(1, 13) if a != b]
+
+    def sides(kind, *v):
+        if kind == "rhombus":
+            return [v[0]] * 4
+        if kind == "orthodiagonal":
+            p, q, r, s = v
+            return [math.hypot(p, r), math.hypot(r, q), math.hypot(q, s), math.hypot(s, p)]
+        return [v[0], v[1], v[0], v[1]]
+
+    def area(kind, *v):
+        if kind == "rhombus":
+            return round(v[0] ** 2 * math.sin(math.radians(v[1])), 9)
+        if kind == "orthodiagonal":
+            return round((v[0] + v[1]) * (v[2] + v[3]) / 2, 9)
+        return v[0] * v[1]
+
+    return sufficiency(cases, area, lambda kind, *v: all(abs(x - 10) < 1e-9 for x in sides(kind, *v)),
+                       lambda kind, *v: kind != "rectangle")
+
+
+@ps(127)
+def _():
+    return sum(1 for x in range(-100, 101) if abs(x - 2) + abs(x + 3) + abs(x - 6) < 15)
+
+
+@ps(128)
+def _():
+    s2 = math.sqrt(2)
+    inner = math.sqrt(2 + s2)
+    return s2 * inner * math.sqrt(2 + inner) * math.sqrt(2 - inner)
+
+
+@ps(129)
+def _():
+    return sum(1 for x in range(1, 12) for y in range(1, 9) if 3 * x + 4 * y < 36)
+
+
+@ds(130)
+def _():
+    cases = [(s,) for s in itertools.combinations_with_replacement(range(8, 26), 6)]
+    cases = [(s + (98 - sum(s),),) for (s,) in cases if 98 - sum(s) >= s[-1]]
+    return sufficiency(cases, lambda s: s[-1], lambda s: len(set(s)) == 7 and sum(s[-3:]) == 48, lambda s: s[0] == 11)
+
+
+@ds(131)
+def _():
+    values = fracs(-8, 8, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda x, y: x * x - x * y, lambda x, y: y * y - y * x == 6, lambda x, y: x - y == 2)
+
+
+@ps(132)
+def _():
+    def is_cube(v):
+        r = round(v ** (1 / 3))
+        return any((r + k) ** 3 == v for k in (-1, 0, 1))
+    return sum(1 for n in range(1, 10000) if is_square(2 * n) and is_cube(3 * n))
+
+
+@ds(133)
+def _():
+    cases = [(x,) for x in fracs(-6, 6, 4)]
+    return sufficiency(cases, lambda x: x > 2, lambda x: x * x > 2 * x, lambda x: x**3 > 4 * x)
+
+
+@ds(134)
+def _():
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 7, lambda n: 3 * n % 7 == 2, lambda n: n**3 % 7 == 6 and n * n % 7 == 2)
+
+
+@ps(135)
+def _():
+    people = [(couple, k) for couple in range(6) for k in range(2)]
+    groups = list(itertools.combinations(people, 4))
+    return F(sum(1 for g in groups if len({p[0] for p in g}) == 4), len(groups))
+
+
+@ps(136)
+def _():
+    for b in range(1, 100):
+        for g in range(7, 100):
+            n = b + g
+            if 72 * b + 84 * g == 79 * n and F(79 * n - 540, n - 6) == F(768, 10):
+                return g
+
+
+@ps(137)
+def _():
+    r = 8 / 4
+    return math.dist((r, r, r), (4, 4, 4)) - r
+
+
+@ps(138)
+def _():
+    return sum(1 for n in range(1, 10000) if all(a > b for a, b in zip(str(n), str(n)[1:])))
+
+
+@ds(139)
+def _():
+    speeds = [F(k, 4) for k in range(4, 41)]
+    cases = [(a, b, c) for a in speeds for b in speeds + [a * F(81, 100)] if b < a for c in (a * F(9, 10), a * F(7, 10))]
+    def margin(x, y):
+        return 1000 - 1000 * y / x
+    return sufficiency(cases, lambda a, b, c: margin(a, b), lambda a, b, c: 1000 / a == 200,
+                       lambda a, b, c: margin(a, c) == 100 and margin(c, b) == 100)
+
+
+@ps(140)
+def _():
+    return sum(1 for x in range(-100, 101) for y in range(-100, 101) if x and y and F(1, x) + F(1, y) == F(1, 6))
+
+
+@ds(141)
+def _():
+    values = fracs(-12, 12, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: a * a + (b - 4) ** 2 < (a - 6) ** 2 + b * b, lambda a, b: a < 1, lambda a, b: b > -1)
+
+
+@ps(142)
+def _():
+    for p in range(1, 100):
+        if (1 + F(p, 100)) * (1 + F(2 * p, 100)) == F(132, 100):
+            change = (F(132, 100) * (1 - F(3 * p, 100)) - 1) * 100
+            if change < 0:
+                return "A decrease of %s%%" % float(-change)
+            return "An increase of %s%%" % float(change) if change > 0 else "No change"
+
+
+@ds(143)
+def _():
+    # Lists built from their gaps: every gap pattern with gaps 0 to 3, and every strictly increasing gap pattern up to 9.
+    patterns = list(itertools.product(range(0, 4), repeat=6)) + list(itertools.combinations(range(1, 10), 6))
+    cases = [(tuple(itertools.accumulate((0,) + g)),) for g in patterns]
+    def gaps(s):
+        return [b - a for a, b in zip(s, s[1:])]
+    return sufficiency(cases, lambda s: mean(s) > s[3], lambda s: all(g > 0 for g in gaps(s)) and all(u < v for u, v in zip(gaps(s), gaps(s)[1:])),
+                       lambda s: s[-1] > 2 * s[3])
+
+
+@ds(144)
+def _():
+    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
+    def two(r, b, x, y):
+        return F(x * y, (r + b) * (r + b - 1))
+    return sufficiency(cases, lambda r, b: 2 * two(r, b, r, b), lambda r, b: F(r, r + b) == F(1, 2),
+                       lambda r, b: two(r, b, r, r - 1) < F(1, 5))
+
+
+@ds(145)
+def _():
+    # C = (x, y) with A = (0, 0) and B = (8, 0), on a grid of halves above the line AB.
+    points = [(F(i, 2), F(j, 2)) for i in range(-20, 37) for j in range(1, 25)]
+    def angles(x, y):
+        a, b, c = math.dist((x, y), (8, 0)), math.dist((x, y), (0, 0)), 8.0
+        ang_a = math.degrees(math.acos((b * b + c * c - a * a) / (2 * b * c)))
+        ang_b = math.degrees(math.acos((a * a + c * c - b * b) / (2 * a * c)))
+        return ang_a, ang_b, 180 - ang_a - ang_b, a, b
+    cases = [(x, y) for x, y in points]
+    # The triangle of (1) has angles 180/7, 360/7 and 720/7; place C exactly for it too.
+    ang_a, ang_b = math.radians(360 / 7), math.radians(180 / 7)
+    t = 8 * math.sin(ang_b) / math.sin(math.pi - ang_a - ang_b)
+    cases.append((t * math.cos(ang_a), t * math.sin(ang_a)))
+    def seventh(x, y):
+        A, B, C, _, _ = angles(x, y)
+        return abs(C - 2 * A) < 1e-6 and abs(A - 2 * B) < 1e-6
+    return sufficiency(cases, lambda x, y: 8 > max(angles(x, y)[3], angles(x, y)[4]) + 1e-12, seventh,
+                       lambda x, y: math.dist((x, y), (4, 0)) < 4)
+
+
+@ps(146)
+def _():
+    n = 2**24 - 1
+    return sum(1 for p in range(2, 5000) if is_prime(p) and n % p == 0)
+
+
+@ds(147)
+def _():
+    cases = [(k,) for k in range(1, 200)]
+    return sufficiency(cases, lambda k: is_prime(k), lambda k: (math.factorial(k) + 1) % k == 0,
+                       lambda k: is_prime(k + 2) and is_prime(k + 4))
+
+
+@ds(148)
+def _():
+    cases = [(n,) for n in range(3, 60)]
+    return sufficiency(cases, lambda n: n, lambda n: n * (n - 3) // 2 > 20, lambda n: (n - 2) * 180 < 1400)
+
+
+@ds(149)
+def _():
+    values = fracs(1, 40, 2)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: a > 6, lambda a, b: 1 / a + 1 / b == F(1, 4), lambda a, b: b > 6)
+
+
+@ps(150)
+def _():
+    job = F(24 * 12) * 3
+    for extra in range(0, 100):
+        if 24 * 30 + extra * 15 >= job:
+            return extra
+
+
 @ds(151)
 def _():
-    cases = [(p,) for p in bounded_parts(120, 6, 5, 40)]
-    return sufficiency(cases, lambda p: mean(p[3:]), lambda p: median(p) == 18, lambda p: sum(p[:3]) == 45)
+    cases = []
+    for low in itertools.combinations(range(4, 16), 3):
+        for m in range(low[-1] + 1, 24):
+            for high in itertools.combinations(range(m + 1, 40), 2):
+                top = 140 - sum(low) - m - sum(high)
+                if top > high[-1]:
+                    cases.append(low + (m,) + high + (top,))
+    cases = [(c,) for c in cases]
+    return sufficiency(cases, lambda s: mean(s[4:]), lambda s: sum(s[:3]) == 36, lambda s: sum(s[:4]) == 56 and sum(s[3:]) == 104)
 
 
 @ds(152)
 def _():
-    amounts = fracs(1, 20, 2)
-    cases = list(grid(amounts, amounts))
-    return sufficiency(cases, lambda x, y: (30 * x + 60 * y) / (x + y), lambda x, y: x == 2 * y,
-                       lambda x, y: 30 * x == 60 * y)
+    values = [v for v in fracs(0, 12, 4) if v > 0]
+    cases = list(grid(values, values))
+    def conc(x, y):
+        return (F(3, 10) * x + F(6, 10) * y) / (x + y)
+    return sufficiency(cases, conc, lambda x, y: (F(3, 10) * F(3, 2) * x + F(6, 10) * y) / (F(3, 2) * x + y) == F(4, 10),
+                       lambda x, y: (F(3, 10) * x + F(6, 10) * 2 * y) / (x + 2 * y) == F(48, 100))
 
 
 @ds(153)
 def _():
-    speeds = fracs(1, 30, 2)
-    cases = [(b, c) for b in speeds for c in speeds if b > c]
-    return sufficiency(cases, lambda b, c: c, lambda b, c: 36 / (b - c) == 3 and 36 / (b + c) == 2,
-                       lambda b, c: b == 5 * c)
+    values = fracs(0, 30, 2)
+    cases = [(v, c) for v in values for c in values if 0 < c < v]
+    return sufficiency(cases, lambda v, c: c, lambda v, c: v == 10 and 24 / (v - c) + 24 / (v + c) == 5,
+                       lambda v, c: (v - c) / (v + c) == F(2, 3))
 
 
 @ps(154)
 def _():
-    picks = list(itertools.product(range(1, 6), repeat=3))
-    return F(sum(1 for p in picks if len(set(p)) == 3), len(picks))
+    rolls = list(itertools.product(range(1, 7), repeat=3))
+    return F(sum(1 for a, b, c in rolls if is_square(a * b * c)), len(rolls))
 
 
 @ps(155)
 def _():
-    return sum(n for n in range(10, 100) if n % 4 == 1 and n % 6 == 1)
+    return sum(1 for n in range(1, 101) if n * (n + 1) // 2 % 10 == 0)
 
 
 @ps(156)
 def _():
-    return next(c for c in range(1, 1000) if (F(c, 3) + 25) * F(4, 5) == F(3 * c, 5))
+    for n in range(1, 1000):
+        chess = F(3 * n, 5)
+        both = chess / 3
+        bridge = both / F(3, 4)
+        if all(v.denominator == 1 for v in (chess, both, bridge)) and n - (chess + bridge - both) == 25:
+            return n
 
 
 @ps(157)
 def _():
-    (x1, y1), (x2, y2), (x3, y3) = (1, 2), (7, 10), (9, 4)
-    return F(abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)), 2)
+    return sum(1 for x in range(1, 12) for y in range(1, 9) if 3 * x + 4 * y < 36)
 
 
 @ps(158)
 def _():
-    found = [x for x in fracs(-60, 60, 4) if mean([3, 7, x, 12, 15]) == median([3, 7, x, 12, 15])]
-    return sum(found)
+    values = [x for x in fracs(-50, 100, 4) if mean([5, 9, 13, x]) == median([5, 9, 13, x])]
+    return sum(values)
 
 
 @ds(159)
 def _():
-    # Lines through (2, 3) by slope; the vertical line has no slope and is left out.
-    cases = [(m,) for m in fracs(-6, 6, 4) if m != 0]
-    intercept = lambda m: 3 - 2 * m  # noqa: E731
-    return sufficiency(cases, lambda m: m, lambda m: -intercept(m) / m == 2 * intercept(m),
-                       lambda m: intercept(m) != 0)
+    slopes = fracs(-10, 10, 4)
+    cases = [(m,) for m in slopes]  # the line y - 3 = m(x - 2); vertical lines have no equal intercepts and miss the quadrant
+    def intercepts(m):
+        return (2 - F(3) / m if m != 0 else None), 3 - 2 * m
+    def third_quadrant(m):
+        return m > 0 or (m < 0 and 3 - 2 * m < 0)
+    return sufficiency(cases, lambda m: m, lambda m: m != 0 and intercepts(m)[0] == intercepts(m)[1], third_quadrant)
 
 
 @ps(160)
 def _():
-    return sum(1 for d in divisors(720) if is_square(d))
+    n = math.factorial(12)
+    count = 0
+    for a, b, c, d, e in itertools.product(range(11), range(6), range(3), range(2), range(2)):
+        v = 2**a * 3**b * 5**c * 7**d * 11**e
+        assert n % v == 0
+        if v % 10 == 0 and v % 100 != 0:
+            count += 1
+    assert divisor_count(n) == 11 * 6 * 3 * 2 * 2
+    return count
 
 
 @ps(161)
 def _():
-    points = [(x, 0) for x in range(8)] + [(x, 1) for x in range(5)]
-    return sum(1 for a, b, c in itertools.combinations(points, 3)
-               if (b[0] - a[0]) * (c[1] - a[1]) != (c[0] - a[0]) * (b[1] - a[1]))
+    first = [(x, 0) for x in range(8)]
+    second = [(x, 1) for x in range(5)]
+    points = first + second
+    count = 0
+    for four in itertools.combinations(points, 4):
+        if all(len({p[1] for p in three}) > 1 for three in itertools.combinations(four, 3)):
+            count += 1
+    return count
 
 
 @ds(162)
 def _():
-    cases = [(c, b, t) for c in range(61) for b in range(61 - c) for t in range(61 - c - b)]
-    return sufficiency(cases, lambda c, b, t: c, lambda c, b, t: c + b == 35, lambda c, b, t: c == 2 * t)
+    cases = [(c, t, b) for c in range(0, 61) for t in range(0, 61) for b in range(0, min(c, t) + 1) if c + t - b <= 60]
+    return sufficiency(cases, lambda c, t, b: 60 - (c + t - b), lambda c, t, b: c == 2 * t, lambda c, t, b: 3 * b == t)
 
 
 @ds(163)
 def _():
     cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x**4 == 81, lambda x: 2 * x == x + 3)
+    return sufficiency(cases, lambda x: x, lambda x: x * x == 2.0 ** float(x), lambda x: 4.0 ** float(x) == 2.0 ** float(x + 2))
 
 
 @ps(164)
 def _():
-    real = F(6 * 60 * 60, 64)
-    return 6 * 60 - real
+    for hours in range(1, 1000):
+        if (2 * hours - (-3 * hours)) % 720 == 0:
+            return hours
 
 
 @ds(165)
 def _():
-    # The angle between the sides 7 and 24 fixes the triangle.
-    cases = [(angle,) for angle in range(1, 180)]
-    third = lambda angle: round(math.sqrt(49 + 576 - 2 * 7 * 24 * math.cos(math.radians(angle))), 9)  # noqa: E731
-    opposite_is_right = lambda angle: angle == 90  # noqa: E731
-    return sufficiency(cases, third, opposite_is_right,
-                       lambda angle: math.isclose(0.5 * 7 * 24 * math.sin(math.radians(angle)), 84))
+    cases = [(x,) for x in [F(k, 4) for k in range(69, 124)] + [F(5, 1) * 5]]
+    def area(x):
+        s = (7 + 24 + x) / 2
+        return math.sqrt(max(0, float(s * (s - 7) * (s - 24) * (s - x))))
+    return sufficiency(cases, lambda x: x, lambda x: x * x == 49 + 576, lambda x: abs(area(x) - 84) < 1e-9)
 
 
 @ds(166)
 def _():
-    cases = [(x,) for x in range(1, 1000)]
-    return sufficiency(cases, lambda x: x % 10, lambda x: x * x % 10 == 6, lambda x: (x + 1) % 5 == 0)
+    cases = [(n,) for n in range(1, 300)]
+    return sufficiency(cases, lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: (n * n + n) % 10 == 6)
 
 
 @ds(167)
@@ -408,45 +493,47 @@ def _():
 
 @ps(168)
 def _():
-    return max(x * y for x in range(1, 13) for y in range(1, 13) if x + 2 * y == 12)
+    return max(x * y for x in range(1, 30) for y in range(1, 51) if 7 * x + 4 * y == 200)
 
 
 @ds(169)
 def _():
-    cases = [(r, b, 30 - r - b) for r in range(1, 29) for b in range(1, 30 - r) if 30 - r - b >= 1]
-    worst = lambda r, b, g: sum(sorted([r, b, g])[1:]) + 1  # noqa: E731
-    return sufficiency(cases, worst, lambda r, b, g: r == 10, lambda r, b, g: b > g)
+    cases = [(r, b, g) for r in range(0, 41) for b in range(0, 41) for g in range(0, 41) if r + b + g == 40 and min(r, b, g) > 0]
+    return sufficiency(cases, lambda r, b, g: max(r, b, g) + 1, lambda r, b, g: r > b > g, lambda r, b, g: g >= 10)
 
 
 @ps(170)
 def _():
-    # Widths 1; the length whose changed rectangle has a perimeter 4% greater.
-    return next(length for length in fracs(1, 5, 100)
-                if 2 * (length * F(120, 100) + F(80, 100)) == F(104, 100) * 2 * (length + 1))
+    for l in fracs(1, 13, 2):
+        for w in fracs(1, 13, 2):
+            if l >= w and l * l + w * w == 169 and l * w == 60:
+                side = (l + w) / 2
+                return float(side * side - l * w)
 
 
 @ds(171)
 def _():
-    cases = [(n,) for n in range(-50, 51)]
-    return sufficiency(cases, lambda n: n, lambda n: 0 < n * n < 5, lambda n: (n - 2) * (n + 1) < 0 < n)
+    cases = [(n,) for n in range(-30, 31)]
+    return sufficiency(cases, lambda n: n, lambda n: n * n - 5 * abs(n) + 6 == 0, lambda n: n**4 - 10 * n * n + 9 < 0 and n * n > n + 2)
 
 
 @ds(172)
 def _():
-    def term(a1, n):
-        a = a1
-        for k in range(1, n):
-            a += 2 * k
-        return a
-
-    cases = [(a1,) for a1 in range(-50, 51)]
-    return sufficiency(cases, lambda a1: term(a1, 10), lambda a1: a1 == 5, lambda a1: term(a1, 5) == 25)
+    values = fracs(-10, 40, 2)
+    cases = list(grid(values, values))
+    def seq(a1, a2):
+        s = [a1, a2]
+        while len(s) < 10:
+            s.append(s[-1] + s[-2])
+        return s
+    return sufficiency(cases, lambda a1, a2: seq(a1, a2)[9], lambda a1, a2: a1 == 1 and seq(a1, a2)[6] == 29,
+                       lambda a1, a2: seq(a1, a2)[7] - seq(a1, a2)[5] == 29 and seq(a1, a2)[8] - seq(a1, a2)[6] == 47)
 
 
 @ds(173)
 def _():
-    cases = list(grid(range(1, 40), range(1, 40)))
-    return sufficiency(cases, lambda a, b: F(30 * a + 40 * b, a + b), lambda a, b: a == b + 4, lambda a, b: a + b == 20)
+    cases = [(a, b) for a in range(1, 120) for b in range(1, 120)]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: F(30 * a + 40 * b, a + b) == 36, lambda a, b: b - a == 10)
 
 
 @ds(174)
@@ -465,325 +552,384 @@ def _():
 
 @ds(176)
 def _():
-    cases = [(x,) for x in fracs(0, 5, 16) if x > 0]
-    return sufficiency(cases, lambda x: math.sqrt(x) > x, lambda x: x**3 < math.sqrt(x), lambda x: x < 2)
+    cases = [(x,) for x in fracs(0, 6, 16)[1:]]
+    return sufficiency(cases, lambda x: x ** (1 / 3) > math.sqrt(x) + 1e-12, lambda x: x**4 < math.sqrt(x) - 1e-12,
+                       lambda x: math.sqrt(x) + 1 / math.sqrt(x) > 2 + 1e-12)
 
 
 @ds(177)
 def _():
-    cases = [(n,) for n in range(2, 100)]
-    return sufficiency(cases, lambda n: F(2, n), lambda n: n > 5, lambda n: F(1, comb(n, 2)) == F(1, 45))
+    cases = [(n,) for n in range(3, 200)]
+    return sufficiency(cases, lambda n: F(2, n), lambda n: n > 5, lambda n: F(comb(n - 2, 2), comb(n, 2)) == F(28, 45))
 
 
 @ps(178)
 def _():
-    x = 2 ** (1 / 3)
-    return (x * x + x + 1) * (x - 1)
+    t = 2 ** (1 / 3)
+    x = t * t + t + 1
+    return (1 + 1 / x) ** 3
 
 
 @ds(179)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 12)]
-    return sufficiency(cases, lambda x: x, lambda x: abs(x - 1) == 2 * x + 1, lambda x: x * x + abs(x) == 0)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(x - 4) == 2 * x + 1, lambda x: x + 1 >= 0 and x + 3 == (x + 1) ** 2)
 
 
 @ps(180)
 def _():
-    units = F(110, 100) / F(125, 100)
-    return (1 - units) * 100
+    best = max(fracs(40, 75, 4), key=lambda p: (p - 40) * (1500 - 20 * p))
+    return best
 
 
 @ps(181)
 def _():
-    return sum(map(int, str(10**25 - 25)))
+    return sum(int(c) for c in str(10**25 - 25))
 
 
 @ps(182)
 def _():
-    value = F(18**6, 12**2)
-    assert value.denominator == 1
-    n, x, y = value.numerator, 0, 0
-    while n % 2 == 0:
-        n, x = n // 2, x + 1
-    while n % 3 == 0:
-        n, y = n // 3, y + 1
-    assert n == 1
-    return x + y
+    for x in range(-10, 11):
+        for y in range(-10, 11):
+            for z in range(-10, 11):
+                if F(6) ** x * F(15) ** y * F(10) ** z == F(135, 10000):
+                    return x + y + z
 
 
 @ps(183)
 def _():
-    return sum(1 for gift in itertools.product(range(3), repeat=5) if len(set(gift)) == 3)
+    count = 0
+    for owners in itertools.product(range(3), repeat=8):
+        sizes = sorted(owners.count(s) for s in range(3))
+        if sizes == [2, 2, 4]:
+            count += 1
+    return count
 
 
 @ps(184)
 def _():
     for n in range(3, 100):
-        for p in range(1, 500):
-            if (n + 2) * (p - 6) == n * p and (n - 2) * (p + 10) == n * p:
-                return n * p
+        for bill in range(10, 2000, 10):
+            if F(bill, n) - F(bill, n + 3) == 5 and F(bill, n - 2) - F(bill, n) == 5:
+                return bill
 
 
 @ps(185)
 def _():
-    drain = F(1, 6) + F(1, 4) - F(1, 3)
-    return 1 / drain
+    level, hours = F(0), F(0)
+    step = F(1, 4)
+    while level < F(1, 2):
+        level += step * (F(1, 6) - F(1, 12))
+        hours += step
+    while level < 1:
+        level += step * (F(1, 9) - F(1, 12))
+        hours += step
+    return hours
 
 
 @ps(186)
 def _():
-    lists = ["{10, 10, 10, 10, 50}", "{3, 3, 30, 30, 30}", "{1, 1, 1, 9, 9}", "{2, 4, 6, 8, 10}", "{1, 2, 3, 4, 5}"]
-    return max(lists, key=lambda text: statistics.pstdev([int(v) for v in text.strip("{}").split(",")]))
+    lists = {
+        "adding the two numbers 0 and 12": [0, 2, 4, 6, 8, 10, 12],
+        "adding the number 13": [2, 4, 6, 8, 10, 13],
+        "replacing 2 with \u2212" + "1": [-1, 4, 6, 8, 10],
+        "multiplying every number by 1.3": [F(13, 10) * v for v in (2, 4, 6, 8, 10)],
+        "adding the number 6": [2, 4, 6, 6, 8, 10],
+    }
+    return max(lists, key=lambda k: statistics.pvariance(lists[k]))
 
 
 @ps(187)
 def _():
-    orders = set(itertools.permutations("RRRRRBBBBB"))
-    return F(sum(1 for o in orders if o[0] == o[-1]), len(orders))
+    places = list(itertools.combinations(range(10), 5))  # the places of the red cards, all equally likely
+    good = sum(1 for red in places if sum(1 for k in red if k < 4) == 2 and 4 in red)
+    return F(good, len(places))
 
 
 @ps(188)
 def _():
-    a = [1, 3]
-    while len(a) < 100:
-        a.append(a[-1] - a[-2])
-    return sum(a)
+    terms = [F(3)]
+    while len(terms) < 100:
+        terms.append(1 / (1 - terms[-1]))
+    return sum(terms)
 
 
 @ps(189)
 def _():
-    product = F(1)
-    for k in range(2, 11):
-        product *= 1 - F(1, k * k)
-    return product
+    return F(3, 2) * F(5, 4) * F(17, 16) * F(257, 256)
 
 
 @ps(190)
 def _():
-    third = F(1, 3)
-    return 1 / (third / 30 + third / 40 + third / 60)
+    t = F(1)
+    distance = 60 * t
+    done, used = 50 * t / 2, t / 2
+    done, used = done + distance / 4, used + (distance / 4) / 75
+    speed = (distance - done) / (t - used)
+    return '%d %s' % (speed // 1, speed - speed // 1)
 
 
 @ps(191)
 def _():
-    a, b, c = 12, 10, 10  # BC, AC, AB
-    s = F(a + b + c, 2)
-    area = math.sqrt(s * (s - a) * (s - b) * (s - c))
-    return 2 * area / b
+    A, B, C = (F(0), F(8)), (F(-6), F(0)), (F(6), F(0))
+    slope_ac = (C[1] - A[1]) / (C[0] - A[0])
+    hy = B[1] + (-1 / slope_ac) * (0 - B[0])  # the altitude from B at x = 0, on the altitude from A
+    return A[1] - hy
 
 
 @ps(192)
 def _():
-    r2 = 3**2 + 4**2
-    return sum(1 for x in range(-10, 20) for y in range(-15, 10) if (x - 3) ** 2 + (y + 4) ** 2 == r2)
+    return sum(1 for x in range(-20, 21) for y in range(-20, 21) if x * x + y * y == 325)
 
 
 @ds(193)
 def _():
-    cases = list(grid(range(1, 60), range(1, 60)))
-    return sufficiency(cases, lambda x, y: x, lambda x, y: x - y == 3, lambda x, y: x * y == 28)
+    cases = [(x, y) for x in range(1, 120) for y in range(1, 120)]
+    cubes = {k**3 for k in range(1, 6)}
+    return sufficiency(cases, lambda x, y: x, lambda x, y: x * x - y * y == 105, lambda x, y: y in cubes)
 
 
 @ds(194)
 def _():
-    # Lines through (0, 6) by slope; a horizontal line makes no triangle and is left out.
-    cases = [(m,) for m in fracs(-6, 6, 4) if m != 0]
-    return sufficiency(cases, lambda m: abs(F(1, 2) * 6 * (-6 / m)), lambda m: 6 + 2 * m == 4, lambda m: m < 0)
+    cases = [(k,) for k in fracs(0, 6, 8)[1:]]
+    def area(k):
+        return (4 + 3 / k) * (3 + 4 * k) / 2
+    return sufficiency(cases, area, lambda k: 4 + 3 / k == 2 * (3 + 4 * k), lambda k: area(k) < 30)
 
 
 @ps(195)
 def _():
-    # Real roots of x^2 - 4x - 3 = 0 and x^2 - 4x + 3 = 0, each counted once.
-    roots = set()
-    for c in (-3, 3):
-        disc = 16 - 4 * c
-        if disc >= 0:
-            roots |= {round((4 + s * math.sqrt(disc)) / 2, 9) for s in (1, -1)}
-    assert all(math.isclose(abs(x * x - 4 * x), 3) for x in roots)
-    return len(roots)
+    return sum(1 for x in fracs(-20, 20, 12) if abs(x * x - 2 * x - 3) == x + 1)
 
 
 @ds(196)
 def _():
-    cases = [(n,) for n in range(1, 200)]
-    return sufficiency(cases, lambda n: pow(3, n, 10), lambda n: n % 2 == 1, lambda n: n % 3 == 0)
+    cases = [(n,) for n in range(1, 300)]
+    return sufficiency(cases, lambda n: (3**n + 7**n) % 10, lambda n: n % 2 == 0, lambda n: n * n % 12 == 4)
 
 
 @ps(197)
 def _():
-    x = 1 / (3 - 2 * math.sqrt(2))
-    return x + 1 / x
+    x = math.sqrt(3) + math.sqrt(2)
+    return x**3 + 1 / x**3
 
 
 @ps(198)
 def _():
-    return max(math.gcd(a, 360 - a) for a in range(1, 360) if a != 360 - a)
+    best = 0
+    for g in range(1, 2001):
+        if 2000 % g == 0 and 2000 // g >= 15:
+            best = g
+    return best
 
 
 @ds(199)
 def _():
-    cases = [(p,) for p in bounded_parts(20, 5, 1, 20)]
-    return sufficiency(cases, lambda p: p[-1] - p[0], lambda p: median(p) < 4, lambda p: set(p) <= {2, 7})
+    cases = list(bounded_parts(30, 6, 1, 30))
+    return sufficiency(cases, lambda *l: max(l) - min(l), lambda *l: median(list(l)) == 4 and 12 in l,
+                       lambda *l: all(v in (3, 4, 12) for v in l))
 
 
 @ps(200)
 def _():
-    names = ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"]
-    year = next(y for y in range(2000, 2100) if datetime.date(y, 3, 1).weekday() == 1)
-    return names[datetime.date(year, 12, 31).weekday()]
+    year = next(y for y in range(2001, 2100) if datetime.date(y, 1, 1).weekday() == 6 and y % 4 != 0)
+    months = [datetime.date(year, m, 13).strftime("%B") for m in range(1, 13) if datetime.date(year, m, 13).weekday() == 4]
+    return " and ".join(months) if len(months) <= 2 else ", ".join(months[:-1]) + " and " + months[-1]
 
 
 @ps(201)
 def _():
-    f = F(0)
-    while F(3, 4) * f + F(5, 8) * (1 - f) != F(2, 3):
-        f += F(1, 120)
-    return f
+    for x in fracs(0, 40, 3):
+        if 30 - F(3, 4) * x == 20:
+            return '%d %s' % (x // 1, x - x // 1)
 
 
 @ps(202)
 def _():
-    men, women = 60, 40
-    flex_men, flex_women = F(40, 100) * men, F(70, 100) * women
-    return flex_women / (flex_men + flex_women)
+    speakers = {"sales": F(50) * F(10, 100), "engineering": F(30) * F(40, 100), "support": F(20) * F(25, 100)}
+    return speakers["engineering"] / sum(speakers.values())
 
 
 @ps(203)
 def _():
-    rolls = [(a, b) for a in range(1, 7) for b in range(1, 7) if a + b == 8]
-    return F(sum(1 for a, b in rolls if a * b % 2 == 0), len(rolls))
+    rolls = [r for r in itertools.product(range(1, 7), repeat=3) if len(set(r)) == 3]
+    good = [r for r in rolls if any(r[i] == r[(i + 1) % 3] + r[(i + 2) % 3] for i in range(3))]
+    return F(len(good), len(rolls))
 
 
 @ps(204)
 def _():
-    return sum(1 for n in range(1, 101) if (n * n + n) % 6 == 0)
+    return sum(1 for n in range(1, 101) if (n**3 - n) % 24 == 0)
 
 
 @ps(205)
 def _():
-    base, top = 7, math.sqrt(25**2 - 7**2)
-    return next(d for d in fracs(1, 24, 4) if (base + d) ** 2 + (top - d) ** 2 == 25**2)
+    x = next(F(k, 2) for k in range(1, 50) if (7 + F(k, 2)) ** 2 + (24 - F(k, 2)) ** 2 == 625)
+    start = (F(7, 2), F(24, 2))
+    end = ((7 + x) / 2, (24 - x) / 2)
+    return math.sqrt((end[0] - start[0]) ** 2 + (end[1] - start[1]) ** 2)
 
 
 @ps(206)
 def _():
-    books = ["M1", "M2", "M3", "H1", "H2", "H3", "H4"]
-    return sum(1 for order in itertools.permutations(books)
-               if all(not (a[0] == b[0] == "M") for a, b in zip(order, order[1:])))
+    people = ["Tom", "B1", "B2", "B3", "G1", "G2", "G3"]
+    count = 0
+    for seats in itertools.permutations(people):
+        girls = [p.startswith("G") for p in seats]
+        if not any(girls[k] and girls[k + 1] for k in range(6)) and seats[0] != "Tom" and seats[-1] != "Tom":
+            count += 1
+    return count
 
 
 @ps(207)
 def _():
-    d = math.sqrt(25 - 12)
-    r, s = (5 + d) / 2, (5 - d) / 2
-    return r * r + s * s
+    for k in fracs(-20, 20, 4):
+        d = 36 - 4 * k  # the square of the difference of the roots
+        if d == 8:
+            r, s = (6 + math.sqrt(d)) / 2, (6 - math.sqrt(d)) / 2
+            return 1 / r**2 + 1 / s**2
 
 
 @ds(208)
 def _():
-    cases = [(w,) for w in fracs(1, 30, 4)]
-    return sufficiency(cases, lambda w: w * (w + 3), lambda w: w * w + (w + 3) ** 2 == 225,
-                       lambda w: 2 * (2 * w + 3) == 42)
+    values = fracs(1, 30, 2)
+    cases = [(l, w) for l in values for w in values if l >= w]
+    return sufficiency(cases, lambda l, w: l * w, lambda l, w: l - w == 4 and (l + 4) * (w + 4) - l * w == 112,
+                       lambda l, w: 2 * (l + w) == 48 and l * l + w * w == 296)
 
 
 @ds(209)
 def _():
-    rates = [F(1, k) for k in range(1, 40)] + [F(2, k) for k in range(3, 40, 2)]
-    cases = list(grid(rates, rates))
-    return sufficiency(cases, lambda a, b: 1 / a, lambda a, b: a == 2 * b,
-                       lambda a, b: 2 * a + 6 * b == 1 and 4 * a + 2 * b == 1)
+    values = fracs(0, 1, 60)[1:]
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda a, b: 1 / a, lambda a, b: a + b == F(1, 4), lambda a, b: 5 * a + 2 * b == 1 and 3 * a + 6 * b == 1)
 
 
 @ps(210)
 def _():
-    return F(25 * 72 - (20 * 70 - 40), 6)
+    # A list that fits: the shared number m, seven numbers below it and four above.
+    for m in range(0, 100):
+        low = 168 - m
+        high = 225 - m
+        if 12 * 30 == low + m + high and low <= 7 * m and high >= 4 * m:
+            return m
 
 
 @ps(211)
 def _():
-    # Long-hand: the decimals to 40 places, and the fraction they approach.
-    a = F(int("36" * 20), 10**40)
-    b = F(int("2" * 40), 10**40)
-    return (a + b).limit_denominator(1000)
+    value = F(1, 7) + F(1, 13)
+    digits = str(value.numerator * 10**100 // value.denominator).zfill(100)
+    return int(digits[99])
 
 
 @ds(212)
 def _():
     cases = [(list(range(a, a + n)),) for a in range(-30, 30) for n in range(1, 40)]
     return sufficiency(cases, lambda s: F(sum(1 for v in s if v % 2 == 0), len(s)) > F(1, 2),
-                       lambda s: len(s) == 15, lambda s: sum(s) == 0)
+                       lambda s: sum(s) % 2 == 1, lambda s: len(s) == 9)
 
 
 @ps(213)
 def _():
-    return next(v for v in range(11, 1000) if 2 / (F(1, 10) + F(1, v)) == 16)
+    for u in fracs(1, 40, 2):
+        for d in fracs(1, 40, 2):
+            if 12 / u + 18 / d == F(21, 10) and 18 / u + 12 / d == F(24, 10):
+                return u
 
 
 @ps(214)
 def _():
-    return (7**100 + 9**100) % 8
+    return (3**2023 + 5**2023) % 16
 
 
 @ps(215)
 def _():
-    # Vertices: the three pairwise intersections, then the shoelace formula.
-    lines = [(2, -1, 0), (1, 1, 9), (0, 1, 0)]  # a x + b y = c
-
-    def meet(p, q):
-        (a1, b1, c1), (a2, b2, c2) = p, q
-        det = a1 * b2 - a2 * b1
-        return F(c1 * b2 - c2 * b1, det), F(a1 * c2 - a2 * c1, det)
-
-    (x1, y1), (x2, y2), (x3, y3) = meet(lines[0], lines[1]), meet(lines[1], lines[2]), meet(lines[0], lines[2])
-    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+    steps = 4000
+    lo, hi = -3, 5
+    width = F(hi - lo, steps)
+    # The vertical extent at x is linear on each piece between the corners, so the midpoint rule on a
+    # grid that contains every corner is exact.
+    total = F(0)
+    for k in range(steps):
+        x = lo + (k + F(1, 2)) * width
+        total += max(F(0), (5 - abs(x)) - abs(x - 2)) * width
+    return total
 
 
 @ps(216)
 def _():
-    op = lambda a, b: (a + b) / (a * b)  # noqa: E731
-    return op(op(F(2), F(3)), F(6))
+    def club(a, b):
+        return a * b / (a + b)
+    for x in fracs(1, 40, 5):
+        if club(club(x, 2), club(x, 3)) == 1:
+            return x
 
 
 @ps(217)
 def _():
-    orders = list(itertools.permutations("ABcde"))
-    good = sum(1 for o in orders if o.index("B") - o.index("A") >= 2)
-    return F(good, len(orders))
+    good = 0
+    for p in itertools.permutations(range(7)):
+        a, b, c = p.index(0), p.index(1), p.index(2)
+        if abs(a - b) == 1 and abs(a - c) != 1:
+            good += 1
+    return F(good, math.factorial(7))
 
 
 @ps(218)
 def _():
-    # Solve a + b = 1/6, b + c = 1/10, a + c = 1/7.5 for the single rates.
-    ab, bc, ac = F(1, 6), F(1, 10), 1 / F(15, 2)
-    a = (ab + ac - bc) / 2
-    b, c = ab - a, ac - a
-    return 1 / (a + b + c)
+    for b in fracs(1, 100, 2):
+        if F(4, 12) + 15 * F(4, 5) / b == 1:
+            a_rate = F(1, 12) - 1 / b
+            return 1 / a_rate
 
 
 @ds(219)
 def _():
-    cases = [(n,) for n in divisors(2**20 - 1)]
-    biggest = lambda n: max([p for p in divisors(n) if is_prime(p)], default=1)  # noqa: E731
-    return sufficiency(cases, biggest, lambda n: n == 2**10 - 1, lambda n: (2**20 - 1) % n == 0)
+    def largest_prime(n):
+        best, p = 1, 2
+        while p * p <= n:
+            while n % p == 0:
+                best, n = p, n // p
+            p += 1
+        return max(best, n) if n > 1 else best
+    big = 2**24 - 1
+    odd_divisors = [d for d in range(1, 4097) if big % d == 0] + [big // d for d in range(1, 4097) if big % d == 0]
+    cases = [(n,) for n in sorted(set(odd_divisors + list(range(2, 5000)))) if n > 1]
+    return sufficiency(cases, largest_prime, lambda n: n == 4**6 - 1, lambda n: n % 2 == 1 and big % n == 0)
 
 
 @ps(220)
 def _():
-    return sum(1 for n in range(1, 200) if len(divisors(n)) == 3)
+    return sum(1 for n in range(1, 200) if len(divisors(n)) == 6)
 
 
 @ps(221)
 def _():
-    corners = [(4 * math.cos(math.radians(60 * k)), 4 * math.sin(math.radians(60 * k))) for k in range(6)]
-    (x1, y1), (x2, y2), (x3, y3) = corners[0], corners[2], corners[4]
-    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+    # Clip triangle ACE by each side of triangle BDF (both convex) and measure what is left.
+    verts = [(2 * math.cos(math.radians(60 * k)), 2 * math.sin(math.radians(60 * k))) for k in range(6)]
+    region, clipper = verts[0::2], verts[1::2]
+
+    def side(p, a, b):
+        return (b[0] - a[0]) * (p[1] - a[1]) - (b[1] - a[1]) * (p[0] - a[0])
+
+    for a, b in zip(clipper, clipper[1:] + clipper[:1]):
+        kept = []
+        for p, q in zip(region, region[1:] + region[:1]):
+            sp, sq = side(p, a, b), side(q, a, b)
+            if sp >= 0:
+                kept.append(p)
+            if sp * sq < 0:
+                t = sp / (sp - sq)
+                kept.append((p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1])))
+        region = kept
+    return abs(sum(p[0] * q[1] - q[0] * p[1] for p, q in zip(region, region[1:] + region[:1]))) / 2
 
 
 @ds(222)
 def _():
-    values = fracs(-10, 30, 2)
-    cases = [(x, y, 21 - x - y) for x in values for y in values]
-    return sufficiency(cases, lambda x, y, z: z, lambda x, y, z: x == y, lambda x, y, z: x + y == 2 * z)
+    values = fracs(-20, 40, 3)
+    cases = [(x, y, 30 - x - y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y, z: median([x, y, z]), lambda x, y, z: x == 2 * y, lambda x, y, z: x + y == 2 * z)
 
 
 @ps(223)
@@ -802,8 +948,11 @@ def _():
 
 @ds(224)
 def _():
-    cases = list(grid(range(5, 121, 5), range(5, 121, 5)))
-    return sufficiency(cases, lambda a, b: F(120, a + b) <= F(3, 2), lambda a, b: a == 50, lambda a, b: b >= 30)
+    speeds = range(1, 41)
+    cases = [(a, b, t) for a in speeds for b in speeds for t in (F(3), F(4), F(6), F(8))]
+    def distance(a, b, t):
+        return (a + b) * t
+    return sufficiency(cases, distance, lambda a, b, t: b * t == 4 * a and a * t == 9 * b, lambda a, b, t: a - b == 5)
 
 
 @ds(225)
@@ -815,17 +964,21 @@ def _():
 
 @ds(226)
 def _():
-    cases = [(a, b, c) for a in range(1, 20) for b in range(a, 20) for c in range(b, 20)
-             if a + b > c and (a == b or b == c)]
-    return sufficiency(cases, lambda a, b, c: a + b + c, lambda a, b, c: 6 in (a, b, c),
-                       lambda a, b, c: 8 in (a, b, c) and (6 not in (a, b, c) or len({a, b, c}) == 2))
+    # Isosceles triangles by their two equal sides (legs) and the third side (base).
+    cases = [(leg, base) for leg in range(1, 21) for base in range(1, 21) if base < 2 * leg]
+
+    def angles(leg, base):
+        base_angle = math.degrees(math.acos(base / (2 * leg)))
+        return [base_angle, base_angle, 180 - 2 * base_angle]
+
+    return sufficiency(cases, lambda leg, base: 2 * leg + base, lambda leg, base: {leg, base} == {6, 10},
+                       lambda leg, base: max(angles(leg, base)) > 70)
 
 
 @ps(227)
 def _():
-    (x1, y1), (x2, y2) = (-1, 4), (3, -4)
-    # Points equally far from both ends: on the line x = 0 solve for y.
-    return next(y for y in fracs(-10, 10, 4) if (0 - x1) ** 2 + (y - y1) ** 2 == (0 - x2) ** 2 + (y - y2) ** 2)
+    best = min(fracs(-10, 20, 100), key=lambda x: math.hypot(float(x) - 1, 1) + math.hypot(float(x) - 7, 5))
+    return best
 
 
 @ps(228)
@@ -846,128 +999,149 @@ def _():
 
 @ps(230)
 def _():
-    return math.log2(3) * math.log(8, 3)
+    x = math.log(9, 4)
+    y = math.log(16, 27)
+    return x * y
 
 
 @ps(231)
 def _():
-    return sum(1 for t in range(2, 1000, 7) if t % 10 == 3)
+    return sum(1 for t in range(5, 1000, 7) if is_square(t))
 
 
 @ps(232)
 def _():
-    length = F(1)
-    walk_plus, walk_minus = length / 30, length / 90
-    return length / ((walk_plus - walk_minus) / 2)
+    # Take the walkway's length as 1; p is Pat's walking speed and w the walkway's.
+    for w in fracs(0, 1, 720):
+        p = F(1, 30) - w
+        if p - w == F(1, 120):
+            return 1 / w - 30
 
 
 @ps(233)
 def _():
-    return sum(1 for n in range(1, 60) if F(n, 60).denominator == 60)
+    return len({F(k, 120).denominator for k in range(1, 120)})
 
 
 @ds(234)
 def _():
-    cases = list(grid(fracs(-10, 10, 2), [F(k, 2) for k in range(-8, 9)]))
-    term = lambda a, r, n: a * r ** (n - 1)  # noqa: E731
-    return sufficiency(cases, lambda a, r: term(a, r, 4), lambda a, r: a == 3,
-                       lambda a, r: term(a, r, 2) == 6 and term(a, r, 6) == 96)
+    values = fracs(-6, 6, 2)
+    cases = [(a, r) for a in values for r in values if a != 0]
+    def term(a, r, k):
+        return a * r ** (k - 1)
+    return sufficiency(cases, lambda a, r: term(a, r, 4), lambda a, r: a == 3 and a + a * r + a * r * r == 21,
+                       lambda a, r: term(a, r, 2) == 6 and term(a, r, 5) == 48)
 
 
 @ds(235)
 def _():
-    # Lines y = m x + b: test points to the left of the y-axis, far and near.
-    xs = [F(-10**9), F(-1000), F(-1), F(-1, 1000), F(-1, 10**9)]
-    cases = list(grid(fracs(-5, 5, 4), fracs(-5, 5, 4)))
-    return sufficiency(cases, lambda m, b: any(m * x + b < 0 for x in xs), lambda m, b: m < 0, lambda m, b: b > 0)
+    # Lines x/a + y/b = 1 with both intercepts nonzero, lines through the origin, and horizontal and vertical lines.
+    values = [v for v in fracs(-5, 5, 2) if v != 0]
+    cases = [("both", a, b) for a in values for b in values]
+    cases += [("horizontal", None, b) for b in values] + [("vertical", a, None) for a in values]
+    def third(kind, a, b):
+        if kind == "horizontal":
+            return b < 0
+        if kind == "vertical":
+            return a < 0
+        return a < 0 or b < 0
+    return sufficiency(cases, third, lambda kind, a, b: a is not None and a > 0 and kind != "horizontal",
+                       lambda kind, a, b: b is not None and b > 0 and kind != "vertical")
 
 
 @ps(236)
 def _():
-    return next(n for n in range(4, 100) if sum(1 for a, b in itertools.combinations(range(n), 2)
-                                                 if (b - a) % n not in (1, n - 1)) == 90)
+    for n in range(3, 100):
+        interior = F(180 * (n - 2), n)
+        if interior / (180 - interior) == F(13, 2):
+            return n * (n - 3) // 2
 
 
 @ps(237)
 def _():
-    return math.sqrt(1.6e5 * 2.5e-3)
+    value = (math.sqrt(3) + math.sqrt(2)) ** 2 / (math.sqrt(3) - math.sqrt(2))
+    return math.floor(value)
 
 
 @ds(238)
 def _():
-    values = fracs(-6, 6, 3)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: 3 * x - 2 * y, lambda x, y: 9 * x - 6 * y == 12,
-                       lambda x, y: (3 * x - 2 * y) ** 2 == 16 and 3 * x > 2 * y)
+    values = [v for v in fracs(-8, 8, 2) if v != 0]
+    cases = [(x, y) for x in values for y in values if x + y != 0]
+    return sufficiency(cases, lambda x, y: (x - y) / (x + y), lambda x, y: x * x + 2 * y * y == 3 * x * y and x != y,
+                       lambda x, y: x / y - y / x == F(3, 2) and x * y > 0)
 
 
 @ps(239)
 def _():
-    # Every split of the 25 two-paper readers into pairs of papers; the rest of each region follows.
-    nones = set()
-    for ab in range(26):
-        for ac in range(26 - ab):
-            bc = 25 - ab - ac
-            only = [50 - ab - ac - 5, 40 - ab - bc - 5, 30 - ac - bc - 5]
-            if min(only) >= 0:
-                nones.add(100 - sum(only) - 25 - 5)
-    assert len(nones) == 1
-    return nones.pop()
+    best = 0
+    for ab in range(0, 41):
+        for ac in range(0, 31):
+            for bc in range(0, 31):
+                a, b, c = 50 - ab - ac, 40 - ab - bc, 30 - ac - bc
+                if min(a, b, c) >= 0:
+                    readers = a + b + c + ab + ac + bc
+                    if readers <= 100:
+                        best = max(best, 100 - readers)
+    return best
 
 
 @ds(240)
 def _():
-    prices = fracs(0, 8, 5)
-    cases = [(p, n) for p in prices for n in prices if p > 0 and n > 0]
-    return sufficiency(cases, lambda p, n: 3 * p + 2 * n, lambda p, n: 5 * p + 4 * n == 22,
-                       lambda p, n: 10 * p + 8 * n == 44)
+    values = fracs(0, 12, 12)[1:]
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda p, n: 3 * p + 2 * n > 14, lambda p, n: 4 * p + 3 * n == 19, lambda p, n: 2 * p + n < 10)
 
 
 @ds(241)
 def _():
-    cases = [(x,) for x in fracs(-20, 40, 2)]
-    return sufficiency(cases, lambda x: statistics.pstdev([2, 2, 14, 14, x]) > 6, lambda x: x == 8, lambda x: x > 0)
+    cases = [(x,) for x in fracs(-20, 60, 4)]
+    def sd_above_6(x):
+        values = [4, 4, 16, 16, x]
+        m = mean(values)
+        return sum((v - m) ** 2 for v in values) / 5 > 36
+    return sufficiency(cases, sd_above_6, lambda x: 4 <= x <= 16, lambda x: x > 0)
 
 
 @ds(242)
 def _():
-    cases = [(k,) for k in range(0, 11)]
-    return sufficiency(cases, lambda k: comb(10, k), lambda k: k < 5, lambda k: comb(10, k) == comb(10, k + 4))
+    cases = [(n, k) for n in range(1, 40) for k in range(0, n + 1)]
+    return sufficiency(cases, lambda n, k: comb(n, k), lambda n, k: n == 10,
+                       lambda n, k: comb(n, k) == comb(n, k + 2) and comb(n, k + 1) == 252)
 
 
 @ds(243)
 def _():
-    cases = [(n,) for n in range(1, 500)]
-    return sufficiency(cases, lambda n: n % 15, lambda n: n % 3 == 2, lambda n: n % 5 == 4)
+    cases = [(n,) for n in range(1, 800)]
+    return sufficiency(cases, lambda n: n % 21, lambda n: 3 * n % 7 == 6, lambda n: (n * n + n) % 3 == 0 and n % 3 != 0)
 
 
 @ps(244)
 def _():
-    return next(n * (n + 2) for n in range(1, 100, 2) if n * n + (n + 2) ** 2 == 290)
+    for n in range(4, 200):
+        if F(360, n - 3) - F(360, n) == 6:
+            return F(360, n - 3)
 
 
 @ps(245)
 def _():
-    # Build such a box with two equal edges a and a third edge c, by bisection on a, and measure it.
-    def excess(a):
-        c = math.sqrt(169 - 2 * a * a)
-        return 2 * (a * a + 2 * a * c) - 120
-
-    low, high = 0.5, 3.0
-    assert excess(low) < 0 < excess(high)
-    for _ in range(200):
-        mid = (low + high) / 2
-        low, high = (mid, high) if excess(mid) < 0 else (low, mid)
-    a = low
-    c = math.sqrt(169 - 2 * a * a)
-    return 4 * (a + a + c)
+    for a in range(1, 10):
+        for b in range(a, 10):
+            for c in range(b, 10):
+                if 2 * (a * b + b * c + c * a) == 94 and a * a + b * b + c * c == 50:
+                    return a * b * c
 
 
 @ds(246)
 def _():
-    cases = [(r,) for r in fracs(1, 20, 4)]
-    return sufficiency(cases, lambda r: r * r, lambda r: 2 * r == 10,
-                       lambda r: (2 * r) ** 2 / 2 == 50)
+    halves = [F(k, 2) for k in range(1, 21)]
+    cases = [(r,) for r in halves]
+    def chords_fit(r):
+        d1, d2 = r * r - 9, r * r - 16  # squared distances of the chords of lengths 6 and 8
+        if d2 < 0:
+            return False
+        a, b = math.sqrt(d1), math.sqrt(d2)
+        return math.isclose(a + b, 7) or math.isclose(abs(a - b), 7)
+    return sufficiency(cases, lambda r: r * r, chords_fit, lambda r: 2 * r * r == 50)
 
 
 @ds(247)
@@ -980,155 +1154,157 @@ def _():
 
 @ds(248)
 def _():
-    # B's start (hours after noon) and speed; B catches up when it has driven as far as A.
-    cases = list(grid(fracs(0, 6, 2), range(10, 121, 5)))
-
-    def catch(start, speed):
-        if speed <= 40:
-            return None
-        return start + F(40 * start, speed - 40)
-
-    return sufficiency(cases, catch, lambda start, speed: (start, speed) == (1, 60),
-                       lambda start, speed: speed == F(3, 2) * 40)
+    cases = [(a, b) for a in range(10, 121) for b in range(10, 161) if b > a]
+    def overtakes(a, b):
+        return 13 + F(a, b - a)  # hours after midnight: the gap of a kilometers at 1 p.m. closes at b - a
+    def gap(a, b, hour):
+        return a * (hour - 12) - b * (hour - 13)
+    return sufficiency(cases, overtakes, lambda a, b: gap(a, b, 15) == 40 and gap(a, b, 17) == 20, lambda a, b: b - a == 10)
 
 
 @ps(249)
 def _():
-    heads = [sum(t) for t in itertools.product((0, 1), repeat=3)]
-    return F(sum(1 for a in heads for b in heads if a == b), len(heads) ** 2)
+    tosses = list(itertools.product((0, 1), repeat=5))
+    return F(sum(1 for t in tosses if sum(t[:3]) > sum(t[3:])), len(tosses))
 
 
 @ds(250)
 def _():
     cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: abs(x) == 5,
-                       lambda x: x + 4 >= 0 and x - 2 >= 0 and x + 4 == (x - 2) ** 2)
+    return sufficiency(cases, lambda x: x, lambda x: x * x == abs(x) and x != 0, lambda x: x + 2 >= 0 and 2 * x + 7 == (x + 2) ** 2)
 
 
 @ps(251)
 def _():
-    return next(n for n in range(1, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 0)
+    return next(n for n in range(2, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 3)
 
 
 @ps(252)
 def _():
-    # Every integer list a, b, c, d, e in a range with the three given averages; c is the same in all.
-    thirds = set()
-    for c in range(-30, 60):
-        for a in range(-30, 60):
-            b = 42 - a - c
-            for d in range(-30, 60):
-                e = 60 - c - d
-                if a + b + c + d + e == 90:
-                    thirds.add(c)
-    assert len(thirds) == 1
-    return thirds.pop()
+    return sum(1 for x in range(1, 31) if mean([2, 5, 9, 14, x]) > median([2, 5, 9, 14, x]))
 
 
 @ps(253)
 def _():
-    digits, page = 0, 0
-    while digits < 1392:
+    total, page = 0, 0
+    while total < 2989:
         page += 1
-        digits += len(str(page))
-    assert digits == 1392
+        total += len(str(page))
+    assert total == 2989
     return page
 
 
 @ds(254)
 def _():
-    hours = fracs(1, 12, 2)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda a, b: 1 / (1 / a + 1 / b), lambda a, b: 2 / a == F(1, 3), lambda a, b: a - b == 3)
+    hours = fracs(1, 40, 2)
+    cases = [(a, b) for a in hours for b in hours]
+    together = lambda a, b: 1 / (1 / a + 1 / b)  # noqa: E731
+    return sufficiency(cases, together, lambda a, b: a == together(a, b) + 4, lambda a, b: b == together(a, b) + 9)
 
 
 @ps(255)
 def _():
-    return min(abs(x - 1) + abs(x - 4) + abs(x - 6) for x in fracs(-10, 20, 4))
+    return min(abs(x - 1) + abs(x - 4) + abs(x - 9) + abs(2 * x - 16) for x in fracs(-10, 30, 4))
 
 
 @ps(256)
 def _():
-    a, b, c = (0, 0), (8, 0), (2, 6)
-    mid = lambda p, q: (F(p[0] + q[0], 2), F(p[1] + q[1], 2))  # noqa: E731
-    (x1, y1), (x2, y2), (x3, y3) = mid(a, b), mid(b, c), mid(a, c)
-    return abs(x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2)) / 2
+    def right_area(k):
+        # The part of the triangle with x >= k, for 2 <= k <= 8, where the top edge is y = 8 - x.
+        return (8 - k) ** 2 / 2
+    lo, hi = 2.0, 8.0
+    for _ in range(200):
+        mid = (lo + hi) / 2
+        if right_area(mid) > 12:
+            lo = mid
+        else:
+            hi = mid
+    return lo
 
 
 @ds(257)
 def _():
-    cases = [(list(range(a, a + 5)),) for a in range(-50, 50)]
-    return sufficiency(cases, lambda q: q[-1], lambda q: sum(q) == 0, lambda q: sum(v * v for v in q) == 10)
+    cases = [(n,) for n in range(-40, 41)]
+    run = lambda n: range(n - 2, n + 3)
+    return sufficiency(cases, lambda n: n + 2, lambda n: math.prod(run(n)) == 120,
+                       lambda n: sum(k * k for k in run(n)) == 55 and sum(k**3 for k in run(n)) > 0)
 
 
 @ps(258)
 def _():
-    return sum(1 for n in range(1000, 10000, 2) if len(set(str(n))) == 4)
+    return sum(1 for n in range(5001, 10000) if n % 2 == 0 and len(set(str(n))) == 4)
 
 
 @ps(259)
 def _():
-    return next(s for s in range(100, 100000, 10) if F(s) * F(2, 3) * F(3, 4) * F(3, 5) == 1800)
+    for estate in range(1000, 1000001, 1000):
+        left = F(estate) * F(3, 4)
+        left -= left * F(2, 5)
+        left -= left * F(1, 3)
+        if left == 72000:
+            return estate // 4
 
 
 @ds(260)
 def _():
-    cases = list(grid(range(-20, 21), range(-20, 21)))
-    return sufficiency(cases, lambda x, y: x * y, lambda x, y: x + y == 10, lambda x, y: x > 0 and y > 0 and x > y)
+    cases = [(x, y) for x in range(1, 40) for y in range(1, 40)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x + y * y == 65, lambda x, y: x * y % 2 == 0)
 
 
 @ds(261)
 def _():
-    def square_times_prime(n):
-        return any(n == p * p * q for p in range(2, 30) if is_prime(p) for q in range(2, n + 1)
-                   if is_prime(q) and q != p and p * p * q <= n)
-
-    cases = [(n,) for n in range(1, 400)]
-    return sufficiency(cases, lambda n: len(divisors(n)), square_times_prime, lambda n: n % 12 == 0)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, divisor_count, lambda n: divisor_count(n * n) == 15 and n % 6 == 0, lambda n: n % 12 == 0)
 
 
 @ds(262)
 def _():
     values = fracs(-8, 8, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: x * x + y * y == 2 * x * y + 9,
-                       lambda x, y: abs(x + y) == -(x + y) and (x + y) ** 2 == 16)
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: (x + y) ** 2 == 4 * (x + y) + 12,
+                       lambda x, y: (x + y) ** 3 == 4 * (x + y) ** 2 + 12 * (x + y) and x < 0 and y < 0)
 
 
 @ps(263)
 def _():
-    a, b = math.sqrt(5), math.sqrt(3)
-    return (a + b) ** 2 - (a - b) ** 2
+    x = (math.sqrt(7) + math.sqrt(5)) / (math.sqrt(7) - math.sqrt(5))
+    return round(x**3 + 1 / x**3, 6)
 
 
 @ps(264)
 def _():
-    for b in range(1, 20):
-        for a in range(-40, 41):
-            if a != b and F(a + b, a - b) == 5:
-                return F(a * a + b * b, a * b)
+    # a and b are the roots of t^2 - S t + P = 0 with P = ab; search S and P and confirm with the roots.
+    for p in range(-1000, 1001):
+        if p == 0:
+            continue
+        s = F(p, 4)
+        if s * s - 2 * p != F(5, 72) * p * p:
+            continue
+        d = s * s - 4 * p
+        if d >= 0:
+            a, b = (float(s) + math.sqrt(d)) / 2, (float(s) - math.sqrt(d)) / 2
+            assert math.isclose(1 / a + 1 / b, 1 / 4) and math.isclose(1 / a**2 + 1 / b**2, 5 / 72)
+            return s
 
 
 @ds(265)
 def _():
     values = fracs(-6, 6, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x * x + y * y < (x - 4) ** 2 + y * y, lambda x, y: y == 3,
-                       lambda x, y: x * x + y * y == 10)
+    return sufficiency(cases, lambda x, y: x * x + y * y < (x - 4) ** 2 + (y - 2) ** 2, lambda x, y: x * x + y * y == 5,
+                       lambda x, y: x * y == 2 and y > x)
 
 
 @ps(266)
 def _():
-    return sum(1 for k in range(100) if 2**k % 10 == 6)
+    return sum(1 for n in range(1, 101) if (n * n + n + 1) % 7 == 0)
 
 
 @ds(267)
 def _():
-    def benches(n):
-        return any(3 * b + 4 == n and 4 * (b - 2) == n for b in range(1, 100))
-
-    cases = [(n,) for n in range(1, 200)]
-    return sufficiency(cases, lambda n: n, benches, lambda n: (n - 5) % 7 == 0 and 36 <= n <= 45)
+    cases = [(p, n) for p in range(1, 200) for n in range(1, 60)]
+    return sufficiency(cases, lambda p, n: p, lambda p, n: p == 5 * n + 10 and p == 7 * n - 4,
+                       lambda p, n: p % 2 == 1 and p % 9 == 0 and 30 < p < 60)
 
 
 @ps(268)
@@ -1151,16 +1327,16 @@ def _():
 
 @ds(270)
 def _():
-    def both_even(n):
-        evens = n // 2
-        return F(comb(evens, 2), comb(n, 2))
+    def both(n, parity):
+        count = n // 2 if parity == 0 else n - n // 2
+        return F(comb(count, 2), comb(n, 2))
 
     def odd_sum(n):
-        evens, odds = n // 2, n - n // 2
-        return F(evens * odds, comb(n, 2))
+        return F((n // 2) * (n - n // 2), comb(n, 2))
 
-    cases = [(n,) for n in range(2, 100)]
-    return sufficiency(cases, both_even, lambda n: n > 10, lambda n: n % 2 == 0 and odd_sum(n) == F(8, 15))
+    cases = [(n,) for n in range(2, 200)]
+    return sufficiency(cases, lambda n: both(n, 0), lambda n: n > 10,
+                       lambda n: odd_sum(n) == F(8, 15) and both(n, 1) < F(1, 4))
 
 
 @ds(271)
@@ -1171,117 +1347,108 @@ def _():
 
 @ds(272)
 def _():
-    # Ann's speed, Bob's speed (meters per minute) and the track length.
-    cases = [(a, b, a * 4 + b * 4) for a in range(50, 301, 10) for b in range(10, 301, 10) if a > b]
-    cases += [(a, b, 12 * (a - b)) for a in range(50, 301, 10) for b in range(10, 301, 10) if a > b]
-    return sufficiency(cases, lambda a, b, length: length,
-                       lambda a, b, length: a == 200 and 4 * (a + b) == length,
-                       lambda a, b, length: 12 * (a - b) == length)
+    cases = list(grid(range(100, 3001, 100), range(25, 601, 25), range(25, 601, 25)))
+    cases = [(l, a, b) for l, a, b in cases if a > b]
+    return sufficiency(cases, lambda l, a, b: l, lambda l, a, b: F(l, a + b) == 4 and F(l, a - b) == 12,
+                       lambda l, a, b: b == 100)
 
 
 @ds(273)
 def _():
-    cases = [(n,) for n in range(-400, 400)]
-    return sufficiency(cases, lambda n: n % 4 == 0, lambda n: n * n % 8 == 0,
-                       lambda n: (F(n, 2) ** 2).denominator == 1 and (F(n, 2) ** 2).numerator % 2 == 0)
+    cases = [(n,) for n in range(-200, 201)]
+    return sufficiency(cases, lambda n: n % 4 == 0, lambda n: n**3 % 32 == 0, lambda n: (n * n + 16) % 32 == 0)
 
 
 @ds(274)
 def _():
-    cases = [(a, b, c) for a in fracs(1, 20, 2) for b in fracs(1, 20, 2) for c in fracs(1, 20, 2)
-             if a + b > c and b + c > a and a + c > b and (a, b) == (5, 12)]
-    cases += [(a, b, c) for a in range(1, 20) for b in range(1, 20) for c in range(1, 20)
-              if a + b > c and b + c > a and a + c > b]
-    right = lambda a, b, c: sorted([a, b, c])[0] ** 2 + sorted([a, b, c])[1] ** 2 == sorted([a, b, c])[2] ** 2  # noqa: E731
-    return sufficiency(cases, right, lambda a, b, c: (a, b) == (5, 12), lambda a, b, c: F(c).denominator == 1)
+    cases = [(a, b, c) for a in range(1, 25) for b in range(a, 25) for c in range(1, 25) if abs(a - b) < c < a + b]
+    right = lambda a, b, c: sorted([a * a, b * b, c * c])[2] == sum(sorted([a * a, b * b, c * c])[:2])  # noqa: E731
+    return sufficiency(cases, right, lambda a, b, c: (a, b) == (5, 12) and c > 12, lambda a, b, c: a + b + c < 32)
 
 
 @ps(275)
 def _():
-    rolls = list(itertools.product(range(1, 7), repeat=3))
-    return F(sum(1 for r in rolls if sum(r) == 10), len(rolls))
+    rolls = list(itertools.product(range(1, 7), repeat=4))
+    return F(sum(1 for r in rolls if max(r) == 2 * min(r)), len(rolls))
 
 
 @ps(276)
 def _():
-    cost = F(1)
-    price = cost * F(3, 2)
-    revenue = F(8, 10) * price + F(2, 10) * price / 2
-    return (revenue - cost) / cost * 100
+    for e in fracs(0, 1, 200):
+        if F(2, 3) * F(16, 10) + F(1, 3) * F(16, 10) * (1 - e) == F(14, 10):
+            return float(e * 100)
 
 
 @ds(277)
 def _():
-    def arrangements(r, b):
-        books = ["R%d" % k for k in range(r)] + ["B%d" % k for k in range(b)]
-        count = 0
-        for order in itertools.permutations(books):
-            places = [k for k, name in enumerate(order) if name[0] == "R"]
-            count += places[-1] - places[0] == r - 1
-        return count
-
-    cases = [(r, b) for r in range(1, 6) for b in range(0, 7 - r)]
-    return sufficiency(cases, arrangements, lambda r, b: r + b == 6, lambda r, b: r == 2)
+    def orders(r, b):
+        # Red books are 0 .. r - 1 and blue books r .. r + b - 1, all different.
+        return sum(1 for p in itertools.permutations(range(r + b)) if all(not (x < r and y < r) for x, y in zip(p, p[1:])))
+    cases = [(r, b) for r in range(0, 8) for b in range(0, 8) if 0 < r + b <= 7]
+    return sufficiency(cases, orders, lambda r, b: r + b == 7, lambda r, b: r == 3)
 
 
 @ds(278)
 def _():
-    term = lambda n: F(1, n) - F(1, n + 1)  # noqa: E731
-    cases = [(k,) for k in range(1, 60)]
-    return sufficiency(cases, lambda k: sum(term(n) for n in range(1, k + 1)), lambda k: term(k) == F(1, 90),
-                       lambda k: k < 20)
+    cases = [(k,) for k in range(1, 200)]
+    def term(n):
+        return F(1, n * (n + 2))
+    return sufficiency(cases, lambda k: sum(term(n) for n in range(1, k + 1)),
+                       lambda k: term(k) < F(1, 60) and (k == 1 or term(k - 1) > F(1, 60)),
+                       lambda k: sum(term(n) for n in range(1, k + 1)) < F(3, 4))
 
 
 @ps(279)
 def _():
     per_machine = F(300, 6 * 5)
-    made, t, step = F(0), F(0), F(1, 100)
+    made, t, step = F(0), F(0), F(1, 60)  # hours, a minute at a time
     while made < 300:
-        machines = 6 if t < 2 else 4 if t < 3 else 5
-        made += machines * per_machine * step
+        rate = 6 * per_machine if t < 2 else 4 * per_machine if t < 3 else 4 * per_machine + per_machine / 2 + per_machine * F(3, 2)
+        made += rate * step
         t += step
-    return t
+    return t * 60
 
 
 @ds(280)
 def _():
-    # Men with and without a degree, women with a degree; the rest are women without one.
-    cases = [(md, mn, wd) for md in range(0, 201, 5) for mn in range(0, 201 - md, 5) for wd in range(0, 201 - md - mn, 5)]
-    women_without = lambda md, mn, wd: 200 - md - mn - wd  # noqa: E731
-    return sufficiency(cases, women_without, lambda md, mn, wd: md + mn == 120 and md + wd == 90,
-                       lambda md, mn, wd: 200 - md - mn == 80 and 4 * wd == 80)
+    cases = [(w, wd, md) for w in range(0, 201) for wd in range(0, w + 1, 1) for md in range(0, 201 - w, 5)]
+    return sufficiency(cases, lambda w, wd, md: w - wd, lambda w, wd, md: w == 120 and wd + md == 108,
+                       lambda w, wd, md: 10 * wd == 4 * w and 100 * md == 75 * (200 - w) and wd + md == 108)
 
 
 @ps(281)
 def _():
-    return pow(7, 2026, 100)
+    return (pow(3, 2026, 100) + pow(7, 2026, 100)) % 100
 
 
 @ps(282)
 def _():
-    # The region's corners are lattice points, so Pick's theorem gives its area from point counts.
-    inside = sum(1 for x in range(-10, 11) for y in range(-10, 11) if abs(x) + abs(y) < 4)
-    boundary = sum(1 for x in range(-10, 11) for y in range(-10, 11) if abs(x) + abs(y) == 4)
-    return inside + F(boundary, 2) - 1
+    square = 2 * 4 * 4
+    r2 = 8
+    assert math.isclose(4 / math.sqrt(2), math.sqrt(r2))  # the circle touches the sides
+    return square - math.pi * r2
 
 
 @ds(283)
 def _():
     cases = [(x,) for x in fracs(-6, 6, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: math.isclose(4.0**x - 2.0 ** (x + 1) - 8, 0, abs_tol=1e-12),
-                       lambda x: x**3 - 2 * x * x + x - 2 == 0)
+    def two(x):
+        return 2 ** float(x)
+    return sufficiency(cases, lambda x: x, lambda x: math.isclose(two(x) ** 2 - 2 * two(x) - 8, 0, abs_tol=1e-9),
+                       lambda x: math.isclose(2 * two(x) + 8 * two(x), 40))
 
 
 @ds(284)
 def _():
-    cases = list(grid(range(0, 100), range(0, 100)))
-    return sufficiency(cases, lambda c, d: c, lambda c, d: c + 5 == 2 * (d - 5), lambda c, d: (c + d) % 3 == 0)
+    cases = [(c, d) for c in range(1, 100) for d in range(1, 100)]
+    return sufficiency(cases, lambda c, d: c, lambda c, d: c - 6 == 3 * (d - 6), lambda c, d: c - d == 2 * (d - 6))
 
 
 @ds(285)
 def _():
-    cases = [(p,) for p in parts(50, 5, 1, True)]
-    return sufficiency(cases, lambda p: p[-1], lambda p: sum(p[:4]) == 10, lambda p: p[2] == 3)
+    cases = [(s,) for s in parts(50, 5, 1, True)]
+    return sufficiency(cases, lambda s: s[-1], lambda s: s[0] * s[1] * s[2] * s[3] == 30,
+                       lambda s: s[2] == 3 and s[4] > 2 * s[3])
 
 
 @ps(286)
@@ -1293,35 +1460,38 @@ def _():
 
 @ps(287)
 def _():
-    return sum(1 for a in range(1, 100) for b in range(1, 100) if a * a - b * b == 45)
+    return sum(1 for x in range(-100, 101) for y in range(-100, 101) if x * x - y * y == 60)
 
 
 @ds(288)
 def _():
-    sizes = fracs(1, 12, 2)
-    cases = list(grid(sizes, sizes))
-    return sufficiency(cases, lambda r, h: r * r * h, lambda r, h: 2 * r * h == 24, lambda r, h: h == 3 * r)
+    halves = [F(k, 2) for k in range(1, 41)]
+    cases = [(r, l) for r in halves for l in halves if l > r]
+    def volume(r, l):
+        return round(math.pi * float(r * r) * math.sqrt(float(l * l - r * r)) / 3, 9)
+    return sufficiency(cases, volume, lambda r, l: l == 10, lambda r, l: r * l == 60)
 
 
 @ds(289)
 def _():
-    cases = [(x,) for x in fracs(-6, 8, 4)]
-    return sufficiency(cases, lambda x: 2.0 ** -x > 1 / 8, lambda x: x > 1, lambda x: 0.25**x > 1 / 16)
+    cases = [(x,) for x in fracs(-10, 10, 4)]
+    return sufficiency(cases, lambda x: 3.0 ** float(x) > 2.0 ** float(x + 1), lambda x: x > 1,
+                       lambda x: 9.0 ** float(x) > 4.0 ** float(x + 2))
 
 
 @ds(290)
 def _():
-    values = fracs(-6, 6, 2)
+    values = fracs(-8, 8, 2)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda a, b: a * a + b * b == 25, lambda a, b: a == 3, lambda a, b: abs(b) <= 4)
+    return sufficiency(cases, lambda a, b: a * a + b * b < 25, lambda a, b: abs(a) + abs(b) < 7, lambda a, b: abs(a) < 4)
 
 
 @ds(291)
 def _():
-    hours = fracs(1, 30, 5)
-    cases = list(grid(hours, hours))
-    return sufficiency(cases, lambda a, b: a, lambda a, b: 3 / a == F(3, 8),
-                       lambda a, b: 1 / a + 1 / b == 1 / F(48, 10) and b == 12)
+    hours = fracs(1, 40, 3)
+    cases = list(grid(hours, hours))  # A alone, B alone
+    return sufficiency(cases, lambda a, b: a, lambda a, b: F(3, 8) * a == F(1, 4) * b and 1 / (1 / a + 1 / b) == F(24, 5),
+                       lambda a, b: a - a / F(3, 2) == F(8, 3))
 
 
 @ps(292)
@@ -1331,130 +1501,142 @@ def _():
 
 @ps(293)
 def _():
-    for both in range(19):
-        roster = ["F"] * (25 - both) + ["G"] * (18 - both) + ["FG"] * both + [""] * 5
-        if len(roster) == 40:
-            readers = [s for s in roster if s]
-            return F(sum(1 for s in readers if s == "FG"), len(readers))
+    for b in range(0, 46):
+        n = 80 - (50 + 45 - b)
+        if n >= 0 and b == 4 * n:
+            return F(b, 45)
 
 
 @ds(294)
 def _():
-    cases = [(n,) for n in range(1, 600)]
-    return sufficiency(cases, lambda n: n % 6, lambda n: (n - 2) % 3 == 0 and ((n - 2) // 3) % 2 == 1,
-                       lambda n: n % 2 == 1)
+    cases = [(n,) for n in range(1, 3000)]
+    return sufficiency(cases, lambda n: n % 6, lambda n: n % 2 == 1 and (n * n + n) % 6 == 2, lambda n: n * n % 6 == 1)
 
 
 @ps(295)
 def _():
-    for s in range(4, 200):
-        if (s + 4) * (s - 3) == s * s:
-            return 2 * ((s + 4) + (s - 3))
+    for x in fracs(0, 20, 4):
+        if (10 + 2 * x) * (20 + 2 * x) - 200 == 216:
+            return 2 * ((10 + 2 * x) + (20 + 2 * x))
 
 
 @ps(296)
 def _():
-    return next(f for f in fracs(0, 1, 120) if F(3, 8) * (1 - f) == F(1, 4))
+    for x in fracs(0, 20, 10):
+        if ((20 - x) / 20) ** 2 == F(64, 100):
+            return x
 
 
 @ps(297)
 def _():
-    return next(x for x in range(1, 1000) if math.isclose(math.sqrt(x - 1) + math.sqrt(x + 4), 5))
+    return next(x for x in fracs(1, 100, 4) if abs(math.sqrt(3 * x + 1) + math.sqrt(x - 1) - 6) < 1e-12)
 
 
 @ps(298)
 def _():
-    for r in fracs(0, 10, 6):
-        if r > 0 and sum(r**k for k in range(3, 6)) * 7 == 56 * sum(r**k for k in range(3)):
-            return F(7) / sum(r**k for k in range(3))
+    for a in fracs(0, 20, 4)[1:]:
+        for r in fracs(0, 10, 4)[1:]:
+            if a * (1 + r + r * r) == 13 and a * r**3 * (1 + r + r * r) == 351:
+                return a * r**4
 
 
 @ds(299)
 def _():
-    # Volume of the solution and its salt; the water needed to bring it to 4%.
-    cases = [(v, s) for v in range(1, 101) for s in fracs(0, 10, 2) if 0 < s < v]
-    return sufficiency(cases, lambda v, s: s / F(4, 100) - v, lambda v, s: s / v == F(1, 10), lambda v, s: s == 3)
+    cases = [(V, s) for V in range(21, 200) for s in fracs(1, 20, 4) if s < V]
+    return sufficiency(cases, lambda V, s: V - s / F(15, 100), lambda V, s: s == F(5, 100) * (V + 20),
+                       lambda V, s: s / (V - 20) == 2 * s / V)
 
 
 @ds(300)
 def _():
-    p = fracs(0, 1, 20)
-    cases = list(grid(p, p))
-    return sufficiency(cases, lambda m, t: 1 - (1 - m) * (1 - t), lambda m, t: m == F(3, 10),
-                       lambda m, t: (1 - m) * (1 - t) == F(42, 100))
+    values = fracs(0, 1, 100)
+    cases = list(grid(values, values))
+    return sufficiency(cases, lambda p, q: p + q - 2 * p * q, lambda p, q: p + q - p * q == F(72, 100),
+                       lambda p, q: p * q == F(18, 100) and q == 2 * p)
 
 
 @ds(301)
 def _():
-    cases = list(grid(range(-20, 21), range(-20, 21)))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * y > 0, lambda x, y: x * x > y)
+    cases = list(grid(range(-10, 11), range(-10, 11)))
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: abs(x) > abs(y), lambda x, y: x + y > -2)
 
 
 @ps(302)
 def _():
     def pairings(people):
         if not people:
-            return 1
-        first, rest = people[0], people[1:]
-        return sum(pairings(rest[:k] + rest[k + 1:]) for k in range(len(rest)))
-
-    return pairings(list(range(6)))
+            yield []
+            return
+        first = people[0]
+        for k in range(1, len(people)):
+            rest = people[1:k] + people[k + 1:]
+            for p in pairings(rest):
+                yield [(first, people[k])] + p
+    return sum(1 for p in pairings(list(range(10))) if not any(set(pair) <= {0, 1, 2} for pair in p))
 
 
 @ps(303)
 def _():
-    driving = F(45, 60)  # hours of driving in each hour, stops included
-    stopped = (1 - driving) * F(2, 3)
-    return 45 / (driving + stopped)
+    moving, standing = F(45, 60), 1 - F(45, 60)  # hours in one old hour, stops included
+    return 45 / (45 / (60 * F(6, 5)) + standing * F(2, 3))
 
 
 @ps(304)
 def _():
-    return next(k for k in fracs(-10, 10, 2) if k + 1 != 0 and (-k / 2) * (F(3) / (k + 1)) == -1)
+    for m in fracs(0, 5, 100):
+        if m > 0 and 64 * m * m - 32 * (1 + m * m) == 0:
+            return m
 
 
 @ds(305)
 def _():
-    # Circles through the origin by center (a, b); area compared with 50.
-    cases = list(grid(fracs(-8, 12, 2), fracs(-8, 8, 2)))
-    return sufficiency(cases, lambda a, b: math.pi * (a * a + b * b) > 50,
-                       lambda a, b: (a - 8) ** 2 + b * b == a * a + b * b, lambda a, b: (a, b) == (4, 3))
+    values = fracs(-20, 20, 2)
+    cases = []
+    for a, b in grid(values, values):
+        for r2 in {a * a + b * b, (a - 8) ** 2 + (b - 1) ** 2, F(1), F(100)}:
+            cases.append((a, b, r2))
+    return sufficiency(cases, lambda a, b, r2: math.pi * r2 > 70,
+                       lambda a, b, r2: (a - 8) ** 2 + (b - 1) ** 2 == r2 and (a - 5) ** 2 + (b - 10) ** 2 == r2,
+                       lambda a, b, r2: a * a == r2 and b * b == r2 and (a - 8) ** 2 + (b - 1) ** 2 == r2)
 
 
 @ps(306)
 def _():
-    for first in range(-99, 46, 2):
-        values = list(range(first, 46, 2))
-        if mean(values) == 35:
-            return sum(values)
+    values = [k for k in range(1, 211) if k % 3 and k % 5]
+    return mean(values)
 
 
 @ds(307)
 def _():
-    cases = [(n,) for n in range(1, 100)]
-    return sufficiency(cases, lambda n: n, lambda n: 20 * n + 32 == 22 * (n + 1), lambda n: 20 * n % 50 == 0)
+    cases = [(n,) for n in range(1, 200)]
+    return sufficiency(cases, lambda n: n, lambda n: 20 * n - 32 + 34 == 19 * (n + 1), lambda n: 20 * n % 68 == 0)
 
 
 @ds(308)
 def _():
-    cases = [(m, w) for m in range(0, 20) for w in range(0, 20) if m + w >= 3]
-    return sufficiency(cases, lambda m, w: F(comb(w, 3), comb(m + w, 3)), lambda m, w: w == 5,
-                       lambda m, w: m + w == 9 and comb(w, 3) == 10)
+    cases = [(w, m) for w in range(0, 20) for m in range(0, 20) if w + m >= 3]
+    same_sex = lambda w, m: F(w * (w - 1) + m * (m - 1), (w + m) * (w + m - 1))
+    return sufficiency(cases, lambda w, m: F(comb(w, 3), comb(w + m, 3)), lambda w, m: m == 4,
+                       lambda w, m: w + m == 10 and w > m and same_sex(w, m) == F(7, 15))
 
 
 @ds(309)
 def _():
-    cases = list(grid(range(1, 400), range(5, 120, 5)))
-    return sufficiency(cases, lambda d, v: d, lambda d, v: F(d, v) - F(d, 60) == 1, lambda d, v: v == 40)
+    cases = [(v, T) for v in range(11, 120) for T in fracs(1, 8, 6)]
+    return sufficiency(cases, lambda v, T: v * T, lambda v, T: T - T / F(6, 5) == F(1, 2),
+                       lambda v, T: v * T / (v - 10) - T == F(2, 3))
 
 
 @ds(310)
 def _():
-    cases = [(x,) for x in fracs(-5, 5, 20)]
-    return sufficiency(cases, math.floor, lambda x: F(23, 10) < x < F(29, 10), lambda x: math.floor(2 * x) == 5)
+    cases = [(x,) for x in fracs(-10, 10, 6)]
+    floor = lambda t: math.floor(t)  # noqa: E731
+    return sufficiency(cases, lambda x: floor(x) + floor(-x), lambda x: x.denominator != 1,
+                       lambda x: (2 * x).denominator == 1 and (2 * x) % 2 == 1)
 
 
 @ds(311)
 def _():
-    cases = [(a,) for a in fracs(0, 10, 4) if 0 < a < 10]
-    return sufficiency(cases, lambda a: a * (10 - a), lambda a: a.denominator == 1, lambda a: a * (10 - a) > 20)
+    cases = [(a,) for a in fracs(0, 5, 4) if a > 0]
+    return sufficiency(cases, lambda a: a * (10 - a), lambda a: a.denominator == 1 and a * a + (10 - a) ** 2 < F(15, 2) ** 2,
+                       lambda a: a * (10 - a) > 20)

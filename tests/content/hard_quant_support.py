@@ -84,6 +84,19 @@ def is_prime(n):
     return n > 1 and all(n % p for p in range(2, math.isqrt(n) + 1))
 
 
+def divisor_count(n):
+    """The number of positive divisors of n, from its prime factorization (fast for large n)."""
+    total, p = 1, 2
+    while p * p <= n:
+        e = 0
+        while n % p == 0:
+            n //= p
+            e += 1
+        total *= e + 1
+        p += 1
+    return total * (2 if n > 1 else 1)
+
+
 def divisors(n):
     return [d for d in range(1, n + 1) if n % d == 0]
 

@@ -1,20 +1,22 @@
 # Computed checks of the numeric questions of the Kaplan set, by question number.
 from fractions import Fraction as F
 from itertools import product, combinations, permutations
-from math import comb, perm, factorial, gcd, sqrt, pi, isqrt, lcm, sin, cos, radians
+from math import asin, comb, perm, factorial, gcd, sqrt, pi, isqrt, lcm, sin, cos, radians
 
 from princeton_knewton_kaplan_support import DS, check
 
 
 @check("KA", 7)
 def _ka_7():
-    G = [F(k, 2) for k in range(1, 41)]
-    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: 2 * (c[0] + c[1]) == 28, lambda c: c[0] == 8 and c[0] ** 2 + c[1] ** 2 == 100)
+    G = [F(k, 2) for k in range(1, 28)]
+    cases = [c for c in product(G, G) if c[0] <= c[1]]
+    return DS(cases, lambda c: c[0] * c[1], lambda c: 2 * (c[0] + c[1]) == 28 and c[0].denominator == 1 and c[1].denominator == 1,
+              lambda c: 2 * (c[0] + c[1]) == 28 and c[0] ** 2 + c[1] ** 2 == 100)
 
 
 @check("KA", 8)
 def _ka_8():
-    return DS(range(1, 500), lambda n: n % 6 == 0, lambda n: n % 4 == 0, lambda n: n % 10 == 0)
+    return DS(range(1, 600), lambda n: n % 12 == 0, lambda n: n * n % 12 == 0, lambda n: n**3 % 8 == 0)
 
 
 @check("KA", 9)
@@ -29,7 +31,11 @@ def _ka_10():
 
 @check("KA", 11)
 def _ka_11():
-    return F(9, 2) * 12 / 48 * 60
+    for x in [F(k, 10) for k in range(0, 211)]:
+        syrup = 3 - x / 7 + x
+        water = 18 - 6 * x / 7
+        if syrup * 5 == water * 2:
+            return x
 
 
 @check("KA", 12)
@@ -39,27 +45,41 @@ def _ka_12():
 
 @check("KA", 13)
 def _ka_13():
-    d = 2 * (-1) - 3 * 1
-    x = F(19 * (-1) - 3 * 2, d)
-    y = F(2 * 2 - 1 * 19, d)
-    return x + y
+    for x in [F(k, 2) for k in range(-40, 41)]:
+        for y in [F(k, 2) for k in range(-40, 41)]:
+            if 3 * x + 5 * y == 29 and 5 * x + 3 * y == 19:
+                return x * x - y * y
 
 
 @check("KA", 14)
 def _ka_14():
-    side = 2.0
-    return (sqrt(2) * side / 2) ** 2 / (side / 2) ** 2
+    # Count the points of a fine grid that lie inside both circles, centered at (0, 0) and (6, 0).
+    step = 0.02
+    inside = 0
+    for i in range(0, 301):
+        x = i * step
+        for j in range(-300, 301):
+            y = j * step
+            if x * x + y * y <= 36 and (x - 6) ** 2 + y * y <= 36:
+                inside += 1
+    estimate = inside * step * step
+    exact = 24 * pi - 18 * sqrt(3)
+    assert abs(estimate - exact) < 0.5
+    return exact
 
 
 @check("KA", 22)
 def _ka_22():
-    sols = [(x, y) for y in range(1, 200) for x in range(1, 200) if 4 * x == 3 * y and y - x == 5]
-    return sols[0][0] + sols[0][1]
+    for a in range(1, 103):
+        b = F(5, 3) * a
+        c = F(7, 2) * b
+        if a + b + c == 102:
+            return c - a
 
 
 @check("KA", 23)
 def _ka_23():
-    return sum(1 for n in range(1, 100) if (n % 3 == 0) != (n % 5 == 0))
+    return sum(1 for n in range(1, 1000) if (n % 4 == 0 or n % 6 == 0) and n % 9 != 0)
 
 
 @check("KA", 24)
@@ -70,13 +90,14 @@ def _ka_24():
 
 @check("KA", 25)
 def _ka_25():
-    cases = [(a, b) for a in range(1, 179) for b in range(1, 180 - a)]
-    return DS(cases, lambda c: 180 - c[0] - c[1], lambda c: c == (50, 70), lambda c: 2 * (180 - c[0] - c[1]) == c[0] + c[1])
+    cases = [(a, b) for a in range(1, 180) for b in range(1, 180) if a + b < 180]
+    return DS(cases, lambda c: 180 - c[0] - c[1], lambda c: c[1] == 2 * c[0] and 180 - c[0] - c[1] == c[0] + 20,
+              lambda c: 180 - c[0] == 140 and 180 - c[1] == 100)
 
 
 @check("KA", 26)
 def _ka_26():
-    return DS(range(1, 600), lambda n: n % 12, lambda n: n % 4 == 3, lambda n: n % 3 == 2)
+    return DS(range(1, 2000), lambda n: n % 12, lambda n: n * n % 12 == 9, lambda n: n % 8 == 1)
 
 
 @check("KA", 27)
@@ -86,35 +107,43 @@ def _ka_27():
 
 @check("KA", 28)
 def _ka_28():
-    xs = [F(k, 6) for k in range(1, 200)]
-    return DS(xs, lambda x: x.denominator == 1, lambda x: (2 * x).denominator == 1, lambda x: (x / 3).denominator == 1)
+    cases = [F(k, 6) for k in range(1, 121)] + [sqrt(2), sqrt(3)]
+    is_int = lambda v: float(v).is_integer()  # noqa: E731
+    return DS(cases, lambda x: is_int(x), lambda x: is_int(round(float(x) ** 2, 9)), lambda x: is_int(2 * x) and is_int(3 * x))
 
 
 @check("KA", 29)
 def _ka_29():
-    return DS([F(k, 4) for k in range(-80, 81)], lambda x: x, lambda x: x * x - 5 * x + 6 == 0, lambda x: x * x - 4 * x + 4 == 0)
+    G = [F(k, 4) for k in range(-40, 41)]
+    return DS(G, lambda x: x, lambda x: x**4 - 13 * x**2 + 36 == 0, lambda x: x**3 + x**2 + x - 14 == 0)
 
 
 @check("KA", 30)
 def _ka_30():
-    radii = [F(k, 2) for k in range(1, 60)]
-    return DS(radii, lambda r: r * r, lambda r: 2 * r == 10, lambda r: 2 * r >= 8)
+    # The distances of the chord of 6 (d) and the chord of 8 (e) from the center, in steps of a quarter.
+    G = [F(k, 4) for k in range(0, 41)]
+    cases = [(d, e, side) for d in G for e in G for side in ("same", "opposite") if 9 + d * d == 16 + e * e]
+    cases += [(None, e, None) for e in G]  # circles known only by their chord of 8
+    r2 = lambda c: 16 + c[1] ** 2  # noqa: E731
+    return DS(cases, r2, lambda c: c[0] is not None and c[2] == "opposite" and c[0] + c[1] == 7, lambda c: c[1] < 4)
 
 
 @check("KA", 31)
 def _ka_31():
-    cases = [(d, v) for d in range(10, 301, 10) for v in range(10, 101, 5)]
-    return DS(cases, lambda c: F(c[0], c[1]), lambda c: c == (150, 60), lambda c: F(14, 10) * F(c[0], c[1]) == F(7, 2))
+    cases = [(d, v) for d in range(10, 400, 10) for v in range(5, 120, 5)]
+    return DS(cases, lambda c: F(c[0], c[1]), lambda c: c[0] == 150 and F(c[0], c[1]) - F(c[0], c[1] + 15) == F(1, 2),
+              lambda c: F(14 * c[0], 10 * c[1]) - F(c[0], c[1]) == 1)
 
 
 @check("KA", 32)
 def _ka_32():
-    return DS(range(-50, 51), lambda k: k % 2 == 1, lambda k: k * (k + 1) % 2 == 0, lambda k: (k * k - k) % 2 == 0)
+    return DS(range(-200, 201), lambda k: k % 2 == 1, lambda k: (k**3 - k) % 8 == 0, lambda k: (k * k + k + 1) % 2 == 1)
 
 
 @check("KA", 33)
 def _ka_33():
-    return DS(product(range(0, 200), range(0, 200)), lambda c: c[0], lambda c: c[0] + c[1] == 120, lambda c: 8 * c[0] + 5 * c[1] == 780)
+    cases = [(a, p, q) for a in range(0, 121) for p in range(1, 15) for q in range(1, 15)]  # adult tickets, adult price, child price
+    return DS(cases, lambda c: c[0], lambda c: c[1] * c[0] + c[2] * (120 - c[0]) == 780, lambda c: c[2] == 5 and c[1] == c[2] + 3)
 
 
 @check("KA", 34)
@@ -127,12 +156,13 @@ def _ka_34():
 @check("KA", 35)
 def _ka_35():
     G = [F(k, 2) for k in range(1, 41)]
-    return DS(product(G, G), lambda c: c[0] / c[1], lambda c: 3 * c[0] == 5 * c[1], lambda c: (c[0] + c[1]) / c[1] == F(8, 3))
+    return DS(product(G, G), lambda c: c[0] / c[1], lambda c: 2 * c[0] ** 2 - 5 * c[0] * c[1] - 3 * c[1] ** 2 == 0,
+              lambda c: (c[0] - c[1]) ** 2 == 4 * c[1] ** 2)
 
 
 @check("KA", 36)
 def _ka_36():
-    return DS(range(10, 100), lambda n: n, lambda n: n // 10 == 2 * (n % 10), lambda n: 50 < n < 70)
+    return DS(range(10, 100), lambda n: n, lambda n: n == 7 * (n // 10 + n % 10), lambda n: n % 9 == 0)
 
 
 @check("KA", 37)
@@ -158,18 +188,23 @@ def _ka_39():
 
 @check("KA", 40)
 def _ka_40():
-    return sum(1 for d in range(1, 361) if 360 % d == 0)
+    n = 10800
+    return sum(1 for d in range(1, n + 1) if n % d == 0 and d % 12 == 0 and d % 24 != 0)
 
 
 @check("KA", 41)
 def _ka_41():
-    return 400 / (F(300, 5) + F(300, 3)) * 60
+    a = next(a for a in [F(k, 4) for k in range(1, 1000)] if (a + F(5, 4) * a) * 4 == 540)
+    left = 600 - 2 * (a + F(5, 4) * a)
+    return left / a
 
 
 @check("KA", 42)
 def _ka_42():
-    from math import dist
-    return dist((-2, 3), (4, -5))
+    for x in [F(k, 4) for k in range(-40, 41)]:
+        y = 2 * x
+        if (x - 1) ** 2 + (y - 7) ** 2 == (x - 5) ** 2 + (y - 1) ** 2:
+            return sqrt(float(x * x + y * y))
 
 
 @check("KA", 43)
@@ -179,8 +214,7 @@ def _ka_43():
 
 @check("KA", 44)
 def _ka_44():
-    start = next(s for s in range(-100, 100, 2) if sum(range(s, s + 10, 2)) == 5 * 36)
-    return start + 8
+    return sum(n for n in range(101, 200) if n % 7 == 0 and n % 3 != 0)
 
 
 @check("KA", 45)

@@ -20,30 +20,36 @@ def _kn_66():
 
 @check("KN", 67)
 def _kn_67():
-    return DS(range(0, 41), lambda b: b, lambda b: F(15 * (40 - b) + 25 * b, 40) > 18, lambda b: 15 * (40 - b) + 25 * b == 760)
+    return DS(range(0, 41), lambda b: b, lambda b: 600 + 10 * b > 700, lambda b: (600 + 10 * b) - (1000 - 10 * b) == 120)
 
 
 @check("KN", 68)
 def _kn_68():
-    return DS(product(range(0, 21), range(0, 21)), lambda c: sorted([3, 8, 12, c[0], c[1]])[2], lambda c: c[0] > 3, lambda c: c[1] > 3)
+    G = [F(k, 2) for k in range(-10, 61)]
+    return DS(product(G, G), lambda c: sorted([3, 8, 12, c[0], c[1]])[2], lambda c: c[0] + c[1] == 22,
+              lambda c: c[0] > 8 and c[1] > 8 and abs(c[0] - c[1]) > 2)
 
 
 @check("KN", 69)
 def _kn_69():
-    G = [F(k, 5) for k in range(1, 101)]
-    def perimeter(c):
-        return round(c[0] + c[1] + sqrt(c[0] ** 2 + c[1] ** 2), 9)
-    return DS(product(G, G), perimeter, lambda c: c[0] ** 2 + c[1] ** 2 == 169, lambda c: c[0] == 5 and c[0] * c[1] / 2 == 30)
+    G = [F(k, 2) for k in range(1, 41)]
+    cases = [c for c in product(G, G) if c[0] <= c[1]] + [(sqrt(84.5), sqrt(84.5))]
+    def hyp(c):
+        return sqrt(float(c[0]) ** 2 + float(c[1]) ** 2)
+    return DS(cases, lambda c: round(float(c[0]) + float(c[1]) + hyp(c), 9), lambda c: abs(hyp(c) - 13) < 1e-9,
+              lambda c: abs(float(c[0] * c[1]) / 2 - 30) < 1e-9 and abs((float(c[0] + c[1]) - hyp(c)) / 2 - 2) < 1e-9)
 
 
 @check("KN", 70)
 def _kn_70():
-    return DS(range(-300, 301), lambda k: k % 15 == 0, lambda k: (k * k) % 25 == 0, lambda k: (k + 6) % 3 == 0)
+    return DS(range(1, 1000), lambda k: k % 30 == 0, lambda k: k * k % 20 == 0, lambda k: k**3 % 27 == 0)
 
 
 @check("KN", 71)
 def _kn_71():
-    return DS(product(range(1, 61), range(1, 61)), lambda c: c[0], lambda c: F(1, c[0]) + F(1, c[1]) == F(1, 6) and c[1] == 10, lambda c: F(1, c[1]) == F(3, 2) * F(1, c[0]))
+    G = [F(k, 6) for k in range(3, 120)]
+    return DS(product(G, G), lambda c: c[0], lambda c: 1 / c[0] + 1 / c[1] == F(1, 4) and c[1] == 3 * c[0],
+              lambda c: c[1] > 2 * c[0])
 
 
 @check("KN", 72)
@@ -60,8 +66,8 @@ def _kn_73():
 
 @check("KN", 74)
 def _kn_74():
-    G = [F(k, 2) for k in range(-30, 31)]
-    return DS(product(G, G), lambda c: c[0] + c[1], lambda c: c[0] ** 2 - c[1] ** 2 == 24, lambda c: c[0] - c[1] == 4)
+    G = [F(k, 2) for k in range(-16, 17)]
+    return DS(product(G, G), lambda c: c[0] ** 3 + c[1] ** 3, lambda c: c[0] + c[1] == 5, lambda c: c[0] ** 2 + c[1] ** 2 == 13)
 
 
 @check("KN", 75)
@@ -71,20 +77,27 @@ def _kn_75():
 
 @check("KN", 76)
 def _kn_76():
-    marbles = "R" * 5 + "B" * 7
-    pairs = list(combinations(range(12), 2))
-    return F(sum(1 for i, j in pairs if marbles[i] == marbles[j]), len(pairs))
+    draws = list(combinations('R' * 4 + 'B' * 5 + 'G' * 6, 3))
+    return F(sum(1 for d in draws if len(set(d)) < 3), len(draws))
 
 
 @check("KN", 77)
 def _kn_77():
-    return next(n for n in range(3, 100) if (n - 2) * 180 == 1440)
+    for n in range(3, 100):
+        if (180 - F(360, 2 * n)) - (180 - F(360, n)) == 30:
+            return 2 * n * (2 * n - 3) // 2
 
 
 @check("KN", 78)
 def _kn_78():
-    left = 1 - F(2, 6)
-    return left / (F(1, 6) + F(1, 4))
+    pat = F(4, 6)
+    kim_hours = (1 - pat) / F(1, 4)
+    minutes = kim_hours * 60
+    hours, rest = divmod(int(minutes), 60)
+    text = "%d hour%s" % (hours, "" if hours == 1 else "s") if hours else ""
+    if rest:
+        text = (text + " " if text else "") + "%d minutes" % rest
+    return text
 
 
 @check("KN", 79)
@@ -101,8 +114,8 @@ def _kn_80():
 
 @check("KN", 81)
 def _kn_81():
-    cases = [(r, c) for r in range(100, 4001, 100) for c in range(100, 4001, 100) if r > c]
-    return DS(cases, lambda x: F(x[0] - x[1], x[0]), lambda x: x[0] - x[1] == 500, lambda x: x[1] == 1500)
+    return DS(product(range(1, 101), range(0, 120)), lambda c: F(c[0] - c[1], c[0]),
+              lambda c: 10 * (c[0] - c[1] + 10) == 3 * c[0], lambda c: c[0] == 50)
 
 
 @check("KN", 82)
@@ -112,18 +125,23 @@ def _kn_82():
 
 @check("KN", 83)
 def _kn_83():
-    return sum(1 for n in range(100, 1000) if sum(map(int, str(n))) == 5)
+    return sum(1 for n in range(100, 1000) if sum(int(c) for c in str(n)) == 12 and any(int(c) % 2 == 0 for c in str(n)))
 
 
 @check("KN", 84)
 def _kn_84():
-    price = 80 * (1 + F(50, 100)) * (1 - F(20, 100))
-    return (price - 80) / 80 * 100
+    cost = F(19) / (F(14, 10) * F(85, 100) - 1)
+    return cost * (F(14, 10) * F(75, 100) - 1)
 
 
 @check("KN", 85)
 def _kn_85():
-    return next(x for x in range(10, 100) if F(2 + 4 + 7 + 9 + x, 5) == sorted([2, 4, 7, 9, x])[2])
+    count = 0
+    for x in range(1, 200):
+        values = sorted([2, 4, 9, 15, x])
+        if values[2] > F(sum(values), 5):
+            count += 1
+    return count
 
 
 @check("KN", 86)
@@ -134,12 +152,12 @@ def _kn_86():
 @check("KN", 87)
 def _kn_87():
     prime = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))
-    return DS(range(1, 100), prime, lambda n: n % 2 == 1, lambda n: n < 20)
+    return DS(range(1, 200), prime, lambda n: (n * n - 1) % 24 == 0, lambda n: n < 30 and n % 6 in (1, 5))
 
 
 @check("KN", 88)
 def _kn_88():
-    return pow(2, 100, 7)
+    return (3**50 + 5**50) % 8
 
 
 @check("KN", 89)
@@ -150,47 +168,62 @@ def _kn_89():
 
 @check("KN", 90)
 def _kn_90():
-    cases = [(F(k, 2), t) for k in range(1, 41) for t in range(10, 180, 10)]
-    r2 = lambda c: float(c[0]) ** 2 / (4 * sin(radians(c[1] / 2)) ** 2)
-    return DS(cases, lambda c: round(r2(c), 6), lambda c: c[0] == 6, lambda c: c[1] == 90 and abs(r2(c) * sin(radians(c[1])) / 2 - 9) < 1e-9)
+    radii = [F(k, 2) for k in range(1, 41)]
+    angles = [15, 30, 45, 60, 90, 120]
+    cases = [(r, a) for r in radii for a in angles]  # a is the central angle AOB in degrees
+    return DS(cases, lambda c: c[0] ** 2,
+              lambda c: abs(float(c[0]) * radians(c[1]) - 3 * pi) < 1e-9,
+              lambda c: c[1] / 2 == 45 and abs(2 * float(c[0]) * sin(radians(c[1] / 2)) - 6 * sqrt(2)) < 1e-9)
 
 
 @check("KN", 91)
 def _kn_91():
-    xs = [F(k, 4) for k in range(-40, 41)]
-    return DS(xs, lambda x: x, lambda x: abs(2 ** float(x + 1) - 32) < 1e-9, lambda x: abs(3 ** float(2 * x) - 81 ** 2) < 1e-6)
+    G = [F(k, 3) for k in range(-30, 31)]
+    return DS(G, lambda x: x, lambda x: abs(2 ** float(x + 1) + 2 ** float(x - 1) - 80) < 1e-9,
+              lambda x: abs(float(2 * x) - float(3 * (x - F(5, 3)))) < 1e-12)
 
 
 @check("KN", 92)
 def _kn_92():
-    return DS(product(range(0, 100), range(1, 100)), lambda c: c[0] + c[1], lambda c: 4 * c[0] == 3 * c[1], lambda c: c[1] - c[0] == 6)
+    return DS(product(range(0, 100), range(0, 100)), lambda c: c[0] + c[1], lambda c: c[0] + 3 == c[1],
+              lambda c: c[1] > 4 and F(c[0], c[1] - 4) == F(3, 2))
 
 
 @check("KN", 93)
 def _kn_93():
-    people = "M" * 5 + "W" * 4
-    return sum(1 for c in combinations(range(9), 3) if any(people[i] == "W" for i in c))
+    people = ["Abel", "Boyd", "M3", "M4", "M5", "W1", "W2", "W3", "W4"]
+    count = 0
+    for group in combinations(people, 4):
+        men = sum(1 for p in group if not p.startswith("W"))
+        if 0 < men < 4 and not ("Abel" in group and "Boyd" in group):
+            count += 1
+    return count
 
 
 @check("KN", 94)
 def _kn_94():
-    return DS(range(1, 200), lambda m: m % 2 == 0, lambda m: (m * m + 3) % 2 == 1, lambda m: (5 * m) % 2 == 0)
+    return DS(range(-300, 301), lambda m: m % 2 == 0, lambda m: (3 * m + 4) % 4 == 0, lambda m: (m + 1) * (m + 3) % 2 == 1)
 
 
 @check("KN", 95)
 def _kn_95():
-    return next(F(a, c) for a in range(1, 100) for b in range(1, 100) for c in range(1, 100) if 3 * a == 2 * b and 5 * b == 4 * c)
+    for a in range(1, 200):
+        b = F(3, 2) * a
+        c = F(5, 4) * b
+        d = F(7, 6) * c
+        if a + d == 102:
+            return b
 
 
 @check("KN", 96)
 def _kn_96():
-    return next(x for x in range(-7, 200) if x - 5 >= 0 and (x - 5) ** 2 == x + 7)
+    roots = [x for x in [F(k, 4) for k in range(12, 400)] if abs(sqrt(2 * x + 1) - sqrt(x - 3) - 2) < 1e-12]
+    return sum(roots)
 
 
 @check("KN", 97)
 def _kn_97():
-    edge = sqrt(150 / 6)
-    return edge ** 3
+    return sum(1 for a in range(1, 50) for b in range(a, 100) for c in range(b, 500) if a * b * c == 2 * (a * b + b * c + c * a))
 
 
 @check("KN", 98)
@@ -201,21 +234,21 @@ def _kn_98():
 
 @check("KN", 99)
 def _kn_99():
-    ks = [F(j, 2) for j in range(-20, 21)]
-    return DS(ks, lambda k: k, lambda k: k * 2 + 3 == 11, lambda k: k * 0 + 3 == 3)
+    ks = [F(j, 4) for j in range(-40, 41)]
+    area = lambda k: F(1, 2) * 3 * abs(F(3) / k) if k else None
+    return DS(ks, lambda k: k, lambda k: k * 4 + 3 == 2 * 4 - 1, lambda k: area(k) == F(9, 2))
 
 
 @check("KN", 100)
 def _kn_100():
-    population = 5000
-    for year in range(3, 13, 3):
-        population *= 2
-    return population
+    years_from_then = next(t for t in range(0, 100) if 2 ** F(t, 3) == 16)
+    return years_from_then - 3
 
 
 @check("KN", 101)
 def _kn_101():
-    return DS(product(range(1, 121), range(1, 121)), lambda c: gcd(c[0], c[1]), lambda c: c[0] % 6 == 0, lambda c: c[1] % 10 == 0)
+    cases = [(a, b) for a in range(1, 433) for b in range(1, 433) if a * b <= 432 * 3]
+    return DS(cases, lambda c: gcd(c[0], c[1]), lambda c: c[0] % 6 == 0 and c[1] % 6 == 0, lambda c: c[0] * c[1] == 432)
 
 
 @check("KN", 102)
@@ -225,5 +258,5 @@ def _kn_102():
 
 @check("KN", 103)
 def _kn_103():
-    G = [F(k, 2) for k in range(-20, 21)]
-    return DS(product(G, G), lambda c: c[1], lambda c: c[1] == abs(c[0]), lambda c: c[1] ** 2 == 4 * c[1] - 4)
+    G = [F(k, 4) for k in range(-40, 41)]
+    return DS(G, lambda y: y, lambda y: y * y == 4 * y, lambda y: y >= 0 and y * y == 3 * y + 4)

@@ -130,43 +130,51 @@ void axes(ArtworkPen& pen, const Plane& p, int lo, int hi) {
     c.setLineWidth(1.5);
 }
 
-// Question 22: lines k and m, and the triangle that m forms with the axes.
+// Question 22: line k, the point Q and its reflection P in k, joined by the perpendicular through
+// both, and the triangle OPQ.
 void perpendicularLines(gfx::Context& c) {
     page(c);
     ArtworkPen pen(c);
     const Plane p{150, 140, 18};
     c.setFillColor(kShade);
-    polygon(c, {{p.x(-3), p.y(0)}, {p.x(0), p.y(3)}, {p.x(0), p.y(0)}}, true);
+    polygon(c, {{p.x(-3), p.y(0)}, {p.x(3), p.y(6)}, {p.x(0), p.y(0)}}, true);
     axes(pen, p, -7, 7);
-    pen.line(p.x(-4), p.y(7), p.x(7), p.y(-4));      // line k: y = -x + 3
-    pen.line(p.x(-7), p.y(-4), p.x(3.5), p.y(6.5));  // line m: y = x + 3
+    pen.line(p.x(-4), p.y(7), p.x(7), p.y(-4));         // line k: y = -x + 3
+    dashed(pen, p.x(-5), p.y(-2), p.x(3.5), p.y(6.5));  // the perpendicular y = x + 3 through Q and P
     c.setFillColor(kInk);
-    for (auto [x, y] : std::vector<std::pair<double, double>>{{-2, 5}, {4, -1}, {3, 6}})
+    for (auto [x, y] : std::vector<std::pair<double, double>>{{-2, 5}, {4, -1}, {3, 6}, {-3, 0}, {0, 3}})
         pen.disc(p.x(x), p.y(y), 3);
     label(pen, "k", p.x(-4) - 10, p.y(7), kItalic);
-    label(pen, "m", p.x(-7) - 10, p.y(-4), kItalic);
     label(pen, "(-2, 5)", p.x(-2) - 28, p.y(5));
     label(pen, "(4, -1)", p.x(4) + 28, p.y(-1) - 4);
-    label(pen, "(3, 6)", p.x(3) + 28, p.y(6));
+    label(pen, "Q (3, 6)", p.x(3) + 34, p.y(6));
+    label(pen, "P", p.x(-3) - 4, p.y(0) + 14, kItalic);
+    label(pen, "O", p.x(0) + 8, p.y(0) + 14, kItalic);
 }
 
-// Question 282: the square |x| + |y| <= 4.
+// Question 282: the square |x| + |y| <= 4 and the circle x^2 + y^2 = 8 inscribed in it, with the
+// region between them shaded.
 void diamond(gfx::Context& c) {
     page(c);
     ArtworkPen pen(c);
     const Plane p{120, 120, 20};
+    const double radius = 2 * std::sqrt(2.0) * p.unit;
     c.setFillColor(kShade);
     polygon(c, {{p.x(4), p.y(0)}, {p.x(0), p.y(4)}, {p.x(-4), p.y(0)}, {p.x(0), p.y(-4)}}, true);
+    c.setFillColor(Color::whiteColor());
+    pen.disc(p.x(0), p.y(0), radius);
     axes(pen, p, -5, 5);
     c.setStrokeColor(kInk);
     polygon(c, {{p.x(4), p.y(0)}, {p.x(0), p.y(4)}, {p.x(-4), p.y(0)}, {p.x(0), p.y(-4)}}, false);
+    pen.ring(p.x(0), p.y(0), radius);
     label(pen, "4", p.x(4) + 6, p.y(0) + 12);
     label(pen, "-4", p.x(-4) - 8, p.y(0) + 12);
     label(pen, "4", p.x(0) - 10, p.y(4) - 4);
     label(pen, "-4", p.x(0) - 14, p.y(-4) + 4);
 }
 
-// Question 191: the isosceles triangle, its altitude from A and the altitude from B to AC.
+// Question 191: the isosceles triangle, its altitude from A and the altitude from B to AC, and H
+// where they cross.
 void isosceles(gfx::Context& c) {
     page(c);
     ArtworkPen pen(c);
@@ -186,8 +194,11 @@ void isosceles(gfx::Context& c) {
     label(pen, "10", at(2.4, 4.4).first, at(2.4, 4.4).second);
     label(pen, "10", at(9.8, 4.6).first + 6, at(9.8, 4.6).second);
     label(pen, "12", at(6, 0).first + 14, at(6, 0).second + 14);
-    label(pen, "h", (b.first + foot.first) / 2, (b.second + foot.second) / 2 - 10, kItalic);
     pen.disc(foot.first, foot.second, 2.5);
+    // H, where the two altitudes cross.
+    const auto h = at(6, 4.5);
+    pen.disc(h.first, h.second, 2.5);
+    label(pen, "H", h.first + 11, h.second + 14, kItalic);
     (void)kPi;
 }
 

@@ -337,6 +337,14 @@ Report validate(const Inventory& inv, const fnd::JsonValue& file) {
             << where << ": explanation";
         checkFragment(where + " body", r["body"].asString());
         checkFragment(where + " explanation", r["explanation"].asString());
+        // The worked solution names the letter it arrives at; a rewrite that changes the question but
+        // not its stored key (which histories rely on) must still arrive at that key.
+        const auto named =
+            ostrand::Regex::allMatchGroups(r["explanation"].asString(), "The answer is ([A-E])\\.");
+        EXPECT_FALSE(named.empty()) << where << ": the explanation names no answer";
+        for (const auto& letter : named)
+            EXPECT_EQ(letter[1], std::string(1, static_cast<char>('A' + answer - 1)))
+                << where << ": the explanation arrives at another answer than the key";
         const std::string& body = r["body"].asString();
         if (type == 3) {
             EXPECT_TRUE(body.find("<u>") != std::string::npos ||
