@@ -265,10 +265,13 @@ describe('web views', () => {
         const shell = await page.evaluate(() => document.querySelector('.el[data-tag="1"][data-kind="frame"] iframe.spare').getAttribute('src'));
 
         // The same page again: its top-level declarations could not be made twice in one window.
+        // The frame of the page before goes, and its timers and listeners with it (the browser
+        // tells Playwright so after the page has let go of it).
+        const firstGone = page.waitForEvent('framedetached', (frame) => frame === first);
         app.tell('page 1 lingering.html');
         await app.next(/^finish 1/);
         await page.waitForFunction((tag) => !document.querySelector(`.el[data-tag="${tag}"] iframe.retiring`), 1);
-        assert.ok(first.isDetached(), 'the frame of the page before is gone, and its timers and listeners with it');
+        await firstGone;
         const second = await frameShows(1, 'Lingering page');
         assert.notEqual(second, first);
         await second.waitForFunction(() => ticks > 3);  // its own script ran whole, in a fresh window
