@@ -3,14 +3,6 @@
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/View.h"
 
-namespace {
-
-// The band's height and how far its bottom edge is above the home screen's bottom.
-constexpr double kTabletBandHeight = 25;
-constexpr double kTabletBandLift = 262;
-
-}  // namespace
-
 const ui::ConnectionTable& TipVC_iPad::classConnections() {
     static const ui::ConnectionTable table("TipVC_iPad", &TipVC::classConnections());
     return table;
@@ -30,8 +22,7 @@ void TipVC_iPad::animation() {
     auto home = homeView();
     ui::Rect bounds = home ? home->bounds() : band->bounds();
     band->setTransform(ui::AffineTransform::identity());
-    band->setFrame(
-        {0, bounds.height() - kTabletBandLift - kTabletBandHeight, bounds.width(), kTabletBandHeight});
+    band->setFrame({0, bounds.height() - kBandLift - kBandHeight, bounds.width(), kBandHeight});
     band->setTransform(ui::AffineTransform::scale(1, kFolded));
     animateBand("TipIn", ui::AnimationCurve::EaseOut,
                 [&] { band->setTransform(ui::AffineTransform::identity()); });
@@ -42,7 +33,7 @@ void TipVC_iPad::outAnimation() {
     auto home = homeView();
     double bottom = home ? home->bounds().height() : band->center().y;
     animateBand("TipOut", ui::AnimationCurve::EaseIn, [&] {
-        band->setCenter({band->center().x, bottom - kTabletBandLift});
+        band->setCenter({band->center().x, bottom - kBandLift});
         band->setTransform(ui::AffineTransform::scale(1, kFolded));
     });
 }

@@ -9,6 +9,10 @@
 
 class TipVC_iPad : public TipVC {
   public:
+    // The band's height and how far its bottom edge is above the home screen's bottom.
+    static constexpr double kBandHeight = 25;
+    static constexpr double kBandLift = 262;
+
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
 

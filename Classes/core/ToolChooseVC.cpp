@@ -271,12 +271,14 @@ void ToolChooseVC::showTip() {
     if (!tip) return;
     tipVC_ = makeTipVC(tip);
     registerDoneHandler(&ToolChooseVC::tipNotifications, std::nullopt, tipVC_);
+    tipBandChanged();
 }
 
 void ToolChooseVC::tipNotifications(const fnd::Notification& notification) {
     if (!proceedDoneNotification(&notification, tipVC_)) return;
     tipVC_ = nullptr;
     isTipVisible_ = false;
+    tipBandChanged();
 }
 
 void ToolChooseVC::closeTip() {
@@ -284,9 +286,10 @@ void ToolChooseVC::closeTip() {
         fnd::NotificationCenter::defaultCenter().removeObserverForObject(notificationId(this),
                                                                          notificationId(tipVC_.get()));
         tipVC_->close();
+        tipVC_ = nullptr;
+        tipBandChanged();
     }
     isTipVisible_ = false;
-    tipVC_ = nullptr;
 }
 
 void ToolChooseVC::scheduleTip() {

@@ -142,6 +142,8 @@ class ToolChooseVC : public CommonViewController, public ToolHost {
   protected:
     // The tip band of the device.
     virtual std::shared_ptr<TipVC> makeTipVC(const std::shared_ptr<MTip>& tip);
+    // The tip band has come or gone (tipVC() tells which).
+    virtual void tipBandChanged() {}
     // The grid button's index, if it is one.
     std::optional<std::size_t> indexOf(const ToolButton& button) const;
     std::optional<std::size_t> feedbackIndex() const;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Classes/core/TabletPaneLayout.h"
 #include "Classes/core/TipVC_iPad.h"
 #include "Classes/core/ToolButton.h"
 #include "Classes/core/ToolScreens.h"
@@ -30,6 +31,7 @@ bool ToolChooseVC_iPad::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrie
 void ToolChooseVC_iPad::willAnimateRotationToInterfaceOrientation(ui::InterfaceOrientation orientation,
                                                                   double duration) {
     ToolChooseVC::willAnimateRotationToInterfaceOrientation(orientation, duration);
+    placePane();
     fnd::NotificationCenter::defaultCenter().post(kOrientationChangedNotification, sharedAs<ToolChooseVC>());
 }
 
@@ -41,9 +43,14 @@ void ToolChooseVC_iPad::viewDidLoad() {
     // Centred across the scroll view, in either orientation.
     statPaneV_->setFrame({{std::floor((statSV_->bounds().size.width - pane.width) / 2), 0}, pane});
     statPaneV_->setAutoresizingMask(ui::FlexibleLeftMargin | ui::FlexibleRightMargin);
+    placePane();
     statPaneV_->showStatistics();
     statSV_->addSubview(statPaneV_);
     statPaneV_->showTestDateInfo();
+}
+
+void ToolChooseVC_iPad::placePane() {
+    if (statSV_) statSV_->setFrame(TabletPaneLayout::scrollFrame(view()->bounds().size, tipVC() != nullptr));
 }
 
 void ToolChooseVC_iPad::closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) {

@@ -36,8 +36,12 @@ class ToolChooseVC_iPad : public ToolChooseVC {
 
   protected:
     std::shared_ptr<TipVC> makeTipVC(const std::shared_ptr<MTip>& tip) override;
+    // The pane makes room for the band while it shows and takes the room back after.
+    void tipBandChanged() override { placePane(); }
 
   private:
+    // Puts the pane's scroll view where the screen's present size leaves room for it.
+    void placePane();
     // The main thread's part of updateStatistcs.
     void refreshStatistics(bool canUpdate);
 

@@ -8,6 +8,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
 #include "platform/foundation/WhileAlive.h"
+#include "platform/ui/Animation.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/Toolbar.h"
@@ -37,12 +38,29 @@ void ToolViewController::animation() {
         view->setFrame(home->bounds());
     }
     viewAppear(*view, true);
+    fadeBackground(*view, true);
     tintToolbar();
     checkNBlockUI();
 }
 
 void ToolViewController::outAnimation() {
-    if (std::shared_ptr<ui::View> view = viewIfLoaded()) viewDisappear(*view, true);
+    if (std::shared_ptr<ui::View> view = viewIfLoaded()) {
+        viewDisappear(*view, true);
+        fadeBackground(*view, false);
+    }
+}
+
+void ToolViewController::fadeBackground(ui::View& view, bool in) {
+    if (!background_) background_ = view.backgroundColor();
+    const ui::Color clear = background_->withAlpha(0);
+    // The same timing as the subviews' entrance and exit.
+    if (in) view.setBackgroundColor(clear);
+    ui::Animation::begin();
+    ui::Animation::setDuration(in ? animationDuration() : animationDuration() / 3);
+    ui::Animation::setCurve(ui::AnimationCurve::EaseInOut);
+    if (in) ui::Animation::setDelay(animationDuration() * 2 / 3);
+    view.setBackgroundColor(in ? *background_ : clear);
+    ui::Animation::commit();
 }
 
 void ToolViewController::tintToolbar() {

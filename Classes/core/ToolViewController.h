@@ -24,6 +24,7 @@
 #include "Classes/core/CommonViewController.h"
 #include "Classes/core/MSubRepository.h"
 #include "platform/foundation/ArchiveValue.h"
+#include "platform/ui/Color.h"
 
 class LoadingVC;
 class ToolHost;
@@ -46,10 +47,11 @@ class ToolViewController : public CommonViewController {
     ~ToolViewController() override;
 
     // The entrance: animationDuration 0.3; the view tagged kStillTag, added to the home screen's
-    // view and filling it; its subviews fade and grow in; the toolbar takes the main colour; the
-    // tool is blocked while its file is being written (checkNBlockUI).
+    // view and filling it; its subviews fade and grow in, and its own background with them; the
+    // toolbar takes the main colour; the tool is blocked while its file is being written
+    // (checkNBlockUI).
     void animation() override;
-    // The subviews fade and shrink out.
+    // The subviews fade and shrink out, and the view's background fades with them.
     void outAnimation() override;
 
     // The tool's hook, before its file is written: move what the screen holds into the models.
@@ -101,10 +103,16 @@ class ToolViewController : public CommonViewController {
 
   private:
     void stopObservingSaves();
+    // Fades the view's own background in or out as its subviews do. Opaque from the first frame,
+    // it would hide the home screen, and the button's opening or closing animation under it,
+    // behind a blank screen until the content came.
+    void fadeBackground(ui::View& view, bool in);
 
     std::shared_ptr<ui::Toolbar> toolB_;
     std::shared_ptr<LoadingVC> loadingView_;
     bool canceled_ = false;
     std::shared_ptr<MSubRepository> rep_;
     bool canUpdateStatistics_ = false;
+    // The view's background as its interface file gives it, taken at the first entrance.
+    std::optional<ui::Color> background_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/foundation/RunLoop.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/Nib.h"
 #include "platform/ui/ScrollView.h"
@@ -36,7 +37,8 @@ void FlashcardsScreenParts::reloadLater(const std::shared_ptr<ui::TableView>& ta
 void FlashcardsScreenParts::keepInSight(ui::ScrollView* form, const ui::View& view, double bottomSpace,
                                         double formHeight) {
     if (!form) return;
-    double offset = std::max(0.0, view.frame().maxY() + bottomSpace - (formHeight - form->frame().minY()));
+    const double margin = std::max(0.0, bottomSpace - ui::Keyboard::height());
+    double offset = std::max(0.0, view.frame().maxY() + margin - (formHeight - form->frame().minY()));
     form->setContentOffset({0, offset}, true);
 }
 

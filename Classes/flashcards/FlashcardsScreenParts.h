@@ -77,6 +77,9 @@ class FlashcardsScreenParts {
 
     // Scrolls the form (animated) so that the edited view's bottom stays `bottomSpace` above the
     // bottom of a form `formHeight` high: offset max(0, view bottom + space - (height - form top)).
+    // The space the screens pass holds an on-screen keyboard and a margin above it; the display
+    // draws no keyboard (the person types on their own), so only the margin is kept, and nothing
+    // above the field is scrolled away for a keyboard that is not there.
     static void keepInSight(ui::ScrollView* form, const ui::View& view, double bottomSpace,
                             double formHeight);
     // A line feed typed into a text view ends the input instead: the keyboard goes, the form

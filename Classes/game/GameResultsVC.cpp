@@ -10,6 +10,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ConnectionTable.h"
+#include "platform/ui/Device.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -66,6 +67,7 @@ void GameResultsVC::animation() {
 
 void GameResultsVC::viewDidLoad() {
     GameViewController::viewDidLoad();
+    if (baseView_) baseView_->setTransform(ui::AffineTransform::scale(panelScale()));
     previousBest_ = level_->highScore();
     // A new best is kept at once: leaving the application here must not lose it.
     if (score_ > previousBest_) level_->setHighScore(score_);
@@ -123,11 +125,13 @@ void GameResultsVC::update() {
         highscoreIV_->setTransform(ui::AffineTransform::scale(u < 0.25 ? 2 - 4 * u : 1));
         // A wobble that starts at 3 % and dies away fast.
         double wobble = u > 0.25 && u < 5.25 ? 1 - 0.03 * std::sin(40 * (u - 0.25)) / std::pow(4 * u, 5) : 1;
-        baseView_->setTransform(ui::AffineTransform::scale(wobble));
+        baseView_->setTransform(ui::AffineTransform::scale(panelScale() * wobble));
     } else {
         bestScoreLbl_->setHidden(false);
     }
 }
+
+double GameResultsVC::panelScale() { return ui::Device::current().isTablet() ? kTabletScale : 1; }
 
 void GameResultsVC::doneClick(const Sender& sender) {
     auto button = std::dynamic_pointer_cast<ui::View>(sender);

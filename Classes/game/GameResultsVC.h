@@ -27,6 +27,9 @@ class GameResultsVC : public GameViewController {
     static constexpr int kLevelsTag = -1;
     static constexpr int kRestartTag = 0;
     static constexpr int kNextTag = 1;
+    // The tablet's game screens are laid out at one and a half times the phone's size; the results
+    // panel, shared with the phone, is scaled so.
+    static constexpr double kTabletScale = 1.5;
 
     static const ui::ConnectionTable& classConnections();
     const ui::ConnectionTable& connections() const override { return classConnections(); }
@@ -52,6 +55,8 @@ class GameResultsVC : public GameViewController {
     int previousBest() const { return previousBest_; }
 
   private:
+    // The panel's scale on this device, before any wobble.
+    static double panelScale();
     void showBigStar(const std::shared_ptr<ui::ImageView>& star, const char* kind);
 
     std::shared_ptr<ui::Label> scoreLbl_;

@@ -121,6 +121,7 @@ void StatisticsView::init(const ui::Rect& frame) {
     if (frame.size.isEmpty()) setFrame({frame.origin, content_->frame().size});
     content_->setFrame({{0, 0}, content_->frame().size});
     addSubview(content_);
+    if (successRateV_) scale_.install(*successRateV_);
 }
 
 std::shared_ptr<MRepository> StatisticsView::repository() const {
@@ -386,6 +387,7 @@ void StatisticsView::finishDrawWithGenerators(const std::vector<std::shared_ptr<
     if (!enough) {
         for (auto* label : captions()) hide(*label, true);
         hide(noEnoughDataL_, false);
+        scale_.setHidden(true);
         return;
     }
     adjustCaptions(corners, sizeOf(successRateV_), block);
@@ -397,6 +399,7 @@ void StatisticsView::finishDrawWithGenerators(const std::vector<std::shared_ptr<
         if (successRateV_) successRateV_->addSubview(view);
     }
     hide(noEnoughDataL_, true);
+    scale_.setHidden(false);
 }
 
 void StatisticsView::adjustCaptions(int corners, ui::Size plot, ui::Size block) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "Classes/statistics/AccuracyScale.h"
 #include "platform/foundation/Date.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/View.h"
@@ -121,6 +122,12 @@ class StatisticsView : public ui::View {
     static ui::Color histogramColor();
     static ui::Color meanColor();
 
+    // The parts the answers-per-step grid (drawn in its frame picture) divides the plot's height
+    // into; the empty-state notes stand clear of its lines.
+    static constexpr int kStepsGridParts = 2;
+    // The percentages beside the accuracy grid's lines.
+    const AccuracyScale& scale() const { return scale_; }
+
     const std::shared_ptr<const StatAggregator>& aggregator(int field) const {
         return aggregators_[field - 1];
     }
@@ -169,6 +176,7 @@ class StatisticsView : public ui::View {
     std::shared_ptr<PlotView> statView_, statView1_, statView2_, statView3_, statView4_;
     std::shared_ptr<HistogramView> statViewN_;
     std::shared_ptr<PlotView> statViewNM_;
+    AccuracyScale scale_;
     std::shared_ptr<ui::Label> stepL_, noEnoughDataL_, noEnoughData2L_, totalTimeCaptionL_, totalTimeL_;
     std::array<std::array<std::shared_ptr<ui::Label>, kFieldCount>, 3> table_;
     std::shared_ptr<MRepository> repository_;

@@ -9,6 +9,30 @@
 
 namespace ui {
 
+namespace {
+
+// Titles are bold, at most this size, and shrink together down to the smallest.
+constexpr double kTitleSize = 13;
+constexpr double kSmallestTitleSize = 8;
+constexpr double kTitleSizeStep = 0.5;
+// The room kept between a title and its segment's edges.
+constexpr double kTitlePadding = 6;
+
+// The largest size at which every title fits the width (the smallest size when none does), so that
+// all segments read alike: one size and one baseline.
+double sharedTitleSize(const std::vector<std::string>& titles, double width) {
+    double size = kTitleSize;
+    auto fits = [&](double s) {
+        Font font = Font::boldSystem(s);
+        return std::all_of(titles.begin(), titles.end(),
+                           [&](const auto& t) { return font.widthOf(t) <= width; });
+    };
+    while (size > kSmallestTitleSize && !fits(size)) size -= kTitleSizeStep;
+    return size;
+}
+
+}  // namespace
+
 void SegmentedControl::init(const Rect& frame) {
     Control::init(frame);
     setClipsToBounds(true);
@@ -19,7 +43,7 @@ void SegmentedControl::init(const std::vector<std::string>& titles) {
     init(Rect{0, 0, 0, 44});
     titles_ = titles;
     double width = 0;
-    Font font = Font::boldSystem(13);
+    Font font = Font::boldSystem(kTitleSize);
     for (const auto& t : titles_) width += std::max(font.widthOf(t) + 20, 40.0);
     setFrame({0, 0, width, 44});
     rebuild();
@@ -52,6 +76,7 @@ void SegmentedControl::setTitle(const std::string& title, int segment) {
     if (segment < 0 || segment >= numberOfSegments()) return;
     titles_[std::size_t(segment)] = title;
     segments_[std::size_t(segment)].label->setText(title);
+    layoutSubviews();
 }
 
 std::string SegmentedControl::titleForSegment(int segment) const {
@@ -87,9 +112,6 @@ void SegmentedControl::rebuild() {
         s.label->setText(title);
         s.label->setTextAlignment(TextAlignment::Center);
         s.label->setBackgroundColor(Color::clear());
-        s.label->setFont(Font::boldSystem(13));
-        s.label->setAdjustsFontSizeToFitWidth(true);
-        s.label->setMinimumFontSize(8);
         s.box->addSubview(s.label);
         addSubview(s.box);
         segments_.push_back(std::move(s));
@@ -101,9 +123,12 @@ void SegmentedControl::rebuild() {
 void SegmentedControl::layoutSubviews() {
     Size box = bounds().size;
     double width = segments_.empty() ? 0 : box.width / double(segments_.size());
+    double inside = std::max(0.0, width - 2 * kTitlePadding);
+    Font font = Font::boldSystem(sharedTitleSize(titles_, inside));
     for (std::size_t i = 0; i < segments_.size(); ++i) {
         segments_[i].box->setFrame({double(i) * width, 0, width, box.height});
-        segments_[i].label->setFrame({4, 0, std::max(0.0, width - 8), box.height});
+        segments_[i].label->setFrame({kTitlePadding, 0, inside, box.height});
+        segments_[i].label->setFont(font);
     }
 }
 

@@ -7,7 +7,8 @@ import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, changing, openProgram, settled, startProgram, toolButton, useBrowser, waitShown, withProgram,
+    artifacts, changing, homeLayout, openProgram, settled, startProgram, tapText, toolButton, useBrowser, waitShown,
+    withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -191,5 +192,48 @@ for (const device of ['phone', 'tablet']) {
                 'Practice is still first');
             assert.ok(Math.abs(keptLibrary.x - errorLog.x) < tolerance, 'Library is still second');
         });
+
+        if (device === 'tablet') {
+            test('the actual-size view shows a point a pixel, scrolls around the device and is kept', async () => {
+                const { page } = s;
+                const before = page.viewportSize();
+                await page.setViewportSize({ width: 1280, height: 800 });
+                await page.waitForFunction(() => window.innerWidth === 1280);
+                const screenWidth = () => page.evaluate(() => document.getElementById('screen').getBoundingClientRect().width);
+                assert.ok(await screenWidth() < 700, 'fitted to the window at first');
+                await page.click('#actual-size');
+                await page.waitForFunction(() => Math.abs(document.getElementById('screen').getBoundingClientRect().width - 768) < 1);
+                await settled(page);
+                await shot(page, 'tablet-actual-size');
+                const stage = () => page.evaluate(() => {
+                    const st = document.getElementById('stage');
+                    const scrollable = ['auto', 'scroll'].includes(getComputedStyle(st).overflowY);
+                    return { scrolls: scrollable && st.scrollHeight > st.clientHeight, bottom: st.getBoundingClientRect().bottom };
+                });
+                assert.ok((await stage()).scrolls, 'the page scrolls around the tablet');
+                // Scrolled down, a tap on the Test Date button opens its editor.
+                await page.evaluate(() => { const st = document.getElementById('stage'); st.scrollTop = st.scrollHeight; });
+                await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+                const caption = await waitShown(page, 'Test Date');
+                assert.ok(caption.y < (await stage()).bottom, `the caption (${caption.y}) is scrolled into the window`);
+                await shot(page, 'tablet-actual-size-scrolled');
+                await page.mouse.click(caption.x, caption.y - homeLayout.tablet.captionBelow);
+                await waitShown(page, 'I know my test date');
+                await page.evaluate(() => { document.getElementById('stage').scrollTop = 0; });
+                await settled(page);
+                await tapText(page, 'Done');
+                await waitShown(page, 'I know my test date', { gone: true });
+
+                // The choice is the page's: kept after a reload, and switched off again.
+                await page.reload();
+                await waitShown(page, 'Library');
+                await page.waitForFunction(() => Math.abs(document.getElementById('screen').getBoundingClientRect().width - 768) < 1);
+                await page.click('#actual-size');
+                await page.waitForFunction(() => document.getElementById('screen').getBoundingClientRect().width < 700);
+                assert.ok(!(await stage()).scrolls, 'fitted again: nothing to scroll');
+                await page.setViewportSize(before);
+                await page.waitForFunction((w) => window.innerWidth === w, before.width);
+            });
+        }
     });
 }

@@ -7,7 +7,7 @@ import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, startProgram, tapPicture, tapText,
+    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, startProgram, tapPicture, tapText, tapUntil,
     waitShown,
 } from './support.mjs';
 
@@ -36,8 +36,9 @@ export async function answer(page, letter, guess = false) {
         await tapPicture(page, 'guess_btn_inactive');
         await page.locator('img[src*="guess_btn_active"]:visible').waitFor();
     }
-    await tap(page, letter);
-    await page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached' });
+    await textSettled(page, letter);
+    await tapUntil(page, letter,
+        (timeout) => page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached', timeout }));
 }
 
 // Starts the program on the data folder s.data as the device, in a new page of the browser context

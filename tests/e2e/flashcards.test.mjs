@@ -203,6 +203,15 @@ for (const device of ['phone', 'tablet']) {
                 await waitScreen(page, '^ID: \\d+$', true);
                 await typeInto(page, 'textarea', question);
                 await typeInto(page, 'textarea', answer, { nth: 1 });
+                if (answer === 'gone') {
+                    // Typing the answer leaves the question in sight under the bar: no room is
+                    // made for an on-screen keyboard that the display does not draw.
+                    await shot(page, `${device}-card-answer`);
+                    const screen = await page.locator('#screen').boundingBox();
+                    const box = await page.locator('textarea:visible').nth(0).boundingBox();
+                    const barBottom = screen.y + (20 + 44) * scale;  // the status bar and the bar
+                    assert.ok(box.y > barBottom, `the question box (${box.y}) stays below the bar (${barBottom})`);
+                }
                 await tapLast(page, 'Create');
                 await page.waitForFunction(() => window.shownTexts('Create').length === 0);
                 await settled(page);

@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, openProgram, pickShown, settled, tapText, tapToolButton, useBrowser, waitShown, withProgram,
+    artifacts, changing, openProgram, pickShown, settled, tapText, tapToolButton, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -109,5 +109,45 @@ describe('the statistics pane on the tablet', () => {
             await waitShown(page, 'Your test date has passed.');
         }
         await shot(page, 'tablet-countdown');
+    });
+
+    test('turned, the pane shows its chart and countdown whole, and the tip band covers none of it', async () => {
+        const { page } = s;
+        // Back from the background the tip band comes again.
+        await page.click('#home');
+        await page.click('#reopen');
+        await waitShown(page, '✕');
+        for (const turn of ['#rotate-right', '#rotate-left']) {
+            await changing(page, () => page.click(turn));
+            await waitShown(page, '✕');
+            await shot(page, `tablet-tip-${turn.slice(8)}`);
+            const boxes = await page.evaluate(() => {
+                const box = (span) => span.parentElement.getBoundingClientRect().toJSON();
+                const one = (text) => window.shownSpans(text).map(box)[0];
+                const key = one('✕');
+                // The tip's text: the band's widest text beside its key.
+                const tip = [...document.querySelectorAll('.text > span')].map(box)
+                    .filter((b) => Math.abs(b.top + b.height / 2 - (key.top + key.height / 2)) < 4 && b.width > 200)[0];
+                const [accuracy] = window.shownSpans('Accuracy');
+                const pane = accuracy.closest('.el[data-kind="scroll"]').getBoundingClientRect().toJSON();
+                const device = document.getElementById('screen').getBoundingClientRect().toJSON();
+                return { key, tip, device, pane, accuracy: box(accuracy), testDate: one('Test date'),
+                    days: one('1 day') ?? one('Your test date has passed.'), perStep: one('Answers per step') };
+            });
+            const { key, device, pane } = boxes;
+            assert.ok(pane.bottom <= key.top + 1 || pane.top >= key.bottom - 1,
+                `the pane ${pane.top}-${pane.bottom} is clear of the band ${key.top}-${key.bottom}`);
+            assert.ok(pane.top >= device.top - 1 && pane.bottom <= device.bottom + 1, 'the pane is on the screen');
+            // The countdown and the chart, which ends where the next row's title begins, show whole.
+            for (const name of ['accuracy', 'testDate', 'days', 'perStep']) {
+                const b = boxes[name];
+                assert.ok(b && b.top >= pane.top - 1 && (name === 'perStep' ? b.top : b.bottom) <= pane.bottom + 1,
+                    `${name} shows in the pane: ${JSON.stringify(b)}`);
+            }
+            // The band's text and key keep off the screen's edges (16 and 6 points).
+            const point = device.width / (device.width > device.height ? 1024 : 768);
+            assert.ok(boxes.tip.left - device.left >= 16 * point && device.right - key.right >= 6 * point,
+                `the tip's text keeps off the screen's edges: ${JSON.stringify(boxes)}`);
+        }
     });
 });

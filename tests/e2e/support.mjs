@@ -422,6 +422,30 @@ export async function tapSettled(page, text, options = {}) {
     await tapText(page, text, options);
 }
 
+// Taps a text once the page is at rest and waits until `reached` (an async check of the page, given
+// a timeout in milliseconds) holds: one retried step. On a loaded machine a tap now and then has no
+// effect at all; while the state has not come a few seconds after a tap and the text is still
+// shown, the tap is made again. Only for taps whose repeat is harmless once the first took effect:
+// a key that closes what holds it, not a switch.
+export async function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...options } = {}) {
+    for (let attempt = 1; ; attempt++) {
+        await waitShown(page, text, options);
+        await settled(page);
+        await tapText(page, text, options);
+        if (attempt === tries) return reached(30000);
+        try {
+            return await reached(patience);
+        } catch (err) {
+            if (err?.name !== 'TimeoutError') throw err;
+        }
+        if ((await shownTexts(page, text, options.pattern)).length === 0) return reached(30000);
+    }
+}
+
+// The state for `tapUntil` that a text is shown (with `gone`, that it is not).
+export const untilShown = (page, text, { pattern = false, gone = false } = {}) => (timeout) =>
+    page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone], { timeout });
+
 // Waits until the page is at rest and its texts have stood still for some frames: a list that a
 // drag left decelerating moves on in steps that the program sends frame by frame.
 export async function still(page, frames = 20) {

@@ -14,7 +14,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, startProgram, tapText, tapToolButton, useBrowser, waitShown as shownAt,
+    artifacts, changing, openProgram, settled, startProgram, tapText, tapToolButton, tapUntil, untilShown, useBrowser,
+    waitShown as shownAt,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -137,6 +138,34 @@ function timerStory(s) {
         await s.shot('running');
     });
 
+    if (s.device === 'tablet') {
+        test('turned, the clock, the keys and the confirmation under the clock show whole', async () => {
+            const { page } = s;
+            await changing(page, () => page.click('#rotate-right'));
+            await s.shot('turned');
+            const screen = await page.locator('#screen').boundingBox();
+            const inside = (p) => p.x > screen.x && p.x < screen.x + screen.width && p.y > screen.y && p.y < screen.y + screen.height;
+            for (const key of ['A', 'B', 'C', 'D', 'E', 'Pause', 'Finish']) {
+                const at = await waitShown(page, key);
+                assert.ok(inside(at), `${key} on the screen: ${JSON.stringify(at)}`);
+            }
+            await tap(page, 'C');
+            const question = await waitShown(page, 'Please confirm your answer choice:');
+            await settled(page);
+            await s.shot('turned-confirm');
+            const clock = (await page.evaluate(() => window.shownTextItems('^7\\d:\\d\\d$', true)))[0];
+            const keyE = await waitShown(page, 'E');
+            const sure = await waitShown(page, 'Sure');
+            assert.ok(inside(sure) && inside(keyE), 'the confirmation and the keys are on the screen');
+            // The panel rises under the clock; its text stands a little right of its middle.
+            assert.ok(Math.abs(sure.x - clock.x) < 0.2 * screen.width, `${sure.x} under the clock at ${clock.x}`);
+            assert.ok(keyE.y < question.y, 'the keys stand above the confirmation');
+            await tap(page, 'Cancel');
+            await waitGone(page, 'Please confirm your answer choice:');
+            await changing(page, () => page.click('#rotate-left'));
+        });
+    }
+
     test('pauses and goes on; the background keeps it paused with its time', async () => {
         const { page } = s;
         await tap(page, 'Pause');
@@ -221,12 +250,9 @@ function timerStory(s) {
         await tap(page, 'Restore from the clipboard');
         await waitShown(page, '2/2');
         await s.shot('restored');
-        await tap(page, 'Done');
-        await waitShown(page, '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$', true);
-        await tap(page, 'Done');
-        await waitGone(page, 'Backup');
-        await tap(page, 'Done');
-        await waitGone(page, 'Pace says');
+        await tapUntil(page, 'Done', untilShown(page, '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$', { pattern: true }));
+        await tapUntil(page, 'Done', untilShown(page, 'Backup', { gone: true }));
+        await tapUntil(page, 'Done', untilShown(page, 'Pace says', { gone: true }));
         await waitShown(page, 'Library');
     });
 }

@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/foundation/Bundle.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/ui/Image.h"
 
 namespace resources_test {
@@ -19,6 +22,12 @@ inline ui::Image::PixelSize pixelsOf(const std::string& relativePath) {
     in.read(header.data(), static_cast<std::streamsize>(header.size()));
     header.resize(static_cast<std::size_t>(in.gcount()));
     return ui::Image::pixelSize(header);
+}
+
+// The pixels of a picture of the bundle, by its path in the bundle; none when it can't be read.
+inline std::optional<gfx::Bitmap> bundleBitmap(const std::string& relativePath) {
+    std::ifstream in(fnd::Bundle::main().resourcePath() / relativePath, std::ios::binary);
+    return gfx::Bitmap::decode(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
 // The image is the bundle's double-resolution picture of the given size, and the bundle has

@@ -31,4 +31,19 @@ TEST_F(GameImagesTest, EveryGamePictureHasTheSizeItsScreenLaysOut) {
         resources_test::expectBundleImage(ui::Image::named(p.name), p.width, p.height);
 }
 
+// A locked level shows a padlock: its shackle rises above the body as an arch (drawn the other way,
+// it lay inside the body and the lock read as a bag), with the slate showing through the arch.
+TEST_F(GameImagesTest, TheLockedLevelsPadlockHasItsShackleAboveItsBody) {
+    auto bitmap = resources_test::bundleBitmap("images/game_level_bg_locked@2x.png");
+    ASSERT_TRUE(bitmap);
+    ASSERT_EQ(bitmap->width(), 102);
+    // In pixels: the key's middle is at 51; the slate well left of the lock, the arch's top, the
+    // space inside the arch, and the body.
+    auto red = [&](int x, int y) { return bitmap->pixel(x, y).red; };
+    const int slate = red(15, 23);
+    EXPECT_GT(red(51, 23), slate + 40) << "the arch's top";
+    EXPECT_LT(red(51, 35), slate + 20) << "inside the arch";
+    EXPECT_GT(red(40, 60), slate + 40) << "the body";
+}
+
 }  // namespace

@@ -99,8 +99,14 @@ void padlock(gfx::Context& c) {
     const double mid = GameArtwork::kLevelKeySide / 2;
     ArtworkPen pen(c);
     pen.setLines(Color::white(1, 0.55), 3);
+    // The shackle: two short legs out of the body and the arch over them, clockwise on the screen
+    // from the left leg over the top to the right one.
+    const double legTop = mid - 7, bodyTop = mid - 3, radius = 7;
     c.beginPath();
-    c.addArc(mid, mid - 3, 7, kPi, 0, false);
+    c.moveTo(mid - radius, bodyTop);
+    c.lineTo(mid - radius, legTop);
+    c.addArc(mid, legTop, radius, kPi, 2 * kPi, true);
+    c.lineTo(mid + radius, bodyTop);
     c.strokePath();
     c.setFillColor(Color::white(1, 0.55));
     pen.fillRoundedRect({mid - 11, mid - 3, 22, 17}, 3);

@@ -38,7 +38,8 @@ void bulb(ArtworkPen& pen) {
     pen.setLines(kWhite, 2.5);
     double cx = kMid, cy = 15, r = 7.5;
     c.beginPath();
-    c.addArc(cx, cy, r, kPi * 0.75, kPi * 0.25, false);
+    // Clockwise on the screen from the lower left over the top to the lower right: the round glass.
+    c.addArc(cx, cy, r, kPi * 0.75, kPi * 0.25, true);
     c.lineTo(cx + 3.5, cy + 11);
     c.lineTo(cx - 3.5, cy + 11);
     c.closePath();

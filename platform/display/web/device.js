@@ -11,6 +11,8 @@
     };
     // Clockwise degrees of the device for each orientation (face up and down show as portrait).
     const ANGLES = { 1: 0, 2: 180, 3: -90, 4: 90 };
+    // Where the page keeps whether the device is shown at its actual size.
+    const ACTUAL_SIZE_KEY = 'orvakit.actualSize';
     const OPENABLE = /^(https?:\/\/[^\s/]|mailto:|tel:|skype:)/i;
 
     const stage = document.getElementById('stage');
@@ -18,6 +20,8 @@
     const screenNode = document.getElementById('screen');
     const overlay = document.getElementById('home-screen');
     const linkBar = document.getElementById('link-bar');
+    const sizer = document.getElementById('stage-sizer');
+    const actualSizeButton = document.getElementById('actual-size');
     const screen = new window.OrvaScreen(screenNode);
     window.orvaFrames.attach(screen);
     const send = (message) => window.orvaConnection.send(message);
@@ -27,6 +31,13 @@
         size: [320, 480],
         angle: 0,  // where the picture is turned to, in clockwise degrees (not wrapped)
         scale: 1,
+        actualSize: (() => {
+            try {
+                return window.localStorage.getItem(ACTUAL_SIZE_KEY) === '1';
+            } catch (e) {
+                return false;
+            }
+        })(),
         application: 'active',
         effects: [],  // what the program asked to play, for whoever looks
         opened: [],   // the links handed to the browser
@@ -54,8 +65,31 @@
         const fit = (w, h) => Math.min((room.width - 16) / w, (room.height - 16) / h);
         const now = sideways ? fit(height, width) : fit(width, height);
         const upright = state.idiom === 'phone' ? fit(width, height) : now;
-        state.scale = Math.max(0.05, Math.min(upright, now));
+        // At actual size a device point is a pixel of the page, and the stage scrolls around the
+        // device where the window is too small for it.
+        state.scale = state.actualSize ? 1 : Math.max(0.05, Math.min(upright, now));
+        const [boxWidth, boxHeight] = sideways ? [height, width] : [width, height];
+        const centre = state.actualSize
+            ? [Math.max(room.width / 2, boxWidth / 2 + 8), Math.max(room.height / 2, boxHeight / 2 + 8)]
+            : null;
+        picture.style.left = centre ? `${centre[0]}px` : '';
+        picture.style.top = centre ? `${centre[1]}px` : '';
+        stage.classList.toggle('actual-size', state.actualSize);
+        sizer.style.width = centre ? `${2 * centre[0]}px` : '0';
+        sizer.style.height = centre ? `${2 * centre[1]}px` : '0';
+        actualSizeButton.setAttribute('aria-pressed', String(state.actualSize));
         picture.style.transform = `translate(-50%, -50%) rotate(${state.angle}deg) scale(${state.scale})`;
+    }
+
+    // The actual-size view, kept in the page's local storage.
+    function setActualSize(on) {
+        state.actualSize = on;
+        try {
+            window.localStorage.setItem(ACTUAL_SIZE_KEY, on ? '1' : '0');
+        } catch (e) {
+            // A page without storage still switches; it only forgets the choice.
+        }
+        layout();
     }
 
     function turnTo(orientation) {
@@ -70,9 +104,11 @@
     // A point of the window to the device's points (the root's coordinates).
     function toDevice(clientX, clientY) {
         const bezel = BEZELS[state.idiom];
-        const room = stage.getBoundingClientRect();
-        const dx = clientX - (room.left + room.width / 2);
-        const dy = clientY - (room.top + room.height / 2);
+        // The picture turns and scales about its middle, which is the middle of its box on the page
+        // (wherever the stage is scrolled to).
+        const box = picture.getBoundingClientRect();
+        const dx = clientX - (box.left + box.width / 2);
+        const dy = clientY - (box.top + box.height / 2);
         const a = (-state.angle * Math.PI) / 180;
         const x = (dx * Math.cos(a) - dy * Math.sin(a)) / state.scale;
         const y = (dx * Math.sin(a) + dy * Math.cos(a)) / state.scale;
@@ -156,6 +192,7 @@
         home: () => send({ type: 'home' }),
         'home-button': () => send({ type: 'home' }),
         reopen: () => send({ type: 'activate' }),
+        'actual-size': () => setActualSize(!state.actualSize),
     };
     for (const [id, action] of Object.entries(controls)) {
         document.getElementById(id).addEventListener('click', () => {

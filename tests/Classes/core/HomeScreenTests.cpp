@@ -12,6 +12,7 @@
 #include "Classes/forum_news/ForumVC.h"
 #include "Classes/forum_news/NewsVC.h"
 #include "Classes/statistics/EditTestDateVC.h"
+#include "Classes/statistics/StatisticsAndDateView.h"
 #include "Classes/study_aids/CoursesVC.h"
 #include "Classes/study_aids/FeedbackVC.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -393,4 +394,80 @@ TEST_F(HomeScreenTest, TheWheelScrollsTheTabletsPane) {
     testing_support::Finger pointer(window());
     pointer.wheel(centreInRoot(*pane), {0, 40});
     EXPECT_EQ(pane->contentOffset().y, 40);
+}
+
+TEST_F(HomeScreenTest, TheTabletsPaneShowsItsChartAndCountdownClearOfTheTipBandInBothOrientations) {
+    showHome(ui::Idiom::Tablet);
+    auto tablet = std::static_pointer_cast<ToolChooseVC_iPad>(home);
+    auto root = home->view().get();
+    auto inRoot = [root](const ui::View& v) { return v.superview()->convertTo(v.frame(), root); };
+    for (bool band : {true, false}) {
+        if (band) {
+            runFor(1.2);
+            ASSERT_NE(home->tipVC(), nullptr);
+        } else {
+            home->tipVC()->doneClicked(nullptr);
+            runFor(1);
+            ASSERT_EQ(home->tipVC(), nullptr);
+        }
+        for (auto orientation : {ui::DeviceOrientation::LandscapeLeft, ui::DeviceOrientation::Portrait}) {
+            SCOPED_TRACE(std::to_string(int(orientation)) + (band ? " with the band" : " without"));
+            application().deviceDidRotate(orientation);
+            runFor(1);
+            auto pane = tablet->statSV();
+            ui::Rect shown = inRoot(*pane);
+            if (band) {
+                ui::Rect tip = inRoot(*home->tipVC()->view());
+                EXPECT_FALSE(shown.intersects(tip))
+                    << shown.minY() << "-" << shown.maxY() << " band " << tip.minY();
+            }
+            // The chart (the tallest part of the pane's first row) and the countdown lie inside the
+            // part of the pane that shows without scrolling; without the band, upright, all of it.
+            ui::Rect content = inRoot(*tablet->statPaneV());
+            for (const char* part : {"successRateIV", "timerL", "dateL"}) {
+                ui::Rect r = inRoot(*testing_support::findByOutlet(*tablet->statPaneV(), part));
+                EXPECT_GE(r.minY(), shown.minY()) << part;
+                EXPECT_LE(r.maxY(), shown.maxY()) << part;
+            }
+            if (!band && orientation == ui::DeviceOrientation::Portrait) {
+                EXPECT_LE(content.maxY(), shown.maxY());
+            }
+            // No home button, caption included, lies over the pane's content.
+            for (const auto& b : home->toolButtons()) {
+                ui::Rect r = inRoot(*b).united(inRoot(*b->lbl()));
+                EXPECT_FALSE(r.intersects(content) && r.intersects(shown)) << b->lbl()->text();
+            }
+            ui::Rect testDate = inRoot(*tablet->editTestDateBtn());
+            EXPECT_FALSE(testDate.intersects(content) && testDate.intersects(shown));
+        }
+    }
+}
+
+TEST_F(HomeScreenTest, AToolsBackgroundComesAndGoesWithItsContentSoTheButtonsAnimationShows) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        SCOPED_TRACE(int(idiom));
+        showHome(idiom, 0, 0, true);
+        runFor(1.5);
+        auto timer = button("timerBtn");
+        tap(*timer);
+        ASSERT_TRUE(home->toolVC());
+        auto tool = home->toolVC()->view();
+        const ui::Color full = tool->backgroundColor();
+        ASSERT_GT(full.alpha, 0.9);
+        const double opened = clock->now();
+        // While the button grows and fades, the home screen shows through the tool: no blank frame.
+        EXPECT_LT(tool->presentedBackgroundColor(opened + 0.1).alpha, 0.05);
+        EXPECT_GT(timer->presentedAlpha(opened + 0.1), 0.05);
+        EXPECT_EQ(tool->presentedBackgroundColor(opened + 0.6), full);
+        runFor(1);
+
+        fnd::NotificationCenter::defaultCenter().post(ToolViewController::kToolDoneNotification,
+                                                      home->toolVC());
+        const double left = clock->now();
+        // Leaving, the background goes with the content, well before the tool is taken away.
+        EXPECT_LT(tool->presentedBackgroundColor(left + 0.15).alpha, 0.05);
+        EXPECT_TRUE(tool->superview());
+        runFor(1);
+        EXPECT_FALSE(tool->superview());
+    }
 }

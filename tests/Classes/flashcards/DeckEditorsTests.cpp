@@ -217,6 +217,30 @@ TEST_F(DeckEditorsTest, CardIdentifiersNeverRepeatAndCardsNeedAQuestion) {
     EXPECT_EQ(tips, 2);
 }
 
+TEST_F(DeckEditorsTest, EditingTheAnswerKeepsTheQuestionInSightOnThePhone) {
+    start();
+    auto deck = addDeck(1);
+    openTool();
+    auto cards = openCards(deck);
+    ASSERT_TRUE(cards);
+    cards->editCard(0);
+    runFor(1);
+    auto editor = cards->cardEditVC();
+    ASSERT_TRUE(editor);
+    // The display draws no on-screen keyboard: the form keeps both boxes in sight, and does not
+    // scroll the question away to make room for one.
+    for (const auto& box : {editor->answerTextView, editor->questionTextView}) {
+        testing_support::tap(*box);
+        runFor(1);
+        auto form = editor->generalScrollView;
+        double offset = form->contentOffset().y;
+        for (const auto& shown : {editor->questionTextView, editor->answerTextView}) {
+            EXPECT_GE(shown->frame().minY() - offset, 0) << shown->text();
+            EXPECT_LE(shown->frame().maxY() - offset, form->bounds().height()) << shown->text();
+        }
+    }
+}
+
 TEST_F(DeckEditorsTest, ADeletedDeckTakesItsPictureFilesAndItsRow) {
     start();
     auto deck = addDeck(2);

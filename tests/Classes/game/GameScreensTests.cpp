@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+
 #include "Classes/core/MRepository.h"
 #include "Classes/core/TovridaAppDelegate.h"
 #include "Classes/game/GameBattleVC.h"
@@ -400,6 +403,110 @@ TEST_F(GameScreensTest, TheReviewShowsEachQuestionsOutcomeAndPagesRound) {
     runFor(0.5);
     EXPECT_FALSE(tool->reviewVC());
     EXPECT_FALSE(tool->buttonsView()->isHidden());
+}
+
+TEST_F(GameScreensTest, EveryTopicRowShowsWholeWithItsTitleUncut) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        SCOPED_TRACE(int(idiom));
+        open(idiom);
+        tool->openLevel(nullptr);
+        runFor(0.5);
+        auto table = tool->mathVC()->topicsTV();
+        const int rows = static_cast<int>(rep->gameTopicsSet()->topics().size());
+        // Every row lies within the list's height, so the last is not cut at the bottom.
+        EXPECT_LE(rows * table->rowHeight(), table->bounds().height());
+        for (int row = 0; row < rows; ++row) {
+            auto name = std::dynamic_pointer_cast<ui::Button>(
+                table->cellForRow({0, row})->viewWithTag(GameMathVC::kNameTag));
+            ASSERT_TRUE(name);
+            const auto& title = name->titleLabel();
+            std::string text = name->titleForState(ui::StateNormal);
+            EXPECT_LE(title->font().widthOf(text) + 2 * 6, name->bounds().width()) << text;
+        }
+    }
+}
+
+// The WCAG contrast ratio of two opaque colours.
+double contrast(const ui::Color& a, const ui::Color& b) {
+    auto luminance = [](const ui::Color& c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.red) + 0.7152 * channel(c.green) + 0.0722 * channel(c.blue);
+    };
+    double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour a label is read against: the topmost opaque view drawn before it under its middle,
+// else its screen's background.
+ui::Color backgroundUnder(const ui::View& label, const ui::View& screen) {
+    ui::Point middle = label.superview()->convertTo(label.center(), &screen);
+    ui::Color found = screen.backgroundColor();
+    std::function<bool(const ui::View&)> walk = [&](const ui::View& view) {
+        for (const auto& sub : view.subviews()) {
+            if (sub.get() == &label) return true;
+            ui::Rect r = view.convertTo(sub->frame(), &screen);
+            if (!sub->isHidden() && r.contains(middle) && sub->backgroundColor().alpha > 0.9)
+                found = sub->backgroundColor();
+            if (walk(*sub)) return true;
+        }
+        return false;
+    };
+    walk(screen);
+    return found;
+}
+
+TEST_F(GameScreensTest, TheReviewsOutcomeAnswerAndTimeReadClearlyOnTheBoard) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        SCOPED_TRACE(int(idiom));
+        open(idiom);
+        auto& list = rep->gameReviewQuestions();
+        list.clear();
+        for (auto [user, time] : {std::pair{0, 1.0}, std::pair{2, 3.0}, std::pair{-1, 10.0}}) {
+            auto q = std::make_shared<MGameQuestion>(MGameQuestion::Strings{}, "<p>Q</p>",
+                                                     MGameQuestion::Strings{"a", "b", "c", "d"}, 0, 1, 10);
+            q->setUserAnswer(user);
+            q->setUserTime(time);
+            list.push_back(q);
+        }
+        tool->openReview(nullptr);
+        runFor(0.5);
+        auto review = tool->reviewVC();
+        auto next = ui::make<ui::View>();
+        next->setTag(1);
+        for (const char* outcome : {"OK", "X", "time"}) {
+            for (const char* outlet : {"rightWrongLbl", "correctAnswerLbl", "userTimeLbl"}) {
+                auto label = std::dynamic_pointer_cast<ui::Label>(findByOutlet(*review, outlet));
+                ui::Color back = backgroundUnder(*label, *review->view());
+                EXPECT_GE(contrast(label->textColor(), back), 4.5) << outcome << " " << outlet;
+            }
+            EXPECT_EQ(text(*review, "rightWrongLbl"), outcome);
+            review->changeQuestion(next);
+        }
+        review->doneClick(nullptr);
+        runFor(0.5);
+    }
+}
+
+TEST_F(GameScreensTest, OnTheTabletTheResultsPanelIsScaledToTheScreenAndStaysOnIt) {
+    open(ui::Idiom::Tablet);
+    openTopic();
+    auto battle = play(1);
+    answerAllRight(battle);
+    auto results = battle->resultsVC();
+    ASSERT_TRUE(results);
+    auto screen = results->view();
+    ui::Rect bounds = screen->bounds();
+    // Just shown, and after the count and the new best's wobble.
+    for (double later : {0.0, 12.0}) {
+        runFor(later);
+        for (const char* outlet : {"levelsBtn", "restartBtn", "nextBtn", "scoreLbl", "star1IV", "star3IV"}) {
+            auto part = findByOutlet(*results, outlet);
+            ui::Rect r = part->superview()->convertTo(part->frame(), screen.get());
+            EXPECT_NEAR(r.width(), GameResultsVC::kTabletScale * part->bounds().width(), 1e-6) << outlet;
+            EXPECT_TRUE(bounds.contains(r.origin) && r.maxX() <= bounds.maxX() && r.maxY() <= bounds.maxY())
+                << outlet;
+        }
+    }
 }
 
 TEST_F(GameScreensTest, OnTheTabletKeysAreLargerAndRowsTaller) {

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <thread>
+#include <tuple>
 
+#include "Classes/statistics/AccuracyScale.h"
 #include "Classes/statistics/PlotView.h"
 #include "Classes/statistics/StatisticsAndDateView.h"
 #include "platform/foundation/Calendar.h"
@@ -23,8 +26,33 @@ void answer(PracticeFixture& practice, int type, int count, double last, bool (*
     }
 }
 
+// The grid lines of a plot that divides its height into `parts`, in the plot's coordinates.
+std::vector<double> gridLines(const ui::View& plot, int parts) {
+    std::vector<double> lines;
+    for (int part = 0; part <= parts; ++part) lines.push_back(plot.bounds().height() * part / parts);
+    return lines;
+}
+
 class StatisticsPanel : public StatisticsPanelTest {
   protected:
+    template <class Panel>
+    void expectNotesClearOfTheGrid(const char* device) {
+        SCOPED_TRACE(device);
+        auto panel = computedPanel<Panel>(repository());
+        for (auto [note, plot, parts] :
+             {std::tuple{"noEnoughDataL", "successRateV", AccuracyScale::kGridParts},
+              std::tuple{"noEnoughData2L", "numberOfSolvedV", StatisticsView::kStepsGridParts}}) {
+            auto shownNote = label(*panel, note);
+            ASSERT_FALSE(shownNote->isHidden()) << note;
+            ui::Rect text = shownNote->frame();
+            for (double line : gridLines(*outlet(*panel, plot), parts))
+                EXPECT_FALSE(text.minY() < line && line < text.maxY())
+                    << note << " crosses the line at " << line;
+        }
+        // No curve: no scale.
+        for (const auto& mark : panel->scale().labels()) EXPECT_TRUE(mark->isHidden()) << mark->text();
+    }
+
     std::vector<std::shared_ptr<PlotView>> plots(const StatisticsView& panel) {
         std::vector<std::shared_ptr<PlotView>> found;
         for (const auto& view : outlet(panel, "successRateV")->subviews())
@@ -290,6 +318,37 @@ TEST_F(TestDateCountdown, CallingAgainKeepsOneCountdown) {
     view->cancelPendingRequests();
     runFor(0.3);
     EXPECT_EQ(loop->pendingTimerCount(), pending - 1);
+}
+
+TEST_F(StatisticsPanel, WithoutAnswersTheNotesStandClearOfTheGridLines) {
+    expectNotesClearOfTheGrid<StatisticsView>("phone");
+    expectNotesClearOfTheGrid<StatisticsAndDateView>("tablet");
+}
+
+TEST_F(StatisticsPanel, TheAccuracyGridIsLabelledInPercentClearOfTheCaptions) {
+    answer(practice, kSC, 8, 600);
+    answer(practice, kCR, 8, 300, [](int i) { return i % 2 == 0; });
+    auto rep = repository();
+    rep->setCurrentStatisticsType(2);
+    auto panel = computedPanel<StatisticsView>(rep);
+    auto plot = outlet(*panel, "successRateV");
+    const auto& marks = panel->scale().labels();
+    ASSERT_EQ(marks.size(), 3u);
+    std::vector<double> lines = gridLines(*plot, AccuracyScale::kGridParts);
+    const char* texts[] = {"75%", "50%", "25%"};
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const auto& mark = marks[i];
+        EXPECT_EQ(mark->text(), texts[i]);
+        EXPECT_FALSE(mark->isHidden()) << mark->text();
+        EXPECT_EQ(mark->superview(), plot->superview());
+        // Beside its line, in the plot's coordinates, and never under a caption wherever the
+        // caption block goes.
+        ui::Rect r = mark->frame().offsetBy(-plot->frame().minX(), -plot->frame().minY());
+        double line = lines[i + 1];
+        EXPECT_LE(std::min(std::abs(r.minY() - line), std::abs(r.maxY() - line)), 2) << mark->text();
+        const double block = 2 * label(*panel, "caption")->frame().height() + 6;
+        EXPECT_TRUE(r.minY() >= block && r.maxY() <= plot->bounds().height() - block) << mark->text();
+    }
 }
 
 }  // namespace

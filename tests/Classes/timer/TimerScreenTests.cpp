@@ -44,6 +44,43 @@ class TimerScreen : public TimerScreenTest {
         auto image = key->imageForState(state);
         return image ? image->name() : "(none)";
     }
+    // The screen's parts that must show whole, by outlet.
+    static constexpr const char* kParts[] = {"setTypeLbl",
+                                             "currentAndTotalNumbersLbl",
+                                             "timeLbl",
+                                             "currentTimeLbl",
+                                             "averageTimeLbl",
+                                             "reserveLbl",
+                                             "expectedQuestionLbl",
+                                             "startFinishBtn",
+                                             "pauseGoResultsBtn",
+                                             "ABtn",
+                                             "BBtn",
+                                             "CBtn",
+                                             "DBtn",
+                                             "EBtn"};
+    ui::Rect inRoot(const std::shared_ptr<ui::View>& view) {
+        return view->superview()->convertTo(view->frame(), home->view().get());
+    }
+    // Every part lies on the screen, and no two keys overlap.
+    void expectEveryPartOnTheScreen() {
+        ui::Rect screen = home->view()->bounds();
+        std::vector<ui::Rect> keys;
+        for (const char* part : kParts) {
+            ui::Rect r = inRoot(findByOutlet(*timer, part));
+            EXPECT_TRUE(screen.contains(r.origin) && r.maxX() <= screen.maxX() && r.maxY() <= screen.maxY())
+                << part << " at " << r.minX() << "," << r.minY() << " on " << screen.width() << "x"
+                << screen.height();
+            if (std::string(part).find("Btn") != std::string::npos) {
+                for (const ui::Rect& other : keys) EXPECT_FALSE(r.intersects(other)) << part;
+                keys.push_back(r);
+            }
+        }
+    }
+    void turn(ui::DeviceOrientation orientation) {
+        application().deviceDidRotate(orientation);
+        runFor(1);
+    }
     // The custom settings, then the kind key pressed until the section is custom.
     void customSection(int number, double seconds, int start) {
         rep->timer()->setCustomNumberOfQuestion(number);
@@ -291,6 +328,43 @@ TEST_F(TimerScreen, ALetterPressedDuringAConfirmationReplacesIt) {
     runFor(60);
     tapText("Sure");
     EXPECT_EQ(record()->numberOfAnswers(), 1);
+}
+
+TEST_F(TimerScreen, OnATurnedTabletClockKeysAndConfirmationShowWholeAndTurningBackRestoresTheLayout) {
+    start(ui::Idiom::Tablet);
+    // Places as centres and untransformed sizes: the answer keys are smaller while disabled.
+    auto place = [&](const char* part) {
+        auto view = findByOutlet(*timer, part);
+        return ui::Rect{view->center(), view->bounds().size};
+    };
+    std::vector<ui::Rect> upright;
+    for (const char* part : kParts) upright.push_back(place(part));
+    turn(ui::DeviceOrientation::LandscapeLeft);
+    ASSERT_GT(home->view()->bounds().width(), home->view()->bounds().height());
+    expectEveryPartOnTheScreen();
+
+    // The confirmation rises under the clock and leaves every key uncovered.
+    customSection(10, 60, 1);
+    tapStartFinish();
+    tap(findByOutlet(*timer, "BBtn"), 0.3);
+    ASSERT_TRUE(timer->timerConfirmVC());
+    ui::Rect panel = inRoot(timer->timerConfirmVC()->view());
+    EXPECT_NEAR(panel.midX(), inRoot(timer->timeLbl()).midX(), 1);
+    EXPECT_LE(panel.maxY(), home->view()->bounds().maxY());
+    for (const char* key : {"startFinishBtn", "pauseGoResultsBtn", "ABtn", "BBtn", "CBtn", "DBtn", "EBtn"})
+        EXPECT_FALSE(panel.intersects(inRoot(findByOutlet(*timer, key)))) << key;
+    tapText("Sure");
+    EXPECT_EQ(record()->userAnswers(), std::vector<std::string>{"B"});
+
+    turn(ui::DeviceOrientation::Portrait);
+    for (std::size_t i = 0; i < std::size(kParts); ++i) EXPECT_EQ(place(kParts[i]), upright[i]) << kParts[i];
+}
+
+TEST_F(TimerScreen, OpenedOnATurnedTabletTheTimerIsLaidOutTurned) {
+    startHome(ui::Idiom::Tablet);
+    turn(ui::DeviceOrientation::LandscapeRight);
+    openTimer();
+    expectEveryPartOnTheScreen();
 }
 
 TEST_F(TimerScreen, TheResultsKeyOpensAllResultsWhenReadyAndTheSectionsWhenFinished) {

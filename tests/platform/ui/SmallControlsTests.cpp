@@ -38,6 +38,34 @@ class SmallControlsTest : public testing_support::TestEnvironment {
 
 }  // namespace
 
+TEST_F(SmallControlsTest, SegmentTitlesShareOneSizeThatFitsEveryTitleWithPadding) {
+    const std::vector<std::string> titles{"1 hour", "1 day", "1 week", "30 days", "Always"};
+    // A row as wide as the phone's, one as wide as the tablet's, and one that a title changes.
+    for (double width : {300.0, 600.0, 400.0}) {
+        SCOPED_TRACE(width);
+        auto sc = make<SegmentedControl>(titles);
+        sc->setFrame({10, 10, width, 44});
+        if (width == 400) sc->setTitle("A fortnight", 1);
+        std::vector<std::shared_ptr<Label>> labels;
+        for (int i = 0; i < sc->numberOfSegments(); ++i)
+            labels.push_back(
+                std::dynamic_pointer_cast<Label>(testing_support::findByText(sc, sc->titleForSegment(i))));
+        for (const auto& label : labels) {
+            ASSERT_TRUE(label);
+            EXPECT_EQ(label->font().size(), labels.front()->font().size()) << label->text();
+            EXPECT_EQ(label->frame().minY(), labels.front()->frame().minY()) << label->text();
+            EXPECT_FALSE(label->adjustsFontSizeToFitWidth()) << label->text();
+            // The title fits inside its segment with room on both sides.
+            double segment = label->superview()->bounds().width();
+            EXPECT_LE(label->font().widthOf(label->text()) + 2 * 6, segment) << label->text();
+        }
+        EXPECT_LE(labels.front()->font().size(), 13);
+        if (width == 600) {
+            EXPECT_EQ(labels.front()->font().size(), 13);
+        }
+    }
+}
+
 TEST_F(SmallControlsTest, SegmentedControlSelectsByTapAndSilentlyFromCode) {
     auto sc = make<SegmentedControl>(std::vector<std::string>{"Hide", "Show"});
     sc->setFrame({20, 20, 200, 30});
