@@ -4,17 +4,22 @@
 // about 100 records under each of 992 question keys. Load is read + decode + rebuilding the
 // built-in sets + putting histories and sessions back + the work set; save is encode + atomic write.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetQuestion.h"
 #include "platform/foundation/AtomicFile.h"
+#include "platform/foundation/BinaryPropertyListReader.h"
 #include "platform/foundation/BinaryPropertyListWriter.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
@@ -44,10 +49,15 @@ struct Sample {
     }
     ~Sample() { std::filesystem::remove_all(folder); }
 
-    std::shared_ptr<MPracticeRepository> load() const {
+    fnd::Bytes bytesOfFile() const {
         std::ifstream in(file, std::ios::binary);
-        fnd::Bytes data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        return fnd::KeyedUnarchiver::unarchive(data, "kRepository").object<MPracticeRepository>();
+        fnd::Bytes data(std::filesystem::file_size(file));
+        in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
+        return data;
+    }
+
+    std::shared_ptr<MPracticeRepository> load() const {
+        return fnd::KeyedUnarchiver::unarchive(bytesOfFile(), "kRepository").object<MPracticeRepository>();
     }
 };
 
@@ -75,6 +85,13 @@ void LoadPracticeRepository(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(s.bytes) / 1e6;
 }
 BENCHMARK(LoadPracticeRepository)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The floor of a load: the file read and parsed into its property list, nothing decoded.
+void BareParsePracticeRepository(benchmark::State& state) {
+    Sample& s = sample();
+    for (auto _ : state) benchmark::DoNotOptimize(fnd::BinaryPropertyListReader::read(s.bytesOfFile()));
+}
+BENCHMARK(BareParsePracticeRepository)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void SavePracticeRepository(benchmark::State& state) {
     Sample& s = sample();
@@ -140,5 +157,66 @@ void ArchiveSnapshotOnSavingThread(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(snapshot.archive());
 }
 BENCHMARK(ArchiveSnapshotOnSavingThread)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+namespace {
+
+// The heap the process holds (bytes in use by malloc), sampled on a thread of its own while the
+// practice tool's closing save runs: the snapshot taken, archived and written. Reported as the
+// heap before, the highest it rose to, and after; and per answer, what answering adds to the heap
+// beside what it adds to the file.
+class HeapWatch {
+  public:
+    HeapWatch() : before_(inUse()), peak_(before_) {
+        thread_ = std::thread([this] {
+            while (!done_.load()) {
+                peak_ = std::max(peak_.load(), inUse());
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            }
+        });
+    }
+    ~HeapWatch() { stop(); }
+    void stop() {
+        if (done_.exchange(true)) return;
+        thread_.join();
+        peak_ = std::max(peak_.load(), inUse());
+    }
+    static std::size_t inUse() {
+        struct mallinfo2 info = mallinfo2();
+        return info.uordblks + info.hblkhd;
+    }
+    double beforeMB() const { return static_cast<double>(before_) / 1e6; }
+    double peakMB() const { return static_cast<double>(peak_.load()) / 1e6; }
+
+  private:
+    std::size_t before_;
+    std::atomic<std::size_t> peak_;
+    std::atomic<bool> done_{false};
+    std::thread thread_;
+};
+
+void HeapOfClosingSave(benchmark::State& state) {
+    Sample& s = sample();
+    auto repository = s.load();
+    double before = 0, peak = 0, after = 0;
+    for (auto _ : state) {
+        HeapWatch watch;
+        {
+            auto snapshot = repository->snapshotForSave();
+            auto archive = snapshot.archive();
+            auto saved = fnd::AtomicFile::write(s.folder / "Written", *archive);
+            if (!saved) state.SkipWithError(saved.error.c_str());
+        }
+        watch.stop();
+        before = watch.beforeMB();
+        peak = watch.peakMB();
+        after = static_cast<double>(HeapWatch::inUse()) / 1e6;
+    }
+    state.counters["heap_before_MB"] = before;
+    state.counters["heap_peak_MB"] = peak;
+    state.counters["heap_after_MB"] = after;
+}
+BENCHMARK(HeapOfClosingSave)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "Classes/core/MSubRepository.h"
 
+#include <utility>
+
 #include "Classes/core/AbstractAppDelegate.h"
+#include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
 
@@ -30,9 +33,18 @@ MSubRepository::Snapshot MSubRepository::snapshotForSave() {
 MSubRepository::Snapshot MSubRepository::archiveOfCopy(std::shared_ptr<MSubRepository> copy) {
     std::uint64_t sequence = nextSequence();
     bool hasFile = !classDataFilePath().empty();
-    return {sequence, [copy = std::move(copy), hasFile]() -> std::optional<fnd::Bytes> {
-                if (!hasFile) return std::nullopt;
-                return AbstractAppDelegate::archiveRepository(copy);
+    // The copy is archived once. It is handed to the archiver, which holds it alone from then on and
+    // lets go of it before it makes the bytes, so that the copy and the archive never fill memory
+    // together.
+    return {sequence, [copy = std::move(copy), hasFile]() mutable -> std::optional<fnd::Bytes> {
+                if (!hasFile || !copy) return std::nullopt;
+                fnd::KeyedArchiver archiver;
+                archiver.encodeObject(
+                    AbstractAppDelegate::kRootKey,
+                    fnd::ArchiveValue(std::shared_ptr<fnd::Object>(std::exchange(copy, nullptr))));
+                std::optional<fnd::Bytes> archive = archiver.finishEncoding();
+                if (!archive) fnd::Log::error("cannot archive the repository: ", archiver.error());
+                return archive;
             }};
 }
 

@@ -69,17 +69,23 @@ void removeAllTagsAndSpaces(std::string& piece) {
     remove(piece, R"(<[^<]*>)");
 }
 
+void removeOpeningLine(std::string& stem, std::string_view rest) {
+    remove(stem, ForumPageReader::kLineOrLastMatchStart + std::string(rest));
+}
+
 // Greetings, thanks, sources and the like on the lines before the question.
 void removeOpeningLines(std::string& stem, std::int32_t type) {
-    remove(stem,
-           R"(.*(Hi[\s,]|Hey\s|Could\s|Can\s|Please|Plz|Pls|please|Hello\s|Hello,|Guys|\sme\s)[^<]*<br />)");
-    remove(stem,
-           R"(.*(I|i)\s('d like|am|came|can|dont|don't|did|found|got|know|like|see|think|was)[^<]*<br />)");
+    removeOpeningLine(
+        stem,
+        R"(.*(Hi[\s,]|Hey\s|Could\s|Can\s|Please|Plz|Pls|please|Hello\s|Hello,|Guys|\sme\s)[^<]*<br />)");
+    removeOpeningLine(
+        stem,
+        R"(.*(I|i)\s('d like|am|came|can|dont|don't|did|found|got|know|like|see|think|was)[^<]*<br />)");
     std::string words = type == ForumPageReader::kPS ? "OA|Thanks|" : "OA|!|Thanks|";
     words += R"(thanks|Thank\syou|Here\sis|---|Need\s|Interesting\sproblem|MORVA|)";
     if (type == ForumPageReader::kDS) words += "OG|Knewton|";
     words += "Source:";
-    remove(stem, ".*(" + words + ")[^<]*<br />");
+    removeOpeningLine(stem, ".*(" + words + ")[^<]*<br />");
 }
 
 void cleanStem(std::string& stem, std::int32_t type) {
@@ -148,11 +154,14 @@ std::optional<std::int32_t> officialAnswer(const std::string& page) {
     return letter - 'A' + 1;
 }
 
+// The tags are read as if every run of line ends and tabs in the page were one space. Only the
+// span's opening and its text need that, so the page itself is not copied: a run there stands
+// where one white-space character would.
 std::vector<std::string> tagsOfPage(const std::string& page) {
-    std::string flat = Regex::replaceAll(page, R"((\n|\t)+)", " ");
-    Regex::Groups groups = Regex::firstMatchGroups(flat, R"(<span\sid="tags">([^<]*)</span>)");
+    Regex::Groups groups = Regex::firstMatchGroups(page, R"(<span(?:[\n\t]+|\s)id="tags">([^<]*)</span>)");
     if (groups.size() < 2) return {};
-    return MQSetQuestion::filterTags(Regex::split(groups[1], R"(,\s)"));
+    std::string tags = Regex::replaceAll(groups[1], R"((\n|\t)+)", " ");
+    return MQSetQuestion::filterTags(Regex::split(tags, R"(,\s)"));
 }
 
 }  // namespace

@@ -46,6 +46,13 @@ class ForumPageReader {
     static std::optional<Question> questionFromPage(const std::string& text, std::int32_t type,
                                                     const std::string& baseAddress);
 
+    // Put before a pattern that begins with ".*", it lets the search try only where a line starts
+    // or the last match ended. A match of ".*" found anywhere else would also be found one
+    // character earlier, since "." takes every character but a line's end, so what is found stays
+    // the same; without it the engine runs ".*" to the line's end from every position.
+    static constexpr const char* kLineOrLastMatchStart =
+        R"((?:\G|(?<=[\n\x{0B}\f\r\x{85}\x{2028}\x{2029}])))";
+
     // The line-break-and-choice-mark pattern that cuts a first post into stem and five choices.
     static const char* splitter();
     // Whether any of the texts holds a picture.

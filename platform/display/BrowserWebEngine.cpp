@@ -127,12 +127,31 @@ void BrowserWebEngine::showDocument(const ui::WebDocument& document) {
     serial_ = serial;
     url_ = document.url;
     serveFolderOf(document.url);
+    // A page the program made, from a folder it serves, may be written into a frame that waits
+    // ready, which shows it far sooner than a navigation. Outside pages and inert ones load from
+    // their address: the policy of an inert page is a header of its response.
+    bool inPlace =
+        !folderPrefix_.empty() && !document.inertContent && served.contentType.starts_with("text/html");
+    // Its text goes to the tab ahead of the patch that shows it, so that the frame need not fetch it.
+    std::string text =
+        inPlace && served.contentType == "text/html; charset=utf-8" ? served.body : std::string();
     address_ =
         host->server().serveDocument(std::move(served.body), std::move(served.contentType), folderPrefix_,
                                      documentName(document.url), std::move(served.contentPolicy));
     // The frame's address keeps the page's query and fragment, which its scripts may read.
-    const std::string& text = document.url.absoluteString();
-    if (auto view = view_.lock()) view->setDocumentAddress(address_ + text.substr(bare(text).size()));
+    const std::string& page = document.url.absoluteString();
+    std::string src = address_ + page.substr(bare(page).size());
+    if (!text.empty()) sendText(*host, src, text);
+    if (auto view = view_.lock()) view->setDocumentAddress(std::move(src), inPlace);
+}
+
+void BrowserWebEngine::sendText(WebViewHost& host, const std::string& src, const std::string& text) const {
+    using json = nlohmann::json;
+    try {
+        host.server().send(json{{"type", "document"}, {"id", element_}, {"src", src}, {"html", text}}.dump());
+    } catch (const json::exception&) {
+        // Text that is not UTF-8 after all: the frame fetches it, with its character set.
+    }
 }
 
 bool BrowserWebEngine::inTree() const {

@@ -70,7 +70,8 @@ struct DeviceSession::Impl {
               {"idiom", device.isTablet() ? "tablet" : "phone"},
               {"screen", {device.screenWidth(), device.screenHeight()}},
               {"orientation", static_cast<int>(device.orientation())},
-              {"resources", resourcesAddress}});
+              {"resources", resourcesAddress},
+              {"frameShell", web->shellAddress()}});
     }
 
     // Tells the tab the application's state when it changed (or always).

@@ -66,6 +66,8 @@ PageBridge::PageBridge(const std::filesystem::path& webFolder) {
         script_.pop_back();
     if (script_.empty())
         fnd::Log::error("display: no bridge script in ", webFolder.string(), ": web views will not answer");
+    std::ifstream shell(webFolder / "frame.html", std::ios::binary);
+    shell_.assign(std::istreambuf_iterator<char>(shell), std::istreambuf_iterator<char>());
 }
 
 PageBridge PageBridge::withScript(std::string script) {

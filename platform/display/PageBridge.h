@@ -33,6 +33,11 @@ class PageBridge {
     static PageBridge withScript(std::string script);
 
     bool hasScript() const { return !script_.empty(); }
+    // The blank page (web/frame.html) in which a web view's next frame waits for a document to be
+    // written into it; empty when the front end has none.
+    const std::string& shellPage() const { return shell_; }
+    // The policy the shell is served with: sandboxed wherever it is opened, framed by the display only.
+    static constexpr const char* kShellPolicy = "sandbox allow-scripts allow-forms; frame-ancestors 'self'";
 
     // HTML (and XHTML) gets the bridge; plain text is shown as such in a page with the bridge;
     // anything else cannot be shown.
@@ -53,6 +58,7 @@ class PageBridge {
     std::string snippet(const ui::WebDocument& document, bool withBase, const std::string& nonce) const;
 
     std::string script_;
+    std::string shell_;
 };
 
 }  // namespace display

@@ -13,9 +13,15 @@ namespace display {
 using json = nlohmann::json;
 
 WebViewHost::WebViewHost(Server& server, PageBridge bridge)
-    : server_(server), bridge_(std::move(bridge)), answers_(std::make_shared<ScriptAnswers>()) {}
+    : server_(server), bridge_(std::move(bridge)), answers_(std::make_shared<ScriptAnswers>()) {
+    if (!bridge_.shellPage().empty())
+        shellAddress_ = server_.serveDocument(bridge_.shellPage(), "text/html; charset=utf-8", {}, {},
+                                              PageBridge::kShellPolicy);
+}
 
-WebViewHost::~WebViewHost() = default;
+WebViewHost::~WebViewHost() {
+    if (!shellAddress_.empty()) server_.withdrawDocument(shellAddress_);
+}
 
 std::shared_ptr<ui::WebEngine> WebViewHost::makeEngine(ui::WebView& view) {
     auto engine = std::make_shared<BrowserWebEngine>(weak_from_this(), view);

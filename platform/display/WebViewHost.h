@@ -38,6 +38,8 @@ class WebViewHost : public std::enable_shared_from_this<WebViewHost> {
     // A tab took over and has the tree: every web view's scripts since its document follow.
     void replay();
     const std::shared_ptr<ScriptAnswers>& answers() const { return answers_; }
+    // Where the display serves the frame shell (empty without one); the tab learns it with the device.
+    const std::string& shellAddress() const { return shellAddress_; }
 
     // For the engines.
     Server& server() { return server_; }
@@ -52,6 +54,7 @@ class WebViewHost : public std::enable_shared_from_this<WebViewHost> {
     Server& server_;
     PageBridge bridge_;
     std::shared_ptr<ScriptAnswers> answers_;
+    std::string shellAddress_;
     std::map<std::uint64_t, std::weak_ptr<BrowserWebEngine>> engines_;
 };
 

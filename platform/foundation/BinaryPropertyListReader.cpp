@@ -161,6 +161,7 @@ struct BinaryPropertyListReader::Parser {
                     return fail("string too large");
                 out.nodes_.back().count =
                     static_cast<std::uint32_t>(out.text_.size() - out.nodes_.back().value);
+                if (type == 0x5) out.internLastString();
                 p += n;
                 break;
             case 0x6: {
@@ -182,6 +183,7 @@ struct BinaryPropertyListReader::Parser {
                 if (out.text_.size() - start > std::numeric_limits<std::uint32_t>::max())
                     return fail("string too large");
                 push(Kind::String, start, out.text_.size() - start);
+                out.internLastString();
                 p += 2 * n;
                 break;
             }

@@ -5,6 +5,7 @@
 // so equal hashes of different things never merge.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace fnd {
@@ -32,6 +33,17 @@ class HashIndex {
     std::uint32_t findOrInsert(std::uint64_t key, Make make) {
         return findOrInsert(
             key, [](std::uint32_t) { return true; }, make);
+    }
+    // The value of the first entry under `key` that `same(value)` accepts, without storing any.
+    template <class Same>
+    std::optional<std::uint32_t> find(std::uint64_t key, Same same) const {
+        if (slots_.empty()) return std::nullopt;
+        std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = mix(key) & mask;; i = (i + 1) & mask) {
+            const Slot& slot = slots_[i];
+            if (!slot.used) return std::nullopt;
+            if (slot.key == key && same(slot.value)) return slot.value;
+        }
     }
     std::size_t size() const { return size_; }
 

@@ -46,6 +46,18 @@ struct KeyedArchiver::State {
 
     State() { objects.push_back(plist.addString("$null")); }
 
+    void release() {
+        objects = {};
+        uidOfIdentity = {};
+        pinned = {};
+        uidOfPlain = {};
+        uidOfDate = {};
+        uidOfClass = {};
+        keys = {};
+        values = {};
+        items = {};
+    }
+
     void fail(std::string why) {
         if (error.empty()) error = std::move(why);
         Log::error("keyed archiver: ", error);
@@ -269,6 +281,11 @@ void KeyedArchiver::encodeURL(std::string_view key, std::string_view absolute) {
 std::optional<Bytes> KeyedArchiver::finishEncoding() {
     std::optional<PropertyList> list = finishEncodingAsPropertyList();
     if (!list) return std::nullopt;
+    // What made the list is let go before the bytes are made, the step that needs the most: the
+    // values kept alive while encoding (which may be the only hold on a copy made for the save)
+    // and the tables that found them.
+    state_->release();
+    list->dropUniquing();
     return BinaryPropertyListWriter::write(*list);
 }
 

@@ -1,6 +1,9 @@
 #include "platform/foundation/KeyedUnarchiver.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <deque>
 #include <limits>
 #include <unordered_map>
 #include <vector>
@@ -68,6 +71,50 @@ std::optional<ArchiveKey> dictionaryKey(const ArchiveValue& key) {
     }
 }
 
+// The atoms of the keys a reader asks for, remembered by where the caller's text lies and checked
+// against a copy of it (a key built anew may lie where another one did). Nearly every key is a
+// literal asked for once per object, so a look-up is a few loads and compares, never a hash of the
+// text.
+class KeyAtoms {
+  public:
+    using Atom = PropertyList::Atom;
+
+    std::optional<Atom> of(const PropertyList& plist, std::string_view key) {
+        if (key.size() > kLongest) return plist.atom(key);
+        Entry& e = entries_[(reinterpret_cast<std::uintptr_t>(key.data()) / 8 + key.size()) % kEntries];
+        if (e.where != key.data() || e.size != key.size() || !sameText(e.text, key)) {
+            e.where = key.data();
+            e.size = static_cast<std::uint8_t>(key.size());
+            std::memcpy(e.text, key.data(), key.size());
+            e.atom = plist.atom(key);
+        }
+        return e.atom;
+    }
+
+  private:
+    static constexpr std::size_t kLongest = 32, kEntries = 64;
+    struct Entry {
+        const char* where = nullptr;
+        std::uint8_t size = 0;
+        char text[kLongest];
+        std::optional<Atom> atom;
+    };
+    // Short texts of equal length, compared a word at a time.
+    static bool sameText(const char* copy, std::string_view key) {
+        std::size_t i = 0;
+        for (; i + 8 <= key.size(); i += 8) {
+            std::uint64_t a, b;
+            std::memcpy(&a, copy + i, 8);
+            std::memcpy(&b, key.data() + i, 8);
+            if (a != b) return false;
+        }
+        for (; i < key.size(); ++i)
+            if (copy[i] != key[i]) return false;
+        return true;
+    }
+    Entry entries_[kEntries];
+};
+
 }  // namespace
 
 struct KeyedUnarchiver::State {
@@ -75,14 +122,16 @@ struct KeyedUnarchiver::State {
     PropertyList plist;
     std::string error;
     bool valid = false;
-    std::span<const Ref> objects;       // the entry of each UID
-    Ref current = 0;                    // the dictionary whose keys are read now
-    std::uint32_t cursor = 0;           // where the next search of its keys starts
-    std::vector<std::uint32_t> slot;    // per UID: 0, or 1 + the index of its decoded value
-    std::vector<ArchiveValue> decoded;  // arrays, dictionaries and objects already made
-    std::vector<std::uint32_t> opened;  // UIDs of those still being decoded, innermost last
-    std::vector<std::uint8_t> isOpen;   // per UID: whether it is in `opened`
-    std::unordered_map<std::uint32_t, ResolvedClass> classes;  // by the UID of the class entry
+    std::span<const Ref> objects;          // the entry of each UID
+    Ref current = 0;                       // the dictionary whose keys are read now
+    std::uint32_t cursor = 0;              // where the next search of its keys starts
+    std::vector<std::uint32_t> slot;       // per UID: 0, or 1 + the index of its decoded value
+    std::vector<ArchiveValue> decoded;     // arrays, dictionaries and objects already made
+    std::vector<std::uint32_t> opened;     // UIDs of those still being decoded, innermost last
+    std::vector<std::uint8_t> isOpen;      // per UID: whether it is in `opened`
+    std::vector<std::uint32_t> classSlot;  // per UID of a class entry: 0, or 1 + its index in `classes`
+    std::deque<ResolvedClass> classes;     // a deque: decoding holds on to a class while more are resolved
+    KeyAtoms keyAtoms;
     int depth = 0;
     std::uint64_t budget = 0;  // bytes of text and data that decoding may still make
     bool exhausted = false;
@@ -113,11 +162,23 @@ struct KeyedUnarchiver::State {
         objects = plist.items(*table);
         current = *top;
         slot.assign(objects.size(), 0);
+        classSlot.assign(objects.size(), 0);
         isOpen.assign(objects.size(), 0);
         // At most one decoded value per entry: no copying as the table of made values grows.
         decoded.reserve(objects.size());
         budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
         return valid = true;
+    }
+
+    // The value under a key of a dictionary of the archive, looked up by the key's atom.
+    std::optional<Ref> find(Ref dictionary, std::string_view key, std::uint32_t& cursor) {
+        std::optional<PropertyList::Atom> atom = keyAtoms.of(plist, key);
+        if (!atom) return std::nullopt;
+        return plist.find(dictionary, *atom, cursor);
+    }
+    std::optional<Ref> find(Ref dictionary, std::string_view key) {
+        std::uint32_t cursor = 0;
+        return find(dictionary, key, cursor);
     }
 
     bool fail(std::string why) {
@@ -240,19 +301,23 @@ struct KeyedUnarchiver::State {
     const ResolvedClass& classOf(Ref entry) {
         static const ResolvedClass kNone;
         std::uint32_t last = static_cast<std::uint32_t>(plist.count(entry)) - 1;  // where writers put it
-        auto ref = plist.find(entry, "$class", last);
+        auto ref = find(entry, "$class", last);
         if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return kNone;
         std::uint32_t uid = plist.uid(*ref);
-        auto [it, inserted] = classes.try_emplace(uid);
-        if (!inserted) return it->second;
-        ResolvedClass& resolved = it->second;
-        Ref cls = objects[uid];
+        if (classSlot[uid]) return classes[classSlot[uid] - 1];
+        ResolvedClass& resolved = resolveClass(objects[uid]);
+        classSlot[uid] = static_cast<std::uint32_t>(classes.size());
+        return resolved;
+    }
+
+    ResolvedClass& resolveClass(Ref cls) {
+        ResolvedClass& resolved = classes.emplace_back();
         if (plist.kind(cls) != PKind::Dictionary) return resolved;
-        auto name = plist.find(cls, "$classname");
+        auto name = find(cls, "$classname");
         if (!name || plist.kind(*name) != PKind::String) return resolved;
         resolved.name = plist.string(*name);
         std::vector<std::string_view> chain{plist.string(*name)};
-        if (auto classes = plist.find(cls, "$classes"); classes && plist.kind(*classes) == PKind::Array)
+        if (auto classes = find(cls, "$classes"); classes && plist.kind(*classes) == PKind::Array)
             for (Ref c : plist.items(*classes))
                 if (plist.kind(c) == PKind::String) chain.push_back(plist.string(c));
         for (std::string_view n : chain) {
@@ -267,14 +332,14 @@ struct KeyedUnarchiver::State {
 
     // The member references of an entry's key that holds a plain array (NS.objects, NS.keys).
     std::span<const Ref> members(Ref entry, std::string_view key) {
-        auto ref = plist.find(entry, key);
+        auto ref = find(entry, key);
         if (ref && plist.kind(*ref) == PKind::Array) return plist.items(*ref);
         if (ref) warn("\"", key, "\" is not an array");
         return {};
     }
 
     ArchiveValue field(Ref entry, std::string_view key) {
-        auto ref = plist.find(entry, key);
+        auto ref = find(entry, key);
         return ref ? value(*ref) : ArchiveValue();
     }
 
@@ -377,12 +442,12 @@ const std::string& KeyedUnarchiver::error() const { return state_->error; }
 
 bool KeyedUnarchiver::containsValueForKey(std::string_view key) const {
     std::uint32_t cursor = state_->cursor;
-    return state_->valid && state_->plist.find(state_->current, key, cursor).has_value();
+    return state_->valid && state_->find(state_->current, key, cursor).has_value();
 }
 
 ArchiveValue KeyedUnarchiver::decodeObject(std::string_view key) {
     if (!state_->valid) return {};
-    auto ref = state_->plist.find(state_->current, key, state_->cursor);
+    auto ref = state_->find(state_->current, key, state_->cursor);
     return ref ? state_->value(*ref) : ArchiveValue();
 }
 

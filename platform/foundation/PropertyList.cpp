@@ -27,6 +27,8 @@ PropertyList::~PropertyList() = default;
 PropertyList::PropertyList(PropertyList&&) noexcept = default;
 PropertyList& PropertyList::operator=(PropertyList&&) noexcept = default;
 
+void PropertyList::dropUniquing() { uniquing_.reset(); }
+
 void PropertyList::reserve(std::size_t objects, std::size_t textBytes, std::size_t members) {
     nodes_.reserve(objects);
     text_.reserve(textBytes);
@@ -119,6 +121,26 @@ PropertyList::Ref PropertyList::addString(std::string_view utf8) {
         });
 }
 
+void PropertyList::internLastString() {
+    if (!uniquing_) uniquing_ = std::make_unique<Uniquing>();
+    Ref last = static_cast<Ref>(nodes_.size() - 1);
+    std::string_view text = string(last);
+    Ref first = uniquing_->tables[Uniquing::String].findOrInsert(
+        std::hash<std::string_view>{}(text), [&](Ref ref) { return string(ref) == text; },
+        [&] { return last; });
+    if (first == last) return;
+    text_.resize(nodes_[last].value);
+    nodes_[last].value = nodes_[first].value;
+}
+
+std::optional<PropertyList::Atom> PropertyList::atom(std::string_view text) const {
+    if (!uniquing_) return std::nullopt;
+    auto ref = uniquing_->tables[Uniquing::String].find(std::hash<std::string_view>{}(text),
+                                                        [&](Ref r) { return string(r) == text; });
+    if (!ref) return std::nullopt;
+    return Atom{nodes_[*ref].value, nodes_[*ref].count};
+}
+
 PropertyList::Ref PropertyList::addArray(std::span<const Ref> items) {
     std::uint64_t offset = members_.size();
     members_.insert(members_.end(), items.begin(), items.end());
@@ -170,6 +192,20 @@ std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, std::string_
         const Node& name = nodes_[keys[i]];
         if (name.kind == Kind::String && name.count == key.size() &&
             (key.empty() || std::memcmp(text_.data() + name.value, key.data(), key.size()) == 0)) {
+            cursor = i + 1;
+            return keys[i + n.count];
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, Atom key, std::uint32_t& cursor) const {
+    const Node& n = nodes_[dictionary];
+    const Ref* keys = members_.data() + n.value;
+    if (cursor >= n.count) cursor = 0;
+    for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1) {
+        const Node& name = nodes_[keys[i]];
+        if (name.value == key.offset && name.count == key.size && name.kind == Kind::String) {
             cursor = i + 1;
             return keys[i + n.count];
         }

@@ -51,6 +51,9 @@ class PropertyList {
     Ref addDictionary(std::span<const Ref> keys, std::span<const Ref> values);
 
     void setTop(Ref ref) { top_ = ref; }
+    // Forgets the tables that find equal values, which a finished list, only read or written from
+    // then on, needs no more: for a large list they are about as large as the list.
+    void dropUniquing();
     Ref top() const { return top_; }
     std::size_t size() const { return nodes_.size(); }
     void reserve(std::size_t objects, std::size_t textBytes, std::size_t members);
@@ -79,6 +82,15 @@ class PropertyList {
         std::uint32_t cursor = 0;
         return find(dictionary, key, cursor);
     }
+    // Keys by identity. Strings of equal text are one "atom" (a list that was read shares their
+    // text, one that was built stores them once), so a reader that looks up the same key in many
+    // dictionaries finds its atom once and then compares numbers, never text.
+    struct Atom {
+        std::uint64_t offset;
+        std::uint32_t size;
+    };
+    std::optional<Atom> atom(std::string_view text) const;
+    std::optional<Ref> find(Ref dictionary, Atom key, std::uint32_t& cursor) const;
     // Whether an index names an object of the given kind.
     bool is(Ref ref, Kind kind) const { return ref < nodes_.size() && nodes_[ref].kind == kind; }
 
@@ -95,6 +107,9 @@ class PropertyList {
     struct Uniquing;
 
     Ref push(Kind kind, std::uint64_t value, std::uint32_t count = 0, std::uint8_t flags = 0);
+    // For the reader: the string just pushed, the last thing in text_, shares the text of an equal
+    // string read before it.
+    void internLastString();
     Ref unique(Kind kind, std::uint64_t bits, std::uint8_t flags = 0);
 
     std::vector<Node> nodes_;

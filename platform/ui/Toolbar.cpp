@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <string>
 #include <utility>
 
 #include "platform/ui/Animation.h"
@@ -57,9 +59,11 @@ std::shared_ptr<View> Toolbar::makeKey(const std::shared_ptr<BarButtonItem>& ite
         key->setBorderWidth(1);
         key->setBorderColor(Color::interpolate(tint_, Color::blackColor(), 0.5));
     }
-    std::weak_ptr<BarButtonItem> weakItem = item;
-    key->addAction(ControlEventTouchUpInside, [weakItem](const std::shared_ptr<Control>& sender) {
-        auto i = weakItem.lock();
+    // The key may outlive its item (a like item takes its place), so it asks the bar for its item.
+    std::weak_ptr<const Toolbar> weakBar = std::dynamic_pointer_cast<const Toolbar>(weak_from_this().lock());
+    key->addAction(ControlEventTouchUpInside, [weakBar](const std::shared_ptr<Control>& sender) {
+        auto bar = weakBar.lock();
+        auto i = bar ? bar->itemOfKey(sender.get()) : nullptr;
         if (!i || !i->isEnabled()) return;
         i->perform();
         // A named action goes up the responder chain from the bar, with the item as sender.
@@ -79,23 +83,54 @@ double Toolbar::widthOf(const BarButtonItem& item, const View* view) const {
     return std::max(font.widthOf(item.title()) + (bordered(item) ? 20 : 10), bordered(item) ? 30.0 : 20.0);
 }
 
+Toolbar::KeyLook Toolbar::lookOf(const BarButtonItem& item) {
+    const auto& image = item.image();
+    std::string picture = !image ? std::string()
+                          : image->name().empty()
+                              ? std::to_string(reinterpret_cast<std::uintptr_t>(image.get()))
+                              : image->name();
+    return {item.title(),     picture,           item.style(),           item.width(),
+            item.isEnabled(), item.actionName(), item.customView().get()};
+}
+
+std::shared_ptr<BarButtonItem> Toolbar::itemOfKey(const View* key) const {
+    for (std::size_t i = 0; i < views_.size(); ++i)
+        if (views_[i].get() == key) return items_[i];
+    return nullptr;
+}
+
+// A key whose item is replaced by one that looks and acts the same at the same place is kept as it
+// is: screens that set their bar's items anew for every page change only what differs.
 void Toolbar::rebuild(bool animated) {
-    for (auto& view : views_)
-        if (view) view->removeFromSuperview();
+    std::vector<std::shared_ptr<View>> old = std::move(views_);
+    std::vector<KeyLook> oldLooks = std::move(looks_);
     views_.clear();
-    for (auto& item : items_) {
-        std::shared_ptr<View> view = item->isSpace() ? nullptr : makeKey(item);
-        if (view) {
+    looks_.clear();
+    std::vector<std::shared_ptr<View>> made;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        const auto& item = items_[i];
+        std::shared_ptr<View> view;
+        KeyLook look = lookOf(*item);
+        bool custom = item->customView() != nullptr;
+        if (!item->isSpace() && !custom && i < old.size() && old[i] && oldLooks[i] == look) {
+            view = std::move(old[i]);
+        } else if (!item->isSpace()) {
+            view = makeKey(item);
             if (animated) view->setAlpha(0);
             addSubview(view);
+            made.push_back(view);
         }
         views_.push_back(view);
+        looks_.push_back(std::move(look));
     }
+    for (auto& view : old)
+        if (view && view->superview().get() == this &&
+            std::find(views_.begin(), views_.end(), view) == views_.end())
+            view->removeFromSuperview();
     layoutSubviews();
     if (!animated) return;
     Animation::begin();
-    for (auto& view : views_)
-        if (view) view->setAlpha(1);
+    for (auto& view : made) view->setAlpha(1);
     Animation::commit();
 }
 

@@ -45,8 +45,24 @@ class Toolbar : public View {
     double widthOf(const BarButtonItem& item, const View* view) const;
     void rebuild(bool animated);
 
+    // What a key looks like and does, to keep a key whose item is replaced by a like one.
+    struct KeyLook {
+        std::string title;
+        std::string image;  // the picture's name, or its address where it has none
+        BarButtonItemStyle style;
+        double width;
+        bool enabled;
+        std::string actionName;
+        const View* customView;
+        bool operator==(const KeyLook&) const = default;
+    };
+    static KeyLook lookOf(const BarButtonItem& item);
+    // The item a key stands for now.
+    std::shared_ptr<BarButtonItem> itemOfKey(const View* key) const;
+
     std::vector<std::shared_ptr<BarButtonItem>> items_;
     std::vector<std::shared_ptr<View>> views_;  // one per item; null for spaces
+    std::vector<KeyLook> looks_;                // of each key as it was made
     Color tint_ = Color::rgb(0.43, 0.52, 0.62);
 };
 

@@ -48,9 +48,10 @@ void WebView::setScalesPageToFit(bool on) {
     changed();
 }
 
-void WebView::setDocumentAddress(std::string address) {
-    if (address == address_) return;
+void WebView::setDocumentAddress(std::string address, bool inPlace) {
+    if (address == address_ && inPlace == inPlace_) return;
     address_ = std::move(address);
+    inPlace_ = inPlace;
     changed();
 }
 
@@ -106,6 +107,8 @@ bool WebView::start(const Entry& entry, Nav navigation, bool addToHistory) {
     if (addToHistory) {
         if (!history_.empty()) history_.resize(position_ + 1);
         history_.push_back(entry);
+        if (history_.size() > kHistoryLimit)
+            history_.erase(history_.begin(), history_.end() - static_cast<std::ptrdiff_t>(kHistoryLimit));
         position_ = history_.size() - 1;
     }
     if (auto d = delegate()) d->webViewDidStartLoad(*this);
@@ -198,6 +201,7 @@ std::string WebView::stringByEvaluatingJavaScript(const std::string& script) {
 void WebView::describe(PrimitiveProperties& p) const {
     View::describe(p);
     p.emplace_back("src", address_);
+    p.emplace_back("inPlace", inPlace_);
     p.emplace_back("scalesToFit", scalesToFit_);
 }
 

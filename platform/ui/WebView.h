@@ -41,6 +41,9 @@ class WebView : public View, public WebEngineClient {
     using EngineFactory = std::function<std::shared_ptr<WebEngine>(WebView&)>;
     // How long an evaluation waits for the page.
     static constexpr double kEvaluationDeadline = 1.0;
+    // Pages kept for going back, as a browser keeps them: a web view that shows page after page
+    // (each with its whole HTML when it was given as text) would otherwise grow without end.
+    static constexpr std::size_t kHistoryLimit = 50;
 
     ~WebView() override;
     using View::init;
@@ -87,7 +90,10 @@ class WebView : public View, public WebEngineClient {
 
     // The engine's address of the shown document, for the display's frame.
     const std::string& documentAddress() const { return address_; }
-    void setDocumentAddress(std::string address);
+    // `inPlace`: the display may show the document by writing it into a frame that is already
+    // there, rather than by loading its address (a document the program made, not inert).
+    void setDocumentAddress(std::string address, bool inPlace = false);
+    bool documentInPlace() const { return inPlace_; }
 
     bool pageRequests(const fnd::URLRequest& request) override;
     void documentDidLoad(std::uint64_t serial) override;
@@ -128,6 +134,7 @@ class WebView : public View, public WebEngineClient {
     bool scalesToFit_ = false;
     bool inertContent_ = false;
     std::string address_;
+    bool inPlace_ = false;
     fnd::URL documentURL_;
 };
 

@@ -9,7 +9,7 @@ import { mkdirSync, writeFileSync } from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { artifacts, launchBrowser, removeProfiles, settled as pageSettled, startProgram } from './support.mjs';
+import { artifacts, launchBrowser, removeProfiles, settled as pageSettled, startProgram, webFrame } from './support.mjs';
 
 const program = process.env.ORVA_DISPLAY_WEBVIEW;
 const pages = path.join(path.dirname(fileURLToPath(import.meta.url)), 'pages');
@@ -20,10 +20,14 @@ let app;
 let page;
 let outside;  // a local server that stands for an outside site
 const outsideRequests = [];
+// The outside request of a page that is replaced: when it came, and when its connection closed.
+const hanging = {};
+hanging.came = new Promise((resolve) => { hanging.arrived = resolve; });
+hanging.ended = new Promise((resolve) => { hanging.closed = resolve; });
 
 const webView = (tag) => `.el[data-tag="${tag}"][data-kind="frame"]`;
 async function frameOf(tag) {
-    const handle = await page.locator(`${webView(tag)} iframe`).elementHandle();
+    const handle = await page.locator(`${webView(tag)} ${webFrame}`).elementHandle();
     return handle.contentFrame();
 }
 // Waits for the frame of a web view to show a document whose body has this text. The frame is
@@ -37,7 +41,7 @@ async function frameShows(tag, text) {
     }
     const frame = await frameOf(tag);
     const what = await frame?.evaluate(() => location.href + ' ' + document.body?.innerText).catch((e) => String(e));
-    const src = await page.locator(`${webView(tag)} iframe`).getAttribute('src');
+    const src = await page.locator(`${webView(tag)} ${webFrame}`).getAttribute('src');
     throw new Error(`web view ${tag} never showed "${text}": ${what} (src ${src})`);
 }
 const shot = (name) => page.screenshot({ path: path.join(artifacts, `display_webview-${name}.png`) });
@@ -57,7 +61,7 @@ async function roundTrip(tag = 1) {
 async function openTab() {
     const p = await context.newPage();
     await p.goto(app.address);
-    await p.waitForSelector(`${webView(1)} iframe`);
+    await p.waitForSelector(`${webView(1)} ${webFrame}`);
     return p;
 }
 
@@ -72,6 +76,12 @@ before(async () => {
             if (req.url === '/logo.svg') {
                 res.writeHead(200, { 'Content-Type': 'image/svg+xml' });
                 res.end('<svg xmlns="http://www.w3.org/2000/svg" width="20" height="20"><rect width="20" height="20" fill="#b71c1c"/></svg>');
+                return;
+            }
+            if (req.url === '/hang') {
+                // A request that is never answered: it ends only when its page goes.
+                hanging.arrived();
+                res.on('close', () => hanging.closed());
                 return;
             }
             if (req.url === '/data.bin') {
@@ -166,7 +176,7 @@ describe('web views', () => {
 
     test('a reload of the tab brings the scripted page back as it was, silently', async () => {
         await page.reload();
-        await page.waitForSelector(`${webView(1)} iframe`);
+        await page.waitForSelector(`${webView(1)} ${webFrame}`);
         const frame = await frameShows(1, 'changed by the program');
         assert.equal(await frame.textContent('#marker'), 'changed by the program');
         await frame.waitForFunction(() => location.hash === '#bottom');
@@ -239,6 +249,70 @@ describe('web views', () => {
         assert.equal(await page.evaluate(() => document.getElementById('connection').dataset.state), 'connected');
         await shot('hostile');
         app.lines.splice(0);
+    });
+
+    test('nothing of a page survives into the next, which is written into a waiting frame', async () => {
+        app.tell('page 1 lingering.html');
+        await app.next(/^finish 1/);
+        const first = await frameShows(1, 'Lingering page');
+        await first.waitForFunction(() => ticks > 3);
+        const port = outside.address().port;
+        app.tell(`eval 1 fetch('http://127.0.0.1:${port}/hang').catch(() => {}), 'asked'`);
+        assert.equal(await app.next(/^result /), 'result asked');
+        await hanging.came;
+        // A spare frame waits beside the web view's frame, with the shell in it.
+        await page.waitForSelector(`${webView(1)} iframe.spare`, { state: 'attached' });
+        const shell = await page.evaluate(() => document.querySelector('.el[data-tag="1"][data-kind="frame"] iframe.spare').getAttribute('src'));
+
+        // The same page again: its top-level declarations could not be made twice in one window.
+        // The frame of the page before goes, and its timers and listeners with it (the browser
+        // tells Playwright so after the page has let go of it).
+        const firstGone = page.waitForEvent('framedetached', (frame) => frame === first);
+        app.tell('page 1 lingering.html');
+        await app.next(/^finish 1/);
+        await page.waitForFunction((tag) => !document.querySelector(`.el[data-tag="${tag}"] iframe.retiring`), 1);
+        await firstGone;
+        const second = await frameShows(1, 'Lingering page');
+        assert.notEqual(second, first);
+        await second.waitForFunction(() => ticks > 3);  // its own script ran whole, in a fresh window
+        // No listener of the page before, no origin, and the address of its own document.
+        assert.deepEqual(await second.evaluate(() => [typeof heard, window.origin]), ['undefined', 'null']);
+        assert.match(await second.evaluate(() => location.href), /^http:\/\/127\.0\.0\.1:\d+\/s\/[0-9a-f]+\/[0-9a-f]+$/);
+        assert.notEqual(await second.evaluate(() => location.pathname), await first.evaluate(() => location.pathname).catch(() => ''));
+        assert.equal(await page.locator(`${webView(1)} ${webFrame}`).getAttribute('src'), shell, 'written into the shell');
+        assert.equal(await second.evaluate(() => document.getElementById('mark').naturalWidth), 24, 'its folder is served');
+        await hanging.ended;  // the request of the page before has ended
+        app.tell('page 1 start.html');
+        await app.next(/^finish 1/);
+        await frameShows(1, 'Start page');
+    });
+
+    test('a written page that the browser loads again, moved into a new parent, comes back as the program left it', async () => {
+        // The page is written into the waiting frame, which keeps the shell's address.
+        await pageSettled(page);
+        const shell = await page.evaluate(() => document.querySelector('.el[data-tag="1"][data-kind="frame"] iframe.spare').getAttribute('src'));
+        app.tell('page 1 lingering.html');
+        await app.next(/^finish 1/);
+        const written = await frameShows(1, 'Lingering page');
+        assert.equal(await page.locator(`${webView(1)} ${webFrame}`).getAttribute('src'), shell, 'written into the shell');
+        app.tell("eval 1 document.getElementById('marker').textContent = 'changed by the program'");
+        assert.equal(await app.next(/^result /), 'result changed by the program');
+
+        // A new parent with the web view in it comes in one patch: the browser cannot keep the
+        // frame's document through that move and loads the frame again.
+        const reloaded = page.waitForEvent('framedetached', (frame) => frame === written);
+        app.tell('wrap 1');
+        assert.equal(await app.next(/^wrapped/), 'wrapped 1');
+        await reloaded;
+        const again = await frameShows(1, 'changed by the program');
+        assert.equal(await again.evaluate(() => document.title), 'Lingering page');
+        assert.equal(await again.evaluate(() => window.origin), 'null');
+        assert.equal(await again.evaluate(() => document.getElementById('mark').naturalWidth), 24, 'its folder is served');
+        await settled();
+        await shot('rewritten');
+        app.tell('page 1 start.html');
+        await app.next(/^finish 1/);
+        await frameShows(1, 'Start page');
     });
 
     test('a web view whose user interaction is off lets the pointer through to the program', async () => {

@@ -11,7 +11,7 @@ import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
     artifacts, openProgram, settled, tapPicture, tapText, tapToolButton, tapUntil, untilFrameTexts, untilShown,
-    useBrowser, waitShown, withProgram,
+    useBrowser, waitShown, webFrame, withProgram,
 } from './support.mjs';
 import { forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -45,9 +45,9 @@ const gone = (page, text, options = {}) => waitShown(page, text, { ...options, g
 
 // The frame on top: the reader's front page is the last web view in the screen's order.
 async function frontFrame(page) {
-    const frames = page.locator('iframe:visible');
+    const frames = page.locator(`${webFrame}:visible`);
     await frames.first().waitFor();
-    return page.frameLocator('iframe:visible >> nth=' + ((await frames.count()) - 1));
+    return page.frameLocator(`${webFrame}:visible >> nth=` + ((await frames.count()) - 1));
 }
 
 // Taps a paging key and answers the milliseconds, by the page's clock, from the touch to the new

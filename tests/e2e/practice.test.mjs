@@ -11,7 +11,7 @@ import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
     artifacts, dragWaits, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton, useBrowser,
-    waitShown,
+    waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -117,7 +117,7 @@ async function next(page) {
 // The question screen's done key, then the dashboard alone.
 async function closeQuestion(page) {
     await tap(page, 'Done');
-    await page.locator('iframe').waitFor({ state: 'detached' });
+    await page.locator(webFrame).waitFor({ state: 'detached' });
     await waitShown(page, 'Filter and Sets');
     await settled(page);
 }

@@ -11,7 +11,7 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
     artifacts, drag, mailed, openProgram, scrollUntilShown, settled, shownTexts, startProgram, tapSettled,
-    tapToolButton, typeInto, useBrowser, waitShown,
+    tapToolButton, typeInto, useBrowser, waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -230,7 +230,7 @@ function customSetsOn(device) {
             await frame.locator('#explanation').waitFor({ state: 'visible' });
             await shot(page, 'answered');
             await tapSettled(page, 'Done');
-            await page.locator('iframe').waitFor({ state: 'detached' });
+            await page.locator(webFrame).waitFor({ state: 'detached' });
             await waitShown(page, 'Filter and Sets');
         });
 

@@ -12,7 +12,7 @@ import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
     artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapPicture, tapText, tapToolButton,
-    typeInto, useBrowser, waitShown,
+    typeInto, useBrowser, waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -72,7 +72,7 @@ async function practise(page, letters) {
         await answer(page, letter);
     }
     await tap(page, 'Done');
-    await page.locator('iframe').waitFor({ state: 'detached' });
+    await page.locator(webFrame).waitFor({ state: 'detached' });
     await waitShown(page, 'Filter and Sets');
 }
 
@@ -138,7 +138,7 @@ function reviewRoad(device) {
         assert.equal(await questionFrame(page).locator('#submit').count(), 0);
         await s.shot('answer');
         await tap(page, 'Done');
-        await page.locator('iframe').waitFor({ state: 'detached' });
+        await page.locator(webFrame).waitFor({ state: 'detached' });
         await waitShown(page, '1.');
         await s.shot('session');
         await tap(page, 'Back');
@@ -193,7 +193,7 @@ function reviewRoad(device) {
         await tapImage(page, 'tb_hl');
         await waitMark(page, word, mark);
         await tap(page, 'Done');
-        await page.locator('iframe').waitFor({ state: 'detached' });
+        await page.locator(webFrame).waitFor({ state: 'detached' });
     });
 }
 

@@ -113,6 +113,10 @@ export function installShownTexts(context) {
 
 // ---- The page's states
 
+// A web view's frame, not its spare (a blank frame waiting for the next document) nor one on its
+// way out: `${webViewElement} ${webFrame}`.
+export const webFrame = 'iframe:not(.spare):not(.retiring)';
+
 // Waits until the page is at rest: the last patch painted and no animation running.
 export function settled(page) {
     return page.waitForFunction(() => window.orvaDevice?.settled());

@@ -302,6 +302,7 @@
                 state.idiom = m.idiom === 'tablet' ? 'tablet' : 'phone';
                 state.size = Array.isArray(m.screen) ? m.screen : state.size;
                 screen.resources = typeof m.resources === 'string' ? m.resources : '';
+                window.orvaFrames.setShell(m.frameShell);
                 picture.dataset.idiom = state.idiom;
                 document.title = 'orvakit (' + state.idiom + ')';
                 picture.classList.add('no-turn');
@@ -327,6 +328,9 @@
                 break;
             case 'evaluate':
                 window.orvaFrames.evaluate(m);
+                break;
+            case 'document':
+                window.orvaFrames.text(m);
                 break;
             case 'webGone':
                 window.orvaFrames.gone(m.id);

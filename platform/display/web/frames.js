@@ -6,6 +6,14 @@
 // and are kept, so that a frame that loads its document again (moved in the page, or made anew)
 // runs them again and shows the page as the program left it. Answers go back only for calls that
 // were sent to that very frame.
+//
+// A document that the program made (its frame element says `inPlace`) is not loaded by a
+// navigation, which costs far more than the page itself. Each web view keeps a spare frame beside
+// its frame (before it in the page, drawn on top of it), transparent and passing pointers through:
+// a blank shell (frame.html), loaded and ready. The next document's text is fetched and written into the shell, which becomes
+// the web view's frame; the frame before is removed once the new page has been drawn, and with it
+// everything of the page before (its timers, listeners, globals and requests). A fresh spare is
+// then made, in the same browser process, while the person reads.
 'use strict';
 
 (function () {
@@ -13,12 +21,15 @@
     const FAIL_AFTER = 1500;  // ms after the frame's load without a word from its bridge
 
     let screen = null;
+    let shellAddress = '';  // where the program serves the frame shell; none: every document navigates
     const states = new Map();  // web view id -> what this page knows of its document
+    const texts = new Map();  // web view id -> {src, html}: the text of the document to be written next
 
     function stateOf(id) {
         let state = states.get(id);
         if (!state) {
-            state = { serial: 0, jobs: [], calls: new Set(), window: null, ready: 0, spoke: false, failTimer: 0 };
+            state = { serial: 0, jobs: [], calls: new Set(), window: null, ready: 0, spoke: false, failTimer: 0,
+                spare: null, retiring: [] };
             states.set(id, state);
         }
         return state;
@@ -35,6 +46,9 @@
     }
     function recOfWindow(source) {
         return frameRecs().find((rec) => rec.content.contentWindow === source) || null;
+    }
+    function recOfSpareWindow(source) {
+        return frameRecs().find((rec) => states.get(rec.id)?.spare?.frame.contentWindow === source) || null;
     }
 
     function deliver(state, job) {
@@ -61,28 +75,117 @@
     function render(screenOfRec, rec) {
         screen = screenOfRec;
         const src = String(rec.props.src || '') || 'about:blank';
-        let frame = rec.content;
-        if (frame && frame.getAttribute('src') === src) {
-            tellFit(rec, stateOf(rec.id));
+        const state = stateOf(rec.id);
+        if (rec.content && rec.shownSrc === src) {
+            tellFit(rec, state);
             return;
         }
-        const state = stateOf(rec.id);
         state.ready = 0;
         state.window = null;
         state.spoke = false;
+        rec.shownSrc = src;
+        // A spare left in a node that is gone (its element was removed and made anew) is no spare.
+        if (state.spare && state.spare.frame.parentNode !== rec.node) dropSpare(state);
+        const spare = state.spare;
+        if (rec.props.inPlace && spare && spare.ready && rec.content) {
+            state.spare = null;
+            writeInto(rec, state, spare.frame, src);
+            return;
+        }
         // A new document gets a new frame: loading it in the old one would add an entry to the
         // tab's history, and the browser's Back button would take the frame to a page that is gone.
         const fresh = makeFrame(rec);
         fresh.setAttribute('src', src);
-        if (frame) frame.replaceWith(fresh); else rec.kids.before(fresh);
+        if (rec.content) rec.content.replaceWith(fresh); else rec.kids.before(fresh);
         rec.content = fresh;
+        retireAll(state);
+        if (rec.props.inPlace) makeSpare(rec, state);
+    }
+
+    // The spare becomes the web view's frame at once (what its bridge says counts from now on), and
+    // the document is written into it as soon as its text is here.
+    function writeInto(rec, state, frame, src) {
+        const old = rec.content;
+        old.classList.add('retiring');
+        state.retiring.push(old);
+        frame.classList.remove('spare');
+        // The new frame goes after the old one, where a frame of the web view is looked for (a move
+        // that keeps its document); where it cannot move, it stays on top by its class until then.
+        if (rec.node.moveBefore) rec.node.moveBefore(frame, rec.kids); else frame.classList.add('fresh');
+        rec.content = frame;
+        const text = texts.get(rec.id);
+        texts.delete(rec.id);
+        writeDocument(rec, frame, src, text && text.src === src ? text.html : null);
+        // Should the page never speak, the frame before goes all the same.
+        clearTimeout(state.failTimer);
+        state.failTimer = setTimeout(() => retireAll(state), FAIL_AFTER);
+    }
+
+    // Writes the document at src into the shell in the frame: the text given, or else fetched.
+    function writeDocument(rec, frame, src, html) {
+        const current = () => rec.content === frame && rec.shownSrc === src && frame.isConnected;
+        const write = (text) => frame.contentWindow.postMessage({ orvaDisplay: 1, kind: 'write', html: text, address: src }, '*');
+        if (html !== null) return write(html);
+        fetch(src, { credentials: 'omit', cache: 'no-store' })
+            .then((response) => (response.ok ? response.text() : Promise.reject(new Error(String(response.status)))))
+            .then((text) => {
+                if (current()) write(text);
+            })
+            .catch(() => {
+                // The text could not be had: the frame loads the address itself, and fails as a load fails.
+                if (current()) frame.setAttribute('src', src);
+            });
+    }
+
+    // A frame whose document was written keeps the shell's address. Where the browser loads it
+    // again (a move it could not make keeping the document, such as into a parent not yet in the
+    // page), the shell comes back blank and says so: the document is written into it again, and
+    // its bridge's hello brings the program's scripts back, as for a frame that loads its address again.
+    function shellReloaded(rec) {
+        const state = stateOf(rec.id);
+        state.window = null;
+        state.ready = 0;
+        state.spoke = false;
+        writeDocument(rec, rec.content, rec.shownSrc, null);
+    }
+
+    // The frames a web view showed before go once its new page has been drawn over them: two
+    // animation frames after its bridge said hello.
+    function retireAfterDrawn(rec, state) {
+        if (!state.retiring.length) return;
+        requestAnimationFrame(() => requestAnimationFrame(() => {
+            retireAll(state);
+            if (rec.props.inPlace && !state.spare && rec.content?.isConnected) makeSpare(rec, state);
+        }));
+    }
+    function retireAll(state) {
+        for (const frame of state.retiring.splice(0)) frame.remove();
+        for (const rec of frameRecs()) if (states.get(rec.id) === state) rec.content.classList.remove('fresh');
+    }
+
+    function makeSpare(rec, state) {
+        if (!shellAddress || state.spare) return;
+        const frame = makeFrame(rec);
+        frame.classList.add('spare');
+        frame.setAttribute('src', shellAddress);
+        (rec.content || rec.kids).before(frame);
+        const spare = { frame, ready: false, failed: false };
+        state.spare = spare;
+        // A shell that does not say it is ready in time is no spare: documents load by their address.
+        setTimeout(() => {
+            if (!spare.ready) spare.failed = true;
+        }, FAIL_AFTER);
+    }
+    function dropSpare(state) {
+        if (state.spare) state.spare.frame.remove();
+        state.spare = null;
     }
 
     // The frame's document loaded; one whose bridge never spoke did not load as a page.
     function frameLoaded(rec, frame) {
         const src = frame.getAttribute('src');
         const state = stateOf(rec.id);
-        if (!src || src === 'about:blank' || state.spoke) return;
+        if (!src || src === 'about:blank' || src === shellAddress || state.spoke) return;
         clearTimeout(state.failTimer);
         state.failTimer = setTimeout(() => {
             if (state.spoke || frame.getAttribute('src') !== src || !frame.isConnected) return;
@@ -98,10 +201,19 @@
         state.spoke = true;
         tellFit(rec, state);
         for (const job of state.jobs) deliver(state, job);
+        retireAfterDrawn(rec, state);
     }
 
     function fromBridge(event) {
         const m = event.data;
+        if (m && typeof m === 'object' && m.orvaShell === 1) {
+            // A spare frame's shell is loaded and waits for a document.
+            const rec = recOfSpareWindow(event.source);
+            if (rec) states.get(rec.id).spare.ready = true;
+            const shown = rec ? null : recOfWindow(event.source);
+            if (shown && shown.content.getAttribute('src') === shellAddress) shellReloaded(shown);
+            return;
+        }
         if (!m || typeof m !== 'object' || m.orvaBridge !== 1) return;
         const rec = recOfWindow(event.source);
         if (!rec) return;  // not one of the web views' frames
@@ -161,6 +273,23 @@
         attach(s) {
             screen = s;
         },
+        // Whether a frame is on its way out or a spare frame still loads its shell: the page is not
+        // yet at rest.
+        busy() {
+            for (const state of states.values()) {
+                if (state.retiring.length) return true;
+                if (state.spare && !state.spare.ready && !state.spare.failed) return true;
+            }
+            return false;
+        },
+        // The text of a web view's next document, which a patch will show.
+        text(m) {
+            if (typeof m.src === 'string' && typeof m.html === 'string') texts.set(m.id, { src: m.src, html: m.html });
+        },
+        // The address of the frame shell, from the program's device message.
+        setShell(address) {
+            shellAddress = typeof address === 'string' ? address : '';
+        },
         render,
         evaluate,
         endSelection,
@@ -169,14 +298,24 @@
             for (const rec of frameRecs()) if (node.contains(rec.node)) endSelection(rec);
         },
         gone(id) {
+            texts.delete(id);
             const state = states.get(id);
-            if (state) clearTimeout(state.failTimer);
+            if (state) {
+                clearTimeout(state.failTimer);
+                retireAll(state);
+                dropSpare(state);
+            }
             states.delete(id);
         },
         // A whole tree: the frames are made anew, and the program sends their scripts again.
         reset() {
-            for (const state of states.values()) clearTimeout(state.failTimer);
+            for (const state of states.values()) {
+                clearTimeout(state.failTimer);
+                retireAll(state);
+                dropSpare(state);
+            }
             states.clear();
+            texts.clear();
         },
     };
 })();

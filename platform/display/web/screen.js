@@ -96,10 +96,20 @@
             this.pending = [];  // animations waiting for the style flush
             this.drawing = 0;   // drawn views' pictures still decoding
             this.tilesPainted = 0;  // tiles of drawn views painted so far (for tests)
+            // Animation frames counted after the last patch, up to two: the page asks for frames
+            // only then, so that a page at rest costs nothing (transitions run without it).
             this.framesSincePatch = 0;
+            this.counting = false;
+        }
+
+        countFrames() {
+            this.framesSincePatch = 0;
+            if (this.counting) return;
+            this.counting = true;
             const count = () => {
                 this.framesSincePatch += 1;
-                requestAnimationFrame(count);
+                if (this.framesSincePatch < 2) requestAnimationFrame(count);
+                else this.counting = false;
             };
             requestAnimationFrame(count);
         }
@@ -111,6 +121,7 @@
         // instead of waiting for a time.
         settled() {
             if (!this.root || this.pending.length || this.drawing || this.framesSincePatch < 2) return false;
+            if (window.orvaFrames.busy()) return false;
             return !this.host.getAnimations({ subtree: true }).some((a) => {
                 if (a.playState !== 'running' && a.playState !== 'pending') return false;
                 const target = a.effect?.target;
@@ -210,7 +221,7 @@
         apply(message) {
             if (message.type === 'tree') this.tree(message);
             else if (message.type === 'patch') this.patch(message);
-            this.framesSincePatch = 0;
+            this.countFrames();
         }
 
         tree(message) {
@@ -611,7 +622,7 @@
                 .catch((err) => console.warn('display: a drawing that does not decode', err))
                 .finally(() => {
                     this.drawing -= 1;
-                    this.framesSincePatch = 0;
+                    this.countFrames();
                 });
         }
 

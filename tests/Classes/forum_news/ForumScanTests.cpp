@@ -12,6 +12,7 @@
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetAnswer.h"
 #include "Classes/practice/MQSetSimpleQuestion.h"
+#include "Ostrand_Library/Classes/Regex.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/URLSession.h"
 #include "platform/ui/Device.h"
@@ -21,6 +22,7 @@
 
 namespace {
 
+using ostrand::Regex;
 using testing_support::HTTPTestServer;
 using Strings = std::vector<std::string>;
 
@@ -274,6 +276,42 @@ TEST(ForumPageReader, PagesThatEndTheWalk) {
     EXPECT_EQ(ForumPageReader::readPage(page, 4, base).kind, Kind::Topic);
     EXPECT_EQ(ForumPageReader::readPage(page, 4, base).otherAddress, base + "t8401.html");
     EXPECT_EQ(ForumPageReader::readPage(page + "\xC3\x28", 4, base).kind, Kind::End);
+}
+
+TEST(ForumPageReader, LineStartsFindWhatTheUnanchoredSearchFinds) {
+    // Opening lines: a removal that runs on past a line's end and leaves part of a line, lines of
+    // every end the engine knows, and a keyword right after a carriage return.
+    const std::string pattern = R"(.*(Hi[\s,]|Please|\sme\s)[^<]*<br />)";
+    const Strings texts = {
+        "Hi all,<br />Please help\nme<br />Please see<br />If x = 2, what is y?",
+        "a Please<br />b\r\nme too<br />c\rHi there<br />d",
+        "x\u2028Please<br />y\u0085Hi,<br />z\fPlease<br />\vHi <br />",
+        "Hi, Hi, Please<br /><br />Please<br />what is x?<br />",
+        "no opening line at all<br />what is x?",
+    };
+    for (const std::string& text : texts)
+        EXPECT_EQ(Regex::replaceAll(text, ForumPageReader::kLineOrLastMatchStart + pattern, ""),
+                  Regex::replaceAll(text, pattern, ""))
+            << text;
+}
+
+TEST(ForumPageReader, TagsReadLineEndsAndTabsAsOneSpace) {
+    const std::string base = "http://127.0.0.1/forum/";
+    const std::string page = testing_support::forumFixture("ps-5105.html");
+    const std::string span = "<span id=\"tags\">algebra, roots, source: harbour lane drills</span>";
+    ASSERT_NE(page.find(span), std::string::npos);
+    const std::vector<std::pair<std::string, Strings>> cases = {
+        {"<span\n\tid=\"tags\">number\n\t\tproperties,\nprimes</span>", {"number properties", "primes"}},
+        {"<span\r\nid=\"tags\">primes</span>", {}},  // a carriage return is no line end here
+        {"<span \nid=\"tags\">primes</span>", {}},   // a space and a run are two spaces
+    };
+    for (const auto& [tags, expected] : cases) {
+        std::string changed = page;
+        changed.replace(changed.find(span), span.size(), tags);
+        auto read = ForumPageReader::readPage(changed, ForumPageReader::kPS, base);
+        ASSERT_TRUE(read.question) << tags;
+        EXPECT_EQ(read.question->tags, expected) << tags;
+    }
 }
 
 TEST(ForumPageReader, MathsPassesUndoNestedFormsInsideOut) {

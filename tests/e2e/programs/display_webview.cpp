@@ -15,6 +15,7 @@
 //   interactive TAG 0|1            switch the web view's user interaction
 //   fit TAG 0|1                    switch the web view's scaling of pages to fit
 //   selection TAG                  "selection TEXT": the text selected in the web view
+//   wrap TAG                       move the web view into a new view in its place: "wrapped TAG"
 // The pad says "tap X,Y" for a touch that ends in it.
 // Usage: display_webview --resources DIR
 
@@ -157,6 +158,15 @@ class Commands {
             say("fit " + rest);
         } else if (command == "selection") {
             say("selection " + view.selectedText());
+        } else if (command == "wrap") {
+            // One turn: the new view and the move reach the page in one patch, where the web
+            // view's node goes into a parent that is not yet in the page.
+            auto parent = view.superview();
+            auto wrapper = ui::make<ui::View>(view.frame());
+            view.setFrame(ui::Rect{0, 0, view.frame().size.width, view.frame().size.height});
+            parent->addSubview(wrapper);
+            wrapper->addSubview(found->second);
+            say("wrapped " + std::to_string(tag));
         } else {
             say("unknown command " + command);
         }

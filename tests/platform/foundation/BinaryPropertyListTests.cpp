@@ -187,3 +187,45 @@ TEST(BinaryPropertyList, NoDamageCrashesTheReader) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BinaryPropertyList, KeysOfEqualTextAreOneAtomWhateverTheirEncoding) {
+    // Two dictionaries whose keys are separate objects, as writers that do not unique strings
+    // produce: "k" in ASCII and in UTF-16, and an empty key, which lies where the next text would.
+    std::vector<std::uint8_t> file = {
+        'b',  'p',  'l', 'i', 's', 't', '0', '0',      // header
+        0xA2, 1,    4,                                 // 0 at 8: an array of dictionaries 1 and 4
+        0xD1, 2,    3,                                 // 1 at 11: {2: 3}
+        0x51, 'k',                                     // 2 at 14: "k"
+        0x10, 7,                                       // 3 at 16: 7
+        0xD2, 5,    7,   6,   8,                       // 4 at 18: {5: 6, 7: 8}
+        0x61, 0x00, 'k',                               // 5 at 23: "k" in UTF-16
+        0x10, 9,                                       // 6 at 26: 9
+        0x50,                                          // 7 at 28: ""
+        0x10, 10,                                      // 8 at 29: 10
+        8,    11,   14,  16,  18,  23,  26,  28,  29,  // at 31: the offsets
+        0,    0,    0,   0,   0,   0,   1,   1,        // one-byte offsets and references
+        0,    0,    0,   0,   0,   0,   0,   9,        // nine objects
+        0,    0,    0,   0,   0,   0,   0,   0,        // the top is object 0
+        0,    0,    0,   0,   0,   0,   0,   31};      // the offset table's place
+    auto read = BinaryPropertyListReader::read(file);
+    ASSERT_TRUE(read);
+    Ref first = read->items(read->top())[0], second = read->items(read->top())[1];
+    auto valueOf = [&](Ref dictionary, std::string_view key) -> std::optional<std::int64_t> {
+        auto atom = read->atom(key);
+        if (!atom) return std::nullopt;
+        std::uint32_t cursor = 0;
+        auto ref = read->find(dictionary, *atom, cursor);
+        return ref ? std::optional(read->integer(*ref)) : std::nullopt;
+    };
+    EXPECT_EQ(valueOf(first, "k"), 7);
+    EXPECT_EQ(valueOf(second, "k"), 9);
+    EXPECT_EQ(valueOf(second, ""), 10);
+    EXPECT_EQ(valueOf(first, ""), std::nullopt);
+    EXPECT_EQ(valueOf(second, "x"), std::nullopt);
+    EXPECT_EQ(read->string(5), "k");
+    EXPECT_EQ(read->string(7), "");
+}
+
+}  // namespace

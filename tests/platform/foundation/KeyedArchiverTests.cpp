@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/foundation/BinaryPropertyListReader.h"
@@ -411,6 +412,43 @@ TEST_F(KeyedArchiverTest, HostileGraphsStayBounded) {
         EXPECT_TRUE(value.array()->back().isNil());
         EXPECT_TRUE(loggedAbout("expands far beyond its size"));
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KeyedArchiverTest, LetsGoOfWhatItEncodedBeforeItMakesTheBytes) {
+    // An object handed over to be archived is held by the archiver alone, which lets go of it once
+    // its entries are made, so that a copy taken for a save and its bytes are not held together.
+    fnd::KeyedArchiver archiver;
+    auto record = std::make_shared<Record>();
+    record->count = 7;
+    std::weak_ptr<Record> held = record;
+    archiver.encodeObject("root", fnd::ArchiveValue(std::exchange(record, nullptr)));
+    EXPECT_FALSE(held.expired());
+    auto bytes = archiver.finishEncoding();
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(held.expired());
+    auto back = fnd::KeyedUnarchiver::unarchive(*bytes, "root").object<Record>();
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->count, 7);
+}
+
+TEST_F(KeyedArchiverTest, KeysBuiltAnewInOnePlaceReadTheirOwnValues) {
+    // Keys made in a loop lie in the same buffer each time, with a different text.
+    fnd::KeyedArchiver archiver;
+    for (int i = 0; i < 12; ++i) archiver.encodeInt32("k" + std::to_string(i), i * 10);
+    auto bytes = archiver.finishEncoding();
+    ASSERT_TRUE(bytes);
+    fnd::KeyedUnarchiver in(*bytes);
+    for (int round = 0; round < 2; ++round)
+        for (int i = 11; i >= 0; --i) {
+            std::string key = "k" + std::to_string(i);
+            EXPECT_EQ(in.decodeInt32(key), i * 10) << key;
+        }
+    EXPECT_FALSE(in.containsValueForKey("k12"));
+    EXPECT_FALSE(in.containsValueForKey(std::string(40, 'k')));
 }
 
 }  // namespace

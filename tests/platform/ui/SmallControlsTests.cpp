@@ -218,6 +218,43 @@ TEST_F(SmallControlsTest, ToolbarSharesTheWidthAmongFlexibleSpacesAndRunsItemAct
     EXPECT_EQ(testing_support::findByText(bar, "Changed"), nullptr);
 }
 
+TEST_F(SmallControlsTest, ToolbarKeepsTheKeysOfLikeItemsWhenItsItemsAreSetAnew) {
+    auto bar = make<Toolbar>(Rect{0, 436, 320, 44});
+    root->addSubview(bar);
+    std::vector<std::string> pressed;
+    auto items = [&](const std::string& second, const std::string& said) {
+        auto first = BarButtonItem::withTitle("Mark");
+        auto other = BarButtonItem::withTitle(second);
+        for (const auto& item : {first, other})
+            item->setAction([&pressed, said](const std::shared_ptr<BarButtonItem>& sender) {
+                pressed.push_back(sender->title() + " " + said);
+            });
+        return std::vector<std::shared_ptr<BarButtonItem>>{first, BarButtonItem::fixedSpace(10), other};
+    };
+    auto before = items("Next", "before");
+    bar->setItems(before);
+    auto keptKey = bar->viewForItem(before[0].get());
+    auto changedKey = bar->viewForItem(before[2].get());
+
+    // The same first item again and a different third: the first key stays, unanimated, and acts
+    // for the new item; the third is made anew and faded in.
+    auto after = items("Back", "after");
+    bar->setItems(after, true);
+    EXPECT_EQ(bar->viewForItem(after[0].get()), keptKey);
+    EXPECT_FALSE(keptKey->isAnimating(AnimatedProperty::Alpha));
+    EXPECT_NE(bar->viewForItem(after[2].get()), changedKey);
+    EXPECT_EQ(changedKey->superview(), nullptr);
+    EXPECT_TRUE(bar->viewForItem(after[2].get())->isAnimating(AnimatedProperty::Alpha));
+    tap(*keptKey);
+    EXPECT_EQ(pressed, (std::vector<std::string>{"Mark after"}));
+
+    // A disabled item of the same look is another key.
+    auto disabled = items("Back", "disabled");
+    disabled[0]->setEnabled(false);
+    bar->setItems(disabled);
+    EXPECT_NE(bar->viewForItem(disabled[0].get()), keptKey);
+}
+
 TEST_F(SmallControlsTest, ActivityIndicatorSpinsWhileAnimatingAndHidesWhenStopped) {
     auto spinner = make<ActivityIndicator>(ActivityIndicatorStyle::WhiteLarge);
     root->addSubview(spinner);

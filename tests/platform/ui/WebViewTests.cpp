@@ -217,3 +217,25 @@ TEST_F(WebViewTest, DetectorsAndScalingReachTheEngineAndTheHeadlessEngineAnswers
     EXPECT_FALSE(plain->isLoading());
     EXPECT_EQ(plain->primitiveKind(), PrimitiveKind::Frame);
 }
+
+namespace {
+
+TEST_F(WebViewTest, PageAfterPageKeepsABoundedHistoryEndingAtTheLatest) {
+    const fnd::URL base = fnd::URL::fileURL(documents);
+    for (std::size_t i = 0; i < WebView::kHistoryLimit + 20; ++i) {
+        web->loadHTMLString("<p>page " + std::to_string(i) + "</p>", base);
+        runFor(0.01);
+    }
+    std::size_t back = 0;
+    for (; web->canGoBack(); ++back) {
+        web->goBack();
+        runFor(0.01);
+    }
+    EXPECT_EQ(back, WebView::kHistoryLimit - 1);
+    EXPECT_EQ(engine->shown()->content, "<p>page 20</p>");  // the oldest kept
+    web->goForward();
+    runFor(0.01);
+    EXPECT_EQ(engine->shown()->content, "<p>page 21</p>");
+}
+
+}  // namespace
