@@ -13,7 +13,7 @@
 
 class MCourse;
 namespace ui {
-class Color;
+struct Color;
 class TableViewCell;
 }  // namespace ui
 
