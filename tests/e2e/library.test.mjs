@@ -10,8 +10,8 @@ import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, tapPicture, tapText, tapToolButton, tapUntil, untilFrameTexts, untilShown,
-    useBrowser, waitShown, webFrame, withProgram,
+    artifacts, changing, openProgram, settled, tapPicture, tapText, tapToolButton, tapUntil, untilFrameTexts,
+    untilShown, useBrowser, waitShown, webFrame, withProgram,
 } from './support.mjs';
 import { forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -42,6 +42,13 @@ async function tap(page, text, options = {}) {
     await tapText(page, text, options);
 }
 const gone = (page, text, options = {}) => waitShown(page, text, { ...options, gone: true });
+// A tap on a section's header, which folds or unfolds it; the next step waits for the program's
+// answer, so that a header tapped next is not looked for where it stood before the rows moved.
+async function toggle(page, text) {
+    await waitShown(page, text);
+    await settled(page);
+    await changing(page, () => tapText(page, text));
+}
 
 // The frame on top: the reader's front page is the last web view in the screen's order.
 async function frontFrame(page) {
@@ -155,8 +162,8 @@ for (const device of ['phone', 'tablet']) {
             // The sections above the articles fold away, so that the articles come into sight.
             for (const header of ['Interactive Books [1]', 'eBooks [2]', 'Tovrida Review Series [5]',
                 'iPhone / iPod Touch / iPad [4]'])
-                await tap(p, header);
-            await tap(p, 'ORVA Resources (online) [21]');
+                await toggle(p, header);
+            await toggle(p, 'ORVA Resources (online) [21]');
             await gone(p, 'Official ORVA site');
             await shot('folded');
             // A header is a switch: a tap that took effect shows the rows within moments, so only a
