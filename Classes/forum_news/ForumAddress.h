@@ -1,6 +1,6 @@
 #pragma once
 // The addresses of the forum's pages, all inside the forum's folder (the bundle's
-// "MakerForumAddress", such as "http://host/forum/"): the login form's target, a topic's two
+// "MakerForumAddress", such as "http://127.0.0.1:8080/forum/"): the login form's target, a topic's two
 // forms, the previous topic, and the feeds of a topic and of a sub-forum. Also what a page's head
 // says about it: the feed link of a topic page or of a sub-forum page. Pure text work.
 
