@@ -6,7 +6,6 @@
 #include "Classes/core/HomePager.h"
 #include "Classes/core/MRepository.h"
 #include "Classes/core/MTips.h"
-#include "Classes/core/PendingToolVC.h"
 #include "Classes/core/TipVC.h"
 #include "Classes/core/TipVC_iPad.h"
 #include "Classes/core/ToolButton.h"
@@ -77,7 +76,6 @@ void ToolChooseVC::registerOwners() {
         ui::ConnectionTable::registerOwner(ToolChooseVC_iPad::classConnections());
         ui::ConnectionTable::registerOwner(TipVC::classConnections());
         ui::ConnectionTable::registerOwner(TipVC_iPad::classConnections());
-        ui::ConnectionTable::registerOwner(PendingToolVC::classConnections());
     });
 }
 

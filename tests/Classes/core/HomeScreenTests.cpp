@@ -4,7 +4,6 @@
 
 #include "Classes/core/InfoVC.h"
 #include "Classes/core/MRepository.h"
-#include "Classes/core/PendingToolVC.h"
 #include "Classes/core/SplashVC.h"
 #include "Classes/core/TipVC.h"
 #include "Classes/core/ToolButton.h"
@@ -73,7 +72,6 @@ class HomeScreenTest : public core_test::CoreTestEnvironment {
     }
     std::string openTool() const {
         auto tool = home->toolVC();
-        if (auto pending = std::dynamic_pointer_cast<PendingToolVC>(tool)) return pending->toolClassName();
         if (std::dynamic_pointer_cast<CoursesVC>(tool)) return "CoursesVC";
         if (std::dynamic_pointer_cast<FeedbackVC>(tool)) return "FeedbackVC";
         return tool ? "another tool" : "";
