@@ -10,7 +10,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, changing, dismissTip, installShownTexts, launchBrowser, pickShown, removeProfiles, settled, startProgram,
+    actUntil, artifacts, changing, dismissTip, installShownTexts, launchBrowser, pickShown, removeProfiles, settled, startProgram, untilShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -98,16 +98,22 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
                 const library = await pickShown(page, 'Library', (all) => all[0]);
                 const errorLog = await pickShown(page, 'Error Log', (all) => all[0]);
                 const scale = Math.abs(errorLog.x - library.x) / 100;
-                await changing(page, () => page.mouse.click(library.x + 130 * scale, library.y + 305 * scale));
-                await waitShown('Math Game');
+                // Turned once the game's caption stands where Library's stood (the second page's
+                // captions are in the page beside the first, shown or not).
+                const turned = (timeout) => page.waitForFunction(([x, tolerance]) =>
+                    window.shownTexts('Math Game').some((t) => Math.abs(t.x - x) < tolerance) && window.orvaDevice.settled(),
+                [library.x, 4 * scale], { timeout });
+                await actUntil(() => page.mouse.click(library.x + 130 * scale, library.y + 305 * scale), turned);
                 await settled(page);
                 await shot('home');
             }
             const game = await pickShown(page, 'Math Game', (all) => all[0]);
             // The button's picture lies above its caption.
             const scale = (await page.locator('#screen').boundingBox()).width / (device === 'phone' ? 320 : 768);
-            await page.mouse.click(game.x, game.y - (device === 'phone' ? 45 : 48) * scale);
-            await waitShown('Play');
+            await actUntil(async () => {
+                await settled(page);
+                await page.mouse.click(game.x, game.y - (device === 'phone' ? 45 : 48) * scale);
+            }, untilShown(page, 'Play'), { again: async () => (await shown('Play')).length === 0 });
             if (device === 'phone') {
                 await changing(page, () => page.click('#rotate-left'));
             }

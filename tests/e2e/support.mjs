@@ -422,24 +422,30 @@ export async function tapSettled(page, text, options = {}) {
     await tapText(page, text, options);
 }
 
-// Taps a text once the page is at rest and waits until `reached` (an async check of the page, given
-// a timeout in milliseconds) holds: one retried step. On a loaded machine a tap now and then has no
-// effect at all; while the state has not come a few seconds after a tap and the text is still
-// shown, the tap is made again. Only for taps whose repeat is harmless once the first took effect:
-// a key that closes what holds it, or a switch whose effect comes at once.
-export async function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...options } = {}) {
+// Does `act` (a tap) and waits until `reached` (an async check of the page, given a timeout in
+// milliseconds) holds: one retried step. On a loaded machine a tap now and then has no effect at
+// all; while the state has not come a few seconds after it and `again` (by default always) says the
+// tap's target is still there, it is made again. Only for taps whose repeat is harmless once the
+// first took effect: a key that closes what holds it, or a switch whose effect comes at once.
+export async function actUntil(act, reached, { tries = 3, patience = 5000, again = async () => true } = {}) {
     for (let attempt = 1; ; attempt++) {
-        await waitShown(page, text, options);
-        await settled(page);
-        await tapText(page, text, options);
+        await act();
         if (attempt === tries) return reached(30000);
         try {
             return await reached(patience);
         } catch (err) {
             if (err?.name !== 'TimeoutError') throw err;
         }
-        if ((await shownTexts(page, text, options.pattern)).length === 0) return reached(30000);
+        if (!(await again())) return reached(30000);
     }
+}
+
+// Taps a text once the page is at rest and waits until `reached` holds, as `actUntil` does; the tap
+// is made again only while the text is still shown.
+export function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...options } = {}) {
+    return actUntil(() => tapSettled(page, text, options), reached, {
+        tries, patience, again: async () => (await shownTexts(page, text, options.pattern)).length > 0,
+    });
 }
 
 // The state for `tapUntil` that a text is shown (with `gone`, that it is not).
