@@ -114,33 +114,6 @@ BENCHMARK(FreshPracticeData)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 namespace {
 
-// Closing the practice tool: what the main thread does (the archive's property list, made from the
-// models) and what the saving thread does after it (the list into bytes).
-void EncodePracticePropertyList(benchmark::State& state) {
-    Sample& s = sample();
-    auto repository = s.load();
-    for (auto _ : state) {
-        fnd::KeyedArchiver archiver;
-        archiver.encodeObject("kRepository", repository);
-        benchmark::DoNotOptimize(archiver.finishEncodingAsPropertyList());
-    }
-}
-BENCHMARK(EncodePracticePropertyList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-void WritePracticePropertyList(benchmark::State& state) {
-    Sample& s = sample();
-    auto repository = s.load();
-    fnd::KeyedArchiver archiver;
-    archiver.encodeObject("kRepository", repository);
-    auto list = archiver.finishEncodingAsPropertyList();
-    for (auto _ : state) benchmark::DoNotOptimize(fnd::BinaryPropertyListWriter::write(*list));
-}
-BENCHMARK(WritePracticePropertyList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-}  // namespace
-
-namespace {
-
 // Closing the practice tool as the program does: the copy taken on the main thread, then archived
 // and written on the saving thread.
 void SnapshotPracticeOnMainThread(benchmark::State& state) {

@@ -115,8 +115,15 @@ fs::path AbstractAppDelegate::dataFilePath() { return fnd::Paths::documents() / 
 
 bool AbstractAppDelegate::saveRepository(const fnd::ArchiveValue& object, const fs::path& path) const {
     if (!launchDate() || object.isNil()) return false;
-    std::optional<fnd::Bytes> archive = archiveRepository(object);
-    return archive && writeRepository(*archive, path);
+    // The archive is encoded straight into the new file, so that it is never whole in memory.
+    return writeRepository(
+        [&](const fnd::AtomicFile::Piece& piece) {
+            std::string error;
+            bool archived = fnd::KeyedArchiver::archive(kRootKey, object, piece, &error);
+            if (!archived) fnd::Log::error("cannot archive the repository: ", error);
+            return archived;
+        },
+        path);
 }
 
 std::optional<fnd::Bytes> AbstractAppDelegate::archiveRepository(const fnd::ArchiveValue& object) {
@@ -128,8 +135,12 @@ std::optional<fnd::Bytes> AbstractAppDelegate::archiveRepository(const fnd::Arch
 }
 
 bool AbstractAppDelegate::writeRepository(const fnd::Bytes& archive, const fs::path& path) const {
+    return writeRepository([&](const fnd::AtomicFile::Piece& piece) { return piece(archive); }, path);
+}
+
+bool AbstractAppDelegate::writeRepository(const fnd::AtomicFile::Producer& produce, const fs::path& path) const {
     if (!launchDate()) return false;
-    fnd::AtomicFile::Result result = fnd::AtomicFile::write(path, archive);
+    fnd::AtomicFile::Result result = fnd::AtomicFile::writeProduced(path, produce);
     if (!result) fnd::Log::error("cannot save ", path.string(), ": ", result.error);
     return result.saved;
 }

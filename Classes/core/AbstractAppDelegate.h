@@ -23,6 +23,7 @@
 #include <string>
 
 #include "platform/foundation/ArchiveValue.h"
+#include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Date.h"
 #include "platform/ui/ApplicationDelegate.h"
 #include "platform/ui/Color.h"
@@ -65,6 +66,9 @@ class AbstractAppDelegate : public ui::ApplicationDelegate {
     // and the write of such an archive (nothing while launchDate is unset).
     static std::optional<fnd::Bytes> archiveRepository(const fnd::ArchiveValue& object);
     bool writeRepository(const fnd::Bytes& archive, const std::filesystem::path& path) const;
+    // The same write of a file that `produce` makes in pieces while it is written (an archive
+    // encoded straight into the file), on the calling thread.
+    bool writeRepository(const fnd::AtomicFile::Producer& produce, const std::filesystem::path& path) const;
 
     // The object archived in the file under "kRepository"; null when there is no file.
     // A file that cannot be read, is no keyed archive, holds no object under the key, or one that

@@ -1,5 +1,6 @@
 #include "Classes/core/MSubRepository.h"
 
+#include <span>
 #include <utility>
 
 #include "Classes/core/AbstractAppDelegate.h"
@@ -25,34 +26,63 @@ void MSubRepository::save(std::optional<fnd::Bytes> archive) {
     enqueue(std::move(archive), nextSequence());
 }
 
+std::optional<fnd::Bytes> MSubRepository::Snapshot::archive() const {
+    fnd::Bytes bytes;
+    bool made = encode && encode([&](std::span<const std::uint8_t> piece) {
+        bytes.insert(bytes.end(), piece.begin(), piece.end());
+        return true;
+    });
+    if (!made) return std::nullopt;
+    return bytes;
+}
+
 MSubRepository::Snapshot MSubRepository::snapshotForSave() {
     std::uint64_t sequence = nextSequence();
-    return {sequence, [archive = encodeForSave()] { return archive; }};
+    return {sequence, [archive = encodeForSave()](const fnd::AtomicFile::Piece& piece) {
+                return archive && piece(*archive);
+            }};
 }
 
 MSubRepository::Snapshot MSubRepository::archiveOfCopy(std::shared_ptr<MSubRepository> copy) {
     std::uint64_t sequence = nextSequence();
     bool hasFile = !classDataFilePath().empty();
     // The copy is archived once. It is handed to the archiver, which holds it alone from then on and
-    // lets go of it before it makes the bytes, so that the copy and the archive never fill memory
+    // lets go of it once it is encoded, so that the copy and a whole archive never fill memory
     // together.
-    return {sequence, [copy = std::move(copy), hasFile]() mutable -> std::optional<fnd::Bytes> {
-                if (!hasFile || !copy) return std::nullopt;
-                fnd::KeyedArchiver archiver;
-                archiver.encodeObject(
+    return {sequence,
+            [copy = std::move(copy), hasFile](const fnd::AtomicFile::Piece& piece) mutable {
+                if (!hasFile || !copy) return false;
+                std::string error;
+                bool archived = fnd::KeyedArchiver::archive(
                     AbstractAppDelegate::kRootKey,
-                    fnd::ArchiveValue(std::shared_ptr<fnd::Object>(std::exchange(copy, nullptr))));
-                std::optional<fnd::Bytes> archive = archiver.finishEncoding();
-                if (!archive) fnd::Log::error("cannot archive the repository: ", archiver.error());
-                return archive;
-            }};
+                    fnd::ArchiveValue(std::shared_ptr<fnd::Object>(std::exchange(copy, nullptr))), piece, &error);
+                if (!archived) fnd::Log::error("cannot archive the repository: ", error);
+                return archived;
+            },
+            true};
 }
 
 void MSubRepository::save(Snapshot snapshot) {
     ++busy_;
+    if (snapshot.encodesWhileWriting && snapshot.encode) {
+        bool writer = false;
+        {
+            std::lock_guard lock(queue_);
+            if (!writing_ && snapshot.sequence >= newest_) {
+                newest_ = snapshot.sequence;
+                writing_ = true;
+                writer = true;
+            }
+        }
+        // Nothing else is written now: the archive goes straight into the file.
+        if (writer) {
+            writeInTurn([&](const std::filesystem::path& path) { writeEncodedArchive(snapshot.encode, path); });
+            return;
+        }
+    }
     std::optional<fnd::Bytes> archive;
     try {
-        if (snapshot.archive) archive = snapshot.archive();
+        archive = snapshot.archive();
     } catch (...) {
         --busy_;
         throw;
@@ -69,6 +99,11 @@ std::optional<fnd::Bytes> MSubRepository::encodeForSave() {
 void MSubRepository::writeArchive(const fnd::Bytes& archive, const std::filesystem::path& path) {
     std::shared_ptr<AbstractAppDelegate> delegate = AbstractAppDelegate::shared();
     if (delegate && delegate->launchDate()) delegate->writeRepository(archive, path);
+}
+
+void MSubRepository::writeEncodedArchive(const fnd::AtomicFile::Producer& encode, const std::filesystem::path& path) {
+    std::shared_ptr<AbstractAppDelegate> delegate = AbstractAppDelegate::shared();
+    if (delegate && delegate->launchDate()) delegate->writeRepository(encode, path);
 }
 
 void MSubRepository::enqueue(std::optional<fnd::Bytes> archive, std::uint64_t sequence) {
@@ -94,10 +129,22 @@ void MSubRepository::enqueue(std::optional<fnd::Bytes> archive, std::uint64_t se
     }
     if (next == kDroppedIdle) postSaveDone();
     if (next != kWrite) return;
-    for (;;) {
+    writeInTurn([&](const std::filesystem::path& path) {
+        if (archive) writeArchive(*archive, path);
+    });
+}
+
+void MSubRepository::writeInTurn(const std::function<void(const std::filesystem::path&)>& first) {
+    std::optional<fnd::Bytes> archive;
+    for (bool isFirst = true;; isFirst = false) {
         std::filesystem::path path = classDataFilePath();
         try {
-            if (archive && !path.empty()) writeArchive(*archive, path);
+            if (!path.empty()) {
+                if (isFirst)
+                    first(path);
+                else if (archive)
+                    writeArchive(*archive, path);
+            }
         } catch (const std::exception& error) {
             // The queue must still be emptied, or every later save would wait for good.
             fnd::Log::error("writing ", path.string(), " failed: ", error.what());

@@ -18,8 +18,9 @@
 //
 // A large repository need not be archived on the main thread: snapshotForSave() copies what the
 // file holds (one consistent state, cheaply), and save(snapshot) on the saving thread archives the
-// copy and writes it. Every save is numbered when its state is taken, so that of two saves the older
-// never overwrites the newer, whichever thread is quicker.
+// copy and writes it. When no other write is under way, the copy is archived straight into the new
+// file, so that its archive is never whole in memory. Every save is numbered when its state is
+// taken, so that of two saves the older never overwrites the newer, whichever thread is quicker.
 
 #include <atomic>
 #include <cstdint>
@@ -30,6 +31,7 @@
 #include <optional>
 
 #include "platform/foundation/ArchiveValue.h"
+#include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Coding.h"
 #include "platform/foundation/Object.h"
 
@@ -56,7 +58,14 @@ class MSubRepository : public fnd::Object, public fnd::Coding {
     // The state to save, taken now (main thread), and how to archive it later on any thread.
     struct Snapshot {
         std::uint64_t sequence = 0;
-        std::function<std::optional<fnd::Bytes>()> archive;
+        // Hands the archive to its argument in pieces; false when there is nothing to write (no
+        // file, or the state cannot be archived). A snapshot is archived once.
+        fnd::AtomicFile::Producer encode;
+        // Whether encode archives as it goes, so that writing it straight into the file saves
+        // memory; else it hands over an archive made before.
+        bool encodesWhileWriting = false;
+        // The archive whole in memory.
+        std::optional<fnd::Bytes> archive() const;
     };
     // The base archives at once; a large repository copies its state instead (archiveOfCopy).
     virtual Snapshot snapshotForSave();
@@ -77,10 +86,15 @@ class MSubRepository : public fnd::Object, public fnd::Coding {
     // Writes one archive to the file; the base through the application delegate, and nothing while
     // the delegate's launchDate is unset.
     virtual void writeArchive(const fnd::Bytes& archive, const std::filesystem::path& path);
+    // Writes an archive that `encode` makes while it is written, the same way.
+    virtual void writeEncodedArchive(const fnd::AtomicFile::Producer& encode, const std::filesystem::path& path);
 
   private:
     // Writes the archive now, or leaves it waiting for the thread that is writing.
     void enqueue(std::optional<fnd::Bytes> archive, std::uint64_t sequence);
+    // On the thread that has become the writer: writes the file with `first`, then every archive
+    // left waiting meanwhile.
+    void writeInTurn(const std::function<void(const std::filesystem::path&)>& first);
     void postSaveDone();
 
     // Saves asked for and not yet written (being archived, waiting or being written).

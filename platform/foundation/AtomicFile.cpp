@@ -11,9 +11,11 @@ std::string temporaryPrefix(const std::filesystem::path& target) {
     return "." + target.filename().string() + ".saving-";
 }
 
+// A failure of a step; `code` is its error number, or 0 when the step failed without one.
 AtomicFile::Result failure(const std::filesystem::path& target, const char* step, int code) {
     AtomicFile::Result result;
-    result.error = "could not save " + target.string() + ": " + step + ": " + std::strerror(code);
+    result.error = "could not save " + target.string() + ": " + step;
+    if (code) result.error += std::string(": ") + std::strerror(code);
     Log::error(result.error);
     return result;
 }
@@ -21,6 +23,11 @@ AtomicFile::Result failure(const std::filesystem::path& target, const char* step
 
 AtomicFile::Result AtomicFile::write(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                                      FileSystem& files) {
+    return writeProduced(target, [bytes](const Piece& piece) { return piece(bytes); }, files);
+}
+
+AtomicFile::Result AtomicFile::writeProduced(const std::filesystem::path& target, const Producer& produce,
+                                             FileSystem& files) {
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     std::filesystem::path temporary;
@@ -35,7 +42,19 @@ AtomicFile::Result AtomicFile::write(const std::filesystem::path& target, std::s
             Log::warning("could not remove ", temporary.string(), ": ", std::strerror(e));
         return failure(target, step, code);
     };
-    if (int e = files.write(fd, bytes)) return discard("writing", e, true);
+    int writeError = 0;
+    bool made = false;
+    try {
+        made = produce([&](std::span<const std::uint8_t> bytes) {
+            if (!writeError) writeError = files.write(fd, bytes);
+            return writeError == 0;
+        });
+    } catch (...) {
+        discard("making the contents", 0, true);
+        throw;
+    }
+    if (writeError) return discard("writing", writeError, true);
+    if (!made) return discard("making the contents", 0, true);
     if (int e = files.sync(fd)) return discard("syncing the file", e, true);
     if (int e = files.close(fd)) return discard("closing the file", e, false);
     if (int e = files.rename(temporary, target)) return discard("replacing the file", e, false);

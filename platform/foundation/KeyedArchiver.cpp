@@ -2,21 +2,20 @@
 
 #include <algorithm>
 #include <bit>
+#include <deque>
 #include <span>
 #include <unordered_map>
 #include <vector>
 
-#include "platform/foundation/BinaryPropertyListWriter.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/Coding.h"
 #include "platform/foundation/HashIndex.h"
 #include "platform/foundation/Log.h"
-#include "platform/foundation/PropertyList.h"
 
 namespace fnd {
 
 namespace {
-using Ref = PropertyList::Ref;
+using Ref = BinaryPropertyListStream::Ref;
 using Kind = ArchiveValue::Kind;
 
 // The platform classes values are archived as, with their class chains.
@@ -29,11 +28,18 @@ const std::vector<std::string> kBuiltinChains[kBuiltinCount] = {
 }  // namespace
 
 struct KeyedArchiver::State {
-    PropertyList plist;
-    std::vector<Ref> objects;          // "$objects": the entry of each UID
-    HashIndex uidOfIdentity;           // arrays, dictionaries and objects by address
-    std::vector<ArchiveValue> pinned;  // keeps every one of them alive (and its address unique) until the end
-    std::vector<std::uint32_t> uidOfPlain;  // strings and numbers by their (uniqued) property-list object
+    BinaryPropertyListStream plist;
+    std::vector<Ref> objects;  // "$objects": the entry of each UID
+    // Arrays, dictionaries and objects met so far, found by address. Each is watched rather than kept
+    // alive, so that what is written can go while the rest is encoded; an address whose first holder
+    // has gone belongs to a new value.
+    struct Met {
+        std::weak_ptr<const void> holder;
+        std::uint32_t uid;
+    };
+    HashIndex metByAddress;
+    std::deque<Met> met;
+    HashIndex uidOfPlain;  // strings and numbers by their (uniqued) property-list object
     HashIndex uidOfDate;                    // dates by the bits of their seconds
     std::unordered_map<const ClassRegistry::Entry*, std::uint32_t> uidOfClass;
     std::uint32_t uidOfBuiltin[kBuiltinCount] = {};
@@ -44,12 +50,14 @@ struct KeyedArchiver::State {
     std::string error;
     bool finished = false;
 
-    State() { objects.push_back(plist.addString("$null")); }
+    explicit State(BinaryPropertyListStream::Sink sink) : plist(std::move(sink)) {
+        objects.push_back(plist.addString("$null"));
+    }
 
     void release() {
         objects = {};
-        uidOfIdentity = {};
-        pinned = {};
+        metByAddress = {};
+        met = {};
         uidOfPlain = {};
         uidOfDate = {};
         uidOfClass = {};
@@ -87,13 +95,10 @@ struct KeyedArchiver::State {
     }
 
     std::uint32_t plain(Ref ref) {
-        if (ref >= uidOfPlain.size())
-            uidOfPlain.resize(std::max<std::size_t>(ref + 1, 2 * uidOfPlain.size()), 0);
-        if (!uidOfPlain[ref]) {  // 0 is "$null", never a plain value's UID
+        return uidOfPlain.findOrInsert(ref, [&] {
             objects.push_back(ref);
-            uidOfPlain[ref] = static_cast<std::uint32_t>(objects.size() - 1);
-        }
-        return uidOfPlain[ref];
+            return static_cast<std::uint32_t>(objects.size() - 1);
+        });
     }
 
     // Runs `body` to add keys to a new entry, then stores the entry as a dictionary of class `cls`.
@@ -174,14 +179,17 @@ struct KeyedArchiver::State {
             case Kind::Object:
                 break;
         }
+        std::shared_ptr<const void> holder = holderOf(value);
         bool added = false;
-        std::uint32_t uid =
-            uidOfIdentity.findOrInsert(reinterpret_cast<std::uintptr_t>(value.identity()), [&] {
+        std::uint32_t index = metByAddress.findOrInsert(
+            reinterpret_cast<std::uintptr_t>(holder.get()), [&](std::uint32_t i) { return !met[i].holder.expired(); },
+            [&] {
                 added = true;
-                return reserve();
+                met.push_back(Met{holder, reserve()});
+                return static_cast<std::uint32_t>(met.size() - 1);
             });
+        std::uint32_t uid = met[index].uid;
         if (!added) return uid;
-        pinned.push_back(value);
         if (auto array = value.array()) {
             entry(uid, builtin(kArray), [&] {
                 std::size_t mark = items.size();
@@ -219,6 +227,12 @@ struct KeyedArchiver::State {
         return uid;
     }
 
+    static std::shared_ptr<const void> holderOf(const ArchiveValue& value) {
+        if (auto array = value.array()) return array;
+        if (auto dictionary = value.dictionary()) return dictionary;
+        return value.object();
+    }
+
     std::uint32_t date(double seconds) {
         bool added = false;
         std::uint32_t uid = uidOfDate.findOrInsert(std::bit_cast<std::uint64_t>(seconds), [&] {
@@ -238,7 +252,8 @@ std::uint32_t KeyedArchiver::State::encodeModel(std::uint32_t uid, std::uint32_t
     return uid;
 }
 
-KeyedArchiver::KeyedArchiver() : state_(std::make_unique<State>()) { state_->owner = this; }
+KeyedArchiver::KeyedArchiver() : KeyedArchiver(Sink{}) {}
+KeyedArchiver::KeyedArchiver(Sink sink) : state_(std::make_unique<State>(std::move(sink))) { state_->owner = this; }
 KeyedArchiver::~KeyedArchiver() = default;
 
 void KeyedArchiver::encodeInt32(std::string_view key, std::int32_t value) { encodeInt64(key, value); }
@@ -279,28 +294,23 @@ void KeyedArchiver::encodeURL(std::string_view key, std::string_view absolute) {
 }
 
 std::optional<Bytes> KeyedArchiver::finishEncoding() {
-    std::optional<PropertyList> list = finishEncodingAsPropertyList();
-    if (!list) return std::nullopt;
-    // What made the list is let go before the bytes are made, the step that needs the most: the
-    // values kept alive while encoding (which may be the only hold on a copy made for the save)
-    // and the tables that found them.
-    state_->release();
-    list->dropUniquing();
-    return BinaryPropertyListWriter::write(*list);
-}
-
-std::optional<PropertyList> KeyedArchiver::finishEncodingAsPropertyList() {
     State& s = *state_;
     if (!s.open()) return std::nullopt;
     s.finished = true;
     if (!s.error.empty()) return std::nullopt;
-    PropertyList& pl = s.plist;
-    Ref top = pl.addDictionary(s.keys, s.values);
-    Ref k[] = {pl.addString("$archiver"), pl.addString("$objects"), pl.addString("$top"),
-               pl.addString("$version")};
-    Ref v[] = {pl.addString("NSKeyedArchiver"), pl.addArray(s.objects), top, pl.addInteger(100000)};
-    pl.setTop(pl.addDictionary(k, v));
-    return std::move(pl);
+    BinaryPropertyListStream& out = s.plist;
+    Ref top = out.addDictionary(s.keys, s.values);
+    Ref k[] = {out.addString("$archiver"), out.addString("$objects"), out.addString("$top"),
+               out.addString("$version")};
+    Ref v[] = {out.addString("NSKeyedArchiver"), out.addArray(s.objects), top, out.addInteger(100000)};
+    Ref root = out.addDictionary(k, v);
+    // The tables that found what was met are let go of before the offset table is written.
+    s.release();
+    if (!out.finish(root)) {
+        s.fail("the archive's bytes could not be written");
+        return std::nullopt;
+    }
+    return out.take();
 }
 
 const std::string& KeyedArchiver::error() const { return state_->error; }
@@ -312,6 +322,14 @@ std::optional<Bytes> KeyedArchiver::archive(std::string_view rootKey, const Arch
     auto bytes = archiver.finishEncoding();
     if (!bytes && error) *error = archiver.error();
     return bytes;
+}
+
+bool KeyedArchiver::archive(std::string_view rootKey, const ArchiveValue& root, Sink sink, std::string* error) {
+    KeyedArchiver archiver(std::move(sink));
+    archiver.encodeObject(rootKey, root);
+    bool done = archiver.finishEncoding().has_value();
+    if (!done && error) *error = archiver.error();
+    return done;
 }
 
 }  // namespace fnd

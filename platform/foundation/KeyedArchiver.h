@@ -3,6 +3,11 @@
 // "NSKeyedArchiver", "$version" 100000, the caller's root keys in "$top" and every object once in
 // "$objects", referred to by UID. Values encoded at the top level go under "$top"; values encoded
 // while an object's encodeWithCoder runs go into that object's own keys.
+//
+// The archive is written as it is encoded: each entry's bytes are made when the entry ends, and
+// what the archiver keeps is the table of entries and the tables that find what was met before.
+// Values are not kept alive by the archiver, so an object handed to it alone is let go of as soon as
+// it is written.
 
 #include <cstdint>
 #include <memory>
@@ -11,13 +16,19 @@
 #include <string_view>
 
 #include "platform/foundation/ArchiveValue.h"
-#include "platform/foundation/PropertyList.h"
+#include "platform/foundation/BinaryPropertyListStream.h"
 
 namespace fnd {
 
 class KeyedArchiver {
   public:
+    using Sink = BinaryPropertyListStream::Sink;
+
+    // Keeps the archive's bytes for finishEncoding to answer.
     KeyedArchiver();
+    // Hands the archive's bytes to `sink` in pieces while it is encoded (a large archive is never
+    // whole in memory); finishEncoding then answers no bytes.
+    explicit KeyedArchiver(Sink sink);
     ~KeyedArchiver();
     KeyedArchiver(const KeyedArchiver&) = delete;
     KeyedArchiver& operator=(const KeyedArchiver&) = delete;
@@ -36,18 +47,18 @@ class KeyedArchiver {
     // A URL given by its absolute address.
     void encodeURL(std::string_view key, std::string_view absolute);
 
-    // Ends the archive and answers its bytes; nothing when a value could not be archived (an
-    // object whose class is not registered), and then error() says why.
+    // Ends the archive and answers its bytes (empty when they went to a sink); nothing when a value
+    // could not be archived (an object whose class is not registered) or the sink failed, and then
+    // error() says why. A sink may have taken part of the archive before then.
     std::optional<Bytes> finishEncoding();
-    // The same ended archive as a property list, which refers to no object of the graph: turning
-    // it into bytes (BinaryPropertyListWriter::write) may then happen on another thread while the
-    // objects change.
-    std::optional<PropertyList> finishEncodingAsPropertyList();
     const std::string& error() const;
 
     // The archive of one value under a root key (for example "kRepository").
     static std::optional<Bytes> archive(std::string_view rootKey, const ArchiveValue& root,
                                         std::string* error = nullptr);
+    // The same archive handed to `sink` in pieces; false when it could not be made or taken whole.
+    static bool archive(std::string_view rootKey, const ArchiveValue& root, Sink sink,
+                        std::string* error = nullptr);
 
   private:
     struct State;

@@ -27,8 +27,6 @@ PropertyList::~PropertyList() = default;
 PropertyList::PropertyList(PropertyList&&) noexcept = default;
 PropertyList& PropertyList::operator=(PropertyList&&) noexcept = default;
 
-void PropertyList::dropUniquing() { uniquing_.reset(); }
-
 void PropertyList::reserve(std::size_t objects, std::size_t textBytes, std::size_t members) {
     nodes_.reserve(objects);
     text_.reserve(textBytes);

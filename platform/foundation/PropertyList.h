@@ -51,9 +51,6 @@ class PropertyList {
     Ref addDictionary(std::span<const Ref> keys, std::span<const Ref> values);
 
     void setTop(Ref ref) { top_ = ref; }
-    // Forgets the tables that find equal values, which a finished list, only read or written from
-    // then on, needs no more: for a large list they are about as large as the list.
-    void dropUniquing();
     Ref top() const { return top_; }
     std::size_t size() const { return nodes_.size(); }
     void reserve(std::size_t objects, std::size_t textBytes, std::size_t members);

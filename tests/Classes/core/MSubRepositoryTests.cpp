@@ -71,6 +71,26 @@ class HeldWriteRepository : public TestSubRepository {
     bool released_ = false;
 };
 
+// One that saves a copy of its text, as a large repository does, and counts the archives encoded
+// straight into its file.
+class CopyingRepository : public HeldWriteRepository {
+  public:
+    Snapshot snapshotForSave() override {
+        auto copy = std::make_shared<TestSubRepository>();
+        copy->text = text;
+        copy->whileEncoding = whileEncodingCopy;
+        return archiveOfCopy(copy);
+    }
+    std::function<void()> whileEncodingCopy;
+    int encodedIntoTheFile = 0;
+
+  protected:
+    void writeEncodedArchive(const fnd::AtomicFile::Producer& encode, const fs::path& path) override {
+        ++encodedIntoTheFile;
+        MSubRepository::writeEncodedArchive(encode, path);
+    }
+};
+
 // One that has no file.
 class FilelessRepository : public TestSubRepository {
   public:
@@ -93,6 +113,8 @@ class MSubRepositoryTest : public core_test::CoreTestEnvironment {
                                                                       {"MSubRepository", "NSObject"});
         fnd::ClassRegistry::shared().registerClass<HeldWriteRepository>(
             "HeldWriteRepository", {"TestSubRepository", "MSubRepository", "NSObject"});
+        fnd::ClassRegistry::shared().registerClass<CopyingRepository>(
+            "CopyingRepository", {"HeldWriteRepository", "TestSubRepository", "MSubRepository", "NSObject"});
         fnd::ClassRegistry::shared().registerClass<KeylessRepository>("KeylessRepository",
                                                                       {"MSubRepository", "NSObject"});
         fnd::NotificationCenter::defaultCenter().addObserver(this, MSubRepository::kSaveDoneNotification,
@@ -205,4 +227,49 @@ TEST_F(MSubRepositoryTest, ASubclassWithoutItsKeysFailsItsSaveLoudlyAndIsNotLeft
     EXPECT_THROW(keyless->save(), fnd::UnrecognizedSelector);
     EXPECT_FALSE(keyless->isSaving());
     EXPECT_FALSE(fs::exists(keyless->classDataFilePath()));
+}
+
+TEST_F(MSubRepositoryTest, ACopyIsArchivedStraightIntoTheFileUnlessAnotherWriteIsUnderWay) {
+    delegate->setup();
+    auto copying = std::make_shared<CopyingRepository>();
+    copying->release();  // writes of whole archives go through at once
+    copying->text = "copied";
+    MSubRepository::Snapshot snapshot = copying->snapshotForSave();
+    copying->text = "changed after the copy";
+    std::thread([&] { copying->save(std::move(snapshot)); }).join();
+    EXPECT_EQ(stored(), "copied");
+    EXPECT_EQ(copying->encodedIntoTheFile, 1);
+    EXPECT_TRUE(copying->written.empty());
+
+    // A copy that fails while it is archived into the file leaves the file as it was, and the
+    // save still ends.
+    copying->whileEncodingCopy = [] { throw std::runtime_error("cannot be archived"); };
+    std::thread([&] { copying->save(copying->snapshotForSave()); }).join();
+    EXPECT_EQ(stored(), "copied");
+    EXPECT_EQ(copying->encodedIntoTheFile, 2);
+    EXPECT_FALSE(copying->isSaving());
+    EXPECT_THAT(done, testing::ElementsAre(copying, copying));
+    for (const auto& entry : fs::directory_iterator(TestSubRepository::dataFilePath().parent_path()))
+        EXPECT_EQ(entry.path().filename().string().find(".TestSubRepository.saving-"), std::string::npos)
+            << entry.path();
+}
+
+TEST_F(MSubRepositoryTest, ACopyAskedForDuringAWriteWaitsAsItsArchiveAndIsWrittenNext) {
+    delegate->setup();
+    auto held = std::make_shared<CopyingRepository>();
+    held->text = "first";
+    std::thread writer([&] { held->save(held->encodeForSave()); });
+    held->waitUntilWriting();
+
+    held->text = "second";
+    held->save(held->snapshotForSave());
+    EXPECT_TRUE(held->isSaving());
+
+    held->release();
+    writer.join();
+    EXPECT_EQ(held->written, (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(held->encodedIntoTheFile, 0);
+    EXPECT_EQ(stored(), "second");
+    EXPECT_FALSE(held->isSaving());
+    EXPECT_THAT(done, testing::ElementsAre(held));
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,38 @@ TEST_F(AtomicFileTest, ACrashAtAnyStepLeavesTheOldFileOrTheWholeNewOne) {
             }
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AtomicFileTest, AFileMadeInPiecesReplacesTheTargetOnlyWhenItWasMadeWhole) {
+    fs::path target = documents / "Repository";
+    ASSERT_TRUE(AtomicFile::write(target, bytesOf("old")));
+    auto pieces = [](bool madeWhole) {
+        return [madeWhole](const AtomicFile::Piece& piece) {
+            return piece(bytesOf("new, ")) && piece(bytesOf("in pieces")) && madeWhole;
+        };
+    };
+    auto unmade = AtomicFile::writeProduced(target, pieces(false));
+    EXPECT_FALSE(unmade.saved);
+    EXPECT_NE(unmade.error.find("making the contents"), std::string::npos) << unmade.error;
+    EXPECT_EQ(contents(target), "old");
+
+    EXPECT_THROW(AtomicFile::writeProduced(target,
+                                           [](const AtomicFile::Piece& piece) -> bool {
+                                               piece(bytesOf("half"));
+                                               throw std::runtime_error("stopped");
+                                           }),
+                 std::runtime_error);
+    EXPECT_EQ(contents(target), "old");
+    EXPECT_EQ(entries(documents), std::vector<std::string>{"Repository"});
+
+    auto made = AtomicFile::writeProduced(target, pieces(true));
+    EXPECT_TRUE(made.saved) << made.error;
+    EXPECT_EQ(contents(target), "new, in pieces");
+    EXPECT_EQ(entries(documents), std::vector<std::string>{"Repository"});
 }
 
 }  // namespace

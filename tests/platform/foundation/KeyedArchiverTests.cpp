@@ -426,7 +426,8 @@ TEST_F(KeyedArchiverTest, LetsGoOfWhatItEncodedBeforeItMakesTheBytes) {
     record->count = 7;
     std::weak_ptr<Record> held = record;
     archiver.encodeObject("root", fnd::ArchiveValue(std::exchange(record, nullptr)));
-    EXPECT_FALSE(held.expired());
+    // Its entry is written as soon as it is encoded, so it is let go of at once.
+    EXPECT_TRUE(held.expired());
     auto bytes = archiver.finishEncoding();
     ASSERT_TRUE(bytes);
     EXPECT_TRUE(held.expired());
@@ -449,6 +450,122 @@ TEST_F(KeyedArchiverTest, KeysBuiltAnewInOnePlaceReadTheirOwnValues) {
         }
     EXPECT_FALSE(in.containsValueForKey("k12"));
     EXPECT_FALSE(in.containsValueForKey(std::string(40, 'k')));
+}
+
+TEST_F(KeyedArchiverTest, ValuesMadeForOneKeyAndGoneAreNotTakenForLaterOnes) {
+    // Each array lives only while its key is encoded, so the next one may get its address.
+    fnd::KeyedArchiver archiver;
+    for (int i = 0; i < 50; ++i) {
+        auto list = ArchiveValue::makeArray();
+        list->push_back(ArchiveValue::integer(i));
+        auto record = std::make_shared<Record>();
+        record->count = i;
+        archiver.encodeObject("list" + std::to_string(i), list);
+        archiver.encodeObject("record" + std::to_string(i), std::move(record));
+    }
+    auto bytes = archiver.finishEncoding();
+    ASSERT_TRUE(bytes);
+    fnd::KeyedUnarchiver in(*bytes);
+    for (int i = 0; i < 50; ++i) {
+        auto list = in.decodeArray("list" + std::to_string(i));
+        ASSERT_TRUE(list && list->size() == 1) << i;
+        EXPECT_EQ((*list)[0].int64Value(), i);
+        auto record = in.decodeObjectOfClass<Record>("record" + std::to_string(i));
+        ASSERT_TRUE(record) << i;
+        EXPECT_EQ(record->count, i);
+    }
+}
+
+TEST_F(KeyedArchiverTest, ALargeArchiveHandedOverInPiecesIsTheArchiveMadeInMemory) {
+    // A set of questions that refer back to it, shared records with every kind of value, uniqued
+    // strings and nested containers: large enough that its bytes leave the archiver in pieces.
+    auto set = std::make_shared<QuestionSet>();
+    set->title = "Large";
+    for (int i = 0; i < 30000; ++i) {
+        auto q = std::make_shared<Question>();
+        q->number = i;
+        q->set = set;
+        set->questions.push_back(q);
+    }
+    auto records = ArchiveValue::makeArray();
+    for (int i = 0; i < 300; ++i) {
+        auto r = fullRecord();
+        r->count = i;
+        r->name = "name " + std::to_string(i % 7);
+        auto inner = ArchiveValue::makeDictionary();
+        (*inner)[i] = ArchiveValue::real(i / 4.0);
+        (*inner)["same"] = std::string("text");
+        r->extra = inner;
+        records->push_back(r);
+        records->push_back(r);
+    }
+    auto root = ArchiveValue::makeDictionary();
+    (*root)["set"] = set;
+    (*root)["records"] = records;
+
+    Bytes inMemory = archive(root);
+    Bytes gathered;
+    int pieces = 0;
+    std::string error;
+    ASSERT_TRUE(KeyedArchiver::archive(
+        "kRepository", root,
+        [&](std::span<const std::uint8_t> piece) {
+            gathered.insert(gathered.end(), piece.begin(), piece.end());
+            ++pieces;
+            return true;
+        },
+        &error))
+        << error;
+    EXPECT_EQ(gathered, inMemory);
+    EXPECT_GT(pieces, 2);
+
+    auto back = KeyedUnarchiver::unarchive(gathered, "kRepository").dictionary();
+    ASSERT_TRUE(back);
+    auto backSet = back->at("set").object<QuestionSet>();
+    ASSERT_TRUE(backSet);
+    ASSERT_EQ(backSet->questions.size(), 30000u);
+    for (int i = 0; i < 30000; i += 1231) {
+        EXPECT_EQ(backSet->questions[i]->number, i);
+        EXPECT_EQ(backSet->questions[i]->set.lock(), backSet);
+    }
+    auto backRecords = back->at("records").array();
+    ASSERT_TRUE(backRecords);
+    ASSERT_EQ(backRecords->size(), 600u);
+    auto expected = fullRecord();
+    for (int i = 0; i < 300; i += 37) {
+        auto r = (*backRecords)[2 * i].object<Record>();
+        ASSERT_TRUE(r);
+        EXPECT_EQ((*backRecords)[2 * i + 1].object<Record>(), r);
+        EXPECT_EQ(r->count, i);
+        EXPECT_EQ(r->big, expected->big);
+        EXPECT_EQ(r->ratio, expected->ratio);
+        EXPECT_EQ(r->seconds, expected->seconds);
+        EXPECT_EQ(r->when, expected->when);
+        EXPECT_EQ(r->bytes, expected->bytes);
+        EXPECT_EQ(r->link, expected->link);
+        EXPECT_EQ(r->name, "name " + std::to_string(i % 7));
+        auto inner = r->extra.dictionary();
+        ASSERT_TRUE(inner);
+        EXPECT_EQ(inner->at(i).doubleValue(), i / 4.0);
+        EXPECT_EQ(*inner->at("same").string(), "text");
+    }
+}
+
+TEST_F(KeyedArchiverTest, ASinkThatFailsOrAnUnregisteredClassFailsTheStreamedArchive) {
+    std::string error;
+    EXPECT_FALSE(KeyedArchiver::archive(
+        "kRepository", ArchiveValue(std::string("text")), [](std::span<const std::uint8_t>) { return false; },
+        &error));
+    EXPECT_NE(error.find("could not be written"), std::string::npos) << error;
+
+    struct Unregistered : fnd::Object {};
+    error.clear();
+    bool tookAny = false;
+    EXPECT_FALSE(KeyedArchiver::archive(
+        "kRepository", ArchiveValue(std::make_shared<Unregistered>()),
+        [&](std::span<const std::uint8_t>) { return tookAny = true; }, &error));
+    EXPECT_NE(error.find("no archivable class"), std::string::npos) << error;
+    EXPECT_FALSE(tookAny);
 }
 
 }  // namespace
