@@ -138,7 +138,8 @@ bool AbstractAppDelegate::writeRepository(const fnd::Bytes& archive, const fs::p
     return writeRepository([&](const fnd::AtomicFile::Piece& piece) { return piece(archive); }, path);
 }
 
-bool AbstractAppDelegate::writeRepository(const fnd::AtomicFile::Producer& produce, const fs::path& path) const {
+bool AbstractAppDelegate::writeRepository(const fnd::AtomicFile::Producer& produce,
+                                          const fs::path& path) const {
     if (!launchDate()) return false;
     fnd::AtomicFile::Result result = fnd::AtomicFile::writeProduced(path, produce);
     if (!result) fnd::Log::error("cannot save ", path.string(), ": ", result.error);

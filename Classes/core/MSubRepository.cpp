@@ -29,9 +29,9 @@ void MSubRepository::save(std::optional<fnd::Bytes> archive) {
 std::optional<fnd::Bytes> MSubRepository::Snapshot::archive() const {
     fnd::Bytes bytes;
     bool made = encode && encode([&](std::span<const std::uint8_t> piece) {
-        bytes.insert(bytes.end(), piece.begin(), piece.end());
-        return true;
-    });
+                    bytes.insert(bytes.end(), piece.begin(), piece.end());
+                    return true;
+                });
     if (!made) return std::nullopt;
     return bytes;
 }
@@ -55,7 +55,8 @@ MSubRepository::Snapshot MSubRepository::archiveOfCopy(std::shared_ptr<MSubRepos
                 std::string error;
                 bool archived = fnd::KeyedArchiver::archive(
                     AbstractAppDelegate::kRootKey,
-                    fnd::ArchiveValue(std::shared_ptr<fnd::Object>(std::exchange(copy, nullptr))), piece, &error);
+                    fnd::ArchiveValue(std::shared_ptr<fnd::Object>(std::exchange(copy, nullptr))), piece,
+                    &error);
                 if (!archived) fnd::Log::error("cannot archive the repository: ", error);
                 return archived;
             },
@@ -76,7 +77,8 @@ void MSubRepository::save(Snapshot snapshot) {
         }
         // Nothing else is written now: the archive goes straight into the file.
         if (writer) {
-            writeInTurn([&](const std::filesystem::path& path) { writeEncodedArchive(snapshot.encode, path); });
+            writeInTurn(
+                [&](const std::filesystem::path& path) { writeEncodedArchive(snapshot.encode, path); });
             return;
         }
     }
@@ -101,7 +103,8 @@ void MSubRepository::writeArchive(const fnd::Bytes& archive, const std::filesyst
     if (delegate && delegate->launchDate()) delegate->writeRepository(archive, path);
 }
 
-void MSubRepository::writeEncodedArchive(const fnd::AtomicFile::Producer& encode, const std::filesystem::path& path) {
+void MSubRepository::writeEncodedArchive(const fnd::AtomicFile::Producer& encode,
+                                         const std::filesystem::path& path) {
     std::shared_ptr<AbstractAppDelegate> delegate = AbstractAppDelegate::shared();
     if (delegate && delegate->launchDate()) delegate->writeRepository(encode, path);
 }

@@ -87,7 +87,8 @@ class MSubRepository : public fnd::Object, public fnd::Coding {
     // the delegate's launchDate is unset.
     virtual void writeArchive(const fnd::Bytes& archive, const std::filesystem::path& path);
     // Writes an archive that `encode` makes while it is written, the same way.
-    virtual void writeEncodedArchive(const fnd::AtomicFile::Producer& encode, const std::filesystem::path& path);
+    virtual void writeEncodedArchive(const fnd::AtomicFile::Producer& encode,
+                                     const std::filesystem::path& path);
 
   private:
     // Writes the archive now, or leaves it waiting for the thread that is writing.

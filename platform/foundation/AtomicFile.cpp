@@ -23,7 +23,8 @@ AtomicFile::Result failure(const std::filesystem::path& target, const char* step
 
 AtomicFile::Result AtomicFile::write(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                                      FileSystem& files) {
-    return writeProduced(target, [bytes](const Piece& piece) { return piece(bytes); }, files);
+    return writeProduced(
+        target, [bytes](const Piece& piece) { return piece(bytes); }, files);
 }
 
 AtomicFile::Result AtomicFile::writeProduced(const std::filesystem::path& target, const Producer& produce,

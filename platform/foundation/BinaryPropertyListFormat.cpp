@@ -120,8 +120,8 @@ void BinaryPropertyListFormat::uid(Buffer& out, std::uint32_t uid) {
     bigEndian(out, uid, n);
 }
 
-void BinaryPropertyListFormat::trailer(Buffer& out, unsigned offsetSize, unsigned refSize, std::uint64_t count,
-                                       std::uint64_t top, std::uint64_t tableOffset) {
+void BinaryPropertyListFormat::trailer(Buffer& out, unsigned offsetSize, unsigned refSize,
+                                       std::uint64_t count, std::uint64_t top, std::uint64_t tableOffset) {
     for (int i = 0; i < 6; ++i) out.push_back(0);
     out.push_back(static_cast<std::uint8_t>(offsetSize));
     out.push_back(static_cast<std::uint8_t>(refSize));

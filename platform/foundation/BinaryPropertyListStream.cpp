@@ -86,7 +86,8 @@ void BinaryPropertyListStream::spill(bool all) {
     buffer_.clear();
 }
 
-BinaryPropertyListStream::Ref BinaryPropertyListStream::unique(int slot, std::uint64_t bits, std::uint8_t kind) {
+BinaryPropertyListStream::Ref BinaryPropertyListStream::unique(int slot, std::uint64_t bits,
+                                                               std::uint8_t kind) {
     auto write = [&] {
         std::uint64_t offset = spilled_ + buffer_.size();
         switch (kind) {
@@ -190,7 +191,9 @@ BinaryPropertyListStream::Ref BinaryPropertyListStream::addString(std::string_vi
     bool isNew = false;
     std::uint32_t index = t.stringIndex.findOrInsert(
         std::hash<std::string_view>{}(utf8),
-        [&](std::uint32_t i) { return std::string_view(t.text).substr(t.strings[i].offset, t.strings[i].size) == utf8; },
+        [&](std::uint32_t i) {
+            return std::string_view(t.text).substr(t.strings[i].offset, t.strings[i].size) == utf8;
+        },
         [&] {
             isNew = true;
             t.strings.push_back(Tables::Text{t.text.size(), static_cast<std::uint32_t>(utf8.size()), 0});
@@ -207,7 +210,8 @@ BinaryPropertyListStream::Ref BinaryPropertyListStream::addString(std::string_vi
 
 void BinaryPropertyListStream::references(std::span<const Ref> refs) {
     for (std::size_t i = 0; i < refs.size(); ++i) {
-        if (refs[i] >= offsets_.size()) throw std::invalid_argument("property list: a member is not written yet");
+        if (refs[i] >= offsets_.size())
+            throw std::invalid_argument("property list: a member is not written yet");
         Format::bigEndian(buffer_, refs[i], kWideRef);
         // A large container (an archive's table of entries) leaves in pieces too.
         if (i % 4096 == 4095) spill(false);
@@ -222,7 +226,7 @@ BinaryPropertyListStream::Ref BinaryPropertyListStream::addArray(std::span<const
 }
 
 BinaryPropertyListStream::Ref BinaryPropertyListStream::addDictionary(std::span<const Ref> keys,
-                                                                   std::span<const Ref> values) {
+                                                                      std::span<const Ref> values) {
     if (keys.size() != values.size())
         throw std::invalid_argument("property list: keys and values differ in count");
     std::uint64_t offset = spilled_ + buffer_.size();

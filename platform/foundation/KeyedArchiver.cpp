@@ -35,12 +35,16 @@ struct KeyedArchiver::State {
     // has gone belongs to a new value.
     struct Met {
         std::weak_ptr<const void> holder;
+        const void* address;
         std::uint32_t uid;
     };
-    HashIndex metByAddress;
     std::deque<Met> met;
+    // An open-addressed table of 1 + the index in `met`, 0 where free: 4 bytes a slot, where a
+    // table of addresses would take 16.
+    std::vector<std::uint32_t> metSlots;
+    unsigned metBits = 0;
     HashIndex uidOfPlain;  // strings and numbers by their (uniqued) property-list object
-    HashIndex uidOfDate;                    // dates by the bits of their seconds
+    HashIndex uidOfDate;   // dates by the bits of their seconds
     std::unordered_map<const ClassRegistry::Entry*, std::uint32_t> uidOfClass;
     std::uint32_t uidOfBuiltin[kBuiltinCount] = {};
     // Keys and values of the entries being written, innermost last; frameStart is where the
@@ -56,7 +60,7 @@ struct KeyedArchiver::State {
 
     void release() {
         objects = {};
-        metByAddress = {};
+        metSlots = {};
         met = {};
         uidOfPlain = {};
         uidOfDate = {};
@@ -179,16 +183,8 @@ struct KeyedArchiver::State {
             case Kind::Object:
                 break;
         }
-        std::shared_ptr<const void> holder = holderOf(value);
         bool added = false;
-        std::uint32_t index = metByAddress.findOrInsert(
-            reinterpret_cast<std::uintptr_t>(holder.get()), [&](std::uint32_t i) { return !met[i].holder.expired(); },
-            [&] {
-                added = true;
-                met.push_back(Met{holder, reserve()});
-                return static_cast<std::uint32_t>(met.size() - 1);
-            });
-        std::uint32_t uid = met[index].uid;
+        std::uint32_t uid = metUid(holderOf(value), added);
         if (!added) return uid;
         if (auto array = value.array()) {
             entry(uid, builtin(kArray), [&] {
@@ -227,19 +223,56 @@ struct KeyedArchiver::State {
         return uid;
     }
 
+    std::size_t metSlot(const void* address) const {
+        auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(address));
+        return static_cast<std::size_t>((bits * 0x9E3779B97F4A7C15ULL) >> (64 - metBits));
+    }
+
+    void growMet() {
+        metBits = metBits ? metBits + 1 : 10;
+        metSlots.assign(std::size_t{1} << metBits, 0);
+        std::size_t mask = metSlots.size() - 1;
+        for (std::size_t i = 0; i < met.size(); ++i) {
+            std::size_t slot = metSlot(met[i].address);
+            while (metSlots[slot]) slot = (slot + 1) & mask;
+            metSlots[slot] = static_cast<std::uint32_t>(i + 1);
+        }
+    }
+
+    // The UID of the array, dictionary or object `holder` holds: the one it got when it was met
+    // before (`added` false), or a new one.
+    std::uint32_t metUid(const std::shared_ptr<const void>& holder, bool& added) {
+        if ((met.size() + 1) * 4 > metSlots.size() * 3) growMet();
+        std::size_t mask = metSlots.size() - 1;
+        for (std::size_t slot = metSlot(holder.get());; slot = (slot + 1) & mask) {
+            if (std::uint32_t index = metSlots[slot]) {
+                const Met& m = met[index - 1];
+                if (m.address == holder.get() && !m.holder.expired()) return m.uid;
+                continue;
+            }
+            added = true;
+            met.push_back(Met{holder, holder.get(), reserve()});
+            metSlots[slot] = static_cast<std::uint32_t>(met.size());
+            return met.back().uid;
+        }
+    }
+
     static std::shared_ptr<const void> holderOf(const ArchiveValue& value) {
         if (auto array = value.array()) return array;
         if (auto dictionary = value.dictionary()) return dictionary;
         return value.object();
     }
 
+    // Equal dates share one entry while the table of them is small. Past kRememberedDates, a date
+    // not met among those is written anew: a large history of distinct times would otherwise keep
+    // a table as large as itself, for the few equal ones.
+    static constexpr std::size_t kRememberedDates = 16384;
     std::uint32_t date(double seconds) {
-        bool added = false;
-        std::uint32_t uid = uidOfDate.findOrInsert(std::bit_cast<std::uint64_t>(seconds), [&] {
-            added = true;
-            return reserve();
-        });
-        if (added) entry(uid, builtin(kDate), [&] { put("NS.time", plist.addReal(seconds)); });
+        std::uint64_t bits = std::bit_cast<std::uint64_t>(seconds);
+        if (auto known = uidOfDate.find(bits, [](std::uint32_t) { return true; })) return *known;
+        std::uint32_t uid = reserve();
+        if (uidOfDate.size() < kRememberedDates) uidOfDate.findOrInsert(bits, [&] { return uid; });
+        entry(uid, builtin(kDate), [&] { put("NS.time", plist.addReal(seconds)); });
         return uid;
     }
 
@@ -253,7 +286,9 @@ std::uint32_t KeyedArchiver::State::encodeModel(std::uint32_t uid, std::uint32_t
 }
 
 KeyedArchiver::KeyedArchiver() : KeyedArchiver(Sink{}) {}
-KeyedArchiver::KeyedArchiver(Sink sink) : state_(std::make_unique<State>(std::move(sink))) { state_->owner = this; }
+KeyedArchiver::KeyedArchiver(Sink sink) : state_(std::make_unique<State>(std::move(sink))) {
+    state_->owner = this;
+}
 KeyedArchiver::~KeyedArchiver() = default;
 
 void KeyedArchiver::encodeInt32(std::string_view key, std::int32_t value) { encodeInt64(key, value); }
@@ -324,7 +359,8 @@ std::optional<Bytes> KeyedArchiver::archive(std::string_view rootKey, const Arch
     return bytes;
 }
 
-bool KeyedArchiver::archive(std::string_view rootKey, const ArchiveValue& root, Sink sink, std::string* error) {
+bool KeyedArchiver::archive(std::string_view rootKey, const ArchiveValue& root, Sink sink,
+                            std::string* error) {
     KeyedArchiver archiver(std::move(sink));
     archiver.encodeObject(rootKey, root);
     bool done = archiver.finishEncoding().has_value();

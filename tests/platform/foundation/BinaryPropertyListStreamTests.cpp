@@ -58,7 +58,8 @@ Ref buildMixed(Both& b, std::size_t fill) {
             return l.addData(bytes);
         }));
         members.push_back(b.add([](auto& l) { return l.addString("a key"); }));
-        members.push_back(b.add([](auto& l) { return l.addString("Caf\xC3\xA9 \xF0\x9F\x98\x80, bad \xFF byte"); }));
+        members.push_back(
+            b.add([](auto& l) { return l.addString("Caf\xC3\xA9 \xF0\x9F\x98\x80, bad \xFF byte"); }));
         members.push_back(b.add([](auto& l) { return l.addString(std::string(300, 'x')); }));
     }
     Ref inner = b.add([&](auto& l) { return l.addArray(std::span<const Ref>(members.data(), 3)); });
