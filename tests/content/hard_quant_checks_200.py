@@ -141,10 +141,12 @@ def _():
 
 @ps(125)
 def _():
-    for v in range(11, 200):
-        for d in range(10, 2000, 10):
-            if F(d, v) - F(d, v + 10) == 1 and F(d, v - 10) - F(d, v) == F(3, 2):
-                return d
+    points = set()
+    for k in range(1, 46):
+        t = F(k, 15)  # the k-th meeting: together they have covered k laps
+        assert (9 * t + 6 * t) == k
+        points.add((9 * t) % 1)
+    return len(points)
 
 
 @ds(126)
@@ -277,12 +279,15 @@ def _():
 
 @ps(142)
 def _():
-    for p in range(1, 100):
-        if (1 + F(p, 100)) * (1 + F(2 * p, 100)) == F(132, 100):
-            change = (F(132, 100) * (1 - F(3 * p, 100)) - 1) * 100
-            if change < 0:
-                return "A decrease of %s%%" % float(-change)
-            return "An increase of %s%%" % float(change) if change > 0 else "No change"
+    found = set()
+    for c in range(1, 101):
+        for b in range(1, 101):
+            if F(12, 10) * c + F(9, 10) * b == F(105, 100) * (c + b):
+                end = F(12, 10) * F(9, 10) * c + F(9, 10) * F(13, 10) * b
+                found.add((end / (c + b) - 1) * 100)
+    assert len(found) == 1, found
+    change = found.pop()
+    return "An increase of %s%%" % (str(float(change)).rstrip('0').rstrip('.'))
 
 
 @ds(143)
@@ -385,10 +390,9 @@ def _():
 
 @ds(153)
 def _():
-    values = fracs(0, 30, 2)
-    cases = [(v, c) for v in values for c in values if 0 < c < v]
-    return sufficiency(cases, lambda v, c: c, lambda v, c: v == 10 and 24 / (v - c) + 24 / (v + c) == 5,
-                       lambda v, c: (v - c) / (v + c) == F(2, 3))
+    cases = [(d, v, w, c) for d in (10, 20, 30, 40, 45) for v in range(3, 16) for w in range(3, 16) for c in range(0, 3)]
+    return sufficiency(cases, lambda d, v, w, c: F(d, v + w), lambda d, v, w, c: d == 30 and sorted((v, w)) == [8, 12],
+                       lambda d, v, w, c: c == 2 and v + c == 10 and w - c == 10)
 
 
 @ps(154)
@@ -596,7 +600,13 @@ def _():
 
 @ps(180)
 def _():
-    best = max(fracs(40, 75, 4), key=lambda p: (p - 40) * (1500 - 20 * p))
+    def profit(p):
+        units = 1500 - 20 * p
+        cost = 36 if units >= 400 else 40
+        return (p - cost) * units
+    prices = [F(c, 100) for c in range(4000, 7501)]
+    best = max(prices, key=profit)
+    assert sum(1 for p in prices if profit(p) == profit(best)) == 1
     return best
 
 
@@ -853,9 +863,7 @@ def _():
 
 @ps(211)
 def _():
-    value = F(1, 7) + F(1, 13)
-    digits = str(value.numerator * 10**100 // value.denominator).zfill(100)
-    return int(digits[99])
+    return (10**198 // 9801) % 10
 
 
 @ds(212)
@@ -1078,18 +1086,12 @@ def _():
 
 @ds(235)
 def _():
-    # Lines x/a + y/b = 1 with both intercepts nonzero, lines through the origin, and horizontal and vertical lines.
-    values = [v for v in fracs(-5, 5, 2) if v != 0]
-    cases = [("both", a, b) for a in values for b in values]
-    cases += [("horizontal", None, b) for b in values] + [("vertical", a, None) for a in values]
-    def third(kind, a, b):
-        if kind == "horizontal":
-            return b < 0
-        if kind == "vertical":
-            return a < 0
-        return a < 0 or b < 0
-    return sufficiency(cases, third, lambda kind, a, b: a is not None and a > 0 and kind != "horizontal",
-                       lambda kind, a, b: b is not None and b > 0 and kind != "vertical")
+    slopes = [m for m in fracs(-6, 6, 4) if m != 0]
+    cases = [(m, b) for m in slopes for b in fracs(-10, 10, 2)]
+    def third_quadrant(m, b):
+        # a point of the line with both coordinates negative, looked for far left and just left of the axis
+        return any(x < 0 and m * x + b < 0 for x in (F(-10**6), F(-1, 10**6)))
+    return sufficiency(cases, third_quadrant, lambda m, b: (-b / m) * b > 0, lambda m, b: 3 == 2 * m + b)
 
 
 @ps(236)
