@@ -483,9 +483,14 @@ def _():
 
 @ps(164)
 def _():
-    for hours in range(1, 1000):
-        if (2 * hours - (-3 * hours)) % 720 == 0:
-            return hours
+    steps = 143 * 11 * 60  # a grid of positions that holds every fraction with denominator 143 or 11
+    count = 0
+    for m in range(steps):
+        h = F(m, steps)
+        swapped_possible = (144 * h - h).denominator == 1
+        same_direction = (12 * h - h).denominator == 1
+        count += swapped_possible and not same_direction
+    return count
 
 
 @ds(165)
@@ -783,9 +788,14 @@ def _():
 
 @ps(201)
 def _():
-    for x in fracs(0, 40, 3):
-        if 30 - F(3, 4) * x == 20:
-            return '%d %s' % (x // 1, x - x // 1)
+    found = set()
+    for x in fracs(0, 20, 10):
+        if 0 < x and 2 * x <= 40:
+            milk = 40 * (1 - x / 40) * (1 - 2 * x / 40)
+            if milk / (40 - milk) == F(7, 18):
+                found.add(x)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(202)
@@ -1359,7 +1369,7 @@ def _():
 
 @ps(266)
 def _():
-    return sum(1 for n in range(1, 101) if (n * n + n + 1) % 7 == 0)
+    return sum(1 for n in range(1, 101) if (n * n + n + 1) % 7 == 0 and (n * n + n + 1) % 49 != 0)
 
 
 @ds(267)
@@ -1726,9 +1736,9 @@ def _():
 
 @ds(309)
 def _():
-    cases = [(v, T) for v in range(11, 120) for T in fracs(1, 8, 6)]
-    return sufficiency(cases, lambda v, T: v * T, lambda v, T: T - T / F(6, 5) == F(1, 2),
-                       lambda v, T: v * T / (v - 10) - T == F(2, 3))
+    cases = [(v, d) for v in range(11, 101) for d in range(1, 401)]
+    return sufficiency(cases, lambda v, d: d, lambda v, d: F(d, v) - F(d, v) / F(12, 10) == F(1, 2),
+                       lambda v, d: F(d, 2) / (v - 10) + F(d, 2) / (v + 10) - F(d, v) == F(1, 5))
 
 
 @ds(310)
