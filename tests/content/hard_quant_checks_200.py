@@ -846,17 +846,17 @@ def _():
 
 @ds(208)
 def _():
-    values = fracs(1, 30, 2)
-    cases = [(l, w) for l in values for w in values if l >= w]
-    return sufficiency(cases, lambda l, w: l * w, lambda l, w: l - w == 4 and (l + 4) * (w + 4) - l * w == 112,
-                       lambda l, w: 2 * (l + w) == 48 and l * l + w * w == 296)
+    cases = [(l, w) for l in range(1, 61) for w in range(1, 61)]
+    return sufficiency(cases, lambda l, w: l * w, lambda l, w: 2 * (l + w) + 16 == 72 and l * l + w * w == 392,
+                       lambda l, w: (l + 4) * (w + 4) - l * w == 128 and l * w > 195)
 
 
 @ds(209)
 def _():
-    values = fracs(0, 1, 60)[1:]
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda a, b: 1 / a, lambda a, b: a + b == F(1, 4), lambda a, b: 5 * a + 2 * b == 1 and 3 * a + 6 * b == 1)
+    times = [t for t in fracs(1, 40, 2)]
+    cases = [(a, b) for a in times for b in times]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: 1 / a + 1 / b == F(1, 4) and 6 in (a, b),
+                       lambda a, b: 1 / a + 1 / b == F(1, 4) and a - b == 6)
 
 
 @ps(210)
@@ -1483,9 +1483,10 @@ def _():
 
 @ds(280)
 def _():
-    cases = [(w, wd, md) for w in range(0, 201) for wd in range(0, w + 1, 1) for md in range(0, 201 - w, 5)]
-    return sufficiency(cases, lambda w, wd, md: w - wd, lambda w, wd, md: w == 120 and wd + md == 108,
-                       lambda w, wd, md: 10 * wd == 4 * w and 100 * md == 75 * (200 - w) and wd + md == 108)
+    cases = [(w, wd, md) for w in range(0, 101) for wd in range(0, w + 1) for md in range(0, 101 - w)]
+    def shares(w, wd, md):
+        return w > 0 and 100 - w > 0 and F(wd, w) == F(3, 7) and F(md, 100 - w) == F(4, 9) and 100 - w > w
+    return sufficiency(cases, lambda w, wd, md: w - wd, lambda w, wd, md: w == 28 and wd + md == 44, shares)
 
 
 @ps(281)
@@ -1558,10 +1559,11 @@ def _():
 
 @ds(291)
 def _():
-    hours = fracs(1, 40, 3)
-    cases = list(grid(hours, hours))  # A alone, B alone
-    return sufficiency(cases, lambda a, b: a, lambda a, b: F(3, 8) * a == F(1, 4) * b and 1 / (1 / a + 1 / b) == F(24, 5),
-                       lambda a, b: a - a / F(3, 2) == F(8, 3))
+    times = sorted(set(fracs(1, 30, 5)) | {F(n) for n in range(1, 131)})
+    cases = [(a, b) for a in times for b in times]
+    together = lambda a, b: 1 / a + 1 / b == F(5, 24)
+    return sufficiency(cases, lambda a, b: a, lambda a, b: a - b == 4 and together(a, b),
+                       lambda a, b: a.denominator == 1 and b.denominator == 1 and b < a < 2 * b and together(a, b))
 
 
 @ps(292)
