@@ -91,11 +91,18 @@ def _():
 
 @ps(120)
 def _():
-    for x in fracs(0, 40, 4):
-        salt_a = F(4, 10) * (60 - x) + F(1, 10) * x
-        salt_b = F(1, 10) * (40 - x) + F(4, 10) * x
-        if salt_a / 60 == salt_b / 40:
-            return x
+    a = {'coffee': F(100), 'milk': F(0)}
+    b = {'coffee': F(0), 'milk': F(100)}
+    def pour(src, dst, amount):
+        total = src['coffee'] + src['milk']
+        for kind in ('coffee', 'milk'):
+            moved = src[kind] * amount / total
+            src[kind] -= moved
+            dst[kind] += moved
+    pour(a, b, 20)
+    pour(b, a, 30)
+    pour(a, b, 5)
+    return a['coffee'] - b['milk']
 
 
 @ds(121)
@@ -203,9 +210,10 @@ def _():
 
 @ds(131)
 def _():
-    values = fracs(-8, 8, 2)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x * x - x * y, lambda x, y: y * y - y * x == 6, lambda x, y: x - y == 2)
+    def club(a, b):
+        return a * b + a + b
+    cases = [(x,) for x in fracs(-10, 10, 6)]
+    return sufficiency(cases, lambda x: x, lambda x: club(club(club(x, x), x), x) == 15, lambda x: club(x, 5) < 0)
 
 
 @ps(132)
@@ -408,12 +416,15 @@ def _():
 
 @ps(156)
 def _():
-    for n in range(1, 1000):
-        chess = F(3 * n, 5)
-        both = chess / 3
-        bridge = both / F(3, 4)
-        if all(v.denominator == 1 for v in (chess, both, bridge)) and n - (chess + bridge - both) == 25:
-            return n
+    found = set()
+    for a in range(101):            # chess only
+        for both in range(101 - a):
+            for c in range(101 - a - both):  # bridge only
+                n = 100 - a - both - c
+                if a + both and both + c and F(both, a + both) == F(2, 7) and F(both, both + c) == F(3, 8) and c > n:
+                    found.add(n)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(157)
@@ -837,11 +848,15 @@ def _():
 
 @ps(207)
 def _():
-    for k in fracs(-20, 20, 4):
-        d = 36 - 4 * k  # the square of the difference of the roots
-        if d == 8:
-            r, s = (6 + math.sqrt(d)) / 2, (6 - math.sqrt(d)) / 2
-            return 1 / r**2 + 1 / s**2
+    found = set()
+    for p in fracs(-200, 200, 4):
+        if 36 - 4 * p < 0 or p == 0:
+            continue  # the roots of t^2 - 6t + p are not real, or one of them is 0
+        squares = 36 - 2 * p
+        if squares * squares - 2 * p * p == 386:
+            found.add(squares / (p * p))
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ds(208)
@@ -1241,7 +1256,17 @@ def _():
 
 @ps(251)
 def _():
-    return next(n for n in range(2, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 3)
+    def twos(n):
+        count, power = 0, 2
+        while power <= n:
+            count += n // power
+            power *= 2
+        return count
+    n = 1
+    while math.factorial(n) % 2**100:
+        n += 1
+    assert twos(n) >= 100 > twos(n - 1)
+    return n
 
 
 @ps(252)
