@@ -935,12 +935,13 @@ def _():
 
 @ps(217)
 def _():
-    good = 0
-    for p in itertools.permutations(range(7)):
-        a, b, c = p.index(0), p.index(1), p.index(2)
-        if abs(a - b) == 1 and abs(a - c) != 1:
-            good += 1
-    return F(good, math.factorial(7))
+    seats = range(7)
+    good = total = 0
+    for a, b, c in itertools.permutations(seats, 3):
+        total += 1
+        near = lambda x, y: (x - y) % 7 in (1, 6)
+        good += not (near(a, b) or near(a, c) or near(b, c))
+    return F(good, total)
 
 
 @ps(218)
@@ -1671,10 +1672,11 @@ def _():
 
 @ds(300)
 def _():
-    values = fracs(0, 1, 100)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda p, q: p + q - 2 * p * q, lambda p, q: p + q - p * q == F(72, 100),
-                       lambda p, q: p * q == F(18, 100) and q == 2 * p)
+    values = fracs(0, 1, 40)
+    cases = [(p, q) for p in values for q in values]
+    exactly_one = lambda p, q: p + q - 2 * p * q
+    return sufficiency(cases, exactly_one, lambda p, q: p + q - p * q == F(3, 4),
+                       lambda p, q: p == q and exactly_one(p, q) >= F(1, 2))
 
 
 @ds(301)
