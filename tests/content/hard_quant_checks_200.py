@@ -561,7 +561,7 @@ def _():
             t.append(t[-1] + t[-2])
         return t
     cases = [(p, q) for p in fracs(-10, 30, 2) for q in fracs(-10, 30, 2)]
-    return sufficiency(cases, lambda p, q: terms(p, q)[6], lambda p, q: sum(terms(p, q)) == 836,
+    return sufficiency(cases, lambda p, q: terms(p, q)[6], lambda p, q: terms(p, q)[4] + terms(p, q)[8] == 228,
                        lambda p, q: p > 0 and q > 0 and p.denominator == 1 and q.denominator == 1 and terms(p, q)[8] == 199)
 
 
