@@ -1287,10 +1287,11 @@ def _():
 
 @ds(254)
 def _():
-    hours = fracs(1, 40, 2)
-    cases = [(a, b) for a in hours for b in hours]
-    together = lambda a, b: 1 / (1 / a + 1 / b)  # noqa: E731
-    return sufficiency(cases, together, lambda a, b: a == together(a, b) + 4, lambda a, b: b == together(a, b) + 9)
+    times = sorted(set(fracs(1, 40, 2)))
+    cases = [(a, b) for a in times for b in times]
+    joint = lambda a, b: 1 / (1 / a + 1 / b)
+    return sufficiency(cases, joint, lambda a, b: a == 12 and b.denominator == 1 and b < 12,
+                       lambda a, b: joint(a, b).denominator == 1 and joint(a, b) > 3)
 
 
 @ps(255)
