@@ -69,8 +69,9 @@ def isprime(k):
 
 ds(B, 12, [(k,) for k in ints(-50, 500)], lambda k: k, lambda k: k**3 - k * k - 6 * k == 0 and k > 0,
    lambda k: isprime(k) and isprime(k + 2) and isprime(k + 4))
-ds(B, 13, [(a, n) for a in ints(-20, 20) for n in ints(2, 24)], lambda a, n: sum(range(a, a + n)) % n == 0,
-   lambda a, n: n % 4 == 0, lambda a, n: F(2 * a + n - 1, 2).denominator != 1)
+ds(B, 13, [(a, n) for a in ints(1, 120) for n in ints(2, 60)], lambda a, n: n,
+   lambda a, n: sum(range(a, a + n)) == 96,
+   lambda a, n: F(sum(range(a, a + n)), n) == 32 and all(k % 5 for k in range(a, a + n)))
 
 
 @ps(B, 14)
@@ -136,9 +137,13 @@ ds(B, 23, list(product(ints(1, 30), repeat=3)), lambda a, b, c: a + b + c,
 
 @ps(B, 24)
 def _():
-    factor = F(75, 100) * F(140, 100) * F(90, 100)
-    change = (factor - 1) * 100
-    return 'A decrease of %s%%' % float(-change) if change < 0 else 'An increase of %s%%' % float(change)
+    found = set()
+    for a in range(1, 200):
+        for b in range(1, 200):
+            if F(8, 10) * F(125, 100) * a + F(125, 100) * F(8, 10) * b == a + b and F(8, 10) * a + F(125, 100) * b == F(105, 100) * (a + b):
+                found.add(F(100 * b, a))
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 25)

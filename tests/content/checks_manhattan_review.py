@@ -99,7 +99,12 @@ def _():
 
 @ps(B, 17)
 def _():
-    return next(x**3 - (x - 4) ** 3 for x in grid(-10, 10, F(1, 2)) if x * x + (x - 4) ** 2 == 40)
+    sols = [(x, y) for x in grid(-20, 20, F(1, 4)) for y in grid(-20, 20, F(1, 4))
+            if x * x + 2 * x * y + 2 * y * y - 6 * y + 9 == 0]
+    assert len(sols) == 1, sols
+    # The left side is a sum of two squares, so no other real pair is possible.
+    x, y = sols[0]
+    return x - y
 
 
 @ps(B, 18)

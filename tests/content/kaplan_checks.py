@@ -155,9 +155,9 @@ def _ka_34():
 
 @check("KA", 35)
 def _ka_35():
-    G = [F(k, 2) for k in range(1, 41)]
-    return DS(product(G, G), lambda c: c[0] / c[1], lambda c: 2 * c[0] ** 2 - 5 * c[0] * c[1] - 3 * c[1] ** 2 == 0,
-              lambda c: (c[0] - c[1]) ** 2 == 4 * c[1] ** 2)
+    G = range(1, 60)
+    return DS(product(G, G), lambda c: c[0] + c[1], lambda c: c[0] * c[1] + c[0] + c[1] == 34,
+              lambda c: 2 ** c[0] + 2 ** c[1] == 80)
 
 
 @check("KA", 36)
@@ -195,9 +195,17 @@ def _ka_40():
 
 @check("KA", 41)
 def _ka_41():
-    a = next(a for a in [F(k, 4) for k in range(1, 1000)] if (a + F(5, 4) * a) * 4 == 540)
-    left = 600 - 2 * (a + F(5, 4) * a)
-    return left / a
+    def finish(rates):
+        done, t, k = F(0), F(0), 0
+        while True:
+            rate = rates[k % 2]
+            if done + rate >= 1:
+                return t + (1 - done) / rate
+            done += rate
+            t += 1
+            k += 1
+
+    return (finish([F(1, 5), F(1, 3)]) - finish([F(1, 3), F(1, 5)])) * 60
 
 
 @check("KA", 42)

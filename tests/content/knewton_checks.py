@@ -257,5 +257,5 @@ def _kn_102():
 
 @check("KN", 103)
 def _kn_103():
-    G = [F(k, 4) for k in range(-40, 41)]
-    return DS(G, lambda y: y, lambda y: y**3 == 16 * y, lambda y: y > 0 and abs(float(y) ** float(y) - 256) < 1e-9)
+    G = [F(k, 8) for k in range(1, 400)]
+    return DS(G, lambda x: x, lambda x: x + 8 / x == 6, lambda x: x + 4 / x <= 4)

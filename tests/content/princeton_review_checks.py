@@ -78,7 +78,14 @@ def _pr_42():
 
 @check("PR", 43)
 def _pr_43():
-    return next(x for x in [F(k, 2) for k in range(-100, 200)] if F(sum([3, 7, 9, 12]) + x, 5) == sorted([3, 7, 9, 12, x])[2] + 1)
+    found = set()
+    for k in range(-800, 801):
+        x = F(k, 8)
+        values = sorted([F(2), F(5), F(11), x])
+        if sum(values) / 4 == (values[1] + values[2]) / 2:
+            found.add(x)
+    assert found == {-4, 8, 14}, found
+    return sum(found)
 
 
 @check("PR", 44)
@@ -483,25 +490,45 @@ def _pr_162():
 
 @check("PR", 163)
 def _pr_163():
-    def cube(v):
-        r = round(v ** (1 / 3))
-        return any((r + k) ** 3 == v for k in (-1, 0, 1))
-    return next(n for n in range(1, 10000) if cube(72 * n) and isqrt(n) ** 2 == n)
+    f = factorial(30)
+    k = 0
+    while f % 12 ** (k + 1) == 0:
+        k += 1
+    return k
 
 
 @check("PR", 164)
 def _pr_164():
-    cases = [(a, b, c2) for a in range(1, 21) for b in range(1, 21) for c2 in range(1, 1601) if abs(a - b) < sqrt(c2) < a + b]
-    area = lambda x: round(sqrt(max(0.0, 4 * x[0] ** 2 * x[1] ** 2 - (x[0] ** 2 + x[1] ** 2 - x[2]) ** 2)) / 4, 6)  # noqa: E731
-    return DS(cases, area, lambda x: x[0] == 10 and x[1] == 10, lambda x: x[2] == 300)
+    G = [F(k, 2) for k in range(1, 81)]
+    cases = [(s, b, h) for s in G for b in G for h in G if s * s == b * b + h * h]
+    return DS(cases, lambda c: c[1] * c[2], lambda c: 2 * c[0] + 2 * c[1] == 32, lambda c: c[2] == 8)
 
 
 @check("PR", 165)
 def _pr_165():
-    pts = [(2 * cos(radians(60 * k)), 2 * sin(radians(60 * k))) for k in range(6)]
-    A, C, D, Fp = pts[0], pts[2], pts[3], pts[5]
-    quad = [A, C, D, Fp]
-    return abs(sum(quad[i][0] * quad[(i + 1) % 4][1] - quad[(i + 1) % 4][0] * quad[i][1] for i in range(4))) / 2
+    def clip(poly, a, b, c):
+        # keeps the part of the polygon where a*x + b*y <= c
+        out = []
+        for i in range(len(poly)):
+            p, q = poly[i], poly[(i + 1) % len(poly)]
+            fp, fq = a * p[0] + b * p[1] - c, a * q[0] + b * q[1] - c
+            if fp <= 0:
+                out.append(p)
+            if fp * fq < 0:
+                t = fp / (fp - fq)
+                out.append((p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1])))
+        return out
+
+    def area(poly):
+        return abs(sum(poly[i][0] * poly[(i + 1) % len(poly)][1] - poly[(i + 1) % len(poly)][0] * poly[i][1]
+                       for i in range(len(poly)))) / 2
+
+    hexagon = [(2 * cos(radians(60 * k)), 2 * sin(radians(60 * k))) for k in range(6)]
+    region = list(hexagon)
+    for vx, vy in hexagon:
+        # closer to (0, 0) than to (vx, vy): 2 * (vx * x + vy * y) <= vx^2 + vy^2
+        region = clip(region, 2 * vx, 2 * vy, vx * vx + vy * vy)
+    return area(region) / area(hexagon)
 
 
 @check("PR", 166)
@@ -511,9 +538,10 @@ def _pr_166():
 
 @check("PR", 177)
 def _pr_177():
-    cases = [(d1, v1, d2, v2) for d1 in (30, 60, 90) for v1 in range(10, 81, 10) for d2 in range(10, 300, 10) for v2 in range(10, 101, 10)]
-    avg = lambda c: F(c[0] + c[2], 1) / (F(c[0], c[1]) + F(c[2], c[3]))
-    return DS(cases, avg, lambda c: F(c[0], c[1]) == F(c[2], c[3]), lambda c: c[3] == c[1] + 20 and c[0] == 60)
+    G = [F(k) for k in range(10, 130, 10)]
+    cases = [(d1, d2, v1, v2) for d1 in G for d2 in G for v1 in G for v2 in G]
+    average = lambda c: (c[0] + c[1]) / (c[0] / c[2] + c[1] / c[3])  # noqa: E731
+    return DS(cases, average, lambda c: c[0] == c[1] and c[3] == 3 * c[2], lambda c: c[0] / c[2] - c[1] / c[3] == 2)
 
 
 @check("PR", 178)
