@@ -48,7 +48,17 @@ def _():
 
 @ps(B, 8)
 def _():
-    return next((90 - b) + (70 - b) for b in range(0, 71) if 150 - (160 - b) >= 0 and b == 3 * (150 - (160 - b)))
+    lacks = [30, 25, 20, 15]
+    # Lower bound: each member who lacks something is counted at least once among the 'lacks'.
+    bound = 100 - sum(lacks)
+    # The bound is reached: give each of 90 members exactly one missing item.
+    members = []
+    for item, count in enumerate(lacks):
+        members += [{0, 1, 2, 3} - {item}] * count
+    members += [{0, 1, 2, 3}] * (100 - len(members))
+    assert [sum(1 for m in members if i in m) for i in range(4)] == [70, 75, 80, 85]
+    assert sum(1 for m in members if len(m) == 4) == bound
+    return bound
 
 
 @ps(B, 9)
@@ -591,7 +601,7 @@ ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c i
    lambda a, b, c, d: d, lambda a, b, c, d: b + c == 18, lambda a, b, c, d: d - a == 14)
 ds(B, 117, [(n,) for n in ints(1, 400)], lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: n % 4 == 1)
 ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x + y * y,
-   lambda x, y: (x + y) ** 2 == 49, lambda x, y: x * y == 12)
+   lambda x, y: x * x + x * y == 20, lambda x, y: y * y + x * y == 5)
 ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
    lambda a, b, c: a * a * b * c > 0, lambda a, b, c: a * b * b * c < 0)
 ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20) if a < b + c and b < a + c and c < a + b]
@@ -613,7 +623,7 @@ ds(B, 125, [(n,) for n in ints(1, 400)], lambda n: n % 4 == 0,
                  for a in range(1, math.isqrt(n) + 1, 2)),
    lambda n: any(math.isqrt(n - a * a) ** 2 == n - a * a for a in range(0, math.isqrt(n) + 1)))
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
-   lambda a, b: a / b, lambda a, b: 16 * a * a == 9 * b * b, lambda a, b: (a + b) / (a - b) == -7)
+   lambda a, b: a / b, lambda a, b: a / b + b / a == F(5, 2), lambda a, b: a * a + 4 * b * b == 4 * a * b)
 ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],
    lambda c, k, b: k - b, lambda c, k, b: c == 30 and b == 12, lambda c, k, b: k > c)
 ds(B, 128, [(a, b) for a in ints(5, 200) for b in ints(5, 200)], lambda a, b: F(300, a + b),
@@ -632,7 +642,8 @@ ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 45 - w >= 5 and F
    lambda w: math.comb(w, 2) - math.comb(45 - w, 2) == 110)
 ds(B, 136, [(d,) for d in ints(3, 10)], lambda d: d * (d - 1) * (d - 2), lambda d: d == 5,
    lambda d: d * (d - 1) == 20)
-ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z**4 > z * z, lambda z: z**3 > z * z)
+ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z**3 + z * z + z + 1 > 0,
+   lambda z: z**5 + z > 2 * z**3)
 ds(B, 138, [(n,) for n in ints(10, 999)], lambda n: n // 10 % 10, lambda n: n == 4 * 37, lambda n: n % 37 == 0)
 ds(B, 139, [(a, b) for a in grid(F(1, 2), 20, F(1, 6)) for b in grid(F(1, 2), 20, F(1, 6))], lambda a, b: 1 / (1 / a + 1 / b),
    lambda a, b: b - a == 2, lambda a, b: b == 3 / (1 / a + 1 / b))

@@ -206,12 +206,7 @@ def _kn_94():
 
 @check("KN", 95)
 def _kn_95():
-    for a in range(1, 200):
-        b = F(3, 2) * a
-        c = F(5, 4) * b
-        d = F(7, 6) * c
-        if a + d == 102:
-            return b
+    return sum(1 for n in range(1, 100) if sum(1 for d in range(1, n + 1) if n % d == 0) == 12)
 
 
 @check("KN", 96)

@@ -13,7 +13,10 @@ def _pr_30():
 
 @check("PR", 31)
 def _pr_31():
-    return next(n for n in range(1, 1000) if F(125, 100) * n - 12 == F(11, 10) * n + 3)
+    best = {0: 1}
+    for total in range(1, 21):
+        best[total] = max(part * best[total - part] for part in range(1, total + 1))
+    return best[20]
 
 
 @check("PR", 32)
@@ -28,7 +31,8 @@ def _pr_33():
 
 @check("PR", 34)
 def _pr_34():
-    return next(x for x in range(1, 1000) if F(25, 1000) * x == F(4, 1000) * (x + 105))
+    favourable = sum(1 for a in product((0, 1), repeat=6) for b in product((0, 1), repeat=5) if sum(a) > sum(b))
+    return F(favourable, 2 ** 11)
 
 
 @check("PR", 35)
@@ -44,7 +48,7 @@ def _pr_36():
 
 @check("PR", 37)
 def _pr_37():
-    return F(7776, 100) / (F(12, 10) * F(75, 100) * F(108, 100))
+    return sum(str(n).count('7') for n in range(1, 1000))
 
 
 @check("PR", 38)
