@@ -25,7 +25,14 @@ def _():
 
 @ps(B, 3)
 def _():
-    return next(v for v in grid(1, 40, F(1, 2)) if F(60) / (F(30, 20) + F(30) / v) == 15)
+    found = set()
+    for d in range(121, 1000):
+        for v in range(1, 200):
+            t = F(d, v)
+            if t - F(d) / (F(6, 5) * v) == 1 and t - (F(120, v) + (d - 120) / (F(5, 4) * v)) == F(2, 3):
+                found.add(d)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 4)
@@ -191,16 +198,26 @@ ds(B, 30, [(x,) for x in ints(1, 20)], lambda x: x, lambda x: 3 ** x * 9 == 3 **
 
 @ps(B, 31)
 def _():
-    R = math.sqrt(48)
-    pts = [(R * math.cos(2 * math.pi * k / 3), R * math.sin(2 * math.pi * k / 3)) for k in range(3)]
-    (x1, y1), (x2, y2), (x3, y3) = pts
-    tri = abs((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1)) / 2
-    return math.pi * R * R - tri
+    lengths = set()
+    for w in (4.5, 5.0, 6.0, 6.5):
+        # A = (0, 0), B = (w, 0), C = (w, h), D = (0, h); P = (x, y) with PA = 3 and PB = 4.
+        x = (9 - 16 + w * w) / (2 * w)
+        y = math.sqrt(9 - x * x)
+        h = y + math.sqrt(25 - (w - x) ** 2)
+        assert 0 < x < w and 0 < y < h
+        lengths.add(round(math.hypot(x, h - y), 9))
+    assert len(lengths) == 1, lengths
+    return lengths.pop()
 
 
 @ps(B, 32)
 def _():
-    return F(20 * (3 * 15 - 4) - 60, 19)
+    found = set()
+    for a, b, c in product(range(1, 41), repeat=3):
+        if F(50 * a + 60 * b, a + b) == 56 and F(60 * b + 80 * c, b + c) == F(145, 2):
+            found.add(F(50 * a + 60 * b + 80 * c, a + b + c))
+    assert len(found) == 1, found
+    return found.pop()
 
 
 ds(B, 33, [(n,) for n in ints(1, 300)], lambda n: n % 6 == 0, lambda n: (n * n + n) % 6 == 0, lambda n: n * n % 9 == 0)
@@ -256,7 +273,16 @@ def _():
 
 @ps(B, 43)
 def _():
-    return next(a**3 - (a - 3) ** 3 for a in grid(F(1, 2), 20, F(1, 2)) if a - 3 > 0 and a * (a - 3) == 10)
+    values = set()
+    for k in range(-19, 20):
+        a = k / 10
+        for sign in (1, -1):
+            b = (-a + sign * math.sqrt(12 - 3 * a * a)) / 2
+            c = -a - b
+            assert abs(a * a + b * b + c * c - 6) < 1e-9
+            values.add(round(a ** 4 + b ** 4 + c ** 4, 9))
+    assert len(values) == 1, values
+    return values.pop()
 
 
 ds(B, 44, list(product(ints(-6, 6), repeat=2)), lambda x, y: (x + y) % 2 == 0,
@@ -301,7 +327,18 @@ def _():
 
 @ps(B, 50)
 def _():
-    return next(n for n in ints(3, 100) if n * (n - 3) // 2 - n == 25)
+    pts = [(math.cos(2 * math.pi * k / 12), math.sin(2 * math.pi * k / 12)) for k in range(12)]
+
+    def side(p, q):
+        # sign of the cross product (q - p) x (O - p)
+        return (q[0] - p[0]) * (-p[1]) - (q[1] - p[1]) * (-p[0])
+
+    count = 0
+    for i, j, k in combinations(range(12), 3):
+        s = [side(pts[i], pts[j]), side(pts[j], pts[k]), side(pts[k], pts[i])]
+        if all(v > 1e-9 for v in s) or all(v < -1e-9 for v in s):
+            count += 1
+    return count
 
 
 @ps(B, 51)

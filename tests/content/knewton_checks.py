@@ -47,9 +47,7 @@ def _kn_70():
 
 @check("KN", 71)
 def _kn_71():
-    G = [F(k, 6) for k in range(3, 120)]
-    return DS(product(G, G), lambda c: c[0], lambda c: 1 / c[0] + 1 / c[1] == F(1, 4) and c[1] == 3 * c[0],
-              lambda c: c[1] > 2 * c[0])
+    return DS(range(1, 1001), lambda n: n % 10, lambda n: n ** 5 % 10 == 7, lambda n: n * n % 10 == 9)
 
 
 @check("KN", 72)
@@ -66,8 +64,8 @@ def _kn_73():
 
 @check("KN", 74)
 def _kn_74():
-    G = [F(k, 2) for k in range(-16, 17)]
-    return DS(product(G, G), lambda c: c[0] ** 3 + c[1] ** 3, lambda c: c[0] + c[1] == 5, lambda c: c[0] ** 2 + c[1] ** 2 == 13)
+    cases = list(combinations(range(1, 41), 5))
+    return DS(cases, lambda s: s[2], lambda s: sum(s) == 50, lambda s: s[4] - s[0] == 6)
 
 
 @check("KN", 75)
