@@ -28,8 +28,9 @@ def _():
     found = set()
     for d in range(121, 1000):
         for v in range(1, 200):
-            t = F(d, v)
-            if t - F(d) / (F(6, 5) * v) == 1 and t - (F(120, v) + (d - 120) / (F(5, 4) * v)) == F(2, 3):
+            # Both conditions multiplied through by the denominators: time at the usual speed minus
+            # the time at 6/5 of it is 1 hour; minus 120/v + (d - 120)/(5v/4) is 2/3 hour.
+            if 6 * d - 5 * d == 6 * v and 15 * d - (15 * 120 + 12 * (d - 120)) == 10 * v:
                 found.add(d)
     assert len(found) == 1, found
     return found.pop()
@@ -145,8 +146,8 @@ ds(B, 23, list(product(ints(1, 30), repeat=3)), lambda a, b, c: a + b + c,
 @ps(B, 24)
 def _():
     found = set()
-    for a in range(1, 200):
-        for b in range(1, 200):
+    for a in range(1, 60):
+        for b in range(1, 60):
             if F(8, 10) * F(125, 100) * a + F(125, 100) * F(8, 10) * b == a + b and F(8, 10) * a + F(125, 100) * b == F(105, 100) * (a + b):
                 found.add(F(100 * b, a))
     assert len(found) == 1, found

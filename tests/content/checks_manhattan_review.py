@@ -109,7 +109,7 @@ def _():
 
 @ps(B, 17)
 def _():
-    sols = [(x, y) for x in grid(-20, 20, F(1, 4)) for y in grid(-20, 20, F(1, 4))
+    sols = [(x, y) for x in grid(-10, 10, F(1, 2)) for y in grid(-10, 10, F(1, 2))
             if x * x + 2 * x * y + 2 * y * y - 6 * y + 9 == 0]
     assert len(sols) == 1, sols
     # The left side is a sum of two squares, so no other real pair is possible.
