@@ -11,9 +11,13 @@ def _():
 
 @ps(B, 2)
 def _():
-    a = 2 / (F(5, 6) + F(1, 6))
-    b = 2 / (F(5, 6) - F(1, 6))
-    return a / b
+    count = 0
+    for a in range(1, 60):
+        for b in range(a + 1, 60):
+            rest = 1 - F(1, a) - F(1, b)  # must be 1/c with c > b
+            if rest > 0 and rest.numerator == 1 and rest.denominator > b:
+                count += 1
+    return count
 
 
 @ps(B, 3)

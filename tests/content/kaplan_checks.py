@@ -53,19 +53,13 @@ def _ka_13():
 
 @check("KA", 14)
 def _ka_14():
-    # Count the points of a fine grid that lie inside both circles, centered at (0, 0) and (6, 0).
-    step = 0.02
-    inside = 0
-    for i in range(0, 301):
-        x = i * step
-        for j in range(-300, 301):
-            y = j * step
-            if x * x + y * y <= 36 and (x - 6) ** 2 + y * y <= 36:
-                inside += 1
-    estimate = inside * step * step
-    exact = 24 * pi - 18 * sqrt(3)
-    assert abs(estimate - exact) < 0.5
-    return exact
+    A, B, C, D, E = (0, 0), (6, 0), (6, 6), (0, 6), (6, 3)
+    # F: A + t(E - A) = B + s(D - B); from x: 6t = 6 - 6s, from y: 3t = 6s, so t = 2/3.
+    t = F(2, 3)
+    Fp = (A[0] + t * (E[0] - A[0]), A[1] + t * (E[1] - A[1]))
+    assert (Fp[0] - B[0]) * (D[1] - B[1]) == (Fp[1] - B[1]) * (D[0] - B[0])  # F is on BD
+    quad = [C, D, Fp, E]
+    return abs(sum(quad[i][0] * quad[(i + 1) % 4][1] - quad[(i + 1) % 4][0] * quad[i][1] for i in range(4))) / 2
 
 
 @check("KA", 22)
@@ -79,7 +73,8 @@ def _ka_22():
 
 @check("KA", 23)
 def _ka_23():
-    return sum(1 for n in range(1, 1000) if (n % 4 == 0 or n % 6 == 0) and n % 9 != 0)
+    found = {x * x - y * y for x in range(0, 60) for y in range(0, 60)}
+    return sum(1 for n in range(1, 101) if n in found)
 
 
 @check("KA", 24)

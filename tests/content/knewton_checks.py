@@ -75,8 +75,9 @@ def _kn_75():
 
 @check("KN", 76)
 def _kn_76():
-    draws = list(combinations('R' * 4 + 'B' * 5 + 'G' * 6, 3))
-    return F(sum(1 for d in draws if len(set(d)) < 3), len(draws))
+    orders = [set(c) for c in combinations(range(8), 3)]  # positions of the blue marbles
+    good = sum(1 for blue in orders if max(blue) < max(set(range(8)) - blue))
+    return F(good, len(orders))
 
 
 @check("KN", 77)
@@ -154,7 +155,7 @@ def _kn_87():
 
 @check("KN", 88)
 def _kn_88():
-    return (3**50 + 5**50) % 8
+    return sum(k ** 5 for k in range(1, 13)) % 11
 
 
 @check("KN", 89)

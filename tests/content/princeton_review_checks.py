@@ -106,9 +106,10 @@ def _pr_45():
 
 @check("PR", 46)
 def _pr_46():
-    d = sqrt(49 - 32)
-    r, s = (7 + d) / 4, (7 - d) / 4
-    return r * r + s * s
+    primes = [p for p in range(2, 22) if all(p % d for d in range(2, p))]
+    ks = {p * q for p in primes for q in primes if p + q == 21}
+    assert len(ks) == 1, ks
+    return ks.pop()
 
 
 @check("PR", 47)
@@ -183,7 +184,9 @@ def _pr_57():
 
 @check("PR", 58)
 def _pr_58():
-    return next(x / (x - 4) for x in [F(k, 2) for k in range(1, 60)] if x - 4 > 0 and x * x - (x - 4) ** 2 == 48 and x + (x - 4) == 12)
+    values = [(1 + 1 / a) * (1 + 1 / (1 - a)) for a in (F(k, 1000) for k in range(1, 1000))]
+    assert min(values) == 9
+    return min(values)
 
 
 @check("PR", 59)
