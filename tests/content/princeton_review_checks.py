@@ -243,9 +243,7 @@ def _pr_67():
 
 @check("PR", 68)
 def _pr_68():
-    G = range(-10, 21)
-    return DS(product(G, G, G), lambda c: F(sum(c), 3), lambda c: 3 * c[0] + 2 * c[1] + c[2] == 20,
-              lambda c: c[0] + 2 * c[1] + c[2] == 12)
+    return DS(range(1, 301), lambda n: n % 15, lambda n: n * n % 15 == 4, lambda n: n % 5 == 2)
 
 
 @check("PR", 69)
@@ -458,8 +456,17 @@ def _pr_106():
 
 @check("PR", 157)
 def _pr_157():
-    G = [F(k, 2) for k in range(-20, 21)]
-    return DS(product(G, G), lambda c: c[0] + 2 * c[1], lambda c: (c[0] + 2 * c[1]) ** 2 == 49, lambda c: c[0] + 2 * c[1] == 7)
+    G = range(-20, 21)
+    cases = []
+    for k in G:
+        disc = k * k - 48
+        if disc >= 0:
+            root = sqrt(disc)
+            cases.append((k, (-k + root) / 2, (-k - root) / 2))
+    close = lambda a, b: abs(a - b) < 1e-9  # noqa: E731
+    return DS(cases, lambda c: c[0],
+              lambda c: all(close(v, round(v)) for v in c[1:]) and (close(c[1], 3 * c[2]) or close(c[2], 3 * c[1])),
+              lambda c: close(abs(c[1] - c[2]), 4) and c[1] + c[2] > 0)
 
 
 @check("PR", 158)
