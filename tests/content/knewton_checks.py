@@ -82,9 +82,7 @@ def _kn_76():
 
 @check("KN", 77)
 def _kn_77():
-    for n in range(3, 100):
-        if (180 - F(360, 2 * n)) - (180 - F(360, n)) == 30:
-            return 2 * n * (2 * n - 3) // 2
+    return sum(1 for n in range(3, 10000) if (180 * n - 360) % n == 0)
 
 
 @check("KN", 78)
