@@ -99,8 +99,8 @@ def _kn_78():
 
 @check("KN", 79)
 def _kn_79():
-    x = (5 + sqrt(21)) / 2
-    assert abs(x + 1 / x - 5) < 1e-12
+    x = 2 + sqrt(3)
+    assert abs(x + 1 / x - 4) < 1e-12
     return round(x ** 2 + 1 / x ** 2, 9)
 
 
@@ -203,7 +203,11 @@ def _kn_94():
 
 @check("KN", 95)
 def _kn_95():
-    return sum(1 for n in range(1, 100) if sum(1 for d in range(1, n + 1) if n % d == 0) == 12)
+    def count(n):
+        d = [int(c) for c in str(n)]
+        return (d[0] < d[1] < d[2]) or (d[0] > d[1] > d[2])
+
+    return sum(1 for n in range(100, 1000) if count(n))
 
 
 @check("KN", 96)

@@ -31,8 +31,8 @@ def _pr_33():
 
 @check("PR", 34)
 def _pr_34():
-    favourable = sum(1 for a in product((0, 1), repeat=6) for b in product((0, 1), repeat=5) if sum(a) > sum(b))
-    return F(favourable, 2 ** 11)
+    # the first roll is 6, or the first k rolls are 2 or 4 and then a 6 comes
+    return float(sum(F(1, 3) ** k * F(1, 6) for k in range(0, 80)))
 
 
 @check("PR", 35)
