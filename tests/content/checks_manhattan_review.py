@@ -195,7 +195,7 @@ def _():
 
 @ps(B, 29)
 def _():
-    return next(s + 12 for s in range(-51, 101, 2) if F(sum(range(s, s + 13, 2)), 7) == 2 * s - 5)
+    return sum(1 for n in range(1, 100000) if n == 13 * sum(int(c) for c in str(n)))
 
 
 @ps(B, 30)
