@@ -11,16 +11,7 @@ def _():
 
 @ps(B, 2)
 def _():
-    n = math.factorial(12)
-    def fourth(d):
-        r = round(d ** 0.25)
-        return any((r + k) ** 4 == d for k in (-1, 0, 1))
-    count = 0
-    for a, b, c, d, e in product(range(11), range(6), range(3), range(2), range(2)):
-        v = 2**a * 3**b * 5**c * 7**d * 11**e
-        if math.isqrt(v) ** 2 == v and not fourth(v):
-            count += 1
-    return count
+    return sum(1 for a in range(1, 361) for b in range(1, 361) if math.gcd(a, b) == 6 and a * b // math.gcd(a, b) == 360)
 
 
 @ps(B, 3)

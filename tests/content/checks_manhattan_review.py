@@ -6,7 +6,11 @@ from itertools import combinations, permutations
 
 @ps(B, 1)
 def _():
-    return sum(1 for n in range(1, 1000) if (n * n + 7) % (n + 1) == 0)
+    n, k = 3 ** 16 - 1, 0
+    while n % 2 == 0:
+        n //= 2
+        k += 1
+    return 2 ** k
 
 
 @ps(B, 2)
@@ -151,8 +155,8 @@ def _():
 
 @ps(B, 23)
 def _():
-    draws = list(combinations('RRRRRBBBBGGG', 3))
-    return F(sum(1 for d in draws if len(set(d)) == 2), len(draws))
+    good = sum(1 for s in product('HT', repeat=10) if 'HH' not in ''.join(s))
+    return F(good, 2 ** 10)
 
 
 @ps(B, 24)

@@ -303,8 +303,17 @@ def _pr_77():
 
 @check("PR", 78)
 def _pr_78():
-    cases = [c for c in combinations(range(1, 40), 5) if c[4] - c[0] <= 30]
-    return DS(cases, lambda c: c[2], lambda c: sum(c) == 50 and c[4] == 24, lambda c: c[4] - c[0] == 22)
+    cases = []
+    for radius in (F(13, 2), F(7), F(8)):
+        for ab, bc in ((5, 12), (6, 12), (5, 10)):
+            for sign_a in (1, -1):
+                for sign_c in (1, -1):
+                    # B = (0, 0), center (0, radius): a point at distance d from B has y = d^2 / (2 * radius).
+                    ya, yc = F(ab * ab) / (2 * radius), F(bc * bc) / (2 * radius)
+                    xa, xc = sign_a * sqrt(ab * ab - ya * ya), sign_c * sqrt(bc * bc - yc * yc)
+                    area = round(abs(xa * float(yc) - xc * float(ya)) / 2, 6)
+                    cases.append((ab, bc, radius, sign_a, sign_c, area))
+    return DS(cases, lambda c: c[5], lambda c: c[0] == 5 and c[1] == 12, lambda c: c[2] == F(13, 2))
 
 
 @check("PR", 79)
