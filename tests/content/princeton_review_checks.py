@@ -63,7 +63,16 @@ def _pr_39():
 
 @check("PR", 40)
 def _pr_40():
-    return 5000 * (F(104, 100) ** 3 - 1) - 3 * 5000 * F(4, 100)
+    for start in range(1, 1000):
+        stock, ok = F(start), True
+        for _ in range(4):
+            sold = stock / 2 + 2
+            if sold > stock or sold.denominator != 1:
+                ok = False
+                break
+            stock -= sold
+        if ok and stock == 0:
+            return start
 
 
 @check("PR", 41)
@@ -168,8 +177,17 @@ def _pr_54():
 
 @check("PR", 55)
 def _pr_55():
-    r = next(r for r in range(1, 20) if 2 * r**3 == 128)
-    return 6 * r * r * pi
+    # Sum many short pieces of the helix: angle 2*pi*4*t, height 10*t, radius 1.5/(2*pi).
+    r = 1.5 / (2 * pi)
+    n = 200000
+    length = 0.0
+    prev = (r, 0.0, 0.0)
+    for k in range(1, n + 1):
+        t = k / n
+        point = (r * cos(2 * pi * 4 * t), r * sin(2 * pi * 4 * t), 10 * t)
+        length += sqrt(sum((a - b) ** 2 for a, b in zip(point, prev)))
+        prev = point
+    return length
 
 
 @check("PR", 56)
@@ -202,8 +220,7 @@ def _pr_60():
 
 @check("PR", 61)
 def _pr_61():
-    n = 2**16 - 1
-    return max(p for p in range(2, n + 1) if n % p == 0 and all(p % q for q in range(2, isqrt(p) + 1)))
+    return sum(1 for n in range(-1000, 1001) if n != 3 and (n * n - 2 * n + 7) % (n - 3) == 0)
 
 
 @check("PR", 62)
@@ -486,9 +503,11 @@ def _pr_158():
 
 @check("PR", 159)
 def _pr_159():
-    d = sqrt(25 - 12)
-    r, s = (5 + d) / 2, (5 - d) / 2
-    return r**3 + s**3
+    f = lambda x: (x - 1) * (x - 2) * (x - 3) * (x - 4)  # noqa: E731
+    grid_min = min(f(k / 1000) for k in range(-2000, 7001))
+    exact = f((5 - sqrt(5)) / 2)
+    assert grid_min >= exact - 1e-12
+    return round(exact, 9)
 
 
 @check("PR", 160)
@@ -522,8 +541,13 @@ def _pr_163():
 
 @check("PR", 164)
 def _pr_164():
-    G = [F(k, 2) for k in range(1, 81)]
-    cases = [(s, b, h) for s in G for b in G for h in G if s * s == b * b + h * h]
+    # Sides in halves of a unit: 2s, 2b and 2h are whole numbers up to 80 with s^2 = b^2 + h^2.
+    cases = []
+    for s2 in range(1, 81):
+        for b2 in range(1, s2):
+            h2 = isqrt(s2 * s2 - b2 * b2)
+            if h2 * h2 == s2 * s2 - b2 * b2:
+                cases.append((F(s2, 2), F(b2, 2), F(h2, 2)))
     return DS(cases, lambda c: c[1] * c[2], lambda c: 2 * c[0] + 2 * c[1] == 32, lambda c: c[2] == 8)
 
 
