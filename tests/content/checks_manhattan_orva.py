@@ -248,10 +248,14 @@ def _():
 
 @ps(B, 40)
 def _():
-    for d in grid(F(1, 2), 20, F(1, 2)):
-        for a in grid(F(1, 2), 80, F(1, 2)):
-            if a - d > 0 and (a - d) ** 2 + a * a == (a + d) ** 2 and (a - d) * a / 2 == 96:
-                return 3 * a
+    found = set()
+    for c in range(1, 60):
+        for a in [F(k, 4) for k in range(1, 240)]:
+            b = 60 - c - a
+            if b > 0 and a * a + b * b == c * c and a * b == 12 * c:
+                found.add(c)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 ds(B, 41, [(leg, base) for leg in ints(1, 20) for base in ints(1, 20) if base < 2 * leg], lambda leg, base: 2 * leg + base,
@@ -383,10 +387,15 @@ def _():
 
 @ps(B, 56)
 def _():
-    for boys in ints(1, 29):
-        girls = 30 - boys
-        if 72 * boys + 80 * girls == F(768, 10) * 30:
-            return F(72 * boys + 80 * girls - 120, 28)
+    best = 0
+    for k in range(0, 26):
+        # k students at 49 and the rest at 100 give the largest total with k scores below 50.
+        if 49 * k + 100 * (25 - k) >= 2000:
+            best = k
+    # Nine is reached with whole scores from 0 to 100.
+    scores = [49] * 9 + [100] * 15 + [59]
+    assert len(scores) == 25 and sum(scores) == 2000 and sum(1 for s in scores if s < 50) == best
+    return best
 
 
 ds(B, 57, list(product(ints(1, 40), repeat=2)), lambda a, b: a * b % 6 == 0,

@@ -379,7 +379,9 @@ def _():
 
 @ps(B, 54)
 def _():
-    return next(p for p in range(1, 50) if (1 + F(p, 100)) * (1 - F(2 * p, 100)) == F(88, 100))
+    for leave in range(0, 385):
+        if F(384 - leave, 400 - leave) == F(95, 100):
+            return leave
 
 
 @ps(B, 55)
@@ -389,9 +391,16 @@ def _():
 
 @ps(B, 56)
 def _():
-    x = 2 / (F(1, 4) + F(1, 12))
-    y = 2 / (F(1, 4) - F(1, 12))
-    return x * y
+    sols = [(a, b) for a in range(-30, 31) for b in range(-30, 31) if a + b == 7]
+    found = set()
+    for a, b in sols:
+        c = 9 - b
+        d = 11 - c
+        e = 13 - d
+        if e + a == 10:
+            found.add(c)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 57)
