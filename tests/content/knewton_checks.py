@@ -198,7 +198,8 @@ def _kn_93():
 
 @check("KN", 94)
 def _kn_94():
-    return DS(range(-300, 301), lambda m: m % 2 == 0, lambda m: (3 * m + 4) % 4 == 0, lambda m: (m + 1) * (m + 3) % 2 == 1)
+    return DS(range(1, 301), lambda m: m % 2 == 0, lambda m: (m ** 3 + m * m + m + 1) % 2 == 0,
+              lambda m: (3 ** m + 5 ** m) % 8 == 0)
 
 
 @check("KN", 95)
