@@ -103,9 +103,7 @@ def _pr_43():
 
 @check("PR", 44)
 def _pr_44():
-    k = next(k for k in range(1, 50) if 3 * (3 * k + 15) == 4 * (k + 15))
-    ann, bo = 3 * k + 10, k + 10
-    return next(t for t in range(0, 100) if (ann + t) * 4 == 5 * (bo + t))
+    return sum(1 for s in range(1, 25) if (s + 24) % s == 0)
 
 
 @check("PR", 45)
