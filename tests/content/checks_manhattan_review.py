@@ -137,9 +137,11 @@ def _():
 
 @ps(B, 20)
 def _():
-    cost = F(76) / (F(14, 10) * F(85, 100) - 1)
-    result = cost * (F(14, 10) * F(75, 100) - 1)
-    return 'A profit of $%d' % result if result > 0 else ('No profit or loss' if result == 0 else 'A loss of $%d' % -result)
+    cost = 4
+    paid = 3 * F(3, 2) * F(9, 10)
+    percent = (paid - cost) / cost * 100
+    text = '%s%%' % format(float(abs(percent)), 'g')
+    return 'A profit of ' + text if percent > 0 else ('No profit or loss' if percent == 0 else 'A loss of ' + text)
 
 
 @ps(B, 21)
