@@ -226,7 +226,13 @@ ds(B, 35, [(a, b) for a in ints(0, 20) for b in ints(0, 20) if 6 * a + 10 * b ==
 
 @ps(B, 36)
 def _():
-    return F(1000) / (F(30, 45) + F(40, 60)) / 60
+    count = 0
+    for h in range(6, 19):  # departure hour of the bus from Q
+        # Positions as fractions of the road from P: noon bus (t - 12)/5, bus from Q 1 - (t - h)/5.
+        t = F(17 + h, 2)
+        if 12 < t < 17 and h < t < h + 5:
+            count += 1
+    return count
 
 
 @ps(B, 37)
