@@ -235,12 +235,7 @@ def _():
 
 @ps(B, 33)
 def _():
-    for a in grid(1, 100, F(1, 2)):
-        b = a * F(4, 3)
-        c = b * F(7, 6)
-        d = c * F(15, 14)
-        if d - a == 33:
-            return a + b + c + d
+    return next(n for n in range(1, 1000) if any(F(43, 100) * n < g < F(44, 100) * n for g in range(0, n + 1)))
 
 
 @ps(B, 34)
