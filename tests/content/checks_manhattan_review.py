@@ -100,7 +100,7 @@ def _():
 
 @ps(B, 14)
 def _():
-    return next(n * n % 28 for n in range(1, 100) if n % 7 == 5 and n % 4 == 3)
+    return int('1' * 2024) % 7
 
 
 @ps(B, 15)

@@ -109,8 +109,8 @@ def _ka_28():
 
 @check("KA", 29)
 def _ka_29():
-    G = [F(k, 4) for k in range(-40, 41)]
-    return DS(G, lambda x: x, lambda x: x**4 - 13 * x**2 + 36 == 0, lambda x: x**3 + x**2 + x - 14 == 0)
+    G = [F(k, 4) for k in range(-40, 41) if k != 0]
+    return DS(G, lambda x: x, lambda x: x * x + 1 / (x * x) == 2, lambda x: x + 1 / x == -2)
 
 
 @check("KA", 30)
