@@ -162,10 +162,13 @@ def _():
 
 @ps(18)
 def _():
-    for b in fracs(1, 40, 5):
-        if F(1) / b + F(1) / (b + 4) == F(5, 24):
-            a_rate, both = F(1) / (b + 4), F(1) / b + F(1) / (b + 4)
-            return 2 + (1 - 2 * a_rate) / both
+    found = set()
+    for a in fracs(1, 40, 2):
+        for b in fracs(1, 40, 2):
+            if a != b and a * b / (a + b) == 4 and a / 2 + b / 2 == 9:
+                found.add(min(a, b))
+    assert len(found) == 1
+    return found.pop()
 
 
 @ds(19)
@@ -226,10 +229,9 @@ def _():
 
 @ds(26)
 def _():
-    cases = [(x, y) for x in range(-20, 21) for y in range(-20, 21)]
-    def value(x, y):
-        return F(6) ** x * F(24) ** y
-    return sufficiency(cases, lambda x, y: x + y, lambda x, y: F(4) ** x * F(2) ** y == 128, lambda x, y: value(x, y) == 2 * 12**5)
+    cases = [(x, y) for x in range(-12, 40) for y in range(-12, 40)]
+    return sufficiency(cases, lambda x, y: x + y, lambda x, y: y % 2 == 0 and F(2) ** x + F(3) ** (y // 2) == 17,
+                       lambda x, y: F(4) ** x - F(2) ** y == 48)
 
 
 @ps(27)
@@ -242,18 +244,18 @@ def _():
 
 @ds(28)
 def _():
-    # Right triangles given by their two legs; the legs come from a grid of halves and from every pair
-    # of a leg and a hypotenuse on that grid, so that a leg may be irrational.
-    halves = [F(k, 2) for k in range(1, 41)]
-    legs = {(float(a), float(b)) for a in halves for b in halves}
-    legs |= {(float(a), math.sqrt(c * c - a * a)) for a in halves for c in halves if c > a}
-    cases = sorted(legs)
-    def sides(a, b):
-        return (a, b, math.hypot(a, b))
-    def has(a, b, length):
-        return any(abs(s - length) < 1e-9 for s in sides(a, b))
-    return sufficiency(cases, lambda a, b: round(a * b / 2, 9), lambda a, b: has(a, b, 5) and has(a, b, 12),
-                       lambda a, b: sum(sides(a, b)) < 31)
+    def sq(u, v):
+        return (u[0] - v[0]) ** 2 + (u[1] - v[1]) ** 2
+    P, Q = (F(0), F(0)), (F(8), F(0))
+    cases = []
+    for x in fracs(-16, 16, 2):
+        for y in fracs(-16, 16, 2):
+            R = (x, y)
+            a, b, c = sq(Q, R), sq(P, R), sq(P, Q)
+            if y != 0 and max(a, b, c) * 2 == a + b + c:
+                cases.append((R, a, b, c))
+    return sufficiency(cases, lambda R, a, b, c: abs(R[1]) * 4, lambda R, a, b, c: R[0] == R[1],
+                       lambda R, a, b, c: a == b or b == c or a == c)
 
 
 @ps(29)
@@ -321,8 +323,9 @@ def _():
 
 @ps(37)
 def _():
-    x = math.sqrt(5) + math.sqrt(3)
-    return round(x**4 - 16 * x**2, 9)
+    def value(n):
+        return math.sqrt(n + 2 * math.sqrt(n - 1)) + math.sqrt(n - 2 * math.sqrt(n - 1))
+    return sum(1 for n in range(1, 101) if abs(value(n) - round(value(n))) < 1e-9)
 
 
 @ps(38)
@@ -483,20 +486,31 @@ def _():
 
 @ps(55)
 def _():
-    for p in range(100, 100001, 100):
-        cost = F(p) / F(12, 10) + F(p) * F(12, 10)
-        if cost - 2 * p == 500:
-            return p
+    import random
+    rng = random.Random(59)
+    results = set()
+    for _ in range(50):
+        board = [F(1, k) for k in range(2, 11)]
+        while len(board) > 1:
+            rng.shuffle(board)
+            a, b = board.pop(), board.pop()
+            board.append(a + b + a * b)
+        results.add(board[0])
+    assert len(results) == 1
+    return results.pop()
 
 
 @ps(56)
 def _():
-    for men in range(1, 200):
-        for women in range(1, 200):
-            if 44 * men + 34 * women == 40 * (men + women):
-                total = 44 * men + 34 * women - 6 * 50 + 6 * 30
-                if F(total, men + women) == 38:
-                    return women + 6
+    from collections import Counter
+    count = 0
+    for v in itertools.combinations_with_replacement(range(-20, 40), 6):
+        if sum(v) != 36 or median(v) != 6 or v[-1] - v[0] != 6:
+            continue
+        seen = Counter(v)
+        top = max(seen.values())
+        count += [k for k in seen if seen[k] == top] == [6]
+    return count
 
 
 @ps(57)
@@ -612,9 +626,7 @@ def _():
 
 @ps(71)
 def _():
-    for p in range(1, 100):
-        if (1 + F(p, 100)) * (1 - F(p, 100)) == F(91, 100):
-            return float(((1 - F(9, 100)) * (1 + F(2 * p, 100)) - 1) * 100)
+    return sum(1 for p in range(1, 30000) if (100 * p) % (100 + p) == 0)
 
 
 @ds(72)
@@ -643,8 +655,13 @@ def _():
 
 @ds(75)
 def _():
-    cases = list(grid(range(1, 31), range(1, 31)))
-    return sufficiency(cases, lambda x, y: x**y > y**x, lambda x, y: x == y + 1, lambda x, y: y > 1)
+    def holds(x):
+        base, power = x * x - 5 * x + 5, x + 2
+        if base == 0 and power <= 0:
+            return False
+        return F(base) ** power == 1
+    cases = [(x,) for x in range(-40, 41)]
+    return sufficiency(cases, lambda x: x, lambda x: holds(x), lambda x: x > 1)
 
 
 @ps(76)
@@ -664,12 +681,9 @@ def _():
 
 @ps(78)
 def _():
-    for s in range(1, 1000):
-        left = F(s)
-        for part, extra in ((F(1, 3), 4), (F(1, 4), 1), (F(2, 5), 2)):
-            left -= part * left + extra
-        if left == 28:
-            return s
+    for n in range(1, 500):
+        if any(F(5, 8) < F(k, n) < F(7, 11) for k in range(n + 1)):
+            return n
 
 
 @ps(79)
@@ -901,11 +915,8 @@ def _():
 
 @ps(105)
 def _():
-    for m in range(1, 150):
-        for d in range(0, m):
-            if m - 5 == 7 * (d - 5) and m + 5 == 3 * (d + 5):
-                t = next(t for t in range(0, 200) if m + t == 2 * (d + t))
-                return m + t
+    # The probability of k rolls of 2 or 4 and then a 6, summed over k (the rest is below 3^-60).
+    return float(sum(F(2, 6) ** k * F(1, 6) for k in range(60)))
 
 
 @ds(106)
