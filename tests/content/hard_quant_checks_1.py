@@ -58,10 +58,15 @@ def _():
 
 @ds(6)
 def _():
-    # t is the central angle AOB in degrees; C lies on the major arc ("same", the side of O) or on the minor arc.
-    cases = [(t, side) for t in range(2, 180, 2) for side in ("same", "opposite")]
-    angle = lambda t, side: F(t, 2) if side == "same" else 180 - F(t, 2)  # noqa: E731
-    return sufficiency(cases, lambda t, side: angle(t, side) > 45, lambda t, side: t == 90, lambda t, side: side == "same")
+    # Triangles given by their sides BC = a, AC = b, AB = c on a grid of quarters; 16 * area^2 by Heron.
+    quarters = [F(k, 4) for k in range(1, 49)]
+    cases = []
+    for a in quarters:
+        for b in quarters:
+            for c in quarters:
+                if a < b + c and b < a + c and c < a + b:
+                    cases.append((a, b, c, (a + b + c) * (-a + b + c) * (a - b + c) * (a + b - c)))
+    return sufficiency(cases, lambda a, b, c, h: h > 16 * 144, lambda a, b, c, h: c == 6, lambda a, b, c, h: a + b == 10)
 
 
 @ps(7)
@@ -114,8 +119,8 @@ def _():
 
 @ds(12)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x * x + 3 == 4 * abs(x), lambda x: abs(x - 3) + abs(x + 1) == 2 * x + 2)
+    cases = [(x,) for x in fracs(-12, 12, 4)]
+    return sufficiency(cases, lambda x: x, lambda x: abs(abs(x - 3) - 2) == 1, lambda x: abs(x - 1) == 2 * x - 5)
 
 
 @ds(13)
@@ -136,12 +141,12 @@ def _():
 
 @ps(15)
 def _():
-    a, b = 3, 7
-    total = a + b
-    for _ in range(98):
-        a, b = b, a * b % 10
-        total += b
-    return total % 10
+    ways = 0
+    for k in range(2, 100):
+        for a in range(1, 1000):
+            if k * a + k * (k - 1) // 2 == 1000:
+                ways += 1
+    return ways
 
 
 @ds(16)
@@ -223,8 +228,8 @@ def _():
 
 @ds(25)
 def _():
-    cases = [(tuple(range(a, a + 2 * n, 2)),) for a in range(-61, 62, 2) for n in range(1, 40)]
-    return sufficiency(cases, lambda s: sum(s), lambda s: s[0] + s[-1] == 20, lambda s: sum(1 for v in s if v % 3 == 0) == 2)
+    cases = [(a, k) for k in range(1, 401) for a in range(-400, 101) if k * a + k * (k - 1) // 2 == 100]
+    return sufficiency(cases, lambda a, k: k, lambda a, k: a < 0, lambda a, k: k < 30)
 
 
 @ds(26)
@@ -439,7 +444,10 @@ def _():
 
 @ps(49)
 def _():
-    return sum(F(1, k * (k + 1) * (k + 2)) for k in range(1, 9))
+    from math import gcd
+    total = sum(F(a, b) for b in range(2, 11) for a in range(1, b) if gcd(a, b) == 1)
+    whole, rest = divmod(total, 1)
+    return str(whole) if rest == 0 else '%d %s' % (whole, rest)
 
 
 @ds(50)
@@ -834,11 +842,10 @@ def _():
 
 @ds(96)
 def _():
-    cases = [(c, d, b) for c in range(0, 101) for d in range(0, 101) for b in range(0, min(c, d) + 1) if c + d - b <= 100]
-    def neither(c, d, b):
-        return 100 - (c + d - b)
-    return sufficiency(cases, lambda c, d, b: b, lambda c, d, b: c + d - 2 * b == 50 and 2 * b == 3 * neither(c, d, b),
-                       lambda c, d, b: d > 0 and c > 0 and 2 * b == d and 10 * b == 6 * c and neither(c, d, b) == 20)
+    cases = [(b, c, d) for c in range(1, 101) for d in range(1, 101) for b in range(0, min(c, d) + 1) if c + d - b <= 100]
+    return sufficiency(cases, lambda b, c, d: b,
+                       lambda b, c, d: 7 * b == 3 * c and 8 * b == 5 * d and 100 - (c + d - b) < 50,
+                       lambda b, c, d: c == 70 and d == 48 and 5 * (100 - (c + d - b)) == 2 * b)
 
 
 @ps(97)
