@@ -58,12 +58,12 @@ def _():
 
 @ds(6)
 def _():
-    # Triangles given by their sides BC = a, AC = b, AB = c on a grid of quarters; 16 * area^2 by Heron.
-    quarters = [F(k, 4) for k in range(1, 49)]
+    # Triangles given by their sides BC = a, AC = b, AB = c on a grid of halves; 16 * area^2 by Heron.
+    halves = [F(k, 2) for k in range(1, 25)]
     cases = []
-    for a in quarters:
-        for b in quarters:
-            for c in quarters:
+    for a in halves:
+        for b in halves:
+            for c in halves:
                 if a < b + c and b < a + c and c < a + b:
                     cases.append((a, b, c, (a + b + c) * (-a + b + c) * (a - b + c) * (a + b - c)))
     return sufficiency(cases, lambda a, b, c, h: h > 16 * 144, lambda a, b, c, h: c == 6, lambda a, b, c, h: a + b == 10)
@@ -313,10 +313,10 @@ def _():
 
 @ps(35)
 def _():
-    for x in fracs(1, 40, 4):
-        milk = F(80) * (1 - x / 80) * (1 - 2 * x / 80)
-        if milk / (80 - milk) == F(12, 13):
-            return x
+    for x in range(1, 200):
+        for y in fracs(40, 100, 4):
+            if F(40 * x + 10 * y, x + 10) == 45 and F(40 * x + 30 * y, x + 30) == 50:
+                return float(y)
 
 
 @ds(36)
@@ -512,12 +512,14 @@ def _():
 def _():
     from collections import Counter
     count = 0
-    for v in itertools.combinations_with_replacement(range(-20, 40), 6):
-        if sum(v) != 36 or median(v) != 6 or v[-1] - v[0] != 6:
-            continue
-        seen = Counter(v)
-        top = max(seen.values())
-        count += [k for k in seen if seen[k] == top] == [6]
+    # A range of 6 puts every number between the least, low, and low + 6.
+    for low in range(-50, 50):
+        for v in itertools.combinations_with_replacement(range(low, low + 7), 6):
+            if v[0] != low or v[-1] != low + 6 or sum(v) != 36 or median(v) != 6:
+                continue
+            seen = Counter(v)
+            top = max(seen.values())
+            count += [k for k in seen if seen[k] == top] == [6]
     return count
 
 
@@ -586,11 +588,12 @@ def _():
 
 @ps(65)
 def _():
-    # A = (0, 0), B = (8, 0), C = (8, 8), D = (0, 8), E = (4, 8); F is where y = 2x (line AE) meets y = 8 - x (line BD).
-    for k in range(1, 24):
-        x = F(k, 3)
-        if 2 * x == 8 - x:
-            return abs(4 * (2 * x - 8)) / 2
+    lengths = []
+    for x in (-9, 9):
+        for y in (-12, 12):
+            assert x * x + y * y == 15 ** 2 and abs(14 * y) / 2 == 84
+            lengths.append(math.sqrt((14 - x) ** 2 + y * y))
+    return max(lengths)
 
 
 @ds(66)
@@ -609,9 +612,22 @@ def _():
 
 @ps(68)
 def _():
-    for x in range(0, 100):
-        if 15 * 5 + 9 * 5 + (9 + F(3, 4) * x) * 10 == 15 * 20:
-            return x
+    def days(first, second):
+        done, day = F(0), 0
+        while True:
+            rate = first if day % 2 == 0 else second
+            if done + rate >= 1:
+                return day + (1 - done) / rate
+            done += rate
+            day += 1
+    found = set()
+    for b_days in range(2, 100):
+        for a_days in range(2, 100):
+            a, b = F(1, a_days), F(1, b_days)
+            if days(a, b) == 13 and days(b, a) == F(27, 2):
+                found.add(b_days)
+    assert len(found) == 1
+    return found.pop()
 
 
 @ps(69)
@@ -696,16 +712,16 @@ def _():
 
 @ps(79)
 def _():
-    found = set()
-    for a in fracs(-40, 40, 2):
-        for b in fracs(-40, 40, 2):
-            terms = [a, b]
+    found = []
+    for p in range(1, 500):
+        for q in range(1, 500):
+            terms = [p, q]
             while len(terms) < 10:
                 terms.append(terms[-1] + terms[-2])
-            if sum(terms) == 341:
-                found.add(terms[6])
+            if terms[9] == 500:
+                found.append(p)
     assert len(found) == 1
-    return found.pop()
+    return found[0]
 
 
 @ps(80)
@@ -897,11 +913,15 @@ def _():
 
 @ps(102)
 def _():
-    wine = F(50)
-    for _ in range(3):
-        wine -= wine * F(10, 50)
-    wine = wine - wine * F(10, 50) + 10
-    return float(wine / 50 * 100)
+    juice, water = F(9), F(0)  # jar A
+    b_juice, b_water = F(0), F(9)  # jar B
+    for _ in range(5):
+        part_j, part_w = juice / 3, water / 3  # 3 of A's 9 liters
+        juice, water, b_juice, b_water = juice - part_j, water - part_w, b_juice + part_j, b_water + part_w
+        part_j, part_w = b_juice / 4, b_water / 4  # 3 of B's 12 liters
+        juice, water, b_juice, b_water = juice + part_j, water + part_w, b_juice - part_j, b_water - part_w
+        assert juice + water == 9 and b_juice == water
+    return juice / 9
 
 
 @ps(103)
@@ -934,13 +954,14 @@ def _():
 
 @ps(107)
 def _():
-    level, hour = F(0), 0
-    while True:
-        hour += 1
-        level += F(1, 4) if hour % 2 == 1 else -F(1, 6)
-        level = max(level, F(0))
-        if level >= 1:
-            return hour
+    best = 0
+    for a in range(2, 10):
+        for b in range(a + 1, 50):
+            for c in range(b + 1, 200):
+                rest = 1 - F(1, a) - F(1, b) - F(1, c)
+                if rest > 0 and rest.numerator == 1 and rest.denominator > c:
+                    best = max(best, rest.denominator)
+    return best
 
 
 @ps(108)
