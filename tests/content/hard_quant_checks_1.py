@@ -71,15 +71,21 @@ def _():
 
 @ps(7)
 def _():
-    x = math.log(7 / 2 + math.sqrt(45) / 2, 4)
-    return 8 ** x - 8 ** -x
+    product = 1.0
+    for base in range(2, 8):
+        product *= math.log(base + 1) / math.log(base)  # the exponent that turns base into base + 1
+    return product
 
 
 @ps(8)
 def _():
-    for e in fracs(0, 20, 12):
-        if 20 + 20 * e == 32 + 16 * e:
-            return 20 + 20 * e
+    # Ann rides x km in all and Ben 24 - x; the later arrival is least where the two times meet.
+    def later(x):
+        return max(x / 12 + (24 - x) / 4, (24 - x) / 12 + x / 6)
+    best = min(fracs(0, 24, 12), key=later)
+    # With one hand-over at kilometer best, the bicycle is waiting when Ben reaches it.
+    assert best / 12 <= best / 6
+    return later(best) * 60
 
 
 @ps(9)
@@ -299,13 +305,9 @@ def _():
 
 @ds(34)
 def _():
-    values = fracs(-20, 20, 6)
-    cases = [(m, d) for m in values for d in values]
-    def term(m, d, k):
-        return m + (k - 13) * d
-    return sufficiency(cases, lambda m, d: sum(term(m, d, k) for k in range(1, 26)),
-                       lambda m, d: term(m, d, 7) * term(m, d, 19) == 240,
-                       lambda m, d: term(m, d, 4) + term(m, d, 9) + term(m, d, 17) + term(m, d, 22) == 64)
+    # d >= 0: a negative constant would make later terms negative.
+    cases = [(a, d) for a in range(1, 200) for d in range(0, 60)]
+    return sufficiency(cases, lambda a, d: a, lambda a, d: 10 * a + 45 * d == 100, lambda a, d: (a + 2 * d) * (a + 4 * d) == 45)
 
 
 @ps(35)
@@ -484,9 +486,10 @@ def _():
 
 @ps(54)
 def _():
-    x = (3 + math.sqrt(5)) / 2
-    assert math.isclose(x * x - 3 * x + 1, 0, abs_tol=1e-12)
-    return x**5 + x**-5
+    found = {(x, y) for x in fracs(-20, 20, 2) for y in fracs(-20, 20, 2) if x * x + 2 * y * y + 9 == 2 * x * y + 6 * y}
+    assert len(found) == 1
+    x, y = found.pop()
+    return x ** int(y)
 
 
 @ps(55)
@@ -836,10 +839,12 @@ def _():
 
 @ds(92)
 def _():
-    # Each case is given by the square roots r and s of a and b, so that the roots are exact.
-    roots = fracs(0, 12, 4)[1:]
-    cases = list(grid(roots, roots))
-    return sufficiency(cases, lambda r, s: r * r * s * s, lambda r, s: r * r + s * s + 2 * r * s == 36, lambda r, s: r * r - s * s == 12)
+    def first(a, b):
+        # For positive a and b, sqrt(a) + sqrt(b) = sqrt(98) exactly when a + b + 2 sqrt(ab) = 98.
+        root = math.isqrt(a * b)
+        return root * root == a * b and a + b + 2 * root == 98
+    cases = [(a, b) for a in range(1, 200) for b in range(1, 200)]
+    return sufficiency(cases, lambda a, b: a, first, lambda a, b: a % 25 == 0)
 
 
 @ps(93)
