@@ -632,7 +632,12 @@ def _():
 
 @ps(69)
 def _():
-    return min(2 * x - 3 * y for x in range(-9, 10) for y in range(-9, 10) if x * x + y * y == 65)
+    def product(x):
+        return (x - 1) * (x - 2) * (x - 3) * (x - 4)
+    lowest = min(product(k / 1000) for k in range(-5000, 10001))
+    at_root = product((5 - math.sqrt(5)) / 2)
+    assert abs(at_root + 1) < 1e-12 and lowest >= at_root - 1e-12
+    return round(at_root, 9)
 
 
 @ds(70)
@@ -663,9 +668,7 @@ def _():
 
 @ps(73)
 def _():
-    n = next(n for n in range(1, 1000) if n % 7 == 3 and n % 9 == 5)
-    assert all((m * m + 2 * m) % 63 == (n * n + 2 * n) % 63 for m in range(1, 5000) if m % 7 == 3 and m % 9 == 5)
-    return (n * n + 2 * n) % 63
+    return math.gcd(2 ** 30 - 1, 2 ** 18 - 1)
 
 
 @ds(74)
@@ -1025,4 +1028,4 @@ def _():
 @ds(111)
 def _():
     cases = [(n,) for n in range(101, 200)]
-    return sufficiency(cases, lambda n: n, lambda n: (n + 3) % 8 == 0, lambda n: (n + 8) % 15 == 0)
+    return sufficiency(cases, lambda n: n, lambda n: n % 6 == 0 and n % 15 == 0, lambda n: divisor_count(n) == 12)
