@@ -399,12 +399,10 @@ def _():
 
 @ps(44)
 def _():
-    for a in fracs(0, 1, 60):
-        for b in fracs(0, 1, 60):
-            c = a - F(1, 15)
-            if a + b == F(1, 6) and c > 0 and b - c == F(1, 30):
-                filled, t = 2 * (a + b), F(2)
-                return t + (1 - filled) / (a + b - c)
+    for volume in fracs(1, 60, 2):
+        for inflow in fracs(0, 10, 4):
+            if 3 * 6 == volume + 6 * inflow and 5 * 3 == volume + 3 * inflow:
+                return volume / (8 - inflow)
 
 
 @ds(45)
@@ -750,9 +748,11 @@ def _():
 
 @ds(81)
 def _():
-    values = fracs(0, 1, 48)
-    cases = [(x, y) for x in values for y in values if x > 0 and y > 0]
-    return sufficiency(cases, lambda x, y: 1 / x, lambda x, y: x + y == F(1, 4), lambda x, y: 2 * x + 8 * y == 1 and 2 * y + 5 * x == 1)
+    cases = [(x, y) for x in fracs(1, 40, 2) for y in fracs(1, 40, 2)]
+    def together(x, y):
+        return x * y / (x + y)
+    return sufficiency(cases, lambda x, y: x, lambda x, y: together(x, y) == 6 and min(x, y) == 10,
+                       lambda x, y: together(x, y) == 6 and x == y + 5)
 
 
 @ds(82)
