@@ -247,10 +247,10 @@ def _():
 
 @ps(27)
 def _():
-    for v in range(1, 200):
-        for t in fracs(1, 30, 4):
-            if 60 * 4 == v * t and 9 * v == 60 * t:
-                return (60 + v) * t
+    for tenths in range(1, 30001):
+        t = F(tenths, 10)
+        if (5 * t - 3 * t) % 300 == 0 and (7 * t - 3 * t) % 300 == 0:
+            return t
 
 
 @ds(28)
