@@ -774,7 +774,7 @@ def _():
 
 @ds(84)
 def _():
-    cases = [(r, b) for r in range(0, 60) for b in range(0, 60) if r + b >= 2]
+    cases = [(r, b) for r in range(1, 60) for b in range(1, 60)]
     def same(r, b):
         n = r + b
         return F(r * (r - 1) + b * (b - 1), n * (n - 1)) > F(1, 2)
