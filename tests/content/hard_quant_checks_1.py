@@ -45,7 +45,7 @@ def _():
 
 @ps(4)
 def _():
-    return sum(k * math.factorial(k) for k in range(5, 21)) % 1000
+    return sum(int(c) for c in str(999999999 * 123456789))
 
 
 @ds(5)
