@@ -271,9 +271,7 @@ def _():
 
 @ps(29)
 def _():
-    others = len(set(itertools.permutations("MIIIIPP")))
-    places = sum(1 for s in itertools.combinations(range(11), 4) if all(b - a > 1 for a, b in zip(s, s[1:])))
-    return others * places
+    return len({tuple(sorted((a, b, 72 // (a * b)))) for a in divisors(72) for b in divisors(72 // a)})
 
 
 @ds(30)
