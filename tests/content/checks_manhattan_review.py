@@ -6,11 +6,7 @@ from itertools import combinations, permutations
 
 @ps(B, 1)
 def _():
-    n, k = 3 ** 16 - 1, 0
-    while n % 2 == 0:
-        n //= 2
-        k += 1
-    return 2 ** k
+    return next(n for n in range(1, 10000) if sum(1 for d in range(1, n + 1) if n % d == 0) == 10)
 
 
 @ps(B, 2)
@@ -117,12 +113,14 @@ def _():
 
 @ps(B, 17)
 def _():
-    sols = [(x, y) for x in grid(-10, 10, F(1, 2)) for y in grid(-10, 10, F(1, 2))
-            if x * x + 2 * x * y + 2 * y * y - 6 * y + 9 == 0]
-    assert len(sols) == 1, sols
-    # The left side is a sum of two squares, so no other real pair is possible.
-    x, y = sols[0]
-    return x - y
+    found = set()
+    for k in range(1, 4001):
+        x = k / 1000
+        y = 2 * x
+        if abs(y * math.log(x) - x * math.log(y)) < 1e-12:
+            found.add(round(x + y, 9))
+    assert found == {6.0}, found
+    return 6
 
 
 @ps(B, 18)
@@ -642,7 +640,7 @@ ds(B, 125, [(n,) for n in ints(1, 400)], lambda n: n % 4 == 0,
                  for a in range(1, math.isqrt(n) + 1, 2)),
    lambda n: any(math.isqrt(n - a * a) ** 2 == n - a * a for a in range(0, math.isqrt(n) + 1)))
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
-   lambda a, b: a / b, lambda a, b: a / b + b / a == F(5, 2), lambda a, b: a * a + 4 * b * b == 4 * a * b)
+   lambda a, b: a / b, lambda a, b: (a / b) ** 2 - 2 * (a / b) == 3, lambda a, b: a * a + 9 * b * b == 6 * a * b)
 ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],
    lambda c, k, b: k - b, lambda c, k, b: c == 30 and b == 12, lambda c, k, b: k > c)
 ds(B, 128, [(a, b) for a in ints(5, 200) for b in ints(5, 200)], lambda a, b: F(300, a + b),

@@ -255,4 +255,4 @@ def _kn_102():
 @check("KN", 103)
 def _kn_103():
     G = [F(k, 8) for k in range(1, 400)]
-    return DS(G, lambda x: x, lambda x: x + 8 / x == 6, lambda x: x + 4 / x <= 4)
+    return DS(G, lambda x: x, lambda x: x + 18 / x == 9, lambda x: x + 9 / x <= 6)

@@ -91,14 +91,14 @@ def _pr_42():
 
 @check("PR", 43)
 def _pr_43():
-    found = set()
-    for k in range(-800, 801):
-        x = F(k, 8)
-        values = sorted([F(2), F(5), F(11), x])
-        if sum(values) / 4 == (values[1] + values[2]) / 2:
-            found.add(x)
-    assert found == {-4, 8, 14}, found
-    return sum(found)
+    best = 0
+    for m in range(4, 71):
+        for low in combinations(range(1, m), 3):
+            # three different integers above m can make any sum from (m+1)+(m+2)+(m+3) upward
+            if 70 - m - sum(low) >= 3 * m + 6:
+                best = max(best, m)
+                break
+    return best
 
 
 @check("PR", 44)
@@ -501,11 +501,9 @@ def _pr_158():
 
 @check("PR", 159)
 def _pr_159():
-    f = lambda x: (x - 1) * (x - 2) * (x - 3) * (x - 4)  # noqa: E731
-    grid_min = min(f(k / 1000) for k in range(-2000, 7001))
-    exact = f((5 - sqrt(5)) / 2)
-    assert grid_min >= exact - 1e-12
-    return round(exact, 9)
+    best = max(sqrt(10) * cos(radians(k / 100)) + 3 * sqrt(10) * sin(radians(k / 100)) for k in range(0, 36000))
+    assert best <= 10 + 1e-9 and 1 ** 2 + 3 ** 2 == 10 and 1 + 3 * 3 == 10
+    return 10
 
 
 @check("PR", 160)
