@@ -1733,21 +1733,20 @@ def _():
 
 @ps(306)
 def _():
-    import collections
-    best = None
-    lows = list(itertools.combinations_with_replacement(range(1, 11), 4))
-    highs = list(itertools.combinations_with_replacement(range(10, 31), 3))
-    for low in lows:
-        for high in highs:
-            last = 108 - sum(low) - 10 - sum(high)
-            if last < high[-1] or (best is not None and last - low[0] <= best):
-                continue
-            values = low + (10,) + high + (last,)
-            counts = collections.Counter(values)
-            if all(counts[15] > c for v, c in counts.items() if v != 15):
-                spread = last - low[0]
-                best = spread if best is None or spread > best else best
-    return best
+    import random
+    rng = random.Random(7)
+    ratios = set()
+    for _ in range(20):
+        values = [F(rng.randint(-50, 50)) for _ in range(9)]
+        if len(set(values)) == 1:
+            continue
+        current = values
+        for _ in range(2):
+            total = sum(current)
+            current = [(total - x) / 8 for x in current]
+        ratios.add(statistics.pvariance(current) / statistics.pvariance(values))
+    assert ratios == {F(1, 4096)}, ratios
+    return F(16) * F(1, 64)  # the standard deviation scales by the square root of the variance's ratio
 
 
 @ds(307)
