@@ -34,7 +34,13 @@ def _():
 
 @ps(B, 5)
 def _():
-    return math.sqrt(7 + 4 * math.sqrt(3)) - math.sqrt(7 - 4 * math.sqrt(3))
+    count = 0
+    for n in range(1, 20001):
+        k = round(math.sqrt(n) + math.sqrt(n + 15))
+        # The sum is k exactly when (k^2 - 2n - 15)^2 = 4n(n + 15) with k^2 >= 2n + 15.
+        if k * k >= 2 * n + 15 and (k * k - 2 * n - 15) ** 2 == 4 * n * (n + 15):
+            count += 1
+    return count
 
 
 @ps(B, 6)
@@ -277,7 +283,10 @@ def _():
 
 @ps(B, 39)
 def _():
-    return F(2, 10) ** 3 / F(4, 100)
+    from itertools import combinations as comb3
+    cases = list(comb3(range(1, 11), 3))
+    good = sum(1 for a, b, c in cases if a + c == 2 * b)
+    return F(good, len(cases))
 
 
 @ps(B, 40)
