@@ -462,7 +462,11 @@ def _():
 
 @ps(B, 65)
 def _():
-    return next(w for w in range(0, 300) if 2 * (120 + w) == 300 + w - 50)
+    for n in range(1, 5000):
+        boys = F(45, 100) * n
+        girls = n - boys
+        if boys.denominator == 1 and (F(30, 100) * boys).denominator == 1 and (girls / 3).denominator == 1:
+            return n
 
 
 @ps(B, 66)

@@ -87,14 +87,9 @@ def _kn_77():
 
 @check("KN", 78)
 def _kn_78():
-    pat = F(4, 6)
-    kim_hours = (1 - pat) / F(1, 4)
-    minutes = kim_hours * 60
-    hours, rest = divmod(int(minutes), 60)
-    text = "%d hour%s" % (hours, "" if hours == 1 else "s") if hours else ""
-    if rest:
-        text = (text + " " if text else "") + "%d minutes" % rest
-    return text
+    dots = [(x, y) for x in range(4) for y in range(4)]
+    return sum(1 for a, b, c in combinations(dots, 3)
+               if (b[0] - a[0]) * (c[1] - a[1]) != (b[1] - a[1]) * (c[0] - a[0]))
 
 
 @check("KN", 79)

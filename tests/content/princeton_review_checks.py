@@ -141,7 +141,12 @@ def _pr_48():
 
 @check("PR", 49)
 def _pr_49():
-    return next(a for a in [F(k, 10) for k in range(0, 200)] if F(36, 10) + F(9, 10) * a == F(1, 2) * (12 + a))
+    count = 0
+    for x in range(1, 40):
+        a, b, c = sorted((7, 10, x))
+        if a + b > c and c * c > a * a + b * b:
+            count += 1
+    return count
 
 
 @check("PR", 50)
