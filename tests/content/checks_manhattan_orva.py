@@ -358,8 +358,13 @@ def _():
 
 @ps(B, 51)
 def _():
-    r = next(r for r in ints(1, 50) if (1 + F(r, 100)) ** 2 == F(121, 100))
-    return float(((1 + F(r, 100)) ** 3 - 1) * 100)
+    best_bad = 0
+    for r in range(0, 11):
+        for b in range(0, 9):
+            for g in range(0, 7):
+                if sum(1 for n in (r, b, g) if n >= 2) < 2:
+                    best_bad = max(best_bad, r + b + g)
+    return best_bad + 1
 
 
 @ps(B, 52)

@@ -91,7 +91,10 @@ def _():
 
 @ps(B, 12)
 def _():
-    return next(x for x in range(1, 100) if F(125, 100) * (1 - F(x, 100)) * (1 + F(x, 100)) == F(12, 10))
+    for k in range(0, 301):
+        c = F(k, 300)
+        if F(8, 10) * c + F(125, 100) * (1 - c) == F(11, 10):
+            return F(8, 10) * c / F(11, 10)
 
 
 @ps(B, 13)
@@ -316,7 +319,8 @@ def _():
 
 @ps(B, 44)
 def _():
-    return sum(1 / (math.sqrt(k + 1) + math.sqrt(k)) for k in range(2, 9))
+    x = (math.sqrt(5) - 1) / 2
+    return round(x ** 5 + 5 * x ** 2, 9)
 
 
 @ps(B, 45)
