@@ -158,17 +158,20 @@ def _():
 @ds(16)
 def _():
     values = fracs(0, 30, 2)
-    cases = [(x, y) for x in values for y in values if x + y > 0]
+    cases = [(x, y) for x in values for y in values if x > 0 and y > 0]
     def conc(x, y):
-        return (F(2, 10) * x + F(5, 10) * y) / (x + y)
-    return sufficiency(cases, conc, lambda x, y: y == 6,
-                       lambda x, y: conc(x, y + 6) == conc(x, y) + F(5, 100) and conc(x + 6, y) == conc(x, y) - F(5, 100))
+        return (F(20) * x + F(50) * y) / (x + y)
+    def two_steps(c):
+        once = (2 * c + 50) / 3
+        return (2 * once + 20) / 3
+    return sufficiency(cases, conc, lambda x, y: y == 6, lambda x, y: two_steps(conc(x, y)) == conc(x, y))
 
 
 @ds(17)
 def _():
-    cases = [(a, p) for a in range(1, 40) for p in range(1, 40)]
-    return sufficiency(cases, lambda a, p: p, lambda a, p: a == 2 * p, lambda a, p: 35 * a + 55 * p == 500)
+    cases = [(a, p) for a in range(1, 60) for p in range(1, 60)]
+    return sufficiency(cases, lambda a, p: p, lambda a, p: a > p,
+                       lambda a, p: 35 * a + 55 * p == 1005 and 35 * a > 55 * p)
 
 
 @ps(18)
@@ -220,10 +223,10 @@ def _():
 
 @ds(23)
 def _():
-    values = [v for v in fracs(-12, 12, 2) if v != 0]
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x / y + 4 * y / x == 4,
-                       lambda x, y: abs(x + y) == 3 * abs(y) and x * y > 0)
+    values = [v for v in fracs(-6, 6, 2) if v != 0]
+    cases = [(x, y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x + 4 * y * y <= 4 * x * y,
+                       lambda x, y: abs(x - y) == abs(y))
 
 
 @ps(24)
@@ -276,11 +279,9 @@ def _():
 
 @ds(30)
 def _():
-    cases = [(a, b) for a in range(1, 100) for b in range(0, 100) if a > b]
-    def first(a, b):
-        d = a - b
-        return b - d >= 0 and b == 2 * (b - d) and (a + d) + (b + d) == 63
-    return sufficiency(cases, lambda a, b: a, first, lambda a, b: a + b == 45 and (a - b) % 3 == 0)
+    cases = [(a, b) for a in range(1, 200) for b in range(1, 200) if a > b]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: a * b == 7 * (a + b),
+                       lambda a, b: a == 7 * b and (a + 4) % (b + 4) == 0)
 
 
 @ds(31)
