@@ -346,9 +346,9 @@ def _():
 
 @ds(39)
 def _():
-    cases = [(r, b) for r in range(0, 60) for b in range(0, 60) if r + b >= 2]
-    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)) > F(1, 3),
-                       lambda r, b: 5 * r == 3 * (r + b), lambda r, b: r + b < 20)
+    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
+    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)) > F(1, 2),
+                       lambda r, b: F(r, r + b) > F(7, 10), lambda r, b: b == 2)
 
 
 @ds(40)
@@ -657,10 +657,16 @@ def _():
 
 @ds(72)
 def _():
-    n = 40  # class size; counts of art, music and both
-    cases = [(a, m, b) for a in range(0, n + 1) for m in range(0, n + 1) for b in range(0, min(a, m) + 1) if a + m - b <= n]
-    return sufficiency(cases, lambda a, m, b: F(b, n), lambda a, m, b: 2 * b == a and 5 * b == 3 * m,
-                       lambda a, m, b: n - (a + m - b) == F(40, 100) * n)
+    cases = []
+    for n in (10, 20, 30):
+        for both in range(0, n + 1):
+            for art_only in range(0, n + 1 - both):
+                for music_only in range(0, n + 1 - both - art_only):
+                    a, m = art_only + both, music_only + both
+                    if a > 0 and m > 0:
+                        cases.append((n, a, m, both))
+    return sufficiency(cases, lambda n, a, m, both: F(both, n), lambda n, a, m, both: F(both, m) == F(both, a),
+                       lambda n, a, m, both: 10 * a == 4 * n and 10 * (n - a - m + both) == 3 * n and a > m)
 
 
 @ps(73)
@@ -834,9 +840,16 @@ def _():
 
 @ds(91)
 def _():
-    cases = list(grid(range(5, 200, 5), range(5, 200, 5)))
-    return sufficiency(cases, lambda a, b: a, lambda a, b: F(300, a + b) == 3,
-                       lambda a, b: F(300, a + b) - F(300, a + b + 20) == F(1, 2))
+    def moment_fits(va, vb):
+        # The only moment at which A can lead B by 100 km while both are driving.
+        if va <= vb:
+            return False
+        t = F(100) / (va - vb)
+        da, db = min(va * t, 300), min(vb * t, 300)
+        return da - db == 100 and abs(300 - da - db) == 100
+    speeds = fracs(1, 150, 2)
+    cases = [(va, vb) for va in speeds for vb in speeds]
+    return sufficiency(cases, lambda va, vb: va, lambda va, vb: va + vb == 100, moment_fits)
 
 
 @ds(92)
@@ -877,9 +890,10 @@ def _():
 
 @ds(95)
 def _():
-    values = [v for v in fracs(0, 12, 4) if v > 0]
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x - 5 * x * y + 6 * y * y == 0, lambda x, y: x / y - y / x == F(3, 2))
+    values = fracs(1, 12, 4)
+    cases = [(x, y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x**3 - 2 * x * x * y == x * y * y - 2 * y**3,
+                       lambda x, y: x**3 + x * y * y == 10 * y**3)
 
 
 @ds(96)
