@@ -286,8 +286,9 @@ def _():
 
 @ds(31)
 def _():
-    cases = list(grid(range(1, 80), range(1, 80)))
-    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 3), lambda a, b: a + b < 12, lambda a, b: a * b < 3 * (a + b))
+    cases = [(a, b) for a in range(1, 80) for b in range(1, 80)]
+    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 3), lambda a, b: a + b < 12,
+                       lambda a, b: a * a * b * b < 9 * a * a + 9 * b * b)
 
 
 @ds(32)
@@ -975,9 +976,10 @@ def _():
 
 @ds(104)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x**3 - 2 * x * x + x - 2 == 0,
-                       lambda x: x + 7 >= 0 and x + 1 >= 0 and x + 7 == (x + 1) ** 2)
+    cases = [(x,) for x in fracs(-6, 6, 8)]
+    def radical_sum(x):
+        return x >= 0 and 2 - x >= 0 and abs(math.sqrt(x) + math.sqrt(2 - x) - 2) < 1e-12
+    return sufficiency(cases, lambda x: x, lambda x: x**4 - 2 * x**3 + 2 * x * x - 2 * x + 1 == 0, radical_sum)
 
 
 @ps(105)
