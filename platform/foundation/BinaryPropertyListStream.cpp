@@ -19,7 +19,8 @@ constexpr unsigned kWideRef = 4;
 constexpr std::size_t kSpillBytes = 256 * 1024;
 // Numbers and UIDs remembered once the list is past kExactObjects: enough for the keys, classes and
 // values that recur in every entry of a large archive.
-constexpr std::size_t kCacheSlots = 4096;
+constexpr unsigned kCacheBits = 12;
+constexpr std::size_t kCacheSlots = std::size_t{1} << kCacheBits;
 
 enum Slot { kIntegerSlot, kUnsignedSlot, kDoubleSlot, kFloatSlot, kDateSlot, kUidSlot, kSlotCount };
 enum Marker : std::uint8_t { kInteger, kUnsigned, kDouble, kFloat, kDate, kUid };
@@ -123,8 +124,9 @@ BinaryPropertyListStream::Ref BinaryPropertyListStream::unique(int slot, std::ui
         });
         return isNew ? write() : found;
     }
-    std::uint64_t key = bits * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(slot);
-    Tables::Cached& c = t.cache[(key ^ (key >> 29)) & (kCacheSlots - 1)];
+    // The top bits of a multiplicative hash: the low bits of a real's pattern are mostly zero.
+    std::uint64_t key = (bits + static_cast<std::uint64_t>(slot) * 0x632BE59BD9B4E019ULL) * 0x9E3779B97F4A7C15ULL;
+    Tables::Cached& c = t.cache[key >> (64 - kCacheBits)];
     if (c.used && c.bits == bits && c.slot == slot) return c.ref;
     Ref ref = write();
     c = Tables::Cached{bits, ref, static_cast<std::uint8_t>(slot), true};

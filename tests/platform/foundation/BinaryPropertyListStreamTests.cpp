@@ -148,4 +148,24 @@ TEST(BinaryPropertyListStream, AnEmptyListHasANullRootAndMembersMustComeFirst) {
     EXPECT_THROW(early.addArray(later), std::invalid_argument);
 }
 
+TEST(BinaryPropertyListStream, NumbersThatRecurInALargeListAreStillStoredAboutOnce) {
+    // Past the exact size a cache finds equal numbers: the few values that recur in every entry of
+    // a large archive (times, counts, class references) must still be written about once.
+    BinaryPropertyListStream s;
+    std::vector<Ref> members;
+    for (std::size_t i = 0; i < kExact; ++i) members.push_back(s.addInteger(static_cast<std::int64_t>(i) + 1000000));
+    for (int i = 0; i < 60000; ++i) {
+        members.push_back(s.addReal(20.0 + i % 180));
+        members.push_back(s.addInteger(i % 180));
+        members.push_back(s.addUid(static_cast<std::uint32_t>(i % 40)));
+        members.push_back(s.addReal(700000000.0 + i * 37.0));  // a distinct time in between
+    }
+    std::size_t distinct = kExact + 3 * 180 + 60000;
+    ASSERT_TRUE(s.finish(s.addArray(members)));
+    auto bytes = s.take();
+    std::uint64_t objects = 0;
+    for (std::size_t i = bytes.size() - 24; i < bytes.size() - 16; ++i) objects = objects << 8 | bytes[i];
+    EXPECT_LT(objects, distinct + 1000);
+}
+
 }  // namespace
