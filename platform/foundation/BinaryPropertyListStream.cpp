@@ -125,7 +125,8 @@ BinaryPropertyListStream::Ref BinaryPropertyListStream::unique(int slot, std::ui
         return isNew ? write() : found;
     }
     // The top bits of a multiplicative hash: the low bits of a real's pattern are mostly zero.
-    std::uint64_t key = (bits + static_cast<std::uint64_t>(slot) * 0x632BE59BD9B4E019ULL) * 0x9E3779B97F4A7C15ULL;
+    std::uint64_t key =
+        (bits + static_cast<std::uint64_t>(slot) * 0x632BE59BD9B4E019ULL) * 0x9E3779B97F4A7C15ULL;
     Tables::Cached& c = t.cache[key >> (64 - kCacheBits)];
     if (c.used && c.bits == bits && c.slot == slot) return c.ref;
     Ref ref = write();

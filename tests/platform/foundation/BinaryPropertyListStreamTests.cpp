@@ -153,7 +153,8 @@ TEST(BinaryPropertyListStream, NumbersThatRecurInALargeListAreStillStoredAboutOn
     // a large archive (times, counts, class references) must still be written about once.
     BinaryPropertyListStream s;
     std::vector<Ref> members;
-    for (std::size_t i = 0; i < kExact; ++i) members.push_back(s.addInteger(static_cast<std::int64_t>(i) + 1000000));
+    for (std::size_t i = 0; i < kExact; ++i)
+        members.push_back(s.addInteger(static_cast<std::int64_t>(i) + 1000000));
     for (int i = 0; i < 60000; ++i) {
         members.push_back(s.addReal(20.0 + i % 180));
         members.push_back(s.addInteger(i % 180));
