@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/foundation/BinaryPropertyListFormat.h"
 #include "platform/foundation/HashIndex.h"
@@ -124,13 +125,20 @@ BinaryPropertyListStream::Ref BinaryPropertyListStream::unique(int slot, std::ui
         });
         return isNew ? write() : found;
     }
-    // The top bits of a multiplicative hash: the low bits of a real's pattern are mostly zero.
+    // The top bits of a multiplicative hash (the low bits of a real's pattern are mostly zero) pick
+    // a pair of slots, the latest used first, so that values met all along outlast passing ones.
     std::uint64_t key =
         (bits + static_cast<std::uint64_t>(slot) * 0x632BE59BD9B4E019ULL) * 0x9E3779B97F4A7C15ULL;
-    Tables::Cached& c = t.cache[key >> (64 - kCacheBits)];
-    if (c.used && c.bits == bits && c.slot == slot) return c.ref;
+    Tables::Cached* pair = &t.cache[2 * (key >> (64 - kCacheBits + 1))];
+    for (int k = 0; k < 2; ++k) {
+        if (pair[k].used && pair[k].bits == bits && pair[k].slot == slot) {
+            if (k == 1) std::swap(pair[0], pair[1]);
+            return pair[0].ref;
+        }
+    }
     Ref ref = write();
-    c = Tables::Cached{bits, ref, static_cast<std::uint8_t>(slot), true};
+    pair[1] = pair[0];
+    pair[0] = Tables::Cached{bits, ref, static_cast<std::uint8_t>(slot), true};
     return ref;
 }
 

@@ -166,7 +166,7 @@ TEST(BinaryPropertyListStream, NumbersThatRecurInALargeListAreStillStoredAboutOn
     auto bytes = s.take();
     std::uint64_t objects = 0;
     for (std::size_t i = bytes.size() - 24; i < bytes.size() - 16; ++i) objects = objects << 8 | bytes[i];
-    EXPECT_LT(objects, distinct + 1000);
+    EXPECT_LT(objects, distinct + 3000);  // of 180,000 recurring values
 }
 
 }  // namespace
