@@ -245,11 +245,15 @@ def _():
 
 @ps(136)
 def _():
-    for b in range(1, 100):
-        for g in range(7, 100):
-            n = b + g
-            if 72 * b + 84 * g == 79 * n and F(79 * n - 540, n - 6) == F(768, 10):
-                return g
+    best = None
+    for n in range(3, 200):
+        low, high = 90 * n - 92 * (n - 1), 90 * n - 89 * (n - 1)
+        if not 0 <= low <= high <= 100:
+            continue
+        rest = 90 * n - low - high  # the other n - 2 scores, each a whole number from low to high
+        if low * (n - 2) <= rest <= high * (n - 2):
+            best = low if best is None else min(best, low)
+    return best
 
 
 @ps(137)
@@ -367,10 +371,13 @@ def _():
 
 @ps(150)
 def _():
-    job = F(24 * 12) * 3
-    for extra in range(0, 100):
-        if 24 * 30 + extra * 15 >= job:
-            return extra
+    times = set()
+    for a in range(1, 2000):
+        for b in range(a + 1, 5000):
+            if 1000 * (b - a) == 30 * a * b and 1000 % (a + b) == 0:
+                times.add(F(1000, a))
+    assert len(times) == 1, times
+    return times.pop()
 
 
 @ds(151)
@@ -663,15 +670,14 @@ def _():
 
 @ps(185)
 def _():
-    level, hours = F(0), F(0)
-    step = F(1, 4)
-    while level < F(1, 2):
-        level += step * (F(1, 6) - F(1, 12))
-        hours += step
-    while level < 1:
-        level += step * (F(1, 9) - F(1, 12))
-        hours += step
-    return hours
+    best = None
+    steps = [F(k, 12) for k in range(0, 8 * 12 + 1)]
+    for a in steps:
+        for b in steps:
+            if a / 10 + b / 15 >= 1:
+                pay = 30 * math.ceil(a) + 18 * math.ceil(b)
+                best = pay if best is None else min(best, pay)
+    return best
 
 
 @ps(186)
@@ -688,9 +694,15 @@ def _():
 
 @ps(187)
 def _():
-    places = list(itertools.combinations(range(10), 5))  # the places of the red cards, all equally likely
-    good = sum(1 for red in places if sum(1 for k in red if k < 4) == 2 and 4 in red)
-    return F(good, len(places))
+    good = total = 0
+    for reds in itertools.combinations(range(10), 5):
+        lead, ok = 0, True
+        for position in range(10):
+            lead += 1 if position in reds else -1
+            ok = ok and lead >= 0
+        good += ok
+        total += 1
+    return F(good, total)
 
 
 @ps(188)
@@ -750,7 +762,7 @@ def _():
 
 @ps(195)
 def _():
-    return sum(1 for x in fracs(-20, 20, 12) if abs(x * x - 2 * x - 3) == x + 1)
+    return sum(1 for x in range(-1000, 1001) if abs(x * x - 10) + abs(x * x - 2) == 8)
 
 
 @ds(196)
@@ -817,9 +829,8 @@ def _():
 
 @ps(203)
 def _():
-    rolls = [r for r in itertools.product(range(1, 7), repeat=3) if len(set(r)) == 3]
-    good = [r for r in rolls if any(r[i] == r[(i + 1) % 3] + r[(i + 2) % 3] for i in range(3))]
-    return F(len(good), len(rolls))
+    rolls = list(itertools.product(range(1, 7), repeat=3))
+    return F(sum(1 for r in rolls if r[0] * r[1] * r[2] % 4 == 0), len(rolls))
 
 
 @ps(204)
