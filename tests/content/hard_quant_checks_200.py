@@ -682,14 +682,19 @@ def _():
 
 @ps(186)
 def _():
-    lists = {
-        "adding the two numbers 0 and 12": [0, 2, 4, 6, 8, 10, 12],
-        "adding the number 13": [2, 4, 6, 8, 10, 13],
-        "replacing 2 with \u2212" + "1": [-1, 4, 6, 8, 10],
-        "multiplying every number by 1.3": [F(13, 10) * v for v in (2, 4, 6, 8, 10)],
-        "adding the number 6": [2, 4, 6, 6, 8, 10],
+    base = [F(4), F(8), F(10), F(12), F(16)]  # any list with mean 10 and variance 16 gives the same ranking
+    assert mean(base) == 10 and statistics.pvariance(base) == 16
+    changes = {
+        "multiplying every number of the list by 1.25": [x * F(5, 4) for x in base],
+        "adding the number 19 to the list": base + [F(19)],
+        "adding the two numbers 4 and 16 to the list": base + [F(4), F(16)],
+        "adding the three numbers 3, 10 and 17 to the list": base + [F(3), F(10), F(17)],
+        "adding the two numbers 10 and 20 to the list": base + [F(10), F(20)],
     }
-    return max(lists, key=lambda k: statistics.pvariance(lists[k]))
+    by_population = max(changes, key=lambda k: statistics.pvariance(changes[k]))
+    by_sample = max(changes, key=lambda k: statistics.variance(changes[k]))
+    assert by_population == by_sample
+    return by_population
 
 
 @ps(187)
@@ -957,10 +962,13 @@ def _():
 
 @ps(218)
 def _():
-    for b in fracs(1, 100, 2):
-        if F(4, 12) + 15 * F(4, 5) / b == 1:
-            a_rate = F(1, 12) - 1 / b
-            return 1 / a_rate
+    slower = set()
+    for a in fracs(1, 60, 2):
+        for b in fracs(1, 60, 2):
+            if 1 / a + 1 / b == F(1, 6) and b / a + a / b == F(13, 6):
+                slower.add(max(a, b))
+    assert len(slower) == 1, slower
+    return slower.pop()
 
 
 @ds(219)
@@ -1060,11 +1068,10 @@ def _():
 
 @ps(228)
 def _():
-    for x in fracs(0, 40, 4):
-        juice = F(25, 100) * (40 - x) + x
-        juice *= F(30, 40)
-        if juice == F(30, 100) * 40:
-            return x
+    found = {c for a in range(1, 21) for b in range(1, 21) for c in range(1, 21)
+             if a + b + c == 20 and 4 * a + 6 * b + 9 * c == 130 and b > a + c}
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ds(229)
@@ -1095,11 +1102,13 @@ def _():
 
 @ps(232)
 def _():
-    # Take the walkway's length as 1; p is Pat's walking speed and w the walkway's.
-    for w in fracs(0, 1, 720):
-        p = F(1, 30) - w
-        if p - w == F(1, 120):
-            return 1 / w - 30
+    totals = set()
+    for t in range(1, 200):
+        for ratio in (F(k, 100) for k in range(25, 401)):  # the first walker's speed over the second's
+            if t / ratio == 16 and ratio * t == 25:
+                totals.add(t + 16 if ratio > 1 else t + 25)
+    assert len(totals) == 1, totals
+    return totals.pop()
 
 
 @ps(233)
@@ -1242,12 +1251,13 @@ def _():
 
 @ds(248)
 def _():
-    cases = [(a, b) for a in range(10, 121) for b in range(10, 161) if b > a]
-    def overtakes(a, b):
-        return 13 + F(a, b - a)  # hours after midnight: the gap of a kilometers at 1 p.m. closes at b - a
-    def gap(a, b, hour):
-        return a * (hour - 12) - b * (hour - 13)
-    return sufficiency(cases, overtakes, lambda a, b: gap(a, b, 15) == 40 and gap(a, b, 17) == 20, lambda a, b: b - a == 10)
+    cases = [(a, b) for a in range(1, 151) for b in range(a + 1, 301)]
+    def when(a, b):
+        return F(b, b - a)  # hours after noon
+    def first(a, b):
+        t = when(a, b)
+        return a == 50 and b < 100 and t.denominator == 1 and t < 6
+    return sufficiency(cases, when, first, lambda a, b: b - a == 25)
 
 
 @ps(249)
@@ -1471,9 +1481,11 @@ def _():
 
 @ds(274)
 def _():
-    cases = [(a, b, c) for a in range(1, 25) for b in range(a, 25) for c in range(1, 25) if abs(a - b) < c < a + b]
-    right = lambda a, b, c: sorted([a * a, b * b, c * c])[2] == sum(sorted([a * a, b * b, c * c])[:2])  # noqa: E731
-    return sufficiency(cases, right, lambda a, b, c: (a, b) == (5, 12) and c > 12, lambda a, b, c: a + b + c < 32)
+    cases = [(t, h) for t in fracs(-20, 20, 4) for h in range(1, 9)]  # C = (t, h), A = (0, 0), B = (10, 0)
+    def right(t, h):
+        ab, ac, bc = 100, t * t + h * h, (t - 10) ** 2 + h * h
+        return ab + ac == bc or ab + bc == ac or ac + bc == ab
+    return sufficiency(cases, right, lambda t, h: h == 5, lambda t, h: t * t + h * h == 125)
 
 
 @ps(275)
@@ -1549,8 +1561,10 @@ def _():
 
 @ds(284)
 def _():
-    cases = [(c, d) for c in range(1, 100) for d in range(1, 100)]
-    return sufficiency(cases, lambda c, d: c, lambda c, d: c - 6 == 3 * (d - 6), lambda c, d: c - d == 2 * (d - 6))
+    cases = [(c, m) for c in range(1, 100) for m in range(1, 121)]
+    def first(c, m):
+        return 10 <= c <= 99 and 10 <= m <= 99 and m == int(str(c)[::-1]) and m - c == 27
+    return sufficiency(cases, lambda c, m: c, first, lambda c, m: (c + m) % 11 == 0 and c + m < 100)
 
 
 @ds(285)
