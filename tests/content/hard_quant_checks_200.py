@@ -916,10 +916,8 @@ def _():
 
 @ps(213)
 def _():
-    for u in fracs(1, 40, 2):
-        for d in fracs(1, 40, 2):
-            if 12 / u + 18 / d == F(21, 10) and 18 / u + 12 / d == F(24, 10):
-                return u
+    out = {u for u in range(1, 101) for v in range(u + 1, 101) if F(2 * u * v, u + v) == 48}
+    return len(out)
 
 
 @ps(214)
@@ -1522,13 +1520,14 @@ def _():
 
 @ps(279)
 def _():
-    per_machine = F(300, 6 * 5)
-    made, t, step = F(0), F(0), F(1, 60)  # hours, a minute at a time
-    while made < 300:
-        rate = 6 * per_machine if t < 2 else 4 * per_machine if t < 3 else 4 * per_machine + per_machine / 2 + per_machine * F(3, 2)
-        made += rate * step
-        t += step
-    return t * 60
+    found = set()
+    for last in (F(k, 100) for k in range(1, 1001)):  # the last worker's hours
+        gap = (4 * last - last) / 9  # equal intervals between the ten starts
+        times = [last + gap * k for k in range(10)]
+        if sum(times) == 80:
+            found.add(times[-1])
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ds(280)
@@ -1691,9 +1690,11 @@ def _():
 
 @ds(299)
 def _():
-    cases = [(V, s) for V in range(21, 200) for s in fracs(1, 20, 4) if s < V]
-    return sufficiency(cases, lambda V, s: V - s / F(15, 100), lambda V, s: s == F(5, 100) * (V + 20),
-                       lambda V, s: s / (V - 20) == 2 * s / V)
+    cases = [(F(k, 4),) for k in range(1, 200)]
+    def juice_after_two(x):
+        return (50 - x) ** 2 / 50
+    return sufficiency(cases, lambda x: x, lambda x: (50 - juice_after_two(x)) - x == 8,
+                       lambda x: 50 - juice_after_two(x) > 25)
 
 
 @ds(300)
