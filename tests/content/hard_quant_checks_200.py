@@ -834,8 +834,9 @@ def _():
 
 @ps(203)
 def _():
-    rolls = list(itertools.product(range(1, 7), repeat=3))
-    return F(sum(1 for r in rolls if r[0] * r[1] * r[2] % 4 == 0), len(rolls))
+    choices = list(itertools.combinations(range(1, 11), 3))
+    good = sum(1 for a, b, c in choices if b - a == c - b)
+    return F(good, len(choices))
 
 
 @ps(204)
@@ -1100,13 +1101,12 @@ def _():
 
 @ps(232)
 def _():
-    totals = set()
-    for t in range(1, 200):
-        for ratio in (F(k, 100) for k in range(25, 401)):  # the first walker's speed over the second's
-            if t / ratio == 16 and ratio * t == 25:
-                totals.add(t + 16 if ratio > 1 else t + 25)
-    assert len(totals) == 1, totals
-    return totals.pop()
+    possible = set()
+    for p_speed in fracs(11, 200, 2):
+        q_speed = p_speed - 10
+        if abs(360 - 4 * (p_speed + q_speed)) == 40:
+            possible.add(p_speed)
+    return sum(possible)
 
 
 @ps(233)
@@ -1690,11 +1690,9 @@ def _():
 
 @ds(299)
 def _():
-    cases = [(F(k, 4),) for k in range(1, 200)]
-    def juice_after_two(x):
-        return (50 - x) ** 2 / 50
-    return sufficiency(cases, lambda x: x, lambda x: (50 - juice_after_two(x)) - x == 8,
-                       lambda x: 50 - juice_after_two(x) > 25)
+    values = fracs(0, 100, 2)
+    cases = [(a, b) for a in values for b in values]
+    return sufficiency(cases, lambda a, b: b, lambda a, b: (a + 2 * b) / 3 == 60, lambda a, b: (2 * a + b) / 3 >= 80)
 
 
 @ds(300)
