@@ -158,17 +158,20 @@ def _():
 @ds(16)
 def _():
     values = fracs(0, 30, 2)
-    cases = [(x, y) for x in values for y in values if x + y > 0]
+    cases = [(x, y) for x in values for y in values if x > 0 and y > 0]
     def conc(x, y):
-        return (F(2, 10) * x + F(5, 10) * y) / (x + y)
-    return sufficiency(cases, conc, lambda x, y: y == 6,
-                       lambda x, y: conc(x, y + 6) == conc(x, y) + F(5, 100) and conc(x + 6, y) == conc(x, y) - F(5, 100))
+        return (F(20) * x + F(50) * y) / (x + y)
+    def two_steps(c):
+        once = (2 * c + 50) / 3
+        return (2 * once + 20) / 3
+    return sufficiency(cases, conc, lambda x, y: y == 6, lambda x, y: two_steps(conc(x, y)) == conc(x, y))
 
 
 @ds(17)
 def _():
-    cases = [(a, p) for a in range(1, 40) for p in range(1, 40)]
-    return sufficiency(cases, lambda a, p: p, lambda a, p: a == 2 * p, lambda a, p: 35 * a + 55 * p == 500)
+    cases = [(a, p) for a in range(1, 60) for p in range(1, 60)]
+    return sufficiency(cases, lambda a, p: p, lambda a, p: a > p,
+                       lambda a, p: 35 * a + 55 * p == 1005 and 35 * a > 55 * p)
 
 
 @ps(18)
@@ -220,10 +223,10 @@ def _():
 
 @ds(23)
 def _():
-    values = [v for v in fracs(-12, 12, 2) if v != 0]
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x / y + 4 * y / x == 4,
-                       lambda x, y: abs(x + y) == 3 * abs(y) and x * y > 0)
+    values = [v for v in fracs(-6, 6, 2) if v != 0]
+    cases = [(x, y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x + 4 * y * y <= 4 * x * y,
+                       lambda x, y: abs(x - y) == abs(y))
 
 
 @ps(24)
@@ -276,17 +279,16 @@ def _():
 
 @ds(30)
 def _():
-    cases = [(a, b) for a in range(1, 100) for b in range(0, 100) if a > b]
-    def first(a, b):
-        d = a - b
-        return b - d >= 0 and b == 2 * (b - d) and (a + d) + (b + d) == 63
-    return sufficiency(cases, lambda a, b: a, first, lambda a, b: a + b == 45 and (a - b) % 3 == 0)
+    cases = [(a, b) for a in range(1, 200) for b in range(1, 200) if a > b]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: a * b == 7 * (a + b),
+                       lambda a, b: a == 7 * b and (a + 4) % (b + 4) == 0)
 
 
 @ds(31)
 def _():
-    cases = list(grid(range(1, 80), range(1, 80)))
-    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 3), lambda a, b: a + b < 12, lambda a, b: a * b < 3 * (a + b))
+    cases = [(a, b) for a in range(1, 80) for b in range(1, 80)]
+    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 3), lambda a, b: a + b < 12,
+                       lambda a, b: a * a * b * b < 9 * a * a + 9 * b * b)
 
 
 @ds(32)
@@ -345,9 +347,9 @@ def _():
 
 @ds(39)
 def _():
-    cases = [(r, b) for r in range(0, 60) for b in range(0, 60) if r + b >= 2]
-    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)) > F(1, 3),
-                       lambda r, b: 5 * r == 3 * (r + b), lambda r, b: r + b < 20)
+    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
+    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)) > F(1, 2),
+                       lambda r, b: F(r, r + b) > F(7, 10), lambda r, b: b == 2)
 
 
 @ds(40)
@@ -656,10 +658,16 @@ def _():
 
 @ds(72)
 def _():
-    n = 40  # class size; counts of art, music and both
-    cases = [(a, m, b) for a in range(0, n + 1) for m in range(0, n + 1) for b in range(0, min(a, m) + 1) if a + m - b <= n]
-    return sufficiency(cases, lambda a, m, b: F(b, n), lambda a, m, b: 2 * b == a and 5 * b == 3 * m,
-                       lambda a, m, b: n - (a + m - b) == F(40, 100) * n)
+    cases = []
+    for n in (10, 20, 30):
+        for both in range(0, n + 1):
+            for art_only in range(0, n + 1 - both):
+                for music_only in range(0, n + 1 - both - art_only):
+                    a, m = art_only + both, music_only + both
+                    if a > 0 and m > 0:
+                        cases.append((n, a, m, both))
+    return sufficiency(cases, lambda n, a, m, both: F(both, n), lambda n, a, m, both: F(both, m) == F(both, a),
+                       lambda n, a, m, both: 10 * a == 4 * n and 10 * (n - a - m + both) == 3 * n and a > m)
 
 
 @ps(73)
@@ -833,9 +841,16 @@ def _():
 
 @ds(91)
 def _():
-    cases = list(grid(range(5, 200, 5), range(5, 200, 5)))
-    return sufficiency(cases, lambda a, b: a, lambda a, b: F(300, a + b) == 3,
-                       lambda a, b: F(300, a + b) - F(300, a + b + 20) == F(1, 2))
+    def moment_fits(va, vb):
+        # The only moment at which A can lead B by 100 km while both are driving.
+        if va <= vb:
+            return False
+        t = F(100) / (va - vb)
+        da, db = min(va * t, 300), min(vb * t, 300)
+        return da - db == 100 and abs(300 - da - db) == 100
+    speeds = fracs(1, 150, 2)
+    cases = [(va, vb) for va in speeds for vb in speeds]
+    return sufficiency(cases, lambda va, vb: va, lambda va, vb: va + vb == 100, moment_fits)
 
 
 @ds(92)
@@ -876,9 +891,10 @@ def _():
 
 @ds(95)
 def _():
-    values = [v for v in fracs(0, 12, 4) if v > 0]
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x - 5 * x * y + 6 * y * y == 0, lambda x, y: x / y - y / x == F(3, 2))
+    values = fracs(1, 12, 4)
+    cases = [(x, y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x**3 - 2 * x * x * y == x * y * y - 2 * y**3,
+                       lambda x, y: x**3 + x * y * y == 10 * y**3)
 
 
 @ds(96)
@@ -960,9 +976,10 @@ def _():
 
 @ds(104)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x**3 - 2 * x * x + x - 2 == 0,
-                       lambda x: x + 7 >= 0 and x + 1 >= 0 and x + 7 == (x + 1) ** 2)
+    cases = [(x,) for x in fracs(-6, 6, 8)]
+    def radical_sum(x):
+        return x >= 0 and 2 - x >= 0 and abs(math.sqrt(x) + math.sqrt(2 - x) - 2) < 1e-12
+    return sufficiency(cases, lambda x: x, lambda x: x**4 - 2 * x**3 + 2 * x * x - 2 * x + 1 == 0, radical_sum)
 
 
 @ps(105)
