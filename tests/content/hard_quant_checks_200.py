@@ -1101,12 +1101,15 @@ def _():
 
 @ps(232)
 def _():
-    possible = set()
-    for p_speed in fracs(11, 200, 2):
-        q_speed = p_speed - 10
-        if abs(360 - 4 * (p_speed + q_speed)) == 40:
-            possible.add(p_speed)
-    return sum(possible)
+    distances = set()
+    for level in range(0, 25):
+        for up in range(0, 25):  # uphill on the way out, downhill on the way back
+            for down in range(0, 10):  # downhill on the way out, uphill on the way back
+                hours = F(2 * level, 6) + F(up, 4) + F(up, 12) + F(down, 12) + F(down, 4)
+                if hours == 15 - 8 - 1:
+                    distances.add(level + up + down)
+    assert len(distances) == 1, distances
+    return distances.pop()
 
 
 @ps(233)
