@@ -90,7 +90,7 @@ def _():
 
 @ps(9)
 def _():
-    return sum(1 for n in range(1, 10000) if len(set(str(n))) == 2)
+    return sum(1 for n in range(1, 10000) if sum(int(d) for d in str(n)) == 20)
 
 
 @ps(10)
@@ -231,8 +231,7 @@ def _():
 
 @ps(24)
 def _():
-    bad = sum(1 for a, b, c in itertools.product(range(1, 7), repeat=3) if not (a < b + c and b < a + c and c < a + b))
-    return F(bad, 216)
+    return F(sum(1 for a, b, c in itertools.product(range(1, 7), repeat=3) if is_square(a * b * c)), 216)
 
 
 @ds(25)
@@ -320,9 +319,9 @@ def _():
 
 @ds(36)
 def _():
-    values = fracs(-8, 8, 2)
+    values = fracs(-6, 6, 8)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * x - 6 * x > y * y - 6 * y and x + y < 6, lambda x, y: y > 3)
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: 4 * x > y * y + 4, lambda x, y: x > y * y)
 
 
 @ps(37)
@@ -568,8 +567,7 @@ def _():
 
 @ps(62)
 def _():
-    return sum(1 for x in range(1, 2000)
-               if x % 3 == 1 and x % 5 == 2 and x % 7 == 3)
+    return sum(1 for n in range(1, 101) if math.gcd(n * n + 20, (n + 1) ** 2 + 20) > 1)
 
 
 @ps(63)
@@ -865,7 +863,7 @@ def _():
 
 @ps(93)
 def _():
-    return F(sum(1 for n in range(1, 301) if [n % 4 == 0, n % 6 == 0, n % 10 == 0].count(True) == 1), 300)
+    return F(sum(1 for n in range(1, 101) if not is_square(n**n)), 100)
 
 
 @ds(94)
@@ -990,8 +988,17 @@ def _():
 
 @ds(106)
 def _():
+    def divisor_product(n):
+        product = 1
+        for d in divisors(n):
+            product *= d
+        return product
     cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n**4 % 64 == 0, lambda n: n**3 % 16 == 0)
+    def no_odd_prime(n):
+        while n % 2 == 0:
+            n //= 2
+        return n == 1
+    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: divisor_product(n) == n * n, no_odd_prime)
 
 
 @ps(107)
@@ -1024,14 +1031,7 @@ def _():
 
 @ps(109)
 def _():
-    value = 1
-    for k in range(1, 11):
-        value *= k**k
-    zeros = 0
-    while value % 10 == 0:
-        value //= 10
-        zeros += 1
-    return zeros
+    return len(str(2**100) + str(5**100))
 
 
 @ps(110)
