@@ -353,21 +353,14 @@ def _():
 
 @ds(40)
 def _():
-    # The square of the radius and the squares of the chords' half-lengths; a chord whose half is h
-    # lies sqrt(R - h^2) from the center. The chords lie on the same side of the center or on
-    # opposite sides.
-    halves = [k * k for k in range(1, 13)]
-    cases = []
-    for R in range(1, 200):
-        for A in halves:
-            for C in halves:
-                if A < R and C < R:
-                    da, dc = math.sqrt(R - A), math.sqrt(R - C)
-                    for gap in {abs(da - dc), da + dc}:
-                        if gap > 1e-9:
-                            cases.append((R, A, C, gap))
-    return sufficiency(cases, lambda R, A, C, gap: R, lambda R, A, C, gap: A == 64 and C == 36,
-                       lambda R, A, C, gap: abs(gap - 2) < 1e-9)
+    # Two sides from A and the angle between them, in whole degrees (90 among them).
+    sides = [6, 8, 10, 12, 15, 20]
+    cases = [(b, c, t) for b in sides for c in sides for t in range(1, 180)]
+    def area(b, c, t):
+        return b * c * math.sin(math.radians(t)) / 2
+    def third(b, c, t):
+        return round(math.sqrt(b * b + c * c - 2 * b * c * math.cos(math.radians(t))), 6)
+    return sufficiency(cases, third, lambda b, c, t: b == 8 and c == 15, lambda b, c, t: abs(area(b, c, t) - 60) < 1e-9)
 
 
 @ps(41)
@@ -928,9 +921,8 @@ def _():
 
 @ds(99)
 def _():
-    values = fracs(0, 30, 6)
-    cases = [(a, c) for a in values for c in values if 0 < c < a]
-    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 50, lambda a, c: 3 * a + 2 * c > 55)
+    cases = [(a, c) for a in range(1, 80) for c in range(1, a)]
+    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 3 * a + 5 * c == 71, lambda a, c: a < 3 * c)
 
 
 @ds(100)
