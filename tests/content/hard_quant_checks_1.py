@@ -587,8 +587,11 @@ def _():
 
 @ds(66)
 def _():
-    cases = [(n,) for n in range(1, 2000)]
-    return sufficiency(cases, lambda n: n % 12 == 0, lambda n: n * n % 48 == 0, lambda n: n**3 % 96 == 0)
+    # Sums of runs of 24 and of 8 consecutive positive integers, and every n up to the largest.
+    sums24 = {24 * a + 276 for a in range(1, 200)}
+    sums8 = {8 * a + 28 for a in range(1, 800)}
+    cases = [(n,) for n in range(1, 5000)]
+    return sufficiency(cases, lambda n: n % 24 == 0, lambda n: n in sums24, lambda n: n in sums8)
 
 
 @ds(67)
