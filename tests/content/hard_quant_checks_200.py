@@ -358,8 +358,11 @@ def _():
 
 @ds(148)
 def _():
-    cases = [(n,) for n in range(3, 60)]
-    return sufficiency(cases, lambda n: n, lambda n: n * (n - 3) // 2 > 20, lambda n: (n - 2) * 180 < 1400)
+    cases = [(n,) for n in range(3, 200)]
+    # A convex polygon's angles can be any positive values under 180 adding up to (n - 2) * 180, so all
+    # of them can stay under 100 exactly when the average angle does.
+    return sufficiency(cases, lambda n: n, lambda n: is_prime(n * (n - 3) // 2),
+                       lambda n: F((n - 2) * 180, n) < 100)
 
 
 @ds(149)
@@ -1338,10 +1341,9 @@ def _():
 
 @ds(257)
 def _():
-    cases = [(n,) for n in range(-40, 41)]
-    run = lambda n: range(n - 2, n + 3)
-    return sufficiency(cases, lambda n: n + 2, lambda n: math.prod(run(n)) == 120,
-                       lambda n: sum(k * k for k in run(n)) == 55 and sum(k**3 for k in run(n)) > 0)
+    lists = [s for s in itertools.combinations(range(1, 21), 5) if sum(s) == 20]
+    cases = [(s,) for s in lists]
+    return sufficiency(cases, lambda s: s[2], lambda s: s[4] == 9, lambda s: s[4] == 3 * s[2])
 
 
 @ps(258)
@@ -1622,7 +1624,7 @@ def _():
 
 @ps(292)
 def _():
-    return max(x * x - 3 * x * y + y * y for x in fracs(-3, 2, 8) for y in fracs(-1, 4, 8))
+    return max(x * y for y in range(-200, 201) for x in range(-300, 301) if 2 * x + 5 * y == 101)
 
 
 @ps(293)
@@ -1784,10 +1786,11 @@ def _():
 
 @ds(308)
 def _():
-    cases = [(w, m) for w in range(0, 20) for m in range(0, 20) if w + m >= 3]
-    same_sex = lambda w, m: F(w * (w - 1) + m * (m - 1), (w + m) * (w + m - 1))
-    return sufficiency(cases, lambda w, m: F(comb(w, 3), comb(w + m, 3)), lambda w, m: m == 4,
-                       lambda w, m: w + m == 10 and w > m and same_sex(w, m) == F(7, 15))
+    cases = [(r, b) for r in range(1, 120) for b in range(1, 120)]
+    with_repl = lambda r, b: F(2 * r * b, (r + b) ** 2)
+    without = lambda r, b: F(2 * r * b, (r + b) * (r + b - 1))
+    return sufficiency(cases, lambda r, b: r + b, lambda r, b: with_repl(r, b) == F(3, 8),
+                       lambda r, b: without(r, b) - with_repl(r, b) == F(1, 40))
 
 
 @ds(309)
