@@ -1343,7 +1343,7 @@ def _():
 def _():
     lists = [s for s in itertools.combinations(range(1, 21), 5) if sum(s) == 20]
     cases = [(s,) for s in lists]
-    return sufficiency(cases, lambda s: s[2], lambda s: s[4] == 9, lambda s: s[4] == 3 * s[2])
+    return sufficiency(cases, lambda s: s[2], lambda s: s[4] == 10, lambda s: s[4] > 3 * s[2])
 
 
 @ps(258)
@@ -1624,7 +1624,7 @@ def _():
 
 @ps(292)
 def _():
-    return max(x * y for y in range(-200, 201) for x in range(-300, 301) if 2 * x + 5 * y == 101)
+    return max(x * y * z for x, y, z in itertools.combinations(range(-10, 11), 3) if x + y + z == 6)
 
 
 @ps(293)
