@@ -652,12 +652,11 @@ def _():
 
 @ps(183)
 def _():
-    count = 0
+    ways = 0
     for owners in itertools.product(range(3), repeat=8):
-        sizes = sorted(owners.count(s) for s in range(3))
-        if sizes == [2, 2, 4]:
-            count += 1
-    return count
+        if all(owners.count(s) >= 2 for s in range(3)):
+            ways += 1
+    return ways
 
 
 @ps(184)
@@ -1580,9 +1579,14 @@ def _():
 
 @ps(286)
 def _():
-    data = [11, 11, 11, 11, 19, 19, 19, 19]
-    assert statistics.mean(data) == 15 and statistics.pstdev(data) == 4
-    return statistics.pstdev(data + [15, 15])
+    means = set()
+    for k in range(26):
+        values = [F(7)] * k + [F(2)] * (25 - k)
+        m = sum(values) / 25
+        if sum((v - m) ** 2 for v in values) / 25 == 4:
+            means.add(m)
+    assert len(means) == 2, means
+    return sum(means)
 
 
 @ps(287)
