@@ -358,8 +358,11 @@ def _():
 
 @ds(148)
 def _():
-    cases = [(n,) for n in range(3, 60)]
-    return sufficiency(cases, lambda n: n, lambda n: n * (n - 3) // 2 > 20, lambda n: (n - 2) * 180 < 1400)
+    cases = [(n,) for n in range(3, 200)]
+    # A convex polygon's angles can be any positive values under 180 adding up to (n - 2) * 180, so all
+    # of them can stay under 100 exactly when the average angle does.
+    return sufficiency(cases, lambda n: n, lambda n: is_prime(n * (n - 3) // 2),
+                       lambda n: F((n - 2) * 180, n) < 100)
 
 
 @ds(149)
@@ -649,12 +652,11 @@ def _():
 
 @ps(183)
 def _():
-    count = 0
+    ways = 0
     for owners in itertools.product(range(3), repeat=8):
-        sizes = sorted(owners.count(s) for s in range(3))
-        if sizes == [2, 2, 4]:
-            count += 1
-    return count
+        if all(owners.count(s) >= 2 for s in range(3)):
+            ways += 1
+    return ways
 
 
 @ps(184)
@@ -1338,10 +1340,9 @@ def _():
 
 @ds(257)
 def _():
-    cases = [(n,) for n in range(-40, 41)]
-    run = lambda n: range(n - 2, n + 3)
-    return sufficiency(cases, lambda n: n + 2, lambda n: math.prod(run(n)) == 120,
-                       lambda n: sum(k * k for k in run(n)) == 55 and sum(k**3 for k in run(n)) > 0)
+    lists = [s for s in itertools.combinations(range(1, 21), 5) if sum(s) == 20]
+    cases = [(s,) for s in lists]
+    return sufficiency(cases, lambda s: s[2], lambda s: s[4] == 10, lambda s: s[4] > 3 * s[2])
 
 
 @ps(258)
@@ -1578,9 +1579,14 @@ def _():
 
 @ps(286)
 def _():
-    data = [11, 11, 11, 11, 19, 19, 19, 19]
-    assert statistics.mean(data) == 15 and statistics.pstdev(data) == 4
-    return statistics.pstdev(data + [15, 15])
+    means = set()
+    for k in range(26):
+        values = [F(7)] * k + [F(2)] * (25 - k)
+        m = sum(values) / 25
+        if sum((v - m) ** 2 for v in values) / 25 == 4:
+            means.add(m)
+    assert len(means) == 2, means
+    return sum(means)
 
 
 @ps(287)
@@ -1622,7 +1628,7 @@ def _():
 
 @ps(292)
 def _():
-    return max(x * x - 3 * x * y + y * y for x in fracs(-3, 2, 8) for y in fracs(-1, 4, 8))
+    return max(x * y * z for x, y, z in itertools.combinations(range(-10, 11), 3) if x + y + z == 6)
 
 
 @ps(293)
@@ -1784,10 +1790,11 @@ def _():
 
 @ds(308)
 def _():
-    cases = [(w, m) for w in range(0, 20) for m in range(0, 20) if w + m >= 3]
-    same_sex = lambda w, m: F(w * (w - 1) + m * (m - 1), (w + m) * (w + m - 1))
-    return sufficiency(cases, lambda w, m: F(comb(w, 3), comb(w + m, 3)), lambda w, m: m == 4,
-                       lambda w, m: w + m == 10 and w > m and same_sex(w, m) == F(7, 15))
+    cases = [(r, b) for r in range(1, 120) for b in range(1, 120)]
+    with_repl = lambda r, b: F(2 * r * b, (r + b) ** 2)
+    without = lambda r, b: F(2 * r * b, (r + b) * (r + b - 1))
+    return sufficiency(cases, lambda r, b: r + b, lambda r, b: with_repl(r, b) == F(3, 8),
+                       lambda r, b: without(r, b) - with_repl(r, b) == F(1, 40))
 
 
 @ds(309)
