@@ -6,14 +6,18 @@ from itertools import combinations, permutations
 
 @ps(B, 1)
 def _():
-    return sum(1 for n in range(1, 1000) if (n * n + 7) % (n + 1) == 0)
+    return next(n for n in range(1, 10000) if sum(1 for d in range(1, n + 1) if n % d == 0) == 10)
 
 
 @ps(B, 2)
 def _():
-    a = 2 / (F(5, 6) + F(1, 6))
-    b = 2 / (F(5, 6) - F(1, 6))
-    return a / b
+    count = 0
+    for a in range(1, 60):
+        for b in range(a + 1, 60):
+            rest = 1 - F(1, a) - F(1, b)  # must be 1/c with c > b
+            if rest > 0 and rest.numerator == 1 and rest.denominator > b:
+                count += 1
+    return count
 
 
 @ps(B, 3)
@@ -48,7 +52,17 @@ def _():
 
 @ps(B, 8)
 def _():
-    return next((90 - b) + (70 - b) for b in range(0, 71) if 150 - (160 - b) >= 0 and b == 3 * (150 - (160 - b)))
+    lacks = [30, 25, 20, 15]
+    # Lower bound: each member who lacks something is counted at least once among the 'lacks'.
+    bound = 100 - sum(lacks)
+    # The bound is reached: give each of 90 members exactly one missing item.
+    members = []
+    for item, count in enumerate(lacks):
+        members += [{0, 1, 2, 3} - {item}] * count
+    members += [{0, 1, 2, 3}] * (100 - len(members))
+    assert [sum(1 for m in members if i in m) for i in range(4)] == [70, 75, 80, 85]
+    assert sum(1 for m in members if len(m) == 4) == bound
+    return bound
 
 
 @ps(B, 9)
@@ -82,7 +96,7 @@ def _():
 
 @ps(B, 14)
 def _():
-    return next(n * n % 28 for n in range(1, 100) if n % 7 == 5 and n % 4 == 3)
+    return int('1' * 2024) % 7
 
 
 @ps(B, 15)
@@ -99,7 +113,14 @@ def _():
 
 @ps(B, 17)
 def _():
-    return next(x**3 - (x - 4) ** 3 for x in grid(-10, 10, F(1, 2)) if x * x + (x - 4) ** 2 == 40)
+    found = set()
+    for k in range(1, 4001):
+        x = k / 1000
+        y = 2 * x
+        if abs(y * math.log(x) - x * math.log(y)) < 1e-12:
+            found.add(round(x + y, 9))
+    assert found == {6.0}, found
+    return 6
 
 
 @ps(B, 18)
@@ -114,9 +135,11 @@ def _():
 
 @ps(B, 20)
 def _():
-    cost = F(76) / (F(14, 10) * F(85, 100) - 1)
-    result = cost * (F(14, 10) * F(75, 100) - 1)
-    return 'A profit of $%d' % result if result > 0 else ('No profit or loss' if result == 0 else 'A loss of $%d' % -result)
+    cost = 4
+    paid = 3 * F(3, 2) * F(9, 10)
+    percent = (paid - cost) / cost * 100
+    text = '%s%%' % format(float(abs(percent)), 'g')
+    return 'A profit of ' + text if percent > 0 else ('No profit or loss' if percent == 0 else 'A loss of ' + text)
 
 
 @ps(B, 21)
@@ -132,8 +155,8 @@ def _():
 
 @ps(B, 23)
 def _():
-    draws = list(combinations('RRRRRBBBBGGG', 3))
-    return F(sum(1 for d in draws if len(set(d)) == 2), len(draws))
+    good = sum(1 for s in product('HT', repeat=10) if 'HH' not in ''.join(s))
+    return F(good, 2 ** 10)
 
 
 @ps(B, 24)
@@ -176,7 +199,7 @@ def _():
 
 @ps(B, 29)
 def _():
-    return next(s + 12 for s in range(-51, 101, 2) if F(sum(range(s, s + 13, 2)), 7) == 2 * s - 5)
+    return sum(1 for n in range(1, 100000) if n == 13 * sum(int(c) for c in str(n)))
 
 
 @ps(B, 30)
@@ -194,23 +217,23 @@ def _():
 
 @ps(B, 32)
 def _():
-    people = ['M1', 'M2', 'M3', 'M4', 'M5', 'W1', 'W2', 'W3', 'W4']
-    count = 0
-    for c in combinations(people, 4):
-        men = [p for p in c if p[0] == 'M']
-        if 0 < len(men) < 4 and not ('M1' in c and 'M2' in c):
-            count += 1
-    return count
+    def splits(people):
+        if not people:
+            return [[]]
+        first, rest = people[0], people[1:]
+        out = []
+        for partner in rest:
+            others = [p for p in rest if p != partner]
+            out += [[(first, partner)] + s for s in splits(others)]
+        return out
+
+    everyone = ['Ann', 'Bo', 'C', 'D', 'E', 'F', 'G', 'H']
+    return sum(1 for s in splits(everyone) if ('Ann', 'Bo') not in s)
 
 
 @ps(B, 33)
 def _():
-    for a in grid(1, 100, F(1, 2)):
-        b = a * F(4, 3)
-        c = b * F(7, 6)
-        d = c * F(15, 14)
-        if d - a == 33:
-            return a + b + c + d
+    return next(n for n in range(1, 1000) if any(F(43, 100) * n < g < F(44, 100) * n for g in range(0, n + 1)))
 
 
 @ps(B, 34)
@@ -301,7 +324,7 @@ def _():
 
 @ps(B, 47)
 def _():
-    return (17**25 - 13**24) % 10
+    return pow(3, 2024, 100) // 10
 
 
 @ps(B, 48)
@@ -351,7 +374,9 @@ def _():
 
 @ps(B, 54)
 def _():
-    return next(p for p in range(1, 50) if (1 + F(p, 100)) * (1 - F(2 * p, 100)) == F(88, 100))
+    for leave in range(0, 385):
+        if F(384 - leave, 400 - leave) == F(95, 100):
+            return leave
 
 
 @ps(B, 55)
@@ -361,9 +386,16 @@ def _():
 
 @ps(B, 56)
 def _():
-    x = 2 / (F(1, 4) + F(1, 12))
-    y = 2 / (F(1, 4) - F(1, 12))
-    return x * y
+    sols = [(a, b) for a in range(-30, 31) for b in range(-30, 31) if a + b == 7]
+    found = set()
+    for a, b in sols:
+        c = 9 - b
+        d = 11 - c
+        e = 13 - d
+        if e + a == 10:
+            found.add(c)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 57)
@@ -586,7 +618,7 @@ ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c i
    lambda a, b, c, d: d, lambda a, b, c, d: b + c == 18, lambda a, b, c, d: d - a == 14)
 ds(B, 117, [(n,) for n in ints(1, 400)], lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: n % 4 == 1)
 ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x + y * y,
-   lambda x, y: (x + y) ** 2 == 49, lambda x, y: x * y == 12)
+   lambda x, y: x * x + x * y == 20, lambda x, y: y * y + x * y == 5)
 ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
    lambda a, b, c: a * a * b * c > 0, lambda a, b, c: a * b * b * c < 0)
 ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20) if a < b + c and b < a + c and c < a + b]
@@ -608,7 +640,7 @@ ds(B, 125, [(n,) for n in ints(1, 400)], lambda n: n % 4 == 0,
                  for a in range(1, math.isqrt(n) + 1, 2)),
    lambda n: any(math.isqrt(n - a * a) ** 2 == n - a * a for a in range(0, math.isqrt(n) + 1)))
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
-   lambda a, b: a / b, lambda a, b: 16 * a * a == 9 * b * b, lambda a, b: (a + b) / (a - b) == -7)
+   lambda a, b: a / b, lambda a, b: (a / b) ** 2 - 2 * (a / b) == 3, lambda a, b: a * a + 9 * b * b == 6 * a * b)
 ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],
    lambda c, k, b: k - b, lambda c, k, b: c == 30 and b == 12, lambda c, k, b: k > c)
 ds(B, 128, [(a, b) for a in ints(5, 200) for b in ints(5, 200)], lambda a, b: F(300, a + b),
@@ -627,7 +659,8 @@ ds(B, 135, [(w,) for w in ints(0, 45)], lambda w: w, lambda w: 45 - w >= 5 and F
    lambda w: math.comb(w, 2) - math.comb(45 - w, 2) == 110)
 ds(B, 136, [(d,) for d in ints(3, 10)], lambda d: d * (d - 1) * (d - 2), lambda d: d == 5,
    lambda d: d * (d - 1) == 20)
-ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z**4 > z * z, lambda z: z**3 > z * z)
+ds(B, 137, [(z,) for z in grid(-5, 5, F(1, 4))], lambda z: z > 0, lambda z: z**3 + z * z + z + 1 > 0,
+   lambda z: z**5 + z > 2 * z**3)
 ds(B, 138, [(n,) for n in ints(10, 999)], lambda n: n // 10 % 10, lambda n: n == 4 * 37, lambda n: n % 37 == 0)
 ds(B, 139, [(a, b) for a in grid(F(1, 2), 20, F(1, 6)) for b in grid(F(1, 2), 20, F(1, 6))], lambda a, b: 1 / (1 / a + 1 / b),
    lambda a, b: b - a == 2, lambda a, b: b == 3 / (1 / a + 1 / b))
@@ -651,6 +684,5 @@ def variance(*v):
     return sum((x - mean) ** 2 for x in v) / len(v)
 
 
-ds(B, 146, [(s,) for s in product(ints(0, 16), repeat=4) if list(s) == sorted(s)] + [((-3, -1, 1, 3),)],
-   lambda s: sum((v - F(sum(s), 4)) ** 2 for v in s) / 4,
-   lambda s: all(b - a == 2 for a, b in zip(s, s[1:])), lambda s: F(sum(s), 4) == 10 and s[-1] - s[0] == 6)
+ds(B, 146, [(s,) for s in combinations(ints(2, 26), 5)], lambda s: s[2],
+   lambda s: s[4] - s[0] == 4 and sum(s) == 65, lambda s: sum(s) == 65 and 11 in s and 15 in s)

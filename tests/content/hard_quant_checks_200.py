@@ -91,11 +91,18 @@ def _():
 
 @ps(120)
 def _():
-    for x in fracs(0, 40, 4):
-        salt_a = F(4, 10) * (60 - x) + F(1, 10) * x
-        salt_b = F(1, 10) * (40 - x) + F(4, 10) * x
-        if salt_a / 60 == salt_b / 40:
-            return x
+    a = {'coffee': F(100), 'milk': F(0)}
+    b = {'coffee': F(0), 'milk': F(100)}
+    def pour(src, dst, amount):
+        total = src['coffee'] + src['milk']
+        for kind in ('coffee', 'milk'):
+            moved = src[kind] * amount / total
+            src[kind] -= moved
+            dst[kind] += moved
+    pour(a, b, 20)
+    pour(b, a, 30)
+    pour(a, b, 5)
+    return a['coffee'] - b['milk']
 
 
 @ds(121)
@@ -141,10 +148,12 @@ def _():
 
 @ps(125)
 def _():
-    for v in range(11, 200):
-        for d in range(10, 2000, 10):
-            if F(d, v) - F(d, v + 10) == 1 and F(d, v - 10) - F(d, v) == F(3, 2):
-                return d
+    points = set()
+    for k in range(1, 46):
+        t = F(k, 15)  # the k-th meeting: together they have covered k laps
+        assert (9 * t + 6 * t) == k
+        points.add((9 * t) % 1)
+    return len(points)
 
 
 @ds(126)
@@ -201,9 +210,10 @@ def _():
 
 @ds(131)
 def _():
-    values = fracs(-8, 8, 2)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x * x - x * y, lambda x, y: y * y - y * x == 6, lambda x, y: x - y == 2)
+    def club(a, b):
+        return a * b + a + b
+    cases = [(x,) for x in fracs(-10, 10, 6)]
+    return sufficiency(cases, lambda x: x, lambda x: club(club(club(x, x), x), x) == 15, lambda x: club(x, 5) < 0)
 
 
 @ps(132)
@@ -277,12 +287,15 @@ def _():
 
 @ps(142)
 def _():
-    for p in range(1, 100):
-        if (1 + F(p, 100)) * (1 + F(2 * p, 100)) == F(132, 100):
-            change = (F(132, 100) * (1 - F(3 * p, 100)) - 1) * 100
-            if change < 0:
-                return "A decrease of %s%%" % float(-change)
-            return "An increase of %s%%" % float(change) if change > 0 else "No change"
+    found = set()
+    for c in range(1, 101):
+        for b in range(1, 101):
+            if F(12, 10) * c + F(9, 10) * b == F(105, 100) * (c + b):
+                end = F(12, 10) * F(9, 10) * c + F(9, 10) * F(13, 10) * b
+                found.add((end / (c + b) - 1) * 100)
+    assert len(found) == 1, found
+    change = found.pop()
+    return "An increase of %s%%" % (str(float(change)).rstrip('0').rstrip('.'))
 
 
 @ds(143)
@@ -385,10 +398,9 @@ def _():
 
 @ds(153)
 def _():
-    values = fracs(0, 30, 2)
-    cases = [(v, c) for v in values for c in values if 0 < c < v]
-    return sufficiency(cases, lambda v, c: c, lambda v, c: v == 10 and 24 / (v - c) + 24 / (v + c) == 5,
-                       lambda v, c: (v - c) / (v + c) == F(2, 3))
+    cases = [(d, v, w, c) for d in (10, 20, 30, 40, 45) for v in range(3, 16) for w in range(3, 16) for c in range(0, 3)]
+    return sufficiency(cases, lambda d, v, w, c: F(d, v + w), lambda d, v, w, c: d == 30 and sorted((v, w)) == [8, 12],
+                       lambda d, v, w, c: c == 2 and v + c == 10 and w - c == 10)
 
 
 @ps(154)
@@ -404,12 +416,15 @@ def _():
 
 @ps(156)
 def _():
-    for n in range(1, 1000):
-        chess = F(3 * n, 5)
-        both = chess / 3
-        bridge = both / F(3, 4)
-        if all(v.denominator == 1 for v in (chess, both, bridge)) and n - (chess + bridge - both) == 25:
-            return n
+    found = set()
+    for a in range(101):            # chess only
+        for both in range(101 - a):
+            for c in range(101 - a - both):  # bridge only
+                n = 100 - a - both - c
+                if a + both and both + c and F(both, a + both) == F(2, 7) and F(both, both + c) == F(3, 8) and c > n:
+                    found.add(n)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(157)
@@ -461,8 +476,9 @@ def _():
 
 @ds(162)
 def _():
-    cases = [(c, t, b) for c in range(0, 61) for t in range(0, 61) for b in range(0, min(c, t) + 1) if c + t - b <= 60]
-    return sufficiency(cases, lambda c, t, b: 60 - (c + t - b), lambda c, t, b: c == 2 * t, lambda c, t, b: 3 * b == t)
+    cases = [(c, t, b, 60 - c - t - b) for c in range(61) for t in range(61 - c) for b in range(61 - c - t)]
+    return sufficiency(cases, lambda c, t, b, n: n, lambda c, t, b, n: c + b > 0 and 60 * b == (c + b) * (t + b),
+                       lambda c, t, b, n: c == 12 and t == 18)
 
 
 @ds(163)
@@ -478,9 +494,14 @@ def _():
 
 @ps(164)
 def _():
-    for hours in range(1, 1000):
-        if (2 * hours - (-3 * hours)) % 720 == 0:
-            return hours
+    steps = 143 * 11 * 60  # a grid of positions that holds every fraction with denominator 143 or 11
+    count = 0
+    for m in range(steps):
+        h = F(m, steps)
+        swapped_possible = (144 * h - h).denominator == 1
+        same_direction = (12 * h - h).denominator == 1
+        count += swapped_possible and not same_direction
+    return count
 
 
 @ds(165)
@@ -494,14 +515,15 @@ def _():
 
 @ds(166)
 def _():
-    cases = [(n,) for n in range(1, 300)]
-    return sufficiency(cases, lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: (n * n + n) % 10 == 6)
+    cases = [(n,) for n in range(1, 3001)]
+    return sufficiency(cases, lambda n: n % 10, lambda n: (n * n // 10) % 2 == 1, lambda n: n * n % 10 == n % 10)
 
 
 @ds(167)
 def _():
-    cases = [(x,) for x in fracs(0, 5, 24) if x > 0]
-    return sufficiency(cases, lambda x: x > F(1, 3), lambda x: x + 1 / x < F(10, 3), lambda x: x * x > F(1, 12))
+    cases = [(x,) for x in fracs(-3, 3, 60)]
+    return sufficiency(cases, lambda x: x > F(1, 3), lambda x: 9 * x**3 + 3 * x > 3 * x**2 + 1,
+                       lambda x: 9 * x**3 + 1 > 3 * x**2 + 3 * x)
 
 
 @ps(168)
@@ -526,21 +548,21 @@ def _():
 
 @ds(171)
 def _():
-    cases = [(n,) for n in range(-30, 31)]
-    return sufficiency(cases, lambda n: n, lambda n: n * n - 5 * abs(n) + 6 == 0, lambda n: n**4 - 10 * n * n + 9 < 0 and n * n > n + 2)
+    cases = [(n,) for n in range(1, 41)]
+    return sufficiency(cases, lambda n: n, lambda n: is_square(math.factorial(n) + 1),
+                       lambda n: is_square(math.factorial(n) + 12))
 
 
 @ds(172)
 def _():
-    values = fracs(-10, 40, 2)
-    cases = list(grid(values, values))
-    def seq(a1, a2):
-        s = [a1, a2]
-        while len(s) < 10:
-            s.append(s[-1] + s[-2])
-        return s
-    return sufficiency(cases, lambda a1, a2: seq(a1, a2)[9], lambda a1, a2: a1 == 1 and seq(a1, a2)[6] == 29,
-                       lambda a1, a2: seq(a1, a2)[7] - seq(a1, a2)[5] == 29 and seq(a1, a2)[8] - seq(a1, a2)[6] == 47)
+    def terms(p, q):
+        t = [p, q]
+        while len(t) < 10:
+            t.append(t[-1] + t[-2])
+        return t
+    cases = [(p, q) for p in fracs(-10, 30, 2) for q in fracs(-10, 30, 2)]
+    return sufficiency(cases, lambda p, q: terms(p, q)[6], lambda p, q: terms(p, q)[4] + terms(p, q)[8] == 228,
+                       lambda p, q: p > 0 and q > 0 and p.denominator == 1 and q.denominator == 1 and terms(p, q)[8] == 199)
 
 
 @ds(173)
@@ -594,7 +616,13 @@ def _():
 
 @ps(180)
 def _():
-    best = max(fracs(40, 75, 4), key=lambda p: (p - 40) * (1500 - 20 * p))
+    def profit(p):
+        units = 1500 - 20 * p
+        cost = 36 if units >= 400 else 40
+        return (p - cost) * units
+    prices = [F(c, 100) for c in range(4000, 7501)]
+    best = max(prices, key=profit)
+    assert sum(1 for p in prices if profit(p) == profit(best)) == 1
     return best
 
 
@@ -624,10 +652,13 @@ def _():
 
 @ps(184)
 def _():
-    for n in range(3, 100):
-        for bill in range(10, 2000, 10):
-            if F(bill, n) - F(bill, n + 3) == 5 and F(bill, n - 2) - F(bill, n) == 5:
-                return bill
+    found = set()
+    for n in range(3, 200):
+        for s in fracs(1, 100, 2):
+            if (n + 3) * (s - 5) == n * s + 30 and (n - 2) * (s + 5) == n * s - 20:
+                found.add(n * s)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(185)
@@ -768,9 +799,14 @@ def _():
 
 @ps(201)
 def _():
-    for x in fracs(0, 40, 3):
-        if 30 - F(3, 4) * x == 20:
-            return '%d %s' % (x // 1, x - x // 1)
+    found = set()
+    for x in fracs(0, 20, 10):
+        if 0 < x and 2 * x <= 40:
+            milk = 40 * (1 - x / 40) * (1 - 2 * x / 40)
+            if milk / (40 - milk) == F(7, 18):
+                found.add(x)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(202)
@@ -812,43 +848,47 @@ def _():
 
 @ps(207)
 def _():
-    for k in fracs(-20, 20, 4):
-        d = 36 - 4 * k  # the square of the difference of the roots
-        if d == 8:
-            r, s = (6 + math.sqrt(d)) / 2, (6 - math.sqrt(d)) / 2
-            return 1 / r**2 + 1 / s**2
+    found = set()
+    for p in fracs(-200, 200, 4):
+        if 36 - 4 * p < 0 or p == 0:
+            continue  # the roots of t^2 - 6t + p are not real, or one of them is 0
+        squares = 36 - 2 * p
+        if squares * squares - 2 * p * p == 386:
+            found.add(squares / (p * p))
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ds(208)
 def _():
-    values = fracs(1, 30, 2)
-    cases = [(l, w) for l in values for w in values if l >= w]
-    return sufficiency(cases, lambda l, w: l * w, lambda l, w: l - w == 4 and (l + 4) * (w + 4) - l * w == 112,
-                       lambda l, w: 2 * (l + w) == 48 and l * l + w * w == 296)
+    cases = [(l, w) for l in range(1, 61) for w in range(1, 61)]
+    return sufficiency(cases, lambda l, w: l * w, lambda l, w: 2 * (l + w) + 16 == 72 and l * l + w * w == 392,
+                       lambda l, w: (l + 4) * (w + 4) - l * w == 128 and l * w > 195)
 
 
 @ds(209)
 def _():
-    values = fracs(0, 1, 60)[1:]
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda a, b: 1 / a, lambda a, b: a + b == F(1, 4), lambda a, b: 5 * a + 2 * b == 1 and 3 * a + 6 * b == 1)
+    times = [t for t in fracs(1, 40, 2)]
+    cases = [(a, b) for a in times for b in times]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: 1 / a + 1 / b == F(1, 4) and 6 in (a, b),
+                       lambda a, b: 1 / a + 1 / b == F(1, 4) and a - b == 6)
 
 
 @ps(210)
 def _():
-    # A list that fits: the shared number m, seven numbers below it and four above.
-    for m in range(0, 100):
-        low = 168 - m
-        high = 225 - m
-        if 12 * 30 == low + m + high and low <= 7 * m and high >= 4 * m:
-            return m
+    best = None
+    for a in range(6, 360):
+        for b in range(a + 1, 360):
+            least = sum(range(1, 6)) + a + b + sum(range(b + 1, b + 6))
+            if least <= 360:  # the points left over go to the highest score
+                m = F(a + b, 2)
+                best = m if best is None or m > best else best
+    return best
 
 
 @ps(211)
 def _():
-    value = F(1, 7) + F(1, 13)
-    digits = str(value.numerator * 10**100 // value.denominator).zfill(100)
-    return int(digits[99])
+    return (10**198 // 9801) % 10
 
 
 @ds(212)
@@ -895,12 +935,13 @@ def _():
 
 @ps(217)
 def _():
-    good = 0
-    for p in itertools.permutations(range(7)):
-        a, b, c = p.index(0), p.index(1), p.index(2)
-        if abs(a - b) == 1 and abs(a - c) != 1:
-            good += 1
-    return F(good, math.factorial(7))
+    seats = range(7)
+    good = total = 0
+    for a, b, c in itertools.permutations(seats, 3):
+        total += 1
+        near = lambda x, y: (x - y) % 7 in (1, 6)
+        good += not (near(a, b) or near(a, c) or near(b, c))
+    return F(good, total)
 
 
 @ps(218)
@@ -955,9 +996,9 @@ def _():
 
 @ds(222)
 def _():
-    values = fracs(-20, 40, 3)
-    cases = [(x, y, 30 - x - y) for x in values for y in values]
-    return sufficiency(cases, lambda x, y, z: median([x, y, z]), lambda x, y, z: x == 2 * y, lambda x, y, z: x + y == 2 * z)
+    cases = [(x, y, 30 - x - y) for x in range(-80, 81) for y in range(-80, 81)]
+    return sufficiency(cases, lambda x, y, z: median([x, y, z]), lambda x, y, z: x * y * z == 1000,
+                       lambda x, y, z: x * x + y * y + z * z == 300)
 
 
 @ps(223)
@@ -1018,8 +1059,8 @@ def _():
 @ds(229)
 def _():
     cases = [(x,) for x in range(1, 200)]
-    return sufficiency(cases, lambda x: (2**x + 1) % 3 == 0, lambda x: (3**x - 1) % 2 == 0 and (3**x - 1) % 4 != 0,
-                       is_prime)
+    return sufficiency(cases, lambda x: (2**x + 1) % 9 == 0, lambda x: (2**x + 1) % 3 == 0 and (2**x - 1) % 7 == 0,
+                       lambda x: is_prime(x) and (2**x + 1) % 3 == 0)
 
 
 @ps(230)
@@ -1071,18 +1112,12 @@ def _():
 
 @ds(235)
 def _():
-    # Lines x/a + y/b = 1 with both intercepts nonzero, lines through the origin, and horizontal and vertical lines.
-    values = [v for v in fracs(-5, 5, 2) if v != 0]
-    cases = [("both", a, b) for a in values for b in values]
-    cases += [("horizontal", None, b) for b in values] + [("vertical", a, None) for a in values]
-    def third(kind, a, b):
-        if kind == "horizontal":
-            return b < 0
-        if kind == "vertical":
-            return a < 0
-        return a < 0 or b < 0
-    return sufficiency(cases, third, lambda kind, a, b: a is not None and a > 0 and kind != "horizontal",
-                       lambda kind, a, b: b is not None and b > 0 and kind != "vertical")
+    slopes = [m for m in fracs(-6, 6, 4) if m != 0]
+    cases = [(m, b) for m in slopes for b in fracs(-10, 10, 2)]
+    def third_quadrant(m, b):
+        # a point of the line with both coordinates negative, looked for far left and just left of the axis
+        return any(x < 0 and m * x + b < 0 for x in (F(-10**6), F(-1, 10**6)))
+    return sufficiency(cases, third_quadrant, lambda m, b: (-b / m) * b > 0, lambda m, b: 3 == 2 * m + b)
 
 
 @ps(236)
@@ -1134,12 +1169,13 @@ def _():
 
 @ds(241)
 def _():
-    cases = [(x,) for x in fracs(-20, 60, 4)]
-    def sd_above_6(x):
-        values = [4, 4, 16, 16, x]
-        m = mean(values)
-        return sum((v - m) ** 2 for v in values) / 5 > 36
-    return sufficiency(cases, sd_above_6, lambda x: 4 <= x <= 16, lambda x: x > 0)
+    old = (3, 7, 11, 15)
+    cases = [(x,) for x in fracs(-10, 30, 4)]
+    def letter(spread):
+        return sufficiency(cases, lambda x: spread(old + (x,)) > spread(old), lambda x: 4 <= x <= 14, lambda x: 3 <= x <= 15)
+    population, sample = letter(statistics.pvariance), letter(statistics.variance)
+    assert population == sample, (population, sample)
+    return population
 
 
 @ds(242)
@@ -1221,7 +1257,17 @@ def _():
 
 @ps(251)
 def _():
-    return next(n for n in range(2, 10000) if all(n % d == 1 for d in (2, 3, 4, 5, 6)) and n % 7 == 3)
+    def twos(n):
+        count, power = 0, 2
+        while power <= n:
+            count += n // power
+            power *= 2
+        return count
+    n = 1
+    while math.factorial(n) % 2**100:
+        n += 1
+    assert twos(n) >= 100 > twos(n - 1)
+    return n
 
 
 @ps(252)
@@ -1241,10 +1287,11 @@ def _():
 
 @ds(254)
 def _():
-    hours = fracs(1, 40, 2)
-    cases = [(a, b) for a in hours for b in hours]
-    together = lambda a, b: 1 / (1 / a + 1 / b)  # noqa: E731
-    return sufficiency(cases, together, lambda a, b: a == together(a, b) + 4, lambda a, b: b == together(a, b) + 9)
+    times = sorted(set(fracs(1, 40, 2)))
+    cases = [(a, b) for a in times for b in times]
+    joint = lambda a, b: 1 / (1 / a + 1 / b)
+    return sufficiency(cases, joint, lambda a, b: a == 12 and b.denominator == 1 and b < 12,
+                       lambda a, b: joint(a, b).denominator == 1 and joint(a, b) > 3)
 
 
 @ps(255)
@@ -1349,7 +1396,7 @@ def _():
 
 @ps(266)
 def _():
-    return sum(1 for n in range(1, 101) if (n * n + n + 1) % 7 == 0)
+    return sum(1 for n in range(1, 101) if (n * n + n + 1) % 7 == 0 and (n * n + n + 1) % 49 != 0)
 
 
 @ds(267)
@@ -1463,9 +1510,10 @@ def _():
 
 @ds(280)
 def _():
-    cases = [(w, wd, md) for w in range(0, 201) for wd in range(0, w + 1, 1) for md in range(0, 201 - w, 5)]
-    return sufficiency(cases, lambda w, wd, md: w - wd, lambda w, wd, md: w == 120 and wd + md == 108,
-                       lambda w, wd, md: 10 * wd == 4 * w and 100 * md == 75 * (200 - w) and wd + md == 108)
+    cases = [(w, wd, md) for w in range(0, 101) for wd in range(0, w + 1) for md in range(0, 101 - w)]
+    def shares(w, wd, md):
+        return w > 0 and 100 - w > 0 and F(wd, w) == F(3, 7) and F(md, 100 - w) == F(4, 9) and 100 - w > w
+    return sufficiency(cases, lambda w, wd, md: w - wd, lambda w, wd, md: w == 28 and wd + md == 44, shares)
 
 
 @ps(281)
@@ -1524,9 +1572,9 @@ def _():
 
 @ds(289)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: 3.0 ** float(x) > 2.0 ** float(x + 1), lambda x: x > 1,
-                       lambda x: 9.0 ** float(x) > 4.0 ** float(x + 2))
+    cases = [(x,) for x in fracs(-4, 4, 20)]
+    return sufficiency(cases, lambda x: 3.0 ** float(x) > 2.0 ** float(x) + 1,
+                       lambda x: 9.0 ** float(x) > 3.0 ** float(x) + 2, lambda x: 4.0 ** float(x) > 2.0 ** float(x) + 2)
 
 
 @ds(290)
@@ -1538,10 +1586,11 @@ def _():
 
 @ds(291)
 def _():
-    hours = fracs(1, 40, 3)
-    cases = list(grid(hours, hours))  # A alone, B alone
-    return sufficiency(cases, lambda a, b: a, lambda a, b: F(3, 8) * a == F(1, 4) * b and 1 / (1 / a + 1 / b) == F(24, 5),
-                       lambda a, b: a - a / F(3, 2) == F(8, 3))
+    times = sorted(set(fracs(1, 30, 5)) | {F(n) for n in range(1, 131)})
+    cases = [(a, b) for a in times for b in times]
+    together = lambda a, b: 1 / a + 1 / b == F(5, 24)
+    return sufficiency(cases, lambda a, b: a, lambda a, b: a - b == 4 and together(a, b),
+                       lambda a, b: a.denominator == 1 and b.denominator == 1 and b < a < 2 * b and together(a, b))
 
 
 @ps(292)
@@ -1551,10 +1600,15 @@ def _():
 
 @ps(293)
 def _():
+    values = set()
     for b in range(0, 46):
-        n = 80 - (50 + 45 - b)
-        if n >= 0 and b == 4 * n:
-            return F(b, 45)
+        tea_only, coffee_only, neither = 50 - b, 45 - b, 80 - (95 - b)
+        if min(tea_only, coffee_only) >= 0 and neither >= 10:
+            values.add(F(b, 45) - F(b, 50))
+    shown = [F(1, 25), F(1, 20), F(1, 18), F(11, 180), F(1, 9)]
+    possible = [v for v in shown if v in values]
+    assert len(possible) == 1, possible
+    return possible[0]
 
 
 @ds(294)
@@ -1619,10 +1673,11 @@ def _():
 
 @ds(300)
 def _():
-    values = fracs(0, 1, 100)
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda p, q: p + q - 2 * p * q, lambda p, q: p + q - p * q == F(72, 100),
-                       lambda p, q: p * q == F(18, 100) and q == 2 * p)
+    values = fracs(0, 1, 40)
+    cases = [(p, q) for p in values for q in values]
+    exactly_one = lambda p, q: p + q - 2 * p * q
+    return sufficiency(cases, exactly_one, lambda p, q: p + q - p * q == F(3, 4),
+                       lambda p, q: p == q and exactly_one(p, q) >= F(1, 2))
 
 
 @ds(301)
@@ -1678,8 +1733,20 @@ def _():
 
 @ps(306)
 def _():
-    values = [k for k in range(1, 211) if k % 3 and k % 5]
-    return mean(values)
+    import random
+    rng = random.Random(7)
+    ratios = set()
+    for _ in range(20):
+        values = [F(rng.randint(-50, 50)) for _ in range(9)]
+        if len(set(values)) == 1:
+            continue
+        current = values
+        for _ in range(2):
+            total = sum(current)
+            current = [(total - x) / 8 for x in current]
+        ratios.add(statistics.pvariance(current) / statistics.pvariance(values))
+    assert ratios == {F(1, 4096)}, ratios
+    return F(16) * F(1, 64)  # the standard deviation scales by the square root of the variance's ratio
 
 
 @ds(307)
@@ -1698,9 +1765,9 @@ def _():
 
 @ds(309)
 def _():
-    cases = [(v, T) for v in range(11, 120) for T in fracs(1, 8, 6)]
-    return sufficiency(cases, lambda v, T: v * T, lambda v, T: T - T / F(6, 5) == F(1, 2),
-                       lambda v, T: v * T / (v - 10) - T == F(2, 3))
+    cases = [(v, d) for v in range(11, 101) for d in range(1, 401)]
+    return sufficiency(cases, lambda v, d: d, lambda v, d: F(d, v) - F(d, v) / F(12, 10) == F(1, 2),
+                       lambda v, d: F(d, 2) / (v - 10) + F(d, 2) / (v + 10) - F(d, v) == F(1, 5))
 
 
 @ds(310)
@@ -1713,6 +1780,10 @@ def _():
 
 @ds(311)
 def _():
-    cases = [(a,) for a in fracs(0, 5, 4) if a > 0]
-    return sufficiency(cases, lambda a: a * (10 - a), lambda a: a.denominator == 1 and a * a + (10 - a) ** 2 < F(15, 2) ** 2,
-                       lambda a: a * (10 - a) > 20)
+    def diagonal_is_integer(A):
+        d2 = 100 - 2 * A
+        return d2.denominator == 1 and is_square(int(d2))
+    def sides_above_one(A):
+        return 5 - math.sqrt(float(25 - A)) > 1
+    cases = [(A,) for A in fracs(0, 25, 4) if A > 0]
+    return sufficiency(cases, lambda A: A, diagonal_is_integer, sides_above_one)

@@ -53,19 +53,13 @@ def _ka_13():
 
 @check("KA", 14)
 def _ka_14():
-    # Count the points of a fine grid that lie inside both circles, centered at (0, 0) and (6, 0).
-    step = 0.02
-    inside = 0
-    for i in range(0, 301):
-        x = i * step
-        for j in range(-300, 301):
-            y = j * step
-            if x * x + y * y <= 36 and (x - 6) ** 2 + y * y <= 36:
-                inside += 1
-    estimate = inside * step * step
-    exact = 24 * pi - 18 * sqrt(3)
-    assert abs(estimate - exact) < 0.5
-    return exact
+    A, B, C, D, E = (0, 0), (6, 0), (6, 6), (0, 6), (6, 3)
+    # F: A + t(E - A) = B + s(D - B); from x: 6t = 6 - 6s, from y: 3t = 6s, so t = 2/3.
+    t = F(2, 3)
+    Fp = (A[0] + t * (E[0] - A[0]), A[1] + t * (E[1] - A[1]))
+    assert (Fp[0] - B[0]) * (D[1] - B[1]) == (Fp[1] - B[1]) * (D[0] - B[0])  # F is on BD
+    quad = [C, D, Fp, E]
+    return abs(sum(quad[i][0] * quad[(i + 1) % 4][1] - quad[(i + 1) % 4][0] * quad[i][1] for i in range(4))) / 2
 
 
 @check("KA", 22)
@@ -79,7 +73,8 @@ def _ka_22():
 
 @check("KA", 23)
 def _ka_23():
-    return sum(1 for n in range(1, 1000) if (n % 4 == 0 or n % 6 == 0) and n % 9 != 0)
+    found = {x * x - y * y for x in range(0, 60) for y in range(0, 60)}
+    return sum(1 for n in range(1, 101) if n in found)
 
 
 @check("KA", 24)
@@ -114,8 +109,8 @@ def _ka_28():
 
 @check("KA", 29)
 def _ka_29():
-    G = [F(k, 4) for k in range(-40, 41)]
-    return DS(G, lambda x: x, lambda x: x**4 - 13 * x**2 + 36 == 0, lambda x: x**3 + x**2 + x - 14 == 0)
+    G = [F(k, 4) for k in range(-40, 41) if k != 0]
+    return DS(G, lambda x: x, lambda x: x * x + 1 / (x * x) == 2, lambda x: x + 1 / x == -2)
 
 
 @check("KA", 30)
@@ -155,9 +150,9 @@ def _ka_34():
 
 @check("KA", 35)
 def _ka_35():
-    G = [F(k, 2) for k in range(1, 41)]
-    return DS(product(G, G), lambda c: c[0] / c[1], lambda c: 2 * c[0] ** 2 - 5 * c[0] * c[1] - 3 * c[1] ** 2 == 0,
-              lambda c: (c[0] - c[1]) ** 2 == 4 * c[1] ** 2)
+    G = range(1, 60)
+    return DS(product(G, G), lambda c: c[0] + c[1], lambda c: c[0] * c[1] + c[0] + c[1] == 34,
+              lambda c: 2 ** c[0] + 2 ** c[1] == 80)
 
 
 @check("KA", 36)
@@ -195,9 +190,17 @@ def _ka_40():
 
 @check("KA", 41)
 def _ka_41():
-    a = next(a for a in [F(k, 4) for k in range(1, 1000)] if (a + F(5, 4) * a) * 4 == 540)
-    left = 600 - 2 * (a + F(5, 4) * a)
-    return left / a
+    def finish(rates):
+        done, t, k = F(0), F(0), 0
+        while True:
+            rate = rates[k % 2]
+            if done + rate >= 1:
+                return t + (1 - done) / rate
+            done += rate
+            t += 1
+            k += 1
+
+    return (finish([F(1, 5), F(1, 3)]) - finish([F(1, 3), F(1, 5)])) * 60
 
 
 @check("KA", 42)

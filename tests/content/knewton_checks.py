@@ -47,9 +47,7 @@ def _kn_70():
 
 @check("KN", 71)
 def _kn_71():
-    G = [F(k, 6) for k in range(3, 120)]
-    return DS(product(G, G), lambda c: c[0], lambda c: 1 / c[0] + 1 / c[1] == F(1, 4) and c[1] == 3 * c[0],
-              lambda c: c[1] > 2 * c[0])
+    return DS(range(1, 1001), lambda n: n % 10, lambda n: n ** 5 % 10 == 7, lambda n: n * n % 10 == 9)
 
 
 @check("KN", 72)
@@ -66,8 +64,8 @@ def _kn_73():
 
 @check("KN", 74)
 def _kn_74():
-    G = [F(k, 2) for k in range(-16, 17)]
-    return DS(product(G, G), lambda c: c[0] ** 3 + c[1] ** 3, lambda c: c[0] + c[1] == 5, lambda c: c[0] ** 2 + c[1] ** 2 == 13)
+    cases = list(combinations(range(1, 41), 5))
+    return DS(cases, lambda s: s[2], lambda s: sum(s) == 50, lambda s: s[4] - s[0] == 6)
 
 
 @check("KN", 75)
@@ -77,15 +75,14 @@ def _kn_75():
 
 @check("KN", 76)
 def _kn_76():
-    draws = list(combinations('R' * 4 + 'B' * 5 + 'G' * 6, 3))
-    return F(sum(1 for d in draws if len(set(d)) < 3), len(draws))
+    orders = [set(c) for c in combinations(range(8), 3)]  # positions of the blue marbles
+    good = sum(1 for blue in orders if max(blue) < max(set(range(8)) - blue))
+    return F(good, len(orders))
 
 
 @check("KN", 77)
 def _kn_77():
-    for n in range(3, 100):
-        if (180 - F(360, 2 * n)) - (180 - F(360, n)) == 30:
-            return 2 * n * (2 * n - 3) // 2
+    return sum(1 for n in range(3, 10000) if (180 * n - 360) % n == 0)
 
 
 @check("KN", 78)
@@ -102,8 +99,8 @@ def _kn_78():
 
 @check("KN", 79)
 def _kn_79():
-    x = (5 + sqrt(21)) / 2
-    assert abs(x + 1 / x - 5) < 1e-12
+    x = 2 + sqrt(3)
+    assert abs(x + 1 / x - 4) < 1e-12
     return round(x ** 2 + 1 / x ** 2, 9)
 
 
@@ -156,7 +153,7 @@ def _kn_87():
 
 @check("KN", 88)
 def _kn_88():
-    return (3**50 + 5**50) % 8
+    return sum(k ** 5 for k in range(1, 13)) % 11
 
 
 @check("KN", 89)
@@ -201,17 +198,17 @@ def _kn_93():
 
 @check("KN", 94)
 def _kn_94():
-    return DS(range(-300, 301), lambda m: m % 2 == 0, lambda m: (3 * m + 4) % 4 == 0, lambda m: (m + 1) * (m + 3) % 2 == 1)
+    return DS(range(1, 301), lambda m: m % 2 == 0, lambda m: (m ** 3 + m * m + m + 1) % 2 == 0,
+              lambda m: (3 ** m + 5 ** m) % 8 == 0)
 
 
 @check("KN", 95)
 def _kn_95():
-    for a in range(1, 200):
-        b = F(3, 2) * a
-        c = F(5, 4) * b
-        d = F(7, 6) * c
-        if a + d == 102:
-            return b
+    def count(n):
+        d = [int(c) for c in str(n)]
+        return (d[0] < d[1] < d[2]) or (d[0] > d[1] > d[2])
+
+    return sum(1 for n in range(100, 1000) if count(n))
 
 
 @check("KN", 96)
@@ -257,5 +254,5 @@ def _kn_102():
 
 @check("KN", 103)
 def _kn_103():
-    G = [F(k, 4) for k in range(-40, 41)]
-    return DS(G, lambda y: y, lambda y: y**3 == 16 * y, lambda y: y > 0 and abs(float(y) ** float(y) - 256) < 1e-9)
+    G = [F(k, 8) for k in range(1, 400)]
+    return DS(G, lambda x: x, lambda x: x + 18 / x == 9, lambda x: x + 9 / x <= 6)

@@ -6,13 +6,13 @@ import assert from 'node:assert/strict';
 import { cpSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, changing, settled, shownTexts, tapAndWait, tapText, useBrowser, waitShown, withProgram,
+    artifacts, settled, shownTexts, tapAndWait, tapText, tapUntil, untilShown, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const overlays = process.env.ORVA_CORE_OVERLAYS;
 assert.ok(overlays, 'ORVA_CORE_OVERLAYS names the overlays program');
 assert.ok(process.env.ORVA_SOURCE, 'ORVA_SOURCE names the source tree');
-const browser = useBrowser({ timeout: 8000 });
+const browser = useBrowser();
 // The program's interface files and pictures, with information that names the maker's addresses.
 const bundle = browser.folder('orvakit-overlays-');
 
@@ -45,32 +45,36 @@ for (const device of ['phone', 'tablet']) {
 
         test('the confirmation panel rises with its question and answers each key', async () => {
             const { page, run: program } = s;
-            await tapAndWait(page, 'Confirmation', 'Delete the deck "Idioms" and its 40 cards?');  // risen
+            const question = 'Delete the deck "Idioms" and its 40 cards?';
+            await tapUntil(page, 'Confirmation', untilShown(page, question));  // risen
+            await settled(page);
             await shot('confirm');
             // The keys' stretched faces are drawn whole, each on a canvas of the key's size.
             assert.ok(await page.locator('canvas.ninepart').count() >= 2);
             // Each key answers, and the panel goes down below the screen.
-            await changing(page, () => tapText(page, 'Confirm'));
+            await tapUntil(page, 'Confirm', untilShown(page, question, { gone: true }));
             assert.equal(await program.next(/^(Confirm|Cancel)$/), 'Confirm');
-            await changing(page, () => tapText(page, 'Confirmation'));
-            await changing(page, () => tapText(page, 'Cancel'));
+            await tapUntil(page, 'Confirmation', untilShown(page, question));
+            await tapUntil(page, 'Cancel', untilShown(page, question, { gone: true }));
             assert.equal(await program.next(/^(Confirm|Cancel)$/), 'Cancel');
         });
 
         test('the loading overlay covers the screen until its Close key', async () => {
             const { page, run: program } = s;
-            await tapAndWait(page, 'Loading', 'Opening the tool, still saving...');
+            await tapUntil(page, 'Loading', untilShown(page, 'Opening the tool, still saving...'));
+            await settled(page);
             await shot('loading');
             // The keys below are covered: a tap on one reaches the overlay, not the key.
             await tapText(page, 'About');
-            await tapAndWait(page, 'Close', 'Opening the tool, still saving...', { gone: true });
+            await tapUntil(page, 'Close', untilShown(page, 'Opening the tool, still saving...', { gone: true }));
             assert.equal(await program.next(/^MNotificationLoadingViewCanceled$|^ToolDoneNotification$/),
                 'MNotificationLoadingViewCanceled');
         });
 
         test('the font-size popup steps the size within its limits', async () => {
             const { page, run: program } = s;
-            await tapAndWait(page, 'Font size', 'A+');  // faded in
+            await tapUntil(page, 'Font size', untilShown(page, 'A+'));  // faded in
+            await settled(page);
             await shot('font');
             await tapText(page, 'A+');
             assert.equal(await program.next(/^font /), 'font 14');
@@ -83,12 +87,13 @@ for (const device of ['phone', 'tablet']) {
 
         test('the about screen shows the version and its Done key ends it', async () => {
             const { page, run: program } = s;
-            await tapAndWait(page, 'About', 'Email us');  // the subviews have faded in
+            await tapUntil(page, 'About', untilShown(page, 'Email us'));  // the subviews have faded in
+            await settled(page);
             await shot('about');
             const version = await page.locator('.text > span', { hasText: /^v\d/ }).first().textContent();
             assert.match(version, /^v1\.0/);
             assert.equal((await shownTexts(page, 'https://maker.example/')).length, 1);
-            await tapAndWait(page, 'Done', 'Email us', { gone: true });
+            await tapUntil(page, 'Done', untilShown(page, 'Email us', { gone: true }));
             assert.equal(await program.next(/^ToolDoneNotification$/), 'ToolDoneNotification');
         });
     });
