@@ -32,7 +32,8 @@ class PracticeCoding {
                 if (!object) continue;
                 // Items of exactly the class asked for, as nearly all are, need no search of the
                 // class tree: a large history has a hundred thousand of them.
-                if (typeid(*object) == typeid(T))
+                const fnd::Object& held = *object;
+                if (typeid(held) == typeid(T))
                     result.push_back(std::static_pointer_cast<T>(std::move(object)));
                 else if (auto cast = std::dynamic_pointer_cast<T>(std::move(object)))
                     result.push_back(std::move(cast));
