@@ -244,7 +244,20 @@ def _():
 
 @ps(B, 38)
 def _():
-    return next(x for x in grid(0, 30, F(1, 2)) if 9 * x + 6 * (30 - x) == F(96, 10) / F(12, 10) * 30)
+    # Right angle at the origin, legs on the axes to (8, 0) and (0, 6); hypotenuse 6x + 8y = 48.
+    # The square's top side joins (p, 0) and (0, 3p/4) on the line 6x + 8y = 6p: its length is 10p/8, and its
+    # distance from the hypotenuse is (48 - 6p)/10.  Search p for the two to be equal.
+    for num in range(1, 8 * 370):
+        p = F(num, 370)
+        if F(10, 8) * p == (48 - 6 * p) / 10:
+            s = F(10, 8) * p
+            # The square's two lower vertices, the feet of the perpendiculars from (p, 0) and (0, 3p/4), lie
+            # on the hypotenuse between its ends.
+            for x0, y0 in ((p, F(0)), (F(0), 3 * p / 4)):
+                t = (48 - 6 * x0 - 8 * y0) / 100
+                fx, fy = x0 + 6 * t, y0 + 8 * t
+                assert 0 <= fx <= 8 and 0 <= fy <= 6
+            return s
 
 
 @ps(B, 39)
@@ -345,8 +358,13 @@ def _():
 
 @ps(B, 51)
 def _():
-    r = next(r for r in ints(1, 50) if (1 + F(r, 100)) ** 2 == F(121, 100))
-    return float(((1 + F(r, 100)) ** 3 - 1) * 100)
+    best_bad = 0
+    for r in range(0, 11):
+        for b in range(0, 9):
+            for g in range(0, 7):
+                if sum(1 for n in (r, b, g) if n >= 2) < 2:
+                    best_bad = max(best_bad, r + b + g)
+    return best_bad + 1
 
 
 @ps(B, 52)

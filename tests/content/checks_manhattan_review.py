@@ -34,7 +34,13 @@ def _():
 
 @ps(B, 5)
 def _():
-    return math.sqrt(7 + 4 * math.sqrt(3)) - math.sqrt(7 - 4 * math.sqrt(3))
+    count = 0
+    for n in range(1, 20001):
+        k = round(math.sqrt(n) + math.sqrt(n + 15))
+        # The sum is k exactly when (k^2 - 2n - 15)^2 = 4n(n + 15) with k^2 >= 2n + 15.
+        if k * k >= 2 * n + 15 and (k * k - 2 * n - 15) ** 2 == 4 * n * (n + 15):
+            count += 1
+    return count
 
 
 @ps(B, 6)
@@ -85,7 +91,10 @@ def _():
 
 @ps(B, 12)
 def _():
-    return next(x for x in range(1, 100) if F(125, 100) * (1 - F(x, 100)) * (1 + F(x, 100)) == F(12, 10))
+    for k in range(0, 301):
+        c = F(k, 300)
+        if F(8, 10) * c + F(125, 100) * (1 - c) == F(11, 10):
+            return F(8, 10) * c / F(11, 10)
 
 
 @ps(B, 13)
@@ -277,7 +286,10 @@ def _():
 
 @ps(B, 39)
 def _():
-    return F(2, 10) ** 3 / F(4, 100)
+    from itertools import combinations as comb3
+    cases = list(comb3(range(1, 11), 3))
+    good = sum(1 for a, b, c in cases if a + c == 2 * b)
+    return F(good, len(cases))
 
 
 @ps(B, 40)
@@ -307,7 +319,8 @@ def _():
 
 @ps(B, 44)
 def _():
-    return sum(1 / (math.sqrt(k + 1) + math.sqrt(k)) for k in range(2, 9))
+    x = (math.sqrt(5) - 1) / 2
+    return round(x ** 5 + 5 * x ** 2, 9)
 
 
 @ps(B, 45)
@@ -410,13 +423,9 @@ def _():
 
 @ps(B, 59)
 def _():
-    done, t = F(0), F(0)
-    for machines, hours in ((8, 2), (4, 1)):
-        done += machines * 10 * hours
-        t += hours
-    t += (480 - done) / (6 * 10)
-    hours = int(t)
-    return '%d hours %d minutes' % (hours, (t - hours) * 60)
+    for n in range(13, 200):
+        if sum(n - k for k in range(13)) == 10 * n:
+            return n
 
 
 @ps(B, 60)
@@ -453,7 +462,11 @@ def _():
 
 @ps(B, 65)
 def _():
-    return next(w for w in range(0, 300) if 2 * (120 + w) == 300 + w - 50)
+    for n in range(1, 5000):
+        boys = F(45, 100) * n
+        girls = n - boys
+        if boys.denominator == 1 and (F(30, 100) * boys).denominator == 1 and (girls / 3).denominator == 1:
+            return n
 
 
 @ps(B, 66)

@@ -90,7 +90,7 @@ def _():
 
 @ps(9)
 def _():
-    return sum(1 for n in range(1, 10000) if len(set(str(n))) == 2)
+    return sum(1 for n in range(1, 10000) if sum(int(d) for d in str(n)) == 20)
 
 
 @ps(10)
@@ -158,17 +158,20 @@ def _():
 @ds(16)
 def _():
     values = fracs(0, 30, 2)
-    cases = [(x, y) for x in values for y in values if x + y > 0]
+    cases = [(x, y) for x in values for y in values if x > 0 and y > 0]
     def conc(x, y):
-        return (F(2, 10) * x + F(5, 10) * y) / (x + y)
-    return sufficiency(cases, conc, lambda x, y: y == 6,
-                       lambda x, y: conc(x, y + 6) == conc(x, y) + F(5, 100) and conc(x + 6, y) == conc(x, y) - F(5, 100))
+        return (F(20) * x + F(50) * y) / (x + y)
+    def two_steps(c):
+        once = (2 * c + 50) / 3
+        return (2 * once + 20) / 3
+    return sufficiency(cases, conc, lambda x, y: y == 6, lambda x, y: two_steps(conc(x, y)) == conc(x, y))
 
 
 @ds(17)
 def _():
-    cases = [(a, p) for a in range(1, 40) for p in range(1, 40)]
-    return sufficiency(cases, lambda a, p: p, lambda a, p: a == 2 * p, lambda a, p: 35 * a + 55 * p == 500)
+    cases = [(a, p) for a in range(1, 60) for p in range(1, 60)]
+    return sufficiency(cases, lambda a, p: p, lambda a, p: a > p,
+                       lambda a, p: 35 * a + 55 * p == 1005 and 35 * a > 55 * p)
 
 
 @ps(18)
@@ -220,16 +223,15 @@ def _():
 
 @ds(23)
 def _():
-    values = [v for v in fracs(-12, 12, 2) if v != 0]
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x / y + 4 * y / x == 4,
-                       lambda x, y: abs(x + y) == 3 * abs(y) and x * y > 0)
+    values = [v for v in fracs(-6, 6, 2) if v != 0]
+    cases = [(x, y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x + 4 * y * y <= 4 * x * y,
+                       lambda x, y: abs(x - y) == abs(y))
 
 
 @ps(24)
 def _():
-    bad = sum(1 for a, b, c in itertools.product(range(1, 7), repeat=3) if not (a < b + c and b < a + c and c < a + b))
-    return F(bad, 216)
+    return F(sum(1 for a, b, c in itertools.product(range(1, 7), repeat=3) if is_square(a * b * c)), 216)
 
 
 @ds(25)
@@ -276,17 +278,16 @@ def _():
 
 @ds(30)
 def _():
-    cases = [(a, b) for a in range(1, 100) for b in range(0, 100) if a > b]
-    def first(a, b):
-        d = a - b
-        return b - d >= 0 and b == 2 * (b - d) and (a + d) + (b + d) == 63
-    return sufficiency(cases, lambda a, b: a, first, lambda a, b: a + b == 45 and (a - b) % 3 == 0)
+    cases = [(a, b) for a in range(1, 200) for b in range(1, 200) if a > b]
+    return sufficiency(cases, lambda a, b: a, lambda a, b: a * b == 7 * (a + b),
+                       lambda a, b: a == 7 * b and (a + 4) % (b + 4) == 0)
 
 
 @ds(31)
 def _():
-    cases = list(grid(range(1, 80), range(1, 80)))
-    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 3), lambda a, b: a + b < 12, lambda a, b: a * b < 3 * (a + b))
+    cases = [(a, b) for a in range(1, 80) for b in range(1, 80)]
+    return sufficiency(cases, lambda a, b: F(1, a) + F(1, b) > F(1, 3), lambda a, b: a + b < 12,
+                       lambda a, b: a * a * b * b < 9 * a * a + 9 * b * b)
 
 
 @ds(32)
@@ -318,9 +319,9 @@ def _():
 
 @ds(36)
 def _():
-    values = fracs(-8, 8, 2)
+    values = fracs(-6, 6, 8)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * x - 6 * x > y * y - 6 * y and x + y < 6, lambda x, y: y > 3)
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: 4 * x > y * y + 4, lambda x, y: x > y * y)
 
 
 @ps(37)
@@ -345,28 +346,21 @@ def _():
 
 @ds(39)
 def _():
-    cases = [(r, b) for r in range(0, 60) for b in range(0, 60) if r + b >= 2]
-    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)) > F(1, 3),
-                       lambda r, b: 5 * r == 3 * (r + b), lambda r, b: r + b < 20)
+    cases = [(r, b) for r in range(0, 40) for b in range(0, 40) if r + b >= 2]
+    return sufficiency(cases, lambda r, b: F(r * (r - 1), (r + b) * (r + b - 1)) > F(1, 2),
+                       lambda r, b: F(r, r + b) > F(7, 10), lambda r, b: b == 2)
 
 
 @ds(40)
 def _():
-    # The square of the radius and the squares of the chords' half-lengths; a chord whose half is h
-    # lies sqrt(R - h^2) from the center. The chords lie on the same side of the center or on
-    # opposite sides.
-    halves = [k * k for k in range(1, 13)]
-    cases = []
-    for R in range(1, 200):
-        for A in halves:
-            for C in halves:
-                if A < R and C < R:
-                    da, dc = math.sqrt(R - A), math.sqrt(R - C)
-                    for gap in {abs(da - dc), da + dc}:
-                        if gap > 1e-9:
-                            cases.append((R, A, C, gap))
-    return sufficiency(cases, lambda R, A, C, gap: R, lambda R, A, C, gap: A == 64 and C == 36,
-                       lambda R, A, C, gap: abs(gap - 2) < 1e-9)
+    # Two sides from A and the angle between them, in whole degrees (90 among them).
+    sides = [6, 8, 10, 12, 15, 20]
+    cases = [(b, c, t) for b in sides for c in sides for t in range(1, 180)]
+    def area(b, c, t):
+        return b * c * math.sin(math.radians(t)) / 2
+    def third(b, c, t):
+        return round(math.sqrt(b * b + c * c - 2 * b * c * math.cos(math.radians(t))), 6)
+    return sufficiency(cases, third, lambda b, c, t: b == 8 and c == 15, lambda b, c, t: abs(area(b, c, t) - 60) < 1e-9)
 
 
 @ps(41)
@@ -566,8 +560,7 @@ def _():
 
 @ps(62)
 def _():
-    return sum(1 for x in range(1, 2000)
-               if x % 3 == 1 and x % 5 == 2 and x % 7 == 3)
+    return sum(1 for n in range(1, 101) if math.gcd(n * n + 20, (n + 1) ** 2 + 20) > 1)
 
 
 @ps(63)
@@ -594,8 +587,11 @@ def _():
 
 @ds(66)
 def _():
-    cases = [(n,) for n in range(1, 2000)]
-    return sufficiency(cases, lambda n: n % 12 == 0, lambda n: n * n % 48 == 0, lambda n: n**3 % 96 == 0)
+    # Sums of runs of 24 and of 8 consecutive positive integers, and every n up to the largest.
+    sums24 = {24 * a + 276 for a in range(1, 200)}
+    sums8 = {8 * a + 28 for a in range(1, 800)}
+    cases = [(n,) for n in range(1, 5000)]
+    return sufficiency(cases, lambda n: n % 24 == 0, lambda n: n in sums24, lambda n: n in sums8)
 
 
 @ds(67)
@@ -656,10 +652,16 @@ def _():
 
 @ds(72)
 def _():
-    n = 40  # class size; counts of art, music and both
-    cases = [(a, m, b) for a in range(0, n + 1) for m in range(0, n + 1) for b in range(0, min(a, m) + 1) if a + m - b <= n]
-    return sufficiency(cases, lambda a, m, b: F(b, n), lambda a, m, b: 2 * b == a and 5 * b == 3 * m,
-                       lambda a, m, b: n - (a + m - b) == F(40, 100) * n)
+    cases = []
+    for n in (10, 20, 30):
+        for both in range(0, n + 1):
+            for art_only in range(0, n + 1 - both):
+                for music_only in range(0, n + 1 - both - art_only):
+                    a, m = art_only + both, music_only + both
+                    if a > 0 and m > 0:
+                        cases.append((n, a, m, both))
+    return sufficiency(cases, lambda n, a, m, both: F(both, n), lambda n, a, m, both: F(both, m) == F(both, a),
+                       lambda n, a, m, both: 10 * a == 4 * n and 10 * (n - a - m + both) == 3 * n and a > m)
 
 
 @ps(73)
@@ -833,9 +835,16 @@ def _():
 
 @ds(91)
 def _():
-    cases = list(grid(range(5, 200, 5), range(5, 200, 5)))
-    return sufficiency(cases, lambda a, b: a, lambda a, b: F(300, a + b) == 3,
-                       lambda a, b: F(300, a + b) - F(300, a + b + 20) == F(1, 2))
+    def moment_fits(va, vb):
+        # The only moment at which A can lead B by 100 km while both are driving.
+        if va <= vb:
+            return False
+        t = F(100) / (va - vb)
+        da, db = min(va * t, 300), min(vb * t, 300)
+        return da - db == 100 and abs(300 - da - db) == 100
+    speeds = fracs(1, 150, 2)
+    cases = [(va, vb) for va in speeds for vb in speeds]
+    return sufficiency(cases, lambda va, vb: va, lambda va, vb: va + vb == 100, moment_fits)
 
 
 @ds(92)
@@ -850,7 +859,7 @@ def _():
 
 @ps(93)
 def _():
-    return F(sum(1 for n in range(1, 301) if [n % 4 == 0, n % 6 == 0, n % 10 == 0].count(True) == 1), 300)
+    return F(sum(1 for n in range(1, 101) if not is_square(n**n)), 100)
 
 
 @ds(94)
@@ -876,9 +885,10 @@ def _():
 
 @ds(95)
 def _():
-    values = [v for v in fracs(0, 12, 4) if v > 0]
-    cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x * x - 5 * x * y + 6 * y * y == 0, lambda x, y: x / y - y / x == F(3, 2))
+    values = fracs(1, 12, 4)
+    cases = [(x, y) for x in values for y in values]
+    return sufficiency(cases, lambda x, y: x / y, lambda x, y: x**3 - 2 * x * x * y == x * y * y - 2 * y**3,
+                       lambda x, y: x**3 + x * y * y == 10 * y**3)
 
 
 @ds(96)
@@ -914,9 +924,8 @@ def _():
 
 @ds(99)
 def _():
-    values = fracs(0, 30, 6)
-    cases = [(a, c) for a in values for c in values if 0 < c < a]
-    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 50, lambda a, c: 3 * a + 2 * c > 55)
+    cases = [(a, c) for a in range(1, 80) for c in range(1, a)]
+    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 3 * a + 5 * c == 71, lambda a, c: a < 3 * c)
 
 
 @ds(100)
@@ -960,9 +969,10 @@ def _():
 
 @ds(104)
 def _():
-    cases = [(x,) for x in fracs(-10, 10, 4)]
-    return sufficiency(cases, lambda x: x, lambda x: x**3 - 2 * x * x + x - 2 == 0,
-                       lambda x: x + 7 >= 0 and x + 1 >= 0 and x + 7 == (x + 1) ** 2)
+    cases = [(x,) for x in fracs(-6, 6, 8)]
+    def radical_sum(x):
+        return x >= 0 and 2 - x >= 0 and abs(math.sqrt(x) + math.sqrt(2 - x) - 2) < 1e-12
+    return sufficiency(cases, lambda x: x, lambda x: x**4 - 2 * x**3 + 2 * x * x - 2 * x + 1 == 0, radical_sum)
 
 
 @ps(105)
@@ -973,8 +983,17 @@ def _():
 
 @ds(106)
 def _():
+    def divisor_product(n):
+        product = 1
+        for d in divisors(n):
+            product *= d
+        return product
     cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n**4 % 64 == 0, lambda n: n**3 % 16 == 0)
+    def no_odd_prime(n):
+        while n % 2 == 0:
+            n //= 2
+        return n == 1
+    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: divisor_product(n) == n * n, no_odd_prime)
 
 
 @ps(107)
@@ -1007,14 +1026,7 @@ def _():
 
 @ps(109)
 def _():
-    value = 1
-    for k in range(1, 11):
-        value *= k**k
-    zeros = 0
-    while value % 10 == 0:
-        value //= 10
-        zeros += 1
-    return zeros
+    return len(str(2**100) + str(5**100))
 
 
 @ps(110)

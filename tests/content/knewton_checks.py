@@ -87,14 +87,9 @@ def _kn_77():
 
 @check("KN", 78)
 def _kn_78():
-    pat = F(4, 6)
-    kim_hours = (1 - pat) / F(1, 4)
-    minutes = kim_hours * 60
-    hours, rest = divmod(int(minutes), 60)
-    text = "%d hour%s" % (hours, "" if hours == 1 else "s") if hours else ""
-    if rest:
-        text = (text + " " if text else "") + "%d minutes" % rest
-    return text
+    dots = [(x, y) for x in range(4) for y in range(4)]
+    return sum(1 for a, b, c in combinations(dots, 3)
+               if (b[0] - a[0]) * (c[1] - a[1]) != (b[1] - a[1]) * (c[0] - a[0]))
 
 
 @check("KN", 79)
@@ -174,15 +169,15 @@ def _kn_90():
 
 @check("KN", 91)
 def _kn_91():
-    G = [F(k, 3) for k in range(-30, 31)]
-    return DS(G, lambda x: x, lambda x: abs(2 ** float(x + 1) + 2 ** float(x - 1) - 80) < 1e-9,
-              lambda x: abs(float(2 * x) - float(3 * (x - F(5, 3)))) < 1e-12)
+    cases = list(product(range(1, 41), repeat=2))
+    return DS(cases, lambda c: c[0], lambda c: 3 * c[0] + 5 * c[1] == 16, lambda c: c[0] * c[1] == c[0] + c[1])
 
 
 @check("KN", 92)
 def _kn_92():
-    return DS(product(range(0, 100), range(0, 100)), lambda c: c[0] + c[1], lambda c: c[0] + 3 == c[1],
-              lambda c: c[1] > 4 and F(c[0], c[1] - 4) == F(3, 2))
+    G = [F(k, 2) for k in range(-20, 21)]
+    cases = list(product(G, repeat=2))
+    return DS(cases, lambda c: c[0] * c[1], lambda c: (c[0] + c[1]) ** 2 == 16, lambda c: (c[0] - c[1]) ** 2 == 4)
 
 
 @check("KN", 93)

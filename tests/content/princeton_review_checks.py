@@ -77,10 +77,19 @@ def _pr_40():
 
 @check("PR", 41)
 def _pr_41():
-    for x in [F(k, 6) for k in range(-60, 61)]:
-        for y in [F(k, 6) for k in range(-60, 61)]:
-            if 2 * x + 3 * y == 13 and 2 * x - 3 * y == -1:
-                return x + y
+    total = 0
+    for m in range(1, 21, 2):
+        chain, x = [], m
+        while x <= 20:
+            chain.append(x)
+            x *= 2
+        total += max(len(s) for r in range(len(chain) + 1) for s in combinations(chain, r)
+                     if all(2 * a not in s for a in s))
+    # Every pair (a, 2a) lies in one chain, so the chains can be chosen from independently; and a set of
+    # that size exists.
+    example = {1, 4, 16, 3, 12, 5, 20, 7, 9, 11, 13, 15, 17, 19}
+    assert len(example) == total and all(2 * a not in example for a in example)
+    return total
 
 
 @check("PR", 42)
@@ -132,14 +141,17 @@ def _pr_48():
 
 @check("PR", 49)
 def _pr_49():
-    return next(a for a in [F(k, 10) for k in range(0, 200)] if F(36, 10) + F(9, 10) * a == F(1, 2) * (12 + a))
+    count = 0
+    for x in range(1, 40):
+        a, b, c = sorted((7, 10, x))
+        if a + b > c and c * c > a * a + b * b:
+            count += 1
+    return count
 
 
 @check("PR", 50)
 def _pr_50():
-    for t in [F(k, 4) for k in range(8, 100)]:
-        if 100 * (t - 2) == 60 * t:
-            return 80 * (t - F(3, 2))
+    return sum(1 for a in range(1, 21) for b in range(a + 1, 21) for c in range(b + 1, 21) if a + b + c == 20)
 
 
 @check("PR", 51)
@@ -427,8 +439,17 @@ def _pr_96():
 
 @check("PR", 97)
 def _pr_97():
-    roots = [2 + 2 * sqrt(2), 2 - 2 * sqrt(2)]
-    assert all(abs((x * x - 9) / (x - 3) - (x * x - 3 * x - 1)) < 1e-9 for x in roots)
+    roots = set()
+    for t in range(-10, 11):
+        if t * t + t - 2 == 0:
+            # x^2 - 4x + (2 - t) = 0
+            disc = 16 - 4 * (2 - t)
+            if disc >= 0:
+                for sign in (1, -1):
+                    roots.add(round((4 + sign * sqrt(disc)) / 2, 12))
+    for x in roots:
+        u = x * x - 4 * x + 2
+        assert abs(u * u + u - 2) < 1e-9
     return sum(roots)
 
 
@@ -599,7 +620,12 @@ def _pr_179():
 
 @check("PR", 180)
 def _pr_180():
-    return next((d - 2) * (d - 9) for d in range(10, 100) if (d - 2) ** 2 + (d - 9) ** 2 == d * d)
+    # A at the origin, B = (10, 0), C = (x, y) with |AC| = 6 and |AM| = |B + C|/2 = 4:
+    # (10 + x)^2 + y^2 = 64 and x^2 + y^2 = 36 give 100 + 20x = 28.
+    x = F(28 - 100, 20)
+    y = sqrt(36 - x * x)
+    assert abs(sqrt(((10 + x) / 2) ** 2 + (y / 2) ** 2) - 4) < 1e-12
+    return round(10 * y / 2, 9)
 
 
 @check("PR", 181)
