@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <future>
 #include <mutex>
 #include <system_error>
 
@@ -231,9 +232,27 @@ std::shared_ptr<Sub> loadSubRepository(bool& existed) {
     return sub;
 }
 
+// Runs `read` on a thread of its own and answers its result when asked; when no thread can be
+// started, the read runs on the asking thread at that moment instead.
+template <class Read>
+auto readBeside(Read read) -> std::future<decltype(read())> {
+    try {
+        return std::async(std::launch::async, read);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, read);
+    }
+}
+
 }  // namespace
 
 void AbstractAppDelegate::setupRepository() {
+    // The three files are independent of one another, so the practice file, by far the largest of
+    // a long-time user, is read beside the other two. Nothing of them is shown, posted or written
+    // before all three are read, and they are put together in the same order as before.
+    bool practiceFileExisted = false;
+    std::future<std::shared_ptr<MPracticeRepository>> practiceRead = readBeside(
+        [&practiceFileExisted] { return loadSubRepository<MPracticeRepository>(practiceFileExisted); });
+
     std::shared_ptr<MRepository> rep = loadRepositoryOfClass<MRepository>(dataFilePath());
     if (rep) {
         fnd::Log::info("the user's data read from ", dataFilePath().string());
@@ -242,15 +261,17 @@ void AbstractAppDelegate::setupRepository() {
         rep = MRepository::makeWithData();
     }
 
+    bool trackerFileExisted = false;
+    std::shared_ptr<MOGTrackerRepository> tracker =
+        loadSubRepository<MOGTrackerRepository>(trackerFileExisted);
+
     // An older central file brought its own practice data; a file of their own is newer.
-    bool practiceFileExisted = false;
-    if (auto practice = loadSubRepository<MPracticeRepository>(practiceFileExisted))
+    if (auto practice = practiceRead.get())
         rep->setPracticeRep(practice);
     else if (!rep->practiceRep())
         rep->setPracticeRep(MPracticeRepository::makeWithData());
 
-    bool trackerFileExisted = false;
-    if (auto tracker = loadSubRepository<MOGTrackerRepository>(trackerFileExisted))
+    if (tracker)
         rep->setTrackerRep(tracker);
     else if (!rep->trackerRep())
         rep->setTrackerRep(MOGTrackerRepository::initWithData());

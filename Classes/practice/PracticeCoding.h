@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "platform/foundation/ArchiveValue.h"
@@ -26,8 +27,17 @@ class PracticeCoding {
         std::vector<std::shared_ptr<T>> result;
         if (auto array = value.array()) {
             result.reserve(array->size());
-            for (const auto& item : *array)
-                if (auto object = item.object<T>()) result.push_back(std::move(object));
+            for (const auto& item : *array) {
+                std::shared_ptr<fnd::Object> object = item.object();
+                if (!object) continue;
+                // Items of exactly the class asked for, as nearly all are, need no search of the
+                // class tree: a large history has a hundred thousand of them.
+                const fnd::Object& held = *object;
+                if (typeid(held) == typeid(T))
+                    result.push_back(std::static_pointer_cast<T>(std::move(object)));
+                else if (auto cast = std::dynamic_pointer_cast<T>(std::move(object)))
+                    result.push_back(std::move(cast));
+            }
         }
         return result;
     }

@@ -181,6 +181,57 @@ struct KeyedUnarchiver::State {
         return find(dictionary, key, cursor);
     }
 
+    // The number stored in place under a key of the object being decoded, as most numbers are:
+    // read straight from the list, without making a value. Anything else (a reference, another
+    // kind, a number beyond the signed range) is left to the general path and its messages, which
+    // then find the key again; an absent key is answered as such.
+    enum class Stored { Absent, Boolean, Integer, Real, Other };
+    Stored storedNumber(std::string_view key, Ref& ref) {
+        std::uint32_t at = cursor;
+        std::optional<Ref> found = find(current, key, at);
+        if (!found) return Stored::Absent;
+        Stored stored;
+        switch (plist.kind(*found)) {
+            case PKind::Boolean:
+                stored = Stored::Boolean;
+                break;
+            case PKind::Integer:
+                stored = Stored::Integer;
+                break;
+            case PKind::Real:
+                stored = Stored::Real;
+                break;
+            default:
+                return Stored::Other;
+        }
+        cursor = at;
+        ref = *found;
+        return stored;
+    }
+
+    // A date object under a reference, read straight from its entry when it is one not decoded yet
+    // whose time is a number in place, as writers store it. A date is a value, so it is not kept for
+    // later references: they make an equal one. Anything else is left to the general path.
+    std::optional<Date> plainDate(Ref ref) {
+        if (plist.kind(ref) != PKind::Uid) return std::nullopt;
+        std::uint32_t uid = plist.uid(ref);
+        if (uid == 0 || uid >= objects.size() || slot[uid] || isOpen[uid] || depth >= kMaxDepth)
+            return std::nullopt;
+        Ref entry = objects[uid];
+        if (plist.kind(entry) != PKind::Dictionary || classOf(entry).kind != ClassKind::Date)
+            return std::nullopt;
+        std::optional<Ref> time = find(entry, "NS.time");
+        if (!time) return Date(0.0);
+        switch (plist.kind(*time)) {
+            case PKind::Real:
+                return Date(plist.real(*time));
+            case PKind::Integer:
+                return Date(static_cast<double>(plist.integer(*time)));
+            default:
+                return std::nullopt;
+        }
+    }
+
     bool fail(std::string why) {
         error = "keyed archive: " + std::move(why);
         return false;
@@ -474,6 +525,18 @@ ArchiveValue KeyedUnarchiver::decodeNumber(std::string_view key) {
 }
 
 std::int64_t KeyedUnarchiver::decodeInt64(std::string_view key) {
+    if (!state_->valid) return 0;
+    Ref ref = 0;
+    switch (state_->storedNumber(key, ref)) {
+        case State::Stored::Absent:
+            return 0;
+        case State::Stored::Boolean:
+            return state_->plist.boolean(ref) ? 1 : 0;
+        case State::Stored::Integer:
+            return state_->plist.integer(ref);
+        default:
+            break;
+    }
     ArchiveValue number = decodeNumber(key);
     if (number.isNil()) return 0;
     if (auto v = number.int64Value()) return *v;
@@ -482,6 +545,23 @@ std::int64_t KeyedUnarchiver::decodeInt64(std::string_view key) {
 }
 
 std::int32_t KeyedUnarchiver::decodeInt32(std::string_view key) {
+    if (!state_->valid) return 0;
+    Ref ref = 0;
+    switch (state_->storedNumber(key, ref)) {
+        case State::Stored::Absent:
+            return 0;
+        case State::Stored::Boolean:
+            return state_->plist.boolean(ref) ? 1 : 0;
+        case State::Stored::Integer: {
+            std::int64_t v = state_->plist.integer(ref);
+            if (v >= std::numeric_limits<std::int32_t>::min() &&
+                v <= std::numeric_limits<std::int32_t>::max())
+                return static_cast<std::int32_t>(v);
+            break;  // out of range: reported by the general path
+        }
+        default:
+            break;
+    }
     ArchiveValue number = decodeNumber(key);
     if (number.isNil()) return 0;
     auto v = number.int64Value();
@@ -492,10 +572,38 @@ std::int32_t KeyedUnarchiver::decodeInt32(std::string_view key) {
 }
 
 bool KeyedUnarchiver::decodeBool(std::string_view key) {
+    if (!state_->valid) return false;
+    Ref ref = 0;
+    switch (state_->storedNumber(key, ref)) {
+        case State::Stored::Absent:
+            return false;
+        case State::Stored::Boolean:
+            return state_->plist.boolean(ref);
+        case State::Stored::Integer:
+            return state_->plist.integer(ref) != 0;
+        case State::Stored::Real:
+            return state_->plist.real(ref) != 0.0;
+        case State::Stored::Other:
+            break;
+    }
     return decodeNumber(key).boolValue().value_or(false);
 }
 
 double KeyedUnarchiver::decodeDouble(std::string_view key) {
+    if (!state_->valid) return 0.0;
+    Ref ref = 0;
+    switch (state_->storedNumber(key, ref)) {
+        case State::Stored::Absent:
+            return 0.0;
+        case State::Stored::Boolean:
+            return state_->plist.boolean(ref) ? 1.0 : 0.0;
+        case State::Stored::Integer:
+            return static_cast<double>(state_->plist.integer(ref));
+        case State::Stored::Real:
+            return state_->plist.real(ref);
+        case State::Stored::Other:
+            break;
+    }
     return decodeNumber(key).doubleValue().value_or(0.0);
 }
 
@@ -512,6 +620,14 @@ std::optional<std::string> KeyedUnarchiver::decodeString(std::string_view key) {
 }
 
 std::optional<Date> KeyedUnarchiver::decodeDate(std::string_view key) {
+    if (state_->valid) {
+        std::uint32_t at = state_->cursor;
+        if (std::optional<Ref> ref = state_->find(state_->current, key, at))
+            if (std::optional<Date> date = state_->plainDate(*ref)) {
+                state_->cursor = at;
+                return date;
+            }
+    }
     return decodeKind(key, Kind::Date).date();
 }
 

@@ -127,6 +127,7 @@ void PropertyList::internLastString() {
         std::hash<std::string_view>{}(text), [&](Ref ref) { return string(ref) == text; },
         [&] { return last; });
     if (first == last) return;
+    stringsUnique_ = false;
     text_.resize(nodes_[last].value);
     nodes_[last].value = nodes_[first].value;
 }
@@ -136,7 +137,7 @@ std::optional<PropertyList::Atom> PropertyList::atom(std::string_view text) cons
     auto ref = uniquing_->tables[Uniquing::String].find(std::hash<std::string_view>{}(text),
                                                         [&](Ref r) { return string(r) == text; });
     if (!ref) return std::nullopt;
-    return Atom{nodes_[*ref].value, nodes_[*ref].count};
+    return Atom{nodes_[*ref].value, nodes_[*ref].count, *ref};
 }
 
 PropertyList::Ref PropertyList::addArray(std::span<const Ref> items) {
@@ -201,6 +202,14 @@ std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, Atom key, st
     const Node& n = nodes_[dictionary];
     const Ref* keys = members_.data() + n.value;
     if (cursor >= n.count) cursor = 0;
+    if (stringsUnique_) {
+        for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1)
+            if (keys[i] == key.ref) {
+                cursor = i + 1;
+                return keys[i + n.count];
+            }
+        return std::nullopt;
+    }
     for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1) {
         const Node& name = nodes_[keys[i]];
         if (name.value == key.offset && name.count == key.size && name.kind == Kind::String) {

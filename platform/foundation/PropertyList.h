@@ -85,6 +85,7 @@ class PropertyList {
     struct Atom {
         std::uint64_t offset;
         std::uint32_t size;
+        Ref ref;  // the first string of that text
     };
     std::optional<Atom> atom(std::string_view text) const;
     std::optional<Ref> find(Ref dictionary, Atom key, std::uint32_t& cursor) const;
@@ -114,6 +115,10 @@ class PropertyList {
     std::vector<Ref> members_;  // array members; dictionary keys then values
     Ref top_ = 0;
     std::unique_ptr<Uniquing> uniquing_;  // made by the first add
+    // Whether no two strings have equal text (always so for a built list; a list read from a file
+    // of another writer may repeat one), so that a key's string is its atom's and a look-up by
+    // atom compares indexes without reading the keys.
+    bool stringsUnique_ = true;
 };
 
 }  // namespace fnd

@@ -90,7 +90,7 @@ def _():
 
 @ps(9)
 def _():
-    return sum(1 for n in range(1, 10000) if len(set(str(n))) == 2)
+    return sum(1 for n in range(1, 10000) if sum(int(d) for d in str(n)) == 20)
 
 
 @ps(10)
@@ -231,8 +231,7 @@ def _():
 
 @ps(24)
 def _():
-    bad = sum(1 for a, b, c in itertools.product(range(1, 7), repeat=3) if not (a < b + c and b < a + c and c < a + b))
-    return F(bad, 216)
+    return F(sum(1 for a, b, c in itertools.product(range(1, 7), repeat=3) if is_square(a * b * c)), 216)
 
 
 @ds(25)
@@ -320,9 +319,9 @@ def _():
 
 @ds(36)
 def _():
-    values = fracs(-8, 8, 2)
+    values = fracs(-6, 6, 8)
     cases = list(grid(values, values))
-    return sufficiency(cases, lambda x, y: x > y, lambda x, y: x * x - 6 * x > y * y - 6 * y and x + y < 6, lambda x, y: y > 3)
+    return sufficiency(cases, lambda x, y: x > y, lambda x, y: 4 * x > y * y + 4, lambda x, y: x > y * y)
 
 
 @ps(37)
@@ -354,21 +353,14 @@ def _():
 
 @ds(40)
 def _():
-    # The square of the radius and the squares of the chords' half-lengths; a chord whose half is h
-    # lies sqrt(R - h^2) from the center. The chords lie on the same side of the center or on
-    # opposite sides.
-    halves = [k * k for k in range(1, 13)]
-    cases = []
-    for R in range(1, 200):
-        for A in halves:
-            for C in halves:
-                if A < R and C < R:
-                    da, dc = math.sqrt(R - A), math.sqrt(R - C)
-                    for gap in {abs(da - dc), da + dc}:
-                        if gap > 1e-9:
-                            cases.append((R, A, C, gap))
-    return sufficiency(cases, lambda R, A, C, gap: R, lambda R, A, C, gap: A == 64 and C == 36,
-                       lambda R, A, C, gap: abs(gap - 2) < 1e-9)
+    # Two sides from A and the angle between them, in whole degrees (90 among them).
+    sides = [6, 8, 10, 12, 15, 20]
+    cases = [(b, c, t) for b in sides for c in sides for t in range(1, 180)]
+    def area(b, c, t):
+        return b * c * math.sin(math.radians(t)) / 2
+    def third(b, c, t):
+        return round(math.sqrt(b * b + c * c - 2 * b * c * math.cos(math.radians(t))), 6)
+    return sufficiency(cases, third, lambda b, c, t: b == 8 and c == 15, lambda b, c, t: abs(area(b, c, t) - 60) < 1e-9)
 
 
 @ps(41)
@@ -568,8 +560,7 @@ def _():
 
 @ps(62)
 def _():
-    return sum(1 for x in range(1, 2000)
-               if x % 3 == 1 and x % 5 == 2 and x % 7 == 3)
+    return sum(1 for n in range(1, 101) if math.gcd(n * n + 20, (n + 1) ** 2 + 20) > 1)
 
 
 @ps(63)
@@ -596,8 +587,11 @@ def _():
 
 @ds(66)
 def _():
-    cases = [(n,) for n in range(1, 2000)]
-    return sufficiency(cases, lambda n: n % 12 == 0, lambda n: n * n % 48 == 0, lambda n: n**3 % 96 == 0)
+    # Sums of runs of 24 and of 8 consecutive positive integers, and every n up to the largest.
+    sums24 = {24 * a + 276 for a in range(1, 200)}
+    sums8 = {8 * a + 28 for a in range(1, 800)}
+    cases = [(n,) for n in range(1, 5000)]
+    return sufficiency(cases, lambda n: n % 24 == 0, lambda n: n in sums24, lambda n: n in sums8)
 
 
 @ds(67)
@@ -865,7 +859,7 @@ def _():
 
 @ps(93)
 def _():
-    return F(sum(1 for n in range(1, 301) if [n % 4 == 0, n % 6 == 0, n % 10 == 0].count(True) == 1), 300)
+    return F(sum(1 for n in range(1, 101) if not is_square(n**n)), 100)
 
 
 @ds(94)
@@ -930,9 +924,8 @@ def _():
 
 @ds(99)
 def _():
-    values = fracs(0, 30, 6)
-    cases = [(a, c) for a in values for c in values if 0 < c < a]
-    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 2 * a + 3 * c == 50, lambda a, c: 3 * a + 2 * c > 55)
+    cases = [(a, c) for a in range(1, 80) for c in range(1, a)]
+    return sufficiency(cases, lambda a, c: a > 12, lambda a, c: 3 * a + 5 * c == 71, lambda a, c: a < 3 * c)
 
 
 @ds(100)
@@ -990,8 +983,17 @@ def _():
 
 @ds(106)
 def _():
+    def divisor_product(n):
+        product = 1
+        for d in divisors(n):
+            product *= d
+        return product
     cases = [(n,) for n in range(1, 3000)]
-    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: n**4 % 64 == 0, lambda n: n**3 % 16 == 0)
+    def no_odd_prime(n):
+        while n % 2 == 0:
+            n //= 2
+        return n == 1
+    return sufficiency(cases, lambda n: n % 8 == 0, lambda n: divisor_product(n) == n * n, no_odd_prime)
 
 
 @ps(107)
@@ -1024,14 +1026,7 @@ def _():
 
 @ps(109)
 def _():
-    value = 1
-    for k in range(1, 11):
-        value *= k**k
-    zeros = 0
-    while value % 10 == 0:
-        value //= 10
-        zeros += 1
-    return zeros
+    return len(str(2**100) + str(5**100))
 
 
 @ps(110)

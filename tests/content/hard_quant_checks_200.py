@@ -245,11 +245,15 @@ def _():
 
 @ps(136)
 def _():
-    for b in range(1, 100):
-        for g in range(7, 100):
-            n = b + g
-            if 72 * b + 84 * g == 79 * n and F(79 * n - 540, n - 6) == F(768, 10):
-                return g
+    best = None
+    for n in range(3, 200):
+        low, high = 90 * n - 92 * (n - 1), 90 * n - 89 * (n - 1)
+        if not 0 <= low <= high <= 100:
+            continue
+        rest = 90 * n - low - high  # the other n - 2 scores, each a whole number from low to high
+        if low * (n - 2) <= rest <= high * (n - 2):
+            best = low if best is None else min(best, low)
+    return best
 
 
 @ps(137)
@@ -354,8 +358,11 @@ def _():
 
 @ds(148)
 def _():
-    cases = [(n,) for n in range(3, 60)]
-    return sufficiency(cases, lambda n: n, lambda n: n * (n - 3) // 2 > 20, lambda n: (n - 2) * 180 < 1400)
+    cases = [(n,) for n in range(3, 200)]
+    # A convex polygon's angles can be any positive values under 180 adding up to (n - 2) * 180, so all
+    # of them can stay under 100 exactly when the average angle does.
+    return sufficiency(cases, lambda n: n, lambda n: is_prime(n * (n - 3) // 2),
+                       lambda n: F((n - 2) * 180, n) < 100)
 
 
 @ds(149)
@@ -367,10 +374,13 @@ def _():
 
 @ps(150)
 def _():
-    job = F(24 * 12) * 3
-    for extra in range(0, 100):
-        if 24 * 30 + extra * 15 >= job:
-            return extra
+    times = set()
+    for a in range(1, 2000):
+        for b in range(a + 1, 5000):
+            if 1000 * (b - a) == 30 * a * b and 1000 % (a + b) == 0:
+                times.add(F(1000, a))
+    assert len(times) == 1, times
+    return times.pop()
 
 
 @ds(151)
@@ -642,12 +652,11 @@ def _():
 
 @ps(183)
 def _():
-    count = 0
+    ways = 0
     for owners in itertools.product(range(3), repeat=8):
-        sizes = sorted(owners.count(s) for s in range(3))
-        if sizes == [2, 2, 4]:
-            count += 1
-    return count
+        if all(owners.count(s) >= 2 for s in range(3)):
+            ways += 1
+    return ways
 
 
 @ps(184)
@@ -663,34 +672,44 @@ def _():
 
 @ps(185)
 def _():
-    level, hours = F(0), F(0)
-    step = F(1, 4)
-    while level < F(1, 2):
-        level += step * (F(1, 6) - F(1, 12))
-        hours += step
-    while level < 1:
-        level += step * (F(1, 9) - F(1, 12))
-        hours += step
-    return hours
+    best = None
+    steps = [F(k, 12) for k in range(0, 8 * 12 + 1)]
+    for a in steps:
+        for b in steps:
+            if a / 10 + b / 15 >= 1:
+                pay = 30 * math.ceil(a) + 18 * math.ceil(b)
+                best = pay if best is None else min(best, pay)
+    return best
 
 
 @ps(186)
 def _():
-    lists = {
-        "adding the two numbers 0 and 12": [0, 2, 4, 6, 8, 10, 12],
-        "adding the number 13": [2, 4, 6, 8, 10, 13],
-        "replacing 2 with \u2212" + "1": [-1, 4, 6, 8, 10],
-        "multiplying every number by 1.3": [F(13, 10) * v for v in (2, 4, 6, 8, 10)],
-        "adding the number 6": [2, 4, 6, 6, 8, 10],
+    base = [F(4), F(8), F(10), F(12), F(16)]  # any list with mean 10 and variance 16 gives the same ranking
+    assert mean(base) == 10 and statistics.pvariance(base) == 16
+    changes = {
+        "multiplying every number of the list by 1.25": [x * F(5, 4) for x in base],
+        "adding the number 19 to the list": base + [F(19)],
+        "adding the two numbers 4 and 16 to the list": base + [F(4), F(16)],
+        "adding the three numbers 3, 10 and 17 to the list": base + [F(3), F(10), F(17)],
+        "adding the two numbers 10 and 20 to the list": base + [F(10), F(20)],
     }
-    return max(lists, key=lambda k: statistics.pvariance(lists[k]))
+    by_population = max(changes, key=lambda k: statistics.pvariance(changes[k]))
+    by_sample = max(changes, key=lambda k: statistics.variance(changes[k]))
+    assert by_population == by_sample
+    return by_population
 
 
 @ps(187)
 def _():
-    places = list(itertools.combinations(range(10), 5))  # the places of the red cards, all equally likely
-    good = sum(1 for red in places if sum(1 for k in red if k < 4) == 2 and 4 in red)
-    return F(good, len(places))
+    good = total = 0
+    for reds in itertools.combinations(range(10), 5):
+        lead, ok = 0, True
+        for position in range(10):
+            lead += 1 if position in reds else -1
+            ok = ok and lead >= 0
+        good += ok
+        total += 1
+    return F(good, total)
 
 
 @ps(188)
@@ -750,7 +769,7 @@ def _():
 
 @ps(195)
 def _():
-    return sum(1 for x in fracs(-20, 20, 12) if abs(x * x - 2 * x - 3) == x + 1)
+    return sum(1 for x in range(-1000, 1001) if abs(x * x - 10) + abs(x * x - 2) == 8)
 
 
 @ds(196)
@@ -817,9 +836,9 @@ def _():
 
 @ps(203)
 def _():
-    rolls = [r for r in itertools.product(range(1, 7), repeat=3) if len(set(r)) == 3]
-    good = [r for r in rolls if any(r[i] == r[(i + 1) % 3] + r[(i + 2) % 3] for i in range(3))]
-    return F(len(good), len(rolls))
+    choices = list(itertools.combinations(range(1, 11), 3))
+    good = sum(1 for a, b, c in choices if b - a == c - b)
+    return F(good, len(choices))
 
 
 @ps(204)
@@ -900,10 +919,8 @@ def _():
 
 @ps(213)
 def _():
-    for u in fracs(1, 40, 2):
-        for d in fracs(1, 40, 2):
-            if 12 / u + 18 / d == F(21, 10) and 18 / u + 12 / d == F(24, 10):
-                return u
+    out = {u for u in range(1, 101) for v in range(u + 1, 101) if F(2 * u * v, u + v) == 48}
+    return len(out)
 
 
 @ps(214)
@@ -946,10 +963,13 @@ def _():
 
 @ps(218)
 def _():
-    for b in fracs(1, 100, 2):
-        if F(4, 12) + 15 * F(4, 5) / b == 1:
-            a_rate = F(1, 12) - 1 / b
-            return 1 / a_rate
+    slower = set()
+    for a in fracs(1, 60, 2):
+        for b in fracs(1, 60, 2):
+            if 1 / a + 1 / b == F(1, 6) and b / a + a / b == F(13, 6):
+                slower.add(max(a, b))
+    assert len(slower) == 1, slower
+    return slower.pop()
 
 
 @ds(219)
@@ -1049,11 +1069,10 @@ def _():
 
 @ps(228)
 def _():
-    for x in fracs(0, 40, 4):
-        juice = F(25, 100) * (40 - x) + x
-        juice *= F(30, 40)
-        if juice == F(30, 100) * 40:
-            return x
+    found = {c for a in range(1, 21) for b in range(1, 21) for c in range(1, 21)
+             if a + b + c == 20 and 4 * a + 6 * b + 9 * c == 130 and b > a + c}
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ds(229)
@@ -1084,11 +1103,15 @@ def _():
 
 @ps(232)
 def _():
-    # Take the walkway's length as 1; p is Pat's walking speed and w the walkway's.
-    for w in fracs(0, 1, 720):
-        p = F(1, 30) - w
-        if p - w == F(1, 120):
-            return 1 / w - 30
+    distances = set()
+    for level in range(0, 25):
+        for up in range(0, 25):  # uphill on the way out, downhill on the way back
+            for down in range(0, 10):  # downhill on the way out, uphill on the way back
+                hours = F(2 * level, 6) + F(up, 4) + F(up, 12) + F(down, 12) + F(down, 4)
+                if hours == 15 - 8 - 1:
+                    distances.add(level + up + down)
+    assert len(distances) == 1, distances
+    return distances.pop()
 
 
 @ps(233)
@@ -1231,12 +1254,13 @@ def _():
 
 @ds(248)
 def _():
-    cases = [(a, b) for a in range(10, 121) for b in range(10, 161) if b > a]
-    def overtakes(a, b):
-        return 13 + F(a, b - a)  # hours after midnight: the gap of a kilometers at 1 p.m. closes at b - a
-    def gap(a, b, hour):
-        return a * (hour - 12) - b * (hour - 13)
-    return sufficiency(cases, overtakes, lambda a, b: gap(a, b, 15) == 40 and gap(a, b, 17) == 20, lambda a, b: b - a == 10)
+    cases = [(a, b) for a in range(1, 151) for b in range(a + 1, 301)]
+    def when(a, b):
+        return F(b, b - a)  # hours after noon
+    def first(a, b):
+        t = when(a, b)
+        return a == 50 and b < 100 and t.denominator == 1 and t < 6
+    return sufficiency(cases, when, first, lambda a, b: b - a == 25)
 
 
 @ps(249)
@@ -1316,10 +1340,9 @@ def _():
 
 @ds(257)
 def _():
-    cases = [(n,) for n in range(-40, 41)]
-    run = lambda n: range(n - 2, n + 3)
-    return sufficiency(cases, lambda n: n + 2, lambda n: math.prod(run(n)) == 120,
-                       lambda n: sum(k * k for k in run(n)) == 55 and sum(k**3 for k in run(n)) > 0)
+    lists = [s for s in itertools.combinations(range(1, 21), 5) if sum(s) == 20]
+    cases = [(s,) for s in lists]
+    return sufficiency(cases, lambda s: s[2], lambda s: s[4] == 10, lambda s: s[4] > 3 * s[2])
 
 
 @ps(258)
@@ -1460,9 +1483,11 @@ def _():
 
 @ds(274)
 def _():
-    cases = [(a, b, c) for a in range(1, 25) for b in range(a, 25) for c in range(1, 25) if abs(a - b) < c < a + b]
-    right = lambda a, b, c: sorted([a * a, b * b, c * c])[2] == sum(sorted([a * a, b * b, c * c])[:2])  # noqa: E731
-    return sufficiency(cases, right, lambda a, b, c: (a, b) == (5, 12) and c > 12, lambda a, b, c: a + b + c < 32)
+    cases = [(t, h) for t in fracs(-20, 20, 4) for h in range(1, 9)]  # C = (t, h), A = (0, 0), B = (10, 0)
+    def right(t, h):
+        ab, ac, bc = 100, t * t + h * h, (t - 10) ** 2 + h * h
+        return ab + ac == bc or ab + bc == ac or ac + bc == ab
+    return sufficiency(cases, right, lambda t, h: h == 5, lambda t, h: t * t + h * h == 125)
 
 
 @ps(275)
@@ -1499,13 +1524,14 @@ def _():
 
 @ps(279)
 def _():
-    per_machine = F(300, 6 * 5)
-    made, t, step = F(0), F(0), F(1, 60)  # hours, a minute at a time
-    while made < 300:
-        rate = 6 * per_machine if t < 2 else 4 * per_machine if t < 3 else 4 * per_machine + per_machine / 2 + per_machine * F(3, 2)
-        made += rate * step
-        t += step
-    return t * 60
+    found = set()
+    for last in (F(k, 100) for k in range(1, 1001)):  # the last worker's hours
+        gap = (4 * last - last) / 9  # equal intervals between the ten starts
+        times = [last + gap * k for k in range(10)]
+        if sum(times) == 80:
+            found.add(times[-1])
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ds(280)
@@ -1538,8 +1564,10 @@ def _():
 
 @ds(284)
 def _():
-    cases = [(c, d) for c in range(1, 100) for d in range(1, 100)]
-    return sufficiency(cases, lambda c, d: c, lambda c, d: c - 6 == 3 * (d - 6), lambda c, d: c - d == 2 * (d - 6))
+    cases = [(c, m) for c in range(1, 100) for m in range(1, 121)]
+    def first(c, m):
+        return 10 <= c <= 99 and 10 <= m <= 99 and m == int(str(c)[::-1]) and m - c == 27
+    return sufficiency(cases, lambda c, m: c, first, lambda c, m: (c + m) % 11 == 0 and c + m < 100)
 
 
 @ds(285)
@@ -1551,9 +1579,14 @@ def _():
 
 @ps(286)
 def _():
-    data = [11, 11, 11, 11, 19, 19, 19, 19]
-    assert statistics.mean(data) == 15 and statistics.pstdev(data) == 4
-    return statistics.pstdev(data + [15, 15])
+    means = set()
+    for k in range(26):
+        values = [F(7)] * k + [F(2)] * (25 - k)
+        m = sum(values) / 25
+        if sum((v - m) ** 2 for v in values) / 25 == 4:
+            means.add(m)
+    assert len(means) == 2, means
+    return sum(means)
 
 
 @ps(287)
@@ -1595,7 +1628,7 @@ def _():
 
 @ps(292)
 def _():
-    return max(x * x - 3 * x * y + y * y for x in fracs(-3, 2, 8) for y in fracs(-1, 4, 8))
+    return max(x * y * z for x, y, z in itertools.combinations(range(-10, 11), 3) if x + y + z == 6)
 
 
 @ps(293)
@@ -1666,9 +1699,9 @@ def _():
 
 @ds(299)
 def _():
-    cases = [(V, s) for V in range(21, 200) for s in fracs(1, 20, 4) if s < V]
-    return sufficiency(cases, lambda V, s: V - s / F(15, 100), lambda V, s: s == F(5, 100) * (V + 20),
-                       lambda V, s: s / (V - 20) == 2 * s / V)
+    values = fracs(0, 100, 2)
+    cases = [(a, b) for a in values for b in values]
+    return sufficiency(cases, lambda a, b: b, lambda a, b: (a + 2 * b) / 3 == 60, lambda a, b: (2 * a + b) / 3 >= 80)
 
 
 @ds(300)
@@ -1757,10 +1790,11 @@ def _():
 
 @ds(308)
 def _():
-    cases = [(w, m) for w in range(0, 20) for m in range(0, 20) if w + m >= 3]
-    same_sex = lambda w, m: F(w * (w - 1) + m * (m - 1), (w + m) * (w + m - 1))
-    return sufficiency(cases, lambda w, m: F(comb(w, 3), comb(w + m, 3)), lambda w, m: m == 4,
-                       lambda w, m: w + m == 10 and w > m and same_sex(w, m) == F(7, 15))
+    cases = [(r, b) for r in range(1, 120) for b in range(1, 120)]
+    with_repl = lambda r, b: F(2 * r * b, (r + b) ** 2)
+    without = lambda r, b: F(2 * r * b, (r + b) * (r + b - 1))
+    return sufficiency(cases, lambda r, b: r + b, lambda r, b: with_repl(r, b) == F(3, 8),
+                       lambda r, b: without(r, b) - with_repl(r, b) == F(1, 40))
 
 
 @ds(309)

@@ -268,6 +268,17 @@ describe('web views', () => {
         // The frame of the page before goes, and its timers and listeners with it (the browser
         // tells Playwright so after the page has let go of it).
         const firstGone = page.waitForEvent('framedetached', (frame) => frame === first);
+        // The spare takes the page where it waits: a frame element that moved would be hidden and
+        // shown again by the browser, which throws away its first picture. The page watches which
+        // frames leave the web view's element.
+        await page.evaluate(() => {
+            const view = document.querySelector('.el[data-tag="1"][data-kind="frame"]');
+            window.framesThatLeft = [];
+            new MutationObserver((records) => {
+                for (const r of records) for (const n of r.removedNodes) if (n.tagName === 'IFRAME') window.framesThatLeft.push(n);
+            }).observe(view, { childList: true });
+            window.spareThatWaited = view.querySelector('iframe.spare');
+        });
         app.tell('page 1 lingering.html');
         await app.next(/^finish 1/);
         await page.waitForFunction((tag) => !document.querySelector(`.el[data-tag="${tag}"] iframe.retiring`), 1);
@@ -280,6 +291,10 @@ describe('web views', () => {
         assert.match(await second.evaluate(() => location.href), /^http:\/\/127\.0\.0\.1:\d+\/s\/[0-9a-f]+\/[0-9a-f]+$/);
         assert.notEqual(await second.evaluate(() => location.pathname), await first.evaluate(() => location.pathname).catch(() => ''));
         assert.equal(await page.locator(`${webView(1)} ${webFrame}`).getAttribute('src'), shell, 'written into the shell');
+        assert.deepEqual(await page.evaluate((sel) => {
+            const shown = document.querySelector(sel);
+            return [shown === window.spareThatWaited, window.framesThatLeft.length, window.framesThatLeft.includes(shown)];
+        }, `${webView(1)} ${webFrame}`), [true, 1, false], 'the spare shows the page and never left its place; the frame before went');
         assert.equal(await second.evaluate(() => document.getElementById('mark').naturalWidth), 24, 'its folder is served');
         await hanging.ended;  // the request of the page before has ended
         app.tell('page 1 start.html');

@@ -12,7 +12,7 @@ import assert from 'node:assert/strict';
 import {
     answer, browserForTests, endProgram, errorLogRun, openErrorLogProgram, tap, tapPicture, waitGone,
 } from './errorlog_support.mjs';
-import { tapText, tapToolButton, waitShown } from './support.mjs';
+import { tapText, tapToolButton, waitShown, webFrame } from './support.mjs';
 
 const program = process.env.ORVAKIT;
 const context = browserForTests();
@@ -65,7 +65,7 @@ function flow(device) {
         await tap(page, 'Explain');
         const title = device === 'phone' ? 'OG12 PS #1' : 'OG12 Problem Solving #1';
         await waitShown(page, title);
-        const frame = page.frameLocator('iframe').last();
+        const frame = page.frameLocator(webFrame).last();
         await frame.locator('text=stands in for a companion explanation').waitFor();
         await frame.locator('text=The correct answer is').waitFor();
         await tap(page, 'Aa');

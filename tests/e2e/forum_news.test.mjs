@@ -10,7 +10,7 @@ import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
     artifacts, pictureCentre, settled, tapAndWait, tapText, tapToolButton, typeInto, useBrowser, waitShown,
-    withRestartableProgram,
+    webFrame, withRestartableProgram,
 } from './support.mjs';
 import { feedRoutes, forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -47,7 +47,7 @@ async function openSheet(page) {
 
 // The page in the newest web view, and an element of it tapped: the element gets the click itself,
 // since the device's picture is scaled.
-const webPage = (page) => page.frameLocator('iframe').last();
+const webPage = (page) => page.frameLocator(webFrame).last();
 async function tapInPage(locator) {
     await locator.waitFor({ state: 'visible' });
     await locator.dispatchEvent('click');

@@ -65,7 +65,7 @@ async function tapInPage(locator) {
 }
 
 // The question page's frame.
-const question = (page) => page.frameLocator('iframe').last();
+const question = (page) => page.frameLocator(webFrame).last();
 
 // Answers the shown question with the choice and waits for the reveal; answers the time it took.
 async function answer(page, letter) {

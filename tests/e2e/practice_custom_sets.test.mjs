@@ -61,7 +61,7 @@ const mailHead = 'mailto:?subject=Tovrida&body=';
 
 const waitGone = (page, text) => waitShown(page, text, { gone: true });
 // The question page's frame.
-const question = (page) => page.frameLocator('iframe').last();
+const question = (page) => page.frameLocator(webFrame).last();
 
 // A point low in the middle of the device's screen, where drags of its lists start.
 async function listPoint(page) {

@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
     artifacts, openProgram, screenSeq, settled, tapAndWait, tapText, tapToolButton, useBrowser, waitShown,
-    withProgram,
+    webFrame, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -91,7 +91,7 @@ async function tapInPage(locator) {
     await locator.dispatchEvent('click');
 }
 
-const question = (page) => page.frameLocator('iframe').last();
+const question = (page) => page.frameLocator(webFrame).last();
 
 for (const device of ['phone', 'tablet']) {
     describe(`a reading passage on the ${device}`, () => {

@@ -31,7 +31,7 @@ const waitGone = (page, text, pattern = false) => waitShown(page, text, { gone: 
 // ("tb_hl@2x.png", escaped in its address), so that "tb_hl" is not "tb_hlsettings".
 const tapImage = (page, name) => tapPicture(page, `${name}%40`);
 // The question page's frame.
-const questionFrame = (page) => page.frameLocator('iframe').last();
+const questionFrame = (page) => page.frameLocator(webFrame).last();
 
 // The program on a data folder of its own (prepared by a program when given), shown in a page.
 function withProgram(device, prepare = null) {

@@ -12,7 +12,7 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
     artifacts, settled, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown,
-    withRestartableProgram,
+    webFrame, withRestartableProgram,
 } from './support.mjs';
 import { contentChecks, geometryDrills, start as startServices, storeRoutes } from './fake_services.mjs';
 
@@ -64,7 +64,7 @@ async function tap(page, text) {
 const gone = (page, text) => waitShown(page, text, { gone: true });
 
 // The page of the interactive book on top.
-const bookPage = (page) => page.frameLocator('iframe:visible').last();
+const bookPage = (page) => page.frameLocator(`${webFrame}:visible`).last();
 const mark = (page, key) => bookPage(page).locator(`.question[data-key="${key}"] .mark`);
 
 for (const device of ['phone', 'tablet']) {

@@ -10,7 +10,7 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
     artifacts, openProgram, settled, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown,
-    withProgram, drag,
+    webFrame, withProgram, drag,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -33,7 +33,7 @@ function topFrame(page) {
 // Double-taps the word in the reader's page as a finger would: the word's place in the frame,
 // scaled to the frame's place in the window.
 async function doubleTapWord(page, word) {
-    const frames = page.locator('iframe:visible');
+    const frames = page.locator(`${webFrame}:visible`);
     const box = await frames.last().boundingBox();
     const frame = await (await frames.last().elementHandle()).contentFrame();
     const at = await frame.evaluate((w) => {

@@ -108,10 +108,11 @@
         const old = rec.content;
         old.classList.add('retiring');
         state.retiring.push(old);
-        frame.classList.remove('spare');
-        // The new frame goes after the old one, where a frame of the web view is looked for (a move
-        // that keeps its document); where it cannot move, it stays on top by its class until then.
-        if (rec.node.moveBefore) rec.node.moveBefore(frame, rec.kids); else frame.classList.add('fresh');
+        // The new frame stays where it waited, before the old one, and on top of it by its class
+        // until the old one goes. It is not moved: a frame element that moves, even keeping its
+        // document, is hidden and shown again by the browser, which throws away what it had drawn
+        // and so holds back the new page's first picture by a frame or more.
+        frame.classList.replace('spare', 'fresh');
         rec.content = frame;
         const text = texts.get(rec.id);
         texts.delete(rec.id);

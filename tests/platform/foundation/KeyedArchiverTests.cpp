@@ -569,3 +569,129 @@ TEST_F(KeyedArchiverTest, ASinkThatFailsOrAnUnregisteredClassFailsTheStreamedArc
 }
 
 }  // namespace
+
+namespace {
+
+// An archive whose top keys hold values stored as any writer may store them: in place, or as
+// entries of the object table, dates as date objects with their time in place or not.
+class HandMadeArchive {
+  public:
+    using Ref = PropertyList::Ref;
+
+    HandMadeArchive() { objects_.push_back(list_.addString("$null")); }
+
+    PropertyList& list() { return list_; }
+    // A reference to a new entry of the object table.
+    Ref entry(Ref value) {
+        objects_.push_back(value);
+        return list_.addUid(static_cast<std::uint32_t>(objects_.size() - 1));
+    }
+    // A date object; without a time when none is given.
+    Ref date(std::optional<Ref> time) {
+        if (!dateClass_) {
+            Ref names[] = {list_.addString("NSDate"), list_.addString("NSObject")};
+            Ref keys[] = {list_.addString("$classname"), list_.addString("$classes")};
+            Ref values[] = {names[0], list_.addArray(names)};
+            dateClass_ = entry(list_.addDictionary(keys, values));
+        }
+        std::vector<Ref> keys{list_.addString("$class")}, values{*dateClass_};
+        if (time) {
+            keys.push_back(list_.addString("NS.time"));
+            values.push_back(*time);
+        }
+        return entry(list_.addDictionary(keys, values));
+    }
+    void put(std::string_view key, Ref value) {
+        topKeys_.push_back(list_.addString(key));
+        topValues_.push_back(value);
+    }
+    Bytes bytes() {
+        Ref keys[] = {list_.addString("$archiver"), list_.addString("$version"), list_.addString("$top"),
+                      list_.addString("$objects")};
+        Ref values[] = {list_.addString("NSKeyedArchiver"), list_.addInteger(100000),
+                        list_.addDictionary(topKeys_, topValues_), list_.addArray(objects_)};
+        list_.setTop(list_.addDictionary(keys, values));
+        return BinaryPropertyListWriter::write(list_);
+    }
+
+  private:
+    PropertyList list_;
+    std::vector<Ref> objects_, topKeys_, topValues_;
+    std::optional<Ref> dateClass_;
+};
+
+TEST_F(KeyedArchiverTest, NumbersAndDatesReadAsTheirValueWhereverTheyAreStored) {
+    HandMadeArchive a;
+    PropertyList& l = a.list();
+    a.put("bool", l.addBoolean(true));
+    a.put("int", l.addInteger(-5));
+    a.put("wide", l.addInteger(std::int64_t{1} << 40));
+    a.put("real", l.addReal(-2.75));
+    a.put("float", l.addFloat(0.1f));
+    a.put("huge", l.addUnsignedInteger(18446744073709551615ull));
+    a.put("boxed", a.entry(l.addInteger(42)));
+    a.put("text", a.entry(l.addString("7")));
+    a.put("date", a.date(l.addReal(1234.5)));
+    a.put("dateOfInteger", a.date(l.addInteger(99)));
+    a.put("dateWithoutTime", a.date(std::nullopt));
+    a.put("dateOfBoxedTime", a.date(a.entry(l.addReal(5.5))));
+    a.put("dateOfText", a.date(a.entry(l.addString("x"))));
+    HandMadeArchive::Ref shared = a.date(l.addReal(3.0));
+    a.put("dateTwice", shared);
+    a.put("dateAgain", shared);
+    a.put("bareDate", a.entry(l.addDate(77.0)));
+    KeyedUnarchiver in(a.bytes());
+    ASSERT_TRUE(in.valid()) << in.error();
+
+    const double huge = 18446744073709551615.0;
+    struct Case {
+        const char* key;
+        std::int32_t int32;
+        std::int64_t int64;
+        double real;
+        bool flag;
+        std::optional<Date> date;
+    };
+    const Case cases[] = {
+        {"bool", 1, 1, 1.0, true, std::nullopt},
+        {"int", -5, -5, -5.0, true, std::nullopt},
+        {"wide", 0, std::int64_t{1} << 40, 1099511627776.0, true, std::nullopt},  // beyond 32 bits
+        {"real", -2, -2, -2.75, true, std::nullopt},                              // truncated
+        {"float", 0, 0, static_cast<double>(0.1f), true, std::nullopt},
+        {"huge", 0, 0, huge, true, std::nullopt},  // beyond the signed range
+        {"boxed", 42, 42, 42.0, true, std::nullopt},
+        {"text", 0, 0, 0.0, false, std::nullopt},
+        {"date", 0, 0, 0.0, false, Date(1234.5)},
+        {"dateOfInteger", 0, 0, 0.0, false, Date(99.0)},
+        {"dateWithoutTime", 0, 0, 0.0, false, Date(0.0)},
+        {"dateOfBoxedTime", 0, 0, 0.0, false, Date(5.5)},
+        {"dateOfText", 0, 0, 0.0, false, Date(0.0)},
+        {"dateTwice", 0, 0, 0.0, false, Date(3.0)},
+        {"dateAgain", 0, 0, 0.0, false, Date(3.0)},
+        {"bareDate", 0, 0, 0.0, false, Date(77.0)},
+        {"missing", 0, 0, 0.0, false, std::nullopt},
+    };
+    // Twice, so that values read once already are read again as they were.
+    for (int round = 0; round < 2; ++round)
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.key);
+            EXPECT_EQ(in.decodeInt32(c.key), c.int32);
+            EXPECT_EQ(in.decodeInt64(c.key), c.int64);
+            EXPECT_EQ(in.decodeDouble(c.key), c.real);
+            EXPECT_EQ(in.decodeFloat(c.key), static_cast<float>(c.real));
+            EXPECT_EQ(in.decodeBool(c.key), c.flag);
+            EXPECT_EQ(in.decodeDate(c.key), c.date);
+            // The general reading agrees.
+            ArchiveValue value = in.decodeObject(c.key);
+            if (c.date) {
+                EXPECT_EQ(value.date(), c.date);
+            } else if (value.isNumber()) {
+                EXPECT_EQ(value.doubleValue(), c.real);
+            }
+        }
+    EXPECT_TRUE(loggedAbout("\"wide\" holds NSNumber where a 32-bit integer was expected"));
+    EXPECT_TRUE(loggedAbout("\"date\" holds NSDate where a number was expected"));
+    EXPECT_TRUE(loggedAbout("\"int\" holds NSNumber where NSDate was expected"));
+}
+
+}  // namespace
