@@ -219,30 +219,36 @@ struct KeyedArchiver::State {
                 put("NS.objects", itemsArray(mark + dictionary->size(), dictionary->size()));
                 items.resize(mark);
             });
-        } else if (auto sequence = value.object<ArchiveSequence>()) {
-            entry(uid, builtin(kArray), [&] {
-                std::size_t mark = items.size();
-                std::size_t count = sequence->count();
-                for (std::size_t i = 0; i < count; ++i) {
-                    std::uint32_t u = uidOfMember(sequence->member(i));
-                    items.push_back(plist.addUid(u));
-                }
-                put("NS.objects", itemsArray(mark, count));
-                items.resize(mark);
-            });
         } else {
             auto object = value.object();
-            const ClassRegistry::Entry* cls = ClassRegistry::shared().classOf(*object);
-            if (!cls) {
-                fail(std::string("no archivable class registered for ") + typeid(*object).name());
-                objects[uid] = objects[0];
-                return 0;
+            // Sequences are not registered: they are looked for only among the objects that are not.
+            if (const ClassRegistry::Entry* cls = ClassRegistry::shared().classOf(*object)) {
+                auto [c, first] = uidOfClass.try_emplace(cls, 0);
+                if (first) c->second = classUid(cls->chain);
+                return encodeModel(uid, c->second, *cls->coding(object.get()));
             }
-            auto [c, first] = uidOfClass.try_emplace(cls, 0);
-            if (first) c->second = classUid(cls->chain);
-            return encodeModel(uid, c->second, *cls->coding(object.get()));
+            if (auto sequence = std::dynamic_pointer_cast<const ArchiveSequence>(object)) {
+                writeSequence(uid, *sequence);
+                return uid;
+            }
+            fail(std::string("no archivable class registered for ") + typeid(*object).name());
+            objects[uid] = objects[0];
+            return 0;
         }
         return uid;
+    }
+
+    void writeSequence(std::uint32_t uid, const ArchiveSequence& sequence) {
+        entry(uid, builtin(kArray), [&] {
+            std::size_t mark = items.size();
+            std::size_t count = sequence.count();
+            for (std::size_t i = 0; i < count; ++i) {
+                std::uint32_t u = uidOfMember(sequence.member(i));
+                items.push_back(plist.addUid(u));
+            }
+            put("NS.objects", itemsArray(mark, count));
+            items.resize(mark);
+        });
     }
 
     // A member that a sequence made. When nothing else holds it, it is written without being
