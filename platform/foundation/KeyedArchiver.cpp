@@ -231,7 +231,8 @@ struct KeyedArchiver::State {
                 writeSequence(uid, *sequence);
                 return uid;
             }
-            fail(std::string("no archivable class registered for ") + typeid(*object).name());
+            const Object& unregistered = *object;
+            fail(std::string("no archivable class registered for ") + typeid(unregistered).name());
             objects[uid] = objects[0];
             return 0;
         }
