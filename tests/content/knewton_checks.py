@@ -20,24 +20,35 @@ def _kn_66():
 
 @check("KN", 67)
 def _kn_67():
-    return DS(range(0, 41), lambda b: b, lambda b: 600 + 10 * b > 700, lambda b: (600 + 10 * b) - (1000 - 10 * b) == 120)
+    cases = [(n, d) for n in range(2, 30) for d in range(0, n * (n - 1) // 2 + 1)]
+    M = lambda c: c[0] * (c[0] - 1) // 2
+    return DS(cases, lambda c: c[1], lambda c: M(c) - c[1] == 10, lambda c: 3 * M(c) - c[1] == 40)
 
 
 @check("KN", 68)
 def _kn_68():
-    G = [F(k, 2) for k in range(-10, 61)]
-    return DS(product(G, G), lambda c: sorted([3, 8, 12, c[0], c[1]])[2], lambda c: c[0] + c[1] == 22,
-              lambda c: c[0] > 8 and c[1] > 8 and abs(c[0] - c[1]) > 2)
+    AB, rad = 12, radians
+    cases = []
+    for deg in range(10, 171, 10):
+        c = cos(rad(deg))
+        bcs = [k / 2 for k in range(1, 61)]
+        disc = (2 * AB * c) ** 2 - 4 * (AB * AB - 64)   # BC^2 - 2 AB c BC + AB^2 - 64 = 0
+        if disc >= 0:
+            bcs += [r for r in ((2 * AB * c + sqrt(disc)) / 2, (2 * AB * c - sqrt(disc)) / 2) if r > 0]
+        cases += [(deg, bc) for bc in bcs]
+    AC = lambda t: sqrt(AB * AB + t[1] ** 2 - 2 * AB * t[1] * cos(rad(t[0])))
+    return DS(cases, lambda t: round(AB * t[1] * sin(rad(t[0])) / 2, 6), lambda t: t[0] == 30,
+              lambda t: abs(AC(t) - 8) < 1e-9)
 
 
 @check("KN", 69)
 def _kn_69():
-    G = [F(k, 2) for k in range(1, 41)]
-    cases = [c for c in product(G, G) if c[0] <= c[1]] + [(sqrt(84.5), sqrt(84.5))]
-    def hyp(c):
-        return sqrt(float(c[0]) ** 2 + float(c[1]) ** 2)
-    return DS(cases, lambda c: round(float(c[0]) + float(c[1]) + hyp(c), 9), lambda c: abs(hyp(c) - 13) < 1e-9,
-              lambda c: abs(float(c[0] * c[1]) / 2 - 30) < 1e-9 and abs((float(c[0] + c[1]) - hyp(c)) / 2 - 2) < 1e-9)
+    def twos(n):
+        t, p = 0, 2
+        while p <= n:
+            t, p = t + n // p, p * 2
+        return t
+    return DS(range(1, 200), lambda n: n, lambda n: twos(n) == 15, lambda n: 10 < n < 30 and twos(n) >= n - 1)
 
 
 @check("KN", 70)
