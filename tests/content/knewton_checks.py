@@ -53,7 +53,14 @@ def _kn_69():
 
 @check("KN", 70)
 def _kn_70():
-    return DS(range(1, 1000), lambda k: k % 30 == 0, lambda k: k * k % 20 == 0, lambda k: k**3 % 27 == 0)
+    def divs(n):
+        return [d for d in range(1, n + 1) if n % d == 0]
+    def odd_even(n):
+        ds = divs(n)
+        odd = sum(1 for d in ds if d % 2)
+        return odd, len(ds) - odd
+    return DS(range(1, 600), lambda n: isqrt(n) ** 2 == n, lambda n: odd_even(n)[0] % 2 == 1,
+              lambda n: odd_even(n)[1] == 2 * odd_even(n)[0])
 
 
 @check("KN", 71)
@@ -117,8 +124,10 @@ def _kn_80():
 
 @check("KN", 81)
 def _kn_81():
-    return DS(product(range(1, 101), range(0, 120)), lambda c: F(c[0] - c[1], c[0]),
-              lambda c: 10 * (c[0] - c[1] + 10) == 3 * c[0], lambda c: c[0] == 50)
+    cases = [(a, 864 - a) for a in range(1, 864)]
+    ds = [d for d in range(1, 2521) if 2520 % d == 0]
+    cases += [(a, b) for a in ds for b in ds]
+    return DS(cases, lambda c: c[0] * c[1], lambda c: c[0] + c[1] == 864, lambda c: lcm(c[0], c[1]) == 2520)
 
 
 @check("KN", 82)
@@ -153,8 +162,17 @@ def _kn_86():
 
 @check("KN", 87)
 def _kn_87():
-    prime = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))
-    return DS(range(1, 200), prime, lambda n: (n * n - 1) % 24 == 0, lambda n: n < 30 and n % 6 in (1, 5))
+    counts = range(1, 5)
+    pays = (40, 41, 80, 81)
+    cases = [(cw, cm, p) for cw in product(counts, repeat=2) for cm in product(counts, repeat=2)
+             for p in product(pays, repeat=4)]
+    def higher(c):
+        (wx, wy), (mx, my), (pwx, pwy, pmx, pmy) = c
+        return (wx * pwx + wy * pwy) * (mx + my) > (mx * pmx + my * pmy) * (wx + wy)
+    def each_division(c):
+        p = c[2]
+        return p[0] > p[2] and p[1] > p[3]
+    return DS(cases, higher, each_division, lambda c: c[0][0] > c[0][1] and c[1][0] > c[1][1])
 
 
 @check("KN", 88)
