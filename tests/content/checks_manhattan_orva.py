@@ -32,8 +32,8 @@ def _():
     return sum(n for n in range(1, 301) if n % 4 and n % 6)
 
 
-ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 10)) for y in grid(-2, 6, F(1, 10))], lambda x, y: x * y > x + y,
-   lambda x, y: x > y > 1, lambda x, y: x + y > 4)
+ds(B, 5, [(n, w) for n in ints(0, 200) for w in ints(0, 200)], lambda n, w: w,
+   lambda n, w: 5 * (w + 12) == 2 * (n + w + 12), lambda n, w: n >= 18 and 5 * w == 2 * (n - 18 + w))
 ds(B, 6, [(x, y) for x in grid(F(1, 4), 12, F(1, 4)) for y in grid(F(1, 4), 12, F(1, 4))], lambda x, y: x + y > 4,
    lambda x, y: x * y > 4, lambda x, y: 1 / x + 1 / y < 1)
 
@@ -54,8 +54,8 @@ def _():
     return (2000 - 10 * a) / b
 
 
-ds(B, 10, list(product(grid(-4, 4, F(1, 2)), repeat=2)), lambda x, y: x * x > y * y,
-   lambda x, y: x > y and x + y > -1, lambda x, y: x + y < 1)
+ds(B, 10, [(R, C, r, c) for R in range(10, 101, 10) for C in range(10, 101, 10) for r in range(-90, 91, 10) for c in range(-90, 91, 10)],
+   lambda R, C, r, c: R * r > C * c, lambda R, C, r, c: r > c, lambda R, C, r, c: R > C)
 
 
 @ps(B, 11)
@@ -106,7 +106,8 @@ def _():
 
 ds(B, 18, [(cx, cy) for cx in ints(-8, 8) for cy in ints(-8, 8) if cy != 0], lambda cx, cy: F(abs(6 * cy), 2),
    lambda cx, cy: cy == 4, lambda cx, cy: abs(cy) == 4)
-ds(B, 19, [(x, y) for x in ints(1, 30) for y in ints(1, 30)], lambda x, y: x, lambda x, y: x * x - y * y == 15, lambda x, y: x + y < 10)
+ds(B, 19, [(a, b, math.isqrt(a * a + b * b)) for a in ints(1, 200) for b in ints(a, 200) if math.isqrt(a * a + b * b) ** 2 == a * a + b * b],
+   lambda a, b, c: a + b + c, lambda a, b, c: 12 in (a, b), lambda a, b, c: a * b == 2 * (a + b + c))
 ds(B, 20, [(x,) for x in grid(-10, 10, F(1, 8))], lambda x: abs(x - 2) < abs(x + 4), lambda x: x * x > 1,
    lambda x: x**3 + x + 2 > 0)
 
