@@ -68,7 +68,8 @@ def isprime(k):
 
 
 ds(B, 12, [(k,) for k in ints(1, 500)], lambda k: k, lambda k: math.isqrt(k * k + 5 * k) ** 2 == k * k + 5 * k,
-   lambda k: (k * k + 4) % (k + 1) == 0)
+   lambda k: math.prod(k * next(e for e in range(1, 10) if k % p ** (e + 1)) + 1
+                       for p in range(2, k + 1) if k % p == 0 and isprime(p)) == 9)
 ds(B, 13, [(a, n) for a in ints(1, 120) for n in ints(2, 60)], lambda a, n: n,
    lambda a, n: sum(range(a, a + n)) == 96,
    lambda a, n: F(sum(range(a, a + n)), n) == 32 and all(k % 5 for k in range(a, a + n)))
@@ -107,7 +108,7 @@ def _():
 ds(B, 18, [(cx, cy) for cx in ints(-8, 8) for cy in ints(-8, 8) if cy != 0], lambda cx, cy: F(abs(6 * cy), 2),
    lambda cx, cy: cy == 4, lambda cx, cy: abs(cy) == 4)
 ds(B, 19, [(a, b, math.isqrt(a * a + b * b)) for a in ints(1, 200) for b in ints(a, 200) if math.isqrt(a * a + b * b) ** 2 == a * a + b * b],
-   lambda a, b, c: a + b + c, lambda a, b, c: 12 in (a, b), lambda a, b, c: a * b == 2 * (a + b + c))
+   lambda a, b, c: a + b + c, lambda a, b, c: c == b + 1, lambda a, b, c: a * b == 2 * (a + b + c))
 ds(B, 20, [(x,) for x in grid(-10, 10, F(1, 8))], lambda x: abs(x - 2) < abs(x + 4), lambda x: x * x > 1,
    lambda x: x**3 + x + 2 > 0)
 
