@@ -523,19 +523,20 @@ def close(a, b):
 
 
 # Data sufficiency.
-ds(B, 72, [(n,) for n in ints(1, 400)], lambda n: n,
-   lambda n: isprime(n) and isprime(n * n + 2), lambda n: isprime(n) and isprime(n + 10) and n < 10)
+ds(B, 72, [(n,) for n in ints(1, 3000)], lambda n: n,
+   lambda n: math.isqrt(n * n + 20) ** 2 == n * n + 20, lambda n: math.isqrt(n * n + 33) ** 2 == n * n + 33)
 ds(B, 73, list(product(grid(-6, 6, F(1, 2)), repeat=2)), lambda x, y: x > y,
-   lambda x, y: x * abs(x) > y * abs(y), lambda x, y: x * x > y * y)
-ds(B, 74, [(x, y) for x in ints(1, 150) for y in ints(1, 150)], lambda x, y: x + y,
-   lambda x, y: 7 * x + 11 * y == 150, lambda x, y: x > y)
+   lambda x, y: x**3 - y**3 > 2 * (y - x), lambda x, y: x * x - y * y > x - y)
+ds(B, 74, [(x, y) for x in ints(1, 300) for y in ints(1, 300)], lambda x, y: x + y,
+   lambda x, y: x * y == 4 * x + 3 * y, lambda x, y: (x + y) % 4 == 0)
 ds(B, 75, [(d, v) for d in range(5, 600, 5) for v in range(10, 101)], lambda d, v: F(d, v),
    lambda d, v: d == 150 and v == 50, lambda d, v: F(d, v) - F(d, v + 10) == F(1, 2))
 ds(B, 76, [(x,) for x in ints(1, 400)], lambda x: math.isqrt(x) ** 2 == x,
    lambda x: x % 4 == 0, lambda x: any(n * n + 2 * n + 1 == x for n in range(0, 25)))
-ds(B, 77, [(r,) for r in grid(1, 12, F(1, 2))], lambda r: r * r,
-   lambda r: all(abs(math.dist((px, py), (3, 0)) - float(r)) < 1e-12 for px, py in ((-2, 0), (8, 0), (0, -4), (0, 4))),
-   lambda r: abs(float(r) * math.sqrt(3) - 5 * math.sqrt(3)) < 1e-12)
+ds(B, 77, [(cx, cy, r) for cx in grid(-8, 8, F(1, 2)) for cy in grid(-8, 8, F(1, 2)) for r in grid(F(1, 2), 10, F(1, 2))],
+   lambda cx, cy, r: r * r,
+   lambda cx, cy, r: r == abs(cx + 1) and (1 - cx) ** 2 + (7 - cy) ** 2 == r * r and (1 - cx) ** 2 + (-1 - cy) ** 2 == r * r,
+   lambda cx, cy, r: cx * cx + cy * cy == r * r and (8 - cx) ** 2 + cy * cy == r * r and abs(cy) + r == 8)
 ds(B, 78, [(k,) for k in ints(-300, 300)], lambda k: k % 6 == 0,
    lambda k: k * k % 12 == 0, lambda k: any(3 * n * n + 3 * n == k for n in range(-15, 15)))
 ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3),
