@@ -544,15 +544,13 @@ ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3
 ds(B, 80, [(r, s) for r in grid(1, 30, F(1, 2)) for s in grid(1, 30, F(1, 2))], lambda r, s: r,
    lambda r, s: 1 / r + 1 / s == F(1, 4) and r - s == 6,
    lambda r, s: r - 1 / (1 / r + 1 / s) == 8 and s - 1 / (1 / r + 1 / s) == 2)
-ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
-   lambda x, y: x**3 + y**3 > 0, lambda x, y: (x + y) ** 2 > (x - y) ** 2)
-ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, 80) if f + g + b <= 80],
-   lambda f, g, b: 80 - f - g - b, lambda f, g, b: f == 2 * g and b == 20, lambda f, g, b: 2 * b == g + b)
-ds(B, 83, [(x, y) for x in grid(-10, 110, F(1, 1)) for y in grid(-10, 110, F(1, 1))],
-   lambda x, y: sorted([3, 9, 14, x, y])[2] > F(26 + x + y, 5), lambda x, y: x + y == 24, lambda x, y: x > 10 and y > 10)
-ds(B, 84, [(p, u, d) for p in ints(20, 100) for u in ints(1, 60) for d in ints(1, 60)],
-   lambda p, u, d: F((100 + u) * (100 - d), 100 * 100), lambda p, u, d: u == d,
-   lambda p, u, d: F(p * (100 + u), 100) == 60 and F(60 * (100 - d), 100) == 48)
+ds(B, 81, [(n,) for n in ints(1, 3000)], lambda n: n % 12 == 0, lambda n: n**3 % 72 == 0, lambda n: n * n % 72 == 0)
+ds(B, 82, [(a, d, b) for a in ints(0, 30) for d in ints(0, 30) for b in ints(0, 30) if a + d + b <= 30 and a + b >= 1 and d + b >= 1],
+   lambda a, d, b: 30 - a - d - b, lambda a, d, b: 5 * b == 2 * (a + b), lambda a, d, b: 4 * b == 3 * (d + b))
+ds(B, 83, [c for c in combinations(range(1, 37), 5) if sum(c) == 40], lambda *c: max(c),
+   lambda *c: sorted(c)[2] == 11, lambda *c: max(c) - min(c) == 13)
+ds(B, 84, [(p, q) for p in ints(1, 1000) for q in ints(1, 99)], lambda p, q: p,
+   lambda p, q: p * q * q == 4 * 100 * 100, lambda p, q: p * (100 + q) == 80 * 100)
 ds(B, 85, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x) > 5, lambda x: x * x > 16, lambda x: x < 6)
 ds(B, 86, [(n,) for n in ints(2, 40)], lambda n: n,
    lambda n: len(str(math.factorial(n))) - len(str(math.factorial(n)).rstrip('0')) == 2 and n % 3 == 0,
