@@ -552,11 +552,12 @@ ds(B, 83, [c for c in combinations(range(1, 37), 5) if sum(c) == 40], lambda *c:
 ds(B, 84, [(p, q) for p in ints(1, 1000) for q in ints(1, 99)], lambda p, q: p,
    lambda p, q: p * q * q == 4 * 100 * 100, lambda p, q: p * (100 + q) == 80 * 100)
 ds(B, 85, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x) > 5, lambda x: x * x > 16, lambda x: x < 6)
-ds(B, 86, [(n,) for n in ints(2, 40)], lambda n: n,
-   lambda n: len(str(math.factorial(n))) - len(str(math.factorial(n)).rstrip('0')) == 2 and n % 3 == 0,
-   lambda n: math.factorial(n) // math.factorial(n - 2) == 132)
-ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 80)], lambda b, g: F(b, g),
-   lambda b, g: g == b + 12, lambda b, g: g % b == 0)
+ds(B, 86, [(n,) for n in ints(1, 3000)], lambda n: n,
+   lambda n: (n * n + 16) % (n + 4) == 0 and n % 3 == 0,
+   lambda n: sum(d + n // d for d in range(1, math.isqrt(n) + 1) if n % d == 0)
+   - (math.isqrt(n) if math.isqrt(n) ** 2 == n else 0) == 28)
+ds(B, 87, [(b, g) for b in ints(1, 120) for g in ints(1, 120)], lambda b, g: F(b, g),
+   lambda b, g: b * g == 140, lambda b, g: (b + g) * (b + g - 1) == 2 * 351)
 ds(B, 88, [(n,) for n in ints(1, 600)], lambda n: n % 12, lambda n: n * n % 12 == 1, lambda n: n**3 % 12 == 11)
 ds(B, 89, [(F(k, 4),) for k in ints(-40, 40)] + [(math.sqrt(2),), (2 ** (1 / 3),), (-math.sqrt(3),)],
    lambda x: float(x).is_integer(), lambda x: abs(float(x) ** 2 - round(float(x) ** 2)) < 1e-9,
