@@ -541,9 +541,9 @@ ds(B, 78, [(k,) for k in ints(-300, 300)], lambda k: k % 6 == 0,
    lambda k: k * k % 12 == 0, lambda k: any(3 * n * n + 3 * n == k for n in range(-15, 15)))
 ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3),
    lambda x, y, z: x + 2 * y + 3 * z == 36 and 3 * x + 2 * y + z == 24, lambda x, y, z: z == 15 - x - y)
-ds(B, 80, [(r, s) for r in grid(1, 30, F(1, 2)) for s in grid(1, 30, F(1, 2))], lambda r, s: r,
-   lambda r, s: 1 / r + 1 / s == F(1, 4) and r - s == 6,
-   lambda r, s: r - 1 / (1 / r + 1 / s) == 8 and s - 1 / (1 / r + 1 / s) == 2)
+ds(B, 80, list(product(grid(F(1, 72), F(1, 3), F(1, 72)), repeat=3)), lambda a, b, c: 1 / a,
+   lambda a, b, c: 1 / (a + b + c) == 3 and all(1 / p >= F(9, 2) for p in (a + b, a + c, b + c)),
+   lambda a, b, c: (a + b + c) * 1 + (b + c) * 3 == 1 and a * 6 + (b + c) * F(3, 2) == 1)
 ds(B, 81, [(n,) for n in ints(1, 3000)], lambda n: n % 12 == 0, lambda n: n**3 % 72 == 0, lambda n: n * n % 72 == 0)
 ds(B, 82, [(a, d, b) for a in ints(0, 30) for d in ints(0, 30) for b in ints(0, 30) if a + d + b <= 30 and a + b >= 1 and d + b >= 1],
    lambda a, d, b: 30 - a - d - b, lambda a, d, b: 5 * b == 2 * (a + b), lambda a, d, b: 4 * b == 3 * (d + b))
