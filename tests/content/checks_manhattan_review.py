@@ -22,8 +22,17 @@ def _():
 
 @ps(B, 3)
 def _():
-    x = (3 + math.sqrt(5)) / 2
-    return round(x**5 + x**-5, 9)
+    # The two equations for x = 2 and x = 1/2, solved by elimination.
+    # a + 2b = 3 * 2 and b + 2a = 3 * (1/2), where a = f(2) and b = f(1/2).
+    a = (2 * F(3, 2) - 6) / 3
+    b = (6 - a) / 2
+    assert a + 2 * b == 6 and b + 2 * a == F(3, 2)
+    # The function 2/x - x satisfies the rule for every x tried, so the rule is consistent.
+    f = lambda x: 2 / x - x
+    for x in (F(2), F(-3), F(1, 5), F(7, 2)):
+        assert f(x) + 2 * f(1 / x) == 3 * x
+    assert f(F(2)) == a
+    return a
 
 
 @ps(B, 4)
@@ -45,10 +54,15 @@ def _():
 
 @ps(B, 6)
 def _():
-    side_square, side_triangle = F(3), F(4)
-    p = side_square**2 / 2
-    q = side_triangle**2 / 3
-    return p / q
+    triangles = set()
+    # c - b >= 1 and (c - b)(c + b) = 225 bound b below 113; the search runs well past that.
+    for b in range(1, 2000):
+        c2 = 15 * 15 + b * b
+        c = math.isqrt(c2)
+        if c * c == c2:
+            triangles.add(tuple(sorted((15, b, c))))
+    assert (8, 15, 17) in triangles
+    return len(triangles)
 
 
 @ps(B, 7)
@@ -86,7 +100,14 @@ def _():
 
 @ps(B, 11)
 def _():
-    return sum(1 for x in range(-100, 101) if abs(x - 3) + abs(2 * x + 4) < 15)
+    count = 0
+    for x in range(-500, 501):
+        p = 1
+        for k in range(1, 100, 2):
+            p *= x - k
+        if p < 0:
+            count += 1
+    return count
 
 
 @ps(B, 12)
@@ -110,9 +131,13 @@ def _():
 
 @ps(B, 15)
 def _():
-    k = next(k for k in range(1, 100) if 5 * k - 12 == 3 * k + 4)
-    r = F(5 * k, 3 * k + 12)
-    return '%d : %d' % (r.numerator, r.denominator)
+    found = set()
+    for k in range(1, 100):
+        for a in range(1, 200):
+            if 60 < 7 * k < 90 and F(3 * k + 6, 4 * k + a) == F(4, 5):
+                found.add(a)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 16)
