@@ -178,13 +178,33 @@ def _():
 
 @ps(B, 21)
 def _():
-    roots = {x for x in grid(-10, 10, F(1, 4)) if x != 0 and abs(x) ** (x * x - x - 2) == 1}
-    return sum(roots)
+    g = lambda x: (x * x - 3 * x) ** 2 - (x * x - 3 * x) - 12
+    # Every real root lies where g changes sign on a fine grid (g has no double root: the four roots of
+    # the two quadratics are distinct), and bisection pins each one.
+    roots = set()
+    for k in range(-50000, 50000):
+        a, b = k / 1000, (k + 1) / 1000
+        if g(a) == 0:
+            roots.add(round(a, 6))
+        elif g(a) * g(b) < 0:
+            for _ in range(60):
+                m = (a + b) / 2
+                if g(a) * g(m) <= 0:
+                    b = m
+                else:
+                    a = m
+            roots.add(round((a + b) / 2, 6))
+    assert len(roots) == 2, roots
+    assert 3 * 3 - 4 * 3 < 0  # x^2 - 3x + 3 = 0 has no real root
+    return round(sum(roots), 6)
 
 
 @ps(B, 22)
 def _():
-    return sum(n for n in range(1, 101) if n % 3 == 2 and n % 4 == 1)
+    v = 23 * 24 * 25 * 26 + 1
+    r = math.isqrt(v)
+    assert r * r == v
+    return r
 
 
 @ps(B, 23)
@@ -195,11 +215,14 @@ def _():
 
 @ps(B, 24)
 def _():
+    # An integer solution x means x^2 = -k(x + 2); x = -2 is impossible (4 = 0), so k = -x^2/(x + 2).
+    # (x + 2) divides x^2 exactly when it divides 4, so |x| <= 6; the search runs far past that.
     ks = set()
-    for r in range(-40, 41):
-        for s in range(-40, 41):
-            if r * s == -36:
-                ks.add(-(r + s))
+    for x in range(-5000, 5001):
+        if x != -2 and x * x % (x + 2) == 0:
+            ks.add(-x * x // (x + 2))
+    for k in ks:
+        assert any(x * x + k * x + 2 * k == 0 for x in range(-100, 101))
     return len(ks)
 
 
@@ -210,7 +233,14 @@ def _():
 
 @ps(B, 26)
 def _():
-    return next(x for x in grid(9, 100, F(1, 2)) if sorted([3, 8, 12, x])[1] / 2 + sorted([3, 8, 12, x])[2] / 2 + 2 == (23 + x) / 4)
+    found = set()
+    for n in range(3, 400):
+        total = n * (n + 1) // 2
+        for x in range(1, n + 1):
+            if F(total - x, n - 1) == F(61, 4):
+                found.add((n, x))
+    assert len(found) == 1, found
+    return found.pop()[1]
 
 
 @ps(B, 27)
