@@ -87,10 +87,15 @@ def _():
 
 @ps(B, 9)
 def _():
-    total = 7 * 12
-    largest = (16 * 7) - total
-    smallest = (13 * 7) - total
-    return largest - smallest
+    found = set()
+    for p in range(1, 20):
+        q = 20 - p
+        for k in range(0, 2001):
+            s = F(k, 10)
+            if F(60 * p + s, p + 1) == 62 and q > 1 and F(90 * q - s, q - 1) == 91:
+                found.add(s)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 10)
@@ -159,7 +164,15 @@ def _():
 
 @ps(B, 18)
 def _():
-    return next(y for y in grid(0, 30, F(1, 2)) if 30 * F(76, 10) - F(76, 10) * y + 10 * y == 30 * 8)
+    found = set()
+    for k in range(0, 401):
+        x = F(k, 100)
+        juice_a = F(1, 2) * (4 - x) + F(1, 5) * x
+        juice_b = F(1, 5) * (6 - x) + F(1, 2) * x
+        if juice_a / 4 == juice_b / 6:
+            found.add(x)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 19)
