@@ -22,8 +22,17 @@ def _():
 
 @ps(B, 3)
 def _():
-    x = (3 + math.sqrt(5)) / 2
-    return round(x**5 + x**-5, 9)
+    # The two equations for x = 2 and x = 1/2, solved by elimination.
+    # a + 2b = 3 * 2 and b + 2a = 3 * (1/2), where a = f(2) and b = f(1/2).
+    a = (2 * F(3, 2) - 6) / 3
+    b = (6 - a) / 2
+    assert a + 2 * b == 6 and b + 2 * a == F(3, 2)
+    # The function 2/x - x satisfies the rule for every x tried, so the rule is consistent.
+    f = lambda x: 2 / x - x
+    for x in (F(2), F(-3), F(1, 5), F(7, 2)):
+        assert f(x) + 2 * f(1 / x) == 3 * x
+    assert f(F(2)) == a
+    return a
 
 
 @ps(B, 4)
@@ -45,10 +54,15 @@ def _():
 
 @ps(B, 6)
 def _():
-    side_square, side_triangle = F(3), F(4)
-    p = side_square**2 / 2
-    q = side_triangle**2 / 3
-    return p / q
+    triangles = set()
+    # c - b >= 1 and (c - b)(c + b) = 225 bound b below 113; the search runs well past that.
+    for b in range(1, 2000):
+        c2 = 15 * 15 + b * b
+        c = math.isqrt(c2)
+        if c * c == c2:
+            triangles.add(tuple(sorted((15, b, c))))
+    assert (8, 15, 17) in triangles
+    return len(triangles)
 
 
 @ps(B, 7)
@@ -73,10 +87,15 @@ def _():
 
 @ps(B, 9)
 def _():
-    total = 7 * 12
-    largest = (16 * 7) - total
-    smallest = (13 * 7) - total
-    return largest - smallest
+    found = set()
+    for p in range(1, 20):
+        q = 20 - p
+        for k in range(0, 2001):
+            s = F(k, 10)
+            if F(60 * p + s, p + 1) == 62 and q > 1 and F(90 * q - s, q - 1) == 91:
+                found.add(s)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 10)
@@ -86,7 +105,14 @@ def _():
 
 @ps(B, 11)
 def _():
-    return sum(1 for x in range(-100, 101) if abs(x - 3) + abs(2 * x + 4) < 15)
+    count = 0
+    for x in range(-500, 501):
+        p = 1
+        for k in range(1, 100, 2):
+            p *= x - k
+        if p < 0:
+            count += 1
+    return count
 
 
 @ps(B, 12)
@@ -110,9 +136,13 @@ def _():
 
 @ps(B, 15)
 def _():
-    k = next(k for k in range(1, 100) if 5 * k - 12 == 3 * k + 4)
-    r = F(5 * k, 3 * k + 12)
-    return '%d : %d' % (r.numerator, r.denominator)
+    found = set()
+    for k in range(1, 100):
+        for a in range(1, 200):
+            if 60 < 7 * k < 90 and F(3 * k + 6, 4 * k + a) == F(4, 5):
+                found.add(a)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 16)
@@ -134,7 +164,15 @@ def _():
 
 @ps(B, 18)
 def _():
-    return next(y for y in grid(0, 30, F(1, 2)) if 30 * F(76, 10) - F(76, 10) * y + 10 * y == 30 * 8)
+    found = set()
+    for k in range(0, 401):
+        x = F(k, 100)
+        juice_a = F(1, 2) * (4 - x) + F(1, 5) * x
+        juice_b = F(1, 5) * (6 - x) + F(1, 2) * x
+        if juice_a / 4 == juice_b / 6:
+            found.add(x)
+    assert len(found) == 1, found
+    return found.pop()
 
 
 @ps(B, 19)
@@ -153,13 +191,33 @@ def _():
 
 @ps(B, 21)
 def _():
-    roots = {x for x in grid(-10, 10, F(1, 4)) if x != 0 and abs(x) ** (x * x - x - 2) == 1}
-    return sum(roots)
+    g = lambda x: (x * x - 3 * x) ** 2 - (x * x - 3 * x) - 12
+    # Every real root lies where g changes sign on a fine grid (g has no double root: the four roots of
+    # the two quadratics are distinct), and bisection pins each one.
+    roots = set()
+    for k in range(-50000, 50000):
+        a, b = k / 1000, (k + 1) / 1000
+        if g(a) == 0:
+            roots.add(round(a, 6))
+        elif g(a) * g(b) < 0:
+            for _ in range(60):
+                m = (a + b) / 2
+                if g(a) * g(m) <= 0:
+                    b = m
+                else:
+                    a = m
+            roots.add(round((a + b) / 2, 6))
+    assert len(roots) == 2, roots
+    assert 3 * 3 - 4 * 3 < 0  # x^2 - 3x + 3 = 0 has no real root
+    return round(sum(roots), 6)
 
 
 @ps(B, 22)
 def _():
-    return sum(n for n in range(1, 101) if n % 3 == 2 and n % 4 == 1)
+    v = 23 * 24 * 25 * 26 + 1
+    r = math.isqrt(v)
+    assert r * r == v
+    return r
 
 
 @ps(B, 23)
@@ -170,11 +228,14 @@ def _():
 
 @ps(B, 24)
 def _():
+    # An integer solution x means x^2 = -k(x + 2); x = -2 is impossible (4 = 0), so k = -x^2/(x + 2).
+    # (x + 2) divides x^2 exactly when it divides 4, so |x| <= 6; the search runs far past that.
     ks = set()
-    for r in range(-40, 41):
-        for s in range(-40, 41):
-            if r * s == -36:
-                ks.add(-(r + s))
+    for x in range(-5000, 5001):
+        if x != -2 and x * x % (x + 2) == 0:
+            ks.add(-x * x // (x + 2))
+    for k in ks:
+        assert any(x * x + k * x + 2 * k == 0 for x in range(-100, 101))
     return len(ks)
 
 
@@ -185,7 +246,14 @@ def _():
 
 @ps(B, 26)
 def _():
-    return next(x for x in grid(9, 100, F(1, 2)) if sorted([3, 8, 12, x])[1] / 2 + sorted([3, 8, 12, x])[2] / 2 + 2 == (23 + x) / 4)
+    found = set()
+    for n in range(3, 400):
+        total = n * (n + 1) // 2
+        for x in range(1, n + 1):
+            if F(total - x, n - 1) == F(61, 4):
+                found.add((n, x))
+    assert len(found) == 1, found
+    return found.pop()[1]
 
 
 @ps(B, 27)
