@@ -124,10 +124,20 @@ def _kn_80():
 
 @check("KN", 81)
 def _kn_81():
-    cases = [(a, 864 - a) for a in range(1, 864)]
-    ds = [d for d in range(1, 2521) if 2520 % d == 0]
-    cases += [(a, b) for a in ds for b in ds]
-    return DS(cases, lambda c: c[0] * c[1], lambda c: c[0] + c[1] == 864, lambda c: lcm(c[0], c[1]) == 2520)
+    from functools import lru_cache
+    @lru_cache(maxsize=None)
+    def finals(board):
+        # Every number that can be left at the end, by trying every sequence of steps.
+        if len(board) == 1:
+            return frozenset(board)
+        out = set()
+        for i in range(len(board)):
+            for j in range(i + 1, len(board)):
+                rest = board[:i] + board[i + 1:j] + board[j + 1:]
+                out |= finals(tuple(sorted(rest + (abs(board[i] - board[j]),))))
+        return frozenset(out)
+    odd = lambda n: frozenset(x % 2 == 1 for x in finals(tuple(range(1, n + 1))))
+    return DS(range(2, 10), odd, lambda n: n % 2 == 1, lambda n: (n + 1) % 4 != 0)
 
 
 @check("KN", 82)
