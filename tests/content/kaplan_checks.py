@@ -31,11 +31,16 @@ def _ka_10():
 
 @check("KA", 11)
 def _ka_11():
-    for x in [F(k, 10) for k in range(0, 211)]:
-        syrup = 3 - x / 7 + x
-        water = 18 - 6 * x / 7
-        if syrup * 5 == water * 2:
-            return x
+    best = None
+    for m in range(1, 20):
+        n, french, spanish, both = 72 * m, 27 * m, 16 * m, 30
+        assert F(french, n - french) == F(3, 5) and F(spanish, n - spanish) == F(2, 7)
+        if both > min(french, spanish):
+            continue
+        neither = n - (french + spanish - both)
+        if neither >= 0 and (best is None or neither < best):
+            best = neither
+    return best
 
 
 @check("KA", 12)
@@ -45,10 +50,17 @@ def _ka_12():
 
 @check("KA", 13)
 def _ka_13():
-    for x in [F(k, 2) for k in range(-40, 41)]:
-        for y in [F(k, 2) for k in range(-40, 41)]:
-            if 3 * x + 5 * y == 29 and 5 * x + 3 * y == 19:
-                return x * x - y * y
+    values = set()
+    grid = [F(k, 4) for k in range(-40, 65)]
+    for a in grid:
+        for b in grid:
+            c = 6 - a - b
+            if a * b + b * c + c * a == 12:
+                values.add(a * a + 2 * b * b + 3 * c * c)
+    # For any real solution the sum of the squared differences is 2 * 12 - 2 * 12 = 0, so the grid's
+    # single solution (2, 2, 2) is the only one.
+    assert len(values) == 1
+    return values.pop()
 
 
 @check("KA", 14)
@@ -183,9 +195,12 @@ def _ka_39():
 
 @check("KA", 40)
 def _ka_40():
-    target = 10800
-    divs = [d for d in range(1, target + 1) if target % d == 0]
-    return sum(1 for a in divs for b in divs if a * b // gcd(a, b) == target)
+    def zeros(n):
+        return len(str(factorial(n))) - len(str(factorial(n)).rstrip('0'))
+
+    reached = {zeros(n) for n in range(1, 260)}
+    assert zeros(259) > 50
+    return sum(1 for k in range(1, 51) if k not in reached)
 
 
 @check("KA", 41)
