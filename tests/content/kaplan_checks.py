@@ -8,10 +8,13 @@ from princeton_knewton_kaplan_support import DS, check
 
 @check("KA", 7)
 def _ka_7():
-    G = [F(k, 2) for k in range(1, 28)]
-    cases = [c for c in product(G, G) if c[0] <= c[1]]
-    return DS(cases, lambda c: c[0] * c[1], lambda c: 2 * (c[0] + c[1]) == 28 and c[0].denominator == 1 and c[1].denominator == 1,
-              lambda c: 2 * (c[0] + c[1]) == 28 and c[0] ** 2 + c[1] ** 2 == 100)
+    cases = [c for c in range(1, 30) if 9 - 4 < c < 9 + 4]
+
+    def acute(c):
+        x, y, z = sorted((4, 9, c))
+        return z * z < x * x + y * y
+
+    return DS(cases, lambda c: c, lambda c: 4 + 9 + c > 21, acute)
 
 
 @check("KA", 8)
@@ -97,14 +100,27 @@ def _ka_24():
 
 @check("KA", 25)
 def _ka_25():
-    cases = [(a, b) for a in range(1, 180) for b in range(1, 180) if a + b < 180]
-    return DS(cases, lambda c: 180 - c[0] - c[1], lambda c: c[1] == 2 * c[0] and 180 - c[0] - c[1] == c[0] + 20,
-              lambda c: 180 - c[0] == 140 and 180 - c[1] == 100)
+    slopes = [F(k, 16) for k in range(-160, 161)]
+
+    def far_enough(m):
+        # Distance from the origin to y - 2 = m(x - 2), squared, compared with (2 sqrt 2)^2 = 8.
+        return (2 - 2 * m) ** 2 >= 8 * (m * m + 1)
+
+    def area_eight(m):
+        return m < 0 and F(1, 2) * (2 - 2 * m) * (2 - 2 / m) == 8
+
+    # The vertical line x = 2 passes within 2 of the origin and cuts off no triangle, so it is not a case.
+    return DS(slopes, lambda m: m, far_enough, area_eight)
 
 
 @check("KA", 26)
 def _ka_26():
-    return DS(range(1, 2000), lambda n: n % 12, lambda n: n * n % 12 == 9, lambda n: n % 8 == 1)
+    cases = list(product(range(1, 60), repeat=2))
+
+    def prime(p):
+        return p > 1 and all(p % d for d in range(2, p))
+
+    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] ** 2 - c[1] ** 2 == 48, lambda c: prime(c[1]))
 
 
 @check("KA", 27)
