@@ -19,7 +19,7 @@ def _ka_7():
 
 @check("KA", 8)
 def _ka_8():
-    return DS(range(1, 600), lambda n: n % 12 == 0, lambda n: n * n % 12 == 0, lambda n: n**3 % 8 == 0)
+    return DS(range(1, 500), lambda k: k % 6 == 0, lambda k: (k * k + k) % 6 == 0, lambda k: (k * k + 2 * k) % 8 == 0)
 
 
 @check("KA", 9)
@@ -79,11 +79,23 @@ def _ka_14():
 
 @check("KA", 22)
 def _ka_22():
-    for a in range(1, 103):
-        b = F(5, 3) * a
-        c = F(7, 2) * b
-        if a + b + c == 102:
-            return c - a
+    import math
+
+    def equals_one(x):
+        base, exponent = x - 4, x * x - 1
+        if base == 0:
+            return False
+        if base > 0:
+            # base^exponent = 1 exactly when exponent * log(base) = 0.
+            return abs(float(exponent) * math.log(float(base))) < 1e-12
+        # A negative base has a real power only for a whole-number exponent here.
+        return exponent.denominator == 1 and base ** int(exponent) == 1
+
+    # Besides the exponent 0 (x = 1 or -1), a solution needs the base 1 or -1, so every solution is a
+    # rational number with a small denominator and lies in this range.
+    solutions = [x for x in (F(k, 12) for k in range(-240, 241)) if equals_one(x)]
+    assert solutions == [-1, 1, 3, 5]
+    return len(solutions)
 
 
 @check("KA", 23)
@@ -130,9 +142,17 @@ def _ka_27():
 
 @check("KA", 28)
 def _ka_28():
-    cases = [F(k, 6) for k in range(1, 121)] + [sqrt(2), sqrt(3)]
-    is_int = lambda v: float(v).is_integer()  # noqa: E731
-    return DS(cases, lambda x: is_int(x), lambda x: is_int(round(float(x) ** 2, 9)), lambda x: is_int(2 * x) and is_int(3 * x))
+    # x = (p/q)^(1/r) for small p, q and r: the integers, the rational numbers and their roots.
+    cases = {(F(p, q), r) for p in range(1, 41) for q in range(1, 5) for r in range(1, 7)}
+
+    def power_is_integer(case, n):
+        base, r = case
+        value = base ** n  # x^n = value^(1/r)
+        t = round(float(value) ** (1 / r))
+        return F(t) ** r == value
+
+    return DS(cases, lambda c: power_is_integer(c, 1), lambda c: power_is_integer(c, 4) and power_is_integer(c, 6),
+              lambda c: power_is_integer(c, 3) and power_is_integer(c, 5))
 
 
 @check("KA", 29)
