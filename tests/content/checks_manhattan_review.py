@@ -540,9 +540,9 @@ ds(B, 78, [(k,) for k in ints(-300, 300)], lambda k: k % 6 == 0,
    lambda k: k * k % 12 == 0, lambda k: any(3 * n * n + 3 * n == k for n in range(-15, 15)))
 ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3),
    lambda x, y, z: x + 2 * y + 3 * z == 36 and 3 * x + 2 * y + z == 24, lambda x, y, z: z == 15 - x - y)
-ds(B, 80, [(r, s) for r in grid(1, 30, F(1, 2)) for s in grid(1, 30, F(1, 2))], lambda r, s: r,
-   lambda r, s: 1 / r + 1 / s == F(1, 4) and r - s == 6,
-   lambda r, s: r - 1 / (1 / r + 1 / s) == 8 and s - 1 / (1 / r + 1 / s) == 2)
+ds(B, 80, list(product(grid(F(1, 72), F(1, 3), F(1, 72)), repeat=3)), lambda a, b, c: 1 / a,
+   lambda a, b, c: 1 / (a + b + c) == 3 and all(1 / p >= F(9, 2) for p in (a + b, a + c, b + c)),
+   lambda a, b, c: (a + b + c) * 1 + (b + c) * 3 == 1 and a * 6 + (b + c) * F(3, 2) == 1)
 ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
    lambda x, y: x**3 + y**3 > 0, lambda x, y: (x + y) ** 2 > (x - y) ** 2)
 ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, 80) if f + g + b <= 80],
