@@ -523,19 +523,20 @@ def close(a, b):
 
 
 # Data sufficiency.
-ds(B, 72, [(n,) for n in ints(1, 400)], lambda n: n,
-   lambda n: isprime(n) and isprime(n * n + 2), lambda n: isprime(n) and isprime(n + 10) and n < 10)
+ds(B, 72, [(n,) for n in ints(1, 3000)], lambda n: n,
+   lambda n: math.isqrt(n * n + 20) ** 2 == n * n + 20, lambda n: math.isqrt(n * n + 33) ** 2 == n * n + 33)
 ds(B, 73, list(product(grid(-6, 6, F(1, 2)), repeat=2)), lambda x, y: x > y,
-   lambda x, y: x * abs(x) > y * abs(y), lambda x, y: x * x > y * y)
-ds(B, 74, [(x, y) for x in ints(1, 150) for y in ints(1, 150)], lambda x, y: x + y,
-   lambda x, y: 7 * x + 11 * y == 150, lambda x, y: x > y)
+   lambda x, y: x**3 - y**3 > 2 * (y - x), lambda x, y: x * x - y * y > x - y)
+ds(B, 74, [(x, y) for x in ints(1, 300) for y in ints(1, 300)], lambda x, y: x + y,
+   lambda x, y: x * y == 4 * x + 3 * y, lambda x, y: (x + y) % 4 == 0)
 ds(B, 75, [(d, v) for d in range(5, 600, 5) for v in range(10, 101)], lambda d, v: F(d, v),
    lambda d, v: d == 150 and v == 50, lambda d, v: F(d, v) - F(d, v + 10) == F(1, 2))
 ds(B, 76, [(x,) for x in ints(1, 400)], lambda x: math.isqrt(x) ** 2 == x,
    lambda x: x % 4 == 0, lambda x: any(n * n + 2 * n + 1 == x for n in range(0, 25)))
-ds(B, 77, [(r,) for r in grid(1, 12, F(1, 2))], lambda r: r * r,
-   lambda r: all(abs(math.dist((px, py), (3, 0)) - float(r)) < 1e-12 for px, py in ((-2, 0), (8, 0), (0, -4), (0, 4))),
-   lambda r: abs(float(r) * math.sqrt(3) - 5 * math.sqrt(3)) < 1e-12)
+ds(B, 77, [(cx, cy, r) for cx in grid(-8, 8, F(1, 2)) for cy in grid(-8, 8, F(1, 2)) for r in grid(F(1, 2), 10, F(1, 2))],
+   lambda cx, cy, r: r * r,
+   lambda cx, cy, r: r == abs(cx + 1) and (1 - cx) ** 2 + (7 - cy) ** 2 == r * r and (1 - cx) ** 2 + (-1 - cy) ** 2 == r * r,
+   lambda cx, cy, r: cx * cx + cy * cy == r * r and (8 - cx) ** 2 + cy * cy == r * r and abs(cy) + r == 8)
 ds(B, 78, [(k,) for k in ints(-300, 300)], lambda k: k % 6 == 0,
    lambda k: k * k % 12 == 0, lambda k: any(3 * n * n + 3 * n == k for n in range(-15, 15)))
 ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3),
@@ -543,21 +544,20 @@ ds(B, 79, list(product(ints(-20, 30), repeat=3)), lambda x, y, z: F(x + y + z, 3
 ds(B, 80, list(product(grid(F(1, 72), F(1, 3), F(1, 72)), repeat=3)), lambda a, b, c: 1 / a,
    lambda a, b, c: 1 / (a + b + c) == 3 and all(1 / p >= F(9, 2) for p in (a + b, a + c, b + c)),
    lambda a, b, c: (a + b + c) * 1 + (b + c) * 3 == 1 and a * 6 + (b + c) * F(3, 2) == 1)
-ds(B, 81, list(product(grid(-3, 3, F(1, 2)), repeat=2)), lambda x, y: x * y > 0,
-   lambda x, y: x**3 + y**3 > 0, lambda x, y: (x + y) ** 2 > (x - y) ** 2)
-ds(B, 82, [(f, g, b) for f in ints(0, 80) for g in ints(0, 80) for b in ints(0, 80) if f + g + b <= 80],
-   lambda f, g, b: 80 - f - g - b, lambda f, g, b: f == 2 * g and b == 20, lambda f, g, b: 2 * b == g + b)
-ds(B, 83, [(x, y) for x in grid(-10, 110, F(1, 1)) for y in grid(-10, 110, F(1, 1))],
-   lambda x, y: sorted([3, 9, 14, x, y])[2] > F(26 + x + y, 5), lambda x, y: x + y == 24, lambda x, y: x > 10 and y > 10)
-ds(B, 84, [(p, u, d) for p in ints(20, 100) for u in ints(1, 60) for d in ints(1, 60)],
-   lambda p, u, d: F((100 + u) * (100 - d), 100 * 100), lambda p, u, d: u == d,
-   lambda p, u, d: F(p * (100 + u), 100) == 60 and F(60 * (100 - d), 100) == 48)
+ds(B, 81, [(n,) for n in ints(1, 3000)], lambda n: n % 12 == 0, lambda n: n**3 % 72 == 0, lambda n: n * n % 72 == 0)
+ds(B, 82, [(a, d, b) for a in ints(0, 30) for d in ints(0, 30) for b in ints(0, 30) if a + d + b <= 30 and a + b >= 1 and d + b >= 1],
+   lambda a, d, b: 30 - a - d - b, lambda a, d, b: 5 * b == 2 * (a + b), lambda a, d, b: 4 * b == 3 * (d + b))
+ds(B, 83, [c for c in combinations(range(1, 37), 5) if sum(c) == 40], lambda *c: max(c),
+   lambda *c: sorted(c)[2] == 11, lambda *c: max(c) - min(c) == 13)
+ds(B, 84, [(p, q) for p in ints(1, 1000) for q in ints(1, 99)], lambda p, q: p,
+   lambda p, q: p * q * q == 4 * 100 * 100, lambda p, q: p * (100 + q) == 80 * 100)
 ds(B, 85, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: abs(x) > 5, lambda x: x * x > 16, lambda x: x < 6)
-ds(B, 86, [(n,) for n in ints(2, 40)], lambda n: n,
-   lambda n: len(str(math.factorial(n))) - len(str(math.factorial(n)).rstrip('0')) == 2 and n % 3 == 0,
-   lambda n: math.factorial(n) // math.factorial(n - 2) == 132)
-ds(B, 87, [(b, g) for b in ints(1, 60) for g in ints(1, 80)], lambda b, g: F(b, g),
-   lambda b, g: g == b + 12, lambda b, g: g % b == 0)
+ds(B, 86, [(n,) for n in ints(1, 3000)], lambda n: n,
+   lambda n: (n * n + 16) % (n + 4) == 0 and n % 3 == 0,
+   lambda n: sum(d + n // d for d in range(1, math.isqrt(n) + 1) if n % d == 0)
+   - (math.isqrt(n) if math.isqrt(n) ** 2 == n else 0) == 28)
+ds(B, 87, [(b, g) for b in ints(1, 120) for g in ints(1, 120)], lambda b, g: F(b, g),
+   lambda b, g: b * g == 140, lambda b, g: (b + g) * (b + g - 1) == 2 * 351)
 ds(B, 88, [(n,) for n in ints(1, 600)], lambda n: n % 12, lambda n: n * n % 12 == 1, lambda n: n**3 % 12 == 11)
 ds(B, 89, [(F(k, 4),) for k in ints(-40, 40)] + [(math.sqrt(2),), (2 ** (1 / 3),), (-math.sqrt(3),)],
    lambda x: float(x).is_integer(), lambda x: abs(float(x) ** 2 - round(float(x) ** 2)) < 1e-9,
