@@ -258,20 +258,25 @@ def _():
 
 @ps(B, 27)
 def _():
-    ana = F(1, 4)
-    ben = 1 / F(24, 10) - ana
-    left = 1 - (ana + ben) - ana / 2
-    cal = left - ana
-    return 1 / cal
+    found = set()
+    for n in range(3, 200):
+        for d in range(4, 200):
+            if (n + 4) * (d - 3) == n * d and (n - 2) * (d + 3) == n * d:
+                found.add((n, d))
+    assert found == {(8, 9)}, found
+    n, d = found.pop()
+    return F(n * d, 6)
 
 
 @ps(B, 28)
 def _():
-    for x2 in range(-400, 401):
-        x = F(x2, 2)
-        y = x + 1
-        if (x + 2) ** 2 + (y - 3) ** 2 == (x - 4) ** 2 + (y + 5) ** 2:
-            return math.sqrt(x * x + y * y)
+    def area(m):
+        # The line through (3, 4) with slope -m, for m > 0: intercepts 3 + 4/m and 4 + 3m.
+        return (3 + 4 / m) * (4 + 3 * m) / 2
+    best = min(area(F(k, 60)) for k in range(1, 1200))
+    assert best == area(F(4, 3)) == 24
+    assert area(F(1)) == F(49, 2) and area(F(2)) == 25 and area(F(3, 4)) == F(625, 24) and area(F(1, 2)) == F(121, 4)
+    return best
 
 
 @ps(B, 29)
@@ -321,7 +326,12 @@ def _():
 
 @ps(B, 35)
 def _():
-    return sum(1 for d in range(1, 721) if 720 % d == 0 and d % 6 == 0 and d % 12 != 0)
+    def is_prime(k):
+        return k > 1 and all(k % p for p in range(2, math.isqrt(k) + 1))
+    # Outside 5..15 both factors exceed 1 in absolute value or one is 0, so the search is complete.
+    found = [n for n in range(-200, 201) if is_prime(abs(n * n - 20 * n + 91))]
+    assert found == [6, 8, 12, 14], found
+    return len(found)
 
 
 @ps(B, 36)
@@ -367,10 +377,13 @@ def _():
 
 @ps(B, 41)
 def _():
-    a, b, total = 3, 7, 10
-    for _ in range(98):
-        a, b = b, b - a
-        total += b
+    a = [2]
+    while len(a) < 6:
+        a.append(a[-1] ** 2 - a[-1] + 1)
+    assert a[:5] == [2, 3, 7, 43, 1807]
+    total = sum(F(1, t) for t in a[:5])
+    assert total == 1 - F(1, 1806 * 1807)
+    assert sum(F(1, t) for t in a[:4]) == 1 - F(1, 1806)
     return total
 
 
