@@ -336,10 +336,11 @@ def _():
 
 @ps(B, 36)
 def _():
-    for n in range(5, 1000, 5):
-        over = F(3, 4) * F(2 * n, 5) + F(1, 3) * F(3 * n, 5)
-        if over.denominator == 1 and over - 10 == F(9, 20) * n:
-            return n
+    options = [F(49, 51), F(122, 127), F(389, 405), F(172, 179), F(99, 103)]
+    # All five lie within 0.04 of 1 and no two are equal, so the question has one answer.
+    assert len(set(options)) == 5 and all(1 - x < F(1, 25) for x in options)
+    assert sorted(options)[-2] == F(172, 179)
+    return max(options)
 
 
 @ps(B, 37)
@@ -354,12 +355,14 @@ def _():
 
 @ps(B, 38)
 def _():
-    best = 0
-    for x in grid(F(1, 2), 10, F(1, 2)):
-        h2 = 100 - x * x
-        if h2 > 0 and abs(float(x) * math.sqrt(h2) - 48) < 1e-9:
-            best = max(best, 20 + 2 * x)
-    return best
+    found = set()
+    for a in range(1, 24):
+        for b in range(a, 24):
+            c = 24 - a - b
+            if c >= b and a + b > c:
+                found.add((a, b, c))
+    assert (8, 8, 8) in found and (2, 11, 11) in found
+    return len(found)
 
 
 @ps(B, 39)
@@ -389,8 +392,21 @@ def _():
 
 @ps(B, 42)
 def _():
-    k = min(F(40, 5), F(27, 3), F(15, 2))
-    return 40 + 27 + 15 - 10 * k
+    # Coordinates: the ratio of areas does not depend on the shape, and the check uses two shapes.
+    def fraction(A, B, C):
+        D = (B[0] + (C[0] - B[0]) / 3, B[1] + (C[1] - B[1]) / 3)
+        E = ((A[0] + C[0]) / 2, (A[1] + C[1]) / 2)
+        # P = A + s(D - A) = B + t(E - B): solve the 2 x 2 system by Cramer's rule.
+        a1, b1, c1 = D[0] - A[0], -(E[0] - B[0]), B[0] - A[0]
+        a2, b2, c2 = D[1] - A[1], -(E[1] - B[1]), B[1] - A[1]
+        s = (c1 * b2 - b1 * c2) / (a1 * b2 - b1 * a2)
+        P = (A[0] + s * (D[0] - A[0]), A[1] + s * (D[1] - A[1]))
+        area = lambda X, Y, Z: abs((Y[0] - X[0]) * (Z[1] - X[1]) - (Z[0] - X[0]) * (Y[1] - X[1])) / 2
+        return area(A, B, P) / area(A, B, C)
+    r1 = fraction((F(0), F(6)), (F(0), F(0)), (F(9), F(0)))
+    r2 = fraction((F(2), F(7)), (F(-3), F(1)), (F(11), F(-2)))
+    assert r1 == r2
+    return r1
 
 
 @ps(B, 43)
@@ -423,8 +439,9 @@ def _():
 
 @ps(B, 48)
 def _():
-    values = [F(k, 10) for k in range(-30, 21)], [F(k, 10) for k in range(-10, 41)]
-    return max(x * x + x * y - y * y for x in values[0] for y in values[1])
+    found = [n for n in range(-200, 201) if n ** 200 < 5 ** 300]
+    assert found == list(range(-11, 12))
+    return len(found)
 
 
 def clock(hours):
