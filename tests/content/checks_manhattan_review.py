@@ -422,8 +422,11 @@ def _():
 
 @ps(B, 45)
 def _():
-    r = next(r for r in grid(1, 10, F(1, 2)) if 6 * r * r == 54)
-    return float(r * r * 2 * r - F(4, 3) * r**3) * math.pi
+    rolls = list(product(range(1, 7), repeat=3))
+    good = [r for r in rolls if 2 * max(r) < sum(r)]
+    flat = [r for r in rolls if 2 * max(r) <= sum(r)]
+    assert len(rolls) == 216 and len(good) == 111 and F(len(flat), 216) == F(13, 18)
+    return F(len(good), len(rolls))
 
 
 @ps(B, 46)
@@ -465,12 +468,10 @@ def _():
 
 @ps(B, 51)
 def _():
-    count = 0
-    for p in permutations(range(7)):
-        ann, kim, lee = p.index(0), p.index(1), p.index(2)
-        if ann in (0, 6) and abs(kim - lee) != 1:
-            count += 1
-    return count
+    found = [n for n in range(1000, 10000) if math.prod(int(d) for d in str(n)) == 24]
+    sets = {tuple(sorted(str(n))) for n in found}
+    assert len(sets) == 5 and ('2', '2', '2', '3') in sets
+    return len(found)
 
 
 @ps(B, 52)
