@@ -88,7 +88,7 @@ class ArchiveValue {
     std::shared_ptr<ArchiveArray> array() const;
     std::shared_ptr<ArchiveDictionary> dictionary() const;
     template <class T = Object>
-    std::shared_ptr<T> object() const {
+    std::shared_ptr<T> object() const& {
         auto p = std::get_if<std::shared_ptr<Object>>(&value_);
         if (!p || !*p) return nullptr;
         if constexpr (std::is_same_v<T, Object>) {
@@ -96,6 +96,18 @@ class ArchiveValue {
         } else {
             T* cast = castObject<T>(p->get());
             return cast ? std::shared_ptr<T>(*p, cast) : nullptr;
+        }
+    }
+    // The same of a value about to go, which hands its object over instead of sharing it.
+    template <class T = Object>
+    std::shared_ptr<T> object() && {
+        auto p = std::get_if<std::shared_ptr<Object>>(&value_);
+        if (!p || !*p) return nullptr;
+        if constexpr (std::is_same_v<T, Object>) {
+            return std::move(*p);
+        } else {
+            T* cast = castObject<T>(p->get());
+            return cast ? std::shared_ptr<T>(std::move(*p), cast) : nullptr;
         }
     }
     // A number read as another kind of number, the way a number object answers: booleans are 0 or

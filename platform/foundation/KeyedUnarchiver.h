@@ -42,9 +42,10 @@ class KeyedUnarchiver {
     template <class T>
     std::shared_ptr<T> decodeObjectOfClass(std::string_view key) {
         ArchiveValue value = decodeObject(key);
-        std::shared_ptr<T> object = value.object<T>();
-        if (!object && !value.isNil()) reportMismatch(key, value, "an object of another class");
-        return object;
+        if (value.isNil()) return nullptr;
+        if (std::shared_ptr<T> object = std::move(value).template object<T>()) return object;
+        reportMismatch(key, value, "an object of another class");
+        return nullptr;
     }
     std::optional<std::string> decodeString(std::string_view key);
     std::optional<Date> decodeDate(std::string_view key);
