@@ -160,7 +160,15 @@ std::shared_ptr<fnd::Object> AbstractAppDelegate::loadRepositoryFromFile(
     if (std::optional<fnd::Bytes> bytes = readFile(path); !bytes) {
         problem = "it cannot be read";
     } else {
-        fnd::ArchiveValue root = fnd::KeyedUnarchiver::unarchive(*bytes, kRootKey, &problem);
+        fnd::KeyedUnarchiver unarchiver(*bytes);
+        // The archive is parsed: its bytes are not needed while its objects are made, and a large
+        // file would otherwise be held twice over at the load's peak.
+        bytes.reset();
+        fnd::ArchiveValue root;
+        if (unarchiver.valid())
+            root = unarchiver.decodeObject(kRootKey);
+        else
+            problem = unarchiver.error();
         object = root.object();
         if (object && accepts && !accepts(*object)) {
             problem = "it holds an object of another kind";
