@@ -633,8 +633,9 @@ ds(B, 89, [(F(k, 6),) for k in ints(-60, 60)] + [((p + s * math.sqrt(q)) / 2,) f
    lambda x: abs(x * x - x - round(x * x - x)) < 1e-9 and abs(x**3 - x - round(x**3 - x)) < 1e-9)
 ds(B, 90, [(a, b, c) for a in ints(1, 60) for b in ints(a, 60) for c in ints(b, 60) if c < a + b],
    lambda a, b, c: a * a + b * b == c * c, lambda a, b, c: (a, b, c) == (9, 40, 41), lambda a, b, c: a + b + c == 90)
-ds(B, 91, [(n, k) for n in ints(1, 30) for k in ints(1, 30) if k <= n], lambda n, k: math.comb(n, k),
-   lambda n, k: math.comb(n, k) == math.comb(n, k + 2), lambda n, k: n < 12)
+ds(B, 91, [(n, n * r // 2, r) for n in ints(2, 100) for r in ints(0, n - 1) if n * r % 2 == 0]
+   + [(n, h, None) for n in ints(3, 20) for h in ints(1, math.comb(n, 2) - 1)],
+   lambda n, h, r: n, lambda n, h, r: h == 45, lambda n, h, r: r is not None)
 ds(B, 92, [(x,) for x in grid(-10, 10, F(1, 4))], lambda x: x,
    lambda x: x * x + 2 == 3 * abs(x), lambda x: abs(x + 1) + abs(x + 2) == 1)
 ds(B, 93, list(product(ints(1, 80), repeat=2)), lambda a, w: F(a, a + w),
@@ -643,8 +644,8 @@ ds(B, 94, [(float(a), float(b)) for a in grid(1, 19, F(1, 2)) for b in grid(1, 1
    + [(t, math.sqrt(100 - t * t)) for t in (5 * math.sqrt(2), 3.0, 7.0)],
    lambda a, b: round(a * b / 2, 6), lambda a, b: close(a * a + b * b, 100),
    lambda a, b: close(b, a + 2) and close(a + b + math.hypot(a, b), 24))
-ds(B, 95, [(a, b) for a in ints(1, 200) for b in ints(1, 300)], lambda a, b: F(100 * (b - a), a),
-   lambda a, b: b == F(6, 5) * (a + 10), lambda a, b: b - a == 30)
+ds(B, 95, [(p, q) for p in ints(-60, 100) for q in ints(-60, 100)], lambda p, q: q,
+   lambda p, q: q == p + 10, lambda p, q: (100 + p) * (100 + q) == 13200)
 ds(B, 96, [(n,) for n in ints(1, 200)], lambda n: n % 2 == 1, lambda n: (3 * n + 1) % 2 == 0,
    lambda n: (n * n + 2 * n) % 2 == 1)
 
@@ -664,9 +665,9 @@ ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in gri
    lambda l, w: (l == 5 or w == 5) and close(l * l + w * w, 169))
 ds(B, 100, [(k,) for k in ints(1, 500)], lambda k: isprime(k), lambda k: isprime(k + 2),
    lambda k: any(m * m - 1 == k for m in range(3, 30)))
-ds(B, 101, [(v, d) for v in ints(11, 150) for d in ints(10, 600, ) if d % 10 == 0], lambda v, d: v,
-   lambda v, d: F(d, v) - F(d, v + 10) == F(1, 2) and F(d, v - 10) - F(d, v) == F(2, 3),
-   lambda v, d: F(d, v) == 4 and F(d, v + 10) == F(7, 2))
+ds(B, 101, [(v, d) for v in grid(F(31, 2), 200, F(1, 2)) for d in (60, 150, 240, 420)], lambda v, d: v,
+   lambda v, d: d / (v - 20) == F(3, 2) * d / v if v > 20 else False,
+   lambda v, d: d / v - d / (v + 30) == d / (v - 15) - d / v)
 ds(B, 102, [(a,) for a in ints(-30, 30)], lambda a: sorted(range(a, a + 7))[3],
    lambda a: sum(range(a, a + 7)) == 70, lambda a: a == 7)
 ds(B, 103, [(c, s) for c in grid(F(1, 4), 120, F(1, 4)) for s in grid(95, 115, F(1, 4))], lambda c, s: s - c,
