@@ -657,24 +657,26 @@ ds(B, 86, [(n,) for n in ints(1, 3000)], lambda n: n,
    - (math.isqrt(n) if math.isqrt(n) ** 2 == n else 0) == 28)
 ds(B, 87, [(b, g) for b in ints(1, 120) for g in ints(1, 120)], lambda b, g: F(b, g),
    lambda b, g: b * g == 140, lambda b, g: (b + g) * (b + g - 1) == 2 * 351)
-ds(B, 88, [(n,) for n in ints(1, 600)], lambda n: n % 12, lambda n: n * n % 12 == 1, lambda n: n**3 % 12 == 11)
-ds(B, 89, [(F(k, 4),) for k in ints(-40, 40)] + [(math.sqrt(2),), (2 ** (1 / 3),), (-math.sqrt(3),)],
-   lambda x: float(x).is_integer(), lambda x: abs(float(x) ** 2 - round(float(x) ** 2)) < 1e-9,
-   lambda x: abs(float(x) ** 3 - round(float(x) ** 3)) < 1e-9 and abs(float(x) ** 5 - round(float(x) ** 5)) < 1e-9)
+ds(B, 88, [(n,) for n in ints(1, 2000)], lambda n: n % 11, lambda n: n * n % 11 == 5, lambda n: n**3 % 11 == 2)
+ds(B, 89, [(F(k, 6),) for k in ints(-60, 60)] + [((p + s * math.sqrt(q)) / 2,) for p in ints(-6, 6) for q in (2, 3, 5, 8, 12, 13, 17, 21) for s in (1, -1)],
+   lambda x: abs(x - round(x)) < 1e-9,
+   lambda x: x != 0 and abs(x + 1 / x - round(x + 1 / x)) < 1e-9,
+   lambda x: abs(x * x - x - round(x * x - x)) < 1e-9 and abs(x**3 - x - round(x**3 - x)) < 1e-9)
 ds(B, 90, [(a, b, c) for a in ints(1, 60) for b in ints(a, 60) for c in ints(b, 60) if c < a + b],
    lambda a, b, c: a * a + b * b == c * c, lambda a, b, c: (a, b, c) == (9, 40, 41), lambda a, b, c: a + b + c == 90)
-ds(B, 91, [(n, k) for n in ints(1, 30) for k in ints(1, 30) if k <= n], lambda n, k: math.comb(n, k),
-   lambda n, k: math.comb(n, k) == math.comb(n, k + 2), lambda n, k: n < 12)
-ds(B, 92, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x,
-   lambda x: x**4 - 13 * x * x + 36 == 0, lambda x: x**3 + 2 * x * x - 9 * x - 18 == 0)
+ds(B, 91, [(n, n * r // 2, r) for n in ints(2, 100) for r in ints(0, n - 1) if n * r % 2 == 0]
+   + [(n, h, None) for n in ints(3, 20) for h in ints(1, math.comb(n, 2) - 1)],
+   lambda n, h, r: n, lambda n, h, r: h == 45, lambda n, h, r: r is not None)
+ds(B, 92, [(x,) for x in grid(-10, 10, F(1, 4))], lambda x: x,
+   lambda x: x * x + 2 == 3 * abs(x), lambda x: abs(x + 1) + abs(x + 2) == 1)
 ds(B, 93, list(product(ints(1, 80), repeat=2)), lambda a, w: F(a, a + w),
    lambda a, w: F(a, a + w + 12) == F(1, 5), lambda a, w: (a, w) == (12, 36))
 ds(B, 94, [(float(a), float(b)) for a in grid(1, 19, F(1, 2)) for b in grid(1, 19, F(1, 2))]
    + [(t, math.sqrt(100 - t * t)) for t in (5 * math.sqrt(2), 3.0, 7.0)],
    lambda a, b: round(a * b / 2, 6), lambda a, b: close(a * a + b * b, 100),
    lambda a, b: close(b, a + 2) and close(a + b + math.hypot(a, b), 24))
-ds(B, 95, [(a, b) for a in ints(1, 200) for b in ints(1, 300)], lambda a, b: F(100 * (b - a), a),
-   lambda a, b: b == F(6, 5) * (a + 10), lambda a, b: b - a == 30)
+ds(B, 95, [(p, q) for p in ints(-60, 100) for q in ints(-60, 100)], lambda p, q: q,
+   lambda p, q: q == p + 10, lambda p, q: (100 + p) * (100 + q) == 13200)
 ds(B, 96, [(n,) for n in ints(1, 200)], lambda n: n % 2 == 1, lambda n: (3 * n + 1) % 2 == 0,
    lambda n: (n * n + 2 * n) % 2 == 1)
 
@@ -684,21 +686,23 @@ def heron(a, b, c):
     return round(math.sqrt(max(0.0, s * (s - a) * (s - b) * (s - c))), 6)
 
 
-ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 4))], lambda x: x, lambda x: abs(x - 1) + abs(x + 3) == 4,
-   lambda x: abs(2 ** float(x) + 2 ** float(-x - 6) - 0.25) < 1e-12)
-ds(B, 98, [(n,) for n in ints(1, 600)], lambda n: n % 12 == 0, lambda n: n * (n + 2) % 24 == 0, lambda n: n % 4 == 0)
+ds(B, 97, [(x,) for x in grid(-10, 10, F(1, 4))], lambda x: x,
+   lambda x: (x * x - 3 * x + 1) ** (x + 2) == 1 if x.denominator == 1 else x * x - 3 * x + 1 == 1,
+   lambda x: x**5 + x == 34)
+ds(B, 98, [(n,) for n in ints(1, 600)], lambda n: n % 6 == 0,
+   lambda n: (n * n + n) % 12 == 0, lambda n: (n * n + 2 * n) % 8 == 0)
 ds(B, 99, [(float(l), float(w)) for l in grid(F(1, 2), 20, F(1, 2)) for w in grid(F(1, 2), 20, F(1, 2))],
    lambda l, w: round(l * w, 6), lambda l, w: close(2 * (l + w), 34),
    lambda l, w: (l == 5 or w == 5) and close(l * l + w * w, 169))
 ds(B, 100, [(k,) for k in ints(1, 500)], lambda k: isprime(k), lambda k: isprime(k + 2),
    lambda k: any(m * m - 1 == k for m in range(3, 30)))
-ds(B, 101, [(v, d) for v in ints(11, 150) for d in ints(10, 600, ) if d % 10 == 0], lambda v, d: v,
-   lambda v, d: F(d, v) - F(d, v + 10) == F(1, 2) and F(d, v - 10) - F(d, v) == F(2, 3),
-   lambda v, d: F(d, v) == 4 and F(d, v + 10) == F(7, 2))
+ds(B, 101, [(v, d) for v in grid(F(31, 2), 200, F(1, 2)) for d in (60, 150, 240, 420)], lambda v, d: v,
+   lambda v, d: d / (v - 20) == F(3, 2) * d / v if v > 20 else False,
+   lambda v, d: d / v - d / (v + 30) == d / (v - 15) - d / v)
 ds(B, 102, [(a,) for a in ints(-30, 30)], lambda a: sorted(range(a, a + 7))[3],
    lambda a: sum(range(a, a + 7)) == 70, lambda a: a == 7)
-ds(B, 103, [(c, s) for c in ints(1, 300) for s in ints(1, 400)], lambda c, s: s - c,
-   lambda c, s: 4 * s == 5 * c, lambda c, s: 100 * (s - 30) == 95 * c)
+ds(B, 103, [(c, s) for c in grid(F(1, 4), 120, F(1, 4)) for s in grid(95, 115, F(1, 4))], lambda c, s: s - c,
+   lambda c, s: 4 * s == 5 * c, lambda c, s: c.denominator == 1 and s.denominator == 1 and 101 < s < 109)
 ds(B, 104, [(x,) for x in grid(-5, 5, F(1, 4))], lambda x: x < 0, lambda x: x ** 3 < x, lambda x: x * x > F(1, 4))
 ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))],
    lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10,
