@@ -251,16 +251,16 @@ def _pr_64():
 
 @check("PR", 65)
 def _pr_65():
-    G = [F(k, 2) for k in range(-20, 21)]
-    return DS(G, lambda x: x, lambda x: x * x == abs(x) + 6, lambda x: (x + 3) * (x * x - 3 * x + 9) == 0)
+    cases = [(a, b) for a in range(1, 200) for b in range(1, 200) if 6 * (a + b) == a * b]
+    return DS(cases, lambda c: c[0], lambda c: isqrt(c[0] + c[1]) ** 2 == c[0] + c[1],
+              lambda c: c[1] > 1 and all(c[1] % d for d in range(2, c[1])))
 
 
 @check("PR", 66)
 def _pr_66():
-    G = [F(k, 2) for k in range(1, 101)]
-    return DS([c for c in product(G, G) if c[0] <= c[1]], lambda c: 2 * (c[0] + c[1]),
-              lambda c: c[0] * c[1] == 48 and c[0].denominator == 1 and c[1].denominator == 1,
-              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[0] * c[1] == 48)
+    cases = [(x, y) for x in range(1, 200) for y in range(x, 200)]
+    return DS(cases, lambda c: 2 * (c[0] + c[1]), lambda c: abs(c[0] * c[1] - 2 * (c[0] + c[1])) == 1,
+              lambda c: c[0] * c[1] == 2 * (c[0] + c[1]) + 1)
 
 
 @check("PR", 67)
@@ -275,8 +275,10 @@ def _pr_68():
 
 @check("PR", 69)
 def _pr_69():
-    return DS(product(range(3, 80), range(0, 80), range(0, 120)), lambda c: c[0],
-              lambda c: c[0] == c[1] + 4 and 2 * c[1] == c[2], lambda c: (c[0] - 3) * (c[0] + 3) == 352)
+    primes = [n for n in range(2, 400) if all(n % d for d in range(2, isqrt(n) + 1))]
+    isprime = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))
+    return DS(product(primes, primes), lambda c: c[0], lambda c: isprime(c[0] ** 2 + c[1] ** 2),
+              lambda c: c[0] ** 2 - 2 * c[1] ** 2 == 1)
 
 
 @check("PR", 70)
@@ -292,12 +294,9 @@ def _pr_71():
 
 @check("PR", 72)
 def _pr_72():
-    G = [F(k, 2) for k in range(1, 41)]
-    cases = [c for c in product(G, G) if c[0] <= c[1]]
-    hyp = lambda c: sqrt(c[0] ** 2 + c[1] ** 2)
-    return DS(cases, lambda c: c[0] * c[1] / 2,
-              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and abs((c[0] + c[1] - hyp(c)) / 2 - 2) < 1e-9,
-              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[1] - c[0] == 2)
+    cases = [(x, y) for x in range(1, 80) for y in range(1, 80)]
+    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] ** 2 - c[1] ** 2 == 12,
+              lambda c: 2 ** c[0] - 2 ** c[1] == 12)
 
 
 @check("PR", 73)
