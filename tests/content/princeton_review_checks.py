@@ -311,7 +311,7 @@ def _pr_71():
 @check("PR", 72)
 def _pr_72():
     cases = [(x, y) for x in range(1, 80) for y in range(1, 80)]
-    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] ** 2 - c[1] ** 2 == 12,
+    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] ** 3 - c[1] ** 3 == 56,
               lambda c: 2 ** c[0] - 2 ** c[1] == 12)
 
 
