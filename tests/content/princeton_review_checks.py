@@ -251,16 +251,16 @@ def _pr_64():
 
 @check("PR", 65)
 def _pr_65():
-    G = [F(k, 2) for k in range(-20, 21)]
-    return DS(G, lambda x: x, lambda x: x * x == abs(x) + 6, lambda x: (x + 3) * (x * x - 3 * x + 9) == 0)
+    cases = [(a, b) for a in range(1, 200) for b in range(1, 200) if 6 * (a + b) == a * b]
+    return DS(cases, lambda c: c[0], lambda c: isqrt(c[0] + c[1]) ** 2 == c[0] + c[1],
+              lambda c: c[1] > 1 and all(c[1] % d for d in range(2, c[1])))
 
 
 @check("PR", 66)
 def _pr_66():
-    G = [F(k, 2) for k in range(1, 101)]
-    return DS([c for c in product(G, G) if c[0] <= c[1]], lambda c: 2 * (c[0] + c[1]),
-              lambda c: c[0] * c[1] == 48 and c[0].denominator == 1 and c[1].denominator == 1,
-              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[0] * c[1] == 48)
+    cases = [(x, y) for x in range(1, 200) for y in range(x, 200)]
+    return DS(cases, lambda c: 2 * (c[0] + c[1]), lambda c: abs(c[0] * c[1] - 2 * (c[0] + c[1])) == 1,
+              lambda c: c[0] * c[1] == 2 * (c[0] + c[1]) + 1)
 
 
 @check("PR", 67)
@@ -275,8 +275,10 @@ def _pr_68():
 
 @check("PR", 69)
 def _pr_69():
-    return DS(product(range(3, 80), range(0, 80), range(0, 120)), lambda c: c[0],
-              lambda c: c[0] == c[1] + 4 and 2 * c[1] == c[2], lambda c: (c[0] - 3) * (c[0] + 3) == 352)
+    primes = [n for n in range(2, 400) if all(n % d for d in range(2, isqrt(n) + 1))]
+    isprime = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))
+    return DS(product(primes, primes), lambda c: c[0], lambda c: isprime(c[0] ** 2 + c[1] ** 2),
+              lambda c: c[0] ** 2 - 2 * c[1] ** 2 == 1)
 
 
 @check("PR", 70)
@@ -286,18 +288,31 @@ def _pr_70():
 
 @check("PR", 71)
 def _pr_71():
-    G = [F(k, 2) for k in range(-20, 21)]
-    return DS(product(G, G), lambda c: c[0] - c[1], lambda c: c[0] ** 2 + c[1] ** 2 == 34 and c[0] * c[1] == 15, lambda c: c[0] ** 3 > c[1] ** 3)
+    def exps(n):
+        out, p = [], 2
+        while n > 1:
+            if n % p == 0:
+                e = 0
+                while n % p == 0:
+                    n //= p
+                    e += 1
+                out.append(e)
+            p += 1
+        return out
+    def divisors(es, k=1):
+        r = 1
+        for e in es:
+            r *= k * e + 1
+        return r
+    cases = [exps(n) for n in range(1, 1500)]
+    return DS(cases, lambda es: divisors(es), lambda es: divisors(es, 2) == 9, lambda es: divisors(es, 3) == 16)
 
 
 @check("PR", 72)
 def _pr_72():
-    G = [F(k, 2) for k in range(1, 41)]
-    cases = [c for c in product(G, G) if c[0] <= c[1]]
-    hyp = lambda c: sqrt(c[0] ** 2 + c[1] ** 2)
-    return DS(cases, lambda c: c[0] * c[1] / 2,
-              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and abs((c[0] + c[1] - hyp(c)) / 2 - 2) < 1e-9,
-              lambda c: c[0] ** 2 + c[1] ** 2 == 100 and c[1] - c[0] == 2)
+    cases = [(x, y) for x in range(1, 80) for y in range(1, 80)]
+    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] ** 3 - c[1] ** 3 == 56,
+              lambda c: 2 ** c[0] - 2 ** c[1] == 12)
 
 
 @check("PR", 73)
@@ -308,13 +323,15 @@ def _pr_73():
 
 @check("PR", 74)
 def _pr_74():
-    cases = [(n, m) for n in range(1, 300) for m in range(0, n + 1)]
-    return DS(cases, lambda c: c[0], lambda c: 10 * c[1] == 3 * c[0], lambda c: c[1] == 36 and c[0] > 20 and F(c[1], c[0] - 20) == F(36, 100))
+    cases = [(a, b, isqrt(a * a + b * b)) for a in range(1, 400) for b in range(a, 400)
+             if isqrt(a * a + b * b) ** 2 == a * a + b * b]
+    return DS(cases, lambda c: F(c[0] * c[1], 2), lambda c: sum(c) == 132, lambda c: 11 in c[:2])
 
 
 @check("PR", 75)
 def _pr_75():
-    return DS(range(-100, 101), lambda x: x % 2 == 0, lambda x: (x**3 + x * x + x) % 2 == 0, lambda x: (x * x + 3 * x) % 2 == 0)
+    isprime = lambda m: m > 1 and all(m % d for d in range(2, isqrt(m) + 1))
+    return DS(range(2, 600), lambda n: n % 3 == 0, lambda n: isprime(n * n + 2), lambda n: isprime(n * n + 4))
 
 
 @check("PR", 76)
@@ -324,8 +341,9 @@ def _pr_76():
 
 @check("PR", 77)
 def _pr_77():
-    G = [F(k, 4) for k in range(1, 400)]
-    return DS(G, lambda a: a, lambda a: a / 2 - a / 4 == 9, lambda a: abs(2 * pi * sqrt(a / 2) - 6 * sqrt(2) * pi) < 1e-9)
+    root_is = lambda inside, rhs: rhs >= 0 and inside >= 0 and rhs * rhs == inside
+    return DS([F(k, 4) for k in range(-40, 161)], lambda x: x, lambda x: root_is(x + 3, x - 3),
+              lambda x: root_is(4 * x + 1, x - 1))
 
 
 @check("PR", 78)
@@ -345,9 +363,9 @@ def _pr_78():
 
 @check("PR", 79)
 def _pr_79():
-    G = [F(k, 2) for k in range(-24, 25) if k]
-    return DS(product(G, G), lambda c: c[0] / c[1], lambda c: c[0] ** 2 - 4 * c[0] * c[1] + 3 * c[1] ** 2 == 0,
-              lambda c: c[0] ** 2 == 9 * c[1] ** 2)
+    G = [F(k, 4) for k in range(-40, 41)]
+    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: c[0] ** 2 + c[1] ** 2 == 2 * c[0] * c[1] + 16,
+              lambda c: c[0] ** 2 - c[1] ** 2 == 20)
 
 
 @check("PR", 80)
