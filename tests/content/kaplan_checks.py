@@ -196,8 +196,10 @@ def _ka_32():
 
 @check("KA", 33)
 def _ka_33():
-    cases = [(a, p, q) for a in range(0, 121) for p in range(1, 15) for q in range(1, 15)]  # adult tickets, adult price, child price
-    return DS(cases, lambda c: c[0], lambda c: c[1] * c[0] + c[2] * (120 - c[0]) == 780, lambda c: c[2] == 5 and c[1] == c[2] + 3)
+    G = [F(k, 4) for k in range(-40, 41)]
+    cases = [(a, b) for a in G for b in G]
+    return DS(cases, lambda c: 10 * c[0] + c[1], lambda c: c[0] ** 2 == 4 and (c[0] + 1) * c[1] == 3,
+              lambda c: 5 * c[0] + c[1] == 11)
 
 
 @check("KA", 34)
@@ -216,7 +218,11 @@ def _ka_35():
 
 @check("KA", 36)
 def _ka_36():
-    return DS(range(10, 100), lambda n: n, lambda n: n == 7 * (n // 10 + n % 10), lambda n: n % 9 == 0)
+    def divisors(k):
+        return sum(1 for j in range(1, isqrt(k) + 1) if k % j == 0 for _ in ((j,) if j * j == k else (j, k // j)))
+
+    count = {k: divisors(k) for k in range(1, 3 * 3000 + 1)}
+    return DS(range(1, 3001), lambda n: n, lambda n: count[2 * n] == count[n] + 4, lambda n: count[3 * n] == count[n] + 3)
 
 
 @check("KA", 37)
