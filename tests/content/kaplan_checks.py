@@ -163,30 +163,43 @@ def _ka_29():
 
 @check("KA", 30)
 def _ka_30():
-    # The distances of the chord of 6 (d) and the chord of 8 (e) from the center, in steps of a quarter.
-    G = [F(k, 4) for k in range(0, 41)]
-    cases = [(d, e, side) for d in G for e in G for side in ("same", "opposite") if 9 + d * d == 16 + e * e]
-    cases += [(None, e, None) for e in G]  # circles known only by their chord of 8
-    r2 = lambda c: 16 + c[1] ** 2  # noqa: E731
-    return DS(cases, r2, lambda c: c[0] is not None and c[2] == "opposite" and c[0] + c[1] == 7, lambda c: c[1] < 4)
+    cases = []
+    for ab in (4, 6, 8, 10, 12):
+        for ac in (6, 8, 10, 12):
+            for cos_a in [F(k, 20) for k in range(-19, 20)]:
+                cases.append((ab, ac, cos_a))
+    sin_a = lambda c: sqrt(1 - c[2] ** 2)  # noqa: E731
+    bc2 = lambda c: c[0] ** 2 + c[1] ** 2 - 2 * c[0] * c[1] * c[2]  # noqa: E731
+    return DS(cases, bc2, lambda c: c[0] == 6 and c[1] == 10 and abs(c[0] * c[1] * sin_a(c) / 2 - 30) < 1e-9,
+              lambda c: c[1] == 10 and abs(c[0] * c[1] * sin_a(c) / 2 - 30) < 1e-9)
 
 
 @check("KA", 31)
 def _ka_31():
-    cases = [(d, v) for d in range(10, 400, 10) for v in range(5, 120, 5)]
-    return DS(cases, lambda c: F(c[0], c[1]), lambda c: c[0] == 150 and F(c[0], c[1]) - F(c[0], c[1] + 15) == F(1, 2),
-              lambda c: F(14 * c[0], 10 * c[1]) - F(c[0], c[1]) == 1)
+    def s1(n):
+        guests, members = F(35 * n, 100), n - F(35 * n, 100)
+        return guests.denominator == 1 and (F(2, 9) * members).denominator == 1
+
+    def s2(n):
+        young = F(5 * n, 36)
+        return young.denominator == 1 and (F(4, 100) * young).denominator == 1
+
+    return DS(range(1, 200), lambda n: n, s1, s2)
 
 
 @check("KA", 32)
 def _ka_32():
-    return DS(range(-200, 201), lambda k: k % 2 == 1, lambda k: (k**3 - k) % 8 == 0, lambda k: (k * k + k + 1) % 2 == 1)
+    s1 = lambda n: n != 2 and (n * n - 5) % (n - 2) == 0  # noqa: E731
+    s2 = lambda n: n != -1 and (n * n + 3) % (n + 1) == 0  # noqa: E731
+    return DS(range(-300, 301), lambda n: n, s1, s2)
 
 
 @check("KA", 33)
 def _ka_33():
-    cases = [(a, p, q) for a in range(0, 121) for p in range(1, 15) for q in range(1, 15)]  # adult tickets, adult price, child price
-    return DS(cases, lambda c: c[0], lambda c: c[1] * c[0] + c[2] * (120 - c[0]) == 780, lambda c: c[2] == 5 and c[1] == c[2] + 3)
+    G = [F(k, 4) for k in range(-40, 41)]
+    cases = [(a, b) for a in G for b in G]
+    return DS(cases, lambda c: 10 * c[0] + c[1], lambda c: c[0] ** 2 == 4 and (c[0] + 1) * c[1] == 3,
+              lambda c: 5 * c[0] + c[1] == 11)
 
 
 @check("KA", 34)
@@ -205,7 +218,11 @@ def _ka_35():
 
 @check("KA", 36)
 def _ka_36():
-    return DS(range(10, 100), lambda n: n, lambda n: n == 7 * (n // 10 + n % 10), lambda n: n % 9 == 0)
+    def divisors(k):
+        return sum(1 for j in range(1, isqrt(k) + 1) if k % j == 0 for _ in ((j,) if j * j == k else (j, k // j)))
+
+    count = {k: divisors(k) for k in range(1, 3 * 3000 + 1)}
+    return DS(range(1, 3001), lambda n: n, lambda n: count[2 * n] == count[n] + 4, lambda n: count[3 * n] == count[n] + 3)
 
 
 @check("KA", 37)
