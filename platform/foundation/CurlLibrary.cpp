@@ -91,6 +91,13 @@ bool CurlLibrary::isLoaded() { return loaded.load() != nullptr; }
 
 using fnd::function;
 
+// The setters' last named parameter is an enumeration, as the library declares them; clang warns
+// that such a parameter may be promoted before the variable arguments. Its enumerations are of
+// int size, as the library's own definitions rely on.
+#if defined(__clang__)
+#pragma clang diagnostic ignored "-Wvarargs"
+#endif
+
 extern "C" {
 
 CURLcode curl_global_init(long flags) {
