@@ -144,7 +144,15 @@ std::shared_ptr<fnd::Object> AbstractAppDelegate::loadRepositoryFromFile(
     if (std::optional<fnd::FileContents> contents = fnd::FileContents::read(path); !contents) {
         problem = "it cannot be read";
     } else {
-        fnd::ArchiveValue root = fnd::KeyedUnarchiver::unarchive(contents->bytes(), kRootKey, &problem);
+        fnd::KeyedUnarchiver unarchiver(contents->bytes());
+        // The archive is parsed: its bytes are not needed while its objects are made, and a large
+        // file would otherwise be held twice over at the load's peak.
+        contents.reset();
+        fnd::ArchiveValue root;
+        if (unarchiver.valid())
+            root = unarchiver.decodeObject(kRootKey);
+        else
+            problem = unarchiver.error();
         object = root.object();
         if (object && accepts && !accepts(*object)) {
             problem = "it holds an object of another kind";
@@ -249,10 +257,11 @@ void AbstractAppDelegate::setupRepository() {
     std::shared_ptr<MOGTrackerRepository> tracker =
         loadSubRepository<MOGTrackerRepository>(trackerFileExisted);
 
-    // An older central file brought its own practice data; a file of their own is newer.
     // The built-in sets' data files are parsed while the practice file is still being read: its
     // sets need them when they are put together, and this thread would only wait meanwhile.
     MBuiltInSetData::readAhead();
+
+    // An older central file brought its own practice data; a file of their own is newer.
     if (auto practice = practiceRead.get())
         rep->setPracticeRep(practice);
     else if (!rep->practiceRep())

@@ -15,6 +15,7 @@
 #include "Classes/practice/MQFilter.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetHRecord.h"
+#include "Classes/practice/MQSetHistorySnapshot.h"
 #include "Classes/practice/MQSetQuestion.h"
 #include "Classes/practice/MSessions.h"
 #include "Classes/practice/PracticeCoding.h"
@@ -171,20 +172,11 @@ std::shared_ptr<T> copyOf(const std::shared_ptr<T>& value) {
     return bytes ? fnd::KeyedUnarchiver::unarchive(*bytes, "root").template object<T>() : nullptr;
 }
 
-// The answer records of the built-in sets under their question keys, each record copied.
-void copyHistories(fnd::ArchiveDictionary& histories, const MQSet& set, const std::string& activeKey) {
-    for (const auto& q : set.questions()) {
-        if (!q->hasHistory()) continue;
-        auto records = std::make_shared<fnd::ArchiveArray>();
-        records->reserve(q->history().size());
-        for (const auto& r : q->history()) {
-            auto copy = std::make_shared<MQSetHRecord>(r->date(), r->time(), r->answer());
-            copy->setSessionId(r->sessionId());
-            copy->setIndexInSession(r->indexInSession());
-            records->emplace_back(std::move(copy));
-        }
-        histories[q->key()] = fnd::ArchiveValue(std::move(records));
-    }
+// The answer records of the built-in sets under their question keys, as they stand now. The records
+// are shared, not copied: only what can still change of them is kept apart.
+void snapshotHistories(fnd::ArchiveDictionary& histories, const MQSet& set, const std::string& activeKey) {
+    for (const auto& q : set.questions())
+        if (q->hasHistory()) histories[q->key()] = std::make_shared<MQSetHistorySnapshot>(q->history());
     histories[activeKey] = fnd::ArchiveValue::boolean(set.isActive());
 }
 
@@ -197,7 +189,8 @@ MSubRepository::Snapshot MPracticeRepository::snapshotForSave() {
         if (!q->key().empty()) frozen->bookmarks.push_back(q->key());
     frozen->histories = fnd::ArchiveValue::makeDictionary();
     for (const auto& builtIn : builtInSets())
-        if (const auto& set = this->*builtIn.set) copyHistories(*frozen->histories, *set, builtIn.activeKey);
+        if (const auto& set = this->*builtIn.set)
+            snapshotHistories(*frozen->histories, *set, builtIn.activeKey);
     frozen->workQSetCursor = workQSet_ ? workQSet_->cursor() : 0;
     copy->frozen_ = std::move(frozen);
     copy->webQSet_ = copyOf(webQSet_);

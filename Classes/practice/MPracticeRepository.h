@@ -38,9 +38,9 @@ class MPracticeRepository : public MSubRepository {
 
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
-    // The file's state copied in a few milliseconds (the answer records, the sets archived whole, the
-    // filter, sessions and keywords), so that the saving thread archives the copy while the main
-    // thread goes on changing the data.
+    // The file's state copied in a few milliseconds (the sets archived whole, the filter, sessions and
+    // keywords, and the answer records, which are shared and only their sessions copied), so that the
+    // saving thread archives the copy while the main thread goes on changing the data.
     Snapshot snapshotForSave() override;
     // Restores everything from an archive: the repository's own file, or the central file of an
     // older format, which holds the same keys beside its own.
@@ -132,6 +132,7 @@ class MPracticeRepository : public MSubRepository {
     // Set only in a copy made for saving: what encodeWithCoder writes in place of the live sets.
     struct Frozen {
         std::vector<std::string> bookmarks;
+        // The histories by question key, each an MQSetHistorySnapshot, and the sets' active flags.
         std::shared_ptr<fnd::ArchiveDictionary> histories;
         std::int32_t workQSetCursor = 0;
     };

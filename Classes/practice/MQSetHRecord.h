@@ -1,6 +1,8 @@
 #pragma once
 // One attempt at a practice question: when, how long, what was answered, and the practice session
 // it belongs to (the session keeps no list of its own on disk; it is refilled from these records).
+// The date, time and answer never change once the record is made (a save on another thread reads
+// them while the user goes on); only the session fields do.
 
 #include <cstdint>
 #include <memory>
@@ -33,11 +35,8 @@ class MQSetHRecord : public fnd::Object, public fnd::Coding {
     std::string description() const;
 
     fnd::Date date() const { return date_; }
-    void setDate(fnd::Date date) { date_ = date; }
     double time() const { return time_; }
-    void setTime(double time) { time_ = time; }
     const std::shared_ptr<MQSetAnswer>& answer() const { return answer_; }
-    void setAnswer(std::shared_ptr<MQSetAnswer> answer) { answer_ = std::move(answer); }
     std::int32_t sessionId() const { return sessionId_; }
     void setSessionId(std::int32_t id) { sessionId_ = id; }
     std::int32_t indexInSession() const { return indexInSession_; }

@@ -1,5 +1,6 @@
 #pragma once
-// A five-choice answer: choice 1 to 5 stands for A to E.
+// A five-choice answer: choice 1 to 5 stands for A to E. It never changes once made: the records
+// that hold it are shared with a save on another thread.
 
 #include <cstdint>
 
@@ -19,7 +20,6 @@ class MQSetSimpleAnswer : public MQSetAnswer {
     std::optional<std::string> jsString() const override;
 
     std::int32_t choice() const { return choice_; }
-    void setChoice(std::int32_t choice) { choice_ = choice; }
 
   private:
     std::int32_t choice_ = 0;

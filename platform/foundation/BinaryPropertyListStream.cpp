@@ -254,7 +254,7 @@ void BinaryPropertyListStream::narrow(unsigned refSize) {
     for (std::size_t r = 0; r < count; ++r) {
         std::size_t from = offsets_[r];
         std::size_t end = r + 1 < count ? offsets_[r + 1] : buffer_.size();
-        offsets_[r] = to;
+        offsets_.set(r, to);
         std::uint8_t type = b[from] >> 4;
         if (type != 0xA && type != 0xD) {
             std::memmove(b + to, b + from, end - from);
@@ -295,7 +295,6 @@ bool BinaryPropertyListStream::finish(Ref top) {
         offsets_.pop_front();
         if (buffer_.size() >= kSpillBytes) spill(true);
     }
-    offsets_.shrink_to_fit();
     Format::trailer(buffer_, offsetSize, refSize, count, top, tableOffset);
     spill(true);
     return !failed_;

@@ -12,7 +12,6 @@
 // table as large as the list. Strings are always stored once.
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +19,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/foundation/PropertyListOffsets.h"
 
 namespace fnd {
 
@@ -75,7 +76,7 @@ class BinaryPropertyListStream {
     Sink sink_;
     std::vector<std::uint8_t> buffer_;
     std::uint64_t spilled_ = 0;  // bytes already handed to the sink
-    std::deque<std::uint64_t> offsets_;
+    PropertyListOffsets offsets_;
     std::unique_ptr<Tables> tables_;
     bool failed_ = false;
 };

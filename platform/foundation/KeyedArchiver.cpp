@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/foundation/ArchiveSequence.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/Coding.h"
 #include "platform/foundation/HashIndex.h"
@@ -39,6 +40,12 @@ struct KeyedArchiver::State {
         std::uint32_t uid;
     };
     std::deque<Met> met;
+    // Members of sequences being written that are not remembered, innermost last.
+    struct Passing {
+        const void* address;
+        std::uint32_t uid;
+    };
+    std::vector<Passing> beingWritten;
     // An open-addressed table of 1 + the index in `met`, 0 where free: 4 bytes a slot, where a
     // table of addresses would take 16.
     std::vector<std::uint32_t> metSlots;
@@ -185,7 +192,11 @@ struct KeyedArchiver::State {
         }
         bool added = false;
         std::uint32_t uid = metUid(holderOf(value), added);
-        if (!added) return uid;
+        return added ? write(uid, value) : uid;
+    }
+
+    // Writes the array, dictionary or object as the entry `uid`.
+    std::uint32_t write(std::uint32_t uid, const ArchiveValue& value) {
         if (auto array = value.array()) {
             entry(uid, builtin(kArray), [&] {
                 std::size_t mark = items.size();
@@ -210,17 +221,51 @@ struct KeyedArchiver::State {
             });
         } else {
             auto object = value.object();
-            const ClassRegistry::Entry* cls = ClassRegistry::shared().classOf(*object);
-            if (!cls) {
-                fail(std::string("no archivable class registered for ") + typeid(*object).name());
-                objects[uid] = objects[0];
-                return 0;
+            // Sequences are not registered: they are looked for only among the objects that are not.
+            if (const ClassRegistry::Entry* cls = ClassRegistry::shared().classOf(*object)) {
+                auto [c, first] = uidOfClass.try_emplace(cls, 0);
+                if (first) c->second = classUid(cls->chain);
+                return encodeModel(uid, c->second, *cls->coding(object.get()));
             }
-            auto [c, first] = uidOfClass.try_emplace(cls, 0);
-            if (first) c->second = classUid(cls->chain);
-            return encodeModel(uid, c->second, *cls->coding(object.get()));
+            if (auto sequence = std::dynamic_pointer_cast<const ArchiveSequence>(object)) {
+                writeSequence(uid, *sequence);
+                return uid;
+            }
+            const Object& unregistered = *object;
+            fail(std::string("no archivable class registered for ") + typeid(unregistered).name());
+            objects[uid] = objects[0];
+            return 0;
         }
         return uid;
+    }
+
+    void writeSequence(std::uint32_t uid, const ArchiveSequence& sequence) {
+        entry(uid, builtin(kArray), [&] {
+            std::size_t mark = items.size();
+            std::size_t count = sequence.count();
+            for (std::size_t i = 0; i < count; ++i) {
+                std::uint32_t u = uidOfMember(sequence.member(i));
+                items.push_back(plist.addUid(u));
+            }
+            put("NS.objects", itemsArray(mark, count));
+            items.resize(mark);
+        });
+    }
+
+    // A member that a sequence made. When nothing else holds it, it is written without being
+    // remembered, so that it goes as soon as it is written; while it is written it is still found
+    // (an object that reaches itself through what it encodes), and if something took it meanwhile it
+    // is remembered after all.
+    std::uint32_t uidOfMember(ArchiveValue member) {
+        std::shared_ptr<const void> holder = holderOf(member);
+        // Held by `member` and `holder` alone: once both go, nothing can meet the value again.
+        if (!holder || holder.use_count() != 2) return uidOf(member);
+        std::uint32_t uid = reserve();
+        beingWritten.push_back({holder.get(), uid});
+        std::uint32_t written = write(uid, member);
+        beingWritten.pop_back();
+        if (written && holder.use_count() > 2) remember(holder, uid);
+        return written;
     }
 
     std::size_t metSlot(const void* address) const {
@@ -242,19 +287,36 @@ struct KeyedArchiver::State {
     // The UID of the array, dictionary or object `holder` holds: the one it got when it was met
     // before (`added` false), or a new one.
     std::uint32_t metUid(const std::shared_ptr<const void>& holder, bool& added) {
+        for (const Passing& p : beingWritten)
+            if (p.address == holder.get()) return p.uid;
+        std::size_t slot = 0;
+        if (const Met* m = findMet(holder.get(), slot)) return m->uid;
+        added = true;
+        std::uint32_t uid = reserve();
+        insertMet(holder, uid, slot);
+        return uid;
+    }
+
+    void remember(const std::shared_ptr<const void>& holder, std::uint32_t uid) {
+        std::size_t slot = 0;
+        if (!findMet(holder.get(), slot)) insertMet(holder, uid, slot);
+    }
+
+    // The live entry of `address`, else null with `slot` the free slot where it would go.
+    const Met* findMet(const void* address, std::size_t& slot) {
         if ((met.size() + 1) * 4 > metSlots.size() * 3) growMet();
         std::size_t mask = metSlots.size() - 1;
-        for (std::size_t slot = metSlot(holder.get());; slot = (slot + 1) & mask) {
-            if (std::uint32_t index = metSlots[slot]) {
-                const Met& m = met[index - 1];
-                if (m.address == holder.get() && !m.holder.expired()) return m.uid;
-                continue;
-            }
-            added = true;
-            met.push_back(Met{holder, holder.get(), reserve()});
-            metSlots[slot] = static_cast<std::uint32_t>(met.size());
-            return met.back().uid;
+        for (slot = metSlot(address);; slot = (slot + 1) & mask) {
+            std::uint32_t index = metSlots[slot];
+            if (!index) return nullptr;
+            const Met& m = met[index - 1];
+            if (m.address == address && !m.holder.expired()) return &m;
         }
+    }
+
+    void insertMet(const std::shared_ptr<const void>& holder, std::uint32_t uid, std::size_t slot) {
+        met.push_back(Met{holder, holder.get(), uid});
+        metSlots[slot] = static_cast<std::uint32_t>(met.size());
     }
 
     static std::shared_ptr<const void> holderOf(const ArchiveValue& value) {

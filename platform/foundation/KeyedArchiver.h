@@ -39,7 +39,8 @@ class KeyedArchiver {
     void encodeFloat(std::string_view key, float value);
     void encodeDouble(std::string_view key, double value);
     // A string, number, date, data, URL, array, dictionary, archivable object or nil. An array,
-    // dictionary or object met again anywhere in the archive is written once and referred to.
+    // dictionary or object met again anywhere in the archive is written once and referred to. An
+    // ArchiveSequence is written as an array whose members it makes while they are written.
     void encodeObject(std::string_view key, const ArchiveValue& value);
     // The same as encodeObject for a string or a date, without making a value first.
     void encodeString(std::string_view key, std::string_view text);

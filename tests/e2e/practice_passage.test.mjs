@@ -6,7 +6,9 @@
 // Screenshots are kept as artefacts.
 import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 import {
     artifacts, openProgram, screenSeq, settled, tapAndWait, tapText, tapToolButton, useBrowser, waitShown,
     webFrame, withProgram,
@@ -24,12 +26,17 @@ const otherTypes = ['PS', 'DS', 'SC', 'CR'];
 const knewtonPassageQuestions = 13;
 
 // The first passage question of the Knewton set: its passage, the words it highlights, its question
-// and the letter of its right choice.
+// and the letter of its right choice. The question and its letter are read from the set's data, so
+// that rewording the question leaves the test as it is.
+const knewtonSet = JSON.parse(fs.readFileSync(path.join(path.dirname(fileURLToPath(import.meta.url)),
+    '../../resources/question_sets/MKnewtonSet.json'), 'utf8'));
+const firstPassageQuestion = knewtonSet.records.filter((r) => r.passage !== undefined)
+    .sort((a, b) => a.number - b.number)[0];
 const passage = {
     opening: 'For a forager in the open desert, finding the way home is a matter of survival.',
     highlighted: 'The ant, it seemed, kept a running sum of every turn and every stretch of its outward journey',
-    question: 'The highlighted sentence serves primarily to',
-    right: 'C',
+    question: firstPassageQuestion.body.replace(/<[^>]*>/g, '').trim(),
+    right: 'ABCDE'[firstPassageQuestion.answer - 1],
 };
 
 // The row of the filter editor titled `t`: whether it is ticked, and the middle of its title where a

@@ -317,4 +317,63 @@ TEST_F(PracticeRepository, ASnapshotArchivesTheStateWhenItWasTaken) {
     EXPECT_EQ(saved->sessions()->list().size(), 1u);
 }
 
+// The snapshot shares the answer records with the questions and keeps apart only their places in
+// the sessions, which the main thread may clear or renumber while the copy is archived.
+TEST_F(PracticeRepository, ASnapshotSharesTheRecordsAndKeepsTheirSessionsAsTheyWere) {
+    auto repository = MPracticeRepository::makeWithData();
+    useSessionsOf(repository);
+    repository->sessions()->startSession();
+    std::int32_t session = repository->sessions()->currentSession()->sessionId();
+    auto first = repository->hardQuantSet()->questions()[0];
+    auto second = repository->hardQuantSet()->questions()[1];
+    auto a = practice_test::answer(first, 2, 40, 1000);
+    auto b = practice_test::answer(second, 3, 50, 1100);
+    auto c = practice_test::answer(first, 4, 60, 1200);
+    long held = a.use_count();
+    auto snapshot = repository->snapshotForSave();
+    EXPECT_EQ(a.use_count(), held + 1);  // the record itself, not a copy
+
+    // After the snapshot: a record leaves the session (the later one is renumbered), the session
+    // ends, and the first question is answered again.
+    repository->sessions()->currentSession()->removeRecordAtIndex(0);
+    repository->sessions()->stopSession();
+    practice_test::answer(first, 5, 70, 1300);
+    ASSERT_FALSE(a->isInSession());
+    ASSERT_EQ(b->indexInSession(), 0);
+
+    struct Expected {
+        double when;
+        double time;
+        std::int32_t choice;
+        std::int32_t sessionId;
+        std::int32_t index;
+    };
+    auto check = [&](const std::optional<fnd::Bytes>& bytes, const std::vector<Expected>& firstHistory,
+                     const std::vector<Expected>& secondHistory) {
+        ASSERT_TRUE(bytes);
+        // Loading hands each record back to its session at its stored place.
+        auto root = fnd::KeyedUnarchiver::unarchive(*bytes, "kRepository").object<MPracticeRepository>();
+        ASSERT_TRUE(root);
+        for (auto [question, expected] : {std::pair{root->hardQuantSet()->questions()[0], firstHistory},
+                                          std::pair{root->hardQuantSet()->questions()[1], secondHistory}}) {
+            ASSERT_EQ(question->history().size(), expected.size());
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                const auto& r = *question->history()[i];
+                EXPECT_EQ(r.date(), fnd::Date(expected[i].when));
+                EXPECT_EQ(r.time(), expected[i].time);
+                EXPECT_EQ(r.stringWithAnswer(), "[" + std::to_string(expected[i].choice) + "]");
+                EXPECT_EQ(r.sessionId(), expected[i].sessionId);
+                EXPECT_EQ(r.indexInSession(), expected[i].index);
+            }
+        }
+    };
+    check(snapshot.archive(), {{1000, 40, 2, session, 0}, {1200, 60, 4, session, 2}},
+          {{1100, 50, 3, session, 1}});
+    check(repository->snapshotForSave().archive(),
+          {{1000, 40, 2, MQSetHRecord::kNoSession, MQSetHRecord::kNoSession},
+           {1200, 60, 4, session, 1},
+           {1300, 70, 5, MQSetHRecord::kNoSession, MQSetHRecord::kNoSession}},
+          {{1100, 50, 3, session, 0}});
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/foundation/BinaryPropertyListStream.h"
 #include "platform/foundation/BinaryPropertyListWriter.h"
 #include "platform/foundation/PropertyList.h"
+#include "platform/foundation/PropertyListOffsets.h"
 
 using namespace fnd;
 using Ref = PropertyList::Ref;
@@ -167,6 +168,43 @@ TEST(BinaryPropertyListStream, NumbersThatRecurInALargeListAreStillStoredAboutOn
     std::uint64_t objects = 0;
     for (std::size_t i = bytes.size() - 24; i < bytes.size() - 16; ++i) objects = objects << 8 | bytes[i];
     EXPECT_LT(objects, distinct + 3000);  // of 180,000 recurring values
+}
+
+TEST(PropertyListOffsets, FourBytesEachUntilOneIsPastTheLimitAndEveryOffsetKept) {
+    // A file past 4 GB cannot be made in a test: the limit is lowered to 1,000 instead.
+    struct Step {
+        const char* what;
+        std::vector<std::uint64_t> pushed;
+        std::vector<std::pair<std::size_t, std::uint64_t>> set;
+        bool wide;
+    };
+    const Step steps[] = {
+        {"below the limit", {0, 10, 999, 1000}, {}, false},
+        {"one past it", {0, 10, 1001, 1002}, {}, true},
+        {"one set past it", {0, 10, 999}, {{1, 5000}}, true},
+        {"set lower, as narrowing does", {0, 400, 900}, {{2, 450}}, false},
+        {"a large file", {0, 1u << 20, 5'000'000'000ull, 5'000'000'100ull}, {}, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        bool large = step.pushed.back() > 1'000'000;
+        PropertyListOffsets offsets = large ? PropertyListOffsets() : PropertyListOffsets(1000);
+        std::vector<std::uint64_t> expected = step.pushed;
+        for (std::uint64_t o : step.pushed) offsets.push_back(o);
+        for (auto [index, o] : step.set) {
+            offsets.set(index, o);
+            expected[index] = o;
+        }
+        EXPECT_EQ(offsets.isWide(), step.wide);
+        ASSERT_EQ(offsets.size(), expected.size());
+        EXPECT_EQ(offsets.back(), expected.back());
+        for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(offsets[i], expected[i]) << i;
+        for (std::uint64_t o : expected) {
+            EXPECT_EQ(offsets.front(), o);
+            offsets.pop_front();
+        }
+        EXPECT_TRUE(offsets.empty());
+    }
 }
 
 }  // namespace
