@@ -1,6 +1,8 @@
 #include "Classes/practice/MPracticeRepository.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <unordered_set>
 
 #include "Classes/practice/MHardQuantSet.h"
@@ -262,24 +264,41 @@ void MPracticeRepository::loadSessionsWithCoder(fnd::KeyedUnarchiver& coder) {
 }
 
 void MPracticeRepository::applyHistoryWithCoder(fnd::KeyedUnarchiver& coder) {
+    // The dictionary is read entry by entry, so that each list of records goes into its question
+    // with no dictionary or list made in between: a large history has a hundred thousand records.
+    // Beside the lists it holds each built-in set's flag under the set's key.
     MQSet::HistoryDictionary histories;
-    auto stored = coder.decodeDictionary("historyDict");
-    if (stored)
-        for (const auto& [key, value] : *stored) {
-            // A value that is not a list of records reads as no history.
-            auto records = PracticeCoding::objects<MQSetHRecord>(value);
-            if (!records.empty() && key.string()) histories.emplace(*key.string(), std::move(records));
+    std::map<std::string, std::optional<bool>, std::less<>> flags;
+    for (const auto& builtIn : builtInSets()) flags[builtIn.activeKey];
+    coder.decodeEntries("historyDict", [&](const fnd::ArchiveKey& key, fnd::KeyedUnarchiver::Entry& entry) {
+        const std::string* text = key.string();
+        auto flag = text ? flags.find(*text) : flags.end();
+        std::vector<std::shared_ptr<MQSetHRecord>> records;
+        if (flag != flags.end()) {
+            fnd::ArchiveValue value = entry.value();
+            flag->second = value.boolValue();
+            records = PracticeCoding::objects<MQSetHRecord>(value);
+        } else {
+            records = PracticeCoding::objects<MQSetHRecord>(entry.objects());
         }
+        if (!text) return;
+        // A value that is not a list of records reads as no history; of a key met twice, the
+        // later entry counts.
+        if (records.empty())
+            histories.erase(*text);
+        else
+            histories.insert_or_assign(*text, std::move(records));
+    });
+    std::vector<std::shared_ptr<MQSet>> sets;
     for (const auto& builtIn : builtInSets()) {
         (this->*builtIn.creator)();
+        sets.push_back(this->*builtIn.set);
+    }
+    MQSet::restoreHistory(sets, histories);
+    for (const auto& builtIn : builtInSets()) {
         auto& set = this->*builtIn.set;
-        set->restoreHistory(histories);
         set->restoreSessions(*sessions_);
-        std::optional<bool> active;
-        if (stored) {
-            auto found = stored->find(builtIn.activeKey);
-            if (found != stored->end()) active = found->second.boolValue();
-        }
+        std::optional<bool> active = flags[builtIn.activeKey];
         // A missing flag reads as off, except for the set that came last and was on from the start.
         if (active)
             set->setIsActive(*active);

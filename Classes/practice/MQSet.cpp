@@ -1,6 +1,8 @@
 #include "Classes/practice/MQSet.h"
 
 #include <array>
+#include <string_view>
+#include <unordered_map>
 
 #include "Classes/practice/MQSetAnswer.h"
 #include "Classes/practice/MQSetBlock.h"
@@ -134,11 +136,22 @@ int MQSet::numberOfWrongAnswers() const {
     return count;
 }
 
-void MQSet::restoreHistory(const HistoryDictionary& histories) {
-    for (auto& q : questions_) {
-        auto found = histories.find(q->key());
-        if (found != histories.end()) q->restoreHistory(found->second);
-    }
+void MQSet::restoreHistory(const std::vector<std::shared_ptr<MQSet>>& sets, HistoryDictionary& histories) {
+    // The records are moved, not copied, into the last question of their key; a question before it
+    // under the same key takes a copy.
+    std::unordered_map<std::string_view, std::size_t> questionsOfKey;
+    for (const auto& set : sets)
+        for (const auto& q : set->questions_)
+            if (histories.contains(q->key())) ++questionsOfKey[q->key()];
+    for (const auto& set : sets)
+        for (const auto& q : set->questions_) {
+            auto found = histories.find(q->key());
+            if (found == histories.end()) continue;
+            if (--questionsOfKey[q->key()] == 0)
+                q->restoreHistory(std::move(found->second));
+            else
+                q->restoreHistory(found->second);
+        }
 }
 
 void MQSet::restoreSessions(MSessions& sessions) {

@@ -55,8 +55,9 @@ class MQSet : public fnd::Object, public fnd::Coding {
     int numberOfUnansweredQuestionsOfType(std::int32_t type) const;
     int numberOfRightAnswers() const;
     int numberOfWrongAnswers() const;
-    // Gives each question whose key is in the dictionary the history stored under it.
-    void restoreHistory(const HistoryDictionary& histories);
+    // Gives each question of the sets whose key is in the dictionary the history stored under it,
+    // taking it out of the dictionary. Questions that share a key all get the same records.
+    static void restoreHistory(const std::vector<std::shared_ptr<MQSet>>& sets, HistoryDictionary& histories);
     // Lets the sessions take back the attempts of every question, in question order.
     void restoreSessions(MSessions& sessions);
 

@@ -23,8 +23,7 @@ void MQSetHRecord::encodeWithCoder(fnd::KeyedArchiver& coder) const {
 void MQSetHRecord::initWithCoder(fnd::KeyedUnarchiver& coder) {
     date_ = coder.decodeDate("kDate").value_or(fnd::Date());
     time_ = coder.decodeDouble("kTime");
-    if (coder.containsValueForKey("kAnswerObj"))
-        answer_ = coder.decodeObjectOfClass<MQSetAnswer>("kAnswerObj");
+    answer_ = coder.decodeObjectOfClass<MQSetAnswer>("kAnswerObj");  // null when absent
     // Older archives hold the choice as a plain integer.
     if (!answer_) answer_ = std::make_shared<MQSetSimpleAnswer>(coder.decodeInt32("kAnswer"));
     detachFromSession();

@@ -27,18 +27,29 @@ class PracticeCoding {
         std::vector<std::shared_ptr<T>> result;
         if (auto array = value.array()) {
             result.reserve(array->size());
-            for (const auto& item : *array) {
-                std::shared_ptr<fnd::Object> object = item.object();
-                if (!object) continue;
-                // Items of exactly the class asked for, as nearly all are, need no search of the
-                // class tree: a large history has a hundred thousand of them.
-                const fnd::Object& held = *object;
-                if (typeid(held) == typeid(T))
-                    result.push_back(std::static_pointer_cast<T>(std::move(object)));
-                else if (auto cast = std::dynamic_pointer_cast<T>(std::move(object)))
-                    result.push_back(std::move(cast));
-            }
+            for (const auto& item : *array) keepIfOfClass(item.object(), result);
         }
         return result;
+    }
+    // The same of the objects of an array read without making it (KeyedUnarchiver::Entry).
+    template <class T>
+    static std::vector<std::shared_ptr<T>> objects(std::vector<std::shared_ptr<fnd::Object>> items) {
+        std::vector<std::shared_ptr<T>> result;
+        result.reserve(items.size());
+        for (auto& item : items) keepIfOfClass(std::move(item), result);
+        return result;
+    }
+
+  private:
+    template <class T>
+    static void keepIfOfClass(std::shared_ptr<fnd::Object> object, std::vector<std::shared_ptr<T>>& into) {
+        if (!object) return;
+        // Items of exactly the class asked for, as nearly all are, need no search of the class
+        // tree: a large history has a hundred thousand of them.
+        const fnd::Object& held = *object;
+        if (typeid(held) == typeid(T))
+            into.push_back(std::static_pointer_cast<T>(std::move(object)));
+        else if (auto cast = std::dynamic_pointer_cast<T>(std::move(object)))
+            into.push_back(std::move(cast));
     }
 };

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <typeinfo>
 #include <variant>
 #include <vector>
 
@@ -87,9 +88,27 @@ class ArchiveValue {
     std::shared_ptr<ArchiveArray> array() const;
     std::shared_ptr<ArchiveDictionary> dictionary() const;
     template <class T = Object>
-    std::shared_ptr<T> object() const {
+    std::shared_ptr<T> object() const& {
         auto p = std::get_if<std::shared_ptr<Object>>(&value_);
-        return p ? std::dynamic_pointer_cast<T>(*p) : nullptr;
+        if (!p || !*p) return nullptr;
+        if constexpr (std::is_same_v<T, Object>) {
+            return *p;
+        } else {
+            T* cast = castObject<T>(p->get());
+            return cast ? std::shared_ptr<T>(*p, cast) : nullptr;
+        }
+    }
+    // The same of a value about to go, which hands its object over instead of sharing it.
+    template <class T = Object>
+    std::shared_ptr<T> object() && {
+        auto p = std::get_if<std::shared_ptr<Object>>(&value_);
+        if (!p || !*p) return nullptr;
+        if constexpr (std::is_same_v<T, Object>) {
+            return std::move(*p);
+        } else {
+            T* cast = castObject<T>(p->get());
+            return cast ? std::shared_ptr<T>(std::move(*p), cast) : nullptr;
+        }
     }
     // A number read as another kind of number, the way a number object answers: booleans are 0 or
     // 1, reals are truncated toward zero. Nothing when the value is not a number or does not fit.
@@ -114,6 +133,32 @@ class ArchiveValue {
                                  Bytes, URLString, std::shared_ptr<ArchiveArray>,
                                  std::shared_ptr<ArchiveDictionary>, std::shared_ptr<Object>>;
     explicit ArchiveValue(Storage value) : value_(std::move(value)) {}
+    // An object as a T, as dynamic_cast answers. dynamic_cast searches the class tree and compares
+    // type names for every object, and a large archive reads a hundred thousand objects of one
+    // class through the same base. Its answer depends only on the object's most derived class and
+    // on which of that class's parts the pointer points at, so each thread remembers the last
+    // such pair per T together with the displacement it answered (or that it answered null).
+    template <class T>
+    static T* castObject(Object* object) {
+        struct Last {
+            const std::type_info* type = nullptr;
+            std::ptrdiff_t fromStart = 0;  // where the Object part lies in the whole object
+            std::ptrdiff_t shift = 0;      // from the Object part to the T part
+            bool isT = false;
+        };
+        thread_local Last last;
+        const std::type_info* type = &typeid(*object);
+        std::ptrdiff_t fromStart = reinterpret_cast<const char*>(object) -
+                                   static_cast<const char*>(dynamic_cast<const void*>(object));
+        if (type != last.type || fromStart != last.fromStart) {
+            T* cast = dynamic_cast<T*>(object);
+            last = Last{type, fromStart,
+                        cast ? reinterpret_cast<char*>(cast) - reinterpret_cast<char*>(object) : 0,
+                        cast != nullptr};
+            return cast;
+        }
+        return last.isT ? reinterpret_cast<T*>(reinterpret_cast<char*>(object) + last.shift) : nullptr;
+    }
     template <class T>
     void nilIfEmpty() {
         if (!*std::get_if<std::shared_ptr<T>>(&value_)) value_ = std::monostate{};

@@ -74,25 +74,30 @@ std::optional<ArchiveKey> dictionaryKey(const ArchiveValue& key) {
 // The atoms of the keys a reader asks for, remembered by where the caller's text lies and checked
 // against a copy of it (a key built anew may lie where another one did). Nearly every key is a
 // literal asked for once per object, so a look-up is a few loads and compares, never a hash of the
-// text.
+// text. A key may sit in any of a few neighbouring entries: literals that land on one entry would
+// otherwise push each other out for every object read.
 class KeyAtoms {
   public:
     using Atom = PropertyList::Atom;
 
     std::optional<Atom> of(const PropertyList& plist, std::string_view key) {
         if (key.size() > kLongest) return plist.atom(key);
-        Entry& e = entries_[(reinterpret_cast<std::uintptr_t>(key.data()) / 8 + key.size()) % kEntries];
-        if (e.where != key.data() || e.size != key.size() || !sameText(e.text, key)) {
-            e.where = key.data();
-            e.size = static_cast<std::uint8_t>(key.size());
-            std::memcpy(e.text, key.data(), key.size());
-            e.atom = plist.atom(key);
+        std::uint64_t where = reinterpret_cast<std::uintptr_t>(key.data()) ^ key.size();
+        std::size_t home = static_cast<std::size_t>((where * 0x9E3779B97F4A7C15ull) >> 57);  // 0..127
+        for (std::size_t i = 0; i < kWays; ++i) {
+            const Entry& e = entries_[(home + i) % kEntries];
+            if (e.where == key.data() && e.size == key.size() && sameText(e.text, key)) return e.atom;
         }
+        Entry& e = entries_[(home + replaced_++ % kWays) % kEntries];
+        e.where = key.data();
+        e.size = static_cast<std::uint8_t>(key.size());
+        std::memcpy(e.text, key.data(), key.size());
+        e.atom = plist.atom(key);
         return e.atom;
     }
 
   private:
-    static constexpr std::size_t kLongest = 32, kEntries = 64;
+    static constexpr std::size_t kLongest = 32, kEntries = 128, kWays = 4;
     struct Entry {
         const char* where = nullptr;
         std::uint8_t size = 0;
@@ -113,6 +118,7 @@ class KeyAtoms {
         return true;
     }
     Entry entries_[kEntries];
+    std::size_t replaced_ = 0;
 };
 
 }  // namespace
@@ -213,14 +219,9 @@ struct KeyedUnarchiver::State {
     // whose time is a number in place, as writers store it. A date is a value, so it is not kept for
     // later references: they make an equal one. Anything else is left to the general path.
     std::optional<Date> plainDate(Ref ref) {
-        if (plist.kind(ref) != PKind::Uid) return std::nullopt;
-        std::uint32_t uid = plist.uid(ref);
-        if (uid == 0 || uid >= objects.size() || slot[uid] || isOpen[uid] || depth >= kMaxDepth)
-            return std::nullopt;
-        Ref entry = objects[uid];
-        if (plist.kind(entry) != PKind::Dictionary || classOf(entry).kind != ClassKind::Date)
-            return std::nullopt;
-        std::optional<Ref> time = find(entry, "NS.time");
+        std::optional<std::uint32_t> uid = unmade(ref, ClassKind::Date);
+        if (!uid) return std::nullopt;
+        std::optional<Ref> time = find(objects[*uid], "NS.time");
         if (!time) return Date(0.0);
         switch (plist.kind(*time)) {
             case PKind::Real:
@@ -230,6 +231,32 @@ struct KeyedUnarchiver::State {
             default:
                 return std::nullopt;
         }
+    }
+
+    // The UID under `ref` when it names an entry of the given class that is neither made nor being
+    // made, and may be opened without going too deep: one that can be read in place, without
+    // making its value, with exactly what making it would have read.
+    std::optional<std::uint32_t> unmade(Ref ref, ClassKind kind) {
+        if (plist.kind(ref) != PKind::Uid) return std::nullopt;
+        std::uint32_t uid = plist.uid(ref);
+        if (uid == 0 || uid >= objects.size() || slot[uid] || isOpen[uid] || depth >= kMaxDepth)
+            return std::nullopt;
+        Ref entry = objects[uid];
+        if (plist.kind(entry) != PKind::Dictionary || classOf(entry).kind != kind) return std::nullopt;
+        return uid;
+    }
+
+    // Runs `read` with the entry of `uid` open, as while its value is made: references back to it
+    // read as absent, and it counts towards the depth.
+    template <class Read>
+    void within(std::uint32_t uid, Read&& read) {
+        ++depth;
+        opened.push_back(uid);
+        isOpen[uid] = 1;
+        read();
+        opened.pop_back();
+        isOpen[uid] = 0;
+        --depth;
     }
 
     bool fail(std::string why) {
@@ -306,21 +333,16 @@ struct KeyedUnarchiver::State {
             warn("objects nested too deeply");
             return {};
         }
-        ++depth;
-        opened.push_back(uid);
-        isOpen[uid] = 1;
-        ArchiveValue result = decodeEntry(uid, entry);
-        opened.pop_back();
-        isOpen[uid] = 0;
-        --depth;
+        ArchiveValue result;
+        within(uid, [&] { result = decodeEntry(uid, entry); });
         if (!slot[uid]) remember(uid, result);  // dates, data, strings and URLs are kept once made
         return result;
     }
 
     // Arrays, dictionaries and objects are remembered before their members are read, so that
     // references back to them close cycles.
-    void remember(std::uint32_t uid, const ArchiveValue& v) {
-        decoded.push_back(v);
+    void remember(std::uint32_t uid, ArchiveValue v) {
+        decoded.push_back(std::move(v));
         slot[uid] = static_cast<std::uint32_t>(decoded.size());
     }
 
@@ -389,6 +411,23 @@ struct KeyedUnarchiver::State {
         return {};
     }
 
+    // The entries of a dictionary entry: each key, read as a value, and the reference of its value.
+    template <class Visit>
+    void entries(Ref entry, Visit&& visit) {
+        auto keys = members(entry, "NS.keys");
+        auto items = members(entry, "NS.objects");
+        if (keys.size() != items.size())
+            warn("a dictionary with ", keys.size(), " keys and ", items.size(), " values");
+        for (std::size_t i = 0; i < std::min(keys.size(), items.size()); ++i) {
+            ArchiveValue key = value(keys[i]);
+            if (std::optional<ArchiveKey> k = dictionaryKey(key))
+                visit(std::move(*k), items[i]);
+            else
+                warn("a dictionary key that is neither a string nor a number (",
+                     ArchiveValue::className(key.kind()), ")");
+        }
+    }
+
     ArchiveValue field(Ref entry, std::string_view key) {
         auto ref = find(entry, key);
         return ref ? value(*ref) : ArchiveValue();
@@ -408,18 +447,8 @@ struct KeyedUnarchiver::State {
             case ClassKind::Dictionary: {
                 auto dictionary = ArchiveValue::makeDictionary();
                 remember(uid, dictionary);
-                auto keys = members(entry, "NS.keys");
-                auto items = members(entry, "NS.objects");
-                if (keys.size() != items.size())
-                    warn("a dictionary with ", keys.size(), " keys and ", items.size(), " values");
-                for (std::size_t i = 0; i < std::min(keys.size(), items.size()); ++i) {
-                    ArchiveValue key = value(keys[i]);
-                    if (std::optional<ArchiveKey> k = dictionaryKey(key))
-                        (*dictionary)[std::move(*k)] = value(items[i]);
-                    else
-                        warn("a dictionary key that is neither a string nor a number (",
-                             ArchiveValue::className(key.kind()), ")");
-                }
+                entries(entry,
+                        [&](ArchiveKey key, Ref item) { (*dictionary)[std::move(key)] = value(item); });
                 return dictionary;
             }
             case ClassKind::Date: {
@@ -645,6 +674,56 @@ std::shared_ptr<ArchiveArray> KeyedUnarchiver::decodeArray(std::string_view key)
 
 std::shared_ptr<ArchiveDictionary> KeyedUnarchiver::decodeDictionary(std::string_view key) {
     return decodeKind(key, Kind::Dictionary).dictionary();
+}
+
+bool KeyedUnarchiver::decodeEntries(std::string_view key,
+                                    const std::function<void(const ArchiveKey&, Entry&)>& visit) {
+    if (!state_->valid) return false;
+    std::uint32_t at = state_->cursor;
+    if (std::optional<Ref> ref = state_->find(state_->current, key, at))
+        if (std::optional<std::uint32_t> uid = state_->unmade(*ref, ClassKind::Dictionary)) {
+            state_->cursor = at;
+            state_->within(*uid, [&] {
+                state_->entries(state_->objects[*uid], [&](const ArchiveKey& k, Ref item) {
+                    Entry entry(*this, item, nullptr);
+                    visit(k, entry);
+                });
+            });
+            return true;
+        }
+    // Made already, or not a plain dictionary: the general path, with its messages.
+    std::shared_ptr<ArchiveDictionary> dictionary = decodeDictionary(key);
+    if (!dictionary) return false;
+    for (const auto& [k, v] : *dictionary) {
+        Entry entry(*this, 0, &v);
+        visit(k, entry);
+    }
+    return true;
+}
+
+ArchiveValue KeyedUnarchiver::Entry::value() { return made_ ? *made_ : owner_.state_->value(ref_); }
+
+std::vector<std::shared_ptr<Object>> KeyedUnarchiver::Entry::objects() {
+    std::vector<std::shared_ptr<Object>> result;
+    State& state = *owner_.state_;
+    if (!made_)
+        if (std::optional<std::uint32_t> uid = state.unmade(ref_, ClassKind::Array)) {
+            state.within(*uid, [&] {
+                std::span<const Ref> items = state.members(state.objects[*uid], "NS.objects");
+                result.reserve(items.size());
+                for (Ref item : items)
+                    if (std::shared_ptr<Object> object = state.value(item).object())
+                        result.push_back(std::move(object));
+            });
+            return result;
+        }
+    ArchiveValue whole = value();
+    if (std::shared_ptr<ArchiveArray> array = whole.array()) {
+        result.reserve(array->size());
+        for (const ArchiveValue& item : *array)
+            if (std::shared_ptr<Object> object = item.object()) result.push_back(std::move(object));
+    }
+    return result;
 }
 
 ArchiveValue KeyedUnarchiver::unarchive(std::span<const std::uint8_t> archive, std::string_view rootKey,

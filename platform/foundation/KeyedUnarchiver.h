@@ -6,11 +6,13 @@
 // and is logged. A damaged archive is never a crash: valid() is false and every key is absent.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/foundation/ArchiveValue.h"
 
@@ -40,9 +42,10 @@ class KeyedUnarchiver {
     template <class T>
     std::shared_ptr<T> decodeObjectOfClass(std::string_view key) {
         ArchiveValue value = decodeObject(key);
-        std::shared_ptr<T> object = value.object<T>();
-        if (!object && !value.isNil()) reportMismatch(key, value, "an object of another class");
-        return object;
+        if (value.isNil()) return nullptr;
+        if (std::shared_ptr<T> object = std::move(value).template object<T>()) return object;
+        reportMismatch(key, value, "an object of another class");
+        return nullptr;
     }
     std::optional<std::string> decodeString(std::string_view key);
     std::optional<Date> decodeDate(std::string_view key);
@@ -53,6 +56,31 @@ class KeyedUnarchiver {
     std::shared_ptr<ArchiveDictionary> decodeDictionary(std::string_view key);
     // A number object (nil when absent or of another kind).
     ArchiveValue decodeNumber(std::string_view key);
+
+    // A value of a dictionary read entry by entry (decodeEntries): read whole, or, when it is an
+    // array, as the objects in it without making the array.
+    class Entry {
+      public:
+        ArchiveValue value();
+        // The objects of the array this entry holds, in order; items that are no object are left
+        // out. Nothing when the entry holds no array.
+        std::vector<std::shared_ptr<Object>> objects();
+
+      private:
+        friend class KeyedUnarchiver;
+        Entry(KeyedUnarchiver& owner, std::uint32_t ref, const ArchiveValue* made)
+            : owner_(owner), ref_(ref), made_(made) {}
+        KeyedUnarchiver& owner_;
+        std::uint32_t ref_;         // where the value lies in the archive, when it is still to be read
+        const ArchiveValue* made_;  // the value, when it was read already
+    };
+    // The entries of the dictionary under `key`, handed to `visit` one by one in their stored order
+    // without making the dictionary: for a large one that the caller only takes apart, such as
+    // lists of records under thousands of keys. Keys read as in decodeDictionary (an entry whose
+    // key is neither a string nor a number is left out and logged); an equal key met again comes
+    // again, and the later entry is the one decodeDictionary would keep. False when the key holds
+    // no dictionary (logged as decodeDictionary logs it).
+    bool decodeEntries(std::string_view key, const std::function<void(const ArchiveKey&, Entry&)>& visit);
 
     // The value under a root key (for example "kRepository") of an archive; nil, with the reason in
     // `error`, when the archive is damaged.

@@ -32,9 +32,10 @@ def _():
     return sum(n for n in range(1, 301) if n % 4 and n % 6)
 
 
-ds(B, 5, [(x, y) for x in grid(-2, 6, F(1, 10)) for y in grid(-2, 6, F(1, 10))], lambda x, y: x * y > x + y,
-   lambda x, y: x > y > 1, lambda x, y: x + y > 4)
-ds(B, 6, [(n,) for n in ints(1, 600)], lambda n: (n**3 - n) % 24 == 0, lambda n: n % 2 == 1, lambda n: n * n % 8 == 1)
+ds(B, 5, [(n, w) for n in ints(0, 200) for w in ints(0, 200)], lambda n, w: w,
+   lambda n, w: 5 * (w + 12) == 2 * (n + w + 12), lambda n, w: n >= 18 and 5 * w == 2 * (n - 18 + w))
+ds(B, 6, [(x, y) for x in grid(F(1, 4), 12, F(1, 4)) for y in grid(F(1, 4), 12, F(1, 4))], lambda x, y: x + y > 4,
+   lambda x, y: x * y > 4, lambda x, y: 1 / x + 1 / y < 1)
 
 
 @ps(B, 7)
@@ -53,8 +54,8 @@ def _():
     return (2000 - 10 * a) / b
 
 
-ds(B, 10, list(product(grid(-4, 4, F(1, 2)), repeat=2)), lambda x, y: x * x > y * y,
-   lambda x, y: x > y and x + y > -1, lambda x, y: x + y < 1)
+ds(B, 10, [(R, C, r, c) for R in range(10, 101, 10) for C in range(10, 101, 10) for r in range(-90, 91, 10) for c in range(-90, 91, 10)],
+   lambda R, C, r, c: R * r > C * c, lambda R, C, r, c: r > c, lambda R, C, r, c: R > C)
 
 
 @ps(B, 11)
@@ -66,8 +67,9 @@ def isprime(k):
     return k > 1 and all(k % d for d in range(2, math.isqrt(k) + 1))
 
 
-ds(B, 12, [(k,) for k in ints(-50, 500)], lambda k: k, lambda k: k**3 - k * k - 6 * k == 0 and k > 0,
-   lambda k: isprime(k) and isprime(k + 2) and isprime(k + 4))
+ds(B, 12, [(k,) for k in ints(1, 500)], lambda k: k, lambda k: math.isqrt(k * k + 5 * k) ** 2 == k * k + 5 * k,
+   lambda k: math.prod(k * next(e for e in range(1, 10) if k % p ** (e + 1)) + 1
+                       for p in range(2, k + 1) if k % p == 0 and isprime(p)) == 9)
 ds(B, 13, [(a, n) for a in ints(1, 120) for n in ints(2, 60)], lambda a, n: n,
    lambda a, n: sum(range(a, a + n)) == 96,
    lambda a, n: F(sum(range(a, a + n)), n) == 32 and all(k % 5 for k in range(a, a + n)))
@@ -105,10 +107,10 @@ def _():
 
 ds(B, 18, [(cx, cy) for cx in ints(-8, 8) for cy in ints(-8, 8) if cy != 0], lambda cx, cy: F(abs(6 * cy), 2),
    lambda cx, cy: cy == 4, lambda cx, cy: abs(cy) == 4)
-ds(B, 19, [(x, y) for x in ints(1, 30) for y in ints(1, 30)], lambda x, y: x, lambda x, y: x * x - y * y == 15, lambda x, y: x + y < 10)
-ds(B, 20, [(x, y) for x in grid(-10, 40, F(1, 2)) for y in grid(-10, 40, F(1, 2))],
-   lambda x, y: sorted([3, 8, 11, x, y])[2] > F(3 + 8 + 11, 1) / 5 + (x + y) / 5,
-   lambda x, y: x + y == 28, lambda x, y: x > 11 and y > 11 and x + y < 30)
+ds(B, 19, [(a, b, math.isqrt(a * a + b * b)) for a in ints(1, 200) for b in ints(a, 200) if math.isqrt(a * a + b * b) ** 2 == a * a + b * b],
+   lambda a, b, c: a + b + c, lambda a, b, c: c == b + 1, lambda a, b, c: a * b == 2 * (a + b + c))
+ds(B, 20, [(x,) for x in grid(-10, 10, F(1, 8))], lambda x: abs(x - 2) < abs(x + 4), lambda x: x * x > 1,
+   lambda x: x**3 + x + 2 > 0)
 
 
 @ps(B, 21)
@@ -130,8 +132,9 @@ def _():
     return added.pop()
 
 
-ds(B, 23, list(product(ints(1, 30), repeat=3)), lambda a, b, c: a + b + c,
-   lambda a, b, c: a * b == 6 and b * c == 15, lambda a, b, c: a + c == 7)
+ds(B, 23, [(a, 144 - a) for a in ints(1, 143)] + [(a, b) for a in ints(1, 420) if 420 % a == 0 for b in ints(1, 420) if 420 % b == 0],
+   lambda a, b: math.gcd(a, b), lambda a, b: a + b == 144,
+   lambda a, b: a * b // math.gcd(a, b) == 420)
 
 
 @ps(B, 24)

@@ -8,15 +8,18 @@ from princeton_knewton_kaplan_support import DS, check
 
 @check("KA", 7)
 def _ka_7():
-    G = [F(k, 2) for k in range(1, 28)]
-    cases = [c for c in product(G, G) if c[0] <= c[1]]
-    return DS(cases, lambda c: c[0] * c[1], lambda c: 2 * (c[0] + c[1]) == 28 and c[0].denominator == 1 and c[1].denominator == 1,
-              lambda c: 2 * (c[0] + c[1]) == 28 and c[0] ** 2 + c[1] ** 2 == 100)
+    cases = [c for c in range(1, 30) if 9 - 4 < c < 9 + 4]
+
+    def acute(c):
+        x, y, z = sorted((4, 9, c))
+        return z * z < x * x + y * y
+
+    return DS(cases, lambda c: c, lambda c: 4 + 9 + c > 21, acute)
 
 
 @check("KA", 8)
 def _ka_8():
-    return DS(range(1, 600), lambda n: n % 12 == 0, lambda n: n * n % 12 == 0, lambda n: n**3 % 8 == 0)
+    return DS(range(1, 500), lambda k: k % 6 == 0, lambda k: (k * k + k) % 6 == 0, lambda k: (k * k + 2 * k) % 8 == 0)
 
 
 @check("KA", 9)
@@ -31,11 +34,16 @@ def _ka_10():
 
 @check("KA", 11)
 def _ka_11():
-    for x in [F(k, 10) for k in range(0, 211)]:
-        syrup = 3 - x / 7 + x
-        water = 18 - 6 * x / 7
-        if syrup * 5 == water * 2:
-            return x
+    best = None
+    for m in range(1, 20):
+        n, french, spanish, both = 72 * m, 27 * m, 16 * m, 30
+        assert F(french, n - french) == F(3, 5) and F(spanish, n - spanish) == F(2, 7)
+        if both > min(french, spanish):
+            continue
+        neither = n - (french + spanish - both)
+        if neither >= 0 and (best is None or neither < best):
+            best = neither
+    return best
 
 
 @check("KA", 12)
@@ -45,10 +53,17 @@ def _ka_12():
 
 @check("KA", 13)
 def _ka_13():
-    for x in [F(k, 2) for k in range(-40, 41)]:
-        for y in [F(k, 2) for k in range(-40, 41)]:
-            if 3 * x + 5 * y == 29 and 5 * x + 3 * y == 19:
-                return x * x - y * y
+    values = set()
+    grid = [F(k, 4) for k in range(-40, 65)]
+    for a in grid:
+        for b in grid:
+            c = 6 - a - b
+            if a * b + b * c + c * a == 12:
+                values.add(a * a + 2 * b * b + 3 * c * c)
+    # For any real solution the sum of the squared differences is 2 * 12 - 2 * 12 = 0, so the grid's
+    # single solution (2, 2, 2) is the only one.
+    assert len(values) == 1
+    return values.pop()
 
 
 @check("KA", 14)
@@ -64,11 +79,23 @@ def _ka_14():
 
 @check("KA", 22)
 def _ka_22():
-    for a in range(1, 103):
-        b = F(5, 3) * a
-        c = F(7, 2) * b
-        if a + b + c == 102:
-            return c - a
+    import math
+
+    def equals_one(x):
+        base, exponent = x - 4, x * x - 1
+        if base == 0:
+            return False
+        if base > 0:
+            # base^exponent = 1 exactly when exponent * log(base) = 0.
+            return abs(float(exponent) * math.log(float(base))) < 1e-12
+        # A negative base has a real power only for a whole-number exponent here.
+        return exponent.denominator == 1 and base ** int(exponent) == 1
+
+    # Besides the exponent 0 (x = 1 or -1), a solution needs the base 1 or -1, so every solution is a
+    # rational number with a small denominator and lies in this range.
+    solutions = [x for x in (F(k, 12) for k in range(-240, 241)) if equals_one(x)]
+    assert solutions == [-1, 1, 3, 5]
+    return len(solutions)
 
 
 @check("KA", 23)
@@ -85,14 +112,27 @@ def _ka_24():
 
 @check("KA", 25)
 def _ka_25():
-    cases = [(a, b) for a in range(1, 180) for b in range(1, 180) if a + b < 180]
-    return DS(cases, lambda c: 180 - c[0] - c[1], lambda c: c[1] == 2 * c[0] and 180 - c[0] - c[1] == c[0] + 20,
-              lambda c: 180 - c[0] == 140 and 180 - c[1] == 100)
+    slopes = [F(k, 16) for k in range(-160, 161)]
+
+    def far_enough(m):
+        # Distance from the origin to y - 2 = m(x - 2), squared, compared with (2 sqrt 2)^2 = 8.
+        return (2 - 2 * m) ** 2 >= 8 * (m * m + 1)
+
+    def area_eight(m):
+        return m < 0 and F(1, 2) * (2 - 2 * m) * (2 - 2 / m) == 8
+
+    # The vertical line x = 2 passes within 2 of the origin and cuts off no triangle, so it is not a case.
+    return DS(slopes, lambda m: m, far_enough, area_eight)
 
 
 @check("KA", 26)
 def _ka_26():
-    return DS(range(1, 2000), lambda n: n % 12, lambda n: n * n % 12 == 9, lambda n: n % 8 == 1)
+    cases = list(product(range(1, 60), repeat=2))
+
+    def prime(p):
+        return p > 1 and all(p % d for d in range(2, p))
+
+    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] ** 2 - c[1] ** 2 == 48, lambda c: prime(c[1]))
 
 
 @check("KA", 27)
@@ -102,9 +142,17 @@ def _ka_27():
 
 @check("KA", 28)
 def _ka_28():
-    cases = [F(k, 6) for k in range(1, 121)] + [sqrt(2), sqrt(3)]
-    is_int = lambda v: float(v).is_integer()  # noqa: E731
-    return DS(cases, lambda x: is_int(x), lambda x: is_int(round(float(x) ** 2, 9)), lambda x: is_int(2 * x) and is_int(3 * x))
+    # x = (p/q)^(1/r) for small p, q and r: the integers, the rational numbers and their roots.
+    cases = {(F(p, q), r) for p in range(1, 41) for q in range(1, 5) for r in range(1, 7)}
+
+    def power_is_integer(case, n):
+        base, r = case
+        value = base ** n  # x^n = value^(1/r)
+        t = round(float(value) ** (1 / r))
+        return F(t) ** r == value
+
+    return DS(cases, lambda c: power_is_integer(c, 1), lambda c: power_is_integer(c, 4) and power_is_integer(c, 6),
+              lambda c: power_is_integer(c, 3) and power_is_integer(c, 5))
 
 
 @check("KA", 29)
@@ -183,9 +231,12 @@ def _ka_39():
 
 @check("KA", 40)
 def _ka_40():
-    target = 10800
-    divs = [d for d in range(1, target + 1) if target % d == 0]
-    return sum(1 for a in divs for b in divs if a * b // gcd(a, b) == target)
+    def zeros(n):
+        return len(str(factorial(n))) - len(str(factorial(n)).rstrip('0'))
+
+    reached = {zeros(n) for n in range(1, 260)}
+    assert zeros(259) > 50
+    return sum(1 for k in range(1, 51) if k not in reached)
 
 
 @check("KA", 41)

@@ -20,29 +20,47 @@ def _kn_66():
 
 @check("KN", 67)
 def _kn_67():
-    return DS(range(0, 41), lambda b: b, lambda b: 600 + 10 * b > 700, lambda b: (600 + 10 * b) - (1000 - 10 * b) == 120)
+    cases = [(n, d) for n in range(2, 30) for d in range(0, n * (n - 1) // 2 + 1)]
+    M = lambda c: c[0] * (c[0] - 1) // 2
+    return DS(cases, lambda c: c[1], lambda c: M(c) - c[1] == 10, lambda c: 3 * M(c) - c[1] == 40)
 
 
 @check("KN", 68)
 def _kn_68():
-    G = [F(k, 2) for k in range(-10, 61)]
-    return DS(product(G, G), lambda c: sorted([3, 8, 12, c[0], c[1]])[2], lambda c: c[0] + c[1] == 22,
-              lambda c: c[0] > 8 and c[1] > 8 and abs(c[0] - c[1]) > 2)
+    AB, rad = 12, radians
+    cases = []
+    for deg in range(10, 171, 10):
+        c = cos(rad(deg))
+        bcs = [k / 2 for k in range(1, 61)]
+        disc = (2 * AB * c) ** 2 - 4 * (AB * AB - 64)   # BC^2 - 2 AB c BC + AB^2 - 64 = 0
+        if disc >= 0:
+            bcs += [r for r in ((2 * AB * c + sqrt(disc)) / 2, (2 * AB * c - sqrt(disc)) / 2) if r > 0]
+        cases += [(deg, bc) for bc in bcs]
+    AC = lambda t: sqrt(AB * AB + t[1] ** 2 - 2 * AB * t[1] * cos(rad(t[0])))
+    return DS(cases, lambda t: round(AB * t[1] * sin(rad(t[0])) / 2, 6), lambda t: t[0] == 30,
+              lambda t: abs(AC(t) - 8) < 1e-9)
 
 
 @check("KN", 69)
 def _kn_69():
-    G = [F(k, 2) for k in range(1, 41)]
-    cases = [c for c in product(G, G) if c[0] <= c[1]] + [(sqrt(84.5), sqrt(84.5))]
-    def hyp(c):
-        return sqrt(float(c[0]) ** 2 + float(c[1]) ** 2)
-    return DS(cases, lambda c: round(float(c[0]) + float(c[1]) + hyp(c), 9), lambda c: abs(hyp(c) - 13) < 1e-9,
-              lambda c: abs(float(c[0] * c[1]) / 2 - 30) < 1e-9 and abs((float(c[0] + c[1]) - hyp(c)) / 2 - 2) < 1e-9)
+    def twos(n):
+        t, p = 0, 2
+        while p <= n:
+            t, p = t + n // p, p * 2
+        return t
+    return DS(range(1, 200), lambda n: n, lambda n: twos(n) == 15, lambda n: 10 < n < 30 and twos(n) >= n - 1)
 
 
 @check("KN", 70)
 def _kn_70():
-    return DS(range(1, 1000), lambda k: k % 30 == 0, lambda k: k * k % 20 == 0, lambda k: k**3 % 27 == 0)
+    def divs(n):
+        return [d for d in range(1, n + 1) if n % d == 0]
+    def odd_even(n):
+        ds = divs(n)
+        odd = sum(1 for d in ds if d % 2)
+        return odd, len(ds) - odd
+    return DS(range(1, 600), lambda n: isqrt(n) ** 2 == n, lambda n: odd_even(n)[0] % 2 == 1,
+              lambda n: odd_even(n)[1] == 2 * odd_even(n)[0])
 
 
 @check("KN", 71)
@@ -106,8 +124,20 @@ def _kn_80():
 
 @check("KN", 81)
 def _kn_81():
-    return DS(product(range(1, 101), range(0, 120)), lambda c: F(c[0] - c[1], c[0]),
-              lambda c: 10 * (c[0] - c[1] + 10) == 3 * c[0], lambda c: c[0] == 50)
+    from functools import lru_cache
+    @lru_cache(maxsize=None)
+    def finals(board):
+        # Every number that can be left at the end, by trying every sequence of steps.
+        if len(board) == 1:
+            return frozenset(board)
+        out = set()
+        for i in range(len(board)):
+            for j in range(i + 1, len(board)):
+                rest = board[:i] + board[i + 1:j] + board[j + 1:]
+                out |= finals(tuple(sorted(rest + (abs(board[i] - board[j]),))))
+        return frozenset(out)
+    odd = lambda n: frozenset(x % 2 == 1 for x in finals(tuple(range(1, n + 1))))
+    return DS(range(2, 10), odd, lambda n: n % 2 == 1, lambda n: (n + 1) % 4 != 0)
 
 
 @check("KN", 82)
@@ -142,8 +172,17 @@ def _kn_86():
 
 @check("KN", 87)
 def _kn_87():
-    prime = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))
-    return DS(range(1, 200), prime, lambda n: (n * n - 1) % 24 == 0, lambda n: n < 30 and n % 6 in (1, 5))
+    counts = range(1, 5)
+    pays = (40, 41, 80, 81)
+    cases = [(cw, cm, p) for cw in product(counts, repeat=2) for cm in product(counts, repeat=2)
+             for p in product(pays, repeat=4)]
+    def higher(c):
+        (wx, wy), (mx, my), (pwx, pwy, pmx, pmy) = c
+        return (wx * pwx + wy * pwy) * (mx + my) > (mx * pmx + my * pmy) * (wx + wy)
+    def each_division(c):
+        p = c[2]
+        return p[0] > p[2] and p[1] > p[3]
+    return DS(cases, higher, each_division, lambda c: c[0][0] > c[0][1] and c[1][0] > c[1][1])
 
 
 @check("KN", 88)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 
@@ -14,6 +15,7 @@
 #include "Classes/study_aids/MCourses.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "tests/Classes/practice/PracticeTestSupport.h"
+#include "tests/support/LargeUserData.h"
 
 using namespace practice_test;
 
@@ -377,3 +379,63 @@ TEST_F(PracticeRepository, ASnapshotSharesTheRecordsAndKeepsTheirSessionsAsTheyW
 }
 
 }  // namespace
+
+TEST_F(PracticeRepository, ADecodedHistoryIsWhatWasSavedRecordByRecord) {
+    auto r = MPracticeRepository::makeWithData();
+    testing_support::addPracticeRecords(*r, 3000);
+    r->knewtonSet()->setIsActive(false);
+    r->hardQuantSet()->setIsActive(true);
+    auto back = saveAndLoad(r);
+    ASSERT_TRUE(back);
+
+    // Every question in its place with its records in order: when, how long, what, which session.
+    std::size_t records = 0;
+    ASSERT_EQ(back->qSets().size(), r->qSets().size());
+    for (std::size_t s = 0; s < r->qSets().size(); ++s) {
+        const auto &saved = r->qSets()[s]->questions(), &loaded = back->qSets()[s]->questions();
+        EXPECT_EQ(back->qSets()[s]->isActive(), r->qSets()[s]->isActive());
+        ASSERT_EQ(loaded.size(), saved.size());
+        for (std::size_t q = 0; q < saved.size(); ++q) {
+            SCOPED_TRACE(saved[q]->key());
+            EXPECT_EQ(loaded[q]->key(), saved[q]->key());
+            ASSERT_EQ(loaded[q]->history().size(), saved[q]->history().size());
+            for (std::size_t h = 0; h < saved[q]->history().size(); ++h, ++records)
+                EXPECT_EQ(loaded[q]->history()[h]->description(), saved[q]->history()[h]->description());
+        }
+    }
+    EXPECT_EQ(records, 3000u);
+
+    // The sessions take back the same answers in the same order, as the loaded records.
+    const auto &saved = r->sessions()->list(), &loaded = back->sessions()->list();
+    ASSERT_EQ(loaded.size(), saved.size());
+    for (std::size_t s = 0; s < saved.size(); ++s) {
+        ASSERT_EQ(loaded[s]->records().size(), saved[s]->records().size());
+        for (std::size_t i = 0; i < saved[s]->records().size(); ++i) {
+            const auto &was = saved[s]->records()[i], &is = loaded[s]->records()[i];
+            EXPECT_EQ(is->question()->key(), was->question()->key());
+            EXPECT_EQ(is->historyRecord()->description(), was->historyRecord()->description());
+            const auto& history = is->question()->history();
+            EXPECT_NE(std::find(history.begin(), history.end(), is->historyRecord()), history.end());
+        }
+    }
+}
+
+TEST_F(PracticeRepository, RecordsUnderAKeyGoToEveryQuestionOfThatKeyAndNoOther) {
+    auto a = MQSet::make(5, "A", "A", "Sets_myset.png", true),
+         b = MQSet::make(5, "B", "B", "Sets_myset.png", true);
+    auto first = addQuestion(a, 1, 4, 3), twin = addQuestion(b, 1, 4, 3), other = addQuestion(b, 2, 4, 3),
+         untouched = addQuestion(a, 3, 4, 1);
+    ASSERT_EQ(first->key(), twin->key());
+    auto record = [](double when) { return std::make_shared<MQSetHRecord>(fnd::Date(when), 10, nullptr); };
+    auto one = record(1), two = record(2), three = record(3), kept = record(4);
+    untouched->restoreHistory({kept});
+    MQSet::HistoryDictionary histories{
+        {first->key(), {one, two}}, {other->key(), {three}}, {"5_9_4", {record(5)}}};
+
+    MQSet::restoreHistory({a, b}, histories);
+    using Records = std::vector<std::shared_ptr<MQSetHRecord>>;
+    EXPECT_EQ(first->history(), (Records{one, two}));
+    EXPECT_EQ(twin->history(), (Records{one, two}));
+    EXPECT_EQ(other->history(), (Records{three}));
+    EXPECT_EQ(untouched->history(), (Records{kept}));
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -695,3 +696,119 @@ TEST_F(KeyedArchiverTest, NumbersAndDatesReadAsTheirValueWhereverTheyAreStored) 
 }
 
 }  // namespace
+
+TEST_F(KeyedArchiverTest, EntriesReadOneByOneAreTheDictionaryReadWhole) {
+    auto record = [](std::int32_t count) {
+        auto r = std::make_shared<Record>();
+        r->count = count;
+        return r;
+    };
+    auto first = record(1), second = record(2), third = record(3);
+    auto shared = ArchiveValue::makeArray();
+    *shared = {first, second};
+    auto mixed = ArchiveValue::makeArray();
+    *mixed = {third, "text", ArchiveValue::integer(5), first};
+    auto history = ArchiveValue::makeDictionary();
+    (*history)["one"] = shared;
+    (*history)["two"] = shared;  // one list under two keys
+    (*history)[7] = mixed;       // a number key; items that are no object are left out
+    (*history)["text"] = "not a list";
+    (*history)["object"] = third;
+    (*history)["empty"] = ArchiveValue::makeArray();
+    KeyedArchiver archiver;
+    archiver.encodeObject("history", history);
+    archiver.encodeObject("list", shared);
+    Bytes bytes = archiver.finishEncoding().value();
+
+    auto counts = [](const std::vector<std::shared_ptr<Object>>& objects) {
+        std::vector<std::int32_t> result;
+        for (const auto& o : objects) result.push_back(std::dynamic_pointer_cast<Record>(o)->count);
+        return result;
+    };
+    // In place, and by the general path when the dictionary was made before.
+    for (bool madeBefore : {false, true}) {
+        SCOPED_TRACE(madeBefore ? "made before" : "read in place");
+        KeyedUnarchiver whole(bytes), byEntry(bytes);
+        auto expected = whole.decodeDictionary("history");
+        ASSERT_TRUE(expected);
+        if (madeBefore) byEntry.decodeDictionary("history");
+        std::map<ArchiveKey, std::vector<std::shared_ptr<Object>>> objects;
+        std::map<ArchiveKey, ArchiveValue> values;
+        ASSERT_TRUE(
+            byEntry.decodeEntries("history", [&](const ArchiveKey& key, KeyedUnarchiver::Entry& entry) {
+                EXPECT_FALSE(objects.count(key));
+                objects[key] = entry.objects();
+                if (!key.string() || *key.string() != "one") values[key] = entry.value();
+            }));
+        ASSERT_EQ(objects.size(), expected->size());
+        for (const auto& [key, value] : *expected) {
+            SCOPED_TRACE(key.text());
+            std::vector<std::shared_ptr<Object>> items;
+            if (auto array = value.array())
+                for (const auto& item : *array)
+                    if (auto object = item.object()) items.push_back(object);
+            EXPECT_EQ(counts(objects[key]), counts(items));
+            if (values.count(key) && !value.array()) {
+                EXPECT_EQ(values[key].kind(), value.kind());
+                EXPECT_EQ(values[key].string() != nullptr, value.string() != nullptr);
+            }
+        }
+        EXPECT_EQ(counts(objects["one"]), (std::vector<std::int32_t>{1, 2}));
+        EXPECT_EQ(counts(objects[7]), (std::vector<std::int32_t>{3, 1}));
+        EXPECT_EQ(*values["text"].string(), "not a list");
+        // Objects are made once: the same under both keys, in the value read whole, and for a later
+        // reference to the list.
+        EXPECT_EQ(objects["one"], objects["two"]);
+        EXPECT_EQ(objects[7][0], values["object"].object());
+        EXPECT_EQ(objects[7][1], objects["one"][0]);
+        auto list = byEntry.decodeArray("list");
+        ASSERT_TRUE(list);
+        EXPECT_EQ((*list)[1].object(), objects["one"][1]);
+    }
+
+    // A key that holds no dictionary, or nothing.
+    KeyedUnarchiver in(bytes);
+    auto never = [](const ArchiveKey&, KeyedUnarchiver::Entry&) { ADD_FAILURE() << "an entry"; };
+    EXPECT_FALSE(in.decodeEntries("list", never));
+    EXPECT_TRUE(loggedAbout("\"list\" holds NSArray where NSDictionary was expected"));
+    EXPECT_FALSE(in.decodeEntries("missing", never));
+}
+
+TEST_F(KeyedArchiverTest, AnObjectInAListReadInPlaceThatRefersToItsDictionaryReadsItAsAbsent) {
+    auto inside = std::make_shared<Record>();
+    auto list = ArchiveValue::makeArray();
+    list->push_back(inside);
+    auto history = ArchiveValue::makeDictionary();
+    (*history)["list"] = list;
+    inside->extra = history;
+    KeyedArchiver archiver;
+    archiver.encodeObject("history", history);
+    Bytes bytes = archiver.finishEncoding().value();
+    inside->extra = {};  // no cycle left behind
+
+    KeyedUnarchiver in(bytes);
+    std::vector<std::shared_ptr<Object>> objects;
+    ASSERT_TRUE(in.decodeEntries(
+        "history", [&](const ArchiveKey&, KeyedUnarchiver::Entry& entry) { objects = entry.objects(); }));
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_TRUE(std::dynamic_pointer_cast<Record>(objects[0])->extra.isNil());
+    EXPECT_TRUE(loggedAbout("refers to itself"));
+}
+
+TEST_F(KeyedArchiverTest, AnObjectReadAsAClassAnswersAsDynamicCastWhateverCameBefore) {
+    std::shared_ptr<Object> record = std::make_shared<Record>(), other = std::make_shared<Record>(),
+                            clock = std::make_shared<archive_test::Clock>(),
+                            set = std::make_shared<QuestionSet>();
+    // Classes alternate and repeat, so that each answer follows every other one.
+    const std::shared_ptr<Object> order[] = {record, record, clock, other, set, clock, clock, record, set};
+    for (const auto& object : order) {
+        ArchiveValue value(object);
+        EXPECT_EQ(value.object<Record>().get(), dynamic_cast<Record*>(object.get()));
+        EXPECT_EQ(value.object<archive_test::Clock>().get(),
+                  dynamic_cast<archive_test::Clock*>(object.get()));
+        EXPECT_EQ(value.object<Coding>().get(), dynamic_cast<Coding*>(object.get()));
+        EXPECT_EQ(value.object<Object>(), object);
+        // The object is kept alive by what it answers.
+        if (auto coding = value.object<Coding>()) EXPECT_EQ(coding.use_count(), object.use_count());
+    }
+}
