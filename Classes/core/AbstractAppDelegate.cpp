@@ -1,7 +1,6 @@
 #include "Classes/core/AbstractAppDelegate.h"
 
 #include <cmath>
-#include <fstream>
 #include <future>
 #include <mutex>
 #include <system_error>
@@ -24,6 +23,7 @@
 #include "Classes/forum_news/NewsVC.h"
 #include "Classes/game/GameVC.h"
 #include "Classes/library_store/StartVC.h"
+#include "Classes/practice/MBuiltInSetData.h"
 #include "Classes/practice/MPracticeClasses.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MSessions.h"
@@ -36,6 +36,7 @@
 #include "Classes/timer/TimerClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/FileContents.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Log.h"
@@ -50,24 +51,6 @@
 #include "platform/ui/Window.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The whole file, or nothing when it cannot be read. Read in one piece: a repository file may
-// hold many megabytes, and byte-wise reading would be a good part of the start-up.
-std::optional<fnd::Bytes> readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return std::nullopt;
-    std::streamoff size = in.tellg();
-    if (size < 0) return std::nullopt;
-    fnd::Bytes bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), size);
-    if (in.gcount() != size) return std::nullopt;
-    return bytes;
-}
-
-}  // namespace
 
 std::shared_ptr<AbstractAppDelegate> AbstractAppDelegate::shared() {
     return std::dynamic_pointer_cast<AbstractAppDelegate>(ui::Application::shared().delegate());
@@ -157,13 +140,14 @@ std::shared_ptr<fnd::Object> AbstractAppDelegate::loadRepositoryFromFile(
 
     std::string problem;
     std::shared_ptr<fnd::Object> object;
-    if (std::optional<fnd::Bytes> bytes = readFile(path); !bytes) {
+    // Read in one piece: a repository file may hold many megabytes.
+    if (std::optional<fnd::FileContents> contents = fnd::FileContents::read(path); !contents) {
         problem = "it cannot be read";
     } else {
-        fnd::KeyedUnarchiver unarchiver(*bytes);
+        fnd::KeyedUnarchiver unarchiver(contents->bytes());
         // The archive is parsed: its bytes are not needed while its objects are made, and a large
         // file would otherwise be held twice over at the load's peak.
-        bytes.reset();
+        contents.reset();
         fnd::ArchiveValue root;
         if (unarchiver.valid())
             root = unarchiver.decodeObject(kRootKey);
@@ -272,6 +256,10 @@ void AbstractAppDelegate::setupRepository() {
     bool trackerFileExisted = false;
     std::shared_ptr<MOGTrackerRepository> tracker =
         loadSubRepository<MOGTrackerRepository>(trackerFileExisted);
+
+    // The built-in sets' data files are parsed while the practice file is still being read: its
+    // sets need them when they are put together, and this thread would only wait meanwhile.
+    MBuiltInSetData::readAhead();
 
     // An older central file brought its own practice data; a file of their own is newer.
     if (auto practice = practiceRead.get())

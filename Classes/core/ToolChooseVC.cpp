@@ -13,7 +13,6 @@
 #include "Classes/core/ToolGrid.h"
 #include "Classes/core/ToolScreens.h"
 #include "Classes/core/ToolViewController.h"
-#include "Classes/statistics/StatAggregator.h"
 #include "Classes/statistics/StatSnapshot.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Random.h"
@@ -227,8 +226,9 @@ void ToolChooseVC::updateFeedbackBtn() {
     feedbackBtnShouldBeShown_ = true;
     auto rep = AbstractAppDelegate::sharedRep();
     if (rep && rep->feedbackOpenCounter() == 0) {
-        StatAggregator aggregator(*StatSnapshot::take(*rep), 0);
-        if (aggregator.statRecords().size() <= kFeedbackAnswers) feedbackBtnShouldBeShown_ = false;
+        // Counted, not gathered: the home screen shows after this, at every start.
+        if (StatSnapshot::countAttempts(*rep, kFeedbackAnswers + 1) <= kFeedbackAnswers)
+            feedbackBtnShouldBeShown_ = false;
     }
 }
 

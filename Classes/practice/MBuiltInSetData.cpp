@@ -1,5 +1,7 @@
 #include "Classes/practice/MBuiltInSetData.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <map>
 #include <mutex>
 
@@ -63,21 +65,49 @@ std::optional<MBuiltInSetData::Content> MBuiltInSetData::parse(const std::string
     return content;
 }
 
-std::shared_ptr<const MBuiltInSetData::Content> MBuiltInSetData::content(const std::string& builderName) {
+namespace {
+
+// One builder's content, parsed once by whichever thread asks first; a thread that asks while it
+// is being parsed waits for it, and other builders' files are parsed meanwhile.
+struct Slot {
+    std::once_flag parsed;
+    std::shared_ptr<const MBuiltInSetData::Content> content;
+};
+
+Slot& slotOf(const std::string& builderName) {
     static std::mutex mutex;
-    static std::map<std::string, std::shared_ptr<const Content>> cache;
+    static std::map<std::string, Slot> slots;  // a map's entries stay where they are
     std::lock_guard lock(mutex);
-    auto& entry = cache[builderName];
-    if (entry) return entry;
-    auto path = fnd::Bundle::main().pathForResource(builderName, "json", "question_sets");
-    auto text = path ? fnd::Bundle(path->parent_path()).textResource(builderName, "json") : std::nullopt;
-    std::optional<Content> parsed = text ? parse(*text, builderName) : std::nullopt;
-    if (!parsed) {
-        fnd::Log::error("built-in set ", builderName, ": no readable data file");
-        parsed.emplace();
-    }
-    entry = std::make_shared<const Content>(std::move(*parsed));
-    return entry;
+    return slots[builderName];
+}
+
+}  // namespace
+
+std::shared_ptr<const MBuiltInSetData::Content> MBuiltInSetData::content(const std::string& builderName) {
+    Slot& slot = slotOf(builderName);
+    std::call_once(slot.parsed, [&slot, &builderName] {
+        auto path = fnd::Bundle::main().pathForResource(builderName, "json", kFolder);
+        auto text = path ? fnd::Bundle(path->parent_path()).textResource(builderName, "json") : std::nullopt;
+        std::optional<Content> parsed = text ? parse(*text, builderName) : std::nullopt;
+        if (!parsed) {
+            fnd::Log::error("built-in set ", builderName, ": no readable data file");
+            parsed.emplace();
+        }
+        slot.content = std::make_shared<const Content>(std::move(*parsed));
+    });
+    return slot.content;
+}
+
+void MBuiltInSetData::readAhead() {
+    std::vector<std::string> names;
+    std::error_code error;
+    const auto folder = fnd::Bundle::main().resourcePath() / kFolder;
+    for (auto entry = std::filesystem::directory_iterator(folder, error);
+         !error && entry != std::filesystem::directory_iterator(); entry.increment(error))
+        if (entry->path().extension() == ".json") names.push_back(entry->path().stem().string());
+    // In name order, the order in which the practice file's sets ask for theirs.
+    std::sort(names.begin(), names.end());
+    for (const auto& name : names) content(name);
 }
 
 void MBuiltInSetData::fill(const std::shared_ptr<MQSet>& set, const std::string& builderName) {

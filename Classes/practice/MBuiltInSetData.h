@@ -34,9 +34,17 @@ class MBuiltInSetData {
     // its run of records. A missing or unreadable file appends nothing (and is logged).
     static void fill(const std::shared_ptr<MQSet>& set, const std::string& builderName);
 
+    // The bundle's folder of data files, one per builder, named after it.
+    static constexpr const char* kFolder = "question_sets";
+
     // The builder's parsed content; empty when the file is missing or unreadable. Records that
-    // lack a field or name a passage that is not there are left out and logged.
+    // lack a field or name a passage that is not there are left out and logged. Safe to call from
+    // any thread.
     static std::shared_ptr<const Content> content(const std::string& builderName);
+    // Parses every data file of the bundle's folder that has not been parsed yet, so that the
+    // sets built later find their content ready (the loading thread does it while it would
+    // otherwise wait for the practice file).
+    static void readAhead();
     // Parses the text of a data file; nothing when it is not one.
     static std::optional<Content> parse(const std::string& text, const std::string& builderName);
 };

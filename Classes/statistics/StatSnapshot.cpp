@@ -28,7 +28,10 @@ std::optional<bool> isRight(const MQSetAnswer* given, const MQSetAnswer* right) 
     }
 }
 
-void addPractice(StatSnapshot& snapshot, const std::vector<std::shared_ptr<MQSet>>& qSets) {
+// Every attempt of the sets, set by set and question by question, handed to `visit` until it
+// answers false; answers whether all were handed over.
+template <class Visit>
+bool eachPractice(const std::vector<std::shared_ptr<MQSet>>& qSets, Visit&& visit) {
     for (const auto& set : qSets) {
         if (!set) continue;
         for (const auto& question : set->questions()) {
@@ -37,14 +40,18 @@ void addPractice(StatSnapshot& snapshot, const std::vector<std::shared_ptr<MQSet
             for (const auto& record : question->history()) {
                 if (!record) continue;
                 const auto verdict = isRight(record->answer().get(), right);
-                if (verdict)
-                    snapshot.addAttempt({record->date(), record->time(), question->questionType(), *verdict});
+                if (verdict && !visit(StatSnapshot::Attempt{record->date(), record->time(),
+                                                            question->questionType(), *verdict}))
+                    return false;
             }
         }
     }
+    return true;
 }
 
-void addErrorLog(StatSnapshot& snapshot, const std::vector<std::shared_ptr<MBook>>& books) {
+// As `eachPractice`, for the books' scored questions, section by section.
+template <class Visit>
+bool eachErrorLog(const std::vector<std::shared_ptr<MBook>>& books, Visit&& visit) {
     for (const auto& book : books) {
         if (!book) continue;
         for (const auto& section : book->sections()) {
@@ -55,12 +62,20 @@ void addErrorLog(StatSnapshot& snapshot, const std::vector<std::shared_ptr<MBook
                 if (type == kPassageFirst) type = kReadingComprehension;
                 for (const auto& record : *question->history()) {
                     if (!record || !record->date()) continue;
-                    snapshot.addAttempt(
-                        {*record->date(), record->time(), type, record->answer() == question->rightAnswer()});
+                    if (!visit(StatSnapshot::Attempt{*record->date(), record->time(), type,
+                                                     record->answer() == question->rightAnswer()}))
+                        return false;
                 }
             }
         }
     }
+    return true;
+}
+
+template <class Visit>
+void eachAttempt(const std::vector<std::shared_ptr<MQSet>>& qSets,
+                 const std::vector<std::shared_ptr<MBook>>& books, Visit&& visit) {
+    if (eachPractice(qSets, visit)) eachErrorLog(books, visit);
 }
 
 }  // namespace
@@ -68,9 +83,23 @@ void addErrorLog(StatSnapshot& snapshot, const std::vector<std::shared_ptr<MBook
 std::shared_ptr<const StatSnapshot> StatSnapshot::take(const std::vector<std::shared_ptr<MQSet>>& qSets,
                                                        const std::vector<std::shared_ptr<MBook>>& books) {
     auto snapshot = std::make_shared<StatSnapshot>();
-    addPractice(*snapshot, qSets);
-    addErrorLog(*snapshot, books);
+    eachAttempt(qSets, books, [&snapshot](const Attempt& attempt) {
+        snapshot->addAttempt(attempt);
+        return true;
+    });
     return snapshot;
+}
+
+std::size_t StatSnapshot::countAttempts(const std::vector<std::shared_ptr<MQSet>>& qSets,
+                                        const std::vector<std::shared_ptr<MBook>>& books, std::size_t limit) {
+    std::size_t count = 0;
+    if (limit == 0) return 0;
+    eachAttempt(qSets, books, [&count, limit](const Attempt&) { return ++count < limit; });
+    return count;
+}
+
+std::size_t StatSnapshot::countAttempts(const MRepository& repository, std::size_t limit) {
+    return countAttempts(repository.qSets(), repository.books(), limit);
 }
 
 std::shared_ptr<const StatSnapshot> StatSnapshot::take(const MRepository& repository) {

@@ -4,6 +4,7 @@
 // Take it on the main thread (the models are main-thread only); after that it is immutable and may
 // be read from any thread.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -33,6 +34,11 @@ class StatSnapshot {
                                                     const std::vector<std::shared_ptr<MBook>>& books);
     // The repository's question sets and books.
     static std::shared_ptr<const StatSnapshot> take(const MRepository& repository);
+    // How many attempts `take` would copy, counted up to `limit` at most: a long-time user's
+    // hundred thousand answers need not be copied to learn that there are more than a few.
+    static std::size_t countAttempts(const std::vector<std::shared_ptr<MQSet>>& qSets,
+                                     const std::vector<std::shared_ptr<MBook>>& books, std::size_t limit);
+    static std::size_t countAttempts(const MRepository& repository, std::size_t limit);
 
     const std::vector<Attempt>& attempts() const { return attempts_; }
     void addAttempt(const Attempt& attempt) { attempts_.push_back(attempt); }

@@ -60,6 +60,9 @@ struct BinaryPropertyListReader::Parser {
         budget = tableOffset - 8;
         out.nodes_.reserve(objectCount);
         out.text_.reserve(tableOffset);
+        // References lie before the offset table, so this bounds their number in a well-formed
+        // list; growing the table by doubling instead would copy it and touch fresh memory each time.
+        out.members_.reserve(tableOffset / refSize);
         const std::uint8_t* table = in + tableOffset;
         for (std::uint64_t i = 0; i < objectCount; ++i) {
             std::uint64_t offset = bigEndian(table + i * offsetSize, offsetSize);

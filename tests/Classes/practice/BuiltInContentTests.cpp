@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "Classes/practice/MBuiltInSetData.h"
 #include "Classes/practice/MQSetBlock.h"
@@ -487,4 +488,49 @@ TEST_F(BuiltInContent, PassagesBecomeBlocksAndBadRecordsAreLeftOut) {
     auto none = MQSet::make(5, "None", "", "", true);
     MBuiltInSetData::fill(none, "NoSuchBuilder");
     EXPECT_TRUE(none->questions().empty());
+}
+
+TEST_F(BuiltInContent, DataReadAheadIsTheDataTheSetsGetAndEachFileIsParsedOnce) {
+    auto folder = temporary / "resources";
+    std::filesystem::create_directories(folder / MBuiltInSetData::kFolder);
+    auto writeSet = [&folder](const std::string& builder, int number) {
+        std::ofstream(folder / MBuiltInSetData::kFolder / (builder + ".json"))
+            << R"({"records": [{"number": )" << number
+            << R"(, "type": 1, "answer": 2, "body": "b", "options": ["1","2","3","4","5"], "explanation": "e"}]})";
+    };
+    writeSet("ReadAheadFirstSet", 1);
+    writeSet("ReadAheadSecondSet", 2);
+    std::ofstream(folder / MBuiltInSetData::kFolder / "README.md") << "not a data file";
+    fnd::Paths::setResources(folder);
+
+    // Read ahead on several threads while sets ask for their content on others: every caller gets
+    // the one parse of each file.
+    std::vector<std::shared_ptr<const MBuiltInSetData::Content>> got(8);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < got.size(); ++i)
+        threads.emplace_back([i, &got] {
+            if (i % 2) MBuiltInSetData::readAhead();
+            got[i] = MBuiltInSetData::content(i % 4 < 2 ? "ReadAheadFirstSet" : "ReadAheadSecondSet");
+        });
+    for (auto& thread : threads) thread.join();
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        ASSERT_TRUE(got[i]);
+        EXPECT_EQ(got[i], got[i % 4 < 2 ? 0 : 2]) << i;
+    }
+    ASSERT_EQ(got[0]->records.size(), 1u);
+    EXPECT_EQ(got[0]->records[0].number, 1);
+    EXPECT_EQ(got[2]->records[0].number, 2);
+
+    // What was read ahead is what the set is built from, even if the file changes afterwards.
+    writeSet("ReadAheadSecondSet", 3);
+    auto set = MQSet::make(3000, "Test", "", "", true);
+    MBuiltInSetData::fill(set, "ReadAheadSecondSet");
+    ASSERT_EQ(set->questions().size(), 1u);
+    EXPECT_EQ(set->questions().front()->key(), "3000_2_1");
+    // A file that only the read-ahead found, with no set asking for it before, is ready too.
+    writeSet("ReadAheadThirdSet", 4);
+    MBuiltInSetData::readAhead();
+    std::filesystem::remove(folder / MBuiltInSetData::kFolder / "ReadAheadThirdSet.json");
+    ASSERT_EQ(MBuiltInSetData::content("ReadAheadThirdSet")->records.size(), 1u);
+    EXPECT_EQ(MBuiltInSetData::content("ReadAheadThirdSet")->records[0].number, 4);
 }

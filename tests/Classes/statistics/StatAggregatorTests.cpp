@@ -79,3 +79,24 @@ TEST(StatAggregator, AttemptsWithoutAKnownRightAnswerAreLeftOut) {
 }
 
 }  // namespace
+
+// The count stops at its limit and leaves out what the snapshot leaves out, in both sources and
+// whichever source the limit falls in.
+TEST(StatAggregator, CountingAttemptsStopsAtTheLimitAndSkipsWhatTheSnapshotSkips) {
+    PracticeFixture practice;
+    practice.addQuestion(1, 1, {{10, 5, 1}, {11, 5, 2}});
+    practice.addQuestion(2, 3, {});
+    practice.sets.front()->questions().front()->addHistoryRecord(
+        std::make_shared<MQSetHRecord>(fnd::Date(13), 9, std::make_shared<MQSetAnswer>()));  // damaged
+    ErrorLogFixture log;
+    log.addQuestion(1, 0, {{20, 50, 1}});  // unscored
+    log.addQuestion(6, 3, {{40, 8, 2}, {41, 8, 3}, {42, 8, 1}});
+    const std::size_t all = StatSnapshot::take(practice.sets, log.books)->attempts().size();
+    ASSERT_EQ(all, 5u);
+    for (std::size_t limit : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 100u})
+        EXPECT_EQ(StatSnapshot::countAttempts(practice.sets, log.books, limit), std::min(all, limit))
+            << "limit " << limit;
+    EXPECT_EQ(StatSnapshot::countAttempts({}, {}, 10), 0u);
+    EXPECT_EQ(StatSnapshot::countAttempts({}, log.books, 10), 3u);
+    EXPECT_EQ(StatSnapshot::countAttempts(*statistics_test::repositoryWith(practice, log), 4), 4u);
+}
