@@ -707,14 +707,14 @@ ds(B, 104, [(x,) for x in grid(-5, 5, F(1, 4))], lambda x: x < 0, lambda x: x **
 ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))],
    lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10,
    lambda a, b: (a + b).denominator == 1)
-ds(B, 106, [(x,) for x in grid(-6, 6, F(1, 4))], lambda x: 2 ** float(x),
-   lambda x: abs(4 ** float(x) - 2 ** float(x + 1) - 8) < 1e-9, lambda x: abs(8 ** float(x) - 4 ** float(x) - 48) < 1e-9)
-ds(B, 107, [(r, b, g) for r in ints(0, 60) for b in ints(1, 60) for g in ints(0, 60)], lambda r, b, g: F(r, b),
-   lambda r, b, g: 2 * (r - 4) == g, lambda r, b, g: b + 4 == g)
+ds(B, 106, [(a, b) for a in ints(1, 60) for b in ints(1, 60)], lambda a, b: a + b,
+   lambda a, b: a * b + a + b == 34, lambda a, b: a * a + b * b == 52)
+ds(B, 107, [(r, b) for r in ints(1, 80) for b in ints(1, 80)], lambda r, b: F(r, b),
+   lambda r, b: r >= 5 and b + 5 == 2 * (r - 5), lambda r, b: 2 * r == b + 15)
 ds(B, 108, [(p,) for p in ints(-200, 200)], lambda p: p % 2 == 0,
    lambda p: any(q * q + q + 2 == p for q in range(-20, 20)), lambda p: (p * p - p) % 2 == 0)
-ds(B, 109, [(a, b) for a in ints(10, 300) for b in ints(10, 300)], lambda a, b: F(600, a + b),
-   lambda a, b: 4 * a == 600 and 2 * b >= a, lambda a, b: b <= a)
+ds(B, 109, [(a, b) for a in grid(1, 40, F(1, 2)) for b in grid(1, 40, F(1, 2))], lambda a, b: a,
+   lambda a, b: 1 / a + 1 / b == F(1, 6), lambda a, b: a + b == 25)
 ds(B, 110, [(a, b, c) for a in ints(1, 15) for b in ints(1, 15) for c in ints(1, 15)] + [(F(7, 2), F(9, 2), 4), (F(1, 2), F(11, 2), 6)],
    lambda a, b, c: a * a + b * b + c * c,
    lambda a, b, c: sorted([a * a + b * b, b * b + c * c, a * a + c * c]) == [25, 34, 41],
