@@ -720,13 +720,12 @@ ds(B, 110, [(a, b, math.isqrt(a * a + b * b)) for a in ints(1, 200) for b in int
    lambda a, b, c: (c == a + 1 or c == b + 1) and a + b + c == 132)
 ds(B, 111, [(x, y) for x in grid(-6, 6, F(1, 4)) for y in grid(-6, 6, F(1, 4))], lambda x, y: x + y,
    lambda x, y: x * x + y * y + 5 == 2 * x + 4 * y, lambda x, y: x * x - 3 * x == y * y - 3 * y and x < y)
-ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(0, 200) if w + m > 0], lambda w, m: F(100 * w, w + m),
-   lambda w, m: w == m + 20 and 3 * (w + 20) == 2 * (w + m + 20),
-   lambda w, m: w - m == 20 and F(w - m, w + m) == F(1, 5))
+ds(B, 112, [(w, n) for n in ints(1, 40) for w in ints(0, n)], lambda w, n: F(100 * w, n),
+   lambda w, n: n < 12 and F(56, 100) < F(w, n) < F(60, 100), lambda w, n: w == (n - w) + 1 and w * (n - w) == 12)
 ds(B, 113, [(x, y) for x in ints(1, 80) for y in ints(1, 80)], lambda x, y: x,
    lambda x, y: x * x - y * y == 56, lambda x, y: x * x == y * y + 2 * y + 30)
-ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b: a,
-   lambda a, b: 180 - a - b == 40, lambda a, b: 180 - b == b + 40 and 180 - (180 - a - b) == 2 * a)
+ds(B, 114, sorted({t for x in grid(F(1, 4), F(359, 4), F(1, 4)) for t in ((x, x), (x, 180 - 2 * x), (180 - 2 * x, x))}),
+   lambda a, b: a, lambda a, b: 20 in (a, b, 180 - a - b), lambda a, b: a == 2 * b + 100)
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
 ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
