@@ -730,13 +730,15 @@ ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b
    lambda a, b: 180 - a - b == 40, lambda a, b: 180 - b == b + 40 and 180 - (180 - a - b) == 2 * a)
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
-ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
-   lambda a, b, c, d: d, lambda a, b, c, d: b + c == 18, lambda a, b, c, d: d - a == 14)
-ds(B, 117, [(n,) for n in ints(1, 400)], lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: n % 4 == 1)
+ds(B, 116, [(a, b, c, d, 30 - a - b - c - d) for a in ints(1, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30)
+    for d in ints(c + 1, 30) if 30 - a - b - c - d > d],
+   lambda a, b, c, d, e: e, lambda a, b, c, d, e: c == 7, lambda a, b, c, d, e: e - a == 10)
+ds(B, 117, [(n,) for n in ints(1, 600)], lambda n: n % 12,
+   lambda n: sum(1 for k in ints(1, n) if n % k == 0) == 3, lambda n: n % 8 == 1)
 ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x + y * y,
    lambda x, y: x * x + x * y == 20, lambda x, y: y * y + x * y == 5)
-ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
-   lambda a, b, c: a * a * b * c > 0, lambda a, b, c: a * b * b * c < 0)
+ds(B, 119, list(product(grid(-3, 3, F(1, 4)), repeat=2)), lambda x, y: x + y > 0,
+   lambda x, y: x**3 + y**3 > x + y, lambda x, y: x * y > 0)
 ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20) if a < b + c and b < a + c and c < a + b]
    + [(6.0, 8.0, math.sqrt(100 - 2 * 48 * math.cos(t / 10))) for t in range(1, 30)],
    lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8) and c > 8,
