@@ -743,8 +743,9 @@ ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1,
    + [(6.0, 8.0, math.sqrt(100 - 2 * 48 * math.cos(t / 10))) for t in range(1, 30)],
    lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8) and c > 8,
    lambda a, b, c: (a, b) == (6, 8) and close(2 * a * a + 2 * b * b - c * c, 100))
-ds(B, 121, [(p, q, b) for p in ints(0, 30) for q in ints(0, 30) for b in ints(0, min(p, q)) if p + q - b <= 30],
-   lambda p, q, b: b, lambda p, q, b: p == 20 and q == 18, lambda p, q, b: 30 - (p + q - b) < 10)
+ds(B, 121, [(b, w) for b in ints(1, 60) for w in ints(1, 60)],
+   lambda b, w: F(b * (b - 1), (b + w) * (b + w - 1)),
+   lambda b, w: 4 * b * w == (b + w) * (b + w - 1), lambda b, w: b == 10)
 
 
 ds(B, 122, [(v, s) for v in ints(1, 100) for s in grid(1, 30, F(1, 2)) if F(1, 10) * v <= s <= F(3, 10) * v],
@@ -752,11 +753,13 @@ ds(B, 122, [(v, s) for v in ints(1, 100) for s in grid(1, 30, F(1, 2)) if F(1, 1
    lambda v, s: s / v - (s + 1) / (v + 10) == F(2, 100))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
-ds(B, 124, [(s2,) for s2 in grid(1, 200, F(1, 2))], lambda s2: s2, lambda s2: s2 / 2 - s2 / 4 == 8, lambda s2: 2 * s2 > 49)
-ds(B, 125, [(n,) for n in ints(1, 400)], lambda n: n % 4 == 0,
-   lambda n: any(n - a * a > 0 and int(math.isqrt(n - a * a)) ** 2 == n - a * a and math.isqrt(n - a * a) % 2 == 1
-                 for a in range(1, math.isqrt(n) + 1, 2)),
-   lambda n: any(math.isqrt(n - a * a) ** 2 == n - a * a for a in range(0, math.isqrt(n) + 1)))
+ds(B, 124, [(float(a), math.sqrt(117 - a * a)) for a in ints(1, 10)]
+   + [((math.sqrt(117 + 2 * k) + math.sqrt(117 - 2 * k)) / 2, (math.sqrt(117 + 2 * k) - math.sqrt(117 - 2 * k)) / 2) for k in ints(1, 58)],
+   lambda a, b: round(a * b, 6),
+   lambda a, b: close(a, round(a)) and close(b, round(b)),
+   lambda a, b: close(a * b, round(a * b)) and not close(a, b))
+ds(B, 125, [(a, b) for a in ints(1, 300) for b in ints(1, 300)], lambda a, b: math.gcd(a, b),
+   lambda a, b: a * a - a * b - b * b == 1, lambda a, b: a + b == 21 and a > 5 and b > 5)
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
    lambda a, b: a / b, lambda a, b: (a / b) ** 2 - 2 * (a / b) == 3, lambda a, b: a * a + 9 * b * b == 6 * a * b)
 ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],
