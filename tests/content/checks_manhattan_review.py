@@ -748,9 +748,8 @@ ds(B, 121, [(b, w) for b in ints(1, 60) for w in ints(1, 60)],
    lambda b, w: 4 * b * w == (b + w) * (b + w - 1), lambda b, w: b == 10)
 
 
-ds(B, 122, [(v, s) for v in ints(1, 100) for s in grid(1, 30, F(1, 2)) if F(1, 10) * v <= s <= F(3, 10) * v],
-   lambda v, s: 100 * s / v, lambda v, s: s / (v + 10) == F(4, 5) * s / v,
-   lambda v, s: s / v - (s + 1) / (v + 10) == F(2, 100))
+ds(B, 122, [(x, y) for x in ints(1, 200) for y in ints(1, 200)], lambda x, y: y,
+   lambda x, y: 3 * x + 8 * y == 180, lambda x, y: 40 * y + 15 * x > 30 * (x + y))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
 ds(B, 124, [(float(a), math.sqrt(117 - a * a)) for a in ints(1, 10)]
