@@ -739,10 +739,9 @@ ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x +
    lambda x, y: x * x + x * y == 20, lambda x, y: y * y + x * y == 5)
 ds(B, 119, list(product(grid(-3, 3, F(1, 4)), repeat=2)), lambda x, y: x + y > 0,
    lambda x, y: x**3 + y**3 > x + y, lambda x, y: x * y > 0)
-ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20) if a < b + c and b < a + c and c < a + b]
-   + [(6.0, 8.0, math.sqrt(100 - 2 * 48 * math.cos(t / 10))) for t in range(1, 30)],
-   lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8) and c > 8,
-   lambda a, b, c: (a, b) == (6, 8) and close(2 * a * a + 2 * b * b - c * c, 100))
+ds(B, 120, [(float(c),) for c in grid(F(29, 4), F(107, 4), F(1, 4))], lambda c: heron(10.0, 17.0, c),
+   lambda c: abs(2 * heron(10.0, 17.0, c) / c - 8) < 1e-6,
+   lambda c: c * c + 100 < 289 and close((27 + c) / 12, round((27 + c) / 12)))
 ds(B, 121, [(b, w) for b in ints(1, 60) for w in ints(1, 60)],
    lambda b, w: F(b * (b - 1), (b + w) * (b + w - 1)),
    lambda b, w: 4 * b * w == (b + w) * (b + w - 1), lambda b, w: b == 10)
