@@ -370,7 +370,9 @@ def _pr_79():
 
 @check("PR", 80)
 def _pr_80():
-    return DS(range(1, 500), lambda n: n % 5, lambda n: n**3 % 5 == 3, lambda n: (n**4 + n) % 5 == 3)
+    cases = [10 * a + b for a in range(1, 10) for b in range(1, 10)]
+    rev = lambda n: 10 * (n % 10) + n // 10
+    return DS(cases, lambda n: n, lambda n: n == 5 * rev(n) - 9, lambda n: n - (n // 10) * (n % 10) == 73)
 
 
 @check("PR", 81)
@@ -453,8 +455,7 @@ def _pr_89():
 
 @check("PR", 90)
 def _pr_90():
-    G = [F(k, 2) for k in range(-10, 11) if k]
-    return DS(product(G, G), lambda c: c[0] / c[1] > 1, lambda c: c[0] - c[1] > 0, lambda c: c[0] * c[1] > 0)
+    return DS(range(1, 300), lambda n: n % 12, lambda n: n * n % 12 == 4, lambda n: n ** 3 % 12 == 8)
 
 
 @check("PR", 91)
