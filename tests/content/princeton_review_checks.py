@@ -472,9 +472,8 @@ def _pr_95():
 
 @check("PR", 96)
 def _pr_96():
-    G = [F(k, 2) for k in range(1, 121)]
-    t = lambda c: 1 / (1 / c[0] + 1 / c[1])  # noqa: E731
-    return DS(product(G, G), t, lambda c: c[0] == t(c) + 5, lambda c: c[1] == t(c) + 20)
+    cases = [(x, y) for x in range(1, 70) for y in range(1, 70)]
+    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] ** c[1] == 64, lambda c: c[1] ** c[0] == 36)
 
 
 @check("PR", 97)
