@@ -417,7 +417,7 @@ def _pr_84():
             else:
                 return False
         return True
-    return DS(range(1, 120), lambda p: isprime(p), lambda p: isprime(p * p + 2), lambda p: isprime(2 ** p - 1))
+    return DS(range(1, 120), lambda p: isprime(p), lambda p: isprime(p + 2) and isprime(p + 4), lambda p: isprime(2 ** p - 1))
 
 
 @check("PR", 85)
