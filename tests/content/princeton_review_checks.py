@@ -391,8 +391,7 @@ def _pr_82():
 @check("PR", 83)
 def _pr_83():
     ndiv = lambda n: sum(1 for k in range(1, n + 1) if n % k == 0)
-    sdiv = lambda n: sum(k for k in range(1, n + 1) if n % k == 0)
-    return DS(range(1, 400), lambda n: n, lambda n: n == 4 * ndiv(n), lambda n: sdiv(n) == 91)
+    return DS(range(1, 400), lambda n: n, lambda n: n == 4 * ndiv(n), lambda n: n % 6 == 0 and n < 100 and ndiv(n) % 2 == 1)
 
 
 @check("PR", 84)
@@ -455,7 +454,8 @@ def _pr_89():
 
 @check("PR", 90)
 def _pr_90():
-    return DS(range(1, 300), lambda n: n % 12, lambda n: n * n % 12 == 4, lambda n: n ** 3 % 12 == 8)
+    cases = [(x, y) for x in range(1, 60) for y in range(1, 60)]
+    return DS(cases, lambda c: c[0], lambda c: c[0] ** 2 + c[1] ** 2 == 2 * c[0] + 2 * c[1] + 83, lambda c: c[0] > c[1])
 
 
 @check("PR", 91)
