@@ -707,27 +707,25 @@ ds(B, 104, [(x,) for x in grid(-5, 5, F(1, 4))], lambda x: x < 0, lambda x: x **
 ds(B, 105, [(a, b) for a in grid(-2, 5, F(1, 4)) for b in grid(-2, 20, F(1, 4))],
    lambda a, b: sum(1 for k in range(-10, 30) if a < k < b), lambda a, b: b - a == 10,
    lambda a, b: (a + b).denominator == 1)
-ds(B, 106, [(x,) for x in grid(-6, 6, F(1, 4))], lambda x: 2 ** float(x),
-   lambda x: abs(4 ** float(x) - 2 ** float(x + 1) - 8) < 1e-9, lambda x: abs(8 ** float(x) - 4 ** float(x) - 48) < 1e-9)
-ds(B, 107, [(r, b, g) for r in ints(0, 60) for b in ints(1, 60) for g in ints(0, 60)], lambda r, b, g: F(r, b),
-   lambda r, b, g: 2 * (r - 4) == g, lambda r, b, g: b + 4 == g)
+ds(B, 106, [(a, b) for a in ints(1, 60) for b in ints(1, 60)], lambda a, b: a + b,
+   lambda a, b: a * b + a + b == 34, lambda a, b: a * a + b * b == 52)
+ds(B, 107, [(r, b) for r in ints(1, 80) for b in ints(1, 80)], lambda r, b: F(r, b),
+   lambda r, b: r >= 5 and b + 5 == 2 * (r - 5), lambda r, b: 2 * r == b + 15)
 ds(B, 108, [(p,) for p in ints(-200, 200)], lambda p: p % 2 == 0,
    lambda p: any(q * q + q + 2 == p for q in range(-20, 20)), lambda p: (p * p - p) % 2 == 0)
-ds(B, 109, [(a, b) for a in ints(10, 300) for b in ints(10, 300)], lambda a, b: F(600, a + b),
-   lambda a, b: 4 * a == 600 and 2 * b >= a, lambda a, b: b <= a)
-ds(B, 110, [(a, b, c) for a in ints(1, 15) for b in ints(1, 15) for c in ints(1, 15)] + [(F(7, 2), F(9, 2), 4), (F(1, 2), F(11, 2), 6)],
-   lambda a, b, c: a * a + b * b + c * c,
-   lambda a, b, c: sorted([a * a + b * b, b * b + c * c, a * a + c * c]) == [25, 34, 41],
-   lambda a, b, c: 2 * (a * b + b * c + c * a) == 94 and 4 * (a + b + c) == 48)
-ds(B, 111, list(product(ints(-12, 12), repeat=2)), lambda x, y: x + 2 * y,
-   lambda x, y: x * x + 4 * x * y + 4 * y * y == 36 and x + 2 * y > 0,
-   lambda x, y: F(2) ** x * F(4) ** y == 64)
-ds(B, 112, [(w, m) for w in ints(0, 200) for m in ints(0, 200) if w + m > 0], lambda w, m: F(100 * w, w + m),
-   lambda w, m: w == m + 20 and 3 * (w + 20) == 2 * (w + m + 20),
-   lambda w, m: w - m == 20 and F(w - m, w + m) == F(1, 5))
-ds(B, 113, [(x,) for x in grid(-20, 20, F(1, 2))], lambda x: x * x - 6 * x, lambda x: x * x == 49, lambda x: abs(x - 3) == 4)
-ds(B, 114, [(a, b) for a in ints(1, 178) for b in ints(1, 179 - a)], lambda a, b: a,
-   lambda a, b: 180 - a - b == 40, lambda a, b: 180 - b == b + 40 and 180 - (180 - a - b) == 2 * a)
+ds(B, 109, [(a, b) for a in grid(1, 40, F(1, 2)) for b in grid(1, 40, F(1, 2))], lambda a, b: a,
+   lambda a, b: 1 / a + 1 / b == F(1, 6), lambda a, b: a + b == 25)
+ds(B, 110, [(a, b, math.isqrt(a * a + b * b)) for a in ints(1, 200) for b in ints(1, 200) if math.isqrt(a * a + b * b) ** 2 == a * a + b * b],
+   lambda a, b, c: F(a * b, 2), lambda a, b, c: a == 11 or b == 11,
+   lambda a, b, c: (c == a + 1 or c == b + 1) and a + b + c == 132)
+ds(B, 111, [(x, y) for x in grid(-6, 6, F(1, 4)) for y in grid(-6, 6, F(1, 4))], lambda x, y: x + y,
+   lambda x, y: x * x + y * y + 5 == 2 * x + 4 * y, lambda x, y: x * x - 3 * x == y * y - 3 * y and x < y)
+ds(B, 112, [(w, n) for n in ints(1, 40) for w in ints(0, n)], lambda w, n: F(100 * w, n),
+   lambda w, n: n < 12 and F(56, 100) < F(w, n) < F(60, 100), lambda w, n: w == (n - w) + 1 and w * (n - w) == 12)
+ds(B, 113, [(x, y) for x in ints(1, 80) for y in ints(1, 80)], lambda x, y: x,
+   lambda x, y: x * x - y * y == 56, lambda x, y: x * x == y * y + 2 * y + 30)
+ds(B, 114, sorted({t for x in grid(F(1, 4), F(359, 4), F(1, 4)) for t in ((x, x), (x, 180 - 2 * x), (180 - 2 * x, x))}),
+   lambda a, b: a, lambda a, b: 20 in (a, b, 180 - a - b), lambda a, b: a == 2 * b + 100)
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
 ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
