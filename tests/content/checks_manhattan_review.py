@@ -729,31 +729,34 @@ ds(B, 114, sorted({t for x in grid(F(1, 4), F(359, 4), F(1, 4)) for t in ((x, x)
    lambda a, b: a, lambda a, b: 20 in (a, b, 180 - a - b), lambda a, b: a == 2 * b + 100)
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
-ds(B, 116, [(a, b, c, d) for a in ints(-10, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30) for d in [40 - a - b - c] if d > c],
-   lambda a, b, c, d: d, lambda a, b, c, d: b + c == 18, lambda a, b, c, d: d - a == 14)
-ds(B, 117, [(n,) for n in ints(1, 400)], lambda n: n % 10, lambda n: n * n % 10 == 9, lambda n: n % 4 == 1)
+ds(B, 116, [(a, b, c, d, 30 - a - b - c - d) for a in ints(1, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30)
+    for d in ints(c + 1, 30) if 30 - a - b - c - d > d],
+   lambda a, b, c, d, e: e, lambda a, b, c, d, e: c == 7, lambda a, b, c, d, e: e - a == 10)
+ds(B, 117, [(n,) for n in ints(1, 600)], lambda n: n % 12,
+   lambda n: sum(1 for k in ints(1, n) if n % k == 0) == 3, lambda n: n % 8 == 1)
 ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x + y * y,
    lambda x, y: x * x + x * y == 20, lambda x, y: y * y + x * y == 5)
-ds(B, 119, list(product([-2, -1, 1, 2], repeat=3)), lambda a, b, c: a * b * c > 0,
-   lambda a, b, c: a * a * b * c > 0, lambda a, b, c: a * b * b * c < 0)
-ds(B, 120, [(a, b, c) for a in ints(1, 20) for b in ints(1, 20) for c in ints(1, 20) if a < b + c and b < a + c and c < a + b]
-   + [(6.0, 8.0, math.sqrt(100 - 2 * 48 * math.cos(t / 10))) for t in range(1, 30)],
-   lambda a, b, c: heron(a, b, c), lambda a, b, c: (a, b) == (6, 8) and c > 8,
-   lambda a, b, c: (a, b) == (6, 8) and close(2 * a * a + 2 * b * b - c * c, 100))
-ds(B, 121, [(p, q, b) for p in ints(0, 30) for q in ints(0, 30) for b in ints(0, min(p, q)) if p + q - b <= 30],
-   lambda p, q, b: b, lambda p, q, b: p == 20 and q == 18, lambda p, q, b: 30 - (p + q - b) < 10)
+ds(B, 119, list(product(grid(-3, 3, F(1, 4)), repeat=2)), lambda x, y: x + y > 0,
+   lambda x, y: x**3 + y**3 > x + y, lambda x, y: x * y > 0)
+ds(B, 120, [(float(c),) for c in grid(F(29, 4), F(107, 4), F(1, 4))], lambda c: heron(10.0, 17.0, c),
+   lambda c: abs(2 * heron(10.0, 17.0, c) / c - 8) < 1e-6,
+   lambda c: c * c + 100 < 289 and close((27 + c) / 12, round((27 + c) / 12)))
+ds(B, 121, [(b, w) for b in ints(1, 60) for w in ints(1, 60)],
+   lambda b, w: F(b * (b - 1), (b + w) * (b + w - 1)),
+   lambda b, w: 4 * b * w == (b + w) * (b + w - 1), lambda b, w: b == 10)
 
 
-ds(B, 122, [(v, s) for v in ints(1, 100) for s in grid(1, 30, F(1, 2)) if F(1, 10) * v <= s <= F(3, 10) * v],
-   lambda v, s: 100 * s / v, lambda v, s: s / (v + 10) == F(4, 5) * s / v,
-   lambda v, s: s / v - (s + 1) / (v + 10) == F(2, 100))
+ds(B, 122, [(x, y) for x in ints(1, 200) for y in ints(1, 200)], lambda x, y: y,
+   lambda x, y: 3 * x + 8 * y == 180, lambda x, y: 40 * y + 15 * x > 30 * (x + y))
 ds(B, 123, [(x,) for x in grid(-10, 10, F(1, 2))], lambda x: x, lambda x: abs(x - 1) == 2,
    lambda x: x * x - 2 * x - 3 == 0)
-ds(B, 124, [(s2,) for s2 in grid(1, 200, F(1, 2))], lambda s2: s2, lambda s2: s2 / 2 - s2 / 4 == 8, lambda s2: 2 * s2 > 49)
-ds(B, 125, [(n,) for n in ints(1, 400)], lambda n: n % 4 == 0,
-   lambda n: any(n - a * a > 0 and int(math.isqrt(n - a * a)) ** 2 == n - a * a and math.isqrt(n - a * a) % 2 == 1
-                 for a in range(1, math.isqrt(n) + 1, 2)),
-   lambda n: any(math.isqrt(n - a * a) ** 2 == n - a * a for a in range(0, math.isqrt(n) + 1)))
+ds(B, 124, [(float(a), math.sqrt(117 - a * a)) for a in ints(1, 10)]
+   + [((math.sqrt(117 + 2 * k) + math.sqrt(117 - 2 * k)) / 2, (math.sqrt(117 + 2 * k) - math.sqrt(117 - 2 * k)) / 2) for k in ints(1, 58)],
+   lambda a, b: round(a * b, 6),
+   lambda a, b: close(a, round(a)) and close(b, round(b)),
+   lambda a, b: close(a * b, round(a * b)) and not close(a, b))
+ds(B, 125, [(a, b) for a in ints(1, 300) for b in ints(1, 300)], lambda a, b: math.gcd(a, b),
+   lambda a, b: a * a - a * b - b * b == 1, lambda a, b: a + b == 21 and a > 5 and b > 5)
 ds(B, 126, [(a, b) for a in grid(-10, 20, F(1, 2)) for b in grid(-10, 20, F(1, 2)) if b != 0 and a != 0 and a != b],
    lambda a, b: a / b, lambda a, b: (a / b) ** 2 - 2 * (a / b) == 3, lambda a, b: a * a + 9 * b * b == 6 * a * b)
 ds(B, 127, [(c, k, b) for c in ints(0, 50) for k in ints(0, 50) for b in ints(0, min(c, k)) if c + k - b <= 50],
