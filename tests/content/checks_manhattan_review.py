@@ -715,10 +715,10 @@ ds(B, 108, [(p,) for p in ints(-200, 200)], lambda p: p % 2 == 0,
    lambda p: any(q * q + q + 2 == p for q in range(-20, 20)), lambda p: (p * p - p) % 2 == 0)
 ds(B, 109, [(a, b) for a in grid(1, 40, F(1, 2)) for b in grid(1, 40, F(1, 2))], lambda a, b: a,
    lambda a, b: 1 / a + 1 / b == F(1, 6), lambda a, b: a + b == 25)
-ds(B, 110, [(x, y) for x in grid(0, F(71, 12), F(1, 12)) for y in grid(0, F(71, 12), F(1, 12))],
-   lambda x, y: 36 - 3 * x - 3 * y - (6 - x) * (6 - y) / 2,
-   lambda x, y: len({(6 - x) ** 2, (6 - y) ** 2, (6 - x) ** 2 + (6 - y) ** 2}) < 3 and (6 - x) * (6 - y) / 2 == 8,
-   lambda x, y: x * y == 4)
+ds(B, 110, [(x, y) for x in grid(0, F(95, 12), F(1, 12)) for y in grid(0, F(95, 12), F(1, 12))],
+   lambda x, y: 64 - 4 * x - 4 * y - (8 - x) * (8 - y) / 2,
+   lambda x, y: len({(8 - x) ** 2, (8 - y) ** 2, (8 - x) ** 2 + (8 - y) ** 2}) < 3 and (8 - x) * (8 - y) / 2 == 8,
+   lambda x, y: x * y == 16)
 ds(B, 111, [(x, y) for x in grid(-6, 6, F(1, 4)) for y in grid(-6, 6, F(1, 4))], lambda x, y: x + y,
    lambda x, y: x * x + y * y + 5 == 2 * x + 4 * y, lambda x, y: x * x - 3 * x == y * y - 3 * y and x < y)
 ds(B, 112, [(w, n) for n in ints(1, 40) for w in ints(0, n)], lambda w, n: F(100 * w, n),
