@@ -370,13 +370,16 @@ def _pr_79():
 
 @check("PR", 80)
 def _pr_80():
-    return DS(range(1, 500), lambda n: n % 5, lambda n: n**3 % 5 == 3, lambda n: (n**4 + n) % 5 == 3)
+    cases = [10 * a + b for a in range(1, 10) for b in range(1, 10)]
+    rev = lambda n: 10 * (n % 10) + n // 10
+    return DS(cases, lambda n: n, lambda n: n == 5 * rev(n) - 9, lambda n: n - (n // 10) * (n % 10) == 73)
 
 
 @check("PR", 81)
 def _pr_81():
-    G = [F(k, 2) for k in range(-12, 13)]
-    return DS(product(G, G), lambda c: c[0] > c[1], lambda c: c[0] ** 2 > c[1] ** 2, lambda c: c[0] - c[1] == abs(c[0] - c[1]) and c[0] != c[1])
+    grid = [F(k, 4) for k in range(-16, 17)]
+    return DS(product(grid, grid), lambda c: c[0] > c[1], lambda c: c[0] ** 2 > c[0] * c[1],
+              lambda c: c[0] ** 2 + c[1] ** 2 < 2 * c[0] * c[1] + c[0] - c[1])
 
 
 @check("PR", 82)
@@ -387,13 +390,33 @@ def _pr_82():
 
 @check("PR", 83)
 def _pr_83():
-    return DS(range(2, 60), lambda n: n, lambda n: factorial(n) // factorial(n - 2) == 42, lambda n: n**3 - n == 336)
+    ndiv = lambda n: sum(1 for k in range(1, n + 1) if n % k == 0)
+    return DS(range(1, 400), lambda n: n, lambda n: n == 4 * ndiv(n), lambda n: n % 6 == 0 and n < 100 and ndiv(n) % 2 == 1)
 
 
 @check("PR", 84)
 def _pr_84():
-    isp = lambda n: n > 1 and all(n % d for d in range(2, isqrt(n) + 1))  # noqa: E731
-    return DS(range(1, 300), lambda p: isp(p), lambda p: p % 2 == 1 and isp(p + 2), lambda p: sum(1 for d in range(1, p * p + 1) if p * p % d == 0) == 3)
+    def isprime(n):
+        if n < 2:
+            return False
+        for q in (2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37):
+            if n % q == 0:
+                return n == q
+        d, s = n - 1, 0
+        while d % 2 == 0:
+            d, s = d // 2, s + 1
+        for a in (2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37):
+            x = pow(a, d, n)
+            if x in (1, n - 1):
+                continue
+            for _ in range(s - 1):
+                x = x * x % n
+                if x == n - 1:
+                    break
+            else:
+                return False
+        return True
+    return DS(range(1, 120), lambda p: isprime(p), lambda p: isprime(p + 2) and isprime(p + 4), lambda p: isprime(2 ** p - 1))
 
 
 @check("PR", 85)
@@ -403,9 +426,8 @@ def _pr_85():
 
 @check("PR", 86)
 def _pr_86():
-    G = [F(k, 2) for k in range(-30, 31)]
-    return DS(product(G, G), lambda c: c[0] * c[1], lambda c: c[0] ** 2 - 5 * c[0] * c[1] + 6 * c[1] ** 2 == 0,
-              lambda c: c[0] + c[1] == 12)
+    cases = [(x, y) for x in range(1, 50) for y in range(1, 50)]
+    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] * c[1] == 24, lambda c: lcm(c[0], c[1]) == 12)
 
 
 @check("PR", 87)
@@ -432,8 +454,8 @@ def _pr_89():
 
 @check("PR", 90)
 def _pr_90():
-    G = [F(k, 2) for k in range(-10, 11) if k]
-    return DS(product(G, G), lambda c: c[0] / c[1] > 1, lambda c: c[0] - c[1] > 0, lambda c: c[0] * c[1] > 0)
+    cases = [(x, y) for x in range(1, 60) for y in range(1, 60)]
+    return DS(cases, lambda c: c[0], lambda c: c[0] ** 2 + c[1] ** 2 == 2 * c[0] + 2 * c[1] + 83, lambda c: c[0] > c[1])
 
 
 @check("PR", 91)
@@ -450,9 +472,8 @@ def _pr_95():
 
 @check("PR", 96)
 def _pr_96():
-    G = [F(k, 2) for k in range(1, 121)]
-    t = lambda c: 1 / (1 / c[0] + 1 / c[1])  # noqa: E731
-    return DS(product(G, G), t, lambda c: c[0] == t(c) + 5, lambda c: c[1] == t(c) + 20)
+    cases = [(x, y) for x in range(1, 70) for y in range(1, 70)]
+    return DS(cases, lambda c: c[0] + c[1], lambda c: c[0] ** c[1] == 64, lambda c: c[1] ** c[0] == 36)
 
 
 @check("PR", 97)
