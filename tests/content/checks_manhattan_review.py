@@ -729,9 +729,11 @@ ds(B, 114, sorted({t for x in grid(F(1, 4), F(359, 4), F(1, 4)) for t in ((x, x)
    lambda a, b: a, lambda a, b: 20 in (a, b, 180 - a - b), lambda a, b: a == 2 * b + 100)
 ds(B, 115, [(x, y) for x in grid(-3, 3, F(1, 4)) for y in grid(-3, 9, F(1, 16))], lambda x, y: y > x,
    lambda x, y: y == x * x, lambda x, y: x < 1)
-ds(B, 116, [(a, b, c, d, 30 - a - b - c - d) for a in ints(1, 30) for b in ints(a + 1, 30) for c in ints(b + 1, 30)
-    for d in ints(c + 1, 30) if 30 - a - b - c - d > d],
-   lambda a, b, c, d, e: e, lambda a, b, c, d, e: c == 7, lambda a, b, c, d, e: e - a == 10)
+ds(B, 116, [(n1, n2, n3, n4, 20 - n1 - n2 - n3 - n4) for n1 in ints(0, 20) for n2 in ints(0, 20 - n1)
+    for n3 in ints(0, 20 - n1 - n2) for n4 in ints(0, 20 - n1 - n2 - n3)],
+   lambda n1, n2, n3, n4, n5: n5,
+   lambda n1, n2, n3, n4, n5: n1 + 2 * n2 + 3 * n3 + 4 * n4 + 5 * n5 == 89,
+   lambda n1, n2, n3, n4, n5: min(n1, n2, n3, n4, n5) >= 1)
 ds(B, 117, [(n,) for n in ints(1, 600)], lambda n: n % 12,
    lambda n: sum(1 for k in ints(1, n) if n % k == 0) == 3, lambda n: n % 8 == 1)
 ds(B, 118, list(product(grid(-13, 13, F(1, 2)), repeat=2)), lambda x, y: x * x + y * y,
