@@ -215,6 +215,40 @@ struct KeyedUnarchiver::State {
         return stored;
     }
 
+    // The integer stored in place under a key (a boolean reads as 0 or 1, an absent key as 0), or
+    // nothing when the general path must read it.
+    std::optional<std::int64_t> integerInPlace(std::string_view key) {
+        Ref ref = 0;
+        switch (storedNumber(key, ref)) {
+            case Stored::Absent:
+                return 0;
+            case Stored::Boolean:
+                return plist.boolean(ref) ? 1 : 0;
+            case Stored::Integer:
+                return plist.integer(ref);
+            default:
+                return std::nullopt;
+        }
+    }
+
+    // The number stored in place under a key as a double, read as `integerInPlace` reads, reals too.
+    std::optional<double> realInPlace(std::string_view key) {
+        Ref ref = 0;
+        switch (storedNumber(key, ref)) {
+            case Stored::Absent:
+                return 0.0;
+            case Stored::Boolean:
+                return plist.boolean(ref) ? 1.0 : 0.0;
+            case Stored::Integer:
+                return static_cast<double>(plist.integer(ref));
+            case Stored::Real:
+                return plist.real(ref);
+            case Stored::Other:
+                break;
+        }
+        return std::nullopt;
+    }
+
     // A date object under a reference, read straight from its entry when it is one not decoded yet
     // whose time is a number in place, as writers store it. A date is a value, so it is not kept for
     // later references: they make an equal one. Anything else is left to the general path.
@@ -555,17 +589,7 @@ ArchiveValue KeyedUnarchiver::decodeNumber(std::string_view key) {
 
 std::int64_t KeyedUnarchiver::decodeInt64(std::string_view key) {
     if (!state_->valid) return 0;
-    Ref ref = 0;
-    switch (state_->storedNumber(key, ref)) {
-        case State::Stored::Absent:
-            return 0;
-        case State::Stored::Boolean:
-            return state_->plist.boolean(ref) ? 1 : 0;
-        case State::Stored::Integer:
-            return state_->plist.integer(ref);
-        default:
-            break;
-    }
+    if (std::optional<std::int64_t> v = state_->integerInPlace(key)) return *v;
     ArchiveValue number = decodeNumber(key);
     if (number.isNil()) return 0;
     if (auto v = number.int64Value()) return *v;
@@ -575,64 +599,29 @@ std::int64_t KeyedUnarchiver::decodeInt64(std::string_view key) {
 
 std::int32_t KeyedUnarchiver::decodeInt32(std::string_view key) {
     if (!state_->valid) return 0;
-    Ref ref = 0;
-    switch (state_->storedNumber(key, ref)) {
-        case State::Stored::Absent:
-            return 0;
-        case State::Stored::Boolean:
-            return state_->plist.boolean(ref) ? 1 : 0;
-        case State::Stored::Integer: {
-            std::int64_t v = state_->plist.integer(ref);
-            if (v >= std::numeric_limits<std::int32_t>::min() &&
-                v <= std::numeric_limits<std::int32_t>::max())
-                return static_cast<std::int32_t>(v);
-            break;  // out of range: reported by the general path
-        }
-        default:
-            break;
-    }
+    auto fits = [](std::int64_t v) {
+        return v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max();
+    };
+    // A number out of range is reported by the general path.
+    if (std::optional<std::int64_t> v = state_->integerInPlace(key); v && fits(*v))
+        return static_cast<std::int32_t>(*v);
     ArchiveValue number = decodeNumber(key);
     if (number.isNil()) return 0;
     auto v = number.int64Value();
-    if (v && *v >= std::numeric_limits<std::int32_t>::min() && *v <= std::numeric_limits<std::int32_t>::max())
-        return static_cast<std::int32_t>(*v);
+    if (v && fits(*v)) return static_cast<std::int32_t>(*v);
     reportMismatch(key, number, "a 32-bit integer");
     return 0;
 }
 
 bool KeyedUnarchiver::decodeBool(std::string_view key) {
     if (!state_->valid) return false;
-    Ref ref = 0;
-    switch (state_->storedNumber(key, ref)) {
-        case State::Stored::Absent:
-            return false;
-        case State::Stored::Boolean:
-            return state_->plist.boolean(ref);
-        case State::Stored::Integer:
-            return state_->plist.integer(ref) != 0;
-        case State::Stored::Real:
-            return state_->plist.real(ref) != 0.0;
-        case State::Stored::Other:
-            break;
-    }
+    if (std::optional<double> v = state_->realInPlace(key)) return *v != 0.0;
     return decodeNumber(key).boolValue().value_or(false);
 }
 
 double KeyedUnarchiver::decodeDouble(std::string_view key) {
     if (!state_->valid) return 0.0;
-    Ref ref = 0;
-    switch (state_->storedNumber(key, ref)) {
-        case State::Stored::Absent:
-            return 0.0;
-        case State::Stored::Boolean:
-            return state_->plist.boolean(ref) ? 1.0 : 0.0;
-        case State::Stored::Integer:
-            return static_cast<double>(state_->plist.integer(ref));
-        case State::Stored::Real:
-            return state_->plist.real(ref);
-        case State::Stored::Other:
-            break;
-    }
+    if (std::optional<double> v = state_->realInPlace(key)) return *v;
     return decodeNumber(key).doubleValue().value_or(0.0);
 }
 
