@@ -31,6 +31,7 @@ struct BinaryPropertyListReader::Parser {
     std::size_t offsetSize = 0, refSize = 0;
     std::uint64_t objectCount = 0, tableOffset = 0;
     std::uint64_t budget = 0;  // bytes the objects may still claim: shared bytes may not multiply them
+    std::vector<bool> uidSeen;  // per UID number below the object count: whether a UID object holds it
 
     bool fail(std::string why) {
         message = std::move(why);
@@ -63,6 +64,9 @@ struct BinaryPropertyListReader::Parser {
         // References lie before the offset table, so this bounds their number in a well-formed
         // list; growing the table by doubling instead would copy it and touch fresh memory each time.
         out.members_.reserve(tableOffset / refSize);
+        out.references_.assign(objectCount, 0);
+        uidSeen.assign(objectCount, false);
+        out.uidRepeated_.assign(objectCount, false);
         const std::uint8_t* table = in + tableOffset;
         for (std::uint64_t i = 0; i < objectCount; ++i) {
             std::uint64_t offset = bigEndian(table + i * offsetSize, offsetSize);
@@ -98,6 +102,8 @@ struct BinaryPropertyListReader::Parser {
             std::uint64_t ref = bigEndian(in + p, refSize);
             if (ref >= objectCount) return fail("reference out of range");
             out.members_.push_back(static_cast<Ref>(ref));
+            std::uint8_t& count = out.references_[ref];
+            if (count < 2) ++count;
         }
         return true;
     }
@@ -198,6 +204,11 @@ struct BinaryPropertyListReader::Parser {
                 if (high != 0 || uid > std::numeric_limits<std::uint32_t>::max())
                     return fail("reference too large");
                 push(Kind::Uid, uid);
+                // A number beyond the object count names nothing a keyed archive holds.
+                if (uid < objectCount) {
+                    if (uidSeen[uid]) out.uidRepeated_[uid] = true;
+                    uidSeen[uid] = true;
+                }
                 p += bytes;
                 break;
             }

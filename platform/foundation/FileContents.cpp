@@ -1,12 +1,13 @@
 #include "platform/foundation/FileContents.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <utility>
+
+#include "platform/foundation/LargePages.h"
 
 namespace fnd {
 
@@ -42,15 +43,8 @@ std::optional<FileContents> FileContents::read(const std::filesystem::path& path
     FileContents contents;
     contents.size_ = static_cast<std::size_t>(info.st_size);
     if (contents.size_ >= kOwnMemoryFrom) {
-        // Whole large pages, so that the last one is backed like the others.
-        std::size_t length = (contents.size_ + kOwnMemoryFrom - 1) / kOwnMemoryFrom * kOwnMemoryFrom;
-        void* memory = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (memory != MAP_FAILED) {
-            // Only advice: where large pages are off, the memory works all the same.
-            ::madvise(memory, length, MADV_HUGEPAGE);
-            contents.data_ = static_cast<std::uint8_t*>(memory);
-            contents.mapped_ = length;
-        }
+        contents.data_ = static_cast<std::uint8_t*>(LargePages::map(contents.size_));
+        if (contents.data_) contents.mapped_ = contents.size_;
     }
     if (!contents.mapped_) {
         contents.small_.resize(contents.size_);
@@ -76,7 +70,7 @@ FileContents& FileContents::operator=(FileContents&& other) noexcept {
 FileContents::~FileContents() { release(); }
 
 void FileContents::release() {
-    if (mapped_) ::munmap(data_, mapped_);
+    if (mapped_) LargePages::unmap(data_, mapped_);
     mapped_ = 0;
     data_ = nullptr;
     size_ = 0;

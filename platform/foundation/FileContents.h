@@ -10,12 +10,14 @@
 #include <span>
 #include <vector>
 
+#include "platform/foundation/LargePages.h"
+
 namespace fnd {
 
 class FileContents {
   public:
     // From this size on, the content gets memory of its own.
-    static constexpr std::size_t kOwnMemoryFrom = std::size_t(2) << 20;
+    static constexpr std::size_t kOwnMemoryFrom = LargePages::kSize;
 
     // The file's bytes as they were when it was opened; nothing when it cannot be opened or read
     // whole (also when it shrank while being read).
@@ -39,7 +41,7 @@ class FileContents {
     std::vector<std::uint8_t> small_;
     std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;
-    std::size_t mapped_ = 0;  // the length of the mapping, 0 for a small file
+    std::size_t mapped_ = 0;  // the bytes asked of LargePages, 0 for a small file
 };
 
 }  // namespace fnd

@@ -131,9 +131,17 @@ struct KeyedUnarchiver::State {
     std::span<const Ref> objects;          // the entry of each UID
     Ref current = 0;                       // the dictionary whose keys are read now
     std::uint32_t cursor = 0;              // where the next search of its keys starts
-    std::vector<std::uint32_t> slot;       // per UID: 0, or 1 + the index of its decoded value
-    std::vector<ArchiveValue> decoded;     // arrays, dictionaries and objects already made
-    std::vector<std::uint32_t> opened;     // UIDs of those still being decoded, innermost last
+    // Per UID: 0, or 1 + the index of its value in `decoded`. Only what the archive refers to from
+    // more than one place is kept there (most objects of a large archive are referred to once, by
+    // the array or object that holds them), and values that are kept whatever refers to them.
+    std::vector<std::uint32_t> slot;
+    std::vector<ArchiveValue> decoded;
+    struct Opened {
+        std::uint32_t uid;
+        bool collection;  // an array or dictionary being made (not one read in place)
+    };
+    std::vector<Opened> opened;            // entries still being decoded, innermost last
+    int keepAll = 0;                       // containers read in place that may be read again
     std::vector<std::uint8_t> isOpen;      // per UID: whether it is in `opened`
     std::vector<std::uint32_t> classSlot;  // per UID of a class entry: 0, or 1 + its index in `classes`
     std::deque<ResolvedClass> classes;     // a deque: decoding holds on to a class while more are resolved
@@ -170,8 +178,6 @@ struct KeyedUnarchiver::State {
         slot.assign(objects.size(), 0);
         classSlot.assign(objects.size(), 0);
         isOpen.assign(objects.size(), 0);
-        // At most one decoded value per entry: no copying as the table of made values grows.
-        decoded.reserve(objects.size());
         budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
         return valid = true;
     }
@@ -285,12 +291,23 @@ struct KeyedUnarchiver::State {
     template <class Read>
     void within(std::uint32_t uid, Read&& read) {
         ++depth;
-        opened.push_back(uid);
+        opened.push_back(Opened{uid, false});
         isOpen[uid] = 1;
         read();
         opened.pop_back();
         isOpen[uid] = 0;
         --depth;
+    }
+
+    // Reads the container of `uid`, reached through `ref`, in place: open, without making it. A
+    // container read in place may be read again through another reference to it, so while it is
+    // read, everything it holds is kept, as the members of a made container are made only once.
+    template <class Read>
+    void inPlace(std::uint32_t uid, Ref ref, Read&& read) {
+        bool again = !plist.soleReference(ref);
+        keepAll += again;
+        within(uid, read);
+        keepAll -= again;
     }
 
     bool fail(std::string why) {
@@ -312,7 +329,7 @@ struct KeyedUnarchiver::State {
     ArchiveValue value(Ref ref) {
         switch (plist.kind(ref)) {
             case PKind::Uid:
-                return decodeUid(plist.uid(ref));
+                return decodeUid(plist.uid(ref), keepAll > 0 || !plist.soleReference(ref));
             case PKind::Boolean:
                 return ArchiveValue::boolean(plist.boolean(ref));
             case PKind::Integer:
@@ -341,7 +358,9 @@ struct KeyedUnarchiver::State {
         return {};
     }
 
-    ArchiveValue decodeUid(std::uint32_t uid) {
+    // The value of an entry of the object table. `keep`: whether it is kept for other references
+    // to it (a value referred to from one place only is made when that place is read).
+    ArchiveValue decodeUid(std::uint32_t uid, bool keep) {
         if (uid == 0) return {};
         if (uid >= objects.size()) {
             warn("reference ", uid, " outside the object table");
@@ -368,8 +387,8 @@ struct KeyedUnarchiver::State {
             return {};
         }
         ArchiveValue result;
-        within(uid, [&] { result = decodeEntry(uid, entry); });
-        if (!slot[uid]) remember(uid, result);  // dates, data, strings and URLs are kept once made
+        within(uid, [&] { result = decodeEntry(uid, entry, keep); });
+        if (keep && !slot[uid]) remember(uid, result);  // dates, data, strings and URLs too
         return result;
     }
 
@@ -397,8 +416,7 @@ struct KeyedUnarchiver::State {
         auto isCollection = [](const ArchiveValue& v) {
             return v.kind() == Kind::Array || v.kind() == Kind::Dictionary;
         };
-        std::uint32_t referrer = opened.back();
-        if (isCollection(target) && slot[referrer] && isCollection(decoded[slot[referrer] - 1])) {
+        if (isCollection(target) && opened.back().collection) {
             warn("a collection that contains itself; the inner reference reads as absent");
             return {};
         }
@@ -467,12 +485,13 @@ struct KeyedUnarchiver::State {
         return ref ? value(*ref) : ArchiveValue();
     }
 
-    ArchiveValue decodeEntry(std::uint32_t uid, Ref entry) {
+    ArchiveValue decodeEntry(std::uint32_t uid, Ref entry, bool keep) {
         const ResolvedClass& cls = classOf(entry);
         switch (cls.kind) {
             case ClassKind::Array: {
                 auto array = ArchiveValue::makeArray();
-                remember(uid, array);
+                opened.back().collection = true;
+                if (keep) remember(uid, array);
                 auto items = members(entry, "NS.objects");
                 array->reserve(items.size());
                 for (Ref r : items) array->push_back(value(r));
@@ -480,7 +499,8 @@ struct KeyedUnarchiver::State {
             }
             case ClassKind::Dictionary: {
                 auto dictionary = ArchiveValue::makeDictionary();
-                remember(uid, dictionary);
+                opened.back().collection = true;
+                if (keep) remember(uid, dictionary);
                 entries(entry,
                         [&](ArchiveKey key, Ref item) { (*dictionary)[std::move(key)] = value(item); });
                 return dictionary;
@@ -506,7 +526,7 @@ struct KeyedUnarchiver::State {
             case ClassKind::Model: {
                 std::shared_ptr<Object> object = cls.model->factory();
                 Coding* coding = cls.model->coding(object.get());
-                remember(uid, object);
+                if (keep) remember(uid, object);
                 Ref saved = current;
                 std::uint32_t savedCursor = cursor;
                 current = entry;
@@ -672,7 +692,7 @@ bool KeyedUnarchiver::decodeEntries(std::string_view key,
     if (std::optional<Ref> ref = state_->find(state_->current, key, at))
         if (std::optional<std::uint32_t> uid = state_->unmade(*ref, ClassKind::Dictionary)) {
             state_->cursor = at;
-            state_->within(*uid, [&] {
+            state_->inPlace(*uid, *ref, [&] {
                 state_->entries(state_->objects[*uid], [&](const ArchiveKey& k, Ref item) {
                     Entry entry(*this, item, nullptr);
                     visit(k, entry);
@@ -697,7 +717,7 @@ std::vector<std::shared_ptr<Object>> KeyedUnarchiver::Entry::objects() {
     State& state = *owner_.state_;
     if (!made_)
         if (std::optional<std::uint32_t> uid = state.unmade(ref_, ClassKind::Array)) {
-            state.within(*uid, [&] {
+            state.inPlace(*uid, ref_, [&] {
                 std::span<const Ref> items = state.members(state.objects[*uid], "NS.objects");
                 result.reserve(items.size());
                 for (Ref item : items)

@@ -36,7 +36,9 @@ class KeyedUnarchiver {
     float decodeFloat(std::string_view key);
     double decodeDouble(std::string_view key);
     // Whatever the key holds. Arrays, dictionaries and objects are decoded once per archive, so a
-    // value stored under two keys reads as one shared value, and cycles close.
+    // value stored under two keys reads as one shared value, and cycles close. (A value the archive
+    // refers to from one place only is not kept for later: reading that same key again makes an
+    // equal value anew.)
     ArchiveValue decodeObject(std::string_view key);
     // An archived object of class T (or a subclass), else null.
     template <class T>

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/foundation/LargePages.h"
+
 namespace fnd {
 
 class PropertyList {
@@ -89,6 +91,15 @@ class PropertyList {
     };
     std::optional<Atom> atom(std::string_view text) const;
     std::optional<Ref> find(Ref dictionary, Atom key, std::uint32_t& cursor) const;
+    // Whether the UID object `ref` is referred to from exactly one place in the whole list (one
+    // member of one container) and no other UID object holds its number, so that what it names is
+    // reached through this reference alone. Known for a list that was read; a list that was built
+    // answers false.
+    bool soleReference(Ref ref) const {
+        if (ref >= references_.size() || references_[ref] != 1) return false;
+        std::uint64_t uid = nodes_[ref].value;
+        return uid < uidRepeated_.size() && !uidRepeated_[uid];
+    }
     // Whether an index names an object of the given kind.
     bool is(Ref ref, Kind kind) const { return ref < nodes_.size() && nodes_[ref].kind == kind; }
 
@@ -110,15 +121,20 @@ class PropertyList {
     void internLastString();
     Ref unique(Kind kind, std::uint64_t bits, std::uint8_t flags = 0);
 
-    std::vector<Node> nodes_;
-    std::string text_;          // UTF-8 of strings and bytes of data
-    std::vector<Ref> members_;  // array members; dictionary keys then values
+    // A large list's tables are filled as it is read, so they take memory of their own.
+    std::vector<Node, LargePageAllocator<Node>> nodes_;
+    std::string text_;                                 // UTF-8 of strings and bytes of data
+    std::vector<Ref, LargePageAllocator<Ref>> members_;  // array members; dictionary keys then values
     Ref top_ = 0;
     std::unique_ptr<Uniquing> uniquing_;  // made by the first add
     // Whether no two strings have equal text (always so for a built list; a list read from a file
     // of another writer may repeat one), so that a key's string is its atom's and a look-up by
     // atom compares indexes without reading the keys.
     bool stringsUnique_ = true;
+    // Of a list that was read: per object, how many container members refer to it (counted up to
+    // two), and per UID number below the object count, whether more than one UID object holds it.
+    std::vector<std::uint8_t> references_;
+    std::vector<bool> uidRepeated_;
 };
 
 }  // namespace fnd
