@@ -128,9 +128,9 @@ struct KeyedUnarchiver::State {
     PropertyList plist;
     std::string error;
     bool valid = false;
-    std::span<const Ref> objects;          // the entry of each UID
-    Ref current = 0;                       // the dictionary whose keys are read now
-    std::uint32_t cursor = 0;              // where the next search of its keys starts
+    std::span<const Ref> objects;  // the entry of each UID
+    Ref current = 0;               // the dictionary whose keys are read now
+    std::uint32_t cursor = 0;      // where the next search of its keys starts
     // Per UID: 0, or 1 + the index of its value in `decoded`. Only what the archive refers to from
     // more than one place is kept there (most objects of a large archive are referred to once, by
     // the array or object that holds them), and values that are kept whatever refers to them.

@@ -96,7 +96,7 @@ class PropertyList {
     // reached through this reference alone. Known for a list that was read; a list that was built
     // answers false.
     bool soleReference(Ref ref) const {
-        if (ref >= references_.size() || references_[ref] != 1) return false;
+        if (ref >= references_.size() || references_[ref] != 1 || nodes_[ref].kind != Kind::Uid) return false;
         std::uint64_t uid = nodes_[ref].value;
         return uid < uidRepeated_.size() && !uidRepeated_[uid];
     }
@@ -123,7 +123,7 @@ class PropertyList {
 
     // A large list's tables are filled as it is read, so they take memory of their own.
     std::vector<Node, LargePageAllocator<Node>> nodes_;
-    std::string text_;                                 // UTF-8 of strings and bytes of data
+    std::string text_;                                   // UTF-8 of strings and bytes of data
     std::vector<Ref, LargePageAllocator<Ref>> members_;  // array members; dictionary keys then values
     Ref top_ = 0;
     std::unique_ptr<Uniquing> uniquing_;  // made by the first add

@@ -1,7 +1,10 @@
 #include "tests/platform/foundation/ArchiveTestModels.h"
 
+#include <gtest/gtest.h>
+
 #include <mutex>
 
+#include "platform/foundation/BinaryPropertyListWriter.h"
 #include "platform/foundation/ClassRegistry.h"
 
 namespace archive_test {
@@ -65,6 +68,19 @@ void Clock::encodeWithCoder(fnd::KeyedArchiver& coder) const {
 void Clock::initWithCoder(fnd::KeyedUnarchiver& coder) {
     seconds = coder.decodeInt32("kSeconds");
     running = coder.decodeBool("kRunning");
+}
+
+std::vector<std::uint8_t> withUid(const fnd::PropertyList& list, fnd::PropertyList::Ref ref,
+                                  std::uint8_t uid) {
+    auto bytes = fnd::BinaryPropertyListWriter::write(list);
+    // The trailer: the offsets' size at byte 6, the offset table's place in the last 8.
+    const std::uint8_t* trailer = bytes.data() + bytes.size() - 32;
+    std::uint64_t table = 0, at = 0;
+    for (int i = 24; i < 32; ++i) table = table << 8 | trailer[i];
+    for (unsigned i = 0; i < trailer[6]; ++i) at = at << 8 | bytes[table + ref * trailer[6] + i];
+    EXPECT_EQ(bytes[at], 0x80);  // a UID of one byte
+    bytes[at + 1] = uid;
+    return bytes;
 }
 
 void registerClasses() {

@@ -11,6 +11,7 @@
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/PropertyList.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace archive_test {
@@ -64,6 +65,11 @@ class Clock : public fnd::Object, public fnd::Coding {
     void encodeWithCoder(fnd::KeyedArchiver& coder) const override;
     void initWithCoder(fnd::KeyedUnarchiver& coder) override;
 };
+
+// The bytes of `list` with its UID object `ref` (of one byte) changed to hold `uid`: what a writer
+// that does not store each UID once may leave, two UID objects of one number.
+std::vector<std::uint8_t> withUid(const fnd::PropertyList& list, fnd::PropertyList::Ref ref,
+                                  std::uint8_t uid);
 
 // Registers the classes above once per process.
 void registerClasses();

@@ -8,6 +8,7 @@
 #include "platform/foundation/BinaryPropertyListReader.h"
 #include "platform/foundation/BinaryPropertyListWriter.h"
 #include "platform/foundation/PropertyList.h"
+#include "tests/platform/foundation/ArchiveTestModels.h"
 
 using namespace fnd;
 using Kind = PropertyList::Kind;
@@ -226,6 +227,49 @@ TEST(BinaryPropertyList, KeysOfEqualTextAreOneAtomWhateverTheirEncoding) {
     EXPECT_EQ(valueOf(second, "x"), std::nullopt);
     EXPECT_EQ(read->string(5), "k");
     EXPECT_EQ(read->string(7), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BinaryPropertyList, AReferenceIsSoleWhenNothingElseInTheListNamesItsObject) {
+    PropertyList pl;
+    Ref once = pl.addUid(1), twiceInOne = pl.addUid(2), inTwo = pl.addUid(3), shared = pl.addUid(4),
+        spare = pl.addUid(5), beyond = pl.addUid(200);
+    Ref text = pl.addString("once");
+    Ref first[] = {once, twiceInOne, twiceInOne, inTwo, shared, beyond, text};
+    Ref second[] = {inTwo, spare};
+    Ref lists[] = {pl.addArray(first), pl.addArray(second)};
+    pl.setTop(pl.addArray(lists));
+
+    // A built list knows nothing of its readers' references.
+    for (Ref r : {once, twiceInOne, inTwo, shared, spare}) EXPECT_FALSE(pl.soleReference(r)) << r;
+
+    // Read back, and read back with `spare` made to hold the number `shared` holds.
+    auto read = BinaryPropertyListReader::read(BinaryPropertyListWriter::write(pl));
+    auto repeated = BinaryPropertyListReader::read(archive_test::withUid(pl, spare, 4));
+    ASSERT_TRUE(read && repeated);
+    ASSERT_EQ(repeated->uid(spare), 4u);
+    struct Case {
+        const char* what;
+        Ref ref;
+        bool sole, soleWithRepeat;
+    };
+    const Case cases[] = {
+        {"referred to once", once, true, true},
+        {"twice in one array", twiceInOne, false, false},
+        {"once in each of two arrays", inTwo, false, false},
+        {"once, its number held by another UID object too", shared, true, false},
+        {"the other UID object of that number", spare, true, false},
+        {"a number beyond the object count", beyond, false, false},
+        {"an object that is no UID", text, false, false},
+        {"the top, referred to by nothing", read->top(), false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(read->soleReference(c.ref), c.sole) << c.what;
+        EXPECT_EQ(repeated->soleReference(c.ref), c.soleWithRepeat) << c.what;
+    }
 }
 
 }  // namespace

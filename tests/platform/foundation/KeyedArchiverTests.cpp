@@ -812,3 +812,86 @@ TEST_F(KeyedArchiverTest, AnObjectReadAsAClassAnswersAsDynamicCastWhateverCameBe
         if (auto coding = value.object<Coding>()) EXPECT_EQ(coding.use_count(), object.use_count());
     }
 }
+
+namespace {
+
+TEST_F(KeyedArchiverTest, OnlyWhatIsReferredToFromSeveralPlacesIsKeptForLaterReferences) {
+    auto record = [](std::int32_t count) {
+        auto r = std::make_shared<Record>();
+        r->count = count;
+        return r;
+    };
+    auto alone = record(1), shared = record(2), twiceInAList = record(3);
+    auto list = ArchiveValue::makeArray();
+    *list = {twiceInAList, twiceInAList, shared};
+    KeyedArchiver archiver;
+    archiver.encodeObject("alone", alone);
+    archiver.encodeObject("shared", shared);
+    archiver.encodeObject("again", shared);
+    archiver.encodeObject("list", list);
+    Bytes bytes = archiver.finishEncoding().value();
+
+    KeyedUnarchiver in(bytes);
+    auto first = in.decodeObjectOfClass<Record>("alone");
+    auto sharedBack = in.decodeObjectOfClass<Record>("shared");
+    auto listBack = in.decodeArray("list");
+    ASSERT_TRUE(first && sharedBack && listBack);
+    ASSERT_EQ(listBack->size(), 3u);
+    // A value met twice is one value, whichever reference reaches it first.
+    EXPECT_EQ(in.decodeObjectOfClass<Record>("again"), sharedBack);
+    EXPECT_EQ((*listBack)[2].object<Record>(), sharedBack);
+    EXPECT_EQ((*listBack)[0].object<Record>(), (*listBack)[1].object<Record>());
+    EXPECT_EQ((*listBack)[0].object<Record>()->count, 3);
+    // What one place alone refers to is not kept: read again, it is made again, equal.
+    auto second = in.decodeObjectOfClass<Record>("alone");
+    ASSERT_TRUE(second);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second->count, 1);
+    EXPECT_EQ(first.use_count(), 1);
+    EXPECT_TRUE(logged.empty());
+}
+
+TEST_F(KeyedArchiverTest, ACollectionReferredToOnceThatHoldsOneBeingMadeStillReadsItAsAbsent) {
+    // The outer list is referred to twice (from the top and from the dictionary), the dictionary
+    // once: it is not kept, but the reference back to the list still closes no cycle.
+    auto outer = ArchiveValue::makeArray();
+    auto inner = ArchiveValue::makeDictionary();
+    (*inner)["outer"] = outer;
+    (*inner)["n"] = ArchiveValue::integer(4);
+    *outer = {inner};
+    auto outerBack = roundTrip(outer).array();
+    inner->clear();  // break the cycle the test built
+    ASSERT_TRUE(outerBack);
+    ASSERT_EQ(outerBack->size(), 1u);
+    auto innerBack = (*outerBack)[0].dictionary();
+    ASSERT_TRUE(innerBack);
+    EXPECT_TRUE(innerBack->at("outer").isNil());
+    EXPECT_EQ(innerBack->at("n").int64Value(), 4);
+    EXPECT_EQ(outerBack.use_count(), 1);
+    EXPECT_TRUE(loggedAbout("contains itself"));
+}
+
+TEST_F(KeyedArchiverTest, TwoUidObjectsOfOneNumberReadAsOneObject) {
+    // Another writer may store a UID once per place it is used: "a" and "b" refer to the same
+    // record through two UID objects (the second is made to hold the first one's number).
+    PropertyList pl;
+    PropertyList::Ref a = pl.addUid(1), b = pl.addUid(2);
+    PropertyList::Ref recordKeys[] = {pl.addString("count"), pl.addString("$class")};
+    PropertyList::Ref recordValues[] = {pl.addInteger(7), pl.addUid(3)};
+    PropertyList::Ref topKeys[] = {pl.addString("a"), pl.addString("b")};
+    PropertyList::Ref topValues[] = {a, b};
+    PropertyList::Ref objects[] = {pl.addString("$null"), pl.addDictionary(recordKeys, recordValues),
+                                   pl.addString("spare"), classEntry(pl, "TestRecord")};
+    PropertyList::Ref k[] = {pl.addString("$archiver"), pl.addString("$top"), pl.addString("$objects")};
+    PropertyList::Ref v[] = {pl.addString("NSKeyedArchiver"), pl.addDictionary(topKeys, topValues),
+                             pl.addArray(objects)};
+    pl.setTop(pl.addDictionary(k, v));
+    KeyedUnarchiver in(archive_test::withUid(pl, b, 1));
+    ASSERT_TRUE(in.valid());
+    auto first = in.decodeObjectOfClass<Record>("a");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->count, 7);
+    EXPECT_EQ(in.decodeObjectOfClass<Record>("b"), first);
+}
+
+}  // namespace
