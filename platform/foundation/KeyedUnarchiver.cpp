@@ -11,6 +11,7 @@
 #include "platform/foundation/BinaryPropertyListReader.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/Coding.h"
+#include "platform/foundation/LargePages.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
 #include "platform/foundation/URL.h"
@@ -131,20 +132,25 @@ struct KeyedUnarchiver::State {
     std::span<const Ref> objects;  // the entry of each UID
     Ref current = 0;               // the dictionary whose keys are read now
     std::uint32_t cursor = 0;      // where the next search of its keys starts
-    // Per UID: 0, or 1 + the index of its value in `decoded`. Only what the archive refers to from
-    // more than one place is kept there (most objects of a large archive are referred to once, by
-    // the array or object that holds them), and values that are kept whatever refers to them.
-    std::vector<std::uint32_t> slot;
+    // Arrays, dictionaries and objects made, and the values kept whatever refers to them. Only
+    // what the archive refers to from more than one place is kept here: most objects of a large
+    // archive are referred to once, by the array or object that holds them.
     std::vector<ArchiveValue> decoded;
+    // Per UID: where its value is kept, whether it is open, and for a class entry where its
+    // resolved class is. One table filled at once, in memory of its own when it is large.
+    struct PerUid {
+        std::uint32_t slot = 0;       // 0, or 1 + the index of its value in `decoded`
+        std::uint32_t classSlot = 0;  // 0, or 1 + its index in `classes`
+        bool open = false;            // whether it is in `opened`
+    };
+    std::vector<PerUid, LargePageAllocator<PerUid>> uids;
     struct Opened {
         std::uint32_t uid;
         bool collection;  // an array or dictionary being made (not one read in place)
     };
-    std::vector<Opened> opened;            // entries still being decoded, innermost last
-    int keepAll = 0;                       // containers read in place that may be read again
-    std::vector<std::uint8_t> isOpen;      // per UID: whether it is in `opened`
-    std::vector<std::uint32_t> classSlot;  // per UID of a class entry: 0, or 1 + its index in `classes`
-    std::deque<ResolvedClass> classes;     // a deque: decoding holds on to a class while more are resolved
+    std::vector<Opened> opened;         // entries still being decoded, innermost last
+    int keepAll = 0;                    // containers read in place that may be read again
+    std::deque<ResolvedClass> classes;  // a deque: decoding holds on to a class while more are resolved
     KeyAtoms keyAtoms;
     int depth = 0;
     std::uint64_t budget = 0;  // bytes of text and data that decoding may still make
@@ -175,9 +181,7 @@ struct KeyedUnarchiver::State {
         if (!table || !plist.is(*table, PKind::Array)) return fail("the archive has no object table");
         objects = plist.items(*table);
         current = *top;
-        slot.assign(objects.size(), 0);
-        classSlot.assign(objects.size(), 0);
-        isOpen.assign(objects.size(), 0);
+        uids.resize(objects.size());
         budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
         return valid = true;
     }
@@ -279,7 +283,7 @@ struct KeyedUnarchiver::State {
     std::optional<std::uint32_t> unmade(Ref ref, ClassKind kind) {
         if (plist.kind(ref) != PKind::Uid) return std::nullopt;
         std::uint32_t uid = plist.uid(ref);
-        if (uid == 0 || uid >= objects.size() || slot[uid] || isOpen[uid] || depth >= kMaxDepth)
+        if (uid == 0 || uid >= objects.size() || uids[uid].slot || uids[uid].open || depth >= kMaxDepth)
             return std::nullopt;
         Ref entry = objects[uid];
         if (plist.kind(entry) != PKind::Dictionary || classOf(entry).kind != kind) return std::nullopt;
@@ -292,10 +296,10 @@ struct KeyedUnarchiver::State {
     void within(std::uint32_t uid, Read&& read) {
         ++depth;
         opened.push_back(Opened{uid, false});
-        isOpen[uid] = 1;
+        uids[uid].open = true;
         read();
         opened.pop_back();
-        isOpen[uid] = 0;
+        uids[uid].open = false;
         --depth;
     }
 
@@ -366,12 +370,12 @@ struct KeyedUnarchiver::State {
             warn("reference ", uid, " outside the object table");
             return {};
         }
-        if (slot[uid]) {
-            if (isOpen[uid]) return closeCycle(uid);
-            const ArchiveValue& v = decoded[slot[uid] - 1];
+        if (uids[uid].slot) {
+            if (uids[uid].open) return closeCycle(uid);
+            const ArchiveValue& v = decoded[uids[uid].slot - 1];
             return spendOn(v) ? v : ArchiveValue();
         }
-        if (isOpen[uid]) {
+        if (uids[uid].open) {
             warn("an object that refers to itself read as absent");
             return {};
         }
@@ -388,7 +392,7 @@ struct KeyedUnarchiver::State {
         }
         ArchiveValue result;
         within(uid, [&] { result = decodeEntry(uid, entry, keep); });
-        if (keep && !slot[uid]) remember(uid, result);  // dates, data, strings and URLs too
+        if (keep && !uids[uid].slot) remember(uid, result);  // dates, data, strings and URLs too
         return result;
     }
 
@@ -396,7 +400,7 @@ struct KeyedUnarchiver::State {
     // references back to them close cycles.
     void remember(std::uint32_t uid, ArchiveValue v) {
         decoded.push_back(std::move(v));
-        slot[uid] = static_cast<std::uint32_t>(decoded.size());
+        uids[uid].slot = static_cast<std::uint32_t>(decoded.size());
     }
 
     // Text and bytes handed out again count against the budget each time.
@@ -412,7 +416,7 @@ struct KeyedUnarchiver::State {
     // every cycle made of collections only is closed by a collection taking one still being
     // decoded, so that reference reads as absent.
     ArchiveValue closeCycle(std::uint32_t uid) {
-        const ArchiveValue& target = decoded[slot[uid] - 1];
+        const ArchiveValue& target = decoded[uids[uid].slot - 1];
         auto isCollection = [](const ArchiveValue& v) {
             return v.kind() == Kind::Array || v.kind() == Kind::Dictionary;
         };
@@ -429,9 +433,9 @@ struct KeyedUnarchiver::State {
         auto ref = find(entry, "$class", last);
         if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return kNone;
         std::uint32_t uid = plist.uid(*ref);
-        if (classSlot[uid]) return classes[classSlot[uid] - 1];
+        if (uids[uid].classSlot) return classes[uids[uid].classSlot - 1];
         ResolvedClass& resolved = resolveClass(objects[uid]);
-        classSlot[uid] = static_cast<std::uint32_t>(classes.size());
+        uids[uid].classSlot = static_cast<std::uint32_t>(classes.size());
         return resolved;
     }
 
