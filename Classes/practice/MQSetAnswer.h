@@ -19,4 +19,11 @@ class MQSetAnswer : public fnd::Object, public fnd::Coding {
     virtual std::optional<std::string> stringWithAnswer() const;
     // The answer as the question page and the text backup write it; nothing in the base.
     virtual std::optional<std::string> jsString() const;
+
+    // Whether this is one of the answers that equal answers of many records share
+    // (MQSetSimpleAnswer::common): archived as a copy wherever it is used.
+    bool isCommon() const { return common_; }
+
+  protected:
+    bool common_ = false;
 };

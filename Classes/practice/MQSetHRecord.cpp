@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <typeinfo>
 
 #include "Classes/practice/MQSetSimpleAnswer.h"
 #include "platform/foundation/KeyedArchiver.h"
@@ -13,7 +14,11 @@ MQSetHRecord::MQSetHRecord(fnd::Date date, double time, std::shared_ptr<MQSetAns
 void MQSetHRecord::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     coder.encodeDate("kDate", date_);
     coder.encodeDouble("kTime", time_);
-    coder.encodeObject("kAnswerObj", answer_);
+    // A common answer stands for an answer of this record's own, as the archive holds it.
+    if (answer_ && answer_->isCommon())
+        coder.encodeObjectCopy("kAnswerObj", answer_);
+    else
+        coder.encodeObject("kAnswerObj", answer_);
     if (isInSession()) {
         coder.encodeInt32("kSessionId", sessionId_);
         coder.encodeInt32("kIndexInSession", indexInSession_);
@@ -24,8 +29,15 @@ void MQSetHRecord::initWithCoder(fnd::KeyedUnarchiver& coder) {
     date_ = coder.decodeDate("kDate").value_or(fnd::Date());
     time_ = coder.decodeDouble("kTime");
     answer_ = coder.decodeObjectOfClass<MQSetAnswer>("kAnswerObj");  // null when absent
+    // An answer that nothing else holds (the archive gave it to this record alone) is swapped
+    // for the common one of its choice; one that records share in the archive stays theirs.
+    if (answer_ && answer_.use_count() == 1) {
+        const MQSetAnswer& made = *answer_;
+        if (typeid(made) == typeid(MQSetSimpleAnswer))
+            answer_ = MQSetSimpleAnswer::common(static_cast<const MQSetSimpleAnswer&>(made).choice());
+    }
     // Older archives hold the choice as a plain integer.
-    if (!answer_) answer_ = std::make_shared<MQSetSimpleAnswer>(coder.decodeInt32("kAnswer"));
+    if (!answer_) answer_ = MQSetSimpleAnswer::common(coder.decodeInt32("kAnswer"));
     detachFromSession();
     if (coder.containsValueForKey("kSessionId") && coder.containsValueForKey("kIndexInSession")) {
         sessionId_ = coder.decodeInt32("kSessionId");

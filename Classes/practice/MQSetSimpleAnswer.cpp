@@ -1,5 +1,7 @@
 #include "Classes/practice/MQSetSimpleAnswer.h"
 
+#include <array>
+
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 
@@ -8,6 +10,19 @@ void MQSetSimpleAnswer::encodeWithCoder(fnd::KeyedArchiver& coder) const {
 }
 
 void MQSetSimpleAnswer::initWithCoder(fnd::KeyedUnarchiver& coder) { choice_ = coder.decodeInt32("choice"); }
+
+std::shared_ptr<MQSetSimpleAnswer> MQSetSimpleAnswer::common(std::int32_t choice) {
+    static const auto answers = [] {
+        std::array<std::shared_ptr<MQSetSimpleAnswer>, kLastCommonChoice + 1> made;
+        for (std::int32_t c = 0; c <= kLastCommonChoice; ++c) {
+            made[static_cast<std::size_t>(c)] = std::make_shared<MQSetSimpleAnswer>(c);
+            made[static_cast<std::size_t>(c)]->common_ = true;
+        }
+        return made;
+    }();
+    if (choice < 0 || choice > kLastCommonChoice) return std::make_shared<MQSetSimpleAnswer>(choice);
+    return answers[static_cast<std::size_t>(choice)];
+}
 
 bool MQSetSimpleAnswer::isTheSameAs(const MQSetAnswer* other) const {
     auto simple = dynamic_cast<const MQSetSimpleAnswer*>(other);

@@ -21,6 +21,12 @@ class MQSetSimpleAnswer : public MQSetAnswer {
 
     std::int32_t choice() const { return choice_; }
 
+    // The answer of a choice from "none" (0) to E (5) that the records read from an archive share,
+    // so that a long history does not hold a hundred thousand equal answers (an answer never
+    // changes once made). Other choices get an answer of their own.
+    static std::shared_ptr<MQSetSimpleAnswer> common(std::int32_t choice);
+    static constexpr std::int32_t kLastCommonChoice = 5;
+
   private:
     std::int32_t choice_ = 0;
 };

@@ -377,6 +377,12 @@ void KeyedArchiver::encodeObject(std::string_view key, const ArchiveValue& value
     state_->put(key, state_->plist.addUid(uid));
 }
 
+void KeyedArchiver::encodeObjectCopy(std::string_view key, const std::shared_ptr<Object>& object) {
+    if (!state_->open()) return;
+    std::uint32_t uid = object ? state_->write(state_->reserve(), object) : 0;
+    state_->put(key, state_->plist.addUid(uid));
+}
+
 void KeyedArchiver::encodeString(std::string_view key, std::string_view text) {
     if (state_->open()) state_->put(key, state_->plist.addUid(state_->plain(state_->plist.addString(text))));
 }

@@ -42,6 +42,10 @@ class KeyedArchiver {
     // dictionary or object met again anywhere in the archive is written once and referred to. An
     // ArchiveSequence is written as an array whose members it makes while they are written.
     void encodeObject(std::string_view key, const ArchiveValue& value);
+    // An archivable object written as an entry of its own even when it was met before, and not
+    // remembered for later: for a value that many owners share in memory but that the archive
+    // holds once per owner, as separate objects.
+    void encodeObjectCopy(std::string_view key, const std::shared_ptr<Object>& object);
     // The same as encodeObject for a string or a date, without making a value first.
     void encodeString(std::string_view key, std::string_view text);
     void encodeDate(std::string_view key, Date date);

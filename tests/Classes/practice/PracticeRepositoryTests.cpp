@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <set>
 
 #include "Classes/practice/MKeyWordsSet.h"
 #include "Classes/practice/MPracticeRepository.h"
 #include "Classes/practice/MQFilter.h"
 #include "Classes/practice/MQFilterItem.h"
+#include "Classes/practice/MQSetSimpleAnswer.h"
 #include "Classes/practice/MSession.h"
 #include "Classes/practice/MSessionRecord.h"
 #include "Classes/practice/MSessions.h"
@@ -438,4 +440,76 @@ TEST_F(PracticeRepository, RecordsUnderAKeyGoToEveryQuestionOfThatKeyAndNoOther)
     EXPECT_EQ(twin->history(), (Records{one, two}));
     EXPECT_EQ(other->history(), (Records{three}));
     EXPECT_EQ(untouched->history(), (Records{kept}));
+}
+
+TEST_F(PracticeRepository, AnswersReadBackAreSharedPerChoiceAndTheFileStaysByteForByte) {
+    auto r = MPracticeRepository::makeWithData();
+    testing_support::addPracticeRecords(*r, 600);
+    // Beside the usual answers, one answer object that two records share, and a choice beyond E.
+    const auto& questions = r->kaplanSet()->questions();
+    ASSERT_GE(questions.size(), 3u);
+    auto sharedAnswer = std::make_shared<MQSetSimpleAnswer>(4);
+    auto record = [](double when, std::shared_ptr<MQSetAnswer> answer) {
+        return std::make_shared<MQSetHRecord>(fnd::Date(when), 30, std::move(answer));
+    };
+    questions[0]->addHistoryRecord(record(800000000, sharedAnswer));
+    questions[1]->addHistoryRecord(record(800000100, sharedAnswer));
+    questions[2]->addHistoryRecord(record(800000200, std::make_shared<MQSetSimpleAnswer>(9)));
+
+    std::string error;
+    auto saved = fnd::KeyedArchiver::archive("kRepository", r, &error);
+    ASSERT_TRUE(saved) << error;
+    auto back = fnd::KeyedUnarchiver::unarchive(*saved, "kRepository").object<MPracticeRepository>();
+    ASSERT_TRUE(back);
+
+    // Read back, the records of one choice hold one common answer; the answer the archive gave two
+    // records stays one answer of their own; a choice beyond E gets an answer of its own.
+    std::set<const MQSetAnswer*> distinct;
+    std::size_t records = 0;
+    for (const auto& set : back->qSets())
+        for (const auto& q : set->questions())
+            for (const auto& h : q->history()) {
+                ++records;
+                distinct.insert(h->answer().get());
+            }
+    EXPECT_EQ(records, 603u);
+    const auto& loaded = back->kaplanSet()->questions();
+    const auto &first = loaded[0]->history().back()->answer(),
+               &second = loaded[1]->history().back()->answer(),
+               &beyond = loaded[2]->history().back()->answer();
+    EXPECT_EQ(first, second);
+    EXPECT_FALSE(first->isCommon());
+    EXPECT_EQ(*first->stringWithAnswer(), "D");
+    EXPECT_FALSE(beyond->isCommon());
+    EXPECT_EQ(*beyond->jsString(), "[9]");
+    EXPECT_EQ(distinct.size(), 5u + 2u);  // A to E, the shared one, the one beyond E
+    for (const auto* answer : distinct)
+        if (answer != first.get() && answer != beyond.get()) EXPECT_TRUE(answer->isCommon());
+
+    // Saved again, as the saved copy is too, the file is the one read, byte for byte: each record
+    // holding a common answer writes an answer of its own, as it was read.
+    auto again = fnd::KeyedArchiver::archive("kRepository", back, &error);
+    ASSERT_TRUE(again) << error;
+    EXPECT_TRUE(*again == *saved);
+    auto snapshot = back->snapshotForSave().archive();
+    ASSERT_TRUE(snapshot);
+    EXPECT_TRUE(*snapshot == *saved);
+}
+
+TEST_F(PracticeRepository, ARecordOfAnOlderArchiveWithAPlainChoiceGetsTheCommonAnswer) {
+    for (std::int32_t choice : {0, 3, 5, 6, -1}) {
+        SCOPED_TRACE(choice);
+        // The record's keys at the top of an archive, read by the record itself.
+        fnd::KeyedArchiver archiver;
+        archiver.encodeDate("kDate", fnd::Date(1000));
+        archiver.encodeInt32("kAnswer", choice);
+        auto bytes = archiver.finishEncoding();
+        ASSERT_TRUE(bytes);
+        fnd::KeyedUnarchiver coder(*bytes);
+        MQSetHRecord record;
+        record.initWithCoder(coder);
+        ASSERT_TRUE(record.answer());
+        EXPECT_EQ(*record.answer()->jsString(), "[" + std::to_string(choice) + "]");
+        EXPECT_EQ(record.answer()->isCommon(), choice >= 0 && choice <= MQSetSimpleAnswer::kLastCommonChoice);
+    }
 }

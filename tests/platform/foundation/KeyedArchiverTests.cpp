@@ -895,3 +895,41 @@ TEST_F(KeyedArchiverTest, TwoUidObjectsOfOneNumberReadAsOneObject) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(KeyedArchiverTest, AnObjectWrittenAsACopyIsAnEntryOfItsOwnEachTime) {
+    auto common = std::make_shared<Record>();
+    common->count = 9;
+    // Written as copies under two keys, then once as itself under two more: the copies are two
+    // entries that nothing else shares, and do not stand for the object written as itself.
+    KeyedArchiver archiver;
+    archiver.encodeObjectCopy("copy1", common);
+    archiver.encodeObjectCopy("copy2", common);
+    archiver.encodeObject("itself1", common);
+    archiver.encodeObject("itself2", common);
+    archiver.encodeObjectCopy("none", nullptr);
+    Bytes bytes = archiver.finishEncoding().value();
+    EXPECT_EQ(entriesOfClass(bytes, "TestRecord"), 3);
+
+    // The same bytes as three separate objects of equal content, written as themselves.
+    auto first = std::make_shared<Record>(), second = std::make_shared<Record>();
+    first->count = second->count = 9;
+    KeyedArchiver separate;
+    separate.encodeObject("copy1", first);
+    separate.encodeObject("copy2", second);
+    separate.encodeObject("itself1", common);
+    separate.encodeObject("itself2", common);
+    separate.encodeObject("none", ArchiveValue());
+    EXPECT_TRUE(bytes == separate.finishEncoding().value());
+
+    KeyedUnarchiver in(bytes);
+    auto copy1 = in.decodeObjectOfClass<Record>("copy1"), copy2 = in.decodeObjectOfClass<Record>("copy2");
+    ASSERT_TRUE(copy1 && copy2);
+    EXPECT_NE(copy1, copy2);
+    EXPECT_EQ(copy1->count, 9);
+    EXPECT_EQ(in.decodeObjectOfClass<Record>("itself1"), in.decodeObjectOfClass<Record>("itself2"));
+    EXPECT_FALSE(in.containsValueForKey("none") && !in.decodeObject("none").isNil());
+}
+
+}  // namespace
