@@ -30,8 +30,8 @@ struct BinaryPropertyListReader::Parser {
 
     std::size_t offsetSize = 0, refSize = 0;
     std::uint64_t objectCount = 0, tableOffset = 0;
-    std::uint64_t budget = 0;   // bytes the objects may still claim: shared bytes may not multiply them
-    std::vector<bool> uidSeen;  // per UID number below the object count: whether a UID object holds it
+    std::uint64_t budget = 0;        // bytes the objects may still claim: shared bytes may not multiply them
+    std::vector<bool> uidSeen = {};  // per UID number below the object count: whether a UID object holds it
 
     bool fail(std::string why) {
         message = std::move(why);
