@@ -47,6 +47,13 @@ std::shared_ptr<Record> fullRecord() {
     return r;
 }
 
+// A record that holds only a count.
+std::shared_ptr<Record> counting(std::int32_t count) {
+    auto r = std::make_shared<Record>();
+    r->count = count;
+    return r;
+}
+
 // How many entries of an archive's object table are of a class, read with the bare reader.
 int entriesOfClass(const Bytes& bytes, std::string_view name) {
     PropertyList pl = *BinaryPropertyListReader::read(bytes);
@@ -698,12 +705,7 @@ TEST_F(KeyedArchiverTest, NumbersAndDatesReadAsTheirValueWhereverTheyAreStored) 
 }  // namespace
 
 TEST_F(KeyedArchiverTest, EntriesReadOneByOneAreTheDictionaryReadWhole) {
-    auto record = [](std::int32_t count) {
-        auto r = std::make_shared<Record>();
-        r->count = count;
-        return r;
-    };
-    auto first = record(1), second = record(2), third = record(3);
+    auto first = counting(1), second = counting(2), third = counting(3);
     auto shared = ArchiveValue::makeArray();
     *shared = {first, second};
     auto mixed = ArchiveValue::makeArray();
@@ -816,12 +818,7 @@ TEST_F(KeyedArchiverTest, AnObjectReadAsAClassAnswersAsDynamicCastWhateverCameBe
 namespace {
 
 TEST_F(KeyedArchiverTest, OnlyWhatIsReferredToFromSeveralPlacesIsKeptForLaterReferences) {
-    auto record = [](std::int32_t count) {
-        auto r = std::make_shared<Record>();
-        r->count = count;
-        return r;
-    };
-    auto alone = record(1), shared = record(2), twiceInAList = record(3);
+    auto alone = counting(1), shared = counting(2), twiceInAList = counting(3);
     auto list = ArchiveValue::makeArray();
     *list = {twiceInAList, twiceInAList, shared};
     KeyedArchiver archiver;
