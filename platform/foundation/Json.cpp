@@ -1,6 +1,9 @@
 #include "platform/foundation/Json.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "platform/foundation/Log.h"
@@ -11,64 +14,304 @@ namespace {
 
 using nlohmann::json;
 
-// Builds the value as the parser reports it, so that no intermediate document is made and the
-// nesting is bounded before anything deep is built.
-class Builder : public nlohmann::json_sax<json> {
+// A strict reader of standard JSON that builds the values in place: one pass over the text, strings
+// taken whole from the text where they hold no escape, no token buffer and no intermediate events.
+// It reads by the rules the writer's library reads by (a leading byte order mark is skipped, an
+// integer too large for 64 bits is read as a real, a real that overflows is an error, a later member
+// of a map under an equal key wins), so that every text reads as it always did.
+class Reader {
   public:
-    JsonValue root;
+    explicit Reader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
 
-    bool null() override { return add(JsonValue()); }
-    bool boolean(bool value) override { return add(JsonValue(value)); }
-    bool number_integer(number_integer_t value) override { return add(JsonValue(value)); }
-    bool number_unsigned(number_unsigned_t value) override { return add(JsonValue(value)); }
-    bool number_float(number_float_t value, const string_t&) override { return add(JsonValue(value)); }
-    bool string(string_t& value) override { return add(JsonValue(std::move(value))); }
-    bool binary(binary_t&) override { return false; }
-    bool start_object(std::size_t) override { return open(JsonValue(JsonValue::Map())); }
-    bool key(string_t& value) override {
-        key_ = std::move(value);
-        return true;
-    }
-    bool end_object() override { return close(); }
-    bool start_array(std::size_t) override { return open(JsonValue(JsonValue::Array())); }
-    bool end_array() override { return close(); }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
-        return false;
+    bool read(JsonValue& root) {
+        if (end_ - p_ >= 3 && std::string_view(p_, 3) == "\xEF\xBB\xBF") p_ += 3;
+        if (!value(root, 0)) return false;
+        skipSpace();
+        return p_ == end_;
     }
 
   private:
-    JsonValue* place(JsonValue value) {
-        if (open_.empty()) {
-            root = std::move(value);
-            return &root;
-        }
-        JsonValue* parent = open_.back();
-        if (auto* array = parent->mutableArray()) {
-            array->push_back(std::move(value));
-            return &array->back();
-        }
-        JsonValue& slot = (*parent->mutableMap())[key_];
-        slot = std::move(value);
-        return &slot;
+    void skipSpace() {
+        while (p_ != end_ && (*p_ == ' ' || *p_ == '\n' || *p_ == '\r' || *p_ == '\t')) ++p_;
     }
-    bool add(JsonValue value) {
-        place(std::move(value));
-        return true;
-    }
-    // An open container is the last element of its parent until it closes, so the pointer to it
-    // stays valid: nothing is added to the parent meanwhile.
-    bool open(JsonValue container) {
-        if (open_.size() >= static_cast<std::size_t>(Json::kMaxDepth)) return false;
-        open_.push_back(place(std::move(container)));
-        return true;
-    }
-    bool close() {
-        open_.pop_back();
+
+    bool literal(std::string_view word) {
+        if (static_cast<std::size_t>(end_ - p_) < word.size() || std::string_view(p_, word.size()) != word)
+            return false;
+        p_ += word.size();
         return true;
     }
 
-    std::vector<JsonValue*> open_;
-    std::string key_;
+    // `depth` counts the containers around the value; one more than kMaxDepth is refused before
+    // anything of it is built.
+    bool value(JsonValue& out, int depth) {
+        skipSpace();
+        if (p_ == end_) return false;
+        switch (*p_) {
+            case '{':
+                return map(out, depth);
+            case '[':
+                return array(out, depth);
+            case '"': {
+                std::string text;
+                if (!string(text)) return false;
+                out = JsonValue(std::move(text));
+                return true;
+            }
+            case 't':
+                out = JsonValue(true);
+                return literal("true");
+            case 'f':
+                out = JsonValue(false);
+                return literal("false");
+            case 'n':
+                out = JsonValue();
+                return literal("null");
+            default:
+                return number(out);
+        }
+    }
+
+    bool array(JsonValue& out, int depth) {
+        if (depth >= Json::kMaxDepth) return false;
+        ++p_;
+        JsonValue::Array items;
+        skipSpace();
+        if (p_ != end_ && *p_ == ']') {
+            ++p_;
+            out = JsonValue(std::move(items));
+            return true;
+        }
+        for (;;) {
+            if (!value(items.emplace_back(), depth + 1)) return false;
+            skipSpace();
+            if (p_ == end_) return false;
+            if (*p_ == ']') break;
+            if (*p_ != ',') return false;
+            ++p_;
+        }
+        ++p_;
+        out = JsonValue(std::move(items));
+        return true;
+    }
+
+    bool map(JsonValue& out, int depth) {
+        if (depth >= Json::kMaxDepth) return false;
+        ++p_;
+        JsonValue::Map members;
+        skipSpace();
+        if (p_ != end_ && *p_ == '}') {
+            ++p_;
+            out = JsonValue(std::move(members));
+            return true;
+        }
+        for (;;) {
+            skipSpace();
+            if (p_ == end_ || *p_ != '"') return false;
+            std::string key;
+            if (!string(key)) return false;
+            skipSpace();
+            if (p_ == end_ || *p_ != ':') return false;
+            ++p_;
+            JsonValue member;
+            if (!value(member, depth + 1)) return false;
+            members.insert_or_assign(std::move(key), std::move(member));
+            skipSpace();
+            if (p_ == end_) return false;
+            if (*p_ == '}') break;
+            if (*p_ != ',') return false;
+            ++p_;
+        }
+        ++p_;
+        out = JsonValue(std::move(members));
+        return true;
+    }
+
+    static bool inRange(unsigned char c, unsigned char low, unsigned char high) {
+        return c >= low && c <= high;
+    }
+
+    // The length of the well-formed UTF-8 sequence at p_ that begins with a byte of 0x80 or more
+    // (no overlong forms, no surrogates, nothing beyond U+10FFFF), or 0 when it is not one.
+    std::size_t multiByte() const {
+        auto at = [this](std::ptrdiff_t i) { return p_ + i < end_ ? static_cast<unsigned char>(p_[i]) : 0; };
+        unsigned char lead = at(0);
+        auto tail = [&at](std::ptrdiff_t i) { return inRange(at(i), 0x80, 0xBF); };
+        if (inRange(lead, 0xC2, 0xDF)) return tail(1) ? 2 : 0;
+        if (lead == 0xE0) return inRange(at(1), 0xA0, 0xBF) && tail(2) ? 3 : 0;
+        if (lead == 0xED) return inRange(at(1), 0x80, 0x9F) && tail(2) ? 3 : 0;
+        if (inRange(lead, 0xE1, 0xEF)) return tail(1) && tail(2) ? 3 : 0;
+        if (lead == 0xF0) return inRange(at(1), 0x90, 0xBF) && tail(2) && tail(3) ? 4 : 0;
+        if (lead == 0xF4) return inRange(at(1), 0x80, 0x8F) && tail(2) && tail(3) ? 4 : 0;
+        if (inRange(lead, 0xF1, 0xF3)) return tail(1) && tail(2) && tail(3) ? 4 : 0;
+        return 0;
+    }
+
+    // Four hexadecimal digits at p_, or -1.
+    int hex4() {
+        if (end_ - p_ < 4) return -1;
+        int code = 0;
+        for (int i = 0; i < 4; ++i) {
+            char c = *p_++;
+            int digit = c >= '0' && c <= '9'   ? c - '0'
+                        : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                        : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                               : -1;
+            if (digit < 0) return -1;
+            code = code * 16 + digit;
+        }
+        return code;
+    }
+
+    static void appendUtf8(std::string& text, std::uint32_t code) {
+        if (code < 0x80) {
+            text += static_cast<char>(code);
+        } else if (code < 0x800) {
+            text += static_cast<char>(0xC0 | (code >> 6));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            text += static_cast<char>(0xE0 | (code >> 12));
+            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            text += static_cast<char>(0xF0 | (code >> 18));
+            text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+
+    bool escape(std::string& text) {
+        if (p_ == end_) return false;
+        char c = *p_++;
+        switch (c) {
+            case '"':
+            case '\\':
+            case '/':
+                text += c;
+                return true;
+            case 'b':
+                text += '\b';
+                return true;
+            case 'f':
+                text += '\f';
+                return true;
+            case 'n':
+                text += '\n';
+                return true;
+            case 'r':
+                text += '\r';
+                return true;
+            case 't':
+                text += '\t';
+                return true;
+            case 'u':
+                break;
+            default:
+                return false;
+        }
+        int code = hex4();
+        if (code < 0 || (code >= 0xDC00 && code <= 0xDFFF)) return false;
+        if (code >= 0xD800 && code <= 0xDBFF) {
+            // A high surrogate is only whole with the low one that follows it.
+            if (end_ - p_ < 2 || p_[0] != '\\' || p_[1] != 'u') return false;
+            p_ += 2;
+            int low = hex4();
+            if (low < 0xDC00 || low > 0xDFFF) return false;
+            appendUtf8(text, 0x10000 + ((static_cast<std::uint32_t>(code) - 0xD800) << 10) +
+                                 (static_cast<std::uint32_t>(low) - 0xDC00));
+            return true;
+        }
+        appendUtf8(text, static_cast<std::uint32_t>(code));
+        return true;
+    }
+
+    // The string at p_ (its opening quote); runs without escapes are copied whole.
+    bool string(std::string& text) {
+        ++p_;
+        const char* run = p_;
+        for (;;) {
+            if (p_ == end_) return false;
+            auto c = static_cast<unsigned char>(*p_);
+            if (c == '"') {
+                text.append(run, p_);
+                ++p_;
+                return true;
+            }
+            if (c == '\\') {
+                text.append(run, p_);
+                ++p_;
+                if (!escape(text)) return false;
+                run = p_;
+            } else if (c < 0x20) {
+                return false;
+            } else if (c < 0x80) {
+                ++p_;
+            } else {
+                std::size_t length = multiByte();
+                if (length == 0) return false;
+                p_ += length;
+            }
+        }
+    }
+
+    static bool digit(char c) { return c >= '0' && c <= '9'; }
+
+    bool number(JsonValue& out) {
+        const char* first = p_;
+        if (p_ != end_ && *p_ == '-') ++p_;
+        if (p_ == end_ || !digit(*p_)) return false;
+        if (*p_ == '0')
+            ++p_;
+        else
+            while (p_ != end_ && digit(*p_)) ++p_;
+        bool integral = true;
+        if (p_ != end_ && *p_ == '.') {
+            integral = false;
+            ++p_;
+            if (p_ == end_ || !digit(*p_)) return false;
+            while (p_ != end_ && digit(*p_)) ++p_;
+        }
+        if (p_ != end_ && (*p_ == 'e' || *p_ == 'E')) {
+            integral = false;
+            ++p_;
+            if (p_ != end_ && (*p_ == '+' || *p_ == '-')) ++p_;
+            if (p_ == end_ || !digit(*p_)) return false;
+            while (p_ != end_ && digit(*p_)) ++p_;
+        }
+        if (integral) {
+            if (*first == '-') {
+                std::int64_t whole = 0;
+                if (std::from_chars(first, p_, whole).ec == std::errc()) {
+                    out = JsonValue(whole);
+                    return true;
+                }
+            } else {
+                std::uint64_t whole = 0;
+                if (std::from_chars(first, p_, whole).ec == std::errc()) {
+                    out = JsonValue(whole);
+                    return true;
+                }
+            }
+            // Too large for 64 bits: read as a real, as below.
+        }
+        double real = 0;
+        auto [end, ec] = std::from_chars(first, p_, real);
+        if (ec == std::errc::result_out_of_range) {
+            // Beyond the doubles: an overflow is an error, an underflow reads as the C library
+            // rounds it (towards zero).
+            std::string copy(first, p_);
+            real = std::strtod(copy.c_str(), nullptr);
+        } else if (ec != std::errc() || end != p_) {
+            return false;
+        }
+        if (!std::isfinite(real)) return false;
+        out = JsonValue(real);
+        return true;
+    }
+
+    const char* p_;
+    const char* end_;
 };
 
 std::optional<json> toJson(const JsonValue& value, const Json::Proxy& proxy, int depth) {
@@ -126,17 +369,11 @@ std::optional<json> toJson(const JsonValue& value, const Json::Proxy& proxy, int
 }  // namespace
 
 std::optional<JsonValue> Json::parse(std::string_view text) {
-    // The parser takes a NUL byte for the end of the text; JSON has no place for one anywhere.
+    // JSON has no place for a NUL byte anywhere.
     if (text.find('\0') != std::string_view::npos) return std::nullopt;
-    Builder builder;
-    try {
-        if (!json::sax_parse(text.begin(), text.end(), &builder, nlohmann::detail::input_format_t::json,
-                             true))
-            return std::nullopt;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    return std::move(builder.root);
+    JsonValue root;
+    if (!Reader(text).read(root)) return std::nullopt;
+    return root;
 }
 
 std::optional<std::string> Json::write(const JsonValue& value, const Proxy& proxy) {

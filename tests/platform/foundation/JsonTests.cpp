@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
 
 #include "platform/foundation/DateFormatter.h"
 #include "platform/foundation/Json.h"
 #include "platform/foundation/Object.h"
+#include "platform/foundation/Paths.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace {
@@ -53,6 +59,123 @@ TEST_F(JsonTest, MalformedTextYieldsNothing) {
     }
     EXPECT_EQ(Json::parse(std::string("[\"\xff\"]")), std::nullopt);
     EXPECT_EQ(Json::parse(std::string("[1]\0", 4)), std::nullopt);
+}
+
+// The reader must read every text as the JSON library that writes our files reads it. That library
+// is the reference here: it answers whether a text is JSON and what it holds.
+std::optional<JsonValue> referenceValue(const nlohmann::json& json) {
+    using Type = nlohmann::json::value_t;
+    switch (json.type()) {
+        case Type::null:
+            return JsonValue();
+        case Type::boolean:
+            return JsonValue(json.get<bool>());
+        case Type::number_integer:
+            return JsonValue(json.get<std::int64_t>());
+        case Type::number_unsigned:
+            return JsonValue(json.get<std::uint64_t>());
+        case Type::number_float:
+            return JsonValue(json.get<double>());
+        case Type::string:
+            return JsonValue(json.get<std::string>());
+        case Type::array: {
+            JsonValue::Array items;
+            for (const auto& item : json) items.push_back(*referenceValue(item));
+            return JsonValue(std::move(items));
+        }
+        case Type::object: {
+            JsonValue::Map members;
+            for (const auto& [key, member] : json.items()) members.emplace(key, *referenceValue(member));
+            return JsonValue(std::move(members));
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<JsonValue> reference(const std::string& text) {
+    if (text.find('\0') != std::string::npos) return std::nullopt;
+    nlohmann::json parsed = nlohmann::json::parse(text, nullptr, false);
+    if (parsed.is_discarded()) return std::nullopt;
+    return referenceValue(parsed);
+}
+
+void expectReadAsTheReference(const std::string& text) {
+    std::optional<JsonValue> expected = reference(text);
+    std::optional<JsonValue> read = Json::parse(text);
+    ASSERT_EQ(read.has_value(), expected.has_value()) << testing::PrintToString(text);
+    if (!expected) return;
+    // Equal reals compare equal; a negative zero must stay one too.
+    ASSERT_EQ(*read, *expected) << testing::PrintToString(text);
+    if (expected->kind() == JsonValue::Kind::Real)
+        EXPECT_EQ(std::signbit(read->asReal()), std::signbit(expected->asReal())) << text;
+}
+
+TEST_F(JsonTest, EveryTextReadsAsTheWritersLibraryReadsIt) {
+    const std::vector<std::string> cases = {
+        // Numbers at the edges of the integers and of the reals.
+        "0", "-0", "-0.0", "0.0e0", "1E+2", "1e-2", "12.5e1", "9223372036854775807", "9223372036854775808",
+        "-9223372036854775808", "-9223372036854775809", "18446744073709551615", "18446744073709551616",
+        "123456789012345678901234567890", "1e308", "1e309", "-1e309", "1e-400", "-1e-400", "5e-324",
+        "2.2250738585072011e-308", "0.1", "3.141592653589793238462643383279", "01", "-", "1.", ".5", "1e",
+        "1e+", "+1", "- 1", "0x10", "1.5e3.2", "Infinity", "-NaN",
+        // Literals, space and the end of the text.
+        "true", "false", "null", "tru", "nul", "truex", "True", " \t\r\n[ ]\n", "\f[]", "\v[]", "[] x",
+        "\xEF\xBB\xBF[1]", "\xEF\xBB[1]", " \xEF\xBB\xBF[1]", "\xEF\xBB\xBF",
+        // Strings: escapes, surrogates, control bytes and UTF-8 of every length.
+        R"("\"\\\/\b\f\n\r\t")", R"("\u0041\u00e9\u20AC\uD83D\uDE00")", R"("\u0000")", R"("\ud83d")",
+        R"("\ude00")", R"("\ud83d\u0041")", R"("\ud83dx")", R"("\u12")", R"("\u12G4")", R"("\x41")",
+        "\"tab\there\"", "\"\x7f\"", "\"\x1f\"", "\"caf\xC3\xA9\"", "\"\xC0\x80\"", "\"\xC1\xBF\"",
+        "\"\xE0\x9F\xBF\"", "\"\xE0\xA0\x80\"", "\"\xED\x9F\xBF\"", "\"\xED\xA0\x80\"", "\"\xEF\xBF\xBF\"",
+        "\"\xF0\x8F\xBF\xBF\"", "\"\xF0\x90\x80\x80\"", "\"\xF4\x8F\xBF\xBF\"", "\"\xF4\x90\x80\x80\"",
+        "\"\xF5\x80\x80\x80\"", "\"\xC3\"", "\"\xE2\x82\"", "\"\x80\"", "\"\xFF\"",
+        // Containers: empty, nested, repeated keys (the later one wins), separators out of place.
+        "[]", "{}", "[[], {}]", R"({"a": 1, "a": [2]})", R"({"b": {"x": 1}, "a": 2, "b": 3})", R"({"": ""})",
+        "[1,]", "[,1]", "[1 2]", R"({"a":1,})", R"({"a" 1})", R"({a: 1})", R"({"a":})", R"({1: 2})", "[", "{",
+        "]", R"({"a":1}})", R"([{"a":[{"b":null}]}])"};
+    for (const std::string& text : cases) expectReadAsTheReference(text);
+
+    // Damaged copies of a document that holds every kind of value: bytes replaced, dropped, added.
+    const std::string document =
+        "\xEF\xBB\xBF{\"records\": [{\"id\": 12, \"answer\": \"C\", \"score\": -0.5e-3, \"ok\": true},"
+        " {\"text\": \"caf\xC3\xA9 \\u00e9 \\ud83d\\ude00 \\\"q\\\"\\n\", \"none\": null, \"big\": "
+        "18446744073709551616,"
+        " \"list\": [1, 2.5, [false, {}], []]}], \"passages\": [\"\xE2\x82\xAC\", \"\\/\"], \"n\": -17}";
+    const std::string alphabet =
+        std::string("{}[]:,\"\\ .-+eE0159tfnul\x01\x7f\xC3\xA9\xED\xF4\xFF\n") + '\0';
+    std::mt19937 random(58);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text = document;
+        for (int change = 1 + static_cast<int>(random() % 3); change > 0 && !text.empty(); --change) {
+            std::size_t at = random() % text.size();
+            char byte = alphabet[random() % alphabet.size()];
+            switch (random() % 3) {
+                case 0:
+                    text[at] = byte;
+                    break;
+                case 1:
+                    text.erase(at, 1 + random() % 3);
+                    break;
+                default:
+                    text.insert(at, 1, byte);
+            }
+        }
+        expectReadAsTheReference(text);
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST_F(JsonTest, TheBuiltInSetFilesReadAsTheWritersLibraryReadsThem) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(fnd::Paths::resources() / "question_sets")) {
+        if (entry.path().extension() != ".json") continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        expectReadAsTheReference(text.str());
+        ++files;
+    }
+    EXPECT_GT(files, 0);
 }
 
 TEST_F(JsonTest, NestingIsBounded) {
