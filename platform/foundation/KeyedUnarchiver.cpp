@@ -531,13 +531,7 @@ struct KeyedUnarchiver::State {
                 std::shared_ptr<Object> object = cls.model->factory();
                 Coding* coding = cls.model->coding(object.get());
                 if (keep) remember(uid, object);
-                Ref saved = current;
-                std::uint32_t savedCursor = cursor;
-                current = entry;
-                cursor = 0;
-                coding->initWithCoder(*owner);
-                current = saved;
-                cursor = savedCursor;
+                readKeysOf(entry, [&] { coding->initWithCoder(*owner); });
                 return object;
             }
             case ClassKind::Unknown:
@@ -548,6 +542,18 @@ struct KeyedUnarchiver::State {
         else
             warn("an object of unknown class \"", cls.name, "\" read as absent");
         return {};
+    }
+
+    // Runs `read` with the keys of an object's entry current, as its initWithCoder reads them.
+    template <class Read>
+    void readKeysOf(Ref entry, Read&& read) {
+        Ref saved = current;
+        std::uint32_t savedCursor = cursor;
+        current = entry;
+        cursor = 0;
+        read();
+        current = saved;
+        cursor = savedCursor;
     }
 
     ArchiveValue decodeURL(Ref entry) {
@@ -655,6 +661,23 @@ float KeyedUnarchiver::decodeFloat(std::string_view key) { return static_cast<fl
 template <class T>
 static std::optional<T> copyOf(const T* value) {
     return value ? std::optional<T>(*value) : std::nullopt;
+}
+
+bool KeyedUnarchiver::readSoleObject(std::string_view key, std::type_index type,
+                                     const std::function<void()>& read) {
+    State& s = *state_;
+    // Inside a container read in place that may be read again, everything is kept for later.
+    if (!s.valid || s.keepAll > 0) return false;
+    std::uint32_t at = s.cursor;
+    std::optional<Ref> ref = s.find(s.current, key, at);
+    if (!ref || !s.plist.soleReference(*ref)) return false;
+    std::optional<std::uint32_t> uid = s.unmade(*ref, ClassKind::Model);
+    if (!uid) return false;
+    Ref entry = s.objects[*uid];
+    if (s.classOf(entry).model->type != type) return false;
+    s.cursor = at;
+    s.within(*uid, [&] { s.readKeysOf(entry, read); });
+    return true;
 }
 
 std::optional<std::string> KeyedUnarchiver::decodeString(std::string_view key) {
