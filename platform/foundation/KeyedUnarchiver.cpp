@@ -138,11 +138,14 @@ struct KeyedUnarchiver::State {
     std::vector<ArchiveValue> decoded;
     // Per UID: where its value is kept, whether it is open, and for a class entry where its
     // resolved class is. One table filled at once, in memory of its own when it is large.
+    // Eight bytes, as it is touched for every object of a large archive: `decoded` holds at most
+    // one value per object, and an archive of 2^31 objects or more is refused.
     struct PerUid {
-        std::uint32_t slot = 0;       // 0, or 1 + the index of its value in `decoded`
+        std::uint32_t slot : 31 = 0;  // 0, or 1 + the index of its value in `decoded`
+        std::uint32_t open : 1 = 0;   // whether it is in `opened`
         std::uint32_t classSlot = 0;  // 0, or 1 + its index in `classes`
-        bool open = false;            // whether it is in `opened`
     };
+    static_assert(sizeof(PerUid) == 8);
     std::vector<PerUid, LargePageAllocator<PerUid>> uids;
     struct Opened {
         std::uint32_t uid;
@@ -180,6 +183,7 @@ struct KeyedUnarchiver::State {
         if (!top || !plist.is(*top, PKind::Dictionary)) return fail("the archive has no top keys");
         if (!table || !plist.is(*table, PKind::Array)) return fail("the archive has no object table");
         objects = plist.items(*table);
+        if (objects.size() >= (1u << 31)) return fail("the object table is too large");
         current = *top;
         uids.resize(objects.size());
         budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
