@@ -935,14 +935,17 @@ TEST_F(KeyedArchiverTest, AnObjectOfOnePlaceIsReadInPlaceWithItsOwnKeysAndNothin
     outer->name = "outer";
     auto clock = std::make_shared<archive_test::Clock>();
     clock->seconds = 5;
+    const std::pair<const char*, ArchiveValue> stored[] = {
+        {"alone", alone},
+        {"shared", shared},
+        {"again", shared},
+        {"outer", outer},
+        {"clock", clock},
+        {"number", ArchiveValue::integer(6)},
+        {"text", std::string("seven")},
+    };
     KeyedArchiver archiver;
-    archiver.encodeObject("alone", alone);
-    archiver.encodeObject("shared", shared);
-    archiver.encodeObject("again", shared);
-    archiver.encodeObject("outer", outer);
-    archiver.encodeObject("clock", clock);
-    archiver.encodeInt32("number", 6);
-    archiver.encodeObject("text", std::string("seven"));
+    for (const auto& [key, value] : stored) archiver.encodeObject(key, value);
     Bytes bytes = archiver.finishEncoding().value();
 
     KeyedUnarchiver in(bytes);
