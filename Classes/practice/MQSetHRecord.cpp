@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <typeinfo>
 
 #include "Classes/practice/MQSetSimpleAnswer.h"
 #include "platform/foundation/KeyedArchiver.h"
@@ -28,14 +27,14 @@ void MQSetHRecord::encodeWithCoder(fnd::KeyedArchiver& coder) const {
 void MQSetHRecord::initWithCoder(fnd::KeyedUnarchiver& coder) {
     date_ = coder.decodeDate("kDate").value_or(fnd::Date());
     time_ = coder.decodeDouble("kTime");
-    answer_ = coder.decodeObjectOfClass<MQSetAnswer>("kAnswerObj");  // null when absent
-    // An answer that nothing else holds (the archive gave it to this record alone) is swapped
-    // for the common one of its choice; one that records share in the archive stays theirs.
-    if (answer_ && answer_.use_count() == 1) {
-        const MQSetAnswer& made = *answer_;
-        if (typeid(made) == typeid(MQSetSimpleAnswer))
-            answer_ = MQSetSimpleAnswer::common(static_cast<const MQSetSimpleAnswer&>(made).choice());
-    }
+    // An answer that the archive gives to this record alone is the common one of its choice, read
+    // without making an answer of its own; one that records share in the archive stays theirs.
+    std::int32_t choice = 0;
+    if (coder.readSoleObjectOfClass<MQSetSimpleAnswer>(
+            "kAnswerObj", [&] { choice = MQSetSimpleAnswer::choiceWithCoder(coder); }))
+        answer_ = MQSetSimpleAnswer::common(choice);
+    else
+        answer_ = coder.decodeObjectOfClass<MQSetAnswer>("kAnswerObj");  // null when absent
     // Older archives hold the choice as a plain integer.
     if (!answer_) answer_ = MQSetSimpleAnswer::common(coder.decodeInt32("kAnswer"));
     detachFromSession();

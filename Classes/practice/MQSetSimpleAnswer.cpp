@@ -9,7 +9,11 @@ void MQSetSimpleAnswer::encodeWithCoder(fnd::KeyedArchiver& coder) const {
     coder.encodeInt32("choice", choice_);
 }
 
-void MQSetSimpleAnswer::initWithCoder(fnd::KeyedUnarchiver& coder) { choice_ = coder.decodeInt32("choice"); }
+void MQSetSimpleAnswer::initWithCoder(fnd::KeyedUnarchiver& coder) { choice_ = choiceWithCoder(coder); }
+
+std::int32_t MQSetSimpleAnswer::choiceWithCoder(fnd::KeyedUnarchiver& coder) {
+    return coder.decodeInt32("choice");
+}
 
 std::shared_ptr<MQSetSimpleAnswer> MQSetSimpleAnswer::common(std::int32_t choice) {
     static const auto answers = [] {

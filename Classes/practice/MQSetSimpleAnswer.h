@@ -20,6 +20,8 @@ class MQSetSimpleAnswer : public MQSetAnswer {
     std::optional<std::string> jsString() const override;
 
     std::int32_t choice() const { return choice_; }
+    // The choice as initWithCoder reads it from an archived answer's keys.
+    static std::int32_t choiceWithCoder(fnd::KeyedUnarchiver& coder);
 
     // The answer of a choice from "none" (0) to E (5) that the records read from an archive share,
     // so that a long history does not hold a hundred thousand equal answers (an answer never

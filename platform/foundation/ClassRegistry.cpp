@@ -40,7 +40,7 @@ void ClassRegistry::add(std::type_index type, std::string name, std::vector<std:
     chain.push_back(name);
     for (auto& s : superclasses) chain.push_back(std::move(s));
     const Entry& entry =
-        tables_->entries.emplace_back(Entry{name, std::move(chain), std::move(factory), coding});
+        tables_->entries.emplace_back(Entry{name, std::move(chain), std::move(factory), coding, type});
     tables_->byName[std::move(name)] = &entry;
     tables_->byType[type] = &entry;
 }

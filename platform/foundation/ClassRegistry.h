@@ -24,6 +24,7 @@ class ClassRegistry {
         std::vector<std::string> chain;  // the class name, then its superclasses up to the root
         Factory factory;
         Coding* (*coding)(Object*);  // the Coding side of an object the factory made
+        std::type_index type;        // the dynamic type of what the factory makes
     };
 
     // The registry of the process. Registering is safe from any thread.

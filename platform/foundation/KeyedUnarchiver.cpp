@@ -138,11 +138,14 @@ struct KeyedUnarchiver::State {
     std::vector<ArchiveValue> decoded;
     // Per UID: where its value is kept, whether it is open, and for a class entry where its
     // resolved class is. One table filled at once, in memory of its own when it is large.
+    // Eight bytes, as it is touched for every object of a large archive: `decoded` holds at most
+    // one value per object, and an archive of 2^31 objects or more is refused.
     struct PerUid {
-        std::uint32_t slot = 0;       // 0, or 1 + the index of its value in `decoded`
+        std::uint32_t slot : 31 = 0;  // 0, or 1 + the index of its value in `decoded`
+        std::uint32_t open : 1 = 0;   // whether it is in `opened`
         std::uint32_t classSlot = 0;  // 0, or 1 + its index in `classes`
-        bool open = false;            // whether it is in `opened`
     };
+    static_assert(sizeof(PerUid) == 8);
     std::vector<PerUid, LargePageAllocator<PerUid>> uids;
     struct Opened {
         std::uint32_t uid;
@@ -180,6 +183,7 @@ struct KeyedUnarchiver::State {
         if (!top || !plist.is(*top, PKind::Dictionary)) return fail("the archive has no top keys");
         if (!table || !plist.is(*table, PKind::Array)) return fail("the archive has no object table");
         objects = plist.items(*table);
+        if (objects.size() >= (1u << 31)) return fail("the object table is too large");
         current = *top;
         uids.resize(objects.size());
         budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
@@ -531,13 +535,7 @@ struct KeyedUnarchiver::State {
                 std::shared_ptr<Object> object = cls.model->factory();
                 Coding* coding = cls.model->coding(object.get());
                 if (keep) remember(uid, object);
-                Ref saved = current;
-                std::uint32_t savedCursor = cursor;
-                current = entry;
-                cursor = 0;
-                coding->initWithCoder(*owner);
-                current = saved;
-                cursor = savedCursor;
+                readKeysOf(entry, [&] { coding->initWithCoder(*owner); });
                 return object;
             }
             case ClassKind::Unknown:
@@ -548,6 +546,18 @@ struct KeyedUnarchiver::State {
         else
             warn("an object of unknown class \"", cls.name, "\" read as absent");
         return {};
+    }
+
+    // Runs `read` with the keys of an object's entry current, as its initWithCoder reads them.
+    template <class Read>
+    void readKeysOf(Ref entry, Read&& read) {
+        Ref saved = current;
+        std::uint32_t savedCursor = cursor;
+        current = entry;
+        cursor = 0;
+        read();
+        current = saved;
+        cursor = savedCursor;
     }
 
     ArchiveValue decodeURL(Ref entry) {
@@ -655,6 +665,23 @@ float KeyedUnarchiver::decodeFloat(std::string_view key) { return static_cast<fl
 template <class T>
 static std::optional<T> copyOf(const T* value) {
     return value ? std::optional<T>(*value) : std::nullopt;
+}
+
+bool KeyedUnarchiver::readSoleObject(std::string_view key, std::type_index type,
+                                     const std::function<void()>& read) {
+    State& s = *state_;
+    // Inside a container read in place that may be read again, everything is kept for later.
+    if (!s.valid || s.keepAll > 0) return false;
+    std::uint32_t at = s.cursor;
+    std::optional<Ref> ref = s.find(s.current, key, at);
+    if (!ref || !s.plist.soleReference(*ref)) return false;
+    std::optional<std::uint32_t> uid = s.unmade(*ref, ClassKind::Model);
+    if (!uid) return false;
+    Ref entry = s.objects[*uid];
+    if (s.classOf(entry).model->type != type) return false;
+    s.cursor = at;
+    s.within(*uid, [&] { s.readKeysOf(entry, read); });
+    return true;
 }
 
 std::optional<std::string> KeyedUnarchiver::decodeString(std::string_view key) {

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <typeindex>
 #include <vector>
 
 #include "platform/foundation/ArchiveValue.h"
@@ -48,6 +49,15 @@ class KeyedUnarchiver {
         if (std::shared_ptr<T> object = std::move(value).template object<T>()) return object;
         reportMismatch(key, value, "an object of another class");
         return nullptr;
+    }
+    // Reads the object of class T (exactly T, not a subclass) under `key` without making it, when
+    // nothing could ask for that object again: the archive refers to it from this place alone and it
+    // is neither made nor being made. `read` runs with the object's keys current, as T's
+    // initWithCoder reads them, and with the same messages. False, with nothing read, for anything
+    // else (absent, another class, shared), which the caller then reads the usual way.
+    template <class T>
+    bool readSoleObjectOfClass(std::string_view key, const std::function<void()>& read) {
+        return readSoleObject(key, std::type_index(typeid(T)), read);
     }
     std::optional<std::string> decodeString(std::string_view key);
     std::optional<Date> decodeDate(std::string_view key);
@@ -90,6 +100,7 @@ class KeyedUnarchiver {
                                   std::string* error = nullptr);
 
   private:
+    bool readSoleObject(std::string_view key, std::type_index type, const std::function<void()>& read);
     void reportMismatch(std::string_view key, const ArchiveValue& found, const char* wanted);
     // The key's value when it is of `kind`; logged and nil when it is of another.
     ArchiveValue decodeKind(std::string_view key, ArchiveValue::Kind kind);

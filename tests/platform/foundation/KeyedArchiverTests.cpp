@@ -929,4 +929,64 @@ TEST_F(KeyedArchiverTest, AnObjectWrittenAsACopyIsAnEntryOfItsOwnEachTime) {
     EXPECT_FALSE(in.containsValueForKey("none") && !in.decodeObject("none").isNil());
 }
 
+TEST_F(KeyedArchiverTest, AnObjectOfOnePlaceIsReadInPlaceWithItsOwnKeysAndNothingElseIs) {
+    auto alone = counting(1), shared = counting(2), outer = counting(3);
+    outer->extra = counting(4);  // an object of one place inside another
+    outer->name = "outer";
+    auto clock = std::make_shared<archive_test::Clock>();
+    clock->seconds = 5;
+    const std::pair<const char*, ArchiveValue> stored[] = {
+        {"alone", alone},
+        {"shared", shared},
+        {"again", shared},
+        {"outer", outer},
+        {"clock", clock},
+        {"number", ArchiveValue::integer(6)},
+        {"text", std::string("seven")},
+    };
+    KeyedArchiver archiver;
+    for (const auto& [key, value] : stored) archiver.encodeObject(key, value);
+    Bytes bytes = archiver.finishEncoding().value();
+
+    KeyedUnarchiver in(bytes);
+    auto countOf = [&](std::string_view key) -> std::optional<std::int32_t> {
+        std::optional<std::int32_t> count;
+        if (!in.readSoleObjectOfClass<Record>(key, [&] { count = in.decodeInt32("count"); }))
+            return std::nullopt;
+        return count;
+    };
+    // Read in place: the object of one place, with its own keys current while it is read.
+    EXPECT_EQ(countOf("alone"), 1);
+    EXPECT_EQ(in.decodeInt32("number"), 6);  // and the top keys current again after
+    // Not read in place, and nothing read: shared, another class, no object, nothing there.
+    const char* notInPlace[] = {"shared", "again", "clock", "number", "text", "missing"};
+    for (const char* key : notInPlace) EXPECT_EQ(countOf(key), std::nullopt) << key;
+    // What was not read in place reads the usual way, a shared object still as one.
+    auto sharedBack = in.decodeObjectOfClass<Record>("shared");
+    ASSERT_TRUE(sharedBack);
+    EXPECT_EQ(sharedBack->count, 2);
+    EXPECT_EQ(in.decodeObjectOfClass<Record>("again"), sharedBack);
+    EXPECT_EQ(in.decodeObjectOfClass<archive_test::Clock>("clock")->seconds, 5);
+    // Read in place and made after: the same content, so nothing was used up.
+    EXPECT_EQ(in.decodeObjectOfClass<Record>("alone")->count, 1);
+
+    // Nested: an object read in place reads one of its own the same way, then its other keys.
+    std::optional<std::int32_t> inner;
+    std::optional<std::string> name;
+    EXPECT_TRUE(in.readSoleObjectOfClass<Record>("outer", [&] {
+        inner = countOf("extra");
+        name = in.decodeString("name");
+    }));
+    EXPECT_EQ(inner, 4);
+    EXPECT_EQ(name, "outer");
+    EXPECT_TRUE(logged.empty());
+
+    // A damaged archive reads nothing in place.
+    Bytes damaged(bytes.begin(), bytes.begin() + 20);
+    KeyedUnarchiver none(damaged);
+    bool ran = false;
+    EXPECT_FALSE(none.readSoleObjectOfClass<Record>("alone", [&] { ran = true; }));
+    EXPECT_FALSE(ran);
+}
+
 }  // namespace
