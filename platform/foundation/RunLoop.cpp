@@ -339,4 +339,13 @@ std::size_t RunLoop::pendingTimerCount() const {
     return timers_.size();
 }
 
+std::size_t RunLoop::pendingPerformCount(const void* target) const {
+    std::lock_guard lock(mutex_);
+    auto [first, last] = performs_.equal_range(target);
+    std::size_t count = 0;
+    for (auto it = first; it != last; ++it)
+        if (auto t = it->second.lock(); t && t->isValid()) ++count;
+    return count;
+}
+
 }  // namespace fnd

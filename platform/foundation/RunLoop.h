@@ -95,6 +95,9 @@ class RunLoop {
     void setWatchdog(double realSeconds) { watchdog_ = realSeconds; }
 
     std::size_t pendingTimerCount() const;
+    // The delayed calls of one target still to come: a count that other work's timers (a load's
+    // time-out, a server's reply) cannot change.
+    std::size_t pendingPerformCount(const void* target) const;
 
   private:
     struct Entry {

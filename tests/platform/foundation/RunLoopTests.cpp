@@ -75,8 +75,11 @@ TEST_F(RunLoopTest, DelayedCallsAreCancelledByTargetOrByTargetAndAction) {
     loop->performAfterDelay(1.0, &targetOne, "hide", [&] { ++b; });
     loop->performAfterDelay(1.0, &targetTwo, "showTip", [&] { ++c; });
     loop->cancelPerforms(&targetOne, "showTip");
+    EXPECT_EQ(loop->pendingPerformCount(&targetOne), 1u);
+    EXPECT_EQ(loop->pendingPerformCount(&targetTwo), 1u);
     runFor(1.0);
     EXPECT_EQ((std::vector<int>{a, b, c}), (std::vector<int>{0, 1, 1}));
+    EXPECT_EQ(loop->pendingPerformCount(&targetOne), 0u);  // those that ran are no longer pending
 
     loop->performAfterDelay(0.5, &targetOne, "showTip", [&] { ++a; });
     loop->performAfterDelay(0.5, &targetOne, "hide", [&] { ++b; });
