@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/foundation/Log.h"
+#include "platform/foundation/Unicode.h"
 
 namespace fnd {
 
@@ -163,24 +164,6 @@ class Reader {
         return code;
     }
 
-    static void appendUtf8(std::string& text, std::uint32_t code) {
-        if (code < 0x80) {
-            text += static_cast<char>(code);
-        } else if (code < 0x800) {
-            text += static_cast<char>(0xC0 | (code >> 6));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            text += static_cast<char>(0xE0 | (code >> 12));
-            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            text += static_cast<char>(0xF0 | (code >> 18));
-            text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
     bool escape(std::string& text) {
         if (p_ == end_) return false;
         char c = *p_++;
@@ -218,11 +201,11 @@ class Reader {
             p_ += 2;
             int low = hex4();
             if (low < 0xDC00 || low > 0xDFFF) return false;
-            appendUtf8(text, 0x10000 + ((static_cast<std::uint32_t>(code) - 0xD800) << 10) +
-                                 (static_cast<std::uint32_t>(low) - 0xDC00));
+            appendUtf8(text, 0x10000 + ((static_cast<char32_t>(code) - 0xD800) << 10) +
+                                 (static_cast<char32_t>(low) - 0xDC00));
             return true;
         }
-        appendUtf8(text, static_cast<std::uint32_t>(code));
+        appendUtf8(text, static_cast<char32_t>(code));
         return true;
     }
 
