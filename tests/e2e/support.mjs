@@ -437,6 +437,8 @@ export async function actUntil(act, reached, { tries = 3, patience = 5000, again
             if (err?.name !== 'TimeoutError') throw err;
         }
         if (!(await again())) return reached(30000);
+        // Said in the test's output: how often a tap goes without effect is worth knowing.
+        console.error(`a tap had no effect within ${patience} ms: made again (try ${attempt + 1} of ${tries})`);
     }
 }
 
