@@ -18,35 +18,6 @@ constexpr const char* kOfficialAnswer =
 constexpr const char* kStatementSplitter = R"(\([12]\)\s|[12]\.\s|[12]\)\s)";
 constexpr const char* kPostEnd = R"((<br\s/>([A-Z]|=|-|<div)|</div>)(.|\n)*)";
 
-bool isValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto c = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        std::uint32_t code = c, least = 0;
-        if (c < 0x80) {
-            extra = 0;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1, code = c & 0x1F, least = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2, code = c & 0x0F, least = 0x800;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3, code = c & 0x07, least = 0x10000;
-        } else {
-            return false;
-        }
-        if (text.size() - i <= extra) return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
 void remove(std::string& text, std::string_view pattern) { Regex::replaceAllInPlace(text, pattern, ""); }
 
 std::string topicNumber(const std::string& text) {
@@ -273,7 +244,7 @@ ForumPageReader::Page ForumPageReader::readPage(std::string_view bytes, std::int
         page.kind = Page::Kind::Empty;
         return page;
     }
-    if (!isValidUtf8(bytes)) return page;
+    if (!fnd::isWellFormedUtf8(bytes)) return page;
     std::string text(bytes);
     if (Regex::isMatched(text, kNoOlderTopics)) return page;
     std::string topic = topicNumber(text);

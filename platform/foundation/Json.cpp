@@ -128,26 +128,6 @@ class Reader {
         return true;
     }
 
-    static bool inRange(unsigned char c, unsigned char low, unsigned char high) {
-        return c >= low && c <= high;
-    }
-
-    // The length of the well-formed UTF-8 sequence at p_ that begins with a byte of 0x80 or more
-    // (no overlong forms, no surrogates, nothing beyond U+10FFFF), or 0 when it is not one.
-    std::size_t multiByte() const {
-        auto at = [this](std::ptrdiff_t i) { return p_ + i < end_ ? static_cast<unsigned char>(p_[i]) : 0; };
-        unsigned char lead = at(0);
-        auto tail = [&at](std::ptrdiff_t i) { return inRange(at(i), 0x80, 0xBF); };
-        if (inRange(lead, 0xC2, 0xDF)) return tail(1) ? 2 : 0;
-        if (lead == 0xE0) return inRange(at(1), 0xA0, 0xBF) && tail(2) ? 3 : 0;
-        if (lead == 0xED) return inRange(at(1), 0x80, 0x9F) && tail(2) ? 3 : 0;
-        if (inRange(lead, 0xE1, 0xEF)) return tail(1) && tail(2) ? 3 : 0;
-        if (lead == 0xF0) return inRange(at(1), 0x90, 0xBF) && tail(2) && tail(3) ? 4 : 0;
-        if (lead == 0xF4) return inRange(at(1), 0x80, 0x8F) && tail(2) && tail(3) ? 4 : 0;
-        if (inRange(lead, 0xF1, 0xF3)) return tail(1) && tail(2) && tail(3) ? 4 : 0;
-        return 0;
-    }
-
     // Four hexadecimal digits at p_, or -1.
     int hex4() {
         if (end_ - p_ < 4) return -1;
@@ -231,7 +211,8 @@ class Reader {
             } else if (c < 0x80) {
                 ++p_;
             } else {
-                std::size_t length = multiByte();
+                std::size_t length =
+                    wellFormedUtf8Length(std::string_view(p_, static_cast<std::size_t>(end_ - p_)));
                 if (length == 0) return false;
                 p_ += length;
             }

@@ -101,4 +101,13 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+bool isWellFormedUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = wellFormedUtf8Length(text.substr(i));
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
 }  // namespace fnd

@@ -95,6 +95,58 @@ TEST_F(FoundationBasics, Utf16UnitsRoundTripAndBadBytesBecomeReplacementCharacte
     EXPECT_EQ(fnd::fromUtf16(std::u16string{0xD83D, u'x'}), "\xEF\xBF\xBDx");
 }
 
+// The rule by its definition: the code point a sequence of its lead's length spells, refused when a
+// shorter form could spell it, when it is a surrogate or lies beyond U+10FFFF.
+std::size_t wellFormedByDefinition(std::string_view text) {
+    if (text.empty()) return 0;
+    auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead < 0x80             ? 1
+                         : (lead & 0xE0) == 0xC0 ? 2
+                         : (lead & 0xF0) == 0xE0 ? 3
+                         : (lead & 0xF8) == 0xF0 ? 4
+                                                 : 0;
+    if (length == 0 || text.size() < length) return 0;
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        auto next = static_cast<unsigned char>(text[k]);
+        if ((next & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return length;
+}
+
+TEST_F(FoundationBasics, WellFormedUtf8ReadsAsItsDefinitionSaysForEveryShortSequence) {
+    // Every sequence of one to three bytes, and every four-byte one whose last byte is a
+    // continuation's edge or an ASCII byte: overlong forms, surrogates, values past U+10FFFF and
+    // cut sequences among them.
+    std::string bytes(4, '\0');
+    for (std::uint32_t n = 0; n < (1u << 24); ++n) {
+        bytes[0] = static_cast<char>(n >> 16), bytes[1] = static_cast<char>(n >> 8),
+        bytes[2] = static_cast<char>(n);
+        for (std::size_t size = 1; size <= 3; ++size) {
+            if (size < 3 && (n & ((1u << (8 * (3 - size))) - 1)) != 0) continue;
+            std::string_view text(bytes.data(), size);
+            ASSERT_EQ(fnd::wellFormedUtf8Length(text), wellFormedByDefinition(text)) << n << " " << size;
+        }
+        if (static_cast<unsigned char>(bytes[0]) < 0xF0) continue;
+        for (unsigned char last : {0x41, 0x80, 0xBF}) {
+            bytes[3] = static_cast<char>(last);
+            ASSERT_EQ(fnd::wellFormedUtf8Length(bytes), wellFormedByDefinition(bytes)) << n;
+        }
+    }
+    EXPECT_EQ(fnd::wellFormedUtf8Length(""), 0u);
+    // A whole text: each character as the encoder writes it, and one bad byte anywhere spoils it.
+    std::string all;
+    for (char32_t c = 0; c <= 0x10FFFF; c += (c < 0x800 ? 1 : 0x3F))
+        if (c < 0xD800 || c > 0xDFFF) fnd::appendUtf8(all, c);
+    EXPECT_TRUE(fnd::isWellFormedUtf8(all));
+    EXPECT_TRUE(fnd::isWellFormedUtf8(""));
+    EXPECT_FALSE(fnd::isWellFormedUtf8(all + "\xC3"));
+    EXPECT_FALSE(fnd::isWellFormedUtf8("caf\xC3\xA9 \xED\xA0\x80 ok"));
+}
+
 TEST_F(FoundationBasics, SeededRandomnessRepeats) {
     fnd::Random::seed(11);
     auto a = fnd::Random::next32(), b = fnd::Random::uniform(1000);
