@@ -4,6 +4,7 @@
 
 #include <mutex>
 
+#include "platform/foundation/BinaryPropertyListReader.h"
 #include "platform/foundation/BinaryPropertyListWriter.h"
 #include "platform/foundation/ClassRegistry.h"
 
@@ -107,6 +108,41 @@ void ArchiveTest::SetUp() {
 void ArchiveTest::TearDown() {
     fnd::Log::setSink(previousSink_);
     TestEnvironment::TearDown();
+}
+
+std::shared_ptr<Record> counting(std::int32_t count) {
+    auto r = std::make_shared<Record>();
+    r->count = count;
+    return r;
+}
+
+fnd::PropertyList::Ref classEntry(fnd::PropertyList& pl, std::string_view name) {
+    fnd::PropertyList::Ref names[] = {pl.addString(name)};
+    fnd::PropertyList::Ref k[] = {pl.addString("$classname"), pl.addString("$classes")};
+    fnd::PropertyList::Ref v[] = {names[0], pl.addArray(names)};
+    return pl.addDictionary(k, v);
+}
+
+int entriesOfClass(const fnd::Bytes& bytes, std::string_view name) {
+    fnd::PropertyList pl = *fnd::BinaryPropertyListReader::read(bytes);
+    auto objects = pl.items(*pl.find(pl.top(), "$objects"));
+    int n = 0;
+    for (auto e : objects) {
+        auto cls = pl.kind(e) == fnd::PropertyList::Kind::Dictionary ? pl.find(e, "$class") : std::nullopt;
+        if (cls && pl.string(*pl.find(objects[pl.uid(*cls)], "$classname")) == name) ++n;
+    }
+    return n;
+}
+
+fnd::Bytes ArchiveTest::archive(const fnd::ArchiveValue& root, std::string_view key) {
+    std::string error;
+    auto bytes = fnd::KeyedArchiver::archive(key, root, &error);
+    EXPECT_TRUE(bytes) << error;
+    return bytes.value_or(fnd::Bytes{});
+}
+
+fnd::ArchiveValue ArchiveTest::roundTrip(const fnd::ArchiveValue& root) {
+    return fnd::KeyedUnarchiver::unarchive(archive(root), "kRepository");
 }
 
 bool ArchiveTest::loggedAbout(std::string_view text) const {

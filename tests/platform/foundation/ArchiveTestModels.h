@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/foundation/ArchiveValue.h"
@@ -74,12 +75,25 @@ std::vector<std::uint8_t> withUid(const fnd::PropertyList& list, fnd::PropertyLi
 // Registers the classes above once per process.
 void registerClasses();
 
+// A record that holds only a count.
+std::shared_ptr<Record> counting(std::int32_t count);
+
+// A class entry of an archive's object table naming the class `name` alone.
+fnd::PropertyList::Ref classEntry(fnd::PropertyList& pl, std::string_view name);
+
+// How many entries of an archive's object table are of a class, read with the bare reader.
+int entriesOfClass(const fnd::Bytes& bytes, std::string_view name);
+
 // The classes above registered, and what is logged as a warning or worse kept for the test to read.
 class ArchiveTest : public testing_support::TestEnvironment {
   protected:
     void SetUp() override;
     void TearDown() override;
     bool loggedAbout(std::string_view text) const;
+    // The archive of `root` under `key` (a failure fails the test).
+    static fnd::Bytes archive(const fnd::ArchiveValue& root, std::string_view key = "kRepository");
+    // `root` archived and read back.
+    static fnd::ArchiveValue roundTrip(const fnd::ArchiveValue& root);
 
     std::vector<std::string> logged;
 
