@@ -25,8 +25,9 @@ struct NotificationCenter::Registration {
 };
 
 NotificationCenter& NotificationCenter::defaultCenter() {
-    static NotificationCenter center;
-    return center;
+    // Never destroyed: observers that end while the program exits still remove themselves.
+    static NotificationCenter* center = new NotificationCenter;
+    return *center;
 }
 
 NotificationCenter::Token NotificationCenter::add(std::shared_ptr<Registration> registration) {

@@ -7,8 +7,9 @@
 namespace loc {
 
 DeviceLocation& DeviceLocation::current() {
-    static DeviceLocation device;
-    return device;
+    // Never destroyed: location managers that end while the program exits still remove their observers.
+    static DeviceLocation* device = new DeviceLocation;
+    return *device;
 }
 
 void DeviceLocation::reset() {

@@ -29,8 +29,9 @@ std::string readLine(const fs::path& p) {
 }  // namespace
 
 Device& Device::current() {
-    static Device device;
-    return device;
+    // Never destroyed: screens that end while the program exits still reach it from their destructors.
+    static Device* device = new Device;
+    return *device;
 }
 
 Device::Device() { reset(Idiom::Phone); }
