@@ -25,8 +25,8 @@ inline std::size_t wellFormedUtf8Length(std::string_view text) {
     auto at = [text](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0; };
     auto in = [](unsigned char c, unsigned char low, unsigned char high) { return c >= low && c <= high; };
     auto tail = [&](std::size_t i) { return in(at(i), 0x80, 0xBF); };
-    unsigned char lead = at(0);
     if (text.empty()) return 0;
+    unsigned char lead = at(0);
     if (lead < 0x80) return 1;
     if (in(lead, 0xC2, 0xDF)) return tail(1) ? 2 : 0;
     if (lead == 0xE0) return in(at(1), 0xA0, 0xBF) && tail(2) ? 3 : 0;
