@@ -29,6 +29,7 @@
 #include "platform/foundation/Date.h"
 #include "platform/foundation/Object.h"
 
+class EBookFolders;
 class MBook;
 class MBookmarks;
 class MConcepts;
@@ -297,7 +298,7 @@ class MRepository : public fnd::Object, public fnd::Coding {
 
   private:
     bool installInThread(const std::shared_ptr<MProductInfo>& record);
-    bool replaceInstalledBook(const std::shared_ptr<MProductInfo>& record);
+    bool replaceInstalledBook(const std::shared_ptr<MProductInfo>& record, EBookFolders& folders);
     void restoreFeedsWithCoder(fnd::KeyedUnarchiver& coder);
     void loadTipsWithCoder(fnd::KeyedUnarchiver& coder);
     void loadAutoscanOptionsWithCoder(fnd::KeyedUnarchiver& coder);

@@ -3,15 +3,17 @@
 //
 // An install runs on a thread of its own under the repository's lock. The received archive is
 // unpacked into a fresh folder; the installed book's folder is moved aside, the new one moved in
-// and read; only a book that was read replaces the list entry (on the main thread, where the list,
-// the answers and the save live), and only then is the old folder deleted. Any failure puts the
-// old folder back, and the old list entry never left.
+// and read; only a book that was read replaces the list entry, and the central file is saved
+// listing it (on the main thread, where the list, the answers and the save live) before the old
+// folder is deleted. Any failure, a failed save included, puts the old folder and list entry back.
+// A program stopped in between leaves folders that the next start puts in step with the central
+// file (EBookFolders).
 
 #include <algorithm>
-#include <system_error>
 
 #include "Classes/core/MRepository.h"
 #include "Classes/core/TovridaAppDelegate.h"
+#include "Classes/library_store/EBookFolders.h"
 #include "Classes/library_store/MEBook.h"
 #include "Classes/library_store/MEBookLoader.h"
 #include "Classes/library_store/MIBHRecord.h"
@@ -36,21 +38,27 @@ void updateShop() {
     if (auto delegate = TovridaAppDelegate::shared()) delegate->updateShop();
 }
 
-void saveRepository() {
-    if (auto delegate = AbstractAppDelegate::shared()) delegate->save();
+// Whether the central file now holds the repository. Without a program around the repository (a
+// benchmark, a test of the repository alone) there is no central file to keep in step with.
+bool saveRepository() {
+    auto delegate = AbstractAppDelegate::shared();
+    return !delegate || delegate->save();
 }
 
-void removeFolder(const fs::path& folder) {
-    std::error_code ec;
-    fs::remove_all(folder, ec);
-    if (ec) fnd::Log::error("cannot remove ", folder.string(), ": ", ec.message());
+// The downloaded books of the list with their versions (the books held in the resources have no
+// folders of their own to put right).
+EBookFolders::Listing listing(const std::vector<std::shared_ptr<MEBook>>& books) {
+    EBookFolders::Listing listed;
+    for (const auto& book : books)
+        if (MRepository::isValidProductId(book->productId()) && !MRepository::isLocalEBook(book->productId()))
+            listed.emplace(book->productId(), book->version());
+    return listed;
 }
 
 }  // namespace
 
 fs::path MRepository::folderPathForUpdatedEBook(std::string_view productId) {
-    fs::path folder = dataFolderPathForEBook(productId);
-    return folder.empty() ? folder : fs::path(folder.string() + "_new");
+    return EBookFolders(productId).unpacked();
 }
 
 fs::path MRepository::dataFilePathForEBook(std::string_view productId) {
@@ -77,6 +85,9 @@ void MRepository::setupEBooks() {
 
 void MRepository::initEBooks() {
     parsingProducts_.clear();
+    // A new repository lists no downloaded book: an install that was stopped before its first save
+    // is undone.
+    EBookFolders::repairAll({});
     setupEBooks();
     booksData_.clear();
 }
@@ -92,6 +103,9 @@ void MRepository::loadEBooksWithCoder(fnd::KeyedUnarchiver& coder) {
             if (auto book = value.object<MEBook>();
                 book && isValidProductId(book->productId()) && !isLocalEBook(book->productId()))
                 archived.push_back(book);
+    // Before anything reads a book's folder, an install that was stopped is finished or undone, so
+    // that each listed book's folder holds the version listed.
+    EBookFolders::repairAll(listing(archived));
     eBooks_.insert(eBooks_.begin(), archived.begin(), archived.end());
 
     booksData_.clear();
@@ -163,7 +177,9 @@ bool MRepository::loadEBook(const std::string& productId, const fnd::Bytes& cont
 bool MRepository::installEBook(std::shared_ptr<MProductInfo> record, const fnd::Bytes& content,
                                std::function<void(bool)> done) {
     const std::string productId = record->productId();
-    if (!isValidProductId(productId) || isLocalEBook(productId)) {
+    // A name such as "x_new" would share its folder with the install of "x".
+    if (!isValidProductId(productId) || isLocalEBook(productId) ||
+        EBookFolders::isWorkingFolderName(productId)) {
         fnd::Log::error("refused to install the product ", productId);
         return false;
     }
@@ -185,7 +201,9 @@ bool MRepository::installEBook(std::shared_ptr<MProductInfo> record, const fnd::
         }
         fnd::RunLoop::main().performAndWait([&] {
             self->parsingProducts_.erase(productId);
-            saveRepository();
+            // An installed book was saved with the list already; after a failed install the
+            // repository is saved all the same.
+            if (!installed) saveRepository();
             updateShop();
             fnd::NotificationCenter::defaultCenter().post(kEBookInstallEndedNotification, self);
             if (done) done(installed);
@@ -196,77 +214,89 @@ bool MRepository::installEBook(std::shared_ptr<MProductInfo> record, const fnd::
 
 bool MRepository::installInThread(const std::shared_ptr<MProductInfo>& record) {
     const std::string& productId = record->productId();
-    fs::path archive = dataFilePathForEBook(productId);
-    fs::path unpacked = folderPathForUpdatedEBook(productId);
-    removeFolder(unpacked);
+    EBookFolders folders(productId);
+    // What an earlier install of this book left (an unpack, a replaced folder that could not be
+    // deleted) is put in step with the list first, so that the unpack starts in an empty folder.
+    EBookFolders::Listing listed;
+    fnd::RunLoop::main().performAndWait([&] { listed = listing(eBooks_); });
+    folders.repair(listed);
 
+    fs::path archive = dataFilePathForEBook(productId);
     ZipArchive zip;
     if (!zip.UnzipOpenFile(archive)) {
         fnd::Log::error("ZipArchive: Failed open file: ", archive.string());
         return false;
     }
-    bool ok = zip.UnzipFileTo(unpacked, true);
+    bool ok = zip.UnzipFileTo(folders.unpacked(), true);
     zip.UnzipCloseFile();
     if (!ok) {
-        fnd::Log::error("ZipArchive: Failed write to folder: ", unpacked.string());
-        removeFolder(unpacked);
+        fnd::Log::error("ZipArchive: Failed write to folder: ", folders.unpacked().string());
+        folders.discardUnpacked();
         return false;
     }
-    return replaceInstalledBook(record);
+    EBookFolders::reached(EBookFolders::Step::Unpacked);
+    if (!folders.stampUnpacked(record->version())) {
+        folders.discardUnpacked();
+        return false;
+    }
+    EBookFolders::reached(EBookFolders::Step::Stamped);
+    return replaceInstalledBook(record, folders);
 }
 
-bool MRepository::replaceInstalledBook(const std::shared_ptr<MProductInfo>& record) {
+bool MRepository::replaceInstalledBook(const std::shared_ptr<MProductInfo>& record, EBookFolders& folders) {
     const std::string& productId = record->productId();
-    fs::path folder = dataFolderPathForEBook(productId);
-    fs::path unpacked = folderPathForUpdatedEBook(productId);
-    fs::path aside = fs::path(folder.string() + "_old");
-    std::error_code ec;
-    removeFolder(aside);
-    bool hadFolder = fs::exists(fs::symlink_status(folder, ec));
-    if (hadFolder) {
-        fs::rename(folder, aside, ec);
-        if (ec) {
-            fnd::Log::error("cannot move the installed e-book ", folder.string(), " aside: ", ec.message());
-            removeFolder(unpacked);
-            return false;
-        }
-    }
-    auto putBack = [&] {
-        removeFolder(folder);
-        if (hadFolder) {
-            fs::rename(aside, folder, ec);
-            if (ec) fnd::Log::error("cannot put the e-book ", folder.string(), " back: ", ec.message());
-        }
-    };
-    fs::rename(unpacked, folder, ec);
-    if (ec) {
-        fnd::Log::error("Failed to move ", unpacked.string(), " folder into ", folder.string(),
-                        " path: ", ec.message());
-        removeFolder(unpacked);
-        putBack();
+    if (!folders.moveAside()) {
+        folders.discardUnpacked();
         return false;
     }
+    EBookFolders::reached(EBookFolders::Step::MovedAside);
+    if (!folders.moveIn()) {
+        folders.putBack();
+        return false;
+    }
+    EBookFolders::reached(EBookFolders::Step::MovedIn);
 
     // The new book is read into a list of its own; the repository's list changes only once it is
     // there, together with its index, on the main thread.
     std::vector<std::shared_ptr<MEBook>> read;
     MEBookLoader loader(read);
-    loader.loadData(folder, *record);
+    loader.loadData(folders.folder(), *record);
     std::shared_ptr<MEBook> book = loader.currentBook();
     if (!book) {
         fnd::Log::error("the downloaded e-book ", productId, " could not be read; the installed one stays");
-        putBack();
+        folders.putBack();
         return false;
     }
+    EBookFolders::reached(EBookFolders::Step::Read);
+
+    // The old folder may go only once the central file lists the new book: until then a stopped
+    // program must find the old one to put back.
+    bool saved = false;
     fnd::RunLoop::main().performAndWait([&] {
         auto old = std::find_if(eBooks_.begin(), eBooks_.end(),
                                 [&](const auto& installed) { return installed->productId() == productId; });
-        if (old != eBooks_.end())
+        std::shared_ptr<MEBook> replaced = old != eBooks_.end() ? *old : nullptr;
+        if (replaced)
             *old = book;
         else
-            eBooks_.insert(eBooks_.begin(), book);
+            old = eBooks_.insert(eBooks_.begin(), book);
         loadIndexForEbook(book);
+        saved = saveRepository();
+        if (saved) return;
+        if (replaced)
+            *old = replaced;
+        else
+            eBooks_.erase(old);
     });
-    removeFolder(aside);
+    if (!saved) {
+        fnd::Log::error("the central file could not list the downloaded e-book ", productId,
+                        "; the installed one stays");
+        folders.putBack();
+        return false;
+    }
+    EBookFolders::reached(EBookFolders::Step::Saved);
+    folders.discardAside();
+    EBookFolders::reached(EBookFolders::Step::AsideRemoved);
+    folders.commit();
     return true;
 }
