@@ -10,7 +10,8 @@ import { connect } from 'node:net';
 import { statSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, startProgram, tapPicture, tapToolButton, tapUntil, useBrowser, webFrame,
+    actUntil, artifacts, openProgram, settled, startProgram, tapPicture, tapToolButton, tapUntil, useBrowser,
+    webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -78,7 +79,8 @@ async function takeOver(address, name) {
         await page.screenshot({ path: path.join(artifacts, `core_strangers-${name}.png`) });
         return { page, took };
     } catch (e) {
-        await browser.context.pages().at(-1)?.screenshot({ path: path.join(artifacts, `core_strangers-${name}-failed.png`) });
+        const shot = path.join(artifacts, `core_strangers-${name}-failed.png`);
+        await browser.context.pages().at(-1)?.screenshot({ path: shot });
         throw e;
     }
 }
@@ -112,8 +114,8 @@ test('two hundred strangers asking with a wrong token neither stop the tab nor t
         await frame.locator('#radioB:checked').waitFor();
         await frame.locator('#button').dispatchEvent('click');
         await frame.locator('#explanation').waitFor({ state: 'visible' });
-        await tapPicture(page, 'Practice_next');
-        await page.frameLocator(webFrame).last().locator('#submit').waitFor({ state: 'visible' });
+        await actUntil(() => tapPicture(page, 'Practice_next'), (timeout) => page.frameLocator(webFrame).last()
+            .locator('#submit').waitFor({ state: 'visible', timeout }));
         const next = await brokenPictures(page);
         assert.deepEqual(next.broken, []);
         await settled(page);
