@@ -45,6 +45,10 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
     std::optional<http::request_parser<http::string_body>> parser;
     std::shared_ptr<ServerCore> core;
     std::uint64_t id = 0;
+    // Whether the request being answered showed a credential: the token (in its address, or in
+    // the cookie of a request from the display's own page) or the address of a served document or
+    // folder. Only then is the connection kept open after the answer.
+    bool credentialShown = false;
 
     Session(tcp::socket socket, std::shared_ptr<ServerCore> c)
         : stream(std::move(socket)), core(std::move(c)) {}
@@ -78,6 +82,7 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
     }
 
     void handle(Request& req) {
+        credentialShown = false;
         const AccessPolicy& policy = core->policy();
         if (!policy.hostAllowed(sv(req[http::field::host])))
             return reply(http::status::forbidden, "This server answers only to a loopback address.\n", true);
@@ -89,13 +94,16 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
             beast::iequals(req[http::field::upgrade], "websocket"))
             return upgrade(req, tokenInTarget || tokenInCookie);
 
+        bool cookieCounts =
+            tokenInCookie && AccessPolicy::cookieRequestSiteAllowed(sv(req["Sec-Fetch-Site"]));
+        if (tokenInTarget || cookieCounts) showCredential();
         if (req.method() != http::verb::get && req.method() != http::verb::head)
             return reply(http::status::method_not_allowed, "Only GET and HEAD are served.\n", true);
 
-        bool cookieCounts =
-            tokenInCookie && AccessPolicy::cookieRequestSiteAllowed(sv(req["Sec-Fetch-Site"]));
         auto found = core->files().resolve(sv(req.target()));
-        if (found.needsToken && !tokenInTarget && !cookieCounts) return replyTokenNeeded();
+        // A served document's or folder's random address is the credential of the web view's frame.
+        if (!found.needsToken) showCredential();
+        if (!credentialShown) return replyTokenNeeded();
 
         switch (found.kind) {
             case ServedFiles::Resolution::Kind::BadPath:
@@ -107,6 +115,11 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
             case ServedFiles::Resolution::Kind::File:
                 return sendFile(req, found, tokenInTarget);
         }
+    }
+
+    void showCredential() {
+        if (!credentialShown) core->proven(id);
+        credentialShown = true;
     }
 
     void upgrade(Request& req, bool tokenGiven) {
@@ -145,7 +158,8 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
     void reply(http::status status, const std::string& text, bool ownPage, bool close = false,
                const char* contentType = "text/plain; charset=utf-8") {
         auto res = std::make_shared<http::response<http::string_body>>(status, 11);
-        prepare(*res, !close && parser && parser->is_done() && parser->get().keep_alive(), ownPage);
+        prepare(*res, !close && credentialShown && parser && parser->is_done() && parser->get().keep_alive(),
+                ownPage);
         res->set(http::field::content_type, contentType);
         res->body() = text;
         res->prepare_payload();
@@ -179,7 +193,7 @@ struct HttpSession::Session : Connection, std::enable_shared_from_this<Session> 
 
     void send(const Request& req, std::string content, const ServedFiles::Resolution& found, bool setCookie) {
         auto res = std::make_shared<http::response<http::string_body>>(http::status::ok, req.version());
-        prepare(*res, req.keep_alive(), found.needsToken);
+        prepare(*res, credentialShown && req.keep_alive(), found.needsToken);
         res->set(http::field::content_type, found.contentType);
         // A web view's document with a policy of its own (inert content) is held to it.
         if (!found.contentPolicy.empty()) res->set("Content-Security-Policy", found.contentPolicy);

@@ -1,7 +1,7 @@
 #pragma once
 // Serves the HTTP requests of one connection: checks the Host header and the token, answers with
 // the served files, and hands a WebSocket upgrade from the display's own page to a WebSocket
-// session.
+// session. The connection is kept open after an answer only when its request showed a credential.
 
 #include <memory>
 

@@ -57,6 +57,20 @@ void Listener::close() {
 }
 
 void Listener::accept() {
+    // While the connections without a credential are at their cap and none has had its grace, the
+    // new ones wait in the kernel's queue, until one of those shows a credential or closes, or the
+    // oldest has had its grace.
+    std::weak_ptr<Listener> weak = weak_from_this();
+    auto wait = impl_->core->waitForRoom([weak] {
+        if (auto self = weak.lock()) self->impl_->retry.cancel();
+    });
+    if (wait > std::chrono::steady_clock::duration::zero()) {
+        impl_->retry.expires_after(wait);
+        impl_->retry.async_wait([self = shared_from_this()](boost::system::error_code) {
+            if (self->impl_->acceptor.is_open() && self->impl_->core) self->accept();
+        });
+        return;
+    }
     impl_->acceptor.async_accept(
         [self = shared_from_this()](boost::system::error_code ec, tcp::socket socket) {
             if (!self->impl_->acceptor.is_open() || !self->impl_->core) return;
@@ -65,7 +79,7 @@ void Listener::accept() {
                 fnd::Log::warning("display: accept failed: ", ec.message());
                 self->impl_->retry.expires_after(std::chrono::milliseconds(100));
                 self->impl_->retry.async_wait([self](boost::system::error_code) {
-                    if (self->impl_->acceptor.is_open()) self->accept();
+                    if (self->impl_->acceptor.is_open() && self->impl_->core) self->accept();
                 });
                 return;
             }

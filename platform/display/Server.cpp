@@ -96,8 +96,11 @@ bool Server::start() {
     };
     ServerCore::Limits limits;
     limits.connections = impl_->options.connectionLimit;
-    limits.requestTimeout =
-        std::chrono::milliseconds(static_cast<long>(impl_->options.requestTimeout * 1000));
+    auto milliseconds = [](double seconds) {
+        return std::chrono::milliseconds(static_cast<long>(seconds * 1000));
+    };
+    limits.requestTimeout = milliseconds(impl_->options.requestTimeout);
+    limits.grace = milliseconds(impl_->options.connectionGrace);
     impl_->core = std::make_shared<ServerCore>(impl_->io, AccessPolicy(impl_->token, impl_->listener->port()),
                                                impl_->files, std::move(sink), limits);
     impl_->listener->start(impl_->core);

@@ -32,10 +32,13 @@ class Server {
         std::filesystem::path webFolder;    // empty: the front end of the source tree
         std::filesystem::path fontsFolder;  // empty: the system's DejaVu fonts
         fnd::IOThread* ioThread = nullptr;  // null: the process's I/O thread
-        // Connections that have not shown the token yet: at most this many are open, and each
-        // must send its request within the timeout.
+        // Connections that have not shown a credential yet: at most this many are open (then the
+        // oldest is closed for a new one once it has had the grace, the new ones waiting till
+        // then), each must send its request within the timeout, and each is closed after its
+        // answer.
         std::size_t connectionLimit = 64;
-        double requestTimeout = 5;  // seconds
+        double requestTimeout = 5;      // seconds
+        double connectionGrace = 0.25;  // seconds
     };
 
     Server();

@@ -1,5 +1,6 @@
 #include "platform/display/ServerCore.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/display/Connection.h"
@@ -15,19 +16,42 @@ ServerCore::ServerCore(fnd::IOThread& io, AccessPolicy policy, std::shared_ptr<S
       sink_(std::move(sink)),
       limits_(limits) {}
 
-std::uint64_t ServerCore::track(std::weak_ptr<Connection> connection, bool capped) {
-    if (shutDown_ || (capped && capped_ >= limits_.connections)) return 0;
+std::chrono::steady_clock::duration ServerCore::waitForRoom(std::function<void()> onRoom) {
+    onRoom_ = nullptr;
+    if (shutDown_ || unproven_.size() < limits_.connections || limits_.connections == 0) return {};
+    auto graceEnds = unproven_.begin()->second + limits_.grace;
+    auto now = std::chrono::steady_clock::now();
+    if (graceEnds <= now) return {};
+    onRoom_ = std::move(onRoom);
+    return graceEnds - now;
+}
+
+std::uint64_t ServerCore::track(std::weak_ptr<Connection> connection, bool proven) {
+    if (shutDown_ || (!proven && limits_.connections == 0)) return 0;
+    if (!proven && unproven_.size() >= limits_.connections) {
+        std::uint64_t oldest = unproven_.begin()->first;
+        std::shared_ptr<Connection> evicted = connections_.at(oldest).lock();
+        forget(oldest);
+        // Its pending read ends with an error on a later turn; forgetting it again does nothing.
+        if (evicted) evicted->shutDown();
+    }
     std::uint64_t id = nextId_++;
-    connections_[id] = Tracked{std::move(connection), capped};
-    if (capped) ++capped_;
+    connections_[id] = std::move(connection);
+    if (!proven) unproven_.emplace(id, std::chrono::steady_clock::now());
     return id;
 }
 
+void ServerCore::proven(std::uint64_t id) {
+    if (unproven_.erase(id) > 0) roomMade();
+}
+
 void ServerCore::forget(std::uint64_t id) {
-    auto found = connections_.find(id);
-    if (found == connections_.end()) return;
-    if (found->second.capped) --capped_;
-    connections_.erase(found);
+    connections_.erase(id);
+    if (unproven_.erase(id) > 0) roomMade();
+}
+
+void ServerCore::roomMade() {
+    if (auto call = std::exchange(onRoom_, nullptr)) call();
 }
 
 std::uint64_t ServerCore::attach(std::shared_ptr<Tab> tab) {
@@ -60,9 +84,10 @@ void ServerCore::shutDown() {
     // Closing may end a connection at once, which then forgets itself: close from a copy.
     std::vector<std::shared_ptr<Connection>> open;
     for (auto& [id, tracked] : connections_)
-        if (auto connection = tracked.connection.lock()) open.push_back(std::move(connection));
+        if (auto connection = tracked.lock()) open.push_back(std::move(connection));
     connections_.clear();
-    capped_ = 0;
+    unproven_.clear();
+    onRoom_ = nullptr;
     for (auto& connection : open) connection->shutDown();
 }
 

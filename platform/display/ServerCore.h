@@ -26,12 +26,20 @@ namespace display {
 class Connection;
 class Tab;
 
-// Any local process may open connections, token or not. Those that have not shown the token yet
-// are capped, and each must send its request within the timeout, so that idle ones cannot use up
-// the process's descriptors (and with them the saving of the user's data).
+// Any local process may open connections, token or not. Those that have not shown a credential
+// yet (the token, or the address of a served document or folder) are capped, each must send its
+// request within the timeout, and each is closed after its answer, so that strangers' connections
+// cannot use up the process's descriptors (and with them the saving of the user's data).
+//
+// A connection cannot be told from a stranger's before its request, and the tab's send theirs at
+// once. So at the cap a new connection is never refused: once the oldest one without a credential
+// has had the grace to send its request, it is closed to make room; until then the new ones wait
+// in the kernel's queue, in the order they came. Strangers thus wait, and the tab's connections,
+// in that queue behind them, come in each with its grace.
 struct ConnectionLimits {
     std::size_t connections = 64;
     std::chrono::milliseconds requestTimeout{5000};
+    std::chrono::milliseconds grace{250};
 };
 
 class ServerCore {
@@ -55,10 +63,16 @@ class ServerCore {
     ServedFiles& files() const { return *files_; }
     const Limits& limits() const { return limits_; }
 
-    // Registers an open connection; answers its number, or 0 when the server is shut down or, for
-    // a connection that counts against the cap (`capped`), when the cap is reached (the connection
-    // then closes itself).
-    std::uint64_t track(std::weak_ptr<Connection> connection, bool capped = true);
+    // How long to wait before accepting another connection: zero when one without a credential
+    // has room (at the cap, once the oldest has had its grace), else the time until it has. While
+    // waiting, `onRoom` is called (once) when a connection without a credential shows one or closes.
+    std::chrono::steady_clock::duration waitForRoom(std::function<void()> onRoom);
+    // Registers an open connection; answers its number, or 0 when the server is shut down (the
+    // connection then closes itself). One that has not shown a credential yet (not `proven`)
+    // counts against the cap; at the cap, the oldest of those is closed to make room.
+    std::uint64_t track(std::weak_ptr<Connection> connection, bool proven = false);
+    // Connection `id` has shown a credential: it no longer counts against the cap.
+    void proven(std::uint64_t id);
     void forget(std::uint64_t id);
 
     // A tab's WebSocket is open: it becomes the active tab, and the one before moves away.
@@ -76,6 +90,7 @@ class ServerCore {
 
   private:
     void emit(TabEvent event);
+    void roomMade();
 
     fnd::IOThread& io_;
     AccessPolicy policy_;
@@ -83,14 +98,12 @@ class ServerCore {
     EventSink sink_;
     bool shutDown_ = false;
     std::uint64_t nextId_ = 1;
-    struct Tracked {
-        std::weak_ptr<Connection> connection;
-        bool capped = true;
-    };
-
     Limits limits_;
-    std::map<std::uint64_t, Tracked> connections_;
-    std::size_t capped_ = 0;
+    std::map<std::uint64_t, std::weak_ptr<Connection>> connections_;
+    // The connections that have not shown a credential yet, oldest (lowest number) first, with
+    // the time each was opened.
+    std::map<std::uint64_t, std::chrono::steady_clock::time_point> unproven_;
+    std::function<void()> onRoom_;
     std::shared_ptr<Tab> active_;
     std::uint64_t activeNumber_ = 0;
 };

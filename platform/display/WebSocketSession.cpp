@@ -34,8 +34,8 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
     Session(tcp::socket socket, std::shared_ptr<ServerCore> c) : ws(std::move(socket)), core(std::move(c)) {}
 
     void run(const Upgrade& upgrade) {
-        // A tab has shown the token: it does not count against the cap on idle connections.
-        id = core->track(weak_from_this(), false);
+        // A tab has shown the token: it does not count against the cap on strangers' connections.
+        id = core->track(weak_from_this(), true);
         if (id == 0) return shutDown();
         http::request<http::empty_body> req{http::verb::get, upgrade.target, 11};
         for (auto const& [name, value] : upgrade.fields) req.insert(name, value);

@@ -10,6 +10,7 @@
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 #include <cctype>
+#include <cerrno>
 
 namespace display_test {
 
@@ -46,18 +47,11 @@ void addHeaders(Request& req, unsigned short port, const Headers& headers) {
 
 }  // namespace
 
-HttpReply httpRequest(unsigned short port, const std::string& target, const Headers& headers,
-                      const std::string& method) {
-    tcp::socket socket(context());
-    connectWithTimeout(socket, port);
-    http::request<http::string_body> req{http::string_to_verb(method), target, 11};
-    addHeaders(req, port, headers);
-    req.keep_alive(false);
-    http::write(socket, req);
+namespace {
 
-    beast::flat_buffer buffer;
+HttpReply readReply(tcp::socket& socket, beast::flat_buffer& buffer, bool head) {
     http::response_parser<http::string_body> parser;
-    parser.skip(method == "HEAD");
+    parser.skip(head);
     http::read(socket, buffer, parser);
     auto& res = parser.get();
     HttpReply reply;
@@ -69,9 +63,60 @@ HttpReply httpRequest(unsigned short port, const std::string& target, const Head
                        [](unsigned char c) { return std::tolower(c); });
         reply.headers[name] = std::string(field.value());
     }
+    return reply;
+}
+
+}  // namespace
+
+HttpReply httpRequest(unsigned short port, const std::string& target, const Headers& headers,
+                      const std::string& method) {
+    tcp::socket socket(context());
+    connectWithTimeout(socket, port);
+    http::request<http::string_body> req{http::string_to_verb(method), target, 11};
+    addHeaders(req, port, headers);
+    req.keep_alive(false);
+    http::write(socket, req);
+
+    beast::flat_buffer buffer;
+    HttpReply reply = readReply(socket, buffer, method == "HEAD");
     beast::error_code ec;
     socket.shutdown(tcp::socket::shutdown_both, ec);
     return reply;
+}
+
+struct HttpConnection::Impl {
+    tcp::socket socket{context()};
+    beast::flat_buffer buffer;
+};
+
+HttpConnection::HttpConnection(unsigned short port) : impl_(std::make_unique<Impl>()), port_(port) {
+    connectWithTimeout(impl_->socket, port);
+}
+
+HttpConnection::~HttpConnection() {
+    beast::error_code ec;
+    impl_->socket.close(ec);
+}
+
+std::optional<HttpReply> HttpConnection::request(const std::string& target, const Headers& headers) {
+    http::request<http::string_body> req{http::verb::get, target, 11};
+    addHeaders(req, port_, headers);
+    req.keep_alive(true);
+    beast::error_code ec;
+    http::write(impl_->socket, req, ec);
+    if (ec) return std::nullopt;
+    try {
+        return readReply(impl_->socket, impl_->buffer, false);
+    } catch (const boost::system::system_error&) {
+        return std::nullopt;
+    }
+}
+
+bool HttpConnection::closedByServer() {
+    // The socket's time limit on reads ends the wait when the server keeps the connection open.
+    char byte;
+    ssize_t n = ::recv(impl_->socket.native_handle(), &byte, 1, 0);
+    return n == 0 || (n < 0 && errno == ECONNRESET);
 }
 
 int upgradeStatus(unsigned short port, const std::string& target, Headers headers) {

@@ -27,6 +27,24 @@ HttpReply httpRequest(unsigned short port, const std::string& target, const Head
 // The status with which the server answers a WebSocket upgrade request (101 when it accepts).
 int upgradeStatus(unsigned short port, const std::string& target, Headers headers);
 
+// One connection on which requests go one after another, each asking that it be kept open, as a
+// browser's do.
+class HttpConnection {
+  public:
+    explicit HttpConnection(unsigned short port);
+    ~HttpConnection();
+
+    // A request on this connection; nothing when the server has closed it instead of answering.
+    std::optional<HttpReply> request(const std::string& target, const Headers& headers = {});
+    // Whether the server closes the connection (waits a few seconds for that at most).
+    bool closedByServer();
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    unsigned short port_;
+};
+
 class WebSocketClient {
   public:
     WebSocketClient();

@@ -14,6 +14,7 @@
 
 namespace fs = std::filesystem;
 using display_test::Headers;
+using display_test::HttpConnection;
 using display_test::httpRequest;
 using display_test::WebSocketClient;
 
@@ -275,16 +276,158 @@ TEST_F(ServerTest, IdleConnectionsAreCappedAndClosedWhileTheTabStaysServed) {
 
     std::vector<int> idle;
     for (int i = 0; i < 10; ++i) idle.push_back(openIdle(capped.port()));
-    // Those over the cap close at once; the tab, which showed the token, does not count.
-    int closedAtOnce = 0;
-    for (int fd : idle) closedAtOnce += closedWithin(fd, 50);
-    EXPECT_EQ(closedAtOnce, 6);
-    // The rest close when their time for a request has run out.
+    // The first four come in; the others wait until those have had their grace, then each closes
+    // the oldest; the last ones close when their time for a request has run out. The tab, which
+    // showed the token, does not count.
     for (int fd : idle) EXPECT_TRUE(closedWithin(fd, 3000));
     for (int fd : idle) ::close(fd);
     EXPECT_EQ(httpRequest(capped.port(), "/?token=" + capped.token()).status, 200);
     capped.send("still here");
     EXPECT_EQ(tab.read(), "still here");
+}
+
+TEST_F(ServerTest, AConnectionHasItsGraceAndNewOnesWaitForRoom) {
+    Server::Options options;
+    options.webFolder = web;
+    options.connectionLimit = 4;
+    options.requestTimeout = 60;
+    options.connectionGrace = 30;
+    Server capped(options);
+    ASSERT_TRUE(capped.start());
+    const std::string page = "/?token=" + capped.token();
+    const std::string wrong = "/?token=" + std::string(32, '0');
+
+    // The tab's connection comes first but is slow to send its request; two idle ones come after
+    // it, then strangers, more than the cap, who ask with a wrong token. Each stranger is answered:
+    // they come in one after another as each is let go, and none closes the tab's connection while
+    // its grace lasts.
+    HttpConnection tab(capped.port());
+    std::vector<int> idle;
+    for (int i = 0; i < 2; ++i) idle.push_back(openIdle(capped.port()));
+    std::vector<std::unique_ptr<HttpConnection>> strangers;
+    for (int i = 0; i < 10; ++i) strangers.push_back(std::make_unique<HttpConnection>(capped.port()));
+    for (auto& stranger : strangers) {
+        auto refused = stranger->request(wrong);
+        EXPECT_EQ(refused ? refused->status : 0, 403);
+    }
+    auto served = tab.request(page);
+    ASSERT_TRUE(served);
+    EXPECT_EQ(served->status, 200);
+
+    // The tab's connection no longer counts: two more idle ones fill the cap. A newcomer waits
+    // behind them, and comes in as soon as they go, long before their grace ends.
+    for (int i = 0; i < 2; ++i) idle.push_back(openIdle(capped.port()));
+    HttpConnection late(capped.port());
+    for (int fd : idle) ::close(fd);
+    auto answer = late.request(page);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->status, 200);
+}
+
+TEST_F(ServerTest, OnlyAnAnswerToACredentialKeepsTheConnectionOpen) {
+    fs::path book = temporary / "book";
+    fs::create_directories(book);
+    std::ofstream(book / "style.css") << "p{}";
+    std::string folder = server->serveFolder(book);
+    std::string document = server->serveDocument("<p>page</p>", "text/html; charset=utf-8");
+    std::string withdrawn = server->serveDocument("<p>gone</p>", "text/html; charset=utf-8");
+    server->withdrawDocument(withdrawn);
+    std::string setCookie = httpRequest(port, withToken("/")).headers["set-cookie"];
+    std::string cookie = setCookie.substr(0, setCookie.find(';'));
+    std::string wrongCookie = cookie.substr(0, cookie.find('=') + 1) + std::string(32, '0');
+
+    struct Case {
+        const char* what;
+        std::string target;
+        Headers headers;
+        int status;
+        bool keptOpen;
+    };
+    std::vector<Case> cases = {
+        {"token in the address", withToken("/"), {}, 200, true},
+        {"cookie of the page",
+         "/index.html",
+         {{"Cookie", cookie}, {"Sec-Fetch-Site", "same-origin"}},
+         200,
+         true},
+        {"token, file missing", withToken("/missing.js"), {}, 404, true},
+        {"served document", document, {}, 200, true},
+        {"served folder's file", folder + "style.css", {}, 200, true},
+        {"served folder, file missing", folder + "missing.css", {}, 404, true},
+        {"no token", "/", {}, 403, false},
+        {"wrong token", "/?token=" + std::string(32, '0'), {}, 403, false},
+        {"wrong cookie", "/", {{"Cookie", wrongCookie}}, 403, false},
+        {"cookie from another site", "/", {{"Cookie", cookie}, {"Sec-Fetch-Site", "cross-site"}}, 403, false},
+        {"foreign host", withToken("/"), {{"Host", "evil.example:" + std::to_string(port)}}, 403, false},
+        {"unknown folder", "/s/" + std::string(32, '0') + "/style.css", {}, 403, false},
+        {"withdrawn document", withdrawn, {}, 403, false},
+    };
+    for (auto& c : cases) {
+        HttpConnection connection(port);
+        auto first = connection.request(c.target, c.headers);
+        ASSERT_TRUE(first) << c.what;
+        EXPECT_EQ(first->status, c.status) << c.what;
+        if (c.keptOpen) {
+            auto second = connection.request(c.target, c.headers);
+            ASSERT_TRUE(second) << c.what;
+            EXPECT_EQ(second->status, c.status) << c.what;
+        } else {
+            EXPECT_EQ(first->headers["connection"], "close") << c.what;
+            EXPECT_TRUE(connection.closedByServer()) << c.what;
+        }
+    }
+}
+
+TEST_F(ServerTest, StrangersConnectionsNeverLockOutTheTab) {
+    // Two hundred connections of other local processes, over three times the cap on connections
+    // without a credential: some ask with a wrong token and would keep their connection, the rest
+    // send nothing or half a request.
+    const std::string wrong = "/?token=" + std::string(32, '0');
+    std::vector<std::unique_ptr<HttpConnection>> asking;
+    for (int i = 0; i < 100; ++i) {
+        asking.push_back(std::make_unique<HttpConnection>(port));
+        auto answer = asking.back()->request(wrong);
+        EXPECT_EQ(answer ? answer->status : 0, 403);
+    }
+    std::vector<int> silent;
+    for (int i = 0; i < 100; ++i) {
+        silent.push_back(openIdle(port));
+        ASSERT_GE(silent.back(), 0);
+        if (i % 10 == 0) ::send(silent.back(), "GET /?tok", 9, MSG_NOSIGNAL);
+    }
+
+    // The tab loads its page on a connection it keeps, then its scripts with the cookie, opens its
+    // socket, and its web view loads a document and the pictures of its folder.
+    HttpConnection page(port);
+    auto index = page.request(withToken("/"));
+    ASSERT_TRUE(index);
+    EXPECT_EQ(index->status, 200);
+    std::string cookie = index->headers["set-cookie"].substr(0, index->headers["set-cookie"].find(';'));
+    auto again = page.request("/index.html", {{"Cookie", cookie}, {"Sec-Fetch-Site", "same-origin"}});
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->status, 200);
+
+    WebSocketClient tab;
+    connectTab(tab);
+    server->send("the whole tree");
+    EXPECT_EQ(tab.read(), "the whole tree");
+
+    fs::path book = temporary / "book";
+    fs::create_directories(book);
+    std::ofstream(book / "logo.png") << "picture";
+    std::string folder = server->serveFolder(book);
+    std::string document =
+        server->serveDocument("<img src=\"logo.png\">", "text/html; charset=utf-8", folder);
+    HttpConnection frame(port);
+    for (const std::string& target : {document, folder + "logo.png"}) {
+        auto answer = frame.request(target);
+        ASSERT_TRUE(answer) << target;
+        EXPECT_EQ(answer->status, 200) << target;
+    }
+
+    // Each stranger was answered and let go.
+    for (auto& connection : asking) EXPECT_TRUE(connection->closedByServer());
+    for (int fd : silent) ::close(fd);
 }
 
 TEST_F(ServerTest, ALargeMessageGoesOutWholeButATabThatFallsFarBehindIsCut) {
