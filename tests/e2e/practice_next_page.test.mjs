@@ -35,17 +35,25 @@ async function answer(page, letter) {
     await settled(page);
 }
 
-// The pictures the browser composes from now until `stop()`, as the screencast gives them (JPEG).
+// The pictures the browser composes from now until `stop()`, as the screencast gives them (JPEG),
+// in the order they were composed; `composedAfter(time)` waits for one composed after that time
+// (seconds since 1970).
 async function screencast(page) {
     const cdp = await page.context().newCDPSession(page);
     const frames = [];
+    let waiting = null;
     cdp.on('Page.screencastFrame', ({ data, metadata, sessionId }) => {
         frames.push({ data, width: metadata.deviceWidth, time: metadata.timestamp });
+        if (waiting && metadata.timestamp >= waiting.time) waiting.resolve();
         cdp.send('Page.screencastFrameAck', { sessionId }).catch(() => {});
     });
     await cdp.send('Page.startScreencast', { format: 'jpeg', quality: 90, everyNthFrame: 1 });
     return {
         frames,
+        composedAfter: (time) => new Promise((resolve) => {
+            if (frames.some((f) => f.time >= time)) resolve();
+            else waiting = { time, resolve };
+        }),
         stop: async () => {
             await cdp.send('Page.stopScreencast');
             await cdp.detach();
@@ -148,6 +156,8 @@ for (const device of ['phone', 'tablet']) {
                 await page.mouse.click(key.x + key.width / 2, key.y + key.height / 2);
                 await question(page).locator('#submit').waitFor({ state: 'visible' });
                 await settled(page);
+                // A picture of the page at rest (the question's clock shows a new second within one).
+                await cast.composedAfter(Date.now() / 1000);
                 await cast.stop();
                 const nextPage = (await page.screenshot({ clip })).toString('base64');
                 await page.screenshot({ path: path.join(artifacts, `practice_next_page-${device}-${tap}-next.png`) });
@@ -155,13 +165,16 @@ for (const device of ['phone', 'tablet']) {
                 t.diagnostic(`tap ${tap + 1}: ${seen.length} pictures; ${seen.map((p) => `${p.before.toFixed(2)}/${p.next.toFixed(2)}`).join(' ')}`);
                 assert.ok(seen.length > 0, 'the screencast gave pictures');
                 assert.ok(seen[0].words[0] > 100 && seen[0].words[1] > 100, 'the two pages differ in their words');
-                // The first picture that shows the next page, and any that shows both, are kept.
+                // The first picture that shows the next page is kept, and any that shows both pages or
+                // neither.
                 const picture = async (i, name) => writeFileSync(
                     path.join(artifacts, `practice_next_page-${device}-${tap}-${name}.png`),
                     Buffer.from(await asPNG(s.analyser, cast.frames[i].data), 'base64'));
-                await picture(seen.findIndex((p) => p.next > 0.5), 'swap');
-                for (const [i, p] of seen.entries()) if (p.before > 0.5 && p.next > 0.5) await picture(i, `both-${i}`);
-                for (const [i, p] of seen.entries()) if (p.before < 0.5 && p.next < 0.5) await picture(i, `blank-${i}`);
+                for (const [i, p] of seen.entries()) {
+                    if (p.next > 0.5 && !seen.slice(0, i).some((q) => q.next > 0.5)) await picture(i, 'swap');
+                    if (p.before > 0.5 && p.next > 0.5) await picture(i, `both-${i}`);
+                    if (p.before < 0.5 && p.next < 0.5) await picture(i, `neither-${i}`);
+                }
                 const both = seen.filter((p) => p.before > 0.5 && p.next > 0.5);
                 assert.equal(both.length, 0, `pictures with the words of both pages: ${JSON.stringify(both)}`);
                 assert.ok(seen.at(-1).next > 0.9, 'the last picture shows the next page');
