@@ -75,11 +75,7 @@ void DeckVC::later(double delay, const char* name, void (DeckVC::*step)()) {
 }
 
 std::string DeckVC::pageWithStyle(const std::string& css, const std::string& text) {
-    // The deck's sheets place their boxes at a fixed width from the left; the card's frame is
-    // wider, so the boxes are moved to its middle.
-    static const std::string kCentred =
-        ".container, .container1, .container2 { left: 50%; transform: translateX(-50%); }";
-    return "<style> " + css + " " + kCentred + " </style> " + text + " ";
+    return "<style> " + css + " </style> " + text + " ";
 }
 
 void DeckVC::copyLabelStyleTo(ui::Label& to, const ui::Label& from) {

@@ -7,10 +7,20 @@ namespace {
 std::string px(double value) { return std::to_string(static_cast<int>(value)) + "px"; }
 std::string pt(int value) { return std::to_string(value) + "pt"; }
 
+// A box of the given size whose top stands `top` below the card's: the sheets were drawn for a
+// 380 px (tablet 608 px) wide page, and the card's page is wider, so the box stands in its middle.
+std::string placedBox(const std::string& selector, double width, double top, double height) {
+    return selector + " { position: absolute; left: 50%; margin-left: " + px(-width / 2) +
+           "; top: " + px(top) + "; display: table; width: " + px(width) + "; height: " + px(height) +
+           "; }\n";
+}
+
+constexpr double kBoxWidth = 380;
+constexpr double kTabletBoxWidth = 608;
+
 // The absolutely placed table that the text of a card lies in: 380 x 253 px on the phone.
 std::string containerRule(bool tablet) {
-    return ".container { position: absolute; left: 0; top: 0; display: table; width: " +
-           px(tablet ? 608 : 380) + "; height: " + px(tablet ? 404 : 253) + "; }\n";
+    return placedBox(".container", tablet ? kTabletBoxWidth : kBoxWidth, 0, tablet ? 404 : 253);
 }
 
 std::string boxRules(bool tablet, bool centred) {
@@ -89,13 +99,9 @@ std::string MDeckStyleSheets::topLeftBoxes(bool tablet) { return boxRules(tablet
 
 std::string MDeckStyleSheets::quotation(bool tablet) {
     int text = tablet ? 18 : 14;
-    return ".container1 { position: absolute; left: 0; top: 0; display: table; width: " +
-           px(tablet ? 608 : 380) + "; height: " + px(tablet ? 328 : 173) +
-           "; }\n"
-           ".container2 { position: absolute; left: 0; top: " +
-           px(tablet ? 328 : 198) + "; display: table; width: " + px(tablet ? 608 : 380) +
-           "; height: " + px(tablet ? 76 : 80) +
-           "; }\n"
+    double width = tablet ? kTabletBoxWidth : kBoxWidth;
+    return placedBox(".container1", width, 0, tablet ? 328 : 173) +
+           placedBox(".container2", width, tablet ? 328 : 198, tablet ? 76 : 80) +
            ".vcentered { display: table-cell; vertical-align: middle; padding-left: 10%; padding-right: 10%; "
            "}\n"
            ".hcentered { width: 90%; margin: 0 auto; }\n"

@@ -26,8 +26,9 @@ void AlertView::init(const Rect& frame) {
     title_->setFont(Font::boldSystem(18));
     message_ = make<Label>();
     message_->setFont(Font::system(16));
-    message_->setNumberOfLines(0);
+    // Both wrap within the panel, which grows to hold every line (arrange).
     for (auto& label : {title_, message_}) {
+        label->setNumberOfLines(0);
         label->setBackgroundColor(Color::clear());
         label->setTextColor(Color::whiteColor());
         label->setTextAlignment(TextAlignment::Center);

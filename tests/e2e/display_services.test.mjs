@@ -140,6 +140,12 @@ for (const device of ['phone', 'tablet']) {
             // A short mail may go to the mail program too.
             await ask(`mail 300 ${file('short.txt')}`, /^mail /);
             await page.waitForSelector('#mail-open:not([hidden])');
+            // In a window of its own, which the browser hands to the mail program; the display
+            // stays on its page.
+            const [mailWindow] = await Promise.all([page.waitForEvent('popup', { timeout: 10000 }),
+                page.click('#mail-open')]);
+            await mailWindow.close();
+            assert.equal(new URL(page.url()).pathname, '/');
             await page.click('#mail-close');
             await page.waitForSelector('#side', { state: 'hidden' });
         });

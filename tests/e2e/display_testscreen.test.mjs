@@ -187,6 +187,8 @@ describe('the phone', () => {
 
     test('effects play in the browser and only safe links are handed to it', async () => {
         const { run: program, page } = s;
+        s.popups = [];
+        page.on('popup', (popup) => s.popups.push(popup));
         const field = await centreOf(page, 20);
         for (const word of ['effects', 'links']) {
             await page.mouse.click(field.x, field.y);
@@ -201,10 +203,27 @@ describe('the phone', () => {
         }
         await page.waitForFunction(() => window.orvaDevice.state.effects.length >= 2);
         assert.deepEqual(await page.evaluate(() => window.orvaDevice.state.effects), ['vibrate', 'sound:1104']);
-        const opened = (await program.next(/^opened /)).slice(7);
+        const opened = [];
+        for (let i = 0; i < 3; i++) opened.push((await program.next(/^opened /)).slice(7));
         assert.equal((await program.next(/^refused /)).slice(8), 'javascript:alert(1)');
-        await page.waitForFunction(() => window.orvaDevice.state.opened.length >= 1);
-        assert.deepEqual(await page.evaluate(() => window.orvaDevice.state.opened), [opened]);
+        await page.waitForFunction(() => window.orvaDevice.state.opened.length >= 3);
+        assert.deepEqual(await page.evaluate(() => window.orvaDevice.state.opened), opened);
+    });
+
+    test('an outside link of any kind opens beside the display, which keeps its page and its taps', async () => {
+        const { run: program, page } = s;
+        // The links of the test before went each to a window of its own, never to this tab.
+        await page.waitForFunction(() => window.orvaDevice.state.opened.length >= 3);
+        assert.equal(s.popups.length, 3, 'a window for each link');
+        assert.equal(new URL(page.url()).pathname, '/');
+        for (const popup of s.popups) await popup.close();
+        // The tab still takes the person's taps, and shows the program's answers.
+        const { x, y } = await centreOf(page, 10);
+        const count = async () => Number((await textOf(page, 11)).replace(/\D+/g, ''));
+        const before = await count();
+        await page.mouse.click(x, y);
+        await program.next(new RegExp(`^tap ${before + 1}$`));
+        await waitForText(page, 11, `Taps: ${before + 1}`);
     });
 
     test('closing the tab sends the application to the background', async () => {

@@ -302,6 +302,30 @@ describe('web views', () => {
         await frameShows(1, 'Start page');
     });
 
+    test('a page written into a waiting frame stands on its web view\'s ground, unless it has a background of its own', async () => {
+        // What the page's root and body paint, once the page has been drawn.
+        const grounds = (frame) => frame.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve(
+            [document.documentElement, document.body].map((e) => getComputedStyle(e).backgroundColor)))));
+        const viewGround = await page.evaluate((sel) => document.querySelector(sel).style.backgroundColor, webView(1));
+        assert.equal(viewGround, 'rgb(255, 255, 255)');
+        for (const [name, title, expected] of [
+            ['lingering.html', 'Lingering page', [viewGround, 'rgba(0, 0, 0, 0)']],
+            // The body's background still fills the whole page: the root takes no ground of its own.
+            ['coloured.html', 'Coloured page', ['rgba(0, 0, 0, 0)', 'rgb(223, 232, 245)']],
+        ]) {
+            await pageSettled(page);
+            const shell = await page.evaluate((sel) => document.querySelector(`${sel} iframe.spare`).getAttribute('src'), webView(1));
+            app.tell(`page 1 ${name}`);
+            await app.next(/^finish 1/);
+            const frame = await frameShows(1, title);
+            assert.equal(await page.locator(`${webView(1)} ${webFrame}`).getAttribute('src'), shell, 'written into the shell');
+            assert.deepEqual(await grounds(frame), expected, name);
+        }
+        app.tell('page 1 start.html');
+        await app.next(/^finish 1/);
+        await frameShows(1, 'Start page');
+    });
+
     test('a written page that the browser loads again, moved into a new parent, comes back as the program left it', async () => {
         // The page is written into the waiting frame, which keeps the shell's address.
         await pageSettled(page);

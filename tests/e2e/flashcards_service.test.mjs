@@ -9,8 +9,8 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, cardBox, changing, drag, openProgram, pictureCentre, settled, shownTexts, startProgram, tapText,
-    toolButton, typeInto, untilFrameTexts, useBrowser, waitShown,
+    artifacts, assertCardTextCentred, cardBox, changing, drag, openProgram, pictureCentre, scrollUntilShown, settled,
+    shownTexts, startProgram, tapText, toolButton, typeInto, untilFrameTexts, useBrowser, waitShown,
 } from './support.mjs';
 import { flashcardServiceRoutes, start } from './fake_services.mjs';
 
@@ -122,6 +122,12 @@ for (const device of ['phone', 'tablet']) {
             await tapThen(page, 'Add', 'Confirm');
             await page.waitForFunction(() => window.shownTexts('\u2713 added').length === 2);
             await settled(page);
+            // A set without pictures keeps the first face look.
+            await tapThen(page, 'Sentence correction idioms', 'New Deck');
+            await waitShown(page, 'consider X Y');
+            await tapThen(page, 'Add', 'Confirm');
+            await page.waitForFunction(() => window.shownTexts('\u2713 added').length === 3);
+            await settled(page);
 
             // A reply that cannot be read says so; the results stay.
             await tapThen(page, 'Search', 'Back to Results');
@@ -161,11 +167,27 @@ for (const device of ['phone', 'tablet']) {
                 const centre = { x: card.x + card.width / 2, y: card.y + card.height / 2 };
                 await changing(page, () => drag(page, centre, { x: -card.width * 0.6, y: 0 }));
             }
+            // The term stands in the middle of the card, above its picture.
+            await assertCardTextCentred(page, 'a card with a picture');
             await shot(page, `${device}-card-picture`);
             await tapText(page, 'Back');
             if (device === 'phone') await changing(page, () => page.click('#rotate-right'));
             await waitShown(page, 'Main');
             assert.deepEqual((await shownTexts(page, title)).length, 1);
+
+            // So does the term of a deck without pictures.
+            const voices = await waitShown(page, 'Voices');
+            const plain = await scrollUntilShown(page, 'Sentence correction idioms', voices,
+                { bottom: device === 'phone' ? 420 : 950 });
+            await page.mouse.click(plain.x, plain.y);
+            await page.waitForFunction(() => document.querySelectorAll('.el[data-tag="2"]').length >= 2);
+            if (device === 'phone') await changing(page, () => page.click('#rotate-left'));
+            await waitShown(page, 'I know');
+            await assertCardTextCentred(page, 'a card without a picture');
+            await shot(page, `${device}-card-plain`);
+            await tapText(page, 'Back');
+            if (device === 'phone') await changing(page, () => page.click('#rotate-right'));
+            await waitShown(page, 'Main');
         });
     });
 }

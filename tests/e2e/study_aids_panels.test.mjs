@@ -9,8 +9,8 @@ import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown,
-    webFrame, withProgram, drag,
+    artifacts, assertCardTextCentred, changing, openProgram, settled, tapPicture, tapText, tapToolButton,
+    untilFrameTexts, useBrowser, waitShown, webFrame, withProgram, drag,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -156,6 +156,17 @@ for (const device of ['phone', 'tablet']) {
             await tapToolButton(p, device, 'Flashcards');
             await waitShown(p, 'Dictionary');
             await shot('flashcards');
+            // The word stands in the middle of its card.
+            await tap(p, 'Dictionary');
+            await p.waitForFunction(() => document.querySelectorAll('.el[data-tag="2"]').length >= 2);
+            if (device === 'phone') await changing(p, () => p.click('#rotate-left'));
+            await waitShown(p, 'I know');
+            await untilFrameTexts(p, (t) => t.some((x) => x.includes('guide')), 'the card shows its word');
+            await assertCardTextCentred(p, 'the Dictionary deck');
+            await shot('flashcards-card');
+            await tap(p, 'Back');
+            if (device === 'phone') await changing(p, () => p.click('#rotate-right'));
+            await waitShown(p, 'Main');
         });
     });
 }

@@ -324,6 +324,56 @@ export async function cardBox(page) {
     return boxes.filter((b) => b.width > 100).at(-1);
 }
 
+// Where the card pages on show place their text, read in the frames: for each visible frame whose
+// page has a deck look's text box (`.container`, `.container1`), how far (pixels) the box's centre
+// stands from the frame's middle and how far its words reach out of the frame on either side
+// (0 when all lie within). Waits until one is shown.
+export async function cardTextPlaces(page) {
+    const measure = () => {
+        const box = document.querySelector('.container, .container1');
+        if (!box || !document.body) return null;
+        const r = box.getBoundingClientRect();
+        let left = Infinity;
+        let right = -Infinity;
+        const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+        for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+            if (!node.textContent.trim() || node.parentElement.closest('style, script')) continue;
+            const range = document.createRange();
+            range.selectNodeContents(node);
+            for (const q of range.getClientRects()) {
+                left = Math.min(left, q.left);
+                right = Math.max(right, q.right);
+            }
+        }
+        if (left === Infinity) return null;
+        return {
+            offCentre: Math.abs(r.left + r.width / 2 - window.innerWidth / 2),
+            outside: Math.max(0, -left, right - window.innerWidth),
+        };
+    };
+    await settled(page);
+    const deadline = Date.now() + 10000;
+    for (;;) {
+        const places = [];
+        for (const frame of page.frames()) {
+            if (frame === page.mainFrame()) continue;
+            const element = await frame.frameElement().catch(() => null);
+            if (!element || !(await element.isVisible())) continue;
+            const place = await frame.evaluate(measure).catch(() => null);
+            if (place) places.push(place);
+        }
+        if (places.length) return places;
+        if (Date.now() >= deadline) throw new Error('no card page with a text box is shown');
+        await page.waitForFunction(() => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
+    }
+}
+
+// Checks that the card pages on show stand their text in the middle of the card, whole.
+export async function assertCardTextCentred(page, what) {
+    const places = await cardTextPlaces(page);
+    assert.ok(places.every((p) => p.offCentre < 2 && p.outside < 1), `${what}: ${JSON.stringify(places)}`);
+}
+
 // ---- Web pages on the screen
 
 // The texts of the web pages on show (their frames visible, not faded out), read in the frames

@@ -263,6 +263,23 @@
         else playFile(sound).catch((err) => console.warn('display: a sound that does not play', sound, err));
     }
 
+    // An outside link never takes this tab, whatever its scheme: the browser hands a telephone, Skype
+    // or mail address to another program, and a tab left on its way there stops showing the
+    // device. Each goes to a window of its own (the browser's handler takes it from there); where
+    // the browser blocks the window, the link bar offers the link for a click.
+    function openOutside(url) {
+        const tab = window.open('about:blank', '_blank');
+        if (tab) {
+            tab.opener = null;
+            tab.location.href = url;
+            return;
+        }
+        const link = linkBar.querySelector('a');
+        link.href = url;
+        link.textContent = url;
+        linkBar.hidden = false;
+    }
+
     function open(url) {
         url = String(url);
         if (!OPENABLE.test(url)) {
@@ -270,24 +287,7 @@
             return;
         }
         state.opened.push(url);
-        if (/^https?:/i.test(url)) {
-            const tab = window.open('about:blank', '_blank');
-            if (tab) {
-                tab.opener = null;
-                tab.location.href = url;
-                return;
-            }
-            // A blocked pop-up: the person opens it with a click.
-            const link = linkBar.querySelector('a');
-            link.href = url;
-            link.textContent = url;
-            linkBar.hidden = false;
-            return;
-        }
-        const link = document.createElement('a');
-        link.href = url;
-        link.rel = 'noopener';
-        link.click();
+        openOutside(url);
     }
     linkBar.querySelector('a').addEventListener('click', () => {
         linkBar.hidden = true;
@@ -351,5 +351,5 @@
     // which turns and jiggles with animations of its own.
     const settled = () => screen.settled()
         && !picture.getAnimations().some((a) => a.playState === 'running' || a.playState === 'pending');
-    window.orvaDevice = { screen, state, toDevice, layout, settled };
+    window.orvaDevice = { screen, state, toDevice, layout, settled, openOutside };
 })();

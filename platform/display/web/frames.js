@@ -11,7 +11,8 @@
 // navigation, which costs far more than the page itself. Each web view keeps a spare frame beside
 // its frame (before it in the page, drawn on top of it), transparent and passing pointers through:
 // a blank shell (frame.html), loaded and ready. The next document's text is fetched and written into the shell, which becomes
-// the web view's frame; the frame before is removed once the new page has been drawn, and with it
+// the web view's frame, on the web view's own opaque ground where it has one, so that the page
+// before never shows through it; the frame before is removed once the new page has been drawn, and with it
 // everything of the page before (its timers, listeners, globals and requests). A fresh spare is
 // then made, in the same browser process, while the person reads.
 'use strict';
@@ -122,10 +123,20 @@
         state.failTimer = setTimeout(() => retireAll(state), FAIL_AFTER);
     }
 
+    // The web view's background colour where it is opaque, as 0-255 red, green and blue: the ground a
+    // page written into a shell paints under itself. None for a web view that lets what lies under
+    // it show through.
+    function groundOf(rec) {
+        const c = rec.props.background;
+        if (!Array.isArray(c) || c.length !== 4 || !(Number(c[3]) >= 1)) return null;
+        return c.slice(0, 3).map((v) => Math.round(Math.min(1, Math.max(0, Number(v) || 0)) * 255));
+    }
+
     // Writes the document at src into the shell in the frame: the text given, or else fetched.
     function writeDocument(rec, frame, src, html) {
         const current = () => rec.content === frame && rec.shownSrc === src && frame.isConnected;
-        const write = (text) => frame.contentWindow.postMessage({ orvaDisplay: 1, kind: 'write', html: text, address: src }, '*');
+        const write = (text) => frame.contentWindow.postMessage(
+            { orvaDisplay: 1, kind: 'write', html: text, address: src, ground: groundOf(rec) }, '*');
         if (html !== null) return write(html);
         fetch(src, { credentials: 'omit', cache: 'no-store' })
             .then((response) => (response.ok ? response.text() : Promise.reject(new Error(String(response.status)))))

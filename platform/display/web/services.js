@@ -149,11 +149,7 @@
         mailNote.textContent = `Saved as "${link.download}".`;
     });
     $('mail-open').addEventListener('click', () => {
-        if (!state.mail || !state.mail.link) return;
-        const link = document.createElement('a');
-        link.href = state.mail.link;
-        link.rel = 'noopener';
-        link.click();
+        if (state.mail && state.mail.link) window.orvaDevice.openOutside(state.mail.link);
     });
     $('mail-close').addEventListener('click', () => showPanel(null));
 

@@ -4,7 +4,8 @@
 //   tap N | text VALUE | return | select START LENGTH | state active|background | orientation N |
 //   shake N | animation done | opened URL | refused URL
 // Return in the input with "effects" in it vibrates and plays a sound; with "links" the application
-// asks for a link of the program's own server and for a script address, which must be refused.
+// asks for a link of the program's own server, a telephone and a Skype address, and a script
+// address, which must be refused.
 // Usage: display_testscreen [--device phone|tablet]
 
 #include <zlib.h>
@@ -366,6 +367,7 @@ int main(int argc, char** argv) {
         } else if (value == "links") {
             for (std::string url :
                  {"http://127.0.0.1:" + std::to_string(session.server().port()) + "/opened-link",
+                  std::string("tel:+15550148"), std::string("skype:orva.centre?call"),
                   std::string("javascript:alert(1)")})
                 say("%s %s", application.openURL(fnd::URL(url)) ? "opened" : "refused", url.c_str());
         }

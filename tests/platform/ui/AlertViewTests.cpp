@@ -4,6 +4,7 @@
 
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Make.h"
+#include "platform/ui/TextLayout.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/ViewTestSupport.h"
 
@@ -94,4 +95,35 @@ TEST_F(AlertViewTest, OneButtonOrManyAreStackedWithCancelAtTheBottom) {
     auto nowhere = make<AlertView>("t", "m", recorder, "OK", std::vector<std::string>{});
     nowhere->show();
     EXPECT_FALSE(nowhere->isVisible());
+}
+
+TEST_F(AlertViewTest, ATitleOrMessageTooLongForOneLineWrapsAndThePanelGrowsToHoldIt) {
+    auto shortAlert = make<AlertView>("Sorry", "Try again.", recorder, "Ok", std::vector<std::string>{});
+    shortAlert->show();
+    double shortHeight = shortAlert->bounds().height();
+    shortAlert->dismiss(0, false);
+
+    const std::string title = "Unable to connect to store. The catalogue will come back later.";
+    const std::string message =
+        "No store content server is configured, so nothing can be bought or "
+        "downloaded until one is named in the program's information.";
+    auto alert = make<AlertView>(title, message, recorder, "Ok", std::vector<std::string>{});
+    alert->show();
+    double previousBottom = 0;
+    for (const std::string& text : {title, message}) {
+        auto label = std::dynamic_pointer_cast<Label>(testing_support::findByText(window, text));
+        ASSERT_TRUE(label) << text;
+        SCOPED_TRACE(text);
+        // Every line is shown, none cut to an ellipsis, within the panel and below what comes before.
+        auto lines = TextLayout::lines(text, label->font(), label->bounds().width(), label->numberOfLines());
+        EXPECT_GT(lines.size(), 1u);
+        EXPECT_EQ(lines, TextLayout::lines(text, label->font(), label->bounds().width()));
+        EXPECT_GE(label->bounds().height(), double(lines.size()) * label->font().lineHeight());
+        EXPECT_GE(label->frame().minY(), previousBottom);
+        EXPECT_LE(label->frame().maxX(), alert->bounds().width());
+        previousBottom = label->frame().maxY();
+    }
+    EXPECT_LT(previousBottom, alert->button(0)->frame().minY());
+    EXPECT_LE(alert->button(0)->frame().maxY(), alert->bounds().height());
+    EXPECT_GT(alert->bounds().height(), shortHeight + 2 * Font::boldSystem(18).lineHeight());
 }
