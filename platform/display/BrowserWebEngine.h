@@ -61,8 +61,9 @@ class BrowserWebEngine : public ui::WebEngine {
 
   private:
     bool inTree() const;
-    // Sends the tab the text of a document to be written in place, ahead of the patch that shows it.
-    void sendText(WebViewHost& host, const std::string& src, const std::string& text) const;
+    // Sends the tab the text of a document to be written in place, ahead of the patch that shows it;
+    // `based` when the text names its own address in a base element.
+    void sendText(WebViewHost& host, const std::string& src, const std::string& text, bool based) const;
     void serveFolderOf(const fnd::URL& url);
     std::string documentName(const fnd::URL& url) const;
     void stopServing();
