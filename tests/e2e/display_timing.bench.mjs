@@ -15,11 +15,12 @@
 // A patch's presentation is that of a mark the benchmark adds to the page with the patch, in the
 // same task: the browser draws both in one frame.
 //
-// Beside the program, a stand-in shows how soon the browser can present a page written into a
-// waiting frame at all: a page of its own with nothing in it but one frame of the display's size
-// and scale, sandboxed as the display's are, with the display's frame shell waiting in it. Its tap
-// writes the page the program has just written (its text is there at the tap, as if it had just
-// come); the frame before goes once the new page has been presented.
+// Beside the program, a stand-in shows how soon the browser can present a change at all: a page of
+// its own with nothing in it but one frame of the display's size and scale, sandboxed as the
+// display's are, with the display's frame shell waiting in it. Its next tap writes the page the
+// program has just written (its text is there at the tap, as if it had just come; the frame before
+// goes once the new page has been presented); its other tap changes words of its own page, as a
+// patch of the screen does.
 //
 // To compare two builds side by side, ORVAKIT_BEFORE names the other program. The programs and the
 // stand-in are open at once, each in a tab of the same browser, and take turns tap by tap (each
@@ -223,7 +224,10 @@ html, body { margin: 0; height: 100%; background: #2b2b2b; }
 iframe { position: absolute; left: 0; top: 0; width: 100%; height: 100%; border: 0; background: transparent; }
 iframe.spare { z-index: 1; pointer-events: none; }
 #tap { position: absolute; left: 0; top: 0; width: 60px; height: 40px; }
-</style></head><body><div id="device"></div><button id="tap">next</button><script>
+#change { position: absolute; left: 0; top: 50px; width: 60px; height: 40px; }
+#words { position: absolute; left: 0; top: 100px; color: #ddd; font: 16px sans-serif; }
+</style></head><body><div id="device"></div><button id="tap">next</button><button id="change">change</button>
+<div id="words"></div><script>
 'use strict';
 const device = document.getElementById('device');
 let shown = null;
@@ -251,15 +255,31 @@ document.getElementById('tap').addEventListener('pointerup', (e) => {
     shown = frame;
     setTimeout(() => { if (before) before.remove(); makeSpare(); }, 300);
 });
+// A change of the page itself, as a patch makes one: new words, timed when presented.
+let changes = 0;
+document.getElementById('change').addEventListener('pointerup', (e) => {
+    window.standIn.tapEnd = performance.timeOrigin + e.timeStamp;
+    window.standIn.presented = 0;
+    const words = document.createElement('div');
+    words.setAttribute('elementtiming', 'change');
+    words.textContent = 'change ' + ++changes;
+    document.getElementById('words').replaceChildren(words);
+});
+new PerformanceObserver((list) => {
+    for (const entry of list.getEntries()) window.standIn.presented = performance.timeOrigin + entry.presentationTime;
+}).observe({ type: 'element' });
 makeSpare();
 </script></body></html>`;
 }
 
-// The stand-in in a tab of its own, served by a server of its own; its frame where the session's
-// question page is.
-async function openStandIn(s) {
+// Where the session's question page is: its frame's place in the tab and its size in points.
+async function questionGeometry(s) {
     const question = s.page.locator('iframe:not(.spare):not(.retiring)').last();
-    const geometry = { frame: await question.boundingBox(), size: await question.evaluate((f) => [f.clientWidth, f.clientHeight]) };
+    return { frame: await question.boundingBox(), size: await question.evaluate((f) => [f.clientWidth, f.clientHeight]) };
+}
+
+// The stand-in in a tab of its own, served by a server of its own, its frame placed as given.
+async function openStandIn(geometry) {
     const server = createServer((request, response) => {
         if (request.url === '/shell') {
             response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8', 'Cache-Control': 'no-store',
@@ -291,6 +311,16 @@ async function standInTap(standIn, text) {
     return (await questionPresented(page, tapEnd, false)) - tapEnd;
 }
 
+// The stand-in's tap that changes words of its own page: from the tap to the change presented.
+async function standInChange(standIn) {
+    const { page } = standIn;
+    await toFront(page);
+    await page.click('#change');
+    await leaveAlone();
+    const handle = await page.waitForFunction(() => window.standIn.presented && window.standIn.presented - window.standIn.tapEnd);
+    return handle.jsonValue();
+}
+
 // One round on a device: the programs and the stand-in open at once, taking turns tap by tap.
 async function round(device, condition, full) {
     const sessions = [];
@@ -298,7 +328,9 @@ async function round(device, condition, full) {
     try {
         for (const [name, program] of programs) sessions.push(await openSession(name, program, device));
         const put = (s, figure, value) => record(figure, device, condition, s.name, value);
-        // Taps that change the screen alone, the sessions taking turns.
+        standIn = await openStandIn({ frame: { x: 100, y: 100, width: 320, height: 480 }, size: [320, 480] });
+        // Taps that change the screen alone, the sessions and the stand-in's change of its own page
+        // taking turns.
         const screenTaps = async (figure, tap) => {
             for (let i = 0; i < TAPS; i++) {
                 for (const s of sessions) {
@@ -308,6 +340,7 @@ async function round(device, condition, full) {
                     put(s, figure, (await tapPatch(s.page)).presented);
                     await settled(s.page);
                 }
+                record(figure, device, condition, STAND_IN, await standInChange(standIn));
             }
         };
         await screenTaps('filter editor: tap to its patch presented', (page) => tapText(page, 'Kaplan'));
@@ -327,7 +360,8 @@ async function round(device, condition, full) {
             await toFront(s.page);
             s.idle.push(await idleLoad(s.page));
         }
-        standIn = await openStandIn(sessions.at(-1));
+        await standIn.close();
+        standIn = await openStandIn(await questionGeometry(sessions.at(-1)));
         for (let i = 0; i < QUESTIONS; i++) {
             for (const s of sessions) {
                 await toFront(s.page);
