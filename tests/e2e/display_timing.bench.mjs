@@ -295,8 +295,15 @@ async function openStandIn(geometry) {
     });
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
     const page = await browser.context.newPage();
-    await page.goto(`http://127.0.0.1:${server.address().port}/`);
-    return { page, close: async () => { await page.close(); server.close(); } };
+    const close = async () => {
+        await page.close().catch(() => {});
+        server.close();
+    };
+    await page.goto(`http://127.0.0.1:${server.address().port}/`, { waitUntil: 'commit' }).catch(async (err) => {
+        await close();
+        throw err;
+    });
+    return { page, close };
 }
 
 // The stand-in's tap, writing a page the program wrote: from the tap to the page presented.
