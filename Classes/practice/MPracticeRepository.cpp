@@ -323,10 +323,25 @@ void MPracticeRepository::loadSetsWithCoder(fnd::KeyedUnarchiver& coder) {
 void MPracticeRepository::loadLocalSetsWithCoder(fnd::KeyedUnarchiver& coder) {
     webQSet_ = coder.decodeObjectOfClass<MQSet>("kwebQSet");
     if (!webQSet_) webQSet_ = makeWebSet();
+    // Archives of older versions hold harvested questions that were never given their set.
+    for (const auto& q : webQSet_->questions())
+        if (!q->set()) q->setSet(webQSet_);
     webQSet_->restoreSessions(*sessions_);
     customQSets_ = PracticeCoding::objects<MQSet>(coder.decodeObject("customQSets"));
     for (auto& set : customQSets_) set->restoreSessions(*sessions_);
 }
+
+namespace {
+
+// The key a harvested question had while it was kept without its set (set number 0), under which
+// bookmarks of older versions name it.
+std::string formerForumKey(const MQSetQuestion& question) {
+    const std::string& key = question.key();
+    auto separator = key.find('_');
+    return separator == std::string::npos ? std::string() : "0" + key.substr(separator);
+}
+
+}  // namespace
 
 void MPracticeRepository::restoreBookmarksWithCoder(fnd::KeyedUnarchiver& coder) {
     if (coder.containsValueForKey("bookmarkAr")) {
@@ -335,7 +350,8 @@ void MPracticeRepository::restoreBookmarksWithCoder(fnd::KeyedUnarchiver& coder)
         bookmarkQSet_ = makeBookmarkSet();
         for (const auto& set : qSets_)
             for (const auto& q : set->questions())
-                if (keys.count(q->key())) bookmarkQSet_->addQuestion(q);
+                if (keys.count(q->key()) || (set == webQSet_ && keys.count(formerForumKey(*q))))
+                    bookmarkQSet_->addQuestion(q);
         return;
     }
     bookmarkQSet_ = coder.decodeObjectOfClass<MQSet>("kbookmarkQSet");

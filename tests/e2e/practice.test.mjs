@@ -10,8 +10,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton, useBrowser,
-    waitShown, webFrame,
+    artifacts, dragWaits, filterCount, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton,
+    useBrowser, waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -120,14 +120,6 @@ async function closeQuestion(page) {
     await page.locator(webFrame).waitFor({ state: 'detached' });
     await waitShown(page, 'Filter and Sets');
     await settled(page);
-}
-
-// The count the filter editor's header shows.
-async function filterCount(page) {
-    await waitShown(page, '^Filter: \\d+$', { pattern: true });
-    const text = await page.evaluate(() => [...document.querySelectorAll('.text > span')]
-        .map((s) => s.textContent).find((t) => /^Filter: \d+$/.test(t)));
-    return Number(text.slice('Filter: '.length));
 }
 
 // The numbers the dashboard shows, in page order: all questions, the work set, the bookmarks and

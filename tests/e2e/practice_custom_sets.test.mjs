@@ -10,8 +10,8 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, drag, mailed, openProgram, scrollUntilShown, settled, shownTexts, startProgram, tapSettled,
-    tapToolButton, typeInto, useBrowser, waitShown, webFrame,
+    artifacts, drag, filterCount, mailed, openProgram, scrollListTo as scrollTo, settled, shownTexts, startProgram,
+    tapSettled, tapToolButton, typeInto, useBrowser, waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -63,27 +63,9 @@ const waitGone = (page, text) => waitShown(page, text, { gone: true });
 // The question page's frame.
 const question = (page) => page.frameLocator(webFrame).last();
 
-// A point low in the middle of the device's screen, where drags of its lists start.
-async function listPoint(page) {
-    const box = await page.locator('#screen').boundingBox();
-    return { x: box.x + box.width / 2, y: box.y + box.height * 0.75 };
-}
-
-// Scrolls the filter editor's list until the text shows in the middle of the screen.
-async function scrollTo(page, device, text, options = {}) {
-    return scrollUntilShown(page, text, await listPoint(page), { top: 60, bottom: device === 'phone' ? 400 : 900, ...options });
-}
-
 // The number of active marks the filter editor shows.
 const activeMark = 'news_feed_checked';
 const activeMarks = (page) => page.evaluate((image) => window.shownImages(image), activeMark);
-
-// The count the filter editor's header shows.
-async function filterCount(page) {
-    await waitShown(page, '^Filter: \\d+$', { pattern: true });
-    const [{ text }] = await page.evaluate(() => window.shownTextItems('^Filter: \\d+$', true));
-    return Number(text.slice('Filter: '.length));
-}
 
 function customSetsOn(device) {
     describe(`custom sets and the practice backup on the ${device}`, () => {

@@ -34,9 +34,9 @@ export function removeProfiles() {
 
 // Starts a program and waits for the first line it prints (its address). `next(pattern)` waits
 // for a later line that matches (lines already printed count), `exited` for the program's end;
-// `tell(line)` writes a line to its standard input.
-export async function startProgram(program, args = []) {
-    const child = spawn(program, args, { stdio: ['pipe', 'pipe', 'inherit'] });
+// `tell(line)` writes a line to its standard input. With `cwd`, the program starts in that folder.
+export async function startProgram(program, args = [], { cwd } = {}) {
+    const child = spawn(program, args, { stdio: ['pipe', 'pipe', 'inherit'], cwd });
     const lines = [];
     const waiters = [];
     const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
@@ -541,6 +541,25 @@ export async function scrollUntilShown(page, text, start, { top = 100, bottom = 
     throw new Error(`"${text}" was not scrolled into view`);
 }
 
+// A point low in the middle of the device's screen, where drags of its lists start.
+export async function listPoint(page) {
+    const box = await page.locator('#screen').boundingBox();
+    return { x: box.x + box.width / 2, y: box.y + box.height * 0.75 };
+}
+
+// Scrolls the list on the screen until the text shows in the middle of the screen (the device's
+// height decides where that is); answers its centre. Options as scrollUntilShown's.
+export async function scrollListTo(page, device, text, options = {}) {
+    return scrollUntilShown(page, text, await listPoint(page), { top: 60, bottom: device === 'phone' ? 400 : 900, ...options });
+}
+
+// The count the practice filter editor's header shows ("Filter: N").
+export async function filterCount(page) {
+    await waitShown(page, '^Filter: \\d+$', { pattern: true });
+    const [{ text }] = await page.evaluate(() => window.shownTextItems('^Filter: \\d+$', true));
+    return Number(text.slice('Filter: '.length));
+}
+
 // Waits until the mail composer beside the device shows a mail whose body matches, and answers
 // the mail: to, subject, body and the mail link the program asked the display to open.
 export async function mailed(page, pattern, timeout = 30000) {
@@ -552,13 +571,16 @@ export async function mailed(page, pattern, timeout = 30000) {
 // Inside a describe: the program as the device, on a data folder of its own and the resources that
 // `resources()` answers (made before the tests), shown past its tip band; started before the tests
 // and ended after them. Answers an object whose `run` and `page` are set once started, with
-// `end()` (the program must end cleanly) and `launch()` (on the same data), for a restart.
-export function withRestartableProgram(browser, program, { prefix, device, resources }) {
+// `end()` (the program must end cleanly) and `launch()` (on the same data), for a restart. With
+// `relativeData`, the data folder is given as a person often types it: "data/<device>", relative to
+// the folder the program starts in.
+export function withRestartableProgram(browser, program, { prefix, device, resources, relativeData = false }) {
     const s = {};
     let bundle;
     let data;
+    let cwd;
     s.launch = async () => {
-        s.run = await startProgram(program, ['--data-dir', data, '--device', device, '--resources', bundle]);
+        s.run = await startProgram(program, ['--data-dir', data, '--device', device, '--resources', bundle], { cwd });
         s.page = await openProgram(browser.context, s.run.address, { tip: true });
     };
     s.end = async () => {
@@ -569,6 +591,7 @@ export function withRestartableProgram(browser, program, { prefix, device, resou
     before(async () => {
         bundle = resources();
         data = browser.folder(`${prefix}-data-${device}-`);
+        if (relativeData) [cwd, data] = [data, path.join('data', device)];
         await s.launch();
     });
     after(() => s.end());

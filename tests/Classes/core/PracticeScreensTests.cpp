@@ -570,6 +570,23 @@ TEST_F(ForumScanning, AScannerStopsOnceUnansweredAndHarvestedReach121) {
     EXPECT_GE(ofType(1), 121);
 }
 
+// A scan that ends by itself leaves its result on show, "added/pages read", although each scanner
+// empties its own counters when it stops; what it added belongs to the forum set.
+TEST_F(ForumScanning, TheEndedScanShowsTheQuestionsItAddedAndThePagesItRead) {
+    fillForumSet(0, 100);
+    const std::size_t before = practice->webQSet()->questions().size();
+    open();
+    tool->startStopScan(nullptr);
+    ASSERT_TRUE(waitFor([&] { return !tool->scanners()[0]->shouldContinue(); }));
+    runFor(0.6);
+    ASSERT_TRUE(runUntil([&] { return saves() == 1; }, 5));
+    const auto& questions = practice->webQSet()->questions();
+    ASSERT_EQ(questions.size(), before + 2);
+    EXPECT_EQ(text(tool->totalNumberOfScannedThreadsLbl()), "2/" + std::to_string(server.requests().size()));
+    for (std::size_t i = before; i < questions.size(); ++i)
+        EXPECT_EQ(questions[i]->set(), practice->webQSet()) << questions[i]->key();
+}
+
 TEST_F(ForumScanning, StopMovesTheHarvestIntoTheWorkSetAndSaves) {
     fillForumSet(0, 100);
     open();
