@@ -2,7 +2,9 @@
 // button opens the list of books and links; a section of links is collapsed and expanded again. The
 // study guide is read forward and back in the page reader (a page loaded ahead comes at once, a
 // move against the direction waits for its page), with a larger font. The Sample book's contents
-// open its pages, and an article row closes the library and opens the forum on the article.
+// open its pages; a practice question keeps its worked answer hidden until it is answered, then
+// marks the choice and the right one. An article row closes the library and opens the forum on the
+// article.
 // Screenshots are kept as artefacts, and the time from "next" to the new page is written to
 // library-<device>-paging.json.
 import { test, describe, before, after } from 'node:test';
@@ -10,7 +12,7 @@ import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, changing, openProgram, settled, tapPicture, tapText, tapToolButton, tapUntil, untilFrameTexts,
+    actUntil, artifacts, changing, openProgram, settled, tapPicture, tapText, tapToolButton, tapUntil, untilFrameTexts,
     untilShown, useBrowser, waitShown, webFrame, withProgram,
 } from './support.mjs';
 import { forumRoutes, start as startServices } from './fake_services.mjs';
@@ -153,6 +155,40 @@ for (const device of ['phone', 'tablet']) {
             await (await frontFrame(p)).locator('body').waitFor();
             await shot('sample-page');
             await tap(p, 'Contents');
+            await tap(p, 'Library');
+            await waitShown(p, 'eBooks [2]');
+        });
+
+        test('a question of the Sample book shows its worked answer only once answered', async () => {
+            const { page: p } = s;
+            await tap(p, '[Try-it] Interactive Book');
+            await tap(p, 'Fractions and decimals');
+            const frame = await frontFrame(p);
+            const question = (key) => frame.locator(`.question[data-key="${key}"]`);
+            const choice = (key, letter) => question(key).locator(`li:has(a[href$=":${letter}"])`);
+            await question('Sample_1_2').waitFor();
+            await shot('sample-unanswered');
+            assert.equal(await frame.locator('.explanation').count(), 2, 'each question has its worked answer');
+            assert.equal(await frame.locator('.explanation:visible').count(), 0, 'unanswered questions keep their answers');
+            // The element gets the tap itself: the driver places clicks in a frame of the scaled
+            // device wrongly. One retried step: tap until the page marks the answer.
+            const answer = (key, letter, status) => actUntil(
+                () => question(key).locator(`a[href$=":${letter}"]`).dispatchEvent('click'),
+                (timeout) => frame.locator(`.question.${status}[data-key="${key}"]`).waitFor({ timeout }));
+            await answer('Sample_1_1', 'A', 'wrong');
+            await question('Sample_1_1').locator('.explanation').waitFor({ state: 'visible' });
+            assert.match(await choice('Sample_1_1', 'A').getAttribute('class'), /\bchosen\b/, 'the wrong choice is marked');
+            assert.match(await choice('Sample_1_1', 'B').getAttribute('class'), /\bcorrect\b/, 'the right choice is marked');
+            assert.equal(await frame.locator('.explanation:visible').count(), 1, 'the next question keeps its answer');
+            await answer('Sample_1_2', 'D', 'right');
+            await question('Sample_1_2').locator('.explanation').waitFor({ state: 'visible' });
+            assert.match(await choice('Sample_1_2', 'D').getAttribute('class'), /\bchosen\b.*\bcorrect\b|\bcorrect\b.*\bchosen\b/);
+            assert.equal(await frame.locator('li.chosen').count(), 2, 'one choice marked per answer');
+            // Scrolled in the frame alone, so that both answered questions show.
+            await question('Sample_1_1').evaluate((e) => window.scrollTo(0, e.getBoundingClientRect().top + window.scrollY - 8));
+            await shot('sample-answered');
+            await tap(p, 'Contents');
+            await shot('sample-contents-answered');
             await tap(p, 'Library');
             await waitShown(p, 'eBooks [2]');
         });
