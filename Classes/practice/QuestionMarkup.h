@@ -30,6 +30,10 @@ class MQSet;
 
 class QuestionMarkup {
   public:
+    // The longest text read at once, in bytes: a megabyte holds thousands of questions, more than
+    // any set needs.
+    static constexpr std::size_t kMaxTextLength = 1024 * 1024;
+
     // One piece as read, before it becomes a question of a set.
     struct Piece {
         std::int32_t questionType = 0;  // 1 PS, 2 DS, 3 SC, 4 CR
@@ -53,4 +57,5 @@ class QuestionMarkup {
     static std::string convertBreaks(std::string_view text);
     // Every occurrence of the option (its line breaks removed) in the text, underlined.
     static std::string underline(const std::string& text, const std::string& option);
+
 };
