@@ -49,8 +49,11 @@ std::string craftedSCQuestion(std::size_t size) {
            " B) 2 C) 3 D) 4 E) 5 #OA:A#";
 }
 
-void ReadOrdinaryQuestions(benchmark::State& state) {
-    const std::string text = ordinaryQuestions(std::size_t(state.range(0)) * kMegabyte / 4);
+// Reads the text that `make` writes, of the benchmark's argument in quarters of a megabyte, into a
+// fresh set each time.
+template <class Make>
+void readInto(benchmark::State& state, Make make) {
+    const std::string text = make(std::size_t(state.range(0)) * kMegabyte / 4);
     int added = 0;
     for (auto _ : state) {
         auto set = MQSet::make(7001, "Mine", "My own", "Sets_custom.png", false);
@@ -59,27 +62,14 @@ void ReadOrdinaryQuestions(benchmark::State& state) {
     state.counters["questions"] = added;
     state.counters["MB"] = double(text.size()) / double(kMegabyte);
 }
-// The argument is in quarters of a megabyte.
+
+void ReadOrdinaryQuestions(benchmark::State& state) { readInto(state, ordinaryQuestions); }
 BENCHMARK(ReadOrdinaryQuestions)->Arg(1)->Arg(4)->Arg(40)->Unit(benchmark::kMillisecond);
 
-void ReadCraftedQuestions(benchmark::State& state) {
-    const std::string text = craftedQuestions(std::size_t(state.range(0)) * kMegabyte / 4);
-    for (auto _ : state) {
-        auto set = MQSet::make(7001, "Mine", "My own", "Sets_custom.png", false);
-        benchmark::DoNotOptimize(QuestionMarkup::addQuestions(set, text));
-    }
-    state.counters["MB"] = double(text.size()) / double(kMegabyte);
-}
+void ReadCraftedQuestions(benchmark::State& state) { readInto(state, craftedQuestions); }
 BENCHMARK(ReadCraftedQuestions)->Arg(1)->Arg(4)->Arg(40)->Unit(benchmark::kMillisecond);
 
-void ReadCraftedSCQuestion(benchmark::State& state) {
-    const std::string text = craftedSCQuestion(std::size_t(state.range(0)) * kMegabyte / 4);
-    for (auto _ : state) {
-        auto set = MQSet::make(7001, "Mine", "My own", "Sets_custom.png", false);
-        benchmark::DoNotOptimize(QuestionMarkup::addQuestions(set, text));
-    }
-    state.counters["MB"] = double(text.size()) / double(kMegabyte);
-}
+void ReadCraftedSCQuestion(benchmark::State& state) { readInto(state, craftedSCQuestion); }
 BENCHMARK(ReadCraftedSCQuestion)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
