@@ -1,11 +1,13 @@
 #include "Classes/practice/QuestionMarkup.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_set>
 
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetSimpleQuestion.h"
 #include "Ostrand_Library/Classes/Regex.h"
+#include "platform/foundation/HTMLEscaping.h"
 #include "platform/foundation/Unicode.h"
 
 namespace {
@@ -147,6 +149,27 @@ std::string QuestionMarkup::underline(const std::string& text, const std::string
         from = at + option.size();
     }
     return result.append(text, from);
+}
+
+std::string QuestionMarkup::pageHTML(std::string_view stored) {
+    constexpr std::string_view open = "<p>", close = "</p>";
+    constexpr std::array<std::string_view, 3> kFormatting{"<br>", "<u>", "</u>"};
+    bool wrapped =
+        stored.size() >= open.size() + close.size() && stored.starts_with(open) && stored.ends_with(close);
+    if (wrapped) stored = stored.substr(open.size(), stored.size() - open.size() - close.size());
+    std::string shown = wrapped ? std::string(open) : std::string();
+    std::size_t from = 0;
+    for (auto at = stored.find('<'); at != npos; at = stored.find('<', at + 1)) {
+        auto tag = std::find_if(kFormatting.begin(), kFormatting.end(),
+                                [&](std::string_view t) { return stored.substr(at).starts_with(t); });
+        if (tag == kFormatting.end()) continue;
+        shown += fnd::escapeHTML(stored.substr(from, at - from));
+        shown += *tag;
+        from = at + tag->size();
+    }
+    shown += fnd::escapeHTML(stored.substr(from));
+    if (wrapped) shown += close;
+    return shown;
 }
 
 std::optional<QuestionMarkup::Piece> QuestionMarkup::readPiece(std::string_view piece) {

@@ -18,6 +18,7 @@
 // answer and the explanation is optional. Text before the first "#question#" is ignored. A piece
 // that lacks a part, or has another number of options, is skipped without a word, and so is a
 // question whose body the set already holds: pasting a text twice adds nothing the second time.
+// The text is taken as text: HTML in it is shown on the question page as written (pageHTML).
 
 #include <cstdint>
 #include <memory>
@@ -58,4 +59,9 @@ class QuestionMarkup {
     // Every occurrence of the option (its line breaks removed) in the text, underlined.
     static std::string underline(const std::string& text, const std::string& option);
 
+    // A stored text of a question read from the markup (its body, an option or its explanation) as
+    // the question page shows it: the formatting the reader gave it (the paragraph around it, line
+    // breaks, underlines) stays, and every other character that HTML gives a meaning to is escaped.
+    // What the person wrote is shown as written, and nothing in it can run on the page.
+    static std::string pageHTML(std::string_view stored);
 };

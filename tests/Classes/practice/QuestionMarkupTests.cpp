@@ -1,6 +1,7 @@
 // The question markup of custom sets: each type read with its parts, the pieces that are skipped,
 // DS questions without options, the conversion of line breaks and the SC underline, adding to a
-// set (numbering on, repeats dropped, a bad piece among good ones), and repeated marks.
+// set (numbering on, repeats dropped, a bad piece among good ones), repeated marks, and the text
+// as the question page shows it.
 
 #include <gtest/gtest.h>
 
@@ -189,6 +190,26 @@ TEST(QuestionMarkupTest, RepeatedAndOpenMarksTakeTheSamePartsAsEver) {
         EXPECT_EQ(pieces[0].answerOptions[0], c.firstOption) << c.text;
         EXPECT_EQ(pieces[0].rightAnswer, c.rightAnswer) << c.text;
     }
+}
+
+TEST(QuestionMarkupTest, TheQuestionPageShowsTheTextAsWrittenWithOnlyTheMarkupsFormatting) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+    } cases[] = {
+        {"<p>First<br>second <u>were finished</u>.</p>", "<p>First<br>second <u>were finished</u>.</p>"},
+        {"<p>Is x < 5 & y > 2?</p>", "<p>Is x &lt; 5 &amp; y &gt; 2?</p>"},
+        {"<p>a<script>alert(1)</script>b</p>", "<p>a&lt;script&gt;alert(1)&lt;/script&gt;b</p>"},
+        {"<p>x</p><img src=x onerror=alert(1)><p></p>",
+         "<p>x&lt;/p&gt;&lt;img src=x onerror=alert(1)&gt;&lt;p&gt;</p>"},
+        {"<a href=\"javascript:go()\">A</a>", "&lt;a href=&quot;javascript:go()&quot;&gt;A&lt;/a&gt;"},
+        {"<p><form><button>Go</button></form><br/><u onclick=x></p>",
+         "<p>&lt;form&gt;&lt;button&gt;Go&lt;/button&gt;&lt;/form&gt;&lt;br/&gt;&lt;u onclick=x&gt;</p>"},
+        {"&lt; stays as typed", "&amp;lt; stays as typed"},
+        {"<p>", "&lt;p&gt;"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(QuestionMarkup::pageHTML(c.stored), c.shown) << c.stored;
 }
 
 }  // namespace
