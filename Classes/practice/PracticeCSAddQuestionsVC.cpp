@@ -4,9 +4,11 @@
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/QuestionMarkup.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/AlertView.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/TextView.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/TextInput.h"
 
 const ui::ConnectionTable& PracticeCSAddQuestionsVC::classConnections() {
     static const ui::ConnectionTable table =
@@ -32,7 +34,10 @@ void PracticeCSAddQuestionsVC::init(std::shared_ptr<MQSet> set) {
 }
 
 void PracticeCSAddQuestionsVC::viewDidLoad() {
-    if (textV_) textV_->setCornerRadius(kCornerRadius);
+    if (textV_) {
+        textV_->setCornerRadius(kCornerRadius);
+        textV_->setDelegate(weakAs<PracticeCSAddQuestionsVC>());
+    }
     updateTitle();
     SliddenViewController::viewDidLoad();
 }
@@ -47,8 +52,26 @@ void PracticeCSAddQuestionsVC::doneEdit(const Sender&) {
 
 void PracticeCSAddQuestionsVC::addQuestions(const Sender&) {
     if (!textV_) return;
+    if (textV_->text().size() > QuestionMarkup::kMaxTextLength) return showTooLong();
     QuestionMarkup::addQuestions(customSet_, textV_->text());
     updateTitle();
+}
+
+bool PracticeCSAddQuestionsVC::textViewShouldChangeText(ui::TextView& view, ui::TextRange range,
+                                                        const std::string& text) {
+    std::size_t replaced = view.input()->textIn(range).size();
+    std::size_t length = view.text().size() - replaced + text.size();
+    // Text may always be taken away, also from a text that is too long already.
+    if (length <= QuestionMarkup::kMaxTextLength || length <= view.text().size()) return true;
+    showTooLong();
+    return false;
+}
+
+void PracticeCSAddQuestionsVC::showTooLong() {
+    tooLongAlert_ =
+        ui::make<ui::AlertView>(kTooLongTitle, kTooLongMessage, std::weak_ptr<ui::AlertViewDelegate>(), "Ok",
+                                std::vector<std::string>{});
+    tooLongAlert_->show();
 }
 
 void PracticeCSAddQuestionsVC::doneClick(const Sender&) {

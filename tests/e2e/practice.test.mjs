@@ -10,8 +10,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, filterCount, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton,
-    useBrowser, waitShown, webFrame,
+    actUntil, artifacts, dragWaits, filterCount, openProgram, settled, shownTexts, startProgram, tapText,
+    tapToolButton, useBrowser, waitShown, webFrame, webPagePoint,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -57,8 +57,9 @@ function withProgram(device, prepare = null) {
     return s;
 }
 
-// A tap on an element of the question page. The frame's element gets the click itself: the
-// device's picture is scaled, under which the browser driver places clicks in frames wrongly.
+// A click on an element of the question page that its frame's element gets itself (the device's
+// picture is scaled, under which the browser driver places clicks in frames wrongly). It chooses an
+// option as a tap does; the submit key takes only the person's own tap (webPagePoint).
 async function tapInPage(locator) {
     await locator.waitFor({ state: 'visible' });
     await locator.dispatchEvent('click');
@@ -73,9 +74,11 @@ async function answer(page, letter) {
     await tapInPage(frame.locator(`#radio${letter}`));
     await frame.locator(`#radio${letter}:checked`).waitFor({ timeout: 5000 });
     await frame.locator('#button').waitFor({ state: 'visible' });
+    const key = await webPagePoint(page, '#button');
     const start = performance.now();
-    await tapInPage(frame.locator('#button'));
-    await frame.locator('#explanation').waitFor({ state: 'visible' });
+    await actUntil(() => page.mouse.click(key.x, key.y),
+        (timeout) => frame.locator('#explanation').waitFor({ state: 'visible', timeout }),
+        { again: async () => (await frame.locator('#button').count()) > 0 });
     const took = performance.now() - start;
     await frame.locator('#history', { hasText: 'current answer' }).waitFor();
     return took;

@@ -11,7 +11,7 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
     artifacts, drag, filterCount, mailed, openProgram, scrollListTo as scrollTo, settled, shownTexts, startProgram,
-    tapSettled, tapToolButton, typeInto, useBrowser, waitShown, webFrame,
+    tapSettled, tapSubmitKey, tapToolButton, typeInto, useBrowser, waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -208,7 +208,7 @@ function customSetsOn(device) {
             await frame.locator('body', { hasText: 'How many grams of sugar' }).waitFor();
             await frame.locator('#radioB').dispatchEvent('click');
             await frame.locator('#button').waitFor({ state: 'visible' });
-            await frame.locator('#button').dispatchEvent('click');
+            await tapSubmitKey(page);
             await frame.locator('#explanation').waitFor({ state: 'visible' });
             await shot(page, 'answered');
             await tapSettled(page, 'Done');

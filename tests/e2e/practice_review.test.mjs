@@ -11,8 +11,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapPicture, tapText, tapToolButton,
-    typeInto, useBrowser, waitShown, webFrame,
+    artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapPicture, tapSubmitKey, tapText,
+    tapToolButton, typeInto, useBrowser, waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -59,7 +59,7 @@ async function answer(page, letter) {
     const frame = questionFrame(page);
     await frame.locator(`#radio${letter}`).dispatchEvent('click');
     await frame.locator(`#radio${letter}:checked`).waitFor();
-    await frame.locator('#button').dispatchEvent('click');
+    await tapSubmitKey(page);
     await frame.locator('#history', { hasText: 'current answer' }).waitFor();
 }
 

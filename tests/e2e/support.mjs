@@ -117,6 +117,47 @@ export function installShownTexts(context) {
 // way out: `${webViewElement} ${webFrame}`.
 export const webFrame = 'iframe:not(.spare):not(.retiring)';
 
+// Where a person taps an element of the page the last web view shows, in the page's points, once
+// the screen is at rest. The driver places its own clicks in frames wrongly under the scaling of
+// the device's picture, so the point is placed here through that scaling; the frame's page is
+// scrolled (by itself, not the device's page) to bring the element into view first.
+export async function webPagePoint(page, selector) {
+    const element = page.frameLocator(webFrame).last().locator(selector);
+    await element.waitFor({ state: 'visible' });
+    await settled(page);
+    const at = await element.evaluate((e) => {
+        let r = e.getBoundingClientRect();
+        if (r.top < 0 || r.bottom > window.innerHeight) {
+            window.scrollBy(0, r.top + r.height / 2 - window.innerHeight / 2);
+            r = e.getBoundingClientRect();
+        }
+        return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+    });
+    // The frame's own points are its box's, scaled as the device's picture is.
+    const frame = await page.locator(webFrame).last().evaluate((f) => {
+        const r = f.getBoundingClientRect();
+        const scale = r.width / f.offsetWidth;
+        return { x: r.left + f.clientLeft * scale, y: r.top + f.clientTop * scale, scale };
+    });
+    return { x: frame.x + at.x * frame.scale, y: frame.y + at.y * frame.scale };
+}
+
+// A person's tap on an element of the page the last web view shows: the browser's own click, which
+// the page takes as the person's (a click a script makes never counts as theirs).
+export async function tapInWebPage(page, selector) {
+    const { x, y } = await webPagePoint(page, selector);
+    await page.mouse.click(x, y);
+}
+
+// The question page's submit key, tapped as a person taps it, until the answer is revealed; the tap
+// is made again only while the key is still there.
+export function tapSubmitKey(page) {
+    const frame = page.frameLocator(webFrame).last();
+    return actUntil(() => tapInWebPage(page, '#button'),
+        (timeout) => frame.locator('#explanation').waitFor({ state: 'visible', timeout }),
+        { again: async () => (await frame.locator('#button').count()) > 0 });
+}
+
 // Waits until the page is at rest: the last patch painted and no animation running.
 export function settled(page) {
     return page.waitForFunction(() => window.orvaDevice?.settled());

@@ -123,6 +123,11 @@ TEST_F(PracticeScreens, AnswersAreRecordedWithTheirTimeInTheSessionAndTheRate) {
     auto first = set->questions()[0];
     auto began = screen->beginDate();
     runFor(12);
+    // A script of the page submitting the form is not the person answering.
+    page().submitForm("", "GET", {{"answer", "2"}}, false);
+    runFor(0.01);
+    EXPECT_FALSE(first->hasHistory());
+    EXPECT_EQ(screen->questionMode(), QuestionVC::kUnanswered);
     submit("2");
     ASSERT_EQ(first->history().size(), 1u);
     EXPECT_EQ(first->history()[0]->date(), began);
