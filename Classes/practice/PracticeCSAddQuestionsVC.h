@@ -26,8 +26,10 @@ class PracticeCSAddQuestionsVC : public SliddenViewController {
     using SliddenViewController::init;
     // "initWithQSet:".
     void init(std::shared_ptr<MQSet> set);
+    // Without a keyboard drawn by the display, the key that puts it away is left off the bar.
     void viewDidLoad() override;
 
+    // Ends the typing: the text view gives up the keyboard.
     void doneEdit(const Sender& sender = nullptr);
     void addQuestions(const Sender& sender = nullptr);
     void doneClick(const Sender& sender = nullptr);
@@ -38,6 +40,7 @@ class PracticeCSAddQuestionsVC : public SliddenViewController {
 
   private:
     void updateTitle();
+    void removeDoneEditKey();
 
     std::shared_ptr<ui::Label> nameLbl_;
     std::shared_ptr<ui::TextView> textV_;
