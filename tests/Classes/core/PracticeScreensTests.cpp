@@ -36,6 +36,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/Toolbar.h"
 #include "tests/Classes/core/ScreenBasesTestSupport.h"
 #include "tests/support/FakeForum.h"
 #include "tests/support/HTTPTestServer.h"
@@ -443,6 +444,28 @@ TEST_F(SetsTool, CountsAndTheKeysTheyEnable) {
     practice->filter()->fillQSet(*practice->workQSet(), practice->qSets());
     tool->openQuestion(nullptr);
     EXPECT_FALSE(tool->questionVC());
+}
+
+// The tablet's dashboard is a column in the middle of the screen, upright and turned (the tool's
+// view takes the home screen's size when the tablet turns, and when it opens turned).
+TEST_F(SetsTool, TheTabletsDashboardStaysInTheMiddleOfTheScreenUprightAndTurned) {
+    installHome(ui::Idiom::Tablet);
+    delegate->setRep(rep);
+    auto tool = ui::make<SetsVC_iPad>();
+    ScreenBasesTest::openTool(tool);
+    runFor(1);
+    auto view = tool->view();
+    for (ui::Size size : {ui::Size{1024, 748}, ui::Size{768, 1004}}) {
+        SCOPED_TRACE(size.width);
+        view->setFrame({{0, 0}, size});
+        ui::Rect column;
+        for (const auto& part : view->subviews()) {
+            // The bar and the title on it span the width; the column lies below them.
+            if (part->isHidden() || part->frame().minY() < ui::Toolbar::kHeight) continue;
+            column = column.isEmpty() ? part->frame() : column.united(part->frame());
+        }
+        EXPECT_NEAR(column.midX(), size.width / 2, 1);
+    }
 }
 
 TEST_F(SetsTool, EveryTypeAtItsLimitGetsTheAlertAndNothingStarts) {
