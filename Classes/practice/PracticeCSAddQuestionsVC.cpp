@@ -1,21 +1,32 @@
 #include "Classes/practice/PracticeCSAddQuestionsVC.h"
 
+#include <vector>
+
 #include "Classes/practice/CustomSets.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/QuestionMarkup.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/ConnectionTable.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TextInput.h"
+#include "platform/ui/TextView.h"
+#include "platform/ui/Toolbar.h"
+
+namespace {
+
+constexpr const char* kDoneEditAction = "doneEdit:";
+
+}  // namespace
 
 const ui::ConnectionTable& PracticeCSAddQuestionsVC::classConnections() {
     static const ui::ConnectionTable table =
         ui::ConnectionTable("PracticeCSAddQuestionsVC", &SliddenViewController::classConnections())
             .outlet("nameLbl", &PracticeCSAddQuestionsVC::nameLbl_)
             .outlet("textV", &PracticeCSAddQuestionsVC::textV_)
-            .action("doneEdit:", &PracticeCSAddQuestionsVC::doneEdit)
+            .action(kDoneEditAction, &PracticeCSAddQuestionsVC::doneEdit)
             .action("addQuestions:", &PracticeCSAddQuestionsVC::addQuestions)
             .action("doneClick:", &PracticeCSAddQuestionsVC::doneClick);
     return table;
@@ -38,8 +49,16 @@ void PracticeCSAddQuestionsVC::viewDidLoad() {
         textV_->setCornerRadius(kCornerRadius);
         textV_->setDelegate(weakAs<PracticeCSAddQuestionsVC>());
     }
+    if (!ui::Keyboard::kDrawnByDisplay) removeDoneEditKey();
     updateTitle();
     SliddenViewController::viewDidLoad();
+}
+
+void PracticeCSAddQuestionsVC::removeDoneEditKey() {
+    if (!toolB()) return;
+    auto items = toolB()->items();
+    std::erase_if(items, [](const auto& item) { return item && item->actionName() == kDoneEditAction; });
+    toolB()->setItems(std::move(items));
 }
 
 void PracticeCSAddQuestionsVC::updateTitle() {

@@ -32,8 +32,10 @@ class PracticeCSAddQuestionsVC : public SliddenViewController, public ui::TextVi
     using SliddenViewController::init;
     // "initWithQSet:".
     void init(std::shared_ptr<MQSet> set);
+    // Without a keyboard drawn by the display, the key that puts it away is left off the bar.
     void viewDidLoad() override;
 
+    // Ends the typing: the text view gives up the keyboard.
     void doneEdit(const Sender& sender = nullptr);
     void addQuestions(const Sender& sender = nullptr);
     void doneClick(const Sender& sender = nullptr);
@@ -47,6 +49,7 @@ class PracticeCSAddQuestionsVC : public SliddenViewController, public ui::TextVi
   private:
     void updateTitle();
     void showTooLong();
+    void removeDoneEditKey();
 
     std::shared_ptr<ui::Label> nameLbl_;
     std::shared_ptr<ui::TextView> textV_;

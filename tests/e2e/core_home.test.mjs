@@ -7,8 +7,8 @@ import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, changing, homeLayout, openProgram, settled, startProgram, tapText, toolButton, useBrowser, waitShown,
-    withProgram,
+    artifacts, changing, homeLayout, openProgram, settled, startProgram, tapText, tapUntil, toolButton, untilShown,
+    useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -237,3 +237,57 @@ for (const device of ['phone', 'tablet']) {
         }
     });
 }
+
+// The tablet's statistics pane shows whole, upright and turned, while the tip band shows and after
+// it has gone: every heading and row of its blocks on the screen, inside the pane's room and clear
+// of the band.
+describe('the tablet home screen\'s statistics pane', () => {
+    const dataDir = browser.folder('orvakit-home-pane-');
+    const s = withProgram(program, ['--data-dir', dataDir, '--device', 'tablet'],
+        (address) => openProgram(browser.context, address));
+    const paneTexts = ['Accuracy', 'Tap the chart for other curves', 'Answers per step', 'No answers yet', 'Test date',
+        'Answers', 'Today', 'Overall', 'RC', 'DS', 'All'];
+    // What keeps a text of the pane from being seen whole: not shown, cut by a view that clips it
+    // (the pane's scrolling room, the screen), or under the band.
+    const hidden = (page) => page.evaluate((texts) => {
+        const faults = [];
+        const [band] = window.shownTexts('✕');
+        const screen = document.getElementById('screen').getBoundingClientRect();
+        const half = (12.5 * Math.max(screen.width, screen.height)) / 1024;
+        for (const text of texts) {
+            const spans = window.shownSpans(text);
+            if (spans.length !== 1) {
+                faults.push(`${text}: shown ${spans.length} times`);
+                continue;
+            }
+            const r = spans[0].getBoundingClientRect();
+            for (let node = spans[0].parentElement.parentElement; node && node !== document.body; node = node.parentElement) {
+                if (getComputedStyle(node).overflow === 'visible') continue;
+                const c = node.getBoundingClientRect();
+                if (r.top < c.top - 0.5 || r.bottom > c.bottom + 0.5 || r.left < c.left - 0.5 || r.right > c.right + 0.5) {
+                    faults.push(`${text}: cut at ${Math.round(c.top)}-${Math.round(c.bottom)}`);
+                    break;
+                }
+            }
+            if (band && r.bottom > band.y - half && r.top < band.y + half) faults.push(`${text}: under the band`);
+        }
+        return faults;
+    }, paneTexts);
+    const expectWhole = async (page, name) => {
+        await settled(page);
+        await page.screenshot({ path: path.join(artifacts, `core_home-tablet-pane-${name}.png`) });
+        assert.deepEqual(await hidden(page), [], name);
+    };
+
+    test('shows whole upright and turned, with the tip band and without', async () => {
+        const { page } = s;
+        await waitShown(page, '✕');
+        await expectWhole(page, 'portrait-band');
+        await changing(page, () => page.click('#rotate-right'));
+        await expectWhole(page, 'landscape-band');
+        await tapUntil(page, '✕', untilShown(page, '✕', { gone: true }));
+        await expectWhole(page, 'landscape');
+        await changing(page, () => page.click('#rotate-left'));
+        await expectWhole(page, 'portrait');
+    });
+});

@@ -10,8 +10,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    actUntil, artifacts, dragWaits, filterCount, openProgram, settled, shownTexts, startProgram, tapText,
-    tapToolButton, useBrowser, waitShown, webFrame, webPagePoint,
+    actUntil, artifacts, changing, dragWaits, filterCount, openProgram, settled, shownTexts, startProgram, tapText,
+    tapToolButton, tapUntil, untilShown, useBrowser, waitShown, webFrame, webPagePoint,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -262,6 +262,34 @@ describe('practice on the tablet', () => {
         // The two questions answered are in the review count.
         await waitShown(page, '2');
         await s.shot('dashboard-after');
+    });
+
+    test('the dashboard keeps its column in the middle of the screen when the tablet turns', async () => {
+        const { page } = s;
+        // The key "Practise" stands 55 points left of the column's middle, which is the screen's.
+        const offset = async () => {
+            await settled(page);
+            const box = await page.locator('#screen').boundingBox();
+            const key = await waitShown(page, 'Practise');
+            const heading = await waitShown(page, 'Questions in all sets');
+            const points = Math.max(box.width, box.height) / 1024;
+            return { key: (key.x - (box.x + box.width / 2)) / points, heading: (heading.x - (box.x + box.width / 2)) / points };
+        };
+        const upright = await offset();
+        assert.ok(Math.abs(upright.key + 55) < 3, `upright ${upright.key}`);
+        // Turned while open.
+        await changing(page, () => page.click('#rotate-right'));
+        const turned = await offset();
+        await s.shot('dashboard-landscape');
+        assert.ok(Math.abs(turned.key - upright.key) < 3 && Math.abs(turned.heading - upright.heading) < 3,
+            `upright ${JSON.stringify(upright)}, turned ${JSON.stringify(turned)}`);
+        // Opened turned.
+        await tapUntil(page, 'Done', untilShown(page, 'Filter and Sets', { gone: true }));
+        // The button's caption opens the tool as its picture does.
+        await tapUntil(page, 'Practice', untilShown(page, 'Filter and Sets'));
+        const opened = await offset();
+        assert.ok(Math.abs(opened.key - upright.key) < 3, `opened turned ${opened.key}`);
+        await changing(page, () => page.click('#rotate-left'));
     });
 });
 

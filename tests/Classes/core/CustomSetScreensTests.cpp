@@ -34,6 +34,7 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/TextInput.h"
 #include "platform/ui/TextView.h"
+#include "platform/ui/Toolbar.h"
 #include "tests/Classes/core/ScreenBasesTestSupport.h"
 #include "tests/support/ViewTestSupport.h"
 
@@ -296,6 +297,29 @@ TEST_F(CustomSetScreens, TheBackupMailsTheWholeTextAndRestoresFromThePasteboard)
     EXPECT_EQ(question->history()[0]->time(), 42);
     closeChild([&] { screen->doneCancelClick(); });
     EXPECT_FALSE(editor->openChildScreen());
+}
+
+// The display draws no keyboard, so the add-questions bar offers no key to put one away; its
+// other keys stay, on the phone and on the tablet.
+TEST_F(CustomSetScreens, TheAddQuestionsBarHasNoKeyForAKeyboardTheDisplayDoesNotDraw) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        SCOPED_TRACE(int(idiom));
+        start(idiom);
+        auto set = CustomSets::create(*practice, "Mine", "Mine");
+        auto edit = openEditor(set);
+        ASSERT_TRUE(edit);
+        edit->openPracticeCSAddQuestions();
+        runFor(1);
+        auto add = std::dynamic_pointer_cast<PracticeCSAddQuestionsVC>(edit->practiceCSAddQuestionsVC());
+        ASSERT_TRUE(add && add->toolB());
+        std::vector<std::string> actions;
+        for (const auto& item : add->toolB()->items())
+            if (!item->actionName().empty()) actions.push_back(item->actionName());
+        EXPECT_EQ(actions, (std::vector<std::string>{"doneClick:", "addQuestions:"}));
+        EXPECT_FALSE(testing_support::findByText(add->view(), "Hide Keyboard"));
+        editor->back();
+        runFor(1);
+    }
 }
 
 TEST_F(CustomSetScreens, TheTabletOpensItsTwinsAndLeavingClosesEveryChild) {

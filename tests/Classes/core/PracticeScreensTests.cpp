@@ -7,6 +7,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "Classes/core/MRepository.h"
 #include "Classes/forum_news/MForumScan.h"
@@ -33,9 +34,11 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/BarButtonItem.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/Toolbar.h"
 #include "tests/Classes/core/ScreenBasesTestSupport.h"
 #include "tests/support/FakeForum.h"
 #include "tests/support/HTTPTestServer.h"
@@ -448,6 +451,50 @@ TEST_F(SetsTool, CountsAndTheKeysTheyEnable) {
     practice->filter()->fillQSet(*practice->workQSet(), practice->qSets());
     tool->openQuestion(nullptr);
     EXPECT_FALSE(tool->questionVC());
+}
+
+// The tablet's dashboard is a column in the middle of the screen, upright and turned (the tool's
+// view takes the home screen's size when the tablet turns, and when it opens turned): every key,
+// count and note keeps its place in the column.
+TEST_F(SetsTool, TheTabletsDashboardStaysInTheMiddleOfTheScreenUprightAndTurned) {
+    installHome(ui::Idiom::Tablet);
+    delegate->setRep(rep);
+    auto tool = ui::make<SetsVC_iPad>();
+    ScreenBasesTest::openTool(tool);
+    runFor(1);
+    auto view = tool->view();
+    // The parts below the bar, in the view's coordinates.
+    auto parts = [&] {
+        std::vector<ui::Rect> found;
+        std::function<void(const ui::View&)> walk = [&](const ui::View& v) {
+            for (const auto& sub : v.subviews()) {
+                ui::Rect r = v.convertTo(sub->frame(), view.get());
+                if (r.minY() < ui::Toolbar::kHeight) continue;  // the bar and the title on it
+                if (sub->subviews().empty() || std::dynamic_pointer_cast<ui::Control>(sub))
+                    found.push_back(r);
+                else
+                    walk(*sub);
+            }
+        };
+        walk(*view);
+        return found;
+    };
+    view->setFrame({{0, 0}, {768, 1004}});
+    const std::vector<ui::Rect> upright = parts();
+    ASSERT_GT(upright.size(), 10u);
+    for (ui::Size size : {ui::Size{1024, 748}, ui::Size{768, 1004}}) {
+        SCOPED_TRACE(size.width);
+        view->setFrame({{0, 0}, size});
+        const std::vector<ui::Rect> now = parts();
+        ASSERT_EQ(now.size(), upright.size());
+        ui::Rect column = now.front();
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            column = column.united(now[i]);
+            EXPECT_NEAR(now[i].minX() - upright[i].minX(), (size.width - 768) / 2, 1e-9) << i;
+            EXPECT_NEAR(now[i].minY(), upright[i].minY(), 1e-9) << i;
+        }
+        EXPECT_NEAR(column.midX(), size.width / 2, 1);
+    }
 }
 
 TEST_F(SetsTool, EveryTypeAtItsLimitGetsTheAlertAndNothingStarts) {
