@@ -46,8 +46,8 @@ assert.ok(tooLong.length > 1024 * 1024);
 
 // Taps "Done" until the state is reached; again only while the screen it belongs to (the text
 // `on`) is still shown, so that a slow screen's tap never lands on the next one.
-const doneUntil = (page, reached, on) => actUntil(() => tapSettled(page, 'Done'), reached,
-    { again: async () => (await shownTexts(page, on)).length > 0 });
+const doneUntil = (page, reached, on, pattern = false) => actUntil(() => tapSettled(page, 'Done'), reached,
+    { again: async () => (await shownTexts(page, on, pattern)).length > 0 });
 const question = (page) => page.frameLocator(webFrame).last();
 
 function ownMarkupOn(device) {
@@ -101,7 +101,7 @@ function ownMarkupOn(device) {
             const keys = await page.evaluate((image) => window.shownImageItems(image), 'Practice_set_edit');
             const key = keys.filter((k) => k.x < title.x).sort((a, b) => Math.abs(a.y - title.y) - Math.abs(b.y - title.y))[0];
             await actUntil(() => page.mouse.click(key.x, key.y), untilShown(page, `${setName} (0)`));
-            await tapUntil(page, '+', untilShown(page, 'Hide Keyboard'));
+            await tapUntil(page, '+', untilShown(page, '^Write or paste questions', { pattern: true }));
             await settled(page);
         });
 
@@ -116,13 +116,12 @@ function ownMarkupOn(device) {
         step('a question with script and forms in it is pasted and added', async (page) => {
             await paste(page, hostile);
             await textViewHolds(page, hostile);
-            await tapSettled(page, 'Hide Keyboard');
             // A second tap on the key adds nothing: the set holds the question by then.
             await tapUntil(page, 'Add', untilShown(page, `${setName} (1)`));
             await shot('added');
             // Back to the practice tool, a screen at a time; the tool builds the questions to
             // practise when it opens, so it is left and opened again.
-            await doneUntil(page, untilShown(page, 'Delete Set'), 'Hide Keyboard');
+            await doneUntil(page, untilShown(page, 'Delete Set'), '^Write or paste questions', true);
             await doneUntil(page, untilShown(page, 'Delete Set', { gone: true }), 'Delete Set');
             await doneUntil(page, untilShown(page, 'Practise'), 'Kaplan');
             await doneUntil(page, untilShown(page, 'Practise', { gone: true }), 'Practise');

@@ -10,8 +10,8 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, filterCount, mailed, openProgram, scrollListTo, settled, startProgram, tapSettled, tapToolButton,
-    useBrowser, waitShown, webFrame,
+    artifacts, filterCount, mailed, openProgram, scrollListTo, settled, startProgram, tapSettled,
+    tapSubmitKey, tapToolButton, useBrowser, waitShown, webFrame,
 } from './support.mjs';
 import { scanForumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -95,8 +95,7 @@ function scanStory(device) {
         const { page } = s;
         await tapSettled(page, 'Practise');
         await tapInPage(question(page).locator('#radioB'));
-        await tapInPage(question(page).locator('#button'));
-        await question(page).locator('#explanation').waitFor({ state: 'visible' });
+        await tapSubmitKey(page);
         await question(page).locator('#delReportBtns').waitFor({ state: 'visible' });
         assert.match(await question(page).locator('p.qowner').textContent(), /^Set: Questions collected from Vessark forums$/);
         await question(page).locator('body').evaluate(() => window.scrollTo(0, document.body.scrollHeight));
