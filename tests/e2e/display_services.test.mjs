@@ -45,12 +45,14 @@ for (const device of ['phone', 'tablet']) {
             return readFileSync(file('pasteboard.txt'), 'utf8');
         };
         // The page's paste reaches the program over the display's socket and this question over its
-        // input, so the question may come first: ask until the pasteboard changes from `before`.
-        const pasteboardAfter = async (before) => {
-            for (let i = 0; i < 50; ++i) {
+        // input, so the question may come first: ask until the pasteboard changes from `before`. A
+        // busy machine may take seconds over megabytes, so the asking ends at a deadline, not a count.
+        const pasteboardAfter = async (before, patience = 20000) => {
+            const deadline = Date.now() + patience;
+            do {
                 const text = await pasteboard();
                 if (text !== before) return text;
-            }
+            } while (Date.now() < deadline);
             return before;
         };
         before(async () => {
