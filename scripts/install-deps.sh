@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config python3
-  libicu-dev zlib1g-dev libminizip-dev nlohmann-json3-dev libexpat1-dev
+  libicu-dev zlib1g-dev libminizip-dev nlohmann-json3-dev libsimdjson-dev libexpat1-dev
   libcurl4-openssl-dev libcairo2-dev libfreetype-dev libjpeg-dev libboost-dev
   fonts-dejavu-core fonts-dejavu-extra libplist-utils libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
