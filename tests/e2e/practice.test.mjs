@@ -10,7 +10,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton, useBrowser,
+    artifacts, dragWaits, openProgram, settled, shownTexts, startProgram, tapSettled, tapToolButton, useBrowser,
     waitShown, webFrame,
 } from './support.mjs';
 
@@ -20,10 +20,8 @@ const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 before(() => assert.ok(program, 'ORVAKIT names the program'));
 
 // A tap on the text once the page is at rest (screens and the filter editor slide in).
-async function tap(page, text) {
-    await waitShown(page, text);
-    await settled(page);
-    await tapText(page, text);
+function tap(page, text) {
+    return tapSettled(page, text);
 }
 const waitGone = (page, text) => waitShown(page, text, { gone: true });
 async function tapImage(page, name) {

@@ -14,8 +14,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, changing, openProgram, settled, startProgram, tapText, tapToolButton, tapUntil, untilShown, useBrowser,
-    waitShown as shownAt,
+    artifacts, changing, openProgram, settled, startProgram, tapSettled, tapToolButton, tapUntil, untilShown,
+    useBrowser,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -27,10 +27,8 @@ before(() => assert.ok(program, 'ORVAKIT names the program'));
 const waitShown = (page, text, pattern = false) => shownAt(page, text, { pattern });
 const waitGone = (page, text, pattern = false) => shownAt(page, text, { pattern, gone: true });
 // A tap on the shown text once the page is at rest (screens and overlays slide in).
-async function tap(page, text, pattern = false) {
-    await waitShown(page, text, pattern);
-    await settled(page);
-    await tapText(page, text, { pattern });
+function tap(page, text, pattern = false) {
+    return tapSettled(page, text, { pattern });
 }
 // The shown texts that match the pattern.
 const textsLike = async (page, pattern) => (await page.evaluate((p) => window.shownTextItems(p, true), pattern))
