@@ -11,7 +11,7 @@ import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
     artifacts, dragWaits, openProgram, settled, shownTexts, startProgram, tapSettled, tapToolButton, useBrowser,
-    waitShown, webFrame,
+    waitShown, webFrame, tapUntilShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -249,7 +249,7 @@ describe('practice on the tablet', () => {
         await page.waitForFunction((n) => window.shownTexts(`Filter: ${n}`).length === 0, all);
         assert.ok((await filterCount(page)) < all);
         await s.shot('filter');
-        await tap(page, 'Done');
+        await tapUntilShown(page, 'Done', '^Filter: \\d+$', { gone: true, statePattern: true });
         await tap(page, 'Practise');
         await question(page).locator('#submit').waitFor({ state: 'visible' });
         await s.shot('question');

@@ -15,7 +15,7 @@ import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
     artifacts, changing, openProgram, settled, startProgram, tapSettled, tapToolButton, tapUntil, untilShown,
-    useBrowser,
+    useBrowser, tapUntilShown,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -248,9 +248,11 @@ function timerStory(s) {
         await tap(page, 'Restore from the clipboard');
         await waitShown(page, '2/2');
         await s.shot('restored');
-        await tapUntil(page, 'Done', untilShown(page, '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$', { pattern: true }));
-        await tapUntil(page, 'Done', untilShown(page, 'Backup', { gone: true }));
-        await tapUntil(page, 'Done', untilShown(page, 'Pace says', { gone: true }));
+        // Three screens each end by a key "Done": each is made again only while its own screen shows.
+        await tapUntilShown(page, 'Done', '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$',
+            { statePattern: true, again: 'Restore from the clipboard' });
+        await tapUntilShown(page, 'Done', 'Backup', { gone: true });
+        await tapUntilShown(page, 'Done', 'Pace says', { gone: true });
         await waitShown(page, 'Library');
     });
 }
