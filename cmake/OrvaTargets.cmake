@@ -59,7 +59,27 @@ function(orva_precompile target header)
   if(first)
     target_precompile_headers(${target} REUSE_FROM ${first})
   else()
-    target_precompile_headers(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake/${header})
+    set(path ${CMAKE_SOURCE_DIR}/cmake/${header})
+    target_precompile_headers(${target} PRIVATE ${path})
     set_property(GLOBAL PROPERTY ORVA_PCH_${key} ${target})
+    # ccache finds the checksum beside the compiled header (see PrecompiledSum.cmake).
+    string(TOUPPER "${CMAKE_BUILD_TYPE}" config)
+    get_target_property(options ${target} COMPILE_OPTIONS)
+    if(NOT options)
+      set(options)
+    endif()
+    list(FILTER options EXCLUDE REGEX "^\\$<")
+    string(JOIN " " flags ${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config}} -std=c++${CMAKE_CXX_STANDARD} ${options})
+    set(sum ${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${target}.dir/cmake_pch.hxx.gch.sum)
+    add_custom_command(OUTPUT ${sum}
+      COMMAND ${CMAKE_COMMAND} -DCOMPILER=${CMAKE_CXX_COMPILER} "-DFLAGS=${flags}"
+        "-DDEFINITIONS=$<TARGET_PROPERTY:${target},COMPILE_DEFINITIONS>" -DHEADER=${path} -DOUTPUT=${sum}
+        -P ${CMAKE_SOURCE_DIR}/cmake/PrecompiledSum.cmake
+      DEPENDS ${path} ${CMAKE_SOURCE_DIR}/cmake/PrecompiledSum.cmake
+      DEPFILE ${sum}.d
+      COMMENT "Checksum of the precompiled ${header}"
+      VERBATIM)
+    add_custom_target(${target}_pch_sum DEPENDS ${sum})
+    add_dependencies(${target} ${target}_pch_sum)
   endif()
 endfunction()
