@@ -7,7 +7,6 @@ function(orva_library name dir)
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
     target_compile_definitions(${name} PRIVATE ORVA_SOURCE_RESOURCES="${CMAKE_SOURCE_DIR}/resources")
-    orva_precompile(${name} Precompiled.h)
   else()
     add_library(${name} INTERFACE)
     target_link_libraries(${name} INTERFACE ${ARG_DEPS})
@@ -49,7 +48,7 @@ endfunction()
 # orva_precompile(TARGET HEADER): compiles the target's sources with cmake/HEADER precompiled (when
 # ORVA_PCH is on). The first target of each header makes the precompiled header; later ones reuse
 # it, which the compiler allows only where their options and definitions agree (it falls back to
-# the plain header otherwise and -Winvalid-pch says so).
+# the plain header otherwise and -Winvalid-pch says so). The test programs use it.
 function(orva_precompile target header)
   if(NOT ORVA_PCH)
     return()

@@ -9,7 +9,7 @@ command -v clang++ >/dev/null || { echo "clang-check: clang++ is not installed" 
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 build=build-clang
 if [ ! -f "$build/build.ninja" ]; then
-  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVA_PCH=OFF \
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_C_FLAGS_DEBUG=-O0 -DCMAKE_CXX_FLAGS_DEBUG=-O0 >/dev/null
 fi
 cmake --build "$build" --target fuzz_url -j "${ORVA_JOBS:-$(nproc)}"
