@@ -9,8 +9,8 @@ import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import {
-    artifacts, cardBox, changing, drag, openProgram, pickShown, pictureCentre, screenSeq, settled, startProgram,
-    tapSettled, tapText, toolButton, typeInto, untilFrameTexts, useBrowser,
+    artifacts, cardBox, changing, drag, openProgram, pickShown, pictureCentre, screenSeq, settled, shownTexts as shown,
+    startProgram, tapSettled, tapText, toolButton, typeInto, untilFrameTexts, useBrowser, waitShown as shownAt,
 } from './support.mjs';
 
 // Waits until a text (or a text matching a pattern's source) is shown; answers its first centre.

@@ -14,8 +14,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, changing, openProgram, settled, startProgram, tapSettled, tapToolButton, tapUntil, untilShown,
-    useBrowser, tapUntilShown,
+    artifacts, changing, openProgram, settled, startProgram, tapSettled, tapToolButton, tapUntilShown, useBrowser,
+    waitShown as shownAt,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
