@@ -2,8 +2,8 @@
 // sources include, and GoogleTest's, which all do. Each test source otherwise parses them anew,
 // which took about half of its compile time. Only headers that never change belong here, so that
 // it is made again only when the compiler or GoogleTest changes; the project's own headers stay
-// out of it. (The libraries go without: compiled with the optimiser, gcc 12 then warns falsely of
-// bounds in the standard strings' inlined code in about a dozen places.)
+// out of it. (The libraries go without: compiled with the full optimiser, gcc 12 then warns falsely
+// of bounds in the standard strings' inlined code in about a dozen places.)
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
