@@ -212,13 +212,14 @@ export async function tapAndWait(page, text, shown, { gone = false, once = false
 }
 
 // A picture of the screen (a key without a title), by its file name, tapped once the page is at
-// rest; the last one is on top.
+// rest; the last one is on top. Found in the same look that finds the page at rest: counted in one
+// look and taken in another, a picture that went meanwhile left the step waiting for one that was
+// no longer there.
 export async function tapPicture(page, name, which = -1) {
-    const pictures = page.locator(`img[src*="${name}"]:visible`);
-    await pictures.first().waitFor();
-    await settled(page);
-    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+    const found = await page.waitForFunction(([n, w]) => window.orvaDevice.settled() && (window.shownImageItems(n).at(w) ?? false),
+        [name, which]);
+    const { x, y } = await found.jsonValue();
+    await page.mouse.click(x, y);
 }
 
 // ---- The program's screens
