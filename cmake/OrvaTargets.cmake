@@ -82,7 +82,8 @@ function(orva_precompile target header)
     set(sum ${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${target}.dir/cmake_pch.hxx.gch.sum)
     add_custom_command(OUTPUT ${sum}
       COMMAND ${CMAKE_COMMAND} -DCOMPILER=${CMAKE_CXX_COMPILER} "-DFLAGS=${flags}"
-        "-DDEFINITIONS=$<TARGET_PROPERTY:${target},COMPILE_DEFINITIONS>" -DHEADER=${path} -DOUTPUT=${sum}
+        "-DDEFINITIONS=$<TARGET_PROPERTY:${target},COMPILE_DEFINITIONS>" -DSOURCE=${CMAKE_SOURCE_DIR}
+        -DHEADER=${path} -DOUTPUT=${sum}
         -P ${CMAKE_SOURCE_DIR}/cmake/PrecompiledSum.cmake
       DEPENDS ${path} ${CMAKE_SOURCE_DIR}/cmake/PrecompiledSum.cmake
       DEPFILE ${sum}.d

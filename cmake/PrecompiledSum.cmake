@@ -4,7 +4,9 @@
 # header differs from build to build even from the same sources (it holds the build folder's path
 # and varies with the address space's layout), so without this each clone and each new build
 # folder would miss the cache for every source that uses it.
-#   cmake -DCOMPILER=... -DFLAGS=... -DDEFINITIONS=... -DHEADER=... -DOUTPUT=... -P PrecompiledSum.cmake
+#   cmake -DCOMPILER=... -DFLAGS=... -DDEFINITIONS=... -DSOURCE=... -DHEADER=... -DOUTPUT=... -P PrecompiledSum.cmake
+# (SOURCE, the source root, is where the header's own includes are found; being the clone's, it is
+# left out of the checksum.)
 separate_arguments(flags UNIX_COMMAND "${FLAGS}")
 set(definitions)
 foreach(d ${DEFINITIONS})
@@ -15,7 +17,8 @@ foreach(d ${DEFINITIONS})
 endforeach()
 execute_process(COMMAND ${COMPILER} --version OUTPUT_VARIABLE version COMMAND_ERROR_IS_FATAL ANY)
 execute_process(
-  COMMAND ${COMPILER} ${flags} ${definitions} -x c++-header -E -P -dD -MD -MF ${OUTPUT}.d -MT ${OUTPUT} ${HEADER}
+  COMMAND ${COMPILER} ${flags} ${definitions} -I${SOURCE} -x c++-header -E -P -dD -MD -MF ${OUTPUT}.d -MT ${OUTPUT}
+    ${HEADER}
   OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
 # The header's own path is the clone's: only the text counts.
 string(SHA256 sum "${version}${flags}${definitions}${text}")
