@@ -7,7 +7,8 @@ import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, changing, homeLayout, openProgram, settled, startProgram, tapText, tapUntil, toolButton, untilShown,
+    actUntil, artifacts, changing, homeLayout, openProgram, settled, startProgram, tapUntil, tapUntilShown,
+    toolButton, untilShown,
     useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
@@ -42,8 +43,7 @@ for (const device of ['phone', 'tablet']) {
                 window.addEventListener('pointerup', () => { window.homeTest.tap = performance.now(); }, true);
             });
             const timer = await toolButton(page, device, 'Timer');
-            await page.mouse.click(timer.x, timer.y);
-            await waitShown(page, 'Done');
+            await actUntil(() => page.mouse.click(timer.x, timer.y), untilShown(page, 'Done'));
             const figure = await page.evaluate(() => {
                 const { tap, messages } = window.homeTest;
                 const first = messages.find((m) => m.time >= tap);
@@ -55,10 +55,7 @@ for (const device of ['phone', 'tablet']) {
             await settled(page);
             await shot(page, `${device}-tool`);
 
-            const done = await centreOf(page, 'Done');
-            await page.mouse.click(done.x, done.y);
-            await waitShown(page, 'Done', { gone: true });
-            await settled(page);
+            await tapUntilShown(page, 'Done', 'Done', { gone: true });
             const again = await toolButton(page, device, 'Timer');
             assert.ok(Math.abs(again.x - timer.x) < 2 && Math.abs(again.y - timer.y) < 2, 'the button is back');
         });
@@ -66,13 +63,10 @@ for (const device of ['phone', 'tablet']) {
         test('a button\'s caption opens the tool as its picture does', async () => {
             const { page } = s;
             const caption = await waitShown(page, 'Timer');
-            await page.mouse.click(caption.x, caption.y);
-            await waitShown(page, 'Done');
+            await actUntil(() => page.mouse.click(caption.x, caption.y), untilShown(page, 'Done'));
             await settled(page);
             await shot(page, `${device}-caption-opened`);
-            await page.mouse.click(...Object.values(await centreOf(page, 'Done')));
-            await waitShown(page, 'Done', { gone: true });
-            await settled(page);
+            await tapUntilShown(page, 'Done', 'Done', { gone: true });
         });
 
         if (device === 'phone') {
@@ -173,9 +167,11 @@ for (const device of ['phone', 'tablet']) {
             assert.ok(Math.abs(moved.x - library.x) < tolerance, 'Practice took the first place');
             assert.ok(Math.abs(pushed.x - errorLog.x) < tolerance, 'Library made room');
 
-            const exit = await centreOf(page, 'Done');
-            await page.mouse.click(exit.x, exit.y);
-            await waitShown(page, 'Done', { gone: true });
+            // The buttons wobble: the exit key is tapped where it is found, without waiting for rest.
+            await actUntil(async () => {
+                const exit = await centreOf(page, 'Done');
+                await page.mouse.click(exit.x, exit.y);
+            }, untilShown(page, 'Done', { gone: true }));
             await settled(page);
             await shot(page, `${device}-arranged`);
 
@@ -217,12 +213,10 @@ for (const device of ['phone', 'tablet']) {
                 const caption = await waitShown(page, 'Test Date');
                 assert.ok(caption.y < (await stage()).bottom, `the caption (${caption.y}) is scrolled into the window`);
                 await shot(page, 'tablet-actual-size-scrolled');
-                await page.mouse.click(caption.x, caption.y - homeLayout.tablet.captionBelow);
-                await waitShown(page, 'I know my test date');
+                await actUntil(() => page.mouse.click(caption.x, caption.y - homeLayout.tablet.captionBelow),
+                    untilShown(page, 'I know my test date'));
                 await page.evaluate(() => { document.getElementById('stage').scrollTop = 0; });
-                await settled(page);
-                await tapText(page, 'Done');
-                await waitShown(page, 'I know my test date', { gone: true });
+                await tapUntilShown(page, 'Done', 'I know my test date', { gone: true, again: 'I know my test date' });
 
                 // The choice is the page's: kept after a reload, and switched off again.
                 await page.reload();

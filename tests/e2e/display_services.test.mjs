@@ -46,14 +46,14 @@ for (const device of ['phone', 'tablet']) {
         };
         // The page's paste reaches the program over the display's socket and this question over its
         // input, so the question may come first: ask until the pasteboard changes from `before`. A
-        // busy machine may take seconds over megabytes, so the asking ends at a deadline, not a count.
-        const pasteboardAfter = async (before, patience = 20000) => {
-            const deadline = Date.now() + patience;
-            do {
+        // paste of megabytes comes a while later on a busy machine: the asking ends on the change,
+        // or at a deadline far beyond it, never after a number of asks.
+        const pasteboardAfter = async (before) => {
+            const deadline = Date.now() + 30000;
+            for (;;) {
                 const text = await pasteboard();
-                if (text !== before) return text;
-            } while (Date.now() < deadline);
-            return before;
+                if (text !== before || Date.now() > deadline) return text;
+            }
         };
         before(async () => {
             program = await startProgram(services, ['--device', device]);
@@ -142,12 +142,6 @@ for (const device of ['phone', 'tablet']) {
             // A short mail may go to the mail program too.
             await ask(`mail 300 ${file('short.txt')}`, /^mail /);
             await page.waitForSelector('#mail-open:not([hidden])');
-            // In a window of its own, which the browser hands to the mail program; the display
-            // stays on its page.
-            const [mailWindow] = await Promise.all([page.waitForEvent('popup', { timeout: 10000 }),
-                page.click('#mail-open')]);
-            await mailWindow.close();
-            assert.equal(new URL(page.url()).pathname, '/');
             await page.click('#mail-close');
             await page.waitForSelector('#side', { state: 'hidden' });
         });

@@ -12,8 +12,8 @@ import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    actUntil, artifacts, changing, openProgram, settled, tapPicture, tapText, tapToolButton, tapUntil, untilFrameTexts,
-    untilShown, useBrowser, waitShown, webFrame, withProgram,
+    actUntil, artifacts, changing, openProgram, settled, tapPicture, tapSettled, tapText, tapToolButton,
+    tapUntil, untilFrameTexts, untilShown, useBrowser, waitShown, webFrame, withProgram,
 } from './support.mjs';
 import { forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -38,10 +38,8 @@ const resourcesWithForum = () =>
     browser.bundle('orvakit-library-resources-', { MakerForumAddress: `${services.base}/forum/` });
 
 // A tap on the text once the page is at rest (screens slide in).
-async function tap(page, text, options = {}) {
-    await waitShown(page, text, options);
-    await settled(page);
-    await tapText(page, text, options);
+function tap(page, text, options = {}) {
+    return tapSettled(page, text, options);
 }
 const gone = (page, text, options = {}) => waitShown(page, text, { ...options, gone: true });
 // A tap on a section's header, which folds or unfolds it; the next step waits for the program's

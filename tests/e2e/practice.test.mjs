@@ -10,8 +10,9 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    actUntil, artifacts, changing, dragWaits, filterCount, openProgram, settled, shownTexts, startProgram, tapText,
-    tapToolButton, tapUntil, untilShown, useBrowser, waitShown, webFrame, webPagePoint,
+    actUntil, artifacts, changing, dragWaits, filterCount, openProgram, settled, shownTexts, startProgram,
+    tapSettled, tapToolButton, tapUntil, tapUntilShown, untilShown, useBrowser, waitShown, webFrame,
+    webPagePoint,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -20,10 +21,8 @@ const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 before(() => assert.ok(program, 'ORVAKIT names the program'));
 
 // A tap on the text once the page is at rest (screens and the filter editor slide in).
-async function tap(page, text) {
-    await waitShown(page, text);
-    await settled(page);
-    await tapText(page, text);
+function tap(page, text) {
+    return tapSettled(page, text);
 }
 const waitGone = (page, text) => waitShown(page, text, { gone: true });
 async function tapImage(page, name) {
@@ -246,7 +245,7 @@ describe('practice on the tablet', () => {
         await page.waitForFunction((n) => window.shownTexts(`Filter: ${n}`).length === 0, all);
         assert.ok((await filterCount(page)) < all);
         await s.shot('filter');
-        await tap(page, 'Done');
+        await tapUntilShown(page, 'Done', '^Filter: \\d+$', { gone: true, statePattern: true });
         await tap(page, 'Practise');
         await question(page).locator('#submit').waitFor({ state: 'visible' });
         await s.shot('question');

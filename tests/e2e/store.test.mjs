@@ -14,8 +14,8 @@ import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, settled, tapPicture, tapText, tapToolButton, tapUntil, untilFrameTexts, untilShown, useBrowser,
-    waitShown, webFrame, withRestartableProgram,
+    artifacts, settled, tapPicture, tapSettled, tapToolButton, tapUntil, untilFrameTexts, untilShown,
+    useBrowser, waitShown, webFrame, withRestartableProgram,
 } from './support.mjs';
 import { contentChecks, geometryDrills, start as startServices, storeRoutes, zipOf } from './fake_services.mjs';
 
@@ -62,10 +62,8 @@ function bundleFor(prefix) {
 }
 
 // A tap on the text once it stands still (screens slide in).
-async function tap(page, text) {
-    await waitShown(page, text);
-    await settled(page);
-    await tapText(page, text);
+function tap(page, text) {
+    return tapSettled(page, text);
 }
 const gone = (page, text) => waitShown(page, text, { gone: true });
 

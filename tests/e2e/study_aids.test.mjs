@@ -13,8 +13,8 @@ import { inflateSync } from 'node:zlib';
 import { cpSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, settled, shownFrameTexts, shownTextItems, shownTexts, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown,
-    withProgram, openProgram,
+    artifacts, openProgram, settled, shownFrameTexts, shownTextItems, shownTexts, tapPicture, tapSettled,
+    tapToolButton, untilFrameTexts, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -56,10 +56,8 @@ const opened = (page) => page.evaluate(() => window.orvaDevice.state.opened);
 const waitOpened = (page, pattern) =>
     page.waitForFunction((p) => window.orvaDevice.state.opened.some((u) => new RegExp(p).test(u)), pattern.source);
 
-async function tap(page, text, options = {}) {
-    await waitShown(page, text, options);
-    await settled(page);
-    await tapText(page, text, options);
+function tap(page, text, options = {}) {
+    return tapSettled(page, text, options);
 }
 const gone = (page, text, options = {}) => waitShown(page, text, { ...options, gone: true });
 // Waits until the text is shown exactly so many times: a screen that slides out over another shows

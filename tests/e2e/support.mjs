@@ -243,21 +243,24 @@ export async function tapText(page, text, { which = -1, pattern = false } = {}) 
 }
 
 // Taps a text, then waits until another is shown (with `gone`, until it is no longer shown) and the
-// page is at rest: a screen or overlay opened or closed by a key.
-export async function tapAndWait(page, text, shown, { gone = false } = {}) {
-    await tapText(page, text);
+// page is at rest: a screen or overlay opened or closed by a key, as one retried step (see
+// `tapUntilShown`). With `once`, the key is tapped once only: one whose repeat would act twice.
+export async function tapAndWait(page, text, shown, { gone = false, once = false, again } = {}) {
+    if (!once) return tapUntilShown(page, text, shown, { gone, again });
+    await tapSettled(page, text);
     await waitShown(page, shown, { gone });
     await settled(page);
 }
 
 // A picture of the screen (a key without a title), by its file name, tapped once the page is at
-// rest; the last one is on top.
+// rest; the last one is on top. Found in the same look that finds the page at rest: counted in one
+// look and taken in another, a picture that went meanwhile left the step waiting for one that was
+// no longer there.
 export async function tapPicture(page, name, which = -1) {
-    const pictures = page.locator(`img[src*="${name}"]:visible`);
-    await pictures.first().waitFor();
-    await settled(page);
-    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+    const found = await page.waitForFunction(([n, w]) => window.orvaDevice.settled() && (window.shownImageItems(n).at(w) ?? false),
+        [name, which]);
+    const { x, y } = await found.jsonValue();
+    await page.mouse.click(x, y);
 }
 
 // ---- The program's screens
@@ -303,6 +306,17 @@ export async function toolButton(page, device, caption) {
 export async function tapToolButton(page, device, caption) {
     const { x, y } = await toolButton(page, device, caption);
     await page.mouse.click(x, y);
+}
+
+// Opens a tool from the home screen as one retried step (see `actUntil`): taps its button once the
+// page is at rest until the tool's own mark `shown` (a text that the home screen does not show) has
+// come and the page is at rest again.
+export async function openTool(page, device, caption, shown, { pattern = false } = {}) {
+    await actUntil(async () => {
+        await settled(page);
+        await tapToolButton(page, device, caption);
+    }, untilShown(page, shown, { pattern }));
+    await settled(page);
 }
 
 // ---- Fingers and keys
@@ -506,11 +520,15 @@ export function withProgram(program, args, open) {
 
 // ---- Steps on screens that move
 
-// Taps a text once it is shown and the page is at rest (screens slide in and rows reload).
-export async function tapSettled(page, text, options = {}) {
-    await waitShown(page, text, options);
-    await settled(page);
-    await tapText(page, text, options);
+// Taps a text once it is shown and the page is at rest (screens slide in and rows reload). The text
+// is looked for in the same look that finds the page at rest: a patch that comes between the two
+// would start a transition, and the text found then (a key of the screen on its way out) would be
+// tapped where it was drawn on its way, where the program has another screen by then.
+export async function tapSettled(page, text, { which = -1, pattern = false } = {}) {
+    const found = await page.waitForFunction(([t, p, w]) => window.orvaDevice.settled() && (window.shownTexts(t, p).at(w) ?? false),
+        [text, pattern, which]);
+    const { x, y } = await found.jsonValue();
+    await page.mouse.click(x, y);
 }
 
 // Does `act` (a tap) and waits until `reached` (an async check of the page, given a timeout in
@@ -544,6 +562,22 @@ export function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...o
 // The state for `tapUntil` that a text is shown (with `gone`, that it is not).
 export const untilShown = (page, text, { pattern = false, gone = false } = {}) => (timeout) =>
     page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone], { timeout });
+
+// A key that leads to another state, tapped as one retried step: taps the text once the page is at
+// rest and waits until `state` is shown (with `gone`, until it is no longer shown) and the page is
+// at rest again; while that has not come, the tap is made again as long as the text `again` (by
+// default the key itself; with `gone`, the state's text) still says that the screen before holds.
+// The state must be a mark of the
+// next screen of its own, one that the screen before does not show (a key of the same name on the
+// next screen would take a repeated tap as a second step); and no key is tapped this way whose
+// repeat would act twice once the first took effect (an answer, a key that adds).
+export async function tapUntilShown(page, text, state, { gone = false, again = gone ? state : text, statePattern = false, ...options } = {}) {
+    const againPattern = again === state ? statePattern : again === text && (options.pattern ?? false);
+    await actUntil(() => tapSettled(page, text, options), untilShown(page, state, { pattern: statePattern, gone }), {
+        again: async () => (await shownTexts(page, again, againPattern)).length > 0,
+    });
+    await settled(page);
+}
 
 // Waits until the page is at rest and its texts have stood still for some frames: a list that a
 // drag left decelerating moves on in steps that the program sends frame by frame.
