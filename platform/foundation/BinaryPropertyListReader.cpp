@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 
 #include "platform/foundation/Unicode.h"
 
@@ -15,6 +16,60 @@ std::uint64_t bigEndian(const std::uint8_t* p, std::size_t n) {
     std::uint64_t v = 0;
     for (std::size_t i = 0; i < n; ++i) v = (v << 8) | p[i];
     return v;
+}
+
+// The same for a width known when compiling. The offset table and the references of a list all
+// have one width, and a large list has millions of them, so each is read with a load or two
+// instead of a loop over its bytes.
+template <std::size_t N>
+std::uint64_t bigEndianOf(const std::uint8_t* p) {
+    if constexpr (N == 1) {
+        return p[0];
+    } else if constexpr (N == 2) {
+        std::uint16_t v;
+        std::memcpy(&v, p, 2);
+        return __builtin_bswap16(v);
+    } else if constexpr (N == 3) {
+        return (std::uint64_t{p[0]} << 16) | (std::uint64_t{p[1]} << 8) | p[2];
+    } else if constexpr (N == 4) {
+        std::uint32_t v;
+        std::memcpy(&v, p, 4);
+        return __builtin_bswap32(v);
+    } else if constexpr (N == 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        return __builtin_bswap64(v);
+    } else {
+        return bigEndian(p, N);
+    }
+}
+
+// Calls `read` with the width (1 to 8) as a compile-time constant.
+template <class Read>
+bool withWidth(std::size_t width, Read&& read) {
+    switch (width) {
+        case 1:
+            return read(std::integral_constant<std::size_t, 1>{});
+        case 2:
+            return read(std::integral_constant<std::size_t, 2>{});
+        case 3:
+            return read(std::integral_constant<std::size_t, 3>{});
+        case 4:
+            return read(std::integral_constant<std::size_t, 4>{});
+        case 8:
+            return read(std::integral_constant<std::size_t, 8>{});
+        default:
+            return read(width);
+    }
+}
+
+// The big-endian number of a width that is either a compile-time constant or a plain size.
+template <class Width>
+std::uint64_t bigEndianAs(const std::uint8_t* p, Width width) {
+    if constexpr (std::is_same_v<Width, std::size_t>)
+        return bigEndian(p, width);
+    else
+        return bigEndianOf<Width::value>(p);
 }
 
 }  // namespace
@@ -59,20 +114,27 @@ struct BinaryPropertyListReader::Parser {
         if (top >= objectCount) return fail("top object out of range");
 
         budget = tableOffset - 8;
-        out.nodes_.reserve(objectCount);
+        // One node per object, written in place as each object is read.
+        out.nodes_.resize(objectCount);
         out.text_.reserve(tableOffset);
         // References lie before the offset table, so this bounds their number in a well-formed
-        // list; growing the table by doubling instead would copy it and touch fresh memory each time.
-        out.members_.reserve(tableOffset / refSize);
+        // list. The table is sized once, its members written in place and the rest cut off at the
+        // end; growing it by doubling instead would copy it and touch fresh memory each time.
+        out.members_.resize(tableOffset / refSize);
         out.references_.assign(objectCount, 0);
         uidSeen.assign(objectCount, false);
         out.uidRepeated_.assign(objectCount, false);
         const std::uint8_t* table = in + tableOffset;
-        for (std::uint64_t i = 0; i < objectCount; ++i) {
-            std::uint64_t offset = bigEndian(table + i * offsetSize, offsetSize);
-            if (offset < 8 || offset >= tableOffset) return fail("object offset outside the file");
-            if (!object(static_cast<std::size_t>(offset))) return false;
-        }
+        bool parsed = withWidth(offsetSize, [&](auto width) {
+            for (std::uint64_t i = 0; i < objectCount; ++i) {
+                std::uint64_t offset = bigEndianAs(table + i * offsetSize, width);
+                if (offset < 8 || offset >= tableOffset) return fail("object offset outside the file");
+                if (!object(static_cast<Ref>(i), static_cast<std::size_t>(offset))) return false;
+            }
+            return true;
+        });
+        if (!parsed) return false;
+        out.members_.resize(members);
         out.top_ = static_cast<Ref>(top);
         return true;
     }
@@ -93,22 +155,41 @@ struct BinaryPropertyListReader::Parser {
         return true;
     }
 
+    Ref current = 0;          // the object being read
+    std::size_t members = 0;  // the members written so far
+
     void push(Kind kind, std::uint64_t value, std::uint64_t count = 0, std::uint8_t flags = 0) {
-        out.nodes_.push_back(PropertyList::Node{kind, flags, static_cast<std::uint32_t>(count), value});
+        out.nodes_[current] = PropertyList::Node{kind, flags, static_cast<std::uint32_t>(count), value};
     }
 
     bool refs(std::size_t p, std::uint64_t n) {
-        for (std::uint64_t i = 0; i < n; ++i, p += refSize) {
-            std::uint64_t ref = bigEndian(in + p, refSize);
-            if (ref >= objectCount) return fail("reference out of range");
-            out.members_.push_back(static_cast<Ref>(ref));
-            std::uint8_t& count = out.references_[ref];
-            if (count < 2) ++count;
-        }
-        return true;
+        return withWidth(refSize, [&](auto width) {
+            // The table has room for every reference the input can hold (see run). Containers
+            // that share their bytes could claim more; such a list fails the check of the bytes
+            // claimed once this object is read, so it fails with that message here, unless a
+            // reference is out of range, which is found first.
+            if (n > out.members_.size() - members) {
+                for (std::uint64_t i = 0; i < n; ++i)
+                    if (bigEndianAs(in + p + i * refSize, width) >= objectCount)
+                        return fail("reference out of range");
+                return fail("objects claim more bytes than the file holds");
+            }
+            Ref* into = out.members_.data() + members;
+            members += n;
+            std::uint8_t* counts = out.references_.data();
+            const std::uint8_t* at = in + p;
+            for (std::uint64_t i = 0; i < n; ++i, at += refSize) {
+                std::uint64_t ref = bigEndianAs(at, width);
+                if (ref >= objectCount) return fail("reference out of range");
+                into[i] = static_cast<Ref>(ref);
+                counts[ref] += counts[ref] < 2;
+            }
+            return true;
+        });
     }
 
-    bool object(std::size_t pos) {
+    bool object(Ref index, std::size_t pos) {
+        current = index;
         std::uint8_t marker = in[pos];
         std::uint8_t type = marker >> 4, info = marker & 0xF;
         std::size_t p = pos + 1;
@@ -144,7 +225,7 @@ struct BinaryPropertyListReader::Parser {
                          PropertyList::kFloat);
                     p += 4;
                 } else if (info == 3 && fits(p, 8)) {
-                    push(Kind::Real, bigEndian(in + p, 8));
+                    push(Kind::Real, bigEndianOf<8>(in + p));
                     p += 8;
                 } else {
                     return fail("bad real");
@@ -152,7 +233,7 @@ struct BinaryPropertyListReader::Parser {
                 break;
             case 0x3:
                 if (info != 3 || !fits(p, 8)) return fail("bad date");
-                push(Kind::Date, bigEndian(in + p, 8));
+                push(Kind::Date, bigEndianOf<8>(in + p));
                 p += 8;
                 break;
             case 0x4:
@@ -166,11 +247,11 @@ struct BinaryPropertyListReader::Parser {
                     for (std::uint64_t i = 0; i < n; ++i)
                         appendUtf8(out.text_, in[p + i]);  // bytes as Latin-1
                 }
-                if (out.text_.size() - out.nodes_.back().value > std::numeric_limits<std::uint32_t>::max())
+                if (out.text_.size() - out.nodes_[current].value > std::numeric_limits<std::uint32_t>::max())
                     return fail("string too large");
-                out.nodes_.back().count =
-                    static_cast<std::uint32_t>(out.text_.size() - out.nodes_.back().value);
-                if (type == 0x5) out.internLastString();
+                out.nodes_[current].count =
+                    static_cast<std::uint32_t>(out.text_.size() - out.nodes_[current].value);
+                if (type == 0x5) out.internLastString(current);
                 p += n;
                 break;
             case 0x6: {
@@ -192,7 +273,7 @@ struct BinaryPropertyListReader::Parser {
                 if (out.text_.size() - start > std::numeric_limits<std::uint32_t>::max())
                     return fail("string too large");
                 push(Kind::String, start, out.text_.size() - start);
-                out.internLastString();
+                out.internLastString(current);
                 p += 2 * n;
                 break;
             }
@@ -217,7 +298,7 @@ struct BinaryPropertyListReader::Parser {
                 if (!count(info, p, n)) return false;
                 std::uint64_t slots = type == 0xD ? 2 * n : n;
                 if (slots > (tableOffset - p) / refSize) return fail("truncated container");
-                push(type == 0xA ? Kind::Array : Kind::Dictionary, out.members_.size(), n);
+                push(type == 0xA ? Kind::Array : Kind::Dictionary, members, n);
                 if (!refs(p, slots)) return false;
                 p += slots * refSize;
                 break;

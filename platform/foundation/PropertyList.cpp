@@ -119,9 +119,8 @@ PropertyList::Ref PropertyList::addString(std::string_view utf8) {
         });
 }
 
-void PropertyList::internLastString() {
+void PropertyList::internLastString(Ref last) {
     if (!uniquing_) uniquing_ = std::make_unique<Uniquing>();
-    Ref last = static_cast<Ref>(nodes_.size() - 1);
     std::string_view text = string(last);
     Ref first = uniquing_->tables[Uniquing::String].findOrInsert(
         std::hash<std::string_view>{}(text), [&](Ref ref) { return string(ref) == text; },

@@ -116,9 +116,9 @@ class PropertyList {
     struct Uniquing;
 
     Ref push(Kind kind, std::uint64_t value, std::uint32_t count = 0, std::uint8_t flags = 0);
-    // For the reader: the string just pushed, the last thing in text_, shares the text of an equal
-    // string read before it.
-    void internLastString();
+    // For the reader: the string `last`, just read, whose text is the last thing in text_, shares
+    // the text of an equal string read before it.
+    void internLastString(Ref last);
     Ref unique(Kind kind, std::uint64_t bits, std::uint8_t flags = 0);
 
     // A large list's tables are filled as it is read, so they take memory of their own.
