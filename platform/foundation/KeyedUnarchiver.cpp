@@ -105,17 +105,27 @@ class KeyAtoms {
         char text[kLongest];
         std::optional<Atom> atom;
     };
-    // Short texts of equal length, compared a word at a time.
+    // Short texts of equal length, compared a word at a time: the last word overlaps the one
+    // before it rather than being read byte by byte, as most keys are a few letters long.
+    template <class Word>
+    static bool sameWord(const char* a, const char* b) {
+        Word x, y;
+        std::memcpy(&x, a, sizeof x);
+        std::memcpy(&y, b, sizeof y);
+        return x == y;
+    }
     static bool sameText(const char* copy, std::string_view key) {
-        std::size_t i = 0;
-        for (; i + 8 <= key.size(); i += 8) {
-            std::uint64_t a, b;
-            std::memcpy(&a, copy + i, 8);
-            std::memcpy(&b, key.data() + i, 8);
-            if (a != b) return false;
+        const char* text = key.data();
+        std::size_t n = key.size();
+        if (n >= 8) {
+            for (std::size_t i = 0; i + 8 < n; i += 8)
+                if (!sameWord<std::uint64_t>(copy + i, text + i)) return false;
+            return sameWord<std::uint64_t>(copy + n - 8, text + n - 8);
         }
-        for (; i < key.size(); ++i)
-            if (copy[i] != key[i]) return false;
+        if (n >= 4)
+            return sameWord<std::uint32_t>(copy, text) && sameWord<std::uint32_t>(copy + n - 4, text + n - 4);
+        for (std::size_t i = 0; i < n; ++i)
+            if (copy[i] != text[i]) return false;
         return true;
     }
     Entry entries_[kEntries];
@@ -155,6 +165,8 @@ struct KeyedUnarchiver::State {
     int keepAll = 0;                    // containers read in place that may be read again
     std::deque<ResolvedClass> classes;  // a deque: decoding holds on to a class while more are resolved
     KeyAtoms keyAtoms;
+    // The atoms of the keys that every object or date entry is asked for, found once.
+    std::optional<PropertyList::Atom> classKey, timeKey;
     int depth = 0;
     std::uint64_t budget = 0;  // bytes of text and data that decoding may still make
     bool exhausted = false;
@@ -185,6 +197,8 @@ struct KeyedUnarchiver::State {
         objects = plist.items(*table);
         if (objects.size() >= (1u << 31)) return fail("the object table is too large");
         current = *top;
+        classKey = plist.atom("$class");
+        timeKey = plist.atom("NS.time");
         uids.resize(objects.size());
         budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
         return valid = true;
@@ -199,6 +213,11 @@ struct KeyedUnarchiver::State {
     std::optional<Ref> find(Ref dictionary, std::string_view key) {
         std::uint32_t cursor = 0;
         return find(dictionary, key, cursor);
+    }
+    std::optional<Ref> find(Ref dictionary, const std::optional<PropertyList::Atom>& key,
+                            std::uint32_t& cursor) {
+        if (!key) return std::nullopt;
+        return plist.find(dictionary, *key, cursor);
     }
 
     // The number stored in place under a key of the object being decoded, as most numbers are:
@@ -269,7 +288,8 @@ struct KeyedUnarchiver::State {
     std::optional<Date> plainDate(Ref ref) {
         std::optional<std::uint32_t> uid = unmade(ref, ClassKind::Date);
         if (!uid) return std::nullopt;
-        std::optional<Ref> time = find(objects[*uid], "NS.time");
+        std::uint32_t first = 0;
+        std::optional<Ref> time = find(objects[*uid], timeKey, first);
         if (!time) return Date(0.0);
         switch (plist.kind(*time)) {
             case PKind::Real:
@@ -284,13 +304,17 @@ struct KeyedUnarchiver::State {
     // The UID under `ref` when it names an entry of the given class that is neither made nor being
     // made, and may be opened without going too deep: one that can be read in place, without
     // making its value, with exactly what making it would have read.
-    std::optional<std::uint32_t> unmade(Ref ref, ClassKind kind) {
+    // `resolved`, when given, is set to the entry's class.
+    std::optional<std::uint32_t> unmade(Ref ref, ClassKind kind, const ResolvedClass** resolved = nullptr) {
         if (plist.kind(ref) != PKind::Uid) return std::nullopt;
         std::uint32_t uid = plist.uid(ref);
         if (uid == 0 || uid >= objects.size() || uids[uid].slot || uids[uid].open || depth >= kMaxDepth)
             return std::nullopt;
         Ref entry = objects[uid];
-        if (plist.kind(entry) != PKind::Dictionary || classOf(entry).kind != kind) return std::nullopt;
+        if (plist.kind(entry) != PKind::Dictionary) return std::nullopt;
+        const ResolvedClass& cls = classOf(entry);
+        if (cls.kind != kind) return std::nullopt;
+        if (resolved) *resolved = &cls;
         return uid;
     }
 
@@ -434,7 +458,7 @@ struct KeyedUnarchiver::State {
     const ResolvedClass& classOf(Ref entry) {
         static const ResolvedClass kNone;
         std::uint32_t last = static_cast<std::uint32_t>(plist.count(entry)) - 1;  // where writers put it
-        auto ref = find(entry, "$class", last);
+        auto ref = find(entry, classKey, last);
         if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return kNone;
         std::uint32_t uid = plist.uid(*ref);
         if (uids[uid].classSlot) return classes[uids[uid].classSlot - 1];
@@ -675,10 +699,10 @@ bool KeyedUnarchiver::readSoleObject(std::string_view key, std::type_index type,
     std::uint32_t at = s.cursor;
     std::optional<Ref> ref = s.find(s.current, key, at);
     if (!ref || !s.plist.soleReference(*ref)) return false;
-    std::optional<std::uint32_t> uid = s.unmade(*ref, ClassKind::Model);
-    if (!uid) return false;
+    const ResolvedClass* cls = nullptr;
+    std::optional<std::uint32_t> uid = s.unmade(*ref, ClassKind::Model, &cls);
+    if (!uid || cls->model->type != type) return false;
     Ref entry = s.objects[*uid];
-    if (s.classOf(entry).model->type != type) return false;
     s.cursor = at;
     s.within(*uid, [&] { s.readKeysOf(entry, read); });
     return true;
