@@ -691,8 +691,8 @@ static std::optional<T> copyOf(const T* value) {
     return value ? std::optional<T>(*value) : std::nullopt;
 }
 
-bool KeyedUnarchiver::readSoleObject(std::string_view key, std::type_index type,
-                                     const std::function<void()>& read) {
+bool KeyedUnarchiver::readSoleObject(std::string_view key, std::type_index type, void* reader,
+                                     void (*read)(void*)) {
     State& s = *state_;
     // Inside a container read in place that may be read again, everything is kept for later.
     if (!s.valid || s.keepAll > 0) return false;
@@ -704,7 +704,7 @@ bool KeyedUnarchiver::readSoleObject(std::string_view key, std::type_index type,
     if (!uid || cls->model->type != type) return false;
     Ref entry = s.objects[*uid];
     s.cursor = at;
-    s.within(*uid, [&] { s.readKeysOf(entry, read); });
+    s.within(*uid, [&] { s.readKeysOf(entry, [&] { read(reader); }); });
     return true;
 }
 

@@ -197,26 +197,4 @@ std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, std::string_
     return std::nullopt;
 }
 
-std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, Atom key, std::uint32_t& cursor) const {
-    const Node& n = nodes_[dictionary];
-    const Ref* keys = members_.data() + n.value;
-    if (cursor >= n.count) cursor = 0;
-    if (stringsUnique_) {
-        for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1)
-            if (keys[i] == key.ref) {
-                cursor = i + 1;
-                return keys[i + n.count];
-            }
-        return std::nullopt;
-    }
-    for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1) {
-        const Node& name = nodes_[keys[i]];
-        if (name.value == key.offset && name.count == key.size && name.kind == Kind::String) {
-            cursor = i + 1;
-            return keys[i + n.count];
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace fnd
