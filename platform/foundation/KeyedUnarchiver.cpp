@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <iterator>
 #include <limits>
 #include <unordered_map>
 #include <vector>
@@ -138,6 +139,7 @@ struct KeyedUnarchiver::State {
     KeyedUnarchiver* owner = nullptr;
     PropertyList plist;
     std::string error;
+    bool readable = true;
     bool valid = false;
     std::span<const Ref> objects;  // the entry of each UID
     Ref current = 0;               // the dictionary whose keys are read now
@@ -146,17 +148,25 @@ struct KeyedUnarchiver::State {
     // what the archive refers to from more than one place is kept here: most objects of a large
     // archive are referred to once, by the array or object that holds them.
     std::vector<ArchiveValue> decoded;
-    // Per UID: where its value is kept, whether it is open, and for a class entry where its
-    // resolved class is. One table filled at once, in memory of its own when it is large.
-    // Eight bytes, as it is touched for every object of a large archive: `decoded` holds at most
-    // one value per object, and an archive of 2^31 objects or more is refused.
+    // Per UID: where its value is kept and whether it is open. One table filled at once, in memory
+    // of its own when it is large. Four bytes, as it is touched for every object of a large
+    // archive and is fresh memory to fill: `decoded` holds at most one value per object, and an
+    // archive of 2^31 objects or more is refused.
     struct PerUid {
         std::uint32_t slot : 31 = 0;  // 0, or 1 + the index of its value in `decoded`
         std::uint32_t open : 1 = 0;   // whether it is in `opened`
-        std::uint32_t classSlot = 0;  // 0, or 1 + its index in `classes`
     };
-    static_assert(sizeof(PerUid) == 8);
+    static_assert(sizeof(PerUid) == 4);
     std::vector<PerUid, LargePageAllocator<PerUid>> uids;
+    // The index in `classes` of the class resolved from each class entry, by the entry's UID. An
+    // archive names few classes, and the objects of a large one take turns among a handful, so
+    // the latest ones are looked for first in a small table by UID.
+    std::unordered_map<std::uint32_t, std::uint32_t> classIndexes;
+    struct RecentClass {
+        std::uint32_t uid = std::numeric_limits<std::uint32_t>::max();  // no UID is that large
+        std::uint32_t index = 0;
+    };
+    RecentClass recentClasses[16];
     struct Opened {
         std::uint32_t uid;
         bool collection;  // an array or dictionary being made (not one read in place)
@@ -183,8 +193,11 @@ struct KeyedUnarchiver::State {
 
     bool open(std::span<const std::uint8_t> bytes) {
         auto parsed = BinaryPropertyListReader::read(bytes, &error);
-        if (!parsed) return false;
-        plist = std::move(*parsed);
+        return parsed && open(std::move(*parsed), bytes.size());
+    }
+
+    bool open(PropertyList parsed, std::uint64_t size) {
+        plist = std::move(parsed);
         Ref root = plist.top();
         if (plist.kind(root) != PKind::Dictionary) return fail("the archive's root is not a dictionary");
         auto archiver = plist.find(root, "$archiver");
@@ -200,7 +213,7 @@ struct KeyedUnarchiver::State {
         classKey = plist.atom("$class");
         timeKey = plist.atom("NS.time");
         uids.resize(objects.size());
-        budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
+        budget = 8 * size + (1u << 20);
         return valid = true;
     }
 
@@ -461,10 +474,16 @@ struct KeyedUnarchiver::State {
         auto ref = find(entry, classKey, last);
         if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return kNone;
         std::uint32_t uid = plist.uid(*ref);
-        if (uids[uid].classSlot) return classes[uids[uid].classSlot - 1];
-        ResolvedClass& resolved = resolveClass(objects[uid]);
-        uids[uid].classSlot = static_cast<std::uint32_t>(classes.size());
-        return resolved;
+        RecentClass& recent = recentClasses[uid % std::size(recentClasses)];
+        if (recent.uid != uid) {
+            auto [known, added] = classIndexes.try_emplace(uid, 0);
+            if (added) {
+                resolveClass(objects[uid]);
+                known->second = static_cast<std::uint32_t>(classes.size() - 1);
+            }
+            recent = RecentClass{uid, known->second};
+        }
+        return classes[recent.index];
     }
 
     ResolvedClass& resolveClass(Ref cls) {
@@ -607,7 +626,22 @@ KeyedUnarchiver::KeyedUnarchiver(std::span<const std::uint8_t> archive) : state_
     if (!state_->open(archive)) Log::warning(state_->error);
 }
 
+KeyedUnarchiver::KeyedUnarchiver(const std::filesystem::path& file) : state_(std::make_unique<State>()) {
+    state_->owner = this;
+    BinaryPropertyListReader::FileRead read = BinaryPropertyListReader::readFile(file);
+    state_->readable = read.readable;
+    if (!read.readable)
+        state_->error = "the file cannot be read";
+    else if (!read.list)
+        state_->error = std::move(read.error);
+    else
+        state_->open(std::move(*read.list), read.size);
+    if (read.readable && !state_->valid) Log::warning(state_->error);
+}
+
 KeyedUnarchiver::~KeyedUnarchiver() = default;
+
+bool KeyedUnarchiver::readable() const { return state_->readable; }
 
 bool KeyedUnarchiver::valid() const { return state_->valid; }
 const std::string& KeyedUnarchiver::error() const { return state_->error; }

@@ -6,6 +6,7 @@
 // and is logged. A damaged archive is never a crash: valid() is false and every key is absent.
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,12 +24,17 @@ namespace fnd {
 class KeyedUnarchiver {
   public:
     explicit KeyedUnarchiver(std::span<const std::uint8_t> archive);
+    // The archive in a file, read without holding the whole file in memory: a repository file may
+    // hold many megabytes, which would be fresh memory to fill at every start.
+    explicit KeyedUnarchiver(const std::filesystem::path& file);
     ~KeyedUnarchiver();
     KeyedUnarchiver(const KeyedUnarchiver&) = delete;
     KeyedUnarchiver& operator=(const KeyedUnarchiver&) = delete;
 
     // Whether the bytes are a keyed archive; when not, error() says why.
     bool valid() const;
+    // Whether the file could be read (always so for bytes in memory).
+    bool readable() const;
     const std::string& error() const;
 
     bool containsValueForKey(std::string_view key) const;
