@@ -109,6 +109,20 @@ TEST_F(BinaryPropertyListFile, EveryDamageReadsAsTheSameError) {
         }
 }
 
+TEST_F(BinaryPropertyListFile, ContainersThatShareTheirBytesCannotClaimMoreMembersThanTheFileHolds) {
+    // Three objects that are all the one array of twelve references at offset 8.
+    std::vector<std::uint8_t> file = {'b', 'p', 'l', 'i', 's', 't', '0', '0', 0xAC};
+    for (int i = 0; i < 12; ++i) file.push_back(static_cast<std::uint8_t>(i % 3));
+    const std::uint8_t table = static_cast<std::uint8_t>(file.size());
+    file.insert(file.end(), {8, 8, 8});
+    file.insert(file.end(), {0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 3});
+    file.insert(file.end(), {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, table});
+    std::string error;
+    EXPECT_FALSE(BinaryPropertyListReader::read(file, &error));
+    EXPECT_EQ(error, "binary property list: objects claim more bytes than the file holds");
+    expectSameAsInMemory(file, "shared containers");
+}
+
 TEST_F(BinaryPropertyListFile, AFileThatCannotBeReadIsNoDamagedList) {
     fs::create_directories(temporary / "folder");
     for (const fs::path& file : {temporary / "missing", temporary / "folder"}) {
