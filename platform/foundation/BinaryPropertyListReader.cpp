@@ -78,6 +78,15 @@ std::uint64_t bigEndianAs(const std::uint8_t* p, Width width) {
         return bigEndianOf<Width::value>(p);
 }
 
+// The width itself, a constant where it is one.
+template <class Width>
+constexpr std::size_t widthOf(Width width) {
+    if constexpr (std::is_same_v<Width, std::size_t>)
+        return width;
+    else
+        return Width::value;
+}
+
 }  // namespace
 
 // Where the parser takes its bytes from. `objects` hands out bytes before the offset table, asked
@@ -302,7 +311,7 @@ struct BinaryPropertyListReader::Parser {
             members += n;
             std::uint8_t* counts = out.references_.data();
             const std::uint8_t* from = byte(p);
-            for (std::uint64_t i = 0; i < n; ++i, from += refSize) {
+            for (std::uint64_t i = 0; i < n; ++i, from += widthOf(width)) {
                 std::uint64_t ref = bigEndianAs(from, width);
                 if (ref >= objectCount) return fail("reference out of range");
                 into[i] = static_cast<Ref>(ref);
@@ -415,7 +424,12 @@ struct BinaryPropertyListReader::Parser {
                 std::size_t bytes = info + 1u;
                 if (!fits(p, bytes)) return fail("truncated reference");
                 std::uint64_t high = bytes > 8 ? bigEndian(byte(p), bytes - 8) : 0;
-                std::uint64_t uid = bigEndian(byte(p + (bytes > 8 ? bytes - 8 : 0)), bytes > 8 ? 8 : bytes);
+                std::uint64_t uid = 0;
+                const std::uint8_t* low = byte(p + (bytes > 8 ? bytes - 8 : 0));
+                withWidth(bytes > 8 ? 8 : bytes, [&](auto width) {
+                    uid = bigEndianAs(low, width);
+                    return true;
+                });
                 if (high != 0 || uid > std::numeric_limits<std::uint32_t>::max())
                     return fail("reference too large");
                 push(Kind::Uid, uid);
