@@ -31,6 +31,7 @@ class BinaryPropertyListReader {
     };
     static FileRead readFile(const std::filesystem::path& path);
 
+    // Where the parser takes the bytes from: memory, or a file read in pieces.
     struct Input;
 
   private:
