@@ -505,8 +505,11 @@ TEST_F(PracticeRepository, AnswersReadBackAreSharedPerChoiceAndTheFileStaysByteF
     EXPECT_FALSE(beyond->isCommon());
     EXPECT_EQ(*beyond->jsString(), "[9]");
     EXPECT_EQ(distinct.size(), 5u + 2u);  // A to E, the shared one, the one beyond E
-    for (const auto* answer : distinct)
-        if (answer != first.get() && answer != beyond.get()) EXPECT_TRUE(answer->isCommon());
+    for (const auto* answer : distinct) {
+        if (answer != first.get() && answer != beyond.get()) {
+            EXPECT_TRUE(answer->isCommon());
+        }
+    }
 
     // Saved again, as the saved copy is too, the file is the one read, byte for byte: each record
     // holding a common answer writes an answer of its own, as it was read.
