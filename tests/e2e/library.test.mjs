@@ -51,10 +51,11 @@ async function toggle(page, text) {
 }
 
 // The frame on top: the reader's front page is the last web view in the screen's order.
+// It is looked for anew at each use: a page that is still coming when the step begins is the front
+// one by the time the step looks into it.
 async function frontFrame(page) {
-    const frames = page.locator(`${webFrame}:visible`);
-    await frames.first().waitFor();
-    return page.frameLocator(`${webFrame}:visible >> nth=` + ((await frames.count()) - 1));
+    await page.locator(`${webFrame}:visible`).first().waitFor();
+    return page.frameLocator(`${webFrame}:visible`).last();
 }
 
 // Taps a paging key and answers the milliseconds, by the page's clock, from the touch to the new
