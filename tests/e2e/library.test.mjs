@@ -13,7 +13,7 @@ import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
     actUntil, artifacts, changing, openProgram, settled, tapPicture, tapSettled, tapText, tapToolButton,
-    tapUntil, untilFrameTexts, untilShown, useBrowser, waitShown, webFrame, withProgram,
+    tapUntil, tapUntilShown, untilFrameTexts, untilShown, useBrowser, waitShown, webFrame, withProgram,
 } from './support.mjs';
 import { forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -40,6 +40,12 @@ const resourcesWithForum = () =>
 // A tap on the text once the page is at rest (screens slide in).
 function tap(page, text, options = {}) {
     return tapSettled(page, text, options);
+}
+// From a page of a book back to the library: the reader's Contents key, then the contents' Library
+// key, each tapped until the next screen's own mark shows.
+async function backToLibrary(page) {
+    await tapUntilShown(page, 'Contents', 'Library');
+    await tapUntilShown(page, 'Library', 'eBooks [2]');
 }
 const gone = (page, text, options = {}) => waitShown(page, text, { ...options, gone: true });
 // A tap on a section's header, which folds or unfolds it; the next step waits for the program's
@@ -109,8 +115,7 @@ for (const device of ['phone', 'tablet']) {
 
         test('the study guide reads forward and back with a larger font', async () => {
             const { page: p } = s;
-            await tap(p, 'The ORVA Uncovered');
-            await waitShown(p, 'Scoring');
+            await tapUntilShown(p, 'The ORVA Uncovered', 'Scoring');
             await shot('guide');
             await tap(p, 'Introduction');
             const frame = await frontFrame(p);
@@ -139,28 +144,23 @@ for (const device of ['phone', 'tablet']) {
             }));
             await shot('larger');
             await tapPicture(p, 'tb_Aa');
-            await tap(p, 'Contents');
-            await tap(p, 'Library');
-            await waitShown(p, 'eBooks [2]');
+            await backToLibrary(p);
         });
 
         test('the Sample book opens its pages', async () => {
             const { page: p } = s;
-            await tap(p, '[Try-it] Interactive Book');
-            await waitShown(p, 'Turning pages');
+            await tapUntilShown(p, '[Try-it] Interactive Book', 'Turning pages');
             await shot('sample');
             await tap(p, 'Welcome');
             await waitShown(p, 'Welcome');
             await (await frontFrame(p)).locator('body').waitFor();
             await shot('sample-page');
-            await tap(p, 'Contents');
-            await tap(p, 'Library');
-            await waitShown(p, 'eBooks [2]');
+            await backToLibrary(p);
         });
 
         test('a question of the Sample book shows its worked answer only once answered', async () => {
             const { page: p } = s;
-            await tap(p, '[Try-it] Interactive Book');
+            await tapUntilShown(p, '[Try-it] Interactive Book', 'Fractions and decimals');
             await tap(p, 'Fractions and decimals');
             const frame = await frontFrame(p);
             const question = (key) => frame.locator(`.question[data-key="${key}"]`);
@@ -186,10 +186,9 @@ for (const device of ['phone', 'tablet']) {
             // Scrolled in the frame alone, so that both answered questions show.
             await question('Sample_1_1').evaluate((e) => window.scrollTo(0, e.getBoundingClientRect().top + window.scrollY - 8));
             await shot('sample-answered');
-            await tap(p, 'Contents');
+            await tapUntilShown(p, 'Contents', 'Library');
             await shot('sample-contents-answered');
-            await tap(p, 'Library');
-            await waitShown(p, 'eBooks [2]');
+            await tapUntilShown(p, 'Library', 'eBooks [2]');
         });
 
         test('an article row closes the library and opens the forum', async () => {

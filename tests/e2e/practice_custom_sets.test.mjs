@@ -188,8 +188,11 @@ function customSetsOn(device) {
                 const count = await filterCount(page);
                 const row = await scrollTo(page, device, name, { upwards: true });
                 const before = await activeMarks(page);
-                await page.mouse.click(row.x, row.y);
-                await page.waitForFunction((n) => !window.shownTexts(`Filter: ${n}`).length, count);
+                // Tapped again only while the header still shows the count before: a tap that
+                // landed on a list still coming to rest switches nothing.
+                await actUntil(() => page.mouse.click(row.x, row.y),
+                    (timeout) => page.waitForFunction((n) => !window.shownTexts(`Filter: ${n}`).length, count, { timeout }),
+                    { again: async () => (await shownTexts(page, `Filter: ${count}`)).length > 0 });
                 await page.waitForFunction(([image, n]) => window.shownImages(image) === n, [activeMark, before + change]);
                 await settled(page);
             };
