@@ -3,10 +3,15 @@
 data folder and with a long-time user's one (100,000 practice answers, 30,000 error-log attempts,
 2,000 flashcard showings, written by bench_startup --write-large-data).
 
-    bench/startup_time.py [BUILD_DIR] [RUNS]
+    bench/startup_time.py [BUILD_DIR ...] [RUNS]
 
 Each start gets a copy of the data folder of its case; the program is ended with SIGTERM once the
-splash screen is gone. Prints the median and the fastest time of each case in milliseconds."""
+splash screen is gone. Prints the median and the fastest time of each case in milliseconds.
+
+Given several build folders (say one of the code before a change and one after), every case is
+measured for each of them in the same run, their starts taking turns, so that a machine whose load
+changes meanwhile weighs on all of them alike; the large user's data is written by the first.
+Pin the whole run to the cores to measure on, e.g. `taskset -c 2,3 bench/startup_time.py ...`."""
 import os
 import shutil
 import signal
@@ -16,14 +21,14 @@ import sys
 import tempfile
 import time
 
-build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
-runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
-program = os.path.join(build, "orvakit")
+args = sys.argv[1:]
+runs = int(args.pop()) if args and args[-1].isdigit() else 7
+builds = [os.path.abspath(b) for b in args] or [os.path.abspath("build")]
 READY = "the splash screen is gone"
 
 
-def start_once(data, resources):
-    args = [program, "--data-dir", data]
+def start_once(build, data, resources):
+    args = [os.path.join(build, "orvakit"), "--data-dir", data]
     if resources:
         args += ["--resources", resources]
     began = time.monotonic()
@@ -39,21 +44,25 @@ def start_once(data, resources):
 
 
 def measure(name, template, resources, work):
-    times = []
+    times = {build: [] for build in builds}
     for i in range(runs):
-        data = os.path.join(work, f"{name}-{i}")
-        if template:
-            shutil.copytree(template, data)
-        else:
-            os.makedirs(data)
-        times.append(start_once(data, resources))
-        shutil.rmtree(data)
-    print(f"{name:>28}: median {statistics.median(times):7.1f} ms, fastest {min(times):7.1f} ms ({runs} starts)")
+        for build in builds:
+            data = os.path.join(work, f"{name}-{i}")
+            if template:
+                shutil.copytree(template, data)
+            else:
+                os.makedirs(data)
+            times[build].append(start_once(build, data, resources))
+            shutil.rmtree(data)
+    for build in builds:
+        label = name if len(builds) == 1 else f"{name} [{build}]"
+        t = times[build]
+        print(f"{label:>28}: median {statistics.median(t):7.1f} ms, fastest {min(t):7.1f} ms ({runs} starts)")
 
 
 with tempfile.TemporaryDirectory(prefix="orvakit-startup-") as work:
     large = os.path.join(work, "large")
-    subprocess.run([os.path.join(build, "bench", "bench_startup"), "--write-large-data", large], check=True)
+    subprocess.run([os.path.join(builds[0], "bench", "bench_startup"), "--write-large-data", large], check=True)
     resources = os.path.join(large, "resources")
     measure("fresh", None, None, work)
     measure("fresh, full-size sets", None, resources, work)

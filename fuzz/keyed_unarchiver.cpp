@@ -51,6 +51,10 @@ class Probe : public fnd::Object, public fnd::Coding {
         coder.decodeData("bytes");
         coder.decodeURL("link");
         coder.decodeObjectOfClass<Probe>("set");
+        // As a record reads its answer: in place when nothing else refers to it, else made.
+        std::int32_t choice = 0;
+        if (!coder.readSoleObjectOfClass<Probe>("answer", [&] { choice = coder.decodeInt32("choice"); }))
+            walk(coder.decodeObject("answer"));
         if (auto list = coder.decodeArray("questions")) walk(list);
         if (auto dict = coder.decodeDictionary("extra")) walk(dict);
         walk(coder.decodeNumber("big"));
@@ -72,6 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static bool ready = setUp();
     (void)ready;
     fnd::KeyedUnarchiver in(std::span<const std::uint8_t>(data, size));
+    // As the practice histories are read: entry by entry, each list as its objects.
+    in.decodeEntries("history", [](const fnd::ArchiveKey&, fnd::KeyedUnarchiver::Entry& entry) {
+        for (const auto& object : entry.objects()) walk(object);
+        walk(entry.value());
+    });
     for (const char* key : {"kRepository", "kTimer"}) {
         in.containsValueForKey(key);
         walk(in.decodeObject(key));

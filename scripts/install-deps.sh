@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config python3
-  libicu-dev zlib1g-dev libminizip-dev nlohmann-json3-dev libexpat1-dev
+  libicu-dev zlib1g-dev libminizip-dev nlohmann-json3-dev libsimdjson-dev libexpat1-dev
   libcurl4-openssl-dev libcairo2-dev libfreetype-dev libjpeg-dev libboost-dev
   fonts-dejavu-core fonts-dejavu-extra libplist-utils libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
@@ -37,12 +37,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Browser tests drive Debian's Chromium through playwright-core; never a downloaded browser.
-# npm records what it installed in node_modules/.package-lock.json: install again whenever the
-# project's lock file is newer than that record (a dependency was added or changed).
-if [ -f tests/e2e/package.json ]; then
-  record=tests/e2e/node_modules/.package-lock.json
-  if [ ! -f "$record" ] || [ tests/e2e/package-lock.json -nt "$record" ]; then
-    (cd tests/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
+# npm packages: the browser tests drive Debian's Chromium through playwright-core (never a
+# downloaded browser), and the maps draw the world atlas of platform/maps/data. npm records what it
+# installed in node_modules/.package-lock.json: install again whenever a folder's lock file is newer
+# than that record (a dependency was added or changed).
+for folder in tests/e2e platform/maps/data; do
+  [ -f "$folder/package.json" ] || continue
+  record=$folder/node_modules/.package-lock.json
+  if [ ! -f "$record" ] || [ "$folder/package-lock.json" -nt "$record" ]; then
+    (cd "$folder" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
   fi
-fi
+done

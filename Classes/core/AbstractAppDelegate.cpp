@@ -36,7 +36,6 @@
 #include "Classes/timer/TimerClasses.h"
 #include "platform/foundation/AtomicFile.h"
 #include "platform/foundation/Bundle.h"
-#include "platform/foundation/FileContents.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Log.h"
@@ -140,14 +139,11 @@ std::shared_ptr<fnd::Object> AbstractAppDelegate::loadRepositoryFromFile(
 
     std::string problem;
     std::shared_ptr<fnd::Object> object;
-    // Read in one piece: a repository file may hold many megabytes.
-    if (std::optional<fnd::FileContents> contents = fnd::FileContents::read(path); !contents) {
+    // Read from the file in pieces: a repository file may hold many megabytes, and only what is
+    // parsed from them is kept while the objects are made.
+    if (fnd::KeyedUnarchiver unarchiver(path); !unarchiver.readable()) {
         problem = "it cannot be read";
     } else {
-        fnd::KeyedUnarchiver unarchiver(contents->bytes());
-        // The archive is parsed: its bytes are not needed while its objects are made, and a large
-        // file would otherwise be held twice over at the load's peak.
-        contents.reset();
         fnd::ArchiveValue root;
         if (unarchiver.valid())
             root = unarchiver.decodeObject(kRootKey);

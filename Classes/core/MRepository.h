@@ -153,8 +153,10 @@ class MRepository : public fnd::Object, public fnd::Coding {
     // the lock, the new book replaces the old one only once it has been read, and the old folder
     // and list entry stay when anything fails. Main thread. False when nothing was started (an
     // identifier that is invalid or held in the resources, no catalogue record, the archive not
-    // written); the book is then not marked as being read.
-    bool loadEBook(const std::string& productId, const fnd::Bytes& content);
+    // written); the book is then not marked as being read. `done` (may be empty) runs on the main
+    // thread at the end of a started install with whether a book was installed.
+    bool loadEBook(const std::string& productId, const fnd::Bytes& content,
+                   std::function<void(bool)> done = {});
     // Posted on the main thread when an install has ended, whether or not a book was installed.
     static constexpr const char* kEBookInstallEndedNotification = "EBookInstallEndedNotification";
     // The same with the catalogue record given. `done` (may be empty) runs on the main thread at

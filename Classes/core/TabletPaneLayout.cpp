@@ -4,11 +4,15 @@
 
 #include "Classes/core/TipVC_iPad.h"
 
-ui::Rect TabletPaneLayout::scrollFrame(ui::Size home, bool band) {
-    if (!band) return {0, kGridBottom, home.width, std::max(0.0, home.height - kGridBottom)};
-    double bandTop = home.height - TipVC_iPad::kBandLift - TipVC_iPad::kBandHeight;
-    double above = bandTop - kBandGap - kGridBottom;
-    if (above >= kFirstRowHeight) return {0, kGridBottom, home.width, above};
-    double top = std::max(kGridBottom, home.height - TipVC_iPad::kBandLift + kBandGap);
-    return {0, top, home.width, std::max(0.0, home.height - top)};
+TabletPaneLayout::Placement TabletPaneLayout::place(ui::Size home, bool band, double twoRows, double oneRow) {
+    double top = kGridBottom, bottom = home.height;
+    if (band) {
+        const double bandTop = home.height - TipVC_iPad::kBandLift - TipVC_iPad::kBandHeight;
+        if (bandTop - kBandGap - top >= oneRow)
+            bottom = bandTop - kBandGap;
+        else
+            top = std::max(top, home.height - TipVC_iPad::kBandLift + kBandGap);
+    }
+    const double room = std::max(0.0, bottom - top);
+    return {{0, top, home.width, room}, room < twoRows};
 }

@@ -38,10 +38,6 @@ void ToolChooseVC_iPad::willAnimateRotationToInterfaceOrientation(ui::InterfaceO
 void ToolChooseVC_iPad::viewDidLoad() {
     ToolChooseVC::viewDidLoad();
     if (!statSV_ || !statPaneV_) return;
-    const ui::Size pane = statPaneV_->sizeThatFits({0, 0});
-    statSV_->setContentSize(pane);
-    // Centred across the scroll view, in either orientation.
-    statPaneV_->setFrame({{std::floor((statSV_->bounds().size.width - pane.width) / 2), 0}, pane});
     statPaneV_->setAutoresizingMask(ui::FlexibleLeftMargin | ui::FlexibleRightMargin);
     placePane();
     statPaneV_->showStatistics();
@@ -50,7 +46,17 @@ void ToolChooseVC_iPad::viewDidLoad() {
 }
 
 void ToolChooseVC_iPad::placePane() {
-    if (statSV_) statSV_->setFrame(TabletPaneLayout::scrollFrame(view()->bounds().size, tipVC() != nullptr));
+    if (!statSV_ || !statPaneV_) return;
+    using Arrangement = StatisticsAndDateView::Arrangement;
+    const auto place = TabletPaneLayout::place(view()->bounds().size, tipVC() != nullptr,
+                                               StatisticsAndDateView::sizeFor(Arrangement::TwoRows).height,
+                                               StatisticsAndDateView::sizeFor(Arrangement::OneRow).height);
+    statPaneV_->setArrangement(place.oneRow ? Arrangement::OneRow : Arrangement::TwoRows);
+    statSV_->setFrame(place.frame);
+    // Centred across the scroll view; what does not fit the room scrolls.
+    const ui::Size pane = statPaneV_->frame().size;
+    statSV_->setContentSize(pane);
+    statPaneV_->setFrame({{std::floor((place.frame.width() - pane.width) / 2), 0}, pane});
 }
 
 void ToolChooseVC_iPad::closeAnimationOfButton(const std::shared_ptr<ToolButton>& button) {

@@ -40,7 +40,8 @@ class ToolChooseVC_iPad : public ToolChooseVC {
     void tipBandChanged() override { placePane(); }
 
   private:
-    // Puts the pane's scroll view where the screen's present size leaves room for it.
+    // Puts the pane's scroll view where the screen's present size and the tip band leave room
+    // for it, and the pane, in the arrangement that fits there, in the middle of it.
     void placePane();
     // The main thread's part of updateStatistcs.
     void refreshStatistics(bool canUpdate);

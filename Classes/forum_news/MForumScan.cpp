@@ -67,6 +67,8 @@ void MForumScan::startScan(std::int32_t type) {
     questionScanType_ = type;
     autoScanQSet_->questions().clear();
     totalNumberOfScannedThreads_ = 0;
+    questionsHarvested_ = 0;
+    pagesRequested_ = 0;
     fScanBegining_ = true;
     startDate_ = fnd::Date::now();
     ++generation_;
@@ -79,6 +81,7 @@ void MForumScan::loadURL(const std::string& url) {
     url_ = url;
     shouldContinue_ = true;
     ++totalNumberOfScannedThreads_;
+    ++pagesRequested_;
     fnd::URLRequest request{fnd::URL(url)};
     request.setTimeout(kTimeout);
     request.setHeaderValue("User-Agent", userAgent());
@@ -176,6 +179,7 @@ void MForumScan::addQuestion(const ForumPageReader::Question& found) {
     if (forumSet && forumSet->isQuestionAlreadyExist(*question)) return;
     fnd::NotificationCenter::defaultCenter().post(kTipEvent, sharedAs<MForumScan>());
     autoScanQSet_->questions().push_back(std::move(question));
+    ++questionsHarvested_;
 }
 
 void MForumScan::stopConnection() {
@@ -185,7 +189,11 @@ void MForumScan::stopConnection() {
         fnd::RunLoop::main().cancelPerforms(this);
         shouldContinue_ = false;
         if (std::shared_ptr<MQSet> forumSet = webQSet()) {
-            for (auto& question : autoScanQSet_->questions()) forumSet->questions().push_back(question);
+            // From here on the questions are the forum set's: their pages offer that set's keys.
+            for (auto& question : autoScanQSet_->questions()) {
+                question->setSet(forumSet);
+                forumSet->questions().push_back(question);
+            }
             autoScanQSet_->questions().clear();
         } else {
             fnd::Log::warning("forum scan: no forum set to keep ", autoScanQSet_->questions().size(),

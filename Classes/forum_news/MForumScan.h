@@ -57,6 +57,11 @@ class MForumScan : public fnd::Object, public fnd::URLConnectionDelegate {
     bool shouldContinue() const { return shouldContinue_; }
     const std::shared_ptr<MQSet>& autoScanQSet() const { return autoScanQSet_; }
     int totalNumberOfScannedThreads() const { return totalNumberOfScannedThreads_; }
+    // What the latest scan harvested and how many pages it asked for. Unlike autoScanQSet and
+    // totalNumberOfScannedThreads, which empty when the harvest moves into the forum set, these
+    // keep their values after the scan ends, until the next one starts.
+    int questionsHarvested() const { return questionsHarvested_; }
+    int pagesRequested() const { return pagesRequested_; }
     std::int32_t questionScanType() const { return questionScanType_; }
     bool fScanBegining() const { return fScanBegining_; }
     fnd::Date startDate() const { return startDate_; }
@@ -92,6 +97,8 @@ class MForumScan : public fnd::Object, public fnd::URLConnectionDelegate {
     bool fScanBegining_ = true;
     fnd::Date startDate_;
     int totalNumberOfScannedThreads_ = 0;
+    int questionsHarvested_ = 0;
+    int pagesRequested_ = 0;
     // Counts the scans started, so that pages of an earlier scan are known.
     std::uint64_t generation_ = 0;
     int emptyPages_ = 0;

@@ -21,6 +21,10 @@ constexpr double kFadeIn = 0.2;
 // Where the two remaining keys stand when there is no next level.
 constexpr ui::Point kLevelsCentre{240, 319.5};
 constexpr ui::Point kRestartCentre{340, 319.5};
+// A failed run's panel holds only its title and keys: the room above the title, between the title
+// and the keys and below the keys.
+constexpr double kPanelPadding = 12;
+constexpr double kTitleGap = 14;
 
 }  // namespace
 
@@ -38,6 +42,7 @@ const ui::ConnectionTable& GameResultsVC::classConnections() {
             .outlet("completeFailedLbl", &GameResultsVC::completeFailedLbl_)
             .outlet("bestScoreLbl", &GameResultsVC::bestScoreLbl_)
             .outlet("baseView", &GameResultsVC::baseView_)
+            .outlet("panelView", &GameResultsVC::panelView_)
             .action("doneClick:", &GameResultsVC::doneClick);
     return table;
 }
@@ -67,7 +72,6 @@ void GameResultsVC::animation() {
 
 void GameResultsVC::viewDidLoad() {
     GameViewController::viewDidLoad();
-    if (baseView_) baseView_->setTransform(ui::AffineTransform::scale(panelScale()));
     previousBest_ = level_->highScore();
     // A new best is kept at once: leaving the application here must not lose it.
     if (score_ > previousBest_) level_->setHighScore(score_);
@@ -84,6 +88,8 @@ void GameResultsVC::viewDidLoad() {
         levelsBtn_->setCenter(kLevelsCentre);
         restartBtn_->setCenter(kRestartCentre);
     }
+    if (isFailed()) fitPanelToTitleAndKeys();
+    placePanel(1);
     bestScoreLbl_->setHidden(true);
     highscoreIV_->setHidden(true);
     if (score_ <= previousBest_) bestScoreLbl_->setText("Best: " + std::to_string(previousBest_));
@@ -125,10 +131,32 @@ void GameResultsVC::update() {
         highscoreIV_->setTransform(ui::AffineTransform::scale(u < 0.25 ? 2 - 4 * u : 1));
         // A wobble that starts at 3 % and dies away fast.
         double wobble = u > 0.25 && u < 5.25 ? 1 - 0.03 * std::sin(40 * (u - 0.25)) / std::pow(4 * u, 5) : 1;
-        baseView_->setTransform(ui::AffineTransform::scale(panelScale() * wobble));
+        placePanel(wobble);
     } else {
         bestScoreLbl_->setHidden(false);
     }
+}
+
+void GameResultsVC::fitPanelToTitleAndKeys() {
+    if (!panelView_) return;
+    const ui::Rect keys = levelsBtn_->frame().united(restartBtn_->frame());
+    ui::Rect title = completeFailedLbl_->frame();
+    title.origin.y = keys.minY() - kTitleGap - title.height();
+    completeFailedLbl_->setFrame(title);
+    ui::Rect panel = panelView_->frame();
+    panel.origin.y = title.minY() - kPanelPadding;
+    panel.size.height = keys.maxY() + kPanelPadding - panel.origin.y;
+    panelView_->setFrame(panel);
+}
+
+void GameResultsVC::placePanel(double wobble) {
+    if (!baseView_) return;
+    // The base turns and scales about its middle; the panel's middle is brought there.
+    const double scale = panelScale() * wobble;
+    const ui::Point middle = baseView_->bounds().mid();
+    const ui::Point panel = panelView_ ? panelView_->center() : middle;
+    baseView_->setTransform(ui::AffineTransform::scale(scale).concat(
+        ui::AffineTransform::translation(scale * (middle.x - panel.x), scale * (middle.y - panel.y))));
 }
 
 double GameResultsVC::panelScale() { return ui::Device::current().isTablet() ? kTabletScale : 1; }

@@ -2,7 +2,8 @@
 // The results of a run, over the play screen: the score counts up over a few seconds while the
 // level's big stars fill, then half a star shows where earned, and a new best is marked by a badge
 // while the panel wobbles. Three keys lead on: back to the levels, the same level again, or the
-// next level (only after a completed run, and only when there is one).
+// next level (only after a completed run, and only when there is one). The panel holds what it
+// shows: after a failed run only its title and keys; it stands in the middle of the screen.
 //
 // A new best score is stored as soon as the results show, so that it is kept whatever happens
 // next; what the screen shows is compared with the best from before the run.
@@ -57,6 +58,11 @@ class GameResultsVC : public GameViewController {
   private:
     // The panel's scale on this device, before any wobble.
     static double panelScale();
+    // A failed run shows no stars and no score: the title goes just above the keys and the panel
+    // closes round the two.
+    void fitPanelToTitleAndKeys();
+    // Scales the base by the device's scale and the wobble, its panel in the middle.
+    void placePanel(double wobble);
     void showBigStar(const std::shared_ptr<ui::ImageView>& star, const char* kind);
 
     std::shared_ptr<ui::Label> scoreLbl_;
@@ -66,6 +72,7 @@ class GameResultsVC : public GameViewController {
     std::shared_ptr<ui::Label> completeFailedLbl_;
     std::shared_ptr<ui::Label> bestScoreLbl_;
     std::shared_ptr<ui::View> baseView_;
+    std::shared_ptr<ui::View> panelView_;
 
     std::shared_ptr<MGameLevel> level_;
     int score_ = 0;

@@ -162,7 +162,8 @@ void MRepository::loadIndexForEbook(const std::shared_ptr<MEBook>& book) {
     book->setIbIndex(index);
 }
 
-bool MRepository::loadEBook(const std::string& productId, const fnd::Bytes& content) {
+bool MRepository::loadEBook(const std::string& productId, const fnd::Bytes& content,
+                            std::function<void(bool)> done) {
     auto delegate = TovridaAppDelegate::shared();
     std::shared_ptr<MProductInfo> record;
     if (delegate && delegate->productsObserver())
@@ -171,7 +172,7 @@ bool MRepository::loadEBook(const std::string& productId, const fnd::Bytes& cont
         fnd::Log::error("no catalogue record for the downloaded product ", productId);
         return false;
     }
-    return installEBook(record, content);
+    return installEBook(record, content, std::move(done));
 }
 
 bool MRepository::installEBook(std::shared_ptr<MProductInfo> record, const fnd::Bytes& content,

@@ -13,6 +13,10 @@
 
 namespace {
 
+// The description's grey, and the red it turns when it tells of a failed download.
+const ui::Color kDescriptionColour = ui::Color::white(0.5);
+const ui::Color kFailedColour = ui::Color::rgb(0.75, 0.1, 0.1);
+
 template <class V>
 std::shared_ptr<V> viewIn(ui::TableViewCell& cell, int tag) {
     return std::dynamic_pointer_cast<V>(cell.viewWithTag(tag));
@@ -70,7 +74,6 @@ std::shared_ptr<ui::TableViewCell> ShopCells::newCell(double width, const Layout
 
     addLabel(content, kDescriptionTag, layout.description, ui::Font::italicSystem(layout.descriptionFontSize),
              ui::FlexibleWidth, layout.descriptionLines);
-    viewIn<ui::Label>(*cell, kDescriptionTag)->setTextColor(ui::Color::white(0.5));
     addLabel(content, kPriceTag, layout.price, ui::Font::italicSystem(layout.priceFontSize), keepsRight);
     viewIn<ui::Label>(*cell, kPriceTag)->setTextAlignment(ui::TextAlignment::Right);
     addImage(content, kInstalledTag, kInstalledImage, layout.installed, keepsRight);
@@ -95,6 +98,8 @@ void ShopCells::fill(ui::TableViewCell& cell, const MProductInfo& product, const
     text(kSubTitleTag, product.subTitle());
     text(kAuthorTag, product.author());
     text(kDescriptionTag, row.description);
+    if (auto description = viewIn<ui::Label>(cell, kDescriptionTag))
+        description->setTextColor(row.failed ? kFailedColour : kDescriptionColour);
     text(kPriceTag, row.showsPrice ? product.priceString().value_or("") : "");
     if (auto info = viewIn<ui::Button>(cell, kInfoTag)) info->setEnabled(annotated);
     shown(kInfoTag, annotated);

@@ -47,7 +47,7 @@ std::shared_ptr<MProductInfo> ShopRows::productAt(int section, int row) const {
 }
 
 ShopRows::Row ShopRows::rowFor(const MProductInfo& product, const MEBook* installed, bool downloading,
-                               bool unpacking) {
+                               bool unpacking, bool failed) {
     Row row;
     row.description = product.description().value_or("");
     row.newMark = product.isNew() && !installed;
@@ -64,6 +64,10 @@ ShopRows::Row ShopRows::rowFor(const MProductInfo& product, const MEBook* instal
         row.state = State::ForSale;
         row.showsPrice = true;
         row.iconType = kForSaleIcon;
+    }
+    if (failed && !row.busy) {
+        row.failed = true;
+        row.description = installed ? kUpdateFailedText : kFailedText;
     }
     return row;
 }

@@ -2,7 +2,8 @@
 // What the store screen lists: the catalogue's products in catalogue order, split into interactive
 // books and plain e-books, in one or two sections ("Interactive Books" first, then "eBooks"), and
 // the state each row shows for its product: downloading, unpacking, installed (with the update
-// mark when the catalogue has a newer version) or for sale at its price.
+// mark when the catalogue has a newer version) or for sale at its price; a product whose last
+// download ended without a book says so in place of its description, until it is tried again.
 
 #include <memory>
 #include <string>
@@ -20,6 +21,8 @@ class ShopRows {
     static constexpr const char* kEBooksTitle = "eBooks";
     static constexpr const char* kLoadingText = "Loading...";
     static constexpr const char* kParsingText = "Parsing...";
+    static constexpr const char* kFailedText = "Could not be installed. Tap to try again.";
+    static constexpr const char* kUpdateFailedText = "The update could not be installed. Tap to try again.";
     // The icon kinds of an installed or busy product and of one for sale.
     static constexpr int kOwnedIcon = 2;
     static constexpr int kForSaleIcon = 3;
@@ -46,11 +49,14 @@ class ShopRows {
         bool busy = false;
         bool updateMark = false;
         bool newMark = false;
+        // The last download or install of the product failed: the description says so.
+        bool failed = false;
         int iconType = kForSaleIcon;
     };
-    // A product's row: the installed book of its identifier (or null), and whether its content is
-    // being downloaded or unpacked.
-    static Row rowFor(const MProductInfo& product, const MEBook* installed, bool downloading, bool unpacking);
+    // A product's row: the installed book of its identifier (or null), whether its content is
+    // being downloaded or unpacked, and whether its last download or install failed.
+    static Row rowFor(const MProductInfo& product, const MEBook* installed, bool downloading, bool unpacking,
+                      bool failed = false);
 
     const Products& products() const { return products_; }
     const Products& smartProducts() const { return smartProducts_; }

@@ -10,6 +10,7 @@
 #include "Classes/library_store/ProductsObserver.h"
 #include "Classes/library_store/ShopPurchase.h"
 #include "Classes/library_store/ShopVC_iPad.h"
+#include "Classes/library_store/TransactionObserver.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/WhileAlive.h"
 #include "platform/ui/ConnectionTable.h"
@@ -131,8 +132,9 @@ ShopRows::Row ShopVC::rowOf(const MProductInfo& product) const {
     auto delegate = TovridaAppDelegate::shared();
     const std::string& id = product.productId();
     std::shared_ptr<MEBook> installed = rep ? rep->findEBookByProductId(id) : nullptr;
+    auto downloads = delegate ? delegate->observer() : nullptr;
     return ShopRows::rowFor(product, installed.get(), delegate && delegate->isLoadingProduct(id),
-                            rep && rep->isParsingProduct(id));
+                            rep && rep->isParsingProduct(id), downloads && downloads->hasFailedProduct(id));
 }
 
 std::shared_ptr<ui::TableViewCell> ShopVC::cellForRow(ui::TableView& table, const ui::IndexPath& indexPath) {

@@ -14,10 +14,15 @@
 
 namespace {
 
-bool installWithRepository(const std::string& productId, const std::string& content) {
+bool installWithRepository(const std::string& productId, const std::string& content,
+                           TransactionObserver::InstallDone done) {
     auto repository = AbstractAppDelegate::sharedRep();
-    return repository && repository->loadEBook(productId, fnd::Bytes(content.begin(), content.end()));
+    return repository &&
+           repository->loadEBook(productId, fnd::Bytes(content.begin(), content.end()), std::move(done));
 }
+
+constexpr const char* kNetworkProblem = "A network problem occurred. Please try the download again later.";
+constexpr const char* kNotInstalled = "The content could not be installed.";
 
 void updateShop() {
     if (auto delegate = TovridaAppDelegate::shared()) delegate->updateShop();
@@ -64,8 +69,13 @@ void TransactionObserver::finishReloadingProduct(const std::string& productId) {
     std::erase(markedToReload_, productId);
 }
 
+bool TransactionObserver::hasFailedProduct(const std::string& productId) const {
+    return failedProducts_.contains(productId);
+}
+
 void TransactionObserver::registerConnection(const fnd::URLConnection& connection,
                                              const std::string& productId) {
+    failedProducts_.erase(productId);
     std::string key = keyFor(connection);
     contentDict_[key].clear();
     productIDDict_[key] = productId;
@@ -92,7 +102,12 @@ void TransactionObserver::didFail(fnd::URLConnection& connection, const fnd::URL
     std::string productId = productIDDict_.count(key) ? productIDDict_[key] : std::string();
     removeConnection(key);
     finishReloadingProduct(productId);
-    if (alert_) alert_(kFailureTitle, error.description());
+    reportFailure(productId, error.description());
+}
+
+void TransactionObserver::reportFailure(const std::string& productId, const std::string& message) {
+    if (!productId.empty()) failedProducts_.insert(productId);
+    if (alert_) alert_(kFailureTitle, message);
     updateShop();
 }
 
@@ -107,9 +122,11 @@ void TransactionObserver::didFinishLoading(fnd::URLConnection& connection) {
                      response->second.statusCode() <= 299 && response->second.mimeType() == kEBookMimeType;
     removeConnection(key);
     finishReloadingProduct(productId);
-    if (wellTyped && install_ && install_(productId, content)) return;
-    if (alert_)
-        alert_(kFailureTitle, wellTyped ? "The content could not be installed."
-                                        : "A network problem occurred. Please try the download again later.");
-    updateShop();
+    // An install that ends without a book is a failure as much as a bad download: the person is
+    // told, and the row says so, rather than quietly showing its price again.
+    auto installDone = [weak = weakAs<TransactionObserver>(), productId](bool installed) {
+        if (auto self = weak.lock(); self && !installed) self->reportFailure(productId, kNotInstalled);
+    };
+    if (wellTyped && install_ && install_(productId, content, installDone)) return;
+    reportFailure(productId, wellTyped ? kNotInstalled : kNetworkProblem);
 }

@@ -1,12 +1,15 @@
 #pragma once
 // The content downloads: for each running connection the bytes received so far, its response and
 // the product it downloads. A download that ends with an e-book archive goes to the repository's
-// install; any other end shows "Uploading of the content failed". The screens ask whether a
-// product is downloading and whether it is marked for a fresh download. Main thread only.
+// install; any other end, and an install that fails, shows "Uploading of the content failed". The
+// screens ask whether a product is downloading, whether it is marked for a fresh download, and
+// whether its last download ended without a book, until a new download of it starts. Main thread
+// only.
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,8 +25,11 @@ class TransactionObserver : public fnd::Object, public fnd::URLConnectionDelegat
     static constexpr const char* kFailureTitle = "Uploading of the content failed";
     // The default shows an alert view with one "Ok" button.
     using AlertPresenter = StoreAlert::Presenter;
-    // Hands a received archive over (product identifier, bytes); answers whether an install started.
-    using Installer = std::function<bool(const std::string&, const std::string&)>;
+    // What an install calls at its end, on the main thread: whether a book was installed.
+    using InstallDone = std::function<void(bool)>;
+    // Hands a received archive over (product identifier, bytes, the call at the install's end);
+    // answers whether an install started.
+    using Installer = std::function<bool(const std::string&, const std::string&, InstallDone)>;
 
     // Downloads "get_content.cgi" of the content server, whose address comes from the bundle's
     // "ORVAStoreContentServer".
@@ -38,6 +44,8 @@ class TransactionObserver : public fnd::Object, public fnd::URLConnectionDelegat
     bool isUpdatingProduct(const std::string& productId) const;
     void reloadProduct(const std::string& productId);
     void finishReloadingProduct(const std::string& productId);
+    // Whether the product's last download failed or its install did not put a book in place.
+    bool hasFailedProduct(const std::string& productId) const;
 
     // Registers a connection before it delivers anything.
     void registerConnection(const fnd::URLConnection& connection, const std::string& productId);
@@ -54,12 +62,15 @@ class TransactionObserver : public fnd::Object, public fnd::URLConnectionDelegat
   private:
     static std::string keyFor(const fnd::URLConnection& connection);
     void removeConnection(const std::string& key);
+    // Marks the product as failed, shows the failure alert and refreshes the store.
+    void reportFailure(const std::string& productId, const std::string& message);
 
     fnd::URL contentServer_;
     std::map<std::string, std::string> contentDict_;
     std::map<std::string, fnd::URLResponse> responseDict_;
     std::map<std::string, std::string> productIDDict_;
     std::vector<std::string> markedToReload_;
+    std::set<std::string> failedProducts_;
     AlertPresenter alert_;
     Installer install_;
 };

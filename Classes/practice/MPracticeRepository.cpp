@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "Classes/practice/MHardQuantSet.h"
@@ -268,6 +269,9 @@ void MPracticeRepository::applyHistoryWithCoder(fnd::KeyedUnarchiver& coder) {
     // with no dictionary or list made in between: a large history has a hundred thousand records.
     // Beside the lists it holds each built-in set's flag under the set's key.
     MQSet::HistoryDictionary histories;
+    // Where the records of a session lie in each key's list, noted while the records are at hand:
+    // only those go back to their sessions below, so the lists are not walked a second time.
+    std::unordered_map<std::string, std::vector<std::uint32_t>> inSession;
     std::map<std::string, std::optional<bool>, std::less<>> flags;
     for (const auto& builtIn : builtInSets()) flags[builtIn.activeKey];
     coder.decodeEntries("historyDict", [&](const fnd::ArchiveKey& key, fnd::KeyedUnarchiver::Entry& entry) {
@@ -284,10 +288,16 @@ void MPracticeRepository::applyHistoryWithCoder(fnd::KeyedUnarchiver& coder) {
         if (!text) return;
         // A value that is not a list of records reads as no history; of a key met twice, the
         // later entry counts.
-        if (records.empty())
+        inSession.erase(*text);
+        if (records.empty()) {
             histories.erase(*text);
-        else
-            histories.insert_or_assign(*text, std::move(records));
+            return;
+        }
+        std::vector<std::uint32_t> places;
+        for (std::size_t i = 0; i < records.size(); ++i)
+            if (records[i]->isInSession()) places.push_back(static_cast<std::uint32_t>(i));
+        if (!places.empty()) inSession.emplace(*text, std::move(places));
+        histories.insert_or_assign(*text, std::move(records));
     });
     std::vector<std::shared_ptr<MQSet>> sets;
     for (const auto& builtIn : builtInSets()) {
@@ -297,7 +307,10 @@ void MPracticeRepository::applyHistoryWithCoder(fnd::KeyedUnarchiver& coder) {
     MQSet::restoreHistory(sets, histories);
     for (const auto& builtIn : builtInSets()) {
         auto& set = this->*builtIn.set;
-        set->restoreSessions(*sessions_);
+        // As restoreSessions would, question by question, but only the records noted above.
+        for (const auto& q : set->questions())
+            if (auto found = inSession.find(q->key()); found != inSession.end())
+                sessions_->restoreSessionRecordsFromQuestion(q, found->second);
         std::optional<bool> active = flags[builtIn.activeKey];
         // A missing flag reads as off, except for the set that came last and was on from the start.
         if (active)
@@ -323,10 +336,25 @@ void MPracticeRepository::loadSetsWithCoder(fnd::KeyedUnarchiver& coder) {
 void MPracticeRepository::loadLocalSetsWithCoder(fnd::KeyedUnarchiver& coder) {
     webQSet_ = coder.decodeObjectOfClass<MQSet>("kwebQSet");
     if (!webQSet_) webQSet_ = makeWebSet();
+    // Archives of older versions hold harvested questions that were never given their set.
+    for (const auto& q : webQSet_->questions())
+        if (!q->set()) q->setSet(webQSet_);
     webQSet_->restoreSessions(*sessions_);
     customQSets_ = PracticeCoding::objects<MQSet>(coder.decodeObject("customQSets"));
     for (auto& set : customQSets_) set->restoreSessions(*sessions_);
 }
+
+namespace {
+
+// The key a harvested question had while it was kept without its set (set number 0), under which
+// bookmarks of older versions name it.
+std::string formerForumKey(const MQSetQuestion& question) {
+    const std::string& key = question.key();
+    auto separator = key.find('_');
+    return separator == std::string::npos ? std::string() : "0" + key.substr(separator);
+}
+
+}  // namespace
 
 void MPracticeRepository::restoreBookmarksWithCoder(fnd::KeyedUnarchiver& coder) {
     if (coder.containsValueForKey("bookmarkAr")) {
@@ -335,7 +363,8 @@ void MPracticeRepository::restoreBookmarksWithCoder(fnd::KeyedUnarchiver& coder)
         bookmarkQSet_ = makeBookmarkSet();
         for (const auto& set : qSets_)
             for (const auto& q : set->questions())
-                if (keys.count(q->key())) bookmarkQSet_->addQuestion(q);
+                if (keys.count(q->key()) || (set == webQSet_ && keys.count(formerForumKey(*q))))
+                    bookmarkQSet_->addQuestion(q);
         return;
     }
     bookmarkQSet_ = coder.decodeObjectOfClass<MQSet>("kbookmarkQSet");

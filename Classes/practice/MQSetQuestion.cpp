@@ -55,6 +55,11 @@ void MQSetQuestion::initWith(const std::shared_ptr<MQSet>& set, std::int32_t num
     setupKey();
 }
 
+void MQSetQuestion::setSet(const std::shared_ptr<MQSet>& set) {
+    set_ = set;
+    setupKey();
+}
+
 void MQSetQuestion::setupKey() {
     auto owner = set_.lock();
     std::string base = std::to_string(owner ? owner->setUID() : 0) + "_" + std::to_string(number_) + "_" +

@@ -50,7 +50,8 @@ class MQSetQuestion : public fnd::Object, public fnd::Coding {
 
     const std::string& key() const { return key_; }
     std::shared_ptr<MQSet> set() const { return set_.lock(); }
-    void setSet(const std::shared_ptr<MQSet>& set) { set_ = set; }
+    // Gives the question to a set; its key, which names the set, follows.
+    void setSet(const std::shared_ptr<MQSet>& set);
     std::int32_t number() const { return number_; }
     void setNumber(std::int32_t number) { number_ = number; }
     std::int32_t questionType() const { return questionType_; }

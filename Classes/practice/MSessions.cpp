@@ -1,5 +1,6 @@
 #include "Classes/practice/MSessions.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "Classes/practice/MQSetHRecord.h"
@@ -18,6 +19,8 @@ void MSessions::encodeWithCoder(fnd::KeyedArchiver& coder) const {
 
 void MSessions::initWithCoder(fnd::KeyedUnarchiver& coder) {
     list_ = PracticeCoding::objects<MSession>(coder.decodeObject("sessionList"));
+    inIdOrder_ = std::is_sorted(list_.begin(), list_.end(),
+                                [](const auto& a, const auto& b) { return a->sessionId() < b->sessionId(); });
     freeSessionId_ = coder.decodeInt32("freeSessionId");
     savedRunning_ = coder.containsValueForKey("started") && coder.decodeBool("started") && !list_.empty();
     started_ = false;
@@ -25,6 +28,7 @@ void MSessions::initWithCoder(fnd::KeyedUnarchiver& coder) {
 
 void MSessions::startSession() {
     if (started_) stopSession();
+    if (!list_.empty() && list_.back()->sessionId() > freeSessionId_) inIdOrder_ = false;
     list_.push_back(std::make_shared<MSession>(freeSessionId_++, fnd::Date::now()));
     started_ = true;
 }
@@ -47,6 +51,14 @@ std::shared_ptr<MSession> MSessions::currentSession() const {
 }
 
 std::shared_ptr<MSession> MSessions::findById(std::int32_t sessionId) const {
+    // Sessions are numbered as they begin, so the list is in the order of its numbers unless an
+    // archive says otherwise, and a search halves it: a large history's attempts in sessions each
+    // look up their session as the history is loaded. The first of equal numbers is the one found.
+    if (inIdOrder_) {
+        auto found = std::lower_bound(list_.begin(), list_.end(), sessionId,
+                                      [](const auto& s, std::int32_t id) { return s->sessionId() < id; });
+        return found != list_.end() && (*found)->sessionId() == sessionId ? *found : nullptr;
+    }
     for (const auto& s : list_)
         if (s->sessionId() == sessionId) return s;
     return nullptr;
@@ -54,13 +66,24 @@ std::shared_ptr<MSession> MSessions::findById(std::int32_t sessionId) const {
 
 void MSessions::restoreSessionRecordsFromQuestion(const std::shared_ptr<MQSetQuestion>& question) {
     if (!question) return;
-    for (const auto& record : question->history()) {
-        if (!record->isInSession()) continue;
-        if (auto session = findById(record->sessionId()))
-            session->addQuestion(question, record);
-        else
-            record->detachFromSession();
-    }
+    for (const auto& record : question->history()) restoreSessionRecord(question, record);
+}
+
+void MSessions::restoreSessionRecordsFromQuestion(const std::shared_ptr<MQSetQuestion>& question,
+                                                  std::span<const std::uint32_t> places) {
+    if (!question) return;
+    const auto& history = question->history();
+    for (std::uint32_t place : places)
+        if (place < history.size()) restoreSessionRecord(question, history[place]);
+}
+
+void MSessions::restoreSessionRecord(const std::shared_ptr<MQSetQuestion>& question,
+                                     const std::shared_ptr<MQSetHRecord>& record) {
+    if (!record->isInSession()) return;
+    if (auto session = findById(record->sessionId()))
+        session->addQuestion(question, record);
+    else
+        record->detachFromSession();
 }
 
 void MSessions::finishLoading() {

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "platform/foundation/Coding.h"
 #include "platform/foundation/Object.h"
 
+class MQSetHRecord;
 class MQSetQuestion;
 class MSession;
 
@@ -31,6 +33,11 @@ class MSessions : public fnd::Object, public fnd::Coding {
     // Attaches the question's attempts to their sessions; attempts of a session that is gone are
     // detached.
     void restoreSessionRecordsFromQuestion(const std::shared_ptr<MQSetQuestion>& question);
+    // The same for the attempts at these places of the question's history only (places past its
+    // end are passed over): those that a loader found in a session while it read them, so that a
+    // long history is not walked again for the few attempts that belong to a session.
+    void restoreSessionRecordsFromQuestion(const std::shared_ptr<MQSetQuestion>& question,
+                                           std::span<const std::uint32_t> places);
     // Call once every set has restored its attempts: a session that was running when the list was
     // saved and got no attempts back is dropped, as stopping it would have.
     void finishLoading();
@@ -46,8 +53,14 @@ class MSessions : public fnd::Object, public fnd::Coding {
     std::int32_t freeSessionId() const { return freeSessionId_; }
 
   private:
+    void restoreSessionRecord(const std::shared_ptr<MQSetQuestion>& question,
+                              const std::shared_ptr<MQSetHRecord>& record);
+
     std::int32_t freeSessionId_ = 0;
     std::vector<std::shared_ptr<MSession>> list_;
     bool started_ = false;
     bool savedRunning_ = false;
+    // Whether the list is in the order of the session numbers (equal ones allowed), as it is
+    // unless an archive held it otherwise; removing sessions keeps the order.
+    bool inIdOrder_ = true;
 };

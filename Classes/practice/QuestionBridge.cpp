@@ -27,7 +27,8 @@ QuestionBridge::Decision QuestionBridge::decide(const fnd::URLRequest& request) 
         auto equals = query.find('=');
         std::string key = query.substr(0, equals);
         std::string value = equals == std::string::npos ? std::string() : query.substr(equals + 1);
-        if (key == "answer") {
+        // Only the person's own submit is an answer: a script of the page may submit the form too.
+        if (key == "answer" && request.isUserGesture()) {
             decision.choice = choiceFromValue(value);
             if (decision.choice) decision.action = Action::Answer;
         } else if (key == "btnType") {

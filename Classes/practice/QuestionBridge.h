@@ -1,8 +1,9 @@
 #pragma once
 // What the question screen does with a request out of its page: a form submission is always
-// declined and may record an answer (choices 1 to 5 only, whatever a page sends), delete or report
-// the question, or toggle the passage; the course link opens the course screen; another clicked
-// link goes to the forum browser; the page's own load is allowed.
+// declined and may record an answer (choices 1 to 5 only, whatever a page sends, and only from
+// the person's own submit, never one a script of the page makes), delete or report the question,
+// or toggle the passage; the course link opens the course screen; another clicked link goes to
+// the forum browser; the page's own load is allowed.
 
 #include <string>
 

@@ -18,6 +18,7 @@
 // answer and the explanation is optional. Text before the first "#question#" is ignored. A piece
 // that lacks a part, or has another number of options, is skipped without a word, and so is a
 // question whose body the set already holds: pasting a text twice adds nothing the second time.
+// The text is taken as text: HTML in it is shown on the question page as written (pageHTML).
 
 #include <cstdint>
 #include <memory>
@@ -30,6 +31,10 @@ class MQSet;
 
 class QuestionMarkup {
   public:
+    // The longest text read at once, in bytes: a megabyte holds thousands of questions, more than
+    // any set needs.
+    static constexpr std::size_t kMaxTextLength = 1024 * 1024;
+
     // One piece as read, before it becomes a question of a set.
     struct Piece {
         std::int32_t questionType = 0;  // 1 PS, 2 DS, 3 SC, 4 CR
@@ -53,4 +58,10 @@ class QuestionMarkup {
     static std::string convertBreaks(std::string_view text);
     // Every occurrence of the option (its line breaks removed) in the text, underlined.
     static std::string underline(const std::string& text, const std::string& option);
+
+    // A stored text of a question read from the markup (its body, an option or its explanation) as
+    // the question page shows it: the formatting the reader gave it (the paragraph around it, line
+    // breaks, underlines) stays, and every other character that HTML gives a meaning to is escaped.
+    // What the person wrote is shown as written, and nothing in it can run on the page.
+    static std::string pageHTML(std::string_view stored);
 };

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "Classes/forum_news/HTMLCleaner.h"
+#include "Classes/practice/CustomSets.h"
 #include "Classes/practice/MKeyWordsSet.h"
 #include "Classes/practice/MQSet.h"
 #include "Classes/practice/MQSetAnswer.h"
@@ -11,8 +12,10 @@
 #include "Classes/practice/MQSetHRecord.h"
 #include "Classes/practice/MQSetQuestion.h"
 #include "Classes/practice/MQSetSimpleAnswer.h"
+#include "Classes/practice/QuestionMarkup.h"
 #include "Classes/study_aids/MCourse.h"
 #include "platform/foundation/DateFormatter.h"
+#include "platform/foundation/HTMLEscaping.h"
 
 namespace {
 
@@ -136,7 +139,9 @@ std::string QuestionPage::page(const Inputs& inputs) {
 
 std::string QuestionPage::shown(const Inputs& inputs, const std::string& html) {
     auto set = inputs.question->set();
-    if (set && set->setUID() == MQSet::kForumSetUID) return HTMLCleaner::clean(html);
+    if (!set) return html;
+    if (set->setUID() == MQSet::kForumSetUID) return HTMLCleaner::clean(html);
+    if (CustomSets::isCustom(set->setUID())) return QuestionMarkup::pageHTML(html);
     return html;
 }
 
@@ -258,7 +263,7 @@ void QuestionPage::appendOwnerAndKeys(std::string& out, const Inputs& inputs) {
                    course->companyName() +
                    "</b><br>[<a href=\"Events:openCourse\">read more</a>]</td></tr></table></p>";
         else
-            out += "<p class=\"qowner\">Set: " + set->description() + "</p>";
+            out += "<p class=\"qowner\">Set: " + fnd::escapeHTML(set->description()) + "</p>";
     }
     out += "<div id=\"delReportBtns\">";
     if (set && set->setUID() == MQSet::kForumSetUID) {

@@ -86,7 +86,8 @@ class QuestionPage {
     static void appendOptions(std::string& out, const Inputs& inputs);
     static void appendExplanation(std::string& out, const Inputs& inputs);
     static void appendOwnerAndKeys(std::string& out, const Inputs& inputs);
-    // Forum questions come from outside: their HTML is cleaned again at every build.
+    // Forum questions come from outside: their HTML is cleaned again at every build. The person's
+    // own questions are shown as written, with only the formatting of their markup.
     static std::string shown(const Inputs& inputs, const std::string& html);
     static std::string marked(const Inputs& inputs, const std::string& html);
 };

@@ -239,6 +239,7 @@ void SetsVC::startStopScan(const Sender&) {
     if (isScanning()) {
         for (const auto& scanner : scanners()) scanner->stopConnection();
         if (startStopScanBtn_) startStopScanBtn_->setTitle("Start");
+        showScanCounts();
         refillWorkSet();
         if (scanIV_) scanIV_->stopAnimating();
         update();
@@ -247,7 +248,7 @@ void SetsVC::startStopScan(const Sender&) {
     setIdleTimerDisabled(true);
     auto rep = AbstractAppDelegate::sharedRep();
     auto forum = rep ? rep->webQSet() : nullptr;
-    bool started = false;
+    startedScanners_.clear();
     for (const auto& scanner : scanners()) {
         std::int32_t type = scanner == forumPSScan_   ? ForumPageReader::kPS
                             : scanner == forumDSScan_ ? ForumPageReader::kDS
@@ -258,9 +259,9 @@ void SetsVC::startStopScan(const Sender&) {
         if (type == ForumPageReader::kDS) scanner->startDSScan();
         if (type == ForumPageReader::kCR) scanner->startCRScan();
         if (type == ForumPageReader::kSC) scanner->startSCScan();
-        started = true;
+        startedScanners_.push_back(scanner);
     }
-    if (!started) {
+    if (startedScanners_.empty()) {
         limitAlert_ = ui::make<ui::AlertView>(kLimitTitle, kLimitMessage, weakAs<SetsVC>(), "Ok",
                                               std::vector<std::string>{});
         limitAlert_->show();
@@ -272,21 +273,28 @@ void SetsVC::startStopScan(const Sender&) {
     });
     if (startStopScanBtn_) startStopScanBtn_->setTitle("Stop");
     if (scanIV_) scanIV_->startAnimating();
+    showScanCounts();
+}
+
+void SetsVC::showScanCounts() {
+    int harvested = 0, requested = 0;
+    for (const auto& scanner : startedScanners_) {
+        harvested += scanner->questionsHarvested();
+        requested += scanner->pagesRequested();
+    }
+    if (totalNumberOfScannedThreadsLbl_)
+        totalNumberOfScannedThreadsLbl_->setText(std::to_string(harvested) + "/" + std::to_string(requested));
 }
 
 void SetsVC::updateScanInfo() {
     setIdleTimerDisabled(true);
+    // The scan's counts stay on show when it ends: a scanner that stopped has moved its harvest
+    // into the forum set and emptied its own counters, so they come from the whole scan.
+    showScanCounts();
     if (!isScanning()) {
         endScan();
         return;
     }
-    int harvested = 0, requested = 0;
-    for (const auto& scanner : scanners()) {
-        harvested += int(scanner->autoScanQSet()->questions().size());
-        requested += scanner->totalNumberOfScannedThreads();
-    }
-    if (totalNumberOfScannedThreadsLbl_)
-        totalNumberOfScannedThreadsLbl_->setText(std::to_string(harvested) + "/" + std::to_string(requested));
     auto rep = AbstractAppDelegate::sharedRep();
     auto forum = rep ? rep->webQSet() : nullptr;
     for (const auto& scanner : scanners()) {

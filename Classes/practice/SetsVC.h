@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Classes/core/ToolViewController.h"
 #include "platform/ui/AlertView.h"
@@ -103,6 +104,8 @@ class SetsVC : public ToolViewController, public ui::AlertViewDelegate {
     void refillWorkSet();
     void openQuestionOn(const std::shared_ptr<MQSet>& set);
     void endScan();
+    // "harvested/requested" over the scanners of the latest scan, those already stopped included.
+    void showScanCounts();
 
     std::shared_ptr<ui::Label> workQSetNumberLbl_, bookmarkQSetNumberLbl_, totalNumberOfScannedThreadsLbl_,
         reviewQSetNumberLbl_, totalNumberOfAllQuestionsLbl_;
@@ -113,6 +116,8 @@ class SetsVC : public ToolViewController, public ui::AlertViewDelegate {
     std::shared_ptr<CommonViewController> setsFilterEditVC_;
     std::shared_ptr<CommonViewController> reviewVC_;
     std::shared_ptr<MForumScan> forumSCScan_, forumCRScan_, forumPSScan_, forumDSScan_;
+    // The scanners the latest scan started: the others keep the counts of an earlier one.
+    std::vector<std::shared_ptr<MForumScan>> startedScanners_;
     std::shared_ptr<ui::AlertView> limitAlert_;
 };
 

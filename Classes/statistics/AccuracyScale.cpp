@@ -28,6 +28,9 @@ std::vector<AccuracyScale::Mark> AccuracyScale::marks(const ui::Rect& plot) {
 }
 
 void AccuracyScale::install(ui::View& plot) {
+    const bool hidden = labels_.empty() || labels_.front()->isHidden();
+    for (const auto& label : labels_) label->removeFromSuperview();
+    labels_.clear();
     auto container = plot.superview();
     if (!container) return;
     for (const Mark& mark : marks(plot.frame())) {
@@ -36,7 +39,7 @@ void AccuracyScale::install(ui::View& plot) {
         label->setFont(ui::Font::system(kFontSize));
         label->setTextColor(kColor);
         label->setBackgroundColor(ui::Color::clear());
-        label->setHidden(true);
+        label->setHidden(hidden);
         container->insertSubviewBelow(label, &plot);
         labels_.push_back(label);
     }

@@ -29,7 +29,9 @@ class AccuracyScale {
     };
     static std::vector<Mark> marks(const ui::Rect& plot);
 
-    // Makes the labels and puts them into the plot's superview, just under the plot.
+    // Makes the labels and puts them into the plot's superview, just under the plot; hidden at
+    // first. Installed again (the plot has moved), the labels replace those before and keep their
+    // showing.
     void install(ui::View& plot);
     void setHidden(bool hidden);
     const std::vector<std::shared_ptr<ui::Label>>& labels() const { return labels_; }

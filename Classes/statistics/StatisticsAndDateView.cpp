@@ -8,10 +8,13 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/ConnectionTable.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/Nib.h"
 
 namespace {
 
 constexpr double kCountdownInterval = 0.2;
+// The id of the view that holds every part, in both interface files.
+constexpr const char* kContentId = "content";
 constexpr const char* kCountdownAction = "showTestDateInfo";
 
 void show(const std::shared_ptr<ui::Label>& label, bool shown) {
@@ -30,6 +33,30 @@ const ui::ConnectionTable& StatisticsAndDateView::classConnections() {
             .outlet("dateL", &StatisticsAndDateView::dateL_)
             .outlet("passedTextL", &StatisticsAndDateView::passedTextL_);
     return table;
+}
+
+std::string StatisticsAndDateView::nibFor(Arrangement arrangement) {
+    return arrangement == Arrangement::OneRow ? "StatisticsAndDatePane-iPad-Row"
+                                              : "StatisticsAndDatePane-iPad";
+}
+
+ui::Size StatisticsAndDateView::sizeFor(Arrangement arrangement) {
+    auto nib = ui::Nib::named(nibFor(arrangement));
+    if (!nib) return {};
+    auto frames = nib->framesById();
+    auto content = frames.find(kContentId);
+    return content == frames.end() ? ui::Size{} : content->second.size;
+}
+
+void StatisticsAndDateView::setArrangement(Arrangement arrangement) {
+    if (arrangement == arrangement_) return;
+    auto nib = ui::Nib::named(nibFor(arrangement));
+    if (!nib) return;
+    arrangement_ = arrangement;
+    for (const auto& [id, frame] : nib->framesById())
+        if (auto view = part(id)) view->setFrame(frame);
+    setFrame({frame().origin, sizeFor(arrangement)});
+    partsMoved();
 }
 
 std::string StatisticsAndDateView::daysText(int days) {

@@ -8,6 +8,11 @@
 // interface file), sends it showStatistics() and showTestDateInfo() when its view loads,
 // showStatistics() or renderStatistics() when a tool is left, cancelPendingRequests() while a tool
 // is open and showTestDateInfo() again when the tool has closed.
+//
+// The pane has two arrangements of its four blocks (the accuracy chart, the answers per step, the
+// countdown and the table of answers): two rows of two, where the screen leaves it the height, and
+// one low row of four where it does not. The second is an interface file of its own that places
+// the same parts (by their ids) otherwise.
 
 #include <memory>
 #include <string>
@@ -21,6 +26,14 @@ class StatisticsAndDateView : public StatisticsView {
 
     std::string nibIdentifier() const override { return "StatisticsAndDatePane-iPad"; }
 
+    enum class Arrangement { TwoRows, OneRow };
+    // The interface file that places the parts so, and the pane's size then.
+    static std::string nibFor(Arrangement arrangement);
+    static ui::Size sizeFor(Arrangement arrangement);
+    Arrangement arrangement() const { return arrangement_; }
+    // Places the parts as the arrangement's file does and takes its size; the chart is drawn anew.
+    void setArrangement(Arrangement arrangement);
+
     // Shows the date's state and, while it lies ahead, calls itself again after 0.2 seconds:
     // one countdown at a time, however often it is called.
     void showTestDateInfo();
@@ -30,5 +43,6 @@ class StatisticsAndDateView : public StatisticsView {
     static std::string timeText(long seconds);
 
   private:
+    Arrangement arrangement_ = Arrangement::TwoRows;
     std::shared_ptr<ui::Label> notificationL_, timerL_, timerDaysL_, normalTextL_, dateL_, passedTextL_;
 };

@@ -116,12 +116,23 @@ const ui::ConnectionTable& StatisticsView::classConnections() {
 void StatisticsView::init(const ui::Rect& frame) {
     View::init(frame);
     worker_ = std::make_unique<StatWorker>();
-    ui::Nib::load(nibIdentifier(), *this);
+    parts_ = ui::Nib::loadContents(nibIdentifier(), *this).objectsById;
     if (!content_) return;
     if (frame.size.isEmpty()) setFrame({frame.origin, content_->frame().size});
     content_->setFrame({{0, 0}, content_->frame().size});
     addSubview(content_);
     if (successRateV_) scale_.install(*successRateV_);
+}
+
+std::shared_ptr<ui::View> StatisticsView::part(const std::string& id) const {
+    auto it = parts_.find(id);
+    return it == parts_.end() ? nullptr : it->second;
+}
+
+void StatisticsView::partsMoved() {
+    captionDx_ = captionDy_ = 0;
+    if (successRateV_) scale_.install(*successRateV_);
+    renderStatistics();
 }
 
 std::shared_ptr<MRepository> StatisticsView::repository() const {

@@ -11,6 +11,7 @@
 // currentStatisticsType; a tap on the chart switches to the next kind.
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -135,6 +136,11 @@ class StatisticsView : public ui::View {
   protected:
     // The target of the panel's delayed requests.
     const void* requestTarget() const { return this; }
+    // The part of the panel's interface file with that id; null when there is none.
+    std::shared_ptr<ui::View> part(const std::string& id) const;
+    // The parts have been placed anew (another layout of the panel): the captions start again
+    // from their places in the layout, the scale follows the chart, and the panel is drawn again.
+    void partsMoved();
     // A drawn series and its caption's name.
     struct Slot {
         std::string name;
@@ -167,6 +173,7 @@ class StatisticsView : public ui::View {
     std::array<std::shared_ptr<ui::Label>*, 5> captions();
     std::array<std::shared_ptr<PlotView>*, 5> plotViews();
 
+    std::map<std::string, std::shared_ptr<ui::View>, std::less<>> parts_;
     std::shared_ptr<ui::View> content_;
     std::shared_ptr<ui::View> successRateV_;
     std::shared_ptr<ui::View> numberOfSolvedV_;

@@ -100,6 +100,8 @@ bool webEvent(const json& object, DisplayEvent& e) {
         if (kind == std::end(kinds) || (e.method != "GET" && e.method != "POST")) return false;
         e.navigation = kind->second;
         string(object, "body", e.body);
+        auto gesture = object.find("gesture");
+        e.gesture = gesture != object.end() && gesture->is_boolean() && gesture->get<bool>();
     } else {
         return false;
     }

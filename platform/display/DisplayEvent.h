@@ -17,7 +17,8 @@
 //   {"type":"location","state":"unknown"|"off"}                         none, or services off
 //   {"type":"web","id":7,"serial":3,"event":"loaded"}                  a web view's page, through
 //   {"type":"web","id":7,"serial":3,"event":"request","navigation":"link"|"form"|"reload"|
-//        "backForward"|"other","url":"...","method":"GET"|"POST","body":"a=1"}    its frame's bridge
+//        "backForward"|"other","url":"...","method":"GET"|"POST","body":"a=1","gesture":true}
+//                                                                         its frame's bridge
 //   {"type":"web","id":7,"serial":3,"event":"selection","text":"...","rect":[x,y,w,h]}
 //   {"type":"web","id":7,"event":"failed","src":"/d/...","reason":"..."}   the frame's document
 //                                                                          never spoke
@@ -80,7 +81,8 @@ struct DisplayEvent {
     LocationState locationState = LocationState::Unknown;
     double latitude = 0, longitude = 0;
     std::string method = "GET";
-    std::string body;  // a POST form's fields, form-encoded
+    std::string body;      // a POST form's fields, form-encoded
+    bool gesture = false;  // request: the person's own tap or key press made it
     fnd::URLRequest::NavigationType navigation = fnd::URLRequest::NavigationType::Other;
 
     static std::optional<DisplayEvent> parse(std::string_view message);

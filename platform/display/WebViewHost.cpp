@@ -50,6 +50,7 @@ void WebViewHost::handle(const DisplayEvent& e) {
             fnd::URLRequest request{fnd::URL(e.url)};
             if (e.method == "POST") request.setFormBody(e.body);
             request.setNavigationType(e.navigation);
+            request.setUserGesture(e.gesture);
             engine->frameRequests(e.serial, std::move(request));
             break;
         }

@@ -1,10 +1,17 @@
 #include "platform/foundation/BinaryPropertyListReader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 
+#include "platform/foundation/FileContents.h"
 #include "platform/foundation/Unicode.h"
 
 namespace fnd {
@@ -17,14 +24,170 @@ std::uint64_t bigEndian(const std::uint8_t* p, std::size_t n) {
     return v;
 }
 
+// The same for a width known when compiling. The offset table and the references of a list all
+// have one width, and a large list has millions of them, so each is read with a load or two
+// instead of a loop over its bytes.
+template <std::size_t N>
+std::uint64_t bigEndianOf(const std::uint8_t* p) {
+    if constexpr (N == 1) {
+        return p[0];
+    } else if constexpr (N == 2) {
+        std::uint16_t v;
+        std::memcpy(&v, p, 2);
+        return __builtin_bswap16(v);
+    } else if constexpr (N == 3) {
+        return (std::uint64_t{p[0]} << 16) | (std::uint64_t{p[1]} << 8) | p[2];
+    } else if constexpr (N == 4) {
+        std::uint32_t v;
+        std::memcpy(&v, p, 4);
+        return __builtin_bswap32(v);
+    } else if constexpr (N == 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        return __builtin_bswap64(v);
+    } else {
+        return bigEndian(p, N);
+    }
+}
+
+// Calls `read` with the width (1 to 8) as a compile-time constant.
+template <class Read>
+bool withWidth(std::size_t width, Read&& read) {
+    switch (width) {
+        case 1:
+            return read(std::integral_constant<std::size_t, 1>{});
+        case 2:
+            return read(std::integral_constant<std::size_t, 2>{});
+        case 3:
+            return read(std::integral_constant<std::size_t, 3>{});
+        case 4:
+            return read(std::integral_constant<std::size_t, 4>{});
+        case 8:
+            return read(std::integral_constant<std::size_t, 8>{});
+        default:
+            return read(width);
+    }
+}
+
+// The big-endian number of a width that is either a compile-time constant or a plain size.
+template <class Width>
+std::uint64_t bigEndianAs(const std::uint8_t* p, Width width) {
+    if constexpr (std::is_same_v<Width, std::size_t>)
+        return bigEndian(p, width);
+    else
+        return bigEndianOf<Width::value>(p);
+}
+
+// The width itself, a constant where it is one.
+template <class Width>
+constexpr std::size_t widthOf(Width width) {
+    if constexpr (std::is_same_v<Width, std::size_t>)
+        return width;
+    else
+        return Width::value;
+}
+
+}  // namespace
+
+// Where the parser takes its bytes from. `objects` hands out bytes before the offset table, asked
+// for at rising offsets, from a window onto them that `fill` moves; `table` the offset table and the
+// trailer. Each pointer stays valid until the next call of the same function. Null when the bytes
+// cannot be had: see backward and failed.
+struct BinaryPropertyListReader::Input {
+    virtual ~Input() = default;
+    const std::uint8_t* objects(std::uint64_t offset, std::size_t n) {
+        if (offset >= start && offset - start + n <= length) return window + (offset - start);
+        return fill(offset, n);
+    }
+    virtual const std::uint8_t* table(std::uint64_t offset, std::size_t n) = 0;
+
+    std::uint64_t size = 0;
+    bool backward = false;  // objects were asked for before bytes already let go of
+    bool failed = false;    // the bytes could not be read
+
+  protected:
+    virtual const std::uint8_t* fill(std::uint64_t offset, std::size_t n) = 0;
+    // The bytes [start, start + length) of the input.
+    const std::uint8_t* window = nullptr;
+    std::uint64_t start = 0, length = 0;
+};
+
+namespace {
+
+// A list held whole in memory: the window is all of it.
+struct MemoryInput : BinaryPropertyListReader::Input {
+    explicit MemoryInput(std::span<const std::uint8_t> bytes) {
+        window = bytes.data();
+        size = length = bytes.size();
+    }
+    const std::uint8_t* table(std::uint64_t offset, std::size_t) override { return window + offset; }
+    const std::uint8_t* fill(std::uint64_t, std::size_t) override { return nullptr; }  // never asked
+};
+
+// A file read in pieces into two small buffers, one for the objects and one for the offset table,
+// so that a large list never needs memory for the whole file. Objects are read forward only: every
+// writer stores them in the order of their numbers, and a file that does not is read whole instead.
+class FileInput : public BinaryPropertyListReader::Input {
+  public:
+    FileInput(int fd, std::uint64_t fileSize) : fd_(fd) { size = fileSize; }
+
+    const std::uint8_t* table(std::uint64_t offset, std::size_t n) override {
+        if (offset >= tableStart_ && offset - tableStart_ + n <= tableLength_)
+            return tableBuffer_.data() + (offset - tableStart_);
+        if (!read(tableBuffer_, offset, n, kTablePiece, tableLength_)) return nullptr;
+        tableStart_ = offset;
+        return tableBuffer_.data();
+    }
+
+  protected:
+    const std::uint8_t* fill(std::uint64_t offset, std::size_t n) override {
+        if (offset < start) {
+            backward = true;
+            return nullptr;
+        }
+        if (!read(objectBuffer_, offset, n, kObjectPiece, length)) return nullptr;
+        start = offset;
+        window = objectBuffer_.data();
+        return window;
+    }
+
+  private:
+    static constexpr std::size_t kObjectPiece = 256 << 10, kTablePiece = 64 << 10;
+
+    // Reads at least n bytes from `offset` (which the caller has checked lie in the file), a piece
+    // when there are that many, into the buffer; `length` becomes their number.
+    bool read(std::vector<std::uint8_t>& buffer, std::uint64_t offset, std::size_t n, std::size_t piece,
+              std::uint64_t& length) {
+        std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(std::max(n, piece), size - offset));
+        if (buffer.size() < want) buffer.resize(want);
+        length = 0;
+        std::size_t got = 0;
+        while (got < want) {
+            ssize_t r = ::pread(fd_, buffer.data() + got, want - got, static_cast<off_t>(offset + got));
+            if (r < 0 && errno == EINTR) continue;
+            if (r <= 0) {
+                failed = true;
+                return false;
+            }
+            got += static_cast<std::size_t>(r);
+        }
+        length = want;
+        return true;
+    }
+
+    int fd_;
+    std::vector<std::uint8_t> objectBuffer_, tableBuffer_;
+    std::uint64_t tableStart_ = 0, tableLength_ = 0;
+};
+
 }  // namespace
 
 struct BinaryPropertyListReader::Parser {
     using Kind = PropertyList::Kind;
     using Ref = PropertyList::Ref;
 
-    const std::uint8_t* in;
-    std::size_t size;
+    Input& in;
     PropertyList& out;
     std::string message;
 
@@ -37,13 +200,19 @@ struct BinaryPropertyListReader::Parser {
         message = std::move(why);
         return false;
     }
+    // The input could not give the bytes asked for; the message is the caller's to choose.
+    bool unavailable() { return fail({}); }
     // Whether n bytes from p lie before the offset table (p itself always does).
     bool fits(std::size_t p, std::uint64_t n) const { return n <= tableOffset - p; }
 
     bool run() {
+        std::uint64_t size = in.size;
         if (size < 8 + 32) return fail("too short for a binary property list");
-        if (std::memcmp(in, "bplist00", 8) != 0) return fail("not a binary property list");
-        const std::uint8_t* trailer = in + size - 32;
+        const std::uint8_t* magic = in.objects(0, 8);
+        if (!magic) return unavailable();
+        if (std::memcmp(magic, "bplist00", 8) != 0) return fail("not a binary property list");
+        const std::uint8_t* trailer = in.table(size - 32, 32);
+        if (!trailer) return unavailable();
         offsetSize = trailer[6];
         refSize = trailer[7];
         objectCount = bigEndian(trailer + 8, 8);
@@ -59,22 +228,51 @@ struct BinaryPropertyListReader::Parser {
         if (top >= objectCount) return fail("top object out of range");
 
         budget = tableOffset - 8;
-        out.nodes_.reserve(objectCount);
+        // One node per object, written in place as each object is read.
+        out.nodes_.resize(objectCount);
         out.text_.reserve(tableOffset);
         // References lie before the offset table, so this bounds their number in a well-formed
-        // list; growing the table by doubling instead would copy it and touch fresh memory each time.
-        out.members_.reserve(tableOffset / refSize);
+        // list. The table is sized once, its members written in place and the rest cut off at the
+        // end; growing it by doubling instead would copy it and touch fresh memory each time.
+        out.members_.resize(tableOffset / refSize);
         out.references_.assign(objectCount, 0);
         uidSeen.assign(objectCount, false);
         out.uidRepeated_.assign(objectCount, false);
-        const std::uint8_t* table = in + tableOffset;
-        for (std::uint64_t i = 0; i < objectCount; ++i) {
-            std::uint64_t offset = bigEndian(table + i * offsetSize, offsetSize);
-            if (offset < 8 || offset >= tableOffset) return fail("object offset outside the file");
-            if (!object(static_cast<std::size_t>(offset))) return false;
-        }
+        bool parsed = withWidth(offsetSize, [&](auto width) {
+            // The offsets are taken a batch at a time.
+            constexpr std::uint64_t kBatch = 4096;
+            for (std::uint64_t first = 0; first < objectCount; first += kBatch) {
+                std::uint64_t count = std::min(kBatch, objectCount - first);
+                const std::uint8_t* table = in.table(tableOffset + first * offsetSize, count * offsetSize);
+                if (!table) return unavailable();
+                for (std::uint64_t i = 0; i < count; ++i) {
+                    std::uint64_t offset = bigEndianAs(table + i * offsetSize, width);
+                    if (offset < 8 || offset >= tableOffset) return fail("object offset outside the file");
+                    if (!object(static_cast<Ref>(first + i), static_cast<std::size_t>(offset))) return false;
+                }
+            }
+            return true;
+        });
+        if (!parsed) return false;
+        out.members_.resize(members);
         out.top_ = static_cast<Ref>(top);
         return true;
+    }
+
+    // The object being read: its number, its offset, and its bytes from there on, as many as were
+    // asked for (see reach).
+    Ref current = 0;
+    std::size_t pos = 0;
+    const std::uint8_t* at = nullptr;
+    std::size_t members = 0;  // the members written so far
+
+    // The byte at offset p of the input, which the object's bytes asked for cover.
+    const std::uint8_t* byte(std::size_t p) const { return at + (p - pos); }
+    // Makes the object's bytes up to offset `end` (checked to lie before the offset table)
+    // available through byte().
+    bool reach(std::size_t end) {
+        at = in.objects(pos, end - pos);
+        return at != nullptr;
     }
 
     bool count(std::uint8_t info, std::size_t& p, std::uint64_t& n) {
@@ -83,33 +281,55 @@ struct BinaryPropertyListReader::Parser {
             return true;
         }
         if (!fits(p, 1)) return fail("truncated count");
-        std::uint8_t marker = in[p];
+        std::uint8_t marker = *byte(p);
         if ((marker >> 4) != 0x1 || (marker & 0xF) > 3) return fail("bad count");
         std::size_t bytes = std::size_t{1} << (marker & 0xF);
         if (!fits(p + 1, bytes)) return fail("truncated count");
-        n = bigEndian(in + p + 1, bytes);
+        n = bigEndian(byte(p + 1), bytes);
         p += 1 + bytes;
         if (n > std::numeric_limits<std::uint32_t>::max()) return fail("count too large");
         return true;
     }
 
     void push(Kind kind, std::uint64_t value, std::uint64_t count = 0, std::uint8_t flags = 0) {
-        out.nodes_.push_back(PropertyList::Node{kind, flags, static_cast<std::uint32_t>(count), value});
+        out.nodes_[current] = PropertyList::Node{kind, flags, static_cast<std::uint32_t>(count), value};
     }
 
     bool refs(std::size_t p, std::uint64_t n) {
-        for (std::uint64_t i = 0; i < n; ++i, p += refSize) {
-            std::uint64_t ref = bigEndian(in + p, refSize);
-            if (ref >= objectCount) return fail("reference out of range");
-            out.members_.push_back(static_cast<Ref>(ref));
-            std::uint8_t& count = out.references_[ref];
-            if (count < 2) ++count;
-        }
-        return true;
+        return withWidth(refSize, [&](auto width) {
+            // The table has room for every reference the input can hold (see run). Containers
+            // that share their bytes could claim more; such a list fails the check of the bytes
+            // claimed once this object is read, so it fails with that message here, unless a
+            // reference is out of range, which is found first.
+            if (n > out.members_.size() - members) {
+                for (std::uint64_t i = 0; i < n; ++i)
+                    if (bigEndianAs(byte(p + i * refSize), width) >= objectCount)
+                        return fail("reference out of range");
+                return fail("objects claim more bytes than the file holds");
+            }
+            Ref* into = out.members_.data() + members;
+            members += n;
+            std::uint8_t* counts = out.references_.data();
+            const std::uint8_t* from = byte(p);
+            for (std::uint64_t i = 0; i < n; ++i, from += widthOf(width)) {
+                std::uint64_t ref = bigEndianAs(from, width);
+                if (ref >= objectCount) return fail("reference out of range");
+                into[i] = static_cast<Ref>(ref);
+                counts[ref] += counts[ref] < 2;
+            }
+            return true;
+        });
     }
 
-    bool object(std::size_t pos) {
-        std::uint8_t marker = in[pos];
+    // The most bytes an object's marker, count and number take: the marker, a count's marker and
+    // 8 bytes, or an integer or UID of 16 bytes after the marker.
+    static constexpr std::size_t kHead = 17;
+
+    bool object(Ref index, std::size_t offset) {
+        current = index;
+        pos = offset;
+        if (!reach(pos + std::min<std::uint64_t>(kHead, tableOffset - pos))) return unavailable();
+        std::uint8_t marker = *byte(pos);
         std::uint8_t type = marker >> 4, info = marker & 0xF;
         std::size_t p = pos + 1;
         std::uint64_t n = 0;
@@ -127,9 +347,9 @@ struct BinaryPropertyListReader::Parser {
                 std::size_t bytes = std::size_t{1} << info;
                 if (!fits(p, bytes)) return fail("truncated integer");
                 if (bytes < 16) {
-                    push(Kind::Integer, bigEndian(in + p, bytes));  // 8 bytes: two's complement as stored
+                    push(Kind::Integer, bigEndian(byte(p), bytes));  // 8 bytes: two's complement as stored
                 } else {
-                    std::uint64_t high = bigEndian(in + p, 8), low = bigEndian(in + p + 8, 8);
+                    std::uint64_t high = bigEndian(byte(p), 8), low = bigEndian(byte(p + 8), 8);
                     bool negative = high == ~std::uint64_t{0} && (low >> 63) == 1;
                     if (high != 0 && !negative) return fail("integer out of range");
                     push(high == 0 && (low >> 63) ? Kind::UnsignedInteger : Kind::Integer, low);
@@ -139,12 +359,12 @@ struct BinaryPropertyListReader::Parser {
             }
             case 0x2:
                 if (info == 2 && fits(p, 4)) {
-                    float f = std::bit_cast<float>(static_cast<std::uint32_t>(bigEndian(in + p, 4)));
+                    float f = std::bit_cast<float>(static_cast<std::uint32_t>(bigEndian(byte(p), 4)));
                     push(Kind::Real, std::bit_cast<std::uint64_t>(static_cast<double>(f)), 0,
                          PropertyList::kFloat);
                     p += 4;
                 } else if (info == 3 && fits(p, 8)) {
-                    push(Kind::Real, bigEndian(in + p, 8));
+                    push(Kind::Real, bigEndianOf<8>(byte(p)));
                     p += 8;
                 } else {
                     return fail("bad real");
@@ -152,35 +372,39 @@ struct BinaryPropertyListReader::Parser {
                 break;
             case 0x3:
                 if (info != 3 || !fits(p, 8)) return fail("bad date");
-                push(Kind::Date, bigEndian(in + p, 8));
+                push(Kind::Date, bigEndianOf<8>(byte(p)));
                 p += 8;
                 break;
             case 0x4:
-            case 0x5:
+            case 0x5: {
                 if (!count(info, p, n)) return false;
                 if (!fits(p, n)) return fail("truncated data or string");
+                if (!reach(p + n)) return unavailable();
                 push(type == 0x4 ? Kind::Data : Kind::String, out.text_.size(), 0);
-                if (type == 0x4 || std::all_of(in + p, in + p + n, [](std::uint8_t b) { return b < 0x80; })) {
-                    out.text_.append(reinterpret_cast<const char*>(in + p), n);
+                const std::uint8_t* text = byte(p);
+                if (type == 0x4 || std::all_of(text, text + n, [](std::uint8_t b) { return b < 0x80; })) {
+                    out.text_.append(reinterpret_cast<const char*>(text), n);
                 } else {
-                    for (std::uint64_t i = 0; i < n; ++i)
-                        appendUtf8(out.text_, in[p + i]);  // bytes as Latin-1
+                    for (std::uint64_t i = 0; i < n; ++i) appendUtf8(out.text_, text[i]);  // bytes as Latin-1
                 }
-                if (out.text_.size() - out.nodes_.back().value > std::numeric_limits<std::uint32_t>::max())
+                if (out.text_.size() - out.nodes_[current].value > std::numeric_limits<std::uint32_t>::max())
                     return fail("string too large");
-                out.nodes_.back().count =
-                    static_cast<std::uint32_t>(out.text_.size() - out.nodes_.back().value);
-                if (type == 0x5) out.internLastString();
+                out.nodes_[current].count =
+                    static_cast<std::uint32_t>(out.text_.size() - out.nodes_[current].value);
+                if (type == 0x5) out.internLastString(current);
                 p += n;
                 break;
+            }
             case 0x6: {
                 if (!count(info, p, n)) return false;
                 if (n > (tableOffset - p) / 2) return fail("truncated string");
+                if (!reach(p + 2 * n)) return unavailable();
+                const std::uint8_t* text = byte(p);
                 std::size_t start = out.text_.size();
                 for (std::uint64_t i = 0; i < n; ++i) {
-                    std::uint32_t u = static_cast<std::uint32_t>(bigEndian(in + p + 2 * i, 2));
+                    std::uint32_t u = static_cast<std::uint32_t>(bigEndian(text + 2 * i, 2));
                     if (u >= 0xD800 && u < 0xDC00 && i + 1 < n) {
-                        std::uint32_t low = static_cast<std::uint32_t>(bigEndian(in + p + 2 * i + 2, 2));
+                        std::uint32_t low = static_cast<std::uint32_t>(bigEndian(text + 2 * i + 2, 2));
                         if (low >= 0xDC00 && low < 0xE000) {
                             appendUtf8(out.text_, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
                             ++i;
@@ -192,15 +416,20 @@ struct BinaryPropertyListReader::Parser {
                 if (out.text_.size() - start > std::numeric_limits<std::uint32_t>::max())
                     return fail("string too large");
                 push(Kind::String, start, out.text_.size() - start);
-                out.internLastString();
+                out.internLastString(current);
                 p += 2 * n;
                 break;
             }
             case 0x8: {
                 std::size_t bytes = info + 1u;
                 if (!fits(p, bytes)) return fail("truncated reference");
-                std::uint64_t high = bytes > 8 ? bigEndian(in + p, bytes - 8) : 0;
-                std::uint64_t uid = bigEndian(in + p + (bytes > 8 ? bytes - 8 : 0), bytes > 8 ? 8 : bytes);
+                std::uint64_t high = bytes > 8 ? bigEndian(byte(p), bytes - 8) : 0;
+                std::uint64_t uid = 0;
+                const std::uint8_t* low = byte(p + (bytes > 8 ? bytes - 8 : 0));
+                withWidth(bytes > 8 ? 8 : bytes, [&](auto width) {
+                    uid = bigEndianAs(low, width);
+                    return true;
+                });
                 if (high != 0 || uid > std::numeric_limits<std::uint32_t>::max())
                     return fail("reference too large");
                 push(Kind::Uid, uid);
@@ -217,7 +446,8 @@ struct BinaryPropertyListReader::Parser {
                 if (!count(info, p, n)) return false;
                 std::uint64_t slots = type == 0xD ? 2 * n : n;
                 if (slots > (tableOffset - p) / refSize) return fail("truncated container");
-                push(type == 0xA ? Kind::Array : Kind::Dictionary, out.members_.size(), n);
+                if (!reach(p + slots * refSize)) return unavailable();
+                push(type == 0xA ? Kind::Array : Kind::Dictionary, members, n);
                 if (!refs(p, slots)) return false;
                 p += slots * refSize;
                 break;
@@ -234,13 +464,47 @@ struct BinaryPropertyListReader::Parser {
 
 std::optional<PropertyList> BinaryPropertyListReader::read(std::span<const std::uint8_t> bytes,
                                                            std::string* error) {
+    MemoryInput input(bytes);
+    return read(input, error);
+}
+
+std::optional<PropertyList> BinaryPropertyListReader::read(Input& input, std::string* error) {
     PropertyList list;
-    Parser parser{bytes.data(), bytes.size(), list, {}};
+    Parser parser{input, list, {}};
     if (!parser.run()) {
         if (error) *error = "binary property list: " + parser.message;
         return std::nullopt;
     }
     return list;
+}
+
+BinaryPropertyListReader::FileRead BinaryPropertyListReader::readFile(const std::filesystem::path& path) {
+    FileRead result;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return result;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
+        ::close(fd);
+        return result;
+    }
+    FileInput input(fd, static_cast<std::uint64_t>(info.st_size));
+    std::string error;
+    result.list = read(input, &error);
+    ::close(fd);
+    result.size = input.size;
+    if (input.backward) {
+        // Objects out of the order of their numbers: the file is read whole, as the reader needs it.
+        std::optional<FileContents> contents = FileContents::read(path);
+        if (!contents) return result;
+        result.size = contents->size();
+        result.list = read(contents->bytes(), &result.error);
+    } else if (!input.failed) {
+        result.error = std::move(error);
+    } else {
+        return result;
+    }
+    result.readable = true;
+    return result;
 }
 
 }  // namespace fnd

@@ -1,13 +1,15 @@
 #include "platform/foundation/Json.h"
 
+#include <simdjson.h>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "platform/foundation/Log.h"
-#include "platform/foundation/Unicode.h"
+#include "platform/foundation/SortStably.h"
 
 namespace fnd {
 
@@ -15,268 +17,181 @@ namespace {
 
 using nlohmann::json;
 
-// A strict reader of standard JSON that builds the values in place: one pass over the text, strings
-// taken whole from the text where they hold no escape, no token buffer and no intermediate events.
-// It reads by the rules the writer's library reads by (a leading byte order mark is skipped, an
-// integer too large for 64 bits is read as a real, a real that overflows is an error, a later member
-// of a map under an equal key wins), so that every text reads as it always did.
+// Reading is simdjson's: it checks the whole text (UTF-8, escapes, surrogate pairs, numbers, nesting)
+// before anything is built, and the values are then built from its flat record of the text, every
+// array and map with one allocation of the right size. What it does not decide as the writer's
+// library reads JSON is decided here: a leading byte order mark is skipped, and an integer too large
+// for 64 bits is read as a real instead of refused. Of equal keys in a map the later one wins.
+//
+// Each thread reads with a reader of its own, which keeps its buffers for the next text when they
+// are small (the files and replies the program reads most); after a large text they are given back
+// rather than kept for the thread's life.
 class Reader {
   public:
-    explicit Reader(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
+    Reader() { allocate(); }
 
-    bool read(JsonValue& root) {
-        if (end_ - p_ >= 3 && std::string_view(p_, 3) == "\xEF\xBB\xBF") p_ += 3;
-        if (!value(root, 0)) return false;
-        skipSpace();
-        return p_ == end_;
-    }
+    std::optional<JsonValue> read(std::string_view text);
 
   private:
-    void skipSpace() {
-        while (p_ != end_ && (*p_ == ' ' || *p_ == '\n' || *p_ == '\r' || *p_ == '\t')) ++p_;
+    static constexpr std::size_t kKeptCapacity = std::size_t(1) << 20;
+    static constexpr std::size_t kKeptMembers = 4096;
+
+    // The depth set here stays as the buffers grow; one more container than kMaxDepth is refused.
+    // Should this first allocation fail, the parse that needs the memory reports it.
+    void allocate() {
+        if (parser_.allocate(simdjson::dom::MINIMAL_DOCUMENT_CAPACITY, Json::kMaxDepth)) return;
     }
 
-    bool literal(std::string_view word) {
-        if (static_cast<std::size_t>(end_ - p_) < word.size() || std::string_view(p_, word.size()) != word)
-            return false;
-        p_ += word.size();
-        return true;
+    void release() {
+        if (parser_.capacity() > kKeptCapacity) {
+            parser_ = simdjson::dom::parser();
+            allocate();
+        }
+        if (pending_.capacity() > kKeptMembers) pending_ = {};
     }
 
-    // `depth` counts the containers around the value; one more than kMaxDepth is refused before
-    // anything of it is built.
-    bool value(JsonValue& out, int depth) {
-        skipSpace();
-        if (p_ == end_) return false;
-        switch (*p_) {
-            case '{':
-                return map(out, depth);
-            case '[':
-                return array(out, depth);
-            case '"': {
-                std::string text;
-                if (!string(text)) return false;
-                out = JsonValue(std::move(text));
-                return true;
-            }
-            case 't':
-                out = JsonValue(true);
-                return literal("true");
-            case 'f':
-                out = JsonValue(false);
-                return literal("false");
-            case 'n':
-                out = JsonValue();
-                return literal("null");
-            default:
-                return number(out);
-        }
-    }
-
-    bool array(JsonValue& out, int depth) {
-        if (depth >= Json::kMaxDepth) return false;
-        ++p_;
-        JsonValue::Array items;
-        skipSpace();
-        if (p_ != end_ && *p_ == ']') {
-            ++p_;
-            out = JsonValue(std::move(items));
-            return true;
-        }
-        for (;;) {
-            if (!value(items.emplace_back(), depth + 1)) return false;
-            skipSpace();
-            if (p_ == end_) return false;
-            if (*p_ == ']') break;
-            if (*p_ != ',') return false;
-            ++p_;
-        }
-        ++p_;
-        out = JsonValue(std::move(items));
-        return true;
-    }
-
-    bool map(JsonValue& out, int depth) {
-        if (depth >= Json::kMaxDepth) return false;
-        ++p_;
-        JsonValue::Map members;
-        skipSpace();
-        if (p_ != end_ && *p_ == '}') {
-            ++p_;
-            out = JsonValue(std::move(members));
-            return true;
-        }
-        for (;;) {
-            skipSpace();
-            if (p_ == end_ || *p_ != '"') return false;
-            std::string key;
-            if (!string(key)) return false;
-            skipSpace();
-            if (p_ == end_ || *p_ != ':') return false;
-            ++p_;
-            JsonValue member;
-            if (!value(member, depth + 1)) return false;
-            members.insert_or_assign(std::move(key), std::move(member));
-            skipSpace();
-            if (p_ == end_) return false;
-            if (*p_ == '}') break;
-            if (*p_ != ',') return false;
-            ++p_;
-        }
-        ++p_;
-        out = JsonValue(std::move(members));
-        return true;
-    }
-
-    // Four hexadecimal digits at p_, or -1.
-    int hex4() {
-        if (end_ - p_ < 4) return -1;
-        int code = 0;
-        for (int i = 0; i < 4; ++i) {
-            char c = *p_++;
-            int digit = c >= '0' && c <= '9'   ? c - '0'
-                        : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                        : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                               : -1;
-            if (digit < 0) return -1;
-            code = code * 16 + digit;
-        }
-        return code;
-    }
-
-    bool escape(std::string& text) {
-        if (p_ == end_) return false;
-        char c = *p_++;
-        switch (c) {
-            case '"':
-            case '\\':
-            case '/':
-                text += c;
-                return true;
-            case 'b':
-                text += '\b';
-                return true;
-            case 'f':
-                text += '\f';
-                return true;
-            case 'n':
-                text += '\n';
-                return true;
-            case 'r':
-                text += '\r';
-                return true;
-            case 't':
-                text += '\t';
-                return true;
-            case 'u':
-                break;
-            default:
-                return false;
-        }
-        int code = hex4();
-        if (code < 0 || (code >= 0xDC00 && code <= 0xDFFF)) return false;
-        if (code >= 0xD800 && code <= 0xDBFF) {
-            // A high surrogate is only whole with the low one that follows it.
-            if (end_ - p_ < 2 || p_[0] != '\\' || p_[1] != 'u') return false;
-            p_ += 2;
-            int low = hex4();
-            if (low < 0xDC00 || low > 0xDFFF) return false;
-            appendUtf8(text, 0x10000 + ((static_cast<char32_t>(code) - 0xD800) << 10) +
-                                 (static_cast<char32_t>(low) - 0xDC00));
-            return true;
-        }
-        appendUtf8(text, static_cast<char32_t>(code));
-        return true;
-    }
-
-    // The string at p_ (its opening quote); runs without escapes are copied whole.
-    bool string(std::string& text) {
-        ++p_;
-        const char* run = p_;
-        for (;;) {
-            if (p_ == end_) return false;
-            auto c = static_cast<unsigned char>(*p_);
-            if (c == '"') {
-                text.append(run, p_);
-                ++p_;
-                return true;
-            }
-            if (c == '\\') {
-                text.append(run, p_);
-                ++p_;
-                if (!escape(text)) return false;
-                run = p_;
-            } else if (c < 0x20) {
-                return false;
-            } else if (c < 0x80) {
-                ++p_;
-            } else {
-                std::size_t length =
-                    wellFormedUtf8Length(std::string_view(p_, static_cast<std::size_t>(end_ - p_)));
-                if (length == 0) return false;
-                p_ += length;
-            }
+    // Calls put with what makes the value (a number, a flag, a text, null, an array or a map), so
+    // that the value is made in the place where its array or map keeps it.
+    template <class Put>
+    void build(simdjson::dom::element element, Put&& put) {
+        using Type = simdjson::dom::element_type;
+        switch (element.type()) {
+            case Type::ARRAY:
+                put(array(element.get_array().value_unsafe()));
+                return;
+            case Type::OBJECT:
+                put(map(element.get_object().value_unsafe()));
+                return;
+            case Type::INT64:
+                put(element.get_int64().value_unsafe());
+                return;
+            case Type::UINT64:
+                // Beyond the signed integers: JsonValue keeps it as a real.
+                put(element.get_uint64().value_unsafe());
+                return;
+            case Type::DOUBLE:
+                put(element.get_double().value_unsafe());
+                return;
+            case Type::STRING:
+                put(element.get_string().value_unsafe());
+                return;
+            case Type::BOOL:
+                put(element.get_bool().value_unsafe());
+                return;
+            case Type::NULL_VALUE:
+                put(nullptr);
+                return;
         }
     }
 
-    static bool digit(char c) { return c >= '0' && c <= '9'; }
-
-    bool number(JsonValue& out) {
-        const char* first = p_;
-        if (p_ != end_ && *p_ == '-') ++p_;
-        if (p_ == end_ || !digit(*p_)) return false;
-        if (*p_ == '0')
-            ++p_;
-        else
-            while (p_ != end_ && digit(*p_)) ++p_;
-        bool integral = true;
-        if (p_ != end_ && *p_ == '.') {
-            integral = false;
-            ++p_;
-            if (p_ == end_ || !digit(*p_)) return false;
-            while (p_ != end_ && digit(*p_)) ++p_;
-        }
-        if (p_ != end_ && (*p_ == 'e' || *p_ == 'E')) {
-            integral = false;
-            ++p_;
-            if (p_ != end_ && (*p_ == '+' || *p_ == '-')) ++p_;
-            if (p_ == end_ || !digit(*p_)) return false;
-            while (p_ != end_ && digit(*p_)) ++p_;
-        }
-        if (integral) {
-            if (*first == '-') {
-                std::int64_t whole = 0;
-                if (std::from_chars(first, p_, whole).ec == std::errc()) {
-                    out = JsonValue(whole);
-                    return true;
-                }
-            } else {
-                std::uint64_t whole = 0;
-                if (std::from_chars(first, p_, whole).ec == std::errc()) {
-                    out = JsonValue(whole);
-                    return true;
-                }
-            }
-            // Too large for 64 bits: read as a real, as below.
-        }
-        double real = 0;
-        auto [end, ec] = std::from_chars(first, p_, real);
-        if (ec == std::errc::result_out_of_range) {
-            // Beyond the doubles: an overflow is an error, an underflow reads as the C library
-            // rounds it (towards zero).
-            std::string copy(first, p_);
-            real = std::strtod(copy.c_str(), nullptr);
-        } else if (ec != std::errc() || end != p_) {
-            return false;
-        }
-        if (!std::isfinite(real)) return false;
-        out = JsonValue(real);
-        return true;
+    JsonValue::Array array(simdjson::dom::array items) {
+        JsonValue::Array out;
+        out.reserve(items.size());
+        for (simdjson::dom::element item : items)
+            build(item, [&out](auto&& made) { out.emplace_back(std::forward<decltype(made)>(made)); });
+        return out;
     }
 
-    const char* p_;
-    const char* end_;
+    struct Pending {
+        std::string_view key;
+        simdjson::dom::element value;
+    };
+
+    static bool before(const Pending& a, const Pending& b) { return JsonValue::Map::keyBefore(a.key, b.key); }
+
+    // A map's members are put in key order before any of their values is made, so that nothing
+    // is moved afterwards. They wait at the end of one list shared by every map being built (an
+    // inner map's after its outer map's), sorted stably: the later of equal keys comes last.
+    JsonValue::Map map(simdjson::dom::object object) {
+        const std::size_t first = pending_.size();
+        for (simdjson::dom::key_value_pair member : object) pending_.push_back({member.key, member.value});
+        const std::size_t last = pending_.size();
+        sortStably(pending_.begin() + static_cast<std::ptrdiff_t>(first), pending_.end(), before);
+        auto shadowed = [this, last](std::size_t i) {
+            return i + 1 < last && !before(pending_[i], pending_[i + 1]);
+        };
+        std::size_t count = 0;
+        for (std::size_t i = first; i < last; ++i) count += !shadowed(i);
+
+        JsonValue::Map::Members members;
+        members.reserve(count);
+        for (std::size_t i = first; i < last; ++i) {
+            if (shadowed(i)) continue;
+            Pending member = pending_[i];  // making the value may grow the list
+            build(member.value, [&members, &member](auto&& made) {
+                members.emplace_back(std::piecewise_construct, std::forward_as_tuple(member.key),
+                                     std::forward_as_tuple(std::forward<decltype(made)>(made)));
+            });
+        }
+        pending_.resize(first);
+        return JsonValue::Map(std::move(members));
+    }
+
+    simdjson::dom::parser parser_;
+    std::vector<Pending> pending_;
 };
+
+bool digit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether `token` is a JSON integer (no fraction, no exponent) too large for 64 bits.
+bool wideInteger(std::string_view token) {
+    bool negative = !token.empty() && token[0] == '-';
+    std::string_view digits = token.substr(negative ? 1 : 0);
+    if (digits.empty() || (digits[0] == '0' && digits.size() > 1) ||
+        !std::all_of(digits.begin(), digits.end(), digit))
+        return false;
+    const char* end = token.data() + token.size();
+    std::int64_t whole = 0;
+    std::uint64_t positive = 0;
+    auto result =
+        negative ? std::from_chars(token.data(), end, whole) : std::from_chars(token.data(), end, positive);
+    return result.ec == std::errc::result_out_of_range;
+}
+
+// simdjson refuses integers too large for 64 bits, which the writer's library reads as reals. This
+// is the text again with an exponent of zero after each such integer outside the strings (a real of
+// the same value), or nothing when it holds none (the error was then another).
+std::optional<std::string> widenedIntegers(std::string_view text) {
+    auto numberByte = [](char c) {
+        return digit(c) || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
+    };
+    std::string out;
+    std::size_t copied = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (numberByte(c)) {
+            std::size_t start = i;
+            while (i + 1 < text.size() && numberByte(text[i + 1])) ++i;
+            if (!wideInteger(text.substr(start, i + 1 - start))) continue;
+            out.append(text, copied, i + 1 - copied);
+            out += "e0";
+            copied = i + 1;
+        }
+    }
+    if (copied == 0) return std::nullopt;
+    out.append(text, copied);
+    return out;
+}
+
+std::optional<JsonValue> Reader::read(std::string_view text) {
+    simdjson::dom::element root;
+    simdjson::error_code error = parser_.parse(text.data(), text.size()).get(root);
+    std::optional<std::string> widened;
+    if (error == simdjson::NUMBER_ERROR && (widened = widenedIntegers(text)))
+        error = parser_.parse(widened->data(), widened->size()).get(root);
+    std::optional<JsonValue> value;
+    if (!error) build(root, [&value](auto&& made) { value.emplace(std::forward<decltype(made)>(made)); });
+    release();
+    return value;
+}
 
 std::optional<json> toJson(const JsonValue& value, const Json::Proxy& proxy, int depth) {
     if (depth > Json::kMaxDepth) {
@@ -333,11 +248,9 @@ std::optional<json> toJson(const JsonValue& value, const Json::Proxy& proxy, int
 }  // namespace
 
 std::optional<JsonValue> Json::parse(std::string_view text) {
-    // JSON has no place for a NUL byte anywhere.
-    if (text.find('\0') != std::string_view::npos) return std::nullopt;
-    JsonValue root;
-    if (!Reader(text).read(root)) return std::nullopt;
-    return root;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    thread_local Reader reader;
+    return reader.read(text);
 }
 
 std::optional<std::string> Json::write(const JsonValue& value, const Proxy& proxy) {

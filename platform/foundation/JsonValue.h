@@ -6,12 +6,13 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -24,7 +25,56 @@ class Object;
 class JsonValue {
   public:
     using Array = std::vector<JsonValue>;
-    using Map = std::map<std::string, JsonValue, std::less<>>;
+
+    // The members of a map: one flat list of (key, value) pairs kept in key order with each key
+    // once, so that a whole map is one allocation and a key is found by halving. It answers as an
+    // ordered map of texts would; where a key comes twice, the later value is the one kept.
+    // A member's key must not be changed in place (that would break the order lookups rely on).
+    class Map {
+      public:
+        using value_type = std::pair<std::string, JsonValue>;
+        using Members = std::vector<value_type>;
+        using iterator = Members::iterator;
+        using const_iterator = Members::const_iterator;
+
+        Map() = default;
+        Map(std::initializer_list<value_type> members) : Map(Members(members)) {}
+        // Members in any order, as a text holds them.
+        explicit Map(Members members);
+
+        iterator begin() { return members_.begin(); }
+        iterator end() { return members_.end(); }
+        const_iterator begin() const { return members_.begin(); }
+        const_iterator end() const { return members_.end(); }
+        std::size_t size() const { return members_.size(); }
+        bool empty() const { return members_.empty(); }
+
+        iterator find(std::string_view key);
+        const_iterator find(std::string_view key) const;
+        bool contains(std::string_view key) const { return find(key) != end(); }
+        // The value under `key`, made null first when there is none.
+        JsonValue& operator[](std::string_view key);
+        std::pair<iterator, bool> insert_or_assign(std::string key, JsonValue value);
+        // Adds the member unless the key is there already.
+        std::pair<iterator, bool> emplace(std::string key, JsonValue value);
+        std::size_t erase(std::string_view key);
+
+        bool operator==(const Map& other) const;
+
+        // The order of the keys: byte by byte, settled by the first byte without a call where
+        // the first bytes differ (as most keys of a map do).
+        static bool keyBefore(std::string_view a, std::string_view b) {
+            if (!a.empty() && !b.empty() && a[0] != b[0])
+                return static_cast<unsigned char>(a[0]) < static_cast<unsigned char>(b[0]);
+            return a < b;
+        }
+
+      private:
+        iterator lowerBound(std::string_view key);
+
+        Members members_;
+    };
+
     enum class Kind { Null, Bool, Integer, Real, String, Array, Map, Date, Object };
 
     JsonValue() = default;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <iterator>
 #include <limits>
 #include <unordered_map>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "platform/foundation/BinaryPropertyListReader.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/Coding.h"
+#include "platform/foundation/KeyAtoms.h"
 #include "platform/foundation/LargePages.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
@@ -72,62 +74,13 @@ std::optional<ArchiveKey> dictionaryKey(const ArchiveValue& key) {
     }
 }
 
-// The atoms of the keys a reader asks for, remembered by where the caller's text lies and checked
-// against a copy of it (a key built anew may lie where another one did). Nearly every key is a
-// literal asked for once per object, so a look-up is a few loads and compares, never a hash of the
-// text. A key may sit in any of a few neighbouring entries: literals that land on one entry would
-// otherwise push each other out for every object read.
-class KeyAtoms {
-  public:
-    using Atom = PropertyList::Atom;
-
-    std::optional<Atom> of(const PropertyList& plist, std::string_view key) {
-        if (key.size() > kLongest) return plist.atom(key);
-        std::uint64_t where = reinterpret_cast<std::uintptr_t>(key.data()) ^ key.size();
-        std::size_t home = static_cast<std::size_t>((where * 0x9E3779B97F4A7C15ull) >> 57);  // 0..127
-        for (std::size_t i = 0; i < kWays; ++i) {
-            const Entry& e = entries_[(home + i) % kEntries];
-            if (e.where == key.data() && e.size == key.size() && sameText(e.text, key)) return e.atom;
-        }
-        Entry& e = entries_[(home + replaced_++ % kWays) % kEntries];
-        e.where = key.data();
-        e.size = static_cast<std::uint8_t>(key.size());
-        std::memcpy(e.text, key.data(), key.size());
-        e.atom = plist.atom(key);
-        return e.atom;
-    }
-
-  private:
-    static constexpr std::size_t kLongest = 32, kEntries = 128, kWays = 4;
-    struct Entry {
-        const char* where = nullptr;
-        std::uint8_t size = 0;
-        char text[kLongest];
-        std::optional<Atom> atom;
-    };
-    // Short texts of equal length, compared a word at a time.
-    static bool sameText(const char* copy, std::string_view key) {
-        std::size_t i = 0;
-        for (; i + 8 <= key.size(); i += 8) {
-            std::uint64_t a, b;
-            std::memcpy(&a, copy + i, 8);
-            std::memcpy(&b, key.data() + i, 8);
-            if (a != b) return false;
-        }
-        for (; i < key.size(); ++i)
-            if (copy[i] != key[i]) return false;
-        return true;
-    }
-    Entry entries_[kEntries];
-    std::size_t replaced_ = 0;
-};
-
 }  // namespace
 
 struct KeyedUnarchiver::State {
     KeyedUnarchiver* owner = nullptr;
     PropertyList plist;
     std::string error;
+    bool readable = true;
     bool valid = false;
     std::span<const Ref> objects;  // the entry of each UID
     Ref current = 0;               // the dictionary whose keys are read now
@@ -136,17 +89,25 @@ struct KeyedUnarchiver::State {
     // what the archive refers to from more than one place is kept here: most objects of a large
     // archive are referred to once, by the array or object that holds them.
     std::vector<ArchiveValue> decoded;
-    // Per UID: where its value is kept, whether it is open, and for a class entry where its
-    // resolved class is. One table filled at once, in memory of its own when it is large.
-    // Eight bytes, as it is touched for every object of a large archive: `decoded` holds at most
-    // one value per object, and an archive of 2^31 objects or more is refused.
+    // Per UID: where its value is kept and whether it is open. One table filled at once, in memory
+    // of its own when it is large. Four bytes, as it is touched for every object of a large
+    // archive and is fresh memory to fill: `decoded` holds at most one value per object, and an
+    // archive of 2^31 objects or more is refused.
     struct PerUid {
         std::uint32_t slot : 31 = 0;  // 0, or 1 + the index of its value in `decoded`
         std::uint32_t open : 1 = 0;   // whether it is in `opened`
-        std::uint32_t classSlot = 0;  // 0, or 1 + its index in `classes`
     };
-    static_assert(sizeof(PerUid) == 8);
+    static_assert(sizeof(PerUid) == 4);
     std::vector<PerUid, LargePageAllocator<PerUid>> uids;
+    // The index in `classes` of the class resolved from each class entry, by the entry's UID. An
+    // archive names few classes, and the objects of a large one take turns among a handful, so
+    // the latest ones are looked for first in a small table by UID.
+    std::unordered_map<std::uint32_t, std::uint32_t> classIndexes;
+    struct RecentClass {
+        std::uint32_t uid = std::numeric_limits<std::uint32_t>::max();  // no UID is that large
+        std::uint32_t index = 0;
+    };
+    RecentClass recentClasses[16];
     struct Opened {
         std::uint32_t uid;
         bool collection;  // an array or dictionary being made (not one read in place)
@@ -155,6 +116,8 @@ struct KeyedUnarchiver::State {
     int keepAll = 0;                    // containers read in place that may be read again
     std::deque<ResolvedClass> classes;  // a deque: decoding holds on to a class while more are resolved
     KeyAtoms keyAtoms;
+    // The atoms of the keys that every object or date entry is asked for, found once.
+    std::optional<PropertyList::Atom> classKey, timeKey;
     int depth = 0;
     std::uint64_t budget = 0;  // bytes of text and data that decoding may still make
     bool exhausted = false;
@@ -171,8 +134,11 @@ struct KeyedUnarchiver::State {
 
     bool open(std::span<const std::uint8_t> bytes) {
         auto parsed = BinaryPropertyListReader::read(bytes, &error);
-        if (!parsed) return false;
-        plist = std::move(*parsed);
+        return parsed && open(std::move(*parsed), bytes.size());
+    }
+
+    bool open(PropertyList parsed, std::uint64_t size) {
+        plist = std::move(parsed);
         Ref root = plist.top();
         if (plist.kind(root) != PKind::Dictionary) return fail("the archive's root is not a dictionary");
         auto archiver = plist.find(root, "$archiver");
@@ -185,8 +151,10 @@ struct KeyedUnarchiver::State {
         objects = plist.items(*table);
         if (objects.size() >= (1u << 31)) return fail("the object table is too large");
         current = *top;
+        classKey = plist.atom("$class");
+        timeKey = plist.atom("NS.time");
         uids.resize(objects.size());
-        budget = 8 * static_cast<std::uint64_t>(bytes.size()) + (1u << 20);
+        budget = 8 * size + (1u << 20);
         return valid = true;
     }
 
@@ -199,6 +167,11 @@ struct KeyedUnarchiver::State {
     std::optional<Ref> find(Ref dictionary, std::string_view key) {
         std::uint32_t cursor = 0;
         return find(dictionary, key, cursor);
+    }
+    std::optional<Ref> find(Ref dictionary, const std::optional<PropertyList::Atom>& key,
+                            std::uint32_t& cursor) {
+        if (!key) return std::nullopt;
+        return plist.find(dictionary, *key, cursor);
     }
 
     // The number stored in place under a key of the object being decoded, as most numbers are:
@@ -269,7 +242,8 @@ struct KeyedUnarchiver::State {
     std::optional<Date> plainDate(Ref ref) {
         std::optional<std::uint32_t> uid = unmade(ref, ClassKind::Date);
         if (!uid) return std::nullopt;
-        std::optional<Ref> time = find(objects[*uid], "NS.time");
+        std::uint32_t first = 0;
+        std::optional<Ref> time = find(objects[*uid], timeKey, first);
         if (!time) return Date(0.0);
         switch (plist.kind(*time)) {
             case PKind::Real:
@@ -284,13 +258,17 @@ struct KeyedUnarchiver::State {
     // The UID under `ref` when it names an entry of the given class that is neither made nor being
     // made, and may be opened without going too deep: one that can be read in place, without
     // making its value, with exactly what making it would have read.
-    std::optional<std::uint32_t> unmade(Ref ref, ClassKind kind) {
+    // `resolved`, when given, is set to the entry's class.
+    std::optional<std::uint32_t> unmade(Ref ref, ClassKind kind, const ResolvedClass** resolved = nullptr) {
         if (plist.kind(ref) != PKind::Uid) return std::nullopt;
         std::uint32_t uid = plist.uid(ref);
         if (uid == 0 || uid >= objects.size() || uids[uid].slot || uids[uid].open || depth >= kMaxDepth)
             return std::nullopt;
         Ref entry = objects[uid];
-        if (plist.kind(entry) != PKind::Dictionary || classOf(entry).kind != kind) return std::nullopt;
+        if (plist.kind(entry) != PKind::Dictionary) return std::nullopt;
+        const ResolvedClass& cls = classOf(entry);
+        if (cls.kind != kind) return std::nullopt;
+        if (resolved) *resolved = &cls;
         return uid;
     }
 
@@ -434,13 +412,19 @@ struct KeyedUnarchiver::State {
     const ResolvedClass& classOf(Ref entry) {
         static const ResolvedClass kNone;
         std::uint32_t last = static_cast<std::uint32_t>(plist.count(entry)) - 1;  // where writers put it
-        auto ref = find(entry, "$class", last);
+        auto ref = find(entry, classKey, last);
         if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return kNone;
         std::uint32_t uid = plist.uid(*ref);
-        if (uids[uid].classSlot) return classes[uids[uid].classSlot - 1];
-        ResolvedClass& resolved = resolveClass(objects[uid]);
-        uids[uid].classSlot = static_cast<std::uint32_t>(classes.size());
-        return resolved;
+        RecentClass& recent = recentClasses[uid % std::size(recentClasses)];
+        if (recent.uid != uid) {
+            auto [known, added] = classIndexes.try_emplace(uid, 0);
+            if (added) {
+                resolveClass(objects[uid]);
+                known->second = static_cast<std::uint32_t>(classes.size() - 1);
+            }
+            recent = RecentClass{uid, known->second};
+        }
+        return classes[recent.index];
     }
 
     ResolvedClass& resolveClass(Ref cls) {
@@ -583,7 +567,22 @@ KeyedUnarchiver::KeyedUnarchiver(std::span<const std::uint8_t> archive) : state_
     if (!state_->open(archive)) Log::warning(state_->error);
 }
 
+KeyedUnarchiver::KeyedUnarchiver(const std::filesystem::path& file) : state_(std::make_unique<State>()) {
+    state_->owner = this;
+    BinaryPropertyListReader::FileRead read = BinaryPropertyListReader::readFile(file);
+    state_->readable = read.readable;
+    if (!read.readable)
+        state_->error = "the file cannot be read";
+    else if (!read.list)
+        state_->error = std::move(read.error);
+    else
+        state_->open(std::move(*read.list), read.size);
+    if (read.readable && !state_->valid) Log::warning(state_->error);
+}
+
 KeyedUnarchiver::~KeyedUnarchiver() = default;
+
+bool KeyedUnarchiver::readable() const { return state_->readable; }
 
 bool KeyedUnarchiver::valid() const { return state_->valid; }
 const std::string& KeyedUnarchiver::error() const { return state_->error; }
@@ -667,20 +666,20 @@ static std::optional<T> copyOf(const T* value) {
     return value ? std::optional<T>(*value) : std::nullopt;
 }
 
-bool KeyedUnarchiver::readSoleObject(std::string_view key, std::type_index type,
-                                     const std::function<void()>& read) {
+bool KeyedUnarchiver::readSoleObject(std::string_view key, std::type_index type, void* reader,
+                                     void (*read)(void*)) {
     State& s = *state_;
     // Inside a container read in place that may be read again, everything is kept for later.
     if (!s.valid || s.keepAll > 0) return false;
     std::uint32_t at = s.cursor;
     std::optional<Ref> ref = s.find(s.current, key, at);
     if (!ref || !s.plist.soleReference(*ref)) return false;
-    std::optional<std::uint32_t> uid = s.unmade(*ref, ClassKind::Model);
-    if (!uid) return false;
+    const ResolvedClass* cls = nullptr;
+    std::optional<std::uint32_t> uid = s.unmade(*ref, ClassKind::Model, &cls);
+    if (!uid || cls->model->type != type) return false;
     Ref entry = s.objects[*uid];
-    if (s.classOf(entry).model->type != type) return false;
     s.cursor = at;
-    s.within(*uid, [&] { s.readKeysOf(entry, read); });
+    s.within(*uid, [&] { s.readKeysOf(entry, [&] { read(reader); }); });
     return true;
 }
 

@@ -6,12 +6,14 @@
 // and is logged. A damaged archive is never a crash: valid() is false and every key is absent.
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeindex>
 #include <vector>
 
@@ -22,12 +24,17 @@ namespace fnd {
 class KeyedUnarchiver {
   public:
     explicit KeyedUnarchiver(std::span<const std::uint8_t> archive);
+    // The archive in a file, read without holding the whole file in memory: a repository file may
+    // hold many megabytes, which would be fresh memory to fill at every start.
+    explicit KeyedUnarchiver(const std::filesystem::path& file);
     ~KeyedUnarchiver();
     KeyedUnarchiver(const KeyedUnarchiver&) = delete;
     KeyedUnarchiver& operator=(const KeyedUnarchiver&) = delete;
 
     // Whether the bytes are a keyed archive; when not, error() says why.
     bool valid() const;
+    // Whether the file could be read (always so for bytes in memory).
+    bool readable() const;
     const std::string& error() const;
 
     bool containsValueForKey(std::string_view key) const;
@@ -55,9 +62,13 @@ class KeyedUnarchiver {
     // is neither made nor being made. `read` runs with the object's keys current, as T's
     // initWithCoder reads them, and with the same messages. False, with nothing read, for anything
     // else (absent, another class, shared), which the caller then reads the usual way.
-    template <class T>
-    bool readSoleObjectOfClass(std::string_view key, const std::function<void()>& read) {
-        return readSoleObject(key, std::type_index(typeid(T)), read);
+    template <class T, class Read>
+    bool readSoleObjectOfClass(std::string_view key, Read&& read) {
+        // Passed on as a plain function and its argument: this runs for every record of a large
+        // history.
+        return readSoleObject(key, std::type_index(typeid(T)),
+                              const_cast<void*>(static_cast<const void*>(std::addressof(read))),
+                              [](void* r) { (*static_cast<std::remove_reference_t<Read>*>(r))(); });
     }
     std::optional<std::string> decodeString(std::string_view key);
     std::optional<Date> decodeDate(std::string_view key);
@@ -100,7 +111,7 @@ class KeyedUnarchiver {
                                   std::string* error = nullptr);
 
   private:
-    bool readSoleObject(std::string_view key, std::type_index type, const std::function<void()>& read);
+    bool readSoleObject(std::string_view key, std::type_index type, void* reader, void (*read)(void*));
     void reportMismatch(std::string_view key, const ArchiveValue& found, const char* wanted);
     // The key's value when it is of `kind`; logged and nil when it is of another.
     ArchiveValue decodeKind(std::string_view key, ArchiveValue::Kind kind);

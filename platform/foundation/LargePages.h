@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 
 namespace fnd {
 
@@ -24,7 +25,10 @@ class LargePages {
 };
 
 // A standard allocator that takes blocks of LargePages::kSize and more from LargePages, for the
-// containers that hold such tables.
+// containers that hold such tables. As such a table is written right after it grows, the elements
+// that a resize adds are default-initialised, as `new T` makes them: a type with no constructor of
+// its own (a number, a plain struct without member initialisers) is left unset instead of being
+// zeroed first.
 template <class T>
 class LargePageAllocator {
   public:
@@ -47,6 +51,15 @@ class LargePageAllocator {
             ::operator delete(p);
         else
             LargePages::unmap(p, bytes);
+    }
+
+    template <class U>
+    void construct(U* p) noexcept(noexcept(::new (static_cast<void*>(p)) U)) {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
     }
 
     template <class U>

@@ -21,6 +21,21 @@ fs::path documentsFolder;
 fs::path temporaryFolder;
 fs::path resourcesFolder;
 
+// Folders are kept absolute from the moment they are set: a relative one would mean another place
+// after a change of the working folder, and paths built on it would fail every "inside this folder"
+// test, which only absolute paths pass.
+// An empty folder stays empty: it stands for the default.
+fs::path absoluteFolder(const fs::path& folder) {
+    if (folder.empty()) return folder;
+    std::error_code ec;
+    fs::path absolute = fs::absolute(folder, ec);
+    if (ec) {
+        Log::error("cannot find where ", folder.string(), " is: ", ec.message());
+        return folder;
+    }
+    return absolute.lexically_normal();
+}
+
 fs::path ensured(const fs::path& folder) {
     std::error_code ec;
     fs::create_directories(folder, ec);
@@ -38,13 +53,13 @@ fs::path Paths::defaultDocuments(const char* xdgDataHome, const char* home) {
 fs::path Paths::documents() {
     std::lock_guard lock(pathsMutex);
     if (documentsFolder.empty())
-        documentsFolder = defaultDocuments(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        documentsFolder = absoluteFolder(defaultDocuments(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
     return ensured(documentsFolder);
 }
 
 void Paths::setDocuments(const fs::path& folder) {
     std::lock_guard lock(pathsMutex);
-    documentsFolder = folder;
+    documentsFolder = absoluteFolder(folder);
 }
 
 fs::path Paths::temporary() {
@@ -56,18 +71,18 @@ fs::path Paths::temporary() {
 
 void Paths::setTemporary(const fs::path& folder) {
     std::lock_guard lock(pathsMutex);
-    temporaryFolder = folder;
+    temporaryFolder = absoluteFolder(folder);
 }
 
 fs::path Paths::resources() {
     std::lock_guard lock(pathsMutex);
-    if (resourcesFolder.empty()) resourcesFolder = ORVA_SOURCE_RESOURCES;
+    if (resourcesFolder.empty()) resourcesFolder = absoluteFolder(ORVA_SOURCE_RESOURCES);
     return resourcesFolder;
 }
 
 void Paths::setResources(const fs::path& folder) {
     std::lock_guard lock(pathsMutex);
-    resourcesFolder = folder;
+    resourcesFolder = absoluteFolder(folder);
 }
 
 }  // namespace fnd

@@ -1,5 +1,7 @@
 #pragma once
 // Where the program keeps things: the user's documents, temporary files and the bundle's resources.
+// Each folder is kept as an absolute, normal path (made so from the working folder when it is set),
+// so that every path built on it can be compared with another.
 
 #include <filesystem>
 

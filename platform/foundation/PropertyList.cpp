@@ -119,9 +119,8 @@ PropertyList::Ref PropertyList::addString(std::string_view utf8) {
         });
 }
 
-void PropertyList::internLastString() {
+void PropertyList::internLastString(Ref last) {
     if (!uniquing_) uniquing_ = std::make_unique<Uniquing>();
-    Ref last = static_cast<Ref>(nodes_.size() - 1);
     std::string_view text = string(last);
     Ref first = uniquing_->tables[Uniquing::String].findOrInsert(
         std::hash<std::string_view>{}(text), [&](Ref ref) { return string(ref) == text; },
@@ -191,28 +190,6 @@ std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, std::string_
         const Node& name = nodes_[keys[i]];
         if (name.kind == Kind::String && name.count == key.size() &&
             (key.empty() || std::memcmp(text_.data() + name.value, key.data(), key.size()) == 0)) {
-            cursor = i + 1;
-            return keys[i + n.count];
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, Atom key, std::uint32_t& cursor) const {
-    const Node& n = nodes_[dictionary];
-    const Ref* keys = members_.data() + n.value;
-    if (cursor >= n.count) cursor = 0;
-    if (stringsUnique_) {
-        for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1)
-            if (keys[i] == key.ref) {
-                cursor = i + 1;
-                return keys[i + n.count];
-            }
-        return std::nullopt;
-    }
-    for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1) {
-        const Node& name = nodes_[keys[i]];
-        if (name.value == key.offset && name.count == key.size && name.kind == Kind::String) {
             cursor = i + 1;
             return keys[i + n.count];
         }

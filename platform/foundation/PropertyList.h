@@ -90,7 +90,26 @@ class PropertyList {
         Ref ref;  // the first string of that text
     };
     std::optional<Atom> atom(std::string_view text) const;
-    std::optional<Ref> find(Ref dictionary, Atom key, std::uint32_t& cursor) const;
+    std::optional<Ref> find(Ref dictionary, Atom key, std::uint32_t& cursor) const {
+        // Inline: a reader of a large archive looks up several keys of every object.
+        const Node& n = nodes_[dictionary];
+        const Ref* keys = members_.data() + n.value;
+        if (cursor >= n.count) cursor = 0;
+        for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1) {
+            bool same;
+            if (stringsUnique_) {
+                same = keys[i] == key.ref;
+            } else {
+                const Node& name = nodes_[keys[i]];
+                same = name.value == key.offset && name.count == key.size && name.kind == Kind::String;
+            }
+            if (same) {
+                cursor = i + 1;
+                return keys[i + n.count];
+            }
+        }
+        return std::nullopt;
+    }
     // Whether the UID object `ref` is referred to from exactly one place in the whole list (one
     // member of one container) and no other UID object holds its number, so that what it names is
     // reached through this reference alone. Known for a list that was read; a list that was built
@@ -116,9 +135,9 @@ class PropertyList {
     struct Uniquing;
 
     Ref push(Kind kind, std::uint64_t value, std::uint32_t count = 0, std::uint8_t flags = 0);
-    // For the reader: the string just pushed, the last thing in text_, shares the text of an equal
-    // string read before it.
-    void internLastString();
+    // For the reader: the string `last`, just read, whose text is the last thing in text_, shares
+    // the text of an equal string read before it.
+    void internLastString(Ref last);
     Ref unique(Kind kind, std::uint64_t bits, std::uint8_t flags = 0);
 
     // A large list's tables are filled as it is read, so they take memory of their own.

@@ -36,6 +36,10 @@ class URLRequest {
 
     NavigationType navigationType() const { return navigationType_; }
     void setNavigationType(NavigationType type) { navigationType_ = type; }
+    // A web view's request that the person's own tap or key press made (a link they tapped, a form
+    // they submitted with its key), not one that a script of the page started.
+    bool isUserGesture() const { return userGesture_; }
+    void setUserGesture(bool gesture) { userGesture_ = gesture; }
 
     // Seconds without any progress after which the load fails as timed out.
     double timeout() const { return timeout_; }
@@ -51,6 +55,7 @@ class URLRequest {
     HTTPHeaders headers_;
     std::string body_;
     NavigationType navigationType_ = NavigationType::Other;
+    bool userGesture_ = false;
     double timeout_ = 60.0;
     std::size_t maximumBodySize_ = 0;
 };

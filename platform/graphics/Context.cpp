@@ -251,6 +251,12 @@ void Context::fillPath() {
     cairo_fill(impl_->cr);
 }
 
+void Context::fillPathEvenOdd() {
+    impl_->use(impl_->state.fill);
+    cairo_set_fill_rule(impl_->cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_fill(impl_->cr);
+}
+
 void Context::strokePath() {
     impl_->use(impl_->state.stroke);
     cairo_stroke(impl_->cr);

@@ -90,6 +90,9 @@ class Context {
     void addLines(const std::vector<std::pair<double, double>>& points);
     // Fill (non-zero winding) or stroke the path, which is used up.
     void fillPath();
+    // Fill by the even-odd rule: a point is inside when a ray from it crosses the path an odd number
+    // of times, so holes need no particular direction.
+    void fillPathEvenOdd();
     void strokePath();
     // Cuts the drawing that follows to the path, which is used up.
     void clip();

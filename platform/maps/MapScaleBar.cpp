@@ -1,7 +1,9 @@
 #include "platform/maps/MapScaleBar.h"
 
 #include <cmath>
+#include <cstdio>
 
+#include "platform/foundation/Locale.h"
 #include "platform/ui/Make.h"
 
 namespace maps {
@@ -23,12 +25,29 @@ void MapScaleBar::init(const ui::Rect& frame) {
 }
 
 void MapScaleBar::setMetresPerPoint(double metres) {
-    double distance = roundDistance(metres, kLongest);
-    bool shown = distance > 0;
+    Scale scale = scaleFor(metres, kLongest, fnd::Locale::current().usesMetricSystem());
+    bool shown = scale.metres > 0;
     setHidden(!shown);
     if (!shown) return;
-    label_->setText(distanceText(distance));
-    bar_->setFrame({0, 16, distance / metres, 4});
+    label_->setText(scale.text);
+    bar_->setFrame({0, 16, scale.metres / metres, 4});
+}
+
+MapScaleBar::Scale MapScaleBar::scaleFor(double metresPerPoint, double points, bool metric) {
+    if (metric) {
+        double metres = roundDistance(metresPerPoint, points);
+        return {metres, metres > 0 ? distanceText(metres) : ""};
+    }
+    char text[32];
+    double miles = roundDistance(metresPerPoint / kMetresPerMile, points);
+    if (miles >= 0.1 - 1e-12) {
+        std::snprintf(text, sizeof text, "%g mi", miles);
+        return {miles * kMetresPerMile, text};
+    }
+    double feet = roundDistance(metresPerPoint / kMetresPerFoot, points);
+    if (!(feet > 0)) return {};
+    std::snprintf(text, sizeof text, "%g ft", feet);
+    return {feet * kMetresPerFoot, text};
 }
 
 double MapScaleBar::roundDistance(double metresPerPoint, double points) {

@@ -1,13 +1,19 @@
 #pragma once
-// One square piece of a map's plain base: the ground, the lines of latitude and longitude (the
-// graticule) at a step that suits the scale, and their degrees written where they cross. A map is
-// laid with such tiles side by side; a tile is drawn once, when it is first shown, and only moved
-// (or scaled) while the map pans and zooms, until the map lays new tiles for a new scale.
+// One square piece of a map's base: the sea, the land with its coasts and the borders between
+// countries (WorldMap), and the lines of latitude and longitude (the graticule) at a step that
+// suits the scale; the map writes their degrees once, at its edges (MapGridLabels). A map is laid
+// with such tiles side by side; a tile is drawn once, when it is first shown, and only moved (or
+// scaled) while the map pans and zooms, until the map lays new tiles for a new scale.
 
 #include <string>
 
 #include "platform/maps/MapProjection.h"
+#include "platform/maps/WorldMap.h"
 #include "platform/ui/DrawnView.h"
+
+namespace gfx {
+class Context;
+}
 
 namespace maps {
 
@@ -18,6 +24,7 @@ class MapTileView : public ui::DrawnView {
     // Graticule lines are drawn at least this far apart.
     static constexpr double kLeastLineSpacing = 90;
 
+    using DrawnView::init;
     // A tile of the projection's plane (its view coordinates, which go on beyond the view) at
     // column i and row j from the plane's origin.
     void init(const MapProjection& projection, int column, int row);
@@ -35,6 +42,8 @@ class MapTileView : public ui::DrawnView {
     static std::string degreeLabel(double degrees, double step, bool latitude);
 
   private:
+    void drawGround(gfx::Context& c, const WorldMap::Shapes& ground) const;
+
     MapProjection projection_;
     int column_ = 0, row_ = 0;
 };

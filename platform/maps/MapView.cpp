@@ -15,7 +15,7 @@ namespace maps {
 
 namespace {
 
-const ui::Color kSea = ui::Color::rgb(0.80, 0.80, 0.78);  // shown where no tile is laid yet
+const ui::Color kSea = ui::Color::rgb(0.67, 0.80, 0.89);  // shown where no tile is laid yet
 const Region kWholeEarth{{0, 0}, {MapProjection::kLargestLatitudeSpan, MapProjection::kLargestLongitudeSpan}};
 
 double distance(ui::Point a, ui::Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
@@ -30,6 +30,8 @@ void MapView::init(const ui::Rect& frame) {
     base_ = ui::make<ui::View>(ui::Rect{});
     base_->setUserInteractionEnabled(false);
     addSubview(base_);
+    grid_ = ui::make<MapGridLabels>(bounds());
+    addSubview(grid_);
     pins_ = ui::make<ui::View>(ui::Rect{});
     addSubview(pins_);
     callout_ = ui::make<CalloutView>(ui::Rect{});
@@ -291,6 +293,7 @@ void MapView::moveLayers(bool zoomed) {
     base_->setCenter(origin_);
     base_->setTransform(ui::AffineTransform::scale(zoom_));
     pins_->setCenter(origin_);
+    grid_->update(projection_, origin_, zoom_);
     if (!zoomed) return;
     placeAnnotations();
     placeCallout();
@@ -453,9 +456,14 @@ void MapView::loadingFinished() {
 
 void MapView::layoutSubviews() {
     ui::Size size = bounds().size;
-    if (scaleBar_)
+    if (grid_) grid_->setFrame(bounds());
+    if (scaleBar_) {
+        // Above the row of longitudes along the bottom.
+        double bottom = size.height - MapGridLabels::kLabelHeight - 2 * MapGridLabels::kInset;
         scaleBar_->setFrame(
-            {10, size.height - MapScaleBar::kHeight - 6, MapScaleBar::kWidth, MapScaleBar::kHeight});
+            {10, bottom - MapScaleBar::kHeight - 2, MapScaleBar::kWidth, MapScaleBar::kHeight});
+        if (grid_) grid_->setKeepClear(scaleBar_->frame());
+    }
     if (!built_) return;
     // The same region, fitted to the new size.
     region_ = MapProjection(region(), size).region();

@@ -1,7 +1,9 @@
 #pragma once
-// A map of a region with annotations, drawn here: no tiles can be fetched, so the ground is a plain
-// base of latitude and longitude lines with their degrees (MapTileView) and a scale bar, on which
-// annotation views (pins) stand at their places. A finger drags the map and the wheel zooms it about
+// A map of a region with annotations, drawn here: no tiles can be fetched, so the ground is drawn
+// from a world atlas kept with the program (the sea, the land, its coasts and the borders between
+// countries, MapTileView) with the lines of latitude and longitude, their degrees written once at
+// the edges (MapGridLabels), and a scale bar in the locale's units, on which annotation views (pins)
+// stand at their places. A finger drags the map and the wheel zooms it about
 // the pointer; both only move and scale what is drawn, and the base is laid anew for the region
 // shown when the gesture has ended. A tap on an annotation's view selects it (its callout shows); a
 // tap beside deselects it.
@@ -27,6 +29,7 @@
 #include "platform/maps/Annotation.h"
 #include "platform/maps/AnnotationView.h"
 #include "platform/maps/CalloutView.h"
+#include "platform/maps/MapGridLabels.h"
 #include "platform/maps/MapProjection.h"
 #include "platform/maps/MapScaleBar.h"
 #include "platform/maps/MapTileView.h"
@@ -93,6 +96,7 @@ class MapView : public ui::View, public ui::ScrollWheelTarget {
     bool isLoading() const { return loading_; }
     const std::shared_ptr<CalloutView>& calloutView() const { return callout_; }
     const std::shared_ptr<MapScaleBar>& scaleBar() const { return scaleBar_; }
+    const std::shared_ptr<MapGridLabels>& gridLabels() const { return grid_; }
     // The base's tiles and the layers that carry them and the annotation views.
     std::size_t tileCount() const { return tiles_.size(); }
     const std::shared_ptr<ui::View>& baseLayer() const { return base_; }
@@ -144,6 +148,7 @@ class MapView : public ui::View, public ui::ScrollWheelTarget {
     bool loading_ = false;
 
     std::shared_ptr<ui::View> base_;
+    std::shared_ptr<MapGridLabels> grid_;
     std::shared_ptr<ui::View> pins_;
     std::shared_ptr<CalloutView> callout_;
     std::shared_ptr<MapScaleBar> scaleBar_;

@@ -56,6 +56,11 @@ const char* returnKeyTypeName(ReturnKeyType type);
 
 class Keyboard {
   public:
+    // Whether the display draws a keyboard of its own. The browser display draws none: the person
+    // types on the keyboard of their own device, which comes and goes (and hides) by itself, so a
+    // screen offers no key that only works that keyboard.
+    static constexpr bool kDrawnByDisplay = false;
+
     static constexpr const char* kWillShowNotification = "KeyboardWillShowNotification";
     static constexpr const char* kDidShowNotification = "KeyboardDidShowNotification";
     static constexpr const char* kWillHideNotification = "KeyboardWillHideNotification";

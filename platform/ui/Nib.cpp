@@ -174,12 +174,29 @@ std::shared_ptr<const Nib> Nib::named(const std::string& name) {
 }
 
 std::vector<std::shared_ptr<View>> Nib::load(const std::string& name, Responder& owner) {
+    return std::move(loadContents(name, owner).topLevelObjects);
+}
+
+Nib::Contents Nib::loadContents(const std::string& name, Responder& owner) {
     std::shared_ptr<const Nib> nib = named(name);
     if (!nib) return {};
     Problems problems;
     Contents contents = nib->instantiate(&owner, problems);
     for (const std::string& problem : problems) fnd::Log::warning("interface file ", problem);
-    return std::move(contents.topLevelObjects);
+    return contents;
+}
+
+std::map<std::string, Rect, std::less<>> Nib::framesById() const {
+    std::map<std::string, Rect, std::less<>> frames;
+    std::vector<const Object*> pending;
+    for (const Object& object : objects_) pending.push_back(&object);
+    while (!pending.empty()) {
+        const Object* object = pending.back();
+        pending.pop_back();
+        if (!object->id.empty()) frames.emplace(object->id, object->frame);
+        for (const Object& sub : object->subviews) pending.push_back(&sub);
+    }
+    return frames;
 }
 
 Nib::Contents Nib::instantiate(Responder* owner, Problems& problems) const {

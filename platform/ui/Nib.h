@@ -65,6 +65,12 @@ class Nib {
     // Loads the named file for an owner: its views are made and connected to the owner's outlets
     // and actions. Answers the top-level objects in file order (empty when the file is missing).
     static std::vector<std::shared_ptr<View>> load(const std::string& name, Responder& owner);
+    // The same, answering every object made, by its id as well.
+    static Contents loadContents(const std::string& name, Responder& owner);
+
+    // The frame of every object that has an id, each in its superview's coordinates: the layout of
+    // a file whose views are another file's with the same ids, placed otherwise.
+    std::map<std::string, Rect, std::less<>> framesById() const;
 
     const std::string& name() const { return name_; }
     const std::string& ownerClass() const { return ownerClass_; }

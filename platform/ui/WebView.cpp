@@ -95,6 +95,8 @@ bool WebView::start(const Entry& entry, Nav navigation, bool addToHistory) {
     std::shared_ptr<View> keep = sharedAs<View>();  // the delegate may let go of the view
     fnd::URLRequest request = entry.request;
     request.setNavigationType(navigation);
+    // A page shown again from the history is the program's doing, whatever made it the first time.
+    if (!addToHistory) request.setUserGesture(false);
     if (auto d = delegate(); d && !d->webViewShouldStartLoad(*this, request, navigation)) return false;
     std::string scheme = request.url().scheme();
     bool fetched = scheme == "http" || scheme == "https";

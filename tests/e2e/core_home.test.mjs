@@ -7,8 +7,9 @@ import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, changing, homeLayout, openProgram, settled, startProgram, tapText, toolButton, useBrowser, waitShown,
-    withProgram,
+    actUntil, artifacts, changing, homeLayout, openProgram, settled, startProgram, tapUntil, tapUntilShown,
+    toolButton, untilShown,
+    useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -42,8 +43,7 @@ for (const device of ['phone', 'tablet']) {
                 window.addEventListener('pointerup', () => { window.homeTest.tap = performance.now(); }, true);
             });
             const timer = await toolButton(page, device, 'Timer');
-            await page.mouse.click(timer.x, timer.y);
-            await waitShown(page, 'Done');
+            await actUntil(() => page.mouse.click(timer.x, timer.y), untilShown(page, 'Done'));
             const figure = await page.evaluate(() => {
                 const { tap, messages } = window.homeTest;
                 const first = messages.find((m) => m.time >= tap);
@@ -55,10 +55,7 @@ for (const device of ['phone', 'tablet']) {
             await settled(page);
             await shot(page, `${device}-tool`);
 
-            const done = await centreOf(page, 'Done');
-            await page.mouse.click(done.x, done.y);
-            await waitShown(page, 'Done', { gone: true });
-            await settled(page);
+            await tapUntilShown(page, 'Done', 'Done', { gone: true });
             const again = await toolButton(page, device, 'Timer');
             assert.ok(Math.abs(again.x - timer.x) < 2 && Math.abs(again.y - timer.y) < 2, 'the button is back');
         });
@@ -66,13 +63,10 @@ for (const device of ['phone', 'tablet']) {
         test('a button\'s caption opens the tool as its picture does', async () => {
             const { page } = s;
             const caption = await waitShown(page, 'Timer');
-            await page.mouse.click(caption.x, caption.y);
-            await waitShown(page, 'Done');
+            await actUntil(() => page.mouse.click(caption.x, caption.y), untilShown(page, 'Done'));
             await settled(page);
             await shot(page, `${device}-caption-opened`);
-            await page.mouse.click(...Object.values(await centreOf(page, 'Done')));
-            await waitShown(page, 'Done', { gone: true });
-            await settled(page);
+            await tapUntilShown(page, 'Done', 'Done', { gone: true });
         });
 
         if (device === 'phone') {
@@ -173,9 +167,11 @@ for (const device of ['phone', 'tablet']) {
             assert.ok(Math.abs(moved.x - library.x) < tolerance, 'Practice took the first place');
             assert.ok(Math.abs(pushed.x - errorLog.x) < tolerance, 'Library made room');
 
-            const exit = await centreOf(page, 'Done');
-            await page.mouse.click(exit.x, exit.y);
-            await waitShown(page, 'Done', { gone: true });
+            // The buttons wobble: the exit key is tapped where it is found, without waiting for rest.
+            await actUntil(async () => {
+                const exit = await centreOf(page, 'Done');
+                await page.mouse.click(exit.x, exit.y);
+            }, untilShown(page, 'Done', { gone: true }));
             await settled(page);
             await shot(page, `${device}-arranged`);
 
@@ -217,12 +213,10 @@ for (const device of ['phone', 'tablet']) {
                 const caption = await waitShown(page, 'Test Date');
                 assert.ok(caption.y < (await stage()).bottom, `the caption (${caption.y}) is scrolled into the window`);
                 await shot(page, 'tablet-actual-size-scrolled');
-                await page.mouse.click(caption.x, caption.y - homeLayout.tablet.captionBelow);
-                await waitShown(page, 'I know my test date');
+                await actUntil(() => page.mouse.click(caption.x, caption.y - homeLayout.tablet.captionBelow),
+                    untilShown(page, 'I know my test date'));
                 await page.evaluate(() => { document.getElementById('stage').scrollTop = 0; });
-                await settled(page);
-                await tapText(page, 'Done');
-                await waitShown(page, 'I know my test date', { gone: true });
+                await tapUntilShown(page, 'Done', 'I know my test date', { gone: true, again: 'I know my test date' });
 
                 // The choice is the page's: kept after a reload, and switched off again.
                 await page.reload();
@@ -237,3 +231,57 @@ for (const device of ['phone', 'tablet']) {
         }
     });
 }
+
+// The tablet's statistics pane shows whole, upright and turned, while the tip band shows and after
+// it has gone: every heading and row of its blocks on the screen, inside the pane's room and clear
+// of the band.
+describe('the tablet home screen\'s statistics pane', () => {
+    const dataDir = browser.folder('orvakit-home-pane-');
+    const s = withProgram(program, ['--data-dir', dataDir, '--device', 'tablet'],
+        (address) => openProgram(browser.context, address));
+    const paneTexts = ['Accuracy', 'Tap the chart for other curves', 'Answers per step', 'No answers yet', 'Test date',
+        'Answers', 'Today', 'Overall', 'RC', 'DS', 'All'];
+    // What keeps a text of the pane from being seen whole: not shown, cut by a view that clips it
+    // (the pane's scrolling room, the screen), or under the band.
+    const hidden = (page) => page.evaluate((texts) => {
+        const faults = [];
+        const [band] = window.shownTexts('✕');
+        const screen = document.getElementById('screen').getBoundingClientRect();
+        const half = (12.5 * Math.max(screen.width, screen.height)) / 1024;
+        for (const text of texts) {
+            const spans = window.shownSpans(text);
+            if (spans.length !== 1) {
+                faults.push(`${text}: shown ${spans.length} times`);
+                continue;
+            }
+            const r = spans[0].getBoundingClientRect();
+            for (let node = spans[0].parentElement.parentElement; node && node !== document.body; node = node.parentElement) {
+                if (getComputedStyle(node).overflow === 'visible') continue;
+                const c = node.getBoundingClientRect();
+                if (r.top < c.top - 0.5 || r.bottom > c.bottom + 0.5 || r.left < c.left - 0.5 || r.right > c.right + 0.5) {
+                    faults.push(`${text}: cut at ${Math.round(c.top)}-${Math.round(c.bottom)}`);
+                    break;
+                }
+            }
+            if (band && r.bottom > band.y - half && r.top < band.y + half) faults.push(`${text}: under the band`);
+        }
+        return faults;
+    }, paneTexts);
+    const expectWhole = async (page, name) => {
+        await settled(page);
+        await page.screenshot({ path: path.join(artifacts, `core_home-tablet-pane-${name}.png`) });
+        assert.deepEqual(await hidden(page), [], name);
+    };
+
+    test('shows whole upright and turned, with the tip band and without', async () => {
+        const { page } = s;
+        await waitShown(page, '✕');
+        await expectWhole(page, 'portrait-band');
+        await changing(page, () => page.click('#rotate-right'));
+        await expectWhole(page, 'landscape-band');
+        await tapUntil(page, '✕', untilShown(page, '✕', { gone: true }));
+        await expectWhole(page, 'landscape');
+        await changing(page, () => page.click('#rotate-left'));
+        await expectWhole(page, 'portrait');
+    });
+});

@@ -7,7 +7,8 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, tapAndWait, tapText, tapToolButton, typeInto, useBrowser, waitShown, withProgram,
+    actUntil, artifacts, openProgram, openTool, settled, tapAndWait, tapText, tapUntilShown, typeInto, useBrowser, waitShown,
+    withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -22,9 +23,7 @@ function withSettings(device, { tip }) {
     const s = withProgram(program, ['--data-dir', dataDir, '--device', device],
         (address) => openProgram(browser.context, address, { tip }));
     before(async () => {
-        await tapToolButton(s.page, device, 'Settings');
-        await waitShown(s.page, 'Authorization');
-        await settled(s.page);
+        await openTool(s.page, device, 'Settings', 'Authorization');
     });
     after(async () => assert.equal((await s.run.exited).code, 0));
     s.shot = (name) => s.page.screenshot({ path: path.join(artifacts, `core_settings-${device}-${name}.png`) });
@@ -37,15 +36,20 @@ const openRow = (page, title, shown) => tapAndWait(page, title, shown);
 // Closes the open option screen by its key and waits until it has gone.
 const closeWith = (page, key, shown) => tapAndWait(page, key, shown, { gone: true });
 
+// A segment shows its title in white while it is selected.
+const selectedTest = ([t, i]) => getComputedStyle(window.shownSpans(t).at(i)).color === 'rgb(255, 255, 255)';
+const isSelected = (page, text, which = 0) => page.evaluate(selectedTest, [text, which]);
+
+// Taps a segment by its title (the given one shown) until it shows itself selected: a second tap on
+// a selected segment changes nothing.
+const tapSegment = (page, text, which = 0) => actUntil(() => tapText(page, text, { which }),
+    (timeout) => page.waitForFunction(selectedTest, [text, which], { timeout }));
+
 // Taps segments by their titles, each [text, which shown one], and waits until they show it.
 async function tapSegments(page, segments) {
-    for (const [text, which] of segments) await tapText(page, text, { which });
+    for (const [text, which] of segments) await tapSegment(page, text, which);
     await settled(page);
 }
-
-// A segment shows its title in white while it is selected.
-const isSelected = (page, text, which = 0) => page.evaluate(
-    ([t, i]) => getComputedStyle(window.shownSpans(t).at(i)).color === 'rgb(255, 255, 255)', [text, which]);
 
 // After a restart: the list shows the forum login and the tips' choice.
 async function listShowsTheChoices({ page, shot }) {
@@ -95,15 +99,14 @@ describe('the settings on the phone', () => {
         await closeWith(page, 'Done', 'Your last answer');
         await openRow(page, 'OG Tracker', 'Your last answer');
         assert.ok(await isSelected(page, '1 week'));
-        await tapText(page, 'Always');
+        await tapSegment(page, 'Always');
         await closeWith(page, 'Cancel', 'Your last answer');
         await shot('list-changed');
     });
 
     test("the list's done key ends the tool and the home screen is back", async () => {
         const { page } = s;
-        await tapText(page, 'Done');
-        await waitShown(page, 'Authorization', { gone: true });
+        await tapUntilShown(page, 'Done', 'Authorization', { gone: true });
         await waitShown(page, 'Library');
     });
 });

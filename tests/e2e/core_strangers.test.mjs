@@ -10,8 +10,8 @@ import { connect } from 'node:net';
 import { statSync } from 'node:fs';
 import path from 'node:path';
 import {
-    actUntil, artifacts, openProgram, settled, startProgram, tapPicture, tapToolButton, tapUntil, useBrowser,
-    webFrame,
+    actUntil, artifacts, openProgram, settled, startProgram, tapPicture, tapSubmitKey, tapToolButton,
+    tapUntil, useBrowser, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -112,8 +112,7 @@ test('two hundred strangers asking with a wrong token neither stop the tab nor t
         const frame = page.frameLocator(webFrame).last();
         await frame.locator('#radioB').dispatchEvent('click');
         await frame.locator('#radioB:checked').waitFor();
-        await frame.locator('#button').dispatchEvent('click');
-        await frame.locator('#explanation').waitFor({ state: 'visible' });
+        await tapSubmitKey(page);
         await actUntil(() => tapPicture(page, 'Practice_next'), (timeout) => page.frameLocator(webFrame).last()
             .locator('#submit').waitFor({ state: 'visible', timeout }));
         const next = await brokenPictures(page);

@@ -5,7 +5,7 @@
 import { test, describe, before } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import { artifacts, changing, settled, useBrowser, waitShown, withProgram } from './support.mjs';
+import { actUntil, artifacts, changing, settled, useBrowser, waitShown, withProgram } from './support.mjs';
 
 const gallery = process.env.ORVA_DISPLAY_GALLERY;
 assert.ok(gallery, 'ORVA_DISPLAY_GALLERY names the gallery program');
@@ -179,13 +179,18 @@ for (const device of ['phone', 'tablet']) {
 
         test('the list: a swipe deletes, edit mode moves and deletes, the index scrolls', async () => {
             const { page } = s;
-            const row = await visibleText(page, 'Apricot').boundingBox();
-            const y = row.y + row.height / 2;
-            await page.mouse.move(row.x + 200, y);
-            await page.mouse.down();
-            for (let i = 1; i <= 6; ++i) await page.mouse.move(row.x + 200 - i * 25, y);
-            await page.mouse.up();
-            await visibleText(page, 'Delete').waitFor();
+            // The swipe starts where the row stands once the page is at rest (the list may still be
+            // coming in), and is made again while no delete key has come: a swipe that showed none
+            // changed nothing.
+            await actUntil(async () => {
+                await settled(page);
+                const row = await visibleText(page, 'Apricot').boundingBox();
+                const y = row.y + row.height / 2;
+                await page.mouse.move(row.x + 200, y);
+                await page.mouse.down();
+                for (let i = 1; i <= 6; ++i) await page.mouse.move(row.x + 200 - i * 25, y);
+                await page.mouse.up();
+            }, (timeout) => visibleText(page, 'Delete').waitFor({ timeout }));
             await settled(page);
             await shot('swipe');
             await clickText(page, 'Delete');

@@ -140,16 +140,16 @@ describe('web views', () => {
         const frame = await frameOf(1);
         const stamp = await frame.evaluate(() => window.stamp);
         await frame.click('#refuse-send', { noWaitAfter: true });
-        assert.equal(await app.next(/^should 1 form/), `should 1 form GET ${pagesURL}refuse.html?answer=2`);
+        assert.equal(await app.next(/^should 1 form/), `should 1 form GET ${pagesURL}refuse.html?answer=2 (person)`);
         await roundTrip();
         assert.equal(await frame.evaluate(() => window.stamp), stamp, 'the page stayed');
 
         // A link of the program's own scheme: allowed, loads nothing, the page stays.
         await frame.click('#course', { noWaitAfter: true });
-        assert.equal(await app.next(/^should 1 link/), 'should 1 link GET events:opencourse');
+        assert.equal(await app.next(/^should 1 link/), 'should 1 link GET events:opencourse (person)');
         // A jump within the page is asked about too, and then made by the page itself.
         await frame.click('#jump', { noWaitAfter: true });
-        assert.equal(await app.next(/^should 1 link/), `should 1 link GET ${pagesURL}#bottom`);
+        assert.equal(await app.next(/^should 1 link/), `should 1 link GET ${pagesURL}#bottom (person)`);
         await frame.waitForFunction(() => location.hash === '#bottom');
         assert.equal(await frame.evaluate(() => window.stamp), stamp, 'the page stayed');
         assert.ok(!app.lines.some((l) => l.startsWith('finish')), 'no load finished');
@@ -191,7 +191,7 @@ describe('web views', () => {
         const frame = await frameOf(1);
         await frame.click('#allowed-send', { noWaitAfter: true });
         const query = 'answer=3&btnType=check';
-        assert.equal(await app.next(/^should 1 form/), `should 1 form GET ${pagesURL}answer.html?${query}`);
+        assert.equal(await app.next(/^should 1 form/), `should 1 form GET ${pagesURL}answer.html?${query} (person)`);
         assert.equal(await app.next(/^finish 1/), `finish 1 ${pagesURL}answer.html?${query}`);
         const answer = await frameShows(1, 'Answer page');
         // The page sees the address the browser used; the delegate saw the file address.
@@ -208,10 +208,10 @@ describe('web views', () => {
         // Its pictures and links resolve against where it came from.
         await frame.waitForFunction(() => document.getElementById('logo').naturalWidth === 20);
         await frame.click('#topic', { noWaitAfter: true });
-        assert.equal(await app.next(/^should 1/), `should 1 link GET ${base}/viewtopic.php?t=5&refuse=1`);
+        assert.equal(await app.next(/^should 1/), `should 1 link GET ${base}/viewtopic.php?t=5&refuse=1 (person)`);
 
         await frame.click('#login-send', { noWaitAfter: true });
-        assert.equal(await app.next(/^should 1/), `should 1 form POST ${base}/login.php user=ann&password=a%26b`);
+        assert.equal(await app.next(/^should 1/), `should 1 form POST ${base}/login.php user=ann&password=a%26b (person)`);
         assert.equal(await app.next(/^finish 1/), `finish 1 ${base}/login.php`);
         await frameShows(1, 'Welcome ann');
         assert.deepEqual(outsideRequests.filter((r) => r.method === 'POST').map((r) => r.body), ['user=ann&password=a%26b']);
@@ -249,6 +249,31 @@ describe('web views', () => {
         assert.equal(await page.evaluate(() => document.getElementById('connection').dataset.state), 'connected');
         await shot('hostile');
         app.lines.splice(0);
+    });
+
+    test('only the person\'s own press speaks for them, never a script of the page', async () => {
+        app.tell('page 1 scripted.html');
+        await app.next(/^finish 1/);
+        const frame = await frameShows(1, 'Scripted page');
+        await settled();
+        const refused = `should 1 form GET ${pagesURL}refuse.html?answer=2`;
+        for (const how of ['requestSubmit', 'submit', 'click', 'dispatched']) {
+            await frame.evaluate((h) => window.byScript[h](), how);
+            assert.equal(await app.next(/^should 1 (form|link)/), refused, how);
+        }
+        await frame.evaluate(() => window.byScript.link());
+        assert.equal(await app.next(/^should 1 (form|link)/), `should 1 link GET ${pagesURL}refuse.html?link=1`);
+        await frame.evaluate(() => window.byScript.forged());
+        assert.equal(await app.next(/^should 1 (form|link)/), `should 1 form GET ${pagesURL}refuse.html?answer=forged`);
+        // A script riding on the person's tap of something else, with what events tell rewritten.
+        await frame.evaluate(() => { window.byScript.tamper(); window.byScript.onTap(); });
+        await frame.click('#elsewhere', { noWaitAfter: true });
+        assert.equal(await app.next(/^should 1 (form|link)/), refused);
+        await frame.click('#send', { noWaitAfter: true });
+        assert.equal(await app.next(/^should 1 (form|link)/), `${refused} (person)`);
+        assert.equal(await frame.evaluate(() => window.heardKey), undefined, 'the page never heard the key');
+        await settled();
+        await shot('scripted');
     });
 
     test('nothing of a page survives into the next, which is written into a waiting frame', async () => {

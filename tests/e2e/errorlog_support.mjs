@@ -7,7 +7,7 @@ import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, startProgram, tapPicture, tapText, tapUntil,
+    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, startProgram, tapPicture, tapSettled, tapText,
     waitShown,
 } from './support.mjs';
 
@@ -22,11 +22,7 @@ export async function textSettled(page, text) {
 }
 
 // A tap on the text, the one on top, once it stands still.
-export async function tap(page, text) {
-    await textSettled(page, text);
-    const { x, y } = await waitShown(page, text);
-    await page.mouse.click(x, y);
-}
+export const tap = (page, text) => tapSettled(page, text);
 
 // The answer pad slides up from the finish key; a letter closes it.
 export async function answer(page, letter, guess = false) {
@@ -36,9 +32,9 @@ export async function answer(page, letter, guess = false) {
         await tapPicture(page, 'guess_btn_inactive');
         await page.locator('img[src*="guess_btn_active"]:visible').waitFor();
     }
-    await textSettled(page, letter);
-    await tapUntil(page, letter,
-        (timeout) => page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached', timeout }));
+    // An answer is tapped once, as the pad stands still: a second tap would answer the next question.
+    await tapSettled(page, letter);
+    await page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached' });
 }
 
 // Starts the program on the data folder s.data as the device, in a new page of the browser context

@@ -9,8 +9,9 @@ import assert from 'node:assert/strict';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import {
-    artifacts, assertCardTextCentred, cardBox, changing, drag, openProgram, pickShown, pictureCentre, screenSeq, settled, shownTexts as shown,
-    startProgram, tapText, toolButton, typeInto, untilFrameTexts, useBrowser, waitShown as shownAt,
+    artifacts, assertCardTextCentred, cardBox, changing, drag, openProgram, pickShown, pictureCentre,
+    screenSeq, settled, shownTexts as shown, startProgram, tapSettled, tapText, toolButton, typeInto,
+    untilFrameTexts, useBrowser, waitShown as shownAt,
 } from './support.mjs';
 
 // Waits until a text (or a text matching a pattern's source) is shown; answers its first centre.
@@ -19,10 +20,8 @@ async function waitShown(page, text, pattern = false) {
         .catch((err) => { throw new Error(`"${text}" is never shown (${err.message})`); });
 }
 // A tap on the first place of the text, once the page is at rest.
-async function tap(page, text) {
-    await waitShown(page, text);
-    await settled(page);
-    await tapText(page, text, { which: 0 });
+function tap(page, text) {
+    return tapSettled(page, text, { which: 0 });
 }
 // Taps the home screen's button with the caption; answers the page's pixels per device point.
 async function tapToolButton(page, device, caption) {

@@ -100,7 +100,7 @@ for (const device of ['phone', 'tablet']) {
             await waitShown(page, '1 records.');
             await typeInto(page, 'input', 'Extra', { nth: 1 });
             await shot('add-panel-checked');
-            await tapAndWait(page, 'Add', 'Please, enter URL of feed you want to add', { gone: true });
+            await tapAndWait(page, 'Add', 'Please, enter URL of feed you want to add', { gone: true, once: true });
             await waitShown(page, 'Extra');
             await tapAndWait(page, 'Done', 'Extra');
             await waitShown(page, 'Extra Practice');
@@ -148,10 +148,10 @@ for (const device of ['phone', 'tablet']) {
             await waitShown(page, 'Save');
             assert.equal(await page.locator('input').first().inputValue(), 'Two trains leave at noon');
             await shot('bookmark-editor');
-            await tapAndWait(page, 'Save', 'Bookmark name', { gone: true });
+            await tapAndWait(page, 'Save', 'Bookmark name', { gone: true, once: true });
 
             await openSheet(page);
-            await tapAndWait(page, 'Add RSS-channel', 'Add Bookmark', { gone: true });
+            await tapAndWait(page, 'Add RSS-channel', 'Add Bookmark', { gone: true, once: true });
             await shot('forum-after-feed');
             await tapAndWait(page, 'Main', 'News');
         });

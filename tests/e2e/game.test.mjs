@@ -140,6 +140,14 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             let text = await questionText();
             await waitShown('1/12');
             await shot('question');
+            // The four answer keys stand in two columns spread over the screen's width, on the
+            // tablet as on the phone.
+            const screen = await page.locator('#screen').boundingBox();
+            const across = device === 'phone' ? Math.max(screen.width, screen.height) : screen.width;
+            await page.waitForFunction(() => window.shownTextItems('^\\$?-?\\d+( %)?$', true).length >= 4);
+            const keys = (await page.evaluate(() => window.shownTextItems('^\\$?-?\\d+( %)?$', true)))
+                .sort((a, b) => a.y - b.y).slice(-4).map((k) => k.x);
+            assert.ok(Math.max(...keys) - Math.min(...keys) > 0.4 * across, `the keys' columns at ${keys}`);
             for (let k = 1; k <= 12; ++k) {
                 assert.equal(await progress(), `${k}/12`);
                 if (k === 3) {
@@ -191,6 +199,12 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             await waitShown('Level failed!');
             await settled(page);
             await shot('failed');
+            // The panel closes round its title and its two keys: the keys stand just below it.
+            const [title] = await shown('Level failed!');
+            const [levels] = await shown('Levels');
+            const box = await page.locator('#screen').boundingBox();
+            const points = Math.max(box.width, box.height) / (device === 'phone' ? 480 : 1024);
+            assert.ok(levels.y - title.y < 80 * (device === 'phone' ? 1 : 1.5) * points, `title at ${title.y}, keys at ${levels.y}`);
             await tapUntilShown('Levels', '2');
             await settled(page);
             await shot('grid-after');

@@ -2,7 +2,9 @@
 // button opens the list of books and links; a section of links is collapsed and expanded again. The
 // study guide is read forward and back in the page reader (a page loaded ahead comes at once, a
 // move against the direction waits for its page), with a larger font. The Sample book's contents
-// open its pages, and an article row closes the library and opens the forum on the article.
+// open its pages; a practice question keeps its worked answer hidden until it is answered, then
+// marks the choice and the right one. An article row closes the library and opens the forum on the
+// article.
 // Screenshots are kept as artefacts, and the time from "next" to the new page is written to
 // library-<device>-paging.json.
 import { test, describe, before, after } from 'node:test';
@@ -10,8 +12,8 @@ import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, changing, openProgram, settled, tapPicture, tapText, tapToolButton, tapUntil, untilFrameTexts,
-    untilShown, useBrowser, waitShown, webFrame, withProgram,
+    actUntil, artifacts, changing, openProgram, settled, tapPicture, tapSettled, tapText, tapToolButton,
+    tapUntil, tapUntilShown, untilFrameTexts, untilShown, useBrowser, waitShown, webFrame, withProgram,
 } from './support.mjs';
 import { forumRoutes, start as startServices } from './fake_services.mjs';
 
@@ -36,10 +38,14 @@ const resourcesWithForum = () =>
     browser.bundle('orvakit-library-resources-', { MakerForumAddress: `${services.base}/forum/` });
 
 // A tap on the text once the page is at rest (screens slide in).
-async function tap(page, text, options = {}) {
-    await waitShown(page, text, options);
-    await settled(page);
-    await tapText(page, text, options);
+function tap(page, text, options = {}) {
+    return tapSettled(page, text, options);
+}
+// From a page of a book back to the library: the reader's Contents key, then the contents' Library
+// key, each tapped until the next screen's own mark shows.
+async function backToLibrary(page) {
+    await tapUntilShown(page, 'Contents', 'Library');
+    await tapUntilShown(page, 'Library', 'eBooks [2]');
 }
 const gone = (page, text, options = {}) => waitShown(page, text, { ...options, gone: true });
 // A tap on a section's header, which folds or unfolds it; the next step waits for the program's
@@ -51,10 +57,11 @@ async function toggle(page, text) {
 }
 
 // The frame on top: the reader's front page is the last web view in the screen's order.
+// It is looked for anew at each use: a page that is still coming when the step begins is the front
+// one by the time the step looks into it.
 async function frontFrame(page) {
-    const frames = page.locator(`${webFrame}:visible`);
-    await frames.first().waitFor();
-    return page.frameLocator(`${webFrame}:visible >> nth=` + ((await frames.count()) - 1));
+    await page.locator(`${webFrame}:visible`).first().waitFor();
+    return page.frameLocator(`${webFrame}:visible`).last();
 }
 
 // Taps a paging key and answers the milliseconds, by the page's clock, from the touch to the new
@@ -108,8 +115,7 @@ for (const device of ['phone', 'tablet']) {
 
         test('the study guide reads forward and back with a larger font', async () => {
             const { page: p } = s;
-            await tap(p, 'The ORVA Uncovered');
-            await waitShown(p, 'Scoring');
+            await tapUntilShown(p, 'The ORVA Uncovered', 'Scoring');
             await shot('guide');
             await tap(p, 'Introduction');
             const frame = await frontFrame(p);
@@ -138,23 +144,51 @@ for (const device of ['phone', 'tablet']) {
             }));
             await shot('larger');
             await tapPicture(p, 'tb_Aa');
-            await tap(p, 'Contents');
-            await tap(p, 'Library');
-            await waitShown(p, 'eBooks [2]');
+            await backToLibrary(p);
         });
 
         test('the Sample book opens its pages', async () => {
             const { page: p } = s;
-            await tap(p, '[Try-it] Interactive Book');
-            await waitShown(p, 'Turning pages');
+            await tapUntilShown(p, '[Try-it] Interactive Book', 'Turning pages');
             await shot('sample');
             await tap(p, 'Welcome');
             await waitShown(p, 'Welcome');
             await (await frontFrame(p)).locator('body').waitFor();
             await shot('sample-page');
-            await tap(p, 'Contents');
-            await tap(p, 'Library');
-            await waitShown(p, 'eBooks [2]');
+            await backToLibrary(p);
+        });
+
+        test('a question of the Sample book shows its worked answer only once answered', async () => {
+            const { page: p } = s;
+            await tapUntilShown(p, '[Try-it] Interactive Book', 'Fractions and decimals');
+            await tap(p, 'Fractions and decimals');
+            const frame = await frontFrame(p);
+            const question = (key) => frame.locator(`.question[data-key="${key}"]`);
+            const choice = (key, letter) => question(key).locator(`li:has(a[href$=":${letter}"])`);
+            await question('Sample_1_2').waitFor();
+            await shot('sample-unanswered');
+            assert.equal(await frame.locator('.explanation').count(), 2, 'each question has its worked answer');
+            assert.equal(await frame.locator('.explanation:visible').count(), 0, 'unanswered questions keep their answers');
+            // The element gets the tap itself: the driver places clicks in a frame of the scaled
+            // device wrongly. One retried step: tap until the page marks the answer.
+            const answer = (key, letter, status) => actUntil(
+                () => question(key).locator(`a[href$=":${letter}"]`).dispatchEvent('click'),
+                (timeout) => frame.locator(`.question.${status}[data-key="${key}"]`).waitFor({ timeout }));
+            await answer('Sample_1_1', 'A', 'wrong');
+            await question('Sample_1_1').locator('.explanation').waitFor({ state: 'visible' });
+            assert.match(await choice('Sample_1_1', 'A').getAttribute('class'), /\bchosen\b/, 'the wrong choice is marked');
+            assert.match(await choice('Sample_1_1', 'B').getAttribute('class'), /\bcorrect\b/, 'the right choice is marked');
+            assert.equal(await frame.locator('.explanation:visible').count(), 1, 'the next question keeps its answer');
+            await answer('Sample_1_2', 'D', 'right');
+            await question('Sample_1_2').locator('.explanation').waitFor({ state: 'visible' });
+            assert.match(await choice('Sample_1_2', 'D').getAttribute('class'), /\bchosen\b.*\bcorrect\b|\bcorrect\b.*\bchosen\b/);
+            assert.equal(await frame.locator('li.chosen').count(), 2, 'one choice marked per answer');
+            // Scrolled in the frame alone, so that both answered questions show.
+            await question('Sample_1_1').evaluate((e) => window.scrollTo(0, e.getBoundingClientRect().top + window.scrollY - 8));
+            await shot('sample-answered');
+            await tapUntilShown(p, 'Contents', 'Library');
+            await shot('sample-contents-answered');
+            await tapUntilShown(p, 'Library', 'eBooks [2]');
         });
 
         test('an article row closes the library and opens the forum', async () => {

@@ -10,8 +10,9 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, openProgram, settled, shownTexts, startProgram, tapText, tapToolButton, useBrowser,
-    waitShown, webFrame,
+    actUntil, artifacts, changing, dragWaits, filterCount, openProgram, settled, shownTexts, startProgram,
+    tapSettled, tapToolButton, tapUntil, tapUntilShown, untilShown, useBrowser, waitShown, webFrame,
+    webPagePoint,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -20,10 +21,8 @@ const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 before(() => assert.ok(program, 'ORVAKIT names the program'));
 
 // A tap on the text once the page is at rest (screens and the filter editor slide in).
-async function tap(page, text) {
-    await waitShown(page, text);
-    await settled(page);
-    await tapText(page, text);
+function tap(page, text) {
+    return tapSettled(page, text);
 }
 const waitGone = (page, text) => waitShown(page, text, { gone: true });
 async function tapImage(page, name) {
@@ -57,8 +56,9 @@ function withProgram(device, prepare = null) {
     return s;
 }
 
-// A tap on an element of the question page. The frame's element gets the click itself: the
-// device's picture is scaled, under which the browser driver places clicks in frames wrongly.
+// A click on an element of the question page that its frame's element gets itself (the device's
+// picture is scaled, under which the browser driver places clicks in frames wrongly). It chooses an
+// option as a tap does; the submit key takes only the person's own tap (webPagePoint).
 async function tapInPage(locator) {
     await locator.waitFor({ state: 'visible' });
     await locator.dispatchEvent('click');
@@ -73,9 +73,11 @@ async function answer(page, letter) {
     await tapInPage(frame.locator(`#radio${letter}`));
     await frame.locator(`#radio${letter}:checked`).waitFor({ timeout: 5000 });
     await frame.locator('#button').waitFor({ state: 'visible' });
+    const key = await webPagePoint(page, '#button');
     const start = performance.now();
-    await tapInPage(frame.locator('#button'));
-    await frame.locator('#explanation').waitFor({ state: 'visible' });
+    await actUntil(() => page.mouse.click(key.x, key.y),
+        (timeout) => frame.locator('#explanation').waitFor({ state: 'visible', timeout }),
+        { again: async () => (await frame.locator('#button').count()) > 0 });
     const took = performance.now() - start;
     await frame.locator('#history', { hasText: 'current answer' }).waitFor();
     return took;
@@ -120,14 +122,6 @@ async function closeQuestion(page) {
     await page.locator(webFrame).waitFor({ state: 'detached' });
     await waitShown(page, 'Filter and Sets');
     await settled(page);
-}
-
-// The count the filter editor's header shows.
-async function filterCount(page) {
-    await waitShown(page, '^Filter: \\d+$', { pattern: true });
-    const text = await page.evaluate(() => [...document.querySelectorAll('.text > span')]
-        .map((s) => s.textContent).find((t) => /^Filter: \d+$/.test(t)));
-    return Number(text.slice('Filter: '.length));
 }
 
 // The numbers the dashboard shows, in page order: all questions, the work set, the bookmarks and
@@ -251,7 +245,7 @@ describe('practice on the tablet', () => {
         await page.waitForFunction((n) => window.shownTexts(`Filter: ${n}`).length === 0, all);
         assert.ok((await filterCount(page)) < all);
         await s.shot('filter');
-        await tap(page, 'Done');
+        await tapUntilShown(page, 'Done', '^Filter: \\d+$', { gone: true, statePattern: true });
         await tap(page, 'Practise');
         await question(page).locator('#submit').waitFor({ state: 'visible' });
         await s.shot('question');
@@ -267,6 +261,34 @@ describe('practice on the tablet', () => {
         // The two questions answered are in the review count.
         await waitShown(page, '2');
         await s.shot('dashboard-after');
+    });
+
+    test('the dashboard keeps its column in the middle of the screen when the tablet turns', async () => {
+        const { page } = s;
+        // The key "Practise" stands 55 points left of the column's middle, which is the screen's.
+        const offset = async () => {
+            await settled(page);
+            const box = await page.locator('#screen').boundingBox();
+            const key = await waitShown(page, 'Practise');
+            const heading = await waitShown(page, 'Questions in all sets');
+            const points = Math.max(box.width, box.height) / 1024;
+            return { key: (key.x - (box.x + box.width / 2)) / points, heading: (heading.x - (box.x + box.width / 2)) / points };
+        };
+        const upright = await offset();
+        assert.ok(Math.abs(upright.key + 55) < 3, `upright ${upright.key}`);
+        // Turned while open.
+        await changing(page, () => page.click('#rotate-right'));
+        const turned = await offset();
+        await s.shot('dashboard-landscape');
+        assert.ok(Math.abs(turned.key - upright.key) < 3 && Math.abs(turned.heading - upright.heading) < 3,
+            `upright ${JSON.stringify(upright)}, turned ${JSON.stringify(turned)}`);
+        // Opened turned.
+        await tapUntil(page, 'Done', untilShown(page, 'Filter and Sets', { gone: true }));
+        // The button's caption opens the tool as its picture does.
+        await tapUntil(page, 'Practice', untilShown(page, 'Filter and Sets'));
+        const opened = await offset();
+        assert.ok(Math.abs(opened.key - upright.key) < 3, `opened turned ${opened.key}`);
+        await changing(page, () => page.click('#rotate-left'));
     });
 });
 

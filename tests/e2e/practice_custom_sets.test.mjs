@@ -10,8 +10,9 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, drag, mailed, openProgram, scrollUntilShown, settled, shownTexts, startProgram, tapSettled,
-    tapToolButton, typeInto, useBrowser, waitShown, webFrame,
+    actUntil, artifacts, drag, filterCount, mailed, openProgram, openTool, scrollListTo as scrollTo, settled,
+    shownTexts, startProgram, tapSettled, tapSubmitKey, tapUntilShown, typeInto, untilShown, useBrowser,
+    waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -63,27 +64,9 @@ const waitGone = (page, text) => waitShown(page, text, { gone: true });
 // The question page's frame.
 const question = (page) => page.frameLocator(webFrame).last();
 
-// A point low in the middle of the device's screen, where drags of its lists start.
-async function listPoint(page) {
-    const box = await page.locator('#screen').boundingBox();
-    return { x: box.x + box.width / 2, y: box.y + box.height * 0.75 };
-}
-
-// Scrolls the filter editor's list until the text shows in the middle of the screen.
-async function scrollTo(page, device, text, options = {}) {
-    return scrollUntilShown(page, text, await listPoint(page), { top: 60, bottom: device === 'phone' ? 400 : 900, ...options });
-}
-
 // The number of active marks the filter editor shows.
 const activeMark = 'news_feed_checked';
 const activeMarks = (page) => page.evaluate((image) => window.shownImages(image), activeMark);
-
-// The count the filter editor's header shows.
-async function filterCount(page) {
-    await waitShown(page, '^Filter: \\d+$', { pattern: true });
-    const [{ text }] = await page.evaluate(() => window.shownTextItems('^Filter: \\d+$', true));
-    return Number(text.slice('Filter: '.length));
-}
 
 function customSetsOn(device) {
     describe(`custom sets and the practice backup on the ${device}`, () => {
@@ -124,16 +107,13 @@ function customSetsOn(device) {
 
         // From the home screen to the filter editor.
         async function openFilterEditor(page) {
-            await tapToolButton(page, device, 'Practice');
-            await tapSettled(page, 'Filter and Sets');
-            await waitShown(page, 'Kaplan');
-            await settled(page);
+            await openTool(page, device, 'Practice', 'Filter and Sets');
+            await tapUntilShown(page, 'Filter and Sets', 'Kaplan');
         }
-        // Makes the set from the filter editor's add key.
-        async function makeSet(page, name) {
-            await tapSettled(page, '+');
-            await waitShown(page, 'Create Set');
-            await settled(page);
+        // Opens the screen that makes a set by the filter editor's add key.
+        const openCreateSet = (page) => tapUntilShown(page, '+', 'Create Set');
+        // Fills in the set's name and description there.
+        async function fillSet(page, name) {
             await typeInto(page, 'input.input', name, { enter: true });
             await typeInto(page, 'textarea.input', 'Ratio questions I wrote', { enter: true });
             return name;
@@ -144,15 +124,14 @@ function customSetsOn(device) {
             const title = await scrollTo(page, device, setName);
             const keys = await page.evaluate((image) => window.shownImageItems(image), 'Practice_set_edit');
             const key = keys.filter((k) => k.x < title.x).sort((a, b) => Math.abs(a.y - title.y) - Math.abs(b.y - title.y))[0];
-            await page.mouse.click(key.x, key.y);
-            await waitShown(page, `^${setName} \\(\\d+\\)$`, { pattern: true });
+            await actUntil(() => page.mouse.click(key.x, key.y), untilShown(page, `^${setName} \\(\\d+\\)$`, { pattern: true }));
             await settled(page);
         }
         // Pastes the markup from the browser's clipboard into the add-questions screen and adds it.
         async function addMarkup(page) {
-            await tapSettled(page, '+');
-            await waitShown(page, 'Hide Keyboard');
-            await settled(page);
+            await tapUntilShown(page, '+', '^Write or paste questions', { statePattern: true });
+            // The display draws no keyboard: the bar has no key to put one away.
+            assert.equal((await shownTexts(page, 'Hide Keyboard')).length, 0);
             await page.evaluate((text) => navigator.clipboard.writeText(text), markup);
             // A finger on the text view brings the keyboard; the browser's paste key fills it.
             const box = await page.locator('textarea.input:visible').first().boundingBox();
@@ -160,18 +139,20 @@ function customSetsOn(device) {
             await page.waitForFunction(() => document.activeElement?.matches('textarea.input'));
             await page.keyboard.press('Control+V');
             await page.waitForFunction((text) => [...document.querySelectorAll('textarea')].some((t) => t.value === text), markup);
-            await tapSettled(page, 'Hide Keyboard');
             await tapSettled(page, 'Add');
             await waitShown(page, `${setName} (2)`);
         }
+        // The add-questions screen's key "Done" (the set editor under it has one in the same place)
+        // and then the set editor's, each waited on until its screen has gone.
+        const closeAddQuestions = (page) => tapUntilShown(page, 'Done', '^Write or paste questions', { gone: true, statePattern: true });
+        const closeSetEditor = (page) => tapUntilShown(page, 'Done', 'Delete Set', { gone: true, again: 'Delete Set' });
 
         step('a set is made from the filter editor', async () => {
             const { page } = s;
             await openFilterEditor(page);
-            await tapSettled(page, '+');
-            await waitShown(page, 'Create Set');
+            await openCreateSet(page);
             await shot(page, 'create-empty');
-            await makeSet(page, setName);
+            await fillSet(page, setName);
             await shot(page, 'create-filled');
             await tapSettled(page, 'Create Set');
             await waitGone(page, 'Create Set');
@@ -185,8 +166,7 @@ function customSetsOn(device) {
             await waitShown(page, `${setName} (0)`);
             await addMarkup(page);
             await shot(page, 'questions-added');
-            await tapSettled(page, 'Done');
-            await waitShown(page, 'Delete Set');
+            await closeAddQuestions(page);
             await waitShown(page, '2.');
             await shot(page, 'set-editor');
             // A sideways swipe on the second row shows its delete key.
@@ -197,8 +177,7 @@ function customSetsOn(device) {
             await waitShown(page, `${setName} (1)`);
             await waitGone(page, '2.');
             await shot(page, 'row-deleted');
-            await tapSettled(page, 'Done');
-            await waitGone(page, 'Delete Set');
+            await closeSetEditor(page);
         });
 
         step('the set alone is switched on and its question answered', async () => {
@@ -209,8 +188,11 @@ function customSetsOn(device) {
                 const count = await filterCount(page);
                 const row = await scrollTo(page, device, name, { upwards: true });
                 const before = await activeMarks(page);
-                await page.mouse.click(row.x, row.y);
-                await page.waitForFunction((n) => !window.shownTexts(`Filter: ${n}`).length, count);
+                // Tapped again only while the header still shows the count before: a tap that
+                // landed on a list still coming to rest switches nothing.
+                await actUntil(() => page.mouse.click(row.x, row.y),
+                    (timeout) => page.waitForFunction((n) => !window.shownTexts(`Filter: ${n}`).length, count, { timeout }),
+                    { again: async () => (await shownTexts(page, `Filter: ${count}`)).length > 0 });
                 await page.waitForFunction(([image, n]) => window.shownImages(image) === n, [activeMark, before + change]);
                 await settled(page);
             };
@@ -218,27 +200,25 @@ function customSetsOn(device) {
             await toggle(setName, 1);
             await waitShown(page, 'Filter: 1');
             await shot(page, 'only-my-set');
-            await tapSettled(page, 'Done');
-            await waitGone(page, 'Filter: 1');
-            await tapSettled(page, 'Practise');
+            await tapUntilShown(page, 'Done', 'Filter: 1', { gone: true, again: 'Filter: 1' });
             const frame = question(page);
-            await frame.locator('#submit').waitFor({ state: 'visible' });
+            await actUntil(() => tapSettled(page, 'Practise'), (timeout) => frame.locator('#submit').waitFor({ state: 'visible', timeout }),
+                { again: async () => (await shownTexts(page, 'Practise')).length > 0 });
             await frame.locator('body', { hasText: 'How many grams of sugar' }).waitFor();
             await frame.locator('#radioB').dispatchEvent('click');
             await frame.locator('#button').waitFor({ state: 'visible' });
-            await frame.locator('#button').dispatchEvent('click');
+            await tapSubmitKey(page);
             await frame.locator('#explanation').waitFor({ state: 'visible' });
             await shot(page, 'answered');
-            await tapSettled(page, 'Done');
-            await page.locator(webFrame).waitFor({ state: 'detached' });
+            await actUntil(() => tapSettled(page, 'Done'), (timeout) => page.locator(webFrame).waitFor({ state: 'detached', timeout }),
+                { again: async () => (await page.locator(webFrame).count()) > 0 });
             await waitShown(page, 'Filter and Sets');
         });
 
         step('the backup mail carries the whole text', async () => {
             const { page } = s;
-            await tapSettled(page, 'Filter and Sets');
-            await tapSettled(page, 'Backup');
-            await waitShown(page, 'Mail a backup');
+            await tapUntilShown(page, 'Filter and Sets', 'Backup');
+            await tapUntilShown(page, 'Backup', 'Mail a backup');
             await shot(page, 'backup');
             await tapSettled(page, 'Mail a backup');
             const mail = await mailed(page, /^\*\*\* This is backup form Tovrida \(Practice\)/);
@@ -257,16 +237,15 @@ function customSetsOn(device) {
             s.fresh = await start(browser.folder(`orvakit-custom-fresh-${device}-`));
             const { page } = s.fresh;
             await openFilterEditor(page);
-            await tapSettled(page, '+');
-            await makeSet(page, setName);
+            await openCreateSet(page);
+            await fillSet(page, setName);
             await tapSettled(page, 'Create Set');
             await waitGone(page, 'Create Set');
             await editSet(page);
             await addMarkup(page);
-            await tapSettled(page, 'Done');
-            await tapSettled(page, 'Done');
-            await waitGone(page, 'Delete Set');
-            await tapSettled(page, 'Backup');
+            await closeAddQuestions(page);
+            await closeSetEditor(page);
+            await tapUntilShown(page, 'Backup', 'Restore from the pasteboard');
             await tapSettled(page, 'Restore from the pasteboard');
             await waitShown(page, '0/0');
             assert.ok(await page.evaluate((text) => window.orvaServices.pasteIntoDevice(text), s.backup));
@@ -275,8 +254,7 @@ function customSetsOn(device) {
             await shot(page, 'restored');
             await tapSettled(page, 'Restore from the pasteboard');
             await waitShown(page, '0/1');
-            await tapSettled(page, 'Done');
-            await waitGone(page, 'Restore from the pasteboard');
+            await tapUntilShown(page, 'Done', 'Restore from the pasteboard', { gone: true, again: 'Restore from the pasteboard' });
             // The set's bar: one of its two questions answered right.
             const row = await scrollTo(page, device, setName);
             const rights = await shownTexts(page, 'right');

@@ -8,7 +8,8 @@ import assert from 'node:assert/strict';
 import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, openProgram, settled, startProgram, tapText, tapToolButton, useBrowser, waitShown, webFrame,
+    artifacts, openProgram, settled, startProgram, tapSubmitKey, tapText, tapToolButton, useBrowser,
+    waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -30,8 +31,7 @@ async function answer(page, letter) {
     const frame = question(page);
     await tapInPage(frame.locator(`#radio${letter}`));
     await frame.locator(`#radio${letter}:checked`).waitFor({ timeout: 5000 });
-    await tapInPage(frame.locator('#button'));
-    await frame.locator('#explanation').waitFor({ state: 'visible' });
+    await tapSubmitKey(page);
     await settled(page);
 }
 

@@ -10,8 +10,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import {
-    artifacts, openProgram, screenSeq, settled, tapAndWait, tapText, tapToolButton, useBrowser, waitShown,
-    webFrame, withProgram,
+    artifacts, openProgram, screenSeq, settled, tapAndWait, tapSubmitKey, tapText, tapToolButton, useBrowser,
+    waitShown, webFrame, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -91,8 +91,9 @@ async function toggle(page, title, on) {
     await settled(page);
 }
 
-// A tap on an element of the question page. The frame's element gets the click itself: the
-// device's picture is scaled, under which the browser driver places clicks in frames wrongly.
+// A click on an element of the question page that its frame's element gets itself (the device's
+// picture is scaled, under which the browser driver places clicks in frames wrongly). It chooses an
+// option as a tap does; the submit key takes only the person's own tap (tapSubmitKey).
 async function tapInPage(locator) {
     await locator.waitFor({ state: 'visible' });
     await locator.dispatchEvent('click');
@@ -154,7 +155,7 @@ for (const device of ['phone', 'tablet']) {
             const frame = question(page);
             await tapInPage(frame.locator(`#radio${passage.right}`));
             await frame.locator(`#radio${passage.right}:checked`).waitFor();
-            await tapInPage(frame.locator('#button'));
+            await tapSubmitKey(page);
             await frame.locator('#explanation').waitFor({ state: 'visible' });
             await frame.locator('#history', { hasText: 'current answer' }).waitFor();
             await frame.locator('#explanation').scrollIntoViewIfNeeded();

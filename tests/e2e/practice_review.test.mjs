@@ -11,8 +11,8 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapPicture, tapText, tapToolButton,
-    typeInto, useBrowser, waitShown, webFrame,
+    artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapPicture, tapSettled,
+    tapSubmitKey, tapToolButton, typeInto, useBrowser, waitShown, webFrame,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -21,10 +21,8 @@ const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 before(() => assert.ok(program, 'ORVAKIT names the program'));
 
 // A tap on the text (the one on top) once the page is at rest.
-async function tap(page, text, options = {}) {
-    await waitShown(page, text, options);
-    await settled(page);
-    await tapText(page, text, options);
+function tap(page, text, options = {}) {
+    return tapSettled(page, text, options);
 }
 const waitGone = (page, text, pattern = false) => waitShown(page, text, { gone: true, pattern });
 // Taps the key of that picture. The name is followed by the "@" of the picture's file
@@ -59,7 +57,7 @@ async function answer(page, letter) {
     const frame = questionFrame(page);
     await frame.locator(`#radio${letter}`).dispatchEvent('click');
     await frame.locator(`#radio${letter}:checked`).waitFor();
-    await frame.locator('#button').dispatchEvent('click');
+    await tapSubmitKey(page);
     await frame.locator('#history', { hasText: 'current answer' }).waitFor();
 }
 

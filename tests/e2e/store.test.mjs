@@ -1,7 +1,10 @@
 // The store and an interactive book bought in it, in the real program on the phone and the tablet.
 // The bundle names a local fake content server (catalogue and e-books) and sells two products: an
-// interactive book, "Geometry Drills", and a plain e-book with an annotation page. A person opens
-// the store, reads the plain book's annotation, buys the interactive book and watches it install;
+// interactive book, "Geometry Drills", and a plain e-book with an annotation page, whose download
+// is an archive that holds no book. The program keeps its data in a folder given as a relative path,
+// as people type it. A person opens the store, reads the plain book's annotation, buys the plain book
+// and is told, in an alert and on its row, that it could not be installed; buys the interactive
+// book and watches it install;
 // opens it in the library, answers a question on its page and sees the page mark the answer, the
 // contents' pie of the page and the book's tag cloud. After a restart the answer is still marked;
 // the book's history is then deleted. Screenshots of every step are kept as artefacts, and the time
@@ -11,10 +14,10 @@ import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, settled, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown,
-    webFrame, withRestartableProgram,
+    artifacts, settled, tapPicture, tapSettled, tapToolButton, tapUntil, untilFrameTexts, untilShown,
+    useBrowser, waitShown, webFrame, withRestartableProgram,
 } from './support.mjs';
-import { contentChecks, geometryDrills, start as startServices, storeRoutes } from './fake_services.mjs';
+import { contentChecks, geometryDrills, start as startServices, storeRoutes, zipOf } from './fake_services.mjs';
 
 const program = process.env.ORVAKIT;
 const source = process.env.ORVA_SOURCE;
@@ -35,7 +38,10 @@ before(async () => {
                 { id: reasoning, order: 2, version: 1, title: 'Critical Reasoning', subTitle: 'Study guide',
                     author: 'Orvakit tests', picId: 'MORVA_CR_6', kind: '' },
             ],
-            contents: { [drills]: geometryDrills(script) },
+            contents: {
+                [drills]: geometryDrills(script),
+                [reasoning]: zipOf({ 'notes.txt': 'An archive with notes in it, and no book.' }),
+            },
             // Long enough to see the row download.
             delay: 1500,
         }),
@@ -56,10 +62,8 @@ function bundleFor(prefix) {
 }
 
 // A tap on the text once it stands still (screens slide in).
-async function tap(page, text) {
-    await waitShown(page, text);
-    await settled(page);
-    await tapText(page, text);
+function tap(page, text) {
+    return tapSettled(page, text);
 }
 const gone = (page, text) => waitShown(page, text, { gone: true });
 
@@ -70,7 +74,7 @@ const mark = (page, key) => bookPage(page).locator(`.question[data-key="${key}"]
 for (const device of ['phone', 'tablet']) {
     describe(`the store and an interactive book on the ${device}`, () => {
         const s = withRestartableProgram(browser, program,
-            { prefix: 'orvakit-store', device, resources: () => bundleFor(`orvakit-store-${device}-`) });
+            { prefix: 'orvakit-store', device, resources: () => bundleFor(`orvakit-store-${device}-`), relativeData: true });
         const shot = async (name) => {
             await settled(s.page);
             await s.page.screenshot({ path: path.join(artifacts, `store-${device}-${name}.png`) });
@@ -97,6 +101,21 @@ for (const device of ['phone', 'tablet']) {
             await tap(page, 'Store');
             await untilFrameTexts(page, (texts) => !texts.some((t) => t.includes('How arguments are built')),
                 'the annotation closed');
+        });
+
+        test('a book that cannot be installed says so in an alert and on its row', async () => {
+            const { page } = s;
+            await tap(page, 'Critical Reasoning');
+            await waitShown(page, 'Buy Critical Reasoning?');
+            await tap(page, 'Buy');
+            await waitShown(page, 'Uploading of the content failed');
+            await waitShown(page, 'The content could not be installed.');
+            await shot('install-failed-alert');
+            await tapUntil(page, 'Ok', untilShown(page, 'Ok', { gone: true }));
+            // The row offers the book again and says why it is not installed.
+            await waitShown(page, 'Could not be installed. Tap to try again.');
+            await waitShown(page, '$4.99');
+            await shot('install-failed-row');
         });
 
         test('the interactive book is bought and installs', async () => {

@@ -9,11 +9,12 @@
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
+import { inflateSync } from 'node:zlib';
 import { cpSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import {
-    artifacts, settled, shownFrameTexts, shownTexts, tapPicture, tapText, tapToolButton, untilFrameTexts, useBrowser, waitShown,
-    withProgram, openProgram,
+    artifacts, openProgram, settled, shownFrameTexts, shownTextItems, shownTexts, tapPicture, tapSettled,
+    tapToolButton, untilFrameTexts, useBrowser, waitShown, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -55,10 +56,8 @@ const opened = (page) => page.evaluate(() => window.orvaDevice.state.opened);
 const waitOpened = (page, pattern) =>
     page.waitForFunction((p) => window.orvaDevice.state.opened.some((u) => new RegExp(p).test(u)), pattern.source);
 
-async function tap(page, text, options = {}) {
-    await waitShown(page, text, options);
-    await settled(page);
-    await tapText(page, text, options);
+function tap(page, text, options = {}) {
+    return tapSettled(page, text, options);
 }
 const gone = (page, text, options = {}) => waitShown(page, text, { ...options, gone: true });
 // Waits until the text is shown exactly so many times: a screen that slides out over another shows
@@ -116,6 +115,42 @@ async function mapDrawn(page, count) {
     assert.ok(groups[0]?.length >= count, `the pins are on the map: ${groups.map((g) => g.length)}`);
     await settled(page);
     return groups;
+}
+
+// The colour of one pixel of the page: a screenshot of it alone, decoded (its one row's filter
+// byte first, then red, green and blue).
+async function pixel(page, at) {
+    const png = await page.screenshot({ clip: { x: Math.round(at.x), y: Math.round(at.y), width: 1, height: 1 } });
+    const data = [];
+    for (let offset = 8; offset < png.length;) {
+        const length = png.readUInt32BE(offset);
+        if (png.toString('latin1', offset + 4, offset + 8) === 'IDAT') data.push(png.subarray(offset + 8, offset + 8 + length));
+        offset += 12 + length;
+    }
+    const [, red, green, blue] = inflateSync(Buffer.concat(data));
+    return { red, green, blue };
+}
+
+// The map's graticule as its edge labels write it: each degree once, latitudes in a column at the
+// right edge and longitudes in a row at the bottom. Answers where a coordinate lies on the page,
+// from the labels' places.
+async function graticule(page) {
+    const degrees = (item) => parseFloat(item.text) * (/[SW]$/.test(item.text) ? -1 : 1);
+    const latitudes = await shownTextItems(page, '^[\\d.]+°[NS]$', true);
+    const longitudes = await shownTextItems(page, '^[\\d.]+°[EW]$', true);
+    for (const [name, labels, across] of [['latitudes', latitudes, 'x'], ['longitudes', longitudes, 'y']]) {
+        assert.ok(labels.length >= 2, `the map names its ${name}: ${labels.map((l) => l.text)}`);
+        assert.equal(new Set(labels.map((l) => l.text)).size, labels.length, `each of the ${name} once`);
+        const places = labels.map((l) => l[across]);
+        assert.ok(Math.max(...places) - Math.min(...places) < 12, `the ${name} stand in a line at an edge`);
+    }
+    const screen = await page.evaluate(() => document.getElementById('screen').getBoundingClientRect().toJSON());
+    assert.ok(latitudes[0].x > screen.x + screen.width * 0.8, 'the latitudes at the right edge');
+    assert.ok(longitudes[0].y > screen.y + screen.height * 0.9, 'the longitudes along the bottom');
+    const line = (a, b, key) => (value) => a[key] + ((value - degrees(a)) * (b[key] - a[key])) / (degrees(b) - degrees(a));
+    const y = line(latitudes[0], latitudes.at(-1), 'y');
+    const x = line(longitudes[0], longitudes.at(-1), 'x');
+    return (latitude, longitude) => ({ x: x(longitude), y: y(latitude) });
 }
 
 for (const device of (process.env.AIDS_DEVICES ?? 'phone,tablet').split(',')) {
@@ -199,6 +234,9 @@ for (const device of (process.env.AIDS_DEVICES ?? 'phone,tablet').split(',')) {
             await waitShown(p, 'Web Map');
             await waitShown(p, '^\\d\\.\\d mi$', { pattern: true });
             await mapDrawn(p, 1);
+            await graticule(p);
+            // The scale in the units of the distance (the device's locale measures in miles).
+            await waitShown(p, '^[\\d.]+ (mi|ft)$', { pattern: true });
             await shot('map-centre');
             await tap(p, 'Web Map');
             await waitOpened(p, /^http:\/\/127\.0\.0\.1:9\/maps\?ll=40\.693700,-73\.990000&q=75%20Court%20Street,%20Suite%20310@/);
@@ -224,6 +262,12 @@ for (const device of (process.env.AIDS_DEVICES ?? 'phone,tablet').split(',')) {
             await tap(p, 'Map');
             await waitShown(p, 'Web Map');
             const groups = await mapDrawn(p, 10);
+            await waitShown(p, '^\\d+ mi$', { pattern: true });
+            // The ground is land and sea: Kansas pale, the Gulf of Mexico blue.
+            const at = await graticule(p);
+            const land = await pixel(p, at(38.5, -98)), sea = await pixel(p, at(27.5, -88));
+            assert.ok(land.red > 220 && land.green > 220 && Math.abs(land.red - land.blue) < 30, `land: ${JSON.stringify(land)}`);
+            assert.ok(sea.blue - sea.red > 30, `sea: ${JSON.stringify(sea)}`);
             await shot('map-all');
             // The red pin nearest the middle of the map: its centre's city line comes up in the panel
             // (the list under the map shows city lines too: one more is shown).

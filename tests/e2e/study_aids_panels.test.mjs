@@ -9,8 +9,8 @@ import { test, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import {
-    artifacts, assertCardTextCentred, changing, openProgram, settled, tapPicture, tapText, tapToolButton,
-    untilFrameTexts, useBrowser, waitShown, webFrame, withProgram, drag,
+    artifacts, assertCardTextCentred, changing, drag, openProgram, settled, tapPicture, tapSettled,
+    tapToolButton, untilFrameTexts, useBrowser, waitShown, webFrame, withProgram,
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
@@ -18,10 +18,8 @@ const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
 const padTag = 100;
 
 // A tap on the text once the page is at rest (panels slide in).
-async function tap(page, text, options = {}) {
-    await waitShown(page, text, options);
-    await settled(page);
-    await tapText(page, text, options);
+function tap(page, text, options = {}) {
+    return tapSettled(page, text, options);
 }
 const gone = (page, text) => waitShown(page, text, { gone: true });
 

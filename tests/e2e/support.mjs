@@ -34,9 +34,9 @@ export function removeProfiles() {
 
 // Starts a program and waits for the first line it prints (its address). `next(pattern)` waits
 // for a later line that matches (lines already printed count), `exited` for the program's end;
-// `tell(line)` writes a line to its standard input.
-export async function startProgram(program, args = []) {
-    const child = spawn(program, args, { stdio: ['pipe', 'pipe', 'inherit'] });
+// `tell(line)` writes a line to its standard input. With `cwd`, the program starts in that folder.
+export async function startProgram(program, args = [], { cwd } = {}) {
+    const child = spawn(program, args, { stdio: ['pipe', 'pipe', 'inherit'], cwd });
     const lines = [];
     const waiters = [];
     const exited = new Promise((resolve) => child.once('exit', (code, signal) => resolve({ code, signal })));
@@ -116,6 +116,47 @@ export function installShownTexts(context) {
 // A web view's frame, not its spare (a blank frame waiting for the next document) nor one on its
 // way out: `${webViewElement} ${webFrame}`.
 export const webFrame = 'iframe:not(.spare):not(.retiring)';
+
+// Where a person taps an element of the page the last web view shows, in the page's points, once
+// the screen is at rest. The driver places its own clicks in frames wrongly under the scaling of
+// the device's picture, so the point is placed here through that scaling; the frame's page is
+// scrolled (by itself, not the device's page) to bring the element into view first.
+export async function webPagePoint(page, selector) {
+    const element = page.frameLocator(webFrame).last().locator(selector);
+    await element.waitFor({ state: 'visible' });
+    await settled(page);
+    const at = await element.evaluate((e) => {
+        let r = e.getBoundingClientRect();
+        if (r.top < 0 || r.bottom > window.innerHeight) {
+            window.scrollBy(0, r.top + r.height / 2 - window.innerHeight / 2);
+            r = e.getBoundingClientRect();
+        }
+        return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+    });
+    // The frame's own points are its box's, scaled as the device's picture is.
+    const frame = await page.locator(webFrame).last().evaluate((f) => {
+        const r = f.getBoundingClientRect();
+        const scale = r.width / f.offsetWidth;
+        return { x: r.left + f.clientLeft * scale, y: r.top + f.clientTop * scale, scale };
+    });
+    return { x: frame.x + at.x * frame.scale, y: frame.y + at.y * frame.scale };
+}
+
+// A person's tap on an element of the page the last web view shows: the browser's own click, which
+// the page takes as the person's (a click a script makes never counts as theirs).
+export async function tapInWebPage(page, selector) {
+    const { x, y } = await webPagePoint(page, selector);
+    await page.mouse.click(x, y);
+}
+
+// The question page's submit key, tapped as a person taps it, until the answer is revealed; the tap
+// is made again only while the key is still there.
+export function tapSubmitKey(page) {
+    const frame = page.frameLocator(webFrame).last();
+    return actUntil(() => tapInWebPage(page, '#button'),
+        (timeout) => frame.locator('#explanation').waitFor({ state: 'visible', timeout }),
+        { again: async () => (await frame.locator('#button').count()) > 0 });
+}
 
 // Waits until the page is at rest: the last patch painted and no animation running.
 export function settled(page) {
@@ -202,21 +243,24 @@ export async function tapText(page, text, { which = -1, pattern = false } = {}) 
 }
 
 // Taps a text, then waits until another is shown (with `gone`, until it is no longer shown) and the
-// page is at rest: a screen or overlay opened or closed by a key.
-export async function tapAndWait(page, text, shown, { gone = false } = {}) {
-    await tapText(page, text);
+// page is at rest: a screen or overlay opened or closed by a key, as one retried step (see
+// `tapUntilShown`). With `once`, the key is tapped once only: one whose repeat would act twice.
+export async function tapAndWait(page, text, shown, { gone = false, once = false, again } = {}) {
+    if (!once) return tapUntilShown(page, text, shown, { gone, again });
+    await tapSettled(page, text);
     await waitShown(page, shown, { gone });
     await settled(page);
 }
 
 // A picture of the screen (a key without a title), by its file name, tapped once the page is at
-// rest; the last one is on top.
+// rest; the last one is on top. Found in the same look that finds the page at rest: counted in one
+// look and taken in another, a picture that went meanwhile left the step waiting for one that was
+// no longer there.
 export async function tapPicture(page, name, which = -1) {
-    const pictures = page.locator(`img[src*="${name}"]:visible`);
-    await pictures.first().waitFor();
-    await settled(page);
-    const box = await pictures.nth(which < 0 ? (await pictures.count()) + which : which).boundingBox();
-    await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+    const found = await page.waitForFunction(([n, w]) => window.orvaDevice.settled() && (window.shownImageItems(n).at(w) ?? false),
+        [name, which]);
+    const { x, y } = await found.jsonValue();
+    await page.mouse.click(x, y);
 }
 
 // ---- The program's screens
@@ -262,6 +306,17 @@ export async function toolButton(page, device, caption) {
 export async function tapToolButton(page, device, caption) {
     const { x, y } = await toolButton(page, device, caption);
     await page.mouse.click(x, y);
+}
+
+// Opens a tool from the home screen as one retried step (see `actUntil`): taps its button once the
+// page is at rest until the tool's own mark `shown` (a text that the home screen does not show) has
+// come and the page is at rest again.
+export async function openTool(page, device, caption, shown, { pattern = false } = {}) {
+    await actUntil(async () => {
+        await settled(page);
+        await tapToolButton(page, device, caption);
+    }, untilShown(page, shown, { pattern }));
+    await settled(page);
 }
 
 // ---- Fingers and keys
@@ -465,11 +520,15 @@ export function withProgram(program, args, open) {
 
 // ---- Steps on screens that move
 
-// Taps a text once it is shown and the page is at rest (screens slide in and rows reload).
-export async function tapSettled(page, text, options = {}) {
-    await waitShown(page, text, options);
-    await settled(page);
-    await tapText(page, text, options);
+// Taps a text once it is shown and the page is at rest (screens slide in and rows reload). The text
+// is looked for in the same look that finds the page at rest: a patch that comes between the two
+// would start a transition, and the text found then (a key of the screen on its way out) would be
+// tapped where it was drawn on its way, where the program has another screen by then.
+export async function tapSettled(page, text, { which = -1, pattern = false } = {}) {
+    const found = await page.waitForFunction(([t, p, w]) => window.orvaDevice.settled() && (window.shownTexts(t, p).at(w) ?? false),
+        [text, pattern, which]);
+    const { x, y } = await found.jsonValue();
+    await page.mouse.click(x, y);
 }
 
 // Does `act` (a tap) and waits until `reached` (an async check of the page, given a timeout in
@@ -503,6 +562,22 @@ export function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...o
 // The state for `tapUntil` that a text is shown (with `gone`, that it is not).
 export const untilShown = (page, text, { pattern = false, gone = false } = {}) => (timeout) =>
     page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone], { timeout });
+
+// A key that leads to another state, tapped as one retried step: taps the text once the page is at
+// rest and waits until `state` is shown (with `gone`, until it is no longer shown) and the page is
+// at rest again; while that has not come, the tap is made again as long as the text `again` (by
+// default the key itself; with `gone`, the state's text) still says that the screen before holds.
+// The state must be a mark of the
+// next screen of its own, one that the screen before does not show (a key of the same name on the
+// next screen would take a repeated tap as a second step); and no key is tapped this way whose
+// repeat would act twice once the first took effect (an answer, a key that adds).
+export async function tapUntilShown(page, text, state, { gone = false, again = gone ? state : text, statePattern = false, ...options } = {}) {
+    const againPattern = again === state ? statePattern : again === text && (options.pattern ?? false);
+    await actUntil(() => tapSettled(page, text, options), untilShown(page, state, { pattern: statePattern, gone }), {
+        again: async () => (await shownTexts(page, again, againPattern)).length > 0,
+    });
+    await settled(page);
+}
 
 // Waits until the page is at rest and its texts have stood still for some frames: a list that a
 // drag left decelerating moves on in steps that the program sends frame by frame.
@@ -541,6 +616,25 @@ export async function scrollUntilShown(page, text, start, { top = 100, bottom = 
     throw new Error(`"${text}" was not scrolled into view`);
 }
 
+// A point low in the middle of the device's screen, where drags of its lists start.
+export async function listPoint(page) {
+    const box = await page.locator('#screen').boundingBox();
+    return { x: box.x + box.width / 2, y: box.y + box.height * 0.75 };
+}
+
+// Scrolls the list on the screen until the text shows in the middle of the screen (the device's
+// height decides where that is); answers its centre. Options as scrollUntilShown's.
+export async function scrollListTo(page, device, text, options = {}) {
+    return scrollUntilShown(page, text, await listPoint(page), { top: 60, bottom: device === 'phone' ? 400 : 900, ...options });
+}
+
+// The count the practice filter editor's header shows ("Filter: N").
+export async function filterCount(page) {
+    await waitShown(page, '^Filter: \\d+$', { pattern: true });
+    const [{ text }] = await page.evaluate(() => window.shownTextItems('^Filter: \\d+$', true));
+    return Number(text.slice('Filter: '.length));
+}
+
 // Waits until the mail composer beside the device shows a mail whose body matches, and answers
 // the mail: to, subject, body and the mail link the program asked the display to open.
 export async function mailed(page, pattern, timeout = 30000) {
@@ -552,13 +646,16 @@ export async function mailed(page, pattern, timeout = 30000) {
 // Inside a describe: the program as the device, on a data folder of its own and the resources that
 // `resources()` answers (made before the tests), shown past its tip band; started before the tests
 // and ended after them. Answers an object whose `run` and `page` are set once started, with
-// `end()` (the program must end cleanly) and `launch()` (on the same data), for a restart.
-export function withRestartableProgram(browser, program, { prefix, device, resources }) {
+// `end()` (the program must end cleanly) and `launch()` (on the same data), for a restart. With
+// `relativeData`, the data folder is given as a person often types it: "data/<device>", relative to
+// the folder the program starts in.
+export function withRestartableProgram(browser, program, { prefix, device, resources, relativeData = false }) {
     const s = {};
     let bundle;
     let data;
+    let cwd;
     s.launch = async () => {
-        s.run = await startProgram(program, ['--data-dir', data, '--device', device, '--resources', bundle]);
+        s.run = await startProgram(program, ['--data-dir', data, '--device', device, '--resources', bundle], { cwd });
         s.page = await openProgram(browser.context, s.run.address, { tip: true });
     };
     s.end = async () => {
@@ -569,6 +666,7 @@ export function withRestartableProgram(browser, program, { prefix, device, resou
     before(async () => {
         bundle = resources();
         data = browser.folder(`${prefix}-data-${device}-`);
+        if (relativeData) [cwd, data] = [data, path.join('data', device)];
         await s.launch();
     });
     after(() => s.end());

@@ -14,7 +14,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, changing, openProgram, settled, startProgram, tapText, tapToolButton, tapUntil, untilShown, useBrowser,
+    artifacts, changing, openProgram, settled, startProgram, tapSettled, tapToolButton, tapUntilShown, useBrowser,
     waitShown as shownAt,
 } from './support.mjs';
 
@@ -27,10 +27,8 @@ before(() => assert.ok(program, 'ORVAKIT names the program'));
 const waitShown = (page, text, pattern = false) => shownAt(page, text, { pattern });
 const waitGone = (page, text, pattern = false) => shownAt(page, text, { pattern, gone: true });
 // A tap on the shown text once the page is at rest (screens and overlays slide in).
-async function tap(page, text, pattern = false) {
-    await waitShown(page, text, pattern);
-    await settled(page);
-    await tapText(page, text, { pattern });
+function tap(page, text, pattern = false) {
+    return tapSettled(page, text, { pattern });
 }
 // The shown texts that match the pattern.
 const textsLike = async (page, pattern) => (await page.evaluate((p) => window.shownTextItems(p, true), pattern))
@@ -250,9 +248,11 @@ function timerStory(s) {
         await tap(page, 'Restore from the clipboard');
         await waitShown(page, '2/2');
         await s.shot('restored');
-        await tapUntil(page, 'Done', untilShown(page, '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$', { pattern: true }));
-        await tapUntil(page, 'Done', untilShown(page, 'Backup', { gone: true }));
-        await tapUntil(page, 'Done', untilShown(page, 'Pace says', { gone: true }));
+        // Three screens each end by a key "Done": each is made again only while its own screen shows.
+        await tapUntilShown(page, 'Done', '^Quantitative 2/37 \\d\\d:\\d\\d \\(\\d\\d:\\d\\d\\)$',
+            { statePattern: true, again: 'Restore from the clipboard' });
+        await tapUntilShown(page, 'Done', 'Backup', { gone: true });
+        await tapUntilShown(page, 'Done', 'Pace says', { gone: true });
         await waitShown(page, 'Library');
     });
 }

@@ -62,11 +62,13 @@ bool ScriptedWebEngine::tapLink(const std::string& href) {
     fnd::URL base = shown() ? shown()->url : fnd::URL("about:blank");
     fnd::URLRequest r(fnd::URL(href, base));
     r.setNavigationType(fnd::URLRequest::NavigationType::LinkClicked);
+    r.setUserGesture(true);
     return request(r);
 }
 
 bool ScriptedWebEngine::submitForm(const std::string& action, const std::string& method,
-                                   const std::vector<std::pair<std::string, std::string>>& fields) {
+                                   const std::vector<std::pair<std::string, std::string>>& fields,
+                                   bool byPerson) {
     std::string encoded;
     for (const auto& [name, value] : fields) {
         if (!encoded.empty()) encoded += '&';
@@ -83,6 +85,7 @@ bool ScriptedWebEngine::submitForm(const std::string& action, const std::string&
         r.setURL(fnd::URL(target + "?" + encoded));
     }
     r.setNavigationType(fnd::URLRequest::NavigationType::FormSubmitted);
+    r.setUserGesture(byPerson);
     return request(r);
 }
 

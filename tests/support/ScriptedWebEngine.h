@@ -36,11 +36,12 @@ class ScriptedWebEngine : public ui::WebEngine {
     void finishLoad();
     void failLoad(const std::string& reason);
 
-    // The page taps a link (resolved against the page's address); answers whether it was allowed.
+    // The person taps a link (resolved against the page's address); answers whether it was allowed.
     bool tapLink(const std::string& href);
-    // The page submits a form: GET puts the fields in the address, POST in the body.
+    // A form is submitted, by the person's own key unless `byPerson` is false (a script of the page
+    // submits it): GET puts the fields in the address, POST in the body.
     bool submitForm(const std::string& action, const std::string& method,
-                    const std::vector<std::pair<std::string, std::string>>& fields);
+                    const std::vector<std::pair<std::string, std::string>>& fields, bool byPerson = true);
     // Any request the page makes, as it stands.
     bool request(const fnd::URLRequest& request);
     void select(const std::string& text);

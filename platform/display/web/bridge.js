@@ -6,6 +6,11 @@
 // page has loaded and when its first picture has been presented, where the person selected text,
 // and runs the program's scripts, answering their results. Messages from anywhere but the parent
 // page are ignored.
+//
+// A navigation says whether the person's own press made it (`gesture`): a link they clicked, a form
+// they submitted with its key. What a script of the page does never counts, even while the person
+// taps something else, and the page's scripts cannot speak for the person either: the parent page
+// gives the bridge a key that only the bridge hears, and counts a gesture only with that key.
 (function (serial) {
     'use strict';
     const parentPage = window.parent;
@@ -19,12 +24,30 @@
     const nativeSubmit = HTMLFormElement.prototype.submit;
     const getSelectionOf = window.getSelection.bind(window);
     const later = window.setTimeout.bind(window);
+    const submitterOf = Object.getOwnPropertyDescriptor(SubmitEvent.prototype, 'submitter').get;
+    const targetOf = Object.getOwnPropertyDescriptor(Event.prototype, 'target').get;
+    const contains = Node.prototype.contains;
 
+    let key = '';  // from the parent page, once
     function post(kind, fields) {
-        postToParent(Object.assign({ orvaBridge: 1, serial, kind }, fields));
+        // Spread, not assignment: a setter the page put on Object.prototype sees nothing.
+        postToParent({ ...fields, orvaBridge: 1, serial, kind });
     }
-    function request(navigation, url, method, body) {
-        post('request', { navigation, url: String(url), method, body: body || '' });
+    function request(navigation, url, method, body, gesture) {
+        const fields = { navigation, url: String(url), method, body: body || '' };
+        post('request', gesture && key ? { ...fields, gesture: true, key } : fields);
+    }
+
+    // What the person's own click pressed, until the end of that click's turn: a submission it
+    // starts through a submit key it pressed (the key's own default action) is theirs.
+    let pressed = null;
+    window.addEventListener('click', (event) => {
+        if (!event.isTrusted) return;
+        pressed = targetOf.call(event);
+        later(() => { pressed = null; }, 0);
+    }, true);
+    function pressedByPerson(submitter) {
+        return !!submitter && !!pressed && contains.call(submitter, pressed);
     }
 
     // --- navigation ------------------------------------------------------------------------------
@@ -39,10 +62,10 @@
         const href = link.href;
         if (/^javascript:/i.test(href)) return;  // runs in the page itself
         event.preventDefault();
-        request('link', href, 'GET');
+        request('link', href, 'GET', '', event.isTrusted);
     });
 
-    function submitForm(form, submitter) {
+    function submitForm(form, submitter, gesture) {
         const method = String((submitter && submitter.getAttribute('formmethod')) || form.method || 'get').toLowerCase();
         if (method === 'dialog') return;
         const action = (submitter && submitter.hasAttribute('formaction')) ? submitter.formAction : form.action;
@@ -55,22 +78,26 @@
         const fields = new Params();
         for (const [name, value] of data) fields.append(name, typeof value === 'string' ? value : value.name);
         if (method === 'post') {
-            request('form', action, 'POST', fields.toString());
+            request('form', action, 'POST', fields.toString(), gesture);
             return;
         }
         const target = new URLOf(action);
         target.search = '?' + fields.toString();
         target.hash = '';
-        request('form', target.href, 'GET');
+        request('form', target.href, 'GET', '', gesture);
     }
     window.addEventListener('submit', (event) => {
-        if (event.defaultPrevented || !(event.target instanceof HTMLFormElement)) return;
+        const form = targetOf.call(event);
+        if (event.defaultPrevented || !(form instanceof HTMLFormElement)) return;
         event.preventDefault();
-        submitForm(event.target, event.submitter || null);
+        // A submit event is the browser's own even when a script asked for it (requestSubmit, a
+        // script's click on the key): only the key the person pressed makes it theirs.
+        const submitter = submitterOf.call(event);
+        submitForm(form, submitter || null, event.isTrusted && pressedByPerson(submitter));
     });
     // A script's form.submit() fires no submit event.
     HTMLFormElement.prototype.submit = function submit() {
-        if (this instanceof HTMLFormElement) submitForm(this, null);
+        if (this instanceof HTMLFormElement) submitForm(this, null, false);
         else nativeSubmit.call(this);
     };
 
@@ -166,6 +193,8 @@
         } else if (m.kind === 'fit') {
             fit = m.on === true;
             if (loaded) applyFit();
+        } else if (m.kind === 'key') {
+            if (!key && typeof m.key === 'string') key = m.key;
         } else if (m.kind === 'endSelection') {
             const selection = getSelectionOf();
             if (selection) selection.removeAllRanges();

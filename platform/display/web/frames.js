@@ -30,7 +30,7 @@
         let state = states.get(id);
         if (!state) {
             state = { serial: 0, jobs: [], calls: new Set(), window: null, ready: 0, spoke: false, failTimer: 0,
-                spare: null, retiring: [] };
+                key: '', spare: null, retiring: [] };
             states.set(id, state);
         }
         return state;
@@ -214,6 +214,10 @@
         state.window = source;
         state.ready = serial;
         state.spoke = true;
+        // The key that makes the bridge's word on the person's own gestures count: the page's own
+        // scripts never hear it.
+        state.key = [...crypto.getRandomValues(new Uint32Array(4))].map((n) => n.toString(16)).join('-');
+        source.postMessage({ orvaDisplay: 1, kind: 'key', key: state.key }, '*');
         tellFit(rec, state);
         for (const job of state.jobs) deliver(state, job);
     }
@@ -247,7 +251,8 @@
                 break;
             case 'request':
                 send({ type: 'web', id, serial, event: 'request', navigation: String(m.navigation),
-                    url: String(m.url), method: m.method === 'POST' ? 'POST' : 'GET', body: String(m.body || '') });
+                    url: String(m.url), method: m.method === 'POST' ? 'POST' : 'GET', body: String(m.body || ''),
+                    gesture: m.gesture === true && !!state.key && m.key === state.key });
                 break;
             case 'selection': {
                 const rect = Array.isArray(m.rect) && m.rect.length === 4 ? m.rect.map((v) => Number(v) || 0) : [0, 0, 0, 0];

@@ -21,6 +21,7 @@
 #include "Classes/practice/QuestionMarkup.h"
 #include "Classes/practice/SetsFilterEditVC_iPad.h"
 #include "platform/foundation/PercentEscaping.h"
+#include "platform/foundation/Unicode.h"
 #include "platform/ui/ActionSheet.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -31,7 +32,9 @@
 #include "platform/ui/Pasteboard.h"
 #include "platform/ui/TableViewCell.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/TextInput.h"
 #include "platform/ui/TextView.h"
+#include "platform/ui/Toolbar.h"
 #include "tests/Classes/core/ScreenBasesTestSupport.h"
 #include "tests/support/ViewTestSupport.h"
 
@@ -213,6 +216,47 @@ TEST_F(CustomSetScreens, TheSetEditorListsDeletesRenumbersAddsAndDeletesTheSet) 
     EXPECT_FALSE(editor->openChildScreen());
 }
 
+TEST_F(CustomSetScreens, TextBeyondAMegabyteIsRefusedWithAMessageAndNotRead) {
+    auto set = CustomSets::create(*practice, "Mine", "Mine");
+    auto edit = openEditor(set);
+    ASSERT_TRUE(edit);
+    edit->openPracticeCSAddQuestions();
+    runFor(1);
+    auto add = std::dynamic_pointer_cast<PracticeCSAddQuestionsVC>(edit->practiceCSAddQuestionsVC());
+    ASSERT_TRUE(add);
+    auto& input = *add->textV()->input();
+    input.setText(kTwoGoodOneBad);
+    std::string filler(QuestionMarkup::kMaxTextLength - kTwoGoodOneBad.size(), ' ');
+    // A paste up to the limit goes in; one byte more does not, and says why.
+    struct Paste {
+        std::string text;
+        bool taken;
+    } pastes[] = {{filler, true}, {"x", false}, {filler + filler, false}};
+    auto messageShown = [&] {
+        auto shown = testing_support::findByText(application().screenView(),
+                                                 PracticeCSAddQuestionsVC::kTooLongMessage);
+        if (shown) testing_support::tap(*testing_support::findByText(application().screenView(), "Ok"));
+        runFor(1);
+        return bool(shown);
+    };
+    for (const auto& paste : pastes) {
+        std::string before = input.text();
+        ui::Pasteboard::general().setString(paste.text);
+        input.setSelectedRange({fnd::utf16Length(before), 0});
+        input.paste(nullptr);
+        EXPECT_EQ(input.text().size(), before.size() + (paste.taken ? paste.text.size() : 0)) << paste.taken;
+        EXPECT_EQ(messageShown(), !paste.taken);
+    }
+    // Text may still be taken away, and a text that became too long otherwise is not read.
+    EXPECT_TRUE(input.replace({0, 1}, ""));
+    EXPECT_FALSE(messageShown());
+    input.setText(kTwoGoodOneBad + filler + "x");
+    add->addQuestions();
+    EXPECT_TRUE(messageShown());
+    EXPECT_TRUE(set->questions().empty());
+    EXPECT_EQ(text(add->nameLbl()), "Mine (0)");
+}
+
 TEST_F(CustomSetScreens, TheBackupMailsTheWholeTextAndRestoresFromThePasteboard) {
     std::vector<std::string> opened;
     ui::Application::shared().setOnOpenURL([&](const std::string& address) { opened.push_back(address); });
@@ -253,6 +297,29 @@ TEST_F(CustomSetScreens, TheBackupMailsTheWholeTextAndRestoresFromThePasteboard)
     EXPECT_EQ(question->history()[0]->time(), 42);
     closeChild([&] { screen->doneCancelClick(); });
     EXPECT_FALSE(editor->openChildScreen());
+}
+
+// The display draws no keyboard, so the add-questions bar offers no key to put one away; its
+// other keys stay, on the phone and on the tablet.
+TEST_F(CustomSetScreens, TheAddQuestionsBarHasNoKeyForAKeyboardTheDisplayDoesNotDraw) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        SCOPED_TRACE(int(idiom));
+        start(idiom);
+        auto set = CustomSets::create(*practice, "Mine", "Mine");
+        auto edit = openEditor(set);
+        ASSERT_TRUE(edit);
+        edit->openPracticeCSAddQuestions();
+        runFor(1);
+        auto add = std::dynamic_pointer_cast<PracticeCSAddQuestionsVC>(edit->practiceCSAddQuestionsVC());
+        ASSERT_TRUE(add && add->toolB());
+        std::vector<std::string> actions;
+        for (const auto& item : add->toolB()->items())
+            if (!item->actionName().empty()) actions.push_back(item->actionName());
+        EXPECT_EQ(actions, (std::vector<std::string>{"doneClick:", "addQuestions:"}));
+        EXPECT_FALSE(testing_support::findByText(add->view(), "Hide Keyboard"));
+        editor->back();
+        runFor(1);
+    }
 }
 
 TEST_F(CustomSetScreens, TheTabletOpensItsTwinsAndLeavingClosesEveryChild) {

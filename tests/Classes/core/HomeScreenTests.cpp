@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "Classes/core/InfoVC.h"
@@ -83,6 +84,27 @@ class HomeScreenTest : public core_test::CoreTestEnvironment {
         finger->down(centreInRoot(*button(outlet)));
         runFor(1.7);
         return finger;
+    }
+
+    // The tablet's home screen with its tip band, then without it, each turned and upright; `check`
+    // looks at each of the four.
+    void eachTabletBandAndOrientation(const std::function<void(bool band, ui::DeviceOrientation)>& check) {
+        for (bool band : {true, false}) {
+            if (band) {
+                runFor(1.2);
+                ASSERT_NE(home->tipVC(), nullptr);
+            } else {
+                home->tipVC()->doneClicked(nullptr);
+                runFor(1);
+                ASSERT_EQ(home->tipVC(), nullptr);
+            }
+            for (auto orientation : {ui::DeviceOrientation::LandscapeLeft, ui::DeviceOrientation::Portrait}) {
+                SCOPED_TRACE(std::to_string(int(orientation)) + (band ? " with the band" : " without"));
+                application().deviceDidRotate(orientation);
+                runFor(1);
+                check(band, orientation);
+            }
+        }
     }
 
     std::shared_ptr<MRepository> rep;
@@ -388,7 +410,10 @@ TEST_F(HomeScreenTest, TheWheelScrollsTheTabletsPane) {
     application().deviceDidRotate(ui::DeviceOrientation::LandscapeLeft);
     runFor(1);
     auto pane = std::static_pointer_cast<ToolChooseVC_iPad>(home)->statSV();
-    ASSERT_TRUE(pane && pane->maximumContentOffset().y > 0);
+    ASSERT_TRUE(pane);
+    // The pane fits its room in either orientation; a room made smaller leaves some to scroll.
+    pane->setFrame({pane->frame().origin, {pane->frame().width(), 100}});
+    ASSERT_GT(pane->maximumContentOffset().y, 0);
     testing_support::Finger pointer(window());
     pointer.wheel(centreInRoot(*pane), {0, 40});
     EXPECT_EQ(pane->contentOffset().y, 40);
@@ -399,46 +424,64 @@ TEST_F(HomeScreenTest, TheTabletsPaneShowsItsChartAndCountdownClearOfTheTipBandI
     auto tablet = std::static_pointer_cast<ToolChooseVC_iPad>(home);
     auto root = home->view().get();
     auto inRoot = [root](const ui::View& v) { return v.superview()->convertTo(v.frame(), root); };
-    for (bool band : {true, false}) {
+    eachTabletBandAndOrientation([&](bool band, ui::DeviceOrientation orientation) {
+        auto pane = tablet->statSV();
+        ui::Rect shown = inRoot(*pane);
         if (band) {
-            runFor(1.2);
-            ASSERT_NE(home->tipVC(), nullptr);
-        } else {
-            home->tipVC()->doneClicked(nullptr);
-            runFor(1);
-            ASSERT_EQ(home->tipVC(), nullptr);
+            ui::Rect tip = inRoot(*home->tipVC()->view());
+            EXPECT_FALSE(shown.intersects(tip))
+                << shown.minY() << "-" << shown.maxY() << " band " << tip.minY();
         }
-        for (auto orientation : {ui::DeviceOrientation::LandscapeLeft, ui::DeviceOrientation::Portrait}) {
-            SCOPED_TRACE(std::to_string(int(orientation)) + (band ? " with the band" : " without"));
-            application().deviceDidRotate(orientation);
-            runFor(1);
-            auto pane = tablet->statSV();
-            ui::Rect shown = inRoot(*pane);
-            if (band) {
-                ui::Rect tip = inRoot(*home->tipVC()->view());
-                EXPECT_FALSE(shown.intersects(tip))
-                    << shown.minY() << "-" << shown.maxY() << " band " << tip.minY();
-            }
-            // The chart (the tallest part of the pane's first row) and the countdown lie inside the
-            // part of the pane that shows without scrolling; without the band, upright, all of it.
-            ui::Rect content = inRoot(*tablet->statPaneV());
-            for (const char* part : {"successRateIV", "timerL", "dateL"}) {
-                ui::Rect r = inRoot(*testing_support::findByOutlet(*tablet->statPaneV(), part));
-                EXPECT_GE(r.minY(), shown.minY()) << part;
-                EXPECT_LE(r.maxY(), shown.maxY()) << part;
-            }
-            if (!band && orientation == ui::DeviceOrientation::Portrait) {
-                EXPECT_LE(content.maxY(), shown.maxY());
-            }
-            // No home button, caption included, lies over the pane's content.
-            for (const auto& b : home->toolButtons()) {
-                ui::Rect r = inRoot(*b).united(inRoot(*b->lbl()));
-                EXPECT_FALSE(r.intersects(content) && r.intersects(shown)) << b->lbl()->text();
-            }
-            ui::Rect testDate = inRoot(*tablet->editTestDateBtn());
-            EXPECT_FALSE(testDate.intersects(content) && testDate.intersects(shown));
+        // The chart (the tallest part of the pane's first row) and the countdown lie inside the
+        // part of the pane that shows without scrolling; without the band, upright, all of it.
+        ui::Rect content = inRoot(*tablet->statPaneV());
+        for (const char* part : {"successRateIV", "timerL", "dateL"}) {
+            ui::Rect r = inRoot(*testing_support::findByOutlet(*tablet->statPaneV(), part));
+            EXPECT_GE(r.minY(), shown.minY()) << part;
+            EXPECT_LE(r.maxY(), shown.maxY()) << part;
         }
-    }
+        if (!band && orientation == ui::DeviceOrientation::Portrait) {
+            EXPECT_LE(content.maxY(), shown.maxY());
+        }
+        // No home button, caption included, lies over the pane's content.
+        for (const auto& b : home->toolButtons()) {
+            ui::Rect r = inRoot(*b).united(inRoot(*b->lbl()));
+            EXPECT_FALSE(r.intersects(content) && r.intersects(shown)) << b->lbl()->text();
+        }
+        ui::Rect testDate = inRoot(*tablet->editTestDateBtn());
+        EXPECT_FALSE(testDate.intersects(content) && testDate.intersects(shown));
+    });
+}
+
+// The whole pane shows without scrolling, upright and turned, with the tip band and without: its
+// content lies inside the room it is given and on the screen, the band outside that room, and no
+// button of the home screen (the grid's, the test date's, the info button) over the content.
+TEST_F(HomeScreenTest, TheTabletsPaneShowsWholeUprightAndTurnedWithAndWithoutTheBand) {
+    showHome(ui::Idiom::Tablet);
+    auto tablet = std::static_pointer_cast<ToolChooseVC_iPad>(home);
+    auto root = home->view().get();
+    auto inRoot = [root](const ui::View& v) { return v.superview()->convertTo(v.frame(), root); };
+    auto inside = [](const ui::Rect& outer, const ui::Rect& r) {
+        return r.minX() >= outer.minX() && r.minY() >= outer.minY() && r.maxX() <= outer.maxX() + 1e-9 &&
+               r.maxY() <= outer.maxY() + 1e-9;
+    };
+    eachTabletBandAndOrientation([&](bool band, ui::DeviceOrientation) {
+        ui::Rect shown = inRoot(*tablet->statSV());
+        ui::Rect content = inRoot(*tablet->statPaneV());
+        EXPECT_TRUE(inside(shown, content))
+            << content.minY() << "-" << content.maxY() << " in " << shown.minY() << "-" << shown.maxY();
+        EXPECT_TRUE(inside(root->bounds(), content));
+        if (band) {
+            EXPECT_FALSE(shown.intersects(inRoot(*home->tipVC()->view())));
+        }
+        std::vector<std::shared_ptr<ToolButton>> buttons = home->toolButtons();
+        buttons.push_back(home->infoBtn());
+        buttons.push_back(home->editTestDateBtn());
+        for (const auto& b : buttons) {
+            if (b->isHidden()) continue;
+            EXPECT_FALSE(inRoot(*b).united(inRoot(*b->lbl())).intersects(content)) << b->lbl()->text();
+        }
+    });
 }
 
 TEST_F(HomeScreenTest, AToolsBackgroundComesAndGoesWithItsContentSoTheButtonsAnimationShows) {

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "Classes/core/MRepository.h"
 #include "Classes/forum_news/MForumScan.h"
@@ -33,9 +34,11 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/BarButtonItem.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/Toolbar.h"
 #include "tests/Classes/core/ScreenBasesTestSupport.h"
 #include "tests/support/FakeForum.h"
 #include "tests/support/HTTPTestServer.h"
@@ -123,6 +126,11 @@ TEST_F(PracticeScreens, AnswersAreRecordedWithTheirTimeInTheSessionAndTheRate) {
     auto first = set->questions()[0];
     auto began = screen->beginDate();
     runFor(12);
+    // A script of the page submitting the form is not the person answering.
+    page().submitForm("", "GET", {{"answer", "2"}}, false);
+    runFor(0.01);
+    EXPECT_FALSE(first->hasHistory());
+    EXPECT_EQ(screen->questionMode(), QuestionVC::kUnanswered);
     submit("2");
     ASSERT_EQ(first->history().size(), 1u);
     EXPECT_EQ(first->history()[0]->date(), began);
@@ -445,6 +453,50 @@ TEST_F(SetsTool, CountsAndTheKeysTheyEnable) {
     EXPECT_FALSE(tool->questionVC());
 }
 
+// The tablet's dashboard is a column in the middle of the screen, upright and turned (the tool's
+// view takes the home screen's size when the tablet turns, and when it opens turned): every key,
+// count and note keeps its place in the column.
+TEST_F(SetsTool, TheTabletsDashboardStaysInTheMiddleOfTheScreenUprightAndTurned) {
+    installHome(ui::Idiom::Tablet);
+    delegate->setRep(rep);
+    auto tool = ui::make<SetsVC_iPad>();
+    ScreenBasesTest::openTool(tool);
+    runFor(1);
+    auto view = tool->view();
+    // The parts below the bar, in the view's coordinates.
+    auto parts = [&] {
+        std::vector<ui::Rect> found;
+        std::function<void(const ui::View&)> walk = [&](const ui::View& v) {
+            for (const auto& sub : v.subviews()) {
+                ui::Rect r = v.convertTo(sub->frame(), view.get());
+                if (r.minY() < ui::Toolbar::kHeight) continue;  // the bar and the title on it
+                if (sub->subviews().empty() || std::dynamic_pointer_cast<ui::Control>(sub))
+                    found.push_back(r);
+                else
+                    walk(*sub);
+            }
+        };
+        walk(*view);
+        return found;
+    };
+    view->setFrame({{0, 0}, {768, 1004}});
+    const std::vector<ui::Rect> upright = parts();
+    ASSERT_GT(upright.size(), 10u);
+    for (ui::Size size : {ui::Size{1024, 748}, ui::Size{768, 1004}}) {
+        SCOPED_TRACE(size.width);
+        view->setFrame({{0, 0}, size});
+        const std::vector<ui::Rect> now = parts();
+        ASSERT_EQ(now.size(), upright.size());
+        ui::Rect column = now.front();
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            column = column.united(now[i]);
+            EXPECT_NEAR(now[i].minX() - upright[i].minX(), (size.width - 768) / 2, 1e-9) << i;
+            EXPECT_NEAR(now[i].minY(), upright[i].minY(), 1e-9) << i;
+        }
+        EXPECT_NEAR(column.midX(), size.width / 2, 1);
+    }
+}
+
 TEST_F(SetsTool, EveryTypeAtItsLimitGetsTheAlertAndNothingStarts) {
     fillForumSet(100, 100);
     auto tool = openTool();
@@ -568,6 +620,23 @@ TEST_F(ForumScanning, AScannerStopsOnceUnansweredAndHarvestedReach121) {
     EXPECT_EQ(tool->startStopScanBtn()->currentTitle(), "Start");
     // The harvest is in the forum set: the 119 made here and at least the two seen.
     EXPECT_GE(ofType(1), 121);
+}
+
+// A scan that ends by itself leaves its result on show, "added/pages read", although each scanner
+// empties its own counters when it stops; what it added belongs to the forum set.
+TEST_F(ForumScanning, TheEndedScanShowsTheQuestionsItAddedAndThePagesItRead) {
+    fillForumSet(0, 100);
+    const std::size_t before = practice->webQSet()->questions().size();
+    open();
+    tool->startStopScan(nullptr);
+    ASSERT_TRUE(waitFor([&] { return !tool->scanners()[0]->shouldContinue(); }));
+    runFor(0.6);
+    ASSERT_TRUE(runUntil([&] { return saves() == 1; }, 5));
+    const auto& questions = practice->webQSet()->questions();
+    ASSERT_EQ(questions.size(), before + 2);
+    EXPECT_EQ(text(tool->totalNumberOfScannedThreadsLbl()), "2/" + std::to_string(server.requests().size()));
+    for (std::size_t i = before; i < questions.size(); ++i)
+        EXPECT_EQ(questions[i]->set(), practice->webQSet()) << questions[i]->key();
 }
 
 TEST_F(ForumScanning, StopMovesTheHarvestIntoTheWorkSetAndSaves) {

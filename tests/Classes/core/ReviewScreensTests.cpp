@@ -352,6 +352,34 @@ TEST_F(KeyWordEditor, DoneOrASegmentSwitchDropsWhatWasTypedAndRCEditsTypeSix) {
     EXPECT_EQ(list(6), (std::vector<std::string>{"author", ""}));
 }
 
+// The words stand inside the drawn box, clear of its edge and its rounded corners, also when the
+// line runs longer than the box and scrolls.
+TEST_F(KeyWordEditor, TheLineStandsClearOfItsBoxsEdgeOnPhoneAndTablet) {
+    std::shared_ptr<KWEditVC> editors[2];
+    editors[0] = openEditor();
+    install(ui::Idiom::Tablet);
+    auto tablet = ui::make<QuestionVC_iPad>(set);
+    runFor(0.5);
+    tablet->openKWEdit(nullptr);
+    runFor(1);
+    editors[1] = std::dynamic_pointer_cast<KWEditVC>(tablet->mainChild());
+    for (const auto& editor : editors) {
+        ASSERT_TRUE(editor);
+        SCOPED_TRACE(editor->nibName());
+        const ui::View& text = *editor->textV();
+        auto box = text.superview();
+        ASSERT_TRUE(box);
+        EXPECT_GT(box->borderWidth(), 0);
+        EXPECT_GE(box->cornerRadius(), 8);
+        EXPECT_EQ(text.borderWidth(), 0);
+        ui::Rect inner = box->bounds().insetBy(4, 4);
+        ui::Rect frame = text.frame();
+        EXPECT_TRUE(inner.contains(frame.origin) && frame.maxX() <= inner.maxX() &&
+                    frame.maxY() <= inner.maxY())
+            << frame.minX() << "," << frame.minY() << " " << frame.width() << "x" << frame.height();
+    }
+}
+
 TEST_F(KeyWordEditor, TheTabletOpensItsOwnEditor) {
     install(ui::Idiom::Tablet);
     auto tablet = ui::make<QuestionVC_iPad>(set);

@@ -119,7 +119,8 @@ TEST_F(ForumScanTest, ProblemSolvingScanHarvestsCleanQuestionsAndMovesThemOnStop
     EXPECT_EQ(roots.number(), 1);
     EXPECT_EQ(roots.threadURL(), server.url("/forum/viewtopic.php?t=5105"));
     EXPECT_EQ(roots.explanation(), "<p>For explanation, please, see forum discussion</p>");
-    EXPECT_FALSE(roots.set());
+    EXPECT_EQ(roots.set(), rep->webQSet());
+    EXPECT_EQ(roots.key(), "90000_1_1_5105");
 
     // Script and handlers of the post never reach the question.
     const MQSetQuestion& pens = *harvested[1];

@@ -509,6 +509,93 @@ TEST_F(GameScreensTest, OnTheTabletTheResultsPanelIsScaledToTheScreenAndStaysOnI
     }
 }
 
+// The panel holds its title and the keys it shows, opaque, in the middle of the screen; after a
+// failed run it closes round the title and the two keys.
+TEST_F(GameScreensTest, TheResultsPanelHoldsItsTitleAndKeysOpaqueInTheMiddleOfTheScreen) {
+    for (ui::Idiom idiom : {ui::Idiom::Phone, ui::Idiom::Tablet}) {
+        for (bool failed : {true, false}) {
+            SCOPED_TRACE(std::to_string(int(idiom)) + (failed ? " failed" : " completed"));
+            open(idiom);
+            openTopic();
+            auto battle = play(1);
+            if (failed) {
+                for (int i = 0; i < 3; ++i) {
+                    answer(*battle, 2);
+                    runFor(i < 2 ? 2.1 : 0.05);
+                }
+            } else {
+                answerAllRight(battle);
+            }
+            auto results = battle->resultsVC();
+            ASSERT_TRUE(results);
+            runFor(12);  // the count and the wobble are over
+            auto screen = results->view();
+            auto inScreen = [&](const ui::View& v) {
+                return v.superview()->convertTo(v.frame(), screen.get());
+            };
+            // The panel is the backdrop of the base, behind everything it holds.
+            auto panel = findByOutlet(*results, "baseView")->subviews().front();
+            ui::Rect box = inScreen(*panel);
+            EXPECT_EQ(panel->backgroundColor().alpha, 1);
+            EXPECT_NEAR(box.midX(), screen->bounds().midX(), 1);
+            EXPECT_NEAR(box.midY(), screen->bounds().midY(), 1);
+            for (const char* outlet : {"completeFailedLbl", "levelsBtn", "restartBtn", "nextBtn"}) {
+                auto part = findByOutlet(*results, outlet);
+                if (part->isHidden()) continue;
+                ui::Rect r = inScreen(*part);
+                EXPECT_TRUE(box.contains(r.origin) && r.maxX() <= box.maxX() && r.maxY() <= box.maxY())
+                    << outlet;
+            }
+            if (failed) {
+                ui::Rect title = inScreen(*findByOutlet(*results, "completeFailedLbl"));
+                ui::Rect keys = inScreen(*findByOutlet(*results, "levelsBtn"));
+                EXPECT_LT(box.height(), 1.5 * (keys.maxY() - title.minY())) << "an empty panel";
+            }
+            tool->close();
+        }
+    }
+}
+
+// The tablet's play screen is the phone's scaled up to the screen: the page spans most of the
+// screen's width, every answer key is at least one and a half times the phone's in each direction,
+// the timer bar stands right beside the page along its height, and the whole board shows upright
+// and turned.
+TEST_F(GameScreensTest, OnTheTabletThePlayScreenIsScaledToTheScreen) {
+    openTopic();
+    auto phone = play(1);
+    const ui::Size phoneKey = phone->optionButton(0)->bounds().size;
+    open(ui::Idiom::Tablet);
+    openTopic();
+    auto battle = play(1);
+    auto screen = battle->view();
+    auto inScreen = [&](const ui::View& v) { return v.superview()->convertTo(v.frame(), screen.get()); };
+    for (auto orientation : {ui::DeviceOrientation::Portrait, ui::DeviceOrientation::LandscapeLeft}) {
+        SCOPED_TRACE(int(orientation));
+        application().deviceDidRotate(orientation);
+        runFor(1);
+        const ui::Rect bounds = screen->bounds();
+        auto onScreen = [&](const ui::Rect& r) {
+            return bounds.contains(r.origin) && r.maxX() <= bounds.maxX() && r.maxY() <= bounds.maxY();
+        };
+        ui::Rect page = inScreen(*findByOutlet(*battle, "webV"));
+        EXPECT_GE(page.width(), 0.85 * std::min(bounds.width(), 768.0));
+        EXPECT_TRUE(onScreen(page));
+        for (int k = 0; k < 4; ++k) {
+            ui::Rect key = inScreen(*battle->optionButton(k));
+            EXPECT_GE(key.width(), 1.5 * phoneKey.width) << k;
+            EXPECT_GE(key.height(), 1.5 * phoneKey.height) << k;
+            EXPECT_TRUE(onScreen(key)) << k;
+            EXPECT_FALSE(key.intersects(page)) << k;
+        }
+        ui::Rect bar = battle->timerV()->superview()->convertTo(battle->timerFrame(), screen.get());
+        EXPECT_GE(bar.minX(), page.maxX());
+        EXPECT_LE(bar.minX(), page.maxX() + 12);
+        EXPECT_NEAR(bar.minY(), page.minY(), 4);
+        EXPECT_NEAR(bar.maxY(), page.maxY(), 4);
+        EXPECT_TRUE(onScreen(inScreen(*findByOutlet(*battle, "levelNameLbl"))));
+    }
+}
+
 TEST_F(GameScreensTest, OnTheTabletKeysAreLargerAndRowsTaller) {
     open(ui::Idiom::Tablet);
     openTopic();

@@ -20,6 +20,7 @@
 #include "Classes/library_store/ShopVC_iPad.h"
 #include "Classes/library_store/TransactionObserver.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Paths.h"
 #include "platform/store/Storefront.h"
 #include "platform/ui/ActivityIndicator.h"
 #include "platform/ui/AlertView.h"
@@ -304,6 +305,58 @@ TEST_F(ShopScreenTest, FailedAndWronglyTypedDownloadsSaySoAndShowThePriceAgain) 
         EXPECT_EQ(text(*row(*store, 1, 0), ShopCells::kPriceTag), "$4.99");
         EXPECT_FALSE(rep->findEBookByProductId(kGeometry));
     }
+}
+
+// A book bought with the data folder given as a relative path installs like any other; an archive
+// that unpacks but holds no book is not installed, and the person is told so in an alert and on
+// the row, which offers the book again, until a new download of it starts.
+TEST_F(ShopScreenTest, ABoughtBookInstallsFromARelativeDataFolderOrItsRowAndAnAlertSayWhyNot) {
+    const std::filesystem::path workingFolder = std::filesystem::current_path();
+    std::filesystem::current_path(documents.parent_path());
+    fnd::Paths::setDocuments(documents.filename());
+    struct Case {
+        zip_fixtures::Entries archive;
+        bool installed;
+        std::string description;
+    };
+    const Case cases[] = {
+        {zip_fixtures::onePageBook(), true, "Angles and circles."},
+        {{{"notes.txt", "Not a book at all."}}, false, "Could not be installed. Tap to try again."},
+    };
+    for (const Case& c : cases) {
+        std::erase_if(rep->eBooks(), [](const auto& book) { return book->productId() == kGeometry; });
+        std::filesystem::path zip = temporary / "book.zip";
+        ASSERT_TRUE(zip_fixtures::writeZip(zip, c.archive));
+        server.route("/get_content.cgi",
+                     HTTPTestServer::Reply::text(zip_fixtures::readBytes(zip), "application/epub+zip"));
+        alerts.clear();
+        finished = 0;
+        auto store = openLoadedStore();
+        ASSERT_TRUE(store);
+        store->didSelectRow(*store->productsTV(), {1, 0});
+        ASSERT_TRUE(shownAlert()) << c.installed;
+        testing_support::tap(*shownAlert()->button(1));
+        ASSERT_TRUE(runUntil([&] { return !delegate->isLoadingProduct(kGeometry); }, 20));
+        ASSERT_TRUE(runUntil([&] { return !rep->isParsingProduct(kGeometry); }, 20));
+        runFor(1);
+        EXPECT_EQ(rep->findEBookByProductId(kGeometry) != nullptr, c.installed);
+        EXPECT_EQ(alerts, c.installed ? std::vector<std::string>{}
+                                      : std::vector<std::string>{"Uploading of the content failed"});
+        auto cell = row(*store, 1, 0);
+        EXPECT_EQ(text(*cell, ShopCells::kDescriptionTag), c.description);
+        EXPECT_EQ(text(*cell, ShopCells::kPriceTag), c.installed ? "(hidden)" : "$4.99");
+        if (!c.installed) {
+            // Tried again: the row shows the download, not the old failure.
+            store->didSelectRow(*store->productsTV(), {1, 0});
+            testing_support::tap(*shownAlert()->button(1));
+            EXPECT_EQ(text(*row(*store, 1, 0), ShopCells::kDescriptionTag), "Loading...");
+            ASSERT_TRUE(runUntil([&] { return !delegate->isLoadingProduct(kGeometry); }, 20));
+            ASSERT_TRUE(runUntil([&] { return !rep->isParsingProduct(kGeometry); }, 20));
+        }
+        store->doneClick(nullptr);
+        runFor(1);
+    }
+    std::filesystem::current_path(workingFolder);
 }
 
 TEST_F(ShopScreenTest, TheAnnotationShowsItsPageAtTheFontSizeAndSendsLinksOutside) {

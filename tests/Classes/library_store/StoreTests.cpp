@@ -162,10 +162,11 @@ class DownloadTest : public StoreTest {
     std::shared_ptr<TransactionObserver> downloads() {
         auto observer = std::make_shared<TransactionObserver>(fnd::URL(server.url("/")));
         observer->setAlertPresenter(alerts.presenter());
-        observer->setInstaller([this](const std::string& id, const std::string& content) {
-            installed.emplace_back(id, content);
-            return true;
-        });
+        observer->setInstaller(
+            [this](const std::string& id, const std::string& content, TransactionObserver::InstallDone) {
+                installed.emplace_back(id, content);
+                return true;
+            });
         return observer;
     }
     std::vector<std::pair<std::string, std::string>> installed;
@@ -200,11 +201,16 @@ TEST_F(DownloadTest, ArchivesGoToTheInstallAndOtherRepliesFail) {
     EXPECT_FALSE(observer->isUpdatingProduct("good.book"));
     EXPECT_FALSE(observer->isUpdatingProduct("bad.book"));
 
+    EXPECT_TRUE(observer->hasFailedProduct("bad.book"));
+    EXPECT_FALSE(observer->hasFailedProduct("good.book"));
+
     // The install refusing the archive (no catalogue record) is reported too.
-    observer->setInstaller([](const std::string&, const std::string&) { return false; });
+    observer->setInstaller(
+        [](const std::string&, const std::string&, TransactionObserver::InstallDone) { return false; });
     observer->downloadProduct("good.book");
     ASSERT_TRUE(runUntil([&] { return !observer->isLoadingProduct("good.book"); }, 20));
     EXPECT_EQ(alerts.shown.size(), 2u);
+    EXPECT_TRUE(observer->hasFailedProduct("good.book"));
 
     server.stop();
     observer->downloadProduct("good.book");

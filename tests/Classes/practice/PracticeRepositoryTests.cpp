@@ -213,6 +213,28 @@ TEST_F(PracticeRepository, StaleBookmarksCursorAndActiveFlags) {
     EXPECT_FALSE(again->knewtonSet()->isActive());
 }
 
+// Older versions kept harvested questions in the forum set without giving them the set, so their
+// keys named set 0: loaded, they belong to the set, keep their bookmarks, and stay in after a save.
+TEST_F(PracticeRepository, HarvestedQuestionsWithoutTheirSetJoinTheForumSetWithTheirBookmarks) {
+    auto older =
+        MQSet::make(90000, "My Set", "Questions collected from Vessark forums", "Sets_myset.png", true);
+    older->questions().push_back(MQSetSimpleQuestion::make(nullptr, 1, 1, 2, {}, "<p>q</p>",
+                                                           {"a", "b", "c", "d", "e"}, "",
+                                                           "http://127.0.0.1:9/forum/viewtopic.php?t=5105"));
+    auto r = loadFromKeys([&](fnd::KeyedArchiver& coder) {
+        coder.encodeObject("kwebQSet", older);
+        coder.encodeObject("bookmarkAr", PracticeCoding::stringArray({"0_1_1_5105"}));
+    });
+    for (const auto& loaded : {r, saveAndLoad(r)}) {
+        ASSERT_EQ(loaded->webQSet()->questions().size(), 1u);
+        const auto& q = loaded->webQSet()->questions()[0];
+        EXPECT_EQ(q->set(), loaded->webQSet());
+        EXPECT_EQ(q->key(), "90000_1_1_5105");
+        ASSERT_EQ(loaded->bookmarkQSet()->questions().size(), 1u);
+        EXPECT_EQ(loaded->bookmarkQSet()->questions()[0], q);
+    }
+}
+
 TEST_F(PracticeRepository, OlderCentralArchiveMigrates) {
     fnd::ClassRegistry::shared().registerClass<CentralArchiveReader>("MRepository");
     std::ifstream in(std::string(ORVA_FIXTURES) + "/archives/central-format2.archive", std::ios::binary);
@@ -483,8 +505,11 @@ TEST_F(PracticeRepository, AnswersReadBackAreSharedPerChoiceAndTheFileStaysByteF
     EXPECT_FALSE(beyond->isCommon());
     EXPECT_EQ(*beyond->jsString(), "[9]");
     EXPECT_EQ(distinct.size(), 5u + 2u);  // A to E, the shared one, the one beyond E
-    for (const auto* answer : distinct)
-        if (answer != first.get() && answer != beyond.get()) EXPECT_TRUE(answer->isCommon());
+    for (const auto* answer : distinct) {
+        if (answer != first.get() && answer != beyond.get()) {
+            EXPECT_TRUE(answer->isCommon());
+        }
+    }
 
     // Saved again, as the saved copy is too, the file is the one read, byte for byte: each record
     // holding a common answer writes an answer of its own, as it was read.

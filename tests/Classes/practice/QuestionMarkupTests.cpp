@@ -1,6 +1,7 @@
 // The question markup of custom sets: each type read with its parts, the pieces that are skipped,
-// DS questions without options, the conversion of line breaks and the SC underline, and adding to
-// a set (numbering on, repeats dropped, a bad piece among good ones).
+// DS questions without options, the conversion of line breaks and the SC underline, adding to a
+// set (numbering on, repeats dropped, a bad piece among good ones), repeated marks, and the text
+// as the question page shows it.
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,55 @@ TEST(QuestionMarkupTest, AddingNumbersOnSkipsABadPieceAndRepeatsAndKeepsTheText)
     EXPECT_EQ(QuestionMarkup::addQuestions(set, kSC + bad + kPS + kCR), 0);
     EXPECT_EQ(set->questions().size(), 3u);
     EXPECT_EQ(QuestionMarkup::addQuestions(nullptr, kPS), 0);
+}
+
+TEST(QuestionMarkupTest, RepeatedAndOpenMarksTakeTheSamePartsAsEver) {
+    // The text runs from the first type mark of any code to the last options mark; the options
+    // from the first options mark to the last answer mark; the answer is the first answer mark.
+    struct Case {
+        std::string text;
+        std::string body;
+        std::string firstOption;
+        int rightAnswer;
+    } cases[] = {
+        {"#question# #type:RC# #type:PS# Text #options# a #options# A) 1 B) 2 C) 3 D) 4 E) 5 #OA:A#",
+         "<p> #type:PS# Text #options# a </p>", "1 ", 1},
+        {"#question# #type:PS# T #options# A) 1 B) 2 C) 3 D) 4 E) 5 #OA:C# #OA:B# #OA:x#", "<p> T </p>", "1 ",
+         3},
+        {"#question# #type:PS# T #options# A) 1 B) 2 C) 3 D) 4 E) 5 #OA:C# #explanation# #OA:B# #options#",
+         "<p> T #options# A) 1 B) 2 C) 3 D) 4 E) 5 #OA:C# #explanation# #OA:B# </p>", "1 ", 3},
+        // The type's code is two characters, not two bytes.
+        {"#question# #type:éé# #type:SC# T #options# A) 1 B) 2 C) 3 D) 4 E) 5 #OA:E#", "<p> #type:SC# T </p>",
+         "1 ", 5},
+    };
+    for (const auto& c : cases) {
+        auto pieces = QuestionMarkup::read(c.text);
+        ASSERT_EQ(pieces.size(), 1u) << c.text;
+        EXPECT_EQ(pieces[0].body, c.body) << c.text;
+        ASSERT_EQ(pieces[0].answerOptions.size(), 5u) << c.text;
+        EXPECT_EQ(pieces[0].answerOptions[0], c.firstOption) << c.text;
+        EXPECT_EQ(pieces[0].rightAnswer, c.rightAnswer) << c.text;
+    }
+}
+
+TEST(QuestionMarkupTest, TheQuestionPageShowsTheTextAsWrittenWithOnlyTheMarkupsFormatting) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+    } cases[] = {
+        {"<p>First<br>second <u>were finished</u>.</p>", "<p>First<br>second <u>were finished</u>.</p>"},
+        {"<p>Is x < 5 & y > 2?</p>", "<p>Is x &lt; 5 &amp; y &gt; 2?</p>"},
+        {"<p>a<script>alert(1)</script>b</p>", "<p>a&lt;script&gt;alert(1)&lt;/script&gt;b</p>"},
+        {"<p>x</p><img src=x onerror=alert(1)><p></p>",
+         "<p>x&lt;/p&gt;&lt;img src=x onerror=alert(1)&gt;&lt;p&gt;</p>"},
+        {"<a href=\"javascript:go()\">A</a>", "&lt;a href=&quot;javascript:go()&quot;&gt;A&lt;/a&gt;"},
+        {"<p><form><button>Go</button></form><br/><u onclick=x></p>",
+         "<p>&lt;form&gt;&lt;button&gt;Go&lt;/button&gt;&lt;/form&gt;&lt;br/&gt;&lt;u onclick=x&gt;</p>"},
+        {"&lt; stays as typed", "&amp;lt; stays as typed"},
+        {"<p>", "&lt;p&gt;"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(QuestionMarkup::pageHTML(c.stored), c.shown) << c.stored;
 }
 
 }  // namespace

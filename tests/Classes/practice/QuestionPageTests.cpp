@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Classes/practice/MQSetBlock.h"
 #include "Classes/practice/QuestionBridge.h"
+#include "Classes/practice/QuestionMarkup.h"
 #include "Classes/practice/QuestionPage.h"
 #include "Classes/study_aids/MCourse.h"
 #include "platform/foundation/URL.h"
@@ -146,6 +149,41 @@ TEST_F(QuestionPageTest, OwnerLineAndKeysFollowTheSet) {
     EXPECT_FALSE(has(body, "deleteBtn"));
 }
 
+TEST_F(QuestionPageTest, ThePersonsOwnMarkupIsShownAsWrittenAndNothingOfItRuns) {
+    // A question pasted in the markup, with script, an event attribute, a link to script, a form
+    // that submits itself and text that closes its paragraph early.
+    auto mine = MQSet::make(7001, "Mine", "<b>My</b> & yours", "Sets_custom.png", true);
+    QuestionMarkup::addQuestions(
+        mine,
+        "#question# #type:SC# <script>parent.x=1</script>x</p><img src=x onerror=go()>\n"
+        "<a href=\"javascript:go()\">were done</a> #options#\n"
+        "A) were done\nB) <form id=f><input name=answer value=2></form>"
+        "<script>f.submit()</script>\nC) 3\nD) 4\nE) 5\n#OA:B#\n"
+        "#explanation# <iframe src=x></iframe>");
+    ASSERT_EQ(mine->questions().size(), 1u);
+    std::string body = QuestionPage::body(inputs(mine->questions()[0]));
+    for (const char* ran :
+         {"<script", "<img src=x", "<a href=\"javascript", "<input name", "<iframe", "x</p>"})
+        EXPECT_FALSE(has(body, ran)) << ran;
+    // Its own forms are the options' and none other.
+    EXPECT_EQ(std::count(body.begin(), body.end(), '<') - std::count(body.begin(), body.end(), '>'), 0);
+    std::size_t forms = 0;
+    for (auto at = body.find("<form"); at != std::string::npos; at = body.find("<form", at + 1)) ++forms;
+    EXPECT_EQ(forms, 1u);
+    EXPECT_TRUE(has(body,
+                    "<p> &lt;script&gt;parent.x=1&lt;/script&gt;x&lt;/p&gt;&lt;img src=x onerror=go()&gt;<br>"
+                    "&lt;a href=&quot;javascript:go()&quot;&gt;<u>were done</u>&lt;/a&gt; </p>"));
+    EXPECT_TRUE(has(body, "&lt;form id=f&gt;&lt;input name=answer value=2&gt;&lt;/form&gt;"));
+    EXPECT_TRUE(has(body, "<p class=\"qowner\">Set: &lt;b&gt;My&lt;/b&gt; &amp; yours</p>"));
+
+    // The built-in sets' own HTML is shown as it is.
+    auto builtIn = MQSetSimpleQuestion::make(set, 1, 1, 1, {}, "<p>Sum of <b>x</b>?</p>",
+                                             {"<i>1</i>", "2", "3", "4", "5"}, "", std::nullopt);
+    body = QuestionPage::body(inputs(builtIn));
+    EXPECT_TRUE(has(body, "<p>Sum of <b>x</b>?</p>"));
+    EXPECT_TRUE(has(body, "<i>1</i>"));
+}
+
 TEST_F(QuestionPageTest, TheRevealLocksTheOptionsAndWritesTheHistoryNewestFirst) {
     auto q = addQuestion(set, 1, 1, 2);
     auto older = answer(q, 2, 65, 0);
@@ -171,9 +209,12 @@ TEST_F(QuestionPageTest, TheRevealLocksTheOptionsAndWritesTheHistoryNewestFirst)
     EXPECT_EQ(QuestionPage::checkChoiceScript(6), "");
 }
 
-fnd::URLRequest request(const std::string& address, fnd::URLRequest::NavigationType navigation) {
+// A request out of the page; `byPerson` when the person's own press made it.
+fnd::URLRequest request(const std::string& address, fnd::URLRequest::NavigationType navigation,
+                        bool byPerson = true) {
     fnd::URLRequest r{fnd::URL(address)};
     r.setNavigationType(navigation);
+    r.setUserGesture(byPerson);
     return r;
 }
 
@@ -187,9 +228,12 @@ TEST(QuestionBridge, DecisionsOnTheRequestsOutOfThePage) {
         bool allow;
         Action action;
         int choice;
+        bool byPerson = true;
     };
     const Case cases[] = {
         {page + "?answer=3", Nav::FormSubmitted, false, Action::Answer, 3},
+        // A script of the page submitting the form answers nothing.
+        {page + "?answer=3", Nav::FormSubmitted, false, Action::None, 0, false},
         {page + "?answer=7", Nav::FormSubmitted, false, Action::None, 0},
         {page + "?answer=0", Nav::FormSubmitted, false, Action::None, 0},
         {page + "?answer=2x", Nav::FormSubmitted, false, Action::None, 0},
@@ -203,7 +247,7 @@ TEST(QuestionBridge, DecisionsOnTheRequestsOutOfThePage) {
         {page, Nav::Other, true, Action::None, 0},
     };
     for (const auto& c : cases) {
-        auto decision = QuestionBridge::decide(request(c.address, c.navigation));
+        auto decision = QuestionBridge::decide(request(c.address, c.navigation, c.byPerson));
         EXPECT_EQ(decision.allow, c.allow) << c.address;
         EXPECT_EQ(decision.action, c.action) << c.address;
         EXPECT_EQ(decision.choice, c.choice) << c.address;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Classes/practice/MSession.h"
 #include "Classes/practice/MSessionRecord.h"
 #include "Classes/practice/MSessions.h"
@@ -151,4 +153,74 @@ TEST_F(Sessions, StartTexts) {
     EXPECT_EQ(ago(3 * 86400), "May 06");
     EXPECT_EQ(ago(400 * 86400), "Apr 04\n 2025");
     EXPECT_EQ(ago(-100), "0 sec\nago");
+}
+
+// A list of sessions read from an archive that holds these sessions.
+std::shared_ptr<MSessions> loadedSessions(const std::vector<std::shared_ptr<MSession>>& list,
+                                          std::int32_t freeSessionId) {
+    MPracticeClasses::registerAll();
+    auto graph = fnd::ArchiveValue::makeArray();
+    for (const auto& session : list) graph->emplace_back(session);
+    fnd::KeyedArchiver archiver;
+    archiver.encodeObject("sessionList", graph);
+    archiver.encodeInt32("freeSessionId", freeSessionId);
+    auto bytes = archiver.finishEncoding();
+    EXPECT_TRUE(bytes);
+    auto loaded = std::make_shared<MSessions>();
+    if (!bytes) return loaded;
+    fnd::KeyedUnarchiver coder(*bytes);
+    loaded->initWithCoder(coder);
+    return loaded;
+}
+
+TEST_F(Sessions, OnlyTheAttemptsAtTheNotedPlacesGoBackToTheirSessions) {
+    sessions = loadedSessions({std::make_shared<MSession>(0, fnd::Date(0))}, 1);
+    ASSERT_EQ(sessions->list().size(), 1u);
+    auto record = [](std::int32_t sessionId, std::int32_t index) {
+        auto r = std::make_shared<MQSetHRecord>(fnd::Date(index), 5, std::make_shared<MQSetSimpleAnswer>(1));
+        r->setSessionId(sessionId);
+        r->setIndexInSession(index);
+        return r;
+    };
+    auto second = record(0, 1), outside = record(MQSetHRecord::kNoSession, MQSetHRecord::kNoSession),
+         orphan = record(7, 0), first = record(0, 0), unnoted = record(0, 2);
+    q(0)->restoreHistory({second, outside, orphan, first, unnoted});
+    // A place past the history's end is passed over; an attempt not noted stays out of its session.
+    const std::uint32_t places[] = {0, 1, 2, 3, 9};
+    sessions->restoreSessionRecordsFromQuestion(q(0), places);
+
+    const auto& records = sessions->list()[0]->records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0]->historyRecord(), first);
+    EXPECT_EQ(records[1]->historyRecord(), second);
+    EXPECT_EQ(records[0]->question(), q(0));
+    EXPECT_FALSE(orphan->isInSession());
+    EXPECT_FALSE(outside->isInSession());
+    EXPECT_TRUE(unnoted->isInSession());
+}
+
+TEST_F(Sessions, ASessionIsFoundByItsNumberInAListOfAnyOrder) {
+    // Lists as an archive may hold them: numbered in order, out of order, and with a number twice.
+    const std::vector<std::vector<std::int32_t>> lists = {{0, 1, 2, 5}, {5, 2, 9, 2}, {3, 3, 4}};
+    for (const auto& ids : lists) {
+        std::vector<std::shared_ptr<MSession>> list;
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            list.push_back(std::make_shared<MSession>(ids[i], fnd::Date(static_cast<double>(i))));
+        std::shared_ptr<MSessions> loaded = loadedSessions(list, 10);
+        // A session begun now comes after every one of them.
+        loaded->startSession();
+        for (std::int32_t id = -1; id <= 10; ++id) {
+            auto expected = std::find(ids.begin(), ids.end(), id);
+            std::shared_ptr<MSession> found = loaded->findById(id);
+            if (id == 10) {
+                EXPECT_EQ(found, loaded->currentSession());
+            } else if (expected == ids.end()) {
+                EXPECT_FALSE(found) << id;
+            } else {
+                // The first session of that number in the list.
+                ASSERT_TRUE(found) << id;
+                EXPECT_EQ(found->startDate(), fnd::Date(static_cast<double>(expected - ids.begin()))) << id;
+            }
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <thread>
 #include <tuple>
 
@@ -11,6 +12,7 @@
 #include "Classes/statistics/PlotView.h"
 #include "Classes/statistics/StatisticsAndDateView.h"
 #include "platform/foundation/Calendar.h"
+#include "platform/ui/TextLayout.h"
 #include "tests/Classes/statistics/StatisticsPanelSupport.h"
 
 namespace statistics_test {
@@ -348,6 +350,92 @@ TEST_F(StatisticsPanel, TheAccuracyGridIsLabelledInPercentClearOfTheCaptions) {
         EXPECT_LE(std::min(std::abs(r.minY() - line), std::abs(r.maxY() - line)), 2) << mark->text();
         const double block = 2 * label(*panel, "caption")->frame().height() + 6;
         EXPECT_TRUE(r.minY() >= block && r.maxY() <= plot->bounds().height() - block) << mark->text();
+    }
+}
+
+// Where a label draws its text: as wide as the text (the frame's width at most, once wrapped), on
+// its side of the frame.
+ui::Rect textRect(const ui::Label& label) {
+    const ui::Rect frame = label.frame();
+    const ui::Size text =
+        ui::TextLayout::size(label.text(), label.font(), label.numberOfLines() == 1 ? 0 : frame.width());
+    const double width = std::min(text.width, frame.width());
+    double x = frame.minX();
+    if (label.textAlignment() == ui::TextAlignment::Center) x = frame.midX() - width / 2;
+    if (label.textAlignment() == ui::TextAlignment::Right) x = frame.maxX() - width;
+    return {x, frame.minY(), width, std::min(text.height, frame.height())};
+}
+
+// In either arrangement of the tablet's pane every text fits its label, every part lies on the
+// pane, no two texts shown at once overlap, the captions and the scale stay on the chart, and the
+// notes of a pane without answers stand between the grid's lines.
+TEST_F(StatisticsPanel, TheTabletPaneInEachArrangementShowsEveryTextWholeAndApart) {
+    answer(practice, kSC, 8, 600);
+    answer(practice, kCR, 8, 300, [](int i) { return i % 2 == 0; });
+    // Long answers more than a year ago: the step is a month and the total time runs to hundreds
+    // of hours.
+    for (int i = 0; i < 30; ++i)
+        practice.addQuestion(kPS, 1, {{kNow - 86400.0 * 400 - 3600.0 * i, 36000, 1}});
+    auto rep = repository();
+    rep->setCurrentStatisticsType(2);
+    rep->setTestDate(fnd::Date(kNow + 86400.0 * 180 + 3600));
+    auto pane = computedPanel<StatisticsAndDateView>(rep);
+    pane->showTestDateInfo();
+    // The longest counts the table shows.
+    for (const char* name : {"AllTodayL", "All7DayL", "AllOverallL", "Type1OverallL"})
+        label(*pane, name)->setText("99999");
+    auto blank = computedPanel<StatisticsAndDateView>(repositoryWith(PracticeFixture{}, ErrorLogFixture{}));
+    using Arrangement = StatisticsAndDateView::Arrangement;
+    for (Arrangement arrangement : {Arrangement::OneRow, Arrangement::TwoRows}) {
+        SCOPED_TRACE(arrangement == Arrangement::OneRow ? "one row" : "two rows");
+        pane->setArrangement(arrangement);
+        blank->setArrangement(arrangement);
+        EXPECT_EQ(pane->frame().size, StatisticsAndDateView::sizeFor(arrangement));
+        const ui::Rect bounds = pane->bounds();
+        std::vector<std::pair<std::string, ui::Rect>> texts;
+        std::function<void(const ui::View&)> walk = [&](const ui::View& view) {
+            for (const auto& sub : view.subviews()) {
+                if (sub->isHidden()) continue;
+                ui::Rect r = sub->superview()->convertTo(sub->frame(), pane.get());
+                EXPECT_TRUE(bounds.contains(r.origin) && r.maxX() <= bounds.maxX() + 1e-9 &&
+                            r.maxY() <= bounds.maxY() + 1e-9)
+                    << r.minX() << "," << r.minY() << " " << r.width() << "x" << r.height();
+                auto text = std::dynamic_pointer_cast<ui::Label>(sub);
+                if (text && !text->text().empty()) {
+                    const ui::Size need = ui::TextLayout::size(text->text(), text->font(),
+                                                               text->numberOfLines() == 1 ? 0 : r.width());
+                    if (!text->adjustsFontSizeToFitWidth()) {
+                        EXPECT_LE(need.width, r.width() + 0.5) << text->text();
+                    }
+                    EXPECT_LE(need.height, r.height() + 0.5) << text->text();
+                    texts.emplace_back(text->text(),
+                                       sub->superview()->convertTo(textRect(*text), pane.get()));
+                }
+                walk(*sub);
+            }
+        };
+        walk(*pane);
+        ASSERT_GT(texts.size(), 30u);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            for (std::size_t j = i + 1; j < texts.size(); ++j)
+                EXPECT_FALSE(texts[i].second.intersects(texts[j].second))
+                    << texts[i].first << " / " << texts[j].first;
+        // Without answers the notes stand between the grid's lines.
+        for (auto [note, plot, parts] :
+             {std::tuple{"noEnoughDataL", "successRateV", AccuracyScale::kGridParts},
+              std::tuple{"noEnoughData2L", "numberOfSolvedV", StatisticsView::kStepsGridParts}}) {
+            auto empty = label(*blank, note);
+            ui::Rect text = textRect(*empty);
+            EXPECT_LE(ui::TextLayout::size(empty->text(), empty->font(), text.width()).height,
+                      empty->frame().height());
+            for (double line : gridLines(*outlet(*blank, plot), parts))
+                EXPECT_FALSE(text.minY() < line && line < text.maxY())
+                    << note << " crosses the line at " << line;
+        }
+        // The scale's marks lie at the chart's lines of this arrangement.
+        auto plot = outlet(*pane, "successRateV");
+        ASSERT_EQ(pane->scale().labels().size(), 3u);
+        EXPECT_NEAR(pane->scale().labels()[1]->frame().maxY() + 1, plot->frame().midY(), 1e-9);
     }
 }
 

@@ -72,6 +72,7 @@ class Delegate : public ui::WebViewDelegate {
         std::string line = "should " + std::to_string(view.tag()) + " " + navigationName(navigation) + " " +
                            request.method() + " " + request.url().absoluteString();
         if (!request.body().empty()) line += " " + request.body();
+        if (request.isUserGesture()) line += " (person)";
         say(line);
         return request.url().absoluteString().find("refuse") == std::string::npos;
     }

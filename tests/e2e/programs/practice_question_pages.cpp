@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
     MHardQuantSet200::fillSet(set);
     int written = 0;
     for (const auto& question : set->questions()) {
-        QuestionPage::Inputs in{question.get(), QuestionPage::phone()};
+        QuestionPage::Inputs in;
+        in.question = question.get();
+        in.device = QuestionPage::phone();
         in.imageSuffix = "@2x";
         std::string page = QuestionPage::page(in);
         // The explanation as the reveal shows it.

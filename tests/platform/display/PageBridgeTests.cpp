@@ -171,6 +171,17 @@ TEST(DisplayEventTest, FramesEventsParseOnlyWhenWhole) {
     EXPECT_EQ(request->serial, 2u);
     EXPECT_EQ(request->navigation, fnd::URLRequest::NavigationType::FormSubmitted);
     EXPECT_EQ(request->body, "a=1");
+    EXPECT_FALSE(request->gesture);
+    // The person's own press counts only when said plainly.
+    for (auto [gesture, counts] :
+         {std::pair{"true", true}, {"false", false}, {"\"true\"", false}, {"1", false}}) {
+        auto said = DisplayEvent::parse(
+            std::string(
+                R"({"type":"web","id":6,"serial":2,"event":"request","navigation":"form","url":"x","method":"GET","gesture":)") +
+            gesture + "}");
+        ASSERT_TRUE(said) << gesture;
+        EXPECT_EQ(said->gesture, counts) << gesture;
+    }
     auto failed = DisplayEvent::parse(R"({"type":"web","id":6,"event":"failed","src":"/d/x"})");
     ASSERT_TRUE(failed);
     EXPECT_EQ(failed->url, "/d/x");

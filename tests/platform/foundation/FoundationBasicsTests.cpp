@@ -31,6 +31,30 @@ TEST_F(FoundationBasics, DocumentsFolderFollowsTheEnvironment) {
     EXPECT_EQ(fnd::Paths::documents(), documents);
 }
 
+// A folder given as "data/p1" (as a person types it after --data-dir) is the one under the working
+// folder of that moment, for good: later paths built on it are absolute and compare as such.
+TEST_F(FoundationBasics, FoldersSetRelativeAreKeptAbsoluteFromTheWorkingFolderThen) {
+    const std::filesystem::path root = documents.parent_path();
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(root);
+    struct Case {
+        std::filesystem::path given, expected;
+    };
+    for (const Case& c : {Case{"data/p1", root / "data/p1"}, Case{"./data/../p2", root / "p2"},
+                          Case{root / "p3", root / "p3"}}) {
+        fnd::Paths::setDocuments(c.given);
+        fnd::Paths::setTemporary(c.given);
+        fnd::Paths::setResources(c.given);
+        EXPECT_EQ(fnd::Paths::documents(), c.expected) << c.given;
+        EXPECT_EQ(fnd::Paths::temporary(), c.expected) << c.given;
+        EXPECT_EQ(fnd::Paths::resources(), c.expected) << c.given;
+    }
+    fnd::Paths::setDocuments("data/p1");
+    std::filesystem::current_path(before);
+    EXPECT_EQ(fnd::Paths::documents(), root / "data/p1");
+    EXPECT_TRUE(std::filesystem::is_directory(root / "data/p1"));
+}
+
 TEST_F(FoundationBasics, BundleReadsItsInformationAndRefusesPathsOutOfItsFolder) {
     auto bundle = fnd::Bundle::main();
     EXPECT_FALSE(bundle.version().empty());

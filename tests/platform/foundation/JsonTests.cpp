@@ -107,8 +107,9 @@ void expectReadAsTheReference(const std::string& text) {
     if (!expected) return;
     // Equal reals compare equal; a negative zero must stay one too.
     ASSERT_EQ(*read, *expected) << testing::PrintToString(text);
-    if (expected->kind() == JsonValue::Kind::Real)
+    if (expected->kind() == JsonValue::Kind::Real) {
         EXPECT_EQ(std::signbit(read->asReal()), std::signbit(expected->asReal())) << text;
+    }
 }
 
 TEST_F(JsonTest, EveryTextReadsAsTheWritersLibraryReadsIt) {
@@ -159,6 +160,38 @@ TEST_F(JsonTest, EveryTextReadsAsTheWritersLibraryReadsIt) {
                 default:
                     text.insert(at, 1, byte);
             }
+        }
+        expectReadAsTheReference(text);
+        if (HasFatalFailure()) return;
+    }
+}
+
+// Integers too large for 64 bits read as reals wherever they stand, and text that only looks like
+// one (in a string, or a number of another form) reads as it is.
+TEST_F(JsonTest, WideIntegersReadAsRealsWhereverTheyStand) {
+    for (const std::string& text : std::vector<std::string>{
+             "123456789012345678901234", "-99999999999999999999", "1" + std::string(400, '0'),
+             R"(["123456789012345678901234", 123456789012345678901234, "\"18446744073709551616"])",
+             R"({"m": 18446744073709551616, "m": -9223372036854775809, "n": [[-18446744073709551616]]})",
+             "[18446744073709551616x]", "[018446744073709551616]", "[18446744073709551616.]",
+             "[-18446744073709551616e]", "[1e99999999999999999999]", "[18446744073709551616 1]",
+             "[18446744073709551616.5e-3, 1844674407370955161600000e-5]"}) {
+        expectReadAsTheReference(text);
+    }
+
+    // Damaged copies, with runs of digits added anywhere (in strings and keys too).
+    const std::string document =
+        R"({"a": [18446744073709551616, "x123456789012345678901", -1], "b\"2": 77777777777777777777777,)"
+        R"( "c": {"d": [true, -0, 1.5e3]}, "e": "\\"})";
+    std::mt19937 random(66);
+    for (int round = 0; round < 5000; ++round) {
+        std::string text = document;
+        for (int change = 1 + static_cast<int>(random() % 3); change > 0; --change) {
+            std::size_t at = random() % text.size();
+            if (random() % 2)
+                text.insert(at, std::string(1 + random() % 25, static_cast<char>('0' + random() % 10)));
+            else
+                text.erase(at, 1);
         }
         expectReadAsTheReference(text);
         if (HasFatalFailure()) return;

@@ -5,13 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <memory>
 #include <numbers>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/foundation/Locale.h"
+#include "platform/graphics/Context.h"
+#include "platform/maps/MapTileView.h"
 #include "platform/maps/MapView.h"
 #include "platform/maps/PinAnnotationView.h"
+#include "platform/maps/WorldMap.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/ViewClassRegistry.h"
 #include "tests/support/TestEnvironment.h"
@@ -262,6 +271,149 @@ TEST_F(MapViewTest, ADragMovesTheDrawnBaseAndLaysTilesOnlyWhenItEnds) {
     EXPECT_NEAR(map->region().span.latitudeDelta, latitudeSpan / 2, 1e-9);
     EXPECT_NEAR(map->region().span.longitudeDelta, 320 * degreesPerPoint / 2, 0.01 * 320 * degreesPerPoint);
     EXPECT_NEAR(map->convertPoint({100, 100}).longitude, under.longitude, 0.001 * 320 * degreesPerPoint);
+}
+
+// The labels of the map's graticule on show, by their text: a degree and a compass letter.
+std::map<std::string, ui::Rect> degreeLabels(const MapView& map, const char* letters) {
+    std::map<std::string, ui::Rect> found;
+    std::vector<const ui::View*> views{&map};
+    while (!views.empty()) {
+        const ui::View* view = views.back();
+        views.pop_back();
+        if (view->isHidden()) continue;
+        for (const auto& sub : view->subviews()) views.push_back(sub.get());
+        auto* label = dynamic_cast<const ui::Label*>(view);
+        if (!label || label->text().find("\u00B0") == std::string::npos ||
+            std::string(letters).find(label->text().back()) == std::string::npos)
+            continue;
+        EXPECT_FALSE(found.count(label->text())) << label->text() << " is written twice";
+        found[label->text()] = label->superview()->convertTo(label->frame(), &map);
+    }
+    return found;
+}
+
+// "40°N" as 40, "97.5°W" as -97.5.
+double degreesOf(const std::string& text) {
+    double value = std::stod(text);
+    return text.back() == 'S' || text.back() == 'W' ? -value : value;
+}
+
+TEST_F(MapViewTest, TheGraticuleIsNamedOnceAtTheEdgesOnItsLinesAndFollowsADrag) {
+    map->setRegion({{40.044438, -97.207031}, {30, 30}}, false);
+    runFor(1);
+    auto latitudes = degreeLabels(*map, "NS"), longitudes = degreeLabels(*map, "EW");
+    ASSERT_GE(latitudes.size(), 2u);
+    ASSERT_GE(longitudes.size(), 2u);
+    ui::Rect scale = map->scaleBar()->frame();
+    // Latitudes in a column at the right edge, each on its parallel; longitudes in a row along the
+    // bottom, each on its meridian; none over the scale.
+    for (const auto& [text, frame] : latitudes) {
+        EXPECT_NEAR(frame.maxX(), 320 - 2, 0.5) << text;
+        EXPECT_NEAR(frame.midY(), map->convertCoordinate({degreesOf(text), -97}).y, 0.5) << text;
+        EXPECT_FALSE(frame.intersects(scale)) << text;
+    }
+    for (const auto& [text, frame] : longitudes) {
+        EXPECT_NEAR(frame.maxY(), 460 - 2, 0.5) << text;
+        EXPECT_NEAR(frame.midX(), map->convertCoordinate({40, degreesOf(text)}).x, 0.5) << text;
+        EXPECT_FALSE(frame.intersects(scale)) << text;
+    }
+
+    testing_support::Finger finger(root);
+    finger.down(onScreen({200, 200}));
+    finger.moveBy({-60, -30}, 6);
+    // Mid-drag: the longitudes moved along the bottom with the finger, the latitudes up the edge.
+    for (const auto& [text, frame] : degreeLabels(*map, "EW"))
+        if (longitudes.count(text)) {
+            EXPECT_NEAR(frame.midX(), longitudes[text].midX() - 60, 1e-6) << text;
+            EXPECT_EQ(frame.origin.y, longitudes[text].origin.y) << text;
+        }
+    for (const auto& [text, frame] : degreeLabels(*map, "NS"))
+        if (latitudes.count(text)) {
+            EXPECT_NEAR(frame.midY(), latitudes[text].midY() - 30, 1e-6) << text;
+            EXPECT_EQ(frame.maxX(), latitudes[text].maxX()) << text;
+        }
+    finger.up();
+}
+
+TEST_F(MapViewTest, TheScaleIsWrittenInTheUnitsOfTheLocale) {
+    // The device's locale ("en_US") measures in miles.
+    map->setRegion({{40.044438, -97.207031}, {30, 30}}, false);
+    runFor(1);
+    EXPECT_EQ(map->scaleBar()->label()->text(), "200 mi");
+    fnd::Locale::setCurrent(fnd::Locale("en_GB"));
+    map->setRegion({{40.044438, -97.207031}, {30, 30}}, false);
+    EXPECT_EQ(map->scaleBar()->label()->text(), "500 km");
+
+    struct Case {
+        double metresPerPoint;
+        bool metric;
+        const char* text;
+        double metres;
+    } cases[] = {
+        {5.3, false, "0.2 mi", 0.2 * 1609.344},  // one centre's street
+        {0.5, false, "100 ft", 30.48},           // below a tenth of a mile
+        {25000, false, "1000 mi", 1609344},     {11, true, "1 km", 1000}, {0, false, "", 0},
+    };
+    for (const Case& c : cases) {
+        auto scale = maps::MapScaleBar::scaleFor(c.metresPerPoint, maps::MapScaleBar::kLongest, c.metric);
+        EXPECT_EQ(scale.text, c.text);
+        EXPECT_NEAR(scale.metres, c.metres, 1e-6) << c.text;
+    }
+}
+
+// A world of one triangular country south-west of the line from 10 degrees south, 10 degrees east
+// to 10 degrees north, 10 degrees west (its coast runs through where the equator meets the prime
+// meridian), read from an atlas folder of the test's own.
+class MapGroundTest : public MapViewTest {
+  protected:
+    void SetUp() override {
+        MapViewTest::SetUp();
+        installed = maps::WorldMap::folder();
+        const char* atlas = R"({"type":"Topology","arcs":[[[-10,-10],[10,-10],[-10,10],[-10,-10]]],
+            "objects":{"land":{"type":"Polygon","arcs":[[0]]},"countries":{"type":"Polygon","arcs":[[0]]}}})";
+        std::filesystem::path folder = temporary / "atlas";
+        std::filesystem::create_directories(folder);
+        for (const char* name : {maps::WorldMap::kCoarseFile, maps::WorldMap::kFineFile})
+            std::ofstream(folder / name) << atlas;
+        maps::WorldMap::useFolder(folder);
+    }
+    void TearDown() override {
+        maps::WorldMap::useFolder(installed);
+        MapViewTest::TearDown();
+    }
+    // The colour the map's base shows at one of its points, drawn by the tile that lies there.
+    gfx::Bitmap::RGBA groundAt(ui::Point p) {
+        for (const auto& view : map->baseLayer()->subviews()) {
+            auto tile = std::dynamic_pointer_cast<maps::MapTileView>(view);
+            ui::Rect frame = tile->frame();
+            if (!frame.contains(p)) continue;
+            gfx::Context c(frame.size.width, frame.size.height, 1);
+            gfx::Context::MakeCurrent current(c);
+            tile->drawRect(tile->bounds());
+            return c.bitmap().pixel(int(p.x - frame.origin.x), int(p.y - frame.origin.y));
+        }
+        ADD_FAILURE() << "no tile at " << p.x << ", " << p.y;
+        return {};
+    }
+    std::filesystem::path installed;
+};
+
+TEST_F(MapGroundTest, TheLandOfTheAtlasIsDrawnOverTheSeaAlsoStreetByStreet) {
+    auto expectLand = [](gfx::Bitmap::RGBA c, const char* where) {
+        EXPECT_GT(c.red, 220) << where;
+        EXPECT_LT(std::abs(c.red - c.blue), 30) << where;
+    };
+    auto expectSea = [](gfx::Bitmap::RGBA c, const char* where) { EXPECT_GT(c.blue - c.red, 30) << where; };
+    map->setRegion({{0, 0}, {60, 60}}, false);
+    runFor(1);
+    expectLand(groundAt(map->convertCoordinate({-5, -3})), "inland");
+    expectSea(groundAt(map->convertCoordinate({15, -3})), "beyond the coast");
+    // Zoomed in on the coast, its corners lie millions of points away, beyond where the drawing
+    // library's coordinates end; the coast still runs where it does, between the graticule's lines.
+    map->setRegion({{0, 0}, {0.0002, 0.0002}}, false);
+    runFor(1);
+    expectLand(groundAt(map->convertCoordinate({-0.00002, -0.00003})), "just inland");
+    expectSea(groundAt(map->convertCoordinate({0.00004, 0.00002})), "just off the coast");
 }
 
 }  // namespace

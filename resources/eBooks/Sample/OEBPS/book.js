@@ -25,6 +25,16 @@ function getData() {
     }).join('|');
 }
 
+// The choice tapped last on this page, by question key: the reader tells the page only whether the
+// answer was right, so the page keeps which choice it was to mark it.
+var chosenChoices = {};
+document.addEventListener('click', function (event) {
+    var link = event.target.closest ? event.target.closest('.question a[href^="booksQButton:"]') : null;
+    if (link) chosenChoices[link.getAttribute('href').split(':')[1]] = link.parentNode;
+});
+
+// An answered question (right or wrong) shows its worked answer and marks the right choice and the
+// one chosen; an unanswered one shows neither (book.css hides the explanation).
 function userAnswer(key, status) {
     var question = document.querySelector('.question[data-key="' + key + '"]');
     if (!question) return 'no question ' + key;
@@ -32,6 +42,19 @@ function userAnswer(key, status) {
     question.classList.add(status);
     var mark = question.querySelector('.mark');
     if (mark) mark.textContent = status === 'right' ? 'Answered right' : status === 'wrong' ? 'Answered wrong' : '';
+    var choices = Array.prototype.slice.call(question.querySelectorAll('li'));
+    var rightChoice = null;
+    choices.forEach(function (choice) {
+        choice.classList.remove('chosen', 'correct');
+        var link = choice.querySelector('a');
+        if (link && /:right(:|$)/.test(link.getAttribute('href'))) rightChoice = choice;
+    });
+    if (status === 'right' || status === 'wrong') {
+        if (rightChoice) rightChoice.classList.add('correct');
+        // A right answer was the right choice; a wrong one is marked when it was tapped on this page.
+        var chosen = status === 'right' ? rightChoice : chosenChoices[key];
+        if (chosen && (status === 'right' || chosen !== rightChoice)) chosen.classList.add('chosen');
+    }
     return 'Ok';
 }
 
