@@ -152,6 +152,7 @@ void BrowserWebEngine::showDocument(const ui::WebDocument& document) {
     address_ = host->server().serveDocument(std::move(served.body), std::move(served.contentType),
                                             folderPrefix_, name, std::move(served.contentPolicy));
     std::string src = address_ + rest;
+    based_ = based;
     if (!text.empty()) sendText(*host, src, text, based);
     if (auto view = view_.lock()) view->setDocumentAddress(std::move(src), inPlace);
 }
@@ -218,6 +219,12 @@ fnd::URL BrowserWebEngine::pageAddress(std::string_view browserAddress) const {
         return fnd::URL(bare(url_.absoluteString()) + rest);
     if (!folderPrefix_.empty() && target.starts_with(folderPrefix_))
         return fnd::URL(folderAddress_ + target.substr(folderPrefix_.size()));
+    // A page that learns its address from a base element still reads the shell's in `location`:
+    // what its scripts resolve against that address they mean against their own folder.
+    std::string_view shell = host->shellAddress();
+    std::string_view shellFolder = shell.substr(0, shell.rfind('/') + 1);
+    if (based_ && !folderPrefix_.empty() && !shellFolder.empty() && target.starts_with(shellFolder))
+        return fnd::URL(folderAddress_ + target.substr(shellFolder.size()));
     return used;
 }
 

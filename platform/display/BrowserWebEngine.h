@@ -76,6 +76,7 @@ class BrowserWebEngine : public ui::WebEngine {
     std::uint64_t serial_ = 0;
     fnd::URL url_;               // the page's own address
     std::string address_;        // the display's address of the document
+    bool based_ = false;         // the document names its address in a base element
     std::string folderAddress_;  // the page's folder as the page knows it ("file:///.../")
     std::filesystem::path folder_;
     std::string folderPrefix_;  // where the display serves that folder ("/s/<random>/")

@@ -182,6 +182,10 @@ TEST_F(BrowserWebEngineTest, APageMadeFromATextNamesItsOwnAddressToBeWrittenWith
     EXPECT_EQ(httpRequest(port, src()).body, text["html"]);  // the same text, should the frame load it
     // Such a page keeps the shell's address, which a reload asks for: the delegate sees the page's.
     EXPECT_EQ(engine().pageAddress(local(shell)).absoluteString(), base());
+    // What its scripts resolve against that address, rather than its base, is meant in its folder.
+    std::string shellFolder = shell.substr(0, shell.rfind('/') + 1);
+    EXPECT_EQ(engine().pageAddress(local(shellFolder + "next.html?a=1")).absoluteString(),
+              fnd::URL::fileURL(resources / "next.html").absoluteString() + "?a=1");
 
     // A page whose address its scripts may read (its own file's name, a query, a fragment) is
     // written at that address, as before: no base of the program's.
