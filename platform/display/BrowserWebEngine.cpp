@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
+#include "platform/display/AccessPolicy.h"
 #include "platform/display/ServedFiles.h"
 #include "platform/display/Server.h"
 #include "platform/display/WebViewHost.h"
@@ -132,23 +133,37 @@ void BrowserWebEngine::showDocument(const ui::WebDocument& document) {
     // their address: the policy of an inert page is a header of its response.
     bool inPlace =
         !folderPrefix_.empty() && !document.inertContent && served.contentType.starts_with("text/html");
+    // The frame's address keeps the page's query and fragment, which its scripts may read.
+    const std::string& page = document.url.absoluteString();
+    std::string rest = page.substr(bare(page).size());
+    std::string name = documentName(document.url);
+    // A page made from a text has no address of its own for its scripts to read. Written in place,
+    // it keeps the address of the frame it is written into and learns its own from a base element
+    // (its links, pictures and scripts resolve as if it had been loaded from there), so that the
+    // frame need not navigate in the middle of the write.
+    bool based = false;
+    if (inPlace && name.empty() && rest.empty()) {
+        name = AccessPolicy::makeToken();
+        based = PageBridge::addBase(served.body, folderPrefix_ + name);
+    }
     // Its text goes to the tab ahead of the patch that shows it, so that the frame need not fetch it.
     std::string text =
         inPlace && served.contentType == "text/html; charset=utf-8" ? served.body : std::string();
-    address_ =
-        host->server().serveDocument(std::move(served.body), std::move(served.contentType), folderPrefix_,
-                                     documentName(document.url), std::move(served.contentPolicy));
-    // The frame's address keeps the page's query and fragment, which its scripts may read.
-    const std::string& page = document.url.absoluteString();
-    std::string src = address_ + page.substr(bare(page).size());
-    if (!text.empty()) sendText(*host, src, text);
+    address_ = host->server().serveDocument(std::move(served.body), std::move(served.contentType),
+                                            folderPrefix_, name, std::move(served.contentPolicy));
+    std::string src = address_ + rest;
+    based_ = based;
+    if (!text.empty()) sendText(*host, src, text, based);
     if (auto view = view_.lock()) view->setDocumentAddress(std::move(src), inPlace);
 }
 
-void BrowserWebEngine::sendText(WebViewHost& host, const std::string& src, const std::string& text) const {
+void BrowserWebEngine::sendText(WebViewHost& host, const std::string& src, const std::string& text,
+                                bool based) const {
     using json = nlohmann::json;
     try {
-        host.server().send(json{{"type", "document"}, {"id", element_}, {"src", src}, {"html", text}}.dump());
+        host.server().send(
+            json{{"type", "document"}, {"id", element_}, {"src", src}, {"html", text}, {"base", based}}
+                .dump());
     } catch (const json::exception&) {
         // Text that is not UTF-8 after all: the frame fetches it, with its character set.
     }
@@ -199,9 +214,17 @@ fnd::URL BrowserWebEngine::pageAddress(std::string_view browserAddress) const {
     std::string target = slash == std::string::npos ? "/" : specifier.substr(slash);
     std::string path = bare(target);
     std::string rest = target.substr(path.size());
-    if (!address_.empty() && path == address_) return fnd::URL(bare(url_.absoluteString()) + rest);
+    // A page written into the frame shell keeps the shell's address (a reload asks for it).
+    if (!address_.empty() && (path == address_ || path == host->shellAddress()))
+        return fnd::URL(bare(url_.absoluteString()) + rest);
     if (!folderPrefix_.empty() && target.starts_with(folderPrefix_))
         return fnd::URL(folderAddress_ + target.substr(folderPrefix_.size()));
+    // A page that learns its address from a base element still reads the shell's in `location`:
+    // what its scripts resolve against that address they mean against their own folder.
+    std::string_view shell = host->shellAddress();
+    std::string_view shellFolder = shell.substr(0, shell.rfind('/') + 1);
+    if (based_ && !folderPrefix_.empty() && !shellFolder.empty() && target.starts_with(shellFolder))
+        return fnd::URL(folderAddress_ + target.substr(shellFolder.size()));
     return used;
 }
 

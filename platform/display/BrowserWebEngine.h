@@ -61,8 +61,9 @@ class BrowserWebEngine : public ui::WebEngine {
 
   private:
     bool inTree() const;
-    // Sends the tab the text of a document to be written in place, ahead of the patch that shows it.
-    void sendText(WebViewHost& host, const std::string& src, const std::string& text) const;
+    // Sends the tab the text of a document to be written in place, ahead of the patch that shows it;
+    // `based` when the text names its own address in a base element.
+    void sendText(WebViewHost& host, const std::string& src, const std::string& text, bool based) const;
     void serveFolderOf(const fnd::URL& url);
     std::string documentName(const fnd::URL& url) const;
     void stopServing();
@@ -75,6 +76,7 @@ class BrowserWebEngine : public ui::WebEngine {
     std::uint64_t serial_ = 0;
     fnd::URL url_;               // the page's own address
     std::string address_;        // the display's address of the document
+    bool based_ = false;         // the document names its address in a base element
     std::string folderAddress_;  // the page's folder as the page knows it ("file:///.../")
     std::filesystem::path folder_;
     std::string folderPrefix_;  // where the display serves that folder ("/s/<random>/")

@@ -121,6 +121,12 @@ std::string PageBridge::declaredCharset(std::string_view html) {
     return {};
 }
 
+bool PageBridge::addBase(std::string& html, std::string_view address) {
+    if (findTag(lowered(html), "<base") != std::string::npos) return false;
+    html.insert(insertionPoint(html), "<base href=\"" + escapeHTML(address) + "\">");
+    return true;
+}
+
 std::string PageBridge::escapeHTML(std::string_view text) { return fnd::escapeHTML(text); }
 
 std::string PageBridge::snippet(const ui::WebDocument& document, bool withBase,

@@ -47,6 +47,10 @@ class PageBridge {
     // document type or XML declaration, else at the start (never before a document type, which
     // would put the page in quirks mode).
     static std::size_t insertionPoint(std::string_view html);
+    // Puts a base element naming `address` first into the head of a prepared document, so that
+    // its links, pictures and scripts resolve against that address wherever the document is shown;
+    // false (and the text unchanged) when the page names a base of its own, which must stand.
+    static bool addBase(std::string& html, std::string_view address);
     // The character set a page declares in a meta element within its first 1024 bytes.
     static std::string declaredCharset(std::string_view html);
     static std::string escapeHTML(std::string_view text);

@@ -3,8 +3,9 @@
 // only by messages to its parent page, which knows the frame by the window they come from and so
 // can only ever speak for this web view. It hands every navigation the page starts (link taps,
 // form submissions, script navigation) to the program, which decides and loads; it tells when the
-// page has loaded, where the person selected text, and runs the program's scripts, answering their
-// results. Messages from anywhere but the parent page are ignored.
+// page has loaded and when its first picture has been presented, where the person selected text,
+// and runs the program's scripts, answering their results. Messages from anywhere but the parent
+// page are ignored.
 //
 // A navigation says whether the person's own press made it (`gesture`): a link they clicked, a form
 // they submitted with its key. What a script of the page does never counts, even while the person
@@ -201,4 +202,24 @@
     }, true);
 
     post('hello', {});
+    // The page's first picture: told once the browser has presented it (its first paint, counted
+    // from now on: a document written into a waiting frame shares that frame's timeline), or after
+    // a second should the page paint nothing that the browser counts as a paint.
+    const since = performance.now();
+    let drawn = false;
+    const tellDrawn = () => {
+        if (drawn) return;
+        drawn = true;
+        post('drawn', {});
+    };
+    try {
+        new window.PerformanceObserver((list, observer) => {
+            if (!list.getEntries().some((entry) => entry.startTime >= since)) return;
+            observer.disconnect();
+            tellDrawn();
+        }).observe({ type: 'paint', buffered: true });
+    } catch (err) {
+        // A browser without paint timing has only the second to go by.
+    }
+    later(tellDrawn, 1000);
 })

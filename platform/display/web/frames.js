@@ -117,10 +117,10 @@
         rec.content = frame;
         const text = texts.get(rec.id);
         texts.delete(rec.id);
-        writeDocument(rec, frame, src, text && text.src === src ? text.html : null);
-        // Should the page never speak, the frame before goes all the same.
+        writeDocument(rec, frame, src, text && text.src === src ? text : null);
+        // Should the page never say it was drawn, the frame before goes all the same.
         clearTimeout(state.failTimer);
-        state.failTimer = setTimeout(() => retireAll(state), FAIL_AFTER);
+        state.failTimer = setTimeout(() => pageDrawn(rec, state), FAIL_AFTER);
     }
 
     // The web view's background colour where it is opaque, as 0-255 red, green and blue: the ground a
@@ -132,16 +132,19 @@
         return c.slice(0, 3).map((v) => Math.round(Math.min(1, Math.max(0, Number(v) || 0)) * 255));
     }
 
-    // Writes the document at src into the shell in the frame: the text given, or else fetched.
-    function writeDocument(rec, frame, src, html) {
+    // Writes the document at src into the shell in the frame: the text given, or else fetched. The
+    // shell takes the document's address, unless the text names it in a base element itself (a page
+    // made from a text, whose address holds nothing its scripts could read): taking an address is a
+    // navigation, which the browser makes in the middle of the write.
+    function writeDocument(rec, frame, src, text) {
         const current = () => rec.content === frame && rec.shownSrc === src && frame.isConnected;
-        const write = (text) => frame.contentWindow.postMessage(
-            { orvaDisplay: 1, kind: 'write', html: text, address: src, ground: groundOf(rec) }, '*');
-        if (html !== null) return write(html);
+        const write = (html, based) => frame.contentWindow.postMessage(
+            { orvaDisplay: 1, kind: 'write', html, address: based ? '' : src, ground: groundOf(rec) }, '*');
+        if (text) return write(text.html, text.base);
         fetch(src, { credentials: 'omit', cache: 'no-store' })
             .then((response) => (response.ok ? response.text() : Promise.reject(new Error(String(response.status)))))
-            .then((text) => {
-                if (current()) write(text);
+            .then((html) => {
+                if (current()) write(html, false);
             })
             .catch(() => {
                 // The text could not be had: the frame loads the address itself, and fails as a load fails.
@@ -161,14 +164,14 @@
         writeDocument(rec, rec.content, rec.shownSrc, null);
     }
 
-    // The frames a web view showed before go once its new page has been drawn over them: two
-    // animation frames after its bridge said hello.
-    function retireAfterDrawn(rec, state) {
+    // The frames a web view showed before go once its new page has been drawn over them, as its
+    // bridge says; the new spare is made then. Both change this page, whose next frame then takes
+    // the processor from the new page's first picture no more.
+    function pageDrawn(rec, state) {
         if (!state.retiring.length) return;
-        requestAnimationFrame(() => requestAnimationFrame(() => {
-            retireAll(state);
-            if (rec.props.inPlace && !state.spare && rec.content?.isConnected) makeSpare(rec, state);
-        }));
+        clearTimeout(state.failTimer);
+        retireAll(state);
+        if (rec.props.inPlace && !state.spare && rec.content?.isConnected) makeSpare(rec, state);
     }
     function retireAll(state) {
         for (const frame of state.retiring.splice(0)) frame.remove();
@@ -217,7 +220,6 @@
         source.postMessage({ orvaDisplay: 1, kind: 'key', key: state.key }, '*');
         tellFit(rec, state);
         for (const job of state.jobs) deliver(state, job);
-        retireAfterDrawn(rec, state);
     }
 
     function fromBridge(event) {
@@ -243,6 +245,9 @@
                 break;
             case 'loaded':
                 send({ type: 'web', id, serial, event: 'loaded' });
+                break;
+            case 'drawn':
+                if (serial === state.serial) pageDrawn(rec, state);
                 break;
             case 'request':
                 send({ type: 'web', id, serial, event: 'request', navigation: String(m.navigation),
@@ -301,7 +306,7 @@
         },
         // The text of a web view's next document, which a patch will show.
         text(m) {
-            if (typeof m.src === 'string' && typeof m.html === 'string') texts.set(m.id, { src: m.src, html: m.html });
+            if (typeof m.src === 'string' && typeof m.html === 'string') texts.set(m.id, { src: m.src, html: m.html, base: m.base === true });
         },
         // The address of the frame shell, from the program's device message.
         setShell(address) {

@@ -96,22 +96,32 @@
             this.pending = [];  // animations waiting for the style flush
             this.drawing = 0;   // drawn views' pictures still decoding
             this.tilesPainted = 0;  // tiles of drawn views painted so far (for tests)
-            // Animation frames counted after the last patch, up to two: the page asks for frames
-            // only then, so that a page at rest costs nothing (transitions run without it).
+            // Animation frames counted since the last patch, up to two. The first is asked for with
+            // the patch: a page that asks for a frame gets it within the browser's current frame
+            // where it can, while a change alone waits for the next. The second only when someone
+            // asks whether the page is at rest (the tests do), so that a patch makes no frame
+            // beyond the one that draws it, and a page at rest costs nothing (transitions run
+            // without it).
             this.framesSincePatch = 0;
             this.counting = false;
+            this.asked = false;
+        }
+
+        // A patch came, or a drawing was painted: the count of frames begins again.
+        changed() {
+            this.framesSincePatch = 0;
+            this.asked = false;
+            this.countFrames();
         }
 
         countFrames() {
-            this.framesSincePatch = 0;
             if (this.counting) return;
             this.counting = true;
-            const count = () => {
+            requestAnimationFrame(() => {
+                this.counting = false;
                 this.framesSincePatch += 1;
-                if (this.framesSincePatch < 2) requestAnimationFrame(count);
-                else this.counting = false;
-            };
-            requestAnimationFrame(count);
+                if (this.framesSincePatch < 2 && this.asked) this.countFrames();
+            });
         }
 
         // Whether the screen has come to rest: a tree is shown, the last patch has been applied and
@@ -120,6 +130,10 @@
         // step for as long as it shows (no other view turns linearly). Tests wait on this state
         // instead of waiting for a time.
         settled() {
+            if (this.framesSincePatch < 2) {
+                this.asked = true;
+                this.countFrames();
+            }
             if (!this.root || this.pending.length || this.drawing || this.framesSincePatch < 2) return false;
             if (window.orvaFrames.busy()) return false;
             return !this.host.getAnimations({ subtree: true }).some((a) => {
@@ -221,7 +235,7 @@
         apply(message) {
             if (message.type === 'tree') this.tree(message);
             else if (message.type === 'patch') this.patch(message);
-            this.countFrames();
+            this.changed();
         }
 
         tree(message) {
@@ -500,7 +514,7 @@
 
         renderKind(rec, changed) {
             switch (rec.kind) {
-                case 'text': return this.renderText(rec);
+                case 'text': return this.renderText(rec, changed);
                 case 'image': return this.renderImage(rec);
                 case 'bitmap': return this.renderBitmap(rec, changed || rec.props);
                 case 'input': return window.orvaInputs.render(this, rec, changed);
@@ -510,10 +524,22 @@
             }
         }
 
-        renderText(rec) {
+        renderText(rec, changed) {
             const p = rec.props;
             const box = this.content(rec, 'div', 'text');
             let line = box.firstChild;
+            const lines = Math.max(0, Math.floor(num(p.lines)));
+            const mode = p.lineBreak || 'truncateTail';
+            const text = String(p.text ?? '');
+            const cut = lines === 1 && (mode === 'truncateHead' || mode === 'truncateMiddle');
+            // Only the words changed (a count, a clock): the line keeps its look and its text node,
+            // which takes the new words, so that nothing but the line is laid out again.
+            const words = line?.firstChild;
+            if (!cut && changed && Object.keys(changed).length === 1 && 'text' in changed
+                && words?.nodeType === Node.TEXT_NODE && !words.nextSibling) {
+                words.data = text;
+                return;
+            }
             if (!line) {
                 line = document.createElement('span');
                 box.append(line);
@@ -527,9 +553,6 @@
             const offset = p.shadowOffset || [0, 0];
             s.textShadow = shadow ? `${num(offset[0])}px ${num(offset[1])}px 0 ${rgba(p.shadowColor)}` : 'none';
 
-            const lines = Math.max(0, Math.floor(num(p.lines)));
-            const mode = p.lineBreak || 'truncateTail';
-            const text = String(p.text ?? '');
             line.className = 'mode-' + (lines === 1 ? 'single' : 'multi');
             s.webkitLineClamp = '';
             s.maxHeight = lines > 0 ? lines * num(font.lineHeight, 20) + 'px' : 'none';
@@ -539,7 +562,6 @@
                 line.className = 'mode-clamp';
                 s.webkitLineClamp = String(lines);
             }
-            const cut = lines === 1 && (mode === 'truncateHead' || mode === 'truncateMiddle');
             line.textContent = cut ? truncated(text, font, num((p.size || [0])[0]), mode) : text;
             if (cut) faceOf(font).loaded.then(() => {
                 if (this.elements.get(rec.id) === rec) line.textContent = truncated(text, font, num((rec.props.size || [0])[0]), mode);
@@ -622,7 +644,7 @@
                 .catch((err) => console.warn('display: a drawing that does not decode', err))
                 .finally(() => {
                     this.drawing -= 1;
-                    this.countFrames();
+                    this.changed();
                 });
         }
 

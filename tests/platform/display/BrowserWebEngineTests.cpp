@@ -131,7 +131,9 @@ TEST_F(BrowserWebEngineTest, ThePageIsServedWithItsBridgeBesideItsFolderAndNothi
     auto page = httpRequest(port, src());  // no token: its address is its proof
     EXPECT_EQ(page.status, 200);
     EXPECT_EQ(page.headers["content-type"], "text/html; charset=utf-8");
-    EXPECT_TRUE(page.body.starts_with("<!DOCTYPE html><html><head><script>(function (serial)")) << page.body;
+    EXPECT_TRUE(page.body.starts_with("<!DOCTYPE html><html><head><base href=\"" + src() +
+                                      "\"><script>(function (serial)"))
+        << page.body;
     EXPECT_NE(page.body.find(");</script><title>Page</title>"), std::string::npos);
     EXPECT_EQ(httpRequest(port, src()).status, 200);  // again, for a frame loaded anew
     EXPECT_EQ(httpRequest(port, prefix() + "page.css").body, "p{}");
@@ -161,6 +163,39 @@ TEST_F(BrowserWebEngineTest, ThePageIsServedWithItsBridgeBesideItsFolderAndNothi
     // The frame's address keeps the page's query and fragment.
     web->loadHTMLString("<p>q</p>", fnd::URL(base() + "answer.html?answer=3#end"));
     EXPECT_TRUE(web->documentAddress().ends_with("/answer.html?answer=3#end")) << web->documentAddress();
+}
+
+TEST_F(BrowserWebEngineTest, APageMadeFromATextNamesItsOwnAddressToBeWrittenWithoutANavigation) {
+    WebSocketClient tab;
+    ASSERT_TRUE(tab.connect(port, "/ws?token=" + session->server().token(),
+                            {{"Origin", "http://127.0.0.1:" + std::to_string(port)}}));
+    std::string shell = next(tab, "device")["frameShell"];
+    ASSERT_FALSE(shell.empty());
+    // Made from a text, with nothing of its own in its address: its base names where it is served,
+    // so that the frame it is written into need not take that address.
+    web->loadHTMLString("<head><title>Q</title></head><p>question</p>", fnd::URL::fileURL(resources));
+    json text = next(tab, "document");
+    EXPECT_EQ(text["src"], web->documentAddress());
+    EXPECT_EQ(text["base"], true);
+    EXPECT_NE(text["html"].get<std::string>().find("<head><base href=\"" + src() + "\"><script>"),
+              std::string::npos);
+    EXPECT_EQ(httpRequest(port, src()).body, text["html"]);  // the same text, should the frame load it
+    // Such a page keeps the shell's address, which a reload asks for: the delegate sees the page's.
+    EXPECT_EQ(engine().pageAddress(local(shell)).absoluteString(), base());
+    // What its scripts resolve against that address, rather than its base, is meant in its folder.
+    std::string shellFolder = shell.substr(0, shell.rfind('/') + 1);
+    EXPECT_EQ(engine().pageAddress(local(shellFolder + "next.html?a=1")).absoluteString(),
+              fnd::URL::fileURL(resources / "next.html").absoluteString() + "?a=1");
+
+    // A page whose address its scripts may read (its own file's name, a query, a fragment) is
+    // written at that address, as before: no base of the program's.
+    for (fnd::URL url : {fnd::URL::fileURL(resources / "answer.html"), fnd::URL(base() + "?answer=3"),
+                         fnd::URL(base() + "#end")}) {
+        web->loadHTMLString("<p>own</p>", url);
+        json own = next(tab, "document");
+        EXPECT_EQ(own["base"], false) << url.absoluteString();
+        EXPECT_EQ(own["html"].get<std::string>().find("<base"), std::string::npos) << url.absoluteString();
+    }
 }
 
 TEST_F(BrowserWebEngineTest, ImagesOfTheBundleAreFoundWhereItsPagesNameThem) {

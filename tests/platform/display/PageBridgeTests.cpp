@@ -111,6 +111,28 @@ TEST(PageBridgeTest, OutsidePagesKeepTheirAddressTextIsShownAndOtherKindsAreRefu
     EXPECT_EQ(binary.error, "a document of type application/pdf cannot be shown");
 }
 
+TEST(PageBridgeTest, APageWrittenElsewhereLearnsItsAddressFromABaseAheadOfItsBridge) {
+    PageBridge bridge = PageBridge::withScript("(function(serial){})");
+    struct Case {
+        const char* html;
+        const char* expected;  // empty: the page keeps its own base, and the text stays
+    } cases[] = {
+        {"<!DOCTYPE html><html><head><title>Q</title>",
+         "<!DOCTYPE html><html><head><base href=\"/s/f/d?a=1&amp;b=&quot;\"><script>(function(serial){})(7);"
+         "</script><title>Q</title>"},
+        {"<p>no head</p>",
+         "<base href=\"/s/f/d?a=1&amp;b=&quot;\"><script>(function(serial){})(7);</script><p>no head</p>"},
+        {"<head><BASE HREF=\"pictures/\"><p>own</p>", ""},
+    };
+    for (const Case& c : cases) {
+        std::string html = bridge.prepare(document(c.html, "file:///r/")).body;
+        std::string before = html;
+        bool based = PageBridge::addBase(html, "/s/f/d?a=1&b=\"");
+        EXPECT_EQ(based, *c.expected != '\0') << c.html;
+        EXPECT_EQ(html, based ? std::string(c.expected) : before) << c.html;
+    }
+}
+
 TEST(ScriptAnswersTest, AnAnswerReachesItsWaiterFromAnotherThreadAndALateOneIsDropped) {
     ScriptAnswers answers;
     // Answered before the wait begins, from the I/O thread's side.
