@@ -253,6 +253,28 @@ describe('the tablet', () => {
         await settled(page);
         await page.screenshot({ path: path.join(artifacts, 'display_testscreen-tablet-turned.png') });
     });
+
+    test('the page is not at rest while a tap it sent has not been handled', async () => {
+        const { run: program, page } = s;
+        await settled(page);
+        // What the page says of itself the moment each pointer message has gone, before any answer
+        // can have come back.
+        await page.evaluate(() => {
+            const connection = window.orvaConnection;
+            const send = connection.send;
+            window.settledAfterSend = [];
+            connection.send = (message) => {
+                send.call(connection, message);
+                if (message.type === 'pointer') window.settledAfterSend.push(window.orvaDevice.settled());
+            };
+        });
+        const { x, y } = await centreOf(page, 10);
+        await page.mouse.click(x, y);
+        await program.next(/^tap 2$/);
+        await settled(page);
+        assert.deepEqual(await page.evaluate(() => window.settledAfterSend), [false, false]);
+        await waitForText(page, 11, 'Taps: 2');
+    });
 });
 
 // A raw request, so that the Host header and the path go out exactly as written.

@@ -160,7 +160,39 @@ export function tapSubmitKey(page) {
 
 // Waits until the page is at rest: the last patch painted and no animation running.
 export function settled(page) {
-    return page.waitForFunction(() => window.orvaDevice?.settled());
+    return explained(page, page.waitForFunction(() => window.orvaDevice?.settled()));
+}
+
+// Why the page is not at rest, and what of it runs: said when a wait on the page's state times out.
+export function unrest(page) {
+    return page.evaluate(() => {
+        const screen = window.orvaDevice?.screen;
+        if (!screen) return 'no screen';
+        const running = screen.host.getAnimations({ subtree: true })
+            .filter((a) => a.playState === 'running' || a.playState === 'pending')
+            .map((a) => `${a.transitionProperty ?? a.animationName} on ${a.effect?.target?.dataset?.id ?? '?'}`);
+        return JSON.stringify({ settled: window.orvaDevice.settled(), seq: screen.seq, pending: screen.pending.length,
+            drawing: screen.drawing, framesSincePatch: screen.framesSincePatch, framesBusy: window.orvaFrames.busy(),
+            running });
+    }).catch((err) => `unknown (${err.message})`);
+}
+
+// The wait's own answer; when it times out, the error says how the page stood then, and a picture
+// of the page is kept beside the test's others.
+let unrestShots = 0;
+export async function explained(page, wait) {
+    try {
+        return await wait;
+    } catch (err) {
+        if (err?.name === 'TimeoutError' && !page.isClosed()) {
+            const shot = path.join(artifacts, `timeout-${process.pid}-${++unrestShots}.png`);
+            await page.screenshot({ path: shot }).catch(() => {});
+            const said = `${err.message}\n    the page then: ${await unrest(page)}; picture ${shot}`;
+            err.stack = err.stack?.replace(err.message, said);
+            err.message = said;
+        }
+        throw err;
+    }
 }
 
 // The number of the last tree or patch the page applied.
@@ -215,11 +247,11 @@ export const shownTextItems = (page, text, pattern = false) =>
 // top (with `which`, the given one in page order). The centre comes from the same look that found
 // the text, so a text that moves on meanwhile cannot leave the answer empty.
 export async function waitShown(page, text, { pattern = false, gone = false, which = -1 } = {}) {
-    const found = await page.waitForFunction(([t, p, g, w]) => {
+    const found = await explained(page, page.waitForFunction(([t, p, g, w]) => {
         const all = window.shownTexts(t, p);
         if (g) return all.length === 0;
         return all.at(w) ?? false;
-    }, [text, pattern, gone, which]);
+    }, [text, pattern, gone, which]));
     return gone ? null : found.jsonValue();
 }
 
@@ -257,8 +289,8 @@ export async function tapAndWait(page, text, shown, { gone = false, once = false
 // look and taken in another, a picture that went meanwhile left the step waiting for one that was
 // no longer there.
 export async function tapPicture(page, name, which = -1) {
-    const found = await page.waitForFunction(([n, w]) => window.orvaDevice.settled() && (window.shownImageItems(n).at(w) ?? false),
-        [name, which]);
+    const found = await explained(page, page.waitForFunction(([n, w]) => window.orvaDevice.settled()
+        && (window.shownImageItems(n).at(w) ?? false), [name, which]));
     const { x, y } = await found.jsonValue();
     await page.mouse.click(x, y);
 }
@@ -315,7 +347,7 @@ export async function openTool(page, device, caption, shown, { pattern = false }
     await actUntil(async () => {
         await settled(page);
         await tapToolButton(page, device, caption);
-    }, untilShown(page, shown, { pattern }));
+    }, untilShown(page, shown, { pattern }), { page });
     await settled(page);
 }
 
@@ -525,8 +557,8 @@ export function withProgram(program, args, open) {
 // would start a transition, and the text found then (a key of the screen on its way out) would be
 // tapped where it was drawn on its way, where the program has another screen by then.
 export async function tapSettled(page, text, { which = -1, pattern = false } = {}) {
-    const found = await page.waitForFunction(([t, p, w]) => window.orvaDevice.settled() && (window.shownTexts(t, p).at(w) ?? false),
-        [text, pattern, which]);
+    const found = await explained(page, page.waitForFunction(([t, p, w]) => window.orvaDevice.settled()
+        && (window.shownTexts(t, p).at(w) ?? false), [text, pattern, which]));
     const { x, y } = await found.jsonValue();
     await page.mouse.click(x, y);
 }
@@ -536,16 +568,17 @@ export async function tapSettled(page, text, { which = -1, pattern = false } = {
 // all; while the state has not come a few seconds after it and `again` (by default always) says the
 // tap's target is still there, it is made again. Only for taps whose repeat is harmless once the
 // first took effect: a key that closes what holds it, or a switch whose effect comes at once.
-export async function actUntil(act, reached, { tries = 3, patience = 5000, again = async () => true } = {}) {
+export async function actUntil(act, reached, { tries = 3, patience = 5000, again = async () => true, page = null } = {}) {
+    const last = () => (page ? explained(page, reached(30000)) : reached(30000));
     for (let attempt = 1; ; attempt++) {
         await act();
-        if (attempt === tries) return reached(30000);
+        if (attempt === tries) return last();
         try {
             return await reached(patience);
         } catch (err) {
             if (err?.name !== 'TimeoutError') throw err;
         }
-        if (!(await again())) return reached(30000);
+        if (!(await again())) return last();
         // Said in the test's output: how often a tap goes without effect is worth knowing.
         console.error(`a tap had no effect within ${patience} ms: made again (try ${attempt + 1} of ${tries})`);
     }
@@ -555,7 +588,7 @@ export async function actUntil(act, reached, { tries = 3, patience = 5000, again
 // is made again only while the text is still shown.
 export function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...options } = {}) {
     return actUntil(() => tapSettled(page, text, options), reached, {
-        tries, patience, again: async () => (await shownTexts(page, text, options.pattern)).length > 0,
+        tries, patience, page, again: async () => (await shownTexts(page, text, options.pattern)).length > 0,
     });
 }
 
@@ -574,7 +607,7 @@ export const untilShown = (page, text, { pattern = false, gone = false } = {}) =
 export async function tapUntilShown(page, text, state, { gone = false, again = gone ? state : text, statePattern = false, ...options } = {}) {
     const againPattern = again === state ? statePattern : again === text && (options.pattern ?? false);
     await actUntil(() => tapSettled(page, text, options), untilShown(page, state, { pattern: statePattern, gone }), {
-        again: async () => (await shownTexts(page, again, againPattern)).length > 0,
+        page, again: async () => (await shownTexts(page, again, againPattern)).length > 0,
     });
     await settled(page);
 }
