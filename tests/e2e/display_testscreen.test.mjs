@@ -264,8 +264,9 @@ describe('the tablet', () => {
             const send = connection.send;
             window.settledAfterSend = [];
             connection.send = (message) => {
-                send.call(connection, message);
+                const number = send.call(connection, message);
                 if (message.type === 'pointer') window.settledAfterSend.push(window.orvaDevice.settled());
+                return number;
             };
         });
         const { x, y } = await centreOf(page, 10);
@@ -274,6 +275,35 @@ describe('the tablet', () => {
         await settled(page);
         assert.deepEqual(await page.evaluate(() => window.settledAfterSend), [false, false]);
         await waitForText(page, 11, 'Taps: 2');
+    });
+
+    test('an input shows the text the program keeps once it has handled every edit of it', async () => {
+        const { run: program, page } = s;
+        const { x, y } = await centreOf(page, 20);
+        await page.mouse.click(x, y);
+        await page.waitForFunction(() => document.activeElement?.tagName === 'INPUT');
+        await settled(page);
+        // Two edits that a busy program handles in one turn, refusing the second: its answer is the
+        // text of the first, then it says it has handled both. The answers are given here, before
+        // the program's own can come.
+        const shown = await page.evaluate(() => {
+            const field = document.activeElement;
+            const id = Number(field.closest('.el').dataset.id);
+            const type = (text) => {
+                field.value = text;
+                field.dispatchEvent(new Event('input'));
+            };
+            type('ab');
+            type('abc');
+            const tell = (m) => window.dispatchEvent(new CustomEvent('orva-message', { detail: m }));
+            tell({ type: 'patch', seq: window.orvaDevice.screen.seq + 1, update: [{ id, props: { value: 'ab', selection: [2, 0] } }] });
+            const afterPatch = field.value;
+            tell({ type: 'handled', input: 1e9 });
+            return [afterPatch, field.value];
+        });
+        // The first answer matches the first edit, while the second may still be on its way.
+        assert.deepEqual(shown, ['abc', 'ab']);
+        await program.next(/^text abc$/);
     });
 });
 

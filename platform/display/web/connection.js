@@ -79,9 +79,15 @@
     connect();
 
     window.orvaConnection = {
+        // Sends the message; answers its running number (0: not sent, or not numbered).
         send(message) {
-            if (!socket || socket.readyState !== WebSocket.OPEN) return;
-            socket.send(JSON.stringify(message.type === 'answer' ? message : { ...message, input: ++sent }));
+            if (!socket || socket.readyState !== WebSocket.OPEN) return 0;
+            if (message.type === 'answer') {
+                socket.send(JSON.stringify(message));
+                return 0;
+            }
+            socket.send(JSON.stringify({ ...message, input: ++sent }));
+            return sent;
         },
         // Whether a message sent to the program has not been handled yet.
         get awaiting() {

@@ -340,6 +340,7 @@
                 screen.apply(m);
                 break;
             case 'handled':
+                window.orvaInputs.handled(screen, Number(m.input));
                 // What the program did in that turn may start animations in the frames to come.
                 screen.countFrames();
                 break;
