@@ -190,7 +190,7 @@ for (const device of ['phone', 'tablet']) {
                 await page.mouse.down();
                 for (let i = 1; i <= 6; ++i) await page.mouse.move(row.x + 200 - i * 25, y);
                 await page.mouse.up();
-            }, (timeout) => visibleText(page, 'Delete').waitFor({ timeout }));
+            }, (timeout) => visibleText(page, 'Delete').waitFor({ timeout }), { page });
             await settled(page);
             await shot('swipe');
             await clickText(page, 'Delete');

@@ -77,7 +77,7 @@ async function answer(page, letter) {
     const start = performance.now();
     await actUntil(() => page.mouse.click(key.x, key.y),
         (timeout) => frame.locator('#explanation').waitFor({ state: 'visible', timeout }),
-        { again: async () => (await frame.locator('#button').count()) > 0 });
+        { page, again: async () => (await frame.locator('#button').count()) > 0 });
     const took = performance.now() - start;
     await frame.locator('#history', { hasText: 'current answer' }).waitFor();
     return took;

@@ -86,12 +86,36 @@ export async function startProgram(program, args = [], { cwd } = {}) {
 // bundle image that are shown, and window.shownImages(name): how many there are.
 export function installShownTexts(context) {
     return context.addInitScript(() => {
+        // The page's last steps (taps, the program's messages), for an error to tell.
+        const trail = [];
+        window.orvaTrail = trail;
+        window.orvaNote = (what) => {
+            trail.push(`${Math.round(performance.now())} ${what}`);
+            if (trail.length > 60) trail.shift();
+        };
+        window.addEventListener('orva-message', (event) => {
+            const m = event.detail ?? {};
+            if (m.type === 'patch' || m.type === 'tree' || m.type === 'handled')
+                window.orvaNote(`${m.type} ${m.seq ?? m.input ?? ''}`);
+        });
+        for (const type of ['pointerdown', 'pointerup'])
+            window.addEventListener(type, (e) => window.orvaNote(`${type} ${Math.round(e.clientX)},${Math.round(e.clientY)}`), true);
+        // Shown: not hidden, not faded out, and its middle within the screen and within every view
+        // around it that clips: a screen that has slid out stays in the page, beside the screen,
+        // until the program removes it.
         const shown = (element) => {
             let opacity = 1;
+            const r = element.getBoundingClientRect();
+            const x = r.left + r.width / 2;
+            const y = r.top + r.height / 2;
             for (let node = element; node && node.nodeType === 1; node = node.parentElement) {
                 const style = getComputedStyle(node);
                 if (style.display === 'none' || style.visibility === 'hidden') return false;
                 opacity *= Number(style.opacity);
+                if (node.id === 'screen' || node.classList.contains('clips')) {
+                    const box = node.getBoundingClientRect();
+                    if (x < box.left || x > box.right || y < box.top || y > box.bottom) return false;
+                }
             }
             return opacity > 0.5;
         };
@@ -155,7 +179,7 @@ export function tapSubmitKey(page) {
     const frame = page.frameLocator(webFrame).last();
     return actUntil(() => tapInWebPage(page, '#button'),
         (timeout) => frame.locator('#explanation').waitFor({ state: 'visible', timeout }),
-        { again: async () => (await frame.locator('#button').count()) > 0 });
+        { page, again: async () => (await frame.locator('#button').count()) > 0 });
 }
 
 // Waits until the page is at rest: the last patch painted and no animation running.
@@ -173,7 +197,7 @@ export function unrest(page) {
             .map((a) => `${a.transitionProperty ?? a.animationName} on ${a.effect?.target?.dataset?.id ?? '?'}`);
         return JSON.stringify({ settled: window.orvaDevice.settled(), seq: screen.seq, pending: screen.pending.length,
             drawing: screen.drawing, framesSincePatch: screen.framesSincePatch, framesBusy: window.orvaFrames.busy(),
-            running });
+            awaiting: window.orvaConnection.awaiting, running, trail: window.orvaTrail });
     }).catch((err) => `unknown (${err.message})`);
 }
 
@@ -245,9 +269,12 @@ export const shownTextItems = (page, text, pattern = false) =>
 
 // Waits until the text is shown (with `gone`, until it is not) and answers the centre of the one on
 // top (with `which`, the given one in page order). The centre comes from the same look that found
-// the text, so a text that moves on meanwhile cannot leave the answer empty.
+// the text, so a text that moves on meanwhile cannot leave the answer empty. Only a look taken once
+// the program has handled all that the page sent counts: before, a tap's effect may still be on its
+// way, and a text that showed before it (under the screen it is to close) would pass for its effect.
 export async function waitShown(page, text, { pattern = false, gone = false, which = -1 } = {}) {
     const found = await explained(page, page.waitForFunction(([t, p, g, w]) => {
+        if (window.orvaConnection.awaiting) return false;
         const all = window.shownTexts(t, p);
         if (g) return all.length === 0;
         return all.at(w) ?? false;
@@ -557,8 +584,11 @@ export function withProgram(program, args, open) {
 // would start a transition, and the text found then (a key of the screen on its way out) would be
 // tapped where it was drawn on its way, where the program has another screen by then.
 export async function tapSettled(page, text, { which = -1, pattern = false } = {}) {
-    const found = await explained(page, page.waitForFunction(([t, p, w]) => window.orvaDevice.settled()
-        && (window.shownTexts(t, p).at(w) ?? false), [text, pattern, which]));
+    const found = await explained(page, page.waitForFunction(([t, p, w]) => {
+        const at = window.orvaDevice.settled() && (window.shownTexts(t, p).at(w) ?? false);
+        if (at) window.orvaNote?.(`tap "${t}" at ${Math.round(at.x)},${Math.round(at.y)}`);
+        return at;
+    }, [text, pattern, which]));
     const { x, y } = await found.jsonValue();
     await page.mouse.click(x, y);
 }
@@ -572,6 +602,9 @@ export async function actUntil(act, reached, { tries = 3, patience = 5000, again
     const last = () => (page ? explained(page, reached(30000)) : reached(30000));
     for (let attempt = 1; ; attempt++) {
         await act();
+        // With the page, the patience counts from when the program has handled the tap: a tap
+        // still on its way is not made again (a second tap on a key that switches would undo it).
+        if (page) await handled(page);
         if (attempt === tries) return last();
         try {
             return await reached(patience);
@@ -584,6 +617,11 @@ export async function actUntil(act, reached, { tries = 3, patience = 5000, again
     }
 }
 
+// Waits until the program has handled all that the page sent it.
+export function handled(page) {
+    return explained(page, page.waitForFunction(() => !window.orvaConnection.awaiting, null, { timeout: 30000 }));
+}
+
 // Taps a text once the page is at rest and waits until `reached` holds, as `actUntil` does; the tap
 // is made again only while the text is still shown.
 export function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...options } = {}) {
@@ -592,9 +630,14 @@ export function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...o
     });
 }
 
-// The state for `tapUntil` that a text is shown (with `gone`, that it is not).
+// The state for `tapUntil` that a text is shown (with `gone`, that it is not), looked at as
+// `waitShown` does once the program has handled the tap.
 export const untilShown = (page, text, { pattern = false, gone = false } = {}) => (timeout) =>
-    page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone], { timeout });
+    page.waitForFunction(([t, p, g]) => {
+        const reached = !window.orvaConnection.awaiting && (window.shownTexts(t, p).length > 0) !== g;
+        if (reached) window.orvaNote?.(`${g ? 'gone' : 'seen'} "${t}"`);
+        return reached;
+    }, [text, pattern, gone], { timeout });
 
 // A key that leads to another state, tapped as one retried step: taps the text once the page is at
 // rest and waits until `state` is shown (with `gone`, until it is no longer shown) and the page is
