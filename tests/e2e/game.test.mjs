@@ -221,7 +221,9 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             await tapUntilShown('>', '1/15', { again: '15/15' });
             // The tool's Exit key lies under the review: it is tapped once the review is gone.
             await tapUntilShown('Done', '1/15', { gone: true, again: '1/15' });
-            await tapUntilShown('Exit', 'Library');
+            // The home screen comes back on the page it was left on, which need not show the
+            // Library button: the game is left once its Exit key is gone.
+            await tapUntilShown('Exit', 'Exit', { gone: true });
         });
     });
 }

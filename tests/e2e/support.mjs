@@ -594,10 +594,11 @@ export async function tapSettled(page, text, { which = -1, pattern = false } = {
 }
 
 // Does `act` (a tap) and waits until `reached` (an async check of the page, given a timeout in
-// milliseconds) holds: one retried step. On a loaded machine a tap now and then has no effect at
-// all; while the state has not come a few seconds after it and `again` (by default always) says the
-// tap's target is still there, it is made again. Only for taps whose repeat is harmless once the
-// first took effect: a key that closes what holds it, or a switch whose effect comes at once.
+// milliseconds) holds: one retried step. A tap can miss (it landed where a screen on its way left
+// nothing to take it); while the state has not come a few seconds after the program handled the tap
+// (with `page`; else after the tap) and `again` (by default always) says the tap's target is still
+// there, it is made again. Only for taps whose repeat is harmless once the first took effect: a key
+// that closes what holds it, or a switch whose effect comes at once.
 export async function actUntil(act, reached, { tries = 3, patience = 5000, again = async () => true, page = null } = {}) {
     const last = () => (page ? explained(page, reached(30000)) : reached(30000));
     for (let attempt = 1; ; attempt++) {
