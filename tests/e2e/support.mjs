@@ -227,7 +227,8 @@ export const screenSeq = (page) => page.evaluate(() => window.orvaDevice.screen.
 export async function changing(page, action) {
     const before = await screenSeq(page);
     await action();
-    await page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq && window.orvaDevice.settled(), before);
+    await explained(page, page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq && window.orvaDevice.settled(),
+        before));
 }
 
 // Drags the finger up from the point `from` of the page `drags` times, each in `steps` moves of
