@@ -192,7 +192,6 @@ struct DeviceSession::Impl {
             return;
         }
         const DisplayEvent& e = *parsed;
-        if (e.input) handledInput = e.input;
         ui::Application& app = application();
         using Kind = DisplayEvent::Kind;
         using Phase = DisplayEvent::Phase;
@@ -258,6 +257,9 @@ struct DeviceSession::Impl {
                 break;
         }
         sendState(false);
+        // Counted once handled: a turn run while the event waited (for a script's answer) does
+        // not tell the tab it is done.
+        if (e.input) handledInput = e.input;
     }
 };
 

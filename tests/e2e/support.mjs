@@ -83,7 +83,8 @@ export async function startProgram(program, args = [], { cwd } = {}) {
 // hidden and not faded out (keys the program keeps transparent are still in the page), in page
 // order; window.shownTexts(text, pattern): their centres; window.shownTextItems(text, pattern):
 // each text beside its centre; window.shownImageItems(name): the centres of the pictures of that
-// bundle image that are shown, and window.shownImages(name): how many there are.
+// bundle image that are shown, and window.shownImages(name): how many pictures of it the views show,
+// on screen or scrolled out of it (the marks of a list's rows, say).
 export function installShownTexts(context) {
     return context.addInitScript(() => {
         // The page's last steps (taps, the program's messages), for an error to tell.
@@ -103,7 +104,7 @@ export function installShownTexts(context) {
         // Shown: not hidden, not faded out, and its middle within the screen and within every view
         // around it that clips: a screen that has slid out stays in the page, beside the screen,
         // until the program removes it.
-        const shown = (element) => {
+        const shown = (element, anywhere = false) => {
             let opacity = 1;
             const r = element.getBoundingClientRect();
             const x = r.left + r.width / 2;
@@ -112,7 +113,7 @@ export function installShownTexts(context) {
                 const style = getComputedStyle(node);
                 if (style.display === 'none' || style.visibility === 'hidden') return false;
                 opacity *= Number(style.opacity);
-                if (node.id === 'screen' || node.classList.contains('clips')) {
+                if (!anywhere && (node.id === 'screen' || node.classList.contains('clips'))) {
                     const box = node.getBoundingClientRect();
                     if (x < box.left || x > box.right || y < box.top || y > box.bottom) return false;
                 }
@@ -126,7 +127,8 @@ export function installShownTexts(context) {
                 const r = img.getBoundingClientRect();
                 return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
             });
-        window.shownImages = (name) => window.shownImageItems(name).length;
+        window.shownImages = (name) => [...document.querySelectorAll('img')]
+            .filter((img) => img.src.includes(name) && shown(img, true)).length;
         window.shownTextItems = (text, pattern = false) => window.shownSpans(text, pattern).map((span) => {
             const r = span.getBoundingClientRect();
             return { text: span.textContent, x: r.x + r.width / 2, y: r.y + r.height / 2 };
