@@ -61,6 +61,16 @@ struct DeviceSession::Impl {
     bool quiet = false;
     // Lets calls posted from other threads find out that the session has gone.
     std::shared_ptr<int> alive = std::make_shared<int>(0);
+    // The running number of the tab's last message handled in this turn (0: none): told to the tab
+    // at the end of the turn, after the turn's patch, so that the tab knows its taps have been taken
+    // and what they changed is on its screen, and does not count as at rest before.
+    std::uint64_t handledInput = 0;
+
+    void acknowledgeInput() {
+        if (handledInput == 0) return;
+        send({{"type", "handled"}, {"input", handledInput}});
+        handledInput = 0;
+    }
 
     void send(const json& message) { server.send(message.dump()); }
 
@@ -118,6 +128,7 @@ struct DeviceSession::Impl {
     void connected() {
         // The application may have been launched anew since (tests do).
         if (log->root() != application().screenView()) log->setRoot(application().screenView());
+        handledInput = 0;  // the new tab counts its messages afresh
         quiet = true;
         std::string tree = log->snapshot();
         quiet = false;
@@ -176,6 +187,8 @@ struct DeviceSession::Impl {
         std::optional<DisplayEvent> parsed = DisplayEvent::parse(message);
         if (!parsed) {
             fnd::Log::warning("display: an event that makes no sense was dropped");
+            // Handled all the same: the tab is not left waiting for it.
+            if (std::uint64_t input = DisplayEvent::inputOf(message)) handledInput = input;
             return;
         }
         const DisplayEvent& e = *parsed;
@@ -244,6 +257,9 @@ struct DeviceSession::Impl {
                 break;
         }
         sendState(false);
+        // Counted once handled: a turn run while the event waited (for a script's answer) does
+        // not tell the tab it is done.
+        if (e.input) handledInput = e.input;
     }
 };
 
@@ -258,7 +274,10 @@ DeviceSession::DeviceSession(Options options) : impl_(std::make_unique<Impl>(std
     impl->server.setOnDisconnect([impl] { impl->disconnected(); });
     impl->server.setOnMessage([impl](const std::string& message) { impl->handle(message); });
     if (auto loop = impl->loop.lock())
-        impl->turnObserver = loop->addTurnObserver([impl] { impl->services.endOfTurn(); });
+        impl->turnObserver = loop->addTurnObserver([impl] {
+            impl->services.endOfTurn();
+            impl->acknowledgeInput();
+        });
     // The page's location control follows the device, whoever moved it (on any thread).
     impl->locationObserver = loc::DeviceLocation::current().addObserver(
         [loop = impl->loop, alive = std::weak_ptr<int>(impl->alive), impl] {

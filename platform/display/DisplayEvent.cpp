@@ -108,7 +108,19 @@ bool webEvent(const json& object, DisplayEvent& e) {
     return true;
 }
 
+// The page's number of the message among those it sent (see DisplayEvent::input); 0 when none.
+std::uint64_t inputNumber(const json& object) {
+    std::uint64_t input = 0;
+    if (!object.is_object() || !integer<std::uint64_t>(object, "input", 1, std::uint64_t{1} << 52, input))
+        return 0;
+    return input;
+}
+
 }  // namespace
+
+std::uint64_t DisplayEvent::inputOf(std::string_view message) {
+    return inputNumber(json::parse(message, nullptr, false));
+}
 
 std::optional<DisplayEvent> DisplayEvent::parse(std::string_view message) {
     json object = json::parse(message, nullptr, false);
@@ -117,6 +129,7 @@ std::optional<DisplayEvent> DisplayEvent::parse(std::string_view message) {
     if (!string(object, "type", type)) return std::nullopt;
 
     DisplayEvent e;
+    e.input = inputNumber(object);
     if (type == "pointer") {
         e.kind = Kind::Pointer;
         std::string phase;

@@ -23,6 +23,9 @@
 //   {"type":"web","id":7,"event":"failed","src":"/d/...","reason":"..."}   the frame's document
 //                                                                          never spoke
 //
+// Any of them may carry "input": the page's running number of the message, which the program
+// acknowledges once it has handled it (see DeviceSession).
+//
 // Points are the device's, in the coordinates of the root view; text positions count UTF-16 units.
 
 #include <cstddef>
@@ -85,7 +88,12 @@ struct DisplayEvent {
     bool gesture = false;  // request: the person's own tap or key press made it
     fnd::URLRequest::NavigationType navigation = fnd::URLRequest::NavigationType::Other;
 
+    // The page's running number of the message (0: none), whatever else it holds.
+    std::uint64_t input = 0;
+
     static std::optional<DisplayEvent> parse(std::string_view message);
+    // The running number of a message that may not parse as an event (0: none).
+    static std::uint64_t inputOf(std::string_view message);
 };
 
 }  // namespace display

@@ -43,7 +43,7 @@ for (const device of ['phone', 'tablet']) {
                 window.addEventListener('pointerup', () => { window.homeTest.tap = performance.now(); }, true);
             });
             const timer = await toolButton(page, device, 'Timer');
-            await actUntil(() => page.mouse.click(timer.x, timer.y), untilShown(page, 'Done'));
+            await actUntil(() => page.mouse.click(timer.x, timer.y), untilShown(page, 'Done'), { page });
             const figure = await page.evaluate(() => {
                 const { tap, messages } = window.homeTest;
                 const first = messages.find((m) => m.time >= tap);
@@ -63,7 +63,7 @@ for (const device of ['phone', 'tablet']) {
         test('a button\'s caption opens the tool as its picture does', async () => {
             const { page } = s;
             const caption = await waitShown(page, 'Timer');
-            await actUntil(() => page.mouse.click(caption.x, caption.y), untilShown(page, 'Done'));
+            await actUntil(() => page.mouse.click(caption.x, caption.y), untilShown(page, 'Done'), { page });
             await settled(page);
             await shot(page, `${device}-caption-opened`);
             await tapUntilShown(page, 'Done', 'Done', { gone: true });
@@ -171,7 +171,7 @@ for (const device of ['phone', 'tablet']) {
             await actUntil(async () => {
                 const exit = await centreOf(page, 'Done');
                 await page.mouse.click(exit.x, exit.y);
-            }, untilShown(page, 'Done', { gone: true }));
+            }, untilShown(page, 'Done', { gone: true }), { page });
             await settled(page);
             await shot(page, `${device}-arranged`);
 
@@ -214,7 +214,7 @@ for (const device of ['phone', 'tablet']) {
                 assert.ok(caption.y < (await stage()).bottom, `the caption (${caption.y}) is scrolled into the window`);
                 await shot(page, 'tablet-actual-size-scrolled');
                 await actUntil(() => page.mouse.click(caption.x, caption.y - homeLayout.tablet.captionBelow),
-                    untilShown(page, 'I know my test date'));
+                    untilShown(page, 'I know my test date'), { page });
                 await page.evaluate(() => { document.getElementById('stage').scrollTop = 0; });
                 await tapUntilShown(page, 'Done', 'I know my test date', { gone: true, again: 'I know my test date' });
 

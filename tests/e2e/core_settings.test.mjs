@@ -43,7 +43,7 @@ const isSelected = (page, text, which = 0) => page.evaluate(selectedTest, [text,
 // Taps a segment by its title (the given one shown) until it shows itself selected: a second tap on
 // a selected segment changes nothing.
 const tapSegment = (page, text, which = 0) => actUntil(() => tapText(page, text, { which }),
-    (timeout) => page.waitForFunction(selectedTest, [text, which], { timeout }));
+    (timeout) => page.waitForFunction(selectedTest, [text, which], { timeout }), { page });
 
 // Taps segments by their titles, each [text, which shown one], and waits until they show it.
 async function tapSegments(page, segments) {

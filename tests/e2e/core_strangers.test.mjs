@@ -114,7 +114,7 @@ test('two hundred strangers asking with a wrong token neither stop the tab nor t
         await frame.locator('#radioB:checked').waitFor();
         await tapSubmitKey(page);
         await actUntil(() => tapPicture(page, 'Practice_next'), (timeout) => page.frameLocator(webFrame).last()
-            .locator('#submit').waitFor({ state: 'visible', timeout }));
+            .locator('#submit').waitFor({ state: 'visible', timeout }), { page });
         const next = await brokenPictures(page);
         assert.deepEqual(next.broken, []);
         await settled(page);

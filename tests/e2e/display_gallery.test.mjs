@@ -67,15 +67,21 @@ for (const device of ['phone', 'tablet']) {
 
         test('a swipe turns the paging view and an alert comes and goes', async () => {
             const { page } = s;
-            const box = await page.locator(element(Tag.pages)).boundingBox();
-            const y = box.y + box.height / 2;
-            await page.mouse.move(box.x + box.width * 0.8, y);
-            await page.mouse.down();
-            for (let i = 1; i <= 6; ++i) await page.mouse.move(box.x + box.width * (0.8 - i * 0.1), y);
-            await page.mouse.up();
-            await page.waitForFunction(() => [...document.querySelectorAll('.text > span')]
+            // One retried step: the swipe is made, once the page is at rest, until the second page
+            // stands in view; again only while it does not (a second swipe would turn past it).
+            const pageTwoInView = () => [...document.querySelectorAll('.text > span')]
                 .some((s) => s.textContent === 'Page two' && s.getBoundingClientRect().left >= 0
-                    && s.getBoundingClientRect().right <= window.innerWidth));
+                    && s.getBoundingClientRect().right <= window.innerWidth);
+            await actUntil(async () => {
+                await settled(page);
+                const box = await page.locator(element(Tag.pages)).boundingBox();
+                const y = box.y + box.height / 2;
+                await page.mouse.move(box.x + box.width * 0.8, y);
+                await page.mouse.down();
+                for (let i = 1; i <= 6; ++i) await page.mouse.move(box.x + box.width * (0.8 - i * 0.1), y);
+                await page.mouse.up();
+            }, (timeout) => page.waitForFunction(pageTwoInView, null, { timeout }),
+                { page, again: async () => !(await page.evaluate(pageTwoInView)) });
 
             const alert = await centreOfText(page, 'Alert');
             await page.mouse.click(alert.x, alert.y);
@@ -190,7 +196,7 @@ for (const device of ['phone', 'tablet']) {
                 await page.mouse.down();
                 for (let i = 1; i <= 6; ++i) await page.mouse.move(row.x + 200 - i * 25, y);
                 await page.mouse.up();
-            }, (timeout) => visibleText(page, 'Delete').waitFor({ timeout }));
+            }, (timeout) => visibleText(page, 'Delete').waitFor({ timeout }), { page });
             await settled(page);
             await shot('swipe');
             await clickText(page, 'Delete');

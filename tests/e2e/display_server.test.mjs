@@ -48,7 +48,10 @@ test('the printed address connects and messages go both ways', async () => {
     await page.evaluate(() => window.orvaConnection.send({ type: 'ping', text: 'grüße ✓' }));
     await page.waitForFunction(() => window.received.some((m) => m.type === 'ping'));
     const echoed = await page.evaluate(() => window.received.find((m) => m.type === 'ping'));
-    assert.deepEqual(echoed, { type: 'ping', text: 'grüße ✓' });
+    // The page numbers what it sends, for the program to say which it has handled.
+    const { input, ...sent } = echoed;
+    assert.deepEqual(sent, { type: 'ping', text: 'grüße ✓' });
+    assert.ok(Number.isSafeInteger(input) && input >= 1, `the message's number: ${input}`);
 
     // The fonts the C++ side measures with are served to the page.
     const faces = await page.evaluate(async () => {

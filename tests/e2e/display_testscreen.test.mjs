@@ -253,6 +253,58 @@ describe('the tablet', () => {
         await settled(page);
         await page.screenshot({ path: path.join(artifacts, 'display_testscreen-tablet-turned.png') });
     });
+
+    test('the page is not at rest while a tap it sent has not been handled', async () => {
+        const { run: program, page } = s;
+        await settled(page);
+        // What the page says of itself the moment each pointer message has gone, before any answer
+        // can have come back.
+        await page.evaluate(() => {
+            const connection = window.orvaConnection;
+            const send = connection.send;
+            window.settledAfterSend = [];
+            connection.send = (message) => {
+                const number = send.call(connection, message);
+                if (message.type === 'pointer') window.settledAfterSend.push(window.orvaDevice.settled());
+                return number;
+            };
+        });
+        const { x, y } = await centreOf(page, 10);
+        await page.mouse.click(x, y);
+        await program.next(/^tap 2$/);
+        await settled(page);
+        assert.deepEqual(await page.evaluate(() => window.settledAfterSend), [false, false]);
+        await waitForText(page, 11, 'Taps: 2');
+    });
+
+    test('an input shows the text the program keeps once it has handled every edit of it', async () => {
+        const { run: program, page } = s;
+        const { x, y } = await centreOf(page, 20);
+        await page.mouse.click(x, y);
+        await page.waitForFunction(() => document.activeElement?.tagName === 'INPUT');
+        await settled(page);
+        // Two edits that a busy program handles in one turn, refusing the second: its answer is the
+        // text of the first, then it says it has handled both. The answers are given here, before
+        // the program's own can come.
+        const shown = await page.evaluate(() => {
+            const field = document.activeElement;
+            const id = Number(field.closest('.el').dataset.id);
+            const type = (text) => {
+                field.value = text;
+                field.dispatchEvent(new Event('input'));
+            };
+            type('ab');
+            type('abc');
+            const tell = (m) => window.dispatchEvent(new CustomEvent('orva-message', { detail: m }));
+            tell({ type: 'patch', seq: window.orvaDevice.screen.seq + 1, update: [{ id, props: { value: 'ab', selection: [2, 0] } }] });
+            const afterPatch = field.value;
+            tell({ type: 'handled', input: 1e9 });
+            return [afterPatch, field.value];
+        });
+        // The first answer matches the first edit, while the second may still be on its way.
+        assert.deepEqual(shown, ['abc', 'ab']);
+        await program.next(/^text abc$/);
+    });
 });
 
 // A raw request, so that the Host header and the path go out exactly as written.

@@ -7,7 +7,7 @@ import { mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-    artifacts, installShownTexts, launchBrowser, removeProfiles, settled, startProgram, tapPicture, tapSettled, tapText,
+    artifacts, explained, installShownTexts, launchBrowser, removeProfiles, settled, startProgram, tapPicture, tapSettled, tapText,
     waitShown,
 } from './support.mjs';
 
@@ -34,7 +34,7 @@ export async function answer(page, letter, guess = false) {
     }
     // An answer is tapped once, as the pad stands still: a second tap would answer the next question.
     await tapSettled(page, letter);
-    await page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached' });
+    await explained(page, page.locator('img[src*="guess_btn_"]').first().waitFor({ state: 'detached' }));
 }
 
 // Starts the program on the data folder s.data as the device, in a new page of the browser context

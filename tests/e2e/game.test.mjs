@@ -51,7 +51,7 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
         const tapUntilShown = (text, state, { gone = false, again = text } = {}) => actUntil(async () => {
             await settled(page);
             await tap(text);
-        }, untilShown(page, state, { gone }), { again: async () => (await shown(again)).length > 0 });
+        }, untilShown(page, state, { gone }), { page, again: async () => (await shown(again)).length > 0 });
         // The next frame of the page: polls below look again once the page has drawn.
         const nextFrame = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
         // The text of a question page on screen (the web view's frame) not read before: each page
@@ -110,7 +110,7 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
                 const turned = (timeout) => page.waitForFunction(([x, tolerance]) =>
                     window.shownTexts('Math Game').some((t) => Math.abs(t.x - x) < tolerance) && window.orvaDevice.settled(),
                 [library.x, 4 * scale], { timeout });
-                await actUntil(() => page.mouse.click(library.x + 130 * scale, library.y + 305 * scale), turned);
+                await actUntil(() => page.mouse.click(library.x + 130 * scale, library.y + 305 * scale), turned, { page });
                 await settled(page);
                 await shot('home');
             }
@@ -120,7 +120,7 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             await actUntil(async () => {
                 await settled(page);
                 await page.mouse.click(game.x, game.y - (device === 'phone' ? 45 : 48) * scale);
-            }, untilShown(page, 'Play'), { again: async () => (await shown('Play')).length === 0 });
+            }, untilShown(page, 'Play'), { page, again: async () => (await shown('Play')).length === 0 });
             if (device === 'phone') {
                 await changing(page, () => page.click('#rotate-left'));
             }
@@ -221,7 +221,9 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
             await tapUntilShown('>', '1/15', { again: '15/15' });
             // The tool's Exit key lies under the review: it is tapped once the review is gone.
             await tapUntilShown('Done', '1/15', { gone: true, again: '1/15' });
-            await tapUntilShown('Exit', 'Library');
+            // The home screen comes back on the page it was left on, which need not show the
+            // Library button: the game is left once its Exit key is gone.
+            await tapUntilShown('Exit', 'Exit', { gone: true });
         });
     });
 }

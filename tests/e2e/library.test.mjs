@@ -173,7 +173,7 @@ for (const device of ['phone', 'tablet']) {
             // device wrongly. One retried step: tap until the page marks the answer.
             const answer = (key, letter, status) => actUntil(
                 () => question(key).locator(`a[href$=":${letter}"]`).dispatchEvent('click'),
-                (timeout) => frame.locator(`.question.${status}[data-key="${key}"]`).waitFor({ timeout }));
+                (timeout) => frame.locator(`.question.${status}[data-key="${key}"]`).waitFor({ timeout }), { page: p });
             await answer('Sample_1_1', 'A', 'wrong');
             await question('Sample_1_1').locator('.explanation').waitFor({ state: 'visible' });
             assert.match(await choice('Sample_1_1', 'A').getAttribute('class'), /\bchosen\b/, 'the wrong choice is marked');

@@ -77,7 +77,7 @@ async function answer(page, letter) {
     const start = performance.now();
     await actUntil(() => page.mouse.click(key.x, key.y),
         (timeout) => frame.locator('#explanation').waitFor({ state: 'visible', timeout }),
-        { again: async () => (await frame.locator('#button').count()) > 0 });
+        { page, again: async () => (await frame.locator('#button').count()) > 0 });
     const took = performance.now() - start;
     await frame.locator('#history', { hasText: 'current answer' }).waitFor();
     return took;
@@ -208,6 +208,10 @@ describe('practice on the phone', () => {
         // Questions of many kinds were answered, too few of one kind for its accuracy curve; the
         // table counts every answer of today, of the last seven days and overall.
         const counted = String(s.answered + 1);
+        // The table lies below the charts: the screen is scrolled to its end to bring it into view.
+        const title = await waitShown(page, 'Accuracy');
+        await page.mouse.move(title.x, title.y + 250);
+        await page.mouse.wheel(0, 400);
         await page.waitForFunction((n) => window.shownTexts(n).length >= 3, counted);
         await s.shot('statistics');
         await tap(page, 'Done');

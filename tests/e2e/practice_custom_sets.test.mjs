@@ -124,7 +124,7 @@ function customSetsOn(device) {
             const title = await scrollTo(page, device, setName);
             const keys = await page.evaluate((image) => window.shownImageItems(image), 'Practice_set_edit');
             const key = keys.filter((k) => k.x < title.x).sort((a, b) => Math.abs(a.y - title.y) - Math.abs(b.y - title.y))[0];
-            await actUntil(() => page.mouse.click(key.x, key.y), untilShown(page, `^${setName} \\(\\d+\\)$`, { pattern: true }));
+            await actUntil(() => page.mouse.click(key.x, key.y), untilShown(page, `^${setName} \\(\\d+\\)$`, { pattern: true }), { page });
             await settled(page);
         }
         // Pastes the markup from the browser's clipboard into the add-questions screen and adds it.
@@ -192,7 +192,7 @@ function customSetsOn(device) {
                 // landed on a list still coming to rest switches nothing.
                 await actUntil(() => page.mouse.click(row.x, row.y),
                     (timeout) => page.waitForFunction((n) => !window.shownTexts(`Filter: ${n}`).length, count, { timeout }),
-                    { again: async () => (await shownTexts(page, `Filter: ${count}`)).length > 0 });
+                    { page, again: async () => (await shownTexts(page, `Filter: ${count}`)).length > 0 });
                 await page.waitForFunction(([image, n]) => window.shownImages(image) === n, [activeMark, before + change]);
                 await settled(page);
             };
@@ -203,7 +203,7 @@ function customSetsOn(device) {
             await tapUntilShown(page, 'Done', 'Filter: 1', { gone: true, again: 'Filter: 1' });
             const frame = question(page);
             await actUntil(() => tapSettled(page, 'Practise'), (timeout) => frame.locator('#submit').waitFor({ state: 'visible', timeout }),
-                { again: async () => (await shownTexts(page, 'Practise')).length > 0 });
+                { page, again: async () => (await shownTexts(page, 'Practise')).length > 0 });
             await frame.locator('body', { hasText: 'How many grams of sugar' }).waitFor();
             await frame.locator('#radioB').dispatchEvent('click');
             await frame.locator('#button').waitFor({ state: 'visible' });
@@ -211,7 +211,7 @@ function customSetsOn(device) {
             await frame.locator('#explanation').waitFor({ state: 'visible' });
             await shot(page, 'answered');
             await actUntil(() => tapSettled(page, 'Done'), (timeout) => page.locator(webFrame).waitFor({ state: 'detached', timeout }),
-                { again: async () => (await page.locator(webFrame).count()) > 0 });
+                { page, again: async () => (await page.locator(webFrame).count()) > 0 });
             await waitShown(page, 'Filter and Sets');
         });
 

@@ -83,15 +83,40 @@ export async function startProgram(program, args = [], { cwd } = {}) {
 // hidden and not faded out (keys the program keeps transparent are still in the page), in page
 // order; window.shownTexts(text, pattern): their centres; window.shownTextItems(text, pattern):
 // each text beside its centre; window.shownImageItems(name): the centres of the pictures of that
-// bundle image that are shown, and window.shownImages(name): how many there are.
+// bundle image that are shown, and window.shownImages(name): how many pictures of it the views show,
+// on screen or scrolled out of it (the marks of a list's rows, say).
 export function installShownTexts(context) {
     return context.addInitScript(() => {
-        const shown = (element) => {
+        // The page's last steps (taps, the program's messages), for an error to tell.
+        const trail = [];
+        window.orvaTrail = trail;
+        window.orvaNote = (what) => {
+            trail.push(`${Math.round(performance.now())} ${what}`);
+            if (trail.length > 60) trail.shift();
+        };
+        window.addEventListener('orva-message', (event) => {
+            const m = event.detail ?? {};
+            if (m.type === 'patch' || m.type === 'tree' || m.type === 'handled')
+                window.orvaNote(`${m.type} ${m.seq ?? m.input ?? ''}`);
+        });
+        for (const type of ['pointerdown', 'pointerup'])
+            window.addEventListener(type, (e) => window.orvaNote(`${type} ${Math.round(e.clientX)},${Math.round(e.clientY)}`), true);
+        // Shown: not hidden, not faded out, and its middle within the screen and within every view
+        // around it that clips: a screen that has slid out stays in the page, beside the screen,
+        // until the program removes it.
+        const shown = (element, anywhere = false) => {
             let opacity = 1;
+            const r = element.getBoundingClientRect();
+            const x = r.left + r.width / 2;
+            const y = r.top + r.height / 2;
             for (let node = element; node && node.nodeType === 1; node = node.parentElement) {
                 const style = getComputedStyle(node);
                 if (style.display === 'none' || style.visibility === 'hidden') return false;
                 opacity *= Number(style.opacity);
+                if (!anywhere && (node.id === 'screen' || node.classList.contains('clips'))) {
+                    const box = node.getBoundingClientRect();
+                    if (x < box.left || x > box.right || y < box.top || y > box.bottom) return false;
+                }
             }
             return opacity > 0.5;
         };
@@ -102,7 +127,8 @@ export function installShownTexts(context) {
                 const r = img.getBoundingClientRect();
                 return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
             });
-        window.shownImages = (name) => window.shownImageItems(name).length;
+        window.shownImages = (name) => [...document.querySelectorAll('img')]
+            .filter((img) => img.src.includes(name) && shown(img, true)).length;
         window.shownTextItems = (text, pattern = false) => window.shownSpans(text, pattern).map((span) => {
             const r = span.getBoundingClientRect();
             return { text: span.textContent, x: r.x + r.width / 2, y: r.y + r.height / 2 };
@@ -155,12 +181,44 @@ export function tapSubmitKey(page) {
     const frame = page.frameLocator(webFrame).last();
     return actUntil(() => tapInWebPage(page, '#button'),
         (timeout) => frame.locator('#explanation').waitFor({ state: 'visible', timeout }),
-        { again: async () => (await frame.locator('#button').count()) > 0 });
+        { page, again: async () => (await frame.locator('#button').count()) > 0 });
 }
 
 // Waits until the page is at rest: the last patch painted and no animation running.
 export function settled(page) {
-    return page.waitForFunction(() => window.orvaDevice?.settled());
+    return explained(page, page.waitForFunction(() => window.orvaDevice?.settled()));
+}
+
+// Why the page is not at rest, and what of it runs: said when a wait on the page's state times out.
+export function unrest(page) {
+    return page.evaluate(() => {
+        const screen = window.orvaDevice?.screen;
+        if (!screen) return 'no screen';
+        const running = screen.host.getAnimations({ subtree: true })
+            .filter((a) => a.playState === 'running' || a.playState === 'pending')
+            .map((a) => `${a.transitionProperty ?? a.animationName} on ${a.effect?.target?.dataset?.id ?? '?'}`);
+        return JSON.stringify({ settled: window.orvaDevice.settled(), seq: screen.seq, pending: screen.pending.length,
+            drawing: screen.drawing, framesSincePatch: screen.framesSincePatch, framesBusy: window.orvaFrames.busy(),
+            awaiting: window.orvaConnection.awaiting, running, trail: window.orvaTrail });
+    }).catch((err) => `unknown (${err.message})`);
+}
+
+// The wait's own answer; when it times out, the error says how the page stood then, and a picture
+// of the page is kept beside the test's others.
+let unrestShots = 0;
+export async function explained(page, wait) {
+    try {
+        return await wait;
+    } catch (err) {
+        if (err?.name === 'TimeoutError' && !page.isClosed()) {
+            const shot = path.join(artifacts, `timeout-${process.pid}-${++unrestShots}.png`);
+            await page.screenshot({ path: shot }).catch(() => {});
+            const said = `${err.message}\n    the page then: ${await unrest(page)}; picture ${shot}`;
+            err.stack = err.stack?.replace(err.message, said);
+            err.message = said;
+        }
+        throw err;
+    }
 }
 
 // The number of the last tree or patch the page applied.
@@ -171,7 +229,8 @@ export const screenSeq = (page) => page.evaluate(() => window.orvaDevice.screen.
 export async function changing(page, action) {
     const before = await screenSeq(page);
     await action();
-    await page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq && window.orvaDevice.settled(), before);
+    await explained(page, page.waitForFunction((seq) => window.orvaDevice.screen.seq > seq && window.orvaDevice.settled(),
+        before));
 }
 
 // Drags the finger up from the point `from` of the page `drags` times, each in `steps` moves of
@@ -213,13 +272,16 @@ export const shownTextItems = (page, text, pattern = false) =>
 
 // Waits until the text is shown (with `gone`, until it is not) and answers the centre of the one on
 // top (with `which`, the given one in page order). The centre comes from the same look that found
-// the text, so a text that moves on meanwhile cannot leave the answer empty.
+// the text, so a text that moves on meanwhile cannot leave the answer empty. Only a look taken once
+// the program has handled all that the page sent counts: before, a tap's effect may still be on its
+// way, and a text that showed before it (under the screen it is to close) would pass for its effect.
 export async function waitShown(page, text, { pattern = false, gone = false, which = -1 } = {}) {
-    const found = await page.waitForFunction(([t, p, g, w]) => {
+    const found = await explained(page, page.waitForFunction(([t, p, g, w]) => {
+        if (window.orvaConnection.awaiting) return false;
         const all = window.shownTexts(t, p);
         if (g) return all.length === 0;
         return all.at(w) ?? false;
-    }, [text, pattern, gone, which]);
+    }, [text, pattern, gone, which]));
     return gone ? null : found.jsonValue();
 }
 
@@ -257,8 +319,8 @@ export async function tapAndWait(page, text, shown, { gone = false, once = false
 // look and taken in another, a picture that went meanwhile left the step waiting for one that was
 // no longer there.
 export async function tapPicture(page, name, which = -1) {
-    const found = await page.waitForFunction(([n, w]) => window.orvaDevice.settled() && (window.shownImageItems(n).at(w) ?? false),
-        [name, which]);
+    const found = await explained(page, page.waitForFunction(([n, w]) => window.orvaDevice.settled()
+        && (window.shownImageItems(n).at(w) ?? false), [name, which]));
     const { x, y } = await found.jsonValue();
     await page.mouse.click(x, y);
 }
@@ -315,7 +377,7 @@ export async function openTool(page, device, caption, shown, { pattern = false }
     await actUntil(async () => {
         await settled(page);
         await tapToolButton(page, device, caption);
-    }, untilShown(page, shown, { pattern }));
+    }, untilShown(page, shown, { pattern }), { page });
     await settled(page);
 }
 
@@ -525,43 +587,61 @@ export function withProgram(program, args, open) {
 // would start a transition, and the text found then (a key of the screen on its way out) would be
 // tapped where it was drawn on its way, where the program has another screen by then.
 export async function tapSettled(page, text, { which = -1, pattern = false } = {}) {
-    const found = await page.waitForFunction(([t, p, w]) => window.orvaDevice.settled() && (window.shownTexts(t, p).at(w) ?? false),
-        [text, pattern, which]);
+    const found = await explained(page, page.waitForFunction(([t, p, w]) => {
+        const at = window.orvaDevice.settled() && (window.shownTexts(t, p).at(w) ?? false);
+        if (at) window.orvaNote?.(`tap "${t}" at ${Math.round(at.x)},${Math.round(at.y)}`);
+        return at;
+    }, [text, pattern, which]));
     const { x, y } = await found.jsonValue();
     await page.mouse.click(x, y);
 }
 
 // Does `act` (a tap) and waits until `reached` (an async check of the page, given a timeout in
-// milliseconds) holds: one retried step. On a loaded machine a tap now and then has no effect at
-// all; while the state has not come a few seconds after it and `again` (by default always) says the
-// tap's target is still there, it is made again. Only for taps whose repeat is harmless once the
-// first took effect: a key that closes what holds it, or a switch whose effect comes at once.
-export async function actUntil(act, reached, { tries = 3, patience = 5000, again = async () => true } = {}) {
+// milliseconds) holds: one retried step. A tap can miss (it landed where a screen on its way left
+// nothing to take it); while the state has not come a few seconds after the program handled the tap
+// (with `page`; else after the tap) and `again` (by default always) says the tap's target is still
+// there, it is made again. Only for taps whose repeat is harmless once the first took effect: a key
+// that closes what holds it, or a switch whose effect comes at once.
+export async function actUntil(act, reached, { tries = 3, patience = 5000, again = async () => true, page = null } = {}) {
+    const last = () => (page ? explained(page, reached(30000)) : reached(30000));
     for (let attempt = 1; ; attempt++) {
         await act();
-        if (attempt === tries) return reached(30000);
+        // With the page, the patience counts from when the program has handled the tap: a tap
+        // still on its way is not made again (a second tap on a key that switches would undo it).
+        if (page) await handled(page);
+        if (attempt === tries) return last();
         try {
             return await reached(patience);
         } catch (err) {
             if (err?.name !== 'TimeoutError') throw err;
         }
-        if (!(await again())) return reached(30000);
+        if (!(await again())) return last();
         // Said in the test's output: how often a tap goes without effect is worth knowing.
         console.error(`a tap had no effect within ${patience} ms: made again (try ${attempt + 1} of ${tries})`);
     }
+}
+
+// Waits until the program has handled all that the page sent it.
+export function handled(page) {
+    return explained(page, page.waitForFunction(() => !window.orvaConnection.awaiting, null, { timeout: 30000 }));
 }
 
 // Taps a text once the page is at rest and waits until `reached` holds, as `actUntil` does; the tap
 // is made again only while the text is still shown.
 export function tapUntil(page, text, reached, { tries = 3, patience = 5000, ...options } = {}) {
     return actUntil(() => tapSettled(page, text, options), reached, {
-        tries, patience, again: async () => (await shownTexts(page, text, options.pattern)).length > 0,
+        tries, patience, page, again: async () => (await shownTexts(page, text, options.pattern)).length > 0,
     });
 }
 
-// The state for `tapUntil` that a text is shown (with `gone`, that it is not).
+// The state for `tapUntil` that a text is shown (with `gone`, that it is not), looked at as
+// `waitShown` does once the program has handled the tap.
 export const untilShown = (page, text, { pattern = false, gone = false } = {}) => (timeout) =>
-    page.waitForFunction(([t, p, g]) => (window.shownTexts(t, p).length > 0) !== g, [text, pattern, gone], { timeout });
+    page.waitForFunction(([t, p, g]) => {
+        const reached = !window.orvaConnection.awaiting && (window.shownTexts(t, p).length > 0) !== g;
+        if (reached) window.orvaNote?.(`${g ? 'gone' : 'seen'} "${t}"`);
+        return reached;
+    }, [text, pattern, gone], { timeout });
 
 // A key that leads to another state, tapped as one retried step: taps the text once the page is at
 // rest and waits until `state` is shown (with `gone`, until it is no longer shown) and the page is
@@ -574,7 +654,7 @@ export const untilShown = (page, text, { pattern = false, gone = false } = {}) =
 export async function tapUntilShown(page, text, state, { gone = false, again = gone ? state : text, statePattern = false, ...options } = {}) {
     const againPattern = again === state ? statePattern : again === text && (options.pattern ?? false);
     await actUntil(() => tapSettled(page, text, options), untilShown(page, state, { pattern: statePattern, gone }), {
-        again: async () => (await shownTexts(page, again, againPattern)).length > 0,
+        page, again: async () => (await shownTexts(page, again, againPattern)).length > 0,
     });
     await settled(page);
 }

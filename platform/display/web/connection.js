@@ -28,6 +28,12 @@
     const RETRY_MS = 1500;
     let socket = null;
     let retry = null;
+    // Every message to the program (but the answers to its scripts, which it takes as they come)
+    // carries a running number, and the program says which it has handled at the end of the turn
+    // that handled it, after that turn's patch: until then a tap's effect may still be on its way,
+    // and the screen does not count as at rest.
+    let sent = 0;
+    let handled = 0;
 
     function onMessage(event) {
         let message;
@@ -41,6 +47,7 @@
             setState('moved');
             return;
         }
+        if (message && message.type === 'handled' && Number.isSafeInteger(message.input)) handled = Math.max(handled, message.input);
         window.dispatchEvent(new CustomEvent('orva-message', { detail: message }));
     }
 
@@ -51,7 +58,12 @@
         if (socket && (socket.readyState === WebSocket.OPEN || socket.readyState === WebSocket.CONNECTING)) return;
         const current = new WebSocket(address);
         socket = current;
-        current.addEventListener('open', () => setState('connected'));
+        current.addEventListener('open', () => {
+            // A new connection: the program counts this tab's messages afresh.
+            sent = 0;
+            handled = 0;
+            setState('connected');
+        });
         current.addEventListener('message', onMessage);
         current.addEventListener('close', (event) => {
             if (socket !== current) return;
@@ -67,8 +79,19 @@
     connect();
 
     window.orvaConnection = {
+        // Sends the message; answers its running number (0: not sent, or not numbered).
         send(message) {
-            if (socket && socket.readyState === WebSocket.OPEN) socket.send(JSON.stringify(message));
+            if (!socket || socket.readyState !== WebSocket.OPEN) return 0;
+            if (message.type === 'answer') {
+                socket.send(JSON.stringify(message));
+                return 0;
+            }
+            socket.send(JSON.stringify({ ...message, input: ++sent }));
+            return sent;
+        },
+        // Whether a message sent to the program has not been handled yet.
+        get awaiting() {
+            return handled < sent;
         },
         get state() {
             return stateView.dataset.state;

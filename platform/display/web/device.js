@@ -339,6 +339,11 @@
             case 'patch':
                 screen.apply(m);
                 break;
+            case 'handled':
+                window.orvaInputs.handled(screen, Number(m.input));
+                // What the program did in that turn may start animations in the frames to come.
+                screen.countFrames();
+                break;
         }
     });
     window.addEventListener('orva-state', (event) => {
@@ -347,9 +352,10 @@
     });
 
     layout();
-    // Settled: the screen is at rest (see OrvaScreen.settled) and so is the picture of the device,
-    // which turns and jiggles with animations of its own.
-    const settled = () => screen.settled()
+    // Settled: the program has handled all that the page sent it (a tap's effect is not on its way),
+    // the screen is at rest (see OrvaScreen.settled) and so is the picture of the device, which
+    // turns and jiggles with animations of its own.
+    const settled = () => !window.orvaConnection.awaiting && screen.settled()
         && !picture.getAnimations().some((a) => a.playState === 'running' || a.playState === 'pending');
     window.orvaDevice = { screen, state, toDevice, layout, settled, openOutside };
 })();

@@ -11,7 +11,7 @@
     };
     const ENTER_HINTS = { default: 'enter', done: 'done', go: 'go', search: 'search', next: 'next', send: 'send' };
 
-    const send = (message) => window.orvaConnection && window.orvaConnection.send(message);
+    const send = (message) => (window.orvaConnection ? window.orvaConnection.send(message) : 0);
 
     // The selection's place in device points of the screen (the input's rectangle: a browser does
     // not tell where inside an input the selected characters are).
@@ -51,8 +51,10 @@
             const start = field.selectionStart ?? field.value.length;
             const length = (field.selectionEnd ?? start) - start;
             rec.reported.push([start, length]);
-            send({ type: 'text', id: rec.id, value: field.value, start, length });
+            rec.lastEdit = send({ type: 'text', id: rec.id, value: field.value, start, length });
         });
+        field.addEventListener('compositionstart', () => { rec.composing = true; });
+        field.addEventListener('compositionend', () => { rec.composing = false; });
         field.addEventListener('keydown', (event) => {
             if (event.key === 'Enter' && !multiline && !event.isComposing) {
                 event.preventDefault();
@@ -135,5 +137,25 @@
         }
     }
 
-    window.orvaInputs = { render };
+    // The program has handled the page's messages up to the number `input`. An input whose edits
+    // are all among them shows the value the program keeps: a value that answered several edits
+    // handled in one turn may have matched an earlier one of them (an edit the program refused
+    // leaves the text as it was before), and would otherwise leave the refused text standing.
+    function handled(screen, input) {
+        for (const rec of screen.elements.values()) {
+            const field = rec.content;
+            if (rec.kind !== 'input' || !field || !rec.lastEdit || rec.lastEdit > input || rec.composing) continue;
+            rec.lastEdit = 0;
+            rec.unanswered = [];
+            const value = String(rec.props.value ?? '');
+            if (field.value === value) continue;
+            field.value = value;
+            if (document.activeElement === field && Array.isArray(rec.props.selection)) {
+                const [start, length] = rec.props.selection;
+                field.setSelectionRange(start, start + length);
+            }
+        }
+    }
+
+    window.orvaInputs = { render, handled };
 })();

@@ -226,6 +226,42 @@ TEST_F(DeviceSessionTest, PointersBecomeTouchesOfTheViewHitAndItsChangeGoesBack)
     EXPECT_EQ(pad->seen.back(), "cancelled 4 40,40");
 }
 
+TEST_F(DeviceSessionTest, TheTabHearsWhichOfItsMessagesWereHandledAfterThePatchOfThatTurn) {
+    openTab();
+    // Its messages carry running numbers; the tap's change comes first, then its number.
+    json down = pointer("down", 3, 110, 120);
+    down["input"] = 1;
+    sendAndRun(tab, down, [&] { return pad->seen.size() == 1; });
+    std::optional<std::string> first = tab.read();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(json::parse(*first)["type"], "patch");
+    EXPECT_EQ(next(tab, "handled")["input"], 1);
+
+    // A message that makes no sense, or changes nothing, is handled all the same: the tab does not
+    // wait for it in vain.
+    tab.send(R"({"type":"teleport","input":2})");
+    json nothing = pointer("move", 8, 0, 0);
+    nothing["input"] = 3;
+    send(tab, nothing);
+    json up = pointer("up", 3, 110, 120);
+    up["input"] = 4;
+    sendAndRun(tab, up, [&] { return pad->seen.size() == 2; });
+    std::uint64_t last = 0;
+    while (last < 4) last = next(tab, "handled")["input"].get<std::uint64_t>();
+    EXPECT_EQ(last, 4u);
+
+    // A new tab counts afresh.
+    tab.close();
+    WebSocketClient second;
+    ASSERT_TRUE(runUntil([&] { return !session->server().hasActiveTab(); }));
+    connect(second);
+    next(second, "tree");
+    json again = pointer("down", 5, 120, 120);
+    again["input"] = 1;
+    sendAndRun(second, again, [&] { return pad->seen.size() == 3; });
+    EXPECT_EQ(next(second, "handled")["input"], 1);
+}
+
 TEST_F(DeviceSessionTest, TheWheelScrollsTheInnermostViewThatCanStillMove) {
     auto outer = ui::make<Scroller>(ui::Rect{0, 200, 320, 200});
     auto inner = ui::make<Scroller>(ui::Rect{10, 10, 100, 100});
