@@ -341,8 +341,7 @@
                 break;
             case 'handled':
                 window.orvaInputs.handled(screen, Number(m.input));
-                // What the program did in that turn may start animations in the frames to come.
-                screen.countFrames();
+                screen.turnHandled();
                 break;
         }
     });

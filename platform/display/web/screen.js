@@ -114,6 +114,15 @@
             this.countFrames();
         }
 
+        // The program has handled a message: what it did in that turn may start animations in the
+        // frames to come, so the count begins again; the frames are asked for only when someone asks
+        // whether the page is at rest (the patch of that turn, which came first, asked for the one
+        // that draws it).
+        turnHandled() {
+            this.framesSincePatch = 0;
+            this.asked = false;
+        }
+
         countFrames() {
             if (this.counting) return;
             this.counting = true;
