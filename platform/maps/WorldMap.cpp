@@ -47,16 +47,23 @@ std::vector<GeoLine> withoutMapEdges(std::vector<GeoLine> lines) {
     return out;
 }
 
+// Each file is read once, when a map first draws at its scale, or at the other scale while the other
+// file cannot be read: a map of the whole world never reads the finer file.
 struct Atlas {
     std::filesystem::path folder = ORVA_MAP_DATA;
-    bool read = false;
-    std::optional<WorldMap::Shapes> coarse, fine;
+    struct File {
+        const char* name;
+        bool read = false;
+        std::optional<WorldMap::Shapes> shapes;
+    };
+    File coarse{WorldMap::kCoarseFile, false, std::nullopt}, fine{WorldMap::kFineFile, false, std::nullopt};
 
-    void readIfNeeded() {
-        if (read) return;
-        read = true;
-        coarse = load(WorldMap::kCoarseFile);
-        fine = load(WorldMap::kFineFile);
+    const std::optional<WorldMap::Shapes>& shapes(File& file) const {
+        if (!file.read) {
+            file.read = true;
+            file.shapes = load(file.name);
+        }
+        return file.shapes;
     }
 
     std::optional<WorldMap::Shapes> load(const char* name) const {
@@ -109,11 +116,10 @@ std::optional<WorldMap::Shapes> WorldMap::read(const std::filesystem::path& file
 
 const WorldMap::Shapes* WorldMap::shapesFor(double pointsPerDegree) {
     Atlas& a = atlas();
-    a.readIfNeeded();
     // Either file serves at any scale when the other cannot be read.
-    const auto& first = pointsPerDegree >= kFineFrom ? a.fine : a.coarse;
-    const auto& second = pointsPerDegree >= kFineFrom ? a.coarse : a.fine;
-    if (first) return &*first;
+    bool fine = pointsPerDegree >= kFineFrom;
+    if (const auto& first = a.shapes(fine ? a.fine : a.coarse)) return &*first;
+    const auto& second = a.shapes(fine ? a.coarse : a.fine);
     return second ? &*second : nullptr;
 }
 

@@ -5,9 +5,9 @@
 // object "land" (the land's polygons) and an object "countries" (one geometry per country, whose
 // shared arcs are the borders).
 //
-// The shared atlas is read once, on first use, from the folder the program was built with (or the
-// one a test names); a file that is missing or not such a topology is logged once and its maps
-// show the sea and the graticule only.
+// Each file of the shared atlas is read once, when a map first draws at its scale, from the folder
+// the program was built with (or the one a test names); a file that is missing or not such a
+// topology is logged once and its maps show the sea and the graticule only.
 //
 //     const WorldMap::Shapes* ground = WorldMap::shapesFor(projection.pointsPerDegreeLatitude());
 

@@ -82,6 +82,12 @@ class CustomSetScreens : public core_test::ScreenBasesTest {
         runFor(1);
         return child<PracticeCSEditVC>();
     }
+    // Opens the add-questions screen of the set editor.
+    std::shared_ptr<PracticeCSAddQuestionsVC> openAddQuestions(PracticeCSEditVC& edit) {
+        edit.openPracticeCSAddQuestions();
+        runFor(1);
+        return std::dynamic_pointer_cast<PracticeCSAddQuestionsVC>(edit.practiceCSAddQuestionsVC());
+    }
     static std::string text(const std::shared_ptr<ui::Label>& label) {
         return label ? label->text() : "(none)";
     }
@@ -185,9 +191,7 @@ TEST_F(CustomSetScreens, TheSetEditorListsDeletesRenumbersAddsAndDeletesTheSet) 
     EXPECT_EQ(set->questions()[1]->key(), "7001_2_4");
 
     // Adding questions: the bad piece and the repeat are left out, the text stays.
-    edit->openPracticeCSAddQuestions();
-    runFor(1);
-    auto add = std::dynamic_pointer_cast<PracticeCSAddQuestionsVC>(edit->practiceCSAddQuestionsVC());
+    auto add = openAddQuestions(*edit);
     ASSERT_TRUE(add);
     EXPECT_EQ(text(add->nameLbl()), "Mine (2)");
     add->textV()->setText(kTwoGoodOneBad);
@@ -220,9 +224,7 @@ TEST_F(CustomSetScreens, TextBeyondAMegabyteIsRefusedWithAMessageAndNotRead) {
     auto set = CustomSets::create(*practice, "Mine", "Mine");
     auto edit = openEditor(set);
     ASSERT_TRUE(edit);
-    edit->openPracticeCSAddQuestions();
-    runFor(1);
-    auto add = std::dynamic_pointer_cast<PracticeCSAddQuestionsVC>(edit->practiceCSAddQuestionsVC());
+    auto add = openAddQuestions(*edit);
     ASSERT_TRUE(add);
     auto& input = *add->textV()->input();
     input.setText(kTwoGoodOneBad);
@@ -308,9 +310,7 @@ TEST_F(CustomSetScreens, TheAddQuestionsBarHasNoKeyForAKeyboardTheDisplayDoesNot
         auto set = CustomSets::create(*practice, "Mine", "Mine");
         auto edit = openEditor(set);
         ASSERT_TRUE(edit);
-        edit->openPracticeCSAddQuestions();
-        runFor(1);
-        auto add = std::dynamic_pointer_cast<PracticeCSAddQuestionsVC>(edit->practiceCSAddQuestionsVC());
+        auto add = openAddQuestions(*edit);
         ASSERT_TRUE(add && add->toolB());
         std::vector<std::string> actions;
         for (const auto& item : add->toolB()->items())
