@@ -12,7 +12,6 @@
 #include "platform/foundation/BinaryPropertyListReader.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/Coding.h"
-#include "platform/foundation/KeyAtoms.h"
 #include "platform/foundation/LargePages.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
@@ -115,7 +114,6 @@ struct KeyedUnarchiver::State {
     std::vector<Opened> opened;         // entries still being decoded, innermost last
     int keepAll = 0;                    // containers read in place that may be read again
     std::deque<ResolvedClass> classes;  // a deque: decoding holds on to a class while more are resolved
-    KeyAtoms keyAtoms;
     // The atoms of the keys that every object or date entry is asked for, found once.
     std::optional<PropertyList::Atom> classKey, timeKey;
     int depth = 0;
@@ -158,11 +156,10 @@ struct KeyedUnarchiver::State {
         return valid = true;
     }
 
-    // The value under a key of a dictionary of the archive, looked up by the key's atom.
+    // The value under a key of a dictionary of the archive. Its keys are compared as text: an
+    // object has a few short keys, and the key asked for is usually the one the cursor is at.
     std::optional<Ref> find(Ref dictionary, std::string_view key, std::uint32_t& cursor) {
-        std::optional<PropertyList::Atom> atom = keyAtoms.of(plist, key);
-        if (!atom) return std::nullopt;
-        return plist.find(dictionary, *atom, cursor);
+        return plist.find(dictionary, key, cursor);
     }
     std::optional<Ref> find(Ref dictionary, std::string_view key) {
         std::uint32_t cursor = 0;
