@@ -77,7 +77,8 @@ class PropertyList {
     // wraps around; the cursor is left after the entry found, so keys read in the order they were
     // written are each found at the first look. (A key that appears twice, which writers never
     // do, reads as one of its values.)
-    std::optional<Ref> find(Ref dictionary, std::string_view key, std::uint32_t& cursor) const {
+    [[gnu::always_inline]] std::optional<Ref> find(Ref dictionary, std::string_view key,
+                                                   std::uint32_t& cursor) const {
         // Inline, with the texts compared a word at a time: a reader of a large archive looks up
         // several keys of every object, and keys are a few letters long, so a key of another
         // length is passed over on its length alone.
