@@ -198,8 +198,10 @@ struct BinaryPropertyListReader::Parser {
 
     std::size_t offsetSize = 0, refSize = 0;
     std::uint64_t objectCount = 0, tableOffset = 0;
-    std::uint64_t budget = 0;        // bytes the objects may still claim: shared bytes may not multiply them
-    std::vector<bool> uidSeen = {};  // per UID number below the object count: whether a UID object holds it
+    std::uint64_t budget = 0;  // bytes the objects may still claim: shared bytes may not multiply them
+    // Per UID number below the object count: whether a UID object holds it (a byte each, as it is
+    // set for nearly every object of a keyed archive).
+    std::vector<std::uint8_t> uidSeen = {};
 
     bool fail(std::string why) {
         message = std::move(why);
@@ -241,7 +243,7 @@ struct BinaryPropertyListReader::Parser {
         // end; growing it by doubling instead would copy it and touch fresh memory each time.
         out.members_.resize(tableOffset / refSize);
         out.references_.assign(objectCount, 0);
-        uidSeen.assign(objectCount, false);
+        uidSeen.assign(objectCount, 0);
         out.uidRepeated_.assign(objectCount, false);
         // Both widths are constants of the loop: a large list has millions of offsets and
         // references, all of these widths.
@@ -345,7 +347,7 @@ struct BinaryPropertyListReader::Parser {
         // A number beyond the object count names nothing a keyed archive holds.
         if (uid < objectCount) {
             if (uidSeen[uid]) out.uidRepeated_[uid] = true;
-            uidSeen[uid] = true;
+            uidSeen[uid] = 1;
         }
     }
 
@@ -356,7 +358,7 @@ struct BinaryPropertyListReader::Parser {
     // reference out of range, which fails the whole list, it finds again). A million objects of a
     // large archive take this way.
     template <class RefWidth>
-    bool common(Ref index, std::size_t offset, RefWidth refWidth) {
+    [[gnu::always_inline]] bool common(Ref index, std::size_t offset, RefWidth refWidth) {
         constexpr std::size_t kLongest = 1 + 28 * 8;  // the marker and 14 pairs of 8-byte references
         std::size_t room = static_cast<std::size_t>(std::min<std::uint64_t>(kLongest, tableOffset - offset));
         const std::uint8_t* at = in.held(offset, room);
