@@ -407,7 +407,7 @@ struct KeyedUnarchiver::State {
         return target;
     }
 
-    const ResolvedClass noClass;
+    const ResolvedClass noClass{};
     const ResolvedClass& classOf(Ref entry) {
         std::uint32_t last = static_cast<std::uint32_t>(plist.count(entry)) - 1;  // where writers put it
         auto ref = find(entry, classKey, last);
