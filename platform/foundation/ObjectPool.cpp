@@ -11,8 +11,7 @@ namespace fnd {
 
 namespace {
 
-// A block is one large page, aligned to its size, so that an object finds its block's head from
-// its own address.
+// A block is aligned to its size, so that an object finds its block's head from its own address.
 constexpr std::size_t kBlock = LargePages::kSize;
 constexpr std::size_t kAlign = alignof(std::max_align_t);
 
@@ -31,8 +30,6 @@ Head* mapBlock() {
     if (aligned > start) ::munmap(raw, aligned - start);
     if (std::uintptr_t end = start + 2 * kBlock; end > aligned + kBlock)
         ::munmap(reinterpret_cast<void*>(aligned + kBlock), end - (aligned + kBlock));
-    // Only advice: where large pages are off, the block works all the same.
-    ::madvise(reinterpret_cast<void*>(aligned), kBlock, MADV_HUGEPAGE);
     return new (reinterpret_cast<void*>(aligned)) Head;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // Memory for small objects that are made by the ten thousand at once and let go of one by one over
 // a long time, such as the records of a long history read at start. They are laid side by side in
-// blocks of large pages, each thread filling a block of its own: no call into the allocator per
-// object, and one page fault per large page instead of one per small page of a heap. A block is
-// given back once every object in it is gone; objects may go on any thread. `make` takes the pool
-// only while the thread holds a scope: elsewhere, where objects are made a few at a time and may
-// live beside short-lived ones, which would keep whole blocks, they come from the heap as usual.
+// blocks of 2 MB, each thread filling a block of its own, with no call into the allocator per
+// object. (The blocks are not advised onto large pages: where the system must first gather free
+// memory into a large page, a start could wait for it far longer than small pages take.) A block
+// is given back once every object in it is gone; objects may go on any thread. `make` takes the
+// pool only while the thread holds a scope: elsewhere, where objects are made a few at a time and
+// may live beside short-lived ones, which would keep whole blocks, they come from the heap.
 //
 //     fnd::ObjectPool::Scope pooling;  // this thread reads a large history now
 //     auto record = fnd::ObjectPool::make<Record>();
