@@ -6,7 +6,8 @@ data folder and with a long-time user's one (100,000 practice answers, 30,000 er
     bench/startup_time.py [BUILD_DIR ...] [RUNS]
 
 Each start gets a copy of the data folder of its case; the program is ended with SIGTERM once the
-splash screen is gone. Prints the median and the fastest time of each case in milliseconds.
+splash screen is gone. Prints the median, the fastest and the slowest time of each case in
+milliseconds.
 
 Given several build folders (say one of the code before a change and one after), every case is
 measured for each of them in the same run, their starts taking turns, so that a machine whose load
@@ -57,7 +58,8 @@ def measure(name, template, resources, work):
     for build in builds:
         label = name if len(builds) == 1 else f"{name} [{build}]"
         t = times[build]
-        print(f"{label:>28}: median {statistics.median(t):7.1f} ms, fastest {min(t):7.1f} ms ({runs} starts)")
+        print(f"{label:>28}: median {statistics.median(t):7.1f} ms, fastest {min(t):7.1f} ms, "
+              f"slowest {max(t):7.1f} ms ({runs} starts)")
 
 
 with tempfile.TemporaryDirectory(prefix="orvakit-startup-") as work:

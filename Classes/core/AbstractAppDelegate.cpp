@@ -40,6 +40,7 @@
 #include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/ObjectPool.h"
 #include "platform/foundation/Paths.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Thread.h"
@@ -139,6 +140,9 @@ std::shared_ptr<fnd::Object> AbstractAppDelegate::loadRepositoryFromFile(
 
     std::string problem;
     std::shared_ptr<fnd::Object> object;
+    // What a repository file holds stays for the whole run: the many small records of a long
+    // history are laid side by side in the pool rather than one by one in the heap.
+    fnd::ObjectPool::Scope pooling;
     // Read from the file in pieces: a repository file may hold many megabytes, and only what is
     // parsed from them is kept while the objects are made.
     if (fnd::KeyedUnarchiver unarchiver(path); !unarchiver.readable()) {

@@ -21,7 +21,7 @@ void MPracticeClasses::registerAll() {
         auto& registry = fnd::ClassRegistry::shared();
         registry.registerClass<MQSet>("MQSet");
         registry.registerClass<MQSetBlock>("MQSetBlock");
-        registry.registerClass<MQSetHRecord>("MQSetHRecord");
+        registry.registerPooledClass<MQSetHRecord>("MQSetHRecord");
         registry.registerClass<MQSetSimpleAnswer>("MQSetSimpleAnswer", {"MQSetAnswer", "NSObject"});
         registry.registerClass<MQSetSimpleQuestion>("MQSetSimpleQuestion", {"MQSetQuestion", "NSObject"});
         registry.registerClass<MQFilter>("MQFilter");

@@ -96,8 +96,13 @@ constexpr std::size_t widthOf(Width width) {
 struct BinaryPropertyListReader::Input {
     virtual ~Input() = default;
     const std::uint8_t* objects(std::uint64_t offset, std::size_t n) {
-        if (offset >= start && offset - start + n <= length) return window + (offset - start);
+        if (const std::uint8_t* bytes = held(offset, n)) return bytes;
         return fill(offset, n);
+    }
+    // The same when the window holds them already, else null: nothing is read.
+    const std::uint8_t* held(std::uint64_t offset, std::size_t n) const {
+        if (offset >= start && offset - start + n <= length) return window + (offset - start);
+        return nullptr;
     }
     virtual const std::uint8_t* table(std::uint64_t offset, std::size_t n) = 0;
 
@@ -193,8 +198,10 @@ struct BinaryPropertyListReader::Parser {
 
     std::size_t offsetSize = 0, refSize = 0;
     std::uint64_t objectCount = 0, tableOffset = 0;
-    std::uint64_t budget = 0;        // bytes the objects may still claim: shared bytes may not multiply them
-    std::vector<bool> uidSeen = {};  // per UID number below the object count: whether a UID object holds it
+    std::uint64_t budget = 0;  // bytes the objects may still claim: shared bytes may not multiply them
+    // Per UID number below the object count: whether a UID object holds it (a byte each, as it is
+    // set for nearly every object of a keyed archive).
+    std::vector<std::uint8_t> uidSeen = {};
 
     bool fail(std::string why) {
         message = std::move(why);
@@ -236,22 +243,31 @@ struct BinaryPropertyListReader::Parser {
         // end; growing it by doubling instead would copy it and touch fresh memory each time.
         out.members_.resize(tableOffset / refSize);
         out.references_.assign(objectCount, 0);
-        uidSeen.assign(objectCount, false);
+        uidSeen.assign(objectCount, 0);
         out.uidRepeated_.assign(objectCount, false);
+        // Both widths are constants of the loop: a large list has millions of offsets and
+        // references, all of these widths.
         bool parsed = withWidth(offsetSize, [&](auto width) {
-            // The offsets are taken a batch at a time.
-            constexpr std::uint64_t kBatch = 4096;
-            for (std::uint64_t first = 0; first < objectCount; first += kBatch) {
-                std::uint64_t count = std::min(kBatch, objectCount - first);
-                const std::uint8_t* table = in.table(tableOffset + first * offsetSize, count * offsetSize);
-                if (!table) return unavailable();
-                for (std::uint64_t i = 0; i < count; ++i) {
-                    std::uint64_t offset = bigEndianAs(table + i * offsetSize, width);
-                    if (offset < 8 || offset >= tableOffset) return fail("object offset outside the file");
-                    if (!object(static_cast<Ref>(first + i), static_cast<std::size_t>(offset))) return false;
+            return withWidth(refSize, [&](auto refWidth) {
+                // The offsets are taken a batch at a time.
+                constexpr std::uint64_t kBatch = 4096;
+                for (std::uint64_t first = 0; first < objectCount; first += kBatch) {
+                    std::uint64_t count = std::min(kBatch, objectCount - first);
+                    const std::uint8_t* table =
+                        in.table(tableOffset + first * offsetSize, count * offsetSize);
+                    if (!table) return unavailable();
+                    for (std::uint64_t i = 0; i < count; ++i) {
+                        std::uint64_t offset = bigEndianAs(table + i * offsetSize, width);
+                        if (offset < 8 || offset >= tableOffset)
+                            return fail("object offset outside the file");
+                        Ref index = static_cast<Ref>(first + i);
+                        if (!common(index, static_cast<std::size_t>(offset), refWidth) &&
+                            !object(index, static_cast<std::size_t>(offset), refWidth))
+                            return false;
+                    }
                 }
-            }
-            return true;
+                return true;
+            });
         });
         if (!parsed) return false;
         out.members_.resize(members);
@@ -295,37 +311,103 @@ struct BinaryPropertyListReader::Parser {
         out.nodes_[current] = PropertyList::Node{kind, flags, static_cast<std::uint32_t>(count), value};
     }
 
-    bool refs(std::size_t p, std::uint64_t n) {
-        return withWidth(refSize, [&](auto width) {
-            // The table has room for every reference the input can hold (see run). Containers
-            // that share their bytes could claim more; such a list fails the check of the bytes
-            // claimed once this object is read, so it fails with that message here, unless a
-            // reference is out of range, which is found first.
-            if (n > out.members_.size() - members) {
-                for (std::uint64_t i = 0; i < n; ++i)
-                    if (bigEndianAs(byte(p + i * refSize), width) >= objectCount)
-                        return fail("reference out of range");
-                return fail("objects claim more bytes than the file holds");
+    template <class Width>
+    bool refs(std::size_t p, std::uint64_t n, Width width) {
+        // The table has room for every reference the input can hold (see run). Containers that
+        // share their bytes could claim more; such a list fails the check of the bytes claimed
+        // once this object is read, so it fails with that message here, unless a reference is
+        // out of range, which is found first.
+        if (n > out.members_.size() - members) {
+            for (std::uint64_t i = 0; i < n; ++i)
+                if (bigEndianAs(byte(p + i * refSize), width) >= objectCount)
+                    return fail("reference out of range");
+            return fail("objects claim more bytes than the file holds");
+        }
+        return copyRefs(byte(p), n, width);
+    }
+
+    // Writes n references read from `from` as the next members, counting the references to each
+    // object; false when one is out of range. The table has room for them.
+    template <class Width>
+    bool copyRefs(const std::uint8_t* from, std::uint64_t n, Width width) {
+        Ref* into = out.members_.data() + members;
+        members += n;
+        std::uint8_t* counts = out.references_.data();
+        for (std::uint64_t i = 0; i < n; ++i, from += widthOf(width)) {
+            std::uint64_t ref = bigEndianAs(from, width);
+            if (ref >= objectCount) return fail("reference out of range");
+            into[i] = static_cast<Ref>(ref);
+            counts[ref] += counts[ref] < 2;
+        }
+        return true;
+    }
+
+    // Notes that a UID object holds `uid`, and whether another one held it before.
+    void noteUid(std::uint64_t uid) {
+        // A number beyond the object count names nothing a keyed archive holds.
+        if (uid < objectCount) {
+            if (uidSeen[uid]) out.uidRepeated_[uid] = true;
+            uidSeen[uid] = 1;
+        }
+    }
+
+    // The objects a keyed archive is mostly made of, read with one look at bytes already at hand:
+    // references of up to four bytes, containers of fewer than 15 members, and 8-byte reals. True
+    // when the object was read so; false for any other object or one whose bytes are not at hand
+    // or reach a limit, which the general path then reads with its checks and messages (a
+    // reference out of range, which fails the whole list, it finds again). A million objects of a
+    // large archive take this way.
+    template <class RefWidth>
+    [[gnu::always_inline]] bool common(Ref index, std::size_t offset, RefWidth refWidth) {
+        constexpr std::size_t kLongest = 1 + 28 * 8;  // the marker and 14 pairs of 8-byte references
+        std::size_t room = static_cast<std::size_t>(std::min<std::uint64_t>(kLongest, tableOffset - offset));
+        const std::uint8_t* at = in.held(offset, room);
+        if (!at) return false;
+        std::uint8_t marker = at[0];
+        std::uint8_t info = marker & 0xF;
+        std::size_t extent;
+        switch (marker >> 4) {
+            case 0x8: {
+                std::size_t bytes = info + 1u;
+                if (bytes == 3 || bytes > 4 || bytes >= room) return false;
+                std::uint64_t uid = bytes == 1   ? bigEndianOf<1>(at + 1)
+                                    : bytes == 2 ? bigEndianOf<2>(at + 1)
+                                                 : bigEndianOf<4>(at + 1);
+                out.nodes_[index] = PropertyList::Node{Kind::Uid, 0, 0, uid};
+                noteUid(uid);
+                extent = 1 + bytes;
+                break;
             }
-            Ref* into = out.members_.data() + members;
-            members += n;
-            std::uint8_t* counts = out.references_.data();
-            const std::uint8_t* from = byte(p);
-            for (std::uint64_t i = 0; i < n; ++i, from += widthOf(width)) {
-                std::uint64_t ref = bigEndianAs(from, width);
-                if (ref >= objectCount) return fail("reference out of range");
-                into[i] = static_cast<Ref>(ref);
-                counts[ref] += counts[ref] < 2;
+            case 0xA:
+            case 0xD: {
+                if (info == 0xF) return false;
+                std::uint64_t slots = marker >> 4 == 0xD ? 2u * info : info;
+                extent = 1 + slots * widthOf(refWidth);
+                if (extent > room || slots > out.members_.size() - members) return false;
+                out.nodes_[index] =
+                    PropertyList::Node{marker >> 4 == 0xA ? Kind::Array : Kind::Dictionary, 0, info, members};
+                if (!copyRefs(at + 1, slots, refWidth)) return false;
+                break;
             }
-            return true;
-        });
+            case 0x2:
+                if (info != 3 || room < 9) return false;
+                out.nodes_[index] = PropertyList::Node{Kind::Real, 0, 0, bigEndianOf<8>(at + 1)};
+                extent = 9;
+                break;
+            default:
+                return false;
+        }
+        if (extent > budget) return false;
+        budget -= extent;
+        return true;
     }
 
     // The most bytes an object's marker, count and number take: the marker, a count's marker and
     // 8 bytes, or an integer or UID of 16 bytes after the marker.
     static constexpr std::size_t kHead = 17;
 
-    bool object(Ref index, std::size_t offset) {
+    template <class RefWidth>
+    bool object(Ref index, std::size_t offset, RefWidth refWidth) {
         current = index;
         pos = offset;
         if (!reach(pos + std::min<std::uint64_t>(kHead, tableOffset - pos))) return unavailable();
@@ -433,11 +515,7 @@ struct BinaryPropertyListReader::Parser {
                 if (high != 0 || uid > std::numeric_limits<std::uint32_t>::max())
                     return fail("reference too large");
                 push(Kind::Uid, uid);
-                // A number beyond the object count names nothing a keyed archive holds.
-                if (uid < objectCount) {
-                    if (uidSeen[uid]) out.uidRepeated_[uid] = true;
-                    uidSeen[uid] = true;
-                }
+                noteUid(uid);
                 p += bytes;
                 break;
             }
@@ -448,7 +526,7 @@ struct BinaryPropertyListReader::Parser {
                 if (slots > (tableOffset - p) / refSize) return fail("truncated container");
                 if (!reach(p + slots * refSize)) return unavailable();
                 push(type == 0xA ? Kind::Array : Kind::Dictionary, members, n);
-                if (!refs(p, slots)) return false;
+                if (!refs(p, slots, refWidth)) return false;
                 p += slots * refSize;
                 break;
             }

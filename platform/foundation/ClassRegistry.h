@@ -13,6 +13,7 @@
 
 #include "platform/foundation/Coding.h"
 #include "platform/foundation/Object.h"
+#include "platform/foundation/ObjectPool.h"
 
 namespace fnd {
 
@@ -34,11 +35,14 @@ class ClassRegistry {
     // names of its superclasses from the nearest to the root. Registering a name again replaces it.
     template <class T>
     void registerClass(std::string name, std::vector<std::string> superclasses = {"NSObject"}) {
-        static_assert(std::is_base_of_v<Object, T> && std::is_base_of_v<Coding, T>,
-                      "an archivable class is an Object and Coding");
-        add(
-            typeid(T), std::move(name), std::move(superclasses), [] { return std::make_shared<T>(); },
-            [](Object* object) -> Coding* { return static_cast<T*>(object); });
+        addClass<T>(std::move(name), std::move(superclasses), [] { return std::make_shared<T>(); });
+    }
+    // The same for a class whose objects an archive holds by the ten thousand and that live long,
+    // such as the records of a history: a thread that reads such an archive within an
+    // ObjectPool::Scope makes them in the pool.
+    template <class T>
+    void registerPooledClass(std::string name, std::vector<std::string> superclasses = {"NSObject"}) {
+        addClass<T>(std::move(name), std::move(superclasses), [] { return ObjectPool::make<T>(); });
     }
     // Makes `alias` read as the registered class `className` (which may be registered later).
     void registerAlias(std::string alias, std::string className);
@@ -52,6 +56,13 @@ class ClassRegistry {
     ~ClassRegistry();
 
   private:
+    template <class T>
+    void addClass(std::string name, std::vector<std::string> superclasses, Factory factory) {
+        static_assert(std::is_base_of_v<Object, T> && std::is_base_of_v<Coding, T>,
+                      "an archivable class is an Object and Coding");
+        add(typeid(T), std::move(name), std::move(superclasses), std::move(factory),
+            [](Object* object) -> Coding* { return static_cast<T*>(object); });
+    }
     void add(std::type_index type, std::string name, std::vector<std::string> superclasses, Factory factory,
              Coding* (*coding)(Object*));
 

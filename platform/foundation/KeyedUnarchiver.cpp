@@ -12,7 +12,6 @@
 #include "platform/foundation/BinaryPropertyListReader.h"
 #include "platform/foundation/ClassRegistry.h"
 #include "platform/foundation/Coding.h"
-#include "platform/foundation/KeyAtoms.h"
 #include "platform/foundation/LargePages.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
@@ -105,7 +104,7 @@ struct KeyedUnarchiver::State {
     std::unordered_map<std::uint32_t, std::uint32_t> classIndexes;
     struct RecentClass {
         std::uint32_t uid = std::numeric_limits<std::uint32_t>::max();  // no UID is that large
-        std::uint32_t index = 0;
+        const ResolvedClass* resolved = nullptr;  // in `classes`, whose members never move
     };
     RecentClass recentClasses[16];
     struct Opened {
@@ -115,7 +114,6 @@ struct KeyedUnarchiver::State {
     std::vector<Opened> opened;         // entries still being decoded, innermost last
     int keepAll = 0;                    // containers read in place that may be read again
     std::deque<ResolvedClass> classes;  // a deque: decoding holds on to a class while more are resolved
-    KeyAtoms keyAtoms;
     // The atoms of the keys that every object or date entry is asked for, found once.
     std::optional<PropertyList::Atom> classKey, timeKey;
     int depth = 0;
@@ -158,11 +156,11 @@ struct KeyedUnarchiver::State {
         return valid = true;
     }
 
-    // The value under a key of a dictionary of the archive, looked up by the key's atom.
-    std::optional<Ref> find(Ref dictionary, std::string_view key, std::uint32_t& cursor) {
-        std::optional<PropertyList::Atom> atom = keyAtoms.of(plist, key);
-        if (!atom) return std::nullopt;
-        return plist.find(dictionary, *atom, cursor);
+    // The value under a key of a dictionary of the archive. Its keys are compared as text: an
+    // object has a few short keys, and the key asked for is usually the one the cursor is at.
+    [[gnu::always_inline]] std::optional<Ref> find(Ref dictionary, std::string_view key,
+                                                   std::uint32_t& cursor) {
+        return plist.find(dictionary, key, cursor);
     }
     std::optional<Ref> find(Ref dictionary, std::string_view key) {
         std::uint32_t cursor = 0;
@@ -409,11 +407,11 @@ struct KeyedUnarchiver::State {
         return target;
     }
 
+    const ResolvedClass noClass{};
     const ResolvedClass& classOf(Ref entry) {
-        static const ResolvedClass kNone;
         std::uint32_t last = static_cast<std::uint32_t>(plist.count(entry)) - 1;  // where writers put it
         auto ref = find(entry, classKey, last);
-        if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return kNone;
+        if (!ref || plist.kind(*ref) != PKind::Uid || plist.uid(*ref) >= objects.size()) return noClass;
         std::uint32_t uid = plist.uid(*ref);
         RecentClass& recent = recentClasses[uid % std::size(recentClasses)];
         if (recent.uid != uid) {
@@ -422,9 +420,9 @@ struct KeyedUnarchiver::State {
                 resolveClass(objects[uid]);
                 known->second = static_cast<std::uint32_t>(classes.size() - 1);
             }
-            recent = RecentClass{uid, known->second};
+            recent = RecentClass{uid, &classes[known->second]};
         }
-        return classes[recent.index];
+        return *recent.resolved;
     }
 
     ResolvedClass& resolveClass(Ref cls) {

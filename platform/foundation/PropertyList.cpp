@@ -181,20 +181,4 @@ std::span<const PropertyList::Ref> PropertyList::values(Ref dictionary) const {
     return {members_.data() + n.value + n.count, n.count};
 }
 
-std::optional<PropertyList::Ref> PropertyList::find(Ref dictionary, std::string_view key,
-                                                    std::uint32_t& cursor) const {
-    const Node& n = nodes_[dictionary];
-    const Ref* keys = members_.data() + n.value;
-    if (cursor >= n.count) cursor = 0;
-    for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1) {
-        const Node& name = nodes_[keys[i]];
-        if (name.kind == Kind::String && name.count == key.size() &&
-            (key.empty() || std::memcmp(text_.data() + name.value, key.data(), key.size()) == 0)) {
-            cursor = i + 1;
-            return keys[i + n.count];
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace fnd

@@ -4,6 +4,7 @@
 // and nothing is nested in memory. Text is kept as UTF-8.
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
@@ -76,7 +77,24 @@ class PropertyList {
     // wraps around; the cursor is left after the entry found, so keys read in the order they were
     // written are each found at the first look. (A key that appears twice, which writers never
     // do, reads as one of its values.)
-    std::optional<Ref> find(Ref dictionary, std::string_view key, std::uint32_t& cursor) const;
+    [[gnu::always_inline]] std::optional<Ref> find(Ref dictionary, std::string_view key,
+                                                   std::uint32_t& cursor) const {
+        // Inline, with the texts compared a word at a time: a reader of a large archive looks up
+        // several keys of every object, and keys are a few letters long, so a key of another
+        // length is passed over on its length alone.
+        const Node& n = nodes_[dictionary];
+        const Ref* keys = members_.data() + n.value;
+        if (cursor >= n.count) cursor = 0;
+        for (std::uint32_t k = 0, i = cursor; k < n.count; ++k, i = i + 1 == n.count ? 0 : i + 1) {
+            const Node& name = nodes_[keys[i]];
+            if (name.count == key.size() && name.kind == Kind::String &&
+                sameText(text_.data() + name.value, key.data(), key.size())) {
+                cursor = i + 1;
+                return keys[i + n.count];
+            }
+        }
+        return std::nullopt;
+    }
     std::optional<Ref> find(Ref dictionary, std::string_view key) const {
         std::uint32_t cursor = 0;
         return find(dictionary, key, cursor);
@@ -122,8 +140,30 @@ class PropertyList {
     // Whether an index names an object of the given kind.
     bool is(Ref ref, Kind kind) const { return ref < nodes_.size() && nodes_[ref].kind == kind; }
 
+    // Whether n bytes at a and at b are equal. Short texts are compared a word at a time, the last
+    // word overlapping the one before it rather than read byte by byte.
+    static bool sameText(const char* a, const char* b, std::size_t n) {
+        if (n >= 8) {
+            for (std::size_t i = 0; i + 8 < n; i += 8)
+                if (!sameWord<std::uint64_t>(a + i, b + i)) return false;
+            return sameWord<std::uint64_t>(a + n - 8, b + n - 8);
+        }
+        if (n >= 4) return sameWord<std::uint32_t>(a, b) && sameWord<std::uint32_t>(a + n - 4, b + n - 4);
+        for (std::size_t i = 0; i < n; ++i)
+            if (a[i] != b[i]) return false;
+        return true;
+    }
+
   private:
     friend class BinaryPropertyListReader;
+
+    template <class Word>
+    static bool sameWord(const char* a, const char* b) {
+        Word x, y;
+        std::memcpy(&x, a, sizeof x);
+        std::memcpy(&y, b, sizeof y);
+        return x == y;
+    }
 
     static constexpr std::uint8_t kFloat = 1;
     struct Node {

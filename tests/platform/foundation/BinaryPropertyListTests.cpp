@@ -131,6 +131,50 @@ TEST(BinaryPropertyList, TextIsMendedNotRejected) {
     EXPECT_EQ(read->string(items[1]), "\xC3\xA9");
 }
 
+// References, containers and reals are read by a quicker way when their bytes are at hand; at
+// every width and size around its limits, each reads as the general way reads it, in lists whose
+// references take one byte and two.
+TEST(BinaryPropertyList, ObjectsOfEveryWidthAndSizeReadAsWritten) {
+    for (int filler : {0, 300}) {
+        PropertyList pl;
+        std::vector<Ref> items;
+        for (int i = 0; i < filler; ++i) items.push_back(pl.addInteger(1000 + i));
+        const std::uint32_t uids[] = {0, 255, 256, 65535, 65536, 1u << 24, 0x7FFFFFFF, 0xFFFFFFFF};
+        for (std::uint32_t uid : uids) items.push_back(pl.addUid(uid));
+        items.push_back(pl.addReal(-1.5));
+        items.push_back(pl.addFloat(0.75f));
+        Ref twice = pl.addUid(1);
+        items.insert(items.end(), {twice, twice});
+        for (std::size_t n : {0, 1, 14, 15, 40}) {
+            std::vector<Ref> keys, values;
+            for (std::size_t i = 0; i < n; ++i) {
+                keys.push_back(pl.addString("key " + std::to_string(i)));
+                values.push_back(pl.addReal(static_cast<double>(i) + 0.5));
+            }
+            items.push_back(pl.addArray(values));
+            items.push_back(pl.addDictionary(keys, values));
+        }
+        pl.setTop(pl.addArray(items));
+
+        auto bytes = BinaryPropertyListWriter::write(pl);
+        ASSERT_EQ(Trailer(bytes).refSize, filler ? 2u : 1u);
+        PropertyList back = reread(pl);
+        EXPECT_EQ(BinaryPropertyListWriter::write(back), bytes) << filler;
+        auto got = back.items(back.top());
+        ASSERT_EQ(got.size(), items.size());
+        for (std::size_t i = 0; i < std::size(uids); ++i) EXPECT_EQ(back.uid(got[filler + i]), uids[i]);
+        EXPECT_EQ(back.real(got[filler + std::size(uids)]), -1.5);
+        EXPECT_TRUE(back.isFloat(got[filler + std::size(uids) + 1]));
+        Ref forty = got[got.size() - 1];
+        ASSERT_EQ(back.count(forty), 40u);
+        EXPECT_EQ(back.real(*back.find(forty, "key 39")), 39.5);
+        EXPECT_EQ(back.count(got[got.size() - 4]), 15u);
+        // The references that containers read the quick way hold are counted too.
+        EXPECT_TRUE(back.soleReference(got[filler]));
+        EXPECT_FALSE(back.soleReference(got[filler + std::size(uids) + 2]));
+    }
+}
+
 // A valid file to damage: an array holding a string, a number and a dictionary.
 std::vector<std::uint8_t> sample() {
     PropertyList pl;
