@@ -11,7 +11,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import {
-    artifacts, dragWaits, openProgram, settled, shownTextItems, startProgram, tapPicture, tapSettled,
+    artifacts, dragWaits, explained, openProgram, settled, shownTextItems, startProgram, tapPicture, tapSettled,
     tapSubmitKey, tapToolButton, typeInto, useBrowser, waitShown, webFrame,
 } from './support.mjs';
 
@@ -177,8 +177,12 @@ function reviewRoad(device) {
         await waitShown(page, 'Keywords');
         await s.shot('editor');
         await typeInto(page, 'textarea', `${word}; `, { atEnd: true, enter: true });
-        await page.waitForFunction((w) => document.activeElement?.tagName !== 'TEXTAREA'
-            && [...document.querySelectorAll('textarea')].some((t) => t.value.endsWith(`${w}; `)), word);
+        await explained(page, page.waitForFunction((w) => document.activeElement?.tagName !== 'TEXTAREA'
+            && [...document.querySelectorAll('textarea')].some((t) => t.value.endsWith(`${w}; `)), word)).catch(async (err) => {
+            const fields = await page.evaluate(() => [document.activeElement?.tagName, ...[...document.querySelectorAll('textarea')].map((t) => JSON.stringify(t.value))]);
+            err.message += `\n    word ${word}; focus and fields: ${fields.join(' | ')}`;
+            throw err;
+        });
         await s.shot('editor-typed');
         await tap(page, 'Done');
         await waitGone(page, 'Keywords');

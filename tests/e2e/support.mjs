@@ -421,6 +421,9 @@ export async function typeInto(page, selector, text, { nth = 0, replace = false,
     await page.mouse.click(box.x + box.width / 2, box.y + Math.min(box.height / 2, 15));
     await page.waitForFunction(([sel, n]) => document.activeElement === [...document.querySelectorAll(sel)]
         .filter((e) => e.offsetParent !== null)[n], [selector, nth]);
+    // The program answers the tap that focused the field (it may place the caret, or show the
+    // field's text anew): keys pressed before that answer came would be undone by it.
+    await settled(page);
     if (replace) {
         await page.keyboard.press('End');
         for (let n = (await field.inputValue()).length; n > 0; n--) await page.keyboard.press('Backspace');
