@@ -365,41 +365,41 @@ struct BinaryPropertyListReader::Parser {
         if (!at) return false;
         std::uint8_t marker = at[0];
         std::uint8_t info = marker & 0xF;
-        std::size_t extent;
+        // The object's bytes are claimed before anything of it is written: one over the budget is
+        // left whole to the general path, which fails the list with its message.
+        auto claim = [this](std::size_t extent) {
+            if (extent > budget) return false;
+            budget -= extent;
+            return true;
+        };
         switch (marker >> 4) {
             case 0x8: {
                 std::size_t bytes = info + 1u;
-                if (bytes == 3 || bytes > 4 || bytes >= room) return false;
+                if (bytes == 3 || bytes > 4 || bytes >= room || !claim(1 + bytes)) return false;
                 std::uint64_t uid = bytes == 1   ? bigEndianOf<1>(at + 1)
                                     : bytes == 2 ? bigEndianOf<2>(at + 1)
                                                  : bigEndianOf<4>(at + 1);
                 out.nodes_[index] = PropertyList::Node{Kind::Uid, 0, 0, uid};
                 noteUid(uid);
-                extent = 1 + bytes;
-                break;
+                return true;
             }
             case 0xA:
             case 0xD: {
                 if (info == 0xF) return false;
                 std::uint64_t slots = marker >> 4 == 0xD ? 2u * info : info;
-                extent = 1 + slots * widthOf(refWidth);
-                if (extent > room || slots > out.members_.size() - members) return false;
+                std::size_t extent = 1 + slots * widthOf(refWidth);
+                if (extent > room || slots > out.members_.size() - members || !claim(extent)) return false;
                 out.nodes_[index] =
                     PropertyList::Node{marker >> 4 == 0xA ? Kind::Array : Kind::Dictionary, 0, info, members};
-                if (!copyRefs(at + 1, slots, refWidth)) return false;
-                break;
+                return copyRefs(at + 1, slots, refWidth);
             }
             case 0x2:
-                if (info != 3 || room < 9) return false;
+                if (info != 3 || room < 9 || !claim(9)) return false;
                 out.nodes_[index] = PropertyList::Node{Kind::Real, 0, 0, bigEndianOf<8>(at + 1)};
-                extent = 9;
-                break;
+                return true;
             default:
                 return false;
         }
-        if (extent > budget) return false;
-        budget -= extent;
-        return true;
     }
 
     // The most bytes an object's marker, count and number take: the marker, a count's marker and

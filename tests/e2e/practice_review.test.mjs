@@ -178,11 +178,7 @@ function reviewRoad(device) {
         await s.shot('editor');
         await typeInto(page, 'textarea', `${word}; `, { atEnd: true, enter: true });
         await explained(page, page.waitForFunction((w) => document.activeElement?.tagName !== 'TEXTAREA'
-            && [...document.querySelectorAll('textarea')].some((t) => t.value.endsWith(`${w}; `)), word)).catch(async (err) => {
-            const fields = await page.evaluate(() => [document.activeElement?.tagName, ...[...document.querySelectorAll('textarea')].map((t) => JSON.stringify(t.value))]);
-            err.message += `\n    word ${word}; focus and fields: ${fields.join(' | ')}`;
-            throw err;
-        });
+            && [...document.querySelectorAll('textarea')].some((t) => t.value.endsWith(`${w}; `)), word));
         await s.shot('editor-typed');
         await tap(page, 'Done');
         await waitGone(page, 'Keywords');

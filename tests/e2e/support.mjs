@@ -197,9 +197,13 @@ export function unrest(page) {
         const running = screen.host.getAnimations({ subtree: true })
             .filter((a) => a.playState === 'running' || a.playState === 'pending')
             .map((a) => `${a.transitionProperty ?? a.animationName} on ${a.effect?.target?.dataset?.id ?? '?'}`);
+        // The text fields on the screen, and which one has the focus: a wait on typed text says
+        // what the fields held.
+        const fields = [...screen.host.querySelectorAll('input, textarea')]
+            .map((f) => `${f === document.activeElement ? 'focused ' : ''}${f.tagName.toLowerCase()} ${JSON.stringify(f.value)}`);
         return JSON.stringify({ settled: window.orvaDevice.settled(), seq: screen.seq, pending: screen.pending.length,
             drawing: screen.drawing, framesSincePatch: screen.framesSincePatch, framesBusy: window.orvaFrames.busy(),
-            awaiting: window.orvaConnection.awaiting, running, trail: window.orvaTrail });
+            awaiting: window.orvaConnection.awaiting, running, fields, trail: window.orvaTrail });
     }).catch((err) => `unknown (${err.message})`);
 }
 
