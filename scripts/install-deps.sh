@@ -10,7 +10,8 @@ packages=(
   libcurl4-openssl-dev libcairo2-dev libfreetype-dev libjpeg-dev libboost-dev
   fonts-dejavu-core fonts-dejavu-extra libplist-utils libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  chromium
+  # The browser a person uses, and its headless shell that the browser tests drive.
+  chromium chromium-headless-shell
   # The dictionary panel's own service reads these dictd files itself: WordNet for English
   # definitions and FreeDict's English-to-X dictionaries for translations. No dictd server.
   dict-wn

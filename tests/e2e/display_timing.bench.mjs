@@ -37,7 +37,7 @@ import assert from 'node:assert/strict';
 import { openProgram, settled, startProgram, tapText, tapToolButton, useBrowser, waitShown } from './support.mjs';
 
 const programs = [['before', process.env.ORVAKIT_BEFORE], ['after', process.env.ORVAKIT]].filter(([, p]) => p);
-const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
+const browser = useBrowser({ viewport: { width: 900, height: 1150 }, full: true });
 const QUESTIONS = 20;
 const TAPS = 10;
 const MEMORY_QUESTIONS = 100;

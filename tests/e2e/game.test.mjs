@@ -28,8 +28,9 @@ function work(text) {
     return null;
 }
 
-for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tablet']) {
-    describe(`the maths game on the ${device}`, () => {
+// The game played on one device, in a browser and a program of its own; its tests one after another.
+function playOn(device) {
+    describe(`the maths game on the ${device}`, { concurrency: 1 }, () => {
         const dataDir = mkdtempSync(path.join(tmpdir(), `orvakit-game-${device}-`));
         let context, run, page;
         const shot = (name) => page.screenshot({ path: path.join(artifacts, `game-${device}-${name}.png`) });
@@ -227,3 +228,9 @@ for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tab
         });
     });
 }
+
+// The two devices play side by side: most of a level is the game's own pause after each answer, in
+// which the other device's browser and program have the machine to themselves.
+describe('the maths game', { concurrency: true }, () => {
+    for (const device of process.env.ORVA_GAME_DEVICES?.split(',') ?? ['phone', 'tablet']) playOn(device);
+});

@@ -18,7 +18,7 @@ import {
 } from './support.mjs';
 
 const program = process.env.ORVAKIT;
-const browser = useBrowser({ viewport: { width: 900, height: 1150 } });
+const browser = useBrowser({ viewport: { width: 900, height: 1150 }, full: true });
 const RUNS = Number(process.env.RUNS ?? 5);
 
 before(() => assert.ok(program, 'ORVAKIT names the program'));
