@@ -19,24 +19,36 @@ std::string lowered(std::string_view text) {
     return out;
 }
 
-bool endsTagName(const std::string& text, std::size_t at) {
+char lowerASCII(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether the text at `at` reads `lower` (written in lower case) in any case of its letters. Pages
+// are searched as they stand: lowered copies of the whole page, three for every page shown, were a
+// third of the bridge's time over it.
+bool readsAt(std::string_view text, std::size_t at, std::string_view lower) {
+    if (at > text.size() || text.size() - at < lower.size()) return false;
+    for (std::size_t i = 0; i < lower.size(); ++i)
+        if (lowerASCII(text[at + i]) != lower[i]) return false;
+    return true;
+}
+
+bool endsTagName(std::string_view text, std::size_t at) {
     if (at >= text.size()) return false;
     char c = text[at];
     return c == '>' || c == '/' || std::isspace(static_cast<unsigned char>(c));
 }
 
-// Where the first element `<name ...>` of the text opens, or npos.
-std::size_t findTag(const std::string& lower, std::string_view name, std::size_t from = 0) {
-    for (std::size_t at = lower.find(name, from); at != std::string::npos; at = lower.find(name, at + 1))
-        if (endsTagName(lower, at + name.size())) return at;
-    return std::string::npos;
+// Where the first element `<name ...>` of the text opens, in any case, or npos.
+std::size_t findTag(std::string_view text, std::string_view name, std::size_t from = 0) {
+    for (std::size_t at = text.find('<', from); at != std::string_view::npos; at = text.find('<', at + 1))
+        if (readsAt(text, at, name) && endsTagName(text, at + name.size())) return at;
+    return std::string_view::npos;
 }
 
 // Just after the '>' that closes the tag opening at `at`, or npos.
-std::size_t afterTag(const std::string& lower, std::size_t at) {
-    if (at == std::string::npos) return at;
-    std::size_t close = lower.find('>', at);
-    return close == std::string::npos ? close : close + 1;
+std::size_t afterTag(std::string_view text, std::size_t at) {
+    if (at == std::string_view::npos) return at;
+    std::size_t close = text.find('>', at);
+    return close == std::string_view::npos ? close : close + 1;
 }
 
 bool charsetCharacter(char c) {
@@ -77,20 +89,19 @@ PageBridge PageBridge::withScript(std::string script) {
 }
 
 std::size_t PageBridge::insertionPoint(std::string_view html) {
-    std::string lower = lowered(html);
-    if (std::size_t at = afterTag(lower, findTag(lower, "<head")); at != std::string::npos) return at;
-    if (std::size_t at = afterTag(lower, findTag(lower, "<html")); at != std::string::npos) return at;
+    if (std::size_t at = afterTag(html, findTag(html, "<head")); at != std::string::npos) return at;
+    if (std::size_t at = afterTag(html, findTag(html, "<html")); at != std::string::npos) return at;
     // Past a byte order mark, blanks, declarations, the document type and comments.
-    std::size_t at = lower.starts_with("\xef\xbb\xbf") ? 3 : 0;
+    std::size_t at = html.starts_with("\xef\xbb\xbf") ? 3 : 0;
     while (true) {
-        while (at < lower.size() && std::isspace(static_cast<unsigned char>(lower[at]))) ++at;
+        while (at < html.size() && std::isspace(static_cast<unsigned char>(html[at]))) ++at;
         std::size_t end = std::string::npos;
-        if (lower.compare(at, 2, "<?") == 0)
-            end = lower.find("?>", at), end = end == std::string::npos ? end : end + 2;
-        else if (lower.compare(at, 4, "<!--") == 0)
-            end = lower.find("-->", at), end = end == std::string::npos ? end : end + 3;
-        else if (lower.compare(at, 9, "<!doctype") == 0)
-            end = afterTag(lower, at);
+        if (readsAt(html, at, "<?"))
+            end = html.find("?>", at), end = end == std::string::npos ? end : end + 2;
+        else if (readsAt(html, at, "<!--"))
+            end = html.find("-->", at), end = end == std::string::npos ? end : end + 3;
+        else if (readsAt(html, at, "<!doctype"))
+            end = afterTag(html, at);
         else
             return at;
         if (end == std::string::npos) return at;
@@ -122,7 +133,7 @@ std::string PageBridge::declaredCharset(std::string_view html) {
 }
 
 bool PageBridge::addBase(std::string& html, std::string_view address) {
-    if (findTag(lowered(html), "<base") != std::string::npos) return false;
+    if (findTag(html, "<base") != std::string::npos) return false;
     html.insert(insertionPoint(html), "<base href=\"" + escapeHTML(address) + "\">");
     return true;
 }
@@ -165,7 +176,7 @@ PageBridge::Served PageBridge::prepare(const ui::WebDocument& document) const {
         // names a base itself.
         std::string scheme = document.url.scheme();
         bool outside = scheme == "http" || scheme == "https";
-        bool ownBase = outside && findTag(lowered(document.content), "<base") != std::string::npos;
+        bool ownBase = outside && findTag(document.content, "<base") != std::string::npos;
         served.body = document.content;
         served.body.insert(insertionPoint(served.body), snippet(document, outside && !ownBase, nonce));
         served.ok = true;

@@ -45,6 +45,9 @@ struct WebSocketSession::Session : Tab, std::enable_shared_from_this<Session> {
             [](websocket::response_type& res) { res.set(http::field::server, "orvakit"); }));
         ws.read_message_max(kMessageLimit);
         ws.text(true);
+        // A message goes out as one frame: a page's text cut into frames of a few kilobytes reached
+        // the tab in as many reads, the last of them milliseconds after the first.
+        ws.auto_fragment(false);
         ws.async_accept(req, [self = shared_from_this()](beast::error_code ec) {
             if (ec) return self->finish();
             self->number = self->core->attach(self);

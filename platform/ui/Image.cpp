@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <map>
+#include <optional>
 
 #include "platform/foundation/Bundle.h"
 #include "platform/graphics/Bitmap.h"
@@ -72,11 +74,20 @@ Image::PixelSize Image::pixelSize(const std::string& h) {
     return {};
 }
 
-std::shared_ptr<const Image> Image::named(const std::string& name) {
-    if (name.empty() || name.find("..") != std::string::npos || name.front() == '/') return nullptr;
+namespace {
+
+// What a bundle name was found to be: its file relative to the resource folder, at what scale, of
+// what size. The bundle does not change while the program runs, and screens ask for the same names
+// over and over (a toolbar made anew for every question), so each is looked up and read once.
+struct NamedFile {
+    std::string relative;
+    double scale = 1;
+    Size size;
+};
+
+std::optional<NamedFile> lookUpNamed(const fnd::Bundle& bundle, const std::string& name) {
     std::string file = name;
     if (fs::path(file).extension().empty()) file += ".png";
-    fnd::Bundle bundle = fnd::Bundle::main();
     std::string relative;
     double scale = 1;
     std::optional<fs::path> path;
@@ -92,14 +103,37 @@ std::shared_ptr<const Image> Image::named(const std::string& name) {
         else
             path = findFile(bundle, file, relative);
     }
-    if (!path) return nullptr;
-    PixelSize px = pixelSize(readStart(*path, 64 * 1024));
-    if (px.width <= 0 || px.height <= 0) return nullptr;
+    if (!path) return std::nullopt;
+    Image::PixelSize px = Image::pixelSize(readStart(*path, 64 * 1024));
+    if (px.width <= 0 || px.height <= 0) return std::nullopt;
+    return NamedFile{relative, scale, {px.width / scale, px.height / scale}};
+}
+
+}  // namespace
+
+std::shared_ptr<const Image> Image::named(const std::string& name) {
+    if (name.empty() || name.find("..") != std::string::npos || name.front() == '/') return nullptr;
+    fnd::Bundle bundle = fnd::Bundle::main();
+    static std::mutex mutex;
+    static std::map<std::string, NamedFile> found;
+    const std::string key = bundle.resourcePath().string() + '\n' + name;
+    std::optional<NamedFile> named;
+    {
+        std::lock_guard lock(mutex);
+        if (auto it = found.find(key); it != found.end()) named = it->second;
+    }
+    if (!named) {
+        named = lookUpNamed(bundle, name);
+        if (!named) return nullptr;
+        std::lock_guard lock(mutex);
+        found.emplace(key, *named);
+    }
+    // A fresh image each time: the pixels one user has read are not kept for all of them.
     auto image = std::make_shared<Image>();
     image->name_ = name;
-    image->resourcePath_ = relative;
-    image->scale_ = scale;
-    image->size_ = {px.width / scale, px.height / scale};
+    image->resourcePath_ = named->relative;
+    image->scale_ = named->scale;
+    image->size_ = named->size;
     return image;
 }
 

@@ -18,9 +18,9 @@ namespace {
 
 class FontImageTest : public testing_support::TestEnvironment {
   protected:
-    // Writes a real PNG of the given pixel size into the test's resource folder.
-    void writePng(const std::string& relative, int width, int height) {
-        fs::path path = temporary / "bundle" / relative;
+    // Writes a real PNG of the given pixel size into the test's resource folder (or another).
+    void writePng(const std::string& relative, int width, int height, const std::string& bundle = "bundle") {
+        fs::path path = temporary / bundle / relative;
         fs::create_directories(path.parent_path());
         cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
         ASSERT_EQ(cairo_surface_write_to_png(s, path.c_str()), CAIRO_STATUS_SUCCESS);
@@ -108,6 +108,21 @@ TEST_F(FontImageTest, BundleImagesByName) {
     EXPECT_FALSE(btn->isStretchable());
     EXPECT_EQ(btn->stretchable(100, -4)->leftCap(), 20);
     EXPECT_EQ(btn->stretchable(100, -4)->topCap(), 0);
+}
+
+// Names are looked up once per bundle: another bundle's picture of the same name is its own.
+TEST_F(FontImageTest, ANameIsThePictureOfTheBundleInUse) {
+    writePng("images/key.png", 10, 10);
+    writePng("images/key@2x.png", 60, 40, "other");
+    useBundle();
+    ASSERT_TRUE(Image::named("key"));
+    EXPECT_EQ(Image::named("key")->size(), (Size{10, 10}));
+    fnd::Paths::setResources(temporary / "other");
+    ASSERT_TRUE(Image::named("key"));
+    EXPECT_EQ(Image::named("key")->size(), (Size{30, 20}));
+    EXPECT_EQ(Image::named("key")->resourcePath(), "images/key@2x.png");
+    useBundle();
+    EXPECT_EQ(Image::named("key")->resourcePath(), "images/key.png");
 }
 
 TEST_F(FontImageTest, PixelSizesOfImageHeaders) {
