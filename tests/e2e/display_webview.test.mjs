@@ -223,15 +223,21 @@ describe('web views', () => {
         assert.match(await app.next(/^(fail|finish) 1/), /^fail 1 a document of type application\/octet-stream cannot be shown/);
     });
 
+    test('a page written into the frame that waited for it keeps every character', async () => {
+        app.tell('page 1 start.html');
+        await app.next(/^finish 1/);
+        await frameShows(1, 'Start page');
+        // The frame keeps the shell's address (a served document's); the text was handed to it as
+        // UTF-8 bytes.
+        const written = await frameOf(1);
+        assert.match(await written.evaluate(() => location.pathname), /^\/d\/[0-9a-f]+$/);
+        assert.equal(await written.textContent('#bottom'), 'Café crème: the bottom of the page.');
+    });
+
     test('a hostile page reaches neither the display nor another frame', async () => {
         app.tell('page 1 start.html');
         await app.next(/^finish 1/);
         await frameShows(1, 'Start page');
-        // Written into the frame that waited for it (which keeps the shell's address, a served
-        // document's), its text handed over as UTF-8 bytes, the page keeps every character.
-        const written = await frameOf(1);
-        assert.match(await written.evaluate(() => location.pathname), /^\/d\/[0-9a-f]+$/);
-        assert.equal(await written.textContent('#bottom'), 'Café crème: the bottom of the page.');
         app.tell('page 2 hostile.html');
         await app.next(/^finish 2/);
         const hostile = await frameOf(2);
