@@ -3,8 +3,9 @@
 //     ORVAKIT=build/orvakit node --test tests/e2e/display_timing.bench.mjs
 //
 // Every figure is taken from a tap (its release, the key held as a person holds it) to the moment
-// the browser presented its result on the screen, as the page's own timelines record it (the presentation times of paint and element timing), so
-// that a frame that began before the program's answer came counts for nothing:
+// the browser presented its result on the screen, as the page's own timelines record it (the
+// presentation times of paint and element timing), so that a frame that began before the program's
+// answer came counts for nothing:
 // - the next key of the practice tool: the program's answer (the patch in the page), the next
 //   question's page presented in its frame, and the screen's own patch presented (the question's
 //   number and clock above it);
@@ -263,7 +264,8 @@ document.getElementById('tap').addEventListener('pointerup', (e) => {
     spare = null;
     frame.classList.remove('spare');
     const text = new TextEncoder().encode(window.standIn.text);
-    frame.contentWindow.postMessage({ orvaDisplay: 1, kind: 'write', text, address: '', ground: [255, 255, 255] }, '*', [text.buffer]);
+    frame.contentWindow.postMessage({ orvaDisplay: 1, kind: 'write', text, address: '', ground: [255, 255, 255] },
+        '*', [text.buffer]);
     const before = shown;
     shown = frame;
     setTimeout(() => { if (before) before.remove(); makeSpare(); }, 300);
