@@ -77,10 +77,12 @@ for (const device of ['phone', 'tablet']) {
                 const key = await next.boundingBox();
                 await watch(page);
                 await page.mouse.click(key.x + key.width / 2, key.y + key.height / 2);
-                // The next page is shown and the frame before has gone: looked for by a timer, which
-                // asks the page for no animation frame.
-                await page.waitForFunction((n) => window.orvaDevice.screen.seq > n && !window.orvaFrames.busy()
-                    && document.querySelectorAll('#screen iframe.retiring').length === 0, seq, { polling: 100 });
+                // The program has handled the release (the press brings a patch of its own, the key
+                // lit), the next page is shown and the frame before has gone: looked for by a timer,
+                // which asks the page for no animation frame.
+                await page.waitForFunction((n) => !window.orvaConnection.awaiting && window.orvaDevice.screen.seq > n
+                    && !window.orvaFrames.busy() && document.querySelectorAll('#screen iframe.retiring').length === 0,
+                seq, { polling: 100 });
                 await page.frameLocator(webFrame).last().locator('#submit').waitFor();
                 const watched = await page.evaluate(() => window.stopWatching());
                 assert.notEqual(await questionText(page), before, 'the next question is shown');
