@@ -96,7 +96,7 @@ function playOn(device) {
             run?.child.kill('SIGTERM');
             await run?.exited;
             await context?.close();
-            removeProfiles();
+            removeProfiles(context);  // the other device's browser still runs
             rmSync(dataDir, { recursive: true, force: true });
         });
 

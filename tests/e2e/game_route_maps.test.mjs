@@ -17,7 +17,7 @@ before(() => {
     mkdirSync(artifacts, { recursive: true });
 });
 
-after(removeProfiles);
+after(() => removeProfiles());
 
 // The points to look at, in canvas points, worked out from the drawing statements themselves.
 function samples(body) {

@@ -13,7 +13,7 @@ import { chromium } from 'playwright-core';
 
 export const artifacts = process.env.ORVA_E2E_ARTIFACTS ?? path.join(tmpdir(), 'orvakit-e2e-artifacts');
 
-const profiles = [];
+const profiles = new Map();  // a browser launched here -> its profile folder
 
 // A browser with a fresh profile of its own: no cookie from earlier visits. The tests drive
 // Chromium's headless shell, the same engine without the windows of the browser around it, which
@@ -21,18 +21,33 @@ const profiles = [];
 // uses (the benches time what a person would see).
 export async function launchBrowser({ full = false, ...options } = {}) {
     const profile = mkdtempSync(path.join(tmpdir(), 'orvakit-chromium-'));
-    profiles.push(profile);
-    return chromium.launchPersistentContext(profile, {
-        executablePath: full ? '/usr/bin/chromium' : '/usr/bin/chromium-headless-shell',
-        headless: true,
-        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-        ...options,
-    });
+    let context;
+    try {
+        context = await chromium.launchPersistentContext(profile, {
+            executablePath: full ? '/usr/bin/chromium' : '/usr/bin/chromium-headless-shell',
+            headless: true,
+            args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+            ...options,
+        });
+    } catch (err) {
+        rmSync(profile, { recursive: true, force: true });
+        throw err;
+    }
+    profiles.set(context, profile);
+    return context;
 }
 
-export function removeProfiles() {
-    for (const profile of profiles.splice(0)) rmSync(profile, { recursive: true, force: true });
+// Removes the profiles of the browsers given, once they are closed; with none given, those of every
+// browser launched here. Browsers that run side by side (the game's devices) remove their own only:
+// the other's is still in use. A closed browser's last helper may still be writing its files, so a
+// folder that is not yet empty is tried again.
+export function removeProfiles(...contexts) {
+    for (const context of contexts.length ? contexts : [...profiles.keys()]) {
+        const profile = profiles.get(context);
+        profiles.delete(context);
+        if (profile) rmSync(profile, { recursive: true, force: true, maxRetries: 3 });
+    }
 }
 
 // Starts a program and waits for the first line it prints (its address). `next(pattern)` waits
@@ -552,7 +567,7 @@ export function useBrowser({ viewport = { width: 900, height: 1100 }, timeout = 
     });
     after(async () => {
         await browser.context?.close();
-        removeProfiles();
+        removeProfiles(browser.context);
         for (const folder of browser.folders.splice(0)) rmSync(folder, { recursive: true, force: true });
     });
     browser.folder = (prefix) => {
