@@ -156,11 +156,6 @@ async function tapImage(page, name) {
     await personsTap(page, box.x + box.width / 2, box.y + box.height / 2);
 }
 
-async function tapShownText(page, text) {
-    const { x, y } = await waitShown(page, text);
-    await personsTap(page, x, y);
-}
-
 // The program's resident memory in kB.
 const residentKB = (pid) => Number(/VmRSS:\s+(\d+)/.exec(readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
 
@@ -365,7 +360,7 @@ async function round(device, condition, full) {
                 record(figure, device, condition, STAND_IN, await standInChange(standIn));
             }
         };
-        await screenTaps('filter editor: tap to its patch presented', (page) => tapShownText(page, 'Kaplan'));
+        await screenTaps('filter editor: tap to its patch presented', (page) => tapText(page, 'Kaplan', { hold: HOLD }));
         for (const s of sessions) {
             await toFront(s.page);
             if (full) s.idle.push(await idleLoad(s.page));

@@ -320,10 +320,10 @@ export async function pickShown(page, text, choose, { pattern = false, timeout =
 }
 
 // Taps a text once it is shown: the one on top, or the given one in page order. Finding and
-// tapping are one step.
-export async function tapText(page, text, { which = -1, pattern = false } = {}) {
+// tapping are one step. `hold`: ms between the press and the release.
+export async function tapText(page, text, { which = -1, pattern = false, hold = 0 } = {}) {
     const { x, y } = await waitShown(page, text, { pattern, which });
-    await page.mouse.click(x, y);
+    await page.mouse.click(x, y, { delay: hold });
 }
 
 // Taps a text, then waits until another is shown (with `gone`, until it is no longer shown) and the
